@@ -1,0 +1,59 @@
+# Shared target helpers: one static library per subsystem folder, one test
+# program per tests/ folder.
+
+set(TR_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+
+function(tr_apply_options target)
+  target_compile_options(${target} PRIVATE ${TR_WARNINGS})
+  if(TR_SANITIZE)
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(WIN32)
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+  endif()
+endfunction()
+
+# tr_add_library(name DEPS dep...) builds every .cpp of the calling folder
+# (and of its posix/ or win32/ subfolder) into a static library.
+function(tr_add_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;SYSTEM_LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  if(WIN32)
+    file(GLOB os_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*.cpp)
+  else()
+    file(GLOB os_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/posix/*.cpp)
+  endif()
+  if(NOT sources AND NOT os_sources)
+    # A folder that holds only headers so far.
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPS} ${ARG_SYSTEM_LIBS})
+    return()
+  endif()
+  add_library(${name} STATIC ${sources} ${os_sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_SYSTEM_LIBS})
+  tr_apply_options(${name})
+endfunction()
+
+# tr_add_test(name LIBS lib... [DIR folder]) builds every .cpp of a tests/
+# folder into one GoogleTest program; ctest lists each test case.
+function(tr_add_test name)
+  cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+  if(NOT ARG_DIR)
+    set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
+  endif()
+  file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
+  if(NOT sources)
+    return()
+  endif()
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} tr_testsupport GTest::gtest GTest::gmock)
+  tr_apply_options(${name})
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT 120
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
+    PROPERTIES TIMEOUT 300)
+endfunction()

@@ -1,0 +1,40 @@
+#include "core/AppMessage.h"
+
+#include <cstdio>
+#include <mutex>
+#include <string>
+
+#include "platform/TextCodec.h"
+
+namespace {
+
+std::mutex gSinkMutex;
+AppMessageSink gSink{nullptr, nullptr};
+
+int WriteToStandardError(const char16_t* text, unsigned, void*)
+{
+    const std::string utf8 = platform::Utf16ToUtf8(text ? std::u16string_view(text) : std::u16string_view{});
+    std::fprintf(stderr, "%s\n", utf8.c_str());
+    return AppMessage::IdOk;
+}
+
+}  // namespace
+
+int ShowAppMessageBox(const char16_t* text, unsigned flags)
+{
+    AppMessageSink sink;
+    {
+        std::lock_guard lock(gSinkMutex);
+        sink = gSink;
+    }
+    if (!sink.handler) return WriteToStandardError(text, flags, nullptr);
+    return sink.handler(text ? text : u"", flags, sink.context);
+}
+
+AppMessageSink SetAppMessageSink(AppMessageSink sink)
+{
+    std::lock_guard lock(gSinkMutex);
+    const AppMessageSink previous = gSink;
+    gSink = sink;
+    return previous;
+}

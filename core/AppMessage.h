@@ -1,0 +1,34 @@
+#pragma once
+// Every message of the core reaches the user through ShowAppMessageBox. The
+// Windows program installs its message box here; tests install a recorder.
+
+#include <cstdint>
+
+// Message-box style bits and answers, with the values Windows gives them.
+namespace AppMessage {
+inline constexpr unsigned Ok = 0x0;
+inline constexpr unsigned OkCancel = 0x1;
+inline constexpr unsigned YesNoCancel = 0x3;
+inline constexpr unsigned YesNo = 0x4;
+inline constexpr unsigned IconError = 0x10;
+inline constexpr unsigned IconQuestion = 0x20;
+inline constexpr unsigned IconWarning = 0x30;
+inline constexpr unsigned IconInformation = 0x40;
+inline constexpr int IdOk = 1;
+inline constexpr int IdCancel = 2;
+inline constexpr int IdYes = 6;
+inline constexpr int IdNo = 7;
+}  // namespace AppMessage
+
+using AppMessageHandler = int (*)(const char16_t* text, unsigned flags, void* context);
+
+// Shows text (never a format) and returns the id of the button pressed.
+int ShowAppMessageBox(const char16_t* text, unsigned flags = AppMessage::Ok);
+
+// Installs a handler and returns the previous one. Without a handler the
+// text goes to the standard error stream and the answer is IdOk.
+struct AppMessageSink {
+    AppMessageHandler handler;
+    void* context;
+};
+AppMessageSink SetAppMessageSink(AppMessageSink sink);

@@ -1,0 +1,216 @@
+#include "core/Format.h"
+
+#include <cstdio>
+
+namespace {
+
+struct Spec {
+    bool leftAlign = false;
+    bool zeroPad = false;
+    bool plusSign = false;
+    bool spaceSign = false;
+    bool alternate = false;
+    int width = 0;
+    int precision = -1;
+    int lengthBits = 0;  // 8 or 16 for hh and h, else 0
+    char16_t conversion = 0;
+};
+
+// Parses the conversion starting after '%'; returns the position after it.
+std::size_t ParseSpec(const char16_t* format, std::size_t i, Spec& spec)
+{
+    for (;; ++i) {
+        const char16_t c = format[i];
+        if (c == u'-') spec.leftAlign = true;
+        else if (c == u'0') spec.zeroPad = true;
+        else if (c == u'+') spec.plusSign = true;
+        else if (c == u' ') spec.spaceSign = true;
+        else if (c == u'#') spec.alternate = true;
+        else break;
+    }
+    while (format[i] >= u'0' && format[i] <= u'9') spec.width = spec.width * 10 + (format[i++] - u'0');
+    if (format[i] == u'.') {
+        spec.precision = 0;
+        ++i;
+        while (format[i] >= u'0' && format[i] <= u'9') spec.precision = spec.precision * 10 + (format[i++] - u'0');
+    }
+    if (format[i] == u'h') {
+        spec.lengthBits = 16;
+        if (format[++i] == u'h') {
+            spec.lengthBits = 8;
+            ++i;
+        }
+    } else if (format[i] == u'l') {
+        if (format[++i] == u'l') ++i;
+    } else if (format[i] == u'I' && format[i + 1] == u'6' && format[i + 2] == u'4') {
+        i += 3;
+    }
+    spec.conversion = format[i];
+    return format[i] ? i + 1 : i;
+}
+
+// The argument's bits as the conversion reads them: printf reinterprets an
+// int's bits for %x and %u and narrows them for h and hh.
+std::uint64_t RawBits(const FormatArg& arg, int bits)
+{
+    const auto value = static_cast<std::uint64_t>(arg.Integer());
+    return bits >= 64 ? value : value & ((std::uint64_t{1} << bits) - 1);
+}
+
+std::int64_t SignedValue(const FormatArg& arg, int bits)
+{
+    const std::uint64_t raw = RawBits(arg, bits);
+    if (bits >= 64) return static_cast<std::int64_t>(raw);
+    const std::uint64_t sign = std::uint64_t{1} << (bits - 1);
+    return static_cast<std::int64_t>((raw ^ sign) - sign);
+}
+
+void AppendPadded(std::u16string& out, const Spec& spec, std::u16string_view prefix, std::u16string_view digits)
+{
+    const std::size_t length = prefix.size() + digits.size();
+    const std::size_t pad = spec.width > static_cast<int>(length) ? spec.width - length : 0;
+    if (spec.leftAlign) {
+        out += prefix;
+        out += digits;
+        out.append(pad, u' ');
+    } else if (spec.zeroPad) {
+        out += prefix;
+        out.append(pad, u'0');
+        out += digits;
+    } else {
+        out.append(pad, u' ');
+        out += prefix;
+        out += digits;
+    }
+}
+
+void AppendInteger(std::u16string& out, Spec spec, const FormatArg& arg)
+{
+    const int bits = spec.lengthBits ? spec.lengthBits : (arg.Bits() > 32 ? 64 : 32);
+    std::u16string prefix;
+    std::uint64_t magnitude = 0;
+    unsigned base = 10;
+    bool upper = false;
+    switch (spec.conversion) {
+    case u'd':
+    case u'i': {
+        const std::int64_t value = SignedValue(arg, bits);
+        magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
+        if (value < 0) prefix = u"-";
+        else if (spec.plusSign) prefix = u"+";
+        else if (spec.spaceSign) prefix = u" ";
+        break;
+    }
+    case u'x': base = 16; magnitude = RawBits(arg, bits); if (spec.alternate && magnitude) prefix = u"0x"; break;
+    case u'X': base = 16; upper = true; magnitude = RawBits(arg, bits); if (spec.alternate && magnitude) prefix = u"0X"; break;
+    case u'o': base = 8; magnitude = RawBits(arg, bits); break;
+    default: magnitude = RawBits(arg, bits); break;
+    }
+    std::u16string digits;
+    const char* alphabet = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    do {
+        digits.insert(digits.begin(), static_cast<char16_t>(alphabet[magnitude % base]));
+        magnitude /= base;
+    } while (magnitude);
+    if (spec.precision >= 0) {
+        if (spec.precision == 0 && digits == u"0") digits.clear();
+        if (static_cast<int>(digits.size()) < spec.precision) digits.insert(0, spec.precision - digits.size(), u'0');
+        spec.zeroPad = false;
+    }
+    AppendPadded(out, spec, prefix, digits);
+}
+
+void AppendFloat(std::u16string& out, const Spec& spec, double value)
+{
+    // The narrow printf of the C locale, which the program never changes,
+    // gives the same digits on both builds (both round the exact binary value).
+    char format[16];
+    int n = 0;
+    format[n++] = '%';
+    if (spec.leftAlign) format[n++] = '-';
+    if (spec.zeroPad) format[n++] = '0';
+    if (spec.plusSign) format[n++] = '+';
+    if (spec.spaceSign) format[n++] = ' ';
+    if (spec.alternate) format[n++] = '#';
+    format[n++] = '*';
+    format[n++] = '.';
+    format[n++] = '*';
+    format[n++] = static_cast<char>(spec.conversion);
+    format[n] = '\0';
+    const int precision = spec.precision < 0 ? 6 : spec.precision;
+    const int length = std::snprintf(nullptr, 0, format, spec.width, precision, value);
+    if (length <= 0) return;
+    std::string narrow(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(narrow.data(), narrow.size(), format, spec.width, precision, value);
+    narrow.resize(static_cast<std::size_t>(length));
+    out.append(narrow.begin(), narrow.end());
+}
+
+void AppendText(std::u16string& out, const Spec& spec, std::u16string_view text)
+{
+    if (spec.precision >= 0 && text.size() > static_cast<std::size_t>(spec.precision)) text = text.substr(0, spec.precision);
+    Spec padding = spec;
+    padding.zeroPad = false;
+    AppendPadded(out, padding, {}, text);
+}
+
+void AppendConversion(std::u16string& out, const Spec& spec, const FormatArg& arg)
+{
+    switch (spec.conversion) {
+    case u'd': case u'i': case u'u': case u'x': case u'X': case u'o':
+        if (arg.GetKind() == FormatArg::Kind::Float) AppendInteger(out, spec, FormatArg(static_cast<std::int64_t>(arg.Float())));
+        else if (arg.GetKind() == FormatArg::Kind::Text) AppendText(out, spec, arg.Text());
+        else AppendInteger(out, spec, arg);
+        break;
+    case u'f': case u'F': case u'e': case u'E': case u'g': case u'G':
+        AppendFloat(out, spec, arg.GetKind() == FormatArg::Kind::Float ? arg.Float() : static_cast<double>(arg.Integer()));
+        break;
+    case u'c': {
+        const char16_t c = static_cast<char16_t>(arg.Integer());
+        AppendText(out, spec, std::u16string_view(&c, 1));
+        break;
+    }
+    case u's': case u'S':
+        AppendText(out, spec, arg.GetKind() == FormatArg::Kind::Text ? arg.Text() : std::u16string_view{});
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+std::u16string FormatArgs(FormatString format, const FormatArg* args, std::size_t count)
+{
+    const char16_t* text = format.Text();
+    std::u16string out;
+    std::size_t next = 0;
+    std::size_t i = 0;
+    while (text[i]) {
+        if (text[i] != u'%') {
+            out.push_back(text[i++]);
+            continue;
+        }
+        if (text[i + 1] == u'%') {
+            out.push_back(u'%');
+            i += 2;
+            continue;
+        }
+        Spec spec;
+        i = ParseSpec(text, i + 1, spec);
+        // A conversion without its argument writes nothing, never garbage.
+        if (next < count) AppendConversion(out, spec, args[next++]);
+    }
+    return out;
+}
+
+std::size_t FormatArgsInto(char16_t* dest, std::size_t capacity, FormatString format, const FormatArg* args,
+                           std::size_t count)
+{
+    if (!dest || capacity == 0) return 0;
+    const std::u16string text = FormatArgs(format, args, count);
+    const std::size_t length = text.size() < capacity ? text.size() : capacity - 1;
+    text.copy(dest, length);
+    dest[length] = u'\0';
+    return length;
+}

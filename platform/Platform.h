@@ -1,0 +1,114 @@
+#pragma once
+// The one door of the core to the operating system. Paths cross it in the
+// core's own form: UTF-16 with backslashes, relative ones taken below the
+// base folder. The POSIX side resolves every component without regard to
+// case, so "database\country1.sav" finds "Database/Country1.sav".
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace platform {
+
+// The folder every relative path is resolved against (never the process's
+// current directory). Set once at start; defaults to the current directory.
+void SetBaseFolder(std::u16string_view folder);
+std::u16string GetBaseFolder();
+
+bool IsAbsolutePath(std::u16string_view path);
+// An absolute path in the core's backslash form, "." and ".." folded.
+std::u16string MakeAbsolute(std::u16string_view path);
+// The folder part of a path (without the trailing backslash) and the name.
+std::u16string_view FolderOf(std::u16string_view path);
+std::u16string_view NameOf(std::u16string_view path);
+std::u16string JoinPath(std::u16string_view folder, std::u16string_view name);
+
+bool FileExists(std::u16string_view path);
+bool FolderExists(std::u16string_view path);
+// Size in bytes, or -1 when the file does not exist or cannot be queried.
+std::int64_t FileSize(std::u16string_view path);
+bool ReadWholeFile(std::u16string_view path, std::vector<std::uint8_t>& bytes);
+bool CreateFolders(std::u16string_view path);
+bool RemoveFile(std::u16string_view path);
+// Removes an empty folder.
+bool RemoveFolder(std::u16string_view path);
+// Removes a folder and everything below it.
+bool RemoveTree(std::u16string_view path);
+// Renames from over to, replacing an existing file at to.
+bool RenameOver(std::u16string_view from, std::u16string_view to);
+bool IsWritable(std::u16string_view path);
+// Names (not paths) of the entries of a folder, files and folders alike.
+std::vector<std::u16string> ListFolder(std::u16string_view folder);
+// Creates a new empty file with a unique name in folder and returns its
+// path; empty on failure.
+std::u16string CreateUniqueFile(std::u16string_view folder, std::u16string_view prefix);
+std::u16string TemporaryFolder();
+
+// A file opened for random access.
+class File {
+public:
+    enum class Mode { Read, ReadWrite, Create };
+    File() = default;
+    ~File();
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+
+    bool Open(std::u16string_view path, Mode mode);
+    bool IsOpen() const { return handle_ != nullptr; }
+    bool Close();
+    std::int64_t Size() const;
+    bool Seek(std::int64_t offset);
+    std::int64_t Tell() const;
+    // Reads exactly size bytes; false on a short read.
+    bool Read(void* data, std::size_t size);
+    bool Write(const void* data, std::size_t size);
+    bool Resize(std::int64_t size);
+    bool Flush();
+
+private:
+    void* handle_ = nullptr;
+};
+
+// Writes a file through a temporary file in the same folder; the original is
+// replaced only by Commit, and only when every write succeeded. Destroyed
+// without Commit it leaves the original untouched.
+class AtomicFileWriter {
+public:
+    AtomicFileWriter() = default;
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    bool Open(std::u16string_view path);
+    bool Write(const void* data, std::size_t size);
+    bool Commit();
+    void Discard();
+    bool IsOpen() const { return file_.IsOpen(); }
+
+private:
+    File file_;
+    std::u16string target_;
+    std::u16string temporary_;
+    bool failed_ = false;
+};
+
+bool WriteFileAtomic(std::u16string_view path, std::span<const std::uint8_t> bytes);
+
+// Test hook: the countdown-th write from now on (1 = the next one) fails,
+// and every write after it too until the hook is reset with 0.
+void FailWritesAfter(int countdown);
+
+// The system's ANSI code page: the real one on Windows, 1252 elsewhere.
+unsigned SystemCodePage();
+std::u16string SystemCodePageToUtf16(std::string_view bytes);
+// Characters without an exact byte take the best-fit byte or '?'; lossy reports them.
+std::string Utf16ToSystemCodePage(std::u16string_view text, bool* lossy = nullptr);
+
+std::uint32_t TickCount();
+void SleepMs(unsigned milliseconds);
+
+}  // namespace platform

@@ -1,0 +1,201 @@
+#include "platform/TextCodec.h"
+
+#include <array>
+
+namespace platform {
+namespace {
+
+constexpr char16_t kReplacement = 0xFFFD;
+
+// Bytes 0x80..0x9F of Windows-1252; the five unassigned ones keep their value.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void AppendCodePoint(char32_t cp, std::u16string& out)
+{
+    if (cp < 0x10000) {
+        out.push_back(static_cast<char16_t>(cp));
+    } else {
+        cp -= 0x10000;
+        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
+        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
+    }
+}
+
+bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Decodes one UTF-8 sequence at bytes[i]; returns the code point or
+// U+FFFD and advances i past what was consumed (at least one byte).
+char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i)
+{
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    int length = 0;
+    char32_t cp = 0;
+    char32_t minimum = 0;
+    if (lead < 0x80) {
+        ++i;
+        return lead;
+    }
+    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; cp = lead & 0x1F; minimum = 0x80; }
+    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; cp = lead & 0x0F; minimum = 0x800; }
+    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; cp = lead & 0x07; minimum = 0x10000; }
+    else {
+        ++i;
+        return kReplacement;
+    }
+    std::size_t j = i + 1;
+    for (int k = 1; k < length; ++k, ++j) {
+        if (j >= bytes.size() || !IsContinuation(static_cast<unsigned char>(bytes[j]))) {
+            i = j;
+            return kReplacement;
+        }
+        cp = (cp << 6) | (static_cast<unsigned char>(bytes[j]) & 0x3F);
+    }
+    i = j;
+    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
+    return cp;
+}
+
+std::u16string DecodeUtf16(std::span<const std::uint8_t> bytes, bool bigEndian)
+{
+    std::u16string out;
+    out.resize(bytes.size() / 2);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const unsigned first = bytes[2 * i];
+        const unsigned second = bytes[2 * i + 1];
+        out[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return out;
+}
+
+// Best-fit targets for the letters of Latin Extended-A (U+0100..U+017F),
+// as Windows maps them to 1252: the letter without its accent.
+constexpr char kLatinExtendedABase[] =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKk?LlLlLlLlLlNnNnNn???OoOoOo??RrRrRrSsSsSsSsTtTtTt"
+    "UuUuUuUuUuUuWwYyYZzZzZz?";
+
+}  // namespace
+
+std::u16string Utf8ToUtf16(std::string_view bytes)
+{
+    std::u16string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80) {
+            out.push_back(byte);
+            ++i;
+        } else {
+            AppendCodePoint(DecodeUtf8At(bytes, i), out);
+        }
+    }
+    return out;
+}
+
+bool IsValidUtf8(std::string_view bytes)
+{
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const std::size_t start = i;
+        const char32_t cp = DecodeUtf8At(bytes, i);
+        if (cp == kReplacement && !(i - start == 3 && bytes.substr(start, 3) == "\xEF\xBF\xBD")) return false;
+    }
+    return true;
+}
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 2);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = text[i];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+            cp = kReplacement;
+        }
+        if (cp < 0x80) {
+            out.push_back(static_cast<char>(cp));
+        } else if (cp < 0x800) {
+            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else if (cp < 0x10000) {
+            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        } else {
+            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        }
+    }
+    return out;
+}
+
+std::u16string Utf16LeToUtf16(std::span<const std::uint8_t> bytes) { return DecodeUtf16(bytes, false); }
+std::u16string Utf16BeToUtf16(std::span<const std::uint8_t> bytes) { return DecodeUtf16(bytes, true); }
+
+void AppendUtf16Le(std::u16string_view text, std::string& out)
+{
+    for (char16_t unit : text) {
+        out.push_back(static_cast<char>(unit & 0xFF));
+        out.push_back(static_cast<char>(unit >> 8));
+    }
+}
+
+char16_t Cp1252ToChar(std::uint8_t byte)
+{
+    if (byte >= 0x80 && byte <= 0x9F) return kCp1252High[byte - 0x80];
+    return byte;
+}
+
+std::u16string Cp1252ToUtf16(std::string_view bytes)
+{
+    std::u16string out(bytes.size(), u'\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) out[i] = Cp1252ToChar(static_cast<std::uint8_t>(bytes[i]));
+    return out;
+}
+
+bool CharToCp1252(char16_t c, std::uint8_t& byte)
+{
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        byte = static_cast<std::uint8_t>(c);
+        return true;
+    }
+    for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+        if (kCp1252High[i] == c) {
+            byte = static_cast<std::uint8_t>(0x80 + i);
+            return true;
+        }
+    }
+    return false;
+}
+
+std::uint8_t CharToCp1252BestFit(char16_t c, bool* lossy)
+{
+    std::uint8_t byte = 0;
+    if (CharToCp1252(c, byte)) return byte;
+    if (lossy) *lossy = true;
+    if (c >= 0x100 && c <= 0x17F) return static_cast<std::uint8_t>(kLatinExtendedABase[c - 0x100]);
+    switch (c) {
+    case 0x2010: case 0x2011: case 0x2012: case 0x2212: return '-';
+    case 0x201B: case 0x2032: return '\'';
+    case 0x201F: case 0x2033: return '"';
+    case 0x00A0: return ' ';
+    default: return '?';
+    }
+}
+
+std::string Utf16ToCp1252(std::u16string_view text, bool* lossy)
+{
+    std::string out(text.size(), '\0');
+    for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(CharToCp1252BestFit(text[i], lossy));
+    return out;
+}
+
+}  // namespace platform

@@ -1,0 +1,34 @@
+#pragma once
+// Explicit conversions between the core's UTF-16 and the encodings that files
+// and the operating system use. Broken input never fails: invalid sequences
+// decode to U+FFFD, lone surrogates encode as U+FFFD.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+static_assert(sizeof(char16_t) == 2);
+
+std::u16string Utf8ToUtf16(std::string_view bytes);
+std::string Utf16ToUtf8(std::u16string_view text);
+// An odd last byte is dropped.
+std::u16string Utf16LeToUtf16(std::span<const std::uint8_t> bytes);
+std::u16string Utf16BeToUtf16(std::span<const std::uint8_t> bytes);
+void AppendUtf16Le(std::u16string_view text, std::string& out);
+bool IsValidUtf8(std::string_view bytes);
+
+// Windows-1252, identical on both builds. The five unassigned bytes map to
+// the C1 controls of the same value, as Windows does.
+std::u16string Cp1252ToUtf16(std::string_view bytes);
+char16_t Cp1252ToChar(std::uint8_t byte);
+// Returns false when the character has no exact byte.
+bool CharToCp1252(char16_t c, std::uint8_t& byte);
+// Exact bytes where they exist; otherwise the best-fit byte of Windows'
+// conversion (letters lose their accents), otherwise '?'.
+std::string Utf16ToCp1252(std::u16string_view text, bool* lossy = nullptr);
+std::uint8_t CharToCp1252BestFit(char16_t c, bool* lossy = nullptr);
+
+}  // namespace platform

@@ -1,0 +1,59 @@
+#pragma once
+// Helpers shared by every test program: repository paths, scratch folders,
+// file bytes and the recorder of application messages.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/AppMessage.h"
+
+namespace testing_support {
+
+// A file or folder of the source tree, as a core path ("data\\trdata\\...").
+std::u16string SourcePath(std::u16string_view relative);
+// The build folder, as a core path.
+std::u16string BinaryPath(std::u16string_view relative);
+
+// A fresh empty folder below the system's temporary folder, removed with
+// everything in it when the object dies.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+    const std::u16string& Path() const { return path_; }
+    std::u16string File(std::u16string_view name) const;
+
+private:
+    std::u16string path_;
+};
+
+std::vector<std::uint8_t> ReadBytes(std::u16string_view path);
+void WriteBytes(std::u16string_view path, const std::vector<std::uint8_t>& bytes);
+void WriteBytes(std::u16string_view path, std::string_view bytes);
+std::vector<std::uint8_t> Bytes(std::string_view text);
+std::string Narrow(std::u16string_view text);
+
+// Records every ShowAppMessageBox text while alive and answers with answer.
+class MessageCapture {
+public:
+    explicit MessageCapture(int answer = AppMessage::IdOk);
+    ~MessageCapture();
+    MessageCapture(const MessageCapture&) = delete;
+    MessageCapture& operator=(const MessageCapture&) = delete;
+    const std::vector<std::u16string>& Messages() const { return messages_; }
+    const std::vector<unsigned>& Flags() const { return flags_; }
+    void Clear();
+
+private:
+    static int Record(const char16_t* text, unsigned flags, void* context);
+    AppMessageSink previous_;
+    int answer_;
+    std::vector<std::u16string> messages_;
+    std::vector<unsigned> flags_;
+};
+
+}  // namespace testing_support
