@@ -1,0 +1,179 @@
+#pragma once
+// The tagged text stream under every text file of the database: one value per
+// line, groups framed by "%INDEX%"+key and "%INDEXEND%"+key lines.
+//
+// Reading loads and decodes the whole file once and splits it into lines in
+// place, so a read hands out pointers into one buffer instead of allocating
+// per line (a full database is tens of megabytes of text). Writing collects
+// the lines in memory; Close writes them as UTF-8 with a byte-order mark
+// through a temporary file that replaces the old file only when every write
+// succeeded, so a failed save never damages the file it was meant to replace.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/Format.h"
+#include "platform/Platform.h"
+
+class CIndexTextFile {
+public:
+    static constexpr std::u16string_view SectionBeginPrefix = u"%INDEX%";
+    static constexpr std::u16string_view SectionEndPrefix = u"%INDEXEND%";
+    // Longest line WriteFormat produces.
+    static constexpr std::size_t MaxFormattedLine = 1023;
+    // Longest error text SetError keeps.
+    static constexpr std::size_t MaxErrorText = 2047;
+    static constexpr int QuotedStringCount = 6;
+
+    CIndexTextFile() = default;
+    // A stream still open for writing discards its lines: the old file stays.
+    ~CIndexTextFile() = default;
+    CIndexTextFile(const CIndexTextFile&) = delete;
+    CIndexTextFile& operator=(const CIndexTextFile&) = delete;
+
+    // Opening and positioning.
+    bool OpenRead(std::u16string_view path);
+    // Reads file contents already in memory; name is what GetFileName shows.
+    bool OpenFromBytes(std::span<const std::uint8_t> bytes, std::u16string_view name);
+    // Fails when the file cannot be created in its folder; the old file is
+    // left as it is until Close.
+    bool OpenWrite(std::u16string_view path);
+    // False only when the written file could not be saved; the old file is
+    // then unchanged.
+    bool Close();
+    bool NextLine();
+    // The line last stepped to by NextLine or a section seek; null when none.
+    const char16_t* GetCurrentLine() const;
+    // The line after the current one, comments included; null at the end.
+    const char16_t* PeekLine() const;
+    // True when no further value line can be read.
+    bool IsAtEnd() const;
+    bool FindSection(std::u16string_view key);
+    bool FindSectionEnd(std::u16string_view key);
+    bool WriteSectionBegin(std::u16string_view key);
+    bool WriteSectionEnd(std::u16string_view key);
+
+    const char16_t* GetFileName() const { return fileName_.c_str(); }
+    // Stores text for the caller to show; with both lists given, their
+    // tokens are replaced by the values (lists end with a null entry).
+    void SetError(const char16_t* text, const char16_t* const* tokens = nullptr,
+                  const char16_t* const* values = nullptr);
+    // Null when no error text is stored.
+    const char16_t* GetError() const { return hasError_ ? error_.c_str() : nullptr; }
+
+    // Typed readers: each consumes one line (arrays one line per element).
+    // At the end of the text they store zeros or empty texts and return
+    // false. Numbers are decimal, wrapping modulo 2^32; text that is not a
+    // number reads as 0, trailing letters are ignored.
+    bool ReadString(char16_t* dest, std::size_t capacity);
+    bool ReadCString(std::u16string& dest);
+    bool ReadInt32(std::int32_t& value);
+    bool ReadInt32(std::uint32_t& value);
+    bool ReadInt16(std::int16_t& value);
+    bool ReadInt16(std::uint16_t& value);
+    bool ReadInt8(std::int8_t& value);
+    bool ReadInt8(std::uint8_t& value);
+    bool ReadBool(bool& value);
+    bool ReadBool(std::uint8_t& value);
+    bool ReadBool32(std::int32_t& value);
+    bool ReadBool32(std::uint32_t& value);
+    // One line of comma-separated values; missing ones read as 0.
+    bool ReadInt8List(std::uint8_t* dest, int count);
+    bool ReadInt8List(std::int8_t* dest, int count);
+    bool ReadInt8Array(std::uint8_t* dest, int count);
+    bool ReadInt8Array(std::int8_t* dest, int count);
+    bool ReadInt16Array(std::uint16_t* dest, int count);
+    bool ReadInt16Array(std::int16_t* dest, int count);
+    bool ReadInt32Array(std::int32_t* dest, int count);
+    bool ReadInt32Array(std::uint32_t* dest, int count);
+    // Six quoted texts into six consecutive buffers of capacity units each.
+    bool ReadQuotedStrings(char16_t* dest, std::size_t capacity);
+
+    // Copies the text between the next two quote characters into dest,
+    // terminates the source at the closing quote and moves the cursor past
+    // it. Without a pair the rest is copied, the cursor stays and the
+    // result is false.
+    static bool ExtractQuoted(char16_t*& cursor, char16_t* dest, char16_t quote, std::size_t capacity);
+    // The next ',' of a text or its terminator; null stays null.
+    static const char16_t* SkipToComma(const char16_t* text);
+    static char16_t* SkipToComma(char16_t* text);
+
+    // Writers: each appends one line (arrays one line per element) and
+    // returns false when no file is open for writing or the text is null.
+    bool WriteLine(std::u16string_view text);
+    bool WriteLine(const char16_t* text);
+    bool WriteCString(const std::u16string& text) { return WriteLine(std::u16string_view(text)); }
+    template <typename... Args>
+    bool WriteFormat(FormatString format, const Args&... args)
+    {
+        char16_t line[MaxFormattedLine + 1];
+        FormatInto(line, sizeof line / sizeof line[0], format, args...);
+        return WriteLine(line);
+    }
+    // The integer writers take a field of any type and narrow it to their
+    // width first: WriteInt8(0xFF) writes -1, WriteUInt8(-1) writes 255.
+    bool WriteInt32(std::int64_t value);
+    bool WriteHex32(std::uint32_t value);
+    bool WriteInt16(std::int32_t value);
+    bool WriteUInt16(std::int32_t value);
+    bool WriteInt8(std::int32_t value);
+    bool WriteUInt8(std::int32_t value);
+    // "1" when the low byte is not 0.
+    bool WriteBool(std::uint32_t flag);
+    bool WriteUInt8List(const std::uint8_t* values, int count);
+    bool WriteUInt8Array(const std::uint8_t* values, int count);
+    bool WriteUInt16Array(const std::uint16_t* values, int count);
+    bool WriteInt32Array(const std::int32_t* values, int count);
+    bool WriteInt32Array(const std::uint32_t* values, int count);
+    // count texts from buffers stride units apart, quotes inside turned
+    // into apostrophes, each in quotes, joined by ','.
+    bool WriteQuotedStrings(const char16_t* texts, int count, std::size_t stride);
+
+private:
+    enum class Mode { Closed, Reading, Writing };
+
+    void DecodeAndSplit(std::span<const std::uint8_t> bytes);
+    // Moves to the next line of any kind; false at the end of the text.
+    bool StepLine();
+    // Seeks the line prefix+key, giving up at a line that begins with one
+    // of the stop prefixes; the position is unchanged on failure.
+    bool SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin);
+    // The next value line for a typed reader, or null at the end.
+    const char16_t* ReadValueLine();
+    template <typename T>
+    bool ReadInteger(T& value);
+    template <typename T>
+    bool ReadList(T* dest, int count);
+    template <typename T>
+    bool ReadArray(T* dest, int count);
+
+    bool CanWrite() const { return mode_ == Mode::Writing; }
+    template <typename T>
+    bool WriteArray(const T* values, int count);
+    // Appends to the line being built; line breaks inside the text become
+    // blanks so that one value can never turn into two lines.
+    void AppendText(std::u16string_view text);
+    void AppendDecimal(std::int32_t value);
+    void EndLine();
+
+    Mode mode_ = Mode::Closed;
+    std::u16string fileName_;
+    std::u16string error_;
+    bool hasError_ = false;
+
+    // Reading: the decoded text, lines separated by zero units. current_
+    // is the line last returned, next_ the one after it, end_ the final
+    // terminator.
+    std::u16string text_;
+    const char16_t* current_ = nullptr;
+    const char16_t* next_ = nullptr;
+    const char16_t* end_ = nullptr;
+
+    // Writing: the lines so far, and the file that receives them on Close.
+    std::u16string output_;
+    std::u16string scratch_;
+    platform::AtomicFileWriter writer_;
+};

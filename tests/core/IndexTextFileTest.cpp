@@ -1,0 +1,593 @@
+#include "core/IndexTextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+using testing_support::Bytes;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+// A byte string with its zero bytes, all but the literal's terminator.
+template <std::size_t N>
+std::string Raw(const char (&bytes)[N])
+{
+    return std::string(bytes, N - 1);
+}
+
+std::vector<std::u16string> AllLines(CIndexTextFile& stream)
+{
+    std::vector<std::u16string> lines;
+    while (stream.NextLine()) lines.emplace_back(stream.GetCurrentLine());
+    return lines;
+}
+
+std::vector<std::u16string> LinesOf(std::string_view bytes)
+{
+    CIndexTextFile stream;
+    EXPECT_TRUE(stream.OpenFromBytes(Bytes(bytes), u"memory"));
+    return AllLines(stream);
+}
+
+void OpenText(CIndexTextFile& stream, std::string_view bytes)
+{
+    ASSERT_TRUE(stream.OpenFromBytes(Bytes(bytes), u"memory"));
+}
+
+// Writes lines through a fresh stream and returns the file's bytes.
+template <typename WriteLines>
+std::string WrittenBytes(WriteLines writeLines)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"out.sav");
+    CIndexTextFile stream;
+    EXPECT_TRUE(stream.OpenWrite(path));
+    writeLines(stream);
+    EXPECT_TRUE(stream.Close());
+    const std::vector<std::uint8_t> bytes = ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string AsFileLines(std::string_view lines)
+{
+    return "\xEF\xBB\xBF" + std::string(lines);
+}
+
+const std::vector<std::u16string> SectionA = {u"%INDEX%A", u"5", u"%INDEXEND%A"};
+
+TEST(IndexTextFileEncoding, TheSameLinesReadFromEveryEncoding)
+{
+    const std::string utf16le = Raw("\xFF\xFE%\0I\0N\0D\0E\0X\0%\0A\0\r\0\n\0" "5\0\r\0\n\0"
+                                    "%\0I\0N\0D\0E\0X\0E\0N\0D\0%\0A\0\r\0\n\0");
+    const std::string utf16be = Raw("\xFE\xFF\0%\0I\0N\0D\0E\0X\0%\0A\0\r\0\n\0" "5\0\r\0\n"
+                                    "\0%\0I\0N\0D\0E\0X\0E\0N\0D\0%\0A\0\r\0\n");
+    const std::string encodings[] = {"\xEF\xBB\xBF%INDEX%A\r\n5\r\n%INDEXEND%A\r\n", utf16le, utf16be,
+                                     "%INDEX%A\r\n5\r\n%INDEXEND%A\r\n"};
+    TempFolder folder;
+    for (const std::string& bytes : encodings) {
+        const std::u16string path = folder.File(u"Country1.sav");
+        WriteBytes(path, bytes);
+        CIndexTextFile stream;
+        ASSERT_TRUE(stream.OpenRead(path));
+        EXPECT_EQ(std::u16string(stream.GetFileName()), path);
+        EXPECT_EQ(AllLines(stream), SectionA) << testing::PrintToString(bytes);
+    }
+}
+
+TEST(IndexTextFileEncoding, NonAsciiLettersDecodeByTheirMark)
+{
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBFZo\xC3\xAB"), std::vector<std::u16string>{u"Zo\u00EB"});
+    EXPECT_EQ(LinesOf("Zo\xEB"), std::vector<std::u16string>{u"Zo\u00EB"});
+    EXPECT_EQ(LinesOf(Raw("\xFF\xFEZ\0\x42\x01")), std::vector<std::u16string>{u"Z\u0142"});
+    EXPECT_EQ(LinesOf(Raw("\xFE\xFF\0Z\x01\x42")), std::vector<std::u16string>{u"Z\u0142"});
+}
+
+TEST(IndexTextFileEncoding, TextEndsAtTheFirstZero)
+{
+    EXPECT_EQ(LinesOf(Raw("\xEF\xBB\xBF" "a\r\nb\0c\r\nd")), (std::vector<std::u16string>{u"a", u"b"}));
+    EXPECT_EQ(LinesOf(Raw("a\nb\0c")), (std::vector<std::u16string>{u"a", u"b"}));
+    EXPECT_EQ(LinesOf(Raw("\xFF\xFE" "a\0\n\0\0\0b\0")), std::vector<std::u16string>{u"a"});
+    // A zero byte inside a unit is not the end.
+    EXPECT_EQ(LinesOf(Raw("\xFE\xFF\0a\0\n\0b")), (std::vector<std::u16string>{u"a", u"b"}));
+}
+
+TEST(IndexTextFileEncoding, BrokenInputReadsWithoutFailing)
+{
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "a\xC3\r\n\xFF" "5"), (std::vector<std::u16string>{u"a\uFFFD", u"\uFFFD5"}));
+    EXPECT_EQ(LinesOf(Raw("\xFF\xFE" "a\0b")), std::vector<std::u16string>{u"a"});
+    EXPECT_TRUE(LinesOf("").empty());
+    EXPECT_TRUE(LinesOf("\xEF\xBB\xBF").empty());
+    EXPECT_TRUE(LinesOf("\xFF\xFE").empty());
+}
+
+TEST(IndexTextFileEncoding, FixUpsReplaceStandInCharacters)
+{
+    // ` and the acute accent become apostrophes, the en dash a hyphen, and
+    // the old control-code letters their Polish letters.
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBFO`Neil \xC2\xB4n \xE2\x80\x93 \x01\x04\x06\x13\x12"),
+              std::vector<std::u16string>{u"O'Neil 'n - \u0105\u0142\u00F3\u015AO"});
+    EXPECT_EQ(LinesOf("\x02\x05\x7F"), std::vector<std::u16string>{u"\x02\x05\x7F"});
+}
+
+TEST(IndexTextFileLines, EveryKindOfLineBreakEndsALine)
+{
+    EXPECT_EQ(LinesOf("a\r\n\r\nb"), (std::vector<std::u16string>{u"a", u"", u"b"}));
+    EXPECT_EQ(LinesOf("a\rb\nc"), (std::vector<std::u16string>{u"a", u"b", u"c"}));
+    EXPECT_EQ(LinesOf("a\r\n"), std::vector<std::u16string>{u"a"});
+    EXPECT_EQ(LinesOf("a\n\r"), (std::vector<std::u16string>{u"a", u""}));
+    EXPECT_EQ(LinesOf("\r\n"), std::vector<std::u16string>{u""});
+}
+
+TEST(IndexTextFileLines, CommentLinesAreSkipped)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "1\r\n;note\r\n;more\r\n2\r\n;last");
+    std::int32_t value = 0;
+    EXPECT_TRUE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 1);
+    EXPECT_FALSE(stream.IsAtEnd());
+    EXPECT_TRUE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 2);
+    EXPECT_TRUE(stream.IsAtEnd());
+    EXPECT_FALSE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 0);
+}
+
+TEST(IndexTextFileLines, PeekShowsTheNextLineWithoutMoving)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "a\r\n;c\r\nb");
+    EXPECT_EQ(stream.GetCurrentLine(), nullptr);
+    EXPECT_EQ(std::u16string(stream.PeekLine()), u"a");
+    ASSERT_TRUE(stream.NextLine());
+    EXPECT_EQ(std::u16string(stream.PeekLine()), u";c");
+    EXPECT_EQ(std::u16string(stream.GetCurrentLine()), u"a");
+    ASSERT_TRUE(stream.NextLine());
+    EXPECT_EQ(std::u16string(stream.GetCurrentLine()), u"b");
+    EXPECT_EQ(stream.PeekLine(), nullptr);
+}
+
+TEST(IndexTextFileSections, FindSectionStopsAtAnotherSectionsLine)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "%INDEX%A\r\n1\r\n%INDEXEND%A\r\n%INDEX%B\r\n2\r\n%INDEXEND%B\r\n");
+    EXPECT_FALSE(stream.FindSection(u"B"));
+    EXPECT_EQ(stream.GetCurrentLine(), nullptr);
+    EXPECT_EQ(std::u16string(stream.PeekLine()), u"%INDEX%A");
+
+    ASSERT_TRUE(stream.FindSection(u"A"));
+    std::int32_t value = 0;
+    EXPECT_TRUE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 1);
+    // The next marker is A's end line.
+    EXPECT_FALSE(stream.FindSection(u"B"));
+    ASSERT_TRUE(stream.FindSectionEnd(u"A"));
+    ASSERT_TRUE(stream.FindSection(u"B"));
+    EXPECT_TRUE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 2);
+}
+
+TEST(IndexTextFileSections, FindSectionPassesValuesAndCommentsOnly)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "7\r\n;x\r\n%INDEX%AB\r\n%INDEX%A\r\n");
+    EXPECT_FALSE(stream.FindSection(u"A"));  // stops at AB, which is another key
+    EXPECT_TRUE(stream.FindSection(u"AB"));
+    EXPECT_TRUE(stream.FindSection(u"A"));
+    EXPECT_FALSE(stream.FindSection(u""));
+    EXPECT_FALSE(stream.FindSection(u"Z"));
+    EXPECT_EQ(std::u16string(stream.GetCurrentLine()), u"%INDEX%A");
+}
+
+TEST(IndexTextFileSections, FindSectionEndPassesNestedBeginsButNotOtherEnds)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "%INDEX%A\r\n1\r\n%INDEX%B\r\n2\r\n%INDEXEND%B\r\n%INDEXEND%A\r\n");
+    ASSERT_TRUE(stream.FindSection(u"A"));
+    EXPECT_FALSE(stream.FindSectionEnd(u"A"));  // stops at B's end line
+    EXPECT_EQ(std::u16string(stream.GetCurrentLine()), u"%INDEX%A");
+    ASSERT_TRUE(stream.FindSectionEnd(u"B"));
+    ASSERT_TRUE(stream.FindSectionEnd(u"A"));
+    EXPECT_TRUE(stream.IsAtEnd());
+}
+
+TEST(IndexTextFileSections, FindSectionEndAtTheEndKeepsThePosition)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "%INDEX%A\r\n1\r\n");
+    ASSERT_TRUE(stream.FindSection(u"A"));
+    EXPECT_FALSE(stream.FindSectionEnd(u"A"));
+    std::int32_t value = 0;
+    EXPECT_TRUE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 1);
+}
+
+TEST(IndexTextFileReaders, IntegersParseLeadingDigitsAndWrap)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "  -12abc\r\n\r\nxyz\r\n+7\r\n4294967297\r\n-2147483648\r\n99999999999999999999\r\n\t3 4");
+    const std::int32_t expected[] = {-12, 0, 0, 7, 1, INT32_MIN, 1661992959, 3};
+    for (std::int32_t value : expected) {
+        std::int32_t read = 42;
+        EXPECT_TRUE(stream.ReadInt32(read));
+        EXPECT_EQ(read, value);
+    }
+    std::int32_t read = 42;
+    EXPECT_FALSE(stream.ReadInt32(read));
+    EXPECT_EQ(read, 0);
+}
+
+TEST(IndexTextFileReaders, NarrowFieldsKeepTheLowBits)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "-1\r\n-1\r\n300\r\n-1\r\n70000\r\n-1\r\n2\r\n0\r\n256\r\n-5");
+    std::uint32_t u32 = 0;
+    std::uint16_t u16 = 0;
+    std::int16_t i16 = 0;
+    std::uint8_t u8 = 0;
+    std::int8_t i8 = 0;
+    bool flag = false;
+    std::uint8_t byteFlag = 7;
+    std::int32_t flag32 = 7;
+    std::uint32_t uflag32 = 7;
+    EXPECT_TRUE(stream.ReadInt32(u32));
+    EXPECT_TRUE(stream.ReadInt16(u16));
+    EXPECT_TRUE(stream.ReadInt8(u8));
+    EXPECT_TRUE(stream.ReadInt8(i8));
+    EXPECT_TRUE(stream.ReadInt16(i16));
+    EXPECT_EQ(u32, 0xFFFFFFFFu);
+    EXPECT_EQ(u16, 0xFFFF);
+    EXPECT_EQ(u8, 44);
+    EXPECT_EQ(i8, -1);
+    EXPECT_EQ(i16, 4464);
+    EXPECT_TRUE(stream.ReadBool(flag));
+    EXPECT_TRUE(stream.ReadBool(byteFlag));
+    EXPECT_TRUE(stream.ReadBool32(flag32));
+    EXPECT_TRUE(stream.ReadBool32(uflag32));
+    EXPECT_TRUE(flag);
+    EXPECT_EQ(byteFlag, 1);
+    EXPECT_EQ(flag32, 0);
+    EXPECT_EQ(uflag32, 1u);  // a flag is the whole value, not its low byte
+    EXPECT_TRUE(stream.ReadInt8(i8));
+    EXPECT_EQ(i8, -5);
+    EXPECT_FALSE(stream.ReadBool(flag));
+    EXPECT_FALSE(flag);
+    EXPECT_FALSE(stream.ReadInt16(u16));
+    EXPECT_EQ(u16, 0);
+}
+
+TEST(IndexTextFileReaders, StringsAreCutToTheirCapacity)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "Berlin\r\nlong line\r\n");
+    char16_t text[4] = {u'x', u'x', u'x', u'x'};
+    EXPECT_TRUE(stream.ReadString(text, 4));
+    EXPECT_EQ(std::u16string(text), u"Ber");
+    std::u16string whole = u"old";
+    EXPECT_TRUE(stream.ReadCString(whole));
+    EXPECT_EQ(whole, u"long line");
+    EXPECT_FALSE(stream.ReadString(text, 4));
+    EXPECT_EQ(text[0], 0);
+    EXPECT_FALSE(stream.ReadCString(whole));
+    EXPECT_TRUE(whole.empty());
+}
+
+TEST(IndexTextFileReaders, Int8ListFillsMissingValuesWithZero)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "1,2\r\n5, 6,x7,8,9\r\n,3\r\n");
+    std::uint8_t bytes[4] = {9, 9, 9, 9};
+    EXPECT_TRUE(stream.ReadInt8List(bytes, 4));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 4), (std::vector<std::uint8_t>{1, 2, 0, 0}));
+    EXPECT_TRUE(stream.ReadInt8List(bytes, 4));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 4), (std::vector<std::uint8_t>{5, 6, 0, 8}));
+    std::int8_t signedBytes[2] = {9, 9};
+    EXPECT_TRUE(stream.ReadInt8List(signedBytes, 2));
+    EXPECT_EQ(signedBytes[0], 0);
+    EXPECT_EQ(signedBytes[1], 3);
+    EXPECT_TRUE(stream.ReadInt8List(bytes, 0));
+    bytes[0] = 9;
+    EXPECT_FALSE(stream.ReadInt8List(bytes, 4));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 4), (std::vector<std::uint8_t>{0, 0, 0, 0}));
+}
+
+TEST(IndexTextFileReaders, ArraysZeroTheElementsPastTheEnd)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "1\r\n2\r\n-3\r\n4\r\n5");
+    std::int16_t shorts[2] = {9, 9};
+    EXPECT_TRUE(stream.ReadInt16Array(shorts, 0));
+    EXPECT_TRUE(stream.ReadInt16Array(shorts, 2));
+    EXPECT_EQ(shorts[0], 1);
+    EXPECT_EQ(shorts[1], 2);
+    std::uint32_t words[1] = {0};
+    EXPECT_TRUE(stream.ReadInt32Array(words, 1));
+    EXPECT_EQ(words[0], 0xFFFFFFFDu);
+    std::uint8_t bytes[4] = {9, 9, 9, 9};
+    EXPECT_FALSE(stream.ReadInt8Array(bytes, 4));
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes, bytes + 4), (std::vector<std::uint8_t>{4, 5, 0, 0}));
+}
+
+TEST(IndexTextFileReaders, QuotedStringsFillSixBuffers)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "\"Bayern\",\"Bavaria\",\"\",\"Baviera\",\"Bawaria\",\"Bayern M\"\r\n\"One\",\"Two\" tail\r\n");
+    char16_t names[6][6];
+    ASSERT_TRUE(stream.ReadQuotedStrings(&names[0][0], 6));
+    const std::u16string full[] = {u"Bayer", u"Bavar", u"", u"Bavie", u"Bawar", u"Bayer"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(std::u16string(names[i]), full[i]) << i;
+
+    // Without a further pair every remaining buffer takes the rest of the line.
+    char16_t wide[6][16];
+    ASSERT_TRUE(stream.ReadQuotedStrings(&wide[0][0], 16));
+    const std::u16string partial[] = {u"One", u"Two", u" tail", u" tail", u" tail", u" tail"};
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(std::u16string(wide[i]), partial[i]) << i;
+
+    EXPECT_FALSE(stream.ReadQuotedStrings(&wide[0][0], 16));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(wide[i][0], 0) << i;
+}
+
+TEST(IndexTextFileReaders, ExtractQuotedCutsTheSourceAndMovesOn)
+{
+    char16_t line[] = u"x'ab',  'c' 'open";
+    char16_t* cursor = line;
+    char16_t text[8];
+    EXPECT_TRUE(CIndexTextFile::ExtractQuoted(cursor, text, u'\'', 8));
+    EXPECT_EQ(std::u16string(text), u"ab");
+    EXPECT_EQ(line[4], 0);
+    EXPECT_EQ(*CIndexTextFile::SkipToComma(cursor), u',');
+    EXPECT_TRUE(CIndexTextFile::ExtractQuoted(cursor, text, u'\'', 2));
+    EXPECT_EQ(std::u16string(text), u"c");
+    char16_t* const before = cursor;
+    EXPECT_FALSE(CIndexTextFile::ExtractQuoted(cursor, text, u'\'', 8));
+    EXPECT_EQ(cursor, before);
+    EXPECT_EQ(std::u16string(text), u" 'open");
+    EXPECT_EQ(*CIndexTextFile::SkipToComma(cursor), 0);
+    EXPECT_EQ(CIndexTextFile::SkipToComma(static_cast<const char16_t*>(nullptr)), nullptr);
+    char16_t* none = nullptr;
+    EXPECT_FALSE(CIndexTextFile::ExtractQuoted(none, text, u'\'', 8));
+    EXPECT_EQ(text[0], 0);
+}
+
+TEST(IndexTextFileWriters, NumbersAreWrittenInTheirFieldWidth)
+{
+    const std::string bytes = WrittenBytes([](CIndexTextFile& stream) {
+        stream.WriteInt8(-1);
+        stream.WriteUInt8(255);
+        stream.WriteInt8(0xFF);
+        stream.WriteUInt8(-1);
+        stream.WriteHex32(255);
+        stream.WriteHex32(0xDEADBEEF);
+        stream.WriteBool(0x100);
+        stream.WriteBool(2);
+        stream.WriteInt16(0xFFFF);
+        stream.WriteUInt16(-1);
+        stream.WriteInt32(0xFFFFFFFFu);
+        stream.WriteInt32(INT32_MIN);
+    });
+    EXPECT_EQ(bytes, AsFileLines("-1\r\n255\r\n-1\r\n255\r\nff\r\ndeadbeef\r\n0\r\n1\r\n-1\r\n65535\r\n-1\r\n"
+                                 "-2147483648\r\n"));
+}
+
+TEST(IndexTextFileWriters, ListsArraysAndQuotedTexts)
+{
+    const std::uint8_t bytes[] = {1, 0, 255};
+    const std::uint16_t shorts[] = {65535, 2};
+    const std::int32_t ints[] = {-7};
+    const std::uint32_t words[] = {0x80000000u};
+    const char16_t names[3][5] = {u"a\"b", u"long", u"c"};
+    const std::string written = WrittenBytes([&](CIndexTextFile& stream) {
+        EXPECT_TRUE(stream.WriteUInt8List(bytes, 3));
+        EXPECT_TRUE(stream.WriteUInt8List(bytes, 0));
+        EXPECT_TRUE(stream.WriteUInt8Array(bytes, 3));
+        EXPECT_TRUE(stream.WriteUInt16Array(shorts, 2));
+        EXPECT_TRUE(stream.WriteInt32Array(ints, 1));
+        EXPECT_TRUE(stream.WriteInt32Array(words, 1));
+        EXPECT_TRUE(stream.WriteQuotedStrings(&names[0][0], 2, 5));
+        EXPECT_TRUE(stream.WriteQuotedStrings(&names[0][0], 0, 5));
+    });
+    EXPECT_EQ(written, AsFileLines("1,0,255\r\n\r\n1\r\n0\r\n255\r\n65535\r\n2\r\n-7\r\n-2147483648\r\n"
+                                   "\"a'b\",\"long\"\r\n\r\n"));
+}
+
+TEST(IndexTextFileWriters, SectionsTextsAndFormattedLines)
+{
+    const std::string written = WrittenBytes([](CIndexTextFile& stream) {
+        EXPECT_TRUE(stream.WriteSectionBegin(u"CLUB"));
+        EXPECT_TRUE(stream.WriteLine(u"Z\u0142oty"));
+        EXPECT_TRUE(stream.WriteCString(u""));
+        EXPECT_TRUE(stream.WriteFormat(u"%s=%04d", u"year", 7));
+        EXPECT_FALSE(stream.WriteLine(static_cast<const char16_t*>(nullptr)));
+        EXPECT_TRUE(stream.WriteSectionEnd(u"CLUB"));
+    });
+    EXPECT_EQ(written, AsFileLines("%INDEX%CLUB\r\nZ\xC5\x82oty\r\n\r\nyear=0007\r\n%INDEXEND%CLUB\r\n"));
+}
+
+TEST(IndexTextFileWriters, ALineBreakInsideAValueCannotSplitIt)
+{
+    const char16_t names[2][8] = {u"a\r\nb", u"c\nd"};
+    const std::string written = WrittenBytes([&](CIndexTextFile& stream) {
+        stream.WriteLine(u"one\rtwo");
+        stream.WriteCString(std::u16string(u"x\0y", 3));
+        stream.WriteQuotedStrings(&names[0][0], 2, 8);
+    });
+    EXPECT_EQ(written, AsFileLines("one two\r\nx y\r\n\"a  b\",\"c d\"\r\n"));
+}
+
+TEST(IndexTextFileWriters, FormattedLinesAreCutAt1023Characters)
+{
+    const std::u16string longText(1500, u'x');
+    const std::string written =
+        WrittenBytes([&](CIndexTextFile& stream) { stream.WriteFormat(u"%s", longText); });
+    EXPECT_EQ(written, AsFileLines(std::string(1023, 'x') + "\r\n"));
+}
+
+TEST(IndexTextFileFiles, AWrittenFileReadsBackToTheSameValues)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"Country3.sav");
+    const char16_t names[6][12] = {u"K\u00F6ln", u"Cologne", u"Cologne", u"Colonia", u"Colonia", u"Kolonia"};
+    const std::uint8_t slots[3] = {4, 0, 200};
+    {
+        CIndexTextFile stream;
+        ASSERT_TRUE(stream.OpenWrite(path));
+        stream.WriteSectionBegin(u"CLUB");
+        stream.WriteQuotedStrings(&names[0][0], 6, 12);
+        stream.WriteInt32(-123456);
+        stream.WriteUInt8List(slots, 3);
+        stream.WriteBool(1);
+        stream.WriteLine(u"O`Neil");
+        stream.WriteSectionEnd(u"CLUB");
+        ASSERT_TRUE(stream.Close());
+    }
+    const std::vector<std::uint8_t> bytes = ReadBytes(path);
+    ASSERT_GE(bytes.size(), 3u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 3), (std::vector<std::uint8_t>{0xEF, 0xBB, 0xBF}));
+    for (std::size_t i = 3; i < bytes.size(); ++i) {
+        EXPECT_EQ(bytes[i] == '\n', bytes[i - 1] == '\r') << "line break at " << i;
+    }
+    EXPECT_EQ(bytes.back(), '\n');
+
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenRead(path));
+    ASSERT_TRUE(stream.FindSection(u"CLUB"));
+    char16_t readNames[6][12];
+    ASSERT_TRUE(stream.ReadQuotedStrings(&readNames[0][0], 12));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(std::u16string(readNames[i]), std::u16string(names[i])) << i;
+    std::int32_t number = 0;
+    EXPECT_TRUE(stream.ReadInt32(number));
+    EXPECT_EQ(number, -123456);
+    std::uint8_t readSlots[3] = {};
+    EXPECT_TRUE(stream.ReadInt8List(readSlots, 3));
+    EXPECT_EQ(std::vector<std::uint8_t>(readSlots, readSlots + 3), std::vector<std::uint8_t>(slots, slots + 3));
+    bool flag = false;
+    EXPECT_TRUE(stream.ReadBool(flag));
+    EXPECT_TRUE(flag);
+    std::u16string text;
+    EXPECT_TRUE(stream.ReadCString(text));
+    EXPECT_EQ(text, u"O'Neil");
+    EXPECT_TRUE(stream.FindSectionEnd(u"CLUB"));
+    EXPECT_TRUE(stream.IsAtEnd());
+}
+
+TEST(IndexTextFileFiles, AFailedWriteLeavesTheOldFileAsItWas)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"Rules.sav");
+    const std::string original = "\xEF\xBB\xBF" "old\r\n";
+    WriteBytes(path, original);
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(path));
+    EXPECT_EQ(ReadBytes(path), Bytes(original));  // opening does not empty it
+    stream.WriteLine(u"new");
+    platform::FailWritesAfter(1);
+    const bool saved = stream.Close();
+    platform::FailWritesAfter(0);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadBytes(path), Bytes(original));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);  // no temporary file left behind
+}
+
+TEST(IndexTextFileFiles, AFailureInTheSecondWriteLeavesTheOldFileToo)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"Rules.sav");
+    WriteBytes(path, "keep");
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(path));
+    stream.WriteLine(u"new");
+    platform::FailWritesAfter(2);
+    const bool saved = stream.Close();
+    platform::FailWritesAfter(0);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(ReadBytes(path), Bytes("keep"));
+}
+
+TEST(IndexTextFileFiles, AStreamNeverClosedLeavesTheOldFile)
+{
+    TempFolder folder;
+    const std::u16string existing = folder.File(u"Country1.sav");
+    const std::u16string fresh = folder.File(u"Country2.sav");
+    WriteBytes(existing, "old");
+    {
+        CIndexTextFile first;
+        ASSERT_TRUE(first.OpenWrite(existing));
+        first.WriteLine(u"one");
+        first.WriteLine(u"two");
+        first.WriteLine(u"three");
+        CIndexTextFile second;
+        ASSERT_TRUE(second.OpenWrite(fresh));
+        second.WriteLine(u"one");
+    }
+    EXPECT_EQ(ReadBytes(existing), Bytes("old"));
+    EXPECT_FALSE(platform::FileExists(fresh));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+}
+
+TEST(IndexTextFileFiles, AnEmptyWrittenFileHoldsTheMarkOnly)
+{
+    EXPECT_EQ(WrittenBytes([](CIndexTextFile&) {}), AsFileLines(""));
+}
+
+TEST(IndexTextFileFiles, OpenFailuresLeaveTheStreamClosed)
+{
+    TempFolder folder;
+    CIndexTextFile stream;
+    EXPECT_FALSE(stream.OpenRead(folder.File(u"missing.sav")));
+    EXPECT_FALSE(stream.OpenRead(u""));
+    EXPECT_FALSE(stream.OpenWrite(folder.File(u"no folder\\x.sav")));
+    EXPECT_FALSE(stream.OpenWrite(u""));
+    EXPECT_FALSE(platform::FolderExists(folder.File(u"no folder")));
+    EXPECT_FALSE(stream.NextLine());
+    EXPECT_TRUE(stream.IsAtEnd());
+    EXPECT_FALSE(stream.WriteLine(u"x"));
+    EXPECT_EQ(std::u16string(stream.GetFileName()), u"");
+    EXPECT_TRUE(stream.Close());
+}
+
+TEST(IndexTextFileFiles, ReadersAndWritersKeepToTheirMode)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"a.sav");
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(path));
+    std::int32_t value = 5;
+    EXPECT_FALSE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 0);
+    EXPECT_FALSE(stream.FindSection(u"A"));
+    EXPECT_TRUE(stream.WriteInt32(1));
+    ASSERT_TRUE(stream.OpenRead(path));  // reopening saves what was written
+    EXPECT_FALSE(stream.WriteInt32(2));
+    EXPECT_TRUE(stream.ReadInt32(value));
+    EXPECT_EQ(value, 1);
+    EXPECT_EQ(std::u16string(stream.GetFileName()), path);
+}
+
+TEST(IndexTextFileErrors, ErrorTextIsACarrierClearedByClose)
+{
+    CIndexTextFile stream;
+    EXPECT_EQ(stream.GetError(), nullptr);
+    const char16_t* tokens[] = {u"_VERSION", nullptr};
+    const char16_t* values[] = {u"0x2007001C", nullptr};
+    stream.SetError(u"Version _VERSION is too new", tokens, values);
+    EXPECT_EQ(std::u16string(stream.GetError()), u"Version 0x2007001C is too new");
+    stream.SetError(u"Plain _VERSION", tokens, nullptr);
+    EXPECT_EQ(std::u16string(stream.GetError()), u"Plain _VERSION");
+    stream.SetError(std::u16string(3000, u'e').c_str());
+    EXPECT_EQ(std::u16string(stream.GetError()).size(), CIndexTextFile::MaxErrorText);
+    stream.SetError(nullptr);
+    ASSERT_NE(stream.GetError(), nullptr);
+    EXPECT_EQ(std::u16string(stream.GetError()), u"");
+    stream.Close();
+    EXPECT_EQ(stream.GetError(), nullptr);
+}
+
+}  // namespace
