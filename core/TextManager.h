@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     static constexpr int LanguageCount = 6;
     static constexpr std::size_t ScratchCapacity = 512;
     static constexpr std::size_t ScratchCount = 16;
+    // Files from this size on are refused.
+    static constexpr std::int64_t MaxFileSize = 0x1000000;
+    static constexpr std::size_t MaxLines = 65536;
     // Locale texts longer than this are cut.
     static constexpr std::size_t LocaleTextCapacity = 64;
 
@@ -38,6 +42,8 @@ public:
     // cannot be read, has a size outside 1..0xFFFFFF, is neither marked
     // UTF-8/UTF-16LE nor valid UTF-8, or holds no entry at all.
     bool LoadFile(const char16_t* path);
+    // The same from the file's bytes.
+    bool LoadFromBytes(std::span<const std::uint8_t> bytes);
     void Clear();
 
     const char16_t* GetText(TextKey key) const;
@@ -116,8 +122,10 @@ private:
 
     const Entry* FindEntry(std::uint32_t hash) const;
     const char16_t* Lookup(std::uint32_t hash, int language) const;
-    void ParseText(char16_t* text);
-    void AddLine(char16_t* line, std::vector<Entry>& found) const;
+    static bool Decode(std::span<const std::uint8_t> bytes, std::u16string& text);
+    void ParseText(std::u16string& text);
+    static void AddLine(char16_t* line, std::vector<Entry>& found);
+    void IndexEntries(std::vector<Entry>& found);
     void FillLocaleCache();
     const char16_t* Locale(LocaleEntry entry) const { return localeCache_[language_][entry]; }
     const char16_t* FillTemplate(const char16_t* valueTemplate, const char16_t* value, char16_t* dest,
