@@ -33,28 +33,37 @@ char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i)
     const auto lead = static_cast<unsigned char>(bytes[i]);
     int length = 0;
     char32_t cp = 0;
-    char32_t minimum = 0;
     if (lead < 0x80) {
         ++i;
         return lead;
     }
-    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; cp = lead & 0x1F; minimum = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; cp = lead & 0x0F; minimum = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; cp = lead & 0x07; minimum = 0x10000; }
+    if (lead >= 0xC2 && lead <= 0xDF) { length = 2; cp = lead & 0x1F; }
+    else if (lead >= 0xE0 && lead <= 0xEF) { length = 3; cp = lead & 0x0F; }
+    else if (lead >= 0xF0 && lead <= 0xF4) { length = 4; cp = lead & 0x07; }
     else {
         ++i;
         return kReplacement;
     }
+    // The second byte's range excludes overlong forms, surrogates and code
+    // points past U+10FFFF, so that a broken sequence is replaced per maximal
+    // valid prefix, as Windows and the Unicode standard do.
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead == 0xE0) low = 0xA0;
+    else if (lead == 0xED) high = 0x9F;
+    else if (lead == 0xF0) low = 0x90;
+    else if (lead == 0xF4) high = 0x8F;
     std::size_t j = i + 1;
     for (int k = 1; k < length; ++k, ++j) {
-        if (j >= bytes.size() || !IsContinuation(static_cast<unsigned char>(bytes[j]))) {
+        const unsigned char next = j < bytes.size() ? static_cast<unsigned char>(bytes[j]) : 0;
+        const bool inRange = k == 1 ? (next >= low && next <= high) : IsContinuation(next);
+        if (j >= bytes.size() || !inRange) {
             i = j;
             return kReplacement;
         }
         cp = (cp << 6) | (static_cast<unsigned char>(bytes[j]) & 0x3F);
     }
     i = j;
-    if (cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
     return cp;
 }
 
