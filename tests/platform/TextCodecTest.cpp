@@ -77,7 +77,9 @@ TEST(SystemCodePage, ConvertsBothWays)
     EXPECT_EQ(bytes, "abc");
     EXPECT_FALSE(lossy);
     EXPECT_EQ(platform::SystemCodePageToUtf16("abc"), u"abc");
-    if (platform::SystemCodePage() == 1252) EXPECT_EQ(platform::SystemCodePageToUtf16("\xE9\x80"), u"é€");
+    if (platform::SystemCodePage() == 1252) {
+        EXPECT_EQ(platform::SystemCodePageToUtf16("\xE9\x80"), u"é€");
+    }
 }
 
 }  // namespace
