@@ -1,0 +1,37 @@
+// Ids of the test-only templates: one dialog per case the tests drive, and
+// a gallery with one control of each kind of the control library.
+#pragma once
+
+#define IDD_TEST_TRANSLATE 9001
+#define IDD_TEST_PAGE 9002
+#define IDD_TEST_HOST 9003
+#define IDD_TEST_NO_CAPTION 9004
+#define IDD_GALLERY 9006
+#define IDM_TEST_MENU 9101
+#define IDM_TEST_CONTEXT 9102
+#define ID_TEST_OPEN 9151
+#define ID_TEST_CLOSE 9152
+#define ID_TEST_CONTEXT_ITEM 9153
+
+#define IDC_TEST_PREFIXED 9501
+#define IDC_TEST_BARE 9502
+#define IDC_TEST_MISSING 9503
+#define IDC_TEST_GROUP 9504
+#define IDC_TEST_NOT_A_KEY 9505
+#define IDC_PAGE_STATIC 9511
+#define IDC_PAGE_EDIT 9512
+#define IDC_PAGE_CHECK 9513
+
+#define IDC_GALLERY_SORTLIST 9601
+#define IDC_GALLERY_DRAGLIST 9602
+#define IDC_GALLERY_COLUMNLIST 9603
+#define IDC_GALLERY_TAB 9604
+#define IDC_GALLERY_GROUP 9605
+#define IDC_GALLERY_STATIC 9606
+#define IDC_GALLERY_CHECK 9607
+#define IDC_GALLERY_SLIDER 9608
+#define IDC_GALLERY_EDIT 9609
+#define IDC_GALLERY_COLOURS 9610
+#define IDC_GALLERY_IMAGE 9611
+#define IDC_GALLERY_COMBO 9612
+#define IDC_GALLERY_CENTRED 9613

@@ -1,0 +1,160 @@
+#include "tests/ui/GuiTestSupport.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string_view>
+
+#include "core/TextManager.h"
+#include "win/Dialog.h"
+#include "win/WideText.h"
+
+namespace gui_test {
+
+namespace {
+
+constexpr std::string_view TestTexts =
+    "\xEF\xBB\xBF"
+    "Caption|Untranslated caption|c|c|c|c|c\r\n"
+    "Dialog.Test.Caption|Test caption|Titre|Titel|Titolo|Titulo|Tytul\r\n"
+    "Dialog.Test.Label|Prefixed label|Libelle|Beschriftung|Etichetta|Etiqueta|Etykieta\r\n"
+    "Label|Bare label|l|l|l|l|l\r\n"
+    "Bare.Key|Bare text|Texte|Text|Testo|Texto|Tekst\r\n"
+    "Menu.File|File|Fichier|Datei|File|Archivo|Plik\r\n"
+    "Menu.Open|Open\\tCtrl+O|Ouvrir|Offnen|Apri|Abrir|Otworz\r\n"
+    "Menu.Context|Context|Contexte|Kontext|Contesto|Contexto|Kontekst\r\n"
+    "Dialog.Ok|OK|OK|OK|OK|Aceptar|OK\r\n"
+    "Dialog.Cancel|Cancel|Annuler|Abbrechen|Annulla|Cancelar|Anuluj\r\n"
+    "Dialog.DialogB.PopupPrefix|Editor - |Editeur - |Editor - |Editor - |Editor - |Edytor - \r\n"
+    "Filter.Two|Text files#*.txt|t|t|t|t|t\r\n"
+    "Filter.One|a|a|a|a|a|a\r\n"
+    "Filter.OneBar|ab#|a|a|a|a|a\r\n"
+    "Filter.TwoBars|ab##|a|a|a|a|a\r\n"
+    "Filter.ThreeBars|ab###|a|a|a|a|a\r\n"
+    "Gallery.Caption|Control gallery|g|g|g|g|g\r\n"
+    "Gallery.Group|Group box|g|g|g|g|g\r\n"
+    "Gallery.Static|Skinned static|g|g|g|g|g\r\n"
+    "Gallery.Centred|Centred static|g|g|g|g|g\r\n"
+    "Gallery.Check|Check box|g|g|g|g|g\r\n"
+    "Country.NoNationality|No nationality|n|n|n|n|n\r\n"
+    "Country.NoCountry|No country|n|n|n|n|n\r\n"
+    "Dialog.ErrorMessage.DefaultHeader|Errors were found|e|e|e|e|e\r\n"
+    "Dialog.ListCtrl.SaveFormat|Text (tab)#*.txt#Text (columns)#*.txt#XML#*.xml|s|s|s|s|s\r\n";
+
+class GuiEnvironment : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES};
+        ::InitCommonControlsEx(&controls);
+    }
+};
+
+[[maybe_unused]] testing::Environment* const environment = testing::AddGlobalTestEnvironment(new GuiEnvironment);
+
+thread_local std::function<bool()> driverStep;
+thread_local DWORD driverDeadline = 0;
+thread_local bool driverTimedOut = false;
+
+BOOL CALLBACK CloseDialog(HWND window, LPARAM)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (std::wcscmp(className, L"#32770") == 0) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM found)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (std::wcscmp(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!driverStep) return;
+    if (static_cast<int>(::GetTickCount() - driverDeadline) > 0) {
+        driverTimedOut = true;
+        driverStep = nullptr;
+        ::EnumThreadWindows(::GetCurrentThreadId(), CloseDialog, 0);
+        return;
+    }
+    std::function<bool()> step = driverStep;
+    if (step()) driverStep = nullptr;
+}
+
+}  // namespace
+
+void LoadTestTexts()
+{
+    CTextManager* store = CTextManager::Instance();
+    ASSERT_TRUE(store->LoadFromBytes({reinterpret_cast<const std::uint8_t*>(TestTexts.data()), TestTexts.size()}));
+    store->SetLanguage(CTextManager::English);
+}
+
+std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add)
+{
+    HINSTANCE module = win::CDialog::GetResourceModule();
+    HRSRC resource = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), RT_DIALOG);
+    if (resource == nullptr) return {};
+    auto* data = static_cast<const BYTE*>(::LockResource(::LoadResource(module, resource)));
+    std::vector<BYTE> bytes(data, data + ::SizeofResource(module, resource));
+    // An extended template (signature 0xFFFF) keeps its style at offset 12.
+    bool extended = bytes.size() >= 16 && bytes[2] == 0xFF && bytes[3] == 0xFF;
+    DWORD* style = reinterpret_cast<DWORD*>(bytes.data() + (extended ? 12 : 0));
+    *style = (*style & ~remove) | add;
+    return bytes;
+}
+
+std::u16string WindowText(HWND window)
+{
+    wchar_t text[512] = {};
+    ::GetWindowTextW(window, text, 512);
+    return win::U(text);
+}
+
+std::u16string ItemText(HWND dialog, int id)
+{
+    return WindowText(::GetDlgItem(dialog, id));
+}
+
+void PumpMessages()
+{
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+ModalDriver::ModalDriver(std::function<bool()> step, unsigned timeoutMs)
+{
+    driverStep = std::move(step);
+    driverDeadline = ::GetTickCount() + timeoutMs;
+    driverTimedOut = false;
+    timer_ = ::SetTimer(nullptr, 0, 20, DriverTick);
+}
+
+ModalDriver::~ModalDriver()
+{
+    ::KillTimer(nullptr, timer_);
+    driverStep = nullptr;
+}
+
+bool ModalDriver::TimedOut() const
+{
+    return driverTimedOut;
+}
+
+HWND FindThreadDialog()
+{
+    HWND found = nullptr;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+}  // namespace gui_test

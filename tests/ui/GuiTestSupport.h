@@ -1,0 +1,53 @@
+#pragma once
+// Shared helpers of the dialog tests: a text store of test keys, a dialog
+// class for the test templates, templates with changed styles, and a driver
+// that acts from inside a modal loop.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/DialogB.h"
+
+namespace gui_test {
+
+// Loads the tests' own keys into the text store, English.
+void LoadTestTexts();
+
+class TestDialog : public CDialogB {
+public:
+    explicit TestDialog(UINT templateId, HWND parent = nullptr) : CDialogB(templateId, parent) {}
+    const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Test"; }
+    using CDialogB::OnCtlColor;
+};
+
+// A copy of a template resource with style bits swapped.
+std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add);
+
+std::u16string WindowText(HWND window);
+std::u16string ItemText(HWND dialog, int id);
+
+// Handles every message waiting for this thread.
+void PumpMessages();
+
+// Calls step every 20 ms from the message loop of this thread (the modal
+// loops included) until it returns true. After the time-out it closes every
+// dialog of the thread and marks the run failed, so a stuck test ends.
+class ModalDriver {
+public:
+    explicit ModalDriver(std::function<bool()> step, unsigned timeoutMs = 10000);
+    ~ModalDriver();
+    ModalDriver(const ModalDriver&) = delete;
+    ModalDriver& operator=(const ModalDriver&) = delete;
+    bool TimedOut() const;
+
+private:
+    UINT_PTR timer_;
+};
+
+// The first visible dialog (class "#32770") of this thread, or null.
+HWND FindThreadDialog();
+
+}  // namespace gui_test

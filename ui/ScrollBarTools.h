@@ -1,0 +1,11 @@
+#pragma once
+// Applies a scroll event (WM_HSCROLL / WM_VSCROLL code and thumb position)
+// to a scroll-bar control, clamps the result to its range, sets it with
+// redraw and returns it.
+
+#include <windows.h>
+
+int HandleScrollBar(int scrollCode, int thumbPosition, HWND scrollBar);
+// For a bar whose scale runs the other way: line up moves towards the
+// maximum, and the thumb position counts from the maximum down.
+int HandleInvertedScrollBar(int scrollCode, int thumbPosition, HWND scrollBar);
