@@ -1,0 +1,689 @@
+#include "archive/MireloBig.h"
+
+#include <algorithm>
+
+#include "archive/BigDirectory.h"
+#include "archive/PackedData.h"
+#include "core/AppMessage.h"
+#include "core/TextManager.h"
+
+namespace {
+
+constexpr std::int64_t MaxOffset = 0xFFFFFFFF;
+constexpr std::size_t CopyChunk = 0x100000;
+// A packed stream of the largest unpacked size is not longer than this.
+constexpr std::int64_t MaxPackedArchive = 2 * static_cast<std::int64_t>(packed_data::MaxUnpackedSize);
+
+const BigEntry& EmptyEntry()
+{
+    static const BigEntry empty;
+    return empty;
+}
+
+std::string ToEntryName(std::u16string_view name)
+{
+    std::string narrow = platform::Utf16ToSystemCodePage(name);
+    if (narrow.size() > big_directory::MaxNameLength) narrow.resize(big_directory::MaxNameLength);
+    return narrow;
+}
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return AsciiLower(x) == AsciiLower(y);
+           });
+}
+
+bool LessIgnoringAsciiCase(const BigEntry& a, const BigEntry& b)
+{
+    return std::lexicographical_compare(a.name.begin(), a.name.end(), b.name.begin(), b.name.end(),
+                                        [](char x, char y) {
+                                            return static_cast<unsigned char>(AsciiLower(x)) <
+                                                   static_cast<unsigned char>(AsciiLower(y));
+                                        });
+}
+
+std::int64_t RoundUp16(std::int64_t value) { return (value + 15) & ~std::int64_t{15}; }
+
+std::u16string FolderOfPath(std::u16string_view path)
+{
+    return std::u16string(platform::FolderOf(platform::MakeAbsolute(path)));
+}
+
+bool CopyFileContent(platform::File& source, std::int64_t length, platform::File& dest)
+{
+    std::vector<std::uint8_t> chunk(CopyChunk);
+    if (!source.Seek(0)) return false;
+    for (std::int64_t done = 0; done < length;) {
+        const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(length - done, CopyChunk));
+        if (!source.Read(chunk.data(), n) || !dest.Write(chunk.data(), n)) return false;
+        done += static_cast<std::int64_t>(n);
+    }
+    return dest.Flush();
+}
+
+}  // namespace
+
+CMireloBig::~CMireloBig() { Close(); }
+
+// ------------------------------------------------------------------ opening
+
+bool CMireloBig::Open(std::u16string_view path, bool readOnly)
+{
+    Close();
+    ClearError();
+    if (path.empty()) return ReportError(u"Database.Big.NullName"_tk);
+    platform::File source;
+    if (!source.Open(path, platform::File::Mode::Read)) {
+        return ReportError(u"Database.Big.ErrorOpen"_tk, {{u"_FILE_NAME", path}});
+    }
+    archivePath_ = path;
+    const std::int64_t length = source.Size();
+    std::uint8_t head[big_directory::HeaderBytes];
+    bool ok = length >= big_directory::HeaderBytes && source.Seek(0) && source.Read(head, sizeof head);
+    if (ok) ok = IsPacked(head, sizeof head) ? OpenPacked(source, length, readOnly) : OpenRaw(source, length, readOnly);
+    if (ok) return true;
+    if (errorText_.empty()) ReportError(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", path}});
+    Forget();
+    return false;
+}
+
+bool CMireloBig::OpenRaw(platform::File& source, std::int64_t length, bool readOnly)
+{
+    if (!big_directory::Read(source, length, entries_)) return false;
+    if (!readOnly && platform::IsWritable(archivePath_)) {
+        const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(archivePath_), u"tmp");
+        platform::File dest;
+        if (!copy.empty() && dest.Open(copy, platform::File::Mode::ReadWrite) &&
+            CopyFileContent(source, length, dest) && dest.Close()) {
+            source.Close();
+            return UseCopy(copy, false);
+        }
+        if (!copy.empty()) platform::RemoveFile(copy);
+    }
+    file_ = std::move(source);
+    workingName_ = archivePath_;
+    readOnly_ = true;
+    dataEnd_ = length;
+    return true;
+}
+
+// The unpacked archive goes to a copy in its folder, or, for reading only,
+// in the system's temporary folder when the archive's folder is not writable.
+bool CMireloBig::OpenPacked(platform::File& source, std::int64_t length, bool readOnly)
+{
+    if (length > MaxPackedArchive) return false;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(length));
+    if (!source.Seek(0) || !source.Read(bytes.data(), bytes.size())) return false;
+    source.Close();
+    if (!Unpack(bytes) || bytes.size() < big_directory::HeaderBytes) return false;
+    wasPacked_ = true;
+
+    const bool writable = !readOnly && platform::IsWritable(archivePath_);
+    for (const std::u16string& folder : {FolderOfPath(archivePath_), platform::TemporaryFolder()}) {
+        const std::u16string copy = platform::CreateUniqueFile(folder, u"tmp");
+        if (copy.empty()) continue;
+        platform::File dest;
+        if (dest.Open(copy, platform::File::Mode::ReadWrite) && dest.Write(bytes.data(), bytes.size()) &&
+            dest.Close()) {
+            return UseCopy(copy, !writable || folder != FolderOfPath(archivePath_));
+        }
+        dest.Close();
+        platform::RemoveFile(copy);
+    }
+    return ReportError(u"Database.Big.ErrorOpen"_tk, {{u"_FILE_NAME", archivePath_}});
+}
+
+bool CMireloBig::UseCopy(const std::u16string& copy, bool readOnly)
+{
+    workingName_ = copy;
+    ownsWorkingFile_ = true;
+    readOnly_ = readOnly;
+    const auto mode = readOnly ? platform::File::Mode::Read : platform::File::Mode::ReadWrite;
+    if (!file_.Open(copy, mode)) {
+        return ReportError(u"Database.Big.ErrorOpen"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    return LoadDirectory();
+}
+
+bool CMireloBig::LoadDirectory()
+{
+    MeasureEnd();
+    return big_directory::Read(file_, dataEnd_, entries_);
+}
+
+bool CMireloBig::Create(std::u16string_view path)
+{
+    Close();
+    ClearError();
+    if (path.empty()) return ReportError(u"Database.Big.NullName"_tk);
+    const TokenList name = {{u"_FILE_NAME", path}};
+    if (platform::FileExists(path) && !platform::IsWritable(path)) {
+        return ReportError(u"Database.Big.ErrorCreate"_tk, name);
+    }
+    const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(path), u"tmp");
+    if (copy.empty()) return ReportError(u"Database.Big.ErrorCreate"_tk, name);
+    archivePath_ = path;
+    workingName_ = copy;
+    ownsWorkingFile_ = true;
+    readOnly_ = false;
+    created_ = true;
+    std::vector<BigEntry> none;
+    const auto header = big_directory::Build(none, big_directory::HeaderBytes);
+    if (!file_.Open(copy, platform::File::Mode::ReadWrite) || !WriteAt(0, header)) {
+        Forget();
+        return ReportError(u"Database.Big.ErrorCreate"_tk, name);
+    }
+    MeasureEnd();
+    return true;
+}
+
+// ------------------------------------------------------------------ closing
+
+bool CMireloBig::Close()
+{
+    if (!IsOpen()) {
+        Forget();
+        return true;
+    }
+    ClearError();
+    bool ok = true;
+    if (!readOnly_ && (modified_ || created_)) {
+        ok = Commit();
+        if (!ok) ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    Forget();
+    return ok;
+}
+
+// A packed archive stays packed unless it has grown too large to pack.
+bool CMireloBig::Commit()
+{
+    if (damaged_ || !WriteHeader() || !file_.Flush() || !file_.Close()) return false;
+    if (wasPacked_ && dataEnd_ < PackLimit) {
+        std::vector<std::uint8_t> bytes;
+        if (!platform::ReadWholeFile(workingName_, bytes)) return false;
+        if (Pack(bytes)) return platform::WriteFileAtomic(archivePath_, bytes);
+    }
+    if (!platform::RenameOver(workingName_, archivePath_)) return false;
+    ownsWorkingFile_ = false;
+    return true;
+}
+
+void CMireloBig::Forget()
+{
+    file_.Close();
+    if (ownsWorkingFile_) platform::RemoveFile(workingName_);
+    entries_.clear();
+    archivePath_.clear();
+    workingName_.clear();
+    dataEnd_ = 0;
+    readOnly_ = true;
+    modified_ = ownsWorkingFile_ = wasPacked_ = created_ = damaged_ = false;
+}
+
+// ------------------------------------------------------------------ lookups
+
+bool CMireloBig::CheckOpen()
+{
+    if (IsOpen()) return true;
+    return ReportError(u"Database.Big.ErrorNotOpen"_tk);
+}
+
+bool CMireloBig::CheckWritable()
+{
+    if (!CheckOpen()) return false;
+    if (!readOnly_) return true;
+    return ReportError(u"Database.Big.ErrorReadOnly"_tk, {{u"_FILE_NAME", archivePath_}});
+}
+
+bool CMireloBig::IsValidIndex(int index)
+{
+    return CheckOpen() && index >= 0 && index < static_cast<int>(entries_.size());
+}
+
+const BigEntry& CMireloBig::GetEntry(int index) const
+{
+    if (!IsOpen() || index < 0 || index >= static_cast<int>(entries_.size())) return EmptyEntry();
+    return entries_[index];
+}
+
+const BigEntry& CMireloBig::GetEntry(std::u16string_view name) const
+{
+    ClearError();
+    const int index = LookUp(name);
+    if (index < 0 && IsOpen()) ReportError(u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", name}});
+    return GetEntry(index);
+}
+
+int CMireloBig::IndexOf(const std::string& narrowName) const
+{
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        if (EqualsIgnoringAsciiCase(entries_[k].name, narrowName)) return static_cast<int>(k);
+    }
+    return -1;
+}
+
+int CMireloBig::LookUp(std::u16string_view name) const
+{
+    if (!IsOpen()) {
+        ReportError(u"Database.Big.ErrorNotOpen"_tk);
+        return -1;
+    }
+    return name.empty() ? -1 : IndexOf(ToEntryName(name));
+}
+
+int CMireloBig::FindIndex(std::u16string_view name)
+{
+    ClearError();
+    return LookUp(name);
+}
+
+int CMireloBig::FindEntry(std::u16string_view name)
+{
+    ClearError();
+    if (!CheckOpen()) return -1;
+    if (name.empty()) {
+        ReportError(u"Database.Big.NullName"_tk);
+        return -1;
+    }
+    const int index = IndexOf(ToEntryName(name));
+    if (index < 0) ReportError(u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", name}});
+    return index;
+}
+
+// ---------------------------------------------------------------- reading
+
+bool CMireloBig::ExportFile(int index, std::u16string_view destPath)
+{
+    ClearError();
+    if (destPath.empty()) return ReportError(u"Database.Big.NullName"_tk);
+    if (!IsValidIndex(index)) return false;
+    std::vector<std::uint8_t> data;
+    if (!ReadBlock(entries_[index], data) || (entries_[index].unpackedSize > 0 && !Unpack(data))) {
+        return ReportError(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    if (!platform::WriteFileAtomic(destPath, data)) {
+        return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", destPath}});
+    }
+    return true;
+}
+
+bool CMireloBig::Export(std::u16string_view name, std::u16string_view destPath)
+{
+    const int index = FindEntry(name);
+    return index >= 0 && ExportFile(index, destPath);
+}
+
+bool CMireloBig::ReadEntry(int index, std::vector<std::uint8_t>& data, bool unpack)
+{
+    ClearError();
+    data.clear();
+    if (!IsValidIndex(index)) return false;
+    std::vector<std::uint8_t> block;
+    if (!ReadBlock(entries_[index], block) || (unpack && IsPacked(block) && !Unpack(block))) {
+        return ReportError(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    data = std::move(block);
+    return true;
+}
+
+bool CMireloBig::Read(std::u16string_view name, std::vector<std::uint8_t>& data, bool unpack)
+{
+    const int index = FindEntry(name);
+    if (index < 0) {
+        data.clear();
+        return false;
+    }
+    return ReadEntry(index, data, unpack);
+}
+
+// ---------------------------------------------------------------- editing
+
+bool CMireloBig::ImportFile(std::u16string_view name, std::u16string_view sourcePath, bool pack)
+{
+    ClearError();
+    if (!CheckWritable()) return false;
+    if (name.empty() || sourcePath.empty()) return ReportError(u"Database.Big.NullName"_tk);
+    std::vector<std::uint8_t> bytes;
+    if (!platform::ReadWholeFile(sourcePath, bytes)) {
+        return ReportError(u"Database.Big.ErrorOpen"_tk, {{u"_FILE_NAME", sourcePath}});
+    }
+    return StoreEntry(name, bytes, pack, sourcePath);
+}
+
+bool CMireloBig::ImportData(std::u16string_view name, std::span<const std::uint8_t> data, bool pack)
+{
+    ClearError();
+    if (!CheckWritable()) return false;
+    if (name.empty()) return ReportError(u"Database.Big.NullName"_tk);
+    return StoreEntry(name, data, pack, name);
+}
+
+bool CMireloBig::StoreEntry(std::u16string_view name, std::span<const std::uint8_t> data, bool pack,
+                            std::u16string_view reportedName)
+{
+    std::vector<std::uint8_t> packed;
+    if (pack && data.size() < PackLimit) {
+        if (!Pack(data, packed)) return false;
+        data = packed;
+    }
+    const std::string narrow = ToEntryName(name);
+    int index = IndexOf(narrow);
+    const bool added = index < 0;
+    if (added) {
+        entries_.push_back(BigEntry{.name = narrow});
+        index = static_cast<int>(entries_.size()) - 1;
+    }
+    if (WriteEntryData(index, data)) return true;
+    if (added) entries_.pop_back();
+    return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", reportedName}});
+}
+
+bool CMireloBig::DeleteEntry(int index)
+{
+    ClearError();
+    if (!IsValidIndex(index) || !CheckWritable()) return false;
+    const BigEntry removed = entries_[index];
+    entries_.erase(entries_.begin() + index);
+    if (WriteHeader()) return true;
+    entries_.insert(entries_.begin() + index, removed);
+    return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
+}
+
+bool CMireloBig::DeleteEntry(std::u16string_view name)
+{
+    const int index = FindEntry(name);
+    return index >= 0 && DeleteEntry(index);
+}
+
+bool CMireloBig::RenameEntry(int index, std::u16string_view newName)
+{
+    ClearError();
+    if (newName.empty()) return ReportError(u"Database.Big.NullName"_tk);
+    if (!IsValidIndex(index) || !CheckWritable()) return false;
+    const std::string narrow = ToEntryName(newName);
+    BigEntry& entry = entries_[index];
+    if (IndexOf(narrow) >= 0) {
+        const std::u16string current = platform::SystemCodePageToUtf16(entry.name);
+        return ReportError(u"Database.Big.ErrorNameExists"_tk, {{u"_SOURCE_FILE", current}, {u"_DEST_FILE", newName}});
+    }
+    const std::string oldName = entry.name;
+    entry.name = narrow;
+    if (WriteHeader()) return true;
+    entries_[index].name = oldName;
+    return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
+}
+
+bool CMireloBig::RenameEntry(std::u16string_view name, std::u16string_view newName)
+{
+    const int index = FindEntry(name);
+    return index >= 0 && RenameEntry(index, newName);
+}
+
+bool CMireloBig::PackEntry(int index)
+{
+    ClearError();
+    if (!IsValidIndex(index) || !CheckWritable()) return false;
+    std::vector<std::uint8_t> block;
+    if (!ReadBlock(entries_[index], block)) {
+        return ReportError(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    return Pack(block) && ReplaceEntryData(index, block);
+}
+
+bool CMireloBig::PackEntry(std::u16string_view name)
+{
+    const int index = FindEntry(name);
+    return index >= 0 && PackEntry(index);
+}
+
+bool CMireloBig::UnpackEntry(int index)
+{
+    ClearError();
+    if (!IsValidIndex(index) || !CheckWritable()) return false;
+    std::vector<std::uint8_t> block;
+    if (!ReadBlock(entries_[index], block) || (IsPacked(block) && !Unpack(block))) {
+        return ReportError(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    return entries_[index].unpackedSize > 0 && ReplaceEntryData(index, block);
+}
+
+bool CMireloBig::UnpackEntry(std::u16string_view name)
+{
+    const int index = FindEntry(name);
+    return index >= 0 && UnpackEntry(index);
+}
+
+bool CMireloBig::ReplaceEntryData(int index, std::span<const std::uint8_t> data)
+{
+    if (WriteEntryData(index, data)) return true;
+    const std::u16string name = platform::SystemCodePageToUtf16(entries_[index].name);
+    return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", name}});
+}
+
+// --------------------------------------------------------------- compacting
+
+bool CMireloBig::Rebuild()
+{
+    ClearError();
+    if (!CheckWritable()) return false;
+    std::vector<BigEntry> sorted = entries_;
+    std::stable_sort(sorted.begin(), sorted.end(), LessIgnoringAsciiCase);
+    const std::u16string target = platform::CreateUniqueFile(FolderOfPath(workingName_), u"tmp");
+    bool ok = !target.empty() && WriteCompactCopy(target, sorted);
+    if (ok) {
+        file_.Close();
+        ok = platform::RenameOver(target, workingName_);
+        if (!ReopenWorkingFile()) {
+            ReportError(u"Database.Big.ErrorOpen"_tk, {{u"_FILE_NAME", archivePath_}});
+            Forget();
+            return false;
+        }
+    }
+    if (!ok) {
+        if (!target.empty()) platform::RemoveFile(target);
+        return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
+    }
+    entries_ = std::move(sorted);
+    MeasureEnd();
+    modified_ = true;
+    return true;
+}
+
+// Header area first, then every block at the next multiple of 16.
+bool CMireloBig::WriteCompactCopy(const std::u16string& target, std::vector<BigEntry>& sorted)
+{
+    platform::File out;
+    const std::int64_t directoryEnd = big_directory::PaddedEnd(sorted);
+    if (!out.Open(target, platform::File::Mode::ReadWrite)) return false;
+    std::vector<std::uint8_t> block(static_cast<std::size_t>(directoryEnd), 0);
+    if (!out.Write(block.data(), block.size())) return false;
+    std::int64_t position = directoryEnd;
+    for (BigEntry& entry : sorted) {
+        const std::vector<std::uint8_t> padding(static_cast<std::size_t>(RoundUp16(position) - position), 0);
+        position += static_cast<std::int64_t>(padding.size());
+        if (position + entry.size > MaxOffset || !ReadBlock(entry, block) ||
+            !out.Write(padding.data(), padding.size()) || !out.Write(block.data(), block.size())) {
+            return false;
+        }
+        entry.offset = static_cast<std::uint32_t>(position);
+        position += entry.size;
+    }
+    const auto directory = big_directory::Build(sorted, static_cast<std::uint32_t>(position));
+    return out.Seek(0) && out.Write(directory.data(), directory.size()) && out.Flush() && out.Close();
+}
+
+bool CMireloBig::ReopenWorkingFile()
+{
+    return file_.Open(workingName_, platform::File::Mode::ReadWrite);
+}
+
+// ----------------------------------------------------------- data placement
+
+bool CMireloBig::WriteEntryData(int index, std::span<const std::uint8_t> data)
+{
+    if (!IsValidIndex(index) || readOnly_) return false;
+    BigEntry& entry = entries_[index];
+    const BigEntry old = entry;
+    const bool isNew = entry.offset == 0 && entry.recordPosition == 0;
+    const std::int64_t offset = ChooseOffset(index, data.size());
+    if (offset < 0) return false;
+    const bool inPlace = !isNew && offset == entry.offset;
+    std::vector<std::uint8_t> saved;
+    if (inPlace && !ReadBlock(old, saved)) return false;
+
+    bool ok = WriteAt(offset, data);
+    MeasureEnd();
+    if (ok) {
+        entry.offset = static_cast<std::uint32_t>(offset);
+        entry.size = static_cast<std::uint32_t>(data.size());
+        entry.unpackedSize = GetUnpackedSize(data);
+        ok = isNew ? WriteHeader() : true;
+    }
+    if (!ok) {
+        entries_[index] = old;
+        if (inPlace && !WriteAt(old.offset, saved)) damaged_ = true;
+        return false;
+    }
+    modified_ = true;
+    return true;
+}
+
+// The last block grows where it is when nothing else lies in its way; any
+// other block goes into the first gap behind an entry that holds it, or to
+// the end of the file.
+std::int64_t CMireloBig::ChooseOffset(int index, std::size_t size) const
+{
+    const BigEntry& entry = entries_[index];
+    const bool isNew = entry.offset == 0 && entry.recordPosition == 0;
+    const auto fits = [&](std::int64_t at) {
+        return at + static_cast<std::int64_t>(size) <= MaxOffset &&
+               IsRangeFree(at, at + static_cast<std::int64_t>(size), index);
+    };
+    if (!isNew && IsLastBlock(index) && fits(entry.offset)) return entry.offset;
+    for (std::size_t k = 0; k + 1 < entries_.size(); ++k) {
+        if (static_cast<int>(k) == index) continue;
+        const std::int64_t end = static_cast<std::int64_t>(entries_[k].offset) + entries_[k].size;
+        std::int64_t next = -1;
+        for (std::size_t j = 0; j < entries_.size(); ++j) {
+            if (static_cast<int>(j) == index || entries_[j].offset < end) continue;
+            if (next < 0 || entries_[j].offset < next) next = entries_[j].offset;
+        }
+        if (next >= 0 && next - end >= static_cast<std::int64_t>(size) && fits(end)) return end;
+    }
+    return fits(dataEnd_) ? dataEnd_ : -1;
+}
+
+bool CMireloBig::IsLastBlock(int index) const
+{
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        if (entries_[k].offset > entries_[index].offset) return false;
+        if (entries_[k].offset == entries_[index].offset) return static_cast<int>(k) == index;
+    }
+    return false;
+}
+
+bool CMireloBig::IsRangeFree(std::int64_t begin, std::int64_t end, int except) const
+{
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        const BigEntry& other = entries_[k];
+        if (static_cast<int>(k) == except || other.size == 0) continue;
+        const std::int64_t otherEnd = static_cast<std::int64_t>(other.offset) + other.size;
+        if (other.offset < end && begin < otherEnd) return false;
+    }
+    return true;
+}
+
+bool CMireloBig::WriteHeader()
+{
+    if (!IsOpen() || readOnly_) return false;
+    const std::int64_t directoryEnd = big_directory::PaddedEnd(entries_);
+    if (dataEnd_ < directoryEnd) {
+        if (!file_.Resize(directoryEnd)) return false;
+        MeasureEnd();
+    }
+    while (!entries_.empty()) {
+        const auto lowest = std::min_element(entries_.begin(), entries_.end(),
+                                             [](const BigEntry& a, const BigEntry& b) { return a.offset < b.offset; });
+        if (lowest->offset >= directoryEnd) break;
+        if (!MoveBlockBehind(static_cast<int>(lowest - entries_.begin()), directoryEnd)) return false;
+    }
+    if (dataEnd_ > MaxOffset) return false;
+    std::vector<BigEntry> written = entries_;
+    const auto directory = big_directory::Build(written, static_cast<std::uint32_t>(dataEnd_));
+    if (!WriteAt(0, directory)) return false;
+    entries_ = std::move(written);
+    modified_ = true;
+    return true;
+}
+
+// Appends the block at the end of the file and clears its old place where
+// no other block and no directory lies.
+bool CMireloBig::MoveBlockBehind(int index, std::int64_t directoryEnd)
+{
+    BigEntry& entry = entries_[index];
+    std::vector<std::uint8_t> block;
+    const std::int64_t target = dataEnd_;
+    if (target + entry.size > MaxOffset || !ReadBlock(entry, block)) return false;
+    const bool ok = WriteAt(target, block);
+    MeasureEnd();
+    if (!ok) return false;
+    const std::int64_t oldOffset = entry.offset;
+    entry.offset = static_cast<std::uint32_t>(target);
+    return ZeroFreeParts(oldOffset, oldOffset + entry.size, directoryEnd, index);
+}
+
+bool CMireloBig::ZeroFreeParts(std::int64_t begin, std::int64_t end, std::int64_t keepBefore, int except)
+{
+    begin = std::max(begin, keepBefore);
+    std::vector<std::pair<std::int64_t, std::int64_t>> taken;
+    for (std::size_t k = 0; k < entries_.size(); ++k) {
+        const BigEntry& other = entries_[k];
+        const std::int64_t otherEnd = static_cast<std::int64_t>(other.offset) + other.size;
+        if (static_cast<int>(k) == except || other.offset >= end || otherEnd <= begin) continue;
+        taken.emplace_back(other.offset, otherEnd);
+    }
+    std::sort(taken.begin(), taken.end());
+    std::int64_t position = begin;
+    taken.emplace_back(end, end);
+    for (const auto& [takenBegin, takenEnd] : taken) {
+        if (takenBegin > position) {
+            const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(takenBegin - position), 0);
+            if (!WriteAt(position, zeros)) return false;
+        }
+        position = std::max(position, takenEnd);
+    }
+    return true;
+}
+
+bool CMireloBig::ReadBlock(const BigEntry& entry, std::vector<std::uint8_t>& data)
+{
+    data.resize(entry.size);
+    return file_.Seek(entry.offset) && file_.Read(data.data(), data.size());
+}
+
+bool CMireloBig::WriteAt(std::int64_t offset, std::span<const std::uint8_t> data)
+{
+    return file_.Seek(offset) && file_.Write(data.data(), data.size());
+}
+
+void CMireloBig::MeasureEnd() { dataEnd_ = std::max<std::int64_t>(file_.Size(), 0); }
+
+int CMireloBig::GetHeaderSize() const
+{
+    std::int64_t size = big_directory::HeaderBytes + 3;
+    for (const BigEntry& entry : entries_) size += 9 + static_cast<std::int64_t>(entry.name.size());
+    return static_cast<int>(size);
+}
+
+// ----------------------------------------------------------------- messages
+
+bool CMireloBig::ReportError(TextKey key, TokenList tokens) const
+{
+    errorText_ = ReplaceTokens(CTextManager::Instance()->GetText(key), tokens);
+    if (!silent) ShowAppMessageBox(errorText_.c_str(), AppMessage::Ok);
+    return false;
+}
