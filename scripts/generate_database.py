@@ -1,0 +1,1409 @@
+#!/usr/bin/env python3
+"""Writes sample editable databases for the Trellan database editor.
+
+Modes:
+  small OUTDIR     207 countries, three of them complete (the sample shipped
+                   in data/Database)
+  full OUTDIR      about 50 countries with leagues, 2,200 clubs and 50,000
+                   persons (load and save benchmarks)
+  fixtures OUTDIR  one small country file per old layout, named
+                   Country<id>_<version>.sav, for the version conversions
+
+Country names, abbreviations, continents and languages come from
+Countries.sav (--countries). The output depends only on the mode, the seed
+and that file. Uses the Python standard library only.
+"""
+
+import argparse
+import os
+import struct
+import sys
+
+PROGRAM_VERSION = (0x2007 << 16) | 28
+NATIONAL_TEAM_INDEX = 0xFFFF
+COUNTRY_COUNT = 207
+LANGUAGE_COUNT = 6  # database order: German, English, French, Spanish, Italian, Polish
+
+# Characters the text reader rewrites; generated texts must never hold them.
+READ_FIXUP_CHARACTERS = set("\u0060\u00b4\u2013\u0001\u0004\u0006\u0013\u0012")
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+DEFAULT_COUNTRIES = os.path.join(HERE, "..", "data", "Database", "Countries.sav")
+
+
+def make_version(major, minor):
+    return (major << 16) | minor
+
+
+# ---------------------------------------------------------------------------
+# Random numbers: a fixed algorithm, so output never depends on the Python
+# release.
+# ---------------------------------------------------------------------------
+
+class Rng:
+    def __init__(self, seed):
+        self.state = (seed * 0x9E3779B97F4A7C15 + 0x632BE59BD9B4E019) & 0xFFFFFFFFFFFFFFFF
+
+    def next64(self):
+        self.state = (self.state + 0x9E3779B97F4A7C15) & 0xFFFFFFFFFFFFFFFF
+        z = self.state
+        z = ((z ^ (z >> 30)) * 0xBF58476D1CE4E5B9) & 0xFFFFFFFFFFFFFFFF
+        z = ((z ^ (z >> 27)) * 0x94D049BB133111EB) & 0xFFFFFFFFFFFFFFFF
+        return z ^ (z >> 31)
+
+    def below(self, n):
+        return self.next64() % n if n > 0 else 0
+
+    def between(self, low, high):
+        return low + self.below(high - low + 1)
+
+    def chance(self, percent):
+        return self.below(100) < percent
+
+    def pick(self, items):
+        return items[self.below(len(items))]
+
+    def sample(self, items, count):
+        pool = list(items)
+        chosen = []
+        for _ in range(min(count, len(pool))):
+            chosen.append(pool.pop(self.below(len(pool))))
+        return chosen
+
+
+# ---------------------------------------------------------------------------
+# Version gates: a file of an older major passes every gate of its own major.
+# ---------------------------------------------------------------------------
+
+class Layout:
+    def __init__(self, version):
+        self.version = version
+        self.major = version >> 16
+        if version == 1:
+            self.effective = 1
+        elif self.major < 0x2007:
+            self.effective = (self.major << 16) | 0xFFFF
+        else:
+            self.effective = version
+
+    def at_least(self, major, minor=0):
+        return self.effective >= make_version(major, minor)
+
+    def major_below(self, major):
+        return self.major < major
+
+    @property
+    def has_version_section(self):
+        return self.version != 1
+
+
+CURRENT = Layout(PROGRAM_VERSION)
+
+
+# ---------------------------------------------------------------------------
+# The tagged text stream, as written: UTF-8 with byte-order mark, CR LF after
+# every line.
+# ---------------------------------------------------------------------------
+
+class TextOut:
+    def __init__(self):
+        self.lines = []
+
+    def line(self, text):
+        text = str(text)
+        check_text(text)
+        self.lines.append(text)
+
+    def raw(self, text):
+        self.lines.append(text)
+
+    def value(self, text):
+        """A text value line: it must not look like a comment or a section."""
+        if text.startswith((";", "%")):
+            raise ValueError("value line would be misread: %r" % text)
+        self.line(text)
+
+    def number(self, value):
+        self.lines.append("%d" % value)
+
+    def numbers(self, values):
+        for value in values:
+            self.number(value)
+
+    def hex(self, value):
+        self.lines.append("%x" % value)
+
+    def byte_list(self, values):
+        self.lines.append(",".join("%d" % v for v in values))
+
+    def quoted(self, texts):
+        assert len(texts) == LANGUAGE_COUNT
+        for text in texts:
+            if '"' in text:
+                raise ValueError("quote inside a quoted text: %r" % text)
+        self.line(",".join('"%s"' % t for t in texts))
+
+    def begin(self, key):
+        self.lines.append("%INDEX%" + key)
+
+    def end(self, key):
+        self.lines.append("%INDEXEND%" + key)
+
+    def encode(self):
+        return b"\xef\xbb\xbf" + "".join(l + "\r\n" for l in self.lines).encode("utf-8")
+
+
+def check_text(text):
+    bad = READ_FIXUP_CHARACTERS.intersection(text)
+    if bad or "\r" in text or "\n" in text:
+        raise ValueError("text would change on reading: %r" % text)
+
+
+def write_version(out, layout):
+    if layout.has_version_section:
+        out.begin("VERSION")
+        out.number(layout.version)
+        out.end("VERSION")
+
+
+def write_date(out, date):
+    day, month, year = date if date else (0, 0, 0)
+    out.begin("DATE")
+    out.numbers([day, month, year])
+    out.end("DATE")
+
+
+# ---------------------------------------------------------------------------
+# Countries.sav
+# ---------------------------------------------------------------------------
+
+class CountryInfo:
+    def __init__(self, country_id, names, abbreviations, continent, first_language, second_language):
+        self.id = country_id
+        self.names = names
+        self.abbreviations = abbreviations
+        self.continent = continent
+        self.first_language = first_language
+        self.second_language = second_language
+
+
+def read_countries(path):
+    with open(path, "rb") as f:
+        data = f.read()
+    if data.startswith(b"\xef\xbb\xbf"):
+        data = data[3:]
+    lines = data.decode("utf-8").split("\r\n")
+    if not lines[0].startswith("Countries Version: "):
+        raise ValueError("%s: not a country list" % path)
+    countries = {}
+    for index in range(COUNTRY_COUNT):
+        block = [l.strip() for l in lines[1 + 7 * index: 8 + 7 * index]]
+        names = block[0].split(",")
+        abbreviations = block[1].split(",")
+        countries[index + 1] = CountryInfo(index + 1, names, abbreviations, int(block[3]) & 7,
+                                           int(block[4]), int(block[5]))
+    return countries
+
+
+# ---------------------------------------------------------------------------
+# Name material, per database language of the persons' first language.
+# ---------------------------------------------------------------------------
+
+FIRST_NAMES = {
+    "de": "Lukas Jonas Felix Tobias Stefan Michael Thomas Andreas Matthias Sebastian Florian Daniel Kai "
+          "Jan Marco Dennis Sven Timo Bastian Philipp Moritz Niklas Jens Dirk Uwe Jürgen Horst Björn".split(),
+    "en": "James John Michael David Paul Mark Steven Gary Darren Wayne Lee Ryan Jamie Craig Andrew "
+          "Stuart Neil Kevin Ian Peter Robbie Scott Jack Harry Tom Danny Chris Joe".split(),
+    "fr": "Julien Nicolas Thomas Sébastien Olivier Franck Laurent Mathieu Antoine Jérôme Cédric Yoann "
+          "Florent Benoît Hugo Raphaël Karim Bruno Didier Marcel".split(),
+    "es": "José Juan Carlos Javier Miguel Antonio Sergio Raúl Fernando Pablo David Álvaro Iker Xabi "
+          "Diego Jorge Andrés Luis Rubén Gonzalo Íñigo Óscar".split(),
+    "it": "Marco Andrea Luca Alessandro Francesco Giuseppe Paolo Fabio Gianluca Simone Daniele Massimo "
+          "Roberto Alessio Stefano Matteo Davide Antonio".split(),
+    "pl": "Jakub Piotr Tomasz Krzysztof Paweł Marcin Łukasz Michał Grzegorz Kamil Mariusz Jacek "
+          "Adam Maciej Wojciech Sebastian Dariusz Radosław".split(),
+    "pt": "João Pedro Tiago Rui Nuno Ricardo Bruno Paulo Miguel Hugo Sérgio Luís Ronaldo Cristiano".split(),
+    "nl": "Jan Pieter Dirk Ruud Marco Edwin Wesley Arjen Robin Klaas Rafael Dennis Frank Ronald".split(),
+}
+LAST_NAMES = {
+    "de": "Müller Schmidt Schneider Fischer Weber Meyer Wagner Becker Schulz Hoffmann Koch Richter "
+          "Klein Wolf Schröder Neumann Schwarz Zimmermann Braun Krüger Hofmann Hartmann Lange Werner "
+          "Krause Lehmann Köhler Maier".split(),
+    "en": "Smith Jones Taylor Brown Williams Wilson Johnson Davies Robinson Wright Thompson Evans Walker "
+          "White Roberts Green Hall Wood Jackson Clarke Hughes Edwards Turner Cooper Parker Bennett".split(),
+    "fr": "Martin Bernard Dubois Thomas Robert Richard Petit Durand Leroy Moreau Simon Laurent Lefèvre "
+          "Michel Garcia David Bertrand Roux Vincent Fournier Morel Girard".split(),
+    "es": "García Fernández González Rodríguez López Martínez Sánchez Pérez Gómez Martín Jiménez Ruiz "
+          "Hernández Díaz Moreno Álvarez Muñoz Romero Alonso Gutiérrez Navarro Torres".split(),
+    "it": "Rossi Russo Ferrari Esposito Bianchi Romano Colombo Ricci Marino Greco Bruno Gallo Conti "
+          "Mancini Costa Giordano Rizzo Lombardi Moretti".split(),
+    "pl": "Nowak Kowalski Wiśniewski Wójcik Kowalczyk Kamiński Lewandowski Zieliński Szymański Woźniak "
+          "Dąbrowski Kozłowski Jankowski Mazur Kwiatkowski Krawczyk".split(),
+    "pt": "Silva Santos Ferreira Pereira Oliveira Costa Rodrigues Martins Jesus Sousa Fernandes Gonçalves".split(),
+    "nl": "Jansen Bakker Janssen Visser Smit Meijer Mulder Bos Vos Peters Hendriks Dekker Brouwer".split(),
+}
+# Language numbers of the country list, mapped to the name material above;
+# every other language builds names from syllables.
+LANGUAGE_NAME_SETS = {1: "de", 2: "en", 3: "fr", 4: "es", 5: "it", 6: "pl", 7: "pt", 8: "nl"}
+SYLLABLES = "ka lo mi ra te no vu si da be ko ri na sa to le mo ha ju ze ba di ne ro ta".split()
+
+TOWN_PARTS = {
+    "de": (["Ober", "Unter", "Neu", "Alt", "Bad ", "Groß", "Klein", "Hohen", "Nieder", "Sankt "],
+           ["bach", "burg", "dorf", "feld", "hausen", "heim", "stadt", "berg", "hagen", "furt", "au", "brück"]),
+    "en": (["North", "South", "West", "East", "Ash", "Brad", "Chester", "Kings", "New", "Black"],
+           ["ford", "field", "ton", "ham", "bury", "wood", "pool", "bridge", "mouth", "wick", "stone", "dale"]),
+    "es": (["San ", "Villa", "Puerto ", "Valde", "Alcal", "Torre", "Castel", "Monte", "Santa ", "Río"],
+           ["rreal", "nueva", "mar", "verde", "blanca", "alta", "llano", "seca", "fría", "dolid", "sol", "vega"]),
+}
+
+LEVEL_NAMES = [
+    ["Erste Liga", "First Division", "Première Division", "Primera División", "Prima Divisione", "Pierwsza Liga"],
+    ["Zweite Liga", "Second Division", "Deuxième Division", "Segunda División", "Seconda Divisione", "Druga Liga"],
+    ["Dritte Liga", "Third Division", "Troisième Division", "Tercera División", "Terza Divisione", "Trzecia Liga"],
+]
+
+CUP_TITLES = [
+    ["Meisterpokal", "Champions Cup", "Coupe des champions", "Copa de Campeones", "Coppa dei Campioni", "Puchar Mistrzów"],
+    ["Pokalsiegerpokal", "Cup Winners Cup", "Coupe des vainqueurs", "Recopa", "Coppa delle Coppe", "Puchar Zdobywców"],
+    ["Supercup", "Super Cup", "Supercoupe", "Supercopa", "Supercoppa", "Superpuchar"],
+]
+CONTINENT_NAMES = [
+    ["Europa", "Europe", "Europe", "Europa", "Europa", "Europa"],
+    ["Südamerika", "South America", "Amérique du Sud", "Sudamérica", "Sudamerica", "Ameryka Płd."],
+    ["Nordamerika", "North America", "Amérique du Nord", "Norteamérica", "Nordamerica", "Ameryka Płn."],
+    ["Afrika", "Africa", "Afrique", "África", "Africa", "Afryka"],
+    ["Asien", "Asia", "Asie", "Asia", "Asia", "Azja"],
+    ["Ozeanien", "Oceania", "Océanie", "Oceanía", "Oceania", "Oceania"],
+]
+
+CONTINENT_CODES = ["EU", "SA", "NA", "AF", "AS", "OC"]
+
+CLUB_SUFFIXES = ["FC", "SV", "United", "City", "Athletic", "Rovers", "Sporting", "Real", "Olympic", "Dynamo"]
+STREET_WORDS = ["Hauptstraße", "High Street", "Rue Centrale", "Calle Mayor", "Via Roma", "Park Road", "Stadionweg"]
+
+
+class NameMaker:
+    def __init__(self, rng):
+        self.rng = rng
+
+    def syllable_word(self, count):
+        word = "".join(self.rng.pick(SYLLABLES) for _ in range(count))
+        return word[0].upper() + word[1:]
+
+    def person(self, language):
+        key = LANGUAGE_NAME_SETS.get(language)
+        if key is None:
+            return self.syllable_word(2), self.syllable_word(self.rng.between(2, 3))
+        return self.rng.pick(FIRST_NAMES[key]), self.rng.pick(LAST_NAMES[key])
+
+    def town(self, language):
+        key = {1: "de", 2: "en", 4: "es"}.get(language)
+        if key is None:
+            return self.syllable_word(self.rng.between(2, 3))
+        prefixes, suffixes = TOWN_PARTS[key]
+        prefix, suffix = self.rng.pick(prefixes), self.rng.pick(suffixes)
+        if prefix.endswith(" "):
+            suffix = suffix[0].upper() + suffix[1:]
+        return prefix + suffix
+
+
+# ---------------------------------------------------------------------------
+# The world model the writers read. Plain dictionaries keep it close to the
+# file layouts.
+# ---------------------------------------------------------------------------
+
+def six(text):
+    return [text] * LANGUAGE_COUNT
+
+
+def cut(text, capacity):
+    """At most capacity - 1 characters, without trailing blanks."""
+    return text[:capacity - 1].rstrip()
+
+
+def team_id(country_id, index):
+    return (country_id << 16) | index
+
+
+def random_date(rng, first_year, last_year):
+    return (rng.between(1, 28), rng.between(1, 12), rng.between(first_year, last_year))
+
+
+class WorldBuilder:
+    def __init__(self, countries, seed):
+        self.countries = countries
+        self.rng = Rng(seed)
+        self.names = NameMaker(self.rng)
+        self.next_person_id = 1
+
+    def take_person_id(self):
+        person_id = self.next_person_id
+        self.next_person_id += 1
+        return person_id
+
+    # -- persons ------------------------------------------------------------
+
+    def languages_for(self, nationality):
+        info = self.countries[nationality]
+        return [info.first_language, info.second_language if self.rng.chance(30) else 0, 0, 0]
+
+    def history(self, country_id, club_count, years):
+        rng = self.rng
+        entries = []
+        start_year = 2007 - years
+        step = 2 if years >= 10 else max(1, years // 3)
+        for year in range(start_year, 2007, step):
+            club = team_id(country_id, rng.between(1, club_count)) if club_count and rng.chance(80) else 0
+            loan = 1 if rng.chance(10) else 0
+            entries.append({
+                "flags0": 0, "club": club,
+                "start": (1, 7, year), "end": (30, 6, min(year + rng.between(1, 2), 2007)),
+                "matches": rng.between(0, 38), "reserve_matches": rng.between(0, 10),
+                "goals": rng.between(0, 12), "reserve_goals": rng.between(0, 3),
+                "fee": rng.pick([0, 0, 50000, 250000, 1200000]), "flags": loan,
+            })
+        return entries
+
+    def player(self, country_id, club_count, shirt, history_years=6):
+        rng = self.rng
+        nationality = country_id if rng.chance(85) else rng.between(1, COUNTRY_COUNT)
+        languages = self.languages_for(nationality)
+        first, last = self.names.person(languages[0])
+        position = rng.between(1, 17)
+        positions = [position] + [rng.pick([0, 0, rng.between(1, 17)]) for _ in range(5)]
+        positions = dedupe_positions(positions)
+        state = 0
+        injury_kind = 0
+        injury = ((1, 7, 2007), (1, 7, 2007))
+        transfer_club = 0
+        transfer = ((1, 7, 2007), (30, 6, 2008))
+        fee = 0
+        draw = rng.below(100)
+        if draw < 4:
+            state = 1
+            length = rng.pick([20, 45, 90, 150])
+            injury = ((1, 7, 2007), day_after((1, 7, 2007), length))
+            injury_kind = 19 if length > 120 else (21 if length > 60 else 20)
+        elif draw < 8 and club_count > 1:
+            state = 1 << 3
+            transfer_club = team_id(country_id, rng.between(1, club_count))
+            fee = rng.pick([0, 100000, -1])
+        traits = 0
+        for bit in rng.sample(range(23), rng.between(0, 3)):
+            traits |= 1 << bit
+        return {
+            "type": 0, "first": cut(first, 16), "last": cut(last, 20),
+            "nickname": cut(last, 20) if rng.chance(5) else "",
+            "pseudonym": "", "reserve": 1 if rng.chance(15) else 0,
+            "nationality": nationality, "second_nationality": 0, "flags": 4 if rng.chance(20) else 0,
+            "birth": random_date(rng, 1972, 1990),
+            "player_bits": rng.between(0, 4) | (rng.between(0, 3) << 3) | (64 if rng.chance(5) else 0),
+            "summary": 0, "positions": positions,
+            "abilities": [rng.between(25, 90) for _ in range(43)],
+            "caricature": rng.between(0, 20), "carried_a": 100, "character": traits,
+            "hair_colour": rng.between(1, 5), "face": rng.between(1, 90), "hairstyle": rng.between(1, 38),
+            "facial_hair": rng.between(1, 6), "height": rng.between(168, 198), "weight": rng.between(62, 94),
+            "national_experience": rng.between(0, 6), "international_experience": rng.between(0, 4),
+            "shirt": shirt, "reserve_shirt": 0, "face_id": 0,
+            "empics_id": rng.between(100000, 999999) if rng.chance(30) else 0,
+            "joined": rng.between(1998, 2007), "contract": rng.between(2008, 2012),
+            "salary": rng.between(1, 200) * 5000, "value": rng.between(1, 400) * 25000, "money3": 0,
+            "national_apps": rng.between(0, 60) if rng.chance(20) else 0, "national_goals": 0,
+            "staff_abilities": [0, 0, 0, 0], "languages": languages,
+            "favourite_club": team_id(country_id, rng.between(1, club_count)) if club_count and rng.chance(10) else 0,
+            "second_club": 0, "linked": 0, "tactic": 0,
+            "stability": 2, "tactical_education": rng.between(0, 7), "national_bits": rng.pick([0, 0, 0, 2]),
+            "state": state, "transfer_club": transfer_club, "transfer_start": transfer[0], "transfer_end": transfer[1],
+            "ban": 0, "injury_kind": injury_kind, "injury_start": injury[0], "injury_end": injury[1],
+            "fee": fee, "call_option": 0, "shoe": rng.between(1, 12), "appearance_bits": 1 if rng.chance(10) else 0,
+            "history": self.history(country_id, club_count, history_years),
+            "notes": "Scouted in the youth team\tStrong in the air" if rng.chance(3) else "",
+            "carried_b": 0,
+        }
+
+    def staff(self, country_id, staff_type):
+        rng = self.rng
+        languages = self.languages_for(country_id)
+        first, last = self.names.person(languages[0])
+        return {
+            "type": staff_type, "first": cut(first, 16), "last": cut(last, 20),
+            "birth": random_date(rng, 1940, 1975), "nationality": country_id,
+            "extra_a": rng.between(0, 3), "level": rng.between(1, 10),
+            "staff_abilities": [rng.between(0, 15) for _ in range(4)],
+            "character": rng.between(0, 11), "languages": languages,
+            "tactic": rng.between(0, 9), "extra_b": rng.between(0, 7), "stability": rng.between(0, 4),
+        }
+
+    def manager_person(self, country_id):
+        person = self.player(country_id, 0, 0, history_years=3)
+        person["type"] = 1
+        person["state"] = 0
+        person["injury_kind"] = 0
+        person["transfer_club"] = 0
+        person["fee"] = 0
+        person["favourite_club"] = 0
+        for entry in person["history"]:
+            entry["club"] = 0
+        return person
+
+    # -- clubs --------------------------------------------------------------
+
+    def club(self, info, index, club_count, player_count, staff_count, used_names, history_years):
+        rng = self.rng
+        language = info.first_language
+        while True:
+            town = cut(self.names.town(language), 29)
+            name = cut("%s %s" % (town, rng.pick(CLUB_SUFFIXES)), 30)
+            if name not in used_names and len(town) >= 2:
+                used_names.add(name)
+                break
+        short = cut(town, 11)
+        abbreviation = (town[:3].upper() + "FC")[:4]
+        rivals = [team_id(info.id, rng.between(1, club_count)) if rng.chance(40) else 0 for _ in range(4)]
+        rivals = [r if r != team_id(info.id, index) else 0 for r in rivals]
+        capital = rng.between(1, 400) * 50000
+        players = []
+        shirts = rng.sample(range(1, 41), player_count)
+        for shirt in shirts:
+            players.append((self.take_person_id(), self.player(info.id, club_count, shirt, history_years)))
+        staff_types = [1, 2] + rng.sample([4, 5, 7, 8, 9, 13, 15], max(0, staff_count - 2))
+        staff = [(self.take_person_id(), self.staff(info.id, t)) for t in staff_types[:staff_count]]
+        return {
+            "index": index, "unique_id": team_id(info.id, index),
+            "names": six(name), "second_names": six(name), "short_names": six(short),
+            "second_short_names": six(short), "articles": [[rng.between(0, 2)] * 6 for _ in range(3)],
+            "abbreviations": six(abbreviation), "phrase": six(rng.between(0, 3)),
+            "towns": six(cut(town, 29)),
+            "fan1": cut("The %s fans" % town, 20) if rng.chance(50) else "", "fan2": "",
+            "partner": team_id(info.id, rng.between(1, club_count)) if club_count > 1 and rng.chance(20) else 0,
+            "rivals": rivals, "founded": rng.between(1863, 1990),
+            "address": cut("%s %d, %s" % (rng.pick(STREET_WORDS), rng.between(1, 200), town), 119),
+            "telephone": "+%d %d" % (rng.between(10, 99), rng.between(1000000, 9999999)),
+            "website": cut("www.%s.example" % town.lower().replace(" ", ""), 64),
+            "fansites": "", "extra_text": "", "mascot": cut("%s the Lion" % town[:8], 19) if rng.chance(30) else "",
+            "capital": capital, "capital_half": capital // 2, "joint_stock": rng.pick([0, 0, 1]),
+            "extra_byte": 0, "start_flags": 0, "start_points": 0,
+            "values": [rng.between(10, 60) * 1000, rng.between(10, 50) * 100, rng.between(5, 30) * 100],
+            "league_stats": [rng.between(0, 40) for _ in range(14)],
+            "extra_number": rng.between(0, 9999), "capacity": rng.between(8, 80) * 1000,
+            "stadium_names": six(cut("%s Stadium" % town, 30)),
+            "stadium_type": rng.between(0, 2), "ground_flags": rng.pick([0, 0, 1]),
+            "facilities": [rng.between(0, 5) for _ in range(7)],
+            "media_pressure": rng.between(0, 3), "flags": 0, "season_flags": 0,
+            "badge_path": "color\\Badge256\\bl_sw.tga",
+            "badge_params": [rng.between(0, 23), rng.between(0, 23), rng.between(0, 4), 0, 0],
+            "history_texts": [",".join(str(y) for y in sorted(rng.sample(range(1900, 2007), rng.between(0, 3))))
+                              for _ in range(8)],
+            "records": [self.club_record() for _ in range(5)],
+            "latitude": (rng.between(35, 60) << 16) | rng.between(0, 59),
+            "longitude": -((rng.between(1, 10) << 16) | rng.between(0, 59)) if rng.chance(30)
+            else (rng.between(0, 25) << 16) | rng.between(0, 59),
+            "prestige": [rng.between(0, 10), rng.between(0, 10)], "extra_string": "",
+            "transfer_settings": [rng.between(0, 2), rng.between(0, 2)], "youth_nationality": info.id,
+            "qaro_id": 0, "players": players, "staff": staff, "kit": self.kit(),
+            "lowest_leagues": [0, 0, 0, 0],
+        }
+
+    def club_record(self):
+        rng = self.rng
+        if rng.chance(40):
+            return {"a": 0, "b": 0, "value": 0, "text": "", "year": 0}
+        return {"a": rng.between(0, 9), "b": rng.between(0, 9), "value": 0,
+                "text": cut("Away at %s" % self.names.syllable_word(2), 22), "year": rng.between(1950, 2006)}
+
+    def kit(self):
+        rng = self.rng
+        kits = []
+        for _ in range(2):
+            kits.append({
+                "styles": [rng.between(0, 42), rng.between(0, 12), rng.between(0, 3)],
+                "colours": [rng.between(0, 63) for _ in range(12)],
+                "value_a": rng.between(0, 6), "value_b": rng.between(0, 3),
+            })
+        return {"kits": kits, "qaro": 0}
+
+    def national_team(self, info):
+        names = [cut(n, 30) for n in info.names]
+        return {
+            "index": NATIONAL_TEAM_INDEX, "unique_id": team_id(info.id, NATIONAL_TEAM_INDEX),
+            "names": names, "second_names": names, "short_names": [cut(n, 11) for n in info.names],
+            "second_short_names": [cut(n, 11) for n in info.names], "articles": [[0] * 6] * 3,
+            "abbreviations": [cut(a, 5) for a in info.abbreviations], "phrase": six(0),
+            "towns": six(""), "fan1": "", "fan2": "", "partner": 0, "rivals": [0, 0, 0, 0],
+            "founded": 1900, "address": "", "telephone": "", "website": "", "fansites": "",
+            "extra_text": "", "mascot": "", "capital": 0, "capital_half": 0, "joint_stock": 0,
+            "extra_byte": 0, "start_flags": 0, "start_points": 0, "values": [25000, 3000, 500],
+            "league_stats": [0] * 14, "extra_number": 0, "capacity": 0, "stadium_names": six(""),
+            "stadium_type": 1, "ground_flags": 0, "facilities": [0] * 7, "media_pressure": 1,
+            "flags": 0, "season_flags": 0, "badge_path": "color\\Badge256\\bl_sw.tga",
+            "badge_params": [0, 0, 0, 0, 0], "history_texts": [""] * 8,
+            "records": [{"a": 0, "b": 0, "value": 0, "text": "", "year": 0}] * 5,
+            "latitude": 0, "longitude": 0, "prestige": [0, 0], "extra_string": "",
+            "transfer_settings": [0, 0], "youth_nationality": info.id, "qaro_id": 0,
+            "players": [], "staff": [], "kit": {"kits": [{"styles": [1, 1, 1], "colours": [1] + [0] * 11,
+                                                          "value_a": 0, "value_b": 0},
+                                                         {"styles": [1, 1, 1], "colours": [0] * 12,
+                                                          "value_a": 0, "value_b": 0}], "qaro": 0},
+            "lowest_leagues": [0, 0, 0, 0],
+        }
+
+    # -- small records --------------------------------------------------------
+
+    def referee(self, info):
+        first, last = self.names.person(info.first_language)
+        return {"first": cut(first, 16), "last": cut(last, 20), "type": self.rng.between(0, 6)}
+
+    def sponsor(self, info):
+        word = self.names.syllable_word(2)
+        return {"name": cut("%s Group" % word, 29), "value": self.rng.between(1, 50) * 10000,
+                "text1": cut("Main partner of %s" % info.names[1], 32), "text2": ""}
+
+    def stadium(self, info):
+        rng = self.rng
+        town = self.names.town(info.first_language)
+        return {"code": rng.between(0, 2), "name": cut("%s Arena" % town, 30), "second": cut(town, 30),
+                "kind": rng.between(0, 3),
+                "stands": [[rng.between(0, 20000), rng.between(0, 3), rng.between(0, 1)] for _ in range(8)],
+                "mask_a": rng.between(0, 15), "mask_b": rng.between(0, 15) << 4}
+
+    def pool_entry(self, info, club_count):
+        rng = self.rng
+        first, last = self.names.person(info.first_language)
+        return {"first": cut(first, 16), "last": cut(last, 20), "pseudonym": "",
+                "nationality": info.id, "ability": rng.between(0, 42),
+                "club": team_id(info.id, rng.between(1, club_count)) if club_count and rng.chance(50) else 0xFFFFFFFF,
+                "team_part": rng.between(1, 4), "birth": random_date(rng, 1988, 1992),
+                "talent": rng.between(0, 4), "foot": rng.between(0, 3), "trait": rng.between(0, 22),
+                "face": rng.between(1, 90), "hair_colour": rng.between(1, 5), "hairstyle": rng.between(1, 38),
+                "facial_hair": rng.between(1, 6), "shoe": rng.between(1, 12)}
+
+    # -- countries -------------------------------------------------------------
+
+    def country(self, info, club_count=0, players=(20, 25), staff=(3, 5), league_sizes=(), extras=True,
+                history_years=6):
+        rng = self.rng
+        used_names = set()
+        clubs = []
+        for index in range(1, club_count + 1):
+            club = self.club(info, index, club_count, rng.between(*players), rng.between(*staff), used_names,
+                             history_years)
+            clubs.append(club)
+        leagues = []
+        first_club = 1
+        for level, size in enumerate(league_sizes):
+            ids = [team_id(info.id, n) for n in range(first_club, first_club + size)]
+            first_club += size
+            leagues.append(make_league(info, level, ids, rng))
+        average = rng.between(35, 80)
+        ratings = [average]
+        for _ in range(15):
+            ratings.append(ratings[-1] * 85 // 100)
+        european = info.continent == 0
+        coefficients = [rng.between(50, 1800) if european else 0 for _ in range(6)]
+        second = info.second_language
+        country = {
+            "info": info, "clubs": clubs, "national": self.national_team(info), "leagues": leagues,
+            "next_unique": team_id(info.id, club_count + 1), "flags": 0,
+            "league_system": 0, "federation": cut(info.abbreviations[1] + " FA", 10),
+            "languages": [info.first_language, second, 0, 0], "shares": [80, 20, 0, 0] if second else [100, 0, 0, 0],
+            "first_reserve_level": 17 if not extras else rng.between(1, 17), "byte1": 0,
+            "person": ("", "", None), "card_rules": [rng.between(0, 5), rng.between(0, 5), 16, 0, 7, 1],
+            "levels": [(rng.pick([1, 2, 4]) if extras else 0, 0, rng.between(0, 5) if extras else 0, ratings[l])
+                       for l in range(16)],
+            "national_cup_type": 0, "cup_options": 0, "cup_final_stadium": 0, "super_cup_type": 0,
+            "league_cup_types": 0, "naturalisation": 5, "rule_bytes": [0, 0, 0, 0, 0, 1],
+            "option_bits": 2, "inverted_option": 0, "amateur_rule": 0, "climate": rng.between(0, 4),
+            "coefficients": coefficients, "foreign_transfer": rng.between(0, 100),
+            "value1": 0, "value2": 0, "manager": None, "average": average,
+            "extra_mask": 15, "hair_mask": 15, "hairstyle_mask": [15, 0], "facial_mask": 15,
+            "face_mask": [15, 0, 0, 0], "height": 180, "weight": 75, "territory": 0,
+            "ranking": 0, "long_text": "", "honours": [0, 0, 0, 0], "notes": "",
+            "referees": [], "sponsors": [], "stadiums": [], "managers": [], "pool": [],
+        }
+        if extras:
+            first, last = self.names.person(info.first_language)
+            country.update({
+                "person": (cut(first, 16), cut(last, 20), random_date(rng, 1950, 1970)),
+                "manager": {"first": cut(first, 16), "last": cut(last, 20), "third": "",
+                            "value": rng.between(0, 100), "birth": random_date(rng, 1945, 1965),
+                            "slots_a": [rng.between(0, 9) for _ in range(4)],
+                            "slots_b": [rng.between(0, 9) for _ in range(4)], "byte_a": 1, "byte_b": 0},
+                "ranking": rng.between(1, 1500),
+                "long_text": cut("FA of %s" % info.names[1], 28),
+                "honours": [rng.between(0, 5), rng.between(0, 2), rng.between(0, 5), rng.between(0, 2)],
+                "notes": "Founded long ago\tMember of the world federation",
+                "hair_mask": 0x3E, "hairstyle_mask": [0x0FFFFFFF, 0x3F], "face_mask": [0xFFFF, 0xF, 0, 0x40],
+                "referees": [self.referee(info) for _ in range(rng.between(3, 6))],
+                "sponsors": [self.sponsor(info) for _ in range(rng.between(2, 4))],
+                "stadiums": [self.stadium(info) for _ in range(rng.between(2, 5))],
+                "managers": [self.manager_person(info.id) for _ in range(rng.between(1, 2))],
+                "pool": [self.pool_entry(info, club_count) for _ in range(rng.between(6, 12))],
+            })
+        return country
+
+
+def day_after(date, days):
+    day, month, year = date
+    lengths = [31, 29 if year % 4 == 0 else 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31]
+    day += days
+    while day > lengths[month - 1]:
+        day -= lengths[month - 1]
+        month += 1
+        if month > 12:
+            month = 1
+            year += 1
+            lengths[1] = 29 if year % 4 == 0 else 28
+    return (day, month, year)
+
+
+def dedupe_positions(positions):
+    seen = set()
+    result = []
+    for p in positions:
+        if p and p not in seen:
+            seen.add(p)
+            result.append(p)
+    return (result + [0] * 6)[:6]
+
+
+# ---------------------------------------------------------------------------
+# Leagues: a double round robin by the circle method, matchdays spread over
+# the season.
+# ---------------------------------------------------------------------------
+
+def matchday_count(teams, rounds):
+    return (((teams + 1) & ~1) - 1) * rounds
+
+
+def round_robin(teams, rounds):
+    """Rows of (home, away) 1-based places; a bye leaves the slot out."""
+    places = list(range(1, teams + 1)) + ([0] if teams % 2 else [])
+    size = len(places)
+    single = []
+    for day in range(size - 1):
+        pairs = []
+        for i in range(size // 2):
+            home, away = places[i], places[size - 1 - i]
+            if day % 2 == 1 and i == 0:
+                home, away = away, home
+            if home and away:
+                pairs.append((home, away))
+        single.append(pairs)
+        places = [places[0]] + [places[-1]] + places[1:-1]
+    rows = []
+    for r in range(rounds):
+        for pairs in single:
+            rows.append([(a, h) if r % 2 else (h, a) for h, a in pairs])
+    return rows
+
+
+def make_league(info, level, team_ids, rng):
+    teams = len(team_ids)
+    rounds = 2
+    count = matchday_count(teams, rounds)
+    first_day = rng.between(20, 40)
+    step = max(1, (355 - first_day) // count)
+    season0 = [first_day + step * k for k in range(count)]
+    season1 = [day + rng.between(0, 1) for day in season0]
+    names = LEVEL_NAMES[min(level, len(LEVEL_NAMES) - 1)]
+    return {"index": level, "level": level, "names": [cut(n, 64) for n in names],
+            "level_names": [cut(n, 29) for n in names],
+            "team_count": teams, "teams": team_ids, "rounds": rounds,
+            "fixtures": round_robin(teams, rounds), "days": [season0, season1],
+            "columns": teams // 2}
+
+
+# ---------------------------------------------------------------------------
+# Writers, one per section, in the newest layout unless a Layout says older.
+# ---------------------------------------------------------------------------
+
+def signed8(value):
+    return value - 256 if value > 127 else value
+
+
+def write_league(out, league, country_id, layout):
+    out.line("DB_LEAGUE")
+    out.line("{ %d, LEAGUE, %d }" % (country_id, league["index"]))
+    out.quoted(league["names"])
+    if layout.major != 0 and layout.effective < make_version(0x2006, 1):
+        out.quoted([cut(n, 17) for n in league["names"]])
+    out.numbers([league["team_count"], league["level"]])
+    out.line("REL_RULE_0")
+    out.numbers([0, league["rounds"]])
+    out.line("ROUND_GROUP1")
+    out.numbers([10, 100])
+    out.raw(";")
+    out.begin("TEAMS")
+    out.line(",".join("%x" % t for t in league["teams"]))
+    out.end("TEAMS")
+    out.raw(";")
+    for season, key in ((0, "MATCHDAYS"), (1, "MATCHDAYS2")):
+        days = league["days"][season]
+        if season == 1 and layout.major == 0x2007 and layout.effective < make_version(0x2007, 12):
+            days = [d - 1 for d in days]
+        out.begin(key)
+        out.line(",".join("%d" % d for d in days))
+        out.end(key)
+    out.raw(";")
+    out.begin("FIXTURE")
+    for row in league["fixtures"]:
+        cells = list(row) + [(0, 0)] * (league["columns"] - len(row))
+        out.line(",".join("%d,%d" % cell for cell in cells))
+    out.end("FIXTURE")
+    out.numbers([0, 0, 0, 0])
+    out.number(3)
+    if layout.at_least(0x2007, 14):
+        out.numbers([0, 0])
+    out.numbers([-1, 0xFFFF])
+    out.number(3)
+    if layout.major < 0x2003 or layout.major >= 0x2006:
+        out.number(league["level"])
+    out.line("0")
+    out.line("0")
+    out.number(0)
+
+
+def write_competitions(out, country, layout):
+    info = country["info"]
+    out.begin("COMPETITION")
+    out.number(len(country["leagues"]))
+    for number, league in enumerate(country["leagues"]):
+        key = "COMP%d" % number
+        out.begin(key)
+        write_league(out, league, info.id, layout)
+        out.end(key)
+    out.number(len(country["leagues"]))
+    for league in country["leagues"]:
+        out.quoted(league["level_names"])
+    out.end("COMPETITION")
+
+
+def write_competition_part(out, country):
+    league = country["leagues"][0]
+    out.begin("COMPETITIONPART")
+    out.quoted(league["names"])
+    out.quoted(six(""))
+    for slot in range(8):
+        out.hex(league["teams"][slot] if slot < len(league["teams"]) else 0)
+    out.end("COMPETITIONPART")
+
+
+def write_record(out, record):
+    out.begin("RECORD")
+    out.numbers([record["a"], record["b"], record["value"]])
+    out.value(record["text"]) if record["text"] else out.line("")
+    out.number(record["year"])
+    out.end("RECORD")
+
+
+def write_kit(out, kit, layout):
+    out.begin("KIT")
+    for k in kit["kits"]:
+        out.numbers(k["styles"])
+        out.numbers(k["colours"])
+        if layout.at_least(0x2007, 5):
+            out.numbers([k["value_a"], k["value_b"]])
+    out.number(kit["qaro"])
+    out.end("KIT")
+
+
+def write_text(out, text):
+    if text:
+        out.value(text)
+    else:
+        out.line("")
+
+
+def write_club(out, club, number, layout):
+    key = "CLUB%d" % number
+    out.begin(key)
+    write_version(out, layout)
+    if layout.at_least(0x2007, 18):
+        out.number(club["unique_id"])
+    out.quoted(club["names"])
+    if layout.at_least(0x2006, 3):
+        out.quoted(club["second_names"])
+    out.quoted(club["short_names"])
+    if layout.at_least(0x2006, 3):
+        out.quoted(club["second_short_names"])
+    if layout.major_below(0x2006):
+        out.number(0)
+    for form in club["articles"]:
+        out.byte_list(form)
+    out.quoted(club["abbreviations"])
+    out.byte_list(club["phrase"])
+    if layout.at_least(0x2006, 3):
+        out.byte_list(club["phrase"])
+    out.quoted(club["towns"])
+    write_text(out, club["fan1"])
+    write_text(out, club["fan2"])
+    out.number(club["partner"])
+    rivals = club["rivals"]
+    out.numbers(rivals[:2])
+    if layout.at_least(0x2006, 1):
+        out.number(rivals[2])
+    if layout.at_least(0x2006, 3):
+        out.number(rivals[3])
+    out.number(club["founded"])
+    for field in ("address", "telephone", "website", "fansites", "extra_text", "mascot"):
+        write_text(out, club[field])
+    out.number(club["capital"])
+    if layout.at_least(0x2006, 1):
+        out.number(club["capital_half"])
+    out.number(club["joint_stock"])
+    if layout.at_least(0x2005, 4):
+        out.number(club["extra_byte"])
+    out.number(club["start_flags"])
+    if layout.at_least(0x2007, 9):
+        out.number(club["start_points"])
+    if layout.major_below(0x2005):
+        out.numbers([0, 0])
+    out.numbers(club["values"])
+    stats = club["league_stats"]
+    if layout.at_least(0x2007, 20):
+        out.numbers(stats)
+    else:
+        out.number(stats[0])
+        if layout.at_least(0x2007, 6):
+            out.numbers([stats[2], stats[4], stats[6]])
+        else:
+            out.number(0)
+        out.numbers([stats[8], stats[10], stats[12]])
+    out.numbers([club["extra_number"], club["capacity"]])
+    out.quoted(club["stadium_names"])
+    out.numbers([club["stadium_type"], club["ground_flags"]])
+    out.numbers(club["facilities"])
+    if layout.at_least(0x2007, 14):
+        out.numbers([club["media_pressure"], club["flags"]])
+    out.number(club["season_flags"])
+    out.value(club["badge_path"])
+    params = club["badge_params"]
+    out.numbers(params if layout.at_least(0x2007, 2) else params[:3])
+    out.begin("HIST")
+    for text in club["history_texts"]:
+        write_text(out, text)
+    for record in club["records"]:
+        write_record(out, record)
+    out.end("HIST")
+    out.numbers([club["latitude"], club["longitude"]])
+    out.number(club["prestige"][0])
+    if layout.at_least(0x2006, 2):
+        out.number(club["prestige"][1])
+    write_text(out, club["extra_string"])
+    out.numbers(club["transfer_settings"])
+    out.number(club["youth_nationality"])
+    out.number(club["qaro_id"])
+    out.number(len(club["players"]))
+    for person_id, player in club["players"]:
+        out.number(person_id)
+        write_player(out, player, layout)
+    if layout.at_least(0x2006, 1):
+        out.number(len(club["staff"]))
+        for person_id, staff in club["staff"]:
+            out.number(person_id)
+            write_staff(out, staff, layout)
+    write_kit(out, club["kit"], layout)
+    if layout.at_least(0x2007, 2):
+        out.numbers(club["lowest_leagues"])
+    elif layout.at_least(0x2007, 1):
+        out.number(club["lowest_leagues"][0])
+    out.end(key)
+
+
+OLD_ABILITY_ORDER = [10, 15, 0, 1, 18, 19, 13, 2, 3, 4, 16, 25, 20, 21, 5, 14, 6, 7, 8, 9, 41, 35, 38, 37, 42,
+                     36, 39, 40]
+
+
+def write_history_entry(out, entry, layout):
+    out.number(entry["flags0"])
+    if layout.at_least(0x2007, 13):
+        out.number(entry["club"])
+        write_date(out, entry["start"])
+        write_date(out, entry["end"])
+        out.numbers([entry["matches"], entry["reserve_matches"], entry["goals"], entry["reserve_goals"],
+                     entry["fee"], entry["flags"]])
+    else:
+        out.numbers([entry["club"] >> 16, entry["club"]])
+        write_date(out, entry["start"])
+        write_date(out, entry["end"])
+        out.numbers([entry["matches"], entry["goals"], entry["flags"]])
+
+
+def write_player(out, p, layout):
+    out.begin("PLAYER")
+    for field in ("first", "last", "nickname", "pseudonym"):
+        write_text(out, p[field])
+    out.numbers([p["type"], p["reserve"], p["nationality"], p["second_nationality"], p["flags"]])
+    write_date(out, p["birth"])
+    bits = p["player_bits"]
+    if layout.major_below(0x2006):
+        old_foot = {0: 1, 1: 2}.get((bits >> 3) & 7, 3)
+        bits = (bits & ~0x38) | (old_foot << 3)
+    out.numbers([bits, p["summary"]])
+    out.numbers(p["positions"])
+    if layout.major_below(0x2006):
+        out.numbers([0, 0, 0, 0])
+        out.numbers([p["abilities"][i] for i in OLD_ABILITY_ORDER] + [50, 50])
+    else:
+        out.numbers(p["abilities"])
+        out.numbers([p["caricature"], p["carried_a"]])
+    out.numbers([p["character"], p["hair_colour"]])
+    if layout.major_below(0x2006):
+        out.number(0)
+    out.numbers([p["face"], p["hairstyle"], p["facial_hair"], p["height"], p["weight"]])
+    out.numbers([p["national_experience"], p["international_experience"], p["shirt"], p["reserve_shirt"],
+                 p["face_id"]])
+    if not layout.major_below(0x2006):
+        out.number(p["empics_id"])
+    if not layout.at_least(0x2007, 22):
+        out.numbers([0, 0, 0, 0])
+    out.numbers([p["joined"], p["contract"], p["salary"], p["value"], p["money3"],
+                 p["national_apps"], p["national_goals"]])
+    out.numbers(p["staff_abilities"])
+    out.numbers(p["languages"])
+    for club in (p["favourite_club"], p["second_club"]):
+        out.numbers([(club >> 16) & 0xFF, club])
+    out.numbers([p["linked"], p["tactic"], p["stability"], p["tactical_education"]])
+    if layout.at_least(0x2007, 1):
+        out.numbers([p["national_bits"], p["state"]])
+    else:
+        out.number(p["national_bits"] | ((p["state"] & 0xF) << 2))
+    out.numbers([(p["transfer_club"] >> 16) & 0xFF, p["transfer_club"]])
+    write_date(out, p["transfer_start"])
+    write_date(out, p["transfer_end"])
+    out.numbers([p["ban"], p["injury_kind"]])
+    write_date(out, p["injury_start"])
+    write_date(out, p["injury_end"])
+    if layout.at_least(0x2007, 0):
+        out.number(p["fee"])
+    if layout.at_least(0x2007, 16):
+        out.number(p["call_option"])
+    out.numbers([p["shoe"], p["appearance_bits"]])
+    if not layout.major_below(0x2005):
+        out.begin("HIST")
+        out.number(len(p["history"]))
+        for entry in p["history"]:
+            write_history_entry(out, entry, layout)
+        out.end("HIST")
+    if not layout.major_below(0x2004):
+        write_text(out, p["notes"])
+    if not layout.major_below(0x2006):
+        out.number(p["carried_b"])
+    out.end("PLAYER")
+
+
+def write_staff(out, s, layout):
+    out.begin("STAFF")
+    out.line(s["first"])
+    out.line(s["last"])
+    out.number(s["type"])
+    write_date(out, s["birth"])
+    out.numbers([s["nationality"], s["extra_a"], s["level"]])
+    out.numbers(s["staff_abilities"])
+    if layout.at_least(0x2007, 5):
+        out.number(s["character"])
+    out.numbers(s["languages"])
+    out.numbers([s["tactic"], s["extra_b"], s["stability"]])
+    out.end("STAFF")
+
+
+def write_referee(out, r):
+    out.begin("REFEREE")
+    out.line(r["first"])
+    out.line(r["last"])
+    out.number(r["type"])
+    out.end("REFEREE")
+
+
+def write_sponsor(out, s):
+    out.begin("SPONSOR")
+    out.value(s["name"])
+    out.number(s["value"])
+    write_text(out, s["text1"])
+    write_text(out, s["text2"])
+    out.end("SPONSOR")
+
+
+def write_stadium(out, s, layout):
+    out.begin("STADIUM")
+    out.number(s["code"])
+    out.value(s["name"])
+    out.value(s["second"])
+    if layout.major_below(0x2004):
+        out.line("Stand")
+    else:
+        out.number(s["kind"])
+    for stand in s["stands"]:
+        out.numbers(stand)
+    out.numbers([s["mask_a"], s["mask_b"]])
+    out.end("STADIUM")
+
+
+def write_pool_entry(out, e, layout):
+    out.begin("PL_POOL")
+    out.line(e["first"])
+    out.line(e["last"])
+    write_text(out, e["pseudonym"])
+    out.numbers([e["nationality"], e["ability"]])
+    out.number(e["club"] - (1 << 32) if e["club"] >= 1 << 31 else e["club"])
+    if not layout.major_below(0x2004):
+        out.number(e["team_part"])
+    if not layout.major_below(0x2007):
+        write_date(out, e["birth"])
+        out.numbers([e["talent"], e["foot"], e["trait"], e["face"], e["hair_colour"], e["hairstyle"],
+                     e["facial_hair"], e["shoe"]])
+    out.end("PL_POOL")
+
+
+def write_manager(out, m):
+    out.begin("MANAGER")
+    if m is None:
+        for _ in range(3):
+            out.line("")
+        out.number(0)
+        write_date(out, None)
+        out.numbers([0] * 10)
+    else:
+        write_text(out, m["first"])
+        write_text(out, m["last"])
+        write_text(out, m["third"])
+        out.number(m["value"])
+        write_date(out, m["birth"])
+        out.numbers(m["slots_a"] + m["slots_b"] + [m["byte_a"], m["byte_b"]])
+    out.end("MANAGER")
+
+
+def write_country_settings(out, country, layout):
+    info = country["info"]
+    out.begin("COUNTRY_MIST")
+    out.value(info.names[0])
+    out.value(info.abbreviations[0])
+    out.number(info.continent)
+    if layout.major_below(0x2006):
+        out.numbers([0, 0])
+    else:
+        out.number(country["league_system"])
+    out.value(country["federation"])
+    out.byte_list(country["languages"])
+    out.byte_list(country["shares"])
+    out.numbers([country["first_reserve_level"], country["byte1"]])
+    first, last, birth = country["person"]
+    write_text(out, first)
+    write_text(out, last)
+    write_date(out, birth)
+    if not layout.at_least(0x2007, 23):
+        for _ in range(3):
+            out.line("")
+            out.line("")
+    out.numbers(country["card_rules"])
+    rows = 16 if layout.at_least(0x2007, 19) else 5
+    for tie_break, foreign, relegation, rating in country["levels"][:rows]:
+        if layout.major_below(0x2006):
+            out.numbers([0, 0, 0, 0])
+        out.numbers([tie_break, foreign, relegation])
+        if layout.at_least(0x2007, 0):
+            out.number(rating)
+    out.numbers([country["national_cup_type"], country["cup_options"], country["cup_final_stadium"],
+                 country["super_cup_type"], country["league_cup_types"]])
+    if layout.at_least(0x2005, 2):
+        out.number(country["naturalisation"])
+        out.numbers(country["rule_bytes"])
+    out.number(country["option_bits"])
+    if layout.major_below(0x2005):
+        out.number(0)
+    inverted = country["inverted_option"]
+    if not layout.at_least(0x2007, 18) and inverted == 0:
+        inverted = 205
+    out.numbers([inverted, country["amateur_rule"], country["climate"]])
+    out.numbers(country["coefficients"])
+    out.numbers([country["foreign_transfer"], country["value1"], country["value2"]])
+    write_manager(out, country["manager"])
+    average = country["average"]
+    out.number(average // 3 if layout.major_below(0x2006) else average)
+    out.numbers([country["extra_mask"], country["hair_mask"]])
+    out.numbers(country["hairstyle_mask"] if layout.at_least(0x2007, 4) else country["hairstyle_mask"][:1])
+    out.number(country["facial_mask"])
+    out.numbers(country["face_mask"] if layout.at_least(0x2007, 4) else country["face_mask"][:1])
+    out.numbers([country["height"], country["weight"]])
+    if layout.at_least(0x2007, 14):
+        out.numbers([country["territory"], country["ranking"]])
+    write_text(out, country["long_text"])
+    out.numbers(country["honours"])
+    write_text(out, country["notes"])
+    out.end("COUNTRY_MIST")
+
+
+def country_is_complete(country):
+    clubs = len(country["clubs"]) + 1
+    leagues = country["leagues"]
+    return clubs >= 10 and bool(leagues) and leagues[0]["team_count"] >= 8
+
+
+def write_country(country, layout=CURRENT):
+    out = TextOut()
+    out.begin("COUNTRY")
+    write_version(out, layout)
+    if layout.at_least(0x2007, 18):
+        out.number(country["next_unique"])
+    if layout.at_least(0x2007, 23):
+        out.number(country["flags"])
+    out.number(1 if country_is_complete(country) else 0)
+    if len(country["clubs"]) >= 8:
+        write_competition_part(out, country)
+    write_competitions(out, country, layout)
+    out.begin("CLUBS")
+    out.number(len(country["clubs"]))
+    for number, club in enumerate(country["clubs"], start=1):
+        write_club(out, club, number, layout)
+    write_club(out, country["national"], NATIONAL_TEAM_INDEX, layout)
+    out.end("CLUBS")
+    for key, items, writer in (("REFEREES", country["referees"], write_referee),
+                               ("SPONSORS", country["sponsors"], write_sponsor)):
+        out.begin(key)
+        out.number(len(items))
+        for item in items:
+            writer(out, item)
+        out.end(key)
+    out.begin("STADIUMS")
+    out.number(len(country["stadiums"]))
+    for stadium in country["stadiums"]:
+        write_stadium(out, stadium, layout)
+    out.end("STADIUMS")
+    out.begin("ADDMANAGER")
+    out.number(len(country["managers"]))
+    for manager in country["managers"]:
+        write_player(out, manager, layout)
+    out.end("ADDMANAGER")
+    out.begin("PLAYERPOOL")
+    out.number(len(country["pool"]))
+    for entry in country["pool"]:
+        write_pool_entry(out, entry, layout)
+    out.end("PLAYERPOOL")
+    write_country_settings(out, country, layout)
+    out.end("COUNTRY")
+    return out.encode()
+
+
+# ---------------------------------------------------------------------------
+# World-level files
+# ---------------------------------------------------------------------------
+
+def write_rules(clubs_by_continent, rng):
+    out = TextOut()
+    out.begin("RULES_AND_MISC")
+    write_version(out, CURRENT)
+    titles = []
+    for continent in range(6):
+        for cup in range(2):
+            titles.append(cup_titles(continent, cup))
+    titles.append(cup_titles(0, 2))
+    for _ in range(2):
+        for line in titles:
+            out.quoted(line)
+    for continent in range(6):
+        clubs = clubs_by_continent.get(continent, [])
+        for cup in range(3):
+            defender = rng.pick(clubs) if clubs and cup < 2 else 0
+            host = rng.pick(clubs) if clubs and cup == 0 else 0
+            out.numbers([defender, host])
+    all_clubs = [c for clubs in clubs_by_continent.values() for c in clubs]
+    out.numbers([0, 0])
+    out.numbers([0, 0, 0, 0, 0, 6])
+    out.numbers(rng.sample(all_clubs, 3) if len(all_clubs) >= 3 else [0, 0, 0])
+    out.end("RULES_AND_MISC")
+    return out.encode()
+
+
+def cup_titles(continent, cup):
+    titles = []
+    for language in range(LANGUAGE_COUNT):
+        title = "%s %s" % (CUP_TITLES[cup][language], CONTINENT_NAMES[continent][language])
+        if len(title) > 29:
+            title = "%s %s" % (CUP_TITLES[cup][language], CONTINENT_CODES[continent])
+        titles.append(title)
+    return titles
+
+
+def write_without(players):
+    out = TextOut()
+    out.begin("WITHOUT")
+    out.number(len(players))
+    for player in players:
+        write_player(out, player, CURRENT)
+    out.end("WITHOUT")
+    return out.encode()
+
+
+ASSESSMENT_HEADINGS = [("[English]", 1), ("[French]", 2), ("[German]", 0), ("[Italian]", 4),
+                       ("[Spanish]", 3), ("[Polish]", 5)]
+
+
+def write_assessment(countries):
+    columns = ["Index"] + [h for h, _ in ASSESSMENT_HEADINGS] + ["Year -%d" % k for k in range(6, 0, -1)]
+    lines = ["\t".join(columns)]
+    for country in countries:
+        info = country["info"]
+        if info.id > 206 or info.continent != 0:
+            continue
+        fields = ["%d" % info.id] + [info.names[language] for _, language in ASSESSMENT_HEADINGS]
+        fields += ["%d.%02d" % divmod(value, 100) for value in country["coefficients"]]
+        lines.append("\t".join(fields))
+    for line in lines:
+        check_text(line)
+    return b"\xef\xbb\xbf" + "".join(l + "\r\n" for l in lines).encode("utf-8")
+
+
+def write_league_master(countries):
+    data = bytearray(b"LGMS")
+    data += struct.pack("<I", 1)
+    by_id = {c["info"].id: c for c in countries}
+    for country_id in range(208):
+        country = by_id.get(country_id)
+        if not country or not country["leagues"]:
+            data.append(0)
+            continue
+        data.append(1)
+        table = [0] * 2944
+        for league in country["leagues"]:
+            for season in range(2):
+                for matchday, day in enumerate(league["days"][season], start=1):
+                    slot = (league["index"] * 46 + matchday) * 2 + season
+                    if matchday <= 46 and slot < len(table):
+                        table[slot] = day
+        data += struct.pack("<2944H", *table)
+    return bytes(data)
+
+
+# ---------------------------------------------------------------------------
+# Modes
+# ---------------------------------------------------------------------------
+
+SMALL_COMPLETE = (14, 21, 45)
+
+
+def build_small(countries, seed):
+    builder = WorldBuilder(countries, seed)
+    world = []
+    for country_id in range(1, COUNTRY_COUNT + 1):
+        info = countries[country_id]
+        if country_id in SMALL_COMPLETE:
+            clubs = builder.rng.pick([12, 14, 16])  # a bye would leave empty fixture cells
+            world.append(builder.country(info, clubs, league_sizes=(clubs,)))
+        else:
+            world.append(builder.country(info, extras=False))
+    free_agents = [builder.player(builder.rng.pick(SMALL_COMPLETE), 0, 0) for _ in range(20)]
+    return builder, world, free_agents
+
+
+def pick_full_countries(countries):
+    by_continent = {}
+    for info in countries.values():
+        by_continent.setdefault(info.continent, []).append(info.id)
+    europe = [i for i in sorted(countries) if countries[i].continent == 0][:40]
+    south_america = [i for i in sorted(countries) if countries[i].continent == 1]
+    return europe + south_america
+
+
+def build_full(countries, seed):
+    builder = WorldBuilder(countries, seed)
+    rng = builder.rng
+    with_leagues = set(pick_full_countries(countries))
+    world = []
+    for country_id in range(1, COUNTRY_COUNT + 1):
+        info = countries[country_id]
+        if country_id in with_leagues:
+            top = rng.pick([16, 18, 20])
+            second = rng.pick([16, 18, 20, 22])
+            clubs = top + second + rng.between(4, 10)
+            world.append(builder.country(info, clubs, players=(17, 22), staff=(3, 5),
+                                         league_sizes=(top, second), history_years=12))
+        else:
+            world.append(builder.country(info, extras=False))
+    free_agents = [builder.player(rng.pick(sorted(with_leagues)), 0, 0) for _ in range(800)]
+    return builder, world, free_agents
+
+
+FIXTURE_VERSIONS = [
+    ("v1", 1),
+    ("2004", make_version(0x2004, 0)),
+    ("2005", make_version(0x2005, 0)),
+    ("2006", make_version(0x2006, 0)),
+] + [("2007-%02d" % minor, make_version(0x2007, minor))
+     for minor in (0, 3, 4, 13, 14, 15, 17, 18, 19, 22, 23, 25, 26)]
+FIXTURE_COUNTRY = 21
+
+
+def mark_converted_fields(country):
+    """Values that old readers convert: tie-break rule 1 and distinct Polish club texts."""
+    for level in range(16):
+        tie_break, foreign, relegation, rating = country["levels"][level]
+        country["levels"][level] = (1 if level % 2 == 0 else tie_break, foreign, relegation, rating)
+    for club in country["clubs"]:
+        for field, capacity in (("names", 30), ("second_names", 30), ("short_names", 11),
+                                ("second_short_names", 11)):
+            texts = list(club[field])
+            texts[5] = cut("KS " + texts[5], capacity)
+            club[field] = texts
+        abbreviations = list(club["abbreviations"])
+        abbreviations[5] = "KS"
+        club["abbreviations"] = abbreviations
+
+
+def write_fixtures(countries, seed, folder):
+    written = []
+    for label, version in FIXTURE_VERSIONS:
+        builder = WorldBuilder(countries, seed)
+        country = builder.country(countries[FIXTURE_COUNTRY], 9, players=(2, 3), staff=(2, 2),
+                                  league_sizes=(8,), history_years=2)
+        mark_converted_fields(country)
+        name = "Country%d_%s.sav" % (FIXTURE_COUNTRY, label)
+        save(folder, name, write_country(country, Layout(version)))
+        written.append(name)
+    return written
+
+
+def world_files(world, free_agents, rng):
+    files = {}
+    for country in world:
+        files["Country%d.sav" % country["info"].id] = write_country(country)
+    clubs_by_continent = {}
+    for country in world:
+        ids = [team_id(country["info"].id, c["index"]) for c in country["clubs"]]
+        if ids:
+            clubs_by_continent.setdefault(country["info"].continent, []).extend(ids)
+    files["Rules.sav"] = write_rules(clubs_by_continent, rng)
+    files["Without.sav"] = write_without(free_agents)
+    files["Assessment.sav"] = write_assessment(world)
+    files["LeagueMaster.dat"] = write_league_master(world)
+    return files
+
+
+def save(folder, name, data):
+    os.makedirs(folder, exist_ok=True)
+    path = os.path.join(folder, name)
+    temporary = path + ".tmp"
+    with open(temporary, "wb") as f:
+        f.write(data)
+    os.replace(temporary, path)
+
+
+def main(argv):
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("mode", choices=["small", "full", "fixtures"])
+    parser.add_argument("folder")
+    parser.add_argument("--seed", type=int, default=2007)
+    parser.add_argument("--countries", default=DEFAULT_COUNTRIES)
+    args = parser.parse_args(argv)
+    countries = read_countries(args.countries)
+    if args.mode == "fixtures":
+        write_fixtures(countries, args.seed, args.folder)
+        return 0
+    build = build_small if args.mode == "small" else build_full
+    builder, world, free_agents = build(countries, args.seed)
+    for name, data in sorted(world_files(world, free_agents, builder.rng).items()):
+        save(args.folder, name, data)
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1:]))
