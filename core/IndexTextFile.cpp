@@ -1,6 +1,7 @@
 #include "core/IndexTextFile.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 
 #include "core/TextTools.h"
@@ -17,8 +18,8 @@ bool StartsWith(std::span<const std::uint8_t> bytes, std::initializer_list<std::
 
 std::string_view UpToZeroByte(std::span<const std::uint8_t> bytes)
 {
-    const auto zero = std::find(bytes.begin(), bytes.end(), std::uint8_t{0});
-    return {reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(zero - bytes.begin())};
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return text.substr(0, text.find('\0'));
 }
 
 std::span<const std::uint8_t> UpToZeroUnit(std::span<const std::uint8_t> bytes)
@@ -39,20 +40,29 @@ std::u16string Decode(std::span<const std::uint8_t> bytes)
 }
 
 // Old files carry stand-ins for a few characters: accents typed as
-// apostrophes, an en dash, and control codes for Polish letters.
+// apostrophes, an en dash, and control codes for Polish letters. A table
+// for the first 256 units keeps the per-character work of a large file to
+// one look-up.
+constexpr std::array<char16_t, 256> MakeFixUpTable()
+{
+    std::array<char16_t, 256> table{};
+    for (std::size_t c = 0; c < table.size(); ++c) table[c] = static_cast<char16_t>(c);
+    table[0x60] = u'\'';
+    table[0xB4] = u'\'';
+    table[0x01] = u'\x0105';
+    table[0x04] = u'\x0142';
+    table[0x06] = u'\x00F3';
+    table[0x13] = u'\x015A';
+    table[0x12] = u'O';
+    return table;
+}
+
+constexpr std::array<char16_t, 256> FixUpTable = MakeFixUpTable();
+
 char16_t FixUp(char16_t c)
 {
-    switch (c) {
-    case u'\x0060':
-    case u'\x00B4': return u'\'';
-    case u'\x2013': return u'-';
-    case u'\x0001': return u'\x0105';
-    case u'\x0004': return u'\x0142';
-    case u'\x0006': return u'\x00F3';
-    case u'\x0013': return u'\x015A';
-    case u'\x0012': return u'O';
-    default: return c;
-    }
+    if (c < FixUpTable.size()) return FixUpTable[c];
+    return c == u'\x2013' ? u'-' : c;
 }
 
 bool IsBlank(char16_t c)
