@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/TextManager.h"
+#include "tests/ui/GalleryIds.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/HVListCtrl.h"
+
+using Halvane::MFC::CHVListCtrl;
+
+namespace {
+
+enum SortType { ByName = 1, ByPoints = 2, ById = 3 };
+
+struct Club {
+    std::u16string name;
+    int points;
+    int id;
+};
+
+class ClubSorter : public CHVListCtrl::ISortTypeCompare {
+public:
+    explicit ClubSorter(const std::vector<Club>& clubs) : clubs_(clubs) {}
+    int Compare(int sortType, LPARAM item1, LPARAM item2) override
+    {
+        const Club& a = clubs_[static_cast<std::size_t>(item1)];
+        const Club& b = clubs_[static_cast<std::size_t>(item2)];
+        ++calls;
+        switch (sortType) {
+        case ByName: return a.name.compare(b.name);
+        case ByPoints: return a.points - b.points;
+        case ById: return a.id - b.id;
+        default: return 0;
+        }
+    }
+    int calls = 0;
+
+private:
+    const std::vector<Club>& clubs_;
+};
+
+class SortableListTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gui_test::LoadTestTexts();
+        ASSERT_TRUE(dialog_.Create(nullptr));
+        ASSERT_TRUE(list_.SubclassDlgItem(IDC_GALLERY_SORTLIST, dialog_));
+        ASSERT_EQ(list_.AddColumn(u"Name", LVCFMT_LEFT, 1), 0);
+        ASSERT_EQ(list_.AddColumn(u"Points", LVCFMT_RIGHT, 1), 1);
+        ASSERT_EQ(list_.AddColumn(u"Unsorted", LVCFMT_LEFT, 2), 2);
+        list_.SetColumnSortTypes(0, ByName, ByPoints, -1);
+        list_.SetColumnSortTypes(1, ByPoints, ByName, ById);
+        list_.SetSortHandler(&sorter_);
+        for (std::size_t i = 0; i < clubs_.size(); ++i) {
+            int row = list_.InsertItem(clubs_[i].name.c_str(), static_cast<LPARAM>(i));
+            list_.SetItemInt(row, 1, clubs_[i].points);
+        }
+    }
+
+    // The ids of the rows from top to bottom.
+    std::vector<int> Order() const
+    {
+        std::vector<int> ids;
+        for (int row = 0; row < list_.GetItemCount(); ++row)
+            ids.push_back(clubs_[static_cast<std::size_t>(list_.GetItemData(row))].id);
+        return ids;
+    }
+
+    // What the header sends its list when a column is clicked.
+    void ClickHeader(int column)
+    {
+        NMHEADERW click{};
+        click.hdr.hwndFrom = list_.GetHeader();
+        click.hdr.idFrom = 0;
+        click.hdr.code = HDN_ITEMCLICKW;
+        click.iItem = column;
+        list_.Send(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click));
+    }
+
+    std::vector<Club> clubs_{{u"Delta", 10, 1}, {u"Alpha", 30, 2}, {u"Delta", 5, 3}, {u"Bravo", 10, 4}, {u"Alpha", 30, 5}};
+    ClubSorter sorter_{clubs_};
+    gui_test::TestDialog dialog_{IDD_GALLERY};
+    CHVListCtrl list_;
+};
+
+TEST_F(SortableListTest, HeaderClickSortsAscendingThenToggles)
+{
+    EXPECT_EQ(list_.GetSortColumn(), -1);
+    ClickHeader(0);
+    EXPECT_EQ(list_.GetSortColumn(), 0);
+    EXPECT_TRUE(list_.IsSortAscending());
+    // Equal names are ordered by points, the second sort key.
+    EXPECT_EQ(Order(), (std::vector<int>{2, 5, 4, 3, 1}));
+    ClickHeader(0);
+    EXPECT_FALSE(list_.IsSortAscending());
+    // Descending reverses the tie-break too.
+    EXPECT_EQ(Order(), (std::vector<int>{1, 3, 4, 2, 5}));
+    // Another column always starts ascending.
+    ClickHeader(1);
+    EXPECT_TRUE(list_.IsSortAscending());
+    EXPECT_EQ(Order(), (std::vector<int>{3, 4, 1, 2, 5}));
+    EXPECT_EQ(list_.GetCurrentSortType(0), ByPoints);
+    EXPECT_EQ(list_.GetCurrentSortType(7), ById);
+}
+
+TEST_F(SortableListTest, ThirdSortKeyBreaksRemainingTies)
+{
+    list_.Sort(1, false);
+    // Alpha 30 twice: the id decides, reversed with the rest.
+    EXPECT_EQ(Order(), (std::vector<int>{5, 2, 1, 4, 3}));
+}
+
+TEST_F(SortableListTest, ColumnWithoutSortTypeKeepsOrderButBecomesSortColumn)
+{
+    ClickHeader(0);
+    std::vector<int> before = Order();
+    sorter_.calls = 0;
+    ClickHeader(2);
+    EXPECT_EQ(Order(), before);
+    EXPECT_EQ(sorter_.calls, 0);
+    EXPECT_EQ(list_.GetSortColumn(), 2);
+    EXPECT_TRUE(list_.IsSortAscending());
+    ClickHeader(2);
+    EXPECT_FALSE(list_.IsSortAscending());
+    EXPECT_EQ(list_.GetCurrentSortType(0), -1);
+}
+
+TEST_F(SortableListTest, ClicksOutsideTheColumnsOrWithoutHandlerDoNothing)
+{
+    ClickHeader(5);
+    EXPECT_EQ(list_.GetSortColumn(), -1);
+    list_.SetSortHandler(nullptr);
+    ClickHeader(0);
+    EXPECT_EQ(list_.GetSortColumn(), -1);
+}
+
+TEST_F(SortableListTest, AutoSizeColumnsSharesClientWidthByWeight)
+{
+    RECT window = list_.GetWindowRect();
+    RECT client = list_.GetClientRect();
+    int frame = (window.right - window.left) - client.right;
+    ::SetWindowPos(list_.Handle(), nullptr, 0, 0, 400 + frame, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_EQ(list_.GetClientRect().right, 400);
+    list_.AutoSizeColumns(false);
+    EXPECT_EQ(list_.GetColumnWidth(0), 100);
+    EXPECT_EQ(list_.GetColumnWidth(1), 100);
+    EXPECT_EQ(list_.GetColumnWidth(2), 200);
+    list_.AutoSizeColumns(true);
+    int rest = 400 - ::GetSystemMetrics(SM_CXVSCROLL);
+    EXPECT_EQ(list_.GetColumnWidth(0), rest / 4);
+    EXPECT_EQ(list_.GetColumnWidth(2), rest * 2 / 4);
+}
+
+TEST_F(SortableListTest, AllWeightsZeroKeepInsertedWidths)
+{
+    CHVListCtrl other;
+    gui_test::TestDialog dialog(IDD_GALLERY);
+    ASSERT_TRUE(dialog.Create(nullptr));
+    ASSERT_TRUE(other.SubclassDlgItem(IDC_GALLERY_SORTLIST, dialog));
+    other.AddColumn(u"A", LVCFMT_LEFT, 0);
+    other.AddColumn(u"B", LVCFMT_LEFT, 0);
+    other.AutoSizeColumns(false);
+    EXPECT_EQ(other.GetColumnWidth(0), 64);
+    EXPECT_EQ(other.GetColumnWidth(1), 64);
+}
+
+TEST_F(SortableListTest, ThirtyThirdColumnIsRefused)
+{
+    for (int i = 3; i < CHVListCtrl::MaxColumns; ++i) ASSERT_EQ(list_.AddColumn(u"More", LVCFMT_LEFT, 0), i);
+    EXPECT_EQ(list_.AddColumn(u"Too many", LVCFMT_LEFT, 1), -1);
+    EXPECT_EQ(list_.GetColumnCount(), CHVListCtrl::MaxColumns);
+    list_.SetColumnSortTypes(40, 1, 1, 1);  // ignored
+}
+
+TEST_F(SortableListTest, NumbersUseTheTextStoreFormatting)
+{
+    int row = list_.InsertItem(u"Big", 0);
+    ASSERT_TRUE(list_.SetItemInt(row, 1, -1234567));
+    EXPECT_EQ(list_.GetItemText(row, 1), CTextManager::Instance()->FormatInt(-1234567));
+    ASSERT_TRUE(list_.SetItemFloat(row, 2, 2.5f, 2));
+    EXPECT_EQ(list_.GetItemText(row, 2), CTextManager::Instance()->FormatFloat(2.5, 2));
+}
+
+}  // namespace
