@@ -110,18 +110,15 @@ class TextOut:
         self.lines = []
 
     def line(self, text):
-        text = str(text)
+        """A value line: it must not look like a comment or a section line."""
         check_text(text)
-        self.lines.append(text)
-
-    def raw(self, text):
-        self.lines.append(text)
-
-    def value(self, text):
-        """A text value line: it must not look like a comment or a section."""
         if text.startswith((";", "%")):
             raise ValueError("value line would be misread: %r" % text)
-        self.line(text)
+        self.lines.append(text)
+
+    def separator(self):
+        """The comment line that separates the parts of a league record."""
+        self.lines.append(";")
 
     def number(self, value):
         self.lines.append("%d" % value)
@@ -732,11 +729,11 @@ def write_league(out, league, country_id, layout):
     out.numbers([0, league["rounds"]])
     out.line("ROUND_GROUP1")
     out.numbers([10, 100])
-    out.raw(";")
+    out.separator()
     out.begin("TEAMS")
     out.line(",".join("%x" % t for t in league["teams"]))
     out.end("TEAMS")
-    out.raw(";")
+    out.separator()
     for season, key in ((0, "MATCHDAYS"), (1, "MATCHDAYS2")):
         days = league["days"][season]
         if season == 1 and layout.major == 0x2007 and layout.effective < make_version(0x2007, 12):
@@ -744,7 +741,7 @@ def write_league(out, league, country_id, layout):
         out.begin(key)
         out.line(",".join("%d" % d for d in days))
         out.end(key)
-    out.raw(";")
+    out.separator()
     out.begin("FIXTURE")
     for row in league["fixtures"]:
         cells = list(row) + [(0, 0)] * (league["columns"] - len(row))
@@ -791,7 +788,7 @@ def write_competition_part(out, country):
 def write_record(out, record):
     out.begin("RECORD")
     out.numbers([record["a"], record["b"], record["value"]])
-    out.value(record["text"]) if record["text"] else out.line("")
+    out.line(record["text"])
     out.number(record["year"])
     out.end("RECORD")
 
@@ -805,13 +802,6 @@ def write_kit(out, kit, layout):
             out.numbers([k["value_a"], k["value_b"]])
     out.number(kit["qaro"])
     out.end("KIT")
-
-
-def write_text(out, text):
-    if text:
-        out.value(text)
-    else:
-        out.line("")
 
 
 def write_club(out, club, number, layout):
@@ -835,8 +825,8 @@ def write_club(out, club, number, layout):
     if layout.at_least(0x2006, 3):
         out.byte_list(club["phrase"])
     out.quoted(club["towns"])
-    write_text(out, club["fan1"])
-    write_text(out, club["fan2"])
+    out.line(club["fan1"])
+    out.line(club["fan2"])
     out.number(club["partner"])
     rivals = club["rivals"]
     out.numbers(rivals[:2])
@@ -846,7 +836,7 @@ def write_club(out, club, number, layout):
         out.number(rivals[3])
     out.number(club["founded"])
     for field in ("address", "telephone", "website", "fansites", "extra_text", "mascot"):
-        write_text(out, club[field])
+        out.line(club[field])
     out.number(club["capital"])
     if layout.at_least(0x2006, 1):
         out.number(club["capital_half"])
@@ -876,12 +866,12 @@ def write_club(out, club, number, layout):
     if layout.at_least(0x2007, 14):
         out.numbers([club["media_pressure"], club["flags"]])
     out.number(club["season_flags"])
-    out.value(club["badge_path"])
+    out.line(club["badge_path"])
     params = club["badge_params"]
     out.numbers(params if layout.at_least(0x2007, 2) else params[:3])
     out.begin("HIST")
     for text in club["history_texts"]:
-        write_text(out, text)
+        out.line(text)
     for record in club["records"]:
         write_record(out, record)
     out.end("HIST")
@@ -889,7 +879,7 @@ def write_club(out, club, number, layout):
     out.number(club["prestige"][0])
     if layout.at_least(0x2006, 2):
         out.number(club["prestige"][1])
-    write_text(out, club["extra_string"])
+    out.line(club["extra_string"])
     out.numbers(club["transfer_settings"])
     out.number(club["youth_nationality"])
     out.number(club["qaro_id"])
@@ -932,7 +922,7 @@ def write_history_entry(out, entry, layout):
 def write_player(out, p, layout):
     out.begin("PLAYER")
     for field in ("first", "last", "nickname", "pseudonym"):
-        write_text(out, p[field])
+        out.line(p[field])
     out.numbers([p["type"], p["reserve"], p["nationality"], p["second_nationality"], p["flags"]])
     write_date(out, p["birth"])
     bits = p["player_bits"]
@@ -986,7 +976,7 @@ def write_player(out, p, layout):
             write_history_entry(out, entry, layout)
         out.end("HIST")
     if not layout.major_below(0x2004):
-        write_text(out, p["notes"])
+        out.line(p["notes"])
     if not layout.major_below(0x2006):
         out.number(p["carried_b"])
     out.end("PLAYER")
@@ -1017,18 +1007,18 @@ def write_referee(out, r):
 
 def write_sponsor(out, s):
     out.begin("SPONSOR")
-    out.value(s["name"])
+    out.line(s["name"])
     out.number(s["value"])
-    write_text(out, s["text1"])
-    write_text(out, s["text2"])
+    out.line(s["text1"])
+    out.line(s["text2"])
     out.end("SPONSOR")
 
 
 def write_stadium(out, s, layout):
     out.begin("STADIUM")
     out.number(s["code"])
-    out.value(s["name"])
-    out.value(s["second"])
+    out.line(s["name"])
+    out.line(s["second"])
     if layout.major_below(0x2004):
         out.line("Stand")
     else:
@@ -1043,7 +1033,7 @@ def write_pool_entry(out, e, layout):
     out.begin("PL_POOL")
     out.line(e["first"])
     out.line(e["last"])
-    write_text(out, e["pseudonym"])
+    out.line(e["pseudonym"])
     out.numbers([e["nationality"], e["ability"]])
     out.number(e["club"] - (1 << 32) if e["club"] >= 1 << 31 else e["club"])
     if not layout.major_below(0x2004):
@@ -1064,9 +1054,9 @@ def write_manager(out, m):
         write_date(out, None)
         out.numbers([0] * 10)
     else:
-        write_text(out, m["first"])
-        write_text(out, m["last"])
-        write_text(out, m["third"])
+        out.line(m["first"])
+        out.line(m["last"])
+        out.line(m["third"])
         out.number(m["value"])
         write_date(out, m["birth"])
         out.numbers(m["slots_a"] + m["slots_b"] + [m["byte_a"], m["byte_b"]])
@@ -1076,20 +1066,20 @@ def write_manager(out, m):
 def write_country_settings(out, country, layout):
     info = country["info"]
     out.begin("COUNTRY_MIST")
-    out.value(info.names[0])
-    out.value(info.abbreviations[0])
+    out.line(info.names[0])
+    out.line(info.abbreviations[0])
     out.number(info.continent)
     if layout.major_below(0x2006):
         out.numbers([0, 0])
     else:
         out.number(country["league_system"])
-    out.value(country["federation"])
+    out.line(country["federation"])
     out.byte_list(country["languages"])
     out.byte_list(country["shares"])
     out.numbers([country["first_reserve_level"], country["byte1"]])
     first, last, birth = country["person"]
-    write_text(out, first)
-    write_text(out, last)
+    out.line(first)
+    out.line(last)
     write_date(out, birth)
     if not layout.at_least(0x2007, 23):
         for _ in range(3):
@@ -1127,9 +1117,9 @@ def write_country_settings(out, country, layout):
     out.numbers([country["height"], country["weight"]])
     if layout.at_least(0x2007, 14):
         out.numbers([country["territory"], country["ranking"]])
-    write_text(out, country["long_text"])
+    out.line(country["long_text"])
     out.numbers(country["honours"])
-    write_text(out, country["notes"])
+    out.line(country["notes"])
     out.end("COUNTRY_MIST")
 
 

@@ -225,7 +225,7 @@ class GeneratorTest(unittest.TestCase):
         out = generator.TextOut()
         for bad in (";comment", "%INDEX%X"):
             with self.assertRaises(ValueError):
-                out.value(bad)
+                out.line(bad)
         for bad in ("it\u00b4s", "a\u2013b", "two\nlines"):
             with self.assertRaises(ValueError):
                 out.line(bad)
