@@ -8,6 +8,9 @@ Modes:
                    persons (load and save benchmarks)
   fixtures OUTDIR  one small country file per old layout, named
                    Country<id>_<version>.sav, for the version conversions
+  scripts OUTDIR   an empty cup-allocation table and empty continental
+                   competition files, so that a working folder starts
+                   without missing files
 
 Country names, abbreviations, continents and languages come from
 Countries.sav (--countries). The output depends only on the mode, the seed
@@ -114,6 +117,11 @@ class TextOut:
         check_text(text)
         if text.startswith((";", "%")):
             raise ValueError("value line would be misread: %r" % text)
+        self.lines.append(text)
+
+    def comment(self, text):
+        assert text.startswith(";")
+        check_text(text)
         self.lines.append(text)
 
     def separator(self):
@@ -1352,6 +1360,20 @@ def write_fixtures(countries, seed, folder):
     return written
 
 
+def script_files():
+    files = {}
+    cup_allocation = TextOut()
+    cup_allocation.comment("; No cup shapes are defined yet: index 0 is never used.")
+    cup_allocation.number(1)
+    files["CupAlloc.txt"] = cup_allocation.encode()
+    for name in ("Continental - Europe.txt", "Continental - South America.txt"):
+        continental = TextOut()
+        continental.comment("; No continental competitions are defined yet.")
+        continental.number(0)
+        files[name] = continental.encode()
+    return files
+
+
 def world_files(world, free_agents, rng):
     files = {}
     for country in world:
@@ -1379,7 +1401,7 @@ def save(folder, name, data):
 
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("mode", choices=["small", "full", "fixtures"])
+    parser.add_argument("mode", choices=["small", "full", "fixtures", "scripts"])
     parser.add_argument("folder")
     parser.add_argument("--seed", type=int, default=2007)
     parser.add_argument("--countries", default=DEFAULT_COUNTRIES)
@@ -1387,6 +1409,10 @@ def main(argv):
     countries = read_countries(args.countries)
     if args.mode == "fixtures":
         write_fixtures(countries, args.seed, args.folder)
+        return 0
+    if args.mode == "scripts":
+        for name, data in sorted(script_files().items()):
+            save(args.folder, name, data)
         return 0
     build = build_small if args.mode == "small" else build_full
     builder, world, free_agents = build(countries, args.seed)

@@ -164,6 +164,23 @@ class SmallDatabaseTest(unittest.TestCase):
         self.assertEqual(sorted(generator.SMALL_COMPLETE), with_table)
 
 
+class ScriptFolderTest(unittest.TestCase):
+    def test_shipped_script_files_are_the_generated_ones(self):
+        with tempfile.TemporaryDirectory() as folder:
+            run_generator("scripts", folder)
+            names = sorted(os.listdir(folder))
+            self.assertEqual(["Continental - Europe.txt", "Continental - South America.txt", "CupAlloc.txt"], names)
+            for name in names:
+                with open(os.path.join(folder, name), "rb") as a, \
+                        open(os.path.join(REPO, "data", "Script", name), "rb") as b:
+                    self.assertEqual(a.read(), b.read(), name)
+
+    def test_counts_follow_the_comment_line(self):
+        _, lines = read_lines(os.path.join(REPO, "data", "Script", "CupAlloc.txt"))
+        values = [l for l in lines if l and not l.startswith(";")]
+        self.assertEqual(["1"], values)
+
+
 class GeneratorTest(unittest.TestCase):
     def test_same_seed_same_files_other_seed_other_files(self):
         with tempfile.TemporaryDirectory() as a, tempfile.TemporaryDirectory() as b:
