@@ -440,15 +440,11 @@ class WorldBuilder:
         }
 
     def manager_person(self, country_id):
+        """An additional manager: a person record without club, injury or transfer."""
         person = self.player(country_id, 0, 0, history_years=3)
         person["type"] = 1
         person["state"] = 0
         person["injury_kind"] = 0
-        person["transfer_club"] = 0
-        person["fee"] = 0
-        person["favourite_club"] = 0
-        for entry in person["history"]:
-            entry["club"] = 0
         return person
 
     # -- clubs --------------------------------------------------------------
@@ -721,10 +717,6 @@ def make_league(info, level, team_ids, rng):
 # ---------------------------------------------------------------------------
 # Writers, one per section, in the newest layout unless a Layout says older.
 # ---------------------------------------------------------------------------
-
-def signed8(value):
-    return value - 256 if value > 127 else value
-
 
 def write_league(out, league, country_id, layout):
     out.line("DB_LEAGUE")
@@ -1294,9 +1286,6 @@ def build_small(countries, seed):
 
 
 def pick_full_countries(countries):
-    by_continent = {}
-    for info in countries.values():
-        by_continent.setdefault(info.continent, []).append(info.id)
     europe = [i for i in sorted(countries) if countries[i].continent == 0][:40]
     south_america = [i for i in sorted(countries) if countries[i].continent == 1]
     return europe + south_america
