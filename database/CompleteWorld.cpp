@@ -1,0 +1,207 @@
+#include "database/CompleteWorld.h"
+
+#include "core/AppMessage.h"
+#include "core/Format.h"
+#include "core/IndexTextFile.h"
+#include "core/TextManager.h"
+#include "core/TextTools.h"
+#include "database/CountryFile.h"
+#include "database/GameIdMaps.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+#include "tools/FileMessages.h"
+
+namespace {
+
+std::uint8_t applicationDatabaseLanguage = 0;
+
+std::u16string NormaliseFolder(std::u16string_view folder)
+{
+    std::u16string normalised(folder);
+    for (char16_t& c : normalised) {
+        if (c == u'/') c = u'\\';
+    }
+    while (normalised.size() > 1 && normalised.back() == u'\\') normalised.pop_back();
+    return normalised;
+}
+
+}  // namespace
+
+void TCompleteWorld::SetApplicationDatabaseLanguage(std::uint8_t language)
+{
+    if (language < TCountry::LanguageCount) applicationDatabaseLanguage = language;
+}
+
+TCompleteWorld::TCompleteWorld()
+{
+    Reset();
+}
+
+TCompleteWorld::~TCompleteWorld()
+{
+    Destroy();
+}
+
+void TCompleteWorld::Reset()
+{
+    persons_.clear();
+    currentContinent_ = 0;
+    currentCountryId_ = DefaultCountryId;
+    databaseLanguage_ = applicationDatabaseLanguage;
+    databaseFolder_ = u"Database";
+}
+
+void TCompleteWorld::Destroy()
+{
+    Reset();
+    countries_.reset();
+    idRemap_.clear();
+}
+
+void TCompleteWorld::SetDatabaseLanguage(std::uint8_t language)
+{
+    if (language < TCountry::LanguageCount) databaseLanguage_ = language;
+}
+
+TCountry* TCompleteWorld::GetCountry(int id) const
+{
+    if (!countries_) return nullptr;
+    return &countries_[id >= 1 && id <= LastCountryId ? id : 0];
+}
+
+TClub* TCompleteWorld::GetClub(TTeamId id) const
+{
+    const int country = TeamCountry(id);
+    if (country < 1 || country > LastCountryId || !countries_) return nullptr;
+    return countries_[country].GetClubByUniqueId(id);
+}
+
+const TClub* TCompleteWorld::GetClubConst(TTeamId id) const
+{
+    return GetClub(id);
+}
+
+std::u16string TCompleteWorld::GetClubName(TTeamId id) const
+{
+    const TClub* club = TeamCountry(id) == 0 ? nullptr : GetClub(id);
+    if (club == nullptr) return u"-";
+    return (id & ReserveTeamBit) ? club->GetReserveName() : club->GetName();
+}
+
+TClub* TCompleteWorld::FindClubByUniqueId(std::uint32_t uniqueId) const
+{
+    for (int id = 1; countries_ && id < LastCountryId; ++id) {
+        for (const auto& entry : countries_[id].GetClubs()) {
+            if (entry.second->GetUniqueId() == uniqueId) return entry.second.get();
+        }
+    }
+    return nullptr;
+}
+
+std::uint32_t TCompleteWorld::GetFreePersonId() const
+{
+    std::uint32_t id = std::max<std::uint32_t>(1, static_cast<std::uint32_t>(persons_.size()));
+    while (persons_.count(id) != 0) ++id;
+    return id;
+}
+
+TPerson* TCompleteWorld::CreatePerson(std::uint32_t id, bool keepWantedId)
+{
+    const bool taken = id == 0 || persons_.count(id) != 0;
+    if (!keepWantedId && taken) return nullptr;
+    const std::uint32_t assigned = taken ? GetFreePersonId() : id;
+    if (keepWantedId) idRemap_[id] = assigned;
+    auto& slot = persons_[assigned];
+    slot = std::make_unique<TPerson>(this, assigned);
+    return slot.get();
+}
+
+TPerson* TCompleteWorld::AdoptPerson(std::unique_ptr<TPerson> person)
+{
+    const std::uint32_t id = GetFreePersonId();
+    person->SetId(id);
+    auto& slot = persons_[id];
+    slot = std::move(person);
+    return slot.get();
+}
+
+TPerson* TCompleteWorld::GetPerson(std::uint32_t id) const
+{
+    const auto found = persons_.find(id);
+    return found == persons_.end() ? nullptr : found->second.get();
+}
+
+void TCompleteWorld::DeletePerson(TPerson* person)
+{
+    if (person == nullptr) return;
+    const auto found = persons_.find(person->GetId());
+    if (found != persons_.end() && found->second.get() == person) persons_.erase(found);
+}
+
+std::u16string TCompleteWorld::GetCountryFilePath(int countryId) const
+{
+    return platform::JoinPath(databaseFolder_, Format(u"Country%d.sav", countryId));
+}
+
+bool TCompleteWorld::LoadWorld(std::u16string_view folder)
+{
+    idRemap_.clear();
+    databaseFolder_ = NormaliseFolder(folder);
+    if (!countries_) LoadCountriesFile();
+    for (int id = 1; id <= LastCountryId; ++id) {
+        const std::u16string path = GetCountryFilePath(id);
+        CIndexTextFile file;
+        if (!file.OpenRead(path)) {
+            ShowFileNotFound(path.c_str());
+            continue;
+        }
+        if (!ReadCountrySections(countries_[id], file)) {
+            ShowFileFormatError(file);
+            return false;
+        }
+    }
+    AssignPendingPersonIds();
+    return true;
+}
+
+void TCompleteWorld::AssignPendingPersonIds()
+{
+    for (int id = 1; id <= LastCountryId; ++id) {
+        TCountry& country = countries_[id];
+        for (auto& pending : country.GetPendingManagers()) {
+            TPerson* person = AdoptPerson(std::move(pending));
+            country.GetAdditionalManagers()[person->GetId()] = person;
+        }
+        country.GetPendingManagers().clear();
+    }
+}
+
+int TCompleteWorld::SaveWorld(const SaveProgress& progress)
+{
+    if (!countries_) return 0;
+    BuildGameIdMaps(GetGameIdMaps());
+    const CTextManager* texts = CTextManager::Instance();
+    int failures = 0;
+    for (int id = 1; id <= LastCountryId; ++id) {
+        TCountry& country = countries_[id];
+        if (progress) {
+            const std::u16string line =
+                ReplaceTokens(texts->GetText(u"Database.CompleteWorld.WriteDBAction"_tk),
+                              {{u"_PHASE", texts->FormatInt(1)}, {u"_COUNTRY", country.GetName()}});
+            progress(id, line);
+        }
+        CIndexTextFile file;
+        const bool written = file.OpenWrite(GetCountryFilePath(id)) && WriteCountrySections(country, file);
+        // A file is replaced only when all of it was written.
+        if (!written || !file.Close()) ++failures;
+    }
+    if (failures > 0) ShowAppMessageBox(texts->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk), AppMessage::IconError);
+    return failures;
+}
+
+bool CompareCountriesByName(int a, int b)
+{
+    const TCompleteWorld* world = GetWorld();
+    if (world == nullptr) return a < b;
+    return std::u16string_view(world->GetCountry(a)->GetName()) < std::u16string_view(world->GetCountry(b)->GetName());
+}

@@ -1,0 +1,103 @@
+#pragma once
+// The whole loaded database: 208 country slots (slot 0 the fallback for an
+// unknown id), the persons by id and the settings the editor keeps per
+// database. It is built from "Database\Countries.sav", filled from the
+// country files and saved back to them.
+//
+// Names of other parts of the program for the operations here:
+// ImportAssessment and ExportAssessment are ReadAssessment and
+// WriteAssessment; ResetForLegal is TCountry::ClearLegalData; GrowClubTables
+// is TCountry::ResizePoolToDefault; SetCupWinner and SetCupFinalist are
+// MarkCupWinner and MarkCupFinalist; GetQaroRanking is the world ranking.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "database/Club.h"
+#include "database/Country.h"
+#include "database/Person.h"
+
+class TCompleteWorld {
+public:
+    static constexpr int CountrySlots = 208;
+    static constexpr int LastCountryId = 207;
+    static constexpr int DefaultCountryId = 14;
+
+    // The database language a new or reset world takes (set by start-up).
+    static void SetApplicationDatabaseLanguage(std::uint8_t language);
+
+    TCompleteWorld();
+    virtual ~TCompleteWorld();
+    TCompleteWorld(const TCompleteWorld&) = delete;
+    TCompleteWorld& operator=(const TCompleteWorld&) = delete;
+
+    bool IsInitialised() const { return countries_ != nullptr; }
+    // Builds the 208 countries from "Database\Countries.sav" below the base
+    // folder. A missing or damaged file is reported and leaves countries
+    // that have only their ids and national teams.
+    void LoadCountriesFile();
+    // Reads every "Country%d.sav" of the folder (relative to the base
+    // folder). A missing file is reported and skipped; a file that cannot
+    // be read is reported and ends the load with false.
+    bool LoadWorld(std::u16string_view folder);
+    // Called per country with the text of the progress line.
+    using SaveProgress = std::function<void(int countryId, std::u16string_view line)>;
+    // Writes every country file; each file replaces the old one only when
+    // completely written. Failures are counted, shown once and returned.
+    int SaveWorld(const SaveProgress& progress = {});
+
+    // Countries: an id outside 1..207 gives slot 0; null before the table
+    // exists.
+    TCountry* GetCountry(int id) const;
+    // The club with that id, bit 24 ignored; null when absent.
+    TClub* GetClub(TTeamId id) const;
+    const TClub* GetClubConst(TTeamId id) const;
+    // "-" for no club; the reserve name when bit 24 is set.
+    std::u16string GetClubName(TTeamId id) const;
+    TClub* FindClubByUniqueId(std::uint32_t uniqueId) const;
+
+    // Persons. With keepWantedId clear a taken id gives null; with it set a
+    // taken id or 0 is replaced by a free one and the pair recorded.
+    TPerson* CreatePerson(std::uint32_t id, bool keepWantedId);
+    // Adopts a person read without an id under the next free id.
+    TPerson* AdoptPerson(std::unique_ptr<TPerson> person);
+    // The first id from the person count on (never 0) that is free.
+    std::uint32_t GetFreePersonId() const;
+    TPerson* GetPerson(std::uint32_t id) const;
+    void DeletePerson(TPerson* person);
+    int GetPersonCount() const { return static_cast<int>(persons_.size()); }
+    const std::map<std::uint32_t, std::uint32_t>& GetIdRemap() const { return idRemap_; }
+
+    std::uint8_t GetDatabaseLanguage() const { return databaseLanguage_; }
+    void SetDatabaseLanguage(std::uint8_t language);
+    std::uint16_t GetCurrentContinent() const { return currentContinent_; }
+    void SetCurrentContinent(std::uint16_t continent) { currentContinent_ = continent; }
+    std::uint16_t GetCurrentCountryId() const { return currentCountryId_; }
+    void SetCurrentCountryId(std::uint16_t id) { currentCountryId_ = id; }
+    const std::u16string& GetDatabaseFolder() const { return databaseFolder_; }
+    std::uint8_t GetExportClubCountry() const { return exportClubCountry_; }
+    void SetExportClubCountry(std::uint8_t id) { exportClubCountry_ = id; }
+    std::u16string GetCountryFilePath(int countryId) const;
+
+private:
+    void Reset();
+    void Destroy();
+    void BuildBareCountry(int id);
+    void AssignPendingPersonIds();
+
+    std::unique_ptr<TCountry[]> countries_;
+    std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
+    std::map<std::uint32_t, std::uint32_t> idRemap_;
+    std::uint16_t currentContinent_ = 0;
+    std::uint16_t currentCountryId_ = DefaultCountryId;
+    std::uint8_t databaseLanguage_ = 0;
+    std::uint8_t exportClubCountry_ = 0;
+    std::u16string databaseFolder_ = u"Database";
+};
+
+// Order of two country ids by their names in the database language.
+bool CompareCountriesByName(int a, int b);

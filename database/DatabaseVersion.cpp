@@ -1,0 +1,68 @@
+#include "database/DatabaseVersion.h"
+
+#include "core/Format.h"
+#include "core/IndexTextFile.h"
+#include "core/TextManager.h"
+#include "core/TextTools.h"
+
+namespace {
+
+constexpr std::u16string_view VersionSection = u"VERSION";
+thread_local std::uint32_t fileVersion = 0;
+
+}  // namespace
+
+std::uint32_t TDatabaseVersion::GetFileVersion()
+{
+    return fileVersion;
+}
+
+void TDatabaseVersion::SetFileVersion(std::uint32_t version)
+{
+    fileVersion = version;
+}
+
+bool TDatabaseVersion::IsVersionAtLeast(std::uint32_t major, std::uint32_t minor)
+{
+    return fileVersion >= MakeDatabaseVersion(major, minor);
+}
+
+bool TDatabaseVersion::IsProgramAtLeast(std::uint32_t major, std::uint32_t minor)
+{
+    return ProgramVersion >= MakeDatabaseVersion(major, minor);
+}
+
+std::u16string TDatabaseVersion::Format(std::uint32_t version)
+{
+    return ::Format(u"%4X-%02d", version >> 16, version & 0xFFFF);
+}
+
+bool WriteVersion(CIndexTextFile& file)
+{
+    return file.WriteSectionBegin(VersionSection) && file.WriteInt32(TDatabaseVersion::ProgramVersion) &&
+           file.WriteSectionEnd(VersionSection);
+}
+
+bool ReadVersion(CIndexTextFile& file)
+{
+    if (!file.FindSection(VersionSection)) {
+        TDatabaseVersion::SetFileVersion(1);
+        return true;
+    }
+    std::uint32_t version = 0;
+    file.ReadInt32(version);
+    // An older major passes every gate of its own major and fails every
+    // gate of a later one.
+    if ((version >> 16) < (TDatabaseVersion::ProgramVersion >> 16)) version |= 0xFFFF;
+    TDatabaseVersion::SetFileVersion(version);
+    if (version <= TDatabaseVersion::ProgramVersion + 1) {
+        file.FindSectionEnd(VersionSection);
+        return true;
+    }
+    const std::u16string message =
+        ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.InvalidVersion"_tk),
+                      {{u"_FILE_VERSION", TDatabaseVersion::Format(version)},
+                       {u"_SUPPORTED_VERSION", TDatabaseVersion::Format(TDatabaseVersion::ProgramVersion)}});
+    file.SetError(message.c_str());
+    return false;
+}

@@ -1,0 +1,80 @@
+#pragma once
+// A calendar date as one Julian day number, so that dates compare and
+// subtract as integers; 0 means "no date". The editor's "today" is a fixed
+// reference day, 2007-07-03, against which ages are computed.
+
+#include <cstdint>
+
+class CIndexTextFile;
+
+// Day number of a date (Fliegel and Van Flandern); no range check.
+std::int64_t ToDayNumber(std::int64_t year, std::int64_t month, std::int64_t day);
+// The inverse; day number 0 splits into 0/0/0.
+void FromDayNumber(std::uint32_t dayNumber, int& year, int& month, int& day);
+
+class TDate {
+public:
+    TDate() = default;
+    explicit TDate(std::uint32_t dayNumber) : dayNumber_(dayNumber) {}
+    TDate(int year, int month, int day) { Set(year, month, day); }
+
+    std::uint32_t GetDayNumber() const { return dayNumber_; }
+    void Clear() { dayNumber_ = 0; }
+    bool IsSet() const { return dayNumber_ != 0; }
+
+    void Set(int year, int month, int day);
+    void GetYearMonthDay(std::uint16_t& year, std::uint8_t& month, std::uint8_t& day) const;
+    std::uint16_t GetYear() const;
+    std::uint8_t GetMonth() const;
+    std::uint8_t GetDay() const;
+    // 0 Monday .. 6 Sunday.
+    int GetWeekday() const { return static_cast<int>(dayNumber_ % 7); }
+    // Same month and day n years on; 29 February of a year without one
+    // becomes 1 March. No date stays no date.
+    TDate AddYears(int years);
+
+    auto operator<=>(const TDate&) const = default;
+    std::int64_t operator-(TDate other) const
+    {
+        return static_cast<std::int64_t>(dayNumber_) - static_cast<std::int64_t>(other.dayNumber_);
+    }
+    TDate operator+(std::int32_t days) const { return TDate(dayNumber_ + static_cast<std::uint32_t>(days)); }
+    TDate operator-(std::int32_t days) const { return TDate(dayNumber_ - static_cast<std::uint32_t>(days)); }
+    TDate& operator+=(std::int32_t days)
+    {
+        dayNumber_ += static_cast<std::uint32_t>(days);
+        return *this;
+    }
+    TDate& operator++()
+    {
+        ++dayNumber_;
+        return *this;
+    }
+    TDate& operator--()
+    {
+        --dayNumber_;
+        return *this;
+    }
+    void Increment() { ++dayNumber_; }
+
+    // The "DATE" section: day, month and year lines; no date writes 0, 0, 0.
+    bool WriteDate(CIndexTextFile& file) const;
+    // Reads the "DATE" section with clamps (year below 100 gets 1900 added,
+    // other years outside 1700..2100 become 2000, months and days outside
+    // their range 1); 0/0/0 reads as no date. A missing section leaves the
+    // date and returns 0, else the stored day number is returned.
+    std::uint32_t ReadDate(CIndexTextFile& file);
+    // The same without clamps; a missing section or a date outside the
+    // day-number range stores no date.
+    std::uint32_t ReadPlain(CIndexTextFile& file);
+
+private:
+    std::uint32_t dayNumber_ = 0;
+};
+
+TDate GetReferenceDay();
+int GetAgeTodayDmy(int day, int month, int year);
+int GetAgeToday(TDate date);
+// Age band: below 19 -> 0, 19 -> 1, 20 -> 2, 21..23 -> 3, 24..29 -> 4,
+// 30..33 -> 5, 34 and above -> 6.
+int GetAgeGroup(int age);

@@ -1,0 +1,64 @@
+#pragma once
+// Records of a country that are kept, for now, as the raw lines of their
+// sections: they travel through load and save unchanged until their own
+// readers and writers replace the staging.
+
+#include <cstddef>
+#include <map>
+#include <utility>
+
+#include "database/StagedSection.h"
+
+struct TReferee {
+    TStagedSection section;
+};
+
+struct TSponsor {
+    TStagedSection section;
+};
+
+struct TStadium {
+    TStagedSection section;
+};
+
+struct TManager {
+    TStagedSection section;
+};
+
+// Records under keys 1..Limit; a new record takes the lowest free key.
+template <typename RecordType, int Limit>
+class TKeyedRecordMap {
+public:
+    using Record = RecordType;
+    static constexpr int MaxCount = Limit;
+
+    // The key given, or 0 (nothing stored) when the map is full.
+    int Add(Record record)
+    {
+        if (static_cast<int>(records_.size()) >= Limit) return 0;
+        int key = 1;
+        for (const auto& entry : records_) {
+            if (entry.first != key) break;
+            ++key;
+        }
+        records_.emplace(key, std::move(record));
+        return key;
+    }
+    bool Remove(int key) { return records_.erase(key) > 0; }
+    Record* Find(int key)
+    {
+        auto found = records_.find(key);
+        return found == records_.end() ? nullptr : &found->second;
+    }
+    int GetCount() const { return static_cast<int>(records_.size()); }
+    void Clear() { records_.clear(); }
+    auto begin() const { return records_.begin(); }
+    auto end() const { return records_.end(); }
+
+private:
+    std::map<int, Record> records_;
+};
+
+using TRefereeMap = TKeyedRecordMap<TReferee, 256>;
+using TSponsorMap = TKeyedRecordMap<TSponsor, 40>;
+using TStadiumMap = TKeyedRecordMap<TStadium, 500>;

@@ -1,0 +1,35 @@
+#pragma once
+// A nested section that this program does not interpret yet (a club, a
+// person, a competition, ...), kept as its raw lines so that a load
+// followed by a save writes it back unchanged. The begin and end lines are
+// not kept: the writer writes them with the key it is given, so a section
+// can be renumbered.
+
+#include <string>
+#include <string_view>
+
+class CIndexTextFile;
+
+class TStagedSection {
+public:
+    enum class ReadResult { Read, Missing, Unterminated };
+
+    // Finds the section as the next marker of the stream and keeps every
+    // line up to its end line, comment lines included. Nested sections are passed over by counting
+    // their begin and end lines; the end line of another key at the
+    // section's own depth, or the end of the text, leaves it unterminated.
+    ReadResult Read(CIndexTextFile& file, std::u16string_view key);
+    bool Write(CIndexTextFile& file, std::u16string_view key) const;
+    bool IsEmpty() const { return lines_.empty(); }
+    // The kept lines, each followed by '\n'.
+    std::u16string_view GetText() const { return lines_; }
+    void Clear() { lines_.clear(); }
+
+private:
+    void Keep(std::u16string_view line);
+    void KeepSkippedComments(const char16_t* from, const char16_t* to);
+
+    // Every kept line followed by '\n', which no line can hold: one block
+    // per section instead of one string per line.
+    std::u16string lines_;
+};

@@ -1,0 +1,81 @@
+#include "DatabaseTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include "core/TextManager.h"
+
+#include "core/Format.h"
+#include "platform/Platform.h"
+#include "platform/TextCodec.h"
+
+namespace {
+
+// Messages carry their file names and numbers only once the texts are loaded.
+class EditorTexts : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        const std::u16string path = testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt");
+        ASSERT_TRUE(CTextManager::Instance()->LoadFile(path.c_str()));
+        CTextManager::Instance()->SetLanguage(CTextManager::English);
+    }
+};
+
+[[maybe_unused]] testing::Environment* const editorTexts = testing::AddGlobalTestEnvironment(new EditorTexts);
+
+}  // namespace
+
+namespace database_testing {
+
+std::string CountriesSav(int version)
+{
+    std::string text = "\xEF\xBB\xBF" "Countries Version: " + std::to_string(version) + "\r\n";
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
+        const std::string n = std::to_string(id);
+        text += "Land " + n + ",Country " + n + ",Pays " + n + ",Pais " + n + ",Paese " + n;
+        if (version >= 3) text += ",Kraj " + n;
+        text += "\r\nL" + n.substr(0, 2) + ",C" + n.substr(0, 2) + "\r\n1,2,3,4,5,6\r\n";
+        text += std::to_string((id - 1) % 6) + "\r\n" + std::to_string(id % 63) + "\r\n7\r\n3\r\n";
+    }
+    return text;
+}
+
+ScratchBase::ScratchBase() : previousBase_(platform::GetBaseFolder())
+{
+    platform::CreateFolders(platform::JoinPath(folder_.Path(), u"Database"));
+    platform::SetBaseFolder(folder_.Path());
+}
+
+ScratchBase::~ScratchBase()
+{
+    platform::SetBaseFolder(previousBase_);
+}
+
+std::u16string ScratchBase::DatabasePath(std::u16string_view name) const
+{
+    return platform::JoinPath(platform::JoinPath(folder_.Path(), u"Database"), name);
+}
+
+void ScratchBase::WriteDatabaseFile(std::u16string_view name, std::string_view bytes) const
+{
+    testing_support::WriteBytes(DatabasePath(name), bytes);
+}
+
+std::unique_ptr<TCompleteWorld> ScratchBase::BuildWorld() const
+{
+    auto world = std::make_unique<TCompleteWorld>();
+    world->LoadCountriesFile();
+    return world;
+}
+
+void CopySampleDatabase(std::u16string_view folder)
+{
+    const std::u16string sample = testing_support::SourcePath(u"data\\Database");
+    for (const std::u16string& name : platform::ListFolder(sample)) {
+        std::vector<std::uint8_t> bytes;
+        platform::ReadWholeFile(platform::JoinPath(sample, name), bytes);
+        testing_support::WriteBytes(platform::JoinPath(folder, name), bytes);
+    }
+}
+
+}  // namespace database_testing

@@ -1,0 +1,37 @@
+#pragma once
+// Scratch databases for the database tests: a base folder with a
+// "Database" folder, a Countries.sav and country files.
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "../common/TestSupport.h"
+#include "database/CompleteWorld.h"
+
+namespace database_testing {
+
+// The lines of a Countries.sav of the given version: country n is named
+// "Land n" in German, "Country n" in the other languages.
+std::string CountriesSav(int version);
+
+// A temporary base folder, made the program's base folder while alive.
+class ScratchBase {
+public:
+    ScratchBase();
+    ~ScratchBase();
+    const std::u16string& Path() const { return folder_.Path(); }
+    std::u16string DatabasePath(std::u16string_view name) const;
+    void WriteDatabaseFile(std::u16string_view name, std::string_view bytes) const;
+    // A world built from the folder's Countries.sav.
+    std::unique_ptr<TCompleteWorld> BuildWorld() const;
+
+private:
+    testing_support::TempFolder folder_;
+    std::u16string previousBase_;
+};
+
+// Copies every file of the shipped sample database into folder.
+void CopySampleDatabase(std::u16string_view folder);
+
+}  // namespace database_testing
