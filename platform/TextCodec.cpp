@@ -1,6 +1,9 @@
 #include "platform/TextCodec.h"
 
+#include <algorithm>
 #include <array>
+
+#include "platform/Cp1252BestFit.h"
 
 namespace platform {
 namespace {
@@ -78,12 +81,6 @@ std::u16string DecodeUtf16(std::span<const std::uint8_t> bytes, bool bigEndian)
     }
     return out;
 }
-
-// Best-fit targets for the letters of Latin Extended-A (U+0100..U+017F),
-// as Windows maps them to 1252: the letter without its accent.
-constexpr char kLatinExtendedABase[] =
-    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKk?LlLlLlLlLlNnNnNn???OoOoOo??RrRrRrSsSsSsSsTtTtTt"
-    "UuUuUuUuUuUuWwYyYZzZzZz?";
 
 }  // namespace
 
@@ -190,14 +187,10 @@ std::uint8_t CharToCp1252BestFit(char16_t c, bool* lossy)
     std::uint8_t byte = 0;
     if (CharToCp1252(c, byte)) return byte;
     if (lossy) *lossy = true;
-    if (c >= 0x100 && c <= 0x17F) return static_cast<std::uint8_t>(kLatinExtendedABase[c - 0x100]);
-    switch (c) {
-    case 0x2010: case 0x2011: case 0x2012: case 0x2212: return '-';
-    case 0x201B: case 0x2032: return '\'';
-    case 0x201F: case 0x2033: return '"';
-    case 0x00A0: return ' ';
-    default: return '?';
-    }
+    const auto* end = std::end(kCp1252BestFit);
+    const auto* entry = std::lower_bound(std::begin(kCp1252BestFit), end, c,
+                                         [](const BestFitEntry& e, char16_t value) { return e.character < value; });
+    return entry != end && entry->character == c ? entry->byte : static_cast<std::uint8_t>('?');
 }
 
 std::string Utf16ToCp1252(std::u16string_view text, bool* lossy)

@@ -68,6 +68,11 @@ TEST(Cp1252, BestFitDropsAccentsAndMarksLoss)
     EXPECT_EQ(platform::Utf16ToCp1252(u"Café €", &lossy), "Caf\xE9 \x80");
     EXPECT_FALSE(lossy);
     EXPECT_EQ(platform::Utf16ToCp1252(u"Ж"), "?");
+    // Windows' own best-fit choices, not merely accents dropped.
+    EXPECT_EQ(platform::CharToCp1252BestFit(u'Đ'), 0xD0);
+    EXPECT_EQ(platform::CharToCp1252BestFit(u'Ŀ'), '?');
+    EXPECT_EQ(platform::CharToCp1252BestFit(u'Ａ'), 'A');
+    EXPECT_EQ(platform::CharToCp1252BestFit(u'\u2212'), '-');
 }
 
 TEST(SystemCodePage, ConvertsBothWays)
