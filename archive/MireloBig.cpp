@@ -54,7 +54,7 @@ std::u16string FolderOfPath(std::u16string_view path)
 
 bool CopyFileContent(platform::File& source, std::int64_t length, platform::File& dest)
 {
-    std::vector<std::uint8_t> chunk(CopyChunk);
+    std::vector<std::uint8_t> chunk(static_cast<std::size_t>(std::min<std::int64_t>(length, CopyChunk)));
     if (!source.Seek(0)) return false;
     for (std::int64_t done = 0; done < length;) {
         const std::size_t n = static_cast<std::size_t>(std::min<std::int64_t>(length - done, CopyChunk));
