@@ -7,7 +7,13 @@ Modes:
   full OUTDIR      about 50 countries with leagues, 2,200 clubs and 50,000
                    persons (load and save benchmarks)
   fixtures OUTDIR  one small country file per old layout, named
-                   Country<id>_<version>.sav, for the version conversions
+                   Country<id>_<version>.sav, for the version conversions;
+                   every file describes the same country, so a converted
+                   file can be compared with the newest one. They carry
+                   values that old readers convert: tie-break rule 1 on the
+                   even levels, the inverted option 205 before 2007-18,
+                   Polish club texts of their own before 2007-26 and the
+                   average rating as a third before 0x2006
   scripts OUTDIR   an empty cup-allocation table and empty continental
                    competition files, so that a working folder starts
                    without missing files
