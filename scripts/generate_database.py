@@ -12,7 +12,8 @@ Modes:
                    file can be compared with the newest one. They carry
                    values that old readers convert: tie-break rule 1 on the
                    even levels, the inverted option 205 before 2007-18,
-                   Polish club texts of their own before 2007-26 and the
+                   Polish club texts unlike the English ones (replaced
+                   by them before 2007-26) and the
                    average rating as a third before 0x2006
   scripts OUTDIR   an empty cup-allocation table and empty continental
                    competition files, so that a working folder starts
