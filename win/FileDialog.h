@@ -3,6 +3,7 @@
 // form of the text store and turned into the NUL-separated list Win32 wants.
 
 #include <windows.h>
+#include <commdlg.h>
 
 #include <functional>
 #include <string>

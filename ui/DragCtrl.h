@@ -1,0 +1,28 @@
+#pragma once
+// A floating text label that follows the mouse while a dialog drags
+// something of its own.
+
+#include "win/Static.h"
+
+class CDragCtrl : public win::CStatic {
+public:
+    static constexpr int ControlId = 0xFFFF;
+    static constexpr int TextCapacity = 128;
+
+    ~CDragCtrl() override;
+    bool Create(HWND parent, int width, int height);
+    // Null empties the label.
+    void Show(const char16_t* text);
+    // Puts the label's lower-left corner at the cursor.
+    void FollowCursor();
+    void Hide();
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void Paint();
+
+    int width_ = 0;
+    int height_ = 0;
+};
