@@ -44,6 +44,8 @@ public:
     // False only when the written file could not be saved; the old file is
     // then unchanged.
     bool Close();
+    // Steps to the next line, passing over comment lines (first character
+    // ';'); false at the end of the text.
     bool NextLine();
     // The line last stepped to by NextLine or a section seek; null when none.
     const char16_t* GetCurrentLine() const;
@@ -51,7 +53,12 @@ public:
     const char16_t* PeekLine() const;
     // True when no further value line can be read.
     bool IsAtEnd() const;
+    // Finds the begin line of key only when no other section line comes
+    // first, so an absent optional section leaves the position unchanged
+    // for the next reader. On success the begin line is the current line.
     bool FindSection(std::u16string_view key);
+    // Moves over the rest of a section, nested sections' begin lines
+    // included, but stops at another key's end line.
     bool FindSectionEnd(std::u16string_view key);
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);

@@ -496,21 +496,6 @@ TEST(IndexTextFileFiles, AFailedWriteLeavesTheOldFileAsItWas)
     EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);  // no temporary file left behind
 }
 
-TEST(IndexTextFileFiles, AFailureInTheSecondWriteLeavesTheOldFileToo)
-{
-    TempFolder folder;
-    const std::u16string path = folder.File(u"Rules.sav");
-    WriteBytes(path, "keep");
-    CIndexTextFile stream;
-    ASSERT_TRUE(stream.OpenWrite(path));
-    stream.WriteLine(u"new");
-    platform::FailWritesAfter(2);
-    const bool saved = stream.Close();
-    platform::FailWritesAfter(0);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(ReadBytes(path), Bytes("keep"));
-}
-
 TEST(IndexTextFileFiles, AStreamNeverClosedLeavesTheOldFile)
 {
     TempFolder folder;
