@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "core/IndexTextFile.h"
+#include "database/Date.h"
+#include "../common/TestSupport.h"
+
+namespace {
+
+// The date a "DATE" section with these three lines reads as.
+TDate ReadDateSection(const std::string& lines, bool plain = false)
+{
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes("%INDEX%DATE\r\n" + lines + "%INDEXEND%DATE\r\n"), u"d"));
+    TDate date(12345);
+    if (plain) {
+        date.ReadPlain(file);
+    } else {
+        date.ReadDate(file);
+    }
+    return date;
+}
+
+std::string DateOf(TDate date)
+{
+    std::uint16_t y = 0;
+    std::uint8_t m = 0, d = 0;
+    date.GetYearMonthDay(y, m, d);
+    return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d);
+}
+
+}  // namespace
+
+TEST(Date, DayNumbersAndWeekdays)
+{
+    EXPECT_EQ(TDate(2000, 1, 1).GetDayNumber(), 2451545u);
+    EXPECT_EQ(DateOf(TDate(2451545)), "2000-1-1");
+    EXPECT_EQ(TDate(2000, 1, 1).GetWeekday(), 5);
+    EXPECT_EQ(TDate(2007, 7, 3).GetDayNumber(), 2454285u);
+    EXPECT_EQ(GetReferenceDay().GetDayNumber(), 2454285u);
+    int y = 1, m = 1, d = 1;
+    FromDayNumber(0, y, m, d);
+    EXPECT_EQ(y + m + d, 0);
+}
+
+TEST(Date, EveryDayOfFourCenturiesMatchesTheCivilCalendar)
+{
+    using namespace std::chrono;
+    // Julian day numbers are days since 1970-01-01 plus 2440588.
+    for (sys_days day = sys_days(year{1700} / 1 / 1); day <= sys_days(year{2100} / 12 / 31); day += days{1}) {
+        const year_month_day civil(day);
+        const auto expected = static_cast<std::uint32_t>(day.time_since_epoch().count() + 2440588);
+        const TDate date(static_cast<int>(civil.year()), static_cast<int>(static_cast<unsigned>(civil.month())),
+                         static_cast<int>(static_cast<unsigned>(civil.day())));
+        ASSERT_EQ(date.GetDayNumber(), expected);
+        ASSERT_EQ(date.GetYear(), static_cast<int>(civil.year()));
+        ASSERT_EQ(date.GetMonth(), static_cast<unsigned>(civil.month()));
+        ASSERT_EQ(date.GetDay(), static_cast<unsigned>(civil.day()));
+    }
+}
+
+TEST(Date, ArithmeticAndAges)
+{
+    EXPECT_EQ(DateOf(TDate(2007, 2, 31)), "2007-3-3");
+    EXPECT_EQ(DateOf(TDate(2008, 2, 29).AddYears(1)), "2009-3-1");
+    EXPECT_FALSE(TDate().AddYears(3).IsSet());
+    EXPECT_EQ(TDate(2000, 1, 1) - TDate(2000, 1, 11), -10);
+    EXPECT_EQ(DateOf(TDate(2000, 2, 28) + 2), "2000-3-1");
+    TDate date(2000, 1, 1);
+    ++date;
+    date.Increment();
+    EXPECT_EQ(DateOf(date), "2000-1-3");
+    EXPECT_LT(TDate(1999, 12, 31), TDate(2000, 1, 1));
+    EXPECT_EQ(GetAgeTodayDmy(3, 7, 1987), 20);
+    EXPECT_EQ(GetAgeTodayDmy(4, 7, 1987), 19);
+    EXPECT_EQ(GetAgeToday(TDate(1987, 7, 3)), 20);
+    EXPECT_EQ(GetAgeGroup(18), 0);
+    EXPECT_EQ(GetAgeGroup(19), 1);
+    EXPECT_EQ(GetAgeGroup(20), 2);
+    EXPECT_EQ(GetAgeGroup(23), 3);
+    EXPECT_EQ(GetAgeGroup(29), 4);
+    EXPECT_EQ(GetAgeGroup(33), 5);
+    EXPECT_EQ(GetAgeGroup(34), 6);
+}
+
+TEST(Date, ReadingClampsWhatIsOutOfRange)
+{
+    EXPECT_EQ(DateOf(ReadDateSection("5\r\n6\r\n87\r\n")), "1987-6-5");
+    EXPECT_EQ(DateOf(ReadDateSection("5\r\n6\r\n1650\r\n")), "2000-6-5");
+    EXPECT_EQ(DateOf(ReadDateSection("5\r\n13\r\n1999\r\n")), "1999-1-5");
+    EXPECT_EQ(DateOf(ReadDateSection("32\r\n2\r\n1999\r\n")), "1999-2-1");
+    EXPECT_EQ(DateOf(ReadDateSection("31\r\n2\r\n2007\r\n")), "2007-3-3");
+    CIndexTextFile file;
+    ASSERT_TRUE(file.OpenFromBytes(testing_support::Bytes("other\r\n"), u"d"));
+    TDate untouched(777);
+    EXPECT_EQ(untouched.ReadDate(file), 0u);
+    EXPECT_EQ(untouched.GetDayNumber(), 777u);
+}
+
+TEST(Date, UnsetDatesSurviveAWriteAndBothReaders)
+{
+    testing_support::TempFolder folder;
+    CIndexTextFile file;
+    ASSERT_TRUE(file.OpenWrite(folder.File(u"d.sav")));
+    ASSERT_TRUE(TDate().WriteDate(file));
+    ASSERT_TRUE(file.Close());
+    EXPECT_EQ(testing_support::ReadBytes(folder.File(u"d.sav")),
+              testing_support::Bytes("\xEF\xBB\xBF%INDEX%DATE\r\n0\r\n0\r\n0\r\n%INDEXEND%DATE\r\n"));
+    EXPECT_FALSE(ReadDateSection("0\r\n0\r\n0\r\n").IsSet());
+    EXPECT_FALSE(ReadDateSection("0\r\n0\r\n0\r\n", true).IsSet());
+    EXPECT_FALSE(ReadDateSection("-1\r\n0\r\n-4712\r\n").IsSet());
+    EXPECT_FALSE(ReadDateSection("-1\r\n0\r\n-4712\r\n", true).IsSet());
+}
+
+TEST(Date, PlainReadKeepsOddDatesAndRefusesImpossibleOnes)
+{
+    EXPECT_EQ(DateOf(ReadDateSection("5\r\n6\r\n1650\r\n", true)), "1650-6-5");
+    EXPECT_FALSE(ReadDateSection("1\r\n1\r\n2000000000\r\n", true).IsSet());
+    EXPECT_FALSE(ReadDateSection("1\r\n1\r\n-2000000000\r\n", true).IsSet());
+}
