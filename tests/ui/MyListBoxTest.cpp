@@ -1,0 +1,147 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "tests/ui/GalleryIds.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/ListBoxEditor.h"
+#include "ui/MyListBox.h"
+
+namespace {
+
+struct Click {
+    UINT message;
+    WPARAM keys;
+    POINT point;
+};
+
+class ClickParent : public gui_test::TestDialog {
+public:
+    ClickParent() : TestDialog(IDD_GALLERY) {}
+    std::vector<Click> clicks;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_RBUTTONDOWN || message == WM_LBUTTONDOWN) {
+            clicks.push_back({message, wParam, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}});
+            return true;
+        }
+        return TestDialog::OnMessage(message, wParam, lParam, result);
+    }
+};
+
+class MyListBoxTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gui_test::LoadTestTexts();
+        ASSERT_TRUE(dialog_.Create(nullptr));
+        ASSERT_TRUE(list_.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, dialog_));
+        list_.AddString(u"One\tA\t1");
+        list_.AddString(u"Two");
+        list_.AddString(u"Three\tC\t3");
+    }
+    int Pixels(int units) const
+    {
+        RECT rect{units, 0, 0, 0};
+        ::MapDialogRect(dialog_.Handle(), &rect);
+        return rect.left;
+    }
+
+    ClickParent dialog_;
+    CMyListBox list_;
+};
+
+TEST_F(MyListBoxTest, SetColumnsLaysOutDialogUnitsWithAlignment)
+{
+    const std::uint16_t positions[] = {4, 40, CMyListBox::RightAligned | 100};
+    const std::uint16_t widths[] = {30, 0, 20};
+    list_.SetColumns(3, positions, widths);
+    EXPECT_EQ(list_.GetColumnLeft(0), Pixels(4) + 1);
+    EXPECT_EQ(list_.GetColumnRight(0), Pixels(4) + 1 + Pixels(30));
+    EXPECT_EQ(list_.GetColumnLeft(1), Pixels(40));
+    EXPECT_EQ(list_.GetColumnRight(1), Pixels(100));
+    EXPECT_EQ(list_.GetColumnLeft(2), Pixels(100));
+    EXPECT_EQ(list_.GetColumnRight(2), Pixels(100) + Pixels(20));
+    EXPECT_EQ(list_.GetColumnAlignment(0), DT_LEFT);
+    EXPECT_EQ(list_.GetColumnAlignment(1), DT_LEFT);
+    EXPECT_EQ(list_.GetColumnAlignment(2), DT_RIGHT);
+}
+
+TEST_F(MyListBoxTest, ZeroPositionAndWidthRunToTheRightEdge)
+{
+    const std::uint16_t positions[] = {CMyListBox::Centred | 10, 0};
+    const std::uint16_t widths[] = {0, 0};
+    list_.SetColumns(2, positions, widths);
+    int edge = list_.GetClientRect().right;
+    EXPECT_EQ(list_.GetColumnAlignment(0), DT_CENTER);
+    EXPECT_EQ(list_.GetColumnLeft(1), edge);
+    EXPECT_EQ(list_.GetColumnRight(0), edge);
+    EXPECT_EQ(list_.GetColumnRight(1), edge);
+}
+
+TEST_F(MyListBoxTest, RightClickGoesToParentInParentCoordinatesWithoutSelecting)
+{
+    list_.SetCurSel(0);
+    list_.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 20));
+    ASSERT_EQ(dialog_.clicks.size(), 1u);
+    POINT expected{5, 20};
+    ::MapWindowPoints(list_.Handle(), dialog_.Handle(), &expected, 1);
+    EXPECT_EQ(dialog_.clicks[0].message, static_cast<UINT>(WM_RBUTTONDOWN));
+    EXPECT_EQ(dialog_.clicks[0].keys, static_cast<WPARAM>(MK_RBUTTON));
+    EXPECT_EQ(dialog_.clicks[0].point.x, expected.x);
+    EXPECT_EQ(dialog_.clicks[0].point.y, expected.y);
+    EXPECT_EQ(list_.GetCurSel(), 0);
+}
+
+TEST_F(MyListBoxTest, LeftClicksAreForwardedOnlyWhenAsked)
+{
+    list_.SetForwardLButtonDown(true);
+    list_.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ASSERT_EQ(dialog_.clicks.size(), 1u);
+    EXPECT_EQ(dialog_.clicks[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
+}
+
+TEST_F(MyListBoxTest, KeepsOnlyNotifySortAndHighStylesAndBecomesOwnerDrawn)
+{
+    DWORD style = CMyListBox::SubclassedStyle(WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL);
+    EXPECT_EQ(style, static_cast<DWORD>(WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS));
+    EXPECT_NE(list_.GetStyle() & LBS_OWNERDRAWFIXED, 0u);
+}
+
+TEST_F(MyListBoxTest, DrawsRowsWithMissingColumnsEmpty)
+{
+    const std::uint16_t positions[] = {2, 40, 80};
+    const std::uint16_t widths[] = {36, 36, 36};
+    list_.SetColumns(3, positions, widths);
+    ::ShowWindow(dialog_.Handle(), SW_SHOW);
+    ::RedrawWindow(list_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    // Row 1 ("Two") has nothing in columns 1 and 2: they keep the background.
+    RECT row{};
+    list_.Send(LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    HDC dc = ::GetDC(list_.Handle());
+    COLORREF background = ::GetPixel(dc, 3, row.top + 1);
+    for (int x = list_.GetColumnLeft(1); x < list_.GetColumnRight(2); x += 3)
+        for (int y = row.top + 1; y < row.bottom - 1; ++y) ASSERT_EQ(::GetPixel(dc, x, y), background) << x << "," << y;
+    // Row 2 ("Three", "C", "3") does draw text in column 1.
+    list_.Send(LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    int inked = 0;
+    for (int x = list_.GetColumnLeft(1); x < list_.GetColumnRight(1); ++x)
+        for (int y = row.top; y < row.bottom; ++y) inked += ::GetPixel(dc, x, y) != background;
+    EXPECT_GT(inked, 0);
+    ::ReleaseDC(list_.Handle(), dc);
+}
+
+TEST_F(MyListBoxTest, GridListBoxTagsRightClicksWithItsId)
+{
+    CListBoxEditor editor;
+    ASSERT_TRUE(editor.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, dialog_) == false);
+    list_.Detach();
+    ASSERT_TRUE(editor.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, dialog_));
+    editor.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
+    ASSERT_EQ(dialog_.clicks.size(), 1u);
+    EXPECT_EQ(dialog_.clicks[0].keys, static_cast<WPARAM>(IDC_GALLERY_COLUMNLIST) | CListBoxEditor::RightClickTag);
+}
+
+}  // namespace
