@@ -106,6 +106,7 @@ public:
     using TCountryFields::FederationNameCapacity;
     using TCountryFields::LongTextCapacity;
     using TCountryFields::YearCount;
+    using TCountryFields::RuleByteCount;
     using TCountryFields::DefaultAverageRating;
     static constexpr int MaxClubs = 511;
     static constexpr int PoolEntriesPerClub = 22;
@@ -237,6 +238,13 @@ public:
     // Stored inverted: the byte holds the negation of the option.
     bool GetInvertedOption() const { return invertedOption_ == 0; }
     void SetInvertedOption(bool on) { invertedOption_ = on ? 0 : 1; }
+    // Stored and exported for the editors, which give them their meaning.
+    std::uint8_t GetRuleByte(int index) const { return index >= 0 && index < RuleByteCount ? ruleBytes_[index] : 0; }
+    void SetRuleByte(int index, std::uint8_t value) { if (index >= 0 && index < RuleByteCount) ruleBytes_[index] = value; }
+    std::uint8_t GetCountryByte1() const { return countryByte1_; }
+    void SetCountryByte1(std::uint8_t value) { countryByte1_ = value; }
+    std::int32_t GetCountryValue(int index) const { return index == 0 || index == 1 ? countryValues_[index] : 0; }
+    void SetCountryValue(int index, std::int32_t value) { if (index == 0 || index == 1) countryValues_[index] = value; }
     std::uint32_t GetFlags() const { return flags_; }
     bool HasFlag(int index) const { return index >= 0 && index < 32 && ((flags_ >> index) & 1); }
     void SetFlag(int index, bool on);

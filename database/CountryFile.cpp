@@ -524,9 +524,12 @@ private:
 
     bool WriteAdditionalManagers()
     {
+        // Managers still waiting for their ids are written too: a country
+        // read on its own and saved must not lose them.
         bool ok = file_.WriteSectionBegin(AddManagerSection);
-        ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.additionalManagers_.size()));
+        ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.additionalManagers_.size() + c_.pendingManagers_.size()));
         for (const auto& entry : c_.additionalManagers_) ok &= entry.second->GetStagedSection().Write(file_, u"PLAYER");
+        for (const auto& pending : c_.pendingManagers_) ok &= pending->GetStagedSection().Write(file_, u"PLAYER");
         return ok && file_.WriteSectionEnd(AddManagerSection);
     }
 

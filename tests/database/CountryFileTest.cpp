@@ -1,0 +1,267 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DatabaseTestSupport.h"
+#include "core/IndexTextFile.h"
+#include "core/TextManager.h"
+#include "database/CountryFile.h"
+#include "database/DatabaseVersion.h"
+#include "database/GameIdMaps.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+
+using database_testing::ScratchBase;
+using testing_support::MessageCapture;
+
+namespace {
+
+class CountryFileTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        base_.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(3));
+        GetWorldList().Clear();
+        world_ = GetWorldList().CreateCompleteWorld();
+    }
+    void TearDown() override { GetWorldList().Clear(); }
+
+    TCountry& England() { return *world_->GetCountry(14); }
+
+    bool ReadFixture(const std::u16string& name)
+    {
+        CIndexTextFile file;
+        EXPECT_TRUE(file.OpenRead(testing_support::SourcePath(u"tests\\database\\fixtures\\" + name)));
+        return ReadCountrySections(England(), file);
+    }
+
+    bool ReadText(const std::string& text, CIndexTextFile& file)
+    {
+        EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes(text), u"Country14.sav"));
+        return ReadCountrySections(England(), file);
+    }
+
+    std::string WriteEngland()
+    {
+        BuildGameIdMaps(GetGameIdMaps());
+        const std::u16string path = base_.DatabasePath(u"Country14.sav");
+        CIndexTextFile file;
+        EXPECT_TRUE(file.OpenWrite(path));
+        EXPECT_TRUE(WriteCountrySections(England(), file));
+        EXPECT_TRUE(file.Close());
+        const auto bytes = testing_support::ReadBytes(path);
+        return std::string(bytes.begin(), bytes.end());
+    }
+
+    ScratchBase base_;
+    TCompleteWorld* world_ = nullptr;
+};
+
+std::uint32_t V(std::uint32_t major, std::uint32_t minor)
+{
+    return MakeDatabaseVersion(major, minor);
+}
+
+// The fixtures share their values; each layout converts them as of its
+// version (version 1 being the oldest, with no VERSION section).
+struct TFixture {
+    const char16_t* name;
+    std::uint32_t version;
+};
+
+const TFixture Fixtures[] = {
+    {u"v1", 1},
+    {u"2004", V(0x2004, 0xFFFF)},
+    {u"2005", V(0x2005, 0xFFFF)},
+    {u"2006", V(0x2006, 0xFFFF)},
+    {u"2007-0", V(0x2007, 0)},
+    {u"2007-3", V(0x2007, 3)},
+    {u"2007-4", V(0x2007, 4)},
+    {u"2007-13", V(0x2007, 13)},
+    {u"2007-14", V(0x2007, 14)},
+    {u"2007-15", V(0x2007, 15)},
+    {u"2007-17", V(0x2007, 17)},
+    {u"2007-18", V(0x2007, 18)},
+    {u"2007-19", V(0x2007, 19)},
+    {u"2007-22", V(0x2007, 22)},
+    {u"2007-23", V(0x2007, 23)},
+    {u"2007-25", V(0x2007, 25)},
+    {u"2007-26", V(0x2007, 26)},
+    {u"2007-28", V(0x2007, 28)},
+};
+
+void ExpectConverted(const TCountry& c, std::uint32_t version)
+{
+    const auto atLeast = [version](std::uint32_t major, std::uint32_t minor) { return version >= V(major, minor); };
+    const std::uint32_t major = version >> 16;
+    const TClub* club = c.GetClubByUniqueId(0x000E0001);
+    ASSERT_NE(club, nullptr);
+    EXPECT_EQ(club->GetUniqueId(), 0x000E0001u);
+    EXPECT_EQ(c.GetNextUniqueClubId(), atLeast(0x2007, 18) ? 0x000E0042u : 0x000E0002u);
+    EXPECT_EQ(c.GetFlags(), atLeast(0x2007, 23) ? 21u : 0u);
+    EXPECT_EQ(c.GetLeagueSystemId(), major < 0x2006 ? 0 : 12);
+    EXPECT_EQ(std::u16string(c.GetFederationName()), u"FA");
+    EXPECT_EQ(c.GetLanguage(1), 10);
+    EXPECT_EQ(c.GetLanguageShare(0), 80);
+    EXPECT_EQ(c.GetPersonBirth(), TDate(1937, 10, 11));
+    EXPECT_EQ(c.GetRedCardRule(), 4);
+    EXPECT_EQ(c.GetLevelSortRule(0), atLeast(0x2007, 15) ? 1 : 4);
+    EXPECT_EQ(c.GetLevelForeignerRule(4), 4);
+    EXPECT_EQ(c.GetLevelForeignerRule(5), atLeast(0x2007, 19) ? 5 : 0);
+    const int average = major < 0x2006 ? 90 : 75;
+    EXPECT_EQ(c.GetAverageRating(), average);
+    EXPECT_EQ(c.GetLeagueRating(1), atLeast(0x2007, 0) ? 79 : average * 90 / 100);
+    EXPECT_EQ(c.GetLeagueRating(9), atLeast(0x2007, 19) ? 71 : atLeast(0x2007, 0) ? 0 : average * 10 / 100);
+    EXPECT_EQ(c.GetNationalCupType(), 3);
+    EXPECT_EQ(c.GetLeagueCupType(3), 1);
+    EXPECT_EQ(c.GetNaturalisationYears(), atLeast(0x2005, 2) ? 6 : 5);
+    EXPECT_EQ(c.GetRuleByte(5), atLeast(0x2005, 2) ? 12 : 1);
+    EXPECT_EQ(c.HasIndoorSeason(), true);
+    EXPECT_EQ(c.GetInvertedOption(), !atLeast(0x2007, 18)) << "205 is read as 0 before 2007-18";
+    EXPECT_EQ(c.GetYearCoefficient(6), 106);
+    EXPECT_EQ(c.GetCountryValue(0), -5);
+    EXPECT_EQ(c.GetHairstyleMask()[1], atLeast(0x2007, 4) ? 1u : 0u);
+    EXPECT_EQ(c.GetFaceMask()[3], atLeast(0x2007, 4) ? 3u : 0u);
+    EXPECT_EQ(c.GetFacialHairMask(), 7u);
+    EXPECT_EQ(c.GetAverageHeight(), 181);
+    EXPECT_EQ(c.GetPreferredTerritory(), atLeast(0x2007, 14) ? 4 : 0);
+    EXPECT_EQ(c.GetQaroRanking(), atLeast(0x2007, 14) ? -12 : 0);
+    EXPECT_EQ(std::u16string(c.GetLongText()), u"Long text");
+    EXPECT_EQ(c.GetContinentalTitles(), 1);
+    EXPECT_EQ(c.GetWorldCupTitles(), 2);
+    EXPECT_EQ(c.GetContinentalFinals(), 3);
+    EXPECT_EQ(c.GetWorldCupFinals(), 4);
+    EXPECT_EQ(c.GetNotes(), u"First\r\nSecond");
+    EXPECT_EQ(std::u16string(c.GetLeagueLevelNameInLanguage(1, 1)), u"League 2");
+}
+
+}  // namespace
+
+TEST_F(CountryFileTest, OldLayoutsConvertAtEveryGate)
+{
+    for (const TFixture& fixture : Fixtures) {
+        SCOPED_TRACE(testing_support::Narrow(fixture.name));
+        TearDown();
+        SetUp();
+        ASSERT_TRUE(ReadFixture(std::u16string(u"Country14-") + fixture.name + u".sav"));
+        ExpectConverted(England(), fixture.version);
+    }
+}
+
+TEST_F(CountryFileTest, AnOldFileIsWrittenInTheNewestLayoutAndReadsBackTheSame)
+{
+    ASSERT_TRUE(ReadFixture(u"Country14-2005.sav"));
+    // Its club section is still of the old layout, which renumbers on reading.
+    England().RemoveClub(England().GetClubByUniqueId(0x000E0001), true);
+    const std::string written = WriteEngland();
+    EXPECT_NE(written.find("\r\nFirst\tSecond\r\n%INDEXEND%COUNTRY_MIST\r\n"), std::string::npos);
+    EXPECT_NE(written.find("%INDEX%VERSION\r\n537329692\r\n"), std::string::npos);
+    TearDown();
+    SetUp();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(written, file));
+    EXPECT_EQ(England().GetAverageRating(), 90);
+    EXPECT_EQ(England().GetLeagueRating(1), 81);
+    EXPECT_EQ(England().GetNotes(), u"First\r\nSecond");
+    EXPECT_EQ(WriteEngland(), written);
+}
+
+TEST_F(CountryFileTest, NestedSectionsTravelUnchanged)
+{
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    const std::string written = WriteEngland();
+    for (const char* section :
+         {"%INDEX%CLUB1\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n917505\r\n"
+          "\"Verein\",\"Club\",\"Club\",\"Club\",\"Club\",\"Klub\"\r\n%INDEXEND%CLUB1\r\n",
+          "%INDEX%CLUB65535\r\n7\r\n%INDEXEND%CLUB65535\r\n",
+          "%INDEX%REFEREES\r\n1\r\n%INDEX%REFEREE\r\nRef\r\n%INDEXEND%REFEREE\r\n",
+          "%INDEX%ADDMANAGER\r\n1\r\n%INDEX%PLAYER\r\nManager\r\n%INDEX%HIST\r\n1\r\n%INDEXEND%HIST\r\n"
+          "%INDEXEND%PLAYER\r\n%INDEXEND%ADDMANAGER\r\n",
+          "%INDEX%PLAYERPOOL\r\n1\r\n%INDEX%PL_POOL\r\nPool\r\n%INDEXEND%PL_POOL\r\n",
+          "%INDEX%MANAGER\r\nBoss\r\n%INDEXEND%MANAGER\r\n"}) {
+        EXPECT_NE(written.find(section), std::string::npos) << section;
+    }
+    // Load, save, load, save: the same file.
+    TearDown();
+    SetUp();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(written, file));
+    EXPECT_EQ(WriteEngland(), written);
+}
+
+TEST_F(CountryFileTest, CompetitionPartFromEightClubsOn)
+{
+    for (int i = 0; i < 7; ++i) England().CreateClub(u"Club");
+    EXPECT_EQ(WriteEngland().find("COMPETITIONPART"), std::string::npos);
+    England().CreateClub(u"Eighth");
+    const std::string written = WriteEngland();
+    const std::string division = testing_support::Narrow(CTextManager::Instance()->GetText(u"Database.Division.01"_tk));
+    const std::string cup = testing_support::Narrow(CTextManager::Instance()->GetText(u"Database.NationalCup"_tk));
+    EXPECT_NE(written.find("%INDEX%COMPETITIONPART\r\n" + division + "\r\n" + cup +
+                           "\r\ne0001\r\ne0002\r\ne0003\r\ne0004\r\ne0005\r\ne0006\r\ne0007\r\ne0008\r\n"
+                           "%INDEXEND%COMPETITIONPART\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CountryFileTest, TextsThatWouldBreakTheFileAreMadeSafe)
+{
+    England().SetNotes(u";first\r\nsecond");
+    England().SetLongText(u"%INDEXEND%COUNTRY");
+    England().SetFederationName(u"a\nb");
+    const std::string written = WriteEngland();
+    TearDown();
+    SetUp();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(written, file));
+    EXPECT_EQ(England().GetNotes(), u"first\r\nsecond");
+    EXPECT_EQ(std::u16string(England().GetLongText()), u"INDEXEND%COUNTRY");
+    EXPECT_EQ(std::u16string(England().GetFederationName()), u"a b");
+    EXPECT_EQ(England().GetAverageRating(), 75);
+}
+
+TEST_F(CountryFileTest, BadCountsFailTheRead)
+{
+    const std::string clubs = "%INDEX%COUNTRY\r\n%INDEX%CLUBS\r\n";
+    for (const std::string& text :
+         {clubs + "512\r\n", clubs + "-1\r\n", std::string("%INDEX%COUNTRY\r\n%INDEX%COMPETITION\r\n0\r\n17\r\n"),
+          std::string("%INDEX%COUNTRY\r\n%INDEX%PLAYERPOOL\r\n11265\r\n"),
+          std::string("%INDEX%COUNTRY\r\n%INDEX%REFEREES\r\n-3\r\n")}) {
+        SCOPED_TRACE(text);
+        CIndexTextFile file;
+        MessageCapture messages;
+        EXPECT_FALSE(ReadText(text, file));
+        ASSERT_NE(file.GetError(), nullptr);
+        EXPECT_EQ(England().GetClubCount(), 1);
+    }
+}
+
+TEST_F(CountryFileTest, ACountBeyondTheSectionsStopsWithOneMessage)
+{
+    CIndexTextFile file;
+    MessageCapture messages;
+    ASSERT_TRUE(ReadText("%INDEX%COUNTRY\r\n%INDEX%CLUBS\r\n3\r\n%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n"
+                         "%INDEX%CLUB2\r\n%INDEXEND%CLUB2\r\n%INDEX%CLUB65535\r\n%INDEXEND%CLUB65535\r\n"
+                         "%INDEXEND%CLUBS\r\n%INDEXEND%COUNTRY\r\n",
+                         file));
+    EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 2);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"CLUB3"), std::u16string::npos);
+}
+
+TEST_F(CountryFileTest, ASectionWithoutItsEndFailsTheRead)
+{
+    CIndexTextFile file;
+    EXPECT_FALSE(ReadText("%INDEX%COUNTRY\r\n%INDEX%CLUBS\r\n1\r\n%INDEX%CLUB1\r\n5\r\n%INDEXEND%CLUBS\r\n"
+                          "%INDEXEND%COUNTRY\r\n",
+                          file));
+    ASSERT_NE(file.GetError(), nullptr);
+    EXPECT_NE(std::u16string(file.GetError()).find(u"CLUB1"), std::u16string::npos);
+}
+
+TEST_F(CountryFileTest, WithoutACountrySectionNothingIsConverted)
+{
+    CIndexTextFile file;
+    England().SetLeagueRating(1, 33);
+    ASSERT_TRUE(ReadText("%INDEX%VERSION\r\n1\r\n%INDEXEND%VERSION\r\n", file));
+    EXPECT_EQ(England().GetLeagueRating(1), 33);
+}
