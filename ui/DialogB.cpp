@@ -89,10 +89,15 @@ BOOL CDialogB::DrawBackground(HDC dc)
 
 BOOL CDialogB::PaintBackgroundUnder(HWND window, HDC dc)
 {
+    RECT client{};
+    if (window != nullptr) ::GetClientRect(window, &client);
+    return PaintBackgroundRect(window, dc, client);
+}
+
+BOOL CDialogB::PaintBackgroundRect(HWND window, HDC dc, const RECT& area)
+{
     HBITMAP skin = GetSkinBitmap();
     if (window == nullptr || dc == nullptr || skin == nullptr) return FALSE;
-    RECT client{};
-    ::GetClientRect(window, &client);
     HWND anchor = SkinAnchor(window);
     // The client origin, not the window origin, so bordered controls line up.
     POINT offset{0, 0};
@@ -102,8 +107,8 @@ BOOL CDialogB::PaintBackgroundUnder(HWND window, HDC dc)
     }
     win::CMemoryDC source(dc);
     win::CSelectObject select(source.Get(), skin);
-    ::BitBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, source.Get(),
-             client.left + offset.x, client.top + offset.y, SRCCOPY);
+    ::BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, source.Get(), area.left + offset.x,
+             area.top + offset.y, SRCCOPY);
     return TRUE;
 }
 

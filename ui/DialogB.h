@@ -30,6 +30,8 @@ public:
     virtual BOOL DrawBackground(HDC dc);
     // Paints the skin that lies under a window's client area.
     static BOOL PaintBackgroundUnder(HWND window, HDC dc);
+    // The same for part of the window's client area.
+    static BOOL PaintBackgroundRect(HWND window, HDC dc, const RECT& area);
 
     static int AddComboItem(const win::CComboBox& combo, const char16_t* text, LPARAM value);
     static void SelectComboByData(const win::CComboBox& combo, LPARAM value);

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "tests/ui/GalleryIds.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/ImageCtrl.h"
+#include "ui/MyEdit.h"
+#include "ui/MyGroupBox.h"
+#include "ui/MyStaticControl.h"
+#include "ui/SelectColour.h"
+#include "win/Gdi.h"
+
+namespace {
+
+class SkinnedControlsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        gui_test::LoadTestTexts();
+        ASSERT_TRUE(dialog_.Create(nullptr));
+        ::SetWindowPos(dialog_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+    static void Redraw(HWND window)
+    {
+        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    static COLORREF Pixel(HWND window, int x, int y)
+    {
+        win::CWindowDC dc(window);
+        return ::GetPixel(dc.Get(), x, y);
+    }
+
+    gui_test::TestDialog dialog_{IDD_GALLERY};
+};
+
+TEST_F(SkinnedControlsTest, GroupBoxFrameDarkensWhenDisabled)
+{
+    CMyGroupBox group;
+    ASSERT_TRUE(group.SubclassDlgItem(IDC_GALLERY_GROUP, dialog_));
+    Redraw(group.Handle());
+    EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::EnabledDark);
+    EXPECT_EQ(Pixel(group.Handle(), 1, 30), CMyGroupBox::EnabledLight);
+    group.Enable(false);
+    Redraw(group.Handle());
+    EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::DisabledDark);
+    EXPECT_EQ(Pixel(group.Handle(), 1, 30), CMyGroupBox::DisabledLight);
+    group.Enable(true);
+    Redraw(group.Handle());
+    EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::EnabledDark);
+    // The top line leaves room for the caption.
+    EXPECT_NE(Pixel(group.Handle(), CMyGroupBox::CaptionLeft + 3, 6), CMyGroupBox::EnabledDark);
+    EXPECT_EQ(Pixel(group.Handle(), 3, 6), CMyGroupBox::EnabledDark);
+}
+
+TEST_F(SkinnedControlsTest, CentredStaticKeepsCentringWhenOwnerDrawn)
+{
+    CMyStaticControl label;
+    ASSERT_TRUE(label.SubclassDlgItem(IDC_GALLERY_CENTRED, dialog_));
+    EXPECT_EQ(label.GetStaticType(), static_cast<DWORD>(SS_CENTER));
+    EXPECT_EQ(label.GetStyle() & SS_TYPEMASK, static_cast<DWORD>(SS_OWNERDRAW));
+    Redraw(dialog_.Handle());
+    RECT client = label.GetClientRect();
+    COLORREF background = Pixel(label.Handle(), 0, 0);
+    auto inkBetween = [&](int from, int to) {
+        int ink = 0;
+        for (int x = from; x < to; ++x)
+            for (int y = 0; y < client.bottom; ++y) ink += Pixel(label.Handle(), x, y) != background;
+        return ink;
+    };
+    int width = client.right;
+    EXPECT_EQ(inkBetween(0, width / 8), 0);
+    EXPECT_EQ(inkBetween(width - width / 8, width), 0);
+    EXPECT_GT(inkBetween(width / 2 - 10, width / 2 + 10), 0);
+}
+
+TEST_F(SkinnedControlsTest, LockedEditIgnoresTypingButTakesSetText)
+{
+    CMyEdit edit;
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_GALLERY_EDIT, dialog_));
+    edit.Send(WM_CHAR, u'a', 0);
+    EXPECT_EQ(edit.GetText(), u"a");
+    edit.SetLocked(CMyEdit::Locked);
+    edit.Send(WM_CHAR, u'b', 0);
+    EXPECT_EQ(edit.GetText(), u"a");
+    edit.SetText(u"set");
+    EXPECT_EQ(edit.GetText(), u"set");
+    edit.SetLocked(2);
+    edit.Send(WM_CHAR, u'c', 0);
+    EXPECT_NE(edit.GetText().find(u'c'), std::u16string::npos);
+}
+
+TEST_F(SkinnedControlsTest, ImageControlKeepsItsCopyAndIsBlackWithout)
+{
+    CImageCtrl image;
+    ASSERT_TRUE(image.SubclassDlgItem(IDC_GALLERY_IMAGE, dialog_));
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
+    EXPECT_FALSE(image.SetBitmap(nullptr));
+    {
+        win::CDibSection red;
+        ASSERT_TRUE(red.Create(100, 100));
+        for (int i = 0; i < 100 * 100; ++i) red.Pixels()[i] = 0xFF0000;
+        EXPECT_TRUE(image.SetBitmap(red.Get()));
+    }
+    // The source is gone; the copy stays, also after a refused call.
+    EXPECT_FALSE(image.SetBitmap(nullptr));
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(255, 0, 0));
+    image.Clear();
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
+}
+
+TEST_F(SkinnedControlsTest, ColourComboSelectsByValueAndNumbersItsRows)
+{
+    CSelectColour colours;
+    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, dialog_));
+    colours.SetShowNumbers(true);
+    colours.FillFromRows({{7, u"Red", CSelectColour::FromRgb(0xFF0000), 0, false},
+                          {9, u"Blue and white", CSelectColour::FromRgb(0x0000FF), CSelectColour::FromRgb(0xFFFFFF), true}},
+                         9);
+    EXPECT_EQ(colours.GetItemText(0), u"01 - Red");
+    EXPECT_EQ(colours.GetItemText(1), u"02 - Blue and white");
+    EXPECT_EQ(colours.GetSelectedValue(0), 9u);
+    EXPECT_FALSE(colours.SelectByValue(42));
+    EXPECT_EQ(colours.GetCurSel(), 1);
+    EXPECT_TRUE(colours.SelectByValue(7));
+    EXPECT_EQ(colours.GetCurSel(), 0);
+    EXPECT_EQ(colours.GetItemValue(5), 0u);
+    EXPECT_EQ(CSelectColour::FromRgb(0x123456), RGB(0x12, 0x34, 0x56));
+    colours.Send(CB_DELETESTRING, 0);
+    EXPECT_EQ(colours.GetItemValue(0), 9u);
+    colours.SetCurSel(-1);
+    EXPECT_EQ(colours.GetSelectedValue(77), 77u);
+}
+
+}  // namespace
