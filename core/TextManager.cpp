@@ -128,6 +128,7 @@ void CTextManager::IndexEntries(std::vector<Entry>& found)
         for (int language = 0; language < LanguageCount; ++language)
             if (kept.texts[language] == nullptr) kept.texts[language] = entry.texts[language];
     }
+    for (const Entry& entry : entries_) hashes_.push_back(entry.hash);
 }
 
 // A reload may come from the menu at any time while texts handed out
@@ -136,15 +137,15 @@ void CTextManager::Clear()
 {
     if (text_) retiredTexts_.push_back(std::move(text_));
     entries_.clear();
+    hashes_.clear();
     for (auto& language : localeCache_)
         for (auto& entry : language) entry[0] = 0;
 }
 
 const CTextManager::Entry* CTextManager::FindEntry(std::uint32_t hash) const
 {
-    const auto found = std::lower_bound(entries_.begin(), entries_.end(), hash,
-                                        [](const Entry& entry, std::uint32_t value) { return entry.hash < value; });
-    return found != entries_.end() && found->hash == hash ? &*found : nullptr;
+    const auto found = std::lower_bound(hashes_.begin(), hashes_.end(), hash);
+    return found != hashes_.end() && *found == hash ? &entries_[found - hashes_.begin()] : nullptr;
 }
 
 const char16_t* CTextManager::Lookup(std::uint32_t hash, int language) const

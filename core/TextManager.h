@@ -133,6 +133,9 @@ private:
     std::size_t WriteGrouped(bool negative, std::uint64_t magnitude, char16_t* dest, std::size_t capacity) const;
 
     std::vector<Entry> entries_;  // sorted by hash, one per distinct hash
+    // The hashes of entries_ on their own, so that a search touches few
+    // cache lines.
+    std::vector<std::uint32_t> hashes_;
     std::unique_ptr<std::u16string> text_;
     // Texts of earlier loads: pointers handed out before a reload stay valid.
     std::vector<std::unique_ptr<std::u16string>> retiredTexts_;
