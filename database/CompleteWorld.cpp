@@ -161,7 +161,21 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
         }
     }
     AssignPendingPersonIds();
+    LoadAssessment();
     return true;
+}
+
+void TCompleteWorld::LoadAssessment()
+{
+    const std::u16string path = platform::JoinPath(databaseFolder_, u"Assessment.sav");
+    if (!platform::FileExists(path)) {
+        ShowFileNotFound(path.c_str());
+    } else if (!ReadAssessment(path)) {
+        const std::u16string message =
+            ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.AssessmentUnreadable"_tk),
+                          {{u"_FILE_NAME", platform::MakeAbsolute(path)}});
+        ShowAppMessageBox(message.c_str(), AppMessage::IconWarning);
+    }
 }
 
 void TCompleteWorld::AssignPendingPersonIds()
@@ -195,6 +209,7 @@ int TCompleteWorld::SaveWorld(const SaveProgress& progress)
         // A file is replaced only when all of it was written.
         if (!written || !file.Close()) ++failures;
     }
+    if (!WriteAssessment(platform::JoinPath(databaseFolder_, u"Assessment.sav"))) ++failures;
     if (failures > 0) ShowAppMessageBox(texts->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk), AppMessage::IconError);
     return failures;
 }

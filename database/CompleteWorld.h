@@ -83,11 +83,19 @@ public:
     void SetExportClubCountry(std::uint8_t id) { exportClubCountry_ = id; }
     std::u16string GetCountryFilePath(int countryId) const;
 
+    // The five-year assessment of the European countries, a table file with
+    // one row per country and the columns "Year -6" .. "Year -1". Values are
+    // read as exact decimals in hundredths (0.29 is 29). A file that cannot
+    // be loaded gives false and changes nothing.
+    bool ReadAssessment(std::u16string_view path);
+    bool WriteAssessment(std::u16string_view path) const;
+
 private:
     void Reset();
     void Destroy();
     void BuildBareCountry(int id);
     void AssignPendingPersonIds();
+    void LoadAssessment();
 
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;

@@ -305,12 +305,12 @@ void TCountry::SetFlag(int index, bool on)
 
 std::uint16_t TCountry::GetYearCoefficient(int year) const
 {
-    return year >= 1 && year <= YearCount ? yearCoefficients_[year - 1] : 0;
+    return year >= 1 && year <= YearCount ? yearCoefficients_[YearCount - year] : 0;
 }
 
 void TCountry::SetYearCoefficient(int year, std::uint16_t value)
 {
-    if (year >= 1 && year <= YearCount) yearCoefficients_[year - 1] = value;
+    if (year >= 1 && year <= YearCount) yearCoefficients_[YearCount - year] = value;
 }
 
 void TCountry::SetHairstyleMask(const std::uint32_t mask[2])

@@ -248,7 +248,8 @@ public:
     std::uint32_t GetFlags() const { return flags_; }
     bool HasFlag(int index) const { return index >= 0 && index < 32 && ((flags_ >> index) & 1); }
     void SetFlag(int index, bool on);
-    // Year 1..6; outside gives 0 or is ignored.
+    // Year k (1..6) is the season k years back; outside gives 0 or is
+    // ignored. Stored from the oldest year on.
     std::uint16_t GetYearCoefficient(int year) const;
     void SetYearCoefficient(int year, std::uint16_t value);
     std::uint16_t GetContinentalTitles() const { return continentalTitles_; }

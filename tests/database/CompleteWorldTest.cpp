@@ -14,13 +14,20 @@ using testing_support::ReadBytes;
 
 namespace {
 
-// Saves the world into its folder and returns the bytes of every country file.
+// Every country file and the assessment, in that order.
+std::vector<std::vector<std::uint8_t>> ReadDatabase(const TCompleteWorld& world)
+{
+    std::vector<std::vector<std::uint8_t>> files;
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) files.push_back(ReadBytes(world.GetCountryFilePath(id)));
+    files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Assessment.sav")));
+    return files;
+}
+
+// Saves the world into its folder and returns the bytes of its files.
 std::vector<std::vector<std::uint8_t>> SaveAndRead(TCompleteWorld& world)
 {
     EXPECT_EQ(world.SaveWorld(), 0);
-    std::vector<std::vector<std::uint8_t>> files;
-    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) files.push_back(ReadBytes(world.GetCountryFilePath(id)));
-    return files;
+    return ReadDatabase(world);
 }
 
 }  // namespace
@@ -142,9 +149,107 @@ TEST(CompleteWorld, SampleDatabaseLoadsAndSavesByteForByte)
     TCompleteWorld* world = list.CreateCompleteWorld();
     ASSERT_TRUE(world->LoadWorld(u"Database"));
     EXPECT_TRUE(messages.Messages().empty()) << testing_support::Narrow(messages.Messages().front());
-    std::vector<std::vector<std::uint8_t>> original;
-    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) original.push_back(ReadBytes(world->GetCountryFilePath(id)));
+    const auto original = ReadDatabase(*world);
     const auto saved = SaveAndRead(*world);
-    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) ASSERT_EQ(saved[id - 1], original[id - 1]) << id;
+    for (std::size_t file = 0; file < original.size(); ++file) ASSERT_EQ(saved[file], original[file]) << file;
+    // Load, save, load, save.
     list.Clear();
+    world = list.CreateCompleteWorld();
+    ASSERT_TRUE(world->LoadWorld(u"Database"));
+    EXPECT_EQ(SaveAndRead(*world), saved);
+    EXPECT_EQ(world->GetCountry(1)->GetYearCoefficient(6), 1659) << "16.59 in the oldest column";
+    list.Clear();
+}
+
+namespace {
+
+// A world of the sample database, loaded from a scratch copy.
+class SampleWorldTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        database_testing::CopySampleDatabase(base_.DatabasePath(u""));
+        GetWorldList().Clear();
+        world_ = GetWorldList().CreateCompleteWorld();
+    }
+    void TearDown() override { GetWorldList().Clear(); }
+
+    ScratchBase base_;
+    TCompleteWorld* world_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SampleWorldTest, AMissingCountryFileIsReportedOnceAndSkipped)
+{
+    platform::RemoveFile(base_.DatabasePath(u"Country3.sav"));
+    MessageCapture messages;
+    EXPECT_TRUE(world_->LoadWorld(u"Database"));
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"Country3.sav"), std::u16string::npos);
+    EXPECT_NE(std::u16string(world_->GetCountry(4)->GetFederationName()), u"");
+}
+
+TEST_F(SampleWorldTest, ANewerCountryFileStopsTheLoad)
+{
+    base_.WriteDatabaseFile(u"Country5.sav", "%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329694\r\n%INDEXEND%VERSION\r\n");
+    MessageCapture messages;
+    EXPECT_FALSE(world_->LoadWorld(u"Database"));
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    const std::u16string& message = messages.Messages()[0];
+    EXPECT_NE(message.find(u"Country5.sav"), std::u16string::npos);
+    EXPECT_NE(message.find(u"2007-30"), std::u16string::npos) << testing_support::Narrow(message);
+    EXPECT_NE(message.find(u"2007-28"), std::u16string::npos);
+}
+
+TEST_F(SampleWorldTest, AFailedSaveKeepsTheOldFilesAndSaysSoOnce)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const auto before = ReadDatabase(*world_);
+    world_->GetCountry(1)->SetLongText(u"changed");
+    world_->GetCountry(2)->SetLongText(u"changed");
+    MessageCapture messages;
+    platform::FailWritesAfter(1);
+    const int failures = world_->SaveWorld();
+    platform::FailWritesAfter(0);
+    EXPECT_EQ(failures, TCompleteWorld::LastCountryId + 1);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(messages.Messages()[0],
+              CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk));
+    EXPECT_EQ(ReadDatabase(*world_), before);
+    // No temporary file is left behind.
+    EXPECT_EQ(platform::ListFolder(base_.DatabasePath(u"")).size(), platform::ListFolder(testing_support::SourcePath(u"data\\Database")).size());
+}
+
+TEST_F(SampleWorldTest, AssessmentValuesAreExactHundredths)
+{
+    base_.WriteDatabaseFile(u"Assessment.sav",
+                            "Index\t[English]\t[French]\t[German]\t[Italian]\t[Spanish]\t[Polish]\tYear -6\tYear -5\t"
+                            "Year -4\tYear -3\tYear -2\tYear -1\r\n"
+                            "4\tA\tA\tA\tA\tA\tA\t1.237\t0.29\t-3\t12\t0.5\t655.36\r\n");
+    ASSERT_TRUE(world_->ReadAssessment(base_.DatabasePath(u"Assessment.sav")));
+    const TCountry& austria = *world_->GetCountry(4);
+    EXPECT_EQ(austria.GetYearCoefficient(6), 123);
+    EXPECT_EQ(austria.GetYearCoefficient(5), 29);
+    EXPECT_EQ(austria.GetYearCoefficient(4), 0);
+    EXPECT_EQ(austria.GetYearCoefficient(3), 1200);
+    EXPECT_EQ(austria.GetYearCoefficient(2), 50);
+    EXPECT_EQ(austria.GetYearCoefficient(1), 65535);
+    EXPECT_FALSE(world_->ReadAssessment(base_.DatabasePath(u"Missing.sav")));
+    EXPECT_EQ(austria.GetYearCoefficient(6), 123);
+}
+
+TEST_F(SampleWorldTest, ManagersGetTheirIdsAfterEveryFileIsRead)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    int managers = 0;
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
+        for (const auto& [personId, person] : world_->GetCountry(id)->GetAdditionalManagers()) {
+            EXPECT_EQ(person->GetId(), personId);
+            EXPECT_EQ(world_->GetPerson(personId), person);
+            EXPECT_NE(personId, 0u);
+            ++managers;
+        }
+    }
+    EXPECT_EQ(world_->GetPersonCount(), managers);
 }

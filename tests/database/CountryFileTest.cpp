@@ -118,7 +118,8 @@ void ExpectConverted(const TCountry& c, std::uint32_t version)
     EXPECT_EQ(c.GetRuleByte(5), atLeast(0x2005, 2) ? 12 : 1);
     EXPECT_EQ(c.HasIndoorSeason(), true);
     EXPECT_EQ(c.GetInvertedOption(), !atLeast(0x2007, 18)) << "205 is read as 0 before 2007-18";
-    EXPECT_EQ(c.GetYearCoefficient(6), 106);
+    EXPECT_EQ(c.GetYearCoefficient(6), 101) << "the oldest year comes first";
+    EXPECT_EQ(c.GetYearCoefficient(1), 106);
     EXPECT_EQ(c.GetCountryValue(0), -5);
     EXPECT_EQ(c.GetHairstyleMask()[1], atLeast(0x2007, 4) ? 1u : 0u);
     EXPECT_EQ(c.GetFaceMask()[3], atLeast(0x2007, 4) ? 3u : 0u);
