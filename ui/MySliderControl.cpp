@@ -23,37 +23,15 @@ bool CMySliderControl::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, L
 
 LRESULT CMySliderControl::OnCustomDraw(const NMCUSTOMDRAW& draw)
 {
-    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
-    if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-    switch (draw.dwItemSpec) {
-    case TBCD_TICS:
+    if (draw.dwDrawStage == CDDS_PREPAINT) {
+        skinPainted_ = false;
+        return CDRF_NOTIFYITEMDRAW;
+    }
+    // Trackbars differ in the order they draw ticks, channel and thumb: the
+    // skin goes under whichever comes first, and all of them stand on it.
+    if (draw.dwDrawStage == CDDS_ITEMPREPAINT && !skinPainted_) {
         CDialogB::PaintBackgroundUnder(Handle(), draw.hdc);
-        break;
-    case TBCD_CHANNEL:
-        channel_ = draw.rc;
-        channel_.top += 1;
-        break;
-    case TBCD_THUMB:
-        PaintSkinKeepingChannel(draw.hdc);
-        break;
-    default:
-        break;
+        skinPainted_ = true;
     }
     return CDRF_DODEFAULT;
-}
-
-void CMySliderControl::PaintSkinKeepingChannel(HDC dc)
-{
-    int width = channel_.right - channel_.left;
-    int height = channel_.bottom - channel_.top;
-    if (width <= 0 || height <= 0) {
-        CDialogB::PaintBackgroundUnder(Handle(), dc);
-        return;
-    }
-    win::CMemoryDC saved(dc);
-    win::CBitmap copy(::CreateCompatibleBitmap(dc, width, height));
-    win::CSelectObject select(saved.Get(), copy.Get());
-    ::BitBlt(saved.Get(), 0, 0, width, height, dc, channel_.left, channel_.top, SRCCOPY);
-    CDialogB::PaintBackgroundUnder(Handle(), dc);
-    ::BitBlt(dc, channel_.left, channel_.top, width, height, saved.Get(), 0, 0, SRCCOPY);
 }

@@ -1,6 +1,5 @@
 #pragma once
-// A trackbar whose ticks stand on the skin: only the channel and the thumb
-// are drawn over it.
+// A trackbar whose ticks, channel and thumb stand on the skin.
 
 #include "win/SliderCtrl.h"
 
@@ -11,7 +10,6 @@ protected:
 
 private:
     LRESULT OnCustomDraw(const NMCUSTOMDRAW& draw);
-    void PaintSkinKeepingChannel(HDC dc);
 
-    RECT channel_{};
+    bool skinPainted_ = false;
 };
