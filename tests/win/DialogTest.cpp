@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/win/WinTestIds.h"
+#include "win/Button.h"
+#include "win/DataExchange.h"
+#include "win/Dialog.h"
+
+namespace {
+
+// Records every edit change with whether the exchange caused it.
+class ExchangeDialog : public win::CDialog {
+public:
+    ExchangeDialog() : CDialog(IDD_WIN_TEST) {}
+    std::u16string name = u"Initial";
+    int number = 7;
+    bool checked = true;
+    std::vector<bool> changesDuringExchange;
+
+protected:
+    void DoDataExchange(win::CDataExchange& exchange) override
+    {
+        exchange.Text(IDC_WIN_EDIT, name);
+        exchange.Number(IDC_WIN_NUMBER, number);
+        exchange.Check(IDC_WIN_CHECK, checked);
+    }
+    bool OnCommand(int id, int code, HWND) override
+    {
+        if (id == IDC_WIN_EDIT && code == EN_CHANGE) changesDuringExchange.push_back(IsExchanging());
+        return false;
+    }
+};
+
+// A button that takes its own clicks back from the parent.
+class OwnClickButton : public win::CButton {
+public:
+    int clicks = 0;
+
+protected:
+    bool OnReflected(UINT message, WPARAM wParam, LPARAM, LRESULT&) override
+    {
+        if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return false;
+        ++clicks;
+        return true;
+    }
+};
+
+class ClickCounter : public win::CDialog {
+public:
+    ClickCounter() : CDialog(IDD_WIN_TEST) {}
+    int parentClicks = 0;
+
+protected:
+    bool OnCommand(int id, int code, HWND) override
+    {
+        if (id == IDC_WIN_BUTTON && code == BN_CLICKED) ++parentClicks;
+        return id == IDC_WIN_BUTTON;
+    }
+};
+
+TEST(DialogExchange, ChangesMadeByTheExchangeAreMarkedAndUnchangedEditsLeftAlone)
+{
+    ExchangeDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    // Loading at start changed the edit once, inside the exchange.
+    EXPECT_EQ(dialog.changesDuringExchange, (std::vector<bool>{true}));
+    dialog.changesDuringExchange.clear();
+
+    dialog.UpdateData(false);
+    EXPECT_TRUE(dialog.changesDuringExchange.empty());
+
+    ::SetDlgItemTextW(dialog.Handle(), IDC_WIN_EDIT, L"Typed");
+    EXPECT_EQ(dialog.changesDuringExchange, (std::vector<bool>{false}));
+    EXPECT_FALSE(dialog.IsExchanging());
+
+    ::SetDlgItemTextW(dialog.Handle(), IDC_WIN_NUMBER, L"1 234");
+    ::SendDlgItemMessageW(dialog.Handle(), IDC_WIN_CHECK, BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_TRUE(dialog.UpdateData(true));
+    EXPECT_EQ(dialog.name, u"Typed");
+    EXPECT_EQ(dialog.number, 1234);
+    EXPECT_FALSE(dialog.checked);
+}
+
+TEST(DialogExchange, ANumberThatIsNoneFailsAndKeepsTheValue)
+{
+    ExchangeDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    ::SetDlgItemTextW(dialog.Handle(), IDC_WIN_NUMBER, L"12x");
+    EXPECT_FALSE(dialog.UpdateData(true));
+    EXPECT_EQ(dialog.number, 7);
+    // OK refuses to close on it.
+    ::SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_FALSE(dialog.IsEnded());
+}
+
+TEST(DialogReflection, AControlTakesItsOwnNotificationBeforeTheParent)
+{
+    ClickCounter dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    ::SendDlgItemMessageW(dialog.Handle(), IDC_WIN_BUTTON, BM_CLICK, 0, 0);
+    EXPECT_EQ(dialog.parentClicks, 1);
+    OwnClickButton button;
+    ASSERT_TRUE(button.SubclassDlgItem(IDC_WIN_BUTTON, dialog));
+    EXPECT_EQ(win::CWindow::FromHandle(button.Handle()), &button);
+    ::SendDlgItemMessageW(dialog.Handle(), IDC_WIN_BUTTON, BM_CLICK, 0, 0);
+    EXPECT_EQ(button.clicks, 1);
+    EXPECT_EQ(dialog.parentClicks, 1);
+    // A window can be bound to one object only.
+    OwnClickButton second;
+    EXPECT_FALSE(second.SubclassDlgItem(IDC_WIN_BUTTON, dialog));
+    HWND handle = button.Detach();
+    EXPECT_EQ(win::CWindow::FromHandle(handle), nullptr);
+    ::SendDlgItemMessageW(dialog.Handle(), IDC_WIN_BUTTON, BM_CLICK, 0, 0);
+    EXPECT_EQ(dialog.parentClicks, 2);
+}
+
+TEST(DialogLifetime, DestroyingTheWindowUnbindsTheObject)
+{
+    ExchangeDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    HWND handle = dialog.Handle();
+    EXPECT_EQ(win::CWindow::FromHandle(handle), &dialog);
+    dialog.Destroy();
+    EXPECT_EQ(dialog.Handle(), nullptr);
+    EXPECT_EQ(win::CWindow::FromHandle(handle), nullptr);
+    // The same object can open its dialog again.
+    EXPECT_TRUE(dialog.Create(nullptr));
+}
+
+}  // namespace

@@ -1,0 +1,6 @@
+#pragma once
+#define IDD_WIN_TEST 9801
+#define IDC_WIN_EDIT 9811
+#define IDC_WIN_NUMBER 9812
+#define IDC_WIN_CHECK 9813
+#define IDC_WIN_BUTTON 9814
