@@ -16,10 +16,15 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "database/Club.h"
 #include "database/Country.h"
 #include "database/Person.h"
+
+class CIndexTextFile;
+// One country of Countries.sav as read.
+struct TCountryListEntry;
 
 class TCompleteWorld {
 public:
@@ -40,6 +45,8 @@ public:
     // folder. A missing or damaged file is reported and leaves countries
     // that have only their ids and national teams.
     void LoadCountriesFile();
+    // The same from a stream already open; a damaged one is reported.
+    void LoadCountriesFrom(CIndexTextFile& file);
     // Reads every "Country%d.sav" of the folder (relative to the base
     // folder). A missing file is reported and skipped; a file that cannot
     // be read is reported and ends the load with false.
@@ -94,6 +101,8 @@ private:
     void Reset();
     void Destroy();
     void BuildBareCountry(int id);
+    // Null entries: countries with only their ids and national teams.
+    void BuildCountries(const std::vector<TCountryListEntry>* entries, int version);
     void AssignPendingPersonIds();
     void LoadAssessment();
 

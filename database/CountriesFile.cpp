@@ -11,12 +11,6 @@
 #include "platform/Platform.h"
 #include "tools/FileMessages.h"
 
-namespace {
-
-constexpr std::u16string_view VersionPrefix = u"Countries Version: ";
-constexpr int FieldsPerLine = 7;
-constexpr int LinesPerCountry = 7;
-
 struct TCountryListEntry {
     std::array<std::u16string, TCountry::LanguageCount> names;
     std::array<std::u16string, TCountry::LanguageCount> abbreviations;
@@ -26,6 +20,12 @@ struct TCountryListEntry {
     int secondLanguage = 0;
     int continentValue = 0;
 };
+
+namespace {
+
+constexpr std::u16string_view VersionPrefix = u"Countries Version: ";
+constexpr int FieldsPerLine = 7;
+constexpr int LinesPerCountry = 7;
 
 std::u16string_view Trim(std::u16string_view text)
 {
@@ -146,6 +146,31 @@ void TCompleteWorld::BuildBareCountry(int id)
 
 void TCompleteWorld::LoadCountriesFile()
 {
+    const std::u16string path = platform::JoinPath(platform::GetBaseFolder(), u"Database\\Countries.sav");
+    CIndexTextFile file;
+    if (file.OpenRead(path)) {
+        LoadCountriesFrom(file);
+        return;
+    }
+    ShowFileNotFound(path.c_str());
+    BuildCountries(nullptr, 0);
+}
+
+void TCompleteWorld::LoadCountriesFrom(CIndexTextFile& file)
+{
+    std::vector<TCountryListEntry> entries;
+    int version = 0;
+    if (ReadCountryList(file, entries, version)) {
+        BuildCountries(&entries, version);
+        return;
+    }
+    file.SetError(CTextManager::Instance()->GetText(u"Database.Error.CountriesFileDamaged"_tk));
+    ShowFileFormatError(file);
+    BuildCountries(nullptr, 0);
+}
+
+void TCompleteWorld::BuildCountries(const std::vector<TCountryListEntry>* entries, int version)
+{
     Destroy();
     countries_ = std::make_unique<TCountry[]>(CountrySlots);
     BuildBareCountry(0);
@@ -153,22 +178,9 @@ void TCompleteWorld::LoadCountriesFile()
         countries_[0].SetNameInLanguage(language, u"n/a");
     }
     countries_[0].CreateNationalTeam();
-
-    const std::u16string path = platform::JoinPath(platform::GetBaseFolder(), u"Database\\Countries.sav");
-    CIndexTextFile file;
-    std::vector<TCountryListEntry> entries;
-    int version = 0;
-    const bool opened = file.OpenRead(path);
-    const bool read = opened && ReadCountryList(file, entries, version);
-    if (!opened) {
-        ShowFileNotFound(path.c_str());
-    } else if (!read) {
-        file.SetError(CTextManager::Instance()->GetText(u"Database.Error.CountriesFileDamaged"_tk));
-        ShowFileFormatError(file);
-    }
     for (int id = 1; id <= LastCountryId; ++id) {
         BuildBareCountry(id);
-        if (read) ApplyEntry(countries_[id], entries[static_cast<std::size_t>(id)], version);
+        if (entries) ApplyEntry(countries_[id], (*entries)[static_cast<std::size_t>(id)], version);
         countries_[id].CreateNationalTeam();
     }
 }

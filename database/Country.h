@@ -286,6 +286,7 @@ public:
     const std::map<TTeamId, std::unique_ptr<TClub>>& GetClubs() const { return clubs_; }
     // Takes the first free index from 1; returns the team id.
     TTeamId AddClub(std::unique_ptr<TClub> club);
+    // 0 (the club is dropped) when the index is taken.
     TTeamId AddClubWithIndex(std::unique_ptr<TClub> club, std::uint32_t index);
     // A new club named text in every language; the returned id has no
     // country part when the country already holds its most clubs.

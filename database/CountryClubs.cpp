@@ -36,6 +36,7 @@ TTeamId TCountry::AddClub(std::unique_ptr<TClub> club)
 TTeamId TCountry::AddClubWithIndex(std::unique_ptr<TClub> club, std::uint32_t index)
 {
     const TTeamId id = (static_cast<TTeamId>(id_) << 16) + (index & 0xFFFF);
+    if (clubs_.count(id) != 0) return 0;
     club->SetWorld(world_);
     club->SetId(id);
     clubOrder_.push_back(club.get());

@@ -3,6 +3,7 @@
 // subtract as integers; 0 means "no date". The editor's "today" is a fixed
 // reference day, 2007-07-03, against which ages are computed.
 
+#include <compare>
 #include <cstdint>
 
 class CIndexTextFile;

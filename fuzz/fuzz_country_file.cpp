@@ -1,0 +1,54 @@
+// Reads arbitrary bytes as a country file (its VERSION and DATE sections
+// included). A file that reads must write, and what it writes must read
+// again; nothing may crash or overrun.
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+
+#include "core/AppMessage.h"
+#include "core/IndexTextFile.h"
+#include "database/Country.h"
+#include "database/CountryFile.h"
+#include "database/Date.h"
+#include "platform/Platform.h"
+
+namespace {
+
+int Silent(const char16_t*, unsigned, void*)
+{
+    return AppMessage::IdOk;
+}
+
+void PrepareCountry(TCountry& country)
+{
+    country.SetId(14);
+    country.Reset();
+    country.SetNameInLanguage(0, u"England");
+    country.CreateNationalTeam();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    SetAppMessageSink({Silent, nullptr});
+    const std::span<const std::uint8_t> bytes(data, size);
+    CIndexTextFile file;
+    if (!file.OpenFromBytes(bytes, u"Country14.sav")) return 0;
+    TDate date;
+    date.ReadPlain(file);
+    file.OpenFromBytes(bytes, u"Country14.sav");
+    TCountry country;
+    PrepareCountry(country);
+    if (!ReadCountrySections(country, file)) return 0;
+
+    static const std::u16string path = platform::JoinPath(platform::TemporaryFolder(), u"fuzz_country_file.sav");
+    CIndexTextFile out;
+    if (!out.OpenWrite(path) || !WriteCountrySections(country, out) || !out.Close()) __builtin_trap();
+    CIndexTextFile again;
+    TCountry reread;
+    PrepareCountry(reread);
+    if (!again.OpenRead(path) || !ReadCountrySections(reread, again)) __builtin_trap();
+    return 0;
+}
