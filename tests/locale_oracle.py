@@ -10,6 +10,8 @@ program built from the real code. Usage:
 """
 
 import argparse
+import csv
+import io
 import math
 import random
 import re
@@ -451,6 +453,64 @@ class Generator:
         return data
 
 
+HEADINGS = [("[English]", 1), ("[French]", 2), ("[German]", 0), ("[Italian]", 4), ("[Spanish]", 3),
+            ("[Polish]", 5)]
+UNSET = "\ue002"
+
+
+def saved_cells(names, rows):
+    """The cells a saved table holds: every heading, a language falling back
+    to language 0, as many extra columns as any row or name uses."""
+    def clean(text):
+        return "" if text is None else text.replace("\t", " ").replace("\r", " ").replace("\n", " ")
+    kept = {}
+    for row in rows:
+        kept.setdefault(row[0], row)
+    rows = list(kept.values())
+    width = 0
+    for i, name in enumerate(names):
+        if name is not None:
+            width = i + 1
+    for row in rows:
+        for i, column in enumerate(row[7:]):
+            if column is not None:
+                width = max(width, i + 1)
+    cells = [["Index"] + [h for h, _ in HEADINGS] +
+             [clean(names[i] if i < len(names) else None) for i in range(width)]]
+    for row in rows:
+        texts = row[1:7]
+        line = [str(row[0])]
+        for _, language in HEADINGS:
+            line.append(clean(texts[language] if texts[language] is not None else texts[0]))
+        columns = row[7:]
+        line += [clean(columns[i] if i < len(columns) else None) for i in range(width)]
+        cells.append(line)
+    return cells
+
+
+def table_case(generator):
+    """(command, expected answer) for one table saved by the program and
+    read back with Python's csv module."""
+    r = generator.random
+    alphabet = list("ab \t\r\n\"';,#") + ["\u00e9", "\u0142", "\u2028", "\U0001F600"]
+
+    def cell():
+        return None if r.random() < 0.2 else generator.text(0, 10, alphabet)
+    names = [cell() for _ in range(r.randint(0, 16))]
+    rows = []
+    for _ in range(r.randint(0, 8)):
+        rows.append([r.randint(-1000, 1000)] + [cell() for _ in range(6 + r.randint(0, 16))])
+    spec = "\ue001".join("\ue000".join(UNSET if c is None else c for c in names_or_row)
+                         for names_or_row in [["names"] + names] + [[str(row[0])] + row[1:] for row in rows])
+    return "S " + to_hex(units(spec)), saved_cells(names, rows)
+
+
+def read_saved_table(answer):
+    data = bytes.fromhex(answer)
+    text = data.decode("utf-8-sig")
+    return [row for row in csv.reader(io.StringIO(text, newline=""), delimiter="\t", quoting=csv.QUOTE_NONE)]
+
+
 def build_cases(generator, count):
     """Returns (commands, expected answers, operation name per command)."""
     r = generator.random
@@ -483,6 +543,11 @@ def build_cases(generator, count):
             add("Q %d %s" % (language, to_hex(key)), "=" if found is None else to_hex(found), "GetTextInLanguage")
         store.set_longest(False)
         add("W 0", "ok", "LongestTextMode")
+
+    # Saved tables, read back by Python's csv module.
+    for _ in range(max(1, count // 100)):
+        command, cells = table_case(generator)
+        add(command, cells, "CTabbedConfig::Save")
 
     # Formatters, in blocks that share a generated locale.
     blocks = 50
@@ -543,6 +608,9 @@ def main():
     counts = {}
     for command, want, got, name in zip(commands, expected, answers, names):
         counts[name] = counts.get(name, 0) + 1
+        if isinstance(want, list):
+            got = read_saved_table(got)
+            want, got = repr(want), repr(got)
         if want != got:
             failures.setdefault(name, []).append((command, want, got))
     for name, cases in sorted(failures.items()):

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/TabbedConfig.h"
 #include "core/TextManager.h"
 
 namespace {
@@ -84,6 +85,45 @@ private:
     std::size_t position_ = 1;
 };
 
+// A table given as rows of cells (U+E000 between cells, U+E001 between
+// rows; U+E002 alone marks a text that is not set): the first row is a
+// marker cell and the names of the extra columns, every further row holds the id, the six texts in database
+// language order and the extra columns. Answers the saved bytes.
+std::string SaveTable(const std::u16string& spec)
+{
+    std::vector<std::vector<std::u16string>> rows(1);
+    rows.back().emplace_back();
+    for (char16_t c : spec) {
+        if (c == 0xE001) {
+            rows.emplace_back(1);
+        } else if (c == 0xE000) {
+            rows.back().emplace_back();
+        } else {
+            rows.back().back() += c;
+        }
+    }
+    const std::u16string unset(1, 0xE002);
+    CTabbedConfig table;
+    for (std::size_t i = 1; i < rows[0].size(); ++i)
+        if (rows[0][i] != unset) table.SetColumnName(static_cast<int>(i - 1), rows[0][i].c_str());
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        TTabbedConfigRecord* record = table.AddRecord(std::stoi(std::string(rows[r][0].begin(), rows[r][0].end())));
+        if (record == nullptr) continue;
+        for (std::size_t i = 1; i < rows[r].size(); ++i) {
+            if (rows[r][i] == unset) continue;
+            if (i <= 6) record->SetText(static_cast<int>(i - 1), rows[r][i].c_str());
+            else record->SetColumn(static_cast<int>(i - 7), rows[r][i].c_str());
+        }
+    }
+    std::string hex;
+    static const char digits[] = "0123456789abcdef";
+    for (std::uint8_t byte : table.SaveToBytes()) {
+        hex += digits[byte >> 4];
+        hex += digits[byte & 15];
+    }
+    return hex;
+}
+
 std::string Run(CTextManager& store, Fields& in, char command)
 {
     std::string a, b;
@@ -116,6 +156,7 @@ std::string Run(CTextManager& store, Fields& in, char command)
         in >> w >> x >> y >> z;
         return ToHex(store.FormatTime(static_cast<int>(w), static_cast<int>(x), static_cast<int>(y),
                                       static_cast<int>(z)));
+    case 'S': in >> a; return SaveTable(TextFromHex(a));
     default: return "unknown";
     }
 }
