@@ -128,8 +128,6 @@ private:
     void IndexEntries(std::vector<Entry>& found);
     void FillLocaleCache();
     const char16_t* Locale(LocaleEntry entry) const { return localeCache_[language_][entry]; }
-    const char16_t* FillTemplate(const char16_t* valueTemplate, const char16_t* value, char16_t* dest,
-                                 std::size_t capacity) const;
     std::size_t WriteGrouped(bool negative, std::uint64_t magnitude, char16_t* dest, std::size_t capacity) const;
 
     std::vector<Entry> entries_;  // sorted by hash, one per distinct hash

@@ -72,6 +72,8 @@ constexpr int MaxParsedDigits = 63;
 constexpr std::size_t NumberBufferSize = 512;
 constexpr std::size_t FieldBufferSize = 64;
 constexpr double TwoPow63 = 9223372036854775808.0;
+// Time values up to this are written plainly, others grouped.
+constexpr std::int64_t MaxPlainTimeValue = 999;
 
 // Appends to a caller buffer, keeping at most capacity - 1 units and the
 // buffer always terminated.
@@ -125,6 +127,33 @@ std::string AsciiPrefix(const char16_t* text)
     for (; *text != 0 && *text < 0x80; ++text) ascii += static_cast<char>(*text);
     return ascii;
 }
+
+// Without a destination the formatters write into a scratch buffer; a
+// destination without room gets nothing.
+struct Destination {
+    char16_t* dest;
+    std::size_t capacity;
+    Destination(char16_t* given, std::size_t givenCapacity) : dest(given), capacity(givenCapacity)
+    {
+        if (dest == nullptr) {
+            dest = CTextManager::NextScratchBuffer();
+            capacity = CTextManager::ScratchCapacity;
+        }
+    }
+    bool HasRoom() const { return capacity > 0; }
+};
+
+// A locale template with the formatted number in place of "_VALUE"; the
+// plain number when the template is empty or missing.
+const char16_t* FillTemplate(const char16_t* valueTemplate, const char16_t* value, char16_t* dest,
+                             std::size_t capacity)
+{
+    const Destination out(dest, capacity);
+    if (!out.HasRoom()) return out.dest;
+    if (*valueTemplate == 0) CopyText(out.dest, value, out.capacity);
+    else ReplaceToken(valueTemplate, u"_VALUE", value, out.dest, out.capacity);
+    return out.dest;
+}
 }  // namespace
 
 void CTextManager::FillLocaleCache()
@@ -155,34 +184,6 @@ std::size_t CTextManager::WriteGrouped(bool negative, std::uint64_t magnitude, c
     }
     return out.Length();
 }
-
-const char16_t* CTextManager::FillTemplate(const char16_t* valueTemplate, const char16_t* value, char16_t* dest,
-                                           std::size_t capacity) const
-{
-    if (*valueTemplate == 0) {
-        CopyText(dest, value, capacity);
-        return dest;
-    }
-    ReplaceToken(valueTemplate, u"_VALUE", value, dest, capacity);
-    return dest;
-}
-
-namespace {
-// Without a destination the formatters write into a scratch buffer; a
-// destination without room gets nothing.
-struct Destination {
-    char16_t* dest;
-    std::size_t capacity;
-    Destination(char16_t* given, std::size_t givenCapacity) : dest(given), capacity(givenCapacity)
-    {
-        if (dest == nullptr) {
-            dest = CTextManager::NextScratchBuffer();
-            capacity = CTextManager::ScratchCapacity;
-        }
-    }
-    bool HasRoom() const { return capacity > 0; }
-};
-}  // namespace
 
 const char16_t* CTextManager::FormatInt(std::int32_t value, char16_t* dest, std::size_t capacity) const
 {
@@ -277,8 +278,7 @@ const char16_t* CTextManager::FormatIntPercent(std::int32_t value, char16_t* des
 {
     char16_t number[NumberBufferSize];
     FormatInt(value, number, NumberBufferSize);
-    const Destination out(dest, capacity);
-    return out.HasRoom() ? FillTemplate(Locale(PercentFormat), number, out.dest, out.capacity) : out.dest;
+    return FillTemplate(Locale(PercentFormat), number, dest, capacity);
 }
 
 const char16_t* CTextManager::FormatFloatPercent(double value, int decimals, char16_t* dest,
@@ -286,8 +286,7 @@ const char16_t* CTextManager::FormatFloatPercent(double value, int decimals, cha
 {
     char16_t number[NumberBufferSize];
     FormatFloat(value, decimals, number, NumberBufferSize);
-    const Destination out(dest, capacity);
-    return out.HasRoom() ? FillTemplate(Locale(PercentFormat), number, out.dest, out.capacity) : out.dest;
+    return FillTemplate(Locale(PercentFormat), number, dest, capacity);
 }
 
 const char16_t* CTextManager::FormatOrdinal(std::int32_t value, bool masculine, char16_t* dest,
@@ -295,10 +294,10 @@ const char16_t* CTextManager::FormatOrdinal(std::int32_t value, bool masculine, 
 {
     char16_t number[NumberBufferSize];
     FormatInt(value, number, NumberBufferSize);
+    if (language_ != English) return FillTemplate(Locale(masculine ? EnumerateMale : EnumerateFemale), number, dest,
+                                                  capacity);
     const Destination out(dest, capacity);
     if (!out.HasRoom()) return out.dest;
-    if (language_ != English) return FillTemplate(Locale(masculine ? EnumerateMale : EnumerateFemale), number,
-                                                  out.dest, out.capacity);
     const int lastTwo = value % 100;
     const char16_t* suffix = lastTwo >= 11 && lastTwo <= 19 ? u"th" : EnglishSuffixes[Magnitude(value) % 10];
     BoundedWriter writer(out.dest, out.capacity);
@@ -312,16 +311,14 @@ const char16_t* CTextManager::FormatCurrency(double value, char16_t* dest, std::
     const char16_t decimals = Locale(CurrencyDecimals)[0];
     char16_t number[NumberBufferSize];
     FormatFloat(value, IsDigit(decimals) ? decimals - u'0' : 0, number, NumberBufferSize);
-    const Destination out(dest, capacity);
-    return out.HasRoom() ? FillTemplate(Locale(CurrencyFormat), number, out.dest, out.capacity) : out.dest;
+    return FillTemplate(Locale(CurrencyFormat), number, dest, capacity);
 }
 
 const char16_t* CTextManager::FormatCurrencyInt(std::int32_t value, char16_t* dest, std::size_t capacity) const
 {
     char16_t number[NumberBufferSize];
     FormatInt(value, number, NumberBufferSize);
-    const Destination out(dest, capacity);
-    return out.HasRoom() ? FillTemplate(Locale(CurrencyFormat), number, out.dest, out.capacity) : out.dest;
+    return FillTemplate(Locale(CurrencyFormat), number, dest, capacity);
 }
 
 double CTextManager::GetEuroMultiplier() const
@@ -357,11 +354,11 @@ const char16_t* CTextManager::FormatDateTemplate(const char16_t* dateTemplate, i
     FormatInto(monthPlain, FieldBufferSize, u"%d", month);
     FormatInto(day2, FieldBufferSize, u"%02d", day);
     FormatInto(dayPlain, FieldBufferSize, u"%d", day);
-    const char16_t* tokens[] = {u"_YEAR2",  u"_YEAR4",      u"_ALPHASHORTMONTH", u"_ALPHAMONTH", u"_SHORTMONTH",
-                                u"_MONTH",  u"_SHORTDAY",   u"_DAY",             nullptr};
-    const char16_t* values[] = {year2,      year4,          GetText(ShortMonthKeys[month - 1]),
-                                GetText(LongMonthKeys[month - 1]),                  monthPlain,
-                                month2,     dayPlain,       day2,                nullptr};
+    // Longer tokens first where one begins another.
+    const char16_t* tokens[] = {u"_YEAR2", u"_YEAR4", u"_ALPHASHORTMONTH", u"_ALPHAMONTH",
+                                u"_SHORTMONTH", u"_MONTH", u"_SHORTDAY", u"_DAY", nullptr};
+    const char16_t* values[] = {year2, year4, GetText(ShortMonthKeys[month - 1]), GetText(LongMonthKeys[month - 1]),
+                                monthPlain, month2, dayPlain, day2, nullptr};
     if (ReplaceTokens(dateTemplate, tokens, values, out.dest, out.capacity) == nullptr) out.dest[0] = 0;
     return out.dest;
 }
@@ -371,10 +368,6 @@ const char16_t* CTextManager::FormatDate(int style, int year, int month, int day
 {
     if (style < 0 || style > 3) return nullptr;
     return FormatDateTemplate(GetText(DateTemplateKeys[style]), year, month, day, dest, capacity);
-}
-
-namespace {
-constexpr std::int64_t MaxPlainTimeValue = 999;
 }
 
 const char16_t* CTextManager::FormatTimeTemplate(const char16_t* timeTemplate, std::int64_t hours,
