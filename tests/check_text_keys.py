@@ -17,6 +17,8 @@ import sys
 
 LANGUAGES = ["ENG", "FRE", "GER", "ITA", "SPA", "POL"]
 KEY_LITERAL = re.compile(r'u"((?:[^"\\]|\\.)*)"_tk')
+# A lookup with a plain literal escapes this check.
+PLAIN_LOOKUP = re.compile(r'\bGetText(?:InLanguage)?\(\s*u"(?:[^"\\]|\\.)*"(?!_tk)')
 TOKEN = re.compile(r"_[A-Z][A-Z0-9_]*")
 SOURCE_SUFFIXES = (".cpp", ".h", ".hpp", ".inl")
 SKIPPED_FOLDERS = {"tests", "fuzz", "bench", ".git", "scripts", "cmake", "data"}
@@ -129,7 +131,7 @@ def check_locale_text(key, texts, problems):
                 problems.append("%s: multiplier %r is not a positive number" % (where, value))
 
 
-def used_keys(root):
+def used_keys(root, problems):
     """{key: first place of use} of every _tk literal below root."""
     keys = {}
     for folder, subfolders, files in os.walk(root):
@@ -142,8 +144,11 @@ def used_keys(root):
             path = os.path.join(folder, name)
             with open(path, encoding="utf-8", errors="replace") as f:
                 for number, line in enumerate(f, 1):
+                    place = "%s:%d" % (os.path.relpath(path, root), number)
                     for key in KEY_LITERAL.findall(line):
-                        keys.setdefault(key, "%s:%d" % (os.path.relpath(path, root), number))
+                        keys.setdefault(key, place)
+                    if PLAIN_LOOKUP.search(line):
+                        problems.append("%s: key literal without _tk" % place)
     return keys
 
 
@@ -170,7 +175,7 @@ def run(root, file_path, families_path, scan_sources):
     entries = parse_file(file_path, problems)
     check_texts(entries, problems)
     if scan_sources:
-        needed = used_keys(root)
+        needed = used_keys(root, problems)
         needed.update(family_keys(families_path, problems))
         for key, place in sorted(needed.items()):
             if key not in entries:

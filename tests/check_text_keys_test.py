@@ -72,6 +72,11 @@ class KeyCheckTest(unittest.TestCase):
         self.assertFault(self.run_check(SOUND_LINES, families="Database.Division.%02d 1 2\n"),
                          "key Database.Division.02 is missing")
 
+    def test_plain_literal_lookup(self):
+        self.assertFault(self.run_check(SOUND_LINES, source=SOURCE + 'm->GetText(u"Database.Folder");\n'),
+                         "key literal without _tk")
+        self.assertEqual(self.run_check(SOUND_LINES, source=SOURCE + 'm->GetText(key.c_str());\n'), [])
+
     def test_repeated_key_blanks_and_line_ends(self):
         self.assertFault(self.run_check(SOUND_LINES + ["Database.Folder|a|b|c|d|e|f"]), "repeats")
         self.assertFault(self.run_check(SOUND_LINES + ["Pad|a |b|c|d|e|f"]), "leading or trailing blanks")
