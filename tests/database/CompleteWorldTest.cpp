@@ -253,3 +253,24 @@ TEST_F(SampleWorldTest, ManagersGetTheirIdsAfterEveryFileIsRead)
     }
     EXPECT_EQ(world_->GetPersonCount(), managers);
 }
+
+TEST(CompleteWorld, FullSizeDatabaseLoadsAndSavesByteForByte)
+{
+    const std::u16string full = testing_support::BinaryPath(u"generated\\full");
+    if (!platform::FileExists(platform::JoinPath(full, u"Country1.sav"))) GTEST_SKIP() << "target tr_full_database not built";
+    ScratchBase base;
+    database_testing::CopySampleDatabase(base.DatabasePath(u""));
+    for (const std::u16string& name : platform::ListFolder(full)) {
+        std::vector<std::uint8_t> bytes;
+        platform::ReadWholeFile(platform::JoinPath(full, name), bytes);
+        testing_support::WriteBytes(base.DatabasePath(name), bytes);
+    }
+    GetWorldList().Clear();
+    MessageCapture messages;
+    TCompleteWorld* world = GetWorldList().CreateCompleteWorld();
+    ASSERT_TRUE(world->LoadWorld(u"Database"));
+    EXPECT_TRUE(messages.Messages().empty());
+    const auto original = ReadDatabase(*world);
+    EXPECT_EQ(SaveAndRead(*world), original);
+    GetWorldList().Clear();
+}

@@ -266,3 +266,45 @@ TEST_F(CountryFileTest, WithoutACountrySectionNothingIsConverted)
     ASSERT_TRUE(ReadText("%INDEX%VERSION\r\n1\r\n%INDEXEND%VERSION\r\n", file));
     EXPECT_EQ(England().GetLeagueRating(1), 33);
 }
+
+namespace {
+
+// A summary of the settings every layout holds, after conversion.
+std::string Settings(const TCountry& c)
+{
+    std::string text = testing_support::Narrow(c.GetFederationName()) + "|" + testing_support::Narrow(c.GetNotes()) +
+                       "|" + testing_support::Narrow(c.GetLongText());
+    for (int value : {int(c.GetAverageRating()), int(c.GetInvertedOption()), int(c.GetLanguage(0)),
+                      int(c.GetLanguageShare(0)), int(c.GetContinentalTitles()), int(c.GetWorldCupFinals()),
+                      int(c.GetHairColourMask()), int(c.GetFaceMask()[0]), int(c.GetAverageHeight()),
+                      int(c.GetNationalCupType()), int(c.GetPersonBirth().GetDayNumber())}) {
+        text += "|" + std::to_string(value);
+    }
+    for (int level = 0; level < 5; ++level) text += "|" + std::to_string(c.GetLevelRelegationRule(level));
+    return text;
+}
+
+}  // namespace
+
+TEST_F(CountryFileTest, GeneratedOldLayoutsConvertToTheNewestOne)
+{
+    const std::u16string folder = testing_support::BinaryPath(u"generated\\fixtures");
+    if (!platform::FileExists(platform::JoinPath(folder, u"Country21_2007-26.sav"))) GTEST_SKIP() << "fixtures not generated";
+    const auto settingsOf = [&](const std::u16string& name) {
+        TearDown();
+        SetUp();
+        CIndexTextFile file;
+        MessageCapture messages;
+        EXPECT_TRUE(file.OpenRead(platform::JoinPath(folder, name)));
+        EXPECT_TRUE(ReadCountrySections(*world_->GetCountry(21), file)) << testing_support::Narrow(name);
+        EXPECT_TRUE(messages.Messages().empty()) << testing_support::Narrow(name);
+        // Tie-break rule 1 of the files before 2007-15 means 4.
+        const bool old = name < u"Country21_2007-15" || name == u"Country21_v1.sav";
+        EXPECT_EQ(world_->GetCountry(21)->GetLevelSortRule(0), old ? 4 : 1) << testing_support::Narrow(name);
+        return Settings(*world_->GetCountry(21));
+    };
+    const std::string newest = settingsOf(u"Country21_2007-26.sav");
+    for (const std::u16string& name : platform::ListFolder(folder)) {
+        if (name.starts_with(u"Country21_")) EXPECT_EQ(settingsOf(name), newest) << testing_support::Narrow(name);
+    }
+}
