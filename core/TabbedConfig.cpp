@@ -99,28 +99,27 @@ bool CTabbedConfig::LoadFrom(CIndexTextFile& file)
     if (!file.ReadString(line, MaxLineLength + 1)) return false;
     char16_t* fields[MaxFields];
     const int fieldCount = SplitText(line, u'\t', fields, MaxFields);
-    std::vector<int> columnLanguages(fieldCount, NotALanguage);
-    int extraColumn = 0;
+    std::vector<Column> columns(fieldCount);
+    int extraColumns = 0;
     for (int i = 1; i < fieldCount; ++i) {
-        columnLanguages[i] = HeadingLanguage(fields[i]);
-        if (columnLanguages[i] != NotALanguage) continue;
-        SetColumnName(extraColumn, fields[i]);
-        columnLanguages[i] = NotALanguage - 1 - extraColumn++;
+        columns[i].language = HeadingLanguage(fields[i]);
+        if (columns[i].language != NotALanguage) continue;
+        columns[i].extra = extraColumns++;
+        SetColumnName(columns[i].extra, fields[i]);
     }
-    while (file.ReadString(line, MaxLineLength + 1)) ReadRow(line, columnLanguages, fieldCount);
+    while (file.ReadString(line, MaxLineLength + 1)) ReadRow(line, columns);
     return true;
 }
 
-// columnLanguages holds a database language, or -2 - n for extra column n.
-void CTabbedConfig::ReadRow(char16_t* line, const std::vector<int>& columnLanguages, int fieldCount)
+void CTabbedConfig::ReadRow(char16_t* line, const std::vector<Column>& columns)
 {
     char16_t* fields[MaxFields];
-    if (SplitText(line, u'\t', fields, MaxFields) != fieldCount) return;
+    if (SplitText(line, u'\t', fields, MaxFields) != static_cast<int>(columns.size())) return;
     TTabbedConfigRecord* row = AddRecord(ParseId(fields[0]));
     if (row == nullptr) return;
-    for (int i = 1; i < fieldCount; ++i) {
-        if (columnLanguages[i] >= 0) row->SetText(columnLanguages[i], fields[i]);
-        else row->SetColumn(NotALanguage - 1 - columnLanguages[i], fields[i]);
+    for (std::size_t i = 1; i < columns.size(); ++i) {
+        if (columns[i].language != NotALanguage) row->SetText(columns[i].language, fields[i]);
+        else row->SetColumn(columns[i].extra, fields[i]);
     }
 }
 

@@ -50,8 +50,15 @@ public:
     int CountColumnNames() const;
 
 private:
+    // What a column of the file holds: a database language, or (language
+    // -1) an extra column, ignored from index 16 on.
+    struct Column {
+        int language = -1;
+        int extra = -1;
+    };
+
     bool LoadFrom(CIndexTextFile& file);
-    void ReadRow(char16_t* line, const std::vector<int>& columnLanguages, int fieldCount);
+    void ReadRow(char16_t* line, const std::vector<Column>& columns);
     int WrittenColumnCount() const;
 
     std::vector<std::unique_ptr<TTabbedConfigRecord>> rows_;
