@@ -4,12 +4,12 @@
 // database. It is built from "Database\Countries.sav", filled from the
 // country files and saved back to them.
 //
-// Names of other parts of the program for the operations here:
+// Other parts of the program know some operations here by other names:
 // ImportAssessment and ExportAssessment are ReadAssessment and
-// WriteAssessment; ResetForLegal is TCountry::ClearLegalData; GrowClubTables
-// is TCountry::ResizePoolToDefault; SetCupWinner and SetCupFinalist are
-// MarkCupWinner and MarkCupFinalist; GetQaroRanking is the world ranking.
-
+// WriteAssessment; MarkCupWinner and MarkCupFinalist are the country's
+// SetCupWinner and SetCupFinalist; GrowClubTables is the country's
+// ResizePoolToDefault; GetQaroRanking is the country's world ranking.
+// ResetForLegal (the country's ClearLegalData) arrives with the squads.
 #include <cstdint>
 #include <functional>
 #include <map>

@@ -29,11 +29,6 @@ constexpr std::u16string_view ManagerSection = u"MANAGER";
 constexpr std::uint32_t NationalTeamSectionNumber = 65535;
 constexpr int CompetitionPartClubs = 8;
 
-constexpr std::uint32_t Version(std::uint32_t major, std::uint32_t minor)
-{
-    return MakeDatabaseVersion(major, minor);
-}
-
 // A club section's own version and, from 2007-18 on, its unique id and
 // names, taken from the staged lines until the club reader exists.
 struct TClubSectionHead {
@@ -70,7 +65,7 @@ TClubSectionHead ReadClubHead(const TStagedSection& section)
     const auto lines = SplitLines(section.GetText(), 5);
     if (lines.size() < 5 || lines[0] != u"%INDEX%VERSION" || lines[2] != u"%INDEXEND%VERSION") return head;
     head.version = ParseDecimal(lines[1]);
-    if (head.version < Version(0x2007, 18)) return head;
+    if (head.version < MakeDatabaseVersion(0x2007, 18)) return head;
     head.uniqueId = ParseDecimal(lines[3]);
     std::u16string_view rest = lines[4];
     for (std::u16string& name : head.names) {
@@ -126,7 +121,7 @@ public:
     }
 
 private:
-    bool AtLeast(std::uint32_t major, std::uint32_t minor) const { return version_ >= Version(major, minor); }
+    bool AtLeast(std::uint32_t major, std::uint32_t minor) const { return version_ >= MakeDatabaseVersion(major, minor); }
     std::uint32_t Major() const { return version_ >> 16; }
 
     bool Fail(TextKey key, std::u16string_view section, std::int32_t count = 0)
