@@ -1,6 +1,7 @@
 #include "archive/PackedData.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
@@ -163,8 +164,7 @@ private:
             if (i - c >= Window) break;
             const std::uint8_t* there = in_.data() + c;
             if (here[best.length] == there[best.length]) {
-                std::size_t length = 0;
-                while (length < limit && here[length] == there[length]) ++length;
+                const std::size_t length = MatchLength(here, there, limit);
                 if (length > best.length) {
                     best = {length, i - c};
                     if (length == limit) break;
@@ -173,6 +173,28 @@ private:
             candidate = chain_[c & (ChainSize - 1)];
         }
         return best;
+    }
+
+    // Compares eight bytes at a time; the first differing byte ends it.
+    static std::size_t MatchLength(const std::uint8_t* a, const std::uint8_t* b, std::size_t limit)
+    {
+        std::size_t length = 0;
+        while (length + 8 <= limit) {
+            std::uint64_t x, y;
+            std::memcpy(&x, a + length, 8);
+            std::memcpy(&y, b + length, 8);
+            if (x != y) {
+                const std::uint64_t diff = x ^ y;
+                if constexpr (std::endian::native == std::endian::little) {
+                    return length + static_cast<std::size_t>(std::countr_zero(diff)) / 8;
+                } else {
+                    return length + static_cast<std::size_t>(std::countl_zero(diff)) / 8;
+                }
+            }
+            length += 8;
+        }
+        while (length < limit && a[length] == b[length]) ++length;
+        return length;
     }
 
     static bool IsUsable(const Match& match)
