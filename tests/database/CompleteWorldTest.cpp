@@ -274,3 +274,36 @@ TEST(CompleteWorld, FullSizeDatabaseLoadsAndSavesByteForByte)
     EXPECT_EQ(SaveAndRead(*world), original);
     GetWorldList().Clear();
 }
+
+TEST(CountriesFile, TheShippedListNamesEveryCountry)
+{
+    ScratchBase base;
+    base.WriteDatabaseFile(u"Countries.sav", "");
+    std::vector<std::uint8_t> bytes;
+    ASSERT_TRUE(platform::ReadWholeFile(testing_support::SourcePath(u"data\\Database\\Countries.sav"), bytes));
+    testing_support::WriteBytes(base.DatabasePath(u"Countries.sav"), bytes);
+    MessageCapture messages;
+    auto world = base.BuildWorld();
+    EXPECT_TRUE(messages.Messages().empty());
+    // Continents run in blocks of ids: Europe, South and North America,
+    // Africa, Asia, Oceania, then Gibraltar and Greenland.
+    const auto continentOf = [](int id) {
+        if (id <= 51 || id == 205) return 0;
+        if (id <= 61) return 1;
+        if (id <= 96 || id == 206) return 2;
+        if (id <= 148) return 3;
+        if (id <= 193) return 4;
+        if (id <= 204) return 5;
+        return -1;
+    };
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
+        const TCountry& country = *world->GetCountry(id);
+        for (int language = 0; language < TCountry::LanguageCount; ++language) {
+            ASSERT_NE(country.GetNameInLanguage(language)[0], 0) << id;
+            ASSERT_EQ(std::u16string(country.GetAbbreviationInLanguage(language)).size(), 3u) << id;
+        }
+        EXPECT_NE(country.GetLanguage(0), 0) << id;
+        if (id == 207) continue;
+        EXPECT_EQ(country.GetContinent(), continentOf(id)) << id;
+    }
+}

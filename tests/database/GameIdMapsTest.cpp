@@ -69,6 +69,12 @@ TEST_F(GameIdMapsTest, GameIdsFollowTheClubOrderWhenKeysAreEqual)
     EXPECT_EQ(maps.GetExportClubId(0x00CF0001), 0u);
 }
 
+TEST_F(GameIdMapsTest, CountriesSortByNameInTheDatabaseLanguage)
+{
+    EXPECT_TRUE(CompareCountriesByName(10, 9)) << "Land 10 before Land 9";
+    EXPECT_FALSE(CompareCountriesByName(9, 10));
+}
+
 TEST_F(GameIdMapsTest, IdListLines)
 {
     AddClub(5, 2, u"Two");
