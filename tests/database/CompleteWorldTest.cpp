@@ -4,6 +4,7 @@
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
+#include "core/TextTools.h"
 #include "database/CountryFile.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
@@ -306,4 +307,21 @@ TEST(CountriesFile, TheShippedListNamesEveryCountry)
         if (id == 207) continue;
         EXPECT_EQ(country.GetContinent(), continentOf(id)) << id;
     }
+}
+
+TEST_F(SampleWorldTest, SaveReportsEachCountryToItsProgress)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    std::vector<int> ids;
+    std::u16string fourteenth;
+    EXPECT_EQ(world_->SaveWorld([&](int id, std::u16string_view line) {
+        ids.push_back(id);
+        if (id == 14) fourteenth = line;
+    }),
+              0);
+    EXPECT_EQ(ids.size(), static_cast<std::size_t>(TCompleteWorld::LastCountryId));
+    const std::u16string expected =
+        ReplaceTokens(CTextManager::Instance()->GetText(u"Database.CompleteWorld.WriteDBAction"_tk),
+                      {{u"_PHASE", u"1"}, {u"_COUNTRY", world_->GetCountry(14)->GetName()}});
+    EXPECT_EQ(fourteenth, expected);
 }

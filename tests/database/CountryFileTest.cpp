@@ -309,3 +309,38 @@ TEST_F(CountryFileTest, GeneratedOldLayoutsConvertToTheNewestOne)
         EXPECT_EQ(settingsOf(name), newest) << testing_support::Narrow(name);
     }
 }
+
+TEST_F(CountryFileTest, BeforeTwoThousandSevenEighteenUniqueIdsRestart)
+{
+    CIndexTextFile file;
+    England().SetNextUniqueClubId(0x000E0099);
+    England().SetFlag(3, true);
+    ASSERT_TRUE(ReadText("%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329681\r\n%INDEXEND%VERSION\r\n1\r\n"
+                         "%INDEXEND%COUNTRY\r\n",
+                         file));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersion(), MakeDatabaseVersion(0x2007, 17));
+    EXPECT_EQ(England().GetNextUniqueClubId(), 0x000E0001u);
+    EXPECT_EQ(England().GetFlags(), 0u);
+}
+
+TEST_F(CountryFileTest, RatingsOfFilesBeforeTwoThousandSeven)
+{
+    ASSERT_TRUE(ReadFixture(u"Country14-2006.sav"));
+    const int expected[] = {75, 67, 61, 56, 51, 42, 34, 22, 15, 7};
+    for (int level = 0; level < 10; ++level) EXPECT_EQ(England().GetLeagueRating(level), expected[level]) << level;
+    // Only five level rows: the sixth keeps its default.
+    EXPECT_EQ(England().GetLevelRelegationRule(5), 0);
+}
+
+TEST_F(CountryFileTest, OldThirdsOfTheRatingAreCappedAtOneHundred)
+{
+    for (const auto& [stored, expected] : {std::pair{30, 90}, std::pair{40, 100}, std::pair{86, 100}}) {
+        // The settings of a 0x2005 file up to its rating line.
+        std::string text = "%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537198595\r\n%INDEXEND%VERSION\r\n%INDEX%COUNTRY_MIST\r\n";
+        for (int line = 0; line < 3 + 2 + 1 + 2 + 2 + 2 + 6 + 6 + 5 * 7 + 5 + 7 + 1 + 1 + 2 + 6 + 1 + 2; ++line) text += "0\r\n";
+        text += std::to_string(stored) + "\r\n%INDEXEND%COUNTRY_MIST\r\n%INDEXEND%COUNTRY\r\n";
+        CIndexTextFile file;
+        ASSERT_TRUE(ReadText(text, file));
+        EXPECT_EQ(England().GetAverageRating(), expected) << stored;
+    }
+}

@@ -1,0 +1,258 @@
+#include "database/DatabaseSnapshot.h"
+
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "archive/MireloBig.h"
+#include "archive/PackedData.h"
+#include "core/TextManager.h"
+#include "core/TextTools.h"
+#include "platform/Platform.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+using testing_support::MessageCapture;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+std::u16string Message(TextKey key, TokenList tokens = {})
+{
+    return ReplaceTokens(CTextManager::Instance()->GetText(key), tokens);
+}
+
+// Stands in for the progress dialog: runs the work on a thread of its own
+// and records what the work told it.
+class RecordingProgress : public ILongtimeProgress {
+public:
+    struct Record {
+        std::vector<std::u16string> captions, lines1, lines2;
+        std::vector<bool> visible;
+        int maximum = -1;
+        int position = 0;
+        bool cancel = false;
+    };
+    explicit RecordingProgress(Record& record) : r_(record) {}
+
+    void SetCaption(std::u16string_view text) override { r_.captions.emplace_back(text); }
+    void SetLine1(std::u16string_view text) override { r_.lines1.emplace_back(text); }
+    void SetLine2(std::u16string_view text) override { r_.lines2.emplace_back(text); }
+    void SetVisible(bool visible) override { r_.visible.push_back(visible); }
+    void SetCancelAllowed(bool) override {}
+    void SetRange(int, int maximum) override { r_.maximum = maximum; }
+    void SetPos(int position) override { r_.position = position; }
+    int GetPos() const override { return r_.position; }
+    bool IsCancelRequested() const override { return r_.cancel; }
+    int RunModal(const std::function<void()>& work) override
+    {
+        std::thread worker(work);
+        worker.join();
+        return 1;
+    }
+
+private:
+    Record& r_;
+};
+
+class DatabaseSnapshotTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+            testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+        previousBase_ = platform::GetBaseFolder();
+        platform::SetBaseFolder(source.Path());
+    }
+    void TearDown() override { platform::SetBaseFolder(previousBase_); }
+
+    // Every listed file below base, in folders named as the program names
+    // them; one missing, one empty, one of one byte, one too large to pack.
+    static void FillBase(const std::u16string& base, unsigned salt)
+    {
+        ASSERT_TRUE(platform::CreateFolders(platform::JoinPath(base, u"Database")));
+        ASSERT_TRUE(platform::CreateFolders(platform::JoinPath(base, u"Script")));
+        const auto& list = CDatabaseSnapshot::GetFileList();
+        for (std::size_t k = 0; k < list.size(); ++k) {
+            if (k == MissingIndex) continue;
+            std::string content = "%INDEX%FILE " + std::to_string(k * salt) + "\r\nName=" +
+                                  testing_support::Narrow(list[k]) + "\r\n%INDEXEND%FILE\r\n";
+            if (k == EmptyIndex) content.clear();
+            if (k == OneByteIndex) content = "1";
+            if (k == LargeIndex) content.assign(0xF00000 + 7, static_cast<char>('a' + salt % 20));
+            WriteBytes(platform::JoinPath(base, DiskName(list[k])), content);
+        }
+    }
+
+    static std::u16string DiskName(std::u16string name)
+    {
+        if (name.starts_with(u"database\\")) name.replace(0, 8, u"Database");
+        if (name.starts_with(u"script\\")) name.replace(0, 6, u"Script");
+        return name;
+    }
+
+    CDatabaseSnapshot MakeSnapshot() { return CDatabaseSnapshot(std::make_unique<RecordingProgress>(progress), Save()); }
+
+    CDatabaseSnapshot::SaveStep Save()
+    {
+        return [this] { ++saves; };
+    }
+
+    static constexpr std::size_t MissingIndex = 7, EmptyIndex = 3, OneByteIndex = 225, LargeIndex = 208;
+    TempFolder source;
+    TempFolder other;
+    MessageCapture messages;
+    RecordingProgress::Record progress;
+    int saves = 0;
+
+private:
+    std::u16string previousBase_;
+};
+
+TEST_F(DatabaseSnapshotTest, FileListHasTheFixedEntriesInOrder)
+{
+    const auto& list = CDatabaseSnapshot::GetFileList();
+    ASSERT_EQ(list.size(), 252u);
+    EXPECT_EQ(list[0], u"database\\Assessment.sav");
+    EXPECT_EQ(list[1], u"database\\Countries.sav");
+    EXPECT_EQ(list[2], u"database\\Country1.sav");
+    EXPECT_EQ(list[3], u"database\\Country10.sav");
+    EXPECT_EQ(list[113], u"database\\Country2.sav");
+    EXPECT_EQ(list[208], u"database\\Country99.sav");
+    EXPECT_EQ(list[209], u"database\\Master.dat");
+    EXPECT_EQ(list[225], u"script\\cupAlloc.txt");
+    EXPECT_EQ(list[227], u"script\\InDoor.txt");
+    EXPECT_EQ(list[228], u"script\\ConfedCup.txt");
+    EXPECT_EQ(list[251], u"script\\Youth5.txt");
+}
+
+TEST_F(DatabaseSnapshotTest, CreateThenRestoreGivesEveryListedFileBackByteIdentical)
+{
+    FillBase(source.Path(), 1);
+    const std::u16string archive = source.File(u"snap.dbs");
+    CDatabaseSnapshot create = MakeSnapshot();
+    create.Create(archive);
+    EXPECT_TRUE(create.HasSucceeded());
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(progress.visible, (std::vector<bool>{false, true}));
+    EXPECT_EQ(progress.captions.back(), Message(u"Assistant.DatabaseSnapshot.CreateTitle"_tk));
+    EXPECT_EQ(progress.maximum, 252);
+    EXPECT_EQ(progress.lines2.size(), 252u);
+    const auto& list = CDatabaseSnapshot::GetFileList();
+    const std::u16string missing = platform::JoinPath(source.Path(), list[MissingIndex]);
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Message(u"Database.Big.ErrorOpen"_tk, {{u"_FILE_NAME", missing}})});
+
+    CMireloBig big;
+    ASSERT_TRUE(big.Open(archive, true));
+    ASSERT_EQ(big.GetCount(), 251);
+    for (int k = 0, entry = 0; k < 252; ++k) {
+        if (k != static_cast<int>(MissingIndex)) EXPECT_EQ(big.GetEntry(entry++).name, testing_support::Narrow(list[k]));
+    }
+    EXPECT_EQ(big.GetEntry(list[LargeIndex]).unpackedSize, 0u);
+    EXPECT_EQ(big.GetEntry(list[LargeIndex]).size, 0xF00000u + 7);
+    EXPECT_EQ(big.GetEntry(list[EmptyIndex]).size, 0u);
+    EXPECT_GT(big.GetEntry(list[OneByteIndex]).unpackedSize, 0u);
+    big.Close();
+
+    // A second snapshot of the same files is the same archive.
+    const std::u16string again = source.File(u"again.dbs");
+    MakeSnapshot().Create(again);
+    EXPECT_TRUE(ReadBytes(again) == ReadBytes(archive));
+
+    // Restoring into a base full of other files brings back every stored
+    // file and leaves the missing one alone.
+    FillBase(other.Path(), 3);
+    WriteBytes(platform::JoinPath(other.Path(), DiskName(list[MissingIndex])), std::string("stays"));
+    platform::SetBaseFolder(other.Path());
+    messages.Clear();
+    CDatabaseSnapshot restore = MakeSnapshot();
+    restore.Restore(archive);
+    EXPECT_TRUE(restore.HasSucceeded());
+    EXPECT_EQ(messages.Messages(), std::vector<std::u16string>{Message(
+                                       u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", list[MissingIndex]}})});
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        if (k == MissingIndex) continue;
+        ASSERT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[k]))) ==
+                    ReadBytes(platform::JoinPath(source.Path(), DiskName(list[k]))))
+            << testing_support::Narrow(list[k]);
+    }
+    EXPECT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[MissingIndex]))) ==
+                testing_support::Bytes("stays"));
+}
+
+TEST_F(DatabaseSnapshotTest, DamagedEntryMakesTheRestoreWriteNothing)
+{
+    FillBase(source.Path(), 1);
+    const std::u16string archive = source.File(u"snap.dbs");
+    MakeSnapshot().Create(archive);
+    const auto& list = CDatabaseSnapshot::GetFileList();
+    {
+        // The last entry's packed header announces one byte too many.
+        CMireloBig big;
+        ASSERT_TRUE(big.Open(archive, false));
+        Bytes block;
+        ASSERT_TRUE(big.ReadEntry(big.FindIndex(list.back()), block, false));
+        ASSERT_TRUE(IsPacked(block));
+        block[4] = static_cast<std::uint8_t>(block[4] + 1);
+        ASSERT_TRUE(big.ImportData(list.back(), block, false));
+        ASSERT_TRUE(big.Close());
+    }
+    FillBase(other.Path(), 3);
+    platform::SetBaseFolder(other.Path());
+    messages.Clear();
+    const Bytes before = ReadBytes(platform::JoinPath(other.Path(), DiskName(list[0])));
+    CDatabaseSnapshot restore = MakeSnapshot();
+    restore.Restore(archive);
+    EXPECT_FALSE(restore.HasSucceeded());
+    EXPECT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[0]))) == before);
+    EXPECT_EQ(messages.Messages().back(), Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archive}}));
+}
+
+TEST_F(DatabaseSnapshotTest, NonArchiveIsReportedInvalidThenNotFound)
+{
+    const std::u16string archive = source.File(u"not-an-archive.dbs");
+    WriteBytes(archive, std::string("this is no archive at all"));
+    CDatabaseSnapshot restore = MakeSnapshot();
+    restore.Restore(archive);
+    EXPECT_FALSE(restore.HasSucceeded());
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    EXPECT_EQ(messages.Messages()[0], Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archive}}));
+    EXPECT_EQ(messages.Messages()[1], Message(u"Dialog.FileNotFound"_tk, {{u"_FILE_NAME", archive}}));
+}
+
+TEST_F(DatabaseSnapshotTest, SaveRunsEvenWhenTheArchiveCannotBeCreated)
+{
+    const std::u16string archive = source.File(u"no such folder\\snap.dbs");
+    CDatabaseSnapshot create = MakeSnapshot();
+    create.Create(archive);
+    EXPECT_EQ(saves, 1);
+    EXPECT_FALSE(create.HasSucceeded());
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Message(u"Database.Big.ErrorCreate"_tk, {{u"_FILE_NAME", archive}})});
+}
+
+TEST_F(DatabaseSnapshotTest, CancelledOrFailedCreateKeepsTheEarlierSnapshot)
+{
+    FillBase(source.Path(), 1);
+    const std::u16string archive = source.File(u"snap.dbs");
+    WriteBytes(archive, std::string("earlier snapshot"));
+    progress.cancel = true;
+    CDatabaseSnapshot cancelled = MakeSnapshot();
+    cancelled.Create(archive);
+    EXPECT_FALSE(cancelled.HasSucceeded());
+    EXPECT_TRUE(ReadBytes(archive) == testing_support::Bytes("earlier snapshot"));
+
+    progress.cancel = false;
+    platform::FailWritesAfter(40);
+    CDatabaseSnapshot failed = MakeSnapshot();
+    failed.Create(archive);
+    platform::FailWritesAfter(0);
+    EXPECT_FALSE(failed.HasSucceeded());
+    EXPECT_TRUE(ReadBytes(archive) == testing_support::Bytes("earlier snapshot"));
+    EXPECT_EQ(platform::ListFolder(source.Path()).size(), 3u);  // Database, Script, snap.dbs
+}
+
+}  // namespace
