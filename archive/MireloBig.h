@@ -37,6 +37,8 @@ public:
     bool Create(std::u16string_view path);
     // False when the changes could not be committed; the old file then stays.
     bool Close();
+    // Closes without committing anything: the archive file stays as it was.
+    void Discard() { Forget(); }
 
     bool IsOpen() const { return file_.IsOpen(); }
     bool IsReadOnly() const { return readOnly_; }

@@ -149,7 +149,8 @@ TEST_F(DatabaseSnapshotTest, CreateThenRestoreGivesEveryListedFileBackByteIdenti
     ASSERT_TRUE(big.Open(archive, true));
     ASSERT_EQ(big.GetCount(), 251);
     for (int k = 0, entry = 0; k < 252; ++k) {
-        if (k != static_cast<int>(MissingIndex)) EXPECT_EQ(big.GetEntry(entry++).name, testing_support::Narrow(list[k]));
+        if (k == static_cast<int>(MissingIndex)) continue;
+        EXPECT_EQ(big.GetEntry(entry++).name, testing_support::Narrow(list[k]));
     }
     EXPECT_EQ(big.GetEntry(list[LargeIndex]).unpackedSize, 0u);
     EXPECT_EQ(big.GetEntry(list[LargeIndex]).size, 0xF00000u + 7);

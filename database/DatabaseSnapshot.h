@@ -1,0 +1,55 @@
+#pragma once
+// A snapshot of the editable database: every file of a fixed list, stored
+// in one BIG archive under its path relative to the base folder, and
+// restored from it. Creating first saves the loaded world.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/LongtimeOperation.h"
+#include "core/TextKey.h"
+
+class CMireloBig;
+
+class CDatabaseSnapshot : public CLongtimeOperation {
+public:
+    // Saves the loaded world to its files; the program runs its save
+    // operation behind its own progress dialog.
+    using SaveStep = std::function<void()>;
+    static void SetDefaultSaveStep(SaveStep save);
+
+    // The 252 relative paths, in the order of the archive's directory.
+    static const std::vector<std::u16string>& GetFileList();
+
+    CDatabaseSnapshot();
+    CDatabaseSnapshot(std::unique_ptr<ILongtimeProgress> progress, SaveStep save);
+
+    int Create(std::u16string_view archivePath);
+    int Restore(std::u16string_view archivePath);
+    // True only when the last run did everything it had to.
+    bool HasSucceeded() const { return succeeded_; }
+
+protected:
+    void Run() override;
+    void RunCreate();
+    void RunRestore();
+
+private:
+    enum class Mode { None, Create, Restore };
+
+    int Start(Mode mode, std::u16string_view archivePath);
+    bool StoreFiles(CMireloBig& archive);
+    using Contents = std::vector<std::vector<std::uint8_t>>;
+    bool ReadEntries(CMireloBig& archive, Contents& contents, std::vector<bool>& present);
+    bool WriteFiles(const Contents& contents, const std::vector<bool>& present);
+    void ShowStart(TextKey title);
+
+    Mode mode_ = Mode::None;
+    bool succeeded_ = false;
+    std::u16string archivePath_;
+    SaveStep save_;
+};
