@@ -197,9 +197,11 @@ private:
         }
         c_.flags_ = 0;
         if (AtLeast(0x2007, 23)) file_.ReadInt32(c_.flags_);
-        // The completeness line precedes the first nested section.
-        const char16_t* next = file_.PeekLine();
-        if (next != nullptr && !std::u16string_view(next).starts_with(CIndexTextFile::SectionBeginPrefix)) {
+        // The completeness line precedes the first nested section; a read
+        // must never swallow that section's begin line (a comment line in
+        // between hides what follows, so the value is then left unread).
+        const std::u16string_view next = file_.PeekLine() ? file_.PeekLine() : u"";
+        if (!next.empty() && !next.starts_with(CIndexTextFile::SectionBeginPrefix) && !next.starts_with(u";")) {
             c_.staged_.completeness = ReadInt();
         }
     }

@@ -344,3 +344,13 @@ TEST_F(CountryFileTest, OldThirdsOfTheRatingAreCappedAtOneHundred)
         EXPECT_EQ(England().GetAverageRating(), expected) << stored;
     }
 }
+
+TEST_F(CountryFileTest, ACommentBeforeTheFirstSectionHidesNoSection)
+{
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText("%INDEX%COUNTRY\r\n;remark\r\n%INDEX%COMPETITION\r\n0\r\n1\r\n\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"\r\n"
+                         "%INDEXEND%COMPETITION\r\n%INDEXEND%COUNTRY\r\n",
+                         file));
+    EXPECT_EQ(std::u16string(England().GetLeagueLevelNameInLanguage(5, 0)), u"F");
+    EXPECT_EQ(England().GetStagedCompetitions().levelCount, 1);
+}
