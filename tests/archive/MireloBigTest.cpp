@@ -396,4 +396,29 @@ TEST_F(MireloBigTest, ExportReplacesTheDestinationAndImportFileReadsItBack)
     EXPECT_EQ(big.GetErrorText(), Message(u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", u"nothing"}}));
 }
 
+TEST_F(MireloBigTest, WorksInANonAsciiFolderWithCodePageEntryNames)
+{
+    const std::u16string sub = folder.File(u"Archiv \u00C4\u00FC \u017C\u0142");
+    ASSERT_TRUE(platform::CreateFolders(sub));
+    const std::u16string archive = platform::JoinPath(sub, u"\u00DCbersicht.big");
+    const std::u16string name = u"Spieler\\M\u00FCller \u00E9t\u00E9.txt";
+    ASSERT_TRUE(big.Create(archive));
+    ASSERT_TRUE(big.ImportData(name, Text("Mueller"), true));
+    ASSERT_TRUE(big.Close());
+    Bytes packed = ReadBytes(archive);
+    ASSERT_TRUE(Pack(packed));
+    WriteBytes(archive, packed);
+    ASSERT_TRUE(big.Open(archive, false));
+    EXPECT_EQ(big.GetEntry(0).name, "Spieler\\M\xFCller \xE9t\xE9.txt");
+    ASSERT_TRUE(big.ImportData(u"SPIELER\\M\u00FCLLER \u00E9T\u00E9.TXT", Text("replaced"), false));
+    EXPECT_EQ(big.GetCount(), 1);  // same name: only the ASCII letters differ in case
+    ASSERT_TRUE(big.Close());
+    ASSERT_TRUE(big.Open(archive, true));
+    EXPECT_EQ(Entry(name), Text("replaced"));
+    const std::u16string dest = platform::JoinPath(sub, u"\u00E9crit.txt");
+    ASSERT_TRUE(big.ExportFile(0, dest));
+    EXPECT_EQ(ReadBytes(dest), Text("replaced"));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
 }  // namespace
