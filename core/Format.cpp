@@ -87,7 +87,7 @@ void AppendPadded(std::u16string& out, const Spec& spec, std::u16string_view pre
 void AppendInteger(std::u16string& out, Spec spec, const FormatArg& arg)
 {
     const int bits = spec.lengthBits ? spec.lengthBits : (arg.Bits() > 32 ? 64 : 32);
-    std::u16string prefix;
+    std::u16string_view prefix;
     std::uint64_t magnitude = 0;
     unsigned base = 10;
     bool upper = false;
@@ -106,18 +106,23 @@ void AppendInteger(std::u16string& out, Spec spec, const FormatArg& arg)
     case u'o': base = 8; magnitude = RawBits(arg, bits); break;
     default: magnitude = RawBits(arg, bits); break;
     }
-    std::u16string digits;
+    // Digits are produced from the right into a buffer wide enough for a
+    // 64-bit value in octal plus the largest precision we pad to here.
+    constexpr std::size_t kDigits = 96;
+    char16_t buffer[kDigits];
+    std::size_t first = kDigits;
     const char* alphabet = upper ? "0123456789ABCDEF" : "0123456789abcdef";
     do {
-        digits.insert(digits.begin(), static_cast<char16_t>(alphabet[magnitude % base]));
+        buffer[--first] = static_cast<char16_t>(alphabet[magnitude % base]);
         magnitude /= base;
     } while (magnitude);
     if (spec.precision >= 0) {
-        if (spec.precision == 0 && digits == u"0") digits.clear();
-        if (static_cast<int>(digits.size()) < spec.precision) digits.insert(0, spec.precision - digits.size(), u'0');
+        if (spec.precision == 0 && first == kDigits - 1 && buffer[first] == u'0') ++first;
+        const std::size_t wanted = spec.precision < 64 ? static_cast<std::size_t>(spec.precision) : 64;
+        while (kDigits - first < wanted) buffer[--first] = u'0';
         spec.zeroPad = false;
     }
-    AppendPadded(out, spec, prefix, digits);
+    AppendPadded(out, spec, prefix, std::u16string_view(buffer + first, kDigits - first));
 }
 
 void AppendFloat(std::u16string& out, const Spec& spec, double value)
@@ -178,12 +183,9 @@ void AppendConversion(std::u16string& out, const Spec& spec, const FormatArg& ar
     }
 }
 
-}  // namespace
-
-std::u16string FormatArgs(FormatString format, const FormatArg* args, std::size_t count)
+void AppendFormatted(std::u16string& out, FormatString format, const FormatArg* args, std::size_t count)
 {
     const char16_t* text = format.Text();
-    std::u16string out;
     std::size_t next = 0;
     std::size_t i = 0;
     while (text[i]) {
@@ -201,6 +203,14 @@ std::u16string FormatArgs(FormatString format, const FormatArg* args, std::size_
         // A conversion without its argument writes nothing, never garbage.
         if (next < count) AppendConversion(out, spec, args[next++]);
     }
+}
+
+}  // namespace
+
+std::u16string FormatArgs(FormatString format, const FormatArg* args, std::size_t count)
+{
+    std::u16string out;
+    AppendFormatted(out, format, args, count);
     return out;
 }
 
@@ -208,9 +218,13 @@ std::size_t FormatArgsInto(char16_t* dest, std::size_t capacity, FormatString fo
                            std::size_t count)
 {
     if (!dest || capacity == 0) return 0;
-    const std::u16string text = FormatArgs(format, args, count);
-    const std::size_t length = text.size() < capacity ? text.size() : capacity - 1;
-    text.copy(dest, length);
+    // The writers of large files format millions of lines: one buffer per
+    // thread keeps that free of allocations.
+    thread_local std::u16string scratch;
+    scratch.clear();
+    AppendFormatted(scratch, format, args, count);
+    const std::size_t length = scratch.size() < capacity ? scratch.size() : capacity - 1;
+    scratch.copy(dest, length);
     dest[length] = u'\0';
     return length;
 }
