@@ -13,6 +13,7 @@
 
 #include "archive/MireloBig.h"
 #include "archive/PackedData.h"
+#include "database/DatabaseSnapshot.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {
@@ -244,6 +245,48 @@ TEST(CrossCheck, ForeignArchivesWrittenByPythonOpen)
         ASSERT_TRUE(big.Close());
         EXPECT_EQ(ListWithPython(archive, folder.Path()).size(), 3u);
         CheckLayout(ReadBytes(archive));
+    }
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+TEST(CrossCheck, PythonReaderListsAndExtractsASnapshot)
+{
+    LoadTexts();
+    testing_support::MessageCapture messages;
+    TempFolder base;
+    CorpusMaker make;
+    const auto& list = CDatabaseSnapshot::GetFileList();
+    std::vector<Bytes> contents;
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        contents.push_back(k % 50 == 7 ? Bytes{} : make.Text(1 + k * 37));
+        std::u16string disk = list[k];
+        disk[0] = disk[0] == u'd' ? u'D' : u'S';
+        ASSERT_TRUE(platform::CreateFolders(platform::FolderOf(platform::JoinPath(base.Path(), disk))));
+        WriteBytes(platform::JoinPath(base.Path(), disk), contents.back());
+    }
+    const std::u16string previous = platform::GetBaseFolder();
+    platform::SetBaseFolder(base.Path());
+    const std::u16string archive = base.File(u"snapshot.dbs");
+    CDatabaseSnapshot snapshot(nullptr, {});
+    snapshot.Create(archive);
+    platform::SetBaseFolder(previous);
+    ASSERT_TRUE(snapshot.HasSucceeded());
+
+    const auto listed = ListWithPython(archive, base.Path());
+    ASSERT_EQ(listed.size(), list.size());
+    const std::u16string blocks = base.File(u"blocks");
+    ASSERT_TRUE(platform::CreateFolders(blocks));
+    RunCommand(PythonTool("extract " + Quoted(Native(archive)) + " " + Quoted(Native(blocks))));
+    for (const auto& name : platform::ListFolder(blocks)) {
+        const std::u16string path = platform::JoinPath(blocks, name);
+        if (IsPacked(ReadBytes(path))) platform::RenameOver(path, path + u".packed");
+    }
+    RunNodeCodec("unpack", blocks, ".bin.packed", ".bin");
+    for (std::size_t k = 0; k < list.size(); ++k) {
+        EXPECT_EQ(listed[k].name, testing_support::Narrow(list[k]));
+        const std::u16string block =
+            platform::JoinPath(blocks, platform::SystemCodePageToUtf16(std::to_string(k)) + u".bin");
+        EXPECT_TRUE(ReadBytes(block) == contents[k]) << k;
     }
     EXPECT_TRUE(messages.Messages().empty());
 }
