@@ -1,6 +1,5 @@
 #include "core/TextTools.h"
 
-#include <vector>
 
 std::size_t TextLength(const char16_t* text) { return text ? std::char_traits<char16_t>::length(text) : 0; }
 
@@ -37,19 +36,21 @@ char16_t* CopyTextNoQuotes(char16_t* dest, const char16_t* src, std::size_t capa
 namespace {
 
 // The one replacement walk behind every form: at each position the first
-// non-empty token that matches wins; a null replacement keeps the token.
-template <typename Emit>
-void WalkTokens(std::u16string_view src, const std::vector<std::u16string_view>& from,
-                const std::vector<const std::u16string_view*>& to, Emit&& emit)
+// non-empty token that matches wins; a missing replacement keeps the token.
+// tokens(i) gives the i-th token and its replacement (null when kept), and
+// emit takes each piece of output and answers whether to go on.
+template <typename Tokens, typename Emit>
+void WalkTokens(std::u16string_view src, std::size_t count, Tokens&& tokens, Emit&& emit)
 {
     std::size_t i = 0;
     while (i < src.size()) {
         bool replaced = false;
-        for (std::size_t t = 0; t < from.size(); ++t) {
-            if (from[t].empty() || src.compare(i, from[t].size(), from[t]) != 0) continue;
-            if (to[t]) {
-                if (!emit(*to[t])) return;
-                i += from[t].size();
+        for (std::size_t t = 0; t < count; ++t) {
+            const auto [token, replacement] = tokens(t);
+            if (token.empty() || src.compare(i, token.size(), token) != 0) continue;
+            if (replacement) {
+                if (!emit(*replacement)) return;
+                i += token.size();
                 replaced = true;
             }
             break;
@@ -65,22 +66,16 @@ void WalkTokens(std::u16string_view src, const std::vector<std::u16string_view>&
 
 std::u16string ReplaceTokens(std::u16string_view src, TokenList tokens)
 {
-    std::vector<std::u16string_view> from;
-    std::vector<std::u16string_view> targets;
-    from.reserve(tokens.size());
-    targets.reserve(tokens.size());
-    for (const auto& [token, replacement] : tokens) {
-        from.push_back(token);
-        targets.push_back(replacement);
-    }
-    std::vector<const std::u16string_view*> to;
-    for (const auto& target : targets) to.push_back(&target);
     std::u16string out;
     out.reserve(src.size());
-    WalkTokens(src, from, to, [&](std::u16string_view piece) {
-        out += piece;
-        return true;
-    });
+    const auto* list = tokens.begin();
+    WalkTokens(
+        src, tokens.size(),
+        [list](std::size_t t) { return std::pair{list[t].first, &list[t].second}; },
+        [&](std::u16string_view piece) {
+            out += piece;
+            return true;
+        });
     return out;
 }
 
@@ -89,22 +84,23 @@ char16_t* ReplaceTokens(const char16_t* src, const char16_t* const* from, const 
 {
     if (!src || !from || !to || !dest) return nullptr;
     if (capacity == 0) return dest;
-    std::vector<std::u16string_view> fromList;
-    std::vector<std::u16string_view> targets;
-    for (std::size_t i = 0; from[i]; ++i) {
-        fromList.emplace_back(from[i]);
-        targets.emplace_back(to[i] ? std::u16string_view(to[i]) : std::u16string_view{});
-    }
-    std::vector<const std::u16string_view*> toList;
-    for (std::size_t i = 0; i < fromList.size(); ++i) toList.push_back(to[i] ? &targets[i] : nullptr);
+    std::size_t count = 0;
+    while (from[count]) ++count;
+    std::u16string_view replacement;
     std::size_t length = 0;
-    WalkTokens(src, fromList, toList, [&](std::u16string_view piece) {
-        for (char16_t c : piece) {
-            if (length + 1 >= capacity) return false;
-            dest[length++] = c;
-        }
-        return length + 1 < capacity;
-    });
+    WalkTokens(
+        src, count,
+        [&](std::size_t t) {
+            replacement = to[t] ? std::u16string_view(to[t]) : std::u16string_view{};
+            return std::pair{std::u16string_view(from[t]), to[t] ? &replacement : nullptr};
+        },
+        [&](std::u16string_view piece) {
+            for (char16_t c : piece) {
+                if (length + 1 >= capacity) return false;
+                dest[length++] = c;
+            }
+            return length + 1 < capacity;
+        });
     dest[length] = u'\0';
     return dest;
 }
