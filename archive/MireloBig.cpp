@@ -672,12 +672,7 @@ bool CMireloBig::WriteAt(std::int64_t offset, std::span<const std::uint8_t> data
 
 void CMireloBig::MeasureEnd() { dataEnd_ = std::max<std::int64_t>(file_.Size(), 0); }
 
-int CMireloBig::GetHeaderSize() const
-{
-    std::int64_t size = big_directory::HeaderBytes + 3;
-    for (const BigEntry& entry : entries_) size += 9 + static_cast<std::int64_t>(entry.name.size());
-    return static_cast<int>(size);
-}
+int CMireloBig::GetHeaderSize() const { return static_cast<int>(big_directory::HeaderLength(entries_)); }
 
 // ----------------------------------------------------------------- messages
 

@@ -86,6 +86,7 @@ public:
     bool WriteEntryData(int index, std::span<const std::uint8_t> data);
     // Rewrites header and directory, first moving blocks out of their way.
     bool WriteHeader();
+    // 16 + the sum of (9 + name length) + 3; 16 without entries.
     int GetHeaderSize() const;
 
     bool silent = false;
