@@ -206,6 +206,25 @@ TEST_F(MireloBigTest, PackedArchiveOpenedAndClosedUnchangedStaysByteIdentical)
     EXPECT_EQ(Entry(u"b"), Text("bee"));
 }
 
+TEST_F(MireloBigTest, PackedArchiveGrownTooLargeToPackIsCommittedUnpacked)
+{
+    MakeArchive({{u"small", Text("small")}});
+    Bytes packed = ReadBytes(path);
+    ASSERT_TRUE(Pack(packed));
+    WriteBytes(path, packed);
+    ASSERT_TRUE(big.Open(path, false));
+    ASSERT_TRUE(big.ImportData(u"large", Bytes(CMireloBig::PackLimit, 'L'), true));
+    EXPECT_EQ(big.GetEntry(u"large").unpackedSize, 0u);  // too large to pack: stored raw
+    ASSERT_TRUE(big.Close());
+    const Bytes file = ReadBytes(path);
+    EXPECT_FALSE(IsPacked(file));
+    CheckLayout(file);
+    ASSERT_TRUE(big.Open(path, true));
+    EXPECT_EQ(Entry(u"small"), Text("small"));
+    EXPECT_EQ(Entry(u"large").size(), CMireloBig::PackLimit);
+    EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+}
+
 TEST_F(MireloBigTest, ForeignArchivesWithBigEndianSizeOffsetZeroRecordsAndGapsOpen)
 {
     Bytes file = Text("BIGF");
