@@ -163,6 +163,7 @@ private:
             const std::size_t c = static_cast<std::size_t>(candidate);
             if (i - c >= Window) break;
             const std::uint8_t* there = in_.data() + c;
+            const std::int32_t next = chain_[c & (ChainSize - 1)];
             if (here[best.length] == there[best.length]) {
                 const std::size_t length = MatchLength(here, there, limit);
                 if (length > best.length) {
@@ -170,7 +171,7 @@ private:
                     if (length == limit) break;
                 }
             }
-            candidate = chain_[c & (ChainSize - 1)];
+            candidate = next;
         }
         return best;
     }
