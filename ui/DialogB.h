@@ -41,6 +41,8 @@ public:
     void FillComboFromKeyTable(const win::CComboBox& combo, const KeyValue* pairs, std::uint32_t selected);
     static const char16_t* GetComboKeyBySelData(const win::CComboBox& combo, const KeyValue* pairs,
                                                 std::uint32_t defaultValue);
+    // The language names 0..62; index 0 only with withFirst.
+    void FillLanguageCombo(const win::CComboBox& combo, int selected, bool withFirst);
     void FillCountryCombo(const win::CComboBox& combo, std::int32_t selected, int mode);
     void FillCountryList(const win::CListBox& list, std::int32_t selected, int mode);
     static bool IsButtonChecked(const win::CButton& button);

@@ -1,5 +1,6 @@
 // The combo and list box fillers of CDialogB.
 #include "core/TextManager.h"
+#include "database/EnumTexts.h"
 #include "ui/CountryDirectory.h"
 #include "ui/DialogB.h"
 
@@ -90,6 +91,16 @@ const char16_t* CDialogB::GetComboKeyBySelData(const win::CComboBox& combo, cons
     for (const KeyValue* pair = pairs; pair != nullptr && pair->key != nullptr; ++pair)
         if (pair->value == value) return pair->key;
     return nullptr;
+}
+
+void CDialogB::FillLanguageCombo(const win::CComboBox& combo, int selected, bool withFirst)
+{
+    constexpr int LanguageNameCount = 63;
+    FillScope scope(combo, CB_RESETCONTENT);
+    for (int language = withFirst ? 0 : 1; language < LanguageNameCount; ++language) {
+        int index = AddComboItem(combo, GetEnumTexts().GetLanguageName(language), language);
+        if (index >= 0 && language == selected) combo.SetCurSel(index);
+    }
 }
 
 void CDialogB::FillCountryCombo(const win::CComboBox& combo, std::int32_t selected, int mode)

@@ -118,7 +118,6 @@ void CListCtrlEx::BeginRowDrag(int row, POINT client)
     dragging_ = true;
     draggedRow_ = row;
     dropTarget_ = -1;
-    windowUnderCursor_ = Handle();
     ::SetCapture(Handle());
 }
 
@@ -140,13 +139,11 @@ void CListCtrlEx::ContinueRowDrag(POINT client)
         ImageList_DragMove(screen.x, screen.y);
         ImageList_DragShowNolock(FALSE);
     }
-    HWND under = ::WindowFromPoint(screen);
-    if (under != windowUnderCursor_) {
-        MarkDropTarget(-1);
-        windowUnderCursor_ = under;
-    }
+    // Rows can only be dropped within this list; the capture delivers every
+    // move, so the list's own client area decides, whatever lies above it.
+    RECT area = GetClientRect();
     UINT flags = 0;
-    int row = under == Handle() ? HitTest(client, &flags) : -1;
+    int row = ::PtInRect(&area, client) ? HitTest(client, &flags) : -1;
     MarkDropTarget(row >= 0 && (flags & LVHT_ONITEM) != 0 ? row : -1);
     ::UpdateWindow(Handle());
     if (dragImage_.Get() != nullptr) ImageList_DragShowNolock(TRUE);

@@ -44,5 +44,4 @@ private:
     bool dragging_ = false;
     int draggedRow_ = -1;
     int dropTarget_ = -1;
-    HWND windowUnderCursor_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "ui/SelectColour.h"
 
 #include "core/Format.h"
+#include "core/TabbedConfig.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"
 
@@ -22,6 +23,23 @@ void CSelectColour::FillFromRows(const std::vector<Row>& rows, std::uint32_t sel
     }
     SetRedraw(true);
     Invalidate();
+}
+
+void CSelectColour::FillFromTable(const CTabbedConfig& table, std::uint32_t selectedId, int colourColumn,
+                                  int secondColumn)
+{
+    std::vector<Row> rows;
+    for (int i = 0; i < table.GetRecordCount(); ++i) {
+        const TTabbedConfigRecord* record = table.GetRecordAt(i);
+        const char16_t* name = record->GetWorldText();
+        auto colour = [record](int column) {
+            return FromRgb(static_cast<std::uint32_t>(record->GetColumnInt(column, 16)));
+        };
+        bool two = secondColumn >= 0;
+        rows.push_back({static_cast<std::uint32_t>(record->GetId()), name != nullptr ? name : u"", colour(colourColumn),
+                        two ? colour(secondColumn) : 0, two});
+    }
+    FillFromRows(rows, selectedId);
 }
 
 int CSelectColour::AddColour(const char16_t* name, const ColourRecord& record)

@@ -9,6 +9,8 @@
 
 #include "win/ComboBox.h"
 
+class CTabbedConfig;
+
 class CSelectColour : public win::CComboBox {
 public:
     struct ColourRecord {
@@ -29,6 +31,10 @@ public:
     void SetShowNumbers(bool show) { showNumbers_ = show; }
     // One item per row; the row whose value equals selected is selected.
     void FillFromRows(const std::vector<Row>& rows, std::uint32_t selected);
+    // One item per table row: its name in the database language, its
+    // colours read as hexadecimal from the given columns (second -1: one
+    // colour), its id as value.
+    void FillFromTable(const CTabbedConfig& table, std::uint32_t selectedId, int colourColumn, int secondColumn);
     // Index of the new item or -1.
     int AddColour(const char16_t* name, const ColourRecord& record);
     std::uint32_t GetItemValue(int item) const;

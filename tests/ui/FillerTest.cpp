@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "database/EnumTexts.h"
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CountryDirectory.h"
@@ -135,6 +136,19 @@ TEST_F(FillerTest, KeyFillersTranslateAndSkipMissingTexts)
     EXPECT_EQ(combo_.GetCurSel(), 0);
     CDialogB::SelectComboByData(combo_, 99);
     EXPECT_EQ(combo_.GetCurSel(), 0);
+}
+
+TEST_F(FillerTest, LanguageNamesWithAndWithoutTheFirst)
+{
+    dialog_.FillLanguageCombo(combo_, 5, true);
+    ASSERT_EQ(combo_.GetCount(), 63);
+    EXPECT_EQ(combo_.GetItemData(5), 5);
+    EXPECT_EQ(combo_.GetCurSel(), 5);
+    EXPECT_EQ(combo_.GetItemText(62), GetEnumTexts().GetLanguageName(62));
+    dialog_.FillLanguageCombo(combo_, 0, false);
+    ASSERT_EQ(combo_.GetCount(), 62);
+    EXPECT_EQ(combo_.GetItemData(0), 1);
+    EXPECT_EQ(combo_.GetCurSel(), -1);
 }
 
 TEST_F(FillerTest, ControlsBecomeMenuItems)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/TabbedConfig.h"
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/ImageCtrl.h"
@@ -131,6 +132,23 @@ TEST_F(SkinnedControlsTest, ColourComboSelectsByValueAndNumbersItsRows)
     EXPECT_EQ(colours.GetItemValue(0), 9u);
     colours.SetCurSel(-1);
     EXPECT_EQ(colours.GetSelectedValue(77), 77u);
+}
+
+TEST_F(SkinnedControlsTest, ColourComboFillsFromATableWithHexColours)
+{
+    CSelectColour colours;
+    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, dialog_));
+    std::string file = "Id\t[English]\t[French]\t[German]\t[Italian]\t[Spanish]\t[Polish]\tFirst\tSecond\r\n"
+                       "4\tRed\tRouge\tRot\tRosso\tRojo\tCzerwony\t#FF0000\t#00FF00\r\n"
+                       "8\tBlue\tBleu\tBlau\tBlu\tAzul\tNiebieski\t0000FF\t#FFFFFF\r\n";
+    CTabbedConfig table;
+    ASSERT_TRUE(table.LoadFromBytes({reinterpret_cast<const std::uint8_t*>(file.data()), file.size()}));
+    colours.FillFromTable(table, 8, 0, 1);
+    ASSERT_EQ(colours.GetCount(), 2);
+    EXPECT_EQ(colours.GetItemValue(0), 4u);
+    EXPECT_EQ(colours.GetSelectedValue(0), 8u);
+    EXPECT_FALSE(colours.SelectByValue(5));
+    EXPECT_EQ(colours.GetCurSel(), 1);
 }
 
 }  // namespace
