@@ -128,10 +128,16 @@ TEST_F(ListCtrlExTest, DragLabelSitsWithItsLowerLeftCornerAtTheCursor)
     EXPECT_EQ(label.GetId(), CDragCtrl::ControlId);
     EXPECT_FALSE(label.IsVisible());
     std::u16string longText(300, u'x');
-    label.Show(longText.c_str());
-    EXPECT_EQ(label.GetText().size(), 127u);
+    // Other tests may move the shared cursor meanwhile: retry until it held still.
     POINT cursor{};
-    ::GetCursorPos(&cursor);
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        POINT before{};
+        ::GetCursorPos(&before);
+        label.Show(longText.c_str());
+        ::GetCursorPos(&cursor);
+        if (before.x == cursor.x && before.y == cursor.y) break;
+    }
+    EXPECT_EQ(label.GetText().size(), 127u);
     ::ScreenToClient(dialog_.Handle(), &cursor);
     RECT place = label.GetWindowRect();
     ::MapWindowPoints(nullptr, dialog_.Handle(), reinterpret_cast<POINT*>(&place), 2);
