@@ -77,12 +77,4 @@ void CDataExchange::Check(int id, bool& value)
     else ::SendMessageW(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void CDataExchange::ComboIndex(int id, int& value)
-{
-    HWND control = Control(id);
-    if (control == nullptr) return;
-    if (saving_) value = static_cast<int>(::SendMessageW(control, CB_GETCURSEL, 0, 0));
-    else ::SendMessageW(control, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
-}
-
 }  // namespace win

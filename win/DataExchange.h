@@ -21,7 +21,6 @@ public:
     void Text(int id, std::u16string& value);
     void Number(int id, int& value);
     void Check(int id, bool& value);
-    void ComboIndex(int id, int& value);
 
 private:
     HWND Control(int id);

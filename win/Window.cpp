@@ -205,6 +205,5 @@ void CWindow::Enable(bool enable) const { ::EnableWindow(hwnd_, enable ? TRUE : 
 void CWindow::Invalidate(bool erase) const { ::InvalidateRect(hwnd_, nullptr, erase ? TRUE : FALSE); }
 void CWindow::SetRedraw(bool redraw) const { Send(WM_SETREDRAW, redraw ? TRUE : FALSE); }
 HFONT CWindow::GetFont() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
-void CWindow::SetFont(HFONT font) const { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
 }  // namespace win

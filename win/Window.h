@@ -51,7 +51,6 @@ public:
     void Invalidate(bool erase = true) const;
     void SetRedraw(bool redraw) const;
     HFONT GetFont() const;
-    void SetFont(HFONT font) const;
 
 protected:
     // Called for every message of a subclassed window (and of dialogs);
