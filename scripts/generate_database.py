@@ -1356,6 +1356,17 @@ def write_fixtures(countries, seed, folder):
     return written
 
 
+PLACEHOLDER_SCRIPTS = (
+    ["CC%d.txt" % n for n in (14, 18, 21, 27, 38, 4, 42, 45, 47)]
+    + ["CCCup%d.txt" % n for n in (128, 32, 64, 96)]
+    + ["EuropeanChampionship.txt", "InDoor.txt", "ConfedCup.txt"]
+    + ["Continental - %s.txt" % c for c in ("Africa", "Asia", "North America", "Oceania")]
+    + ["Lg%d.txt" % n for n in (1021, 14, 18, 21, 42, 45)]
+    + ["EuropeanChampionshipQualification.txt", "WorldCupQualification.txt", "Reserve.txt", "Results.txt",
+       "WorldCup.txt", "WorldCupU20.txt"]
+    + ["Youth%d.txt" % n for n in range(1, 6)])
+
+
 def script_files():
     files = {}
     cup_allocation = TextOut()
@@ -1367,6 +1378,12 @@ def script_files():
         continental.comment("; No continental competitions are defined yet.")
         continental.number(0)
         files[name] = continental.encode()
+    # Scripts of the game that the editor only keeps in its snapshots; the
+    # league scripts stay empty until a league system is built from them.
+    for name in PLACEHOLDER_SCRIPTS:
+        placeholder = TextOut()
+        placeholder.comment("; Competition script of the game, kept by database snapshots.")
+        files[name] = placeholder.encode()
     return files
 
 
@@ -1383,6 +1400,9 @@ def world_files(world, free_agents, rng):
     files["Without.sav"] = write_without(free_agents)
     files["Assessment.sav"] = write_assessment(world)
     files["LeagueMaster.dat"] = write_league_master(world)
+    # Until the world is exported, the game database is its bare header:
+    # the magic and the program's database version.
+    files["Master.dat"] = b"HVDB" + struct.pack("<I", make_version(0x2007, 28))
     return files
 
 

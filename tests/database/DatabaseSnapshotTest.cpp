@@ -257,3 +257,20 @@ TEST_F(DatabaseSnapshotTest, CancelledOrFailedCreateKeepsTheEarlierSnapshot)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(DatabaseSnapshotTest, ShippedWorkingFolderSnapshotsWithoutAMessage)
+{
+    platform::SetBaseFolder(testing_support::SourcePath(u"data"));
+    const std::u16string archive = source.File(u"sample.dbs");
+    CDatabaseSnapshot create = MakeSnapshot();
+    create.Create(archive);
+    EXPECT_TRUE(create.HasSucceeded());
+    EXPECT_TRUE(messages.Messages().empty()) << testing_support::Narrow(messages.Messages().front());
+    CMireloBig big;
+    ASSERT_TRUE(big.Open(archive, true));
+    EXPECT_EQ(big.GetCount(), 252);
+}
+
+}  // namespace
