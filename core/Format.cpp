@@ -4,7 +4,7 @@
 
 namespace {
 
-struct Spec {
+struct Directive {
     bool leftAlign = false;
     bool zeroPad = false;
     bool plusSign = false;
@@ -17,27 +17,27 @@ struct Spec {
 };
 
 // Parses the conversion starting after '%'; returns the position after it.
-std::size_t ParseSpec(const char16_t* format, std::size_t i, Spec& spec)
+std::size_t ParseSpec(const char16_t* format, std::size_t i, Directive& directive)
 {
     for (;; ++i) {
         const char16_t c = format[i];
-        if (c == u'-') spec.leftAlign = true;
-        else if (c == u'0') spec.zeroPad = true;
-        else if (c == u'+') spec.plusSign = true;
-        else if (c == u' ') spec.spaceSign = true;
-        else if (c == u'#') spec.alternate = true;
+        if (c == u'-') directive.leftAlign = true;
+        else if (c == u'0') directive.zeroPad = true;
+        else if (c == u'+') directive.plusSign = true;
+        else if (c == u' ') directive.spaceSign = true;
+        else if (c == u'#') directive.alternate = true;
         else break;
     }
-    while (format[i] >= u'0' && format[i] <= u'9') spec.width = spec.width * 10 + (format[i++] - u'0');
+    while (format[i] >= u'0' && format[i] <= u'9') directive.width = directive.width * 10 + (format[i++] - u'0');
     if (format[i] == u'.') {
-        spec.precision = 0;
+        directive.precision = 0;
         ++i;
-        while (format[i] >= u'0' && format[i] <= u'9') spec.precision = spec.precision * 10 + (format[i++] - u'0');
+        while (format[i] >= u'0' && format[i] <= u'9') directive.precision = directive.precision * 10 + (format[i++] - u'0');
     }
     if (format[i] == u'h') {
-        spec.lengthBits = 16;
+        directive.lengthBits = 16;
         if (format[++i] == u'h') {
-            spec.lengthBits = 8;
+            directive.lengthBits = 8;
             ++i;
         }
     } else if (format[i] == u'l') {
@@ -45,7 +45,7 @@ std::size_t ParseSpec(const char16_t* format, std::size_t i, Spec& spec)
     } else if (format[i] == u'I' && format[i + 1] == u'6' && format[i + 2] == u'4') {
         i += 3;
     }
-    spec.conversion = format[i];
+    directive.conversion = format[i];
     return format[i] ? i + 1 : i;
 }
 
@@ -65,15 +65,15 @@ std::int64_t SignedValue(const FormatArg& arg, int bits)
     return static_cast<std::int64_t>((raw ^ sign) - sign);
 }
 
-void AppendPadded(std::u16string& out, const Spec& spec, std::u16string_view prefix, std::u16string_view digits)
+void AppendPadded(std::u16string& out, const Directive& directive, std::u16string_view prefix, std::u16string_view digits)
 {
     const std::size_t length = prefix.size() + digits.size();
-    const std::size_t pad = spec.width > static_cast<int>(length) ? spec.width - length : 0;
-    if (spec.leftAlign) {
+    const std::size_t pad = directive.width > static_cast<int>(length) ? directive.width - length : 0;
+    if (directive.leftAlign) {
         out += prefix;
         out += digits;
         out.append(pad, u' ');
-    } else if (spec.zeroPad) {
+    } else if (directive.zeroPad) {
         out += prefix;
         out.append(pad, u'0');
         out += digits;
@@ -84,25 +84,25 @@ void AppendPadded(std::u16string& out, const Spec& spec, std::u16string_view pre
     }
 }
 
-void AppendInteger(std::u16string& out, Spec spec, const FormatArg& arg)
+void AppendInteger(std::u16string& out, Directive directive, const FormatArg& arg)
 {
-    const int bits = spec.lengthBits ? spec.lengthBits : (arg.Bits() > 32 ? 64 : 32);
+    const int bits = directive.lengthBits ? directive.lengthBits : (arg.Bits() > 32 ? 64 : 32);
     std::u16string_view prefix;
     std::uint64_t magnitude = 0;
     unsigned base = 10;
     bool upper = false;
-    switch (spec.conversion) {
+    switch (directive.conversion) {
     case u'd':
     case u'i': {
         const std::int64_t value = SignedValue(arg, bits);
         magnitude = value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
         if (value < 0) prefix = u"-";
-        else if (spec.plusSign) prefix = u"+";
-        else if (spec.spaceSign) prefix = u" ";
+        else if (directive.plusSign) prefix = u"+";
+        else if (directive.spaceSign) prefix = u" ";
         break;
     }
-    case u'x': base = 16; magnitude = RawBits(arg, bits); if (spec.alternate && magnitude) prefix = u"0x"; break;
-    case u'X': base = 16; upper = true; magnitude = RawBits(arg, bits); if (spec.alternate && magnitude) prefix = u"0X"; break;
+    case u'x': base = 16; magnitude = RawBits(arg, bits); if (directive.alternate && magnitude) prefix = u"0x"; break;
+    case u'X': base = 16; upper = true; magnitude = RawBits(arg, bits); if (directive.alternate && magnitude) prefix = u"0X"; break;
     case u'o': base = 8; magnitude = RawBits(arg, bits); break;
     default: magnitude = RawBits(arg, bits); break;
     }
@@ -116,67 +116,67 @@ void AppendInteger(std::u16string& out, Spec spec, const FormatArg& arg)
         buffer[--first] = static_cast<char16_t>(alphabet[magnitude % base]);
         magnitude /= base;
     } while (magnitude);
-    if (spec.precision >= 0) {
-        if (spec.precision == 0 && first == kDigits - 1 && buffer[first] == u'0') ++first;
-        const std::size_t wanted = spec.precision < 64 ? static_cast<std::size_t>(spec.precision) : 64;
+    if (directive.precision >= 0) {
+        if (directive.precision == 0 && first == kDigits - 1 && buffer[first] == u'0') ++first;
+        const std::size_t wanted = directive.precision < 64 ? static_cast<std::size_t>(directive.precision) : 64;
         while (kDigits - first < wanted) buffer[--first] = u'0';
-        spec.zeroPad = false;
+        directive.zeroPad = false;
     }
-    AppendPadded(out, spec, prefix, std::u16string_view(buffer + first, kDigits - first));
+    AppendPadded(out, directive, prefix, std::u16string_view(buffer + first, kDigits - first));
 }
 
-void AppendFloat(std::u16string& out, const Spec& spec, double value)
+void AppendFloat(std::u16string& out, const Directive& directive, double value)
 {
     // The narrow printf of the C locale, which the program never changes,
     // gives the same digits on both builds (both round the exact binary value).
     char format[16];
     int n = 0;
     format[n++] = '%';
-    if (spec.leftAlign) format[n++] = '-';
-    if (spec.zeroPad) format[n++] = '0';
-    if (spec.plusSign) format[n++] = '+';
-    if (spec.spaceSign) format[n++] = ' ';
-    if (spec.alternate) format[n++] = '#';
+    if (directive.leftAlign) format[n++] = '-';
+    if (directive.zeroPad) format[n++] = '0';
+    if (directive.plusSign) format[n++] = '+';
+    if (directive.spaceSign) format[n++] = ' ';
+    if (directive.alternate) format[n++] = '#';
     format[n++] = '*';
     format[n++] = '.';
     format[n++] = '*';
-    format[n++] = static_cast<char>(spec.conversion);
+    format[n++] = static_cast<char>(directive.conversion);
     format[n] = '\0';
-    const int precision = spec.precision < 0 ? 6 : spec.precision;
-    const int length = std::snprintf(nullptr, 0, format, spec.width, precision, value);
+    const int precision = directive.precision < 0 ? 6 : directive.precision;
+    const int length = std::snprintf(nullptr, 0, format, directive.width, precision, value);
     if (length <= 0) return;
     std::string narrow(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(narrow.data(), narrow.size(), format, spec.width, precision, value);
+    std::snprintf(narrow.data(), narrow.size(), format, directive.width, precision, value);
     narrow.resize(static_cast<std::size_t>(length));
     out.append(narrow.begin(), narrow.end());
 }
 
-void AppendText(std::u16string& out, const Spec& spec, std::u16string_view text)
+void AppendText(std::u16string& out, const Directive& directive, std::u16string_view text)
 {
-    if (spec.precision >= 0 && text.size() > static_cast<std::size_t>(spec.precision)) text = text.substr(0, spec.precision);
-    Spec padding = spec;
+    if (directive.precision >= 0 && text.size() > static_cast<std::size_t>(directive.precision)) text = text.substr(0, directive.precision);
+    Directive padding = directive;
     padding.zeroPad = false;
     AppendPadded(out, padding, {}, text);
 }
 
-void AppendConversion(std::u16string& out, const Spec& spec, const FormatArg& arg)
+void AppendConversion(std::u16string& out, const Directive& directive, const FormatArg& arg)
 {
-    switch (spec.conversion) {
+    switch (directive.conversion) {
     case u'd': case u'i': case u'u': case u'x': case u'X': case u'o':
-        if (arg.GetKind() == FormatArg::Kind::Float) AppendInteger(out, spec, FormatArg(static_cast<std::int64_t>(arg.Float())));
-        else if (arg.GetKind() == FormatArg::Kind::Text) AppendText(out, spec, arg.Text());
-        else AppendInteger(out, spec, arg);
+        if (arg.GetKind() == FormatArg::Kind::Float) AppendInteger(out, directive, FormatArg(static_cast<std::int64_t>(arg.Float())));
+        else if (arg.GetKind() == FormatArg::Kind::Text) AppendText(out, directive, arg.Text());
+        else AppendInteger(out, directive, arg);
         break;
     case u'f': case u'F': case u'e': case u'E': case u'g': case u'G':
-        AppendFloat(out, spec, arg.GetKind() == FormatArg::Kind::Float ? arg.Float() : static_cast<double>(arg.Integer()));
+        AppendFloat(out, directive, arg.GetKind() == FormatArg::Kind::Float ? arg.Float() : static_cast<double>(arg.Integer()));
         break;
     case u'c': {
         const char16_t c = static_cast<char16_t>(arg.Integer());
-        AppendText(out, spec, std::u16string_view(&c, 1));
+        AppendText(out, directive, std::u16string_view(&c, 1));
         break;
     }
     case u's': case u'S':
-        AppendText(out, spec, arg.GetKind() == FormatArg::Kind::Text ? arg.Text() : std::u16string_view{});
+        AppendText(out, directive, arg.GetKind() == FormatArg::Kind::Text ? arg.Text() : std::u16string_view{});
         break;
     default:
         break;
@@ -198,10 +198,10 @@ void AppendFormatted(std::u16string& out, FormatString format, const FormatArg* 
             i += 2;
             continue;
         }
-        Spec spec;
-        i = ParseSpec(text, i + 1, spec);
+        Directive directive;
+        i = ParseSpec(text, i + 1, directive);
         // A conversion without its argument writes nothing, never garbage.
-        if (next < count) AppendConversion(out, spec, args[next++]);
+        if (next < count) AppendConversion(out, directive, args[next++]);
     }
 }
 

@@ -500,9 +500,9 @@ def table_case(generator):
     rows = []
     for _ in range(r.randint(0, 8)):
         rows.append([r.randint(-1000, 1000)] + [cell() for _ in range(6 + r.randint(0, 16))])
-    spec = "\ue001".join("\ue000".join(UNSET if c is None else c for c in names_or_row)
+    encoded_table = "\ue001".join("\ue000".join(UNSET if c is None else c for c in names_or_row)
                          for names_or_row in [["names"] + names] + [[str(row[0])] + row[1:] for row in rows])
-    return "S " + to_hex(units(spec)), saved_cells(names, rows)
+    return "S " + to_hex(units(encoded_table)), saved_cells(names, rows)
 
 
 def read_saved_table(answer):

@@ -22,9 +22,9 @@ ISO_FOLDER = "/usr/share/iso-codes/json"
 
 def load_generator():
     path = os.path.join(REPO, "scripts", "generate_database.py")
-    spec = importlib.util.spec_from_file_location("generate_database", path)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    module_spec = importlib.util.spec_from_file_location("generate_database", path)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
     return module
 
 

@@ -89,11 +89,11 @@ private:
 // rows; U+E002 alone marks a text that is not set): the first row is a
 // marker cell and the names of the extra columns, every further row holds the id, the six texts in database
 // language order and the extra columns. Answers the saved bytes.
-std::string SaveTable(const std::u16string& spec)
+std::string SaveTable(const std::u16string& encodedTable)
 {
     std::vector<std::vector<std::u16string>> rows(1);
     rows.back().emplace_back();
-    for (char16_t c : spec) {
+    for (char16_t c : encodedTable) {
         if (c == 0xE001) {
             rows.emplace_back(1);
         } else if (c == 0xE000) {
