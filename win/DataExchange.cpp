@@ -26,7 +26,7 @@ void WriteTextIfChanged(HWND control, const std::u16string& value)
 
 }  // namespace
 
-HWND CDataExchange::Control(int id)
+HWND CDataExchange::FindControl(int id)
 {
     HWND control = ::GetDlgItem(dialog_.Handle(), id);
     if (control == nullptr) failed_ = true;
@@ -35,7 +35,7 @@ HWND CDataExchange::Control(int id)
 
 void CDataExchange::Text(int id, std::u16string& value)
 {
-    HWND control = Control(id);
+    HWND control = FindControl(id);
     if (control == nullptr) return;
     if (saving_) value = ReadText(control);
     else WriteTextIfChanged(control, value);
@@ -43,7 +43,7 @@ void CDataExchange::Text(int id, std::u16string& value)
 
 void CDataExchange::Number(int id, int& value)
 {
-    HWND control = Control(id);
+    HWND control = FindControl(id);
     if (control == nullptr) return;
     if (!saving_) {
         std::u16string text;
@@ -71,10 +71,17 @@ void CDataExchange::Number(int id, int& value)
 
 void CDataExchange::Check(int id, bool& value)
 {
-    HWND control = Control(id);
+    HWND control = FindControl(id);
     if (control == nullptr) return;
     if (saving_) value = ::SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     else ::SendMessageW(control, BM_SETCHECK, value ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void CDataExchange::Control(int id, CWindow& control)
+{
+    if (control.Handle() != nullptr) return;
+    HWND window = FindControl(id);
+    if (window != nullptr && !control.Subclass(window)) failed_ = true;
 }
 
 }  // namespace win

@@ -10,6 +10,7 @@
 namespace win {
 
 class CDialog;
+class CWindow;
 
 class CDataExchange {
 public:
@@ -21,9 +22,11 @@ public:
     void Text(int id, std::u16string& value);
     void Number(int id, int& value);
     void Check(int id, bool& value);
+    // Binds a control object to its control on the first exchange.
+    void Control(int id, CWindow& control);
 
 private:
-    HWND Control(int id);
+    HWND FindControl(int id);
 
     CDialog& dialog_;
     bool saving_;

@@ -18,6 +18,7 @@ public:
     int number = 7;
     bool checked = true;
     std::vector<bool> changesDuringExchange;
+    win::CButton button;
 
 protected:
     void DoDataExchange(win::CDataExchange& exchange) override
@@ -25,6 +26,7 @@ protected:
         exchange.Text(IDC_WIN_EDIT, name);
         exchange.Number(IDC_WIN_NUMBER, number);
         exchange.Check(IDC_WIN_CHECK, checked);
+        exchange.Control(IDC_WIN_BUTTON, button);
     }
     bool OnCommand(int id, int code, HWND) override
     {
@@ -68,6 +70,7 @@ TEST(DialogExchange, ChangesMadeByTheExchangeAreMarkedAndUnchangedEditsLeftAlone
     EXPECT_EQ(dialog.changesDuringExchange, (std::vector<bool>{true}));
     dialog.changesDuringExchange.clear();
 
+    EXPECT_EQ(dialog.button.Handle(), ::GetDlgItem(dialog.Handle(), IDC_WIN_BUTTON));
     dialog.UpdateData(false);
     EXPECT_TRUE(dialog.changesDuringExchange.empty());
 
