@@ -106,6 +106,18 @@ TEST_F(SortableListTest, HeaderClickSortsAscendingThenToggles)
     EXPECT_EQ(list_.GetCurrentSortType(7), ById);
 }
 
+TEST_F(SortableListTest, RealHeaderClickReachesTheList)
+{
+    HWND header = list_.GetHeader();
+    RECT item{};
+    ::SendMessageW(header, HDM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    ::SendMessageW(header, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageW(header, WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(list_.GetSortColumn(), 1);
+    EXPECT_TRUE(list_.IsSortAscending());
+}
+
 TEST_F(SortableListTest, ThirdSortKeyBreaksRemainingTies)
 {
     list_.Sort(1, false);
