@@ -101,4 +101,26 @@ TEST_F(TabCtrlTest, AllowedChangeSwapsPagesAndSendsOneChangedMessage)
     EXPECT_EQ(frame_.changes.size(), 1u);
 }
 
+TEST_F(TabCtrlTest, RealClicksOnTheTabsFollowTheProtocol)
+{
+    auto click = [this](int index) {
+        RECT item{};
+        tab_.Send(TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+        tab_.Send(WM_LBUTTONDOWN, MK_LBUTTON, point);
+        tab_.Send(WM_LBUTTONUP, 0, point);
+    };
+    frame_.leaveAnswer = 0;
+    click(1);
+    EXPECT_EQ(tab_.GetCurSel(), 0);
+    EXPECT_TRUE(IsShown(0));
+    EXPECT_TRUE(frame_.changes.empty());
+    frame_.leaveAnswer = 1;
+    click(1);
+    EXPECT_EQ(tab_.GetCurSel(), 1);
+    EXPECT_TRUE(IsShown(1));
+    EXPECT_FALSE(IsShown(0));
+    EXPECT_EQ(frame_.changes, (std::vector<WPARAM>{1}));
+}
+
 }  // namespace
