@@ -35,6 +35,17 @@ HWND SkinAnchor(HWND window)
     }
 }
 
+// The cursor in the client coordinates of window, when it lies over it.
+bool CursorInWindow(HWND window, POINT& client)
+{
+    ::GetCursorPos(&client);
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    if (!::PtInRect(&bounds, client)) return false;
+    ::ScreenToClient(window, &client);
+    return true;
+}
+
 }  // namespace
 
 CDialogB::CDialogB(UINT templateId, HWND parent) : CHVDialog(templateId, parent) {}
@@ -134,12 +145,8 @@ bool CDialogB::AppendControlToMenu(HMENU menu, int controlId, bool enabled)
 
 HMENU CDialogB::GetListBoxContextMenu(const win::CListBox& list, UINT menuId, int index)
 {
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    RECT bounds = list.GetWindowRect();
-    if (!::PtInRect(&bounds, cursor)) return nullptr;
-    POINT client = cursor;
-    ::ScreenToClient(list.Handle(), &client);
+    POINT client{};
+    if (!CursorInWindow(list.Handle(), client)) return nullptr;
     int row = list.ItemFromPoint(client);
     if (row >= 0) list.SetCurSel(row);
     if (!contextMenu_.Load(menuId) || index >= contextMenu_.GetItemCount()) return nullptr;
@@ -150,12 +157,8 @@ HMENU CDialogB::GetListBoxContextMenu(const win::CListBox& list, UINT menuId, in
 
 HMENU CDialogB::GetListCtrlContextMenu(const win::CListCtrl& list, UINT menuId, int index)
 {
-    POINT cursor{};
-    ::GetCursorPos(&cursor);
-    RECT bounds = list.GetWindowRect();
-    if (!::PtInRect(&bounds, cursor)) return nullptr;
-    POINT client = cursor;
-    ::ScreenToClient(list.Handle(), &client);
+    POINT client{};
+    if (!CursorInWindow(list.Handle(), client)) return nullptr;
     client.y -= 2;
     int row = list.HitTest(client, nullptr);
     if (row >= 0 && row < list.GetItemCount()) {

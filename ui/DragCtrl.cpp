@@ -50,20 +50,6 @@ void CDragCtrl::Hide()
     if (Handle() != nullptr) win::CWindow::Show(false);
 }
 
-bool CDragCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
-{
-    if (message == WM_PAINT) {
-        Paint();
-        result = 0;
-        return true;
-    }
-    if (message == WM_ERASEBKGND) {
-        result = TRUE;
-        return true;
-    }
-    return win::CStatic::OnMessage(message, wParam, lParam, result);
-}
-
 void CDragCtrl::Paint()
 {
     win::CPaintDC paint(Handle());

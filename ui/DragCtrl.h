@@ -2,9 +2,9 @@
 // A floating text label that follows the mouse while a dialog drags
 // something of its own.
 
-#include "win/Static.h"
+#include "ui/PaintedStatic.h"
 
-class CDragCtrl : public win::CStatic {
+class CDragCtrl : public CPaintedStatic {
 public:
     static constexpr int ControlId = 0xFFFF;
     static constexpr int TextCapacity = 128;
@@ -17,11 +17,8 @@ public:
     void FollowCursor();
     void Hide();
 
-protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
-
 private:
-    void Paint();
+    void Paint() override;
 
     int width_ = 0;
     int height_ = 0;

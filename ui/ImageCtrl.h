@@ -3,20 +3,18 @@
 // it holds none.
 
 #include "win/Gdi.h"
-#include "win/Static.h"
+#include "ui/PaintedStatic.h"
 
-class CImageCtrl : public win::CStatic {
+class CImageCtrl : public CPaintedStatic {
 public:
     // False for null, keeping the copy held before.
     bool SetBitmap(HBITMAP bitmap);
     void Clear();
     bool HasImage() const { return static_cast<bool>(copy_.Get()); }
 
-protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
-    void Paint();
+    void Paint() override;
 
     win::CDibSection copy_;
 };
