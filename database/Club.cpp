@@ -1,8 +1,11 @@
 #include "database/Club.h"
 
+#include <algorithm>
+
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
+#include "database/Person.h"
 #include "database/RecordText.h"
 
 namespace {
@@ -129,4 +132,37 @@ TTeamId TClub::GetRival(int index) const
 void TClub::SetRival(int index, TTeamId id)
 {
     if (index >= 0 && index < RivalCount) rivals_[index] = id;
+}
+
+TPerson* TClub::GetSquadPerson(int slot) const
+{
+    if (slot < 0 || slot >= squadCount_ || squad_[slot] == 0 || world_ == nullptr) return nullptr;
+    return world_->GetPerson(squad_[slot]);
+}
+
+TPerson* TClub::FindPlayer(std::uint32_t personId) const
+{
+    const auto* end = squad_ + squadCount_;
+    if (personId == 0 || world_ == nullptr || std::find(squad_, end, personId) == end) return nullptr;
+    return world_->GetPerson(personId);
+}
+
+bool TClub::AddPlayer(const TPerson* person)
+{
+    if (person == nullptr || squadCount_ >= SquadCapacity) return false;
+    // A person listed twice would be written twice and come back as two.
+    if (std::find(squad_, squad_ + squadCount_, person->GetId()) != squad_ + squadCount_) return false;
+    squad_[squadCount_++] = person->GetId();
+    return true;
+}
+
+bool TClub::RemovePlayer(const TPerson* person)
+{
+    if (person == nullptr) return false;
+    auto* end = squad_ + squadCount_;
+    auto* found = std::find(squad_, end, person->GetId());
+    if (found == end) return false;
+    std::copy(found + 1, end, found);
+    squad_[--squadCount_] = 0;
+    return true;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A club or national team of a country. For now it holds what the world and
-// the country use (ids, names, season flags, partner and rivals); the rest
-// of its section travels staged.
+// the country use (ids, names, season flags, partner and rivals, squad); the
+// rest of its section travels staged.
 
 #include <cstdint>
 #include <string>
@@ -9,6 +9,7 @@
 #include "database/StagedSection.h"
 
 class TCompleteWorld;
+class TPerson;
 
 // Country id in bits 16..23, the club's index in the low 16 bits (0xFFFF
 // the national team), bit 24 the club's reserve team.
@@ -35,6 +36,7 @@ public:
     static constexpr int AbbreviationCapacity = 5;
     static constexpr int RivalCount = 4;
     static constexpr int ReserveNameCapacity = 60;
+    static constexpr int SquadCapacity = 60;
 
     explicit TClub(std::uint32_t uniqueId) : uniqueId_(uniqueId) {}
 
@@ -78,6 +80,17 @@ public:
     TTeamId GetRival(int index) const;
     void SetRival(int index, TTeamId id);
 
+    // The squad holds person ids; the world's person map owns the persons.
+    int GetSquadCount() const { return squadCount_; }
+    // Null outside 0..count-1 and for an id the world does not hold.
+    TPerson* GetSquadPerson(int slot) const;
+    // The person when that id is in the squad, else null.
+    TPerson* FindPlayer(std::uint32_t personId) const;
+    // False for null, a full squad or a person already in it.
+    bool AddPlayer(const TPerson* person);
+    // Later slots move down; false when the person is not in the squad.
+    bool RemovePlayer(const TPerson* person);
+
     bool IsCreatedInEditor() const { return createdInEditor_; }
     void SetCreatedInEditor(bool on) { createdInEditor_ = on; }
 
@@ -98,5 +111,7 @@ private:
     TTeamId partnerClub_ = 0;
     TTeamId rivals_[RivalCount] = {};
     bool createdInEditor_ = false;
+    int squadCount_ = 0;
+    std::uint32_t squad_[SquadCapacity] = {};
     TStagedSection section_;
 };

@@ -25,6 +25,14 @@ std::u16string NormaliseFolder(std::u16string_view folder)
     return normalised;
 }
 
+// A slot whose id the world no longer holds is left out.
+void AppendSquadPersons(std::vector<TCountryClubPerson>& list, TCountry* country, TClub* club)
+{
+    for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
+        if (TPerson* person = club->GetSquadPerson(slot)) list.push_back({country, club, person});
+    }
+}
+
 }  // namespace
 
 void TCompleteWorld::SetApplicationDatabaseLanguage(std::uint8_t language)
@@ -136,6 +144,40 @@ void TCompleteWorld::DeletePerson(TPerson* person)
     if (person == nullptr) return;
     const auto found = persons_.find(person->GetId());
     if (found != persons_.end() && found->second.get() == person) persons_.erase(found);
+}
+
+void TCompleteWorld::CollectPersons(std::vector<TCountryClubPerson>& list, int mode) const
+{
+    list.clear();
+    if (!countries_ || mode < 0 || mode > 2) return;
+    for (int id = 1; id < LastCountryId; ++id) {
+        TCountry* country = &countries_[id];
+        if (mode == 0) {
+            list.push_back({country, nullptr, nullptr});
+            continue;
+        }
+        for (int index = 0; index < country->GetClubCount(); ++index) {
+            TClub* club = country->GetClubByIndex(index);
+            if (mode == 1) {
+                list.push_back({country, club, nullptr});
+            } else if (!IsNationalTeamId(club->GetId())) {
+                AppendSquadPersons(list, country, club);
+            }
+        }
+    }
+}
+
+TClub* TCompleteWorld::FindClubOfPerson(const TPerson* person) const
+{
+    if (person == nullptr || !countries_) return nullptr;
+    for (int id = 1; id < LastCountryId; ++id) {
+        const TCountry& country = countries_[id];
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            TClub* club = country.GetClubByIndex(index);
+            if (club->FindPlayer(person->GetId()) == person) return club;
+        }
+    }
+    return nullptr;
 }
 
 std::u16string TCompleteWorld::GetCountryFilePath(int countryId) const

@@ -26,6 +26,14 @@ class CIndexTextFile;
 // One country of Countries.sav as read.
 struct TCountryListEntry;
 
+// One entry of TCompleteWorld::CollectPersons; what the mode does not
+// collect is null.
+struct TCountryClubPerson {
+    TCountry* country = nullptr;
+    TClub* club = nullptr;
+    TPerson* person = nullptr;
+};
+
 class TCompleteWorld {
 public:
     static constexpr int CountrySlots = 208;
@@ -78,6 +86,12 @@ public:
     void DeletePerson(TPerson* person);
     int GetPersonCount() const { return static_cast<int>(persons_.size()); }
     const std::map<std::uint32_t, std::uint32_t>& GetIdRemap() const { return idRemap_; }
+    // Over countries 1..206: mode 0 one entry per country, mode 1 one per
+    // club, mode 2 one per squad person of every club but the national
+    // teams, in country, club and slot order. Other modes collect nothing.
+    void CollectPersons(std::vector<TCountryClubPerson>& list, int mode) const;
+    // The first club of countries 1..206 whose squad holds the person.
+    TClub* FindClubOfPerson(const TPerson* person) const;
 
     std::uint8_t GetDatabaseLanguage() const { return databaseLanguage_; }
     void SetDatabaseLanguage(std::uint8_t language);

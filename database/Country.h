@@ -293,8 +293,9 @@ public:
     TTeamId CreateClub(const char16_t* name);
     void CreateNationalTeam();
     // Removes and deletes the club; with clearReferences every partner and
-    // rival reference to it is cleared first.
-    bool RemoveClub(TClub* club, bool clearReferences);
+    // rival reference to it is cleared first, with deletePersons the persons
+    // of its squad are deleted from the world too.
+    bool RemoveClub(TClub* club, bool clearReferences, bool deletePersons = false);
     void ClearClubReferences(TTeamId id);
     void SetCupWinner(TTeamId id);
     void SetCupFinalist(TTeamId id);
@@ -333,6 +334,7 @@ public:
 private:
     friend class CCountryFile;
     static void SetBit(std::uint8_t& byte, int bit, bool on);
+    void DeleteSquadPersons(const TClub& club);
     void FillDefaultLevelNames();
     int CurrentLanguage() const;
 

@@ -64,15 +64,22 @@ void TCountry::CreateNationalTeam()
     AddClubWithIndex(std::move(club), NationalTeamIndex);
 }
 
-bool TCountry::RemoveClub(TClub* club, bool clearReferences)
+bool TCountry::RemoveClub(TClub* club, bool clearReferences, bool deletePersons)
 {
     if (club == nullptr) return false;
     const auto found = clubs_.find(club->GetId());
     if (found == clubs_.end() || found->second.get() != club) return false;
     if (clearReferences) ClearClubReferences(club->GetId());
+    if (deletePersons) DeleteSquadPersons(*club);
     std::erase(clubOrder_, club);
     clubs_.erase(found);
     return true;
+}
+
+void TCountry::DeleteSquadPersons(const TClub& club)
+{
+    if (world_ == nullptr) return;
+    for (int slot = 0; slot < club.GetSquadCount(); ++slot) world_->DeletePerson(club.GetSquadPerson(slot));
 }
 
 void TCountry::ClearClubReferences(TTeamId id)
