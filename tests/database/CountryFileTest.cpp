@@ -11,21 +11,12 @@
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 
-using database_testing::ScratchBase;
 using testing_support::MessageCapture;
 
 namespace {
 
-class CountryFileTest : public testing::Test {
+class CountryFileTest : public database_testing::CurrentWorldTest {
 protected:
-    void SetUp() override
-    {
-        base_.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(3));
-        GetWorldList().Clear();
-        world_ = GetWorldList().CreateCompleteWorld();
-    }
-    void TearDown() override { GetWorldList().Clear(); }
-
     TCountry& England() { return *world_->GetCountry(14); }
 
     bool ReadFixture(const std::u16string& name)
@@ -52,9 +43,6 @@ protected:
         const auto bytes = testing_support::ReadBytes(path);
         return std::string(bytes.begin(), bytes.end());
     }
-
-    ScratchBase base_;
-    TCompleteWorld* world_ = nullptr;
 };
 
 std::uint32_t V(std::uint32_t major, std::uint32_t minor)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/TextManager.h"
+#include "database/WorldList.h"
 
 #include "core/Format.h"
 #include "platform/Platform.h"
@@ -77,5 +78,14 @@ void CopySampleDatabase(std::u16string_view folder)
         testing_support::WriteBytes(platform::JoinPath(folder, name), bytes);
     }
 }
+
+void CurrentWorldTest::SetUp()
+{
+    base_.WriteDatabaseFile(u"Countries.sav", CountriesSav(3));
+    GetWorldList().Clear();
+    world_ = GetWorldList().CreateCompleteWorld();
+}
+
+void CurrentWorldTest::TearDown() { GetWorldList().Clear(); }
 
 }  // namespace database_testing

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include <gtest/gtest.h>
+
 #include "../common/TestSupport.h"
 #include "database/CompleteWorld.h"
 
@@ -29,6 +31,16 @@ public:
 private:
     testing_support::TempFolder folder_;
     std::u16string previousBase_;
+};
+
+// A test with a current world (GetWorld) built over a scratch base.
+class CurrentWorldTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    ScratchBase base_;
+    TCompleteWorld* world_ = nullptr;
 };
 
 // Copies every file of the shipped sample database into folder.

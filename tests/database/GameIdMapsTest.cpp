@@ -5,21 +5,12 @@
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 
-using database_testing::ScratchBase;
 
 namespace {
 
 // A current world whose country 5 holds clubs at the indices given.
-class GameIdMapsTest : public testing::Test {
+class GameIdMapsTest : public database_testing::CurrentWorldTest {
 protected:
-    void SetUp() override
-    {
-        base_.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(3));
-        GetWorldList().Clear();
-        world_ = GetWorldList().CreateCompleteWorld();
-    }
-    void TearDown() override { GetWorldList().Clear(); }
-
     TClub* AddClub(int country, std::uint32_t index, const char16_t* name)
     {
         auto club = std::make_unique<TClub>(index);
@@ -28,9 +19,6 @@ protected:
         target->AddClubWithIndex(std::move(club), index);
         return target->GetClubByUniqueId((static_cast<TTeamId>(country) << 16) | index);
     }
-
-    ScratchBase base_;
-    TCompleteWorld* world_ = nullptr;
 };
 
 }  // namespace
