@@ -13,9 +13,12 @@
 
 #include "database/Club.h"
 #include "database/Date.h"
+#include "database/Manager.h"
 #include "database/Person.h"
 #include "database/PoolPlayer.h"
-#include "database/StagedRecords.h"
+#include "database/Referee.h"
+#include "database/Sponsor.h"
+#include "database/Stadium.h"
 
 class TCompleteWorld;
 

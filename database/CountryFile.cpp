@@ -109,9 +109,7 @@ public:
         ReadHead();
         ResetCompetitions();
         if (!Stage(c_.staged_.competitionPart, CompetitionPartSection)) return false;
-        if (!ReadCompetitions() || !ReadClubs() || !ReadRecordList(RefereesSection, u"REFEREE", c_.referees_) ||
-            !SkipStaffs() || !ReadRecordList(SponsorsSection, u"SPONSOR", c_.sponsors_) ||
-            !ReadRecordList(StadiumsSection, u"STADIUM", c_.stadiums_) || !ReadAdditionalManagers() ||
+        if (!ReadCompetitions() || !ReadClubs() || !ReadCountryRecords() || !ReadAdditionalManagers() ||
             !ReadPool() || !ReadSettings()) {
             return false;
         }
@@ -278,21 +276,39 @@ private:
         return true;
     }
 
-    template <typename Map>
-    bool ReadRecordList(std::u16string_view section, std::u16string_view key, Map& records)
+    // readRecord: (record, stream) -> TSectionRead, one section per record.
+    template <typename Map, typename ReadRecord>
+    bool ReadRecordList(std::u16string_view section, std::u16string_view key, Map& records, ReadRecord readRecord)
     {
         if (!file_.FindSection(section)) return true;
         const std::int32_t count = ReadInt();
         if (count < 0) return BadCount(section, count);
         for (std::int32_t n = 0; n < count; ++n) {
             typename Map::Record record;
-            const Listed result = StageListed(record.section, key);
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
+            const TSectionRead result = readRecord(record, file_);
+            if (result == TSectionRead::Unterminated) return Fail(u"Database.Error.SectionNotClosed"_tk, key);
+            if (result == TSectionRead::Missing) {
+                ReportMissing(key);
+                break;
+            }
             records.Add(std::move(record));
         }
         file_.FindSectionEnd(section);
         return true;
+    }
+
+    bool ReadCountryRecords()
+    {
+        const std::uint32_t version = version_;
+        return ReadRecordList(RefereesSection, u"REFEREE", c_.referees_,
+                              [](TReferee& referee, CIndexTextFile& file) { return referee.ReadReferee(file); }) &&
+               SkipStaffs() &&
+               ReadRecordList(SponsorsSection, u"SPONSOR", c_.sponsors_,
+                              [](TSponsor& sponsor, CIndexTextFile& file) { return sponsor.ReadSponsor(file); }) &&
+               ReadRecordList(StadiumsSection, u"STADIUM", c_.stadiums_,
+                              [version](TStadium& stadium, CIndexTextFile& file) {
+                                  return stadium.ReadStadium(file, version);
+                              });
     }
 
     bool SkipStaffs()
@@ -376,7 +392,9 @@ private:
         file_.ReadInt16Array(c_.yearCoefficients_, TCountry::YearCount);
         file_.ReadInt8(c_.foreignTransferProbability_);
         file_.ReadInt32Array(c_.countryValues_, 2);
-        if (!Stage(c_.manager_.section, ManagerSection)) return false;
+        if (c_.manager_.ReadManager(file_) == TSectionRead::Unterminated) {
+            return Fail(u"Database.Error.SectionNotClosed"_tk, ManagerSection);
+        }
         ReadAverageRating();
         ReadMasks();
         file_.ReadInt8(c_.averageHeight_);
@@ -455,9 +473,7 @@ public:
         if (c_.GetClubCountWithoutNationalTeam() >= CompetitionPartClubs) ok &= WriteCompetitionPart();
         ok &= WriteCompetitions();
         ok &= WriteClubs();
-        ok &= WriteRecordList(RefereesSection, u"REFEREE", c_.referees_);
-        ok &= WriteRecordList(SponsorsSection, u"SPONSOR", c_.sponsors_);
-        ok &= WriteRecordList(StadiumsSection, u"STADIUM", c_.stadiums_);
+        ok &= WriteCountryRecords();
         ok &= WriteAdditionalManagers();
         ok &= WritePool();
         ok &= WriteSettings();
@@ -510,13 +526,27 @@ private:
         return ok && file_.WriteSectionEnd(ClubsSection);
     }
 
-    template <typename Map>
-    bool WriteRecordList(std::u16string_view section, std::u16string_view key, const Map& records)
+    template <typename Map, typename WriteRecord>
+    bool WriteRecordList(std::u16string_view section, const Map& records, WriteRecord writeRecord)
     {
         bool ok = file_.WriteSectionBegin(section);
         ok &= file_.WriteInt32(records.GetCount());
-        for (const auto& entry : records) ok &= entry.second.section.Write(file_, key);
+        for (const auto& entry : records) ok &= writeRecord(entry.second, file_);
         return ok && file_.WriteSectionEnd(section);
+    }
+
+    bool WriteCountryRecords()
+    {
+        bool ok = WriteRecordList(RefereesSection, c_.referees_, [](const TReferee& referee, CIndexTextFile& file) {
+            return referee.WriteReferee(file);
+        });
+        ok &= WriteRecordList(SponsorsSection, c_.sponsors_, [](const TSponsor& sponsor, CIndexTextFile& file) {
+            return sponsor.WriteSponsor(file);
+        });
+        ok &= WriteRecordList(StadiumsSection, c_.stadiums_, [](const TStadium& stadium, CIndexTextFile& file) {
+            return stadium.WriteStadium(file);
+        });
+        return ok;
     }
 
     bool WriteAdditionalManagers()
@@ -582,7 +612,7 @@ private:
         ok &= file_.WriteUInt16Array(c_.yearCoefficients_, TCountry::YearCount);
         ok &= file_.WriteUInt8(c_.foreignTransferProbability_);
         ok &= file_.WriteInt32Array(c_.countryValues_, 2);
-        ok &= c_.manager_.section.Write(file_, ManagerSection);
+        ok &= c_.manager_.WriteManager(file_);
         ok &= file_.WriteUInt8(c_.averageRating_);
         ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.extraAppearanceMask_));
         ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.hairColourMask_));

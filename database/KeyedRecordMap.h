@@ -1,29 +1,8 @@
 #pragma once
-// Records of a country that are kept, for now, as the raw lines of their
-// sections: they travel through load and save unchanged until their own
-// readers and writers replace the staging.
 
 #include <cstddef>
 #include <map>
 #include <utility>
-
-#include "database/StagedSection.h"
-
-struct TReferee {
-    TStagedSection section;
-};
-
-struct TSponsor {
-    TStagedSection section;
-};
-
-struct TStadium {
-    TStagedSection section;
-};
-
-struct TManager {
-    TStagedSection section;
-};
 
 // Records under keys 1..Limit; a new record takes the lowest free key.
 template <typename RecordType, int Limit>
@@ -58,7 +37,3 @@ public:
 private:
     std::map<int, Record> records_;
 };
-
-using TRefereeMap = TKeyedRecordMap<TReferee, 256>;
-using TSponsorMap = TKeyedRecordMap<TSponsor, 40>;
-using TStadiumMap = TKeyedRecordMap<TStadium, 500>;
