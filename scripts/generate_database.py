@@ -2,8 +2,9 @@
 """Writes sample editable databases for the Trellan database editor.
 
 Modes:
-  small OUTDIR     207 countries, three of them complete (the sample shipped
-                   in data/Database)
+  small OUTDIR     207 countries, three of them complete, and the towns file
+                   of the create-a-club feature (the sample shipped in
+                   data/Database)
   full OUTDIR      about 50 countries with leagues, 2,200 clubs and 50,000
                    persons (load and save benchmarks)
   fixtures OUTDIR  one small country file per old layout, named
@@ -1406,6 +1407,35 @@ def world_files(world, free_agents, rng):
     return files
 
 
+TOWNS_PER_COUNTRY = 14
+TEAM_COLOUR_COUNT = 24
+
+
+def write_towns(countries, seed):
+    """TownDataUniques.txt: towns of the complete countries, one line each,
+    "country|town|longitude|latitude|club|short name|abbreviation|colour|
+    articles|phrase uses", in country order as the editor saves it. Its own
+    random numbers leave every other file of the sample unchanged."""
+    rng = Rng(seed + 1)
+    names = NameMaker(rng)
+    out = TextOut()
+    for country_id in SMALL_COMPLETE:
+        info = countries[country_id]
+        towns = []
+        while len(towns) < TOWNS_PER_COUNTRY:
+            town = cut(names.town(info.first_language), 30)
+            if town not in towns:
+                towns.append(town)
+        for town in towns:
+            club = cut("%s %s" % (town, rng.pick(CLUB_SUFFIXES)), 30)
+            articles = "".join("%d" % rng.between(0, 3) for _ in range(LANGUAGE_COUNT))
+            phrases = "".join("%d" % rng.between(0, 2) for _ in range(LANGUAGE_COUNT))
+            out.line("%d|%s|%d|%d|%s|%s|%s|%d|%s|%s" % (
+                country_id, town, rng.between(-600, 600), rng.between(2160, 3480), club, cut(town, 11),
+                town[:3].upper(), rng.below(TEAM_COLOUR_COUNT), articles, phrases))
+    return out.encode()
+
+
 def save(folder, name, data):
     os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, name)
@@ -1432,7 +1462,10 @@ def main(argv):
         return 0
     build = build_small if args.mode == "small" else build_full
     builder, world, free_agents = build(countries, args.seed)
-    for name, data in sorted(world_files(world, free_agents, builder.rng).items()):
+    files = world_files(world, free_agents, builder.rng)
+    if args.mode == "small":
+        files["TownDataUniques.txt"] = write_towns(countries, args.seed)
+    for name, data in sorted(files.items()):
         save(args.folder, name, data)
     return 0
 

@@ -62,7 +62,8 @@ class SmallDatabaseTest(unittest.TestCase):
 
     def test_every_country_file_and_the_world_files_are_written(self):
         expected = {"Country%d.sav" % i for i in range(1, 208)}
-        expected |= {"Rules.sav", "Without.sav", "Assessment.sav", "LeagueMaster.dat", "Master.dat"}
+        expected |= {"Rules.sav", "Without.sav", "Assessment.sav", "LeagueMaster.dat", "Master.dat",
+                     "TownDataUniques.txt"}
         self.assertEqual(expected, set(self.names))
 
     def test_text_files_survive_the_reader_unchanged(self):
