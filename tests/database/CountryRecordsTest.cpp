@@ -1,0 +1,272 @@
+// Referees, sponsors, stadiums and the country's manager record: their
+// sections, byte for byte, and their old layouts.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <thread>
+
+#include "../common/TestSupport.h"
+#include "core/IndexTextFile.h"
+#include "database/DatabaseVersion.h"
+#include "database/Manager.h"
+#include "database/Referee.h"
+#include "database/Sponsor.h"
+#include "database/Stadium.h"
+
+namespace {
+
+using testing_support::Bytes;
+
+constexpr std::uint32_t Current = TDatabaseVersion::ProgramVersion;
+
+// The lines a writer produced, without the byte-order mark.
+template <typename Write>
+std::string Written(Write write)
+{
+    testing_support::TempFolder folder;
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenWrite(folder.File(u"record.txt")));
+    EXPECT_TRUE(write(file));
+    EXPECT_TRUE(file.Close());
+    const auto bytes = testing_support::ReadBytes(folder.File(u"record.txt"));
+    return std::string(bytes.begin() + 3, bytes.end());
+}
+
+class Reading {
+public:
+    explicit Reading(const std::string& text) { EXPECT_TRUE(file.OpenFromBytes(Bytes(text), u"Country14.sav")); }
+    // The next value line after the records read, or "" at the end.
+    std::u16string Rest()
+    {
+        std::u16string line;
+        file.ReadCString(line);
+        return line;
+    }
+    CIndexTextFile file;
+};
+
+std::string Stadium(const std::string& code, const std::string& kindLine)
+{
+    std::string text = "%INDEX%STADIUM\r\n" + code + "\r\nNorth Park\r\nPark\r\n" + kindLine + "\r\n";
+    for (int i = 0; i < 24; ++i) text += std::to_string(i + 1) + "\r\n";
+    return text + "8\r\n32\r\n%INDEXEND%STADIUM\r\n";
+}
+
+TEST(Referee, ShortNames)
+{
+    TReferee referee;
+    referee.SetNames(u"Anna", u"Berg");
+    EXPECT_EQ(std::u16string(referee.GetShortName()), u"Berg, A.");
+    char16_t small[4] = u"xyz";
+    referee.FormatShortName(small, 3);
+    EXPECT_EQ(std::u16string(small), u"");
+    referee.FormatShortName(small, 4);
+    EXPECT_EQ(std::u16string(small), u"Ber");
+    for (const auto& [first, last, expected] : {std::tuple{u"", u"Berg", u"Berg"}, std::tuple{u"Anna", u"", u"Anna"}}) {
+        referee.SetNames(first, last);
+        EXPECT_EQ(std::u16string(referee.GetShortName()), expected);
+    }
+    // Four results stay valid at once.
+    TReferee others[4];
+    const char16_t* names[4];
+    for (int i = 0; i < 4; ++i) {
+        others[i].SetNames(u"X", std::u16string(1, static_cast<char16_t>(u'A' + i)).c_str());
+        names[i] = others[i].GetShortName();
+    }
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(names[i][0], u'A' + i);
+}
+
+TEST(Referee, TwoThreadsNeverSeeEachOthersShortNames)
+{
+    TReferee first;
+    TReferee second;
+    first.SetNames(u"Anna", u"Berg");
+    second.SetNames(u"Carl", u"Dorn");
+    bool firstSame = true;
+    bool secondSame = true;
+    auto run = [](const TReferee& referee, const char16_t* expected, bool& same) {
+        for (int i = 0; i < 20000 && same; ++i) {
+            const char16_t* name = referee.GetShortName();
+            for (int j = 0; j < 5; ++j) same = same && std::u16string(name) == expected;
+        }
+    };
+    std::thread a(run, std::cref(first), u"Berg, A.", std::ref(firstSame));
+    std::thread b(run, std::cref(second), u"Dorn, C.", std::ref(secondSame));
+    a.join();
+    b.join();
+    EXPECT_TRUE(firstSame);
+    EXPECT_TRUE(secondSame);
+}
+
+TEST(Referee, SectionLayoutAndLimits)
+{
+    TReferee referee;
+    referee.SetNames(u"Sixteen-letters!", u";Twenty-letters-long");
+    referee.SetType(6);
+    const std::string text = Written([&](CIndexTextFile& file) { return referee.WriteReferee(file); });
+    EXPECT_EQ(text, "%INDEX%REFEREE\r\nSixteen-letters\r\nTwenty-letters-long\r\n6\r\n%INDEXEND%REFEREE\r\n");
+    Reading reading(text);
+    TReferee read;
+    EXPECT_EQ(read.ReadReferee(reading.file), TSectionRead::Read);
+    EXPECT_EQ(std::u16string(read.GetShortName()), u"Twenty-letters-long, S.");
+    EXPECT_EQ(read.GetType(), 6);
+}
+
+TEST(Referee, AShortSectionNeverTakesTheNextOne)
+{
+    Reading reading("%INDEX%REFEREE\r\nOnly\r\n%INDEXEND%REFEREE\r\n%INDEX%REFEREE\r\nA\r\nB\r\n2\r\n"
+                    "%INDEXEND%REFEREE\r\n%INDEX%REFEREE\r\nC\r\n");
+    TReferee first;
+    TReferee second;
+    TReferee third;
+    EXPECT_EQ(first.ReadReferee(reading.file), TSectionRead::Read);
+    EXPECT_EQ(second.ReadReferee(reading.file), TSectionRead::Read);
+    EXPECT_EQ(third.ReadReferee(reading.file), TSectionRead::Unterminated);
+    EXPECT_EQ(std::u16string(first.GetLastName()), u"");
+    EXPECT_EQ(first.GetType(), 0);
+    EXPECT_EQ(std::u16string(second.GetShortName()), u"B, A.");
+    EXPECT_EQ(second.GetType(), 2);
+    TReferee missing;
+    EXPECT_EQ(missing.ReadReferee(reading.file), TSectionRead::Missing);
+}
+
+TEST(Sponsor, FullLengthTextsSurviveASaveAndALoad)
+{
+    TSponsor sponsor;
+    const std::u16string name = u"Twenty-nine characters, full!";
+    const std::u16string text = u"Thirty-two characters of text 1!";
+    ASSERT_EQ(name.size(), 29u);
+    sponsor.SetName(name.c_str());
+    sponsor.SetText1((text + u"cut").c_str());
+    sponsor.SetValue(-5);
+    const std::string written = Written([&](CIndexTextFile& file) { return sponsor.WriteSponsor(file); });
+    EXPECT_EQ(written, "%INDEX%SPONSOR\r\nTwenty-nine characters, full!\r\n-5\r\nThirty-two characters of text 1!\r\n"
+                       "\r\n%INDEXEND%SPONSOR\r\n");
+    Reading reading(written);
+    TSponsor read;
+    EXPECT_EQ(read.ReadSponsor(reading.file), TSectionRead::Read);
+    EXPECT_EQ(std::u16string(read.GetName()), name);
+    EXPECT_EQ(std::u16string(read.GetText1()), text);
+    EXPECT_EQ(read.GetValue(), -5);
+}
+
+TEST(Sponsor, ANewSponsorWithoutItsValueLineIsWorthOne)
+{
+    Reading reading("%INDEX%SPONSOR\r\nName\r\n%INDEXEND%SPONSOR\r\n");
+    TSponsor read;
+    EXPECT_EQ(read.ReadSponsor(reading.file), TSectionRead::Read);
+    EXPECT_EQ(read.GetValue(), 1);
+}
+
+TEST(Stadium, SectionLayoutRoundTrip)
+{
+    const std::string text = Stadium("130", "3");
+    Reading reading(text + "after\r\n");
+    TStadium stadium;
+    EXPECT_EQ(stadium.ReadStadium(reading.file, Current), TSectionRead::Read);
+    EXPECT_EQ(reading.Rest(), u"after");
+    EXPECT_EQ(stadium.GetCode(), 2);
+    EXPECT_TRUE(stadium.GetCodeFlag());
+    EXPECT_EQ(stadium.GetKind(), 3);
+    EXPECT_EQ(stadium.GetStandValueA(0), 1);
+    EXPECT_EQ(stadium.GetStandValueB(0), 2);
+    EXPECT_EQ(stadium.GetStandValueC(7), 24);
+    EXPECT_EQ(stadium.GetStandValueA(8), 0);
+    EXPECT_TRUE(stadium.HasStandA(3));
+    EXPECT_FALSE(stadium.HasStandA(5));
+    EXPECT_TRUE(stadium.MasksDisjoint());
+    EXPECT_EQ(Written([&](CIndexTextFile& file) { return stadium.WriteStadium(file); }), text);
+    stadium.SetStandB(3, true);
+    EXPECT_FALSE(stadium.MasksDisjoint());
+    stadium.SetCodeFlag(false);
+    stadium.SetStandValueA(-1, 9);
+    EXPECT_EQ(stadium.GetCode(), 2);
+    EXPECT_FALSE(stadium.GetCodeFlag());
+}
+
+TEST(Stadium, OldLayoutsAndTheirCodes)
+{
+    struct Case {
+        std::uint32_t version;
+        const char* code;
+        const char* kindLine;
+        int kind;
+        int codeRead;
+        bool flag;
+    };
+    const Case cases[] = {
+        {1, "6", "Stand", 0, 2, false},
+        {MakeDatabaseVersion(0x2003, 0xFFFF), "10", "Stand", 0, 0, false},
+        {MakeDatabaseVersion(0x2004, 4), "9", "2", 2, 2, false},
+        {MakeDatabaseVersion(0x2004, 5), "9", "2", 2, 9, false},
+        // A file of 2007 keeps codes above 10 and the flag bit.
+        {MakeDatabaseVersion(0x2007, 0), "139", "1", 1, 11, true},
+        {Current, "5", "1", 1, 5, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.version);
+        Reading reading(Stadium(c.code, c.kindLine));
+        TStadium stadium;
+        EXPECT_EQ(stadium.ReadStadium(reading.file, c.version), TSectionRead::Read);
+        EXPECT_EQ(stadium.GetKind(), c.kind);
+        EXPECT_EQ(stadium.GetCode(), c.codeRead);
+        EXPECT_EQ(stadium.GetCodeFlag(), c.flag);
+        EXPECT_EQ(stadium.GetStandValueA(0), 1);
+    }
+}
+
+TEST(StadiumList, LoadsCompleteEntriesOnly)
+{
+    testing_support::TempFolder folder;
+    const std::u16string file = folder.File(u"StadiumList.txt");
+    struct Case {
+        const char* text;
+        std::size_t count;
+    };
+    const std::string long64(70, 'x');
+    for (const Case& c : {Case{"3\r\nArena\r\n5\r\n7\r\nBowl\r\n0\r\n9\r\nPark\r\n1\r\n", 2},
+                          Case{"-4\r\nArena\r\n1\r\n1\r\n", 0}, Case{"2147483647\r\nArena\r\n1\r\n1\r\n", 1}}) {
+        testing_support::WriteBytes(file, c.text);
+        LoadStadiumList(folder.Path());
+        EXPECT_EQ(GetStadiumList().size(), c.count) << c.text;
+    }
+    testing_support::WriteBytes(file, "1\r\n" + long64 + "\r\n5\r\n7\r\n");
+    LoadStadiumList(folder.Path());
+    ASSERT_EQ(GetStadiumList().size(), 1u);
+    EXPECT_EQ(std::u16string(GetStadiumList()[0].Name), std::u16string(63, u'x'));
+    EXPECT_EQ(GetStadiumList()[0].Flag, 1);
+    EXPECT_EQ(GetStadiumList()[0].Number, 7);
+    // A list that cannot be opened leaves the one loaded before.
+    LoadStadiumList(folder.File(u"missing"));
+    EXPECT_EQ(GetStadiumList().size(), 1u);
+}
+
+TEST(Manager, RoundTripAndMissingSection)
+{
+    const std::string text = "%INDEX%MANAGER\r\nJack\r\nEdwards\r\n\r\n91\r\n%INDEX%DATE\r\n23\r\n6\r\n1949\r\n"
+                             "%INDEXEND%DATE\r\n8\r\n2\r\n4\r\n9\r\n5\r\n3\r\n5\r\n1\r\n1\r\n0\r\n%INDEXEND%MANAGER\r\n";
+    Reading reading(text);
+    TManager manager;
+    EXPECT_EQ(manager.ReadManager(reading.file), TSectionRead::Read);
+    EXPECT_EQ(std::u16string(manager.GetLastName()), u"Edwards");
+    EXPECT_EQ(manager.GetManagerValue(), 91);
+    EXPECT_EQ(manager.GetBirthDate(), TDate(1949, 6, 23));
+    EXPECT_EQ(manager.GetSlotA(3), 9);
+    EXPECT_EQ(manager.GetSlotA(4), 0);
+    EXPECT_EQ(Written([&](CIndexTextFile& file) { return manager.WriteManager(file); }), text);
+    manager.ClearBirthDate();
+    const std::string noDate = Written([&](CIndexTextFile& file) { return manager.WriteManager(file); });
+    EXPECT_NE(noDate.find("%INDEX%DATE\r\n0\r\n0\r\n0\r\n%INDEXEND%DATE\r\n"), std::string::npos);
+    Reading again(noDate);
+    TManager read;
+    read.ReadManager(again.file);
+    EXPECT_FALSE(read.GetBirthDate().IsSet());
+    EXPECT_EQ(Written([&](CIndexTextFile& file) { return read.WriteManager(file); }), noDate);
+
+    Reading without("%INDEX%OTHER\r\n1\r\n%INDEXEND%OTHER\r\n");
+    TManager untouched;
+    EXPECT_EQ(untouched.ReadManager(without.file), TSectionRead::Missing);
+    EXPECT_EQ(untouched.GetManagerValue(), 0);
+}
+
+}  // namespace
