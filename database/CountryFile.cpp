@@ -130,6 +130,8 @@ private:
         return false;
     }
 
+    bool NotClosed(std::u16string_view section) { return Fail(u"Database.Error.SectionNotClosed"_tk, section); }
+
     bool BadCount(std::u16string_view section, std::int32_t count)
     {
         return Fail(u"Database.Error.BadCount"_tk, section, count);
@@ -286,7 +288,7 @@ private:
         for (std::int32_t n = 0; n < count; ++n) {
             typename Map::Record record;
             const TSectionRead result = readRecord(record, file_);
-            if (result == TSectionRead::Unterminated) return Fail(u"Database.Error.SectionNotClosed"_tk, key);
+            if (result == TSectionRead::Unterminated) return NotClosed(key);
             if (result == TSectionRead::Missing) {
                 ReportMissing(key);
                 break;
@@ -392,9 +394,7 @@ private:
         file_.ReadInt16Array(c_.yearCoefficients_, TCountry::YearCount);
         file_.ReadInt8(c_.foreignTransferProbability_);
         file_.ReadInt32Array(c_.countryValues_, 2);
-        if (c_.manager_.ReadManager(file_) == TSectionRead::Unterminated) {
-            return Fail(u"Database.Error.SectionNotClosed"_tk, ManagerSection);
-        }
+        if (c_.manager_.ReadManager(file_) == TSectionRead::Unterminated) return NotClosed(ManagerSection);
         ReadAverageRating();
         ReadMasks();
         file_.ReadInt8(c_.averageHeight_);
