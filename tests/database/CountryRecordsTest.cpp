@@ -6,7 +6,9 @@
 #include <thread>
 
 #include "../common/TestSupport.h"
+#include "DatabaseTestSupport.h"
 #include "core/IndexTextFile.h"
+#include "database/CountryFile.h"
 #include "database/DatabaseVersion.h"
 #include "database/Manager.h"
 #include "database/Referee.h"
@@ -267,6 +269,55 @@ TEST(Manager, RoundTripAndMissingSection)
     TManager untouched;
     EXPECT_EQ(untouched.ReadManager(without.file), TSectionRead::Missing);
     EXPECT_EQ(untouched.GetManagerValue(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+class CountryRecordListsTest : public database_testing::CurrentWorldTest {
+protected:
+    bool Read(const std::string& lists)
+    {
+        CIndexTextFile file;
+        EXPECT_TRUE(file.OpenFromBytes(Bytes("%INDEX%COUNTRY\r\n" + lists + "%INDEXEND%COUNTRY\r\n"), u"Country14.sav"));
+        return ReadCountrySections(England(), file);
+    }
+    TCountry& England() { return *world_->GetCountry(14); }
+};
+
+TEST_F(CountryRecordListsTest, RecordsBeyondTheLimitAreNotKept)
+{
+    std::string referees = "%INDEX%REFEREES\r\n257\r\n";
+    for (int i = 0; i < 257; ++i) referees += "%INDEX%REFEREE\r\nA\r\nB" + std::to_string(i) + "\r\n1\r\n%INDEXEND%REFEREE\r\n";
+    std::string sponsors = "%INDEX%SPONSORS\r\n41\r\n";
+    for (int i = 0; i < 41; ++i) sponsors += "%INDEX%SPONSOR\r\nS\r\n%INDEXEND%SPONSOR\r\n";
+    testing_support::MessageCapture messages;
+    ASSERT_TRUE(Read(referees + "%INDEXEND%REFEREES\r\n" + sponsors + "%INDEXEND%SPONSORS\r\n"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(England().GetReferees().GetCount(), 256);
+    EXPECT_EQ(std::u16string(England().GetReferees().Find(256)->GetLastName()), u"B255");
+    EXPECT_EQ(England().GetSponsors().GetCount(), 40);
+    EXPECT_EQ(England().GetSponsors().Find(40)->GetValue(), 1);
+}
+
+TEST_F(CountryRecordListsTest, AMissingRecordStopsItsListWithOneMessage)
+{
+    testing_support::MessageCapture messages;
+    ASSERT_TRUE(Read("%INDEX%STADIUMS\r\n3\r\n%INDEX%STADIUM\r\n1\r\nA\r\n%INDEXEND%STADIUM\r\n%INDEXEND%STADIUMS\r\n"));
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(England().GetStadiums().GetCount(), 1);
+}
+
+TEST_F(CountryRecordListsTest, AnUnclosedRecordFailsTheRead)
+{
+    testing_support::MessageCapture messages;
+    CIndexTextFile file;
+    ASSERT_TRUE(file.OpenFromBytes(
+        Bytes("%INDEX%COUNTRY\r\n%INDEX%REFEREES\r\n1\r\n%INDEX%REFEREE\r\nA\r\nB\r\n1\r\n%INDEXEND%REFEREES\r\n"),
+        u"Country14.sav"));
+    EXPECT_FALSE(ReadCountrySections(England(), file));
+    ASSERT_NE(file.GetError(), nullptr);
 }
 
 }  // namespace
