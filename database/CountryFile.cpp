@@ -106,6 +106,7 @@ public:
         // Nested readers change the stream's version; the country's gates
         // use the version of its own section.
         version_ = TDatabaseVersion::GetFileVersion();
+        writtenVersion_ = TDatabaseVersion::GetFileVersionAsWritten();
         ReadHead();
         ResetCompetitions();
         if (!Stage(c_.staged_.competitionPart, CompetitionPartSection)) return false;
@@ -301,7 +302,7 @@ private:
 
     bool ReadCountryRecords()
     {
-        const std::uint32_t version = version_;
+        const std::uint32_t version = writtenVersion_;
         return ReadRecordList(RefereesSection, u"REFEREE", c_.referees_,
                               [](TReferee& referee, CIndexTextFile& file) { return referee.ReadReferee(file); }) &&
                SkipStaffs() &&
@@ -457,6 +458,7 @@ private:
     TCountry& c_;
     CIndexTextFile& file_;
     std::uint32_t version_ = 1;
+    std::uint32_t writtenVersion_ = 1;
 };
 
 class CCountryFile::Writer {

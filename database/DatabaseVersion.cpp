@@ -9,6 +9,7 @@ namespace {
 
 constexpr std::u16string_view VersionSection = u"VERSION";
 thread_local std::uint32_t fileVersion = 0;
+thread_local std::uint32_t writtenVersion = 0;
 
 }  // namespace
 
@@ -17,9 +18,15 @@ std::uint32_t TDatabaseVersion::GetFileVersion()
     return fileVersion;
 }
 
+std::uint32_t TDatabaseVersion::GetFileVersionAsWritten()
+{
+    return writtenVersion;
+}
+
 void TDatabaseVersion::SetFileVersion(std::uint32_t version)
 {
     fileVersion = version;
+    writtenVersion = version;
 }
 
 bool TDatabaseVersion::IsVersionAtLeast(std::uint32_t major, std::uint32_t minor)
@@ -51,10 +58,12 @@ bool ReadVersion(CIndexTextFile& file)
     }
     std::uint32_t version = 0;
     file.ReadInt32(version);
+    const std::uint32_t written = version;
     // An older major passes every gate of its own major and fails every
     // gate of a later one.
     if ((version >> 16) < (TDatabaseVersion::ProgramVersion >> 16)) version |= 0xFFFF;
     TDatabaseVersion::SetFileVersion(version);
+    writtenVersion = written;
     if (version <= TDatabaseVersion::ProgramVersion + 1) {
         file.FindSectionEnd(VersionSection);
         return true;

@@ -23,6 +23,10 @@ public:
     static std::uint32_t GetFileVersion();
     static std::uint16_t GetFileMajor() { return static_cast<std::uint16_t>(GetFileVersion() >> 16); }
     static std::uint16_t GetFileMinor() { return static_cast<std::uint16_t>(GetFileVersion() & 0xFFFF); }
+    // The version as the file's VERSION section holds it, an older major's
+    // minor not widened: the few conversions keyed by an old minor need it.
+    static std::uint32_t GetFileVersionAsWritten();
+    // Sets the version and the version as written.
     static void SetFileVersion(std::uint32_t version);
     static bool IsVersionAtLeast(std::uint32_t major, std::uint32_t minor);
     static bool IsProgramAtLeast(std::uint32_t major, std::uint32_t minor);

@@ -41,8 +41,9 @@ public:
     bool MasksDisjoint() const { return (standMaskA_ & standMaskB_) == 0; }
 
     bool WriteStadium(CIndexTextFile& file) const;
-    // version: the version of the country file the section belongs to,
-    // whose gates decide the older layouts.
+    // version: the version of the country file the section belongs to, as
+    // its VERSION section holds it (GetFileVersionAsWritten): the code's
+    // conversion depends on the minor of an older major.
     TSectionRead ReadStadium(CIndexTextFile& file, std::uint32_t version);
 
 private:

@@ -1022,9 +1022,15 @@ def write_sponsor(out, s):
     out.end("SPONSOR")
 
 
+# Stadium codes as files before 2004-5 numbered them: the first value of
+# the older numbering that the reader converts to each current code.
+OLD_STADIUM_CODES = {0: 10, 1: 1, 2: 6}
+
+
 def write_stadium(out, s, layout):
     out.begin("STADIUM")
-    out.number(s["code"])
+    old_numbering = layout.major_below(0x2004) or (layout.major == 0x2004 and layout.version & 0xFFFF < 5)
+    out.number(OLD_STADIUM_CODES[s["code"]] if old_numbering else s["code"])
     out.line(s["name"])
     out.line(s["second"])
     if layout.major_below(0x2004):

@@ -14,6 +14,7 @@
 #include "database/Referee.h"
 #include "database/Sponsor.h"
 #include "database/Stadium.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -198,7 +199,7 @@ TEST(Stadium, OldLayoutsAndTheirCodes)
     };
     const Case cases[] = {
         {1, "6", "Stand", 0, 2, false},
-        {MakeDatabaseVersion(0x2003, 0xFFFF), "10", "Stand", 0, 0, false},
+        {MakeDatabaseVersion(0x2003, 0), "10", "Stand", 0, 0, false},
         {MakeDatabaseVersion(0x2004, 4), "9", "2", 2, 2, false},
         {MakeDatabaseVersion(0x2004, 5), "9", "2", 2, 9, false},
         // A file of 2007 keeps codes above 10 and the flag bit.
@@ -318,6 +319,49 @@ TEST_F(CountryRecordListsTest, AnUnclosedRecordFailsTheRead)
         u"Country14.sav"));
     EXPECT_FALSE(ReadCountrySections(England(), file));
     ASSERT_NE(file.GetError(), nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+class GeneratedLayoutsTest : public database_testing::CurrentWorldTest {
+protected:
+    // Every record of the country, as this program writes it.
+    std::string RecordsOf(const std::u16string& path)
+    {
+        TearDown();
+        SetUp();
+        CIndexTextFile file;
+        testing_support::MessageCapture messages;
+        TCountry& country = *world_->GetCountry(21);
+        EXPECT_TRUE(file.OpenRead(path) && ReadCountrySections(country, file));
+        return Written([&](CIndexTextFile& out) {
+            bool ok = country.GetManager().WriteManager(out);
+            for (const auto& entry : country.GetReferees()) ok &= entry.second.WriteReferee(out);
+            for (const auto& entry : country.GetSponsors()) ok &= entry.second.WriteSponsor(out);
+            // The oldest layout has no kind: it reads as 0.
+            for (const auto& entry : country.GetStadiums()) {
+                TStadium stadium = entry.second;
+                stadium.SetKind(0);
+                ok &= stadium.WriteStadium(out);
+            }
+            return ok;
+        });
+    }
+};
+
+TEST_F(GeneratedLayoutsTest, EveryOldLayoutReadsTheSameRecords)
+{
+    const std::u16string folder = testing_support::BinaryPath(u"generated\\fixtures");
+    if (!platform::FileExists(platform::JoinPath(folder, u"Country21_2007-26.sav"))) GTEST_SKIP() << "not generated";
+    const std::string newest = RecordsOf(platform::JoinPath(folder, u"Country21_2007-26.sav"));
+    EXPECT_NE(newest.find("%INDEX%STADIUM\r\n"), std::string::npos);
+    for (const std::u16string& name : platform::ListFolder(folder)) {
+        if (name.starts_with(u"Country21_")) {
+            EXPECT_EQ(RecordsOf(platform::JoinPath(folder, name)), newest) << testing_support::Narrow(name);
+        }
+    }
 }
 
 }  // namespace

@@ -59,6 +59,7 @@ TEST(DatabaseVersion, OlderMajorPassesItsOwnGatesOnly)
     EXPECT_EQ(TDatabaseVersion::GetFileMinor(), 0xFFFF);
     EXPECT_TRUE(TDatabaseVersion::IsVersionAtLeast(0x2006, 40));
     EXPECT_FALSE(TDatabaseVersion::IsVersionAtLeast(0x2007, 0));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersionAsWritten(), MakeDatabaseVersion(0x2006, 16));
     std::u16string next;
     file.ReadCString(next);
     EXPECT_EQ(next, u"next") << "the end line was passed";
