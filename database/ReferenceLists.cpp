@@ -26,7 +26,9 @@ CBaseTextFile::CBaseTextFile(std::int32_t maxCount, bool hasIdColumn, bool hasCo
       idFirst_(idFirst),
       defaultKey_(defaultKey)
 {
-    Allocate(maxCount_);
+    // Empty entries until the list is loaded; a colour list gets
+    // its colours then (a constructor cannot reach the derived class).
+    CBaseTextFile::Allocate(maxCount_);
 }
 
 void CBaseTextFile::Free()

@@ -1,7 +1,7 @@
 #include "database/Towns.h"
 
 #include <algorithm>
-#include <span>
+#include <utility>
 
 #include "core/IndexTextFile.h"
 #include "core/TextTools.h"
@@ -74,12 +74,14 @@ void TTownList::Clear()
 
 bool TTownList::Load(std::u16string_view path)
 {
+    // Taken before Clear: the path may be this list's own.
+    std::u16string loaded(path);
     Clear();
     CIndexTextFile file;
-    if (!file.OpenRead(path)) return false;
+    if (!file.OpenRead(loaded)) return false;
     std::u16string line;
     while (file.ReadCString(line)) ReadLine(std::u16string_view(line).substr(0, MaxLine));
-    path_ = path;
+    path_ = std::move(loaded);
     dirty_ = false;
     return true;
 }

@@ -97,6 +97,7 @@ TEST_F(TownsTest, TheShippedFileRoundTrips)
 {
     const std::u16string shipped = testing_support::SourcePath(u"data\\Database\\TownDataUniques.txt");
     ASSERT_TRUE(towns_.Load(shipped));
+    ASSERT_TRUE(towns_.Load(towns_.GetPath()));
     EXPECT_GE(towns_.GetTownCount(14), 10);
     EXPECT_EQ(Saved(), [&] {
         const auto bytes = testing_support::ReadBytes(shipped);
