@@ -23,7 +23,6 @@ public:
     const char16_t* GetThirdName() const { return thirdName_; }
     std::int32_t GetManagerValue() const { return managerValue_; }
     TDate GetBirthDate() const { return birthDate_; }
-    void ClearBirthDate() { birthDate_.Clear(); }
     // Slot indexes outside 0..3 read 0 and are ignored by the setters.
     std::uint8_t GetSlotA(int index) const { return IsSlot(index) ? slotsA_[index] : 0; }
     void SetSlotA(int index, std::uint8_t value);
