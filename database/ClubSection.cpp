@@ -89,7 +89,10 @@ void CClubSection::SetNameWarning(bool on)
 
 class CClubSection::Reader {
 public:
-    Reader(TClub& club, CIndexTextFile& file, std::uint32_t index) : c_(club), file_(file), index_(index) {}
+    Reader(TClub& club, CIndexTextFile& file, std::uint32_t index, std::vector<TPendingPerson>* pending)
+        : c_(club), file_(file), index_(index), pending_(pending)
+    {
+    }
 
     bool Read()
     {
@@ -319,25 +322,32 @@ private:
         std::uint32_t id = 0;
         file_.ReadInt32(id);
         TCompleteWorld* world = c_.world_;
-        const bool full = c_.squadCount_ >= TClub::SquadCapacity || world == nullptr;
-        TPerson scratch(world, 0);
-        TPerson* person = full ? &scratch : world->CreatePerson(id, true);
-        switch (person->GetStagedSection().Read(file_, key)) {
-        case TStagedSection::ReadResult::Read: break;
-        case TStagedSection::ReadResult::Missing:
-            if (!full) world->DeletePerson(person);
-            ReportMissing(key);
-            return Person::Missing;
-        case TStagedSection::ReadResult::Unterminated:
-            if (!full) world->DeletePerson(person);
-            file_.SetError(ReplaceTokens(Text(u"Database.Error.SectionNotClosed"_tk), {{u"_SECTION", key}}).c_str());
+        const int count = pending_ ? static_cast<int>(pending_->size()) : c_.squadCount_;
+        const bool full = count >= TClub::SquadCapacity;
+        auto detached = std::make_unique<TPerson>(world, id);
+        const bool inWorld = !full && pending_ == nullptr && world != nullptr;
+        TPerson* person = inWorld ? world->CreatePerson(id, true) : detached.get();
+        const TStagedSection::ReadResult result = person->GetStagedSection().Read(file_, key);
+        if (result != TStagedSection::ReadResult::Read) {
+            if (inWorld) world->DeletePerson(person);
+            // A club file stands alone: a person missing from it fails
+            // the import, which then reports the file once.
+            if (result == TStagedSection::ReadResult::Missing && pending_ == nullptr) {
+                ReportMissing(key);
+                return Person::Missing;
+            }
+            const TextKey error = result == TStagedSection::ReadResult::Missing ? u"Database.Error.SectionMissing"_tk
+                                                                                  : u"Database.Error.SectionNotClosed"_tk;
+            file_.SetError(ReplaceTokens(Text(error), {{u"_SECTION", key}, {u"_FILE_NAME", file_.GetFileName()}}).c_str());
             return Person::Failed;
         }
         person->SetType(key == StaffSection ? StagedStaffType(person->GetStagedSection()) : 0);
         if (full) {
             ReportOverflowOnce();
-        } else {
+        } else if (inWorld) {
             c_.AddPlayer(person);
+        } else if (pending_ != nullptr) {
+            pending_->push_back({id, std::move(detached)});
         }
         return Person::Read;
     }
@@ -370,6 +380,7 @@ private:
     TClub& c_;
     CIndexTextFile& file_;
     std::uint32_t index_;
+    std::vector<TPendingPerson>* pending_;
     bool overflowReported_ = false;
 };
 
@@ -514,9 +525,10 @@ private:
     CIndexTextFile& file_;
 };
 
-bool CClubSection::Read(TClub& club, CIndexTextFile& file, std::uint32_t index)
+bool CClubSection::Read(TClub& club, CIndexTextFile& file, std::uint32_t index,
+                        std::vector<TPendingPerson>* pending)
 {
-    return Reader(club, file, index).Read();
+    return Reader(club, file, index, pending).Read();
 }
 
 bool CClubSection::Write(const TClub& club, CIndexTextFile& file, std::uint32_t index)
@@ -526,7 +538,7 @@ bool CClubSection::Write(const TClub& club, CIndexTextFile& file, std::uint32_t 
 
 bool TClub::ReadClubSection(CIndexTextFile& file, std::uint32_t index)
 {
-    return CClubSection::Read(*this, file, index);
+    return CClubSection::Read(*this, file, index, nullptr);
 }
 
 bool TClub::WriteClubSection(CIndexTextFile& file, std::uint32_t index) const
@@ -550,11 +562,14 @@ bool TClub::ImportClubFile(std::u16string_view path)
         ShowFileNotFound(std::u16string(path).c_str());
         return false;
     }
+    // The file is read apart; the club and the world change only once all
+    // of it was read, and the new persons then take the ids of the file
+    // that the old ones free.
     TClub imported(uniqueId_);
     imported.SetWorld(world_);
     imported.SetId(id_);
-    if (!imported.ReadClubSection(file, 0)) {
-        imported.DeleteSquadPersons();
+    std::vector<TPendingPerson> persons;
+    if (!CClubSection::Read(imported, file, 0, &persons)) {
         if (file.GetError() == nullptr) {
             file.SetError(ReplaceTokens(Text(u"Database.Error.ClubSectionMissing"_tk), {{u"_SECTION", ClubKey(0)}}).c_str());
         }
@@ -565,8 +580,12 @@ bool TClub::ImportClubFile(std::u16string_view path)
     const TClub* holder = world_ ? world_->FindClubByUniqueId(imported.uniqueId_) : nullptr;
     if (holder == nullptr || holder == this) uniqueId_ = imported.uniqueId_;
     static_cast<TClubFields&>(*this) = static_cast<const TClubFields&>(imported);
-    squadCount_ = imported.squadCount_;
-    std::copy(imported.squad_, imported.squad_ + SquadCapacity, squad_);
+    for (TPendingPerson& entry : persons) {
+        if (world_ == nullptr) break;
+        TPerson* person = world_->CreatePerson(entry.id, true);
+        person->CopyFrom(*entry.person);
+        AddPlayer(person);
+    }
     // The file names clubs by their save ids.
     TGameIdMaps& maps = GetGameIdMaps();
     BuildGameIdMaps(maps);
