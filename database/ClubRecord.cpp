@@ -41,11 +41,18 @@ bool TClubRecord::ReadClubRecord(CIndexTextFile& file)
         file.ReadInt8(goalsA_);
         file.ReadInt8(goalsB_);
         file.ReadInt32(value_);
-        file.ReadCString(text_);
+        std::u16string text;
+        file.ReadCString(text);
+        text_ = MakeRecordText(text);
         file.ReadInt16(year_);
         file.FindSectionEnd(RecordSection);
     }
-    if (text_.size() > MaxTextLength) text_.resize(MaxTextLength);
+    if (text_.size() > MaxTextLength) {
+        // A cut between the halves of a surrogate pair would leave half a
+        // character, which no file can hold.
+        const bool splitsPair = text_[MaxTextLength - 1] >= 0xD800 && text_[MaxTextLength - 1] <= 0xDBFF;
+        text_.resize(splitsPair ? MaxTextLength - 1 : MaxTextLength);
+    }
     return found;
 }
 

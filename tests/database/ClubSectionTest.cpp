@@ -397,3 +397,34 @@ TEST(ClubSectionWorld, AResetWorldSavesNationalTeamsThatReadBack)
     EXPECT_EQ(team->GetFoundationYear(), 1900);
     list.Clear();
 }
+
+TEST_F(ClubSectionTest, CopiesNamesAndCountsOfTheWorldsClubs)
+{
+    FillClub(*club_);
+    TClub* copy = England().GetClubByIndex(2);
+    const std::uint32_t ownUniqueId = copy->GetUniqueId();
+    copy->AddPlayer(Person(900, "%INDEX%PLAYER\r\nOld\r\n%INDEXEND%PLAYER\r\n"));
+    copy->CopyFrom(*club_);
+    EXPECT_EQ(world_->GetPerson(900), nullptr) << "the replaced persons are deleted";
+    EXPECT_EQ(copy->GetSquadCount(), 3);
+    EXPECT_NE(copy->GetSquadPerson(0)->GetId(), 501u);
+    EXPECT_EQ(copy->GetSquadPerson(0)->GetStagedSection().GetText(), club_->GetSquadPerson(0)->GetStagedSection().GetText());
+    EXPECT_EQ(copy->GetUniqueId(), ownUniqueId);
+    EXPECT_EQ(copy->GetExtraString(), u"Extra string");
+    EXPECT_EQ(copy->CountPersonsOfType(0), 2);
+    EXPECT_TRUE(copy->HasPersonOfType(4));
+    EXPECT_FALSE(copy->HasPersonOfType(1));
+    world_->SetDatabaseLanguage(1);
+    EXPECT_EQ(GetClubDisplayName(club_->GetId()), u"Club English");
+    EXPECT_EQ(GetClubDisplayName(club_->GetId() | ReserveTeamBit), u"Club English (RES)");
+    EXPECT_EQ(GetClubDisplayName(0x000E0200), u"");
+    EXPECT_EQ(GetClubDisplayName(0), CTextManager::Instance()->GetText(u"Common.NotAvailable"_tk));
+    TClub fresh(0);
+    fresh.InitNewClub(21);
+    EXPECT_EQ(fresh.GetCountryId(), 21);
+    EXPECT_EQ(Narrow(fresh.GetNameForLanguage(4)), "Club " + std::to_string(fresh.GetId() & 0xFFFF));
+    TClub next(0);
+    next.InitNewClub(21);
+    EXPECT_EQ(next.GetId(), fresh.GetId() + 1);
+    EXPECT_EQ(fresh.GetYouthNationality(), 21);
+}

@@ -142,4 +142,9 @@ TEST(ClubRecord, ReadingCutsTheTextToTwentyOneCharacters)
     EXPECT_EQ(record.GetYear(), 1950);
     EXPECT_FALSE(record.ReadClubRecord(file));
     EXPECT_EQ(record.GetYear(), 1950);
+    // A character of two units at the cut is dropped whole.
+    const std::string pair = "\xEF\xBB\xBF" + Lines({"%INDEX%RECORD", "1", "2", "0", "abcdefghijklmnopqrst\xF0\x9F\x98\x80z", "1950", "%INDEXEND%RECORD"});
+    ASSERT_TRUE(file.OpenFromBytes(testing_support::Bytes(pair), u"record"));
+    ASSERT_TRUE(record.ReadClubRecord(file));
+    EXPECT_EQ(record.GetText(), u"abcdefghijklmnopqrst");
 }
