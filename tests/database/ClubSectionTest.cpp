@@ -227,10 +227,14 @@ TEST_F(ClubSectionTest, VersionGatesAndRepairsOfTheReader)
         std::vector<std::pair<int, int>> drop;
         std::uint8_t mediaPressure, param3, param4;
         std::uint32_t extraNumber, capacity;
+        int startPoints, startFlags;
     } cases[] = {
-        {"2007-13", {{2, "537329677"}}, {{65, 67}, {46, 53}, {4, 5}}, 1, 1, 1, 4321, 45678},
-        {"2007-23", {{2, "537329687"}}, {}, 1, 44, 6, 4321, 45678},
-        {"2007-28", {{53, "10000"}, {54, "250000"}}, {}, 3, 44, 6, 0, 200000},
+        // Before 2007-9 the start points were the low four bits of the
+        // flags, negated (34 and 35 are the flags and the points).
+        {"2007-8", {{2, "537329672"}, {34, "37"}}, {{65, 67}, {46, 53}, {35, 36}, {4, 5}}, 1, 1, 1, 4321, 45678, -5, 35},
+        {"2007-13", {{2, "537329677"}}, {{65, 67}, {46, 53}, {4, 5}}, 1, 1, 1, 4321, 45678, -4, 3},
+        {"2007-23", {{2, "537329687"}}, {}, 1, 44, 6, 4321, 45678, -4, 3},
+        {"2007-28", {{53, "10000"}, {54, "250000"}}, {}, 3, 44, 6, 0, 200000, -4, 3},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -248,6 +252,8 @@ TEST_F(ClubSectionTest, VersionGatesAndRepairsOfTheReader)
         EXPECT_EQ(read.GetBadgeParam(4), c.param4);
         EXPECT_EQ(read.GetExtraNumber(), c.extraNumber);
         EXPECT_EQ(read.GetStadiumCapacity(), c.capacity);
+        EXPECT_EQ(read.GetGameStartPoints(), c.startPoints);
+        EXPECT_EQ(read.GetGameStartFlags(), c.startFlags);
         EXPECT_EQ(read.GetHistoryText(4), u"1905");
         EXPECT_EQ(read.GetKit()->GetQaroKitId(), 555u);
     }
@@ -365,7 +371,12 @@ TEST_F(ClubSectionTest, SavedOldLayoutsKeepTheirUniqueIdsAndSaveTheSameAgain)
         if (!name.starts_with(u"Country21_")) continue;
         SCOPED_TRACE(Narrow(name));
         load(platform::JoinPath(folder, name));
-        const std::uint32_t firstId = world_->GetCountry(21)->GetClubByIndex(2)->GetUniqueId();
+        const TClub* club = world_->GetCountry(21)->GetClubByIndex(2);
+        const std::uint32_t firstId = club->GetUniqueId();
+        // Files before 2007-26 had no Polish texts of their own.
+        const bool copied = name < u"Country21_2007-26" || name == u"Country21_v1.sav";
+        EXPECT_EQ(std::u16string(club->GetNameForLanguage(5)).starts_with(u"KS "), !copied);
+        if (copied) EXPECT_EQ(std::u16string(club->GetAbbreviationForLanguage(5)), club->GetAbbreviationForLanguage(1));
         const std::string first = save();
         load(base_.DatabasePath(u"Country21.sav"));
         EXPECT_EQ(world_->GetCountry(21)->GetClubByIndex(2)->GetUniqueId(), firstId);
