@@ -33,6 +33,12 @@ constexpr const char16_t* GenericBadgeFiles[24] = {
 
 std::atomic<bool> nameWarning{true};
 
+template <std::size_t N>
+void CopySix(const char16_t (&from)[TClub::LanguageCount][N], char16_t (&to)[TClub::LanguageCount][N])
+{
+    std::copy_n(&from[0][0], TClub::LanguageCount * N, &to[0][0]);
+}
+
 std::u16string ClubKey(std::uint32_t index)
 {
     return Format(u"CLUB%d", index);
@@ -152,8 +158,8 @@ private:
         if (second) file_.ReadInt8List(c_.secondPhraseUsage_, TClub::LanguageCount);
         file_.ReadQuotedStrings(&c_.towns_[0][0], TClub::TownCapacity);
         if (second) return;
-        std::copy(&c_.names_[0][0], &c_.names_[0][0] + sizeof c_.names_ / 2, &c_.secondNames_[0][0]);
-        std::copy(&c_.shortNames_[0][0], &c_.shortNames_[0][0] + sizeof c_.shortNames_ / 2, &c_.secondShortNames_[0][0]);
+        CopySix(c_.names_, c_.secondNames_);
+        CopySix(c_.shortNames_, c_.secondShortNames_);
         std::copy(c_.phraseUsage_, c_.phraseUsage_ + TClub::LanguageCount, c_.secondPhraseUsage_);
     }
 
@@ -427,8 +433,8 @@ private:
         ok &= file_.WriteUInt8List(c_.secondPhraseUsage_, TClub::LanguageCount);
         // The towns file separates its fields with '|'.
         char16_t towns[TClub::LanguageCount][TClub::TownCapacity];
-        std::copy(&c_.towns_[0][0], &c_.towns_[0][0] + sizeof towns / 2, &towns[0][0]);
-        std::replace(&towns[0][0], &towns[0][0] + sizeof towns / 2, u'|', u'/');
+        CopySix(c_.towns_, towns);
+        for (auto& town : towns) std::replace(std::begin(town), std::end(town), u'|', u'/');
         return ok && WriteSix(towns);
     }
 

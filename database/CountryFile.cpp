@@ -193,10 +193,17 @@ private:
         const std::int32_t count = ReadInt();
         if (count < 0 || count > TCountry::MaxClubs) return BadCount(ClubsSection, count);
         for (std::int32_t n = 1; n <= count; ++n) {
-            const TTeamId id = c_.AddClubWithIndex(std::make_unique<TClub>(0), static_cast<std::uint32_t>(n));
-            TClub* club = c_.GetClubByUniqueId(id);
-            if (club->ReadClubSection(file_, static_cast<std::uint32_t>(n))) continue;
-            c_.RemoveClub(club, false, true);
+            const auto index = static_cast<std::uint32_t>(n);
+            TClub* club = c_.GetClubByUniqueId(c_.AddClubWithIndex(std::make_unique<TClub>(0), index));
+            // A club of that index already there keeps its place; the
+            // section is read past all the same.
+            if (club == nullptr) {
+                if (ReadIntoScratch(index)) continue;
+            } else if (club->ReadClubSection(file_, index)) {
+                continue;
+            } else {
+                c_.RemoveClub(club, false, true);
+            }
             if (file_.GetError() != nullptr) return false;
             ReportMissing(Format(u"CLUB%d", n));
             break;
@@ -210,10 +217,17 @@ private:
         return true;
     }
 
+    bool ReadIntoScratch(std::uint32_t index)
+    {
+        TClub scratch(0);
+        scratch.SetId((static_cast<TTeamId>(c_.id_) << 16) | (index & 0xFFFF));
+        return scratch.ReadClubSection(file_, index);
+    }
+
     bool ReadNationalTeam()
     {
         TClub* team = c_.GetNationalTeam();
-        if (team == nullptr) return true;
+        if (team == nullptr) return ReadIntoScratch(NationalTeamSectionNumber) || file_.GetError() == nullptr;
         const bool read = team->ReadClubSection(file_, NationalTeamSectionNumber);
         if (!read && file_.GetError() != nullptr) return false;
         for (int language = 0; language < TClub::LanguageCount - 1; ++language) {

@@ -346,3 +346,19 @@ TEST_F(CountryFileTest, ACommentBeforeTheFirstSectionHidesNoSection)
     EXPECT_EQ(std::u16string(England().GetLeagueLevelNameInLanguage(5, 0)), u"F");
     EXPECT_EQ(England().GetStagedCompetitions().levelCount, 1);
 }
+
+TEST_F(CountryFileTest, AClubIndexAlreadyTakenIsReadPast)
+{
+    const auto clubs = [this] {
+        const std::string written = WriteEngland();
+        const std::size_t from = written.find("%INDEX%CLUBS");
+        return written.substr(from, written.find("%INDEXEND%CLUBS") - from);
+    };
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    const std::string first = clubs();
+    MessageCapture messages;
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(clubs(), first);
+    EXPECT_EQ(England().GetPoolPlayerCount(), 2 * TCountry::PoolEntriesPerClub) << "what follows the clubs is read";
+}
