@@ -72,6 +72,7 @@ protected:
             for (int form = 0; form < 3; ++form) c.SetArticle(language, form, static_cast<std::uint8_t>(form * 6 + language));
             c.SetPhraseUsage(language, static_cast<std::uint8_t>(language + 1));
         }
+        c.SetTownForLanguage(5, u"Town|Polski");
         c.SetShortNameForLanguage(0, u"Short");
         c.SetAbbreviationForLanguage(0, u"ABCD");
         c.SetFanName1(u"Fans one");
