@@ -209,6 +209,9 @@ private:
             break;
         }
         if (!ReadNationalTeam()) return false;
+        // Each club section carries its own version; the sections after the
+        // clubs are gated by the country's.
+        TDatabaseVersion::SetFileVersion(version_);
         // Older files held no Polish texts of their own.
         if (!AtLeast(0x2007, 26)) {
             for (TClub* club : c_.clubOrder_) club->CopyNamesOfLanguage(1, 5);

@@ -362,3 +362,15 @@ TEST_F(CountryFileTest, AClubIndexAlreadyTakenIsReadPast)
     EXPECT_EQ(clubs(), first);
     EXPECT_EQ(England().GetPoolPlayerCount(), 2 * TCountry::PoolEntriesPerClub) << "what follows the clubs is read";
 }
+
+TEST_F(CountryFileTest, SectionsAfterTheClubsAreGatedByTheCountrysVersion)
+{
+    const auto bytes =
+        testing_support::ReadBytes(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2007-28.sav"));
+    std::string text(bytes.begin(), bytes.end());
+    const std::string team = "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692";
+    text.replace(text.find(team), team.size(), "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329691");
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(text, file));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersion(), V(0x2007, 28));
+}
