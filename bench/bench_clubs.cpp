@@ -18,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int ClubCount = 2500;
+constexpr std::uint32_t ClubCount = 2500;
 
 int Silent(const char16_t*, unsigned, void*)
 {
@@ -61,11 +61,11 @@ std::vector<std::uint8_t> ClubSections()
         sections.push_back(text.substr(from + begin.size(), to - from - begin.size()));
     }
     std::string all = "\xEF\xBB\xBF";
-    for (int n = 1; n <= ClubCount && !sections.empty(); ++n) {
+    for (std::uint32_t n = 1; n <= ClubCount && !sections.empty(); ++n) {
         const std::string key = "CLUB" + std::to_string(n);
-        const int round = (n - 1) / static_cast<int>(sections.size());
-        all += "%INDEX%" + key + "\r\n" + WithPersonIdsOfRound(sections[static_cast<std::size_t>(n - 1) % sections.size()], round) +
-               "%INDEXEND%" + key + "\r\n";
+        const int round = static_cast<int>((n - 1) / sections.size());
+        const std::string& section = sections[static_cast<std::size_t>(n - 1) % sections.size()];
+        all += "%INDEX%" + key + "\r\n" + WithPersonIdsOfRound(section, round) + "%INDEXEND%" + key + "\r\n";
     }
     return std::vector<std::uint8_t>(all.begin(), all.end());
 }
@@ -83,10 +83,10 @@ TBench& Bench()
         TBench made;
         made.world = GetWorldList().CreateCompleteWorld();
         made.text = ClubSections();
-        for (int n = 1; n <= ClubCount; ++n) {
+        for (std::uint32_t n = 1; n <= ClubCount; ++n) {
             made.clubs.push_back(std::make_unique<TClub>(0));
             made.clubs.back()->SetWorld(made.world);
-            made.clubs.back()->SetId((21u << 16) | static_cast<std::uint32_t>(n));
+            made.clubs.back()->SetId((21u << 16) | n);
         }
         return made;
     }();
@@ -97,8 +97,14 @@ bool ReadAll(TBench& bench)
 {
     CIndexTextFile file;
     bool ok = file.OpenFromBytes(bench.text, u"clubs");
-    for (int n = 1; n <= ClubCount; ++n) ok &= bench.clubs[static_cast<std::size_t>(n - 1)]->ReadClubSection(file, static_cast<std::uint32_t>(n));
+    for (std::uint32_t n = 1; n <= ClubCount; ++n) ok &= bench.clubs[n - 1]->ReadClubSection(file, n);
     return ok;
+}
+
+benchmark::Counter ClubRate(const benchmark::State& state)
+{
+    const double clubs = static_cast<double>(ClubCount) * static_cast<double>(state.iterations());
+    return benchmark::Counter(clubs, benchmark::Counter::kIsRate);
 }
 
 void ClearSquads(TBench& bench)
@@ -117,8 +123,7 @@ void ReadClubs(benchmark::State& state)
         state.ResumeTiming();
     }
     state.counters["failed"] = ok ? 0 : 1;
-    state.counters["clubs_per_second"] =
-        benchmark::Counter(static_cast<double>(ClubCount) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["clubs_per_second"] = ClubRate(state);
 }
 
 void WriteClubs(benchmark::State& state)
@@ -130,13 +135,12 @@ void WriteClubs(benchmark::State& state)
     for (auto _ : state) {
         CIndexTextFile file;
         ok &= file.OpenWrite(path);
-        for (int n = 1; n <= ClubCount; ++n) ok &= bench.clubs[static_cast<std::size_t>(n - 1)]->WriteClubSection(file, static_cast<std::uint32_t>(n));
+        for (std::uint32_t n = 1; n <= ClubCount; ++n) ok &= bench.clubs[n - 1]->WriteClubSection(file, n);
         ok &= file.Close();
     }
     ClearSquads(bench);
     state.counters["failed"] = ok ? 0 : 1;
-    state.counters["clubs_per_second"] =
-        benchmark::Counter(static_cast<double>(ClubCount) * static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+    state.counters["clubs_per_second"] = ClubRate(state);
 }
 
 }  // namespace

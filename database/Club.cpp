@@ -33,6 +33,12 @@ bool IsIndex(const T (&)[N], int index)
     return index >= 0 && index < static_cast<int>(N);
 }
 
+std::uint32_t Magnitude(std::int32_t value)
+{
+    const auto bits = static_cast<std::uint32_t>(value);
+    return value < 0 ? 0u - bits : bits;
+}
+
 // Quotes cannot travel in the quoted lists of the files.
 std::u16string WithApostrophes(const char16_t* text)
 {
@@ -439,12 +445,12 @@ void TClub::SetGroundFlag(std::uint8_t mask, bool on)
 
 int TClub::Degrees(std::int32_t value)
 {
-    return static_cast<int>((value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value)) >> 16);
+    return static_cast<int>(Magnitude(value) >> 16);
 }
 
 int TClub::Minutes(std::int32_t value)
 {
-    return static_cast<int>((value < 0 ? 0u - static_cast<std::uint32_t>(value) : static_cast<std::uint32_t>(value)) & 0xFFFF);
+    return static_cast<int>(Magnitude(value) & 0xFFFF);
 }
 
 void TClub::SetLongitude(bool west, int degrees, int minutes)
