@@ -342,9 +342,16 @@ TEST_F(ClubSectionTest, NormaliseRepairsWhatTheExportNeeds)
     EXPECT_EQ(club_->GetFacilityLevel(TClub::Media), 5);
     EXPECT_TRUE(club_->IsNotInITCup());
     EXPECT_EQ(std::u16string(club_->GetShortNameForLanguage(3)), u"Club");
-    club_->SetStadiumCapacity(0);
-    club_->SetTown(u"York");
-    EXPECT_EQ(club_->GetStadiumCapacity(), 1000u);
+    TClub* fresh = England().GetClubByIndex(1);
+    fresh->SetStadiumNameForLanguage(2, u"Own ground");
+    world_->SetDatabaseLanguage(1);
+    fresh->SetTown(u"York");
+    EXPECT_EQ(fresh->GetStadiumCapacity(), 1000u);
+    EXPECT_EQ(std::u16string(fresh->GetStadiumNameForLanguage(1)), u"York Stadium");
+    EXPECT_EQ(std::u16string(fresh->GetStadiumNameForLanguage(0)), u"Stadion York");
+    EXPECT_EQ(std::u16string(fresh->GetStadiumNameForLanguage(2)), u"Own ground");
+    fresh->SetTown(u"Hull");
+    EXPECT_EQ(std::u16string(fresh->GetStadiumNameForLanguage(1)), u"York Stadium") << "capacity is no longer 0";
 }
 
 TEST_F(ClubSectionTest, SavedOldLayoutsKeepTheirUniqueIdsAndSaveTheSameAgain)
