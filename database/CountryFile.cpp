@@ -1,7 +1,5 @@
 #include "database/CountryFile.h"
 
-#include <optional>
-
 #include "core/AppMessage.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
@@ -28,55 +26,6 @@ constexpr std::u16string_view SettingsSection = u"COUNTRY_MIST";
 constexpr std::u16string_view ManagerSection = u"MANAGER";
 constexpr std::uint32_t NationalTeamSectionNumber = 65535;
 constexpr int CompetitionPartClubs = 8;
-
-// A club section's own version and, from 2007-18 on, its unique id and
-// names, taken from the staged lines until the club reader exists.
-struct TClubSectionHead {
-    std::uint32_t version = 1;
-    std::optional<std::uint32_t> uniqueId;
-    std::u16string names[TClub::LanguageCount];
-};
-
-std::uint32_t ParseDecimal(std::u16string_view line)
-{
-    std::size_t at = line.find_first_not_of(u" \t");
-    if (at == std::u16string_view::npos) return 0;
-    bool negative = false;
-    if (line[at] == u'-' || line[at] == u'+') negative = line[at++] == u'-';
-    std::uint32_t value = 0;
-    for (; at < line.size() && line[at] >= u'0' && line[at] <= u'9'; ++at) value = value * 10 + (line[at] - u'0');
-    return negative ? 0u - value : value;
-}
-
-std::vector<std::u16string_view> SplitLines(std::u16string_view text, std::size_t most)
-{
-    std::vector<std::u16string_view> lines;
-    while (!text.empty() && lines.size() < most) {
-        const std::size_t end = text.find(u'\n');
-        lines.push_back(text.substr(0, end));
-        text.remove_prefix(end + 1);
-    }
-    return lines;
-}
-
-TClubSectionHead ReadClubHead(const TStagedSection& section)
-{
-    TClubSectionHead head;
-    const auto lines = SplitLines(section.GetText(), 5);
-    if (lines.size() < 5 || lines[0] != u"%INDEX%VERSION" || lines[2] != u"%INDEXEND%VERSION") return head;
-    head.version = ParseDecimal(lines[1]);
-    if (head.version < MakeDatabaseVersion(0x2007, 18)) return head;
-    head.uniqueId = ParseDecimal(lines[3]);
-    std::u16string_view rest = lines[4];
-    for (std::u16string& name : head.names) {
-        const std::size_t open = rest.find(u'"');
-        const std::size_t close = open == std::u16string_view::npos ? open : rest.find(u'"', open + 1);
-        if (close == std::u16string_view::npos) break;
-        name = rest.substr(open + 1, close - open - 1);
-        rest.remove_prefix(close + 1);
-    }
-    return head;
-}
 
 std::u16string Text(TextKey key)
 {
@@ -245,34 +194,47 @@ private:
         const std::int32_t count = ReadInt();
         if (count < 0 || count > TCountry::MaxClubs) return BadCount(ClubsSection, count);
         for (std::int32_t n = 1; n <= count; ++n) {
-            auto club = std::make_unique<TClub>(0);
-            const Listed result = StageListed(club->GetStagedSection(), Format(u"CLUB%d", n));
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            TakeClubHead(*club);
-            c_.AddClubWithIndex(std::move(club), static_cast<std::uint32_t>(n));
+            const auto index = static_cast<std::uint32_t>(n);
+            TClub* club = c_.GetClubByUniqueId(c_.AddClubWithIndex(std::make_unique<TClub>(0), index));
+            // A club of that index already there keeps its place; the
+            // section is read past all the same.
+            if (club == nullptr) {
+                if (ReadIntoScratch(index)) continue;
+            } else if (club->ReadClubSection(file_, index)) {
+                continue;
+            } else {
+                c_.RemoveClub(club, false, true);
+            }
+            if (file_.GetError() != nullptr) return false;
+            ReportMissing(Format(u"CLUB%d", n));
+            break;
         }
         if (!ReadNationalTeam()) return false;
+        // Each club section carries its own version; the sections after the
+        // clubs are gated by the country's.
+        TDatabaseVersion::SetFileVersion(version_);
+        // Older files held no Polish texts of their own.
+        if (!AtLeast(0x2007, 26)) {
+            for (TClub* club : c_.clubOrder_) club->CopyNamesOfLanguage(1, 5);
+        }
         file_.FindSectionEnd(ClubsSection);
         return true;
     }
 
-    void TakeClubHead(TClub& club)
+    bool ReadIntoScratch(std::uint32_t index)
     {
-        const TClubSectionHead head = ReadClubHead(club.GetStagedSection());
-        club.SetUniqueId(head.uniqueId ? *head.uniqueId : c_.TakeNextUniqueClubId());
-        for (int language = 0; language < TClub::LanguageCount; ++language) {
-            club.SetNameForLanguage(language, head.names[language].c_str());
-        }
+        TClub scratch(0);
+        scratch.SetId((static_cast<TTeamId>(c_.id_) << 16) | (index & 0xFFFF));
+        return scratch.ReadClubSection(file_, index);
     }
 
     bool ReadNationalTeam()
     {
         TClub* team = c_.GetNationalTeam();
-        TStagedSection scratch;
-        TStagedSection& target = team ? team->GetStagedSection() : scratch;
-        if (!Stage(target, Format(u"CLUB%d", NationalTeamSectionNumber))) return false;
-        for (int language = 0; team && language < TClub::LanguageCount - 1; ++language) {
+        if (team == nullptr) return ReadIntoScratch(NationalTeamSectionNumber) || file_.GetError() == nullptr;
+        const bool read = team->ReadClubSection(file_, NationalTeamSectionNumber);
+        if (!read && file_.GetError() != nullptr) return false;
+        for (int language = 0; language < TClub::LanguageCount - 1; ++language) {
             team->SetNameForLanguage(language, c_.names_[language]);
             team->SetAbbreviationForLanguage(language, c_.abbreviations_[language]);
         }
@@ -517,14 +479,11 @@ private:
     {
         bool ok = file_.WriteSectionBegin(ClubsSection);
         ok &= file_.WriteInt32(c_.GetClubCountWithoutNationalTeam());
-        int number = 1;
+        std::uint32_t number = 1;
         for (const auto& [id, club] : c_.clubs_) {
-            if (IsNationalTeamId(id)) continue;
-            ok &= club->GetStagedSection().Write(file_, Format(u"CLUB%d", number++));
+            if (!IsNationalTeamId(id)) ok &= club->WriteClubSection(file_, number++);
         }
-        if (const TClub* team = c_.GetNationalTeam()) {
-            ok &= team->GetStagedSection().Write(file_, Format(u"CLUB%d", NationalTeamSectionNumber));
-        }
+        if (const TClub* team = c_.GetNationalTeam()) ok &= team->WriteClubSection(file_, NationalTeamSectionNumber);
         return ok && file_.WriteSectionEnd(ClubsSection);
     }
 

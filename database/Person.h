@@ -26,6 +26,8 @@ public:
     const char16_t* GetLastName() const { return lastName_; }
     void SetFirstName(const char16_t* text);
     void SetLastName(const char16_t* text);
+    // Everything but the world and the id.
+    void CopyFrom(const TPerson& source);
 
     TStagedSection& GetStagedSection() { return section_; }
     const TStagedSection& GetStagedSection() const { return section_; }

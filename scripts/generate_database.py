@@ -525,9 +525,11 @@ class WorldBuilder:
         kits = []
         for _ in range(2):
             kits.append({
-                "styles": [rng.between(0, 42), rng.between(0, 12), rng.between(0, 3)],
+                # Style parts 1 and 2 run 1..13 and 1..4; value B is the
+                # badge position 0..2.
+                "styles": [rng.between(0, 42), rng.between(1, 13), rng.between(1, 4)],
                 "colours": [rng.between(0, 63) for _ in range(12)],
-                "value_a": rng.between(0, 6), "value_b": rng.between(0, 3),
+                "value_a": rng.between(0, 6), "value_b": rng.between(0, 2),
             })
         return {"kits": kits, "qaro": 0}
 

@@ -240,10 +240,11 @@ TEST_F(SampleWorldTest, AssessmentValuesAreExactHundredths)
     EXPECT_EQ(austria.GetYearCoefficient(6), 123);
 }
 
-TEST_F(SampleWorldTest, ManagersGetTheirIdsAfterEveryFileIsRead)
+TEST_F(SampleWorldTest, SquadsKeepTheirFileIdsAndManagersGetTheirsAfterEveryFileIsRead)
 {
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
     int managers = 0;
+    int squads = 0;
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
         for (const auto& [personId, person] : world_->GetCountry(id)->GetAdditionalManagers()) {
             EXPECT_EQ(person->GetId(), personId);
@@ -251,8 +252,18 @@ TEST_F(SampleWorldTest, ManagersGetTheirIdsAfterEveryFileIsRead)
             EXPECT_NE(personId, 0u);
             ++managers;
         }
+        TCountry* country = world_->GetCountry(id);
+        for (int index = 0; index < country->GetClubCount(); ++index) {
+            const TClub* club = country->GetClubByIndex(index);
+            for (int slot = 0; slot < club->GetSquadCount(); ++slot) EXPECT_NE(club->GetSquadPerson(slot), nullptr);
+            squads += club->GetSquadCount();
+        }
     }
-    EXPECT_EQ(world_->GetPersonCount(), managers);
+    EXPECT_GT(squads, 1000);
+    EXPECT_EQ(world_->GetPersonCount(), managers + squads);
+    // Every squad member took the id its club section gave him.
+    EXPECT_EQ(static_cast<int>(world_->GetIdRemap().size()), squads);
+    for (const auto& [wanted, given] : world_->GetIdRemap()) EXPECT_EQ(wanted, given);
 }
 
 TEST(CompleteWorld, FullSizeDatabaseLoadsAndSavesByteForByte)

@@ -161,8 +161,8 @@ TEST_F(CountryFileTest, NestedSectionsTravelUnchanged)
     const std::string written = WriteEngland();
     for (const char* section :
          {"%INDEX%CLUB1\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n917505\r\n"
-          "\"Verein\",\"Club\",\"Club\",\"Club\",\"Club\",\"Klub\"\r\n%INDEXEND%CLUB1\r\n",
-          "%INDEX%CLUB65535\r\n7\r\n%INDEXEND%CLUB65535\r\n",
+          "\"Westwood United\",\"Westwood United\",",
+          "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n983039\r\n",
           "%INDEX%REFEREES\r\n1\r\n%INDEX%REFEREE\r\nRef\r\n\r\n0\r\n%INDEXEND%REFEREE\r\n",
           "%INDEX%ADDMANAGER\r\n1\r\n%INDEX%PLAYER\r\nManager\r\n%INDEX%HIST\r\n1\r\n%INDEXEND%HIST\r\n"
           "%INDEXEND%PLAYER\r\n%INDEXEND%ADDMANAGER\r\n",
@@ -226,12 +226,16 @@ TEST_F(CountryFileTest, BadCountsFailTheRead)
 
 TEST_F(CountryFileTest, ACountBeyondTheSectionsStopsWithOneMessage)
 {
+    England().CreateClub(u"First");
+    England().CreateClub(u"Second");
+    std::string text = WriteEngland();
+    const std::string count = "%INDEX%CLUBS\r\n2\r\n";
+    text.replace(text.find(count), count.size(), "%INDEX%CLUBS\r\n3\r\n");
+    TearDown();
+    SetUp();
     CIndexTextFile file;
     MessageCapture messages;
-    ASSERT_TRUE(ReadText("%INDEX%COUNTRY\r\n%INDEX%CLUBS\r\n3\r\n%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n"
-                         "%INDEX%CLUB2\r\n%INDEXEND%CLUB2\r\n%INDEX%CLUB65535\r\n%INDEXEND%CLUB65535\r\n"
-                         "%INDEXEND%CLUBS\r\n%INDEXEND%COUNTRY\r\n",
-                         file));
+    ASSERT_TRUE(ReadText(text, file));
     EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 2);
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_NE(messages.Messages()[0].find(u"CLUB3"), std::u16string::npos);
@@ -341,4 +345,32 @@ TEST_F(CountryFileTest, ACommentBeforeTheFirstSectionHidesNoSection)
                          file));
     EXPECT_EQ(std::u16string(England().GetLeagueLevelNameInLanguage(5, 0)), u"F");
     EXPECT_EQ(England().GetStagedCompetitions().levelCount, 1);
+}
+
+TEST_F(CountryFileTest, AClubIndexAlreadyTakenIsReadPast)
+{
+    const auto clubs = [this] {
+        const std::string written = WriteEngland();
+        const std::size_t from = written.find("%INDEX%CLUBS");
+        return written.substr(from, written.find("%INDEXEND%CLUBS") - from);
+    };
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    const std::string first = clubs();
+    MessageCapture messages;
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(clubs(), first);
+    EXPECT_EQ(England().GetPoolPlayerCount(), 2 * TCountry::PoolEntriesPerClub) << "what follows the clubs is read";
+}
+
+TEST_F(CountryFileTest, SectionsAfterTheClubsAreGatedByTheCountrysVersion)
+{
+    const auto bytes =
+        testing_support::ReadBytes(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2007-28.sav"));
+    std::string text(bytes.begin(), bytes.end());
+    const std::string team = "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692";
+    text.replace(text.find(team), team.size(), "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329691");
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(text, file));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersion(), V(0x2007, 28));
 }
