@@ -1,7 +1,6 @@
 #pragma once
-// Records of a country that are kept, for now, as the raw lines of their
-// sections: they travel through load and save unchanged until their own
-// readers and writers replace the staging.
+// Records of a country kept as the raw lines of their sections: they travel
+// through load and save unchanged.
 
 #include <cstddef>
 #include <map>
