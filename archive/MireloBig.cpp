@@ -20,10 +20,11 @@ const BigEntry& EmptyEntry()
     return empty;
 }
 
-std::string ToEntryName(std::u16string_view name)
+// Nothing when the system cannot convert the name.
+std::optional<std::string> ToEntryName(std::u16string_view name)
 {
-    std::string narrow = platform::Utf16ToSystemCodePage(name);
-    if (narrow.size() > big_directory::MaxNameLength) narrow.resize(big_directory::MaxNameLength);
+    std::optional<std::string> narrow = platform::Utf16ToSystemCodePage(name);
+    if (narrow && narrow->size() > big_directory::MaxNameLength) narrow->resize(big_directory::MaxNameLength);
     return narrow;
 }
 
@@ -272,7 +273,8 @@ int CMireloBig::LookUp(std::u16string_view name) const
         ReportError(u"Database.Big.ErrorNotOpen"_tk);
         return -1;
     }
-    return name.empty() ? -1 : IndexOf(ToEntryName(name));
+    const std::optional<std::string> narrow = ToEntryName(name);
+    return name.empty() || !narrow ? -1 : IndexOf(*narrow);
 }
 
 int CMireloBig::FindIndex(std::u16string_view name)
@@ -289,7 +291,8 @@ int CMireloBig::FindEntry(std::u16string_view name)
         ReportError(u"Database.Big.NullName"_tk);
         return -1;
     }
-    const int index = IndexOf(ToEntryName(name));
+    const std::optional<std::string> narrow = ToEntryName(name);
+    const int index = narrow ? IndexOf(*narrow) : -1;
     if (index < 0) ReportError(u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", name}});
     return index;
 }
@@ -370,11 +373,12 @@ bool CMireloBig::StoreEntry(std::u16string_view name, std::span<const std::uint8
         if (!Pack(data, packed)) return false;
         data = packed;
     }
-    const std::string narrow = ToEntryName(name);
-    int index = IndexOf(narrow);
+    const std::optional<std::string> narrow = ToEntryName(name);
+    if (!narrow) return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", reportedName}});
+    int index = IndexOf(*narrow);
     const bool added = index < 0;
     if (added) {
-        entries_.push_back(BigEntry{.name = narrow});
+        entries_.push_back(BigEntry{.name = *narrow});
         index = static_cast<int>(entries_.size()) - 1;
     }
     if (WriteEntryData(index, data)) return true;
@@ -404,14 +408,15 @@ bool CMireloBig::RenameEntry(int index, std::u16string_view newName)
     ClearError();
     if (newName.empty()) return ReportError(u"Database.Big.NullName"_tk);
     if (!IsValidIndex(index) || !CheckWritable()) return false;
-    const std::string narrow = ToEntryName(newName);
+    const std::optional<std::string> narrow = ToEntryName(newName);
+    if (!narrow) return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", newName}});
     BigEntry& entry = entries_[index];
-    if (IndexOf(narrow) >= 0) {
+    if (IndexOf(*narrow) >= 0) {
         const std::u16string current = platform::SystemCodePageToUtf16(entry.name);
         return ReportError(u"Database.Big.ErrorNameExists"_tk, {{u"_SOURCE_FILE", current}, {u"_DEST_FILE", newName}});
     }
     const std::string oldName = entry.name;
-    entry.name = narrow;
+    entry.name = *narrow;
     if (WriteHeader()) return true;
     entries_[index].name = oldName;
     return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
