@@ -84,7 +84,8 @@ public:
     bool Rebuild();
 
     // Places and writes one entry's data without touching another entry's
-    // block; on failure the entry keeps its old place and size.
+    // data (a new entry may first move blocks out of the directory's way);
+    // on failure the entry keeps its old place and size.
     bool WriteEntryData(int index, std::span<const std::uint8_t> data);
     // Rewrites header and directory, first moving blocks out of their way.
     bool WriteHeader();
