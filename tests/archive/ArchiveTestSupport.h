@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -107,56 +106,5 @@ inline std::vector<std::u16string> OtherFiles(const std::u16string& folder, std:
     }
     return others;
 }
-
-// Deterministic inputs for the codec and archive checks: text like the
-// database's, noise, runs and zeros.
-class CorpusMaker {
-public:
-    Bytes Text(std::size_t size)
-    {
-        static const char* const words[] = {"%INDEX%CLUB", "Name=", "Stadium", "1.FC", "Country", "\r\n",
-                                            "Capital=250000", "%INDEXEND%CLUB", "Trellan", "0", "17", "=-1"};
-        std::string out;
-        while (out.size() < size) {
-            out += words[random_() % 12];
-            if (random_() % 7 == 0) out += std::to_string(random_() % 100000);
-            out += random_() % 3 == 0 ? "\r\n" : " ";
-        }
-        out.resize(size);
-        return Bytes(out.begin(), out.end());
-    }
-
-    Bytes Noise(std::size_t size)
-    {
-        Bytes out(size);
-        for (auto& b : out) b = static_cast<std::uint8_t>(random_());
-        return out;
-    }
-
-    Bytes Runs(std::size_t size)
-    {
-        Bytes out;
-        while (out.size() < size) out.insert(out.end(), 1 + random_() % 2000, static_cast<std::uint8_t>(random_()));
-        out.resize(size);
-        return out;
-    }
-
-    Bytes ZeroTail(std::size_t size)
-    {
-        Bytes out = Text(size - std::min<std::size_t>(size / 3, 3000));
-        out.resize(size, 0);
-        return out;
-    }
-
-    Bytes Mixed(std::size_t size)
-    {
-        Bytes out = Text(size);
-        for (std::size_t k = 0; k < size / 50; ++k) out[random_() % size] = static_cast<std::uint8_t>(random_());
-        return out;
-    }
-
-private:
-    std::mt19937 random_{20070703};
-};
 
 }  // namespace archive_test

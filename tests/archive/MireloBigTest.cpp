@@ -276,6 +276,14 @@ TEST_F(MireloBigTest, ForeignArchivesWithBigEndianSizeOffsetZeroRecordsAndGapsOp
     EXPECT_EQ(Entry(u"p"), Text("PPPP"));
     EXPECT_EQ(Entry(u"q"), Text("QQQQ"));
     EXPECT_EQ(Entry(u"r"), Text("RRRR"));
+    // Two foreign archives written once by a BIG writer of another make.
+    const std::pair<std::u16string, std::u16string> foreign[] = {{u"foreign_gaps.big", u"sub\\b"},
+                                                                 {u"foreign_zero_offsets.big", u"b"}};
+    for (const auto& [name, second] : foreign) {
+        ASSERT_TRUE(big.Open(testing_support::SourcePath(u"fuzz\\corpus\\mirelo_big\\" + name), true));
+        EXPECT_EQ(Entry(u"a"), Text("hello"));
+        EXPECT_EQ(Entry(second), Text("world!!"));
+    }
     EXPECT_TRUE(messages.Messages().empty());
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <random>
 
 #include "archive/PackedData.h"
 #include "tests/archive/ArchiveTestSupport.h"
@@ -13,6 +14,57 @@
 namespace {
 
 using namespace archive_test;
+
+// Deterministic inputs: text like the
+// database's, noise, runs and zeros.
+class CorpusMaker {
+public:
+    Bytes Text(std::size_t size)
+    {
+        static const char* const words[] = {"%INDEX%CLUB", "Name=", "Stadium", "1.FC", "Country", "\r\n",
+                                            "Capital=250000", "%INDEXEND%CLUB", "Trellan", "0", "17", "=-1"};
+        std::string out;
+        while (out.size() < size) {
+            out += words[random_() % 12];
+            if (random_() % 7 == 0) out += std::to_string(random_() % 100000);
+            out += random_() % 3 == 0 ? "\r\n" : " ";
+        }
+        out.resize(size);
+        return Bytes(out.begin(), out.end());
+    }
+
+    Bytes Noise(std::size_t size)
+    {
+        Bytes out(size);
+        for (auto& b : out) b = static_cast<std::uint8_t>(random_());
+        return out;
+    }
+
+    Bytes Runs(std::size_t size)
+    {
+        Bytes out;
+        while (out.size() < size) out.insert(out.end(), 1 + random_() % 2000, static_cast<std::uint8_t>(random_()));
+        out.resize(size);
+        return out;
+    }
+
+    Bytes ZeroTail(std::size_t size)
+    {
+        Bytes out = Text(size - std::min<std::size_t>(size / 3, 3000));
+        out.resize(size, 0);
+        return out;
+    }
+
+    Bytes Mixed(std::size_t size)
+    {
+        Bytes out = Text(size);
+        for (std::size_t k = 0; k < size / 50; ++k) out[random_() % size] = static_cast<std::uint8_t>(random_());
+        return out;
+    }
+
+private:
+    std::mt19937 random_{20070703};
+};
 
 std::vector<Bytes> Corpus()
 {
