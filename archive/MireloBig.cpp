@@ -647,7 +647,7 @@ bool CMireloBig::WriteHeader()
 // Clears the space in front of the data that the directory needs. When
 // blocks lie in its way, the space cleared is half as large again, so that
 // the directory grows a while before blocks move again: every block that
-// begins in it moves behind the end of the file, and the space is zeroed.
+// begins in it moves behind the end of the file, its old place zeroed.
 bool CMireloBig::MakeRoom(std::int64_t directoryEnd)
 {
     BigBlockMap& blocks = Blocks();
@@ -657,7 +657,7 @@ bool CMireloBig::MakeRoom(std::int64_t directoryEnd)
     if (lowest >= 0 && lowest < directoryEnd) {
         room = RoundUp16(directoryEnd + directoryEnd / 2);
         for (BigEntry& entry : entries_) {
-            if ((entry.offset != 0 || entry.recordPosition != 0)) moving.push_back(&entry);
+            if (entry.offset != 0 || entry.recordPosition != 0) moving.push_back(&entry);
         }
         std::sort(moving.begin(), moving.end(), [](const BigEntry* a, const BigEntry* b) { return a->offset < b->offset; });
         std::size_t count = 0;
@@ -670,10 +670,17 @@ bool CMireloBig::MakeRoom(std::int64_t directoryEnd)
         if (!file_.Resize(room)) return false;
         MeasureEnd();
     }
+    // Old places are zeroed only when every block has moved: blocks of
+    // foreign archives may share bytes.
+    std::vector<std::pair<std::int64_t, std::int64_t>> oldPlaces;
     for (BigEntry* entry : moving) {
+        oldPlaces.emplace_back(entry->offset, static_cast<std::int64_t>(entry->offset) + entry->size);
         if (!MoveBlockBehind(*entry)) return false;
     }
-    return moving.empty() || WriteZeros(directoryEnd, room);
+    for (const auto& [begin, end] : oldPlaces) {
+        if (!WriteZeros(begin, end)) return false;
+    }
+    return true;
 }
 
 bool CMireloBig::MoveBlockBehind(BigEntry& entry)
