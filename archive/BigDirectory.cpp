@@ -134,12 +134,21 @@ bool ReadUnpackedSizes(platform::File& file, std::vector<BigEntry>& entries)
 
 }  // namespace
 
+std::uint32_t RecordBytes(const BigEntry& entry)
+{
+    return static_cast<std::uint32_t>(RecordFixedBytes + entry.name.size() + 1);
+}
+
+std::uint32_t HeaderLength(std::size_t count, std::uint64_t recordBytes)
+{
+    return count == 0 ? HeaderBytes : static_cast<std::uint32_t>(HeaderBytes + DirectoryTrailer + recordBytes);
+}
+
 std::uint32_t HeaderLength(const std::vector<BigEntry>& entries)
 {
-    if (entries.empty()) return HeaderBytes;
-    std::uint32_t length = HeaderBytes + DirectoryTrailer;
-    for (const BigEntry& entry : entries) length += static_cast<std::uint32_t>(RecordFixedBytes + entry.name.size() + 1);
-    return length;
+    std::uint64_t recordBytes = 0;
+    for (const BigEntry& entry : entries) recordBytes += RecordBytes(entry);
+    return HeaderLength(entries.size(), recordBytes);
 }
 
 std::uint32_t PaddedEnd(const std::vector<BigEntry>& entries) { return (HeaderLength(entries) + 15) & ~15u; }

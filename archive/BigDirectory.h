@@ -15,7 +15,10 @@ namespace big_directory {
 inline constexpr std::uint32_t HeaderBytes = 16;
 inline constexpr std::size_t MaxNameLength = 259;
 
-// 16 + the sum of (9 + name length) + 3; 16 for an archive without entries.
+// The bytes of one entry's record: 9 + name length.
+std::uint32_t RecordBytes(const BigEntry& entry);
+// 16 + the sum of the record bytes + 3; 16 for an archive without entries.
+std::uint32_t HeaderLength(std::size_t count, std::uint64_t recordBytes);
 std::uint32_t HeaderLength(const std::vector<BigEntry>& entries);
 // The header length raised to the next multiple of 16.
 std::uint32_t PaddedEnd(const std::vector<BigEntry>& entries);

@@ -20,20 +20,20 @@ const BigEntry& EmptyEntry()
     return empty;
 }
 
-std::string ToEntryName(std::u16string_view name)
+// Nothing when the system cannot convert the name.
+std::optional<std::string> ToEntryName(std::u16string_view name)
 {
-    std::string narrow = platform::Utf16ToSystemCodePage(name);
-    if (narrow.size() > big_directory::MaxNameLength) narrow.resize(big_directory::MaxNameLength);
+    std::optional<std::string> narrow = platform::Utf16ToSystemCodePage(name);
+    if (narrow && narrow->size() > big_directory::MaxNameLength) narrow->resize(big_directory::MaxNameLength);
     return narrow;
 }
 
 char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-bool EqualsIgnoringAsciiCase(const std::string& a, const std::string& b)
+std::string AsciiLowerName(std::string name)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return AsciiLower(x) == AsciiLower(y);
-           });
+    for (char& c : name) c = AsciiLower(c);
+    return name;
 }
 
 bool LessIgnoringAsciiCase(const BigEntry& a, const BigEntry& b)
@@ -93,6 +93,7 @@ bool CMireloBig::Open(std::u16string_view path, bool readOnly)
 bool CMireloBig::OpenRaw(platform::File& source, std::int64_t length, bool readOnly)
 {
     if (!big_directory::Read(source, length, entries_)) return false;
+    DirectoryChanged();
     if (!readOnly && platform::IsWritable(archivePath_)) {
         const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(archivePath_), u"tmp");
         platform::File dest;
@@ -151,6 +152,7 @@ bool CMireloBig::UseCopy(const std::u16string& copy, bool readOnly)
 bool CMireloBig::LoadDirectory()
 {
     MeasureEnd();
+    DirectoryChanged();
     return big_directory::Read(file_, dataEnd_, entries_);
 }
 
@@ -217,6 +219,7 @@ void CMireloBig::Forget()
     file_.Close();
     if (ownsWorkingFile_) platform::RemoveFile(workingName_);
     entries_.clear();
+    DirectoryChanged();
     archivePath_.clear();
     workingName_.clear();
     dataEnd_ = 0;
@@ -260,10 +263,13 @@ const BigEntry& CMireloBig::GetEntry(std::u16string_view name) const
 
 int CMireloBig::IndexOf(const std::string& narrowName) const
 {
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        if (EqualsIgnoringAsciiCase(entries_[k].name, narrowName)) return static_cast<int>(k);
+    if (!namesKnown_) {
+        names_.clear();
+        for (std::size_t k = 0; k < entries_.size(); ++k) names_.emplace(AsciiLowerName(entries_[k].name), static_cast<int>(k));
+        namesKnown_ = true;
     }
-    return -1;
+    const auto found = names_.find(AsciiLowerName(narrowName));
+    return found == names_.end() ? -1 : found->second;
 }
 
 int CMireloBig::LookUp(std::u16string_view name) const
@@ -272,7 +278,8 @@ int CMireloBig::LookUp(std::u16string_view name) const
         ReportError(u"Database.Big.ErrorNotOpen"_tk);
         return -1;
     }
-    return name.empty() ? -1 : IndexOf(ToEntryName(name));
+    const std::optional<std::string> narrow = ToEntryName(name);
+    return name.empty() || !narrow ? -1 : IndexOf(*narrow);
 }
 
 int CMireloBig::FindIndex(std::u16string_view name)
@@ -289,7 +296,8 @@ int CMireloBig::FindEntry(std::u16string_view name)
         ReportError(u"Database.Big.NullName"_tk);
         return -1;
     }
-    const int index = IndexOf(ToEntryName(name));
+    const std::optional<std::string> narrow = ToEntryName(name);
+    const int index = narrow ? IndexOf(*narrow) : -1;
     if (index < 0) ReportError(u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", name}});
     return index;
 }
@@ -370,15 +378,17 @@ bool CMireloBig::StoreEntry(std::u16string_view name, std::span<const std::uint8
         if (!Pack(data, packed)) return false;
         data = packed;
     }
-    const std::string narrow = ToEntryName(name);
-    int index = IndexOf(narrow);
+    const std::optional<std::string> narrow = ToEntryName(name);
+    if (!narrow) return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", reportedName}});
+    int index = IndexOf(*narrow);
     const bool added = index < 0;
     if (added) {
-        entries_.push_back(BigEntry{.name = narrow});
+        entries_.push_back(BigEntry{.name = *narrow});
+        EntryAppended();
         index = static_cast<int>(entries_.size()) - 1;
     }
     if (WriteEntryData(index, data)) return true;
-    if (added) entries_.pop_back();
+    if (added) EntryUnappended();
     return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", reportedName}});
 }
 
@@ -388,8 +398,10 @@ bool CMireloBig::DeleteEntry(int index)
     if (!IsValidIndex(index) || !CheckWritable()) return false;
     const BigEntry removed = entries_[index];
     entries_.erase(entries_.begin() + index);
+    DirectoryChanged();
     if (WriteHeader()) return true;
     entries_.insert(entries_.begin() + index, removed);
+    DirectoryChanged();
     return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
 }
 
@@ -404,16 +416,19 @@ bool CMireloBig::RenameEntry(int index, std::u16string_view newName)
     ClearError();
     if (newName.empty()) return ReportError(u"Database.Big.NullName"_tk);
     if (!IsValidIndex(index) || !CheckWritable()) return false;
-    const std::string narrow = ToEntryName(newName);
+    const std::optional<std::string> narrow = ToEntryName(newName);
+    if (!narrow) return ReportError(u"Database.Big.ErrorImport"_tk, {{u"_FILE_NAME", newName}});
     BigEntry& entry = entries_[index];
-    if (IndexOf(narrow) >= 0) {
+    if (IndexOf(*narrow) >= 0) {
         const std::u16string current = platform::SystemCodePageToUtf16(entry.name);
         return ReportError(u"Database.Big.ErrorNameExists"_tk, {{u"_SOURCE_FILE", current}, {u"_DEST_FILE", newName}});
     }
     const std::string oldName = entry.name;
-    entry.name = narrow;
+    entry.name = *narrow;
+    DirectoryChanged();
     if (WriteHeader()) return true;
     entries_[index].name = oldName;
+    DirectoryChanged();
     return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
 }
 
@@ -488,6 +503,7 @@ bool CMireloBig::Rebuild()
         return ReportError(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", archivePath_}});
     }
     entries_ = std::move(sorted);
+    DirectoryChanged();
     MeasureEnd();
     modified_ = true;
     return true;
@@ -523,95 +539,103 @@ bool CMireloBig::ReopenWorkingFile()
 
 // ----------------------------------------------------------- data placement
 
+void CMireloBig::DirectoryChanged()
+{
+    namesKnown_ = false;
+    blocksKnown_ = false;
+    recordBytes_ = -1;
+}
+
+void CMireloBig::EntryAppended()
+{
+    const BigEntry& entry = entries_.back();
+    if (namesKnown_) names_.emplace(AsciiLowerName(entry.name), static_cast<int>(entries_.size()) - 1);
+    if (recordBytes_ >= 0) recordBytes_ += big_directory::RecordBytes(entry);
+}
+
+// Takes back the entry just appended, which has no place yet.
+void CMireloBig::EntryUnappended()
+{
+    const BigEntry& entry = entries_.back();
+    if (namesKnown_) {
+        const auto found = names_.find(AsciiLowerName(entry.name));
+        if (found != names_.end() && found->second == static_cast<int>(entries_.size()) - 1) names_.erase(found);
+    }
+    if (recordBytes_ >= 0) recordBytes_ -= big_directory::RecordBytes(entry);
+    entries_.pop_back();
+}
+
+BigBlockMap& CMireloBig::Blocks()
+{
+    if (!blocksKnown_) {
+        blocks_.Assign(entries_);
+        blocksKnown_ = true;
+    }
+    return blocks_;
+}
+
+std::int64_t CMireloBig::DirectoryEnd()
+{
+    if (recordBytes_ < 0) {
+        recordBytes_ = 0;
+        for (const BigEntry& entry : entries_) recordBytes_ += big_directory::RecordBytes(entry);
+    }
+    return RoundUp16(big_directory::HeaderLength(entries_.size(), static_cast<std::uint64_t>(recordBytes_)));
+}
+
+// The directory is written when the archive is closed; a new entry only
+// makes sure that its record will find room in front of the data.
 bool CMireloBig::WriteEntryData(int index, std::span<const std::uint8_t> data)
 {
     if (!IsValidIndex(index) || readOnly_) return false;
-    BigEntry& entry = entries_[index];
-    const BigEntry old = entry;
-    const bool isNew = entry.offset == 0 && entry.recordPosition == 0;
-    const std::int64_t offset = ChooseOffset(index, data.size());
-    if (offset < 0) return false;
-    const bool inPlace = !isNew && offset == entry.offset;
+    const BigEntry old = entries_[index];
+    const bool isNew = old.offset == 0 && old.recordPosition == 0;
+    if (isNew && !MakeRoom(DirectoryEnd())) return false;
+    BigBlockMap& blocks = Blocks();
+    // The entry's own block counts as free space for its new data.
+    if (!isNew) blocks.Remove(old.offset, old.size);
+    const std::int64_t offset = ChooseOffset(old, isNew, data.size());
+    const bool inPlace = !isNew && offset == old.offset;
     std::vector<std::uint8_t> saved;
-    if (inPlace && !ReadBlock(old, saved)) return false;
-
-    bool ok = WriteAt(offset, data);
-    MeasureEnd();
+    bool ok = offset >= 0 && (!inPlace || ReadBlock(old, saved));
     if (ok) {
-        entry.offset = static_cast<std::uint32_t>(offset);
-        entry.size = static_cast<std::uint32_t>(data.size());
-        entry.unpackedSize = GetUnpackedSize(data);
-        ok = isNew ? WriteHeader() : true;
+        ok = WriteAt(offset, data);
+        MeasureEnd();
+        if (!ok && inPlace && !WriteAt(old.offset, saved)) damaged_ = true;
     }
     if (!ok) {
-        entries_[index] = old;
-        if (inPlace && !WriteAt(old.offset, saved)) damaged_ = true;
+        if (!isNew) blocks.Add(old.offset, old.size);
         return false;
     }
+    BigEntry& entry = entries_[index];
+    entry.offset = static_cast<std::uint32_t>(offset);
+    entry.size = static_cast<std::uint32_t>(data.size());
+    entry.unpackedSize = GetUnpackedSize(data);
+    blocks.Add(entry.offset, entry.size);
     modified_ = true;
     return true;
 }
 
-// The last block grows where it is when nothing else lies in its way; any
-// other block goes into the first gap behind an entry that holds it, or to
-// the end of the file.
-std::int64_t CMireloBig::ChooseOffset(int index, std::size_t size) const
+// The block that lies last grows where it is when nothing else lies in its
+// way; any other block goes into the first gap behind a block that holds it,
+// or to the end of the file. The entry's own block is out of the map here.
+std::int64_t CMireloBig::ChooseOffset(const BigEntry& entry, bool isNew, std::size_t size)
 {
-    const BigEntry& entry = entries_[index];
-    const bool isNew = entry.offset == 0 && entry.recordPosition == 0;
-    const auto fits = [&](std::int64_t at) {
-        return at + static_cast<std::int64_t>(size) <= MaxOffset &&
-               IsRangeFree(at, at + static_cast<std::int64_t>(size), index);
-    };
-    if (!isNew && IsLastBlock(index) && fits(entry.offset)) return entry.offset;
-    for (std::size_t k = 0; k + 1 < entries_.size(); ++k) {
-        if (static_cast<int>(k) == index) continue;
-        const std::int64_t end = static_cast<std::int64_t>(entries_[k].offset) + entries_[k].size;
-        std::int64_t next = -1;
-        for (std::size_t j = 0; j < entries_.size(); ++j) {
-            if (static_cast<int>(j) == index || entries_[j].offset < end) continue;
-            if (next < 0 || entries_[j].offset < next) next = entries_[j].offset;
-        }
-        if (next >= 0 && next - end >= static_cast<std::int64_t>(size) && fits(end)) return end;
+    BigBlockMap& blocks = Blocks();
+    const auto length = static_cast<std::int64_t>(size);
+    if (!isNew && entry.offset >= blocks.Highest() && entry.offset + length <= MaxOffset &&
+        blocks.IsFree(entry.offset, entry.offset + length)) {
+        return entry.offset;
     }
-    return fits(dataEnd_) ? dataEnd_ : -1;
-}
-
-bool CMireloBig::IsLastBlock(int index) const
-{
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        if (entries_[k].offset > entries_[index].offset) return false;
-        if (entries_[k].offset == entries_[index].offset) return static_cast<int>(k) == index;
-    }
-    return false;
-}
-
-bool CMireloBig::IsRangeFree(std::int64_t begin, std::int64_t end, int except) const
-{
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        const BigEntry& other = entries_[k];
-        if (static_cast<int>(k) == except || other.size == 0) continue;
-        const std::int64_t otherEnd = static_cast<std::int64_t>(other.offset) + other.size;
-        if (other.offset < end && begin < otherEnd) return false;
-    }
-    return true;
+    const std::int64_t gap = blocks.FindGap(length);
+    if (gap >= 0 && gap + length <= MaxOffset) return gap;
+    return dataEnd_ + length <= MaxOffset ? dataEnd_ : -1;
 }
 
 bool CMireloBig::WriteHeader()
 {
     if (!IsOpen() || readOnly_) return false;
-    const std::int64_t directoryEnd = big_directory::PaddedEnd(entries_);
-    if (dataEnd_ < directoryEnd) {
-        if (!file_.Resize(directoryEnd)) return false;
-        MeasureEnd();
-    }
-    while (!entries_.empty()) {
-        const auto lowest = std::min_element(entries_.begin(), entries_.end(),
-                                             [](const BigEntry& a, const BigEntry& b) { return a.offset < b.offset; });
-        if (lowest->offset >= directoryEnd) break;
-        if (!MoveBlockBehind(static_cast<int>(lowest - entries_.begin()), directoryEnd)) return false;
-    }
-    if (dataEnd_ > MaxOffset) return false;
+    if (!MakeRoom(DirectoryEnd()) || dataEnd_ > MaxOffset) return false;
     std::vector<BigEntry> written = entries_;
     const auto directory = big_directory::Build(written, static_cast<std::uint32_t>(dataEnd_));
     if (!WriteAt(0, directory)) return false;
@@ -620,41 +644,65 @@ bool CMireloBig::WriteHeader()
     return true;
 }
 
-// Appends the block at the end of the file and clears its old place where
-// no other block and no directory lies.
-bool CMireloBig::MoveBlockBehind(int index, std::int64_t directoryEnd)
+// Clears the space in front of the data that the directory needs. When
+// blocks lie in its way, the space cleared is half as large again, so that
+// the directory grows a while before blocks move again: every block that
+// begins in it moves behind the end of the file, its old place zeroed.
+bool CMireloBig::MakeRoom(std::int64_t directoryEnd)
 {
-    BigEntry& entry = entries_[index];
+    BigBlockMap& blocks = Blocks();
+    const std::int64_t lowest = blocks.Lowest();
+    std::int64_t room = directoryEnd;
+    std::vector<BigEntry*> moving;
+    if (lowest >= 0 && lowest < directoryEnd) {
+        room = RoundUp16(directoryEnd + directoryEnd / 2);
+        for (BigEntry& entry : entries_) {
+            if (entry.offset != 0 || entry.recordPosition != 0) moving.push_back(&entry);
+        }
+        std::sort(moving.begin(), moving.end(), [](const BigEntry* a, const BigEntry* b) { return a->offset < b->offset; });
+        std::size_t count = 0;
+        for (; count < moving.size() && moving[count]->offset < room; ++count) {
+            room = std::max(room, RoundUp16(static_cast<std::int64_t>(moving[count]->offset) + moving[count]->size));
+        }
+        moving.resize(count);
+    }
+    if (dataEnd_ < room) {
+        if (!file_.Resize(room)) return false;
+        MeasureEnd();
+    }
+    // Old places are zeroed only when every block has moved: blocks of
+    // foreign archives may share bytes.
+    std::vector<std::pair<std::int64_t, std::int64_t>> oldPlaces;
+    for (BigEntry* entry : moving) {
+        oldPlaces.emplace_back(entry->offset, static_cast<std::int64_t>(entry->offset) + entry->size);
+        if (!MoveBlockBehind(*entry)) return false;
+    }
+    for (const auto& [begin, end] : oldPlaces) {
+        if (!WriteZeros(begin, end)) return false;
+    }
+    return true;
+}
+
+bool CMireloBig::MoveBlockBehind(BigEntry& entry)
+{
     std::vector<std::uint8_t> block;
     const std::int64_t target = dataEnd_;
     if (target + entry.size > MaxOffset || !ReadBlock(entry, block)) return false;
     const bool ok = WriteAt(target, block);
     MeasureEnd();
     if (!ok) return false;
-    const std::int64_t oldOffset = entry.offset;
+    blocks_.Remove(entry.offset, entry.size);
     entry.offset = static_cast<std::uint32_t>(target);
-    return ZeroFreeParts(oldOffset, oldOffset + entry.size, directoryEnd, index);
+    blocks_.Add(entry.offset, entry.size);
+    return true;
 }
 
-bool CMireloBig::ZeroFreeParts(std::int64_t begin, std::int64_t end, std::int64_t keepBefore, int except)
+bool CMireloBig::WriteZeros(std::int64_t begin, std::int64_t end)
 {
-    begin = std::max(begin, keepBefore);
-    std::vector<std::pair<std::int64_t, std::int64_t>> taken;
-    for (std::size_t k = 0; k < entries_.size(); ++k) {
-        const BigEntry& other = entries_[k];
-        const std::int64_t otherEnd = static_cast<std::int64_t>(other.offset) + other.size;
-        if (static_cast<int>(k) == except || other.offset >= end || otherEnd <= begin) continue;
-        taken.emplace_back(other.offset, otherEnd);
-    }
-    std::sort(taken.begin(), taken.end());
-    std::int64_t position = begin;
-    taken.emplace_back(end, end);
-    for (const auto& [takenBegin, takenEnd] : taken) {
-        if (takenBegin > position) {
-            const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(takenBegin - position), 0);
-            if (!WriteAt(position, zeros)) return false;
-        }
-        position = std::max(position, takenEnd);
+    const std::vector<std::uint8_t> zeros(static_cast<std::size_t>(std::min<std::int64_t>(end - begin, CopyChunk)), 0);
+    for (std::int64_t at = begin; at < end; at += static_cast<std::int64_t>(zeros.size())) {
+        const auto n = static_cast<std::size_t>(std::min<std::int64_t>(end - at, CopyChunk));
+        if (!WriteAt(at, std::span(zeros.data(), n))) return false;
     }
     return true;
 }

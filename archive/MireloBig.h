@@ -12,8 +12,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
+#include "archive/BigBlockMap.h"
 #include "archive/BigEntry.h"
 #include "core/TextKey.h"
 #include "core/TextTools.h"
@@ -82,7 +84,8 @@ public:
     bool Rebuild();
 
     // Places and writes one entry's data without touching another entry's
-    // block; on failure the entry keeps its old place and size.
+    // data (a new entry may first move blocks out of the directory's way);
+    // on failure the entry keeps its old place and size.
     bool WriteEntryData(int index, std::span<const std::uint8_t> data);
     // Rewrites header and directory, first moving blocks out of their way.
     bool WriteHeader();
@@ -108,11 +111,18 @@ private:
     bool WriteCompactCopy(const std::u16string& target, std::vector<BigEntry>& sorted);
     bool ReopenWorkingFile();
 
-    std::int64_t ChooseOffset(int index, std::size_t size) const;
-    bool IsLastBlock(int index) const;
-    bool IsRangeFree(std::int64_t begin, std::int64_t end, int except) const;
-    bool MoveBlockBehind(int index, std::int64_t directoryEnd);
-    bool ZeroFreeParts(std::int64_t begin, std::int64_t end, std::int64_t keepBefore, int except);
+    // The entries changed other than by one appended at the end: the name
+    // index, the block map and the directory size are worked out anew.
+    void DirectoryChanged();
+    void EntryAppended();
+    void EntryUnappended();
+    BigBlockMap& Blocks();
+    std::int64_t DirectoryEnd();
+
+    std::int64_t ChooseOffset(const BigEntry& entry, bool isNew, std::size_t size);
+    bool MakeRoom(std::int64_t directoryEnd);
+    bool MoveBlockBehind(BigEntry& entry);
+    bool WriteZeros(std::int64_t begin, std::int64_t end);
     bool ReadBlock(const BigEntry& entry, std::vector<std::uint8_t>& data);
     bool WriteAt(std::int64_t offset, std::span<const std::uint8_t> data);
     void MeasureEnd();
@@ -122,6 +132,13 @@ private:
 
     platform::File file_;
     std::vector<BigEntry> entries_;
+    // Lower-case name -> first index of that name; valid while namesKnown_.
+    mutable std::unordered_map<std::string, int> names_;
+    mutable bool namesKnown_ = false;
+    BigBlockMap blocks_;
+    bool blocksKnown_ = false;
+    // Sum of the record bytes of all entries; -1 while unknown.
+    std::int64_t recordBytes_ = -1;
     std::u16string archivePath_;
     std::u16string workingName_;
     // The last message; lookups that report are const.

@@ -1,6 +1,7 @@
 #include "core/TextTools.h"
 
 #include <array>
+#include <string_view>
 
 #include "platform/TextCodec.h"
 
@@ -63,14 +64,22 @@ constexpr FoldTable MakeFoldTable()
 
 constexpr FoldTable Fold = MakeFoldTable();
 
-// The folded value of one unit. Latin-1 goes through the table. Wider
-// characters fold as their Windows-1252 byte does, exact or best-fit, so the
-// Latin Extended-A letters meet their base letters and typographic quotes
-// and dashes their ASCII forms; characters with no byte at all keep their
-// own value, which sorts them after everything else.
+// The base letters of Latin Extended-A (U+0100..U+017F), '.' where a letter
+// has none: the ligatures and the letters of their own (Ĳ, ĸ, Ŋ, Œ).
+constexpr std::u16string_view LatinExtendedABase =
+    u"AaAaAaCcCcCcCcDd" u"DdEeEeEeEeEeGgGg" u"GgGgHhHhIiIiIiIi" u"Ii..JjKk.LlLlLlL"
+    u"lLlNnNnNnn..OoOo" u"Oo..RrRrRrSsSsSs" u"SsTtTtTtUuUuUuUu" u"UuUuWwYyYZzZzZzs";
+static_assert(LatinExtendedABase.size() == 0x80);
+
+// The folded value of one unit. Latin-1 goes through the table, Latin
+// Extended-A letters meet their base letters. Other wide characters fold as
+// their Windows-1252 byte does, exact or best-fit, so typographic quotes and
+// dashes meet their ASCII forms and Œ sorts with Æ; characters with no byte
+// at all keep their own value, which sorts them after everything else.
 int FoldUnit(char16_t c)
 {
     if (c <= 0xFF) return Fold[c];
+    if (c < 0x180 && LatinExtendedABase[c - 0x100] != u'.') return LatinExtendedABase[c - 0x100];
     const std::uint8_t byte = platform::CharToCp1252BestFit(c);
     return byte == '?' ? c : Fold[byte];
 }

@@ -163,12 +163,10 @@ void AppendConversion(std::u16string& out, const Directive& directive, const For
 {
     switch (directive.conversion) {
     case u'd': case u'i': case u'u': case u'x': case u'X': case u'o':
-        if (arg.GetKind() == FormatArg::Kind::Float) AppendInteger(out, directive, FormatArg(static_cast<std::int64_t>(arg.Float())));
-        else if (arg.GetKind() == FormatArg::Kind::Text) AppendText(out, directive, arg.Text());
-        else AppendInteger(out, directive, arg);
+        AppendInteger(out, directive, arg);
         break;
     case u'f': case u'F': case u'e': case u'E': case u'g': case u'G':
-        AppendFloat(out, directive, arg.GetKind() == FormatArg::Kind::Float ? arg.Float() : static_cast<double>(arg.Integer()));
+        AppendFloat(out, directive, arg.Float());
         break;
     case u'c': {
         const char16_t c = static_cast<char16_t>(arg.Integer());
@@ -176,16 +174,15 @@ void AppendConversion(std::u16string& out, const Directive& directive, const For
         break;
     }
     case u's': case u'S':
-        AppendText(out, directive, arg.GetKind() == FormatArg::Kind::Text ? arg.Text() : std::u16string_view{});
+        AppendText(out, directive, arg.Text());
         break;
     default:
         break;
     }
 }
 
-void AppendFormatted(std::u16string& out, FormatString format, const FormatArg* args, std::size_t count)
+void AppendFormatted(std::u16string& out, const char16_t* text, const FormatArg* args, std::size_t count)
 {
-    const char16_t* text = format.Text();
     std::size_t next = 0;
     std::size_t i = 0;
     while (text[i]) {
@@ -200,21 +197,20 @@ void AppendFormatted(std::u16string& out, FormatString format, const FormatArg* 
         }
         Directive directive;
         i = ParseSpec(text, i + 1, directive);
-        // A conversion without its argument writes nothing, never garbage.
         if (next < count) AppendConversion(out, directive, args[next++]);
     }
 }
 
 }  // namespace
 
-std::u16string FormatArgs(FormatString format, const FormatArg* args, std::size_t count)
+std::u16string FormatArgs(const char16_t* format, const FormatArg* args, std::size_t count)
 {
     std::u16string out;
     AppendFormatted(out, format, args, count);
     return out;
 }
 
-std::size_t FormatArgsInto(char16_t* dest, std::size_t capacity, FormatString format, const FormatArg* args,
+std::size_t FormatArgsInto(char16_t* dest, std::size_t capacity, const char16_t* format, const FormatArg* args,
                            std::size_t count)
 {
     if (!dest || capacity == 0) return 0;

@@ -114,7 +114,7 @@ public:
     bool WriteLine(const char16_t* text);
     bool WriteCString(const std::u16string& text) { return WriteLine(std::u16string_view(text)); }
     template <typename... Args>
-    bool WriteFormat(FormatString format, const Args&... args)
+    bool WriteFormat(FormatFor<Args...> format, const Args&... args)
     {
         char16_t line[MaxFormattedLine + 1];
         FormatInto(line, sizeof line / sizeof line[0], format, args...);

@@ -15,7 +15,7 @@
 #include "database/GameIdMaps.h"
 #include "database/Person.h"
 #include "database/RecordText.h"
-#include "tools/FileMessages.h"
+#include "core/FileMessages.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "database/GameIdMaps.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
-#include "tools/FileMessages.h"
+#include "core/FileMessages.h"
 
 namespace {
 

@@ -3,13 +3,7 @@
 // unknown id), the persons by id and the settings the editor keeps per
 // database. It is built from "Database\Countries.sav", filled from the
 // country files and saved back to them.
-//
-// Other parts of the program know some operations here by other names:
-// ImportAssessment and ExportAssessment are ReadAssessment and
-// WriteAssessment; MarkCupWinner and MarkCupFinalist are the country's
-// SetCupWinner and SetCupFinalist; GrowClubTables is the country's
-// ResizePoolToDefault; GetQaroRanking is the country's world ranking.
-// ResetForLegal (the country's ClearLegalData) arrives with the squads.
+
 #include <cstdint>
 #include <functional>
 #include <map>

@@ -9,7 +9,7 @@
 #include "core/TextManager.h"
 #include "database/CompleteWorld.h"
 #include "platform/Platform.h"
-#include "tools/FileMessages.h"
+#include "core/FileMessages.h"
 
 struct TCountryListEntry {
     std::array<std::u16string, TCountry::LanguageCount> names;

@@ -323,12 +323,10 @@ void TCountry::SetFaceMask(const std::uint32_t mask[4])
     std::copy(mask, mask + 4, faceMask_);
 }
 
-TPoolPlayer& TCountry::GetPoolPlayer(int index)
+TPoolPlayer* TCountry::GetPoolPlayer(int index)
 {
-    if (index >= 0 && index < GetPoolPlayerCount()) return pool_[static_cast<std::size_t>(index)];
-    thread_local TPoolPlayer outOfRange;
-    outOfRange.Reset();
-    return outOfRange;
+    if (index < 0 || index >= GetPoolPlayerCount()) return nullptr;
+    return &pool_[static_cast<std::size_t>(index)];
 }
 
 void TCountry::ResizePool(int count)

@@ -1,9 +1,9 @@
 #pragma once
 // One country of the database: its names, languages, league and card rules,
 // appearance masks for generated players and its clubs, referees,
-// sponsors, stadiums, additional managers and player pool. Its competitions
-// live in the world's registry; until their readers exist the country keeps
-// their sections staged, with the league-level names it read.
+// sponsors, stadiums, additional managers and player pool. It keeps the
+// competition sections of its file staged as they were read, with the
+// league-level names.
 
 #include <cstdint>
 #include <map>
@@ -120,7 +120,7 @@ public:
     TCountry(const TCountry&) = delete;
     TCountry& operator=(const TCountry&) = delete;
 
-    // Every field to its default; the clubs are forgotten, not deleted.
+    // Every field to its default; its clubs are deleted.
     void Reset();
     TCompleteWorld* GetWorld() const { return world_; }
     void SetWorld(TCompleteWorld* world) { world_ = world; }
@@ -319,13 +319,13 @@ public:
     std::vector<std::unique_ptr<TPerson>>& GetPendingManagers() { return pendingManagers_; }
 
     int GetPoolPlayerCount() const { return static_cast<int>(pool_.size()); }
-    // Out of range: a shared empty entry.
-    TPoolPlayer& GetPoolPlayer(int index);
+    // Null out of range.
+    TPoolPlayer* GetPoolPlayer(int index);
     // Grows the pool to n entries; never shrinks it.
     void ResizePool(int count);
     void ResizePoolToDefault() { ResizePool(GetClubCount() * PoolEntriesPerClub); }
 
-    // Values the country file keeps for now as they were read.
+    // Competition sections as the country file read them, written back unchanged.
     struct TStagedCompetitions {
         TStagedSection competitionPart;
         std::vector<TStagedSection> competitions;

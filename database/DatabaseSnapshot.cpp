@@ -9,7 +9,7 @@
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "platform/Platform.h"
-#include "tools/FileMessages.h"
+#include "core/FileMessages.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "core/TextManager.h"
 #include "database/FieldNumber.h"
 #include "platform/Platform.h"
-#include "tools/FileMessages.h"
+#include "core/FileMessages.h"
 
 namespace {
 

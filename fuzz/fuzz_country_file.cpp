@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 
 #include "core/AppMessage.h"
@@ -43,7 +44,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     PrepareCountry(country);
     if (!ReadCountrySections(country, file)) return 0;
 
-    static const std::u16string path = platform::JoinPath(platform::TemporaryFolder(), u"fuzz_country_file.sav");
+    // A file of this process's own, so that parallel fuzzing (-jobs) never
+    // shares it; removed when the process ends.
+    static const std::u16string path = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_country_file");
+    static const int removal = std::atexit([] { platform::RemoveFile(path); });
+    (void)removal;
     CIndexTextFile out;
     if (!out.OpenWrite(path) || !WriteCountrySections(country, out) || !out.Close()) __builtin_trap();
     CIndexTextFile again;

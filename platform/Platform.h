@@ -5,6 +5,7 @@
 // case, so "database\country1.sav" finds "Database/Country1.sav".
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -102,11 +103,14 @@ bool WriteFileAtomic(std::u16string_view path, std::span<const std::uint8_t> byt
 // and every write after it too until the hook is reset with 0.
 void FailWritesAfter(int countdown);
 
-// The system's ANSI code page: the real one on Windows, 1252 elsewhere.
+// The system's ANSI code page: the real one on Windows (UTF-8 included),
+// 1252 elsewhere.
 unsigned SystemCodePage();
+// Empty when the system refuses the conversion.
 std::u16string SystemCodePageToUtf16(std::string_view bytes);
-// Characters without an exact byte take the best-fit byte or '?'; lossy reports them.
-std::string Utf16ToSystemCodePage(std::u16string_view text, bool* lossy = nullptr);
+// Characters without an exact byte take the best-fit byte or '?'; lossy,
+// set at every call, reports them. Nothing when the system refuses.
+std::optional<std::string> Utf16ToSystemCodePage(std::u16string_view text, bool* lossy = nullptr);
 
 std::uint32_t TickCount();
 void SleepMs(unsigned milliseconds);

@@ -209,6 +209,10 @@ unsigned SystemCodePage() { return 1252; }
 
 std::u16string SystemCodePageToUtf16(std::string_view bytes) { return Cp1252ToUtf16(bytes); }
 
-std::string Utf16ToSystemCodePage(std::u16string_view text, bool* lossy) { return Utf16ToCp1252(text, lossy); }
+std::optional<std::string> Utf16ToSystemCodePage(std::u16string_view text, bool* lossy)
+{
+    if (lossy) *lossy = false;
+    return Utf16ToCp1252(text, lossy);
+}
 
 }  // namespace platform

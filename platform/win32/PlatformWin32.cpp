@@ -10,6 +10,7 @@
 #include "platform/NativeFile.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
+#include "platform/win32/CodePage.h"
 
 namespace platform {
 namespace {
@@ -142,25 +143,12 @@ unsigned SystemCodePage() { return GetACP(); }
 
 std::u16string SystemCodePageToUtf16(std::string_view bytes)
 {
-    if (bytes.empty()) return {};
-    const int length = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::u16string text(static_cast<std::size_t>(length), u'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), reinterpret_cast<wchar_t*>(text.data()),
-                        length);
-    return text;
+    return win32::CodePageToUtf16(GetACP(), bytes).value_or(std::u16string());
 }
 
-std::string Utf16ToSystemCodePage(std::u16string_view text, bool* lossy)
+std::optional<std::string> Utf16ToSystemCodePage(std::u16string_view text, bool* lossy)
 {
-    if (text.empty()) return {};
-    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
-    const int count = static_cast<int>(text.size());
-    BOOL usedDefault = FALSE;
-    const int length = WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, count, bytes.data(), length, nullptr, &usedDefault);
-    if (lossy && usedDefault) *lossy = true;
-    return bytes;
+    return win32::Utf16ToCodePage(GetACP(), text, lossy);
 }
 
 }  // namespace platform

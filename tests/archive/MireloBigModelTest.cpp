@@ -54,7 +54,10 @@ public:
         for (int step = 0; step < steps; ++step) {
             ASSERT_TRUE(big_.Open(path_, false));
             ASSERT_FALSE(big_.IsReadOnly());
-            const std::string done = ApplyRandomStep();
+            // Several edits per session, so that what the archive keeps
+            // between edits is used, not only what it finds on opening.
+            std::string done;
+            for (unsigned edit = Pick(4); edit < 4; ++edit) done += ApplyRandomStep() + "; ";
             SCOPED_TRACE("step " + std::to_string(step) + ": " + done);
             ASSERT_TRUE(big_.Close());
             CheckAgainstModel();
@@ -88,6 +91,8 @@ private:
     {
         static const char* const names[] = {"Country1.sav", "country1.SAV", "script\\Lg14.txt", "SCRIPT\\lg14.txt",
                                             "a", "B", "badges\\x.tga", "zz", "Master.dat", "Rules.sav"};
+        // Many names make the directory grow past the blocks behind it.
+        if (Pick(3) == 0) return "entry" + std::to_string(Pick(40));
         return names[Pick(10)];
     }
 
@@ -200,7 +205,7 @@ TEST(MireloBigModel, RandomEditSequencesMatchTheModel)
 {
     LoadTexts();
     testing_support::MessageCapture messages;
-    for (unsigned seed = 1; seed <= 200; ++seed) {
+    for (unsigned seed = 1; seed <= 120; ++seed) {
         SCOPED_TRACE("seed " + std::to_string(seed));
         testing_support::TempFolder folder;
         Sequence(seed, seed % 3 == 0, folder.File(u"model.big")).Run(10);

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "archive/PackedData.h"
+#include "core/Format.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {
@@ -100,6 +103,28 @@ TEST_F(MireloBigTest, LastBlockGrowsInPlaceEarlierBlockMovesToFirstFittingGapOrE
     EXPECT_EQ(Entry(u"two"), Bytes(60, 2));
     EXPECT_EQ(Entry(u"three"), Bytes(45, 3));
     EXPECT_EQ(Entry(u"four"), Bytes(500, 4));
+}
+
+// Badge archives hold thousands of entries: growing one entry by entry, then
+// opening it, listing it and extracting one entry take no time to speak of
+// (an import that cost more with every entry would take minutes here).
+TEST_F(MireloBigTest, TenThousandEntriesGrowOpenListAndExtractQuickly)
+{
+    constexpr int Count = 10000;
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(big.Create(path));
+    for (int k = 0; k < Count; ++k) {
+        ASSERT_TRUE(big.ImportData(Format(u"badges\\%05d.tga", k), Bytes(100, static_cast<std::uint8_t>(k)), false));
+    }
+    ASSERT_TRUE(big.Close());
+    CheckLayout(ReadBytes(path));
+    ASSERT_TRUE(big.Open(path, true));
+    ASSERT_EQ(big.GetCount(), Count);
+    for (int k = 0; k < Count; ++k) ASSERT_EQ(big.GetEntry(k).name, "badges\\" + std::string(5 - std::to_string(k).size(), '0') + std::to_string(k) + ".tga");
+    const std::u16string dest = folder.File(u"07777.tga");
+    ASSERT_TRUE(big.Export(u"BADGES\\07777.TGA", dest));
+    EXPECT_EQ(ReadBytes(dest), Bytes(100, static_cast<std::uint8_t>(7777)));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
 }
 
 TEST_F(MireloBigTest, ZeroSizeEntrySharingTheLastOffsetDoesNotGrowOverItsNeighbour)
@@ -251,6 +276,14 @@ TEST_F(MireloBigTest, ForeignArchivesWithBigEndianSizeOffsetZeroRecordsAndGapsOp
     EXPECT_EQ(Entry(u"p"), Text("PPPP"));
     EXPECT_EQ(Entry(u"q"), Text("QQQQ"));
     EXPECT_EQ(Entry(u"r"), Text("RRRR"));
+    // Two foreign archives written once by a BIG writer of another make.
+    const std::pair<std::u16string, std::u16string> foreign[] = {{u"foreign_gaps.big", u"sub\\b"},
+                                                                 {u"foreign_zero_offsets.big", u"b"}};
+    for (const auto& [name, second] : foreign) {
+        ASSERT_TRUE(big.Open(testing_support::SourcePath(u"fuzz\\corpus\\mirelo_big\\" + name), true));
+        EXPECT_EQ(Entry(u"a"), Text("hello"));
+        EXPECT_EQ(Entry(second), Text("world!!"));
+    }
     EXPECT_TRUE(messages.Messages().empty());
 }
 

@@ -6,56 +6,62 @@
 
 #include "core/TextTools.h"
 
-TEST(CompareCollatedTest, AccentsFoldCaseCounts)
+// Pairs and the sign of their comparison.
+TEST(CompareCollatedTest, ComparesPairs)
 {
-    EXPECT_EQ(CompareCollated(u"\u00C9", u"E"), 0);
-    EXPECT_EQ(CompareCollated(u"Mu\u00F1oz", u"Munoz"), 0);
-    EXPECT_GT(CompareCollated(u"a", u"A"), 0);
-    EXPECT_LT(CompareCollated(u"ab", u"abc"), 0);
-    EXPECT_GT(CompareCollated(u"abc", u"ab"), 0);
-    EXPECT_EQ(CompareCollated(u"", u""), 0);
+    const struct {
+        const char16_t* a;
+        const char16_t* b;
+        int sign;
+    } cases[] = {
+        {u"\u00C9", u"E", 0},  {u"Mu\u00F1oz", u"Munoz", 0}, {u"a", u"A", 1}, {u"ab", u"abc", -1},
+        {u"abc", u"ab", 1},     {u"", u"", 0},
+        // Ligatures and sharp s sort before ASCII; as signed bytes Œ (0x8C) before Æ (0xC6).
+        {u"\u00C6ble", u"Able", -1}, {u"Stra\u00DFe", u"Strasse", -1}, {u"\u0152uvre", u"Able", -1},
+        {u"\u0152uvre", u"\u00C6ble", -1},
+        // Typographic quotes and dashes fold like their ASCII forms.
+        {u"O\u2019Neill", u"O'Neill", 0}, {u"O\u00B4Neill", u"O'Neill", 0}, {u"a\u2013b", u"a-b", 0},
+        // Other characters compare in full after all Latin ones: by their low
+        // byte U+0400 would end the text and U+0441 pose as 'A'.
+        {u"a\u0400b", u"a", 1}, {u"\u0441", u"A", 1}, {u"\u0441", u"\u00FF", 1}, {u"\u0410", u"\u0411", -1},
+        {nullptr, u"a", 1}, {u"a", nullptr, -1}, {nullptr, nullptr, 0},
+    };
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        const int result = CompareCollated(cases[k].a, cases[k].b);
+        EXPECT_EQ((result > 0) - (result < 0), cases[k].sign) << "case " << k;
+    }
 }
 
-TEST(CompareCollatedTest, LigaturesAndSharpSSortBeforeAscii)
-{
-    EXPECT_LT(CompareCollated(u"\u00C6ble", u"Able"), 0);
-    EXPECT_LT(CompareCollated(u"Stra\u00DFe", u"Strasse"), 0);
-    EXPECT_LT(CompareCollated(u"\u0152uvre", u"Able"), 0);
-    // As signed bytes Œ (0x8C) comes before Æ (0xC6).
-    EXPECT_LT(CompareCollated(u"\u0152uvre", u"\u00C6ble"), 0);
-}
-
+// Every letter of Latin Extended-A and its fold, row by row; '.' marks the
+// letters without a base letter, shown below.
 TEST(CompareCollatedTest, LatinExtendedALettersFoldToTheirBase)
 {
-    EXPECT_EQ(CompareCollated(u"\u0141\u00F3d\u017A", u"Lodz"), 0);
-    EXPECT_EQ(CompareCollated(u"\u0160koda", u"Skoda"), 0);
-    EXPECT_EQ(CompareCollated(u"\u0100", u"A"), 0);
-    EXPECT_LT(CompareCollated(u"Lucas", u"\u0141ukasz"), 0);
-    EXPECT_LT(CompareCollated(u"\u0141ukasz", u"Lutz"), 0);
-}
-
-TEST(CompareCollatedTest, TypographicQuotesFoldLikeTheirAsciiForms)
-{
-    EXPECT_EQ(CompareCollated(u"O\u2019Neill", u"O'Neill"), 0);
-    EXPECT_EQ(CompareCollated(u"O\u00B4Neill", u"O'Neill"), 0);
-    EXPECT_EQ(CompareCollated(u"a\u2013b", u"a-b"), 0);
-}
-
-TEST(CompareCollatedTest, OtherCharactersCompareInFullAfterAllLatinOnes)
-{
-    // U+0400 and U+0441 would end the comparison or pose as 'A' if only
-    // their low byte counted.
-    EXPECT_GT(CompareCollated(u"a\u0400b", u"a"), 0);
-    EXPECT_GT(CompareCollated(u"\u0441", u"A"), 0);
-    EXPECT_GT(CompareCollated(u"\u0441", u"\u00FF"), 0);
-    EXPECT_LT(CompareCollated(u"\u0410", u"\u0411"), 0);
-}
-
-TEST(CompareCollatedTest, NullSortsLast)
-{
-    EXPECT_GT(CompareCollated(nullptr, u"a"), 0);
-    EXPECT_LT(CompareCollated(u"a", nullptr), 0);
-    EXPECT_EQ(CompareCollated(nullptr, nullptr), 0);
+    const std::pair<std::u16string_view, std::u16string_view> rows[] = {
+        {u"ĀāĂăĄąĆćĈĉĊċČčĎď", u"AaAaAaCcCcCcCcDd"}, {u"ĐđĒēĔĕĖėĘęĚěĜĝĞğ", u"DdEeEeEeEeEeGgGg"},
+        {u"ĠġĢģĤĥĦħĨĩĪīĬĭĮį", u"GgGgHhHhIiIiIiIi"}, {u"İıĲĳĴĵĶķĸĹĺĻļĽľĿ", u"Ii..JjKk.LlLlLlL"},
+        {u"ŀŁłŃńŅņŇňŉŊŋŌōŎŏ", u"lLlNnNnNnn..OoOo"}, {u"ŐőŒœŔŕŖŗŘřŚśŜŝŞş", u"Oo..RrRrRrSsSsSs"},
+        {u"ŠšŢţŤťŦŧŨũŪūŬŭŮů", u"SsTtTtTtUuUuUuUu"}, {u"ŰűŲųŴŵŶŷŸŹźŻżŽžſ", u"UuUuWwYyYZzZzZzs"},
+    };
+    char16_t first = 0x100;
+    for (const auto& [letters, folds] : rows) {
+        ASSERT_EQ(letters.size(), 16u);
+        for (std::size_t k = 0; k < 16; ++k) {
+            ASSERT_EQ(letters[k], first++);
+            const char16_t letter[] = {letters[k], 0};
+            char16_t key[2];
+            MakeSortKey(key, letter, 2);
+            const bool asciiLetter = (key[0] | 0x20) >= u'a' && (key[0] | 0x20) <= u'z';
+            if (folds[k] != u'.') EXPECT_EQ(key[0], folds[k]) << std::hex << int(letters[k]);
+            else EXPECT_FALSE(asciiLetter) << std::hex << int(letters[k]);
+        }
+    }
+    // Œ and œ are ligatures like Æ and sort before ASCII; Ĳ, ĳ, ĸ, Ŋ, ŋ after it.
+    EXPECT_LT(CompareCollated(u"Œ", u"A"), 0);
+    EXPECT_LT(CompareCollated(u"œ", u"A"), 0);
+    for (const char16_t* letter : {u"Ĳ", u"ĳ", u"ĸ", u"Ŋ", u"ŋ"}) EXPECT_GT(CompareCollated(letter, u"z"), 0);
+    EXPECT_EQ(CompareCollated(u"Ŀuka", u"Luka"), 0);
+    EXPECT_LT(CompareCollated(u"Lucas", u"Łukasz"), 0);
+    EXPECT_LT(CompareCollated(u"Łukasz", u"Lutz"), 0);
 }
 
 TEST(CompareCollatedTest, SortsANameList)

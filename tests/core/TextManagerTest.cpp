@@ -211,16 +211,6 @@ TEST(TextManagerTest, LanguagesOutsideTheSixAreIgnored)
     EXPECT_EQ(store.GetTextInLanguage(greeting, -1), greeting.key);
 }
 
-TEST(TextManagerTest, SeventeenthScratchBufferIsTheFirst)
-{
-    char16_t* first = CTextManager::NextScratchBuffer();
-    std::vector<char16_t*> seen = {first};
-    for (int i = 1; i < 16; ++i) seen.push_back(CTextManager::NextScratchBuffer());
-    std::sort(seen.begin(), seen.end());
-    EXPECT_EQ(std::unique(seen.begin(), seen.end()), seen.end());
-    EXPECT_EQ(CTextManager::NextScratchBuffer(), first);
-}
-
 TEST(TextManagerTest, ThreadsFormatIndependently)
 {
     CTextManager store;

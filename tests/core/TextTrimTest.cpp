@@ -1,77 +1,58 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/TextTools.h"
 
 namespace {
 
-std::u16string Trimmed(std::u16string text)
+TEST(TrimTextTest, DropsBlanksAtBothEndsButLineBreaksOnlyAtTheEnd)
 {
-    TrimText(text.data());
-    return text.c_str();
-}
-
-std::u16string WithoutChars(std::u16string text, const char16_t* set)
-{
-    RemoveChars(text.data(), set);
-    return text.c_str();
-}
-
-}  // namespace
-
-TEST(TrimTextTest, DropsBlanksAtBothEnds)
-{
-    EXPECT_EQ(Trimmed(u"\ta\r\n"), u"a");
-    EXPECT_EQ(Trimmed(u" \u00A0 two words \u00A0\t"), u"two words");
-    EXPECT_EQ(Trimmed(u" \t\u00A0 \r\n"), u"");
-    EXPECT_EQ(Trimmed(u""), u"");
+    const std::pair<std::u16string, std::u16string> cases[] = {
+        {u"\ta\r\n", u"a"}, {u" \u00A0 two words \u00A0\t", u"two words"}, {u" \t\u00A0 \r\n", u""}, {u"", u""},
+        {u"\r\nx ", u"\r\nx"},
+    };
+    for (auto [text, expected] : cases) {
+        EXPECT_EQ(TrimText(text.data()), text.data());
+        EXPECT_EQ(std::u16string(text.c_str()), expected);
+    }
     EXPECT_EQ(TrimText(nullptr), nullptr);
-}
-
-TEST(TrimTextTest, KeepsLineBreaksAtTheStartAndReturnsTheText)
-{
-    std::u16string text = u"\r\nx ";
-    EXPECT_EQ(TrimText(text.data()), text.data());
-    EXPECT_EQ(std::u16string(text.c_str()), u"\r\nx");
 }
 
 TEST(RemoveCharsTest, RemovesEveryCharacterOfTheSet)
 {
-    EXPECT_EQ(WithoutChars(u"a-b.c-d", u".-"), u"abcd");
-    EXPECT_EQ(WithoutChars(u"---", u"-"), u"");
-    EXPECT_EQ(WithoutChars(u"abc", u""), u"abc");
-    EXPECT_EQ(WithoutChars(u"abc", nullptr), u"abc");
+    const struct {
+        std::u16string text;
+        const char16_t* set;
+        std::u16string expected;
+    } cases[] = {{u"a-b.c-d", u".-", u"abcd"}, {u"---", u"-", u""}, {u"abc", u"", u"abc"}, {u"abc", nullptr, u"abc"}};
+    for (auto c : cases) {
+        RemoveChars(c.text.data(), c.set);
+        EXPECT_EQ(std::u16string(c.text.c_str()), c.expected);
+    }
     RemoveChars(nullptr, u"a");
 }
 
-TEST(SplitTextTest, LastFieldKeepsTheRestAtTheLimit)
+TEST(SplitTextTest, SplitsAtEverySeparatorUpToTheLimit)
 {
-    std::u16string text = u"a,b,c";
-    char16_t* fields[2] = {};
-    ASSERT_EQ(SplitText(text.data(), u',', fields, 2), 2);
-    EXPECT_EQ(std::u16string(fields[0]), u"a");
-    EXPECT_EQ(std::u16string(fields[1]), u"b,c");
-}
-
-TEST(SplitTextTest, SplitsAtEverySeparatorIncludingEmptyFields)
-{
-    std::u16string text = u";x;;y;";
-    char16_t* fields[8] = {};
-    ASSERT_EQ(SplitText(text.data(), u';', fields, 8), 5);
-    EXPECT_EQ(std::u16string(fields[0]), u"");
-    EXPECT_EQ(std::u16string(fields[1]), u"x");
-    EXPECT_EQ(std::u16string(fields[2]), u"");
-    EXPECT_EQ(std::u16string(fields[3]), u"y");
-    EXPECT_EQ(std::u16string(fields[4]), u"");
-}
-
-TEST(SplitTextTest, EmptyTextIsOneFieldAndBadArgumentsNone)
-{
+    const struct {
+        std::u16string text;
+        char16_t separator;
+        int max;
+        std::vector<std::u16string> fields;
+    } cases[] = {
+        {u"a,b,c", u',', 2, {u"a", u"b,c"}},  // the last field keeps the rest
+        {u";x;;y;", u';', 8, {u"", u"x", u"", u"y", u""}},
+        {u"", u',', 2, {u""}},
+    };
+    for (auto c : cases) {
+        char16_t* fields[8] = {};
+        ASSERT_EQ(SplitText(c.text.data(), c.separator, fields, c.max), static_cast<int>(c.fields.size()));
+        for (std::size_t k = 0; k < c.fields.size(); ++k) EXPECT_EQ(std::u16string(fields[k]), c.fields[k]);
+    }
     std::u16string text;
     char16_t* fields[2] = {};
-    EXPECT_EQ(SplitText(text.data(), u',', fields, 2), 1);
-    EXPECT_EQ(fields[0], text.data());
     EXPECT_EQ(SplitText(nullptr, u',', fields, 2), 0);
     EXPECT_EQ(SplitText(text.data(), 0, fields, 2), 0);
     EXPECT_EQ(SplitText(text.data(), u',', nullptr, 2), 0);
@@ -80,25 +61,19 @@ TEST(SplitTextTest, EmptyTextIsOneFieldAndBadArgumentsNone)
 
 TEST(NormaliseWhitespaceTest, CollapsesRunsAndReportsChanges)
 {
-    std::u16string text = u" \tone\r\n two  three\t";
-    EXPECT_TRUE(NormaliseWhitespace(text.data()));
-    EXPECT_EQ(std::u16string(text.c_str()), u"one two three");
-
-    std::u16string tab = u"a\tb";
-    EXPECT_TRUE(NormaliseWhitespace(tab.data()));
-    EXPECT_EQ(std::u16string(tab.c_str()), u"a b");
-
-    std::u16string trailing = u"ab ";
-    EXPECT_TRUE(NormaliseWhitespace(trailing.data()));
-    EXPECT_EQ(std::u16string(trailing.c_str()), u"ab");
-}
-
-TEST(NormaliseWhitespaceTest, CleanTextIsUnchanged)
-{
-    std::u16string text = u"one two";
-    EXPECT_FALSE(NormaliseWhitespace(text.data()));
-    EXPECT_EQ(std::u16string(text.c_str()), u"one two");
-    std::u16string empty;
-    EXPECT_FALSE(NormaliseWhitespace(empty.data()));
+    const struct {
+        std::u16string text;
+        std::u16string expected;
+        bool changed;
+    } cases[] = {
+        {u" \tone\r\n two  three\t", u"one two three", true}, {u"a\tb", u"a b", true}, {u"ab ", u"ab", true},
+        {u"one two", u"one two", false}, {u"", u"", false},
+    };
+    for (auto c : cases) {
+        EXPECT_EQ(NormaliseWhitespace(c.text.data()), c.changed);
+        EXPECT_EQ(std::u16string(c.text.c_str()), c.expected);
+    }
     EXPECT_FALSE(NormaliseWhitespace(nullptr));
 }
+
+}  // namespace

@@ -174,8 +174,9 @@ TEST(Country, PoolGrowsAndNeverShrinks)
     country.ResizePool(10);
     country.ResizePool(4);
     EXPECT_EQ(country.GetPoolPlayerCount(), 10);
-    country.GetPoolPlayer(99).SetFirstName(u"Nobody");
-    EXPECT_FALSE(country.GetPoolPlayer(99).HasName());
+    ASSERT_NE(country.GetPoolPlayer(9), nullptr);
+    EXPECT_EQ(country.GetPoolPlayer(10), nullptr);
+    EXPECT_EQ(country.GetPoolPlayer(-1), nullptr);
 }
 
 TEST(CountryPropertyTable, Lookups)

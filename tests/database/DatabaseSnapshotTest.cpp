@@ -111,23 +111,6 @@ private:
     std::u16string previousBase_;
 };
 
-TEST_F(DatabaseSnapshotTest, FileListHasTheFixedEntriesInOrder)
-{
-    const auto& list = CDatabaseSnapshot::GetFileList();
-    ASSERT_EQ(list.size(), 252u);
-    EXPECT_EQ(list[0], u"database\\Assessment.sav");
-    EXPECT_EQ(list[1], u"database\\Countries.sav");
-    EXPECT_EQ(list[2], u"database\\Country1.sav");
-    EXPECT_EQ(list[3], u"database\\Country10.sav");
-    EXPECT_EQ(list[113], u"database\\Country2.sav");
-    EXPECT_EQ(list[208], u"database\\Country99.sav");
-    EXPECT_EQ(list[209], u"database\\Master.dat");
-    EXPECT_EQ(list[225], u"script\\cupAlloc.txt");
-    EXPECT_EQ(list[227], u"script\\InDoor.txt");
-    EXPECT_EQ(list[228], u"script\\ConfedCup.txt");
-    EXPECT_EQ(list[251], u"script\\Youth5.txt");
-}
-
 TEST_F(DatabaseSnapshotTest, CreateThenRestoreGivesEveryListedFileBackByteIdentical)
 {
     FillBase(source.Path(), 1);

@@ -22,7 +22,6 @@ bool ReadVersionValue(std::uint32_t value, CIndexTextFile& file)
 TEST(DatabaseVersion, ProgramVersionAndItsForms)
 {
     EXPECT_EQ(MakeDatabaseVersion(0x2007, 28), 0x2007001Cu);
-    EXPECT_EQ(TDatabaseVersion::ProgramVersion, 0x2007001Cu);
     EXPECT_EQ(TDatabaseVersion::Format(0x2007001C), u"2007-28");
     EXPECT_EQ(TDatabaseVersion::Format(0x20050002), u"2005-02");
     EXPECT_TRUE(TDatabaseVersion::IsProgramAtLeast(0x2007, 28));

@@ -30,23 +30,24 @@ TEST(Path, RelativePathsResolveAgainstTheBaseFolder)
     EXPECT_TRUE(platform::FolderExists(u"Database"));
 }
 
-TEST(Path, AbsolutePathsStayAndFold)
+TEST(Path, AbsolutePathsFoldAndSplit)
 {
-    EXPECT_EQ(platform::MakeAbsolute(u"C:\\Games\\..\\Trellan\\.\\Database"), u"C:\\Trellan\\Database");
-    EXPECT_EQ(platform::MakeAbsolute(u"C:/a//b/"), u"C:\\a\\b");
-    EXPECT_EQ(platform::MakeAbsolute(u"C:\\..\\.."), u"C:\\");
-    EXPECT_EQ(platform::MakeAbsolute(u"\\\\server\\share\\x\\..\\y"), u"\\\\server\\share\\y");
-    EXPECT_TRUE(platform::IsAbsolutePath(u"C:\\x"));
+    const std::pair<std::u16string_view, std::u16string_view> absolute[] = {
+        {u"C:\\Games\\..\\Trellan\\.\\Database", u"C:\\Trellan\\Database"}, {u"C:/a//b/", u"C:\\a\\b"},
+        {u"C:\\..\\..", u"C:\\"}, {u"\\\\server\\share\\x\\..\\y", u"\\\\server\\share\\y"},
+    };
+    for (const auto& [path, expected] : absolute) {
+        EXPECT_TRUE(platform::IsAbsolutePath(path));
+        EXPECT_EQ(platform::MakeAbsolute(path), expected);
+    }
     EXPECT_FALSE(platform::IsAbsolutePath(u"C:x"));
     EXPECT_FALSE(platform::IsAbsolutePath(u"Database"));
-}
-
-TEST(Path, FolderAndNameParts)
-{
-    EXPECT_EQ(platform::FolderOf(u"C:\\a\\b.txt"), u"C:\\a");
-    EXPECT_EQ(platform::NameOf(u"C:\\a\\b.txt"), u"b.txt");
-    EXPECT_EQ(platform::NameOf(u"b.txt"), u"b.txt");
-    EXPECT_EQ(platform::FolderOf(u"b.txt"), u"");
+    // Path, folder part, name part.
+    const std::u16string_view parts[][3] = {{u"C:\\a\\b.txt", u"C:\\a", u"b.txt"}, {u"b.txt", u"", u"b.txt"}};
+    for (const auto& part : parts) {
+        EXPECT_EQ(platform::FolderOf(part[0]), part[1]);
+        EXPECT_EQ(platform::NameOf(part[0]), part[2]);
+    }
     EXPECT_EQ(platform::JoinPath(u"C:\\a", u"b"), u"C:\\a\\b");
     EXPECT_EQ(platform::JoinPath(u"C:\\a\\", u"b"), u"C:\\a\\b");
 }

@@ -1,4 +1,4 @@
-#include "tools/FileMessages.h"
+#include "core/FileMessages.h"
 
 #include <gtest/gtest.h>
 
