@@ -3,25 +3,21 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <condition_variable>
 #include <thread>
-#include <utility>
 
 namespace {
 
+using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-using std::chrono::milliseconds;
 
-// Plays the dialog: a std::thread as worker and a loop that waits for the
-// worker's requests the way the dialog's message loop does.
+// Plays the dialog: a std::thread as worker and a polling loop in place of
+// the message loop; user() may end the display with a result.
 class ThreadedDisplay : public CLongtimeDisplay {
 public:
     bool failToStart = false;
-    // Called from the loop; returns a result to end the display with, or 0.
     std::function<int(ThreadedDisplay&)> user;
     std::atomic<int> applyRequests{0};
-    State lastApplied;
-
+    std::atomic<bool> finishRequested{false};
     using CLongtimeDisplay::DisplayOpened;
     using CLongtimeDisplay::RequestCancel;
     using CLongtimeDisplay::TakeStateForApply;
@@ -36,88 +32,55 @@ protected:
     {
         if (failToStart) return -1;
         DisplayOpened();
-        for (;;) {
-            bool apply = false, finish = false;
-            {
-                // Released before the display's own lock is taken, as the
-                // message queue is.
-                std::unique_lock lock(mutex_);
-                wake_.wait_for(lock, milliseconds(2));
-                apply = std::exchange(applyPending_, false);
-                finish = finishPending_;
-            }
-            if (apply) lastApplied = TakeStateForApply();
-            if (finish) return 1;
+        for (;; std::this_thread::sleep_for(1ms)) {
+            TakeStateForApply();
+            if (finishRequested) return 1;
             if (const int result = user ? user(*this) : 0) return result;
         }
     }
     void JoinWorker() override { thread_.join(); }
-    void RequestApply() override
-    {
-        ++applyRequests;
-        Signal(applyPending_);
-    }
-    void RequestFinish() override { Signal(finishPending_); }
+    void RequestApply() override { ++applyRequests; }
+    void RequestFinish() override { finishRequested = true; }
 
 private:
-    void Signal(bool& flag)
-    {
-        {
-            std::lock_guard lock(mutex_);
-            flag = true;
-        }
-        wake_.notify_all();
-    }
-
     std::thread thread_;
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    bool applyPending_ = false;
-    bool finishPending_ = false;
 };
 
 class Job : public CLongtimeOperation {
 public:
-    explicit Job(std::unique_ptr<ThreadedDisplay> display, std::function<bool(Job&)> work)
+    Job(std::unique_ptr<ThreadedDisplay> display, std::function<bool(ILongtimeProgress&)> work)
         : CLongtimeOperation(std::move(display)), work_(std::move(work))
     {
     }
-    ILongtimeProgress& Shown() { return Progress(); }
     std::atomic<int> runs{0};
 
 protected:
     bool Run() override
     {
         ++runs;
-        return work_(*this);
+        return work_(Progress());
     }
 
 private:
-    std::function<bool(Job&)> work_;
+    std::function<bool(ILongtimeProgress&)> work_;
 };
 
-long ElapsedMs(Clock::time_point since)
+// A job returning at once ends after the settling pause with its status; a
+// display that cannot start runs nothing and fails at once.
+TEST(LongtimeDisplay, AJobReturningAtOnceEndsWithItsStatusUnlessTheDisplayCannotStart)
 {
-    return static_cast<long>(std::chrono::duration_cast<milliseconds>(Clock::now() - since).count());
-}
-
-TEST(LongtimeDisplay, AJobReturningAtOnceEndsAfterTheSettlingPauseWithItsStatus)
-{
-    for (const bool status : {true, false}) {
-        auto display = std::make_unique<ThreadedDisplay>();
-        ThreadedDisplay& shown = *display;
-        Job job(std::move(display), [status](Job& self) {
-            self.Shown().SetCaption(u"Saving");
-            self.Shown().SetPos(40);
-            return status;
-        });
-        const auto start = Clock::now();
-        EXPECT_EQ(job.Execute(), status);
-        EXPECT_GE(ElapsedMs(start), static_cast<long>(CLongtimeWorker::SettleMs));
-        EXPECT_EQ(job.runs, 1);
-        EXPECT_TRUE(job.IsDone());
-        EXPECT_EQ(shown.GetState().caption, u"Saving");
-        EXPECT_EQ(shown.GetState().position, 40);
+    for (const bool failToStart : {false, true}) {
+        for (const bool status : {true, false}) {
+            auto display = std::make_unique<ThreadedDisplay>();
+            display->failToStart = failToStart;
+            Job job(std::move(display), [status](ILongtimeProgress&) { return status; });
+            const auto start = Clock::now();
+            EXPECT_EQ(job.Execute(), status && !failToStart);
+            const auto elapsed = Clock::now() - start;
+            EXPECT_EQ(job.runs, failToStart ? 0 : 1);
+            if (failToStart) EXPECT_LT(elapsed, 1s);
+            else EXPECT_GE(elapsed, std::chrono::milliseconds(CLongtimeWorker::SettleMs));
+        }
     }
 }
 
@@ -131,11 +94,10 @@ TEST(LongtimeDisplay, CancelWhileTheWorkRunsReturnsOnlyAfterTheWorkerEnded)
         return 2;
     };
     auto workEnded = std::make_unique<std::atomic<bool>>(false);
-    Job job(std::move(display), [&](Job& self) {
-        self.Shown().SetCancelAllowed(true);
+    Job job(std::move(display), [&](ILongtimeProgress& progress) {
         working = true;
-        while (!self.Shown().IsCancelRequested()) std::this_thread::sleep_for(milliseconds(1));
-        std::this_thread::sleep_for(milliseconds(100));
+        while (!progress.IsCancelRequested()) std::this_thread::sleep_for(1ms);
+        std::this_thread::sleep_for(100ms);
         *workEnded = true;
         return true;
     });
@@ -144,45 +106,23 @@ TEST(LongtimeDisplay, CancelWhileTheWorkRunsReturnsOnlyAfterTheWorkerEnded)
     workEnded.reset();  // a worker still running would now write freed memory
 }
 
-TEST(LongtimeDisplay, ADisplayThatCannotStartRunsNothingAndFailsAtOnce)
-{
-    auto display = std::make_unique<ThreadedDisplay>();
-    display->failToStart = true;
-    Job job(std::move(display), [](Job&) { return true; });
-    const auto start = Clock::now();
-    EXPECT_FALSE(job.Execute());
-    EXPECT_LT(ElapsedMs(start), 1000);
-    EXPECT_EQ(job.runs, 0);
-}
-
-TEST(LongtimeDisplay, OnlyChangesAskForAnUpdateAndOnlyOneIsPendingAtATime)
+TEST(LongtimeDisplay, OnlyChangesAskForAnUpdateOneAtATimeAndTextsAreCut)
 {
     ThreadedDisplay display;
     display.SetPos(5);
     EXPECT_EQ(display.applyRequests, 0);  // nothing is shown yet
     display.DisplayOpened();
     display.SetPos(7);
-    display.SetPos(7);
-    display.SetLine1(u"second change, same request");
-    EXPECT_EQ(display.applyRequests, 1);
+    display.SetLine1(std::u16string(300, u'a'));
+    EXPECT_EQ(display.applyRequests, 1);  // one pending request covers both
     display.TakeStateForApply();
     display.SetPos(7);
     display.SetRange(0, 100);
     EXPECT_EQ(display.applyRequests, 1);
-    display.SetPos(8);
-    EXPECT_EQ(display.applyRequests, 2);
-}
-
-TEST(LongtimeDisplay, CutsCaptionAndLinesToWhatTheDialogHolds)
-{
-    ThreadedDisplay display;
     display.SetCaption(std::u16string(300, u'c'));
-    display.SetLine1(std::u16string(300, u'a'));
-    display.SetLine2(std::u16string(300, u'b'));
-    const auto state = display.GetState();
-    EXPECT_EQ(state.caption.size(), 128u);
-    EXPECT_EQ(state.line1.size(), 255u);
-    EXPECT_EQ(state.line2.size(), 255u);
+    EXPECT_EQ(display.applyRequests, 2);
+    EXPECT_EQ(display.GetState().caption.size(), 128u);
+    EXPECT_EQ(display.GetState().line1.size(), 255u);
 }
 
 }  // namespace

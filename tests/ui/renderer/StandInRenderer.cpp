@@ -11,10 +11,8 @@
 namespace {
 
 struct Statistics {
-    LONG created;
-    LONG alive;
+    LONG created, alive;
     HWND window;
-    LONG frames;
 };
 Statistics statistics{};
 
@@ -46,7 +44,6 @@ public:
     }
     void RenderFrame() override
     {
-        ::InterlockedIncrement(&statistics.frames);
         ++frame_;
         Draw(head_);
     }
