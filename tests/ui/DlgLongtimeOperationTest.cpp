@@ -91,17 +91,18 @@ TEST_F(DlgLongtimeOperationTest, TimeLineEstimatesTheTotalFromTheFirstStepOnAcro
         int position;
         const char16_t* line;
     };
+    // A range whose product with the elapsed time leaves 32 bits.
     const Step steps[] = {
-        {0xFFFFFC18u, 10, u""},  // the first step past the minimum starts the clock
-        {0xFFFFFFFFu, 50, u""},  // nothing during the first second
-        {3000, 25, u"Elapsed time: 0:00:04 / estimated total time: 0:00:16"},
-        {3000, 100, u"Elapsed time: 0:00:04 / estimated total time: 0:00:04"},
+        {0xFFFFFC18u, 100000, u""},  // the first step past the minimum starts the clock
+        {0xFFFFFFFFu, 500000, u""},  // nothing during the first second
+        {3000, 250000, u"Elapsed time: 0:00:04 / estimated total time: 0:00:16"},
+        {3000, 1000000, u"Elapsed time: 0:00:04 / estimated total time: 0:00:04"},
     };
     std::atomic<std::uint32_t> now{0};
     std::atomic<int> clockReads{0};
     std::vector<std::u16string> lines;
     Job job(std::make_unique<CDlgLongtimeOperation>(), [&](ILongtimeProgress& progress) {
-        progress.SetRange(0, 100);
+        progress.SetRange(0, 1000000);
         for (const Step& step : steps) {
             now = step.now;
             const int reads = clockReads;
