@@ -69,6 +69,7 @@ BOOL CDlgLongtimeOperation::OnInitDialog()
     line2_.SubclassDlgItem(IDC_LONGTIME_LINE2, *this);
     timeLine_.SubclassDlgItem(IDC_LONGTIME_TIME, *this);
     startTime_.reset();
+    applied_.reset();
     timeTemplate_ = GetText(u"TimeFormat"_tk, u"");
     ::SetDlgItemTextW(Handle(), IDCANCEL, reinterpret_cast<LPCWSTR>(GetText(u"Dialog.Cancel"_tk, u"")));
     Apply(TakeStateForApply());
@@ -116,11 +117,13 @@ bool CDlgLongtimeOperation::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     }
 }
 
+// Texts are set only when they changed: every setting repaints them.
 void CDlgLongtimeOperation::Apply(const State& state)
 {
-    SetText(state.caption);
-    line1_.SetText(state.line1);
-    line2_.SetText(state.line2);
+    if (!applied_ || applied_->caption != state.caption) SetText(state.caption);
+    if (!applied_ || applied_->line1 != state.line1) line1_.SetText(state.line1);
+    if (!applied_ || applied_->line2 != state.line2) line2_.SetText(state.line2);
+    applied_ = state;
     progress_.SetRange(state.minimum, state.maximum);
     progress_.SetPos(state.position);
     ::EnableWindow(GetItem(IDCANCEL), state.cancelAllowed);

@@ -53,6 +53,7 @@ private:
     HWND requestTarget_ = nullptr;
     const char16_t* timeTemplate_ = u"";
     std::optional<std::uint32_t> startTime_;
+    std::optional<State> applied_;
     bool shown_ = true;
     win::CProgressCtrl progress_;
     CMyStaticControl line1_;
