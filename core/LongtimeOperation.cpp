@@ -61,16 +61,18 @@ CLongtimeOperation::CLongtimeOperation(std::unique_ptr<ILongtimeProgress> progre
 
 CLongtimeOperation::~CLongtimeOperation() = default;
 
-int CLongtimeOperation::Execute()
+bool CLongtimeOperation::Execute()
 {
     done_ = false;
-    const int result = progress_->RunModal([this] {
-        Run();
+    std::atomic<bool> completed{false};
+    std::atomic<bool> succeeded{false};
+    progress_->RunModal([&] {
+        succeeded = Run();
+        completed = true;
         progress_->SetCancelAllowed(true);
-        done_ = true;
     });
     done_ = true;
-    return result;
+    return completed && succeeded && !progress_->IsCancelRequested();
 }
 
 void CLongtimeOperation::SetCaption(std::u16string_view text) { progress_->SetCaption(text); }

@@ -23,8 +23,9 @@ public:
     virtual void SetPos(int position) = 0;
     virtual int GetPos() const = 0;
     virtual bool IsCancelRequested() const = 0;
-    // Runs work to its end (behind the modal dialog in the program) and
-    // returns the display's result.
+    // Runs work at most once, behind the modal dialog in the program, and
+    // returns only after the work has ended. The result is the display's;
+    // -1 when it could not start, and then the work has not run.
     virtual int RunModal(const std::function<void()>& work) = 0;
 };
 
@@ -44,11 +45,14 @@ public:
     CLongtimeOperation(const CLongtimeOperation&) = delete;
     CLongtimeOperation& operator=(const CLongtimeOperation&) = delete;
 
-    int Execute();
+    // True only when the work ran to its end, reported success and was not
+    // cancelled; the worker has ended when it returns.
+    bool Execute();
     bool IsDone() const { return done_; }
 
 protected:
-    virtual void Run() = 0;
+    // The work, on the worker thread; true on success.
+    virtual bool Run() = 0;
 
     // Texts, never formats; cut to the display's capacity.
     void SetCaption(std::u16string_view text);

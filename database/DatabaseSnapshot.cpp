@@ -104,24 +104,26 @@ CDatabaseSnapshot::CDatabaseSnapshot(std::unique_ptr<ILongtimeProgress> progress
 {
 }
 
-int CDatabaseSnapshot::Create(std::u16string_view archivePath) { return Start(Mode::Create, archivePath); }
+bool CDatabaseSnapshot::Create(std::u16string_view archivePath) { return Start(Mode::Create, archivePath); }
 
-int CDatabaseSnapshot::Restore(std::u16string_view archivePath) { return Start(Mode::Restore, archivePath); }
+bool CDatabaseSnapshot::Restore(std::u16string_view archivePath) { return Start(Mode::Restore, archivePath); }
 
-int CDatabaseSnapshot::Start(Mode mode, std::u16string_view archivePath)
+bool CDatabaseSnapshot::Start(Mode mode, std::u16string_view archivePath)
 {
     mode_ = mode;
     archivePath_ = archivePath;
-    const int result = Execute();
+    succeeded_ = false;
+    succeeded_ = Execute();
     archivePath_.clear();
-    return result;
+    return succeeded_;
 }
 
-void CDatabaseSnapshot::Run()
+bool CDatabaseSnapshot::Run()
 {
     Progress().SetCancelAllowed(false);
     if (mode_ == Mode::Create) RunCreate();
     if (mode_ == Mode::Restore) RunRestore();
+    return succeeded_;
 }
 
 void CDatabaseSnapshot::ShowStart(TextKey title)

@@ -3,6 +3,7 @@
 // in one BIG archive under its path relative to the base folder, and
 // restored from it. Creating first saves the loaded world.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -28,20 +29,21 @@ public:
     CDatabaseSnapshot();
     CDatabaseSnapshot(std::unique_ptr<ILongtimeProgress> progress, SaveStep save);
 
-    int Create(std::u16string_view archivePath);
-    int Restore(std::u16string_view archivePath);
-    // True only when the last run did everything it had to.
+    // True only when the run did everything it had to.
+    bool Create(std::u16string_view archivePath);
+    bool Restore(std::u16string_view archivePath);
+    // The same for the last run.
     bool HasSucceeded() const { return succeeded_; }
 
 protected:
-    void Run() override;
+    bool Run() override;
     void RunCreate();
     void RunRestore();
 
 private:
     enum class Mode { None, Create, Restore };
 
-    int Start(Mode mode, std::u16string_view archivePath);
+    bool Start(Mode mode, std::u16string_view archivePath);
     bool StoreFiles(CMireloBig& archive);
     using Contents = std::vector<std::vector<std::uint8_t>>;
     bool ReadEntries(CMireloBig& archive, Contents& contents, std::vector<bool>& present);
@@ -49,7 +51,7 @@ private:
     void ShowStart(TextKey title);
 
     Mode mode_ = Mode::None;
-    bool succeeded_ = false;
+    std::atomic<bool> succeeded_{false};
     std::u16string archivePath_;
     SaveStep save_;
 };

@@ -116,7 +116,7 @@ TEST_F(DatabaseSnapshotTest, CreateThenRestoreGivesEveryListedFileBackByteIdenti
     FillBase(source.Path(), 1);
     const std::u16string archive = source.File(u"snap.dbs");
     CDatabaseSnapshot create = MakeSnapshot();
-    create.Create(archive);
+    EXPECT_TRUE(create.Create(archive));
     EXPECT_TRUE(create.HasSucceeded());
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(progress.visible, (std::vector<bool>{false, true}));
@@ -225,14 +225,14 @@ TEST_F(DatabaseSnapshotTest, CancelledOrFailedCreateKeepsTheEarlierSnapshot)
     WriteBytes(archive, std::string("earlier snapshot"));
     progress.cancel = true;
     CDatabaseSnapshot cancelled = MakeSnapshot();
-    cancelled.Create(archive);
+    EXPECT_FALSE(cancelled.Create(archive));
     EXPECT_FALSE(cancelled.HasSucceeded());
     EXPECT_TRUE(ReadBytes(archive) == testing_support::Bytes("earlier snapshot"));
 
     progress.cancel = false;
     platform::FailWritesAfter(40);
     CDatabaseSnapshot failed = MakeSnapshot();
-    failed.Create(archive);
+    EXPECT_FALSE(failed.Create(archive));
     platform::FailWritesAfter(0);
     EXPECT_FALSE(failed.HasSucceeded());
     EXPECT_TRUE(ReadBytes(archive) == testing_support::Bytes("earlier snapshot"));
