@@ -155,11 +155,16 @@ std::string Utf16ToSystemCodePage(std::u16string_view text, bool* lossy)
     if (text.empty()) return {};
     const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
     const int count = static_cast<int>(text.size());
-    BOOL usedDefault = FALSE;
     const int length = WideCharToMultiByte(CP_ACP, 0, wide, count, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide, count, bytes.data(), length, nullptr, &usedDefault);
-    if (lossy && usedDefault) *lossy = true;
+    WideCharToMultiByte(CP_ACP, 0, wide, count, bytes.data(), length, nullptr, nullptr);
+    if (lossy) {
+        // A best-fit byte ("O" for an Omega) is a loss too: asked without
+        // best fit, the system reports every character that has no exact byte.
+        BOOL usedDefault = FALSE;
+        WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, count, nullptr, 0, nullptr, &usedDefault);
+        if (usedDefault) *lossy = true;
+    }
     return bytes;
 }
 
