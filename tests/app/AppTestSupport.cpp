@@ -136,6 +136,7 @@ bool Responder::Step()
     if (mainWindow != nullptr && mainWindow != lastMainWindow_) {
         lastMainWindow_ = mainWindow;
         seen.push_back(Seen::MainWindow);
+        if (onMainWindow) onMainWindow();
         if (closeMainWindow) ::PostMessageW(mainWindow, WM_CLOSE, 0, 0);
     }
     return false;

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,7 @@ struct Responder {
     INT_PTR agreementAnswer = IDOK;
     int messageAnswer = IDYES;
     bool closeMainWindow = true;
+    std::function<void()> onMainWindow;
     std::vector<Seen> seen;
     std::vector<std::u16string> messages;
     std::vector<std::u16string> captions;

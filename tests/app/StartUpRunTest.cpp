@@ -8,6 +8,8 @@
 #include "app/LedraApp.h"
 #include "app/ToolServices.h"
 #include "core/TextManager.h"
+#include "database/CompleteWorld.h"
+#include "database/DatabaseSnapshot.h"
 #include "platform/Platform.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -84,7 +86,9 @@ TEST_F(StartUpRun, ExternalStartsBesideTheGameWithEveryHookInstalled)
     app_test::StoreAcceptance(true);
     win::CNamedMutex game;
     ASSERT_EQ(game.Create(GameEditorMutexName), win::CNamedMutex::Result::Created);
-    Run(u"editor.exe -external -fr");
+    HBITMAP skin = nullptr;
+    responder_.onMainWindow = [&skin] { skin = GetSkinBitmap(); };
+    Run(u"editor.exe -external -fr -minidumphotkey");
     EXPECT_EQ(responder_.seen, (std::vector<Seen>{Seen::MainWindow, Seen::Message}));
     EXPECT_TRUE(app_->IsExternalMode());
     EXPECT_EQ(app_->GetLanguageIndex(), 2);
@@ -93,6 +97,8 @@ TEST_F(StartUpRun, ExternalStartsBesideTheGameWithEveryHookInstalled)
     EXPECT_EQ(responder_.messages.at(0), u"Voulez-vous fermer l'éditeur ?");
     EXPECT_EQ(responder_.captions.at(0), u"Éditeur de base de données Trellan");
     EXPECT_NE(dynamic_cast<const CWorldCountryDirectory*>(GetCountryDirectory()), nullptr);
+    EXPECT_NE(skin, nullptr);
+    EXPECT_EQ(TCompleteWorld().GetDatabaseLanguage(), 2);
 
     globals_.reset();
     EXPECT_EQ(GetCountryDirectory(), nullptr);
@@ -124,13 +130,24 @@ TEST_F(StartUpRun, RestoreRunsBelowTheWorkingFolderAndAFailedOneAsksNoRestart)
     EXPECT_EQ(app_->GetLanguageIndex(), 1);
     EXPECT_EQ(CTextManager::Instance()->GetLanguage(), CTextManager::English);
 
-    // Called directly: No changes nothing; Yes over a missing archive fails.
+    // Called directly: No changes nothing; Yes over a missing archive fails;
+    // Yes over a real snapshot restores and asks for the restart.
+    gui_test::ModalDriver driver([this] { return responder_.Step(); }, 20000);
     for (int answer : {IDNO, IDYES}) {
         responder_.messageAnswer = answer;
-        gui_test::ModalDriver driver([this] { return responder_.Step(); });
         EXPECT_FALSE(PromptRestoreFromBackup());
         EXPECT_FALSE(app_->IsRestartOnExit());
     }
+    const std::u16string countries = folder.Path() + u"\\Database\\Countries.sav";
+    const std::vector<std::uint8_t> original = testing_support::ReadBytes(countries);
+    CDatabaseSnapshot snapshot;
+    snapshot.Create(folder.Path() + u"\\trdata\\Restore.big");
+    ASSERT_TRUE(snapshot.HasSucceeded());
+    testing_support::WriteBytes(countries, std::string("changed"));
+    EXPECT_TRUE(PromptRestoreFromBackup());
+    EXPECT_TRUE(app_->IsRestartOnExit());
+    EXPECT_EQ(testing_support::ReadBytes(countries), original);
+    app_->SetRestartOnExit(false);
 }
 
 TEST_F(StartUpRun, LanguageFromLocaleIniAndAMissingLocalisationFile)
