@@ -106,7 +106,7 @@ BOOL DlgMainMenu::OnInitDialog()
     }
     ChooseDefaultCountry();
     FillFederationCombo();
-    if (IsAdminMode()) countryGroupCaption_ = win::CWindow::FromHandle(GetItem(IDC_MAIN_GROUP_COUNTRIES))->GetText();
+    if (IsAdminMode()) countryGroupCaption_ = groups_[1].GetText();
     SetUpClubList();
     RefreshFromWorld();
     ShowBanner();

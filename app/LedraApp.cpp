@@ -53,7 +53,8 @@ void ShowGameEditorMutexMessage()
         if (message.language == language) chosen = &message;
     }
     const char16_t* caption = chosen ? chosen->caption : u"Error!";
-    const char16_t* text = chosen ? chosen->text : u"Starting the game and the editor at the same time is not possible.";
+    const char16_t* text =
+        chosen ? chosen->text : u"Starting the game and the editor at the same time is not possible.";
     win::ShowMessageBox(nullptr, text, caption, MB_ICONERROR | MB_TOPMOST | MB_SETFOREGROUND);
 }
 

@@ -13,6 +13,7 @@
 #include "core/TextManager.h"
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
+#include "platform/Platform.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/WideText.h"
@@ -76,7 +77,8 @@ protected:
         std::vector<int> ids;
         HWND list = ::GetDlgItem(window, CountryList);
         const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
-        for (int row = 0; row < count; ++row) ids.push_back(static_cast<int>(::SendMessageW(list, LB_GETITEMDATA, row, 0)));
+        for (int row = 0; row < count; ++row)
+            ids.push_back(static_cast<int>(::SendMessageW(list, LB_GETITEMDATA, row, 0)));
         return ids;
     }
     static void Choose(HWND window, int id, UINT message, UINT code, int row)
@@ -91,7 +93,8 @@ protected:
         item.iSubItem = column;
         item.pszText = text;
         item.cchTextMax = 128;
-        ::SendDlgItemMessageW(window, ClubList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        ::SendDlgItemMessageW(window, ClubList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(&item));
         return win::U(text);
     }
 
@@ -146,7 +149,7 @@ TEST_F(MainWindow, PlayerFiguresSortingAndTheNationalTeamOnTop)
         EXPECT_EQ(Item(hwnd, 1819), Count(6));
         EXPECT_EQ(Item(hwnd, 1810), Count(6));
 
-        auto& list = reinterpret_cast<Halvane::MFC::CHVListCtrl&>(*win::CWindow::FromHandle(::GetDlgItem(hwnd, ClubList)));
+        auto& list = dynamic_cast<Halvane::MFC::CHVListCtrl&>(*win::CWindow::FromHandle(::GetDlgItem(hwnd, ClubList)));
         const int rows = list.GetItemCount();
         for (bool ascending : {true, false}) {
             list.Sort(1, ascending);
@@ -176,6 +179,39 @@ TEST_F(MainWindow, RemembersTheSelectionOfEachFederation)
         EXPECT_EQ(window.GetSelectedCountryId(), chosen);
         EXPECT_EQ(GetWorld()->GetCurrentContinent(), federation);
     });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindow, AMissingCountryFileIsSkippedADamagedOneClosesTheWindowTouchingNothing)
+{
+    const std::u16string database = folder_.Path() + u"\\Database";
+    platform::RemoveFile(database + u"\\Country3.sav");
+    // A file of a newer database version cannot be read.
+    testing_support::WriteBytes(database + u"\\Country5.sav",
+                                std::string("%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329694\r\n%INDEXEND%VERSION\r\n"));
+    std::vector<std::vector<std::uint8_t>> before;
+    const std::vector<std::u16string> names = platform::ListFolder(database);
+    for (const std::u16string& name : names) before.push_back(testing_support::ReadBytes(database + u"\\" + name));
+
+    app_test::Responder responder;
+    {
+        gui_test::ModalDriver driver([&responder] { return responder.Step(); });
+        DlgMainMenu window(nullptr);
+        window.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+    // The window closed by itself, without the closing question.
+    EXPECT_EQ(responder.seen, std::vector<app_test::Responder::Seen>(2, app_test::Responder::Seen::Message));
+    ASSERT_EQ(responder.messages.size(), 2u);
+    EXPECT_NE(responder.messages[0].find(u"Country3.sav"), std::u16string::npos);
+    EXPECT_NE(responder.messages[1].find(u"Country5.sav"), std::u16string::npos);
+    EXPECT_EQ(platform::ListFolder(database), names);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(testing_support::ReadBytes(database + u"\\" + names[i]), before[i])
+            << testing_support::Narrow(names[i]);
 }
 
 }  // namespace

@@ -27,7 +27,8 @@ TEST(CommandLine, SplitsAtBlanksKeepsQuotedWordsAndCutsLongOnes)
         std::vector<std::u16string> words;
     } cases[] = {
         {u"editor.exe -en -de", {u"editor.exe", u"-en", u"-de"}},
-        {u"\"C:\\Program Files\\Trellan\\editor.exe\"   -external", {u"C:\\Program Files\\Trellan\\editor.exe", u"-external"}},
+        {u"\"C:\\Program Files\\Trellan\\editor.exe\"   -external",
+         {u"C:\\Program Files\\Trellan\\editor.exe", u"-external"}},
         {u"editor.exe \"a b\"c", {u"editor.exe", u"a b", u"c"}},
         {u"editor.exe \"no end", {u"editor.exe", u"no end"}},
         {u"editor.exe \"\" -x", {u"editor.exe", u"-x"}},
