@@ -109,18 +109,16 @@ bool CLedraApp::RunStartUp(std::u16string_view commandLine)
     }
     rawCommandLine_ = commandLine;
     ::LoadLibraryW(L"riched20.dll");
-    {
-        CDlgEula agreement;
-        if (agreement.DoModal() != IDOK) return false;
-    }
+    if (!RunAgreement()) return false;
     commandLine_.Split(commandLine);
     const SwitchOutcome outcome = ApplySwitches();
-    if (outcome == SwitchOutcome::Stop) return false;
     SetFoldersFromWorkingFolder();
     if (outcome == SwitchOutcome::Restore) {
         RunRestoreFromCommandLine();
         return false;
     }
+    // Passes at once now that the acceptance is stored.
+    if (!RunAgreement()) return false;
     ShowSplash();
     LoadBackgroundBitmap();
     if (!external_ && !CheckGameEditorMutex()) return false;
@@ -128,6 +126,12 @@ bool CLedraApp::RunStartUp(std::u16string_view commandLine)
     if (dumpHotkeyRequested_) StartDumpHotkeyThread();
     RunMainWindow();
     return true;
+}
+
+bool CLedraApp::RunAgreement()
+{
+    CDlgEula agreement;
+    return agreement.DoModal() == IDOK;
 }
 
 bool CLedraApp::InitLanguageAndTexts()

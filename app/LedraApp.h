@@ -80,9 +80,10 @@ public:
     void LoadBackgroundBitmap();
 
 private:
-    enum class SwitchOutcome { Continue, Restore, Stop };
+    enum class SwitchOutcome { Continue, Restore };
 
     bool RunStartUp(std::u16string_view commandLine);
+    static bool RunAgreement();
     void SetDatabaseLanguage(int databaseLanguage);
     SwitchOutcome ApplySwitches();
     void RunRestoreFromCommandLine();

@@ -120,7 +120,7 @@ TEST_F(StartUpRun, RestoreRunsBelowTheWorkingFolderAndAFailedOneAsksNoRestart)
 {
     app_test::WorkingFolder folder(u"restore", true);
     app_test::StoreAcceptance(true);
-    Run(u"editor.exe -restore -de -en");
+    Run(u"editor.exe -restore -de -en -longest");
     // The question, then the snapshot's own message about the missing archive.
     ASSERT_GE(responder_.messages.size(), 2u);
     EXPECT_EQ(responder_.seen[0], Seen::Message);
@@ -129,6 +129,8 @@ TEST_F(StartUpRun, RestoreRunsBelowTheWorkingFolderAndAFailedOneAsksNoRestart)
     EXPECT_FALSE(app_->IsRestartOnExit());
     EXPECT_EQ(app_->GetLanguageIndex(), 1);
     EXPECT_EQ(CTextManager::Instance()->GetLanguage(), CTextManager::English);
+    EXPECT_TRUE(CTextManager::Instance()->IsLongestTextMode());
+    CTextManager::Instance()->SetLongestTextMode(false);
 
     // Called directly: No changes nothing; Yes over a missing archive fails;
     // Yes over a real snapshot restores and asks for the restart.
