@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "platform/Platform.h"
 #include "platform/TextCodec.h"
 #include "tests/app/AppTestSupport.h"
 #include "win/WideText.h"
@@ -16,9 +17,9 @@ std::u16string EditorPath()
     return path[0] == u'\\' ? u"Z:" + path : path;
 }
 
-// Answers every message box of the process with Yes (or its only button)
-// until it ends; returns the texts it answered.
-std::vector<std::u16string> AnswerUntilExit(const PROCESS_INFORMATION& process)
+// Answers every message box of the process (with answer, or its only
+// button) until it ends; returns the texts it answered.
+std::vector<std::u16string> AnswerUntilExit(const PROCESS_INFORMATION& process, int answer)
 {
     std::vector<std::u16string> texts;
     HWND last = nullptr;
@@ -29,27 +30,36 @@ std::vector<std::u16string> AnswerUntilExit(const PROCESS_INFORMATION& process)
         wchar_t text[1024] = {};
         ::GetDlgItemTextW(box, 0xFFFF, text, 1024);
         texts.push_back(win::U(text));
-        app_test::AnswerBox(box, IDYES);
+        app_test::AnswerBox(box, answer);
     }
     return texts;
 }
 
-TEST(ProgramProcess, MiniDumpTestWritesADumpAfterYes)
+std::vector<std::u16string> RunMiniDumpTest(const std::u16string& folder, int answer)
 {
-    app_test::WorkingFolder folder(u"dump", true);
-    app_test::StoreAcceptance(true);
     std::u16string commandLine = u"\"" + EditorPath() + u"\" -minidumptest";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    ASSERT_TRUE(::CreateProcessW(nullptr, win::W(commandLine.data()), nullptr, nullptr, FALSE, 0, nullptr,
-                                 win::W(folder.Path()), &startup, &process));
-    const std::vector<std::u16string> texts = AnswerUntilExit(process);
+    if (!::CreateProcessW(nullptr, win::W(commandLine.data()), nullptr, nullptr, FALSE, 0, nullptr, win::W(folder),
+                          &startup, &process))
+        return {u"not started"};
+    const std::vector<std::u16string> texts = AnswerUntilExit(process, answer);
     EXPECT_EQ(::WaitForSingleObject(process.hProcess, 10000), WAIT_OBJECT_0);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
+    return texts;
+}
 
+TEST(ProgramProcess, MiniDumpTestWritesADumpAfterYesAndNothingAfterNo)
+{
+    app_test::WorkingFolder folder(u"dump", true);
+    app_test::StoreAcceptance(true);
     const std::u16string dump = folder.Path() + u"\\TrellanEditor.dmp";
+    EXPECT_EQ(RunMiniDumpTest(folder.Path(), IDNO).size(), 1u);
+    EXPECT_FALSE(platform::FileExists(dump));
+
+    const std::vector<std::u16string> texts = RunMiniDumpTest(folder.Path(), IDYES);
     ASSERT_EQ(texts.size(), 2u);
     EXPECT_EQ(texts[1], u"Saved dump file to '" + dump + u"'");
     const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(dump);
