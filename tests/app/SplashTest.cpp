@@ -3,9 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "app/DlgSplash.h"
-#include "app/GlobalObjects.h"
-#include "app/LedraApp.h"
-#include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
 namespace {
@@ -30,26 +27,6 @@ TEST(Splash, AFadeOutDuringTheFadeInReversesItAndEndsHidden)
     // Destroyed while fading: the thread is stopped and joined first.
     splash.Destroy();
     EXPECT_FALSE(splash.IsFading());
-}
-
-TEST(Splash, TheApplicationDestroysItsSplashAtExit)
-{
-    CGlobalObjects globals;
-    app_test::WorkingFolder folder(u"splash", false);
-    app_test::StoreAcceptance(true);
-    // A switch that ends start-up after the splash: the game mutex is held.
-    win::CNamedMutex game;
-    ASSERT_EQ(game.Create(GameEditorMutexName), win::CNamedMutex::Result::Created);
-    app_test::Responder responder;
-    {
-        gui_test::ModalDriver driver([&responder] { return responder.Step(); });
-        globals.App().InitInstance(u"editor.exe");
-    }
-    ASSERT_NE(globals.App().GetSplash(), nullptr);
-    HWND window = globals.App().GetSplash()->Handle();
-    globals.App().ExitInstance();
-    EXPECT_EQ(globals.App().GetSplash(), nullptr);
-    EXPECT_FALSE(::IsWindow(window));
 }
 
 }  // namespace

@@ -111,7 +111,8 @@ TEST(LanguageChoice, ReadsLocaleIniOfTheFolderAndNamesTheEdition)
     EXPECT_EQ(lc::ReadLocaleIni(folder.Path() + u"\\", 256), u"ger");
     folder.WriteLocaleIni("ABCDEFGHIJ");
     EXPECT_EQ(lc::ReadLocaleIni(folder.Path(), 5), u"ABCD");
-    testing_support::WriteBytes(folder.Path() + u"\\locale.ini", std::string("\xFF\xFE[\0\x01TEXT_LANGUAGE\n=\n\x80", 19));
+    const std::string damaged("\xFF\xFE[\0\x01TEXT_LANGUAGE\n=\n\x80", 19);
+    testing_support::WriteBytes(folder.Path() + u"\\locale.ini", damaged);
     EXPECT_EQ(lc::LanguageFromIniValue(lc::ReadLocaleIni(folder.Path(), 256), lc::Italian, true), lc::Italian);
 
     EXPECT_EQ(std::u16string(lc::EditionName(u"ger")), u"TR 08");

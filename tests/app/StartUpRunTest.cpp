@@ -32,6 +32,8 @@ protected:
         app_->InitInstance(commandLine);
         app_->ExitInstance();
         EXPECT_FALSE(driver.TimedOut());
+        // The splash, when start-up got that far, went with its window.
+        EXPECT_EQ(app_->GetSplash(), nullptr);
     }
     void Restart() { globals_ = std::make_unique<CGlobalObjects>(), app_ = &globals_->App(); }
 
