@@ -41,10 +41,12 @@ function(tr_add_library name)
   tr_apply_options(${name})
 endfunction()
 
-# tr_add_test(name LIBS lib... [DIR folder]) builds every .cpp of a tests/
-# folder into one GoogleTest program; ctest lists each test case.
+# tr_add_test(name LIBS lib... [DIR folder] [LOCK resource]) builds every
+# .cpp of a tests/ folder into one GoogleTest program; ctest lists each test
+# case. Cases of programs that share a LOCK (a registry key, a named mutex)
+# never run at the same time.
 function(tr_add_test name)
-  cmake_parse_arguments(ARG "" "DIR" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "DIR;LOCK" "LIBS" ${ARGN})
   if(NOT ARG_DIR)
     set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
@@ -55,9 +57,13 @@ function(tr_add_test name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} tr_testsupport GTest::gtest GTest::gmock)
   tr_apply_options(${name})
+  set(lock "")
+  if(ARG_LOCK)
+    set(lock RESOURCE_LOCK ${ARG_LOCK})
+  endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES TIMEOUT 300)
+    PROPERTIES TIMEOUT 300 ${lock})
 endfunction()

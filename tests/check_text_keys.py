@@ -4,9 +4,11 @@
 The file is parsed here on its own terms (not through the program's
 reader): UTF-8 with byte-order mark, CRLF line ends, '#' comment lines and
 lines Key|ENG|FRE|GER|ITA|SPA|POL. Every key the sources write as a u"..."_tk
-literal, and every key of the families in text_key_families.txt, must have
-six non-empty texts with the same _TOKENS as the English one. Exit status 1
-lists every problem found.
+literal, every text of the dialog templates and menus in resources/*.rc, and
+every key of the families in text_key_families.txt, must have six non-empty
+texts with the same _TOKENS as the English one. A template text is found
+behind the key prefix that a "// Key prefix: X" line names above its
+template, or as a key alone. Exit status 1 lists every problem found.
 """
 
 import argparse
@@ -152,6 +154,45 @@ def used_keys(root, problems):
     return keys
 
 
+RC_TEXT = re.compile(r'^\s*(?:CAPTION|LTEXT|RTEXT|CTEXT|PUSHBUTTON|DEFPUSHBUTTON|GROUPBOX|CHECKBOX|AUTOCHECKBOX'
+                     r'|RADIOBUTTON|AUTORADIOBUTTON|AUTO3STATE|STATE3|CONTROL|MENUITEM|POPUP)\s+"((?:[^"]|"")*)"')
+RC_PREFIX = re.compile(r"^\s*//\s*Key prefix:\s*(\S+)")
+RC_TEMPLATE_START = re.compile(r"^\s*\w+\s+(?:DIALOGEX|DIALOG|MENU|MENUEX)\b")
+
+
+def resource_texts(root):
+    """[(text, prefix, place)] of every non-empty template and menu text."""
+    folder = os.path.join(root, "resources")
+    found = []
+    if not os.path.isdir(folder):
+        return found
+    for name in sorted(os.listdir(folder)):
+        if not name.endswith(".rc"):
+            continue
+        path = os.path.join(folder, name)
+        prefix = None
+        pending = None
+        with open(path, encoding="utf-8", errors="replace") as f:
+            for number, line in enumerate(f, 1):
+                marker = RC_PREFIX.match(line)
+                if marker:
+                    pending = marker.group(1)
+                    continue
+                if RC_TEMPLATE_START.match(line):
+                    prefix, pending = pending, None
+                text = RC_TEXT.match(line)
+                if text and text.group(1):
+                    found.append((text.group(1).replace('""', '"'), prefix, "resources/%s:%d" % (name, number)))
+    return found
+
+
+def check_resources(root, entries, problems):
+    for text, prefix, place in resource_texts(root):
+        if text in entries or (prefix and "%s.%s" % (prefix, text) in entries):
+            continue
+        problems.append("%s: template text %s names no key of the localisation file" % (place, text))
+
+
 def family_keys(path, problems):
     keys = {}
     if not os.path.exists(path):
@@ -177,6 +218,7 @@ def run(root, file_path, families_path, scan_sources):
     if scan_sources:
         needed = used_keys(root, problems)
         needed.update(family_keys(families_path, problems))
+        check_resources(root, entries, problems)
         for key, place in sorted(needed.items()):
             if key not in entries:
                 problems.append("%s: key %s is missing from the localisation file" % (place, key))

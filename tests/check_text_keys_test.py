@@ -29,11 +29,15 @@ SOURCE = 'const char16_t* a = GetText(u"Dialog.FileNotFound"_tk);\n'
 
 
 class KeyCheckTest(unittest.TestCase):
-    def run_check(self, lines, source=SOURCE, families="Database.Division.%02d 1 1\n", raw=None):
+    def run_check(self, lines, source=SOURCE, families="Database.Division.%02d 1 1\n", raw=None, rc=None):
         with tempfile.TemporaryDirectory() as root:
             os.makedirs(os.path.join(root, "core"))
             with open(os.path.join(root, "core", "Use.cpp"), "w", encoding="utf-8") as f:
                 f.write(source)
+            if rc is not None:
+                os.makedirs(os.path.join(root, "resources"))
+                with open(os.path.join(root, "resources", "Test.rc"), "w", encoding="utf-8") as f:
+                    f.write(rc)
             file_path = os.path.join(root, "Texts.txt")
             with open(file_path, "wb") as f:
                 f.write(raw if raw is not None else b"\xef\xbb\xbf" + "".join(l + "\r\n" for l in lines).encode())
@@ -71,6 +75,17 @@ class KeyCheckTest(unittest.TestCase):
                          "key No.Such is missing")
         self.assertFault(self.run_check(SOUND_LINES, families="Database.Division.%02d 1 2\n"),
                          "key Database.Division.02 is missing")
+
+    def test_template_texts_need_keys(self):
+        template = ('// Key prefix: Database\nIDD_X DIALOGEX 0, 0, 10, 10\nCAPTION "Folder"\nFONT 8, "MS Shell Dlg"\n'
+                    'BEGIN\n    LTEXT "%s", -1, 0, 0, 5, 5\n    CONTROL "", 1, "SysListView32", 0, 0, 0, 5, 5\nEND\n'
+                    'IDM_X MENU\nBEGIN\n    MENUITEM "Dialog.FileNotFound", 2\nEND\n')
+        self.assertEqual(self.run_check(SOUND_LINES, rc=template % "Database.Division.01"), [])
+        self.assertFault(self.run_check(SOUND_LINES, rc=template % "Division.02"),
+                         "resources/Test.rc:6: template text Division.02 names no key")
+        # The prefix belongs to the template below it only.
+        self.assertFault(self.run_check(SOUND_LINES, rc=template.replace('"Dialog.FileNotFound"', '"Folder"')),
+                         "template text Folder names no key")
 
     def test_plain_literal_lookup(self):
         self.assertFault(self.run_check(SOUND_LINES, source=SOURCE + 'm->GetText(u"Database.Folder");\n'),

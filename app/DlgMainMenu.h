@@ -1,0 +1,96 @@
+#pragma once
+// The editor's main window, run modally for the whole life of the program:
+// it loads the database into a new world and shows the federations, the
+// countries of the chosen federation, the clubs of the chosen country with
+// their figures, and statistics of the country and of the world.
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "ui/DialogB.h"
+#include "ui/HVListCtrl.h"
+#include "ui/MyGroupBox.h"
+#include "ui/MyListBox.h"
+#include "ui/MyStaticControl.h"
+#include "win/ComboBox.h"
+#include "win/Gdi.h"
+
+class TClub;
+class TCountry;
+
+// One row of the club list; the national team's row has no figures the
+// loaded world can give yet (players is -1).
+struct ClubListEntry {
+    TClub* club = nullptr;
+    int players = 0;
+};
+
+// The figures of a statistics panel.
+struct MainStatistics {
+    int clubs = 0;
+    int players = 0;
+};
+
+class DlgMainMenu : public CDialogB, public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
+public:
+    static constexpr int MaxClubRows = 512;
+    static constexpr int FederationCount = 6;
+    enum SortType { SortName = 0, SortPlayers = 5 };
+
+    explicit DlgMainMenu(HWND parent);
+    const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Main"; }
+
+    void FillCountryList();
+    void FillClubList();
+    void UpdateStatistics();
+    void RefreshFromWorld();
+    // The TTeamId of the selected club row; 0 when none.
+    std::uint32_t GetSelectedClubId() const;
+    int GetSelectedCountryId() const;
+    int GetCurrentFederation() const { return federation_; }
+    int GetCurrentCountry() const { return country_; }
+    int Compare(int sortType, LPARAM item1, LPARAM item2) override;
+
+    // The figures of a panel: over the rows of a country, or over every club
+    // but the national teams of countries 1 to 206.
+    static MainStatistics CountryStatistics(const std::vector<ClubListEntry>& rows);
+    static MainStatistics WorldStatistics();
+    static int CountPlayers(const TClub& club);
+
+protected:
+    BOOL OnInitDialog() override;
+    void OnOK() override {}
+    void OnCancel() override {}
+    bool OnCommand(int id, int code, HWND control) override;
+    void OnDestroy() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    bool LoadDatabase();
+    void ChooseDefaultCountry();
+    void FillFederationCombo();
+    void SetUpClubList();
+    void ShowBanner();
+    void OnFederationChanged();
+    void OnCountryChanged();
+    void InsertClubRow(ClubListEntry& entry);
+    void SelectClubRow(std::uint32_t clubId, int topRow);
+    void ShowStatistics(int clubsId, int playersId, const MainStatistics& figures);
+    void Close();
+    void EnableLaterCommands();
+
+    win::CComboBox federationCombo_;
+    CMyListBox countryList_;
+    std::array<CMyStaticControl, 4> statistics_;
+    std::array<CMyGroupBox, 7> groups_;
+    Halvane::MFC::CHVListCtrl clubList_;
+    win::CBitmap banner_;
+    std::vector<ClubListEntry> rows_;
+    int federation_ = 0;
+    int country_ = 0;
+    std::array<int, FederationCount> rememberedSelection_{};
+    std::array<int, FederationCount> rememberedTopRow_{};
+    std::u16string countryGroupCaption_;
+    bool loaded_ = false;
+};

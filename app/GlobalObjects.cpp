@@ -1,0 +1,33 @@
+#include "app/GlobalObjects.h"
+
+#include "app/LedraApp.h"
+#include "ui/CountryDirectory.h"
+
+namespace {
+
+UINT updateListMessage = 0;
+
+int ShowInProgramBox(const char16_t* text, unsigned flags, void* app)
+{
+    return static_cast<CLedraApp*>(app)->ShowMessageBox(text, flags);
+}
+
+}  // namespace
+
+UINT GetUpdateListMessage() { return updateListMessage; }
+
+CGlobalObjects::CGlobalObjects()
+{
+    updateListMessage = ::RegisterWindowMessageW(L"WXM_UPDATE_LIST");
+    app_ = std::make_unique<CLedraApp>();
+    previousSink_ = SetAppMessageSink({ShowInProgramBox, app_.get()});
+    SetCountryDirectory(&countryDirectory_);
+}
+
+CGlobalObjects::~CGlobalObjects()
+{
+    SetCountryDirectory(nullptr);
+    SetAppMessageSink(previousSink_);
+    app_.reset();
+    updateListMessage = 0;
+}

@@ -1,0 +1,145 @@
+#include "tests/app/AppTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <cwchar>
+
+#include "app/DlgEula.h"
+#include "platform/Platform.h"
+#include "win/Registry.h"
+#include "win/SystemPaths.h"
+#include "win/WideText.h"
+
+namespace app_test {
+namespace {
+
+constexpr int MessageBoxTextId = 0xFFFF;
+constexpr int AgreementTextId = 2092;
+constexpr int ClubListId = 2084;
+
+struct DialogSearch {
+    int controlId;
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK VisitDialog(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<DialogSearch*>(context);
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (std::wcscmp(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (search->processId != 0 && process != search->processId) return TRUE;
+    if (::GetDlgItem(window, search->controlId) == nullptr) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+std::u16string TextOf(HWND window)
+{
+    wchar_t text[1024] = {};
+    ::GetWindowTextW(window, text, 1024);
+    return win::U(text);
+}
+
+}  // namespace
+
+void CopyTree(const std::u16string& from, const std::u16string& to)
+{
+    platform::CreateFolders(to);
+    for (const std::u16string& name : platform::ListFolder(from)) {
+        const std::u16string source = platform::JoinPath(from, name);
+        if (platform::FolderExists(source)) {
+            CopyTree(source, platform::JoinPath(to, name));
+            continue;
+        }
+        testing_support::WriteBytes(platform::JoinPath(to, name), testing_support::ReadBytes(source));
+    }
+}
+
+WorkingFolder::WorkingFolder(std::u16string_view name, bool withDatabase, bool withTexts)
+    : path_(temp_.File(name)), previousCurrent_(win::GetCurrentFolder()), previousBase_(platform::GetBaseFolder())
+{
+    platform::CreateFolders(path_);
+    if (withTexts) CopyTree(testing_support::SourcePath(u"data\\trdata"), path_ + u"\\trdata");
+    if (withDatabase) CopyTree(testing_support::SourcePath(u"data\\Database"), path_ + u"\\Database");
+    ::SetCurrentDirectoryW(win::W(path_));
+    platform::SetBaseFolder(path_);
+}
+
+WorkingFolder::~WorkingFolder()
+{
+    ::SetCurrentDirectoryW(win::W(previousCurrent_));
+    platform::SetBaseFolder(previousBase_);
+}
+
+void WorkingFolder::WriteLocaleIni(const char* value) const
+{
+    testing_support::WriteBytes(path_ + u"\\locale.ini", std::string("[OPTIONS]\r\nTEXT_LANGUAGE=") + value + "\r\n");
+}
+
+void StoreAcceptance(bool stored)
+{
+    win::CRegistryKey key;
+    ASSERT_TRUE(key.Create(HKEY_CURRENT_USER, CDlgEula::GetEditionRegistryPath().c_str()));
+    if (stored) {
+        ASSERT_TRUE(key.WriteDword(u"EditorEula", 1));
+    } else {
+        key.DeleteValue(u"EditorEula");
+    }
+}
+
+HWND FindDialogWith(int controlId, DWORD processId)
+{
+    DialogSearch search{controlId, processId, nullptr};
+    if (processId == 0) {
+        ::EnumThreadWindows(::GetCurrentThreadId(), VisitDialog, reinterpret_cast<LPARAM>(&search));
+    } else {
+        ::EnumWindows(VisitDialog, reinterpret_cast<LPARAM>(&search));
+    }
+    return search.found;
+}
+
+void AnswerBox(HWND box, int wanted)
+{
+    for (int id : {wanted, IDOK, IDYES, IDNO, IDCANCEL}) {
+        HWND button = ::GetDlgItem(box, id);
+        if (button == nullptr) continue;
+        ::SendMessageW(button, BM_CLICK, 0, 0);
+        return;
+    }
+}
+
+bool Responder::Step()
+{
+    HWND agreement = FindDialogWith(AgreementTextId);
+    if (agreement != nullptr && agreement != lastAgreement_) {
+        lastAgreement_ = agreement;
+        seen.push_back(Seen::Agreement);
+        ::SendMessageW(agreement, WM_COMMAND, static_cast<WPARAM>(agreementAnswer), 0);
+        return false;
+    }
+    if (HWND box = FindDialogWith(MessageBoxTextId)) {
+        // A box stays until its click returns, so it is recorded once.
+        if (box == lastBox_) return false;
+        lastBox_ = box;
+        seen.push_back(Seen::Message);
+        messages.push_back(TextOf(::GetDlgItem(box, MessageBoxTextId)));
+        captions.push_back(TextOf(box));
+        AnswerBox(box, messageAnswer);
+        return false;
+    }
+    HWND mainWindow = FindDialogWith(ClubListId);
+    if (mainWindow != nullptr && mainWindow != lastMainWindow_) {
+        lastMainWindow_ = mainWindow;
+        seen.push_back(Seen::MainWindow);
+        if (onMainWindow) onMainWindow();
+        if (closeMainWindow) ::PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+    }
+    return false;
+}
+
+}  // namespace app_test

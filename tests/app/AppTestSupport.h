@@ -1,0 +1,63 @@
+#pragma once
+// Shared helpers of the program's tests: a working folder laid out like the
+// shipped one and made current, the stored agreement, and a responder that
+// answers the program's dialogs from inside its modal loops.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "tests/common/TestSupport.h"
+
+namespace app_test {
+
+// A working folder below the temporary folder (its last part named as
+// given) holding trdata and, when asked, Database; current directory and
+// base folder while alive.
+class WorkingFolder {
+public:
+    explicit WorkingFolder(std::u16string_view name = u"work", bool withDatabase = false, bool withTexts = true);
+    ~WorkingFolder();
+    const std::u16string& Path() const { return path_; }
+    void WriteLocaleIni(const char* value) const;
+
+private:
+    testing_support::TempFolder temp_;
+    std::u16string path_;
+    std::u16string previousCurrent_;
+    std::u16string previousBase_;
+};
+
+void CopyTree(const std::u16string& from, const std::u16string& to);
+// Stores or removes the agreement's acceptance of the edition the current
+// folder's locale.ini names.
+void StoreAcceptance(bool stored);
+
+// What the program showed, in order, and how the responder answers it.
+struct Responder {
+    enum class Seen { Agreement, Message, MainWindow };
+    INT_PTR agreementAnswer = IDOK;
+    int messageAnswer = IDYES;
+    bool closeMainWindow = true;
+    std::function<void()> onMainWindow;
+    std::vector<Seen> seen;
+    std::vector<std::u16string> messages;
+    std::vector<std::u16string> captions;
+    // One look at this thread's windows; false, so the driver keeps going.
+    bool Step();
+
+private:
+    HWND lastAgreement_ = nullptr;
+    HWND lastMainWindow_ = nullptr;
+    HWND lastBox_ = nullptr;
+};
+
+// A visible dialog of the thread or process holding a control with that id.
+HWND FindDialogWith(int controlId, DWORD processId = 0);
+// The answer button of a message box, clicked: the wanted one when the
+// box has it, else its only one.
+void AnswerBox(HWND box, int wanted);
+
+}  // namespace app_test

@@ -1,0 +1,217 @@
+// The main window over the sample database, checked against figures the
+// test counts itself from the same world.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/DlgMainMenu.h"
+#include "app/GlobalObjects.h"
+#include "app/LedraApp.h"
+#include "core/TextManager.h"
+#include "database/CompleteWorld.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "win/WideText.h"
+
+namespace {
+
+constexpr int FederationCombo = 1590;
+constexpr int CountryList = 1128;
+constexpr int ClubList = 2084;
+
+std::u16string Item(HWND dialog, int id) { return gui_test::ItemText(dialog, id); }
+std::u16string Count(int value) { return CTextManager::Instance()->FormatInt(value); }
+
+class TestMainMenu : public DlgMainMenu {
+public:
+    TestMainMenu() : DlgMainMenu(nullptr) {}
+    std::function<void(TestMainMenu&)> check;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        const BOOL answer = DlgMainMenu::OnInitDialog();
+        Post(WM_APP);
+        return answer;
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
+        check(*this);
+        EndDialog(IDOK);
+        return true;
+    }
+};
+
+class MainWindow : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        app_test::StoreAcceptance(true);
+        CGlobalObjects* globals = globals_.get();
+        ASSERT_TRUE(globals->App().InitLanguageAndTexts());
+        globals->App().SetFoldersFromWorkingFolder();
+    }
+    void Run(std::function<void(TestMainMenu&)> check)
+    {
+        TestMainMenu window;
+        window.check = std::move(check);
+        EXPECT_EQ(window.DoModal(), IDOK);
+    }
+    static std::vector<int> CountriesOf(int federation)
+    {
+        std::vector<int> ids;
+        for (int id = 1; id <= 206; ++id) {
+            const TCountry* country = GetWorld()->GetCountry(id);
+            if (country->GetId() == id && country->GetContinent() == federation) ids.push_back(id);
+        }
+        return ids;
+    }
+    static std::vector<int> ListedCountries(HWND window)
+    {
+        std::vector<int> ids;
+        HWND list = ::GetDlgItem(window, CountryList);
+        const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < count; ++row)
+            ids.push_back(static_cast<int>(::SendMessageW(list, LB_GETITEMDATA, row, 0)));
+        return ids;
+    }
+    static void Choose(HWND window, int id, UINT message, UINT code, int row)
+    {
+        ::SendDlgItemMessageW(window, id, message, static_cast<WPARAM>(row), 0);
+        ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(window, id)));
+    }
+    static std::u16string ClubRow(HWND window, int row, int column)
+    {
+        wchar_t text[128] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 128;
+        ::SendDlgItemMessageW(window, ClubList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                              reinterpret_cast<LPARAM>(&item));
+        return win::U(text);
+    }
+
+    app_test::WorkingFolder folder_{u"main", true};
+    std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();
+};
+
+TEST_F(MainWindow, ListsFederationsCountriesAndClubsOfTheWorld)
+{
+    Run([](TestMainMenu& window) {
+        HWND hwnd = window.Handle();
+        EXPECT_EQ(::SendDlgItemMessageW(hwnd, FederationCombo, CB_GETCOUNT, 0, 0), 6);
+        const int federation = window.GetCurrentFederation();
+        EXPECT_EQ(ListedCountries(hwnd), CountriesOf(federation));
+        const TCountry* country = GetWorld()->GetCountry(window.GetCurrentCountry());
+        EXPECT_EQ(window.GetSelectedCountryId(), country->GetId());
+        const int clubs = static_cast<int>(::SendDlgItemMessageW(hwnd, ClubList, LVM_GETITEMCOUNT, 0, 0));
+        EXPECT_EQ(clubs, country->GetClubCount());
+        EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
+        EXPECT_EQ(Item(hwnd, 1127), Count(country->GetClubCount()));
+
+        int worldClubs = 0;
+        for (int id = 1; id <= 206; ++id) {
+            const TCountry* each = GetWorld()->GetCountry(id);
+            if (each->GetId() == id) worldClubs += each->GetClubCountWithoutNationalTeam();
+        }
+        EXPECT_EQ(Item(hwnd, 1812), Count(worldClubs));
+    });
+}
+
+TEST_F(MainWindow, PlayerFiguresSortingAndTheNationalTeamOnTop)
+{
+    Run([](TestMainMenu& window) {
+        HWND hwnd = window.Handle();
+        TCountry* country = GetWorld()->GetCountry(window.GetCurrentCountry());
+        // Squads of 3, 1 and 2 players (and one coach) in the first clubs.
+        const int squads[] = {3, 1, 2};
+        std::uint32_t nextId = 900000;
+        std::vector<TClub*> filled;
+        for (int index = 0, added = 0; index < country->GetClubCount() && added < 3; ++index) {
+            TClub* club = country->GetClubByIndex(index);
+            if (IsNationalTeamId(club->GetId())) continue;
+            for (int n = 0; n < squads[added]; ++n) club->AddPlayer(GetWorld()->CreatePerson(nextId++, false));
+            filled.push_back(club);
+            ++added;
+        }
+        TPerson* coach = GetWorld()->CreatePerson(nextId++, false);
+        coach->SetType(1);
+        filled[0]->AddPlayer(coach);
+        window.FillClubList();
+        window.UpdateStatistics();
+        EXPECT_EQ(Item(hwnd, 1819), Count(6));
+        EXPECT_EQ(Item(hwnd, 1810), Count(6));
+
+        auto& list = dynamic_cast<Halvane::MFC::CHVListCtrl&>(*win::CWindow::FromHandle(::GetDlgItem(hwnd, ClubList)));
+        const int rows = list.GetItemCount();
+        for (bool ascending : {true, false}) {
+            list.Sort(1, ascending);
+            EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
+            const std::u16string most = ascending ? ClubRow(hwnd, rows - 1, 0) : ClubRow(hwnd, 1, 0);
+            EXPECT_EQ(most, filled[0]->GetName());
+            EXPECT_EQ(ascending ? ClubRow(hwnd, rows - 1, 1) : ClubRow(hwnd, 1, 1), Count(3));
+            list.Sort(0, ascending);
+            EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
+        }
+    });
+}
+
+TEST_F(MainWindow, RemembersTheSelectionOfEachFederation)
+{
+    Run([](TestMainMenu& window) {
+        HWND hwnd = window.Handle();
+        const int federation = window.GetCurrentFederation();
+        const int other = federation == 0 ? 1 : 0;
+        Choose(hwnd, CountryList, LB_SETCURSEL, LBN_SELCHANGE, 2);
+        const int chosen = window.GetSelectedCountryId();
+        EXPECT_EQ(window.GetCurrentCountry(), chosen);
+        Choose(hwnd, FederationCombo, CB_SETCURSEL, CBN_SELCHANGE, other);
+        EXPECT_EQ(ListedCountries(hwnd), CountriesOf(other));
+        EXPECT_EQ(window.GetSelectedCountryId(), CountriesOf(other).front());
+        Choose(hwnd, FederationCombo, CB_SETCURSEL, CBN_SELCHANGE, federation);
+        EXPECT_EQ(window.GetSelectedCountryId(), chosen);
+        EXPECT_EQ(GetWorld()->GetCurrentContinent(), federation);
+    });
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(MainWindow, AMissingCountryFileIsSkippedADamagedOneClosesTheWindowTouchingNothing)
+{
+    const std::u16string database = folder_.Path() + u"\\Database";
+    platform::RemoveFile(database + u"\\Country3.sav");
+    // A file of a newer database version cannot be read.
+    testing_support::WriteBytes(database + u"\\Country5.sav",
+                                std::string("%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329694\r\n%INDEXEND%VERSION\r\n"));
+    std::vector<std::vector<std::uint8_t>> before;
+    const std::vector<std::u16string> names = platform::ListFolder(database);
+    for (const std::u16string& name : names) before.push_back(testing_support::ReadBytes(database + u"\\" + name));
+
+    app_test::Responder responder;
+    {
+        gui_test::ModalDriver driver([&responder] { return responder.Step(); });
+        DlgMainMenu window(nullptr);
+        window.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+    // The window closed by itself, without the closing question.
+    EXPECT_EQ(responder.seen, std::vector<app_test::Responder::Seen>(2, app_test::Responder::Seen::Message));
+    ASSERT_EQ(responder.messages.size(), 2u);
+    EXPECT_NE(responder.messages[0].find(u"Country3.sav"), std::u16string::npos);
+    EXPECT_NE(responder.messages[1].find(u"Country5.sav"), std::u16string::npos);
+    EXPECT_EQ(platform::ListFolder(database), names);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        EXPECT_EQ(testing_support::ReadBytes(database + u"\\" + names[i]), before[i])
+            << testing_support::Narrow(names[i]);
+}
+
+}  // namespace

@@ -1,0 +1,88 @@
+// Drives the running editor from outside for scripts/run when no person
+// watches: accepts the agreement when it is asked, waits for the main
+// window and prints its place on the screen, or closes the program as a
+// user would (close, then Yes to the question).
+
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+
+namespace {
+
+constexpr int AgreementText = 2092;
+constexpr int FederationCombo = 1590;
+constexpr int ClubList = 2084;
+
+struct Search {
+    HWND agreement = nullptr;
+    HWND mainWindow = nullptr;
+};
+
+BOOL CALLBACK Visit(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<Search*>(context);
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (!::IsWindowVisible(window) || std::wcscmp(className, L"#32770") != 0) return TRUE;
+    if (::GetDlgItem(window, AgreementText) != nullptr) search->agreement = window;
+    if (::GetDlgItem(window, FederationCombo) != nullptr && ::GetDlgItem(window, ClubList) != nullptr)
+        search->mainWindow = window;
+    return TRUE;
+}
+
+Search FindWindows()
+{
+    Search search;
+    ::EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
+int WaitForMainWindow(int seconds)
+{
+    for (int waited = 0; waited < seconds * 10; ++waited) {
+        const Search search = FindWindows();
+        if (search.agreement != nullptr) ::SendMessageW(::GetDlgItem(search.agreement, IDOK), BM_CLICK, 0, 0);
+        if (search.mainWindow != nullptr) {
+            RECT rect{};
+            ::GetWindowRect(search.mainWindow, &rect);
+            std::printf("%ld %ld %ld %ld\n", rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top);
+            return 0;
+        }
+        ::Sleep(100);
+    }
+    std::fprintf(stderr, "the main window did not appear\n");
+    return 1;
+}
+
+BOOL CALLBACK AnswerYes(HWND window, LPARAM owner)
+{
+    HWND yes = ::GetDlgItem(window, IDYES);
+    if (::GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(owner) && yes != nullptr)
+        ::SendMessageW(yes, BM_CLICK, 0, 0);
+    return TRUE;
+}
+
+int CloseMainWindow(int seconds)
+{
+    const HWND mainWindow = FindWindows().mainWindow;
+    if (mainWindow == nullptr) return 1;
+    ::PostMessageW(mainWindow, WM_CLOSE, 0, 0);
+    for (int waited = 0; waited < seconds * 10; ++waited) {
+        if (!::IsWindow(mainWindow)) return 0;
+        ::EnumWindows(AnswerYes, reinterpret_cast<LPARAM>(mainWindow));
+        ::Sleep(100);
+    }
+    std::fprintf(stderr, "the main window did not close\n");
+    return 1;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv)
+{
+    if (argc == 3 && std::wcscmp(argv[1], L"wait") == 0) return WaitForMainWindow(_wtoi(argv[2]));
+    if (argc == 3 && std::wcscmp(argv[1], L"close") == 0) return CloseMainWindow(_wtoi(argv[2]));
+    std::fprintf(stderr, "usage: run_driver wait|close SECONDS\n");
+    return 2;
+}
