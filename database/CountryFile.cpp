@@ -62,7 +62,8 @@ std::vector<std::u16string_view> SplitLines(std::u16string_view text, std::size_
 TClubSectionHead ReadClubHead(const TStagedSection& section)
 {
     TClubSectionHead head;
-    const auto lines = SplitLines(section.GetText(), 5);
+    const std::u16string text = section.GetText(5);
+    const auto lines = SplitLines(text, 5);
     if (lines.size() < 5 || lines[0] != u"%INDEX%VERSION" || lines[2] != u"%INDEXEND%VERSION") return head;
     head.version = ParseDecimal(lines[1]);
     if (head.version < MakeDatabaseVersion(0x2007, 18)) return head;

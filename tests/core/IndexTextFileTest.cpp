@@ -549,11 +549,35 @@ TEST(IndexTextFileFiles, ReadersAndWritersKeepToTheirMode)
     EXPECT_EQ(value, 0);
     EXPECT_FALSE(stream.FindSection(u"A"));
     EXPECT_TRUE(stream.WriteInt32(1));
-    ASSERT_TRUE(stream.OpenRead(path));  // reopening saves what was written
+    WriteBytes(path, "7\r\n");
+    ASSERT_TRUE(stream.OpenRead(path));
     EXPECT_FALSE(stream.WriteInt32(2));
     EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(value, 7);
     EXPECT_EQ(std::u16string(stream.GetFileName()), path);
+}
+
+// Reopening discards unsaved output as destroying does: only Close saves.
+TEST(IndexTextFileFiles, ReopeningDiscardsWhatWasWritten)
+{
+    TempFolder folder;
+    const std::u16string existing = folder.File(u"Country1.sav");
+    const std::u16string fresh = folder.File(u"Country2.sav");
+    WriteBytes(existing, "old");
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(fresh));
+    stream.WriteLine(u"lost");
+    ASSERT_TRUE(stream.OpenWrite(existing));
+    stream.WriteLine(u"lost too");
+    ASSERT_TRUE(stream.OpenFromBytes(Bytes("1\r\n"), u"memory"));
+    EXPECT_EQ(ReadBytes(existing), Bytes("old"));
+    EXPECT_FALSE(platform::FileExists(fresh));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+    ASSERT_TRUE(stream.OpenWrite(existing));
+    stream.WriteLine(u"lost again");
+    ASSERT_TRUE(stream.OpenRead(existing));
+    EXPECT_EQ(AllLines(stream), std::vector<std::u16string>{u"old"});
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
 }
 
 TEST(IndexTextFileErrors, ErrorTextIsACarrierClearedByClose)
