@@ -68,6 +68,17 @@ constexpr std::array<char16_t, 256> MakeFixUpTable()
 
 constexpr std::array<char16_t, 256> FixUpTable = MakeFixUpTable();
 
+// The ASCII characters that the fix-ups change.
+constexpr std::array<std::uint8_t, 128> MakeStandInTable()
+{
+    std::array<std::uint8_t, 128> table{};
+    for (std::size_t c = 0; c < table.size(); ++c) table[c] = FixUpTable[c] != c && c != '\r' && c != '\n';
+    return table;
+}
+
+constexpr std::array<std::uint8_t, 128> IsStandIn = MakeStandInTable();
+
+
 char16_t FixUp(char32_t c)
 {
     if (c < FixUpTable.size()) return FixUpTable[c];
@@ -118,30 +129,40 @@ bool CIndexTextFile::OpenRead(std::u16string_view path)
     platform::File file;
     if (path.empty() || !file.Open(path, platform::File::Mode::Read)) return false;
     const std::int64_t size = file.Size();
-    if (size < 0 || static_cast<std::uint64_t>(size) > SIZE_MAX / 4) return false;
-    const auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+    if (size < 0 || size >= std::int64_t{UINT32_MAX}) return false;
+    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
     if (!file.Read(bytes.get(), static_cast<std::size_t>(size))) return false;
-    return OpenFromBytes({bytes.get(), static_cast<std::size_t>(size)}, path);
+    return OpenOwned(std::move(bytes), static_cast<std::size_t>(size), path);
 }
 
 bool CIndexTextFile::OpenFromBytes(std::span<const std::uint8_t> bytes, std::u16string_view name)
 {
+    auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    return OpenOwned(std::move(copy), bytes.size(), name);
+}
+
+bool CIndexTextFile::OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name)
+{
     Reset();
     // Lines are found by 32-bit offsets into the text.
-    if (bytes.size() >= UINT32_MAX) return false;
-    DecodeAndSplit(bytes);
+    if (size >= UINT32_MAX) return false;
+    if (DecodeAndSplit({bytes.get(), size})) {
+        bytes_ = std::move(bytes);
+        utf8_ = reinterpret_cast<const char*>(bytes_.get()) + Utf8Mark.size();
+    } else {
+        byteStarts_.reset();
+    }
     fileName_ = name;
     mode_ = Mode::Reading;
     return true;
 }
 
-void CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
+bool CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
 {
-    if (IsUtf8(bytes)) {
-        SplitUtf8(UpToZeroByte(bytes.subspan(3)));
-    } else {
-        SplitUnits(Decode(bytes));
-    }
+    if (IsUtf8(bytes)) return SplitUtf8(UpToZeroByte(bytes.subspan(Utf8Mark.size())));
+    SplitUnits(Decode(bytes));
+    return false;
 }
 
 // Decoding, fix-ups and line splitting in one pass: a line break (CR LF,
@@ -149,39 +170,52 @@ void CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
 // their own. No unit comes out for more than one byte, so the text needs
 // at most one unit per byte and one for the last terminator. Lines of a
 // database file are short (six bytes on average), so the ASCII step is
-// free of branches: every byte writes its unit and the start a line after
-// it would have, and only a line break moves the line count on.
-void CIndexTextFile::SplitUtf8(std::string_view bytes)
+// free of branches: every byte writes its unit and the starts a line after
+// it would have, and only a line break moves the line count on. A count of
+// the line breaks beforehand sizes the line starts.
+bool CIndexTextFile::SplitUtf8(std::string_view bytes)
 {
-    std::size_t breaks = 0;
-    for (const char byte : bytes) breaks += (byte == '\r') + (byte == '\n');
+    const auto breaks = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r') +
+                                                 std::count(bytes.begin(), bytes.end(), '\n'));
     text_ = std::make_unique_for_overwrite<char16_t[]>(bytes.size() + 1);
     lineStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
+    byteStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
     char16_t* const text = text_.get();
     std::uint32_t* const starts = lineStarts_.get();
-    starts[0] = 0;
+    std::uint32_t* const byteStarts = byteStarts_.get();
+    starts[0] = byteStarts[0] = 0;
     std::size_t lines = 0;
+    bool changed = false;
+    unsigned standIns = 0;
     char16_t* out = text;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    for (std::size_t i = 0; i < bytes.size();) {
-        const unsigned byte = in[i];
-        if (byte >= 0x80) {
-            std::size_t next = i;
-            const char32_t c = platform::DecodeUtf8Sequence(bytes, next);
-            out = c < 0x10000 ? (*out = FixUp(c), out + 1) : platform::PutCodePoint(c, out);
-            i = next;
-            continue;
+    const std::size_t size = bytes.size();
+    for (std::size_t i = 0; i < size;) {
+        // A run of ASCII, kept free of calls so that its state stays in registers.
+        for (; i < size && in[i] < 0x80; ++i) {
+            const unsigned byte = in[i];
+            const unsigned following = i + 1 < size ? in[i + 1] : 0u;
+            const unsigned firstOfPair = (byte == '\r') & (following == '\n');
+            *out = FixUpTable[byte];
+            standIns |= IsStandIn[byte];
+            out += firstOfPair ^ 1u;
+            starts[lines + 1] = static_cast<std::uint32_t>(out - text);
+            byteStarts[lines + 1] = static_cast<std::uint32_t>(i + 1);
+            lines += ((byte == '\r') | (byte == '\n')) & (firstOfPair ^ 1u);
         }
-        const unsigned following = i + 1 < bytes.size() ? in[i + 1] : 0u;
-        const unsigned firstOfPair = (byte == '\r') & (following == '\n');
-        const unsigned lineBreak = ((byte == '\r') | (byte == '\n')) & (firstOfPair ^ 1u);
-        *out = FixUpTable[byte];
-        out += firstOfPair ^ 1u;
-        starts[lines + 1] = static_cast<std::uint32_t>(out - text);
-        lines += lineBreak;
-        ++i;
+        if (i == size) break;
+        // The position goes to the decoder through a copy, so that the loop's own stays in a register.
+        std::size_t next = i;
+        const char32_t c = platform::DecodeUtf8Sequence(bytes, next);
+        i = next;
+        const char16_t unit = FixUp(c);
+        changed = changed || c == 0xFFFD || (c < 0x10000 && unit != c);
+        out = c < 0x10000 ? (*out = unit, out + 1) : platform::PutCodePoint(c, out);
     }
+    // Every break was CR LF exactly when each counted as two line-break bytes.
+    const bool pairsOnly = breaks == 2 * lines;
     EndSplit(out, lines);
+    return !changed && standIns == 0 && pairsOnly;
 }
 
 void CIndexTextFile::SplitUnits(std::u16string_view units)
@@ -248,6 +282,9 @@ void CIndexTextFile::Reset()
     text_.reset();
     lineStarts_.reset();
     lineCount_ = next_ = 0;
+    bytes_.reset();
+    utf8_ = nullptr;
+    byteStarts_.reset();
     fileForm_.reset();
     fileFormCapacity_ = 0;
     output_.reset();
@@ -263,13 +300,17 @@ bool CIndexTextFile::IsAtEnd() const
     return true;
 }
 
-// The lines are one block of text, each ended by a zero unit: the block is
-// encoded at once behind room for one more byte per line, and then moved
+// The lines of a clean file are copied from its bytes. Otherwise they are
+// one block of text, each ended by a zero unit: the block is encoded at once behind room for one more byte per line, and then moved
 // forward with each terminator turned into CR LF (the writing never
 // overtakes the reading, since every terminator ahead has its byte of room).
 void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::string& out)
 {
     if (to > lineCount_ || from >= to) return;
+    if (utf8_ && to < lineCount_) {
+        out.append(utf8_ + byteStarts_[from], byteStarts_[to] - byteStarts_[from]);
+        return;
+    }
     const std::u16string_view block(LineAt(from), lineStarts_[to] - lineStarts_[from]);
     const std::size_t lineCount = to - from;
     const std::size_t capacity = lineCount + block.size() * platform::MaxUtf8BytesPerUnit;

@@ -171,8 +171,10 @@ private:
 
     // Leaves the stream closed; unsaved output is discarded.
     void Reset();
-    void DecodeAndSplit(std::span<const std::uint8_t> bytes);
-    void SplitUtf8(std::string_view bytes);
+    bool OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name);
+    // True when the text is clean UTF-8 whose lines are their file form.
+    bool DecodeAndSplit(std::span<const std::uint8_t> bytes);
+    bool SplitUtf8(std::string_view bytes);
     void SplitUnits(std::u16string_view units);
     void EndSplit(char16_t* end, std::size_t lineCount);
     // Seeks the line prefix+key, giving up at a line that begins with one
@@ -216,6 +218,13 @@ private:
     std::unique_ptr<std::uint32_t[]> lineStarts_;
     std::size_t lineCount_ = 0;
     std::size_t next_ = 0;
+    // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
+    // line ended by CR LF) keeps its bytes and where each line starts in
+    // them: the bytes are the lines' file form. Any other file's lines are
+    // encoded into the scratch buffer.
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    const char* utf8_ = nullptr;
+    std::unique_ptr<std::uint32_t[]> byteStarts_;
     std::unique_ptr<char[]> fileForm_;
     std::size_t fileFormCapacity_ = 0;
 

@@ -26,7 +26,10 @@ std::string Raw(const char (&bytes)[N])
 std::vector<std::u16string> AllLines(CIndexTextFile& stream)
 {
     std::vector<std::u16string> lines;
-    while (stream.NextLine()) lines.emplace_back(stream.GetCurrentLine());
+    while (stream.NextLine()) {
+        lines.emplace_back(stream.GetCurrentLine());
+        EXPECT_EQ(stream.GetCurrentLineView(), lines.back());
+    }
     return lines;
 }
 
@@ -119,11 +122,25 @@ TEST(IndexTextFileEncoding, FixUpsReplaceStandInCharacters)
 
 TEST(IndexTextFileLines, EveryKindOfLineBreakEndsALine)
 {
-    EXPECT_EQ(LinesOf("a\r\n\r\nb"), (std::vector<std::u16string>{u"a", u"", u"b"}));
-    EXPECT_EQ(LinesOf("a\rb\nc"), (std::vector<std::u16string>{u"a", u"b", u"c"}));
-    EXPECT_EQ(LinesOf("a\r\n"), std::vector<std::u16string>{u"a"});
-    EXPECT_EQ(LinesOf("a\n\r"), (std::vector<std::u16string>{u"a", u""}));
-    EXPECT_EQ(LinesOf("\r\n"), std::vector<std::u16string>{u""});
+    const struct {
+        std::string text;
+        std::vector<std::u16string> lines;
+    } cases[] = {
+        {"a\r\n\r\nb", {u"a", u"", u"b"}},
+        {"a\rb\nc", {u"a", u"b", u"c"}},
+        {"a\r\n", {u"a"}},
+        {"a\n\r", {u"a", u""}},
+        {"\r\n", {u""}},
+        {"\r\r\n\n", {u"", u"", u""}},
+        {"\xE9\r\x80\n\x96\r\n", {u"\u00E9", u"\u20AC", u"-"}},
+    };
+    for (const auto& [text, lines] : cases) {
+        EXPECT_EQ(LinesOf(text), lines) << testing::PrintToString(text);
+    }
+    // The same through the UTF-8 decoder, whose sequences may end at a line break.
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "a\r\n\r\nb\rc\nd\n\r"), (std::vector<std::u16string>{u"a", u"", u"b", u"c", u"d", u""}));
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "\xC3\xA9\r\n\xF0\x9F\x98\x80\r\xE2\x80\x93\n\xE2\x82\r\n"),
+              (std::vector<std::u16string>{u"\u00E9", u"\U0001F600", u"-", u"\uFFFD"}));
 }
 
 TEST(IndexTextFileLines, CommentLinesAreSkipped)
