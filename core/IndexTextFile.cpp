@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstring>
 #include <string_view>
@@ -68,15 +69,6 @@ constexpr std::array<char16_t, 256> MakeFixUpTable()
 
 constexpr std::array<char16_t, 256> FixUpTable = MakeFixUpTable();
 
-// The ASCII characters that the fix-ups change.
-constexpr std::array<std::uint8_t, 128> MakeStandInTable()
-{
-    std::array<std::uint8_t, 128> table{};
-    for (std::size_t c = 0; c < table.size(); ++c) table[c] = FixUpTable[c] != c && c != '\r' && c != '\n';
-    return table;
-}
-
-constexpr std::array<std::uint8_t, 128> IsStandIn = MakeStandInTable();
 
 
 char16_t FixUp(char32_t c)
@@ -85,7 +77,63 @@ char16_t FixUp(char32_t c)
     return c == u'\x2013' ? u'-' : static_cast<char16_t>(c);
 }
 
+// How many of eight bytes, from the first, need no look of their own:
+// ASCII from ' ' up, but not the grave accent. Each test may also flag a
+// byte above one it rightly flagged (a borrow runs on), never one below, so
+// the lowest flag is exact.
+constexpr std::size_t PlainBlock = 8;
+
+static_assert(std::endian::native == std::endian::little, "the first byte is the block's lowest");
+
+std::size_t PlainBytesAt(const unsigned char* bytes)
+{
+    constexpr std::uint64_t EveryByte = 0x0101010101010101u;
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::uint64_t block;
+    std::memcpy(&block, bytes, sizeof block);
+    const std::uint64_t graves = block ^ (EveryByte * '`');
+    const std::uint64_t flags = (block | ((block - EveryByte * ' ') & ~block) | ((graves - EveryByte) & ~graves)) & HighBits;
+    return static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+}
+
 constexpr std::size_t FirstOutputCapacity = 64 * 1024;
+
+// Where each line starts in the text and in the file's bytes, grown as
+// lines arrive; the first guess holds the lines of a database file.
+constexpr std::size_t AverageLineBytes = 4;
+
+struct LineStarts {
+    explicit LineStarts(std::size_t capacity)
+        : text(std::make_unique_for_overwrite<std::uint32_t[]>(capacity)),
+          bytes(std::make_unique_for_overwrite<std::uint32_t[]>(capacity)),
+          capacity(capacity)
+    {
+        text[0] = bytes[0] = 0;
+    }
+
+    // Keeps room for the line after it too, which a last line without a
+    // line break needs.
+    void Add(std::size_t line, std::uint32_t textStart, std::uint32_t byteStart)
+    {
+        if (line + 2 > capacity) Grow(line);
+        text[line] = textStart;
+        bytes[line] = byteStart;
+    }
+
+    void Grow(std::size_t line)
+    {
+        capacity = 2 * capacity + 2;
+        for (auto* starts : {&text, &bytes}) {
+            auto grown = std::make_unique_for_overwrite<std::uint32_t[]>(capacity);
+            std::copy(starts->get(), starts->get() + line, grown.get());
+            *starts = std::move(grown);
+        }
+    }
+
+    std::unique_ptr<std::uint32_t[]> text;
+    std::unique_ptr<std::uint32_t[]> bytes;
+    std::size_t capacity;
+};
 
 bool IsBlank(char16_t c)
 {
@@ -168,54 +216,55 @@ bool CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
 // Decoding, fix-ups and line splitting in one pass: a line break (CR LF,
 // CR or LF) becomes the line's terminator, so lines need no copies of
 // their own. No unit comes out for more than one byte, so the text needs
-// at most one unit per byte and one for the last terminator. Lines of a
-// database file are short (six bytes on average), so the ASCII step is
-// free of branches: every byte writes its unit and the starts a line after
-// it would have, and only a line break moves the line count on. A count of
-// the line breaks beforehand sizes the line starts.
+// at most one unit per byte and one for the last terminator. Plain ASCII
+// goes over eight bytes at a time up to the next byte that needs a look
+// (a line break, another control code, a grave accent or a non-ASCII
+// byte), which is found without a loop.
 bool CIndexTextFile::SplitUtf8(std::string_view bytes)
 {
-    const auto breaks = static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\r') +
-                                                 std::count(bytes.begin(), bytes.end(), '\n'));
     text_ = std::make_unique_for_overwrite<char16_t[]>(bytes.size() + 1);
-    lineStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
-    byteStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
     char16_t* const text = text_.get();
-    std::uint32_t* const starts = lineStarts_.get();
-    std::uint32_t* const byteStarts = byteStarts_.get();
-    starts[0] = byteStarts[0] = 0;
+    LineStarts starts(bytes.size() / AverageLineBytes + 2);
     std::size_t lines = 0;
     bool changed = false;
-    unsigned standIns = 0;
     char16_t* out = text;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
-    for (std::size_t i = 0; i < size;) {
-        // A run of ASCII, kept free of calls so that its state stays in registers.
-        for (; i < size && in[i] < 0x80; ++i) {
-            const unsigned byte = in[i];
-            const unsigned following = i + 1 < size ? in[i + 1] : 0u;
-            const unsigned firstOfPair = (byte == '\r') & (following == '\n');
-            *out = FixUpTable[byte];
-            standIns |= IsStandIn[byte];
-            out += firstOfPair ^ 1u;
-            starts[lines + 1] = static_cast<std::uint32_t>(out - text);
-            byteStarts[lines + 1] = static_cast<std::uint32_t>(i + 1);
-            lines += ((byte == '\r') | (byte == '\n')) & (firstOfPair ^ 1u);
+    std::size_t i = 0;
+    while (i < size) {
+        if (size - i >= PlainBlock) {
+            const std::size_t plain = PlainBytesAt(in + i);
+            for (std::size_t k = 0; k < PlainBlock; ++k) out[k] = in[i + k];
+            i += plain;
+            out += plain;
+            if (plain == PlainBlock) continue;
         }
-        if (i == size) break;
-        // The position goes to the decoder through a copy, so that the loop's own stays in a register.
-        std::size_t next = i;
-        const char32_t c = platform::DecodeUtf8Sequence(bytes, next);
-        i = next;
-        const char16_t unit = FixUp(c);
-        changed = changed || c == 0xFFFD || (c < 0x10000 && unit != c);
-        out = c < 0x10000 ? (*out = unit, out + 1) : platform::PutCodePoint(c, out);
+        const unsigned byte = in[i];
+        if (byte >= 0x80) {
+            // The position goes to the decoder through a copy, so that the loop's own stays in a register.
+            std::size_t next = i;
+            const char32_t c = platform::DecodeUtf8Sequence(bytes, next);
+            const char16_t unit = FixUp(c);
+            changed = changed || c == 0xFFFD || (c < 0x10000 && unit != c);
+            out = c < 0x10000 ? (*out = unit, out + 1) : platform::PutCodePoint(c, out);
+            i = next;
+        } else if (byte == '\r' || byte == '\n') {
+            const bool pair = byte == '\r' && i + 1 < size && in[i + 1] == '\n';
+            changed = changed || !pair;
+            i += pair ? 2 : 1;
+            *out++ = 0;
+            starts.Add(++lines, static_cast<std::uint32_t>(out - text), static_cast<std::uint32_t>(i));
+        } else {
+            *out = FixUpTable[byte];
+            changed = changed || *out != byte;
+            ++out;
+            ++i;
+        }
     }
-    // Every break was CR LF exactly when each counted as two line-break bytes.
-    const bool pairsOnly = breaks == 2 * lines;
+    lineStarts_ = std::move(starts.text);
+    byteStarts_ = std::move(starts.bytes);
     EndSplit(out, lines);
-    return !changed && standIns == 0 && pairsOnly;
+    return !changed;
 }
 
 void CIndexTextFile::SplitUnits(std::u16string_view units)

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/TextCodec.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -141,6 +142,22 @@ TEST(IndexTextFileLines, EveryKindOfLineBreakEndsALine)
     EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "a\r\n\r\nb\rc\nd\n\r"), (std::vector<std::u16string>{u"a", u"", u"b", u"c", u"d", u""}));
     EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "\xC3\xA9\r\n\xF0\x9F\x98\x80\r\xE2\x80\x93\n\xE2\x82\r\n"),
               (std::vector<std::u16string>{u"\u00E9", u"\U0001F600", u"-", u"\uFFFD"}));
+}
+
+// UTF-8 goes over plain ASCII eight bytes at a time: a character that needs
+// a look of its own, at every offset of a block, reads as from UTF-16.
+TEST(IndexTextFileLines, EveryCharacterAtEveryOffsetReadsAsFromUtf16)
+{
+    const std::u16string specials[] = {u"\r\n", u"\r", u"\n", u"`", u"\x01", u"\t", u"\x7F", u"\u00E9", u"\u2013", u"\u00B4"};
+    for (const std::u16string& special : specials) {
+        for (std::size_t before = 0; before < 18; ++before) {
+            const std::u16string text = std::u16string(before, u'a') + special + u"bcdefghijklmnop\r\nq";
+            const std::string utf8 = "\xEF\xBB\xBF" + platform::Utf16ToUtf8(text);
+            std::string utf16 = "\xFF\xFE";
+            platform::AppendUtf16Le(text, utf16);
+            EXPECT_EQ(LinesOf(utf8), LinesOf(utf16)) << before << " " << testing::PrintToString(utf8);
+        }
+    }
 }
 
 TEST(IndexTextFileLines, CommentLinesAreSkipped)
