@@ -69,8 +69,6 @@ constexpr std::array<char16_t, 256> MakeFixUpTable()
 
 constexpr std::array<char16_t, 256> FixUpTable = MakeFixUpTable();
 
-
-
 char16_t FixUp(char32_t c)
 {
     if (c < FixUpTable.size()) return FixUpTable[c];
