@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <charconv>
+#include <cstring>
 #include <string_view>
 
 #include "core/TextTools.h"
@@ -31,9 +34,14 @@ std::span<const std::uint8_t> UpToZeroUnit(std::span<const std::uint8_t> bytes)
     return bytes.first(size);
 }
 
+bool IsUtf8(std::span<const std::uint8_t> bytes)
+{
+    return StartsWith(bytes, {0xEF, 0xBB, 0xBF});
+}
+
+// Files without the UTF-8 mark; those are rare and decoded before the split.
 std::u16string Decode(std::span<const std::uint8_t> bytes)
 {
-    if (StartsWith(bytes, {0xEF, 0xBB, 0xBF})) return platform::Utf8ToUtf16(UpToZeroByte(bytes.subspan(3)));
     if (StartsWith(bytes, {0xFF, 0xFE})) return platform::Utf16LeToUtf16(UpToZeroUnit(bytes.subspan(2)));
     if (StartsWith(bytes, {0xFE, 0xFF})) return platform::Utf16BeToUtf16(UpToZeroUnit(bytes.subspan(2)));
     return platform::SystemCodePageToUtf16(UpToZeroByte(bytes));
@@ -42,7 +50,7 @@ std::u16string Decode(std::span<const std::uint8_t> bytes)
 // Old files carry stand-ins for a few characters: accents typed as
 // apostrophes, an en dash, and control codes for Polish letters. A table
 // for the first 256 units keeps the per-character work of a large file to
-// one look-up.
+// one look-up; it also turns a line break into its line's terminator.
 constexpr std::array<char16_t, 256> MakeFixUpTable()
 {
     std::array<char16_t, 256> table{};
@@ -54,16 +62,76 @@ constexpr std::array<char16_t, 256> MakeFixUpTable()
     table[0x06] = u'\x00F3';
     table[0x13] = u'\x015A';
     table[0x12] = u'O';
+    table[u'\r'] = 0;
+    table[u'\n'] = 0;
     return table;
 }
 
 constexpr std::array<char16_t, 256> FixUpTable = MakeFixUpTable();
 
-char16_t FixUp(char16_t c)
+char16_t FixUp(char32_t c)
 {
     if (c < FixUpTable.size()) return FixUpTable[c];
-    return c == u'\x2013' ? u'-' : c;
+    return c == u'\x2013' ? u'-' : static_cast<char16_t>(c);
 }
+
+// How many of eight bytes, from the first, need no look of their own:
+// ASCII from ' ' up, but not the grave accent. Each test may also flag a
+// byte above one it rightly flagged (a borrow runs on), never one below, so
+// the lowest flag is exact.
+constexpr std::size_t PlainBlock = 8;
+
+static_assert(std::endian::native == std::endian::little, "the first byte is the block's lowest");
+
+std::size_t PlainBytesAt(const unsigned char* bytes)
+{
+    constexpr std::uint64_t EveryByte = 0x0101010101010101u;
+    constexpr std::uint64_t HighBits = 0x8080808080808080u;
+    std::uint64_t block;
+    std::memcpy(&block, bytes, sizeof block);
+    const std::uint64_t graves = block ^ (EveryByte * '`');
+    const std::uint64_t flags = (block | ((block - EveryByte * ' ') & ~block) | ((graves - EveryByte) & ~graves)) & HighBits;
+    return static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+}
+
+constexpr std::size_t FirstOutputCapacity = 64 * 1024;
+
+// Where each line starts in the text and in the file's bytes, grown as
+// lines arrive; the first guess holds the lines of a database file.
+constexpr std::size_t AverageLineBytes = 4;
+
+struct LineStarts {
+    explicit LineStarts(std::size_t capacity)
+        : text(std::make_unique_for_overwrite<std::uint32_t[]>(capacity)),
+          bytes(std::make_unique_for_overwrite<std::uint32_t[]>(capacity)),
+          capacity(capacity)
+    {
+        text[0] = bytes[0] = 0;
+    }
+
+    // Keeps room for the line after it too, which a last line without a
+    // line break needs.
+    void Add(std::size_t line, std::uint32_t textStart, std::uint32_t byteStart)
+    {
+        if (line + 2 > capacity) Grow(line);
+        text[line] = textStart;
+        bytes[line] = byteStart;
+    }
+
+    void Grow(std::size_t line)
+    {
+        capacity = 2 * capacity + 2;
+        for (auto* starts : {&text, &bytes}) {
+            auto grown = std::make_unique_for_overwrite<std::uint32_t[]>(capacity);
+            std::copy(starts->get(), starts->get() + line, grown.get());
+            *starts = std::move(grown);
+        }
+    }
+
+    std::unique_ptr<std::uint32_t[]> text;
+    std::unique_ptr<std::uint32_t[]> bytes;
+    std::size_t capacity;
+};
 
 bool IsBlank(char16_t c)
 {
@@ -103,125 +171,224 @@ void ClearText(char16_t* dest, std::size_t capacity)
 
 bool CIndexTextFile::OpenRead(std::u16string_view path)
 {
-    Close();
-    std::vector<std::uint8_t> bytes;
-    if (path.empty() || !platform::ReadWholeFile(path, bytes)) return false;
-    return OpenFromBytes(bytes, path);
+    Reset();
+    platform::File file;
+    if (path.empty() || !file.Open(path, platform::File::Mode::Read)) return false;
+    const std::int64_t size = file.Size();
+    if (size < 0 || size >= std::int64_t{UINT32_MAX}) return false;
+    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+    if (!file.Read(bytes.get(), static_cast<std::size_t>(size))) return false;
+    return OpenOwned(std::move(bytes), static_cast<std::size_t>(size), path);
 }
 
 bool CIndexTextFile::OpenFromBytes(std::span<const std::uint8_t> bytes, std::u16string_view name)
 {
-    Close();
-    DecodeAndSplit(bytes);
-    current_ = nullptr;
-    next_ = text_.data();
-    end_ = text_.data() + text_.size();
+    auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size());
+    std::copy(bytes.begin(), bytes.end(), copy.get());
+    return OpenOwned(std::move(copy), bytes.size(), name);
+}
+
+bool CIndexTextFile::OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name)
+{
+    Reset();
+    // Lines are found by 32-bit offsets into the text.
+    if (size >= UINT32_MAX) return false;
+    if (DecodeAndSplit({bytes.get(), size})) {
+        bytes_ = std::move(bytes);
+        utf8_ = reinterpret_cast<const char*>(bytes_.get()) + Utf8Mark.size();
+    } else {
+        byteStarts_.reset();
+    }
     fileName_ = name;
     mode_ = Mode::Reading;
     return true;
 }
 
-// Fix-ups and line splitting in one pass, in place: a line break (CR LF, CR
-// or LF) becomes the line's terminator, so lines need no copies of their own.
-void CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
+bool CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
 {
-    text_ = Decode(bytes);
-    char16_t* out = text_.data();
-    const char16_t* in = out;
-    const char16_t* const stop = in + text_.size();
-    while (in != stop && *in != 0) {
-        const char16_t c = *in++;
-        if (c == u'\r') {
-            if (in != stop && *in == u'\n') ++in;
+    if (IsUtf8(bytes)) return SplitUtf8(UpToZeroByte(bytes.subspan(Utf8Mark.size())));
+    SplitUnits(Decode(bytes));
+    return false;
+}
+
+// Decoding, fix-ups and line splitting in one pass: a line break (CR LF,
+// CR or LF) becomes the line's terminator, so lines need no copies of
+// their own. No unit comes out for more than one byte, so the text needs
+// at most one unit per byte and one for the last terminator. Plain ASCII
+// goes over eight bytes at a time up to the next byte that needs a look
+// (a line break, another control code, a grave accent or a non-ASCII
+// byte), which is found without a loop.
+bool CIndexTextFile::SplitUtf8(std::string_view bytes)
+{
+    text_ = std::make_unique_for_overwrite<char16_t[]>(bytes.size() + 1);
+    char16_t* const text = text_.get();
+    LineStarts starts(bytes.size() / AverageLineBytes + 2);
+    std::size_t lines = 0;
+    bool changed = false;
+    char16_t* out = text;
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    const std::size_t size = bytes.size();
+    std::size_t i = 0;
+    while (i < size) {
+        if (size - i >= PlainBlock) {
+            const std::size_t plain = PlainBytesAt(in + i);
+            for (std::size_t k = 0; k < PlainBlock; ++k) out[k] = in[i + k];
+            i += plain;
+            out += plain;
+            if (plain == PlainBlock) continue;
+        }
+        const unsigned byte = in[i];
+        if (byte >= 0x80) {
+            // The position goes to the decoder through a copy, so that the loop's own stays in a register.
+            std::size_t next = i;
+            const char32_t c = platform::DecodeUtf8Sequence(bytes, next);
+            const char16_t unit = FixUp(c);
+            changed = changed || c == 0xFFFD || (c < 0x10000 && unit != c);
+            out = c < 0x10000 ? (*out = unit, out + 1) : platform::PutCodePoint(c, out);
+            i = next;
+        } else if (byte == '\r' || byte == '\n') {
+            const bool pair = byte == '\r' && i + 1 < size && in[i + 1] == '\n';
+            changed = changed || !pair;
+            i += pair ? 2 : 1;
             *out++ = 0;
-        } else if (c == u'\n') {
-            *out++ = 0;
+            starts.Add(++lines, static_cast<std::uint32_t>(out - text), static_cast<std::uint32_t>(i));
         } else {
-            *out++ = FixUp(c);
+            *out = FixUpTable[byte];
+            changed = changed || *out != byte;
+            ++out;
+            ++i;
         }
     }
-    text_.resize(static_cast<std::size_t>(out - text_.data()));
+    lineStarts_ = std::move(starts.text);
+    byteStarts_ = std::move(starts.bytes);
+    EndSplit(out, lines);
+    return !changed;
+}
+
+void CIndexTextFile::SplitUnits(std::u16string_view units)
+{
+    units = units.substr(0, units.find(u'\0'));
+    const auto breaks = static_cast<std::size_t>(std::count(units.begin(), units.end(), u'\r') +
+                                                 std::count(units.begin(), units.end(), u'\n'));
+    text_ = std::make_unique_for_overwrite<char16_t[]>(units.size() + 1);
+    lineStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
+    char16_t* const text = text_.get();
+    lineStarts_[0] = 0;
+    std::size_t lines = 0;
+    char16_t* out = text;
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const char16_t c = units[i];
+        *out++ = FixUp(c);
+        if (c == u'\r' || c == u'\n') {
+            if (c == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n') ++i;
+            lineStarts_[++lines] = static_cast<std::uint32_t>(out - text);
+        }
+    }
+    EndSplit(out, lines);
+}
+
+// A last line without a line break gets its terminator; a final line
+// break does not start a further empty line.
+void CIndexTextFile::EndSplit(char16_t* end, std::size_t lineCount)
+{
+    const auto length = static_cast<std::uint32_t>(end - text_.get());
+    if (length != lineStarts_[lineCount]) {
+        *end = 0;
+        lineStarts_[++lineCount] = length + 1;
+    }
+    lineCount_ = lineCount;
 }
 
 bool CIndexTextFile::OpenWrite(std::u16string_view path)
 {
-    Close();
+    Reset();
     if (path.empty() || !writer_.Open(path)) return false;
     fileName_ = path;
     mode_ = Mode::Writing;
+    // A file is saved at about the size it was read at.
+    const std::int64_t previous = platform::FileSize(path);
+    GrowOutput(previous > 0 ? static_cast<std::size_t>(previous + previous / 8) : FirstOutputCapacity);
+    AppendBytes(Utf8Mark);
     return true;
 }
 
 bool CIndexTextFile::Close()
 {
-    bool saved = true;
-    if (mode_ == Mode::Writing) {
-        const std::string body = platform::Utf16ToUtf8(output_);
-        saved = writer_.Write(Utf8Mark.data(), Utf8Mark.size()) && writer_.Write(body.data(), body.size()) &&
-                writer_.Commit();
-        if (!saved) writer_.Discard();
-    }
+    const bool saved = mode_ != Mode::Writing || (writer_.Write(output_.get(), outputSize_) && writer_.Commit());
+    Reset();
+    return saved;
+}
+
+void CIndexTextFile::Reset()
+{
+    writer_.Discard();
     mode_ = Mode::Closed;
     fileName_.clear();
     error_ = {};
     hasError_ = false;
-    text_ = {};
-    output_ = {};
+    text_.reset();
+    lineStarts_.reset();
+    lineCount_ = next_ = 0;
+    bytes_.reset();
+    utf8_ = nullptr;
+    byteStarts_.reset();
+    fileForm_.reset();
+    fileFormCapacity_ = 0;
+    output_.reset();
+    outputSize_ = outputCapacity_ = 0;
     scratch_ = {};
-    current_ = next_ = end_ = nullptr;
-    return saved;
-}
-
-bool CIndexTextFile::StepLine()
-{
-    if (mode_ != Mode::Reading || next_ == end_) return false;
-    current_ = next_;
-    const char16_t* terminator = current_ + std::char_traits<char16_t>::length(current_);
-    next_ = terminator == end_ ? terminator : terminator + 1;
-    return true;
-}
-
-bool CIndexTextFile::NextLine()
-{
-    do {
-        if (!StepLine()) return false;
-    } while (*current_ == u';');
-    return true;
-}
-
-const char16_t* CIndexTextFile::GetCurrentLine() const
-{
-    return mode_ == Mode::Reading ? current_ : nullptr;
-}
-
-const char16_t* CIndexTextFile::PeekLine() const
-{
-    return mode_ == Mode::Reading && next_ != end_ ? next_ : nullptr;
 }
 
 bool CIndexTextFile::IsAtEnd() const
 {
-    if (mode_ != Mode::Reading) return true;
-    for (const char16_t* line = next_; line != end_;) {
-        if (*line != u';') return false;
-        line += std::char_traits<char16_t>::length(line);
-        if (line != end_) ++line;
+    for (std::size_t line = next_; line < lineCount_; ++line) {
+        if (*LineAt(line) != u';') return false;
     }
     return true;
+}
+
+// The lines of a clean file are copied from its bytes. Otherwise they are
+// one block of text, each ended by a zero unit: the block is encoded at once behind room for one more byte per line, and then moved
+// forward with each terminator turned into CR LF (the writing never
+// overtakes the reading, since every terminator ahead has its byte of room).
+void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::string& out)
+{
+    if (to > lineCount_ || from >= to) return;
+    if (utf8_ && to < lineCount_) {
+        out.append(utf8_ + byteStarts_[from], byteStarts_[to] - byteStarts_[from]);
+        return;
+    }
+    const std::u16string_view block(LineAt(from), lineStarts_[to] - lineStarts_[from]);
+    const std::size_t lineCount = to - from;
+    const std::size_t capacity = lineCount + block.size() * platform::MaxUtf8BytesPerUnit;
+    if (fileFormCapacity_ < capacity) {
+        fileForm_ = std::make_unique_for_overwrite<char[]>(capacity);
+        fileFormCapacity_ = capacity;
+    }
+    char* const start = fileForm_.get();
+    const char* in = start + lineCount;
+    const char* const end = in + platform::Utf16ToUtf8(block, start + lineCount);
+    char* next = start;
+    for (; in != end; ++in) {
+        const char byte = *in;
+        next[0] = byte == 0 ? '\r' : byte;
+        next[1] = '\n';
+        next += 1 + (byte == 0);
+    }
+    out.append(start, static_cast<std::size_t>(next - start));
 }
 
 bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin)
 {
     if (mode_ != Mode::Reading || key.empty()) return false;
-    const char16_t* const savedCurrent = current_;
-    const char16_t* const savedNext = next_;
+    const std::size_t saved = next_;
     while (NextLine()) {
-        const std::u16string_view line(current_);
+        const std::u16string_view line = GetCurrentLineView();
+        if (line.empty() || line[0] != u'%') continue;
         if (line.size() == prefix.size() + key.size() && line.starts_with(prefix) && line.ends_with(key)) return true;
         if (line.starts_with(SectionEndPrefix) || (stopAtBegin && line.starts_with(SectionBeginPrefix))) break;
     }
-    current_ = savedCurrent;
-    next_ = savedNext;
+    next_ = saved;
     return false;
 }
 
@@ -252,25 +419,24 @@ void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* token
 
 const char16_t* CIndexTextFile::ReadValueLine()
 {
-    return NextLine() ? current_ : nullptr;
+    return NextLine() ? GetCurrentLine() : nullptr;
 }
 
 bool CIndexTextFile::ReadString(char16_t* dest, std::size_t capacity)
 {
-    const char16_t* line = ReadValueLine();
-    if (!line) {
+    if (!NextLine()) {
         ClearText(dest, capacity);
         return false;
     }
-    if (dest && capacity > 0) CopyText(dest, line, capacity);
+    if (dest && capacity > 0) CopyText(dest, GetCurrentLineView(), capacity);
     return true;
 }
 
 bool CIndexTextFile::ReadCString(std::u16string& dest)
 {
-    const char16_t* line = ReadValueLine();
-    dest = line ? line : u"";
-    return line != nullptr;
+    const bool read = NextLine();
+    dest = read ? GetCurrentLineView() : std::u16string_view();
+    return read;
 }
 
 template <typename T>
@@ -416,25 +582,51 @@ char16_t* CIndexTextFile::SkipToComma(char16_t* text)
     return text ? text + (SkipToComma(static_cast<const char16_t*>(text)) - text) : nullptr;
 }
 
+void CIndexTextFile::GrowOutput(std::size_t size)
+{
+    const std::size_t capacity = std::max({outputCapacity_ * 2, outputSize_ + size, FirstOutputCapacity});
+    auto grown = std::make_unique_for_overwrite<char[]>(capacity);
+    if (outputSize_ > 0) std::memcpy(grown.get(), output_.get(), outputSize_);
+    output_ = std::move(grown);
+    outputCapacity_ = capacity;
+}
+
+void CIndexTextFile::AppendBytes(std::string_view bytes)
+{
+    std::memcpy(OutputSpace(bytes.size()), bytes.data(), bytes.size());
+    outputSize_ += bytes.size();
+}
+
+// CR, LF and NUL are single bytes in UTF-8 and no other character's bytes
+// can be mistaken for them, so the encoded bytes are checked.
 void CIndexTextFile::AppendText(std::u16string_view text)
 {
-    if (text.find_first_of(std::u16string_view(u"\r\n\0", 3)) == std::u16string_view::npos) {
-        output_.append(text);
-        return;
+    char* const out = OutputSpace(text.size() * platform::MaxUtf8BytesPerUnit);
+    const std::size_t size = platform::Utf16ToUtf8(text, out);
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = out[i];
+        out[i] = c == '\r' || c == '\n' || c == 0 ? ' ' : c;
     }
-    for (const char16_t c : text) output_.push_back(c == u'\r' || c == u'\n' || c == 0 ? u' ' : c);
+    outputSize_ += size;
 }
 
 void CIndexTextFile::AppendDecimal(std::int32_t value)
 {
-    char16_t digits[16];
-    const std::size_t length = FormatInto(digits, std::size(digits), u"%d", value);
-    output_.append(digits, length);
+    constexpr std::size_t MaxDigits = 11;
+    char* const out = OutputSpace(MaxDigits);
+    outputSize_ += static_cast<std::size_t>(std::to_chars(out, out + MaxDigits, value).ptr - out);
 }
 
 void CIndexTextFile::EndLine()
 {
-    output_.append(u"\r\n");
+    AppendBytes("\r\n");
+}
+
+bool CIndexTextFile::WriteFileForm(std::string_view lines)
+{
+    if (!CanWrite()) return false;
+    AppendBytes(lines);
+    return true;
 }
 
 bool CIndexTextFile::WriteLine(std::u16string_view text)
@@ -464,8 +656,23 @@ bool CIndexTextFile::WriteSectionEnd(std::u16string_view key)
     return WriteLine(key);
 }
 
-bool CIndexTextFile::WriteInt32(std::int64_t value) { return WriteFormat(u"%d", static_cast<std::int32_t>(value)); }
-bool CIndexTextFile::WriteHex32(std::uint32_t value) { return WriteFormat(u"%x", value); }
+bool CIndexTextFile::WriteInt32(std::int64_t value)
+{
+    if (!CanWrite()) return false;
+    AppendDecimal(static_cast<std::int32_t>(value));
+    EndLine();
+    return true;
+}
+
+bool CIndexTextFile::WriteHex32(std::uint32_t value)
+{
+    if (!CanWrite()) return false;
+    constexpr std::size_t MaxDigits = 8;
+    char* const out = OutputSpace(MaxDigits);
+    outputSize_ += static_cast<std::size_t>(std::to_chars(out, out + MaxDigits, value, 16).ptr - out);
+    EndLine();
+    return true;
+}
 bool CIndexTextFile::WriteInt16(std::int32_t value) { return WriteInt32(static_cast<std::int16_t>(value)); }
 bool CIndexTextFile::WriteUInt16(std::int32_t value) { return WriteInt32(static_cast<std::uint16_t>(value)); }
 bool CIndexTextFile::WriteInt8(std::int32_t value) { return WriteInt32(static_cast<std::int8_t>(value)); }
@@ -480,7 +687,7 @@ bool CIndexTextFile::WriteUInt8List(const std::uint8_t* values, int count)
 {
     if (!CanWrite() || (!values && count > 0)) return false;
     for (int i = 0; i < count; ++i) {
-        if (i > 0) output_.push_back(u',');
+        if (i > 0) AppendBytes(",");
         AppendDecimal(values[i]);
     }
     EndLine();
@@ -506,11 +713,11 @@ bool CIndexTextFile::WriteQuotedStrings(const char16_t* texts, int count, std::s
     if (!CanWrite() || !texts || stride == 0) return false;
     scratch_.resize(stride);
     for (int i = 0; i < count; ++i) {
-        if (i > 0) output_.push_back(u',');
+        if (i > 0) AppendBytes(",");
         CopyTextNoQuotes(scratch_.data(), texts + i * stride, stride);
-        output_.push_back(u'"');
+        AppendBytes("\"");
         AppendText(scratch_.c_str());
-        output_.push_back(u'"');
+        AppendBytes("\"");
     }
     EndLine();
     return true;

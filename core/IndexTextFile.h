@@ -2,15 +2,18 @@
 // The tagged text stream under every text file of the database: one value per
 // line, groups framed by "%INDEX%"+key and "%INDEXEND%"+key lines.
 //
-// Reading loads and decodes the whole file once and splits it into lines in
-// place, so a read hands out pointers into one buffer instead of allocating
-// per line (a full database is tens of megabytes of text). Writing collects
-// the lines in memory; Close writes them as UTF-8 with a byte-order mark
-// through a temporary file that replaces the old file only when every write
-// succeeded, so a failed save never damages the file it was meant to replace.
+// Reading loads the whole file and, in one pass, decodes it, applies the
+// read fix-ups, splits it into lines and notes where each line starts, so
+// a read hands out pointers into one buffer and a step to the next line
+// costs no scan (a full database is tens of megabytes of text). Writing
+// collects the file's UTF-8 bytes in memory; Close writes them, after a
+// byte-order mark, through a temporary file that replaces the old file only
+// when every write succeeded, so a failed save never damages the file it
+// was meant to replace.
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -29,7 +32,8 @@ public:
     static constexpr int QuotedStringCount = 6;
 
     CIndexTextFile() = default;
-    // A stream still open for writing discards its lines: the old file stays.
+    // A stream still open for writing discards its lines: the old file
+    // stays. Opening another file does the same; only Close saves.
     ~CIndexTextFile() = default;
     CIndexTextFile(const CIndexTextFile&) = delete;
     CIndexTextFile& operator=(const CIndexTextFile&) = delete;
@@ -46,11 +50,30 @@ public:
     bool Close();
     // Steps to the next line, passing over comment lines (first character
     // ';'); false at the end of the text.
-    bool NextLine();
+    bool NextLine()
+    {
+        while (next_ < lineCount_) {
+            if (text_[lineStarts_[next_++]] != u';') return true;
+        }
+        return false;
+    }
     // The line last stepped to by NextLine or a section seek; null when none.
-    const char16_t* GetCurrentLine() const;
+    const char16_t* GetCurrentLine() const { return next_ > 0 ? LineAt(next_ - 1) : nullptr; }
+    // The same line with its length; empty when none.
+    std::u16string_view GetCurrentLineView() const
+    {
+        if (next_ == 0) return {};
+        return {LineAt(next_ - 1), lineStarts_[next_] - lineStarts_[next_ - 1] - 1};
+    }
     // The line after the current one, comments included; null at the end.
-    const char16_t* PeekLine() const;
+    const char16_t* PeekLine() const { return next_ < lineCount_ ? LineAt(next_) : nullptr; }
+    // The number of lines stepped over so far, comments included: a
+    // position for CopyLinesInFileForm.
+    std::size_t GetLinePosition() const { return next_; }
+    // Appends the lines from position from up to position to as they are
+    // written to a file: UTF-8, each line ended by CR LF. WriteFileForm
+    // writes them back unchanged.
+    void CopyLinesInFileForm(std::size_t from, std::size_t to, std::string& out);
     // True when no further value line can be read.
     bool IsAtEnd() const;
     // Finds the begin line of key only when no other section line comes
@@ -113,6 +136,8 @@ public:
     bool WriteLine(std::u16string_view text);
     bool WriteLine(const char16_t* text);
     bool WriteCString(const std::u16string& text) { return WriteLine(std::u16string_view(text)); }
+    // Whole lines in the form CopyLinesInFileForm gives, appended as they are.
+    bool WriteFileForm(std::string_view lines);
     template <typename... Args>
     bool WriteFormat(FormatFor<Args...> format, const Args&... args)
     {
@@ -142,9 +167,16 @@ public:
 private:
     enum class Mode { Closed, Reading, Writing };
 
-    void DecodeAndSplit(std::span<const std::uint8_t> bytes);
-    // Moves to the next line of any kind; false at the end of the text.
-    bool StepLine();
+    const char16_t* LineAt(std::size_t line) const { return text_.get() + lineStarts_[line]; }
+
+    // Leaves the stream closed; unsaved output is discarded.
+    void Reset();
+    bool OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name);
+    // True when the text is clean UTF-8 whose lines are their file form.
+    bool DecodeAndSplit(std::span<const std::uint8_t> bytes);
+    bool SplitUtf8(std::string_view bytes);
+    void SplitUnits(std::u16string_view units);
+    void EndSplit(char16_t* end, std::size_t lineCount);
     // Seeks the line prefix+key, giving up at a line that begins with one
     // of the stop prefixes; the position is unchanged on failure.
     bool SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin);
@@ -160,6 +192,14 @@ private:
     bool CanWrite() const { return mode_ == Mode::Writing; }
     template <typename T>
     bool WriteArray(const T* values, int count);
+    // Room for at least size more bytes of output.
+    char* OutputSpace(std::size_t size)
+    {
+        if (outputCapacity_ - outputSize_ < size) GrowOutput(size);
+        return output_.get() + outputSize_;
+    }
+    void GrowOutput(std::size_t size);
+    void AppendBytes(std::string_view bytes);
     // Appends to the line being built; line breaks inside the text become
     // blanks so that one value can never turn into two lines.
     void AppendText(std::u16string_view text);
@@ -171,16 +211,28 @@ private:
     std::u16string error_;
     bool hasError_ = false;
 
-    // Reading: the decoded text, lines separated by zero units. current_
-    // is the line last returned, next_ the one after it, end_ the final
-    // terminator.
-    std::u16string text_;
-    const char16_t* current_ = nullptr;
-    const char16_t* next_ = nullptr;
-    const char16_t* end_ = nullptr;
+    // Reading: the decoded text, each line ended by a zero unit; where each
+    // line starts, and after the last one where a further line would start;
+    // next_ is the line the next step arrives at.
+    std::unique_ptr<char16_t[]> text_;
+    std::unique_ptr<std::uint32_t[]> lineStarts_;
+    std::size_t lineCount_ = 0;
+    std::size_t next_ = 0;
+    // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
+    // line ended by CR LF) keeps its bytes and where each line starts in
+    // them: the bytes are the lines' file form. Any other file's lines are
+    // encoded into the scratch buffer.
+    std::unique_ptr<std::uint8_t[]> bytes_;
+    const char* utf8_ = nullptr;
+    std::unique_ptr<std::uint32_t[]> byteStarts_;
+    std::unique_ptr<char[]> fileForm_;
+    std::size_t fileFormCapacity_ = 0;
 
-    // Writing: the lines so far, and the file that receives them on Close.
-    std::u16string output_;
+    // Writing: the file's bytes so far, and the file that receives them on
+    // Close.
+    std::unique_ptr<char[]> output_;
+    std::size_t outputSize_ = 0;
+    std::size_t outputCapacity_ = 0;
     std::u16string scratch_;
     platform::AtomicFileWriter writer_;
 };

@@ -64,7 +64,8 @@ bool StartsWithDigit(const char16_t* text)
 // written to; a staff member is never of type 0.
 std::uint8_t StagedStaffType(const TStagedSection& section)
 {
-    std::u16string_view rest = section.GetText();
+    const std::u16string text = section.GetText();
+    std::u16string_view rest = text;
     for (int value = 0; !rest.empty();) {
         const std::size_t end = rest.find(u'\n');
         const std::u16string_view line = rest.substr(0, end);

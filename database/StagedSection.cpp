@@ -1,6 +1,7 @@
 #include "database/StagedSection.h"
 
 #include "core/IndexTextFile.h"
+#include "platform/TextCodec.h"
 
 namespace {
 
@@ -20,48 +21,37 @@ TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16st
 {
     lines_.clear();
     if (!file.FindSection(key)) return ReadResult::Missing;
+    const std::size_t first = file.GetLinePosition();
     int depth = 0;
-    for (const char16_t* skipped = file.PeekLine(); file.NextLine(); skipped = file.PeekLine()) {
-        KeepSkippedComments(skipped, file.GetCurrentLine());
-        const std::u16string_view line(file.GetCurrentLine());
+    while (file.NextLine()) {
+        const std::u16string_view line = file.GetCurrentLineView();
+        if (line.empty() || line[0] != u'%') continue;
         if (IsEndLine(line)) {
             if (depth == 0) {
                 const bool ownEnd = line.substr(CIndexTextFile::SectionEndPrefix.size()) == key;
+                if (ownEnd) file.CopyLinesInFileForm(first, file.GetLinePosition() - 1, lines_);
                 return ownEnd ? ReadResult::Read : ReadResult::Unterminated;
             }
             --depth;
         } else if (IsBeginLine(line)) {
             ++depth;
         }
-        Keep(line);
     }
     return ReadResult::Unterminated;
 }
 
-void TStagedSection::Keep(std::u16string_view line)
-{
-    lines_.append(line);
-    lines_.push_back(u'\n');
-}
-
-// The stream holds its lines one after another in one buffer, each ended by
-// a zero unit, and its line step passes over comment lines. Those lie
-// between the line peeked before the step and the line it arrived at.
-void TStagedSection::KeepSkippedComments(const char16_t* from, const char16_t* to)
-{
-    for (const char16_t* line = from; line != nullptr && line < to; line += std::u16string_view(line).size() + 1) {
-        Keep(line);
-    }
-}
-
 bool TStagedSection::Write(CIndexTextFile& file, std::u16string_view key) const
 {
-    if (!file.WriteSectionBegin(key)) return false;
-    std::u16string_view rest(lines_);
-    while (!rest.empty()) {
-        const std::size_t end = rest.find(u'\n');
-        if (!file.WriteLine(rest.substr(0, end))) return false;
-        rest.remove_prefix(end + 1);
-    }
-    return file.WriteSectionEnd(key);
+    return file.WriteSectionBegin(key) && file.WriteFileForm(lines_) && file.WriteSectionEnd(key);
+}
+
+// Every CR LF in the kept lines is a line end: a line never holds a line
+// break of its own.
+std::u16string TStagedSection::GetText(std::size_t mostLines) const
+{
+    std::size_t end = 0;
+    for (std::size_t line = 0; line < mostLines && end < lines_.size(); ++line) end = lines_.find("\r\n", end) + 2;
+    std::u16string text = platform::Utf8ToUtf16(std::string_view(lines_).substr(0, end));
+    std::erase(text, u'\r');
+    return text;
 }

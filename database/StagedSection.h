@@ -5,6 +5,7 @@
 // not kept: the writer writes them with the key it is given, so a section
 // can be renumbered.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -21,15 +22,12 @@ public:
     ReadResult Read(CIndexTextFile& file, std::u16string_view key);
     bool Write(CIndexTextFile& file, std::u16string_view key) const;
     bool IsEmpty() const { return lines_.empty(); }
-    // The kept lines, each followed by '\n'.
-    std::u16string_view GetText() const { return lines_; }
+    // The first mostLines kept lines (all by default), each followed by '\n'.
+    std::u16string GetText(std::size_t mostLines = std::u16string::npos) const;
     void Clear() { lines_.clear(); }
 
 private:
-    void Keep(std::u16string_view line);
-    void KeepSkippedComments(const char16_t* from, const char16_t* to);
-
-    // Every kept line followed by '\n', which no line can hold: one block
-    // per section instead of one string per line.
-    std::u16string lines_;
+    // The kept lines as the file holds them (UTF-8, each ended by CR LF):
+    // one block per section, copied once on reading and once on writing.
+    std::string lines_;
 };

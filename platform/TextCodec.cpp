@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "platform/Cp1252BestFit.h"
 
@@ -16,22 +17,71 @@ constexpr std::array<char16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendCodePoint(char32_t cp, std::u16string& out)
-{
-    if (cp < 0x10000) {
-        out.push_back(static_cast<char16_t>(cp));
-    } else {
-        cp -= 0x10000;
-        out.push_back(static_cast<char16_t>(0xD800 + (cp >> 10)));
-        out.push_back(static_cast<char16_t>(0xDC00 + (cp & 0x3FF)));
-    }
-}
-
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
-// Decodes one UTF-8 sequence at bytes[i]; returns the code point or
-// U+FFFD and advances i past what was consumed (at least one byte).
-char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i)
+// Runs of ASCII are converted a block at a time: one test for the whole
+// block, then a plain copy loop that compilers turn into vector moves.
+constexpr std::size_t AsciiBlock = 16;
+
+std::uint64_t Load64(const void* at)
+{
+    std::uint64_t value;
+    std::memcpy(&value, at, sizeof value);
+    return value;
+}
+
+bool IsAsciiBlock(const unsigned char* bytes)
+{
+    return ((Load64(bytes) | Load64(bytes + 8)) & 0x8080808080808080u) == 0;
+}
+
+bool IsAsciiBlock(const char16_t* units)
+{
+    const std::uint64_t all = Load64(units) | Load64(units + 4) | Load64(units + 8) | Load64(units + 12);
+    return (all & 0xFF80FF80FF80FF80u) == 0;
+}
+
+template <typename From, typename To>
+void CopyAsciiBlock(const From* in, To* out)
+{
+    for (std::size_t k = 0; k < AsciiBlock; ++k) out[k] = static_cast<To>(in[k]);
+}
+
+char* PutUtf8(char32_t cp, char* out)
+{
+    if (cp < 0x80) {
+        *out++ = static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (cp >> 6));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        *out++ = static_cast<char>(0xE0 | (cp >> 12));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xF0 | (cp >> 18));
+        *out++ = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
+    return out;
+}
+
+std::u16string DecodeUtf16(std::span<const std::uint8_t> bytes, bool bigEndian)
+{
+    std::u16string out;
+    out.resize(bytes.size() / 2);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        const unsigned first = bytes[2 * i];
+        const unsigned second = bytes[2 * i + 1];
+        out[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    }
+    return out;
+}
+
+}  // namespace
+
+char32_t DecodeUtf8Sequence(std::string_view bytes, std::size_t& i)
 {
     const auto lead = static_cast<unsigned char>(bytes[i]);
     int length = 0;
@@ -70,34 +120,41 @@ char32_t DecodeUtf8At(std::string_view bytes, std::size_t& i)
     return cp;
 }
 
-std::u16string DecodeUtf16(std::span<const std::uint8_t> bytes, bool bigEndian)
+char16_t* PutCodePoint(char32_t cp, char16_t* out)
 {
-    std::u16string out;
-    out.resize(bytes.size() / 2);
-    for (std::size_t i = 0; i < out.size(); ++i) {
-        const unsigned first = bytes[2 * i];
-        const unsigned second = bytes[2 * i + 1];
-        out[i] = static_cast<char16_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    if (cp < 0x10000) {
+        *out++ = static_cast<char16_t>(cp);
+    } else {
+        cp -= 0x10000;
+        *out++ = static_cast<char16_t>(0xD800 + (cp >> 10));
+        *out++ = static_cast<char16_t>(0xDC00 + (cp & 0x3FF));
     }
     return out;
 }
 
-}  // namespace
+std::size_t Utf8ToUtf16(std::string_view bytes, char16_t* out)
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
+    char16_t* const start = out;
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        for (; bytes.size() - i >= AsciiBlock && IsAsciiBlock(in + i); i += AsciiBlock, out += AsciiBlock) {
+            CopyAsciiBlock(in + i, out);
+        }
+        if (i == bytes.size()) break;
+        if (in[i] < 0x80) {
+            *out++ = in[i++];
+        } else {
+            out = PutCodePoint(DecodeUtf8Sequence(bytes, i), out);
+        }
+    }
+    return static_cast<std::size_t>(out - start);
+}
 
 std::u16string Utf8ToUtf16(std::string_view bytes)
 {
-    std::u16string out;
-    out.reserve(bytes.size());
-    std::size_t i = 0;
-    while (i < bytes.size()) {
-        const auto byte = static_cast<unsigned char>(bytes[i]);
-        if (byte < 0x80) {
-            out.push_back(byte);
-            ++i;
-        } else {
-            AppendCodePoint(DecodeUtf8At(bytes, i), out);
-        }
-    }
+    std::u16string out(bytes.size(), u'\0');
+    out.resize(Utf8ToUtf16(bytes, out.data()));
     return out;
 }
 
@@ -106,40 +163,37 @@ bool IsValidUtf8(std::string_view bytes)
     std::size_t i = 0;
     while (i < bytes.size()) {
         const std::size_t start = i;
-        const char32_t cp = DecodeUtf8At(bytes, i);
+        const char32_t cp = DecodeUtf8Sequence(bytes, i);
         if (cp == kReplacement && !(i - start == 3 && bytes.substr(start, 3) == "\xEF\xBF\xBD")) return false;
     }
     return true;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text)
+std::size_t Utf16ToUtf8(std::u16string_view text, char* out)
 {
-    std::string out;
-    out.reserve(text.size() + text.size() / 2);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char32_t cp = text[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
+    const char16_t* in = text.data();
+    char* const start = out;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        for (; text.size() - i >= AsciiBlock && IsAsciiBlock(in + i); i += AsciiBlock, out += AsciiBlock) {
+            CopyAsciiBlock(in + i, out);
+        }
+        if (i == text.size()) break;
+        char32_t cp = in[i++];
+        if (cp >= 0xD800 && cp <= 0xDBFF && i < text.size() && in[i] >= 0xDC00 && in[i] <= 0xDFFF) {
+            cp = 0x10000 + ((cp - 0xD800) << 10) + (in[i++] - 0xDC00);
         } else if (cp >= 0xD800 && cp <= 0xDFFF) {
             cp = kReplacement;
         }
-        if (cp < 0x80) {
-            out.push_back(static_cast<char>(cp));
-        } else if (cp < 0x800) {
-            out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else if (cp < 0x10000) {
-            out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        } else {
-            out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-            out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-        }
+        out = PutUtf8(cp, out);
     }
+    return static_cast<std::size_t>(out - start);
+}
+
+std::string Utf16ToUtf8(std::u16string_view text)
+{
+    std::string out(text.size() * MaxUtf8BytesPerUnit, '\0');
+    out.resize(Utf16ToUtf8(text, out.data()));
     return out;
 }
 
@@ -162,8 +216,17 @@ char16_t Cp1252ToChar(std::uint8_t byte)
 
 std::u16string Cp1252ToUtf16(std::string_view bytes)
 {
+    const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     std::u16string out(bytes.size(), u'\0');
-    for (std::size_t i = 0; i < bytes.size(); ++i) out[i] = Cp1252ToChar(static_cast<std::uint8_t>(bytes[i]));
+    std::size_t i = 0;
+    for (; bytes.size() - i >= AsciiBlock; i += AsciiBlock) {
+        if (IsAsciiBlock(in + i)) {
+            CopyAsciiBlock(in + i, out.data() + i);
+        } else {
+            for (std::size_t k = i; k < i + AsciiBlock; ++k) out[k] = Cp1252ToChar(in[k]);
+        }
+    }
+    for (; i < bytes.size(); ++i) out[i] = Cp1252ToChar(in[i]);
     return out;
 }
 
@@ -196,7 +259,15 @@ std::uint8_t CharToCp1252BestFit(char16_t c, bool* lossy)
 std::string Utf16ToCp1252(std::u16string_view text, bool* lossy)
 {
     std::string out(text.size(), '\0');
-    for (std::size_t i = 0; i < text.size(); ++i) out[i] = static_cast<char>(CharToCp1252BestFit(text[i], lossy));
+    std::size_t i = 0;
+    for (; text.size() - i >= AsciiBlock; i += AsciiBlock) {
+        if (IsAsciiBlock(text.data() + i)) {
+            CopyAsciiBlock(text.data() + i, out.data() + i);
+        } else {
+            for (std::size_t k = i; k < i + AsciiBlock; ++k) out[k] = static_cast<char>(CharToCp1252BestFit(text[k], lossy));
+        }
+    }
+    for (; i < text.size(); ++i) out[i] = static_cast<char>(CharToCp1252BestFit(text[i], lossy));
     return out;
 }
 

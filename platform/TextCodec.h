@@ -14,6 +14,19 @@ static_assert(sizeof(char16_t) == 2);
 
 std::u16string Utf8ToUtf16(std::string_view bytes);
 std::string Utf16ToUtf8(std::u16string_view text);
+// The same conversions into a buffer the caller sized once: the decoder
+// writes at most bytes.size() units, the encoder at most
+// MaxUtf8BytesPerUnit * text.size() bytes; both return how many they wrote.
+inline constexpr std::size_t MaxUtf8BytesPerUnit = 3;
+std::size_t Utf8ToUtf16(std::string_view bytes, char16_t* out);
+std::size_t Utf16ToUtf8(std::u16string_view text, char* out);
+// Decodes the sequence that starts at bytes[i] (i below the size) and moves
+// i past it: its code point, or U+FFFD for a broken sequence, which covers
+// its maximal valid prefix (at least one byte).
+char32_t DecodeUtf8Sequence(std::string_view bytes, std::size_t& i);
+// Writes the UTF-16 form of a code point (one or two units) and returns
+// the position after it.
+char16_t* PutCodePoint(char32_t cp, char16_t* out);
 // An odd last byte is dropped.
 std::u16string Utf16LeToUtf16(std::span<const std::uint8_t> bytes);
 std::u16string Utf16BeToUtf16(std::span<const std::uint8_t> bytes);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/TextCodec.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -26,7 +27,10 @@ std::string Raw(const char (&bytes)[N])
 std::vector<std::u16string> AllLines(CIndexTextFile& stream)
 {
     std::vector<std::u16string> lines;
-    while (stream.NextLine()) lines.emplace_back(stream.GetCurrentLine());
+    while (stream.NextLine()) {
+        lines.emplace_back(stream.GetCurrentLine());
+        EXPECT_EQ(stream.GetCurrentLineView(), lines.back());
+    }
     return lines;
 }
 
@@ -119,11 +123,41 @@ TEST(IndexTextFileEncoding, FixUpsReplaceStandInCharacters)
 
 TEST(IndexTextFileLines, EveryKindOfLineBreakEndsALine)
 {
-    EXPECT_EQ(LinesOf("a\r\n\r\nb"), (std::vector<std::u16string>{u"a", u"", u"b"}));
-    EXPECT_EQ(LinesOf("a\rb\nc"), (std::vector<std::u16string>{u"a", u"b", u"c"}));
-    EXPECT_EQ(LinesOf("a\r\n"), std::vector<std::u16string>{u"a"});
-    EXPECT_EQ(LinesOf("a\n\r"), (std::vector<std::u16string>{u"a", u""}));
-    EXPECT_EQ(LinesOf("\r\n"), std::vector<std::u16string>{u""});
+    const struct {
+        std::string text;
+        std::vector<std::u16string> lines;
+    } cases[] = {
+        {"a\r\n\r\nb", {u"a", u"", u"b"}},
+        {"a\rb\nc", {u"a", u"b", u"c"}},
+        {"a\r\n", {u"a"}},
+        {"a\n\r", {u"a", u""}},
+        {"\r\n", {u""}},
+        {"\r\r\n\n", {u"", u"", u""}},
+        {"\xE9\r\x80\n\x96\r\n", {u"\u00E9", u"\u20AC", u"-"}},
+    };
+    for (const auto& [text, lines] : cases) {
+        EXPECT_EQ(LinesOf(text), lines) << testing::PrintToString(text);
+    }
+    // The same through the UTF-8 decoder, whose sequences may end at a line break.
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "a\r\n\r\nb\rc\nd\n\r"), (std::vector<std::u16string>{u"a", u"", u"b", u"c", u"d", u""}));
+    EXPECT_EQ(LinesOf("\xEF\xBB\xBF" "\xC3\xA9\r\n\xF0\x9F\x98\x80\r\xE2\x80\x93\n\xE2\x82\r\n"),
+              (std::vector<std::u16string>{u"\u00E9", u"\U0001F600", u"-", u"\uFFFD"}));
+}
+
+// UTF-8 goes over plain ASCII eight bytes at a time: a character that needs
+// a look of its own, at every offset of a block, reads as from UTF-16.
+TEST(IndexTextFileLines, EveryCharacterAtEveryOffsetReadsAsFromUtf16)
+{
+    const std::u16string specials[] = {u"\r\n", u"\r", u"\n", u"`", u"\x01", u"\t", u"\x7F", u"\u00E9", u"\u2013", u"\u00B4"};
+    for (const std::u16string& special : specials) {
+        for (std::size_t before = 0; before < 18; ++before) {
+            const std::u16string text = std::u16string(before, u'a') + special + u"bcdefghijklmnop\r\nq";
+            const std::string utf8 = "\xEF\xBB\xBF" + platform::Utf16ToUtf8(text);
+            std::string utf16 = "\xFF\xFE";
+            platform::AppendUtf16Le(text, utf16);
+            EXPECT_EQ(LinesOf(utf8), LinesOf(utf16)) << before << " " << testing::PrintToString(utf8);
+        }
+    }
 }
 
 TEST(IndexTextFileLines, CommentLinesAreSkipped)
@@ -549,11 +583,35 @@ TEST(IndexTextFileFiles, ReadersAndWritersKeepToTheirMode)
     EXPECT_EQ(value, 0);
     EXPECT_FALSE(stream.FindSection(u"A"));
     EXPECT_TRUE(stream.WriteInt32(1));
-    ASSERT_TRUE(stream.OpenRead(path));  // reopening saves what was written
+    WriteBytes(path, "7\r\n");
+    ASSERT_TRUE(stream.OpenRead(path));
     EXPECT_FALSE(stream.WriteInt32(2));
     EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(value, 7);
     EXPECT_EQ(std::u16string(stream.GetFileName()), path);
+}
+
+// Reopening discards unsaved output as destroying does: only Close saves.
+TEST(IndexTextFileFiles, ReopeningDiscardsWhatWasWritten)
+{
+    TempFolder folder;
+    const std::u16string existing = folder.File(u"Country1.sav");
+    const std::u16string fresh = folder.File(u"Country2.sav");
+    WriteBytes(existing, "old");
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(fresh));
+    stream.WriteLine(u"lost");
+    ASSERT_TRUE(stream.OpenWrite(existing));
+    stream.WriteLine(u"lost too");
+    ASSERT_TRUE(stream.OpenFromBytes(Bytes("1\r\n"), u"memory"));
+    EXPECT_EQ(ReadBytes(existing), Bytes("old"));
+    EXPECT_FALSE(platform::FileExists(fresh));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+    ASSERT_TRUE(stream.OpenWrite(existing));
+    stream.WriteLine(u"lost again");
+    ASSERT_TRUE(stream.OpenRead(existing));
+    EXPECT_EQ(AllLines(stream), std::vector<std::u16string>{u"old"});
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
 }
 
 TEST(IndexTextFileErrors, ErrorTextIsACarrierClearedByClose)
