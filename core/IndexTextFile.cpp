@@ -154,13 +154,27 @@ bool CIndexTextFile::OpenWrite(std::u16string_view path)
 
 bool CIndexTextFile::Close()
 {
-    bool saved = true;
-    if (mode_ == Mode::Writing) {
-        const std::string body = platform::Utf16ToUtf8(output_);
-        saved = writer_.Write(Utf8Mark.data(), Utf8Mark.size()) && writer_.Write(body.data(), body.size()) &&
-                writer_.Commit();
-        if (!saved) writer_.Discard();
-    }
+    const bool saved = mode_ != Mode::Writing || (WriteOutput() && writer_.Commit());
+    Reset();
+    return saved;
+}
+
+bool CIndexTextFile::CloseInto(platform::AtomicFileSet& files)
+{
+    const bool saved = mode_ == Mode::Writing && WriteOutput() && files.Add(std::move(writer_));
+    Reset();
+    return saved;
+}
+
+bool CIndexTextFile::WriteOutput()
+{
+    const std::string body = platform::Utf16ToUtf8(output_);
+    return writer_.Write(Utf8Mark.data(), Utf8Mark.size()) && writer_.Write(body.data(), body.size());
+}
+
+void CIndexTextFile::Reset()
+{
+    writer_.Discard();
     mode_ = Mode::Closed;
     fileName_.clear();
     error_ = {};
@@ -169,7 +183,14 @@ bool CIndexTextFile::Close()
     output_ = {};
     scratch_ = {};
     current_ = next_ = end_ = nullptr;
-    return saved;
+}
+
+// Each line of the text ends with a zero unit; counting them costs a pass,
+// which only a report of damage pays.
+std::size_t CIndexTextFile::GetLineNumber() const
+{
+    if (mode_ != Mode::Reading || current_ == nullptr) return 0;
+    return static_cast<std::size_t>(std::count(static_cast<const char16_t*>(text_.data()), current_, u'\0')) + 1;
 }
 
 bool CIndexTextFile::StepLine()

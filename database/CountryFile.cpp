@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "core/AppMessage.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
@@ -28,6 +27,8 @@ constexpr std::u16string_view SettingsSection = u"COUNTRY_MIST";
 constexpr std::u16string_view ManagerSection = u"MANAGER";
 constexpr std::uint32_t NationalTeamSectionNumber = 65535;
 constexpr int CompetitionPartClubs = 8;
+// Most entries a count may announce in a list without a limit of its own.
+constexpr std::int32_t MaxListEntries = 0x7FFFFFFF;
 
 // A club section's own version and, from 2007-18 on, its unique id and
 // names, taken from the staged lines until the club reader exists.
@@ -97,25 +98,31 @@ bool WriteCountrySections(TCountry& country, CIndexTextFile& file)
 
 class CCountryFile::Reader {
 public:
-    Reader(TCountry& country, CIndexTextFile& file) : c_(country), file_(file) {}
+    Reader(TCountry& country, CIndexTextFile& file) : c_(country), file_(file), damage_(country.fileDamage_) {}
 
+    // False only for a file newer than the program. Damage stops the read
+    // where the file can no longer be followed; what was read stays.
     bool Read()
     {
-        if (!file_.FindSection(CountrySection)) return true;
-        if (!ReadVersion(file_)) return false;
+        damage_.Clear();
+        CheckStart();
+        if (!file_.FindSection(CountrySection)) {
+            damage_.ReportMissingSection(file_, CountrySection);
+            return true;
+        }
+        if (!ReadVersion(file_, &damage_)) return false;
         // Nested readers change the stream's version; the country's gates
         // use the version of its own section.
         version_ = TDatabaseVersion::GetFileVersion();
         ReadHead();
         ResetCompetitions();
-        if (!Stage(c_.staged_.competitionPart, CompetitionPartSection)) return false;
-        if (!ReadCompetitions() || !ReadClubs() || !ReadRecordList(RefereesSection, u"REFEREE", c_.referees_) ||
-            !SkipStaffs() || !ReadRecordList(SponsorsSection, u"SPONSOR", c_.sponsors_) ||
-            !ReadRecordList(StadiumsSection, u"STADIUM", c_.stadiums_) || !ReadAdditionalManagers() ||
-            !ReadPool() || !ReadSettings()) {
-            return false;
-        }
-        file_.FindSectionEnd(CountrySection);
+        const bool followed = Stage(c_.staged_.competitionPart, CompetitionPartSection) && ReadCompetitions() &&
+                              ReadClubs() && ReadRecordList(RefereesSection, u"REFEREE", c_.referees_) &&
+                              Stage(ignoredStaffs_, StaffsSection) &&
+                              ReadRecordList(SponsorsSection, u"SPONSOR", c_.sponsors_) &&
+                              ReadRecordList(StadiumsSection, u"STADIUM", c_.stadiums_) && ReadAdditionalManagers() &&
+                              ReadPool() && ReadSettings();
+        if (followed) CloseSection(CountrySection);
         ConvertOldRatings();
         return true;
     }
@@ -124,48 +131,71 @@ private:
     bool AtLeast(std::uint32_t major, std::uint32_t minor) const { return version_ >= MakeDatabaseVersion(major, minor); }
     std::uint32_t Major() const { return version_ >> 16; }
 
-    bool Fail(TextKey key, std::u16string_view section, std::int32_t count = 0)
+    // A country file starts with its section line; a second byte-order
+    // mark or a zero byte in front of it hides the whole file.
+    void CheckStart()
     {
-        const std::u16string text = ReplaceTokens(CTextManager::Instance()->GetText(key),
-                                                  {{u"_SECTION", section}, {u"_COUNT", Format(u"%d", count)}});
-        file_.SetError(text.c_str());
+        const char16_t* first = file_.PeekLine();
+        const std::u16string_view line = first ? first : u"";
+        if (line.starts_with(u";")) return;
+        if (line.substr(0, CIndexTextFile::SectionBeginPrefix.size()) != CIndexTextFile::SectionBeginPrefix ||
+            line.substr(CIndexTextFile::SectionBeginPrefix.size()) != CountrySection) {
+            damage_.ReportMissingSection(file_, CountrySection);
+        }
+    }
+
+    // False, with the damage noted, for a section without its end line.
+    bool CloseSection(std::u16string_view key)
+    {
+        if (file_.FindSectionEnd(key)) return true;
+        damage_.ReportNotClosed(file_, key);
         return false;
     }
 
-    bool BadCount(std::u16string_view section, std::int32_t count)
-    {
-        return Fail(u"Database.Error.BadCount"_tk, section, count);
-    }
-
-    // One message per list: the sections after a missing one are not read.
-    void ReportMissing(std::u16string_view key)
-    {
-        const std::u16string text =
-            ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.SectionMissing"_tk),
-                          {{u"_SECTION", key}, {u"_FILE_NAME", file_.GetFileName()}});
-        ShowAppMessageBox(text.c_str(), AppMessage::IconWarning);
-    }
-
-    // False only for a section without its end line; a missing one leaves
-    // the target empty.
+    // An optional section: only one without its end line is damage.
     bool Stage(TStagedSection& target, std::u16string_view key)
     {
-        if (target.Read(file_, key) == TStagedSection::ReadResult::Unterminated) {
-            return Fail(u"Database.Error.SectionNotClosed"_tk, key);
-        }
-        return true;
+        if (target.Read(file_, key) != TStagedSection::ReadResult::Unterminated) return true;
+        damage_.ReportNotClosed(file_, key);
+        return false;
     }
 
-    enum class Listed { Read, Missing, Failed };
-    Listed StageListed(TStagedSection& target, std::u16string_view key)
+    // Finds a section every country file holds; a missing one is damage,
+    // after which the reading goes on with the next section.
+    bool FindRequired(std::u16string_view key)
     {
-        switch (target.Read(file_, key)) {
-        case TStagedSection::ReadResult::Read: return Listed::Read;
-        case TStagedSection::ReadResult::Missing: ReportMissing(key); return Listed::Missing;
-        case TStagedSection::ReadResult::Unterminated: break;
+        if (file_.FindSection(key)) return true;
+        damage_.ReportMissingSection(file_, key);
+        return false;
+    }
+
+    // Reads the entries key(0), key(1), ... of a list section: as many as
+    // counted, and any further ones the count left out (damage), so that
+    // nothing present is lost. False when an entry has no end line.
+    template <typename KeyOf, typename Take>
+    bool ReadEntries(std::u16string_view section, std::int32_t count, KeyOf keyOf, Take take)
+    {
+        for (std::int32_t n = 0;; ++n) {
+            const std::u16string key = keyOf(n);
+            TStagedSection entry;
+            switch (entry.Read(file_, key)) {
+            case TStagedSection::ReadResult::Read:
+                if (n >= count) damage_.ReportUncounted(file_, section, count);
+                take(n, std::move(entry));
+                break;
+            case TStagedSection::ReadResult::Missing:
+                if (n < count) damage_.ReportMissingSection(file_, key);
+                return true;
+            case TStagedSection::ReadResult::Unterminated:
+                damage_.ReportNotClosed(file_, key);
+                return false;
+            }
         }
-        Fail(u"Database.Error.SectionNotClosed"_tk, key);
-        return Listed::Failed;
+    }
+
+    std::int32_t ReadCount(std::u16string_view section, std::int32_t most)
+    {
+        return damage_.ReadCount(file_, section, most).value_or(0);
     }
 
     std::int32_t ReadInt()
@@ -218,42 +248,34 @@ private:
 
     bool ReadCompetitions()
     {
-        if (!file_.FindSection(CompetitionSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0) return BadCount(CompetitionSection, count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            TStagedSection competition;
-            const Listed result = StageListed(competition, Format(u"COMP%d", n));
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            c_.staged_.competitions.push_back(std::move(competition));
-        }
-        const std::int32_t levels = ReadInt();
-        if (levels < 0 || levels > TCountry::LevelCount) return BadCount(CompetitionSection, levels);
+        if (!FindRequired(CompetitionSection)) return true;
+        const std::int32_t count = ReadCount(CompetitionSection, MaxListEntries);
+        const bool followed = ReadEntries(
+            CompetitionSection, count, [](std::int32_t n) { return Format(u"COMP%d", n); },
+            [this](std::int32_t, TStagedSection entry) { c_.staged_.competitions.push_back(std::move(entry)); });
+        if (!followed) return false;
+        const std::int32_t levels = ReadCount(CompetitionSection, TCountry::LevelCount);
         c_.staged_.levelCount = levels;
         for (std::int32_t level = 0; level < levels; ++level) {
             file_.ReadQuotedStrings(&c_.levelNames_[level][0][0], TCountry::LevelNameCapacity);
         }
-        file_.FindSectionEnd(CompetitionSection);
-        return true;
+        return CloseSection(CompetitionSection);
     }
 
     bool ReadClubs()
     {
-        if (!file_.FindSection(ClubsSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0 || count > TCountry::MaxClubs) return BadCount(ClubsSection, count);
-        for (std::int32_t n = 1; n <= count; ++n) {
-            auto club = std::make_unique<TClub>(0);
-            const Listed result = StageListed(club->GetStagedSection(), Format(u"CLUB%d", n));
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            TakeClubHead(*club);
-            c_.AddClubWithIndex(std::move(club), static_cast<std::uint32_t>(n));
-        }
-        if (!ReadNationalTeam()) return false;
-        file_.FindSectionEnd(ClubsSection);
-        return true;
+        if (!FindRequired(ClubsSection)) return true;
+        const std::int32_t count = ReadCount(ClubsSection, TCountry::MaxClubs);
+        const bool followed = ReadEntries(
+            ClubsSection, count, [](std::int32_t n) { return Format(u"CLUB%d", n + 1); },
+            [this](std::int32_t n, TStagedSection entry) {
+                if (n >= TCountry::MaxClubs) return;
+                auto club = std::make_unique<TClub>(0);
+                club->GetStagedSection() = std::move(entry);
+                TakeClubHead(*club);
+                c_.AddClubWithIndex(std::move(club), static_cast<std::uint32_t>(n + 1));
+            });
+        return followed && ReadNationalTeam() && CloseSection(ClubsSection);
     }
 
     void TakeClubHead(TClub& club)
@@ -265,12 +287,19 @@ private:
         }
     }
 
+    // Every country file holds its national team: without it a save would
+    // write an empty one.
     bool ReadNationalTeam()
     {
         TClub* team = c_.GetNationalTeam();
         TStagedSection scratch;
         TStagedSection& target = team ? team->GetStagedSection() : scratch;
-        if (!Stage(target, Format(u"CLUB%d", NationalTeamSectionNumber))) return false;
+        const std::u16string key = Format(u"CLUB%d", NationalTeamSectionNumber);
+        switch (target.Read(file_, key)) {
+        case TStagedSection::ReadResult::Read: break;
+        case TStagedSection::ReadResult::Missing: damage_.ReportMissingSection(file_, key); break;
+        case TStagedSection::ReadResult::Unterminated: damage_.ReportNotClosed(file_, key); return false;
+        }
         for (int language = 0; team && language < TClub::LanguageCount - 1; ++language) {
             team->SetNameForLanguage(language, c_.names_[language]);
             team->SetAbbreviationForLanguage(language, c_.abbreviations_[language]);
@@ -281,61 +310,51 @@ private:
     template <typename Map>
     bool ReadRecordList(std::u16string_view section, std::u16string_view key, Map& records)
     {
-        if (!file_.FindSection(section)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0) return BadCount(section, count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            typename Map::Record record;
-            const Listed result = StageListed(record.section, key);
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            records.Add(std::move(record));
-        }
-        file_.FindSectionEnd(section);
-        return true;
-    }
-
-    bool SkipStaffs()
-    {
-        TStagedSection ignored;
-        return Stage(ignored, StaffsSection);
+        if (!FindRequired(section)) return true;
+        const std::int32_t count = ReadCount(section, MaxListEntries);
+        const bool followed = ReadEntries(
+            section, count, [key](std::int32_t) { return std::u16string(key); },
+            [&records](std::int32_t, TStagedSection entry) {
+                typename Map::Record record;
+                record.section = std::move(entry);
+                records.Add(std::move(record));
+            });
+        return followed && CloseSection(section);
     }
 
     bool ReadAdditionalManagers()
     {
-        if (!file_.FindSection(AddManagerSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0) return BadCount(AddManagerSection, count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            auto person = std::make_unique<TPerson>(c_.world_, 0);
-            const Listed result = StageListed(person->GetStagedSection(), u"PLAYER");
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            c_.pendingManagers_.push_back(std::move(person));
-        }
-        file_.FindSectionEnd(AddManagerSection);
-        return true;
+        if (!FindRequired(AddManagerSection)) return true;
+        const std::int32_t count = ReadCount(AddManagerSection, MaxListEntries);
+        const bool followed = ReadEntries(
+            AddManagerSection, count, [](std::int32_t) { return std::u16string(u"PLAYER"); },
+            [this](std::int32_t, TStagedSection entry) {
+                auto person = std::make_unique<TPerson>(c_.world_, 0);
+                person->GetStagedSection() = std::move(entry);
+                c_.pendingManagers_.push_back(std::move(person));
+            });
+        return followed && CloseSection(AddManagerSection);
     }
 
     bool ReadPool()
     {
         c_.ResizePoolToDefault();
-        if (!file_.FindSection(PlayerPoolSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0 || count > TCountry::MaxPoolEntries) return BadCount(PlayerPoolSection, count);
+        if (!FindRequired(PlayerPoolSection)) return true;
+        const std::int32_t count = ReadCount(PlayerPoolSection, TCountry::MaxPoolEntries);
         c_.ResizePool(count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            const Listed result = StageListed(c_.pool_[static_cast<std::size_t>(n)].GetStagedSection(), u"PL_POOL");
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-        }
-        file_.FindSectionEnd(PlayerPoolSection);
-        return true;
+        const bool followed = ReadEntries(
+            PlayerPoolSection, count, [](std::int32_t) { return std::u16string(u"PL_POOL"); },
+            [this](std::int32_t n, TStagedSection entry) {
+                if (n >= TCountry::MaxPoolEntries) return;
+                c_.ResizePool(n + 1);
+                c_.pool_[static_cast<std::size_t>(n)].GetStagedSection() = std::move(entry);
+            });
+        return followed && CloseSection(PlayerPoolSection);
     }
 
     bool ReadSettings()
     {
-        if (!file_.FindSection(SettingsSection)) return true;
+        if (!FindRequired(SettingsSection)) return true;
         Ignore(2);
         ReadU8();
         if (Major() < 0x2006) {
@@ -393,8 +412,7 @@ private:
         std::u16string notes;
         file_.ReadCString(notes);
         c_.notes_ = LineToNotes(notes);
-        file_.FindSectionEnd(SettingsSection);
-        return true;
+        return CloseSection(SettingsSection);
     }
 
     void ReadLevelRows()
@@ -438,6 +456,8 @@ private:
 
     TCountry& c_;
     CIndexTextFile& file_;
+    TFileDamage& damage_;
+    TStagedSection ignoredStaffs_;
     std::uint32_t version_ = 1;
 };
 

@@ -93,6 +93,19 @@ protected:
         return name;
     }
 
+    // Every listed file below base (empty for a missing one), and how many
+    // entries its two folders hold.
+    static std::pair<std::vector<Bytes>, std::size_t> ReadBase(const std::u16string& base)
+    {
+        std::vector<Bytes> files;
+        for (const std::u16string& entry : CDatabaseSnapshot::GetFileList()) {
+            const std::u16string path = platform::JoinPath(base, DiskName(entry));
+            files.push_back(platform::FileExists(path) ? ReadBytes(path) : Bytes());
+        }
+        return {files, platform::ListFolder(platform::JoinPath(base, u"Database")).size() +
+                           platform::ListFolder(platform::JoinPath(base, u"Script")).size()};
+    }
+
     CDatabaseSnapshot MakeSnapshot() { return CDatabaseSnapshot(std::make_unique<RecordingProgress>(progress), Save()); }
 
     CDatabaseSnapshot::SaveStep Save()
@@ -172,8 +185,9 @@ TEST_F(DatabaseSnapshotTest, CreateThenRestoreGivesEveryListedFileBackByteIdenti
     CDatabaseSnapshot restore = MakeSnapshot();
     restore.Restore(archive);
     EXPECT_TRUE(restore.HasSucceeded());
-    EXPECT_EQ(messages.Messages(), std::vector<std::u16string>{Message(
-                                       u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", list[MissingIndex]}})});
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Message(u"Assistant.DatabaseSnapshot.EntriesMissing"_tk,
+                                                  {{u"_FILE_NAME", archive}, {u"_NAMES", u"\n" + list[MissingIndex]}})});
     for (std::size_t k = 0; k < list.size(); ++k) {
         if (k == MissingIndex) continue;
         ASSERT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[k]))) ==
@@ -204,12 +218,15 @@ TEST_F(DatabaseSnapshotTest, DamagedEntryMakesTheRestoreWriteNothing)
     FillBase(other.Path(), 3);
     platform::SetBaseFolder(other.Path());
     messages.Clear();
-    const Bytes before = ReadBytes(platform::JoinPath(other.Path(), DiskName(list[0])));
+    const auto before = ReadBase(other.Path());
     CDatabaseSnapshot restore = MakeSnapshot();
     restore.Restore(archive);
     EXPECT_FALSE(restore.HasSucceeded());
-    EXPECT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[0]))) == before);
-    EXPECT_EQ(messages.Messages().back(), Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archive}}));
+    EXPECT_EQ(ReadBase(other.Path()), before);
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Message(
+                  u"Assistant.DatabaseSnapshot.EntriesDamaged"_tk,
+                  {{u"_FILE_NAME", archive}, {u"_NAMES", u"\n" + list.back() + u"\n" + list[MissingIndex]}})});
 }
 
 TEST_F(DatabaseSnapshotTest, NonArchiveIsReportedInvalidThenNotFound)
