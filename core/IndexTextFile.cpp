@@ -166,10 +166,13 @@ bool CIndexTextFile::CloseInto(platform::AtomicFileSet& files)
     return saved;
 }
 
+// One write for the whole file: a save's writes are counted, and each is a
+// point where it may fail.
 bool CIndexTextFile::WriteOutput()
 {
-    const std::string body = platform::Utf16ToUtf8(output_);
-    return writer_.Write(Utf8Mark.data(), Utf8Mark.size()) && writer_.Write(body.data(), body.size());
+    std::string bytes(Utf8Mark);
+    bytes += platform::Utf16ToUtf8(output_);
+    return writer_.Write(bytes.data(), bytes.size());
 }
 
 void CIndexTextFile::Reset()

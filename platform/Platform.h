@@ -155,6 +155,9 @@ bool WriteFileAtomic(std::u16string_view path, std::span<const std::uint8_t> byt
 // Test hook: the countdown-th write from now on (1 = the next one) fails,
 // and every write after it too until the hook is reset with 0.
 void FailWritesAfter(int countdown);
+// Test hook: SyncToDisk hands the data to the system without waiting for
+// the disk, for tests that save thousands of files.
+void SkipDiskWaits(bool skip);
 
 // The system's ANSI code page: the real one on Windows, 1252 elsewhere.
 unsigned SystemCodePage();
