@@ -152,10 +152,12 @@ private:
         return false;
     }
 
-    // An optional section: only one without its end line is damage.
+    // An optional section: only one without its end line is damage, and
+    // its broken rest is dropped so that a save writes whole sections.
     bool Stage(TStagedSection& target, std::u16string_view key)
     {
         if (target.Read(file_, key) != TStagedSection::ReadResult::Unterminated) return true;
+        target.Clear();
         damage_.ReportNotClosed(file_, key);
         return false;
     }
@@ -292,11 +294,12 @@ private:
     bool ReadNationalTeam()
     {
         TClub* team = c_.GetNationalTeam();
-        TStagedSection scratch;
-        TStagedSection& target = team ? team->GetStagedSection() : scratch;
+        TStagedSection section;
         const std::u16string key = Format(u"CLUB%d", NationalTeamSectionNumber);
-        switch (target.Read(file_, key)) {
-        case TStagedSection::ReadResult::Read: break;
+        switch (section.Read(file_, key)) {
+        case TStagedSection::ReadResult::Read:
+            if (team) team->GetStagedSection() = std::move(section);
+            break;
         case TStagedSection::ReadResult::Missing: damage_.ReportMissingSection(file_, key); break;
         case TStagedSection::ReadResult::Unterminated: damage_.ReportNotClosed(file_, key); return false;
         }
