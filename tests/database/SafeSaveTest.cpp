@@ -227,10 +227,13 @@ TEST_F(SafeSaveTest, StaleScratchFilesOfTheEditorGoAtTheNextStart)
 {
     const std::u16string trdata = platform::JoinPath(base_.Path(), u"trdata");
     ASSERT_TRUE(platform::CreateFolders(trdata));
-    const std::vector<std::u16string> stale = {base_.DatabasePath(u"~tr4711_0.tmp"), base_.DatabasePath(u"~trbig4711_3.tmp"),
-                                    platform::JoinPath(trdata, u"~trbig12_7.tmp")};
+    // Named as a save's temporary file and an archive's working copy are.
+    const std::vector<std::u16string> stale = {
+        platform::CreateUniqueFile(base_.DatabasePath(u""), platform::TemporaryFilePrefix),
+        platform::CreateUniqueFile(base_.DatabasePath(u""), platform::WorkingCopyPrefix),
+        platform::CreateUniqueFile(trdata, platform::WorkingCopyPrefix)};
     const std::vector<std::u16string> kept = {base_.DatabasePath(u"~tr_notes.tmp"), base_.DatabasePath(u"~tr4711_0.tmp.bak"),
-                                   base_.DatabasePath(u"tmp4711_0.tmp"), base_.DatabasePath(u"~tr47a_0.tmp")};
+                                              base_.DatabasePath(u"tmp4711_0.tmp"), base_.DatabasePath(u"~tr47a_0.tmp")};
     const std::u16string fresh = base_.DatabasePath(u"~tr4711_9.tmp");
     for (const auto* list : {&stale, &kept}) {
         for (const std::u16string& path : *list) {
