@@ -260,12 +260,20 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
     platform::RemoveStaleScratchFiles(databaseFolder_);
     result.keptDamaged = DamagedCountriesToKeep(damaged);
     BuildGameIdMaps(GetGameIdMaps());
-    result.saved = WriteAllFiles(progress, result.keptDamaged);
-    if (!result.saved) {
+    platform::AtomicFileSet files;
+    if (!WriteAllFiles(progress, result.keptDamaged, files)) {
+        files.Discard();
         ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk),
                           AppMessage::IconError);
         return result;
     }
+    // Only a rename that fails within the one quick pass can part the files.
+    if (!files.Commit()) {
+        ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringReplace"_tk),
+                          AppMessage::IconError);
+        return result;
+    }
+    result.saved = true;
     for (int id = 1; id <= LastCountryId; ++id) {
         if (std::find(result.keptDamaged.begin(), result.keptDamaged.end(), id) == result.keptDamaged.end()) {
             countries_[id].GetFileDamage().Clear();
@@ -292,10 +300,10 @@ std::vector<int> TCompleteWorld::DamagedCountriesToKeep(DamagedFiles damaged) co
     return ids;
 }
 
-bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep)
+bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep,
+                                   platform::AtomicFileSet& files)
 {
     const CTextManager* texts = CTextManager::Instance();
-    platform::AtomicFileSet files;
     for (int id = 1; id <= LastCountryId; ++id) {
         TCountry& country = countries_[id];
         if (progress) {
@@ -310,7 +318,7 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vect
             return false;
         }
     }
-    return files.AddFile(platform::JoinPath(databaseFolder_, u"Assessment.sav"), AssessmentBytes()) && files.Commit();
+    return files.AddFile(platform::JoinPath(databaseFolder_, u"Assessment.sav"), AssessmentBytes());
 }
 
 bool CompareCountriesByName(int a, int b)

@@ -21,6 +21,7 @@
 #include "database/Club.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "platform/Platform.h"
 
 class CIndexTextFile;
 // One country of Countries.sav as read.
@@ -137,7 +138,8 @@ private:
     void LoadAssessment();
     void ReportDamage(int id, CIndexTextFile& file) const;
     std::vector<int> DamagedCountriesToKeep(DamagedFiles damaged) const;
-    bool WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep);
+    // Every file to its temporary; the caller commits them.
+    bool WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep, platform::AtomicFileSet& files);
     void RemoveStaleScratchFiles() const;
 
     std::unique_ptr<TCountry[]> countries_;

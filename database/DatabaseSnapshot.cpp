@@ -195,7 +195,7 @@ void CDatabaseSnapshot::RunRestore()
         return;
     }
     if (!files.Commit()) {
-        ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk),
+        ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringReplace"_tk),
                           AppMessage::IconError);
         return;
     }

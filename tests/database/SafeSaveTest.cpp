@@ -223,6 +223,22 @@ TEST_P(SaveFaultTest, ASaveFailingAtAnyWriteChangesNothing)
 
 INSTANTIATE_TEST_SUITE_P(EveryWrite, SaveFaultTest, testing::Range(0, 4));
 
+// A rename refused in the commit pass (here: a folder where a file should
+// be) is the one failure after which files differ; the message says so and
+// no temporary stays.
+TEST_F(SafeSaveTest, ARefusedRenameIsReportedAsSuch)
+{
+    platform::RemoveFile(base_.DatabasePath(u"Country5.sav"));
+    ASSERT_TRUE(platform::CreateFolders(base_.DatabasePath(u"Country5.sav")));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const std::size_t entries = platform::ListFolder(base_.DatabasePath(u"")).size();
+    MessageCapture messages;
+    EXPECT_FALSE(world_->SaveWorld().saved);
+    EXPECT_EQ(messages.Messages(), std::vector<std::u16string>{CTextManager::Instance()->GetText(
+                                       u"Database.CompleteWorld.ErrorDuringReplace"_tk)});
+    EXPECT_EQ(platform::ListFolder(base_.DatabasePath(u"")).size(), entries);
+}
+
 TEST_F(SafeSaveTest, StaleScratchFilesOfTheEditorGoAtTheNextStart)
 {
     const std::u16string trdata = platform::JoinPath(base_.Path(), u"trdata");
