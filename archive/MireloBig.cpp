@@ -95,7 +95,7 @@ bool CMireloBig::OpenRaw(platform::File& source, std::int64_t length, bool readO
     if (!big_directory::Read(source, length, entries_)) return false;
     DirectoryChanged();
     if (!readOnly && platform::IsWritable(archivePath_)) {
-        const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(archivePath_), u"tmp");
+        const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(archivePath_), platform::WorkingCopyPrefix);
         platform::File dest;
         if (!copy.empty() && dest.Open(copy, platform::File::Mode::ReadWrite) &&
             CopyFileContent(source, length, dest) && dest.Close()) {
@@ -124,7 +124,7 @@ bool CMireloBig::OpenPacked(platform::File& source, std::int64_t length, bool re
 
     const bool writable = !readOnly && platform::IsWritable(archivePath_);
     for (const std::u16string& folder : {FolderOfPath(archivePath_), platform::TemporaryFolder()}) {
-        const std::u16string copy = platform::CreateUniqueFile(folder, u"tmp");
+        const std::u16string copy = platform::CreateUniqueFile(folder, platform::WorkingCopyPrefix);
         if (copy.empty()) continue;
         platform::File dest;
         if (dest.Open(copy, platform::File::Mode::ReadWrite) && dest.Write(bytes.data(), bytes.size()) &&
@@ -165,7 +165,7 @@ bool CMireloBig::Create(std::u16string_view path)
     if (platform::FileExists(path) && !platform::IsWritable(path)) {
         return ReportError(u"Database.Big.ErrorCreate"_tk, name);
     }
-    const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(path), u"tmp");
+    const std::u16string copy = platform::CreateUniqueFile(FolderOfPath(path), platform::WorkingCopyPrefix);
     if (copy.empty()) return ReportError(u"Database.Big.ErrorCreate"_tk, name);
     archivePath_ = path;
     workingName_ = copy;
@@ -487,7 +487,7 @@ bool CMireloBig::Rebuild()
     if (!CheckWritable()) return false;
     std::vector<BigEntry> sorted = entries_;
     std::stable_sort(sorted.begin(), sorted.end(), LessIgnoringAsciiCase);
-    const std::u16string target = platform::CreateUniqueFile(FolderOfPath(workingName_), u"tmp");
+    const std::u16string target = platform::CreateUniqueFile(FolderOfPath(workingName_), platform::WorkingCopyPrefix);
     bool ok = !target.empty() && WriteCompactCopy(target, sorted);
     if (ok) {
         file_.Close();

@@ -14,6 +14,8 @@ inline constexpr unsigned IconError = 0x10;
 inline constexpr unsigned IconQuestion = 0x20;
 inline constexpr unsigned IconWarning = 0x30;
 inline constexpr unsigned IconInformation = 0x40;
+// The second button (No of Yes/No) is the one Enter presses.
+inline constexpr unsigned DefaultSecond = 0x100;
 inline constexpr int IdOk = 1;
 inline constexpr int IdCancel = 2;
 inline constexpr int IdYes = 6;

@@ -319,6 +319,14 @@ bool CIndexTextFile::Close()
     return saved;
 }
 
+bool CIndexTextFile::CloseInto(platform::AtomicFileSet& files)
+{
+    const bool saved =
+        mode_ == Mode::Writing && writer_.Write(output_.get(), outputSize_) && files.Add(std::move(writer_));
+    Reset();
+    return saved;
+}
+
 void CIndexTextFile::Reset()
 {
     writer_.Discard();
@@ -337,6 +345,12 @@ void CIndexTextFile::Reset()
     output_.reset();
     outputSize_ = outputCapacity_ = 0;
     scratch_ = {};
+}
+
+// Lines are counted from 1; the current line is the last one stepped to.
+std::size_t CIndexTextFile::GetLineNumber() const
+{
+    return mode_ == Mode::Reading ? next_ : 0;
 }
 
 bool CIndexTextFile::IsAtEnd() const

@@ -48,6 +48,10 @@ public:
     // False only when the written file could not be saved; the old file is
     // then unchanged.
     bool Close();
+    // Writes the lines to the temporary file and flushes it to the disk, but
+    // leaves the old file in place until files commits: a save of many files
+    // replaces all of them or none. False when the file could not be written.
+    bool CloseInto(platform::AtomicFileSet& files);
     // Steps to the next line, passing over comment lines (first character
     // ';'); false at the end of the text.
     bool NextLine()
@@ -87,6 +91,9 @@ public:
     bool WriteSectionEnd(std::u16string_view key);
 
     const char16_t* GetFileName() const { return fileName_.c_str(); }
+    // The number (from 1) of the current line in the file, comment lines
+    // counted; 0 before the first step.
+    std::size_t GetLineNumber() const;
     // Stores text for the caller to show; with both lists given, their
     // tokens are replaced by the values (lists end with a null entry).
     void SetError(const char16_t* text, const char16_t* const* tokens = nullptr,

@@ -5,6 +5,7 @@
 #include "core/Format.h"
 #include "core/TabbedConfig.h"
 #include "database/CompleteWorld.h"
+#include "platform/Platform.h"
 
 namespace {
 
@@ -65,7 +66,11 @@ bool TCompleteWorld::ReadAssessment(std::u16string_view path)
 
 bool TCompleteWorld::WriteAssessment(std::u16string_view path) const
 {
-    if (!countries_) return false;
+    return countries_ && platform::WriteFileAtomic(path, AssessmentBytes());
+}
+
+std::vector<std::uint8_t> TCompleteWorld::AssessmentBytes() const
+{
     CTabbedConfig table;
     for (int year = Years; year >= 1; --year) table.SetColumnName(Years - year, YearColumnName(year).c_str());
     for (int id = 1; id <= EuropeanCountries; ++id) {
@@ -80,6 +85,5 @@ bool TCompleteWorld::WriteAssessment(std::u16string_view path) const
             row->SetColumn(Years - year, Format(u"%d.%02d", value / 100, value % 100).c_str());
         }
     }
-    const std::u16string file(path);
-    return table.Save(file.c_str());
+    return table.SaveToBytes();
 }

@@ -1,5 +1,7 @@
 #include "database/CompleteWorld.h"
 
+#include <algorithm>
+
 #include "core/AppMessage.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
@@ -189,7 +191,9 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
 {
     idRemap_.clear();
     databaseFolder_ = NormaliseFolder(folder);
+    RemoveStaleScratchFiles();
     if (!countries_) LoadCountriesFile();
+    if (!countryListRead_) return false;
     for (int id = 1; id <= LastCountryId; ++id) {
         const std::u16string path = GetCountryFilePath(id);
         CIndexTextFile file;
@@ -201,10 +205,27 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
             ShowFileFormatError(file);
             return false;
         }
+        if (countries_[id].IsDamaged()) ReportDamage(id, file);
     }
     AssignPendingPersonIds();
     LoadAssessment();
     return true;
+}
+
+void TCompleteWorld::ReportDamage(int id, CIndexTextFile& file) const
+{
+    file.SetError(countries_[id].GetFileDamage().GetDescription().c_str());
+    ShowFileFormatError(file);
+}
+
+// The folders a save or a snapshot restore writes into and the one that
+// holds the restoration archive.
+void TCompleteWorld::RemoveStaleScratchFiles() const
+{
+    platform::RemoveStaleScratchFiles(databaseFolder_);
+    for (std::u16string_view folder : {u"script", u"trdata"}) {
+        platform::RemoveStaleScratchFiles(platform::JoinPath(platform::GetBaseFolder(), folder));
+    }
 }
 
 void TCompleteWorld::LoadAssessment()
@@ -232,12 +253,57 @@ void TCompleteWorld::AssignPendingPersonIds()
     }
 }
 
-int TCompleteWorld::SaveWorld(const SaveProgress& progress)
+TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progress, DamagedFiles damaged)
 {
-    if (!countries_) return 0;
+    SaveResult result;
+    if (!countries_) return result;
+    platform::RemoveStaleScratchFiles(databaseFolder_);
+    result.keptDamaged = DamagedCountriesToKeep(damaged);
     BuildGameIdMaps(GetGameIdMaps());
+    platform::AtomicFileSet files;
+    if (!WriteAllFiles(progress, result.keptDamaged, files)) {
+        files.Discard();
+        ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk),
+                          AppMessage::IconError);
+        return result;
+    }
+    // Only a rename that fails within the one quick pass can part the files.
+    if (!files.Commit()) {
+        ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringReplace"_tk),
+                          AppMessage::IconError);
+        return result;
+    }
+    result.saved = true;
+    for (int id = 1; id <= LastCountryId; ++id) {
+        if (std::find(result.keptDamaged.begin(), result.keptDamaged.end(), id) == result.keptDamaged.end()) {
+            countries_[id].GetFileDamage().Clear();
+        }
+    }
+    return result;
+}
+
+// One question for all damaged countries; anything but Yes keeps them.
+std::vector<int> TCompleteWorld::DamagedCountriesToKeep(DamagedFiles damaged) const
+{
+    std::vector<int> ids;
+    std::u16string names;
+    for (int id = 1; id <= LastCountryId; ++id) {
+        if (!countries_[id].IsDamaged()) continue;
+        ids.push_back(id);
+        names += Format(u"\n%s (%s)", countries_[id].GetName(), platform::NameOf(GetCountryFilePath(id)));
+    }
+    if (ids.empty() || damaged == DamagedFiles::Keep) return ids;
+    const std::u16string question = ReplaceTokens(
+        CTextManager::Instance()->GetText(u"Database.CompleteWorld.ReplaceDamaged"_tk), {{u"_COUNTRIES", names}});
+    const unsigned flags = AppMessage::YesNo | AppMessage::IconWarning | AppMessage::DefaultSecond;
+    if (ShowAppMessageBox(question.c_str(), flags) == AppMessage::IdYes) ids.clear();
+    return ids;
+}
+
+bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep,
+                                   platform::AtomicFileSet& files)
+{
     const CTextManager* texts = CTextManager::Instance();
-    int failures = 0;
     for (int id = 1; id <= LastCountryId; ++id) {
         TCountry& country = countries_[id];
         if (progress) {
@@ -246,14 +312,13 @@ int TCompleteWorld::SaveWorld(const SaveProgress& progress)
                               {{u"_PHASE", texts->FormatInt(1)}, {u"_COUNTRY", country.GetName()}});
             progress(id, line);
         }
+        if (std::find(keep.begin(), keep.end(), id) != keep.end()) continue;
         CIndexTextFile file;
-        const bool written = file.OpenWrite(GetCountryFilePath(id)) && WriteCountrySections(country, file);
-        // A file is replaced only when all of it was written.
-        if (!written || !file.Close()) ++failures;
+        if (!file.OpenWrite(GetCountryFilePath(id)) || !WriteCountrySections(country, file) || !file.CloseInto(files)) {
+            return false;
+        }
     }
-    if (!WriteAssessment(platform::JoinPath(databaseFolder_, u"Assessment.sav"))) ++failures;
-    if (failures > 0) ShowAppMessageBox(texts->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk), AppMessage::IconError);
-    return failures;
+    return files.AddFile(platform::JoinPath(databaseFolder_, u"Assessment.sav"), AssessmentBytes());
 }
 
 bool CompareCountriesByName(int a, int b)

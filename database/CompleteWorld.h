@@ -15,6 +15,7 @@
 #include "database/Club.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "platform/Platform.h"
 
 class CIndexTextFile;
 // One country of Countries.sav as read.
@@ -45,19 +46,33 @@ public:
     bool IsInitialised() const { return countries_ != nullptr; }
     // Builds the 208 countries from "Database\Countries.sav" below the base
     // folder. A missing or damaged file is reported and leaves countries
-    // that have only their ids and national teams.
+    // that have only their ids and national teams; LoadWorld then refuses.
     void LoadCountriesFile();
     // The same from a stream already open; a damaged one is reported.
     void LoadCountriesFrom(CIndexTextFile& file);
     // Reads every "Country%d.sav" of the folder (relative to the base
-    // folder). A missing file is reported and skipped; a file that cannot
-    // be read is reported and ends the load with false.
+    // folder). False, so that nothing can be saved over the database, when
+    // the country list could not be read or a country file cannot be read
+    // at all (reported). A missing country file is reported and skipped; a
+    // damaged one is reported, loaded as far as it could be read and
+    // marked. Removes what a killed save or archive edit left behind first.
     bool LoadWorld(std::u16string_view folder);
     // Called per country with the text of the progress line.
     using SaveProgress = std::function<void(int countryId, std::u16string_view line)>;
-    // Writes every country file; each file replaces the old one only when
-    // completely written. Failures are counted, shown once and returned.
-    int SaveWorld(const SaveProgress& progress = {});
+    // What a save does with the files of countries marked damaged: ask the
+    // user once (default No) whether to replace them with what was read, or
+    // keep them without asking when there is no user to ask.
+    enum class DamagedFiles { Ask, Keep };
+    struct SaveResult {
+        bool saved = false;
+        // Countries whose damaged files were kept as they are.
+        std::vector<int> keptDamaged;
+    };
+    // Writes every country file and the assessment, all or none: each goes
+    // to a temporary file flushed to the disk, and only when all were
+    // written are they renamed over the old files. A failure leaves every
+    // old file as it was, with one message.
+    SaveResult SaveWorld(const SaveProgress& progress = {}, DamagedFiles damaged = DamagedFiles::Ask);
 
     // Countries: an id outside 1..207 gives slot 0; null before the table
     // exists.
@@ -104,6 +119,8 @@ public:
     // be loaded gives false and changes nothing.
     bool ReadAssessment(std::u16string_view path);
     bool WriteAssessment(std::u16string_view path) const;
+    // The assessment file's contents; needs the country table.
+    std::vector<std::uint8_t> AssessmentBytes() const;
 
 private:
     void Reset();
@@ -113,6 +130,11 @@ private:
     void BuildCountries(const std::vector<TCountryListEntry>* entries, int version);
     void AssignPendingPersonIds();
     void LoadAssessment();
+    void ReportDamage(int id, CIndexTextFile& file) const;
+    std::vector<int> DamagedCountriesToKeep(DamagedFiles damaged) const;
+    // Every file to its temporary; the caller commits them.
+    bool WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep, platform::AtomicFileSet& files);
+    void RemoveStaleScratchFiles() const;
 
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
@@ -122,6 +144,8 @@ private:
     std::uint8_t databaseLanguage_ = 0;
     std::uint8_t exportClubCountry_ = 0;
     std::u16string databaseFolder_ = u"Database";
+    // Countries.sav was read: without it a save would write nameless files.
+    bool countryListRead_ = false;
 };
 
 // Order of two country ids by their names in the database language.

@@ -162,6 +162,7 @@ void TCompleteWorld::LoadCountriesFrom(CIndexTextFile& file)
     int version = 0;
     if (ReadCountryList(file, entries, version)) {
         BuildCountries(&entries, version);
+        countryListRead_ = true;
         return;
     }
     file.SetError(CTextManager::Instance()->GetText(u"Database.Error.CountriesFileDamaged"_tk));
@@ -172,6 +173,7 @@ void TCompleteWorld::LoadCountriesFrom(CIndexTextFile& file)
 void TCompleteWorld::BuildCountries(const std::vector<TCountryListEntry>* entries, int version)
 {
     Destroy();
+    countryListRead_ = false;
     countries_ = std::make_unique<TCountry[]>(CountrySlots);
     BuildBareCountry(0);
     for (int language = 0; language < TCountry::LanguageCount; ++language) {

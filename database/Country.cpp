@@ -55,6 +55,7 @@ void TCountry::Reset()
     clubOrder_.clear();
     clubs_.clear();
     staged_ = TStagedCompetitions();
+    fileDamage_.Clear();
     nextUniqueClubId_ = (static_cast<std::uint32_t>(id_) << 16) + 1;
     FillDefaultLevelNames();
 }

@@ -14,6 +14,7 @@
 #include "database/Club.h"
 #include "database/Date.h"
 #include "database/Manager.h"
+#include "database/FileDamage.h"
 #include "database/Person.h"
 #include "database/PoolPlayer.h"
 #include "database/Referee.h"
@@ -334,6 +335,13 @@ public:
     };
     TStagedCompetitions& GetStagedCompetitions() { return staged_; }
 
+    // Damage found when the country's file was read: the readers of its
+    // sections report there, and a save keeps a damaged country's file
+    // unless the user agrees to replace it.
+    TFileDamage& GetFileDamage() { return fileDamage_; }
+    const TFileDamage& GetFileDamage() const { return fileDamage_; }
+    bool IsDamaged() const { return fileDamage_.IsDamaged(); }
+
 private:
     friend class CCountryFile;
     static void SetBit(std::uint8_t& byte, int bit, bool on);
@@ -353,6 +361,7 @@ private:
     std::vector<TClub*> clubOrder_;
     TStadiumMap stadiums_;
     TStagedCompetitions staged_;
+    TFileDamage fileDamage_;
 };
 
 // A random set bit of a mask, drawn with the runtime's rand; 0 for an

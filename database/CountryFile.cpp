@@ -1,6 +1,8 @@
 #include "database/CountryFile.h"
 
 #include "core/AppMessage.h"
+#include <optional>
+
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
@@ -26,6 +28,8 @@ constexpr std::u16string_view SettingsSection = u"COUNTRY_MIST";
 constexpr std::u16string_view ManagerSection = u"MANAGER";
 constexpr std::uint32_t NationalTeamSectionNumber = 65535;
 constexpr int CompetitionPartClubs = 8;
+// Most entries a count may announce in a list without a limit of its own.
+constexpr std::int32_t MaxListEntries = 0x7FFFFFFF;
 
 std::u16string Text(TextKey key)
 {
@@ -46,76 +50,119 @@ bool WriteCountrySections(TCountry& country, CIndexTextFile& file)
 
 class CCountryFile::Reader {
 public:
-    Reader(TCountry& country, CIndexTextFile& file) : c_(country), file_(file) {}
+    Reader(TCountry& country, CIndexTextFile& file) : c_(country), file_(file), damage_(country.fileDamage_) {}
 
+    // False only for a file newer than the program. Damage stops the read
+    // where the file can no longer be followed; what was read stays.
     bool Read()
     {
-        if (!file_.FindSection(CountrySection)) return true;
-        if (!ReadVersion(file_)) return false;
+        damage_.Clear();
+        CheckStart();
+        if (!file_.FindSection(CountrySection)) {
+            damage_.ReportMissingSection(file_, CountrySection);
+            return true;
+        }
+        if (!ReadVersion(file_, &damage_)) return false;
         // Nested readers change the stream's version; the country's gates
         // use the version of its own section.
         version_ = TDatabaseVersion::GetFileVersion();
         writtenVersion_ = TDatabaseVersion::GetFileVersionAsWritten();
         ReadHead();
         ResetCompetitions();
-        if (!Stage(c_.staged_.competitionPart, CompetitionPartSection)) return false;
-        if (!ReadCompetitions() || !ReadClubs() || !ReadCountryRecords() || !ReadAdditionalManagers() ||
-            !ReadPool() || !ReadSettings()) {
-            return false;
-        }
-        file_.FindSectionEnd(CountrySection);
+        const bool followed = Stage(c_.staged_.competitionPart, CompetitionPartSection) && ReadCompetitions() &&
+                              ReadClubs() && ReadCountryRecords() && ReadAdditionalManagers() && ReadPool() &&
+                              ReadSettings();
+        if (followed) CloseSection(CountrySection);
         ConvertOldRatings();
-        return true;
+        return !refused_;
     }
 
 private:
     bool AtLeast(std::uint32_t major, std::uint32_t minor) const { return version_ >= MakeDatabaseVersion(major, minor); }
     std::uint32_t Major() const { return version_ >> 16; }
 
-    bool Fail(TextKey key, std::u16string_view section, std::int32_t count = 0)
+    // A country file starts with its section line; a second byte-order
+    // mark or a zero byte in front of it hides the whole file.
+    void CheckStart()
     {
-        const std::u16string text = ReplaceTokens(CTextManager::Instance()->GetText(key),
-                                                  {{u"_SECTION", section}, {u"_COUNT", Format(u"%d", count)}});
-        file_.SetError(text.c_str());
+        const char16_t* first = file_.PeekLine();
+        const std::u16string_view line = first ? first : u"";
+        if (line.starts_with(u";")) return;
+        if (line.substr(0, CIndexTextFile::SectionBeginPrefix.size()) != CIndexTextFile::SectionBeginPrefix ||
+            line.substr(CIndexTextFile::SectionBeginPrefix.size()) != CountrySection) {
+            damage_.ReportMissingSection(file_, CountrySection);
+        }
+    }
+
+    // False, with the damage noted, for a section without its end line.
+    bool CloseSection(std::u16string_view key)
+    {
+        if (file_.FindSectionEnd(key)) return true;
+        damage_.ReportNotClosed(file_, key);
         return false;
     }
 
-    bool NotClosed(std::u16string_view section) { return Fail(u"Database.Error.SectionNotClosed"_tk, section); }
-
-    bool BadCount(std::u16string_view section, std::int32_t count)
-    {
-        return Fail(u"Database.Error.BadCount"_tk, section, count);
-    }
-
-    // One message per list: the sections after a missing one are not read.
-    void ReportMissing(std::u16string_view key)
-    {
-        const std::u16string text =
-            ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.SectionMissing"_tk),
-                          {{u"_SECTION", key}, {u"_FILE_NAME", file_.GetFileName()}});
-        ShowAppMessageBox(text.c_str(), AppMessage::IconWarning);
-    }
-
-    // False only for a section without its end line; a missing one leaves
-    // the target empty.
+    // An optional section: only one without its end line is damage, and
+    // its broken rest is dropped so that a save writes whole sections.
     bool Stage(TStagedSection& target, std::u16string_view key)
     {
-        if (target.Read(file_, key) == TStagedSection::ReadResult::Unterminated) {
-            return Fail(u"Database.Error.SectionNotClosed"_tk, key);
-        }
-        return true;
+        if (target.Read(file_, key) != TStagedSection::ReadResult::Unterminated) return true;
+        target.Clear();
+        damage_.ReportNotClosed(file_, key);
+        return false;
     }
 
-    enum class Listed { Read, Missing, Failed };
-    Listed StageListed(TStagedSection& target, std::u16string_view key)
+    // Finds a section every country file holds; a missing one is damage,
+    // after which the reading goes on with the next section.
+    bool FindRequired(std::u16string_view key)
     {
-        switch (target.Read(file_, key)) {
-        case TStagedSection::ReadResult::Read: return Listed::Read;
-        case TStagedSection::ReadResult::Missing: ReportMissing(key); return Listed::Missing;
-        case TStagedSection::ReadResult::Unterminated: break;
+        if (file_.FindSection(key)) return true;
+        damage_.ReportMissingSection(file_, key);
+        return false;
+    }
+
+    // Reads the entries key(0), key(1), ... of a list section: as many as
+    // counted, and any further ones the count left out (damage), so that
+    // nothing present is lost. readEntry(n, key) gives a TSectionRead. False
+    // when an entry cannot be followed to its end.
+    template <typename KeyOf, typename ReadEntry>
+    bool ReadEntries(std::u16string_view section, std::int32_t count, KeyOf keyOf, ReadEntry readEntry)
+    {
+        for (std::int32_t n = 0;; ++n) {
+            const std::u16string key = keyOf(n);
+            switch (readEntry(n, key)) {
+            case TSectionRead::Read:
+                if (n >= count) damage_.ReportUncounted(file_, section, count);
+                break;
+            case TSectionRead::Missing:
+                if (n < count) damage_.ReportMissingSection(file_, key);
+                return true;
+            case TSectionRead::Unterminated:
+                damage_.ReportNotClosed(file_, key);
+                return false;
+            }
         }
-        Fail(u"Database.Error.SectionNotClosed"_tk, key);
-        return Listed::Failed;
+    }
+
+    // ReadEntries for entries kept as their raw lines; take(n, section)
+    // receives each one read whole.
+    template <typename KeyOf, typename Take>
+    bool ReadStagedEntries(std::u16string_view section, std::int32_t count, KeyOf keyOf, Take take)
+    {
+        return ReadEntries(section, count, keyOf, [&](std::int32_t n, const std::u16string& key) {
+            TStagedSection entry;
+            switch (entry.Read(file_, key)) {
+            case TStagedSection::ReadResult::Read: take(n, std::move(entry)); return TSectionRead::Read;
+            case TStagedSection::ReadResult::Missing: return TSectionRead::Missing;
+            case TStagedSection::ReadResult::Unterminated: break;
+            }
+            return TSectionRead::Unterminated;
+        });
+    }
+
+    std::int32_t ReadCount(std::u16string_view section, std::int32_t most)
+    {
+        return damage_.ReadCount(file_, section, most).value_or(0);
     }
 
     std::int32_t ReadInt()
@@ -168,48 +215,28 @@ private:
 
     bool ReadCompetitions()
     {
-        if (!file_.FindSection(CompetitionSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0) return BadCount(CompetitionSection, count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            TStagedSection competition;
-            const Listed result = StageListed(competition, Format(u"COMP%d", n));
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            c_.staged_.competitions.push_back(std::move(competition));
-        }
-        const std::int32_t levels = ReadInt();
-        if (levels < 0 || levels > TCountry::LevelCount) return BadCount(CompetitionSection, levels);
+        if (!FindRequired(CompetitionSection)) return true;
+        const std::int32_t count = ReadCount(CompetitionSection, MaxListEntries);
+        const bool followed = ReadStagedEntries(
+            CompetitionSection, count, [](std::int32_t n) { return Format(u"COMP%d", n); },
+            [this](std::int32_t, TStagedSection entry) { c_.staged_.competitions.push_back(std::move(entry)); });
+        if (!followed) return false;
+        const std::int32_t levels = ReadCount(CompetitionSection, TCountry::LevelCount);
         c_.staged_.levelCount = levels;
         for (std::int32_t level = 0; level < levels; ++level) {
             file_.ReadQuotedStrings(&c_.levelNames_[level][0][0], TCountry::LevelNameCapacity);
         }
-        file_.FindSectionEnd(CompetitionSection);
-        return true;
+        return CloseSection(CompetitionSection);
     }
 
     bool ReadClubs()
     {
-        if (!file_.FindSection(ClubsSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0 || count > TCountry::MaxClubs) return BadCount(ClubsSection, count);
-        for (std::int32_t n = 1; n <= count; ++n) {
-            const auto index = static_cast<std::uint32_t>(n);
-            TClub* club = c_.GetClubByUniqueId(c_.AddClubWithIndex(std::make_unique<TClub>(0), index));
-            // A club of that index already there keeps its place; the
-            // section is read past all the same.
-            if (club == nullptr) {
-                if (ReadIntoScratch(index)) continue;
-            } else if (club->ReadClubSection(file_, index)) {
-                continue;
-            } else {
-                c_.RemoveClub(club, false, true);
-            }
-            if (file_.GetError() != nullptr) return false;
-            ReportMissing(Format(u"CLUB%d", n));
-            break;
-        }
-        if (!ReadNationalTeam()) return false;
+        if (!FindRequired(ClubsSection)) return true;
+        const std::int32_t count = ReadCount(ClubsSection, TCountry::MaxClubs);
+        const bool followed =
+            ReadEntries(ClubsSection, count, [](std::int32_t n) { return Format(u"CLUB%d", n + 1); },
+                        [this](std::int32_t n, const std::u16string&) { return ReadClub(static_cast<std::uint32_t>(n + 1)); });
+        const bool teamFollowed = followed && ReadNationalTeam();
         // Each club section carries its own version; the sections after the
         // clubs are gated by the country's.
         TDatabaseVersion::SetFileVersion(version_);
@@ -217,8 +244,28 @@ private:
         if (!AtLeast(0x2007, 26)) {
             for (TClub* club : c_.clubOrder_) club->CopyNamesOfLanguage(1, 5);
         }
-        file_.FindSectionEnd(ClubsSection);
-        return true;
+        return teamFollowed && CloseSection(ClubsSection);
+    }
+
+    // A club of an index already taken keeps its place; its section is read
+    // past into a scratch record all the same.
+    TSectionRead ReadClub(std::uint32_t index)
+    {
+        TClub* club = c_.GetClubByUniqueId(c_.AddClubWithIndex(std::make_unique<TClub>(0), index));
+        const bool read = club != nullptr ? club->ReadClubSection(file_, index) : ReadIntoScratch(index);
+        if (read) return TSectionRead::Read;
+        if (club != nullptr) c_.RemoveClub(club, false, true);
+        return ClubReadFailure();
+    }
+
+    // A club section the club reader gave up on: missing when it left no
+    // error; a club version newer than the program's refuses the whole file;
+    // anything else cannot be followed further.
+    TSectionRead ClubReadFailure()
+    {
+        if (file_.GetError() == nullptr) return TSectionRead::Missing;
+        if (TDatabaseVersion::GetFileVersion() > TDatabaseVersion::ProgramVersion + 1) refused_ = true;
+        return TSectionRead::Unterminated;
     }
 
     bool ReadIntoScratch(std::uint32_t index)
@@ -228,13 +275,22 @@ private:
         return scratch.ReadClubSection(file_, index);
     }
 
+    // Every country file holds its national team: without it a save would
+    // write an empty one.
     bool ReadNationalTeam()
     {
         TClub* team = c_.GetNationalTeam();
-        if (team == nullptr) return ReadIntoScratch(NationalTeamSectionNumber) || file_.GetError() == nullptr;
-        const bool read = team->ReadClubSection(file_, NationalTeamSectionNumber);
-        if (!read && file_.GetError() != nullptr) return false;
-        for (int language = 0; language < TClub::LanguageCount - 1; ++language) {
+        const std::u16string key = Format(u"CLUB%d", NationalTeamSectionNumber);
+        const bool read = team != nullptr ? team->ReadClubSection(file_, NationalTeamSectionNumber)
+                                          : ReadIntoScratch(NationalTeamSectionNumber);
+        if (!read) {
+            if (ClubReadFailure() != TSectionRead::Missing) {
+                damage_.ReportNotClosed(file_, key);
+                return false;
+            }
+            damage_.ReportMissingSection(file_, key);
+        }
+        for (int language = 0; team != nullptr && language < TClub::LanguageCount - 1; ++language) {
             team->SetNameForLanguage(language, c_.names_[language]);
             team->SetAbbreviationForLanguage(language, c_.abbreviations_[language]);
         }
@@ -245,21 +301,17 @@ private:
     template <typename Map, typename ReadRecord>
     bool ReadRecordList(std::u16string_view section, std::u16string_view key, Map& records, ReadRecord readRecord)
     {
-        if (!file_.FindSection(section)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0) return BadCount(section, count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            typename Map::Record record;
-            const TSectionRead result = readRecord(record, file_);
-            if (result == TSectionRead::Unterminated) return NotClosed(key);
-            if (result == TSectionRead::Missing) {
-                ReportMissing(key);
-                break;
-            }
-            records.Add(std::move(record));
-        }
-        file_.FindSectionEnd(section);
-        return true;
+        if (!FindRequired(section)) return true;
+        const std::int32_t count = ReadCount(section, MaxListEntries);
+        const bool followed = ReadEntries(
+            section, count, [key](std::int32_t) { return std::u16string(key); },
+            [&](std::int32_t, const std::u16string&) {
+                typename Map::Record record;
+                const TSectionRead result = readRecord(record, file_);
+                if (result == TSectionRead::Read) records.Add(std::move(record));
+                return result;
+            });
+        return followed && CloseSection(section);
     }
 
     bool ReadCountryRecords()
@@ -267,7 +319,7 @@ private:
         const std::uint32_t version = writtenVersion_;
         return ReadRecordList(RefereesSection, u"REFEREE", c_.referees_,
                               [](TReferee& referee, CIndexTextFile& file) { return referee.ReadReferee(file); }) &&
-               SkipStaffs() &&
+               Stage(ignoredStaffs_, StaffsSection) &&
                ReadRecordList(SponsorsSection, u"SPONSOR", c_.sponsors_,
                               [](TSponsor& sponsor, CIndexTextFile& file) { return sponsor.ReadSponsor(file); }) &&
                ReadRecordList(StadiumsSection, u"STADIUM", c_.stadiums_,
@@ -276,47 +328,39 @@ private:
                               });
     }
 
-    bool SkipStaffs()
-    {
-        TStagedSection ignored;
-        return Stage(ignored, StaffsSection);
-    }
-
     bool ReadAdditionalManagers()
     {
-        if (!file_.FindSection(AddManagerSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0) return BadCount(AddManagerSection, count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            auto person = std::make_unique<TPerson>(c_.world_, 0);
-            const Listed result = StageListed(person->GetStagedSection(), u"PLAYER");
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-            c_.pendingManagers_.push_back(std::move(person));
-        }
-        file_.FindSectionEnd(AddManagerSection);
-        return true;
+        if (!FindRequired(AddManagerSection)) return true;
+        const std::int32_t count = ReadCount(AddManagerSection, MaxListEntries);
+        const bool followed = ReadStagedEntries(
+            AddManagerSection, count, [](std::int32_t) { return std::u16string(u"PLAYER"); },
+            [this](std::int32_t, TStagedSection entry) {
+                auto person = std::make_unique<TPerson>(c_.world_, 0);
+                person->GetStagedSection() = std::move(entry);
+                c_.pendingManagers_.push_back(std::move(person));
+            });
+        return followed && CloseSection(AddManagerSection);
     }
 
     bool ReadPool()
     {
         c_.ResizePoolToDefault();
-        if (!file_.FindSection(PlayerPoolSection)) return true;
-        const std::int32_t count = ReadInt();
-        if (count < 0 || count > TCountry::MaxPoolEntries) return BadCount(PlayerPoolSection, count);
+        if (!FindRequired(PlayerPoolSection)) return true;
+        const std::int32_t count = ReadCount(PlayerPoolSection, TCountry::MaxPoolEntries);
         c_.ResizePool(count);
-        for (std::int32_t n = 0; n < count; ++n) {
-            const Listed result = StageListed(c_.pool_[static_cast<std::size_t>(n)].GetStagedSection(), u"PL_POOL");
-            if (result == Listed::Failed) return false;
-            if (result == Listed::Missing) break;
-        }
-        file_.FindSectionEnd(PlayerPoolSection);
-        return true;
+        const bool followed = ReadStagedEntries(
+            PlayerPoolSection, count, [](std::int32_t) { return std::u16string(u"PL_POOL"); },
+            [this](std::int32_t n, TStagedSection entry) {
+                if (n >= TCountry::MaxPoolEntries) return;
+                c_.ResizePool(n + 1);
+                c_.pool_[static_cast<std::size_t>(n)].GetStagedSection() = std::move(entry);
+            });
+        return followed && CloseSection(PlayerPoolSection);
     }
 
     bool ReadSettings()
     {
-        if (!file_.FindSection(SettingsSection)) return true;
+        if (!FindRequired(SettingsSection)) return true;
         Ignore(2);
         ReadU8();
         if (Major() < 0x2006) {
@@ -357,7 +401,10 @@ private:
         file_.ReadInt16Array(c_.yearCoefficients_, TCountry::YearCount);
         file_.ReadInt8(c_.foreignTransferProbability_);
         file_.ReadInt32Array(c_.countryValues_, 2);
-        if (c_.manager_.ReadManager(file_) == TSectionRead::Unterminated) return NotClosed(ManagerSection);
+        if (c_.manager_.ReadManager(file_) == TSectionRead::Unterminated) {
+            damage_.ReportNotClosed(file_, ManagerSection);
+            return false;
+        }
         ReadAverageRating();
         ReadMasks();
         file_.ReadInt8(c_.averageHeight_);
@@ -374,8 +421,7 @@ private:
         std::u16string notes;
         file_.ReadCString(notes);
         c_.notes_ = LineToNotes(notes);
-        file_.FindSectionEnd(SettingsSection);
-        return true;
+        return CloseSection(SettingsSection);
     }
 
     void ReadLevelRows()
@@ -419,8 +465,11 @@ private:
 
     TCountry& c_;
     CIndexTextFile& file_;
+    TFileDamage& damage_;
+    TStagedSection ignoredStaffs_;
     std::uint32_t version_ = 1;
     std::uint32_t writtenVersion_ = 1;
+    bool refused_ = false;
 };
 
 class CCountryFile::Writer {

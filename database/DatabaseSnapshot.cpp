@@ -170,8 +170,11 @@ bool CDatabaseSnapshot::StoreFiles(CMireloBig& archive)
     return true;
 }
 
-// Every listed entry is read and unpacked before the first file is
-// written, so a damaged snapshot changes nothing.
+// All files change or none: every entry is unpacked, one at a time so that
+// memory never holds more than the largest, into a temporary file beside
+// its target, and only when all of them were written are they renamed over
+// the old files. Missing entries leave their files as they are; a damaged
+// entry changes nothing at all.
 void CDatabaseSnapshot::RunRestore()
 {
     succeeded_ = false;
@@ -180,42 +183,66 @@ void CDatabaseSnapshot::RunRestore()
         ShowFileNotFound(archivePath_.c_str());
         return;
     }
+    // One message for every unusable entry instead of one each.
+    archive.silent = true;
     ShowStart(u"Assistant.DatabaseSnapshot.RestoreTitle"_tk);
-    Contents contents(GetFileList().size());
-    std::vector<bool> present(GetFileList().size(), false);
-    if (!ReadEntries(archive, contents, present)) return;
+    platform::AtomicFileSet files;
+    Unusable unusable;
+    const bool written = WriteTemporaries(archive, files, unusable);
     archive.Close();
-    succeeded_ = WriteFiles(contents, present);
+    if (!written) return;
+    if (!unusable.damaged.empty()) {
+        files.Discard();
+        ReportUnusable(unusable);
+        return;
+    }
+    if (!files.Commit()) {
+        ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringReplace"_tk),
+                          AppMessage::IconError);
+        return;
+    }
+    ReportUnusable(unusable);
+    succeeded_ = true;
 }
 
-bool CDatabaseSnapshot::ReadEntries(CMireloBig& archive, Contents& contents, std::vector<bool>& present)
+bool CDatabaseSnapshot::WriteTemporaries(CMireloBig& archive, platform::AtomicFileSet& files, Unusable& unusable)
 {
-    const auto& list = GetFileList();
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        const int index = archive.FindEntry(list[k]);
-        if (index < 0) continue;
-        present[k] = true;
-        if (!archive.ReadEntry(index, contents[k], true)) return false;
+    for (const std::u16string& entry : GetFileList()) {
+        SetLine2(entry);
+        Progress().SetPos(Progress().GetPos() + 1);
+        const int index = archive.FindIndex(entry);
+        if (index < 0) {
+            unusable.missing.push_back(entry);
+            continue;
+        }
+        std::vector<std::uint8_t> data;
+        if (!archive.ReadEntry(index, data, true)) {
+            unusable.damaged.push_back(entry);
+            continue;
+        }
+        const std::u16string path = FullPath(entry);
+        platform::CreateFolders(platform::FolderOf(platform::MakeAbsolute(path)));
+        if (!files.AddFile(path, data)) {
+            const std::u16string text = ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Big.ErrorWrite"_tk),
+                                                      {{u"_FILE_NAME", path}});
+            ShowAppMessageBox(text.c_str(), AppMessage::IconError);
+            return false;
+        }
     }
     return true;
 }
 
-bool CDatabaseSnapshot::WriteFiles(const Contents& contents, const std::vector<bool>& present)
+void CDatabaseSnapshot::ReportUnusable(const Unusable& unusable) const
 {
-    const auto& list = GetFileList();
-    bool ok = true;
-    for (std::size_t k = 0; k < list.size(); ++k) {
-        SetLine2(list[k]);
-        Progress().SetPos(Progress().GetPos() + 1);
-        if (!present[k]) continue;
-        const std::u16string path = FullPath(list[k]);
-        platform::CreateFolders(platform::FolderOf(platform::MakeAbsolute(path)));
-        if (!platform::WriteFileAtomic(path, contents[k])) {
-            const std::u16string text = ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Big.ErrorWrite"_tk),
-                                                      {{u"_FILE_NAME", path}});
-            ShowAppMessageBox(text.c_str(), AppMessage::Ok);
-            ok = false;
-        }
+    const bool damaged = !unusable.damaged.empty();
+    if (!damaged && unusable.missing.empty()) return;
+    std::u16string names;
+    for (const auto* list : {&unusable.damaged, &unusable.missing}) {
+        for (const std::u16string& name : *list) names += u"\n" + name;
     }
-    return ok;
+    const TextKey key = damaged ? u"Assistant.DatabaseSnapshot.EntriesDamaged"_tk
+                                : u"Assistant.DatabaseSnapshot.EntriesMissing"_tk;
+    const std::u16string text =
+        ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_FILE_NAME", archivePath_}, {u"_NAMES", names}});
+    ShowAppMessageBox(text.c_str(), damaged ? AppMessage::IconError : AppMessage::IconWarning);
 }

@@ -13,6 +13,7 @@
 
 #include "core/LongtimeOperation.h"
 #include "core/TextKey.h"
+#include "platform/Platform.h"
 
 class CMireloBig;
 
@@ -45,9 +46,15 @@ private:
 
     bool Start(Mode mode, std::u16string_view archivePath);
     bool StoreFiles(CMireloBig& archive);
-    using Contents = std::vector<std::vector<std::uint8_t>>;
-    bool ReadEntries(CMireloBig& archive, Contents& contents, std::vector<bool>& present);
-    bool WriteFiles(const Contents& contents, const std::vector<bool>& present);
+    // Entries that are missing or cannot be unpacked.
+    struct Unusable {
+        std::vector<std::u16string> missing;
+        std::vector<std::u16string> damaged;
+    };
+    // Unpacks one entry at a time into its temporary file; false, with the
+    // message shown, when a file cannot be written.
+    bool WriteTemporaries(CMireloBig& archive, platform::AtomicFileSet& files, Unusable& unusable);
+    void ReportUnusable(const Unusable& unusable) const;
     void ShowStart(TextKey title);
 
     Mode mode_ = Mode::None;

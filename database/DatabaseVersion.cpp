@@ -4,6 +4,7 @@
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
+#include "database/FileDamage.h"
 
 namespace {
 
@@ -50,14 +51,17 @@ bool WriteVersion(CIndexTextFile& file)
            file.WriteSectionEnd(VersionSection);
 }
 
-bool ReadVersion(CIndexTextFile& file)
+bool ReadVersion(CIndexTextFile& file, TFileDamage* damage)
 {
     if (!file.FindSection(VersionSection)) {
         TDatabaseVersion::SetFileVersion(1);
         return true;
     }
-    std::uint32_t version = 0;
-    file.ReadInt32(version);
+    std::u16string line;
+    file.ReadCString(line);
+    const std::optional<std::uint32_t> number = ParseStrictDecimal(line, 0xFFFFFFFFu);
+    if (!number && damage) damage->Report(file, u"Database.Error.BadVersion"_tk, VersionSection, line);
+    std::uint32_t version = number.value_or(TDatabaseVersion::ProgramVersion);
     const std::uint32_t written = version;
     // An older major passes every gate of its own major and fails every
     // gate of a later one.

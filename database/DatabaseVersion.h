@@ -7,6 +7,7 @@
 #include <string>
 
 class CIndexTextFile;
+class TFileDamage;
 
 constexpr std::uint32_t MakeDatabaseVersion(std::uint32_t major, std::uint32_t minor)
 {
@@ -38,5 +39,7 @@ public:
 bool WriteVersion(CIndexTextFile& file);
 // Reads the "VERSION" section into the file version; a file without one
 // reads as version 1. A file newer than the program fails, with the text of
-// "Database.Error.InvalidVersion" stored as the stream's error.
-bool ReadVersion(CIndexTextFile& file);
+// "Database.Error.InvalidVersion" stored as the stream's error. A line that
+// is not a version number is reported to damage (when given) and read as
+// the program's own version, the layout this program writes.
+bool ReadVersion(CIndexTextFile& file, TFileDamage* damage = nullptr);

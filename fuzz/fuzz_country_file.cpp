@@ -1,6 +1,6 @@
 // Reads arbitrary bytes as a country file (its VERSION and DATE sections
-// included). A file that reads must write, and what it writes must read
-// again; nothing may crash or overrun.
+// included). A file that reads, damaged or not, must write, and what it
+// writes must read again without damage; nothing may crash or overrun.
 
 #include <cstddef>
 #include <cstdint>
@@ -54,6 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CIndexTextFile again;
     TCountry reread;
     PrepareCountry(reread);
-    if (!again.OpenRead(path) || !ReadCountrySections(reread, again)) __builtin_trap();
+    if (!again.OpenRead(path) || !ReadCountrySections(reread, again) || reread.IsDamaged()) __builtin_trap();
     return 0;
 }

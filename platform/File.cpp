@@ -1,6 +1,8 @@
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 #include "platform/NativeFile.h"
 #include "platform/Platform.h"
@@ -9,6 +11,7 @@ namespace platform {
 namespace {
 
 std::atomic<int> gWriteFailureCountdown{0};
+std::atomic<bool> gSkipDiskWaits{false};
 
 // True when the test hook says this write must fail.
 bool InjectedWriteFailure()
@@ -35,6 +38,8 @@ const char* ModeText(File::Mode mode)
 }  // namespace
 
 void FailWritesAfter(int countdown) { gWriteFailureCountdown.store(countdown < 0 ? 0 : countdown); }
+
+void SkipDiskWaits(bool skip) { gSkipDiskWaits.store(skip); }
 
 File::~File() { Close(); }
 
@@ -104,6 +109,8 @@ bool File::Resize(std::int64_t size)
 
 bool File::Flush() { return handle_ && std::fflush(AsFile(handle_)) == 0; }
 
+bool File::SyncToDisk() { return Flush() && (gSkipDiskWaits.load() || native::SyncFile(AsFile(handle_))); }
+
 bool ReadWholeFile(std::u16string_view path, std::vector<std::uint8_t>& bytes)
 {
     File file;
@@ -116,11 +123,31 @@ bool ReadWholeFile(std::u16string_view path, std::vector<std::uint8_t>& bytes)
 
 AtomicFileWriter::~AtomicFileWriter() { Discard(); }
 
+AtomicFileWriter::AtomicFileWriter(AtomicFileWriter&& other) noexcept
+    : file_(std::move(other.file_)),
+      target_(std::move(other.target_)),
+      temporary_(std::exchange(other.temporary_, {})),
+      failed_(other.failed_)
+{
+}
+
+AtomicFileWriter& AtomicFileWriter::operator=(AtomicFileWriter&& other) noexcept
+{
+    if (this != &other) {
+        Discard();
+        file_ = std::move(other.file_);
+        target_ = std::move(other.target_);
+        temporary_ = std::exchange(other.temporary_, {});
+        failed_ = other.failed_;
+    }
+    return *this;
+}
+
 bool AtomicFileWriter::Open(std::u16string_view path)
 {
     Discard();
     target_ = MakeAbsolute(path);
-    temporary_ = CreateUniqueFile(FolderOf(target_), u"~tr");
+    temporary_ = CreateUniqueFile(FolderOf(target_), TemporaryFilePrefix);
     if (temporary_.empty()) return false;
     failed_ = false;
     if (!file_.Open(temporary_, File::Mode::Create)) {
@@ -138,12 +165,24 @@ bool AtomicFileWriter::Write(const void* data, std::size_t size)
     return !failed_;
 }
 
-bool AtomicFileWriter::Commit()
+bool AtomicFileWriter::Commit() { return Finish() && Replace(); }
+
+// A rename makes the new name visible at once, while the data may still sit
+// in the system's cache: without the sync a crash could leave an empty file
+// where the old one was.
+bool AtomicFileWriter::Finish()
 {
     if (!file_.IsOpen()) return false;
-    bool ok = !failed_ && file_.Flush();
+    bool ok = !failed_ && file_.SyncToDisk();
     ok = file_.Close() && ok;
-    ok = ok && RenameOver(temporary_, target_);
+    if (!ok) Discard();
+    return ok;
+}
+
+bool AtomicFileWriter::Replace()
+{
+    if (file_.IsOpen() || temporary_.empty()) return false;
+    const bool ok = RenameOver(temporary_, target_);
     if (!ok) RemoveFile(temporary_);
     temporary_.clear();
     return ok;
@@ -160,6 +199,78 @@ bool WriteFileAtomic(std::u16string_view path, std::span<const std::uint8_t> byt
 {
     AtomicFileWriter writer;
     return writer.Open(path) && writer.Write(bytes.data(), bytes.size()) && writer.Commit();
+}
+
+bool AtomicFileSet::Add(AtomicFileWriter&& writer)
+{
+    if (!writer.Finish()) return false;
+    files_.push_back(std::move(writer));
+    return true;
+}
+
+bool AtomicFileSet::AddFile(std::u16string_view path, std::span<const std::uint8_t> bytes)
+{
+    AtomicFileWriter writer;
+    return writer.Open(path) && writer.Write(bytes.data(), bytes.size()) && Add(std::move(writer));
+}
+
+bool AtomicFileSet::Commit()
+{
+    bool ok = true;
+    for (AtomicFileWriter& file : files_) ok = ok && file.Replace();
+    std::vector<std::u16string> folders;
+    for (const AtomicFileWriter& file : files_) {
+        const std::u16string folder(FolderOf(file.GetTarget()));
+        if (std::find(folders.begin(), folders.end(), folder) == folders.end()) folders.push_back(folder);
+    }
+    for (const std::u16string& folder : folders) {
+        if (!gSkipDiskWaits.load()) native::SyncFolder(folder);
+    }
+    files_.clear();
+    return ok;
+}
+
+void AtomicFileSet::Discard() { files_.clear(); }
+
+namespace {
+
+const std::int64_t gProcessStart =
+    std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+
+bool AllDigits(std::u16string_view text)
+{
+    return !text.empty() && std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; });
+}
+
+bool HasScratchForm(std::u16string_view name, std::u16string_view prefix)
+{
+    constexpr std::u16string_view Extension = u".tmp";
+    if (!name.starts_with(prefix) || !name.ends_with(Extension)) return false;
+    name = name.substr(prefix.size(), name.size() - prefix.size() - Extension.size());
+    const std::size_t separator = name.find(u'_');
+    return separator != std::u16string_view::npos && AllDigits(name.substr(0, separator)) &&
+           AllDigits(name.substr(separator + 1));
+}
+
+}  // namespace
+
+std::int64_t ProcessStartTime() { return gProcessStart; }
+
+bool IsOwnScratchFileName(std::u16string_view name)
+{
+    return HasScratchForm(name, TemporaryFilePrefix) || HasScratchForm(name, WorkingCopyPrefix);
+}
+
+int RemoveStaleScratchFiles(std::u16string_view folder)
+{
+    int removed = 0;
+    for (const std::u16string& name : ListFolder(folder)) {
+        if (!IsOwnScratchFileName(name)) continue;
+        const std::u16string path = JoinPath(MakeAbsolute(folder), name);
+        const std::int64_t modified = FileModifiedTime(path);
+        if (modified >= 0 && modified < gProcessStart && FileExists(path) && RemoveFile(path)) ++removed;
+    }
+    return removed;
 }
 
 bool RemoveTree(std::u16string_view path)

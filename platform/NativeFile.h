@@ -13,6 +13,11 @@ std::FILE* OpenFile(std::u16string_view absolutePath, const char* mode);
 bool Seek(std::FILE* file, std::int64_t offset);
 std::int64_t Tell(std::FILE* file);
 bool Resize(std::FILE* file, std::int64_t size);
+// Waits until the data written so far (already flushed from the runtime's
+// buffer) is on the disk.
+bool SyncFile(std::FILE* file);
+// Makes the renames inside a folder durable, where the system needs that.
+void SyncFolder(std::u16string_view absolutePath);
 std::u16string CurrentFolder();
 
 }  // namespace platform::native

@@ -47,6 +47,21 @@ std::vector<std::u16string> ListFolder(std::u16string_view folder);
 std::u16string CreateUniqueFile(std::u16string_view folder, std::u16string_view prefix);
 std::u16string TemporaryFolder();
 
+// The prefixes of the program's own scratch files, which CreateUniqueFile
+// completes to prefix + process id + '_' + counter + ".tmp".
+inline constexpr std::u16string_view TemporaryFilePrefix = u"~tr";
+inline constexpr std::u16string_view WorkingCopyPrefix = u"~trbig";
+// True for a name of that form with one of the two prefixes.
+bool IsOwnScratchFileName(std::u16string_view name);
+// Removes the program's own scratch files in folder that were last changed
+// before this process started: what a killed save or archive edit left.
+// Nothing else is touched. Returns how many were removed.
+int RemoveStaleScratchFiles(std::u16string_view folder);
+// Seconds since 1970 of a file's last change; -1 when it cannot be queried.
+std::int64_t FileModifiedTime(std::u16string_view path);
+// Seconds since 1970 when this process started.
+std::int64_t ProcessStartTime();
+
 // A file opened for random access.
 class File {
 public:
@@ -69,6 +84,8 @@ public:
     bool Write(const void* data, std::size_t size);
     bool Resize(std::int64_t size);
     bool Flush();
+    // Flushes and waits until the operating system has the data on the disk.
+    bool SyncToDisk();
 
 private:
     void* handle_ = nullptr;
@@ -83,12 +100,22 @@ public:
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+    AtomicFileWriter(AtomicFileWriter&& other) noexcept;
+    AtomicFileWriter& operator=(AtomicFileWriter&& other) noexcept;
 
     bool Open(std::u16string_view path);
     bool Write(const void* data, std::size_t size);
+    // Finish, then Replace.
     bool Commit();
+    // Ends the writing: the temporary file is flushed to the disk and
+    // closed, and stays until Replace or Discard. False, with the temporary
+    // removed, when any write failed.
+    bool Finish();
+    // Renames the finished temporary file over the target.
+    bool Replace();
     void Discard();
     bool IsOpen() const { return file_.IsOpen(); }
+    const std::u16string& GetTarget() const { return target_; }
 
 private:
     File file_;
@@ -97,11 +124,41 @@ private:
     bool failed_ = false;
 };
 
+// Files that change together or not at all: each is written completely to
+// its temporary file and flushed to the disk first; Commit then renames
+// every temporary over its target in one quick pass. Destroyed or
+// discarded before that, it removes the temporaries and every original
+// stays as it was.
+class AtomicFileSet {
+public:
+    AtomicFileSet() = default;
+    ~AtomicFileSet() { Discard(); }
+    AtomicFileSet(const AtomicFileSet&) = delete;
+    AtomicFileSet& operator=(const AtomicFileSet&) = delete;
+
+    // Finishes the writer and keeps its temporary for Commit; false (the
+    // temporary removed) when the file could not be completed.
+    bool Add(AtomicFileWriter&& writer);
+    // Writes bytes as the next file of the set.
+    bool AddFile(std::u16string_view path, std::span<const std::uint8_t> bytes);
+    // False when a rename failed; the temporaries not yet renamed are then
+    // removed.
+    bool Commit();
+    void Discard();
+    std::size_t GetCount() const { return files_.size(); }
+
+private:
+    std::vector<AtomicFileWriter> files_;
+};
+
 bool WriteFileAtomic(std::u16string_view path, std::span<const std::uint8_t> bytes);
 
 // Test hook: the countdown-th write from now on (1 = the next one) fails,
 // and every write after it too until the hook is reset with 0.
 void FailWritesAfter(int countdown);
+// Test hook: SyncToDisk hands the data to the system without waiting for
+// the disk, for tests that save thousands of files.
+void SkipDiskWaits(bool skip);
 
 // The system's ANSI code page: the real one on Windows (UTF-8 included),
 // 1252 elsewhere.

@@ -115,6 +115,17 @@ std::int64_t Tell(std::FILE* file) { return static_cast<std::int64_t>(ftello(fil
 
 bool Resize(std::FILE* file, std::int64_t size) { return ftruncate(fileno(file), static_cast<off_t>(size)) == 0; }
 
+bool SyncFile(std::FILE* file) { return fsync(fileno(file)) == 0; }
+
+// A rename is an entry of the folder: it reaches the disk with the folder.
+void SyncFolder(std::u16string_view absolutePath)
+{
+    const int fd = open(NativePath(absolutePath).c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
 std::u16string CurrentFolder()
 {
     std::string buffer(4096, '\0');
@@ -142,6 +153,13 @@ std::int64_t FileSize(std::u16string_view path)
     struct stat info {};
     if (!StatNative(path, info) || !S_ISREG(info.st_mode)) return -1;
     return static_cast<std::int64_t>(info.st_size);
+}
+
+std::int64_t FileModifiedTime(std::u16string_view path)
+{
+    struct stat info {};
+    if (!StatNative(path, info)) return -1;
+    return static_cast<std::int64_t>(info.st_mtime);
 }
 
 bool CreateFolders(std::u16string_view path)

@@ -39,6 +39,15 @@ std::int64_t Tell(std::FILE* file) { return _ftelli64(file); }
 
 bool Resize(std::FILE* file, std::int64_t size) { return _chsize_s(_fileno(file), size) == 0; }
 
+bool SyncFile(std::FILE* file)
+{
+    const auto handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(file)));
+    return handle != INVALID_HANDLE_VALUE && FlushFileBuffers(handle) != 0;
+}
+
+// Renames are made durable by MOVEFILE_WRITE_THROUGH.
+void SyncFolder(std::u16string_view) {}
+
 std::u16string CurrentFolder()
 {
     std::wstring buffer(GetCurrentDirectoryW(0, nullptr), L'\0');
@@ -67,6 +76,18 @@ std::int64_t FileSize(std::u16string_view path)
     if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &data)) return -1;
     if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return -1;
     return (static_cast<std::int64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+std::int64_t FileModifiedTime(std::u16string_view path)
+{
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(NativePath(path).c_str(), GetFileExInfoStandard, &data)) return -1;
+    // 100-nanosecond steps since 1601.
+    const std::uint64_t ticks =
+        (static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime;
+    constexpr std::uint64_t TicksPerSecond = 10000000;
+    constexpr std::uint64_t SecondsFrom1601To1970 = 11644473600;
+    return static_cast<std::int64_t>(ticks / TicksPerSecond) - static_cast<std::int64_t>(SecondsFrom1601To1970);
 }
 
 bool CreateFolders(std::u16string_view path)

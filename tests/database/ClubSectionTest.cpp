@@ -399,7 +399,7 @@ TEST(ClubSectionWorld, AResetWorldSavesNationalTeamsThatReadBack)
     TWorldList& list = GetWorldList();
     list.Clear();
     TCompleteWorld* world = list.CreateCompleteWorld();
-    EXPECT_EQ(world->SaveWorld(), 0);
+    EXPECT_TRUE(world->SaveWorld().saved);
     const auto bytes = testing_support::ReadBytes(base.DatabasePath(u"Country9.sav"));
     const std::string text(bytes.begin(), bytes.end());
     EXPECT_NE(text.find("%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n655359\r\n"),

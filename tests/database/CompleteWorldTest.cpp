@@ -27,7 +27,7 @@ std::vector<std::vector<std::uint8_t>> ReadDatabase(const TCompleteWorld& world)
 // Saves the world into its folder and returns the bytes of its files.
 std::vector<std::vector<std::uint8_t>> SaveAndRead(TCompleteWorld& world)
 {
-    EXPECT_EQ(world.SaveWorld(), 0);
+    EXPECT_TRUE(world.SaveWorld().saved);
     return ReadDatabase(world);
 }
 
@@ -211,9 +211,9 @@ TEST_F(SampleWorldTest, AFailedSaveKeepsTheOldFilesAndSaysSoOnce)
     world_->GetCountry(2)->SetLongText(u"changed");
     MessageCapture messages;
     platform::FailWritesAfter(1);
-    const int failures = world_->SaveWorld();
+    const bool saved = world_->SaveWorld().saved;
     platform::FailWritesAfter(0);
-    EXPECT_EQ(failures, TCompleteWorld::LastCountryId + 1);
+    EXPECT_FALSE(saved);
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0],
               CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk));
@@ -325,11 +325,10 @@ TEST_F(SampleWorldTest, SaveReportsEachCountryToItsProgress)
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
     std::vector<int> ids;
     std::u16string fourteenth;
-    EXPECT_EQ(world_->SaveWorld([&](int id, std::u16string_view line) {
-        ids.push_back(id);
-        if (id == 14) fourteenth = line;
-    }),
-              0);
+    EXPECT_TRUE(world_->SaveWorld([&](int id, std::u16string_view line) {
+                                 ids.push_back(id);
+                                 if (id == 14) fourteenth = line;
+                             }).saved);
     EXPECT_EQ(ids.size(), static_cast<std::size_t>(TCompleteWorld::LastCountryId));
     const std::u16string expected =
         ReplaceTokens(CTextManager::Instance()->GetText(u"Database.CompleteWorld.WriteDBAction"_tk),

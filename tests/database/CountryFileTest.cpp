@@ -1,10 +1,13 @@
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "DatabaseTestSupport.h"
 #include "core/IndexTextFile.h"
+#include "core/Format.h"
 #include "core/TextManager.h"
+#include "core/TextTools.h"
 #include "database/CountryFile.h"
 #include "database/DatabaseVersion.h"
 #include "database/GameIdMaps.h"
@@ -208,47 +211,63 @@ TEST_F(CountryFileTest, TextsThatWouldBreakTheFileAreMadeSafe)
     EXPECT_EQ(England().GetAverageRating(), 75);
 }
 
-TEST_F(CountryFileTest, BadCountsFailTheRead)
+// Each text is damaged; the read succeeds with the first damage marked at
+// its line, and what was present is kept.
+TEST_F(CountryFileTest, DamageIsMarkedAtItsLineAndKeepsWhatWasRead)
 {
-    const std::string clubs = "%INDEX%COUNTRY\r\n%INDEX%CLUBS\r\n";
-    for (const std::string& text :
-         {clubs + "512\r\n", clubs + "-1\r\n", std::string("%INDEX%COUNTRY\r\n%INDEX%COMPETITION\r\n0\r\n17\r\n"),
-          std::string("%INDEX%COUNTRY\r\n%INDEX%PLAYERPOOL\r\n11265\r\n"),
-          std::string("%INDEX%COUNTRY\r\n%INDEX%REFEREES\r\n-3\r\n")}) {
-        SCOPED_TRACE(text);
-        CIndexTextFile file;
-        MessageCapture messages;
-        EXPECT_FALSE(ReadText(text, file));
-        ASSERT_NE(file.GetError(), nullptr);
-        EXPECT_EQ(England().GetClubCount(), 1);
-    }
-}
-
-TEST_F(CountryFileTest, ACountBeyondTheSectionsStopsWithOneMessage)
-{
+    const std::string start = "%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n1\r\n0\r\n0\r\n";
+    const std::string competitions = start + "%INDEX%COMPETITION\r\n0\r\n0\r\n%INDEXEND%COMPETITION\r\n%INDEX%CLUBS\r\n";
+    // Two clubs and the national team as the writer writes them.
     England().CreateClub(u"First");
     England().CreateClub(u"Second");
-    std::string text = WriteEngland();
-    const std::string count = "%INDEX%CLUBS\r\n2\r\n";
-    text.replace(text.find(count), count.size(), "%INDEX%CLUBS\r\n3\r\n");
-    TearDown();
-    SetUp();
-    CIndexTextFile file;
-    MessageCapture messages;
-    ASSERT_TRUE(ReadText(text, file));
-    EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 2);
-    ASSERT_EQ(messages.Messages().size(), 1u);
-    EXPECT_NE(messages.Messages()[0].find(u"CLUB3"), std::u16string::npos);
-}
-
-TEST_F(CountryFileTest, ASectionWithoutItsEndFailsTheRead)
-{
-    CIndexTextFile file;
-    EXPECT_FALSE(ReadText("%INDEX%COUNTRY\r\n%INDEX%CLUBS\r\n1\r\n%INDEX%CLUB1\r\n5\r\n%INDEXEND%CLUBS\r\n"
-                          "%INDEXEND%COUNTRY\r\n",
-                          file));
-    ASSERT_NE(file.GetError(), nullptr);
-    EXPECT_NE(std::u16string(file.GetError()).find(u"CLUB1"), std::u16string::npos);
+    const std::string written = WriteEngland();
+    const std::size_t from = written.find("%INDEX%CLUB1\r\n");
+    const std::string endOfClubs = "%INDEXEND%CLUBS\r\n";
+    const std::string twoClubs = written.substr(from, written.find(endOfClubs) + endOfClubs.size() - from);
+    const std::string untilSecondEnd = twoClubs.substr(0, twoClubs.find("%INDEXEND%CLUB2\r\n"));
+    const int secondEndLine = 14 + static_cast<int>(std::count(untilSecondEnd.begin(), untilSecondEnd.end(), '\n'));
+    const struct {
+        std::string text;
+        const char16_t* found;
+        int line;
+        int clubs;
+        // The club reader asks once about a club name it cannot use.
+        std::size_t questions = 0;
+    } cases[] = {
+        {start + "%INDEX%COMPETITION\r\nabc\r\n", u"(abc)", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n\r\n", u"()", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n0x10\r\n", u"(0x10)", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n4294967296\r\n", u"(4294967296)", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n0\r\n17\r\n", u"(17)", 10, 0},
+        {start + "%INDEX%CLUBS\r\n", u"COMPETITION", 8, 0},
+        {competitions + "512\r\n", u"(512)", 13, 0},
+        {competitions + "-1\r\n", u"(-1)", 13, 0},
+        {competitions + "1\r\n" + twoClubs, u"(1)", secondEndLine, 2},
+        {competitions + "3\r\n" + twoClubs, u"CLUB3", secondEndLine + 1, 2},
+        {competitions + "1\r\n%INDEX%CLUB1\r\n5\r\n%INDEXEND%CLUBS\r\n", u"CLUB1", 16, 0, 1},
+        {competitions + "0\r\n%INDEXEND%CLUBS\r\n", u"CLUB65535", 14, 0},
+        {"%INDEX%VERSION\r\n1\r\n%INDEXEND%VERSION\r\n", u"COUNTRY", 1, 0},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + start, u"COUNTRY", 1, 0},
+        {std::string("\xEF\xBB\xBF\0", 4) + start, u"COUNTRY", 1, 0},
+        {"%INDEX%COUNTRY\r\n%INDEX%VERSION\r\nx\r\n%INDEXEND%VERSION\r\n", u"(x)", 3, 0},
+        {"%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n99999999999999\r\n%INDEXEND%VERSION\r\n", u"(99999999999999)", 3, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        England().Reset();
+        England().CreateNationalTeam();
+        CIndexTextFile file;
+        MessageCapture messages;
+        EXPECT_TRUE(ReadText(c.text, file));
+        EXPECT_EQ(messages.Messages().size(), c.questions);
+        ASSERT_TRUE(England().IsDamaged());
+        const std::u16string& description = England().GetFileDamage().GetDescription();
+        EXPECT_NE(description.find(c.found), std::u16string::npos) << testing_support::Narrow(description);
+        const std::u16string line = ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.AtLine"_tk),
+                                                  {{u"_LINE", Format(u"%d", c.line)}, {u"_MESSAGE", u""}});
+        EXPECT_TRUE(description.starts_with(line)) << testing_support::Narrow(description);
+        EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), c.clubs);
+    }
 }
 
 TEST_F(CountryFileTest, WithoutACountrySectionNothingIsConverted)
@@ -257,6 +276,7 @@ TEST_F(CountryFileTest, WithoutACountrySectionNothingIsConverted)
     England().SetLeagueRating(1, 33);
     ASSERT_TRUE(ReadText("%INDEX%VERSION\r\n1\r\n%INDEXEND%VERSION\r\n", file));
     EXPECT_EQ(England().GetLeagueRating(1), 33);
+    EXPECT_TRUE(England().IsDamaged());
 }
 
 namespace {

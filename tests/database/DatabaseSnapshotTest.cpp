@@ -4,6 +4,8 @@
 
 #include <thread>
 
+#include "AllocationCounter.h"
+#include "archive/BigDirectory.h"
 #include "archive/MireloBig.h"
 #include "archive/PackedData.h"
 #include "core/TextManager.h"
@@ -70,7 +72,7 @@ protected:
 
     // Every listed file below base, in folders named as the program names
     // them; one missing, one empty, one of one byte, one too large to pack.
-    static void FillBase(const std::u16string& base, unsigned salt)
+    static void FillBase(const std::u16string& base, unsigned salt, bool withLarge = true)
     {
         ASSERT_TRUE(platform::CreateFolders(platform::JoinPath(base, u"Database")));
         ASSERT_TRUE(platform::CreateFolders(platform::JoinPath(base, u"Script")));
@@ -81,7 +83,7 @@ protected:
                                   testing_support::Narrow(list[k]) + "\r\n%INDEXEND%FILE\r\n";
             if (k == EmptyIndex) content.clear();
             if (k == OneByteIndex) content = "1";
-            if (k == LargeIndex) content.assign(0xF00000 + 7, static_cast<char>('a' + salt % 20));
+            if (k == LargeIndex && withLarge) content.assign(0xF00000 + 7, static_cast<char>('a' + salt % 20));
             WriteBytes(platform::JoinPath(base, DiskName(list[k])), content);
         }
     }
@@ -91,6 +93,19 @@ protected:
         if (name.starts_with(u"database\\")) name.replace(0, 8, u"Database");
         if (name.starts_with(u"script\\")) name.replace(0, 6, u"Script");
         return name;
+    }
+
+    // Every listed file below base (empty for a missing one), and how many
+    // entries its two folders hold.
+    static std::pair<std::vector<Bytes>, std::size_t> ReadBase(const std::u16string& base)
+    {
+        std::vector<Bytes> files;
+        for (const std::u16string& entry : CDatabaseSnapshot::GetFileList()) {
+            const std::u16string path = platform::JoinPath(base, DiskName(entry));
+            files.push_back(platform::FileExists(path) ? ReadBytes(path) : Bytes());
+        }
+        return {files, platform::ListFolder(platform::JoinPath(base, u"Database")).size() +
+                           platform::ListFolder(platform::JoinPath(base, u"Script")).size()};
     }
 
     CDatabaseSnapshot MakeSnapshot() { return CDatabaseSnapshot(std::make_unique<RecordingProgress>(progress), Save()); }
@@ -155,8 +170,9 @@ TEST_F(DatabaseSnapshotTest, CreateThenRestoreGivesEveryListedFileBackByteIdenti
     CDatabaseSnapshot restore = MakeSnapshot();
     restore.Restore(archive);
     EXPECT_TRUE(restore.HasSucceeded());
-    EXPECT_EQ(messages.Messages(), std::vector<std::u16string>{Message(
-                                       u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", list[MissingIndex]}})});
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Message(u"Assistant.DatabaseSnapshot.EntriesMissing"_tk,
+                                                  {{u"_FILE_NAME", archive}, {u"_NAMES", u"\n" + list[MissingIndex]}})});
     for (std::size_t k = 0; k < list.size(); ++k) {
         if (k == MissingIndex) continue;
         ASSERT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[k]))) ==
@@ -187,12 +203,15 @@ TEST_F(DatabaseSnapshotTest, DamagedEntryMakesTheRestoreWriteNothing)
     FillBase(other.Path(), 3);
     platform::SetBaseFolder(other.Path());
     messages.Clear();
-    const Bytes before = ReadBytes(platform::JoinPath(other.Path(), DiskName(list[0])));
+    const auto before = ReadBase(other.Path());
     CDatabaseSnapshot restore = MakeSnapshot();
     restore.Restore(archive);
     EXPECT_FALSE(restore.HasSucceeded());
-    EXPECT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[0]))) == before);
-    EXPECT_EQ(messages.Messages().back(), Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", archive}}));
+    EXPECT_EQ(ReadBase(other.Path()), before);
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Message(
+                  u"Assistant.DatabaseSnapshot.EntriesDamaged"_tk,
+                  {{u"_FILE_NAME", archive}, {u"_NAMES", u"\n" + list.back() + u"\n" + list[MissingIndex]}})});
 }
 
 TEST_F(DatabaseSnapshotTest, NonArchiveIsReportedInvalidThenNotFound)
@@ -254,6 +273,98 @@ TEST_F(DatabaseSnapshotTest, ShippedWorkingFolderSnapshotsWithoutAMessage)
     CMireloBig big;
     ASSERT_TRUE(big.Open(archive, true));
     EXPECT_EQ(big.GetCount(), 252);
+}
+
+// A restore fails at each of its writes in turn: all files stay old, with
+// one message, until the first run without a failure makes all of them new.
+// Four shards take every fourth write each.
+class RestoreFaultTest : public DatabaseSnapshotTest, public testing::WithParamInterface<int> {};
+
+TEST_P(RestoreFaultTest, ARestoreFailingAtAnyWriteChangesNothing)
+{
+    constexpr int Shards = 4;
+    platform::SkipDiskWaits(true);
+    FillBase(source.Path(), 1, false);
+    const std::u16string archive = source.File(u"snap.dbs");
+    MakeSnapshot().Create(archive);
+    FillBase(other.Path(), 3, false);
+    platform::SetBaseFolder(other.Path());
+    const auto before = ReadBase(other.Path());
+    for (int n = 1 + GetParam();; n += Shards) {
+        messages.Clear();
+        platform::FailWritesAfter(n);
+        CDatabaseSnapshot restore = MakeSnapshot();
+        restore.Restore(archive);
+        platform::FailWritesAfter(0);
+        if (restore.HasSucceeded()) {
+            EXPECT_EQ(ReadBase(other.Path()), ReadBase(source.Path()));
+            EXPECT_GT(n, 240);
+            break;
+        }
+        ASSERT_EQ(ReadBase(other.Path()), before) << "failure at write " << n;
+        ASSERT_EQ(messages.Messages().size(), 1u) << n;
+    }
+    platform::SkipDiskWaits(false);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWrite, RestoreFaultTest, testing::Range(0, 4));
+
+// 209 entries share one packed block of 16 MiB: the archive is small, the
+// files it restores are not, and memory holds one of them at a time.
+TEST_F(DatabaseSnapshotTest, EntriesSharingOneLargeBlockRestoreOneAtATime)
+{
+    Bytes block(packed_data::MaxUnpackedSize, 'x');
+    ASSERT_TRUE(Pack(block));
+    const auto& list = CDatabaseSnapshot::GetFileList();
+    std::vector<BigEntry> entries(209);
+    for (std::size_t k = 0; k < entries.size(); ++k) entries[k].name = testing_support::Narrow(list[k]);
+    const std::uint32_t start = big_directory::PaddedEnd(entries);
+    for (BigEntry& entry : entries) {
+        entry.offset = start;
+        entry.size = static_cast<std::uint32_t>(block.size());
+    }
+    Bytes bytes = big_directory::Build(entries, start + static_cast<std::uint32_t>(block.size()));
+    bytes.insert(bytes.end(), block.begin(), block.end());
+    EXPECT_LT(bytes.size(), 80u * 1024);
+    const std::u16string archive = source.File(u"shared.dbs");
+    testing_support::WriteBytes(archive, bytes);
+    ASSERT_TRUE(platform::CreateFolders(other.File(u"Database")));
+    platform::SetBaseFolder(other.Path());
+    platform::SkipDiskWaits(true);
+    allocation_counter::ResetPeak();
+    const std::size_t held = allocation_counter::Peak();
+    CDatabaseSnapshot restore = MakeSnapshot();
+    restore.Restore(archive);
+    EXPECT_LT(allocation_counter::Peak() - held, 100u << 20);
+    platform::SkipDiskWaits(false);
+    EXPECT_TRUE(restore.HasSucceeded());
+    EXPECT_EQ(platform::FileSize(other.File(u"Database\\Country99.sav")), static_cast<std::int64_t>(packed_data::MaxUnpackedSize));
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    platform::RemoveTree(other.File(u"Database"));
+}
+
+TEST_F(DatabaseSnapshotTest, ARestoreWithMostEntriesMissingListsThemInOneMessage)
+{
+    const auto& list = CDatabaseSnapshot::GetFileList();
+    const std::u16string archive = source.File(u"few.dbs");
+    {
+        CMireloBig big;
+        ASSERT_TRUE(big.Create(archive));
+        ASSERT_TRUE(big.ImportData(list[2], testing_support::Bytes("one"), false));
+        ASSERT_TRUE(big.ImportData(list[230], testing_support::Bytes("two"), false));
+        ASSERT_TRUE(big.Close());
+    }
+    FillBase(other.Path(), 3, false);
+    platform::SetBaseFolder(other.Path());
+    CDatabaseSnapshot restore = MakeSnapshot();
+    restore.Restore(archive);
+    EXPECT_TRUE(restore.HasSucceeded());
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    const std::u16string& message = messages.Messages()[0];
+    EXPECT_EQ(std::count(message.begin(), message.end(), u'\n'), 250);
+    EXPECT_NE(message.find(list[251]), std::u16string::npos);
+    EXPECT_EQ(message.find(list[230]), std::u16string::npos);
+    EXPECT_TRUE(ReadBytes(platform::JoinPath(other.Path(), DiskName(list[230]))) == testing_support::Bytes("two"));
 }
 
 }  // namespace

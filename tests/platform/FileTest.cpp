@@ -8,6 +8,7 @@ namespace {
 using testing_support::Bytes;
 using testing_support::ReadBytes;
 using testing_support::TempFolder;
+using testing_support::Narrow;
 using testing_support::WriteBytes;
 
 class WriteFailureGuard {
@@ -99,6 +100,61 @@ TEST(AtomicWrite, MissingFolderFailsAtOpen)
     platform::AtomicFileWriter writer;
     EXPECT_FALSE(writer.Open(folder.File(u"missing\\a.txt")));
     EXPECT_FALSE(platform::WriteFileAtomic(folder.File(u"missing\\a.txt"), Bytes("x")));
+}
+
+// Files of a set replace their targets together or not at all.
+TEST(AtomicFileSet, CommitsAllOrNone)
+{
+    WriteFailureGuard guard;
+    TempFolder folder;
+    const std::u16string a = folder.File(u"a.sav"), b = folder.File(u"b.sav");
+    WriteBytes(a, "old a");
+    WriteBytes(b, "old b");
+    for (int failAt : {1, 2, 0}) {
+        SCOPED_TRACE(failAt);
+        platform::AtomicFileSet files;
+        platform::FailWritesAfter(failAt);
+        const bool written = files.AddFile(a, Bytes("new a")) && files.AddFile(b, Bytes("new b"));
+        platform::FailWritesAfter(0);
+        EXPECT_EQ(written, failAt == 0);
+        // Until the commit every original stays.
+        EXPECT_EQ(ReadBytes(a), Bytes("old a"));
+        if (!written) {
+            files.Discard();
+            EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 2u);
+            continue;
+        }
+        EXPECT_EQ(files.GetCount(), 2u);
+        EXPECT_TRUE(files.Commit());
+        EXPECT_EQ(ReadBytes(a), Bytes("new a"));
+        EXPECT_EQ(ReadBytes(b), Bytes("new b"));
+    }
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 2u);
+    {
+        platform::AtomicFileSet dropped;
+        ASSERT_TRUE(dropped.AddFile(a, Bytes("lost")));
+    }
+    EXPECT_EQ(ReadBytes(a), Bytes("new a"));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 2u);
+}
+
+TEST(ScratchFiles, OnlyTheProgramsOwnNamesAreItsOwn)
+{
+    const std::pair<const char16_t*, bool> names[] = {
+        {u"~tr12_0.tmp", true},        {u"~trbig4711_25.tmp", true}, {u"~tr_0.tmp", false},
+        {u"~tr12_.tmp", false},        {u"~tr12_0.tmp.bak", false},  {u"tmp12_0.tmp", false},
+        {u"~TR12_0.tmp", false},       {u"~trx12_0.tmp", false},     {u"~tr1a_0.tmp", false},
+        {u"Country1.sav", false},
+    };
+    for (const auto& [name, own] : names) EXPECT_EQ(platform::IsOwnScratchFileName(name), own) << Narrow(name);
+    TempFolder folder;
+    const std::u16string path = platform::CreateUniqueFile(folder.Path(), platform::TemporaryFilePrefix);
+    EXPECT_TRUE(platform::IsOwnScratchFileName(platform::NameOf(path)));
+    // Made by this process: not stale.
+    EXPECT_GE(platform::FileModifiedTime(path), platform::ProcessStartTime());
+    EXPECT_EQ(platform::RemoveStaleScratchFiles(folder.Path()), 0);
+    EXPECT_TRUE(platform::FileExists(path));
+    EXPECT_EQ(platform::FileModifiedTime(folder.File(u"missing")), -1);
 }
 
 TEST(Folders, CreateListAndRemoveTree)

@@ -1,0 +1,46 @@
+#pragma once
+// What a reader found wrong in a file it could still partly read: a count
+// that is not a number or smaller than the sections present, a section that
+// is missing or not closed, a version line that is not a version. A
+// damaged record is loaded as far as it could be read, so that the user can
+// look at it, and a save keeps its file unless the user agrees to replace
+// it with what was read. Only the first damage is kept, with its line.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/TextKey.h"
+
+class CIndexTextFile;
+
+class TFileDamage {
+public:
+    bool IsDamaged() const { return !description_.empty(); }
+    // "Line n: what is wrong", in the current language.
+    const std::u16string& GetDescription() const { return description_; }
+    void Clear() { description_.clear(); }
+
+    // The text of key with _SECTION and _COUNT filled, at the stream's
+    // current line. Later reports are dropped.
+    void Report(const CIndexTextFile& file, TextKey key, std::u16string_view section, std::u16string_view count = {});
+    // At the line after the current one, where the section was expected.
+    void ReportMissingSection(const CIndexTextFile& file, std::u16string_view section);
+    void ReportNotClosed(const CIndexTextFile& file, std::u16string_view section);
+    // The count said fewer entries than the section holds.
+    void ReportUncounted(const CIndexTextFile& file, std::u16string_view section, std::int32_t count);
+
+    // Reads a count line: decimal digits only (blanks around them allowed),
+    // at most most. Anything else is reported and gives nothing.
+    std::optional<std::int32_t> ReadCount(CIndexTextFile& file, std::u16string_view section, std::int32_t most);
+
+private:
+    void Keep(std::size_t line, std::u16string_view message);
+
+    std::u16string description_;
+};
+
+// The value of a line of decimal digits, blanks around them allowed;
+// nothing for any other text or a value above most.
+std::optional<std::uint32_t> ParseStrictDecimal(std::u16string_view line, std::uint32_t most);
