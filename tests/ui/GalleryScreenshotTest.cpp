@@ -122,9 +122,11 @@ TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
     sortList.AutoSizeColumns(true);
     const char16_t* clubs[] = {u"Albion", u"Borough", u"City", u"Dynamo", u"Eagles"};
     for (int i = 0; i < 5; ++i) sortList.SetItemInt(sortList.InsertItem(clubs[i], i), 1, 30 - 4 * i);
-    dragList.AddColumn(u"Row", 0, LVCFMT_LEFT);
+    dragList.AddColumn(u"Club", 0, LVCFMT_LEFT);
     dragList.AddColumn(u"Centred column", 1, LVCFMT_CENTER);
     for (int i = 0; i < 9; ++i) dragList.SetItemText(dragList.AppendItem(clubs[i % 5], i), 1, u"banded");
+    dragList.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+    for (const char16_t* club : clubs) EXPECT_LE(dragList.GetStringWidth(club), dragList.GetColumnWidth(0)) << "cut: " << testing_support::Narrow(club);
     const std::uint16_t positions[] = {2, 60, CMyListBox::RightAligned | 90};
     const std::uint16_t widths[] = {56, 28, 50};
     columnList.SetColumns(3, positions, widths);
