@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -61,6 +64,72 @@ protected:
         return id == IDC_WIN_BUTTON;
     }
 };
+
+// Ends its window in its own destructor, records its destroy handling and
+// every message that reaches it after that. Its list holds rows, whose
+// deletion the list reports while it dies after the dialog.
+class ClosingDialog : public win::CDialog {
+public:
+    explicit ClosingDialog(std::vector<std::string>& log) : CDialog(IDD_WIN_TEST), log_(log) {}
+    ~ClosingDialog() override { Destroy(); }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        HWND list = GetItem(IDC_WIN_LIST);
+        LVCOLUMNW column{};
+        column.mask = LVCF_WIDTH;
+        column.cx = 50;
+        ::SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
+        LVITEMW row{};
+        row.mask = LVIF_TEXT;
+        row.pszText = const_cast<wchar_t*>(L"Row");
+        for (int i = 0; i < 3; ++i) ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
+        return CDialog::OnInitDialog();
+    }
+    void OnDestroy() override
+    {
+        log_.push_back("destroy handling");
+        destroyed_ = true;
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (destroyed_) log_.push_back("message " + std::to_string(message) + " afterwards");
+        return CDialog::OnMessage(message, wParam, lParam, result);
+    }
+
+private:
+    std::vector<std::string>& log_;
+    bool destroyed_ = false;
+};
+
+TEST(DialogLifetime, AnObjectThatDiesWithItsWindowOpenRunsItsDestroyHandlingLast)
+{
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    std::vector<std::string> log;
+    HWND handle = nullptr;
+    {
+        ClosingDialog dialog(log);
+        ASSERT_TRUE(dialog.Create(nullptr));
+        handle = dialog.Handle();
+    }
+    EXPECT_FALSE(::IsWindow(handle));
+    EXPECT_EQ(log, (std::vector<std::string>{"destroy handling"}));
+}
+
+TEST(DialogLifetime, AWrapperAttachedToADialogLeavesItsMessagesToTheDialog)
+{
+    ExchangeDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    win::CWindow wrapper;
+    ASSERT_TRUE(wrapper.Attach(dialog.Handle()));
+    EXPECT_EQ(win::CWindow::FromHandle(dialog.Handle()), &dialog);
+    wrapper.Send(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(dialog.IsEnded());
+    wrapper.Detach();
+    EXPECT_EQ(win::CWindow::FromHandle(dialog.Handle()), &dialog);
+}
 
 TEST(DialogExchange, ChangesMadeByTheExchangeAreMarkedAndUnchangedEditsLeftAlone)
 {

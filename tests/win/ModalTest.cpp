@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <atomic>
+#include <cwchar>
+#include <stdexcept>
+#include <string>
+#include <thread>
+
+#include "core/TextManager.h"
+#include "tests/common/TestSupport.h"
+#include "tests/win/WinTestIds.h"
+#include "win/Button.h"
+#include "win/Dialog.h"
+#include "win/MessageBox.h"
+
+namespace {
+
+// Ends itself a moment after it opened, as a dialog closing on its own work.
+class SelfEndingDialog : public win::CDialog {
+public:
+    SelfEndingDialog() : CDialog(IDD_WIN_TEST) {}
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        ::SetTimer(Handle(), 1, 50, nullptr);
+        return CDialog::OnInitDialog();
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_TIMER) EndDialog(IDOK);
+        return CDialog::OnMessage(message, wParam, lParam, result);
+    }
+};
+
+BOOL CALLBACK PressOkInDialog(HWND window, LPARAM)
+{
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (std::wcscmp(className, L"#32770") == 0 && ::IsWindowVisible(window)) ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+    return TRUE;
+}
+
+void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), PressOkInDialog, 0);
+}
+
+// Handles this thread's messages for a while, or until done says so.
+template <class Done>
+void PumpUntil(Done done, DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    while (!done() && ::GetTickCount() - start < timeoutMs) {
+        MSG message{};
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+enum class ModalKind { Dialog, MessageBox, DialogOnWorker };
+
+std::string KindName(const testing::TestParamInfo<ModalKind>& kind)
+{
+    const char* names[] = {"Dialog", "MessageBox", "DialogOnWorker"};
+    return names[static_cast<int>(kind.param)];
+}
+
+class ModalActivationTest : public testing::TestWithParam<ModalKind> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(owner_.Create(nullptr));
+        ASSERT_TRUE(other_.Create(nullptr));
+        ::SetWindowPos(owner_.Handle(), HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        ::SetWindowPos(other_.Handle(), HWND_TOP, 420, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        ::SetForegroundWindow(owner_.Handle());
+        PumpUntil([this] { return ::GetForegroundWindow() == owner_.Handle(); }, 2000);
+        ASSERT_EQ(::GetForegroundWindow(), owner_.Handle());
+    }
+
+    win::CDialog owner_{IDD_WIN_TEST};
+    win::CDialog other_{IDD_WIN_TEST};
+};
+
+TEST_P(ModalActivationTest, TheOwnerIsActiveAndForegroundAfterwards)
+{
+    HWND owner = owner_.Handle();
+    std::atomic<bool> ownerWasDisabled{false};
+    auto runModal = [owner, &ownerWasDisabled] {
+        UINT_PTR timer = ::SetTimer(nullptr, 0, 100, PressOk);
+        INT_PTR answer = -1;
+        if (GetParam() == ModalKind::MessageBox) {
+            answer = win::ShowMessageBox(owner, u"Text", u"Caption", MB_OK);
+        } else {
+            SelfEndingDialog dialog;
+            answer = dialog.DoModal(owner);
+        }
+        ::KillTimer(nullptr, timer);
+        ownerWasDisabled = ownerWasDisabled || !::IsWindowEnabled(owner);
+        return answer;
+    };
+    INT_PTR answer = -1;
+    if (GetParam() == ModalKind::DialogOnWorker) {
+        std::atomic<bool> finished{false};
+        std::thread worker([&] {
+            answer = runModal();
+            finished = true;
+        });
+        PumpUntil([&] { return finished.load(); }, 15000);
+        worker.join();
+    } else {
+        answer = runModal();
+    }
+    EXPECT_EQ(answer, IDOK);
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    PumpUntil([owner] { return ::GetForegroundWindow() == owner && ::GetActiveWindow() == owner; }, 1000);
+    EXPECT_EQ(::GetForegroundWindow(), owner);
+    EXPECT_EQ(::GetActiveWindow(), owner);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modal, ModalActivationTest,
+                         testing::Values(ModalKind::Dialog, ModalKind::MessageBox, ModalKind::DialogOnWorker), KindName);
+
+// A check box whose own handler fails on every click.
+class FailingCheck : public win::CButton {
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == BM_CLICK) throw std::logic_error("check failed");
+        return CButton::OnMessage(message, wParam, lParam, result);
+    }
+};
+
+// The button's handler fails; the check box fails in its own procedure.
+class FailingDialog : public win::CDialog {
+public:
+    FailingDialog() : CDialog(IDD_WIN_TEST) {}
+    bool checkedAfterFailure = false;
+    int clicks = 0;
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        check_.SubclassDlgItem(IDC_WIN_CHECK, *this);
+        ::SetTimer(Handle(), 1, 20, nullptr);
+        return CDialog::OnInitDialog();
+    }
+    bool OnCommand(int id, int code, HWND) override
+    {
+        if (id == IDC_WIN_CHECK && code == BN_CLICKED) ++clicks;
+        if (id == IDC_WIN_BUTTON) throw std::runtime_error("button failed");
+        return false;
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message != WM_TIMER) return CDialog::OnMessage(message, wParam, lParam, result);
+        ::KillTimer(Handle(), 1);
+        ::SendDlgItemMessageW(Handle(), IDC_WIN_BUTTON, BM_CLICK, 0, 0);
+        ::SendDlgItemMessageW(Handle(), IDC_WIN_CHECK, BM_CLICK, 0, 0);
+        checkedAfterFailure = ::IsDlgButtonChecked(Handle(), IDC_WIN_CHECK) == BST_CHECKED;
+        // The loop is still running: a click posted now still closes it.
+        ::PostMessageW(Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+    }
+
+private:
+    FailingCheck check_;
+};
+
+TEST(HandlerFailure, EachFailureIsReportedOnceAndTheDialogGoesOn)
+{
+    CTextManager* store = CTextManager::Instance();
+    ASSERT_TRUE(store->LoadFile(testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+    store->SetLanguage(CTextManager::English);
+    testing_support::MessageCapture messages;
+    FailingDialog dialog;
+    EXPECT_EQ(dialog.DoModal(nullptr), IDOK);
+    const std::u16string expected = u"An unexpected error stopped the last action (_). The window stays open; check that your "
+                                    u"last change was made.";
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    for (const auto* reason : {u"button failed", u"check failed"}) {
+        std::u16string text = expected;
+        text.replace(text.find(u'_'), 1, reason);
+        EXPECT_NE(std::find(messages.Messages().begin(), messages.Messages().end(), text), messages.Messages().end())
+            << testing_support::Narrow(reason);
+    }
+    // The failing control still got its default handling: checked, and its
+    // click reached the dialog.
+    EXPECT_TRUE(dialog.checkedAfterFailure);
+    EXPECT_EQ(dialog.clicks, 1);
+    store->Clear();
+}
+
+}  // namespace
