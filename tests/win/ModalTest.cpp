@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cwchar>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -18,6 +19,14 @@
 #include "win/MessageBox.h"
 
 namespace {
+
+std::atomic<bool> ownerDisabledWhileModal{false};
+
+void NoteOwnerState(HWND modal)
+{
+    HWND owner = ::GetWindow(modal, GW_OWNER);
+    if (owner != nullptr && !::IsWindowEnabled(owner)) ownerDisabledWhileModal = true;
+}
 
 // Ends itself a moment after it opened, as a dialog closing on its own work.
 class SelfEndingDialog : public win::CDialog {
@@ -32,25 +41,30 @@ protected:
     }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
-        if (message == WM_TIMER) EndDialog(IDOK);
-        return CDialog::OnMessage(message, wParam, lParam, result);
+        if (message != WM_TIMER) return CDialog::OnMessage(message, wParam, lParam, result);
+        NoteOwnerState(Handle());
+        EndDialog(IDOK);
+        return true;
     }
 };
 
+// Presses OK in the message box of this thread, as its user would.
 BOOL CALLBACK PressOkInDialog(HWND window, LPARAM)
 {
     wchar_t className[16] = {};
     ::GetClassNameW(window, className, 16);
-    if (std::wcscmp(className, L"#32770") == 0 && ::IsWindowVisible(window)) ::PostMessageW(window, WM_COMMAND, IDOK, 0);
+    if (std::wcscmp(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+    NoteOwnerState(window);
+    ::PostMessageW(window, WM_COMMAND, IDOK, 0);
     return TRUE;
 }
 
-void CALLBACK PressOk(HWND, UINT, UINT_PTR timer, DWORD)
+void CALLBACK PressOk(HWND, UINT, UINT_PTR, DWORD)
 {
     ::EnumThreadWindows(::GetCurrentThreadId(), PressOkInDialog, 0);
 }
 
-// Handles this thread's messages for a while, or until done says so.
+// Handles this thread's messages until done says so or the time is up.
 template <class Done>
 void PumpUntil(Done done, DWORD timeoutMs)
 {
@@ -65,15 +79,17 @@ void PumpUntil(Done done, DWORD timeoutMs)
     }
 }
 
-enum class ModalKind { Dialog, MessageBox, DialogOnWorker };
+struct ModalCase {
+    const char* name;
+    bool messageBox;
+    bool onWorker;
+};
 
-std::string KindName(const testing::TestParamInfo<ModalKind>& kind)
-{
-    const char* names[] = {"Dialog", "MessageBox", "DialogOnWorker"};
-    return names[static_cast<int>(kind.param)];
-}
+std::string CaseName(const testing::TestParamInfo<ModalCase>& info) { return info.param.name; }
+void PrintTo(const ModalCase& modal, std::ostream* out) { *out << modal.name; }
 
-class ModalActivationTest : public testing::TestWithParam<ModalKind> {
+// An owner that is active, and an unrelated window above it.
+class ModalActivationTest : public testing::TestWithParam<ModalCase> {
 protected:
     void SetUp() override
     {
@@ -84,31 +100,32 @@ protected:
         ::SetForegroundWindow(owner_.Handle());
         PumpUntil([this] { return ::GetForegroundWindow() == owner_.Handle(); }, 2000);
         ASSERT_EQ(::GetForegroundWindow(), owner_.Handle());
+        ownerDisabledWhileModal = false;
     }
 
     win::CDialog owner_{IDD_WIN_TEST};
     win::CDialog other_{IDD_WIN_TEST};
 };
 
-TEST_P(ModalActivationTest, TheOwnerIsActiveAndForegroundAfterwards)
+TEST_P(ModalActivationTest, TheOwnerIsDisabledMeanwhileAndActiveAndForegroundAfterwards)
 {
     HWND owner = owner_.Handle();
-    std::atomic<bool> ownerWasDisabled{false};
-    auto runModal = [owner, &ownerWasDisabled] {
+    const bool messageBox = GetParam().messageBox;
+    auto runModal = [owner, messageBox] {
         UINT_PTR timer = ::SetTimer(nullptr, 0, 100, PressOk);
         INT_PTR answer = -1;
-        if (GetParam() == ModalKind::MessageBox) {
+        if (messageBox) {
             answer = win::ShowMessageBox(owner, u"Text", u"Caption", MB_OK);
         } else {
             SelfEndingDialog dialog;
             answer = dialog.DoModal(owner);
         }
         ::KillTimer(nullptr, timer);
-        ownerWasDisabled = ownerWasDisabled || !::IsWindowEnabled(owner);
         return answer;
     };
     INT_PTR answer = -1;
-    if (GetParam() == ModalKind::DialogOnWorker) {
+    if (GetParam().onWorker) {
+        // The owner's thread goes on handling its messages meanwhile.
         std::atomic<bool> finished{false};
         std::thread worker([&] {
             answer = runModal();
@@ -120,6 +137,7 @@ TEST_P(ModalActivationTest, TheOwnerIsActiveAndForegroundAfterwards)
         answer = runModal();
     }
     EXPECT_EQ(answer, IDOK);
+    EXPECT_TRUE(ownerDisabledWhileModal);
     EXPECT_TRUE(::IsWindowEnabled(owner));
     PumpUntil([owner] { return ::GetForegroundWindow() == owner && ::GetActiveWindow() == owner; }, 1000);
     EXPECT_EQ(::GetForegroundWindow(), owner);
@@ -127,7 +145,9 @@ TEST_P(ModalActivationTest, TheOwnerIsActiveAndForegroundAfterwards)
 }
 
 INSTANTIATE_TEST_SUITE_P(Modal, ModalActivationTest,
-                         testing::Values(ModalKind::Dialog, ModalKind::MessageBox, ModalKind::DialogOnWorker), KindName);
+                         testing::Values(ModalCase{"Dialog", false, false}, ModalCase{"MessageBox", true, false},
+                                         ModalCase{"DialogOnWorker", false, true}, ModalCase{"MessageBoxOnWorker", true, true}),
+                         CaseName);
 
 // A check box whose own handler fails on every click.
 class FailingCheck : public win::CButton {
