@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -23,11 +24,6 @@
 
 namespace {
 
-void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // The window as it stands on the screen, as a 24-bit bottom-up BMP.
 std::vector<std::uint8_t> CaptureWindow(HWND window)
 {
@@ -42,34 +38,16 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
         win::CSelectObject select(memory.Get(), bitmap.Get());
         ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
     }
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-
-    std::vector<std::uint8_t> file{'B', 'M'};
-    PutLe(file, static_cast<std::uint32_t>(54 + pixels.size()), 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 54, 4);
-    PutLe(file, 40, 4);
-    PutLe(file, static_cast<std::uint32_t>(width), 4);
-    PutLe(file, static_cast<std::uint32_t>(height), 4);
-    PutLe(file, 1, 2);
-    PutLe(file, 24, 2);
-    PutLe(file, 0, 4);
-    PutLe(file, static_cast<std::uint32_t>(pixels.size()), 4);
-    PutLe(file, 2835, 4);
-    PutLe(file, 2835, 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 0, 4);
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
+    const auto imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
+    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, imageSize, 2835, 2835, 0, 0};
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    BITMAPFILEHEADER file{0x4D42, headers + info.biSizeImage, 0, 0, headers};
+    std::vector<std::uint8_t> bytes(headers + info.biSizeImage);
+    std::memcpy(bytes.data(), &file, sizeof(file));
+    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bytes.data() + headers,
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    return bytes;
 }
 
 class NoSorting : public Halvane::MFC::CHVListCtrl::ISortTypeCompare {

@@ -101,9 +101,14 @@ TEST_F(WorldCountryDirectoryTest, ClubModesLookAtClubsAndTheirSquads)
 
     TClub* club = world_->GetCountry(1)->GetClubByIndex(1);
     while (club->GetSquadCount() > 0) ASSERT_TRUE(club->RemovePlayer(club->GetSquadPerson(0)));
-    gallery_.FillCountryList(list_, 0, 4);
+    gallery_.FillCountryList(list_, 206, 4);
     ASSERT_EQ(list_.GetCount(), 1);
     EXPECT_EQ(list_.GetItemData(0), 206);
+    EXPECT_EQ(list_.GetCurSel(), 0);
+
+    // An unknown mode lists nothing.
+    gallery_.FillCountryCombo(combo_, 1, 9);
+    EXPECT_TRUE(ComboData().empty());
 }
 
 TEST_F(WorldCountryDirectoryTest, AnswersAsEmptyWithoutAWorld)
