@@ -86,19 +86,20 @@ protected:
 TEST_F(SortableListTest, HeaderClickSortsAscendingThenToggles)
 {
     EXPECT_EQ(list_.GetSortColumn(), -1);
-    ClickHeader(0);
-    EXPECT_EQ(list_.GetSortColumn(), 0);
-    EXPECT_TRUE(list_.IsSortAscending());
-    // Equal names are ordered by points, the second sort key.
-    EXPECT_EQ(Order(), (std::vector<int>{2, 5, 4, 3, 1}));
-    ClickHeader(0);
-    EXPECT_FALSE(list_.IsSortAscending());
-    // Descending reverses the tie-break too.
-    EXPECT_EQ(Order(), (std::vector<int>{1, 3, 4, 2, 5}));
-    // Another column always starts ascending.
-    ClickHeader(1);
-    EXPECT_TRUE(list_.IsSortAscending());
-    EXPECT_EQ(Order(), (std::vector<int>{3, 4, 1, 2, 5}));
+    struct Click {
+        int column;
+        bool ascending;
+        std::vector<int> order;
+    };
+    // Equal names are ordered by points, the second sort key; descending
+    // reverses the tie-break too; another column always starts ascending.
+    const Click clicks[] = {{0, true, {2, 5, 4, 3, 1}}, {0, false, {1, 3, 4, 2, 5}}, {1, true, {3, 4, 1, 2, 5}}};
+    for (const Click& click : clicks) {
+        ClickHeader(click.column);
+        EXPECT_EQ(list_.GetSortColumn(), click.column);
+        EXPECT_EQ(list_.IsSortAscending(), click.ascending);
+        EXPECT_EQ(Order(), click.order);
+    }
     EXPECT_EQ(list_.GetCurrentSortType(0), ByPoints);
     EXPECT_EQ(list_.GetCurrentSortType(7), ById);
 }

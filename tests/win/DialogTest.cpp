@@ -10,6 +10,7 @@
 #include "win/Button.h"
 #include "win/DataExchange.h"
 #include "win/Dialog.h"
+#include "win/ListCtrl.h"
 
 namespace {
 
@@ -76,15 +77,10 @@ public:
 protected:
     BOOL OnInitDialog() override
     {
-        HWND list = GetItem(IDC_WIN_LIST);
-        LVCOLUMNW column{};
-        column.mask = LVCF_WIDTH;
-        column.cx = 50;
-        ::SendMessageW(list, LVM_INSERTCOLUMNW, 0, reinterpret_cast<LPARAM>(&column));
-        LVITEMW row{};
-        row.mask = LVIF_TEXT;
-        row.pszText = const_cast<wchar_t*>(L"Row");
-        for (int i = 0; i < 3; ++i) ::SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row));
+        win::CListCtrl list;
+        list.Attach(GetItem(IDC_WIN_LIST));
+        list.InsertColumn(0, u"Rows", LVCFMT_LEFT, 50, 0);
+        for (int row = 0; row < 3; ++row) list.InsertItem(row, u"Row");
         return CDialog::OnInitDialog();
     }
     void OnDestroy() override
