@@ -43,6 +43,7 @@ constexpr std::string_view TestTexts =
     "Country.NoCountry|No country|n|n|n|n|n\r\n"
     "Dialog.ErrorMessage.DefaultHeader|Errors were found|e|e|e|e|e\r\n"
     "Dialog.ListCtrl.ExportError|Could not save _FILE_NAME.|e|e|e|e|e\r\n"
+    "Dialog.HandlerFailure|Failed: _REASON|e|e|e|e|e\r\n"
     "Dialog.ListCtrl.SaveFormat|Text (tab)#*.txt#Text (columns)#*.txt#XML#*.xml|s|s|s|s|s\r\n";
 
 class GuiEnvironment : public testing::Environment {

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "core/TextManager.h"
+#include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/HVListCtrl.h"
 
@@ -145,6 +147,19 @@ TEST_F(SortableListTest, ClicksOutsideTheColumnsOrWithoutHandlerDoNothing)
     list_.SetSortHandler(nullptr);
     ClickHeader(0);
     EXPECT_EQ(list_.GetSortColumn(), -1);
+}
+
+TEST_F(SortableListTest, AFailingComparisonIsReportedOnceAfterTheSort)
+{
+    struct Failing : CHVListCtrl::ISortTypeCompare {
+        int Compare(int, LPARAM, LPARAM) override { throw std::runtime_error("no order"); }
+    } failing;
+    list_.SetSortHandler(&failing);
+    testing_support::MessageCapture messages;
+    ClickHeader(0);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"no order"), std::u16string::npos);
+    EXPECT_EQ(list_.GetItemCount(), 5);
 }
 
 TEST_F(SortableListTest, AutoSizeColumnsSharesClientWidthByWeight)
