@@ -40,19 +40,23 @@ protected:
     }
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
-        if (message != WM_TIMER) return CDialog::OnMessage(message, wParam, lParam, result);
+        // It ends once it has become the active window, as a dialog does
+        // that a user saw.
+        if (message != WM_TIMER || ::GetForegroundWindow() != Handle())
+            return CDialog::OnMessage(message, wParam, lParam, result);
         NoteOwnerState(Handle());
         EndDialog(IDOK);
         return true;
     }
 };
 
-// Presses OK in the message box of this thread, as its user would.
+// Presses OK in the message box of this thread once it is the active
+// window, as its user would.
 BOOL CALLBACK PressOkInDialog(HWND window, LPARAM)
 {
     wchar_t className[16] = {};
     ::GetClassNameW(window, className, 16);
-    if (std::wcscmp(className, L"#32770") != 0 || !::IsWindowVisible(window)) return TRUE;
+    if (std::wcscmp(className, L"#32770") != 0 || ::GetForegroundWindow() != window) return TRUE;
     NoteOwnerState(window);
     ::PostMessageW(window, WM_COMMAND, IDOK, 0);
     return TRUE;
