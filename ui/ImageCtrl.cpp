@@ -19,7 +19,8 @@ bool CImageCtrl::SetBitmap(HBITMAP bitmap)
         win::CSelectObject selectTarget(target.Get(), copy.Get());
         ::BitBlt(target.Get(), 0, 0, copy.Width(), copy.Height(), sourceDc.Get(), 0, 0, SRCCOPY);
     }
-    filled_ = SIZE{std::min<LONG>(copy.Width(), source.bmWidth), std::min<LONG>(copy.Height(), std::abs(source.bmHeight))};
+    filled_ = SIZE{std::min<LONG>(copy.Width(), source.bmWidth),
+                   std::min<LONG>(copy.Height(), std::abs(source.bmHeight))};
     copy_ = std::move(copy);
     Invalidate();
     return true;

@@ -60,10 +60,10 @@ bool CDialog::Create(HWND parent)
     ended_ = false;
     result_ = 0;
     auto self = reinterpret_cast<LPARAM>(this);
+    auto* layout = reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data());
     HWND window = templateBytes_.empty()
-                      ? ::CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent, &CDialog::DialogProc, self)
-                      : ::CreateDialogIndirectParamW(ResourceModule(), reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data()),
-                                                     parent, &CDialog::DialogProc, self);
+                      ? ::CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent, &DialogProc, self)
+                      : ::CreateDialogIndirectParamW(ResourceModule(), layout, parent, &DialogProc, self);
     return window != nullptr;
 }
 
@@ -76,10 +76,10 @@ INT_PTR CDialog::DoModal(HWND owner)
     // The system's loop re-enables the owner before it hides the dialog, so
     // that the owner, not some other window, becomes active again.
     auto self = reinterpret_cast<LPARAM>(this);
+    auto* layout = reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data());
     INT_PTR answer = templateBytes_.empty()
-                         ? ::DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), owner, &CDialog::DialogProc, self)
-                         : ::DialogBoxIndirectParamW(ResourceModule(), reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data()),
-                                                     owner, &CDialog::DialogProc, self);
+                         ? ::DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), owner, &DialogProc, self)
+                         : ::DialogBoxIndirectParamW(ResourceModule(), layout, owner, &DialogProc, self);
     modal_ = false;
     // A quit message ends the loop without a result: that is a cancel.
     if (answer != -1 && !ended_) answer = IDCANCEL;

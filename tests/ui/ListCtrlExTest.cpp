@@ -82,7 +82,9 @@ TEST_F(ListCtrlExTest, ADraggedRowLandsBeforeItsTargetOrAtTheEndWithAllItsCells)
         int onto;  // -1: below the rows
         std::vector<LPARAM> order;
     };
-    const Case cases[] = {{1, 3, {100, 102, 101, 103, 104}}, {4, 0, {104, 100, 101, 102, 103}}, {0, -1, {101, 102, 103, 104, 100}}};
+    const Case cases[] = {{1, 3, {100, 102, 101, 103, 104}},
+                          {4, 0, {104, 100, 101, 102, 103}},
+                          {0, -1, {101, 102, 103, 104, 100}}};
     list_.SetClickMode(CListCtrlEx::ClickDrag);
     RECT client = list_.GetClientRect();
     for (const Case& drag : cases) {

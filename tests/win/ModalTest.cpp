@@ -183,7 +183,8 @@ TEST_P(ModalActivationTest, TheOwnerIsDisabledMeanwhileAndActiveAgainAfterwards)
 
 INSTANTIATE_TEST_SUITE_P(Modal, ModalActivationTest,
                          testing::Values(ModalCase{"Dialog", false, false}, ModalCase{"MessageBox", true, false},
-                                         ModalCase{"DialogOnWorker", false, true}, ModalCase{"MessageBoxOnWorker", true, true}),
+                                         ModalCase{"DialogOnWorker", false, true},
+                                         ModalCase{"MessageBoxOnWorker", true, true}),
                          CaseName);
 
 // A check box whose own handler fails on every click.
