@@ -41,12 +41,17 @@ function(tr_add_library name)
   tr_apply_options(${name})
 endfunction()
 
-# tr_add_test(name LIBS lib... [DIR folder] [LOCK resource]) builds every
-# .cpp of a tests/ folder into one GoogleTest program; ctest lists each test
-# case. Cases of programs that share a LOCK (a registry key, a named mutex)
-# never run at the same time.
+# tr_add_test(name LIBS lib... [DIR folder] [LOCK resource] [SERIAL]) builds
+# every .cpp of a tests/ folder into one GoogleTest program; ctest lists each
+# test case. Cases of programs that share a LOCK (a registry key, a named
+# mutex) never run at the same time; SERIAL runs its cases while no other
+# test runs (for tests of desktop-wide state such as the foreground window).
 function(tr_add_test name)
-  cmake_parse_arguments(ARG "" "DIR;LOCK" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "DIR;LOCK" "LIBS" ${ARGN})
+  set(serial)
+  if(ARG_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   if(NOT ARG_DIR)
     set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
@@ -65,5 +70,5 @@ function(tr_add_test name)
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT 120
     WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
-    PROPERTIES TIMEOUT 300 ${lock})
+    PROPERTIES TIMEOUT 300 ${lock} ${serial})
 endfunction()

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/TextManager.h"
+#include "win/HandlerGuard.h"
 
 namespace Halvane::MFC {
 
@@ -77,7 +78,9 @@ void CHVListCtrl::Sort(int column, bool ascending)
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
     SetRedraw(false);
     if (sortHandler_ != nullptr) sortHandler_->PreSort(this);
+    sortFailed_ = false;
     SortItems(&CHVListCtrl::CompareRows, reinterpret_cast<LPARAM>(this));
+    if (sortFailed_) win::ReportHandlerFailure(sortFailure_.c_str());
     if (sortHandler_ != nullptr) sortHandler_->PostSort(this);
     SetRedraw(true);
     ::SetCursor(previous);
@@ -86,7 +89,18 @@ void CHVListCtrl::Sort(int column, bool ascending)
 int CALLBACK CHVListCtrl::CompareRows(LPARAM item1, LPARAM item2, LPARAM list)
 {
     auto* self = reinterpret_cast<CHVListCtrl*>(list);
-    return self != nullptr ? self->CompareBySortColumn(item1, item2) : 0;
+    if (self == nullptr || self->sortFailed_) return 0;
+    // The system's sort calls this: an exception must not unwind through
+    // it, and one report after the sort is enough for all its comparisons.
+    try {
+        return self->CompareBySortColumn(item1, item2);
+    } catch (const std::exception& failure) {
+        self->sortFailure_ = failure.what();
+    } catch (...) {
+        self->sortFailure_ = "unknown exception";
+    }
+    self->sortFailed_ = true;
+    return 0;
 }
 
 int CHVListCtrl::CompareBySortColumn(LPARAM item1, LPARAM item2)

@@ -3,6 +3,8 @@
 // header is clicked. The rows' item data are keys that a caller-supplied
 // comparison object resolves; the list itself knows nothing about them.
 
+#include <string>
+
 #include "win/ListCtrl.h"
 
 namespace Halvane::MFC {
@@ -62,6 +64,9 @@ private:
     ISortTypeCompare* sortHandler_ = nullptr;
     int sortColumn_ = -1;
     bool ascending_ = false;
+    // A comparison that threw during the system's sort, reported after it.
+    bool sortFailed_ = false;
+    std::string sortFailure_;
 };
 
 }  // namespace Halvane::MFC

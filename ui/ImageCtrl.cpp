@@ -1,18 +1,26 @@
 #include "ui/ImageCtrl.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include "ui/DialogB.h"
+
 bool CImageCtrl::SetBitmap(HBITMAP bitmap)
 {
-    if (bitmap == nullptr) return false;
+    BITMAP source{};
+    if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof(source), &source) == 0) return false;
     RECT window = GetWindowRect();
     win::CDibSection copy;
     if (!copy.Create(window.right - window.left, window.bottom - window.top)) return false;
-    win::CMemoryDC source;
+    win::CMemoryDC sourceDc;
     win::CMemoryDC target;
     {
-        win::CSelectObject selectSource(source.Get(), bitmap);
+        win::CSelectObject selectSource(sourceDc.Get(), bitmap);
         win::CSelectObject selectTarget(target.Get(), copy.Get());
-        ::BitBlt(target.Get(), 0, 0, copy.Width(), copy.Height(), source.Get(), 0, 0, SRCCOPY);
+        ::BitBlt(target.Get(), 0, 0, copy.Width(), copy.Height(), sourceDc.Get(), 0, 0, SRCCOPY);
     }
+    filled_ = SIZE{std::min<LONG>(copy.Width(), source.bmWidth),
+                   std::min<LONG>(copy.Height(), std::abs(source.bmHeight))};
     copy_ = std::move(copy);
     Invalidate();
     return true;
@@ -21,6 +29,7 @@ bool CImageCtrl::SetBitmap(HBITMAP bitmap)
 void CImageCtrl::Clear()
 {
     copy_ = win::CDibSection();
+    filled_ = SIZE{0, 0};
     Invalidate();
 }
 
@@ -34,5 +43,13 @@ void CImageCtrl::Paint()
     }
     win::CMemoryDC source(paint.Get());
     win::CSelectObject select(source.Get(), copy_.Get());
-    ::BitBlt(paint.Get(), 0, 0, copy_.Width(), copy_.Height(), source.Get(), 0, 0, SRCCOPY);
+    ::BitBlt(paint.Get(), 0, 0, filled_.cx, filled_.cy, source.Get(), 0, 0, SRCCOPY);
+    PaintBeside(paint.Get(), RECT{filled_.cx, 0, client.right, client.bottom});
+    PaintBeside(paint.Get(), RECT{0, filled_.cy, std::min(filled_.cx, client.right), client.bottom});
+}
+
+void CImageCtrl::PaintBeside(HDC dc, const RECT& area)
+{
+    if (area.right <= area.left || area.bottom <= area.top) return;
+    if (!CDialogB::PaintBackgroundRect(Handle(), dc, area)) ::FillRect(dc, &area, ::GetSysColorBrush(COLOR_3DFACE));
 }

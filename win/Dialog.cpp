@@ -1,6 +1,7 @@
 #include "win/Dialog.h"
 
 #include "win/DataExchange.h"
+#include "win/HandlerGuard.h"
 
 namespace win {
 
@@ -32,7 +33,13 @@ HINSTANCE CDialog::GetResourceModule() { return ResourceModule(); }
 
 CDialog::~CDialog()
 {
-    Destroy();
+    HWND window = Handle();
+    if (window == nullptr) return;
+    // The derived parts are gone: no handler may run on them, and their
+    // destroy handling cannot, so the window ends unbound.
+    ::OutputDebugStringW(L"Dialog object destroyed while its window was open: derived destroy handling skipped\n");
+    UnbindHandle();
+    ::DestroyWindow(window);
 }
 
 void CDialog::Destroy()
@@ -40,70 +47,43 @@ void CDialog::Destroy()
     if (Handle() != nullptr) ::DestroyWindow(Handle());
 }
 
-HWND CDialog::CreateWindowFromTemplate(HWND parent)
+bool CDialog::HasTemplate() const
 {
-    if (Handle() != nullptr) return nullptr;
-    ended_ = false;
-    result_ = 0;
-    if (!templateBytes_.empty()) {
-        auto* layout = reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data());
-        return ::CreateDialogIndirectParamW(ResourceModule(), layout, parent, &CDialog::DialogProc,
-                                            reinterpret_cast<LPARAM>(this));
-    }
-    if (templateId_ == 0 || ::FindResourceW(ResourceModule(), MAKEINTRESOURCEW(templateId_), RT_DIALOG) == nullptr)
-        return nullptr;
-    return ::CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent, &CDialog::DialogProc,
-                                reinterpret_cast<LPARAM>(this));
+    return !templateBytes_.empty() ||
+           (templateId_ != 0 && ::FindResourceW(ResourceModule(), MAKEINTRESOURCEW(templateId_), RT_DIALOG) != nullptr);
 }
 
 bool CDialog::Create(HWND parent)
 {
+    if (Handle() != nullptr || !HasTemplate()) return false;
     modal_ = false;
-    return CreateWindowFromTemplate(parent) != nullptr;
+    ended_ = false;
+    result_ = 0;
+    auto self = reinterpret_cast<LPARAM>(this);
+    auto* layout = reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data());
+    HWND window = templateBytes_.empty()
+                      ? ::CreateDialogParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), parent, &DialogProc, self)
+                      : ::CreateDialogIndirectParamW(ResourceModule(), layout, parent, &DialogProc, self);
+    return window != nullptr;
 }
 
 INT_PTR CDialog::DoModal(HWND owner)
 {
+    if (Handle() != nullptr || !HasTemplate()) return -1;
     modal_ = true;
-    HWND hwnd = CreateWindowFromTemplate(owner);
-    if (hwnd == nullptr) {
-        modal_ = false;
-        return -1;
-    }
-    BeginModalState(owner);
-    if (!ended_) ::ShowWindow(hwnd, SW_SHOW);
-    MSG message{};
-    while (!ended_ && ::IsWindow(hwnd)) {
-        BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            // WM_QUIT belongs to the outer loop: end the dialog and pass it on.
-            ::PostQuitMessage(static_cast<int>(message.wParam));
-            if (!ended_) result_ = IDCANCEL;
-            break;
-        }
-        if (got == -1) break;
-        if (!::IsDialogMessageW(hwnd, &message)) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
-    EndModalState(owner);
-    Destroy();
+    ended_ = false;
+    result_ = 0;
+    // The system's loop re-enables the owner before it hides the dialog, so
+    // that the owner, not some other window, becomes active again.
+    auto self = reinterpret_cast<LPARAM>(this);
+    auto* layout = reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data());
+    INT_PTR answer = templateBytes_.empty()
+                         ? ::DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), owner, &DialogProc, self)
+                         : ::DialogBoxIndirectParamW(ResourceModule(), layout, owner, &DialogProc, self);
     modal_ = false;
-    return result_;
-}
-
-void CDialog::BeginModalState(HWND owner)
-{
-    ownerDisabled_ = owner != nullptr && ::IsWindowEnabled(owner);
-    if (ownerDisabled_) ::EnableWindow(owner, FALSE);
-}
-
-void CDialog::EndModalState(HWND owner)
-{
-    if (ownerDisabled_) ::EnableWindow(owner, TRUE);
-    ownerDisabled_ = false;
-    if (owner != nullptr && Handle() != nullptr && ::GetActiveWindow() == Handle()) ::SetActiveWindow(owner);
+    // A quit message ends the loop without a result: that is a cancel.
+    if (answer != -1 && !ended_) answer = IDCANCEL;
+    return answer;
 }
 
 void CDialog::EndDialog(INT_PTR result)
@@ -112,9 +92,7 @@ void CDialog::EndDialog(INT_PTR result)
     ended_ = true;
     if (Handle() == nullptr) return;
     if (modal_) {
-        ::ShowWindow(Handle(), SW_HIDE);
-        // Wakes the modal loop even when the call came from elsewhere.
-        Post(WM_NULL);
+        ::EndDialog(Handle(), result);
     } else if ((GetStyle() & WS_CHILD) == 0) {
         ::ShowWindow(Handle(), SW_HIDE);
     }
@@ -197,17 +175,21 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 {
     CWindow* window = FromHandle(hwnd);
     if (window == nullptr && message == WM_INITDIALOG) {
-        window = reinterpret_cast<CDialog*>(lParam);
-        static_cast<CDialog*>(window)->BindHandle(hwnd);
+        auto* created = reinterpret_cast<CDialog*>(lParam);
+        created->BindHandle(hwnd);
+        window = created;
     }
-    auto* self = static_cast<CDialog*>(window);
+    auto* self = dynamic_cast<CDialog*>(window);
     if (self == nullptr) return FALSE;
-    if (message == WM_NCDESTROY) {
+    LRESULT result = 0;
+    const bool handled = RunGuarded([&] { return self->OnMessage(message, wParam, lParam, result); });
+    if (message == WM_DESTROY || message == WM_NCDESTROY) {
+        // Nothing reaches the object after its destroy handling, not even
+        // the notifications of the children that die after it.
         self->UnbindHandle();
         return FALSE;
     }
-    LRESULT result = 0;
-    if (!self->OnMessage(message, wParam, lParam, result)) return FALSE;
+    if (!handled) return FALSE;
     if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
     ::SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
     return TRUE;

@@ -1,7 +1,14 @@
 #pragma once
-// A dialog from a template resource: modal through its own message loop
-// (which works on any thread, also with an owner that belongs to another
-// thread), or modeless, e.g. as a child page inside a frame.
+// A dialog from a template resource: modal through the system's own dialog
+// loop (which works on any thread, also with an owner that belongs to
+// another thread, and hands activation back to the owner), or modeless,
+// e.g. as a child page inside a frame.
+//
+// Destroy handling (OnDestroy) runs when the window is destroyed; no
+// handler of the object runs after it. A class whose object may die while
+// its window is still open, and that handles the destruction itself, ends
+// the window in its own destructor (Destroy): the base destructor can only
+// destroy the window without handlers, since the derived parts are gone.
 
 #include <windows.h>
 
@@ -20,6 +27,7 @@ public:
 
     // Runs the dialog modally and returns the value given to EndDialog, or
     // -1 when the template does not exist or the window cannot be created.
+    // The owner is disabled while the dialog runs.
     INT_PTR DoModal(HWND owner = nullptr);
     // Creates the dialog modeless (a page when the template has WS_CHILD).
     bool Create(HWND parent);
@@ -55,15 +63,12 @@ protected:
     // True when the background was painted.
     virtual bool OnEraseBackground(HDC dc) { return false; }
     virtual void OnDestroy() {}
-    // While a modal dialog runs its owner is disabled through these.
-    virtual void BeginModalState(HWND owner);
-    virtual void EndModalState(HWND owner);
 
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND CreateWindowFromTemplate(HWND parent);
+    bool HasTemplate() const;
     bool DispatchCommand(WPARAM wParam, LPARAM lParam);
 
     UINT templateId_ = 0;
@@ -71,7 +76,6 @@ private:
     bool modal_ = false;
     bool ended_ = false;
     bool exchanging_ = false;
-    bool ownerDisabled_ = false;
     INT_PTR result_ = 0;
 };
 

@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "win/HandlerGuard.h"
 #include "win/WideText.h"
 
 namespace win {
@@ -37,7 +38,10 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND dialog, UINT message, WPARAM wParam
     if (notify->hdr.code != CDN_TYPECHANGE) return 0;
     auto* self = reinterpret_cast<CFileDialog*>(notify->lpOFN->lCustData);
     if (self == nullptr || !self->typeChange_) return 0;
-    self->defaultExtension_ = self->typeChange_(static_cast<int>(notify->lpOFN->nFilterIndex));
+    RunGuarded([&] {
+        self->defaultExtension_ = self->typeChange_(static_cast<int>(notify->lpOFN->nFilterIndex));
+        return true;
+    });
     ::SendMessageW(::GetParent(dialog), CDM_SETDEFEXT, 0, reinterpret_cast<LPARAM>(W(self->defaultExtension_)));
     return 0;
 }

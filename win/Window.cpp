@@ -3,6 +3,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "win/HandlerGuard.h"
 #include "win/WideText.h"
 
 namespace win {
@@ -66,8 +67,10 @@ CWindow* CWindow::FromHandle(HWND hwnd)
 void CWindow::BindHandle(HWND hwnd)
 {
     hwnd_ = hwnd;
+    // A window keeps the object that routes its messages: a second object
+    // attached to it only wraps the handle.
     std::lock_guard lock(MapLock());
-    HandleMap()[hwnd] = this;
+    HandleMap().try_emplace(hwnd, this);
 }
 
 void CWindow::UnbindHandle()
@@ -122,14 +125,17 @@ LRESULT CALLBACK CWindow::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, L
 {
     CWindow* self = FromHandle(hwnd);
     if (self == nullptr) return ::DefWindowProcW(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
+    LRESULT result = 0;
+    const bool handled = RunGuarded([&] { return self->OnMessage(message, wParam, lParam, result); });
+    if (message == WM_DESTROY || message == WM_NCDESTROY) {
+        // The destroy handling was the object's last: the messages of the
+        // window's remaining destruction go to its own procedure alone.
         WNDPROC original = self->originalProc_;
         self->Unsubclass();
         self->UnbindHandle();
         return ::CallWindowProcW(original, hwnd, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    if (self->OnMessage(message, wParam, lParam, result)) return result;
+    if (handled) return result;
     return self->DefaultProc(message, wParam, lParam);
 }
 

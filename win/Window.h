@@ -3,7 +3,9 @@
 // process-wide map; a subclassed window routes every message through
 // OnMessage, and a parent hands the notifications of its children (commands,
 // notifies, colour and owner-draw requests, scrolls) to the child's object
-// first, so that controls can handle what they send themselves.
+// first, so that controls can handle what they send themselves. An exception
+// thrown by a handler is reported and ends at the window procedure; WM_DESTROY
+// is the last message an object sees of its window.
 
 #include <windows.h>
 
@@ -22,7 +24,8 @@ public:
     explicit operator bool() const { return hwnd_ != nullptr; }
     static CWindow* FromHandle(HWND hwnd);
 
-    // Binds the object to an existing window without touching its procedure.
+    // Binds the object to an existing window without touching its procedure;
+    // a window whose messages another object handles keeps that object.
     bool Attach(HWND hwnd);
     HWND Detach();
     // Binds the object and routes the window's messages through OnMessage.

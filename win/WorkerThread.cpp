@@ -2,7 +2,11 @@
 
 #include <process.h>
 
+#include <atomic>
+
 namespace {
+
+std::atomic<bool> gFailDuplication{false};
 
 struct ThreadStart {
     ThreadProcedure procedure;
@@ -32,10 +36,16 @@ HANDLE StartThread(ThreadProcedure procedure, void* argument)
     HANDLE own = reinterpret_cast<HANDLE>(created);
     HANDLE duplicate = nullptr;
     const HANDLE process = ::GetCurrentProcess();
-    if (!::DuplicateHandle(process, own, process, &duplicate, 0, FALSE, DUPLICATE_SAME_ACCESS)) duplicate = nullptr;
+    const bool duplicated = !gFailDuplication.load() &&
+                            ::DuplicateHandle(process, own, process, &duplicate, 0, FALSE, DUPLICATE_SAME_ACCESS);
     ResumeOwnThread(own);
+    // Without a copy the caller takes the original: a running thread is
+    // never left without a handle to wait for it.
+    if (!duplicated) return own;
     ::CloseHandle(own);
     return duplicate;
 }
+
+void FailThreadHandleDuplication(bool fail) { gFailDuplication.store(fail); }
 
 bool ResumeOwnThread(HANDLE thread) { return thread && ::ResumeThread(thread) == 1; }

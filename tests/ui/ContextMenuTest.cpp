@@ -1,20 +1,17 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/Menu.h"
 
 namespace {
 
-class ContextMenuTest : public testing::Test {
+class ContextMenuTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ::SetWindowPos(dialog_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-        ASSERT_TRUE(list_.Attach(dialog_.GetItem(IDC_GALLERY_SORTLIST)));
-        ASSERT_TRUE(box_.Attach(dialog_.GetItem(IDC_GALLERY_COLUMNLIST)));
+        GalleryTest::SetUp();
+        ASSERT_TRUE(list_.Attach(gallery_.GetItem(IDC_GALLERY_SORTLIST)));
+        ASSERT_TRUE(box_.Attach(gallery_.GetItem(IDC_GALLERY_COLUMNLIST)));
         list_.InsertColumn(0, u"Name", LVCFMT_LEFT, 100, 0);
         for (const char16_t* row : {u"First", u"Second", u"Third"}) list_.InsertItem(list_.GetItemCount(), row);
         for (const char16_t* row : {u"One", u"Two", u"Three"}) box_.AddString(row);
@@ -27,7 +24,6 @@ protected:
         ::SetCursorPos(client.x, client.y);
     }
 
-    gui_test::TestDialog dialog_{IDD_GALLERY};
     win::CListCtrl list_;
     win::CListBox box_;
 };
@@ -39,24 +35,24 @@ TEST_F(ContextMenuTest, MenusSelectTheRowUnderTheCursor)
     row.left = LVIR_BOUNDS;
     list_.Send(LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
     PointAt(list_.Handle(), POINT{row.left + 5, row.top + 4});
-    HMENU menu = dialog_.GetListCtrlContextMenu(list_, IDM_TEST_CONTEXT, 0);
+    HMENU menu = gallery_.GetListCtrlContextMenu(list_, IDM_TEST_CONTEXT, 0);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(win::CMenu::ItemText(menu, 0), u"Menu.Open");
     EXPECT_NE(list_.GetItemState(1, LVIS_SELECTED), 0u);
-    EXPECT_EQ(dialog_.GetListCtrlContextMenu(list_, IDM_TEST_CONTEXT, 1), nullptr);
-    EXPECT_EQ(dialog_.GetListCtrlContextMenu(list_, 4242, 0), nullptr);
+    EXPECT_EQ(gallery_.GetListCtrlContextMenu(list_, IDM_TEST_CONTEXT, 1), nullptr);
+    EXPECT_EQ(gallery_.GetListCtrlContextMenu(list_, 4242, 0), nullptr);
 
-    PointAt(dialog_.Handle(), POINT{1, 1});
-    EXPECT_EQ(dialog_.GetListCtrlContextMenu(list_, IDM_TEST_CONTEXT, 0), nullptr);
+    PointAt(gallery_.Handle(), POINT{1, 1});
+    EXPECT_EQ(gallery_.GetListCtrlContextMenu(list_, IDM_TEST_CONTEXT, 0), nullptr);
 
     // The list box variant translates its menu.
     box_.Send(LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
     PointAt(box_.Handle(), POINT{row.left + 5, row.top + 2});
-    menu = dialog_.GetListBoxContextMenu(box_, IDM_TEST_CONTEXT, 0);
+    menu = gallery_.GetListBoxContextMenu(box_, IDM_TEST_CONTEXT, 0);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(win::CMenu::ItemText(menu, 0), u"Open\tCtrl+O");
     EXPECT_EQ(box_.GetCurSel(), 2);
-    dialog_.TrackContextMenu(nullptr);
+    gallery_.TrackContextMenu(nullptr);
 }
 
 }  // namespace

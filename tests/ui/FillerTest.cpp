@@ -1,132 +1,42 @@
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 #include "database/EnumTexts.h"
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/CountryDirectory.h"
 
 namespace {
 
-// A world of a few countries: names, club counts and whether a club has players.
-class TestCountries : public ICountryDirectory {
-public:
-    struct Country {
-        std::u16string name;
-        int clubs;
-        bool squads;
-    };
-    std::map<int, Country> countries;
-
-    const char16_t* GetCountryName(std::int32_t id) const override
-    {
-        auto found = countries.find(id);
-        return found == countries.end() ? nullptr : found->second.name.c_str();
-    }
-    int GetClubCountWithoutNationalTeam(std::int32_t id) const override
-    {
-        auto found = countries.find(id);
-        return found == countries.end() ? 0 : found->second.clubs;
-    }
-    bool HasClubWithSquad(std::int32_t id) const override
-    {
-        auto found = countries.find(id);
-        return found != countries.end() && found->second.squads;
-    }
-};
-
-class FillerTest : public testing::Test {
+class FillerTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
-        world_.countries = {{0, {u"Fallback", 3, true}},     {1, {u"Albania", 2, true}}, {2, {u"Brazil", 0, false}},
-                            {3, {u"", 4, true}},             {5, {u"Chile", 3, false}},  {206, {u"Zambia", 1, true}},
-                            {207, {u"Never listed", 5, true}}};
-        SetCountryDirectory(&world_);
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ASSERT_TRUE(combo_.Attach(dialog_.GetItem(IDC_GALLERY_COMBO)));
-        ASSERT_TRUE(list_.Attach(dialog_.GetItem(IDC_GALLERY_COLUMNLIST)));
+        GalleryTest::SetUp();
+        ASSERT_TRUE(combo_.Attach(gallery_.GetItem(IDC_GALLERY_COMBO)));
     }
-    void TearDown() override { SetCountryDirectory(nullptr); }
+    std::vector<LPARAM> ComboData() const { return ItemData(combo_); }
 
-    std::vector<LPARAM> ComboData() const
-    {
-        std::vector<LPARAM> data;
-        for (int i = 0; i < combo_.GetCount(); ++i) data.push_back(combo_.GetItemData(i));
-        return data;
-    }
-
-    TestCountries world_;
-    gui_test::TestDialog dialog_{IDD_GALLERY};
     win::CComboBox combo_;
-    win::CListBox list_;
 };
-
-TEST_F(FillerTest, CountryModesSelectWhatTheyPromise)
-{
-    dialog_.FillCountryCombo(combo_, 5, 0);
-    EXPECT_EQ(ComboData(), (std::vector<LPARAM>{1, 2, 5, 206}));
-    EXPECT_EQ(combo_.GetCurSel(), 2);
-    EXPECT_EQ(combo_.GetItemText(0), u"Albania");
-
-    dialog_.FillCountryCombo(combo_, 0, 1);
-    EXPECT_EQ(ComboData(), (std::vector<LPARAM>{0, 1, 2, 5, 206}));
-    EXPECT_EQ(combo_.GetItemText(0), u"No nationality");
-    EXPECT_EQ(combo_.GetCurSel(), 0);
-
-    dialog_.FillCountryCombo(combo_, 1, 2);
-    EXPECT_EQ(combo_.GetItemText(0), u"No country");
-    EXPECT_EQ(combo_.GetCurSel(), 1);
-
-    dialog_.FillCountryCombo(combo_, 2, 3);
-    EXPECT_EQ(ComboData(), (std::vector<LPARAM>{1, 5, 206}));
-    EXPECT_EQ(combo_.GetCurSel(), -1);
-
-    // Chile has clubs but nobody plays for them.
-    dialog_.FillCountryCombo(combo_, 0, 4);
-    EXPECT_EQ(ComboData(), (std::vector<LPARAM>{1, 206}));
-
-    dialog_.FillCountryCombo(combo_, 0, 9);
-    EXPECT_TRUE(ComboData().empty());
-}
-
-TEST_F(FillerTest, CountryListFollowsTheSameRules)
-{
-    dialog_.FillCountryList(list_, 206, 1);
-    ASSERT_EQ(list_.GetCount(), 5);
-    EXPECT_EQ(list_.GetItemData(0), 0);
-    EXPECT_EQ(list_.GetItemData(4), 206);
-    EXPECT_EQ(list_.GetCurSel(), 4);
-}
-
-TEST_F(FillerTest, WithoutAWorldOnlyTheNoneRowRemains)
-{
-    SetCountryDirectory(nullptr);
-    dialog_.FillCountryCombo(combo_, 0, 2);
-    EXPECT_EQ(ComboData(), (std::vector<LPARAM>{0}));
-}
 
 TEST_F(FillerTest, KeyFillersTranslateAndSkipMissingTexts)
 {
     const char16_t* keys[] = {u"Label", u"No.Such.Key", u"Bare.Key", nullptr};
-    dialog_.FillComboFromKeys(combo_, keys, 2);
+    gallery_.FillComboFromKeys(combo_, keys, 2);
     ASSERT_EQ(combo_.GetCount(), 2);
     EXPECT_EQ(combo_.GetItemText(0), u"Prefixed label");
     EXPECT_EQ(ComboData(), (std::vector<LPARAM>{0, 2}));
     EXPECT_EQ(combo_.GetCurSel(), 1);
 
     const CDialogB::KeyValue table[] = {{u"Bare.Key", 10}, {u"No.Such.Key", 20}, {nullptr, 0}};
-    dialog_.FillComboFromKeyTable(combo_, table, 20);
+    gallery_.FillComboFromKeyTable(combo_, table, 20);
     EXPECT_EQ(combo_.GetItemText(1), u"No.Such.Key");
     EXPECT_EQ(combo_.GetCurSel(), 1);
-    EXPECT_EQ(std::u16string(dialog_.GetComboKeyBySelData(combo_, table, 10)), u"No.Such.Key");
+    EXPECT_EQ(std::u16string(gallery_.GetComboKeyBySelData(combo_, table, 10)), u"No.Such.Key");
     combo_.SetCurSel(-1);
-    EXPECT_EQ(std::u16string(dialog_.GetComboKeyBySelData(combo_, table, 10)), u"Bare.Key");
-    EXPECT_EQ(dialog_.GetComboKeyBySelData(combo_, table, 30), nullptr);
+    EXPECT_EQ(std::u16string(gallery_.GetComboKeyBySelData(combo_, table, 10)), u"Bare.Key");
+    EXPECT_EQ(gallery_.GetComboKeyBySelData(combo_, table, 30), nullptr);
 
     const char16_t* texts[] = {u"x", u"y", nullptr};
     CDialogB::FillComboFromStrings(combo_, texts, 1);
@@ -140,12 +50,12 @@ TEST_F(FillerTest, KeyFillersTranslateAndSkipMissingTexts)
 
 TEST_F(FillerTest, LanguageNamesWithAndWithoutTheFirst)
 {
-    dialog_.FillLanguageCombo(combo_, 5, true);
+    gallery_.FillLanguageCombo(combo_, 5, true);
     ASSERT_EQ(combo_.GetCount(), 63);
     EXPECT_EQ(combo_.GetItemData(5), 5);
     EXPECT_EQ(combo_.GetCurSel(), 5);
     EXPECT_EQ(combo_.GetItemText(62), GetEnumTexts().GetLanguageName(62));
-    dialog_.FillLanguageCombo(combo_, 0, false);
+    gallery_.FillLanguageCombo(combo_, 0, false);
     ASSERT_EQ(combo_.GetCount(), 62);
     EXPECT_EQ(combo_.GetItemData(0), 1);
     EXPECT_EQ(combo_.GetCurSel(), -1);
@@ -154,8 +64,8 @@ TEST_F(FillerTest, LanguageNamesWithAndWithoutTheFirst)
 TEST_F(FillerTest, ControlsBecomeMenuItems)
 {
     HMENU menu = ::CreatePopupMenu();
-    EXPECT_TRUE(dialog_.AppendControlToMenu(menu, IDC_GALLERY_CHECK, false));
-    EXPECT_FALSE(dialog_.AppendControlToMenu(menu, 4711, true));
+    EXPECT_TRUE(gallery_.AppendControlToMenu(menu, IDC_GALLERY_CHECK, false));
+    EXPECT_FALSE(gallery_.AppendControlToMenu(menu, 4711, true));
     ASSERT_EQ(::GetMenuItemCount(menu), 1);
     EXPECT_EQ(::GetMenuItemID(menu, 0), static_cast<UINT>(IDC_GALLERY_CHECK));
     EXPECT_NE(::GetMenuState(menu, 0, MF_BYPOSITION) & MF_GRAYED, 0u);

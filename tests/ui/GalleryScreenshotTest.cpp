@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -23,11 +25,6 @@
 
 namespace {
 
-void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // The window as it stands on the screen, as a 24-bit bottom-up BMP.
 std::vector<std::uint8_t> CaptureWindow(HWND window)
 {
@@ -42,34 +39,16 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
         win::CSelectObject select(memory.Get(), bitmap.Get());
         ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
     }
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-
-    std::vector<std::uint8_t> file{'B', 'M'};
-    PutLe(file, static_cast<std::uint32_t>(54 + pixels.size()), 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 54, 4);
-    PutLe(file, 40, 4);
-    PutLe(file, static_cast<std::uint32_t>(width), 4);
-    PutLe(file, static_cast<std::uint32_t>(height), 4);
-    PutLe(file, 1, 2);
-    PutLe(file, 24, 2);
-    PutLe(file, 0, 4);
-    PutLe(file, static_cast<std::uint32_t>(pixels.size()), 4);
-    PutLe(file, 2835, 4);
-    PutLe(file, 2835, 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 0, 4);
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
+    const auto imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
+    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, imageSize, 2835, 2835, 0, 0};
+    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(info);
+    BITMAPFILEHEADER file{0x4D42, headers + info.biSizeImage, 0, 0, headers};
+    std::vector<std::uint8_t> bytes(headers + info.biSizeImage);
+    std::memcpy(bytes.data(), &file, sizeof(file));
+    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
+    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bytes.data() + headers,
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
+    return bytes;
 }
 
 class NoSorting : public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
@@ -77,9 +56,10 @@ public:
     int Compare(int, LPARAM a, LPARAM b) override { return static_cast<int>(a - b); }
 };
 
-TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
+using GalleryScreenshot = gui_test::GalleryTest;
+
+TEST_F(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
 {
-    gui_test::LoadTestTexts();
     win::CDibSection skin;
     ASSERT_TRUE(skin.Create(800, 600));
     for (int y = 0; y < 600; ++y)
@@ -88,8 +68,6 @@ TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
                                          (static_cast<std::uint32_t>(205 + (y / 12) % 30) << 8) | 225u;
     SetSkinBitmap(skin.Get());
 
-    gui_test::TestDialog gallery(IDD_GALLERY);
-    ASSERT_TRUE(gallery.Create(nullptr));
     Halvane::MFC::CHVListCtrl sortList;
     CListCtrlEx dragList;
     CMyListBox columnList;
@@ -102,18 +80,12 @@ TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
     CMyEdit edit;
     CSelectColour colours;
     CImageCtrl image;
-    ASSERT_TRUE(sortList.SubclassDlgItem(IDC_GALLERY_SORTLIST, gallery));
-    ASSERT_TRUE(dragList.SubclassDlgItem(IDC_GALLERY_DRAGLIST, gallery));
-    ASSERT_TRUE(columnList.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, gallery));
-    ASSERT_TRUE(tabs.SubclassDlgItem(IDC_GALLERY_TAB, gallery));
-    ASSERT_TRUE(group.SubclassDlgItem(IDC_GALLERY_GROUP, gallery));
-    ASSERT_TRUE(label.SubclassDlgItem(IDC_GALLERY_STATIC, gallery));
-    ASSERT_TRUE(centred.SubclassDlgItem(IDC_GALLERY_CENTRED, gallery));
-    ASSERT_TRUE(check.SubclassDlgItem(IDC_GALLERY_CHECK, gallery));
-    ASSERT_TRUE(slider.SubclassDlgItem(IDC_GALLERY_SLIDER, gallery));
-    ASSERT_TRUE(edit.SubclassDlgItem(IDC_GALLERY_EDIT, gallery));
-    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, gallery));
-    ASSERT_TRUE(image.SubclassDlgItem(IDC_GALLERY_IMAGE, gallery));
+    const std::pair<win::CWindow*, int> controls[] = {
+        {&sortList, IDC_GALLERY_SORTLIST}, {&dragList, IDC_GALLERY_DRAGLIST}, {&columnList, IDC_GALLERY_COLUMNLIST},
+        {&tabs, IDC_GALLERY_TAB},          {&group, IDC_GALLERY_GROUP},       {&label, IDC_GALLERY_STATIC},
+        {&centred, IDC_GALLERY_CENTRED},   {&check, IDC_GALLERY_CHECK},       {&slider, IDC_GALLERY_SLIDER},
+        {&edit, IDC_GALLERY_EDIT},         {&colours, IDC_GALLERY_COLOURS},   {&image, IDC_GALLERY_IMAGE}};
+    for (auto [control, id] : controls) ASSERT_TRUE(control->SubclassDlgItem(id, gallery_)) << id;
 
     NoSorting sorter;
     sortList.AddColumn(u"Club", LVCFMT_LEFT, 3);
@@ -122,9 +94,12 @@ TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
     sortList.AutoSizeColumns(true);
     const char16_t* clubs[] = {u"Albion", u"Borough", u"City", u"Dynamo", u"Eagles"};
     for (int i = 0; i < 5; ++i) sortList.SetItemInt(sortList.InsertItem(clubs[i], i), 1, 30 - 4 * i);
-    dragList.AddColumn(u"Row", 0, LVCFMT_LEFT);
+    dragList.AddColumn(u"Club", 0, LVCFMT_LEFT);
     dragList.AddColumn(u"Centred column", 1, LVCFMT_CENTER);
     for (int i = 0; i < 9; ++i) dragList.SetItemText(dragList.AppendItem(clubs[i % 5], i), 1, u"banded");
+    dragList.SetColumnWidth(0, LVSCW_AUTOSIZE_USEHEADER);
+    for (const char16_t* club : clubs)
+        EXPECT_LE(dragList.GetStringWidth(club), dragList.GetColumnWidth(0)) << testing_support::Narrow(club);
     const std::uint16_t positions[] = {2, 60, CMyListBox::RightAligned | 90};
     const std::uint16_t widths[] = {56, 28, 50};
     columnList.SetColumns(3, positions, widths);
@@ -143,11 +118,11 @@ TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
         for (int x = 0; x < 64; ++x) badge.Pixels()[y * 64 + x] = ((x / 8 + y / 8) % 2) != 0 ? 0xC00000u : 0xFFFFFFu;
     image.SetBitmap(badge.Get());
 
-    ::SetWindowPos(gallery.Handle(), HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    ::RedrawWindow(gallery.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ::SetWindowPos(gallery_.Handle(), HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::RedrawWindow(gallery_.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     gui_test::PumpMessages();
 
-    std::vector<std::uint8_t> bitmap = CaptureWindow(gallery.Handle());
+    std::vector<std::uint8_t> bitmap = CaptureWindow(gallery_.Handle());
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\gallery.bmp"), bitmap);
     SetSkinBitmap(nullptr);

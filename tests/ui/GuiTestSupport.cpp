@@ -3,11 +3,13 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
 #include "core/TextManager.h"
 #include "win/Dialog.h"
+#include "win/Gdi.h"
 #include "win/WideText.h"
 
 namespace gui_test {
@@ -41,6 +43,7 @@ constexpr std::string_view TestTexts =
     "Country.NoCountry|No country|n|n|n|n|n\r\n"
     "Dialog.ErrorMessage.DefaultHeader|Errors were found|e|e|e|e|e\r\n"
     "Dialog.ListCtrl.ExportError|Could not save _FILE_NAME.|e|e|e|e|e\r\n"
+    "Dialog.HandlerFailure|Failed: _REASON|e|e|e|e|e\r\n"
     "Dialog.ListCtrl.SaveFormat|Text (tab)#*.txt#Text (columns)#*.txt#XML#*.xml|s|s|s|s|s\r\n";
 
 class GuiEnvironment : public testing::Environment {
@@ -95,6 +98,40 @@ void LoadTestTexts()
     CTextManager* store = CTextManager::Instance();
     ASSERT_TRUE(store->LoadFromBytes({reinterpret_cast<const std::uint8_t*>(TestTexts.data()), TestTexts.size()}));
     store->SetLanguage(CTextManager::English);
+}
+
+bool GalleryDialog::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (std::find(watched.begin(), watched.end(), message) == watched.end())
+        return TestDialog::OnMessage(message, wParam, lParam, result);
+    received.push_back({message, wParam, lParam});
+    result = answer;
+    return true;
+}
+
+void GalleryTest::SetUp()
+{
+    LoadTestTexts();
+    ASSERT_TRUE(gallery_.Create(nullptr));
+    ::SetWindowPos(gallery_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void GalleryTest::Redraw(HWND window)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+COLORREF GalleryTest::Pixel(HWND window, int x, int y)
+{
+    win::CWindowDC dc(window);
+    return ::GetPixel(dc.Get(), x, y);
+}
+
+std::vector<LPARAM> GalleryTest::ItemData(const win::CComboBox& combo)
+{
+    std::vector<LPARAM> data;
+    for (int i = 0; i < combo.GetCount(); ++i) data.push_back(combo.GetItemData(i));
+    return data;
 }
 
 std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add)

@@ -1,15 +1,19 @@
 #pragma once
 // Shared helpers of the dialog tests: a text store of test keys, a dialog
-// class for the test templates, templates with changed styles, and a driver
-// that acts from inside a modal loop.
+// class for the test templates, the fixture of the control tests, templates
+// with changed styles, and a driver that acts from inside a modal loop.
 
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/ui/GalleryIds.h"
 #include "ui/DialogB.h"
+#include "win/ComboBox.h"
 
 namespace gui_test {
 
@@ -21,6 +25,37 @@ public:
     explicit TestDialog(UINT templateId, HWND parent = nullptr) : CDialogB(templateId, parent) {}
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Test"; }
     using CDialogB::OnCtlColor;
+};
+
+struct Received {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+// The gallery: one control of each kind. It records the messages a test
+// watches (what its controls send their parent) and answers them with answer.
+class GalleryDialog : public TestDialog {
+public:
+    GalleryDialog() : TestDialog(IDD_GALLERY) {}
+    std::vector<UINT> watched;
+    std::vector<Received> received;
+    LRESULT answer = 1;
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+};
+
+// The fixture of the control tests: the test texts and an open gallery,
+// shown without taking the activation.
+class GalleryTest : public testing::Test {
+protected:
+    void SetUp() override;
+    static void Redraw(HWND window);
+    static COLORREF Pixel(HWND window, int x, int y);
+    static std::vector<LPARAM> ItemData(const win::CComboBox& combo);
+
+    GalleryDialog gallery_;
 };
 
 // A copy of a template resource with style bits swapped.

@@ -3,39 +3,28 @@
 #include <string>
 #include <vector>
 
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/DragCtrl.h"
 #include "ui/ListCtrlEx.h"
 
 namespace {
 
-class ClickRecorder : public gui_test::TestDialog {
-public:
-    ClickRecorder() : TestDialog(IDD_GALLERY) {}
-    std::vector<std::pair<int, int>> clicks;
-
-protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message == CListCtrlEx::CellClicked) {
-            clicks.emplace_back(static_cast<int>(wParam), static_cast<int>(lParam));
-            return true;
-        }
-        return TestDialog::OnMessage(message, wParam, lParam, result);
-    }
-};
-
-class ListCtrlExTest : public testing::Test {
+class ListCtrlExTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ::SetWindowPos(dialog_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-        ASSERT_TRUE(list_.SubclassDlgItem(IDC_GALLERY_DRAGLIST, dialog_));
+        GalleryTest::SetUp();
+        gallery_.watched = {CListCtrlEx::CellClicked};
+        ASSERT_TRUE(list_.SubclassDlgItem(IDC_GALLERY_DRAGLIST, gallery_));
         ASSERT_TRUE(list_.AddColumn(u"Name", 0, LVCFMT_LEFT));
         ASSERT_TRUE(list_.AddColumn(u"Points", 1, LVCFMT_RIGHT));
+        Fill();
+    }
+
+    // Rows 100..104, each with its name in both columns.
+    void Fill()
+    {
+        list_.DeleteAllItems();
         for (int i = 0; i < 5; ++i) {
             std::u16string name = u"Row" + std::u16string(1, static_cast<char16_t>(u'0' + i));
             int row = list_.AppendItem(name.c_str(), 100 + i);
@@ -64,7 +53,6 @@ protected:
         return order;
     }
 
-    ClickRecorder dialog_;
     CListCtrlEx list_;
 };
 
@@ -80,37 +68,35 @@ TEST_F(ListCtrlExTest, ReportModeSendsRowAndColumnOrMinusOneBelowTheRows)
     ::PostMessageW(list_.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(second.x, second.y));
     Press(WM_LBUTTONDOWN, second);
     gui_test::PumpMessages();
-    ASSERT_EQ(dialog_.clicks.size(), 2u);
-    EXPECT_EQ(dialog_.clicks[0].first, -1);
-    EXPECT_EQ(dialog_.clicks[0].second, -1);
-    EXPECT_EQ(dialog_.clicks[1], std::make_pair(1, 1));
+    ASSERT_EQ(gallery_.received.size(), 2u);
+    EXPECT_EQ(static_cast<int>(gallery_.received[0].wParam), -1);
+    EXPECT_EQ(gallery_.received[0].lParam, -1);
+    EXPECT_EQ(gallery_.received[1].wParam, 1u);
+    EXPECT_EQ(gallery_.received[1].lParam, 1);
 }
 
-TEST_F(ListCtrlExTest, DraggedRowMovesWithAllItsCells)
+TEST_F(ListCtrlExTest, ADraggedRowLandsBeforeItsTargetOrAtTheEndWithAllItsCells)
 {
-    list_.SetClickMode(CListCtrlEx::ClickDrag);
-    // Downward: row 1 dropped on row 3 lands before it.
-    Press(WM_LBUTTONDOWN, RowPoint(1));
-    ASSERT_TRUE(list_.IsDragging());
-    Press(WM_MOUSEMOVE, RowPoint(3));
-    Press(WM_LBUTTONUP, RowPoint(3));
-    EXPECT_FALSE(list_.IsDragging());
-    EXPECT_EQ(Order(), (std::vector<LPARAM>{100, 102, 101, 103, 104}));
-    // Upward: row 4 dropped on row 0 lands before it.
-    Press(WM_LBUTTONDOWN, RowPoint(4));
-    Press(WM_MOUSEMOVE, RowPoint(0));
-    Press(WM_LBUTTONUP, RowPoint(0));
-    EXPECT_EQ(Order(), (std::vector<LPARAM>{104, 100, 102, 101, 103}));
-}
-
-TEST_F(ListCtrlExTest, DropBelowTheRowsMovesToTheEnd)
-{
+    struct Case {
+        int from;
+        int onto;  // -1: below the rows
+        std::vector<LPARAM> order;
+    };
+    const Case cases[] = {{1, 3, {100, 102, 101, 103, 104}},
+                          {4, 0, {104, 100, 101, 102, 103}},
+                          {0, -1, {101, 102, 103, 104, 100}}};
     list_.SetClickMode(CListCtrlEx::ClickDrag);
     RECT client = list_.GetClientRect();
-    Press(WM_LBUTTONDOWN, RowPoint(0));
-    Press(WM_MOUSEMOVE, POINT{5, client.bottom - 3});
-    Press(WM_LBUTTONUP, POINT{5, client.bottom - 3});
-    EXPECT_EQ(Order(), (std::vector<LPARAM>{101, 102, 103, 104, 100}));
+    for (const Case& drag : cases) {
+        Fill();
+        POINT target = drag.onto < 0 ? POINT{5, client.bottom - 3} : RowPoint(drag.onto);
+        Press(WM_LBUTTONDOWN, RowPoint(drag.from));
+        ASSERT_TRUE(list_.IsDragging());
+        Press(WM_MOUSEMOVE, target);
+        Press(WM_LBUTTONUP, target);
+        EXPECT_FALSE(list_.IsDragging());
+        EXPECT_EQ(Order(), drag.order) << drag.from << " onto " << drag.onto;
+    }
 }
 
 TEST(ListCtrlExRows, EverySeventhRowAndItsNeighbourAreDarker)
@@ -124,7 +110,7 @@ TEST(ListCtrlExRows, EverySeventhRowAndItsNeighbourAreDarker)
 TEST_F(ListCtrlExTest, DragLabelSitsWithItsLowerLeftCornerAtTheCursor)
 {
     CDragCtrl label;
-    ASSERT_TRUE(label.Create(dialog_.Handle(), 80, 16));
+    ASSERT_TRUE(label.Create(gallery_.Handle(), 80, 16));
     EXPECT_EQ(label.GetId(), CDragCtrl::ControlId);
     EXPECT_FALSE(label.IsVisible());
     std::u16string longText(300, u'x');
@@ -138,9 +124,9 @@ TEST_F(ListCtrlExTest, DragLabelSitsWithItsLowerLeftCornerAtTheCursor)
         if (before.x == cursor.x && before.y == cursor.y) break;
     }
     EXPECT_EQ(label.GetText().size(), 127u);
-    ::ScreenToClient(dialog_.Handle(), &cursor);
+    ::ScreenToClient(gallery_.Handle(), &cursor);
     RECT place = label.GetWindowRect();
-    ::MapWindowPoints(nullptr, dialog_.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    ::MapWindowPoints(nullptr, gallery_.Handle(), reinterpret_cast<POINT*>(&place), 2);
     EXPECT_EQ(place.left, cursor.x);
     EXPECT_EQ(place.bottom, cursor.y);
     label.Show(nullptr);

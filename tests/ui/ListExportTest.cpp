@@ -5,9 +5,8 @@
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 #include "tests/common/TestSupport.h"
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/ListCtrlFileDialog.h"
+#include "win/FileDialog.h"
 #include "ui/ListExport.h"
 
 namespace {
@@ -19,13 +18,12 @@ std::string Utf16Le(std::u16string_view text)
     return bytes;
 }
 
-class ListExportTest : public testing::Test {
+class ListExportTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ASSERT_TRUE(list_.Attach(dialog_.GetItem(IDC_GALLERY_SORTLIST)));
+        GalleryTest::SetUp();
+        ASSERT_TRUE(list_.Attach(gallery_.GetItem(IDC_GALLERY_SORTLIST)));
         list_.InsertColumn(0, u"First", LVCFMT_LEFT, 60, 0);
         list_.InsertColumn(1, u"Second", LVCFMT_LEFT, 60, 1);
     }
@@ -35,7 +33,6 @@ protected:
         list_.SetItemText(row, 1, second);
     }
 
-    gui_test::TestDialog dialog_{IDD_GALLERY};
     win::CListCtrl list_;
 };
 
@@ -94,11 +91,8 @@ TEST_F(ListExportTest, UnwritablePathIsReportedAndWritesNothing)
     EXPECT_EQ(testing_support::ReadBytes(existing), testing_support::Bytes("old"));
 }
 
-TEST(ListCtrlFileDialogTest, ExtensionFollowsTheFileType)
+TEST(ListCtrlFileDialogTest, FilterBecomesANulSeparatedList)
 {
-    EXPECT_EQ(std::u16string(CListCtrlFileDialog::ExtensionForType(1)), u"txt");
-    EXPECT_EQ(std::u16string(CListCtrlFileDialog::ExtensionForType(2)), u"txt");
-    EXPECT_EQ(std::u16string(CListCtrlFileDialog::ExtensionForType(3)), u"xml");
     EXPECT_EQ(win::CFileDialog::FilterToNulList(u"Text|*.txt||"), std::u16string(u"Text\0*.txt\0\0\0\0", 14));
 }
 

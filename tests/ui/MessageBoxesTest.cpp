@@ -79,17 +79,24 @@ TEST_F(MessageBoxesTest, TextBeyondItsCapacityIsDropped)
 
 TEST_F(MessageBoxesTest, InputBoxSplitsCaptionPromptAndText)
 {
-    CDlgInputBox box;
-    box.SetTexts(u"no tabs here", nullptr);
-    EXPECT_EQ(box.GetCaption(), u"");
-    box.SetTexts(u"Title\tType a name:\tDefault", nullptr);
-    EXPECT_EQ(box.GetCaption(), u"Title");
-    EXPECT_EQ(box.GetPrompt(), u"Type a name:");
-    EXPECT_EQ(box.GetEnteredText(), u"Default");
-    box.SetTexts(u"Title\tPrompt", u"Preset");
-    EXPECT_EQ(box.GetEnteredText(), u"Preset");
-    box.SetTexts(u"Title\tPrompt", nullptr);
-    EXPECT_EQ(box.GetEnteredText(), u"");
+    struct Case {
+        const char16_t* texts;
+        const char16_t* preset;
+        const char16_t* caption;
+        const char16_t* prompt;
+        const char16_t* entered;
+    };
+    const Case cases[] = {{u"no tabs here", nullptr, u"", u"", u""},
+                          {u"Title\tType a name:\tDefault", nullptr, u"Title", u"Type a name:", u"Default"},
+                          {u"Title\tPrompt", u"Preset", u"Title", u"Prompt", u"Preset"},
+                          {u"Title\tPrompt", nullptr, u"Title", u"Prompt", u""}};
+    for (const Case& split : cases) {
+        CDlgInputBox box;
+        box.SetTexts(split.texts, split.preset);
+        EXPECT_EQ(box.GetCaption(), split.caption);
+        EXPECT_EQ(box.GetPrompt(), split.prompt);
+        EXPECT_EQ(box.GetEnteredText(), split.entered);
+    }
 }
 
 TEST_F(MessageBoxesTest, InputBoxReturnsTheTypedTextOnOk)

@@ -2,42 +2,19 @@
 
 #include <vector>
 
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/ListBoxEditor.h"
 #include "ui/MyListBox.h"
 
 namespace {
 
-struct Click {
-    UINT message;
-    WPARAM keys;
-    POINT point;
-};
-
-class ClickParent : public gui_test::TestDialog {
-public:
-    ClickParent() : TestDialog(IDD_GALLERY) {}
-    std::vector<Click> clicks;
-
-protected:
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message == WM_RBUTTONDOWN || message == WM_LBUTTONDOWN) {
-            clicks.push_back({message, wParam, POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}});
-            return true;
-        }
-        return TestDialog::OnMessage(message, wParam, lParam, result);
-    }
-};
-
-class MyListBoxTest : public testing::Test {
+class MyListBoxTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ASSERT_TRUE(list_.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, dialog_));
+        GalleryTest::SetUp();
+        gallery_.watched = {WM_RBUTTONDOWN, WM_LBUTTONDOWN};
+        ASSERT_TRUE(list_.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, gallery_));
         list_.AddString(u"One\tA\t1");
         list_.AddString(u"Two");
         list_.AddString(u"Three\tC\t3");
@@ -45,11 +22,10 @@ protected:
     int Pixels(int units) const
     {
         RECT rect{units, 0, 0, 0};
-        ::MapDialogRect(dialog_.Handle(), &rect);
+        ::MapDialogRect(gallery_.Handle(), &rect);
         return rect.left;
     }
 
-    ClickParent dialog_;
     CMyListBox list_;
 };
 
@@ -85,29 +61,23 @@ TEST_F(MyListBoxTest, RightClickGoesToParentInParentCoordinatesWithoutSelecting)
 {
     list_.SetCurSel(0);
     list_.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 20));
-    ASSERT_EQ(dialog_.clicks.size(), 1u);
+    ASSERT_EQ(gallery_.received.size(), 1u);
     POINT expected{5, 20};
-    ::MapWindowPoints(list_.Handle(), dialog_.Handle(), &expected, 1);
-    EXPECT_EQ(dialog_.clicks[0].message, static_cast<UINT>(WM_RBUTTONDOWN));
-    EXPECT_EQ(dialog_.clicks[0].keys, static_cast<WPARAM>(MK_RBUTTON));
-    EXPECT_EQ(dialog_.clicks[0].point.x, expected.x);
-    EXPECT_EQ(dialog_.clicks[0].point.y, expected.y);
+    ::MapWindowPoints(list_.Handle(), gallery_.Handle(), &expected, 1);
+    EXPECT_EQ(gallery_.received[0].message, static_cast<UINT>(WM_RBUTTONDOWN));
+    EXPECT_EQ(gallery_.received[0].wParam, static_cast<WPARAM>(MK_RBUTTON));
+    EXPECT_EQ(gallery_.received[0].lParam, MAKELPARAM(expected.x, expected.y));
     EXPECT_EQ(list_.GetCurSel(), 0);
 }
 
 TEST_F(MyListBoxTest, LeftClicksAreForwardedOnlyWhenAsked)
 {
+    list_.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    EXPECT_TRUE(gallery_.received.empty());
     list_.SetForwardLButtonDown(true);
     list_.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    ASSERT_EQ(dialog_.clicks.size(), 1u);
-    EXPECT_EQ(dialog_.clicks[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
-}
-
-TEST_F(MyListBoxTest, KeepsOnlyNotifySortAndHighStylesAndBecomesOwnerDrawn)
-{
-    DWORD style = CMyListBox::SubclassedStyle(WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL);
-    EXPECT_EQ(style, static_cast<DWORD>(WS_CHILD | WS_VSCROLL | LBS_NOTIFY | LBS_SORT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS));
-    EXPECT_NE(list_.GetStyle() & LBS_OWNERDRAWFIXED, 0u);
+    ASSERT_EQ(gallery_.received.size(), 1u);
+    EXPECT_EQ(gallery_.received[0].message, static_cast<UINT>(WM_LBUTTONDOWN));
 }
 
 TEST_F(MyListBoxTest, DrawsRowsWithMissingColumnsEmpty)
@@ -115,8 +85,11 @@ TEST_F(MyListBoxTest, DrawsRowsWithMissingColumnsEmpty)
     const std::uint16_t positions[] = {2, 40, 80};
     const std::uint16_t widths[] = {36, 36, 36};
     list_.SetColumns(3, positions, widths);
-    ::ShowWindow(dialog_.Handle(), SW_SHOW);
-    ::RedrawWindow(list_.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    // Subclassing keeps only notify, sort and the high styles, and draws the rows itself.
+    EXPECT_EQ(CMyListBox::SubclassedStyle(WS_CHILD | LBS_NOTIFY | LBS_SORT | LBS_MULTIPLESEL),
+              static_cast<DWORD>(WS_CHILD | LBS_NOTIFY | LBS_SORT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS));
+    EXPECT_NE(list_.GetStyle() & LBS_OWNERDRAWFIXED, 0u);
+    Redraw(list_.Handle());
     // Row 1 ("Two") has nothing in columns 1 and 2: they keep the background.
     RECT row{};
     list_.Send(LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
@@ -136,12 +109,11 @@ TEST_F(MyListBoxTest, DrawsRowsWithMissingColumnsEmpty)
 TEST_F(MyListBoxTest, GridListBoxTagsRightClicksWithItsId)
 {
     CListBoxEditor editor;
-    ASSERT_TRUE(editor.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, dialog_) == false);
     list_.Detach();
-    ASSERT_TRUE(editor.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, dialog_));
+    ASSERT_TRUE(editor.SubclassDlgItem(IDC_GALLERY_COLUMNLIST, gallery_));
     editor.Send(WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
-    ASSERT_EQ(dialog_.clicks.size(), 1u);
-    EXPECT_EQ(dialog_.clicks[0].keys, static_cast<WPARAM>(IDC_GALLERY_COLUMNLIST) | CListBoxEditor::RightClickTag);
+    ASSERT_EQ(gallery_.received.size(), 1u);
+    EXPECT_EQ(gallery_.received[0].wParam, static_cast<WPARAM>(IDC_GALLERY_COLUMNLIST) | CListBoxEditor::RightClickTag);
 }
 
 }  // namespace

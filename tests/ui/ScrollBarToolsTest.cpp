@@ -28,29 +28,31 @@ protected:
     HWND bar_ = nullptr;
 };
 
+// Each step: the scroll code, the thumb position it comes with, the answer.
+struct Step {
+    int code;
+    int thumb;
+    int expected;
+};
+
 TEST_F(ScrollBarToolsTest, StandardScaleStepsPagesAndClamps)
 {
-    EXPECT_EQ(HandleScrollBar(SB_LINEDOWN, 0, bar_), 51);
-    EXPECT_EQ(HandleScrollBar(SB_LINEUP, 0, bar_), 50);
-    EXPECT_EQ(HandleScrollBar(SB_PAGEDOWN, 0, bar_), 60);
-    EXPECT_EQ(HandleScrollBar(SB_PAGEUP, 0, bar_), 50);
-    EXPECT_EQ(HandleScrollBar(SB_THUMBTRACK, 33, bar_), 33);
-    EXPECT_EQ(Position(), 33);
-    EXPECT_EQ(HandleScrollBar(SB_TOP, 0, bar_), 0);
-    EXPECT_EQ(HandleScrollBar(SB_LINEUP, 0, bar_), 0);
-    EXPECT_EQ(HandleScrollBar(SB_ENDSCROLL, 0, bar_), 0);
-    EXPECT_EQ(HandleScrollBar(SB_THUMBPOSITION, 500, bar_), 100);
+    const Step steps[] = {{SB_LINEDOWN, 0, 51}, {SB_LINEUP, 0, 50},      {SB_PAGEDOWN, 0, 60},      {SB_PAGEUP, 0, 50},
+                          {SB_THUMBTRACK, 33, 33}, {SB_TOP, 0, 0},       {SB_LINEUP, 0, 0},         {SB_ENDSCROLL, 0, 0},
+                          {SB_THUMBPOSITION, 500, 100}};
+    for (const Step& step : steps) {
+        EXPECT_EQ(HandleScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
+        if (step.code == SB_THUMBTRACK) {
+            EXPECT_EQ(Position(), step.expected);
+        }
+    }
 }
 
 TEST_F(ScrollBarToolsTest, InvertedScaleRunsTheOtherWay)
 {
-    EXPECT_EQ(HandleInvertedScrollBar(SB_LINEUP, 0, bar_), 51);
-    EXPECT_EQ(HandleInvertedScrollBar(SB_LINEDOWN, 0, bar_), 50);
-    EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEUP, 0, bar_), 60);
-    EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEDOWN, 0, bar_), 50);
-    EXPECT_EQ(HandleInvertedScrollBar(SB_THUMBTRACK, 30, bar_), 70);
-    EXPECT_EQ(HandleInvertedScrollBar(SB_TOP, 0, bar_), 100);
-    EXPECT_EQ(HandleInvertedScrollBar(SB_BOTTOM, 0, bar_), 0);
+    const Step steps[] = {{SB_LINEUP, 0, 51},  {SB_LINEDOWN, 0, 50}, {SB_PAGEUP, 0, 60},     {SB_PAGEDOWN, 0, 50},
+                          {SB_THUMBTRACK, 30, 70}, {SB_TOP, 0, 100}, {SB_BOTTOM, 0, 0}};
+    for (const Step& step : steps) EXPECT_EQ(HandleInvertedScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
     MoveTo(85);
     EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEUP, 0, bar_), 95);
     EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEUP, 0, bar_), 100);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "ui/ImageCtrl.h"
 #include "ui/SkinBitmap.h"
 #include "win/Gdi.h"
 
@@ -13,11 +13,11 @@ COLORREF PatternColour(int x, int y)
 }
 
 // A skin in which every pixel tells where it lies.
-class SkinTest : public testing::Test {
+class SkinTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
+        GalleryTest::SetUp();
         ASSERT_TRUE(skin_.Create(640, 480));
         for (int y = 0; y < 480; ++y)
             for (int x = 0; x < 640; ++x) {
@@ -61,6 +61,34 @@ TEST_F(SkinTest, StaticOnPageNestedTwoLevelsShowsTheSkinBelowIt)
     POINT pageInHost = pageProbe;
     ::MapWindowPoints(inner.Handle(), host.Handle(), &pageInHost, 1);
     EXPECT_EQ(::GetPixel(pageDc.Get(), pageProbe.x, pageProbe.y), PatternColour(pageInHost.x, pageInHost.y));
+}
+
+TEST_F(SkinTest, ImageControlShowsItsCopyWithTheSkinBesideItAndBlackWithout)
+{
+    CImageCtrl image;
+    ASSERT_TRUE(image.SubclassDlgItem(IDC_GALLERY_IMAGE, gallery_));
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
+    EXPECT_FALSE(image.SetBitmap(nullptr));
+    {
+        win::CDibSection red;
+        ASSERT_TRUE(red.Create(20, 10));
+        for (int i = 0; i < 20 * 10; ++i) red.Pixels()[i] = 0xFF0000;
+        EXPECT_TRUE(image.SetBitmap(red.Get()));
+    }
+    // The source is gone; the copy stays, also after a refused call.
+    EXPECT_FALSE(image.SetBitmap(nullptr));
+    Redraw(image.Handle());
+    RECT client = image.GetClientRect();
+    for (POINT probe : {POINT{19, 9}, POINT{20, 5}, POINT{5, 10}, POINT{client.right - 1, client.bottom - 1}}) {
+        POINT inGallery = probe;
+        ::MapWindowPoints(image.Handle(), gallery_.Handle(), &inGallery, 1);
+        COLORREF expected = probe.x < 20 && probe.y < 10 ? RGB(255, 0, 0) : PatternColour(inGallery.x, inGallery.y);
+        EXPECT_EQ(Pixel(image.Handle(), probe.x, probe.y), expected) << probe.x << "," << probe.y;
+    }
+    image.Clear();
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
 }
 
 TEST_F(SkinTest, PaintingNeedsAWindowAndADeviceContext)

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/TabbedConfig.h"
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/ImageCtrl.h"
 #include "ui/MyEdit.h"
 #include "ui/MyGroupBox.h"
 #include "ui/MyStaticControl.h"
@@ -12,31 +10,12 @@
 
 namespace {
 
-class SkinnedControlsTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        gui_test::LoadTestTexts();
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ::SetWindowPos(dialog_.Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    }
-    static void Redraw(HWND window)
-    {
-        ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    }
-    static COLORREF Pixel(HWND window, int x, int y)
-    {
-        win::CWindowDC dc(window);
-        return ::GetPixel(dc.Get(), x, y);
-    }
-
-    gui_test::TestDialog dialog_{IDD_GALLERY};
-};
+using SkinnedControlsTest = gui_test::GalleryTest;
 
 TEST_F(SkinnedControlsTest, GroupBoxFrameDarkensWhenDisabled)
 {
     CMyGroupBox group;
-    ASSERT_TRUE(group.SubclassDlgItem(IDC_GALLERY_GROUP, dialog_));
+    ASSERT_TRUE(group.SubclassDlgItem(IDC_GALLERY_GROUP, gallery_));
     Redraw(group.Handle());
     EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::EnabledDark);
     EXPECT_EQ(Pixel(group.Handle(), 1, 30), CMyGroupBox::EnabledLight);
@@ -55,10 +34,10 @@ TEST_F(SkinnedControlsTest, GroupBoxFrameDarkensWhenDisabled)
 TEST_F(SkinnedControlsTest, CentredStaticKeepsCentringWhenOwnerDrawn)
 {
     CMyStaticControl label;
-    ASSERT_TRUE(label.SubclassDlgItem(IDC_GALLERY_CENTRED, dialog_));
+    ASSERT_TRUE(label.SubclassDlgItem(IDC_GALLERY_CENTRED, gallery_));
     EXPECT_EQ(label.GetStaticType(), static_cast<DWORD>(SS_CENTER));
     EXPECT_EQ(label.GetStyle() & SS_TYPEMASK, static_cast<DWORD>(SS_OWNERDRAW));
-    Redraw(dialog_.Handle());
+    Redraw(gallery_.Handle());
     RECT client = label.GetClientRect();
     COLORREF background = Pixel(label.Handle(), 0, 0);
     auto inkBetween = [&](int from, int to) {
@@ -76,7 +55,7 @@ TEST_F(SkinnedControlsTest, CentredStaticKeepsCentringWhenOwnerDrawn)
 TEST_F(SkinnedControlsTest, LockedEditIgnoresTypingButTakesSetText)
 {
     CMyEdit edit;
-    ASSERT_TRUE(edit.SubclassDlgItem(IDC_GALLERY_EDIT, dialog_));
+    ASSERT_TRUE(edit.SubclassDlgItem(IDC_GALLERY_EDIT, gallery_));
     edit.Send(WM_CHAR, u'a', 0);
     EXPECT_EQ(edit.GetText(), u"a");
     edit.SetLocked(CMyEdit::Locked);
@@ -89,32 +68,10 @@ TEST_F(SkinnedControlsTest, LockedEditIgnoresTypingButTakesSetText)
     EXPECT_NE(edit.GetText().find(u'c'), std::u16string::npos);
 }
 
-TEST_F(SkinnedControlsTest, ImageControlKeepsItsCopyAndIsBlackWithout)
-{
-    CImageCtrl image;
-    ASSERT_TRUE(image.SubclassDlgItem(IDC_GALLERY_IMAGE, dialog_));
-    Redraw(image.Handle());
-    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
-    EXPECT_FALSE(image.SetBitmap(nullptr));
-    {
-        win::CDibSection red;
-        ASSERT_TRUE(red.Create(100, 100));
-        for (int i = 0; i < 100 * 100; ++i) red.Pixels()[i] = 0xFF0000;
-        EXPECT_TRUE(image.SetBitmap(red.Get()));
-    }
-    // The source is gone; the copy stays, also after a refused call.
-    EXPECT_FALSE(image.SetBitmap(nullptr));
-    Redraw(image.Handle());
-    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(255, 0, 0));
-    image.Clear();
-    Redraw(image.Handle());
-    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
-}
-
 TEST_F(SkinnedControlsTest, ColourComboSelectsByValueAndNumbersItsRows)
 {
     CSelectColour colours;
-    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, dialog_));
+    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, gallery_));
     colours.SetShowNumbers(true);
     colours.FillFromRows({{7, u"Red", CSelectColour::FromRgb(0xFF0000), 0, false},
                           {9, u"Blue and white", CSelectColour::FromRgb(0x0000FF), CSelectColour::FromRgb(0xFFFFFF), true}},
@@ -137,7 +94,7 @@ TEST_F(SkinnedControlsTest, ColourComboSelectsByValueAndNumbersItsRows)
 TEST_F(SkinnedControlsTest, ColourComboFillsFromATableWithHexColours)
 {
     CSelectColour colours;
-    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, dialog_));
+    ASSERT_TRUE(colours.SubclassDlgItem(IDC_GALLERY_COLOURS, gallery_));
     std::string file = "Id\t[English]\t[French]\t[German]\t[Italian]\t[Spanish]\t[Polish]\tFirst\tSecond\r\n"
                        "4\tRed\tRouge\tRot\tRosso\tRojo\tCzerwony\t#FF0000\t#00FF00\r\n"
                        "8\tBlue\tBleu\tBlau\tBlu\tAzul\tNiebieski\t0000FF\t#FFFFFF\r\n";

@@ -5,7 +5,6 @@
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "tests/common/TestSupport.h"
-#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/WorldCountryDirectory.h"
 
@@ -14,11 +13,11 @@ namespace {
 // A world of the shipped Countries.sav with a few clubs: country 1 and 206
 // have players, 2 only a club without players and a national team with
 // some, 3 no club, 5 no name, 207 clubs with players.
-class WorldCountryDirectoryTest : public testing::Test {
+class WorldCountryDirectoryTest : public gui_test::GalleryTest {
 protected:
     void SetUp() override
     {
-        gui_test::LoadTestTexts();
+        GalleryTest::SetUp();
         const std::u16string previousBase = platform::GetBaseFolder();
         platform::SetBaseFolder(testing_support::SourcePath(u"data"));
         testing_support::MessageCapture messages;
@@ -36,9 +35,8 @@ protected:
             world_->GetCountry(5)->SetNameInLanguage(language, u"");
 
         SetCountryDirectory(&directory_);
-        ASSERT_TRUE(dialog_.Create(nullptr));
-        ASSERT_TRUE(combo_.Attach(dialog_.GetItem(IDC_GALLERY_COMBO)));
-        ASSERT_TRUE(list_.Attach(dialog_.GetItem(IDC_GALLERY_COLUMNLIST)));
+        ASSERT_TRUE(combo_.Attach(gallery_.GetItem(IDC_GALLERY_COMBO)));
+        ASSERT_TRUE(list_.Attach(gallery_.GetItem(IDC_GALLERY_COLUMNLIST)));
     }
     void TearDown() override
     {
@@ -56,12 +54,7 @@ protected:
         Sign(country->GetClubByUniqueId(country->CreateClub(u"Club")), persons);
     }
 
-    std::vector<LPARAM> ComboData() const
-    {
-        std::vector<LPARAM> data;
-        for (int i = 0; i < combo_.GetCount(); ++i) data.push_back(combo_.GetItemData(i));
-        return data;
-    }
+    std::vector<LPARAM> ComboData() const { return ItemData(combo_); }
     // Countries 1..206 without the nameless 5.
     static std::vector<LPARAM> NamedCountries()
     {
@@ -74,14 +67,13 @@ protected:
     TCompleteWorld* world_ = nullptr;
     std::uint32_t nextPersonId_ = 1;
     CWorldCountryDirectory directory_;
-    gui_test::TestDialog dialog_{IDD_GALLERY};
     win::CComboBox combo_;
     win::CListBox list_;
 };
 
 TEST_F(WorldCountryDirectoryTest, NamedCountriesOneTo206InEveryListingMode)
 {
-    dialog_.FillCountryCombo(combo_, 206, 0);
+    gallery_.FillCountryCombo(combo_, 206, 0);
     EXPECT_EQ(ComboData(), NamedCountries());
     EXPECT_EQ(combo_.GetItemText(0), world_->GetCountry(1)->GetName());
     EXPECT_EQ(combo_.GetItemData(combo_.GetCurSel()), 206);
@@ -89,29 +81,34 @@ TEST_F(WorldCountryDirectoryTest, NamedCountriesOneTo206InEveryListingMode)
     // The row of data 0 is the "none" row, not country 0.
     std::vector<LPARAM> withNone = NamedCountries();
     withNone.insert(withNone.begin(), 0);
-    dialog_.FillCountryCombo(combo_, 0, 1);
+    gallery_.FillCountryCombo(combo_, 0, 1);
     EXPECT_EQ(ComboData(), withNone);
     EXPECT_EQ(combo_.GetItemText(0), u"No nationality");
-    dialog_.FillCountryCombo(combo_, 0, 2);
+    gallery_.FillCountryCombo(combo_, 0, 2);
     EXPECT_EQ(ComboData(), withNone);
     EXPECT_EQ(combo_.GetItemText(0), u"No country");
 }
 
 TEST_F(WorldCountryDirectoryTest, ClubModesLookAtClubsAndTheirSquads)
 {
-    dialog_.FillCountryCombo(combo_, 0, 3);
+    gallery_.FillCountryCombo(combo_, 0, 3);
     EXPECT_EQ(ComboData(), (std::vector<LPARAM>{1, 2, 206}));
 
     // Country 2's only players are in its national team.
-    dialog_.FillCountryCombo(combo_, 206, 4);
+    gallery_.FillCountryCombo(combo_, 206, 4);
     EXPECT_EQ(ComboData(), (std::vector<LPARAM>{1, 206}));
     EXPECT_EQ(combo_.GetCurSel(), 1);
 
     TClub* club = world_->GetCountry(1)->GetClubByIndex(1);
     while (club->GetSquadCount() > 0) ASSERT_TRUE(club->RemovePlayer(club->GetSquadPerson(0)));
-    dialog_.FillCountryList(list_, 0, 4);
+    gallery_.FillCountryList(list_, 206, 4);
     ASSERT_EQ(list_.GetCount(), 1);
     EXPECT_EQ(list_.GetItemData(0), 206);
+    EXPECT_EQ(list_.GetCurSel(), 0);
+
+    // An unknown mode lists nothing.
+    gallery_.FillCountryCombo(combo_, 1, 9);
+    EXPECT_TRUE(ComboData().empty());
 }
 
 TEST_F(WorldCountryDirectoryTest, AnswersAsEmptyWithoutAWorld)
@@ -119,7 +116,7 @@ TEST_F(WorldCountryDirectoryTest, AnswersAsEmptyWithoutAWorld)
     GetWorldList().RemoveWorld(world_);
     world_ = nullptr;
     EXPECT_EQ(directory_.GetCountryName(1), nullptr);
-    dialog_.FillCountryCombo(combo_, 0, 1);
+    gallery_.FillCountryCombo(combo_, 0, 1);
     EXPECT_EQ(ComboData(), (std::vector<LPARAM>{0}));
 }
 

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -7,6 +10,7 @@
 #include "win/Button.h"
 #include "win/DataExchange.h"
 #include "win/Dialog.h"
+#include "win/ListCtrl.h"
 
 namespace {
 
@@ -61,6 +65,67 @@ protected:
         return id == IDC_WIN_BUTTON;
     }
 };
+
+// Ends its window in its own destructor, records its destroy handling and
+// every message that reaches it after that. Its list holds rows, whose
+// deletion the list reports while it dies after the dialog.
+class ClosingDialog : public win::CDialog {
+public:
+    explicit ClosingDialog(std::vector<std::string>& log) : CDialog(IDD_WIN_TEST), log_(log) {}
+    ~ClosingDialog() override { Destroy(); }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        win::CListCtrl list;
+        list.Attach(GetItem(IDC_WIN_LIST));
+        list.InsertColumn(0, u"Rows", LVCFMT_LEFT, 50, 0);
+        for (int row = 0; row < 3; ++row) list.InsertItem(row, u"Row");
+        return CDialog::OnInitDialog();
+    }
+    void OnDestroy() override
+    {
+        log_.push_back("destroy handling");
+        destroyed_ = true;
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (destroyed_) log_.push_back("message " + std::to_string(message) + " afterwards");
+        return CDialog::OnMessage(message, wParam, lParam, result);
+    }
+
+private:
+    std::vector<std::string>& log_;
+    bool destroyed_ = false;
+};
+
+TEST(DialogLifetime, AnObjectThatDiesWithItsWindowOpenRunsItsDestroyHandlingLast)
+{
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    std::vector<std::string> log;
+    HWND handle = nullptr;
+    {
+        ClosingDialog dialog(log);
+        ASSERT_TRUE(dialog.Create(nullptr));
+        handle = dialog.Handle();
+    }
+    EXPECT_FALSE(::IsWindow(handle));
+    EXPECT_EQ(log, (std::vector<std::string>{"destroy handling"}));
+}
+
+TEST(DialogLifetime, AWrapperAttachedToADialogLeavesItsMessagesToTheDialog)
+{
+    ExchangeDialog dialog;
+    ASSERT_TRUE(dialog.Create(nullptr));
+    win::CWindow wrapper;
+    ASSERT_TRUE(wrapper.Attach(dialog.Handle()));
+    EXPECT_EQ(win::CWindow::FromHandle(dialog.Handle()), &dialog);
+    wrapper.Send(WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_TRUE(dialog.IsEnded());
+    wrapper.Detach();
+    EXPECT_EQ(win::CWindow::FromHandle(dialog.Handle()), &dialog);
+}
 
 TEST(DialogExchange, ChangesMadeByTheExchangeAreMarkedAndUnchangedEditsLeftAlone)
 {

@@ -13,18 +13,22 @@ unsigned RecordThread(void* argument)
     return 42;
 }
 
-TEST(WorkerThread, RunsTheProcedureAndHandsOverAHandleOfItsOwn)
+TEST(WorkerThread, RunsTheProcedureAndHandsOverAHandleEvenWithoutACopy)
 {
-    std::atomic<DWORD> seen{0};
-    HANDLE thread = StartThread(RecordThread, &seen);
-    ASSERT_NE(thread, nullptr);
-    ASSERT_EQ(::WaitForSingleObject(thread, 5000), WAIT_OBJECT_0);
-    DWORD exitCode = 0;
-    ASSERT_TRUE(::GetExitCodeThread(thread, &exitCode));
-    EXPECT_EQ(exitCode, 42u);
-    EXPECT_EQ(seen.load(), ::GetThreadId(thread));
-    EXPECT_NE(seen.load(), ::GetCurrentThreadId());
-    EXPECT_TRUE(::CloseHandle(thread));
+    for (bool failCopy : {false, true}) {
+        FailThreadHandleDuplication(failCopy);
+        std::atomic<DWORD> seen{0};
+        HANDLE thread = StartThread(RecordThread, &seen);
+        FailThreadHandleDuplication(false);
+        ASSERT_NE(thread, nullptr) << failCopy;
+        ASSERT_EQ(::WaitForSingleObject(thread, 5000), WAIT_OBJECT_0) << failCopy;
+        DWORD exitCode = 0;
+        ASSERT_TRUE(::GetExitCodeThread(thread, &exitCode));
+        EXPECT_EQ(exitCode, 42u);
+        EXPECT_EQ(seen.load(), ::GetThreadId(thread));
+        EXPECT_NE(seen.load(), ::GetCurrentThreadId());
+        EXPECT_TRUE(::CloseHandle(thread));
+    }
 }
 
 TEST(WorkerThread, RefusesNoProcedureAndResumesOnlySuspendedThreads)
