@@ -9,6 +9,8 @@
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
 #include "database/EnumTexts.h"
+#include "database/ReferenceLists.h"
+#include "database/Stadium.h"
 #include "database/WorldList.h"
 #include "resources/ResourceIds.h"
 #include "core/FileMessages.h"
@@ -46,21 +48,11 @@ TCountry* ExistingCountry(int id)
 
 DlgMainMenu::DlgMainMenu(HWND parent) : CDialogB(IDD_MAIN, parent) {}
 
-int DlgMainMenu::CountPlayers(const TClub& club)
-{
-    int players = 0;
-    for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
-        const TPerson* person = club.GetSquadPerson(slot);
-        if (person != nullptr && person->GetType() == 0) ++players;
-    }
-    return players;
-}
-
 MainStatistics DlgMainMenu::CountryStatistics(const std::vector<ClubListEntry>& rows)
 {
     MainStatistics figures;
     figures.clubs = static_cast<int>(rows.size());
-    for (const ClubListEntry& row : rows) figures.players += CountPlayers(*row.club);
+    for (const ClubListEntry& row : rows) figures.players += row.club->GetPlayerCount();
     return figures;
 }
 
@@ -74,7 +66,7 @@ MainStatistics DlgMainMenu::WorldStatistics()
             const TClub* club = country->GetClubByIndex(index);
             if (club == nullptr || IsNationalTeamId(club->GetId())) continue;
             ++figures.clubs;
-            figures.players += CountPlayers(*club);
+            figures.players += club->GetPlayerCount();
         }
     }
     return figures;
@@ -99,6 +91,8 @@ BOOL DlgMainMenu::OnInitDialog()
     EnableLaterCommands();
 
     app.SetFoldersFromWorkingFolder();
+    LoadStadiumList(app.GetDatabaseFolder());
+    LoadTextFiles(app.GetDatabaseFolder());
     if (!app.GetGuiColours().Load(u"trdata\\GUIColors.txt")) ShowFileNotFound(u"trdata\\GUIColors.txt");
     if (!LoadDatabase()) {
         Post(WM_CLOSE);
@@ -246,7 +240,7 @@ void DlgMainMenu::FillClubList()
     for (int index = 0; index < country->GetClubCount() && static_cast<int>(rows_.size()) < MaxClubRows; ++index) {
         TClub* club = country->GetClubByIndex(index);
         if (club == nullptr) continue;
-        rows_.push_back({club, IsNationalTeamId(club->GetId()) ? -1 : CountPlayers(*club)});
+        rows_.push_back({club, IsNationalTeamId(club->GetId()) ? -1 : club->GetPlayerCount()});
     }
     for (ClubListEntry& entry : rows_) InsertClubRow(entry);
     clubList_.Resort();

@@ -56,7 +56,6 @@ public:
     // but the national teams of countries 1 to 206.
     static MainStatistics CountryStatistics(const std::vector<ClubListEntry>& rows);
     static MainStatistics WorldStatistics();
-    static int CountPlayers(const TClub& club);
 
 protected:
     BOOL OnInitDialog() override;

@@ -2,6 +2,7 @@
 
 #include "app/LedraApp.h"
 #include "ui/CountryDirectory.h"
+#include "ui/DlgLongtimeOperation.h"
 
 namespace {
 
@@ -22,10 +23,14 @@ CGlobalObjects::CGlobalObjects()
     app_ = std::make_unique<CLedraApp>();
     previousSink_ = SetAppMessageSink({ShowInProgramBox, app_.get()});
     SetCountryDirectory(&countryDirectory_);
+    // Long-running operations show their progress over whichever window
+    // owns the program's message boxes: the main window once it runs.
+    InstallLongtimeProgressDialog([app = app_.get()] { return app->GetMessageBoxOwner(); });
 }
 
 CGlobalObjects::~CGlobalObjects()
 {
+    SetLongtimeProgressFactory({});
     SetCountryDirectory(nullptr);
     SetAppMessageSink(previousSink_);
     app_.reset();

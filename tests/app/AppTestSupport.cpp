@@ -122,7 +122,8 @@ bool Responder::Step()
         ::SendMessageW(agreement, WM_COMMAND, static_cast<WPARAM>(agreementAnswer), 0);
         return false;
     }
-    if (HWND box = FindDialogWith(MessageBoxTextId)) {
+    // A long-running operation's worker shows its boxes on its own thread.
+    if (HWND box = FindDialogWith(MessageBoxTextId, ::GetCurrentProcessId())) {
         // A box stays until its click returns, so it is recorded once.
         if (box == lastBox_) return false;
         lastBox_ = box;

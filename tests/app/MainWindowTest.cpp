@@ -125,38 +125,67 @@ TEST_F(MainWindow, ListsFederationsCountriesAndClubsOfTheWorld)
     });
 }
 
+namespace {
+
+// Players (type 0) in a club's squad, counted slot by slot.
+int SquadPlayers(const TClub& club)
+{
+    int players = 0;
+    for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
+        const TPerson* person = club.GetSquadPerson(slot);
+        if (person != nullptr && person->GetType() == 0) ++players;
+    }
+    return players;
+}
+
+}  // namespace
+
 TEST_F(MainWindow, PlayerFiguresSortingAndTheNationalTeamOnTop)
 {
     Run([](TestMainMenu& window) {
         HWND hwnd = window.Handle();
         TCountry* country = GetWorld()->GetCountry(window.GetCurrentCountry());
-        // Squads of 3, 1 and 2 players (and one coach) in the first clubs.
-        const int squads[] = {3, 1, 2};
-        std::uint32_t nextId = 900000;
-        std::vector<TClub*> filled;
-        for (int index = 0, added = 0; index < country->GetClubCount() && added < 3; ++index) {
+        // The country's last club gets more players than any other, and a coach.
+        TClub* most = nullptr;
+        int highest = 0;
+        for (int index = 0; index < country->GetClubCount(); ++index) {
             TClub* club = country->GetClubByIndex(index);
             if (IsNationalTeamId(club->GetId())) continue;
-            for (int n = 0; n < squads[added]; ++n) club->AddPlayer(GetWorld()->CreatePerson(nextId++, false));
-            filled.push_back(club);
-            ++added;
+            highest = std::max(highest, SquadPlayers(*club));
+            most = club;
         }
+        ASSERT_NE(most, nullptr);
+        std::uint32_t nextId = 900000;
+        while (SquadPlayers(*most) <= highest) most->AddPlayer(GetWorld()->CreatePerson(nextId++, false));
         TPerson* coach = GetWorld()->CreatePerson(nextId++, false);
         coach->SetType(1);
-        filled[0]->AddPlayer(coach);
+        most->AddPlayer(coach);
         window.FillClubList();
         window.UpdateStatistics();
-        EXPECT_EQ(Item(hwnd, 1819), Count(6));
-        EXPECT_EQ(Item(hwnd, 1810), Count(6));
+
+        int countryPlayers = 0;
+        int worldPlayers = 0;
+        for (int id = 1; id <= 206; ++id) {
+            const TCountry* each = GetWorld()->GetCountry(id);
+            if (each->GetId() != id) continue;
+            for (int index = 0; index < each->GetClubCount(); ++index) {
+                const TClub* club = each->GetClubByIndex(index);
+                if (IsNationalTeamId(club->GetId())) continue;
+                worldPlayers += SquadPlayers(*club);
+                if (each == country) countryPlayers += SquadPlayers(*club);
+            }
+        }
+        EXPECT_EQ(Item(hwnd, 1819), Count(countryPlayers));
+        EXPECT_EQ(Item(hwnd, 1810), Count(worldPlayers));
 
         auto& list = dynamic_cast<Halvane::MFC::CHVListCtrl&>(*win::CWindow::FromHandle(::GetDlgItem(hwnd, ClubList)));
         const int rows = list.GetItemCount();
         for (bool ascending : {true, false}) {
             list.Sort(1, ascending);
             EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
-            const std::u16string most = ascending ? ClubRow(hwnd, rows - 1, 0) : ClubRow(hwnd, 1, 0);
-            EXPECT_EQ(most, filled[0]->GetName());
-            EXPECT_EQ(ascending ? ClubRow(hwnd, rows - 1, 1) : ClubRow(hwnd, 1, 1), Count(3));
+            const std::u16string top = ascending ? ClubRow(hwnd, rows - 1, 0) : ClubRow(hwnd, 1, 0);
+            EXPECT_EQ(top, most->GetName());
+            EXPECT_EQ(ascending ? ClubRow(hwnd, rows - 1, 1) : ClubRow(hwnd, 1, 1), Count(highest + 1));
             list.Sort(0, ascending);
             EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
         }

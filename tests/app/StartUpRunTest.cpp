@@ -7,6 +7,7 @@
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
 #include "app/ToolServices.h"
+#include "core/LongtimeOperation.h"
 #include "core/TextManager.h"
 #include "database/CompleteWorld.h"
 #include "database/DatabaseSnapshot.h"
@@ -102,9 +103,15 @@ TEST_F(StartUpRun, ExternalStartsBesideTheGameWithEveryHookInstalled)
     EXPECT_NE(skin, nullptr);
     EXPECT_EQ(TCompleteWorld().GetDatabaseLanguage(), 2);
 
+    // Long-running operations get the progress dialog until the teardown.
+    LongtimeProgressFactory installed = SetLongtimeProgressFactory({});
+    EXPECT_TRUE(installed);
+    SetLongtimeProgressFactory(std::move(installed));
+
     globals_.reset();
     EXPECT_EQ(GetCountryDirectory(), nullptr);
     EXPECT_EQ(GetSkinBitmap(), nullptr);
+    EXPECT_FALSE(SetLongtimeProgressFactory({}));
 }
 
 TEST_F(StartUpRun, MessagesOfTheLibrariesReachTheProgramBox)
