@@ -83,6 +83,11 @@ TEST_F(FshImageTest, PaletteFormatsAndTheOneBitAlphaRule)
         EXPECT_EQ(image.GetPaletteData(), c.stored);
         EXPECT_EQ(image.GetData(), Bytes({0, 1}));
     }
+    // An index beyond the palette reads as colour 0.
+    CMireloFshImage image;
+    Make(image, 0x7B, {1, 5}, 2, 1);
+    image.SetPalette(0x2A, {0, 0, 0, 0, 9, 8, 7, 6}, 2, false);
+    EXPECT_EQ(Bgra(image), Bytes({9, 8, 7, 6, 0, 0, 0, 0}));
 }
 
 TEST_F(FshImageTest, QuantisingKeepsFewColoursExactly)

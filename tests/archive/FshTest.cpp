@@ -190,6 +190,32 @@ TEST_F(FshTest, ReplacingInPlaceOrByCommit)
     EXPECT_EQ(back.GetData(), Bytes(64, 3));
 }
 
+TEST_F(FshTest, FailedCloseLeavesTheFileAndMissingFilesAreNamed)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    CMireloFshImage image;
+    MakeImage(image, "one", 0x7D, Bytes(4, 1), 1, 1);
+    fsh.AddImage(image);
+    ASSERT_TRUE(fsh.Close());
+    const Bytes before = ReadBytes(path);
+    ASSERT_TRUE(fsh.Open(path));
+    MakeImage(image, "two", 0x7D, Bytes(4, 2), 1, 1);
+    fsh.AddImage(image);
+    platform::FailWritesAfter(1);
+    EXPECT_FALSE(fsh.Close());
+    platform::FailWritesAfter(0);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(messages.texts.size(), 1u);
+
+    archive_test::LoadTexts();
+    testing_support::MessageCapture capture;
+    CMireloFsh silent;
+    const std::u16string missing = folder.File(u"missing.fsh");
+    EXPECT_FALSE(silent.Open(missing));
+    ASSERT_EQ(capture.Messages().size(), 1u);
+    EXPECT_EQ(capture.Messages()[0], archive_test::Message(u"Dialog.FileNotFound"_tk, {{u"_FILE_NAME", platform::MakeAbsolute(missing)}}));
+}
+
 struct HostileCase {
     const char* what;
     Bytes file;
