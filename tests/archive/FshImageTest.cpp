@@ -249,7 +249,9 @@ protected:
 
 TEST_F(PillowTest, ImportsAndExportsMatchPillowPixelForPixel)
 {
-    if (std::system("/usr/bin/python3 -c \"import PIL\"") != 0) GTEST_SKIP() << "no Pillow";
+    if (std::system("/usr/bin/python3 -c \"import PIL\"") != 0) {
+        GTEST_SKIP() << "no Pillow";
+    }
     ASSERT_TRUE(Run("make " + Native(folder.Path())));
     std::ifstream list(Native(folder.File(u"fixtures.txt")));
     std::string name;
