@@ -1,0 +1,322 @@
+// FSH containers: exact bytes of what we write, commits that keep every
+// image, hostile files, and the golden containers in tests/archive/data/fsh.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include "archive/Fsh.h"
+#include "archive/PackedData.h"
+#include "tests/archive/ArchiveTestSupport.h"
+
+namespace {
+
+using archive_test::Bytes;
+using testing_support::ReadBytes;
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+struct Recorder {
+    std::vector<std::u16string> texts;
+    void Attach(CMireloFsh& fsh)
+    {
+        fsh.messageCallback = [this](const std::u16string& text, int) { texts.push_back(text); };
+    }
+};
+
+void MakeImage(CMireloFshImage& image, const char* name, std::uint8_t type, Bytes pixels, std::uint16_t w, std::uint16_t h)
+{
+    image.Reset();
+    image.SetName(name);
+    image.SetPixels(type, std::move(pixels), w, h, false);
+}
+
+Bytes Slice(const Bytes& b, std::size_t at, std::size_t n) { return Bytes(b.begin() + at, b.begin() + at + n); }
+
+Bytes Unpacked(const Bytes& file)
+{
+    Bytes out;
+    EXPECT_TRUE(Unpack(file, out));
+    return out;
+}
+
+class FshTest : public ::testing::Test {
+protected:
+    TempFolder folder;
+    std::u16string path = folder.File(u"t.fsh");
+    Recorder messages;
+    CMireloFsh fsh;
+    void SetUp() override { messages.Attach(fsh); }
+};
+
+TEST_F(FshTest, CreatesCommitsAndPacksOneImage)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    EXPECT_EQ(ReadBytes(path), Bytes({0x53, 0x48, 0x50, 0x49, 0x10, 0, 0, 0, 0, 0, 0, 0, 0x47, 0x49, 0x4D, 0x58}));
+    CMireloFshImage image;
+    MakeImage(image, "abcd", 0x7D, {1, 2, 3, 4}, 1, 1);
+    fsh.AddImage(image);
+    ASSERT_TRUE(fsh.Flush());
+    const Bytes file = ReadBytes(path);
+    ASSERT_EQ(file.size(), 1104u);
+    EXPECT_EQ(archive_test::LittleEndianAt(file, 4), 64u);
+    EXPECT_EQ(Slice(file, 16, 8), Bytes({0x61, 0x62, 0x63, 0x64, 0x20, 0, 0, 0}));
+    EXPECT_EQ(Slice(file, 32, 24), Bytes({0x7D, 0x14, 0, 0, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 2, 3, 4, 0, 0, 0, 0}));
+    EXPECT_EQ(Slice(file, 64, 16), Bytes({0x2A, 0, 0, 0, 0, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, 0}));
+    for (std::size_t at = 80; at < file.size(); at += 4) ASSERT_EQ(Slice(file, at, 4), Bytes({0, 0, 0, 0xFF}));
+
+    ASSERT_TRUE(fsh.Close());
+    const Bytes packed = ReadBytes(path);
+    EXPECT_EQ(Slice(packed, 0, 2), Bytes({0x10, 0xFB}));
+    EXPECT_EQ(Unpacked(packed), file);
+    ASSERT_TRUE(fsh.Open(path));
+    CMireloFshImage back;
+    ASSERT_TRUE(fsh.GetImage(back, "ABCD"));
+    EXPECT_EQ(back.GetData(), Bytes({1, 2, 3, 4}));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(FshTest, CommitSortsNamesAndKeepsPalettesTextsAndPackedRecords)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    CMireloFshImage image;
+    MakeImage(image, "zz", 0x7B, Bytes(64, 7), 8, 8);
+    image.SetPalette(0x2A, Bytes(16 * 4, 9), 16, false);
+    image.SetPacked(true);
+    image.SetPalettePacked(true);
+    fsh.AddImage(image);
+    MakeImage(image, "Aa", 0x7F, Bytes(3 * 4, 5), 2, 2);
+    fsh.AddImage(image);
+    ASSERT_TRUE(fsh.Close());
+    // A text record behind the palette of "zz", written by another tool.
+    Bytes file = Unpacked(ReadBytes(path));
+    EXPECT_EQ(archive_test::LittleEndianAt(file, 20), 48u);  // two images: the first at 48
+    const std::uint32_t zz = archive_test::LittleEndianAt(file, 28);
+    EXPECT_EQ(file[zz], 0xFB);
+    const std::uint32_t palette = zz + (file[zz + 1] | file[zz + 2] << 8);
+    ASSERT_EQ(file[palette], 0xAA);
+    const std::uint32_t text = palette + (file[palette + 1] | file[palette + 2] << 8);
+    ASSERT_LE(text + 12, archive_test::LittleEndianAt(file, 4));
+    const Bytes record = {0x6F, 0, 0, 0, 3, 0, 0, 0, 'h', 'e', 'y'};
+    std::copy(record.begin(), record.end(), file.begin() + text);
+    WriteBytes(path, file);
+    ASSERT_TRUE(fsh.Open(path));
+
+    MakeImage(image, "mid", 0x7D, Bytes(4, 1), 1, 1);
+    fsh.AddImage(image);
+    fsh.DeleteImage("aa");
+    ASSERT_TRUE(fsh.Load());
+    ASSERT_EQ(fsh.GetCount(), 2);
+    EXPECT_STREQ(fsh.GetDirEntry(0)->name, "mid");
+    CMireloFshImage back;
+    ASSERT_TRUE(fsh.GetImage(back, "zz"));
+    EXPECT_EQ(back.GetData(), Bytes(64, 7));
+    EXPECT_EQ(back.GetPaletteData(), Bytes(64, 9));
+    EXPECT_TRUE(back.IsPacked() && back.IsPalettePacked());
+    EXPECT_EQ(back.GetText(), "hey");
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(FshTest, ReadingOnlyLeavesTheFileAndRenameKeepsItsForm)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    CMireloFshImage image;
+    MakeImage(image, "abcd", 0x7D, {1, 2, 3, 4}, 1, 1);
+    fsh.AddImage(image);
+    ASSERT_TRUE(fsh.Flush());
+    const Bytes unpacked = ReadBytes(path);
+    ASSERT_TRUE(fsh.Close());
+    const Bytes packed = ReadBytes(path);
+
+    // Read only: byte-identical after Close.
+    ASSERT_TRUE(fsh.Open(path));
+    Bytes raw;
+    EXPECT_TRUE(fsh.ReadImage(0, raw));
+    ASSERT_TRUE(fsh.Close());
+    EXPECT_EQ(ReadBytes(path), packed);
+
+    // Packed: the rename is saved by packing the container back.
+    ASSERT_TRUE(fsh.Open(path));
+    ASSERT_TRUE(fsh.RenameImage("abcd", "wxyz"));
+    ASSERT_TRUE(fsh.Close());
+    const Bytes repacked = ReadBytes(path);
+    EXPECT_EQ(Slice(repacked, 0, 2), Bytes({0x10, 0xFB}));
+    ASSERT_TRUE(fsh.Open(path));
+    EXPECT_EQ(fsh.FindImage("WXYZ"), 0);
+    ASSERT_TRUE(fsh.Close());
+
+    // Unpacked: renamed in place, only the four name bytes change.
+    WriteBytes(path, unpacked);
+    ASSERT_TRUE(fsh.Open(path));
+    ASSERT_TRUE(fsh.RenameImage(0, "q"));
+    ASSERT_TRUE(fsh.Close());
+    Bytes expected = unpacked;
+    std::copy_n("q\0\0\0", 4, expected.begin() + 16);
+    EXPECT_EQ(ReadBytes(path), expected);
+}
+
+TEST_F(FshTest, RefusesTakenNamesAndDropsAdditionsWithoutData)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    CMireloFshImage image;
+    for (const char* name : {"one", "two"}) {
+        MakeImage(image, name, 0x7D, Bytes(4, 1), 1, 1);
+        fsh.AddImage(image);
+    }
+    fsh.AddData("none", {});
+    ASSERT_TRUE(fsh.Load());
+    EXPECT_EQ(messages.texts, std::vector<std::u16string>{u"Queued item none has no data"});
+    EXPECT_EQ(fsh.GetCount(), 2);
+    EXPECT_FALSE(fsh.RenameImage("one", "TWO"));
+    EXPECT_TRUE(fsh.RenameImage("one", "ONE"));
+}
+
+TEST_F(FshTest, ReplacingInPlaceOrByCommit)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    CMireloFshImage image;
+    MakeImage(image, "img", 0x7D, Bytes(16, 1), 2, 2);
+    fsh.AddImage(image);
+    ASSERT_TRUE(fsh.Load());
+    const std::uint32_t offset = fsh.GetDirEntry(0)->offset;
+    MakeImage(image, "img", 0x7D, Bytes(4, 2), 1, 1);
+    fsh.AddImage(image);  // fits its room: written at once
+    EXPECT_EQ(ReadBytes(path)[offset + 16], 2);
+    MakeImage(image, "img", 0x7D, Bytes(64, 3), 4, 4);
+    fsh.AddImage(image);  // larger: placed by the next commit
+    CMireloFshImage back;
+    ASSERT_TRUE(fsh.GetImage(back, "img"));
+    EXPECT_EQ(back.GetData(), Bytes(64, 3));
+}
+
+TEST_F(FshTest, FailedCloseLeavesTheFileAndMissingFilesAreNamed)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    CMireloFshImage image;
+    MakeImage(image, "one", 0x7D, Bytes(4, 1), 1, 1);
+    fsh.AddImage(image);
+    ASSERT_TRUE(fsh.Close());
+    const Bytes before = ReadBytes(path);
+    ASSERT_TRUE(fsh.Open(path));
+    MakeImage(image, "two", 0x7D, Bytes(4, 2), 1, 1);
+    fsh.AddImage(image);
+    platform::FailWritesAfter(1);
+    EXPECT_FALSE(fsh.Close());
+    platform::FailWritesAfter(0);
+    EXPECT_EQ(ReadBytes(path), before);
+    EXPECT_EQ(messages.texts.size(), 1u);
+
+    archive_test::LoadTexts();
+    testing_support::MessageCapture capture;
+    CMireloFsh silent;
+    const std::u16string missing = folder.File(u"missing.fsh");
+    EXPECT_FALSE(silent.Open(missing));
+    ASSERT_EQ(capture.Messages().size(), 1u);
+    EXPECT_EQ(capture.Messages()[0], archive_test::Message(u"Dialog.FileNotFound"_tk, {{u"_FILE_NAME", platform::MakeAbsolute(missing)}}));
+}
+
+struct HostileCase {
+    const char* what;
+    Bytes file;
+    bool opens;
+};
+
+Bytes Header(std::uint32_t total, std::int32_t count)
+{
+    Bytes b = {'S', 'H', 'P', 'I'};
+    for (std::uint32_t v : {total, static_cast<std::uint32_t>(count)})
+        for (int i = 0; i < 4; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+    b.insert(b.end(), {'G', 'I', 'M', 'X'});
+    return b;
+}
+
+TEST_F(FshTest, HostileFilesFailCleanly)
+{
+    Bytes huge = Header(16, 0x7FFFFFFF);
+    Bytes badOffset = Header(32, 1);
+    badOffset.insert(badOffset.end(), {'a', 0, 0, 0, 0xFF, 0, 0, 0});
+    Bytes shortData = Header(48, 1);
+    shortData.insert(shortData.end(), {'a', 0, 0, 0, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    shortData.insert(shortData.end(), {0x7D, 0, 0, 0, 0xFF, 0x7F, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0});
+    Bytes badPacked = {0x10, 0xFB, 0, 0, 40, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    const HostileCase cases[] = {
+        {"short", {'S', 'H', 'P', 'I'}, false},
+        {"magic", {'S', 'H', 'P', 'X', 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false},
+        {"negative count", Header(16, -1), false},
+        {"count beyond the file", huge, true},
+        {"offset beyond the file", badOffset, false},
+        {"data shorter than its size", shortData, true},
+        {"damaged packed file", badPacked, false},
+    };
+    for (const HostileCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteBytes(path, c.file);
+        messages.texts.clear();
+        EXPECT_EQ(fsh.Open(path), c.opens);
+        EXPECT_EQ(messages.texts.empty(), c.opens);
+        for (int i = 0; i < fsh.GetCount(); ++i) {
+            CMireloFshImage image;
+            Bytes raw;
+            EXPECT_FALSE(fsh.GetImage(image, i));
+            fsh.ReadImage(i, raw);
+        }
+        if (fsh.GetCount()) fsh.DeleteImage(0);
+        EXPECT_TRUE(fsh.Close());
+    }
+}
+
+// One image of every pixel type, palettes of several types, some packed.
+std::vector<std::unique_ptr<CMireloFshImage>> SeveralImages()
+{
+    std::vector<std::unique_ptr<CMireloFshImage>> images;
+    const struct { const char* name; std::uint8_t type, paletteType; bool packed; } kinds[] = {
+        {"p8", 0x7B, 0x2A, true}, {"p4", 0x7A, 0x24, false}, {"rgba", 0x7D, 0, true}, {"r565", 0x78, 0, false},
+        {"a444", 0x6D, 0, false}, {"a155", 0x7E, 0, false}, {"rgb", 0x7F, 0, true}};
+    for (const auto& kind : kinds) {
+        auto image = std::make_unique<CMireloFshImage>();
+        Bytes pixels(CMireloFshImage::PixelDataSize(kind.type, 6, 5));
+        for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<std::uint8_t>(i * 37 % 16);
+        MakeImage(*image, kind.name, kind.type, pixels, 6, 5);
+        image->SetPacked(kind.packed);
+        if (kind.paletteType) {
+            Bytes palette(16 * CMireloFshImage::PaletteEntrySize(kind.paletteType));
+            for (std::size_t i = 0; i < palette.size(); ++i) palette[i] = static_cast<std::uint8_t>(i * 11);
+            image->SetPalette(kind.paletteType, palette, 16, kind.packed);
+        }
+        images.push_back(std::move(image));
+    }
+    return images;
+}
+
+TEST_F(FshTest, ContainersOfSeveralTypesMatchTheGoldenFiles)
+{
+    const auto images = SeveralImages();
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    for (const auto& image : images) fsh.AddImage(*image);
+    ASSERT_TRUE(fsh.Flush());
+    const Bytes unpacked = ReadBytes(path);
+    ASSERT_TRUE(fsh.Close());
+    const Bytes packed = ReadBytes(path);
+    const std::u16string folderPath = testing_support::SourcePath(u"tests\\archive\\data\\fsh");
+    if (std::getenv("TR_WRITE_GOLDEN")) {
+        WriteBytes(folderPath + u"\\several.fsh", unpacked);
+        WriteBytes(folderPath + u"\\packed.fsh", packed);
+    }
+    EXPECT_EQ(unpacked, ReadBytes(folderPath + u"\\several.fsh"));
+    EXPECT_EQ(packed, ReadBytes(folderPath + u"\\packed.fsh"));
+
+    ASSERT_TRUE(fsh.Open(folderPath + u"\\packed.fsh"));
+    ASSERT_EQ(fsh.GetCount(), 7);
+    for (const auto& image : images) {
+        SCOPED_TRACE(image->GetName());
+        CMireloFshImage back;
+        ASSERT_TRUE(fsh.GetImage(back, image->GetName()));
+        EXPECT_EQ(back.GetType(), image->GetType());
+        EXPECT_EQ(back.GetData(), image->GetData());
+        EXPECT_EQ(back.GetPaletteData(), image->GetPaletteData());
+        EXPECT_EQ(back.IsPacked(), image->IsPacked());
+    }
+}
+
+}  // namespace
