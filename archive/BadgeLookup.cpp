@@ -28,6 +28,12 @@ std::u16string WithBackslashes(std::u16string_view name)
     return result;
 }
 
+std::u16string LowerAscii(std::u16string text)
+{
+    for (char16_t& c : text) c = AsciiLower(c);
+    return text;
+}
+
 std::string EntryKey(std::string name)
 {
     for (char& c : name) c = c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
@@ -87,12 +93,37 @@ bool IsBadgeName(std::u16string_view name)
     return true;
 }
 
-CBadgeSources::CBadgeSources(std::u16string folder, CMireloBig* archive) : folder_(std::move(folder)), archive_(archive)
+CBadgeSources::CBadgeSources(std::u16string folder, CMireloBig* archive, LooseFiles looseFiles)
+    : folder_(std::move(folder)), archive_(archive), listed_(looseFiles == LooseFiles::Listed)
 {
+    if (listed_) ListFolder(folder_, {}, 0);
     if (!HasArchive()) return;
     const int count = archive_->GetCount();
     entries_.reserve(static_cast<std::size_t>(count));
     for (int index = 0; index < count; ++index) entries_.emplace(EntryKey(archive_->GetEntry(index).name), index);
+}
+
+void CBadgeSources::ListFolder(const std::u16string& folder, const std::u16string& relative, int depth)
+{
+    // Badges lie at most in country\size\file, or deeper below "color".
+    constexpr int MaxDepth = 6;
+    for (const std::u16string& name : platform::ListFolder(folder)) {
+        const std::u16string path = platform::JoinPath(folder, name);
+        const std::u16string key = LowerAscii(relative + name);
+        if (platform::FileExists(path)) {
+            looseFiles_.insert(key);
+        } else if (depth < MaxDepth && platform::FolderExists(path)) {
+            ListFolder(path, key + u"\\", depth + 1);
+        }
+    }
+}
+
+bool CBadgeSources::FileExists(const std::u16string& path) const
+{
+    const bool below = path.size() > folder_.size() && path.compare(0, folder_.size(), folder_) == 0 &&
+                       path[folder_.size()] == u'\\';
+    if (!listed_ || !below) return platform::FileExists(path);
+    return looseFiles_.count(LowerAscii(WithBackslashes(path.substr(folder_.size() + 1)))) != 0;
 }
 
 std::u16string CBadgeSources::DiskPath(std::u16string_view name, int size) const
@@ -154,7 +185,7 @@ unsigned CheckClubBadgeFiles(const char16_t* badgePath, int sizeIndex, const CBa
     for (int index = 0; index < 4; ++index) {
         if (sizeIndex != AllBadgeSizes && sizeIndex != index) continue;
         const std::u16string path = sources.DiskPath(name, BadgeSizes[index]);
-        if (path.empty() || !platform::FileExists(path)) flags &= ~BadgeOnDisk;
+        if (path.empty() || !sources.FileExists(path)) flags &= ~BadgeOnDisk;
         if (!sources.InArchive(name, BadgeSizes[index])) flags &= ~BadgeInArchive;
     }
     return flags;

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "archive/MireloBig.h"
@@ -37,14 +38,19 @@ bool IsBadgeName(std::u16string_view name);
 
 // The folder and the archive badges are looked up in, with the archive's
 // names indexed once (the archive is opened read-only and never changes).
+// Loose files are looked for on disk at every check, or, for a pass over
+// many clubs, in a listing of the folder taken once.
 class CBadgeSources {
 public:
+    enum class LooseFiles { Live, Listed };
     // archive may be null or closed: no badge lies in it then.
-    CBadgeSources(std::u16string folder, CMireloBig* archive);
+    CBadgeSources(std::u16string folder, CMireloBig* archive, LooseFiles looseFiles = LooseFiles::Live);
     const std::u16string& Folder() const { return folder_; }
     bool HasArchive() const { return archive_ != nullptr && archive_->IsOpen(); }
     // The disk file of a badge name at a size; empty for a name that names no file.
     std::u16string DiskPath(std::u16string_view name, int size) const;
+    // Whether a path is a regular file.
+    bool FileExists(const std::u16string& path) const;
     // Whether the archive holds the badge name at a size.
     bool InArchive(std::u16string_view name, int size) const;
     // The entry's bytes, unpacked, without messages; false when absent.
@@ -52,10 +58,14 @@ public:
 
 private:
     int FindEntry(std::u16string_view name, int size) const;
+    void ListFolder(const std::u16string& folder, const std::u16string& relative, int depth);
 
     std::u16string folder_;
     CMireloBig* archive_;
     std::unordered_map<std::string, int> entries_;
+    bool listed_ = false;
+    // Lower-case paths relative to the folder of the files listed.
+    std::unordered_set<std::u16string> looseFiles_;
 };
 
 // Opens the badge archive of folder read-only, without messages.

@@ -27,9 +27,9 @@ std::u16string OwnBadgeFileName(const TClub* club, const CBadgeSources& sources)
     return path;
 }
 
-bool OwnFileExists(const std::u16string& ownName, int size)
+bool OwnFileExists(const std::u16string& ownName, int size, const CBadgeSources& sources)
 {
-    return !ownName.empty() && platform::FileExists(FillBadgeSize(ownName, size));
+    return !ownName.empty() && sources.FileExists(FillBadgeSize(ownName, size));
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ unsigned GetClubBadgeState(const TClub* club, int sizeIndex, const CBadgeSources
     const std::u16string ownName = OwnBadgeFileName(club, sources);
     for (int index = 0; index < 4; ++index) {
         if (sizeIndex != AllBadgeSizes && sizeIndex != index) continue;
-        if (!OwnFileExists(ownName, BadgeSizes[index])) flags &= ~BadgeOwnFiles;
+        if (!OwnFileExists(ownName, BadgeSizes[index], sources)) flags &= ~BadgeOwnFiles;
     }
     return flags;
 }
@@ -58,7 +58,7 @@ bool HasAllClubBadgeFiles(const TClub* club, const CBadgeSources& sources)
 {
     const std::u16string ownName = OwnBadgeFileName(club, sources);
     for (const int size : {32, 64, 128, 256}) {
-        if (!OwnFileExists(ownName, size)) return false;
+        if (!OwnFileExists(ownName, size, sources)) return false;
     }
     return true;
 }

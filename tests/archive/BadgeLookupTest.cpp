@@ -65,6 +65,7 @@ TEST(BadgeLookup, FilesAreCheckedOnDiskAndInTheArchiveBySize)
     BadgeTree tree;
     const CBadgeSources sources(tree.Folder(), &tree.Archive());
     const CBadgeSources closed(tree.Folder(), nullptr);
+    const CBadgeSources listed(tree.Folder(), &tree.Archive(), CBadgeSources::LooseFiles::Listed);
     struct Case {
         const char16_t* path;
         int sizeIndex;
@@ -88,7 +89,12 @@ TEST(BadgeLookup, FilesAreCheckedOnDiskAndInTheArchiveBySize)
         SCOPED_TRACE(c.path ? Narrow(c.path) : "null");
         EXPECT_EQ(CheckClubBadgeFiles(c.path, c.sizeIndex, sources), c.open);
         EXPECT_EQ(CheckClubBadgeFiles(c.path, c.sizeIndex, closed), c.withoutArchive);
+        EXPECT_EQ(CheckClubBadgeFiles(c.path, c.sizeIndex, listed), c.open);
     }
+    // A listing is taken once; live checks see a file that comes later.
+    tree.AddLoose(u"color\\Badge64\\gr_sw.tga", 1);
+    EXPECT_EQ(CheckClubBadgeFiles(u"color\\Badge256\\gr_sw.tga", 2, sources), BadgeOnDisk | BadgeInArchive);
+    EXPECT_EQ(CheckClubBadgeFiles(u"color\\Badge256\\gr_sw.tga", 2, listed), BadgeInArchive);
     EXPECT_TRUE(messages.Messages().empty());
 }
 
