@@ -150,13 +150,4 @@ TEST(BadgeLookup, TheArchiveOpensBelowTheBaseFolderOnceAndSilently)
     EXPECT_EQ(CheckClubBadgeFiles(u"color\\Badge%d\\bl_ro.tga", AllBadgeSizes, GetBadgeSources()), BadgeInArchive);
 }
 
-TEST(BadgeLookup, ABadgeKeepsTwoPathsCut)
-{
-    const std::u16string longPath(300, u'a');
-    const CBadge badge(u"color\\Badge%d\\x.tga", longPath.c_str());
-    EXPECT_EQ(std::u16string(badge.GetFirstPath()), u"color\\Badge%d\\x.tga");
-    EXPECT_EQ(std::u16string(badge.GetSecondPath()), longPath.substr(0, 259));
-    EXPECT_EQ(std::u16string(CBadge().GetFirstPath()), u"");
-}
-
 }  // namespace
