@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 
+#include "archive/BadgeLookup.h"
 #include "core/AppMessage.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
@@ -23,6 +24,8 @@ constexpr std::u16string_view HistorySection = u"HIST";
 constexpr std::u16string_view PlayerSection = u"PLAYER";
 constexpr std::u16string_view StaffSection = u"STAFF";
 constexpr std::uint32_t NationalTeamSectionNumber = 65535;
+// A repaired badge path keeps at most this many characters.
+constexpr std::size_t NormalisedBadgePathLength = 38;
 // The history texts in the order of the file.
 constexpr int HistoryFileOrder[TClub::HistoryTextCount] = {0, 1, 2, 3, 5, 4, 6, 7};
 constexpr const char16_t* GenericBadgeFiles[24] = {
@@ -618,6 +621,9 @@ void TClub::Normalise()
     badgeParams_[2] = std::min<std::uint8_t>(badgeParams_[2], 4);
     if (badgePath_[0] == 0) {
         CopyText(badgePath_, std::u16string(u"color\\badge%d\\") + GenericBadgeFiles[badgeParams_[0]]);
+    } else {
+        const std::u16string path(badgePath_);
+        NormaliseBadgePath(path.c_str(), badgePath_, NormalisedBadgePathLength + 1);
     }
     for (std::uint8_t& level : facilities_) level = std::min<std::uint8_t>(level, 5);
     kit_.ClampKit();

@@ -1,0 +1,74 @@
+#include "database/ClubBadge.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/TextTools.h"
+#include "database/Club.h"
+#include "database/CountryPropertyTable.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr std::size_t BadgeFileNameLength = 29;
+
+std::u16string OwnBadgeFileName(const TClub* club, const CBadgeSources& sources)
+{
+    if (club == nullptr) return {};
+    const char16_t* code = GetCountryAlpha2(club->GetCountryId());
+    if (code == nullptr || code[0] == 0) return {};
+    std::u16string name(IsNationalTeamId(club->GetId()) ? code : club->GetName());
+    name.resize(std::min(name.size(), BadgeFileNameLength));
+    for (char16_t& c : name) {
+        if (std::u16string_view(u"\\/:*?\"<>|.").find(c) != std::u16string_view::npos) c = u'_';
+    }
+    std::u16string path = sources.Folder() + u"\\" + code + u"\\Badge%d\\" + name + u".tga";
+    std::replace(path.begin(), path.end(), u'/', u'\\');
+    return path;
+}
+
+bool OwnFileExists(const std::u16string& ownName, int size, const CBadgeSources& sources)
+{
+    return !ownName.empty() && sources.FileExists(FillBadgeSize(ownName, size));
+}
+
+}  // namespace
+
+void GetClubBadgeFileName(const TClub* club, char16_t* dest, std::size_t capacity, const CBadgeSources& sources)
+{
+    if (dest == nullptr || capacity == 0) return;
+    CopyText(dest, OwnBadgeFileName(club, sources), capacity);
+}
+
+unsigned GetClubBadgeState(const TClub* club, int sizeIndex, const CBadgeSources& sources)
+{
+    if (club == nullptr) return 0;
+    unsigned flags = CheckClubBadgeFiles(club->GetBadgePath(), sizeIndex, sources);
+    if (sizeIndex < AllBadgeSizes || sizeIndex > 3) return flags;
+    flags |= BadgeOwnFiles;
+    const std::u16string ownName = OwnBadgeFileName(club, sources);
+    for (int index = 0; index < 4; ++index) {
+        if (sizeIndex != AllBadgeSizes && sizeIndex != index) continue;
+        if (!OwnFileExists(ownName, BadgeSizes[index], sources)) flags &= ~BadgeOwnFiles;
+    }
+    return flags;
+}
+
+bool HasAllClubBadgeFiles(const TClub* club, const CBadgeSources& sources)
+{
+    const std::u16string ownName = OwnBadgeFileName(club, sources);
+    for (const int size : {32, 64, 128, 256}) {
+        if (!OwnFileExists(ownName, size, sources)) return false;
+    }
+    return true;
+}
+
+std::unique_ptr<TDibImage> LoadClubBadgeDib(const TClub* club, const CBadgeSources& sources)
+{
+    if (club == nullptr) return nullptr;
+    const std::u16string ownName = OwnBadgeFileName(club, sources);
+    if (!ownName.empty()) {
+        if (auto image = LoadTgaDibFromFile(FillBadgeSize(ownName, 256))) return image;
+    }
+    return LoadBadgeDib(club->GetBadgePath(), sources);
+}
