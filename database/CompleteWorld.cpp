@@ -190,6 +190,7 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     idRemap_.clear();
     databaseFolder_ = NormaliseFolder(folder);
     if (!countries_) LoadCountriesFile();
+    if (const auto load = GetCompetitionReader().loadWorldScripts) load(competitions_, u"Script");
     for (int id = 1; id <= LastCountryId; ++id) {
         const std::u16string path = GetCountryFilePath(id);
         CIndexTextFile file;

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "database/Club.h"
+#include "database/CompetitionRegistry.h"
 #include "database/Country.h"
 #include "database/Person.h"
 
@@ -97,6 +98,8 @@ public:
     std::uint8_t GetExportClubCountry() const { return exportClubCountry_; }
     void SetExportClubCountry(std::uint8_t id) { exportClubCountry_ = id; }
     std::u16string GetCountryFilePath(int countryId) const;
+    // Every competition of every country and the international ones, by id.
+    TCompetitionRegistry& GetCompetitions() { return competitions_; }
 
     // The five-year assessment of the European countries, a table file with
     // one row per country and the columns "Year -6" .. "Year -1". Values are
@@ -114,6 +117,8 @@ private:
     void AssignPendingPersonIds();
     void LoadAssessment();
 
+    // Before the countries, so that it outlives them.
+    TCompetitionRegistry competitions_;
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
     std::map<std::uint32_t, std::uint32_t> idRemap_;

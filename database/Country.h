@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "database/CompetitionRegistry.h"
 #include "database/Club.h"
 #include "database/Date.h"
 #include "database/Manager.h"
@@ -333,6 +334,9 @@ public:
         std::int32_t completeness = 0;
     };
     TStagedCompetitions& GetStagedCompetitions() { return staged_; }
+    // Where the country's competitions are registered: the world's registry,
+    // or the country's own while it belongs to no world.
+    TCompetitionRegistry& GetCompetitionRegistry();
 
 private:
     friend class CCountryFile;
@@ -353,6 +357,7 @@ private:
     std::vector<TClub*> clubOrder_;
     TStadiumMap stadiums_;
     TStagedCompetitions staged_;
+    std::unique_ptr<TCompetitionRegistry> ownCompetitions_;
 };
 
 // A random set bit of a mask, drawn with the runtime's rand; 0 for an

@@ -7,6 +7,8 @@
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
+#include "database/CountryCompetitions.h"
+#include "database/GameIdMaps.h"
 #include "database/DatabaseVersion.h"
 #include "database/RecordText.h"
 
@@ -58,7 +60,7 @@ public:
         writtenVersion_ = TDatabaseVersion::GetFileVersionAsWritten();
         ReadHead();
         ResetCompetitions();
-        if (!Stage(c_.staged_.competitionPart, CompetitionPartSection)) return false;
+        if (!ReadCompetitionPart()) return false;
         if (!ReadCompetitions() || !ReadClubs() || !ReadCountryRecords() || !ReadAdditionalManagers() ||
             !ReadPool() || !ReadSettings()) {
             return false;
@@ -164,11 +166,34 @@ private:
             for (auto& name : level) name[0] = 0;
         }
         c_.leagueSystemId_ = 0;
+        const TCompetitionReader& reader = GetCompetitionReader();
+        if (reader.makeRoot == nullptr) return;
+        TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        registry.EraseCountry(static_cast<std::uint32_t>(c_.id_));
+        registry.Register(reader.makeRoot(static_cast<std::uint32_t>(c_.id_) << 24, registry));
+    }
+
+    // Written from the first league; read past when the competitions are read.
+    bool ReadCompetitionPart()
+    {
+        if (GetCompetitionReader().readSections == nullptr) return Stage(c_.staged_.competitionPart, CompetitionPartSection);
+        if (file_.FindSection(CompetitionPartSection)) file_.FindSectionEnd(CompetitionPartSection);
+        return true;
+    }
+
+    bool ReadCompetitionRecords()
+    {
+        std::vector<std::u16string> repaired;
+        const auto own = static_cast<std::uint32_t>(c_.id_) << 24;
+        if (!GetCompetitionReader().readSections(file_, u"COMP", own, c_.GetCompetitionRegistry(), repaired)) return false;
+        ReportRepairedRecords(repaired, file_.GetFileName());
+        return true;
     }
 
     bool ReadCompetitions()
     {
         if (!file_.FindSection(CompetitionSection)) return true;
+        if (GetCompetitionReader().readSections != nullptr) return ReadCompetitionRecords() && ReadLevelNames();
         const std::int32_t count = ReadInt();
         if (count < 0) return BadCount(CompetitionSection, count);
         for (std::int32_t n = 0; n < count; ++n) {
@@ -178,6 +203,11 @@ private:
             if (result == Listed::Missing) break;
             c_.staged_.competitions.push_back(std::move(competition));
         }
+        return ReadLevelNames();
+    }
+
+    bool ReadLevelNames()
+    {
         const std::int32_t levels = ReadInt();
         if (levels < 0 || levels > TCountry::LevelCount) return BadCount(CompetitionSection, levels);
         c_.staged_.levelCount = levels;
@@ -448,6 +478,22 @@ public:
 private:
     bool WriteCompetitionPart()
     {
+        const TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        const auto own = static_cast<std::uint32_t>(c_.id_) << 24;
+        if (const CDBCompetitionBase* league = registry.Get(own | 0x10000)) {
+            const CDBCompetitionBase* cup = registry.Get(own | 0x30000);
+            char16_t names[2][TCountry::LanguageCount][64] = {};
+            for (int language = 0; language < TCountry::LanguageCount; ++language) {
+                CopyText(names[0][language], league->GetNameInLanguage(language), 64);
+                if (cup != nullptr) CopyText(names[1][language], cup->GetNameInLanguage(language), 64);
+            }
+            bool ok = file_.WriteSectionBegin(CompetitionPartSection);
+            for (const auto& six : names) ok &= file_.WriteQuotedStrings(&six[0][0], TCountry::LanguageCount, 64);
+            for (int slot = 0; slot < CompetitionPartClubs; ++slot) {
+                ok &= file_.WriteHex32(GetGameIdMaps().GetSaveClubId(league->GetTeamSlot(slot)));
+            }
+            return ok && file_.WriteSectionEnd(CompetitionPartSection);
+        }
         if (!c_.staged_.competitionPart.IsEmpty()) return c_.staged_.competitionPart.Write(file_, CompetitionPartSection);
         // The form of a country without a first league.
         bool ok = file_.WriteSectionBegin(CompetitionPartSection);
@@ -461,14 +507,23 @@ private:
 
     bool WriteCompetitions()
     {
+        const TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        const auto country = static_cast<std::uint32_t>(c_.id_);
+        const std::vector<const CDBCompetitionBase*> competitions = CompetitionsInFileOrder(registry, country);
         bool ok = file_.WriteSectionBegin(CompetitionSection);
-        ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.staged_.competitions.size()));
+        ok &= file_.WriteInt32(static_cast<std::int64_t>(competitions.size() + c_.staged_.competitions.size()));
         int number = 0;
+        for (const CDBCompetitionBase* competition : competitions) {
+            const std::u16string key = Format(u"COMP%d", number++);
+            ok &= file_.WriteSectionBegin(key) && competition->Write(file_, -1) && file_.WriteSectionEnd(key);
+        }
         for (const TStagedSection& competition : c_.staged_.competitions) {
             ok &= competition.Write(file_, Format(u"COMP%d", number++));
         }
-        ok &= file_.WriteInt32(c_.staged_.levelCount);
-        for (int level = 0; level < c_.staged_.levelCount; ++level) {
+        const int levels = GetCompetitionReader().readSections != nullptr ? CountLeagueLevels(registry, country)
+                                                                          : c_.staged_.levelCount;
+        ok &= file_.WriteInt32(levels);
+        for (int level = 0; level < levels; ++level) {
             ok &= file_.WriteQuotedStrings(&c_.levelNames_[level][0][0], TCountry::LanguageCount,
                                            TCountry::LevelNameCapacity);
         }

@@ -1,0 +1,48 @@
+#include "database/CountryCompetitions.h"
+
+namespace {
+
+constexpr std::uint32_t Id(std::uint32_t country, std::uint32_t type, std::uint32_t index)
+{
+    return (((country << 8) + type) << 16) + index;
+}
+
+constexpr std::uint32_t League = 1;
+constexpr std::uint32_t NationalCup = 3;
+constexpr std::uint32_t LeagueCup = 4;
+constexpr std::uint32_t SuperCup = 7;
+constexpr std::uint32_t Relegation = 8;
+constexpr std::uint32_t Pool = 24;
+constexpr std::uint32_t Indexes = 32;
+
+}  // namespace
+
+std::vector<const CDBCompetitionBase*> CompetitionsInFileOrder(const TCompetitionRegistry& registry,
+                                                               std::uint32_t country)
+{
+    std::vector<const CDBCompetitionBase*> list;
+    const auto add = [&](std::uint32_t type, std::uint32_t first, std::uint32_t last) {
+        for (std::uint32_t index = first; index <= last; ++index) {
+            if (const CDBCompetitionBase* competition = registry.Get(Id(country, type, index))) list.push_back(competition);
+        }
+    };
+    add(League, 0, Indexes - 1);
+    add(Relegation, 0, Indexes - 1);
+    add(Pool, 0, Indexes - 1);
+    add(NationalCup, 0, 0);
+    add(LeagueCup, 0, 3);
+    add(SuperCup, 0, 0);
+    return list;
+}
+
+int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country)
+{
+    bool held[16] = {};
+    for (std::uint32_t index = 0; index < Indexes; ++index) {
+        const CDBCompetitionBase* league = registry.Get(Id(country, League, index));
+        if (league != nullptr && league->GetLevel() >= 0 && league->GetLevel() < 16) held[league->GetLevel()] = true;
+    }
+    int levels = 0;
+    while (levels < 16 && held[levels]) ++levels;
+    return levels;
+}

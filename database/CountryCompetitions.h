@@ -1,0 +1,17 @@
+#pragma once
+// The country file's view of a country's competitions: which it writes, in
+// which order, and how many league levels it names.
+
+#include <cstdint>
+#include <vector>
+
+#include "database/CompetitionRegistry.h"
+
+// The leagues 0..31, then relegation competitions and pools (indexes
+// 0..31) by id, then the national cup, the league cups 0..3 and the super
+// cup; those that exist.
+std::vector<const CDBCompetitionBase*> CompetitionsInFileOrder(const TCompetitionRegistry& registry,
+                                                               std::uint32_t country);
+// Levels 0..15 holding a league, counted from level 0 up to the first
+// without one.
+int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country);
