@@ -13,6 +13,8 @@
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
 #include "database/DatabaseVersion.h"
+#include "database/StagedSection.h"
+#include "platform/TextCodec.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -110,9 +112,19 @@ void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDa
     file.ReadInt32(count);
     for (std::int32_t i = 0; i < std::min(count, MaxSections); ++i) {
         const std::u16string key = Format(u"%s%d", prefix, i);
-        if (!file.FindSection(key)) continue;
-        ReadOneRecord(file, prefix, key, dayCodes, ownerId, registry, problems);
-        file.FindSectionEnd(key);
+        // Each record is read from its own lines, so that a damaged one
+        // cannot read into the next.
+        TStagedSection section;
+        const TStagedSection::ReadResult result = section.Read(file, key);
+        if (result == TStagedSection::ReadResult::Missing) continue;
+        if (result == TStagedSection::ReadResult::Unterminated) {
+            problems.push_back(key);
+            return;
+        }
+        const std::string bytes = "\xEF\xBB\xBF" + platform::Utf16ToUtf8(section.GetText());
+        CIndexTextFile record;
+        record.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
+        ReadOneRecord(record, prefix, key, dayCodes, ownerId, registry, problems);
     }
 }
 
