@@ -46,3 +46,21 @@ int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t countr
     while (levels < 16 && held[levels]) ++levels;
     return levels;
 }
+
+int TeamIndexInCompetition(const CDBCompetitionBase& competition, std::uint32_t team)
+{
+    for (int index = 0; index < competition.GetAssignedTeamCount(); ++index) {
+        if (competition.GetTeamSlot(index) == team) return index;
+    }
+    return -1;
+}
+
+const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, std::uint32_t team)
+{
+    const std::uint32_t country = (team >> 16) & 0xFF;
+    for (std::uint32_t index = 0; index < Indexes; ++index) {
+        const CDBCompetitionBase* league = registry.Get(Id(country, League, index));
+        if (league != nullptr && TeamIndexInCompetition(*league, team) >= 0) return league;
+    }
+    return nullptr;
+}

@@ -15,3 +15,8 @@ std::vector<const CDBCompetitionBase*> CompetitionsInFileOrder(const TCompetitio
 // Levels 0..15 holding a league, counted from level 0 up to the first
 // without one.
 int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country);
+
+// The team's position in a league's list, -1 when it holds no such team.
+int TeamIndexInCompetition(const CDBCompetitionBase& competition, std::uint32_t team);
+// The first of the country's leagues 0..31 that holds the team; null for none.
+const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, std::uint32_t team);

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include "DatabaseTestSupport.h"
+#include "database/CountryCompetitions.h"
+#include "database/GameIdMaps.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+
+using testing_support::MessageCapture;
+
+namespace {
+
+class SampleCompetitionsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        database_testing::CopySampleDatabase(base_.DatabasePath(u""));
+        GetWorldList().Clear();
+        world_ = GetWorldList().CreateCompleteWorld();
+    }
+    void TearDown() override { GetWorldList().Clear(); }
+
+    database_testing::ScratchBase base_;
+    TCompleteWorld* world_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(SampleCompetitionsTest, EachSampleClubFindsItsLeagueAndTheTopTwoLeadTheGameIds)
+{
+    MessageCapture messages;
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    EXPECT_TRUE(messages.Messages().empty());
+    const TCompetitionRegistry& registry = world_->GetCompetitions();
+    for (int country : {14, 21, 45}) {
+        const CDBCompetitionBase* league = registry.Get(static_cast<std::uint32_t>(country) << 24 | 0x10000);
+        ASSERT_NE(league, nullptr) << country;
+        EXPECT_EQ(CountLeagueLevels(registry, static_cast<std::uint32_t>(country)), 1);
+        for (const auto& [id, club] : world_->GetCountry(country)->GetClubs()) {
+            EXPECT_EQ(GetLeagueOfTeam(registry, id), IsNationalTeamId(id) ? nullptr : league) << std::hex << id;
+        }
+        const TClub* second = world_->GetClub(league->GetTeamSlot(1));
+        EXPECT_EQ(ClubPriority(*world_->GetClub(league->GetTeamSlot(0))), 4);
+        EXPECT_EQ(ClubPriority(*second), 3);
+        EXPECT_EQ(ClubPriority(*world_->GetClub(league->GetTeamSlot(2))), 0);
+        BuildGameIdMaps(GetGameIdMaps());
+        EXPECT_EQ(GetGameIdMaps().GetExportClubId(second->GetId()), (static_cast<std::uint32_t>(country) << 16) | 2);
+    }
+    EXPECT_EQ(GetLeagueOfTeam(registry, 0x000E0100), nullptr);
+}
+
+TEST_F(SampleCompetitionsTest, MissingScriptsAreReportedAndTheCountriesStillRead)
+{
+    platform::RemoveFile(platform::JoinPath(base_.Path(), u"Script\\CupAlloc.txt"));
+    platform::RemoveFile(platform::JoinPath(base_.Path(), u"Script\\Continental - Europe.txt"));
+    MessageCapture messages;
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    EXPECT_NE(messages.Messages()[0].find(u"CupAlloc.txt"), std::u16string::npos);
+    EXPECT_NE(messages.Messages()[1].find(u"Europe"), std::u16string::npos);
+    EXPECT_NE(world_->GetCompetitions().Get(0xF9000000), nullptr) << "the international root";
+    EXPECT_NE(world_->GetCompetitions().Get(0x0E010000), nullptr);
+}
