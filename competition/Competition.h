@@ -84,7 +84,7 @@ public:
     void CopyLinks(const CDBCompetition& other);
 
     // Calendar. Seasons 0 and 1, days 0..364.
-    std::int8_t GetCalendarEntry(int season, int day) const;
+    std::int8_t GetCalendarEntry(int season, int day) const override;
     void SetCalendarEntry(int season, int day, std::int8_t entry);
     std::array<std::int8_t, SeasonDays> GetSeasonCalendar(int season) const;
     void SetSeasonCalendar(int season, const std::array<std::int8_t, SeasonDays>& days);

@@ -25,6 +25,8 @@ public:
     // The team in slot index of a league's or pool's list, 0 when none.
     virtual std::uint32_t GetTeamSlot(int index) const = 0;
     virtual int GetAssignedTeamCount() const = 0;
+    // The matchday played on a day of season 0 or 1, 0 for none.
+    virtual std::int8_t GetCalendarEntry(int season, int day) const = 0;
     virtual bool Write(CIndexTextFile& file, std::int32_t countryOverride) const = 0;
     virtual void WriteBlock(CMasterWriter& writer) const = 0;
     // The name in the world's database language (language 0 without a world).

@@ -191,6 +191,8 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     databaseFolder_ = NormaliseFolder(folder);
     if (!countries_) LoadCountriesFile();
     if (const auto load = GetCompetitionReader().loadWorldScripts) load(competitions_, u"Script");
+    // A missing or damaged reference calendar leaves the tables as they were.
+    leagueMaster_.Load(platform::JoinPath(databaseFolder_, u"LeagueMaster.dat"));
     for (int id = 1; id <= LastCountryId; ++id) {
         const std::u16string path = GetCountryFilePath(id);
         CIndexTextFile file;

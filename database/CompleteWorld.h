@@ -15,6 +15,7 @@
 #include "database/Club.h"
 #include "database/CompetitionRegistry.h"
 #include "database/Country.h"
+#include "database/LeagueMaster.h"
 #include "database/Person.h"
 
 class CIndexTextFile;
@@ -100,6 +101,7 @@ public:
     std::u16string GetCountryFilePath(int countryId) const;
     // Every competition of every country and the international ones, by id.
     TCompetitionRegistry& GetCompetitions() { return competitions_; }
+    TLeagueMaster& GetLeagueMaster() { return leagueMaster_; }
 
     // The five-year assessment of the European countries, a table file with
     // one row per country and the columns "Year -6" .. "Year -1". Values are
@@ -119,6 +121,7 @@ private:
 
     // Before the countries, so that it outlives them.
     TCompetitionRegistry competitions_;
+    TLeagueMaster leagueMaster_;
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
     std::map<std::uint32_t, std::uint32_t> idRemap_;
