@@ -206,6 +206,8 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
         }
     }
     AssignPendingPersonIds();
+    rules_.LoadRules(platform::JoinPath(databaseFolder_, u"Rules.sav"));
+    rules_.CheckRules(*this);
     LoadAssessment();
     return true;
 }
@@ -254,6 +256,7 @@ int TCompleteWorld::SaveWorld(const SaveProgress& progress)
         // A file is replaced only when all of it was written.
         if (!written || !file.Close()) ++failures;
     }
+    if (!rules_.SaveRules(platform::JoinPath(databaseFolder_, u"Rules.sav"))) ++failures;
     if (!WriteAssessment(platform::JoinPath(databaseFolder_, u"Assessment.sav"))) ++failures;
     if (failures > 0) ShowAppMessageBox(texts->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk), AppMessage::IconError);
     return failures;

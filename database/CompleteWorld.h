@@ -16,6 +16,7 @@
 #include "database/CompetitionRegistry.h"
 #include "database/Country.h"
 #include "database/LeagueMaster.h"
+#include "database/RulesAndMisc.h"
 #include "database/Person.h"
 
 class CIndexTextFile;
@@ -102,6 +103,8 @@ public:
     // Every competition of every country and the international ones, by id.
     TCompetitionRegistry& GetCompetitions() { return competitions_; }
     TLeagueMaster& GetLeagueMaster() { return leagueMaster_; }
+    TRulesAndMisc& GetRulesAndMisc() { return rules_; }
+    const TRulesAndMisc& GetRulesAndMisc() const { return rules_; }
 
     // The five-year assessment of the European countries, a table file with
     // one row per country and the columns "Year -6" .. "Year -1". Values are
@@ -122,6 +125,7 @@ private:
     // Before the countries, so that it outlives them.
     TCompetitionRegistry competitions_;
     TLeagueMaster leagueMaster_;
+    TRulesAndMisc rules_;
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
     std::map<std::uint32_t, std::uint32_t> idRemap_;

@@ -122,7 +122,9 @@ int ClubPriority(const TClub& club)
     const auto top = static_cast<std::uint32_t>(country->GetId()) << 24 | 0x10000;
     const CDBCompetitionBase* league = country->GetCompetitionRegistry().Get(top);
     const int index = league != nullptr ? TeamIndexInCompetition(*league, club.GetId()) : -1;
-    return index == 0 ? 4 : index == 1 ? 3 : 0;
+    if (index == 0 || index == 1) return 4 - index;
+    const TCompleteWorld* world = country->GetWorld();
+    return world != nullptr && world->GetRulesAndMisc().IsTitleDefender(club.GetId()) ? 2 : 0;
 }
 
 bool WriteGameIdList(std::u16string_view path)

@@ -38,9 +38,8 @@ private:
 void BuildGameIdMaps(TGameIdMaps& maps);
 // The program's single maps.
 TGameIdMaps& GetGameIdMaps();
-// 4 and 3 for the first two clubs of the top league, else 0. (A
-// continental title defender would get 2; the titles come with Rules.sav,
-// which this program does not read yet.)
+// 4 and 3 for the first two clubs of the top league, 2 for a continental
+// title defender, else 0.
 int ClubPriority(const TClub& club);
 // The developer's id list, UTF-8 with CR LF line ends.
 bool WriteGameIdList(std::u16string_view path);

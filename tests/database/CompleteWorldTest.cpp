@@ -21,6 +21,7 @@ std::vector<std::vector<std::uint8_t>> ReadDatabase(const TCompleteWorld& world)
     std::vector<std::vector<std::uint8_t>> files;
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) files.push_back(ReadBytes(world.GetCountryFilePath(id)));
     files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Assessment.sav")));
+    files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Rules.sav")));
     return files;
 }
 
@@ -213,7 +214,7 @@ TEST_F(SampleWorldTest, AFailedSaveKeepsTheOldFilesAndSaysSoOnce)
     platform::FailWritesAfter(1);
     const int failures = world_->SaveWorld();
     platform::FailWritesAfter(0);
-    EXPECT_EQ(failures, TCompleteWorld::LastCountryId + 1);
+    EXPECT_EQ(failures, TCompleteWorld::LastCountryId + 2) << "the countries, Rules.sav and Assessment.sav";
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0],
               CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk));

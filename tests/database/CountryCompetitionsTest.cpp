@@ -42,10 +42,15 @@ TEST_F(SampleCompetitionsTest, EachSampleClubFindsItsLeagueAndTheTopTwoLeadTheGa
         const TClub* second = world_->GetClub(league->GetTeamSlot(1));
         EXPECT_EQ(ClubPriority(*world_->GetClub(league->GetTeamSlot(0))), 4);
         EXPECT_EQ(ClubPriority(*second), 3);
-        EXPECT_EQ(ClubPriority(*world_->GetClub(league->GetTeamSlot(2))), 0);
         BuildGameIdMaps(GetGameIdMaps());
         EXPECT_EQ(GetGameIdMaps().GetExportClubId(second->GetId()), (static_cast<std::uint32_t>(country) << 16) | 2);
     }
+    // The sample's Rules.sav names 0x150003 and 0x2D000B as continental title defenders.
+    for (const TTeamId defender : {0x150003u, 0x2D000Bu}) {
+        EXPECT_EQ(ClubPriority(*world_->GetClub(defender)), 2);
+        EXPECT_EQ(GetGameIdMaps().GetExportClubId(defender), (defender & 0xFFFF0000) | 3);
+    }
+    EXPECT_EQ(ClubPriority(*world_->GetClub(0x150004)), 0);
     EXPECT_EQ(GetLeagueOfTeam(registry, 0x000E0100), nullptr);
 }
 
