@@ -291,7 +291,6 @@ bool CDBCompetition::FileHasShortNames(std::uint32_t minorGate)
 void CDBCompetition::ReadNames(CIndexTextFile& file, bool shortNamesLine)
 {
     file.ReadQuotedStrings(&names_[0][0], NameCapacity);
-    for (auto& name : names_) SetName(static_cast<int>(&name - names_), std::u16string(name).c_str());
     if (shortNamesLine) ReadValueText(file);
 }
 

@@ -64,3 +64,27 @@ const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, 
     }
     return nullptr;
 }
+
+std::vector<TLeagueLevel> GetLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country)
+{
+    std::vector<TLeagueLevel> levels;
+    int deepest = -1;
+    for (std::uint32_t index = 0; index < Indexes; ++index) {
+        const CDBCompetitionBase* league = registry.Get(Id(country, League, index));
+        if (league == nullptr) break;
+        if (league->GetLevel() > deepest) {
+            deepest = league->GetLevel();
+            levels.push_back({static_cast<int>(index), 1});
+        } else if (!levels.empty()) {
+            ++levels.back().count;
+        }
+    }
+    return levels;
+}
+
+int GetLeagueCount(const TCompetitionRegistry& registry, std::uint32_t country)
+{
+    int count = 0;
+    while (count < static_cast<int>(Indexes) && registry.Get(Id(country, League, static_cast<std::uint32_t>(count)))) ++count;
+    return count;
+}

@@ -12,6 +12,18 @@
 // cup; those that exist.
 std::vector<const CDBCompetitionBase*> CompetitionsInFileOrder(const TCompetitionRegistry& registry,
                                                                std::uint32_t country);
+// One level of a country's pyramid: its first league's index and how many
+// leagues it holds.
+struct TLeagueLevel {
+    int firstLeague = 0;
+    int count = 0;
+};
+// Walking leagues 0.. up to the first missing one: a league on a level
+// deeper than any so far opens that level; any other counts to the deepest
+// level so far.
+std::vector<TLeagueLevel> GetLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country);
+// Leagues 0.. up to the first missing one, at most 32.
+int GetLeagueCount(const TCompetitionRegistry& registry, std::uint32_t country);
 // Levels 0..15 holding a league, counted from level 0 up to the first
 // without one.
 int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country);

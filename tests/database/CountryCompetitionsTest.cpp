@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DatabaseTestSupport.h"
+#include "competition/League.h"
 #include "database/CountryCompetitions.h"
 #include "database/GameIdMaps.h"
 #include "database/WorldList.h"
@@ -52,6 +53,24 @@ TEST_F(SampleCompetitionsTest, EachSampleClubFindsItsLeagueAndTheTopTwoLeadTheGa
     }
     EXPECT_EQ(ClubPriority(*world_->GetClub(0x150004)), 0);
     EXPECT_EQ(GetLeagueOfTeam(registry, 0x000E0100), nullptr);
+}
+
+TEST(LeagueLevels, LevelsOpenOnDeeperLeaguesOnly)
+{
+    TCompetitionRegistry registry;
+    const std::int8_t levels[] = {0, 1, 1, 2, 2, 2, 2, 1};
+    for (std::uint32_t i = 0; i < 8; ++i) {
+        auto league = std::make_unique<CDBLeague>(0x05010000 | i, 0x05000000, registry);
+        league->SetLevel(levels[i]);
+        registry.Register(std::move(league));
+    }
+    registry.Register(std::make_unique<CDBLeague>(0x05010009, 0x05000000, registry));
+    const auto found = GetLeagueLevels(registry, 5);
+    ASSERT_EQ(found.size(), 3u);
+    EXPECT_EQ(found[1].firstLeague * 10 + found[1].count, 12);
+    EXPECT_EQ(found[2].firstLeague * 10 + found[2].count, 35) << "a shallower league counts to the deepest level";
+    EXPECT_EQ(GetLeagueCount(registry, 5), 8) << "up to the first missing index";
+    EXPECT_EQ(CountLeagueLevels(registry, 5), 3);
 }
 
 TEST_F(SampleCompetitionsTest, MissingScriptsAreReportedAndTheCountriesStillRead)
