@@ -1,6 +1,7 @@
 #include "app/GlobalObjects.h"
 
 #include "app/LedraApp.h"
+#include "competition/CompetitionFactory.h"
 #include "ui/CountryDirectory.h"
 #include "ui/DlgLongtimeOperation.h"
 
@@ -23,6 +24,8 @@ CGlobalObjects::CGlobalObjects()
     app_ = std::make_unique<CLedraApp>();
     previousSink_ = SetAppMessageSink({ShowInProgramBox, app_.get()});
     SetCountryDirectory(&countryDirectory_);
+    // The country files read their competitions through the factory.
+    InstallCompetitionFactory();
     // Long-running operations show their progress over whichever window
     // owns the program's message boxes: the main window once it runs.
     InstallLongtimeProgressDialog([app = app_.get()] { return app->GetMessageBoxOwner(); });

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
@@ -53,10 +54,12 @@ fs::path MakeScratchBase()
     fs::remove_all(folder);
     fs::create_directories(folder);
     fs::copy(SourceDatabase(), folder / "Database");
+    fs::copy(SampleDatabase.parent_path() / "Script", folder / "Script");
     // The generator takes the country list from the sample, not writing it.
     fs::copy(SampleDatabase / "Countries.sav", folder / "Database" / "Countries.sav", fs::copy_options::skip_existing);
     platform::SetBaseFolder(folder.u16string());
     SetAppMessageSink({Silent, nullptr});
+    InstallCompetitionFactory();
     return folder;
 }
 

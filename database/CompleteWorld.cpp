@@ -194,6 +194,9 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     RemoveStaleScratchFiles();
     if (!countries_) LoadCountriesFile();
     if (!countryListRead_) return false;
+    if (const auto load = GetCompetitionReader().loadWorldScripts) load(competitions_, u"Script");
+    // A missing or damaged reference calendar leaves the tables as they were.
+    leagueMaster_.Load(platform::JoinPath(databaseFolder_, u"LeagueMaster.dat"));
     for (int id = 1; id <= LastCountryId; ++id) {
         const std::u16string path = GetCountryFilePath(id);
         CIndexTextFile file;
@@ -208,6 +211,8 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
         if (countries_[id].IsDamaged()) ReportDamage(id, file);
     }
     AssignPendingPersonIds();
+    rules_.LoadRules(platform::JoinPath(databaseFolder_, u"Rules.sav"));
+    rules_.CheckRules(*this);
     LoadAssessment();
     return true;
 }
@@ -317,6 +322,11 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vect
         if (!file.OpenWrite(GetCountryFilePath(id)) || !WriteCountrySections(country, file) || !file.CloseInto(files)) {
             return false;
         }
+    }
+    CIndexTextFile rules;
+    if (!rules.OpenWrite(platform::JoinPath(databaseFolder_, u"Rules.sav")) || !rules_.WriteRules(rules) ||
+        !rules.CloseInto(files)) {
+        return false;
     }
     return files.AddFile(platform::JoinPath(databaseFolder_, u"Assessment.sav"), AssessmentBytes());
 }

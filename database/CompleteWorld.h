@@ -13,7 +13,10 @@
 #include <vector>
 
 #include "database/Club.h"
+#include "database/CompetitionRegistry.h"
 #include "database/Country.h"
+#include "database/LeagueMaster.h"
+#include "database/RulesAndMisc.h"
 #include "database/Person.h"
 #include "platform/Platform.h"
 
@@ -112,6 +115,11 @@ public:
     std::uint8_t GetExportClubCountry() const { return exportClubCountry_; }
     void SetExportClubCountry(std::uint8_t id) { exportClubCountry_ = id; }
     std::u16string GetCountryFilePath(int countryId) const;
+    // Every competition of every country and the international ones, by id.
+    TCompetitionRegistry& GetCompetitions() { return competitions_; }
+    TLeagueMaster& GetLeagueMaster() { return leagueMaster_; }
+    TRulesAndMisc& GetRulesAndMisc() { return rules_; }
+    const TRulesAndMisc& GetRulesAndMisc() const { return rules_; }
 
     // The five-year assessment of the European countries, a table file with
     // one row per country and the columns "Year -6" .. "Year -1". Values are
@@ -136,6 +144,10 @@ private:
     bool WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep, platform::AtomicFileSet& files);
     void RemoveStaleScratchFiles() const;
 
+    // Before the countries, so that it outlives them.
+    TCompetitionRegistry competitions_;
+    TLeagueMaster leagueMaster_;
+    TRulesAndMisc rules_;
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
     std::map<std::uint32_t, std::uint32_t> idRemap_;

@@ -60,6 +60,13 @@ void TCountry::Reset()
     FillDefaultLevelNames();
 }
 
+TCompetitionRegistry& TCountry::GetCompetitionRegistry()
+{
+    if (world_ != nullptr) return world_->GetCompetitions();
+    if (!ownCompetitions_) ownCompetitions_ = std::make_unique<TCompetitionRegistry>();
+    return *ownCompetitions_;
+}
+
 void TCountry::SetId(std::int32_t id)
 {
     id_ = id;

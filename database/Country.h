@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "database/CompetitionRegistry.h"
 #include "database/Club.h"
 #include "database/Date.h"
 #include "database/Manager.h"
@@ -334,6 +335,9 @@ public:
         std::int32_t completeness = 0;
     };
     TStagedCompetitions& GetStagedCompetitions() { return staged_; }
+    // Where the country's competitions are registered: the world's registry,
+    // or the country's own while it belongs to no world.
+    TCompetitionRegistry& GetCompetitionRegistry();
 
     // Damage found when the country's file was read: the readers of its
     // sections report there, and a save keeps a damaged country's file
@@ -362,6 +366,7 @@ private:
     TStadiumMap stadiums_;
     TStagedCompetitions staged_;
     TFileDamage fileDamage_;
+    std::unique_ptr<TCompetitionRegistry> ownCompetitions_;
 };
 
 // A random set bit of a mask, drawn with the runtime's rand; 0 for an

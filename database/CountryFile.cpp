@@ -9,6 +9,8 @@
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
+#include "database/CountryCompetitions.h"
+#include "database/GameIdMaps.h"
 #include "database/DatabaseVersion.h"
 #include "database/RecordText.h"
 
@@ -69,9 +71,8 @@ public:
         writtenVersion_ = TDatabaseVersion::GetFileVersionAsWritten();
         ReadHead();
         ResetCompetitions();
-        const bool followed = Stage(c_.staged_.competitionPart, CompetitionPartSection) && ReadCompetitions() &&
-                              ReadClubs() && ReadCountryRecords() && ReadAdditionalManagers() && ReadPool() &&
-                              ReadSettings();
+        const bool followed = ReadCompetitionPart() && ReadCompetitions() && ReadClubs() && ReadCountryRecords() &&
+                              ReadAdditionalManagers() && ReadPool() && ReadSettings();
         if (followed) CloseSection(CountrySection);
         ConvertOldRatings();
         return !refused_;
@@ -211,15 +212,39 @@ private:
             for (auto& name : level) name[0] = 0;
         }
         c_.leagueSystemId_ = 0;
+        const TCompetitionReader& reader = GetCompetitionReader();
+        if (reader.makeRoot == nullptr) return;
+        TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        registry.EraseCountry(static_cast<std::uint32_t>(c_.id_));
+        registry.Register(reader.makeRoot(static_cast<std::uint32_t>(c_.id_) << 24, registry));
+    }
+
+    // Written from the first league; read past when the competitions are
+    // read as records.
+    bool ReadCompetitionPart()
+    {
+        TStagedSection ignored;
+        const bool records = GetCompetitionReader().readRecord != nullptr;
+        return Stage(records ? ignored : c_.staged_.competitionPart, CompetitionPartSection);
     }
 
     bool ReadCompetitions()
     {
         if (!FindRequired(CompetitionSection)) return true;
         const std::int32_t count = ReadCount(CompetitionSection, MaxListEntries);
+        const auto readRecord = GetCompetitionReader().readRecord;
+        const auto own = static_cast<std::uint32_t>(c_.id_) << 24;
+        std::vector<std::u16string> repaired;
         const bool followed = ReadStagedEntries(
             CompetitionSection, count, [](std::int32_t n) { return Format(u"COMP%d", n); },
-            [this](std::int32_t, TStagedSection entry) { c_.staged_.competitions.push_back(std::move(entry)); });
+            [&](std::int32_t n, TStagedSection entry) {
+                if (readRecord == nullptr) {
+                    c_.staged_.competitions.push_back(std::move(entry));
+                    return;
+                }
+                readRecord(entry, Format(u"COMP%d", n), own, c_.GetCompetitionRegistry(), repaired);
+            });
+        ReportRepairedRecords(repaired, file_.GetFileName());
         if (!followed) return false;
         const std::int32_t levels = ReadCount(CompetitionSection, TCountry::LevelCount);
         c_.staged_.levelCount = levels;
@@ -497,6 +522,22 @@ public:
 private:
     bool WriteCompetitionPart()
     {
+        const TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        const auto own = static_cast<std::uint32_t>(c_.id_) << 24;
+        if (const CDBCompetitionBase* league = registry.Get(own | 0x10000)) {
+            const CDBCompetitionBase* cup = registry.Get(own | 0x30000);
+            char16_t names[2][TCountry::LanguageCount][64] = {};
+            for (int language = 0; language < TCountry::LanguageCount; ++language) {
+                CopyText(names[0][language], league->GetNameInLanguage(language), 64);
+                if (cup != nullptr) CopyText(names[1][language], cup->GetNameInLanguage(language), 64);
+            }
+            bool ok = file_.WriteSectionBegin(CompetitionPartSection);
+            for (const auto& six : names) ok &= file_.WriteQuotedStrings(&six[0][0], TCountry::LanguageCount, 64);
+            for (int slot = 0; slot < CompetitionPartClubs; ++slot) {
+                ok &= file_.WriteHex32(GetGameIdMaps().GetSaveClubId(league->GetTeamSlot(slot)));
+            }
+            return ok && file_.WriteSectionEnd(CompetitionPartSection);
+        }
         if (!c_.staged_.competitionPart.IsEmpty()) return c_.staged_.competitionPart.Write(file_, CompetitionPartSection);
         // The form of a country without a first league.
         bool ok = file_.WriteSectionBegin(CompetitionPartSection);
@@ -510,14 +551,23 @@ private:
 
     bool WriteCompetitions()
     {
+        const TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        const auto country = static_cast<std::uint32_t>(c_.id_);
+        const std::vector<const CDBCompetitionBase*> competitions = CompetitionsInFileOrder(registry, country);
         bool ok = file_.WriteSectionBegin(CompetitionSection);
-        ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.staged_.competitions.size()));
+        ok &= file_.WriteInt32(static_cast<std::int64_t>(competitions.size() + c_.staged_.competitions.size()));
         int number = 0;
+        for (const CDBCompetitionBase* competition : competitions) {
+            const std::u16string key = Format(u"COMP%d", number++);
+            ok &= file_.WriteSectionBegin(key) && competition->Write(file_, -1) && file_.WriteSectionEnd(key);
+        }
         for (const TStagedSection& competition : c_.staged_.competitions) {
             ok &= competition.Write(file_, Format(u"COMP%d", number++));
         }
-        ok &= file_.WriteInt32(c_.staged_.levelCount);
-        for (int level = 0; level < c_.staged_.levelCount; ++level) {
+        const int levels = GetCompetitionReader().readRecord != nullptr ? CountLeagueLevels(registry, country)
+                                                                          : c_.staged_.levelCount;
+        ok &= file_.WriteInt32(levels);
+        for (int level = 0; level < levels; ++level) {
             ok &= file_.WriteQuotedStrings(&c_.levelNames_[level][0][0], TCountry::LanguageCount,
                                            TCountry::LevelNameCapacity);
         }

@@ -6,6 +6,7 @@
 
 #include "core/Format.h"
 #include "database/CompleteWorld.h"
+#include "database/CountryCompetitions.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
@@ -30,6 +31,12 @@ bool SortsBefore(const TClubOrderRecord& a, const TClubOrderRecord& b)
     return a.strength > b.strength;
 }
 
+const CDBCompetitionBase* LeagueOfClub(const TClub& club)
+{
+    TCountry* country = club.GetCountry();
+    return country != nullptr ? GetLeagueOfTeam(country->GetCompetitionRegistry(), club.GetId()) : nullptr;
+}
+
 std::vector<TClubOrderRecord> OrderRecords(const TCountry& country)
 {
     std::vector<TClubOrderRecord> records;
@@ -39,6 +46,7 @@ std::vector<TClubOrderRecord> OrderRecords(const TCountry& country)
         if (!IsNationalTeamId(club->GetId())) {
             record.club = club;
             record.priority = ClubPriority(*club);
+            if (const CDBCompetitionBase* league = LeagueOfClub(*club)) record.leagueLevel = league->GetLevel();
         }
         records.push_back(record);
     }
@@ -107,9 +115,16 @@ TGameIdMaps& GetGameIdMaps()
     return maps;
 }
 
-int ClubPriority(const TClub&)
+int ClubPriority(const TClub& club)
 {
-    return 0;
+    TCountry* country = club.GetCountry();
+    if (country == nullptr) return 0;
+    const auto top = static_cast<std::uint32_t>(country->GetId()) << 24 | 0x10000;
+    const CDBCompetitionBase* league = country->GetCompetitionRegistry().Get(top);
+    const int index = league != nullptr ? TeamIndexInCompetition(*league, club.GetId()) : -1;
+    if (index == 0 || index == 1) return 4 - index;
+    const TCompleteWorld* world = country->GetWorld();
+    return world != nullptr && world->GetRulesAndMisc().IsTitleDefender(club.GetId()) ? 2 : 0;
 }
 
 bool WriteGameIdList(std::u16string_view path)

@@ -39,8 +39,7 @@ void BuildGameIdMaps(TGameIdMaps& maps);
 // The program's single maps.
 TGameIdMaps& GetGameIdMaps();
 // 4 and 3 for the first two clubs of the top league, 2 for a continental
-// title defender, else 0. Leagues and cups arrive with the competitions;
-// until then every club has priority 0.
+// title defender, else 0.
 int ClubPriority(const TClub& club);
 // The developer's id list, UTF-8 with CR LF line ends.
 bool WriteGameIdList(std::u16string_view path);

@@ -25,6 +25,8 @@ public:
     // The first mostLines kept lines (all by default), each followed by '\n'.
     std::u16string GetText(std::size_t mostLines = std::u16string::npos) const;
     void Clear() { lines_.clear(); }
+    // The kept lines as the file holds them, for a reader that parses them.
+    const std::string& GetFileForm() const { return lines_; }
 
 private:
     // The kept lines as the file holds them (UTF-8, each ended by CR LF):

@@ -21,6 +21,7 @@ std::vector<std::vector<std::uint8_t>> ReadDatabase(const TCompleteWorld& world)
     std::vector<std::vector<std::uint8_t>> files;
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) files.push_back(ReadBytes(world.GetCountryFilePath(id)));
     files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Assessment.sav")));
+    files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Rules.sav")));
     return files;
 }
 

@@ -45,6 +45,10 @@ ScratchBase::ScratchBase() : previousBase_(platform::GetBaseFolder())
 {
     platform::CreateFolders(platform::JoinPath(folder_.Path(), u"Database"));
     platform::SetBaseFolder(folder_.Path());
+    // The shipped scripts: cup shapes and continental competitions.
+    const std::u16string scripts = platform::JoinPath(folder_.Path(), u"Script");
+    platform::CreateFolders(scripts);
+    CopyFolder(testing_support::SourcePath(u"data\\Script"), scripts);
 }
 
 ScratchBase::~ScratchBase()
@@ -69,14 +73,18 @@ std::unique_ptr<TCompleteWorld> ScratchBase::BuildWorld() const
     return world;
 }
 
+void CopyFolder(std::u16string_view from, std::u16string_view to)
+{
+    for (const std::u16string& name : platform::ListFolder(from)) {
+        std::vector<std::uint8_t> bytes;
+        platform::ReadWholeFile(platform::JoinPath(from, name), bytes);
+        testing_support::WriteBytes(platform::JoinPath(to, name), bytes);
+    }
+}
+
 void CopySampleDatabase(std::u16string_view folder)
 {
-    const std::u16string sample = testing_support::SourcePath(u"data\\Database");
-    for (const std::u16string& name : platform::ListFolder(sample)) {
-        std::vector<std::uint8_t> bytes;
-        platform::ReadWholeFile(platform::JoinPath(sample, name), bytes);
-        testing_support::WriteBytes(platform::JoinPath(folder, name), bytes);
-    }
+    CopyFolder(testing_support::SourcePath(u"data\\Database"), folder);
 }
 
 void CurrentWorldTest::SetUp()

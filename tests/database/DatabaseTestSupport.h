@@ -43,6 +43,8 @@ protected:
     TCompleteWorld* world_ = nullptr;
 };
 
+// Copies every file of a folder into another.
+void CopyFolder(std::u16string_view from, std::u16string_view to);
 // Copies every file of the shipped sample database into folder.
 void CopySampleDatabase(std::u16string_view folder);
 

@@ -211,9 +211,9 @@ TEST_P(SaveFaultTest, ASaveFailingAtAnyWriteChangesNothing)
             for (const auto& [name, bytes] : after) {
                 if (name.starts_with(u"Country") && name != u"Countries.sav") EXPECT_NE(bytes, before.at(name)) << n;
             }
-            // One write per file: 207 countries and the assessment.
-            EXPECT_GT(n, TCompleteWorld::LastCountryId + 1);
-            EXPECT_LE(n, TCompleteWorld::LastCountryId + 1 + Shards);
+            // One write per file: 207 countries, Rules.sav and the assessment.
+            EXPECT_GT(n, TCompleteWorld::LastCountryId + 2);
+            EXPECT_LE(n, TCompleteWorld::LastCountryId + 2 + Shards);
             break;
         }
         ASSERT_EQ(after, before) << "failure at write " << n;

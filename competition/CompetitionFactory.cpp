@@ -1,0 +1,231 @@
+#include "competition/CompetitionFactory.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "competition/CompetitionId.h"
+#include "competition/Cup.h"
+#include "competition/CupAlloc.h"
+#include "competition/Keywords.h"
+#include "competition/League.h"
+#include "competition/Pool.h"
+#include "core/FileMessages.h"
+#include "core/Format.h"
+#include "core/IndexTextFile.h"
+#include "database/DatabaseVersion.h"
+#include "database/StagedSection.h"
+#include "platform/TextCodec.h"
+#include "platform/Platform.h"
+
+namespace {
+
+constexpr std::int32_t MaxSections = 4096;
+
+enum class Made { League, Cup, Round, Pool, DiscardedCup, DiscardedSwiss, Nothing };
+
+constexpr TKeywordEntry FactoryClasses[] = {
+    {u"DB_LEAGUE", false, static_cast<std::uint32_t>(Made::League)},
+    {u"DB_CUP", false, static_cast<std::uint32_t>(Made::Cup)},
+    {u"DB_ROUND", false, static_cast<std::uint32_t>(Made::Round)},
+    {u"DB_POOL", false, static_cast<std::uint32_t>(Made::Pool)},
+    {u"DB_REL1", false, static_cast<std::uint32_t>(Made::DiscardedCup)},
+    {u"DB_REL2", false, static_cast<std::uint32_t>(Made::DiscardedCup)},
+    {u"DB_REL3", false, static_cast<std::uint32_t>(Made::DiscardedCup)},
+    {u"DB_SCOTLAND1", false, static_cast<std::uint32_t>(Made::DiscardedCup)},
+    {u"DB_SCOTLAND2", false, static_cast<std::uint32_t>(Made::DiscardedCup)},
+    {u"DB_SWITZERLAND", false, static_cast<std::uint32_t>(Made::DiscardedSwiss)}};
+
+Made ClassOfLine(std::u16string_view line)
+{
+    std::size_t best = 0;
+    Made made = Made::Nothing;
+    for (const TKeywordEntry& row : FactoryClasses) {
+        const std::u16string_view name = row.name;
+        if (name.size() > best && line.starts_with(name)) {
+            best = name.size();
+            made = static_cast<Made>(row.value);
+        }
+    }
+    return made;
+}
+
+std::unique_ptr<CDBCompetition> MakeCompetition(Made made, std::uint32_t id, std::uint32_t ownerId,
+                                                TCompetitionRegistry& registry)
+{
+    switch (made) {
+    case Made::League: return std::make_unique<CDBLeague>(id, ownerId, registry);
+    case Made::Cup: case Made::DiscardedCup: return std::make_unique<CDBCup>(id, ownerId, registry);
+    case Made::Round: return std::make_unique<CDBRound>(id, ownerId, registry);
+    case Made::Pool: return std::make_unique<CDBPool>(id, ownerId, registry);
+    case Made::DiscardedSwiss: return std::make_unique<CDBRelSwitzerland>(id, ownerId, registry);
+    case Made::Nothing: break;
+    }
+    return nullptr;
+}
+
+bool EqualsNoCase(std::u16string_view a, std::u16string_view b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char16_t x, char16_t y) {
+               const auto lower = [](char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; };
+               return lower(x) == lower(y);
+           });
+}
+
+SeasonDayCodes& ContinentCodes(int continent)
+{
+    static SeasonDayCodes codes[2] = {};
+    return codes[continent];
+}
+
+void ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, std::u16string_view key, SeasonDayCodes& dayCodes,
+                   std::uint32_t ownerId, TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
+{
+    const Made made = ClassOfLine(ReadValueText(file));
+    const TCompetitionRef ref = ParseCompetitionRef(ReadValueText(file).substr(0, 99));
+    std::uint32_t country = static_cast<std::uint32_t>(ref.country);
+    if (ref.country < 0 || EqualsNoCase(prefix, u"LG")) country = CountryOfId(ownerId);
+    const std::uint32_t id = MakeCompetitionId(country, ref.type, static_cast<std::uint32_t>(ref.index));
+    std::unique_ptr<CDBCompetition> competition = MakeCompetition(made, id, ownerId, registry);
+    if (competition == nullptr) return;
+    auto* league = dynamic_cast<CDBLeague*>(competition.get());
+    if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
+    competition->Read(file);
+    if (league != nullptr && league->WasRepaired()) problems.emplace_back(key);
+    if (made == Made::DiscardedCup || made == Made::DiscardedSwiss) return;
+    if (made != Made::Pool) {
+        competition->FillDayCodes(0, dayCodes[0]);
+        competition->FillDayCodes(1, dayCodes[1]);
+    }
+    if (!TDatabaseVersion::IsVersionAtLeast(0x2007, 26)) {
+        competition->SetName(5, competition->GetNameInLanguage(1));
+    }
+    // A second record of an id already read is consumed and dropped.
+    if (!registry.Register(std::move(competition))) problems.emplace_back(key);
+}
+
+}  // namespace
+
+// Each record is read from its own lines, so that a damaged one cannot
+// read into the next.
+void ReadStagedRecord(const TStagedSection& section, std::u16string_view prefix, std::u16string_view key,
+                      SeasonDayCodes& dayCodes, std::uint32_t ownerId, TCompetitionRegistry& registry,
+                      std::vector<std::u16string>& problems)
+{
+    const std::string bytes = "\xEF\xBB\xBF" + section.GetFileForm();
+    CIndexTextFile record;
+    record.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
+    ReadOneRecord(record, prefix, std::u16string(key), dayCodes, ownerId, registry, problems);
+}
+
+void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDayCodes& dayCodes, std::uint32_t ownerId,
+                      TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
+{
+    std::int32_t count = 0;
+    file.ReadInt32(count);
+    for (std::int32_t i = 0; i < std::min(count, MaxSections); ++i) {
+        const std::u16string key = Format(u"%s%d", prefix, i);
+        TStagedSection section;
+        const TStagedSection::ReadResult result = section.Read(file, key);
+        if (result == TStagedSection::ReadResult::Missing) continue;
+        if (result == TStagedSection::ReadResult::Unterminated) {
+            problems.push_back(key);
+            return;
+        }
+        ReadStagedRecord(section, prefix, key, dayCodes, ownerId, registry, problems);
+    }
+}
+
+bool LoadCompetitionFile(std::u16string_view path, std::u16string_view prefix, std::uint32_t ownerId,
+                         TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
+{
+    CIndexTextFile file;
+    if (!file.OpenRead(path)) {
+        ShowFileNotFound(platform::MakeAbsolute(path).c_str());
+        return false;
+    }
+    SeasonDayCodes scratch{};
+    ReadCompetitions(file, prefix, scratch, ownerId, registry, problems);
+    return true;
+}
+
+void LoadContinentalCompetitions(TCompetitionRegistry& registry, std::u16string_view scriptFolder)
+{
+    const std::uint32_t version = TDatabaseVersion::GetFileVersion();
+    TDatabaseVersion::SetFileVersion(0);
+    ContinentCodes(0) = {};
+    ContinentCodes(1) = {};
+    registry.Register(std::make_unique<CDBRoot>(InternationalRootId, 0, registry));
+    const std::pair<std::u16string_view, std::u16string_view> files[2] = {
+        {u"Continental - Europe.txt", u"EURO"}, {u"Continental - South America.txt", u"SOUTHAM"}};
+    for (int continent = 0; continent < 2; ++continent) {
+        const std::u16string path = platform::JoinPath(scriptFolder, files[continent].first);
+        CIndexTextFile file;
+        if (!file.OpenRead(path)) {
+            ShowFileNotFound(platform::MakeAbsolute(path).c_str());
+            continue;
+        }
+        std::vector<std::u16string> problems;
+        ReadCompetitions(file, files[continent].second, ContinentCodes(continent), InternationalRootId, registry,
+                         problems);
+        ReportRepairedRecords(problems, path);
+    }
+    TDatabaseVersion::SetFileVersion(version);
+}
+
+DayCodes MergeContinentalDayCodes(int kind, int season)
+{
+    DayCodes out{};
+    if (season < 0 || season > 1 || kind < 0 || kind > 2) return out;
+    const DayCodes& codes = ContinentCodes(kind == 0 ? 0 : 1)[season];
+    const int days = kind == 0 ? 360 : SeasonDays;
+    for (int d = 0; d < days; ++d) {
+        if (codes[d] != 0) out[d] = codes[d];
+    }
+    return out;
+}
+
+void CollectCompetitionChain(const CDBCompetition* competition, std::vector<std::uint32_t>& ids, bool sameTypeOnly)
+{
+    if (competition == nullptr || std::find(ids.begin(), ids.end(), competition->GetId()) != ids.end()) return;
+    ids.push_back(competition->GetId());
+    const CDBCompetition* next = competition->GetNext();
+    if (next != nullptr && next->GetType() == competition->GetType()) CollectCompetitionChain(next, ids, sameTypeOnly);
+    for (int i = 0; i < LinkSlots; ++i) {
+        const CDBCompetition* follower = competition->GetFollower(i);
+        if (follower == nullptr || (sameTypeOnly && follower->GetType() != competition->GetType())) continue;
+        CollectCompetitionChain(follower, ids, sameTypeOnly);
+    }
+}
+
+void DeleteLeagueSystem(TCompetitionRegistry& registry, std::uint32_t country)
+{
+    std::vector<std::uint32_t> ids;
+    for (std::uint32_t index = 0; index < 32; ++index) {
+        for (std::uint32_t type : {TypeLeague, TypeRelegation, TypePool}) {
+            const auto* competition = dynamic_cast<const CDBCompetition*>(registry.Get(MakeCompetitionId(country, type, index)));
+            CollectCompetitionChain(competition, ids, true);
+        }
+    }
+    for (std::uint32_t id : ids) {
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry.Get(id)));
+    }
+}
+
+void InstallCompetitionFactory()
+{
+    TCompetitionReader reader;
+    reader.readRecord = [](const TStagedSection& section, std::u16string_view key, std::uint32_t ownerId,
+                           TCompetitionRegistry& registry, std::vector<std::u16string>& problems) {
+        SeasonDayCodes scratch{};
+        ReadStagedRecord(section, u"COMP", key, scratch, ownerId, registry, problems);
+    };
+    reader.makeRoot = [](std::uint32_t id, TCompetitionRegistry& registry) -> std::unique_ptr<CDBCompetitionBase> {
+        return std::make_unique<CDBRoot>(id, 0, registry);
+    };
+    reader.loadWorldScripts = [](TCompetitionRegistry& registry, std::u16string_view scriptFolder) {
+        LoadCupAllocation(GetCupAllocTable(), scriptFolder);
+        registry.EraseCountry(InternationalCountry);
+        LoadContinentalCompetitions(registry, scriptFolder);
+    };
+    SetCompetitionReader(reader);
+}

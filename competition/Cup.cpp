@@ -1,0 +1,228 @@
+#include "competition/Cup.h"
+
+#include "competition/CompetitionId.h"
+#include "competition/CupAlloc.h"
+#include "competition/Keywords.h"
+#include "competition/TeamRules.h"
+#include "core/IndexTextFile.h"
+#include "core/TextManager.h"
+#include "database/DatabaseVersion.h"
+#include "database/EnumTexts.h"
+#include "database/MasterWriter.h"
+
+namespace {
+
+bool TwoMatches(std::uint32_t flags) { return (flags & 0x6) != 0; }
+
+}  // namespace
+
+std::pair<int, int> CDBRound::MatchDays(int season) const
+{
+    int first = 0;
+    for (int d = 1; d < SeasonDays; ++d) {
+        if (GetCalendarEntry(season, d) == 0) continue;
+        if (first != 0) return {first, d};
+        first = d;
+    }
+    return {first, 0};
+}
+
+void CDBRound::ScheduleDay(int season, std::int32_t day, std::int8_t entry)
+{
+    if (day >= 1 && day <= 364) SetCalendarEntry(season, day, entry);
+}
+
+void CDBRound::Read(CIndexTextFile& file)
+{
+    ReadNames(file, FileHasShortNames(1));
+    file.ReadInt32(teamCount_);
+    roundKind_ = static_cast<std::int8_t>(LookupKeyword(ReadValueText(file), RoundKindTable));
+    std::int32_t days[4] = {};
+    if (TDatabaseVersion::GetFileMajor() >= 0x2006) {
+        for (std::int32_t& day : days) file.ReadInt32(day);
+        legFlags_ = ParseKeywordFlags(ReadValueText(file), LegFlagTable);
+        legFlags2_ = ParseKeywordFlags(ReadValueText(file), LegFlagTable);
+    } else {
+        file.ReadInt32(days[0]);
+        file.ReadInt32(days[2]);
+        legFlags_ = ParseKeywordFlags(ReadValueText(file), LegFlagTable);
+        file.ReadInt32(days[1]);
+        file.ReadInt32(days[3]);
+        legFlags2_ = ParseKeywordFlags(ReadValueText(file), LegFlagTable);
+    }
+    ClearCalendar();
+    for (int season = 0; season < 2; ++season) {
+        ScheduleDay(season, days[2 * season], 1);
+        ScheduleDay(season, days[2 * season + 1], 2);
+    }
+    for (std::int32_t& setting : settings_) file.ReadInt32(setting);
+    ReadCommon(file);
+}
+
+bool CDBRound::Write(CIndexTextFile& file, std::int32_t countryOverride) const
+{
+    bool ok = file.WriteLine(u"; --------------------------------------") && file.WriteLine(u"DB_ROUND") &&
+              file.WriteLine(FormatCompetitionRef(id_, countryOverride)) && WriteNames(file) &&
+              file.WriteInt32(teamCount_) && file.WriteLine(GetKeywordName(static_cast<std::uint32_t>(roundKind_), RoundKindTable));
+    for (int season = 0; season < 2; ++season) {
+        const auto [first, second] = MatchDays(season);
+        ok &= file.WriteInt32(first) && file.WriteInt32(second);
+    }
+    ok &= file.WriteLine(FormatLegFlags(legFlags_)) && file.WriteLine(FormatLegFlags(legFlags2_));
+    for (std::int32_t setting : settings_) ok &= file.WriteInt32(setting);
+    return ok && WriteCommon(file, countryOverride);
+}
+
+void CDBRound::WriteBlock(CMasterWriter& writer) const
+{
+    WriteHeadBlock(writer, KindRound);
+    writer.WriteU32(static_cast<std::uint32_t>(teamCount_));
+    for (int season = 0; season < 2; ++season) {
+        const auto [first, second] = MatchDays(season);
+        writer.WriteU16(static_cast<std::uint16_t>(first));
+        writer.WriteU16(static_cast<std::uint16_t>(second));
+    }
+    writer.WriteU32(legFlags_);
+    writer.WriteU32(legFlags2_);
+    for (std::int32_t setting : settings_) writer.WriteU32(static_cast<std::uint32_t>(setting));
+    WriteCommonBlock(writer);
+}
+
+std::uint32_t CDBRound::CheckConsistency(int season, int firstReserveTeamLevel) const
+{
+    const std::uint32_t bits = GetPreviousMatchday(season, 364) == GetMatchdayCount() ? 0u : static_cast<std::uint32_t>(ErrorMatchdays);
+    return bits | FollowerConsistency(season, firstReserveTeamLevel);
+}
+
+const TCupAllocEntry* CDBCup::GetEntry() const { return GetCupAllocTable().GetEntry(cupKind_ & 0xFF); }
+
+int CDBCup::GetMatchdayCount() const
+{
+    const TCupAllocEntry* entry = GetEntry();
+    if (entry == nullptr) return 0;
+    int count = 0;
+    for (int r = 0; r < entry->GetRoundCount(); ++r) count += TwoMatches(entry->rounds[r].flags) ? 2 : 1;
+    return count;
+}
+
+void CDBCup::FindLegOfMatchday(int matchday, int& round, int& leg) const
+{
+    const TCupAllocEntry* entry = GetEntry();
+    const int rounds = entry != nullptr ? entry->GetRoundCount() : 0;
+    leg = 0;
+    for (round = 0; round < rounds; ++round) {
+        if (TwoMatches(entry->rounds[round].flags)) {
+            if (matchday <= 2) {
+                leg = matchday == 2 ? 1 : 0;
+                return;
+            }
+            matchday -= 2;
+        } else {
+            if (matchday <= 1) return;
+            matchday -= 1;
+        }
+    }
+}
+
+std::u16string CDBCup::GetMatchdayName(int matchday) const
+{
+    int round = 0;
+    int leg = 0;
+    FindLegOfMatchday(matchday, round, leg);
+    const TCupAllocEntry* entry = GetEntry();
+    if (entry == nullptr || round >= entry->GetRoundCount()) return CDBCompetition::GetMatchdayName(matchday);
+    return std::u16string(CEnumTexts().GetRoundName(entry->rounds[round].kind2)).substr(0, 127);
+}
+
+int CDBCup::GetSourceLeagueLevel() const
+{
+    const CDBCompetition* source = GetSource(0);
+    return source != nullptr && source->GetKind() == KindLeague ? source->GetLevel() : 0;
+}
+
+void CDBCup::SetCupTableEntry(int i, int j, std::int32_t value)
+{
+    if (i >= 0 && i < 4 && j >= 0 && j < 8) cupTable_[i][j] = value;
+}
+
+std::int32_t CDBCup::GetCupTableEntry(int i, int j) const
+{
+    return i >= 0 && i < 4 && j >= 0 && j < 8 ? cupTable_[i][j] : 0;
+}
+
+std::uint32_t CDBCup::CheckConsistency(int season, int firstReserveTeamLevel) const
+{
+    std::uint32_t bits = GetPreviousMatchday(season, 364) == GetMatchdayCount() ? 0u : static_cast<std::uint32_t>(ErrorMatchdays);
+    if (cupKind_ == 0) bits |= ErrorMatchdays;
+    return bits | FollowerConsistency(season, firstReserveTeamLevel);
+}
+
+void CDBCup::Read(CIndexTextFile& file)
+{
+    ReadNames(file, FileHasShortNames(0));
+    file.ReadInt16(cupKind_);
+    ReadExtra(file);
+    if (TDatabaseVersion::GetFileMajor() >= 0x2006) {
+        file.ReadInt16(cupValue_);
+        file.ReadInt32(cupNumber_);
+    }
+    const TCupAllocEntry* entry = GetEntry();
+    if (cupKind_ == 0) return;
+    if (entry == nullptr) {
+        // Without its shape the rest cannot be read; it is kept as it stands.
+        int depth = 0;
+        for (const char16_t* next = file.PeekLine(); next != nullptr && next[0] != u';'; next = file.PeekLine()) {
+            const std::u16string_view line = next;
+            if (line.starts_with(CIndexTextFile::SectionEndPrefix) && --depth < 0) break;
+            if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) ++depth;
+            unreadLines_.emplace_back(line);
+            file.NextLine();
+        }
+        return;
+    }
+    const int rounds = entry->GetRoundCount();
+    ReadSeasonSections(file, 2 * rounds, false);
+    for (int j = 8 - rounds; j < 8; ++j) {
+        for (int i = 0; i < 4; ++i) file.ReadInt32(cupTable_[i][j]);
+    }
+    ReadCommon(file);
+    level_ = static_cast<std::int8_t>(GetSourceLeagueLevel());
+    ruleListIndex_ = GetTeamRuleStore().CopyCupRules(entry->ruleListIndex, static_cast<std::uint8_t>(GetCountryId()), level_);
+}
+
+bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
+{
+    bool ok = file.WriteLine(u"DB_CUP") && file.WriteLine(FormatCompetitionRef(id_, countryOverride)) &&
+              WriteNames(file) && file.WriteInt32(cupKind_) && WriteExtra(file) && file.WriteInt32(cupValue_) &&
+              file.WriteInt32(cupNumber_);
+    if (cupKind_ == 0) return ok;
+    const TCupAllocEntry* entry = GetEntry();
+    if (entry == nullptr) {
+        for (const std::u16string& line : unreadLines_) ok &= file.WriteLine(line);
+        return ok;
+    }
+    ok &= WriteSeasonSections(file);
+    for (int j = 8 - entry->GetRoundCount(); j < 8; ++j) {
+        for (int i = 0; i < 4; ++i) ok &= file.WriteInt32(cupTable_[i][j]);
+    }
+    return ok && WriteCommon(file, countryOverride);
+}
+
+void CDBCup::WriteBlock(CMasterWriter& writer) const
+{
+    WriteHeadBlock(writer, KindCup);
+    writer.WriteU16(cupKind_);
+    writer.WriteU16(cupValue_);
+    writer.WriteU32(0);
+    if (cupKind_ == 0) return;
+    WriteDayBlock(writer);
+    const TCupAllocEntry* entry = GetEntry();
+    for (int j = 8 - (entry != nullptr ? entry->GetRoundCount() : 0); j < 8; ++j) {
+        for (int i = 0; i < 4; ++i) writer.WriteU32(static_cast<std::uint32_t>(cupTable_[i][j]));
+    }
+    WriteCommonBlock(writer);
+}
+
+void CDBRelSwitzerland::ReadExtra(CIndexTextFile& file) { file.ReadInt8(level_); }
+
+bool CDBRelSwitzerland::WriteExtra(CIndexTextFile& file) const { return file.WriteInt32(level_); }

@@ -1,0 +1,102 @@
+#pragma once
+// Leagues: the entered teams and league data of every league, and the
+// league proper with size, rounds, relegation rule, multipliers, its two
+// calendars and its fixture table.
+
+#include <cstdint>
+#include <vector>
+
+#include "competition/Competition.h"
+
+// Rows of matchdays, columns of matches; each cell the 1-based positions of
+// home and away in the league's team list, 0 for none.
+class CDBFixturelist {
+public:
+    void Allocate(int matchesPerMatchday, int matchdays);
+    void SetMatch(int matchday, int slot, std::uint8_t home, std::uint8_t away);
+    // Outputs untouched outside the table.
+    void GetMatch(int matchday, int slot, std::uint8_t& home, std::uint8_t& away) const;
+    int GetMatchdayCount() const { return matchdays_; }
+    int GetMatchesPerMatchday() const { return perMatchday_; }
+    bool IsValid(int teamCount) const;
+
+private:
+    int matchdays_ = 0;
+    int perMatchday_ = 0;
+    std::vector<std::uint8_t> cells_;
+};
+
+class CDBLeagueBase : public CDBCompetition {
+public:
+    static constexpr int MaxTeams = 128;
+
+    CDBLeagueBase(std::uint32_t id, int kind, std::uint32_t ownerId, TCompetitionRegistry& registry)
+        : CDBCompetition(id, kind, ownerId, registry)
+    {
+    }
+    std::uint32_t GetTeamSlot(int index) const override;
+    int GetAssignedTeamCount() const override { return enteredCount_; }
+    int IndexOfTeam(std::uint32_t team) const override;
+    std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
+
+    bool AddTeam(std::uint32_t team);
+    bool RemoveTeam(std::uint32_t team);
+    int GetTeamCount() const { return teamCount_; }
+    int GetReserveTeamCount() const;
+
+protected:
+    void ReadLeagueData(CIndexTextFile& file);
+    bool WriteLeagueData(CIndexTextFile& file) const;
+    void WriteLeagueDataBlock(CMasterWriter& writer) const;
+
+    std::int32_t enteredCount_ = 0;
+    std::uint32_t teamIds_[MaxTeams] = {};
+    std::int32_t teamCount_ = 18;
+    std::uint8_t leagueFlags_ = 3;
+    std::int8_t leagueValue1_ = 0;
+    std::int8_t leagueValue2_ = 0;
+    std::uint32_t leagueDataA_ = 0xFFFFFFFF;
+    std::uint32_t leagueDataB_ = 0x0000FFFF;
+};
+
+class CDBLeague : public CDBLeagueBase {
+public:
+    CDBLeague(std::uint32_t id, std::uint32_t ownerId, TCompetitionRegistry& registry);
+
+    void Read(CIndexTextFile& file) override;
+    bool Write(CIndexTextFile& file, std::int32_t countryOverride) const override;
+    void WriteBlock(CMasterWriter& writer) const override;
+    int GetMatchdayCount() const override;
+    std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
+
+    // Sizes kept in 0..128 teams and 1..4 rounds; more than 46 matchdays
+    // give 2 rounds, more than a calendar byte holds 1.
+    void SetTeamsAndRounds(int teams, int rounds);
+    int GetRounds() const { return rounds_; }
+    int GetMatchesPerMatchday() const { return teamCount_ / 2; }
+    const CDBFixturelist& GetFixturelist() const { return fixtures_; }
+    CDBFixturelist& GetFixturelist() { return fixtures_; }
+    // Clubs 1..teamCount of the country for a league script's empty list.
+    void SetFillEmptyTeams(bool fill) { fillEmptyTeams_ = fill; }
+    // True when the record's sizes had to be brought into range.
+    bool WasRepaired() const { return repaired_; }
+
+private:
+    void ResetFixtureTable();
+    void ReadTeams(CIndexTextFile& file);
+    void ReadFixtures(CIndexTextFile& file);
+    void FillFromCreator();
+    bool WriteTeams(CIndexTextFile& file) const;
+    bool WriteFixtures(CIndexTextFile& file) const;
+
+    CDBFixturelist fixtures_;
+    std::int8_t rounds_ = 2;
+    std::uint8_t relegationRule_ = 0;
+    std::uint8_t leagueOption_ = 0;
+    std::uint8_t attendanceMultiplier_ = 10;
+    std::uint8_t transferMultiplier_ = 100;
+    bool fillEmptyTeams_ = false;
+    bool repaired_ = false;
+};
+
+int MatchdayCountFormula(int teams, int rounds);

@@ -1,0 +1,73 @@
+#pragma once
+// What the database knows of a competition, and the world's registry of
+// competitions by id. The classes behind it and the factory that reads them
+// live above the database; the factory is installed at start
+// (SetCompetitionReader) so that a country file can read its competitions.
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+class CIndexTextFile;
+class CMasterWriter;
+class TCompetitionRegistry;
+class TStagedSection;
+
+class CDBCompetitionBase {
+public:
+    virtual ~CDBCompetitionBase() = default;
+    virtual std::uint32_t GetId() const = 0;
+    virtual int GetKind() const = 0;
+    virtual std::int8_t GetLevel() const = 0;
+    virtual const char16_t* GetNameInLanguage(int language) const = 0;
+    // The team in slot index of a league's or pool's list, 0 when none.
+    virtual std::uint32_t GetTeamSlot(int index) const = 0;
+    virtual int GetAssignedTeamCount() const = 0;
+    // The matchday played on a day of season 0 or 1, 0 for none.
+    virtual std::int8_t GetCalendarEntry(int season, int day) const = 0;
+    virtual bool Write(CIndexTextFile& file, std::int32_t countryOverride) const = 0;
+    virtual void WriteBlock(CMasterWriter& writer) const = 0;
+    // The name in the world's database language (language 0 without a world).
+    const char16_t* GetName() const;
+};
+
+class TCompetitionRegistry {
+public:
+    // False, and the object is destroyed, when the id is taken.
+    bool Register(std::unique_ptr<CDBCompetitionBase> competition);
+    CDBCompetitionBase* Get(std::uint32_t id) const;
+    // Removes the entry only when it is that object.
+    std::unique_ptr<CDBCompetitionBase> Take(const CDBCompetitionBase* competition);
+    // Destroys every competition whose country byte is country.
+    void EraseCountry(std::uint32_t country);
+    void Clear() { competitions_.clear(); }
+    // Ids in ascending order of one country byte and type.
+    std::vector<std::uint32_t> IdsOf(std::uint32_t country, std::uint32_t type) const;
+    std::size_t Size() const { return competitions_.size(); }
+    const std::map<std::uint32_t, std::unique_ptr<CDBCompetitionBase>>& All() const { return competitions_; }
+
+private:
+    std::map<std::uint32_t, std::unique_ptr<CDBCompetitionBase>> competitions_;
+};
+
+// The factory as the country file sees it: reads one record, kept as the
+// lines of its section key, under the owner and registers it; the names of
+// records it had to repair or could not register go to problems.
+struct TCompetitionReader {
+    void (*readRecord)(const TStagedSection& section, std::u16string_view key, std::uint32_t ownerId,
+                       TCompetitionRegistry& registry, std::vector<std::u16string>& problems) = nullptr;
+    // A country's empty root competition.
+    std::unique_ptr<CDBCompetitionBase> (*makeRoot)(std::uint32_t id, TCompetitionRegistry& registry) = nullptr;
+    // The cup shapes and the international competitions of the script
+    // folder, read again.
+    void (*loadWorldScripts)(TCompetitionRegistry& registry, std::u16string_view scriptFolder) = nullptr;
+};
+// One message naming the records of a file that were repaired or left
+// out; nothing for an empty list.
+void ReportRepairedRecords(const std::vector<std::u16string>& records, std::u16string_view fileName);
+
+void SetCompetitionReader(const TCompetitionReader& reader);
+const TCompetitionReader& GetCompetitionReader();

@@ -1,0 +1,193 @@
+#include <gtest/gtest.h>
+
+#include "CompetitionTestSupport.h"
+#include "competition/CompetitionFactory.h"
+#include "competition/CompetitionId.h"
+#include "competition/Cup.h"
+#include "competition/CupAlloc.h"
+#include "competition/League.h"
+#include "competition/Pool.h"
+#include "core/Format.h"
+#include "core/TextManager.h"
+#include "database/DatabaseVersion.h"
+#include "platform/Platform.h"
+
+using namespace competition_testing;
+
+namespace {
+
+constexpr std::uint32_t Country = 3;
+
+class CompetitionRecordsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+        LoadCupAllocation(GetCupAllocTable(), testing_support::SourcePath(u"tests\\competition\\fixtures"));
+    }
+    void TearDown() override { GetCupAllocTable().Clear(); }
+
+    std::string Fixture(const char16_t* name)
+    {
+        const auto bytes = testing_support::ReadBytes(testing_support::SourcePath(std::u16string(u"tests\\competition\\fixtures\\") + name));
+        return std::string(bytes.begin(), bytes.end());
+    }
+    void Read(const std::string& text)
+    {
+        CIndexTextFile file;
+        OpenText(file, text);
+        SeasonDayCodes codes{};
+        ReadCompetitions(file, u"COMP", codes, Country << 24, registry_, problems_);
+    }
+    // The registered competitions of ids as a run of sections.
+    std::string Write(const std::vector<std::uint32_t>& ids)
+    {
+        return WrittenText([&](CIndexTextFile& file) {
+            bool ok = file.WriteInt32(static_cast<std::int64_t>(ids.size()));
+            int n = 0;
+            for (std::uint32_t id : ids) {
+                const std::u16string key = Format(u"COMP%d", n++);
+                ok &= file.WriteSectionBegin(key) && registry_.Get(id)->Write(file, -1) && file.WriteSectionEnd(key);
+            }
+            return ok;
+        });
+    }
+    template <typename T>
+    T& Get(std::uint32_t type, std::uint32_t index)
+    {
+        auto* competition = dynamic_cast<T*>(registry_.Get(MakeCompetitionId(Country, type, index)));
+        EXPECT_NE(competition, nullptr);
+        return *competition;
+    }
+
+    TCompetitionRegistry registry_;
+    std::vector<std::u16string> problems_;
+};
+
+const std::vector<std::uint32_t> RecordIds = {0x03010000, 0x03030000, 0x03040000, 0x03040001, 0x03080000, 0x03180000};
+
+}  // namespace
+
+TEST_F(CompetitionRecordsTest, EveryClassSurvivesATextRoundTrip)
+{
+    const std::string text = Fixture(u"Records.txt");
+    Read(text);
+    EXPECT_TRUE(problems_.empty());
+    EXPECT_EQ(Write(RecordIds), text);
+    const auto& cup = Get<CDBCup>(TypeFaCup, 0);
+    EXPECT_EQ(cup.GetMatchdayCount(), 5);
+    int round = 0;
+    int leg = 0;
+    cup.FindLegOfMatchday(3, round, leg);
+    EXPECT_EQ(round * 10 + leg, 10);
+    cup.FindLegOfMatchday(5, round, leg);
+    EXPECT_EQ(round * 10 + leg, 21);
+    EXPECT_EQ(cup.CheckConsistency(0, 0), 0u);
+    EXPECT_EQ(Get<CDBCup>(TypeLeagueCup, 0).CheckConsistency(0, 0), static_cast<std::uint32_t>(ErrorMatchdays));
+    EXPECT_EQ(Get<CDBPool>(TypePool, 0).GetDrawOrder(), 0x800A);
+    EXPECT_EQ(std::u16string(cup.GetNameInLanguage(5)), u"Puchar");
+}
+
+TEST_F(CompetitionRecordsTest, DamagedRecordsAreRepairedOrDroppedAndNamed)
+{
+    Read(Fixture(u"Damaged.txt"));
+    const auto& league = Get<CDBLeague>(TypeLeague, 0);
+    EXPECT_EQ(league.GetTeamCount(), 128);
+    EXPECT_EQ(league.GetRounds(), 1);
+    EXPECT_EQ(league.GetMatchdayCount(), 127);
+    EXPECT_EQ(std::u16string(league.GetNameInLanguage(0)), u"L") << "the first record of an id stays";
+    EXPECT_EQ(Get<CDBPool>(TypePool, 1).GetCheckedCount(), 3);
+    EXPECT_EQ(registry_.Get(MakeCompetitionId(Country, 20, 0)), nullptr);
+    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"COMP0", u"COMP1"}));
+}
+
+TEST_F(CompetitionRecordsTest, LeagueSizesAndCalendar)
+{
+    CDBLeague league(0x03010000, Country << 24, registry_);
+    league.SetTeamsAndRounds(17, 2);
+    EXPECT_EQ(league.GetMatchdayCount(), 34);
+    EXPECT_EQ(league.GetMatchesPerMatchday(), 8);
+    league.SetTeamsAndRounds(30, 3);
+    EXPECT_EQ(league.GetRounds(), 2);
+    for (int count : {3, 2}) {
+        league.SetTeamsAndRounds(count == 3 ? 3 : 2, count == 3 ? 1 : 2);
+        league.ClearCalendar();
+        league.SetCalendarEntry(0, 50, 1);
+        league.SetCalendarEntry(0, 200, 2);
+        league.AddMatchday(0, 100);
+        EXPECT_EQ(league.GetCalendarEntry(0, 100), 2);
+        EXPECT_EQ(league.GetCalendarEntry(0, 200), count == 3 ? 3 : 0);
+    }
+    league.SetTeamsAndRounds(3, 1);
+    league.ClearCalendar();
+    league.SetCalendarEntry(0, 50, 1);
+    league.SetCalendarEntry(0, 364, 2);
+    league.AddMatchday(0, 100);
+    EXPECT_EQ(league.GetCalendarEntry(0, 364), 3) << "renumbered up to the last day";
+    league.AddMatchday(0, 100);
+    EXPECT_EQ(league.GetCalendarEntry(0, 100), 2) << "a taken day stays";
+    league.RemoveMatchday(0, 50);
+    EXPECT_EQ(league.GetCalendarEntry(0, 50), 0);
+    EXPECT_EQ(league.GetCalendarEntry(0, 100), 1);
+}
+
+TEST_F(CompetitionRecordsTest, FollowerCyclesEndEveryWalk)
+{
+    auto* a = new CDBLeague(0x03010000, 0, registry_);
+    auto* b = new CDBLeague(0x03010001, 0, registry_);
+    registry_.Register(std::unique_ptr<CDBCompetitionBase>(a));
+    registry_.Register(std::unique_ptr<CDBCompetitionBase>(b));
+    a->AddFollower(b->GetId(), true);
+    b->AddFollower(a->GetId(), true);
+    a->SetTeamsAndRounds(0, 1);
+    b->SetTeamsAndRounds(0, 1);
+    EXPECT_FALSE(a->HasMatchOnDay(0, 10));
+    EXPECT_EQ(a->GetMatchdayOnDay(0, 10), 0);
+    a->AddMatchday(0, 10);
+    a->RemoveMatchday(0, 10);
+    EXPECT_EQ(a->CheckConsistency(0, 0), 0u);
+    std::vector<std::uint32_t> chain;
+    CollectCompetitionChain(a, chain, true);
+    EXPECT_EQ(chain.size(), 2u);
+    DeleteLeagueSystem(registry_, Country);
+    EXPECT_EQ(registry_.Size(), 0u);
+}
+
+TEST_F(CompetitionRecordsTest, GameDatabaseBytes)
+{
+    Read(Fixture(u"Records.txt"));
+    const auto tail = [](const std::vector<std::uint8_t>& bytes, std::size_t n) {
+        return std::vector<std::uint8_t>(bytes.end() - static_cast<std::ptrdiff_t>(n), bytes.end());
+    };
+    const auto pool = BlockBytes([&](CMasterWriter& w) { Get<CDBPool>(TypePool, 0).WriteBlock(w); });
+    EXPECT_EQ(tail(pool, 4), (std::vector<std::uint8_t>{0x43, 0x4F, 0x4D, 0x50}));
+    EXPECT_EQ(std::vector<std::uint8_t>(pool.begin(), pool.begin() + 12),
+              (std::vector<std::uint8_t>{0, 0, 0x18, 3, 5, 0, 4, 0, 0x0A, 0x80, 2, 0}));
+    // A cup without a shape ends after its three numbers.
+    const auto bare = BlockBytes([&](CMasterWriter& w) { Get<CDBCup>(TypeLeagueCup, 0).WriteBlock(w); });
+    EXPECT_EQ(tail(bare, 8), (std::vector<std::uint8_t>{0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(bare.size(), 4u + 2 + 6 * 2 + 2 + 2 + 4);
+    // Exactly the matchday count of days per season, whatever the calendar holds.
+    auto& cup = Get<CDBCup>(TypeFaCup, 0);
+    cup.SetCalendarEntry(0, 300, 6);
+    const auto full = BlockBytes([&](CMasterWriter& w) { cup.WriteBlock(w); });
+    const std::size_t head = 4 + 2 + 34 + 2 + 2 + 4;
+    EXPECT_EQ(full[head], 100);
+    EXPECT_EQ(full[head + 8], 201) << "the fifth day, and no sixth";
+    EXPECT_EQ(full.size(), head + 2 * 5 * 2 + 3 * 16 + 2 + 8 + 4 + 3 * 16 + 4);
+}
+
+TEST_F(CompetitionRecordsTest, CupTableExport)
+{
+    const auto empty = BlockBytes([](CMasterWriter& w) { TCupAllocTable().WriteBlock(w); });
+    EXPECT_EQ(empty, (std::vector<std::uint8_t>{0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF}));
+    const TCupAllocEntry* entry = GetCupAllocTable().GetEntry(1);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(std::u16string(entry->name), CTextManager::Instance()->GetText(u"Competition.CupMode.FAEngland"_tk));
+    EXPECT_EQ(std::u16string(GetCupAllocTable().GetEntry(2)->name), u" ID_FRIENDLY");
+    EXPECT_EQ(GetCupAllocTable().GetEntry(2)->GetRoundCount(), 8) << "the cup table has eight columns";
+    const auto rounds = BlockBytes([&](CMasterWriter& w) { entry->WriteBlock(w); });
+    EXPECT_EQ(rounds[0], 60);
+    EXPECT_EQ(rounds.size(), 4u + 60 + 3 * 16);
+    EXPECT_EQ(entry->GetTeamTotal(), 28);
+}

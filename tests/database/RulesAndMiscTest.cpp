@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "DatabaseTestSupport.h"
+#include "database/RulesAndMisc.h"
+#include "platform/Platform.h"
+
+namespace {
+
+// The sample's Rules.sav with another version, another last value and,
+// when asked, without its three fairness lines.
+std::string SampleRules(const char* version, bool withFairness, const char* lastValue)
+{
+    const auto bytes = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Rules.sav"));
+    std::vector<std::string> lines;
+    const std::string text(bytes.begin(), bytes.end());
+    for (std::size_t at = 0, next; (next = text.find("\r\n", at)) != std::string::npos; at = next + 2) {
+        lines.push_back(text.substr(at, next - at));
+    }
+    const std::size_t end = lines.size() - 1;
+    lines[2] = version;
+    lines[end - 4] = lastValue;
+    if (!withFairness) lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(end - 3), lines.begin() + static_cast<std::ptrdiff_t>(end));
+    std::string out;
+    for (const std::string& line : lines) out += line + "\r\n";
+    return out;
+}
+
+}  // namespace
+
+TEST(RulesAndMisc, VersionGatesAndChecks)
+{
+    database_testing::ScratchBase base;
+    const std::u16string path = base.DatabasePath(u"Rules.sav");
+    TRulesAndMisc rules;
+    rules.SetFairnessClub(0, 77);
+    base.WriteDatabaseFile(u"Rules.sav", SampleRules("537329678", false, "12"));
+    rules.LoadRules(path);
+    EXPECT_EQ(rules.GetFairnessClub(0), 77u) << "2007-14 has no fairness lines";
+    EXPECT_EQ(rules.GetFurtherValue(5), 12);
+    base.WriteDatabaseFile(u"Rules.sav", SampleRules("537329689", true, "-3"));
+    rules.LoadRules(path);
+    EXPECT_EQ(std::u16string(rules.GetCupTitle(1, 0, 5)), u"Champions Cup South America") << "2007-25 copies English";
+    EXPECT_EQ(rules.GetFairnessClub(2), 917508u);
+    auto world = base.BuildWorld();
+    rules.CheckRules(*world);
+    EXPECT_EQ(rules.GetFurtherValue(5), 0);
+    EXPECT_EQ(rules.GetFairnessClub(2), 0u) << "unknown clubs are cleared";
+    EXPECT_EQ(rules.GetCupDefender(0, 0), 0u);
+    rules.SetFurtherValue(5, 12);
+    rules.CheckRules(*world);
+    EXPECT_EQ(rules.GetFurtherValue(5), 7);
+    rules.SetCupTitle(0, 0, 0, std::u16string(40, u'x').c_str());
+    EXPECT_EQ(std::u16string(rules.GetCupTitle(0, 0, 0)), std::u16string(29, u'x'));
+}
+
+TEST(RulesAndMisc, AMissingFileIsReportedAndChangesNothing)
+{
+    database_testing::ScratchBase base;
+    testing_support::MessageCapture messages;
+    TRulesAndMisc rules;
+    rules.SetCupDefender(0, 1, 5);
+    rules.LoadRules(base.DatabasePath(u"Rules.sav"));
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(rules.GetCupDefender(0, 1), 5u);
+}
