@@ -107,6 +107,16 @@ private:
     }
 
     enum class Listed { Read, Missing, Failed };
+    Listed CheckListed(TSectionRead read, std::u16string_view key)
+    {
+        if (read == TSectionRead::Read) return Listed::Read;
+        if (read == TSectionRead::Missing) {
+            ReportMissing(key);
+            return Listed::Missing;
+        }
+        Fail(u"Database.Error.SectionNotClosed"_tk, key);
+        return Listed::Failed;
+    }
     Listed StageListed(TStagedSection& target, std::u16string_view key)
     {
         switch (target.Read(file_, key)) {
@@ -289,7 +299,7 @@ private:
         if (count < 0) return BadCount(AddManagerSection, count);
         for (std::int32_t n = 0; n < count; ++n) {
             auto person = std::make_unique<TPerson>(c_.world_, 0);
-            const Listed result = StageListed(person->GetStagedSection(), u"PLAYER");
+            const Listed result = CheckListed(person->ReadPlayer(file_), u"PLAYER");
             if (result == Listed::Failed) return false;
             if (result == Listed::Missing) break;
             c_.pendingManagers_.push_back(std::move(person));
@@ -516,8 +526,8 @@ private:
         // read on its own and saved must not lose them.
         bool ok = file_.WriteSectionBegin(AddManagerSection);
         ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.additionalManagers_.size() + c_.pendingManagers_.size()));
-        for (const auto& entry : c_.additionalManagers_) ok &= entry.second->GetStagedSection().Write(file_, u"PLAYER");
-        for (const auto& pending : c_.pendingManagers_) ok &= pending->GetStagedSection().Write(file_, u"PLAYER");
+        for (const auto& entry : c_.additionalManagers_) ok &= entry.second->WritePlayer(file_);
+        for (const auto& pending : c_.pendingManagers_) ok &= pending->WritePlayer(file_);
         return ok && file_.WriteSectionEnd(AddManagerSection);
     }
 
