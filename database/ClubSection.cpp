@@ -625,4 +625,7 @@ void TClub::Normalise()
     }
     if (nationalTeam) std::fill(std::begin(leagueStats_), std::end(leagueStats_), std::uint16_t{0});
     if (country == 14 && qaroId_ != 13) SetNotInITCup(true);
+    for (int slot = 0; slot < squadCount_; ++slot) {
+        if (TPerson* person = GetSquadPerson(slot)) person->Repair(country);
+    }
 }

@@ -112,6 +112,7 @@ public:
     static constexpr int MaxHistoryEntries = 30;
     static constexpr std::uint8_t RealPersonFlag = 0x04;
     static constexpr std::uint8_t YouthBit = 0x40;
+    static constexpr std::uint8_t InjuryStateBit = 0x01;
 
     TPerson(TCompleteWorld* world, std::uint32_t id);
 
@@ -249,6 +250,7 @@ public:
     int GetTransferState() const;
     void SetTransferState(int state);
     std::uint8_t GetStateBits() const { return startOfSeasonState; }
+    void SetStateBits(std::uint8_t bits) { startOfSeasonState = bits; }
     std::uint32_t GetTransferClub() const { return transferClub; }
     void SetTransferClub(std::uint32_t value) { transferClub = value; }
     TDate GetTransferStartDate() const { return transferStart; }
@@ -288,6 +290,12 @@ public:
     bool IsRatingStale() const { return ratingCache_[0] < 0; }
     void MarkRatingsStale();
 
+    // The consistency repair of a squad member of a club of countryId:
+    // every value back into its range, one start-of-season state (an
+    // injury still running may stand beside it), unknown clubs and
+    // persons cleared. Draws rand for a missing shirt number.
+    void Repair(int countryId);
+
     // Everything but the world and the id; the cache stale.
     void CopyFrom(const TPerson& source);
 
@@ -301,6 +309,8 @@ public:
 
 private:
     friend class CPersonSection;
+
+    bool IsKnownClub(std::uint32_t club) const;
 
     TCompleteWorld* world_;
     std::uint32_t id_;

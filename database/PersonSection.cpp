@@ -19,7 +19,7 @@ namespace {
 constexpr std::u16string_view PlayerKey = u"PLAYER";
 constexpr std::u16string_view HistoryKey = u"HIST";
 constexpr std::u16string_view StaffKey = u"STAFF";
-constexpr std::uint8_t InjuryBit = 0x01;
+constexpr std::uint8_t InjuryBit = TPerson::InjuryStateBit;
 
 bool AtLeast(std::uint32_t major, std::uint32_t minor)
 {
@@ -111,6 +111,21 @@ std::uint8_t InjuryKindForLength(std::int64_t days)
 {
     if (days > 120) return 19;
     return days > 60 ? 21 : 20;
+}
+
+// History dates are read without clamps; a day number that names no
+// calendar day (far before year 1) could not be written back as it was
+// read, so it reads as no date.
+void ReadHistoryDate(TDate& date, CIndexTextFile& file)
+{
+    date.ReadPlain(file);
+    int year = 0;
+    int month = 0;
+    int day = 0;
+    FromDayNumber(date.GetDayNumber(), year, month, day);
+    if (date.IsSet() && (year < 0 || month < 1 || day < 1 || ToDayNumber(year, month, day) != date.GetDayNumber())) {
+        date.Clear();
+    }
 }
 
 std::uint8_t Max(std::uint8_t a, std::uint8_t b)
@@ -443,8 +458,8 @@ void THistoryEntry::ReadHistoryEntry(CIndexTextFile& file)
     const bool old = !AtLeast(0x2007, 13);
     if (old) in.Skip();
     in.Number(clubId);
-    start.ReadPlain(file);
-    end.ReadPlain(file);
+    ReadHistoryDate(start, file);
+    ReadHistoryDate(end, file);
     if (old) {
         in.Number(matches);
         in.Number(goals);

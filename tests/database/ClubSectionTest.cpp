@@ -56,6 +56,8 @@ protected:
         TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
         const bool staff = section.starts_with("%INDEX%STAFF");
         EXPECT_EQ(staff ? person->ReadStaff(file) : person->ReadPlayer(file), TSectionRead::Read);
+        // The club repair draws a shirt number for a person without one.
+        person->SetShirtNumber(static_cast<std::uint8_t>(id % 100));
         return person;
     }
 
