@@ -287,7 +287,26 @@ public:
     // 2 youth, 1 reserve team, 0 first team.
     int GetTeamPart() const;
 
-    bool IsRatingStale() const { return ratingCache_[0] < 0; }
+    // Rating 0..99 at a position from the abilities, weighted per position
+    // and corrected for the foot on one side; cached until an input
+    // changes. A position outside 0..17 rates 0.
+    int GetPositionRating(int position) const;
+    // The rating of the main position.
+    int GetLevel() const;
+    void FillPositionRatings(std::int32_t (&out)[RatingCount]) const;
+    // The same with negative values as 0.
+    void GetPositionRatings(std::int32_t (&out)[RatingCount]) const;
+    int GetBestPositionRating() const;
+    // Column 43 is the row's divisor.
+    static float GetPositionWeight(int position, int column);
+    // 1 goalkeeper, 2 defence, 3 midfield, 4 attack; 0 outside the table.
+    int GetPositionGroup() const;
+    int GetSecondaryPositionGroup(int index) const;
+    // Repeated positions cleared, then each group's gaps closed.
+    void NormalisePositions();
+    bool IsCaricatureAllowed(int caricature) const;
+    // True when no rating is cached.
+    bool IsRatingStale() const;
     void MarkRatingsStale();
 
     // The consistency repair of a squad member of a club of countryId:
@@ -314,5 +333,5 @@ private:
 
     TCompleteWorld* world_;
     std::uint32_t id_;
-    std::int32_t ratingCache_[RatingCount];
+    mutable std::int32_t ratingCache_[RatingCount];
 };
