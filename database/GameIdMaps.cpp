@@ -39,6 +39,8 @@ std::vector<TClubOrderRecord> OrderRecords(const TCountry& country)
         if (!IsNationalTeamId(club->GetId())) {
             record.club = club;
             record.priority = ClubPriority(*club);
+            // Clubs of equal priority and level: the stronger first team first.
+            record.strength = static_cast<int>(club->GetTeamStrength(0) * 1000);
         }
         records.push_back(record);
     }
