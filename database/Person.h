@@ -315,6 +315,17 @@ public:
     // persons cleared. Draws rand for a missing shirt number.
     void Repair(int countryId);
 
+    // "Last, F."; the one name when the other is empty; "(null)" for null.
+    static std::u16string GetShortName(const TPerson* person);
+    // Every trait bit minus those a set trait excludes.
+    std::uint32_t GetAllowedTraitMask() const;
+    // A real person: no nickname, the real-person bit set.
+    void FinalCheck();
+    // The person lists' sort orders: 0 first then last name, 1 last then
+    // first, 2 short name, 3 nickname, 4 pseudonym, 5 level, 6 type (staff
+    // after players, players by main position), 7 birth date; null last.
+    static int Compare(const TPerson* a, const TPerson* b, int mode);
+
     // Everything but the world and the id; the cache stale.
     void CopyFrom(const TPerson& source);
 

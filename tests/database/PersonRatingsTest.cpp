@@ -116,3 +116,38 @@ TEST(PersonRatings, PositionSlotsAreCleanedAndCaricaturesChecked)
     EXPECT_EQ(p.GetPositionGroup(), 0);
     EXPECT_FALSE(p.IsCaricatureAllowed(0) && p.GetPosition(2) == 0);
 }
+
+TEST(PersonCompare, ShortNamesTraitsAndSortOrders)
+{
+    TPerson a(nullptr, 0);
+    TPerson b(nullptr, 0);
+    a.SetFirstName(u"Anna");
+    a.SetLastName(u"Berg");
+    EXPECT_EQ(TPerson::GetShortName(&a), u"Berg, A.");
+    EXPECT_EQ(TPerson::GetShortName(nullptr), u"(null)");
+    b.SetLastName(u"Berg");
+    EXPECT_EQ(TPerson::GetShortName(&b), u"Berg");
+    EXPECT_EQ(TPerson::Compare(&a, nullptr, 0), -1);
+    EXPECT_EQ(TPerson::Compare(nullptr, &a, 0), 1);
+    EXPECT_GT(TPerson::Compare(&a, &b, 0), 0) << "an empty first name sorts first";
+    EXPECT_EQ(TPerson::Compare(&a, &b, 9), 0);
+    b.SetType(1);
+    EXPECT_EQ(TPerson::Compare(&a, &b, 6), -1) << "staff after players";
+    b.SetBirthDate(TDate(1970, 1, 1));
+    EXPECT_EQ(TPerson::Compare(&a, &b, 7), 1);
+    a.SetPosition(0, 17);
+    b.SetPosition(0, 17);
+    a.SetAbility(0, 90);
+    EXPECT_EQ(TPerson::Compare(&a, &b, 5), 1);
+
+    a.SetCharacterWord((1u << 2) | (1u << 15));
+    const std::uint32_t mask = a.GetAllowedTraitMask();
+    EXPECT_EQ(mask & (1u << 3), 0u);
+    EXPECT_EQ(mask & (1u << 16), 0u);
+    EXPECT_NE(mask & (1u << 2), 0u);
+    EXPECT_EQ(__builtin_popcount(mask), 30);
+    a.SetNickname(u"Nick");
+    a.FinalCheck();
+    EXPECT_EQ(a.GetNickname()[0], 0);
+    EXPECT_TRUE(a.IsRealPerson());
+}
