@@ -19,6 +19,7 @@
 #include "database/Referee.h"
 #include "database/Sponsor.h"
 #include "database/Stadium.h"
+#include "database/StagedSection.h"
 
 class TCompleteWorld;
 

@@ -316,7 +316,7 @@ private:
         if (count < 0 || count > TCountry::MaxPoolEntries) return BadCount(PlayerPoolSection, count);
         c_.ResizePool(count);
         for (std::int32_t n = 0; n < count; ++n) {
-            const Listed result = StageListed(c_.pool_[static_cast<std::size_t>(n)].GetStagedSection(), u"PL_POOL");
+            const Listed result = CheckListed(c_.pool_[static_cast<std::size_t>(n)].ReadPoolPlayer(file_), u"PL_POOL");
             if (result == Listed::Failed) return false;
             if (result == Listed::Missing) break;
         }
@@ -538,7 +538,7 @@ private:
         bool ok = file_.WriteSectionBegin(PlayerPoolSection);
         ok &= file_.WriteInt32(used);
         for (const TPoolPlayer& entry : c_.pool_) {
-            if (entry.IsUsed()) ok &= entry.GetStagedSection().Write(file_, u"PL_POOL");
+            if (entry.IsUsed()) ok &= entry.WritePoolPlayer(file_);
         }
         return ok && file_.WriteSectionEnd(PlayerPoolSection);
     }

@@ -10,6 +10,7 @@
 #include "database/DatabaseVersion.h"
 #include "database/GameIdMaps.h"
 #include "database/Person.h"
+#include "database/PoolPlayer.h"
 #include "platform/Platform.h"
 
 using testing_support::MessageCapture;
@@ -301,4 +302,42 @@ TEST_F(PersonSectionTest, RepairBringsEveryValueBackIntoItsRange)
         q.Repair(14);
         EXPECT_EQ(q.GetStateBits(), c.repaired) << int{c.bits};
     }
+}
+
+TEST_F(PersonSectionTest, PoolEntriesTravelAndOldFilesLeaveTheirLooksToTheCountry)
+{
+    TPoolPlayer entry;
+    entry.SetLastName(u"Smith");
+    EXPECT_EQ(entry.GetShortName(), u"Smith");
+    EXPECT_FALSE(entry.IsUsed());
+    entry.SetFirstName(u"Anna");
+    entry.SetLastName(u"Berg");
+    EXPECT_EQ(entry.GetShortName(), u"Berg,A.");
+    entry.SetPseudonym(u"Real");
+    entry.SetTeamPart(4);
+    entry.SetShoe(7);
+    BuildGameIdMaps(GetGameIdMaps());
+    const std::u16string path = base_.DatabasePath(u"pool.txt");
+    CIndexTextFile out;
+    ASSERT_TRUE(out.OpenWrite(path) && entry.WritePoolPlayer(out) && out.Close());
+    const auto bytes = testing_support::ReadBytes(path);
+    const std::string text(bytes.begin() + 3, bytes.end());
+    EXPECT_EQ(text, "%INDEX%PL_POOL\r\nAnna\r\nBerg\r\nReal\r\n0\r\n0\r\n-1\r\n4\r\n%INDEX%DATE\r\n1\r\n1\r\n1992\r\n"
+                    "%INDEXEND%DATE\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n7\r\n%INDEXEND%PL_POOL\r\n");
+    const std::string old = text.substr(0, text.find("%INDEX%DATE")) + "%INDEXEND%PL_POOL\r\n";
+    for (std::uint32_t version : {TDatabaseVersion::ProgramVersion, MakeDatabaseVersion(0x2006, 0)}) {
+        CIndexTextFile in;
+        ASSERT_TRUE(in.OpenFromBytes(testing_support::Bytes(version == TDatabaseVersion::ProgramVersion ? text : old),
+                                     u"pool"));
+        TDatabaseVersion::SetFileVersion(version);
+        TPoolPlayer read;
+        EXPECT_EQ(read.ReadPoolPlayer(in), TSectionRead::Read);
+        EXPECT_EQ(std::u16string(read.GetPseudonym()), u"Real");
+        EXPECT_EQ(read.GetPreferredClub(), TPoolPlayer::CreateClub);
+        EXPECT_EQ(read.GetShoe(), version == TDatabaseVersion::ProgramVersion ? 7 : 2);
+        EXPECT_EQ(read.GetTalent(), version == TDatabaseVersion::ProgramVersion ? 0 : 4);
+    }
+    entry.Reset();
+    EXPECT_EQ(entry.GetPseudonym()[0], 0) << "the legal reset keeps no real pseudonym";
+    EXPECT_EQ(entry.GetNationality(), 1);
 }
