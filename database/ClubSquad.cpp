@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 #include "database/Club.h"
@@ -25,6 +26,24 @@ bool SuitsGroup(int number, int group)
 // Places per position group in a strongest eleven.
 constexpr int GroupPlaces[5] = {0, 1, 4, 4, 2};
 }  // namespace
+
+double TPerson::GetBestElevenLevel(std::vector<const TPerson*> players)
+{
+    std::stable_sort(players.begin(), players.end(),
+                     [](const TPerson* a, const TPerson* b) { return a->GetLevel() > b->GetLevel(); });
+    int room[5];
+    std::copy(std::begin(GroupPlaces), std::end(GroupPlaces), room);
+    int taken = 0;
+    int sum = 0;
+    for (const TPerson* player : players) {
+        int& places = room[player->GetPositionGroup()];
+        if (places == 0) continue;
+        --places;
+        ++taken;
+        sum += player->GetLevel();
+    }
+    return taken > 0 ? static_cast<double>(sum) / taken : 0;
+}
 
 std::vector<const TPerson*> TClub::GetTeamPlayers(int team) const
 {
@@ -107,20 +126,7 @@ double TClub::GetTeamStrength(int team) const
 {
     std::vector<const TPerson*> players = GetTeamPlayers(team);
     if (squadCount_ < 11 || players.size() < 11) return 0;
-    std::stable_sort(players.begin(), players.end(),
-                     [](const TPerson* a, const TPerson* b) { return a->GetLevel() > b->GetLevel(); });
-    int room[5];
-    std::copy(std::begin(GroupPlaces), std::end(GroupPlaces), room);
-    int taken = 0;
-    int sum = 0;
-    for (const TPerson* player : players) {
-        int& places = room[player->GetPositionGroup()];
-        if (places == 0) continue;
-        --places;
-        ++taken;
-        sum += player->GetLevel();
-    }
-    return taken > 0 ? static_cast<double>(sum) / taken : 0;
+    return TPerson::GetBestElevenLevel(std::move(players));
 }
 
 double TClub::GetAverageLevel(int team) const

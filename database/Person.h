@@ -302,6 +302,9 @@ public:
     // 1 goalkeeper, 2 defence, 3 midfield, 4 attack; 0 outside the table.
     int GetPositionGroup() const;
     int GetSecondaryPositionGroup(int index) const;
+    // Mean level of the strongest eleven (one goalkeeper, four defenders,
+    // four midfielders, two forwards, by level); 0 for nobody.
+    static double GetBestElevenLevel(std::vector<const TPerson*> players);
     // Repeated positions cleared, then each group's gaps closed.
     void NormalisePositions();
     bool IsCaricatureAllowed(int caricature) const;

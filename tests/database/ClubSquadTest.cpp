@@ -97,3 +97,26 @@ TEST_F(ClubSquadTest, StrengthTakesTheBestElevenByGroup)
     BuildGameIdMaps(maps);
     EXPECT_LT(maps.GetExportClubId(stronger->GetId()), maps.GetExportClubId(weaker->GetId()));
 }
+
+TEST_F(ClubSquadTest, TheNationalSquadGathersMarkedPlayersOfTheNationality)
+{
+    const TNationalSquadStats none = world_->GetCountry(14)->GetNationalSquadStats();
+    EXPECT_EQ(none.count, 0);
+    EXPECT_EQ(none.strength, 0);
+    EXPECT_EQ(none.age, 0);
+    // A keeper of 80, three forwards of 50, 60 and 70 (two take places), an
+    // unmarked player and a foreigner.
+    const std::uint8_t positions[] = {1, 17, 17, 17, 17, 17};
+    const std::uint8_t levels[] = {80, 50, 60, 70, 99, 99};
+    for (int n = 0; n < 6; ++n) {
+        TPerson* p = Add(0, false, positions[n], levels[n]);
+        p->SetNationality(n == 5 ? 9 : 14);
+        p->SetNationalBits(n == 4 ? 0 : 2);
+        p->SetBirthDate(TDate(1977 + n, 1, 1));
+    }
+    const TNationalSquadStats stats = world_->GetCountry(14)->GetNationalSquadStats();
+    EXPECT_EQ(stats.count, 4);
+    EXPECT_FLOAT_EQ(stats.strength, (80 + 70 + 60) / 3.0f);
+    EXPECT_FLOAT_EQ(stats.level, (80 + 50 + 60 + 70) / 4.0f);
+    EXPECT_FLOAT_EQ(stats.age, (30 + 29 + 28 + 27) / 4.0f);
+}
