@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "database/ClubRecord.h"
 #include "database/Kit.h"
@@ -344,6 +345,27 @@ public:
     int CountPersonsOfType(int type) const;
     bool HasPersonOfType(int type) const { return CountPersonsOfType(type) > 0; }
 
+    // The squad editor's rules as error bits: 0x1 fewer than 14 first-team
+    // players, 0x4/0x8 several Managers in the first/reserve team,
+    // 0x10/0x20 several Chairmen, 0x40 several first-team Presidents,
+    // 0x80 a reserve-team President, 0x100 a person without a name.
+    int CheckSquad() const;
+    // The staff rules: none is enforced.
+    int CountSquadByPersonType() const;
+    // First-team wearers per number 0..99; number 0 counts once more.
+    void CountShirtNumbers(int (&counts)[100]) const;
+    bool IsShirtNumberUsed(int number) const;
+    bool IsShirtNumberUsedBy(const TPerson* person) const;
+    // The lowest unworn number suiting the position's group; else 99.
+    int GetFreeShirtNumber(int position) const;
+    int GetFreeShirtNumberFor(const TPerson* person) const;
+    // Team 0 first, 1 reserve: mean level of the strongest eleven of one
+    // goalkeeper, four defenders, four midfielders and two forwards; 0
+    // below eleven players.
+    double GetTeamStrength(int team) const;
+    double GetAverageLevel(int team) const;
+    double GetAverageAge(int team) const;
+
     // The club section "CLUB%d" of a country file or a club file. Reading
     // fails for a missing section or a refused version.
     bool ReadClubSection(CIndexTextFile& file, std::uint32_t index);
@@ -375,6 +397,8 @@ private:
     TTeamId id_ = 0;
     std::uint32_t uniqueId_;
     int squadCount_ = 0;
+
+    std::vector<const TPerson*> GetTeamPlayers(int team) const;
     std::uint32_t squad_[SquadCapacity] = {};
 };
 

@@ -62,29 +62,6 @@ bool StartsWithDigit(const char16_t* text)
     return text[0] >= u'0' && text[0] <= u'9';
 }
 
-// The staff type stands on the third value line of a STAFF section. Until
-// persons are read for real, it decides which list a staged person is
-// written to; a staff member is never of type 0.
-std::uint8_t StagedStaffType(const TStagedSection& section)
-{
-    const std::u16string text = section.GetText();
-    std::u16string_view rest = text;
-    for (int value = 0; !rest.empty();) {
-        const std::size_t end = rest.find(u'\n');
-        const std::u16string_view line = rest.substr(0, end);
-        rest.remove_prefix(end + 1);
-        if (line.starts_with(u";")) continue;
-        if (value++ < 2) continue;
-        int type = 0;
-        for (char16_t c : line) {
-            if (c < u'0' || c > u'9') break;
-            type = std::min(type * 10 + (c - u'0'), 255);
-        }
-        return static_cast<std::uint8_t>(std::max(type, 1));
-    }
-    return 1;
-}
-
 }  // namespace
 
 bool CClubSection::IsNameWarningOn()
@@ -337,21 +314,20 @@ private:
         auto detached = std::make_unique<TPerson>(world, id);
         const bool inWorld = !full && pending_ == nullptr && world != nullptr;
         TPerson* person = inWorld ? world->CreatePerson(id, true) : detached.get();
-        const TStagedSection::ReadResult result = person->GetStagedSection().Read(file_, key);
-        if (result != TStagedSection::ReadResult::Read) {
+        const TSectionRead result = key == StaffSection ? person->ReadStaff(file_) : person->ReadPlayer(file_);
+        if (result != TSectionRead::Read) {
             if (inWorld) world->DeletePerson(person);
             // A club file stands alone: a person missing from it fails
             // the import, which then reports the file once.
-            if (result == TStagedSection::ReadResult::Missing && pending_ == nullptr) {
+            if (result == TSectionRead::Missing && pending_ == nullptr) {
                 ReportMissing(key);
                 return Person::Missing;
             }
-            const TextKey error = result == TStagedSection::ReadResult::Missing ? u"Database.Error.SectionMissing"_tk
+            const TextKey error = result == TSectionRead::Missing ? u"Database.Error.SectionMissing"_tk
                                                                                   : u"Database.Error.SectionNotClosed"_tk;
             file_.SetError(ReplaceTokens(Text(error), {{u"_SECTION", key}, {u"_FILE_NAME", file_.GetFileName()}}).c_str());
             return Person::Failed;
         }
-        person->SetType(key == StaffSection ? StagedStaffType(person->GetStagedSection()) : 0);
         if (full) {
             ReportOverflowOnce();
         } else if (inWorld) {
@@ -508,14 +484,13 @@ private:
     {
         bool ok = true;
         for (const bool players : {true, false}) {
-            const std::u16string_view key = players ? PlayerSection : StaffSection;
             const int count = c_.GetPlayerCount();
             ok &= file_.WriteInt32(players ? count : CountStaff());
             for (int slot = 0; slot < c_.GetSquadCount(); ++slot) {
                 const TPerson* person = c_.GetSquadPerson(slot);
                 if (person == nullptr || (person->GetType() == 0) != players) continue;
                 ok &= file_.WriteInt32(person->GetId());
-                ok &= person->GetStagedSection().Write(file_, key);
+                ok &= players ? person->WritePlayer(file_) : person->WriteStaff(file_);
             }
         }
         return ok;
@@ -656,4 +631,7 @@ void TClub::Normalise()
     }
     if (nationalTeam) std::fill(std::begin(leagueStats_), std::end(leagueStats_), std::uint16_t{0});
     if (country == 14 && qaroId_ != 13) SetNotInITCup(true);
+    for (int slot = 0; slot < squadCount_; ++slot) {
+        if (TPerson* person = GetSquadPerson(slot)) person->Repair(country);
+    }
 }

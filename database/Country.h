@@ -21,6 +21,7 @@
 #include "database/Referee.h"
 #include "database/Sponsor.h"
 #include "database/Stadium.h"
+#include "database/StagedSection.h"
 
 class TCompleteWorld;
 
@@ -100,6 +101,14 @@ struct TCountryFields {
     std::uint32_t nextUniqueClubId_ = 0;
 };
 
+// The national team's figures for the club list.
+struct TNationalSquadStats {
+    float strength = 0;
+    float level = 0;
+    float age = 0;
+    std::int32_t count = 0;
+};
+
 class TCountry : private TCountryFields {
 public:
     using TCountryFields::LanguageCount;
@@ -125,6 +134,10 @@ public:
     // Every field to its default; its clubs are deleted.
     void Reset();
     TCompleteWorld* GetWorld() const { return world_; }
+    // The national squad: players of this nationality marked as members,
+    // from the clubs of countries 1..206, at most 60; strength of the best
+    // eleven, mean level and age of all.
+    TNationalSquadStats GetNationalSquadStats() const;
     void SetWorld(TCompleteWorld* world) { world_ = world; }
     std::int32_t GetId() const { return id_; }
     // Also restarts the unique club ids at (id << 16) + 1.

@@ -357,12 +357,13 @@ private:
     {
         if (!FindRequired(AddManagerSection)) return true;
         const std::int32_t count = ReadCount(AddManagerSection, MaxListEntries);
-        const bool followed = ReadStagedEntries(
+        const bool followed = ReadEntries(
             AddManagerSection, count, [](std::int32_t) { return std::u16string(u"PLAYER"); },
-            [this](std::int32_t, TStagedSection entry) {
+            [this](std::int32_t, const std::u16string&) {
                 auto person = std::make_unique<TPerson>(c_.world_, 0);
-                person->GetStagedSection() = std::move(entry);
-                c_.pendingManagers_.push_back(std::move(person));
+                const TSectionRead result = person->ReadPlayer(file_);
+                if (result == TSectionRead::Read) c_.pendingManagers_.push_back(std::move(person));
+                return result;
             });
         return followed && CloseSection(AddManagerSection);
     }
@@ -373,12 +374,19 @@ private:
         if (!FindRequired(PlayerPoolSection)) return true;
         const std::int32_t count = ReadCount(PlayerPoolSection, TCountry::MaxPoolEntries);
         c_.ResizePool(count);
-        const bool followed = ReadStagedEntries(
+        const bool followed = ReadEntries(
             PlayerPoolSection, count, [](std::int32_t) { return std::u16string(u"PL_POOL"); },
-            [this](std::int32_t n, TStagedSection entry) {
-                if (n >= TCountry::MaxPoolEntries) return;
-                c_.ResizePool(n + 1);
-                c_.pool_[static_cast<std::size_t>(n)].GetStagedSection() = std::move(entry);
+            [this](std::int32_t n, const std::u16string&) {
+                const auto slot = static_cast<std::size_t>(n);
+                if (n < c_.GetPoolPlayerCount()) return c_.pool_[slot].ReadPoolPlayer(file_);
+                // Entries the count left out are kept while the pool has room.
+                TPoolPlayer extra;
+                const TSectionRead result = extra.ReadPoolPlayer(file_);
+                if (result == TSectionRead::Read && n < TCountry::MaxPoolEntries) {
+                    c_.ResizePool(n + 1);
+                    c_.pool_[slot] = std::move(extra);
+                }
+                return result;
             });
         return followed && CloseSection(PlayerPoolSection);
     }
@@ -615,8 +623,8 @@ private:
         // read on its own and saved must not lose them.
         bool ok = file_.WriteSectionBegin(AddManagerSection);
         ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.additionalManagers_.size() + c_.pendingManagers_.size()));
-        for (const auto& entry : c_.additionalManagers_) ok &= entry.second->GetStagedSection().Write(file_, u"PLAYER");
-        for (const auto& pending : c_.pendingManagers_) ok &= pending->GetStagedSection().Write(file_, u"PLAYER");
+        for (const auto& entry : c_.additionalManagers_) ok &= entry.second->WritePlayer(file_);
+        for (const auto& pending : c_.pendingManagers_) ok &= pending->WritePlayer(file_);
         return ok && file_.WriteSectionEnd(AddManagerSection);
     }
 
@@ -627,7 +635,7 @@ private:
         bool ok = file_.WriteSectionBegin(PlayerPoolSection);
         ok &= file_.WriteInt32(used);
         for (const TPoolPlayer& entry : c_.pool_) {
-            if (entry.IsUsed()) ok &= entry.GetStagedSection().Write(file_, u"PL_POOL");
+            if (entry.IsUsed()) ok &= entry.WritePoolPlayer(file_);
         }
         return ok && file_.WriteSectionEnd(PlayerPoolSection);
     }

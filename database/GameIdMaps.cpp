@@ -47,6 +47,8 @@ std::vector<TClubOrderRecord> OrderRecords(const TCountry& country)
             record.club = club;
             record.priority = ClubPriority(*club);
             if (const CDBCompetitionBase* league = LeagueOfClub(*club)) record.leagueLevel = league->GetLevel();
+            // Clubs of equal priority and level: the stronger first team first.
+            record.strength = static_cast<int>(club->GetTeamStrength(0) * 1000);
         }
         records.push_back(record);
     }

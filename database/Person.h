@@ -1,43 +1,351 @@
 #pragma once
-// A player or staff member, owned by the world's person map. For now it
-// holds what the world and the country use; its section travels staged.
+// A player or staff member, owned by the world's person map; clubs hold
+// only person ids. Players and staff share the record, told apart by the
+// type; staff leave the player fields at their defaults.
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
-#include "database/StagedSection.h"
+#include "database/Date.h"
+#include "database/HistoryEntry.h"
+#include "database/RecordSection.h"
 
+class CIndexTextFile;
 class TCompleteWorld;
 
-class TPerson {
-public:
+enum TPersonType : std::uint8_t {
+    PersonPlayer = 0,
+    PersonManager = 1,
+    PersonChairman = 2,
+    PersonPresident = 3,
+    PersonLastStaffType = 18,
+};
+
+struct TPersonFields {
     static constexpr int FirstNameCapacity = 16;
     static constexpr int LastNameCapacity = 20;
+    static constexpr int AbilityCount = 43;
+    static constexpr int PositionSlots = 6;
+    static constexpr int RatingCount = 18;
+    static constexpr int StaffAbilityCount = 4;
+    static constexpr int LanguageSlots = 4;
 
-    TPerson(TCompleteWorld* world, std::uint32_t id) : world_(world), id_(id) {}
+    std::uint32_t faceId = 0;
+    std::uint32_t empicsId = 0;
+    std::uint8_t type = 0;
+    std::uint8_t reserveTeam = 0;
+    std::uint8_t nationality = 0;
+    std::uint8_t secondNationality = 0;
+    std::uint8_t personFlags = 0;
+    char16_t firstName[FirstNameCapacity] = {};
+    char16_t lastName[LastNameCapacity] = {};
+    char16_t nickname[LastNameCapacity] = {};
+    char16_t pseudonym[LastNameCapacity] = {};
+    TDate birthDate{1980, 1, 1};
+    std::uint8_t playerBits = 2;
+    std::uint8_t caricature = 0;
+    std::uint8_t carriedValueA = 100;
+    std::uint8_t abilities[AbilityCount];
+    std::uint32_t characterWord = 0;
+    std::uint8_t nationalExperience = 0;
+    std::uint8_t internationalExperience = 0;
+    std::uint8_t shirtNumber = 0;
+    std::uint8_t reserveShirtNumber = 0;
+    std::uint8_t positions[PositionSlots] = {};
+    std::uint8_t hairColour = 2;
+    std::uint8_t face = 1;
+    std::uint8_t hairstyle = 5;
+    std::uint8_t facialHair = 1;
+    std::uint8_t heightCm = 180;
+    std::uint8_t weightKg = 75;
+    std::uint16_t yearJoined = 2006;
+    std::uint16_t contractUntil = 2008;
+    std::uint32_t salary = 0;
+    std::uint32_t transferValue = 0;
+    std::uint32_t moneyValue3 = 0;
+    std::uint8_t nationalAppearances = 0;
+    std::uint8_t nationalGoals = 0;
+    std::uint8_t staffAbilities[StaffAbilityCount] = {};
+    std::uint8_t languages[LanguageSlots] = {};
+    std::uint32_t favouriteClub = 0;
+    std::uint32_t secondClub = 0;
+    std::uint32_t linkedPersonId = 0;
+    std::uint8_t favouriteTactic = 0;
+    std::uint8_t staffLevel = 0;
+    std::uint8_t staffExtraA = 0;
+    std::uint8_t staffExtraB = 0;
+    std::uint8_t stabilityBits = 2;
+    std::uint8_t tacticalEducation = 3;
+    std::uint8_t nationalBits = 0;
+    std::uint8_t startOfSeasonState = 0;
+    std::uint32_t transferClub = 0;
+    TDate transferStart{2007, 7, 1};
+    TDate transferEnd{2008, 6, 30};
+    std::uint8_t banLength = 0;
+    std::uint8_t injuryKind = 0;
+    TDate injuryStart{2007, 7, 1};
+    TDate injuryEnd{2007, 7, 1};
+    std::int32_t transferFee = 0;
+    std::int32_t callOption = 0;
+    std::uint32_t dislikedClub = 0;
+    std::uint8_t favouriteCountry = 0;
+    std::uint8_t shoe = 2;
+    std::uint8_t appearanceBits = 0;
+    std::uint8_t summaryChoice = 0;
+    std::uint8_t carriedValueB = 0;
+    std::vector<THistoryEntry> history;
+    std::u16string notes;
+
+    TPersonFields();
+};
+
+class TPerson : private TPersonFields {
+public:
+    using TPersonFields::AbilityCount;
+    using TPersonFields::FirstNameCapacity;
+    using TPersonFields::LanguageSlots;
+    using TPersonFields::LastNameCapacity;
+    using TPersonFields::PositionSlots;
+    using TPersonFields::RatingCount;
+    using TPersonFields::StaffAbilityCount;
+    static constexpr int MaxHistoryEntries = 30;
+    static constexpr std::uint8_t RealPersonFlag = 0x04;
+    static constexpr std::uint8_t YouthBit = 0x40;
+    static constexpr std::uint8_t InjuryStateBit = 0x01;
+
+    TPerson(TCompleteWorld* world, std::uint32_t id);
+
+    // Every default, with the type and nationality given; the cache stale.
+    void Init(std::uint8_t type, std::uint8_t nationality);
 
     std::uint32_t GetId() const { return id_; }
     void SetId(std::uint32_t id) { id_ = id; }
     TCompleteWorld* GetWorld() const { return world_; }
-    std::uint8_t GetType() const { return type_; }
-    void SetType(std::uint8_t type) { type_ = type; }
-    std::uint8_t GetNationality() const { return nationality_; }
-    void SetNationality(std::uint8_t nationality) { nationality_ = nationality; }
-    const char16_t* GetFirstName() const { return firstName_; }
-    const char16_t* GetLastName() const { return lastName_; }
+
+    std::uint32_t GetFaceId() const { return faceId; }
+    void SetFaceId(std::uint32_t value) { faceId = value; }
+    std::uint32_t GetEmpicsId() const { return empicsId; }
+    void SetEmpicsId(std::uint32_t value) { empicsId = value; }
+    std::uint8_t GetType() const { return type; }
+    void SetType(std::uint8_t value) { type = value; }
+    bool IsPlayer() const { return type == PersonPlayer; }
+    std::uint8_t GetNationality() const { return nationality; }
+    void SetNationality(std::uint8_t value) { nationality = value; }
+    std::uint8_t GetSecondNationality() const { return secondNationality; }
+    void SetSecondNationality(std::uint8_t value) { secondNationality = value; }
+    std::uint8_t GetPersonFlags() const { return personFlags; }
+    void SetPersonFlags(std::uint8_t value) { personFlags = value; }
+    bool IsRealPerson() const { return (personFlags & RealPersonFlag) != 0; }
+
+    // Names: CR, LF and TAB become blanks, then the record-text rule; at
+    // most the capacity minus one character; null clears.
+    const char16_t* GetFirstName() const { return firstName; }
+    const char16_t* GetLastName() const { return lastName; }
+    const char16_t* GetNickname() const { return nickname; }
+    const char16_t* GetPseudonym() const { return pseudonym; }
     void SetFirstName(const char16_t* text);
     void SetLastName(const char16_t* text);
-    // Everything but the world and the id.
+    void SetNickname(const char16_t* text);
+    void SetPseudonym(const char16_t* text);
+
+    TDate GetBirthDate() const { return birthDate; }
+    void SetBirthDate(TDate date) { birthDate = date; }
+    int GetAge() const { return GetAgeToday(birthDate); }
+
+    std::uint8_t GetPlayerBits() const { return playerBits; }
+    int GetTalent() const { return playerBits & 7; }
+    void SetTalent(int talent);
+    int GetPreferredFoot() const { return (playerBits >> 3) & 7; }
+    void SetPreferredFoot(int foot);
+    bool IsYouthPlayer() const { return (playerBits & YouthBit) != 0; }
+    void SetYouthPlayer(bool youth);
+    std::uint8_t GetCaricature() const { return caricature; }
+    void SetCaricature(std::uint8_t value) { caricature = value; }
+    std::uint8_t GetCarriedValueA() const { return carriedValueA; }
+    void SetCarriedValueA(std::uint8_t value) { carriedValueA = value; }
+    // Out-of-range indices read 0 and write nothing.
+    std::uint8_t GetAbility(int index) const;
+    void SetAbility(int index, std::uint8_t value);
+    std::uint32_t GetCharacterWord() const { return characterWord; }
+    void SetCharacterWord(std::uint32_t value) { characterWord = value; }
+    std::uint8_t GetNationalExperience() const { return nationalExperience; }
+    void SetNationalExperience(std::uint8_t value) { nationalExperience = value; }
+    std::uint8_t GetInternationalExperience() const { return internationalExperience; }
+    void SetInternationalExperience(std::uint8_t value) { internationalExperience = value; }
+    std::uint8_t GetShirtNumber() const { return shirtNumber; }
+    void SetShirtNumber(std::uint8_t value) { shirtNumber = value; }
+    std::uint8_t GetReserveShirtNumber() const { return reserveShirtNumber; }
+    void SetReserveShirtNumber(std::uint8_t value) { reserveShirtNumber = value; }
+    std::uint8_t GetPosition(int slot) const;
+    void SetPosition(int slot, std::uint8_t position);
+
+    std::uint8_t GetHairColour() const { return hairColour; }
+    std::uint8_t GetFace() const { return face; }
+    std::uint8_t GetHairstyle() const { return hairstyle; }
+    std::uint8_t GetFacialHair() const { return facialHair; }
+    std::uint8_t GetShoe() const { return shoe; }
+    void SetAppearance(std::uint8_t hair, std::uint8_t faceValue, std::uint8_t style, std::uint8_t facial,
+                       std::uint8_t shoeValue);
+    std::uint8_t GetAppearanceBits() const { return appearanceBits; }
+    void SetAppearanceBits(std::uint8_t value) { appearanceBits = value; }
+    std::uint8_t GetHeight() const { return heightCm; }
+    std::uint8_t GetWeight() const { return weightKg; }
+    int GetHeightClamped() const;
+    int GetWeightClamped() const;
+    void SetHeightWeight(std::uint8_t height, std::uint8_t weight);
+
+    std::uint16_t GetYearJoined() const { return yearJoined; }
+    void SetYearJoined(std::uint16_t value) { yearJoined = value; }
+    std::uint16_t GetContractUntil() const { return contractUntil; }
+    void SetContractUntil(std::uint16_t value) { contractUntil = value; }
+    std::uint32_t GetSalary() const { return salary; }
+    void SetSalary(std::uint32_t value) { salary = value; }
+    std::uint32_t GetTransferValue() const { return transferValue; }
+    void SetTransferValue(std::uint32_t value) { transferValue = value; }
+    std::uint32_t GetMoneyValue3() const { return moneyValue3; }
+    void SetMoneyValue3(std::uint32_t value) { moneyValue3 = value; }
+    std::uint8_t GetNationalAppearances() const { return nationalAppearances; }
+    std::uint8_t GetNationalGoals() const { return nationalGoals; }
+    void SetNationalTeamRecord(std::uint8_t appearances, std::uint8_t goals);
+
+    std::uint8_t GetStaffAbility(int index) const;
+    void SetStaffAbility(int index, std::uint8_t value);
+    std::uint8_t GetLanguage(int slot) const;
+    // Nothing for a negative language, a slot outside 0..3, or a language
+    // a lower slot holds already.
+    void SetLanguage(int slot, int language);
+    void CompactLanguages();
+
+    std::uint32_t GetFavouriteClub() const { return favouriteClub; }
+    void SetFavouriteClub(std::uint32_t value) { favouriteClub = value; }
+    std::uint32_t GetSecondClub() const { return secondClub; }
+    void SetSecondClub(std::uint32_t value) { secondClub = value; }
+    std::uint32_t GetLinkedPersonId() const { return linkedPersonId; }
+    void SetLinkedPersonId(std::uint32_t value) { linkedPersonId = value; }
+    std::uint32_t GetDislikedClub() const { return dislikedClub; }
+    void SetDislikedClub(std::uint32_t value) { dislikedClub = value; }
+    std::uint8_t GetFavouriteCountry() const { return favouriteCountry; }
+    void SetFavouriteCountry(std::uint8_t value) { favouriteCountry = value; }
+    std::uint8_t GetFavouriteTactic() const { return favouriteTactic; }
+    void SetFavouriteTactic(std::uint8_t value) { favouriteTactic = value; }
+    std::uint8_t GetStaffLevel() const { return staffLevel; }
+    void SetStaffLevel(std::uint8_t value) { staffLevel = value; }
+    std::uint8_t GetStaffExtraA() const { return staffExtraA; }
+    void SetStaffExtraA(std::uint8_t value) { staffExtraA = value; }
+    std::uint8_t GetStaffExtraB() const { return staffExtraB; }
+    void SetStaffExtraB(std::uint8_t value) { staffExtraB = value; }
+    int GetStability() const { return stabilityBits & 7; }
+    void SetStability(int stability);
+    std::uint8_t GetTacticalEducation() const { return tacticalEducation; }
+    void SetTacticalEducation(std::uint8_t value) { tacticalEducation = value; }
+    std::uint8_t GetNationalBits() const { return nationalBits; }
+    void SetNationalBits(std::uint8_t value) { nationalBits = value; }
+    std::uint8_t GetSummaryChoice() const { return summaryChoice; }
+    void SetSummaryChoice(std::uint8_t value) { summaryChoice = value; }
+    std::uint8_t GetCarriedValueB() const { return carriedValueB; }
+    void SetCarriedValueB(std::uint8_t value) { carriedValueB = value; }
+
+    // Start-of-season state: the lowest set bit of the state byte wins.
+    int GetTransferState() const;
+    void SetTransferState(int state);
+    std::uint8_t GetStateBits() const { return startOfSeasonState; }
+    void SetStateBits(std::uint8_t bits) { startOfSeasonState = bits; }
+    std::uint32_t GetTransferClub() const { return transferClub; }
+    void SetTransferClub(std::uint32_t value) { transferClub = value; }
+    TDate GetTransferStartDate() const { return transferStart; }
+    void SetTransferStartDate(TDate date) { transferStart = date; }
+    TDate GetTransferEndDate() const { return transferEnd; }
+    void SetTransferEndDate(TDate date) { transferEnd = date; }
+    std::uint8_t GetBanLength() const { return banLength; }
+    void SetBanLength(std::uint8_t value) { banLength = value; }
+    std::uint8_t GetInjuryKind() const { return injuryKind; }
+    void SetInjuryKind(std::uint8_t value) { injuryKind = value; }
+    TDate GetInjuryStartDate() const { return injuryStart; }
+    void SetInjuryStartDate(TDate date) { injuryStart = date; }
+    TDate GetInjuryEndDate() const { return injuryEnd; }
+    void SetInjuryEndDate(TDate date) { injuryEnd = date; }
+    std::int32_t GetTransferFee() const { return transferFee; }
+    // A negative fee other than -1 ("left to the game") is stored as 0.
+    void SetTransferFee(std::int32_t fee) { transferFee = fee < -1 ? 0 : fee; }
+    std::int32_t GetCallOption() const { return callOption; }
+    void SetCallOption(std::int32_t value) { callOption = value; }
+
+    int GetHistoryCount() const { return static_cast<int>(history.size()); }
+    // Out of range gives a shared default entry.
+    const THistoryEntry& GetHistoryEntry(int index) const;
+    // Refused at 30 entries; an end before the start becomes the start.
+    void AddHistoryEntry(const THistoryEntry& entry);
+    void RemoveHistoryEntry(int index);
+    const std::u16string& GetNotes() const { return notes; }
+    void SetNotes(std::u16string_view text) { notes = text; }
+
+    bool IsFirstTeam() const { return reserveTeam == 0; }
+    bool IsReserveTeam() const { return reserveTeam != 0; }
+    void ClearReserveTeam() { reserveTeam = 0; }
+    void SetReserveTeam() { reserveTeam = 1; }
+    // 2 youth, 1 reserve team, 0 first team.
+    int GetTeamPart() const;
+
+    // Rating 0..99 at a position from the abilities, weighted per position
+    // and corrected for the foot on one side; cached until an input
+    // changes. A position outside 0..17 rates 0.
+    int GetPositionRating(int position) const;
+    // The rating of the main position.
+    int GetLevel() const;
+    void FillPositionRatings(std::int32_t (&out)[RatingCount]) const;
+    // The same with negative values as 0.
+    void GetPositionRatings(std::int32_t (&out)[RatingCount]) const;
+    int GetBestPositionRating() const;
+    // Column 43 is the row's divisor.
+    static float GetPositionWeight(int position, int column);
+    // 1 goalkeeper, 2 defence, 3 midfield, 4 attack; 0 outside the table.
+    int GetPositionGroup() const;
+    int GetSecondaryPositionGroup(int index) const;
+    // Mean level of the strongest eleven (one goalkeeper, four defenders,
+    // four midfielders, two forwards, by level); 0 for nobody.
+    static double GetBestElevenLevel(std::vector<const TPerson*> players);
+    // Repeated positions cleared, then each group's gaps closed.
+    void NormalisePositions();
+    bool IsCaricatureAllowed(int caricature) const;
+    // True when no rating is cached.
+    bool IsRatingStale() const;
+    void MarkRatingsStale();
+
+    // The consistency repair of a squad member of a club of countryId:
+    // every value back into its range, one start-of-season state (an
+    // injury still running may stand beside it), unknown clubs and
+    // persons cleared. Draws rand for a missing shirt number.
+    void Repair(int countryId);
+
+    // "Last, F."; the one name when the other is empty; "(null)" for null.
+    static std::u16string GetShortName(const TPerson* person);
+    // Every trait bit minus those a set trait excludes.
+    std::uint32_t GetAllowedTraitMask() const;
+    // A real person: no nickname, the real-person bit set.
+    void FinalCheck();
+    // The person lists' sort orders: 0 first then last name, 1 last then
+    // first, 2 short name, 3 nickname, 4 pseudonym, 5 level, 6 type (staff
+    // after players, players by main position), 7 birth date; null last.
+    static int Compare(const TPerson* a, const TPerson* b, int mode);
+
+    // Everything but the world and the id; the cache stale.
     void CopyFrom(const TPerson& source);
 
-    TStagedSection& GetStagedSection() { return section_; }
-    const TStagedSection& GetStagedSection() const { return section_; }
+    // The PLAYER section with its HIST section. A missing section leaves
+    // the person as it was but for a stale rating cache.
+    bool WritePlayer(CIndexTextFile& file) const;
+    TSectionRead ReadPlayer(CIndexTextFile& file);
+    // The STAFF section.
+    bool WriteStaff(CIndexTextFile& file) const;
+    TSectionRead ReadStaff(CIndexTextFile& file);
 
 private:
+    friend class CPersonSection;
+
+    bool IsKnownClub(std::uint32_t club) const;
+
     TCompleteWorld* world_;
     std::uint32_t id_;
-    std::uint8_t type_ = 0;
-    std::uint8_t nationality_ = 0;
-    char16_t firstName_[FirstNameCapacity] = {};
-    char16_t lastName_[LastNameCapacity] = {};
-    TStagedSection section_;
+    mutable std::int32_t ratingCache_[RatingCount];
 };

@@ -1332,7 +1332,7 @@ FIXTURE_VERSIONS = [
     ("2005", make_version(0x2005, 0)),
     ("2006", make_version(0x2006, 0)),
 ] + [("2007-%02d" % minor, make_version(0x2007, minor))
-     for minor in (0, 3, 4, 13, 14, 15, 17, 18, 19, 22, 23, 25, 26)]
+     for minor in (0, 1, 3, 4, 5, 13, 14, 15, 16, 17, 18, 19, 22, 23, 25, 26)]
 FIXTURE_COUNTRY = 21
 
 

@@ -167,9 +167,10 @@ TEST_F(CountryFileTest, NestedSectionsTravelUnchanged)
           "\"Westwood United\",\"Westwood United\",",
           "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n983039\r\n",
           "%INDEX%REFEREES\r\n1\r\n%INDEX%REFEREE\r\nRef\r\n\r\n0\r\n%INDEXEND%REFEREE\r\n",
-          "%INDEX%ADDMANAGER\r\n1\r\n%INDEX%PLAYER\r\nManager\r\n%INDEX%HIST\r\n1\r\n%INDEXEND%HIST\r\n"
-          "%INDEXEND%PLAYER\r\n%INDEXEND%ADDMANAGER\r\n",
-          "%INDEX%PLAYERPOOL\r\n1\r\n%INDEX%PL_POOL\r\nPool\r\n%INDEXEND%PL_POOL\r\n",
+          "%INDEX%ADDMANAGER\r\n1\r\n%INDEX%PLAYER\r\nManager\r\n\r\n\r\n\r\n0\r\n",
+          "%INDEX%HIST\r\n0\r\n%INDEXEND%HIST\r\n\r\n0\r\n%INDEXEND%PLAYER\r\n%INDEXEND%ADDMANAGER\r\n",
+          // An entry without a last name is no pool player and is not saved.
+          "%INDEX%PLAYERPOOL\r\n0\r\n%INDEXEND%PLAYERPOOL\r\n",
           "%INDEX%MANAGER\r\nBoss\r\n\r\n\r\n0\r\n%INDEX%DATE\r\n0\r\n0\r\n0\r\n%INDEXEND%DATE\r\n"}) {
         EXPECT_NE(written.find(section), std::string::npos) << section;
     }

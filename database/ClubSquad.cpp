@@ -1,0 +1,154 @@
+// Checks and derived values of a club's squad: the squad editor's rules,
+// shirt numbers, strength and averages.
+
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
+#include "database/Club.h"
+#include "database/Person.h"
+
+namespace {
+constexpr int ShirtNumbers = 100;
+
+bool SuitsGroup(int number, int group)
+{
+    switch (group) {
+    case 1: return number == 1 || number > 11;
+    case 2: return (number >= 2 && number <= 5) || number > 13;
+    case 3: return (number >= 6 && number <= 8) || number == 10 || number > 13;
+    case 4: return number == 9 || number == 11 || number > 13;
+    default: return false;
+    }
+}
+
+// Places per position group in a strongest eleven.
+constexpr int GroupPlaces[5] = {0, 1, 4, 4, 2};
+}  // namespace
+
+double TPerson::GetBestElevenLevel(std::vector<const TPerson*> players)
+{
+    std::stable_sort(players.begin(), players.end(),
+                     [](const TPerson* a, const TPerson* b) { return a->GetLevel() > b->GetLevel(); });
+    int room[5];
+    std::copy(std::begin(GroupPlaces), std::end(GroupPlaces), room);
+    int taken = 0;
+    int sum = 0;
+    for (const TPerson* player : players) {
+        int& places = room[player->GetPositionGroup()];
+        if (places == 0) continue;
+        --places;
+        ++taken;
+        sum += player->GetLevel();
+    }
+    return taken > 0 ? static_cast<double>(sum) / taken : 0;
+}
+
+std::vector<const TPerson*> TClub::GetTeamPlayers(int team) const
+{
+    std::vector<const TPerson*> players;
+    for (int slot = 0; slot < squadCount_; ++slot) {
+        const TPerson* person = GetSquadPerson(slot);
+        if (person != nullptr && person->IsPlayer() && person->GetTeamPart() == team) players.push_back(person);
+    }
+    return players;
+}
+
+int TClub::CheckSquad() const
+{
+    int counts[2][4] = {};
+    bool unnamed = false;
+    for (int slot = 0; slot < squadCount_; ++slot) {
+        const TPerson* person = GetSquadPerson(slot);
+        if (person == nullptr) continue;
+        if (person->GetType() <= PersonPresident) ++counts[person->IsReserveTeam() ? 1 : 0][person->GetType()];
+        unnamed |= person->GetFirstName()[0] == 0 || person->GetLastName()[0] == 0;
+    }
+    int errors = 0;
+    if (counts[0][PersonPlayer] < 14) errors |= 0x1;
+    if (counts[0][PersonManager] > 1) errors |= 0x4;
+    if (counts[1][PersonManager] > 1) errors |= 0x8;
+    if (counts[0][PersonChairman] > 1) errors |= 0x10;
+    if (counts[1][PersonChairman] > 1) errors |= 0x20;
+    if (counts[0][PersonPresident] > 1) errors |= 0x40;
+    if (counts[1][PersonPresident] > 0) errors |= 0x80;
+    if (unnamed) errors |= 0x100;
+    return errors;
+}
+
+void TClub::CountShirtNumbers(int (&counts)[100]) const
+{
+    std::fill(std::begin(counts), std::end(counts), 0);
+    counts[0] = 1;
+    for (int slot = 0; slot < squadCount_; ++slot) {
+        const TPerson* person = GetSquadPerson(slot);
+        if (person != nullptr && person->IsFirstTeam() && person->GetShirtNumber() < ShirtNumbers) {
+            ++counts[person->GetShirtNumber()];
+        }
+    }
+}
+
+bool TClub::IsShirtNumberUsed(int number) const
+{
+    for (int slot = 0; slot < squadCount_; ++slot) {
+        const TPerson* person = GetSquadPerson(slot);
+        if (person != nullptr && person->IsFirstTeam() && person->GetShirtNumber() == number) return true;
+    }
+    return false;
+}
+
+bool TClub::IsShirtNumberUsedBy(const TPerson* person) const
+{
+    return person != nullptr && IsShirtNumberUsed(person->GetShirtNumber());
+}
+
+int TClub::GetFreeShirtNumber(int position) const
+{
+    int counts[ShirtNumbers];
+    CountShirtNumbers(counts);
+    TPerson probe(nullptr, 0);
+    probe.SetPosition(0, static_cast<std::uint8_t>(std::clamp(position, 0, 255)));
+    const int group = position >= 0 && position < 18 ? probe.GetPositionGroup() : 0;
+    // A number worn at least once is taken, so no two persons share one.
+    for (int number = 0; number < ShirtNumbers; ++number) {
+        if (counts[number] == 0 && SuitsGroup(number, group)) return number;
+    }
+    return 99;
+}
+
+int TClub::GetFreeShirtNumberFor(const TPerson* person) const
+{
+    return person != nullptr ? GetFreeShirtNumber(person->GetPosition(0)) : 99;
+}
+
+double TClub::GetTeamStrength(int team) const
+{
+    std::vector<const TPerson*> players = GetTeamPlayers(team);
+    if (squadCount_ < 11 || players.size() < 11) return 0;
+    return TPerson::GetBestElevenLevel(std::move(players));
+}
+
+double TClub::GetAverageLevel(int team) const
+{
+    const std::vector<const TPerson*> players = GetTeamPlayers(team);
+    if (players.empty()) return 0;
+    double sum = 0;
+    for (const TPerson* player : players) sum += player->GetBestPositionRating();
+    return sum / static_cast<double>(players.size());
+}
+
+double TClub::GetAverageAge(int team) const
+{
+    const std::vector<const TPerson*> players = GetTeamPlayers(team);
+    if (players.empty()) return 0;
+    double sum = 0;
+    for (const TPerson* player : players) sum += player->GetAge();
+    return sum / static_cast<double>(players.size());
+}
+
+int TClub::CountSquadByPersonType() const
+{
+    // No staff rule is enforced: the counts are kept for none.
+    return 0;
+}
