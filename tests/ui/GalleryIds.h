@@ -35,3 +35,15 @@
 #define IDC_GALLERY_IMAGE 9611
 #define IDC_GALLERY_COMBO 9612
 #define IDC_GALLERY_CENTRED 9613
+
+// The value-control gallery: every value control, with OK writing a record.
+#define IDD_VALUE_GALLERY 9007
+#define IDC_VALUE_SPIN 9701
+#define IDC_VALUE_MONEY 9702
+#define IDC_VALUE_DATE 9703
+#define IDC_VALUE_DOMAIN 9704
+#define IDC_VALUE_CHECKS 9705
+#define IDC_VALUE_OPTIONS 9706
+#define IDC_VALUE_COLOURS 9707
+#define IDC_VALUE_AFTER_DATE 9708
+#define IDC_VALUE_FLOAT 9709

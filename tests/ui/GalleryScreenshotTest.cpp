@@ -23,55 +23,6 @@
 
 namespace {
 
-void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
-// The window as it stands on the screen, as a 24-bit bottom-up BMP.
-std::vector<std::uint8_t> CaptureWindow(HWND window)
-{
-    RECT bounds{};
-    ::GetWindowRect(window, &bounds);
-    int width = bounds.right - bounds.left;
-    int height = bounds.bottom - bounds.top;
-    win::CWindowDC screen(window, true);
-    win::CMemoryDC memory(screen.Get());
-    win::CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), width, height));
-    {
-        win::CSelectObject select(memory.Get(), bitmap.Get());
-        ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
-    }
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
-
-    std::vector<std::uint8_t> file{'B', 'M'};
-    PutLe(file, static_cast<std::uint32_t>(54 + pixels.size()), 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 54, 4);
-    PutLe(file, 40, 4);
-    PutLe(file, static_cast<std::uint32_t>(width), 4);
-    PutLe(file, static_cast<std::uint32_t>(height), 4);
-    PutLe(file, 1, 2);
-    PutLe(file, 24, 2);
-    PutLe(file, 0, 4);
-    PutLe(file, static_cast<std::uint32_t>(pixels.size()), 4);
-    PutLe(file, 2835, 4);
-    PutLe(file, 2835, 4);
-    PutLe(file, 0, 4);
-    PutLe(file, 0, 4);
-    file.insert(file.end(), pixels.begin(), pixels.end());
-    return file;
-}
-
 class NoSorting : public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
 public:
     int Compare(int, LPARAM a, LPARAM b) override { return static_cast<int>(a - b); }
@@ -147,7 +98,7 @@ TEST(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
     ::RedrawWindow(gallery.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     gui_test::PumpMessages();
 
-    std::vector<std::uint8_t> bitmap = CaptureWindow(gallery.Handle());
+    std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(gallery.Handle());
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\gallery.bmp"), bitmap);
     SetSkinBitmap(nullptr);
