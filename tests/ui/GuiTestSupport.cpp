@@ -34,6 +34,7 @@ constexpr std::string_view TestTexts =
     "Filter.TwoBars|ab##|a|a|a|a|a\r\n"
     "Filter.ThreeBars|ab###|a|a|a|a|a\r\n"
     "Internal.Number.Decimal|.|,|,|,|,|,\r\n"
+    "Common.NotAvailable|n/a|n|n|n|n|n\r\n"
     "Gallery.Caption|Control gallery|g|g|g|g|g\r\n"
     "Gallery.Group|Group box|g|g|g|g|g\r\n"
     "Gallery.Static|Skinned static|g|g|g|g|g\r\n"
