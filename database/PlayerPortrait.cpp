@@ -1,9 +1,11 @@
 #include "database/PlayerPortrait.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "archive/MireloBig.h"
 #include "core/Format.h"
+#include "database/Club.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -165,4 +167,39 @@ void PremultiplyAlpha(std::uint8_t* pixels, std::size_t pixelCount)
         std::uint8_t* pixel = pixels + 4 * i;
         for (int channel = 0; channel < 3; ++channel) pixel[channel] = static_cast<std::uint8_t>(pixel[channel] * pixel[3] / 255);
     }
+}
+
+namespace {
+
+std::string HomeKitTexture(const TClub& club)
+{
+    char path[KitBlockPathBytes] = {};
+    club.GetKitFileName(true, path, sizeof path);
+    return std::string(path, strnlen(path, sizeof path));
+}
+
+}  // namespace
+
+THeadOptions BuildHeadOptions(const TPortraitHead& head, const TClub* club)
+{
+    THeadOptions options{};
+    if (head.faceId != 0) {
+        options[0] = head.faceId;
+    } else {
+        options[1] = head.hairstyle;
+        options[2] = head.hairColour;
+        options[3] = head.facialHair;
+        options[4] = head.face;
+    }
+    if (club != nullptr) {
+        options[7] = club->GetQaroId();
+        options[8] = platform::FileExists(platform::SystemCodePageToUtf16(HomeKitTexture(*club))) ? 1 : 0;
+    }
+    return options;
+}
+
+TKitBlock BuildHeadKitBlock(const TClub* club)
+{
+    if (club == nullptr) return TKitBlock{};
+    return BuildKitBlock(GetKitLook(*club->GetKit(), 0), HomeKitTexture(*club));
 }

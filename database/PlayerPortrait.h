@@ -12,6 +12,9 @@
 #include <vector>
 
 #include "database/Date.h"
+#include "database/KitPalette.h"
+
+class TClub;
 
 // The fields of a person the search needs.
 struct TPortraitPerson {
@@ -60,3 +63,18 @@ constexpr int MaxPortraitSide = 4096;
 std::size_t PortraitBufferBytes(std::int64_t width, std::int64_t height);
 // Multiplies blue, green and red of each 4-byte pixel by its alpha / 255.
 void PremultiplyAlpha(std::uint8_t* pixels, std::size_t pixelCount);
+
+// The looks of a player's 3D head.
+struct TPortraitHead {
+    std::uint32_t faceId = 0;
+    std::uint32_t hairstyle = 0;
+    std::uint32_t hairColour = 0;
+    std::uint32_t facialHair = 0;
+    std::uint32_t face = 0;
+};
+using THeadOptions = std::array<std::uint32_t, 9>;
+// Word 0 the face id, or words 1..4 the parts of a face without one; word 7
+// the club's sibling-game id, word 8 whether its home kit texture exists.
+THeadOptions BuildHeadOptions(const TPortraitHead& head, const TClub* club);
+// The club's home kit as a kit block with its texture path; zero without club.
+TKitBlock BuildHeadKitBlock(const TClub* club);

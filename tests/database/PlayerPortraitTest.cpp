@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "archive/MireloBig.h"
+#include "database/Club.h"
 #include "database/PlayerPortrait.h"
 #include "platform/Platform.h"
 #include "tests/common/TestSupport.h"
@@ -130,4 +131,23 @@ TEST(PortraitPixels, PremultipliesAndBoundsSizes)
     EXPECT_EQ(PortraitBufferBytes(100000, 1), 0u);
     EXPECT_EQ(PortraitBufferBytes(0, 5), 0u);
     EXPECT_EQ(PortraitBufferBytes(4096, 4096), 4096u * 4096u * 4u);
+}
+
+TEST_F(PortraitSearch, HeadOptionsWithAndWithoutFaceId)
+{
+    const TPortraitHead bare{0, 3, 4, 5, 6};
+    const TPortraitHead prepared{77, 3, 4, 5, 6};
+    EXPECT_EQ(BuildHeadOptions(bare, nullptr), (THeadOptions{0, 3, 4, 5, 6, 0, 0, 0, 0}));
+    EXPECT_EQ(BuildHeadOptions(prepared, nullptr), (THeadOptions{77, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(BuildHeadKitBlock(nullptr), TKitBlock{});
+
+    TClub club(0x2A);
+    club.SetQaroId(12);
+    club.GetKit()->SetColour(0, 0, 7, 0, 0);
+    EXPECT_EQ(BuildHeadOptions(prepared, &club), (THeadOptions{77, 0, 0, 0, 0, 0, 0, 12, 0}));
+    MakeFile(u"user/kits/0000002A_h.tga");
+    EXPECT_EQ(BuildHeadOptions(prepared, &club)[8], 1u);
+    const TKitBlock block = BuildHeadKitBlock(&club);
+    EXPECT_EQ(block[3], GetKitPaletteColourArgb(7));
+    EXPECT_EQ(GetKitBlockTexture(block), "user\\kits\\0000002A_h.tga");
 }

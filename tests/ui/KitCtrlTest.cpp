@@ -10,6 +10,7 @@
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/KitCtrl.h"
+#include "ui/PlayerImageCtrl.h"
 #include "ui/RenderManager.h"
 #include "win/WideText.h"
 
@@ -166,4 +167,55 @@ TEST_F(KitPreview, StandInDrawsTheKitAndTheTimerTurnsIt)
     PumpFor(50);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\kit-preview.bmp"),
                                 gui_test::CaptureWindow(host.Handle()));
+}
+
+TEST_F(KitPreview, PortraitControlDrawsTheHeadThroughTheStandIn)
+{
+    Start(true);
+    HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176, host.Handle(),
+                                         nullptr, nullptr, nullptr);
+    CPlayerImageCtrl image(manager.get());
+    ASSERT_TRUE(image.Subclass(placeholder));
+    const TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), 0};
+    TPortraitHead head{0, 3, 4, 5, 6};
+    image.SetPlayer(&person, &head, nullptr);
+    const Statistics* stand = Stand();
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(stand->renderHeads, 0);
+
+    image.SetMode(CPlayerImageCtrl::Head);
+    EXPECT_EQ(stand->renderHeads, 1);
+    EXPECT_EQ(stand->lastArea.left, 128);
+    EXPECT_EQ(stand->lastArea.right, 768);
+    EXPECT_EQ(stand->background, 0xFFC8C8D0u);
+    const std::uint32_t bare[9] = {0, 3, 4, 5, 6, 0, 0, 0, 0};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(stand->options[i], bare[i]) << i;
+    head.faceId = 77;
+    image.Refresh();
+    EXPECT_EQ(stand->options[0], 77u);
+    EXPECT_EQ(stand->options[1], 0u);
+    PumpFor(50);
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-preview.bmp"),
+                                gui_test::CaptureWindow(host.Handle()));
+
+    // The stand-in reads no pictures: a portrait on disk still shows nothing.
+    ASSERT_TRUE(platform::CreateFolders(base.File(u"user\\picture")));
+    testing_support::WriteBytes(base.File(u"user\\picture\\VarnEd06071974.tga"), std::string("tga"));
+    EXPECT_EQ(image.GetPortraitPath(true), u"user/picture/VarnEd06071974.tga");
+    image.SetMode(CPlayerImageCtrl::Portrait);
+    EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::Portrait);
+    EXPECT_FALSE(image.HasBitmap());
+    EXPECT_FALSE(manager->IsAttached());
+}
+
+TEST_F(KitPreview, PortraitControlWithoutRendererStaysEmpty)
+{
+    Start(false);
+    HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176, host.Handle(),
+                                         nullptr, nullptr, nullptr);
+    CPlayerImageCtrl image(manager.get());
+    ASSERT_TRUE(image.Subclass(placeholder));
+    image.SetMode(CPlayerImageCtrl::Head);
+    EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::None);
+    EXPECT_FALSE(manager->IsAttached());
 }
