@@ -7,12 +7,19 @@
 
 #include <cstdint>
 
+#include "database/Date.h"
 #include "ui/HVDialog.h"
 #include "win/Button.h"
 #include "win/ComboBox.h"
 #include "win/ListBox.h"
 #include "win/ListCtrl.h"
 #include "win/Menu.h"
+
+class CSelectColour;
+class CTeamColourTextFile;
+namespace Halvane::MFC {
+class CDateCtrl;
+}
 
 class CDialogB : public Halvane::MFC::CHVDialog {
 public:
@@ -45,6 +52,15 @@ public:
     void FillLanguageCombo(const win::CComboBox& combo, int selected, bool withFirst);
     void FillCountryCombo(const win::CComboBox& combo, std::int32_t selected, int mode);
     void FillCountryList(const win::CListBox& list, std::int32_t selected, int mode);
+    // The colour list's entries by name and first colour (both colours with
+    // twoColours), valued by their index.
+    static void FillColourCombo(CSelectColour& combo, const CTeamColourTextFile& list, std::uint32_t selected,
+                                bool twoColours);
+    // "Common.NotAvailable" (0), then the generic stadiums by their numbers.
+    void FillStadiumListCombo(const win::CComboBox& combo);
+    static TDate GetDateCtrlValue(Halvane::MFC::CDateCtrl& control);
+    // A date that is not set shows the fallback.
+    static void SetDateCtrlValue(Halvane::MFC::CDateCtrl& control, TDate date, TDate fallback);
     static bool IsButtonChecked(const win::CButton& button);
     static void SetButtonChecked(const win::CButton& button, bool on);
 

@@ -1,8 +1,12 @@
 // The combo and list box fillers of CDialogB.
 #include "core/TextManager.h"
 #include "database/EnumTexts.h"
+#include "database/ReferenceLists.h"
+#include "database/Stadium.h"
 #include "ui/CountryDirectory.h"
+#include "ui/DateCtrl.h"
 #include "ui/DialogB.h"
+#include "ui/SelectColour.h"
 
 namespace {
 
@@ -133,4 +137,32 @@ void CDialogB::FillCountryList(const win::CListBox& list, std::int32_t selected,
     if (directory == nullptr) return;
     for (std::int32_t id = FirstListedCountry; id <= LastListedCountry; ++id)
         if (CountryQualifies(*directory, id, mode)) add(directory->GetCountryName(id), id);
+}
+
+void CDialogB::FillColourCombo(CSelectColour& combo, const CTeamColourTextFile& list, std::uint32_t selected,
+                               bool twoColours)
+{
+    combo.FillFromColourList(list, selected, twoColours ? 1 : 0);
+}
+
+void CDialogB::FillStadiumListCombo(const win::CComboBox& combo)
+{
+    FillScope scope(combo, CB_RESETCONTENT);
+    AddComboItem(combo, GetText(u"Common.NotAvailable"_tk), 0);
+    for (const StadiumListEntry& entry : GetStadiumList()) AddComboItem(combo, entry.Name, entry.Number);
+}
+
+TDate CDialogB::GetDateCtrlValue(Halvane::MFC::CDateCtrl& control)
+{
+    return TDate(control.GetYear(), control.GetMonth(), control.GetDay());
+}
+
+void CDialogB::SetDateCtrlValue(Halvane::MFC::CDateCtrl& control, TDate date, TDate fallback)
+{
+    const TDate shown = date.IsSet() ? date : fallback;
+    std::uint16_t year = 0;
+    std::uint8_t month = 0;
+    std::uint8_t day = 0;
+    shown.GetYearMonthDay(year, month, day);
+    control.SetDate(year, month, day);
 }

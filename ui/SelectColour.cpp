@@ -2,6 +2,7 @@
 
 #include "core/Format.h"
 #include "core/TabbedConfig.h"
+#include "database/ReferenceLists.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"
 
@@ -23,6 +24,18 @@ void CSelectColour::FillFromRows(const std::vector<Row>& rows, std::uint32_t sel
     }
     SetRedraw(true);
     Invalidate();
+}
+
+void CSelectColour::FillFromColourList(const CTeamColourTextFile& list, std::uint32_t selected, int mode)
+{
+    const bool two = mode == 1;
+    std::vector<Row> rows;
+    for (std::int32_t i = 0; i < list.GetCount(); ++i) {
+        const char16_t* name = list.GetText(i);
+        rows.push_back({static_cast<std::uint32_t>(i), name != nullptr ? name : u"", FromRgb(list.GetColour(i, 0)),
+                        two ? FromRgb(list.GetColour(i, 1)) : 0, two});
+    }
+    FillFromRows(rows, selected);
 }
 
 void CSelectColour::FillFromTable(const CTabbedConfig& table, std::uint32_t selectedId, int colourColumn,

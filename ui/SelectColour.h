@@ -10,6 +10,7 @@
 #include "win/ComboBox.h"
 
 class CTabbedConfig;
+class CTeamColourTextFile;
 
 class CSelectColour : public win::CComboBox {
 public:
@@ -35,6 +36,9 @@ public:
     // colours read as hexadecimal from the given columns (second -1: one
     // colour), its id as value.
     void FillFromTable(const CTabbedConfig& table, std::uint32_t selectedId, int colourColumn, int secondColumn);
+    // One item per entry of a team colour list, valued by its index; mode 1
+    // shows the entry's two colours, any other mode its first.
+    void FillFromColourList(const CTeamColourTextFile& list, std::uint32_t selected, int mode);
     // Index of the new item or -1.
     int AddColour(const char16_t* name, const ColourRecord& record);
     std::uint32_t GetItemValue(int item) const;

@@ -25,32 +25,6 @@
 
 namespace {
 
-// The window as it stands on the screen, as a 24-bit bottom-up BMP.
-std::vector<std::uint8_t> CaptureWindow(HWND window)
-{
-    RECT bounds{};
-    ::GetWindowRect(window, &bounds);
-    int width = bounds.right - bounds.left;
-    int height = bounds.bottom - bounds.top;
-    win::CWindowDC screen(window, true);
-    win::CMemoryDC memory(screen.Get());
-    win::CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), width, height));
-    {
-        win::CSelectObject select(memory.Get(), bitmap.Get());
-        ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
-    }
-    const auto imageSize = static_cast<DWORD>(((width * 3 + 3) & ~3) * height);
-    BITMAPINFOHEADER info{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, imageSize, 2835, 2835, 0, 0};
-    const DWORD headers = sizeof(BITMAPFILEHEADER) + sizeof(info);
-    BITMAPFILEHEADER file{0x4D42, headers + info.biSizeImage, 0, 0, headers};
-    std::vector<std::uint8_t> bytes(headers + info.biSizeImage);
-    std::memcpy(bytes.data(), &file, sizeof(file));
-    std::memcpy(bytes.data() + sizeof(file), &info, sizeof(info));
-    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bytes.data() + headers,
-                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS);
-    return bytes;
-}
-
 class NoSorting : public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
 public:
     int Compare(int, LPARAM a, LPARAM b) override { return static_cast<int>(a - b); }
@@ -122,7 +96,7 @@ TEST_F(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
     ::RedrawWindow(gallery_.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     gui_test::PumpMessages();
 
-    std::vector<std::uint8_t> bitmap = CaptureWindow(gallery_.Handle());
+    std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(gallery_.Handle());
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\gallery.bmp"), bitmap);
     SetSkinBitmap(nullptr);

@@ -34,6 +34,8 @@ constexpr std::string_view TestTexts =
     "Filter.OneBar|ab#|a|a|a|a|a\r\n"
     "Filter.TwoBars|ab##|a|a|a|a|a\r\n"
     "Filter.ThreeBars|ab###|a|a|a|a|a\r\n"
+    "Internal.Number.Decimal|.|,|,|,|,|,\r\n"
+    "Common.NotAvailable|n/a|n|n|n|n|n\r\n"
     "Gallery.Caption|Control gallery|g|g|g|g|g\r\n"
     "Gallery.Group|Group box|g|g|g|g|g\r\n"
     "Gallery.Static|Skinned static|g|g|g|g|g\r\n"
@@ -92,6 +94,58 @@ void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD)
 }
 
 }  // namespace
+
+namespace {
+
+void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
+{
+    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> CaptureWindow(HWND window)
+{
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    int width = bounds.right - bounds.left;
+    int height = bounds.bottom - bounds.top;
+    win::CWindowDC screen(window, true);
+    win::CMemoryDC memory(screen.Get());
+    win::CBitmap bitmap(::CreateCompatibleBitmap(screen.Get(), width, height));
+    {
+        win::CSelectObject select(memory.Get(), bitmap.Get());
+        ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
+    }
+    int stride = (width * 3 + 3) & ~3;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
+    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+
+    std::vector<std::uint8_t> file{'B', 'M'};
+    PutLe(file, static_cast<std::uint32_t>(54 + pixels.size()), 4);
+    PutLe(file, 0, 4);
+    PutLe(file, 54, 4);
+    PutLe(file, 40, 4);
+    PutLe(file, static_cast<std::uint32_t>(width), 4);
+    PutLe(file, static_cast<std::uint32_t>(height), 4);
+    PutLe(file, 1, 2);
+    PutLe(file, 24, 2);
+    PutLe(file, 0, 4);
+    PutLe(file, static_cast<std::uint32_t>(pixels.size()), 4);
+    PutLe(file, 2835, 4);
+    PutLe(file, 2835, 4);
+    PutLe(file, 0, 4);
+    PutLe(file, 0, 4);
+    file.insert(file.end(), pixels.begin(), pixels.end());
+    return file;
+}
 
 void LoadTestTexts()
 {

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -81,6 +82,9 @@ public:
 private:
     UINT_PTR timer_;
 };
+
+// The window as it stands on the screen, as a 24-bit bottom-up BMP file.
+std::vector<std::uint8_t> CaptureWindow(HWND window);
 
 // The first visible dialog (class "#32770") of this thread, or null.
 HWND FindThreadDialog();

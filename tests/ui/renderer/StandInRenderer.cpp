@@ -10,9 +10,16 @@
 
 namespace {
 
+// The first three fields are what the host's tests read; the rest reports
+// the calls of the kit and portrait controls.
 struct Statistics {
     LONG created, alive;
     HWND window;
+    LONG renderKits, setKits, renderHeads, frames;
+    TRendererRect lastArea;
+    std::uint32_t background;
+    std::uint32_t kit[13];
+    std::uint32_t options[RendererOptionBlockWords];
 };
 Statistics statistics{};
 
@@ -31,23 +38,36 @@ public:
         delete this;
     }
     void Init(HWND window) override { window_ = statistics.window = window; }
-    void RenderKit(const TRendererRect&, const std::uint32_t* kit, const std::uint32_t*) override
+    void RenderKit(const TRendererRect& area, const std::uint32_t* kit, const std::uint32_t* options) override
     {
-        TakeColours(kit);
+        ++statistics.renderKits;
+        statistics.lastArea = area;
+        TakeBlocks(kit, options);
         Draw(false);
     }
-    void SetKit(const std::uint32_t* kit, const std::uint32_t*) override { TakeColours(kit); }
-    void RenderHead(const TRendererRect&, const std::uint32_t* kit, const std::uint32_t*) override
+    void SetKit(const std::uint32_t* kit, const std::uint32_t* options) override
     {
-        TakeColours(kit);
+        ++statistics.setKits;
+        TakeBlocks(kit, options);
+    }
+    void RenderHead(const TRendererRect& area, const std::uint32_t* kit, const std::uint32_t* options) override
+    {
+        ++statistics.renderHeads;
+        statistics.lastArea = area;
+        TakeBlocks(kit, options);
         Draw(true);
     }
     void RenderFrame() override
     {
+        ++statistics.frames;
         ++frame_;
         Draw(head_);
     }
-    void SetBackground(std::uint32_t argb) override { background_ = FromArgb(argb); }
+    void SetBackground(std::uint32_t argb) override
+    {
+        statistics.background = argb;
+        background_ = FromArgb(argb);
+    }
     bool CreateImageReader(IRendererImageReader** reader) override
     {
         *reader = nullptr;
@@ -55,9 +75,12 @@ public:
     }
 
 private:
-    void TakeColours(const std::uint32_t* kit)
+    // Styles in words 0..2, the first colour of slots 0, 2 and 3 in words 3, 6 and 9.
+    void TakeBlocks(const std::uint32_t* kit, const std::uint32_t* options)
     {
-        for (int k = 0; k < 3; ++k) colours_[k] = FromArgb(kit[k]);
+        for (int k = 0; k < 3; ++k) colours_[k] = FromArgb(kit[3 + 3 * k]);
+        for (int i = 0; i < 13; ++i) statistics.kit[i] = kit[i];
+        for (std::size_t i = 0; i < RendererOptionBlockWords; ++i) statistics.options[i] = options[i];
     }
 
     void Draw(bool head)

@@ -1,0 +1,221 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <thread>
+
+#include "core/TextManager.h"
+#include "database/KitPalette.h"
+#include "platform/Platform.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GalleryIds.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/KitCtrl.h"
+#include "ui/PlayerImageCtrl.h"
+#include "ui/RenderManager.h"
+#include "win/WideText.h"
+
+namespace {
+
+// What the stand-in renderer reports.
+struct Statistics {
+    LONG created, alive;
+    HWND window;
+    LONG renderKits, setKits, renderHeads, frames;
+    TRendererRect lastArea;
+    std::uint32_t background;
+    std::uint32_t kit[13];
+    std::uint32_t options[RendererOptionBlockWords];
+};
+
+// A working folder with the four (empty) game files, the stand-in renderer
+// when asked, and a kit texture.
+class KitPreview : public testing::Test {
+protected:
+    void Start(bool withRenderer)
+    {
+        gui_test::LoadTestTexts();
+        platform::SetBaseFolder(base.Path());
+        ASSERT_TRUE(platform::CreateFolders(base.File(u"Data")));
+        ASSERT_TRUE(platform::CreateFolders(base.File(u"user\\kits")));
+        for (const char16_t* name : {u"mireloglrm.big", u"GenKits.big", u"qaro.fat", u"zdata_01.big"})
+            testing_support::WriteBytes(base.File(u"Data\\" + std::u16string(name)), std::string());
+        testing_support::WriteBytes(base.File(u"user\\kits\\00000005_h.tga"), std::string("tga"));
+        if (withRenderer)
+            testing_support::WriteBytes(base.File(u"Renderer.dll"), testing_support::ReadBytes(testing_support::BinaryPath(
+                                                                        u"tests\\ui\\renderer_working.dll")));
+        ASSERT_TRUE(host.Create(nullptr));
+        HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 10, 10, 200, 240, host.Handle(),
+                                             reinterpret_cast<HMENU>(1855), nullptr, nullptr);
+        manager = std::make_unique<CRenderManager>(environment);
+        kit = std::make_unique<CKitCtrl>(manager.get());
+        ASSERT_TRUE(kit->Subclass(placeholder));
+        ::SetWindowPos(host.Handle(), HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+    void TearDown() override
+    {
+        kit.reset();
+        manager.reset();
+        host.Destroy();
+        platform::SetBaseFolder(previousBase);
+        CTextManager::Instance()->SetLanguage(CTextManager::English);
+    }
+    const Statistics* Stand()
+    {
+        HMODULE module = ::GetModuleHandleW(win::W(platform::MakeAbsolute(base.File(u"Renderer.dll"))));
+        auto statistics = reinterpret_cast<const Statistics* (*)()>(
+            reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
+        return statistics ? statistics() : nullptr;
+    }
+    static TKitBlock Block(const char* texture)
+    {
+        TKitLook look;
+        look.styles[0] = 3;
+        for (int i = 0; i < 8; ++i) look.colours[i] = static_cast<std::uint8_t>(i * 8 + 2);
+        return BuildKitBlock(look, texture);
+    }
+    static void PumpFor(DWORD ms)
+    {
+        const DWORD end = ::GetTickCount() + ms;
+        while (static_cast<LONG>(end - ::GetTickCount()) > 0) {
+            gui_test::PumpMessages();
+            ::Sleep(5);
+        }
+    }
+    testing_support::TempFolder base;
+    const std::u16string previousBase = platform::GetBaseFolder();
+    gui_test::TestDialog host{IDD_TEST_HOST};
+    const CRenderManager::Environment environment{[this] { return host.Handle(); }, [] { return false; }, [] {}};
+    std::unique_ptr<CRenderManager> manager;
+    std::unique_ptr<CKitCtrl> kit;
+};
+
+}  // namespace
+
+TEST_F(KitPreview, OptionsCarryTextureVariantAndLanguage)
+{
+    Start(false);
+    ASSERT_FALSE(manager->IsAvailable());
+    CTextManager::Instance()->SetLanguage(2);
+    struct Case {
+        std::uint32_t id;
+        bool first;
+        std::uint32_t flags, texture;
+    };
+    for (const Case& c : {Case{5, false, 0x20000004u, 1}, Case{0, true, 0x20000000u, 0}}) {
+        kit->SetKit(Block("user\\kits\\00000005_h.tga"), c.id, c.first);
+        EXPECT_EQ(kit->GetRenderOptions()[5], c.flags);
+        EXPECT_EQ(kit->GetRenderOptions()[7], c.id);
+        EXPECT_EQ(kit->GetRenderOptions()[8], c.texture);
+    }
+    kit->SetKit(Block("user\\kits\\missing.tga"), 5, true);
+    EXPECT_EQ(kit->GetRenderOptions()[8], 0u);
+    kit->RenderKit(Block(""), 5, false);
+    EXPECT_EQ(kit->GetRenderOptions()[5], 4u);
+    EXPECT_EQ(kit->GetKitData()[3], GetKitPaletteColourArgb(2));
+    EXPECT_EQ(Stand(), nullptr);
+    EXPECT_FALSE(manager->IsAttached());
+}
+
+TEST_F(KitPreview, StandInDrawsTheKitAndTheTimerTurnsIt)
+{
+    Start(true);
+    ASSERT_TRUE(manager->IsAvailable());
+    const Statistics* stand = Stand();
+    ASSERT_NE(stand, nullptr);
+    kit->RenderKit(Block("user\\kits\\00000005_h.tga"), 5, true);
+    EXPECT_TRUE(manager->IsAttached());
+    EXPECT_EQ(stand->renderKits, 1);
+    EXPECT_EQ(stand->lastArea.left, 237);
+    EXPECT_EQ(stand->lastArea.right, 550);
+    EXPECT_EQ(stand->lastArea.bottom, 768);
+    EXPECT_EQ(stand->background, 0xFFC8C8D0u);
+    EXPECT_EQ(stand->kit[3], GetKitPaletteColourArgb(2));
+    kit->SetKit(Block("user\\kits\\00000005_h.tga"), 5, true);
+    EXPECT_EQ(stand->setKits, 1);
+    EXPECT_EQ(stand->options[8], 1u);
+
+    PumpFor(200);
+    EXPECT_GT(stand->frames, 3);
+
+    // While another thread holds the mutex, ticks skip their frames but
+    // the window keeps answering.
+    HANDLE held = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        HANDLE mutex = ::CreateMutexW(nullptr, FALSE, L"RendererMutex");
+        ::WaitForSingleObject(mutex, INFINITE);
+        ::SetEvent(held);
+        ::WaitForSingleObject(release, INFINITE);
+        ::ReleaseMutex(mutex);
+        ::CloseHandle(mutex);
+    });
+    ::WaitForSingleObject(held, INFINITE);
+    PumpFor(30);
+    const LONG before = stand->frames;
+    const DWORD start = ::GetTickCount();
+    PumpFor(200);
+    EXPECT_EQ(stand->frames, before);
+    EXPECT_LT(::GetTickCount() - start, 1000u);
+    ::SetEvent(release);
+    holder.join();
+    PumpFor(100);
+    EXPECT_GT(stand->frames, before);
+    ::CloseHandle(held);
+    ::CloseHandle(release);
+
+    ::RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpFor(50);
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\kit-preview.bmp"),
+                                gui_test::CaptureWindow(host.Handle()));
+}
+
+TEST_F(KitPreview, PortraitControlDrawsTheHeadThroughTheStandIn)
+{
+    Start(true);
+    HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176, host.Handle(),
+                                         nullptr, nullptr, nullptr);
+    CPlayerImageCtrl image(manager.get());
+    ASSERT_TRUE(image.Subclass(placeholder));
+    const TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), 0};
+    TPortraitHead head{0, 3, 4, 5, 6};
+    image.SetPlayer(&person, &head, nullptr);
+    const Statistics* stand = Stand();
+    ASSERT_NE(stand, nullptr);
+    EXPECT_EQ(stand->renderHeads, 0);
+
+    image.SetMode(CPlayerImageCtrl::Head);
+    EXPECT_EQ(stand->renderHeads, 1);
+    EXPECT_EQ(stand->lastArea.left, 128);
+    EXPECT_EQ(stand->lastArea.right, 768);
+    EXPECT_EQ(stand->background, 0xFFC8C8D0u);
+    const std::uint32_t bare[9] = {0, 3, 4, 5, 6, 0, 0, 0, 0};
+    for (int i = 0; i < 9; ++i) EXPECT_EQ(stand->options[i], bare[i]) << i;
+    head.faceId = 77;
+    image.Refresh();
+    EXPECT_EQ(stand->options[0], 77u);
+    EXPECT_EQ(stand->options[1], 0u);
+    PumpFor(50);
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-preview.bmp"),
+                                gui_test::CaptureWindow(host.Handle()));
+
+    // The stand-in reads no pictures: a portrait on disk still shows nothing.
+    ASSERT_TRUE(platform::CreateFolders(base.File(u"user\\picture")));
+    testing_support::WriteBytes(base.File(u"user\\picture\\VarnEd06071974.tga"), std::string("tga"));
+    EXPECT_EQ(image.GetPortraitPath(true), u"user/picture/VarnEd06071974.tga");
+    image.SetMode(CPlayerImageCtrl::Portrait);
+    EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::Portrait);
+    EXPECT_FALSE(image.HasBitmap());
+    EXPECT_FALSE(manager->IsAttached());
+}
+
+TEST_F(KitPreview, PortraitControlWithoutRendererStaysEmpty)
+{
+    Start(false);
+    HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176, host.Handle(),
+                                         nullptr, nullptr, nullptr);
+    CPlayerImageCtrl image(manager.get());
+    ASSERT_TRUE(image.Subclass(placeholder));
+    image.SetMode(CPlayerImageCtrl::Head);
+    EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::None);
+    EXPECT_FALSE(manager->IsAttached());
+}

@@ -1,0 +1,66 @@
+#pragma once
+// A report list for one name in six languages side by side: column 0 says
+// what the name is, columns 1..6 hold German, English, French, Spanish,
+// Italian and Polish. A cell is edited in place by an edit laid over it;
+// Tab and Shift+Tab walk the editor through the cells.
+
+#include <array>
+#include <cstddef>
+
+#include "win/Edit.h"
+#include "win/ListCtrl.h"
+
+class CTextManager;
+
+class CLocaleListCtrl : public win::CListCtrl {
+public:
+    static constexpr int MaxRows = 512;
+    static constexpr int Languages = 6;
+    static constexpr int EditorId = 48664;
+    static constexpr std::size_t TextCapacity = 1024;
+
+    class CLocaleListEdit : public win::CEdit {
+    public:
+        explicit CLocaleListEdit(CLocaleListCtrl& list) : list_(list) {}
+        int row = -1;
+        int column = -1;
+
+    protected:
+        bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+    private:
+        CLocaleListCtrl& list_;
+    };
+
+    CLocaleListCtrl();
+
+    // The new row's slot, or -1 (empty key, key without text, no free slot,
+    // max length below 1, insertion refused).
+    int AddRow(const char16_t* key, int maxLength);
+    void SetText(int slot, int language, const char16_t* text);
+    // The cell's text in the list's own buffer, valid until the next call;
+    // null for an unknown slot or language.
+    const char16_t* GetText(int slot, int language);
+    void ClearTexts();
+    void DeleteAllRows();
+    const win::CEdit& GetEditor() const { return editor_; }
+
+protected:
+    void PreSubclassWindow() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    int FindRow(int slot) const;
+    int SlotOfRow(int row) const;
+    void OpenEditor(int row, int column);
+    // Writes the open editor's text into its cell and hides it.
+    void CommitEditor();
+    void MoveEditor(bool backwards);
+    void CopyToAllLanguages(int row, int column);
+    bool OnCellClick(LPARAM point, bool copy);
+
+    CLocaleListEdit editor_;
+    CTextManager* texts_;
+    char16_t buffer_[TextCapacity] = {};
+    std::array<int, MaxRows> slots_{};
+};
