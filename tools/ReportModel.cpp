@@ -34,16 +34,23 @@ bool TypeBefore(const ReportEntry& a, const ReportEntry& b)
 
 }  // namespace
 
+CReportModel::CChange::~CChange()
+{
+    const bool notify = wasEmpty_ && !model_.journal_.empty();
+    lock_.unlock();
+    if (notify && model_.listener_) model_.listener_();
+}
+
 void CReportModel::SetTitle(std::u16string_view title)
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     title_ = title;
     journal_.push_back({ReportChange::Title, 0});
 }
 
 void CReportModel::SetProgressRange(std::int32_t minimum, std::int32_t maximum)
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     progress_.minimum = minimum;
     progress_.maximum = maximum;
     journal_.push_back({ReportChange::Progress, 0});
@@ -51,14 +58,14 @@ void CReportModel::SetProgressRange(std::int32_t minimum, std::int32_t maximum)
 
 void CReportModel::SetProgressPos(std::int32_t position)
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     progress_.position = position;
     journal_.push_back({ReportChange::Progress, 0});
 }
 
 void CReportModel::StepProgress(std::int32_t delta)
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     progress_.position = static_cast<std::int32_t>(
         std::clamp<std::int64_t>(std::int64_t{progress_.position} + delta, INT32_MIN, INT32_MAX));
     journal_.push_back({ReportChange::Progress, 0});
@@ -67,7 +74,7 @@ void CReportModel::StepProgress(std::int32_t delta)
 ReportEntryHandle CReportModel::AddEntry(ReportEntryHandle parent, int type, std::u16string_view title,
                                          std::u16string_view description)
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     if (!open_ || closeRequested_ || !IsValidType(type)) return 0;
     if (parent != 0 && Find(parent) == nullptr) return 0;
     const ReportEntryHandle handle = nextHandle_++;
@@ -102,20 +109,20 @@ bool CReportModel::IsCloseRequested() const
 
 void CReportModel::RequestHide()
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     journal_.push_back({ReportChange::Hide, 0});
 }
 
 void CReportModel::DeleteEntriesOfType(int type)
 {
     if (type == ReportType::Category || !IsValidType(type)) return;
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     DeleteWhere([](const Node& node, int wanted) { return node.entry.type == wanted; }, type);
 }
 
 void CReportModel::RemoveEmptyCategories()
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     DeleteWhere(
         [](const Node& node, int) { return node.entry.type == ReportType::Category && node.children.empty(); },
         ReportType::Category);
@@ -172,13 +179,13 @@ std::array<std::int32_t, ReportType::Count> CReportModel::RecountBelow(ReportEnt
 
 void CReportModel::SortAlphabetically()
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     Sort(TitleBefore);
 }
 
 void CReportModel::SortByType()
 {
-    std::lock_guard lock(mutex_);
+    CChange change(*this);
     Sort(TypeBefore);
 }
 

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -71,7 +72,10 @@ public:
     void SortAlphabetically();
     void SortByType();
 
-    // Window side.
+    // Window side. The listener runs on the thread that made a change, once
+    // the lock is released, whenever the journal stops being empty; set it
+    // before any other thread uses the model.
+    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
     void Open();
     void RequestClose();
     std::vector<ReportChange> DrainChanges();
@@ -94,6 +98,19 @@ private:
         std::vector<ReportEntryHandle> children;
     };
     using Compare = bool (*)(const ReportEntry&, const ReportEntry&);
+    // Holds the lock for one change and tells the listener afterwards.
+    class CChange {
+    public:
+        explicit CChange(CReportModel& model) : model_(model), lock_(model.mutex_), wasEmpty_(model.journal_.empty()) {}
+        ~CChange();
+        CChange(const CChange&) = delete;
+        CChange& operator=(const CChange&) = delete;
+
+    private:
+        CReportModel& model_;
+        std::unique_lock<std::mutex> lock_;
+        bool wasEmpty_;
+    };
 
     Node* Find(ReportEntryHandle handle);
     const Node* Find(ReportEntryHandle handle) const;
@@ -111,6 +128,7 @@ private:
     std::unordered_map<ReportEntryHandle, Node> nodes_;
     std::vector<ReportEntryHandle> roots_;
     std::vector<ReportChange> journal_;
+    std::function<void()> listener_;
     ReportEntryHandle nextHandle_ = 1;
     std::u16string title_;
     ReportProgress progress_;

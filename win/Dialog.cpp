@@ -82,6 +82,7 @@ INT_PTR CDialog::DoModal(HWND owner)
             break;
         }
         if (got == -1) break;
+        if (PreTranslateMessage(message)) continue;
         if (!::IsDialogMessageW(hwnd, &message)) {
             ::TranslateMessage(&message);
             ::DispatchMessageW(&message);

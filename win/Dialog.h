@@ -55,6 +55,9 @@ protected:
     // True when the background was painted.
     virtual bool OnEraseBackground(HDC dc) { return false; }
     virtual void OnDestroy() {}
+    // Sees every message of the modal loop first (accelerators); true when
+    // it handled the message, which then goes no further.
+    virtual bool PreTranslateMessage(MSG& message) { return false; }
     // While a modal dialog runs its owner is disabled through these.
     virtual void BeginModalState(HWND owner);
     virtual void EndModalState(HWND owner);

@@ -135,6 +135,8 @@ TEST_F(ReportModelTest, SortsStablyByTypeAndAlphabeticallyIgnoringCase)
 
 TEST_F(ReportModelTest, JournalNamesEveryChangeOnce)
 {
+    int wakeUps = 0;
+    model.SetChangeListener([&] { ++wakeUps; });
     const ReportEntryHandle category = model.AddCategory(0, u"c");
     const ReportEntryHandle warning = model.AddEntry(category, ReportType::Warning, u"w");
     model.RequestHide();
@@ -144,6 +146,7 @@ TEST_F(ReportModelTest, JournalNamesEveryChangeOnce)
     EXPECT_EQ(changes[1].entry, warning);
     EXPECT_EQ(changes[2].kind, ReportChange::Relabelled);
     EXPECT_EQ(changes[3].kind, ReportChange::Hide);
+    EXPECT_EQ(wakeUps, 1);
     model.DeleteEntriesOfType(ReportType::Warning);
     changes = model.DrainChanges();
     ASSERT_EQ(changes.size(), 2u);
