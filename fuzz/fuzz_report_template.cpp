@@ -10,21 +10,24 @@
 
 namespace {
 
+void Fill(CReportModel& model)
+{
+    model.Open();
+    model.SetTitle(u"Fuzz <report> & \"title\"");
+    ReportEntryHandle parent = 0;
+    for (int level = 0; level < 3; ++level) {
+        parent = model.AddCategory(parent, u"Category");
+        for (int type = ReportType::Info; type <= ReportType::Error; ++type)
+            model.AddEntry(parent, type, u"Entry <b>", u"first\r\nsecond\n");
+    }
+    model.AddCategory(0, u"Empty");
+}
+
 const CReportModel& FixedReport()
 {
-    static CReportModel report = [] {
-        CReportModel model;
-        model.Open();
-        model.SetTitle(u"Fuzz <report> & \"title\"");
-        ReportEntryHandle parent = 0;
-        for (int level = 0; level < 3; ++level) {
-            parent = model.AddCategory(parent, u"Category");
-            for (int type = ReportType::Info; type <= ReportType::Error; ++type)
-                model.AddEntry(parent, type, u"Entry <b>", u"first\r\nsecond\n");
-        }
-        model.AddCategory(0, u"Empty");
-        return model;
-    }();
+    static CReportModel report;
+    static const bool filled = (Fill(report), true);
+    (void)filled;
     return report;
 }
 
