@@ -3,6 +3,8 @@
 #include "win/DataExchange.h"
 #include "win/HandlerGuard.h"
 
+#include <vector>
+
 namespace win {
 
 namespace {
@@ -26,7 +28,47 @@ bool AnswersDirectly(UINT message)
            message == WM_VKEYTOITEM || message == WM_CHARTOITEM || message == WM_QUERYDRAGICON;
 }
 
+// The modal dialogs running on this thread, innermost last, and the message
+// filter installed while there is one.
+thread_local std::vector<CDialog*> modalDialogs;
+thread_local HHOOK modalFilterHook = nullptr;
+
 }  // namespace
+
+class CDialog::CModalFilter {
+public:
+    explicit CModalFilter(CDialog& dialog)
+    {
+        if (modalDialogs.empty()) {
+            modalFilterHook = ::SetWindowsHookExW(WH_MSGFILTER, &CDialog::ModalMessageFilter, nullptr,
+                                                  ::GetCurrentThreadId());
+        }
+        modalDialogs.push_back(&dialog);
+    }
+    ~CModalFilter()
+    {
+        modalDialogs.pop_back();
+        if (modalDialogs.empty() && modalFilterHook != nullptr) {
+            ::UnhookWindowsHookEx(modalFilterHook);
+            modalFilterHook = nullptr;
+        }
+    }
+    CModalFilter(const CModalFilter&) = delete;
+    CModalFilter& operator=(const CModalFilter&) = delete;
+};
+
+LRESULT CALLBACK CDialog::ModalMessageFilter(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == MSGF_DIALOGBOX && !modalDialogs.empty()) {
+        CDialog* dialog = modalDialogs.back();
+        MSG& message = *reinterpret_cast<MSG*>(lParam);
+        // Only messages of the dialog itself: a message box it shows keeps its keys.
+        const HWND window = dialog->Handle();
+        const bool own = window != nullptr && (message.hwnd == window || ::IsChild(window, message.hwnd));
+        if (own && RunGuarded([&] { return dialog->PreTranslateMessage(message); })) return 1;
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 void CDialog::SetResourceModule(HINSTANCE module) { ResourceModule() = module; }
 HINSTANCE CDialog::GetResourceModule() { return ResourceModule(); }
@@ -77,6 +119,7 @@ INT_PTR CDialog::DoModal(HWND owner)
     // that the owner, not some other window, becomes active again.
     auto self = reinterpret_cast<LPARAM>(this);
     auto* layout = reinterpret_cast<const DLGTEMPLATE*>(templateBytes_.data());
+    const CModalFilter filter(*this);
     INT_PTR answer = templateBytes_.empty()
                          ? ::DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), owner, &DialogProc, self)
                          : ::DialogBoxIndirectParamW(ResourceModule(), layout, owner, &DialogProc, self);

@@ -63,11 +63,19 @@ protected:
     // True when the background was painted.
     virtual bool OnEraseBackground(HDC dc) { return false; }
     virtual void OnDestroy() {}
+    // Sees every message of the modal loop first (accelerators); true when
+    // it handled the message, which then goes no further.
+    virtual bool PreTranslateMessage(MSG& message) { return false; }
 
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    class CModalFilter;
+
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // The system's modal loop offers every message to the thread's message
+    // filter first: the innermost modal dialog pre-translates its own.
+    static LRESULT CALLBACK ModalMessageFilter(int code, WPARAM wParam, LPARAM lParam);
     bool HasTemplate() const;
     bool DispatchCommand(WPARAM wParam, LPARAM lParam);
 

@@ -58,6 +58,7 @@ bool CFileDialog::Run()
     request.nMaxFile = MAX_PATH;
     request.lpstrDefExt = defaultExtension_.empty() ? nullptr : W(defaultExtension_);
     request.Flags = flags_ | OFN_EXPLORER | OFN_ENABLESIZING;
+    request.lpstrTitle = title_.empty() ? nullptr : W(title_);
     if (typeChange_) {
         request.Flags |= OFN_ENABLEHOOK;
         request.lpfnHook = &CFileDialog::HookProc;

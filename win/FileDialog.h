@@ -21,6 +21,8 @@ public:
     // Called with the new 1-based index when the user picks another type;
     // the answer becomes the default extension.
     void OnTypeChange(std::function<std::u16string(int)> handler) { typeChange_ = std::move(handler); }
+    // The dialog's caption in place of the system's.
+    void SetTitle(std::u16string title) { title_ = std::move(title); }
 
     static std::u16string FilterToNulList(const char16_t* filter);
 
@@ -35,6 +37,7 @@ private:
     std::u16string path_;
     int filterIndex_ = 1;
     std::function<std::u16string(int)> typeChange_;
+    std::u16string title_;
 };
 
 }  // namespace win

@@ -1,0 +1,323 @@
+#include "tools/ReportModel.h"
+
+#include <algorithm>
+
+#include "core/TextManager.h"
+#include "core/TextTools.h"
+
+namespace {
+
+bool IsValidType(int type)
+{
+    return type >= ReportType::Category && type < ReportType::Count;
+}
+
+// Case goes for the Latin-1 letters too, so "émile" and "Émile" sort alike.
+std::u16string FoldCase(const std::u16string& text)
+{
+    std::u16string folded = text;
+    for (char16_t& c : folded) {
+        if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<char16_t>(c + 32);
+    }
+    return folded;
+}
+
+bool TitleBefore(const ReportEntry& a, const ReportEntry& b)
+{
+    return CompareCollated(FoldCase(a.title).c_str(), FoldCase(b.title).c_str()) < 0;
+}
+
+bool TypeBefore(const ReportEntry& a, const ReportEntry& b)
+{
+    return a.type < b.type;
+}
+
+}  // namespace
+
+CReportModel::CChange::~CChange()
+{
+    const bool notify = wasEmpty_ && !model_.journal_.empty();
+    lock_.unlock();
+    if (notify && model_.listener_) model_.listener_();
+}
+
+void CReportModel::SetTitle(std::u16string_view title)
+{
+    CChange change(*this);
+    title_ = title;
+    journal_.push_back({ReportChange::Title, 0});
+}
+
+void CReportModel::SetProgressRange(std::int32_t minimum, std::int32_t maximum)
+{
+    CChange change(*this);
+    progress_.minimum = minimum;
+    progress_.maximum = maximum;
+    journal_.push_back({ReportChange::Progress, 0});
+}
+
+void CReportModel::SetProgressPos(std::int32_t position)
+{
+    CChange change(*this);
+    progress_.position = position;
+    journal_.push_back({ReportChange::Progress, 0});
+}
+
+void CReportModel::StepProgress(std::int32_t delta)
+{
+    CChange change(*this);
+    progress_.position = static_cast<std::int32_t>(
+        std::clamp<std::int64_t>(std::int64_t{progress_.position} + delta, INT32_MIN, INT32_MAX));
+    journal_.push_back({ReportChange::Progress, 0});
+}
+
+ReportEntryHandle CReportModel::AddEntry(ReportEntryHandle parent, int type, std::u16string_view title,
+                                         std::u16string_view description)
+{
+    CChange change(*this);
+    if (!open_ || closeRequested_ || !IsValidType(type)) return 0;
+    if (parent != 0 && Find(parent) == nullptr) return 0;
+    const ReportEntryHandle handle = nextHandle_++;
+    Node& node = nodes_[handle];
+    node.entry.type = type;
+    node.entry.title = title;
+    node.entry.description = description;
+    node.entry.parent = parent;
+    ChildList(parent).push_back(handle);
+    journal_.push_back({ReportChange::Added, handle});
+    for (ReportEntryHandle up = parent; up != 0;) {
+        Node* ancestor = Find(up);
+        if (ancestor->entry.type == ReportType::Category) {
+            ++ancestor->entry.counts[type];
+            journal_.push_back({ReportChange::Relabelled, up});
+        }
+        up = ancestor->entry.parent;
+    }
+    return handle;
+}
+
+ReportEntryHandle CReportModel::AddCategory(ReportEntryHandle parent, std::u16string_view title)
+{
+    return AddEntry(parent, ReportType::Category, title);
+}
+
+bool CReportModel::IsCloseRequested() const
+{
+    std::lock_guard lock(mutex_);
+    return closeRequested_;
+}
+
+void CReportModel::RequestHide()
+{
+    CChange change(*this);
+    journal_.push_back({ReportChange::Hide, 0});
+}
+
+void CReportModel::DeleteEntriesOfType(int type)
+{
+    if (type == ReportType::Category || !IsValidType(type)) return;
+    CChange change(*this);
+    DeleteWhere([](const Node& node, int wanted) { return node.entry.type == wanted; }, type);
+}
+
+void CReportModel::RemoveEmptyCategories()
+{
+    CChange change(*this);
+    DeleteWhere(
+        [](const Node& node, int) { return node.entry.type == ReportType::Category && node.children.empty(); },
+        ReportType::Category);
+}
+
+void CReportModel::DeleteWhere(bool (*match)(const Node&, int), int type)
+{
+    DeleteChildrenWhere(0, match, type);
+    Recount();
+}
+
+// Children first, so a category emptied by the walk is judged empty.
+void CReportModel::DeleteChildrenWhere(ReportEntryHandle parent, bool (*match)(const Node&, int), int type)
+{
+    std::vector<ReportEntryHandle> kept;
+    for (ReportEntryHandle child : std::vector<ReportEntryHandle>(ChildList(parent))) {
+        DeleteChildrenWhere(child, match, type);
+        if (match(*Find(child), type)) {
+            Erase(child);
+        } else {
+            kept.push_back(child);
+        }
+    }
+    ChildList(parent) = std::move(kept);
+}
+
+void CReportModel::Erase(ReportEntryHandle handle)
+{
+    for (ReportEntryHandle child : Find(handle)->children) Erase(child);
+    nodes_.erase(handle);
+    journal_.push_back({ReportChange::Removed, handle});
+}
+
+void CReportModel::Recount()
+{
+    RecountBelow(0);
+}
+
+std::array<std::int32_t, ReportType::Count> CReportModel::RecountBelow(ReportEntryHandle parent)
+{
+    std::array<std::int32_t, ReportType::Count> total{};
+    for (ReportEntryHandle child : ChildList(parent)) {
+        Node& node = *Find(child);
+        const auto below = RecountBelow(child);
+        if (node.entry.type == ReportType::Category) {
+            if (node.entry.counts != below) journal_.push_back({ReportChange::Relabelled, child});
+            node.entry.counts = below;
+        }
+        for (int type = 0; type < ReportType::Count; ++type) total[type] += below[type];
+        ++total[node.entry.type];
+    }
+    return total;
+}
+
+void CReportModel::SortAlphabetically()
+{
+    CChange change(*this);
+    Sort(TitleBefore);
+}
+
+void CReportModel::SortByType()
+{
+    CChange change(*this);
+    Sort(TypeBefore);
+}
+
+void CReportModel::Sort(Compare compare)
+{
+    SortLevel(0, compare, 0);
+}
+
+void CReportModel::SortLevel(ReportEntryHandle parent, Compare compare, int depth)
+{
+    if (depth >= MaxSortDepth) return;
+    auto& children = ChildList(parent);
+    std::stable_sort(children.begin(), children.end(), [this, compare](ReportEntryHandle a, ReportEntryHandle b) {
+        return compare(Find(a)->entry, Find(b)->entry);
+    });
+    journal_.push_back({ReportChange::Reordered, parent});
+    for (ReportEntryHandle child : children) SortLevel(child, compare, depth + 1);
+}
+
+void CReportModel::Open()
+{
+    std::lock_guard lock(mutex_);
+    open_ = true;
+}
+
+void CReportModel::RequestClose()
+{
+    std::lock_guard lock(mutex_);
+    open_ = false;
+    closeRequested_ = true;
+}
+
+std::vector<ReportChange> CReportModel::DrainChanges()
+{
+    std::lock_guard lock(mutex_);
+    return std::exchange(journal_, {});
+}
+
+std::u16string CReportModel::Title() const
+{
+    std::lock_guard lock(mutex_);
+    return title_;
+}
+
+ReportProgress CReportModel::Progress() const
+{
+    std::lock_guard lock(mutex_);
+    return progress_;
+}
+
+bool CReportModel::Contains(ReportEntryHandle entry) const
+{
+    std::lock_guard lock(mutex_);
+    return Find(entry) != nullptr;
+}
+
+ReportEntry CReportModel::Entry(ReportEntryHandle entry) const
+{
+    std::lock_guard lock(mutex_);
+    const Node* node = Find(entry);
+    return node != nullptr ? node->entry : ReportEntry{};
+}
+
+std::vector<ReportEntryHandle> CReportModel::Children(ReportEntryHandle parent) const
+{
+    std::lock_guard lock(mutex_);
+    if (parent == 0) return roots_;
+    const Node* node = Find(parent);
+    return node != nullptr ? node->children : std::vector<ReportEntryHandle>{};
+}
+
+std::u16string CReportModel::Label(ReportEntryHandle entry) const
+{
+    std::lock_guard lock(mutex_);
+    const Node* node = Find(entry);
+    if (node == nullptr) return {};
+    return node->entry.type == ReportType::Category ? LabelOf(node->entry) : node->entry.title;
+}
+
+std::u16string CReportModel::CountLine() const
+{
+    std::lock_guard lock(mutex_);
+    ReportEntry all;
+    all.title.clear();
+    for (const auto& [handle, node] : nodes_) ++all.counts[node.entry.type];
+    return LabelOf(all);
+}
+
+std::size_t CReportModel::Size() const
+{
+    std::lock_guard lock(mutex_);
+    return nodes_.size();
+}
+
+std::u16string CReportModel::LabelOf(const ReportEntry& entry) const
+{
+    const CTextManager& texts = *CTextManager::Instance();
+    const auto count = [&](int type) { return std::u16string(texts.FormatInt(entry.counts[type])); };
+    return ReplaceTokens(texts.GetText(u"Dialog.CommonReport.CountFormat"_tk),
+                         {{u"_CATEGORY", entry.title},
+                          {u"_SUCCESS", count(ReportType::Success)},
+                          {u"_WARNING", count(ReportType::Warning)},
+                          {u"_ERROR", count(ReportType::Error)},
+                          {u"_INFO", count(ReportType::Info)}});
+}
+
+CReportModel::Node* CReportModel::Find(ReportEntryHandle handle)
+{
+    auto found = nodes_.find(handle);
+    return found != nodes_.end() ? &found->second : nullptr;
+}
+
+const CReportModel::Node* CReportModel::Find(ReportEntryHandle handle) const
+{
+    auto found = nodes_.find(handle);
+    return found != nodes_.end() ? &found->second : nullptr;
+}
+
+std::vector<ReportEntryHandle>& CReportModel::ChildList(ReportEntryHandle parent)
+{
+    return parent == 0 ? roots_ : Find(parent)->children;
+}
+
+ReportLayout LayoutReport(int width, int height, int splitPercent)
+{
+    const int tree = height * splitPercent / 100;
+    return {{4, 4, width - 8, tree - 4},
+            {4, tree + 4, width - 8, height - 24 - (tree + 4)},
+            {4, height - 20, width - 8, 16}};
+}
+
+int StepReportSplit(int splitPercent, int direction)
+{
+    return std::clamp(splitPercent + direction * ReportSplit::Step, ReportSplit::Minimum, ReportSplit::Maximum);
+}
