@@ -65,7 +65,10 @@ WorkingFolder::WorkingFolder(std::u16string_view name, bool withDatabase, bool w
 {
     platform::CreateFolders(path_);
     if (withTexts) CopyTree(testing_support::SourcePath(u"data\\trdata"), path_ + u"\\trdata");
-    if (withDatabase) CopyTree(testing_support::SourcePath(u"data\\Database"), path_ + u"\\Database");
+    if (withDatabase) {
+        CopyTree(testing_support::SourcePath(u"data\\Database"), path_ + u"\\Database");
+        CopyTree(testing_support::SourcePath(u"data\\Script"), path_ + u"\\Script");
+    }
     ::SetCurrentDirectoryW(win::W(path_));
     platform::SetBaseFolder(path_);
 }

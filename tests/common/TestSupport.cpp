@@ -3,6 +3,9 @@
 #include <atomic>
 #include <stdexcept>
 
+#include <gtest/gtest.h>
+
+#include "core/TextManager.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 
@@ -84,6 +87,25 @@ int MessageCapture::Record(const char16_t* text, unsigned flags, void* context)
     self->messages_.emplace_back(text ? text : u"");
     self->flags_.push_back(flags);
     return self->answer_;
+}
+
+namespace {
+
+class EditorTexts : public testing::Environment {
+public:
+    void SetUp() override
+    {
+        const std::u16string path = SourcePath(u"data\\trdata\\DatabaseEditor.txt");
+        ASSERT_TRUE(CTextManager::Instance()->LoadFile(path.c_str()));
+        CTextManager::Instance()->SetLanguage(CTextManager::English);
+    }
+};
+
+}  // namespace
+
+void UseEditorTextsInEnglish()
+{
+    testing::AddGlobalTestEnvironment(new EditorTexts);
 }
 
 }  // namespace testing_support

@@ -56,4 +56,8 @@ private:
     std::vector<unsigned> flags_;
 };
 
+// Loads the editor's shipped texts in English before the program's first
+// test: for test programs whose messages and names come from them.
+void UseEditorTextsInEnglish();
+
 }  // namespace testing_support

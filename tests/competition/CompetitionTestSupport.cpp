@@ -12,17 +12,7 @@ namespace {
 const bool installed = (InstallCompetitionFactory(), true);
 
 // Cup names and round names come from the editor's texts.
-class EditorTexts : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        const std::u16string path = testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt");
-        ASSERT_TRUE(CTextManager::Instance()->LoadFile(path.c_str()));
-        CTextManager::Instance()->SetLanguage(CTextManager::English);
-    }
-};
-
-[[maybe_unused]] testing::Environment* const editorTexts = testing::AddGlobalTestEnvironment(new EditorTexts);
+[[maybe_unused]] const bool editorTexts = (testing_support::UseEditorTextsInEnglish(), true);
 
 }  // namespace
 

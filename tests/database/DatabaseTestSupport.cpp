@@ -12,17 +12,7 @@
 namespace {
 
 // Messages carry their file names and numbers only once the texts are loaded.
-class EditorTexts : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        const std::u16string path = testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt");
-        ASSERT_TRUE(CTextManager::Instance()->LoadFile(path.c_str()));
-        CTextManager::Instance()->SetLanguage(CTextManager::English);
-    }
-};
-
-[[maybe_unused]] testing::Environment* const editorTexts = testing::AddGlobalTestEnvironment(new EditorTexts);
+[[maybe_unused]] const bool editorTexts = (testing_support::UseEditorTextsInEnglish(), true);
 
 }  // namespace
 
