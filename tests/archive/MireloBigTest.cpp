@@ -41,6 +41,24 @@ protected:
         EXPECT_TRUE(big.Read(name, data, true));
         return data;
     }
+
+    void ExpectEntries(std::initializer_list<std::pair<std::u16string_view, Bytes>> entries)
+    {
+        for (const auto& [name, data] : entries) EXPECT_EQ(Entry(name), data);
+    }
+
+    // The archive file replaced by its packed form; returns the packed bytes.
+    Bytes PackOnDisk(const std::u16string& file)
+    {
+        Bytes packed = ReadBytes(file);
+        EXPECT_TRUE(Pack(packed));
+        WriteBytes(file, packed);
+        return packed;
+    }
+
+    void ExpectOnlyArchiveInFolder() { EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty()); }
+
+    std::u16string Invalid() const { return Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", path}}); }
 };
 
 TEST_F(MireloBigTest, EmptyArchiveIsSixteenHeaderBytes)
@@ -49,7 +67,7 @@ TEST_F(MireloBigTest, EmptyArchiveIsSixteenHeaderBytes)
     EXPECT_FALSE(platform::FileExists(path));  // nothing reaches the disk before Close
     ASSERT_TRUE(big.Close());
     EXPECT_EQ(ReadBytes(path), (Bytes{0x42, 0x49, 0x47, 0x46, 0x10, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x10}));
-    EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+    ExpectOnlyArchiveInFolder();
     EXPECT_TRUE(messages.Messages().empty());
 }
 
@@ -99,10 +117,7 @@ TEST_F(MireloBigTest, LastBlockGrowsInPlaceEarlierBlockMovesToFirstFittingGapOrE
     ASSERT_TRUE(big.Close());
     const auto stored = CheckLayout(ReadBytes(path));
     ASSERT_TRUE(big.Open(path, true));
-    EXPECT_EQ(Entry(u"one"), Bytes(100, 1));
-    EXPECT_EQ(Entry(u"two"), Bytes(60, 2));
-    EXPECT_EQ(Entry(u"three"), Bytes(45, 3));
-    EXPECT_EQ(Entry(u"four"), Bytes(500, 4));
+    ExpectEntries({{u"one", Bytes(100, 1)}, {u"two", Bytes(60, 2)}, {u"three", Bytes(45, 3)}, {u"four", Bytes(500, 4)}});
 }
 
 // Badge archives hold thousands of entries: growing one entry by entry, then
@@ -137,8 +152,7 @@ TEST_F(MireloBigTest, ZeroSizeEntrySharingTheLastOffsetDoesNotGrowOverItsNeighbo
     ASSERT_TRUE(big.Close());
     CheckLayout(ReadBytes(path));
     ASSERT_TRUE(big.Open(path, true));
-    EXPECT_EQ(Entry(u"a"), Bytes(30, 9));
-    EXPECT_EQ(Entry(u"b"), Bytes(20, 7));
+    ExpectEntries({{u"a", Bytes(30, 9)}, {u"b", Bytes(20, 7)}});
 }
 
 TEST_F(MireloBigTest, RebuildSortsByNameIgnoringCaseAndCompacts)
@@ -207,16 +221,14 @@ TEST_F(MireloBigTest, PackingRefusalsLeaveTheDirectoryAsItWasWithoutMessage)
 TEST_F(MireloBigTest, PackedArchiveOpenedAndClosedUnchangedStaysByteIdentical)
 {
     MakeArchive({{u"a", Bytes(3000, 'a')}, {u"b", Text("bee")}});
-    Bytes packed = ReadBytes(path);
-    ASSERT_TRUE(Pack(packed));
-    WriteBytes(path, packed);
+    const Bytes packed = PackOnDisk(path);
     for (bool readOnly : {true, false}) {
         ASSERT_TRUE(big.Open(path, readOnly));
         EXPECT_EQ(big.IsReadOnly(), readOnly);
         EXPECT_EQ(Entry(u"a"), Bytes(3000, 'a'));
         ASSERT_TRUE(big.Close());
         EXPECT_EQ(ReadBytes(path), packed);
-        EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+        ExpectOnlyArchiveInFolder();
     }
     // Changed, it is written back packed.
     ASSERT_TRUE(big.Open(path, false));
@@ -227,16 +239,13 @@ TEST_F(MireloBigTest, PackedArchiveOpenedAndClosedUnchangedStaysByteIdentical)
     ASSERT_TRUE(Unpack(file));
     CheckLayout(file);
     ASSERT_TRUE(big.Open(path, true));
-    EXPECT_EQ(Entry(u"c"), Text("sea"));
-    EXPECT_EQ(Entry(u"b"), Text("bee"));
+    ExpectEntries({{u"c", Text("sea")}, {u"b", Text("bee")}});
 }
 
 TEST_F(MireloBigTest, PackedArchiveGrownTooLargeToPackIsCommittedUnpacked)
 {
     MakeArchive({{u"small", Text("small")}});
-    Bytes packed = ReadBytes(path);
-    ASSERT_TRUE(Pack(packed));
-    WriteBytes(path, packed);
+    PackOnDisk(path);
     ASSERT_TRUE(big.Open(path, false));
     ASSERT_TRUE(big.ImportData(u"large", Bytes(CMireloBig::PackLimit, 'L'), true));
     EXPECT_EQ(big.GetEntry(u"large").unpackedSize, 0u);  // too large to pack: stored raw
@@ -247,7 +256,7 @@ TEST_F(MireloBigTest, PackedArchiveGrownTooLargeToPackIsCommittedUnpacked)
     ASSERT_TRUE(big.Open(path, true));
     EXPECT_EQ(Entry(u"small"), Text("small"));
     EXPECT_EQ(Entry(u"large").size(), CMireloBig::PackLimit);
-    EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+    ExpectOnlyArchiveInFolder();
 }
 
 TEST_F(MireloBigTest, ForeignArchivesWithBigEndianSizeOffsetZeroRecordsAndGapsOpen)
@@ -273,16 +282,13 @@ TEST_F(MireloBigTest, ForeignArchivesWithBigEndianSizeOffsetZeroRecordsAndGapsOp
     for (int k = 0; k < 4; ++k) file[4 + k] = static_cast<std::uint8_t>(size >> (24 - 8 * k));
     WriteBytes(path, file);
     ASSERT_TRUE(big.Open(path, true));
-    EXPECT_EQ(Entry(u"p"), Text("PPPP"));
-    EXPECT_EQ(Entry(u"q"), Text("QQQQ"));
-    EXPECT_EQ(Entry(u"r"), Text("RRRR"));
+    ExpectEntries({{u"p", Text("PPPP")}, {u"q", Text("QQQQ")}, {u"r", Text("RRRR")}});
     // Two foreign archives written once by a BIG writer of another make.
     const std::pair<std::u16string, std::u16string> foreign[] = {{u"foreign_gaps.big", u"sub\\b"},
                                                                  {u"foreign_zero_offsets.big", u"b"}};
     for (const auto& [name, second] : foreign) {
         ASSERT_TRUE(big.Open(testing_support::SourcePath(u"fuzz\\corpus\\mirelo_big\\" + name), true));
-        EXPECT_EQ(Entry(u"a"), Text("hello"));
-        EXPECT_EQ(Entry(second), Text("world!!"));
+        ExpectEntries({{u"a", Text("hello")}, {second, Text("world!!")}});
     }
     EXPECT_TRUE(messages.Messages().empty());
 }
@@ -316,11 +322,11 @@ TEST_F(MireloBigTest, DamagedArchivesAreReportedAsInvalidAndLeaveNothingBehind)
         messages.Clear();
         EXPECT_FALSE(big.Open(path, false));
         ASSERT_EQ(messages.Messages().size(), 1u);
-        EXPECT_EQ(messages.Messages()[0], Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", path}}));
+        EXPECT_EQ(messages.Messages()[0], Invalid());
         EXPECT_EQ(big.GetErrorText(), messages.Messages()[0]);
         EXPECT_FALSE(big.IsOpen());
         EXPECT_EQ(ReadBytes(path), bytes);
-        EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+        ExpectOnlyArchiveInFolder();
     }
 }
 
@@ -339,7 +345,7 @@ TEST_F(MireloBigTest, DamagedPackedEntryFailsExportAndReadWithMessageDestination
     Bytes data;
     EXPECT_FALSE(big.Read(u"bad", data, true));
     EXPECT_TRUE(data.empty());
-    EXPECT_EQ(big.GetErrorText(), Message(u"Database.Big.ErrorInvalid"_tk, {{u"_FILE_NAME", path}}));
+    EXPECT_EQ(big.GetErrorText(), Invalid());
     EXPECT_EQ(messages.Messages().size(), 2u);
     // A packed file of one byte is seven bytes stored and comes back as one.
     ASSERT_TRUE(big.Export(u"tiny", dest));
@@ -359,11 +365,8 @@ TEST_F(MireloBigTest, ClosedReadOnlyAndSilentArchivesReportAsDocumented)
     const Bytes before = ReadBytes(path);
     ASSERT_TRUE(big.Open(path, true));
     const TokenList file = {{u"_FILE_NAME", path}};
-    EXPECT_FALSE(big.ImportData(u"b", Text("b"), false));
-    EXPECT_FALSE(big.DeleteEntry(0));
-    EXPECT_FALSE(big.RenameEntry(0, u"c"));
-    EXPECT_FALSE(big.PackEntry(0));
-    EXPECT_FALSE(big.Rebuild());
+    for (bool refused : {big.ImportData(u"b", Text("b"), false), big.DeleteEntry(0), big.RenameEntry(0, u"c"),
+                         big.PackEntry(0), big.Rebuild()}) EXPECT_FALSE(refused);
     EXPECT_EQ(messages.Messages(), std::vector<std::u16string>(5, Message(u"Database.Big.ErrorReadOnly"_tk, file)));
     EXPECT_FALSE(big.GetEntry(u"missing").size);
     EXPECT_EQ(big.GetErrorText(), Message(u"Database.Big.ErrorNotInList"_tk, {{u"_FILE_NAME", u"missing"}}));
@@ -391,7 +394,7 @@ TEST_F(MireloBigTest, FailedCreateOrUncommittedChangesKeepTheEarlierFile)
     EXPECT_EQ(ReadBytes(path), before);
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0], Message(u"Database.Big.ErrorWrite"_tk, {{u"_FILE_NAME", path}}));
-    EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+    ExpectOnlyArchiveInFolder();
 }
 
 // Every write from the n-th on fails: the operation reports once, returns
@@ -420,7 +423,7 @@ TEST_F(MireloBigTest, InjectedWriteFailuresLeaveTheArchiveByteIdentical)
             EXPECT_EQ(messages.Messages().size(), 1u);
             EXPECT_TRUE(big.Close() || big.IsOpen() == false);
             EXPECT_EQ(ReadBytes(path), before);
-            EXPECT_TRUE(OtherFiles(folder.Path(), {u"test.big"}).empty());
+            ExpectOnlyArchiveInFolder();
             ASSERT_TRUE(big.Open(path, true));
             EXPECT_EQ(Entry(u"b"), Bytes(5000, 2));
             ASSERT_TRUE(big.Close());
@@ -457,9 +460,7 @@ TEST_F(MireloBigTest, WorksInANonAsciiFolderWithCodePageEntryNames)
     ASSERT_TRUE(big.Create(archive));
     ASSERT_TRUE(big.ImportData(name, Text("Mueller"), true));
     ASSERT_TRUE(big.Close());
-    Bytes packed = ReadBytes(archive);
-    ASSERT_TRUE(Pack(packed));
-    WriteBytes(archive, packed);
+    PackOnDisk(archive);
     ASSERT_TRUE(big.Open(archive, false));
     EXPECT_EQ(big.GetEntry(0).name, "Spieler\\M\xFCller \xE9t\xE9.txt");
     ASSERT_TRUE(big.ImportData(u"SPIELER\\M\u00FCLLER \u00E9T\u00E9.TXT", Text("replaced"), false));
