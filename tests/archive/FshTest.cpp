@@ -48,15 +48,21 @@ protected:
     Recorder messages;
     CMireloFsh fsh;
     void SetUp() override { messages.Attach(fsh); }
+
+    // Queues one image of the given type and pixels.
+    void Add(const char* name, Bytes pixels, std::uint16_t w = 1, std::uint16_t h = 1, std::uint8_t type = 0x7D)
+    {
+        CMireloFshImage image;
+        MakeImage(image, name, type, std::move(pixels), w, h);
+        fsh.AddImage(image);
+    }
 };
 
 TEST_F(FshTest, CreatesCommitsAndPacksOneImage)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
     EXPECT_EQ(ReadBytes(path), Bytes({0x53, 0x48, 0x50, 0x49, 0x10, 0, 0, 0, 0, 0, 0, 0, 0x47, 0x49, 0x4D, 0x58}));
-    CMireloFshImage image;
-    MakeImage(image, "abcd", 0x7D, {1, 2, 3, 4}, 1, 1);
-    fsh.AddImage(image);
+    Add("abcd", {1, 2, 3, 4});
     ASSERT_TRUE(fsh.Flush());
     const Bytes file = ReadBytes(path);
     ASSERT_EQ(file.size(), 1104u);
@@ -86,8 +92,7 @@ TEST_F(FshTest, CommitSortsNamesAndKeepsPalettesTextsAndPackedRecords)
     image.SetPacked(true);
     image.SetPalettePacked(true);
     fsh.AddImage(image);
-    MakeImage(image, "Aa", 0x7F, Bytes(3 * 4, 5), 2, 2);
-    fsh.AddImage(image);
+    Add("Aa", Bytes(3 * 4, 5), 2, 2, 0x7F);
     ASSERT_TRUE(fsh.Close());
     // A text record behind the palette of "zz", written by another tool.
     Bytes file = Unpacked(ReadBytes(path));
@@ -103,8 +108,7 @@ TEST_F(FshTest, CommitSortsNamesAndKeepsPalettesTextsAndPackedRecords)
     WriteBytes(path, file);
     ASSERT_TRUE(fsh.Open(path));
 
-    MakeImage(image, "mid", 0x7D, Bytes(4, 1), 1, 1);
-    fsh.AddImage(image);
+    Add("mid", Bytes(4, 1));
     fsh.DeleteImage("aa");
     ASSERT_TRUE(fsh.Load());
     ASSERT_EQ(fsh.GetCount(), 2);
@@ -121,9 +125,7 @@ TEST_F(FshTest, CommitSortsNamesAndKeepsPalettesTextsAndPackedRecords)
 TEST_F(FshTest, ReadingOnlyLeavesTheFileAndRenameKeepsItsForm)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
-    CMireloFshImage image;
-    MakeImage(image, "abcd", 0x7D, {1, 2, 3, 4}, 1, 1);
-    fsh.AddImage(image);
+    Add("abcd", {1, 2, 3, 4});
     ASSERT_TRUE(fsh.Flush());
     const Bytes unpacked = ReadBytes(path);
     ASSERT_TRUE(fsh.Close());
@@ -159,11 +161,7 @@ TEST_F(FshTest, ReadingOnlyLeavesTheFileAndRenameKeepsItsForm)
 TEST_F(FshTest, RefusesTakenNamesAndDropsAdditionsWithoutData)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
-    CMireloFshImage image;
-    for (const char* name : {"one", "two"}) {
-        MakeImage(image, name, 0x7D, Bytes(4, 1), 1, 1);
-        fsh.AddImage(image);
-    }
+    for (const char* name : {"one", "two"}) Add(name, Bytes(4, 1));
     fsh.AddData("none", {});
     ASSERT_TRUE(fsh.Load());
     EXPECT_EQ(messages.texts, std::vector<std::u16string>{u"Queued item none has no data"});
@@ -175,16 +173,12 @@ TEST_F(FshTest, RefusesTakenNamesAndDropsAdditionsWithoutData)
 TEST_F(FshTest, ReplacingInPlaceOrByCommit)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
-    CMireloFshImage image;
-    MakeImage(image, "img", 0x7D, Bytes(16, 1), 2, 2);
-    fsh.AddImage(image);
+    Add("img", Bytes(16, 1), 2, 2);
     ASSERT_TRUE(fsh.Load());
     const std::uint32_t offset = fsh.GetDirEntry(0)->offset;
-    MakeImage(image, "img", 0x7D, Bytes(4, 2), 1, 1);
-    fsh.AddImage(image);  // fits its room: written at once
+    Add("img", Bytes(4, 2));  // fits its room: written at once
     EXPECT_EQ(ReadBytes(path)[offset + 16], 2);
-    MakeImage(image, "img", 0x7D, Bytes(64, 3), 4, 4);
-    fsh.AddImage(image);  // larger: placed by the next commit
+    Add("img", Bytes(64, 3), 4, 4);  // larger: placed by the next commit
     CMireloFshImage back;
     ASSERT_TRUE(fsh.GetImage(back, "img"));
     EXPECT_EQ(back.GetData(), Bytes(64, 3));
@@ -193,14 +187,11 @@ TEST_F(FshTest, ReplacingInPlaceOrByCommit)
 TEST_F(FshTest, FailedCloseLeavesTheFileAndMissingFilesAreNamed)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
-    CMireloFshImage image;
-    MakeImage(image, "one", 0x7D, Bytes(4, 1), 1, 1);
-    fsh.AddImage(image);
+    Add("one", Bytes(4, 1));
     ASSERT_TRUE(fsh.Close());
     const Bytes before = ReadBytes(path);
     ASSERT_TRUE(fsh.Open(path));
-    MakeImage(image, "two", 0x7D, Bytes(4, 2), 1, 1);
-    fsh.AddImage(image);
+    Add("two", Bytes(4, 2));
     platform::FailWritesAfter(1);
     EXPECT_FALSE(fsh.Close());
     platform::FailWritesAfter(0);
