@@ -11,16 +11,6 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The bytes a bit string gives once padded and stored.
-Bytes Stream(const std::string& bits)
-{
-    Bytes bytes;
-    CDctBitWriter writer(bytes);
-    for (const char bit : bits) writer.WriteBits(1, bit == '1');
-    writer.Flush();
-    return bytes;
-}
-
 template <typename Write>
 Bytes Written(Write write)
 {
@@ -29,6 +19,12 @@ Bytes Written(Write write)
     write(writer);
     writer.Flush();
     return bytes;
+}
+
+// The bytes a bit string gives once padded and stored.
+Bytes Stream(const std::string& bits)
+{
+    return Written([&](CDctBitWriter& w) { for (const char bit : bits) w.WriteBits(1, bit == '1'); });
 }
 
 // The bits of a stored stream, in the order they were written.
