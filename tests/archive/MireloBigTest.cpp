@@ -261,25 +261,18 @@ TEST_F(MireloBigTest, PackedArchiveGrownTooLargeToPackIsCommittedUnpacked)
 
 TEST_F(MireloBigTest, ForeignArchivesWithBigEndianSizeOffsetZeroRecordsAndGapsOpen)
 {
+    // p and q with offset zero (p right after the directory, q behind p), r
+    // at an explicit offset after a gap; the size field big-endian.
+    const std::uint32_t rAt = 16 + 3 * 10 + 15;
     Bytes file = Text("BIGF");
-    PutBigEndian(file, 0);  // patched below: size big-endian
-    PutBigEndian(file, 3);
-    PutBigEndian(file, 16 + 3 * 10 + 3);
-    for (const char* name : {"p", "q", "r"}) {
-        PutBigEndian(file, 0);
+    for (std::uint32_t v : {rAt + 4, 3u, 16u + 3 * 10 + 3}) PutBigEndian(file, v);
+    const std::pair<char, std::uint32_t> records[] = {{'p', 0}, {'q', 0}, {'r', rAt}};
+    for (const auto& [name, offset] : records) {
+        PutBigEndian(file, offset);
         PutBigEndian(file, 4);
-        file.push_back(static_cast<std::uint8_t>(name[0]));
-        file.push_back(0);
+        file.insert(file.end(), {static_cast<std::uint8_t>(name), 0});
     }
-    // p right after the directory, q behind p, r at an explicit offset
-    // after a gap.
-    const std::uint32_t directoryEnd = static_cast<std::uint32_t>(file.size());
     for (auto byte : Text("PPPPQQQQ--gap--RRRR")) file.push_back(byte);
-    file[16 + 2 * 10 + 0] = 0;
-    const std::uint32_t rAt = directoryEnd + 15;
-    for (int k = 0; k < 4; ++k) file[16 + 20 + k] = static_cast<std::uint8_t>(rAt >> (24 - 8 * k));
-    const std::uint32_t size = static_cast<std::uint32_t>(file.size());
-    for (int k = 0; k < 4; ++k) file[4 + k] = static_cast<std::uint8_t>(size >> (24 - 8 * k));
     WriteBytes(path, file);
     ASSERT_TRUE(big.Open(path, true));
     ExpectEntries({{u"p", Text("PPPP")}, {u"q", Text("QQQQ")}, {u"r", Text("RRRR")}});
