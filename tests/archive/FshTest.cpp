@@ -207,12 +207,6 @@ TEST_F(FshTest, FailedCloseLeavesTheFileAndMissingFilesAreNamed)
     EXPECT_EQ(capture.Messages()[0], archive_test::Message(u"Dialog.FileNotFound"_tk, {{u"_FILE_NAME", platform::MakeAbsolute(missing)}}));
 }
 
-struct HostileCase {
-    const char* what;
-    Bytes file;
-    bool opens;
-};
-
 Bytes Header(std::uint32_t total, std::int32_t count)
 {
     Bytes b = {'S', 'H', 'P', 'I'};
@@ -231,7 +225,7 @@ TEST_F(FshTest, HostileFilesFailCleanly)
     shortData.insert(shortData.end(), {'a', 0, 0, 0, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     shortData.insert(shortData.end(), {0x7D, 0, 0, 0, 0xFF, 0x7F, 0xFF, 0x7F, 0, 0, 0, 0, 0, 0, 0, 0});
     Bytes badPacked = {0x10, 0xFB, 0, 0, 40, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
-    const HostileCase cases[] = {
+    const struct { const char* what; Bytes file; bool opens; } cases[] = {
         {"short", {'S', 'H', 'P', 'I'}, false},
         {"magic", {'S', 'H', 'P', 'X', 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false},
         {"negative count", Header(16, -1), false},
@@ -240,7 +234,7 @@ TEST_F(FshTest, HostileFilesFailCleanly)
         {"data shorter than its size", shortData, true},
         {"damaged packed file", badPacked, false},
     };
-    for (const HostileCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         WriteBytes(path, c.file);
         messages.texts.clear();
