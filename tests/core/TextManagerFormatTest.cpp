@@ -47,12 +47,9 @@ protected:
 
 TEST_F(ContinentalFormat, GroupsIntegers)
 {
-    EXPECT_EQ(Int(1234567), u"1.234.567");
-    EXPECT_EQ(Int(-1000), u"-1.000");
-    EXPECT_EQ(Int(999), u"999");
-    EXPECT_EQ(Int(0), u"0");
-    EXPECT_EQ(Int(INT_MIN), u"-2.147.483.648");
-    EXPECT_EQ(Int(INT_MAX), u"2.147.483.647");
+    const std::pair<int, const char16_t*> cases[] = {{1234567, u"1.234.567"}, {-1000, u"-1.000"}, {999, u"999"},
+                                                     {0, u"0"}, {INT_MIN, u"-2.147.483.648"}, {INT_MAX, u"2.147.483.647"}};
+    for (const auto& [value, text] : cases) EXPECT_EQ(Int(value), text);
 }
 
 TEST_F(ContinentalFormat, RoundsFloatsHalfAwayFromZeroInDoubles)
