@@ -46,6 +46,14 @@ void OpenText(CIndexTextFile& stream, std::string_view bytes)
     ASSERT_TRUE(stream.OpenFromBytes(Bytes(bytes), u"memory"));
 }
 
+// Reads one number, expecting the read to succeed.
+std::int32_t NextInt32(CIndexTextFile& stream)
+{
+    std::int32_t value = 42;
+    EXPECT_TRUE(stream.ReadInt32(value));
+    return value;
+}
+
 // Writes lines through a fresh stream and returns the file's bytes.
 template <typename WriteLines>
 std::string WrittenBytes(WriteLines writeLines)
@@ -164,13 +172,11 @@ TEST(IndexTextFileLines, CommentLinesAreSkipped)
 {
     CIndexTextFile stream;
     OpenText(stream, "1\r\n;note\r\n;more\r\n2\r\n;last");
-    std::int32_t value = 0;
-    EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(NextInt32(stream), 1);
     EXPECT_FALSE(stream.IsAtEnd());
-    EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 2);
+    EXPECT_EQ(NextInt32(stream), 2);
     EXPECT_TRUE(stream.IsAtEnd());
+    std::int32_t value = 7;
     EXPECT_FALSE(stream.ReadInt32(value));
     EXPECT_EQ(value, 0);
 }
@@ -198,15 +204,12 @@ TEST(IndexTextFileSections, FindSectionStopsAtAnotherSectionsLine)
     EXPECT_EQ(std::u16string(stream.PeekLine()), u"%INDEX%A");
 
     ASSERT_TRUE(stream.FindSection(u"A"));
-    std::int32_t value = 0;
-    EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(NextInt32(stream), 1);
     // The next marker is A's end line.
     EXPECT_FALSE(stream.FindSection(u"B"));
     ASSERT_TRUE(stream.FindSectionEnd(u"A"));
     ASSERT_TRUE(stream.FindSection(u"B"));
-    EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 2);
+    EXPECT_EQ(NextInt32(stream), 2);
 }
 
 TEST(IndexTextFileSections, FindSectionPassesValuesAndCommentsOnly)
@@ -239,9 +242,7 @@ TEST(IndexTextFileSections, FindSectionEndAtTheEndKeepsThePosition)
     OpenText(stream, "%INDEX%A\r\n1\r\n");
     ASSERT_TRUE(stream.FindSection(u"A"));
     EXPECT_FALSE(stream.FindSectionEnd(u"A"));
-    std::int32_t value = 0;
-    EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 1);
+    EXPECT_EQ(NextInt32(stream), 1);
 }
 
 TEST(IndexTextFileReaders, IntegersParseLeadingDigitsAndWrap)
@@ -249,11 +250,7 @@ TEST(IndexTextFileReaders, IntegersParseLeadingDigitsAndWrap)
     CIndexTextFile stream;
     OpenText(stream, "  -12abc\r\n\r\nxyz\r\n+7\r\n4294967297\r\n-2147483648\r\n99999999999999999999\r\n\t3 4");
     const std::int32_t expected[] = {-12, 0, 0, 7, 1, INT32_MIN, 1661992959, 3};
-    for (std::int32_t value : expected) {
-        std::int32_t read = 42;
-        EXPECT_TRUE(stream.ReadInt32(read));
-        EXPECT_EQ(read, value);
-    }
+    for (std::int32_t value : expected) EXPECT_EQ(NextInt32(stream), value);
     std::int32_t read = 42;
     EXPECT_FALSE(stream.ReadInt32(read));
     EXPECT_EQ(read, 0);
@@ -496,9 +493,7 @@ TEST(IndexTextFileFiles, AWrittenFileReadsBackToTheSameValues)
     char16_t readNames[6][12];
     ASSERT_TRUE(stream.ReadQuotedStrings(&readNames[0][0], 12));
     for (int i = 0; i < 6; ++i) EXPECT_EQ(std::u16string(readNames[i]), std::u16string(names[i])) << i;
-    std::int32_t number = 0;
-    EXPECT_TRUE(stream.ReadInt32(number));
-    EXPECT_EQ(number, -123456);
+    EXPECT_EQ(NextInt32(stream), -123456);
     std::uint8_t readSlots[3] = {};
     EXPECT_TRUE(stream.ReadInt8List(readSlots, 3));
     EXPECT_EQ(std::vector<std::uint8_t>(readSlots, readSlots + 3), std::vector<std::uint8_t>(slots, slots + 3));
@@ -530,25 +525,33 @@ TEST(IndexTextFileFiles, AFailedWriteLeavesTheOldFileAsItWas)
     EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);  // no temporary file left behind
 }
 
-TEST(IndexTextFileFiles, AStreamNeverClosedLeavesTheOldFile)
-{
+// An existing file and a path not yet written: unsaved output must touch neither.
+class IndexTextFileUnsaved : public testing::Test {
+protected:
+    void SetUp() override { WriteBytes(existing, "old"); }
+    void ExpectOnlyTheOldFile()
+    {
+        EXPECT_EQ(ReadBytes(existing), Bytes("old"));
+        EXPECT_FALSE(platform::FileExists(fresh));
+        EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+    }
     TempFolder folder;
     const std::u16string existing = folder.File(u"Country1.sav");
     const std::u16string fresh = folder.File(u"Country2.sav");
-    WriteBytes(existing, "old");
+};
+
+TEST_F(IndexTextFileUnsaved, AStreamNeverClosedLeavesTheOldFile)
+{
     {
         CIndexTextFile first;
         ASSERT_TRUE(first.OpenWrite(existing));
         first.WriteLine(u"one");
         first.WriteLine(u"two");
-        first.WriteLine(u"three");
         CIndexTextFile second;
         ASSERT_TRUE(second.OpenWrite(fresh));
         second.WriteLine(u"one");
     }
-    EXPECT_EQ(ReadBytes(existing), Bytes("old"));
-    EXPECT_FALSE(platform::FileExists(fresh));
-    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+    ExpectOnlyTheOldFile();
 }
 
 TEST(IndexTextFileFiles, AnEmptyWrittenFileHoldsTheMarkOnly)
@@ -586,27 +589,20 @@ TEST(IndexTextFileFiles, ReadersAndWritersKeepToTheirMode)
     WriteBytes(path, "7\r\n");
     ASSERT_TRUE(stream.OpenRead(path));
     EXPECT_FALSE(stream.WriteInt32(2));
-    EXPECT_TRUE(stream.ReadInt32(value));
-    EXPECT_EQ(value, 7);
+    EXPECT_EQ(NextInt32(stream), 7);
     EXPECT_EQ(std::u16string(stream.GetFileName()), path);
 }
 
 // Reopening discards unsaved output as destroying does: only Close saves.
-TEST(IndexTextFileFiles, ReopeningDiscardsWhatWasWritten)
+TEST_F(IndexTextFileUnsaved, ReopeningDiscardsWhatWasWritten)
 {
-    TempFolder folder;
-    const std::u16string existing = folder.File(u"Country1.sav");
-    const std::u16string fresh = folder.File(u"Country2.sav");
-    WriteBytes(existing, "old");
     CIndexTextFile stream;
     ASSERT_TRUE(stream.OpenWrite(fresh));
     stream.WriteLine(u"lost");
     ASSERT_TRUE(stream.OpenWrite(existing));
     stream.WriteLine(u"lost too");
     ASSERT_TRUE(stream.OpenFromBytes(Bytes("1\r\n"), u"memory"));
-    EXPECT_EQ(ReadBytes(existing), Bytes("old"));
-    EXPECT_FALSE(platform::FileExists(fresh));
-    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+    ExpectOnlyTheOldFile();
     ASSERT_TRUE(stream.OpenWrite(existing));
     stream.WriteLine(u"lost again");
     ASSERT_TRUE(stream.OpenRead(existing));

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "core/WorldLanguageHook.h"
 #include "platform/Platform.h"
@@ -137,30 +138,21 @@ TEST(TabbedConfigTest, RecordTextsFallBackToLanguageZero)
 TEST(TabbedConfigTest, ColumnNumbersReadAsTheWindowsRuntimeDoes)
 {
     TTabbedConfigRecord record(1);
-    const std::pair<const char16_t*, std::int32_t> hexCases[] = {
-        {u"#00FF00", 65280},      {u"#FFFFFFFF", 0x7FFFFFFF}, {u"FF", 255},  {u"0x1f", 31},
-        {u"#-10", -16},           {u"-FFFFFFFFF", INT32_MIN}, {u"", 0},      {u"#", 0},
-        {u"  #12", 0},            {u"12zz", 18},
+    const std::tuple<const char16_t*, int, std::int32_t> intCases[] = {
+        {u"#00FF00", 16, 65280},      {u"#FFFFFFFF", 16, 0x7FFFFFFF}, {u"FF", 16, 255},  {u"0x1f", 16, 31},
+        {u"#-10", 16, -16},           {u"-FFFFFFFFF", 16, INT32_MIN}, {u"", 16, 0},      {u"#", 16, 0},
+        {u"  #12", 16, 0},            {u"12zz", 16, 18},              {u"  -42abc", 10, -42},
+        {u"99999999999", 10, INT32_MAX}, {u"-2147483648", 10, INT32_MIN}, {u"017", 0, 15}, {u"017", 1, 0},
     };
-    for (const auto& [text, expected] : hexCases) {
+    for (const auto& [text, base, expected] : intCases) {
         record.SetColumn(0, text);
-        EXPECT_EQ(record.GetColumnInt(0, 16), expected) << testing_support::Narrow(text);
+        EXPECT_EQ(record.GetColumnInt(0, base), expected) << testing_support::Narrow(text) << " base " << base;
     }
-    record.SetColumn(0, u"  -42abc");
-    EXPECT_EQ(record.GetColumnInt(0, 10), -42);
-    record.SetColumn(0, u"99999999999");
-    EXPECT_EQ(record.GetColumnInt(0, 10), INT32_MAX);
-    record.SetColumn(0, u"-2147483648");
-    EXPECT_EQ(record.GetColumnInt(0, 10), INT32_MIN);
-    record.SetColumn(0, u"017");
-    EXPECT_EQ(record.GetColumnInt(0, 0), 15);
-    EXPECT_EQ(record.GetColumnInt(0, 1), 0);
-    record.SetColumn(0, u" 1.25x");
-    EXPECT_EQ(record.GetColumnFloat(0), 1.25);
-    record.SetColumn(0, u"1,5");
-    EXPECT_EQ(record.GetColumnFloat(0), 1.0);
-    record.SetColumn(0, u"abc");
-    EXPECT_EQ(record.GetColumnFloat(0), 0.0);
+    const std::pair<const char16_t*, double> floatCases[] = {{u" 1.25x", 1.25}, {u"1,5", 1.0}, {u"abc", 0.0}};
+    for (const auto& [text, expected] : floatCases) {
+        record.SetColumn(0, text);
+        EXPECT_EQ(record.GetColumnFloat(0), expected) << testing_support::Narrow(text);
+    }
 }
 
 TEST(TabbedConfigTest, WorldTextAsksTheInstalledHook)

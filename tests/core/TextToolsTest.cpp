@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "core/TextTools.h"
 
@@ -40,31 +41,29 @@ TEST(CopyTextNoQuotesTest, TurnsDoubleQuotesIntoApostrophes)
     EXPECT_EQ(dest[0], 0);
 }
 
-TEST(ReplaceTokensTest, ReplacementsAreNotScannedAgain)
+TEST(ReplaceTokensTest, ReplacesTokensInOnePass)
 {
-    const char16_t* from[] = {u"%", u"_VALUE", nullptr};
-    const char16_t* to[] = {u"%%", u"%s", nullptr};
-    char16_t dest[32];
-    EXPECT_EQ(ReplaceTokens(u"_VALUE%", from, to, dest, 32), dest);
-    EXPECT_EQ(std::u16string(dest), u"%s%%");
-}
-
-TEST(ReplaceTokensTest, FirstMatchingTokenWins)
-{
-    const char16_t* from[] = {u"_HOUR2", u"_HOUR", nullptr};
-    const char16_t* to[] = {u"07", u"7", nullptr};
-    char16_t dest[32];
-    ReplaceTokens(u"_HOUR:_HOUR2", from, to, dest, 32);
-    EXPECT_EQ(std::u16string(dest), u"7:07");
-}
-
-TEST(ReplaceTokensTest, NullReplacementKeepsTheTokenAndEmptyOneRemovesIt)
-{
-    const char16_t* from[] = {u"", u"_KEEP", u"_DROP", u"_NAME", nullptr};
-    const char16_t* to[] = {u"never", nullptr, u"", u"Anna", nullptr};
+    const struct {
+        const char16_t* text;
+        std::vector<const char16_t*> from, to;  // each ends with nullptr
+        std::u16string expected;
+    } cases[] = {
+        // A replacement is not scanned again.
+        {u"_VALUE%", {u"%", u"_VALUE", nullptr}, {u"%%", u"%s", nullptr}, u"%s%%"},
+        // The first matching token wins.
+        {u"_HOUR:_HOUR2", {u"_HOUR2", u"_HOUR", nullptr}, {u"07", u"7", nullptr}, u"7:07"},
+        // A null replacement keeps its token, an empty one removes it; an empty token never matches.
+        {u"_KEEP _DROP_NAME", {u"", u"_KEEP", u"_DROP", u"_NAME", nullptr}, {u"never", nullptr, u"", u"Anna", nullptr},
+         u"_KEEP Anna"},
+    };
+    for (const auto& c : cases) {
+        char16_t dest[64];
+        EXPECT_EQ(ReplaceTokens(c.text, c.from.data(), c.to.data(), dest, 64), dest);
+        EXPECT_EQ(std::u16string(dest), c.expected);
+    }
     char16_t dest[64];
-    ReplaceTokens(u"_KEEP _DROP_NAME", from, to, dest, 64);
-    EXPECT_EQ(std::u16string(dest), u"_KEEP Anna");
+    ReplaceToken(u"_FILE_NAME or _FILE_NAME", u"_FILE_NAME", u"C:\\a.sav", dest, 64);
+    EXPECT_EQ(std::u16string(dest), u"C:\\a.sav or C:\\a.sav");
 }
 
 TEST(ReplaceTokensTest, StopsAtTheCapacity)
@@ -88,13 +87,6 @@ TEST(ReplaceTokensTest, EmptyListCopiesAndNullArgumentsGiveNull)
     EXPECT_EQ(ReplaceTokens(u"abc", nullptr, empty, dest, 8), nullptr);
     EXPECT_EQ(ReplaceTokens(u"abc", empty, nullptr, dest, 8), nullptr);
     EXPECT_EQ(ReplaceTokens(u"abc", empty, empty, nullptr, 8), nullptr);
-}
-
-TEST(ReplaceTokenTest, ReplacesEveryOccurrence)
-{
-    char16_t dest[64];
-    ReplaceToken(u"_FILE_NAME or _FILE_NAME", u"_FILE_NAME", u"C:\\a.sav", dest, 64);
-    EXPECT_EQ(std::u16string(dest), u"C:\\a.sav or C:\\a.sav");
 }
 
 TEST(ReplaceTokenStaticTest, FillsTheSharedBufferUpToItsSize)
