@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/Menu.h"
@@ -22,12 +24,10 @@ TEST_F(DialogBaseTest, TranslatesCaptionControlsAndMenuByKey)
     HWND hwnd = dialog.Handle();
     // The prefixed key wins over the bare one; the popup gets the prefix.
     EXPECT_EQ(WindowText(hwnd), u"Editor - Test caption");
-    EXPECT_EQ(ItemText(hwnd, IDC_TEST_PREFIXED), u"Prefixed label");
-    EXPECT_EQ(ItemText(hwnd, IDC_TEST_BARE), u"Bare text");
-    EXPECT_EQ(ItemText(hwnd, IDC_TEST_GROUP), u"Bare text");
-    EXPECT_EQ(ItemText(hwnd, IDC_TEST_MISSING), u"Missing.Key");
-    EXPECT_EQ(ItemText(hwnd, IDC_TEST_NOT_A_KEY), u"Plain words, not a key");
-    EXPECT_EQ(ItemText(hwnd, IDOK), u"OK");
+    const std::pair<int, const char16_t*> items[] = {
+        {IDC_TEST_PREFIXED, u"Prefixed label"}, {IDC_TEST_BARE, u"Bare text"}, {IDC_TEST_GROUP, u"Bare text"},
+        {IDC_TEST_MISSING, u"Missing.Key"}, {IDC_TEST_NOT_A_KEY, u"Plain words, not a key"}, {IDOK, u"OK"}};
+    for (const auto& [id, text] : items) EXPECT_EQ(ItemText(hwnd, id), text) << id;
 
     HMENU menu = ::GetMenu(hwnd);
     ASSERT_NE(menu, nullptr);
@@ -56,12 +56,10 @@ TEST_F(DialogBaseTest, FilterTextTurnsHashesIntoBarsAndEndsInTwoBars)
         dialog.GetFilterText(key, buffer, 64);
         return std::u16string(buffer);
     };
-    EXPECT_EQ(filter(u"No.Such.Key"), u"||");
-    EXPECT_EQ(filter(u"Filter.Two"), u"Text files|*.txt||");
-    EXPECT_EQ(filter(u"Filter.One"), u"a||");
-    EXPECT_EQ(filter(u"Filter.OneBar"), u"ab||");
-    EXPECT_EQ(filter(u"Filter.TwoBars"), u"ab||");
-    EXPECT_EQ(filter(u"Filter.ThreeBars"), u"ab|||");
+    const std::pair<const char16_t*, const char16_t*> cases[] = {
+        {u"No.Such.Key", u"||"}, {u"Filter.Two", u"Text files|*.txt||"}, {u"Filter.One", u"a||"},
+        {u"Filter.OneBar", u"ab||"}, {u"Filter.TwoBars", u"ab||"}, {u"Filter.ThreeBars", u"ab|||"}};
+    for (const auto& [key, expected] : cases) EXPECT_EQ(filter(key), expected);
 
     // A small buffer cuts the text but keeps the ending and the terminator.
     char16_t small[8];

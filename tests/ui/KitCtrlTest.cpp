@@ -2,6 +2,8 @@
 
 #include <memory>
 #include <thread>
+#include <tuple>
+#include <utility>
 
 #include "core/TextManager.h"
 #include "database/KitPalette.h"
@@ -125,9 +127,7 @@ TEST_F(KitPreview, StandInDrawsTheKitAndTheTimerTurnsIt)
     kit->RenderKit(Block("user\\kits\\00000005_h.tga"), 5, true);
     EXPECT_TRUE(manager->IsAttached());
     EXPECT_EQ(stand->renderKits, 1);
-    EXPECT_EQ(stand->lastArea.left, 237);
-    EXPECT_EQ(stand->lastArea.right, 550);
-    EXPECT_EQ(stand->lastArea.bottom, 768);
+    EXPECT_EQ(std::tuple(stand->lastArea.left, stand->lastArea.right, stand->lastArea.bottom), std::tuple(237, 550, 768));
     EXPECT_EQ(stand->background, 0xFFC8C8D0u);
     EXPECT_EQ(stand->kit[3], GetKitPaletteColourArgb(2));
     kit->SetKit(Block("user\\kits\\00000005_h.tga"), 5, true);
@@ -185,15 +185,13 @@ TEST_F(KitPreview, PortraitControlDrawsTheHeadThroughTheStandIn)
 
     image.SetMode(CPlayerImageCtrl::Head);
     EXPECT_EQ(stand->renderHeads, 1);
-    EXPECT_EQ(stand->lastArea.left, 128);
-    EXPECT_EQ(stand->lastArea.right, 768);
+    EXPECT_EQ(std::pair(stand->lastArea.left, stand->lastArea.right), std::pair(128, 768));
     EXPECT_EQ(stand->background, 0xFFC8C8D0u);
     const std::uint32_t bare[9] = {0, 3, 4, 5, 6, 0, 0, 0, 0};
     for (int i = 0; i < 9; ++i) EXPECT_EQ(stand->options[i], bare[i]) << i;
     head.faceId = 77;
     image.Refresh();
-    EXPECT_EQ(stand->options[0], 77u);
-    EXPECT_EQ(stand->options[1], 0u);
+    EXPECT_EQ(std::pair(stand->options[0], stand->options[1]), std::pair(77u, 0u));
     PumpFor(50);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-preview.bmp"),
                                 gui_test::CaptureWindow(host.Handle()));

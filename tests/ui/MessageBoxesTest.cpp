@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "resources/ResourceIds.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -16,11 +17,11 @@ protected:
     void SetUp() override { gui_test::LoadTestTexts(); }
 };
 
-RECT PlaceOf(HWND dialog, int id)
+std::pair<LONG, LONG> TopLeftOf(HWND dialog, int id)
 {
     RECT place{};
     ::GetWindowRect(::GetDlgItem(dialog, id), &place);
-    return place;
+    return {place.left, place.top};
 }
 
 TEST_F(MessageBoxesTest, CollectsMessagesUnderAHeaderWithTwoButtons)
@@ -50,11 +51,8 @@ TEST_F(MessageBoxesTest, SetMessageLeavesOneButtonWhereTheRightOneWas)
     EXPECT_TRUE(message.IsSingleButton());
     ASSERT_TRUE(message.Create(nullptr));
     HWND hwnd = message.Handle();
-    RECT second = PlaceOf(hwnd, IDCANCEL);
-    RECT first = PlaceOf(hwnd, IDOK);
     EXPECT_EQ(::GetWindowLongW(::GetDlgItem(hwnd, IDCANCEL), GWL_STYLE) & WS_VISIBLE, 0);
-    EXPECT_EQ(first.left, second.left);
-    EXPECT_EQ(first.top, second.top);
+    EXPECT_EQ(TopLeftOf(hwnd, IDOK), TopLeftOf(hwnd, IDCANCEL));
     EXPECT_EQ(ItemText(hwnd, IDC_ERROR_MESSAGE_TEXT), u"Only text\r\n");
 
     // Adding to it brings the second button back.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "tests/ui/GuiTestSupport.h"
@@ -34,15 +35,11 @@ TEST_F(MyListBoxTest, SetColumnsLaysOutDialogUnitsWithAlignment)
     const std::uint16_t positions[] = {4, 40, CMyListBox::RightAligned | 100};
     const std::uint16_t widths[] = {30, 0, 20};
     list_.SetColumns(3, positions, widths);
-    EXPECT_EQ(list_.GetColumnLeft(0), Pixels(4) + 1);
-    EXPECT_EQ(list_.GetColumnRight(0), Pixels(4) + 1 + Pixels(30));
-    EXPECT_EQ(list_.GetColumnLeft(1), Pixels(40));
-    EXPECT_EQ(list_.GetColumnRight(1), Pixels(100));
-    EXPECT_EQ(list_.GetColumnLeft(2), Pixels(100));
-    EXPECT_EQ(list_.GetColumnRight(2), Pixels(100) + Pixels(20));
-    EXPECT_EQ(list_.GetColumnAlignment(0), DT_LEFT);
-    EXPECT_EQ(list_.GetColumnAlignment(1), DT_LEFT);
-    EXPECT_EQ(list_.GetColumnAlignment(2), DT_RIGHT);
+    const std::tuple<int, int, int> columns[] = {{Pixels(4) + 1, Pixels(4) + 1 + Pixels(30), DT_LEFT},
+                                                 {Pixels(40), Pixels(100), DT_LEFT},
+                                                 {Pixels(100), Pixels(100) + Pixels(20), DT_RIGHT}};
+    for (int c = 0; c < 3; ++c)
+        EXPECT_EQ(std::tuple(list_.GetColumnLeft(c), list_.GetColumnRight(c), list_.GetColumnAlignment(c)), columns[c]) << c;
 }
 
 TEST_F(MyListBoxTest, ZeroPositionAndWidthRunToTheRightEdge)

@@ -16,16 +16,13 @@ TEST_F(SkinnedControlsTest, GroupBoxFrameDarkensWhenDisabled)
 {
     CMyGroupBox group;
     ASSERT_TRUE(group.SubclassDlgItem(IDC_GALLERY_GROUP, gallery_));
-    Redraw(group.Handle());
-    EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::EnabledDark);
-    EXPECT_EQ(Pixel(group.Handle(), 1, 30), CMyGroupBox::EnabledLight);
-    group.Enable(false);
-    Redraw(group.Handle());
-    EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::DisabledDark);
-    EXPECT_EQ(Pixel(group.Handle(), 1, 30), CMyGroupBox::DisabledLight);
-    group.Enable(true);
-    Redraw(group.Handle());
-    EXPECT_EQ(Pixel(group.Handle(), 0, 30), CMyGroupBox::EnabledDark);
+    const bool states[] = {true, false, true};  // as created, then switched off and on
+    for (int step = 0; step < 3; ++step) {
+        if (step > 0) group.Enable(states[step]);
+        Redraw(group.Handle());
+        EXPECT_EQ(Pixel(group.Handle(), 0, 30), states[step] ? CMyGroupBox::EnabledDark : CMyGroupBox::DisabledDark) << step;
+        EXPECT_EQ(Pixel(group.Handle(), 1, 30), states[step] ? CMyGroupBox::EnabledLight : CMyGroupBox::DisabledLight) << step;
+    }
     // The top line leaves room for the caption.
     EXPECT_NE(Pixel(group.Handle(), CMyGroupBox::CaptionLeft + 3, 6), CMyGroupBox::EnabledDark);
     EXPECT_EQ(Pixel(group.Handle(), 3, 6), CMyGroupBox::EnabledDark);

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "core/TextManager.h"
@@ -104,6 +106,10 @@ TEST_F(SortableListTest, HeaderClickSortsAscendingThenToggles)
     }
     EXPECT_EQ(list_.GetCurrentSortType(0), ByPoints);
     EXPECT_EQ(list_.GetCurrentSortType(7), ById);
+    // The third sort key breaks the remaining ties (Alpha 30 twice: the id
+    // decides, reversed with the rest).
+    list_.Sort(1, false);
+    EXPECT_EQ(Order(), (std::vector<int>{5, 2, 1, 4, 3}));
 }
 
 TEST_F(SortableListTest, RealHeaderClickReachesTheList)
@@ -116,13 +122,6 @@ TEST_F(SortableListTest, RealHeaderClickReachesTheList)
     ::SendMessageW(header, WM_LBUTTONUP, 0, point);
     EXPECT_EQ(list_.GetSortColumn(), 1);
     EXPECT_TRUE(list_.IsSortAscending());
-}
-
-TEST_F(SortableListTest, ThirdSortKeyBreaksRemainingTies)
-{
-    list_.Sort(1, false);
-    // Alpha 30 twice: the id decides, reversed with the rest.
-    EXPECT_EQ(Order(), (std::vector<int>{5, 2, 1, 4, 3}));
 }
 
 TEST_F(SortableListTest, ColumnWithoutSortTypeKeepsOrderButBecomesSortColumn)
@@ -170,13 +169,10 @@ TEST_F(SortableListTest, AutoSizeColumnsSharesClientWidthByWeight)
     ::SetWindowPos(list_.Handle(), nullptr, 0, 0, 400 + frame, window.bottom - window.top, SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_EQ(list_.GetClientRect().right, 400);
     list_.AutoSizeColumns(false);
-    EXPECT_EQ(list_.GetColumnWidth(0), 100);
-    EXPECT_EQ(list_.GetColumnWidth(1), 100);
-    EXPECT_EQ(list_.GetColumnWidth(2), 200);
+    EXPECT_EQ(std::tuple(list_.GetColumnWidth(0), list_.GetColumnWidth(1), list_.GetColumnWidth(2)), std::tuple(100, 100, 200));
     list_.AutoSizeColumns(true);
     int rest = 400 - ::GetSystemMetrics(SM_CXVSCROLL);
-    EXPECT_EQ(list_.GetColumnWidth(0), rest / 4);
-    EXPECT_EQ(list_.GetColumnWidth(2), rest * 2 / 4);
+    EXPECT_EQ(std::pair(list_.GetColumnWidth(0), list_.GetColumnWidth(2)), std::pair(rest / 4, rest * 2 / 4));
 
     // Without any weight the columns keep their inserted widths.
     CHVListCtrl other;

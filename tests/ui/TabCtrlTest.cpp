@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "tests/ui/GuiTestSupport.h"
@@ -59,18 +60,14 @@ TEST_F(TabCtrlTest, AnAnswerOfZeroKeepsThePageAnOtherAnswerSwapsThem)
     gallery_.answer = 0;
     ClickTab(1);
     EXPECT_EQ(Pages(CMyTabCtrl::PageLeaveRequest), (std::vector<WPARAM>{0}));
-    EXPECT_EQ(tab_.GetCurSel(), 0);
-    EXPECT_EQ(tab_.GetCurrentPage(), 0);
-    EXPECT_TRUE(IsShown(0));
-    EXPECT_FALSE(IsShown(1));
+    EXPECT_EQ(std::pair(tab_.GetCurSel(), tab_.GetCurrentPage()), std::pair(0, 0));
+    EXPECT_EQ(std::pair(IsShown(0), IsShown(1)), std::pair(true, false));
     EXPECT_TRUE(Pages(CMyTabCtrl::PageChanged).empty());
 
     gallery_.answer = 1;
     ClickTab(1);
-    EXPECT_EQ(tab_.GetCurSel(), 1);
-    EXPECT_EQ(tab_.GetCurrentPage(), 1);
-    EXPECT_TRUE(IsShown(1));
-    EXPECT_FALSE(IsShown(0));
+    EXPECT_EQ(std::pair(tab_.GetCurSel(), tab_.GetCurrentPage()), std::pair(1, 1));
+    EXPECT_EQ(std::pair(IsShown(0), IsShown(1)), std::pair(false, true));
     EXPECT_EQ(Pages(CMyTabCtrl::PageChanged), (std::vector<WPARAM>{1}));
 
     // Leaving the second page asks with its index.

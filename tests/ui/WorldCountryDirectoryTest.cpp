@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "database/WorldList.h"
@@ -81,12 +82,11 @@ TEST_F(WorldCountryDirectoryTest, NamedCountriesOneTo206InEveryListingMode)
     // The row of data 0 is the "none" row, not country 0.
     std::vector<LPARAM> withNone = NamedCountries();
     withNone.insert(withNone.begin(), 0);
-    gallery_.FillCountryCombo(combo_, 0, 1);
-    EXPECT_EQ(ComboData(), withNone);
-    EXPECT_EQ(combo_.GetItemText(0), u"No nationality");
-    gallery_.FillCountryCombo(combo_, 0, 2);
-    EXPECT_EQ(ComboData(), withNone);
-    EXPECT_EQ(combo_.GetItemText(0), u"No country");
+    for (const auto& [mode, none] : {std::pair{1, u"No nationality"}, std::pair{2, u"No country"}}) {
+        gallery_.FillCountryCombo(combo_, 0, mode);
+        EXPECT_EQ(ComboData(), withNone) << mode;
+        EXPECT_EQ(combo_.GetItemText(0), none);
+    }
 }
 
 TEST_F(WorldCountryDirectoryTest, ClubModesLookAtClubsAndTheirSquads)
