@@ -9,6 +9,7 @@
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 
+using database_testing::SampleWorldTest;
 using database_testing::ScratchBase;
 using testing_support::MessageCapture;
 using testing_support::ReadBytes;
@@ -140,46 +141,21 @@ TEST(WorldList, HoldsAtMostSixWorldsAndMovesTheCurrentOne)
     EXPECT_EQ(GetWorld(), nullptr);
 }
 
-TEST(CompleteWorld, SampleDatabaseLoadsAndSavesByteForByte)
+TEST_F(SampleWorldTest, SampleDatabaseLoadsAndSavesByteForByte)
 {
-    ScratchBase base;
-    database_testing::CopySampleDatabase(base.DatabasePath(u""));
-    TWorldList& list = GetWorldList();
-    list.Clear();
     MessageCapture messages;
-    TCompleteWorld* world = list.CreateCompleteWorld();
-    ASSERT_TRUE(world->LoadWorld(u"Database"));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
     EXPECT_TRUE(messages.Messages().empty()) << testing_support::Narrow(messages.Messages().front());
-    const auto original = ReadDatabase(*world);
-    const auto saved = SaveAndRead(*world);
+    const auto original = ReadDatabase(*world_);
+    const auto saved = SaveAndRead(*world_);
     for (std::size_t file = 0; file < original.size(); ++file) ASSERT_EQ(saved[file], original[file]) << file;
     // Load, save, load, save.
-    list.Clear();
-    world = list.CreateCompleteWorld();
-    ASSERT_TRUE(world->LoadWorld(u"Database"));
-    EXPECT_EQ(SaveAndRead(*world), saved);
-    EXPECT_EQ(world->GetCountry(1)->GetYearCoefficient(6), 1659) << "16.59 in the oldest column";
-    list.Clear();
+    NewWorld();
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    EXPECT_EQ(SaveAndRead(*world_), saved);
+    EXPECT_EQ(world_->GetCountry(1)->GetYearCoefficient(6), 1659) << "16.59 in the oldest column";
 }
 
-namespace {
-
-// A world of the sample database, loaded from a scratch copy.
-class SampleWorldTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        database_testing::CopySampleDatabase(base_.DatabasePath(u""));
-        GetWorldList().Clear();
-        world_ = GetWorldList().CreateCompleteWorld();
-    }
-    void TearDown() override { GetWorldList().Clear(); }
-
-    ScratchBase base_;
-    TCompleteWorld* world_ = nullptr;
-};
-
-}  // namespace
 
 TEST_F(SampleWorldTest, AMissingCountryFileIsReportedOnceAndSkipped)
 {

@@ -102,4 +102,18 @@ void CurrentWorldTest::SetUp()
 
 void CurrentWorldTest::TearDown() { GetWorldList().Clear(); }
 
+void SampleWorldTest::SetUp()
+{
+    CopySampleDatabase(base_.DatabasePath(u""));
+    NewWorld();
+}
+
+void SampleWorldTest::TearDown() { GetWorldList().Clear(); }
+
+void SampleWorldTest::NewWorld()
+{
+    GetWorldList().Clear();
+    world_ = GetWorldList().CreateCompleteWorld();
+}
+
 }  // namespace database_testing

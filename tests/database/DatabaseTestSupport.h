@@ -70,6 +70,19 @@ protected:
     TCompleteWorld* world_ = nullptr;
 };
 
+// A test with a current world over a scratch copy of the shipped sample
+// database, not yet loaded.
+class SampleWorldTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Replaces the current world by a fresh one.
+    void NewWorld();
+
+    ScratchBase base_;
+    TCompleteWorld* world_ = nullptr;
+};
+
 // Copies every file of a folder into another.
 void CopyFolder(std::u16string_view from, std::u16string_view to);
 // Copies every file of the shipped sample database into folder.
