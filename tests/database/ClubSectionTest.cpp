@@ -133,8 +133,7 @@ protected:
     {
         const std::u16string path = base_.DatabasePath(u"club.clb");
         EXPECT_TRUE(c.ExportClubFile(path));
-        const auto bytes = testing_support::ReadBytes(path);
-        return std::string(bytes.begin(), bytes.end());
+        return database_testing::FileText(path);
     }
 
     bool Import(TClub& c, const std::string& text)
@@ -146,8 +145,7 @@ protected:
 
     std::string Golden() const
     {
-        const auto bytes = testing_support::ReadBytes(testing_support::SourcePath(u"tests\\database\\fixtures\\Club.clb"));
-        return std::string(bytes.begin(), bytes.end());
+        return database_testing::FileText(testing_support::SourcePath(u"tests\\database\\fixtures\\Club.clb"));
     }
 
     TClub* club_ = nullptr;
@@ -282,8 +280,7 @@ TEST_F(ClubSectionTest, ASquadKeepsSixtyPersonsAndStopsAtAMissingSection)
     for (const auto& [count, sections, kept, messageCount] :
          {std::tuple{61, 61, 60, 1}, std::tuple{3, 2, 2, 1}, std::tuple{2, 2, 2, 0}}) {
         SCOPED_TRACE(count);
-        TearDown();
-        SetUp();
+        Restart();
         MessageCapture messages;
         const int persons = world_->GetPersonCount();
         CIndexTextFile file;
@@ -361,22 +358,14 @@ TEST_F(ClubSectionTest, SavedOldLayoutsKeepTheirUniqueIdsAndSaveTheSameAgain)
     const std::u16string folder = testing_support::BinaryPath(u"generated\\fixtures");
     if (!platform::FileExists(platform::JoinPath(folder, u"Country21_2007-17.sav"))) GTEST_SKIP() << "fixtures not generated";
     const auto load = [&](const std::u16string& path) {
-        TearDown();
-        SetUp();
+        Restart();
         CIndexTextFile file;
         EXPECT_TRUE(file.OpenRead(path));
         MessageCapture messages;
         EXPECT_TRUE(ReadCountrySections(*world_->GetCountry(21), file)) << Narrow(path);
         EXPECT_TRUE(messages.Messages().empty()) << Narrow(path);
     };
-    const auto save = [&] {
-        BuildGameIdMaps(GetGameIdMaps());
-        const std::u16string path = base_.DatabasePath(u"Country21.sav");
-        CIndexTextFile file;
-        EXPECT_TRUE(file.OpenWrite(path) && WriteCountrySections(*world_->GetCountry(21), file) && file.Close());
-        const auto bytes = testing_support::ReadBytes(path);
-        return std::string(bytes.begin(), bytes.end());
-    };
+    const auto save = [&] { return database_testing::SaveCountry(*world_->GetCountry(21), base_.DatabasePath(u"Country21.sav")); };
     for (const std::u16string& name : platform::ListFolder(folder)) {
         if (!name.starts_with(u"Country21_")) continue;
         SCOPED_TRACE(Narrow(name));
@@ -402,8 +391,7 @@ TEST(ClubSectionWorld, AResetWorldSavesNationalTeamsThatReadBack)
     list.Clear();
     TCompleteWorld* world = list.CreateCompleteWorld();
     EXPECT_TRUE(world->SaveWorld().saved);
-    const auto bytes = testing_support::ReadBytes(base.DatabasePath(u"Country9.sav"));
-    const std::string text(bytes.begin(), bytes.end());
+    const std::string text = database_testing::FileText(base.DatabasePath(u"Country9.sav"));
     EXPECT_NE(text.find("%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n655359\r\n"),
               std::string::npos);
     EXPECT_NE(text.find("%INDEX%KIT\r\n"), std::string::npos);

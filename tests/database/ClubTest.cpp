@@ -42,14 +42,11 @@ TEST(Club, ReserveNamesOfTheSpecialCountries)
 {
     TClub club(1);
     club.SetNameForLanguage(1, u"Leeds");
-    club.SetId(0x000E0003);
-    EXPECT_EQ(std::u16string(club.GetReserveNameForLanguage(1)), u"Leeds (RES)");
-    club.SetId(0x00150003);
-    EXPECT_EQ(std::u16string(club.GetReserveNameForLanguage(1)), u"Leeds 2");
-    club.SetId(0x002D0003);
-    EXPECT_EQ(std::u16string(club.GetReserveNameForLanguage(1)), u"Leeds (B)");
-    club.SetId(0x002D000E);
-    EXPECT_EQ(std::u16string(club.GetReserveNameForLanguage(1)), u"R.M. Castilla");
+    for (const auto& [id, reserve] : {std::pair{0x000E0003u, u"Leeds (RES)"}, std::pair{0x00150003u, u"Leeds 2"},
+                                      std::pair{0x002D0003u, u"Leeds (B)"}, std::pair{0x002D000Eu, u"R.M. Castilla"}}) {
+        club.SetId(id);
+        EXPECT_EQ(std::u16string(club.GetReserveNameForLanguage(1)), reserve) << std::hex << id;
+    }
 }
 
 TEST(Club, LocationsAreClampedAsTheEditorShowsThem)

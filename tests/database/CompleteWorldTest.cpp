@@ -9,6 +9,7 @@
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 
+using database_testing::SampleWorldTest;
 using database_testing::ScratchBase;
 using testing_support::MessageCapture;
 using testing_support::ReadBytes;
@@ -34,20 +35,29 @@ std::vector<std::vector<std::uint8_t>> SaveAndRead(TCompleteWorld& world)
 
 }  // namespace
 
+// Version 2 has no Polish texts: they are the English ones.
 TEST(CountriesFile, BuildsAllCountriesWithNamesAndNationalTeams)
 {
+    for (const auto& [version, polishName, polishAbbreviation, polishByte] :
+         {std::tuple{3, u"Kraj 42", u"L42", 6}, std::tuple{2, u"Country 42", u"C42", 0}}) {
+        ScratchBase base;
+        base.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(version));
+        MessageCapture messages;
+        auto world = base.BuildWorld();
+        EXPECT_TRUE(messages.Messages().empty());
+        const TCountry* country = world->GetCountry(42);
+        EXPECT_EQ(std::u16string(country->GetNameInLanguage(5)), polishName);
+        // A missing field takes field 0.
+        EXPECT_EQ(std::u16string(country->GetAbbreviationInLanguage(5)), polishAbbreviation);
+        EXPECT_EQ(country->GetLanguageByte(5), polishByte);
+    }
     ScratchBase base;
     base.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(3));
-    MessageCapture messages;
     auto world = base.BuildWorld();
-    EXPECT_TRUE(messages.Messages().empty());
     const TCountry* country = world->GetCountry(42);
     EXPECT_EQ(std::u16string(country->GetNameInLanguage(0)), u"Land 42");
-    EXPECT_EQ(std::u16string(country->GetNameInLanguage(5)), u"Kraj 42");
     EXPECT_EQ(std::u16string(country->GetAbbreviationInLanguage(1)), u"C42");
-    // A missing field takes field 0.
     EXPECT_EQ(std::u16string(country->GetAbbreviationInLanguage(4)), u"L42");
-    EXPECT_EQ(country->GetLanguageByte(5), 6);
     EXPECT_EQ(country->GetContinent(), 41 % 6);
     EXPECT_EQ(country->GetContinentByte() >> 3, 3);
     EXPECT_EQ(country->GetLanguage(0), 42);
@@ -55,16 +65,6 @@ TEST(CountriesFile, BuildsAllCountriesWithNamesAndNationalTeams)
     ASSERT_NE(country->GetNationalTeam(), nullptr);
     EXPECT_EQ(country->GetNationalTeam()->GetId(), 0x2AFFFFu);
     EXPECT_EQ(std::u16string(world->GetCountry(0)->GetNameInLanguage(3)), u"n/a");
-}
-
-TEST(CountriesFile, VersionTwoGivesPolishTheEnglishTexts)
-{
-    ScratchBase base;
-    base.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(2));
-    auto world = base.BuildWorld();
-    EXPECT_EQ(std::u16string(world->GetCountry(7)->GetNameInLanguage(5)), u"Country 7");
-    EXPECT_EQ(std::u16string(world->GetCountry(7)->GetAbbreviationInLanguage(5)), u"C7");
-    EXPECT_EQ(world->GetCountry(7)->GetLanguageByte(5), 0);
 }
 
 TEST(CountriesFile, MissingOrDamagedFileLeavesBareCountriesAndSaysSo)
@@ -141,46 +141,21 @@ TEST(WorldList, HoldsAtMostSixWorldsAndMovesTheCurrentOne)
     EXPECT_EQ(GetWorld(), nullptr);
 }
 
-TEST(CompleteWorld, SampleDatabaseLoadsAndSavesByteForByte)
+TEST_F(SampleWorldTest, SampleDatabaseLoadsAndSavesByteForByte)
 {
-    ScratchBase base;
-    database_testing::CopySampleDatabase(base.DatabasePath(u""));
-    TWorldList& list = GetWorldList();
-    list.Clear();
     MessageCapture messages;
-    TCompleteWorld* world = list.CreateCompleteWorld();
-    ASSERT_TRUE(world->LoadWorld(u"Database"));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
     EXPECT_TRUE(messages.Messages().empty()) << testing_support::Narrow(messages.Messages().front());
-    const auto original = ReadDatabase(*world);
-    const auto saved = SaveAndRead(*world);
+    const auto original = ReadDatabase(*world_);
+    const auto saved = SaveAndRead(*world_);
     for (std::size_t file = 0; file < original.size(); ++file) ASSERT_EQ(saved[file], original[file]) << file;
     // Load, save, load, save.
-    list.Clear();
-    world = list.CreateCompleteWorld();
-    ASSERT_TRUE(world->LoadWorld(u"Database"));
-    EXPECT_EQ(SaveAndRead(*world), saved);
-    EXPECT_EQ(world->GetCountry(1)->GetYearCoefficient(6), 1659) << "16.59 in the oldest column";
-    list.Clear();
+    NewWorld();
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    EXPECT_EQ(SaveAndRead(*world_), saved);
+    EXPECT_EQ(world_->GetCountry(1)->GetYearCoefficient(6), 1659) << "16.59 in the oldest column";
 }
 
-namespace {
-
-// A world of the sample database, loaded from a scratch copy.
-class SampleWorldTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        database_testing::CopySampleDatabase(base_.DatabasePath(u""));
-        GetWorldList().Clear();
-        world_ = GetWorldList().CreateCompleteWorld();
-    }
-    void TearDown() override { GetWorldList().Clear(); }
-
-    ScratchBase base_;
-    TCompleteWorld* world_ = nullptr;
-};
-
-}  // namespace
 
 TEST_F(SampleWorldTest, AMissingCountryFileIsReportedOnceAndSkipped)
 {
@@ -231,12 +206,8 @@ TEST_F(SampleWorldTest, AssessmentValuesAreExactHundredths)
                             "4\tA\tA\tA\tA\tA\tA\t1.237\t0.29\t-3\t12\t0.5\t655.36\r\n");
     ASSERT_TRUE(world_->ReadAssessment(base_.DatabasePath(u"Assessment.sav")));
     const TCountry& austria = *world_->GetCountry(4);
-    EXPECT_EQ(austria.GetYearCoefficient(6), 123);
-    EXPECT_EQ(austria.GetYearCoefficient(5), 29);
-    EXPECT_EQ(austria.GetYearCoefficient(4), 0);
-    EXPECT_EQ(austria.GetYearCoefficient(3), 1200);
-    EXPECT_EQ(austria.GetYearCoefficient(2), 50);
-    EXPECT_EQ(austria.GetYearCoefficient(1), 65535);
+    const int hundredths[] = {65535, 50, 1200, 0, 29, 123};
+    for (int year = 1; year <= 6; ++year) EXPECT_EQ(austria.GetYearCoefficient(year), hundredths[year - 1]) << year;
     EXPECT_FALSE(world_->ReadAssessment(base_.DatabasePath(u"Missing.sav")));
     EXPECT_EQ(austria.GetYearCoefficient(6), 123);
 }

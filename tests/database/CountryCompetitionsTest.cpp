@@ -9,23 +9,7 @@
 
 using testing_support::MessageCapture;
 
-namespace {
-
-class SampleCompetitionsTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        database_testing::CopySampleDatabase(base_.DatabasePath(u""));
-        GetWorldList().Clear();
-        world_ = GetWorldList().CreateCompleteWorld();
-    }
-    void TearDown() override { GetWorldList().Clear(); }
-
-    database_testing::ScratchBase base_;
-    TCompleteWorld* world_ = nullptr;
-};
-
-}  // namespace
+using SampleCompetitionsTest = database_testing::SampleWorldTest;
 
 TEST_F(SampleCompetitionsTest, EachSampleClubFindsItsLeagueAndTheTopTwoLeadTheGameIds)
 {

@@ -35,17 +35,7 @@ protected:
         return ReadCountrySections(England(), file);
     }
 
-    std::string WriteEngland()
-    {
-        BuildGameIdMaps(GetGameIdMaps());
-        const std::u16string path = base_.DatabasePath(u"Country14.sav");
-        CIndexTextFile file;
-        EXPECT_TRUE(file.OpenWrite(path));
-        EXPECT_TRUE(WriteCountrySections(England(), file));
-        EXPECT_TRUE(file.Close());
-        const auto bytes = testing_support::ReadBytes(path);
-        return std::string(bytes.begin(), bytes.end());
-    }
+    std::string WriteEngland() { return database_testing::SaveCountry(England(), base_.DatabasePath(u"Country14.sav")); }
 };
 
 std::uint32_t V(std::uint32_t major, std::uint32_t minor)
@@ -133,8 +123,7 @@ TEST_F(CountryFileTest, OldLayoutsConvertAtEveryGate)
 {
     for (const TFixture& fixture : Fixtures) {
         SCOPED_TRACE(testing_support::Narrow(fixture.name));
-        TearDown();
-        SetUp();
+        Restart();
         ASSERT_TRUE(ReadFixture(std::u16string(u"Country14-") + fixture.name + u".sav"));
         ExpectConverted(England(), fixture.version);
     }
@@ -148,8 +137,7 @@ TEST_F(CountryFileTest, AnOldFileIsWrittenInTheNewestLayoutAndReadsBackTheSame)
     const std::string written = WriteEngland();
     EXPECT_NE(written.find("\r\nFirst\tSecond\r\n%INDEXEND%COUNTRY_MIST\r\n"), std::string::npos);
     EXPECT_NE(written.find("%INDEX%VERSION\r\n537329692\r\n"), std::string::npos);
-    TearDown();
-    SetUp();
+    Restart();
     CIndexTextFile file;
     ASSERT_TRUE(ReadText(written, file));
     EXPECT_EQ(England().GetAverageRating(), 90);
@@ -175,8 +163,7 @@ TEST_F(CountryFileTest, NestedSectionsTravelUnchanged)
         EXPECT_NE(written.find(section), std::string::npos) << section;
     }
     // Load, save, load, save: the same file.
-    TearDown();
-    SetUp();
+    Restart();
     CIndexTextFile file;
     ASSERT_TRUE(ReadText(written, file));
     EXPECT_EQ(WriteEngland(), written);
@@ -202,8 +189,7 @@ TEST_F(CountryFileTest, TextsThatWouldBreakTheFileAreMadeSafe)
     England().SetLongText(u"%INDEXEND%COUNTRY");
     England().SetFederationName(u"a\nb");
     const std::string written = WriteEngland();
-    TearDown();
-    SetUp();
+    Restart();
     CIndexTextFile file;
     ASSERT_TRUE(ReadText(written, file));
     EXPECT_EQ(England().GetNotes(), u"first\r\nsecond");
@@ -304,8 +290,7 @@ TEST_F(CountryFileTest, GeneratedOldLayoutsConvertToTheNewestOne)
     const std::u16string folder = testing_support::BinaryPath(u"generated\\fixtures");
     if (!platform::FileExists(platform::JoinPath(folder, u"Country21_2007-26.sav"))) GTEST_SKIP() << "fixtures not generated";
     const auto settingsOf = [&](const std::u16string& name) {
-        TearDown();
-        SetUp();
+        Restart();
         CIndexTextFile file;
         MessageCapture messages;
         EXPECT_TRUE(file.OpenRead(platform::JoinPath(folder, name)));
@@ -386,9 +371,7 @@ TEST_F(CountryFileTest, AClubIndexAlreadyTakenIsReadPast)
 
 TEST_F(CountryFileTest, SectionsAfterTheClubsAreGatedByTheCountrysVersion)
 {
-    const auto bytes =
-        testing_support::ReadBytes(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2007-28.sav"));
-    std::string text(bytes.begin(), bytes.end());
+    std::string text = database_testing::FileText(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2007-28.sav"));
     const std::string team = "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692";
     text.replace(text.find(team), team.size(), "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329691");
     CIndexTextFile file;

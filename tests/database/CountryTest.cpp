@@ -62,9 +62,8 @@ TEST(Country, RatingsFollowTheAverage)
     EXPECT_EQ(country.GetLeagueRating(1), 60);
     EXPECT_EQ(country.GetLeagueRating(2), 50);
     country.FillLeagueRatingsFrom(3);
-    EXPECT_EQ(country.GetLeagueRating(3), 42);
-    EXPECT_EQ(country.GetLeagueRating(4), 35);
-    EXPECT_EQ(country.GetLeagueRating(5), 29);
+    const int filled[] = {42, 35, 29};
+    for (int level = 3; level <= 5; ++level) EXPECT_EQ(country.GetLeagueRating(level), filled[level - 3]) << level;
     country.SetLeagueRating(0, 44);
     EXPECT_EQ(country.GetAverageRating(), 44);
     EXPECT_EQ(country.GetLeagueRating(16), 0);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "core/TextManager.h"
+#include "database/CountryFile.h"
+#include "database/GameIdMaps.h"
 #include "database/WorldList.h"
 
 #include "core/Format.h"
@@ -29,6 +31,20 @@ std::string CountriesSav(int version)
         text += std::to_string((id - 1) % 6) + "\r\n" + std::to_string(id % 63) + "\r\n7\r\n3\r\n";
     }
     return text;
+}
+
+std::string FileText(std::u16string_view path)
+{
+    const auto bytes = testing_support::ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+std::string SaveCountry(TCountry& country, std::u16string_view path)
+{
+    BuildGameIdMaps(GetGameIdMaps());
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenWrite(path) && WriteCountrySections(country, file) && file.Close());
+    return FileText(path);
 }
 
 ScratchBase::ScratchBase() : previousBase_(platform::GetBaseFolder())
@@ -85,5 +101,19 @@ void CurrentWorldTest::SetUp()
 }
 
 void CurrentWorldTest::TearDown() { GetWorldList().Clear(); }
+
+void SampleWorldTest::SetUp()
+{
+    CopySampleDatabase(base_.DatabasePath(u""));
+    NewWorld();
+}
+
+void SampleWorldTest::TearDown() { GetWorldList().Clear(); }
+
+void SampleWorldTest::NewWorld()
+{
+    GetWorldList().Clear();
+    world_ = GetWorldList().CreateCompleteWorld();
+}
 
 }  // namespace database_testing

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "../common/TestSupport.h"
+#include "core/IndexTextFile.h"
 #include "database/CompleteWorld.h"
 
 namespace database_testing {
@@ -16,6 +17,26 @@ namespace database_testing {
 // The lines of a Countries.sav of the given version: country n is named
 // "Land n" in German, "Country n" in the other languages.
 std::string CountriesSav(int version);
+
+// A file's bytes as text.
+std::string FileText(std::u16string_view path);
+
+// The text a writer wrote into an index text file, after its byte-order mark.
+template <typename Write>
+std::string WrittenText(Write write)
+{
+    testing_support::TempFolder folder;
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenWrite(folder.File(u"written.txt")));
+    EXPECT_TRUE(write(file));
+    EXPECT_TRUE(file.Close());
+    const std::string text = FileText(folder.File(u"written.txt"));
+    EXPECT_TRUE(text.starts_with("\xEF\xBB\xBF"));
+    return text.substr(3);
+}
+
+// The country written as path with fresh game ids, as the file's text.
+std::string SaveCountry(TCountry& country, std::u16string_view path);
 
 // A temporary base folder, made the program's base folder while alive.
 class ScratchBase {
@@ -38,6 +59,25 @@ class CurrentWorldTest : public testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // A fresh world over the same base.
+    void Restart()
+    {
+        TearDown();
+        SetUp();
+    }
+
+    ScratchBase base_;
+    TCompleteWorld* world_ = nullptr;
+};
+
+// A test with a current world over a scratch copy of the shipped sample
+// database, not yet loaded.
+class SampleWorldTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Replaces the current world by a fresh one.
+    void NewWorld();
 
     ScratchBase base_;
     TCompleteWorld* world_ = nullptr;

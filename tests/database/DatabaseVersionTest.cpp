@@ -2,7 +2,7 @@
 
 #include "core/IndexTextFile.h"
 #include "database/DatabaseVersion.h"
-#include "../common/TestSupport.h"
+#include "DatabaseTestSupport.h"
 
 namespace {
 
@@ -30,13 +30,8 @@ TEST(DatabaseVersion, ProgramVersionAndItsForms)
 
 TEST(DatabaseVersion, WritesTheSectionWithTheDecimalVersion)
 {
-    testing_support::TempFolder folder;
-    CIndexTextFile file;
-    ASSERT_TRUE(file.OpenWrite(folder.File(u"v.sav")));
-    ASSERT_TRUE(WriteVersion(file));
-    ASSERT_TRUE(file.Close());
-    EXPECT_EQ(testing_support::ReadBytes(folder.File(u"v.sav")),
-              testing_support::Bytes("\xEF\xBB\xBF%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n"));
+    EXPECT_EQ(database_testing::WrittenText([](CIndexTextFile& file) { return WriteVersion(file); }),
+              "%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n");
 }
 
 TEST(DatabaseVersion, MissingSectionReadsAsVersionOne)

@@ -4,7 +4,7 @@
 
 #include "core/IndexTextFile.h"
 #include "database/Date.h"
-#include "../common/TestSupport.h"
+#include "DatabaseTestSupport.h"
 
 namespace {
 
@@ -75,22 +75,17 @@ TEST(Date, ArithmeticAndAges)
     EXPECT_EQ(GetAgeTodayDmy(3, 7, 1987), 20);
     EXPECT_EQ(GetAgeTodayDmy(4, 7, 1987), 19);
     EXPECT_EQ(GetAgeToday(TDate(1987, 7, 3)), 20);
-    EXPECT_EQ(GetAgeGroup(18), 0);
-    EXPECT_EQ(GetAgeGroup(19), 1);
-    EXPECT_EQ(GetAgeGroup(20), 2);
-    EXPECT_EQ(GetAgeGroup(23), 3);
-    EXPECT_EQ(GetAgeGroup(29), 4);
-    EXPECT_EQ(GetAgeGroup(33), 5);
-    EXPECT_EQ(GetAgeGroup(34), 6);
+    const int groupStarts[] = {18, 19, 20, 23, 29, 33, 34};
+    for (int group = 0; group < 7; ++group) EXPECT_EQ(GetAgeGroup(groupStarts[group]), group);
 }
 
 TEST(Date, ReadingClampsWhatIsOutOfRange)
 {
-    EXPECT_EQ(DateOf(ReadDateSection("5\r\n6\r\n87\r\n")), "1987-6-5");
-    EXPECT_EQ(DateOf(ReadDateSection("5\r\n6\r\n1650\r\n")), "2000-6-5");
-    EXPECT_EQ(DateOf(ReadDateSection("5\r\n13\r\n1999\r\n")), "1999-1-5");
-    EXPECT_EQ(DateOf(ReadDateSection("32\r\n2\r\n1999\r\n")), "1999-2-1");
-    EXPECT_EQ(DateOf(ReadDateSection("31\r\n2\r\n2007\r\n")), "2007-3-3");
+    for (const auto& [lines, date] : {std::pair{"5\r\n6\r\n87\r\n", "1987-6-5"}, std::pair{"5\r\n6\r\n1650\r\n", "2000-6-5"},
+                                      std::pair{"5\r\n13\r\n1999\r\n", "1999-1-5"}, std::pair{"32\r\n2\r\n1999\r\n", "1999-2-1"},
+                                      std::pair{"31\r\n2\r\n2007\r\n", "2007-3-3"}}) {
+        EXPECT_EQ(DateOf(ReadDateSection(lines)), date) << lines;
+    }
     CIndexTextFile file;
     ASSERT_TRUE(file.OpenFromBytes(testing_support::Bytes("other\r\n"), u"d"));
     TDate untouched(777);
@@ -100,17 +95,12 @@ TEST(Date, ReadingClampsWhatIsOutOfRange)
 
 TEST(Date, UnsetDatesSurviveAWriteAndBothReaders)
 {
-    testing_support::TempFolder folder;
-    CIndexTextFile file;
-    ASSERT_TRUE(file.OpenWrite(folder.File(u"d.sav")));
-    ASSERT_TRUE(TDate().WriteDate(file));
-    ASSERT_TRUE(file.Close());
-    EXPECT_EQ(testing_support::ReadBytes(folder.File(u"d.sav")),
-              testing_support::Bytes("\xEF\xBB\xBF%INDEX%DATE\r\n0\r\n0\r\n0\r\n%INDEXEND%DATE\r\n"));
-    EXPECT_FALSE(ReadDateSection("0\r\n0\r\n0\r\n").IsSet());
-    EXPECT_FALSE(ReadDateSection("0\r\n0\r\n0\r\n", true).IsSet());
-    EXPECT_FALSE(ReadDateSection("-1\r\n0\r\n-4712\r\n").IsSet());
-    EXPECT_FALSE(ReadDateSection("-1\r\n0\r\n-4712\r\n", true).IsSet());
+    EXPECT_EQ(database_testing::WrittenText([](CIndexTextFile& file) { return TDate().WriteDate(file); }),
+              "%INDEX%DATE\r\n0\r\n0\r\n0\r\n%INDEXEND%DATE\r\n");
+    for (const bool plain : {false, true}) {
+        EXPECT_FALSE(ReadDateSection("0\r\n0\r\n0\r\n", plain).IsSet());
+        EXPECT_FALSE(ReadDateSection("-1\r\n0\r\n-4712\r\n", plain).IsSet());
+    }
 }
 
 TEST(Date, PlainReadKeepsOddDatesAndRefusesImpossibleOnes)

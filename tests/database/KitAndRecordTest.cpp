@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "../common/TestSupport.h"
+#include "DatabaseTestSupport.h"
 #include "core/IndexTextFile.h"
 #include "database/ClubRecord.h"
 #include "database/DatabaseVersion.h"
@@ -40,15 +40,9 @@ bool ReadKit(TKit& kit, const std::string& text)
 
 TEST(Kit, ANewKitWritesThirtyFiveValueLines)
 {
-    testing_support::TempFolder folder;
-    CIndexTextFile file;
-    ASSERT_TRUE(file.OpenWrite(folder.File(u"kit.txt")));
-    ASSERT_TRUE(TKit().WriteKit(file));
-    ASSERT_TRUE(file.Close());
-    const auto bytes = testing_support::ReadBytes(folder.File(u"kit.txt"));
     const std::string kitLines = Lines({"1", "1", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
     const std::string awayLines = Lines({"1", "1", "1", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
-    EXPECT_EQ(std::string(bytes.begin() + 3, bytes.end()),
+    EXPECT_EQ(database_testing::WrittenText([](CIndexTextFile& file) { return TKit().WriteKit(file); }),
               "%INDEX%KIT\r\n" + kitLines + "0\r\n0\r\n" + awayLines + "0\r\n0\r\n0\r\n%INDEXEND%KIT\r\n");
 }
 

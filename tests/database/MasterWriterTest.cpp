@@ -65,34 +65,22 @@ TEST(MasterWriter, EmptyDataCreatesNoFile)
     EXPECT_FALSE(platform::FileExists(folder.File(u"Master.dat")));
 }
 
-TEST(MasterWriter, AWritingPassOfAnotherSizeKeepsTheOldFile)
+// A writing pass of another size than the sizing pass, or a failing write:
+// the old file stays.
+TEST(MasterWriter, AWrongSizeOrAFailedWriteKeepsTheOldFile)
 {
     testing_support::TempFolder folder;
     const std::u16string path = folder.File(u"Master.dat");
     testing_support::WriteBytes(path, "old");
-    for (int written : {3, 5}) {
+    for (const auto& [written, failAfter] : {std::pair{3, 0}, std::pair{5, 0}, std::pair{4, 1}}) {
         CMasterWriter writer;
         writer.AddSize(4);
         ASSERT_TRUE(writer.Open(path));
         for (int i = 0; i < written; ++i) writer.WriteU8(7);
+        platform::FailWritesAfter(failAfter);
         EXPECT_FALSE(writer.Flush());
+        platform::FailWritesAfter(0);
         EXPECT_FALSE(writer.Close());
         EXPECT_EQ(ReadBytes(path), Bytes("old"));
     }
-}
-
-TEST(MasterWriter, AFailedWriteKeepsTheOldFile)
-{
-    testing_support::TempFolder folder;
-    const std::u16string path = folder.File(u"Master.dat");
-    testing_support::WriteBytes(path, "old");
-    CMasterWriter writer;
-    writer.WriteU32(5);
-    ASSERT_TRUE(writer.Open(path));
-    writer.WriteU32(5);
-    platform::FailWritesAfter(1);
-    EXPECT_FALSE(writer.Flush());
-    platform::FailWritesAfter(0);
-    writer.Close();
-    EXPECT_EQ(ReadBytes(path), Bytes("old"));
 }

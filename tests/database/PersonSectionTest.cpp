@@ -81,8 +81,7 @@ protected:
 
     void Load(const std::u16string& path)
     {
-        TearDown();
-        SetUp();
+        Restart();
         CIndexTextFile file;
         ASSERT_TRUE(file.OpenRead(path));
         MessageCapture messages;
@@ -104,15 +103,7 @@ protected:
         return persons;
     }
 
-    std::string Save()
-    {
-        BuildGameIdMaps(GetGameIdMaps());
-        const std::u16string path = base_.DatabasePath(u"Country21.sav");
-        CIndexTextFile file;
-        EXPECT_TRUE(file.OpenWrite(path) && WriteCountrySections(Country(), file) && file.Close());
-        const auto bytes = testing_support::ReadBytes(path);
-        return std::string(bytes.begin(), bytes.end());
-    }
+    std::string Save() { return database_testing::SaveCountry(Country(), base_.DatabasePath(u"Country21.sav")); }
 
     TPerson* ReadText(const std::string& text, bool staff = false)
     {
@@ -127,12 +118,8 @@ protected:
     std::string WriteText(const TPerson& person, bool staff = false)
     {
         BuildGameIdMaps(GetGameIdMaps());
-        const std::u16string path = base_.DatabasePath(u"person.txt");
-        CIndexTextFile file;
-        EXPECT_TRUE(file.OpenWrite(path) && (staff ? person.WriteStaff(file) : person.WritePlayer(file)) &&
-                    file.Close());
-        const auto bytes = testing_support::ReadBytes(path);
-        return std::string(bytes.begin() + 3, bytes.end());
+        return database_testing::WrittenText(
+            [&](CIndexTextFile& file) { return staff ? person.WriteStaff(file) : person.WritePlayer(file); });
     }
 };
 
@@ -317,11 +304,7 @@ TEST_F(PersonSectionTest, PoolEntriesTravelAndOldFilesLeaveTheirLooksToTheCountr
     entry.SetTeamPart(4);
     entry.SetShoe(7);
     BuildGameIdMaps(GetGameIdMaps());
-    const std::u16string path = base_.DatabasePath(u"pool.txt");
-    CIndexTextFile out;
-    ASSERT_TRUE(out.OpenWrite(path) && entry.WritePoolPlayer(out) && out.Close());
-    const auto bytes = testing_support::ReadBytes(path);
-    const std::string text(bytes.begin() + 3, bytes.end());
+    const std::string text = database_testing::WrittenText([&](CIndexTextFile& out) { return entry.WritePoolPlayer(out); });
     EXPECT_EQ(text, "%INDEX%PL_POOL\r\nAnna\r\nBerg\r\nReal\r\n0\r\n0\r\n-1\r\n4\r\n%INDEX%DATE\r\n1\r\n1\r\n1992\r\n"
                     "%INDEXEND%DATE\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n0\r\n7\r\n%INDEXEND%PL_POOL\r\n");
     const std::string old = text.substr(0, text.find("%INDEX%DATE")) + "%INDEXEND%PL_POOL\r\n";

@@ -27,9 +27,9 @@ protected:
         ASSERT_TRUE(archive.Close());
         ASSERT_TRUE(index.Build(folder.File(u"art_02.big")));
     }
-    void MakeFile(std::u16string_view relative)
+    static void MakeFile(std::u16string_view relative, const testing_support::TempFolder& base)
     {
-        std::u16string path = folder.Path() + u"\\" + std::u16string(relative);
+        std::u16string path = base.Path() + u"\\" + std::u16string(relative);
         for (auto& c : path) c = c == u'/' ? u'\\' : c;
         platform::CreateFolders(platform::FolderOf(path));
         testing_support::WriteBytes(path, "x");
@@ -68,7 +68,7 @@ TEST_F(PortraitSearch, NamesAndFoldedFileNames)
     EXPECT_EQ(GetPlayerPortraitPath(Edo, false, index), u"EdoVarn06071974.tga");
     EXPECT_EQ(GetPlayerPortraitPath(Kaeller, false, index), u"KallerJo.tga");
     EXPECT_EQ(GetPlayerPortraitPath(Edo, true, index), u"");
-    MakeFile(u"user/picture/\u00C9doVarn06071974.tga");
+    MakeFile(u"user/picture/\u00C9doVarn06071974.tga", folder);
     EXPECT_EQ(GetPlayerPortraitPath(Edo, true, index), u"user/picture/\u00C9doVarn06071974.tga");
 }
 
@@ -86,10 +86,7 @@ TEST_F(PortraitSearch, CandidatesInOrderOneFileAtATime)
     for (const std::u16string& only : order) {
         testing_support::TempFolder scratch;
         platform::SetBaseFolder(scratch.Path());
-        std::u16string path = scratch.Path() + u"\\" + only;
-        for (auto& c : path) c = c == u'/' ? u'\\' : c;
-        platform::CreateFolders(platform::FolderOf(path));
-        testing_support::WriteBytes(path, "x");
+        MakeFile(only, scratch);
         EXPECT_EQ(GetPlayerPortraitPath(person, true, index), only);
     }
 }
@@ -145,7 +142,7 @@ TEST_F(PortraitSearch, HeadOptionsWithAndWithoutFaceId)
     club.SetQaroId(12);
     club.GetKit()->SetColour(0, 0, 7, 0, 0);
     EXPECT_EQ(BuildHeadOptions(prepared, &club), (THeadOptions{77, 0, 0, 0, 0, 0, 0, 12, 0}));
-    MakeFile(u"user/kits/0000002A_h.tga");
+    MakeFile(u"user/kits/0000002A_h.tga", folder);
     EXPECT_EQ(BuildHeadOptions(prepared, &club)[8], 1u);
     const TKitBlock block = BuildHeadKitBlock(&club);
     EXPECT_EQ(block[3], GetKitPaletteColourArgb(7));

@@ -13,9 +13,8 @@ namespace {
 // when asked, without its three fairness lines.
 std::string SampleRules(const char* version, bool withFairness, const char* lastValue)
 {
-    const auto bytes = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Rules.sav"));
     std::vector<std::string> lines;
-    const std::string text(bytes.begin(), bytes.end());
+    const std::string text = database_testing::FileText(testing_support::SourcePath(u"data\\Database\\Rules.sav"));
     for (std::size_t at = 0, next; (next = text.find("\r\n", at)) != std::string::npos; at = next + 2) {
         lines.push_back(text.substr(at, next - at));
     }

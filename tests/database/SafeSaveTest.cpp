@@ -31,19 +31,18 @@ void Backdate(const std::u16string& path)
 }
 
 // The sample database in a scratch base, with a fresh current world.
-class SafeSaveTest : public testing::Test {
+class SafeSaveTest : public database_testing::SampleWorldTest {
 protected:
     void SetUp() override
     {
-        database_testing::CopySampleDatabase(base_.DatabasePath(u""));
+        SampleWorldTest::SetUp();
         platform::SkipDiskWaits(true);
-        NewWorld();
     }
     void TearDown() override
     {
         platform::FailWritesAfter(0);
         platform::SkipDiskWaits(false);
-        GetWorldList().Clear();
+        SampleWorldTest::TearDown();
     }
     // Gives the large countries but the one named the contents of a small
     // one, so that the hundreds of saves of a test stay quick.
@@ -53,11 +52,6 @@ protected:
         for (int id : {14, 21, 45}) {
             if (id != kept) testing_support::WriteBytes(world_->GetCountryFilePath(id), small);
         }
-    }
-    void NewWorld()
-    {
-        GetWorldList().Clear();
-        world_ = GetWorldList().CreateCompleteWorld();
     }
     // Every file of the database folder by name.
     std::map<std::u16string, Bytes> Folder() const
@@ -71,9 +65,6 @@ protected:
     {
         for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) world_->GetCountry(id)->SetLongText(u"changed");
     }
-
-    database_testing::ScratchBase base_;
-    TCompleteWorld* world_ = nullptr;
 };
 
 // The damaged forms of a country file that an editor must not overwrite.

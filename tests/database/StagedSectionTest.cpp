@@ -2,7 +2,7 @@
 
 #include "core/IndexTextFile.h"
 #include "database/StagedSection.h"
-#include "../common/TestSupport.h"
+#include "DatabaseTestSupport.h"
 
 namespace {
 
@@ -25,15 +25,8 @@ TEST(StagedSection, KeepsNestedSectionsOfTheSameKeyAndComments)
     std::u16string next;
     file.ReadCString(next);
     EXPECT_EQ(next, u"after");
-
-    testing_support::TempFolder folder;
-    CIndexTextFile out;
-    ASSERT_TRUE(out.OpenWrite(folder.File(u"out.sav")));
-    ASSERT_TRUE(section.Write(out, u"CLUB7"));
-    ASSERT_TRUE(out.Close());
-    EXPECT_EQ(testing_support::ReadBytes(folder.File(u"out.sav")),
-              testing_support::Bytes("\xEF\xBB\xBF%INDEX%CLUB7\r\n;note\r\n%INDEX%CLUB1\r\n1\r\n%INDEXEND%CLUB1\r\n;\r\n\r\n"
-                                     "%INDEXEND%CLUB7\r\n"));
+    EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return section.Write(out, u"CLUB7"); }),
+              "%INDEX%CLUB7\r\n;note\r\n%INDEX%CLUB1\r\n1\r\n%INDEXEND%CLUB1\r\n;\r\n\r\n%INDEXEND%CLUB7\r\n");
 }
 
 // Lines come back as the stream reads them (fix-ups applied, broken UTF-8
@@ -60,13 +53,8 @@ TEST(StagedSection, KeepsWhatTheStreamReadsAndWritesItBack)
         ASSERT_EQ(Stage(text, section, file), TStagedSection::ReadResult::Read);
         EXPECT_EQ(section.GetText(), kept);
         EXPECT_EQ(section.IsEmpty(), kept.empty());
-        testing_support::TempFolder folder;
-        CIndexTextFile out;
-        ASSERT_TRUE(out.OpenWrite(folder.File(u"out.sav")));
-        ASSERT_TRUE(section.Write(out, u"CLUB2"));
-        ASSERT_TRUE(out.Close());
-        EXPECT_EQ(testing_support::ReadBytes(folder.File(u"out.sav")),
-                  testing_support::Bytes("\xEF\xBB\xBF%INDEX%CLUB2\r\n" + written + "%INDEXEND%CLUB2\r\n"));
+        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return section.Write(out, u"CLUB2"); }),
+                  "%INDEX%CLUB2\r\n" + written + "%INDEXEND%CLUB2\r\n");
     }
 }
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "../common/TestSupport.h"
+#include "DatabaseTestSupport.h"
 #include "database/Towns.h"
 
 namespace {
@@ -18,8 +18,7 @@ protected:
     std::string Saved()
     {
         EXPECT_TRUE(towns_.SaveAs(folder_.File(u"saved.txt")));
-        const auto bytes = testing_support::ReadBytes(folder_.File(u"saved.txt"));
-        return std::string(bytes.begin(), bytes.end());
+        return database_testing::FileText(folder_.File(u"saved.txt"));
     }
 
     testing_support::TempFolder folder_;
@@ -99,10 +98,7 @@ TEST_F(TownsTest, TheShippedFileRoundTrips)
     ASSERT_TRUE(towns_.Load(shipped));
     ASSERT_TRUE(towns_.Load(towns_.GetPath()));
     EXPECT_GE(towns_.GetTownCount(14), 10);
-    EXPECT_EQ(Saved(), [&] {
-        const auto bytes = testing_support::ReadBytes(shipped);
-        return std::string(bytes.begin(), bytes.end());
-    }());
+    EXPECT_EQ(Saved(), database_testing::FileText(shipped));
 }
 
 }  // namespace

@@ -1,22 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 #include "DatabaseTestSupport.h"
 
-using database_testing::ScratchBase;
-
 namespace {
 
-class WorldPersons : public testing::Test {
+class WorldPersons : public database_testing::CurrentWorldTest {
 protected:
-    void SetUp() override
-    {
-        base_.WriteDatabaseFile(u"Countries.sav", database_testing::CountriesSav(3));
-        world_ = base_.BuildWorld();
-    }
-
     TClub* NewClub(int countryId, const char16_t* name)
     {
         TCountry* country = world_->GetCountry(countryId);
@@ -43,9 +34,6 @@ protected:
         }
         return ids;
     }
-
-    ScratchBase base_;
-    std::unique_ptr<TCompleteWorld> world_;
 };
 
 TEST_F(WorldPersons, SquadHoldsSixtyDistinctPersonsInOrder)
