@@ -8,6 +8,7 @@
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
+#include "database/CountryCompetitions.h"
 #include "database/EnumTexts.h"
 #include "database/ReferenceLists.h"
 #include "database/Stadium.h"
@@ -21,8 +22,19 @@ constexpr int FirstCountry = 1;
 constexpr int LastCountry = 206;
 constexpr int bannerBitmaps[] = {IDB_BANNER_ENGLISH, IDB_BANNER_FRENCH,  IDB_BANNER_GERMAN,
                                  IDB_BANNER_ITALIAN, IDB_BANNER_SPANISH, IDB_BANNER_POLISH};
-constexpr int statisticIds[] = {IDC_MAIN_COUNTRY_CLUBS, IDC_MAIN_COUNTRY_PLAYERS, IDC_MAIN_WORLD_CLUBS,
-                                IDC_MAIN_WORLD_PLAYERS};
+// The panels' figures in the order of MainStatistics: leagues, clubs,
+// players, average best-position rating, average level, talent classes 0 to
+// 4, position groups 1 to 4.
+constexpr int countryStatisticIds[DlgMainMenu::StatisticCount] = {
+    IDC_MAIN_COUNTRY_LEAGUES,    IDC_MAIN_COUNTRY_CLUBS,      IDC_MAIN_COUNTRY_PLAYERS,   IDC_MAIN_COUNTRY_RATING,
+    IDC_MAIN_COUNTRY_LEVEL,      IDC_MAIN_COUNTRY_TALENT0,    IDC_MAIN_COUNTRY_TALENT1,   IDC_MAIN_COUNTRY_TALENT2,
+    IDC_MAIN_COUNTRY_TALENT3,    IDC_MAIN_COUNTRY_TALENT4,    IDC_MAIN_COUNTRY_GROUP1,    IDC_MAIN_COUNTRY_GROUP2,
+    IDC_MAIN_COUNTRY_GROUP3,     IDC_MAIN_COUNTRY_GROUP4};
+constexpr int worldStatisticIds[DlgMainMenu::StatisticCount] = {
+    IDC_MAIN_WORLD_LEAGUES,      IDC_MAIN_WORLD_CLUBS,        IDC_MAIN_WORLD_PLAYERS,     IDC_MAIN_WORLD_RATING,
+    IDC_MAIN_WORLD_LEVEL,        IDC_MAIN_WORLD_TALENT0,      IDC_MAIN_WORLD_TALENT1,     IDC_MAIN_WORLD_TALENT2,
+    IDC_MAIN_WORLD_TALENT3,      IDC_MAIN_WORLD_TALENT4,      IDC_MAIN_WORLD_GROUP1,      IDC_MAIN_WORLD_GROUP2,
+    IDC_MAIN_WORLD_GROUP3,       IDC_MAIN_WORLD_GROUP4};
 constexpr int groupIds[] = {IDC_MAIN_GROUP_FEDERATION,         IDC_MAIN_GROUP_COUNTRIES,
                             IDC_MAIN_GROUP_CLUBS,              IDC_MAIN_GROUP_COUNTRY_STATISTICS,
                             IDC_MAIN_GROUP_WORLD_STATISTICS,   IDC_MAIN_GROUP_COMMANDS,
@@ -34,8 +46,6 @@ constexpr int laterCommands[] = {
     IDC_MAIN_COUNTRY_PLAYER_LIST, IDC_MAIN_QUICK_TRANSFER, IDC_MAIN_EXPORT,
 };
 
-bool IsNationalTeamRow(const ClubListEntry& entry) { return IsNationalTeamId(entry.club->GetId()); }
-
 TCountry* ExistingCountry(int id)
 {
     TCompleteWorld* world = GetWorld();
@@ -44,15 +54,36 @@ TCountry* ExistingCountry(int id)
     return country != nullptr && country->GetId() == id ? country : nullptr;
 }
 
+int LeagueCountOf(const TCountry& country)
+{
+    TCompleteWorld* world = GetWorld();
+    return world == nullptr ? 0 : GetLeagueCount(world->GetCompetitions(), static_cast<std::uint32_t>(country.GetId()));
+}
+
+// Higher first for the figures where more is better, lower first otherwise.
+int CompareFigures(int first, int second, bool higherFirst)
+{
+    if (first == second) return 0;
+    return (first < second) == higherFirst ? 1 : -1;
+}
+
+int CompareLeagues(const CDBCompetitionBase* first, const CDBCompetitionBase* second)
+{
+    if (first == second) return 0;
+    if (first == nullptr || second == nullptr) return first == nullptr ? 1 : -1;
+    return first->GetId() < second->GetId() ? -1 : (first->GetId() > second->GetId() ? 1 : 0);
+}
+
 }  // namespace
 
 DlgMainMenu::DlgMainMenu(HWND parent) : CDialogB(IDD_MAIN, parent) {}
 
-MainStatistics DlgMainMenu::CountryStatistics(const std::vector<ClubListEntry>& rows)
+MainStatistics DlgMainMenu::CountryStatistics(const TCountry& country, const std::vector<ClubListEntry>& rows)
 {
     MainStatistics figures;
+    figures.leagues = LeagueCountOf(country);
     figures.clubs = static_cast<int>(rows.size());
-    for (const ClubListEntry& row : rows) figures.players += row.club->GetPlayerCount();
+    for (const ClubListEntry& row : rows) figures.AddSquad(*row.club);
     return figures;
 }
 
@@ -62,11 +93,12 @@ MainStatistics DlgMainMenu::WorldStatistics()
     for (int id = FirstCountry; id <= LastCountry; ++id) {
         const TCountry* country = ExistingCountry(id);
         if (country == nullptr) continue;
+        figures.leagues += LeagueCountOf(*country);
         for (int index = 0; index < country->GetClubCount(); ++index) {
             const TClub* club = country->GetClubByIndex(index);
             if (club == nullptr || IsNationalTeamId(club->GetId())) continue;
             ++figures.clubs;
-            figures.players += club->GetPlayerCount();
+            figures.AddSquad(*club);
         }
     }
     return figures;
@@ -85,7 +117,10 @@ BOOL DlgMainMenu::OnInitDialog()
     const std::uint16_t position = 0;
     const std::uint16_t width = 0;
     countryList_.SetColumns(1, &position, &width);
-    for (std::size_t i = 0; i < statistics_.size(); ++i) statistics_[i].SubclassDlgItem(statisticIds[i], *this);
+    for (int i = 0; i < StatisticCount; ++i) {
+        statistics_[i].SubclassDlgItem(countryStatisticIds[i], *this);
+        statistics_[StatisticCount + i].SubclassDlgItem(worldStatisticIds[i], *this);
+    }
     for (std::size_t i = 0; i < groups_.size(); ++i) groups_[i].SubclassDlgItem(groupIds[i], *this);
     clubList_.SubclassDlgItem(IDC_MAIN_CLUBS, *this);
     EnableLaterCommands();
@@ -146,13 +181,28 @@ void DlgMainMenu::SetUpClubList()
     using Halvane::MFC::CHVListCtrl;
     CTextManager* texts = CTextManager::Instance();
     clubList_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    clubList_.AddColumn(texts->GetText(u"Common.Club"_tk), LVCFMT_LEFT, 10);
-    clubList_.SetColumnSortTypes(0, SortName, CHVListCtrl::NoSortType, CHVListCtrl::NoSortType);
-    clubList_.AddColumn(texts->GetText(u"Dialog.Main.PlayerCount"_tk), LVCFMT_RIGHT, 4);
-    clubList_.SetColumnSortTypes(1, SortPlayers, SortName, CHVListCtrl::NoSortType);
+    constexpr int none = CHVListCtrl::NoSortType;
+    struct Column {
+        const char16_t* heading;
+        int format;
+        int weight;
+        int sortTypes[3];
+    };
+    const Column columns[] = {
+        {texts->GetText(u"Common.Club"_tk), LVCFMT_LEFT, 10, {SortName, SortRating, none}},
+        {texts->GetText(u"Common.League"_tk), LVCFMT_LEFT, 10, {SortLeague, SortBestEleven, SortName}},
+        {texts->GetText(u"Dialog.Main.AverageRating"_tk), LVCFMT_RIGHT, 4, {SortRating, SortName, none}},
+        {texts->GetText(u"Dialog.Main.Best11"_tk), LVCFMT_RIGHT, 4, {SortBestEleven, SortName, none}},
+        {texts->GetText(u"Dialog.Main.AverageAge"_tk), LVCFMT_RIGHT, 4, {SortAge, SortName, none}},
+        {texts->GetText(u"Dialog.Main.PlayerCount"_tk), LVCFMT_RIGHT, 4, {SortPlayers, SortName, none}},
+    };
+    for (const Column& column : columns) {
+        const int index = clubList_.AddColumn(column.heading, column.format, column.weight);
+        clubList_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
+    }
     clubList_.AutoSizeColumns(true);
     clubList_.SetSortHandler(this);
-    clubList_.Sort(0, true);
+    clubList_.Sort(1, true);
 }
 
 void DlgMainMenu::ShowBanner()
@@ -240,21 +290,14 @@ void DlgMainMenu::FillClubList()
     for (int index = 0; index < country->GetClubCount() && static_cast<int>(rows_.size()) < MaxClubRows; ++index) {
         TClub* club = country->GetClubByIndex(index);
         if (club == nullptr) continue;
-        rows_.push_back({club, IsNationalTeamId(club->GetId()) ? -1 : club->GetPlayerCount()});
+        rows_.emplace_back().Set(club, *country);
     }
-    for (ClubListEntry& entry : rows_) InsertClubRow(entry);
+    for (ClubListEntry& entry : rows_) entry.InsertRow(clubList_);
     clubList_.Resort();
     SelectClubRow(selectedClub, topRow);
     clubList_.SetRedraw(true);
-    ShowStatistics(IDC_MAIN_COUNTRY_CLUBS, IDC_MAIN_COUNTRY_PLAYERS, CountryStatistics(rows_));
+    ShowStatistics(countryStatisticIds, CountryStatistics(*country, rows_));
     ::UpdateWindow(Handle());
-}
-
-void DlgMainMenu::InsertClubRow(ClubListEntry& entry)
-{
-    const int row = clubList_.InsertItem(entry.club->GetName(), reinterpret_cast<LPARAM>(&entry));
-    if (row < 0) return;
-    if (entry.players >= 0) clubList_.SetItemInt(row, 1, entry.players);
 }
 
 void DlgMainMenu::SelectClubRow(std::uint32_t clubId, int topRow)
@@ -274,14 +317,23 @@ void DlgMainMenu::SelectClubRow(std::uint32_t clubId, int topRow)
 
 void DlgMainMenu::UpdateStatistics()
 {
-    ShowStatistics(IDC_MAIN_WORLD_CLUBS, IDC_MAIN_WORLD_PLAYERS, WorldStatistics());
+    ShowStatistics(worldStatisticIds, WorldStatistics());
 }
 
-void DlgMainMenu::ShowStatistics(int clubsId, int playersId, const MainStatistics& figures)
+void DlgMainMenu::ShowStatistics(const int (&ids)[StatisticCount], const MainStatistics& figures)
 {
     CTextManager* texts = CTextManager::Instance();
-    ::SetDlgItemTextW(Handle(), clubsId, reinterpret_cast<const wchar_t*>(texts->FormatInt(figures.clubs)));
-    ::SetDlgItemTextW(Handle(), playersId, reinterpret_cast<const wchar_t*>(texts->FormatInt(figures.players)));
+    int next = 0;
+    const auto show = [&](const char16_t* text) {
+        ::SetDlgItemTextW(Handle(), ids[next++], reinterpret_cast<const wchar_t*>(text));
+    };
+    show(texts->FormatInt(figures.leagues));
+    show(texts->FormatInt(figures.clubs));
+    show(texts->FormatInt(figures.players));
+    show(texts->FormatFloat(figures.AverageBestRating(), 2));
+    show(texts->FormatFloat(figures.AverageLevel(), 2));
+    for (int count : figures.talents) show(texts->FormatInt(count));
+    for (int count : figures.positionGroups) show(texts->FormatInt(count));
 }
 
 int DlgMainMenu::Compare(int sortType, LPARAM item1, LPARAM item2)
@@ -291,8 +343,8 @@ int DlgMainMenu::Compare(int sortType, LPARAM item1, LPARAM item2)
     const bool missing1 = row1 == nullptr || row1->club == nullptr;
     const bool missing2 = row2 == nullptr || row2->club == nullptr;
     if (missing1 || missing2) return missing1 == missing2 ? 0 : (missing1 ? 1 : -1);
-    const bool national1 = IsNationalTeamRow(*row1);
-    if (national1 != IsNationalTeamRow(*row2)) {
+    const bool national1 = row1->IsNationalTeam();
+    if (national1 != row2->IsNationalTeam()) {
         // The list inverts every result of a descending sort; inverting here
         // first keeps the national team on top either way.
         const int result = national1 ? -1 : 1;
@@ -300,7 +352,11 @@ int DlgMainMenu::Compare(int sortType, LPARAM item1, LPARAM item2)
     }
     switch (sortType) {
     case SortName: return CompareCollated(row1->club->GetName(), row2->club->GetName());
-    case SortPlayers: return row1->players < row2->players ? -1 : (row1->players > row2->players ? 1 : 0);
+    case SortLeague: return CompareLeagues(row1->league, row2->league);
+    case SortRating: return CompareFigures(row1->rating, row2->rating, true);
+    case SortBestEleven: return CompareFigures(row1->bestEleven, row2->bestEleven, true);
+    case SortAge: return CompareFigures(row1->age, row2->age, false);
+    case SortPlayers: return CompareFigures(row1->players, row2->players, false);
     default: return 0;
     }
 }

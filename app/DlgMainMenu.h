@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/ClubListEntry.h"
+#include "app/MainStatistics.h"
 #include "ui/DialogB.h"
 #include "ui/HVListCtrl.h"
 #include "ui/MyGroupBox.h"
@@ -19,24 +21,12 @@
 class TClub;
 class TCountry;
 
-// One row of the club list; the national team's row has no figures the
-// loaded world can give yet (players is -1).
-struct ClubListEntry {
-    TClub* club = nullptr;
-    int players = 0;
-};
-
-// The figures of a statistics panel.
-struct MainStatistics {
-    int clubs = 0;
-    int players = 0;
-};
-
 class DlgMainMenu : public CDialogB, public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
 public:
     static constexpr int MaxClubRows = 512;
     static constexpr int FederationCount = 6;
-    enum SortType { SortName = 0, SortPlayers = 5 };
+    static constexpr int StatisticCount = 14;
+    enum SortType { SortName = 0, SortLeague, SortRating, SortBestEleven, SortAge, SortPlayers };
 
     explicit DlgMainMenu(HWND parent);
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Main"; }
@@ -52,9 +42,10 @@ public:
     int GetCurrentCountry() const { return country_; }
     int Compare(int sortType, LPARAM item1, LPARAM item2) override;
 
-    // The figures of a panel: over the rows of a country, or over every club
-    // but the national teams of countries 1 to 206.
-    static MainStatistics CountryStatistics(const std::vector<ClubListEntry>& rows);
+    // The figures of a panel: over the rows of a country (its national team
+    // included), or over every club but the national teams of countries 1 to
+    // 206.
+    static MainStatistics CountryStatistics(const TCountry& country, const std::vector<ClubListEntry>& rows);
     static MainStatistics WorldStatistics();
 
 protected:
@@ -73,15 +64,14 @@ private:
     void ShowBanner();
     void OnFederationChanged();
     void OnCountryChanged();
-    void InsertClubRow(ClubListEntry& entry);
     void SelectClubRow(std::uint32_t clubId, int topRow);
-    void ShowStatistics(int clubsId, int playersId, const MainStatistics& figures);
+    void ShowStatistics(const int (&ids)[StatisticCount], const MainStatistics& figures);
     void Close();
     void EnableLaterCommands();
 
     win::CComboBox federationCombo_;
     CMyListBox countryList_;
-    std::array<CMyStaticControl, 4> statistics_;
+    std::array<CMyStaticControl, 2 * StatisticCount> statistics_;
     std::array<CMyGroupBox, 7> groups_;
     Halvane::MFC::CHVListCtrl clubList_;
     win::CBitmap banner_;

@@ -12,6 +12,8 @@
 #include "app/LedraApp.h"
 #include "core/TextManager.h"
 #include "database/CompleteWorld.h"
+#include "database/CountryCompetitions.h"
+#include "competition/CompetitionId.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "tests/app/AppTestSupport.h"
@@ -181,14 +183,135 @@ TEST_F(MainWindow, PlayerFiguresSortingAndTheNationalTeamOnTop)
         auto& list = dynamic_cast<Halvane::MFC::CHVListCtrl&>(*win::CWindow::FromHandle(::GetDlgItem(hwnd, ClubList)));
         const int rows = list.GetItemCount();
         for (bool ascending : {true, false}) {
-            list.Sort(1, ascending);
+            list.Sort(5, ascending);
             EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
             const std::u16string top = ascending ? ClubRow(hwnd, rows - 1, 0) : ClubRow(hwnd, 1, 0);
             EXPECT_EQ(top, most->GetName());
-            EXPECT_EQ(ascending ? ClubRow(hwnd, rows - 1, 1) : ClubRow(hwnd, 1, 1), Count(highest + 1));
+            EXPECT_EQ(ascending ? ClubRow(hwnd, rows - 1, 5) : ClubRow(hwnd, 1, 5), Count(highest + 1));
             list.Sort(0, ascending);
             EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
         }
+    });
+}
+
+namespace {
+
+// The fourteen figures of a panel, summed here from the squads as the
+// window's own code does not: leagues, clubs, players, average rating,
+// average level, talents 0..4, position groups 1..4.
+struct PanelFigures {
+    int leagues = 0;
+    int clubs = 0;
+    std::vector<const TPerson*> players;
+
+    void Add(const TClub& club)
+    {
+        for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
+            const TPerson* person = club.GetSquadPerson(slot);
+            if (person != nullptr && person->GetType() == 0) players.push_back(person);
+        }
+    }
+    std::vector<std::u16string> Texts() const
+    {
+        CTextManager* texts = CTextManager::Instance();
+        double level = 0;
+        double rating = 0;
+        int rated = 0;
+        int talents[5] = {};
+        int groups[4] = {};
+        for (const TPerson* person : players) {
+            level += person->GetLevel();
+            if (person->GetTalent() < 5) ++talents[person->GetTalent()];
+            if (person->GetPositionGroup() >= 1 && person->GetPositionGroup() <= 4) ++groups[person->GetPositionGroup() - 1];
+            if (person->IsFirstTeam() && !person->IsYouthPlayer()) {
+                rating += person->GetBestPositionRating();
+                ++rated;
+            }
+        }
+        const int count = static_cast<int>(players.size());
+        std::vector<std::u16string> result = {Count(leagues), Count(clubs), Count(count),
+                                              texts->FormatFloat(rated == 0 ? 0.0 : rating / rated, 2),
+                                              texts->FormatFloat(count == 0 ? 0.0 : level / count, 2)};
+        for (int value : talents) result.push_back(Count(value));
+        for (int value : groups) result.push_back(Count(value));
+        return result;
+    }
+};
+
+std::vector<std::u16string> PanelTexts(HWND window, bool world)
+{
+    const std::vector<int> country = {1818, 1127, 1819, 1817, 1816, 1830, 1831, 1832, 1833, 1834, 1840, 1844, 1846, 1848};
+    const std::vector<int> whole = {1814, 1812, 1810, 1821, 1820, 1835, 1836, 1837, 1838, 1839, 1841, 1845, 1847, 1849};
+    std::vector<std::u16string> texts;
+    for (int id : world ? whole : country) texts.push_back(Item(window, id));
+    return texts;
+}
+
+int LeaguesOf(const TCountry& country)
+{
+    const TCompetitionRegistry& registry = GetWorld()->GetCompetitions();
+    int leagues = 0;
+    while (leagues < 32 && registry.Get(MakeCompetitionId(static_cast<std::uint32_t>(country.GetId()), 1, leagues)) != nullptr)
+        ++leagues;
+    return leagues;
+}
+
+std::u16string Figure(double value) { return CTextManager::Instance()->FormatFloat(static_cast<float>(value), 2); }
+
+}  // namespace
+
+TEST_F(MainWindow, StatisticsPanelsAndClubFiguresAgreeWithTheWorld)
+{
+    Run([](TestMainMenu& window) {
+        HWND hwnd = window.Handle();
+        const TCountry* country = GetWorld()->GetCountry(window.GetCurrentCountry());
+        PanelFigures countryFigures;
+        countryFigures.leagues = LeaguesOf(*country);
+        countryFigures.clubs = country->GetClubCount();
+        for (int index = 0; index < country->GetClubCount(); ++index) countryFigures.Add(*country->GetClubByIndex(index));
+        EXPECT_GT(countryFigures.players.size(), 0u);
+        EXPECT_EQ(PanelTexts(hwnd, false), countryFigures.Texts());
+
+        PanelFigures worldFigures;
+        for (int id = 1; id <= 206; ++id) {
+            const TCountry* each = GetWorld()->GetCountry(id);
+            if (each->GetId() != id) continue;
+            worldFigures.leagues += LeaguesOf(*each);
+            for (int index = 0; index < each->GetClubCount(); ++index) {
+                const TClub* club = each->GetClubByIndex(index);
+                if (IsNationalTeamId(club->GetId())) continue;
+                ++worldFigures.clubs;
+                worldFigures.Add(*club);
+            }
+        }
+        EXPECT_GT(worldFigures.leagues, 0);
+        EXPECT_EQ(PanelTexts(hwnd, true), worldFigures.Texts());
+
+        // Every row's league and figures; the national team's come from its squad.
+        auto& list = dynamic_cast<Halvane::MFC::CHVListCtrl&>(*win::CWindow::FromHandle(::GetDlgItem(hwnd, ClubList)));
+        list.Sort(2, true);
+        const TNationalSquadStats national = country->GetNationalSquadStats();
+        EXPECT_EQ(ClubRow(hwnd, 0, 0), country->GetNationalTeam()->GetName());
+        EXPECT_EQ(ClubRow(hwnd, 0, 1), u"-");
+        EXPECT_EQ(ClubRow(hwnd, 0, 2), Figure(static_cast<int>(national.level * 1000.0) * 0.001));
+        EXPECT_EQ(ClubRow(hwnd, 0, 5), Count(national.count));
+        double previousRating = 1e9;
+        int withLeague = 0;
+        for (int row = 1; row < list.GetItemCount(); ++row) {
+            const auto* entry = reinterpret_cast<const ClubListEntry*>(list.GetItemData(row));
+            const TClub& club = *entry->club;
+            const CDBCompetitionBase* league = GetLeagueOfTeam(GetWorld()->GetCompetitions(), club.GetId());
+            EXPECT_EQ(ClubRow(hwnd, row, 1), league != nullptr ? std::u16string(league->GetName()) : u"-");
+            withLeague += league != nullptr;
+            EXPECT_EQ(ClubRow(hwnd, row, 2), Figure(static_cast<int>(club.GetAverageLevel(0) * 1000.0) * 0.001));
+            EXPECT_EQ(ClubRow(hwnd, row, 3), Figure(static_cast<int>(club.GetTeamStrength(0) * 1000.0) * 0.001));
+            EXPECT_EQ(ClubRow(hwnd, row, 4), Figure(static_cast<int>(club.GetAverageAge(0) * 1000.0) * 0.001));
+            EXPECT_EQ(ClubRow(hwnd, row, 5), Count(SquadPlayers(club)));
+            // Column 2 sorts by rating, higher first.
+            EXPECT_LE(club.GetAverageLevel(0), previousRating + 0.001);
+            previousRating = club.GetAverageLevel(0);
+        }
+        EXPECT_GT(withLeague, 0);
     });
 }
 
