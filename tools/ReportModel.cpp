@@ -36,9 +36,13 @@ bool TypeBefore(const ReportEntry& a, const ReportEntry& b)
 
 CReportModel::CChange::~CChange()
 {
-    const bool notify = wasEmpty_ && !model_.journal_.empty();
-    lock_.unlock();
-    if (notify && model_.listener_) model_.listener_();
+    if (wasEmpty_ && !model_.journal_.empty() && model_.listener_) model_.listener_();
+}
+
+void CReportModel::SetChangeListener(std::function<void()> listener)
+{
+    std::lock_guard lock(mutex_);
+    listener_ = std::move(listener);
 }
 
 void CReportModel::SetTitle(std::u16string_view title)

@@ -1,4 +1,5 @@
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "tests/tools/ReportTestSupport.h"
@@ -178,6 +179,34 @@ TEST_F(ReportModelTest, ThreadsProduceDrainAndCloseSafely)
     EXPECT_GT(drained, 0u);
     EXPECT_EQ(model.AddEntry(0, ReportType::Info, u"after"), 0u);
     EXPECT_GE(model.Progress().position, 2000);
+}
+
+// The window clears its listener when it goes while the producer still
+// runs: from then on no notice reaches the window, and the thread checker
+// sees every use of the listener under the model's lock.
+TEST_F(ReportModelTest, ThreadsClearingTheListenerStopsEveryNotice)
+{
+    auto window = std::make_unique<std::atomic<int>>(0);
+    model.SetChangeListener([target = window.get()] { ++*target; });
+    std::atomic<bool> producing{false};
+    std::thread producer([&] {
+        const ReportEntryHandle category = model.AddCategory(0, u"work");
+        while (!model.IsCloseRequested()) {
+            producing = true;
+            model.AddEntry(category, ReportType::Info, u"e");
+            model.DrainChanges();
+        }
+        for (int i = 0; i < 100; ++i) {
+            model.StepProgress(1);
+            model.DrainChanges();
+        }
+    });
+    while (!producing || *window < 10) std::this_thread::yield();
+    model.RequestClose();
+    model.SetChangeListener(nullptr);
+    window.reset();  // a notice after the clear would write freed memory
+    producer.join();
+    EXPECT_GE(model.Progress().position, 100);
 }
 
 }  // namespace
