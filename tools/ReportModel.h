@@ -117,10 +117,10 @@ private:
     const Node* Find(ReportEntryHandle handle) const;
     std::vector<ReportEntryHandle>& ChildList(ReportEntryHandle parent);
     void DeleteWhere(bool (*match)(const Node&, int), int type);
-    void DeleteChildrenWhere(ReportEntryHandle parent, bool (*match)(const Node&, int), int type);
+    std::vector<ReportEntryHandle> ParentsFirst() const;
+    void DeleteChildrenWhere(bool (*match)(const Node&, int), int type);
     void Erase(ReportEntryHandle handle);
     void Recount();
-    std::array<std::int32_t, ReportType::Count> RecountBelow(ReportEntryHandle parent);
     void Sort(Compare compare);
     void SortLevel(ReportEntryHandle parent, Compare compare, int depth);
     std::u16string LabelOf(const ReportEntry& entry) const;
