@@ -189,4 +189,36 @@ TEST_F(DlgLongtimeOperationTest, WorkThatThrowsIsReportedOnceAndTheDialogEnds)
     EXPECT_FALSE(driver.TimedOut());
 }
 
+// A quit message or the owner's end takes the window while the work runs;
+// Execute still returns only once the work has ended.
+TEST_F(DlgLongtimeOperationTest, QuitOrOwnerGoneMidWorkReturnsOnlyAfterTheWorkEnded)
+{
+    for (const bool quit : {true, false}) {
+        gui_test::TestDialog owner(IDD_TEST_HOST);
+        ASSERT_TRUE(owner.Create(nullptr));
+        std::atomic<bool> started{false}, ended{false};
+        Job job(std::make_unique<CDlgLongtimeOperation>(owner.Handle()), [&](ILongtimeProgress&) {
+            started = true;
+            ::Sleep(1000);
+            return ended = true;
+        });
+        gui_test::ModalDriver driver([&] {
+            if (job.Window() == nullptr || !started) return false;
+            if (quit) {
+                ::PostQuitMessage(0);
+            } else {
+                owner.Destroy();
+            }
+            return true;
+        });
+        job.Execute();
+        EXPECT_TRUE(ended) << quit;
+        EXPECT_EQ(job.Window(), nullptr) << quit;
+        EXPECT_FALSE(driver.TimedOut()) << quit;
+        MSG message;
+        EXPECT_EQ(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, quit) << quit;
+        owner.Destroy();
+    }
+}
+
 }  // namespace
