@@ -57,7 +57,9 @@ LONG HandleException(EXCEPTION_POINTERS* exception)
     if (module == nullptr) {
         outcome = u"DBGHELP.DLL not found";
     } else {
-        auto writer = reinterpret_cast<MiniDumpWriter>(::GetProcAddress(module, "MiniDumpWriteDump"));
+        // FARPROC takes no arguments; the generic function type in between says the cast is meant.
+        auto writer = reinterpret_cast<MiniDumpWriter>(
+            reinterpret_cast<void (*)()>(::GetProcAddress(module, "MiniDumpWriteDump")));
         if (writer == nullptr) {
             outcome = u"Can't find function 'MiniDumpWriteDump(...)' in DBGHELP.DLL";
         } else {

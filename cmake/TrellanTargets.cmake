@@ -1,7 +1,9 @@
 # Shared target helpers: one static library per subsystem folder, one test
 # program per tests/ folder.
 
-set(TR_WARNINGS -Wall -Wextra -Wno-unused-parameter)
+# Warnings are errors in every build of the project's own code; third-party
+# code (googletest) is built without these options.
+set(TR_WARNINGS -Wall -Wextra -Wno-unused-parameter -Werror)
 
 function(tr_apply_options target)
   target_compile_options(${target} PRIVATE ${TR_WARNINGS})

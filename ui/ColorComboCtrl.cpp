@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/TextTools.h"
 #include "tools/ValueText.h"
 #include "win/WideText.h"
 
@@ -33,9 +34,7 @@ void CColorComboCtrl::PreSubclassWindow()
 
 int CColorComboCtrl::AddItem(const char16_t* text)
 {
-    if (text == nullptr) return -1;
-    const int item = AddString(std::u16string(text).substr(0, ItemTextMax).c_str());
-    return item < 0 ? -1 : item;
+    return Insert(text, nullptr);
 }
 
 int CColorComboCtrl::AddItem(const char16_t* text, COLORREF c1)
@@ -57,14 +56,37 @@ int CColorComboCtrl::AddRecord(const char16_t* text, const TColourRecord& record
 {
     if (text == nullptr) return -1;
     auto* owned = new TColourRecord(record);
-    const std::u16string cut = std::u16string(text).substr(0, ItemTextMax);
-    const int item = static_cast<int>(Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(cut.c_str())));
-    if (item < 0) {
-        delete owned;
-        return -1;
-    }
-    SetItemData(item, reinterpret_cast<LPARAM>(owned));
+    const int item = Insert(text, owned);
+    if (item < 0) delete owned;
     return item;
+}
+
+int CColorComboCtrl::Insert(const char16_t* text, TColourRecord* record)
+{
+    if (text == nullptr) return -1;
+    const std::u16string cut = std::u16string(text).substr(0, ItemTextMax);
+    const int item = (GetStyle() & CBS_SORT) != 0 ? InsertString(SortedPosition(cut, record), cut.c_str())
+                                                  : AddString(cut.c_str());
+    if (item < 0) return -1;
+    if (record != nullptr) SetItemData(item, reinterpret_cast<LPARAM>(record));
+    return item;
+}
+
+// The sort style's order is kept here rather than left to the system, whose
+// own order neither collates accents nor knows the records: texts in the
+// collated order, items without a record after those with one, and a new
+// item behind the items it equals.
+int CColorComboCtrl::SortedPosition(const std::u16string& text, const TColourRecord* record) const
+{
+    const int count = GetCount();
+    for (int item = 0; item < count; ++item) {
+        const TColourRecord* other = Record(item);
+        const int order = record == nullptr ? (other != nullptr ? 1 : 0)
+                          : other == nullptr ? -1
+                                             : CompareCollated(text.c_str(), GetItemText(item).c_str());
+        if (order < 0) return item;
+    }
+    return -1;
 }
 
 CColorComboCtrl::TColourRecord* CColorComboCtrl::Record(int item) const

@@ -1,8 +1,10 @@
 #pragma once
 // An owner-drawn combo box whose items carry up to three colours, shown as
-// a swatch of bands in front of the text, and a user value.
+// a swatch of bands in front of the text, and a user value. With the sort
+// style the items stand in the collated order of their texts.
 
 #include <cstdint>
+#include <string>
 
 #include "win/ComboBox.h"
 
@@ -34,6 +36,10 @@ private:
         std::uint32_t value;
     };
     int AddRecord(const char16_t* text, const TColourRecord& record);
+    // Takes the record on success; -1 when the text is null or the combo refuses.
+    int Insert(const char16_t* text, TColourRecord* record);
+    // The index a new item goes to under the sort style; -1 for the end.
+    int SortedPosition(const std::u16string& text, const TColourRecord* record) const;
     TColourRecord* Record(int item) const;
     void DrawItem(const DRAWITEMSTRUCT& draw) const;
 };

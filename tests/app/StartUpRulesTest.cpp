@@ -143,8 +143,9 @@ TEST(PathCheck, RefusesWhatTheSystemCodePageCannotHold)
     EXPECT_TRUE(CLedraApp::HasInvalidPathCharacters(u"C:\\Spiele\\\u4E16\u754C", u"C:\\Docs"));
     EXPECT_TRUE(CLedraApp::HasInvalidPathCharacters(u"C:\\Games", u"C:\\Users\\\u03A9mega"));
     EXPECT_FALSE(CLedraApp::HasInvalidPathCharacters(u"C:\\Games\\Trellan", u"C:\\Users\\me\\Documents"));
-    if (platform::SystemCodePage() == 1252)
+    if (platform::SystemCodePage() == 1252) {
         EXPECT_FALSE(CLedraApp::HasInvalidPathCharacters(u"C:\\Jeux\\\u00C9diteur", u"C:\\Docs"));
+    }
 }
 
 }  // namespace

@@ -268,7 +268,9 @@ TEST_F(PillowTest, ImportsAndExportsMatchPillowPixelForPixel)
         ASSERT_EQ(bgra.size(), rgba.size());
         for (std::size_t i = 0; i < bgra.size(); i += 4) {
             ASSERT_EQ(Bytes({bgra[i + 2], bgra[i + 1], bgra[i]}), Bytes({rgba[i], rgba[i + 1], rgba[i + 2]})) << i / 4;
-            if (alpha) ASSERT_EQ(bgra[i + 3], rgba[i + 3]) << i / 4;
+            if (alpha) {
+                ASSERT_EQ(bgra[i + 3], rgba[i + 3]) << i / 4;
+            }
         }
         // Export, import and export again: the same bytes.
         const std::u16string out = path + (tga ? u".out.tga" : u".out.bmp");

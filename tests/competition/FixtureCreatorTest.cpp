@@ -59,7 +59,9 @@ TEST(FixtureCreator, SelfChecksHoldForEveryCount)
                 std::vector<int> seen(static_cast<std::size_t>(teams), 0);
                 for (int s = 0; s < creator.GetMatchesPerDay(); ++s) {
                     for (int team : {creator.GetHome(d, s), creator.GetAway(d, s)}) {
-                        if (team >= 0) ASSERT_EQ(++seen[static_cast<std::size_t>(team)], 1) << teams << " day " << d;
+                        if (team >= 0) {
+                            ASSERT_EQ(++seen[static_cast<std::size_t>(team)], 1) << teams << " day " << d;
+                        }
                     }
                     const int home = creator.GetHome(d, s);
                     const int away = creator.GetAway(d, s);

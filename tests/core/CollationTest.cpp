@@ -51,8 +51,11 @@ TEST(CompareCollatedTest, LatinExtendedALettersFoldToTheirBase)
             char16_t key[2];
             MakeSortKey(key, letter, 2);
             const bool asciiLetter = (key[0] | 0x20) >= u'a' && (key[0] | 0x20) <= u'z';
-            if (folds[k] != u'.') EXPECT_EQ(key[0], folds[k]) << std::hex << int(letters[k]);
-            else EXPECT_FALSE(asciiLetter) << std::hex << int(letters[k]);
+            if (folds[k] != u'.') {
+                EXPECT_EQ(key[0], folds[k]) << std::hex << int(letters[k]);
+            } else {
+                EXPECT_FALSE(asciiLetter) << std::hex << int(letters[k]);
+            }
         }
     }
     // Œ and œ are ligatures like Æ and sort before ASCII; Ĳ, ĳ, ĸ, Ŋ, ŋ after it.

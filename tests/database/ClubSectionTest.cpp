@@ -375,7 +375,9 @@ TEST_F(ClubSectionTest, SavedOldLayoutsKeepTheirUniqueIdsAndSaveTheSameAgain)
         // Files before 2007-26 had no Polish texts of their own.
         const bool copied = name < u"Country21_2007-26" || name == u"Country21_v1.sav";
         EXPECT_EQ(std::u16string(club->GetNameForLanguage(5)).starts_with(u"KS "), !copied);
-        if (copied) EXPECT_EQ(std::u16string(club->GetAbbreviationForLanguage(5)), club->GetAbbreviationForLanguage(1));
+        if (copied) {
+            EXPECT_EQ(std::u16string(club->GetAbbreviationForLanguage(5)), club->GetAbbreviationForLanguage(1));
+        }
         const std::string first = save();
         load(base_.DatabasePath(u"Country21.sav"));
         EXPECT_EQ(world_->GetCountry(21)->GetClubByIndex(2)->GetUniqueId(), firstId);

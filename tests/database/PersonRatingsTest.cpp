@@ -35,7 +35,9 @@ TEST(PersonRatings, TheWeightTableKeepsItsStatedProperties)
             const float w = TPerson::GetPositionWeight(p, a);
             EXPECT_EQ(std::fmod(w * 4, 1.0f), 0.0f) << p << "/" << a;
             EXPECT_TRUE(w >= 0 && w <= 1) << p << "/" << a;
-            if (p >= 2 && a >= 35) EXPECT_EQ(w, 0) << "goalkeeping outfield " << p;
+            if (p >= 2 && a >= 35) {
+                EXPECT_EQ(w, 0) << "goalkeeping outfield " << p;
+            }
             sum += w;
         }
         EXPECT_NEAR(sum, TPerson::GetPositionWeight(p, 43), 0.001) << p;
@@ -57,15 +59,21 @@ TEST(PersonRatings, RatingsFollowAbilitiesFootAndEveryChange)
     const TPerson forty = WithAbilities(40);
     const auto leftSide = [](int p) { return p == 3 || p == 7 || p == 11 || p == 14; };
     for (int p = 1; p < 18; ++p) {
-        if (!leftSide(p)) EXPECT_EQ(forty.GetPositionRating(p), 40) << p;
-        if (leftSide(p)) EXPECT_LT(forty.GetPositionRating(p), 40) << p;
+        if (!leftSide(p)) {
+            EXPECT_EQ(forty.GetPositionRating(p), 40) << p;
+        }
+        if (leftSide(p)) {
+            EXPECT_LT(forty.GetPositionRating(p), 40) << p;
+        }
     }
     EXPECT_EQ(forty.GetPositionRating(3), 37) << "40 x (12.5 - 0.4 x 2.25) / 12.5";
     for (int foot : {1, 3}) EXPECT_EQ(WithAbilities(40, foot).GetPositionRating(3), 40);
     for (std::uint8_t value : {0, 99}) {
         const TPerson p = WithAbilities(value);
         for (int position = 1; position < 18; ++position) {
-            if (!leftSide(position)) EXPECT_EQ(p.GetPositionRating(position), value) << position;
+            if (!leftSide(position)) {
+                EXPECT_EQ(p.GetPositionRating(position), value) << position;
+            }
         }
     }
     EXPECT_EQ(forty.GetPositionRating(18), 0);

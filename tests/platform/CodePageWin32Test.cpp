@@ -35,7 +35,9 @@ TEST(CodePageWin32, ConvertsAndReportsLossAtEveryCall)
             EXPECT_EQ(*bytes, c.bytes);
             EXPECT_EQ(lossy, c.lossy);
         }
-        if (!c.lossy) EXPECT_EQ(CodePageToUtf16(c.codePage, c.bytes), c.text);
+        if (!c.lossy) {
+            EXPECT_EQ(CodePageToUtf16(c.codePage, c.bytes), c.text);
+        }
     }
 }
 

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <string>
 #include <tuple>
 #include <utility>
+#include <vector>
 
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GalleryIds.h"
@@ -256,4 +258,35 @@ TEST_F(ValueControls, GalleryScreenshotForAPersonToLookAt)
     const auto bitmap = gui_test::CaptureWindow(gallery.Handle());
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\value-gallery.bmp"), bitmap);
+}
+
+// Under the sort style the items stand in the collated order of their texts
+// (an accented letter with its plain one), items without a record last, in
+// the order they came; every index returned is the item's final place.
+TEST_F(ValueControls, SortedColourComboCollatesTextsAndPutsItemsWithoutRecordLast)
+{
+    HWND window = ::CreateWindowExW(0, L"COMBOBOX", L"",
+                                    WS_CHILD | WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS |
+                                        CBS_SORT,
+                                    0, 0, 120, 100, gallery.Handle(), reinterpret_cast<HMENU>(4321), nullptr, nullptr);
+    ASSERT_NE(window, nullptr);
+    CColorComboCtrl sorted;
+    ASSERT_TRUE(sorted.Subclass(window));
+    EXPECT_EQ(sorted.AddItem(u"Plain"), 0);
+    EXPECT_EQ(sorted.AddItem(u"Zinc", RGB(120, 120, 120)), 0);
+    EXPECT_EQ(sorted.AddItem(u"\u00C9meraude", RGB(0, 155, 119)), 0);
+    EXPECT_EQ(sorted.AddItem(u"Also plain"), 3);
+    EXPECT_EQ(sorted.AddItem(u"Ecru", RGB(194, 178, 128)), 0);
+    EXPECT_EQ(sorted.AddItem(u"Eosin", RGB(224, 64, 128), RGB(255, 255, 255)), 2);
+    const int bordeaux = sorted.AddItem(u"Bordeaux", RGB(128, 0, 32));
+    EXPECT_EQ(bordeaux, 0);
+    sorted.SetItemValue(bordeaux, 5);
+    const std::vector<std::u16string> expected = {u"Bordeaux", u"Ecru", u"\u00C9meraude", u"Eosin",
+                                                  u"Zinc",     u"Plain", u"Also plain"};
+    ASSERT_EQ(sorted.GetCount(), static_cast<int>(expected.size()));
+    for (int item = 0; item < sorted.GetCount(); ++item) EXPECT_EQ(sorted.GetItemText(item), expected[item]) << item;
+    EXPECT_EQ(sorted.GetItemValue(0), 5u);
+    EXPECT_EQ(sorted.GetItemColour(3, 1), RGB(255, 255, 255));
+    EXPECT_EQ(sorted.GetItemColourCount(5), 0);
+    ::DestroyWindow(window);
 }
