@@ -40,7 +40,8 @@ void CLongtimeWorker::ThreadMain()
 {
     if (WaitForStart()) {
         started_ = true;
-        if (work_) work_();
+        // A failure is reported there; the operation sees that its work never completed.
+        RunWorkerGuarded(work_);
         platform::SleepMs(SettleMs);
         if (finished_) finished_();
     }

@@ -4,12 +4,15 @@
 // run is called off and never gives up on its own: a display that cannot
 // start calls the run off, so the worker ends without running the work. The
 // display's side joins the worker on every path, so the worker never
-// outlives its operation.
+// outlives its operation. Work that throws is reported and counts as
+// failed; the display is told of the end all the same.
 
 #include <atomic>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+
+#include "core/WorkerGuard.h"
 
 class CLongtimeWorker {
 public:
@@ -20,7 +23,7 @@ public:
     using Work = std::function<void()>;
     using Finished = std::function<void()>;
 
-    // finished is called on the worker thread after the work has run.
+    // finished is called on the worker thread after the work has run or failed.
     CLongtimeWorker(Work work, Finished finished);
     CLongtimeWorker(const CLongtimeWorker&) = delete;
     CLongtimeWorker& operator=(const CLongtimeWorker&) = delete;

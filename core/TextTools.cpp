@@ -64,6 +64,23 @@ void WalkTokens(std::u16string_view src, std::size_t count, Tokens&& tokens, Emi
 
 }  // namespace
 
+std::u16string EscapeMarkup(std::u16string_view text)
+{
+    std::u16string escaped;
+    escaped.reserve(text.size());
+    for (char16_t c : text) {
+        switch (c) {
+        case u'&': escaped += u"&amp;"; break;
+        case u'<': escaped += u"&lt;"; break;
+        case u'>': escaped += u"&gt;"; break;
+        case u'"': escaped += u"&quot;"; break;
+        case u'\'': escaped += u"&apos;"; break;
+        default: escaped.push_back(c);
+        }
+    }
+    return escaped;
+}
+
 std::u16string ReplaceTokens(std::u16string_view src, TokenList tokens)
 {
     std::u16string out;

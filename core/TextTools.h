@@ -34,6 +34,10 @@ char16_t* CopyTextNoQuotes(char16_t* dest, const char16_t* src, std::size_t capa
 using TokenList = std::initializer_list<std::pair<std::u16string_view, std::u16string_view>>;
 std::u16string ReplaceTokens(std::u16string_view src, TokenList tokens);
 
+// Text for HTML and XML content and attribute values: the five characters
+// with a meaning there (& < > " ') written as entities, all others as they are.
+std::u16string EscapeMarkup(std::u16string_view text);
+
 // The same on zero-terminated lists (ended by a null entry); a null entry
 // of to keeps its token. Returns dest, or null for a null src, dest or list.
 char16_t* ReplaceTokens(const char16_t* src, const char16_t* const* from, const char16_t* const* to, char16_t* dest,

@@ -5,6 +5,7 @@
 #include "core/AppMessage.h"
 #include "core/FileMessages.h"
 #include "core/TextManager.h"
+#include "core/TextTools.h"
 #include "platform/Platform.h"
 #include "tools/ReportModel.h"
 
@@ -17,26 +18,10 @@ constexpr std::u16string_view ClosingMarkers[] = {u"<%/HEAD%>", u"<%/CATEGORYSTA
 constexpr std::u16string_view TypeNames[] = {u"RITYPE_CATEGORY", u"RITYPE_INFO", u"RITYPE_SUCCESS",
                                              u"RITYPE_WARNING", u"RITYPE_ERROR"};
 
-std::u16string EscapeHtml(std::u16string_view text)
-{
-    std::u16string escaped;
-    escaped.reserve(text.size());
-    for (char16_t c : text) {
-        switch (c) {
-        case u'&': escaped += u"&amp;"; break;
-        case u'<': escaped += u"&lt;"; break;
-        case u'>': escaped += u"&gt;"; break;
-        case u'"': escaped += u"&quot;"; break;
-        default: escaped += c;
-        }
-    }
-    return escaped;
-}
-
 std::u16string DescriptionHtml(std::u16string_view text)
 {
     std::u16string html;
-    for (char16_t c : EscapeHtml(text)) {
+    for (char16_t c : EscapeMarkup(text)) {
         if (c == u'\r') continue;
         if (c == u'\n') {
             html += u"<br />\r\n";
@@ -100,11 +85,11 @@ private:
         const int level = category ? depth + 1 : depth;
         if (category) {
             WriteSection(out_, template_.Text(CReportTemplate::CategoryStart),
-                         {{u"<%=TITLE%>", EscapeHtml(report_.Label(handle))}, {u"<%=LEVEL%>", ::Level(level)}});
+                         {{u"<%=TITLE%>", EscapeMarkup(report_.Label(handle))}, {u"<%=LEVEL%>", ::Level(level)}});
         } else {
             WriteSection(out_, template_.Text(CReportTemplate::Entry),
                          {{u"<%=TYPE%>", std::u16string(TypeNames[entry.type])},
-                          {u"<%=TITLE%>", EscapeHtml(entry.title)},
+                          {u"<%=TITLE%>", EscapeMarkup(entry.title)},
                           {u"<%=DESCRIPTION%>", DescriptionHtml(entry.description)},
                           {u"<%=LEVEL%>", ::Level(level)}});
         }
@@ -164,7 +149,7 @@ bool LoadReportTemplate(const std::u16string& path, CReportTemplate& reportTempl
 std::u16string WriteReportHtml(const CReportTemplate& reportTemplate, const CReportModel& report)
 {
     std::u16string out;
-    const std::u16string title = EscapeHtml(report.Title());
+    const std::u16string title = EscapeMarkup(report.Title());
     WriteSection(out, reportTemplate.Text(CReportTemplate::Head), {{u"<%=REPORT%>", title}});
     CHtmlWalk walk(reportTemplate, report, out);
     const auto topLevel = report.Children(0);

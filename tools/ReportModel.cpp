@@ -36,9 +36,13 @@ bool TypeBefore(const ReportEntry& a, const ReportEntry& b)
 
 CReportModel::CChange::~CChange()
 {
-    const bool notify = wasEmpty_ && !model_.journal_.empty();
-    lock_.unlock();
-    if (notify && model_.listener_) model_.listener_();
+    if (wasEmpty_ && !model_.journal_.empty() && model_.listener_) model_.listener_();
+}
+
+void CReportModel::SetChangeListener(std::function<void()> listener)
+{
+    std::lock_guard lock(mutex_);
+    listener_ = std::move(listener);
 }
 
 void CReportModel::SetTitle(std::u16string_view title)
@@ -130,51 +134,70 @@ void CReportModel::RemoveEmptyCategories()
 
 void CReportModel::DeleteWhere(bool (*match)(const Node&, int), int type)
 {
-    DeleteChildrenWhere(0, match, type);
+    DeleteChildrenWhere(match, type);
     Recount();
 }
 
-// Children first, so a category emptied by the walk is judged empty.
-void CReportModel::DeleteChildrenWhere(ReportEntryHandle parent, bool (*match)(const Node&, int), int type)
+// Every entry of the tree, parents before their children; the walks
+// go over it backwards so that children are dealt with first. A loop, not a
+// recursion: the tree may be deeper than a thread's stack allows.
+std::vector<ReportEntryHandle> CReportModel::ParentsFirst() const
 {
-    std::vector<ReportEntryHandle> kept;
-    for (ReportEntryHandle child : std::vector<ReportEntryHandle>(ChildList(parent))) {
-        DeleteChildrenWhere(child, match, type);
-        if (match(*Find(child), type)) {
-            Erase(child);
-        } else {
-            kept.push_back(child);
-        }
+    std::vector<ReportEntryHandle> order(roots_);
+    for (std::size_t next = 0; next < order.size(); ++next) {
+        const Node& node = *Find(order[next]);
+        order.insert(order.end(), node.children.begin(), node.children.end());
     }
-    ChildList(parent) = std::move(kept);
+    return order;
 }
 
+// Children first, so a category emptied by the walk is judged empty.
+void CReportModel::DeleteChildrenWhere(bool (*match)(const Node&, int), int type)
+{
+    const std::vector<ReportEntryHandle> order = ParentsFirst();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        Node& node = *Find(*it);
+        std::erase_if(node.children, [this](ReportEntryHandle child) { return Find(child) == nullptr; });
+        if (match(node, type)) Erase(*it);
+    }
+    std::erase_if(roots_, [this](ReportEntryHandle root) { return Find(root) == nullptr; });
+}
+
+// Leaves the handle in its parent's list; the walk above drops it there.
 void CReportModel::Erase(ReportEntryHandle handle)
 {
-    for (ReportEntryHandle child : Find(handle)->children) Erase(child);
-    nodes_.erase(handle);
-    journal_.push_back({ReportChange::Removed, handle});
+    std::vector<ReportEntryHandle> subtree{handle};
+    for (std::size_t next = 0; next < subtree.size(); ++next) {
+        const Node& node = *Find(subtree[next]);
+        subtree.insert(subtree.end(), node.children.begin(), node.children.end());
+    }
+    // Children before their parents: the window removes its items in this order.
+    for (auto it = subtree.rbegin(); it != subtree.rend(); ++it) {
+        nodes_.erase(*it);
+        journal_.push_back({ReportChange::Removed, *it});
+    }
 }
 
+// Each entry's totals below it are complete before its parent adds them up.
 void CReportModel::Recount()
 {
-    RecountBelow(0);
-}
-
-std::array<std::int32_t, ReportType::Count> CReportModel::RecountBelow(ReportEntryHandle parent)
-{
-    std::array<std::int32_t, ReportType::Count> total{};
-    for (ReportEntryHandle child : ChildList(parent)) {
-        Node& node = *Find(child);
-        const auto below = RecountBelow(child);
-        if (node.entry.type == ReportType::Category) {
-            if (node.entry.counts != below) journal_.push_back({ReportChange::Relabelled, child});
-            node.entry.counts = below;
+    std::unordered_map<ReportEntryHandle, std::array<std::int32_t, ReportType::Count>> below;
+    const std::vector<ReportEntryHandle> order = ParentsFirst();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        Node& node = *Find(*it);
+        std::array<std::int32_t, ReportType::Count> total{};
+        for (ReportEntryHandle child : node.children) {
+            const auto& counts = below[child];
+            for (int type = 0; type < ReportType::Count; ++type) total[type] += counts[type];
+            ++total[Find(child)->entry.type];
         }
-        for (int type = 0; type < ReportType::Count; ++type) total[type] += below[type];
-        ++total[node.entry.type];
+        if (node.entry.type == ReportType::Category) {
+            if (node.entry.counts != total) journal_.push_back({ReportChange::Relabelled, *it});
+            node.entry.counts = total;
+        }
+        below[*it] = total;
+        for (ReportEntryHandle child : node.children) below.erase(child);
     }
-    return total;
 }
 
 void CReportModel::SortAlphabetically()

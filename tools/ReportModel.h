@@ -72,10 +72,11 @@ public:
     void SortAlphabetically();
     void SortByType();
 
-    // Window side. The listener runs on the thread that made a change, once
-    // the lock is released, whenever the journal stops being empty; set it
-    // before any other thread uses the model.
-    void SetChangeListener(std::function<void()> listener) { listener_ = std::move(listener); }
+    // Window side. The listener runs on the thread that made a change, under
+    // the model's lock, whenever the journal stops being empty: it must only
+    // queue a notice (post a message), never call back into the model. Once
+    // it is replaced or cleared, the old one is neither running nor called.
+    void SetChangeListener(std::function<void()> listener);
     void Open();
     void RequestClose();
     std::vector<ReportChange> DrainChanges();
@@ -98,7 +99,7 @@ private:
         std::vector<ReportEntryHandle> children;
     };
     using Compare = bool (*)(const ReportEntry&, const ReportEntry&);
-    // Holds the lock for one change and tells the listener afterwards.
+    // Holds the lock for one change and tells the listener at its end.
     class CChange {
     public:
         explicit CChange(CReportModel& model) : model_(model), lock_(model.mutex_), wasEmpty_(model.journal_.empty()) {}
@@ -116,10 +117,10 @@ private:
     const Node* Find(ReportEntryHandle handle) const;
     std::vector<ReportEntryHandle>& ChildList(ReportEntryHandle parent);
     void DeleteWhere(bool (*match)(const Node&, int), int type);
-    void DeleteChildrenWhere(ReportEntryHandle parent, bool (*match)(const Node&, int), int type);
+    std::vector<ReportEntryHandle> ParentsFirst() const;
+    void DeleteChildrenWhere(bool (*match)(const Node&, int), int type);
     void Erase(ReportEntryHandle handle);
     void Recount();
-    std::array<std::int32_t, ReportType::Count> RecountBelow(ReportEntryHandle parent);
     void Sort(Compare compare);
     void SortLevel(ReportEntryHandle parent, Compare compare, int depth);
     std::u16string LabelOf(const ReportEntry& entry) const;

@@ -9,7 +9,6 @@
 #include "win/FileDialog.h"
 #include "win/ShellOpen.h"
 #include "win/WideText.h"
-#include "win/WorkerThread.h"
 
 namespace {
 
@@ -49,16 +48,10 @@ CDlgCommonReport::CDlgCommonReport(ICommonReportHandler& handler, HWND parent)
 
 CDlgCommonReport::~CDlgCommonReport()
 {
-    if (thread_ != nullptr) ::CloseHandle(thread_);
+    // A window that was never destroyed has not joined the worker yet.
+    report_.RequestClose();
+    worker_.Join();
     if (images_ != nullptr) ::ImageList_Destroy(images_);
-}
-
-unsigned CDlgCommonReport::RunWorker(void* argument)
-{
-    auto& dialog = *static_cast<CDlgCommonReport*>(argument);
-    dialog.handler_.Run(dialog.report_);
-    dialog.Post(WorkerFinishedMessage);
-    return 0;
 }
 
 BOOL CDlgCommonReport::OnInitDialog()
@@ -90,14 +83,22 @@ BOOL CDlgCommonReport::OnInitDialog()
     // The system's modal loop shows a dialog only once its queue runs dry,
     // which a busy producer may never let happen: the entries are shown live.
     ::ShowWindow(Handle(), SW_SHOW);
-    thread_ = StartThread(&CDlgCommonReport::RunWorker, this);
-    if (thread_ == nullptr) Post(WorkerFinishedMessage);
+    const bool started = worker_.Start([this] { handler_.Run(report_); },
+                                       [window = Handle()](WorkerResult) {
+                                           ::PostMessageW(window, WorkerFinishedMessage, 0, 0);
+                                       });
+    if (!started) Post(WorkerFinishedMessage);
     return TRUE;
 }
 
+// The modal loop also ends on a quit message and when the owner window is
+// destroyed: the producer is asked to stop and waited for, since the report
+// and the handler it uses go away once DoModal returns.
 void CDlgCommonReport::OnDestroy()
 {
+    report_.RequestClose();
     report_.SetChangeListener(nullptr);
+    worker_.Join();
     CDialogB::OnDestroy();
 }
 
@@ -115,7 +116,7 @@ void CDlgCommonReport::OnCancel() { Close(); }
 void CDlgCommonReport::Close()
 {
     report_.RequestClose();
-    if (thread_ != nullptr) {
+    if (worker_.IsRunning()) {
         closePending_ = true;
         return;
     }
@@ -124,16 +125,10 @@ void CDlgCommonReport::Close()
 
 void CDlgCommonReport::OnWorkerFinished()
 {
-    if (thread_ != nullptr) {
-        // The worker's last act was the post; it ends at once.
-        while (::MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-            MSG message;
-            ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        }
-        ::CloseHandle(thread_);
-        thread_ = nullptr;
-    }
-    if (closePending_) {
+    // The worker's last act was the post; it ends at once.
+    worker_.Join();
+    // A failed producer was reported on its thread; what it left is not a report.
+    if (closePending_ || worker_.HasFailed()) {
         EndDialog(IDCANCEL);
         return;
     }
@@ -166,7 +161,7 @@ bool CDlgCommonReport::OnCommand(int id, int code, HWND control)
         return false;
     }
     MirrorChanges();
-    if (thread_ == nullptr) ::SetDlgItemTextW(Handle(), IDC_REPORT_COUNT, win::W(report_.CountLine()));
+    if (!worker_.IsRunning()) ::SetDlgItemTextW(Handle(), IDC_REPORT_COUNT, win::W(report_.CountLine()));
     return true;
 }
 

@@ -4,12 +4,14 @@
 // a progress bar and, once the producer has finished, the count line. The
 // producer changes the report model (under the model's short lock); the
 // model's journal is mirrored into the tree here, in batches, whenever the
-// one change message arrives. DoModal returns only after the worker ended.
+// one change message arrives. DoModal returns only after the worker ended,
+// whatever ended the window; a producer that fails ends the window.
 
 #include <unordered_map>
 
 #include "tools/ReportModel.h"
 #include "ui/DialogB.h"
+#include "ui/DialogWorker.h"
 #include "win/ProgressCtrl.h"
 #include "win/TreeCtrl.h"
 
@@ -25,7 +27,7 @@ public:
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.CommonReport"; }
     CReportModel& Report() { return report_; }
     int GetSplitPercent() const { return split_; }
-    bool IsWorkerRunning() const { return thread_ != nullptr; }
+    bool IsWorkerRunning() const { return worker_.IsRunning(); }
 
     // Writes the report through the template to a file the user picks;
     // open shows it afterwards with the registered program.
@@ -43,7 +45,6 @@ protected:
     void OnDestroy() override;
 
 private:
-    static unsigned RunWorker(void* dialog);
     void Close();
     void OnWorkerFinished();
     void MirrorChanges();
@@ -59,7 +60,8 @@ private:
 
     ICommonReportHandler& handler_;
     CReportModel report_;
-    HANDLE thread_ = nullptr;
+    // After the report: the worker is joined before the report goes.
+    CDialogWorker worker_;
     bool closePending_ = false;
     int split_ = ReportSplit::Initial;
     HACCEL accelerators_ = nullptr;

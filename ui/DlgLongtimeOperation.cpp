@@ -6,15 +6,8 @@
 #include "core/TextTools.h"
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
-#include "win/WorkerThread.h"
 
 namespace {
-
-unsigned RunWorker(void* worker)
-{
-    static_cast<CLongtimeWorker*>(worker)->ThreadMain();
-    return 0;
-}
 
 std::u16string Seconds(CTextManager& texts, std::int64_t milliseconds)
 {
@@ -30,32 +23,14 @@ CDlgLongtimeOperation::CDlgLongtimeOperation(HWND parent)
 {
 }
 
-CDlgLongtimeOperation::~CDlgLongtimeOperation()
-{
-    // RunModal joins the worker; a handle is left only if it was never run.
-    if (thread_ != nullptr) ::CloseHandle(thread_);
-}
-
 bool CDlgLongtimeOperation::StartWorker(CLongtimeWorker& worker)
 {
-    thread_ = StartThread(&RunWorker, &worker);
-    return thread_ != nullptr;
+    return worker_.Start([&worker] { worker.ThreadMain(); }, nullptr);
 }
 
 int CDlgLongtimeOperation::RunDisplay() { return static_cast<int>(DoModal()); }
 
-// The worker may still send to windows of this thread (a message box it
-// shows has an owner here): those are served while waiting, nothing else.
-void CDlgLongtimeOperation::JoinWorker()
-{
-    if (thread_ == nullptr) return;
-    while (::MsgWaitForMultipleObjects(1, &thread_, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-        MSG message;
-        ::PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    ::CloseHandle(thread_);
-    thread_ = nullptr;
-}
+void CDlgLongtimeOperation::JoinWorker() { worker_.Join(); }
 
 void CDlgLongtimeOperation::RequestApply() { ::PostMessageW(requestTarget_, ApplyMessage, 0, 0); }
 
@@ -79,9 +54,12 @@ BOOL CDlgLongtimeOperation::OnInitDialog()
     return TRUE;
 }
 
+// Whatever ended the window (a quit message, the owner destroyed), the
+// worker is called off and has ended before the window is gone.
 void CDlgLongtimeOperation::OnDestroy()
 {
     DisplayClosed();
+    worker_.Join();
     progress_.Detach();
 }
 

@@ -11,6 +11,7 @@
 
 #include "core/LongtimeDisplay.h"
 #include "ui/DialogB.h"
+#include "ui/DialogWorker.h"
 #include "ui/MyStaticControl.h"
 #include "win/ProgressCtrl.h"
 
@@ -25,7 +26,6 @@ public:
     using Clock = std::function<std::uint32_t()>;
 
     explicit CDlgLongtimeOperation(HWND parent = nullptr);
-    ~CDlgLongtimeOperation() override;
 
     void SetClock(Clock clock) { clock_ = std::move(clock); }
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.LongtimeOperation"; }
@@ -48,7 +48,7 @@ private:
     void UpdateTimeLine(const State& state);
 
     Clock clock_;
-    HANDLE thread_ = nullptr;
+    CDialogWorker worker_;
     // Where the worker's requests go; set before the worker may post.
     HWND requestTarget_ = nullptr;
     const char16_t* timeTemplate_ = u"";

@@ -65,29 +65,13 @@ std::u16string AlignedColumns(const win::CListCtrl& list, const Table& rows, con
     return text;
 }
 
-std::u16string EscapeXml(std::u16string_view text)
-{
-    std::u16string escaped;
-    for (char16_t c : text) {
-        switch (c) {
-        case u'&': escaped += u"&amp;"; break;
-        case u'<': escaped += u"&lt;"; break;
-        case u'>': escaped += u"&gt;"; break;
-        case u'"': escaped += u"&quot;"; break;
-        case u'\'': escaped += u"&apos;"; break;
-        default: escaped.push_back(c);
-        }
-    }
-    return escaped;
-}
-
 std::u16string XmlDocument(const Table& rows, const char16_t* title)
 {
     std::u16string text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<list>\r\n";
-    text += u"\t<title>" + EscapeXml(title != nullptr ? title : u"") + u"</title>\r\n";
+    text += u"\t<title>" + EscapeMarkup(title != nullptr ? title : u"") + u"</title>\r\n";
     for (const auto& cells : rows) {
         text += u"\t<row>\r\n";
-        for (const auto& cell : cells) text += u"\t\t<col>" + EscapeXml(cell) + u"</col>\r\n";
+        for (const auto& cell : cells) text += u"\t\t<col>" + EscapeMarkup(cell) + u"</col>\r\n";
         text += u"\t</row>\r\n";
     }
     text += u"\t</list>\r\n";

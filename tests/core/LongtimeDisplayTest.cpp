@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <thread>
+
+#include "core/TextManager.h"
+#include "tests/common/TestSupport.h"
 
 namespace {
 
@@ -78,8 +82,11 @@ TEST(LongtimeDisplay, AJobReturningAtOnceEndsWithItsStatusUnlessTheDisplayCannot
             EXPECT_EQ(job.Execute(), status && !failToStart);
             const auto elapsed = Clock::now() - start;
             EXPECT_EQ(job.runs, failToStart ? 0 : 1);
-            if (failToStart) EXPECT_LT(elapsed, 1s);
-            else EXPECT_GE(elapsed, std::chrono::milliseconds(CLongtimeWorker::SettleMs));
+            if (failToStart) {
+                EXPECT_LT(elapsed, 1s);
+            } else {
+                EXPECT_GE(elapsed, std::chrono::milliseconds(CLongtimeWorker::SettleMs));
+            }
         }
     }
 }
@@ -123,6 +130,25 @@ TEST(LongtimeDisplay, OnlyChangesAskForAnUpdateOneAtATimeAndTextsAreCut)
     EXPECT_EQ(display.applyRequests, 2);
     EXPECT_EQ(display.GetState().caption.size(), 128u);
     EXPECT_EQ(display.GetState().line1.size(), 255u);
+}
+
+// Work that throws is reported once on its thread; the display is still
+// told to finish, and the operation reports failure instead of ending the
+// program.
+TEST(LongtimeDisplay, WorkThatThrowsIsReportedOnceAndTheDisplayStillFinishes)
+{
+    ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+        testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+    testing_support::MessageCapture capture;
+    auto display = std::make_unique<ThreadedDisplay>();
+    ThreadedDisplay& shown = *display;
+    Job job(std::move(display), [](ILongtimeProgress&) -> bool { throw std::runtime_error("no room left"); });
+    EXPECT_FALSE(job.Execute());
+    EXPECT_TRUE(job.IsDone());
+    EXPECT_TRUE(shown.finishRequested);
+    ASSERT_EQ(capture.Messages().size(), 1u);
+    EXPECT_NE(capture.Messages()[0].find(u"(no room left)"), std::u16string::npos);
+    CTextManager::Instance()->Clear();
 }
 
 }  // namespace

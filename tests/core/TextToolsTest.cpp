@@ -105,3 +105,19 @@ TEST(ReplaceTokensTest, ViewFormReturnsAString)
     EXPECT_EQ(ReplaceTokens(u"_NAME (_COUNT)", {{u"_NAME", u"Lech"}, {u"_COUNT", u"2"}}), u"Lech (2)");
     EXPECT_EQ(ReplaceTokens(u"abc", {}), u"abc");
 }
+
+TEST(EscapeMarkupTest, WritesTheFiveMarkupCharactersAsEntities)
+{
+    const struct {
+        std::u16string_view text;
+        std::u16string_view escaped;
+    } cases[] = {
+        {u"", u""},
+        {u"Caf\u00E9 \u0141\u00F3d\u017A", u"Caf\u00E9 \u0141\u00F3d\u017A"},
+        {u"<b>R&D</b>", u"&lt;b&gt;R&amp;D&lt;/b&gt;"},
+        {u"\"quoted\" 'single'", u"&quot;quoted&quot; &apos;single&apos;"},
+        {u"&amp;", u"&amp;amp;"},
+        {u"line\r\nbreak\t", u"line\r\nbreak\t"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(EscapeMarkup(c.text), c.escaped);
+}

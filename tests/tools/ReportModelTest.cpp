@@ -1,4 +1,8 @@
+#include <pthread.h>
+
 #include <atomic>
+#include <functional>
+#include <memory>
 #include <thread>
 
 #include "tests/tools/ReportTestSupport.h"
@@ -178,6 +182,98 @@ TEST_F(ReportModelTest, ThreadsProduceDrainAndCloseSafely)
     EXPECT_GT(drained, 0u);
     EXPECT_EQ(model.AddEntry(0, ReportType::Info, u"after"), 0u);
     EXPECT_GE(model.Progress().position, 2000);
+}
+
+// The window clears its listener when it goes while the producer still
+// runs: from then on no notice reaches the window, and the thread checker
+// sees every use of the listener under the model's lock.
+TEST_F(ReportModelTest, ThreadsClearingTheListenerStopsEveryNotice)
+{
+    auto window = std::make_unique<std::atomic<int>>(0);
+    model.SetChangeListener([target = window.get()] { ++*target; });
+    std::atomic<bool> producing{false};
+    std::thread producer([&] {
+        const ReportEntryHandle category = model.AddCategory(0, u"work");
+        while (!model.IsCloseRequested()) {
+            producing = true;
+            model.AddEntry(category, ReportType::Info, u"e");
+            model.DrainChanges();
+        }
+        for (int i = 0; i < 100; ++i) {
+            model.StepProgress(1);
+            model.DrainChanges();
+        }
+    });
+    while (!producing || *window < 10) std::this_thread::yield();
+    model.RequestClose();
+    model.SetChangeListener(nullptr);
+    window.reset();  // a notice after the clear would write freed memory
+    producer.join();
+    EXPECT_GE(model.Progress().position, 100);
+}
+
+// Runs body on a thread whose stack is one MiB, as a worker's may be.
+void RunOnSmallStack(const std::function<void()>& body)
+{
+    pthread_attr_t attributes;
+    ASSERT_EQ(pthread_attr_init(&attributes), 0);
+    ASSERT_EQ(pthread_attr_setstacksize(&attributes, 1 << 20), 0);
+    pthread_t thread;
+    auto start = [](void* argument) -> void* {
+        (*static_cast<const std::function<void()>*>(argument))();
+        return nullptr;
+    };
+    ASSERT_EQ(pthread_create(&thread, &attributes, start, const_cast<std::function<void()>*>(&body)), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+}
+
+TEST_F(ReportModelTest, DeepChainDeletesAndRecountsOnASmallStack)
+{
+    constexpr int Depth = 8000;
+    std::vector<ReportEntryHandle> chain;
+    ReportEntryHandle parent = 0;
+    for (int level = 0; level < Depth; ++level) chain.push_back(parent = model.AddCategory(parent, u"c"));
+    model.AddEntry(parent, ReportType::Warning, u"deepest warning");
+    model.AddEntry(parent, ReportType::Error, u"deepest error");
+    model.DrainChanges();
+    RunOnSmallStack([&] {
+        model.DeleteEntriesOfType(ReportType::Warning);
+        model.SortByType();
+    });
+    EXPECT_EQ(model.Size(), Depth + 1u);
+    EXPECT_EQ(model.Entry(chain.front()).counts[ReportType::Error], 1);
+    EXPECT_EQ(model.Entry(chain.front()).counts[ReportType::Warning], 0);
+    EXPECT_EQ(model.Entry(chain.back()).counts[ReportType::Error], 1);
+    RunOnSmallStack([&] { model.DeleteEntriesOfType(ReportType::Error); });
+    EXPECT_EQ(model.Entry(chain.front()).counts[ReportType::Error], 0);
+    model.DrainChanges();
+    // Emptied from the deepest up, the whole chain goes in one call.
+    RunOnSmallStack([&] { model.RemoveEmptyCategories(); });
+    EXPECT_EQ(model.Size(), 0u);
+    EXPECT_TRUE(model.Children(0).empty());
+    const auto changes = model.DrainChanges();
+    ASSERT_EQ(changes.size(), std::size_t{Depth});
+    EXPECT_EQ(changes.front().entry, chain.back());
+    EXPECT_EQ(changes.back().entry, chain.front());
+}
+
+// The window deletes its tree items in journal order: an item's children
+// must be named before it, or their items would be gone already.
+TEST_F(ReportModelTest, RemovalsNameChildrenBeforeTheirParents)
+{
+    const ReportEntryHandle outer = model.AddEntry(0, ReportType::Warning, u"outer");
+    const ReportEntryHandle middle = model.AddCategory(outer, u"middle");
+    const ReportEntryHandle inner = model.AddEntry(middle, ReportType::Info, u"inner");
+    const ReportEntryHandle kept = model.AddEntry(0, ReportType::Info, u"kept");
+    model.DrainChanges();
+    model.DeleteEntriesOfType(ReportType::Warning);
+    std::vector<ReportEntryHandle> removed;
+    for (const ReportChange& change : model.DrainChanges()) {
+        if (change.kind == ReportChange::Removed) removed.push_back(change.entry);
+    }
+    EXPECT_EQ(removed, (std::vector<ReportEntryHandle>{inner, middle, outer}));
+    EXPECT_EQ(model.Children(0), std::vector<ReportEntryHandle>{kept});
 }
 
 }  // namespace

@@ -4,11 +4,13 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <stdexcept>
 
 #include "core/TextManager.h"
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/common/TestSupport.h"
+#include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "tools/ReportHtml.h"
 #include "win/ShellOpen.h"
@@ -56,6 +58,34 @@ public:
         const ReportEntryHandle clubs = report.AddCategory(0, u"Clubs");
         report.AddEntry(clubs, ReportType::Warning, u"Low", u"first");
         report.AddEntry(clubs, ReportType::Warning, u"High");
+    }
+};
+
+// Runs for about a second whatever the window does, adding as it goes, so
+// that a window that ends meanwhile must wait for it.
+class SecondLongProducer : public ICommonReportHandler {
+public:
+    std::atomic<bool> started{false};
+    std::atomic<bool> ended{false};
+
+    void Run(CReportModel& report) override
+    {
+        const ReportEntryHandle category = report.AddCategory(0, u"Slow");
+        started = true;
+        for (int step = 0; step < 100; ++step) {
+            report.AddEntry(category, ReportType::Info, u"Step");
+            ::Sleep(10);
+        }
+        ended = true;
+    }
+};
+
+class ThrowingProducer : public ICommonReportHandler {
+public:
+    void Run(CReportModel& report) override
+    {
+        report.AddEntry(0, ReportType::Info, u"Before the failure");
+        throw std::runtime_error("producer broke");
     }
 };
 
@@ -253,6 +283,63 @@ TEST_F(DlgCommonReportTest, ExportWritesTheGoldenBytesAndOpens)
     EXPECT_FALSE(platform::FileExists(failedTarget));
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(messages.Messages()[0], CTextManager::Instance()->GetText(u"Dialog.CommonReport.FileError"_tk));
+}
+
+// A quit message ends the modal loop, and so does the destruction of the
+// owner window; either way DoModal returns only once the producer ended,
+// since the report and the producer go away right after.
+TEST_F(DlgCommonReportTest, QuitOrOwnerGoneMidRunReturnsOnlyAfterTheWorkerEnded)
+{
+    for (const bool quit : {true, false}) {
+        gui_test::TestDialog owner(IDD_TEST_HOST);
+        ASSERT_TRUE(owner.Create(nullptr));
+        SecondLongProducer producer;
+        auto dialog = std::make_unique<CDlgCommonReport>(producer, owner.Handle());
+        gui_test::ModalDriver driver([&] {
+            if (dialog->Handle() == nullptr || !producer.started) return false;
+            if (quit) {
+                ::PostQuitMessage(0);
+            } else {
+                owner.Destroy();
+            }
+            return true;
+        });
+        const INT_PTR result = dialog->DoModal();
+        const bool endedAtReturn = producer.ended;
+        if (quit) {
+            EXPECT_EQ(result, IDCANCEL);
+        }
+        EXPECT_TRUE(endedAtReturn) << quit;
+        EXPECT_FALSE(dialog->IsWorkerRunning()) << quit;
+        EXPECT_FALSE(driver.TimedOut()) << quit;
+        dialog.reset();
+        MSG message;
+        EXPECT_EQ(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) != FALSE, quit) << quit;
+        owner.Destroy();
+    }
+}
+
+// The failure is told once, from the producer's thread; the window ends
+// and the program goes on with the next report.
+TEST_F(DlgCommonReportTest, AProducerThatThrowsIsReportedOnceAndEndsTheWindow)
+{
+    testing_support::MessageCapture messages;
+    ThrowingProducer producer;
+    CDlgCommonReport dialog(producer);
+    gui_test::ModalDriver driver([] { return false; });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_FALSE(dialog.IsWorkerRunning());
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"(producer broke)"), std::u16string::npos);
+    ExampleProducer next;
+    CDlgCommonReport nextDialog(next);
+    gui_test::ModalDriver closer([&] {
+        if (nextDialog.Handle() == nullptr || nextDialog.IsWorkerRunning()) return false;
+        ::PostMessageW(nextDialog.Handle(), WM_CLOSE, 0, 0);
+        return true;
+    });
+    EXPECT_EQ(nextDialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(nextDialog.Report().Size(), 3u);
 }
 
 }  // namespace

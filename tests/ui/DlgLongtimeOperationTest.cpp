@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+
 #include "core/TextManager.h"
 #include "resources/ResourceIds.h"
 #include "tests/common/TestSupport.h"
@@ -141,8 +143,11 @@ TEST_F(DlgLongtimeOperationTest, AJobReturningAtOnceEndsWithItsStatusUnlessTheDi
             win::CDialog::SetResourceModule(resources);
             EXPECT_EQ(result, status && kind != NoTemplate) << kind;
             EXPECT_EQ(job.runs, kind == NoTemplate ? 0 : 1);
-            if (kind == NoTemplate) EXPECT_LT(elapsed, 2000u);
-            else EXPECT_GE(elapsed, CLongtimeWorker::SettleMs) << kind;
+            if (kind == NoTemplate) {
+                EXPECT_LT(elapsed, 2000u);
+            } else {
+                EXPECT_GE(elapsed, CLongtimeWorker::SettleMs) << kind;
+            }
         }
     }
 }
@@ -166,6 +171,22 @@ TEST_F(DlgLongtimeOperationTest, CancelEndsOnlyAfterTheWorkerAndOnlyWhenAllowed)
         EXPECT_EQ(job.Execute(), !allowed);
         EXPECT_TRUE(ended) << allowed;  // Execute never returns before the worker
     }
+}
+
+// The failure is told once, the dialog ends as for work that returned,
+// and the operation reports that it did not succeed.
+TEST_F(DlgLongtimeOperationTest, WorkThatThrowsIsReportedOnceAndTheDialogEnds)
+{
+    testing_support::MessageCapture messages;
+    Job job(std::make_unique<CDlgLongtimeOperation>(),
+            [](ILongtimeProgress&) -> bool { throw std::runtime_error("save broke"); });
+    gui_test::ModalDriver driver([] { return false; });
+    EXPECT_FALSE(job.Execute());
+    EXPECT_EQ(job.runs, 1);
+    EXPECT_EQ(job.Window(), nullptr);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"(save broke)"), std::u16string::npos);
+    EXPECT_FALSE(driver.TimedOut());
 }
 
 }  // namespace
