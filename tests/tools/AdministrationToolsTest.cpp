@@ -247,7 +247,10 @@ TEST_F(ClubNameFileTest, FaultsGiveTheirMessageAndChangeNoName)
     EXPECT_EQ(AllNames(), names);
 }
 
-TEST(ColourDump, OneRowPerRecordWithSixDigitColours)
+// Names come in the current world's database language.
+class ColourDump : public database_testing::CurrentWorldTest {};
+
+TEST_F(ColourDump, OneRowPerRecordWithSixDigitColours)
 {
     testing_support::TempFolder folder;
     const std::u16string path = folder.Path() + u"\\Colors.txt";
