@@ -65,20 +65,6 @@ bool CDBFixturelist::IsValid(int teamCount) const
     return std::all_of(cells_.begin(), cells_.end(), [teamCount](std::uint8_t p) { return p >= 1 && p <= teamCount; });
 }
 
-void CDBFixturelist::ClearMatchday(int matchday)
-{
-    for (int slot = 0; slot < perMatchday_; ++slot) SetMatch(matchday, slot, 0, 0);
-}
-
-void CDBFixturelist::ClearAll() { std::fill(cells_.begin(), cells_.end(), 0); }
-
-void CDBLeagueBase::SetTeamIdAt(int slot, std::uint32_t team)
-{
-    if (slot < 0 || slot >= MaxTeams) return;
-    teamIds_[slot] = team;
-    enteredCount_ = std::max(enteredCount_, slot + 1);
-}
-
 std::uint32_t CDBLeagueBase::GetTeamSlot(int index) const
 {
     return index >= 0 && index < MaxTeams ? teamIds_[index] : 0;

@@ -16,8 +16,6 @@ public:
     void SetMatch(int matchday, int slot, std::uint8_t home, std::uint8_t away);
     // Outputs untouched outside the table.
     void GetMatch(int matchday, int slot, std::uint8_t& home, std::uint8_t& away) const;
-    void ClearMatchday(int matchday);
-    void ClearAll();
     int GetMatchdayCount() const { return matchdays_; }
     int GetMatchesPerMatchday() const { return perMatchday_; }
     bool IsValid(int teamCount) const;
@@ -43,10 +41,6 @@ public:
 
     bool AddTeam(std::uint32_t team);
     bool RemoveTeam(std::uint32_t team);
-    void ClearTeams() { enteredCount_ = 0; }
-    // Ignored at or beyond the capacity; a slot beyond the entered teams
-    // raises their count to it.
-    void SetTeamIdAt(int slot, std::uint32_t team);
     int GetTeamCount() const { return teamCount_; }
     int GetReserveTeamCount() const;
 
