@@ -77,6 +77,7 @@ public:
     void AddFollower(std::uint32_t id, bool link);
     void RemoveSource(std::uint32_t id);
     void RemoveFollower(std::uint32_t id);
+    void ClearFollowers() { followers_ = {}; }
     CDBCompetition* GetSource(int i) const;
     CDBCompetition* GetFollower(int i) const;
     std::uint32_t GetSourceId(int i) const { return i >= 0 && i < LinkSlots ? sources_[i] : 0; }

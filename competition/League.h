@@ -41,6 +41,8 @@ public:
 
     bool AddTeam(std::uint32_t team);
     bool RemoveTeam(std::uint32_t team);
+    // Empties the list: slots 0..23 and the count.
+    void ResetTeams();
     int GetTeamCount() const { return teamCount_; }
     int GetReserveTeamCount() const;
 
@@ -73,6 +75,17 @@ public:
     // give 2 rounds, more than a calendar byte holds 1.
     void SetTeamsAndRounds(int teams, int rounds);
     int GetRounds() const { return rounds_; }
+    std::uint8_t GetRelegationRule() const { return relegationRule_; }
+    void SetRelegationRule(std::uint8_t rule) { relegationRule_ = rule; }
+    // The table re-made empty for the league's sizes.
+    void ResetFixtureTable();
+    // A list of its own: the pool's teams from position x on, then the
+    // spare teams.
+    void SetPoolRules(const CDBCompetition* pool, int x);
+    // Names, sizes, rules, multipliers, settings, league data and links.
+    void CopyLeagueSettings(const CDBLeague& other);
+    // The settings, the teams, the calendar and the fixtures both tables hold.
+    void CopyFrom(const CDBLeague& other);
     int GetMatchesPerMatchday() const { return teamCount_ / 2; }
     const CDBFixturelist& GetFixturelist() const { return fixtures_; }
     CDBFixturelist& GetFixturelist() { return fixtures_; }
@@ -82,7 +95,6 @@ public:
     bool WasRepaired() const { return repaired_; }
 
 private:
-    void ResetFixtureTable();
     void ReadTeams(CIndexTextFile& file);
     void ReadFixtures(CIndexTextFile& file);
     void FillFromCreator();

@@ -1,0 +1,61 @@
+// The parts of a league that a country's league structure sets when it
+// builds or rebuilds its leagues.
+#include <algorithm>
+
+#include "competition/League.h"
+#include "competition/TeamRules.h"
+
+void CDBLeagueBase::ResetTeams()
+{
+    std::fill(std::begin(teamIds_), std::end(teamIds_), 0u);
+    enteredCount_ = 0;
+}
+
+void CDBLeague::SetPoolRules(const CDBCompetition* pool, int x)
+{
+    TRuleEntry fromPool;
+    fromPool.command = RuleGetPool;
+    fromPool.word1 = pool != nullptr ? pool->GetId() : 0;
+    fromPool.argX = static_cast<std::uint8_t>(x);
+    fromPool.argY = static_cast<std::uint8_t>(teamCount_);
+    // The text form of the spare-team command has no arguments; any given
+    // here would be lost by the first save and change the export.
+    TRuleEntry spare;
+    spare.command = RuleGetTabSpare;
+    ruleListIndex_ = GetTeamRuleStore().AppendList({fromPool, spare});
+}
+
+void CDBLeague::CopyLeagueSettings(const CDBLeague& other)
+{
+    for (int language = 0; language < 6; ++language) SetName(language, other.GetNameInLanguage(language));
+    teamCount_ = other.teamCount_;
+    level_ = other.level_;
+    relegationRule_ = other.relegationRule_;
+    leagueOption_ = other.leagueOption_;
+    rounds_ = other.rounds_;
+    attendanceMultiplier_ = other.attendanceMultiplier_;
+    transferMultiplier_ = other.transferMultiplier_;
+    settings_ = other.settings_;
+    leagueDataA_ = other.leagueDataA_;
+    leagueDataB_ = other.leagueDataB_;
+    leagueFlags_ = other.leagueFlags_;
+    CopyLinks(other);
+}
+
+void CDBLeague::CopyFrom(const CDBLeague& other)
+{
+    CopyLeagueSettings(other);
+    ResetFixtureTable();
+    for (int i = 0; i < other.enteredCount_; ++i) AddTeam(other.teamIds_[i]);
+    calendar_ = other.calendar_;
+    const int days = std::min(fixtures_.GetMatchdayCount(), other.fixtures_.GetMatchdayCount());
+    const int slots = std::min(fixtures_.GetMatchesPerMatchday(), other.fixtures_.GetMatchesPerMatchday());
+    for (int day = 0; day < days; ++day) {
+        for (int slot = 0; slot < slots; ++slot) {
+            std::uint8_t home = 0;
+            std::uint8_t away = 0;
+            other.fixtures_.GetMatch(day, slot, home, away);
+            fixtures_.SetMatch(day, slot, home, away);
+        }
+    }
+}
