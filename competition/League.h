@@ -45,6 +45,12 @@ public:
     void ResetTeams();
     int GetTeamCount() const { return teamCount_; }
     int GetReserveTeamCount() const;
+    // True when a competition ahead of it, or a pool that is fed itself,
+    // brings its teams, so that its list may stay short in the editor.
+    bool IsFilledFromSources() const;
+    // The team positions its fixture table may name: its size when it is
+    // filled from its sources, else the teams entered.
+    int PositionsInUse() const { return IsFilledFromSources() ? teamCount_ : enteredCount_; }
 
 protected:
     void ReadLeagueData(CIndexTextFile& file);

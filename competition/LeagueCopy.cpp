@@ -1,5 +1,5 @@
 // The parts of a league that a country's league structure sets when it
-// builds or rebuilds its leagues.
+// builds or rebuilds its leagues, and where its teams come from.
 #include <algorithm>
 
 #include "competition/League.h"
@@ -58,4 +58,10 @@ void CDBLeague::CopyFrom(const CDBLeague& other)
             fixtures_.SetMatch(day, slot, home, away);
         }
     }
+}
+
+bool CDBLeagueBase::IsFilledFromSources() const
+{
+    const CDBCompetition* source = GetSource(0);
+    return source != nullptr && (source->GetKind() != KindPool || source->GetSource(0) != nullptr);
 }
