@@ -249,5 +249,5 @@ TEST(LevelNames, SeveralLeaguesShareTheFirstNamesCommonPart)
         const char16_t* level;
     } rows[] = {{u"Liga Nord", u"Liga"}, {u"2 Division A", u"Division A"}, {u"2Bundesliga", u"2Bundesliga"},
                 {u"3 ", u"3 "},          {u"Regionalliga", u"Regionalliga"}, {u"", u""}};
-    for (const auto& row : rows) EXPECT_EQ(ShortenLevelName(row.name), row.level) << std::string(row.name, row.name + 3);
+    for (const auto& row : rows) EXPECT_EQ(ShortenLevelName(row.name), row.level) << std::string(row.name, row.name + std::char_traits<char16_t>::length(row.name));
 }
