@@ -188,3 +188,25 @@ TEST_F(VersionGateTest, OversizedCountsAreBoundedAndTheRepairRoundTrips)
     EXPECT_TRUE(again.problems.empty());
     EXPECT_EQ(again.Written(), written);
 }
+
+TEST_F(VersionGateTest, ASmallEuropeFillsTheDayCodesAndKeepsTheFileVersion)
+{
+    TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2007, 20));
+    TCompetitionRegistry registry;
+    testing_support::MessageCapture messages;
+    LoadContinentalCompetitions(registry, testing_support::SourcePath(u"tests\\competition\\fixtures\\Europe"));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersion(), MakeDatabaseVersion(0x2007, 20));
+    ASSERT_EQ(messages.Messages().size(), 1u) << "South America is missing";
+    EXPECT_NE(messages.Messages()[0].find(u"South America"), std::u16string::npos);
+    EXPECT_EQ(registry.Size(), 5u) << "the international root and four records";
+    const DayCodes season0 = MergeContinentalDayCodes(0, 0);
+    const DayCodes season1 = MergeContinentalDayCodes(0, 1);
+    EXPECT_EQ(season0[100], 1u) << "a later qualifying round replaces the summer round's code";
+    EXPECT_EQ(season0[107], 34u);
+    EXPECT_EQ(season0[150] * 100 + season0[154], 2929u);
+    EXPECT_EQ(season1[150], 0u) << "nations' qualifying marks nothing in the second season";
+    EXPECT_EQ(MergeContinentalDayCodes(1, 0), DayCodes{});
+    const auto& round = dynamic_cast<const CDBCompetition&>(*registry.Get(MakeCompetitionId(InternationalCountry, TypeUic, 0)));
+    EXPECT_EQ(round.GetCalendarEntry(1, 107), 2) << "the older day order";
+    EXPECT_EQ(round.CheckConsistency(0, 0) | round.CheckConsistency(1, 0), 0u);
+}
