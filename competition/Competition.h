@@ -156,6 +156,10 @@ public:
     int GetMatchdayCount() const override { return 0; }
 };
 
+// A match on the day before, the day or the day after, in the competition
+// or in the chain of its first followers; a chain met twice ends the walk.
+bool HasMatchNearInChain(const CDBCompetition* competition, int season, int day);
+
 // Destroys a competition after taking it out of every chain and link.
 void DeleteCompetition(CDBCompetition* competition);
 void UnlinkCompetition(CDBCompetition& competition);

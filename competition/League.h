@@ -18,6 +18,8 @@ public:
     void GetMatch(int matchday, int slot, std::uint8_t& home, std::uint8_t& away) const;
     int GetMatchdayCount() const { return matchdays_; }
     int GetMatchesPerMatchday() const { return perMatchday_; }
+    void ClearMatchday(int matchday);
+    void ClearAll();
     bool IsValid(int teamCount) const;
 
 private:
@@ -43,6 +45,14 @@ public:
     bool RemoveTeam(std::uint32_t team);
     // Empties the list: slots 0..23 and the count.
     void ResetTeams();
+    // The count to 0; the ids stay in their slots.
+    void ClearTeams() { enteredCount_ = 0; }
+    // A negative position appends; false for an empty id or a full list.
+    bool InsertTeam(int position, std::uint32_t team);
+    // The slot when 0 <= index < the count, else slot 0.
+    std::uint32_t GetTeamIdAt(int index) const;
+    // Ignored beyond the league's size; raises the count to index + 1.
+    void SetTeamIdAt(int index, std::uint32_t team);
     int GetTeamCount() const { return teamCount_; }
     int GetReserveTeamCount() const;
     // True when a competition ahead of it, or a pool that is fed itself,
@@ -82,6 +92,10 @@ public:
     void SetTeamsAndRounds(int teams, int rounds);
     int GetRounds() const { return rounds_; }
     std::uint8_t GetRelegationRule() const { return relegationRule_; }
+    std::uint8_t GetAttendanceMultiplier() const { return attendanceMultiplier_; }
+    void SetAttendanceMultiplier(std::uint8_t percent) { attendanceMultiplier_ = percent; }
+    std::uint8_t GetTransferMultiplier() const { return transferMultiplier_; }
+    void SetTransferMultiplier(std::uint8_t percent) { transferMultiplier_ = percent; }
     void SetRelegationRule(std::uint8_t rule) { relegationRule_ = rule; }
     // The table re-made empty for the league's sizes.
     void ResetFixtureTable();

@@ -11,6 +11,37 @@ void CDBLeagueBase::ResetTeams()
     enteredCount_ = 0;
 }
 
+void CDBFixturelist::ClearMatchday(int matchday)
+{
+    for (int slot = 0; slot < perMatchday_; ++slot) SetMatch(matchday, slot, 0, 0);
+}
+
+void CDBFixturelist::ClearAll() { std::fill(cells_.begin(), cells_.end(), std::uint8_t{0}); }
+
+bool CDBLeagueBase::InsertTeam(int position, std::uint32_t team)
+{
+    if (position < 0) return AddTeam(team);
+    if ((team & 0xFFFF) == 0 || enteredCount_ >= teamCount_ || enteredCount_ >= MaxTeams) return false;
+    if (IndexOfTeam(team) != -1) return true;
+    const int at = std::min(position, static_cast<int>(enteredCount_));
+    std::copy_backward(teamIds_ + at, teamIds_ + enteredCount_, teamIds_ + enteredCount_ + 1);
+    teamIds_[at] = team;
+    ++enteredCount_;
+    return true;
+}
+
+std::uint32_t CDBLeagueBase::GetTeamIdAt(int index) const
+{
+    return index >= 0 && index < enteredCount_ ? teamIds_[index] : teamIds_[0];
+}
+
+void CDBLeagueBase::SetTeamIdAt(int index, std::uint32_t team)
+{
+    if (index < 0 || index >= std::min(static_cast<int>(teamCount_), static_cast<int>(MaxTeams))) return;
+    teamIds_[index] = team;
+    enteredCount_ = std::max(static_cast<int>(enteredCount_), index + 1);
+}
+
 void CDBLeague::SetPoolRules(const CDBCompetition* pool, int x)
 {
     TRuleEntry fromPool;

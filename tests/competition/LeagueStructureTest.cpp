@@ -251,3 +251,49 @@ TEST(LevelNames, SeveralLeaguesShareTheFirstNamesCommonPart)
                 {u"3 ", u"3 "},          {u"Regionalliga", u"Regionalliga"}, {u"", u""}};
     for (const auto& row : rows) EXPECT_EQ(ShortenLevelName(row.name), row.level) << std::string(row.name, row.name + std::char_traits<char16_t>::length(row.name));
 }
+
+TEST(LeagueTeams, InsertSetAndClearKeepTheListBounded)
+{
+    TCompetitionRegistry registry;
+    CDBLeague league(0x05010000, 0x05000000, registry);
+    league.SetTeamsAndRounds(4, 2);
+    const std::uint32_t a = 0x50001, b = 0x50002, c = 0x50003;
+    EXPECT_TRUE(league.InsertTeam(-1, a));
+    EXPECT_TRUE(league.InsertTeam(0, b));
+    EXPECT_TRUE(league.InsertTeam(9, c)) << "a position past the count appends";
+    EXPECT_FALSE(league.InsertTeam(0, 0x50000)) << "an empty id";
+    EXPECT_TRUE(league.InsertTeam(1, a)) << "an entered team stays where it is";
+    EXPECT_EQ(league.GetTeamIdAt(1), a);
+    EXPECT_EQ(league.GetTeamIdAt(0), b);
+    EXPECT_EQ(league.GetTeamIdAt(7), b) << "slot 0 out of range";
+    league.SetTeamIdAt(3, 0x50009);
+    EXPECT_EQ(league.GetAssignedTeamCount(), 4);
+    EXPECT_FALSE(league.InsertTeam(0, 0x5000A)) << "full";
+    league.SetTeamIdAt(4, 0x5000B);
+    EXPECT_EQ(league.GetAssignedTeamCount(), 4) << "beyond the size";
+    league.ClearTeams();
+    EXPECT_EQ(league.GetAssignedTeamCount(), 0);
+    league.GetFixturelist().SetMatch(1, 1, 3, 4);
+    league.GetFixturelist().ClearMatchday(1);
+    std::uint8_t home = 9;
+    std::uint8_t away = 9;
+    league.GetFixturelist().GetMatch(1, 1, home, away);
+    EXPECT_EQ(home + away, 0);
+}
+
+TEST(LeagueChains, MatchesNearAreFoundAlongFirstFollowersAndCyclesEnd)
+{
+    TCompetitionRegistry registry;
+    for (std::uint32_t index : {0u, 1u, 2u}) registry.Register(std::make_unique<CDBLeague>(0x05010000 | index, 0, registry));
+    auto* first = dynamic_cast<CDBLeague*>(registry.Get(0x05010000));
+    auto* second = dynamic_cast<CDBLeague*>(registry.Get(0x05010001));
+    auto* third = dynamic_cast<CDBLeague*>(registry.Get(0x05010002));
+    first->AddFollower(second->GetId(), false);
+    second->AddFollower(third->GetId(), false);
+    third->AddFollower(first->GetId(), false);
+    third->SetCalendarEntry(0, 100, 1);
+    for (const auto& [day, near] : {std::pair{99, true}, std::pair{101, true}, std::pair{102, false}, std::pair{0, false}}) {
+        EXPECT_EQ(HasMatchNearInChain(first, 0, day), near) << day;
+    }
+    EXPECT_FALSE(HasMatchNearInChain(nullptr, 0, 100));
+}
