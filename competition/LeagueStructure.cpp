@@ -172,6 +172,7 @@ int LinkLevel(TCountry& country, const std::vector<TLeagueLevel>& levels, int le
     const bool nextHasLeagues = level + 1 < Levels && level + 1 < static_cast<int>(levels.size());
     CDBPool* below = nextHasLeagues ? PoolOfLevel(country, level + 1) : nullptr;
     const int relegated = country.GetLevelRelegationRule(level);
+    if (pool == nullptr) return 0;
     int down = 0;
     int teams = 0;
     for (int i = 0; i < levels[static_cast<std::size_t>(level)].count; ++i) {
@@ -286,6 +287,7 @@ void BuildLeaguePools(TCountry& country)
         down = LinkLevel(country, levels, level, share);
     }
     CDBPool* last = PoolOfLevel(country, level - 1);
+    if (last == nullptr) return;
     const TLeagueLevel& bottom = levels[static_cast<std::size_t>(level - 1)];
     // The entry names the league after the bottom level's last; it is left
     // out while no such league exists, so that no rule names a missing one.
@@ -293,7 +295,9 @@ void BuildLeaguePools(TCountry& country)
         last->AddChampion(bottom.firstLeague + bottom.count);
     }
     last->AddSpareTeams();
-    for (int made = 0; made < level; ++made) PoolOfLevel(country, made)->CommitRules();
+    for (int made = 0; made < level; ++made) {
+        if (CDBPool* pool = PoolOfLevel(country, made)) pool->CommitRules();
+    }
 }
 
 void ResetLeagueTeams(TCountry& country)

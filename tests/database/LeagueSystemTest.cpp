@@ -12,7 +12,9 @@
 #include "core/Format.h"
 #include "core/TextManager.h"
 #include "database/DatabaseVersion.h"
+#include "database/CountryFile.h"
 #include "database/WorldList.h"
+#include "platform/Platform.h"
 
 using testing_support::MessageCapture;
 
@@ -201,4 +203,21 @@ TEST(LevelNames, DefaultsAfterLoading)
     EXPECT_EQ(name(3, 2), u"Tercera");
     EXPECT_EQ(name(2, 5), u"Kreis A") << "no default text below level 4";
     EXPECT_EQ(name(0, 6), u"");
+}
+
+TEST_F(ShippedScriptsTest, FilesBefore2006GetPoolsBetweenTheirLevels)
+{
+    const std::u16string folder = testing_support::BinaryPath(u"generated\\fixtures");
+    if (!platform::FileExists(platform::JoinPath(folder, u"Country21_2005.sav"))) GTEST_SKIP() << "fixtures not generated";
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const std::uint32_t pool = MakeCompetitionId(21, TypePool, 0);
+    for (const auto& [name, pooled] : {std::pair{u"Country21_2005.sav", true}, std::pair{u"Country21_v1.sav", true},
+                                       std::pair{u"Country21_2006.sav", false}}) {
+        CIndexTextFile file;
+        ASSERT_TRUE(file.OpenRead(platform::JoinPath(folder, name)));
+        ASSERT_TRUE(ReadCountrySections(*world_->GetCountry(21), file));
+        EXPECT_EQ(world_->GetCompetitions().Get(pool) != nullptr, pooled) << testing_support::Narrow(name);
+    }
+    const auto& league = dynamic_cast<const CDBCompetition&>(*world_->GetCompetitions().Get(MakeCompetitionId(21, TypeLeague, 0)));
+    EXPECT_EQ(league.GetLevel(), 0);
 }
