@@ -88,3 +88,13 @@ int GetLeagueCount(const TCompetitionRegistry& registry, std::uint32_t country)
     while (count < static_cast<int>(Indexes) && registry.Get(Id(country, League, static_cast<std::uint32_t>(count)))) ++count;
     return count;
 }
+
+std::u16string ShortenLevelName(std::u16string_view leagueName)
+{
+    const std::size_t blank = leagueName.find(u' ');
+    if (!leagueName.empty() && leagueName[0] >= u'0' && leagueName[0] <= u'9') {
+        if (blank == std::u16string_view::npos || blank + 1 == leagueName.size()) return std::u16string(leagueName);
+        return std::u16string(leagueName.substr(blank + 1));
+    }
+    return std::u16string(leagueName.substr(0, blank));
+}

@@ -3,6 +3,8 @@
 // which order, and how many league levels it names.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/CompetitionRegistry.h"
@@ -32,3 +34,8 @@ int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t countr
 int TeamIndexInCompetition(const CDBCompetitionBase& competition, std::uint32_t team);
 // The first of the country's leagues 0..31 that holds the team; null for none.
 const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, std::uint32_t team);
+
+// A level of several leagues is named by what its leagues' names share: a
+// name beginning with a digit keeps what follows its first blank (all of it
+// when nothing does), any other keeps what precedes its first blank.
+std::u16string ShortenLevelName(std::u16string_view leagueName);
