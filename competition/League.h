@@ -42,7 +42,7 @@ public:
     std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
 
     bool AddTeam(std::uint32_t team);
-    bool RemoveTeam(std::uint32_t team);
+    bool RemoveTeam(std::uint32_t team) override;
     // Empties the list: slots 0..23 and the count.
     void ResetTeams();
     // The count to 0; the ids stay in their slots.

@@ -34,6 +34,8 @@ public:
     // The team in slot index of a league's or pool's list, 0 when none.
     virtual std::uint32_t GetTeamSlot(int index) const = 0;
     virtual int GetAssignedTeamCount() const = 0;
+    // Takes the team out of a league's list; other competitions hold none.
+    virtual bool RemoveTeam(std::uint32_t team) { return false; }
     // The matchday played on a day of season 0 or 1, 0 for none.
     virtual std::int8_t GetCalendarEntry(int season, int day) const = 0;
     virtual bool Write(CIndexTextFile& file, std::int32_t countryOverride) const = 0;

@@ -1,5 +1,7 @@
 #include "database/CountryCompetitions.h"
 
+#include "database/Club.h"
+
 namespace {
 
 constexpr std::uint32_t Id(std::uint32_t country, std::uint32_t type, std::uint32_t index)
@@ -97,4 +99,14 @@ std::u16string ShortenLevelName(std::u16string_view leagueName)
         return std::u16string(leagueName.substr(blank + 1));
     }
     return std::u16string(leagueName.substr(0, blank));
+}
+
+void RemoveTeamFromLeagues(TCompetitionRegistry& registry, std::uint32_t country, std::uint32_t team)
+{
+    for (std::uint32_t index = 0; index < Indexes; ++index) {
+        CDBCompetitionBase* league = registry.Get(Id(country, League, index));
+        if (league == nullptr) continue;
+        league->RemoveTeam(WithoutReserveBit(team));
+        league->RemoveTeam(team | ReserveTeamBit);
+    }
 }

@@ -30,6 +30,9 @@ int GetLeagueCount(const TCompetitionRegistry& registry, std::uint32_t country);
 // without one.
 int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country);
 
+// Takes the team and its reserve team out of the country's leagues 0..31.
+void RemoveTeamFromLeagues(TCompetitionRegistry& registry, std::uint32_t country, std::uint32_t team);
+
 // The team's position in a league's list, -1 when it holds no such team.
 int TeamIndexInCompetition(const CDBCompetitionBase& competition, std::uint32_t team);
 // The first of the country's leagues 0..31 that holds the team; null for none.
