@@ -466,3 +466,12 @@ void DeleteCompetition(CDBCompetition* competition)
     UnlinkCompetition(*competition);
     std::unique_ptr<CDBCompetitionBase> owned = competition->GetRegistry().Take(competition);
 }
+
+bool HasMatchNearInChain(const CDBCompetition* competition, int season, int day)
+{
+    std::set<const CDBCompetition*> visited;
+    for (; competition != nullptr && visited.insert(competition).second; competition = competition->GetFollower(0)) {
+        if (competition->HasMatchNear(season, day)) return true;
+    }
+    return false;
+}

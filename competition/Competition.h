@@ -77,6 +77,7 @@ public:
     void AddFollower(std::uint32_t id, bool link);
     void RemoveSource(std::uint32_t id);
     void RemoveFollower(std::uint32_t id);
+    void ClearFollowers() { followers_ = {}; }
     CDBCompetition* GetSource(int i) const;
     CDBCompetition* GetFollower(int i) const;
     std::uint32_t GetSourceId(int i) const { return i >= 0 && i < LinkSlots ? sources_[i] : 0; }
@@ -154,6 +155,10 @@ public:
     }
     int GetMatchdayCount() const override { return 0; }
 };
+
+// A match on the day before, the day or the day after, in the competition
+// or in the chain of its first followers; a chain met twice ends the walk.
+bool HasMatchNearInChain(const CDBCompetition* competition, int season, int day);
 
 // Destroys a competition after taking it out of every chain and link.
 void DeleteCompetition(CDBCompetition* competition);

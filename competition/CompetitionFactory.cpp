@@ -8,6 +8,7 @@
 #include "competition/CupAlloc.h"
 #include "competition/Keywords.h"
 #include "competition/League.h"
+#include "competition/LeagueStructure.h"
 #include "competition/Pool.h"
 #include "core/FileMessages.h"
 #include "core/Format.h"
@@ -227,5 +228,9 @@ void InstallCompetitionFactory()
         registry.EraseCountry(InternationalCountry);
         LoadContinentalCompetitions(registry, scriptFolder);
     };
+    reader.setLeagueSystem = SetLeagueSystem;
+    reader.rebuildLeagues = RebuildLeagues;
+    reader.buildLeaguePools = BuildLeaguePools;
+    reader.continentalDayCodes = MergeContinentalDayCodes;
     SetCompetitionReader(reader);
 }

@@ -2,7 +2,9 @@
 
 #include "competition/Keywords.h"
 #include "core/Format.h"
+#include "competition/Competition.h"
 #include "database/CompetitionRegistry.h"
+#include "database/WorldList.h"
 
 std::int32_t ParseLeadingInt(std::u16string_view text)
 {
@@ -49,4 +51,15 @@ std::u16string GetCompetitionNameById(const TCompetitionRegistry& registry, std:
 {
     const CDBCompetitionBase* competition = registry.Get(id);
     return competition != nullptr ? std::u16string(competition->GetName()) : std::u16string();
+}
+
+CDBCompetition* GetCompetitionById(std::uint32_t id)
+{
+    TCompleteWorld* world = GetWorld();
+    return world != nullptr ? dynamic_cast<CDBCompetition*>(world->GetCompetitions().Get(id)) : nullptr;
+}
+
+CDBCompetition* GetCompetition(std::uint32_t country, std::uint32_t type, std::uint32_t index)
+{
+    return GetCompetitionById(MakeCompetitionId(country, type, index));
 }

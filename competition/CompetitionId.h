@@ -47,5 +47,9 @@ std::uint32_t ParseCompetitionId(std::u16string_view text, std::uint8_t defaultC
 // "{ country, TYPE, index }"; the country byte printed unsigned, or
 // countryOverride when it is not -1.
 std::u16string FormatCompetitionRef(std::uint32_t id, std::int32_t countryOverride = -1);
+class CDBCompetition;
+// In the current world; null without one or when no competition has the id.
+CDBCompetition* GetCompetitionById(std::uint32_t id);
+CDBCompetition* GetCompetition(std::uint32_t country, std::uint32_t type, std::uint32_t index);
 // The competition's name in the world's database language, else empty.
 std::u16string GetCompetitionNameById(const TCompetitionRegistry& registry, std::uint32_t id);

@@ -164,7 +164,7 @@ void CDBLeague::SetTeamsAndRounds(int teams, int rounds)
 
 std::uint32_t CDBLeague::CheckConsistency(int season, int firstReserveTeamLevel) const
 {
-    std::uint32_t bits = fixtures_.IsValid(enteredCount_) ? 0u : static_cast<std::uint32_t>(ErrorFixturelist);
+    std::uint32_t bits = fixtures_.IsValid(PositionsInUse()) ? 0u : static_cast<std::uint32_t>(ErrorFixturelist);
     if (GetPreviousMatchday(season, 364) != GetMatchdayCount()) bits |= ErrorMatchdays;
     return bits | CDBLeagueBase::CheckConsistency(season, firstReserveTeamLevel);
 }

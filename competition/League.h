@@ -18,6 +18,8 @@ public:
     void GetMatch(int matchday, int slot, std::uint8_t& home, std::uint8_t& away) const;
     int GetMatchdayCount() const { return matchdays_; }
     int GetMatchesPerMatchday() const { return perMatchday_; }
+    void ClearMatchday(int matchday);
+    void ClearAll();
     bool IsValid(int teamCount) const;
 
 private:
@@ -40,9 +42,25 @@ public:
     std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
 
     bool AddTeam(std::uint32_t team);
-    bool RemoveTeam(std::uint32_t team);
+    bool RemoveTeam(std::uint32_t team) override;
+    // Empties the list: slots 0..23 and the count.
+    void ResetTeams();
+    // The count to 0; the ids stay in their slots.
+    void ClearTeams() { enteredCount_ = 0; }
+    // A negative position appends; false for an empty id or a full list.
+    bool InsertTeam(int position, std::uint32_t team);
+    // The slot when 0 <= index < the count, else slot 0.
+    std::uint32_t GetTeamIdAt(int index) const;
+    // Ignored beyond the league's size; raises the count to index + 1.
+    void SetTeamIdAt(int index, std::uint32_t team);
     int GetTeamCount() const { return teamCount_; }
     int GetReserveTeamCount() const;
+    // True when a competition ahead of it, or a pool that is fed itself,
+    // brings its teams, so that its list may stay short in the editor.
+    bool IsFilledFromSources() const;
+    // The team positions its fixture table may name: its size when it is
+    // filled from its sources, else the teams entered.
+    int PositionsInUse() const { return IsFilledFromSources() ? teamCount_ : enteredCount_; }
 
 protected:
     void ReadLeagueData(CIndexTextFile& file);
@@ -73,6 +91,21 @@ public:
     // give 2 rounds, more than a calendar byte holds 1.
     void SetTeamsAndRounds(int teams, int rounds);
     int GetRounds() const { return rounds_; }
+    std::uint8_t GetRelegationRule() const { return relegationRule_; }
+    std::uint8_t GetAttendanceMultiplier() const { return attendanceMultiplier_; }
+    void SetAttendanceMultiplier(std::uint8_t percent) { attendanceMultiplier_ = percent; }
+    std::uint8_t GetTransferMultiplier() const { return transferMultiplier_; }
+    void SetTransferMultiplier(std::uint8_t percent) { transferMultiplier_ = percent; }
+    void SetRelegationRule(std::uint8_t rule) { relegationRule_ = rule; }
+    // The table re-made empty for the league's sizes.
+    void ResetFixtureTable();
+    // A list of its own: the pool's teams from position x on, then the
+    // spare teams.
+    void SetPoolRules(const CDBCompetition* pool, int x);
+    // Names, sizes, rules, multipliers, settings, league data and links.
+    void CopyLeagueSettings(const CDBLeague& other);
+    // The settings, the teams, the calendar and the fixtures both tables hold.
+    void CopyFrom(const CDBLeague& other);
     int GetMatchesPerMatchday() const { return teamCount_ / 2; }
     const CDBFixturelist& GetFixturelist() const { return fixtures_; }
     CDBFixturelist& GetFixturelist() { return fixtures_; }
@@ -82,7 +115,6 @@ public:
     bool WasRepaired() const { return repaired_; }
 
 private:
-    void ResetFixtureTable();
     void ReadTeams(CIndexTextFile& file);
     void ReadFixtures(CIndexTextFile& file);
     void FillFromCreator();

@@ -64,6 +64,15 @@ void WalkTokens(std::u16string_view src, std::size_t count, Tokens&& tokens, Emi
 
 }  // namespace
 
+std::u16string SanitisedFileName(std::u16string_view name)
+{
+    std::u16string result(name);
+    for (char16_t& c : result) {
+        if (std::u16string_view(u"\\/:*?\"<>|.").find(c) != std::u16string_view::npos) c = u'_';
+    }
+    return result;
+}
+
 std::u16string EscapeMarkup(std::u16string_view text)
 {
     std::u16string escaped;

@@ -37,6 +37,9 @@ std::u16string ReplaceTokens(std::u16string_view src, TokenList tokens);
 // Text for HTML and XML content and attribute values: the five characters
 // with a meaning there (& < > " ') written as entities, all others as they are.
 std::u16string EscapeMarkup(std::u16string_view text);
+// A name usable as a file name: the characters \ / : * ? " < > | and '.'
+// become '_'.
+std::u16string SanitisedFileName(std::u16string_view name);
 
 // The same on zero-terminated lists (ended by a null entry); a null entry
 // of to keeps its token. Returns dest, or null for a null src, dest or list.

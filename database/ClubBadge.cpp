@@ -18,10 +18,7 @@ std::u16string OwnBadgeFileName(const TClub* club, const CBadgeSources& sources)
     const char16_t* code = GetCountryAlpha2(club->GetCountryId());
     if (code == nullptr || code[0] == 0) return {};
     std::u16string name(IsNationalTeamId(club->GetId()) ? code : club->GetName());
-    name.resize(std::min(name.size(), BadgeFileNameLength));
-    for (char16_t& c : name) {
-        if (std::u16string_view(u"\\/:*?\"<>|.").find(c) != std::u16string_view::npos) c = u'_';
-    }
+    name = SanitisedFileName(name.substr(0, BadgeFileNameLength));
     std::u16string path = sources.Folder() + u"\\" + code + u"\\Badge%d\\" + name + u".tga";
     std::replace(path.begin(), path.end(), u'/', u'\\');
     return path;

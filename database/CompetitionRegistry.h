@@ -4,6 +4,7 @@
 // live above the database; the factory is installed at start
 // (SetCompetitionReader) so that a country file can read its competitions.
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <string>
@@ -14,7 +15,14 @@
 class CIndexTextFile;
 class CMasterWriter;
 class TCompetitionRegistry;
+class TCountry;
 class TStagedSection;
+
+// Day codes of one season: per day 0..364, 0 or the international round
+// played that day.
+using TSeasonDayCodes = std::array<std::uint32_t, 365>;
+// Per league level 0..15: a count of leagues, or a relegation rule.
+using TLevelBytes = std::array<std::uint8_t, 16>;
 
 class CDBCompetitionBase {
 public:
@@ -26,6 +34,8 @@ public:
     // The team in slot index of a league's or pool's list, 0 when none.
     virtual std::uint32_t GetTeamSlot(int index) const = 0;
     virtual int GetAssignedTeamCount() const = 0;
+    // Takes the team out of a league's list; other competitions hold none.
+    virtual bool RemoveTeam(std::uint32_t team) { return false; }
     // The matchday played on a day of season 0 or 1, 0 for none.
     virtual std::int8_t GetCalendarEntry(int season, int day) const = 0;
     virtual bool Write(CIndexTextFile& file, std::int32_t countryOverride) const = 0;
@@ -64,6 +74,14 @@ struct TCompetitionReader {
     // The cup shapes and the international competitions of the script
     // folder, read again.
     void (*loadWorldScripts)(TCompetitionRegistry& registry, std::u16string_view scriptFolder) = nullptr;
+    // The country's league structure, which needs the concrete classes.
+    void (*setLeagueSystem)(TCountry& country, int scriptId, const TLevelBytes& leagues,
+                            const TLevelBytes& rules) = nullptr;
+    void (*rebuildLeagues)(TCountry& country, const TLevelBytes& leagues, const TLevelBytes& rules) = nullptr;
+    void (*buildLeaguePools)(TCountry& country) = nullptr;
+    // The international dates of a continent's season (0 Europe, 1 and 2
+    // South America's; other continents have none).
+    TSeasonDayCodes (*continentalDayCodes)(int continent, int season) = nullptr;
 };
 // One message naming the records of a file that were repaired or left
 // out; nothing for an empty list.

@@ -211,6 +211,7 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
         if (countries_[id].IsDamaged()) ReportDamage(id, file);
     }
     AssignPendingPersonIds();
+    for (int id = 1; id <= LastCountryId; ++id) countries_[id].FillDefaultLevelNames();
     rules_.LoadRules(platform::JoinPath(databaseFolder_, u"Rules.sav"));
     rules_.CheckRules(*this);
     LoadAssessment();

@@ -85,6 +85,8 @@ public:
     const TClub* GetClubConst(TTeamId id) const;
     // "-" for no club; the reserve name when bit 24 is set.
     std::u16string GetClubName(TTeamId id) const;
+    // The first of the club's country's leagues that holds it; null for none.
+    const CDBCompetitionBase* GetLeagueOfClub(const TClub& club) const;
     TClub* FindClubByUniqueId(std::uint32_t uniqueId) const;
 
     // Persons. With keepWantedId clear a taken id gives null; with it set a

@@ -37,7 +37,7 @@ int TextLanguageOf(int databaseLanguage)
 
 TCountry::TCountry()
 {
-    FillDefaultLevelNames();
+    FillLevelNamesFromKeys();
 }
 
 TCountry::~TCountry() = default;
@@ -57,7 +57,7 @@ void TCountry::Reset()
     staged_ = TStagedCompetitions();
     fileDamage_.Clear();
     nextUniqueClubId_ = (static_cast<std::uint32_t>(id_) << 16) + 1;
-    FillDefaultLevelNames();
+    FillLevelNamesFromKeys();
 }
 
 TCompetitionRegistry& TCountry::GetCompetitionRegistry()
@@ -73,15 +73,20 @@ void TCountry::SetId(std::int32_t id)
     nextUniqueClubId_ = (static_cast<std::uint32_t>(id) << 16) + 1;
 }
 
-void TCountry::FillDefaultLevelNames()
+const char16_t* TCountry::DivisionDefaultName(int level, int language)
 {
     static constexpr TextKey DivisionKeys[] = {u"Database.Division.01"_tk, u"Database.Division.02"_tk,
                                                u"Database.Division.03"_tk, u"Database.Division.04"_tk,
                                                u"Database.Division.05"_tk};
-    const CTextManager* texts = CTextManager::Instance();
-    for (int level = 0; level < static_cast<int>(std::size(DivisionKeys)); ++level) {
+    if (level < 0 || level >= static_cast<int>(std::size(DivisionKeys)) || !IsLanguage(language)) return nullptr;
+    return CTextManager::Instance()->GetTextInLanguage(DivisionKeys[level], TextLanguageOf(language));
+}
+
+void TCountry::FillLevelNamesFromKeys()
+{
+    for (int level = 0; DivisionDefaultName(level, 0) != nullptr; ++level) {
         for (int language = 0; language < LanguageCount; ++language) {
-            CopyText(levelNames_[level][language], texts->GetTextInLanguage(DivisionKeys[level], TextLanguageOf(language)));
+            CopyText(levelNames_[level][language], DivisionDefaultName(level, language));
         }
     }
 }

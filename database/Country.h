@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "database/CompetitionRegistry.h"
+#include "database/CountryCompetitions.h"
 #include "database/Club.h"
 #include "database/Date.h"
 #include "database/Manager.h"
@@ -191,6 +192,26 @@ public:
     std::int16_t GetLeagueSystemId() const { return leagueSystemId_; }
     void SetLeagueSystemId(std::int16_t id) { leagueSystemId_ = id; }
 
+    // League structure. A script id of 1 or more loads "Script\Lg%d.txt";
+    // below 1 the leagues are rebuilt when the leagues per level differ.
+    void SetLeagueSystem(int scriptId, const TLevelBytes& leagues, const TLevelBytes& rules);
+    void RebuildLeagues(const TLevelBytes& leagues, const TLevelBytes& rules);
+    // The pools joining each level to the next, made again from the leagues.
+    void BuildLeaguePools();
+    std::vector<TLeagueLevel> GetLeagueLevels();
+    int GetLeagueCount();
+    std::uint32_t GetLeagueId(int index) const;
+    // Each level with leagues is named after its first league in languages
+    // 0..4; a level of several leagues takes the name's shared part.
+    void RefreshLevelNames();
+    // After loading: empty languages of a named level take language 0's
+    // name; an unnamed level takes its only league's names, or the
+    // division's default text when it holds several.
+    void FillDefaultLevelNames();
+    // Day codes of the continent's international dates; with the indoor
+    // season, 26 on every day an international indoor competition plays.
+    void GetSeasonCalendar(int season, TSeasonDayCodes& days);
+
     // Cards and cups.
     int GetYellowCardLeagueRule() const { return leagueYellowRule_ & 0x7F; }
     void SetYellowCardLeagueRule(int rule) { leagueYellowRule_ = static_cast<std::uint8_t>((leagueYellowRule_ & 0x80) | (rule & 0x7F)); }
@@ -363,7 +384,10 @@ private:
     friend class CCountryFile;
     static void SetBit(std::uint8_t& byte, int bit, bool on);
     void DeleteSquadPersons(const TClub& club);
-    void FillDefaultLevelNames();
+    void FillLevelNamesFromKeys();
+    // The default text of a division 0..4 in a database language; null for
+    // deeper levels.
+    static const char16_t* DivisionDefaultName(int level, int language);
     int CurrentLanguage() const;
 
     TCompleteWorld* world_ = nullptr;

@@ -1,6 +1,7 @@
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
+#include "database/CountryCompetitions.h"
 
 int TCountry::GetClubCountWithoutNationalTeam() const
 {
@@ -91,6 +92,7 @@ void TCountry::ClearClubReferences(TTeamId id)
             if (WithoutReserveBit(club->GetRival(rival)) == target) club->SetRival(rival, 0);
         }
     }
+    if (world_ != nullptr) RemoveTeamFromLeagues(world_->GetCompetitions(), static_cast<std::uint32_t>(id_), target);
 }
 
 void TCountry::SetCupWinner(TTeamId id)

@@ -1,5 +1,7 @@
 #include "database/CountryCompetitions.h"
 
+#include "database/Club.h"
+
 namespace {
 
 constexpr std::uint32_t Id(std::uint32_t country, std::uint32_t type, std::uint32_t index)
@@ -87,4 +89,24 @@ int GetLeagueCount(const TCompetitionRegistry& registry, std::uint32_t country)
     int count = 0;
     while (count < static_cast<int>(Indexes) && registry.Get(Id(country, League, static_cast<std::uint32_t>(count)))) ++count;
     return count;
+}
+
+std::u16string ShortenLevelName(std::u16string_view leagueName)
+{
+    const std::size_t blank = leagueName.find(u' ');
+    if (!leagueName.empty() && leagueName[0] >= u'0' && leagueName[0] <= u'9') {
+        if (blank == std::u16string_view::npos || blank + 1 == leagueName.size()) return std::u16string(leagueName);
+        return std::u16string(leagueName.substr(blank + 1));
+    }
+    return std::u16string(leagueName.substr(0, blank));
+}
+
+void RemoveTeamFromLeagues(TCompetitionRegistry& registry, std::uint32_t country, std::uint32_t team)
+{
+    for (std::uint32_t index = 0; index < Indexes; ++index) {
+        CDBCompetitionBase* league = registry.Get(Id(country, League, index));
+        if (league == nullptr) continue;
+        league->RemoveTeam(WithoutReserveBit(team));
+        league->RemoveTeam(team | ReserveTeamBit);
+    }
 }

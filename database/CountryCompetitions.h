@@ -3,6 +3,8 @@
 // which order, and how many league levels it names.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/CompetitionRegistry.h"
@@ -28,7 +30,15 @@ int GetLeagueCount(const TCompetitionRegistry& registry, std::uint32_t country);
 // without one.
 int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country);
 
+// Takes the team and its reserve team out of the country's leagues 0..31.
+void RemoveTeamFromLeagues(TCompetitionRegistry& registry, std::uint32_t country, std::uint32_t team);
+
 // The team's position in a league's list, -1 when it holds no such team.
 int TeamIndexInCompetition(const CDBCompetitionBase& competition, std::uint32_t team);
 // The first of the country's leagues 0..31 that holds the team; null for none.
 const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, std::uint32_t team);
+
+// A level of several leagues is named by what its leagues' names share: a
+// name beginning with a digit keeps what follows its first blank (all of it
+// when nothing does), any other keeps what precedes its first blank.
+std::u16string ShortenLevelName(std::u16string_view leagueName);

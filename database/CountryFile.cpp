@@ -75,6 +75,8 @@ public:
                               ReadAdditionalManagers() && ReadPool() && ReadSettings();
         if (followed) CloseSection(CountrySection);
         ConvertOldRatings();
+        // Files before 0x2006 hold no pools between the levels.
+        if (Major() < 0x2006) c_.BuildLeaguePools();
         return !refused_;
     }
 

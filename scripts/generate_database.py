@@ -16,9 +16,11 @@ Modes:
                    Polish club texts unlike the English ones (replaced
                    by them before 2007-26) and the
                    average rating as a third before 0x2006
-  scripts OUTDIR   an empty cup-allocation table and empty continental
-                   competition files, so that a working folder starts
-                   without missing files
+  scripts OUTDIR   the competition scripts of data/Script: the cup shapes
+                   (CupAlloc.txt), the continental competitions of Europe
+                   and South America and the league systems Lg<id>.txt,
+                   in the oldest record layouts; the game's other scripts
+                   as placeholders
 
 Country names, abbreviations, continents and languages come from
 Countries.sav (--countries). The output depends only on the mode, the seed
@@ -1365,30 +1367,403 @@ def write_fixtures(countries, seed, folder):
     return written
 
 
+# ---------------------------------------------------------------------------
+# Competition scripts: the cup shapes, the continental competitions and the
+# league systems, in the oldest record layouts (the editor reads them with
+# file version 0: no short names, the level line in the common part, rounds
+# with their days in the older order, no league values, no cup numbers).
+# ---------------------------------------------------------------------------
+
 PLACEHOLDER_SCRIPTS = (
     ["CC%d.txt" % n for n in (14, 18, 21, 27, 38, 4, 42, 45, 47)]
     + ["CCCup%d.txt" % n for n in (128, 32, 64, 96)]
     + ["EuropeanChampionship.txt", "InDoor.txt", "ConfedCup.txt"]
     + ["Continental - %s.txt" % c for c in ("Africa", "Asia", "North America", "Oceania")]
-    + ["Lg%d.txt" % n for n in (1021, 14, 18, 21, 42, 45)]
     + ["EuropeanChampionshipQualification.txt", "WorldCupQualification.txt", "Reserve.txt", "Results.txt",
        "WorldCup.txt", "WorldCupU20.txt"]
     + ["Youth%d.txt" % n for n in range(1, 6)])
 
+SCRIPT_SEPARATOR = "; --------------------------------------"
+
+
+def ref(type_name, index, country=-1):
+    return "{ %d, %s, %d }" % (country, type_name, index)
+
+
+def rule(command, *args, values=()):
+    """One rule of a list: its line, "name, args" when it has any, and its value lines."""
+    line = command if not args else "%s, %s" % (command, ", ".join(str(a) for a in args))
+    return [line] + ["%d" % v for v in values]
+
+
+def write_rule_list(out, rules):
+    out.number(len(rules))
+    for lines in rules:
+        out.line(lines[0])
+        for value in lines[1:]:
+            out.line(value)
+
+
+def write_common_part(out, record):
+    out.number(record.get("day_group", 3))
+    out.number(record.get("level", -1))
+    out.line(",".join(record.get("sources", [])) or "0")
+    out.line(",".join(record.get("followers", [])) or "0")
+    write_rule_list(out, record.get("rules", []))
+
+
+def write_script_round(out, record):
+    """A knock-out round: one match, or two legs when "days" holds two days a season."""
+    out.comment(SCRIPT_SEPARATOR)
+    out.line("DB_ROUND")
+    out.line(ref(record["type"], record["index"]))
+    out.quoted(record["names"])
+    out.number(record["teams"])
+    out.line(record["kind"])
+    (first0, second0), (first1, second1) = [(days + [0])[:2] for days in record["days"]]
+    legs = "BEG_WITH_2_LEG" if second0 else "BEG_WITH_1_LEG"
+    out.numbers([first0, first1])
+    out.line(legs)
+    out.numbers([second0, second1])
+    out.line("0")
+    out.numbers([0, 0, 0, 0])
+    write_common_part(out, record)
+
+
+def write_script_league(out, record):
+    """A league or group whose teams come later: an empty team list."""
+    teams = record["teams"]
+    out.line("DB_LEAGUE")
+    out.line(ref(record["type"], record["index"]))
+    out.quoted(record["names"])
+    out.numbers([teams, record.get("level", -1)])
+    out.line(record.get("relegation", "REL_RULE_0"))
+    out.numbers([0, 2])
+    out.line("ROUND_GROUP1")
+    out.numbers([10, 100])
+    out.separator()
+    out.begin("TEAMS")
+    out.line("")
+    out.end("TEAMS")
+    out.separator()
+    for season, key in ((0, "MATCHDAYS"), (1, "MATCHDAYS2")):
+        out.begin(key)
+        out.byte_list(record["days"][season])
+        out.end(key)
+    out.separator()
+    out.begin("FIXTURE")
+    for row in round_robin(teams, 2):
+        out.line(",".join("%d,%d" % pair for pair in row))
+    out.end("FIXTURE")
+    out.numbers([0, 0, 0, 0])
+    out.numbers([3, -1, 0xFFFF])
+    write_common_part(out, record)
+
+
+def write_script_pool(out, record):
+    out.line("DB_POOL")
+    out.line(ref("POOL", record["index"]))
+    out.line("0")
+    out.number(record["teams"])
+    out.line(record["draw"])
+    out.comment("; how many comps to check")
+    out.number(len(record.get("checked", [])))
+    out.comment("; which comps to check")
+    for checked in record.get("checked", []):
+        out.line(checked)
+    out.numbers([0, 0, 0, 0])
+    write_common_part(out, record)
+
+
+SCRIPT_WRITERS = {"round": write_script_round, "league": write_script_league, "pool": write_script_pool}
+
+
+def write_competition_script(prefix, comment, records):
+    out = TextOut()
+    out.comment(comment)
+    out.number(len(records))
+    for number, record in enumerate(records):
+        key = "%s%d" % (prefix, number)
+        out.begin(key)
+        SCRIPT_WRITERS[record["class"]](out, record)
+        out.end(key)
+    return out.encode()
+
+
+def spread_days(first, last, count):
+    """count ascending days from first, evenly up to last."""
+    if count == 1:
+        return [first]
+    step = (last - first) // (count - 1)
+    return [first + step * k for k in range(count)]
+
+
+def two_seasons(days, shift=1):
+    return [list(days), [d + shift for d in days]]
+
+
+def names_of(base, suffix=""):
+    return [cut(name + suffix, 63) for name in base]
+
+
+def knockout_chain(type_name, first_index, stages, names, teams, rules_of_first):
+    """Rounds that follow one another: stages are (round kind, days of season 0)."""
+    records = []
+    for k, (kind, days) in enumerate(stages):
+        index = first_index + k
+        following = [ref(type_name, index + 1)] if k + 1 < len(stages) else []
+        previous = ref(type_name, index - 1)
+        records.append({
+            "class": "round", "type": type_name, "index": index, "names": names, "teams": max(teams >> k, 2),
+            "kind": kind, "days": two_seasons(days), "followers": following,
+            "sources": [] if k == 0 else [previous],
+            "rules": rules_of_first if k == 0 else [rule("GET_WINNER", previous)]})
+    return records
+
+
+def group_stage(type_name, first_index, groups, pool_index, days, names, followers):
+    """Groups of four filled from a pool, each playing home and away."""
+    pool = ref("POOL", pool_index)
+    letters = "ABCDEFGH"
+    return [{
+        "class": "league", "type": type_name, "index": first_index + g, "teams": 4,
+        "names": [cut("%s %s" % (name, letters[g]), 63) for name in names],
+        "days": two_seasons(days), "sources": [pool], "followers": followers,
+        "rules": [rule("GET_POOL", pool, values=(4 * g, 4))]} for g in range(groups)]
+
+
+CHAMPIONS_NAMES = ["Meisterliga", "Champions League", "Ligue des champions", "Liga de Campeones",
+                   "Lega dei Campioni", "Liga Mistrzów"]
+CHAMPIONS_GROUP_NAMES = ["Meisterliga Gruppe", "Champions League Group", "Ligue des champions Groupe",
+                         "Liga de Campeones Grupo", "Lega dei Campioni Girone", "Liga Mistrzów Grupa"]
+EURO_CUP_NAMES = ["Europapokal", "Euro Cup", "Coupe d'Europe", "Copa de Europa", "Coppa d'Europa", "Puchar Europy"]
+INTERTOTO_NAMES = ["Sommerpokal", "Summer Cup", "Coupe d'été", "Copa de Verano", "Coppa d'Estate", "Puchar Lata"]
+SUPER_NAMES = ["Kontinentaler Supercup", "Continental Super Cup", "Supercoupe continentale",
+               "Supercopa Continental", "Supercoppa Continentale", "Superpuchar Kontynentu"]
+WORLD_QUALI_NAMES = ["WM-Qualifikation", "World Cup Qualifying", "Qualification mondiale",
+                     "Clasificación mundial", "Qualificazione mondiale", "Eliminacje mundialu"]
+NATIONS_QUALI_NAMES = ["EM-Qualifikation", "Nations Cup Qualifying", "Qualification des nations",
+                       "Clasificación de naciones", "Qualificazione delle nazioni", "Eliminacje narodów"]
+NATIONS_CUP_NAMES = ["Nationenpokal", "Nations Cup", "Coupe des nations", "Copa de Naciones",
+                     "Coppa delle Nazioni", "Puchar Narodów"]
+
+
+def europe_records():
+    champions = knockout_chain(
+        "CHAMPIONSLEAGUE", 0, [("ROUND_QUALI", [196, 203]), ("ROUND_QUALI2", [210, 217]),
+                               ("ROUND_QUALI3", [224, 231])],
+        names_of(CHAMPIONS_NAMES), 24,
+        [rule("GET_EUROPEAN_ASSESSMENT_TEAMS", 1, 1, 24)])
+    champions.append({
+        "class": "pool", "index": 0, "teams": 32, "draw": "POOL_SORT_UEFA5_SHUFFLE",
+        "checked": [ref("CHAMPIONSLEAGUE", 2)], "sources": [ref("CHAMPIONSLEAGUE", 2)],
+        "rules": [rule("GET_WINNER", ref("CHAMPIONSLEAGUE", 2)), rule("GET_EUROPEAN_ASSESSMENT_TEAMS", 0, 1, 20)]})
+    group_days = [245, 259, 280, 294, 308, 322]
+    champions += group_stage("CHAMPIONSLEAGUE", 3, 8, 0, group_days, CHAMPIONS_GROUP_NAMES,
+                             [ref("CHAMPIONSLEAGUE", 11)])
+    champions += knockout_chain(
+        "CHAMPIONSLEAGUE", 11, [("ROUND_LAST_16", [52, 66]), ("ROUND_QUARTERFINAL", [94, 101]),
+                                ("ROUND_SEMIFINAL", [115, 122]), ("ROUND_FINAL", [143])],
+        names_of(CHAMPIONS_NAMES), 16,
+        [rule("GET_TAB_X_TO_Y", ref("CHAMPIONSLEAGUE", 3 + g), values=(1, 2)) for g in range(8)])
+    euro_cup = knockout_chain(
+        "UEFA_CUP", 0, [("ROUND_1", [253, 267]), ("ROUND_2", [288, 302]), ("ROUND_QUARTERFINAL", [96, 103]),
+                        ("ROUND_SEMIFINAL", [117, 124]), ("ROUND_FINAL", [138])],
+        names_of(EURO_CUP_NAMES), 64,
+        [rule("GET_EUROPEAN_ASSESSMENT_TEAMS", 2, 2, 40), rule("GET_WINNER", ref("UIC", 1))])
+    intertoto = knockout_chain(
+        "UIC", 0, [("ROUND_1", [175, 182]), ("ROUND_2", [189, 197])],
+        names_of(INTERTOTO_NAMES), 32, [rule("GET_EUROPEAN_ASSESSMENT_TEAMS", 3, 1, 32)])
+    super_cup = [{
+        "class": "round", "type": "EURO_SUPERCUP", "index": 0, "names": names_of(SUPER_NAMES), "teams": 2,
+        "kind": "ROUND_FINAL", "days": two_seasons([240]),
+        "rules": [rule("GET_WINNER", ref("CHAMPIONSLEAGUE", 14)), rule("GET_WINNER", ref("UEFA_CUP", 4))]}]
+    world_quali = knockout_chain(
+        "QUALI_WC", 0, [("ROUND_QUALI", [250, 254])],
+        names_of(WORLD_QUALI_NAMES), 52, [rule("GET_NAT_UEFA5_WITHOUT_HOST")])
+    nations_quali = knockout_chain(
+        "QUALI_EC", 0, [("ROUND_QUALI", [286, 290])],
+        names_of(NATIONS_QUALI_NAMES), 50, [rule("GET_NAT_UEFA5_WITHOUT_HOST")])
+    nations_cup = knockout_chain(
+        "EURO_CUP", 0, [("ROUND_SEMIFINAL", [176]), ("ROUND_FINAL", [181])],
+        names_of(NATIONS_CUP_NAMES), 4, [rule("GET_HOST"), rule("GET_WINNER", ref("QUALI_EC", 0))])
+    return champions + euro_cup + intertoto + super_cup + world_quali + nations_quali + nations_cup
+
+
+SOUTH_CHAMPIONS_NAMES = ["Südamerikapokal", "South American Cup", "Coupe sud-américaine", "Copa Sudamericana",
+                         "Coppa Sudamericana", "Puchar Ameryki Południowej"]
+SOUTH_GROUP_NAMES = ["Südamerikapokal Gruppe", "South American Cup Group", "Coupe sud-américaine Groupe",
+                     "Copa Sudamericana Grupo", "Coppa Sudamericana Girone", "Puchar Ameryki Grupa"]
+SOUTH_SHIELD_NAMES = ["Andenschild", "Andes Shield", "Bouclier des Andes", "Escudo de los Andes",
+                      "Scudo delle Ande", "Tarcza Andów"]
+
+
+def south_america_records():
+    # Indexes from 32 on: no competition shares an id with Europe's.
+    cup = knockout_chain("CHAMPIONSLEAGUE", 32, [("ROUND_PREROUND1", [40, 47])],
+                         names_of(SOUTH_CHAMPIONS_NAMES), 12, [rule("GET_INTERNATIONAL_TEAMS", 52, 2)])
+    cup.append({
+        "class": "pool", "index": 8, "teams": 16, "draw": "POOL_SORT_RANDOM", "sources": [ref("CHAMPIONSLEAGUE", 32)],
+        "rules": [rule("GET_WINNER", ref("CHAMPIONSLEAGUE", 32)), rule("GET_INTERNATIONAL_TEAMS", 54, 4),
+                  rule("GET_INTERNATIONAL_TEAMS", 52, 3)]})
+    cup += group_stage("CHAMPIONSLEAGUE", 33, 4, 8, [61, 75, 89, 103, 117, 131], SOUTH_GROUP_NAMES,
+                       [ref("CHAMPIONSLEAGUE", 37)])
+    cup += knockout_chain("CHAMPIONSLEAGUE", 37, [("ROUND_SEMIFINAL", [173, 180]), ("ROUND_FINAL", [194, 201])],
+                          names_of(SOUTH_CHAMPIONS_NAMES), 4,
+                          [rule("GET_TAB_X_TO_Y", ref("CHAMPIONSLEAGUE", 33 + g), values=(1, 1)) for g in range(4)])
+    shield = knockout_chain("UEFA_CUP", 32, [("ROUND_1", [215, 222]), ("ROUND_SEMIFINAL", [264, 271]),
+                                             ("ROUND_FINAL", [292, 299])],
+                            names_of(SOUTH_SHIELD_NAMES), 16,
+                            [rule("GET_INTERNATIONAL_TEAMS", 54, 6), rule("GET_INTERNATIONAL_TEAMS", 52, 6)])
+    return cup + shield
+
+
+# Cup shapes: (group, name line, rounds as (teams, round kind, legs), template rules).
+CUP_SHAPES = [
+    ("FA", " ID_FACUP_GERMANY", [(64, "ROUND_1", 1), (32, "ROUND_2", 1), (16, "ROUND_LAST_16", 1),
+                                 (8, "ROUND_QUARTERFINAL", 1), (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(0, 36), (1, 28)]),
+    ("FA", " ID_FACUP_ENGLAND", [(128, "ROUND_1", 1), (64, "ROUND_2", 1), (32, "ROUND_3", 1), (16, "ROUND_4", 1),
+                                 (8, "ROUND_QUARTERFINAL", 1), (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(0, 20), (1, 24), (2, 24), (3, 24)]),
+    ("FA", " ID_FACUP_FRANCE", [(64, "ROUND_1", 1), (32, "ROUND_2", 1), (16, "ROUND_LAST_16", 1),
+                                (8, "ROUND_QUARTERFINAL", 1), (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(0, 20), (1, 20), (2, 24)]),
+    ("FA", " ID_FACUP_SPAIN", [(32, "ROUND_1", 2), (16, "ROUND_LAST_16", 2), (8, "ROUND_QUARTERFINAL", 2),
+                               (4, "ROUND_SEMIFINAL", 2), (2, "ROUND_FINAL", 1)],
+     [(0, 20), (1, 12)]),
+    ("FA", " ID_FACUP_ITALY", [(32, "ROUND_1", 1), (16, "ROUND_LAST_16", 2), (8, "ROUND_QUARTERFINAL", 2),
+                               (4, "ROUND_SEMIFINAL", 2), (2, "ROUND_FINAL", 2)],
+     [(0, 20), (1, 12)]),
+    ("FA", " ID_FACUP_SCOTLAND", [(32, "ROUND_3", 1), (16, "ROUND_4", 1), (8, "ROUND_QUARTERFINAL", 1),
+                                  (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(0, 12), (1, 10), (2, 10)]),
+    ("LEAGUE", " ID_LEAGUECUP_GERMANY", [(8, "ROUND_QUARTERFINAL", 1), (4, "ROUND_SEMIFINAL", 1),
+                                         (2, "ROUND_FINAL", 1)],
+     [(0, 8)]),
+    ("LEAGUE", " ID_LEAGUECUP_ENGLAND", [(64, "ROUND_1", 1), (32, "ROUND_2", 1), (16, "ROUND_3", 1),
+                                         (8, "ROUND_QUARTERFINAL", 1), (4, "ROUND_SEMIFINAL", 2),
+                                         (2, "ROUND_FINAL", 1)],
+     [(0, 20), (1, 24), (2, 20)]),
+    ("LEAGUE", " ID_LEAGUE_FRANCE", [(32, "ROUND_1", 1), (16, "ROUND_LAST_16", 1), (8, "ROUND_QUARTERFINAL", 1),
+                                     (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(0, 20), (1, 12)]),
+    ("LEAGUE", " ID_LEAGUECUP_SCOTLAND", [(16, "ROUND_2", 1), (8, "ROUND_QUARTERFINAL", 1),
+                                          (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(0, 12), (1, 4)]),
+    ("LEAGUE", " ID_LEAGUECUP_DIV2_3", [(32, "ROUND_1", 1), (16, "ROUND_2", 1), (8, "ROUND_QUARTERFINAL", 1),
+                                        (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)],
+     [(1, 16), (2, 16)]),
+    ("LEAGUE", " ID_LEAGUECUP_CONFERENCE", [(16, "ROUND_1", 1), (8, "ROUND_QUARTERFINAL", 1),
+                                            (4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 2)],
+     [(3, 16)]),
+    ("SUPERCUP", " ID_SUPERCUP1", [(2, "ROUND_FINAL", 1)], [(0, 1)]),
+    ("SUPERCUP", " ID_SUPERCUP2", [(2, "ROUND_FINAL", 2)], [(0, 1)]),
+    ("RELEGATION", " ID_REL_ENGLAND1", [(4, "ROUND_SEMIFINAL", 2), (2, "ROUND_FINAL", 1)], [(1, 4)]),
+    ("RELEGATION", " ID_REL_ENGLAND2", [(4, "ROUND_SEMIFINAL", 2), (2, "ROUND_FINAL", 1)], [(2, 4)]),
+    ("RELEGATION", " ID_REL_ENGLAND3", [(4, "ROUND_SEMIFINAL", 2), (2, "ROUND_FINAL", 1)], [(3, 4)]),
+    ("RELEGATION", " ID_REL_SWITZERLAND", [(2, "ROUND_FINAL", 2)], [(0, 1), (1, 1)]),
+    ("MISC", " ID_FRIENDLY", [(2, "ROUND_FINAL", 1)], [(0, 2)]),
+    ("MISC", " ID_TOURNAMENT", [(4, "ROUND_SEMIFINAL", 1), (2, "ROUND_FINAL", 1)], [(0, 4)]),
+    ("CC_FA", "Spring Trophy", [(16, "ROUND_1", 1), (8, "ROUND_QUARTERFINAL", 1), (4, "ROUND_SEMIFINAL", 1),
+                                (2, "ROUND_FINAL", 1)],
+     [(1, 8), (2, 8)]),
+]
+
+# Template levels: 65535 stands for the cup's own level, 65534 for the one below.
+TEMPLATE_LEVELS = [65535, 65534, 2, 3]
+
+
+def write_cup_shape(out, group, name, rounds, takes):
+    out.line(group)
+    out.line(name)
+    out.number(0)
+    out.number(len(rounds))
+    for k, (teams, kind, legs) in enumerate(rounds):
+        b = len(rounds) if k == 0 else 0
+        flags = "BEG_WITH_2_LEG" if legs == 2 else "BEG_WITH_EXTRA_TIME"
+        out.line("{%d, %d, %d, %d, %d, %d, %s, %s}" % (k, b, 0, teams, teams // 2, 0, kind, flags))
+    write_rule_list(out, [rule("GET_TAB_LEVEL_X_TO_Y", values=(TEMPLATE_LEVELS[level], 1, count))
+                          for level, count in takes])
+
+
+def cup_allocation_file():
+    out = TextOut()
+    out.comment("; Cup shapes: group, name, a number, the rounds {a, b = rounds in the first, c, teams,")
+    out.comment("; matches, f, round kind, legs} and the rules that choose the teams.")
+    out.number(len(CUP_SHAPES) + 1)
+    for number, (group, name, rounds, takes) in enumerate(CUP_SHAPES, start=1):
+        key = "CUP%d" % number
+        out.begin(key)
+        out.comment("; %s: %d rounds" % (name.strip(), len(rounds)))
+        write_cup_shape(out, group, name, rounds, takes)
+        out.end(key)
+    return out.encode()
+
+
+# League systems by script id: the leagues of each level (size, names).
+LEAGUE_SCRIPTS = {
+    14: [[20], [24]],
+    18: [[20], [20]],
+    21: [[18], [18]],
+    42: [[12], [10]],
+    45: [[20], [22]],
+    1021: [[18], [16, 16]],
+}
+REGION_SUFFIXES = [" Nord", " Süd"]
+
+
+def league_script_records(levels):
+    records = []
+    league_index = 0
+    first_of_level = []
+    for level, sizes in enumerate(levels):
+        first_of_level.append(league_index)
+        for k, teams in enumerate(sizes):
+            suffix = REGION_SUFFIXES[k] if len(sizes) > 1 else ""
+            count = matchday_count(teams, 2)
+            season0 = spread_days(14, 14 + 7 * (count - 1), count)
+            records.append({
+                "class": "league", "type": "LEAGUE", "index": league_index, "teams": teams, "level": level,
+                "names": [cut(name + suffix, 63) for name in LEVEL_NAMES[min(level, len(LEVEL_NAMES) - 1)]],
+                "relegation": "REL_RULE_2" if level + 1 < len(levels) else "REL_RULE_0",
+                "days": two_seasons(season0), "sources": [ref("POOL", level)],
+                "followers": [ref("RELEGATION", level)] if level + 1 < len(levels) else [],
+                "rules": [rule("GET_POOL", ref("POOL", level), values=(0, teams)), rule("GET_TAB_SPARE")]})
+            league_index += 1
+    for level, sizes in enumerate(levels):
+        leagues = [ref("LEAGUE", first_of_level[level] + k) for k in range(len(sizes))]
+        rules = [rule("GET_TAB_X_TO_Y", league, values=(1, size - 2)) for league, size in zip(leagues, sizes)]
+        if level > 0:
+            rules.append(rule("GET_LOSER", ref("RELEGATION", level - 1)))
+        rules.append(rule("GET_TAB_SPARE"))
+        records.append({"class": "pool", "index": level, "level": level, "teams": sum(sizes),
+                        "draw": "POOL_SORT_BEST_TAB_POS", "checked": leagues[:3], "rules": rules})
+    for level in range(len(levels) - 1):
+        above, below = first_of_level[level], first_of_level[level + 1]
+        records.append({
+            "class": "round", "type": "RELEGATION", "index": level, "level": level, "teams": 2,
+            "names": names_of(RELEGATION_NAMES), "kind": "ROUND_FINAL", "days": two_seasons([350, 354], 0),
+            "sources": [ref("LEAGUE", above)],
+            "rules": [rule("GET_TAB_X_TO_Y", ref("LEAGUE", above), values=(levels[level][0] - 2, 1)),
+                      rule("GET_TAB_X_TO_Y", ref("LEAGUE", below), values=(3, 1))]})
+    return records
+
+
+RELEGATION_NAMES = ["Relegation", "Play-off", "Barrage", "Promoción", "Spareggio", "Baraż"]
+
 
 def script_files():
-    files = {}
-    cup_allocation = TextOut()
-    cup_allocation.comment("; No cup shapes are defined yet: index 0 is never used.")
-    cup_allocation.number(1)
-    files["CupAlloc.txt"] = cup_allocation.encode()
-    for name in ("Continental - Europe.txt", "Continental - South America.txt"):
-        continental = TextOut()
-        continental.comment("; No continental competitions are defined yet.")
-        continental.number(0)
-        files[name] = continental.encode()
-    # Scripts of the game that the editor only keeps in its snapshots; the
-    # league scripts stay empty until a league system is built from them.
+    files = {"CupAlloc.txt": cup_allocation_file()}
+    files["Continental - Europe.txt"] = write_competition_script(
+        "EURO", "; Continental club and national-team competitions of Europe.", europe_records())
+    files["Continental - South America.txt"] = write_competition_script(
+        "SOUTHAM", "; Continental club competitions of South America.", south_america_records())
+    for script_id, levels in LEAGUE_SCRIPTS.items():
+        files["Lg%d.txt" % script_id] = write_competition_script(
+            "LG", "; League system %d: leagues, pools and relegation play-offs." % script_id,
+            league_script_records(levels))
+    # Scripts of the game that the editor only keeps in its snapshots.
     for name in PLACEHOLDER_SCRIPTS:
         placeholder = TextOut()
         placeholder.comment("; Competition script of the game, kept by database snapshots.")

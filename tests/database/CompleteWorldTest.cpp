@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "DatabaseTestSupport.h"
+#include "competition/CompetitionId.h"
+#include "competition/League.h"
+#include "database/Club.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
@@ -307,3 +310,30 @@ TEST_F(SampleWorldTest, SaveReportsEachCountryToItsProgress)
                       {{u"_PHASE", u"1"}, {u"_COUNTRY", world_->GetCountry(14)->GetName()}});
     EXPECT_EQ(fourteenth, expected);
 }
+
+namespace {
+
+// Removing a club with its references also takes it, and its reserve team,
+// out of every league of the country.
+TEST_F(SampleWorldTest, RemovingAClubTakesItAndItsReserveTeamOutOfTheLeagues)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    TCountry& country = *world_->GetCountry(14);
+    auto* league = dynamic_cast<CDBLeague*>(world_->GetCompetitions().Get(MakeCompetitionId(14, TypeLeague, 0)));
+    ASSERT_NE(league, nullptr);
+    const std::uint32_t team = league->GetTeamSlot(0);
+    const std::uint32_t partner = league->GetTeamSlot(1);
+    league->SetTeamsAndRounds(league->GetTeamCount() + 1, 2);
+    ASSERT_TRUE(league->AddTeam(team | ReserveTeamBit));
+    world_->GetClub(partner)->SetPartnerClub(team);
+    const int entered = league->GetAssignedTeamCount();
+
+    ASSERT_TRUE(country.RemoveClub(world_->GetClub(team), true, true));
+    EXPECT_EQ(league->GetAssignedTeamCount(), entered - 2);
+    EXPECT_EQ(league->IndexOfTeam(team), -1);
+    EXPECT_EQ(league->IndexOfTeam(team | ReserveTeamBit), -1);
+    EXPECT_EQ(league->GetTeamSlot(0), partner);
+    EXPECT_EQ(world_->GetClub(partner)->GetPartnerClub(), 0u);
+}
+
+}  // namespace

@@ -1,0 +1,7 @@
+#include "app/MainWindowLaunchers.h"
+
+TMainWindowLaunchers& GetMainWindowLaunchers()
+{
+    static TMainWindowLaunchers launchers;
+    return launchers;
+}
