@@ -91,6 +91,8 @@ public:
     void SetSeasonCalendar(int season, const std::array<std::int8_t, SeasonDays>& days);
     void ClearCalendar() { calendar_ = {}; }
     int GetPreviousMatchday(int season, int day) const;
+    // The entry of the latest scheduled day of the season, day 364 included.
+    int GetLastMatchday(int season) const { return GetPreviousMatchday(season, SeasonDays); }
     bool HasMatchNear(int season, int day) const;
     // Walks followers; a competition met twice ends the walk.
     bool HasMatchOnDay(int season, int day) const;

@@ -90,7 +90,7 @@ void CDBRound::WriteBlock(CMasterWriter& writer) const
 
 std::uint32_t CDBRound::CheckConsistency(int season, int firstReserveTeamLevel) const
 {
-    const std::uint32_t bits = GetPreviousMatchday(season, 364) == GetMatchdayCount() ? 0u : static_cast<std::uint32_t>(ErrorMatchdays);
+    const std::uint32_t bits = GetLastMatchday(season) == GetMatchdayCount() ? 0u : static_cast<std::uint32_t>(ErrorMatchdays);
     return bits | FollowerConsistency(season, firstReserveTeamLevel);
 }
 
@@ -152,7 +152,7 @@ std::int32_t CDBCup::GetCupTableEntry(int i, int j) const
 
 std::uint32_t CDBCup::CheckConsistency(int season, int firstReserveTeamLevel) const
 {
-    std::uint32_t bits = GetPreviousMatchday(season, 364) == GetMatchdayCount() ? 0u : static_cast<std::uint32_t>(ErrorMatchdays);
+    std::uint32_t bits = GetLastMatchday(season) == GetMatchdayCount() ? 0u : static_cast<std::uint32_t>(ErrorMatchdays);
     if (cupKind_ == 0) bits |= ErrorMatchdays;
     return bits | FollowerConsistency(season, firstReserveTeamLevel);
 }

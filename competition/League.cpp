@@ -165,7 +165,7 @@ void CDBLeague::SetTeamsAndRounds(int teams, int rounds)
 std::uint32_t CDBLeague::CheckConsistency(int season, int firstReserveTeamLevel) const
 {
     std::uint32_t bits = fixtures_.IsValid(PositionsInUse()) ? 0u : static_cast<std::uint32_t>(ErrorFixturelist);
-    if (GetPreviousMatchday(season, 364) != GetMatchdayCount()) bits |= ErrorMatchdays;
+    if (GetLastMatchday(season) != GetMatchdayCount()) bits |= ErrorMatchdays;
     return bits | CDBLeagueBase::CheckConsistency(season, firstReserveTeamLevel);
 }
 
@@ -191,7 +191,9 @@ void CDBLeague::Read(CIndexTextFile& file)
     ResetFixtureTable();
     ReadTeams(file);
     ReadSeasonSections(file, GetMatchdayCount(), true);
-    if (GetMatchdayCount() > 0) ReadFixtures(file);
+    // The writer writes the section for every league, one without teams
+    // too: it is read past whatever the matchday count.
+    ReadFixtures(file);
     for (int i = 0; i < 4; ++i) file.ReadInt32(settings_[i]);
     ReadLeagueData(file);
     ReadCommon(file);

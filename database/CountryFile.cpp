@@ -264,6 +264,7 @@ private:
             ReadEntries(ClubsSection, count, [](std::int32_t n) { return Format(u"CLUB%d", n + 1); },
                         [this](std::int32_t n, const std::u16string&) { return ReadClub(static_cast<std::uint32_t>(n + 1)); });
         const bool teamFollowed = followed && ReadNationalTeam();
+        TakeNationalTeamNames();
         // Each club section carries its own version; the sections after the
         // clubs are gated by the country's.
         TDatabaseVersion::SetFileVersion(version_);
@@ -317,11 +318,18 @@ private:
             }
             damage_.ReportMissingSection(file_, key);
         }
+        return true;
+    }
+
+    // The national team is named after its country, whatever its section
+    // held and whether or not it could be read to its end.
+    void TakeNationalTeamNames()
+    {
+        TClub* team = c_.GetNationalTeam();
         for (int language = 0; team != nullptr && language < TClub::LanguageCount - 1; ++language) {
             team->SetNameForLanguage(language, c_.names_[language]);
             team->SetAbbreviationForLanguage(language, c_.abbreviations_[language]);
         }
-        return true;
     }
 
     // readRecord: (record, stream) -> TSectionRead, one section per record.

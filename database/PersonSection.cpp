@@ -295,13 +295,13 @@ public:
         return Finish(file, PlayerKey);
     }
 
-    // The kind a text file gets: an injury's kind follows its length.
+    // The kind a text file gets: an injured person keeps a known kind; a
+    // missing or unknown one follows the injury's length.
     static std::uint8_t SavedInjuryKind(const TPerson& p)
     {
-        const bool injured = (p.startOfSeasonState & InjuryBit) != 0;
-        std::uint8_t kind = p.injuryKind;
-        if (kind > 41 || injured) kind = InjuryKindForLength(p.injuryEnd - p.injuryStart);
-        return injured ? kind : 0;
+        if ((p.startOfSeasonState & InjuryBit) == 0) return 0;
+        if (p.injuryKind >= 1 && p.injuryKind <= 41) return p.injuryKind;
+        return InjuryKindForLength(p.injuryEnd - p.injuryStart);
     }
 
     static bool WriteClub(CIndexTextFile& file, std::uint32_t club)
@@ -348,8 +348,10 @@ public:
         ok &= WriteHistory(p, file);
         ok &= WriteRecordText(file, NotesToLine(p.notes));
         ok &= file.WriteUInt8(p.carriedValueB);
-        if (p.dislikedClub != 0 || p.favouriteCountry != 0) {
-            ok &= file.WriteInt32(SaveId(p.dislikedClub)) && file.WriteUInt8(p.favouriteCountry);
+        // Decided on what is written, so that a saved file saves the same.
+        const std::uint32_t dislikedClub = SaveId(p.dislikedClub);
+        if (dislikedClub != 0 || p.favouriteCountry != 0) {
+            ok &= file.WriteInt32(dislikedClub) && file.WriteUInt8(p.favouriteCountry);
         }
         return file.WriteSectionEnd(PlayerKey) && ok;
     }
@@ -415,9 +417,11 @@ public:
         ok &= file.WriteInt32(p.characterWord);
         ok &= file.WriteUInt8Array(p.languages, TPerson::LanguageSlots);
         ok &= file.WriteUInt8(p.favouriteTactic) && file.WriteUInt8(p.staffExtraB) && file.WriteUInt8(p.stabilityBits);
-        if (p.favouriteClub != 0 || p.secondClub != 0 || p.dislikedClub != 0 || p.linkedPersonId != 0) {
-            ok &= file.WriteInt32(SaveId(p.favouriteClub)) && file.WriteInt32(SaveId(p.secondClub));
-            ok &= file.WriteInt32(SaveId(p.dislikedClub)) && file.WriteInt32(p.linkedPersonId);
+        // Decided on what is written, so that a saved file saves the same.
+        const std::uint32_t clubs[] = {SaveId(p.favouriteClub), SaveId(p.secondClub), SaveId(p.dislikedClub)};
+        if (clubs[0] != 0 || clubs[1] != 0 || clubs[2] != 0 || p.linkedPersonId != 0) {
+            for (std::uint32_t club : clubs) ok &= file.WriteInt32(club);
+            ok &= file.WriteInt32(p.linkedPersonId);
         }
         return file.WriteSectionEnd(StaffKey) && ok;
     }

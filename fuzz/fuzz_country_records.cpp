@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <type_traits>
@@ -37,10 +38,19 @@ TSectionRead Read(Record& record, CIndexTextFile& file, TRecordKind kind)
     if constexpr (std::is_same_v<Record, TManager>) return record.ReadManager(file);
 }
 
+// A file of this process's own: fuzzing runs in parallel.
+const std::u16string& ScratchPath()
+{
+    static const std::u16string path = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_country_records");
+    static const int removal = std::atexit([] { platform::RemoveFile(path); });
+    (void)removal;
+    return path;
+}
+
 template <typename Record>
 std::vector<std::uint8_t> Written(const Record& record)
 {
-    static const std::u16string path = platform::JoinPath(platform::TemporaryFolder(), u"fuzz_country_records.txt");
+    const std::u16string& path = ScratchPath();
     CIndexTextFile out;
     bool ok = out.OpenWrite(path);
     if constexpr (std::is_same_v<Record, TReferee>) ok &= record.WriteReferee(out);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,7 +32,10 @@ TSectionRead Read(TPerson& person, CIndexTextFile& file, bool staff)
 
 std::vector<std::uint8_t> Written(const TPerson& person, bool staff)
 {
-    static const std::u16string path = platform::JoinPath(platform::TemporaryFolder(), u"fuzz_person_sections.txt");
+    // A file of this process's own: fuzzing runs in parallel.
+    static const std::u16string path = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_person_sections");
+    static const int removal = std::atexit([] { platform::RemoveFile(path); });
+    (void)removal;
     CIndexTextFile out;
     bool ok = out.OpenWrite(path);
     ok &= staff ? person.WriteStaff(out) : person.WritePlayer(out);

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <memory>
 #include <span>
 #include <string>
@@ -53,8 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0) return 0;
     SetAppMessageSink({Silent, nullptr});
-    static const std::u16string folder = platform::JoinPath(platform::TemporaryFolder(), u"fuzz_reference_lists");
+    // The stadium list is read by its name from a folder: one of this
+    // process's own, named after a file it created, as fuzzing runs in
+    // parallel.
+    static const std::u16string marker = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_reference_lists");
+    static const std::u16string folder = marker + u".d";
     static const std::u16string path = platform::JoinPath(folder, u"StadiumList.txt");
+    static const int removal = std::atexit([] {
+        platform::RemoveTree(folder);
+        platform::RemoveFile(marker);
+    });
+    (void)removal;
     platform::CreateFolders(folder);
     if (!platform::WriteFileAtomic(path, std::span<const std::uint8_t>(data + 1, size - 1))) return 0;
     std::unique_ptr<CBaseTextFile> list = MakeList(data[0]);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <span>
 #include <string>
 #include <vector>
@@ -24,10 +25,14 @@ std::vector<std::uint8_t> SaveAndReload(TTownList& towns, const std::u16string& 
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::u16string folder = platform::JoinPath(platform::TemporaryFolder(), u"fuzz_towns");
-    static const std::u16string input = platform::JoinPath(folder, u"input.txt");
-    static const std::u16string saved = platform::JoinPath(folder, u"saved.txt");
-    platform::CreateFolders(folder);
+    // Files of this process's own: fuzzing runs in parallel.
+    static const std::u16string input = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_towns_in");
+    static const std::u16string saved = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_towns_saved");
+    static const int removal = std::atexit([] {
+        platform::RemoveFile(input);
+        platform::RemoveFile(saved);
+    });
+    (void)removal;
     if (!platform::WriteFileAtomic(input, std::span<const std::uint8_t>(data, size))) return 0;
     TTownList towns;
     if (!towns.Load(input)) return 0;

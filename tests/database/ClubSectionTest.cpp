@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -351,6 +352,32 @@ TEST_F(ClubSectionTest, NormaliseRepairsWhatTheExportNeeds)
     EXPECT_EQ(std::u16string(fresh->GetStadiumNameForLanguage(2)), u"Own ground");
     fresh->SetTown(u"Hull");
     EXPECT_EQ(std::u16string(fresh->GetStadiumNameForLanguage(1)), u"York Stadium") << "capacity is no longer 0";
+}
+
+TEST_F(ClubSectionTest, NormaliseLeavesNoForeignRivalAndMovesTheOthersUp)
+{
+    constexpr TTeamId Foreign = 0x00150001;
+    constexpr TTeamId A = 0x000E0004;
+    constexpr TTeamId B = 0x000E0005;
+    constexpr TTeamId C = 0x000E0006;
+    constexpr TTeamId D = 0x000E0007;
+    const struct {
+        std::array<TTeamId, 4> before;
+        std::array<TTeamId, 4> after;
+    } cases[] = {
+        {{0, Foreign, A, 0}, {0, A, 0, 0}},
+        {{Foreign, A, 0, B}, {A, 0, B, 0}},
+        {{A, B, C, D}, {A, B, C, D}},
+        {{Foreign, Foreign, Foreign, Foreign}, {0, 0, 0, 0}},
+        {{A, Foreign, Foreign, B}, {A, 0, B, 0}},
+    };
+    for (const auto& c : cases) {
+        for (int rival = 0; rival < 4; ++rival) club_->SetRival(rival, c.before[rival]);
+        club_->Normalise();
+        std::array<TTeamId, 4> after{};
+        for (int rival = 0; rival < 4; ++rival) after[rival] = club_->GetRival(rival);
+        EXPECT_EQ(after, c.after) << std::hex << c.before[0] << "," << c.before[1] << "," << c.before[2] << "," << c.before[3];
+    }
 }
 
 TEST_F(ClubSectionTest, SavedOldLayoutsKeepTheirUniqueIdsAndSaveTheSameAgain)

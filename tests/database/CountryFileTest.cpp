@@ -129,6 +129,36 @@ TEST_F(CountryFileTest, OldLayoutsConvertAtEveryGate)
     }
 }
 
+// Only the stadium's code looks at the minor a 2004 file was written with;
+// every other gate sees the raised minor of an older major.
+TEST_F(CountryFileTest, StadiumCodesOfA2004FileFollowTheMinorItWasWrittenWith)
+{
+    const auto bytes = testing_support::ReadBytes(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2004.sav"));
+    const std::string fixture(bytes.begin(), bytes.end());
+    std::string stadium = "%INDEX%STADIUM\r\n9\r\nNorth Park\r\nPark\r\n2\r\n";
+    for (int i = 0; i < 26; ++i) stadium += "1\r\n";
+    stadium += "%INDEXEND%STADIUM\r\n";
+    const std::string noStadiums = "%INDEX%STADIUMS\r\n0\r\n";
+    ASSERT_NE(fixture.find(noStadiums), std::string::npos);
+    const struct {
+        const char* version;
+        int code;
+    } cases[] = {{"537133059", 2}, {"537133060", 2}, {"537133061", 9}, {"537133063", 9}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        std::string text = fixture;
+        text.replace(text.find(noStadiums), noStadiums.size(), "%INDEX%STADIUMS\r\n1\r\n" + stadium);
+        // The country's own VERSION section comes first.
+        text.replace(text.find("537133063"), 9, c.version);
+        Restart();
+        CIndexTextFile file;
+        ASSERT_TRUE(ReadText(text, file));
+        ASSERT_EQ(England().GetStadiums().GetCount(), 1);
+        EXPECT_EQ(England().GetStadiums().begin()->second.GetCode(), c.code);
+        ExpectConverted(England(), V(0x2004, 0xFFFF));
+    }
+}
+
 TEST_F(CountryFileTest, AnOldFileIsWrittenInTheNewestLayoutAndReadsBackTheSame)
 {
     ASSERT_TRUE(ReadFixture(u"Country14-2005.sav"));
@@ -255,6 +285,42 @@ TEST_F(CountryFileTest, DamageIsMarkedAtItsLineAndKeepsWhatWasRead)
         EXPECT_TRUE(description.starts_with(line)) << testing_support::Narrow(description);
         EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), c.clubs);
     }
+}
+
+TEST_F(CountryFileTest, ADamagedNationalTeamIsStillNamedAfterItsCountry)
+{
+    England().CreateClub(u"First");
+    TClub* team = England().GetNationalTeam();
+    ASSERT_NE(team, nullptr);
+    for (int language = 0; language < 5; ++language) {
+        team->SetNameForLanguage(language, u"Wrong");
+        team->SetAbbreviationForLanguage(language, u"WRG");
+    }
+    std::string text = WriteEngland();
+    const std::string end = "%INDEXEND%CLUB65535\r\n";
+    ASSERT_NE(text.find(end), std::string::npos);
+    text.erase(text.find(end), end.size());
+    const auto expectCountryNames = [this] {
+        const TClub& read = *England().GetNationalTeam();
+        for (int language = 0; language < 5; ++language) {
+            EXPECT_EQ(std::u16string(read.GetNameForLanguage(language)), England().GetNameInLanguage(language));
+            EXPECT_EQ(std::u16string(read.GetAbbreviationForLanguage(language)),
+                      England().GetAbbreviationInLanguage(language));
+        }
+    };
+    Restart();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(text, file));
+    ASSERT_TRUE(England().IsDamaged());
+    const std::u16string& description = England().GetFileDamage().GetDescription();
+    EXPECT_NE(description.find(u"CLUB65535"), std::u16string::npos) << testing_support::Narrow(description);
+    expectCountryNames();
+    const std::string saved = WriteEngland();
+    Restart();
+    CIndexTextFile again;
+    ASSERT_TRUE(ReadText(saved, again));
+    EXPECT_FALSE(England().IsDamaged());
+    expectCountryNames();
 }
 
 TEST_F(CountryFileTest, WithoutACountrySectionNothingIsConverted)

@@ -189,8 +189,10 @@ TEST(Stadium, OldLayoutsAndTheirCodes)
     const Case cases[] = {
         {1, "6", "Stand", 0, 2, false},
         {MakeDatabaseVersion(0x2003, 0), "10", "Stand", 0, 0, false},
+        {MakeDatabaseVersion(0x2004, 3), "9", "2", 2, 2, false},
         {MakeDatabaseVersion(0x2004, 4), "9", "2", 2, 2, false},
         {MakeDatabaseVersion(0x2004, 5), "9", "2", 2, 9, false},
+        {MakeDatabaseVersion(0x2005, 0), "9", "2", 2, 9, false},
         // A file of 2007 keeps codes above 10 and the flag bit.
         {MakeDatabaseVersion(0x2007, 0), "139", "1", 1, 11, true},
         {Current, "5", "1", 1, 5, false},

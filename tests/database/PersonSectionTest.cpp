@@ -194,6 +194,56 @@ TEST_F(PersonSectionTest, NotesInjuryKindAndExtraLinesTravelAsTheirRulesSay)
     EXPECT_EQ(staff.GetDislikedClub(), club);
 }
 
+TEST_F(PersonSectionTest, AnInjuredPersonKeepsAKnownKindAndOnlyAMissingOrUnknownOneFollowsTheLength)
+{
+    const struct {
+        int state;
+        std::uint8_t kind;
+        const char* written;
+    } cases[] = {
+        {1, 7, "7"}, {1, 1, "1"}, {1, 41, "41"}, {1, 0, "21"}, {1, 42, "21"}, {1, 50, "21"}, {0, 7, "0"}, {0, 50, "0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.state) + "/" + std::to_string(c.kind));
+        TPerson& p = *world_->CreatePerson(world_->GetFreePersonId(), false);
+        p.SetLastName(u"Injured");
+        p.SetTransferState(c.state);
+        p.SetInjuryKind(c.kind);
+        p.SetInjuryStartDate(TDate(2007, 7, 1));
+        p.SetInjuryEndDate(TDate(2007, 9, 29));
+        const std::string text = WriteText(p);
+        EXPECT_NE(text.find(std::string("\r\n") + c.written + "\r\n%INDEX%DATE\r\n1\r\n7\r\n2007\r\n"), std::string::npos);
+        const TPerson& read = *ReadText(text);
+        EXPECT_EQ(read.GetInjuryKind(), std::stoi(c.written));
+        EXPECT_EQ(WriteText(read), text);
+    }
+}
+
+TEST_F(PersonSectionTest, ClubsTheWorldDoesNotHoldWriteNoOptionalLinesSoASavedFileSavesTheSame)
+{
+    // Country 14, index 99: no such club, so its save id is 0.
+    constexpr std::uint32_t Missing = 0x000E0063;
+    TPerson& p = *world_->CreatePerson(world_->GetFreePersonId(), false);
+    p.SetLastName(u"Loyal");
+    const std::string plain = WriteText(p);
+    p.SetDislikedClub(Missing);
+    const std::string first = WriteText(p);
+    EXPECT_EQ(first, plain) << "no lines of a club the save cannot name";
+    EXPECT_EQ(WriteText(*ReadText(first)), first);
+    TPerson& coach = *world_->CreatePerson(world_->GetFreePersonId(), false);
+    coach.SetType(1);
+    coach.SetLastName(u"Coach");
+    const std::string plainStaff = WriteText(coach, true);
+    coach.SetFavouriteClub(Missing);
+    coach.SetSecondClub(Missing);
+    coach.SetDislikedClub(Missing);
+    const std::string staff = WriteText(coach, true);
+    EXPECT_EQ(staff, plainStaff);
+    EXPECT_EQ(WriteText(*ReadText(staff, true), true), staff);
+    coach.SetLinkedPersonId(5);
+    EXPECT_NE(WriteText(coach, true).find("\r\n0\r\n0\r\n0\r\n5\r\n%INDEXEND%STAFF"), std::string::npos);
+}
+
 TEST_F(PersonSectionTest, DamagedSectionsKeepTheirFieldsAndNeverReadTheNextSection)
 {
     const TPerson& p = *ReadText("%INDEX%PLAYER\r\nShort\r\n%INDEX%HIST\r\n99\r\n0\r\n%INDEXEND%HIST\r\n"
