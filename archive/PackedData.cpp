@@ -13,8 +13,12 @@ constexpr std::uint8_t Magic1 = 0xFB;
 
 class Decoder {
 public:
-    Decoder(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output) : in_(input), out_(output) {}
+    Decoder(std::span<const std::uint8_t> input, std::size_t start, std::span<std::uint8_t> output)
+        : in_(input), out_(output), read_(start)
+    {
+    }
 
+    // False on an operation that would read or write outside the buffers.
     bool Run()
     {
         while (read_ < in_.size()) {
@@ -27,8 +31,10 @@ public:
                 return false;
             }
         }
-        return written_ == out_.size();
+        return true;
     }
+
+    std::size_t Written() const { return written_; }
 
 private:
     bool Has(std::size_t count) const { return in_.size() - read_ >= count; }
@@ -46,8 +52,7 @@ private:
     bool EndCode(std::size_t literals)
     {
         ++read_;
-        if (written_ < out_.size() && !CopyLiterals(literals)) return false;
-        return written_ == out_.size();
+        return written_ == out_.size() || CopyLiterals(literals);
     }
 
     bool BackReference(std::uint8_t op)
@@ -95,8 +100,8 @@ private:
     }
 
     std::span<const std::uint8_t> in_;
-    std::vector<std::uint8_t>& out_;
-    std::size_t read_ = packed_data::HeaderSize;
+    std::span<std::uint8_t> out_;
+    std::size_t read_;
     std::size_t written_ = 0;
 };
 
@@ -271,9 +276,19 @@ bool Unpack(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& outp
     const std::uint32_t size = GetUnpackedSize(input);
     if (size == 0) return false;
     std::vector<std::uint8_t> result(size);
-    if (!Decoder(input, result).Run()) return false;
+    bool wellFormed = false;
+    if (packed_data::DecodeOperations(input, packed_data::HeaderSize, result, wellFormed) != size || !wellFormed)
+        return false;
     output = std::move(result);
     return true;
+}
+
+std::size_t packed_data::DecodeOperations(std::span<const std::uint8_t> input, std::size_t start,
+                                          std::span<std::uint8_t> output, bool& wellFormed)
+{
+    Decoder decoder(input, start, output);
+    wellFormed = decoder.Run();
+    return decoder.Written();
 }
 
 bool Pack(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output)

@@ -16,6 +16,13 @@ namespace packed_data {
 inline constexpr std::size_t HeaderSize = 5;
 // The size field has 24 bits; larger inputs cannot be described.
 inline constexpr std::size_t MaxUnpackedSize = 0xFFFFFF;
+
+// Decodes the operations that begin at start into output, which has the
+// announced size. Stops at the end code, at the input's end or at the first
+// operation that would read or write outside the buffers (wellFormed then
+// false); gives how many bytes were written by then.
+std::size_t DecodeOperations(std::span<const std::uint8_t> input, std::size_t start, std::span<std::uint8_t> output,
+                             bool& wellFormed);
 }  // namespace packed_data
 
 // True when the buffer holds at least a header and begins 10 FB.

@@ -106,7 +106,14 @@ bool ReadTgaRlePacket(CByteCursor& input, std::uint8_t& count, std::uint8_t (&pi
     if (!input.ReadByte(head)) return false;
     const std::uint8_t length = static_cast<std::uint8_t>((head & 0x7F) + 1);
     if ((head & 0x80) == 0) {
-        if (!input.Read(pixels, length * PixelSize)) return false;
+        // A raw packet cut short still gives the pixels it holds whole.
+        const std::size_t whole = std::min<std::size_t>(length, input.Remaining() / PixelSize);
+        input.Read(pixels, whole * PixelSize);
+        count = static_cast<std::uint8_t>(whole);
+        if (whole < length) {
+            input.Skip(input.Remaining());
+            return false;
+        }
     } else {
         if (!input.Read(pixels, PixelSize)) return false;
         for (int k = 1; k < length; ++k) std::memcpy(pixels + k * PixelSize, pixels, PixelSize);
@@ -120,7 +127,9 @@ void DecodeRle(CByteCursor& input, PixelSink& sink)
 {
     std::uint8_t pixels[TgaPacketPixels * PixelSize];
     std::uint8_t count = 0;
-    while (!sink.Full() && ReadTgaRlePacket<PixelSize>(input, count, pixels)) {
+    bool whole = true;
+    while (whole && !sink.Full()) {
+        whole = ReadTgaRlePacket<PixelSize>(input, count, pixels);
         for (int k = 0; k < count; ++k) sink.Put(pixels + k * PixelSize);
     }
 }
