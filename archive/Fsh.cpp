@@ -75,6 +75,17 @@ CMireloFsh::Bytes DefaultPaletteRecord()
 
 void PadTo16(CMireloFsh::Bytes& b) { b.resize((b.size() + 15) & ~std::size_t{15}, 0); }
 
+// The container's packed header: bit 0 of the first byte announces three
+// more bytes behind the 24-bit size. Only for data of at least 5 bytes.
+std::size_t PackedHeaderSize(std::span<const std::uint8_t> data)
+{
+    return !data.empty() && (data[0] & 1) ? 8 : packed_data::HeaderSize;
+}
+std::uint32_t PackedSize(std::span<const std::uint8_t> data)
+{
+    return static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 8 | data[4];
+}
+
 // Sizes beyond 32 bits cannot lie in a file; they reach callers as the
 // largest size, which no read can satisfy.
 std::uint32_t Saturated(std::uint64_t size) { return static_cast<std::uint32_t>(std::min<std::uint64_t>(size, UINT32_MAX)); }
@@ -132,6 +143,7 @@ bool CMireloFsh::Parse()
 {
     directory_.clear();
     sortedOffsets_.clear();
+    ownLengths_.clear();
     trailing_.clear();
     if (work_.empty()) return false;
     const std::u16string invalid = Format(u"%s is not a valid FSH file or has an unsupported format", workingName_);
@@ -151,7 +163,10 @@ bool CMireloFsh::Parse()
             return Report(Format(u"%s has an illegal offset", Widen(EntryName(entry.name))));
         directory_.push_back(entry);
     }
-    for (const FshDirEntry& entry : directory_) sortedOffsets_.push_back(entry.offset);
+    for (int i = 0; i < GetCount(); ++i) {
+        sortedOffsets_.push_back(directory_[i].offset);
+        ownLengths_.push_back(MeasureOwnLength(i));
+    }
     std::sort(sortedOffsets_.begin(), sortedOffsets_.end());
     // A total that cuts into an image is wrong: the images then run to the
     // file's end, and there is no trailing block.
@@ -168,6 +183,7 @@ void CMireloFsh::Release()
     work_.clear();
     directory_.clear();
     sortedOffsets_.clear();
+    ownLengths_.clear();
     queue_.clear();
     trailing_.clear();
     totalSize_ = 0;
@@ -223,17 +239,28 @@ std::uint64_t CMireloFsh::PaletteRecordLength(std::uint64_t at) const
     return length > 0 ? static_cast<std::uint64_t>(length) : 0;
 }
 
-std::uint64_t CMireloFsh::OwnLength(int index) const
+std::uint64_t CMireloFsh::MeasureOwnLength(int index) const
 {
     const std::uint64_t at = directory_[index].offset;
     std::uint64_t length = PixelRecordLength(at);
+    if (length == 0 && checked_size::Fits(at, RecordHeaderSize, work_.size()) && (work_[at] & 0x80)) {
+        // A packed record without block size ends where its stream does.
+        const auto stream = std::span<const std::uint8_t>(work_).subspan(at + RecordHeaderSize);
+        if (stream.size() >= PackedHeaderSize(stream))
+            length = RecordHeaderSize + packed_data::StreamEnd(stream, PackedHeaderSize(stream), PackedSize(stream));
+    }
     if (length == 0) return 0;
     const std::uint8_t type = work_[at] & 0x7F;
     // A block size may understate the data of an unpacked record.
     if (!(work_[at] & 0x80))
         length = std::max(length, RecordHeaderSize + CMireloFshImage::PixelDataSize(type, Get16(work_, at + 4), Get16(work_, at + 6)));
-    if (CMireloFshImage::IsIndexedType(type) && length < work_.size()) {
-        length += PaletteRecordLength(at + length);
+    // The palette as GetImage reads it: its block, or its entries counted unsigned.
+    if (CMireloFshImage::IsIndexedType(type) && checked_size::Fits(at + length, RecordHeaderSize, work_.size())) {
+        const std::uint64_t palette = at + length;
+        const std::uint32_t block = Get24(work_, palette + 1);
+        length += block > RecordHeaderSize ? block
+                                           : RecordHeaderSize + std::uint64_t{Get16(work_, palette + 4)} *
+                                                                    CMireloFshImage::PaletteEntrySize(work_[palette] & 0x7F);
         if (checked_size::Fits(at + length, 8, work_.size()) && work_[at + length] == TextRecordType) {
             const std::uint32_t text = Get32(work_, at + length + 4);
             if (text >= 1 && text <= MaxTextLength) length += 8 + text;
@@ -245,7 +272,7 @@ std::uint64_t CMireloFsh::OwnLength(int index) const
 std::uint64_t CMireloFsh::ImagesEnd() const
 {
     std::uint64_t end = 0;
-    for (int i = 0; i < GetCount(); ++i) end = std::max(end, directory_[i].offset + std::max<std::uint64_t>(OwnLength(i), 1));
+    for (int i = 0; i < GetCount(); ++i) end = std::max(end, directory_[i].offset + std::max<std::uint64_t>(ownLengths_[i], 1));
     return end;
 }
 
@@ -256,7 +283,7 @@ std::uint64_t CMireloFsh::RoomOf(int index) const
     const auto next = std::upper_bound(sortedOffsets_.begin(), sortedOffsets_.end(), offset);
     if (next != sortedOffsets_.end()) end = std::min<std::uint64_t>(end, *next);
     const std::uint64_t room = end > offset ? end - offset : 0;
-    return std::max(room, OwnLength(index));
+    return std::max(room, ownLengths_[index]);
 }
 
 bool CMireloFsh::SharesRoom(int index) const
@@ -517,14 +544,12 @@ bool CMireloFsh::Flush()
 
 bool CMireloFsh::UnpackBuffer(std::span<const std::uint8_t> data, Bytes& output)
 {
-    // Bit 0 of the first byte announces three more header bytes; the magic
-    // is the caller's to test.
-    const std::size_t headerSize = !data.empty() && (data[0] & 1) ? 8 : packed_data::HeaderSize;
+    // The magic is the caller's to test.
+    const std::size_t headerSize = PackedHeaderSize(data);
     if (data.size() < headerSize) return false;
-    const std::uint32_t size = static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 8 | data[4];
+    const std::uint32_t size = PackedSize(data);
     Bytes unpacked(size, 0);
-    bool wellFormed = false;
-    const std::size_t written = packed_data::DecodeOperations(data, headerSize, unpacked, wellFormed);
+    const std::size_t written = packed_data::DecodeOperations(data, headerSize, unpacked).written;
     if (written != size)
         Report(Format(u"Warning: bad length ? %d instead of %d\n", static_cast<std::uint32_t>(written), size), 1);
     output = std::move(unpacked);

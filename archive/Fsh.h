@@ -88,9 +88,9 @@ private:
     std::uint64_t PixelRecordLength(std::uint64_t at) const;
     std::uint64_t PaletteRecordLength(std::uint64_t at) const;
     // The bytes of an image's records as far as the file holds them: pixel
-    // record (never less than its pixel data), palette and text; 0 when the
-    // pixel record does not give its length.
-    std::uint64_t OwnLength(int index) const;
+    // record (never less than its pixel data, or its packed stream), palette
+    // and text; 0 when the pixel record cannot be measured.
+    std::uint64_t MeasureOwnLength(int index) const;
     // Where the last image's records end.
     std::uint64_t ImagesEnd() const;
     // From the image's offset to the next image's or the end of the images,
@@ -114,6 +114,7 @@ private:
     char directoryId_[4] = {};
     std::vector<FshDirEntry> directory_;
     std::vector<std::uint32_t> sortedOffsets_;
+    std::vector<std::uint64_t> ownLengths_;
     std::list<QueuedChange> queue_;
     Bytes trailing_;
 };

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/CheckedSize.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -44,6 +45,7 @@ bool ReadTgaHeader(std::span<const std::uint8_t> tga, TgaHeader& header)
     header.depth = tga[16];
     header.topOrigin = (tga[17] & TopOriginBit) != 0;
     header.pixelStart = 18u + tga[0];
+    // At most 65535 entries of 32 bytes: no product here can wrap.
     if (tga[1] == 1) header.pixelStart += std::size_t{GetU16(&tga[5])} * ((tga[7] + 7u) / 8u);
     return header.width > 0 && header.height > 0;
 }
@@ -166,8 +168,9 @@ std::unique_ptr<TDibImage> TDibImage::Create(std::uint32_t width, std::uint32_t 
     if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF) return nullptr;
     if (bitCount != 8 && bitCount != 24) return nullptr;
     const std::uint32_t offset = FileHeaderSize + InfoHeaderSize + (bitCount == 8 ? PaletteSize : 0);
-    const std::uint64_t size = offset + std::uint64_t{RowStride(width, bitCount)} * height;
-    if (size > MaxFileSize) return nullptr;
+    const auto rows = checked_size::Product({RowStride(width, bitCount), height}, MaxFileSize - offset);
+    if (!rows) return nullptr;
+    const std::uint64_t size = offset + *rows;
     std::unique_ptr<TDibImage> image(new TDibImage);
     auto& b = image->bytes_;
     b.assign(static_cast<std::size_t>(size), 0);
@@ -211,7 +214,7 @@ void ConvertTgaToDib(TDibImage& image, std::span<const std::uint8_t> tga, bool a
         header.height != static_cast<std::uint32_t>(image.Height()) || image.BitCount() != (alphaMode ? 8 : 24)) {
         return;
     }
-    if (header.pixelStart >= tga.size()) return;
+    if (!checked_size::Fits(header.pixelStart, 1, tga.size())) return;
     CByteCursor input(tga.subspan(header.pixelStart));
     PixelSink sink(image, header, alphaMode);
     const std::size_t pixelSize = static_cast<std::size_t>(header.depth) / 8;
