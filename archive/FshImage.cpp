@@ -362,7 +362,8 @@ bool CMireloFshImage::Convert(std::uint8_t type, std::uint8_t paletteType)
     if (pixels_.empty()) return false;
     std::u16string message;
     if (!IsValidType(type_, false)) message = Format(u"The inputdata is unsupported (Type: %d)", type_);
-    else if (HasPalette() && !IsValidType(paletteType_, true))
+    else if (HasPalette() && (!IsValidType(paletteType_, true) ||
+                              palette_.size() < std::size_t{paletteCount_} * PaletteEntrySize(paletteType_)))
         message = Format(u"The inputpalette is unsupported (Type: %d)", paletteType_);
     else if (!IsValidType(type, false)) message = Format(u"The outputdata is unsupported (Type: %d)", type);
     else if (IsIndexedType(type) && !IsValidType(paletteType, true))

@@ -7,7 +7,9 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "archive/Fsh.h"
 #include "archive/FshImage.h"
@@ -39,22 +41,24 @@ inline bool SameImage(const CMireloFshImage& a, const CMireloFshImage& b)
                                a.GetPaletteData() == b.GetPaletteData());
 }
 
-// Stores the image as the only one of a new container and reads it back.
-inline void StoreAndReadBack(const CMireloFshImage& image, const std::u16string& path)
+// Stores the images in a new container and reads them back.
+inline void StoreAndReadBack(const std::vector<std::unique_ptr<CMireloFshImage>>& images, const std::u16string& path)
 {
     platform::RemoveFile(path);
     {
         CMireloFsh fsh;
         QuietContainer(fsh);
         Check(fsh.Open(path, CMireloFsh::Create));
-        fsh.AddImage(image);
+        for (const auto& image : images) fsh.AddImage(*image);
         Check(fsh.Close());
     }
     CMireloFsh fsh;
     QuietContainer(fsh);
     Check(fsh.Open(path));
-    CMireloFshImage back;
-    Check(fsh.GetImage(back, image.GetName()) && SameImage(back, image));
+    for (const auto& image : images) {
+        CMireloFshImage back;
+        Check(fsh.GetImage(back, image->GetName()) && SameImage(back, *image));
+    }
 }
 
 inline void Export(const CMireloFshImage& image)
@@ -66,25 +70,30 @@ inline void Export(const CMireloFshImage& image)
 
 // Images of more pixels than this are only read: the conversions would take
 // the fuzzer's time without reaching new code.
-inline constexpr std::uint32_t MaxExercisedPixels = 0x4000;
+inline constexpr std::uint32_t MaxExercisedPixels = 0x1000;
 
 inline void Exercise(const CMireloFshImage& source, const std::u16string& containerPath)
 {
     if (std::uint32_t{source.GetWidth()} * source.GetHeight() > MaxExercisedPixels) return;
     static constexpr std::uint8_t types[] = {0x6D, 0x78, 0x7A, 0x7B, 0x7D, 0x7E, 0x7F};
     static constexpr std::uint8_t palettes[] = {0x23, 0x24, 0x29, 0x2A, 0x2C, 0x2D, 0x2E};
+    static constexpr const char* names[] = {"fz0", "fz1", "fz2", "fz3", "fz4", "fz5", "fz6"};
     Export(source);
+    std::vector<std::unique_ptr<CMireloFshImage>> converted;
     for (std::size_t i = 0; i < sizeof types; ++i) {
-        CMireloFshImage image;
-        image.CopyFrom(source);
-        image.SetName("fz");
-        if (!image.Convert(types[i], palettes[i])) continue;
-        image.SetPacked(i % 2 == 0);
-        image.SetPalettePacked(i % 3 == 0);
-        Export(image);
-        StoreAndReadBack(image, containerPath);
-        if (image.Scale(image.GetWidth() / 2 + 1, image.GetHeight() + 3)) Export(image);
+        auto image = std::make_unique<CMireloFshImage>();
+        image->CopyFrom(source);
+        image->SetName(names[i]);
+        if (!image->Convert(types[i], palettes[i])) continue;
+        image->SetPacked(i % 2 == 0);
+        image->SetPalettePacked(i % 3 == 0);
+        Export(*image);
+        CMireloFshImage scaled;
+        scaled.CopyFrom(*image);
+        if (scaled.Scale(image->GetWidth() / 2 + 1, image->GetHeight() + 3)) Export(scaled);
+        converted.push_back(std::move(image));
     }
+    if (!converted.empty()) StoreAndReadBack(converted, containerPath);
 }
 
 }  // namespace fuzz_images

@@ -25,7 +25,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto alpha = ConvertTgaAlphaToBmp8(data, size);
     Check(alpha.get(), 8);
     for (const TDibImage* dib : {picture.get(), alpha.get()}) {
-        if (dib == nullptr) continue;
+        if (dib == nullptr ||
+            std::uint64_t(dib->Width()) * static_cast<std::uint32_t>(dib->Height()) > fuzz_images::MaxExercisedPixels)
+            continue;
         CMireloFshImage image;
         // Our own BMP file images always import.
         fuzz_images::Check(image.ImportBmp(dib->FileImage(), u"t.bmp"));

@@ -169,6 +169,22 @@ TEST_F(FshImageTest, DataShorterThanTheImageIsRefusedByEveryUse)
     }
 }
 
+TEST_F(FshImageTest, APaletteShorterThanItsCountIsRefused)
+{
+    CMireloFshImage image;
+    Make(image, 0x7B, Bytes(4, 3), 2, 2);
+    image.SetPalette(0x24, Bytes(3 * 3, 0x40), 4, false);
+    Bytes file;
+    EXPECT_FALSE(image.Convert(0x7D, 0x2A));
+    EXPECT_FALSE(image.ExportBmp(file, u"o.bmp"));
+    EXPECT_EQ(g_messages.front(), u"The inputpalette is unsupported (Type: 36)");
+    image.SetPalette(0x24, Bytes(4 * 3, 0x40), 4, false);
+    EXPECT_TRUE(image.Convert(0x7D, 0x2A));
+    Bytes grey;
+    for (int k = 0; k < 4; ++k) grey.insert(grey.end(), {0x40, 0x40, 0x40, 0xFF});
+    EXPECT_EQ(image.GetData(), grey);
+}
+
 TEST_F(FshImageTest, ScalesBeyondTheLimitAreRefusedAndFactorsChecked)
 {
     CMireloFshImage image;
