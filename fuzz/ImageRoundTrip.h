@@ -20,12 +20,16 @@ namespace fuzz_images {
 inline void QuietImages(const char16_t*, int) {}
 inline void QuietContainer(CMireloFsh& fsh) { fsh.messageCallback = [](const std::u16string&, int) {}; }
 
-// A file in the temporary folder that no other process uses: parallel runs
-// of a target (-jobs, or two at once) never share it.
-inline std::u16string OwnFile(std::u16string_view prefix)
-{
-    return platform::CreateUniqueFile(platform::TemporaryFolder(), prefix);
-}
+// A file in the temporary folder that no other process uses, so parallel
+// runs of a target (-jobs, or two at once) never share one; removed when the
+// process ends.
+struct OwnFile {
+    explicit OwnFile(std::u16string_view prefix) : path(platform::CreateUniqueFile(platform::TemporaryFolder(), prefix)) {}
+    ~OwnFile() { platform::RemoveFile(path); }
+    OwnFile(const OwnFile&) = delete;
+    OwnFile& operator=(const OwnFile&) = delete;
+    const std::u16string path;
+};
 
 inline void Check(bool condition)
 {

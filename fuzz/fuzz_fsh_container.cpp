@@ -21,8 +21,9 @@ struct ReadImage {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size > 0x40000) return 0;
-    static const std::u16string path = fuzz_images::OwnFile(u"fuzz_fsh_container");
-    static const std::u16string own = fuzz_images::OwnFile(u"fuzz_fsh_own");
+    static const fuzz_images::OwnFile input(u"fuzz_fsh_container");
+    const std::u16string& path = input.path;
+    static const fuzz_images::OwnFile own(u"fuzz_fsh_own");
     SetImageMessageHandler(fuzz_images::QuietImages);
     if (!platform::WriteFileAtomic(path, {data, size})) return 0;
     CMireloFsh fsh;
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const bool read = fsh.GetImage(*image, i);
         fsh.ReadImage(i, raw);
         for (int mode = 0; mode < 4; ++mode) fsh.GetImageSize(i, mode);
-        if (read) fuzz_images::Exercise(*image, own);
+        if (read) fuzz_images::Exercise(*image, own.path);
         const std::string name = fsh.GetDirEntry(i)->name;
         // Not the image deleted below, nor one the addition replaces.
         if (read && quiet && i > 0 && fsh.FindImage(name) == i && name.rfind('~', 0) != 0)

@@ -10,11 +10,11 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1 || size > 0x20000) return 0;
-    static const std::u16string container = fuzz_images::OwnFile(u"fuzz_fsh_image");
+    static const fuzz_images::OwnFile container(u"fuzz_fsh_image");
     SetImageMessageHandler(fuzz_images::QuietImages);
     const std::span<const std::uint8_t> file(data + 1, size - 1);
     CMireloFshImage source;
     const bool imported = data[0] & 1 ? source.ImportTga(file, u"f.tga") : source.ImportBmp(file, u"f.bmp");
-    if (imported) fuzz_images::Exercise(source, container);
+    if (imported) fuzz_images::Exercise(source, container.path);
     return 0;
 }

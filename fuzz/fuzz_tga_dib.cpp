@@ -18,7 +18,7 @@ void Check(const TDibImage* image, int bitCount)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static const std::u16string container = fuzz_images::OwnFile(u"fuzz_tga_dib");
+    static const fuzz_images::OwnFile container(u"fuzz_tga_dib");
     SetImageMessageHandler(fuzz_images::QuietImages);
     const auto picture = ConvertTgaToBmp24(data, size);
     Check(picture.get(), 24);
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CMireloFshImage image;
         // Our own BMP file images always import.
         fuzz_images::Check(image.ImportBmp(dib->FileImage(), u"t.bmp"));
-        fuzz_images::Exercise(image, container);
+        fuzz_images::Exercise(image, container.path);
     }
     return 0;
 }
