@@ -242,25 +242,33 @@ std::uint64_t CMireloFsh::PaletteRecordLength(std::uint64_t at) const
 std::uint64_t CMireloFsh::MeasureOwnLength(int index) const
 {
     const std::uint64_t at = directory_[index].offset;
-    std::uint64_t length = PixelRecordLength(at);
-    if (length == 0 && checked_size::Fits(at, RecordHeaderSize, work_.size()) && (work_[at] & 0x80)) {
-        // A packed record without block size ends where its stream does.
-        const auto stream = std::span<const std::uint8_t>(work_).subspan(at + RecordHeaderSize);
-        if (stream.size() >= PackedHeaderSize(stream))
-            length = RecordHeaderSize + packed_data::StreamEnd(stream, PackedHeaderSize(stream), PackedSize(stream));
-    }
-    if (length == 0) return 0;
+    if (!checked_size::Fits(at, RecordHeaderSize, work_.size())) return 0;
     const std::uint8_t type = work_[at] & 0x7F;
-    // A block size may understate the data of an unpacked record.
-    if (!(work_[at] & 0x80))
-        length = std::max(length, RecordHeaderSize + CMireloFshImage::PixelDataSize(type, Get16(work_, at + 4), Get16(work_, at + 6)));
-    // The palette as GetImage reads it: its block, or its entries counted unsigned.
-    if (CMireloFshImage::IsIndexedType(type) && checked_size::Fits(at + length, RecordHeaderSize, work_.size())) {
-        const std::uint64_t palette = at + length;
-        const std::uint32_t block = Get24(work_, palette + 1);
-        length += block > RecordHeaderSize ? block
-                                           : RecordHeaderSize + std::uint64_t{Get16(work_, palette + 4)} *
-                                                                    CMireloFshImage::PaletteEntrySize(work_[palette] & 0x7F);
+    const bool packed = work_[at] & 0x80;
+    const std::uint32_t block = Get24(work_, at + 1);
+    const std::uint64_t needed = CMireloFshImage::PixelDataSize(type, Get16(work_, at + 4), Get16(work_, at + 6));
+    const std::uint64_t rest = work_.size() - at - RecordHeaderSize;
+    // Where GetImage looks for the palette, and how far the pixel record
+    // reaches: never less than its pixel data, or than a packed record's
+    // stream where no block size gives its length.
+    std::uint64_t pixelEnd = RecordHeaderSize + (block ? block - std::min<std::uint32_t>(block, RecordHeaderSize) : needed);
+    if (packed) pixelEnd = std::min(pixelEnd, RecordHeaderSize + rest);
+    std::uint64_t length = packed ? pixelEnd : std::max(pixelEnd, RecordHeaderSize + needed);
+    if (packed && block == 0) {
+        const auto stream = std::span<const std::uint8_t>(work_).subspan(at + RecordHeaderSize, pixelEnd - RecordHeaderSize);
+        length = stream.size() >= PackedHeaderSize(stream)
+                     ? RecordHeaderSize + packed_data::StreamEnd(stream, PackedHeaderSize(stream), PackedSize(stream))
+                     : pixelEnd;
+    }
+    // The palette and its text as GetImage reads them.
+    const std::uint64_t palette = at + pixelEnd;
+    if (CMireloFshImage::IsIndexedType(type) && checked_size::Fits(palette, RecordHeaderSize, work_.size()) &&
+        CMireloFshImage::IsValidType(work_[palette] & 0x7F, true)) {
+        const std::uint32_t paletteBlock = Get24(work_, palette + 1);
+        length = pixelEnd + (paletteBlock > RecordHeaderSize
+                                 ? paletteBlock
+                                 : RecordHeaderSize + std::uint64_t{Get16(work_, palette + 4)} *
+                                                          CMireloFshImage::PaletteEntrySize(work_[palette] & 0x7F));
         if (checked_size::Fits(at + length, 8, work_.size()) && work_[at + length] == TextRecordType) {
             const std::uint32_t text = Get32(work_, at + length + 4);
             if (text >= 1 && text <= MaxTextLength) length += 8 + text;
@@ -358,8 +366,8 @@ bool CMireloFsh::GetImage(CMireloFshImage& image, int index)
     const std::uint64_t needed = CMireloFshImage::PixelDataSize(type, width, height);
     if ((block >= 1 && block <= RecordHeaderSize) || (block == 0 && needed == 0)) return Report(noSize);
     at += RecordHeaderSize;
-    // A packed record without block size runs as far as its stream does.
-    std::uint64_t size = block ? block - RecordHeaderSize : packed ? work_.size() - at : needed;
+    std::uint64_t size = block ? block - RecordHeaderSize : needed;
+    // A packed record's stream cannot run past the file.
     if (packed) size = std::min<std::uint64_t>(size, work_.size() - at);
     // Pixel data that its record or the file cannot hold is not an image we can use.
     if (!packed && (needed > size || !checked_size::Fits(at, size, work_.size()))) return Report(unsupported);

@@ -88,8 +88,8 @@ private:
     std::uint64_t PixelRecordLength(std::uint64_t at) const;
     std::uint64_t PaletteRecordLength(std::uint64_t at) const;
     // The bytes of an image's records as far as the file holds them: pixel
-    // record (never less than its pixel data, or its packed stream), palette
-    // and text; 0 when the pixel record cannot be measured.
+    // record (never less than its pixel data or its packed stream), palette
+    // and text, as GetImage reads them.
     std::uint64_t MeasureOwnLength(int index) const;
     // Where the last image's records end.
     std::uint64_t ImagesEnd() const;

@@ -376,6 +376,34 @@ TEST_F(FshTest, AnEntryPointingIntoAnotherImageLeavesBothIntact)
     EXPECT_TRUE(messages.texts.empty());
 }
 
+TEST_F(FshTest, APackedRecordWithoutBlockSizeKeepsItsStreamAndTheTrailingBlock)
+{
+    // 8 × 4 pixels: four literals, then 124 bytes from four back, in 15
+    // bytes of stream; its raw size would reach past the trailing block.
+    Bytes record = RecordHeader(0xFD, 0, 8, 4);
+    record.insert(record.end(), {0x10, 0xFB, 0, 0, 128, 0xE0, 1, 2, 3, 4, 0xC0, 0x00, 0x03, 119, 0xFC});
+    record.resize(48, 0);
+    Bytes file = OneImage(record);
+    file.insert(file.end(), {'T', 'R', 'A', 'L'});
+    WriteBytes(path, file);
+    ASSERT_TRUE(fsh.Open(path));
+    EXPECT_EQ(fsh.GetTotalSize(), 80u);
+    Add("b", {9, 8, 7, 6});
+    ASSERT_TRUE(fsh.Close());
+
+    const Bytes saved = Unpacked(ReadBytes(path));
+    EXPECT_EQ(Slice(saved, saved.size() - 4, 4), Bytes({'T', 'R', 'A', 'L'}));
+    EXPECT_EQ(archive_test::LittleEndianAt(saved, 4), saved.size() - 4);
+    ASSERT_TRUE(fsh.Open(path));
+    CMireloFshImage a;
+    ASSERT_TRUE(fsh.GetImage(a, "a"));
+    Bytes pixels;
+    for (int k = 0; k < 32; ++k) pixels.insert(pixels.end(), {1, 2, 3, 4});
+    EXPECT_EQ(a.GetData(), pixels);
+    EXPECT_TRUE(a.IsPacked());
+    EXPECT_TRUE(messages.texts.empty());
+}
+
 TEST_F(FshTest, UnpackBufferTakesEitherHeaderAndWarnsOnABadLength)
 {
     std::vector<std::pair<std::u16string, int>> levels;
