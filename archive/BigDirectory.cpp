@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "archive/PackedData.h"
+#include "core/CheckedSize.h"
 
 namespace big_directory {
 namespace {
@@ -116,7 +117,7 @@ bool ResolveOffsets(std::vector<BigEntry>& entries, std::int64_t directoryEnd, s
             if (resolved > length) return false;
             entry.offset = static_cast<std::uint32_t>(resolved);
         }
-        if (static_cast<std::int64_t>(entry.offset) + entry.size > length) return false;
+        if (!checked_size::Fits(entry.offset, entry.size, static_cast<std::uint64_t>(length))) return false;
     }
     return true;
 }
@@ -185,7 +186,7 @@ bool Read(platform::File& file, std::int64_t length, std::vector<BigEntry>& entr
     if (archiveSize > length || headerLength > length) return false;
     // Every record needs at least nine bytes: refuse an absurd count before
     // reserving anything for it.
-    if (count > (length - HeaderBytes) / (RecordFixedBytes + 1)) return false;
+    if (!checked_size::RecordsFit(HeaderBytes, count, RecordFixedBytes + 1, static_cast<std::uint64_t>(length))) return false;
 
     DirectoryCursor cursor(file, length);
     if (!ReadRecords(cursor, count, entries) || !ResolveOffsets(entries, cursor.Position(), length) ||

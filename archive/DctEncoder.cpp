@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/CheckedSize.h"
+
 namespace {
 
 struct VlcCode {
@@ -272,12 +274,16 @@ const std::uint8_t DctZigZag[64] = {
     30, 37, 44, 51, 58, 59, 52, 45, 38, 31, 39, 46, 53, 60, 61, 54, 47, 55, 62, 63,
 };
 
-std::vector<std::uint8_t> EncodeDctImage(const std::uint8_t* pixels, int width, int height, int strideBytes,
+std::vector<std::uint8_t> EncodeDctImage(std::span<const std::uint8_t> pixels, int width, int height, int strideBytes,
                                          unsigned flags)
 {
-    if (pixels == nullptr || width < 1 || height < 1 || width > 0xFFFF || height > 0xFFFF) return {};
-    if (strideBytes / 4 < width) return {};
-    return CDctEncoder(pixels, width, height, strideBytes / 4, flags).Encode();
+    if (pixels.empty() || width < 1 || height < 1 || width > 0xFFFF || height > 0xFFFF) return {};
+    const int stridePixels = strideBytes / 4;
+    if (stridePixels < width) return {};
+    // The last row is read up to its last pixel only.
+    const auto lastRow = checked_size::Product({std::uint64_t(height - 1), std::uint64_t(stridePixels), 4});
+    if (!lastRow || !checked_size::Fits(*lastRow, std::uint64_t(width) * 4, pixels.size())) return {};
+    return CDctEncoder(pixels.data(), width, height, stridePixels, flags).Encode();
 }
 
 void ForwardDctBlock(const float (&plane)[64], std::int32_t (&coefficients)[64])

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "archive/DctBitWriter.h"
@@ -19,9 +20,9 @@ inline constexpr unsigned YCbCr = 4;
 
 using DctPlanes = float[4][64];
 
-// The whole coded picture; empty for no pixels, a size outside 1..65535 or
-// a stride shorter than a row.
-std::vector<std::uint8_t> EncodeDctImage(const std::uint8_t* pixels, int width, int height, int strideBytes,
+// The whole coded picture; empty for no pixels, a size outside 1..65535, a
+// stride shorter than a row or rows that pixels does not hold.
+std::vector<std::uint8_t> EncodeDctImage(std::span<const std::uint8_t> pixels, int width, int height, int strideBytes,
                                          unsigned flags);
 
 // The 8 × 8 DCT of ITU-T T.81 divided by 8, rounded half to even.

@@ -5,6 +5,7 @@
 
 #include "archive/PackedData.h"
 #include "core/AppMessage.h"
+#include "core/CheckedSize.h"
 #include "core/FileMessages.h"
 #include "core/Format.h"
 #include "platform/Platform.h"
@@ -74,6 +75,21 @@ CMireloFsh::Bytes DefaultPaletteRecord()
 
 void PadTo16(CMireloFsh::Bytes& b) { b.resize((b.size() + 15) & ~std::size_t{15}, 0); }
 
+// The container's packed header: bit 0 of the first byte announces three
+// more bytes behind the 24-bit size. Only for data of at least 5 bytes.
+std::size_t PackedHeaderSize(std::span<const std::uint8_t> data)
+{
+    return !data.empty() && (data[0] & 1) ? 8 : packed_data::HeaderSize;
+}
+std::uint32_t PackedSize(std::span<const std::uint8_t> data)
+{
+    return static_cast<std::uint32_t>(data[2]) << 16 | static_cast<std::uint32_t>(data[3]) << 8 | data[4];
+}
+
+// Sizes beyond 32 bits cannot lie in a file; they reach callers as the
+// largest size, which no read can satisfy.
+std::uint32_t Saturated(std::uint64_t size) { return static_cast<std::uint32_t>(std::min<std::uint64_t>(size, UINT32_MAX)); }
+
 }  // namespace
 
 CMireloFsh::~CMireloFsh() { Close(); }
@@ -126,16 +142,19 @@ bool CMireloFsh::Load()
 bool CMireloFsh::Parse()
 {
     directory_.clear();
+    sortedOffsets_.clear();
+    ownLengths_.clear();
     trailing_.clear();
     if (work_.empty()) return false;
     const std::u16string invalid = Format(u"%s is not a valid FSH file or has an unsupported format", workingName_);
     if (work_.size() < HeaderSize || std::memcmp(work_.data(), "SHPI", 4) != 0) return Report(invalid);
     totalSize_ = Get32(work_, 4);
     const std::int32_t count = static_cast<std::int32_t>(Get32(work_, 8));
-    if (count < 0) return Report(invalid);
+    // A directory larger than the file would take picture bytes for records.
+    if (count < 0 || !checked_size::RecordsFit(HeaderSize, static_cast<std::uint32_t>(count), 8, work_.size()))
+        return Report(invalid);
     std::memcpy(directoryId_, &work_[12], 4);
-    const std::size_t entries = std::min<std::size_t>(count, (work_.size() - HeaderSize) / 8);
-    for (std::size_t i = 0; i < entries; ++i) {
+    for (std::int32_t i = 0; i < count; ++i) {
         FshDirEntry entry;
         entry.recordPosition = static_cast<std::uint32_t>(HeaderSize + i * 8);
         std::memcpy(entry.name, &work_[entry.recordPosition], 4);
@@ -144,6 +163,14 @@ bool CMireloFsh::Parse()
             return Report(Format(u"%s has an illegal offset", Widen(EntryName(entry.name))));
         directory_.push_back(entry);
     }
+    for (int i = 0; i < GetCount(); ++i) {
+        sortedOffsets_.push_back(directory_[i].offset);
+        ownLengths_.push_back(MeasureOwnLength(i));
+    }
+    std::sort(sortedOffsets_.begin(), sortedOffsets_.end());
+    // A total that cuts into an image is wrong: the images then run to the
+    // file's end, and there is no trailing block.
+    if (totalSize_ < ImagesEnd()) totalSize_ = static_cast<std::uint32_t>(work_.size());
     if (totalSize_ < work_.size()) trailing_.assign(work_.begin() + totalSize_, work_.end());
     return true;
 }
@@ -155,6 +182,8 @@ void CMireloFsh::Release()
     packedName_.clear();
     work_.clear();
     directory_.clear();
+    sortedOffsets_.clear();
+    ownLengths_.clear();
     queue_.clear();
     trailing_.clear();
     totalSize_ = 0;
@@ -189,25 +218,89 @@ const FshDirEntry* CMireloFsh::GetDirEntry(int index) const
     return index >= 0 && index < GetCount() ? &directory_[index] : nullptr;
 }
 
-std::uint32_t CMireloFsh::PixelRecordLength(std::uint32_t at) const
+std::uint64_t CMireloFsh::PixelRecordLength(std::uint64_t at) const
 {
-    if (std::size_t{at} + RecordHeaderSize > work_.size()) return 0;
+    if (!checked_size::Fits(at, RecordHeaderSize, work_.size())) return 0;
     const std::uint32_t block = Get24(work_, at + 1);
     if (block) return block;
     if (work_[at] & 0x80) return 0;
-    const std::uint32_t data = CMireloFshImage::PixelDataSize(work_[at], Get16(work_, at + 4), Get16(work_, at + 6));
+    const std::uint64_t data = CMireloFshImage::PixelDataSize(work_[at], Get16(work_, at + 4), Get16(work_, at + 6));
     return data ? RecordHeaderSize + data : 0;
 }
 
-std::uint32_t CMireloFsh::PaletteRecordLength(std::uint32_t at) const
+std::uint64_t CMireloFsh::PaletteRecordLength(std::uint64_t at) const
 {
-    if (std::size_t{at} + RecordHeaderSize > work_.size()) return 0;
+    if (!checked_size::Fits(at, RecordHeaderSize, work_.size())) return 0;
     const std::uint32_t block = Get24(work_, at + 1);
     if (block) return block;
     if (work_[at] & 0x50) return 0;
     const std::int16_t count = static_cast<std::int16_t>(Get16(work_, at + 4));
     const std::int64_t length = RecordHeaderSize + std::int64_t{count} * CMireloFshImage::PaletteEntrySize(work_[at]);
-    return length > 0 ? static_cast<std::uint32_t>(length) : 0;
+    return length > 0 ? static_cast<std::uint64_t>(length) : 0;
+}
+
+std::uint64_t CMireloFsh::MeasureOwnLength(int index) const
+{
+    const std::uint64_t at = directory_[index].offset;
+    if (!checked_size::Fits(at, RecordHeaderSize, work_.size())) return 0;
+    const std::uint8_t type = work_[at] & 0x7F;
+    const bool packed = work_[at] & 0x80;
+    const std::uint32_t block = Get24(work_, at + 1);
+    const std::uint64_t needed = CMireloFshImage::PixelDataSize(type, Get16(work_, at + 4), Get16(work_, at + 6));
+    const std::uint64_t rest = work_.size() - at - RecordHeaderSize;
+    // Where GetImage looks for the palette, and how far the pixel record
+    // reaches: never less than its pixel data, or than a packed record's
+    // stream where no block size gives its length.
+    std::uint64_t pixelEnd = RecordHeaderSize + (block ? block - std::min<std::uint32_t>(block, RecordHeaderSize) : needed);
+    if (packed) pixelEnd = std::min(pixelEnd, RecordHeaderSize + rest);
+    std::uint64_t length = packed ? pixelEnd : std::max(pixelEnd, RecordHeaderSize + needed);
+    if (packed && block == 0) {
+        const auto stream = std::span<const std::uint8_t>(work_).subspan(at + RecordHeaderSize, pixelEnd - RecordHeaderSize);
+        length = stream.size() >= PackedHeaderSize(stream)
+                     ? RecordHeaderSize + packed_data::StreamEnd(stream, PackedHeaderSize(stream), PackedSize(stream))
+                     : pixelEnd;
+    }
+    // The palette and its text as GetImage reads them.
+    const std::uint64_t palette = at + pixelEnd;
+    if (CMireloFshImage::IsIndexedType(type) && checked_size::Fits(palette, RecordHeaderSize, work_.size()) &&
+        CMireloFshImage::IsValidType(work_[palette] & 0x7F, true)) {
+        const std::uint32_t paletteBlock = Get24(work_, palette + 1);
+        length = pixelEnd + (paletteBlock > RecordHeaderSize
+                                 ? paletteBlock
+                                 : RecordHeaderSize + std::uint64_t{Get16(work_, palette + 4)} *
+                                                          CMireloFshImage::PaletteEntrySize(work_[palette] & 0x7F));
+        if (checked_size::Fits(at + length, 8, work_.size()) && work_[at + length] == TextRecordType) {
+            const std::uint32_t text = Get32(work_, at + length + 4);
+            if (text >= 1 && text <= MaxTextLength) length += 8 + text;
+        }
+    }
+    return std::min<std::uint64_t>(length, work_.size() - at);
+}
+
+std::uint64_t CMireloFsh::ImagesEnd() const
+{
+    std::uint64_t end = 0;
+    for (int i = 0; i < GetCount(); ++i) end = std::max(end, directory_[i].offset + std::max<std::uint64_t>(ownLengths_[i], 1));
+    return end;
+}
+
+std::uint64_t CMireloFsh::RoomOf(int index) const
+{
+    const std::uint32_t offset = directory_[index].offset;
+    std::uint64_t end = std::min<std::uint64_t>(totalSize_, work_.size());
+    const auto next = std::upper_bound(sortedOffsets_.begin(), sortedOffsets_.end(), offset);
+    if (next != sortedOffsets_.end()) end = std::min<std::uint64_t>(end, *next);
+    const std::uint64_t room = end > offset ? end - offset : 0;
+    return std::max(room, ownLengths_[index]);
+}
+
+bool CMireloFsh::SharesRoom(int index) const
+{
+    const std::uint64_t begin = directory_[index].offset, end = begin + RoomOf(index);
+    const auto first = std::lower_bound(sortedOffsets_.begin(), sortedOffsets_.end(), begin);
+    const auto last = std::lower_bound(first, sortedOffsets_.end(), end);
+    // The image's own offset is among them once.
+    return last - first > 1;
 }
 
 std::uint32_t CMireloFsh::GetImageSize(int index, int mode) const
@@ -218,22 +311,17 @@ std::uint32_t CMireloFsh::GetImageSize(int index, int mode) const
         Report(Format(u"Error - unknown size format: %d", mode));
         return 0;
     }
-    if (mode == Room) {
-        std::uint32_t end = std::min<std::uint32_t>(totalSize_, static_cast<std::uint32_t>(work_.size()));
-        for (const FshDirEntry& other : directory_)
-            if (other.offset > entry->offset) end = std::min(end, other.offset);
-        return end > entry->offset ? end - entry->offset : 0;
-    }
-    const std::uint32_t length = PixelRecordLength(entry->offset);
+    if (mode == Room) return static_cast<std::uint32_t>(RoomOf(index));
+    const std::uint64_t length = PixelRecordLength(entry->offset);
     if (length == 0) return 0;
-    if (mode == DataSize) return length > RecordHeaderSize ? length - RecordHeaderSize : length;
+    if (mode == DataSize) return Saturated(length > RecordHeaderSize ? length - RecordHeaderSize : length);
     const std::uint8_t type = work_[entry->offset] & 0x7F;
-    if (!CMireloFshImage::IsIndexedType(type)) return mode == PaletteSize ? 0 : length;
-    const std::uint64_t paletteAt = std::uint64_t{entry->offset} + length;
-    if (paletteAt + RecordHeaderSize > work_.size()) return mode == PaletteSize ? 0 : length;
-    const std::uint32_t palette = PaletteRecordLength(static_cast<std::uint32_t>(paletteAt));
-    if (mode == PaletteSize) return palette > RecordHeaderSize ? palette - RecordHeaderSize : 0;
-    return palette > RecordHeaderSize ? length + palette : 0;
+    if (!CMireloFshImage::IsIndexedType(type)) return mode == PaletteSize ? 0 : Saturated(length);
+    const std::uint64_t paletteAt = entry->offset + length;
+    if (!checked_size::Fits(paletteAt, RecordHeaderSize, work_.size())) return mode == PaletteSize ? 0 : Saturated(length);
+    const std::uint64_t palette = PaletteRecordLength(paletteAt);
+    if (mode == PaletteSize) return Saturated(palette > RecordHeaderSize ? palette - RecordHeaderSize : 0);
+    return palette > RecordHeaderSize ? Saturated(length + palette) : 0;
 }
 
 bool CMireloFsh::ReadImage(int index, Bytes& data) const
@@ -267,27 +355,28 @@ bool CMireloFsh::GetImage(CMireloFshImage& image, int index)
 
     const std::u16string noSize = Format(u"Can't determinate the size of %s", wideName);
     std::size_t at = entry->offset;
-    if (at + RecordHeaderSize > work_.size()) return Report(noSize);
+    if (!checked_size::Fits(at, RecordHeaderSize, work_.size())) return Report(noSize);
     const std::uint8_t type = work_[at] & 0x7F;
     const bool packed = work_[at] & 0x80;
-    if (!CMireloFshImage::IsValidType(type, false))
-        return Report(Format(u"%s has an unsupported type (%d)", wideName, type));
+    const std::u16string unsupported = Format(u"%s has an unsupported type (%d)", wideName, type);
+    if (!CMireloFshImage::IsValidType(type, false)) return Report(unsupported);
     const std::uint32_t block = Get24(work_, at + 1);
     const std::uint16_t width = static_cast<std::uint16_t>(Get16(work_, at + 4));
     const std::uint16_t height = static_cast<std::uint16_t>(Get16(work_, at + 6));
-    const std::uint32_t needed = CMireloFshImage::PixelDataSize(type, width, height);
+    const std::uint64_t needed = CMireloFshImage::PixelDataSize(type, width, height);
     if ((block >= 1 && block <= RecordHeaderSize) || (block == 0 && needed == 0)) return Report(noSize);
-    std::size_t size = block ? block - RecordHeaderSize : needed;
     at += RecordHeaderSize;
-    // A packed record without block size runs as far as its stream does.
-    if (packed) size = std::min(size, work_.size() - at);
-    if (at + size > work_.size()) return Report(noSize);
+    std::uint64_t size = block ? block - RecordHeaderSize : needed;
+    // A packed record's stream cannot run past the file.
+    if (packed) size = std::min<std::uint64_t>(size, work_.size() - at);
+    // Pixel data that its record or the file cannot hold is not an image we can use.
+    if (!packed && (needed > size || !checked_size::Fits(at, size, work_.size()))) return Report(unsupported);
     Bytes data(work_.begin() + at, work_.begin() + at + size);
     if (packed && !UnpackBuffer(data, data)) return false;
-    if (data.size() < needed) return Report(noSize);
+    if (data.size() < needed) return Report(unsupported);
     image.SetPixels(type, std::move(data), width, height, packed);
     at += size;
-    if (!image.HasPalette() || at + RecordHeaderSize > work_.size()) return true;
+    if (!image.HasPalette() || !checked_size::Fits(at, RecordHeaderSize, work_.size())) return true;
 
     const std::uint8_t paletteType = work_[at] & 0x7F;
     const bool palettePacked = work_[at] & 0x80;
@@ -300,16 +389,16 @@ bool CMireloFsh::GetImage(CMireloFshImage& image, int index)
     if (paletteBlock >= 1 && paletteBlock <= RecordHeaderSize) paletteSize = 0;
     at += RecordHeaderSize;
     if (palettePacked) paletteSize = std::min(paletteSize, work_.size() - at);
-    if (paletteSize == 0 || at + paletteSize > work_.size()) return Report(noPaletteSize);
+    if (paletteSize == 0 || !checked_size::Fits(at, paletteSize, work_.size())) return Report(noPaletteSize);
     Bytes palette(work_.begin() + at, work_.begin() + at + paletteSize);
     if (palettePacked && !UnpackBuffer(palette, palette)) return false;
     if (palette.size() < paletteNeeded) return Report(noPaletteSize);
     image.SetPalette(paletteType, std::move(palette), count, palettePacked);
     at += paletteSize;
 
-    if (at + 8 <= work_.size() && work_[at] == TextRecordType) {
+    if (checked_size::Fits(at, 8, work_.size()) && work_[at] == TextRecordType) {
         const std::uint32_t length = Get32(work_, at + 4);
-        if (length >= 1 && length <= MaxTextLength && at + 8 + length <= work_.size())
+        if (length >= 1 && length <= MaxTextLength && checked_size::Fits(at + 8, length, work_.size()))
             image.SetText(std::string(work_.begin() + at + 8, work_.begin() + at + 8 + length).c_str());
     }
     return true;
@@ -349,10 +438,11 @@ void CMireloFsh::QueueImage(std::string_view fullName, unsigned flags, Bytes dat
     dirty_ = true;
     queue_.remove_if([&](const QueuedChange& change) { return SameName(change.name, name); });
     const int index = FindImage(name);
-    if (index >= 0 && (flags & QueueAdd) && !data.empty() && data.size() <= GetImageSize(index, Room)) {
+    // In place only where no other image would be overwritten.
+    if (index >= 0 && (flags & QueueAdd) && !data.empty() && data.size() <= RoomOf(index) && !SharesRoom(index)) {
         Bytes changed = work_;
         const std::uint32_t at = directory_[index].offset;
-        std::fill_n(changed.begin() + at, GetImageSize(index, Room), std::uint8_t{0});
+        std::fill_n(changed.begin() + at, RoomOf(index), std::uint8_t{0});
         std::copy(data.begin(), data.end(), changed.begin() + at);
         if (StoreWorkingCopy(changed)) work_ = std::move(changed);
         else Report(Format(u"Can't open %s for output", workingName_));
@@ -427,10 +517,12 @@ void CMireloFsh::BuildCommitted(Bytes& out)
             out.insert(out.end(), image.change->data.begin(), image.change->data.end());
             continue;
         }
-        // The whole room, so text records and packed palettes come along.
+        // The whole room: never less than the image's own records, so text
+        // records and packed palettes come along, and an image that another
+        // one's entry points into keeps its bytes.
         const std::uint32_t at = directory_[image.index].offset;
-        const std::uint32_t room = GetImageSize(image.index, Room);
-        out.insert(out.end(), work_.begin() + at, work_.begin() + at + room);
+        const std::uint64_t room = RoomOf(image.index);
+        out.insert(out.end(), work_.begin() + at, work_.begin() + at + static_cast<std::ptrdiff_t>(room));
     }
     PadTo16(out);
     const std::uint32_t total = static_cast<std::uint32_t>(out.size());
@@ -460,8 +552,14 @@ bool CMireloFsh::Flush()
 
 bool CMireloFsh::UnpackBuffer(std::span<const std::uint8_t> data, Bytes& output)
 {
-    Bytes unpacked;
-    if (!Unpack(data, unpacked)) return false;
+    // The magic is the caller's to test.
+    const std::size_t headerSize = PackedHeaderSize(data);
+    if (data.size() < headerSize) return false;
+    const std::uint32_t size = PackedSize(data);
+    Bytes unpacked(size, 0);
+    const std::size_t written = packed_data::DecodeOperations(data, headerSize, unpacked).written;
+    if (written != size)
+        Report(Format(u"Warning: bad length ? %d instead of %d\n", static_cast<std::uint32_t>(written), size), 1);
     output = std::move(unpacked);
     return true;
 }

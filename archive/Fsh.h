@@ -85,8 +85,19 @@ private:
     };
 
     void QueueImage(std::string_view name, unsigned flags, Bytes data);
-    std::uint32_t PixelRecordLength(std::uint32_t at) const;
-    std::uint32_t PaletteRecordLength(std::uint32_t at) const;
+    std::uint64_t PixelRecordLength(std::uint64_t at) const;
+    std::uint64_t PaletteRecordLength(std::uint64_t at) const;
+    // The bytes of an image's records as far as the file holds them: pixel
+    // record (never less than its pixel data or its packed stream), palette
+    // and text, as GetImage reads them.
+    std::uint64_t MeasureOwnLength(int index) const;
+    // Where the last image's records end.
+    std::uint64_t ImagesEnd() const;
+    // From the image's offset to the next image's or the end of the images,
+    // never less than its own records.
+    std::uint64_t RoomOf(int index) const;
+    // Another image begins inside this one's room.
+    bool SharesRoom(int index) const;
     bool StoreWorkingCopy(const Bytes& bytes);
     void BuildCommitted(Bytes& out);
     bool Parse();
@@ -102,6 +113,8 @@ private:
     std::uint32_t totalSize_ = 0;
     char directoryId_[4] = {};
     std::vector<FshDirEntry> directory_;
+    std::vector<std::uint32_t> sortedOffsets_;
+    std::vector<std::uint64_t> ownLengths_;
     std::list<QueuedChange> queue_;
     Bytes trailing_;
 };

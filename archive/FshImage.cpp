@@ -5,10 +5,12 @@
 #include <cmath>
 #include <climits>
 #include <cstring>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
 #include "core/AppMessage.h"
+#include "core/CheckedSize.h"
 #include "core/Format.h"
 #include "platform/Platform.h"
 
@@ -205,12 +207,14 @@ std::uint32_t CMireloFshImage::GetChannelMax(std::uint8_t format)
     return max;
 }
 
-std::uint32_t CMireloFshImage::PixelDataSize(std::uint8_t type, std::uint32_t width, std::uint32_t height)
+std::uint64_t CMireloFshImage::PixelDataSize(std::uint8_t type, std::uint32_t width, std::uint32_t height)
 {
-    if (type == 0x7A) return (width + 1) / 2 * height;
-    if (type == 0x7B) return width * height;
-    const PixelFormat* f = FindFormat(type, false);
-    return f ? f->bytes * width * height : 0;
+    std::optional<std::uint64_t> size;
+    if (type == 0x7A) size = checked_size::Product({(std::uint64_t{width} + 1) / 2, height});
+    else if (type == 0x7B) size = checked_size::Product({width, height});
+    else if (const PixelFormat* f = FindFormat(type, false)) size = checked_size::Product({f->bytes, width, height});
+    else return 0;
+    return size.value_or(UINT64_MAX);
 }
 
 std::uint32_t CMireloFshImage::PaletteEntrySize(std::uint8_t paletteType)
@@ -358,7 +362,8 @@ bool CMireloFshImage::Convert(std::uint8_t type, std::uint8_t paletteType)
     if (pixels_.empty()) return false;
     std::u16string message;
     if (!IsValidType(type_, false)) message = Format(u"The inputdata is unsupported (Type: %d)", type_);
-    else if (HasPalette() && !IsValidType(paletteType_, true))
+    else if (HasPalette() && (!IsValidType(paletteType_, true) ||
+                              palette_.size() < std::size_t{paletteCount_} * PaletteEntrySize(paletteType_)))
         message = Format(u"The inputpalette is unsupported (Type: %d)", paletteType_);
     else if (!IsValidType(type, false)) message = Format(u"The outputdata is unsupported (Type: %d)", type);
     else if (IsIndexedType(type) && !IsValidType(paletteType, true))
@@ -368,10 +373,12 @@ bool CMireloFshImage::Convert(std::uint8_t type, std::uint8_t paletteType)
         message = Format(u"%s has a width or height of 0, can't handle such images",
                          std::u16string(name.begin(), name.end()));
     }
+    // The pixel data must cover the image before anything is decoded, and
+    // every pixel must be affordable as a 32-bit colour.
+    if (message.empty() && (pixels_.size() < PixelDataSize(type_, width_, height_) ||
+                            !checked_size::Product({width_, height_}, MaxPixelCount)))
+        message = Format(u"The inputdata is unsupported (Type: %d)", type_);
     if (!message.empty()) return Fail(message);
-    // The pixel data must cover the image before anything is decoded.
-    if (pixels_.size() < PixelDataSize(type_, width_, height_))
-        return Fail(Format(u"The inputdata is unsupported (Type: %d)", type_));
 
     std::vector<std::uint32_t> palette;
     const bool hadPalette = HasPalette();
@@ -553,14 +560,16 @@ bool CMireloFshImage::Scale(int width, int height)
 {
     if (pixels_.empty()) return false;
     if (width == width_ && height == height_) return true;
-    if (width > 0xFFFF || height > 0xFFFF) return false;
     if (width <= 0 || height <= 0) {
         pixels_.clear();
         width_ = height_ = 0;
         return true;
     }
+    if (width > 0xFFFF || height > 0xFFFF || !checked_size::Product({std::uint64_t(width), std::uint64_t(height)}, MaxPixelCount))
+        return Fail(Format(u"The outputdata is unsupported (Type: %d)", 0x7D));
     const std::uint8_t oldType = type_, oldPaletteType = paletteType_;
-    if (type_ != 0x7D && !Convert(0x7D, 0x2A)) {
+    // For 0x7D itself the conversion only checks that the data covers the image.
+    if (!Convert(0x7D, 0x2A)) {
         Reset();
         return Fail(u"Can't scale - no image data");
     }
@@ -600,5 +609,8 @@ bool CMireloFshImage::Scale(int width, int height)
 
 bool CMireloFshImage::ScaleBy(float xFactor, float yFactor)
 {
-    return Scale(static_cast<int>(width_ * xFactor), static_cast<int>(height_ * yFactor));
+    const float width = width_ * xFactor, height = height_ * yFactor;
+    // Also false for NaN, which no comparison lets through.
+    if (!(width >= 0 && width < 65536 && height >= 0 && height < 65536)) return false;
+    return Scale(static_cast<int>(width), static_cast<int>(height));
 }

@@ -51,8 +51,12 @@ public:
     bool HasPalette() const { return IsIndexedType(type_); }
     // Maxima of the fields B, G, R, A in channel form (0 for an absent field).
     static std::uint32_t GetChannelMax(std::uint8_t format);
-    // Bytes of pixel data the type needs at this size; 0 for an unknown type.
-    static std::uint32_t PixelDataSize(std::uint8_t type, std::uint32_t width, std::uint32_t height);
+    // Bytes of pixel data the type needs at this size, formed in 64 bits; 0
+    // for an unknown type.
+    static std::uint64_t PixelDataSize(std::uint8_t type, std::uint32_t width, std::uint32_t height);
+    // Conversions and scaling work on 32-bit colours of every pixel: larger
+    // images are refused rather than allocated.
+    static constexpr std::uint64_t MaxPixelCount = std::uint64_t{1} << 26;
     // Bytes per palette entry; 0 for an unknown palette type.
     static std::uint32_t PaletteEntrySize(std::uint8_t paletteType);
 

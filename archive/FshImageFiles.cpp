@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "archive/FshImage.h"
+#include "core/CheckedSize.h"
 #include "core/FileMessages.h"
 #include "core/Format.h"
 #include "platform/Platform.h"
@@ -64,7 +65,7 @@ bool CMireloFshImage::ImportBmp(std::span<const std::uint8_t> file, std::u16stri
         return Fail(Format(u"%s is a compressed or unknown bitmap file - can't import", name));
     const bool topDown = signedHeight < 0;
     const std::int64_t width = signedWidth, height = topDown ? -std::int64_t{signedHeight} : signedHeight;
-    if (infoSize < 40 || 14 + infoSize > file.size() || width < 1 || height < 1 || width > MaxDimension || height > MaxDimension)
+    if (infoSize < 40 || !checked_size::Fits(14, infoSize, file.size()) || width < 1 || height < 1 || width > MaxDimension || height > MaxDimension)
         return Fail(corrupt);
     std::uint8_t type = 0;
     switch (bits) {
@@ -76,7 +77,7 @@ bool CMireloFshImage::ImportBmp(std::span<const std::uint8_t> file, std::u16stri
     }
     const std::size_t rowBytes = (width * bits + 31) / 32 * 4;
     const std::size_t offset = Get32(file, 10);
-    if (offset > file.size() || rowBytes * height > file.size() - offset) return Fail(corrupt);
+    if (!checked_size::RecordsFit(offset, static_cast<std::uint64_t>(height), rowBytes, file.size())) return Fail(corrupt);
 
     if (bits <= 8) {
         const std::size_t paletteAt = 14 + infoSize, used = Get32(file, 46);
@@ -165,7 +166,7 @@ bool CMireloFshImage::ImportTga(std::span<const std::uint8_t> file, std::u16stri
     std::size_t at = TgaHeaderSize + file[0];
     if (mapType == 1) {
         const std::size_t mapBytes = mapLength * entryBits / 8;
-        if (mapBytes > file.size() - at) return Fail(invalid);
+        if (!checked_size::Fits(at, mapBytes, file.size())) return Fail(invalid);
         Bytes map(file.begin() + at, file.begin() + at + mapBytes);
         if (entryBits == 24)
             for (std::size_t i = 0; i + 2 < map.size(); i += 3) std::swap(map[i], map[i + 2]);
@@ -174,7 +175,7 @@ bool CMireloFshImage::ImportTga(std::span<const std::uint8_t> file, std::u16stri
     }
     const std::uint8_t type = depth == 8 ? 0x7B : depth == 24 ? 0x7F : 0x7D;
     const std::size_t rowBytes = std::size_t{width} * depth / 8;
-    if (rowBytes * height > file.size() - at) return Fail(invalid);
+    if (!checked_size::RecordsFit(at, height, rowBytes, file.size())) return Fail(invalid);
     Bytes pixels(rowBytes * height);
     const bool topDown = descriptor & 0x20;
     for (std::uint32_t y = 0; y < height; ++y) {

@@ -4,6 +4,8 @@
 #include <bit>
 #include <cstring>
 
+#include "core/CheckedSize.h"
+
 namespace {
 
 constexpr std::uint8_t Magic0 = 0x10;
@@ -11,10 +13,16 @@ constexpr std::uint8_t Magic1 = 0xFB;
 
 // ---------------------------------------------------------------- decoding
 
+// Without an output buffer it only follows the operations: how far the
+// stream reaches does not depend on the bytes it produces.
 class Decoder {
 public:
-    Decoder(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output) : in_(input), out_(output) {}
+    Decoder(std::span<const std::uint8_t> input, std::size_t start, std::uint8_t* output, std::size_t outputSize)
+        : in_(input), out_(output), outSize_(outputSize), read_(start)
+    {
+    }
 
+    // False on an operation that would read or write outside the buffers.
     bool Run()
     {
         while (read_ < in_.size()) {
@@ -27,16 +35,19 @@ public:
                 return false;
             }
         }
-        return written_ == out_.size();
+        return true;
     }
 
+    std::size_t Written() const { return written_; }
+    std::size_t Read() const { return read_; }
+
 private:
-    bool Has(std::size_t count) const { return in_.size() - read_ >= count; }
+    bool Has(std::size_t count) const { return checked_size::Fits(read_, count, in_.size()); }
 
     bool CopyLiterals(std::size_t count)
     {
-        if (!Has(count) || out_.size() - written_ < count) return false;
-        std::memcpy(out_.data() + written_, in_.data() + read_, count);
+        if (!Has(count) || !checked_size::Fits(written_, count, outSize_)) return false;
+        if (out_ && count > 0) std::memcpy(out_ + written_, in_.data() + read_, count);
         read_ += count;
         written_ += count;
         return true;
@@ -46,8 +57,7 @@ private:
     bool EndCode(std::size_t literals)
     {
         ++read_;
-        if (written_ < out_.size() && !CopyLiterals(literals)) return false;
-        return written_ == out_.size();
+        return written_ == outSize_ || CopyLiterals(literals);
     }
 
     bool BackReference(std::uint8_t op)
@@ -82,21 +92,24 @@ private:
     // repeats the last bytes.
     bool CopyFromOutput(std::size_t distance, std::size_t length)
     {
-        if (distance > written_ || out_.size() - written_ < length) return false;
-        std::uint8_t* dest = out_.data() + written_;
-        const std::uint8_t* src = dest - distance;
-        if (distance >= length) {
-            std::memcpy(dest, src, length);
-        } else {
-            for (std::size_t k = 0; k < length; ++k) dest[k] = src[k];
+        if (distance > written_ || !checked_size::Fits(written_, length, outSize_)) return false;
+        if (out_) {
+            std::uint8_t* dest = out_ + written_;
+            const std::uint8_t* src = dest - distance;
+            if (distance >= length) {
+                std::memcpy(dest, src, length);
+            } else {
+                for (std::size_t k = 0; k < length; ++k) dest[k] = src[k];
+            }
         }
         written_ += length;
         return true;
     }
 
     std::span<const std::uint8_t> in_;
-    std::vector<std::uint8_t>& out_;
-    std::size_t read_ = packed_data::HeaderSize;
+    std::uint8_t* out_;
+    std::size_t outSize_;
+    std::size_t read_;
     std::size_t written_ = 0;
 };
 
@@ -271,9 +284,25 @@ bool Unpack(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& outp
     const std::uint32_t size = GetUnpackedSize(input);
     if (size == 0) return false;
     std::vector<std::uint8_t> result(size);
-    if (!Decoder(input, result).Run()) return false;
+    const packed_data::Decoded decoded = packed_data::DecodeOperations(input, packed_data::HeaderSize, result);
+    if (decoded.written != size || !decoded.wellFormed) return false;
     output = std::move(result);
     return true;
+}
+
+packed_data::Decoded packed_data::DecodeOperations(std::span<const std::uint8_t> input, std::size_t start,
+                                                   std::span<std::uint8_t> output)
+{
+    Decoder decoder(input, start, output.data(), output.size());
+    const bool wellFormed = decoder.Run();
+    return {decoder.Written(), decoder.Read(), wellFormed};
+}
+
+std::size_t packed_data::StreamEnd(std::span<const std::uint8_t> input, std::size_t start, std::size_t outputSize)
+{
+    Decoder decoder(input, start, nullptr, outputSize);
+    decoder.Run();
+    return std::min(decoder.Read(), input.size());
 }
 
 bool Pack(std::span<const std::uint8_t> input, std::vector<std::uint8_t>& output)

@@ -16,6 +16,20 @@ namespace packed_data {
 inline constexpr std::size_t HeaderSize = 5;
 // The size field has 24 bits; larger inputs cannot be described.
 inline constexpr std::size_t MaxUnpackedSize = 0xFFFFFF;
+
+struct Decoded {
+    std::size_t written = 0;
+    // Where in the input decoding stopped.
+    std::size_t read = 0;
+    bool wellFormed = false;
+};
+// Decodes the operations that begin at start into output, which has the
+// announced size. Stops at the end code, at the input's end or at the first
+// operation that would read or write outside the buffers (not well formed).
+Decoded DecodeOperations(std::span<const std::uint8_t> input, std::size_t start, std::span<std::uint8_t> output);
+// Where DecodeOperations would stop reading for an output of outputSize
+// bytes, found without producing them.
+std::size_t StreamEnd(std::span<const std::uint8_t> input, std::size_t start, std::size_t outputSize);
 }  // namespace packed_data
 
 // True when the buffer holds at least a header and begins 10 FB.

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/CheckedSize.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -44,6 +45,7 @@ bool ReadTgaHeader(std::span<const std::uint8_t> tga, TgaHeader& header)
     header.depth = tga[16];
     header.topOrigin = (tga[17] & TopOriginBit) != 0;
     header.pixelStart = 18u + tga[0];
+    // At most 65535 entries of 32 bytes: no product here can wrap.
     if (tga[1] == 1) header.pixelStart += std::size_t{GetU16(&tga[5])} * ((tga[7] + 7u) / 8u);
     return header.width > 0 && header.height > 0;
 }
@@ -106,7 +108,14 @@ bool ReadTgaRlePacket(CByteCursor& input, std::uint8_t& count, std::uint8_t (&pi
     if (!input.ReadByte(head)) return false;
     const std::uint8_t length = static_cast<std::uint8_t>((head & 0x7F) + 1);
     if ((head & 0x80) == 0) {
-        if (!input.Read(pixels, length * PixelSize)) return false;
+        // A raw packet cut short still gives the pixels it holds whole.
+        const std::size_t whole = std::min<std::size_t>(length, input.Remaining() / PixelSize);
+        input.Read(pixels, whole * PixelSize);
+        count = static_cast<std::uint8_t>(whole);
+        if (whole < length) {
+            input.Skip(input.Remaining());
+            return false;
+        }
     } else {
         if (!input.Read(pixels, PixelSize)) return false;
         for (int k = 1; k < length; ++k) std::memcpy(pixels + k * PixelSize, pixels, PixelSize);
@@ -120,7 +129,9 @@ void DecodeRle(CByteCursor& input, PixelSink& sink)
 {
     std::uint8_t pixels[TgaPacketPixels * PixelSize];
     std::uint8_t count = 0;
-    while (!sink.Full() && ReadTgaRlePacket<PixelSize>(input, count, pixels)) {
+    bool whole = true;
+    while (whole && !sink.Full()) {
+        whole = ReadTgaRlePacket<PixelSize>(input, count, pixels);
         for (int k = 0; k < count; ++k) sink.Put(pixels + k * PixelSize);
     }
 }
@@ -157,8 +168,9 @@ std::unique_ptr<TDibImage> TDibImage::Create(std::uint32_t width, std::uint32_t 
     if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF) return nullptr;
     if (bitCount != 8 && bitCount != 24) return nullptr;
     const std::uint32_t offset = FileHeaderSize + InfoHeaderSize + (bitCount == 8 ? PaletteSize : 0);
-    const std::uint64_t size = offset + std::uint64_t{RowStride(width, bitCount)} * height;
-    if (size > MaxFileSize) return nullptr;
+    const auto rows = checked_size::Product({RowStride(width, bitCount), height}, MaxFileSize - offset);
+    if (!rows) return nullptr;
+    const std::uint64_t size = offset + *rows;
     std::unique_ptr<TDibImage> image(new TDibImage);
     auto& b = image->bytes_;
     b.assign(static_cast<std::size_t>(size), 0);
@@ -202,7 +214,7 @@ void ConvertTgaToDib(TDibImage& image, std::span<const std::uint8_t> tga, bool a
         header.height != static_cast<std::uint32_t>(image.Height()) || image.BitCount() != (alphaMode ? 8 : 24)) {
         return;
     }
-    if (header.pixelStart >= tga.size()) return;
+    if (!checked_size::Fits(header.pixelStart, 1, tga.size())) return;
     CByteCursor input(tga.subspan(header.pixelStart));
     PixelSink sink(image, header, alphaMode);
     const std::size_t pixelSize = static_cast<std::size_t>(header.depth) / 8;

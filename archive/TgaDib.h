@@ -70,7 +70,9 @@ std::unique_ptr<TDibImage> LoadTgaDibFromMemory(std::span<const std::uint8_t> tg
 std::unique_ptr<TDibImage> LoadTgaDibFromFile(std::u16string_view path);
 
 // One TGA run-length packet of 1..128 pixels, expanded into pixels. False,
-// with the cursor at the end, when the input ends inside the packet.
+// with the cursor at the end, when the input ends inside the packet; count
+// then gives the complete pixels of a raw packet that were there (0 for a
+// run packet).
 inline constexpr int TgaPacketPixels = 128;
 bool ReadTgaRlePacket32(CByteCursor& input, std::uint8_t& count, std::uint8_t (&pixels)[TgaPacketPixels * 4]);
 bool ReadTgaRlePacket24(CByteCursor& input, std::uint8_t& count, std::uint8_t (&pixels)[TgaPacketPixels * 3]);

@@ -137,7 +137,7 @@ void DctEncode1024(benchmark::State& state)
     }
     std::size_t bytes = 0;
     for (auto _ : state) {
-        const auto coded = EncodeDctImage(pixels.data(), 1024, 1024, 4096,
+        const auto coded = EncodeDctImage(pixels, 1024, 1024, 4096,
                                           static_cast<unsigned>(state.range(0)));
         bytes = coded.size();
     }

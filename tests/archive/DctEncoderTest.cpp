@@ -52,7 +52,7 @@ std::string CodeOf(int run, int level)
 
 Bytes Encode(const Bytes& bgra, int width, int height, unsigned flags)
 {
-    return EncodeDctImage(bgra.data(), width, height, width * 4, flags);
+    return EncodeDctImage(bgra, width, height, width * 4, flags);
 }
 
 Bytes Uniform(int width, int height, Bytes bgra)
@@ -72,10 +72,16 @@ TEST(DctEncoder, HeadersAndTheSmallestStreams)
     // Grey 100 in a uniform block: DC 100 raw, then the end of block at once.
     const Bytes grey = Encode(Uniform(8, 8, {100, 100, 100, 0}), 8, 8, 0);
     EXPECT_EQ(Bytes(grey.begin() + 8, grey.end()), Stream("0110010010" "0110010010" "0110010010"));
-    EXPECT_TRUE(EncodeDctImage(nullptr, 1, 1, 4, 0).empty());
+    EXPECT_TRUE(EncodeDctImage({}, 1, 1, 4, 0).empty());
     EXPECT_TRUE(Encode(black, 1, 1, 0).size() % 4 == 0);
-    EXPECT_TRUE(EncodeDctImage(black.data(), 2, 1, 4, 0).empty());
-    EXPECT_TRUE(EncodeDctImage(black.data(), 0, 1, 4, 0).empty());
+    EXPECT_TRUE(EncodeDctImage(black, 2, 1, 4, 0).empty());
+    EXPECT_TRUE(EncodeDctImage(black, 0, 1, 4, 0).empty());
+    // Rows the buffer does not hold: a stride of 16 puts the second row's
+    // last pixel at bytes 20..23.
+    const Bytes rows(24, 7);
+    EXPECT_FALSE(EncodeDctImage(rows, 2, 2, 16, 0).empty());
+    EXPECT_TRUE(EncodeDctImage(std::span(rows).first(23), 2, 2, 16, 0).empty());
+    EXPECT_TRUE(EncodeDctImage(rows, 2, 0x10000 / 2, 0x7FFFFFFC, 0).empty());
 }
 
 TEST(DctEncoder, KeyMasksCostOneOr65Bits)

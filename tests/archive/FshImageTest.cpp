@@ -2,11 +2,13 @@
 // hostile BMP and TGA files, and Pillow's pixels for our imports and exports.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
 
 #include "archive/FshImage.h"
+#include "core/Format.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {
@@ -139,6 +141,61 @@ TEST_F(FshImageTest, ScalingAveragesBlocksAndEmpties)
     ASSERT_TRUE(image.Scale(0, 5));
     EXPECT_TRUE(image.GetData().empty());
     EXPECT_EQ(image.GetWidth(), 0);
+}
+
+TEST_F(FshImageTest, DataShorterThanTheImageIsRefusedByEveryUse)
+{
+    // Sizes whose byte counts wrap to small numbers in 32 bits.
+    const struct { std::uint8_t type; std::uint16_t w, h; } sizes[] = {
+        {0x7D, 32768, 32768}, {0x6D, 65535, 32769}, {0x7F, 65535, 21846}, {0x7B, 5, 5}, {0x7A, 7, 2}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(int{size.type});
+        CMireloFshImage image;
+        Make(image, size.type, Bytes(4, 0x11), size.w, size.h);
+        if (image.HasPalette()) image.SetPalette(0x2A, Bytes(64, 0x22), 16, false);
+        const std::u16string refused = u"The inputdata is unsupported (Type: " + Format(u"%d", size.type) + u")";
+        for (const std::uint8_t target : {std::uint8_t{0x7D}, std::uint8_t{0x7B}, size.type}) {
+            g_messages.clear();
+            EXPECT_FALSE(image.Convert(target, 0x2A));
+            EXPECT_EQ(g_messages, std::vector<std::u16string>{refused});
+        }
+        EXPECT_EQ(image.GetData(), Bytes(4, 0x11));
+        Bytes file;
+        EXPECT_FALSE(image.ExportBmp(file, u"o.bmp"));
+        EXPECT_FALSE(image.ExportTga(file, u"o.tga"));
+        g_messages.clear();
+        EXPECT_FALSE(image.Scale(3, 3));
+        EXPECT_EQ(g_messages, (std::vector<std::u16string>{refused, u"Can't scale - no image data"}));
+    }
+}
+
+TEST_F(FshImageTest, APaletteShorterThanItsCountIsRefused)
+{
+    CMireloFshImage image;
+    Make(image, 0x7B, Bytes(4, 3), 2, 2);
+    image.SetPalette(0x24, Bytes(3 * 3, 0x40), 4, false);
+    Bytes file;
+    EXPECT_FALSE(image.Convert(0x7D, 0x2A));
+    EXPECT_FALSE(image.ExportBmp(file, u"o.bmp"));
+    EXPECT_EQ(g_messages.front(), u"The inputpalette is unsupported (Type: 36)");
+    image.SetPalette(0x24, Bytes(4 * 3, 0x40), 4, false);
+    EXPECT_TRUE(image.Convert(0x7D, 0x2A));
+    Bytes grey;
+    for (int k = 0; k < 4; ++k) grey.insert(grey.end(), {0x40, 0x40, 0x40, 0xFF});
+    EXPECT_EQ(image.GetData(), grey);
+}
+
+TEST_F(FshImageTest, ScalesBeyondTheLimitAreRefusedAndFactorsChecked)
+{
+    CMireloFshImage image;
+    Make(image, 0x7D, Bytes(16, 9), 2, 2);
+    EXPECT_FALSE(image.Scale(65535, 65535));
+    EXPECT_FALSE(image.Scale(70000, 1));
+    EXPECT_FALSE(image.ScaleBy(1e30f, 1));
+    EXPECT_FALSE(image.ScaleBy(std::nanf(""), 1));
+    EXPECT_EQ(image.GetData(), Bytes(16, 9));
+    ASSERT_TRUE(image.ScaleBy(0.5f, 0.5f));
+    EXPECT_EQ(image.GetData(), Bytes({9, 9, 9, 9}));
 }
 
 TEST_F(FshImageTest, ExportedTgaHeadersAndFooter)

@@ -8,6 +8,7 @@
 
 #include "archive/Fsh.h"
 #include "archive/PackedData.h"
+#include "core/Format.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {
@@ -229,7 +230,7 @@ TEST_F(FshTest, HostileFilesFailCleanly)
         {"short", {'S', 'H', 'P', 'I'}, false},
         {"magic", {'S', 'H', 'P', 'X', 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, false},
         {"negative count", Header(16, -1), false},
-        {"count beyond the file", huge, true},
+        {"count beyond the file", huge, false},
         {"offset beyond the file", badOffset, false},
         {"data shorter than its size", shortData, true},
         {"damaged packed file", badPacked, false},
@@ -249,6 +250,191 @@ TEST_F(FshTest, HostileFilesFailCleanly)
         if (fsh.GetCount()) fsh.DeleteImage(0);
         EXPECT_TRUE(fsh.Close());
     }
+}
+
+void PutLittle32(Bytes& b, std::size_t at, std::uint32_t v)
+{
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+// A container of one image "a" at 32: its record header and data, the
+// header's total set to total (0: the file's length).
+Bytes OneImage(Bytes record, std::uint32_t total = 0)
+{
+    Bytes file = Header(0, 1);
+    file.insert(file.end(), {'a', 0, 0, 0, 32, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    file.insert(file.end(), record.begin(), record.end());
+    PutLittle32(file, 4, total ? total : static_cast<std::uint32_t>(file.size()));
+    return file;
+}
+
+Bytes RecordHeader(std::uint8_t type, std::uint32_t block, std::uint16_t w, std::uint16_t h)
+{
+    return {type, static_cast<std::uint8_t>(block), static_cast<std::uint8_t>(block >> 8), static_cast<std::uint8_t>(block >> 16),
+            static_cast<std::uint8_t>(w), static_cast<std::uint8_t>(w >> 8), static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(h >> 8),
+            0, 0, 0, 0, 0, 0, 0, 0};
+}
+
+TEST_F(FshTest, SizesThatWouldWrapIn32BitsAreRefused)
+{
+    const struct { std::uint8_t type; std::uint16_t w, h; } sizes[] = {
+        {0x7D, 32768, 32768}, {0x6D, 65535, 32769}, {0x7F, 65535, 21846}};
+    for (const auto& size : sizes) {
+        for (const std::uint32_t block : {0u, 32u}) {
+            SCOPED_TRACE(testing::Message() << int{size.type} << " block " << block);
+            Bytes record = RecordHeader(size.type, block, size.w, size.h);
+            record.insert(record.end(), 16, 0x5A);
+            const Bytes file = OneImage(record);
+            ASSERT_EQ(file.size(), 64u);
+            WriteBytes(path, file);
+            messages.texts.clear();
+            ASSERT_TRUE(fsh.Open(path));
+            CMireloFshImage image;
+            EXPECT_FALSE(fsh.GetImage(image, 0));
+            EXPECT_EQ(messages.texts, std::vector<std::u16string>{Format(u"a has an unsupported type (%d)", size.type)});
+            EXPECT_TRUE(image.GetData().empty());
+            EXPECT_TRUE(fsh.Close());
+            EXPECT_EQ(ReadBytes(path), file);
+        }
+    }
+}
+
+TEST_F(FshTest, ADirectoryLargerThanTheFileIsNotAValidFile)
+{
+    Bytes file = Header(64, 0x7FFFFFFF);
+    file.resize(64, 0x7B);
+    WriteBytes(path, file);
+    EXPECT_FALSE(fsh.Open(path));
+    EXPECT_EQ(messages.texts, std::vector<std::u16string>{Format(u"%s is not a valid FSH file or has an unsupported format", path)});
+    EXPECT_FALSE(fsh.IsOpen());
+}
+
+TEST_F(FshTest, AHeaderTotalBelowTheImagesIsTakenAsTheFileLength)
+{
+    Bytes record = RecordHeader(0x7D, 0, 2, 2);
+    for (std::uint8_t k = 1; k <= 16; ++k) record.push_back(k);
+    WriteBytes(path, OneImage(record, 16));
+    ASSERT_TRUE(fsh.Open(path));
+    EXPECT_EQ(fsh.GetTotalSize(), 64u);
+    EXPECT_EQ(fsh.GetImageSize("a", CMireloFsh::Room), 32u);
+    Add("b", {9, 8, 7, 6});
+    ASSERT_TRUE(fsh.Close());
+
+    const Bytes saved = Unpacked(ReadBytes(path));
+    const std::uint32_t total = archive_test::LittleEndianAt(saved, 4);
+    // Behind the images only the container's default palette record.
+    EXPECT_EQ(total, saved.size() - 1040);
+    EXPECT_EQ(Slice(saved, total, 4), Bytes({0x2A, 0, 0, 0}));
+    ASSERT_TRUE(fsh.Open(path));
+    CMireloFshImage a, b;
+    ASSERT_TRUE(fsh.GetImage(a, "a"));
+    ASSERT_TRUE(fsh.GetImage(b, "b"));
+    EXPECT_EQ(a.GetData(), Slice(record, 16, 16));
+    EXPECT_EQ(b.GetData(), Bytes({9, 8, 7, 6}));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(FshTest, AnEntryPointingIntoAnotherImageLeavesBothIntact)
+{
+    // "b" begins inside the data of "a": a's last 16 data bytes are b's
+    // record header, b's four data bytes follow a.
+    Bytes record = RecordHeader(0x7D, 0, 2, 4);
+    for (std::uint8_t k = 1; k <= 16; ++k) record.push_back(k);
+    const Bytes inner = RecordHeader(0x7D, 0, 1, 1);
+    record.insert(record.end(), inner.begin(), inner.end());
+    record.insert(record.end(), {0xB1, 0xB2, 0xB3, 0xB4});
+    Bytes file = OneImage(record);
+    file[8] = 2;
+    file.insert(file.begin() + 24, {'b', 0, 0, 0, 64, 0, 0, 0});
+    file.erase(file.begin() + 32, file.begin() + 40);
+    PutLittle32(file, 4, static_cast<std::uint32_t>(file.size()));
+    WriteBytes(path, file);
+
+    ASSERT_TRUE(fsh.Open(path));
+    CMireloFshImage a, b;
+    ASSERT_TRUE(fsh.GetImage(a, "a"));
+    const Bytes aData = a.GetData();
+    ASSERT_EQ(aData.size(), 32u);
+    // Small enough for a's room, but b lies in it: placed by the commit instead.
+    Add("c", {5, 5, 5, 5});
+    ASSERT_TRUE(fsh.Close());
+
+    ASSERT_TRUE(fsh.Open(path));
+    ASSERT_EQ(fsh.GetCount(), 3);
+    ASSERT_TRUE(fsh.GetImage(a, "a"));
+    ASSERT_TRUE(fsh.GetImage(b, "b"));
+    EXPECT_EQ(a.GetData(), aData);
+    EXPECT_EQ(b.GetData(), Bytes({0xB1, 0xB2, 0xB3, 0xB4}));
+
+    CMireloFshImage small;
+    MakeImage(small, "a", 0x7D, {1, 1, 1, 1}, 1, 1);
+    fsh.AddImage(small);
+    ASSERT_TRUE(fsh.GetImage(b, "b"));
+    EXPECT_EQ(b.GetData(), Bytes({0xB1, 0xB2, 0xB3, 0xB4}));
+    ASSERT_TRUE(fsh.GetImage(a, "a"));
+    EXPECT_EQ(a.GetData(), Bytes({1, 1, 1, 1}));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(FshTest, APackedRecordWithoutBlockSizeKeepsItsStreamAndTheTrailingBlock)
+{
+    // 8 × 4 pixels: four literals, then 124 bytes from four back, in 15
+    // bytes of stream; its raw size would reach past the trailing block.
+    Bytes record = RecordHeader(0xFD, 0, 8, 4);
+    record.insert(record.end(), {0x10, 0xFB, 0, 0, 128, 0xE0, 1, 2, 3, 4, 0xC0, 0x00, 0x03, 119, 0xFC});
+    record.resize(48, 0);
+    Bytes file = OneImage(record);
+    file.insert(file.end(), {'T', 'R', 'A', 'L'});
+    WriteBytes(path, file);
+    ASSERT_TRUE(fsh.Open(path));
+    EXPECT_EQ(fsh.GetTotalSize(), 80u);
+    Add("b", {9, 8, 7, 6});
+    ASSERT_TRUE(fsh.Close());
+
+    const Bytes saved = Unpacked(ReadBytes(path));
+    EXPECT_EQ(Slice(saved, saved.size() - 4, 4), Bytes({'T', 'R', 'A', 'L'}));
+    EXPECT_EQ(archive_test::LittleEndianAt(saved, 4), saved.size() - 4);
+    ASSERT_TRUE(fsh.Open(path));
+    CMireloFshImage a;
+    ASSERT_TRUE(fsh.GetImage(a, "a"));
+    Bytes pixels;
+    for (int k = 0; k < 32; ++k) pixels.insert(pixels.end(), {1, 2, 3, 4});
+    EXPECT_EQ(a.GetData(), pixels);
+    EXPECT_TRUE(a.IsPacked());
+    EXPECT_TRUE(messages.texts.empty());
+}
+
+TEST_F(FshTest, UnpackBufferTakesEitherHeaderAndWarnsOnABadLength)
+{
+    std::vector<std::pair<std::u16string, int>> levels;
+    fsh.messageCallback = [&](const std::u16string& text, int level) { levels.emplace_back(text, level); };
+    const struct { const char* what; Bytes stream; Bytes expected; } cases[] = {
+        {"five-byte header", {0x10, 0xFB, 0, 0, 3, 0xFF, 'x', 'y', 'z'}, {'x', 'y', 'z'}},
+        {"eight-byte header", {0x11, 0xFB, 0, 0, 8, 0xAA, 0xBB, 0xCC, 0x0B, 0x02, 'a', 'b', 'c', 0xFC}, {'a', 'b', 'c', 'a', 'b', 'c', 'a', 'b'}},
+        {"magic not tested", {0x01, 0x00, 0, 0, 4, 0xEE, 0xEE, 0xEE, 0xE0, 1, 2, 3, 4, 0xFC}, {1, 2, 3, 4}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Bytes out;
+        ASSERT_TRUE(fsh.UnpackBuffer(c.stream, out));
+        EXPECT_EQ(out, c.expected);
+    }
+    EXPECT_TRUE(levels.empty());
+
+    Bytes out;
+    ASSERT_TRUE(fsh.UnpackBuffer(Bytes{0x10, 0xFB, 0, 0, 16}, out));
+    EXPECT_EQ(out, Bytes(16, 0));
+    ASSERT_EQ(levels.size(), 1u);
+    EXPECT_EQ(levels[0].first, u"Warning: bad length ? 0 instead of 16\n");
+    EXPECT_EQ(levels[0].second, 1);
+
+    // A stream that breaks off keeps what it produced.
+    levels.clear();
+    ASSERT_TRUE(fsh.UnpackBuffer(Bytes{0x10, 0xFB, 0, 0, 6, 0xE0, 1, 2, 3, 4, 0x3F, 0}, out));
+    EXPECT_EQ(out, Bytes({1, 2, 3, 4, 0, 0}));
+    ASSERT_EQ(levels.size(), 1u);
+    EXPECT_EQ(levels[0].first, u"Warning: bad length ? 4 instead of 6\n");
+    EXPECT_FALSE(fsh.UnpackBuffer(Bytes{0x11, 0xFB, 0, 0, 1, 0}, out));
 }
 
 // One image of every pixel type, palettes of several types, some packed.

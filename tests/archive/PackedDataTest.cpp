@@ -164,3 +164,31 @@ TEST(PackedData, PackRefusesWhatItCannotDescribe)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PackedData, StreamEndIsWhereDecodingStopsWithoutProducingAnything)
+{
+    // "abcabcab", then bytes behind the end code that decoding never reads.
+    Bytes stream = {0x10, 0xFB, 0x00, 0x00, 0x08, 0x0B, 0x02, 0x61, 0x62, 0x63, 0xFC};
+    const std::size_t end = stream.size();
+    stream.insert(stream.end(), {0xE0, 1, 2, 3, 4});
+    EXPECT_EQ(packed_data::StreamEnd(stream, packed_data::HeaderSize, 8), end);
+    Bytes out(8);
+    const packed_data::Decoded decoded = packed_data::DecodeOperations(stream, packed_data::HeaderSize, out);
+    EXPECT_EQ(decoded.written, 8u);
+    EXPECT_EQ(decoded.read, end);
+    EXPECT_TRUE(decoded.wellFormed);
+    EXPECT_EQ(out, FromText("abcabcab"));
+
+    // A reference before the output's start stops both at the same place.
+    const Bytes bad = {0x10, 0xFB, 0x00, 0x00, 0x08, 0xE0, 1, 2, 3, 4, 0x1C, 0x09, 0xFC};
+    out.assign(8, 0);
+    const packed_data::Decoded stopped = packed_data::DecodeOperations(bad, packed_data::HeaderSize, out);
+    EXPECT_FALSE(stopped.wellFormed);
+    EXPECT_EQ(stopped.written, 4u);
+    EXPECT_EQ(packed_data::StreamEnd(bad, packed_data::HeaderSize, 8), stopped.read);
+    EXPECT_EQ(packed_data::StreamEnd(bad, 64, 8), bad.size());
+}
+
+}  // namespace

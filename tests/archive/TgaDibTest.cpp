@@ -155,6 +155,29 @@ TEST(TgaDib, ATruncatedCopyKeepsItsFirstRowsThenBlack)
     }
 }
 
+TEST(TgaDib, ARawPacketCutShortKeepsItsCompletePixels)
+{
+    // 3 × 1, run-length: a run of one pixel, then a raw packet of two whose
+    // second pixel lacks its last byte.
+    for (const int depth : {16, 24, 32}) {
+        SCOPED_TRACE(depth);
+        const std::size_t size = static_cast<std::size_t>(depth / 8);
+        Bytes tga = TgaHeader(10, 3, 1, depth);
+        tga.push_back(0x80);
+        tga.insert(tga.end(), size, 0x42);
+        tga.push_back(0x01);
+        tga.insert(tga.end(), size, 0x63);
+        tga.insert(tga.end(), size - 1, 0x21);
+        const auto image = Convert(tga);
+        ASSERT_TRUE(image);
+        const Bytes first = depth == 16 ? Bytes{0x10, 0x90, 0x80} : Bytes{0x42, 0x42, 0x42};
+        const Bytes second = depth == 16 ? Bytes{0x18, 0xD8, 0xC0} : Bytes{0x63, 0x63, 0x63};
+        EXPECT_EQ(Pixel(*image, 0, 0), first);
+        EXPECT_EQ(Pixel(*image, 1, 0), second);
+        EXPECT_EQ(Pixel(*image, 2, 0), (Bytes{0, 0, 0}));
+    }
+}
+
 TEST(TgaDib, AlphaVariantGivesTheAlphaBytesAsGreyLevels)
 {
     Bytes tga = TgaHeader(2, 5, 2, 32);
@@ -187,8 +210,15 @@ TEST(TgaDib, PacketReadersStopAtTheEndOfTheirInput)
     EXPECT_EQ(count, 4);
     EXPECT_EQ(Bytes(pixels, pixels + 16), (Bytes{1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4, 1, 2, 3, 4}));
     EXPECT_FALSE(ReadTgaRlePacket32(input, count, pixels));   // raw packet of 2 with only one pixel
-    EXPECT_EQ(count, 0);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(Bytes(pixels, pixels + 4), (Bytes{5, 6, 7, 8}));
     EXPECT_TRUE(input.AtEnd());
+    const Bytes cutRun = {0x81, 1, 2};
+    CByteCursor runInput(cutRun);
+    std::uint8_t pixels24[TgaPacketPixels * 3];
+    EXPECT_FALSE(ReadTgaRlePacket24(runInput, count, pixels24));
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(runInput.AtEnd());
 
     struct Case {
         Bytes input;
