@@ -1,6 +1,9 @@
 #include "app/DlgMainMenu.h"
 
+#include "app/AdministrationTools.h"
 #include "app/DlgSplash.h"
+#include "app/MainWindowLaunchers.h"
+#include "ui/RenderManager.h"
 #include "app/LedraApp.h"
 #include "app/ToolServices.h"
 #include "core/AppMessage.h"
@@ -39,13 +42,6 @@ constexpr int groupIds[] = {IDC_MAIN_GROUP_FEDERATION,         IDC_MAIN_GROUP_CO
                             IDC_MAIN_GROUP_CLUBS,              IDC_MAIN_GROUP_COUNTRY_STATISTICS,
                             IDC_MAIN_GROUP_WORLD_STATISTICS,   IDC_MAIN_GROUP_COMMANDS,
                             IDC_MAIN_GROUP_EXPORT};
-// Commands whose editors and tools the program does not have yet.
-constexpr int laterCommands[] = {
-    IDC_MAIN_CLUB_SETTINGS,    IDC_MAIN_SQUAD,          IDC_MAIN_COUNTRY_EDITOR,     IDC_MAIN_CONTINENTS,
-    IDC_MAIN_NATIONAL_TEAM,    IDC_MAIN_PLAYER_SEARCH,  IDC_MAIN_PLAYERS_WITHOUT_CLUB, IDC_MAIN_DUPLICATE_PLAYERS,
-    IDC_MAIN_COUNTRY_PLAYER_LIST, IDC_MAIN_QUICK_TRANSFER, IDC_MAIN_EXPORT,
-};
-
 TCountry* ExistingCountry(int id)
 {
     TCompleteWorld* world = GetWorld();
@@ -123,7 +119,7 @@ BOOL DlgMainMenu::OnInitDialog()
     }
     for (std::size_t i = 0; i < groups_.size(); ++i) groups_[i].SubclassDlgItem(groupIds[i], *this);
     clubList_.SubclassDlgItem(IDC_MAIN_CLUBS, *this);
-    EnableLaterCommands();
+    EnableCommands();
 
     app.SetFoldersFromWorkingFolder();
     LoadStadiumList(app.GetDatabaseFolder());
@@ -135,7 +131,12 @@ BOOL DlgMainMenu::OnInitDialog()
     }
     ChooseDefaultCountry();
     FillFederationCombo();
-    if (IsAdminMode()) countryGroupCaption_ = groups_[1].GetText();
+    if (IsAdminMode()) {
+        BuildAdministrationMenu(::GetMenu(Handle()));
+        if (GetMainWindowLaunchers().buildHotfixMenu) GetMainWindowLaunchers().buildHotfixMenu(::GetMenu(Handle()));
+        ::DrawMenuBar(Handle());
+        countryGroupCaption_ = groups_[1].GetText();
+    }
     SetUpClubList();
     RefreshFromWorld();
     ShowBanner();
@@ -213,11 +214,6 @@ void DlgMainMenu::ShowBanner()
         ::LoadImageW(GetResourceModule(), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     ::SendDlgItemMessageW(Handle(), IDC_MAIN_BANNER, STM_SETIMAGE, IMAGE_BITMAP,
                           reinterpret_cast<LPARAM>(banner_.Get()));
-}
-
-void DlgMainMenu::EnableLaterCommands()
-{
-    for (int id : laterCommands) ::EnableWindow(GetItem(id), FALSE);
 }
 
 void DlgMainMenu::RefreshFromWorld()
@@ -371,15 +367,16 @@ bool DlgMainMenu::OnCommand(int id, int code, HWND control)
         OnCountryChanged();
         return true;
     }
-    if (id == ID_MAIN_EXIT) {
-        Close();
-        return true;
+    // Enter and Escape never close the main window.
+    if (id == IDOK || id == IDCANCEL) return true;
+    // Menus and accelerators send code 0 or 1, a clicked button 0.
+    const bool handled = code <= 1 && RunCommand(id);
+    if (code <= 1 && IsAdminMode()) {
+        OnAdministrationCommand(*this, id);
+        if (GetMainWindowLaunchers().hotfixCommand)
+            GetMainWindowLaunchers().hotfixCommand(Handle(), id, country_, GetSelectedClubId());
     }
-    if (id == ID_MAIN_RESTORE) {
-        if (PromptRestoreFromBackup()) Close();
-        return true;
-    }
-    return CDialogB::OnCommand(id, code, control);
+    return handled || CDialogB::OnCommand(id, code, control);
 }
 
 void DlgMainMenu::OnFederationChanged()
@@ -425,9 +422,12 @@ void DlgMainMenu::Close()
     EndDialog(IDOK);
 }
 
+TCountry* DlgMainMenu::CurrentCountry() const { return ExistingCountry(country_); }
+
 void DlgMainMenu::OnDestroy()
 {
     GetWorldList().Clear();
+    if (CRenderManager* renderer = CRenderManager::GetStartedInstance()) renderer->Shutdown();
     GetEditorApp().SetMessageBoxCaption(GetEditorApp().GetMessageBoxCaption().c_str(), nullptr);
     CDialogB::OnDestroy();
 }

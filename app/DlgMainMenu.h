@@ -41,6 +41,19 @@ public:
     int GetCurrentFederation() const { return federation_; }
     int GetCurrentCountry() const { return country_; }
     int Compare(int sortType, LPARAM item1, LPARAM item2) override;
+    // The club of the selected row; null when none.
+    TClub* GetSelectedClub() const;
+    // FillClubList followed by UpdateStatistics.
+    void Refresh();
+    // The close handling: asks before it ends the window unless a restart
+    // is pending or the window never loaded its world.
+    void Close();
+    // The file chosen in a file dialog, empty when the user cancelled; a
+    // seam for the tests, which cannot click through the system's dialog.
+    virtual std::u16string ChooseFile(bool open, const char16_t* extension, const char16_t* filter,
+                                      const std::u16string& title, const std::u16string& defaultName);
+    // The name typed into the new-club dialog; false when cancelled.
+    virtual bool AskNewClubName(std::u16string& name);
 
     // The figures of a panel: over the rows of a country (its national team
     // included), or over every club but the national teams of countries 1 to
@@ -53,6 +66,7 @@ protected:
     void OnOK() override {}
     void OnCancel() override {}
     bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
     void OnDestroy() override;
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
@@ -66,8 +80,38 @@ private:
     void OnCountryChanged();
     void SelectClubRow(std::uint32_t clubId, int topRow);
     void ShowStatistics(const int (&ids)[StatisticCount], const MainStatistics& figures);
-    void Close();
-    void EnableLaterCommands();
+    // Commands, one handler each.
+    struct Command;
+    static const Command* FindCommand(int id);
+    void EnableCommands();
+    bool RunCommand(int id);
+    void OnClubSettings();
+    void OnSquad();
+    void OnCountryEditor();
+    void OnContinents();
+    void OnNationalTeam();
+    void OnPlayerSearch();
+    void OnPlayersWithoutClub();
+    void OnDuplicatePlayers();
+    void OnCountryPlayerList();
+    void OnQuickTransfer();
+    void OnLocalisedNames();
+    void OnTowns();
+    void OnCountryListTool();
+    void OnContractCheck();
+    void OnBadgeCheck();
+    void OnProblemChecker();
+    void OnRestore();
+    void OnSnapshotImport();
+    void OnSnapshotExport();
+    void OnClubExport();
+    void OnClubImport();
+    void OnNewClub();
+    void OnDeleteClub();
+    void OnClearSquad();
+    void OnClubContextMenu();
+    std::u16string SnapshotFile(bool open);
+    TCountry* CurrentCountry() const;
 
     win::CComboBox federationCombo_;
     CMyListBox countryList_;

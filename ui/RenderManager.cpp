@@ -1,5 +1,7 @@
 #include "ui/RenderManager.h"
 
+#include <atomic>
+
 #include <string>
 
 #include "core/AppMessage.h"
@@ -52,11 +54,20 @@ HWND MainWindow(const CRenderManager::Environment& environment)
 
 void CRenderManager::SetEnvironment(Environment environment) { InstalledEnvironment() = std::move(environment); }
 
+namespace {
+
+std::atomic<CRenderManager*> startedInstance{nullptr};
+
+}  // namespace
+
 CRenderManager* CRenderManager::GetInstance()
 {
     static CRenderManager instance(InstalledEnvironment());
+    startedInstance = &instance;
     return &instance;
 }
+
+CRenderManager* CRenderManager::GetStartedInstance() { return startedInstance; }
 
 CRenderManager::CRenderManager(Environment environment) : environment_(std::move(environment))
 {

@@ -27,6 +27,8 @@ public:
     static void SetEnvironment(Environment environment);
     // The one instance; the first call loads the renderer.
     static CRenderManager* GetInstance();
+    // The instance when some caller started it, else null; loads nothing.
+    static CRenderManager* GetStartedInstance();
 
     explicit CRenderManager(Environment environment);
     virtual ~CRenderManager();

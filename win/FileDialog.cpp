@@ -49,6 +49,7 @@ UINT_PTR CALLBACK CFileDialog::HookProc(HWND dialog, UINT message, WPARAM wParam
 bool CFileDialog::Run()
 {
     wchar_t file[MAX_PATH] = {};
+    for (std::size_t i = 0; i < fileName_.size() && i + 1 < MAX_PATH; ++i) file[i] = static_cast<wchar_t>(fileName_[i]);
     OPENFILENAMEW request{};
     request.lStructSize = sizeof(request);
     request.hwndOwner = owner_ != nullptr && ::IsWindow(owner_) ? owner_ : nullptr;

@@ -23,6 +23,8 @@ public:
     void OnTypeChange(std::function<std::u16string(int)> handler) { typeChange_ = std::move(handler); }
     // The dialog's caption in place of the system's.
     void SetTitle(std::u16string title) { title_ = std::move(title); }
+    // The name the dialog proposes; longer than a path it is cut.
+    void SetFileName(std::u16string name) { fileName_ = std::move(name); }
 
     static std::u16string FilterToNulList(const char16_t* filter);
 
@@ -38,6 +40,7 @@ private:
     int filterIndex_ = 1;
     std::function<std::u16string(int)> typeChange_;
     std::u16string title_;
+    std::u16string fileName_;
 };
 
 }  // namespace win

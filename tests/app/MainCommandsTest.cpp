@@ -1,0 +1,523 @@
+// The main window's commands over the sample database: editors reached
+// through registered doubles, club commands, club files, snapshots, the
+// close question and the administration popup.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/DlgMainMenu.h"
+#include "app/GlobalObjects.h"
+#include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
+#include "core/TextManager.h"
+#include "database/Club.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+#include "resources/ResourceIds.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "win/WideText.h"
+
+namespace {
+
+constexpr int ClubList = 2084;
+constexpr int CountryList = 1128;
+
+class CommandMenu : public DlgMainMenu {
+public:
+    CommandMenu() : DlgMainMenu(nullptr) {}
+    std::function<void(CommandMenu&)> check;
+    // Files the test "chooses", in order; empty for a cancelled dialog.
+    std::vector<std::u16string> files;
+    std::vector<std::u16string> defaultNames;
+    std::u16string newClubName;
+    bool closedByItself = true;
+
+    void Command(int id) { ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+    void SelectClubRow(int row)
+    {
+        HWND list = ::GetDlgItem(Handle(), ClubList);
+        LVITEMW item{};
+        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        item.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    }
+    int SelectClub(std::uint32_t id)
+    {
+        HWND list = ::GetDlgItem(Handle(), ClubList);
+        const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            LVITEMW item{};
+            item.mask = LVIF_PARAM;
+            item.iItem = row;
+            ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+            const auto* entry = reinterpret_cast<const ClubListEntry*>(item.lParam);
+            if (entry->club->GetId() == id) {
+                SelectClubRow(row);
+                return row;
+            }
+        }
+        return -1;
+    }
+    int ClubRows() const
+    {
+        return static_cast<int>(::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMCOUNT, 0, 0));
+    }
+
+    std::u16string ChooseFile(bool, const char16_t*, const char16_t*, const std::u16string&,
+                              const std::u16string& defaultName) override
+    {
+        defaultNames.push_back(defaultName);
+        if (files.empty()) return {};
+        std::u16string file = files.front();
+        files.erase(files.begin());
+        return file;
+    }
+    bool AskNewClubName(std::u16string& name) override
+    {
+        if (newClubName.empty()) return DlgMainMenu::AskNewClubName(name);
+        name = newClubName;
+        return true;
+    }
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        const BOOL answer = DlgMainMenu::OnInitDialog();
+        Post(WM_APP);
+        return answer;
+    }
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
+        check(*this);
+        if (!IsEnded()) {
+            closedByItself = false;
+            EndDialog(IDOK);
+        }
+        return true;
+    }
+};
+
+class MainCommands : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        app_test::StoreAcceptance(true);
+        ASSERT_TRUE(globals_->App().InitLanguageAndTexts());
+        globals_->App().SetFoldersFromWorkingFolder();
+        GetMainWindowLaunchers() = TMainWindowLaunchers{};
+    }
+    void TearDown() override
+    {
+        GetMainWindowLaunchers() = TMainWindowLaunchers{};
+        SetAdminMode(GetAdminModeFlag(), false);
+        globals_->App().SetRestartOnExit(false);
+    }
+    // Runs the window; message boxes are answered by the responder.
+    void Run(std::function<void(CommandMenu&)> check, CommandMenu* window = nullptr)
+    {
+        CommandMenu own;
+        CommandMenu& menu = window != nullptr ? *window : own;
+        menu.check = std::move(check);
+        gui_test::ModalDriver driver([this] { return responder_.Step(); });
+        menu.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+    static TCountry& Current(CommandMenu& window) { return *GetWorld()->GetCountry(window.GetCurrentCountry()); }
+    std::u16string Database(std::u16string_view name) const { return folder_.Path() + u"\\Database\\" + std::u16string(name); }
+
+    app_test::WorkingFolder folder_{u"commands", true};
+    std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();
+    app_test::Responder responder_;
+};
+
+TEST_F(MainCommands, EditorsAreReachedThroughTheirLaunchersWithTheirArguments)
+{
+    std::vector<std::string> calls;
+    TMainWindowLaunchers& launchers = GetMainWindowLaunchers();
+    std::vector<std::uint32_t> settingsRows;
+    launchers.clubSettings = [&](HWND, TClub& club, TCountry& country, const std::vector<std::uint32_t>& rows) {
+        calls.push_back("settings " + std::to_string(club.GetId()) + " " + std::to_string(country.GetId()));
+        settingsRows = rows;
+        return IDCANCEL;
+    };
+    launchers.squad = [&](HWND, TClub& club) {
+        calls.push_back("squad " + std::to_string(club.GetId()));
+        return IDOK;
+    };
+    launchers.nationalTeam = [&](HWND, int country) {
+        calls.push_back("national " + std::to_string(country));
+        return IDOK;
+    };
+    launchers.countryPlayerList = [&](HWND, TCountry& country) {
+        calls.push_back("players " + std::to_string(country.GetId()));
+        return IDOK;
+    };
+    launchers.towns = [&](HWND, int country) {
+        calls.push_back("towns " + std::to_string(country));
+        return IDOK;
+    };
+    launchers.localisedNames = [&](HWND, TCountry* country, TClub* club) {
+        calls.push_back(std::string("names ") + (country != nullptr ? std::to_string(country->GetId()) : "none") +
+                        (club != nullptr ? " club" : ""));
+        return IDOK;
+    };
+    Run([&](CommandMenu& window) {
+        HWND hwnd = window.Handle();
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_MAIN_CLUB_SETTINGS)));
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hwnd, IDC_MAIN_CONTINENTS)));
+        TCountry& country = Current(window);
+        const std::uint32_t club = country.GetClubByIndex(1)->GetId();
+        window.SelectClub(club);
+        window.Command(IDC_MAIN_CLUB_SETTINGS);
+        ASSERT_EQ(static_cast<int>(settingsRows.size()), window.ClubRows());
+        EXPECT_EQ(settingsRows.front(), country.GetNationalTeam()->GetId());
+        window.SelectClub(club);
+        window.Command(IDC_MAIN_SQUAD);
+        // A double click on the national team's row opens the national team.
+        const int national = window.SelectClub(country.GetNationalTeam()->GetId());
+        NMITEMACTIVATE click{};
+        click.hdr.hwndFrom = ::GetDlgItem(hwnd, ClubList);
+        click.hdr.idFrom = ClubList;
+        click.hdr.code = NM_DBLCLK;
+        click.iItem = national;
+        ::SendMessageW(hwnd, WM_NOTIFY, ClubList, reinterpret_cast<LPARAM>(&click));
+        window.Command(IDC_MAIN_COUNTRY_PLAYER_LIST);
+        window.Command(ID_MAIN_TOWNS);
+        window.Command(ID_MAIN_LOCALISED_NAMES);
+        // Enter and Escape leave the window open.
+        window.Command(IDOK);
+        window.Command(IDCANCEL);
+        EXPECT_TRUE(::IsWindow(hwnd));
+        const std::string id = std::to_string(country.GetId());
+        EXPECT_EQ(calls, (std::vector<std::string>{"settings " + std::to_string(club) + " " + id,
+                                                   "squad " + std::to_string(club), "national " + id,
+                                                   "players " + id, "towns " + id, "names " + id + " club"}));
+    });
+}
+
+TEST_F(MainCommands, PlayerSearchAsksAgainForAnUnknownClubAndEndsOnCancel)
+{
+    int searches = 0;
+    int results = 0;
+    std::uint32_t opened = 0;
+    TMainWindowLaunchers& launchers = GetMainWindowLaunchers();
+    launchers.playerSearch = [&](HWND, TPlayerSearchCriteria& criteria) {
+        criteria.lastName = u"Berg";
+        return ++searches < 3 ? IDOK : IDCANCEL;
+    };
+    launchers.searchResult = [&](HWND, const TPlayerSearchCriteria& criteria, std::uint32_t& club) {
+        EXPECT_EQ(criteria.lastName, u"Berg");
+        club = ++results == 1 ? 0x00CD0077 : GetWorld()->GetCountry(14)->GetClubByIndex(1)->GetId();
+        return IDOK;
+    };
+    launchers.squad = [&](HWND, TClub& club) {
+        opened = club.GetId();
+        return IDCANCEL;
+    };
+    Run([&](CommandMenu& window) { window.Command(IDC_MAIN_PLAYER_SEARCH); });
+    EXPECT_EQ(searches, 2);
+    EXPECT_EQ(results, 2);
+    EXPECT_NE(opened, 0u);
+}
+
+TEST_F(MainCommands, NewClubsAreCreatedListedAndLimited)
+{
+    Run([&](CommandMenu& window) {
+        TCountry& country = Current(window);
+        const int rows = window.ClubRows();
+        window.newClubName = u"Harbourside Rovers";
+        window.Command(ID_CLUB_NEW);
+        ASSERT_EQ(window.ClubRows(), rows + 1);
+        const TClub* club = nullptr;
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            if (std::u16string(country.GetClubByIndex(index)->GetName()) == u"Harbourside Rovers") club = country.GetClubByIndex(index);
+        }
+        ASSERT_NE(club, nullptr);
+        for (int language = 0; language < 6; ++language)
+            EXPECT_EQ(std::u16string(club->GetNameForLanguage(language)), u"Harbourside Rovers");
+        EXPECT_TRUE(club->IsCreatedInEditor());
+        EXPECT_EQ(country.GetPoolPlayerCount(), country.GetClubCount() * 22);
+        // The dialog takes 29 characters of what is typed.
+        window.newClubName.clear();
+        bool typed = false;
+        gui_test::ModalDriver typing([&] {
+            HWND dialog = app_test::FindDialogWith(IDC_NEW_CLUB_NAME);
+            if (dialog == nullptr) return false;
+            ::SendDlgItemMessageW(dialog, IDC_NEW_CLUB_NAME, EM_REPLACESEL, FALSE,
+                                  reinterpret_cast<LPARAM>(L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdef"));
+            typed = true;
+            ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        window.Command(ID_CLUB_NEW);
+        EXPECT_TRUE(typed);
+        EXPECT_EQ(window.ClubRows(), rows + 2);
+        bool found = false;
+        for (int index = 0; index < country.GetClubCount(); ++index)
+            found |= std::u16string(country.GetClubByIndex(index)->GetName()) == u"ABCDEFGHIJKLMNOPQRSTUVWXYZabc";
+        EXPECT_TRUE(found);
+        // With 511 rows the command does nothing.
+        window.newClubName = u"Filler";
+        while (window.ClubRows() < 511) {
+            country.CreateClub(u"Filler");
+            window.FillClubList();
+        }
+        window.Command(ID_CLUB_NEW);
+        EXPECT_EQ(window.ClubRows(), 511);
+    });
+}
+
+TEST_F(MainCommands, DeleteAndClearSquadChangeTheClubWithoutAsking)
+{
+    responder_.messageAnswer = IDYES;
+    Run([&](CommandMenu& window) {
+        TCountry& country = Current(window);
+        TClub* club = country.GetClubByIndex(2);
+        const std::uint32_t id = club->GetId();
+        // A squad slot naming a person the world does not hold.
+        TPerson* gone = GetWorld()->CreatePerson(999999, true);
+        club->AddPlayer(gone);
+        GetWorld()->DeletePerson(gone);
+        window.SelectClub(id);
+        window.Command(ID_CLUB_CLEAR_SQUAD);
+        EXPECT_EQ(club->GetSquadCount(), 0);
+        ASSERT_EQ(responder_.messages.size(), 1u);
+
+        const int rows = window.ClubRows();
+        const std::uint32_t other = country.GetClubByIndex(3)->GetId();
+        window.SelectClub(other);
+        window.Command(ID_CLUB_DELETE);
+        EXPECT_EQ(window.ClubRows(), rows - 1);
+        EXPECT_EQ(GetWorld()->GetClub(other), nullptr);
+        EXPECT_EQ(responder_.messages.size(), 1u);
+        // The national team is never deleted.
+        window.SelectClub(country.GetNationalTeam()->GetId());
+        window.Command(ID_CLUB_DELETE);
+        EXPECT_EQ(window.ClubRows(), rows - 1);
+    });
+}
+
+TEST_F(MainCommands, ClubFilesRoundTripAndRefuseTheNationalTeam)
+{
+    Run([&](CommandMenu& window) {
+        TCountry& country = Current(window);
+        TClub* source = country.GetClubByIndex(1);
+        TClub* target = country.GetClubByIndex(2);
+        source->SetNameForLanguage(GetWorld()->GetDatabaseLanguage(), u"A/B: C?");
+        // The repair moves rivals up one place per run; without rivals one
+        // repair is final.
+        for (int rival = 0; rival < TClub::RivalCount; ++rival) source->SetRival(rival, 0);
+        const std::u16string first = folder_.Path() + u"\\first.clb";
+        const std::u16string second = folder_.Path() + u"\\second.clb";
+        const std::u16string third = folder_.Path() + u"\\third.clb";
+        window.FillClubList();
+        window.SelectClub(source->GetId());
+        window.files = {first};
+        window.Command(ID_CLUB_EXPORT);
+        EXPECT_EQ(window.defaultNames.back(), u"A_B_ C_");
+        // An import repairs the club; a repaired club read back into itself
+        // writes the same file again.
+        for (const std::u16string* file : {&first, &second}) {
+            window.SelectClub(source->GetId());
+            window.files = {*file};
+            window.Command(ID_CLUB_IMPORT);
+            window.SelectClub(source->GetId());
+            window.files = {file == &first ? second : third};
+            window.Command(ID_CLUB_EXPORT);
+        }
+        EXPECT_EQ(testing_support::ReadBytes(third), testing_support::ReadBytes(second));
+        // Into another club it brings its names and settings.
+        window.SelectClub(target->GetId());
+        window.files = {first};
+        window.Command(ID_CLUB_IMPORT);
+        EXPECT_EQ(std::u16string(target->GetName()), u"A/B: C?");
+
+        const std::size_t asked = window.defaultNames.size();
+        window.SelectClub(country.GetNationalTeam()->GetId());
+        window.Command(ID_CLUB_EXPORT);
+        EXPECT_EQ(window.defaultNames.size(), asked);
+        window.Command(ID_CLUB_IMPORT);
+        EXPECT_EQ(window.defaultNames.size(), asked);
+        ASSERT_EQ(responder_.messages.size(), 1u);
+        EXPECT_EQ(responder_.messages[0], std::u16string(CTextManager::Instance()->GetText(u"Dialog.Main.ErrorNationalTeamOverwrite")));
+    });
+}
+
+TEST_F(MainCommands, ASnapshotImportRestoresTheFilesAndRestartsWithoutTheQuestion)
+{
+    const std::u16string snapshot = folder_.Path() + u"\\saved.dbs";
+    const std::vector<std::uint8_t> before = testing_support::ReadBytes(Database(u"Country14.sav"));
+    CommandMenu window;
+    Run(
+        [&](CommandMenu& menu) {
+            menu.files = {snapshot};
+            menu.Command(ID_MAIN_SNAPSHOT_EXPORT);
+            ASSERT_TRUE(platform::FileExists(snapshot));
+            testing_support::WriteBytes(Database(u"Country14.sav"), std::string("changed"));
+            menu.files = {snapshot};
+            menu.Command(ID_MAIN_SNAPSHOT_IMPORT);
+        },
+        &window);
+    EXPECT_TRUE(window.closedByItself);
+    EXPECT_TRUE(globals_->App().IsRestartOnExit());
+    EXPECT_EQ(testing_support::ReadBytes(Database(u"Country14.sav")), before);
+    for (const std::u16string& message : responder_.messages)
+        EXPECT_NE(message, std::u16string(CTextManager::Instance()->GetText(u"Dialog.Main.PromptExitEditor")));
+}
+
+TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)
+{
+    const std::u16string junk = folder_.Path() + u"\\junk.dbs";
+    testing_support::WriteBytes(junk, std::string("not an archive"));
+    const std::vector<std::uint8_t> before = testing_support::ReadBytes(Database(u"Country14.sav"));
+    Run([&](CommandMenu& menu) {
+        menu.files = {junk};
+        menu.Command(ID_MAIN_SNAPSHOT_IMPORT);
+        EXPECT_TRUE(::IsWindow(menu.Handle()));
+    });
+    EXPECT_FALSE(responder_.messages.empty());
+    EXPECT_FALSE(globals_->App().IsRestartOnExit());
+    EXPECT_EQ(testing_support::ReadBytes(Database(u"Country14.sav")), before);
+}
+
+TEST_F(MainCommands, CloseAsksAndNoKeepsTheWindow)
+{
+    responder_.messageAnswer = IDNO;
+    CommandMenu window;
+    Run([&](CommandMenu& menu) {
+        menu.Command(ID_MAIN_EXIT);
+        EXPECT_TRUE(::IsWindow(menu.Handle()));
+        responder_.messageAnswer = IDYES;
+        menu.Command(ID_MAIN_EXIT);
+    }, &window);
+    EXPECT_TRUE(window.closedByItself);
+    ASSERT_EQ(responder_.messages.size(), 2u);
+    EXPECT_EQ(responder_.messages[0], std::u16string(CTextManager::Instance()->GetText(u"Dialog.Main.PromptExitEditor")));
+}
+
+TEST_F(MainCommands, ContractCheckRunsWithOrWithoutCorrectionsAndCancelStartsNothing)
+{
+    std::vector<bool> runs;
+    GetMainWindowLaunchers().contractCheck = [&](HWND, bool correct) { runs.push_back(correct); };
+    Run([&](CommandMenu& menu) {
+        for (int answer : {IDCANCEL, IDYES, IDNO}) {
+            responder_.messageAnswer = answer;
+            menu.Command(ID_MAIN_CONTRACT_CHECK);
+        }
+    });
+    EXPECT_EQ(runs, (std::vector<bool>{true, false}));
+}
+
+// The menu as text: items by their text and id, popups with their items.
+std::string MenuText(HMENU menu)
+{
+    std::string text;
+    const int count = ::GetMenuItemCount(menu);
+    for (int index = 0; index < count; ++index) {
+        wchar_t caption[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_STRING | MIIM_ID | MIIM_SUBMENU | MIIM_FTYPE | MIIM_STATE;
+        info.dwTypeData = caption;
+        info.cch = 127;
+        ::GetMenuItemInfoW(menu, static_cast<UINT>(index), TRUE, &info);
+        if (!text.empty()) text += ' ';
+        const std::string name = testing_support::Narrow(win::U(caption));
+        if (info.fType & MFT_SEPARATOR) text += "-";
+        else if (info.hSubMenu != nullptr) text += name + "{" + MenuText(info.hSubMenu) + "}";
+        else if (info.fState & MFS_GRAYED) text += "[" + name + "]";
+        else text += name + "=" + std::to_string(info.wID);
+    }
+    return text;
+}
+
+TEST_F(MainCommands, TheAdministrationPopupExistsOnlyInDeveloperMode)
+{
+    Run([&](CommandMenu& menu) {
+        HMENU bar = ::GetMenu(menu.Handle());
+        EXPECT_EQ(::GetMenuItemCount(bar), 2);
+    });
+    SetAdminMode(GetAdminModeFlag(), true);
+    Run([&](CommandMenu& menu) {
+        HMENU bar = ::GetMenu(menu.Handle());
+        ASSERT_EQ(::GetMenuItemCount(bar), 3);
+        wchar_t caption[64] = {};
+        ::GetMenuStringW(bar, 2, caption, 64, MF_BYPOSITION);
+        EXPECT_EQ(std::u16string(win::U(caption)), u"Administration");
+        EXPECT_EQ(MenuText(::GetSubMenu(bar, 2)),
+                  "- [Tools] Dump Team Colors (HTML)=55556 Create Restoration file=55557 "
+                  "Club names{Import=55559 Export=55560} "
+                  "Database Language{German=55562 English=55563 French=55564 Italian=55565 Spanish=55566 Polish=55567} "
+                  "GUI Language{German=55569 English=55570 French=55571 Italian=55572 Spanish=55573 Polish=55574 "
+                  "- [Helper] Longest=55576 Reload=55577} "
+                  "Process Transfers=55578 League data{Import=55580 Export=55581} Process Transfers=55582");
+    });
+}
+
+TEST_F(MainCommands, AdministrationLanguagesAndTheTextReload)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    Run([&](CommandMenu& menu) {
+        menu.Command(55565);  // database language 4, Italian
+        EXPECT_EQ(GetWorld()->GetDatabaseLanguage(), 4);
+        const TCountry& country = Current(menu);
+        wchar_t row[128] = {};
+        const int selected = static_cast<int>(::SendDlgItemMessageW(menu.Handle(), CountryList, LB_GETCURSEL, 0, 0));
+        ::SendDlgItemMessageW(menu.Handle(), CountryList, LB_GETTEXT, static_cast<WPARAM>(selected),
+                              reinterpret_cast<LPARAM>(row));
+        EXPECT_EQ(std::u16string(win::U(row)), country.GetName());
+
+        menu.Command(55576);  // longest texts
+        EXPECT_TRUE(CTextManager::Instance()->IsLongestTextMode());
+        menu.Command(55570);  // English again
+        EXPECT_FALSE(CTextManager::Instance()->IsLongestTextMode());
+
+        const std::u16string texts = folder_.Path() + u"\\trdata\\DatabaseEditor.txt";
+        const std::u16string moved = folder_.Path() + u"\\trdata\\Moved.txt";
+        const std::u16string caption = CTextManager::Instance()->GetText(u"Dialog.Main.Caption");
+        ASSERT_NE(caption, u"Dialog.Main.Caption");
+        ASSERT_TRUE(platform::RenameOver(texts, moved));
+        menu.Command(55577);
+        EXPECT_EQ(std::u16string(CTextManager::Instance()->GetText(u"Dialog.Main.Caption")), caption);
+        ASSERT_TRUE(platform::RenameOver(moved, texts));
+    });
+    ASSERT_EQ(responder_.messages.size(), 1u);
+    EXPECT_NE(responder_.messages[0].find(u"DatabaseEditor.txt"), std::u16string::npos);
+}
+
+TEST_F(MainCommands, LeagueDataAndClubNamesGoThroughTheirFiles)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    Run([&](CommandMenu& menu) {
+        const std::u16string leagues = folder_.Path() + u"\\leagues.lgb";
+        const std::u16string names = folder_.Path() + u"\\names.bin";
+        menu.files = {leagues};
+        menu.Command(55581);
+        EXPECT_EQ(menu.defaultNames.back(), u"Country" + std::u16string(CTextManager::Instance()->FormatInt(menu.GetCurrentCountry())));
+        const std::vector<std::uint8_t> written = testing_support::ReadBytes(leagues);
+        ASSERT_GE(written.size(), 8u);
+        EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "LGDB");
+        menu.files = {leagues};
+        menu.Command(55580);
+
+        TClub* club = Current(menu).GetClubByIndex(1);
+        const std::u16string name = club->GetNameForLanguage(1);
+        menu.files = {names};
+        menu.Command(55560);
+        club->SetNameForLanguage(1, u"Changed");
+        menu.files = {names};
+        menu.Command(55559);
+        EXPECT_EQ(std::u16string(club->GetNameForLanguage(1)), name);
+    });
+    EXPECT_EQ(responder_.messages,
+              (std::vector<std::u16string>{u"Successful", u"Successful", u"Club names saved", u"Successful"}));
+}
+
+}  // namespace
