@@ -54,6 +54,8 @@ public:
                                       const std::u16string& title, const std::u16string& defaultName);
     // The name typed into the new-club dialog; false when cancelled.
     virtual bool AskNewClubName(std::u16string& name);
+    // Shows the club list's context menu at the cursor, its items enabled.
+    virtual void TrackClubMenu(HMENU menu) { TrackContextMenu(menu); }
 
     // The figures of a panel: over the rows of a country (its national team
     // included), or over every club but the national teams of countries 1 to

@@ -331,7 +331,7 @@ void DlgMainMenu::OnClubContextMenu()
     for (int id : {ID_CLUB_CLEAR_SQUAD, ID_CLUB_EXPORT, ID_CLUB_IMPORT}) enable(id, club != nullptr && !national);
     enable(IDC_MAIN_CLUB_SETTINGS, club != nullptr && FindCommand(IDC_MAIN_CLUB_SETTINGS)->available());
     enable(IDC_MAIN_SQUAD, club != nullptr && FindCommand(IDC_MAIN_SQUAD)->available());
-    TrackContextMenu(menu);
+    TrackClubMenu(menu);
 }
 
 std::u16string DlgMainMenu::ChooseFile(bool open, const char16_t* extension, const char16_t* filter,

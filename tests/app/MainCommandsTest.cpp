@@ -78,6 +78,32 @@ public:
         files.erase(files.begin());
         return file;
     }
+    // The enabled state of the four club items, as the menu would show.
+    std::vector<std::string> menuStates;
+    void TrackClubMenu(HMENU menu) override
+    {
+        std::string states;
+        for (int id : {ID_CLUB_CLEAR_SQUAD, ID_CLUB_DELETE, ID_CLUB_EXPORT, ID_CLUB_IMPORT})
+            states += (::GetMenuState(menu, static_cast<UINT>(id), MF_BYCOMMAND) & MF_GRAYED) ? '-' : '+';
+        menuStates.push_back(states);
+    }
+    // A right click on a row, the cursor over it as the list expects.
+    void RightClickRow(int row)
+    {
+        HWND list = ::GetDlgItem(Handle(), ClubList);
+        RECT rect{LVIR_BOUNDS, 0, 0, 0};
+        ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+        POINT point{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2 + 2};
+        if (row < 0) point = {-50, -50};
+        ::ClientToScreen(list, &point);
+        ::SetCursorPos(point.x, point.y);
+        NMITEMACTIVATE click{};
+        click.hdr.hwndFrom = list;
+        click.hdr.idFrom = ClubList;
+        click.hdr.code = NM_RCLICK;
+        click.iItem = row;
+        ::SendMessageW(Handle(), WM_NOTIFY, ClubList, reinterpret_cast<LPARAM>(&click));
+    }
     bool AskNewClubName(std::u16string& name) override
     {
         if (newClubName.empty()) return DlgMainMenu::AskNewClubName(name);
@@ -271,6 +297,20 @@ TEST_F(MainCommands, NewClubsAreCreatedListedAndLimited)
         }
         window.Command(ID_CLUB_NEW);
         EXPECT_EQ(window.ClubRows(), 511);
+    });
+}
+
+TEST_F(MainCommands, TheClubMenuEnablesWhatTheRowAllows)
+{
+    Run([&](CommandMenu& window) {
+        TCountry& country = Current(window);
+        TClub* created = GetWorld()->GetClub(country.CreateClub(u"Made Here"));
+        window.FillClubList();
+        // Clear squad, delete, export, import.
+        window.RightClickRow(window.SelectClub(created->GetId()));
+        window.RightClickRow(window.SelectClub(country.GetClubByIndex(1)->GetId()));
+        window.RightClickRow(window.SelectClub(country.GetNationalTeam()->GetId()));
+        EXPECT_EQ(window.menuStates, (std::vector<std::string>{"++++", "+-++", "----"}));
     });
 }
 
