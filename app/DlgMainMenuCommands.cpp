@@ -237,8 +237,8 @@ void DlgMainMenu::OnRestore()
 std::u16string DlgMainMenu::SnapshotFile(bool open)
 {
     char16_t filter[FilterCapacity] = {};
-    GetFilterText(u"SnapshotFilter"_tk, filter, FilterCapacity);
-    const char16_t* title = GetText(open ? u"SnapshotImportTitle"_tk : u"SnapshotExportTitle"_tk);
+    GetFilterText(u"Dialog.Main.SnapshotFilter"_tk, filter, FilterCapacity);
+    const char16_t* title = GetText(open ? u"Dialog.Main.SnapshotImportTitle"_tk : u"Dialog.Main.SnapshotExportTitle"_tk);
     return ChooseFile(open, u"dbs", filter, title, {});
 }
 
@@ -275,7 +275,7 @@ void DlgMainMenu::OnClubImport()
 {
     TClub* club = GetSelectedClub();
     if (IsNationalTeamId(club->GetId())) {
-        GetEditorApp().ShowMessageBox(GetText(u"ErrorNationalTeamOverwrite"_tk), AppMessage::Ok | AppMessage::IconError);
+        GetEditorApp().ShowMessageBox(GetText(u"Dialog.Main.ErrorNationalTeamOverwrite"_tk), AppMessage::Ok | AppMessage::IconError);
         return;
     }
     char16_t filter[FilterCapacity] = {};
@@ -310,7 +310,7 @@ void DlgMainMenu::OnDeleteClub()
 
 void DlgMainMenu::OnClearSquad()
 {
-    const char16_t* question = GetText(u"PromptClearSquad"_tk);
+    const char16_t* question = GetText(u"Dialog.Main.PromptClearSquad"_tk);
     if (GetEditorApp().ShowMessageBox(question, AppMessage::YesNo | AppMessage::IconQuestion) != AppMessage::IdYes)
         return;
     GetSelectedClub()->ClearSquad();
