@@ -251,7 +251,7 @@ TEST_F(PersonSectionTest, RepairBringsEveryValueBackIntoItsRange)
     p.SetSecondClub(club + 1);
     p.SetDislikedClub(0x00D00001);
     p.SetLinkedPersonId(p.GetId());
-    for (int slot = 0; slot < 6; ++slot) p.SetPosition(slot, std::uint8_t{"\x05\x05\x09\x09\x02\x02"[slot]});
+    for (int slot = 0; slot < 6; ++slot) p.SetPosition(slot, static_cast<std::uint8_t>("\x05\x05\x09\x09\x02\x02"[slot]));
     p.SetNationalBits(0);
     CrtSrand(1);
     p.Repair(14);
