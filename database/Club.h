@@ -377,6 +377,9 @@ public:
     bool ImportClubFile(std::u16string_view path);
     // The repair pass before the game export and after an import.
     void Normalise();
+    // The fan sites text emptied, every squad person made a real person
+    // without a nickname.
+    void ClearLegalData();
     // The colour group 0..11 of a kit palette colour; 255 for none.
     static std::uint8_t GetColourGroup(int colour);
     // "user\kits\%08X_%c.tga" of the unique id, 'h' or 'a'; nothing for a

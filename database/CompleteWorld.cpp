@@ -54,6 +54,8 @@ TCompleteWorld::~TCompleteWorld()
 
 void TCompleteWorld::Reset()
 {
+    freeAgents_.Clear();
+    freeAgents_.GetFileDamage().Clear();
     persons_.clear();
     currentContinent_ = 0;
     currentCountryId_ = DefaultCountryId;
@@ -145,7 +147,9 @@ void TCompleteWorld::DeletePerson(TPerson* person)
 {
     if (person == nullptr) return;
     const auto found = persons_.find(person->GetId());
-    if (found != persons_.end() && found->second.get() == person) persons_.erase(found);
+    if (found == persons_.end() || found->second.get() != person) return;
+    freeAgents_.Remove(person->GetId());
+    persons_.erase(found);
 }
 
 void TCompleteWorld::CollectPersons(std::vector<TCountryClubPerson>& list, int mode) const
@@ -214,6 +218,7 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     for (int id = 1; id <= LastCountryId; ++id) countries_[id].FillDefaultLevelNames();
     rules_.LoadRules(platform::JoinPath(databaseFolder_, u"Rules.sav"));
     rules_.CheckRules(*this);
+    freeAgents_.LoadPlayersWithoutClub();
     LoadAssessment();
     return true;
 }
@@ -264,10 +269,10 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
     SaveResult result;
     if (!countries_) return result;
     platform::RemoveStaleScratchFiles(databaseFolder_);
-    result.keptDamaged = DamagedCountriesToKeep(damaged);
+    DamagedFilesToKeep(damaged, result);
     BuildGameIdMaps(GetGameIdMaps());
     platform::AtomicFileSet files;
-    if (!WriteAllFiles(progress, result.keptDamaged, files)) {
+    if (!WriteAllFiles(progress, result, files)) {
         files.Discard();
         ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk),
                           AppMessage::IconError);
@@ -285,30 +290,35 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
             countries_[id].GetFileDamage().Clear();
         }
     }
+    if (!result.keptDamagedFreeAgents) freeAgents_.GetFileDamage().Clear();
     return result;
 }
 
-// One question for all damaged countries; anything but Yes keeps them.
-std::vector<int> TCompleteWorld::DamagedCountriesToKeep(DamagedFiles damaged) const
+// One question for all damaged files; anything but Yes keeps them.
+void TCompleteWorld::DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result) const
 {
-    std::vector<int> ids;
+    std::vector<int>& ids = result.keptDamaged;
     std::u16string names;
     for (int id = 1; id <= LastCountryId; ++id) {
         if (!countries_[id].IsDamaged()) continue;
         ids.push_back(id);
         names += Format(u"\n%s (%s)", countries_[id].GetName(), platform::NameOf(GetCountryFilePath(id)));
     }
-    if (ids.empty() || damaged == DamagedFiles::Keep) return ids;
+    result.keptDamagedFreeAgents = freeAgents_.IsDamaged();
+    if (result.keptDamagedFreeAgents) names += Format(u"\n%s", TPlayersWithoutClub::FileName);
+    if (names.empty() || damaged == DamagedFiles::Keep) return;
     const std::u16string question = ReplaceTokens(
         CTextManager::Instance()->GetText(u"Database.CompleteWorld.ReplaceDamaged"_tk), {{u"_COUNTRIES", names}});
     const unsigned flags = AppMessage::YesNo | AppMessage::IconWarning | AppMessage::DefaultSecond;
-    if (ShowAppMessageBox(question.c_str(), flags) == AppMessage::IdYes) ids.clear();
-    return ids;
+    if (ShowAppMessageBox(question.c_str(), flags) != AppMessage::IdYes) return;
+    ids.clear();
+    result.keptDamagedFreeAgents = false;
 }
 
-bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep,
+bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResult& kept,
                                    platform::AtomicFileSet& files)
 {
+    const std::vector<int>& keep = kept.keptDamaged;
     const CTextManager* texts = CTextManager::Instance();
     for (int id = 1; id <= LastCountryId; ++id) {
         TCountry& country = countries_[id];
@@ -327,6 +337,12 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const std::vect
     CIndexTextFile rules;
     if (!rules.OpenWrite(platform::JoinPath(databaseFolder_, u"Rules.sav")) || !rules_.WriteRules(rules) ||
         !rules.CloseInto(files)) {
+        return false;
+    }
+    CIndexTextFile freeAgents;
+    if (!kept.keptDamagedFreeAgents &&
+        (!freeAgents.OpenWrite(freeAgents_.GetFilePath()) || !freeAgents_.Write(freeAgents) ||
+         !freeAgents.CloseInto(files))) {
         return false;
     }
     return files.AddFile(platform::JoinPath(databaseFolder_, u"Assessment.sav"), AssessmentBytes());

@@ -18,6 +18,7 @@
 #include "database/LeagueMaster.h"
 #include "database/RulesAndMisc.h"
 #include "database/Person.h"
+#include "database/PlayersWithoutClub.h"
 #include "platform/Platform.h"
 
 class CIndexTextFile;
@@ -70,8 +71,11 @@ public:
         bool saved = false;
         // Countries whose damaged files were kept as they are.
         std::vector<int> keptDamaged;
+        // Without.sav was damaged and kept as it is.
+        bool keptDamagedFreeAgents = false;
     };
-    // Writes every country file and the assessment, all or none: each goes
+    // Writes every country file, the rules, the players without club and
+    // the assessment, all or none: each goes
     // to a temporary file flushed to the disk, and only when all were
     // written are they renamed over the old files. A failure leaves every
     // old file as it was, with one message.
@@ -97,6 +101,7 @@ public:
     // The first id from the person count on (never 0) that is free.
     std::uint32_t GetFreePersonId() const;
     TPerson* GetPerson(std::uint32_t id) const;
+    // Also takes the person off the list of players without club.
     void DeletePerson(TPerson* person);
     int GetPersonCount() const { return static_cast<int>(persons_.size()); }
     const std::map<std::uint32_t, std::uint32_t>& GetIdRemap() const { return idRemap_; }
@@ -121,6 +126,8 @@ public:
     TCompetitionRegistry& GetCompetitions() { return competitions_; }
     TLeagueMaster& GetLeagueMaster() { return leagueMaster_; }
     TRulesAndMisc& GetRulesAndMisc() { return rules_; }
+    TPlayersWithoutClub& GetFreeAgents() { return freeAgents_; }
+    const TPlayersWithoutClub& GetFreeAgents() const { return freeAgents_; }
     const TRulesAndMisc& GetRulesAndMisc() const { return rules_; }
 
     // The five-year assessment of the European countries, a table file with
@@ -141,9 +148,10 @@ private:
     void AssignPendingPersonIds();
     void LoadAssessment();
     void ReportDamage(int id, CIndexTextFile& file) const;
-    std::vector<int> DamagedCountriesToKeep(DamagedFiles damaged) const;
+    // Fills the countries and whether Without.sav are to be kept.
+    void DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result) const;
     // Every file to its temporary; the caller commits them.
-    bool WriteAllFiles(const SaveProgress& progress, const std::vector<int>& keep, platform::AtomicFileSet& files);
+    bool WriteAllFiles(const SaveProgress& progress, const SaveResult& keep, platform::AtomicFileSet& files);
     void RemoveStaleScratchFiles() const;
 
     // Before the countries, so that it outlives them.
@@ -152,6 +160,8 @@ private:
     TRulesAndMisc rules_;
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;
+    // After the persons it points to, so that it never holds a dead one.
+    TPlayersWithoutClub freeAgents_{this};
     std::map<std::uint32_t, std::uint32_t> idRemap_;
     std::uint16_t currentContinent_ = 0;
     std::uint16_t currentCountryId_ = DefaultCountryId;

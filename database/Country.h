@@ -139,6 +139,13 @@ public:
     // from the clubs of countries 1..206, at most 60; strength of the best
     // eleven, mean level and age of all.
     TNationalSquadStats GetNationalSquadStats() const;
+    // Before a release build: every pool entry reset, the referees deleted,
+    // each club's fan sites text emptied and its persons made real persons
+    // without nicknames.
+    void ClearLegalData();
+    // Looks of a generated person drawn from the masks below (facial hair
+    // for a third of them, else value 1), a shoe from the shoe list.
+    void RandomiseAppearance(TPerson& person) const;
     void SetWorld(TCompleteWorld* world) { world_ = world; }
     std::int32_t GetId() const { return id_; }
     // Also restarts the unique club ids at (id << 16) + 1.

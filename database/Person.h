@@ -12,6 +12,7 @@
 #include "database/RecordSection.h"
 
 class CIndexTextFile;
+class TClub;
 class TCompleteWorld;
 
 enum TPersonType : std::uint8_t {
@@ -286,6 +287,12 @@ public:
     void SetReserveTeam() { reserveTeam = 1; }
     // 2 youth, 1 reserve team, 0 first team.
     int GetTeamPart() const;
+    // Into the club's team part (0 first, 1 reserve, 2 youth) from the club
+    // whose squad holds the person or from the players without club, with
+    // a free shirt number, a new contract and the history closed and begun.
+    // False, and nothing changed, when the club is null or full, is the old
+    // club, or does not take the person.
+    bool MoveToClub(TClub* club, int teamPart);
 
     // Rating 0..99 at a position from the abilities, weighted per position
     // and corrected for the foot on one side; cached until an input
@@ -344,6 +351,7 @@ private:
     friend class CPersonSection;
 
     bool IsKnownClub(std::uint32_t club) const;
+    void CloseHistoryAt(std::uint32_t oldClub);
 
     TCompleteWorld* world_;
     std::uint32_t id_;

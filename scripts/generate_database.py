@@ -991,7 +991,16 @@ def write_player(out, p, layout):
         out.line(p["notes"])
     if not layout.major_below(0x2006):
         out.number(p["carried_b"])
+    write_kept_when_set(out, [p.get("disliked_club", 0), p.get("favourite_country", 0)])
     out.end("PLAYER")
+
+
+def write_kept_when_set(out, values):
+    """Lines at the end of a person section for values the older layouts
+    never stored: written only when one of them is set, so that persons
+    without them keep their sections as they were."""
+    if any(values):
+        out.numbers(values)
 
 
 def write_staff(out, s, layout):
@@ -1006,6 +1015,7 @@ def write_staff(out, s, layout):
         out.number(s["character"])
     out.numbers(s["languages"])
     out.numbers([s["tactic"], s["extra_b"], s["stability"]])
+    write_kept_when_set(out, [s.get(key, 0) for key in ("favourite_club", "second_club", "disliked_club", "linked")])
     out.end("STAFF")
 
 
@@ -1300,7 +1310,72 @@ def build_small(countries, seed):
         else:
             world.append(builder.country(info, extras=False))
     free_agents = [builder.player(builder.rng.pick(SMALL_COMPLETE), 0, 0) for _ in range(20)]
+    vary_persons(world, free_agents, seed)
     return builder, world, free_agents
+
+
+VARIETY_SEED_OFFSET = 2
+START_STATES = {"injury": 1, "ban": 1 << 1, "retire": 1 << 2, "loan": 1 << 3, "sell": 1 << 4, "loan_future": 1 << 5}
+THREE_LINE_NOTES = "Scouted in the youth team\tStrong in the air\tCaptain of the reserves"
+
+
+def set_start_state(p, state, country_id, club_count, rng):
+    """One start-of-season state with the fields that belong to it; a loan
+    may keep a running injury beside it, as the repair allows."""
+    p["state"] = START_STATES[state]
+    p["injury_kind"] = 0
+    start = (1, 7, 2007) if state != "loan_future" else (1, 1, 2008)
+    p["transfer_start"] = start
+    if state == "ban":
+        p["ban"] = rng.between(1, 5)
+    if state in ("loan", "sell", "loan_future"):
+        p["transfer_club"] = team_id(country_id, rng.between(1, club_count))
+        p["fee"] = rng.pick([0, 150000, 2000000, -1])
+    if state in ("loan", "loan_future"):
+        p["transfer_end"] = (30, 6, 2008)
+    if state == "loan_future":
+        p["call_option"] = rng.between(1, 40) * 25000
+    if state == "injury" or (state == "loan" and rng.chance(30)):
+        length = rng.pick([30, 75, 130])
+        p["state"] |= START_STATES["injury"]
+        p["injury_start"], p["injury_end"] = (1, 7, 2007), day_after((1, 7, 2007), length)
+        p["injury_kind"] = 19 if length > 120 else (21 if length > 60 else 20)
+
+
+def vary_persons(world, free_agents, seed):
+    """Gives some persons every start-of-season state, notes of three lines,
+    a running loan as the latest history entry and the values kept only when
+    set. Its own random numbers leave every other value as it was."""
+    rng = Rng(seed + VARIETY_SEED_OFFSET)
+    states = sorted(START_STATES)
+    for country in world:
+        country_id = country["info"].id
+        club_count = len(country["clubs"])
+        for club in country["clubs"]:
+            for _, p in club["players"]:
+                if p["state"] == 0 and club_count > 1 and rng.chance(12):
+                    set_start_state(p, rng.pick(states), country_id, club_count, rng)
+                vary_player(p, country_id, club_count, rng, 3)
+            player_ids = [person_id for person_id, _ in club["players"]]
+            for _, s in club["staff"]:
+                if rng.chance(8):
+                    s.update({"favourite_club": team_id(country_id, rng.between(1, club_count)),
+                              "second_club": rng.pick([0, team_id(country_id, rng.between(1, club_count))]),
+                              "disliked_club": team_id(country_id, rng.between(1, club_count)),
+                              "linked": rng.pick(player_ids) if player_ids else 0})
+    for p in free_agents:
+        vary_player(p, 0, 0, rng, 15)
+
+
+def vary_player(p, country_id, club_count, rng, percent):
+    if rng.chance(percent):
+        p["notes"] = THREE_LINE_NOTES
+    history = p["history"]
+    if history and history[-1]["flags"] & 1 and rng.chance(50):
+        history[-1]["flags"] |= 2
+    if rng.chance(percent):
+        p["disliked_club"] = team_id(country_id, rng.between(1, club_count)) if club_count else 0
+        p["favourite_country"] = rng.between(1, COUNTRY_COUNT - 1)
 
 
 def pick_full_countries(countries):
@@ -1325,6 +1400,7 @@ def build_full(countries, seed):
         else:
             world.append(builder.country(info, extras=False))
     free_agents = [builder.player(rng.pick(sorted(with_leagues)), 0, 0) for _ in range(800)]
+    vary_persons(world, free_agents, seed)
     return builder, world, free_agents
 
 

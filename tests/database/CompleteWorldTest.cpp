@@ -26,6 +26,7 @@ std::vector<std::vector<std::uint8_t>> ReadDatabase(const TCompleteWorld& world)
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) files.push_back(ReadBytes(world.GetCountryFilePath(id)));
     files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Assessment.sav")));
     files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Rules.sav")));
+    files.push_back(ReadBytes(platform::JoinPath(world.GetDatabaseFolder(), u"Without.sav")));
     return files;
 }
 
@@ -215,7 +216,7 @@ TEST_F(SampleWorldTest, AssessmentValuesAreExactHundredths)
     EXPECT_EQ(austria.GetYearCoefficient(6), 123);
 }
 
-TEST_F(SampleWorldTest, SquadsKeepTheirFileIdsAndManagersGetTheirsAfterEveryFileIsRead)
+TEST_F(SampleWorldTest, SquadsKeepTheirFileIdsAndManagersAndFreeAgentsGetTheirsAfterEveryFileIsRead)
 {
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
     int managers = 0;
@@ -235,7 +236,7 @@ TEST_F(SampleWorldTest, SquadsKeepTheirFileIdsAndManagersGetTheirsAfterEveryFile
         }
     }
     EXPECT_GT(squads, 1000);
-    EXPECT_EQ(world_->GetPersonCount(), managers + squads);
+    EXPECT_EQ(world_->GetPersonCount(), managers + squads + world_->GetFreeAgents().GetCount());
     // Every squad member took the id its club section gave him.
     EXPECT_EQ(static_cast<int>(world_->GetIdRemap().size()), squads);
     for (const auto& [wanted, given] : world_->GetIdRemap()) EXPECT_EQ(wanted, given);

@@ -204,9 +204,10 @@ TEST_P(SaveFaultTest, ASaveFailingAtAnyWriteChangesNothing)
                     EXPECT_NE(bytes, before.at(name)) << n;
                 }
             }
-            // One write per file: 207 countries, Rules.sav and the assessment.
-            EXPECT_GT(n, TCompleteWorld::LastCountryId + 2);
-            EXPECT_LE(n, TCompleteWorld::LastCountryId + 2 + Shards);
+            // One write per file: 207 countries, Rules.sav, Without.sav and
+            // the assessment.
+            EXPECT_GT(n, TCompleteWorld::LastCountryId + 3);
+            EXPECT_LE(n, TCompleteWorld::LastCountryId + 3 + Shards);
             break;
         }
         ASSERT_EQ(after, before) << "failure at write " << n;

@@ -57,6 +57,29 @@ class SmallDatabaseTest(unittest.TestCase):
                     open(os.path.join(DATABASE, name), "rb") as b:
                 self.assertTrue(a.read() == b.read(), "%s differs from the shipped file" % name)
 
+    def test_persons_show_every_state_long_notes_running_loans_and_the_values_kept_when_set(self):
+        _, world, free_agents = generator.build_small(generator.read_countries(COUNTRIES), 2007)
+        players = [p for c in world for club in c["clubs"] for _, p in club["players"]]
+        staff = [s for c in world for club in c["clubs"] for _, s in club["staff"]]
+        states = {p["state"] for p in players}
+        for bit in range(6):
+            self.assertTrue(any(state & (1 << bit) for state in states), "state bit %d" % bit)
+        # Only a running injury may stand beside another state.
+        self.assertTrue(all(bin(state & ~1).count("1") <= 1 for state in states))
+        self.assertIn(1 | 8, states)
+        for p in players:
+            if p["state"] & 1:
+                self.assertNotEqual(0, p["injury_kind"])
+            else:
+                self.assertEqual(0, p["injury_kind"])
+        self.assertTrue(any(p["notes"].count("\t") == 2 for p in players + free_agents))
+        self.assertTrue(any(e["flags"] == 3 for p in players for e in p["history"]))
+        self.assertTrue(any(e["flags"] == 1 for p in players for e in p["history"]))
+        self.assertTrue(any(p.get("disliked_club") for p in players))
+        self.assertTrue(any(p.get("favourite_country") for p in free_agents))
+        linked = [s for s in staff if s.get("linked")]
+        self.assertTrue(linked and all(s["favourite_club"] and s["disliked_club"] for s in linked))
+
     def test_complete_countries_hold_clubs_squads_and_a_league(self):
         for country_id in generator.SMALL_COMPLETE:
             _, lines = read_lines(os.path.join(self.temp.name, "Country%d.sav" % country_id))
