@@ -198,6 +198,7 @@ public:
     void RebuildLeagues(const TLevelBytes& leagues, const TLevelBytes& rules);
     // The pools joining each level to the next, made again from the leagues.
     void BuildLeaguePools();
+    // Levels from 0 up to the first without leagues.
     std::vector<TLeagueLevel> GetLeagueLevels();
     int GetLeagueCount();
     std::uint32_t GetLeagueId(int index) const;

@@ -39,7 +39,16 @@ void TCountry::BuildLeaguePools()
 
 std::vector<TLeagueLevel> TCountry::GetLeagueLevels()
 {
-    return ::GetLeagueLevels(GetCompetitionRegistry(), static_cast<std::uint32_t>(id_));
+    const TCompetitionRegistry& registry = GetCompetitionRegistry();
+    std::vector<TLeagueLevel> levels = ::GetLeagueLevels(registry, static_cast<std::uint32_t>(id_));
+    // A level without leagues ends the pyramid: deeper ones are not counted.
+    for (std::size_t level = 0; level < levels.size(); ++level) {
+        if (registry.Get(GetLeagueId(levels[level].firstLeague))->GetLevel() != static_cast<int>(level)) {
+            levels.resize(level);
+            break;
+        }
+    }
+    return levels;
 }
 
 int TCountry::GetLeagueCount()
