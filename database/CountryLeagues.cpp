@@ -74,6 +74,20 @@ void TCountry::RefreshLevelNames()
     }
 }
 
+void TCountry::ClearLevelNames()
+{
+    for (auto& level : levelNames_) {
+        for (auto& name : level) name[0] = 0;
+    }
+}
+
+void TCountry::SetLeagueCupType(int index, std::uint8_t type)
+{
+    if (index < 0 || index >= 4) return;
+    const int shift = 8 * index;
+    leagueCupTypes_ = (leagueCupTypes_ & ~(0xFFu << shift)) | (static_cast<std::uint32_t>(type) << shift);
+}
+
 void TCountry::FillDefaultLevelNames()
 {
     const TCompetitionRegistry& registry = GetCompetitionRegistry();
