@@ -237,3 +237,17 @@ TEST_F(ShippedScriptsTest, AnOldFileOfTwoLevelsGetsAPoolPerLevel)
     EXPECT_EQ(top.GetLevel(), 0);
     EXPECT_EQ(dynamic_cast<const CDBPool&>(*registry.Get(MakeCompetitionId(14, TypePool, 1))).GetCheckedCount(), 2);
 }
+
+TEST_F(ShippedScriptsTest, ALevelOfRegionalLeaguesIsNamedByTheirSharedWord)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    TCountry& country = *world_->GetCountry(21);
+    country.SetLeagueSystem(1021, {}, {});
+    ASSERT_EQ(country.GetLeagueLevels().size(), 2u);
+    EXPECT_EQ(country.GetLeagueLevels()[1].count, 2);
+    const auto name = [&](int language, int level) { return std::u16string(country.GetLeagueLevelNameInLanguage(language, level)); };
+    EXPECT_EQ(name(0, 1), u"Regionalliga");
+    EXPECT_EQ(name(3, 1), u"Tercera");
+    EXPECT_EQ(name(5, 1), u"") << "the last language keeps its own";
+    EXPECT_EQ(name(1, 0), u"First Division");
+}
