@@ -475,3 +475,13 @@ bool HasMatchNearInChain(const CDBCompetition* competition, int season, int day)
     }
     return false;
 }
+
+void CDBCompetition::SetSettings(const SettingsBlock& block)
+{
+    std::copy(block.begin() + 56, block.end(), settings_.begin());
+}
+
+void CDBCompetition::GetSettings(SettingsBlock& block) const
+{
+    std::copy(settings_.begin(), settings_.end(), block.begin() + 56);
+}

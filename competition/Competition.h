@@ -20,6 +20,9 @@ enum CompetitionKind : int { KindRoot = 0, KindLeague = 1, KindSpare = 2, KindCu
 constexpr int SeasonDays = 365;
 constexpr int LinkSlots = 10;
 using DayCodes = std::array<std::uint32_t, SeasonDays>;
+// The settings block of the cup and league dialogs: a cup keeps words 0..31
+// as its table, every competition words 56..59 as its four settings.
+using SettingsBlock = std::array<std::int32_t, 60>;
 
 // Consistency bits of CheckConsistency.
 enum ConsistencyError : std::uint32_t {
@@ -68,6 +71,8 @@ public:
     void SetPrevious(std::uint32_t id) { previousId_ = id; }
     void SetNext(std::uint32_t id) { nextId_ = id; }
     bool HasTeam(std::uint32_t team) const { return IndexOfTeam(team) != -1; }
+    virtual void SetSettings(const SettingsBlock& block);
+    virtual void GetSettings(SettingsBlock& block) const;
     std::int32_t GetSetting(int i) const { return i >= 0 && i < 4 ? settings_[i] : 0; }
     void SetSetting(int i, std::int32_t value) { if (i >= 0 && i < 4) settings_[i] = value; }
     TCompetitionRegistry& GetRegistry() const { return registry_; }

@@ -1,5 +1,7 @@
 #include "competition/Cup.h"
 
+#include <algorithm>
+
 #include "competition/CompetitionId.h"
 #include "competition/CupAlloc.h"
 #include "competition/Keywords.h"
@@ -226,3 +228,21 @@ void CDBCup::WriteBlock(CMasterWriter& writer) const
 void CDBRelSwitzerland::ReadExtra(CIndexTextFile& file) { file.ReadInt8(level_); }
 
 bool CDBRelSwitzerland::WriteExtra(CIndexTextFile& file) const { return file.WriteInt32(level_); }
+
+void CDBCup::SetSettings(const SettingsBlock& block)
+{
+    for (int i = 0; i < 4; ++i) std::copy_n(block.begin() + 8 * i, 8, cupTable_[i]);
+}
+
+void CDBCup::GetSettings(SettingsBlock& block) const
+{
+    for (int i = 0; i < 4; ++i) std::copy_n(cupTable_[i], 8, block.begin() + 8 * i);
+}
+
+void CDBCup::TakeKindRules()
+{
+    const TCupAllocEntry* entry = GetEntry();
+    if (entry == nullptr) return;
+    level_ = static_cast<std::int8_t>(GetSourceLeagueLevel());
+    ruleListIndex_ = GetTeamRuleStore().CopyCupRules(entry->ruleListIndex, static_cast<std::uint8_t>(GetCountryId()), level_);
+}

@@ -49,10 +49,15 @@ public:
     std::uint16_t GetCupKind() const { return cupKind_; }
     void SetCupKind(std::uint16_t kind) { cupKind_ = kind; }
     const TCupAllocEntry* GetEntry() const;
+    // A copy of its kind's template rules for its country and level, as a
+    // reload gives it; nothing without a shape.
+    void TakeKindRules();
     // The first source's level when it is a league, else 0.
     int GetSourceLeagueLevel() const;
     // Round and leg (0, 1) of a matchday 1..; the round count past the end.
     void FindLegOfMatchday(int matchday, int& round, int& leg) const;
+    void SetSettings(const SettingsBlock& block) override;
+    void GetSettings(SettingsBlock& block) const override;
     void SetCupTableEntry(int i, int j, std::int32_t value);
     std::int32_t GetCupTableEntry(int i, int j) const;
 

@@ -205,12 +205,14 @@ public:
     void RebuildLeagues(const TLevelBytes& leagues, const TLevelBytes& rules);
     // The pools joining each level to the next, made again from the leagues.
     void BuildLeaguePools();
+    // Levels from 0 up to the first without leagues.
     std::vector<TLeagueLevel> GetLeagueLevels();
     int GetLeagueCount();
     std::uint32_t GetLeagueId(int index) const;
     // Each level with leagues is named after its first league in languages
     // 0..4; a level of several leagues takes the name's shared part.
     void RefreshLevelNames();
+    void ClearLevelNames();
     // After loading: empty languages of a named level take language 0's
     // name; an unnamed level takes its only league's names, or the
     // division's default text when it holds several.
@@ -241,8 +243,12 @@ public:
     bool GetPlayerCupTied() const { return (cupOptions_ & 2) != 0; }
     void SetPlayerCupTied(bool on) { SetBit(cupOptions_, 1, on); }
     std::int32_t GetNationalCupType() const { return nationalCupType_; }
+    void SetNationalCupType(std::int32_t type) { nationalCupType_ = type; }
     std::uint8_t GetLeagueCupType(int index) const;
+    // Byte index 0..3 of the packed league-cup types.
+    void SetLeagueCupType(int index, std::uint8_t type);
     std::int32_t GetSuperCupType() const { return superCupType_; }
+    void SetSuperCupType(std::int32_t type) { superCupType_ = type; }
     std::int32_t GetCupFinalStadium() const { return cupFinalStadium_; }
     void SetCupFinalStadium(std::int32_t key) { cupFinalStadium_ = key; }
 

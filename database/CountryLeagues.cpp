@@ -39,7 +39,16 @@ void TCountry::BuildLeaguePools()
 
 std::vector<TLeagueLevel> TCountry::GetLeagueLevels()
 {
-    return ::GetLeagueLevels(GetCompetitionRegistry(), static_cast<std::uint32_t>(id_));
+    const TCompetitionRegistry& registry = GetCompetitionRegistry();
+    std::vector<TLeagueLevel> levels = ::GetLeagueLevels(registry, static_cast<std::uint32_t>(id_));
+    // A level without leagues ends the pyramid: deeper ones are not counted.
+    for (std::size_t level = 0; level < levels.size(); ++level) {
+        if (registry.Get(GetLeagueId(levels[level].firstLeague))->GetLevel() != static_cast<int>(level)) {
+            levels.resize(level);
+            break;
+        }
+    }
+    return levels;
 }
 
 int TCountry::GetLeagueCount()
@@ -63,6 +72,20 @@ void TCountry::RefreshLevelNames()
             CopyText(levelNames_[level][language], levels[level].count >= 2 ? ShortenLevelName(name) : std::u16string(name));
         }
     }
+}
+
+void TCountry::ClearLevelNames()
+{
+    for (auto& level : levelNames_) {
+        for (auto& name : level) name[0] = 0;
+    }
+}
+
+void TCountry::SetLeagueCupType(int index, std::uint8_t type)
+{
+    if (index < 0 || index >= 4) return;
+    const int shift = 8 * index;
+    leagueCupTypes_ = (leagueCupTypes_ & ~(0xFFu << shift)) | (static_cast<std::uint32_t>(type) << shift);
 }
 
 void TCountry::FillDefaultLevelNames()

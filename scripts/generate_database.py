@@ -1786,7 +1786,15 @@ LEAGUE_SCRIPTS = {
     45: [[20], [22]],
     1021: [[18], [16, 16]],
 }
-REGION_SUFFIXES = [" Nord", " Süd"]
+# Levels of several leagues: one word the level is named by, then the region.
+REGIONAL_LEAGUE = ["Regionalliga", "Conference", "National", "Tercera", "Interregionale", "Okręgówka"]
+REGIONS = [["Nord", "North", "Nord", "Norte", "Nord", "Północ"], ["Süd", "South", "Sud", "Sur", "Sud", "Południe"]]
+
+
+def league_script_names(level, sizes, k):
+    if len(sizes) > 1:
+        return [cut("%s %s" % (base, region), 63) for base, region in zip(REGIONAL_LEAGUE, REGIONS[k])]
+    return [cut(name, 63) for name in LEVEL_NAMES[min(level, len(LEVEL_NAMES) - 1)]]
 
 
 def league_script_records(levels):
@@ -1796,12 +1804,11 @@ def league_script_records(levels):
     for level, sizes in enumerate(levels):
         first_of_level.append(league_index)
         for k, teams in enumerate(sizes):
-            suffix = REGION_SUFFIXES[k] if len(sizes) > 1 else ""
             count = matchday_count(teams, 2)
             season0 = spread_days(14, 14 + 7 * (count - 1), count)
             records.append({
                 "class": "league", "type": "LEAGUE", "index": league_index, "teams": teams, "level": level,
-                "names": [cut(name + suffix, 63) for name in LEVEL_NAMES[min(level, len(LEVEL_NAMES) - 1)]],
+                "names": league_script_names(level, sizes, k),
                 "relegation": "REL_RULE_2" if level + 1 < len(levels) else "REL_RULE_0",
                 "days": two_seasons(season0), "sources": [ref("POOL", level)],
                 "followers": [ref("RELEGATION", level)] if level + 1 < len(levels) else [],

@@ -297,3 +297,14 @@ TEST(LeagueChains, MatchesNearAreFoundAlongFirstFollowersAndCyclesEnd)
     }
     EXPECT_FALSE(HasMatchNearInChain(nullptr, 0, 100));
 }
+
+TEST_F(LeagueStructureTest, ALevelWithoutLeaguesEndsThePyramid)
+{
+    AddLeague(0, 0, u"Top");
+    AddLeague(1, 2, u"Deep");
+    EXPECT_EQ(LevelsText(country_), "[0+1]");
+    country_.BuildLeaguePools();
+    EXPECT_NE(Pool(0), nullptr);
+    EXPECT_EQ(Pool(1), nullptr);
+    EXPECT_EQ(Rules(*Pool(0)).back().command, RuleEnd);
+}

@@ -9,6 +9,7 @@
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
 #include "competition/LeagueStructure.h"
+#include "competition/Pool.h"
 #include "core/Format.h"
 #include "core/TextManager.h"
 #include "database/DatabaseVersion.h"
@@ -220,4 +221,33 @@ TEST_F(ShippedScriptsTest, FilesBefore2006GetPoolsBetweenTheirLevels)
     }
     const auto& league = dynamic_cast<const CDBCompetition&>(*world_->GetCompetitions().Get(MakeCompetitionId(21, TypeLeague, 0)));
     EXPECT_EQ(league.GetLevel(), 0);
+}
+
+TEST_F(ShippedScriptsTest, AnOldFileOfTwoLevelsGetsAPoolPerLevel)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    CIndexTextFile file;
+    ASSERT_TRUE(file.OpenRead(testing_support::SourcePath(u"fuzz\\corpus\\country_file\\Country14-2004-leagues.sav")));
+    MessageCapture messages;
+    ASSERT_TRUE(ReadCountrySections(*world_->GetCountry(14), file));
+    const TCompetitionRegistry& registry = world_->GetCompetitions();
+    for (std::uint32_t level : {0u, 1u}) EXPECT_NE(registry.Get(MakeCompetitionId(14, TypePool, level)), nullptr) << level;
+    EXPECT_EQ(registry.Get(MakeCompetitionId(14, TypePool, 2)), nullptr);
+    const auto& top = dynamic_cast<const CDBPool&>(*registry.Get(MakeCompetitionId(14, TypePool, 0)));
+    EXPECT_EQ(top.GetLevel(), 0);
+    EXPECT_EQ(dynamic_cast<const CDBPool&>(*registry.Get(MakeCompetitionId(14, TypePool, 1))).GetCheckedCount(), 2);
+}
+
+TEST_F(ShippedScriptsTest, ALevelOfRegionalLeaguesIsNamedByTheirSharedWord)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    TCountry& country = *world_->GetCountry(21);
+    country.SetLeagueSystem(1021, {}, {});
+    ASSERT_EQ(country.GetLeagueLevels().size(), 2u);
+    EXPECT_EQ(country.GetLeagueLevels()[1].count, 2);
+    const auto name = [&](int language, int level) { return std::u16string(country.GetLeagueLevelNameInLanguage(language, level)); };
+    EXPECT_EQ(name(0, 1), u"Regionalliga");
+    EXPECT_EQ(name(3, 1), u"Tercera");
+    EXPECT_EQ(name(5, 1), u"") << "the last language keeps its own";
+    EXPECT_EQ(name(1, 0), u"First Division");
 }
