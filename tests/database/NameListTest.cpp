@@ -6,6 +6,7 @@
 #include "database/NameList.h"
 #include "database/NamePool.h"
 #include "core/Random.h"
+#include "platform/Platform.h"
 #include "../common/TestSupport.h"
 
 using testing_support::Bytes;
@@ -232,4 +233,29 @@ TEST(NamePool, LongLinesAreDropped)
     CNamePool pool;
     pool.LoadBytes(NamePoolSurname, FileBytes(std::string(255, 'a') + "\n" + std::string(254, 'b') + "\n"));
     EXPECT_EQ(pool.GetCount(NamePoolSurname, 0), 1);
+}
+
+// Every name line of the shipped files reaches a list, and the pool draws
+// from the same files.
+TEST(NameFiles, ShippedFilesLoadWhole)
+{
+    const std::pair<const char16_t*, int> files[] = {
+        {u"MaleNames.txt", NameKindMale}, {u"FemaleNames.txt", NameKindFemale}, {u"Surnames.txt", NameKindSurname}};
+    for (const auto& [name, kind] : files) {
+        const std::u16string path = platform::JoinPath(testing_support::SourcePath(u"data\\Database"), name);
+        const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(path);
+        const std::string text(bytes.begin(), bytes.end());
+        int names = 0;
+        for (std::size_t start = 0; start < text.size(); start = text.find("\r\n", start) + 2) {
+            names += text[start] != '%';
+        }
+        CNameList lists;
+        lists.Reset();
+        lists.LoadFile(kind, path);
+        int listed = 0;
+        for (int key = 0; key < CNameList::LanguageKeyCount; ++key) listed += lists.GetList(key, kind)->GetCount() - 1;
+        EXPECT_EQ(listed, names);
+        EXPECT_FALSE(lists.HasIndexOverflow());
+        EXPECT_GE(lists.GetList(0, kind)->GetFileEntryCount(), 31);
+    }
 }
