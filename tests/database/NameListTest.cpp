@@ -111,6 +111,16 @@ TEST_F(NameListTest, NormaliseAllWeighsFileNames)
     for (int i = 0; i < 5; ++i) EXPECT_EQ(List(0, NameKindMale).GetEntry(i).count, expected[i]) << i;
 }
 
+TEST_F(NameListTest, TheBlankKeepsItsCountWithoutFileNames)
+{
+    lists_.AddName(0, NameKindMale, u" ", true);
+    lists_.AddName(0, NameKindMale, u"Anna", true);
+    lists_.AddName(0, NameKindMale, u"Anna", true);
+    lists_.NormaliseAll();
+    EXPECT_EQ(List(0, NameKindMale).GetEntry(0).count, 2u);
+    EXPECT_EQ(List(0, NameKindMale).GetEntry(1).count, 1u);
+}
+
 TEST_F(NameListTest, NormaliseAllGivesEveryFileNameAtLeastOne)
 {
     std::string file;
