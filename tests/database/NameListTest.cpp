@@ -7,6 +7,7 @@
 #include "database/NamePool.h"
 #include "core/Random.h"
 #include "platform/Platform.h"
+#include "DatabaseTestSupport.h"
 #include "../common/TestSupport.h"
 
 using testing_support::Bytes;
@@ -268,4 +269,25 @@ TEST(NameFiles, ShippedFilesLoadWhole)
         EXPECT_FALSE(lists.HasIndexOverflow());
         EXPECT_GE(lists.GetList(0, kind)->GetFileEntryCount(), 31);
     }
+}
+
+// The pool reads the database folder below the base folder; a missing file
+// is reported once and leaves only its pool empty.
+TEST(NamePool, LoadReportsEachMissingFileOnce)
+{
+    database_testing::ScratchBase base;
+    base.WriteDatabaseFile(u"MaleNames.txt", "%3\r\nJan\r\n");
+    testing_support::MessageCapture messages;
+    CNamePool pool;
+    EXPECT_FALSE(pool.Load());
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    EXPECT_NE(messages.Messages()[0].find(u"FemaleNames.txt"), std::u16string::npos);
+    EXPECT_NE(messages.Messages()[1].find(u"Surnames.txt"), std::u16string::npos);
+    EXPECT_EQ(pool.PickRandomName(NamePoolMale, 3), u"Jan");
+    base.WriteDatabaseFile(u"FemaleNames.txt", "Eva\r\n");
+    base.WriteDatabaseFile(u"Surnames.txt", "Berg\r\n");
+    messages.Clear();
+    EXPECT_TRUE(pool.Load());
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(pool.PickRandomName(NamePoolSurname, 9), u"Berg");
 }

@@ -349,6 +349,16 @@ TEST_F(PersonBlocksTest, BlockLanguageIsSlotZeroElseTheCountrysLanguage)
     EXPECT_EQ(NewPerson(0, 15).GetBlockLanguage(), 0);
 }
 
+TEST_F(PersonBlocksTest, LanguagesOutsideTheListsAreRefused)
+{
+    TPerson& p = NewPerson(0, 14);
+    for (int language : {63, 200, -1}) p.SetLanguage(1, language);
+    p.SetLanguage(1, 62);
+    EXPECT_EQ(p.GetLanguage(1), 62);
+    p.SetLanguage(1, 63);
+    EXPECT_EQ(p.GetLanguage(1), 62);
+}
+
 TEST_F(PersonBlocksTest, LanguageSlot200IsRepairedInBothBlocks)
 {
     for (bool staff : {false, true}) {
