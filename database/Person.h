@@ -12,7 +12,6 @@
 #include "database/RecordSection.h"
 
 class CIndexTextFile;
-class CMasterWriter;
 class TCompleteWorld;
 
 enum TPersonType : std::uint8_t {
@@ -100,6 +99,8 @@ struct TPersonFields {
 
     TPersonFields();
 };
+
+class CMasterWriter;
 
 class TPerson : private TPersonFields {
 public:
@@ -362,6 +363,13 @@ public:
 private:
     friend class CPersonSection;
 
+    bool IsKnownClub(std::uint32_t club) const;
+
+    TCompleteWorld* world_;
+    std::uint32_t id_;
+    mutable std::int32_t ratingCache_[RatingCount];
+
+    // The export blocks.
     int GetCountryLanguage() const;
     // Slots of 63 or more: every slot cleared and slot 0 set to the
     // country's language.
@@ -370,10 +378,4 @@ private:
     void WriteBlockNames(CMasterWriter& writer, int language, bool allFour) const;
     void WriteStatePart(CMasterWriter& writer) const;
     void WriteHistoryBlock(CMasterWriter& writer) const;
-
-    bool IsKnownClub(std::uint32_t club) const;
-
-    TCompleteWorld* world_;
-    std::uint32_t id_;
-    mutable std::int32_t ratingCache_[RatingCount];
 };
