@@ -360,6 +360,29 @@ public:
     // over 60, else 20.
     static std::uint8_t InjuryKindForLength(std::int64_t days);
 
+    // Invented players; r(n) below is CrtRand() * n / 32768, RandomInt the
+    // program's own generator. A new set of abilities for the position,
+    // from the age curve, the position's rating weights and a caricature
+    // drawn for it (none for a goalkeeper), times factor; then the mental
+    // abilities.
+    void GenerateAbilities(int position, double factor);
+    // The mental abilities still 0, from talent, traits, body and other
+    // abilities.
+    void GenerateMentalAbilities(int position);
+    // Every ability times target / rating at the position (a rating of 0
+    // counting as 1), rounded, at least 1, 85 or more drawn as 80 + r(5);
+    // at most five times, until the rating is within 2.5 of the target.
+    // Nothing for a position outside 0..17.
+    void ScaleAbilitiesToRating(double target, int position);
+    // Talent 0..4 by r(1000): about 10, 34, 48, 7 and 0.5 per cent.
+    static int DrawTalent();
+    static int TalentForDraw(int thousandths);
+    // The age curve in per cent at ages 15, 20, ..., 40 (point 0..5).
+    static int GetAgeCurve(int ability, int point);
+    // 0 leaves the ability alone; 3 raises it, 2 and 1 cut it.
+    static int GetCaricatureEmphasis(int ability, int caricature);
+    static bool IsCaricatureAllowedAt(int position, int caricature);
+
 private:
     friend class CPersonSection;
 
