@@ -17,7 +17,7 @@ constexpr int Goalkeeper = 1;
 constexpr int Abilities = TPerson::AbilityCount;
 
 enum TAbility {
-    ShotPower = 0, Creativity = 5, PenaltyShot = 9, Passing = 10, LongPassing = 11, Tackling = 13,
+    PenaltyShot = 9, Passing = 10, LongPassing = 11, Tackling = 13,
     ForwardRuns = 17, Acceleration = 18, Pace = 19, WorkRate = 20, FirstMental = 26, Aggression = 26,
     Composure = 27, Concentration = 28, Decision = 29, Determination = 30, TeamWork = 31, Consistency = 32,
     Intimidation = 33, Leadership = 34, FirstGoalkeeping = 35,
@@ -81,7 +81,7 @@ constexpr int GroupCaricatures[4][7] = {{1, 2, 4, 5}, {1, 2, 3, 4, 5}, {9, 10, 1
 constexpr int GroupCaricatureCounts[4] = {4, 5, 5, 7};
 constexpr int PositionGroups[TPerson::RatingCount] = {1, 1, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 3, 4, 4};
 
-int R(int n)
+int RandBelow(int n)
 {
     return static_cast<int>(static_cast<std::int64_t>(CrtRand()) * n / (CrtRandMax + 1));
 }
@@ -166,7 +166,7 @@ int TPerson::GetCaricatureEmphasis(int ability, int caricature)
 
 int TPerson::DrawTalent()
 {
-    return TalentForDraw(R(1000));
+    return TalentForDraw(RandBelow(1000));
 }
 
 int TPerson::TalentForDraw(int d)
@@ -205,7 +205,7 @@ void TPerson::GenerateAbilities(int position, double factor)
     }
     GenerateMentalAbilities(position);
     for (int i = 0; i < Abilities; ++i) {
-        if (abilities[i] >= 85) SetAbility(i, static_cast<std::uint8_t>(80 + R(5)));
+        if (abilities[i] >= 85) SetAbility(i, static_cast<std::uint8_t>(80 + RandBelow(5)));
     }
 }
 
@@ -260,7 +260,7 @@ void TPerson::ScaleAbilitiesToRating(double target, int position)
         const double k = target / std::max(rating, 1);
         for (int i = 0; i < Abilities; ++i) {
             const int scaled = std::max(1, static_cast<int>(abilities[i] * k + 0.5));
-            SetAbility(i, static_cast<std::uint8_t>(scaled >= 85 ? 80 + R(5) : scaled));
+            SetAbility(i, static_cast<std::uint8_t>(scaled >= 85 ? 80 + RandBelow(5) : scaled));
         }
     }
 }
