@@ -382,6 +382,8 @@ public:
     // 0 leaves the ability alone; 3 raises it, 2 and 1 cut it.
     static int GetCaricatureEmphasis(int ability, int caricature);
     static bool IsCaricatureAllowedAt(int position, int caricature);
+    // 1 goalkeeper, 2 defence, 3 midfield, 4 attack; 0 outside 0..17.
+    static int PositionGroupOf(int position);
 
 private:
     friend class CPersonSection;

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/Random.h"
+#include "database/CaricatureGroups.h"
 #include "database/Date.h"
 #include "database/Person.h"
 
@@ -76,11 +77,6 @@ constexpr std::string_view CaricatureEmphasis[CaricatureCount] = {
     "00100000000011033022030000", // HoldsUp
 };
 
-// Caricatures drawn per position group 1..4.
-constexpr int GroupCaricatures[4][7] = {{1, 2, 4, 5}, {1, 2, 3, 4, 5}, {9, 10, 11, 12, 13}, {6, 7, 9, 10, 11, 12, 5}};
-constexpr int GroupCaricatureCounts[4] = {4, 5, 5, 7};
-constexpr int PositionGroups[TPerson::RatingCount] = {1, 1, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 3, 4, 4};
-
 int RandBelow(int n)
 {
     return static_cast<int>(static_cast<std::int64_t>(CrtRand()) * n / (CrtRandMax + 1));
@@ -119,7 +115,7 @@ int WeightBase(float weight)
 // none of the group's does.
 int DrawCaricature(int position)
 {
-    const int group = position >= 0 && position < TPerson::RatingCount ? PositionGroups[position] - 1 : 0;
+    const int group = std::max(TPerson::PositionGroupOf(position), 1) - 1;
     int allowed[7] = {};
     int count = 0;
     for (int i = 0; i < GroupCaricatureCounts[group]; ++i) {

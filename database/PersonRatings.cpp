@@ -181,3 +181,8 @@ bool TPerson::IsCaricatureAllowedAt(int position, int caricature)
     return IsPosition(position) && caricature >= 0 && caricature < CaricatureCount &&
            (AllowedCaricatures[position] & (1u << caricature)) != 0;
 }
+
+int TPerson::PositionGroupOf(int position)
+{
+    return GroupOf(position);
+}
