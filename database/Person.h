@@ -12,6 +12,7 @@
 #include "database/RecordSection.h"
 
 class CIndexTextFile;
+class CMasterWriter;
 class TCompleteWorld;
 
 enum TPersonType : std::uint8_t {
@@ -340,8 +341,35 @@ public:
     bool WriteStaff(CIndexTextFile& file) const;
     TSectionRead ReadStaff(CIndexTextFile& file);
 
+    // The person's blocks of the game export, the same bytes in the sizing
+    // and the writing pass. Names go into the program's name lists
+    // (GetNameList) under the block language, counted on every call; club
+    // ids through the program's game-id maps; the country languages and
+    // the export-variant byte (GetExportClubCountry) come from the
+    // person's world (none: language 0, variant 0). What the blocks repair
+    // stays in the record: a caricature of 22 or more, national bit 0 of
+    // nationality 34, language slots of 63 or more; the staff block also
+    // stores its random byte.
+    void WritePlayerBlock(CMasterWriter& writer);
+    void WriteStaffBlock(CMasterWriter& writer);
+    // The first language of the nationality's country (0 when outside
+    // 0..62), replaced by language slot 0 when that is non-zero.
+    int GetBlockLanguage() const;
+    // The injury kind a length in days stands for: 19 over 120 days, 21
+    // over 60, else 20.
+    static std::uint8_t InjuryKindForLength(std::int64_t days);
+
 private:
     friend class CPersonSection;
+
+    int GetCountryLanguage() const;
+    // Slots of 63 or more: every slot cleared and slot 0 set to the
+    // country's language.
+    void RepairBlockLanguages();
+    std::uint8_t GetExportInjuryKind() const;
+    void WriteBlockNames(CMasterWriter& writer, int language, bool allFour) const;
+    void WriteStatePart(CMasterWriter& writer) const;
+    void WriteHistoryBlock(CMasterWriter& writer) const;
 
     bool IsKnownClub(std::uint32_t club) const;
 

@@ -107,12 +107,6 @@ std::uint8_t DrawOldCaricature(std::uint8_t mainPosition)
     return GroupCaricatures[group][CrtRand() % GroupSizes[group]];
 }
 
-std::uint8_t InjuryKindForLength(std::int64_t days)
-{
-    if (days > 120) return 19;
-    return days > 60 ? 21 : 20;
-}
-
 // History dates are read without clamps; a day number that names no
 // calendar day (far before year 1) could not be written back as it was
 // read, so it reads as no date.
@@ -300,7 +294,7 @@ public:
     {
         const bool injured = (p.startOfSeasonState & InjuryBit) != 0;
         std::uint8_t kind = p.injuryKind;
-        if (kind > 41 || injured) kind = InjuryKindForLength(p.injuryEnd - p.injuryStart);
+        if (kind > 41 || injured) kind = TPerson::InjuryKindForLength(p.injuryEnd - p.injuryStart);
         return injured ? kind : 0;
     }
 

@@ -10,6 +10,7 @@
 #include "database/RecordSection.h"
 
 class CIndexTextFile;
+class CMasterWriter;
 
 class TPoolPlayer {
 public:
@@ -60,6 +61,11 @@ public:
     // The PL_POOL section; the preferred club travels as its save id.
     bool WritePoolPlayer(CIndexTextFile& file) const;
     TSectionRead ReadPoolPlayer(CIndexTextFile& file);
+
+    // The entry's block of the game export under the first language of
+    // the country countryId of the current world (GetWorld; 0 without
+    // one or outside 0..62); names go into the program's name lists.
+    void WritePoolPlayerBlock(int countryId, CMasterWriter& writer);
 
 private:
     char16_t firstName_[FirstNameCapacity] = {};
