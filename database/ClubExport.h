@@ -38,7 +38,7 @@ public:
     const TEntry* Find(const TClub& club) const;
 
 private:
-    friend class CClubChunkWriter;
+    friend bool WriteClubChunk(TClub& club, CMasterWriter& writer, TClubExportCache& cache);
     TEntry& Settle(const TClub& club, std::uint32_t blockSize, std::u16string badgeFile);
 
     const CBadgeSources& badges_;
@@ -51,8 +51,19 @@ private:
 // own export it stores two values back into the club: badge parameter 3
 // takes parameter 4, and a stadium capacity of 10 or less its default.
 // Before the players the club's country becomes the world's export club
-// country.
-void WriteClubChunk(TClub& club, CMasterWriter& writer, TClubExportCache& cache);
+// country. False when the writing pass meets a club that the cache's sizing
+// pass did not see: its size cannot be stated, and the export must fail.
+bool WriteClubChunk(TClub& club, CMasterWriter& writer, TClubExportCache& cache);
+
+// Parts of the block.
+// The years of a history text ("1950,1961,..."; a leading '"' skipped) up
+// to the first below 1800, then a 0; nothing but the 0 for a text that
+// does not begin with a digit.
+void ExportYearList(CMasterWriter& writer, std::u16string_view historyText);
+// The address as the game shows it: each "  " and each ", " begins a line.
+std::u16string GetExportAddress(std::u16string_view address);
+// The three club values, each raised to at least 1000, 100 and 100.
+void ExportClubValues(const TClub& club, CMasterWriter& writer);
 
 // The badge path as the block names it: upper case, the size folder as
 // "Badge%d" and '/' between the folders.
@@ -65,8 +76,9 @@ void WriteClubColours(CMasterWriter& writer, const CTabbedConfig& guiColours,
                       const CTeamColourTextFile& teamColours, const CTeamColourTextFile& merchandiseColours);
 
 // The referee's names as indexes into the name lists of key 0 (male first
-// names and surnames). False when an index does not fit its u16; the bytes
-// keep their size, and the export must then fail.
+// names and surnames). False once the lists hold a name that no u16 index
+// reaches (CNameList::HasIndexOverflow); the bytes keep their size, and
+// the export must then fail.
 bool ExportReferee(const TReferee& referee, CMasterWriter& writer, CNameList& names);
 void ExportSponsor(const TSponsor& sponsor, CMasterWriter& writer);
 // The stands in the game's order 0, 4, 2, 6, 1, 7, 3, 5, the two masks

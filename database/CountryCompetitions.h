@@ -32,3 +32,5 @@ int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t countr
 int TeamIndexInCompetition(const CDBCompetitionBase& competition, std::uint32_t team);
 // The first of the country's leagues 0..31 that holds the team; null for none.
 const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, std::uint32_t team);
+// The same over leagues 0.. up to the first missing one only.
+const CDBCompetitionBase* GetLeagueOfTeamUpToGap(const TCompetitionRegistry& registry, std::uint32_t team);
