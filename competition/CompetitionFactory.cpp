@@ -227,5 +227,11 @@ void InstallCompetitionFactory()
         registry.EraseCountry(InternationalCountry);
         LoadContinentalCompetitions(registry, scriptFolder);
     };
+    reader.writeCupAllocation = [](CMasterWriter& writer) {
+        const TCupAllocTable& table = GetCupAllocTable();
+        if (!table.HasEntries()) return false;
+        table.WriteBlock(writer);
+        return true;
+    };
     SetCompetitionReader(reader);
 }

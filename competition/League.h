@@ -41,7 +41,7 @@ public:
 
     bool AddTeam(std::uint32_t team);
     bool RemoveTeam(std::uint32_t team);
-    int GetTeamCount() const { return teamCount_; }
+    int GetTeamCount() const override { return teamCount_; }
     int GetReserveTeamCount() const;
 
 protected:
@@ -68,6 +68,8 @@ public:
     void WriteBlock(CMasterWriter& writer) const override;
     int GetMatchdayCount() const override;
     std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
+    int GetAttendanceMultiplier() const override { return attendanceMultiplier_; }
+    int GetTransferMultiplier() const override { return transferMultiplier_; }
 
     // Sizes kept in 0..128 teams and 1..4 rounds; more than 46 matchdays
     // give 2 rounds, more than a calendar byte holds 1.
