@@ -151,10 +151,10 @@ public:
         return writer_.GetFileBytes();
     }
 
-private:
     // A writer that could not write its block fails the export.
     bool Overflowed() const { return context_.failed || GetNameList().HasIndexOverflow(); }
 
+private:
     void SizeRest()
     {
         WriteCupAllocation(writer_);
@@ -251,6 +251,8 @@ std::vector<std::uint8_t> CMasterDatAssembler::Assemble()
     if (settings_.adminMode) WriteGameIdList(DatabaseFile(world_, u"Master.txt"));
     return passes_->Run();
 }
+
+bool CMasterDatAssembler::HasWriterFailure() const { return passes_->Overflowed(); }
 
 std::vector<std::uint8_t> AssembleMasterDat(TCompleteWorld& world, const TGameExportSettings& settings)
 {

@@ -54,6 +54,9 @@ public:
     // outgrew its u16 or the passes disagree. Writes "Master.txt" first in
     // developer mode.
     std::vector<std::uint8_t> Assemble();
+    // A writer met what it cannot write (an index beyond its u16, a club
+    // the sizing pass did not see); Assemble then gave nothing.
+    bool HasWriterFailure() const;
 
 private:
     class CPasses;

@@ -265,6 +265,47 @@ TEST_F(GameExportTest, AdminModeWritesTheIdListAndComparesCalendars)
     EXPECT_TRUE(platform::FileExists(base_.DatabasePath(u"Master.txt")));
 }
 
+// The sample grown by the cases the game's readers must survive: a country
+// of 7 clubs, one of 9 clubs with a league of 18, additional managers of
+// types 1 and 2 (also in country 14), staff of every type, Polish letters,
+// and a chairman in a country without any CLUB block after country 14.
+TEST_F(GameExportTest, TestWorldsPassTheStructureCheck)
+{
+    TCountry& seven = *world_->GetCountry(120);
+    for (int i = 0; i < 7; ++i) seven.CreateClub(u"Siedem Łódź");
+    TCountry& nine = *world_->GetCountry(121);
+    for (int i = 0; i < 8; ++i) nine.CreateClub(u"Dziewięć Gdańsk");
+    const auto addManager = [&](TCountry& country, std::uint8_t type) {
+        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
+        person->SetType(type);
+        person->SetFirstName(u"Zbigniew");
+        person->SetLastName(u"Żółć");
+        country.GetAdditionalManagers()[person->GetId()] = person;
+    };
+    for (const int id : {14, 120, 122}) {
+        addManager(*world_->GetCountry(id), 1);
+        addManager(*world_->GetCountry(id), 2);
+    }
+    TCountry& empty = *world_->GetCountry(122);
+    empty.RemoveClub(empty.GetNationalTeam(), true);
+    TClub* club = world_->GetCountry(14)->GetClubByIndex(1);
+    ASSERT_NE(club, nullptr);
+    for (std::uint8_t type : {2, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18}) {
+        while (club->GetSquadCount() >= 60) club->RemovePlayer(club->GetSquadPerson(0));
+        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
+        person->SetType(type);
+        person->SetFirstName(u"Ścibor");
+        person->SetLastName(u"Ąęńś");
+        club->AddPlayer(person);
+    }
+    const Bytes file = Export();
+    const auto summary = Check(file);
+    EXPECT_TRUE(summary.ok()) << summary.problem;
+    EXPECT_EQ(summary.countries.at(120).clubCount, 7u);
+    EXPECT_EQ(summary.countries.at(121).leagueCount, 0);
+    EXPECT_EQ(summary.countries.at(122).clubBlocks, 0);
+}
+
 class NoCompleteCountryTest : public database_testing::CurrentWorldTest {};
 
 TEST_F(NoCompleteCountryTest, ReportsTheErrorOnlyWithADisplayAndWritesNothing)

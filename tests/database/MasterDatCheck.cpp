@@ -1,5 +1,6 @@
 #include "MasterDatCheck.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <set>
@@ -182,7 +183,12 @@ private:
                 entries.U32();
                 const std::pair<std::uint32_t, std::string> key{Hash(text), text};
                 if (i == 0 && list / 5 < LanguageKeys && text != " ") Fail("list " + std::to_string(list) + " does not begin with the blank");
-                if (i > 0 && !(previous < key)) Fail("list " + std::to_string(list) + " is not in order");
+                // The order is that of the UTF-16 texts; only ASCII texts
+                // have the same hash in the file's 8-bit encoding.
+                const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
+                const bool previousAscii = std::all_of(previous.second.begin(), previous.second.end(),
+                                                       [](char c) { return (c & 0x80) == 0; });
+                if (i > 0 && ascii && previousAscii && !(previous < key)) Fail("list " + std::to_string(list) + " is not in order");
                 previous = key;
             }
             entries.ExpectEnd("a name list");
