@@ -9,6 +9,7 @@
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
 #include "database/EnumTexts.h"
+#include "database/LongtimeExport.h"
 #include "database/ReferenceLists.h"
 #include "database/Stadium.h"
 #include "database/WorldList.h"
@@ -31,7 +32,7 @@ constexpr int groupIds[] = {IDC_MAIN_GROUP_FEDERATION,         IDC_MAIN_GROUP_CO
 constexpr int laterCommands[] = {
     IDC_MAIN_CLUB_SETTINGS,    IDC_MAIN_SQUAD,          IDC_MAIN_COUNTRY_EDITOR,     IDC_MAIN_CONTINENTS,
     IDC_MAIN_NATIONAL_TEAM,    IDC_MAIN_PLAYER_SEARCH,  IDC_MAIN_PLAYERS_WITHOUT_CLUB, IDC_MAIN_DUPLICATE_PLAYERS,
-    IDC_MAIN_COUNTRY_PLAYER_LIST, IDC_MAIN_QUICK_TRANSFER, IDC_MAIN_EXPORT,
+    IDC_MAIN_COUNTRY_PLAYER_LIST, IDC_MAIN_QUICK_TRANSFER,
 };
 
 bool IsNationalTeamRow(const ClubListEntry& entry) { return IsNationalTeamId(entry.club->GetId()); }
@@ -313,6 +314,11 @@ bool DlgMainMenu::OnCommand(int id, int code, HWND control)
     }
     if (id == IDC_MAIN_COUNTRIES && code == LBN_SELCHANGE) {
         OnCountryChanged();
+        return true;
+    }
+    if (id == IDC_MAIN_EXPORT && code == BN_CLICKED) {
+        // The outcome was shown to the user inside.
+        ExportIntoGame();
         return true;
     }
     if (id == ID_MAIN_EXIT) {
