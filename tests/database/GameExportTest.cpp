@@ -306,6 +306,27 @@ TEST_F(GameExportTest, TestWorldsPassTheStructureCheck)
     EXPECT_EQ(summary.countries.at(122).clubBlocks, 0);
 }
 
+TEST_F(GameExportTest, FullSizeDatabasePassesTheStructureCheck)
+{
+    const std::u16string full = testing_support::BinaryPath(u"generated\\full");
+    if (!platform::FileExists(platform::JoinPath(full, u"Country1.sav"))) GTEST_SKIP() << "target tr_full_database not built";
+    for (const std::u16string& name : platform::ListFolder(full)) {
+        testing_support::WriteBytes(base_.DatabasePath(name), testing_support::ReadBytes(platform::JoinPath(full, name)));
+    }
+    Reload();
+    const Bytes file = Export();
+    const auto summary = Check(file);
+    EXPECT_TRUE(summary.ok()) << summary.problem;
+    int clubBlocks = 0;
+    int clubs = 0;
+    for (const auto& [id, country] : summary.countries) {
+        clubBlocks += country.clubBlocks;
+        clubs += world_->GetCountry(id)->GetClubCount();
+    }
+    EXPECT_EQ(clubBlocks, clubs) << "every club and national team once";
+    EXPECT_GT(clubBlocks, 2000);
+}
+
 class NoCompleteCountryTest : public database_testing::CurrentWorldTest {};
 
 TEST_F(NoCompleteCountryTest, ReportsTheErrorOnlyWithADisplayAndWritesNothing)
