@@ -5,6 +5,7 @@
 #include "database/DatabaseSnapshot.h"
 #include "database/GameExport.h"
 #include "database/LongtimeExport.h"
+#include "database/WorldList.h"
 #include "ui/CountryDirectory.h"
 #include "ui/DlgLongtimeOperation.h"
 
@@ -32,8 +33,10 @@ CGlobalObjects::CGlobalObjects()
     // Long-running operations show their progress over whichever window
     // owns the program's message boxes: the main window once it runs.
     InstallLongtimeProgressDialog([app = app_.get()] { return app->GetMessageBoxOwner(); });
-    // A snapshot saves the world first, behind the save's own progress.
+    // A snapshot saves the loaded world first, behind the save's own
+    // progress; without a loaded world the files are already what it holds.
     CDatabaseSnapshot::SetDefaultSaveStep([] {
+        if (GetWorld() == nullptr) return true;
         CLongtimeExportSave save;
         return save.Execute();
     });
