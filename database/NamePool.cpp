@@ -48,11 +48,6 @@ void CNamePool::LoadBytes(int pool, std::span<const std::uint8_t> bytes)
     }
 }
 
-void CNamePool::Clear()
-{
-    for (auto& pool : pools_) pool.clear();
-}
-
 std::u16string CNamePool::PickRandomName(int pool, int key) const
 {
     if (!IsPool(pool)) return {};

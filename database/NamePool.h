@@ -28,7 +28,6 @@ public:
     bool Load();
     // One pool from a name file's bytes, emptied first.
     void LoadBytes(int pool, std::span<const std::uint8_t> bytes);
-    void Clear();
 
     // A name of the key drawn with CrtRand (rand() * count / 32767, the
     // count itself taken as the last); the names of key 0 when the key has

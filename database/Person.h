@@ -12,7 +12,6 @@
 #include "database/RecordSection.h"
 
 class CIndexTextFile;
-class CMasterWriter;
 class TCompleteWorld;
 
 enum TPersonType : std::uint8_t {
@@ -100,6 +99,8 @@ struct TPersonFields {
 
     TPersonFields();
 };
+
+class CMasterWriter;
 
 class TPerson : private TPersonFields {
 public:
@@ -213,8 +214,8 @@ public:
     std::uint8_t GetStaffAbility(int index) const;
     void SetStaffAbility(int index, std::uint8_t value);
     std::uint8_t GetLanguage(int slot) const;
-    // Nothing for a negative language, a slot outside 0..3, or a language
-    // a lower slot holds already.
+    // Nothing for a language outside 0..62, a slot outside 0..3, or a
+    // language a lower slot holds already.
     void SetLanguage(int slot, int language);
     void CompactLanguages();
 
@@ -359,9 +360,41 @@ public:
     // over 60, else 20.
     static std::uint8_t InjuryKindForLength(std::int64_t days);
 
+    // Invented players; r(n) below is CrtRand() * n / 32768, RandomInt the
+    // program's own generator. A new set of abilities for the position,
+    // from the age curve, the position's rating weights and a caricature
+    // drawn for it (none for a goalkeeper), times factor; then the mental
+    // abilities.
+    void GenerateAbilities(int position, double factor);
+    // The mental abilities still 0, from talent, traits, body and other
+    // abilities.
+    void GenerateMentalAbilities(int position);
+    // Every ability times target / rating at the position (a rating of 0
+    // counting as 1), rounded, at least 1, 85 or more drawn as 80 + r(5);
+    // at most five times, until the rating is within 2.5 of the target.
+    // Nothing for a position outside 0..17.
+    void ScaleAbilitiesToRating(double target, int position);
+    // Talent 0..4 by r(1000): about 10, 34, 48, 7 and 0.5 per cent.
+    static int DrawTalent();
+    static int TalentForDraw(int thousandths);
+    // The age curve in per cent at ages 15, 20, ..., 40 (point 0..5).
+    static int GetAgeCurve(int ability, int point);
+    // 0 leaves the ability alone; 3 raises it, 2 and 1 cut it.
+    static int GetCaricatureEmphasis(int ability, int caricature);
+    static bool IsCaricatureAllowedAt(int position, int caricature);
+    // 1 goalkeeper, 2 defence, 3 midfield, 4 attack; 0 outside 0..17.
+    static int PositionGroupOf(int position);
+
 private:
     friend class CPersonSection;
 
+    bool IsKnownClub(std::uint32_t club) const;
+
+    TCompleteWorld* world_;
+    std::uint32_t id_;
+    mutable std::int32_t ratingCache_[RatingCount];
+
+    // The export blocks.
     int GetCountryLanguage() const;
     // Slots of 63 or more: every slot cleared and slot 0 set to the
     // country's language.
@@ -370,10 +403,4 @@ private:
     void WriteBlockNames(CMasterWriter& writer, int language, bool allFour) const;
     void WriteStatePart(CMasterWriter& writer) const;
     void WriteHistoryBlock(CMasterWriter& writer) const;
-
-    bool IsKnownClub(std::uint32_t club) const;
-
-    TCompleteWorld* world_;
-    std::uint32_t id_;
-    mutable std::int32_t ratingCache_[RatingCount];
 };

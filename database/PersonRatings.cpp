@@ -175,3 +175,14 @@ bool TPerson::IsCaricatureAllowed(int caricature) const
     }
     return false;
 }
+
+bool TPerson::IsCaricatureAllowedAt(int position, int caricature)
+{
+    return IsPosition(position) && caricature >= 0 && caricature < CaricatureCount &&
+           (AllowedCaricatures[position] & (1u << caricature)) != 0;
+}
+
+int TPerson::PositionGroupOf(int position)
+{
+    return GroupOf(position);
+}

@@ -9,6 +9,7 @@
 #include "core/IndexTextFile.h"
 #include "core/Random.h"
 #include "core/TextTools.h"
+#include "database/CaricatureGroups.h"
 #include "database/DatabaseVersion.h"
 #include "database/GameIdMaps.h"
 #include "database/Person.h"
@@ -97,14 +98,11 @@ enum Ability {
 
 // Caricatures an old file's player gets, by the group of his main position.
 constexpr std::uint8_t PositionGroup[18] = {1, 1, 2, 2, 1, 1, 2, 2, 1, 4, 3, 3, 4, 5, 5, 4, 5, 5};
-constexpr std::uint8_t GroupCaricatures[5][7] = {
-    {1, 2, 4, 5}, {1, 2, 3, 4, 5}, {9, 10, 11, 12, 13}, {6, 7, 9, 10, 11, 12, 5}, {14, 15, 16, 17, 18, 20, 19}};
-constexpr int GroupSizes[5] = {4, 5, 5, 7, 7};
 
 std::uint8_t DrawOldCaricature(std::uint8_t mainPosition)
 {
     const int group = (mainPosition < 18 ? PositionGroup[mainPosition] : 1) - 1;
-    return GroupCaricatures[group][CrtRand() % GroupSizes[group]];
+    return GroupCaricatures[group][CrtRand() % GroupCaricatureCounts[group]];
 }
 
 // History dates are read without clamps; a day number that names no
