@@ -195,7 +195,7 @@ void CNameList::NormaliseList(TList& list)
         }
         for (std::size_t i = 1; i < fileEntries && sum < WeightTotal; ++i, ++sum) ++list.entries_[i].count;
     }
-    for (std::size_t i = fileEntries; i < list.entries_.size(); ++i) list.entries_[i].count = 1;
+    for (std::size_t i = std::max<std::size_t>(fileEntries, 1); i < list.entries_.size(); ++i) list.entries_[i].count = 1;
 }
 
 void CNameList::NormaliseAll()

@@ -6,6 +6,7 @@
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
+#include "database/NameList.h"
 #include "database/RecordText.h"
 
 namespace {
@@ -159,7 +160,7 @@ std::uint8_t TPerson::GetLanguage(int slot) const
 
 void TPerson::SetLanguage(int slot, int language)
 {
-    if (language < 0 || !IsIndex(slot, LanguageSlots)) return;
+    if (language < 0 || language >= CNameList::LanguageKeyCount || !IsIndex(slot, LanguageSlots)) return;
     if (std::find(languages, languages + slot, language) != languages + slot) return;
     languages[slot] = static_cast<std::uint8_t>(language);
 }

@@ -213,8 +213,8 @@ public:
     std::uint8_t GetStaffAbility(int index) const;
     void SetStaffAbility(int index, std::uint8_t value);
     std::uint8_t GetLanguage(int slot) const;
-    // Nothing for a negative language, a slot outside 0..3, or a language
-    // a lower slot holds already.
+    // Nothing for a language outside 0..62, a slot outside 0..3, or a
+    // language a lower slot holds already.
     void SetLanguage(int slot, int language);
     void CompactLanguages();
 

@@ -65,8 +65,8 @@ void TPerson::RepairBlockLanguages()
 
 std::uint8_t TPerson::GetExportInjuryKind() const
 {
-    if (injuryKind > HighestInjuryKind) return 0;
-    return injuryKind != 0 ? injuryKind : InjuryKindForLength(injuryEnd - injuryStart);
+    const std::uint8_t kind = injuryKind > HighestInjuryKind ? 0 : injuryKind;
+    return kind != 0 ? kind : InjuryKindForLength(injuryEnd - injuryStart);
 }
 
 void TPerson::WriteBlockNames(CMasterWriter& writer, int language, bool allFour) const

@@ -1444,6 +1444,68 @@ def write_towns(countries, seed):
     return out.encode()
 
 
+# ---------------------------------------------------------------------------
+# Name files: the random names of the editor and the name lists of the game
+# database. Windows-1252 without a byte-order mark, CR LF line ends; a line
+# "%N" keys the names after it by language id N, key 0 holding the
+# international names every language falls back to.
+# ---------------------------------------------------------------------------
+
+NAME_FILES = (("MaleNames.txt", 0, 15), ("FemaleNames.txt", 1, 15), ("Surnames.txt", 2, 19))
+INTERNATIONAL_LIMITS = (80, 50, 120)
+NAME_PUNCTUATION = set(" -'")
+
+
+def load_person_names():
+    import importlib.util
+    path = os.path.join(HERE, "person_names.py")
+    module_spec = importlib.util.spec_from_file_location("person_names", path)
+    module = importlib.util.module_from_spec(module_spec)
+    module_spec.loader.exec_module(module)
+    return module.NAMES
+
+
+def international_names(tables, column):
+    """Key 0: for first names those shared by the most languages, for
+    surnames a few of every language in turn."""
+    limit = INTERNATIONAL_LIMITS[column]
+    if column == 2:
+        rounds = [tables[lang][2][i] for i in range(2) for lang in sorted(tables) if i < len(tables[lang][2])]
+        return list(dict.fromkeys(rounds))[:limit]
+    languages = {}
+    for lang in sorted(tables):
+        for name in tables[lang][column]:
+            languages.setdefault(name, set()).add(lang)
+    ranked = sorted(languages, key=lambda name: (-len(languages[name]), name))
+    return sorted(ranked[:limit])
+
+
+def checked_names(names, longest):
+    """The names as they go into a file; a name breaking the file's rules
+    stops the generator instead of being written."""
+    seen = set()
+    for name in names:
+        name.encode("cp1252")
+        if not (0 < len(name) <= longest) or name in seen or name != name.strip():
+            raise ValueError("bad name %r" % name)
+        if not all(c.isalpha() or c in NAME_PUNCTUATION for c in name):
+            raise ValueError("bad name %r" % name)
+        seen.add(name)
+    return names
+
+
+def name_files():
+    tables = load_person_names()
+    files = {}
+    for file_name, column, longest in NAME_FILES:
+        lines = ["%0"] + checked_names(international_names(tables, column), longest)
+        for lang in sorted(tables):
+            lines.append("%%%d" % lang)
+            lines += checked_names(tables[lang][column], longest)
+        files[file_name] = "".join(line + "\r\n" for line in lines).encode("cp1252")
+    return files
+
+
 def save(folder, name, data):
     os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, name)
@@ -1473,6 +1535,7 @@ def main(argv):
     files = world_files(world, free_agents, builder.rng)
     if args.mode == "small":
         files["TownDataUniques.txt"] = write_towns(countries, args.seed)
+    files.update(name_files())
     for name, data in sorted(files.items()):
         save(args.folder, name, data)
     return 0

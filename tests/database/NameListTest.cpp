@@ -6,6 +6,8 @@
 #include "database/NameList.h"
 #include "database/NamePool.h"
 #include "core/Random.h"
+#include "platform/Platform.h"
+#include "DatabaseTestSupport.h"
 #include "../common/TestSupport.h"
 
 using testing_support::Bytes;
@@ -108,6 +110,16 @@ TEST_F(NameListTest, NormaliseAllWeighsFileNames)
     lists_.NormaliseAll();
     const std::uint32_t expected[] = {1, 3307, 3307, 6614, 1};
     for (int i = 0; i < 5; ++i) EXPECT_EQ(List(0, NameKindMale).GetEntry(i).count, expected[i]) << i;
+}
+
+TEST_F(NameListTest, TheBlankKeepsItsCountWithoutFileNames)
+{
+    lists_.AddName(0, NameKindMale, u" ", true);
+    lists_.AddName(0, NameKindMale, u"Anna", true);
+    lists_.AddName(0, NameKindMale, u"Anna", true);
+    lists_.NormaliseAll();
+    EXPECT_EQ(List(0, NameKindMale).GetEntry(0).count, 2u);
+    EXPECT_EQ(List(0, NameKindMale).GetEntry(1).count, 1u);
 }
 
 TEST_F(NameListTest, NormaliseAllGivesEveryFileNameAtLeastOne)
@@ -232,4 +244,50 @@ TEST(NamePool, LongLinesAreDropped)
     CNamePool pool;
     pool.LoadBytes(NamePoolSurname, FileBytes(std::string(255, 'a') + "\n" + std::string(254, 'b') + "\n"));
     EXPECT_EQ(pool.GetCount(NamePoolSurname, 0), 1);
+}
+
+// Every name line of the shipped files reaches a list, and the pool draws
+// from the same files.
+TEST(NameFiles, ShippedFilesLoadWhole)
+{
+    const std::pair<const char16_t*, int> files[] = {
+        {u"MaleNames.txt", NameKindMale}, {u"FemaleNames.txt", NameKindFemale}, {u"Surnames.txt", NameKindSurname}};
+    for (const auto& [name, kind] : files) {
+        const std::u16string path = platform::JoinPath(testing_support::SourcePath(u"data\\Database"), name);
+        const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(path);
+        const std::string text(bytes.begin(), bytes.end());
+        int names = 0;
+        for (std::size_t start = 0; start < text.size(); start = text.find("\r\n", start) + 2) {
+            names += text[start] != '%';
+        }
+        CNameList lists;
+        lists.Reset();
+        lists.LoadFile(kind, path);
+        int listed = 0;
+        for (int key = 0; key < CNameList::LanguageKeyCount; ++key) listed += lists.GetList(key, kind)->GetCount() - 1;
+        EXPECT_EQ(listed, names);
+        EXPECT_FALSE(lists.HasIndexOverflow());
+        EXPECT_GE(lists.GetList(0, kind)->GetFileEntryCount(), 31);
+    }
+}
+
+// The pool reads the database folder below the base folder; a missing file
+// is reported once and leaves only its pool empty.
+TEST(NamePool, LoadReportsEachMissingFileOnce)
+{
+    database_testing::ScratchBase base;
+    base.WriteDatabaseFile(u"MaleNames.txt", "%3\r\nJan\r\n");
+    testing_support::MessageCapture messages;
+    CNamePool pool;
+    EXPECT_FALSE(pool.Load());
+    ASSERT_EQ(messages.Messages().size(), 2u);
+    EXPECT_NE(messages.Messages()[0].find(u"FemaleNames.txt"), std::u16string::npos);
+    EXPECT_NE(messages.Messages()[1].find(u"Surnames.txt"), std::u16string::npos);
+    EXPECT_EQ(pool.PickRandomName(NamePoolMale, 3), u"Jan");
+    base.WriteDatabaseFile(u"FemaleNames.txt", "Eva\r\n");
+    base.WriteDatabaseFile(u"Surnames.txt", "Berg\r\n");
+    messages.Clear();
+    EXPECT_TRUE(pool.Load());
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(pool.PickRandomName(NamePoolSurname, 9), u"Berg");
 }

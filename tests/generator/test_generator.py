@@ -247,3 +247,55 @@ class CountriesFileTest(unittest.TestCase):
 
 if __name__ == "__main__":
     unittest.main()
+
+
+class NameFilesTest(unittest.TestCase):
+    """The shipped name files, read with Python's own Windows-1252 codec."""
+    FILES = (("MaleNames.txt", 50, 15), ("FemaleNames.txt", 30, 15), ("Surnames.txt", 80, 19))
+
+    @staticmethod
+    def blocks(name):
+        with open(os.path.join(DATABASE, name), "rb") as f:
+            data = f.read()
+        text = data.decode("cp1252")  # strict: an undefined byte fails here
+        lines = text.split("\r\n")
+        blocks, key = {}, None
+        for line in lines[:-1]:
+            if line.startswith("%"):
+                key = int(line[1:])
+                blocks.setdefault(key, [])
+            else:
+                blocks[key].append(line)
+        return data, lines, blocks
+
+    def test_files_are_windows_1252_with_keyed_blocks(self):
+        for name, _, _ in self.FILES:
+            data, lines, blocks = self.blocks(name)
+            self.assertFalse(data.startswith(b"\xef\xbb\xbf"), name)
+            self.assertEqual(data.count(b"\n"), data.count(b"\r\n"), name)
+            self.assertEqual("%0", lines[0], name)
+            self.assertEqual("", lines[-1], name)
+            self.assertTrue(set(blocks) <= set(range(63)), name)
+
+    def test_every_first_language_and_key_zero_have_enough_names(self):
+        countries = generator.read_countries(COUNTRIES)
+        languages = {0} | {info.first_language for info in countries.values() if info}
+        for name, least, _ in self.FILES:
+            _, _, blocks = self.blocks(name)
+            for language in sorted(languages):
+                self.assertGreaterEqual(len(blocks.get(language, [])), least, (name, language))
+
+    def test_names_keep_the_length_and_letter_rules(self):
+        for name, _, longest in self.FILES:
+            _, _, blocks = self.blocks(name)
+            for key, names in blocks.items():
+                self.assertEqual(len(names), len(set(names)), (name, key))
+                for text in names:
+                    self.assertTrue(0 < len(text) <= longest, (name, key, text))
+                    self.assertEqual(text, text.strip(), (name, key, text))
+                    self.assertTrue(all(c.isalpha() or c in " -'" for c in text), (name, key, text))
+
+    def test_a_name_breaking_the_rules_stops_the_generator(self):
+        for bad in (["Łukasz"], ["Anna", "Anna"], ["x" * 16], ["Tab\tName"], [" Anna"]):
+            with self.assertRaises((ValueError, UnicodeEncodeError)):
+                generator.checked_names(bad, 15)
