@@ -71,7 +71,7 @@ std::int32_t ExportCoordinate(bool negative, int degrees, int minutes)
 }
 
 // The integer a list item begins with, blanks and a sign allowed before
-// its digits; values beyond 65535 stand for themselves as 65536.
+// its digits; a value beyond 65535 reads as 65536, which no u16 holds.
 std::int32_t LeadingYear(std::u16string_view item)
 {
     std::size_t at = item.find_first_not_of(u" \t");
@@ -103,13 +103,9 @@ const TClubExportCache::TEntry* TClubExportCache::Find(const TClub& club) const
     return found != entries_.end() ? &found->second : nullptr;
 }
 
-TClubExportCache::TEntry& TClubExportCache::Settle(const TClub& club, std::uint32_t blockSize,
-                                                   std::u16string badgeFile)
+void TClubExportCache::Settle(const TClub& club, std::uint32_t blockSize, std::u16string badgeFile)
 {
-    TEntry& entry = entries_[&club];
-    entry.blockSize = blockSize;
-    entry.badgeFile = std::move(badgeFile);
-    return entry;
+    entries_[&club] = TEntry{blockSize, std::move(badgeFile)};
 }
 
 // A year that does not fit its u16 ends the list as well.

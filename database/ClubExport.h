@@ -39,7 +39,7 @@ public:
 
 private:
     friend bool WriteClubChunk(TClub& club, CMasterWriter& writer, TClubExportCache& cache);
-    TEntry& Settle(const TClub& club, std::uint32_t blockSize, std::u16string badgeFile);
+    void Settle(const TClub& club, std::uint32_t blockSize, std::u16string badgeFile);
 
     const CBadgeSources& badges_;
     std::unordered_map<const TClub*, TEntry> entries_;
