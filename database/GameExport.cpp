@@ -142,17 +142,17 @@ public:
     std::vector<std::uint8_t> Run()
     {
         SizeRest();
-        if (Overflowed()) return {};
+        if (WriterFailed()) return {};
         GetNameList().NormaliseAll();
         GetNameList().SortAll();
         if (!writer_.Allocate()) return {};
         WriteAll();
-        if (Overflowed()) return {};
+        if (WriterFailed()) return {};
         return writer_.GetFileBytes();
     }
 
     // A writer that could not write its block fails the export.
-    bool Overflowed() const { return context_.failed || GetNameList().HasIndexOverflow(); }
+    bool WriterFailed() const { return context_.failed || GetNameList().HasIndexOverflow(); }
 
 private:
     void SizeRest()
@@ -252,7 +252,7 @@ std::vector<std::uint8_t> CMasterDatAssembler::Assemble()
     return passes_->Run();
 }
 
-bool CMasterDatAssembler::HasWriterFailure() const { return passes_->Overflowed(); }
+bool CMasterDatAssembler::HasWriterFailure() const { return passes_->WriterFailed(); }
 
 std::vector<std::uint8_t> AssembleMasterDat(TCompleteWorld& world, const TGameExportSettings& settings)
 {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <filesystem>
 #include <future>
 
 #include "ExportTestSupport.h"
@@ -181,6 +182,26 @@ TEST_F(GameExportTest, UnwritableTargetOrFailingWriteGivesErrorDuringSaveAndLeav
     const ExportStatus status = ExportWithDisplay(failing);
     platform::FailWritesAfter(0);
     EXPECT_EQ(status, ExportStatus::WriteFailed);
+    EXPECT_TRUE(MarkerKept());
+    EXPECT_TRUE(NoScratchFiles());
+}
+
+TEST_F(GameExportTest, ReadOnlyMasterDatIsKept)
+{
+    PlantMarker();
+    std::u16string slashed = platform::MakeAbsolute(MasterDat());
+    std::replace(slashed.begin(), slashed.end(), u'\\', u'/');
+    const std::filesystem::path path(slashed);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write | std::filesystem::perms::group_write |
+                                           std::filesystem::perms::others_write,
+                                 std::filesystem::perm_options::remove);
+    if (platform::IsWritable(MasterDat())) {
+        std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        GTEST_SKIP() << "this user may write read-only files";
+    }
+    MessageCapture messages(AppMessage::IdOk);
+    EXPECT_EQ(WriteDatabase(*world_, nullptr), ExportStatus::WriteFailed);
+    std::filesystem::permissions(path, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
     EXPECT_TRUE(MarkerKept());
     EXPECT_TRUE(NoScratchFiles());
 }
