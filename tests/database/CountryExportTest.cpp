@@ -50,13 +50,13 @@ protected:
     {
         for (int i = 0; i < count; ++i) country.CreateClub(u"Club");
     }
-    void AddLeague(TCountry& country, int teams)
+    void AddLeague(TCountry& country, int teams, std::uint32_t index = 0, std::int8_t level = 0)
     {
         const std::uint32_t id = static_cast<std::uint32_t>(country.GetId());
-        auto league = std::make_unique<CDBLeague>(MakeCompetitionId(id, TypeLeague, 0), id << 24,
+        auto league = std::make_unique<CDBLeague>(MakeCompetitionId(id, TypeLeague, index), id << 24,
                                                   country.GetCompetitionRegistry());
         league->SetTeamsAndRounds(teams, 2);
-        league->SetLevel(0);
+        league->SetLevel(level);
         country.GetCompetitionRegistry().Register(std::move(league));
     }
     TPerson* AddManager(TCountry& country, std::uint8_t type)
@@ -148,6 +148,23 @@ TEST_F(CountryExportTest, NineClubsWithALeagueOfEighteenAreIncomplete)
     // Byte 0, six empty names, one level: one league of 18, six empty
     // names; no top-league ids; the closing 0.
     EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 1, 1, 18, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+// Levels 0, 1 and 3: the count stops at the missing level 2, and only the
+// two counted levels get an entry, so that the reader stays aligned.
+TEST_F(CountryExportTest, OnlyCountedLevelsGetAnEntry)
+{
+    TCountry& country = Country(5);
+    for (int language = 0; language < TCountry::LanguageCount; ++language) {
+        country.SetNameInLanguage(language, u"");
+        for (int level = 0; level < 4; ++level) country.SetLeagueLevelName(language, level, u"");
+    }
+    AddLeague(country, 18, 0, 0);
+    AddLeague(country, 16, 1, 1);
+    AddLeague(country, 14, 2, 3);
+    bool complete = true;
+    const Bytes header = Header(country, complete);
+    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 2, 1, 18, 0, 0, 0, 0, 0, 0, 0, 1, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 TEST_F(CountryExportTest, SevenClubsWriteNoLeaguePartAndTheDefaultFactors)
