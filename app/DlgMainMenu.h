@@ -5,6 +5,7 @@
 // their figures, and statistics of the country and of the world.
 
 #include <array>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -103,6 +104,8 @@ private:
     void OnContractCheck();
     void OnBadgeCheck();
     void OnProblemChecker();
+    void OnSave();
+    void OnExportIntoGame();
     void OnRestore();
     void OnSnapshotImport();
     void OnSnapshotExport();
@@ -128,4 +131,5 @@ private:
     std::array<int, FederationCount> rememberedTopRow_{};
     std::u16string countryGroupCaption_;
     bool loaded_ = false;
+    std::timed_mutex exportMutex_;
 };

@@ -15,6 +15,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/DatabaseSnapshot.h"
+#include "database/LongtimeExport.h"
 #include "database/WorldList.h"
 #include "resources/ResourceIds.h"
 #include "ui/MyFileDialog.h"
@@ -67,6 +68,8 @@ const DlgMainMenu::Command* DlgMainMenu::FindCommand(int id)
         {ID_MAIN_BADGE_CHECK, &DlgMainMenu::OnBadgeCheck, false, false, [] { return bool(Launchers().badgeCheck); }},
         {ID_MAIN_PROBLEM_CHECKER, &DlgMainMenu::OnProblemChecker, false, false,
          [] { return bool(Launchers().problemChecker); }},
+        {ID_MAIN_SAVE, &DlgMainMenu::OnSave, false, false, Always},
+        {IDC_MAIN_EXPORT, &DlgMainMenu::OnExportIntoGame, false, false, Always},
         {ID_MAIN_EXIT, &DlgMainMenu::Close, false, false, Always},
         {ID_MAIN_RESTORE, &DlgMainMenu::OnRestore, false, false, Always},
         {ID_MAIN_SNAPSHOT_IMPORT, &DlgMainMenu::OnSnapshotImport, false, false, Always},
@@ -227,6 +230,20 @@ void DlgMainMenu::OnPlayerSearch()
         criteria = TPlayerSearchCriteria{};
         if (Launchers().playerSearch(Handle(), criteria) != IDOK) return;
     }
+}
+
+void DlgMainMenu::OnSave()
+{
+    CLongtimeExportSave save;
+    save.Execute();
+}
+
+void DlgMainMenu::OnExportIntoGame()
+{
+    // A second export started while one runs waits a little, then gives up
+    // without a word, as the export itself does.
+    std::unique_lock lock(exportMutex_, std::chrono::milliseconds(2000));
+    if (lock.owns_lock()) ExportIntoGame();
 }
 
 void DlgMainMenu::OnRestore()

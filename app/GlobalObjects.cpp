@@ -2,6 +2,10 @@
 
 #include "app/LedraApp.h"
 #include "competition/CompetitionFactory.h"
+#include "database/DatabaseSnapshot.h"
+#include "database/GameExport.h"
+#include "database/LongtimeExport.h"
+#include "database/WorldList.h"
 #include "ui/CountryDirectory.h"
 #include "ui/DlgLongtimeOperation.h"
 
@@ -29,10 +33,22 @@ CGlobalObjects::CGlobalObjects()
     // Long-running operations show their progress over whichever window
     // owns the program's message boxes: the main window once it runs.
     InstallLongtimeProgressDialog([app = app_.get()] { return app->GetMessageBoxOwner(); });
+    // A snapshot saves the loaded world first, behind the save's own
+    // progress; without a loaded world the files are already what it holds.
+    CDatabaseSnapshot::SetDefaultSaveStep([] {
+        if (GetWorld() == nullptr) return true;
+        CLongtimeExportSave save;
+        return save.Execute();
+    });
+    SetGameExportSettingsSource([app = app_.get()] {
+        return TGameExportSettings{IsAdminMode(), &app->GetGuiColours()};
+    });
 }
 
 CGlobalObjects::~CGlobalObjects()
 {
+    SetGameExportSettingsSource({});
+    CDatabaseSnapshot::SetDefaultSaveStep({});
     SetLongtimeProgressFactory({});
     SetCountryDirectory(nullptr);
     SetAppMessageSink(previousSink_);

@@ -1,4 +1,4 @@
-// Loading and saving a full-size database (the generator's "full" output,
+// Loading, saving and exporting a full-size database (the generator's "full" output,
 // about 65 MB of country files; built by the target tr_full_database),
 // each measured against merely moving the same bytes: a load against
 // reading the files and converting them to UTF-16 with our codec, a save
@@ -22,6 +22,7 @@
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
 #include "database/CompleteWorld.h"
+#include "database/GameExport.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
@@ -206,6 +207,56 @@ void MeasureCodecs(const std::vector<CountryFile>& files, int runs)
     PrintCodec("UTF-16 to 8", megabytes, encode, encodeReference);
 }
 
+// Load, save and export against reading the same files' bytes, measured
+// in one run with a warm cache; a ratio that grows with the database's size
+// is a fault.
+struct TRatios {
+    double load = 0;
+    double save = 0;
+    double export_ = 0;
+};
+
+int CountClubs(const TCompleteWorld& world)
+{
+    int clubs = 0;
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) clubs += world.GetCountry(id)->GetClubCount();
+    return clubs;
+}
+
+TRatios MeasureRatios(const char* label, int runs, int& failures)
+{
+    GetWorldList().Clear();
+    const std::vector<CountryFile> files = CountryFiles();
+    double textBytes = 0;
+    for (const CountryFile& file : files) textBytes += static_cast<double>(file.bytes.size());
+    const double read = MedianSeconds(runs, [&] {
+        for (const CountryFile& file : files) {
+            std::vector<std::uint8_t> bytes;
+            if (!platform::ReadWholeFile(file.path, bytes)) std::abort();
+        }
+    });
+    const double load = MedianSeconds(runs, LoadFreshWorld, [] { GetWorldList().Clear(); });
+    TCompleteWorld* world = GetWorld();
+    const double save = MedianSeconds(runs, [&] { failures += world->SaveWorld().saved ? 0 : 1; });
+    const double exportTime = MedianSeconds(runs, [&] {
+        failures += WriteDatabase(*world, nullptr) == ExportStatus::Written ? 0 : 1;
+    });
+    const int clubs = CountClubs(*world);
+    std::printf("%-5s %8.1f MB in %zu files, %d CLUB blocks: read %.1f ms, load %.1f ms, save %.1f ms, export %.1f ms\n",
+                label, textBytes / 1e6, files.size(), clubs, read * 1e3, load * 1e3, save * 1e3, exportTime * 1e3);
+    std::printf("%-5s ratios to reading the bytes: load %.2f   save %.2f   export %.2f   (%.0f clubs/s exported)\n", label,
+                load / read, save / read, exportTime / read, clubs / exportTime);
+    return {load / read, save / read, exportTime / read};
+}
+
+// Half the database: every second country file removed from the scratch copy.
+void HalveDatabase()
+{
+    for (int id = 2; id <= TCompleteWorld::LastCountryId; id += 2) {
+        platform::RemoveFile(platform::JoinPath(u"Database", u"Country" + platform::Utf8ToUtf16(std::to_string(id)) + u".sav"));
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -244,8 +295,14 @@ int main(int argc, char** argv)
                 save / writeAndRename);
     std::printf("peak memory    %8.1f MB   ratio to text %.2f\n", peak / 1e6, peak / textBytes);
     MeasureCodecs(files, runs);
+
+    const TRatios full = MeasureRatios("full", runs, failures);
+    HalveDatabase();
+    const TRatios half = MeasureRatios("half", runs, failures);
+    std::printf("growth from half to full size: load %.2f   save %.2f   export %.2f\n", full.load / half.load,
+                full.save / half.save, full.export_ / half.export_);
     GetWorldList().Clear();
     fs::remove_all(scratch);
-    if (failures > 0) std::printf("%d failed saves\n", failures);
+    if (failures > 0) std::printf("%d failed saves or exports\n", failures);
     return failures > 0 ? 1 : 0;
 }

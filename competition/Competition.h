@@ -49,7 +49,7 @@ public:
     // Reads the rest of a record whose class and reference lines are read.
     virtual void Read(CIndexTextFile& file);
     virtual int GetMatchdayCount() const = 0;
-    virtual std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const;
+    std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
     virtual int IndexOfTeam(std::uint32_t) const { return 0; }
     virtual std::u16string GetMatchdayName(int matchday) const;
 
@@ -86,7 +86,8 @@ public:
     CDBCompetition* GetSource(int i) const;
     CDBCompetition* GetFollower(int i) const;
     std::uint32_t GetSourceId(int i) const { return i >= 0 && i < LinkSlots ? sources_[i] : 0; }
-    std::uint32_t GetFollowerId(int i) const { return i >= 0 && i < LinkSlots ? followers_[i] : 0; }
+    std::uint32_t GetFollowerId(int i) const override { return i >= 0 && i < LinkSlots ? followers_[i] : 0; }
+    std::uint32_t GetNextId() const override { return nextId_; }
     void CopyLinks(const CDBCompetition& other);
 
     // Calendar. Seasons 0 and 1, days 0..364.

@@ -232,5 +232,11 @@ void InstallCompetitionFactory()
     reader.rebuildLeagues = RebuildLeagues;
     reader.buildLeaguePools = BuildLeaguePools;
     reader.continentalDayCodes = MergeContinentalDayCodes;
+    reader.writeCupAllocation = [](CMasterWriter& writer) {
+        const TCupAllocTable& table = GetCupAllocTable();
+        if (!table.HasEntries()) return false;
+        table.WriteBlock(writer);
+        return true;
+    };
     SetCompetitionReader(reader);
 }

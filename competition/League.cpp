@@ -305,12 +305,8 @@ void CDBLeague::WriteBlock(CMasterWriter& writer) const
     writer.WriteU8(relegationRule_);
     writer.WriteU8(leagueOption_);
     writer.WriteI8(rounds_);
-    for (const float value : {attendanceMultiplier_ * 0.01f, transferMultiplier_ * 0.01f}) {
-        std::uint32_t bits = 0;
-        static_assert(sizeof bits == sizeof value);
-        std::memcpy(&bits, &value, sizeof bits);
-        writer.WriteU32(bits);
-    }
+    writer.WritePercentFactor(attendanceMultiplier_);
+    writer.WritePercentFactor(transferMultiplier_);
     writer.WriteU32(static_cast<std::uint32_t>(enteredCount_));
     for (int i = 0; i < enteredCount_; ++i) writer.WriteU32(GetGameIdMaps().GetExportClubId(teamIds_[i]));
     WriteDayBlock(writer);

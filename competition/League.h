@@ -53,7 +53,7 @@ public:
     std::uint32_t GetTeamIdAt(int index) const;
     // Ignored beyond the league's size; raises the count to index + 1.
     void SetTeamIdAt(int index, std::uint32_t team);
-    int GetTeamCount() const { return teamCount_; }
+    int GetTeamCount() const override { return teamCount_; }
     int GetReserveTeamCount() const;
     // True when a competition ahead of it, or a pool that is fed itself,
     // brings its teams, so that its list may stay short in the editor.
@@ -86,6 +86,8 @@ public:
     void WriteBlock(CMasterWriter& writer) const override;
     int GetMatchdayCount() const override;
     std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
+    int GetAttendanceMultiplier() const override { return attendanceMultiplier_; }
+    int GetTransferMultiplier() const override { return transferMultiplier_; }
 
     // Sizes kept in 0..128 teams and 1..4 rounds; more than 46 matchdays
     // give 2 rounds, more than a calendar byte holds 1.

@@ -388,6 +388,7 @@ public:
 
 private:
     friend class CClubSection;
+    friend class CClubChunkWriter;
     static int Degrees(std::int32_t value);
     static int Minutes(std::int32_t value);
     bool HasSeasonFlag(int bit) const { return (seasonFlags_ >> bit) & 1; }

@@ -1,6 +1,7 @@
 #include "database/ClubBadge.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string>
 
 #include "core/TextTools.h"
@@ -11,6 +12,12 @@
 namespace {
 
 constexpr std::size_t BadgeFileNameLength = 29;
+constexpr const char16_t* GenericBadgeFiles[] = {
+    u"bl_sw.tga",  u"bl_gr.tga", u"bl_ro.tga",  u"bl_ws.tga",  u"bl_ge.tga", u"dro_sw.tga",
+    u"dro_hbl.tga", u"dro_ws.tga", u"gr_sw.tga", u"gr_ro.tga", u"gr_ws.tga", u"gr_ge.tga",
+    u"hbl_sw.tga", u"hbl_ws.tga", u"or_sw.tga",  u"or_ws.tga",  u"li_sw.tga", u"li_ws.tga",
+    u"ro_sw.tga",  u"ro_ws.tga",  u"ro_ge.tga",  u"ge_sw.tga",  u"ge_ws.tga", u"sw_ws.tga"};
+constexpr std::uint8_t LastGenericBadge = std::size(GenericBadgeFiles) - 1;
 
 std::u16string OwnBadgeFileName(const TClub* club, const CBadgeSources& sources)
 {
@@ -30,6 +37,11 @@ bool OwnFileExists(const std::u16string& ownName, int size, const CBadgeSources&
 }
 
 }  // namespace
+
+std::u16string GetGenericBadgePath(std::uint8_t badgeParam)
+{
+    return std::u16string(u"color\\badge%d\\") + GenericBadgeFiles[std::min(badgeParam, LastGenericBadge)];
+}
 
 void GetClubBadgeFileName(const TClub* club, char16_t* dest, std::size_t capacity, const CBadgeSources& sources)
 {

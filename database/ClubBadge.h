@@ -3,12 +3,17 @@
 // and which of its badges exist on disk and in the badge archive.
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <string>
 
 #include "archive/BadgeLookup.h"
 
 class TClub;
 
+// "color\badge%d\" and the generic badge file of a badge parameter 0;
+// parameters beyond the 24 generic badges take the last.
+std::u16string GetGenericBadgePath(std::uint8_t badgeParam);
 // The club's own badge file name, still holding "Badge%d"; empty for a null
 // club or a country without a code. Cut to capacity - 1.
 void GetClubBadgeFileName(const TClub* club, char16_t* dest, std::size_t capacity,

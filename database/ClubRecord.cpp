@@ -2,6 +2,7 @@
 
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
+#include "database/MasterWriter.h"
 #include "database/RecordText.h"
 
 namespace {
@@ -94,4 +95,16 @@ void TClubRecord::GetValueTexts(std::u16string& value, std::u16string& text, std
     value = Format(u"%d", value_);
     text = text_;
     year = Format(u"%d", static_cast<int>(year_));
+}
+
+void TClubRecord::ExportClubRecord(CMasterWriter& writer, bool largerFirst) const
+{
+    const std::int8_t a = goalsA_;
+    const std::int8_t b = static_cast<std::int8_t>(goalsB_);
+    const bool swap = largerFirst ? a < b : a > b;
+    writer.WriteI8(swap ? b : a);
+    writer.WriteI8(swap ? a : b);
+    writer.WriteI32(value_);
+    writer.WriteString(std::u16string_view(text_).substr(0, MaxTextLength));
+    writer.WriteU16(year_);
 }

@@ -7,6 +7,7 @@
 #include <string_view>
 
 class CIndexTextFile;
+class CMasterWriter;
 
 class TClubRecord {
 public:
@@ -24,6 +25,9 @@ public:
     // were; the text is cut to 21 characters either way.
     bool WriteClubRecord(CIndexTextFile& file) const;
     bool ReadClubRecord(CIndexTextFile& file);
+    // The game database's form: the two goal counts ordered as asked, the
+    // value, the text (at most 21 characters) and the year.
+    void ExportClubRecord(CMasterWriter& writer, bool largerFirst) const;
 
     // From the history page's edit texts: "3-1" and "3:1" give 3 and 1; a
     // score without separator gives 0 and 0.

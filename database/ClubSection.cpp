@@ -10,6 +10,7 @@
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "database/Club.h"
+#include "database/ClubBadge.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/DatabaseVersion.h"
@@ -28,12 +29,6 @@ constexpr std::uint32_t NationalTeamSectionNumber = 65535;
 constexpr std::size_t NormalisedBadgePathLength = 38;
 // The history texts in the order of the file.
 constexpr int HistoryFileOrder[TClub::HistoryTextCount] = {0, 1, 2, 3, 5, 4, 6, 7};
-constexpr const char16_t* GenericBadgeFiles[24] = {
-    u"bl_sw.tga",  u"bl_gr.tga", u"bl_ro.tga",  u"bl_ws.tga",  u"bl_ge.tga", u"dro_sw.tga",
-    u"dro_hbl.tga", u"dro_ws.tga", u"gr_sw.tga", u"gr_ro.tga", u"gr_ws.tga", u"gr_ge.tga",
-    u"hbl_sw.tga", u"hbl_ws.tga", u"or_sw.tga",  u"or_ws.tga",  u"li_sw.tga", u"li_ws.tga",
-    u"ro_sw.tga",  u"ro_ws.tga",  u"ro_ge.tga",  u"ge_sw.tga",  u"ge_ws.tga", u"sw_ws.tga"};
-
 std::atomic<bool> nameWarning{true};
 
 template <std::size_t N>
@@ -595,7 +590,7 @@ void TClub::Normalise()
     badgeParams_[1] = std::min<std::uint8_t>(badgeParams_[1], 23);
     badgeParams_[2] = std::min<std::uint8_t>(badgeParams_[2], 4);
     if (badgePath_[0] == 0) {
-        CopyText(badgePath_, std::u16string(u"color\\badge%d\\") + GenericBadgeFiles[badgeParams_[0]]);
+        CopyText(badgePath_, GetGenericBadgePath(badgeParams_[0]));
     } else {
         const std::u16string path(badgePath_);
         NormaliseBadgePath(path.c_str(), badgePath_, NormalisedBadgePathLength + 1);

@@ -36,6 +36,17 @@ public:
     virtual int GetAssignedTeamCount() const = 0;
     // Takes the team out of a league's list; other competitions hold none.
     virtual bool RemoveTeam(std::uint32_t team) { return false; }
+    // How many teams a league is set to hold; 0 for other competitions.
+    virtual int GetTeamCount() const { return 0; }
+    // A league's multipliers in per cent; -1 for competitions without them.
+    virtual int GetAttendanceMultiplier() const { return -1; }
+    virtual int GetTransferMultiplier() const { return -1; }
+    // The next competition in the chain of the country's league structure
+    // and the ten competitions that follow this one, as ids (0 for none).
+    virtual std::uint32_t GetNextId() const = 0;
+    virtual std::uint32_t GetFollowerId(int index) const = 0;
+    // Error bits of the calendar and team checks; 0 when sound.
+    virtual std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const = 0;
     // The matchday played on a day of season 0 or 1, 0 for none.
     virtual std::int8_t GetCalendarEntry(int season, int day) const = 0;
     virtual bool Write(CIndexTextFile& file, std::int32_t countryOverride) const = 0;
@@ -82,6 +93,9 @@ struct TCompetitionReader {
     // The international dates of a continent's season (0 Europe, 1 and 2
     // South America's; other continents have none).
     TSeasonDayCodes (*continentalDayCodes)(int continent, int season) = nullptr;
+    // The cup-shape table in the game database's form; false, writing
+    // nothing, when the table is empty.
+    bool (*writeCupAllocation)(CMasterWriter& writer) = nullptr;
 };
 // One message naming the records of a file that were repaired or left
 // out; nothing for an empty list.

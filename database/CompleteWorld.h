@@ -156,7 +156,7 @@ private:
 
     // Before the countries, so that it outlives them.
     TCompetitionRegistry competitions_;
-    TLeagueMaster leagueMaster_;
+    TLeagueMaster leagueMaster_{&competitions_};
     TRulesAndMisc rules_;
     std::unique_ptr<TCountry[]> countries_;
     std::map<std::uint32_t, std::unique_ptr<TPerson>> persons_;

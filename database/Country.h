@@ -5,6 +5,7 @@
 // competition sections of its file staged as they were read, with the
 // league-level names.
 
+#include <array>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -290,6 +291,16 @@ public:
     // Stored inverted: the byte holds the negation of the option.
     bool GetInvertedOption() const { return invertedOption_ == 0; }
     void SetInvertedOption(bool on) { invertedOption_ = on ? 0 : 1; }
+    // The stored bytes as the game database takes them: league and cup
+    // yellow-card rules, red-card ban, red-card rule, ban scope, yellow-red
+    // ban leagues; the cup options, the option bits and the inverted option.
+    std::array<std::uint8_t, 6> GetCardRuleBytes() const
+    {
+        return {leagueYellowRule_, cupYellowRule_, redCardBan_, redCardRule_, banScope_, yellowRedBanLeagues_};
+    }
+    std::uint8_t GetCupOptionsByte() const { return cupOptions_; }
+    std::uint8_t GetOptionBitsByte() const { return optionBits_; }
+    std::uint8_t GetInvertedOptionByte() const { return invertedOption_; }
     // Stored and exported for the editors, which give them their meaning.
     std::uint8_t GetRuleByte(int index) const { return index >= 0 && index < RuleByteCount ? ruleBytes_[index] : 0; }
     void SetRuleByte(int index, std::uint8_t value) { if (index >= 0 && index < RuleByteCount) ruleBytes_[index] = value; }
@@ -379,7 +390,6 @@ public:
         TStagedSection competitionPart;
         std::vector<TStagedSection> competitions;
         std::int32_t levelCount = 0;
-        std::int32_t completeness = 0;
     };
     TStagedCompetitions& GetStagedCompetitions() { return staged_; }
     // Where the country's competitions are registered: the world's registry,

@@ -67,6 +67,17 @@ const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, 
     return nullptr;
 }
 
+const CDBCompetitionBase* GetLeagueOfTeamUpToGap(const TCompetitionRegistry& registry, std::uint32_t team)
+{
+    const std::uint32_t country = (team >> 16) & 0xFF;
+    for (std::uint32_t index = 0; index < Indexes; ++index) {
+        const CDBCompetitionBase* league = registry.Get(Id(country, League, index));
+        if (league == nullptr) break;
+        if (TeamIndexInCompetition(*league, team) >= 0) return league;
+    }
+    return nullptr;
+}
+
 std::vector<TLeagueLevel> GetLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country)
 {
     std::vector<TLeagueLevel> levels;

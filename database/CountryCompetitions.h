@@ -42,3 +42,6 @@ const CDBCompetitionBase* GetLeagueOfTeam(const TCompetitionRegistry& registry, 
 // name beginning with a digit keeps what follows its first blank (all of it
 // when nothing does), any other keeps what precedes its first blank.
 std::u16string ShortenLevelName(std::u16string_view leagueName);
+
+// The same over leagues 0.. up to the first missing one only.
+const CDBCompetitionBase* GetLeagueOfTeamUpToGap(const TCompetitionRegistry& registry, std::uint32_t team);

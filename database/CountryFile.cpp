@@ -8,6 +8,7 @@
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
+#include "database/CountryExport.h"
 #include "database/Country.h"
 #include "database/CountryCompetitions.h"
 #include "database/GameIdMaps.h"
@@ -197,12 +198,13 @@ private:
         }
         c_.flags_ = 0;
         if (AtLeast(0x2007, 23)) file_.ReadInt32(c_.flags_);
-        // The completeness line precedes the first nested section; a read
+        // The completeness line, written for the game's tools and not read
+        // back, precedes the first nested section; a read
         // must never swallow that section's begin line (a comment line in
         // between hides what follows, so the value is then left unread).
         const std::u16string_view next = file_.PeekLine() ? file_.PeekLine() : u"";
         if (!next.empty() && !next.starts_with(CIndexTextFile::SectionBeginPrefix) && !next.starts_with(u";")) {
-            c_.staged_.completeness = ReadInt();
+            ReadInt();
         }
     }
 
@@ -525,7 +527,7 @@ public:
         bool ok = WriteVersion(file_);
         ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.nextUniqueClubId_));
         ok &= file_.WriteInt32(static_cast<std::int32_t>(c_.flags_));
-        ok &= file_.WriteInt32(c_.staged_.completeness);
+        ok &= file_.WriteInt32(IsComplete(c_) ? 1 : 0);
         if (c_.GetClubCountWithoutNationalTeam() >= CompetitionPartClubs) ok &= WriteCompetitionPart();
         ok &= WriteCompetitions();
         ok &= WriteClubs();

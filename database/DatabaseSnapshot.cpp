@@ -134,14 +134,16 @@ void CDatabaseSnapshot::ShowStart(TextKey title)
     Progress().SetRange(0, static_cast<int>(GetFileList().size()));
 }
 
-// The world is saved first, even when the archive then cannot be created.
+// The world is saved first, even when the archive then cannot be created;
+// a snapshot of files whose save failed would not be what the user sees.
 // A failed or cancelled snapshot leaves any earlier file at the path.
 void CDatabaseSnapshot::RunCreate()
 {
     succeeded_ = false;
     Progress().SetVisible(false);
-    if (save_) save_();
+    const bool saved = !save_ || save_();
     Progress().SetVisible(true);
+    if (!saved) return;
     Progress().SetCancelAllowed(false);
     CMireloBig archive;
     if (!archive.Create(archivePath_)) return;

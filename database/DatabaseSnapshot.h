@@ -19,9 +19,9 @@ class CMireloBig;
 
 class CDatabaseSnapshot : public CLongtimeOperation {
 public:
-    // Saves the loaded world to its files; the program runs its save
-    // operation behind its own progress dialog.
-    using SaveStep = std::function<void()>;
+    // Saves the loaded world to its files and tells whether it did; the
+    // program runs its save operation behind its own progress dialog.
+    using SaveStep = std::function<bool()>;
     static void SetDefaultSaveStep(SaveStep save);
 
     // The 252 relative paths, in the order of the archive's directory.

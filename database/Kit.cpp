@@ -4,6 +4,7 @@
 
 #include "core/IndexTextFile.h"
 #include "database/DatabaseVersion.h"
+#include "database/MasterWriter.h"
 #include "database/ValueTables.h"
 
 namespace {
@@ -124,4 +125,13 @@ void TKit::ClampKit()
         }
         valueA_[kit] = std::min(valueA_[kit], MaxShirtNumberColour);
     }
+}
+
+void TKit::ExportKit(CMasterWriter& writer) const
+{
+    writer.WriteU32(qaroKitId_ != 0 ? qaroKitId_ | 0x80000000u : 0);
+    writer.WriteBlock(styles_, sizeof styles_);
+    writer.WriteBlock(colours_, sizeof colours_);
+    writer.WriteBytes(valueA_, sizeof valueA_);
+    writer.WriteBytes(valueB_, sizeof valueB_);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 class CIndexTextFile;
+class CMasterWriter;
 
 class TKit {
 public:
@@ -36,6 +37,9 @@ public:
     // numbering.
     bool WriteKit(CIndexTextFile& file) const;
     bool ReadKit(CIndexTextFile& file);
+    // The game database's form: the kit id with its top bit (0 for none),
+    // the styles and colours as blocks, then the two value pairs.
+    void ExportKit(CMasterWriter& writer) const;
     // Styles to their ranges 0..42, 0..13 and 0..4, value A to 0..6.
     void ClampKit();
 

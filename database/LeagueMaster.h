@@ -16,6 +16,10 @@ public:
     static constexpr int Entries = 2944;
     using Table = std::array<std::uint16_t, Entries>;
 
+    TLeagueMaster() = default;
+    // The calendars it is compared with are those of registry.
+    explicit TLeagueMaster(const TCompetitionRegistry* registry) : registry_(registry) {}
+
     // False for a missing or foreign file, a version of 2 or more, or one
     // that ends early; the tables are then as they were.
     bool Load(std::u16string_view path);
@@ -24,6 +28,9 @@ public:
     bool Save(std::u16string_view path) const;
     void Build(const TCompetitionRegistry& registry, int countryId);
     bool Verify(const TCompetitionRegistry& registry, int countryId) const;
+    // Verify against the calendars of the registry it was made for; true
+    // without one (nothing to compare).
+    bool MatchesCountry(int countryId) const { return registry_ == nullptr || Verify(*registry_, countryId); }
     void Free();
     bool HasTable(int countryId) const;
     // Null outside the table: matchday 46 of league 31 has no slot.
@@ -33,6 +40,7 @@ public:
 private:
     std::array<std::uint8_t, Countries> flags_{};
     std::array<std::unique_ptr<Table>, Countries> tables_;
+    const TCompetitionRegistry* registry_ = nullptr;
 };
 
 bool SaveLeagueMaster(const TLeagueMaster& master, std::u16string_view path);

@@ -47,6 +47,14 @@ void CMasterWriter::WriteU64(std::uint32_t low, std::uint32_t high)
     WriteU32(high);
 }
 
+void CMasterWriter::WriteF32(float value)
+{
+    std::uint32_t bits = 0;
+    static_assert(sizeof bits == sizeof value);
+    std::memcpy(&bits, &value, sizeof bits);
+    WriteU32(bits);
+}
+
 void CMasterWriter::WriteBytes(const void* data, std::size_t count)
 {
     if (!buffer_) {
@@ -80,16 +88,31 @@ void CMasterWriter::AddSize(std::size_t count)
     size_ += static_cast<std::uint32_t>(count);
 }
 
-bool CMasterWriter::Open(std::u16string_view path)
+bool CMasterWriter::Allocate()
 {
     if (size_ < 1 || buffer_) return false;
     buffer_.reset(new (std::nothrow) std::uint8_t[size_]());
-    if (!buffer_) return false;
+    position_ = 0;
+    return buffer_ != nullptr;
+}
+
+std::vector<std::uint8_t> CMasterWriter::GetFileBytes()
+{
+    if (!IsComplete()) return {};
+    StoreHeaderU32(8, size_);
+    StoreHeaderU32(12, Checksum());
+    std::vector<std::uint8_t> bytes(header_, header_ + HeaderSize);
+    bytes.insert(bytes.end(), buffer_.get(), buffer_.get() + size_);
+    return bytes;
+}
+
+bool CMasterWriter::Open(std::u16string_view path)
+{
+    if (!Allocate()) return false;
     if (!file_.Open(path)) {
         buffer_.reset();
         return false;
     }
-    position_ = 0;
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -30,6 +31,10 @@ public:
     void WriteU32(std::uint32_t value);
     void WriteU32Array(const std::uint32_t* values, std::size_t count);
     void WriteU64(std::uint32_t low, std::uint32_t high);
+    void WriteF32(float value);
+    // percent x 0.01 computed in double and then made single, so that every
+    // build writes the same bits (5 gives CD CC 4C 3D).
+    void WritePercentFactor(int percent) { WriteF32(static_cast<float>(percent * 0.01)); }
     void WriteBytes(const void* data, std::size_t count);
     // The length as a u32, then the bytes.
     void WriteBlock(const void* data, std::size_t count);
@@ -39,6 +44,16 @@ public:
 
     // During the sizing pass the bytes counted so far, afterwards the total.
     std::uint32_t GetSize() const { return size_; }
+    // No buffer yet: writes only count their bytes.
+    bool IsSizingPass() const { return !buffer_; }
+    // Ends the sizing pass in memory: allocates the buffer for the counted
+    // size; false for a size of 0 or a failed allocation.
+    bool Allocate();
+    // The writing pass produced exactly the counted bytes.
+    bool IsComplete() const { return buffer_ && !overrun_ && position_ == size_; }
+    // The whole file, header with size and checksum first; empty unless
+    // the writing pass is complete.
+    std::vector<std::uint8_t> GetFileBytes();
     // Allocates the buffer for the counted size and opens the file; a size
     // of 0 fails and creates nothing.
     bool Open(std::u16string_view path);

@@ -37,6 +37,7 @@ public:
     void SetStandValueC(int stand, std::int32_t value) { SetStandValue(standValuesC_, stand, value); }
     bool HasStandA(int stand) const { return IsStand(stand) && (standMaskA_ >> stand & 1) != 0; }
     void SetStandA(int stand, bool on) { SetStandBit(standMaskA_, stand, on); }
+    bool HasStandB(int stand) const { return IsStand(stand) && (standMaskB_ >> stand & 1) != 0; }
     void SetStandB(int stand, bool on) { SetStandBit(standMaskB_, stand, on); }
     bool MasksDisjoint() const { return (standMaskA_ & standMaskB_) == 0; }
 

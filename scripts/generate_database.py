@@ -1867,9 +1867,8 @@ def world_files(world, free_agents, rng):
     files["Without.sav"] = write_without(free_agents)
     files["Assessment.sav"] = write_assessment(world)
     files["LeagueMaster.dat"] = write_league_master(world)
-    # Until the world is exported, the game database is its bare header:
-    # the magic and the program's database version.
-    files["Master.dat"] = b"HVDB" + struct.pack("<I", make_version(0x2007, 28))
+    # The game database Master.dat is the editor's own export of these
+    # files (scripts/export-sample), not the generator's.
     return files
 
 

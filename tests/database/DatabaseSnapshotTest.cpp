@@ -112,7 +112,10 @@ protected:
 
     CDatabaseSnapshot::SaveStep Save()
     {
-        return [this] { ++saves; };
+        return [this] {
+            ++saves;
+            return saveSucceeds;
+        };
     }
 
     static constexpr std::size_t MissingIndex = 7, EmptyIndex = 3, OneByteIndex = 225, LargeIndex = 208;
@@ -121,6 +124,7 @@ protected:
     MessageCapture messages;
     RecordingProgress::Record progress;
     int saves = 0;
+    bool saveSucceeds = true;
 
 private:
     std::u16string previousBase_;
@@ -235,6 +239,18 @@ TEST_F(DatabaseSnapshotTest, SaveRunsEvenWhenTheArchiveCannotBeCreated)
     EXPECT_FALSE(create.HasSucceeded());
     EXPECT_EQ(messages.Messages(),
               std::vector<std::u16string>{Message(u"Database.Big.ErrorCreate"_tk, {{u"_FILE_NAME", archive}})});
+}
+
+TEST_F(DatabaseSnapshotTest, FailedSaveFailsTheSnapshotAndKeepsTheEarlierOne)
+{
+    FillBase(source.Path(), 1);
+    const std::u16string archive = source.File(u"snap.dbs");
+    WriteBytes(archive, std::string("earlier snapshot"));
+    saveSucceeds = false;
+    CDatabaseSnapshot create = MakeSnapshot();
+    EXPECT_FALSE(create.Create(archive));
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(ReadBytes(archive) == testing_support::Bytes("earlier snapshot"));
 }
 
 TEST_F(DatabaseSnapshotTest, CancelledOrFailedCreateKeepsTheEarlierSnapshot)

@@ -77,3 +77,13 @@ TEST(LeagueMasterSample, TheShippedFileLoads)
     TLeagueMaster master;
     EXPECT_TRUE(master.Load(testing_support::SourcePath(u"data\\Database\\LeagueMaster.dat")));
 }
+
+TEST(LeagueMasterWorld, MatchesCountryComparesWithTheWorldsCalendars)
+{
+    TCompetitionRegistry registry;
+    TLeagueMaster unbound;
+    EXPECT_TRUE(unbound.MatchesCountry(14)) << "no calendars to compare with";
+    TLeagueMaster master(&registry);
+    EXPECT_TRUE(master.MatchesCountry(14)) << "no table for the country";
+    EXPECT_FALSE(master.MatchesCountry(300));
+}

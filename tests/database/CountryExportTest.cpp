@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+
+#include "DatabaseTestSupport.h"
+#include "archive/BadgeLookup.h"
+#include "competition/CompetitionId.h"
+#include "competition/League.h"
+#include "database/ClubExport.h"
+#include "database/CountryExport.h"
+#include "database/GameIdMaps.h"
+#include "database/MasterWriter.h"
+#include "database/NameList.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+// Offsets in a "CNTY" block whose abbreviations and federation name are
+// empty.
+constexpr std::size_t SharesAt = 30;
+constexpr std::size_t LastRuleByteAt = 128;
+constexpr std::size_t RankingAt = 171;
+constexpr std::size_t ClubCountAt = 202;
+constexpr std::size_t FactorsWithoutLeaguePartAt = 206;
+constexpr std::size_t CompetitionSizeWithoutLeaguePartAt = 214;
+
+Bytes Slice(const Bytes& bytes, std::size_t at, std::size_t count)
+{
+    return Bytes(bytes.begin() + static_cast<std::ptrdiff_t>(at), bytes.begin() + static_cast<std::ptrdiff_t>(at + count));
+}
+
+std::uint32_t U32At(const Bytes& bytes, std::size_t at)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < 4; ++i) value |= std::uint32_t{bytes[at + i]} << (8 * i);
+    return value;
+}
+
+class CountryExportTest : public database_testing::CurrentWorldTest {
+protected:
+    TCountry& Country(int id)
+    {
+        TCountry& country = *world_->GetCountry(id);
+        for (int language = 0; language < TCountry::LanguageCount; ++language) {
+            country.SetAbbreviationInLanguage(language, u"");
+        }
+        country.SetFederationName(u"");
+        return country;
+    }
+    void AddClubs(TCountry& country, int count)
+    {
+        for (int i = 0; i < count; ++i) country.CreateClub(u"Club");
+    }
+    void AddLeague(TCountry& country, int teams, std::uint32_t index = 0, std::int8_t level = 0)
+    {
+        const std::uint32_t id = static_cast<std::uint32_t>(country.GetId());
+        auto league = std::make_unique<CDBLeague>(MakeCompetitionId(id, TypeLeague, index), id << 24,
+                                                  country.GetCompetitionRegistry());
+        league->SetTeamsAndRounds(teams, 2);
+        league->SetLevel(level);
+        country.GetCompetitionRegistry().Register(std::move(league));
+    }
+    TPerson* AddManager(TCountry& country, std::uint8_t type)
+    {
+        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
+        person->SetType(type);
+        person->SetFirstName(u"Jan");
+        person->SetLastName(u"Nowak");
+        country.GetAdditionalManagers()[person->GetId()] = person;
+        return person;
+    }
+
+    static Bytes Header(TCountry& country, bool& complete)
+    {
+        CMasterWriter writer;
+        complete = WriteCountryHeader(country, writer);
+        EXPECT_TRUE(writer.Allocate());
+        EXPECT_EQ(WriteCountryHeader(country, writer), complete);
+        const Bytes file = writer.GetFileBytes();
+        return Bytes(file.begin() + 16, file.end());
+    }
+
+    // The countries' blocks through both passes of one export; each block
+    // as written.
+    std::vector<Bytes> Blocks(const std::vector<TCountry*>& countries)
+    {
+        BuildGameIdMaps(GetGameIdMaps());
+        const CBadgeSources badges(base_.Path(), nullptr);
+        TClubExportCache cache(badges);
+        CNameList& names = GetNameList();
+        names.Reset();
+        TExportContext context{cache, names};
+        std::vector<TCountryBlockSizes> sizes(countries.size());
+        CMasterWriter writer;
+        for (std::size_t i = 0; i < countries.size(); ++i) WriteCountryBlock(*countries[i], writer, sizes[i], context);
+        names.NormaliseAll();
+        names.SortAll();
+        EXPECT_TRUE(writer.Allocate());
+        for (std::size_t i = 0; i < countries.size(); ++i) WriteCountryBlock(*countries[i], writer, sizes[i], context);
+        EXPECT_TRUE(writer.IsComplete()) << "the passes disagree";
+        const Bytes file = writer.GetFileBytes();
+        std::vector<Bytes> blocks;
+        std::size_t at = 16;
+        for (std::size_t i = 0; i < countries.size() && at + 4 <= file.size(); ++i) {
+            const std::size_t size = U32At(file, at) + 4;
+            EXPECT_EQ(size, sizes[i].block + 4);
+            blocks.push_back(Slice(file, at, std::min(size, file.size() - at)));
+            at += size;
+        }
+        EXPECT_EQ(at, file.size());
+        return blocks;
+    }
+    Bytes Block(TCountry& country) { return Blocks({&country}).front(); }
+
+    // The CLUB blocks after the competitions of a country without league part.
+    static int CountClubBlocks(const Bytes& block)
+    {
+        std::size_t at = CompetitionSizeWithoutLeaguePartAt + 4 + U32At(block, CompetitionSizeWithoutLeaguePartAt);
+        int count = 0;
+        while (at + 8 <= block.size() && U32At(block, at + 4) == 0x42554C43) {
+            at += 4 + U32At(block, at);
+            ++count;
+        }
+        return count;
+    }
+};
+
+TEST_F(CountryExportTest, NamelessLeaguelessCountryHeaderIsTwelveZeroBytes)
+{
+    TCountry country;
+    country.SetId(5);
+    bool complete = true;
+    EXPECT_EQ(Header(country, complete), Bytes(12, 0));
+    EXPECT_FALSE(complete);
+}
+
+TEST_F(CountryExportTest, NineClubsWithALeagueOfEighteenAreIncomplete)
+{
+    TCountry& country = Country(5);
+    for (int language = 0; language < TCountry::LanguageCount; ++language) country.SetNameInLanguage(language, u"");
+    for (int language = 0; language < TCountry::LanguageCount; ++language) country.SetLeagueLevelName(language, 0, u"");
+    AddClubs(country, 8);
+    ASSERT_EQ(country.GetClubCount(), 9);
+    AddLeague(country, 18);
+    bool complete = true;
+    const Bytes header = Header(country, complete);
+    EXPECT_FALSE(complete);
+    EXPECT_FALSE(IsComplete(country));
+    // Byte 0, six empty names, one level: one league of 18, six empty
+    // names; no top-league ids; the closing 0.
+    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 1, 1, 18, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+// Levels 0, 1 and 3: the count stops at the missing level 2, and only the
+// two counted levels get an entry, so that the reader stays aligned.
+TEST_F(CountryExportTest, OnlyCountedLevelsGetAnEntry)
+{
+    TCountry& country = Country(5);
+    for (int language = 0; language < TCountry::LanguageCount; ++language) {
+        country.SetNameInLanguage(language, u"");
+        for (int level = 0; level < 4; ++level) country.SetLeagueLevelName(language, level, u"");
+    }
+    AddLeague(country, 18, 0, 0);
+    AddLeague(country, 16, 1, 1);
+    AddLeague(country, 14, 2, 3);
+    bool complete = true;
+    const Bytes header = Header(country, complete);
+    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 2, 1, 18, 0, 0, 0, 0, 0, 0, 0, 1, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+TEST_F(CountryExportTest, SevenClubsWriteNoLeaguePartAndTheDefaultFactors)
+{
+    TCountry& country = Country(5);
+    AddClubs(country, 7);
+    const Bytes block = Block(country);
+    EXPECT_EQ(U32At(block, 4), 0x59544E43u);
+    EXPECT_EQ(U32At(block, ClubCountAt), 7u);
+    EXPECT_EQ(Slice(block, FactorsWithoutLeaguePartAt, 8), (Bytes{0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x00, 0x3F}));
+    EXPECT_EQ(U32At(block, CompetitionSizeWithoutLeaguePartAt), 6u);
+    EXPECT_EQ(CountClubBlocks(block), 8) << "seven clubs and the national team";
+}
+
+TEST_F(CountryExportTest, SharesRankingAndLastRuleByte)
+{
+    struct Case {
+        std::uint8_t shares[4];
+        std::uint8_t exported[4];
+    };
+    const Case cases[] = {{{60, 20, 0, 0}, {80, 20, 0, 0}}, {{0, 0, 0, 0}, {0, 0, 0, 0}}, {{50, 30, 20, 0}, {50, 30, 20, 0}}};
+    for (const Case& c : cases) {
+        TCountry& country = Country(5);
+        for (int slot = 0; slot < 4; ++slot) country.SetLanguageShare(slot, c.shares[slot]);
+        const Bytes block = Block(country);
+        EXPECT_EQ(Slice(block, SharesAt, 4), Bytes(c.exported, c.exported + 4));
+        EXPECT_EQ(country.GetLanguageShare(0), c.exported[0]) << "stored back";
+    }
+    const std::pair<std::int16_t, Bytes> rankings[] = {{44, {0x02, 0x00}}, {-44, {0xFE, 0xFF}}, {14, {0, 0}}};
+    for (const auto& [ranking, bytes] : rankings) {
+        TCountry& country = Country(5);
+        country.SetQaroRanking(ranking);
+        EXPECT_EQ(Slice(Block(country), RankingAt, 2), bytes) << ranking;
+    }
+    TCountry& country = Country(5);
+    country.SetRuleByte(5, 0);
+    EXPECT_EQ(Block(country)[LastRuleByteAt], 1);
+    country.SetRuleByte(5, 7);
+    EXPECT_EQ(Block(country)[LastRuleByteAt], 7);
+}
+
+TEST_F(CountryExportTest, ClubsAfterADeletionAreWrittenOnce)
+{
+    TCountry& country = Country(5);
+    AddClubs(country, 5);
+    country.RemoveClub(country.GetClubByUniqueId(0x00050002), true);
+    const Bytes block = Block(country);
+    EXPECT_EQ(U32At(block, ClubCountAt), 4u);
+    EXPECT_EQ(CountClubBlocks(block), 5) << "four clubs and the national team";
+}
+
+TEST_F(CountryExportTest, AdditionalManagersComeWithTheirBlockByKind)
+{
+    // A manager (type 2) brings his staff block everywhere but in country
+    // 14, where only the kind byte 0 is written.
+    for (const int id : {5, 14}) {
+        TCountry& country = Country(id);
+        TPerson* manager = AddManager(country, 2);
+        CMasterWriter sizer;
+        manager->WriteStaffBlock(sizer);
+        const std::size_t staff = id == 14 ? 0 : sizer.GetSize();
+        const Bytes block = Block(country);
+        const std::size_t kindAt = block.size() - 4 - staff - 1;
+        EXPECT_EQ(U32At(block, kindAt - 4), 1u) << id;
+        EXPECT_EQ(block[kindAt], id == 14 ? 0 : 2) << id;
+        EXPECT_EQ(U32At(block, block.size() - 4), 0u) << "no pool";
+    }
+}
+
+// A chairman in a country without any CLUB block, written after country
+// 14: both passes give his full block, whatever the last club was.
+TEST_F(CountryExportTest, ChairmanOfACountryWithoutClubsAfterCountry14)
+{
+    TCountry& home = Country(14);
+    AddClubs(home, 1);
+    TCountry& other = Country(15);
+    other.RemoveClub(other.GetNationalTeam(), true);
+    AddManager(other, 1);
+    const std::vector<Bytes> blocks = Blocks({&home, &other});
+    ASSERT_EQ(blocks.size(), 2u);
+    const Bytes& block = blocks[1];
+    // ... count 1, kind 1, the 31-byte staff block, pool count 0.
+    ASSERT_GE(block.size(), 40u);
+    EXPECT_EQ(U32At(block, block.size() - 4 - 31 - 1 - 4), 1u);
+    EXPECT_EQ(block[block.size() - 4 - 31 - 1], 1);
+    EXPECT_EQ(U32At(block, block.size() - 4), 0u);
+}
+
+TEST(PercentFactorTest, FactorsAreMadeInDoubleThenSingle)
+{
+    const std::pair<int, Bytes> cases[] = {{5, {0xCD, 0xCC, 0x4C, 0x3D}}, {10, {0xCD, 0xCC, 0xCC, 0x3D}},
+                                           {100, {0x00, 0x00, 0x80, 0x3F}}, {0, {0, 0, 0, 0}}};
+    for (const auto& [percent, bytes] : cases) {
+        CMasterWriter writer;
+        writer.WritePercentFactor(percent);
+        ASSERT_TRUE(writer.Allocate());
+        writer.WritePercentFactor(percent);
+        const Bytes file = writer.GetFileBytes();
+        EXPECT_EQ(Bytes(file.begin() + 16, file.end()), bytes) << percent;
+    }
+}
+
+}  // namespace
