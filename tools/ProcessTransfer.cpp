@@ -64,6 +64,16 @@ public:
     }
     void MakeLast(int index) { last_ = index; }
     bool Fits() const { return entries_.size() <= static_cast<std::size_t>(TPerson::MaxHistoryEntries); }
+    // Ends the last entry, no longer running, on end; false when that would
+    // end it before its start.
+    bool CloseLast(TDate end)
+    {
+        THistoryEntry& last = At(last_);
+        if (!last.start.IsSet() || end < last.start) return false;
+        last.entryFlags &= static_cast<std::uint8_t>(~THistoryEntry::RunningFlag);
+        last.end = end;
+        return true;
+    }
 
     // The latest-ending entry but the last one and loans; -1 for none.
     int LatestEarlierNonLoan() const
@@ -112,15 +122,21 @@ struct TTransferCase {
     std::u16string message;
     int type = ReportType::Info;
 
-    void AddMissingEntry(TDate end)
+    // False when the span from the last entry's end to end is empty.
+    bool AddMissingEntry(TDate end)
     {
-        const TDate start = history.Last() < 0 ? EarlierSeasonStart() : history.At(history.Last()).end + 1;
+        const int last = history.Last();
+        if (last >= 0 && !history.At(last).end.IsSet()) return false;
+        const TDate start = last < 0 ? EarlierSeasonStart() : history.At(last).end + 1;
+        if (end < start) return false;
         history.MakeLast(history.Add(Station(club.GetId(), start, end, false, false)));
         message += Format(u"History entry for club %s was missing and has been added.\r\n", club.GetName());
+        return true;
     }
+    // Nothing was written, so only the reason is told.
     void Invalid()
     {
-        message += u"Player has an invalid history entry and cannot be transferred.\r\n";
+        message = u"Player has an invalid history entry and cannot be transferred.\r\n";
         type = ReportType::Error;
     }
     // Whether the draft and the move can be carried out without losing the
@@ -153,10 +169,10 @@ struct TTransferCase {
 
 void LoanOut(TTransferCase& c, TDate start, TDate end)
 {
-    if (!c.history.LastBelongsTo(c.club.GetId())) c.AddMissingEntry(start - 1);
-    THistoryEntry& last = c.history.At(c.history.Last());
-    last.entryFlags &= static_cast<std::uint8_t>(~THistoryEntry::RunningFlag);
-    last.end = start - 1;
+    if ((!c.history.LastBelongsTo(c.club.GetId()) && !c.AddMissingEntry(start - 1)) || !c.history.CloseLast(start - 1)) {
+        c.Invalid();
+        return;
+    }
     const bool ended = end <= SeasonEnd();
     c.history.Add(Station(c.transferClub->GetId(), start, ended ? end : SeasonEnd(), true, !ended,
                           PositiveFee(c.person.GetCallOption())));
@@ -181,11 +197,11 @@ void LoanOut(TTransferCase& c, TDate start, TDate end)
 
 void Sell(TTransferCase& c, TDate saleDay)
 {
-    if (!c.history.LastBelongsTo(c.club.GetId())) c.AddMissingEntry(saleDay - 1);
-    THistoryEntry& last = c.history.At(c.history.Last());
-    last.entryFlags &= static_cast<std::uint8_t>(~THistoryEntry::RunningFlag);
-    last.end = saleDay - 1;
-    const TDate joined = last.end + 1;
+    if ((!c.history.LastBelongsTo(c.club.GetId()) && !c.AddMissingEntry(saleDay - 1)) || !c.history.CloseLast(saleDay - 1)) {
+        c.Invalid();
+        return;
+    }
+    const TDate joined = saleDay;
     c.history.Add(Station(c.transferClub->GetId(), joined, SeasonEnd(), false, true, PositiveFee(c.person.GetTransferFee())));
     c.moveTo = c.transferClub;
     c.message += Format(u"Player was sold from %s to %s.\r\n", c.club.GetName(), c.transferClub->GetName());
@@ -200,17 +216,19 @@ void ReturnFromLoan(TTransferCase& c, TDate start, TDate end)
     const std::uint32_t owner = c.transferClub->GetId();
     const int remembered = c.history.LastNonLoanSeen();
     if (!c.history.LastBelongsTo(c.club.GetId()) && remembered >= 0 && SameClub(c.history.At(remembered).clubId, owner)) {
+        if (!start.IsSet() || end < start) {
+            c.Invalid();
+            return;
+        }
         c.history.MakeLast(c.history.Add(Station(c.club.GetId(), start, end, true, false)));
         c.message += Format(u"History entry for club %s was missing and has been added.\r\n", c.club.GetName());
     }
     const int earlier = c.history.LatestEarlierNonLoan();
-    if (!c.history.LastBelongsTo(c.club.GetId()) || (earlier >= 0 && !SameClub(c.history.At(earlier).clubId, owner))) {
+    if (!c.history.LastBelongsTo(c.club.GetId()) || (earlier >= 0 && !SameClub(c.history.At(earlier).clubId, owner)) ||
+        !c.history.CloseLast(end)) {
         c.Invalid();
         return;
     }
-    THistoryEntry& last = c.history.At(c.history.Last());
-    last.entryFlags &= static_cast<std::uint8_t>(~THistoryEntry::RunningFlag);
-    last.end = end;
     c.history.Add(Station(owner, end + 1, SeasonEnd(), false, true));
     c.moveTo = c.transferClub;
     c.message += Format(u"Player was loaned from %s and was moved back.\r\n", c.transferClub->GetName());

@@ -165,6 +165,26 @@ TEST_F(ProcessTransferTest, UnsetDatesAreInvalid)
     EXPECT_NE(a_->FindPlayer(loanedIn.GetId()), nullptr);
 }
 
+TEST_F(ProcessTransferTest, AnEntryThatWouldEndBeforeItStartsIsInvalid)
+{
+    TPerson& loaned = Pending(*a_, 6, b_, {2007, 1, 15}, {2007, 6, 30});
+    loaned.AddHistoryEntry(Station(a_->GetId(), {2007, 1, 15}, {2007, 6, 30}, false, true));
+    TPerson& sold = Pending(*a_, 5, b_, {2007, 3, 1}, {2008, 6, 30});
+    sold.AddHistoryEntry(Station(c_->GetId(), {2006, 7, 1}, {2007, 4, 30}));
+    TPerson& returning = Pending(*b_, 4, a_, {2007, 1, 1}, {2007, 5, 31});
+    returning.AddHistoryEntry(Station(b_->GetId(), {2007, 6, 1}, {2007, 6, 30}, true, true));
+    for (auto [person, club] : {std::pair{&loaned, a_}, std::pair{&sold, a_}, std::pair{&returning, b_}}) {
+        const std::string before = History(*person);
+        const int state = person->GetTransferState();
+        const TReported entry = Process(*person, *club);
+        EXPECT_EQ(entry.type, ReportType::Error) << state;
+        EXPECT_EQ(entry.description, "Player has an invalid history entry and cannot be transferred.\r\n") << state;
+        EXPECT_EQ(History(*person), before) << state;
+        EXPECT_EQ(person->GetTransferState(), state);
+        EXPECT_NE(club->FindPlayer(person->GetId()), nullptr) << state;
+    }
+}
+
 TEST_F(ProcessTransferTest, MissingHistoryGetsTheEarlierSeason)
 {
     TPerson& person = Pending(*a_, 6, b_, {2007, 1, 15}, {2007, 6, 30});
