@@ -382,6 +382,38 @@ TEST_F(ProblemCheckerTest, ACloseRequestEndsTheRunAfterTheCountry)
 
 class ProblemCheckerSampleTest : public database_testing::SampleWorldTest {};
 
+TEST_F(ProblemCheckerSampleTest, TopLeagueBesideAnInternationalDayClashes)
+{
+    ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+        testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    TCountry& country = *world_->GetCountry(21);
+    TSeasonDayCodes days{};
+    country.GetSeasonCalendar(1, days);
+    int international = -1;
+    for (int d = 1; d < 364 && international < 0; ++d) {
+        if (days[static_cast<std::size_t>(d)] != 0 && days[static_cast<std::size_t>(d)] != 30) international = d;
+    }
+    ASSERT_GT(international, 0);
+    const std::uint32_t id = MakeCompetitionId(21, TypeLeague, 31);
+    ASSERT_TRUE(world_->GetCompetitions().Register(std::make_unique<CFakeLeague>(id, world_->GetCompetitions(), 0, 0)));
+    auto& league = dynamic_cast<CFakeLeague&>(*world_->GetCompetitions().Get(id));
+    for (int language = 0; language < 6; ++language) league.SetName(language, u"Clash League");
+    league.SetLevel(0);
+    league.SetCalendarEntry(1, international - 1, 1);
+    const std::string line = "Clash League (2008/2009): " + T(u"Dialog.Calendar.ErrorInternationalClash");
+    const auto lines = [&] {
+        ProblemEntry entry;
+        CDatabaseProblemTool(*world_).CheckCountryCompetitions(country, entry);
+        return Lines(Narrow(entry.text));
+    };
+    std::vector<std::string> found = lines();
+    EXPECT_EQ(std::count(found.begin(), found.end(), line), 1);
+    league.SetLevel(1);
+    found = lines();
+    EXPECT_EQ(std::count(found.begin(), found.end(), line), 0);
+}
+
 TEST_F(ProblemCheckerSampleTest, SampleDatabaseEndsSortedWithoutEmptyCategories)
 {
     ASSERT_TRUE(CTextManager::Instance()->LoadFile(
