@@ -167,4 +167,86 @@ TEST_F(ReportToolLaunchers, ContractCheckCorrectsOnlyWhenAsked)
     EXPECT_EQ(person.GetYearJoined(), 2006);
 }
 
+TEST_F(ReportToolLaunchers, BadgeCheckWithoutBadgesListsEveryClubAsMissing)
+{
+    int clubs = 0, countries = 0;
+    for (int id = 1; id <= 206; ++id) {
+        const TCountry* country = world_->GetCountry(id);
+        countries += country->GetClubCount() > 0 ? 1 : 0;
+        for (int index = 0; index < country->GetClubCount(); ++index) {
+            const TClub* club = country->GetClubByIndex(index);
+            clubs += club != nullptr && !IsNationalTeamId(club->GetId()) ? 1 : 0;
+        }
+    }
+    int items = 0;
+    std::u16string countLine;
+    gui_test::ModalDriver driver([&] {
+        HWND window = app_test::FindDialogWith(IDC_REPORT_TREE);
+        if (!Finished(window)) return false;
+        items = TreeCount(window);
+        countLine = gui_test::ItemText(window, IDC_REPORT_COUNT);
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        return true;
+    });
+    launchers_.badgeCheck(nullptr);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(items, clubs + countries);
+    EXPECT_NE(countLine.find(std::u16string(u"errors: ") + win::U(std::to_wstring(clubs).c_str())), std::u16string::npos)
+        << testing_support::Narrow(countLine);
+}
+
+TEST_F(ReportToolLaunchers, ProcessTransfersMovesALoanedPlayer)
+{
+    TClub* from = nullptr;
+    TClub* to = nullptr;
+    const TCountry* country = world_->GetCountry(21);
+    for (int index = 0; index < country->GetClubCount(); ++index) {
+        TClub* club = country->GetClubByIndex(index);
+        if (club == nullptr || IsNationalTeamId(club->GetId()) || club->GetSquadCount() == 0) continue;
+        (from == nullptr ? from : to) = club;
+        if (to != nullptr) break;
+    }
+    ASSERT_NE(to, nullptr);
+    TPerson* person = nullptr;
+    for (int slot = 0; slot < from->GetSquadCount() && person == nullptr; ++slot) {
+        TPerson* each = from->GetSquadPerson(slot);
+        if (each != nullptr && each->IsPlayer()) person = each;
+    }
+    ASSERT_NE(person, nullptr);
+    while (person->GetHistoryCount() > 0) person->RemoveHistoryEntry(0);
+    person->SetTransferState(6);
+    person->SetTransferClub(to->GetId());
+    person->SetTransferStartDate(TDate(2007, 1, 15));
+    person->SetTransferEndDate(TDate(2008, 6, 30));
+    const int fromCount = from->GetSquadCount(), toCount = to->GetSquadCount();
+    gui_test::ModalDriver driver([&] {
+        HWND window = app_test::FindDialogWith(IDC_REPORT_TREE);
+        if (!Finished(window)) return false;
+        ::SendMessageW(window, WM_COMMAND, ID_REPORT_SORT_BY_TYPE, 0);
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        return true;
+    });
+    launchers_.processTransfers(nullptr);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(from->GetSquadCount(), fromCount - 1);
+    EXPECT_EQ(to->GetSquadCount(), toCount + 1);
+    EXPECT_EQ(person->GetTransferState(), 4);
+}
+
+TEST_F(ReportToolLaunchers, ClosingDuringTheRunEndsOnceTheProducerStopped)
+{
+    bool closed = false;
+    gui_test::ModalDriver driver([&] {
+        HWND window = app_test::FindDialogWith(IDC_REPORT_TREE);
+        if (window == nullptr) return false;
+        ::PostMessageW(window, WM_CLOSE, 0, 0);
+        closed = true;
+        return true;
+    });
+    launchers_.problemChecker(nullptr);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(closed);
+    EXPECT_EQ(app_test::FindDialogWith(IDC_REPORT_TREE), nullptr);
+}
+
 }  // namespace
