@@ -306,9 +306,3 @@ TAdminModeFlag& GetAdminModeFlag()
 
 void SetAdminMode(TAdminModeFlag& flag, bool on) { flag.on = on; }
 bool IsAdminMode(const TAdminModeFlag& flag) { return flag.on; }
-
-const TDate& GetApplicationDate()
-{
-    static const TDate date(2007, 7, 1);
-    return date;
-}

@@ -128,5 +128,3 @@ void SetAdminMode(TAdminModeFlag& flag, bool on);
 bool IsAdminMode(const TAdminModeFlag& flag);
 inline bool IsAdminMode() { return IsAdminMode(GetAdminModeFlag()); }
 
-// The editor's notion of today for pending transfers: 2007-07-01.
-const TDate& GetApplicationDate();

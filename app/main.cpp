@@ -5,10 +5,13 @@
 
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
+#include "app/ReportToolLaunchers.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
+    RegisterReportTools(GetMainWindowLaunchers());
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchDatabase.h"
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
 #include "database/CompleteWorld.h"
@@ -29,59 +30,11 @@
 
 namespace {
 
-namespace fs = std::filesystem;
-
-using Clock = std::chrono::steady_clock;
-
-int Silent(const char16_t*, unsigned, void*)
-{
-    return AppMessage::IdOk;
-}
-
-const fs::path SampleDatabase = fs::path(TR_SOURCE_DIR) / "data" / "Database";
-
-fs::path SourceDatabase()
-{
-    const fs::path executable = fs::read_symlink("/proc/self/exe");
-    const fs::path full = executable.parent_path().parent_path() / "generated" / "full";
-    return fs::exists(full / "Country1.sav") ? full : SampleDatabase;
-}
-
-// A scratch base folder whose "Database" holds a copy of the source, so
-// that saving never touches the generated files.
-fs::path MakeScratchBase()
-{
-    const fs::path folder = fs::temp_directory_path() / ("bench_database_" + std::to_string(getpid()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    fs::copy(SourceDatabase(), folder / "Database");
-    fs::copy(SampleDatabase.parent_path() / "Script", folder / "Script");
-    // The generator takes the country list from the sample, not writing it.
-    fs::copy(SampleDatabase / "Countries.sav", folder / "Database" / "Countries.sav", fs::copy_options::skip_existing);
-    platform::SetBaseFolder(folder.u16string());
-    SetAppMessageSink({Silent, nullptr});
-    InstallCompetitionFactory();
-    return folder;
-}
-
 double PeakRssBytes()
 {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return static_cast<double>(usage.ru_maxrss) * 1024.0;
-}
-
-double MedianSeconds(int runs, const std::function<void()>& work, const std::function<void()>& prepare = [] {})
-{
-    std::vector<double> times;
-    for (int run = 0; run < runs; ++run) {
-        prepare();
-        const Clock::time_point start = Clock::now();
-        work();
-        times.push_back(std::chrono::duration<double>(Clock::now() - start).count());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
 }
 
 void LoadFreshWorld()

@@ -153,3 +153,12 @@ const char16_t* ReplaceTokenStatic(const char16_t* src, const char16_t* from, co
 {
     return ReplaceToken(src, from, to, gStaticReplaceBuffer, kStaticReplaceUnits);
 }
+
+std::u16string FoldLatinCase(std::u16string_view text)
+{
+    std::u16string folded(text);
+    for (char16_t& c : folded) {
+        if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<char16_t>(c + 32);
+    }
+    return folded;
+}

@@ -56,6 +56,9 @@ bool WildcardMatch(const char16_t* text, const char16_t* pattern);
 const char16_t* FindTextNoCase(const char16_t* text, const char16_t* part);
 void NormalisePathForCompare(char16_t* path);
 
+// Lower case for ASCII and the Latin-1 letters, so "émile" and "Émile" sort alike.
+std::u16string FoldLatinCase(std::u16string_view text);
+
 // Accent-folding order for sorted name lists.
 char16_t* MakeSortKey(char16_t* dest, const char16_t* src, std::size_t capacity);
 int CompareCollated(const char16_t* a, const char16_t* b);

@@ -159,6 +159,12 @@ TDate GetReferenceDay()
     return TDate(2007, 7, 3);
 }
 
+const TDate& GetApplicationDate()
+{
+    static const TDate date(2007, 7, 1);
+    return date;
+}
+
 int GetAgeTodayDmy(int day, int month, int year)
 {
     static const TDate reference = GetReferenceDay();

@@ -74,6 +74,8 @@ private:
 };
 
 TDate GetReferenceDay();
+// The editor's notion of today for pending transfers: 2007-07-01.
+const TDate& GetApplicationDate();
 int GetAgeTodayDmy(int day, int month, int year);
 int GetAgeToday(TDate date);
 // Age band: below 19 -> 0, 19 -> 1, 20 -> 2, 21..23 -> 3, 24..29 -> 4,

@@ -206,6 +206,11 @@ void TPerson::AddHistoryEntry(const THistoryEntry& entry)
     if (entry.end < entry.start) history.back().end = entry.start;
 }
 
+void TPerson::SetHistoryEntry(int index, const THistoryEntry& entry)
+{
+    if (IsIndex(index, GetHistoryCount())) history[static_cast<std::size_t>(index)] = entry;
+}
+
 void TPerson::RemoveHistoryEntry(int index)
 {
     if (IsIndex(index, GetHistoryCount())) history.erase(history.begin() + index);

@@ -279,6 +279,8 @@ public:
     const THistoryEntry& GetHistoryEntry(int index) const;
     // Refused at 30 entries; an end before the start becomes the start.
     void AddHistoryEntry(const THistoryEntry& entry);
+    // Out of range changes nothing.
+    void SetHistoryEntry(int index, const THistoryEntry& entry);
     void RemoveHistoryEntry(int index);
     const std::u16string& GetNotes() const { return notes; }
     void SetNotes(std::u16string_view text) { notes = text; }

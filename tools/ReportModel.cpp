@@ -12,19 +12,9 @@ bool IsValidType(int type)
     return type >= ReportType::Category && type < ReportType::Count;
 }
 
-// Case goes for the Latin-1 letters too, so "émile" and "Émile" sort alike.
-std::u16string FoldCase(const std::u16string& text)
-{
-    std::u16string folded = text;
-    for (char16_t& c : folded) {
-        if ((c >= u'A' && c <= u'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) c = static_cast<char16_t>(c + 32);
-    }
-    return folded;
-}
-
 bool TitleBefore(const ReportEntry& a, const ReportEntry& b)
 {
-    return CompareCollated(FoldCase(a.title).c_str(), FoldCase(b.title).c_str()) < 0;
+    return CompareCollated(FoldLatinCase(a.title).c_str(), FoldLatinCase(b.title).c_str()) < 0;
 }
 
 bool TypeBefore(const ReportEntry& a, const ReportEntry& b)

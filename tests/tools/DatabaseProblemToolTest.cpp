@@ -1,0 +1,442 @@
+// The database problem checker over small worlds built here and over the
+// sample database.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "competition/CompetitionId.h"
+#include "competition/Cup.h"
+#include "competition/League.h"
+#include "core/TextManager.h"
+#include "database/CompleteWorld.h"
+#include "tests/common/TestSupport.h"
+#include "tests/tools/ToolWorldSupport.h"
+#include "tools/DatabaseProblemTool.h"
+
+namespace {
+
+using testing_support::Narrow;
+using tool_testing::Lines;
+
+std::string T(const char16_t* key) { return Narrow(CTextManager::Instance()->GetText(key)); }
+
+// A league whose consistency bits are set per season by the test.
+class CFakeLeague : public CDBLeague {
+public:
+    CFakeLeague(std::uint32_t id, TCompetitionRegistry& registry, std::uint32_t season0, std::uint32_t season1)
+        : CDBLeague(id, 0, registry), bits_{season0, season1}
+    {
+    }
+    std::uint32_t CheckConsistency(int season, int) const override { return bits_[season & 1]; }
+
+private:
+    std::uint32_t bits_[2];
+};
+
+class ProblemCheckerTest : public tool_testing::ToolWorldTest {
+protected:
+    std::vector<std::string> ClubLines(const TClub& club, int* severity = nullptr)
+    {
+        ProblemEntry entry;
+        CDatabaseProblemTool(*world_).CheckClub(club, entry);
+        if (severity != nullptr) *severity = entry.severity;
+        return Lines(Narrow(entry.text));
+    }
+    std::vector<std::string> PlayerLines(const TClub& club, const TPerson& person, int* severity = nullptr)
+    {
+        ProblemEntry entry;
+        CDatabaseProblemTool(*world_).CheckPlayer(club, person, entry);
+        if (severity != nullptr) *severity = entry.severity;
+        return Lines(Narrow(entry.text));
+    }
+    std::vector<std::string> CountryLines(int id = 21)
+    {
+        ProblemEntry entry;
+        CDatabaseProblemTool(*world_).CheckCountryCompetitions(Land(id), entry);
+        return Lines(Narrow(entry.text));
+    }
+    CFakeLeague& AddLeague(int slot, std::uint32_t season0, std::uint32_t season1, const char16_t* name = u"Liga")
+    {
+        auto league = std::make_unique<CFakeLeague>(MakeCompetitionId(21, TypeLeague, static_cast<std::uint32_t>(slot)),
+                                                    world_->GetCompetitions(), season0, season1);
+        CFakeLeague& result = *league;
+        for (int language = 0; language < 6; ++language) result.SetName(language, name);
+        EXPECT_TRUE(world_->GetCompetitions().Register(std::move(league)));
+        return result;
+    }
+    static int Count(const std::vector<std::string>& lines, const std::string& line)
+    {
+        return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+    }
+
+};
+
+TEST(ProblemEntryTest, LinesJoinAndTheHighestSeverityStays)
+{
+    ProblemEntry entry;
+    AppendProblemText(entry, ReportType::Warning, u"first");
+    AppendProblemText(entry, ReportType::Error, u"second");
+    AppendProblemText(entry, ReportType::Warning, u"third");
+    AppendProblemText(entry, ReportType::Info, nullptr);
+    EXPECT_EQ(entry.severity, ReportType::Error);
+    EXPECT_EQ(entry.text, u"first\r\nsecond\r\nthird");
+    entry.Reset();
+    EXPECT_EQ(entry.severity, ReportType::Success);
+    EXPECT_TRUE(entry.text.empty());
+}
+
+TEST_F(ProblemCheckerTest, RunWalksCountriesOneToTwoHundredSix)
+{
+    NewClub(u"Hidden", 207).SetTownForLanguage(3, u"");
+    NewClub(u"Shown", 206).SetTownForLanguage(3, u"");
+    CDatabaseProblemTool(*world_).Run(report_);
+    EXPECT_EQ(Narrow(report_.Title()), T(u"DatabaseProblemTool.Title"));
+    EXPECT_EQ(report_.Progress().minimum, 0);
+    EXPECT_EQ(report_.Progress().maximum, 621);
+    EXPECT_EQ(report_.Progress().position, 618);
+    bool shownReported = false;
+    for (const tool_testing::TReported& entry : tool_testing::Entries(report_)) {
+        EXPECT_EQ(entry.path.find("Hidden"), std::string::npos) << entry.path;
+        shownReported = shownReported || entry.path.find("Shown") != std::string::npos;
+    }
+    EXPECT_TRUE(shownReported);
+}
+
+TEST_F(ProblemCheckerTest, ThinSquadsCountPlayersOnly)
+{
+    const struct {
+        int players, staff;
+        bool reported;
+    } cases[] = {{2, 0, false}, {3, 0, true}, {13, 0, true}, {14, 0, false}, {10, 4, true}, {0, 0, false}};
+    for (const auto& c : cases) {
+        TClub& club = NewClub(u"Squad");
+        FillSquad(club, c.players);
+        for (int i = 0; i < c.staff; ++i) NewStaff(club, u"Coach");
+        EXPECT_EQ(Count(ClubLines(club), T(u"DatabaseProblemTool.ClubLess14")), c.reported ? 1 : 0)
+            << c.players << " players, " << c.staff << " staff";
+    }
+}
+
+TEST_F(ProblemCheckerTest, PositionGroupsFromElevenPlayers)
+{
+    const std::string gk = T(u"DatabaseProblemTool.LessTwoGoalie"), df = T(u"DatabaseProblemTool.LessThreeDefender"),
+                      mf = T(u"DatabaseProblemTool.LessThreeMidfield"), fw = T(u"DatabaseProblemTool.LessThreeAttacker");
+    const struct {
+        std::vector<int> positions;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{2, 2, 2, 2, 9, 9, 9, 9, 13, 13, 13, 13}, {gk}},
+        {{2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 2}, {gk, mf, fw}},
+        {{0, 0, 2, 2, 2, 9, 9, 9, 13, 13, 13}, {}},
+        {{2, 2, 2, 2, 2, 2, 2, 2, 2, 2}, {}},
+    };
+    for (const auto& c : cases) {
+        TClub& club = NewClub(u"Positions");
+        for (int position : c.positions) NewPlayer(club, u"Player", position);
+        std::vector<std::string> lines = ClubLines(club);
+        std::erase(lines, T(u"DatabaseProblemTool.ClubLess14"));
+        EXPECT_EQ(lines, c.lines) << c.positions.size() << " players";
+    }
+}
+
+TEST_F(ProblemCheckerTest, IdenticalLooksGiveOneLinePerPairInOrder)
+{
+    TClub& club = NewClub(u"Twins");
+    for (const char16_t* name : {u"One", u"Two", u"Three"}) NewPlayer(club, name).SetFaceId(7);
+    NewPlayer(club, u"Other");
+    std::vector<std::string> lines = ClubLines(club);
+    std::erase(lines, T(u"DatabaseProblemTool.ClubLess14"));
+    EXPECT_EQ(lines, (std::vector<std::string>{"One, J. and Two, J. look the same.", "One, J. and Three, J. look the same.",
+                                               "Two, J. and Three, J. look the same."}));
+}
+
+TEST_F(ProblemCheckerTest, DanglingRivalsAndFriendship)
+{
+    TClub& other = NewClub(u"Other");
+    const struct {
+        std::vector<TTeamId> rivals;
+        TTeamId partner;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {{0x0000FFFF, 0x00000005, 0}, 0, {}},
+        {{other.GetId(), 0x00150999, 0x00CF0001, 0x00150998}, 0, {T(u"DatabaseProblemTool.InvalidRival")}},
+        {{other.GetId()}, 0x00150999, {T(u"DatabaseProblemTool.InvalidFriendship")}},
+        {{}, other.GetId() | ReserveTeamBit, {}},
+    };
+    for (const auto& c : cases) {
+        TClub& club = NewClub(u"Rivalry");
+        for (std::size_t i = 0; i < c.rivals.size(); ++i) club.SetRival(static_cast<int>(i), c.rivals[i]);
+        club.SetPartnerClub(c.partner);
+        EXPECT_EQ(ClubLines(club), c.lines);
+    }
+}
+
+TEST_F(ProblemCheckerTest, NamesTownsAndCharacters)
+{
+    TClub& shortName = NewClub(u"Long enough");
+    shortName.SetNameForLanguage(3, u"AB");
+    EXPECT_EQ(ClubLines(shortName), std::vector<std::string>{T(u"DatabaseProblemTool.InvalidClubLocale")});
+
+    TClub& national = *Land().GetClubByIndex(0);
+    ASSERT_TRUE(IsNationalTeamId(national.GetId()));
+    for (int language = 0; language < 6; ++language) national.SetTownForLanguage(language, u"");
+    EXPECT_EQ(Count(ClubLines(national), T(u"DatabaseProblemTool.InvalidTown")), 0);
+
+    TClub& noTown = NewClub(u"Townless");
+    noTown.SetTownForLanguage(5, u"");
+    EXPECT_EQ(ClubLines(noTown), std::vector<std::string>{T(u"DatabaseProblemTool.InvalidTown")});
+
+    TClub& cyrillic = NewClub(u"Cyrillic");
+    cyrillic.SetTownForLanguage(1, u"\u0416ytomyr");
+    cyrillic.SetTownForLanguage(2, u"\u0416ytomyr");
+    int severity = 0;
+    EXPECT_EQ(ClubLines(cyrillic, &severity), std::vector<std::string>{T(u"DatabaseProblemTool.UnsupportedCharClub")});
+    EXPECT_EQ(severity, ReportType::Warning);
+}
+
+TEST_F(ProblemCheckerTest, PlaceholderNamesArePrefixesCaseSensitive)
+{
+    const struct {
+        const char16_t* last;
+        const char16_t* first;
+        bool placeholder;
+    } cases[] = {{u"Lastname", u"Firstname", true}, {u"Apellido", u"Pr\u00e9nom", true}, {u"Nachname", u"Vorname", true},
+                 {u"lastname", u"Firstname", false}, {u"Lastname", u"Jan", false}, {u"Smith", u"Nome", false}};
+    TClub& club = NewClub(u"Names");
+    for (const auto& c : cases) {
+        TPerson& person = NewPlayer(club, c.last);
+        person.SetFirstName(c.first);
+        EXPECT_EQ(Count(PlayerLines(club, person), T(u"DatabaseProblemTool.DefaultPlayerName")), c.placeholder ? 1 : 0)
+            << Narrow(c.last);
+    }
+}
+
+TEST_F(ProblemCheckerTest, StaffGetOnlyTheCharacterCheck)
+{
+    TClub& club = NewClub(u"Staff");
+    TPerson& coach = NewStaff(club, u"Lastname");
+    coach.SetFirstName(u"Firstname");
+    coach.SetBirthDate(TDate(1980, 1, 1));
+    coach.SetTransferState(5);
+    EXPECT_TRUE(PlayerLines(club, coach).empty());
+    coach.SetNickname(u"\u0416enya");
+    int severity = 0;
+    EXPECT_EQ(PlayerLines(club, coach, &severity), std::vector<std::string>{T(u"DatabaseProblemTool.UnsupportedCharPlayer")});
+    EXPECT_EQ(severity, ReportType::Error);
+
+    TPerson& player = NewPlayer(club, u"Born");
+    player.SetBirthDate(TDate(1980, 1, 1));
+    EXPECT_EQ(PlayerLines(club, player), std::vector<std::string>{T(u"DatabaseProblemTool.InvalidPlayerBirth")});
+}
+
+TEST_F(ProblemCheckerTest, TransferClubsMustExist)
+{
+    TClub& club = NewClub(u"Home");
+    TClub& other = NewClub(u"Away");
+    const struct {
+        int state;
+        TTeamId transferClub;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {4, 0x00150999, {T(u"DatabaseProblemTool.InvalidLoanClub")}},
+        {6, 0x00000001, {T(u"DatabaseProblemTool.InvalidLoanClub")}},
+        {5, 0x00150999, {T(u"DatabaseProblemTool.InvalidSellClub")}},
+        {6, other.GetId(), {}},
+        {3, 0x00150999, {}},
+    };
+    for (const auto& c : cases) {
+        TPerson& person = NewPlayer(club, u"Moving");
+        person.SetTransferState(c.state);
+        person.SetTransferClub(c.transferClub);
+        EXPECT_EQ(PlayerLines(club, person), c.lines) << "state " << c.state;
+    }
+}
+
+THistoryEntry Station(std::uint32_t club, TDate start, TDate end, bool running = false)
+{
+    THistoryEntry entry;
+    entry.clubId = club;
+    entry.start = start;
+    entry.end = end;
+    entry.entryFlags = running ? THistoryEntry::RunningFlag : 0;
+    return entry;
+}
+
+TEST_F(ProblemCheckerTest, HistoryRules)
+{
+    TClub& club = NewClub(u"Home");
+    TClub& other = NewClub(u"Away");
+    const std::string unknown = T(u"DatabaseProblemTool.InvalidHistoryClub"), date = T(u"DatabaseProblemTool.InvalidHistoryDate"),
+                      notSame = T(u"DatabaseProblemTool.HistoryNotSameClub");
+    const std::uint32_t home = club.GetId(), away = other.GetId();
+    const struct {
+        const char* name;
+        std::vector<THistoryEntry> history;
+        std::uint16_t joined;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"two unknown clubs", {Station(0x00150999, {2000, 7, 1}, {2001, 6, 30}), Station(0x00150998, {2001, 7, 1}, {2002, 6, 30}),
+                               Station(home, {2002, 7, 1}, {2008, 6, 30})}, 2002, {unknown}},
+        {"latest by end date", {Station(home, {2006, 7, 1}, {2009, 6, 30}), Station(away, {2001, 7, 1}, {2003, 6, 30})}, 2006, {}},
+        {"ties keep the earlier", {Station(home, {2006, 7, 1}, {2009, 6, 30}), Station(away, {2001, 7, 1}, {2009, 6, 30})}, 2006, {}},
+        {"ties the other way", {Station(away, {2001, 7, 1}, {2009, 6, 30}), Station(home, {2006, 7, 1}, {2009, 6, 30})}, 2006, {notSame}},
+        {"ended early", {Station(home, {2004, 7, 1}, {2007, 6, 29})}, 2004, {date}},
+        {"ended on the day", {Station(home, {2004, 7, 1}, {2007, 6, 30})}, 2004, {}},
+        {"running", {Station(home, {2004, 7, 1}, {2005, 6, 30}, true)}, 2004, {}},
+        {"joined 2007", {Station(away, {2004, 7, 1}, {2008, 6, 30})}, 2007, {}},
+        {"reserve team", {Station(home | ReserveTeamBit, {2004, 7, 1}, {2008, 6, 30})}, 2004, {}},
+        {"warning and date", {Station(away, {2004, 7, 1}, {2006, 6, 30})}, 2004, {date, notSame}},
+    };
+    for (const auto& c : cases) {
+        TPerson& person = NewPlayer(club, u"History");
+        for (const THistoryEntry& entry : c.history) person.AddHistoryEntry(entry);
+        person.SetYearJoined(c.joined);
+        EXPECT_EQ(PlayerLines(club, person), c.lines) << c.name;
+    }
+}
+
+TEST_F(ProblemCheckerTest, AWarningAndAnErrorMakeOneErrorEntry)
+{
+    TClub& club = NewClub(u"Home");
+    TPerson& person = NewPlayer(club, u"Both");
+    person.SetBirthDate(TDate(1980, 1, 1));
+    person.SetFirstName(u"\u0416enya");
+    int severity = 0;
+    EXPECT_EQ(PlayerLines(club, person, &severity),
+              (std::vector<std::string>{T(u"DatabaseProblemTool.InvalidPlayerBirth"), T(u"DatabaseProblemTool.UnsupportedCharPlayer")}));
+    EXPECT_EQ(severity, ReportType::Error);
+    CDatabaseProblemTool(*world_).Run(report_);
+    bool found = false;
+    for (const tool_testing::TReported& entry : tool_testing::Entries(report_)) {
+        if (entry.path.find("Both, ") == std::string::npos) continue;
+        found = true;
+        EXPECT_EQ(entry.type, ReportType::Error);
+        EXPECT_NE(entry.description.find("\r\n"), std::string::npos);
+    }
+    EXPECT_TRUE(found);
+}
+
+TEST_F(ProblemCheckerTest, LeagueCalendarBitsBySeason)
+{
+    const std::string fixture = T(u"Dialog.Calendar.ErrorFixturelist");
+    const struct {
+        std::uint32_t season0, season1;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {0x20000, 0x20000, {"Liga (2007/2008): " + fixture, "Liga (2008/2009): " + fixture}},
+        {0x10000 | 0x40000 | 0x80000, 0x10000 | 0x40000 | 0x80000,
+         {"Liga: " + fixture + " ", "Liga: " + T(u"Dialog.Calendar.ErrorNotEnoughTeams") + " ",
+          "Liga: " + T(u"Dialog.Calendar.ErrorReserveTeamsInLeague") + " "}},
+        {0, 0x100000, {"Liga (2008/2009): " + T(u"Dialog.Calendar.ErrorInternationalClash")}},
+        {0, 0, {}},
+    };
+    for (const auto& c : cases) {
+        world_->GetCompetitions().EraseCountry(21);
+        AddLeague(3, c.season0, c.season1);
+        EXPECT_EQ(CountryLines(), c.lines) << std::hex << c.season0 << " " << c.season1;
+    }
+}
+
+TEST_F(ProblemCheckerTest, EmptyAppearanceSetsGiveOneLine)
+{
+    const std::uint32_t none[4] = {0, 0, 0, 0};
+    const std::string line = T(u"DatabaseProblemTool.NoYouthplayer");
+    EXPECT_TRUE(CountryLines().empty());
+    Land().SetFaceMask(none);
+    EXPECT_EQ(CountryLines(), std::vector<std::string>{line});
+    Land().SetHairstyleMask(none);
+    Land().SetFacialHairMask(0);
+    Land().SetHairColourMask(0);
+    EXPECT_EQ(CountryLines(), std::vector<std::string>{line});
+    const std::uint32_t some[4] = {1, 0, 0, 0};
+    Land().SetFaceMask(some);
+    Land().SetHairstyleMask(some);
+    Land().SetFacialHairMask(1);
+    EXPECT_EQ(CountryLines(), std::vector<std::string>{line});
+}
+
+TEST_F(ProblemCheckerTest, CompetitionNamesTheGameCannotShow)
+{
+    world_->GetCompetitions().EraseCountry(21);
+    CFakeLeague& league = AddLeague(0, 0, 0, u"Premier");
+    league.SetName(4, u"\u0416 Liga");
+    auto cup = std::make_unique<CDBCup>(MakeCompetitionId(21, TypeFaCup, 2), 0, world_->GetCompetitions());
+    cup->SetName(0, u"Cup");
+    cup->SetName(5, u"\u0416 Cup");
+    ASSERT_TRUE(world_->GetCompetitions().Register(std::move(cup)));
+    EXPECT_EQ(CountryLines(), (std::vector<std::string>{"The name of Premier holds characters the game cannot show.",
+                                                        "The name of Cup holds characters the game cannot show."}));
+}
+
+TEST_F(ProblemCheckerTest, ACloseRequestEndsTheRunAfterTheCountry)
+{
+    NewClub(u"Club").SetTownForLanguage(3, u"");
+    report_.RequestClose();
+    CDatabaseProblemTool(*world_).Run(report_);
+    EXPECT_EQ(report_.Progress().position, 1);
+    EXPECT_EQ(report_.Size(), 0u);
+}
+
+class ProblemCheckerSampleTest : public database_testing::SampleWorldTest {};
+
+TEST_F(ProblemCheckerSampleTest, TopLeagueBesideAnInternationalDayClashes)
+{
+    ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+        testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    TCountry& country = *world_->GetCountry(21);
+    TSeasonDayCodes days{};
+    country.GetSeasonCalendar(1, days);
+    int international = -1;
+    for (int d = 1; d < 364 && international < 0; ++d) {
+        if (days[static_cast<std::size_t>(d)] != 0 && days[static_cast<std::size_t>(d)] != 30) international = d;
+    }
+    ASSERT_GT(international, 0);
+    const std::uint32_t id = MakeCompetitionId(21, TypeLeague, 31);
+    ASSERT_TRUE(world_->GetCompetitions().Register(std::make_unique<CFakeLeague>(id, world_->GetCompetitions(), 0, 0)));
+    auto& league = dynamic_cast<CFakeLeague&>(*world_->GetCompetitions().Get(id));
+    for (int language = 0; language < 6; ++language) league.SetName(language, u"Clash League");
+    league.SetLevel(0);
+    league.SetCalendarEntry(1, international - 1, 1);
+    const std::string line = "Clash League (2008/2009): " + T(u"Dialog.Calendar.ErrorInternationalClash");
+    const auto lines = [&] {
+        ProblemEntry entry;
+        CDatabaseProblemTool(*world_).CheckCountryCompetitions(country, entry);
+        return Lines(Narrow(entry.text));
+    };
+    std::vector<std::string> found = lines();
+    EXPECT_EQ(std::count(found.begin(), found.end(), line), 1);
+    league.SetLevel(1);
+    found = lines();
+    EXPECT_EQ(std::count(found.begin(), found.end(), line), 0);
+}
+
+TEST_F(ProblemCheckerSampleTest, SampleDatabaseEndsSortedWithoutEmptyCategories)
+{
+    ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+        testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    CReportModel report;
+    report.Open();
+    CDatabaseProblemTool(*world_).Run(report);
+    ASSERT_GT(report.Size(), 0u);
+    std::vector<ReportEntryHandle> pending = report.Children(0);
+    while (!pending.empty()) {
+        const ReportEntryHandle parent = pending.back();
+        pending.pop_back();
+        const std::vector<ReportEntryHandle> children = report.Children(parent);
+        if (report.Entry(parent).type == ReportType::Category) {
+            EXPECT_FALSE(children.empty());
+        }
+        pending.insert(pending.end(), children.begin(), children.end());
+    }
+    const std::vector<ReportEntryHandle> roots = report.Children(0);
+    EXPECT_EQ(roots.size(), 3u);
+    report.SortAlphabetically();
+    EXPECT_EQ(report.Children(0), roots);
+}
+
+}  // namespace
