@@ -6,6 +6,7 @@
 
 #include "CountryModelFixture.h"
 #include "editors/country_club/model/AppearanceMasks.h"
+#include "editors/country_club/model/CountryGeneralModel.h"
 #include "editors/country_club/model/LanguageShares.h"
 #include "editors/country_club/model/LeagueRatingRows.h"
 
@@ -113,6 +114,74 @@ TEST_F(LeagueRatingRowsTest, NamedLevelsOnly)
     EXPECT_EQ(rows[0].text, u"Premier\t80");
     EXPECT_EQ(rows[1].level, 2);
     EXPECT_EQ(rows[1].text, u"Third\t 7");
+}
+
+}  // namespace
+
+namespace {
+
+class CountryGeneralTest : public testing::Test, protected CountryFixture {};
+
+TEST_F(CountryGeneralTest, LanguagesAreCompactedAndSharesMadeWhole)
+{
+    TCountryGeneralView view = LoadCountryGeneral(country_);
+    view.languages = {5, 5, 0, 7};
+    view.shares = {40, 20, 0, 10};
+    StoreCountryGeneral(view, country_);
+    EXPECT_EQ(country_.GetLanguage(0), 5);
+    EXPECT_EQ(country_.GetLanguage(1), 7);
+    EXPECT_EQ(country_.GetLanguage(2), 0);
+    EXPECT_EQ(country_.GetLanguageShare(0), 90);
+    EXPECT_EQ(country_.GetLanguageShare(1), 10);
+}
+
+TEST_F(CountryGeneralTest, AnUnlistedLanguageKeepsItsSlotWhileItsShareIsStored)
+{
+    country_.SetLanguage(0, 3);
+    country_.SetLanguage(1, 70);
+    TCountryGeneralView view = LoadCountryGeneral(country_);
+    EXPECT_EQ(view.languages[1], -1);
+    view.shares = {60, 40, 0, 0};
+    StoreCountryGeneral(view, country_);
+    EXPECT_EQ(country_.GetLanguage(1), 70);
+    EXPECT_EQ(country_.GetLanguageShare(1), 40);
+}
+
+TEST_F(CountryGeneralTest, AVisitChangesNothing)
+{
+    country_.SetPreferredTerritory(12);
+    country_.SetClimate(9);
+    country_.SetLanguageShare(0, 30);
+    country_.SetLanguage(0, 4);
+    country_.SetLanguage(1, 4);
+    country_.SetAverageRating(60);
+    country_.SetLeagueRating(3, 99);
+    country_.SetFederationName(u"ABCDEFGHI");
+    const TCountryGeneralView view = LoadCountryGeneral(country_);
+    EXPECT_EQ(view.territory, -1);
+    EXPECT_EQ(view.climate, -1);
+    StoreCountryGeneral(view, country_);
+    EXPECT_EQ(country_.GetPreferredTerritory(), 12);
+    EXPECT_EQ(country_.GetClimate(), 9);
+    EXPECT_EQ(country_.GetLanguage(1), 4) << "not normalised";
+    EXPECT_EQ(country_.GetLanguageShare(0), 30);
+    EXPECT_EQ(country_.GetLeagueRating(3), 99) << "the average was not set again";
+}
+
+TEST_F(CountryGeneralTest, ALowerAverageLowersTheLevelRatingsAbove)
+{
+    country_.SetAverageRating(80);
+    country_.SetLeagueRating(2, 70);
+    TCountryGeneralView view = LoadCountryGeneral(country_);
+    view.averageRating = 60;
+    view.naturalisation = 0;
+    view.territory = 10;
+    StoreCountryGeneral(view, country_);
+    EXPECT_EQ(country_.GetAverageRating(), 60);
+    EXPECT_EQ(country_.GetLeagueRating(0), 60);
+    EXPECT_EQ(country_.GetLeagueRating(2), 60);
+    EXPECT_EQ(country_.GetNaturalisationYears(), 0);
+    EXPECT_EQ(country_.GetPreferredTerritory(), 10);
 }
 
 }  // namespace
