@@ -11,12 +11,15 @@ BOOL CDlgLandParent::OnInitDialog()
 {
     CDialogB::OnInitDialog();
     tabs_.SubclassDlgItem(IDC_COUNTRY_TABS, *this);
+    // The league system page fills its system combo while it is created.
+    leagues_.SetCountry(country_);
     // Tabs in their order: general (110), league system (107), cups (109),
     // player pool (117, "FreeAgent", 6), referees (115, "Referee", 7), staff
     // (158, "Manager", 9), appearance (181). A tab is added once its page
     // exists; titles are looked up by their whole keys.
     const TPageEntry pages[] = {
         {&general_, IDD_COUNTRY_COMMON, u"Dialog.Country.Parent.General"_tk, General},
+        {&leagues_, IDD_COUNTRY_LEAGUESYSTEM, u"Dialog.Country.Parent.LeagueSystem"_tk, LeagueSystem},
     };
     for (const TPageEntry& entry : pages) AddPage(tabCount_, *entry.page, entry.templateId, GetText(entry.title), entry.code);
     ShowCurrentPage();
@@ -49,6 +52,7 @@ void CDlgLandParent::LoadCurrentPage()
 {
     switch (GetPageCode(currentTab_)) {
     case General: general_.LoadCountry(country_); break;
+    case LeagueSystem: leagues_.LoadCountry(country_); break;
     default: break;
     }
 }
@@ -57,6 +61,7 @@ bool CDlgLandParent::StoreCurrentPage()
 {
     switch (GetPageCode(currentTab_)) {
     case General: general_.StoreCountry(); break;
+    case LeagueSystem: leagues_.StoreCountry(); break;
     default: break;
     }
     return true;

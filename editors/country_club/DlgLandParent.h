@@ -6,6 +6,7 @@
 #include <array>
 
 #include "editors/country_club/DlgLand.h"
+#include "editors/country_club/DlgLandLeaguesystem.h"
 #include "ui/DialogB.h"
 #include "ui/SkinnedTabCtrl.h"
 
@@ -47,6 +48,7 @@ private:
     CSkinnedTabCtrl tabs_;
     TCountry* country_;
     CDlgLand general_;
+    CDlgLandLeaguesystem leagues_;
     int currentTab_ = -1;
     int refusedTab_ = 0;
     std::array<int, MaxTabs> codes_{};

@@ -1,6 +1,7 @@
 #include "editors/country_club/model/LeagueSystemModel.h"
 
 #include "competition/CompetitionId.h"
+#include "competition/League.h"
 #include "competition/LeagueStructure.h"
 #include "core/Format.h"
 #include "database/Country.h"
@@ -98,4 +99,28 @@ TLeagueSystemPlan PlanLeagueSystemApply(int storedScriptId, const TLeagueCounts&
 bool LeagueScriptExists(int scriptId)
 {
     return platform::FileExists(platform::JoinPath(u"Script", Format(u"Lg%d.txt", scriptId)));
+}
+
+void ApplyLevelRelegationRule(TCountry& country, int level, int rule)
+{
+    const std::vector<TLeagueLevel> levels = country.GetLeagueLevels();
+    if (level < 0 || level >= static_cast<int>(levels.size())) return;
+    const TLeagueLevel& row = levels[static_cast<std::size_t>(level)];
+    for (int index = row.firstLeague; index < row.firstLeague + row.count; ++index) {
+        if (auto* league = dynamic_cast<CDBLeague*>(country.GetCompetitionRegistry().Get(country.GetLeagueId(index)))) {
+            league->SetRelegationRule(static_cast<std::uint8_t>(rule));
+        }
+    }
+    country.BuildLeaguePools();
+}
+
+int LeagueTeamTotal(TCountry& country)
+{
+    int total = 0;
+    for (int index = 0; index < country.GetLeagueCount(); ++index) {
+        if (auto* league = dynamic_cast<CDBLeagueBase*>(country.GetCompetitionRegistry().Get(country.GetLeagueId(index)))) {
+            total += league->GetTeamCount();
+        }
+    }
+    return total;
 }

@@ -51,5 +51,10 @@ struct TLeagueSystemPlan {
 // so it is asked first.
 TLeagueSystemPlan PlanLeagueSystemApply(int storedScriptId, const TLeagueCounts& current, int system, int script,
                                         const TLevelBytes& choices, const std::function<bool(int)>& scriptExists);
+// A generic country's level takes its rule on every league, and the pools
+// between the levels are made again.
+void ApplyLevelRelegationRule(TCountry& country, int level, int rule);
+// The team counts of the country's leagues added up.
+int LeagueTeamTotal(TCountry& country);
 // "Script\Lg<N>.txt" below the base folder.
 bool LeagueScriptExists(int scriptId);

@@ -164,4 +164,20 @@ TEST_F(LeagueSystemApplyTest, System13OnOneOneOneGivesSevenLeagues)
     EXPECT_EQ(levels[2].count, 4);
 }
 
+TEST_F(LeagueSystemApplyTest, ALevelRuleLandsOnEveryLeagueOfTheLevel)
+{
+    country_.SetLeagueSystemId(-1);
+    AddLeague(0, 0, u"A", 18);
+    AddLeague(1, 1, u"B1", 16);
+    AddLeague(2, 1, u"B2", 20);
+    AddLeague(3, 2, u"C", 10);
+    ApplyLevelRelegationRule(country_, 1, 4);
+    EXPECT_EQ(League(1)->GetRelegationRule(), 4);
+    EXPECT_EQ(League(2)->GetRelegationRule(), 4);
+    EXPECT_EQ(League(0)->GetRelegationRule(), 0);
+    EXPECT_EQ(League(3)->GetRelegationRule(), 0);
+    ApplyLevelRelegationRule(country_, 7, 4);
+    EXPECT_EQ(LeagueTeamTotal(country_), 64);
+}
+
 }  // namespace
