@@ -20,6 +20,7 @@ BOOL CDlgLandParent::OnInitDialog()
     const TPageEntry pages[] = {
         {&general_, IDD_COUNTRY_COMMON, u"Dialog.Country.Parent.General"_tk, General},
         {&leagues_, IDD_COUNTRY_LEAGUESYSTEM, u"Dialog.Country.Parent.LeagueSystem"_tk, LeagueSystem},
+        {&appearance_, IDD_COUNTRY_APPEARANCE, u"Dialog.Country.Parent.PlayerAppearance"_tk, Appearance},
     };
     for (const TPageEntry& entry : pages) AddPage(tabCount_, *entry.page, entry.templateId, GetText(entry.title), entry.code);
     ShowCurrentPage();
@@ -53,6 +54,7 @@ void CDlgLandParent::LoadCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.LoadCountry(country_); break;
     case LeagueSystem: leagues_.LoadCountry(country_); break;
+    case Appearance: appearance_.LoadCountry(country_); break;
     default: break;
     }
 }
@@ -62,6 +64,7 @@ bool CDlgLandParent::StoreCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.StoreCountry(); break;
     case LeagueSystem: leagues_.StoreCountry(); break;
+    case Appearance: appearance_.StoreCountry(); break;
     default: break;
     }
     return true;

@@ -7,6 +7,7 @@
 
 #include "editors/country_club/DlgLand.h"
 #include "editors/country_club/DlgLandLeaguesystem.h"
+#include "editors/country_club/DlgLandYouthplayer.h"
 #include "ui/DialogB.h"
 #include "ui/SkinnedTabCtrl.h"
 
@@ -49,6 +50,7 @@ private:
     TCountry* country_;
     CDlgLand general_;
     CDlgLandLeaguesystem leagues_;
+    CDlgLandYouthplayer appearance_;
     int currentTab_ = -1;
     int refusedTab_ = 0;
     std::array<int, MaxTabs> codes_{};
