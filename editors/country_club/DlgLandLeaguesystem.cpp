@@ -191,7 +191,11 @@ void CDlgLandLeaguesystem::OnLeagueData(std::uint32_t id)
         country_->SetLevelSortRule(level, static_cast<std::uint8_t>(chosen.sort));
         country_->SetReserveTeamsAllowed(level, chosen.reserves);
         country_->SetLevelRelegationRule(level, static_cast<std::uint8_t>(chosen.relegation));
-        if (country_->GetLeagueSystemId() < 1) ApplyLevelRelegationRule(*country_, level, chosen.relegation);
+        // The leagues and pools of a generic level follow a changed rule;
+        // an unchanged one leaves them as they were read.
+        if (country_->GetLeagueSystemId() < 1 && chosen.relegation != rules.relegation) {
+            ApplyLevelRelegationRule(*country_, level, chosen.relegation);
+        }
     }
     FillLeagueTree();
 }
