@@ -39,7 +39,7 @@ void WriteModal(int controlId, const char16_t* name, const std::function<void()>
         Write(dialog, name);
         ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         return true;
-    });
+    }, 30000);
     open();
     EXPECT_FALSE(driver.TimedOut()) << testing_support::Narrow(name);
 }
