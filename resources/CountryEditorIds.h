@@ -4,6 +4,11 @@
 // Frame.
 #define IDD_COUNTRY_PARENT 157
 #define IDC_COUNTRY_TABS 1700
+// The pages of the frame's tabs that are not in this file.
+#define IDD_COUNTRY_CUP 109
+#define IDD_COUNTRY_PLAYER_POOL 117
+#define IDD_COUNTRY_REFEREES 115
+#define IDD_COUNTRY_STAFF 158
 
 // General page.
 #define IDD_COUNTRY_COMMON 110

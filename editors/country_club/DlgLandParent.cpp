@@ -13,16 +13,20 @@ BOOL CDlgLandParent::OnInitDialog()
     tabs_.SubclassDlgItem(IDC_COUNTRY_TABS, *this);
     // The league system page fills its system combo while it is created.
     leagues_.SetCountry(country_);
-    // Tabs in their order: general (110), league system (107), cups (109),
-    // player pool (117, "FreeAgent", 6), referees (115, "Referee", 7), staff
-    // (158, "Manager", 9), appearance (181). A tab is added once its page
-    // exists; titles are looked up by their whole keys.
+    // Every tab in its order; a tab whose page is not part of the editor
+    // yet (page null) is left out. Titles are looked up by their whole keys.
     const TPageEntry pages[] = {
         {&general_, IDD_COUNTRY_COMMON, u"Dialog.Country.Parent.General"_tk, General},
         {&leagues_, IDD_COUNTRY_LEAGUESYSTEM, u"Dialog.Country.Parent.LeagueSystem"_tk, LeagueSystem},
+        {nullptr, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
+        {nullptr, IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
+        {nullptr, IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
+        {nullptr, IDD_COUNTRY_STAFF, u"Dialog.Country.Parent.Manager"_tk, Manager},
         {&appearance_, IDD_COUNTRY_APPEARANCE, u"Dialog.Country.Parent.PlayerAppearance"_tk, Appearance},
     };
-    for (const TPageEntry& entry : pages) AddPage(tabCount_, *entry.page, entry.templateId, GetText(entry.title), entry.code);
+    for (const TPageEntry& entry : pages) {
+        if (entry.page != nullptr) AddPage(tabCount_, *entry.page, entry.templateId, GetText(entry.title), entry.code);
+    }
     ShowCurrentPage();
     tabs_.SetCurSel(0);
     currentTab_ = tabs_.GetCurSel();
