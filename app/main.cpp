@@ -1,5 +1,6 @@
-// The program's entry: build the global objects, run the application's
-// start-up (which holds the program's whole life) and its shut-down.
+// The program's entry: build the global objects, let every editor and tool
+// register with the main window, run the application's start-up (which
+// holds the program's whole life) and its shut-down.
 
 #include <windows.h>
 
@@ -7,11 +8,14 @@
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "app/ReportToolLaunchers.h"
+#include "editors/country_club/CountryEditorLaunchers.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    RegisterReportTools(GetMainWindowLaunchers());
+    TMainWindowLaunchers& launchers = GetMainWindowLaunchers();
+    RegisterReportTools(launchers);
+    RegisterCountryEditor(launchers);
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));

@@ -62,6 +62,28 @@ public:
     // filled from its sources, else the teams entered.
     int PositionsInUse() const { return IsFilledFromSources() ? teamCount_ : enteredCount_; }
 
+    // The league data dialog's values. leagueDataA holds eight 4-bit fields,
+    // leagueDataB four 4-bit fields (bits 0..15) and three 5-bit fields
+    // (bits 16..30); a setter changes only its field's bits, a field out of
+    // range reads 0 and is not written.
+    std::uint8_t GetLeagueFlags() const { return leagueFlags_; }
+    void SetLeagueFlags(std::uint8_t flags) { leagueFlags_ = flags; }
+    std::int8_t GetLeagueValue1() const { return leagueValue1_; }
+    void SetLeagueValue1(std::int8_t value) { leagueValue1_ = value; }
+    std::int8_t GetLeagueValue2() const { return leagueValue2_; }
+    void SetLeagueValue2(std::int8_t value) { leagueValue2_ = value; }
+    std::uint32_t GetLeagueDataA() const { return leagueDataA_; }
+    std::uint32_t GetLeagueDataB() const { return leagueDataB_; }
+    static constexpr int DataAFieldCount = 8;
+    static constexpr int DataBFieldCount = 4;
+    static constexpr int DataBWideFieldCount = 3;
+    int GetLeagueDataAField(int field) const;
+    void SetLeagueDataAField(int field, int value);
+    int GetLeagueDataBField(int field) const;
+    void SetLeagueDataBField(int field, int value);
+    int GetLeagueDataBWideField(int field) const;
+    void SetLeagueDataBWideField(int field, int value);
+
 protected:
     void ReadLeagueData(CIndexTextFile& file);
     bool WriteLeagueData(CIndexTextFile& file) const;

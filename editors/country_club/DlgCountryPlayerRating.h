@@ -1,0 +1,31 @@
+#pragma once
+// The rating (0..99) of each named league level of a country, written at
+// every change of the spin.
+
+#include "ui/DialogB.h"
+#include "ui/MyListBox.h"
+#include "ui/MyStaticControl.h"
+#include "ui/SpinEditCtrl.h"
+
+class TCountry;
+
+class CDlgCountryPlayerRating : public CDialogB {
+public:
+    CDlgCountryPlayerRating(TCountry& country, HWND parent);
+    const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.ChangePlayerRating"; }
+    void OnChange(void* sender) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+
+private:
+    void FillList();
+    void OnLevelSelected();
+
+    CMyListBox levels_;
+    CMyStaticControl levelName_;
+    Halvane::MFC::CSpinEditCtrl rating_;
+    TCountry& country_;
+    int level_ = 0;
+};

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include "CountryEditorTestSupport.h"
+
+#include <commctrl.h>
+
+#include "app/LedraApp.h"
+#include "database/CompleteWorld.h"
+#include "database/ReferenceLists.h"
+#include "database/Stadium.h"
+#include "database/WorldList.h"
+#include "win/WideText.h"
+
+namespace country_editor_testing {
+
+void SampleCountryTest::SetUp()
+{
+    app_test::StoreAcceptance(true);
+    globals_ = std::make_unique<CGlobalObjects>();
+    CLedraApp& app = globals_->App();
+    ASSERT_TRUE(app.InitLanguageAndTexts());
+    app.SetFoldersFromWorkingFolder();
+    LoadStadiumList(app.GetDatabaseFolder());
+    LoadTextFiles(app.GetDatabaseFolder());
+    TWorldList& worlds = GetWorldList();
+    TCompleteWorld* world = worlds.CreateCompleteWorld();
+    ASSERT_NE(world, nullptr);
+    worlds.SetCurrentWorld(world);
+    ASSERT_TRUE(world->LoadWorld(app.GetBaseFolder() + u"\\Database"));
+}
+
+void SampleCountryTest::TearDown()
+{
+    TWorldList& worlds = GetWorldList();
+    worlds.Clear();
+    globals_.reset();
+}
+
+TCountry& SampleCountryTest::Country(int id) { return *GetWorld()->GetCountry(id); }
+
+std::u16string Text(HWND dialog, int id)
+{
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(dialog, id, text, 1024);
+    return win::U(text);
+}
+
+void SetText(HWND dialog, int id, const char16_t* text) { ::SetDlgItemTextW(dialog, id, win::W(text)); }
+
+void Type(HWND dialog, int id, const char16_t* text)
+{
+    HWND edit = ::GetDlgItem(dialog, id);
+    ::SendMessageW(edit, EM_SETSEL, 0, -1);
+    ::SendMessageW(edit, WM_CLEAR, 0, 0);
+    for (const char16_t* c = text; *c != 0; ++c) ::SendMessageW(edit, WM_CHAR, *c, 1);
+}
+
+void Click(HWND dialog, int id) { ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
+
+void ChooseByData(HWND dialog, int id, LPARAM data)
+{
+    HWND combo = ::GetDlgItem(dialog, id);
+    const int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        if (::SendMessageW(combo, CB_GETITEMDATA, i, 0) != data) continue;
+        ::SendMessageW(combo, CB_SETCURSEL, i, 0);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+        return;
+    }
+    ADD_FAILURE() << "no item " << data << " in combo " << id;
+}
+
+LPARAM SelectedData(HWND dialog, int id)
+{
+    HWND combo = ::GetDlgItem(dialog, id);
+    const LRESULT index = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    return index < 0 ? -1 : ::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(index), 0);
+}
+
+void SetSpin(HWND dialog, int id, int value)
+{
+    // A spin edit takes its typed text when the edit loses the focus.
+    const std::wstring digits = std::to_wstring(value);
+    HWND edit = ::GetDlgItem(dialog, id);
+    ::SetWindowTextW(edit, digits.c_str());
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
+}
+
+void SwitchTab(HWND frame, int tabControl, int tab)
+{
+    HWND tabs = ::GetDlgItem(frame, tabControl);
+    NMHDR header{tabs, static_cast<UINT_PTR>(tabControl), static_cast<UINT>(TCN_SELCHANGING)};
+    ::SendMessageW(frame, WM_NOTIFY, static_cast<WPARAM>(tabControl), reinterpret_cast<LPARAM>(&header));
+    ::SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
+    header.code = static_cast<UINT>(TCN_SELCHANGE);
+    ::SendMessageW(frame, WM_NOTIFY, static_cast<WPARAM>(tabControl), reinterpret_cast<LPARAM>(&header));
+}
+
+}  // namespace country_editor_testing

@@ -1,0 +1,40 @@
+#pragma once
+// The sample database loaded into a current world, and the country editor's
+// windows driven by their control ids.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "app/GlobalObjects.h"
+#include "tests/app/AppTestSupport.h"
+
+class TCountry;
+
+namespace country_editor_testing {
+
+class SampleCountryTest : public testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TCountry& Country(int id);
+
+    app_test::WorkingFolder folder_{u"country", true};
+    std::unique_ptr<CGlobalObjects> globals_;
+};
+
+std::u16string Text(HWND dialog, int id);
+void SetText(HWND dialog, int id, const char16_t* text);
+// Types into the edit as a user would, character by character.
+void Type(HWND dialog, int id, const char16_t* text);
+void Click(HWND dialog, int id);
+// Selects the combo's item with that data and tells the dialog.
+void ChooseByData(HWND dialog, int id, LPARAM data);
+LPARAM SelectedData(HWND dialog, int id);
+// Sets a spin edit's text and tells the dialog the edit changed.
+void SetSpin(HWND dialog, int id, int value);
+// Switches the tab control of the frame as a click would.
+void SwitchTab(HWND frame, int tabControl, int tab);
+
+}  // namespace country_editor_testing

@@ -1,0 +1,82 @@
+// Writes the country editor's pages and dialogs as bitmaps for a person to
+// look at; make-country-screenshots.sh turns them into PNG files.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "CountryEditorTestSupport.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/WorldList.h"
+#include "editors/country_club/DlgLandParent.h"
+#include "editors/country_club/model/LeagueSystemModel.h"
+#include "resources/CountryEditorIds.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+
+using namespace country_editor_testing;
+
+namespace {
+
+void Write(HWND window, const char16_t* name)
+{
+    ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    gui_test::PumpMessages();
+    const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
+    ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u) << testing_support::Narrow(name);
+    testing_support::WriteBytes(
+        testing_support::BinaryPath(std::u16string(u"tests\\editors\\country_club\\countryeditor\\") + name + u".bmp"), bitmap);
+}
+
+// Opens a modal dialog by the page's action, writes it and closes it with OK.
+void WriteModal(int controlId, const char16_t* name, const std::function<void()>& open)
+{
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = app_test::FindDialogWith(controlId);
+        if (dialog == nullptr) return false;
+        Write(dialog, name);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+    }, 30000);
+    open();
+    EXPECT_FALSE(driver.TimedOut()) << testing_support::Narrow(name);
+}
+
+using CountryScreenshot = SampleCountryTest;
+
+TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
+{
+    TCountry& country = *GetWorld()->GetCountry(21);
+    CDlgLandParent frame(&country, nullptr);
+    ASSERT_TRUE(frame.Create(nullptr));
+    const char16_t* pages[] = {u"country-general", u"country-leagues", u"country-appearance"};
+    HWND tabs = ::GetDlgItem(frame.Handle(), IDC_COUNTRY_TABS);
+    for (int tab = 0; tab < 3; ++tab) {
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, tab);
+        Write(frame.Handle(), pages[tab]);
+    }
+    HWND page = nullptr;
+    for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgItem(child, IDC_LEAGUES_TREE) != nullptr) page = child;
+    }
+    ASSERT_NE(page, nullptr);
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 1);
+    auto choose = [page](int row) {
+        HWND list = ::GetDlgItem(page, IDC_LEAGUES_TREE);
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+    };
+    WriteModal(IDC_LEAGUE_ATTENDANCE, u"league-data", [&] { choose(1); });
+    WriteModal(IDC_LEVEL_NAME, u"level-name", [&] { choose(0); });
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 0);
+    HWND general = nullptr;
+    for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgItem(child, IDC_COUNTRY_MODIFY_RATING) != nullptr) general = child;
+    }
+    ASSERT_NE(general, nullptr);
+    WriteModal(IDC_RATING_LEVELS, u"league-ratings", [&] { Click(general, IDC_COUNTRY_MODIFY_RATING); });
+}
+
+}  // namespace

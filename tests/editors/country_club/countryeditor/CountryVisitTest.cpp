@@ -1,0 +1,88 @@
+// Looking at every sample country on every page of the editor, each league's
+// data dialog opened and closed with OK, changes no byte of the saved files.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "CountryEditorTestSupport.h"
+#include "core/AppMessage.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/WorldList.h"
+#include "editors/country_club/DlgLandParent.h"
+#include "editors/country_club/model/LeagueSystemModel.h"
+#include "platform/Platform.h"
+#include "resources/CountryEditorIds.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+
+using namespace country_editor_testing;
+
+namespace {
+
+class CountryVisitTest : public SampleCountryTest {
+protected:
+    std::map<std::u16string, std::vector<std::uint8_t>> SavedFiles()
+    {
+        EXPECT_TRUE(GetWorld()->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
+        std::map<std::u16string, std::vector<std::uint8_t>> files;
+        const std::u16string folder = folder_.Path() + u"\\Database";
+        for (const std::u16string& name : platform::ListFolder(folder)) {
+            if (name.starts_with(u"Country")) files[name] = testing_support::ReadBytes(platform::JoinPath(folder, name));
+        }
+        return files;
+    }
+    static HWND ShownPage(HWND frame)
+    {
+        HWND tabs = ::GetDlgItem(frame, IDC_COUNTRY_TABS);
+        for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) return child;
+        }
+        return nullptr;
+    }
+    static void OpenEveryLeague(HWND page)
+    {
+        HWND list = ::GetDlgItem(page, IDC_LEAGUES_TREE);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (IsLevelHeading(static_cast<std::uint32_t>(::SendMessageW(list, LB_GETITEMDATA, row, 0)))) continue;
+            gui_test::ModalDriver driver([] {
+                HWND dialog = app_test::FindDialogWith(IDC_LEAGUE_ATTENDANCE);
+                if (dialog == nullptr) return false;
+                ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                return true;
+            });
+            ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+            ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+            EXPECT_FALSE(driver.TimedOut()) << row;
+        }
+    }
+};
+
+TEST_F(CountryVisitTest, EveryCountryOnEveryPageSavesTheSameFiles)
+{
+    const auto before = SavedFiles();
+    ASSERT_FALSE(before.empty());
+    int visited = 0;
+    for (int id = 1; id <= 206; ++id) {
+        TCountry* country = GetWorld()->GetCountry(id);
+        if (country == nullptr || country->GetId() != id) continue;
+        CDlgLandParent frame(country, nullptr);
+        ASSERT_TRUE(frame.Create(nullptr));
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 1);
+        OpenEveryLeague(ShownPage(frame.Handle()));
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 2);
+        ::SendMessageW(frame.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        ++visited;
+    }
+    EXPECT_GT(visited, 100);
+    const auto after = SavedFiles();
+    ASSERT_EQ(after.size(), before.size());
+    for (const auto& [name, bytes] : before) {
+        EXPECT_TRUE(after.at(name) == bytes) << testing_support::Narrow(name);
+    }
+}
+
+}  // namespace
