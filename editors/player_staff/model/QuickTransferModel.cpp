@@ -4,15 +4,15 @@
 
 #include "database/CompleteWorld.h"
 
-std::vector<TPerson*> QuickTransferModel::GetSourcePlayers(const TCountry& country)
+std::vector<TransferSource> QuickTransferModel::GetSourcePlayers(const TCountry& country)
 {
-    std::vector<TPerson*> players;
+    std::vector<TransferSource> players;
     for (int index = 0; index < country.GetClubCount(); ++index) {
         const TClub* club = country.GetClubByIndex(index);
         if (club == nullptr || IsNationalTeamId(club->GetId())) continue;
         for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
             TPerson* person = club->GetSquadPerson(slot);
-            if (person != nullptr && person->IsPlayer()) players.push_back(person);
+            if (person != nullptr && person->IsPlayer()) players.push_back({person, club});
         }
     }
     return players;

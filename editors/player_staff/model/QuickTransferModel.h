@@ -4,15 +4,22 @@
 // shirt numbers a target team has free.
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
+class TClub;
 class TCompleteWorld;
 class TCountry;
 class TPerson;
 
+struct TransferSource {
+    TPerson* person = nullptr;
+    const TClub* club = nullptr;
+};
+
 struct TransferTarget {
     std::uint32_t teamId = 0;
-    const char16_t* name = u"";
+    std::u16string name;
 };
 
 class QuickTransferModel {
@@ -21,7 +28,7 @@ public:
 
     // Players (type 0) of the country's clubs but its national team, in
     // club order and squad slot order.
-    static std::vector<TPerson*> GetSourcePlayers(const TCountry& country);
+    static std::vector<TransferSource> GetSourcePlayers(const TCountry& country);
     // Each club of the country but its national team, followed by its
     // reserve team (the id with bit 24).
     static std::vector<TransferTarget> GetTargets(const TCountry& country);

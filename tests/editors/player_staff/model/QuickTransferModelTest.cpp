@@ -125,14 +125,20 @@ TEST_F(QuickTransferModelTest, ListsClubPlayersAndTargetsWithReserveTeams)
     NewPlayer(second, u"B");
     NewPlayer(first, u"A");
     NewPlayer(first, u"Staff")->SetType(PersonManager);
-    const std::vector<TPerson*> players = QuickTransferModel::GetSourcePlayers(*country);
+    const std::vector<TransferSource> players = QuickTransferModel::GetSourcePlayers(*country);
     ASSERT_EQ(players.size(), 2u);
-    EXPECT_EQ(std::u16string(players[0]->GetLastName()), u"A");
+    EXPECT_EQ(std::u16string(players[0].person->GetLastName()), u"A");
+    EXPECT_EQ(players[0].club, first);
+    EXPECT_EQ(players[1].club, second);
     const std::vector<TransferTarget> targets = QuickTransferModel::GetTargets(*country);
     ASSERT_EQ(targets.size(), 4u);
     EXPECT_EQ(targets[0].teamId, first->GetId());
     EXPECT_EQ(targets[1].teamId, first->GetId() | ReserveTeamBit);
-    EXPECT_EQ(std::u16string(targets[1].name), std::u16string(first->GetReserveName()));
+    // Each name is kept, not a buffer the next reserve name overwrites.
+    EXPECT_EQ(targets[0].name, u"First");
+    EXPECT_EQ(targets[1].name, std::u16string(first->GetReserveName()));
+    EXPECT_EQ(targets[3].name, std::u16string(second->GetReserveName()));
+    EXPECT_NE(targets[1].name, targets[3].name);
     EXPECT_EQ(targets[2].teamId, second->GetId());
 }
 
