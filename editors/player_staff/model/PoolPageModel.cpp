@@ -130,6 +130,26 @@ TDate PoolPageModel::ClampedBirthDate(int day, int month, int year)
     return TDate(clampedYear, clampedMonth, std::clamp(day, 1, DaysInMonth(clampedYear, clampedMonth)));
 }
 
+TPortraitPerson PoolPageModel::PreviewPerson(const PoolEntryValues& values)
+{
+    TPortraitPerson person;
+    person.firstName = Cut(values.firstName, FirstNameLength);
+    person.lastName = Cut(values.lastName, NameLength);
+    person.pseudonym = Cut(values.pseudonym, NameLength);
+    person.birthDate = ClampedBirthDate(values.day, values.month, values.year);
+    return person;
+}
+
+TPortraitHead PoolPageModel::PreviewHead(const PoolEntryValues& values)
+{
+    TPortraitHead head;
+    head.face = values.face;
+    head.hairColour = values.hairColour;
+    head.hairstyle = values.hairstyle;
+    head.facialHair = values.facialHair;
+    return head;
+}
+
 void PoolPageModel::Sort()
 {
     std::stable_sort(rows_.begin(), rows_.end(), [this](const TPoolPlayer* a, const TPoolPlayer* b) { return CompareRows(a, b) < 0; });

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "database/Date.h"
+#include "database/PlayerPortrait.h"
 #include "editors/player_staff/model/ListSortState.h"
 
 class TClub;
@@ -69,6 +70,11 @@ public:
     // ranges and the month's length, or none when all its parts are 0.
     static void WriteEntry(TPoolPlayer& entry, const PoolEntryValues& values);
     static TDate ClampedBirthDate(int day, int month, int year);
+    // The stand-in person of the entry dialog's previews: the names as the
+    // entry would store them and the date as it would be stored; never a
+    // person of the world.
+    static TPortraitPerson PreviewPerson(const PoolEntryValues& values);
+    static TPortraitHead PreviewHead(const PoolEntryValues& values);
 
 private:
     void Sort();

@@ -141,6 +141,26 @@ TEST_F(PoolPageModelTest, WriteStoresEveryFieldAndCutsTheNames)
     EXPECT_EQ(read.preferredClub, TPoolPlayer::CreateClub);
 }
 
+TEST_F(PoolPageModelTest, ThePreviewPersonIsWhatTheEntryWouldStore)
+{
+    PoolEntryValues values;
+    values.firstName = u"Maximilianusxyzw";
+    values.lastName = u"Berg";
+    values.day = 31;
+    values.month = 2;
+    values.year = 1990;
+    values.face = 7;
+    values.hairstyle = 12;
+    const TPortraitPerson person = PoolPageModel::PreviewPerson(values);
+    EXPECT_EQ(person.firstName, u"Maximilianusxyz");
+    EXPECT_EQ(person.birthDate, TDate(1990, 2, 28));
+    EXPECT_EQ(person.pictureId, 0u);
+    const TPortraitHead head = PoolPageModel::PreviewHead(values);
+    EXPECT_EQ(head.face, 7u);
+    EXPECT_EQ(head.hairstyle, 12u);
+    EXPECT_EQ(head.faceId, 0u);
+}
+
 TEST_F(PoolPageModelTest, SortsByEachColumnClubsBeforeNone)
 {
     TClub* zeta = NewClub(5, u"Zeta");
