@@ -180,6 +180,28 @@ TEST_F(PlayerPoolPage, CreateAClubEnablesTheDateSpinsARealClubDisablesThemAndThe
     EXPECT_EQ(entry->GetBirthDate(), TDate(1990, 2, 28)) << "31 February is stored as the month's last day";
 }
 
+TEST_F(PlayerPoolPage, BytesOutOfRangeSelectNothingAndAreKeptOnOk)
+{
+    SelectRow(0);
+    TPoolPlayer* entry = page_->GetPool().GetRows()[0];
+    entry->SetNationality(250);
+    entry->SetAbilityIndex(43);
+    entry->SetTeamPart(9);
+    entry->SetCharacterTrait(30);
+    entry->SetFace(200);
+    entry->SetShoe(200);
+    std::vector<LRESULT> selections;
+    ASSERT_TRUE(ClickAnswering(IDC_POOL_EDIT, [&](HWND dialog) {
+        for (int id : {IDC_POOL_NATIONALITY, IDC_POOL_ABILITY, IDC_POOL_TEAM_PART, IDC_POOL_TRAIT, IDC_POOL_FACE, IDC_POOL_SHOE})
+            selections.push_back(::SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0));
+        Press(dialog, IDOK);
+    }));
+    EXPECT_EQ(selections, std::vector<LRESULT>(6, CB_ERR)) << "no item matches";
+    const std::vector<int> kept{entry->GetNationality(), entry->GetAbilityIndex(), entry->GetTeamPart(),
+                                entry->GetCharacterTrait(), entry->GetFace(), entry->GetShoe()};
+    EXPECT_EQ(kept, (std::vector<int>{250, 43, 9, 30, 200, 200}));
+}
+
 TEST_F(PlayerPoolPage, NewFillsTheFirstFreeEntryAndDeleteFreesTheSelected)
 {
     const int rows = Rows();

@@ -190,6 +190,21 @@ TEST_F(RefereePage, DeletingFreesTheIdAndEditingKeepsEmptyNames)
     EXPECT_EQ(std::u16string(country_->GetReferees().Find(firstId)->GetLastName()), u"Berg");
 }
 
+TEST_F(RefereePage, ATypeAboveSixChecksNoButtonAndIsKept)
+{
+    const RefereeRow row = page_->GetReferees().GetRows()[0];
+    row.referee->SetType(9);
+    page_->FillList(country_);
+    SelectRow(page_->GetReferees().FindRow(row.id));
+    int checked = 0;
+    ASSERT_TRUE(ClickAnswering(IDC_REFEREES_EDIT, [&](HWND dialog) {
+        for (int id = IDC_REFEREE_TYPE_FIRST; id <= IDC_REFEREE_TYPE_LAST; ++id) checked += ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+        Press(dialog, IDOK);
+    }));
+    EXPECT_EQ(checked, 0);
+    EXPECT_EQ(country_->GetReferees().Find(row.id)->GetType(), 9);
+}
+
 TEST_F(RefereePage, EveryRefereeConfirmedUnchangedSavesTheSameFile)
 {
     const std::u16string path = GetWorld()->GetCountryFilePath(country_->GetId());
