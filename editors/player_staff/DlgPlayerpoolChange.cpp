@@ -31,9 +31,11 @@ struct LooksList {
 };
 const LooksList LooksLists[] = {
     {IDC_POOL_FACE, CEnumTexts::GetFaceCount(), &CEnumTexts::GetFaceName, &CEnumTexts::GetFaceValue},
-    {IDC_POOL_HAIR_COLOUR, CEnumTexts::GetHairColourCount(), &CEnumTexts::GetHairColourName, &CEnumTexts::GetHairColourValue},
+    {IDC_POOL_HAIR_COLOUR, CEnumTexts::GetHairColourCount(), &CEnumTexts::GetHairColourName,
+     &CEnumTexts::GetHairColourValue},
     {IDC_POOL_HAIRSTYLE, CEnumTexts::GetHairstyleCount(), &CEnumTexts::GetHairstyleName, &CEnumTexts::GetHairstyleValue},
-    {IDC_POOL_FACIAL_HAIR, CEnumTexts::GetFacialHairCount(), &CEnumTexts::GetFacialHairName, &CEnumTexts::GetFacialHairValue},
+    {IDC_POOL_FACIAL_HAIR, CEnumTexts::GetFacialHairCount(), &CEnumTexts::GetFacialHairName,
+     &CEnumTexts::GetFacialHairValue},
 };
 
 }  // namespace
@@ -128,14 +130,17 @@ void CDlgPlayerpoolChange::FillClubCombo()
         const TClub* club = country_.GetClubByIndex(index);
         if (club != nullptr) AddComboItem(combo, club->GetName(), static_cast<LPARAM>(club->GetId()));
     }
-    AddComboItem(combo, GetTextManager()->GetText(u"Dialog.Country.Playerpool.CreateAClub"_tk), static_cast<LPARAM>(TPoolPlayer::CreateClub));
+    const char16_t* createClub = GetTextManager()->GetText(u"Dialog.Country.Playerpool.CreateAClub"_tk);
+    AddComboItem(combo, createClub, static_cast<LPARAM>(TPoolPlayer::CreateClub));
 }
 
 void CDlgPlayerpoolChange::FillShoeCombo()
 {
     const win::CComboBox& combo = Combo(IDC_POOL_SHOE);
     const CBaseTextFile& shoes = GetShoeList();
-    for (int index = 0; index < shoes.GetCount(); ++index) AddComboItem(combo, shoes.GetText(index), static_cast<LPARAM>(shoes.GetId(index)));
+    for (int index = 0; index < shoes.GetCount(); ++index) {
+        AddComboItem(combo, shoes.GetText(index), static_cast<LPARAM>(shoes.GetId(index)));
+    }
 }
 
 void CDlgPlayerpoolChange::SelectValues()
@@ -184,7 +189,7 @@ void CDlgPlayerpoolChange::CollectValues()
     values_.talent = byte(IDC_POOL_TALENT, values_.talent);
     values_.ability = byte(IDC_POOL_ABILITY, values_.ability);
     values_.teamPart = byte(IDC_POOL_TEAM_PART, values_.teamPart);
-    values_.preferredClub = static_cast<std::uint32_t>(GetComboSelData(Combo(IDC_POOL_CLUB), static_cast<LPARAM>(values_.preferredClub)));
+    values_.preferredClub = ChosenClub();
     values_.foot = byte(IDC_POOL_FOOT, values_.foot);
     values_.characterTrait = byte(IDC_POOL_TRAIT, values_.characterTrait);
     values_.face = byte(IDC_POOL_FACE, values_.face);
@@ -199,10 +204,15 @@ void CDlgPlayerpoolChange::CollectValues()
     }
 }
 
+std::uint32_t CDlgPlayerpoolChange::ChosenClub() const
+{
+    const LPARAM chosen = GetComboSelData(Combo(IDC_POOL_CLUB), static_cast<LPARAM>(values_.preferredClub));
+    return static_cast<std::uint32_t>(chosen);
+}
+
 void CDlgPlayerpoolChange::ApplyClubRule()
 {
-    const bool createClub = static_cast<std::uint32_t>(GetComboSelData(Combo(IDC_POOL_CLUB), static_cast<LPARAM>(values_.preferredClub))) ==
-                            TPoolPlayer::CreateClub;
+    const bool createClub = ChosenClub() == TPoolPlayer::CreateClub;
     for (auto* spin : {&day_, &month_, &year_}) {
         spin->Enable(createClub);
         ::EnableWindow(spin->GetSpin().Handle(), createClub ? TRUE : FALSE);
@@ -226,8 +236,9 @@ void CDlgPlayerpoolChange::UpdatePreview(bool initial)
         ::ShowWindow(GetItem(IDC_POOL_PORTRAIT_SIZE), oddSize ? SW_SHOW : SW_HIDE);
     }
     const TPortraitHead head = PoolPageModel::PreviewHead(values_);
-    if (head.face != previewHead_.face || head.hairColour != previewHead_.hairColour || head.hairstyle != previewHead_.hairstyle ||
-        head.facialHair != previewHead_.facialHair || initial) {
+    const bool headChanged = head.face != previewHead_.face || head.hairColour != previewHead_.hairColour ||
+                             head.hairstyle != previewHead_.hairstyle || head.facialHair != previewHead_.facialHair;
+    if (headChanged || initial) {
         previewHead_ = head;
         head_.Refresh();
     }
@@ -243,7 +254,8 @@ void CDlgPlayerpoolChange::OnChange(void* sender)
 bool CDlgPlayerpoolChange::OnCommand(int id, int code, HWND control)
 {
     if (IsExchanging()) return CDialogB::OnCommand(id, code, control);
-    const bool nameLeft = code == EN_KILLFOCUS && (id == IDC_POOL_FIRST_NAME || id == IDC_POOL_LAST_NAME || id == IDC_POOL_PSEUDONYM);
+    const bool nameEdit = id == IDC_POOL_FIRST_NAME || id == IDC_POOL_LAST_NAME || id == IDC_POOL_PSEUDONYM;
+    const bool nameLeft = code == EN_KILLFOCUS && nameEdit;
     const bool looksChanged = code == CBN_SELCHANGE && id >= IDC_POOL_FACE && id <= IDC_POOL_FACIAL_HAIR;
     if (nameLeft || looksChanged) {
         if (::IsWindowVisible(Handle())) UpdatePreview(false);

@@ -36,6 +36,8 @@ private:
     void SelectValues();
     void ShowNames();
     void CollectValues();
+    // The club combo's choice, the value read while nothing is chosen.
+    std::uint32_t ChosenClub() const;
     void ApplyClubRule();
     // The stand-in person and head follow the values; initial shows them
     // whatever changed.

@@ -4,7 +4,10 @@ std::vector<int> GetSelectedRows(const win::CListCtrl& list)
 {
     std::vector<int> rows;
     int row = -1;
-    while ((row = static_cast<int>(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(row), LVNI_SELECTED))) >= 0) rows.push_back(row);
+    const auto next = [&list](int after) {
+        return static_cast<int>(list.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(after), LVNI_SELECTED));
+    };
+    while ((row = next(row)) >= 0) rows.push_back(row);
     return rows;
 }
 

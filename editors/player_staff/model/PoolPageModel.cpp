@@ -152,7 +152,8 @@ TPortraitHead PoolPageModel::PreviewHead(const PoolEntryValues& values)
 
 void PoolPageModel::Sort()
 {
-    std::stable_sort(rows_.begin(), rows_.end(), [this](const TPoolPlayer* a, const TPoolPlayer* b) { return CompareRows(a, b) < 0; });
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [this](const TPoolPlayer* a, const TPoolPlayer* b) { return CompareRows(a, b) < 0; });
 }
 
 int PoolPageModel::CompareRows(const TPoolPlayer* a, const TPoolPlayer* b) const

@@ -46,7 +46,8 @@ bool RefereeList::FinishNew(int id, const TReferee* edited)
     if (country_ == nullptr) return false;
     TRefereeMap& referees = country_->GetReferees();
     TReferee* referee = referees.Find(id);
-    const bool keep = referee != nullptr && edited != nullptr && edited->GetFirstName()[0] != 0 && edited->GetLastName()[0] != 0;
+    const bool named = edited != nullptr && edited->GetFirstName()[0] != 0 && edited->GetLastName()[0] != 0;
+    const bool keep = referee != nullptr && named;
     if (keep) {
         *referee = *edited;
     } else {
@@ -78,7 +79,8 @@ void RefereeList::Delete(const std::vector<int>& rows)
 
 void RefereeList::Sort()
 {
-    std::stable_sort(rows_.begin(), rows_.end(), [this](const RefereeRow& a, const RefereeRow& b) { return CompareRows(a, b) < 0; });
+    std::stable_sort(rows_.begin(), rows_.end(),
+                     [this](const RefereeRow& a, const RefereeRow& b) { return CompareRows(a, b) < 0; });
 }
 
 int RefereeList::CompareRows(const RefereeRow& a, const RefereeRow& b) const
