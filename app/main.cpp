@@ -9,6 +9,7 @@
 #include "app/MainWindowLaunchers.h"
 #include "app/ReportToolLaunchers.h"
 #include "editors/country_club/CountryEditorLaunchers.h"
+#include "editors/player_staff/NationalPoolLaunchers.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
@@ -16,6 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     TMainWindowLaunchers& launchers = GetMainWindowLaunchers();
     RegisterReportTools(launchers);
     RegisterCountryEditor(launchers);
+    RegisterNationalPoolEditors(launchers);
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));

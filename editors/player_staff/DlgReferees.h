@@ -1,0 +1,42 @@
+#pragma once
+// The "Referee" page of the country editor: the country's referees, added
+// under the lowest free id, edited and deleted. The map changes at once.
+
+#include <memory>
+
+#include "editors/player_staff/model/RefereeList.h"
+#include "ui/DialogB.h"
+#include "win/ListCtrl.h"
+
+class TCountry;
+
+class CDlgReferees : public CDialogB {
+public:
+    explicit CDlgReferees(HWND parent);
+    const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.Referee"; }
+    // Remembers the country (null shows nothing) and refills the list.
+    void FillList(TCountry* country);
+    const RefereeList& GetReferees() const { return referees_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
+    bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    // Runs the referee dialog on the copy; true on OK. Tests answer it.
+    virtual bool EditReferee(TReferee& copy);
+    virtual void TrackListMenu(HMENU menu) { TrackContextMenu(menu); }
+
+private:
+    void ShowRows(int selectedId);
+    int SelectedId() const;
+    void NewReferee();
+    void EditSelected();
+    void DeleteSelected();
+    void ShowListMenu();
+
+    win::CListCtrl list_;
+    RefereeList referees_;
+};
+
+// The page as a child of the country editor's frame, created and hidden.
+std::unique_ptr<CDlgReferees> CreateRefereesPage(HWND frame);

@@ -1,0 +1,23 @@
+#include "editors/player_staff/NationalPoolLaunchers.h"
+
+#include "editors/player_staff/DlgFastTransfer.h"
+#include "editors/player_staff/DlgNationalteam.h"
+#include "editors/player_staff/DlgPlayerWithoutClub.h"
+
+void RegisterNationalPoolEditors(TMainWindowLaunchers& launchers)
+{
+    launchers.nationalTeam = [](HWND owner, int countryId) {
+        CDlgNationalteam dialog(owner);
+        dialog.SetCountry(countryId);
+        return static_cast<int>(dialog.DoModal());
+    };
+    launchers.playersWithoutClub = [](HWND owner) {
+        CDlgPlayerWithoutClub dialog(owner);
+        return static_cast<int>(dialog.DoModal());
+    };
+    launchers.quickTransfer = [](HWND owner, int countryId) {
+        CDlgFastTransfer dialog(owner);
+        dialog.SetCountry(countryId);
+        return static_cast<int>(dialog.DoModal());
+    };
+}
