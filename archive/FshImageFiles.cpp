@@ -122,7 +122,8 @@ bool CMireloFshImage::ExportBmp(Bytes& file, std::u16string_view name) const
     const std::uint32_t rowBytes = (width_ * bits + 31) / 32 * 4;
     const bool indexed = IsIndexedType(type);
     file.clear();
-    file.insert(file.end(), {'B', 'M'});
+    file.push_back('B');
+    file.push_back('M');
     Put32(file, 0);
     Put32(file, 0);
     Put32(file, 0);

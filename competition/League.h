@@ -116,9 +116,7 @@ public:
     void SetTeamsAndRounds(int teams, int rounds);
     int GetRounds() const { return rounds_; }
     std::uint8_t GetRelegationRule() const { return relegationRule_; }
-    std::uint8_t GetAttendanceMultiplier() const { return attendanceMultiplier_; }
     void SetAttendanceMultiplier(std::uint8_t percent) { attendanceMultiplier_ = percent; }
-    std::uint8_t GetTransferMultiplier() const { return transferMultiplier_; }
     void SetTransferMultiplier(std::uint8_t percent) { transferMultiplier_ = percent; }
     void SetRelegationRule(std::uint8_t rule) { relegationRule_ = rule; }
     // The table re-made empty for the league's sizes.
