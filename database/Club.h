@@ -364,6 +364,8 @@ public:
     // below eleven players.
     double GetTeamStrength(int team) const;
     double GetAverageLevel(int team) const;
+    // Players (persons of type 0) of team 0 or 1.
+    int GetPlayerCountInTeam(int team) const;
     double GetAverageAge(int team) const;
 
     // The club section "CLUB%d" of a country file or a club file. Reading
