@@ -5,12 +5,15 @@
 
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
+#include "editors/country_club/ClubEditorRegistration.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
+    RegisterClubEditors(GetMainWindowLaunchers());
     app.InitInstance(win::U(::GetCommandLineW()));
     return app.ExitInstance();
 }

@@ -128,6 +128,13 @@ public:
     using TClubFields::BadgeParamCount;
     using TClubFields::FacilityCount;
     using TClubFields::BadgePathCapacity;
+    using TClubFields::NameForms;
+    using TClubFields::AddressCapacity;
+    using TClubFields::FansitesCapacity;
+    using TClubFields::FanNameCapacity;
+    using TClubFields::MascotCapacity;
+    using TClubFields::TelephoneCapacity;
+    using TClubFields::WebsiteCapacity;
     static constexpr int ReserveNameCapacity = 60;
     static constexpr int SquadCapacity = 60;
     static constexpr std::uint32_t MaxExtraNumber = 9999;

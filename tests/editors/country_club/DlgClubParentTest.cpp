@@ -1,0 +1,220 @@
+// The club editor frame with its general and kit pages, driven through
+// control ids and messages over the sample database.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "ClubEditorTestSupport.h"
+#include "app/MainWindowLaunchers.h"
+#include "core/TextManager.h"
+#include "database/Club.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/KitPalette.h"
+#include "database/WorldList.h"
+#include "editors/country_club/ClubEditorRegistration.h"
+#include "editors/country_club/model/ClubArticleTable.h"
+#include "editors/country_club/model/ColourPickerGrid.h"
+#include "resources/ClubEditorIds.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace {
+
+using club_test::Click;
+using club_test::ClickTab;
+using club_test::Page;
+using club_test::SetItem;
+using gui_test::ItemText;
+using gui_test::WindowText;
+
+constexpr int KitTab = 1;
+
+class ClubEditor : public club_test::SampleClubTest {
+protected:
+    static int ChooserCount(HWND frame) { return static_cast<int>(::SendDlgItemMessageW(frame, IDC_CLUB_CHOOSER, CB_GETCOUNT, 0, 0)); }
+    static int ChooserSelection(HWND frame) { return static_cast<int>(::SendDlgItemMessageW(frame, IDC_CLUB_CHOOSER, CB_GETCURSEL, 0, 0)); }
+
+    static void StepBy(HWND frame, int delta)
+    {
+        NMUPDOWN notice{};
+        notice.hdr.hwndFrom = ::GetDlgItem(frame, IDC_CLUB_STEP);
+        notice.hdr.idFrom = IDC_CLUB_STEP;
+        notice.hdr.code = UDN_DELTAPOS;
+        notice.iDelta = delta;
+        const LRESULT kept = ::SendMessageW(frame, WM_NOTIFY, IDC_CLUB_STEP, reinterpret_cast<LPARAM>(&notice));
+        EXPECT_NE(kept, 0);
+    }
+
+    static void Choose(HWND frame, int item)
+    {
+        ::SendDlgItemMessageW(frame, IDC_CLUB_CHOOSER, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        ::SendMessageW(frame, WM_COMMAND, MAKEWPARAM(IDC_CLUB_CHOOSER, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(::GetDlgItem(frame, IDC_CLUB_CHOOSER)));
+    }
+
+    static void SelectCombo(HWND page, int id, int item)
+    {
+        ::SendDlgItemMessageW(page, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    }
+};
+
+TEST_F(ClubEditor, ChooserCaptionAndSteppingFollowTheListedClubs)
+{
+    std::vector<TTeamId> rows = ClubIds();
+    const TTeamId missing = (static_cast<TTeamId>(Country().GetId()) << 16) | 0x7FFE;
+    ASSERT_EQ(GetWorld()->GetClub(missing), nullptr);
+    rows.insert(rows.begin() + 1, missing);
+    TClub& first = Club(0);
+    TClub& last = Club(static_cast<int>(ClubIds().size()) - 1);
+    const std::string before = CountryBytes();
+    const INT_PTR result = RunFrame(first, rows, [&](HWND frame) {
+        EXPECT_EQ(ChooserCount(frame), static_cast<int>(rows.size()) - 1);
+        EXPECT_EQ(ChooserSelection(frame), 0);
+        // The title is the caption the window got from its template, the
+        // program's popup prefix included.
+        const std::u16string caption = WindowText(frame);
+        const std::u16string suffix = std::u16string(u" - ") + first.GetName();
+        ASSERT_GT(caption.size(), suffix.size());
+        EXPECT_EQ(caption.substr(caption.size() - suffix.size()), suffix);
+        const std::u16string title = caption.substr(0, caption.size() - suffix.size());
+        EXPECT_NE(title.find(CTextManager::Instance()->GetText(u"Dialog.Club.Frame.Caption")), std::u16string::npos);
+        StepBy(frame, -1);
+        EXPECT_EQ(ChooserSelection(frame), 0);
+        StepBy(frame, 1);
+        EXPECT_EQ(ChooserSelection(frame), 1);
+        // The caption is the template's title with the new club, not the old caption.
+        EXPECT_EQ(WindowText(frame), title + u" - " + Club(1).GetName());
+        Choose(frame, ChooserCount(frame) - 1);
+        EXPECT_EQ(ItemText(Page(frame, 0), IDC_CLUB_NAME), last.GetName());
+        StepBy(frame, 1);
+        EXPECT_EQ(ChooserSelection(frame), ChooserCount(frame) - 1);
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(CountryBytes(), before);
+}
+
+TEST_F(ClubEditor, VisitingEveryClubOnBothPagesChangesNothing)
+{
+    const std::string before = CountryBytes();
+    const std::vector<TTeamId> rows = ClubIds();
+    RunFrame(Club(0), rows, [&](HWND frame) {
+        for (int item = 0; item < ChooserCount(frame); ++item) {
+            Choose(frame, item);
+            ClickTab(frame, KitTab);
+            ClickTab(frame, 0);
+        }
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(CountryBytes(), before);
+}
+
+TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
+{
+    TClub& club = Club(0);
+    const int language = GetWorld()->GetDatabaseLanguage();
+    const int other = language == 0 ? 1 : 0;
+    club.SetTownForLanguage(other, u"");
+    club.SetRival(0, Club(1).GetId());
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        SetItem(page, IDC_CLUB_NAME, u"Renamed FC");
+        const std::u16string example = ClubPhraseExample(language, 0, club.GetPhraseUsageForLanguage(language), u"Renamed FC");
+        EXPECT_EQ(ItemText(page, IDC_CLUB_PHRASE1), example);
+        SetItem(page, IDC_CLUB_TOWN, u"Newtown");
+        SetItem(page, IDC_CLUB_FAN_NAME1, u"Supporters");
+        SelectCombo(page, IDC_CLUB_RIVAL0, 0);
+        // Lowest leagues offer "not available" and the deepest level's leagues.
+        const int leagues = static_cast<int>(::SendDlgItemMessageW(page, IDC_CLUB_LOWEST_LEAGUE0, CB_GETCOUNT, 0, 0));
+        EXPECT_GE(leagues, 1);
+        EXPECT_EQ(::SendDlgItemMessageW(page, IDC_CLUB_FAN_NAME1, EM_GETLIMITTEXT, 0, 0), TClub::FanNameCapacity - 1);
+        ClickTab(frame, KitTab);
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(std::u16string(club.GetName()), u"Renamed FC");
+    EXPECT_EQ(std::u16string(club.GetTown()), u"Newtown");
+    EXPECT_EQ(std::u16string(club.GetTownForLanguage(other)), u"Newtown");
+    EXPECT_EQ(std::u16string(club.GetFanName1()), u"Supporters");
+    EXPECT_EQ(club.GetRival(0), 0u);
+}
+
+TEST_F(ClubEditor, ArticleButtonsCycleThroughTheLanguagesArticles)
+{
+    TClub& club = Club(0);
+    const int language = GetWorld()->GetDatabaseLanguage();
+    club.SetArticle(language, 0, 9);
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        EXPECT_EQ(ItemText(page, IDC_CLUB_ARTICLE0), std::u16string(ClubArticleText(language, 0)));
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(page, IDC_CLUB_ARTICLE0)) != FALSE, HasArticleChoice(language));
+        Click(page, IDC_CLUB_ARTICLE0);
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(club.GetArticle(language, 0), NextArticleIndex(language, 9));
+}
+
+TEST_F(ClubEditor, KitPageClampsStylesAndTakesPickedColours)
+{
+    TClub& club = Club(0);
+    club.GetKit()->SetQaroKitId(0);
+    std::uint8_t a = 0, b = 0, c = 0;
+    club.GetKit()->GetColour(0, 0, a, b, c);
+    const std::uint8_t picked = a == 63 ? 0 : 63;
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        ClickTab(frame, KitTab);
+        const HWND page = Page(frame, KitTab);
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(page, IDC_KIT_PREVIEW_HOME_SIBLING)));
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(page, IDC_KIT_PREVIEW_AWAY_SIBLING)));
+        SetItem(page, IDC_KIT_HOME_STYLE0_EDIT, u"50");
+        EXPECT_EQ(ItemText(page, IDC_KIT_HOME_STYLE0_EDIT), u"42");
+        EXPECT_EQ(::SendDlgItemMessageW(page, IDC_KIT_HOME_STYLE0_SLIDER, TBM_GETPOS, 0, 0), 42);
+
+        // The picker closed by its close box changes nothing.
+        gui_test::ModalDriver closer([&] {
+            const HWND picker = app_test::FindDialogWith(IDCANCEL);
+            if (picker == nullptr) return false;
+            ::SendMessageW(picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return true;
+        });
+        Click(page, IDC_KIT_COLOUR_FIRST);
+        // A click on the last cell picks colour 63 (or 0 when it is 63 already).
+        gui_test::ModalDriver picker([&] {
+            const HWND window = app_test::FindDialogWith(IDCANCEL);
+            if (window == nullptr) return false;
+            const TGridCell cell = PickerCell(picked);
+            ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON,
+                           MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+            return true;
+        });
+        Click(page, IDC_KIT_COLOUR_FIRST);
+        std::uint8_t before = 0, y = 0, z = 0;
+        club.GetKit()->GetColour(0, 0, before, y, z);
+        EXPECT_EQ(before, a) << "the record changes only when the page is stored";
+        ClickTab(frame, 0);
+        Click(frame, IDOK);
+    });
+    club.GetKit()->GetColour(0, 0, a, b, c);
+    EXPECT_EQ(a, picked);
+    EXPECT_EQ(club.GetKit()->GetStyle(0, 0), 42);
+}
+
+TEST_F(ClubEditor, TheClubSettingsLauncherOpensTheFrame)
+{
+    RegisterClubEditors(GetMainWindowLaunchers());
+    ASSERT_TRUE(GetMainWindowLaunchers().clubSettings);
+    bool seen = false;
+    gui_test::ModalDriver driver([&] {
+        const HWND frame = app_test::FindDialogWith(IDC_CLUB_TAB);
+        if (frame == nullptr) return false;
+        seen = true;
+        Click(frame, IDOK);
+        return true;
+    });
+    const std::vector<std::uint32_t> rows = ClubIds();
+    EXPECT_EQ(GetMainWindowLaunchers().clubSettings(nullptr, Club(0), Country(), rows), IDOK);
+    EXPECT_TRUE(seen);
+    GetMainWindowLaunchers().clubSettings = nullptr;
+}
+
+}  // namespace
