@@ -268,7 +268,10 @@ void CDlgClub::ShowPhrases()
 CDlgClub::TNumbers CDlgClub::ReadNumbers()
 {
     TNumbers numbers;
-    for (std::size_t i = 0; i < spins_.size(); ++i) numbers.spins[i] = spins_[i].GetValue();
+    for (std::size_t i = 0; i < spins_.size(); ++i) {
+        spins_[i].UpdateFromText();
+        numbers.spins[i] = spins_[i].GetValue();
+    }
     numbers.mediaPressure = mediaPressure_.GetValue();
     for (std::size_t i = 0; i < CheckIds.size(); ++i) numbers.checks[i] = ::IsDlgButtonChecked(Handle(), CheckIds[i]) == BST_CHECKED;
     return numbers;

@@ -36,6 +36,8 @@ BOOL CDlgClubParent::OnInitDialog()
     chooser_.SubclassDlgItem(IDC_CLUB_CHOOSER, *this);
     AddPage(0, common_, u"Dialog.Club.Frame.Common"_tk.key, CommonPage);
     AddPage(1, kit_, u"Dialog.Club.Frame.Kit"_tk.key, KitPage);
+    AddPage(2, ground_, u"Dialog.Club.Frame.Ground"_tk.key, GroundPage);
+    AddPage(3, history_, u"Dialog.Club.Frame.History"_tk.key, HistoryPage);
     tab_.SetCurSel(0);
     tab_.ShowCurrentPage();
     currentTab_ = 0;
@@ -65,6 +67,8 @@ void CDlgClubParent::LoadCurrentPage()
     switch (pageCodes_[static_cast<std::size_t>(currentTab_)]) {
     case CommonPage: common_.LoadClub(club_, country_); break;
     case KitPage: kit_.LoadClub(club_); break;
+    case GroundPage: ground_.LoadClub(club_); break;
+    case HistoryPage: history_.LoadClub(club_); break;
     default: break;
     }
 }
@@ -75,6 +79,8 @@ void CDlgClubParent::StoreCurrentPage()
     switch (pageCodes_[static_cast<std::size_t>(currentTab_)]) {
     case CommonPage: common_.StoreClub(); break;
     case KitPage: kit_.StoreClub(); break;
+    case GroundPage: ground_.StoreClub(); break;
+    case HistoryPage: history_.StoreClub(); break;
     default: break;
     }
 }
@@ -172,12 +178,19 @@ bool CDlgClubParent::IsInCurrentPage(HWND window) const
     return page != nullptr && (window == page || ::IsChild(page, window));
 }
 
+bool CDlgClubParent::CurrentPageEndsOnEnter() const
+{
+    if (currentTab_ < 0 || static_cast<std::size_t>(currentTab_) >= pageCodes_.size()) return false;
+    const PageCode code = pageCodes_[static_cast<std::size_t>(currentTab_)];
+    return code == BadgePage || code == GroundPage || code == HistoryPage;
+}
+
 bool CDlgClubParent::PreTranslateMessage(MSG& message)
 {
     if (message.message != WM_KEYDOWN || (message.wParam != VK_RETURN && message.wParam != VK_ESCAPE)) return false;
     if (!IsInCurrentPage(message.hwnd)) return false;
-    // Neither the general nor the kit page acts on these keys; an open
-    // drop-down list still closes on them.
+    // An open drop-down list still closes on these keys.
     if (IsDroppedCombo(message.hwnd) || IsDroppedCombo(::GetParent(message.hwnd))) return false;
+    if (message.wParam == VK_RETURN && CurrentPageEndsOnEnter()) OnOK();
     return true;
 }

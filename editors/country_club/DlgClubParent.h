@@ -9,7 +9,9 @@
 
 #include "database/Club.h"
 #include "editors/country_club/DlgClub.h"
+#include "editors/country_club/DlgClubHist.h"
 #include "editors/country_club/DlgClubShirts.h"
+#include "editors/country_club/DlgClubStadium.h"
 #include "ui/DialogB.h"
 #include "ui/MyTabCtrl.h"
 #include "win/ComboBox.h"
@@ -29,8 +31,8 @@ public:
     void SetCurrentClub(TClub* club) { club_ = club; }
     TClub* GetCurrentClub() const { return club_; }
 
-    // Enter and Escape in a page go to the page: the general and kit pages
-    // ignore both.
+    // Enter and Escape in a page go to the page: on the ground and history
+    // pages Enter ends the frame as its OK does; Escape does nothing.
     bool PreTranslateMessage(MSG& message) override;
 
 protected:
@@ -51,6 +53,7 @@ private:
     void ChangeClub();
     void Step(int delta);
     bool IsInCurrentPage(HWND window) const;
+    bool CurrentPageEndsOnEnter() const;
 
     CMyTabCtrl tab_;
     win::CComboBox chooser_;
@@ -58,6 +61,8 @@ private:
     TClub* club_ = nullptr;
     CDlgClub common_;
     CDlgClubShirts kit_;
+    CDlgClubStadium ground_;
+    CDlgClubHist history_;
     std::vector<TTeamId> clubs_;
     char16_t title_[TitleCapacity] = {};
     int currentTab_ = 0;
