@@ -35,9 +35,10 @@ BOOL CDlgClubParent::OnInitDialog()
     tab_.SubclassDlgItem(IDC_CLUB_TAB, *this);
     chooser_.SubclassDlgItem(IDC_CLUB_CHOOSER, *this);
     AddPage(0, common_, u"Dialog.Club.Frame.Common"_tk.key, CommonPage);
-    AddPage(1, kit_, u"Dialog.Club.Frame.Kit"_tk.key, KitPage);
-    AddPage(2, ground_, u"Dialog.Club.Frame.Ground"_tk.key, GroundPage);
-    AddPage(3, history_, u"Dialog.Club.Frame.History"_tk.key, HistoryPage);
+    AddPage(1, badge_, u"Dialog.Club.Frame.Badge"_tk.key, BadgePage);
+    AddPage(2, kit_, u"Dialog.Club.Frame.Kit"_tk.key, KitPage);
+    AddPage(3, ground_, u"Dialog.Club.Frame.Ground"_tk.key, GroundPage);
+    AddPage(4, history_, u"Dialog.Club.Frame.History"_tk.key, HistoryPage);
     tab_.SetCurSel(0);
     tab_.ShowCurrentPage();
     currentTab_ = 0;
@@ -66,6 +67,7 @@ void CDlgClubParent::LoadCurrentPage()
     if (currentTab_ < 0 || static_cast<std::size_t>(currentTab_) >= pageCodes_.size()) return;
     switch (pageCodes_[static_cast<std::size_t>(currentTab_)]) {
     case CommonPage: common_.LoadClub(club_, country_); break;
+    case BadgePage: badge_.LoadClub(club_); break;
     case KitPage: kit_.LoadClub(club_); break;
     case GroundPage: ground_.LoadClub(club_); break;
     case HistoryPage: history_.LoadClub(club_); break;
@@ -78,6 +80,7 @@ void CDlgClubParent::StoreCurrentPage()
     if (currentTab_ < 0 || static_cast<std::size_t>(currentTab_) >= pageCodes_.size()) return;
     switch (pageCodes_[static_cast<std::size_t>(currentTab_)]) {
     case CommonPage: common_.StoreClub(); break;
+    case BadgePage: badge_.StoreClub(); break;
     case KitPage: kit_.StoreClub(); break;
     case GroundPage: ground_.StoreClub(); break;
     case HistoryPage: history_.StoreClub(); break;

@@ -9,6 +9,7 @@
 
 #include "database/Club.h"
 #include "editors/country_club/DlgClub.h"
+#include "editors/country_club/DlgClubBadge.h"
 #include "editors/country_club/DlgClubHist.h"
 #include "editors/country_club/DlgClubShirts.h"
 #include "editors/country_club/DlgClubStadium.h"
@@ -60,6 +61,7 @@ private:
     TCountry* country_ = nullptr;
     TClub* club_ = nullptr;
     CDlgClub common_;
+    CDlgClubBadge badge_;
     CDlgClubShirts kit_;
     CDlgClubStadium ground_;
     CDlgClubHist history_;

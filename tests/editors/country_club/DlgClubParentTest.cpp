@@ -28,9 +28,10 @@ using club_test::SetItem;
 using gui_test::ItemText;
 using gui_test::WindowText;
 
-constexpr int KitTab = 1;
-constexpr int GroundTab = 2;
-constexpr int HistoryTab = 3;
+constexpr int BadgeTab = 1;
+constexpr int KitTab = 2;
+constexpr int GroundTab = 3;
+constexpr int HistoryTab = 4;
 
 // The first line where two files differ, with its neighbour; empty when equal.
 std::string FirstDifference(const std::string& now, const std::string& was)
@@ -115,7 +116,7 @@ TEST_F(ClubEditor, VisitingEveryClubOnEveryPageChangesNothing)
 
         for (int item = 0; item < ChooserCount(frame); ++item) {
             Choose(frame, item);
-            for (const int tab : {KitTab, GroundTab, HistoryTab, 0}) ClickTab(frame, tab);
+            for (const int tab : {BadgeTab, KitTab, GroundTab, HistoryTab, 0}) ClickTab(frame, tab);
         }
         Click(frame, IDOK);
     });
@@ -264,6 +265,63 @@ TEST_F(ClubEditor, HistoryPageKeepsBothSetsAndClampsNumbers)
     EXPECT_EQ(wins, 7);
     EXPECT_EQ(club.GetLeagueStat(0), 0);
     EXPECT_EQ(club.GetHistoryText(0), u"1998, 1999, 2005");
+}
+
+TEST_F(ClubEditor, BadgePageShowsMissingFilesAndCopiesTheColourGroup)
+{
+    TClub& club = Club(0);
+    club.SetBadgePath(u"Nowhere\\Badge%d\\none.tga");
+    club.SetBadgeParam(3, 1);
+    club.SetBadgeParam(4, 2);
+    TClub* national = Country().GetNationalTeam();
+    ASSERT_NE(national, nullptr);
+    std::vector<TTeamId> rows = ClubIds();
+    rows.push_back(national->GetId());
+    RunFrame(club, rows, [&](HWND frame) {
+        ClickTab(frame, BadgeTab);
+        const HWND page = Page(frame, BadgeTab);
+        const std::u16string missing = std::u16string(u"Nowhere\\Badge%d\\none.tga - ") +
+                                       CTextManager::Instance()->GetText(u"Common.NotAvailable") + u"!";
+        EXPECT_EQ(ItemText(page, IDC_BADGE_STATUS), missing);
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_BADGE_MANAGE)));
+        EXPECT_FALSE(ItemText(page, IDC_BADGE_STANDARD_NAME).empty());
+        Choose(frame, ChooserCount(frame) - 1);
+        EXPECT_FALSE(::IsWindowVisible(::GetDlgItem(page, IDC_BADGE_IMAGE)));
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, IDC_BADGE_MANAGE)));
+        EXPECT_EQ(ItemText(page, IDC_BADGE_STATUS), u"");
+        EXPECT_EQ(ItemText(page, IDC_BADGE_STANDARD_NAME), u"");
+        Click(frame, IDOK);
+    });
+    EXPECT_EQ(club.GetBadgeParam(3), 2);
+}
+
+TEST_F(ClubEditor, BadgeManagerKeepsThePathWithoutAChoiceAndNoBadgeEmptiesIt)
+{
+    TClub& club = Club(0);
+    club.SetBadgePath(u"Nowhere\\Badge%d\\none.tga");
+    for (const bool noBadge : {false, true}) {
+        RunFrame(club, ClubIds(), [&](HWND frame) {
+            ClickTab(frame, BadgeTab);
+            const HWND page = Page(frame, BadgeTab);
+            gui_test::ModalDriver manager([&] {
+                const HWND window = app_test::FindDialogWith(IDC_BADGE_GROUPS);
+                if (window == nullptr) return false;
+                const HWND groups = ::GetDlgItem(window, IDC_BADGE_GROUPS);
+                const int count = static_cast<int>(::SendMessageW(groups, CB_GETCOUNT, 0, 0));
+                EXPECT_GE(count, 1);
+                if (noBadge) {
+                    ::SendMessageW(groups, CB_SETCURSEL, static_cast<WPARAM>(count - 1), 0);
+                    ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_BADGE_GROUPS, CBN_SELCHANGE), reinterpret_cast<LPARAM>(groups));
+                    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_BADGE_LIST)));
+                }
+                Click(window, IDOK);
+                return true;
+            });
+            Click(page, IDC_BADGE_MANAGE);
+            Click(frame, IDOK);
+        });
+        EXPECT_EQ(std::u16string(club.GetBadgePath()), noBadge ? u"" : u"Nowhere\\Badge%d\\none.tga") << noBadge;
+    }
 }
 
 TEST_F(ClubEditor, TheClubSettingsLauncherOpensTheFrame)
