@@ -16,6 +16,9 @@
 #include "editors/country_club/ClubEditorRegistration.h"
 #include "editors/country_club/model/ClubArticleTable.h"
 #include "editors/country_club/model/ColourPickerGrid.h"
+#include "editors/country_club/model/LowestLeagueLevel.h"
+#include "app/LedraApp.h"
+#include "core/Format.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -110,6 +113,17 @@ TEST_F(ClubEditor, ChooserCaptionAndSteppingFollowTheListedClubs)
 
 TEST_F(ClubEditor, VisitingEveryClubOnEveryPageChangesNothing)
 {
+    // One club holds values outside every list the pages offer.
+    TClub& odd = Club(0);
+    odd.GetKit()->SetQaroKitId(987654);
+    odd.SetQaroId(13);
+    odd.SetExtraNumber(77);
+    odd.SetArticle(GetWorld()->GetDatabaseLanguage(), 1, 9);
+    odd.SetBadgeParam(0, 250);
+    odd.SetLeagueStat(0, 40000);
+    odd.SetFoundationYear(0);
+    odd.GetKit()->SetKitValueA(0, 9);
+    odd.GetKit()->SetStyle(1, 0, 50);
     const std::string before = CountryBytes();
     const std::vector<TTeamId> rows = ClubIds();
     RunFrame(Club(0), rows, [&](HWND frame) {
@@ -150,6 +164,41 @@ TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
     EXPECT_EQ(std::u16string(club.GetTownForLanguage(other)), u"Newtown");
     EXPECT_EQ(std::u16string(club.GetFanName1()), u"Supporters");
     EXPECT_EQ(club.GetRival(0), 0u);
+}
+
+TEST_F(ClubEditor, AdministrationModeShowsTheIdsAndTheLanguageChooser)
+{
+    TClub& club = Club(0);
+    club.SetQaroId(13);
+    for (const bool admin : {false, true}) {
+        SetAdminMode(GetAdminModeFlag(), admin);
+        RunFrame(club, ClubIds(), [&](HWND frame) {
+            const HWND page = Page(frame, 0);
+            const std::u16string common = CTextManager::Instance()->GetText(u"Dialog.Club.Common.Common");
+            const std::u16string expected =
+                admin ? common + Format(u" (HexID: %08X  |  Qaro-ID: 13)", club.GetId() & 0xFEFFFFFFu) : common;
+            EXPECT_EQ(ItemText(page, IDC_CLUB_GROUP_COMMON), expected);
+            EXPECT_EQ(::IsWindowVisible(::GetDlgItem(page, IDC_CLUB_LANGUAGE)) != FALSE, admin);
+            Click(frame, IDOK);
+        });
+    }
+    SetAdminMode(GetAdminModeFlag(), false);
+}
+
+TEST_F(ClubEditor, LowestLeaguesOfferTheDeepestLevel)
+{
+    const std::vector<int> leagues = LowestLevelLeagueIndexes(Country().GetLeagueLevels());
+    RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        for (const int id : {IDC_CLUB_LOWEST_LEAGUE0, IDC_CLUB_LOWEST_LEAGUE1, IDC_CLUB_LOWEST_LEAGUE2}) {
+            ASSERT_EQ(::SendDlgItemMessageW(page, id, CB_GETCOUNT, 0, 0), static_cast<LRESULT>(leagues.size() + 1));
+            for (std::size_t i = 0; i < leagues.size(); ++i) {
+                EXPECT_EQ(static_cast<std::uint32_t>(::SendDlgItemMessageW(page, id, CB_GETITEMDATA, i + 1, 0)),
+                          Country().GetLeagueId(leagues[i]));
+            }
+        }
+        Click(frame, IDOK);
+    });
 }
 
 TEST_F(ClubEditor, ArticleButtonsCycleThroughTheLanguagesArticles)
