@@ -8,6 +8,7 @@
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "app/ReportToolLaunchers.h"
+#include "editors/country_club/ClubEditorRegistration.h"
 #include "editors/country_club/CountryEditorLaunchers.h"
 #include "editors/player_staff/NationalPoolLaunchers.h"
 #include "win/WideText.h"
@@ -16,6 +17,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     TMainWindowLaunchers& launchers = GetMainWindowLaunchers();
     RegisterReportTools(launchers);
+    RegisterClubEditors(launchers);
     RegisterCountryEditor(launchers);
     RegisterNationalPoolEditors(launchers);
     CGlobalObjects globals;

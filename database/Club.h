@@ -128,6 +128,13 @@ public:
     using TClubFields::BadgeParamCount;
     using TClubFields::FacilityCount;
     using TClubFields::BadgePathCapacity;
+    using TClubFields::NameForms;
+    using TClubFields::AddressCapacity;
+    using TClubFields::FansitesCapacity;
+    using TClubFields::FanNameCapacity;
+    using TClubFields::MascotCapacity;
+    using TClubFields::TelephoneCapacity;
+    using TClubFields::WebsiteCapacity;
     static constexpr int ReserveNameCapacity = 60;
     static constexpr int SquadCapacity = 60;
     static constexpr std::uint32_t MaxExtraNumber = 9999;
@@ -364,6 +371,8 @@ public:
     // below eleven players.
     double GetTeamStrength(int team) const;
     double GetAverageLevel(int team) const;
+    // Players (persons of type 0) of team 0 or 1.
+    int GetPlayerCountInTeam(int team) const;
     double GetAverageAge(int team) const;
 
     // The club section "CLUB%d" of a country file or a club file. Reading

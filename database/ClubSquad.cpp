@@ -138,6 +138,11 @@ double TClub::GetAverageLevel(int team) const
     return sum / static_cast<double>(players.size());
 }
 
+int TClub::GetPlayerCountInTeam(int team) const
+{
+    return static_cast<int>(GetTeamPlayers(team).size());
+}
+
 double TClub::GetAverageAge(int team) const
 {
     const std::vector<const TPerson*> players = GetTeamPlayers(team);

@@ -82,6 +82,9 @@ TEST_F(ClubSquadTest, StrengthTakesTheBestElevenByGroup)
     // Keeper 90, two forwards 50 (the other forwards find no room).
     EXPECT_DOUBLE_EQ(club_->GetTeamStrength(0), (90 + 50 + 50) / 3.0);
     EXPECT_DOUBLE_EQ(club_->GetAverageLevel(1), 0);
+    EXPECT_EQ(club_->GetPlayerCountInTeam(1), 0);
+    EXPECT_EQ(club_->GetPlayerCountInTeam(0), club_->GetPlayerCount());
+    EXPECT_GT(club_->GetPlayerCount(), 11);
     EXPECT_GT(club_->GetAverageAge(0), 20);
 
     TCountry& england = *world_->GetCountry(14);

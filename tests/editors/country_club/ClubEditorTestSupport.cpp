@@ -1,0 +1,120 @@
+#include "ClubEditorTestSupport.h"
+
+#include <commctrl.h>
+
+#include "app/LedraApp.h"
+#include "core/IndexTextFile.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/CountryFile.h"
+#include "database/GameIdMaps.h"
+#include "database/ReferenceLists.h"
+#include "database/Stadium.h"
+#include "database/WorldList.h"
+#include "editors/country_club/DlgClubParent.h"
+#include "platform/Platform.h"
+#include "resources/ClubEditorIds.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "win/WideText.h"
+
+namespace club_test {
+
+void SampleClubTest::SetUp()
+{
+    app_test::StoreAcceptance(true);
+    CLedraApp& app = globals_->App();
+    ASSERT_TRUE(app.InitLanguageAndTexts());
+    app.SetFoldersFromWorkingFolder();
+    LoadStadiumList(app.GetDatabaseFolder());
+    LoadTextFiles(app.GetDatabaseFolder());
+    TWorldList& worlds = GetWorldList();
+    TCompleteWorld* world = worlds.CreateCompleteWorld();
+    ASSERT_NE(world, nullptr);
+    worlds.SetCurrentWorld(world);
+    ASSERT_TRUE(world->LoadWorld(folder_.Path() + u"\\Database"));
+    for (int id = 1; id <= 206 && country_ == nullptr; ++id) {
+        TCountry* country = world->GetCountry(id);
+        if (country->GetId() == id && country->GetClubCountWithoutNationalTeam() >= 2) country_ = country;
+    }
+    ASSERT_NE(country_, nullptr);
+}
+
+void SampleClubTest::TearDown()
+{
+    GetWorldList().Clear();
+}
+
+std::vector<TTeamId> SampleClubTest::ClubIds() const
+{
+    std::vector<TTeamId> ids;
+    for (int index = 0; index < country_->GetClubCount(); ++index) {
+        const TClub* club = country_->GetClubByIndex(index);
+        if (club != nullptr && !IsNationalTeamId(club->GetId())) ids.push_back(club->GetId());
+    }
+    return ids;
+}
+
+TClub& SampleClubTest::Club(int index) const
+{
+    return *GetWorld()->GetClub(ClubIds()[static_cast<std::size_t>(index)]);
+}
+
+std::string SampleClubTest::CountryBytes() const
+{
+    const std::u16string path = platform::JoinPath(folder_.Path(), u"country-bytes.txt");
+    BuildGameIdMaps(GetGameIdMaps());
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenWrite(path) && WriteCountrySections(*country_, file) && file.Close());
+    const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+INT_PTR SampleClubTest::RunFrame(TClub& club, const std::vector<TTeamId>& rows, const std::function<void(HWND)>& act)
+{
+    CDlgClubParent frame(nullptr);
+    frame.SetCurrentClub(&club);
+    frame.SetCountry(country_);
+    for (const TTeamId id : rows) frame.AddClub(id);
+    bool acted = false;
+    gui_test::ModalDriver driver([&] {
+        if (acted || frame.Handle() == nullptr || !::IsWindowVisible(frame.Handle())) return acted;
+        acted = true;
+        act(frame.Handle());
+        return true;
+    });
+    const INT_PTR result = frame.DoModal();
+    EXPECT_TRUE(acted);
+    EXPECT_FALSE(driver.TimedOut());
+    return result;
+}
+
+void ClickTab(HWND frame, int index)
+{
+    HWND tab = ::GetDlgItem(frame, IDC_CLUB_TAB);
+    RECT item{};
+    ::SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    ::SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageW(tab, WM_LBUTTONUP, 0, point);
+}
+
+void Click(HWND dialog, int id)
+{
+    ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void SetItem(HWND dialog, int id, const std::u16string& text)
+{
+    ::SetDlgItemTextW(dialog, id, win::W(text));
+}
+
+HWND Page(HWND frame, int tab)
+{
+    TCITEMW item{};
+    item.mask = TCIF_PARAM;
+    ::SendMessageW(::GetDlgItem(frame, IDC_CLUB_TAB), TCM_GETITEMW, static_cast<WPARAM>(tab), reinterpret_cast<LPARAM>(&item));
+    return reinterpret_cast<HWND>(item.lParam);
+}
+
+}  // namespace club_test

@@ -1,0 +1,82 @@
+// Pictures of the club editor for a person to look at: every page of the
+// frame, the colour picker, the badge manager and both pickers, written as
+// BMP files into the build folder (make-club-screenshots.sh turns them into
+// PNG files).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ClubEditorTestSupport.h"
+#include "editors/country_club/DlgChooseClub.h"
+#include "editors/country_club/DlgChooseStadion.h"
+#include "resources/ClubEditorIds.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace {
+
+void Save(HWND window, const std::u16string& name)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
+    gui_test::PumpMessages();
+    const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
+    ASSERT_FALSE(bitmap.empty());
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".bmp"), bitmap);
+}
+
+using ClubScreenshot = club_test::SampleClubTest;
+
+TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
+{
+    const char16_t* pages[] = {u"club-common", u"club-badge", u"club-kit", u"club-ground", u"club-history"};
+    RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+        ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        for (int tab = 0; tab < 5; ++tab) {
+            club_test::ClickTab(frame, tab);
+            Save(frame, pages[tab]);
+        }
+        const HWND kit = club_test::Page(frame, 2);
+        gui_test::ModalDriver colour([&] {
+            const HWND picker = app_test::FindDialogWith(IDCANCEL);
+            if (picker == nullptr) return false;
+            Save(picker, u"club-colour-picker");
+            ::SendMessageW(picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+            return true;
+        });
+        club_test::ClickTab(frame, 2);
+        club_test::Click(kit, IDC_KIT_COLOUR_FIRST);
+        const HWND badge = club_test::Page(frame, 1);
+        gui_test::ModalDriver manager([&] {
+            const HWND window = app_test::FindDialogWith(IDC_BADGE_GROUPS);
+            if (window == nullptr) return false;
+            Save(window, u"club-badge-manager");
+            club_test::Click(window, IDCANCEL);
+            return true;
+        });
+        club_test::ClickTab(frame, 1);
+        club_test::Click(badge, IDC_BADGE_MANAGE);
+        club_test::Click(frame, IDOK);
+    });
+    CDlgChooseClub clubPicker;
+    clubPicker.SetSelectedClubId(Club(0).GetId());
+    gui_test::ModalDriver clubs([&] {
+        if (clubPicker.Handle() == nullptr || !::IsWindowVisible(clubPicker.Handle())) return false;
+        Save(clubPicker.Handle(), u"club-picker");
+        club_test::Click(clubPicker.Handle(), IDCANCEL);
+        return true;
+    });
+    clubPicker.DoModal();
+    CDlgChooseStadion stadiumPicker;
+    stadiumPicker.SetSelectedClubId(Club(0).GetId());
+    gui_test::ModalDriver stadiums([&] {
+        if (stadiumPicker.Handle() == nullptr || !::IsWindowVisible(stadiumPicker.Handle())) return false;
+        Save(stadiumPicker.Handle(), u"stadium-picker");
+        club_test::Click(stadiumPicker.Handle(), IDCANCEL);
+        return true;
+    });
+    stadiumPicker.DoModal();
+}
+
+}  // namespace
