@@ -87,10 +87,10 @@ TownControls TownEditor::ToControls(const TTown& town)
 TTown TownEditor::FromControls(const TownControls& controls, const TTown& stored)
 {
     TTown town = stored;
-    CopyText(town.Name, std::u16string_view(controls.townName).substr(0, TownNameLimit));
-    CopyText(town.SecondName, std::u16string_view(controls.clubName).substr(0, ClubNameLimit));
-    CopyText(town.Text1, std::u16string_view(controls.shortName).substr(0, ShortNameLimit));
-    CopyText(town.Text2, std::u16string_view(controls.abbreviation).substr(0, AbbreviationLimit));
+    CopyText(town.Name, controls.townName);
+    CopyText(town.SecondName, controls.clubName);
+    CopyText(town.Text1, controls.shortName);
+    CopyText(town.Text2, controls.abbreviation);
     if (controls.colour) town.Number = *controls.colour;
     if (controls.SamePosition(ToControls(stored))) return town;
     if (!controls.hasPosition) {

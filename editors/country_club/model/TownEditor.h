@@ -35,6 +35,7 @@ struct TownControls {
 
 class TownEditor {
 public:
+    // What the edits take; the fields hold 29, 29, 11 and 5.
     static constexpr int TownNameLimit = 29;
     static constexpr int ClubNameLimit = 29;
     static constexpr int ShortNameLimit = 10;
@@ -60,7 +61,8 @@ public:
 
     static TownControls ToControls(const TTown& town);
     // The town as the controls give it over the stored one: texts cut to
-    // the edits' limits; the position unchanged when the controls still
+    // their fields (the edits' limits bound what is typed, while a file
+    // may hold one character more, which a store keeps); the position unchanged when the controls still
     // show the stored one (so that a value beyond the ranges is kept).
     static TTown FromControls(const TownControls& controls, const TTown& stored);
     // Refuses (and keeps the stored town) a name pair another town of the

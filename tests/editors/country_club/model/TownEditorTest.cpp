@@ -144,7 +144,7 @@ TEST_F(TownEditorTest, AValueBeyondTheRangesIsKeptUnlessThePositionIsEdited)
     EXPECT_EQ(editor_.GetCurrent().Value2, 0);
 }
 
-TEST_F(TownEditorTest, TextsAreCutToTheEditLimitsAndAColourWithoutSelectionIsKept)
+TEST_F(TownEditorTest, TextsAreCutToTheirFieldsAndAColourWithoutSelectionIsKept)
 {
     TownControls controls = Shown(u"Talstadt");
     controls.townName = std::u16string(40, u'T');
@@ -153,8 +153,8 @@ TEST_F(TownEditorTest, TextsAreCutToTheEditLimitsAndAColourWithoutSelectionIsKep
     controls.colour.reset();
     ASSERT_EQ(editor_.Store(controls), TownEditor::StoreResult::Stored);
     EXPECT_EQ(std::u16string(editor_.GetCurrent().Name), std::u16string(29, u'T'));
-    EXPECT_EQ(std::u16string(editor_.GetCurrent().Text1), u"ABCDEFGHIJ");
-    EXPECT_EQ(std::u16string(editor_.GetCurrent().Text2), u"ABCD");
+    EXPECT_EQ(std::u16string(editor_.GetCurrent().Text1), u"ABCDEFGHIJK");
+    EXPECT_EQ(std::u16string(editor_.GetCurrent().Text2), u"ABCDE");
     EXPECT_EQ(editor_.GetCurrent().Number, 7);
 }
 
