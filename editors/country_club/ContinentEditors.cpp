@@ -2,11 +2,18 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "editors/country_club/DlgContinentFrame.h"
+#include "editors/country_club/DlgLocalisation.h"
 
 void RegisterContinentEditors(TMainWindowLaunchers& launchers)
 {
     launchers.continents = [](HWND owner) {
         CDlgContinentFrame frame(owner);
         return static_cast<int>(frame.DoModal());
+    };
+    launchers.localisedNames = [](HWND owner, TCountry* country, TClub* club) {
+        CDlgLocalisation dialog(owner);
+        dialog.SetCountry(country);
+        dialog.SetClub(club);
+        return static_cast<int>(dialog.DoModal());
     };
 }

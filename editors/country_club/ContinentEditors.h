@@ -1,5 +1,6 @@
 #pragma once
-// Registers the continental competitions editor with the main window.
+// Registers the continental competitions editor and the localised names
+// grid with the main window.
 
 struct TMainWindowLaunchers;
 
