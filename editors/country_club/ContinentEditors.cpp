@@ -1,6 +1,7 @@
 #include "editors/country_club/ContinentEditors.h"
 
 #include "app/MainWindowLaunchers.h"
+#include "editors/country_club/DlgCaCTowns.h"
 #include "editors/country_club/DlgContinentFrame.h"
 #include "editors/country_club/DlgLocalisation.h"
 
@@ -14,6 +15,10 @@ void RegisterContinentEditors(TMainWindowLaunchers& launchers)
         CDlgLocalisation dialog(owner);
         dialog.SetCountry(country);
         dialog.SetClub(club);
+        return static_cast<int>(dialog.DoModal());
+    };
+    launchers.towns = [](HWND owner, int countryId) {
+        CDlgCaCTowns dialog(owner, countryId);
         return static_cast<int>(dialog.DoModal());
     };
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Registers the continental competitions editor and the localised names
-// grid with the main window.
+// Registers the continental competitions editor, the localised names grid
+// and the create-a-club towns dialog with the main window.
 
 struct TMainWindowLaunchers;
 

@@ -163,6 +163,17 @@ bool TownEditor::Load(std::u16string_view path)
     return true;
 }
 
+void TownEditor::Open(std::u16string_view defaultPath)
+{
+    defaultPath_ = defaultPath;
+    if (!Load(defaultPath)) list_.Clear();
+}
+
+bool TownEditor::Save()
+{
+    return list_.SaveAs(list_.GetPath().empty() ? std::u16string_view(defaultPath_) : std::u16string_view(list_.GetPath()));
+}
+
 bool TownEditor::Merge(std::u16string_view path)
 {
     TTownList other;
@@ -181,7 +192,7 @@ TownEditor::Settled TownEditor::Settle(Answer answer)
     if (!HasChanges()) return Settled::Proceed;
     switch (answer) {
     case Answer::Yes:
-        return list_.Save() ? Settled::Proceed : Settled::WriteFailed;
+        return Save() ? Settled::Proceed : Settled::WriteFailed;
     case Answer::No:
         return Settled::Proceed;
     case Answer::Cancel:

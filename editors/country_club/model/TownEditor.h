@@ -82,8 +82,13 @@ public:
     int AddTown();
     bool RemoveCurrentTown();
 
+    // The default file: loaded when it can be read, else an empty list
+    // that Save creates there.
+    void Open(std::u16string_view defaultPath);
     // Only a file that was read replaces the list.
     bool Load(std::u16string_view path);
+    // To the file last loaded or saved, else the default file.
+    bool Save();
     // Adds every town of the file the list does not hold yet.
     bool Merge(std::u16string_view path);
 
@@ -95,6 +100,7 @@ public:
 
 private:
     TTownList list_;
+    std::u16string defaultPath_;
     int country_ = 0;
     int current_ = -1;
 };

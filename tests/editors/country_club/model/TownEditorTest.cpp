@@ -266,4 +266,20 @@ TEST_F(TownEditorTest, AFailedSaveKeepsTheChangesAndTheFile)
     EXPECT_EQ(editor_.GetCurrent().Digits1[2], 1);
 }
 
+TEST(TownEditorDefaultFile, AMissingDefaultFileGivesAnEmptyListThatSaveCreates)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"TownDataUniques.txt");
+    TownEditor editor;
+    editor.Open(path);
+    EXPECT_EQ(editor.List().GetTownCount(5), 0);
+    editor.SetCountry(5);
+    ASSERT_EQ(editor.AddTown(), 0);
+    EXPECT_EQ(editor.Settle(TownEditor::Answer::Yes), TownEditor::Settled::Proceed);
+    TownEditor again;
+    again.Open(path);
+    EXPECT_EQ(again.List().GetTownCount(5), 1);
+    EXPECT_EQ(again.List().GetPath(), path);
+}
+
 }  // namespace
