@@ -83,6 +83,7 @@ void CDlgCaCTowns::SetUpControls()
         list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
     }
     list_.AutoSizeColumns(true);
+    list_.Sort(0, true);
     northSouth_.Attach(GetItem(IDC_TOWNS_NORTH_SOUTH));
     AddComboItem(northSouth_, GetText(u"Common.North"_tk), 0);
     AddComboItem(northSouth_, GetText(u"Common.South"_tk), 1);
