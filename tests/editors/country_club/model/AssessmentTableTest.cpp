@@ -192,6 +192,17 @@ TEST_F(AssessmentImportTest, AFileWithABadValueChangesNoCountry)
     }
 }
 
+// The file a script reads with Python's csv module (check-assessment-csv.py).
+TEST_F(AssessmentImportTest, ExportForTheCsvReader)
+{
+    for (int id = 1; id <= 20; ++id) {
+        std::vector<int> years;
+        for (int year = 1; year <= 6; ++year) years.push_back(id * 100 + year);
+        SetEuropean(id, years);
+    }
+    EXPECT_TRUE(world_->WriteAssessment(testing_support::BinaryPath(u"tests\\editors\\country_club\\model\\assessment-export.txt")));
+}
+
 TEST_F(AssessmentImportTest, AMissingFileIsRefused)
 {
     EXPECT_FALSE(AssessmentTable::Import(*world_, folder_.File(u"none.txt")));
