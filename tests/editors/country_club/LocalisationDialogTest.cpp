@@ -122,6 +122,33 @@ TEST_F(LocalisationDialogTest, ACellTypedThenTheCloseBoxKeepsTheName)
     EXPECT_EQ(std::u16string(club_->GetNameForLanguage(1)), u"Typed Name");
 }
 
+TEST_F(LocalisationDialogTest, ControlRightClickCopiesToEveryLanguageAndTabsWrap)
+{
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        CLocaleListCtrl& grid = dialog.GetGrid(IDC_LOCALISATION_CLUB);
+        grid.SetText(3, 2, u"Copied Town");
+        RECT cell{};
+        ASSERT_TRUE(grid.GetSubItemRect(3, 3, cell));
+        grid.Send(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        gui_test::PumpMessages();
+        Click(grid, 0, 1);
+        ASSERT_TRUE(grid.GetEditor().IsVisible());
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(keys);
+        grid.GetEditor().Send(WM_KEYDOWN, VK_TAB, 1);
+        grid.GetEditor().Send(WM_CHAR, u'\t', 1);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+        // Shift+Tab from the first cell wraps to the last one: the stadium's Polish name.
+        ASSERT_FALSE(std::u16string(club_->GetStadiumNameForLanguage(5)).empty());
+        EXPECT_EQ(grid.GetEditor().GetText(), std::u16string(club_->GetStadiumNameForLanguage(5)));
+    });
+    for (int language = 0; language < 6; ++language) EXPECT_EQ(std::u16string(club_->GetTownForLanguage(language)), u"Copied Town") << language;
+}
+
 TEST_F(LocalisationDialogTest, EnterAndEscapeLeaveTheDialogOpen)
 {
     CDlgLocalisation dialog;
