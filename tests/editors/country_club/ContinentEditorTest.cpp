@@ -11,6 +11,7 @@
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
+#include "core/TextManager.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/WorldList.h"
@@ -205,7 +206,8 @@ TEST_F(AssessmentTest, ListsTheEuropeanCountriesRanked)
         for (int id = 1; id <= 206; ++id) european += world_->GetCountry(id)->GetContinent() == 0;
         EXPECT_EQ(dialog.GetList().GetItemCount(), european);
         ASSERT_GT(european, 0);
-        EXPECT_EQ(dialog.GetList().GetItemText(0, 0), u"1st");
+        // The ordinal in the user's language ("1st" in English, "1." in German).
+        EXPECT_EQ(dialog.GetList().GetItemText(0, 0), std::u16string(CTextManager::Instance()->FormatOrdinal(1, true)));
     });
 }
 
@@ -235,7 +237,7 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
         EXPECT_TRUE(changed);
         const int after = RowOf(dialog, country);
         ASSERT_GE(after, 0);
-        EXPECT_EQ(dialog.GetList().GetItemText(after, 2), u"12.34");
+        EXPECT_EQ(dialog.GetList().GetItemText(after, 2), std::u16string(CTextManager::Instance()->FormatFloat(12.34, 2)));
     });
     EXPECT_EQ(world_->GetCountry(country)->GetYearCoefficient(1), 1234);
 }
@@ -259,6 +261,10 @@ TEST_F(AssessmentTest, ExportThenImportAndARefusedFile)
     const std::vector<std::uint8_t> good = testing_support::ReadBytes(path);
     const std::string text(good.begin(), good.end());
     EXPECT_NE(text.find("Year -6"), std::string::npos);
+    // The file's decimals are points whatever the user's language.
+    const int year1 = world_->GetCountry(country)->GetYearCoefficient(1);
+    EXPECT_NE(text.find("\t" + std::to_string(year1 / 100) + "." + (year1 % 100 < 10 ? "0" : "") + std::to_string(year1 % 100) + "\r\n"),
+              std::string::npos);
 
     testing_support::WriteBytes(path, std::string("\xEF\xBB\xBFIndex\t[English]\tYear -1\r\n") + std::to_string(country) + "\tX\tabc\r\n");
     const std::uint16_t kept = world_->GetCountry(country)->GetYearCoefficient(1);
