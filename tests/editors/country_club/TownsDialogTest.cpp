@@ -12,6 +12,8 @@
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "core/AppMessage.h"
+#include "core/TextKey.h"
+#include "core/TextManager.h"
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
 #include "editors/country_club/ContinentEditors.h"
@@ -224,6 +226,30 @@ TEST_F(TownsDialogTest, AFailedSaveShowsTheMessageAndKeepsTheDialogOpen)
         ASSERT_EQ(messages.Messages().size(), 2u);
         EXPECT_NE(messages.Messages()[1].find(u"TownDataUniques.txt"), std::u16string::npos);
         EXPECT_TRUE(dialog.GetEditor().HasChanges());
+    });
+}
+
+TEST_F(TownsDialogTest, ASouthernPositionIsStoredAsNegativeMinutes)
+{
+    testing_support::MessageCapture messages(AppMessage::IdNo);
+    TestTowns dialog(14);
+    Run(dialog, [&] {
+        ASSERT_GE(dialog.GetEditor().GetCurrentTown(), 0);
+        ::SendDlgItemMessageW(dialog.Handle(), IDC_TOWNS_POSITION, BM_SETCHECK, BST_CHECKED, 0);
+        ::SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDC_TOWNS_POSITION, BN_CLICKED), 0);
+        EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(dialog.Handle(), IDC_TOWNS_NORTH_SOUTH)));
+        ::SendDlgItemMessageW(dialog.Handle(), IDC_TOWNS_NORTH_SOUTH, CB_SETCURSEL, 1, 0);
+        ::SendDlgItemMessageW(dialog.Handle(), IDC_TOWNS_EAST_WEST, CB_SETCURSEL, 0, 0);
+        Edit(dialog, IDC_TOWNS_LATITUDE_DEGREES, L"0");
+        Edit(dialog, IDC_TOWNS_LATITUDE_MINUTES, L"30");
+        Edit(dialog, IDC_TOWNS_LONGITUDE_DEGREES, L"2");
+        Edit(dialog, IDC_TOWNS_LONGITUDE_MINUTES, L"0");
+        Edit(dialog, IDC_TOWNS_TOWN, reinterpret_cast<const wchar_t*>(dialog.GetEditor().GetCurrent().Name));
+        EXPECT_EQ(dialog.GetEditor().GetCurrent().Value2, -30);
+        EXPECT_EQ(dialog.GetEditor().GetCurrent().Value1, 120);
+        wchar_t south[64] = {};
+        ::SendDlgItemMessageW(dialog.Handle(), IDC_TOWNS_NORTH_SOUTH, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(south));
+        EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(south)), std::u16string(CTextManager::Instance()->GetText(u"Common.South"_tk)));
     });
 }
 
