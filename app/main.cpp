@@ -9,6 +9,7 @@
 #include "app/MainWindowLaunchers.h"
 #include "app/ReportToolLaunchers.h"
 #include "editors/country_club/ClubEditorRegistration.h"
+#include "editors/country_club/ContinentEditors.h"
 #include "editors/country_club/CountryEditorLaunchers.h"
 #include "editors/player_staff/NationalPoolLaunchers.h"
 #include "win/WideText.h"
@@ -19,6 +20,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     RegisterReportTools(launchers);
     RegisterClubEditors(launchers);
     RegisterCountryEditor(launchers);
+    RegisterContinentEditors(launchers);
     RegisterNationalPoolEditors(launchers);
     CGlobalObjects globals;
     CLedraApp& app = globals.App();

@@ -1,0 +1,22 @@
+#pragma once
+// The three clubs entered into European competition through the fairness
+// ranking, on the continent editor's copy of the rules record.
+
+#include "editors/country_club/model/FairnessPlaces.h"
+#include "ui/DialogB.h"
+
+class TRulesAndMisc;
+
+class CDlgEuropeanFairness : public CDialogB {
+public:
+    CDlgEuropeanFairness(TRulesAndMisc& rules, HWND parent = nullptr);
+    const char16_t* GetTextKeyPrefix() const override { return u"Dialog.International.EuropeanFairness"; }
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    void ShowPlace(int place) const;
+
+    FairnessPlaces places_;
+};
