@@ -56,8 +56,12 @@ std::vector<TCandidate> DuplicateFinder::FindPairs(const TCompleteWorld& world, 
     candidates.reserve(clubPersons.size() + freeAgents.size());
     for (const TCountryClubPerson& entry : clubPersons) candidates.push_back({entry.country, entry.club, entry.person});
     for (TPerson* person : freeAgents) candidates.push_back({nullptr, nullptr, person});
-    std::sort(candidates.begin(), candidates.end(), GoesBefore);
+    return PairUp(candidates);
+}
 
+std::vector<TCandidate> DuplicateFinder::PairUp(std::vector<TCandidate>& candidates)
+{
+    std::sort(candidates.begin(), candidates.end(), GoesBefore);
     std::vector<TCandidate> pairs;
     for (std::size_t i = 0; i + 1 < candidates.size(); ++i) {
         const TCandidate& a = candidates[i];

@@ -25,6 +25,8 @@ public:
     // three equal persons A, B, C give (A, B), (B, C). A club person comes
     // before a player without club.
     static std::vector<TCandidate> FindPairs(const TCompleteWorld& world, const std::vector<TPerson*>& freeAgents);
+    // The same over a given candidate list, which it sorts.
+    static std::vector<TCandidate> PairUp(std::vector<TCandidate>& candidates);
 
     struct TFilter {
         bool sameBirthDate = false;
