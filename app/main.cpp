@@ -5,11 +5,14 @@
 
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
+#include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     CGlobalObjects globals;
+    RegisterPlayerStaffEditors(GetMainWindowLaunchers());
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));
     return app.ExitInstance();

@@ -1,0 +1,34 @@
+#include "editors/player_staff/PlayerStaffLaunchers.h"
+
+#include "app/MainWindowLaunchers.h"
+#include "editors/player_staff/DlgPlayerSearch.h"
+#include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/model/PlayerSearch.h"
+
+namespace {
+
+int RunPlayerSearch(HWND owner, TPlayerSearchCriteria& criteria)
+{
+    CDlgPlayerSearch dialog(owner);
+    const int result = static_cast<int>(dialog.DoModal());
+    if (result == IDOK) criteria = {GetSearchFirstName(), GetSearchLastName(), GetSearchPseudonym()};
+    return result;
+}
+
+int RunSearchResult(HWND owner, const TPlayerSearchCriteria& criteria, std::uint32_t& chosenClub)
+{
+    CDlgSearchResult dialog(owner);
+    dialog.SetCriteria(criteria.firstName, criteria.lastName, criteria.pseudonym);
+    dialog.SetAllowShowClub(true);
+    const int result = static_cast<int>(dialog.DoModal());
+    dialog.GetChosenClubId(chosenClub);
+    return result;
+}
+
+}  // namespace
+
+void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
+{
+    launchers.playerSearch = RunPlayerSearch;
+    launchers.searchResult = RunSearchResult;
+}
