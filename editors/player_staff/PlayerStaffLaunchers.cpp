@@ -2,6 +2,7 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
+#include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/model/PlayerSearch.h"
 
@@ -25,10 +26,18 @@ int RunSearchResult(HWND owner, const TPlayerSearchCriteria& criteria, std::uint
     return result;
 }
 
+int RunSquad(HWND owner, TClub& club)
+{
+    CDlgPlayerlistClub dialog(CDlgPlayerlistClub::ClubSquad, owner);
+    dialog.SetClub(&club);
+    return static_cast<int>(dialog.DoModal());
+}
+
 }  // namespace
 
 void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
 {
+    launchers.squad = RunSquad;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;
 }

@@ -15,6 +15,9 @@ public:
     static constexpr int YouthAgeLimit = 19;
     static constexpr int AlwaysYouthBelow = 16;
     static constexpr int StaffLevelCount = 5;
+    // Edit limits: the record holds 15 and 19 characters.
+    static constexpr int FirstNameLimit = 15;
+    static constexpr int NameLimit = 19;
 
     // What the page's controls hold when it is stored.
     struct TView {
