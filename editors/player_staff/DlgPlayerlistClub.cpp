@@ -6,6 +6,7 @@
 #include "database/Country.h"
 #include "database/Person.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
+#include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -81,7 +82,9 @@ void CDlgPlayerlistClub::CreatePages()
 {
     commonPage_ = std::make_unique<CDlgPlayerAllRight>(pageTabs_.Handle());
     commonPage_->SetClubLanguage(country_ != nullptr ? country_->GetLanguage(0) : 0);
-    playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()}};
+    characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
+    playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
+                    {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()}};
     for (const TPageSlot& slot : playerPages_) {
         slot.page->Create(pageTabs_.Handle());
         PlaceOnTab(slot.page->Handle());
@@ -264,6 +267,6 @@ bool CDlgPlayerlistClub::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
 void CDlgPlayerlistClub::OnDestroy()
 {
     for (CDlgPlayerList& list : lists_) list.Destroy();
-    if (commonPage_) commonPage_->Destroy();
+    for (const TPageSlot& slot : playerPages_) slot.page->Destroy();
     CDialogB::OnDestroy();
 }

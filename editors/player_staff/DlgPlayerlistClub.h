@@ -13,6 +13,7 @@
 #include "ui/MyTabCtrl.h"
 
 class CDlgPlayerAllRight;
+class CDlgPlayerCharacter;
 class CPersonPage;
 class TClub;
 class TCountry;
@@ -77,6 +78,7 @@ private:
     CMyTabCtrl listTabs_;
     CMyTabCtrl pageTabs_;
     std::unique_ptr<CDlgPlayerAllRight> commonPage_;
+    std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
     TPerson* person_ = nullptr;
     int mode_;

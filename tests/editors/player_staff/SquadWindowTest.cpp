@@ -234,6 +234,39 @@ TEST_F(SquadWindowTest, AStaleStaffSubPageWritesNothing)
     page.Destroy();
 }
 
+TEST_F(SquadWindowTest, TheCharacterPageAllowsFourTraitsAndStoresAClickAtOnce)
+{
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");  // the first row
+    for (int bit : {0, 1, 4, 5}) first->SetCharacterTrait(bit, true);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    bool otherEnabled = true;
+    bool ownEnabled = false;
+    bool afterUncheck = false;
+    Run(window, [&] {
+        CMyTabCtrl& tabs = window.GetPageTabs();
+        NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+        tabs.SetCurSel(1);
+        header.code = TCN_SELCHANGE;
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+        HWND page = window.GetPage(CDlgPlayerlistClub::CharacterPage)->Handle();
+        otherEnabled = ::IsWindowEnabled(::GetDlgItem(page, 1078)) != FALSE;
+        ownEnabled = ::IsWindowEnabled(::GetDlgItem(page, 1056)) != FALSE;
+        ::SendMessageW(::GetDlgItem(page, 1068), BM_CLICK, 0, 0);  // HardMan off
+        afterUncheck = ::IsWindowEnabled(::GetDlgItem(page, 1078)) != FALSE;
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_FALSE(otherEnabled) << "four traits: the other boxes are disabled";
+    EXPECT_TRUE(ownEnabled);
+    EXPECT_TRUE(afterUncheck);
+    EXPECT_FALSE(first->HasCharacterTrait(5));
+    EXPECT_TRUE(first->HasCharacterTrait(4));
+}
+
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
 {
     for (int n = 0; n < 14; ++n) Add(u"Player");
