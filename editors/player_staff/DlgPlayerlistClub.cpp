@@ -5,6 +5,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "editors/player_staff/DlgPlayerAbilities.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
 #include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
@@ -82,8 +83,10 @@ void CDlgPlayerlistClub::CreatePages()
 {
     commonPage_ = std::make_unique<CDlgPlayerAllRight>(pageTabs_.Handle());
     commonPage_->SetClubLanguage(country_ != nullptr ? country_->GetLanguage(0) : 0);
+    abilitiesPage_ = std::make_unique<CDlgPlayerAbilities>(pageTabs_.Handle());
     characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
     playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
+                    {AbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, abilitiesPage_.get()},
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()}};
     for (const TPageSlot& slot : playerPages_) {
         slot.page->Create(pageTabs_.Handle());

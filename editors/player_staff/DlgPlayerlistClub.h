@@ -12,6 +12,7 @@
 #include "ui/DialogB.h"
 #include "ui/MyTabCtrl.h"
 
+class CDlgPlayerAbilities;
 class CDlgPlayerAllRight;
 class CDlgPlayerCharacter;
 class CPersonPage;
@@ -78,6 +79,7 @@ private:
     CMyTabCtrl listTabs_;
     CMyTabCtrl pageTabs_;
     std::unique_ptr<CDlgPlayerAllRight> commonPage_;
+    std::unique_ptr<CDlgPlayerAbilities> abilitiesPage_;
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
     TPerson* person_ = nullptr;

@@ -74,6 +74,17 @@ protected:
                        reinterpret_cast<LPARAM>(list));
     }
 
+    // A user's change of the person page tab, through the control's own path.
+    static void SelectPageTab(CDlgPlayerlistClub& window, int index)
+    {
+        CMyTabCtrl& tabs = window.GetPageTabs();
+        NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+        tabs.SetCurSel(index);
+        header.code = TCN_SELCHANGE;
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+    }
+
     static HWND CommonPage(CDlgPlayerlistClub& window)
     {
         return window.GetPage(CDlgPlayerlistClub::CommonPage)->Handle();
@@ -246,12 +257,7 @@ TEST_F(SquadWindowTest, TheCharacterPageAllowsFourTraitsAndStoresAClickAtOnce)
     bool ownEnabled = false;
     bool afterUncheck = false;
     Run(window, [&] {
-        CMyTabCtrl& tabs = window.GetPageTabs();
-        NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-        tabs.SetCurSel(1);
-        header.code = TCN_SELCHANGE;
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+        SelectPageTab(window, 2);
         HWND page = window.GetPage(CDlgPlayerlistClub::CharacterPage)->Handle();
         otherEnabled = ::IsWindowEnabled(::GetDlgItem(page, 1078)) != FALSE;
         ownEnabled = ::IsWindowEnabled(::GetDlgItem(page, 1056)) != FALSE;
@@ -265,6 +271,33 @@ TEST_F(SquadWindowTest, TheCharacterPageAllowsFourTraitsAndStoresAClickAtOnce)
     EXPECT_TRUE(afterUncheck);
     EXPECT_FALSE(first->HasCharacterTrait(5));
     EXPECT_TRUE(first->HasCharacterTrait(4));
+}
+
+TEST_F(SquadWindowTest, LoweringByTenPercentLowersEveryAbilityAndTheRowFollows)
+{
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");
+    for (int a = 0; a < TPerson::AbilityCount; ++a) first->SetAbility(a, static_cast<std::uint8_t>(a == 7 ? 0 : 60));
+    const int levelBefore = first->GetLevel();
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    std::u16string rowBefore;
+    std::u16string rowAfter;
+    Run(window, [&] {
+        SelectPageTab(window, 1);
+        rowBefore = RowText(ListBoxOf(window, 0), 0);
+        HWND page = window.GetPage(CDlgPlayerlistClub::AbilitiesPage)->Handle();
+        ::SendMessageW(::GetDlgItem(page, 2026), BM_CLICK, 0, 0);
+        rowAfter = RowText(ListBoxOf(window, 0), 0);
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    for (int a = 0; a < TPerson::AbilityCount; ++a) EXPECT_EQ(first->GetAbility(a), a == 7 ? 0 : 54) << a;
+    EXPECT_LT(first->GetLevel(), levelBefore);
+    const std::u16string level = rowAfter.substr(rowAfter.rfind(u'\t') + 1);
+    EXPECT_EQ(level, std::u16string(win::U(std::to_wstring(first->GetLevel()).c_str())));
+    EXPECT_NE(rowBefore, rowAfter);
 }
 
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
