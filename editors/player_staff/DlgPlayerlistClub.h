@@ -15,6 +15,7 @@
 class CDlgPlayerAbilities;
 class CDlgPlayerAllRight;
 class CDlgPlayerCharacter;
+class CDlgPlayerContract;
 class CPersonPage;
 class TClub;
 class TCountry;
@@ -81,6 +82,7 @@ private:
     std::unique_ptr<CDlgPlayerAllRight> commonPage_;
     std::unique_ptr<CDlgPlayerAbilities> abilitiesPage_;
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
+    std::unique_ptr<CDlgPlayerContract> contractPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
     TPerson* person_ = nullptr;
     int mode_;

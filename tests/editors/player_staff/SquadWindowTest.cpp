@@ -300,6 +300,40 @@ TEST_F(SquadWindowTest, LoweringByTenPercentLowersEveryAbilityAndTheRowFollows)
     EXPECT_NE(rowBefore, rowAfter);
 }
 
+TEST_F(SquadWindowTest, ALoanChosenOnTheContractPageShowsItsGroupsAndStoresTheFeeRule)
+{
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");
+    first->SetTransferState(0);
+    first->SetTransferFee(0);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    std::vector<bool> shownBefore;
+    std::vector<bool> shownAfter;
+    const int groupIds[] = {IDC_CONTRACT_FIRST_DATE, IDC_CONTRACT_SECOND_DATE, IDC_CONTRACT_OTHER_CLUB, IDC_CONTRACT_FEE,
+                            IDC_CONTRACT_FEE_SET, IDC_CONTRACT_BAN, IDC_CONTRACT_CALL_OPTION};
+    Run(window, [&] {
+        SelectPageTab(window, 3);
+        HWND page = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
+        for (int id : groupIds) shownBefore.push_back((::GetWindowLongW(::GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0);
+        HWND state = ::GetDlgItem(page, IDC_CONTRACT_STATE);
+        ::SendMessageW(state, CB_SETCURSEL, 4, 0);
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_CONTRACT_STATE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(state));
+        for (int id : groupIds) shownAfter.push_back((::GetWindowLongW(::GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0);
+        ::SendMessageW(::GetDlgItem(page, IDC_CONTRACT_FEE_SET), BM_CLICK, 0, 0);
+        ::SetDlgItemTextW(page, IDC_CONTRACT_FEE, L"0");
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_EQ(shownBefore, std::vector<bool>(7, false)) << "state 0 shows no group";
+    EXPECT_EQ(shownAfter, (std::vector<bool>{true, true, true, true, true, false, false}));
+    EXPECT_EQ(first->GetTransferState(), 4);
+    EXPECT_EQ(first->GetTransferFee(), -1) << "a set fee of 0 is left to the game";
+    EXPECT_EQ(first->GetTransferStartDate(), TDate(2007, 7, 1));
+    EXPECT_EQ(first->GetTransferEndDate(), TDate(2008, 6, 30));
+}
+
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
 {
     for (int n = 0; n < 14; ++n) Add(u"Player");
