@@ -9,6 +9,7 @@
 #include "editors/player_staff/DlgPlayerAllRight.h"
 #include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerContract.h"
+#include "editors/player_staff/DlgPlayerHist.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -87,9 +88,11 @@ void CDlgPlayerlistClub::CreatePages()
     abilitiesPage_ = std::make_unique<CDlgPlayerAbilities>(pageTabs_.Handle());
     characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
     contractPage_ = std::make_unique<CDlgPlayerContract>(pageTabs_.Handle());
+    historyPage_ = std::make_unique<CDlgPlayerHist>(pageTabs_.Handle());
     playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
                     {AbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, abilitiesPage_.get()},
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()},
+                    {HistoryPage, u"Dialog.Player.Frame.TabHistory"_tk, historyPage_.get()},
                     {ContractPage, u"Dialog.Player.Frame.TabContract"_tk, contractPage_.get()}};
     for (const TPageSlot& slot : playerPages_) {
         slot.page->Create(pageTabs_.Handle());

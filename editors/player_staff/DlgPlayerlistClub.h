@@ -16,6 +16,7 @@ class CDlgPlayerAbilities;
 class CDlgPlayerAllRight;
 class CDlgPlayerCharacter;
 class CDlgPlayerContract;
+class CDlgPlayerHist;
 class CPersonPage;
 class TClub;
 class TCountry;
@@ -83,6 +84,7 @@ private:
     std::unique_ptr<CDlgPlayerAbilities> abilitiesPage_;
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::unique_ptr<CDlgPlayerContract> contractPage_;
+    std::unique_ptr<CDlgPlayerHist> historyPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
     TPerson* person_ = nullptr;
     int mode_;

@@ -314,7 +314,7 @@ TEST_F(SquadWindowTest, ALoanChosenOnTheContractPageShowsItsGroupsAndStoresTheFe
     const int groupIds[] = {IDC_CONTRACT_FIRST_DATE, IDC_CONTRACT_SECOND_DATE, IDC_CONTRACT_OTHER_CLUB, IDC_CONTRACT_FEE,
                             IDC_CONTRACT_FEE_SET, IDC_CONTRACT_BAN, IDC_CONTRACT_CALL_OPTION};
     Run(window, [&] {
-        SelectPageTab(window, 3);
+        SelectPageTab(window, 4);
         HWND page = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
         for (int id : groupIds) shownBefore.push_back((::GetWindowLongW(::GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0);
         HWND state = ::GetDlgItem(page, IDC_CONTRACT_STATE);
@@ -332,6 +332,42 @@ TEST_F(SquadWindowTest, ALoanChosenOnTheContractPageShowsItsGroupsAndStoresTheFe
     EXPECT_EQ(first->GetTransferFee(), -1) << "a set fee of 0 is left to the game";
     EXPECT_EQ(first->GetTransferStartDate(), TDate(2007, 7, 1));
     EXPECT_EQ(first->GetTransferEndDate(), TDate(2008, 6, 30));
+}
+
+TEST_F(SquadWindowTest, AFirstStationAndTheAppearancesOnTheHistoryPage)
+{
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");
+    first->SetInternationalExperience(1);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    int rows = 0;
+    Run(window, [&] {
+        SelectPageTab(window, 3);
+        HWND page = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
+        ::SendMessageW(page, WM_COMMAND, ID_HISTORY_NEW_ENTRY, 0);
+        // Typed as a user would: the focus leaves each field.
+        ::SetFocus(::GetDlgItem(page, IDC_HISTORY_MATCHES));
+        ::SetDlgItemTextW(page, IDC_HISTORY_MATCHES, L"17");
+        ::SetFocus(::GetDlgItem(page, IDC_HISTORY_APPEARANCES));
+        ::SetDlgItemTextW(page, IDC_HISTORY_APPEARANCES, L"12");
+        ::SetFocus(::GetDlgItem(page, IDC_HISTORY_LIST));
+        ::SendMessageW(page, WM_COMMAND, ID_HISTORY_NEW_ENTRY, 0);
+        rows = static_cast<int>(::SendDlgItemMessageW(page, IDC_HISTORY_LIST, LVM_GETITEMCOUNT, 0, 0));
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_EQ(rows, 2);
+    ASSERT_EQ(first->GetHistoryCount(), 2);
+    EXPECT_EQ(first->GetHistoryEntry(0).start, TDate(2006, 7, 1));
+    EXPECT_EQ(first->GetHistoryEntry(0).end, TDate(2007, 6, 30));
+    EXPECT_EQ(first->GetHistoryEntry(0).matches, 17) << "the typed count was stored before the next station";
+    EXPECT_EQ(first->GetHistoryEntry(1).matches, 0);
+    EXPECT_EQ(first->GetHistoryEntry(1).start, TDate(2007, 7, 1));
+    EXPECT_EQ(first->GetHistoryEntry(0).clubId, club_->GetId());
+    EXPECT_EQ(first->GetNationalAppearances(), 12);
+    EXPECT_EQ(first->GetInternationalExperience(), 2);
 }
 
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
