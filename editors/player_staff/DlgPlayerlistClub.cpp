@@ -12,6 +12,7 @@
 #include "editors/player_staff/DlgPlayerHist.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/model/PlayerSearch.h"
 #include "editors/player_staff/model/SquadListModel.h"
@@ -57,9 +58,8 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     CDialogB::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
-    // The staff pages and the shirt-number dialog come with the staff editors.
+    // The shirt-number dialog comes with the staff editors.
     ::EnableWindow(GetItem(IDC_FRAME_SHIRT_NUMBERS), FALSE);
-    ::EnableWindow(GetItem(IDC_FRAME_DUPLICATES), FALSE);
     if (mode_ != ClubSquad || club_ == nullptr) return TRUE;
     if (const TCompleteWorld* world = club_->GetWorld()) country_ = world->GetCountry(club_->GetCountryId());
     CreatePages();
@@ -229,8 +229,23 @@ void CDlgPlayerlistClub::RunSearch()
     }
 }
 
+void CDlgPlayerlistClub::RunDuplicateFinder()
+{
+    // The finder may take squad members out: the visible page is written
+    // back first and the list filled again afterwards.
+    StorePlayer(currentPage_);
+    CPlayerDouble finder(Handle());
+    finder.SetContext(country_, mode_ == ClubSquad ? club_ : nullptr);
+    finder.DoModal();
+    RefreshVisibleList();
+}
+
 bool CDlgPlayerlistClub::OnCommand(int id, int code, HWND control)
 {
+    if (id == IDC_FRAME_DUPLICATES && code == BN_CLICKED) {
+        RunDuplicateFinder();
+        return true;
+    }
     if (id == IDC_FRAME_SEARCH && code == BN_CLICKED) {
         RunSearch();
         return true;

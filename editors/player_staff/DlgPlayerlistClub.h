@@ -75,6 +75,7 @@ private:
     void OnUpdateList();
     void SwitchListTab(int tab);
     void RunSearch();
+    void RunDuplicateFinder();
     std::u16string ProblemLines() const;
     int CurrentListTab() const { return listTabs_.GetCurSel(); }
 

@@ -4,6 +4,7 @@
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/model/PlayerSearch.h"
 
 namespace {
@@ -33,11 +34,19 @@ int RunSquad(HWND owner, TClub& club)
     return static_cast<int>(dialog.DoModal());
 }
 
+int RunDuplicatePlayers(HWND owner, TCountry* country, TClub* club)
+{
+    CPlayerDouble dialog(owner);
+    dialog.SetContext(country, club);
+    return static_cast<int>(dialog.DoModal());
+}
+
 }  // namespace
 
 void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
 {
     launchers.squad = RunSquad;
+    launchers.duplicatePlayers = RunDuplicatePlayers;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;
 }
