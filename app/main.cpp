@@ -12,6 +12,7 @@
 #include "editors/country_club/ContinentEditors.h"
 #include "editors/country_club/CountryEditorLaunchers.h"
 #include "editors/player_staff/NationalPoolLaunchers.h"
+#include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
@@ -22,6 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     RegisterCountryEditor(launchers);
     RegisterContinentEditors(launchers);
     RegisterNationalPoolEditors(launchers);
+    RegisterPlayerStaffEditors(launchers);
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));

@@ -107,3 +107,26 @@ int CompareCollated(const char16_t* a, const char16_t* b)
     }
     return foldedA - foldedB;
 }
+
+char16_t* UpperCaseSortKey(char16_t* key)
+{
+    if (!key) return nullptr;
+    // A key holds the Latin-1 letters without a base letter as negative
+    // bytes widened: 0xFFE0..0xFFFE are the small ones of 0xFFC0..0xFFDE.
+    constexpr char16_t SmallOe = 0xFF9C;
+    constexpr char16_t CapitalOe = 0xFF8C;
+    constexpr char16_t Division = 0xFFF7;
+    constexpr char16_t SmallEth = 0xFFF0;
+    for (char16_t* unit = key; *unit; ++unit) {
+        if (*unit >= u'a' && *unit <= u'z') {
+            *unit = static_cast<char16_t>(*unit - 0x20);
+        } else if (*unit == SmallEth) {
+            *unit = u'D';  // the capital folds to its base letter
+        } else if (*unit == SmallOe) {
+            *unit = CapitalOe;
+        } else if (*unit >= 0xFFE0 && *unit <= 0xFFFE && *unit != Division) {
+            *unit = static_cast<char16_t>(*unit - 0x20);
+        }
+    }
+    return key;
+}

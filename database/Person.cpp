@@ -216,6 +216,12 @@ void TPerson::RemoveHistoryEntry(int index)
     if (IsIndex(index, GetHistoryCount())) history.erase(history.begin() + index);
 }
 
+void TPerson::SetCharacterTrait(int bit, bool on)
+{
+    if (bit < 0 || bit >= 32) return;
+    characterWord = on ? characterWord | (1u << bit) : characterWord & ~(1u << bit);
+}
+
 int TPerson::GetTeamPart() const
 {
     if (IsYouthPlayer()) return 2;

@@ -113,7 +113,13 @@ public:
     using TPersonFields::RatingCount;
     using TPersonFields::StaffAbilityCount;
     static constexpr int MaxHistoryEntries = 30;
+    static constexpr std::uint8_t NaturalisedFlag = 0x01;
+    static constexpr std::uint8_t BasqueFlag = 0x02;
     static constexpr std::uint8_t RealPersonFlag = 0x04;
+    static constexpr std::uint8_t NationalExclusionBit = 0x01;
+    static constexpr std::uint8_t NationalSquadBit = 0x02;
+    static constexpr std::uint8_t ClubOptionBit = 0x40;
+    static constexpr std::uint8_t PlayerOptionBit = 0x80;
     static constexpr std::uint8_t YouthBit = 0x40;
     static constexpr std::uint8_t InjuryStateBit = 0x01;
 
@@ -140,6 +146,22 @@ public:
     std::uint8_t GetPersonFlags() const { return personFlags; }
     void SetPersonFlags(std::uint8_t value) { personFlags = value; }
     bool IsRealPerson() const { return (personFlags & RealPersonFlag) != 0; }
+    void SetRealPerson(bool on) { SetBit(personFlags, RealPersonFlag, on); }
+    bool IsNaturalised() const { return (personFlags & NaturalisedFlag) != 0; }
+    void SetNaturalised(bool on) { SetBit(personFlags, NaturalisedFlag, on); }
+    bool IsBasque() const { return (personFlags & BasqueFlag) != 0; }
+    void SetBasque(bool on) { SetBit(personFlags, BasqueFlag, on); }
+    bool IsExcludedFromNationalTeam() const { return (nationalBits & NationalExclusionBit) != 0; }
+    void SetExcludedFromNationalTeam(bool on) { SetBit(nationalBits, NationalExclusionBit, on); }
+    bool IsInNationalTeam() const { return (nationalBits & NationalSquadBit) != 0; }
+    void SetInNationalTeam(bool on) { SetBit(nationalBits, NationalSquadBit, on); }
+    bool HasClubOneYearOption() const { return (nationalBits & ClubOptionBit) != 0; }
+    void SetClubOneYearOption(bool on) { SetBit(nationalBits, ClubOptionBit, on); }
+    bool HasPlayerOneYearOption() const { return (nationalBits & PlayerOptionBit) != 0; }
+    void SetPlayerOneYearOption(bool on) { SetBit(nationalBits, PlayerOptionBit, on); }
+    // Traits are bits 0..22 of the character word.
+    bool HasCharacterTrait(int bit) const { return bit >= 0 && bit < 32 && (characterWord & (1u << bit)) != 0; }
+    void SetCharacterTrait(int bit, bool on);
 
     // Names: CR, LF and TAB become blanks, then the record-text rule; at
     // most the capacity minus one character; null clears.
@@ -396,6 +418,11 @@ public:
 
 private:
     friend class CPersonSection;
+
+    static void SetBit(std::uint8_t& bits, std::uint8_t bit, bool on)
+    {
+        bits = static_cast<std::uint8_t>(on ? bits | bit : bits & ~bit);
+    }
 
     bool IsKnownClub(std::uint32_t club) const;
     void CloseHistoryAt(std::uint32_t oldClub);

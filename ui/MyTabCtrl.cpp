@@ -51,3 +51,19 @@ bool CMyTabCtrl::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     }
     return false;
 }
+
+UINT CMyTabCtrl::UpdateListMessage()
+{
+    static const UINT message = ::RegisterWindowMessageW(L"WXM_UPDATE_LIST");
+    return message;
+}
+
+bool CMyTabCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    if (message == PageLeaveRequest || (message != 0 && message == UpdateListMessage())) {
+        result = ::SendMessageW(GetParent(), message, static_cast<WPARAM>(currentPage_ & 0xFFFF),
+                                static_cast<LPARAM>(GetId()));
+        return true;
+    }
+    return CSkinnedTabCtrl::OnMessage(message, wParam, lParam, result);
+}

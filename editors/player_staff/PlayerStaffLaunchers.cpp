@@ -1,0 +1,52 @@
+#include "editors/player_staff/PlayerStaffLaunchers.h"
+
+#include "app/MainWindowLaunchers.h"
+#include "editors/player_staff/DlgPlayerSearch.h"
+#include "editors/player_staff/DlgPlayerlistClub.h"
+#include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/PlayerDouble.h"
+#include "editors/player_staff/model/PlayerSearch.h"
+
+namespace {
+
+int RunPlayerSearch(HWND owner, TPlayerSearchCriteria& criteria)
+{
+    CDlgPlayerSearch dialog(owner);
+    const int result = static_cast<int>(dialog.DoModal());
+    if (result == IDOK) criteria = {GetSearchFirstName(), GetSearchLastName(), GetSearchPseudonym()};
+    return result;
+}
+
+int RunSearchResult(HWND owner, const TPlayerSearchCriteria& criteria, std::uint32_t& chosenClub)
+{
+    CDlgSearchResult dialog(owner);
+    dialog.SetCriteria(criteria.firstName, criteria.lastName, criteria.pseudonym);
+    dialog.SetAllowShowClub(true);
+    const int result = static_cast<int>(dialog.DoModal());
+    dialog.GetChosenClubId(chosenClub);
+    return result;
+}
+
+int RunSquad(HWND owner, TClub& club)
+{
+    CDlgPlayerlistClub dialog(CDlgPlayerlistClub::ClubSquad, owner);
+    dialog.SetClub(&club);
+    return static_cast<int>(dialog.DoModal());
+}
+
+int RunDuplicatePlayers(HWND owner, TCountry* country, TClub* club)
+{
+    CPlayerDouble dialog(owner);
+    dialog.SetContext(country, club);
+    return static_cast<int>(dialog.DoModal());
+}
+
+}  // namespace
+
+void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
+{
+    launchers.squad = RunSquad;
+    launchers.duplicatePlayers = RunDuplicatePlayers;
+    launchers.playerSearch = RunPlayerSearch;
+    launchers.searchResult = RunSearchResult;
+}

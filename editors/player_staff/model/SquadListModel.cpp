@@ -1,0 +1,171 @@
+#include "editors/player_staff/model/SquadListModel.h"
+
+#include <algorithm>
+
+#include "core/Random.h"
+#include "core/TextManager.h"
+#include "core/TextTools.h"
+#include "database/Club.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/EnumTexts.h"
+#include "database/Person.h"
+
+namespace {
+
+bool InTeamPart(const TPerson& person, int teamPart)
+{
+    if (!person.IsPlayer()) return false;
+    switch (teamPart) {
+    case SquadListModel::FirstTeam:
+        return person.IsFirstTeam() && !person.IsYouthPlayer();
+    case SquadListModel::SecondTeam:
+        return person.IsReserveTeam() && !person.IsYouthPlayer();
+    case SquadListModel::YouthTeam:
+        return person.IsYouthPlayer();
+    default:
+        return false;
+    }
+}
+
+const char16_t* NationalityAbbreviation(const TPerson& person)
+{
+    const TCompleteWorld* world = person.GetWorld();
+    const TCountry* country = world ? world->GetCountry(person.GetNationality()) : nullptr;
+    return country ? country->GetAbbreviation() : u"";
+}
+
+int CompareNoCase(const char16_t* a, const char16_t* b)
+{
+    std::u16string keyA(std::char_traits<char16_t>::length(a) + 1, 0);
+    std::u16string keyB(std::char_traits<char16_t>::length(b) + 1, 0);
+    UpperCaseSortKey(MakeSortKey(keyA.data(), a, keyA.size()));
+    UpperCaseSortKey(MakeSortKey(keyB.data(), b, keyB.size()));
+    return CompareCollated(keyA.c_str(), keyB.c_str());
+}
+
+bool GoesBefore(const TPerson* a, const TPerson* b, int sortMode)
+{
+    switch (sortMode) {
+    case SquadListModel::ByName: {
+        const int last = CompareNoCase(a->GetLastName(), b->GetLastName());
+        return last != 0 ? last < 0 : CompareNoCase(a->GetFirstName(), b->GetFirstName()) < 0;
+    }
+    case SquadListModel::ByPosition:
+        return a->GetPosition(0) < b->GetPosition(0);
+    case SquadListModel::ByNationality:
+        return CompareCollated(NationalityAbbreviation(*a), NationalityAbbreviation(*b)) < 0;
+    case SquadListModel::ByLevel:
+        return a->GetLevel() > b->GetLevel();
+    default:
+        return false;
+    }
+}
+
+// rand() x (share / 32767) x base, negated when the next rand() is even.
+double DrawDeviation(double share, double base)
+{
+    const double deviation = CrtRand() * (share / CrtRandMax) * base;
+    return CrtRand() % 2 == 0 ? -deviation : deviation;
+}
+
+}  // namespace
+
+std::vector<TPerson*> SquadListModel::CollectTeamPart(const TClub* club, int teamPart)
+{
+    std::vector<TPerson*> players;
+    if (!club) return players;
+    for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
+        TPerson* person = club->GetSquadPerson(slot);
+        if (person && InTeamPart(*person, teamPart)) players.push_back(person);
+    }
+    return players;
+}
+
+void SquadListModel::Sort(std::vector<TPerson*>& players, int sortMode)
+{
+    std::sort(players.begin(), players.end(),
+              [sortMode](const TPerson* a, const TPerson* b) { return GoesBefore(a, b, sortMode); });
+}
+
+std::u16string SquadListModel::RowText(const TPerson& person)
+{
+    std::u16string row = TPerson::GetShortName(&person);
+    row += u'\t';
+    row += GetEnumTexts().GetPositionName(person.GetPosition(0));
+    row += u'\t';
+    row += NationalityAbbreviation(person);
+    row += u'\t';
+    const std::string level = std::to_string(person.GetLevel());
+    row.append(level.begin(), level.end());
+    return row;
+}
+
+std::u16string SquadListModel::InfoText(const TClub& club, int teamPart, int rowCount)
+{
+    const CTextManager& texts = *CTextManager::Instance();
+    const std::u16string count = texts.FormatInt(rowCount);
+    const std::u16string average = texts.FormatFloat(club.GetAverageLevel(teamPart), 1);
+    const std::u16string best = texts.FormatFloat(club.GetTeamStrength(teamPart), 1);
+    const char16_t* const from[] = {u"_PLAYER_COUNT", u"_AVERAGE_RATING", u"_BEST_11_RATING", nullptr};
+    const char16_t* const to[] = {count.c_str(), average.c_str(), best.c_str(), nullptr};
+    char16_t line[256];
+    ReplaceTokens(texts.GetText(u"Dialog.Club.Playerlist.InfoFormat"_tk), from, to, line, 256);
+    return line;
+}
+
+SquadListModel::THeightWeight SquadListModel::DrawHeightWeight(int averageHeight, int averageWeight)
+{
+    if (averageHeight <= 0) return {averageHeight, averageWeight};
+    const double height = averageHeight + DrawDeviation(0.03, averageHeight);
+    const double weightForHeight = averageWeight * height / averageHeight;
+    const double weight = weightForHeight + DrawDeviation(0.06, weightForHeight);
+    return {static_cast<int>(height), static_cast<int>(weight)};
+}
+
+void SquadListModel::PlaceInTeamPart(TPerson& person, int teamPart)
+{
+    switch (teamPart) {
+    case FirstTeam:
+        person.ClearReserveTeam();
+        break;
+    case SecondTeam:
+        person.SetReserveTeam();
+        break;
+    case YouthTeam:
+        person.ClearReserveTeam();
+        person.SetYouthPlayer(true);
+        break;
+    default:
+        break;
+    }
+}
+
+void SquadListModel::SwapTeam(TClub& club, TPerson& person)
+{
+    if (person.IsReserveTeam()) {
+        if (club.IsShirtNumberUsedBy(&person)) {
+            person.SetShirtNumber(static_cast<std::uint8_t>(club.GetFreeShirtNumberFor(&person)));
+        }
+        person.ClearReserveTeam();
+    } else {
+        person.SetReserveTeam();
+    }
+}
+
+void SquadListModel::MarkRealPersons(const TClub* club, int teamPart, bool real)
+{
+    for (TPerson* person : CollectTeamPart(club, teamPart)) person->SetRealPerson(real);
+}
+
+void SquadListModel::ReleasePerson(TClub& club, TPerson& person, const FreeAgentJoin& joinFreeAgents)
+{
+    if (!club.RemovePlayer(&person)) return;
+    if (joinFreeAgents && joinFreeAgents(person)) return;
+    if (TCompleteWorld* world = person.GetWorld()) world->DeletePerson(&person);
+}
+
+void SquadListModel::ReleaseTeamPart(TClub& club, int teamPart, const FreeAgentJoin& joinFreeAgents)
+{
+    for (TPerson* person : CollectTeamPart(&club, teamPart)) ReleasePerson(club, *person, joinFreeAgents);
+}

@@ -1,0 +1,14 @@
+#pragma once
+// The text keys of the problems the squad window's OK finds, one line per
+// problem, in the order the user reads them.
+
+#include <vector>
+
+#include "core/TextKey.h"
+
+class SquadProblemLines {
+public:
+    // squadBits from TClub::CheckSquad, staffBits from
+    // TClub::CountSquadByPersonType; each key at most once.
+    static std::vector<TextKey> Keys(int squadBits, int staffBits);
+};

@@ -1,0 +1,71 @@
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include "app/MainWindowLaunchers.h"
+#include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/PlayerStaffLaunchers.h"
+#include "tests/database/DatabaseTestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace {
+
+class DuplicateWindowTest : public database_testing::CurrentWorldTest {
+protected:
+    TClub* NewClub(int countryId, const char16_t* name)
+    {
+        TCountry& country = *world_->GetCountry(countryId);
+        return country.GetClubByUniqueId(country.CreateClub(name));
+    }
+
+    TPerson* Add(TClub* club, const char16_t* last)
+    {
+        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
+        person->SetFirstName(u"Jo");
+        person->SetLastName(last);
+        club->AddPlayer(person);
+        return person;
+    }
+};
+
+TEST_F(DuplicateWindowTest, TheSecondButtonTakesTheSecondPersonOutOfHisSquad)
+{
+    TClub* home = NewClub(14, u"Home");
+    TClub* away = NewClub(21, u"Away");
+    TPerson* first = Add(home, u"Twice");
+    TPerson* second = Add(away, u"Twice");
+    Add(away, u"Once");
+    TMainWindowLaunchers launchers;
+    RegisterPlayerStaffEditors(launchers);
+    ASSERT_TRUE(launchers.duplicatePlayers);
+    int rowsBefore = -1;
+    int rowsAfter = -1;
+    bool countryShown = false;
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = gui_test::FindThreadDialog();
+        if (dialog == nullptr) return false;
+        HWND list = ::GetDlgItem(dialog, IDC_DOUBLE_LIST);
+        rowsBefore = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        countryShown = ::IsWindowVisible(::GetDlgItem(dialog, IDC_DOUBLE_COUNTRY)) != FALSE;
+        LVITEMW select{};
+        select.stateMask = LVIS_SELECTED;
+        select.state = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+        ::SendMessageW(::GetDlgItem(dialog, IDC_DOUBLE_REMOVE_SECOND), BM_CLICK, 0, 0);
+        rowsAfter = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_EQ(launchers.duplicatePlayers(nullptr, world_->GetCountry(14), home), IDOK);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(rowsBefore, 1);
+    EXPECT_TRUE(countryShown);
+    EXPECT_EQ(rowsAfter, 0) << "the search ran again";
+    EXPECT_EQ(home->FindPlayer(first->GetId()), first);
+    EXPECT_EQ(away->FindPlayer(second->GetId()), nullptr);
+    EXPECT_EQ(world_->GetPerson(second->GetId()), second) << "the record itself stays";
+}
+
+}  // namespace

@@ -1,0 +1,139 @@
+// Writes the player windows as bitmaps for a person to look at; the script
+// make-screenshots.sh turns them into PNG files.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "editors/player_staff/DlgPlayerSearch.h"
+#include "editors/player_staff/DlgPlayerSelect.h"
+#include "editors/player_staff/DlgPlayerlistClub.h"
+#include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/PlayerDouble.h"
+#include "editors/player_staff/PlayerStaffIds.h"
+#include "tests/database/DatabaseTestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/CountryDirectory.h"
+#include "ui/WorldCountryDirectory.h"
+
+namespace {
+
+class PlayerScreenshots : public database_testing::SampleWorldTest {
+protected:
+    void SetUp() override
+    {
+        SampleWorldTest::SetUp();
+        SetCountryDirectory(&directory_);
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        for (int country = 1; country <= 206 && club_ == nullptr; ++country) {
+            const TCountry* found = world_->GetCountry(country);
+            for (int index = 0; found != nullptr && index < found->GetClubCount(); ++index) {
+                TClub* club = found->GetClubByIndex(index);
+                if (club != nullptr && !IsNationalTeamId(club->GetId()) && club->GetSquadCount() >= 14) {
+                    club_ = club;
+                    break;
+                }
+            }
+        }
+        ASSERT_NE(club_, nullptr);
+    }
+    void TearDown() override
+    {
+        SetCountryDirectory(nullptr);
+        SampleWorldTest::TearDown();
+    }
+
+    static void Capture(HWND window, const std::u16string& name)
+    {
+        ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        gui_test::PumpMessages();
+        const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
+        ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
+        testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
+                                    bitmap);
+    }
+
+    // Captures the modal dialog once it is open, then closes it.
+    static void CaptureModal(const std::function<INT_PTR()>& run, const std::u16string& name)
+    {
+        bool busy = false;  // capturing pumps messages, which would step again
+        gui_test::ModalDriver driver([&] {
+            HWND dialog = gui_test::FindThreadDialog();
+            if (dialog == nullptr || busy) return false;
+            busy = true;
+            Capture(dialog, name);
+            ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        run();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+
+    CWorldCountryDirectory directory_;
+    TClub* club_ = nullptr;
+};
+
+TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
+{
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    const char16_t* names[] = {u"squad-common", u"squad-abilities", u"squad-character", u"squad-history",
+                               u"squad-contract"};
+    bool busy = false;  // capturing pumps messages, which would step again
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr || busy) return false;
+        busy = true;
+        CMyTabCtrl& pages = window.GetPageTabs();
+        for (int page = 0; page < pages.GetItemCount() && page < 5; ++page) {
+            NMHDR change{pages.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
+            ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
+            pages.SetCurSel(page);
+            change.code = TCN_SELCHANGE;
+            ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
+            Capture(window.Handle(), names[page]);
+        }
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    window.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+}
+
+TEST_F(PlayerScreenshots, FinderSearchAndPicker)
+{
+    CaptureModal(
+        [&] {
+            CPlayerDouble finder;
+            finder.SetContext(club_->GetCountry(), club_);
+            return finder.DoModal();
+        },
+        u"duplicate-finder");
+    CaptureModal([] { return CDlgPlayerSearch().DoModal(); }, u"player-search");
+    CDlgSearchResult result;
+    result.SetCriteria(u"", u"a*", u"");
+    bool busy = false;
+    gui_test::ModalDriver driver([&] {
+        if (result.Handle() == nullptr || result.IsSearching() || busy) return false;
+        busy = true;
+        Capture(result.Handle(), u"search-result");
+        ::SendMessageW(result.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    result.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    CaptureModal(
+        [&] {
+            CDlgPlayerSelect picker;
+            picker.SetClubId(club_->GetId());
+            return picker.DoModal();
+        },
+        u"person-picker");
+}
+
+}  // namespace
