@@ -15,6 +15,7 @@
 #include "core/TextManager.h"
 #include "database/Club.h"
 #include "database/CompleteWorld.h"
+#include "database/DatabaseSnapshot.h"
 #include "database/Country.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
@@ -410,6 +411,31 @@ TEST_F(MainCommands, ASnapshotImportRestoresTheFilesAndRestartsWithoutTheQuestio
     EXPECT_EQ(testing_support::ReadBytes(Database(u"Country14.sav")), before);
     for (const std::u16string& message : responder_.messages)
         EXPECT_NE(message, std::u16string(CTextManager::Instance()->GetText(u"Dialog.Main.PromptExitEditor")));
+}
+
+// The save step start-up installs runs before the archive is made: a change
+// held only in memory reaches the country file and the snapshot.
+TEST_F(MainCommands, ASnapshotExportSavesTheLoadedWorldFirst)
+{
+    const std::u16string snapshot = folder_.Path() + u"\\saved.dbs";
+    std::u16string countryFile;
+    std::vector<std::uint8_t> before;
+    Run([&](CommandMenu& menu) {
+        TCountry& country = Current(menu);
+        countryFile = GetWorld()->GetCountryFilePath(country.GetId());
+        before = testing_support::ReadBytes(countryFile);
+        country.GetClubByIndex(1)->SetNameForAllLanguages(u"Renamed Before The Snapshot");
+        menu.files = {snapshot};
+        menu.Command(ID_MAIN_SNAPSHOT_EXPORT);
+    });
+    ASSERT_TRUE(platform::FileExists(snapshot));
+    const std::vector<std::uint8_t> saved = testing_support::ReadBytes(countryFile);
+    EXPECT_NE(saved, before);
+    // Restoring the snapshot over the old file brings the saved bytes back.
+    testing_support::WriteBytes(countryFile, before);
+    CDatabaseSnapshot restore;
+    ASSERT_TRUE(restore.Restore(snapshot));
+    EXPECT_EQ(testing_support::ReadBytes(countryFile), saved);
 }
 
 TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)

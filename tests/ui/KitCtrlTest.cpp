@@ -29,6 +29,35 @@ struct Statistics {
     std::uint32_t options[RendererOptionBlockWords];
 };
 
+// An uncompressed 32-bit top-down TGA: opaque red in the four corner
+// pixels, transparent green elsewhere.
+std::string CornerPicture(int width, int height)
+{
+    std::string tga(18, '\0');
+    tga[2] = 2;
+    tga[12] = static_cast<char>(width & 0xFF);
+    tga[13] = static_cast<char>(width >> 8);
+    tga[14] = static_cast<char>(height & 0xFF);
+    tga[15] = static_cast<char>(height >> 8);
+    tga[16] = 32;
+    tga[17] = 0x28;
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const bool corner = (x == 0 || x == width - 1) && (y == 0 || y == height - 1);
+            tga += corner ? std::string("\x00\x00\xFF\xFF", 4) : std::string("\x00\xFF\x00\x00", 4);
+        }
+    return tga;
+}
+
+COLORREF PortraitPixel(HWND control, int x, int y)
+{
+    ::RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    HDC dc = ::GetDC(control);
+    const COLORREF pixel = ::GetPixel(dc, x, y);
+    ::ReleaseDC(control, dc);
+    return pixel;
+}
+
 // A working folder with the four (empty) game files, the stand-in renderer
 // when asked, and a kit texture.
 class KitPreview : public testing::Test {
@@ -196,14 +225,47 @@ TEST_F(KitPreview, PortraitControlDrawsTheHeadThroughTheStandIn)
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-preview.bmp"),
                                 gui_test::CaptureWindow(host.Handle()));
 
-    // The stand-in reads no pictures: a portrait on disk still shows nothing.
+    // A user picture, 8 x 8, opaque red corners around a transparent middle,
+    // drawn over the picture square; a damaged file shows nothing.
     ASSERT_TRUE(platform::CreateFolders(base.File(u"user\\picture")));
-    testing_support::WriteBytes(base.File(u"user\\picture\\VarnEd06071974.tga"), std::string("tga"));
+    const std::u16string picture = base.File(u"user\\picture\\VarnEd06071974.tga");
+    testing_support::WriteBytes(picture, CornerPicture(8, 8));
     EXPECT_EQ(image.GetPortraitPath(true), u"user/picture/VarnEd06071974.tga");
     image.SetMode(CPlayerImageCtrl::Portrait);
     EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::Portrait);
+    EXPECT_TRUE(image.HasBitmapOfSize(8, 8));
+    const RECT square = CPlayerImageCtrl::PictureSquare;
+    const int block = (square.right - square.left) / 8;
+    for (auto [x, y] : {std::pair(square.left, square.top), std::pair(square.right - block, square.top),
+                        std::pair(square.left, square.bottom - block), std::pair(square.right - block, square.bottom - block)})
+        EXPECT_EQ(PortraitPixel(placeholder, x + block / 2, y + block / 2), RGB(255, 0, 0)) << x << "," << y;
+    EXPECT_NE(PortraitPixel(placeholder, (square.left + square.right) / 2, (square.top + square.bottom) / 2), RGB(255, 0, 0));
+    testing_support::WriteBytes(picture, std::string("tga"));
+    image.Refresh();
     EXPECT_FALSE(image.HasBitmap());
     EXPECT_FALSE(manager->IsAttached());
+}
+
+// Wider than the portraits allow: read by the renderer, refused by the
+// control, which shows nothing.
+TEST_F(KitPreview, PortraitControlRefusesAPictureWiderThanItsBound)
+{
+    Start(true);
+    HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176, host.Handle(),
+                                         nullptr, nullptr, nullptr);
+    CPlayerImageCtrl image(manager.get());
+    ASSERT_TRUE(image.Subclass(placeholder));
+    ASSERT_TRUE(platform::CreateFolders(base.File(u"user\\picture")));
+    const std::u16string picture = base.File(u"user\\picture\\VarnEd06071974.tga");
+    testing_support::WriteBytes(picture, CornerPicture(MaxPortraitSide, 1));
+    const TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), 0};
+    image.SetPlayer(&person, nullptr, nullptr);
+    image.SetMode(CPlayerImageCtrl::Portrait);
+    EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::Portrait);
+    EXPECT_TRUE(image.HasBitmapOfSize(MaxPortraitSide, 1));
+    testing_support::WriteBytes(picture, CornerPicture(MaxPortraitSide + 1, 1));
+    image.Refresh();
+    EXPECT_FALSE(image.HasBitmap());
 }
 
 TEST_F(KitPreview, PortraitControlWithoutRendererStaysEmpty)

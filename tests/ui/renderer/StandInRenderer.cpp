@@ -1,11 +1,17 @@
 // A renderer plug-in of our own for the tests: it draws a simple picture (a
 // shirt in the kit's colours over the background, a ball that moves with
-// every frame) and counts what the host does with it. Built three ways: as
+// every frame), reads TGA pictures with the program's own decoder and
+// counts what the host does with it. Built three ways: as
 // is, without its entry (NO_ENTRY), and with a library start that fails
 // (FAIL_LOAD).
 
 #include <windows.h>
 
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "archive/TgaDib.h"
 #include "ui/RendererPlugin.h"
 
 namespace {
@@ -28,10 +34,76 @@ COLORREF FromArgb(std::uint32_t argb)
     return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
 }
 
+// A relative path is taken from the plug-in's own folder, the game's folder.
+std::string FullPath(const char* path)
+{
+    if (path[0] == '\\' || path[0] == '/' || (path[0] != 0 && path[1] == ':')) return path;
+    HMODULE self = nullptr;
+    ::GetModuleHandleExA(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         reinterpret_cast<LPCSTR>(&FullPath), &self);
+    char module[MAX_PATH] = {};
+    std::string folder(module, ::GetModuleFileNameA(self, module, MAX_PATH));
+    return folder.substr(0, folder.find_last_of("\\/") + 1) + path;
+}
+
+std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
+{
+    std::vector<std::uint8_t> bytes;
+    HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    LARGE_INTEGER size{};
+    DWORD read = 0;
+    if (::GetFileSizeEx(file, &size) && size.QuadPart < (64 << 20)) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        if (!::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr) || read != bytes.size())
+            bytes.clear();
+    }
+    ::CloseHandle(file);
+    return bytes;
+}
+
+// TGA files from disk: colour and, for 32-bit pictures, alpha.
+class StandInReader final : public IRendererImageReader {
+public:
+    bool Open(const char* ansiPath) override
+    {
+        const std::vector<std::uint8_t> tga = ReadWholeFile(FullPath(ansiPath));
+        colour_ = LoadTgaDibFromMemory(tga);
+        alpha_ = tga.empty() ? nullptr : ConvertTgaAlphaToBmp8(tga.data(), tga.size());
+        return colour_ != nullptr;
+    }
+    std::int32_t GetWidth() override { return colour_ ? colour_->Width() : 0; }
+    std::int32_t GetHeight() override { return colour_ ? colour_->Height() : 0; }
+    bool ReadPixels(std::uint32_t* pixels) override
+    {
+        if (!colour_) return false;
+        const std::uint32_t width = static_cast<std::uint32_t>(colour_->Width());
+        const std::uint32_t height = static_cast<std::uint32_t>(colour_->Height());
+        for (std::uint32_t y = 0; y < height; ++y) {
+            const std::uint8_t* bgr = colour_->Row(height - 1 - y);
+            const std::uint8_t* alpha = alpha_ ? alpha_->Row(height - 1 - y) : nullptr;
+            for (std::uint32_t x = 0; x < width; ++x) {
+                const std::uint32_t a = alpha ? alpha[x] : 0xFFu;
+                *pixels++ = a << 24 | std::uint32_t{bgr[3 * x + 2]} << 16 | std::uint32_t{bgr[3 * x + 1]} << 8 | bgr[3 * x];
+            }
+        }
+        return true;
+    }
+    const char* GetFormat() override { return "TGA"; }
+
+private:
+    std::unique_ptr<TDibImage> colour_;
+    std::unique_ptr<TDibImage> alpha_;
+};
+
 class StandInPlugin final : public IRendererPlugin {
 public:
     std::uint32_t GetInterfaceVersion() override { return RendererInterfaceVersion; }
-    void ReleaseImageReader(IRendererImageReader** reader) override { *reader = nullptr; }
+    void ReleaseImageReader(IRendererImageReader** reader) override
+    {
+        delete static_cast<StandInReader*>(*reader);
+        *reader = nullptr;
+    }
     void Release() override
     {
         ::InterlockedDecrement(&statistics.alive);
@@ -70,8 +142,8 @@ public:
     }
     bool CreateImageReader(IRendererImageReader** reader) override
     {
-        *reader = nullptr;
-        return false;
+        *reader = new StandInReader;
+        return true;
     }
 
 private:
