@@ -4,12 +4,15 @@
 #include <windows.h>
 
 #include "app/GlobalObjects.h"
+#include "app/HotfixMenu.h"
 #include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     CGlobalObjects globals;
+    RegisterHotfixMenu(GetMainWindowLaunchers());
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));
     return app.ExitInstance();
