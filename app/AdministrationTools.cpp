@@ -10,6 +10,7 @@
 #include "core/Format.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
+#include "core/ToolFiles.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/DatabaseSnapshot.h"
@@ -70,8 +71,13 @@ TCountry* SelectedCountry(DlgMainMenu& window)
 
 void DumpColours()
 {
+    const std::u16string path = CToolFiles::Resolve(ColourDumpPath);
+    if (path.empty()) {
+        Say(u"No folder is set for the drive of " + std::u16string(ColourDumpPath) + u".");
+        return;
+    }
     const std::string page = WriteColourDump(GetEditorApp().GetGuiColours());
-    WriteOrSay(ColourDumpPath, std::span(reinterpret_cast<const std::uint8_t*>(page.data()), page.size()));
+    WriteOrSay(path, std::span(reinterpret_cast<const std::uint8_t*>(page.data()), page.size()));
 }
 
 void CreateRestorationFile()

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/GlobalObjects.h"
+#include "app/HotfixMenu.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "app/ReportToolLaunchers.h"
@@ -24,6 +25,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     RegisterContinentEditors(launchers);
     RegisterNationalPoolEditors(launchers);
     RegisterPlayerStaffEditors(launchers);
+    RegisterHotfixMenu(launchers);
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));

@@ -10,6 +10,7 @@ namespace {
 
 std::mutex gSinkMutex;
 AppMessageSink gSink{nullptr, nullptr};
+AppFileChooserSink gChooser{nullptr, nullptr};
 
 int WriteToStandardError(const char16_t* text, unsigned, void*)
 {
@@ -37,4 +38,22 @@ AppMessageSink SetAppMessageSink(AppMessageSink sink)
     const AppMessageSink previous = gSink;
     gSink = sink;
     return previous;
+}
+
+AppFileChooserSink SetAppFileChooser(AppFileChooserSink sink)
+{
+    std::lock_guard lock(gSinkMutex);
+    const AppFileChooserSink previous = gChooser;
+    gChooser = sink;
+    return previous;
+}
+
+std::u16string ChooseAppFile(const AppFileChoice& choice)
+{
+    AppFileChooserSink sink;
+    {
+        std::lock_guard lock(gSinkMutex);
+        sink = gChooser;
+    }
+    return sink.chooser ? sink.chooser(choice, sink.context) : std::u16string();
 }

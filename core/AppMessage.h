@@ -3,6 +3,8 @@
 // Windows program installs its message box here; tests install a recorder.
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 // Message-box style bits and answers, with the values Windows gives them.
 namespace AppMessage {
@@ -34,3 +36,22 @@ struct AppMessageSink {
     void* context;
 };
 AppMessageSink SetAppMessageSink(AppMessageSink sink);
+
+// Choosing a file: an open dialog (the file must exist) or a save dialog
+// (asking before an existing file is replaced). The filter is in the
+// "Text (*.txt)|*.txt|All files|*.*||" form.
+struct AppFileChoice {
+    bool save = false;
+    std::u16string_view title;
+    std::u16string_view filter;
+    std::u16string_view extension;
+};
+using AppFileChooser = std::u16string (*)(const AppFileChoice& choice, void* context);
+struct AppFileChooserSink {
+    AppFileChooser chooser;
+    void* context;
+};
+// Installs a chooser and returns the previous one.
+AppFileChooserSink SetAppFileChooser(AppFileChooserSink sink);
+// The chosen path; empty when cancelled or when no chooser is installed.
+std::u16string ChooseAppFile(const AppFileChoice& choice);

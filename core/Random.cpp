@@ -63,6 +63,11 @@ int CrtRand()
     return static_cast<int>((crtSeed >> 16) & 0x7FFF);
 }
 
+int CrtRandBelow(int n)
+{
+    return static_cast<int>(static_cast<std::int64_t>(CrtRand()) * n / (CrtRandMax + 1));
+}
+
 void CrtSrand(unsigned seed)
 {
     crtSeed = seed;

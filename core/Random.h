@@ -16,3 +16,5 @@ void SeedRandom(std::int32_t seed1, std::int32_t seed2);
 int CrtRand();
 void CrtSrand(unsigned seed);
 inline constexpr int CrtRandMax = 32767;
+// rand() * n / 32768: 0..n-1 for n of 1 or more.
+int CrtRandBelow(int n);

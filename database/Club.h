@@ -374,6 +374,11 @@ public:
     // Players (persons of type 0) of team 0 or 1.
     int GetPlayerCountInTeam(int team) const;
     double GetAverageAge(int team) const;
+    // Replaces the first or the reserve team's players by twenty generated
+    // ones, a goalkeeper to a striker, around the level and the age, then
+    // scales the new players so that their mean level meets the level. A
+    // player finding the squad full is deleted again.
+    void GenerateTeam(bool firstTeam, int level, int age);
 
     // The club section "CLUB%d" of a country file or a club file. Reading
     // fails for a missing section or a refused version.

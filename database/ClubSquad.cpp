@@ -6,7 +6,9 @@
 #include <utility>
 #include <vector>
 
+#include "core/Random.h"
 #include "database/Club.h"
+#include "database/CompleteWorld.h"
 #include "database/Person.h"
 
 namespace {
@@ -22,6 +24,9 @@ bool SuitsGroup(int number, int group)
     default: return false;
     }
 }
+
+// The main positions of a generated team.
+constexpr int GeneratedPositions[] = {1, 1, 3, 4, 4, 4, 2, 9, 9, 11, 12, 12, 10, 15, 16, 14, 17, 17, 17, 13};
 
 // Places per position group in a strongest eleven.
 constexpr int GroupPlaces[5] = {0, 1, 4, 4, 2};
@@ -107,9 +112,7 @@ int TClub::GetFreeShirtNumber(int position) const
 {
     int counts[ShirtNumbers];
     CountShirtNumbers(counts);
-    TPerson probe(nullptr, 0);
-    probe.SetPosition(0, static_cast<std::uint8_t>(std::clamp(position, 0, 255)));
-    const int group = position >= 0 && position < 18 ? probe.GetPositionGroup() : 0;
+    const int group = TPerson::PositionGroupOf(position);
     // A number worn at least once is taken, so no two persons share one.
     for (int number = 0; number < ShirtNumbers; ++number) {
         if (counts[number] == 0 && SuitsGroup(number, group)) return number;
@@ -156,4 +159,31 @@ int TClub::CountSquadByPersonType() const
 {
     // No staff rule is enforced: the counts are kept for none.
     return 0;
+}
+
+void TClub::GenerateTeam(bool firstTeam, int level, int age)
+{
+    if (world_ == nullptr) return;
+    const int team = firstTeam ? 0 : 1;
+    for (const TPerson* player : GetTeamPlayers(team)) RemovePlayer(player);
+    std::vector<TPerson*> generated;
+    for (int position : GeneratedPositions) {
+        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
+        const int playerLevel = std::clamp(level - 10 + CrtRandBelow(20), 0, 99);
+        const int playerAge = std::clamp(age - 5 + CrtRandBelow(10), 18, 60);
+        person->GenerateRandomPlayer(this, nullptr, nullptr, playerAge, position, -1, playerLevel, -1, -1);
+        if (!firstTeam) person->SetReserveTeam();
+        if (squadCount_ < SquadCapacity && AddPlayer(person)) {
+            generated.push_back(person);
+        } else {
+            world_->DeletePerson(person);
+        }
+    }
+    const double mean = GetAverageLevel(team);
+    const double factor = level / (mean <= 0.01 ? 1.0 : mean);
+    for (TPerson* person : generated) {
+        for (int i = 0; i < TPerson::AbilityCount; ++i) {
+            person->SetAbility(i, static_cast<std::uint8_t>(std::clamp(person->GetAbility(i) * factor, 0.0, 99.0)));
+        }
+    }
 }

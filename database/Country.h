@@ -147,6 +147,9 @@ public:
     // Looks of a generated person drawn from the masks below (facial hair
     // for a third of them, else value 1), a shoe from the shoe list.
     void RandomiseAppearance(TPerson& person) const;
+    // A pool entry's face, hair colour, hairstyle and shoe drawn as for a
+    // scratch person of the entry's nationality.
+    void RandomiseAppearance(TPoolPlayer& entry) const;
     void SetWorld(TCompleteWorld* world) { world_ = world; }
     std::int32_t GetId() const { return id_; }
     // Also restarts the unique club ids at (id << 16) + 1.

@@ -76,6 +76,8 @@ public:
                               ReadAdditionalManagers() && ReadPool() && ReadSettings();
         if (followed) CloseSection(CountrySection);
         ConvertOldRatings();
+        // Looks are drawn once the country's appearance masks are read.
+        for (TPoolPlayer& entry : c_.pool_) entry.CompleteDefaults(c_);
         // Files before 0x2006 hold no pools between the levels.
         if (Major() < 0x2006) c_.BuildLeaguePools();
         return !refused_;

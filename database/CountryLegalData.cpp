@@ -46,3 +46,14 @@ void TCountry::RandomiseAppearance(TPerson& person) const
                          static_cast<std::uint8_t>(hairstyle), static_cast<std::uint8_t>(facialHair),
                          RandomShoe(person.GetShoe()));
 }
+
+void TCountry::RandomiseAppearance(TPoolPlayer& entry) const
+{
+    TPerson scratch(nullptr, 0);
+    scratch.SetNationality(entry.GetNationality());
+    RandomiseAppearance(scratch);
+    entry.SetFace(scratch.GetFace());
+    entry.SetHairColour(scratch.GetHairColour());
+    entry.SetHairstyle(scratch.GetHairstyle());
+    entry.SetShoe(scratch.GetShoe());
+}

@@ -7,6 +7,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/NameList.h"
+#include "database/NamePool.h"
 #include "database/RecordText.h"
 
 namespace {
@@ -48,6 +49,13 @@ void TPerson::Init(std::uint8_t typeValue, std::uint8_t nationalityValue)
     nationality = nationalityValue;
     const TCountry* country = world_ != nullptr ? world_->GetCountry(nationalityValue) : nullptr;
     if (country != nullptr) languages[0] = country->GetLanguage(0);
+    // Only persons of a world are named: scratch persons used for their
+    // rules would otherwise load the name files and use up random draws.
+    if (world_ != nullptr) {
+        const CNamePool& names = GetNamePool();
+        SetFirstName(names.PickRandomName(NamePoolMale, languages[0]).c_str());
+        SetLastName(names.PickRandomName(NamePoolSurname, languages[0]).c_str());
+    }
     MarkRatingsStale();
 }
 

@@ -125,7 +125,9 @@ public:
 
     TPerson(TCompleteWorld* world, std::uint32_t id);
 
-    // Every default, with the type and nationality given; the cache stale.
+    // Every default, with the type and nationality given, and for a person
+    // of a world a random male first name and a surname of the language of
+    // the nationality's country; the cache stale.
     void Init(std::uint8_t type, std::uint8_t nationality);
 
     std::uint32_t GetId() const { return id_; }
@@ -392,7 +394,13 @@ public:
     static std::uint8_t InjuryKindForLength(std::int64_t days);
 
     // Invented players; r(n) below is CrtRand() * n / 32768, RandomInt the
-    // program's own generator. A new set of abilities for the position,
+    // program's own generator.
+    // A whole random player for the club (nothing without one): a null or
+    // empty name, or -1 for a number, is drawn; a drawn position is
+    // 1 + r(17). The person is not added to the club.
+    void GenerateRandomPlayer(TClub* club, const char16_t* firstName, const char16_t* lastName, int age,
+                              int position, int shirtNumber, int targetLevel, int talent, int nationality);
+    // A new set of abilities for the position,
     // from the age curve, the position's rating weights and a caricature
     // drawn for it (none for a goalkeeper), times factor; then the mental
     // abilities.
@@ -415,6 +423,8 @@ public:
     static bool IsCaricatureAllowedAt(int position, int caricature);
     // 1 goalkeeper, 2 defence, 3 midfield, 4 attack; 0 outside 0..17.
     static int PositionGroupOf(int position);
+    // 1 right, 2 left, 0 neither or outside 0..17.
+    static int PositionSideOf(int position);
 
 private:
     friend class CPersonSection;
@@ -425,6 +435,13 @@ private:
     }
 
     bool IsKnownClub(std::uint32_t club) const;
+    // Every ability times k, rounded, at least 1; 85 or more drawn as
+    // 80 + r(5).
+    void ScaleAbilities(double k);
+    // The random player's steps between the names and the abilities.
+    void DrawBirthDate(int age);
+    void DrawFurtherPositions(int position);
+    void DrawPreferredFoot(int position);
     void CloseHistoryAt(std::uint32_t oldClub);
 
     TCompleteWorld* world_;

@@ -1,5 +1,5 @@
-// The ability part of invented players: age curve, caricature emphasis,
-// rating weights and the mental abilities that follow from the character.
+// Invented players: names, birth, positions and foot, and the abilities
+// from age curve, caricature emphasis, rating weights and character.
 
 #include <algorithm>
 #include <cmath>
@@ -7,7 +7,11 @@
 
 #include "core/Random.h"
 #include "database/CaricatureGroups.h"
+#include "database/Club.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
 #include "database/Date.h"
+#include "database/NamePool.h"
 #include "database/Person.h"
 
 namespace {
@@ -77,10 +81,20 @@ constexpr std::string_view CaricatureEmphasis[CaricatureCount] = {
     "00100000000011033022030000", // HoldsUp
 };
 
-int RandBelow(int n)
-{
-    return static_cast<int>(static_cast<std::int64_t>(CrtRand()) * n / (CrtRandMax + 1));
-}
+constexpr int RelatedCount = 5;
+constexpr int PositionCount = TPerson::RatingCount;
+constexpr int MaxFirstName = 15;
+constexpr int MaxLastName = 19;
+
+// Per position the positions a player of it may also play; entry 0 is the
+// position itself, 0 none.
+constexpr std::uint8_t RelatedPositions[PositionCount][RelatedCount] = {
+    {0},           {1},           {2, 4, 5, 6, 8},    {3, 4, 5, 7, 8},    {4, 2, 3, 5, 8},     {5, 2, 3, 4, 8},
+    {6, 2, 4, 5, 10}, {7, 3, 4, 5, 11}, {8, 5, 9},   {9, 8, 10, 11, 12}, {10, 6, 9, 12, 13},  {11, 7, 9, 12, 14},
+    {12, 9, 15},   {13, 6, 10, 15, 17}, {14, 7, 11, 15, 17}, {15, 12, 16, 10, 11}, {16, 13, 14, 15, 17},
+    {17, 13, 14, 15, 16},
+};
+
 
 bool IsTechnical(int ability)
 {
@@ -162,7 +176,7 @@ int TPerson::GetCaricatureEmphasis(int ability, int caricature)
 
 int TPerson::DrawTalent()
 {
-    return TalentForDraw(RandBelow(1000));
+    return TalentForDraw(CrtRandBelow(1000));
 }
 
 int TPerson::TalentForDraw(int d)
@@ -201,7 +215,7 @@ void TPerson::GenerateAbilities(int position, double factor)
     }
     GenerateMentalAbilities(position);
     for (int i = 0; i < Abilities; ++i) {
-        if (abilities[i] >= 85) SetAbility(i, static_cast<std::uint8_t>(80 + RandBelow(5)));
+        if (abilities[i] >= 85) SetAbility(i, static_cast<std::uint8_t>(80 + CrtRandBelow(5)));
     }
 }
 
@@ -245,6 +259,95 @@ void TPerson::GenerateMentalAbilities(int)
                           talent * 5 + abilities[WorkRate] / 10);
 }
 
+void TPerson::GenerateRandomPlayer(TClub* club, const char16_t* first, const char16_t* last, int age, int position,
+                                   int number, int targetLevel, int talent, int nationalityId)
+{
+    if (club == nullptr) return;
+    if (nationalityId == -1) nationalityId = club->GetCountryId();
+    Init(PersonPlayer, static_cast<std::uint8_t>(nationalityId));
+    const TCountry* country = world_ != nullptr ? world_->GetCountry(nationality) : nullptr;
+    const TCountry* clubCountry = club->GetCountry();
+    const int clubLanguage = clubCountry != nullptr ? clubCountry->GetLanguage(0) : 0;
+    if (clubLanguage != 0 && clubLanguage != languages[0]) SetLanguage(1, clubLanguage);
+
+    const CNamePool& names = GetNamePool();
+    const std::u16string firstName = first != nullptr && *first != 0 ? std::u16string(first)
+                                                                     : names.PickRandomName(NamePoolMale, languages[0]);
+    SetFirstName(firstName.substr(0, MaxFirstName).c_str());
+    const std::u16string lastName = last != nullptr && *last != 0 ? std::u16string(last)
+                                                                  : names.PickRandomName(NamePoolSurname, languages[0]);
+    SetLastName(lastName.substr(0, MaxLastName).c_str());
+
+    if (age == -1) age = 22 + CrtRandBelow(6);
+    DrawBirthDate(age);
+    nationalExperience = static_cast<std::uint8_t>(GetAgeGroup(age));
+    SetTalent(talent == -1 ? DrawTalent() : talent);
+    if (position == -1) position = 1 + CrtRandBelow(17);
+    if (number == -1) number = club->GetFreeShirtNumber(position);
+    shirtNumber = static_cast<std::uint8_t>(number);
+    positions[0] = static_cast<std::uint8_t>(position);
+    DrawFurtherPositions(position);
+    DrawPreferredFoot(position);
+    characterWord |= 1u << CrtRandBelow(23);
+    GenerateAbilities(position, 1.0);
+    ScaleAbilities(std::clamp(targetLevel, 1, 99) / static_cast<double>(std::max(GetPositionRating(position), 1)));
+
+    if (country != nullptr) {
+        country->RandomiseAppearance(*this);
+        heightCm = static_cast<std::uint8_t>(country->GetAverageHeight() * (0.97 + 0.06 * CrtRand() / CrtRandMax));
+        weightKg = static_cast<std::uint8_t>(country->GetAverageWeight() * (0.94 + 0.12 * CrtRand() / CrtRandMax));
+    }
+    if (CrtRandBelow(25) == 0) summaryChoice = static_cast<std::uint8_t>(CrtRandBelow(10));
+}
+
+// Born two years before the wanted age, then a year later while still
+// older, so the age on the reference day is the largest not above it.
+void TPerson::DrawBirthDate(int age)
+{
+    int year = GetReferenceDay().GetYear() - age - 2;
+    const int month = 1 + CrtRandBelow(12);
+    int day = 1 + CrtRandBelow(30);
+    if (month == 2 && day > 28) day = 28;
+    while (GetAgeTodayDmy(day, month, year) > age) ++year;
+    birthDate = TDate(year, month, day);
+}
+
+// Up to two further positions of the main position's related row, each
+// drawn until it is one the player does not have yet.
+void TPerson::DrawFurtherPositions(int position)
+{
+    const std::uint8_t* related = position >= 0 && position < PositionCount ? RelatedPositions[position] : nullptr;
+    const int count = std::min(CrtRandBelow(4), 3);
+    for (int slot = 1; slot < PositionSlots; ++slot) {
+        positions[slot] = 0;
+        if (related == nullptr || slot >= count || related[slot] == 0) continue;
+        std::uint8_t drawn = 0;
+        while (drawn == 0 || std::find(positions, positions + slot, drawn) != positions + slot) {
+            drawn = related[CrtRandBelow(RelatedCount)];
+        }
+        positions[slot] = drawn;
+    }
+}
+
+void TPerson::DrawPreferredFoot(int position)
+{
+    enum { Right, Left, BothRight, BothLeft };
+    const int d = CrtRandBelow(100);
+    switch (PositionSideOf(position)) {
+    case 1: SetPreferredFoot(d < 90 ? Right : BothRight); break;
+    case 2: SetPreferredFoot(d < 90 ? Left : BothLeft); break;
+    default: SetPreferredFoot(d < 60 ? Right : (d < 80 ? Left : BothRight)); break;
+    }
+}
+
+void TPerson::ScaleAbilities(double k)
+{
+    for (int i = 0; i < Abilities; ++i) {
+        const int scaled = std::max(1, static_cast<int>(abilities[i] * k + 0.5));
+        SetAbility(i, static_cast<std::uint8_t>(scaled >= 85 ? 80 + CrtRandBelow(5) : scaled));
+    }
+}
+
 void TPerson::ScaleAbilitiesToRating(double target, int position)
 {
     // A position without a rating has nothing to meet.
@@ -253,10 +356,6 @@ void TPerson::ScaleAbilitiesToRating(double target, int position)
     for (int pass = 0; pass < 5; ++pass) {
         const int rating = GetPositionRating(position);
         if (std::abs(rating - target) <= 2.5) return;
-        const double k = target / std::max(rating, 1);
-        for (int i = 0; i < Abilities; ++i) {
-            const int scaled = std::max(1, static_cast<int>(abilities[i] * k + 0.5));
-            SetAbility(i, static_cast<std::uint8_t>(scaled >= 85 ? 80 + RandBelow(5) : scaled));
-        }
+        ScaleAbilities(target / std::max(rating, 1));
     }
 }

@@ -186,3 +186,8 @@ int TPerson::PositionGroupOf(int position)
 {
     return GroupOf(position);
 }
+
+int TPerson::PositionSideOf(int position)
+{
+    return IsPosition(position) ? static_cast<int>(Sides[position]) : 0;
+}

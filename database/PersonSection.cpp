@@ -79,7 +79,18 @@ public:
     template <std::size_t N>
     void Name(char16_t (&dest)[N])
     {
-        if (HasValue()) file_.ReadString(dest, N);
+        NameOf(dest, N);
+    }
+
+    // A name the section does not hold is empty: the names drawn for a new
+    // person are no part of the file.
+    void NameOf(char16_t* dest, std::size_t capacity)
+    {
+        if (HasValue()) {
+            file_.ReadString(dest, capacity);
+        } else {
+            dest[0] = 0;
+        }
     }
 
 private:
@@ -206,7 +217,7 @@ public:
         CValueReader in(file);
         for (char16_t* name : {p.firstName, p.lastName, p.nickname, p.pseudonym}) {
             const std::size_t capacity = name == p.firstName ? TPerson::FirstNameCapacity : TPerson::LastNameCapacity;
-            if (in.HasValue()) file.ReadString(name, capacity);
+            in.NameOf(name, capacity);
             NormaliseWhitespace(name);
         }
         for (std::uint8_t* value : {&p.type, &p.reserveTeam, &p.nationality, &p.secondNationality, &p.personFlags}) {

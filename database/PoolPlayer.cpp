@@ -1,6 +1,8 @@
 #include "database/PoolPlayer.h"
 
 #include "core/IndexTextFile.h"
+#include "core/Random.h"
+#include "database/Country.h"
 #include "database/DatabaseVersion.h"
 #include "database/GameIdMaps.h"
 #include "database/RecordText.h"
@@ -39,6 +41,42 @@ void TPoolPlayer::SetLastName(const char16_t* text)
 void TPoolPlayer::SetPseudonym(const char16_t* text)
 {
     SetRecordText(pseudonym_, text);
+}
+
+void TPoolPlayer::Randomise(const TCountry& country)
+{
+    const int year = 2007 - RandomInRange(14, 17);
+    const int month = RandomInRange(1, 12);
+    birthDate_ = TDate(year, month, RandomInRange(1, 28));
+    firstName_[0] = 0;
+    lastName_[0] = 0;
+    nationality_ = static_cast<std::uint8_t>(country.GetId());
+    talent_ = RandomByteInRange(3, 4);
+    foot_ = 0;
+    abilityIndex_ = RandomByteInRange(0, 42);
+    teamPart_ = RandomByteInRange(0, 3);
+    preferredClub_ = CreateClub;
+    characterTrait_ = RandomByteInRange(0, 20);
+    country.RandomiseAppearance(*this);
+    facialHair_ = 1;
+    shoe_ = 2;
+}
+
+bool TPoolPlayer::HasDefaultLooks() const
+{
+    return (talent_ == 0 || talent_ == 4) && foot_ == 0 && characterTrait_ == 0 && face_ == 0 && hairColour_ == 0 &&
+           hairstyle_ == 0 && facialHair_ <= 1 && (shoe_ == 0 || shoe_ == 2);
+}
+
+void TPoolPlayer::CompleteDefaults(const TCountry& country)
+{
+    if (birthDate_.IsSet() || !HasDefaultLooks()) return;
+    country.RandomiseAppearance(*this);
+    facialHair_ = 1;
+    const int footDraw = CrtRandBelow(100);
+    foot_ = footDraw >= 91 ? 3 : (footDraw >= 81 ? 2 : (footDraw >= 61 ? 1 : 0));
+    const int talentDraw = CrtRandBelow(100);
+    talent_ = talentDraw >= 98 ? 4 : (talentDraw >= 86 ? 3 : (talentDraw >= 31 ? 2 : 1));
 }
 
 bool TPoolPlayer::WritePoolPlayer(CIndexTextFile& file) const

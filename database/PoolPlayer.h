@@ -11,6 +11,7 @@
 
 class CIndexTextFile;
 class CMasterWriter;
+class TCountry;
 
 class TPoolPlayer {
 public:
@@ -57,6 +58,16 @@ public:
     void SetFacialHair(std::uint8_t value) { facialHair_ = value; }
     std::uint8_t GetShoe() const { return shoe_; }
     void SetShoe(std::uint8_t value) { shoe_ = value; }
+
+    // A young player of the country without names: birth date, talent,
+    // strong ability, team part, trait and looks drawn, a club to be
+    // created for him.
+    void Randomise(const TCountry& country);
+    // An entry of an old file (no birth date, every look and choice still
+    // at its default) gets its looks, foot and talent drawn; any other
+    // entry stays as it is.
+    void CompleteDefaults(const TCountry& country);
+    bool HasDefaultLooks() const;
 
     // The PL_POOL section; the preferred club travels as its save id.
     bool WritePoolPlayer(CIndexTextFile& file) const;

@@ -62,6 +62,12 @@ std::int64_t FileModifiedTime(std::u16string_view path);
 // Seconds since 1970 when this process started.
 std::int64_t ProcessStartTime();
 
+// The folder an environment variable names; empty when it is unset.
+std::u16string GetEnvironmentFolder(const char* variable);
+// The root of a drive letter ("C:") where the system has drive letters;
+// empty where it has none.
+std::u16string GetDriveRoot(char16_t drive);
+
 // A file opened for random access.
 class File {
 public:

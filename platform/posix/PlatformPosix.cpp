@@ -223,6 +223,14 @@ std::u16string TemporaryFolder()
     return CorePathFromNative(folder && *folder ? folder : "/tmp");
 }
 
+std::u16string GetEnvironmentFolder(const char* variable)
+{
+    const char* folder = std::getenv(variable);
+    return folder && *folder ? CorePathFromNative(folder) : std::u16string();
+}
+
+std::u16string GetDriveRoot(char16_t) { return {}; }
+
 unsigned SystemCodePage() { return 1252; }
 
 std::u16string SystemCodePageToUtf16(std::string_view bytes) { return Cp1252ToUtf16(bytes); }

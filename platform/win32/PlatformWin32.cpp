@@ -160,6 +160,17 @@ std::u16string TemporaryFolder()
     return folder;
 }
 
+std::u16string GetEnvironmentFolder(const char* variable)
+{
+    const std::wstring name(variable, variable + std::char_traits<char>::length(variable));
+    wchar_t buffer[MAX_PATH + 1] = {};
+    const DWORD length = GetEnvironmentVariableW(name.c_str(), buffer, MAX_PATH + 1);
+    if (length == 0 || length > MAX_PATH) return {};
+    return std::u16string(reinterpret_cast<const char16_t*>(buffer), length);
+}
+
+std::u16string GetDriveRoot(char16_t drive) { return std::u16string{drive, u':'}; }
+
 unsigned SystemCodePage() { return GetACP(); }
 
 std::u16string SystemCodePageToUtf16(std::string_view bytes)

@@ -13,6 +13,7 @@
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "core/TextManager.h"
+#include "core/ToolFiles.h"
 #include "database/Club.h"
 #include "database/CompleteWorld.h"
 #include "database/DatabaseSnapshot.h"
@@ -525,6 +526,18 @@ TEST_F(MainCommands, TheAdministrationPopupExistsOnlyInDeveloperMode)
                   "- [Helper] Longest=55576 Reload=55577} "
                   "Process Transfers=55578 League data{Import=55580 Export=55581} Process Transfers=55582");
     });
+}
+
+TEST_F(MainCommands, TheColourDumpGoesToTheFolderOfItsDrive)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    CToolFiles::SetFolder(u'D', folder_.Path() + u"\\drive-d");
+    ASSERT_TRUE(platform::CreateFolders(folder_.Path() + u"\\drive-d"));
+    Run([&](CommandMenu& menu) { menu.Command(55556); });
+    CToolFiles::SetFolder(u'D', u"");
+    const std::vector<std::uint8_t> page = testing_support::ReadBytes(folder_.Path() + u"\\drive-d\\TeamColors.html");
+    EXPECT_FALSE(page.empty());
+    EXPECT_TRUE(responder_.messages.empty());
 }
 
 TEST_F(MainCommands, AdministrationLanguagesAndTheTextReload)

@@ -5,6 +5,7 @@
 
 #include "DatabaseTestSupport.h"
 #include "core/IndexTextFile.h"
+#include "core/Random.h"
 #include "core/Format.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
@@ -443,4 +444,24 @@ TEST_F(CountryFileTest, SectionsAfterTheClubsAreGatedByTheCountrysVersion)
     CIndexTextFile file;
     ASSERT_TRUE(ReadText(text, file));
     EXPECT_EQ(TDatabaseVersion::GetFileVersion(), V(0x2007, 28));
+}
+
+TEST_F(CountryFileTest, PoolEntriesOfOldFilesGetTheirLooksFromTheCountry)
+{
+    for (const char16_t* name : {u"Country14-2006.sav", u"Country14-2007-28.sav"}) {
+        Restart();
+        CrtSrand(4);
+        ASSERT_TRUE(ReadFixture(name));
+        const TPoolPlayer& entry = *England().GetPoolPlayer(0);
+        const bool old = std::u16string_view(name) == u"Country14-2006.sav";
+        EXPECT_EQ(entry.GetBirthDate().IsSet(), !old);
+        if (old) {
+            EXPECT_TRUE(entry.GetTalent() >= 1 && entry.GetTalent() <= 4);
+            // An empty mask gives 0.
+            const auto allowed = [](std::uint32_t mask, int value) { return mask == 0 ? value == 0 : ((mask >> value) & 1) != 0; };
+            EXPECT_TRUE(allowed(England().GetFaceMask()[entry.GetFace() / 32], entry.GetFace() % 32));
+            EXPECT_TRUE(allowed(England().GetHairColourMask(), entry.GetHairColour()));
+            EXPECT_EQ(entry.GetFacialHair(), 1);
+        }
+    }
 }

@@ -55,6 +55,12 @@ ScratchBase::ScratchBase() : previousBase_(platform::GetBaseFolder())
     const std::u16string scripts = platform::JoinPath(folder_.Path(), u"Script");
     platform::CreateFolders(scripts);
     CopyFolder(testing_support::SourcePath(u"data\\Script"), scripts);
+    // The shipped name files: every person a world creates is named from them.
+    for (const char16_t* names : {u"MaleNames.txt", u"FemaleNames.txt", u"Surnames.txt"}) {
+        const std::u16string source = platform::JoinPath(testing_support::SourcePath(u"data\\Database"), names);
+        testing_support::WriteBytes(platform::JoinPath(folder_.Path(), std::u16string(u"Database\\") + names),
+                                    testing_support::ReadBytes(source));
+    }
 }
 
 ScratchBase::~ScratchBase()

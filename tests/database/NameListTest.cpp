@@ -277,6 +277,8 @@ TEST(NamePool, LoadReportsEachMissingFileOnce)
 {
     database_testing::ScratchBase base;
     base.WriteDatabaseFile(u"MaleNames.txt", "%3\r\nJan\r\n");
+    platform::RemoveFile(base.DatabasePath(u"FemaleNames.txt"));
+    platform::RemoveFile(base.DatabasePath(u"Surnames.txt"));
     testing_support::MessageCapture messages;
     CNamePool pool;
     EXPECT_FALSE(pool.Load());

@@ -79,6 +79,8 @@ protected:
         TPerson* person = world_->CreatePerson(id != 0 ? id : world_->GetFreePersonId(), false);
         person->Init(type, nationality);
         person->SetLanguage(0, 0);
+        person->SetFirstName(nullptr);
+        person->SetLastName(nullptr);
         return *person;
     }
 

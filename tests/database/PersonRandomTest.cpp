@@ -117,8 +117,8 @@ TEST_F(PersonRandomTest, GeneratedAbilitiesMatchTheGoldenFile)
     const std::pair<int, int> players[] = {{1, 29}, {4, 24}, {7, 19}, {12, 27}, {15, 33}, {16, 22}, {17, 36}};
     for (unsigned seed : {1u, 2007u}) {
         for (const auto& [position, age] : players) {
-            Seed(seed);
             TPerson& p = NewPlayer(age, position);
+            Seed(seed);
             p.GenerateAbilities(position, 1.0);
             text += std::to_string(seed) + " " + std::to_string(position) + " " + Describe(p) + "\n";
             Seed(seed);

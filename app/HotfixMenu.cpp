@@ -1,0 +1,85 @@
+#include "app/HotfixMenu.h"
+
+#include <windows.h>
+
+#include "app/MainWindowLaunchers.h"
+#include "core/AppMessage.h"
+#include "tools/FixLeagueLevelIncreasement.h"
+#include "tools/HotfixManager.h"
+#include "ui/DlgCommonReport.h"
+#include "win/FileDialog.h"
+#include "win/WideText.h"
+
+namespace {
+
+// The window that owns the dialogs of the command being handled, and the
+// popup whose "Create hotfix" check follows the create mode.
+struct THotfixWindows {
+    HWND owner = nullptr;
+    HMENU popup = nullptr;
+};
+
+THotfixWindows& Windows()
+{
+    static THotfixWindows windows;
+    return windows;
+}
+
+std::u16string ChooseHotfixFile(const AppFileChoice& choice, void*)
+{
+    const std::u16string filter(choice.filter);
+    const std::u16string extension(choice.extension);
+    const DWORD flags = OFN_NOCHANGEDIR | OFN_ENABLESIZING | OFN_EXPLORER |
+                        (choice.save ? OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST : OFN_FILEMUSTEXIST);
+    win::CFileDialog dialog(!choice.save, extension.c_str(), filter.c_str(), flags, Windows().owner);
+    dialog.SetTitle(std::u16string(choice.title));
+    return dialog.Run() ? dialog.GetPath() : std::u16string();
+}
+
+void RunReport(ICommonReportHandler& handler, std::u16string_view title)
+{
+    CDlgCommonReport report(handler, Windows().owner);
+    report.Report().SetTitle(title);
+    report.DoModal(Windows().owner);
+}
+
+void BuildHotfixMenu(HMENU windowMenu)
+{
+    CHotfixManager& manager = CHotfixManager::Instance();
+    if (windowMenu == nullptr || !manager.BuildMenu(true)) return;
+    HMENU popup = ::CreatePopupMenu();
+    for (const THotfixMenuItem& item : manager.GetMenu()) {
+        if (item.separator) {
+            ::AppendMenuW(popup, MF_SEPARATOR, 0, nullptr);
+        } else {
+            ::AppendMenuW(popup, MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED), item.id, win::W(item.text));
+        }
+    }
+    ::AppendMenuW(windowMenu, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), L"Hotfixes");
+    Windows().popup = popup;
+}
+
+void HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t clubId)
+{
+    CHotfixManager& manager = CHotfixManager::Instance();
+    manager.SetSelection(static_cast<std::uint32_t>(countryId), clubId);
+    Windows().owner = owner;
+    const AppFileChooserSink previous = SetAppFileChooser({ChooseHotfixFile, nullptr});
+    manager.SetReportRunner(RunReport);
+    manager.OnCommand(static_cast<std::uint32_t>(command));
+    SetAppFileChooser(previous);
+    Windows().owner = nullptr;
+    if (Windows().popup != nullptr && manager.GetCreateItemId() != 0) {
+        ::CheckMenuItem(Windows().popup, manager.GetCreateItemId(),
+                        MF_BYCOMMAND | (manager.IsCreateMode() ? MF_CHECKED : MF_UNCHECKED));
+    }
+}
+
+}  // namespace
+
+void RegisterHotfixMenu(TMainWindowLaunchers& launchers)
+{
+    static CFixLeagueLevelIncreasement amateurRule;
+    launchers.buildHotfixMenu = BuildHotfixMenu;
+    launchers.hotfixCommand = HandleHotfixCommand;
+}

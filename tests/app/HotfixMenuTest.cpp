@@ -1,0 +1,152 @@
+#include "app/HotfixMenu.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/MainWindowLaunchers.h"
+#include "core/TextManager.h"
+#include "database/WorldList.h"
+#include "resources/ResourceIds.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "tools/BaseHotfix.h"
+#include "tools/HotfixManager.h"
+#include "tools/ReportModel.h"
+#include "win/WideText.h"
+
+namespace {
+
+// A fix without a file that notes its run in the report.
+class CNoteFix : public CBaseHotfix {
+public:
+    CNoteFix() : CBaseHotfix(u"Zz report check", 1, 0) {}
+    void Apply(TCompleteWorld* world, CHotfixFile* file, CReportModel& report) override
+    {
+        ran = world != nullptr && file == nullptr;
+        report.AddEntry(0, ReportType::Info, u"ran");
+    }
+    bool ran = false;
+};
+
+std::u16string MenuText(HMENU menu, UINT item, UINT by)
+{
+    wchar_t text[64] = {};
+    ::GetMenuStringW(menu, item, text, 64, by);
+    return reinterpret_cast<const char16_t*>(text);
+}
+
+class HotfixMenuTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+            testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+        CTextManager::Instance()->SetLanguage(CTextManager::English);
+        RegisterHotfixMenu(launchers_);
+        bar_ = ::CreateMenu();
+    }
+    void TearDown() override
+    {
+        ::DestroyMenu(bar_);
+        CHotfixManager::Instance().SetCreateMode(false);
+    }
+
+    HMENU Popup() const { return ::GetSubMenu(bar_, 0); }
+    bool Checked(UINT id) const { return (::GetMenuState(Popup(), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+    TMainWindowLaunchers launchers_;
+    HMENU bar_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(HotfixMenuTest, TheAmateurRuleIsOfferedAndCreateModeIsChecked)
+{
+    ASSERT_TRUE(launchers_.buildHotfixMenu && launchers_.hotfixCommand);
+    launchers_.buildHotfixMenu(bar_);
+    ASSERT_EQ(::GetMenuItemCount(bar_), 1);
+    EXPECT_EQ(MenuText(bar_, 0, MF_BYPOSITION), u"Hotfixes");
+    ASSERT_EQ(::GetMenuItemCount(Popup()), 3);
+    EXPECT_EQ(::GetMenuItemID(Popup(), 0), 56789u);
+    EXPECT_EQ(MenuText(Popup(), 56789, MF_BYCOMMAND), u"Fix Amateur rule");
+    EXPECT_NE(::GetMenuState(Popup(), 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_EQ(::GetMenuItemID(Popup(), 2), 56790u);
+    EXPECT_EQ(MenuText(Popup(), 56790, MF_BYCOMMAND), u"Create hotfix");
+
+    launchers_.hotfixCommand(nullptr, 56790, 14, 0x000E0001);
+    EXPECT_TRUE(Checked(56790));
+    EXPECT_TRUE(CHotfixManager::Instance().IsCreateMode());
+    EXPECT_EQ(CHotfixManager::Instance().GetSelectedCountry(), 14u);
+    EXPECT_EQ(CHotfixManager::Instance().GetSelectedClub(), 0x000E0001u);
+    launchers_.hotfixCommand(nullptr, 1234, 0, 0);
+    EXPECT_TRUE(Checked(56790)) << "other commands leave the mode";
+    launchers_.hotfixCommand(nullptr, 56790, 0, 0);
+    EXPECT_FALSE(Checked(56790));
+    EXPECT_FALSE(CHotfixManager::Instance().IsCreateMode());
+}
+
+TEST_F(HotfixMenuTest, AFixRunsInTheReportWindowTitledWithItsName)
+{
+    app_test::WorkingFolder folder(u"hotfix", true);
+    GetWorldList().Clear();
+    ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
+    CNoteFix fix;
+    launchers_.buildHotfixMenu(bar_);
+    ASSERT_EQ(MenuText(Popup(), 56790, MF_BYCOMMAND), u"Zz report check");
+    std::u16string caption;
+    bool counted = false;
+    gui_test::ModalDriver driver([&] {
+        HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+        if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+        caption = gui_test::WindowText(report);
+        counted = true;
+        ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    });
+    launchers_.hotfixCommand(nullptr, 56790, 14, 0);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(counted);
+    EXPECT_TRUE(fix.ran);
+    EXPECT_EQ(caption, u"Zz report check");
+    GetWorldList().Clear();
+}
+
+TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
+{
+    app_test::WorkingFolder folder(u"hotfix", true);
+    GetWorldList().Clear();
+    ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
+    launchers_.buildHotfixMenu(bar_);
+    launchers_.hotfixCommand(nullptr, 56790, 0, 0);
+    const std::u16string target = folder.Path() + u"\\rules.txt";
+    std::u16string dialogTitle;
+    bool answered = false;
+    gui_test::ModalDriver driver(
+        [&] {
+            HWND dialog = gui_test::FindThreadDialog();
+            if (dialog == nullptr) return false;
+            if (!answered) {
+                HWND name = ::GetDlgItem(dialog, 1148) != nullptr ? ::GetDlgItem(dialog, 1148) : ::GetDlgItem(dialog, 1152);
+                if (name == nullptr) return false;
+                dialogTitle = gui_test::WindowText(dialog);
+                ::SetWindowTextW(name, win::W(target));
+                ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+                answered = true;
+                return false;
+            }
+            HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+            if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+            ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+        20000);
+    launchers_.hotfixCommand(nullptr, 56789, 0, 0);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(dialogTitle, u"Browse for hotfix file (OUTPUT!)");
+    const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(target);
+    ASSERT_EQ(bytes.size(), 328u);
+    EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 122),
+              testing_support::ReadBytes(testing_support::SourcePath(u"tests\\tools\\golden\\hotfix_header_amateur_rule.bin")));
+    GetWorldList().Clear();
+}

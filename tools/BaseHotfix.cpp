@@ -1,0 +1,24 @@
+#include "tools/BaseHotfix.h"
+
+#include "tools/HotfixManager.h"
+
+CBaseHotfix::CBaseHotfix(const char16_t* name, std::uint32_t version, std::uint32_t flags)
+    : CBaseHotfix(name, version, flags, CHotfixManager::Instance())
+{
+}
+
+CBaseHotfix::CBaseHotfix(const char16_t* name, std::uint32_t version, std::uint32_t flags, CHotfixManager& manager)
+    : name_(name != nullptr ? std::u16string(name).substr(0, MaxNameLength) : std::u16string()),
+      version_(version),
+      flags_(flags),
+      manager_(&manager)
+{
+    manager_->Register(this);
+}
+
+CBaseHotfix::~CBaseHotfix()
+{
+    manager_->Unregister(this);
+}
+
+void CBaseHotfix::Create(TCompleteWorld*, CHotfixFile*, CReportModel&) {}

@@ -1,0 +1,67 @@
+#include "tools/FixLeagueLevelIncreasement.h"
+
+#include <cstdint>
+#include <string>
+
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "tools/HotfixFile.h"
+#include "tools/HotfixManager.h"
+#include "tools/ReportModel.h"
+
+namespace {
+constexpr char16_t FixName[] = u"Fix Amateur rule";
+constexpr std::uint32_t FixVersion = 3;
+constexpr std::uint32_t FixFlags = CBaseHotfix::FlagDeveloperOnly | CBaseHotfix::FlagNeedsFile;
+constexpr std::uint8_t LastRule = 3;
+
+std::u16string Decimal(int number)
+{
+    const std::string text = std::to_string(number);
+    return std::u16string(text.begin(), text.end());
+}
+
+bool CheckFile(const CHotfixFile* file, CReportModel& report)
+{
+    if (file == nullptr) report.AddEntry(0, ReportType::Error, u"No hotfix file");
+    return file != nullptr;
+}
+}  // namespace
+
+CFixLeagueLevelIncreasement::CFixLeagueLevelIncreasement() : CBaseHotfix(FixName, FixVersion, FixFlags) {}
+
+CFixLeagueLevelIncreasement::CFixLeagueLevelIncreasement(CHotfixManager& manager)
+    : CBaseHotfix(FixName, FixVersion, FixFlags, manager)
+{
+}
+
+void CFixLeagueLevelIncreasement::Apply(TCompleteWorld* world, CHotfixFile* file, CReportModel& report)
+{
+    if (world == nullptr || !CheckFile(file, report)) return;
+    for (int id = 1; id <= FileCountries; ++id) {
+        std::uint8_t rule = 0;
+        if (!file->ReadBytes(&rule, 1)) rule = 0;
+        TCountry* country = world->GetCountry(id);
+        if (country == nullptr) continue;
+        if (rule > LastRule) {
+            report.AddEntry(0, ReportType::Warning, country->GetName(),
+                            u"Amateur rule " + Decimal(rule) + u" is unknown; the country keeps rule " +
+                                Decimal(country->GetAmateurRule()));
+            continue;
+        }
+        country->SetAmateurRule(rule);
+    }
+}
+
+void CFixLeagueLevelIncreasement::Create(TCompleteWorld* world, CHotfixFile* file, CReportModel& report)
+{
+    if (world == nullptr || !CheckFile(file, report)) return;
+    for (int id = 1; id <= FileCountries; ++id) {
+        const TCountry* country = world->GetCountry(id);
+        const std::uint8_t rule = country != nullptr ? country->GetAmateurRule() : 0;
+        if (!file->WriteBytes(&rule, 1)) {
+            report.AddEntry(0, ReportType::Error, u"The hotfix file could not be written");
+            return;
+        }
+    }
+}
