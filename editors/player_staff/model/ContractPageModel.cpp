@@ -131,12 +131,17 @@ void ContractPageModel::Store(const TView& view, TPerson& person)
     person.SetClubOneYearOption(view.clubOption);
     person.SetPlayerOneYearOption(view.playerOption);
     person.SetFavouriteCountry(view.favouriteCountry);
-    person.SetTransferState(view.state);
-    person.SetInjuryStartDate(TDate());
-    person.SetInjuryEndDate(TDate());
-    person.SetTransferStartDate(TDate());
-    person.SetTransferEndDate(TDate());
-    person.SetTransferFee(0);
+    // A running injury may stand beside another state, and the page shows
+    // only the first of them: the others and their dates stay unless the
+    // user chose another state.
+    if (view.state != person.GetTransferState()) {
+        person.SetTransferState(view.state);
+        person.SetInjuryStartDate(TDate());
+        person.SetInjuryEndDate(TDate());
+        person.SetTransferStartDate(TDate());
+        person.SetTransferEndDate(TDate());
+        person.SetTransferFee(0);
+    }
     switch (view.state) {
     case Injury:
         person.SetInjuryStartDate(first);

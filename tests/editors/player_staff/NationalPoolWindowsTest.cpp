@@ -196,7 +196,7 @@ TEST_F(NationalPoolWindows, NationalTeamListsSortsAndRemovesTheSquad)
              EXPECT_EQ(Rows(window, IDC_NATIONAL_LIST), before - 3);
              for (TPerson* person : removed) EXPECT_FALSE(NationalSquadList::IsInNationalTeam(*person));
          },
-         "tests\\editors\\national-team.bmp");
+         "tests\\editors\\player_staff\\national-team.bmp");
 }
 
 TEST_F(NationalPoolWindows, PlayersWithoutClubAreSignedAndDeleted)
@@ -234,14 +234,14 @@ TEST_F(NationalPoolWindows, PlayersWithoutClubAreSignedAndDeleted)
              EXPECT_EQ(SelectedRows(window, IDC_FREE_AGENTS_LIST), (std::vector<int>{rows - 3})) << "the new last row";
              EXPECT_EQ(world.GetFreeAgents().GetCount(), agents - 4);
          },
-         "tests\\editors\\players-without-club.bmp");
+         "tests\\editors\\player_staff\\players-without-club.bmp");
 }
 
 TEST_F(NationalPoolWindows, WithoutAClubPickerSigningIsDisabled)
 {
     Open([&] { return GetMainWindowLaunchers().playersWithoutClub(nullptr); }, IDC_FREE_AGENTS_LIST,
          [&](HWND window) { EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_FREE_AGENTS_SIGN))); },
-         "tests\\editors\\players-without-club-no-picker.bmp");
+         "tests\\editors\\player_staff\\players-without-club-no-picker.bmp");
 }
 
 TEST_F(NationalPoolWindows, QuickTransferMovesWithAChosenNumberOnly)
@@ -291,7 +291,7 @@ TEST_F(NationalPoolWindows, QuickTransferMovesWithAChosenNumberOnly)
              EXPECT_EQ(FindListBoxData(window, IDC_TRANSFER_NUMBERS, chosen), -1) << "the number given is gone";
              EXPECT_EQ(gui_test::ItemText(window, IDC_TRANSFER_CURRENT_NUMBER), u"-");
          },
-         "tests\\editors\\quick-transfer.bmp");
+         "tests\\editors\\player_staff\\quick-transfer.bmp");
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_F(PlayerPoolPage, AnEntryEditedThroughEveryComboIsWrittenFieldByField)
             field.value = Choose(dialog, field.id, count - 2);
         }
         Press(dialog, IDOK);
-    }, "tests\\editors\\pool-entry.bmp"));
+    }, "tests\\editors\\player_staff\\pool-entry.bmp"));
     EXPECT_EQ(std::u16string(entry->GetFirstName()), u"Jonas");
     EXPECT_EQ(std::u16string(entry->GetLastName()), u"Ångström");
     EXPECT_EQ(std::u16string(entry->GetPseudonym()), u"Jonny");
@@ -229,7 +229,7 @@ TEST_F(PlayerPoolPage, NewFillsTheFirstFreeEntryAndDeleteFreesTheSelected)
     ::ShowWindow(frame_, SW_SHOWNOACTIVATE);
     ::ShowWindow(Page(), SW_SHOWNOACTIVATE);
     ::RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player-pool.bmp"), gui_test::CaptureWindow(frame_));
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\player-pool.bmp"), gui_test::CaptureWindow(frame_));
 }
 
 TEST_F(PlayerPoolPage, EveryEntryConfirmedUnchangedSavesTheSameFileAndAnEditSurvivesReload)

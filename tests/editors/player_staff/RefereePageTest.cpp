@@ -116,7 +116,7 @@ TEST_F(RefereePage, ANewRefereeWithTypedNamesAndTypeFourIsListed)
         Type(dialog, IDC_REFEREE_LAST_NAME, L"Zyskowska");
         Press(dialog, 1373);
         Press(dialog, IDOK);
-    }, "tests\\editors\\referee-change.bmp"));
+    }, "tests\\editors\\player_staff\\referee-change.bmp"));
     ASSERT_EQ(Rows(), count + 1);
     int found = -1;
     for (int row = 0; row < Rows(); ++row) {
@@ -130,7 +130,7 @@ TEST_F(RefereePage, ANewRefereeWithTypedNamesAndTypeFourIsListed)
     ::ShowWindow(frame_, SW_SHOWNOACTIVATE);
     ::ShowWindow(Page(), SW_SHOWNOACTIVATE);
     ::RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\referees.bmp"), gui_test::CaptureWindow(frame_));
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\referees.bmp"), gui_test::CaptureWindow(frame_));
 }
 
 TEST_F(RefereePage, ACancelledOrHalfNamedNewRefereeLeavesTheMapAsItWas)

@@ -271,6 +271,29 @@ TEST_F(PersonPagesTest, NothingClearsDatesAndFeeButABanKeepsItsStart)
     EXPECT_EQ(banned->GetBanLength(), 4);
 }
 
+TEST_F(PersonPagesTest, AnInjuryBesideALoanKeepsBothUnlessTheStateIsChanged)
+{
+    TPerson* p = Add({});
+    p->SetStateBits(0x09);  // injured and on loan
+    p->SetInjuryStartDate(TDate(2007, 6, 1));
+    p->SetInjuryEndDate(TDate(2007, 9, 1));
+    p->SetTransferStartDate(TDate(2007, 7, 1));
+    p->SetTransferEndDate(TDate(2008, 6, 30));
+    p->SetTransferFee(2500);
+    ContractPageModel::TView view = ContractPageModel::Show(*p);
+    EXPECT_EQ(view.state, ContractPageModel::Injury);
+    ContractPageModel::Store(view, *p);
+    EXPECT_EQ(p->GetStateBits(), 0x09);
+    EXPECT_EQ(p->GetInjuryEndDate(), TDate(2007, 9, 1));
+    EXPECT_EQ(p->GetTransferEndDate(), TDate(2008, 6, 30));
+    EXPECT_EQ(p->GetTransferFee(), 2500);
+
+    view.state = ContractPageModel::Nothing;
+    ContractPageModel::Store(view, *p);
+    EXPECT_EQ(p->GetStateBits(), 0);
+    EXPECT_FALSE(p->GetTransferEndDate().IsSet());
+}
+
 TEST_F(PersonPagesTest, ContractDatesFallBackAndAreWrittenAsShown)
 {
     TPerson* p = Add({});
