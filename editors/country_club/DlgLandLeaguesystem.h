@@ -34,6 +34,7 @@ private:
     void OnUpdateChanges();
     void OnScriptChanged();
     void OnTreeSelect();
+    void OpenFixtures();
     void OnRenameLevel(int level);
     void OnLeagueData(std::uint32_t id);
     int CurrentSystem();
