@@ -1,6 +1,6 @@
 #pragma once
 // Templates and controls of the league-system page's tools: the fixture
-// list editor.
+// list editor and the season calendar.
 
 #define IDD_FIXTURELIST 108
 #define IDC_FIXTURES_LEAGUE_GROUP 2008
@@ -18,3 +18,16 @@
 #define IDC_FIXTURES_CLEAR_ALL 2010
 #define IDC_FIXTURES_OK 1678
 #define IDC_FIXTURES_CANCEL 1679
+
+#define IDD_CALENDAR 126
+#define IDC_CALENDAR_CHECK 3
+#define IDC_CALENDAR_GRID 1077
+#define IDC_CALENDAR_MODE_GROUP 1300
+#define IDC_CALENDAR_COMPARE 1038
+#define IDC_CALENDAR_SEASON_BAR 2016
+#define IDC_CALENDAR_SEASON 2015
+#define IDC_CALENDAR_ONE_LEAGUE 1043
+#define IDC_CALENDAR_ALL_LEAGUES 1044
+#define IDC_CALENDAR_SAME_LEVEL 1045
+#define IDC_CALENDAR_UPDATE_MASTER 2116
+#define IDC_CALENDAR_CHECK_MASTER 2117
