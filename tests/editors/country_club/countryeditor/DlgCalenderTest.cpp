@@ -13,6 +13,12 @@
 #include "editors/country_club/DlgCalender.h"
 #include "editors/country_club/model/SeasonCalendarModel.h"
 #include "resources/LeagueToolsIds.h"
+#include "app/LedraApp.h"
+#include "core/AppMessage.h"
+#include "database/CompleteWorld.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+#include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
 using namespace country_editor_testing;
@@ -164,6 +170,41 @@ TEST_F(DlgCalenderTest, OkWithErrorsStaysOnOkAndClosesOnIgnore)
     ASSERT_EQ(dialog.bodies.size(), 2u);
     EXPECT_FALSE(dialog.successes[0]);
     EXPECT_EQ(dialog.bodies[0].substr(0, 11), u"2007/2008\r\n");
+}
+
+TEST_F(DlgCalenderTest, DeveloperModeWritesAndComparesTheMasterTable)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    const int day = FreeDay(FirstLeague());
+    ASSERT_GT(day, 0);
+    const std::u16string file = platform::JoinPath(GetWorld()->GetDatabaseFolder(), u"LeagueMaster.dat");
+    testing_support::MessageCapture messages;
+    std::vector<std::uint8_t> written;
+    TestCalender dialog(&Country(21));
+    Run(dialog, [&](HWND hwnd) {
+        EXPECT_TRUE(::IsWindowVisible(::GetDlgItem(hwnd, IDC_CALENDAR_UPDATE_MASTER)));
+        Command(hwnd, IDC_CALENDAR_UPDATE_MASTER, BN_CLICKED);
+        EXPECT_TRUE(messages.Messages().empty()) << "a successful write shows nothing";
+        written = testing_support::ReadBytes(file);
+        Command(hwnd, IDC_CALENDAR_CHECK_MASTER, BN_CLICKED);
+        ::SendMessageW(hwnd, CListCtrlEx::CellClicked, static_cast<WPARAM>(day), 2);
+        Command(hwnd, IDC_CALENDAR_CHECK_MASTER, BN_CLICKED);
+        platform::FailWritesAfter(1);
+        Command(hwnd, IDC_CALENDAR_UPDATE_MASTER, BN_CLICKED);
+        platform::FailWritesAfter(0);
+        ::SendMessageW(hwnd, CListCtrlEx::CellClicked, 0, 0);
+        wchar_t caption[256] = {};
+        ::GetWindowTextW(hwnd, caption, 256);
+        EXPECT_NE(std::wstring(caption).find(L"|0"), std::wstring::npos);
+    });
+    SetAdminMode(GetAdminModeFlag(), false);
+    ASSERT_GE(written.size(), 8u);
+    EXPECT_EQ(std::string(written.begin(), written.begin() + 4), "LGMS");
+    EXPECT_EQ(testing_support::ReadBytes(file), written) << "a failed write keeps the old file";
+    EXPECT_EQ(messages.Messages(), (std::vector<std::u16string>{u"Success", u"Failed", u"Failed"}));
+    ASSERT_EQ(messages.Flags().size(), 3u);
+    EXPECT_TRUE(messages.Flags()[0] & AppMessage::IconInformation);
+    EXPECT_TRUE(messages.Flags()[2] & AppMessage::IconError);
 }
 
 }  // namespace
