@@ -12,6 +12,8 @@
 #include "database/Country.h"
 #include "database/ReferenceLists.h"
 #include "editors/country_club/CountryLeagueLevelChange.h"
+#include "editors/country_club/DlgCalender.h"
+#include "editors/country_club/DlgFixturelist.h"
 #include "editors/country_club/DlgLeaguedataChange.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "platform/Platform.h"
@@ -28,8 +30,8 @@ BOOL CDlgLandLeaguesystem::OnInitDialog()
     teamTotal_.SubclassDlgItem(IDC_LEAGUES_TEAM_TOTAL, *this);
     group_.SubclassDlgItem(IDC_LEAGUES_GROUP, *this);
     if (country_ != nullptr) FillSystemCombo();
-    // League composition, calendar and fixtures open dialogs of their own
-    // that this page does not reach yet.
+    // League composition opens a dialog of its own that this page does not
+    // reach yet; the calendar and the fixtures wait for entered teams.
     for (int id : {IDC_LEAGUES_COMPOSITION, IDC_LEAGUES_CALENDAR, IDC_LEAGUES_FIXTURES}) ::EnableWindow(GetItem(id), FALSE);
     const std::uint16_t positions[] = {0, 20};
     const std::uint16_t widths[] = {300, 300};
@@ -100,7 +102,10 @@ void CDlgLandLeaguesystem::FillLeagueTree()
 void CDlgLandLeaguesystem::ShowTeamTotal()
 {
     if (country_ == nullptr) return;
-    teamTotal_.SetText(CTextManager::Instance()->FormatInt(LeagueTeamTotal(*country_)));
+    const int total = LeagueTeamTotal(*country_);
+    teamTotal_.SetText(CTextManager::Instance()->FormatInt(total));
+    ::EnableWindow(GetItem(IDC_LEAGUES_CALENDAR), total > 0);
+    ::EnableWindow(GetItem(IDC_LEAGUES_FIXTURES), total > 0);
 }
 
 bool CDlgLandLeaguesystem::OnCommand(int id, int code, HWND control)
@@ -111,6 +116,10 @@ bool CDlgLandLeaguesystem::OnCommand(int id, int code, HWND control)
         OnScriptChanged();
     } else if (id == IDC_LEAGUES_TREE && code == LBN_SELCHANGE) {
         OnTreeSelect();
+    } else if (id == IDC_LEAGUES_CALENDAR && code == BN_CLICKED) {
+        OpenCalendar();
+    } else if (id == IDC_LEAGUES_FIXTURES && code == BN_CLICKED) {
+        OpenFixtures();
     } else {
         return false;
     }
@@ -198,4 +207,20 @@ void CDlgLandLeaguesystem::OnLeagueData(std::uint32_t id)
         }
     }
     FillLeagueTree();
+}
+
+void CDlgLandLeaguesystem::OpenFixtures()
+{
+    if (country_ == nullptr) return;
+    CDlgFixturelist dialog(Handle());
+    dialog.SetCountry(country_);
+    dialog.DoModal();
+}
+
+void CDlgLandLeaguesystem::OpenCalendar()
+{
+    if (country_ == nullptr) return;
+    StoreCountry();
+    CDlgCalender dialog(country_, Handle());
+    dialog.DoModal();
 }

@@ -34,6 +34,8 @@ private:
     void OnUpdateChanges();
     void OnScriptChanged();
     void OnTreeSelect();
+    void OpenFixtures();
+    void OpenCalendar();
     void OnRenameLevel(int level);
     void OnLeagueData(std::uint32_t id);
     int CurrentSystem();

@@ -16,6 +16,7 @@
 #include "editors/country_club/DlgLandParent.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "resources/CountryEditorIds.h"
+#include "resources/LeagueToolsIds.h"
 #include "tests/ui/GuiTestSupport.h"
 
 using namespace country_editor_testing;
@@ -140,9 +141,29 @@ TEST_F(CountryLeaguesTest, TheTreeShowsHeadingsAndLeagueRowsWithTheTeamTotal)
         }
     }
     EXPECT_EQ(Text(page, IDC_LEAGUES_TEAM_TOTAL), CTextManager::Instance()->FormatInt(LeagueTeamTotal(country)));
-    for (int id : {IDC_LEAGUES_COMPOSITION, IDC_LEAGUES_CALENDAR, IDC_LEAGUES_FIXTURES}) {
-        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, id))) << id;
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, IDC_LEAGUES_COMPOSITION)));
+    for (int id : {IDC_LEAGUES_CALENDAR, IDC_LEAGUES_FIXTURES}) {
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(page, id)) != FALSE, LeagueTeamTotal(country) > 0) << id;
     }
+}
+
+TEST_F(CountryLeaguesTest, TheFixturesButtonOpensTheFixtureListOfThisCountry)
+{
+    TCountry& country = *GetWorld()->GetCountry(21);
+    ASSERT_GT(LeagueTeamTotal(country), 0);
+    HWND page = OpenLeagues(country);
+    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_LEAGUES_FIXTURES)));
+    int leagues = -1;
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = gui_test::FindThreadDialog();
+        if (dialog == nullptr || ::GetDlgItem(dialog, IDC_FIXTURES_LEAGUES) == nullptr) return false;
+        leagues = static_cast<int>(::SendDlgItemMessageW(dialog, IDC_FIXTURES_LEAGUES, LB_GETCOUNT, 0, 0));
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_FIXTURES_CANCEL, BN_CLICKED), 0);
+        return true;
+    });
+    Click(page, IDC_LEAGUES_FIXTURES);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(leagues, country.GetLeagueCount());
 }
 
 TEST_F(CountryLeaguesTest, CancelAfterATabChangeKeepsTheGeneralPagesValues)
