@@ -31,7 +31,8 @@ constexpr int CaptionCapacity = 256;
 INT_PTR AskAboutProblems(HWND owner, const std::u16string& lines)
 {
     CDlgErrorMessage box(owner);
-    box.SetButtonTexts(u"Dialog.Ok", u"Dialog.Ignore");
+    CTextManager* texts = CTextManager::Instance();
+    box.SetButtonTexts(texts->GetText(u"Dialog.Ok"_tk), texts->GetText(u"Dialog.Ignore"_tk));
     box.AddMessage(lines.c_str(), false);
     return box.DoModal();
 }
