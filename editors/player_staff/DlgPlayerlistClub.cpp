@@ -10,6 +10,7 @@
 #include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerContract.h"
 #include "editors/player_staff/DlgPlayerHist.h"
+#include "editors/player_staff/DlgPlayerPosition.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerDouble.h"
@@ -85,11 +86,13 @@ void CDlgPlayerlistClub::CreatePages()
 {
     commonPage_ = std::make_unique<CDlgPlayerAllRight>(pageTabs_.Handle());
     commonPage_->SetClubLanguage(country_ != nullptr ? country_->GetLanguage(0) : 0);
+    positionPage_ = std::make_unique<CDlgPlayerPosition>(pageTabs_.Handle());
     abilitiesPage_ = std::make_unique<CDlgPlayerAbilities>(pageTabs_.Handle());
     characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
     contractPage_ = std::make_unique<CDlgPlayerContract>(pageTabs_.Handle());
     historyPage_ = std::make_unique<CDlgPlayerHist>(pageTabs_.Handle());
     playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
+                    {PositionPage, u"Dialog.Player.Frame.TabPosition"_tk, positionPage_.get()},
                     {AbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, abilitiesPage_.get()},
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()},
                     {HistoryPage, u"Dialog.Player.Frame.TabHistory"_tk, historyPage_.get()},

@@ -7,7 +7,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 exe="$1"
 folder="$2"
 names="national-team players-without-club quick-transfer referees referee-change player-pool pool-entry
-       squad-common squad-abilities squad-character squad-history squad-contract duplicate-finder player-search
+       squad-common squad-position squad-abilities squad-character squad-history squad-contract duplicate-finder player-search
        search-result person-picker"
 for name in $names; do rm -f "$folder/$name.bmp" "$folder/$name.png"; done
 "$here/../../../scripts/wine-run" "$exe" \
