@@ -1,5 +1,5 @@
 #pragma once
-// Template and control ids of the squad window's position page.
+// Template and control ids of the squad window's position page and shirt number board.
 
 #define IDD_PLAYER_POSITION 140
 #define IDC_POSITION_MAIN 1999
@@ -21,3 +21,8 @@
 #define IDC_POSITION_GROUP_INTERNATIONAL 1306
 #define IDC_POSITION_GROUP_TACTICAL 1309
 #define IDC_POSITION_GROUP_LANGUAGES 1307
+
+#define IDD_SHIRT_NUMBERS 106
+#define IDC_SHIRT_NUMBERS_LOW 1710
+#define IDC_SHIRT_NUMBERS_MIDDLE 1711
+#define IDC_SHIRT_NUMBERS_HIGH 1712

@@ -12,6 +12,7 @@
 #include "editors/player_staff/DlgPlayerHist.h"
 #include "editors/player_staff/DlgPlayerPosition.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
+#include "editors/player_staff/DlgShirtNo.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -59,8 +60,6 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     CDialogB::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
-    // The shirt-number dialog comes with the staff editors.
-    ::EnableWindow(GetItem(IDC_FRAME_SHIRT_NUMBERS), FALSE);
     if (mode_ != ClubSquad || club_ == nullptr) return TRUE;
     if (const TCompleteWorld* world = club_->GetWorld()) country_ = world->GetCountry(club_->GetCountryId());
     CreatePages();
@@ -232,6 +231,17 @@ void CDlgPlayerlistClub::RunSearch()
     }
 }
 
+void CDlgPlayerlistClub::RunShirtNumbers()
+{
+    if (mode_ != ClubSquad || club_ == nullptr) return;
+    StorePlayer(currentPage_);
+    CDlgShirtNo board(Handle());
+    board.SetTeam(CurrentListTab() != SquadListModel::SecondTeam, club_);
+    board.DoModal();
+    RefreshVisibleList();
+    ShowPlayer(currentPage_);
+}
+
 void CDlgPlayerlistClub::RunDuplicateFinder()
 {
     // The finder may take squad members out: the visible page is written
@@ -247,6 +257,10 @@ bool CDlgPlayerlistClub::OnCommand(int id, int code, HWND control)
 {
     if (id == IDC_FRAME_DUPLICATES && code == BN_CLICKED) {
         RunDuplicateFinder();
+        return true;
+    }
+    if (id == IDC_FRAME_SHIRT_NUMBERS && code == BN_CLICKED) {
+        RunShirtNumbers();
         return true;
     }
     if (id == IDC_FRAME_SEARCH && code == BN_CLICKED) {

@@ -77,6 +77,7 @@ private:
     void SwitchListTab(int tab);
     void RunSearch();
     void RunDuplicateFinder();
+    void RunShirtNumbers();
     std::u16string ProblemLines() const;
     int CurrentListTab() const { return listTabs_.GetCurSel(); }
 

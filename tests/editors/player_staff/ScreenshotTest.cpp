@@ -12,6 +12,7 @@
 #include "editors/player_staff/DlgPlayerSelect.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/DlgShirtNo.h"
 #include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
@@ -134,6 +135,13 @@ TEST_F(PlayerScreenshots, FinderSearchAndPicker)
             return picker.DoModal();
         },
         u"person-picker");
+    CaptureModal(
+        [&] {
+            CDlgShirtNo board;
+            board.SetTeam(true, club_);
+            return board.DoModal();
+        },
+        u"shirt-numbers");
 }
 
 }  // namespace

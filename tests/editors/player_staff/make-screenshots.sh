@@ -8,7 +8,7 @@ exe="$1"
 folder="$2"
 names="national-team players-without-club quick-transfer referees referee-change player-pool pool-entry
        squad-common squad-position squad-abilities squad-character squad-history squad-contract duplicate-finder player-search
-       search-result person-picker"
+       search-result person-picker shirt-numbers"
 for name in $names; do rm -f "$folder/$name.bmp" "$folder/$name.png"; done
 "$here/../../../scripts/wine-run" "$exe" \
   --gtest_filter='NationalPoolWindows.*:RefereePage.ANewReferee*:PlayerPoolPage.AnEntryEdited*:PlayerPoolPage.NewFills*:PlayerScreenshots.*'
