@@ -173,6 +173,11 @@ void TPerson::SetLanguage(int slot, int language)
     languages[slot] = static_cast<std::uint8_t>(language);
 }
 
+void TPerson::SetLanguageSlots(const std::uint8_t (&slots)[LanguageSlots])
+{
+    std::copy(std::begin(slots), std::end(slots), languages);
+}
+
 void TPerson::CompactLanguages()
 {
     std::uint8_t kept[LanguageSlots] = {};

@@ -243,6 +243,9 @@ public:
     // language a lower slot holds already.
     void SetLanguage(int slot, int language);
     void CompactLanguages();
+    // All four slots as given, zeros and repeats included: the editors
+    // compact them first.
+    void SetLanguageSlots(const std::uint8_t (&slots)[LanguageSlots]);
 
     std::uint32_t GetFavouriteClub() const { return favouriteClub; }
     void SetFavouriteClub(std::uint32_t value) { favouriteClub = value; }

@@ -10,7 +10,9 @@
 #include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerContract.h"
 #include "editors/player_staff/DlgPlayerHist.h"
+#include "editors/player_staff/DlgPlayerPosition.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
+#include "editors/player_staff/DlgShirtNo.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -59,8 +61,6 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     CDialogB::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
-    // The shirt-number dialog comes with the staff editors.
-    ::EnableWindow(GetItem(IDC_FRAME_SHIRT_NUMBERS), FALSE);
     if (mode_ != ClubSquad || club_ == nullptr) return TRUE;
     if (const TCompleteWorld* world = club_->GetWorld()) country_ = world->GetCountry(club_->GetCountryId());
     CreatePages();
@@ -86,11 +86,13 @@ void CDlgPlayerlistClub::CreatePages()
 {
     commonPage_ = std::make_unique<CDlgPlayerAllRight>(pageTabs_.Handle());
     commonPage_->SetClubLanguage(country_ != nullptr ? country_->GetLanguage(0) : 0);
+    positionPage_ = std::make_unique<CDlgPlayerPosition>(pageTabs_.Handle());
     abilitiesPage_ = std::make_unique<CDlgPlayerAbilities>(pageTabs_.Handle());
     characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
     contractPage_ = std::make_unique<CDlgPlayerContract>(pageTabs_.Handle());
     historyPage_ = std::make_unique<CDlgPlayerHist>(pageTabs_.Handle());
     playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
+                    {PositionPage, u"Dialog.Player.Frame.TabPosition"_tk, positionPage_.get()},
                     {AbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, abilitiesPage_.get()},
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()},
                     {HistoryPage, u"Dialog.Player.Frame.TabHistory"_tk, historyPage_.get()},
@@ -230,6 +232,17 @@ void CDlgPlayerlistClub::RunSearch()
     }
 }
 
+void CDlgPlayerlistClub::RunShirtNumbers()
+{
+    if (mode_ != ClubSquad || club_ == nullptr) return;
+    StorePlayer(currentPage_);
+    CDlgShirtNo board(Handle());
+    board.SetTeam(CurrentListTab() != SquadListModel::SecondTeam, club_);
+    board.DoModal();
+    RefreshVisibleList();
+    ShowPlayer(currentPage_);
+}
+
 void CDlgPlayerlistClub::RunDuplicateFinder()
 {
     // The finder may take squad members out: the visible page is written
@@ -245,6 +258,10 @@ bool CDlgPlayerlistClub::OnCommand(int id, int code, HWND control)
 {
     if (id == IDC_FRAME_DUPLICATES && code == BN_CLICKED) {
         RunDuplicateFinder();
+        return true;
+    }
+    if (id == IDC_FRAME_SHIRT_NUMBERS && code == BN_CLICKED) {
+        RunShirtNumbers();
         return true;
     }
     if (id == IDC_FRAME_SEARCH && code == BN_CLICKED) {

@@ -17,6 +17,7 @@ class CDlgPlayerAllRight;
 class CDlgPlayerCharacter;
 class CDlgPlayerContract;
 class CDlgPlayerHist;
+class CDlgPlayerPosition;
 class CPersonPage;
 class TClub;
 class TCountry;
@@ -76,12 +77,14 @@ private:
     void SwitchListTab(int tab);
     void RunSearch();
     void RunDuplicateFinder();
+    void RunShirtNumbers();
     std::u16string ProblemLines() const;
     int CurrentListTab() const { return listTabs_.GetCurSel(); }
 
     CMyTabCtrl listTabs_;
     CMyTabCtrl pageTabs_;
     std::unique_ptr<CDlgPlayerAllRight> commonPage_;
+    std::unique_ptr<CDlgPlayerPosition> positionPage_;
     std::unique_ptr<CDlgPlayerAbilities> abilitiesPage_;
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::unique_ptr<CDlgPlayerContract> contractPage_;

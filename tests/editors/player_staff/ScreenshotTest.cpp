@@ -12,6 +12,7 @@
 #include "editors/player_staff/DlgPlayerSelect.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
+#include "editors/player_staff/DlgShirtNo.h"
 #include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
@@ -83,14 +84,14 @@ TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
     CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
     window.SetClub(club_);
     window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    const char16_t* names[] = {u"squad-common", u"squad-abilities", u"squad-character", u"squad-history",
-                               u"squad-contract"};
+    const char16_t* names[] = {u"squad-common",    u"squad-position", u"squad-abilities",
+                               u"squad-character", u"squad-history",  u"squad-contract"};
     bool busy = false;  // capturing pumps messages, which would step again
     gui_test::ModalDriver driver([&] {
         if (window.Handle() == nullptr || busy) return false;
         busy = true;
         CMyTabCtrl& pages = window.GetPageTabs();
-        for (int page = 0; page < pages.GetItemCount() && page < 5; ++page) {
+        for (int page = 0; page < pages.GetItemCount() && page < 6; ++page) {
             NMHDR change{pages.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
             ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
             pages.SetCurSel(page);
@@ -134,6 +135,13 @@ TEST_F(PlayerScreenshots, FinderSearchAndPicker)
             return picker.DoModal();
         },
         u"person-picker");
+    CaptureModal(
+        [&] {
+            CDlgShirtNo board;
+            board.SetTeam(true, club_);
+            return board.DoModal();
+        },
+        u"shirt-numbers");
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "app/MainWindowLaunchers.h"
+#include "database/EnumTexts.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -83,6 +84,13 @@ protected:
         tabs.SetCurSel(index);
         header.code = TCN_SELCHANGE;
         ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+    }
+
+    static std::u16string ItemText(HWND dialog, int id)
+    {
+        wchar_t text[256] = {};
+        ::GetDlgItemTextW(dialog, id, text, 256);
+        return win::U(text);
     }
 
     static HWND CommonPage(CDlgPlayerlistClub& window)
@@ -257,7 +265,7 @@ TEST_F(SquadWindowTest, TheCharacterPageAllowsFourTraitsAndStoresAClickAtOnce)
     bool ownEnabled = false;
     bool afterUncheck = false;
     Run(window, [&] {
-        SelectPageTab(window, 2);
+        SelectPageTab(window, 3);
         HWND page = window.GetPage(CDlgPlayerlistClub::CharacterPage)->Handle();
         otherEnabled = ::IsWindowEnabled(::GetDlgItem(page, 1078)) != FALSE;
         ownEnabled = ::IsWindowEnabled(::GetDlgItem(page, 1056)) != FALSE;
@@ -285,7 +293,7 @@ TEST_F(SquadWindowTest, LoweringByTenPercentLowersEveryAbilityAndTheRowFollows)
     std::u16string rowBefore;
     std::u16string rowAfter;
     Run(window, [&] {
-        SelectPageTab(window, 1);
+        SelectPageTab(window, 2);
         rowBefore = RowText(ListBoxOf(window, 0), 0);
         HWND page = window.GetPage(CDlgPlayerlistClub::AbilitiesPage)->Handle();
         ::SendMessageW(::GetDlgItem(page, 2026), BM_CLICK, 0, 0);
@@ -314,7 +322,7 @@ TEST_F(SquadWindowTest, ALoanChosenOnTheContractPageShowsItsGroupsAndStoresTheFe
     const int groupIds[] = {IDC_CONTRACT_FIRST_DATE, IDC_CONTRACT_SECOND_DATE, IDC_CONTRACT_OTHER_CLUB, IDC_CONTRACT_FEE,
                             IDC_CONTRACT_FEE_SET, IDC_CONTRACT_BAN, IDC_CONTRACT_CALL_OPTION};
     Run(window, [&] {
-        SelectPageTab(window, 4);
+        SelectPageTab(window, 5);
         HWND page = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
         for (int id : groupIds) shownBefore.push_back((::GetWindowLongW(::GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0);
         HWND state = ::GetDlgItem(page, IDC_CONTRACT_STATE);
@@ -344,7 +352,7 @@ TEST_F(SquadWindowTest, AFirstStationAndTheAppearancesOnTheHistoryPage)
     window.SetClub(club_);
     int rows = 0;
     Run(window, [&] {
-        SelectPageTab(window, 3);
+        SelectPageTab(window, 4);
         HWND page = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
         ::SendMessageW(page, WM_COMMAND, ID_HISTORY_NEW_ENTRY, 0);
         // Typed as a user would: the focus leaves each field.
@@ -368,6 +376,64 @@ TEST_F(SquadWindowTest, AFirstStationAndTheAppearancesOnTheHistoryPage)
     EXPECT_EQ(first->GetHistoryEntry(0).clubId, club_->GetId());
     EXPECT_EQ(first->GetNationalAppearances(), 12);
     EXPECT_EQ(first->GetInternationalExperience(), 2);
+}
+
+TEST_F(SquadWindowTest, ThePositionPageClearsARepeatedPositionAndFollowsTheFootBar)
+{
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");
+    first->SetPreferredFoot(0);
+    std::u16string footBefore;
+    std::u16string footAfter;
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        SelectPageTab(window, 1);
+        HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
+        for (const auto& [combo, position] : {std::pair{2000, 16}, std::pair{2001, 9}}) {
+            HWND box = ::GetDlgItem(page, combo);
+            const int count = static_cast<int>(::SendMessageW(box, CB_GETCOUNT, 0, 0));
+            for (int item = 0; item < count; ++item) {
+                if (::SendMessageW(box, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) == position) {
+                    ::SendMessageW(box, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+                }
+            }
+        }
+        footBefore = ItemText(page, 1235);
+        ::SendMessageW(page, WM_VSCROLL, SB_LINEUP, reinterpret_cast<LPARAM>(::GetDlgItem(page, 1273)));
+        footAfter = ItemText(page, 1235);
+        SelectPageTab(window, 0);
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_EQ(first->GetPosition(0), 16);
+    EXPECT_EQ(first->GetPosition(1), 9) << "the repeat is cleared and slot 2 moves up";
+    EXPECT_EQ(first->GetPosition(2), 0);
+    EXPECT_EQ(first->GetPreferredFoot(), 1);
+    EXPECT_NE(footBefore, footAfter);
+    EXPECT_EQ(footAfter, GetEnumTexts().GetFootName(1));
+}
+
+TEST_F(SquadWindowTest, ThePositionPageNormalisesLanguagesAndStoringAgainKeepsThem)
+{
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");
+    const std::uint8_t languages[TPerson::LanguageSlots] = {5, 5, 0, 7};
+    first->SetLanguageSlots(languages);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        SelectPageTab(window, 1);
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_EQ(first->GetLanguage(0), 5);
+    EXPECT_EQ(first->GetLanguage(1), 7);
+    EXPECT_EQ(first->GetLanguage(2), 0);
 }
 
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
