@@ -83,12 +83,17 @@ constexpr std::size_t PlainBlock = 8;
 
 static_assert(std::endian::native == std::endian::little, "the first byte is the block's lowest");
 
-std::size_t PlainBytesAt(const unsigned char* bytes)
+std::uint64_t BlockAt(const unsigned char* bytes)
+{
+    std::uint64_t block;
+    std::memcpy(&block, bytes, sizeof block);
+    return block;
+}
+
+std::size_t PlainBytesIn(std::uint64_t block)
 {
     constexpr std::uint64_t EveryByte = 0x0101010101010101u;
     constexpr std::uint64_t HighBits = 0x8080808080808080u;
-    std::uint64_t block;
-    std::memcpy(&block, bytes, sizeof block);
     const std::uint64_t graves = block ^ (EveryByte * '`');
     const std::uint64_t flags = (block | ((block - EveryByte * ' ') & ~block) | ((graves - EveryByte) & ~graves)) & HighBits;
     return static_cast<std::size_t>(std::countr_zero(flags)) / 8;
@@ -109,16 +114,9 @@ struct LineStarts {
         text[0] = bytes[0] = 0;
     }
 
-    // Keeps room for the line after it too, which a last line without a
-    // line break needs.
-    void Add(std::size_t line, std::uint32_t textStart, std::uint32_t byteStart)
-    {
-        if (line + 2 > capacity) Grow(line);
-        text[line] = textStart;
-        bytes[line] = byteStart;
-    }
-
-    void Grow(std::size_t line)
+    // Keeps room for the line after the last one too, which a last line
+    // without a line break needs.
+    [[gnu::noinline]] void Grow(std::size_t line)
     {
         capacity = 2 * capacity + 2;
         for (auto* starts : {&text, &bytes}) {
@@ -223,19 +221,45 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
     text_ = std::make_unique_for_overwrite<char16_t[]>(bytes.size() + 1);
     char16_t* const text = text_.get();
     LineStarts starts(bytes.size() / AverageLineBytes + 2);
+    // The loop keeps the arrays and their room in locals, so that they stay
+    // in registers; only a growth goes through the holder.
+    std::uint32_t* textStarts = starts.text.get();
+    std::uint32_t* byteStarts = starts.bytes.get();
+    std::size_t lastRoom = starts.capacity - 2;
     std::size_t lines = 0;
     bool changed = false;
     char16_t* out = text;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const std::size_t size = bytes.size();
+    const auto endLine = [&](std::size_t next) {
+        *out++ = 0;
+        if (lines == lastRoom) {
+            starts.Grow(lines + 1);
+            textStarts = starts.text.get();
+            byteStarts = starts.bytes.get();
+            lastRoom = starts.capacity - 2;
+        }
+        ++lines;
+        textStarts[lines] = static_cast<std::uint32_t>(out - text);
+        byteStarts[lines] = static_cast<std::uint32_t>(next);
+    };
     std::size_t i = 0;
     while (i < size) {
         if (size - i >= PlainBlock) {
-            const std::size_t plain = PlainBytesAt(in + i);
+            const std::uint64_t block = BlockAt(in + i);
+            const std::size_t plain = PlainBytesIn(block);
             for (std::size_t k = 0; k < PlainBlock; ++k) out[k] = in[i + k];
             i += plain;
             out += plain;
             if (plain == PlainBlock) continue;
+            // The usual stop, the CR LF that ends a line, is seen in the
+            // block already loaded (a CR as its last byte is left to the
+            // general case).
+            if (((block >> (plain * 8)) & 0xFFFF) == 0x0A0D) {
+                i += 2;
+                endLine(i);
+                continue;
+            }
         }
         const unsigned byte = in[i];
         if (byte >= 0x80) {
@@ -250,8 +274,7 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
             const bool pair = byte == '\r' && i + 1 < size && in[i + 1] == '\n';
             changed = changed || !pair;
             i += pair ? 2 : 1;
-            *out++ = 0;
-            starts.Add(++lines, static_cast<std::uint32_t>(out - text), static_cast<std::uint32_t>(i));
+            endLine(i);
         } else {
             *out = FixUpTable[byte];
             changed = changed || *out != byte;

@@ -1,6 +1,7 @@
 #include "database/CompleteWorld.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "core/AppMessage.h"
 #include "core/Format.h"
@@ -16,6 +17,21 @@
 namespace {
 
 std::uint8_t applicationDatabaseLanguage = 0;
+
+// A load creates persons mostly in ascending id order; a key above every
+// other one goes in at the end without a search.
+template <typename Map>
+bool IsAboveLastKey(const Map& map, std::uint32_t key)
+{
+    return map.empty() || std::prev(map.end())->first < key;
+}
+
+template <typename Map>
+typename Map::iterator SlotFor(Map& map, std::uint32_t key)
+{
+    if (IsAboveLastKey(map, key)) return map.emplace_hint(map.end(), key, typename Map::mapped_type{});
+    return map.try_emplace(key).first;
+}
 
 std::u16string NormaliseFolder(std::u16string_view folder)
 {
@@ -119,11 +135,11 @@ std::uint32_t TCompleteWorld::GetFreePersonId() const
 
 TPerson* TCompleteWorld::CreatePerson(std::uint32_t id, bool keepWantedId)
 {
-    const bool taken = id == 0 || persons_.count(id) != 0;
+    const bool taken = id == 0 || (!IsAboveLastKey(persons_, id) && persons_.count(id) != 0);
     if (!keepWantedId && taken) return nullptr;
     const std::uint32_t assigned = taken ? GetFreePersonId() : id;
-    if (keepWantedId) idRemap_[id] = assigned;
-    auto& slot = persons_[assigned];
+    if (keepWantedId) SlotFor(idRemap_, id)->second = assigned;
+    auto& slot = SlotFor(persons_, assigned)->second;
     slot = std::make_unique<TPerson>(this, assigned);
     return slot.get();
 }

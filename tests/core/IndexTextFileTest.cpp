@@ -168,6 +168,24 @@ TEST(IndexTextFileLines, EveryCharacterAtEveryOffsetReadsAsFromUtf16)
     }
 }
 
+// A file of lines shorter than the first guess at its line count: where
+// each line starts, in the text and in the bytes, survives the growth.
+TEST(IndexTextFileLines, ManyShortLinesKeepTheirTextAndFileForm)
+{
+    constexpr std::size_t ShortLines = 3000;
+    std::string lines;
+    for (std::size_t n = 0; n < ShortLines; ++n) lines += n % 3 == 0 ? "7\r\n" : "\r\n";
+    CIndexTextFile stream;
+    OpenText(stream, "\xEF\xBB\xBF" + lines + "end\r\n");
+    const std::vector<std::u16string> read = AllLines(stream);
+    ASSERT_EQ(read.size(), ShortLines + 1);
+    for (std::size_t n = 0; n < ShortLines; ++n) EXPECT_EQ(read[n], n % 3 == 0 ? u"7" : u"") << n;
+    EXPECT_EQ(read.back(), u"end");
+    std::string fileForm;
+    stream.CopyLinesInFileForm(0, ShortLines, fileForm);
+    EXPECT_EQ(fileForm, lines);
+}
+
 TEST(IndexTextFileLines, CommentLinesAreSkipped)
 {
     CIndexTextFile stream;
