@@ -23,6 +23,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "ui/RenderManager.h"
 #include "win/WideText.h"
 
 namespace {
@@ -452,6 +453,33 @@ TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)
     EXPECT_FALSE(responder_.messages.empty());
     EXPECT_FALSE(globals_->App().IsRestartOnExit());
     EXPECT_EQ(testing_support::ReadBytes(Database(u"Country14.sav")), before);
+}
+
+TEST_F(MainCommands, TheRestorationFileRestoresAndClosesWithoutTheQuestion)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    const std::vector<std::uint8_t> before = testing_support::ReadBytes(Database(u"Country14.sav"));
+    CommandMenu window;
+    Run(
+        [&](CommandMenu& menu) {
+            menu.Command(55557);  // Create Restoration file
+            ASSERT_TRUE(platform::FileExists(folder_.Path() + u"\\trdata\\Restore.big"));
+            testing_support::WriteBytes(Database(u"Country14.sav"), std::string("changed"));
+            menu.Command(ID_MAIN_RESTORE);
+        },
+        &window);
+    EXPECT_TRUE(window.closedByItself);
+    EXPECT_TRUE(globals_->App().IsRestartOnExit());
+    EXPECT_EQ(testing_support::ReadBytes(Database(u"Country14.sav")), before);
+    // One question, the restore's own; none before closing.
+    ASSERT_EQ(responder_.messages.size(), 1u);
+    EXPECT_NE(responder_.messages[0], std::u16string(CTextManager::Instance()->GetText(u"Dialog.Main.PromptExitEditor")));
+}
+
+TEST_F(MainCommands, ClosingStartsNoRenderer)
+{
+    Run([&](CommandMenu&) {});
+    EXPECT_EQ(CRenderManager::GetStartedInstance(), nullptr);
 }
 
 TEST_F(MainCommands, CloseAsksAndNoKeepsTheWindow)
