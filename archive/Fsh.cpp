@@ -404,10 +404,17 @@ bool CMireloFsh::GetImage(CMireloFshImage& image, int index)
     return true;
 }
 
+bool CMireloFsh::CanStore(const CMireloFshImage& image)
+{
+    return !image.GetData().empty() && (!image.HasPalette() || !image.GetPaletteData().empty());
+}
+
 void CMireloFsh::AddImage(const CMireloFshImage& image, unsigned flags)
 {
-    if (image.GetData().empty()) return;
-    if (image.HasPalette() && image.GetPaletteData().empty()) return;
+    if (!CanStore(image)) {
+        Report(Format(u"%s has no pixel data or no palette and is not stored", Widen(EntryName(image.GetName()))), 1);
+        return;
+    }
     Bytes records;
     auto addRecord = [&](const Bytes& data, bool pack, std::uint8_t type, std::uint32_t width, std::uint32_t height, bool blockSize) {
         Bytes packed;

@@ -61,6 +61,11 @@ public:
     // An empty name looks up the image's own name.
     bool GetImage(CMireloFshImage& image, std::string_view name = {});
 
+    // An image a container can hold: pixel data, and palette entries when
+    // its type has a palette.
+    static bool CanStore(const CMireloFshImage& image);
+    // An image it cannot hold is refused with a message, never dropped
+    // silently at the save.
     void AddImage(const CMireloFshImage& image) { AddImage(image, QueueAdd); }
     void AddImage(const CMireloFshImage& image, unsigned flags);
     void AddData(std::string_view name, Bytes data) { QueueImage(name, QueueAdd, std::move(data)); }

@@ -95,7 +95,7 @@ inline void Exercise(const CMireloFshImage& source, const std::u16string& contai
         CMireloFshImage scaled;
         scaled.CopyFrom(*image);
         if (scaled.Scale(image->GetWidth() / 2 + 1, image->GetHeight() + 3)) Export(scaled);
-        converted.push_back(std::move(image));
+        if (CMireloFsh::CanStore(*image)) converted.push_back(std::move(image));
     }
     if (!converted.empty()) StoreAndReadBack(converted, containerPath);
 }

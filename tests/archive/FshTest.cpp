@@ -171,6 +171,24 @@ TEST_F(FshTest, RefusesTakenNamesAndDropsAdditionsWithoutData)
     EXPECT_TRUE(fsh.RenameImage("one", "ONE"));
 }
 
+TEST_F(FshTest, AnIndexedImageWithoutItsPaletteIsRefusedWithAMessage)
+{
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    Add("good", Bytes(4, 1));
+    CMireloFshImage bare;
+    MakeImage(bare, "bare", 0x7B, Bytes(4, 1), 2, 2);
+    ASSERT_TRUE(bare.HasPalette());
+    EXPECT_FALSE(CMireloFsh::CanStore(bare));
+    fsh.AddImage(bare);
+    EXPECT_EQ(messages.texts, std::vector<std::u16string>{u"bare has no pixel data or no palette and is not stored"});
+    ASSERT_TRUE(fsh.Close());
+    CMireloFsh back;
+    ASSERT_TRUE(back.Open(path));
+    ASSERT_TRUE(back.Load());
+    EXPECT_EQ(back.GetCount(), 1);
+    EXPECT_EQ(back.FindImage("good"), 0);
+}
+
 TEST_F(FshTest, ReplacingInPlaceOrByCommit)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
