@@ -68,7 +68,6 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
         ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
         ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     };
-    WriteModal(IDC_LEAGUE_ATTENDANCE, u"league-data", [&] { choose(1); });
     WriteModal(IDC_LEVEL_NAME, u"level-name", [&] { choose(0); });
     SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 0);
     HWND general = nullptr;
