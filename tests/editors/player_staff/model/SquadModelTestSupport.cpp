@@ -15,17 +15,17 @@ TClub* SquadWorldTest::NewClub(int countryId, const char16_t* name)
     return country.GetClubByUniqueId(country.CreateClub(name));
 }
 
-TPerson* SquadWorldTest::Add(const TPlayerSpec& spec, TClub* club)
+TPerson* SquadWorldTest::Add(const TPlayerSpec& wanted, TClub* club)
 {
     TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
-    person->SetType(spec.type);
-    person->SetFirstName(spec.first);
-    person->SetLastName(spec.last);
-    person->SetNationality(spec.nationality);
-    if (spec.teamPart == 1) person->SetReserveTeam();
-    if (spec.teamPart == 2) person->SetYouthPlayer(true);
-    person->SetPosition(0, spec.position);
-    for (int a = 0; a < TPerson::AbilityCount; ++a) person->SetAbility(a, spec.ability);
+    person->SetType(wanted.type);
+    person->SetFirstName(wanted.first);
+    person->SetLastName(wanted.last);
+    person->SetNationality(wanted.nationality);
+    if (wanted.teamPart == 1) person->SetReserveTeam();
+    if (wanted.teamPart == 2) person->SetYouthPlayer(true);
+    person->SetPosition(0, wanted.position);
+    for (int a = 0; a < TPerson::AbilityCount; ++a) person->SetAbility(a, wanted.ability);
     if (club) club->AddPlayer(person);
     return person;
 }

@@ -26,8 +26,8 @@ protected:
 
     void SetUp() override;
     // A new person of the world, in club's squad unless club is null.
-    TPerson* Add(const TPlayerSpec& spec, TClub* club);
-    TPerson* Add(const TPlayerSpec& spec) { return Add(spec, club_); }
+    TPerson* Add(const TPlayerSpec& wanted, TClub* club);
+    TPerson* Add(const TPlayerSpec& wanted) { return Add(wanted, club_); }
     TClub* NewClub(int countryId, const char16_t* name);
 
     TClub* club_ = nullptr;
