@@ -7,7 +7,6 @@
 
 #include <functional>
 #include <memory>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -275,7 +274,7 @@ protected:
         launch();
         EXPECT_FALSE(driver.TimedOut());
         ASSERT_GT(bitmap.size(), 54u + 300u * 300u * 3u);
-        EXPECT_GT(DistinctColours(bitmap), 20u);
+        EXPECT_GT(gui_test::CountColours(bitmap), 20u);
         testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(u"tests\\app\\") + name + u".bmp"), bitmap);
     }
 
@@ -292,13 +291,6 @@ private:
         }
         ::SendDlgItemMessageW(window, IDC_REPORT_TREE, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
         ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    }
-    static std::size_t DistinctColours(const std::vector<std::uint8_t>& bitmap)
-    {
-        std::set<std::uint32_t> colours;
-        for (std::size_t i = 54; i + 2 < bitmap.size(); i += 3)
-            colours.insert(bitmap[i] | bitmap[i + 1] << 8 | static_cast<std::uint32_t>(bitmap[i + 2]) << 16);
-        return colours.size();
     }
 };
 
