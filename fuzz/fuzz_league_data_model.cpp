@@ -14,29 +14,16 @@
 #include "core/IndexTextFile.h"
 #include "editors/country_club/model/CupPageModel.h"
 #include "editors/country_club/model/LeagueDataModel.h"
+#include "fuzz/FuzzBytes.h"
 
 namespace {
+
+using fuzz_support::FuzzBytes;
 
 // Entry 2 of four is missing; 1 is a national cup, 3 a league cup.
 constexpr char CupTable[] =
     "4\r\n%INDEX%CUP1\r\nFA\r\n ID_FACUP_ENGLAND\r\n0\r\n1\r\n{0, 1, 0, 2, 1, 0, ROUND_FINAL, 0}\r\n0\r\n%INDEXEND%CUP1\r\n"
     "%INDEX%CUP3\r\nLEAGUE\r\nLeague cup\r\n0\r\n1\r\n{0, 1, 0, 2, 1, 0, ROUND_FINAL, 0}\r\n0\r\n%INDEXEND%CUP3\r\n";
-
-class Bytes {
-public:
-    explicit Bytes(std::span<const std::uint8_t> data) : data_(data) {}
-    std::uint8_t U8() { return next_ < data_.size() ? data_[next_++] : 0; }
-    std::int32_t I32()
-    {
-        std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) value = value << 8 | U8();
-        return static_cast<std::int32_t>(value);
-    }
-
-private:
-    std::span<const std::uint8_t> data_;
-    std::size_t next_ = 0;
-};
 
 struct LeagueState {
     int teams, rounds, attendance, transfer, flags, value1, value2, dayGroup;
@@ -55,7 +42,7 @@ LeagueState StateOf(const CDBLeague& league)
             league.GetNameInLanguage(0)};
 }
 
-void FillLeague(CDBLeague& league, Bytes& bytes)
+void FillLeague(CDBLeague& league, FuzzBytes& bytes)
 {
     league.SetTeamsAndRounds(bytes.U8() % 40, bytes.U8() % 6);
     league.SetAttendanceMultiplier(bytes.U8());
@@ -72,7 +59,7 @@ void FillLeague(CDBLeague& league, Bytes& bytes)
     league.SetName(0, name.c_str());
 }
 
-void CheckLeague(Bytes& bytes)
+void CheckLeague(FuzzBytes& bytes)
 {
     TCompetitionRegistry registry;
     CDBLeague league(MakeCompetitionId(1, TypeLeague, 0), 0, registry);
@@ -90,7 +77,7 @@ void CheckLeague(Bytes& bytes)
     }
 }
 
-void CheckCups(Bytes& bytes)
+void CheckCups(FuzzBytes& bytes)
 {
     static TCupAllocTable table = [] {
         TCupAllocTable made;
@@ -124,7 +111,7 @@ void CheckCups(Bytes& bytes)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Bytes bytes(std::span(data, size));
+    FuzzBytes bytes(data, size);
     CheckLeague(bytes);
     CheckCups(bytes);
     return 0;

@@ -8,8 +8,6 @@
 #include "database/Country.h"
 #include "database/CountryFile.h"
 #include "database/GameIdMaps.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
 #include "database/WorldList.h"
 #include "editors/country_club/DlgClubParent.h"
 #include "platform/Platform.h"
@@ -22,17 +20,8 @@ namespace club_test {
 
 void SampleClubTest::SetUp()
 {
-    app_test::StoreAcceptance(true);
-    CLedraApp& app = globals_->App();
-    ASSERT_TRUE(app.InitLanguageAndTexts());
-    app.SetFoldersFromWorkingFolder();
-    LoadStadiumList(app.GetDatabaseFolder());
-    LoadTextFiles(app.GetDatabaseFolder());
-    TWorldList& worlds = GetWorldList();
-    TCompleteWorld* world = worlds.CreateCompleteWorld();
+    TCompleteWorld* world = app_test::StartOverWorkingFolder(globals_->App());
     ASSERT_NE(world, nullptr);
-    worlds.SetCurrentWorld(world);
-    ASSERT_TRUE(world->LoadWorld(folder_.Path() + u"\\Database"));
     for (int id = 1; id <= 206 && country_ == nullptr; ++id) {
         TCountry* country = world->GetCountry(id);
         if (country->GetId() == id && country->GetClubCountWithoutNationalTeam() >= 2) country_ = country;

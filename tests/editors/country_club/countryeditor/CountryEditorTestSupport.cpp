@@ -6,8 +6,6 @@
 
 #include "app/LedraApp.h"
 #include "database/CompleteWorld.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
 #include "database/WorldList.h"
 #include "win/WideText.h"
 
@@ -15,18 +13,8 @@ namespace country_editor_testing {
 
 void SampleCountryTest::SetUp()
 {
-    app_test::StoreAcceptance(true);
     globals_ = std::make_unique<CGlobalObjects>();
-    CLedraApp& app = globals_->App();
-    ASSERT_TRUE(app.InitLanguageAndTexts());
-    app.SetFoldersFromWorkingFolder();
-    LoadStadiumList(app.GetDatabaseFolder());
-    LoadTextFiles(app.GetDatabaseFolder());
-    TWorldList& worlds = GetWorldList();
-    TCompleteWorld* world = worlds.CreateCompleteWorld();
-    ASSERT_NE(world, nullptr);
-    worlds.SetCurrentWorld(world);
-    ASSERT_TRUE(world->LoadWorld(app.GetBaseFolder() + u"\\Database"));
+    ASSERT_NE(app_test::StartOverWorkingFolder(globals_->App()), nullptr);
 }
 
 void SampleCountryTest::TearDown()
