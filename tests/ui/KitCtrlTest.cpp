@@ -352,6 +352,9 @@ TEST_F(KitPreview, PortraitControlDrawsPicturesFromThePictureArchive)
         EXPECT_EQ(PortraitPixel(placeholder, square.right - block / 2, square.bottom - block / 2), RGB(255, 0, 0));
         EXPECT_NE(PortraitPixel(placeholder, (square.left + square.right) / 2, (square.top + square.bottom) / 2),
                   RGB(255, 0, 0));
+        PumpFor(50);
+        testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-picture.bmp"),
+                                    gui_test::CaptureWindow(host.Handle()));
 
         // A buffer that does not hold the whole picture is refused.
         ShortenPixelBuffers(1);
