@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "editors/player_staff/DlgPlayerlistClub.h"
+#include "editors/player_staff/PersonPage.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
