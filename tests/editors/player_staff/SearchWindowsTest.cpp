@@ -44,6 +44,25 @@ protected:
         ::SetDlgItemTextW(dialog, id, win::W(text));
     }
 
+    static std::u16string CellText(HWND list, int row, int column)
+    {
+        wchar_t text[128] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 128;
+        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return win::U(text);
+    }
+
+    static void SelectFirstRow(HWND list)
+    {
+        LVITEMW select{};
+        select.stateMask = LVIS_SELECTED;
+        select.state = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+    }
+
     TMainWindowLaunchers launchers_;
     TClub* club_ = nullptr;
 };
@@ -160,6 +179,41 @@ TEST_F(SearchWindowsTest, ClosingWhileTheSearchRunsClosesAtOnce)
     EXPECT_TRUE(wasSearching) << "the search had ended before the window closed: a weak test";
     EXPECT_LT(took, 2000u);
     EXPECT_FALSE(dialog.IsSearching()) << "no worker is left";
+}
+
+TEST_F(SearchWindowsTest, AReleasedHitIsFoundWithoutClubAndTheTargetClubRegistersHim)
+{
+    TClub* other = NewClub(21, u"Elsewhere");
+    TPerson* person = Add(other, u"Rel", u"Leaving");
+    CDlgSearchResult dialog(nullptr);
+    dialog.SetCriteria(u"", u"leaving", u"");
+    dialog.SetTargetClub(club_->GetId());
+    std::vector<std::u16string> clubs;
+    bool changedByRelease = false;
+    const int commands[] = {ID_SEARCH_RELEASE, ID_SEARCH_REGISTER_WITH_CLUB};
+    std::size_t done = 0;
+    gui_test::ModalDriver driver([&] {
+        if (!dialog.Handle() || dialog.IsSearching()) return false;
+        HWND list = ::GetDlgItem(dialog.Handle(), IDC_SEARCH_RESULT_LIST);
+        if (::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != 1 || done == std::size(commands)) {
+            if (done == std::size(commands)) clubs.push_back(CellText(list, 0, 5));
+            ::SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+            return true;
+        }
+        clubs.push_back(CellText(list, 0, 5));
+        if (done == 1) changedByRelease = dialog.IsChanged();
+        SelectFirstRow(list);
+        ::SendMessageW(dialog.Handle(), WM_COMMAND, commands[done++], 0);
+        return false;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(clubs, (std::vector<std::u16string>{u"Elsewhere", u"", u"Searched"}));
+    EXPECT_TRUE(changedByRelease) << "the squad window must refresh after a release";
+    EXPECT_EQ(club_->FindPlayer(person->GetId()), person);
+    EXPECT_FALSE(person->IsReserveTeam());
+    EXPECT_EQ(other->GetSquadCount(), 0);
+    EXPECT_EQ(world_->GetFreeAgents().GetCount(), 0) << "registering took him off the players without club";
 }
 
 }  // namespace
