@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "SquadWindowFixture.h"
+#include "database/ReferenceLists.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
 #include "resources/ClubEditorIds.h"
+#include "tests/common/TestSupport.h"
 
 namespace {
 
@@ -130,6 +132,29 @@ TEST_F(CommonSubPagesTest, AFavouritePlayerIsChosenInThePersonPicker)
     EXPECT_EQ(manager->GetSecondClub(), other_->GetId());
     EXPECT_EQ(manager->GetLinkedPersonId(), star->GetId());
     EXPECT_EQ(gui_test::ItemText(subPage, IDC_MANAGER_FAVOURITE_PLAYER), u"Star, J.");
+}
+
+TEST_F(CommonSubPagesTest, TheFavouriteTacticIsSelectedAndStoredByItsId)
+{
+    LoadTextFiles(testing_support::SourcePath(u"data\\trdata\\eng"));
+    ASSERT_GT(GetFormationList().GetCount(), 7);
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteTactic(3);
+    page_.SetPerson(manager, club_);
+    HWND subPage = SubPageWith(IDC_MANAGER_TACTIC);
+    HWND combo = ::GetDlgItem(subPage, IDC_MANAGER_TACTIC);
+    const LRESULT shown = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    ASSERT_GE(shown, 0);
+    EXPECT_EQ(::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(shown), 0), 3);
+    EXPECT_EQ(manager->GetFavouriteTactic(), 3) << "showing stores nothing";
+    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT item = 0; item < count; ++item) {
+        if (::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) == 7) {
+            ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        }
+    }
+    ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_TACTIC, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(manager->GetFavouriteTactic(), 7);
 }
 
 }  // namespace
