@@ -7,6 +7,7 @@
 #include "SquadWindowFixture.h"
 #include "core/AppMessage.h"
 #include "editors/player_staff/SquadGenerators.h"
+#include "editors/player_staff/model/PlayerSearch.h"
 #include "editors/player_staff/model/FreeAgentsList.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/common/TestSupport.h"
@@ -255,6 +256,61 @@ TEST_F(SquadMenuCommandsTest, GeneratingATeamWithPlayersAsksFirst)
         EXPECT_EQ(messages.Messages().size(), c.questions) << c.part;
         EXPECT_EQ(calls, c.calls) << c.part << ": the youth list generates no team";
     }
+}
+
+TEST_F(SquadMenuCommandsTest, APlayerReleasedFromTheSearchLeavesTheSquadList)
+{
+    TPerson* leaving = Add(u"Aaron");
+    GetSearchFirstName().clear();
+    GetSearchPseudonym().clear();
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    int stage = 0;
+    int rowsBefore = 0;
+    int rowsAfter = 0;
+    Run(window, [&] {
+        HWND search = FindDialogWith(IDC_SEARCH_FIRST_NAME);
+        HWND result = FindDialogWith(IDC_SEARCH_RESULT_LIST);
+        HWND hits = result != nullptr ? ::GetDlgItem(result, IDC_SEARCH_RESULT_LIST) : nullptr;
+        const LRESULT hitCount = hits != nullptr ? ::SendMessageW(hits, LVM_GETITEMCOUNT, 0, 0) : 0;
+        switch (stage) {
+        case 0:
+            rowsBefore = window.GetSquadList(0).GetRowCount();
+            ::PostMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(IDC_FRAME_SEARCH, BN_CLICKED), 0);
+            break;
+        case 1:
+            if (search == nullptr) return false;
+            ::SetDlgItemTextW(search, IDC_SEARCH_LAST_NAME, L"aaron");
+            ::SendMessageW(search, WM_COMMAND, IDOK, 0);
+            break;
+        case 2: {
+            if (hitCount != 1) return false;
+            LVITEMW select{};
+            select.stateMask = LVIS_SELECTED;
+            select.state = LVIS_SELECTED;
+            ::SendMessageW(hits, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+            ::SendMessageW(result, WM_COMMAND, ID_SEARCH_RELEASE, 0);
+            break;
+        }
+        case 3:
+            // The search runs again and lists him without a club.
+            if (hitCount != 1) return false;
+            ::SendMessageW(result, WM_COMMAND, IDCANCEL, 0);
+            break;
+        default:
+            if (result != nullptr || search != nullptr) return false;
+            rowsAfter = window.GetSquadList(0).GetRowCount();
+            Close(window);
+            return true;
+        }
+        ++stage;
+        return false;
+    });
+    EXPECT_EQ(rowsBefore, 15);
+    EXPECT_EQ(rowsAfter, 14);
+    EXPECT_TRUE(IsFreeAgent(leaving));
+    EXPECT_NE(window.GetCurrentPerson(), leaving);
 }
 
 }  // namespace
