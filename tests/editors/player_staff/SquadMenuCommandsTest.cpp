@@ -313,4 +313,51 @@ TEST_F(SquadMenuCommandsTest, APlayerReleasedFromTheSearchLeavesTheSquadList)
     EXPECT_NE(window.GetCurrentPerson(), leaving);
 }
 
+TEST_F(SquadMenuCommandsTest, TheContractPagesClubButtonsStoreTheChosenClubAtOnce)
+{
+    TPerson* first = Add(u"Aaron");
+    first->SetFavouriteClub(0);
+    first->SetTransferClub(0);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    const int buttons[] = {IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_CHOOSE_OTHER};
+    const TTeamId chosen[] = {other_->GetId(), other_->GetId() | ReserveTeamBit};
+    std::vector<std::uint32_t> storedAtOnce;
+    std::vector<std::u16string> shown;
+    std::size_t done = 0;
+    bool opened = false;
+    Run(window, [&] {
+        HWND page = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
+        HWND picker = FindDialogWith(IDC_PICK_CLUBS);
+        if (picker != nullptr) {
+            SelectRowByData(picker, IDC_PICK_COUNTRIES, 14);
+            SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(chosen[done]));
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            opened = false;
+            ++done;
+            return false;
+        }
+        if (opened) return false;
+        if (done == 0 && storedAtOnce.empty()) {
+            SelectPageTab(window, 5);
+        } else {
+            storedAtOnce.push_back(done == 1 ? first->GetFavouriteClub() : first->GetTransferClub());
+            shown.push_back(ItemText(page, done == 1 ? IDC_CONTRACT_FAVOURITE_CLUB : IDC_CONTRACT_OTHER_CLUB));
+        }
+        if (done == std::size(buttons)) {
+            Close(window);
+            return true;
+        }
+        opened = true;
+        ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(buttons[done], BN_CLICKED), 0);
+        return false;
+    });
+    EXPECT_EQ(storedAtOnce, (std::vector<std::uint32_t>{chosen[0], chosen[1]}));
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], u"Other");
+    EXPECT_NE(shown[1].find(u"Other"), std::u16string::npos);
+    EXPECT_EQ(first->GetTransferClub(), chosen[1]) << "storing the page keeps it";
+}
+
 }  // namespace
