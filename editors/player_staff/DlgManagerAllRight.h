@@ -14,7 +14,6 @@ public:
 
     // Null forgets the person, so that no later choice writes into him.
     void SetPerson(TPerson* person);
-    TPerson* GetPerson() const { return person_; }
 
 protected:
     BOOL OnInitDialog() override;

@@ -160,6 +160,7 @@ void CDlgPlayerList::AddNewPlayer()
     person_ = person;
     person->SetNationalExperience(static_cast<std::uint8_t>(GetAgeGroup(person->GetAge())));
     if (const TCountry* country = world->GetCountry(person->GetNationality())) {
+        country->RandomiseAppearance(*person);
         const SquadListModel::THeightWeight drawn =
             SquadListModel::DrawHeightWeight(country->GetAverageHeight(), country->GetAverageWeight());
         person->SetHeightWeight(static_cast<std::uint8_t>(drawn.height), static_cast<std::uint8_t>(drawn.weight));
