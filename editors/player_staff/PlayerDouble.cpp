@@ -9,6 +9,7 @@
 #include "database/Person.h"
 #include "database/WorldList.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/model/FreeAgentsList.h"
 #include "ui/ListExport.h"
 #include "ui/ListPrint.h"
 #include "win/WideText.h"
@@ -91,7 +92,8 @@ void CPlayerDouble::SetRadioCaptions()
 void CPlayerDouble::FindDuplicates()
 {
     const TCompleteWorld* world = GetWorld();
-    pairs_ = world != nullptr ? DuplicateFinder::FindPairs(*world, {}) : std::vector<DuplicateFinder::TCandidate>{};
+    pairs_ = world != nullptr ? DuplicateFinder::FindPairs(*world, FreeAgentsList::Persons(world->GetFreeAgents()))
+                              : std::vector<DuplicateFinder::TCandidate>{};
     FillList();
 }
 
@@ -168,6 +170,7 @@ void CPlayerDouble::RemovePerson(int which)
     const DuplicateFinder::TCandidate& chosen = pairs_[static_cast<std::size_t>(first + which)];
     // The record itself stays in the world.
     if (chosen.club != nullptr) chosen.club->RemovePlayer(chosen.person);
+    if (TCompleteWorld* world = GetWorld()) world->GetFreeAgents().Remove(chosen.person->GetId());
     FindDuplicates();
 }
 
