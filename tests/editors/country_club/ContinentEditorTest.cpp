@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "PickerTestSupport.h"
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -151,24 +153,8 @@ TEST_F(ContinentEditorTest, AnUnknownDefenderShowsADash)
     });
 }
 
-// The rows' data of one of a picker's lists.
-std::vector<LPARAM> PickerData(HWND picker, int list)
-{
-    std::vector<LPARAM> data;
-    const int count = static_cast<int>(::SendDlgItemMessageW(picker, list, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) data.push_back(::SendDlgItemMessageW(picker, list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
-    return data;
-}
-
-// Chooses the row with the data in a picker's list, as a click.
-void PickRow(HWND picker, int list, LPARAM data)
-{
-    const std::vector<LPARAM> rows = PickerData(picker, list);
-    const auto found = std::find(rows.begin(), rows.end(), data);
-    ASSERT_NE(found, rows.end()) << data;
-    ::SendDlgItemMessageW(picker, list, LB_SETCURSEL, static_cast<WPARAM>(found - rows.begin()), 0);
-    ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(picker, list)));
-}
+using picker_test::ListData;
+using picker_test::SelectRow;
 
 // Clicks the button and answers the picker it opens; true when answered.
 bool ChooseThroughPicker(HWND dialog, int button, const std::function<void(HWND)>& answer)
@@ -206,7 +192,7 @@ TEST_F(ContinentEditorTest, TheSouthAmericanDefenderPickerListsItsCountriesAndCo
     Run(frame, [&] {
         SelectTab(frame, SouthAmerica);
         ASSERT_TRUE(ChooseThroughPicker(frame.GetPage(SouthAmerica)->Handle(), IDC_CONTINENT_CHOOSE_DEFENDER0, [&](HWND picker) {
-            const std::vector<LPARAM> countries = PickerData(picker, IDC_PICK_COUNTRIES);
+            const std::vector<LPARAM> countries = ListData(picker, IDC_PICK_COUNTRIES);
             for (const LPARAM country : countries) {
                 if (country == 0 || country == 83) continue;
                 EXPECT_EQ(world_->GetCountry(static_cast<int>(country))->GetContinent(), SouthAmerica) << country;
@@ -236,12 +222,12 @@ TEST_F(ContinentEditorTest, ADefenderIsPickedAmongTheContinentsClubsAndATypedTit
         }));
         EXPECT_EQ(frame.GetRules().GetCupDefender(continent, 1), Rules().GetCupDefender(continent, 1));
         ASSERT_TRUE(ChooseThroughPicker(page, IDC_CONTINENT_CHOOSE_DEFENDER1, [&](HWND picker) {
-            for (const LPARAM country : PickerData(picker, IDC_PICK_COUNTRIES)) {
+            for (const LPARAM country : ListData(picker, IDC_PICK_COUNTRIES)) {
                 if (country == 0 || country == 83) continue;
                 EXPECT_EQ(world_->GetCountry(static_cast<int>(country))->GetContinent(), continent) << country;
             }
-            PickRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
-            PickRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
+            SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
             ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }));
         EXPECT_EQ(ItemText(page, IDC_CONTINENT_DEFENDER1), world_->GetClubName(club));
@@ -260,10 +246,10 @@ TEST_F(ContinentEditorTest, AStadiumIsPickedThroughItsClub)
     Run(frame, [&] {
         const HWND page = frame.GetPage(0)->Handle();
         ASSERT_TRUE(ChooseThroughPicker(page, IDC_CONTINENT_CHOOSE_STADIUM2, [&](HWND picker) {
-            PickRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
-            const std::vector<LPARAM> stadiums = PickerData(picker, IDC_PICK_CLUBS);
+            SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            const std::vector<LPARAM> stadiums = ListData(picker, IDC_PICK_CLUBS);
             ASSERT_FALSE(stadiums.empty());
-            PickRow(picker, IDC_PICK_CLUBS, stadiums.front());
+            SelectRow(picker, IDC_PICK_CLUBS, stadiums.front());
             ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         }));
         const TTeamId chosen = frame.GetRules().GetCupStadium(0, 2);
@@ -290,13 +276,13 @@ TEST_F(ContinentEditorTest, FairnessPlacesArePickedAmongEuropeanFirstTeamsOneCou
     CDlgEuropeanFairness dialog(Rules());
     auto pick = [&](int button, TTeamId club) {
         return ChooseThroughPicker(dialog.Handle(), button, [&](HWND picker) {
-            for (const LPARAM country : PickerData(picker, IDC_PICK_COUNTRIES)) {
+            for (const LPARAM country : ListData(picker, IDC_PICK_COUNTRIES)) {
                 if (country == 0) continue;
                 EXPECT_EQ(world_->GetCountry(static_cast<int>(country))->GetContinent(), 0) << country;
             }
-            PickRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
-            for (const LPARAM team : PickerData(picker, IDC_PICK_CLUBS)) EXPECT_EQ(team & ReserveTeamBit, 0) << "no reserve teams";
-            PickRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
+            SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            for (const LPARAM team : ListData(picker, IDC_PICK_CLUBS)) EXPECT_EQ(team & ReserveTeamBit, 0) << "no reserve teams";
+            SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
             ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         });
     };

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "../PickerTestSupport.h"
 #include "CountryEditorTestSupport.h"
 #include "app/MainWindowLaunchers.h"
 #include "database/Club.h"
@@ -56,20 +57,6 @@ bool ClickAnswering(HWND page, int buttonId, int dialogControl, const std::funct
     return answered;
 }
 
-// Picks the row with the data in one of a picker's two lists, as a click.
-void PickRow(HWND picker, int list, LPARAM data)
-{
-    HWND box = ::GetDlgItem(picker, list);
-    const int count = static_cast<int>(::SendMessageW(box, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        if (::SendMessageW(box, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) != data) continue;
-        ::SendMessageW(box, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(list, LBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
-        return;
-    }
-    ADD_FAILURE() << "no row " << data << " in list " << list;
-}
-
 class CountryPoolRefereeTabsTest : public SampleCountryTest {
 protected:
     void TearDown() override
@@ -112,45 +99,39 @@ TEST_F(CountryPoolRefereeTabsTest, ThePoolAndRefereeTabsComeAfterTheLeaguesAndBe
     EXPECT_GT(TabWithCode(*frame_, CDlgLandParent::Appearance), referees);
 }
 
-TEST_F(CountryPoolRefereeTabsTest, ThePoolTabListsTheCountrysEntriesAndANewEntryStaysAfterCancel)
+// Each page lists the country's records on its tab and adds one through its
+// dialog at once: leaving the tab is never refused and Cancel keeps it.
+TEST_F(CountryPoolRefereeTabsTest, EachPageListsTheCountrysRecordsAndANewOneStaysAfterCancel)
 {
     TCountry* country = CountryWithPoolAndReferees();
     ASSERT_NE(country, nullptr);
-    const int used = UsedPoolEntries(*country);
-    HWND page = Open(*country, CDlgLandParent::FreeAgent);
-    ASSERT_NE(::GetDlgItem(page, IDC_POOL_LIST), nullptr);
-    EXPECT_EQ(ListRows(page, IDC_POOL_LIST), used);
-    ASSERT_TRUE(ClickAnswering(page, IDC_POOL_NEW, IDC_POOL_FIRST_NAME, [](HWND dialog) {
-        Type(dialog, IDC_POOL_FIRST_NAME, u"Tove");
-        Type(dialog, IDC_POOL_LAST_NAME, u"Lindqvist");
-        Click(dialog, IDOK);
-    }));
-    EXPECT_EQ(ListRows(page, IDC_POOL_LIST), used + 1);
-    // Leaving the tab is never refused and the page changed the country
-    // already, so Cancel keeps the entry.
-    SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, TabWithCode(*frame_, CDlgLandParent::General));
-    EXPECT_EQ(frame_->GetCurrentTab(), TabWithCode(*frame_, CDlgLandParent::General));
-    Cancel();
-    EXPECT_EQ(UsedPoolEntries(*country), used + 1);
-}
-
-TEST_F(CountryPoolRefereeTabsTest, TheRefereeTabListsTheCountrysRefereesAndANewOneIsAddedAtOnce)
-{
-    TCountry* country = CountryWithPoolAndReferees();
-    ASSERT_NE(country, nullptr);
-    const int count = country->GetReferees().GetCount();
-    HWND page = Open(*country, CDlgLandParent::Referee);
-    ASSERT_NE(::GetDlgItem(page, IDC_REFEREES_LIST), nullptr);
-    EXPECT_EQ(ListRows(page, IDC_REFEREES_LIST), count);
-    ASSERT_TRUE(ClickAnswering(page, IDC_REFEREES_NEW, IDC_REFEREE_FIRST_NAME, [](HWND dialog) {
-        Type(dialog, IDC_REFEREE_FIRST_NAME, u"Anna");
-        Type(dialog, IDC_REFEREE_LAST_NAME, u"Zyskowska");
-        Click(dialog, IDOK);
-    }));
-    EXPECT_EQ(ListRows(page, IDC_REFEREES_LIST), count + 1);
-    EXPECT_EQ(country->GetReferees().GetCount(), count + 1);
-    Cancel();
-    EXPECT_EQ(country->GetReferees().GetCount(), count + 1);
+    const struct {
+        int code, list, newButton, firstName, lastName;
+        std::function<int()> count;
+    } pages[] = {
+        {CDlgLandParent::FreeAgent, IDC_POOL_LIST, IDC_POOL_NEW, IDC_POOL_FIRST_NAME, IDC_POOL_LAST_NAME,
+         [country] { return UsedPoolEntries(*country); }},
+        {CDlgLandParent::Referee, IDC_REFEREES_LIST, IDC_REFEREES_NEW, IDC_REFEREE_FIRST_NAME, IDC_REFEREE_LAST_NAME,
+         [country] { return country->GetReferees().GetCount(); }},
+    };
+    for (const auto& page : pages) {
+        const int count = page.count();
+        HWND shown = Open(*country, page.code);
+        ASSERT_NE(::GetDlgItem(shown, page.list), nullptr) << page.code;
+        EXPECT_EQ(ListRows(shown, page.list), count) << page.code;
+        ASSERT_TRUE(ClickAnswering(shown, page.newButton, page.firstName, [&](HWND dialog) {
+            Type(dialog, page.firstName, u"Tove");
+            Type(dialog, page.lastName, u"Lindqvist");
+            Click(dialog, IDOK);
+        })) << page.code;
+        EXPECT_EQ(ListRows(shown, page.list), count + 1) << page.code;
+        EXPECT_EQ(page.count(), count + 1) << page.code;
+        const int general = TabWithCode(*frame_, CDlgLandParent::General);
+        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, general);
+        EXPECT_EQ(frame_->GetCurrentTab(), general) << page.code;
+        Cancel();
+        EXPECT_EQ(page.count(), count + 1) << page.code;
+    }
 }
 
 TEST_F(CountryPoolRefereeTabsTest, EachTabShowsTheCountryItWasOpenedWith)
@@ -212,8 +193,8 @@ TEST_F(FreeAgentSigningTest, RegisteringTheCountryEditorSignsThroughTheClubPicke
     // The picker offers reserve teams: the signed player joins the reserve.
     const TTeamId reserve = club->GetId() | ReserveTeamBit;
     ASSERT_TRUE(ClickAnswering(window.Handle(), IDC_FREE_AGENTS_SIGN, IDC_PICK_CLUBS, [&](HWND picker) {
-        PickRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club->GetId()));
-        PickRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(reserve));
+        picker_test::SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club->GetId()));
+        picker_test::SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(reserve));
         Click(picker, IDOK);
     }));
     EXPECT_EQ(club->GetSquadCount(), squad + 1);
