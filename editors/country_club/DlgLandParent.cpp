@@ -19,8 +19,8 @@ BOOL CDlgLandParent::OnInitDialog()
         {&general_, IDD_COUNTRY_COMMON, u"Dialog.Country.Parent.General"_tk, General},
         {&leagues_, IDD_COUNTRY_LEAGUESYSTEM, u"Dialog.Country.Parent.LeagueSystem"_tk, LeagueSystem},
         {nullptr, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
-        {nullptr, IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
-        {nullptr, IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
+        {&pool_, IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
+        {&referees_, IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
         {nullptr, IDD_COUNTRY_STAFF, u"Dialog.Country.Parent.Manager"_tk, Manager},
         {&appearance_, IDD_COUNTRY_APPEARANCE, u"Dialog.Country.Parent.PlayerAppearance"_tk, Appearance},
     };
@@ -58,6 +58,8 @@ void CDlgLandParent::LoadCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.LoadCountry(country_); break;
     case LeagueSystem: leagues_.LoadCountry(country_); break;
+    case FreeAgent: pool_.FillList(country_); break;
+    case Referee: referees_.FillList(country_); break;
     case Appearance: appearance_.LoadCountry(country_); break;
     default: break;
     }

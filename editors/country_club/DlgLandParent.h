@@ -8,6 +8,8 @@
 #include "editors/country_club/DlgLand.h"
 #include "editors/country_club/DlgLandLeaguesystem.h"
 #include "editors/country_club/DlgLandYouthplayer.h"
+#include "editors/player_staff/DlgPlayerpool.h"
+#include "editors/player_staff/DlgReferees.h"
 #include "ui/DialogB.h"
 #include "ui/SkinnedTabCtrl.h"
 
@@ -51,6 +53,8 @@ private:
     CDlgLand general_;
     CDlgLandLeaguesystem leagues_;
     CDlgLandYouthplayer appearance_;
+    CDlgPlayerpool pool_{nullptr};
+    CDlgReferees referees_{nullptr};
     int currentTab_ = -1;
     int refusedTab_ = 0;
     std::array<int, MaxTabs> codes_{};

@@ -83,7 +83,7 @@ bool CDlgPlayerpool::RunEntryDialog(TPoolPlayer& entry)
 
 void CDlgPlayerpool::NewEntry()
 {
-    TPoolPlayer* entry = pool_.GetFreeEntry();
+    TPoolPlayer* entry = pool_.NewEntry();
     if (entry == nullptr) return;
     if (RunEntryDialog(*entry)) pool_.Fill();
     ShowRows(entry);

@@ -1,0 +1,207 @@
+// The pool and referee pages on the country editor's tabs, and the club
+// picker the editor's registration gives the signing of players without a
+// club, over the sample database.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "../PickerTestSupport.h"
+#include "CountryEditorTestSupport.h"
+#include "app/MainWindowLaunchers.h"
+#include "database/Club.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/Person.h"
+#include "database/PoolPlayer.h"
+#include "database/WorldList.h"
+#include "editors/country_club/CountryEditorLaunchers.h"
+#include "editors/country_club/DlgLandParent.h"
+#include "editors/player_staff/DlgPlayerWithoutClub.h"
+#include "resources/ClubEditorIds.h"
+#include "resources/CountryEditorIds.h"
+#include "resources/NationalPoolIds.h"
+#include "tests/ui/GuiTestSupport.h"
+
+using namespace country_editor_testing;
+
+namespace {
+
+int UsedPoolEntries(TCountry& country)
+{
+    int used = 0;
+    for (int index = 0; index < country.GetPoolPlayerCount(); ++index) used += country.GetPoolPlayer(index)->HasName() ? 1 : 0;
+    return used;
+}
+
+int ListRows(HWND page, int id) { return static_cast<int>(::SendDlgItemMessageW(page, id, LVM_GETITEMCOUNT, 0, 0)); }
+
+// Answers the first dialog that shows the control, from inside the modal
+// loop the click starts; true when it was answered.
+bool ClickAnswering(HWND page, int buttonId, int dialogControl, const std::function<void(HWND)>& answer)
+{
+    bool answered = false;
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = app_test::FindDialogWith(dialogControl);
+        if (dialog == nullptr || answered) return answered;
+        answered = true;
+        answer(dialog);
+        return true;
+    }, 8000);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(buttonId, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(page, buttonId)));
+    return answered;
+}
+
+class CountryPoolRefereeTabsTest : public SampleCountryTest {
+protected:
+    void TearDown() override
+    {
+        frame_.reset();
+        SampleCountryTest::TearDown();
+    }
+    // A country with pool entries in use, a free entry and referees.
+    TCountry* CountryWithPoolAndReferees()
+    {
+        for (int id = 1; id <= 206; ++id) {
+            TCountry& country = Country(id);
+            const int used = UsedPoolEntries(country);
+            if (used > 0 && used < country.GetPoolPlayerCount() && country.GetReferees().GetCount() > 0) return &country;
+        }
+        return nullptr;
+    }
+    HWND Open(TCountry& country, int code)
+    {
+        frame_ = std::make_unique<CDlgLandParent>(&country, nullptr);
+        EXPECT_TRUE(frame_->Create(nullptr));
+        const int tab = TabWithCode(*frame_, code);
+        EXPECT_GE(tab, 0) << code;
+        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, tab);
+        return ShownPage(frame_->Handle());
+    }
+    void Cancel() { ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0); }
+
+    std::unique_ptr<CDlgLandParent> frame_;
+};
+
+TEST_F(CountryPoolRefereeTabsTest, ThePoolAndRefereeTabsComeAfterTheLeaguesAndBeforeTheAppearance)
+{
+    TCountry& country = Country(21);
+    Open(country, CDlgLandParent::General);
+    const int pool = TabWithCode(*frame_, CDlgLandParent::FreeAgent);
+    const int referees = TabWithCode(*frame_, CDlgLandParent::Referee);
+    EXPECT_GT(pool, TabWithCode(*frame_, CDlgLandParent::LeagueSystem));
+    EXPECT_EQ(referees, pool + 1);
+    EXPECT_GT(TabWithCode(*frame_, CDlgLandParent::Appearance), referees);
+}
+
+// Each page lists the country's records on its tab and adds one through its
+// dialog at once: leaving the tab is never refused and Cancel keeps it.
+TEST_F(CountryPoolRefereeTabsTest, EachPageListsTheCountrysRecordsAndANewOneStaysAfterCancel)
+{
+    TCountry* country = CountryWithPoolAndReferees();
+    ASSERT_NE(country, nullptr);
+    const struct {
+        int code, list, newButton, firstName, lastName;
+        std::function<int()> count;
+    } pages[] = {
+        {CDlgLandParent::FreeAgent, IDC_POOL_LIST, IDC_POOL_NEW, IDC_POOL_FIRST_NAME, IDC_POOL_LAST_NAME,
+         [country] { return UsedPoolEntries(*country); }},
+        {CDlgLandParent::Referee, IDC_REFEREES_LIST, IDC_REFEREES_NEW, IDC_REFEREE_FIRST_NAME, IDC_REFEREE_LAST_NAME,
+         [country] { return country->GetReferees().GetCount(); }},
+    };
+    for (const auto& page : pages) {
+        const int count = page.count();
+        HWND shown = Open(*country, page.code);
+        ASSERT_NE(::GetDlgItem(shown, page.list), nullptr) << page.code;
+        EXPECT_EQ(ListRows(shown, page.list), count) << page.code;
+        ASSERT_TRUE(ClickAnswering(shown, page.newButton, page.firstName, [&](HWND dialog) {
+            Type(dialog, page.firstName, u"Tove");
+            Type(dialog, page.lastName, u"Lindqvist");
+            Click(dialog, IDOK);
+        })) << page.code;
+        EXPECT_EQ(ListRows(shown, page.list), count + 1) << page.code;
+        EXPECT_EQ(page.count(), count + 1) << page.code;
+        const int general = TabWithCode(*frame_, CDlgLandParent::General);
+        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, general);
+        EXPECT_EQ(frame_->GetCurrentTab(), general) << page.code;
+        Cancel();
+        EXPECT_EQ(page.count(), count + 1) << page.code;
+    }
+}
+
+TEST_F(CountryPoolRefereeTabsTest, EachTabShowsTheCountryItWasOpenedWith)
+{
+    TCountry* first = CountryWithPoolAndReferees();
+    ASSERT_NE(first, nullptr);
+    TCountry* other = nullptr;
+    for (int id = first->GetId() + 1; id <= 206 && other == nullptr; ++id) {
+        if (UsedPoolEntries(Country(id)) != UsedPoolEntries(*first)) other = &Country(id);
+    }
+    ASSERT_NE(other, nullptr);
+    HWND page = Open(*first, CDlgLandParent::FreeAgent);
+    EXPECT_EQ(ListRows(page, IDC_POOL_LIST), UsedPoolEntries(*first));
+    frame_.reset();
+    page = Open(*other, CDlgLandParent::FreeAgent);
+    EXPECT_EQ(ListRows(page, IDC_POOL_LIST), UsedPoolEntries(*other));
+}
+
+class FreeAgentSigningTest : public SampleCountryTest {
+protected:
+    void TearDown() override
+    {
+        CDlgPlayerWithoutClub::SetClubChooser(nullptr);
+        SampleCountryTest::TearDown();
+    }
+};
+
+TEST_F(FreeAgentSigningTest, RegisteringTheCountryEditorSignsThroughTheClubPicker)
+{
+    TCompleteWorld& world = *GetWorld();
+    ASSERT_GE(world.GetFreeAgents().GetCount(), 2);
+    TClub* club = nullptr;
+    for (int id = 1; id <= 206 && club == nullptr; ++id) {
+        for (int index = 0; index < Country(id).GetClubCount() && club == nullptr; ++index) {
+            TClub* candidate = Country(id).GetClubByIndex(index);
+            if (!IsNationalTeamId(candidate->GetId()) && candidate->GetSquadCount() <= 58) club = candidate;
+        }
+    }
+    ASSERT_NE(club, nullptr);
+    const int squad = club->GetSquadCount();
+    TMainWindowLaunchers launchers;
+    RegisterCountryEditor(launchers);
+    CDlgPlayerWithoutClub window(nullptr);
+    ASSERT_TRUE(window.Create(nullptr));
+    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(window.Handle(), IDC_FREE_AGENTS_SIGN)));
+    const std::vector<TPerson*> rows = window.GetAgents().GetRows();
+    ASSERT_GE(rows.size(), 2u);
+    HWND list = ::GetDlgItem(window.Handle(), IDC_FREE_AGENTS_LIST);
+    LVITEMW item{};
+    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    item.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
+
+    // Cancel in the picker signs nobody.
+    ASSERT_TRUE(ClickAnswering(window.Handle(), IDC_FREE_AGENTS_SIGN, IDC_PICK_CLUBS, [](HWND picker) { Click(picker, IDCANCEL); }));
+    EXPECT_EQ(club->GetSquadCount(), squad);
+    EXPECT_EQ(window.GetAgents().GetRows().size(), rows.size());
+
+    // The picker offers reserve teams: the signed player joins the reserve.
+    const TTeamId reserve = club->GetId() | ReserveTeamBit;
+    ASSERT_TRUE(ClickAnswering(window.Handle(), IDC_FREE_AGENTS_SIGN, IDC_PICK_CLUBS, [&](HWND picker) {
+        picker_test::SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club->GetId()));
+        picker_test::SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(reserve));
+        Click(picker, IDOK);
+    }));
+    EXPECT_EQ(club->GetSquadCount(), squad + 1);
+    EXPECT_EQ(club->FindPlayer(rows[0]->GetId()), rows[0]);
+    EXPECT_TRUE(rows[0]->IsReserveTeam());
+    EXPECT_EQ(window.GetAgents().GetRows().size(), rows.size() - 1);
+    ::DestroyWindow(window.Handle());
+}
+
+}  // namespace
