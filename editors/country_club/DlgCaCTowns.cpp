@@ -80,16 +80,10 @@ void CDlgCaCTowns::SetUpControls()
     list_.SubclassDlgItem(IDC_TOWNS_LIST, *this);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.SetSortHandler(this);
-    const struct {
-        TextKey key;
-        int weight;
-        int sortTypes[3];
-    } columns[] = {{u"Club.Town"_tk, 4, {0, 1, -1}}, {u"Club.Name"_tk, 4, {1, 0, -1}},
-                   {u"Club.ShortName"_tk, 3, {2, 1, 0}}, {u"Club.Abbreviation"_tk, 2, {3, 1, 0}}};
-    for (const auto& column : columns) {
-        const int index = list_.AddColumn(GetText(column.key), LVCFMT_LEFT, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
-    }
+    const Halvane::MFC::TListColumn columns[] = {
+        {u"Club.Town"_tk, LVCFMT_LEFT, 4, {0, 1, -1}},        {u"Club.Name"_tk, LVCFMT_LEFT, 4, {1, 0, -1}},
+        {u"Club.ShortName"_tk, LVCFMT_LEFT, 3, {2, 1, 0}},    {u"Club.Abbreviation"_tk, LVCFMT_LEFT, 2, {3, 1, 0}}};
+    AddListColumns(list_, columns);
     list_.AutoSizeColumns(true);
     list_.Sort(0, true);
     northSouth_.Attach(GetItem(IDC_TOWNS_NORTH_SOUTH));

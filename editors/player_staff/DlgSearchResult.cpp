@@ -15,15 +15,8 @@
 
 namespace {
 
-struct TColumn {
-    TextKey key;
-    int format;
-    int weight;
-    int sortTypes[3];
-};
-
 constexpr int None = Halvane::MFC::CHVListCtrl::NoSortType;
-const TColumn Columns[] = {
+const Halvane::MFC::TListColumn Columns[] = {
     {u"Player.Firstname"_tk, LVCFMT_LEFT, 120, {0, 1, None}},
     {u"Player.Lastname"_tk, LVCFMT_LEFT, 120, {1, 0, None}},
     {u"Player.Pseudonym"_tk, LVCFMT_LEFT, 110, {2, 1, 0}},
@@ -89,10 +82,7 @@ BOOL CDlgSearchResult::OnInitDialog()
 
 void CDlgSearchResult::AddColumns()
 {
-    for (const TColumn& column : Columns) {
-        const int index = list_.AddColumn(GetText(column.key), column.format, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
-    }
+    AddListColumns(list_, Columns);
 }
 
 void CDlgSearchResult::StartSearch()
