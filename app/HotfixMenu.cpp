@@ -5,6 +5,7 @@
 #include "app/MainWindowLaunchers.h"
 #include "core/AppMessage.h"
 #include "tools/FixLeagueLevelIncreasement.h"
+#include "tools/GenerateCountryTeams.h"
 #include "tools/HotfixManager.h"
 #include "ui/DlgCommonReport.h"
 #include "win/FileDialog.h"
@@ -79,7 +80,9 @@ void HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t c
 
 void RegisterHotfixMenu(TMainWindowLaunchers& launchers)
 {
+    // The fixes offered from the start; the others are made only where needed.
     static CFixLeagueLevelIncreasement amateurRule;
+    static CGenerateCountryTeams countryTeams;
     launchers.buildHotfixMenu = BuildHotfixMenu;
     launchers.hotfixCommand = HandleHotfixCommand;
 }

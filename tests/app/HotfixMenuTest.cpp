@@ -67,22 +67,24 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsOfferedAndCreateModeIsChecked)
     launchers_.buildHotfixMenu(bar_);
     ASSERT_EQ(::GetMenuItemCount(bar_), 1);
     EXPECT_EQ(MenuText(bar_, 0, MF_BYPOSITION), u"Hotfixes");
+    // "Fill Spain with teams and leagues" sorts first (56789) and is listed
+    // only with the extended switch.
     ASSERT_EQ(::GetMenuItemCount(Popup()), 3);
-    EXPECT_EQ(::GetMenuItemID(Popup(), 0), 56789u);
-    EXPECT_EQ(MenuText(Popup(), 56789, MF_BYCOMMAND), u"Fix Amateur rule");
+    EXPECT_EQ(::GetMenuItemID(Popup(), 0), 56790u);
+    EXPECT_EQ(MenuText(Popup(), 56790, MF_BYCOMMAND), u"Fix Amateur rule");
     EXPECT_NE(::GetMenuState(Popup(), 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-    EXPECT_EQ(::GetMenuItemID(Popup(), 2), 56790u);
-    EXPECT_EQ(MenuText(Popup(), 56790, MF_BYCOMMAND), u"Create hotfix");
+    EXPECT_EQ(::GetMenuItemID(Popup(), 2), 56791u);
+    EXPECT_EQ(MenuText(Popup(), 56791, MF_BYCOMMAND), u"Create hotfix");
 
-    launchers_.hotfixCommand(nullptr, 56790, 14, 0x000E0001);
-    EXPECT_TRUE(Checked(56790));
+    launchers_.hotfixCommand(nullptr, 56791, 14, 0x000E0001);
+    EXPECT_TRUE(Checked(56791));
     EXPECT_TRUE(CHotfixManager::Instance().IsCreateMode());
     EXPECT_EQ(CHotfixManager::Instance().GetSelectedCountry(), 14u);
     EXPECT_EQ(CHotfixManager::Instance().GetSelectedClub(), 0x000E0001u);
     launchers_.hotfixCommand(nullptr, 1234, 0, 0);
-    EXPECT_TRUE(Checked(56790)) << "other commands leave the mode";
-    launchers_.hotfixCommand(nullptr, 56790, 0, 0);
-    EXPECT_FALSE(Checked(56790));
+    EXPECT_TRUE(Checked(56791)) << "other commands leave the mode";
+    launchers_.hotfixCommand(nullptr, 56791, 0, 0);
+    EXPECT_FALSE(Checked(56791));
     EXPECT_FALSE(CHotfixManager::Instance().IsCreateMode());
 }
 
@@ -93,7 +95,7 @@ TEST_F(HotfixMenuTest, AFixRunsInTheReportWindowTitledWithItsName)
     ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
     CNoteFix fix;
     launchers_.buildHotfixMenu(bar_);
-    ASSERT_EQ(MenuText(Popup(), 56790, MF_BYCOMMAND), u"Zz report check");
+    ASSERT_EQ(MenuText(Popup(), 56791, MF_BYCOMMAND), u"Zz report check");
     std::u16string caption;
     bool counted = false;
     gui_test::ModalDriver driver([&] {
@@ -104,7 +106,7 @@ TEST_F(HotfixMenuTest, AFixRunsInTheReportWindowTitledWithItsName)
         ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
         return true;
     });
-    launchers_.hotfixCommand(nullptr, 56790, 14, 0);
+    launchers_.hotfixCommand(nullptr, 56791, 14, 0);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_TRUE(counted);
     EXPECT_TRUE(fix.ran);
@@ -118,7 +120,7 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
     GetWorldList().Clear();
     ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
     launchers_.buildHotfixMenu(bar_);
-    launchers_.hotfixCommand(nullptr, 56790, 0, 0);
+    launchers_.hotfixCommand(nullptr, 56791, 0, 0);
     const std::u16string target = folder.Path() + u"\\rules.txt";
     std::u16string dialogTitle;
     bool answered = false;
@@ -141,7 +143,7 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
             return true;
         },
         20000);
-    launchers_.hotfixCommand(nullptr, 56789, 0, 0);
+    launchers_.hotfixCommand(nullptr, 56790, 0, 0);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(dialogTitle, u"Browse for hotfix file (OUTPUT!)");
     const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(target);
