@@ -5,12 +5,14 @@
 #include "archive/MireloBig.h"
 #include "core/AppMessage.h"
 #include "core/Format.h"
+#include "core/TabbedConfig.h"
 #include "core/ToolFiles.h"
 #include "database/CompleteWorld.h"
 #include "database/ReferenceLists.h"
 #include "platform/Platform.h"
 #include "tests/tools/HotfixTestSupport.h"
 #include "tools/EnumScripts.h"
+#include "tools/FixOrginalKitNames.h"
 #include "tools/FixVariousDataEnum.h"
 
 namespace {
@@ -411,6 +413,34 @@ TEST_F(EnumScriptsTest, ImageCheckComparesSizesAndTreatsButtonsKindly)
     testing_support::MessageCapture no(AppMessage::IdNo);
     Run(13);
     for (const TReported& entry : Entries(report_)) EXPECT_NE(entry.type, ReportType::Success) << entry.path;
+}
+
+}  // namespace
+
+namespace {
+
+// Writes every list and the kit fix's outputs into the build folder, where
+// check-enum-lists.sh reads them with Python's csv module.
+TEST_F(EnumScriptsTest, WritesEveryListForThePythonCheck)
+{
+    const std::u16string out = testing_support::BinaryPath(u"tests\\tools\\enum-lists");
+    platform::CreateFolders(out);
+    CToolFiles::SetFolder(u'C', out);
+    alphaPlayer_->SetNationality(206);
+    NewPlayer(*beta_, u"Second").SetFaceId(77);
+    world_->GetRulesAndMisc().SetCupTitle(1, 2, 1, u"Cup Winners' Cup");
+    for (int script : {4, 5, 8, 10, 11, 14, 15, 16}) Run(script);
+    CTabbedConfig heads;
+    TTabbedConfigRecord* record = heads.AddRecord(500);
+    for (int language = 0; language < 6; ++language) record->SetText(language, u"Nowak, Jan");
+    ASSERT_TRUE(heads.Save(platform::JoinPath(out, u"Fix-Starheads.txt").c_str()));
+    testing_support::WriteBytes(platform::JoinPath(out, u"Fix-Qaro2Team.txt"), Utf16("1\t30001\r\n"));
+    testing_support::WriteBytes(platform::JoinPath(out, u"ClubIDs.txt"),
+                                std::string_view("\xEF\xBB\xBF" "1\r\nKIT A\r\n1\r\n"));
+    GetClubIdList().Load(platform::JoinPath(out, u"ClubIDs.txt"));
+    CFixOrginalKitNames kits(manager_);
+    kits.Apply(world_, nullptr, report_);
+    EXPECT_EQ(alpha_->GetKit()->GetQaroKitId(), 1u);
 }
 
 }  // namespace
