@@ -6,6 +6,7 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "core/TextManager.h"
+#include "core/ToolFiles.h"
 #include "database/WorldList.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
@@ -69,22 +70,24 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsOfferedAndCreateModeIsChecked)
     EXPECT_EQ(MenuText(bar_, 0, MF_BYPOSITION), u"Hotfixes");
     // "Fill Spain with teams and leagues" sorts first (56789) and is listed
     // only with the extended switch.
-    ASSERT_EQ(::GetMenuItemCount(Popup()), 3);
+    ASSERT_EQ(::GetMenuItemCount(Popup()), 4);
     EXPECT_EQ(::GetMenuItemID(Popup(), 0), 56790u);
     EXPECT_EQ(MenuText(Popup(), 56790, MF_BYCOMMAND), u"Fix Amateur rule");
-    EXPECT_NE(::GetMenuState(Popup(), 1, MF_BYPOSITION) & MF_SEPARATOR, 0u);
-    EXPECT_EQ(::GetMenuItemID(Popup(), 2), 56791u);
-    EXPECT_EQ(MenuText(Popup(), 56791, MF_BYCOMMAND), u"Create hotfix");
+    EXPECT_EQ(::GetMenuItemID(Popup(), 1), 56791u);
+    EXPECT_EQ(MenuText(Popup(), 56791, MF_BYCOMMAND), u"Various Lists/Fixes");
+    EXPECT_NE(::GetMenuState(Popup(), 2, MF_BYPOSITION) & MF_SEPARATOR, 0u);
+    EXPECT_EQ(::GetMenuItemID(Popup(), 3), 56792u);
+    EXPECT_EQ(MenuText(Popup(), 56792, MF_BYCOMMAND), u"Create hotfix");
 
-    launchers_.hotfixCommand(nullptr, 56791, 14, 0x000E0001);
-    EXPECT_TRUE(Checked(56791));
+    launchers_.hotfixCommand(nullptr, 56792, 14, 0x000E0001);
+    EXPECT_TRUE(Checked(56792));
     EXPECT_TRUE(CHotfixManager::Instance().IsCreateMode());
     EXPECT_EQ(CHotfixManager::Instance().GetSelectedCountry(), 14u);
     EXPECT_EQ(CHotfixManager::Instance().GetSelectedClub(), 0x000E0001u);
     launchers_.hotfixCommand(nullptr, 1234, 0, 0);
-    EXPECT_TRUE(Checked(56791)) << "other commands leave the mode";
-    launchers_.hotfixCommand(nullptr, 56791, 0, 0);
-    EXPECT_FALSE(Checked(56791));
+    EXPECT_TRUE(Checked(56792)) << "other commands leave the mode";
+    launchers_.hotfixCommand(nullptr, 56792, 0, 0);
+    EXPECT_FALSE(Checked(56792));
     EXPECT_FALSE(CHotfixManager::Instance().IsCreateMode());
 }
 
@@ -95,7 +98,7 @@ TEST_F(HotfixMenuTest, AFixRunsInTheReportWindowTitledWithItsName)
     ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
     CNoteFix fix;
     launchers_.buildHotfixMenu(bar_);
-    ASSERT_EQ(MenuText(Popup(), 56791, MF_BYCOMMAND), u"Zz report check");
+    ASSERT_EQ(MenuText(Popup(), 56792, MF_BYCOMMAND), u"Zz report check");
     std::u16string caption;
     bool counted = false;
     gui_test::ModalDriver driver([&] {
@@ -106,7 +109,7 @@ TEST_F(HotfixMenuTest, AFixRunsInTheReportWindowTitledWithItsName)
         ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
         return true;
     });
-    launchers_.hotfixCommand(nullptr, 56791, 14, 0);
+    launchers_.hotfixCommand(nullptr, 56792, 14, 0);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_TRUE(counted);
     EXPECT_TRUE(fix.ran);
@@ -120,7 +123,7 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
     GetWorldList().Clear();
     ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
     launchers_.buildHotfixMenu(bar_);
-    launchers_.hotfixCommand(nullptr, 56791, 0, 0);
+    launchers_.hotfixCommand(nullptr, 56792, 0, 0);
     const std::u16string target = folder.Path() + u"\\rules.txt";
     std::u16string dialogTitle;
     bool answered = false;
@@ -150,5 +153,46 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
     ASSERT_EQ(bytes.size(), 328u);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 122),
               testing_support::ReadBytes(testing_support::SourcePath(u"tests\\tools\\golden\\hotfix_header_amateur_rule.bin")));
+    GetWorldList().Clear();
+}
+
+TEST_F(HotfixMenuTest, VariousListsOffersItsScriptsAndTheClubListIsWritten)
+{
+    app_test::WorkingFolder folder(u"hotfix", true);
+    GetWorldList().Clear();
+    ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
+    CToolFiles::SetFolder(u'C', folder.Path());
+    launchers_.buildHotfixMenu(bar_);
+    int offered = 0;
+    bool picked = false;
+    gui_test::ModalDriver driver(
+        [&] {
+            if (!picked) {
+                // The picker is the report worker's: it lives on that thread.
+                HWND box = app_test::FindDialogWith(IDC_INPUT_BOX_CHOICES, ::GetCurrentProcessId());
+                if (box == nullptr) return false;
+                HWND combo = ::GetDlgItem(box, IDC_INPUT_BOX_CHOICES);
+                offered = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+                ::SendMessageW(combo, CB_SETCURSEL, 4, 0);
+                ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_BOX_CHOICES, CBN_SELCHANGE),
+                               reinterpret_cast<LPARAM>(combo));
+                ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+                picked = true;
+                return false;
+            }
+            HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+            if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+            ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        },
+        20000);
+    launchers_.hotfixCommand(nullptr, 56791, 14, 0);
+    CToolFiles::SetFolder(u'C', u"");
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(offered, 21);
+    const std::vector<std::uint8_t> list = testing_support::ReadBytes(folder.Path() + u"\\Clubs.txt");
+    ASSERT_GT(list.size(), 2u);
+    EXPECT_EQ(list[0], 0xFF);
+    EXPECT_EQ(list[1], 0xFE);
     GetWorldList().Clear();
 }
