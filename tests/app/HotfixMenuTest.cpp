@@ -7,6 +7,7 @@
 #include "app/MainWindowLaunchers.h"
 #include "core/TextManager.h"
 #include "core/ToolFiles.h"
+#include "database/Country.h"
 #include "database/WorldList.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
@@ -195,4 +196,70 @@ TEST_F(HotfixMenuTest, VariousListsOffersItsScriptsAndTheClubListIsWritten)
     EXPECT_EQ(list[0], 0xFF);
     EXPECT_EQ(list[1], 0xFE);
     GetWorldList().Clear();
+}
+
+// Applying "Fix Amateur rule" from a file chosen in the open dialog.
+struct TApplyCase {
+    const char* name;
+    std::uint32_t version;  // in the file's header
+    bool applied;
+};
+
+TEST_F(HotfixMenuTest, AppliedFromTheOpenDialogAFileRestoresRulesOrIsRefusedWithTheMessage)
+{
+    const TApplyCase cases[] = {{"own header", 3, true}, {"version 2 for version 3", 2, false}};
+    for (const TApplyCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        app_test::WorkingFolder folder(u"hotfix", true);
+        GetWorldList().Clear();
+        TCompleteWorld* world = GetWorldList().CreateCompleteWorld();
+        ASSERT_NE(world, nullptr);
+        const std::u16string source = folder.Path() + u"\\rules.txt";
+        std::string bytes;
+        for (char ch : "HotfixManagerVersion: 2\r\nName: Fix Amateur rule\r\nVersion: " + std::to_string(c.version) + "\r\n") {
+            bytes.push_back(ch);
+            bytes.push_back('\0');
+        }
+        for (int id = 1; id <= 206; ++id) bytes.push_back(static_cast<char>(id % 4));
+        testing_support::WriteBytes(source, bytes);
+        for (int id = 1; id <= 206; ++id) world->GetCountry(id)->SetAmateurRule(0);
+        launchers_.buildHotfixMenu(bar_);
+        std::u16string dialogTitle;
+        bool answered = false;
+        gui_test::ModalDriver driver(
+            [&] {
+                if (!answered) {
+                    HWND dialog = gui_test::FindThreadDialog();
+                    HWND name = dialog == nullptr ? nullptr
+                                : ::GetDlgItem(dialog, 1148) != nullptr ? ::GetDlgItem(dialog, 1148)
+                                                                        : ::GetDlgItem(dialog, 1152);
+                    if (name == nullptr) return false;
+                    dialogTitle = gui_test::WindowText(dialog);
+                    ::SetWindowTextW(name, win::W(source));
+                    ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+                    answered = true;
+                    return false;
+                }
+                HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+                if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+                ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            },
+            20000);
+        testing_support::MessageCapture messages;
+        launchers_.hotfixCommand(nullptr, 56790, 0, 0);
+        EXPECT_FALSE(driver.TimedOut());
+        EXPECT_EQ(dialogTitle, u"Browse for hotfix file");
+        EXPECT_EQ(world->GetCountry(5)->GetAmateurRule(), c.applied ? 1 : 0);
+        EXPECT_EQ(world->GetCountry(206)->GetAmateurRule(), c.applied ? 206 % 4 : 0);
+        if (c.applied) {
+            EXPECT_TRUE(messages.Messages().empty());
+        } else {
+            ASSERT_EQ(messages.Messages().size(), 1u);
+            EXPECT_EQ(messages.Messages()[0], u"Invalid hotfix file for version");
+        }
+        ::DestroyMenu(::GetSubMenu(bar_, 0));
+        ::RemoveMenu(bar_, 0, MF_BYPOSITION);
+        GetWorldList().Clear();
+    }
 }
