@@ -31,6 +31,16 @@ public:
     bool ran = false;
 };
 
+// A window as a BMP beside the test program, turned into a PNG by the
+// screenshot test.
+void SaveShot(HWND window, const std::u16string& name)
+{
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
+    const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
+    EXPECT_FALSE(bitmap.empty());
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\app\\" + name + u".bmp"), bitmap);
+}
+
 std::u16string MenuText(HMENU menu, UINT item, UINT by)
 {
     wchar_t text[64] = {};
@@ -177,12 +187,14 @@ TEST_F(HotfixMenuTest, VariousListsOffersItsScriptsAndTheClubListIsWritten)
                 ::SendMessageW(combo, CB_SETCURSEL, 4, 0);
                 ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_BOX_CHOICES, CBN_SELCHANGE),
                                reinterpret_cast<LPARAM>(combo));
+                SaveShot(box, u"hotfix-picker");
                 ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
                 picked = true;
                 return false;
             }
             HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
             if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+            SaveShot(report, u"hotfix-report");
             ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
             return true;
         },
