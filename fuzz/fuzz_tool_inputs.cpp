@@ -93,7 +93,8 @@ void CheckClubs(const TCompleteWorld& world)
     for (int index = 0; index < country.GetClubCount(); ++index) {
         const TClub& club = *country.GetClubByIndex(index);
         for (int language = 0; language < TClub::LanguageCount; ++language) {
-            if (std::u16string(club.GetNameForLanguage(language)).size() > 64) __builtin_trap();
+            if (std::u16string(club.GetNameForLanguage(language)).size() >= TClub::NameCapacity) __builtin_trap();
+            if (std::u16string(club.GetTownForLanguage(language)).size() >= TClub::TownCapacity) __builtin_trap();
         }
     }
 }

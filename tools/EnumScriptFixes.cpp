@@ -42,7 +42,7 @@ bool ReadTextLines(const std::u16string& path, std::vector<std::u16string>& line
 void RenameToGenericStadiums(TClub& club)
 {
     for (int language = 0; language < TClub::LanguageCount; ++language) {
-        const std::u16string name = GenericStadium(language, club.GetTownForLanguage(language));
+        const std::u16string name = TClub::GenericStadiumName(language, club.GetTownForLanguage(language));
         if (!name.empty()) club.SetStadiumNameForLanguage(language, name.c_str());
     }
 }
@@ -73,23 +73,18 @@ void ApplyPolishClubLine(TCompleteWorld& world, const std::vector<std::u16string
 {
     TClub* club = world.FindClubByUniqueId(static_cast<std::uint32_t>(WindowsStrToLong(fields[0].c_str(), 16)));
     if (club == nullptr) return;
-    const std::u16string oldGeneric = GenericStadium(PolishLanguage, club->GetTownForLanguage(PolishLanguage));
+    const std::u16string oldGeneric = TClub::GenericStadiumName(PolishLanguage, club->GetTownForLanguage(PolishLanguage));
     const bool wasGeneric = SameText(club->GetStadiumNameForLanguage(PolishLanguage), oldGeneric);
     club->SetNameForLanguage(PolishLanguage, fields[1].c_str());
     club->SetShortNameForLanguage(PolishLanguage, fields[2].c_str());
     club->SetAbbreviationForLanguage(PolishLanguage, fields[3].c_str());
     club->SetTownForLanguage(PolishLanguage, fields[4].c_str());
     if (wasGeneric) {
-        club->SetStadiumNameForLanguage(PolishLanguage, GenericStadium(PolishLanguage, fields[4]).c_str());
+        club->SetStadiumNameForLanguage(PolishLanguage, TClub::GenericStadiumName(PolishLanguage, fields[4]).c_str());
     }
 }
 
 }  // namespace
-
-std::u16string GenericStadium(int language, std::u16string_view town)
-{
-    return TClub::GenericStadiumName(language, town);
-}
 
 void CreateAnywhereClubs(TEnumScriptContext& context)
 {
@@ -178,7 +173,7 @@ void FixPolishCompetitions(TEnumScriptContext& context)
 void FixPolishNationalStadiums(TEnumScriptContext& context)
 {
     TClub& club = *context.club;
-    const std::u16string genericEnglish = GenericStadium(EnglishLanguage, club.GetTownForLanguage(EnglishLanguage));
+    const std::u16string genericEnglish = TClub::GenericStadiumName(EnglishLanguage, club.GetTownForLanguage(EnglishLanguage));
     if (SameText(club.GetStadiumNameForLanguage(EnglishLanguage), genericEnglish)) return;
     if (!SameText(club.GetStadiumNameForLanguage(PolishLanguage), u"National Stadium")) return;
     club.SetStadiumNameForLanguage(PolishLanguage, u"Stadion Narodowy");

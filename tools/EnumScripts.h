@@ -34,9 +34,6 @@ bool SameText(std::u16string_view a, std::u16string_view b);
 // What a person's portrait is looked up by.
 TPortraitPerson PortraitOf(const TPerson& person);
 
-// Polish texts of "Club.GenericStadium" and similar come from the text
-// store; the database language's generic stadium name with a town.
-std::u16string GenericStadium(int language, std::u16string_view town);
 
 void CreateAnywhereClubs(TEnumScriptContext& context);
 void RenameAiFiles(TEnumScriptContext& context);
