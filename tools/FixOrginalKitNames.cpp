@@ -221,6 +221,7 @@ void CFixOrginalKitNames::FixKits(TCompleteWorld& world, const TPersons& clubs, 
     for (const TCountryClubPerson& entry : clubs) inUse.insert(entry.club->GetKit()->GetQaroKitId());
     const ReportEntryHandle unused = report.AddCategory(root, u"Unused kits");
     for (int index = 0; index < known.GetCount(); ++index) {
+        report.StepProgress(1);
         const std::uint32_t id = known.GetId(index);
         if (id == 0 || inUse.count(id) != 0) continue;
         report.AddEntry(unused, ReportType::Info,

@@ -9,6 +9,7 @@
 #include "core/ToolFiles.h"
 #include "database/Country.h"
 #include "database/WorldList.h"
+#include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -169,45 +170,54 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
 
 TEST_F(HotfixMenuTest, VariousListsOffersItsScriptsAndTheClubListIsWritten)
 {
-    app_test::WorkingFolder folder(u"hotfix", true);
-    GetWorldList().Clear();
-    ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
-    CToolFiles::SetFolder(u'C', folder.Path());
-    launchers_.buildHotfixMenu(bar_);
-    int offered = 0;
-    bool picked = false;
-    gui_test::ModalDriver driver(
-        [&] {
-            if (!picked) {
-                // The picker is the report worker's: it lives on that thread.
-                HWND box = app_test::FindDialogWith(IDC_INPUT_BOX_CHOICES, ::GetCurrentProcessId());
-                if (box == nullptr) return false;
-                HWND combo = ::GetDlgItem(box, IDC_INPUT_BOX_CHOICES);
-                offered = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
-                ::SendMessageW(combo, CB_SETCURSEL, 4, 0);
-                ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_BOX_CHOICES, CBN_SELCHANGE),
-                               reinterpret_cast<LPARAM>(combo));
-                SaveShot(box, u"hotfix-picker");
-                ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
-                picked = true;
-                return false;
-            }
-            HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
-            if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
-            SaveShot(report, u"hotfix-report");
-            ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
-            return true;
-        },
-        20000);
-    launchers_.hotfixCommand(nullptr, 56791, 14, 0);
-    CToolFiles::SetFolder(u'C', u"");
-    EXPECT_FALSE(driver.TimedOut());
-    EXPECT_EQ(offered, 21);
-    const std::vector<std::uint8_t> list = testing_support::ReadBytes(folder.Path() + u"\\Clubs.txt");
-    ASSERT_GT(list.size(), 2u);
-    EXPECT_EQ(list[0], 0xFF);
-    EXPECT_EQ(list[1], 0xFE);
-    GetWorldList().Clear();
+    // Drive C's folder set, then the default: the prefix's own drive C.
+    for (const bool ownFolder : {true, false}) {
+        SCOPED_TRACE(ownFolder);
+        app_test::WorkingFolder folder(u"hotfix", true);
+        GetWorldList().Clear();
+        ASSERT_NE(GetWorldList().CreateCompleteWorld(), nullptr);
+        CToolFiles::SetFolder(u'C', ownFolder ? folder.Path() : u"");
+        const std::u16string written = ownFolder ? folder.Path() + u"\\Clubs.txt" : std::u16string(u"C:\\Clubs.txt");
+        platform::RemoveFile(written);
+        launchers_.buildHotfixMenu(bar_);
+        int offered = 0;
+        bool picked = false;
+        gui_test::ModalDriver driver(
+            [&] {
+                if (!picked) {
+                    // The picker is the report worker's: it lives on that thread.
+                    HWND box = app_test::FindDialogWith(IDC_INPUT_BOX_CHOICES, ::GetCurrentProcessId());
+                    if (box == nullptr) return false;
+                    HWND combo = ::GetDlgItem(box, IDC_INPUT_BOX_CHOICES);
+                    offered = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+                    ::SendMessageW(combo, CB_SETCURSEL, 4, 0);
+                    ::SendMessageW(box, WM_COMMAND, MAKEWPARAM(IDC_INPUT_BOX_CHOICES, CBN_SELCHANGE),
+                                   reinterpret_cast<LPARAM>(combo));
+                    SaveShot(box, u"hotfix-picker");
+                    ::PostMessageW(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+                    picked = true;
+                    return false;
+                }
+                HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+                if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+                SaveShot(report, u"hotfix-report");
+                ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            },
+            20000);
+        launchers_.hotfixCommand(nullptr, 56791, 14, 0);
+        CToolFiles::SetFolder(u'C', u"");
+        EXPECT_FALSE(driver.TimedOut());
+        EXPECT_EQ(offered, 21);
+        const std::vector<std::uint8_t> list = testing_support::ReadBytes(written);
+        ASSERT_GT(list.size(), 2u);
+        EXPECT_EQ(list[0], 0xFF);
+        EXPECT_EQ(list[1], 0xFE);
+        platform::RemoveFile(written);
+        ::DestroyMenu(::GetSubMenu(bar_, 0));
+        ::RemoveMenu(bar_, 0, MF_BYPOSITION);
+        GetWorldList().Clear();
+    }
 }
 
 // Applying "Fix Amateur rule" from a file chosen in the open dialog.
