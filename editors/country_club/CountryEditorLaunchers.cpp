@@ -2,7 +2,6 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "editors/country_club/DlgLandParent.h"
-#include "editors/country_club/FreeAgentClubChooser.h"
 
 void RegisterCountryEditor(TMainWindowLaunchers& launchers)
 {
@@ -10,5 +9,4 @@ void RegisterCountryEditor(TMainWindowLaunchers& launchers)
         CDlgLandParent frame(&country, owner);
         return static_cast<int>(frame.DoModal());
     };
-    InstallFreeAgentClubChooser();
 }

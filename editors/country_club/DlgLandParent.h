@@ -4,12 +4,12 @@
 // the tab is left and on OK. Cancel keeps what earlier tab changes wrote.
 
 #include <array>
+#include <memory>
 
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/country_club/DlgLand.h"
 #include "editors/country_club/DlgLandLeaguesystem.h"
 #include "editors/country_club/DlgLandYouthplayer.h"
-#include "editors/player_staff/DlgPlayerpool.h"
-#include "editors/player_staff/DlgReferees.h"
 #include "ui/DialogB.h"
 #include "ui/SkinnedTabCtrl.h"
 
@@ -39,6 +39,7 @@ private:
     };
     static constexpr int MaxTabs = 7;
 
+    void CreateHostedPages();
     void AddPage(int tab, CDialogB& page, UINT templateId, const char16_t* title, int code);
     CDialogB* CurrentPage() const;
     void LoadCurrentPage();
@@ -53,8 +54,8 @@ private:
     CDlgLand general_;
     CDlgLandLeaguesystem leagues_;
     CDlgLandYouthplayer appearance_;
-    CDlgPlayerpool pool_{nullptr};
-    CDlgReferees referees_{nullptr};
+    std::unique_ptr<CCountryListPage> pool_;
+    std::unique_ptr<CCountryListPage> referees_;
     int currentTab_ = -1;
     int refusedTab_ = 0;
     std::array<int, MaxTabs> codes_{};

@@ -9,7 +9,7 @@
 #include "editors/player_staff/model/RowAfterRemoval.h"
 #include "resources/NationalPoolIds.h"
 
-CDlgPlayerpool::CDlgPlayerpool(HWND parent) : CDialogB(IDD_PLAYER_POOL, parent) {}
+CDlgPlayerpool::CDlgPlayerpool(HWND parent) : CCountryListPage(IDD_PLAYER_POOL, parent) {}
 
 std::unique_ptr<CDlgPlayerpool> CreatePlayerpoolPage(HWND frame)
 {

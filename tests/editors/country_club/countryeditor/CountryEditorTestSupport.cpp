@@ -5,9 +5,13 @@
 #include <commctrl.h>
 
 #include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/country_club/DlgLandParent.h"
+#include "editors/player_staff/DlgPlayerWithoutClub.h"
+#include "editors/player_staff/NationalPoolLaunchers.h"
 #include "resources/CountryEditorIds.h"
 #include "win/WideText.h"
 
@@ -17,10 +21,15 @@ void SampleCountryTest::SetUp()
 {
     globals_ = std::make_unique<CGlobalObjects>();
     ASSERT_NE(app_test::StartOverWorkingFolder(globals_->App()), nullptr);
+    // The pool and referee tabs as the program shows them.
+    TMainWindowLaunchers launchers;
+    RegisterNationalPoolEditors(launchers);
 }
 
 void SampleCountryTest::TearDown()
 {
+    GetCountryHostedPages() = TCountryHostedPages{};
+    CDlgPlayerWithoutClub::SetClubChooser(nullptr);
     TWorldList& worlds = GetWorldList();
     worlds.Clear();
     globals_.reset();

@@ -1,29 +1,18 @@
-// The pool and referee pages on the country editor's tabs, and the club
-// picker the editor's registration gives the signing of players without a
-// club, over the sample database.
+// The pool and referee pages the player and staff editors hand the country
+// editor, on its tabs over the sample database.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <memory>
-#include <vector>
 
-#include "../PickerTestSupport.h"
 #include "CountryEditorTestSupport.h"
-#include "app/MainWindowLaunchers.h"
-#include "database/Club.h"
-#include "database/CompleteWorld.h"
 #include "database/Country.h"
-#include "database/Person.h"
 #include "database/PoolPlayer.h"
-#include "database/WorldList.h"
-#include "editors/country_club/CountryEditorLaunchers.h"
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/country_club/DlgLandParent.h"
-#include "editors/player_staff/DlgPlayerWithoutClub.h"
-#include "resources/ClubEditorIds.h"
 #include "resources/CountryEditorIds.h"
 #include "resources/NationalPoolIds.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -150,58 +139,19 @@ TEST_F(CountryPoolRefereeTabsTest, EachTabShowsTheCountryItWasOpenedWith)
     EXPECT_EQ(ListRows(page, IDC_POOL_LIST), UsedPoolEntries(*other));
 }
 
-class FreeAgentSigningTest : public SampleCountryTest {
-protected:
-    void TearDown() override
-    {
-        CDlgPlayerWithoutClub::SetClubChooser(nullptr);
-        SampleCountryTest::TearDown();
-    }
-};
-
-TEST_F(FreeAgentSigningTest, RegisteringTheCountryEditorSignsThroughTheClubPicker)
+// Without the player and staff editors' factories the country editor leaves
+// the two tabs out and keeps working with the others.
+TEST_F(CountryPoolRefereeTabsTest, WithoutTheHostedPagesTheirTabsAreLeftOut)
 {
-    TCompleteWorld& world = *GetWorld();
-    ASSERT_GE(world.GetFreeAgents().GetCount(), 2);
-    TClub* club = nullptr;
-    for (int id = 1; id <= 206 && club == nullptr; ++id) {
-        for (int index = 0; index < Country(id).GetClubCount() && club == nullptr; ++index) {
-            TClub* candidate = Country(id).GetClubByIndex(index);
-            if (!IsNationalTeamId(candidate->GetId()) && candidate->GetSquadCount() <= 58) club = candidate;
-        }
-    }
-    ASSERT_NE(club, nullptr);
-    const int squad = club->GetSquadCount();
-    TMainWindowLaunchers launchers;
-    RegisterCountryEditor(launchers);
-    CDlgPlayerWithoutClub window(nullptr);
-    ASSERT_TRUE(window.Create(nullptr));
-    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(window.Handle(), IDC_FREE_AGENTS_SIGN)));
-    const std::vector<TPerson*> rows = window.GetAgents().GetRows();
-    ASSERT_GE(rows.size(), 2u);
-    HWND list = ::GetDlgItem(window.Handle(), IDC_FREE_AGENTS_LIST);
-    LVITEMW item{};
-    item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    item.state = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&item));
-
-    // Cancel in the picker signs nobody.
-    ASSERT_TRUE(ClickAnswering(window.Handle(), IDC_FREE_AGENTS_SIGN, IDC_PICK_CLUBS, [](HWND picker) { Click(picker, IDCANCEL); }));
-    EXPECT_EQ(club->GetSquadCount(), squad);
-    EXPECT_EQ(window.GetAgents().GetRows().size(), rows.size());
-
-    // The picker offers reserve teams: the signed player joins the reserve.
-    const TTeamId reserve = club->GetId() | ReserveTeamBit;
-    ASSERT_TRUE(ClickAnswering(window.Handle(), IDC_FREE_AGENTS_SIGN, IDC_PICK_CLUBS, [&](HWND picker) {
-        picker_test::SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club->GetId()));
-        picker_test::SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(reserve));
-        Click(picker, IDOK);
-    }));
-    EXPECT_EQ(club->GetSquadCount(), squad + 1);
-    EXPECT_EQ(club->FindPlayer(rows[0]->GetId()), rows[0]);
-    EXPECT_TRUE(rows[0]->IsReserveTeam());
-    EXPECT_EQ(window.GetAgents().GetRows().size(), rows.size() - 1);
-    ::DestroyWindow(window.Handle());
+    GetCountryHostedPages() = TCountryHostedPages{};
+    TCountry& country = Country(21);
+    Open(country, CDlgLandParent::Appearance);
+    EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::FreeAgent), -1);
+    EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::Referee), -1);
+    EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::Appearance), TabWithCode(*frame_, CDlgLandParent::LeagueSystem) + 1);
+    const int general = TabWithCode(*frame_, CDlgLandParent::General);
+    SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, general);
+    EXPECT_EQ(frame_->GetCurrentTab(), general);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "editors/country_club/FreeAgentClubChooser.h"
+#include "editors/player_staff/FreeAgentClubChooser.h"
 
 #include "editors/country_club/DlgChooseClub.h"
 #include "editors/player_staff/DlgPlayerWithoutClub.h"

@@ -5,7 +5,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
-#include "editors/country_club/model/AdditionalManagers.h"
+#include "editors/player_staff/model/AdditionalManagers.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "editors/country_club/model/AdditionalManagers.h"
+#include "editors/player_staff/model/AdditionalManagers.h"
 
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
