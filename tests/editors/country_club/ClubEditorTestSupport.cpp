@@ -84,11 +84,16 @@ INT_PTR SampleClubTest::RunFrameSteps(TClub& club, const std::vector<TTeamId>& r
     for (const TTeamId id : rows) frame.AddClub(id);
     std::size_t done = 0;
     bool stayedOpen = false;
+    bool inStep = false;
     gui_test::ModalDriver driver([&] {
+        // A step that pumps messages itself sees no turn of the driver.
+        if (inStep) return false;
         const HWND window = frame.Handle();
         if (window == nullptr || !::IsWindowVisible(window)) return done > 0;
         if (done < steps.size()) {
+            inStep = true;
             steps[done++](window);
+            inStep = false;
             return false;
         }
         stayedOpen = true;
