@@ -1,7 +1,7 @@
 // Pictures of the club editor for a person to look at: every page of the
-// frame, the colour picker, the badge manager and both pickers, written as
-// BMP files into the build folder (make-screenshots.sh turns them into PNG
-// files).
+// frame, the colour picker, the badge manager, both pickers and the squad
+// generator, written as BMP files into the build folder (make-screenshots.sh
+// turns them into PNG files).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "ClubEditorTestSupport.h"
 #include "editors/country_club/DlgChooseClub.h"
 #include "editors/country_club/DlgChooseStadion.h"
+#include "editors/country_club/DlgClubGenerator.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -103,3 +104,16 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 }
 
 }  // namespace
+
+TEST_F(ClubScreenshot, WritesTheSquadGenerator)
+{
+    CDlgClubGenerator generator(&Club(0), true);
+    int turns = 0;
+    gui_test::ModalDriver driver([&] {
+        if (generator.Handle() == nullptr || !::IsWindowVisible(generator.Handle()) || !Settled(turns)) return false;
+        Save(generator.Handle(), u"club-generator");
+        club_test::Click(generator.Handle(), IDCANCEL);
+        return true;
+    });
+    generator.DoModal();
+}
