@@ -6,6 +6,7 @@
 #include <array>
 
 #include "editors/country_club/DlgLand.h"
+#include "editors/country_club/DlgLandCup.h"
 #include "editors/country_club/DlgLandLeaguesystem.h"
 #include "editors/country_club/DlgLandYouthplayer.h"
 #include "ui/DialogB.h"
@@ -50,6 +51,7 @@ private:
     TCountry* country_;
     CDlgLand general_;
     CDlgLandLeaguesystem leagues_;
+    CDlgLandCup cups_;
     CDlgLandYouthplayer appearance_;
     int currentTab_ = -1;
     int refusedTab_ = 0;

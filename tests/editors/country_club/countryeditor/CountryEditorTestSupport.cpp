@@ -9,6 +9,8 @@
 #include "database/ReferenceLists.h"
 #include "database/Stadium.h"
 #include "database/WorldList.h"
+#include "editors/country_club/DlgLandParent.h"
+#include "resources/CountryEditorIds.h"
 #include "win/WideText.h"
 
 namespace country_editor_testing {
@@ -94,6 +96,24 @@ void SwitchTab(HWND frame, int tabControl, int tab)
     ::SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     header.code = static_cast<UINT>(TCN_SELCHANGE);
     ::SendMessageW(frame, WM_NOTIFY, static_cast<WPARAM>(tabControl), reinterpret_cast<LPARAM>(&header));
+}
+
+int TabOf(const CDlgLandParent& frame, int code)
+{
+    const int tabs = static_cast<int>(::SendDlgItemMessageW(frame.Handle(), IDC_COUNTRY_TABS, TCM_GETITEMCOUNT, 0, 0));
+    for (int tab = 0; tab < tabs; ++tab) {
+        if (frame.GetPageCode(tab) == code) return tab;
+    }
+    return -1;
+}
+
+HWND ShownPage(HWND frame)
+{
+    HWND tabs = ::GetDlgItem(frame, IDC_COUNTRY_TABS);
+    for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) return child;
+    }
+    return nullptr;
 }
 
 }  // namespace country_editor_testing

@@ -11,6 +11,7 @@
 #include "tests/app/AppTestSupport.h"
 
 class TCountry;
+class CDlgLandParent;
 
 namespace country_editor_testing {
 
@@ -36,5 +37,9 @@ LPARAM SelectedData(HWND dialog, int id);
 void SetSpin(HWND dialog, int id, int value);
 // Switches the tab control of the frame as a click would.
 void SwitchTab(HWND frame, int tabControl, int tab);
+// The tab of the frame's page with that page code, -1 when it has none.
+int TabOf(const CDlgLandParent& frame, int code);
+// The page the frame shows.
+HWND ShownPage(HWND frame);
 
 }  // namespace country_editor_testing

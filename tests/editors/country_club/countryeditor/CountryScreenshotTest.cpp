@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <string>
 
 #include "CountryEditorTestSupport.h"
@@ -51,18 +52,21 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
     TCountry& country = *GetWorld()->GetCountry(21);
     CDlgLandParent frame(&country, nullptr);
     ASSERT_TRUE(frame.Create(nullptr));
-    const char16_t* pages[] = {u"country-general", u"country-leagues", u"country-appearance"};
+    const std::pair<int, const char16_t*> pages[] = {{CDlgLandParent::General, u"country-general"},
+                                                     {CDlgLandParent::LeagueSystem, u"country-leagues"},
+                                                     {CDlgLandParent::Cup, u"country-cups"},
+                                                     {CDlgLandParent::Appearance, u"country-appearance"}};
     HWND tabs = ::GetDlgItem(frame.Handle(), IDC_COUNTRY_TABS);
-    for (int tab = 0; tab < 3; ++tab) {
-        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, tab);
-        Write(frame.Handle(), pages[tab]);
+    for (const auto& [code, name] : pages) {
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabOf(frame, code));
+        Write(frame.Handle(), name);
     }
     HWND page = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (::GetDlgItem(child, IDC_LEAGUES_TREE) != nullptr) page = child;
     }
     ASSERT_NE(page, nullptr);
-    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 1);
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabOf(frame, CDlgLandParent::LeagueSystem));
     auto choose = [page](int row) {
         HWND list = ::GetDlgItem(page, IDC_LEAGUES_TREE);
         ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
