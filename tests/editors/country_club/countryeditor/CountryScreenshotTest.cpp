@@ -13,6 +13,7 @@
 #include "editors/country_club/DlgLandParent.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "resources/CountryEditorIds.h"
+#include "resources/LeagueCompositionIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -73,6 +74,7 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
         ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     };
     WriteModal(IDC_LEVEL_NAME, u"level-name", [&] { choose(0); });
+    WriteModal(IDC_COMPOSITION_CLUBS, u"league-composition", [&] { Click(page, IDC_LEAGUES_COMPOSITION); });
     SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 0);
     HWND general = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
