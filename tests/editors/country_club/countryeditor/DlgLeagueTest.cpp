@@ -19,6 +19,7 @@
 #include "resources/CountryEditorIds.h"
 #include "resources/LeagueCompositionIds.h"
 #include "resources/ResourceIds.h"
+#include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/DragCtrl.h"
 #include "win/WideText.h"
@@ -328,6 +329,38 @@ TEST_F(DlgLeagueTest, UpdateClubsCopiesTheSavedClubsThroughTheReport)
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(std::u16string(club.GetName()), name);
     EXPECT_EQ(GetWorldList().GetCount(), 1);
+}
+
+TEST_F(DlgLeagueTest, WhatTheUserDidSurvivesASaveAndReload)
+{
+    const std::vector<std::uint32_t> before = Teams();
+    TestLeague dialog(country_);
+    Run(dialog, [&](HWND window) {
+        Press(window, IDC_COMPOSITION_CLUBS, 0, 8);
+        Release(window, RowPoint(window, IDC_COMPOSITION_CLUBS, 2));
+        POINT point = RowPoint(window, IDC_COMPOSITION_CLUBS, 2);
+        ::MapWindowPoints(window, ::GetDlgItem(window, IDC_COMPOSITION_CLUBS), &point, 1);
+        ::SendDlgItemMessageW(window, IDC_COMPOSITION_CLUBS, WM_RBUTTONDOWN, MK_RBUTTON, At(point));
+        ::SendMessageW(window, WM_COMMAND, ID_COMPOSITION_CUP_FINALIST, 0);
+    });
+    ASSERT_EQ(Teams()[2], before[0]);
+    const std::u16string file = folder_.Path() + u"\\Database\\Country21.sav";
+    ASSERT_TRUE(GetWorld()->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
+    const std::vector<std::uint8_t> saved = testing_support::ReadBytes(file);
+
+    TCompleteWorld* current = GetWorld();
+    TCompleteWorld* reread = GetWorldList().CreateCompleteWorld();
+    ASSERT_NE(reread, nullptr);
+    ASSERT_TRUE(reread->LoadWorld(u"Database"));
+    TCountry& back = *reread->GetCountry(SampleCountry);
+    const auto* league = dynamic_cast<const CDBLeagueBase*>(back.GetCompetitionRegistry().Get(back.GetLeagueId(0)));
+    ASSERT_NE(league, nullptr);
+    EXPECT_EQ(league->GetTeamSlot(2), before[0]);
+    EXPECT_TRUE(back.GetClubByUniqueId(before[0])->IsCupFinalist(true));
+    ASSERT_TRUE(reread->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
+    EXPECT_TRUE(testing_support::ReadBytes(file) == saved) << "save, reload and save give the same file";
+    GetWorldList().RemoveWorld(reread);
+    GetWorldList().SetCurrentWorld(current);
 }
 
 }  // namespace
