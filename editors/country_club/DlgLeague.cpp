@@ -64,15 +64,7 @@ BOOL CDlgLeague::OnInitDialog()
         return FALSE;
     }
     fileName_ = Format(u"Country%d.sav", country_->GetId());
-    model_ = std::make_unique<TLeagueComposition>(
-        *country_, TLeagueCompositionTexts{GetText(u"Dialog.LeagueComposition.LeagueListFormat"_tk, u""),
-                                           {GetText(u"Common.PromotionState.Nothing"_tk, u""),
-                                            GetText(u"Common.PromotionState.Promoted"_tk, u""),
-                                            GetText(u"Common.PromotionState.Relegated"_tk, u"")},
-                                           {GetText(u"Common.CupState.Nothing"_tk, u""), GetText(u"Common.CupState.Winner"_tk, u""),
-                                            GetText(u"Common.CupState.Finalist"_tk, u"")},
-                                           GetText(u"Dialog.LeagueComposition.ErrorNotEnoughTeams"_tk, u""),
-                                           GetText(u"Dialog.LeagueComposition.ErrorReserveTeams"_tk, u"")});
+    model_ = std::make_unique<TLeagueComposition>(*country_, CompositionTexts());
     if (model_->GetCurrentLeague() == nullptr) {
         EndDialog(IDCANCEL);
         return FALSE;
@@ -95,6 +87,17 @@ BOOL CDlgLeague::OnInitDialog()
     for (CMyListBox* list : {&leagues_, &clubs_, &free_}) list->SetForwardLButtonDown(true);
     dragLabel_.Create(Handle(), LabelWidth, LabelHeight);
     return TRUE;
+}
+
+TLeagueCompositionTexts CDlgLeague::CompositionTexts()
+{
+    auto text = [this](TextKey key) { return std::u16string(GetText(key, u"")); };
+    return {text(u"Dialog.LeagueComposition.LeagueListFormat"_tk),
+            {text(u"Common.PromotionState.Nothing"_tk), text(u"Common.PromotionState.Promoted"_tk),
+             text(u"Common.PromotionState.Relegated"_tk)},
+            {text(u"Common.CupState.Nothing"_tk), text(u"Common.CupState.Winner"_tk), text(u"Common.CupState.Finalist"_tk)},
+            text(u"Dialog.LeagueComposition.ErrorNotEnoughTeams"_tk),
+            text(u"Dialog.LeagueComposition.ErrorReserveTeams"_tk)};
 }
 
 std::uint32_t CDlgLeague::RowData(const CMyListBox& list, int row)

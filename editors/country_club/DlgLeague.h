@@ -59,6 +59,7 @@ private:
         const CMyListBox* list = nullptr;
         int row = -1;
     };
+    TLeagueCompositionTexts CompositionTexts();
     THit HitTest(POINT inDialog) const;
     void FillLists();
     void FillLeagues();
