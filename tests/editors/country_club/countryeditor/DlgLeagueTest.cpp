@@ -38,10 +38,13 @@ public:
     std::vector<std::u16string> problems;
     std::vector<int> counts;
     int menus = 0;
+    // The dialog's own message window instead of the recorded answers.
+    bool realQuestion = false;
 
 protected:
     INT_PTR AskAboutProblems(const std::u16string& lines, int count) override
     {
+        if (realQuestion) return CDlgLeague::AskAboutProblems(lines, count);
         problems.push_back(lines);
         counts.push_back(count);
         if (answers.empty()) return 2;
@@ -278,6 +281,45 @@ TEST_F(DlgLeagueTest, OkWithAShortLeagueStaysThenIgnoreCloses)
     EXPECT_EQ(dialog.problems[0], std::u16string(league_->GetName()) + u"\r\n" +
                                       CTextManager::Instance()->GetText(u"Dialog.LeagueComposition.ErrorNotEnoughTeams"_tk) +
                                       u"\r\n");
+}
+
+TEST_F(DlgLeagueTest, TwoProblemsTakeTheHeaderForSeveralAndIgnoreCloses)
+{
+    // A reserve team in the full top league, and an empty second league.
+    const std::uint32_t first = league_->GetTeamSlot(0);
+    league_->SetTeamIdAt(0, first | ReserveTeamBit);
+    TCompetitionRegistry& registry = GetWorld()->GetCompetitions();
+    auto second = std::make_unique<CDBLeague>(country_->GetLeagueId(1), league_->GetOwnerId(), registry);
+    second->SetLevel(1);
+    second->SetTeamsAndRounds(8, 2);
+    registry.Register(std::move(second));
+    TestLeague dialog(country_);
+    dialog.realQuestion = true;
+    std::u16string header, text;
+    bool answered = false;
+    bool asked = false;
+    // One driver at a time: it asks for OK, then answers the message window.
+    gui_test::ModalDriver driver([&] {
+        if (!dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
+        if (!asked) {
+            ::PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            asked = true;
+            return false;
+        }
+        HWND box = app_test::FindDialogWith(IDC_ERROR_MESSAGE_HEADER);
+        if (box == nullptr) return false;
+        header = Text(box, IDC_ERROR_MESSAGE_HEADER);
+        text = Text(box, IDC_ERROR_MESSAGE_TEXT);
+        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        answered = true;
+        return true;
+    }, 20000);
+    result_ = dialog.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(answered);
+    EXPECT_EQ(result_, IDOK) << "the second button closes the composition";
+    EXPECT_EQ(header, CTextManager::Instance()->GetText(u"Dialog.ErrorMessage.DefaultHeaderMulti"_tk));
+    EXPECT_NE(text.find(CTextManager::Instance()->GetText(u"Dialog.LeagueComposition.ErrorReserveTeams"_tk)), std::u16string::npos);
 }
 
 TEST_F(DlgLeagueTest, ACountryWithoutLeaguesClosesAtOnce)
