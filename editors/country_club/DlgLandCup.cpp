@@ -154,6 +154,7 @@ void CDlgLandCup::FillBonusCupCombo()
         prizes_.ChooseCup(ShownAmounts(), items[static_cast<std::size_t>(selection)].data);
         ShowAmounts();
     }
+    EnableKeptRounds();
 }
 
 TCupAmounts CDlgLandCup::ShownAmounts()
@@ -168,6 +169,16 @@ void CDlgLandCup::ShowAmounts()
     const TCupAmounts shown = prizes_.Shown();
     for (std::size_t round = 0; round < amounts_.size(); ++round) {
         amounts_[round].SetValue(static_cast<int>(std::min<std::uint32_t>(shown[round], AmountMax)));
+    }
+    EnableKeptRounds();
+}
+
+void CDlgLandCup::EnableKeptRounds()
+{
+    // A cup's file keeps the rounds its shape plays; others are not offered.
+    const int type = SelectedType(prizes_.GetCurrentCup());
+    for (std::size_t round = 0; round < amounts_.size(); ++round) {
+        amounts_[round].Enable(IsCupRoundKept(GetCupAllocTable(), type, static_cast<int>(round)));
     }
 }
 

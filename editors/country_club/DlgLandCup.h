@@ -36,6 +36,7 @@ private:
     void FillBonusCupCombo();
     TCupAmounts ShownAmounts();
     void ShowAmounts();
+    void EnableKeptRounds();
     void OnBonusCupChanged();
     void OnAmountType(int type);
     void ShowView(const TCountryCupView& view);

@@ -5,6 +5,7 @@
 #include "competition/Competition.h"
 #include "competition/CompetitionId.h"
 #include "competition/CountryCups.h"
+#include "competition/CupAlloc.h"
 #include "database/Country.h"
 
 namespace {
@@ -149,4 +150,11 @@ void StoreCountryCups(const TCountryCupView& edited, TCountry& country, int lang
     for (int cup = 0; cup < CupPageCups; ++cup) StoreCup(edited, shown, country, language, cup);
     if (edited.finalStadium >= 0) StoreChanged(edited.finalStadium, shown.finalStadium, [&](int v) { country.SetCupFinalStadium(v); });
     StoreCardRules(edited, shown, country);
+}
+
+bool IsCupRoundKept(const TCupAllocTable& table, int type, int round)
+{
+    const TCupAllocEntry* entry = type > 0 ? table.GetEntry(type) : nullptr;
+    if (entry == nullptr || round < 0 || round >= CupRounds) return false;
+    return round >= CupRounds - entry->GetRoundCount();
 }

@@ -12,6 +12,7 @@
 #include "editors/country_club/model/CupPageModel.h"
 
 class TCountry;
+class TCupAllocTable;
 
 // Cups 0 national cup, 1 league cup, 2..4 lower-league cups, 5 super cup.
 constexpr int NationalCup = 0;
@@ -45,3 +46,8 @@ TCountryCupView LoadCountryCups(TCountry& country, int language);
 // A cup whose type changed is made anew and gets its table and the name
 // shown; a type of -1 keeps the stored one.
 void StoreCountryCups(const TCountryCupView& edited, TCountry& country, int language);
+
+// Whether a cup of the type keeps the amount of a round (0..7) in its file:
+// a cup keeps its last rounds only, as many as its shape plays, and a type
+// without a shape keeps none.
+bool IsCupRoundKept(const TCupAllocTable& table, int type, int round);

@@ -113,7 +113,7 @@ TEST_F(CountryCupTest, AmountsAreKeptPerCupAndTypeAndEditingANameKeepsTheCup)
     HWND page = Open(country);
     SetSpin(page, IDC_CUP_ROUND_FINAL, 5000);
     Click(page, IDC_CUP_BONUS_TYPE_TV);
-    SetSpin(page, IDC_CUP_ROUND_1, 70);
+    SetSpin(page, IDC_CUP_ROUND_3, 70);
     ChooseByData(page, IDC_CUP_BONUS_CUP, 5);
     SetSpin(page, IDC_CUP_ROUND_SEMI, 12345);
     SetText(page, IDC_CUP_NATIONAL_NAME, u"Landespokal");  // the edit tells the page
@@ -124,11 +124,35 @@ TEST_F(CountryCupTest, AmountsAreKeptPerCupAndTypeAndEditingANameKeepsTheCup)
     SettingsBlock national{};
     GetNationalCupSettings(country, national);
     EXPECT_EQ(national[15], 5000) << "bonus, final";
-    EXPECT_EQ(national[0], 70) << "television, round 1";
+    EXPECT_EQ(national[2], 70) << "television, round 3";
     SettingsBlock super{};
     GetSuperCupSettings(country, super);
     EXPECT_EQ(super[6], 12345) << "television, semi-final";
     EXPECT_EQ(std::u16string(NationalCup(country)->GetNameInLanguage(Language())), u"Landespokal");
+}
+
+TEST_F(CountryCupTest, OnlyTheRoundsTheCupKeepsAreOffered)
+{
+    TCountry& country = Sample();
+    SetSuperCupSettings(country, 13, SettingsBlock{});
+    HWND page = Open(country);
+    const int rounds[] = {IDC_CUP_ROUND_1, IDC_CUP_ROUND_2, IDC_CUP_ROUND_3, IDC_CUP_ROUND_4,
+                          IDC_CUP_ROUND_5, IDC_CUP_ROUND_QUARTER, IDC_CUP_ROUND_SEMI, IDC_CUP_ROUND_FINAL};
+    // The German cup plays six rounds, the super cup one.
+    for (int round = 0; round < 8; ++round) {
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(page, rounds[round])) != FALSE, round >= 2) << round;
+    }
+    ChooseByData(page, IDC_CUP_BONUS_CUP, 5);
+    for (int round = 0; round < 8; ++round) {
+        EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(page, rounds[round])) != FALSE, round == 7) << round;
+    }
+    ChooseByData(page, IDC_CUP_SUPER_TYPE, 14);
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_FINAL)));
+    ChooseByData(page, IDC_CUP_BONUS_CUP, 0);
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_3)));
+    ChooseByData(page, IDC_CUP_NATIONAL_TYPE, 4);
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_2))) << "five rounds from round 4 of the page";
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_4)));
 }
 
 TEST_F(CountryCupTest, RedCardRadiosSetAndClearTheFixedBitOnly)

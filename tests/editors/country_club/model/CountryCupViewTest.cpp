@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "competition/CountryCups.h"
+#include "competition/CupAlloc.h"
+#include "core/IndexTextFile.h"
 #include "editors/country_club/model/CountryCupView.h"
 #include "CountryModelFixture.h"
 
@@ -112,6 +114,27 @@ TEST_F(CountryCupViewTest, UnselectedCombosKeepTheStoredValues)
     EXPECT_EQ(country_.GetCardFlags(), 0x31);
     EXPECT_TRUE(country_.GetBanForAllCompetitions(2));
     EXPECT_TRUE(country_.GetYellowRedBanLeague(4));
+}
+
+TEST(CupRoundsKept, TheLastRoundsOfTheShapeOnly)
+{
+    // Entry 1 plays three rounds; entry 2 is missing.
+    const char text[] = "3\r\n%INDEX%CUP1\r\nFA\r\nCup\r\n0\r\n3\r\n"
+                        "{0, 3, 0, 8, 4, 0, ROUND_1, 0}\r\n{1, 0, 0, 4, 2, 0, ROUND_SEMIFINAL, 0}\r\n"
+                        "{2, 0, 0, 2, 1, 0, ROUND_FINAL, 0}\r\n0\r\n%INDEXEND%CUP1\r\n";
+    CIndexTextFile file;
+    ASSERT_TRUE(file.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(text), sizeof text - 1), u"CupAlloc.txt"));
+    TCupAllocTable table;
+    table.Read(file);
+    ASSERT_NE(table.GetEntry(1), nullptr);
+    ASSERT_EQ(table.GetEntry(1)->GetRoundCount(), 3);
+    for (int round = 0; round < CupRounds; ++round) {
+        EXPECT_EQ(IsCupRoundKept(table, 1, round), round >= 5) << round;
+        EXPECT_FALSE(IsCupRoundKept(table, 2, round)) << "no shape keeps nothing";
+        EXPECT_FALSE(IsCupRoundKept(table, 0, round));
+    }
+    EXPECT_FALSE(IsCupRoundKept(table, 1, 8));
+    EXPECT_FALSE(IsCupRoundKept(table, 1, -1));
 }
 
 }  // namespace
