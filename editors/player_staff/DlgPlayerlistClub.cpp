@@ -5,6 +5,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "editors/player_staff/DlgManagerAbilities.h"
 #include "editors/player_staff/DlgPlayerAbilities.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
 #include "editors/player_staff/DlgPlayerCharacter.h"
@@ -50,8 +51,10 @@ CDlgPlayerlistClub::~CDlgPlayerlistClub() = default;
 
 CPersonPage* CDlgPlayerlistClub::GetPage(int code) const
 {
-    for (const TPageSlot& slot : playerPages_) {
-        if (slot.code == code) return slot.page;
+    for (const auto* pages : {&playerPages_, &staffPages_}) {
+        for (const TPageSlot& slot : *pages) {
+            if (slot.code == code) return slot.page;
+        }
     }
     return nullptr;
 }
@@ -70,7 +73,7 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     SetText(std::u16string(win::U(caption)) + u" - " + club_->GetName());
     pageTabs_.SetCurSel(0);
     listTabs_.SetCurSel(0);
-    SetupPageTabs();
+    SetupPageTabs(PlayerPages);
     lists_[0].FillList();
     RefreshVisibleList();
     return TRUE;
@@ -97,11 +100,16 @@ void CDlgPlayerlistClub::CreatePages()
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()},
                     {HistoryPage, u"Dialog.Player.Frame.TabHistory"_tk, historyPage_.get()},
                     {ContractPage, u"Dialog.Player.Frame.TabContract"_tk, contractPage_.get()}};
+    staffAbilitiesPage_ = std::make_unique<CDlgManagerAbilities>(pageTabs_.Handle());
+    staffPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
+                   {StaffAbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, staffAbilitiesPage_.get()}};
     for (const TPageSlot& slot : playerPages_) {
         slot.page->Create(pageTabs_.Handle());
         PlaceOnTab(slot.page->Handle());
         ::EnableWindow(slot.page->Handle(), TRUE);
     }
+    staffAbilitiesPage_->Create(pageTabs_.Handle());
+    PlaceOnTab(staffAbilitiesPage_->Handle());
 }
 
 void CDlgPlayerlistClub::CreateLists()
@@ -115,25 +123,34 @@ void CDlgPlayerlistClub::CreateLists()
         ::ShowWindow(list.Handle(), part == 0 ? SW_SHOW : SW_HIDE);
         ::EnableWindow(list.Handle(), part == 0);
     }
+    staffList_.Init(Handle(), club_, nullptr, CDlgManagerList::StaffFilter);
+    staffList_.Create(listTabs_.Handle());
+    PlaceOnTab(staffList_.Handle());
+    ::EnableWindow(staffList_.Handle(), FALSE);
+    listTabs_.InsertItem(StaffTab, GetText(u"Dialog.Player.Frame.TabPlayerlistStaff"_tk),
+                         reinterpret_cast<LPARAM>(staffList_.Handle()));
 }
 
-void CDlgPlayerlistClub::SetupPageTabs()
+void CDlgPlayerlistClub::SetupPageTabs(int set)
 {
-    for (const TPageSlot& slot : playerPages_) {
-        ::ShowWindow(slot.page->Handle(), SW_HIDE);
-        ::EnableWindow(slot.page->Handle(), FALSE);
+    for (const auto* pages : {&playerPages_, &staffPages_}) {
+        for (const TPageSlot& slot : *pages) {
+            ::ShowWindow(slot.page->Handle(), SW_HIDE);
+            ::EnableWindow(slot.page->Handle(), FALSE);
+        }
     }
     pageTabs_.Send(TCM_DELETEALLITEMS);
     pageCodes_.fill(0);
-    for (std::size_t index = 0; index < playerPages_.size() && index < MaxPages; ++index) {
-        const TPageSlot& slot = playerPages_[index];
+    const std::vector<TPageSlot>& pages = set == StaffPages ? staffPages_ : playerPages_;
+    for (std::size_t index = 0; index < pages.size() && index < MaxPages; ++index) {
+        const TPageSlot& slot = pages[index];
         pageTabs_.InsertItem(static_cast<int>(index), GetText(slot.key), reinterpret_cast<LPARAM>(slot.page->Handle()));
         pageCodes_[index] = slot.code;
     }
     pageTabs_.SetCurSel(0);
     pageTabs_.ShowCurrentPage();
     ShowPlayer(0);
-    pageSet_ = 0;
+    pageSet_ = set;
 }
 
 void CDlgPlayerlistClub::ShowPlayer(int pageIndex)
@@ -154,13 +171,14 @@ void CDlgPlayerlistClub::RefreshVisibleList()
 {
     const int tab = CurrentListTab();
     if (mode_ == ClubSquad && tab >= 0 && tab < ListCount) lists_[static_cast<std::size_t>(tab)].FillList();
+    if (mode_ == ClubSquad && tab == StaffTab) staffList_.FillList();
 }
 
 void CDlgPlayerlistClub::OnListTabChanged(int tab)
 {
-    if (mode_ != ClubSquad || tab < 0 || tab >= ListCount) return;
-    SetupPageTabs();
-    lists_[static_cast<std::size_t>(tab)].FillList();
+    if (mode_ != ClubSquad || tab < 0 || tab > StaffTab) return;
+    SetupPageTabs(tab == StaffTab ? StaffPages : PlayerPages);
+    RefreshVisibleList();
 }
 
 void CDlgPlayerlistClub::SwitchListTab(int tab)
@@ -226,6 +244,7 @@ void CDlgPlayerlistClub::RunSearch()
         const INT_PTR answer = result.DoModal();
         if (result.IsChanged()) {
             for (int part = 0; part < ListCount; ++part) lists_[static_cast<std::size_t>(part)].Bind(Handle(), club_, nullptr, part);
+            staffList_.Init(Handle(), club_, nullptr, CDlgManagerList::StaffFilter);
             RefreshVisibleList();
         }
         if (answer != IDOK) return;
@@ -309,6 +328,8 @@ bool CDlgPlayerlistClub::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
 void CDlgPlayerlistClub::OnDestroy()
 {
     for (CDlgPlayerList& list : lists_) list.Destroy();
+    staffList_.Destroy();
     for (const TPageSlot& slot : playerPages_) slot.page->Destroy();
+    if (staffAbilitiesPage_) staffAbilitiesPage_->Destroy();
     CDialogB::OnDestroy();
 }

@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "editors/player_staff/DlgManagerList.h"
 #include "editors/player_staff/DlgPlayerList.h"
 #include "ui/DialogB.h"
 #include "ui/MyTabCtrl.h"
@@ -16,6 +17,7 @@ class CDlgPlayerAbilities;
 class CDlgPlayerAllRight;
 class CDlgPlayerCharacter;
 class CDlgPlayerContract;
+class CDlgManagerAbilities;
 class CDlgPlayerHist;
 class CDlgPlayerPosition;
 class CPersonPage;
@@ -29,6 +31,8 @@ public:
     enum PageCode { CommonPage = 1, PositionPage = 2, AbilitiesPage = 3, CharacterPage = 4, AppearancePage = 5,
                     HistoryPage = 6, StaffAbilitiesPage = 7, ContractPage = 8 };
     static constexpr int ListCount = 3;
+    static constexpr int StaffTab = 3;
+    enum PageSet { PlayerPages = 0, StaffPages = 1 };
     static constexpr int MaxPages = 10;
     static constexpr UINT ShowPerson = WM_APP + 5;
     static constexpr UINT ShowClubKit = WM_APP + 6;
@@ -42,6 +46,8 @@ public:
     TClub* GetClub() const { return club_; }
     TPerson* GetCurrentPerson() const { return person_; }
     CDlgPlayerList& GetSquadList(int teamPart) { return lists_[static_cast<std::size_t>(teamPart)]; }
+    CDlgManagerList& GetStaffList() { return staffList_; }
+    int GetPageSet() const { return pageSet_; }
     CMyTabCtrl& GetListTabs() { return listTabs_; }
     CMyTabCtrl& GetPageTabs() { return pageTabs_; }
     CPersonPage* GetPage(int code) const;
@@ -70,7 +76,7 @@ private:
     void CreatePages();
     void CreateLists();
     static void PlaceOnTab(HWND page);
-    void SetupPageTabs();
+    void SetupPageTabs(int set);
     void RefreshVisibleList();
     void OnListTabChanged(int tab);
     void OnUpdateList();
@@ -89,7 +95,9 @@ private:
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::unique_ptr<CDlgPlayerContract> contractPage_;
     std::unique_ptr<CDlgPlayerHist> historyPage_;
+    std::unique_ptr<CDlgManagerAbilities> staffAbilitiesPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
+    CDlgManagerList staffList_;
     TPerson* person_ = nullptr;
     int mode_;
     TClub* club_ = nullptr;
@@ -98,5 +106,6 @@ private:
     int pageSet_ = -1;
     std::array<int, MaxPages> pageCodes_{};
     std::vector<TPageSlot> playerPages_;
+    std::vector<TPageSlot> staffPages_;
     ProblemBox problemBox_;
 };
