@@ -6,6 +6,7 @@
 #include "database/Club.h"
 #include "database/CompleteWorld.h"
 #include "database/Person.h"
+#include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/DlgPlayerSelect.h"
 #include "editors/player_staff/model/PersonTypeTable.h"
 #include "editors/player_staff/model/StaffListModel.h"
@@ -18,20 +19,9 @@ namespace {
 constexpr std::uint16_t ColumnStarts[] = {0, 90};
 constexpr std::uint16_t ColumnWidths[] = {90, 90};
 
-CDlgManagerList::ClubChooser& Chooser()
-{
-    static CDlgManagerList::ClubChooser chooser;
-    return chooser;
-}
-
 }  // namespace
 
 CDlgManagerList::CDlgManagerList(HWND parent) : CDialogB(IDD_MANAGER_LIST, parent) {}
-
-void CDlgManagerList::SetClubChooser(ClubChooser chooser)
-{
-    Chooser() = std::move(chooser);
-}
 
 BOOL CDlgManagerList::OnInitDialog()
 {
@@ -103,7 +93,7 @@ void CDlgManagerList::OnSelectionChange()
 bool CDlgManagerList::IsGrayed(int command) const
 {
     if (club_ == nullptr) return true;
-    if (command == ID_MANAGER_MOVE) return !Chooser() || person_ == nullptr;
+    if (command == ID_MANAGER_MOVE) return !HasClubChooser() || person_ == nullptr;
     if (command == ID_MANAGER_DELETE) return person_ == nullptr;
     const std::vector<std::uint16_t> grayed = PersonTypeTable::GrayedCommands(*club_);
     return std::find(grayed.begin(), grayed.end(), command) != grayed.end();
@@ -148,11 +138,10 @@ void CDlgManagerList::DeleteStaff()
 
 void CDlgManagerList::MoveStaff()
 {
-    if (club_ == nullptr || person_ == nullptr || !Chooser()) return;
-    std::uint32_t chosen = 0;
-    if (!Chooser()(Handle(), countryId_, chosen)) return;
+    if (club_ == nullptr || person_ == nullptr) return;
+    const std::uint32_t chosen = ChooseClubForMove(Handle(), countryId_);
     TCompleteWorld* world = club_->GetWorld();
-    TClub* target = world != nullptr ? world->GetClub(chosen) : nullptr;
+    TClub* target = world != nullptr ? world->GetClub(WithoutReserveBit(chosen)) : nullptr;
     if (target == nullptr) return;
     RequestStore();
     if (StaffListModel::MoveStaff(*club_, *person_, *target)) FillList();

@@ -4,7 +4,6 @@
 // deletes, moves and takes over staff members from its context menu.
 
 #include <cstdint>
-#include <functional>
 
 #include "ui/DialogB.h"
 #include "ui/MyListBox.h"
@@ -17,9 +16,6 @@ public:
     static constexpr UINT ListRefresh = WM_APP + 1;
     static constexpr UINT PersonChosen = WM_APP + 5;
     static constexpr int StaffFilter = 2;
-    // Picks the club a member moves to, preset to a country; false when
-    // the user cancels. Without one the move is not offered.
-    using ClubChooser = std::function<bool(HWND owner, int countryId, std::uint32_t& teamId)>;
 
     explicit CDlgManagerList(HWND parent = nullptr);
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.ManagerList"; }
@@ -28,7 +24,6 @@ public:
     void FillList();
     TPerson* GetCurrentPerson() const { return person_; }
     int GetRowCount() const { return list_.GetCount(); }
-    static void SetClubChooser(ClubChooser chooser);
 
 protected:
     BOOL OnInitDialog() override;

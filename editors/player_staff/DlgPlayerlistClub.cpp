@@ -5,6 +5,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "database/WorldList.h"
 #include "editors/player_staff/DlgManagerAbilities.h"
 #include "editors/player_staff/DlgPlayerAbilities.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
@@ -30,6 +31,7 @@ constexpr TextKey ListTabKeys[CDlgPlayerlistClub::ListCount] = {u"Dialog.Player.
 // Pages stand at (1, 24) in their tab control's client area.
 constexpr POINT PageOrigin{1, 24};
 constexpr int CaptionCapacity = 256;
+constexpr char16_t NoBreakSpace = 0x00A0;
 
 INT_PTR AskAboutProblems(HWND owner, const std::u16string& lines)
 {
@@ -49,6 +51,17 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(int mode, HWND parent)
 
 CDlgPlayerlistClub::~CDlgPlayerlistClub() = default;
 
+void CDlgPlayerlistClub::SetCountry(TCountry* country)
+{
+    country_ = country;
+    completeList_.SetCountry(country);
+}
+
+TCompleteWorld* CDlgPlayerlistClub::World() const
+{
+    return club_ != nullptr ? club_->GetWorld() : GetWorld();
+}
+
 CPersonPage* CDlgPlayerlistClub::GetPage(int code) const
 {
     for (const auto* pages : {&playerPages_, &staffPages_}) {
@@ -64,7 +77,16 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     CDialogB::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
-    if (mode_ != ClubSquad || club_ == nullptr) return TRUE;
+    if (mode_ == CountryPlayers) {
+        if (country_ == nullptr) return TRUE;
+        CreatePages();
+        CreateCompleteList();
+        pageTabs_.SetCurSel(0);
+        listTabs_.SetCurSel(0);
+        SetupPageTabs(PlayerPages);
+        return TRUE;
+    }
+    if (club_ == nullptr) return TRUE;
     if (const TCompleteWorld* world = club_->GetWorld()) country_ = world->GetCountry(club_->GetCountryId());
     CreatePages();
     CreateLists();
@@ -131,6 +153,28 @@ void CDlgPlayerlistClub::CreateLists()
                          reinterpret_cast<LPARAM>(staffList_.Handle()));
 }
 
+void CDlgPlayerlistClub::CreateCompleteList()
+{
+    completeList_.SetFrame(Handle());
+    completeList_.Create(listTabs_.Handle());
+    PlaceOnTab(completeList_.Handle());
+    const TextKey key = u"Dialog.Player.Frame.TabPlayerlistPlayerlist"_tk;
+    listTabs_.InsertItem(0, GetText(key), reinterpret_cast<LPARAM>(completeList_.Handle()));
+    ::ShowWindow(completeList_.Handle(), SW_SHOW);
+    for (int id : {IDC_FRAME_SHIRT_NUMBERS, IDC_FRAME_DUPLICATES, IDC_FRAME_SEARCH}) ::ShowWindow(GetItem(id), SW_HIDE);
+    // "Program - Squad" keeps "Program - " and names the list instead; the
+    // program's prefix joins with a no-break space.
+    wchar_t caption[CaptionCapacity] = {};
+    ::GetWindowTextW(Handle(), caption, CaptionCapacity);
+    const std::u16string text(win::U(caption));
+    for (std::size_t dash = text.find(u'-'); dash != std::u16string::npos; dash = text.find(u'-', dash + 1)) {
+        if (dash + 1 < text.size() && (text[dash + 1] == u' ' || text[dash + 1] == NoBreakSpace)) {
+            SetText(text.substr(0, dash + 2) + GetText(key));
+            break;
+        }
+    }
+}
+
 void CDlgPlayerlistClub::SetupPageTabs(int set)
 {
     for (const auto* pages : {&playerPages_, &staffPages_}) {
@@ -157,7 +201,8 @@ void CDlgPlayerlistClub::ShowPlayer(int pageIndex)
 {
     currentPage_ = pageIndex;
     if (pageIndex < 0 || pageIndex >= MaxPages) return;
-    if (CPersonPage* page = GetPage(pageCodes_[static_cast<std::size_t>(pageIndex)])) page->SetPerson(person_, club_);
+    TClub* club = mode_ == ClubSquad ? club_ : shownClub_;
+    if (CPersonPage* page = GetPage(pageCodes_[static_cast<std::size_t>(pageIndex)])) page->SetPerson(person_, club);
 }
 
 bool CDlgPlayerlistClub::StorePlayer(int pageIndex)
@@ -172,10 +217,12 @@ void CDlgPlayerlistClub::RefreshVisibleList()
     const int tab = CurrentListTab();
     if (mode_ == ClubSquad && tab >= 0 && tab < ListCount) lists_[static_cast<std::size_t>(tab)].FillList();
     if (mode_ == ClubSquad && tab == StaffTab) staffList_.FillList();
+    if (mode_ == CountryPlayers && tab == 0 && country_ != nullptr) completeList_.FillList();
 }
 
 void CDlgPlayerlistClub::OnListTabChanged(int tab)
 {
+    if (mode_ == CountryPlayers && tab == 0) SetupPageTabs(PlayerPages);
     if (mode_ != ClubSquad || tab < 0 || tab > StaffTab) return;
     SetupPageTabs(tab == StaffTab ? StaffPages : PlayerPages);
     RefreshVisibleList();
@@ -297,8 +344,12 @@ bool CDlgPlayerlistClub::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         RefreshVisibleList();
         result = 0;
         return true;
+    case ShowClubKit:
+        shownClub_ = World() != nullptr ? World()->GetClub(WithoutReserveBit(static_cast<TTeamId>(wParam))) : nullptr;
+        result = 0;
+        return true;
     case ShowPerson: {
-        const TCompleteWorld* world = club_ != nullptr ? club_->GetWorld() : nullptr;
+        const TCompleteWorld* world = World();
         person_ = wParam != 0 && world != nullptr ? world->GetPerson(static_cast<std::uint32_t>(wParam)) : nullptr;
         ShowPlayer(currentPage_);
         result = 0;
@@ -329,6 +380,7 @@ void CDlgPlayerlistClub::OnDestroy()
 {
     for (CDlgPlayerList& list : lists_) list.Destroy();
     staffList_.Destroy();
+    completeList_.Destroy();
     for (const TPageSlot& slot : playerPages_) slot.page->Destroy();
     if (staffAbilitiesPage_) staffAbilitiesPage_->Destroy();
     CDialogB::OnDestroy();

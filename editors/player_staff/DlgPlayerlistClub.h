@@ -10,6 +10,7 @@
 
 #include "editors/player_staff/DlgManagerList.h"
 #include "editors/player_staff/DlgPlayerList.h"
+#include "editors/player_staff/DlgPlayerListComplete.h"
 #include "ui/DialogB.h"
 #include "ui/MyTabCtrl.h"
 
@@ -22,6 +23,7 @@ class CDlgPlayerHist;
 class CDlgPlayerPosition;
 class CPersonPage;
 class TClub;
+class TCompleteWorld;
 class TCountry;
 class TPerson;
 
@@ -42,11 +44,12 @@ public:
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Player.Frame"; }
 
     void SetClub(TClub* club) { club_ = club; }
-    void SetCountry(TCountry* country) { country_ = country; }
+    void SetCountry(TCountry* country);
     TClub* GetClub() const { return club_; }
     TPerson* GetCurrentPerson() const { return person_; }
     CDlgPlayerList& GetSquadList(int teamPart) { return lists_[static_cast<std::size_t>(teamPart)]; }
     CDlgManagerList& GetStaffList() { return staffList_; }
+    CDlgPlayerListComplete& GetCompleteList() { return completeList_; }
     int GetPageSet() const { return pageSet_; }
     CMyTabCtrl& GetListTabs() { return listTabs_; }
     CMyTabCtrl& GetPageTabs() { return pageTabs_; }
@@ -75,6 +78,8 @@ private:
     };
     void CreatePages();
     void CreateLists();
+    void CreateCompleteList();
+    TCompleteWorld* World() const;
     static void PlaceOnTab(HWND page);
     void SetupPageTabs(int set);
     void RefreshVisibleList();
@@ -98,10 +103,13 @@ private:
     std::unique_ptr<CDlgManagerAbilities> staffAbilitiesPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
     CDlgManagerList staffList_;
+    CDlgPlayerListComplete completeList_;
     TPerson* person_ = nullptr;
     int mode_;
     TClub* club_ = nullptr;
     TCountry* country_ = nullptr;
+    // Mode 1: the club of the player shown, for the pages that need one.
+    TClub* shownClub_ = nullptr;
     int currentPage_ = -1;
     int pageSet_ = -1;
     std::array<int, MaxPages> pageCodes_{};

@@ -34,6 +34,13 @@ int RunSquad(HWND owner, TClub& club)
     return static_cast<int>(dialog.DoModal());
 }
 
+int RunCountryPlayers(HWND owner, TCountry& country)
+{
+    CDlgPlayerlistClub dialog(CDlgPlayerlistClub::CountryPlayers, owner);
+    dialog.SetCountry(&country);
+    return static_cast<int>(dialog.DoModal());
+}
+
 int RunDuplicatePlayers(HWND owner, TCountry* country, TClub* club)
 {
     CPlayerDouble dialog(owner);
@@ -46,6 +53,7 @@ int RunDuplicatePlayers(HWND owner, TCountry* country, TClub* club)
 void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
 {
     launchers.squad = RunSquad;
+    launchers.countryPlayerList = RunCountryPlayers;
     launchers.duplicatePlayers = RunDuplicatePlayers;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;

@@ -444,7 +444,7 @@ TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
     TMainWindowLaunchers launchers;
     RegisterPlayerStaffEditors(launchers);
     ASSERT_TRUE(launchers.squad);
-    EXPECT_FALSE(launchers.countryPlayerList) << "the country's player list is not built yet";
+    EXPECT_TRUE(launchers.countryPlayerList);
     std::u16string caption;
     gui_test::ModalDriver driver([&] {
         HWND dialog = gui_test::FindThreadDialog();

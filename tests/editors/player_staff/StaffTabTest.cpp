@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/DlgManagerList.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/PersonPage.h"
@@ -35,7 +36,7 @@ protected:
     }
     void TearDown() override
     {
-        CDlgManagerList::SetClubChooser(nullptr);
+        SetClubChooser(nullptr);
         SetCountryDirectory(nullptr);
         CurrentWorldTest::TearDown();
     }
@@ -246,10 +247,9 @@ TEST_F(StaffTabTest, AMoveGoesToTheChosenClub)
 {
     TPerson* scout = Add(u"Scout", 8);
     int presetCountry = 0;
-    CDlgManagerList::SetClubChooser([&](HWND, int country, std::uint32_t& chosen) {
+    SetClubChooser([&](HWND, int country) {
         presetCountry = country;
-        chosen = other_->GetId();
-        return true;
+        return other_->GetId();
     });
     int rows = -1;
     RunOnStaffTab([&] {
