@@ -12,6 +12,7 @@
 #include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerContract.h"
 #include "editors/player_staff/DlgPlayerHist.h"
+#include "editors/player_staff/DlgPlayerLook.h"
 #include "editors/player_staff/DlgPlayerPosition.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgShirtNo.h"
@@ -116,10 +117,12 @@ void CDlgPlayerlistClub::CreatePages()
     characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
     contractPage_ = std::make_unique<CDlgPlayerContract>(pageTabs_.Handle());
     historyPage_ = std::make_unique<CDlgPlayerHist>(pageTabs_.Handle());
+    appearancePage_ = std::make_unique<CDlgPlayerLook>(pageTabs_.Handle());
     playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
                     {PositionPage, u"Dialog.Player.Frame.TabPosition"_tk, positionPage_.get()},
                     {AbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, abilitiesPage_.get()},
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()},
+                    {AppearancePage, u"Dialog.Player.Frame.TabAppearance"_tk, appearancePage_.get()},
                     {HistoryPage, u"Dialog.Player.Frame.TabHistory"_tk, historyPage_.get()},
                     {ContractPage, u"Dialog.Player.Frame.TabContract"_tk, contractPage_.get()}};
     staffAbilitiesPage_ = std::make_unique<CDlgManagerAbilities>(pageTabs_.Handle());

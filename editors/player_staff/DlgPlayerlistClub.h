@@ -20,6 +20,7 @@ class CDlgPlayerCharacter;
 class CDlgPlayerContract;
 class CDlgManagerAbilities;
 class CDlgPlayerHist;
+class CDlgPlayerLook;
 class CDlgPlayerPosition;
 class CPersonPage;
 class TClub;
@@ -100,6 +101,7 @@ private:
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::unique_ptr<CDlgPlayerContract> contractPage_;
     std::unique_ptr<CDlgPlayerHist> historyPage_;
+    std::unique_ptr<CDlgPlayerLook> appearancePage_;
     std::unique_ptr<CDlgManagerAbilities> staffAbilitiesPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
     CDlgManagerList staffList_;
