@@ -1,6 +1,8 @@
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 
 #include "app/MainWindowLaunchers.h"
+#include "editors/country_club/DlgChooseClub.h"
+#include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
@@ -8,6 +10,16 @@
 #include "editors/player_staff/model/PlayerSearch.h"
 
 namespace {
+
+std::uint32_t ChooseClubOfCountry(HWND owner, int countryId)
+{
+    CDlgChooseClub picker(owner);
+    if (countryId != 0) picker.SetCountry(countryId);
+    if (picker.DoModal() != IDOK) return 0;
+    TTeamId chosen = 0;
+    picker.GetSelectedClubId(chosen);
+    return chosen;
+}
 
 int RunPlayerSearch(HWND owner, TPlayerSearchCriteria& criteria)
 {
@@ -54,6 +66,7 @@ void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
 {
     launchers.squad = RunSquad;
     launchers.countryPlayerList = RunCountryPlayers;
+    SetClubChooser(ChooseClubOfCountry);
     launchers.duplicatePlayers = RunDuplicatePlayers;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;

@@ -114,6 +114,8 @@ TEST(CountryPlayerListFromTheMainWindow, OpensOnTheCurrentCountry)
     };
     menu.DoModal();
     GetMainWindowLaunchers() = TMainWindowLaunchers{};
+    EXPECT_TRUE(HasClubChooser()) << "moves pick their club with the club editors' picker";
+    SetClubChooser(nullptr);
     EXPECT_TRUE(enabled);
     ASSERT_NE(currentCountry, 0);
     EXPECT_EQ(shownCountry, currentCountry);
@@ -131,6 +133,7 @@ protected:
     {
         CurrentWorldTest::SetUp();
         SetCountryDirectory(&directory_);
+        SetClubChooser(nullptr);
         TCountry& england = *world_->GetCountry(England);
         top_ = england.GetClubByUniqueId(england.CreateClub(u"Top"));
         low_ = england.GetClubByUniqueId(england.CreateClub(u"Low"));

@@ -28,6 +28,7 @@ protected:
     {
         CurrentWorldTest::SetUp();
         SetCountryDirectory(&directory_);
+        SetClubChooser(nullptr);
         TCountry& england = *world_->GetCountry(England);
         england.SetLanguage(0, 13);
         england.SetLanguage(1, 40);
