@@ -1,0 +1,117 @@
+// Builds persons from arbitrary bytes and runs the staff list rows and the
+// position, language and looks stores on each twice: nothing may crash,
+// the second round must change nothing, and the stored languages and
+// positions must come out without repeats or gaps.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "database/Person.h"
+#include "editors/player_staff/model/LanguageSlotStore.h"
+#include "editors/player_staff/model/PersonTypeTable.h"
+#include "editors/player_staff/model/PlayerLookModel.h"
+#include "editors/player_staff/model/PositionPageModel.h"
+#include "editors/player_staff/model/StaffListModel.h"
+
+namespace {
+
+class ByteReader {
+public:
+    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    bool AtEnd() const { return position_ >= size_; }
+    std::uint8_t Byte() { return position_ < size_ ? data_[position_++] : 0; }
+    std::uint32_t Word()
+    {
+        std::uint32_t value = 0;
+        for (int n = 0; n < 4; ++n) value = value << 8 | Byte();
+        return value;
+    }
+
+private:
+    const std::uint8_t* data_;
+    std::size_t size_;
+    std::size_t position_ = 0;
+};
+
+std::unique_ptr<TPerson> MakePerson(ByteReader& in, std::uint32_t id)
+{
+    auto person = std::make_unique<TPerson>(nullptr, id);
+    person->SetType(in.Byte());
+    person->SetLastName(in.Byte() & 1 ? u"Staff" : u"");
+    person->SetFirstName(in.Byte() & 1 ? u"Sam" : u"");
+    std::uint8_t languages[TPerson::LanguageSlots];
+    for (std::uint8_t& language : languages) language = in.Byte();
+    person->SetLanguageSlots(languages);
+    for (int slot = 0; slot < TPerson::PositionSlots; ++slot) person->SetPosition(slot, in.Byte());
+    person->SetPreferredFoot(in.Byte());
+    person->SetNationalExperience(in.Byte());
+    person->SetInternationalExperience(in.Byte());
+    person->SetTacticalEducation(in.Byte());
+    person->SetAppearance(in.Byte(), in.Byte(), in.Byte(), in.Byte(), in.Byte());
+    person->SetAppearanceBits(in.Byte());
+    person->SetFaceId(in.Word());
+    person->SetHeightWeight(in.Byte(), in.Byte());
+    for (int index = 0; index < TPerson::StaffAbilityCount; ++index) person->SetStaffAbility(index, in.Byte());
+    return person;
+}
+
+std::vector<std::uint32_t> Fingerprint(const TPerson& p)
+{
+    std::vector<std::uint32_t> print = {p.GetType(), p.GetPlayerBits(), p.GetNationalExperience(),
+                                        p.GetInternationalExperience(), p.GetTacticalEducation(), p.GetHairColour(),
+                                        p.GetFace(), p.GetHairstyle(), p.GetFacialHair(), p.GetShoe(),
+                                        p.GetAppearanceBits(), p.GetFaceId(), p.GetHeight(), p.GetWeight()};
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) print.push_back(p.GetLanguage(slot));
+    for (int slot = 0; slot < TPerson::PositionSlots; ++slot) print.push_back(p.GetPosition(slot));
+    return print;
+}
+
+void StorePages(TPerson& person)
+{
+    PositionPageModel::Store(person, PositionPageModel::Show(person));
+    std::uint8_t languages[TPerson::LanguageSlots];
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) languages[slot] = person.GetLanguage(slot);
+    LanguageSlotStore::Store(person, languages);
+    PlayerLookModel::Store(person, PlayerLookModel::Show(person));
+}
+
+void CheckLanguages(const TPerson& person)
+{
+    bool gap = false;
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
+        const int language = person.GetLanguage(slot);
+        if (language > LanguageSlotStore::HighestLanguage) __builtin_trap();
+        if (language == 0) gap = true;
+        if (language != 0 && gap) __builtin_trap();
+        for (int earlier = 0; earlier < slot; ++earlier) {
+            if (language != 0 && person.GetLanguage(earlier) == language) __builtin_trap();
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    ByteReader in(data, size);
+    std::vector<std::unique_ptr<TPerson>> persons;
+    while (!in.AtEnd() && persons.size() < 60) persons.push_back(MakePerson(in, static_cast<std::uint32_t>(persons.size() + 1)));
+    for (const auto& person : persons) {
+        const char16_t* key = StaffListModel::RoleKey(*person);
+        if ((key == nullptr) != (PersonTypeTable::FindByType(person->GetType()) == nullptr)) __builtin_trap();
+        (void)StaffListModel::RowText(*person, key != nullptr ? key : u"");
+        StorePages(*person);
+        const std::vector<std::uint32_t> once = Fingerprint(*person);
+        StorePages(*person);
+        if (Fingerprint(*person) != once) __builtin_trap();
+        CheckLanguages(*person);
+        const int height = person->GetHeight();
+        const int weight = person->GetWeight();
+        if (height < PlayerLookModel::LowestHeight || height > PlayerLookModel::HighestHeight) __builtin_trap();
+        if (weight < PlayerLookModel::LowestWeight || weight > PlayerLookModel::HighestWeight) __builtin_trap();
+    }
+    return 0;
+}
