@@ -53,7 +53,8 @@ fs::path MakeScratchBase()
     return folder;
 }
 
-double MedianSeconds(int runs, const std::function<void()>& work, const std::function<void()>& prepare = [] {})
+[[maybe_unused]] double MedianSeconds(int runs, const std::function<void()>& work,
+                                     const std::function<void()>& prepare = [] {})
 {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {

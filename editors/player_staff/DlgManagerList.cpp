@@ -171,7 +171,8 @@ bool CDlgManagerList::OnCommand(int id, int code, HWND control)
     }
     if (control != nullptr) return false;
     // A held role stays grayed, whichever way the command arrives.
-    if (IsGrayed(id)) return id == ID_MANAGER_MOVE || id == ID_MANAGER_DELETE || PersonTypeTable::FindByCommand(id);
+    const bool ours = id == ID_MANAGER_MOVE || id == ID_MANAGER_DELETE || PersonTypeTable::FindByCommand(id) != nullptr;
+    if (IsGrayed(id)) return ours;
     if (const PersonTypeTable::TRow* row = PersonTypeTable::FindByCommand(id); row != nullptr && row->type != 0) {
         AddStaff(row->type);
         return true;
