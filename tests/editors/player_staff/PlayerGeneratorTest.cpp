@@ -7,6 +7,7 @@
 #include "database/Country.h"
 #include "database/Person.h"
 #include "editors/player_staff/DlgPlayerGenerator.h"
+#include "editors/player_staff/PlayerGeneration.h"
 #include "editors/player_staff/model/PlayerGeneratorProposal.h"
 #include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
@@ -167,6 +168,45 @@ TEST_F(PlayerGeneratorTest, AYouthPlayersProposedBirthYearIsAYouthYear)
         EXPECT_LE(shown, oldest) << seed;
         person_->SetYouthPlayer(true);
     }
+}
+
+TEST_F(PlayerGeneratorTest, OkOnTheYouthListAddsAYouthPlayerWithTheProposedNumber)
+{
+    world_->DeletePerson(person_);
+    const int persons = world_->GetPersonCount();
+    std::u16string number;
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = gui_test::FindThreadDialog();
+        if (dialog == nullptr) return false;
+        number = Text(dialog, IDC_GENERATOR_SHIRT_NUMBER);
+        ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    TPerson* added = GeneratePlayerForTeamPart(nullptr, *club_, 2);
+    EXPECT_FALSE(driver.TimedOut());
+    ASSERT_NE(added, nullptr);
+    EXPECT_EQ(world_->GetPersonCount(), persons + 1);
+    EXPECT_EQ(club_->FindPlayer(added->GetId()), added);
+    EXPECT_TRUE(added->IsYouthPlayer());
+    EXPECT_GE(added->GetBirthDate().GetYear(), 1990);
+    EXPECT_EQ(win::U(std::to_wstring(added->GetShirtNumber()).c_str()), number);
+}
+
+TEST_F(PlayerGeneratorTest, CancelOnTheListLeavesNoPerson)
+{
+    world_->DeletePerson(person_);
+    const int persons = world_->GetPersonCount();
+    const int squad = club_->GetSquadCount();
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = gui_test::FindThreadDialog();
+        if (dialog == nullptr) return false;
+        ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    });
+    EXPECT_EQ(GeneratePlayerForTeamPart(nullptr, *club_, 0), nullptr);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(world_->GetPersonCount(), persons);
+    EXPECT_EQ(club_->GetSquadCount(), squad);
 }
 
 }  // namespace
