@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "FuzzBytes.h"
 #include "FuzzWorld.h"
 #include "competition/League.h"
 #include "core/AppMessage.h"
@@ -29,17 +30,7 @@ int Silent(const char16_t*, unsigned, void*)
     return AppMessage::IdOk;
 }
 
-class ByteReader {
-public:
-    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool AtEnd() const { return position_ >= size_; }
-    std::uint8_t Byte() { return position_ < size_ ? data_[position_++] : 0; }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t position_ = 0;
-};
+using fuzz_bytes::ByteReader;
 
 std::vector<TClub*> MakeClubs(TCompleteWorld& world)
 {

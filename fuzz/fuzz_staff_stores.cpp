@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "FuzzBytes.h"
 #include "database/Person.h"
 #include "editors/player_staff/model/LanguageSlotStore.h"
 #include "editors/player_staff/model/PersonTypeTable.h"
@@ -18,23 +19,7 @@
 
 namespace {
 
-class ByteReader {
-public:
-    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool AtEnd() const { return position_ >= size_; }
-    std::uint8_t Byte() { return position_ < size_ ? data_[position_++] : 0; }
-    std::uint32_t Word()
-    {
-        std::uint32_t value = 0;
-        for (int n = 0; n < 4; ++n) value = value << 8 | Byte();
-        return value;
-    }
-
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t position_ = 0;
-};
+using fuzz_bytes::ByteReader;
 
 std::unique_ptr<TPerson> MakePerson(ByteReader& in, std::uint32_t id)
 {

@@ -6,20 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
-#include "app/DlgMainMenu.h"
-#include "app/GlobalObjects.h"
-#include "app/LedraApp.h"
-#include "app/MainWindowLaunchers.h"
 #include "competition/League.h"
 #include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
-#include "editors/player_staff/PlayerStaffLaunchers.h"
-#include "resources/ResourceIds.h"
 #include "resources/StaffPagesIds.h"
-#include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -28,19 +22,6 @@
 #include "win/WideText.h"
 
 namespace {
-
-std::u16string WindowText(HWND window)
-{
-    wchar_t text[256] = {};
-    ::GetWindowTextW(window, text, 256);
-    return win::U(text);
-}
-
-LPARAM SelectedData(HWND combo)
-{
-    const LRESULT row = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
-    return row >= 0 ? ::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(row), 0) : -1;
-}
 
 // Chooses the combo row whose item data is value, as the user would.
 void Choose(HWND page, int id, LPARAM value)
@@ -54,74 +35,6 @@ void Choose(HWND page, int id, LPARAM value)
         return;
     }
     ADD_FAILURE() << "no row with data " << value << " in " << id;
-}
-
-class OpeningMenu : public DlgMainMenu {
-public:
-    OpeningMenu() : DlgMainMenu(nullptr) {}
-    std::function<void(OpeningMenu&)> check;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL answer = DlgMainMenu::OnInitDialog();
-        Post(WM_APP);
-        return answer;
-    }
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
-        check(*this);
-        if (!IsEnded()) EndDialog(IDOK);
-        return true;
-    }
-};
-
-TEST(CountryPlayerListFromTheMainWindow, OpensOnTheCurrentCountry)
-{
-    app_test::WorkingFolder folder{u"countryplayers", true};
-    app_test::StoreAcceptance(true);
-    auto globals = std::make_unique<CGlobalObjects>();
-    ASSERT_TRUE(globals->App().InitLanguageAndTexts());
-    globals->App().SetFoldersFromWorkingFolder();
-    GetMainWindowLaunchers() = TMainWindowLaunchers{};
-    RegisterPlayerStaffEditors(GetMainWindowLaunchers());
-    int currentCountry = 0;
-    bool enabled = false;
-    LPARAM shownCountry = -1;
-    int rows = 0;
-    bool buttonsHidden = false;
-    std::u16string caption;
-    OpeningMenu menu;
-    menu.check = [&](OpeningMenu& window) {
-        currentCountry = window.GetCurrentCountry();
-        enabled = ::IsWindowEnabled(::GetDlgItem(window.Handle(), IDC_MAIN_COUNTRY_PLAYER_LIST)) != FALSE;
-        gui_test::ModalDriver driver([&] {
-            HWND frame = app_test::FindDialogWith(IDC_FRAME_LIST_TABS);
-            if (frame == nullptr) return false;
-            HWND tabs = ::GetDlgItem(frame, IDC_FRAME_LIST_TABS);
-            HWND page = ::FindWindowExW(tabs, nullptr, L"#32770", nullptr);
-            shownCountry = SelectedData(::GetDlgItem(page, IDC_COMPLETE_COUNTRY));
-            rows = static_cast<int>(::SendDlgItemMessageW(page, IDC_COMPLETE_LIST, LVM_GETITEMCOUNT, 0, 0));
-            buttonsHidden = !::IsWindowVisible(::GetDlgItem(frame, IDC_FRAME_SEARCH)) &&
-                            !::IsWindowVisible(::GetDlgItem(frame, IDC_FRAME_SHIRT_NUMBERS));
-            caption = WindowText(frame);
-            ::SendMessageW(frame, WM_COMMAND, IDOK, 0);
-            return true;
-        });
-        ::SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(IDC_MAIN_COUNTRY_PLAYER_LIST, BN_CLICKED), 0);
-        EXPECT_FALSE(driver.TimedOut());
-    };
-    menu.DoModal();
-    GetMainWindowLaunchers() = TMainWindowLaunchers{};
-    EXPECT_TRUE(HasClubChooser()) << "moves pick their club with the club editors' picker";
-    SetClubChooser(nullptr);
-    EXPECT_TRUE(enabled);
-    ASSERT_NE(currentCountry, 0);
-    EXPECT_EQ(shownCountry, currentCountry);
-    EXPECT_GT(rows, 0);
-    EXPECT_TRUE(buttonsHidden);
-    EXPECT_EQ(caption, u"Trellan Editor -\u00A0Players of the country");
 }
 
 class CountryPlayerListTest : public database_testing::CurrentWorldTest {
