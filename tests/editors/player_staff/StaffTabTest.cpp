@@ -10,6 +10,7 @@
 #include "editors/player_staff/PersonPage.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "resources/StaffPagesIds.h"
+#include "tests/app/AppTestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CountryDirectory.h"
@@ -261,6 +262,45 @@ TEST_F(StaffTabTest, AMoveGoesToTheChosenClub)
     EXPECT_EQ(rows, 0);
     EXPECT_EQ(club_->FindPlayer(scout->GetId()), nullptr);
     EXPECT_EQ(other_->FindPlayer(scout->GetId()), scout);
+}
+
+// Chooses the list row whose item data is value, as a click would.
+void ChooseRow(HWND dialog, int id, LPARAM value)
+{
+    HWND list = ::GetDlgItem(dialog, id);
+    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        if (::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) != value) continue;
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        return;
+    }
+    ADD_FAILURE() << "no row with data " << value << " in " << id;
+}
+
+TEST_F(StaffTabTest, ATakeOverBringsTheChosenStaffMemberFromTheOtherClub)
+{
+    TPerson* scout = world_->CreatePerson(world_->GetFreePersonId(), false);
+    scout->SetType(8);
+    scout->SetLastName(u"Scout");
+    other_->AddPlayer(scout);
+    int rows = 0;
+    RunOnStaffTab([&] {
+        gui_test::ModalDriver picker([&] {
+            HWND dialog = app_test::FindDialogWith(IDC_SELECT_COUNTRIES);
+            if (dialog == nullptr) return false;
+            ChooseRow(dialog, IDC_SELECT_CLUBS, static_cast<LPARAM>(other_->GetId()));
+            ChooseRow(dialog, IDC_SELECT_PERSONS, static_cast<LPARAM>(scout->GetId()));
+            ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        StaffCommand(ID_MANAGER_TAKE_OVER);
+        EXPECT_FALSE(picker.TimedOut());
+        rows = window_.GetStaffList().GetRowCount();
+    });
+    EXPECT_EQ(club_->FindPlayer(scout->GetId()), scout);
+    EXPECT_EQ(other_->FindPlayer(scout->GetId()), nullptr);
+    EXPECT_EQ(rows, 1);
 }
 
 }  // namespace
