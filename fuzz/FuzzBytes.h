@@ -1,28 +1,36 @@
 #pragma once
-// Reads a fuzz input as a stream of bytes and big-endian words; past the
-// end every read gives 0.
+// The fuzz input read as a stream of values that the model targets turn
+// into operations; past its end every value reads as 0, so any input is a
+// complete run.
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
+#include <span>
 
-namespace fuzz_bytes {
+namespace fuzz_support {
 
-class ByteReader {
+class FuzzBytes {
 public:
-    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool AtEnd() const { return position_ >= size_; }
-    std::uint8_t Byte() { return position_ < size_ ? data_[position_++] : 0; }
-    std::uint32_t Word()
+    FuzzBytes(const std::uint8_t* data, std::size_t size) : data_(data, size) {}
+    bool Empty() const { return next_ >= data_.size(); }
+    std::uint8_t U8() { return next_ < data_.size() ? data_[next_++] : 0; }
+    std::int32_t I32()
     {
         std::uint32_t value = 0;
-        for (int n = 0; n < 4; ++n) value = value << 8 | Byte();
-        return value;
+        for (int i = 0; i < 4; ++i) value = value << 8 | U8();
+        return static_cast<std::int32_t>(value);
     }
 
 private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t position_ = 0;
+    std::span<const std::uint8_t> data_;
+    std::size_t next_ = 0;
 };
 
-}  // namespace fuzz_bytes
+// Stops the run where a property the target checks does not hold.
+inline void Require(bool condition)
+{
+    if (!condition) std::abort();
+}
+
+}  // namespace fuzz_support

@@ -30,7 +30,7 @@ int Silent(const char16_t*, unsigned, void*)
     return AppMessage::IdOk;
 }
 
-using fuzz_bytes::ByteReader;
+using fuzz_support::FuzzBytes;
 
 std::vector<TClub*> MakeClubs(TCompleteWorld& world)
 {
@@ -42,17 +42,17 @@ std::vector<TClub*> MakeClubs(TCompleteWorld& world)
     return clubs;
 }
 
-void MakeLeagues(ByteReader& in, TCountry& country, const std::vector<TClub*>& clubs)
+void MakeLeagues(FuzzBytes& in, TCountry& country, const std::vector<TClub*>& clubs)
 {
     TCompetitionRegistry& registry = country.GetCompetitionRegistry();
-    const int leagues = in.Byte() % 4;
+    const int leagues = in.U8() % 4;
     for (int index = 0; index < leagues; ++index) {
         auto league = std::make_unique<CDBLeague>(country.GetLeagueId(index),
                                                   static_cast<std::uint32_t>(country.GetId()) << 24, registry);
-        league->SetLevel(static_cast<std::int8_t>(in.Byte() % 3));
+        league->SetLevel(static_cast<std::int8_t>(in.U8() % 3));
         league->SetTeamsAndRounds(18, 2);
         for (TClub* club : clubs) {
-            const std::uint8_t choice = in.Byte();
+            const std::uint8_t choice = in.U8();
             if (club->GetCountryId() != country.GetId() || choice % 3 == 0) continue;
             league->AddTeam(choice % 3 == 1 ? club->GetId() : club->GetId() | ReserveTeamBit);
         }
@@ -60,25 +60,25 @@ void MakeLeagues(ByteReader& in, TCountry& country, const std::vector<TClub*>& c
     }
 }
 
-void MakePerson(ByteReader& in, TCompleteWorld& world, const std::vector<TClub*>& clubs)
+void MakePerson(FuzzBytes& in, TCompleteWorld& world, const std::vector<TClub*>& clubs)
 {
     TPerson* person = world.CreatePerson(world.GetFreePersonId(), false);
     if (person == nullptr) return;
-    const std::uint8_t type = in.Byte();
+    const std::uint8_t type = in.U8();
     person->SetType(type % 4 == 0 ? type % 20 : 0);
-    person->SetLastName(in.Byte() & 1 ? u"Rowan" : u"Abel");
-    person->SetNationality(in.Byte());
-    person->SetPosition(0, in.Byte());
-    const std::uint8_t part = in.Byte();
+    person->SetLastName(in.U8() & 1 ? u"Rowan" : u"Abel");
+    person->SetNationality(in.U8());
+    person->SetPosition(0, in.U8());
+    const std::uint8_t part = in.U8();
     if (part & 1) person->SetReserveTeam();
     person->SetYouthPlayer((part & 2) != 0);
-    person->SetShirtNumber(in.Byte());
-    person->SetReserveShirtNumber(in.Byte());
-    person->SetAbility(in.Byte() % TPerson::AbilityCount, in.Byte());
-    if (!clubs[in.Byte() % clubs.size()]->AddPlayer(person)) world.DeletePerson(person);
+    person->SetShirtNumber(in.U8());
+    person->SetReserveShirtNumber(in.U8());
+    person->SetAbility(in.U8() % TPerson::AbilityCount, in.U8());
+    if (!clubs[in.U8() % clubs.size()]->AddPlayer(person)) world.DeletePerson(person);
 }
 
-void CheckBoard(ByteReader& in, TClub& club, bool firstTeam)
+void CheckBoard(FuzzBytes& in, TClub& club, bool firstTeam)
 {
     ShirtNumberBoard board(&club, firstTeam);
     board.Fill();
@@ -92,17 +92,17 @@ void CheckBoard(ByteReader& in, TClub& club, bool firstTeam)
         return shown.size();
     };
     const std::size_t before = check();
-    board.Drop(board.PersonOn(1 + in.Byte() % 99), in.Byte());
+    board.Drop(board.PersonOn(1 + in.U8() % 99), in.U8());
     if (check() != before) __builtin_trap();
 }
 
-std::uint32_t Choice(ByteReader& in, std::uint32_t all, std::initializer_list<std::uint32_t> values)
+std::uint32_t Choice(FuzzBytes& in, std::uint32_t all, std::initializer_list<std::uint32_t> values)
 {
-    const std::uint8_t byte = in.Byte();
+    const std::uint8_t byte = in.U8();
     return byte % (values.size() + 1) == 0 ? all : *(values.begin() + byte % values.size());
 }
 
-void CheckList(ByteReader& in, TCompleteWorld& world)
+void CheckList(FuzzBytes& in, TCompleteWorld& world)
 {
     using Filter = AllPlayersFilter;
     const std::vector<Filter::TItem> positions = Filter::PositionFilterItems();
@@ -111,15 +111,15 @@ void CheckList(ByteReader& in, TCompleteWorld& world)
     filters.country = Choice(in, Filter::All, {3, 9, 4});
     filters.league = Choice(in, Filter::All, {Filter::LevelChoice | 0, Filter::LevelChoice | 1, Filter::LeagueChoice | 1,
                                              Filter::LeagueChoice | 2});
-    filters.position = positions[in.Byte() % positions.size()].value;
+    filters.position = positions[in.U8() % positions.size()].value;
     std::vector<TTeamId> teams;
     if (filters.country != Filter::All) {
         teams = Filter::BuildLeagueTeams(*world.GetCountry(static_cast<int>(filters.country)), filters.league);
     }
     Filter list;
     list.Fill(world, filters, teams);
-    const int mode = in.Byte() % 5;
-    const int ability = in.Byte() % TPerson::AbilityCount;
+    const int mode = in.U8() % 5;
+    const int ability = in.U8() % TPerson::AbilityCount;
     const TPerson* previous = nullptr;
     for (const Filter::TRow& row : list.Rows()) {
         const TPerson* person = world.GetPerson(row.personId);
@@ -141,12 +141,12 @@ void CheckList(ByteReader& in, TCompleteWorld& world)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     SetAppMessageSink({Silent, nullptr});
-    ByteReader in(data, size);
+    FuzzBytes in(data, size);
     TCompleteWorld* world = fuzz_world::MakeWorld();
     const std::vector<TClub*> clubs = MakeClubs(*world);
     for (int id : Countries) MakeLeagues(in, *world->GetCountry(id), clubs);
-    const int persons = in.Byte() % 200;
-    for (int n = 0; n < persons && !in.AtEnd(); ++n) MakePerson(in, *world, clubs);
+    const int persons = in.U8() % 200;
+    for (int n = 0; n < persons && !in.Empty(); ++n) MakePerson(in, *world, clubs);
     for (TClub* club : clubs) {
         CheckBoard(in, *club, true);
         CheckBoard(in, *club, false);

@@ -19,27 +19,27 @@
 
 namespace {
 
-using fuzz_bytes::ByteReader;
+using fuzz_support::FuzzBytes;
 
-std::unique_ptr<TPerson> MakePerson(ByteReader& in, std::uint32_t id)
+std::unique_ptr<TPerson> MakePerson(FuzzBytes& in, std::uint32_t id)
 {
     auto person = std::make_unique<TPerson>(nullptr, id);
-    person->SetType(in.Byte());
-    person->SetLastName(in.Byte() & 1 ? u"Staff" : u"");
-    person->SetFirstName(in.Byte() & 1 ? u"Sam" : u"");
+    person->SetType(in.U8());
+    person->SetLastName(in.U8() & 1 ? u"Staff" : u"");
+    person->SetFirstName(in.U8() & 1 ? u"Sam" : u"");
     std::uint8_t languages[TPerson::LanguageSlots];
-    for (std::uint8_t& language : languages) language = in.Byte();
+    for (std::uint8_t& language : languages) language = in.U8();
     person->SetLanguageSlots(languages);
-    for (int slot = 0; slot < TPerson::PositionSlots; ++slot) person->SetPosition(slot, in.Byte());
-    person->SetPreferredFoot(in.Byte());
-    person->SetNationalExperience(in.Byte());
-    person->SetInternationalExperience(in.Byte());
-    person->SetTacticalEducation(in.Byte());
-    person->SetAppearance(in.Byte(), in.Byte(), in.Byte(), in.Byte(), in.Byte());
-    person->SetAppearanceBits(in.Byte());
-    person->SetFaceId(in.Word());
-    person->SetHeightWeight(in.Byte(), in.Byte());
-    for (int index = 0; index < TPerson::StaffAbilityCount; ++index) person->SetStaffAbility(index, in.Byte());
+    for (int slot = 0; slot < TPerson::PositionSlots; ++slot) person->SetPosition(slot, in.U8());
+    person->SetPreferredFoot(in.U8());
+    person->SetNationalExperience(in.U8());
+    person->SetInternationalExperience(in.U8());
+    person->SetTacticalEducation(in.U8());
+    person->SetAppearance(in.U8(), in.U8(), in.U8(), in.U8(), in.U8());
+    person->SetAppearanceBits(in.U8());
+    person->SetFaceId(static_cast<std::uint32_t>(in.I32()));
+    person->SetHeightWeight(in.U8(), in.U8());
+    for (int index = 0; index < TPerson::StaffAbilityCount; ++index) person->SetStaffAbility(index, in.U8());
     return person;
 }
 
@@ -81,9 +81,9 @@ void CheckLanguages(const TPerson& person)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    ByteReader in(data, size);
+    FuzzBytes in(data, size);
     std::vector<std::unique_ptr<TPerson>> persons;
-    while (!in.AtEnd() && persons.size() < 60) persons.push_back(MakePerson(in, static_cast<std::uint32_t>(persons.size() + 1)));
+    while (!in.Empty() && persons.size() < 60) persons.push_back(MakePerson(in, static_cast<std::uint32_t>(persons.size() + 1)));
     for (const auto& person : persons) {
         const char16_t* key = StaffListModel::RoleKey(*person);
         if ((key == nullptr) != (PersonTypeTable::FindByType(person->GetType()) == nullptr)) __builtin_trap();
