@@ -14,6 +14,8 @@
 
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
+#include "database/CompleteWorld.h"
+#include "database/WorldList.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -22,14 +24,14 @@ namespace fs = std::filesystem;
 
 using Clock = std::chrono::steady_clock;
 
-int Silent(const char16_t*, unsigned, void*)
+inline int Silent(const char16_t*, unsigned, void*)
 {
     return AppMessage::IdOk;
 }
 
 const fs::path SampleDatabase = fs::path(TR_SOURCE_DIR) / "data" / "Database";
 
-fs::path SourceDatabase()
+inline fs::path SourceDatabase()
 {
     const fs::path executable = fs::read_symlink("/proc/self/exe");
     const fs::path full = executable.parent_path().parent_path() / "generated" / "full";
@@ -38,7 +40,7 @@ fs::path SourceDatabase()
 
 // A scratch base folder whose "Database" holds a copy of the source, so
 // that saving never touches the generated files.
-fs::path MakeScratchBase()
+inline fs::path MakeScratchBase()
 {
     const fs::path folder = fs::temp_directory_path() / ("trellan_bench_" + std::to_string(getpid()));
     fs::remove_all(folder);
@@ -53,8 +55,21 @@ fs::path MakeScratchBase()
     return folder;
 }
 
-[[maybe_unused]] double MedianSeconds(int runs, const std::function<void()>& work,
-                                     const std::function<void()>& prepare = [] {})
+// The source database loaded once, for benchmarks that only read it; the
+// scratch base is gone again once it is loaded.
+inline TCompleteWorld& LoadedWorld()
+{
+    static TCompleteWorld* world = [] {
+        const fs::path folder = MakeScratchBase();
+        TCompleteWorld* loaded = GetWorldList().CreateCompleteWorld();
+        loaded->LoadWorld(u"Database");
+        fs::remove_all(folder);
+        return loaded;
+    }();
+    return *world;
+}
+
+inline double MedianSeconds(int runs, const std::function<void()>& work, const std::function<void()>& prepare = [] {})
 {
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {

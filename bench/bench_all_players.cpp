@@ -13,18 +13,6 @@
 
 namespace {
 
-TCompleteWorld& LoadedWorld()
-{
-    static TCompleteWorld* world = [] {
-        const fs::path folder = MakeScratchBase();
-        TCompleteWorld* loaded = GetWorldList().CreateCompleteWorld();
-        loaded->LoadWorld(u"Database");
-        fs::remove_all(folder);
-        return loaded;
-    }();
-    return *world;
-}
-
 TCountry& CountryWithMostClubs(TCompleteWorld& world)
 {
     TCountry* best = world.GetCountry(AllPlayersFilter::FirstCountry);
