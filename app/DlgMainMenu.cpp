@@ -179,28 +179,17 @@ void DlgMainMenu::FillFederationCombo()
 
 void DlgMainMenu::SetUpClubList()
 {
-    using Halvane::MFC::CHVListCtrl;
-    CTextManager* texts = CTextManager::Instance();
     clubList_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
-    constexpr int none = CHVListCtrl::NoSortType;
-    struct Column {
-        const char16_t* heading;
-        int format;
-        int weight;
-        int sortTypes[3];
+    constexpr int none = Halvane::MFC::CHVListCtrl::NoSortType;
+    const Halvane::MFC::TListColumn columns[] = {
+        {u"Common.Club"_tk, LVCFMT_LEFT, 10, {SortName, SortRating, none}},
+        {u"Common.League"_tk, LVCFMT_LEFT, 10, {SortLeague, SortBestEleven, SortName}},
+        {u"Dialog.Main.AverageRating"_tk, LVCFMT_RIGHT, 4, {SortRating, SortName, none}},
+        {u"Dialog.Main.Best11"_tk, LVCFMT_RIGHT, 4, {SortBestEleven, SortName, none}},
+        {u"Dialog.Main.AverageAge"_tk, LVCFMT_RIGHT, 4, {SortAge, SortName, none}},
+        {u"Dialog.Main.PlayerCount"_tk, LVCFMT_RIGHT, 4, {SortPlayers, SortName, none}},
     };
-    const Column columns[] = {
-        {texts->GetText(u"Common.Club"_tk), LVCFMT_LEFT, 10, {SortName, SortRating, none}},
-        {texts->GetText(u"Common.League"_tk), LVCFMT_LEFT, 10, {SortLeague, SortBestEleven, SortName}},
-        {texts->GetText(u"Dialog.Main.AverageRating"_tk), LVCFMT_RIGHT, 4, {SortRating, SortName, none}},
-        {texts->GetText(u"Dialog.Main.Best11"_tk), LVCFMT_RIGHT, 4, {SortBestEleven, SortName, none}},
-        {texts->GetText(u"Dialog.Main.AverageAge"_tk), LVCFMT_RIGHT, 4, {SortAge, SortName, none}},
-        {texts->GetText(u"Dialog.Main.PlayerCount"_tk), LVCFMT_RIGHT, 4, {SortPlayers, SortName, none}},
-    };
-    for (const Column& column : columns) {
-        const int index = clubList_.AddColumn(column.heading, column.format, column.weight);
-        clubList_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
-    }
+    AddListColumns(clubList_, columns);
     clubList_.AutoSizeColumns(true);
     clubList_.SetSortHandler(this);
     clubList_.Sort(1, true);

@@ -5,8 +5,11 @@
 #include "app/MainWindowLaunchers.h"
 #include "core/AppMessage.h"
 #include "tools/FixLeagueLevelIncreasement.h"
+#include "tools/FixVariousDataEnum.h"
+#include "tools/GenerateCountryTeams.h"
 #include "tools/HotfixManager.h"
 #include "ui/DlgCommonReport.h"
+#include "ui/DlgInputBox.h"
 #include "win/FileDialog.h"
 #include "win/WideText.h"
 
@@ -34,6 +37,19 @@ std::u16string ChooseHotfixFile(const AppFileChoice& choice, void*)
     win::CFileDialog dialog(!choice.save, extension.c_str(), filter.c_str(), flags, Windows().owner);
     dialog.SetTitle(std::u16string(choice.title));
     return dialog.Run() ? dialog.GetPath() : std::u16string();
+}
+
+// Asked from the report's worker: the box is owned by the main window,
+// whose thread waits in the modal report.
+int PickFromList(const AppListChoice& choice, void*)
+{
+    CDlgInputBox box(Windows().owner);
+    box.SetTexts((std::u16string(choice.caption) + u"\t" + std::u16string(choice.prompt)).c_str(), nullptr);
+    for (std::size_t index = 0; index < choice.items.size(); ++index) {
+        box.AddChoice(choice.items[index].c_str(), static_cast<std::uint32_t>(index));
+    }
+    if (box.DoModal(Windows().owner) != IDOK) return -1;
+    return static_cast<int>(box.GetSelectedValue());
 }
 
 void RunReport(ICommonReportHandler& handler, std::u16string_view title)
@@ -65,8 +81,10 @@ void HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t c
     manager.SetSelection(static_cast<std::uint32_t>(countryId), clubId);
     Windows().owner = owner;
     const AppFileChooserSink previous = SetAppFileChooser({ChooseHotfixFile, nullptr});
+    const AppListPickerSink previousPicker = SetAppListPicker({PickFromList, nullptr});
     manager.SetReportRunner(RunReport);
     manager.OnCommand(static_cast<std::uint32_t>(command));
+    SetAppListPicker(previousPicker);
     SetAppFileChooser(previous);
     Windows().owner = nullptr;
     if (Windows().popup != nullptr && manager.GetCreateItemId() != 0) {
@@ -79,7 +97,10 @@ void HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t c
 
 void RegisterHotfixMenu(TMainWindowLaunchers& launchers)
 {
+    // The fixes offered from the start; the others are made only where needed.
     static CFixLeagueLevelIncreasement amateurRule;
+    static CFixVariousDataEnum enumerationScripts;
+    static CGenerateCountryTeams countryTeams;
     launchers.buildHotfixMenu = BuildHotfixMenu;
     launchers.hotfixCommand = HandleHotfixCommand;
 }

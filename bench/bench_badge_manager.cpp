@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "archive/MireloBig.h"
+#include "bench/BenchBigArchive.h"
 #include "core/Format.h"
 #include "editors/country_club/model/BadgeGroups.h"
 #include "platform/Platform.h"
@@ -51,26 +52,7 @@ public:
                                 "\\club" + std::to_string(badge) + ".tga");
             }
         }
-        std::uint32_t headerLength = 19;
-        for (const auto& name : names) headerLength += 9 + static_cast<std::uint32_t>(name.size());
-        const std::uint32_t dataStart = (headerLength + 15) & ~15u;
-        const std::uint32_t fileSize = dataStart + static_cast<std::uint32_t>(names.size() * Tga.size());
-        std::vector<std::uint8_t> file = {'B', 'I', 'G', 'F'};
-        auto put = [&file](std::uint32_t value, bool bigEndian) {
-            for (int k = 0; k < 4; ++k) file.push_back(static_cast<std::uint8_t>(value >> (bigEndian ? 24 - 8 * k : 8 * k)));
-        };
-        put(fileSize, false);
-        put(static_cast<std::uint32_t>(names.size()), true);
-        put(headerLength, true);
-        for (std::size_t k = 0; k < names.size(); ++k) {
-            put(dataStart + static_cast<std::uint32_t>(k * Tga.size()), true);
-            put(static_cast<std::uint32_t>(Tga.size()), true);
-            file.insert(file.end(), names[k].begin(), names[k].end());
-            file.push_back(0);
-        }
-        file.resize(dataStart, 0);
-        for (std::size_t k = 0; k < names.size(); ++k) file.insert(file.end(), Tga.begin(), Tga.end());
-        platform::WriteFileAtomic(path, file);
+        platform::WriteFileAtomic(path, LayOutBigArchive(names, Tga));
     }
 
     std::u16string root_;

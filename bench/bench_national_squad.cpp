@@ -5,54 +5,13 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
-#include "competition/CompetitionFactory.h"
-#include "core/AppMessage.h"
+#include "bench/BenchDatabase.h"
 #include "database/CompleteWorld.h"
-#include "database/WorldList.h"
 #include "editors/player_staff/model/NationalSquadList.h"
-#include "platform/Platform.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-const fs::path SampleDatabase = fs::path(TR_SOURCE_DIR) / "data" / "Database";
-
-int Silent(const char16_t*, unsigned, void*)
-{
-    return AppMessage::IdOk;
-}
-
-fs::path SourceDatabase()
-{
-    const fs::path executable = fs::read_symlink("/proc/self/exe");
-    const fs::path full = executable.parent_path().parent_path() / "generated" / "full";
-    return fs::exists(full / "Country1.sav") ? full : SampleDatabase;
-}
-
-TCompleteWorld& LoadedWorld()
-{
-    static TCompleteWorld* world = [] {
-        const fs::path folder = fs::temp_directory_path() / ("bench_national_squad_" + std::to_string(getpid()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        fs::copy(SourceDatabase(), folder / "Database");
-        fs::copy(SampleDatabase / "Countries.sav", folder / "Database" / "Countries.sav", fs::copy_options::skip_existing);
-        platform::SetBaseFolder(folder.u16string());
-        SetAppMessageSink({Silent, nullptr});
-        InstallCompetitionFactory();
-        TCompleteWorld* loaded = GetWorldList().CreateCompleteWorld();
-        loaded->LoadWorld(u"Database");
-        fs::remove_all(folder);
-        return loaded;
-    }();
-    return *world;
-}
 
 int LargestSquadCountry(TCompleteWorld& world)
 {

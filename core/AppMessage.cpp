@@ -11,6 +11,7 @@ namespace {
 std::mutex gSinkMutex;
 AppMessageSink gSink{nullptr, nullptr};
 AppFileChooserSink gChooser{nullptr, nullptr};
+AppListPickerSink gPicker{nullptr, nullptr};
 
 int WriteToStandardError(const char16_t* text, unsigned, void*)
 {
@@ -56,4 +57,22 @@ std::u16string ChooseAppFile(const AppFileChoice& choice)
         sink = gChooser;
     }
     return sink.chooser ? sink.chooser(choice, sink.context) : std::u16string();
+}
+
+AppListPickerSink SetAppListPicker(AppListPickerSink sink)
+{
+    std::lock_guard lock(gSinkMutex);
+    const AppListPickerSink previous = gPicker;
+    gPicker = sink;
+    return previous;
+}
+
+int PickAppListItem(const AppListChoice& choice)
+{
+    AppListPickerSink sink;
+    {
+        std::lock_guard lock(gSinkMutex);
+        sink = gPicker;
+    }
+    return sink.picker ? sink.picker(choice, sink.context) : -1;
 }

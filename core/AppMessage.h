@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Message-box style bits and answers, with the values Windows gives them.
 namespace AppMessage {
@@ -55,3 +56,20 @@ struct AppFileChooserSink {
 AppFileChooserSink SetAppFileChooser(AppFileChooserSink sink);
 // The chosen path; empty when cancelled or when no chooser is installed.
 std::u16string ChooseAppFile(const AppFileChoice& choice);
+
+// Picking one of a list: a caption, a prompt and the choices' texts.
+struct AppListChoice {
+    std::u16string_view caption;
+    std::u16string_view prompt;
+    std::vector<std::u16string> items;
+};
+using AppListPicker = int (*)(const AppListChoice& choice, void* context);
+struct AppListPickerSink {
+    AppListPicker picker;
+    void* context;
+};
+// Installs a picker and returns the previous one.
+AppListPickerSink SetAppListPicker(AppListPickerSink sink);
+// The index of the chosen item; -1 when cancelled or when no picker is
+// installed.
+int PickAppListItem(const AppListChoice& choice);

@@ -99,6 +99,19 @@ std::size_t PlainBytesIn(std::uint64_t block)
     return static_cast<std::size_t>(std::countr_zero(flags)) / 8;
 }
 
+// The eight bytes of a block as eight units, in two stores.
+void WidenBlock(std::uint64_t block, char16_t* out)
+{
+    const auto spread = [](std::uint64_t half) {
+        half = (half | (half << 16)) & 0x0000FFFF0000FFFFu;
+        return (half | (half << 8)) & 0x00FF00FF00FF00FFu;
+    };
+    const std::uint64_t low = spread(block & 0xFFFFFFFFu);
+    const std::uint64_t high = spread(block >> 32);
+    std::memcpy(out, &low, sizeof low);
+    std::memcpy(out + 4, &high, sizeof high);
+}
+
 constexpr std::size_t FirstOutputCapacity = 64 * 1024;
 
 // Where each line starts in the text and in the file's bytes, grown as
@@ -130,28 +143,6 @@ struct LineStarts {
     std::unique_ptr<std::uint32_t[]> bytes;
     std::size_t capacity;
 };
-
-bool IsBlank(char16_t c)
-{
-    return c == u' ' || (c >= u'\t' && c <= u'\r');
-}
-
-// Leading blanks, an optional sign, then digits up to the first other
-// character; wraps modulo 2^32. Leaves text behind the digits.
-std::uint32_t ParseDecimalAt(const char16_t*& text)
-{
-    while (IsBlank(*text)) ++text;
-    const bool negative = *text == u'-';
-    if (*text == u'-' || *text == u'+') ++text;
-    std::uint32_t value = 0;
-    for (; *text >= u'0' && *text <= u'9'; ++text) value = value * 10u + static_cast<std::uint32_t>(*text - u'0');
-    return negative ? 0u - value : value;
-}
-
-std::uint32_t ParseDecimal(const char16_t* text)
-{
-    return ParseDecimalAt(text);
-}
 
 const char16_t* FindChar(const char16_t* text, char16_t c)
 {
@@ -248,7 +239,7 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
         if (size - i >= PlainBlock) {
             const std::uint64_t block = BlockAt(in + i);
             const std::size_t plain = PlainBytesIn(block);
-            for (std::size_t k = 0; k < PlainBlock; ++k) out[k] = in[i + k];
+            WidenBlock(block, out);
             i += plain;
             out += plain;
             if (plain == PlainBlock) continue;
@@ -454,11 +445,6 @@ void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* token
     }
 }
 
-const char16_t* CIndexTextFile::ReadValueLine()
-{
-    return NextLine() ? GetCurrentLine() : nullptr;
-}
-
 bool CIndexTextFile::ReadString(char16_t* dest, std::size_t capacity)
 {
     if (!NextLine()) {
@@ -475,21 +461,6 @@ bool CIndexTextFile::ReadCString(std::u16string& dest)
     dest = read ? GetCurrentLineView() : std::u16string_view();
     return read;
 }
-
-template <typename T>
-bool CIndexTextFile::ReadInteger(T& value)
-{
-    const char16_t* line = ReadValueLine();
-    value = line ? static_cast<T>(ParseDecimal(line)) : T{0};
-    return line != nullptr;
-}
-
-bool CIndexTextFile::ReadInt32(std::int32_t& value) { return ReadInteger(value); }
-bool CIndexTextFile::ReadInt32(std::uint32_t& value) { return ReadInteger(value); }
-bool CIndexTextFile::ReadInt16(std::int16_t& value) { return ReadInteger(value); }
-bool CIndexTextFile::ReadInt16(std::uint16_t& value) { return ReadInteger(value); }
-bool CIndexTextFile::ReadInt8(std::int8_t& value) { return ReadInteger(value); }
-bool CIndexTextFile::ReadInt8(std::uint8_t& value) { return ReadInteger(value); }
 
 bool CIndexTextFile::ReadBool(bool& value)
 {

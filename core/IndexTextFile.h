@@ -107,12 +107,13 @@ public:
     // number reads as 0, trailing letters are ignored.
     bool ReadString(char16_t* dest, std::size_t capacity);
     bool ReadCString(std::u16string& dest);
-    bool ReadInt32(std::int32_t& value);
-    bool ReadInt32(std::uint32_t& value);
-    bool ReadInt16(std::int16_t& value);
-    bool ReadInt16(std::uint16_t& value);
-    bool ReadInt8(std::int8_t& value);
-    bool ReadInt8(std::uint8_t& value);
+    // The readers' loops call these for most lines of a file: inline.
+    bool ReadInt32(std::int32_t& value) { return ReadInteger(value); }
+    bool ReadInt32(std::uint32_t& value) { return ReadInteger(value); }
+    bool ReadInt16(std::int16_t& value) { return ReadInteger(value); }
+    bool ReadInt16(std::uint16_t& value) { return ReadInteger(value); }
+    bool ReadInt8(std::int8_t& value) { return ReadInteger(value); }
+    bool ReadInt8(std::uint8_t& value) { return ReadInteger(value); }
     bool ReadBool(bool& value);
     bool ReadBool(std::uint8_t& value);
     bool ReadBool32(std::int32_t& value);
@@ -188,9 +189,25 @@ private:
     // of the stop prefixes; the position is unchanged on failure.
     bool SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin);
     // The next value line for a typed reader, or null at the end.
-    const char16_t* ReadValueLine();
+    const char16_t* ReadValueLine() { return NextLine() ? GetCurrentLine() : nullptr; }
+    // Leading blanks, an optional sign, then digits up to the first other
+    // character; wraps modulo 2^32. Leaves text behind the digits.
+    static std::uint32_t ParseDecimalAt(const char16_t*& text)
+    {
+        while (*text == u' ' || (*text >= u'\t' && *text <= u'\r')) ++text;
+        const bool negative = *text == u'-';
+        if (*text == u'-' || *text == u'+') ++text;
+        std::uint32_t value = 0;
+        for (; *text >= u'0' && *text <= u'9'; ++text) value = value * 10u + static_cast<std::uint32_t>(*text - u'0');
+        return negative ? 0u - value : value;
+    }
     template <typename T>
-    bool ReadInteger(T& value);
+    bool ReadInteger(T& value)
+    {
+        const char16_t* line = ReadValueLine();
+        value = line ? static_cast<T>(ParseDecimalAt(line)) : T{0};
+        return line != nullptr;
+    }
     template <typename T>
     bool ReadList(T* dest, int count);
     template <typename T>

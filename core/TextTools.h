@@ -51,6 +51,11 @@ char16_t* ReplaceToken(const char16_t* src, const char16_t* from, const char16_t
 const char16_t* ReplaceTokensStatic(const char16_t* src, const char16_t* const* from, const char16_t* const* to);
 const char16_t* ReplaceTokenStatic(const char16_t* src, const char16_t* from, const char16_t* to);
 
+// wcstol as the Windows runtime has it: long is 32 bits there, so values
+// saturate at 0x7FFFFFFF and 0x80000000 on every build; text that is not a
+// number gives 0.
+std::int32_t WindowsStrToLong(const char16_t* text, int radix);
+
 // Whole-text match: '*' any run of characters, '?' any one character.
 bool WildcardMatch(const char16_t* text, const char16_t* pattern);
 const char16_t* FindTextNoCase(const char16_t* text, const char16_t* part);

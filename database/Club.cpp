@@ -226,14 +226,20 @@ void TClub::SetTown(const char16_t* text)
 
 void TClub::FillGenericStadiumNames(bool onlyEmpty)
 {
-    const CTextManager* texts = CTextManager::Instance();
     for (int language = 0; language < LanguageCount; ++language) {
         if (onlyEmpty && stadiumNames_[language][0] != 0) continue;
-        const char16_t* pattern =
-            texts->GetTextInLanguage(u"Club.GenericStadium"_tk, TextLanguageOfDatabaseLanguage[language]);
-        const std::u16string name = ReplaceTokens(pattern, {{u"_TOWN", towns_[language]}});
-        CopyText(stadiumNames_[language], WithApostrophes(name.c_str()), GenericStadiumCapacity);
+        CopyText(stadiumNames_[language], GenericStadiumName(language, towns_[language]).c_str(),
+                 GenericStadiumCapacity);
     }
+}
+
+std::u16string TClub::GenericStadiumName(int language, std::u16string_view town)
+{
+    if (!IsLanguage(language)) return {};
+    const char16_t* pattern = CTextManager::Instance()->GetTextInLanguage(
+        u"Club.GenericStadium"_tk, TextLanguageOfDatabaseLanguage[language]);
+    const std::u16string name = WithApostrophes(ReplaceTokens(pattern, {{u"_TOWN", town}}).c_str());
+    return name.substr(0, std::min(name.size(), GenericStadiumCapacity - 1));
 }
 
 const char16_t* TClub::GetStadiumName() const

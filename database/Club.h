@@ -197,6 +197,9 @@ public:
     const char16_t* GetStadiumName() const;
     const char16_t* GetStadiumNameForLanguage(int language) const;
     void SetStadiumNameForLanguage(int language, const char16_t* text);
+    // "Club.GenericStadium" of the language's text language with the town,
+    // as a stadium name keeps it; empty for another language.
+    static std::u16string GenericStadiumName(int language, std::u16string_view town);
     // Copies every per-language name text of one language into another.
     void CopyNamesOfLanguage(int from, int to);
 

@@ -1,5 +1,7 @@
 #include "database/Country.h"
 
+#include <algorithm>
+
 #include "core/Random.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
@@ -221,6 +223,34 @@ void TCountry::SetLeagueRating(int level, std::uint8_t rating)
     if (!IsLevel(level)) return;
     leagueRatings_[level] = rating;
     if (level == 0) averageRating_ = rating;
+}
+
+TCountry::TRatingBlock TCountry::GetRatingBlock() const
+{
+    TRatingBlock bytes{};
+    auto out = std::copy_n(leagueRatings_, RatingBlockLevels, bytes.begin());
+    *out++ = continentByte_;
+    out = std::copy_n(relegationRules_, RatingBlockLevels, out);
+    for (std::uint8_t field : {leagueYellowRule_, cupYellowRule_, redCardBan_, redCardRule_, banScope_,
+                               yellowRedBanLeagues_, optionBits_, invertedOption_, cupOptions_,
+                               foreignTransferProbability_}) {
+        *out++ = field;
+    }
+    return bytes;
+}
+
+void TCountry::SetRatingBlock(const TRatingBlock& bytes)
+{
+    auto in = bytes.begin();
+    SetLeagueRating(0, *in++);
+    for (int level = 1; level < RatingBlockLevels; ++level) leagueRatings_[level] = *in++;
+    continentByte_ = *in++;
+    for (int level = 0; level < RatingBlockLevels; ++level) relegationRules_[level] = *in++;
+    for (std::uint8_t* field : {&leagueYellowRule_, &cupYellowRule_, &redCardBan_, &redCardRule_, &banScope_,
+                                &yellowRedBanLeagues_, &optionBits_, &invertedOption_, &cupOptions_,
+                                &foreignTransferProbability_}) {
+        *field = *in++;
+    }
 }
 
 void TCountry::FillLeagueRatingsFrom(int firstLevel)

@@ -304,6 +304,16 @@ public:
     std::uint8_t GetCupOptionsByte() const { return cupOptions_; }
     std::uint8_t GetOptionBitsByte() const { return optionBits_; }
     std::uint8_t GetInvertedOptionByte() const { return invertedOption_; }
+    // 21 bytes from the league ratings to the transfer probability in
+    // record order, whole: league ratings of levels 0 to 4, continent byte,
+    // relegation rules of levels 0 to 4, the six card-rule bytes, option
+    // bits, inverted option, cup options, transfer probability. Level 0's
+    // rating is set as SetLeagueRating sets it.
+    static constexpr int RatingBlockLevels = 5;
+    static constexpr int RatingBlockSize = 21;
+    using TRatingBlock = std::array<std::uint8_t, RatingBlockSize>;
+    TRatingBlock GetRatingBlock() const;
+    void SetRatingBlock(const TRatingBlock& bytes);
     // Stored and exported for the editors, which give them their meaning.
     std::uint8_t GetRuleByte(int index) const { return index >= 0 && index < RuleByteCount ? ruleBytes_[index] : 0; }
     void SetRuleByte(int index, std::uint8_t value) { if (index >= 0 && index < RuleByteCount) ruleBytes_[index] = value; }

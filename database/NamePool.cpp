@@ -1,8 +1,6 @@
 #include "database/NamePool.h"
 
 #include <cstdint>
-#include <iterator>
-#include <tuple>
 #include <vector>
 
 #include "core/FileMessages.h"
@@ -20,6 +18,12 @@ constexpr const char16_t* PoolFiles[CNamePool::PoolCount] = {
 bool IsPool(int pool)
 {
     return pool >= 0 && pool < CNamePool::PoolCount;
+}
+
+const std::vector<std::u16string>* NamesOf(const std::map<int, std::vector<std::u16string>>& pool, int key)
+{
+    const auto found = pool.find(key);
+    return found != pool.end() ? &found->second : nullptr;
 }
 }  // namespace
 
@@ -44,27 +48,27 @@ void CNamePool::LoadBytes(int pool, std::span<const std::uint8_t> bytes)
     if (!IsPool(pool)) return;
     pools_[pool].clear();
     for (TNameFileLine& line : ReadNameFileLines(bytes, MaxLineBytes)) {
-        pools_[pool].emplace_hint(pools_[pool].end(), line.key, std::move(line.text));
+        pools_[pool][line.key].push_back(std::move(line.text));
     }
 }
 
-std::u16string CNamePool::PickRandomName(int pool, int key) const
+const std::u16string& CNamePool::PickRandomName(int pool, int key) const
 {
-    if (!IsPool(pool)) return {};
-    const auto& names = pools_[pool];
-    auto [first, last] = names.equal_range(key);
-    if (first == last) std::tie(first, last) = names.equal_range(0);
-    const auto count = static_cast<std::int64_t>(std::distance(first, last));
-    if (count == 0) return {};
+    static const std::u16string none;
+    if (!IsPool(pool)) return none;
+    const std::vector<std::u16string>* names = NamesOf(pools_[pool], key);
+    if (names == nullptr || names->empty()) names = NamesOf(pools_[pool], 0);
+    if (names == nullptr || names->empty()) return none;
+    const auto count = static_cast<std::int64_t>(names->size());
     std::int64_t index = CrtRand() * count / CrtRandMax;
     if (index >= count) index = count - 1;
-    std::advance(first, index);
-    return first->second;
+    return (*names)[static_cast<std::size_t>(index)];
 }
 
 int CNamePool::GetCount(int pool, int key) const
 {
-    return IsPool(pool) ? static_cast<int>(pools_[pool].count(key)) : 0;
+    const std::vector<std::u16string>* names = IsPool(pool) ? NamesOf(pools_[pool], key) : nullptr;
+    return names != nullptr ? static_cast<int>(names->size()) : 0;
 }
 
 CNamePool& GetNamePool()

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 enum TNamePoolKind : int {
     NamePoolMale = 0,
@@ -31,13 +32,15 @@ public:
 
     // A name of the key drawn with CrtRand (rand() * count / 32767, the
     // count itself taken as the last); the names of key 0 when the key has
-    // none; "" when neither has. An unknown pool gives "".
-    std::u16string PickRandomName(int pool, int key) const;
+    // none; "" when neither has. An unknown pool gives "". The name stays
+    // valid until the pool is loaded again.
+    const std::u16string& PickRandomName(int pool, int key) const;
     int GetCount(int pool, int key) const;
 
 private:
-    // Equal keys keep the order of the file.
-    std::multimap<int, std::u16string> pools_[PoolCount];
+    // Each key's names in the order of the file: a pick is one look-up
+    // and an index, since every person a load creates draws two names.
+    std::map<int, std::vector<std::u16string>> pools_[PoolCount];
 };
 
 // The program's single pool, loaded at the first call.

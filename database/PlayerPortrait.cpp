@@ -139,13 +139,18 @@ std::u16string GetPlayerPortraitPath(const TPortraitPerson& person, bool check, 
         candidates.push_back(stem + u".tga");
     }
     candidates.push_back(u"art/picture/" + folded + born + u".tpi");
+    // Found on disk, this one is named with backslashes all the same.
+    const std::size_t datedGamePicture = candidates.size();
     candidates.push_back(u"art/picture/" + folded + born + u".tga");
     if (!born.empty()) {
         candidates.push_back(u"art/picture/" + folded + u".tpi");
         candidates.push_back(u"art/picture/" + folded + u".tga");
     }
-    for (std::u16string& path : candidates) {
-        if (PortraitFileExists(path, index)) return path;
+    for (std::size_t i = 0; i < candidates.size(); ++i) {
+        std::u16string& path = candidates[i];
+        if (!PortraitFileExists(path, index)) continue;
+        if (i == datedGamePicture) ToBackslashes(path);
+        return path;
     }
     return {};
 }

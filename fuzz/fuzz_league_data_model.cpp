@@ -1,42 +1,34 @@
 // Feeds the league data dialog's and the cup page's models arbitrary league
-// values, level rules and cup types over a cup table with missing entries:
-// loading and storing without an edit changes nothing, and no value reads
-// outside its table.
+// values, level rules and cup types over a cup table with missing entries,
+// and a country with arbitrary cups and card rules: loading and storing without
+// an edit changes nothing, and no value reads outside its table.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
+#include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
+#include "competition/CountryCups.h"
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "core/IndexTextFile.h"
+#include "database/Country.h"
+#include "editors/country_club/model/CountryCupView.h"
 #include "editors/country_club/model/CupPageModel.h"
 #include "editors/country_club/model/LeagueDataModel.h"
+#include "fuzz/FuzzBytes.h"
 
 namespace {
+
+using fuzz_support::FuzzBytes;
 
 // Entry 2 of four is missing; 1 is a national cup, 3 a league cup.
 constexpr char CupTable[] =
     "4\r\n%INDEX%CUP1\r\nFA\r\n ID_FACUP_ENGLAND\r\n0\r\n1\r\n{0, 1, 0, 2, 1, 0, ROUND_FINAL, 0}\r\n0\r\n%INDEXEND%CUP1\r\n"
     "%INDEX%CUP3\r\nLEAGUE\r\nLeague cup\r\n0\r\n1\r\n{0, 1, 0, 2, 1, 0, ROUND_FINAL, 0}\r\n0\r\n%INDEXEND%CUP3\r\n";
-
-class Bytes {
-public:
-    explicit Bytes(std::span<const std::uint8_t> data) : data_(data) {}
-    std::uint8_t U8() { return next_ < data_.size() ? data_[next_++] : 0; }
-    std::int32_t I32()
-    {
-        std::uint32_t value = 0;
-        for (int i = 0; i < 4; ++i) value = value << 8 | U8();
-        return static_cast<std::int32_t>(value);
-    }
-
-private:
-    std::span<const std::uint8_t> data_;
-    std::size_t next_ = 0;
-};
 
 struct LeagueState {
     int teams, rounds, attendance, transfer, flags, value1, value2, dayGroup;
@@ -55,7 +47,7 @@ LeagueState StateOf(const CDBLeague& league)
             league.GetNameInLanguage(0)};
 }
 
-void FillLeague(CDBLeague& league, Bytes& bytes)
+void FillLeague(CDBLeague& league, FuzzBytes& bytes)
 {
     league.SetTeamsAndRounds(bytes.U8() % 40, bytes.U8() % 6);
     league.SetAttendanceMultiplier(bytes.U8());
@@ -72,7 +64,7 @@ void FillLeague(CDBLeague& league, Bytes& bytes)
     league.SetName(0, name.c_str());
 }
 
-void CheckLeague(Bytes& bytes)
+void CheckLeague(FuzzBytes& bytes)
 {
     TCompetitionRegistry registry;
     CDBLeague league(MakeCompetitionId(1, TypeLeague, 0), 0, registry);
@@ -90,7 +82,7 @@ void CheckLeague(Bytes& bytes)
     }
 }
 
-void CheckCups(Bytes& bytes)
+void CheckCups(FuzzBytes& bytes)
 {
     static TCupAllocTable table = [] {
         TCupAllocTable made;
@@ -120,12 +112,73 @@ void CheckCups(Bytes& bytes)
     if (cup < CupPageCups && prizes.GetCupSettings(cup) != settings) std::abort();
 }
 
+struct CountryCupState {
+    std::array<std::uint8_t, 6> cardBytes;
+    std::uint8_t cupOptions;
+    std::int32_t nationalType, superType, stadium;
+    std::array<int, 4> leagueCupTypes;
+    std::array<const CDBCompetitionBase*, CupPageCups> cups;
+    std::array<SettingsBlock, CupPageCups> settings;
+    bool operator==(const CountryCupState&) const = default;
+};
+
+CountryCupState StateOf(TCountry& country)
+{
+    CountryCupState state{country.GetCardRuleBytes(), country.GetCupOptionsByte(), country.GetNationalCupType(),
+                          country.GetSuperCupType(), country.GetCupFinalStadium(), {}, {}, {}};
+    for (int index = 0; index < 4; ++index) state.leagueCupTypes[static_cast<std::size_t>(index)] = country.GetLeagueCupType(index);
+    const std::uint32_t types[CupPageCups] = {TypeFaCup, TypeLeagueCup, TypeLeagueCup, TypeLeagueCup, TypeLeagueCup, TypeSuperCup};
+    const std::uint32_t indexes[CupPageCups] = {0, 0, 1, 2, 3, 0};
+    for (std::size_t cup = 0; cup < CupPageCups; ++cup) {
+        state.cups[cup] = country.GetCompetitionRegistry().Get(MakeCompetitionId(1, types[cup], indexes[cup]));
+    }
+    GetNationalCupSettings(country, state.settings[0]);
+    for (int index = 0; index < 4; ++index) GetLeagueCupSettings(country, index, state.settings[static_cast<std::size_t>(index) + 1]);
+    GetSuperCupSettings(country, state.settings[5]);
+    return state;
+}
+
+// A country with arbitrary card rules and cups, some of whose stored types
+// have no competition: the page's values stored unedited change nothing.
+void CheckCupView(Bytes& bytes)
+{
+    InstallCompetitionFactory();
+    TCountry country;
+    country.SetId(1);
+    ResetCompetitions(country, true);
+    CreateCupCompetition(country, TypeFaCup, bytes.U8() % 5, 0);
+    country.SetNationalCupType(bytes.U8() % 5);
+    for (int index = 0; index < 4; ++index) {
+        CreateCupCompetition(country, TypeLeagueCup, bytes.U8() % 5, static_cast<std::uint32_t>(index));
+        country.SetLeagueCupType(index, bytes.U8());
+    }
+    CreateCupCompetition(country, TypeSuperCup, bytes.U8() % 5, 0);
+    country.SetSuperCupType(bytes.I32());
+    SettingsBlock settings{};
+    for (std::int32_t& word : settings) word = bytes.I32();
+    SetNationalCupSettings(country, country.GetNationalCupType(), settings);
+    country.SetYellowCardLeagueRule(bytes.U8());
+    country.SetYellowCardCupRule(bytes.U8());
+    country.SetYellowAfterYellowRedLeague((bytes.U8() & 1) != 0);
+    country.SetRedCardRule(bytes.U8());
+    country.SetCardFlags(bytes.U8());
+    for (int kind = 0; kind < 3; ++kind) country.SetBanForAllCompetitions(kind, (bytes.U8() & 1) != 0);
+    for (int league = 0; league < 5; ++league) country.SetYellowRedBanLeague(league, (bytes.U8() & 1) != 0);
+    country.SetHomeAdvantageLowerLeague((bytes.U8() & 1) != 0);
+    country.SetCupFinalStadium(bytes.I32());
+    const int language = bytes.U8() % TCountry::LanguageCount;
+    const CountryCupState before = StateOf(country);
+    StoreCountryCups(LoadCountryCups(country, language), country, language);
+    if (!(StateOf(country) == before)) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Bytes bytes(std::span(data, size));
+    FuzzBytes bytes(data, size);
     CheckLeague(bytes);
     CheckCups(bytes);
+    CheckCupView(bytes);
     return 0;
 }

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,40 +14,28 @@
 #include "database/Referee.h"
 #include "editors/player_staff/model/PoolPageModel.h"
 #include "editors/player_staff/model/RefereeList.h"
+#include "fuzz/FuzzBytes.h"
 
 namespace {
 
-class ByteReader {
-public:
-    ByteReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-    bool Empty() const { return next_ >= size_; }
-    std::uint8_t Byte() { return next_ < size_ ? data_[next_++] : 0; }
-    std::u16string Name()
-    {
-        const int length = Byte() % 24;
-        std::u16string text;
-        for (int i = 0; i < length; ++i) text.push_back(static_cast<char16_t>(u'A' + Byte() % 60));
-        return text;
-    }
+using fuzz_support::FuzzBytes;
+using fuzz_support::Require;
 
-private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t next_ = 0;
-};
-
-void Check(bool condition)
+std::u16string Name(FuzzBytes& input)
 {
-    if (!condition) std::abort();
+    const int length = input.U8() % 24;
+    std::u16string text;
+    for (int i = 0; i < length; ++i) text.push_back(static_cast<char16_t>(u'A' + input.U8() % 60));
+    return text;
 }
 
 void CheckReferees(const TCountry& country, TRefereeMap& map, const RefereeList& list, const std::set<int>& expected)
 {
     std::set<int> held;
     for (const auto& entry : map) held.insert(entry.first);
-    Check(held == expected);
-    Check(list.GetRows().size() == expected.size());
-    for (const RefereeRow& row : list.GetRows()) Check(map.Find(row.id) == row.referee);
+    Require(held == expected);
+    Require(list.GetRows().size() == expected.size());
+    for (const RefereeRow& row : list.GetRows()) Require(map.Find(row.id) == row.referee);
 }
 
 int LowestFree(const std::set<int>& ids)
@@ -59,74 +46,74 @@ int LowestFree(const std::set<int>& ids)
     return 0;
 }
 
-void RunReferees(ByteReader& input, TCountry& country)
+void RunReferees(FuzzBytes& input, TCountry& country)
 {
     RefereeList list;
     list.SetCountry(&country);
     TRefereeMap& map = country.GetReferees();
     std::set<int> ids;
-    const int seeded = input.Byte() % 4 == 0 ? TRefereeMap::MaxCount : input.Byte();
+    const int seeded = input.U8() % 4 == 0 ? TRefereeMap::MaxCount : input.U8();
     for (int i = 0; i < seeded; ++i) {
         TReferee referee;
         referee.SetNames(u"A", u"B");
-        referee.SetType(input.Byte());
+        referee.SetType(input.U8());
         ids.insert(map.Add(referee));
     }
     list.Fill();
     for (int step = 0; step < 64 && !input.Empty(); ++step) {
-        const std::uint8_t command = input.Byte() % 6;
+        const std::uint8_t command = input.U8() % 6;
         if (command <= 2) {
             const int expectedId = LowestFree(ids);
             const int id = list.BeginNew();
-            Check(id == expectedId);
+            Require(id == expectedId);
             if (id == 0) continue;
             TReferee edited;
-            const std::u16string first = input.Name();
-            const std::u16string last = input.Name();
+            const std::u16string first = Name(input);
+            const std::u16string last = Name(input);
             edited.SetNames(first.c_str(), last.c_str());
-            edited.SetType(input.Byte());
+            edited.SetType(input.U8());
             const bool kept = list.FinishNew(id, command == 1 ? nullptr : &edited);
-            Check(kept == (command != 1 && edited.GetFirstName()[0] != 0 && edited.GetLastName()[0] != 0));
+            Require(kept == (command != 1 && edited.GetFirstName()[0] != 0 && edited.GetLastName()[0] != 0));
             if (kept) ids.insert(id);
         } else if (command == 3 && !list.GetRows().empty()) {
-            const int id = list.GetRows()[input.Byte() % list.GetRows().size()].id;
+            const int id = list.GetRows()[input.U8() % list.GetRows().size()].id;
             TReferee edited;
-            edited.SetType(input.Byte());
-            Check(list.Edit(id, edited));
+            edited.SetType(input.U8());
+            Require(list.Edit(id, edited));
         } else if (command == 4) {
             std::vector<int> rows;
-            const int count = input.Byte() % 4;
-            for (int i = 0; i < count; ++i) rows.push_back(static_cast<int>(input.Byte()) - 2);
+            const int count = input.U8() % 4;
+            for (int i = 0; i < count; ++i) rows.push_back(static_cast<int>(input.U8()) - 2);
             for (int row : rows) {
                 if (row >= 0 && row < static_cast<int>(list.GetRows().size())) ids.erase(list.GetRows()[row].id);
             }
             list.Delete(rows);
         } else {
-            list.ClickHeader(input.Byte() % 3);
+            list.ClickHeader(input.U8() % 3);
         }
         CheckReferees(country, map, list, ids);
     }
 }
 
-void FillEntry(ByteReader& input, TPoolPlayer& entry)
+void FillEntry(FuzzBytes& input, TPoolPlayer& entry)
 {
-    const std::u16string first = input.Name();
-    const std::u16string last = input.Name();
+    const std::u16string first = Name(input);
+    const std::u16string last = Name(input);
     entry.SetFirstName(first.c_str());
     entry.SetLastName(last.c_str());
-    entry.SetNationality(input.Byte());
-    entry.SetAbilityIndex(input.Byte());
-    entry.SetTeamPart(input.Byte());
-    entry.SetCharacterTrait(input.Byte());
-    entry.SetFace(input.Byte());
-    entry.SetShoe(input.Byte());
-    entry.SetPreferredClub(input.Byte() % 2 ? TPoolPlayer::CreateClub : input.Byte());
-    if (input.Byte() % 3 == 0) entry.SetBirthDate(TDate());
+    entry.SetNationality(input.U8());
+    entry.SetAbilityIndex(input.U8());
+    entry.SetTeamPart(input.U8());
+    entry.SetCharacterTrait(input.U8());
+    entry.SetFace(input.U8());
+    entry.SetShoe(input.U8());
+    entry.SetPreferredClub(input.U8() % 2 ? TPoolPlayer::CreateClub : input.U8());
+    if (input.U8() % 3 == 0) entry.SetBirthDate(TDate());
 }
 
-void RunPool(ByteReader& input, TCountry& country)
+void RunPool(FuzzBytes& input, TCountry& country)
 {
-    country.ResizePool(1 + input.Byte() % 40);
+    country.ResizePool(1 + input.U8() % 40);
     for (int index = 0; index < country.GetPoolPlayerCount() && !input.Empty(); ++index) FillEntry(input, *country.GetPoolPlayer(index));
     PoolPageModel model;
     model.SetCountry(&country);
@@ -140,24 +127,24 @@ void RunPool(ByteReader& input, TCountry& country)
             firstFree = index;
         }
     }
-    Check(static_cast<int>(model.GetRows().size()) == used);
-    Check(model.GetFirstFreeIndex() == firstFree);
+    Require(static_cast<int>(model.GetRows().size()) == used);
+    Require(model.GetFirstFreeIndex() == firstFree);
     for (TPoolPlayer* entry : model.GetRows()) {
         PoolEntryValues values = PoolPageModel::ReadEntry(*entry);
         const bool hadDate = entry->GetBirthDate().IsSet();
-        if (input.Byte() % 2) {
-            values.day = input.Byte();
-            values.month = input.Byte();
-            values.year = 1900 + input.Byte();
+        if (input.U8() % 2) {
+            values.day = input.U8();
+            values.month = input.U8();
+            values.year = 1900 + input.U8();
         }
         PoolPageModel::WriteEntry(*entry, values);
         const TDate date = entry->GetBirthDate();
-        Check(date.IsSet() || (!hadDate && values.day == 0 && values.month == 0 && values.year == 0) ||
+        Require(date.IsSet() || (!hadDate && values.day == 0 && values.month == 0 && values.year == 0) ||
               (values.day == 0 && values.month == 0 && values.year == 0));
-        if (date.IsSet()) Check(date.GetYear() >= PoolPageModel::FirstBirthYear && date.GetYear() <= PoolPageModel::LastBirthYear);
+        if (date.IsSet()) Require(date.GetYear() >= PoolPageModel::FirstBirthYear && date.GetYear() <= PoolPageModel::LastBirthYear);
     }
     std::vector<int> rows;
-    for (int i = 0; i < 3; ++i) rows.push_back(input.Byte() % (used + 1));
+    for (int i = 0; i < 3; ++i) rows.push_back(input.U8() % (used + 1));
     model.Delete(rows);
 }
 
@@ -165,7 +152,7 @@ void RunPool(ByteReader& input, TCountry& country)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    ByteReader input(data, size);
+    FuzzBytes input(data, size);
     TCountry country;
     RunReferees(input, country);
     RunPool(input, country);

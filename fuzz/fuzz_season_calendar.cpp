@@ -4,42 +4,28 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
-#include <span>
 
 #include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
 #include "database/Country.h"
 #include "editors/country_club/model/SeasonCalendarModel.h"
+#include "fuzz/FuzzBytes.h"
 
 namespace {
 
+using fuzz_support::FuzzBytes;
+using fuzz_support::Require;
+
 constexpr std::uint32_t CountryId = 5;
 constexpr int Leagues = 4;
-
-class Bytes {
-public:
-    explicit Bytes(std::span<const std::uint8_t> data) : data_(data) {}
-    std::uint8_t U8() { return next_ < data_.size() ? data_[next_++] : 0; }
-    bool Empty() const { return next_ >= data_.size(); }
-
-private:
-    std::span<const std::uint8_t> data_;
-    std::size_t next_ = 0;
-};
-
-void Require(bool condition)
-{
-    if (!condition) std::abort();
-}
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    Bytes in({data, size});
+    FuzzBytes in(data, size);
     InstallCompetitionFactory();
     TCountry country;
     country.SetId(static_cast<std::int32_t>(CountryId));

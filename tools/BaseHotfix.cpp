@@ -1,6 +1,7 @@
 #include "tools/BaseHotfix.h"
 
 #include "tools/HotfixManager.h"
+#include "tools/ReportModel.h"
 
 CBaseHotfix::CBaseHotfix(const char16_t* name, std::uint32_t version, std::uint32_t flags)
     : CBaseHotfix(name, version, flags, CHotfixManager::Instance())
@@ -22,3 +23,9 @@ CBaseHotfix::~CBaseHotfix()
 }
 
 void CBaseHotfix::Create(TCompleteWorld*, CHotfixFile*, CReportModel&) {}
+
+bool CBaseHotfix::RequireFile(const CHotfixFile* file, CReportModel& report)
+{
+    if (file == nullptr) report.AddEntry(0, ReportType::Error, u"No hotfix file");
+    return file != nullptr;
+}

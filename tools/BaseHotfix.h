@@ -14,6 +14,8 @@ class TCompleteWorld;
 class CBaseHotfix {
 public:
     static constexpr std::size_t MaxNameLength = 63;
+    // The fixes walk the country ids 1 to this one.
+    static constexpr int LastCountryId = 206;
     enum : std::uint32_t {
         FlagNotListed = 1,
         FlagDeveloperOnly = 2,
@@ -45,6 +47,11 @@ public:
     bool ShowsReport() const { return !HasFlags(FlagHiddenReport); }
     bool NeedsExtendedMode() const { return HasFlags(FlagExtendedMode); }
     bool HasNoHeader() const { return HasFlags(FlagNoHeader); }
+
+protected:
+    CHotfixManager& GetManager() const { return *manager_; }
+    // False, with an error entry, when the fix was given no file.
+    static bool RequireFile(const CHotfixFile* file, CReportModel& report);
 
 private:
     std::u16string name_;

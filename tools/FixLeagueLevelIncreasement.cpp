@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/Format.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "tools/HotfixFile.h"
@@ -15,17 +16,6 @@ constexpr std::uint32_t FixVersion = 3;
 constexpr std::uint32_t FixFlags = CBaseHotfix::FlagDeveloperOnly | CBaseHotfix::FlagNeedsFile;
 constexpr std::uint8_t LastRule = 3;
 
-std::u16string Decimal(int number)
-{
-    const std::string text = std::to_string(number);
-    return std::u16string(text.begin(), text.end());
-}
-
-bool CheckFile(const CHotfixFile* file, CReportModel& report)
-{
-    if (file == nullptr) report.AddEntry(0, ReportType::Error, u"No hotfix file");
-    return file != nullptr;
-}
 }  // namespace
 
 CFixLeagueLevelIncreasement::CFixLeagueLevelIncreasement() : CBaseHotfix(FixName, FixVersion, FixFlags) {}
@@ -37,16 +27,16 @@ CFixLeagueLevelIncreasement::CFixLeagueLevelIncreasement(CHotfixManager& manager
 
 void CFixLeagueLevelIncreasement::Apply(TCompleteWorld* world, CHotfixFile* file, CReportModel& report)
 {
-    if (world == nullptr || !CheckFile(file, report)) return;
-    for (int id = 1; id <= FileCountries; ++id) {
+    if (world == nullptr || !RequireFile(file, report)) return;
+    for (int id = 1; id <= LastCountryId; ++id) {
         std::uint8_t rule = 0;
         if (!file->ReadBytes(&rule, 1)) rule = 0;
         TCountry* country = world->GetCountry(id);
         if (country == nullptr) continue;
         if (rule > LastRule) {
             report.AddEntry(0, ReportType::Warning, country->GetName(),
-                            u"Amateur rule " + Decimal(rule) + u" is unknown; the country keeps rule " +
-                                Decimal(country->GetAmateurRule()));
+                            Format(u"Amateur rule %d is unknown; the country keeps rule %d", rule,
+                                   country->GetAmateurRule()));
             continue;
         }
         country->SetAmateurRule(rule);
@@ -55,8 +45,8 @@ void CFixLeagueLevelIncreasement::Apply(TCompleteWorld* world, CHotfixFile* file
 
 void CFixLeagueLevelIncreasement::Create(TCompleteWorld* world, CHotfixFile* file, CReportModel& report)
 {
-    if (world == nullptr || !CheckFile(file, report)) return;
-    for (int id = 1; id <= FileCountries; ++id) {
+    if (world == nullptr || !RequireFile(file, report)) return;
+    for (int id = 1; id <= LastCountryId; ++id) {
         const TCountry* country = world->GetCountry(id);
         const std::uint8_t rule = country != nullptr ? country->GetAmateurRule() : 0;
         if (!file->WriteBytes(&rule, 1)) {

@@ -6,8 +6,6 @@
 
 class CFixLeagueLevelIncreasement : public CBaseHotfix {
 public:
-    static constexpr int FileCountries = 206;
-
     CFixLeagueLevelIncreasement();
     explicit CFixLeagueLevelIncreasement(CHotfixManager& manager);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,20 +52,30 @@ bool CountryNameBefore(const std::u16string& a, const std::u16string& b)
     return FoldLatinCase(a) < FoldLatinCase(b);
 }
 
+// Starts the report and walks the countries that have clubs, each under a
+// category of its own.
+void ForEachCountryWithClubs(CReportModel& report, const TCompleteWorld& world, const char16_t* title,
+                             int progressRange, const std::function<void(const TCountry&, ReportEntryHandle)>& visit)
+{
+    report.SetTitle(title);
+    report.SetProgressRange(0, progressRange);
+    report.SetProgressPos(0);
+    for (int id = FirstCountryId; id <= LastVisitedCountryId; ++id) {
+        report.StepProgress(1);
+        const TCountry* country = world.GetCountry(id);
+        if (country == nullptr || country->GetClubCount() == 0) continue;
+        visit(*country, report.AddCategory(0, country->GetName()));
+    }
+}
+
 }  // namespace
 
 void CGlobalToolsContractStartProcessor::Run(CReportModel& report)
 {
-    report.SetTitle(Text(u"Assitant.CheckStartOfContract.Title"_tk));
-    report.SetProgressRange(0, ProgressRange);
-    report.SetProgressPos(0);
-    for (int id = FirstCountryId; id <= LastVisitedCountryId; ++id) {
-        report.StepProgress(1);
-        const TCountry* country = world_.GetCountry(id);
-        if (country == nullptr || country->GetClubCount() == 0) continue;
-        const ReportEntryHandle countryCategory = report.AddCategory(0, country->GetName());
-        for (int index = 0; index < country->GetClubCount(); ++index) {
-            const TClub* club = country->GetClubByIndex(index);
+    ForEachCountryWithClubs(report, world_, Text(u"Assitant.CheckStartOfContract.Title"_tk), ProgressRange,
+                            [&](const TCountry& country, ReportEntryHandle countryCategory) {
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            const TClub* club = country.GetClubByIndex(index);
             if (club == nullptr || club->GetSquadCount() == 0) continue;
             const ReportEntryHandle category = report.AddCategory(countryCategory, club->GetName());
             for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
@@ -91,21 +102,15 @@ void CGlobalToolsContractStartProcessor::Run(CReportModel& report)
                                                       {u"_ADDINFO", addInfo}})));
             }
         }
-    }
+    });
 }
 
 void CGlobalToolsCheckBadgesProcessor::Run(CReportModel& report)
 {
-    report.SetTitle(Text(u"Assistant.CheckBadges.Title"_tk));
-    report.SetProgressRange(0, ProgressRange);
-    report.SetProgressPos(0);
-    for (int id = FirstCountryId; id <= LastVisitedCountryId; ++id) {
-        report.StepProgress(1);
-        const TCountry* country = world_.GetCountry(id);
-        if (country == nullptr || country->GetClubCount() == 0) continue;
-        const ReportEntryHandle category = report.AddCategory(0, country->GetName());
-        for (int index = 0; index < country->GetClubCount(); ++index) {
-            const TClub* club = country->GetClubByIndex(index);
+    ForEachCountryWithClubs(report, world_, Text(u"Assistant.CheckBadges.Title"_tk), ProgressRange,
+                            [&](const TCountry& country, ReportEntryHandle category) {
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            const TClub* club = country.GetClubByIndex(index);
             if (club == nullptr || IsNationalTeamId(club->GetId())) continue;
             char16_t standardPath[BadgeNameCapacity] = {};
             GetClubBadgeFileName(club, standardPath, BadgeNameCapacity, sources_);
@@ -127,7 +132,7 @@ void CGlobalToolsCheckBadgesProcessor::Run(CReportModel& report)
             const int severity = anyMissing ? ReportType::Error : withoutBadge ? ReportType::Warning : ReportType::Success;
             report.AddEntry(category, severity, club->GetName(), description);
         }
-    }
+    });
 }
 
 void CGlobalToolsCountryProcessor::Run(CReportModel& report)

@@ -44,10 +44,10 @@ bool CHotfixFile::Close()
     return writer_.Commit();
 }
 
-bool CHotfixFile::ReadLine(std::u16string& line)
+bool CHotfixFile::ReadLine(std::u16string& line, std::size_t limit)
 {
     line.clear();
-    while (line.size() < MaxLineLength && GetRemainingBytes() >= 2) {
+    while (line.size() < limit && GetRemainingBytes() >= 2) {
         const auto unit = static_cast<char16_t>(bytes_[position_] | (bytes_[position_ + 1] << 8));
         position_ += 2;
         line.push_back(unit);

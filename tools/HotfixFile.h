@@ -30,7 +30,9 @@ public:
 
     // Up to and including the next line feed, at most MaxLineLength
     // characters; false at the end of the file.
-    bool ReadLine(std::u16string& line);
+    bool ReadLine(std::u16string& line) { return ReadLine(line, MaxLineLength); }
+    // The same with at most limit characters.
+    bool ReadLine(std::u16string& line, std::size_t limit);
     // False, and nothing taken, when fewer bytes remain.
     bool ReadBytes(void* out, std::size_t count);
     std::size_t GetRemainingBytes() const { return bytes_.size() - position_; }

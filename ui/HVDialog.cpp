@@ -4,6 +4,7 @@
 
 #include "core/TextManager.h"
 #include "core/TextTools.h"
+#include "ui/HVListCtrl.h"
 #include "win/Menu.h"
 #include "win/WideText.h"
 
@@ -124,6 +125,14 @@ BOOL CHVDialog::OnInitDialog()
     }
     initialised_ = true;
     return answer;
+}
+
+void CHVDialog::AddListColumns(CHVListCtrl& list, std::span<const TListColumn> columns)
+{
+    for (const TListColumn& column : columns) {
+        const int index = list.AddColumn(GetText(column.key), column.format, column.weight);
+        list.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
+    }
 }
 
 }  // namespace Halvane::MFC

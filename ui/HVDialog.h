@@ -5,6 +5,7 @@
 // alone.
 
 #include <cstddef>
+#include <span>
 
 #include "core/TextKey.h"
 #include "ui/ChangeNotify.h"
@@ -13,6 +14,17 @@
 class CTextManager;
 
 namespace Halvane::MFC {
+
+class CHVListCtrl;
+
+// A list column as dialogs declare them: heading key, format, width weight
+// and the sort types of a click on it (-1 for none).
+struct TListColumn {
+    TextKey key;
+    int format;
+    int weight;
+    int sortTypes[3];
+};
 
 class CHVDialog : public win::CDialog, public IChangeNotify {
 public:
@@ -42,6 +54,8 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // Each heading is the text of its key, looked up as every caption is.
+    void AddListColumns(CHVListCtrl& list, std::span<const TListColumn> columns);
 
 private:
     void TranslateWindowText(HWND window);

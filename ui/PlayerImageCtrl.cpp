@@ -1,5 +1,7 @@
 #include "ui/PlayerImageCtrl.h"
 
+#include <algorithm>
+#include <string_view>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -81,7 +83,8 @@ bool CPlayerImageCtrl::HasBitmapOfSize(int width, int height) const
 
 std::u16string CPlayerImageCtrl::GetPortraitPath(bool check) const
 {
-    return person_ != nullptr ? GetPlayerPortraitPath(*person_, check) : std::u16string();
+    if (person_ == nullptr) return {};
+    return GetPlayerPortraitPath(*person_, check, pictures_ != nullptr ? *pictures_ : CPortraitArchiveIndex::Shared());
 }
 
 void CPlayerImageCtrl::DeleteBitmap()
@@ -114,9 +117,26 @@ HBITMAP CPlayerImageCtrl::ReadPicture(IRendererPlugin& plugin, const std::u16str
     const std::size_t bytes = PortraitBufferBytes(width, height);
     if (bytes == 0) return nullptr;
     std::vector<std::uint32_t> pixels(bytes / 4);
-    if (!reader.Get()->ReadPixels(pixels.data())) return nullptr;
+    if (!ReadPixels(plugin, *reader.Get(), pixels)) return nullptr;
     PremultiplyAlpha(reinterpret_cast<std::uint8_t*>(pixels.data()), pixels.size());
+    return CreatePortraitBitmap(pixels, width, height);
+}
 
+bool CPlayerImageCtrl::ReadPixels(IRendererPlugin& plugin, IRendererImageReader& reader, std::vector<std::uint32_t>& pixels)
+{
+    const char* format = reader.GetFormat();
+    if (format == nullptr || std::string_view(format) != "TPI") return reader.ReadPixels(pixels.data());
+    // The plug-in's own buffer: taken only when it holds exactly the picture.
+    const std::uint32_t* buffer = plugin.GetPixelBuffer(&reader);
+    if (buffer == nullptr) return false;
+    const bool whole = plugin.GetPixelBufferSize(&reader) == pixels.size();
+    if (whole) std::copy(buffer, buffer + pixels.size(), pixels.begin());
+    plugin.FreePixelBuffer(&reader, &buffer);
+    return whole;
+}
+
+HBITMAP CPlayerImageCtrl::CreatePortraitBitmap(const std::vector<std::uint32_t>& pixels, std::int32_t width, std::int32_t height)
+{
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "database/PlayerPortrait.h"
 #include "ui/PaintedStatic.h"
@@ -21,8 +22,11 @@ public:
     static constexpr TRendererRect HeadArea = {128, 0, 768, 768};
     static constexpr RECT PictureSquare = {17, 8, 17 + 160, 8 + 160};
 
-    // Without a manager the process-wide one is used.
-    explicit CPlayerImageCtrl(CRenderManager* renderer = nullptr) : renderer_(renderer) {}
+    // Without a manager or picture index the process-wide ones are used.
+    explicit CPlayerImageCtrl(CRenderManager* renderer = nullptr, const CPortraitArchiveIndex* pictures = nullptr)
+        : renderer_(renderer), pictures_(pictures)
+    {
+    }
     ~CPlayerImageCtrl() override;
 
     // Person and club are not owned; either may be null.
@@ -44,9 +48,12 @@ private:
     void DeleteBitmap();
     void LoadPortrait();
     HBITMAP ReadPicture(IRendererPlugin& plugin, const std::u16string& path) const;
+    static bool ReadPixels(IRendererPlugin& plugin, IRendererImageReader& reader, std::vector<std::uint32_t>& pixels);
+    static HBITMAP CreatePortraitBitmap(const std::vector<std::uint32_t>& pixels, std::int32_t width, std::int32_t height);
     void RenderHead();
 
     CRenderManager* renderer_;
+    const CPortraitArchiveIndex* pictures_;
     const TPortraitPerson* person_ = nullptr;
     const TPortraitHead* head_ = nullptr;
     const TClub* club_ = nullptr;

@@ -10,7 +10,7 @@
 #include <cstddef>
 #include <cstdint>
 
-inline constexpr std::uint32_t RendererInterfaceVersion = 1;
+inline constexpr std::uint32_t RendererInterfaceVersion = 2;
 inline constexpr std::size_t RendererKitBlockWords = 208;
 inline constexpr std::size_t RendererOptionBlockWords = 9;
 
@@ -18,13 +18,16 @@ struct TRendererRect {
     std::int32_t left, top, right, bottom;
 };
 
-// Reads one picture (".tpi" or ".tga") for the portraits.
+// Reads one picture (".tpi" or ".tga") for the portraits. A reader whose
+// format is "TPI" keeps its pixels itself and hands them out through the
+// plug-in's pixel buffer operations; any other is read into the caller's
+// buffer.
 class IRendererImageReader {
 public:
     virtual bool Open(const char* ansiPath) = 0;
     virtual std::int32_t GetWidth() = 0;
     virtual std::int32_t GetHeight() = 0;
-    // Fills width * height 32-bit pixels, rows top down.
+    // Fills width * height 32-bit pixels (0xAARRGGBB), rows top down.
     virtual bool ReadPixels(std::uint32_t* pixels) = 0;
     virtual const char* GetFormat() = 0;
 
@@ -49,6 +52,13 @@ public:
     virtual void SetBackground(std::uint32_t argb) = 0;
     // False, with a null reader, when the plug-in reads no pictures.
     virtual bool CreateImageReader(IRendererImageReader** reader) = 0;
+    // The "TPI" reader's pixels (0xAARRGGBB, rows top down), held by the
+    // plug-in until FreePixelBuffer; null when the reader has none.
+    virtual const std::uint32_t* GetPixelBuffer(IRendererImageReader* reader) = 0;
+    // The number of pixels in that buffer.
+    virtual std::size_t GetPixelBufferSize(IRendererImageReader* reader) = 0;
+    // The buffer is done with; the pointer is cleared.
+    virtual void FreePixelBuffer(IRendererImageReader* reader, const std::uint32_t** pixels) = 0;
 
 protected:
     ~IRendererPlugin() = default;

@@ -13,21 +13,16 @@
 
 namespace {
 
-struct ColumnSpec {
-    TextKey key;
-    int format;
-    int weight;
-    int sortTypes[2];
-};
+constexpr int None = Halvane::MFC::CHVListCtrl::NoSortType;
 
 constexpr int TotalColumn = 8;
 
-const ColumnSpec columns[] = {
-    {u"Dialog.Assessment.Rank"_tk, LVCFMT_LEFT, 1, {0, 8}},       {u"Dialog.Assessment.Country"_tk, LVCFMT_LEFT, 3, {1, 8}},
-    {u"Dialog.Assessment.LastYear"_tk, LVCFMT_RIGHT, 2, {2, 8}},  {u"Dialog.Assessment.Year-2"_tk, LVCFMT_RIGHT, 1, {3, 8}},
-    {u"Dialog.Assessment.Year-3"_tk, LVCFMT_RIGHT, 1, {4, 8}},    {u"Dialog.Assessment.Year-4"_tk, LVCFMT_RIGHT, 1, {5, 8}},
-    {u"Dialog.Assessment.Year-5"_tk, LVCFMT_RIGHT, 1, {6, 8}},    {u"Dialog.Assessment.Year-6"_tk, LVCFMT_RIGHT, 1, {7, 8}},
-    {u"Dialog.Assessment.FirstSeason"_tk, LVCFMT_RIGHT, 3, {8, 1}},
+const Halvane::MFC::TListColumn columns[] = {
+    {u"Dialog.Assessment.Rank"_tk, LVCFMT_LEFT, 1, {0, 8, None}},       {u"Dialog.Assessment.Country"_tk, LVCFMT_LEFT, 3, {1, 8, None}},
+    {u"Dialog.Assessment.LastYear"_tk, LVCFMT_RIGHT, 2, {2, 8, None}},  {u"Dialog.Assessment.Year-2"_tk, LVCFMT_RIGHT, 1, {3, 8, None}},
+    {u"Dialog.Assessment.Year-3"_tk, LVCFMT_RIGHT, 1, {4, 8, None}},    {u"Dialog.Assessment.Year-4"_tk, LVCFMT_RIGHT, 1, {5, 8, None}},
+    {u"Dialog.Assessment.Year-5"_tk, LVCFMT_RIGHT, 1, {6, 8, None}},    {u"Dialog.Assessment.Year-6"_tk, LVCFMT_RIGHT, 1, {7, 8, None}},
+    {u"Dialog.Assessment.FirstSeason"_tk, LVCFMT_RIGHT, 3, {8, 1, None}},
 };
 
 constexpr float Hundredth = 0.01f;
@@ -56,10 +51,7 @@ BOOL CDlg5Year::OnInitDialog()
 
 void CDlg5Year::AddColumns()
 {
-    for (const ColumnSpec& column : columns) {
-        const int index = list_.AddColumn(GetText(column.key), column.format, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], Halvane::MFC::CHVListCtrl::NoSortType);
-    }
+    AddListColumns(list_, columns);
 }
 
 int CDlg5Year::SelectedCountry() const

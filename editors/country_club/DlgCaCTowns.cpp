@@ -10,6 +10,7 @@
 #include "database/CompleteWorld.h"
 #include "database/ReferenceLists.h"
 #include "database/WorldList.h"
+#include "editors/country_club/model/ClubArticleTable.h"
 #include "platform/Platform.h"
 #include "resources/ContinentIds.h"
 #include "ui/MyFileDialog.h"
@@ -23,8 +24,10 @@ constexpr int editLimits[4] = {TownEditor::TownNameLimit, TownEditor::ClubNameLi
 constexpr int spinIds[4] = {IDC_TOWNS_LATITUDE_DEGREES, IDC_TOWNS_LATITUDE_MINUTES, IDC_TOWNS_LONGITUDE_DEGREES,
                             IDC_TOWNS_LONGITUDE_MINUTES};
 constexpr int spinMaxima[4] = {TownEditor::MaxLatitude, 59, TownEditor::MaxLongitude, 59};
-constexpr int detailIds[] = {IDC_TOWNS_TOWN, IDC_TOWNS_CLUB, IDC_TOWNS_SHORT_NAME, IDC_TOWNS_ABBREVIATION,
-                             IDC_TOWNS_LANGUAGE, IDC_TOWNS_COLOUR, IDC_TOWNS_POSITION};
+constexpr int detailIds[] = {IDC_TOWNS_TOWN,    IDC_TOWNS_CLUB,    IDC_TOWNS_SHORT_NAME, IDC_TOWNS_ARTICLE,
+                             IDC_TOWNS_ABBREVIATION, IDC_TOWNS_PHRASE1, IDC_TOWNS_PHRASE2, IDC_TOWNS_LANGUAGE,
+                             IDC_TOWNS_COLOUR,  IDC_TOWNS_POSITION};
+constexpr int exampleIds[] = {IDC_TOWNS_ARTICLE, IDC_TOWNS_PHRASE1, IDC_TOWNS_PHRASE2};
 constexpr int positionIds[] = {IDC_TOWNS_LABEL_LATITUDE, IDC_TOWNS_NORTH_SOUTH, IDC_TOWNS_LATITUDE_DEGREES,
                                IDC_TOWNS_LABEL_LATITUDE_DEGREES, IDC_TOWNS_LATITUDE_MINUTES,
                                IDC_TOWNS_LABEL_LATITUDE_MINUTES, IDC_TOWNS_LABEL_LONGITUDE, IDC_TOWNS_EAST_WEST,
@@ -35,6 +38,12 @@ constexpr TextKey languageKeys[6] = {
     u"Dialog.Control.LocaleListCtrl.French"_tk, u"Dialog.Control.LocaleListCtrl.Spain"_tk,
     u"Dialog.Control.LocaleListCtrl.Italian"_tk, u"Dialog.Control.LocaleListCtrl.Polish"_tk,
 };
+
+int DatabaseLanguage()
+{
+    const TCompleteWorld* world = GetWorld();
+    return world ? world->GetDatabaseLanguage() : 0;
+}
 
 bool IsEdit(int id)
 {
@@ -66,22 +75,15 @@ void CDlgCaCTowns::SetUpControls()
     colour_.SubclassDlgItem(IDC_TOWNS_COLOUR, *this);
     FillColourCombo(colour_, GetTeamColourList(), 0, false);
     language_.Attach(GetItem(IDC_TOWNS_LANGUAGE));
-    const TCompleteWorld* world = GetWorld();
     for (int index = 0; index < 6; ++index) AddComboItem(language_, GetText(languageKeys[index]), index);
-    SelectComboByData(language_, world ? world->GetDatabaseLanguage() : 0);
+    SelectComboByData(language_, DatabaseLanguage());
     list_.SubclassDlgItem(IDC_TOWNS_LIST, *this);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.SetSortHandler(this);
-    const struct {
-        TextKey key;
-        int weight;
-        int sortTypes[3];
-    } columns[] = {{u"Club.Town"_tk, 4, {0, 1, -1}}, {u"Club.Name"_tk, 4, {1, 0, -1}},
-                   {u"Club.ShortName"_tk, 3, {2, 1, 0}}, {u"Club.Abbreviation"_tk, 2, {3, 1, 0}}};
-    for (const auto& column : columns) {
-        const int index = list_.AddColumn(GetText(column.key), LVCFMT_LEFT, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
-    }
+    const Halvane::MFC::TListColumn columns[] = {
+        {u"Club.Town"_tk, LVCFMT_LEFT, 4, {0, 1, -1}},        {u"Club.Name"_tk, LVCFMT_LEFT, 4, {1, 0, -1}},
+        {u"Club.ShortName"_tk, LVCFMT_LEFT, 3, {2, 1, 0}},    {u"Club.Abbreviation"_tk, LVCFMT_LEFT, 2, {3, 1, 0}}};
+    AddListColumns(list_, columns);
     list_.AutoSizeColumns(true);
     list_.Sort(0, true);
     northSouth_.Attach(GetItem(IDC_TOWNS_NORTH_SOUTH));
@@ -190,6 +192,7 @@ void CDlgCaCTowns::EnableDetails(bool enable)
     for (int id : detailIds) ::EnableWindow(GetItem(id), enable);
     if (!enable) {
         for (const win::CEdit& edit : edits_) edit.SetText(u"");
+        for (int id : exampleIds) ::SetWindowTextW(GetItem(id), L"");
         ::SendMessageW(GetItem(IDC_TOWNS_POSITION), BM_SETCHECK, BST_UNCHECKED, 0);
     }
     EnablePosition(enable && ::SendMessageW(GetItem(IDC_TOWNS_POSITION), BM_GETCHECK, 0, 0) == BST_CHECKED);
@@ -220,6 +223,41 @@ void CDlgCaCTowns::ShowTown()
     spins_[1].SetValue(shown.latitudeMinutes);
     spins_[2].SetValue(shown.longitudeDegrees);
     spins_[3].SetValue(shown.longitudeMinutes);
+    ShowExamples();
+}
+
+// The article and the two phrases of the database language, the phrases
+// with the club name as typed.
+void CDlgCaCTowns::ShowExamples()
+{
+    if (editor_.GetCurrentTown() < 0) return;
+    const int language = DatabaseLanguage();
+    const TClubArticleRow& row = GetClubArticleRow(language);
+    const TTown& town = editor_.GetCurrent();
+    const HWND article = GetItem(IDC_TOWNS_ARTICLE);
+    ::SetWindowTextW(article, reinterpret_cast<LPCWSTR>(ClubArticleText(language, TownEditor::ArticleIndex(town, language, row.articleCount))));
+    ::EnableWindow(article, HasArticleChoice(language));
+    const int usage = TownEditor::PhraseIndex(town, language, row.phraseCount);
+    const std::u16string clubName = edits_[1].GetText();
+    for (int which = 0; which < 2; ++which) {
+        const HWND button = GetItem(which == 0 ? IDC_TOWNS_PHRASE1 : IDC_TOWNS_PHRASE2);
+        ::SetWindowTextW(button, reinterpret_cast<LPCWSTR>(ClubPhraseExample(language, which, usage, clubName).c_str()));
+        ::EnableWindow(button, HasPhraseChoice(language));
+    }
+}
+
+void CDlgCaCTowns::NextArticle()
+{
+    const int language = DatabaseLanguage();
+    editor_.AdvanceArticle(language, GetClubArticleRow(language).articleCount);
+    ShowExamples();
+}
+
+void CDlgCaCTowns::NextPhrase()
+{
+    const int language = DatabaseLanguage();
+    editor_.AdvancePhrase(language, GetClubArticleRow(language).phraseCount);
+    ShowExamples();
 }
 
 TownControls CDlgCaCTowns::ReadControls()
@@ -288,6 +326,15 @@ bool CDlgCaCTowns::OnCommand(int id, int code, HWND control)
         const int town = editor_.GetCurrentTown();
         StoreTown();
         RefreshRow(town);
+        if (id == IDC_TOWNS_CLUB) ShowExamples();
+        return true;
+    }
+    if (id == IDC_TOWNS_ARTICLE && code == BN_CLICKED) {
+        NextArticle();
+        return true;
+    }
+    if ((id == IDC_TOWNS_PHRASE1 || id == IDC_TOWNS_PHRASE2) && code == BN_CLICKED) {
+        NextPhrase();
         return true;
     }
     if (id == IDC_TOWNS_POSITION && code == BN_CLICKED) {
@@ -296,6 +343,7 @@ bool CDlgCaCTowns::OnCommand(int id, int code, HWND control)
     }
     if (id == IDC_TOWNS_LANGUAGE && code == CBN_SELCHANGE) {
         if (TCompleteWorld* world = GetWorld()) world->SetDatabaseLanguage(static_cast<std::uint8_t>(GetComboSelData(language_, 0)));
+        ShowExamples();
         return true;
     }
     switch (id) {

@@ -39,6 +39,9 @@ private:
     int RowOfTown(int town) const;
     void RefreshRow(int town);
     void ShowTown();
+    void ShowExamples();
+    void NextArticle();
+    void NextPhrase();
     void EnableDetails(bool enable);
     void EnablePosition(bool enable);
     TownControls ReadControls();

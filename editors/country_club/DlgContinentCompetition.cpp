@@ -5,6 +5,8 @@
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
 #include "editors/country_club/Dlg5Year.h"
+#include "editors/country_club/DlgChooseClub.h"
+#include "editors/country_club/DlgChooseStadion.h"
 #include "editors/country_club/DlgContinentFrame.h"
 #include "editors/country_club/DlgEuropeanFairness.h"
 #include "editors/country_club/model/ContinentPageLayout.h"
@@ -79,10 +81,6 @@ void CDlgContinentCompetition::ShowLayout()
                        ids.stadiumLabel, ids.chooseStadium}) {
             ::ShowWindow(GetItem(id), shown ? SW_SHOW : SW_HIDE);
         }
-        // The club and stadium pickers come with the club editor; until
-        // they exist the choice is not offered.
-        ::EnableWindow(GetItem(ids.chooseDefender), FALSE);
-        ::EnableWindow(GetItem(ids.chooseStadium), FALSE);
     }
     const bool european = ContinentPageLayout::ShowsEuropeanButtons(continent_);
     for (int id : {IDC_CONTINENT_ASSESSMENT, IDC_CONTINENT_FAIRNESS}) ::ShowWindow(GetItem(id), european ? SW_SHOW : SW_HIDE);
@@ -92,12 +90,40 @@ void CDlgContinentCompetition::ShowCup(int cup)
 {
     const TRulesAndMisc& rules = frame_.GetRules();
     titles_[cup].SetText(rules.GetCupTitle(continent_, cup, DatabaseLanguage()));
+    ShowTeams(cup);
+}
+
+// Leaves the title edit alone, so a title typed before a choice stays.
+void CDlgContinentCompetition::ShowTeams(int cup)
+{
+    const TRulesAndMisc& rules = frame_.GetRules();
     const TCompleteWorld* world = GetWorld();
     if (!world) return;
     ::SetWindowTextW(GetItem(cupControls[cup].defender),
                      reinterpret_cast<LPCWSTR>(FairnessPlaces::Name(*world, rules.GetCupDefender(continent_, cup)).c_str()));
     ::SetWindowTextW(GetItem(cupControls[cup].stadium),
                      reinterpret_cast<LPCWSTR>(FairnessPlaces::Name(*world, rules.GetCupStadium(continent_, cup)).c_str()));
+}
+
+void CDlgContinentCompetition::ChooseDefender(int cup)
+{
+    TRulesAndMisc& rules = frame_.GetRules();
+    CDlgChooseClub picker(Handle());
+    picker.SetContinentFilter(continent_);
+    picker.SetSelectedClubId(rules.GetCupDefender(continent_, cup));
+    if (picker.DoModal() != IDOK) return;
+    rules.SetCupDefender(continent_, cup, picker.GetSelectedClubIdRef());
+    ShowTeams(cup);
+}
+
+void CDlgContinentCompetition::ChooseStadium(int cup)
+{
+    TRulesAndMisc& rules = frame_.GetRules();
+    CDlgChooseStadion picker(Handle());
+    picker.SetSelectedClubId(rules.GetCupStadium(continent_, cup));
+    if (picker.DoModal() != IDOK) return;
+    rules.SetCupStadium(continent_, cup, picker.GetSelectedClubIdRef());
+    ShowTeams(cup);
 }
 
 void CDlgContinentCompetition::StoreTitles()
@@ -111,6 +137,16 @@ void CDlgContinentCompetition::StoreTitles()
 bool CDlgContinentCompetition::OnCommand(int id, int code, HWND control)
 {
     if (code != BN_CLICKED) return false;
+    for (int cup = 0; cup < Cups; ++cup) {
+        if (id == cupControls[cup].chooseDefender) {
+            ChooseDefender(cup);
+            return true;
+        }
+        if (id == cupControls[cup].chooseStadium) {
+            ChooseStadium(cup);
+            return true;
+        }
+    }
     if (id == IDC_CONTINENT_ASSESSMENT) {
         CDlg5Year dialog(Handle());
         dialog.DoModal();

@@ -26,6 +26,9 @@ protected:
 private:
     void ShowLayout();
     void ShowCup(int cup);
+    void ShowTeams(int cup);
+    void ChooseDefender(int cup);
+    void ChooseStadium(int cup);
 
     int continent_;
     CDlgContinentFrame& frame_;

@@ -2,6 +2,7 @@
 
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
+#include "editors/country_club/DlgChooseClub.h"
 #include "resources/ContinentIds.h"
 
 namespace {
@@ -19,13 +20,31 @@ CDlgEuropeanFairness::CDlgEuropeanFairness(TRulesAndMisc& rules, HWND parent)
 BOOL CDlgEuropeanFairness::OnInitDialog()
 {
     CDialogB::OnInitDialog();
-    for (int place = 0; place < FairnessPlaces::Places; ++place) {
-        ShowPlace(place);
-        // The club picker comes with the club editor; until it exists the
-        // choice is not offered.
-        ::EnableWindow(GetItem(chooseButtons[place]), FALSE);
-    }
+    for (int place = 0; place < FairnessPlaces::Places; ++place) ShowPlace(place);
     return TRUE;
+}
+
+bool CDlgEuropeanFairness::OnCommand(int id, int code, HWND control)
+{
+    if (code != BN_CLICKED) return CDialogB::OnCommand(id, code, control);
+    for (int place = 0; place < FairnessPlaces::Places; ++place) {
+        if (id == chooseButtons[place]) {
+            ChoosePlace(place);
+            return true;
+        }
+    }
+    return CDialogB::OnCommand(id, code, control);
+}
+
+// A club of a country another place holds is refused without a word.
+void CDlgEuropeanFairness::ChoosePlace(int place)
+{
+    CDlgChooseClub picker(Handle());
+    picker.SetContinentFilter(0);
+    picker.SetIncludeReserveTeams(false);
+    picker.SetSelectedClubId(places_.Get(place));
+    if (picker.DoModal() != IDOK) return;
+    if (places_.Choose(place, picker.GetSelectedClubIdRef())) ShowPlace(place);
 }
 
 void CDlgEuropeanFairness::ShowPlace(int place) const

@@ -14,9 +14,11 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
 
 private:
     void ShowPlace(int place) const;
+    void ChoosePlace(int place);
 
     FairnessPlaces places_;
 };

@@ -13,14 +13,15 @@ BOOL CDlgLandParent::OnInitDialog()
     tabs_.SubclassDlgItem(IDC_COUNTRY_TABS, *this);
     // The league system page fills its system combo while it is created.
     leagues_.SetCountry(country_);
+    CreateHostedPages();
     // Every tab in its order; a tab whose page is not part of the editor
-    // yet (page null) is left out. Titles are looked up by their whole keys.
+    // (page null) is left out. Titles are looked up by their whole keys.
     const TPageEntry pages[] = {
         {&general_, IDD_COUNTRY_COMMON, u"Dialog.Country.Parent.General"_tk, General},
         {&leagues_, IDD_COUNTRY_LEAGUESYSTEM, u"Dialog.Country.Parent.LeagueSystem"_tk, LeagueSystem},
-        {nullptr, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
-        {nullptr, IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
-        {nullptr, IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
+        {&cups_, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
+        {pool_.get(), IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
+        {referees_.get(), IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
         {nullptr, IDD_COUNTRY_STAFF, u"Dialog.Country.Parent.Manager"_tk, Manager},
         {&appearance_, IDD_COUNTRY_APPEARANCE, u"Dialog.Country.Parent.PlayerAppearance"_tk, Appearance},
     };
@@ -34,14 +35,23 @@ BOOL CDlgLandParent::OnInitDialog()
     return TRUE;
 }
 
+void CDlgLandParent::CreateHostedPages()
+{
+    const TCountryHostedPages& hosted = GetCountryHostedPages();
+    if (hosted.createPlayerpoolPage) pool_ = hosted.createPlayerpoolPage(tabs_.Handle());
+    if (hosted.createRefereesPage) referees_ = hosted.createRefereesPage(tabs_.Handle());
+}
+
+// The hosted pages come created by their factories; every page is put
+// last, so the pages lie in tab order whichever was created first.
 void CDlgLandParent::AddPage(int tab, CDialogB& page, UINT templateId, const char16_t* title, int code)
 {
     if (tab < 0 || tab >= MaxTabs) return;
+    if (page.Handle() == nullptr && !page.Create(tabs_.Handle())) return;
     tabs_.InsertItem(tab, title, reinterpret_cast<LPARAM>(&page));
     codes_[static_cast<std::size_t>(tab)] = code;
     tabCount_ = std::max(tabCount_, tab + 1);
-    page.Create(tabs_.Handle());
-    ::SetWindowPos(page.Handle(), nullptr, 2, 24, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(page.Handle(), HWND_BOTTOM, 2, 24, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
     page.Show(false);
     page.Enable(true);
 }
@@ -58,6 +68,9 @@ void CDlgLandParent::LoadCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.LoadCountry(country_); break;
     case LeagueSystem: leagues_.LoadCountry(country_); break;
+    case Cup: cups_.LoadCountry(country_); break;
+    case FreeAgent: pool_->FillList(country_); break;
+    case Referee: referees_->FillList(country_); break;
     case Appearance: appearance_.LoadCountry(country_); break;
     default: break;
     }
@@ -68,6 +81,7 @@ bool CDlgLandParent::StoreCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.StoreCountry(); break;
     case LeagueSystem: leagues_.StoreCountry(); break;
+    case Cup: cups_.StoreCountry(); break;
     case Appearance: appearance_.StoreCountry(); break;
     default: break;
     }

@@ -4,8 +4,11 @@
 // the tab is left and on OK. Cancel keeps what earlier tab changes wrote.
 
 #include <array>
+#include <memory>
 
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/country_club/DlgLand.h"
+#include "editors/country_club/DlgLandCup.h"
 #include "editors/country_club/DlgLandLeaguesystem.h"
 #include "editors/country_club/DlgLandYouthplayer.h"
 #include "ui/DialogB.h"
@@ -37,6 +40,7 @@ private:
     };
     static constexpr int MaxTabs = 7;
 
+    void CreateHostedPages();
     void AddPage(int tab, CDialogB& page, UINT templateId, const char16_t* title, int code);
     CDialogB* CurrentPage() const;
     void LoadCurrentPage();
@@ -50,7 +54,10 @@ private:
     TCountry* country_;
     CDlgLand general_;
     CDlgLandLeaguesystem leagues_;
+    CDlgLandCup cups_;
     CDlgLandYouthplayer appearance_;
+    std::unique_ptr<CCountryListPage> pool_;
+    std::unique_ptr<CCountryListPage> referees_;
     int currentTab_ = -1;
     int refusedTab_ = 0;
     std::array<int, MaxTabs> codes_{};

@@ -5,6 +5,8 @@
 #include "database/Country.h"
 #include "database/Person.h"
 #include "database/WorldList.h"
+#include "editors/country_club/DlgChairman.h"
+#include "editors/player_staff/DlgManagerAllRight.h"
 #include "editors/player_staff/DlgPlayerAllRightSmall.h"
 #include "editors/player_staff/DlgStaffAtClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -81,9 +83,13 @@ BOOL CDlgPlayerAllRight::OnInitDialog()
     ::MapDialogRect(Handle(), &area);
     summary_ = std::make_unique<CDlgPlayerAllRightSmall>(Handle());
     staffAtClub_ = std::make_unique<CDlgStaffAtClub>(Handle());
+    manager_ = std::make_unique<CDlgManagerAllRight>(Handle());
+    chairman_ = std::make_unique<CDlgChairman>(Handle());
     summary_->Create(Handle());
     staffAtClub_->Create(Handle());
-    for (HWND page : {summary_->Handle(), staffAtClub_->Handle()}) {
+    manager_->Create(Handle());
+    chairman_->Create(Handle());
+    for (HWND page : {summary_->Handle(), staffAtClub_->Handle(), manager_->Handle(), chairman_->Handle()}) {
         ::SetWindowPos(page, nullptr, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ::ShowWindow(page, SW_HIDE);
     }
@@ -94,6 +100,8 @@ void CDlgPlayerAllRight::OnDestroy()
 {
     if (summary_) summary_->Destroy();
     if (staffAtClub_) staffAtClub_->Destroy();
+    if (manager_) manager_->Destroy();
+    if (chairman_) chairman_->Destroy();
     CPersonPage::OnDestroy();
 }
 
@@ -151,11 +159,18 @@ void CDlgPlayerAllRight::ShowSubPages()
 {
     // Every sub-page gets the current person, none included, so that none
     // keeps a person who may since have been deleted.
-    const bool player = person_ != nullptr && person_->IsPlayer();
-    const bool staff = person_ != nullptr && person_->GetType() > PersonPresident;
+    const int type = person_ != nullptr ? person_->GetType() : -1;
+    const bool player = type == PersonPlayer;
+    const bool manager = type == PersonManager || type == PersonChairman;
+    const bool chairman = type == PersonPresident;
+    const bool staff = type > PersonPresident;
     summary_->SetPerson(player ? person_ : nullptr);
+    manager_->SetPerson(manager ? person_ : nullptr);
+    chairman_->SetPerson(chairman ? person_ : nullptr);
     staffAtClub_->SetPerson(staff ? person_ : nullptr);
     ::ShowWindow(summary_->Handle(), player ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(manager_->Handle(), manager ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(chairman_->Handle(), chairman ? SW_SHOW : SW_HIDE);
     ::ShowWindow(staffAtClub_->Handle(), staff ? SW_SHOW : SW_HIDE);
     staffAtClubShown_ = staff;
 }

@@ -9,6 +9,8 @@
 #include "editors/player_staff/PersonPage.h"
 #include "ui/DateCtrl.h"
 
+class CDlgChairman;
+class CDlgManagerAllRight;
 class CDlgPlayerAllRightSmall;
 class CDlgStaffAtClub;
 
@@ -41,6 +43,8 @@ private:
 
     std::unique_ptr<CDlgPlayerAllRightSmall> summary_;
     std::unique_ptr<CDlgStaffAtClub> staffAtClub_;
+    std::unique_ptr<CDlgManagerAllRight> manager_;
+    std::unique_ptr<CDlgChairman> chairman_;
     Halvane::MFC::CDateCtrl birthDate_;
     TPerson* person_ = nullptr;
     std::uint8_t clubLanguage_ = 0;

@@ -4,6 +4,7 @@
 
 #include "database/Club.h"
 #include "database/Person.h"
+#include "editors/player_staff/ClubChoice.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "ui/ScrollBarTools.h"
 #include "win/ComboBox.h"
@@ -72,10 +73,6 @@ BOOL CDlgPlayerContract::OnInitDialog()
     FillCountryCombo(combo, 0, 2);
     combo.Detach();
     ::SetScrollRange(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::FirstContractYear(), M::LastContractYear, FALSE);
-    // Choosing clubs needs the club chooser of the club editor.
-    for (int id : {IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_CHOOSE_OTHER}) {
-        ::EnableWindow(GetItem(id), FALSE);
-    }
     return TRUE;
 }
 
@@ -202,9 +199,33 @@ void CDlgPlayerContract::OnChange(void* sender)
     if (sender == &secondDate_) secondEdited_ = true;
 }
 
+bool CDlgPlayerContract::ChooseClub(int button)
+{
+    struct TClubButton {
+        int button;
+        int shownIn;
+        std::uint32_t (TPerson::*get)() const;
+        void (TPerson::*set)(std::uint32_t);
+    };
+    static constexpr TClubButton Buttons[] = {
+        {IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_FAVOURITE_CLUB, &TPerson::GetFavouriteClub, &TPerson::SetFavouriteClub},
+        {IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_DISLIKED_CLUB, &TPerson::GetDislikedClub, &TPerson::SetDislikedClub},
+        {IDC_CONTRACT_CHOOSE_OTHER, IDC_CONTRACT_OTHER_CLUB, &TPerson::GetTransferClub, &TPerson::SetTransferClub}};
+    for (const TClubButton& entry : Buttons) {
+        if (entry.button != button) continue;
+        const std::uint32_t chosen = ChooseClubFrom(Handle(), (person_->*entry.get)());
+        if (chosen == 0) return true;
+        (person_->*entry.set)(chosen);
+        ::SetDlgItemTextW(Handle(), entry.shownIn, win::W(ClubText(chosen)));
+        return true;
+    }
+    return false;
+}
+
 bool CDlgPlayerContract::OnCommand(int id, int code, HWND control)
 {
     if (person_ == nullptr || showing_) return false;
+    if (code == BN_CLICKED && ChooseClub(id)) return true;
     if (id == IDC_CONTRACT_STATE && code == CBN_SELCHANGE) {
         const int state = SelectedState();
         ShowFee(state, person_->GetTransferFee(), person_->GetTransferFee() != 0);

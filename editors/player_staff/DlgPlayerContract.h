@@ -24,6 +24,9 @@ protected:
 
 private:
     int SelectedState() const;
+    // A club button: the chosen club is stored at once and shown; false
+    // for any other control.
+    bool ChooseClub(int button);
     void ShowState(int state);
     void ShowFee(int state, std::int32_t fee, bool feeSet);
     void ShowYear();

@@ -13,19 +13,15 @@ namespace {
 
 using Halvane::MFC::CHVListCtrl;
 
-struct TColumn {
-    TextKey key;
-    int format;
-    int weight;
-    int sortTypes[2];
-};
-const TColumn Columns[] = {
-    {u"Common.Club"_tk, LVCFMT_LEFT, 7, {0, 1}},
-    {u"Dialog.Player.History.EntryStart"_tk, LVCFMT_LEFT, 4, {1, 2}},
-    {u"Dialog.Player.History.EntryEnd"_tk, LVCFMT_LEFT, 4, {2, 1}},
-    {u"Dialog.Player.History.MatchCount"_tk, LVCFMT_RIGHT, 4, {3, 4}},
-    {u"Dialog.Player.History.GoalCount"_tk, LVCFMT_RIGHT, 4, {4, 3}},
-    {u"Dialog.Player.History.TransferFee"_tk, LVCFMT_RIGHT, 6, {5, 0}},
+using Halvane::MFC::TListColumn;
+constexpr int None = CHVListCtrl::NoSortType;
+const TListColumn Columns[] = {
+    {u"Common.Club"_tk, LVCFMT_LEFT, 7, {0, 1, None}},
+    {u"Dialog.Player.History.EntryStart"_tk, LVCFMT_LEFT, 4, {1, 2, None}},
+    {u"Dialog.Player.History.EntryEnd"_tk, LVCFMT_LEFT, 4, {2, 1, None}},
+    {u"Dialog.Player.History.MatchCount"_tk, LVCFMT_RIGHT, 4, {3, 4, None}},
+    {u"Dialog.Player.History.GoalCount"_tk, LVCFMT_RIGHT, 4, {4, 3, None}},
+    {u"Dialog.Player.History.TransferFee"_tk, LVCFMT_RIGHT, 6, {5, 0, None}},
 };
 constexpr int CountIds[4] = {IDC_HISTORY_MATCHES, IDC_HISTORY_RESERVE_MATCHES, IDC_HISTORY_GOALS_FIRST,
                              IDC_HISTORY_GOALS_RESERVE};
@@ -86,10 +82,7 @@ BOOL CDlgPlayerHist::OnInitDialog()
     start_.SetNotify(this);
     end_.SetNotify(this);
     list_.SubclassDlgItem(IDC_HISTORY_LIST, *this);
-    for (const TColumn& column : Columns) {
-        const int index = list_.AddColumn(GetText(column.key), column.format, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], CHVListCtrl::NoSortType);
-    }
+    AddListColumns(list_, Columns);
     list_.SetSortHandler(this);
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.AutoSizeColumns(true);

@@ -1,10 +1,15 @@
 #include "editors/player_staff/DlgPlayerList.h"
 
+#include "core/AppMessage.h"
+#include "core/TextTools.h"
 #include "database/Club.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "editors/player_staff/ClubChoice.h"
+#include "editors/player_staff/DlgPlayerSelect.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/SquadGenerators.h"
 #include "editors/player_staff/model/SquadListModel.h"
 #include "ui/MyTabCtrl.h"
 #include "win/WideText.h"
@@ -23,12 +28,14 @@ constexpr TSortButton SortButtons[] = {{IDC_LIST_BY_NAME, SquadListModel::ByName
                                        {IDC_LIST_BY_NATIONALITY, SquadListModel::ByNationality},
                                        {IDC_LIST_BY_LEVEL, SquadListModel::ByLevel}};
 
-// Commands whose services (random players, the players without club,
-// transfers between clubs) the editor does not have yet.
-constexpr UINT UnavailableCommands[] = {ID_LIST_GENERATE_PLAYER, ID_LIST_GENERATE_TEAM, ID_LIST_DELETE_TEAM,
-                                        ID_LIST_TRANSFER,        ID_LIST_TAKE_OVER,     ID_LIST_DELETE_PLAYER};
 constexpr int TeamPartSubmenu = 3;
 constexpr int YouthBirthMonth = 1;
+constexpr std::size_t MessageCapacity = 256;
+
+bool AskYesNo(const std::u16string& text)
+{
+    return ShowAppMessageBox(text.c_str(), AppMessage::YesNo | AppMessage::IconQuestion) == AppMessage::IdYes;
+}
 
 }  // namespace
 
@@ -125,16 +132,18 @@ void CDlgPlayerList::ShowContextMenu()
         ::EnableMenuItem(menu, ID_LIST_SWAP_TEAM, MF_BYCOMMAND | MF_GRAYED);
         ::EnableMenuItem(menu, TeamPartSubmenu, MF_BYPOSITION | MF_GRAYED);
     }
-    for (UINT command : UnavailableCommands) ::EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
+    // Without its generator installed a generate command cannot run.
+    const TSquadGenerators& generators = GetSquadGenerators();
+    if (!generators.player) ::EnableMenuItem(menu, ID_LIST_GENERATE_PLAYER, MF_BYCOMMAND | MF_GRAYED);
+    if (!generators.team) ::EnableMenuItem(menu, ID_LIST_GENERATE_TEAM, MF_BYCOMMAND | MF_GRAYED);
     TrackContextMenu(menu);
 }
 
 void CDlgPlayerList::AddNewPlayer()
 {
-    TCompleteWorld* world = club_ != nullptr ? club_->GetWorld() : nullptr;
-    if (world == nullptr || club_->GetSquadCount() >= SquadListModel::MaxSquadEntriesForNew) return;
-    TPerson* person = world->CreatePerson(world->GetFreePersonId(), false);
+    TPerson* person = club_ != nullptr ? SquadListModel::CreateForSquad(*club_) : nullptr;
     if (person == nullptr) return;
+    TCompleteWorld* world = club_->GetWorld();
     RequestStore();
     person->Init(PersonPlayer, static_cast<std::uint8_t>(club_->GetCountryId()));
     SquadListModel::PlaceInTeamPart(*person, teamPart_);
@@ -151,12 +160,92 @@ void CDlgPlayerList::AddNewPlayer()
     person_ = person;
     person->SetNationalExperience(static_cast<std::uint8_t>(GetAgeGroup(person->GetAge())));
     if (const TCountry* country = world->GetCountry(person->GetNationality())) {
+        country->RandomiseAppearance(*person);
         const SquadListModel::THeightWeight drawn =
             SquadListModel::DrawHeightWeight(country->GetAverageHeight(), country->GetAverageWeight());
         person->SetHeightWeight(static_cast<std::uint8_t>(drawn.height), static_cast<std::uint8_t>(drawn.weight));
     }
     person->SetShirtNumber(static_cast<std::uint8_t>(club_->GetFreeShirtNumber(person->GetPosition(0))));
     FillList();
+}
+
+void CDlgPlayerList::ForgetCurrentPerson()
+{
+    RequestStore();
+    ::SendMessageW(frame_, PersonChosen, 0, 0);
+    person_ = nullptr;
+}
+
+void CDlgPlayerList::DeletePlayer()
+{
+    if (person_ == nullptr || club_ == nullptr || club_->GetWorld() == nullptr) return;
+    char16_t text[MessageCapacity];
+    ReplaceToken(GetText(u"Dialog.Club.Playerlist.DeletePlayerMessage"_tk), u"_PLAYER_NAME",
+                 TPerson::GetShortName(person_).c_str(), text, MessageCapacity);
+    if (!AskYesNo(text)) return;
+    TPerson* leaving = person_;
+    ForgetCurrentPerson();
+    SquadListModel::ReleasePerson(*club_, *leaving, SquadListModel::JoinFreeAgents(*club_->GetWorld()));
+    FillList();
+}
+
+void CDlgPlayerList::DeleteTeam()
+{
+    if (!AskYesNo(GetText(u"Dialog.Club.Playerlist.DeleteTeamMessage"_tk))) return;
+    if (club_ == nullptr || club_->GetWorld() == nullptr) return;
+    // The pages may show one of the persons who leave.
+    ForgetCurrentPerson();
+    SquadListModel::ReleaseTeamPart(*club_, teamPart_, SquadListModel::JoinFreeAgents(*club_->GetWorld()));
+    FillList();
+}
+
+void CDlgPlayerList::TransferPlayer()
+{
+    if (person_ == nullptr || club_ == nullptr || club_->GetWorld() == nullptr) return;
+    const std::uint32_t chosen = ChooseClubInCountry(Handle(), club_->GetCountryId());
+    TClub* target = chosen != 0 ? club_->GetWorld()->GetClub(chosen) : nullptr;
+    if (target == nullptr) return;
+    RequestStore();
+    if (person_->MoveToClub(target, SquadListModel::TransferTeamPart(*person_, chosen))) FillList();
+}
+
+void CDlgPlayerList::TakeOverPlayer()
+{
+    if (club_ == nullptr) return;
+    CDlgPlayerSelect picker(Handle());
+    picker.SetCountry(club_->GetCountryId());
+    if (teamPart_ == SquadListModel::YouthTeam) picker.SetFilter(true, false, true);
+    if (picker.DoModal() != IDOK) return;
+    TPerson* chosen = picker.GetSelectedPerson();
+    if (chosen == nullptr) return;
+    RequestStore();
+    if (SquadListModel::TakeOver(*club_, *chosen, teamPart_)) FillList();
+}
+
+void CDlgPlayerList::GeneratePlayer()
+{
+    const TSquadGenerators& generators = GetSquadGenerators();
+    TPerson* person = club_ != nullptr && generators.player ? SquadListModel::CreateForSquad(*club_) : nullptr;
+    if (person == nullptr) return;
+    RequestStore();
+    if (teamPart_ == SquadListModel::YouthTeam) person->SetYouthPlayer(true);
+    if (generators.player(Handle(), *club_, *person) && SquadListModel::AddGenerated(*club_, *person, teamPart_)) {
+        FillList();
+        return;
+    }
+    club_->GetWorld()->DeletePerson(person);
+}
+
+void CDlgPlayerList::GenerateTeam()
+{
+    const TSquadGenerators& generators = GetSquadGenerators();
+    if (club_ == nullptr || !generators.team || teamPart_ == SquadListModel::YouthTeam) return;
+    if (club_->GetPlayerCountInTeam(teamPart_) > 0 && !AskYesNo(GetText(u"Dialog.Club.Playerlist.GenerateTeamMessage"_tk))) {
+        return;
+    }
+    // The generator may replace the shown person.
+    ForgetCurrentPerson();
+    if (generators.team(Handle(), *club_, teamPart_ == SquadListModel::FirstTeam)) FillList();
 }
 
 void CDlgPlayerList::SwapTeam()
@@ -188,6 +277,24 @@ bool CDlgPlayerList::RunMenuCommand(int id)
     case ID_LIST_MARK_REAL:
     case ID_LIST_UNMARK_REAL:
         if (teamPart_ != SquadListModel::YouthTeam) MarkRealPersons(id == ID_LIST_MARK_REAL);
+        return true;
+    case ID_LIST_DELETE_TEAM:
+        if (teamPart_ != SquadListModel::YouthTeam) DeleteTeam();
+        return true;
+    case ID_LIST_GENERATE_TEAM:
+        GenerateTeam();
+        return true;
+    case ID_LIST_GENERATE_PLAYER:
+        GeneratePlayer();
+        return true;
+    case ID_LIST_DELETE_PLAYER:
+        DeletePlayer();
+        return true;
+    case ID_LIST_TRANSFER:
+        TransferPlayer();
+        return true;
+    case ID_LIST_TAKE_OVER:
+        TakeOverPlayer();
         return true;
     default:
         return false;

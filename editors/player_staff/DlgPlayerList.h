@@ -39,6 +39,14 @@ private:
     void ShowInfo(int rows);
     bool RunMenuCommand(int id);
     void AddNewPlayer();
+    // Stores the shown page and tells the frame that no person is shown.
+    void ForgetCurrentPerson();
+    void DeletePlayer();
+    void DeleteTeam();
+    void TransferPlayer();
+    void TakeOverPlayer();
+    void GeneratePlayer();
+    void GenerateTeam();
     void SwapTeam();
     void MarkRealPersons(bool real);
 

@@ -9,7 +9,7 @@
 #include "editors/player_staff/model/RowAfterRemoval.h"
 #include "resources/NationalPoolIds.h"
 
-CDlgPlayerpool::CDlgPlayerpool(HWND parent) : CDialogB(IDD_PLAYER_POOL, parent) {}
+CDlgPlayerpool::CDlgPlayerpool(HWND parent) : CCountryListPage(IDD_PLAYER_POOL, parent) {}
 
 std::unique_ptr<CDlgPlayerpool> CreatePlayerpoolPage(HWND frame)
 {
@@ -83,7 +83,7 @@ bool CDlgPlayerpool::RunEntryDialog(TPoolPlayer& entry)
 
 void CDlgPlayerpool::NewEntry()
 {
-    TPoolPlayer* entry = pool_.GetFreeEntry();
+    TPoolPlayer* entry = pool_.NewEntry();
     if (entry == nullptr) return;
     if (RunEntryDialog(*entry)) pool_.Fill();
     ShowRows(entry);

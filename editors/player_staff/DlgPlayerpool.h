@@ -5,19 +5,18 @@
 
 #include <memory>
 
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/player_staff/model/PoolPageModel.h"
-#include "ui/DialogB.h"
 #include "win/ListCtrl.h"
 
 class TCountry;
 class TPoolPlayer;
 
-class CDlgPlayerpool : public CDialogB {
+class CDlgPlayerpool : public CCountryListPage {
 public:
     explicit CDlgPlayerpool(HWND parent);
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.Playerpool"; }
-    // Remembers the country (null shows nothing) and refills the list.
-    void FillList(TCountry* country);
+    void FillList(TCountry* country) override;
     const PoolPageModel& GetPool() const { return pool_; }
 
 protected:

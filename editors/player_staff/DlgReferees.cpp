@@ -7,7 +7,7 @@
 #include "editors/player_staff/model/RowAfterRemoval.h"
 #include "resources/NationalPoolIds.h"
 
-CDlgReferees::CDlgReferees(HWND parent) : CDialogB(IDD_REFEREES, parent) {}
+CDlgReferees::CDlgReferees(HWND parent) : CCountryListPage(IDD_REFEREES, parent) {}
 
 std::unique_ptr<CDlgReferees> CreateRefereesPage(HWND frame)
 {

@@ -4,18 +4,17 @@
 
 #include <memory>
 
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/player_staff/model/RefereeList.h"
-#include "ui/DialogB.h"
 #include "win/ListCtrl.h"
 
 class TCountry;
 
-class CDlgReferees : public CDialogB {
+class CDlgReferees : public CCountryListPage {
 public:
     explicit CDlgReferees(HWND parent);
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.Referee"; }
-    // Remembers the country (null shows nothing) and refills the list.
-    void FillList(TCountry* country);
+    void FillList(TCountry* country) override;
     const RefereeList& GetReferees() const { return referees_; }
 
 protected:

@@ -7,20 +7,16 @@
 #include "database/EnumTexts.h"
 #include "database/Person.h"
 #include "database/WorldList.h"
+#include "editors/player_staff/ClubChoice.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/model/FreeAgentsList.h"
+#include "editors/player_staff/model/SquadListModel.h"
 #include "win/WideText.h"
 
 namespace {
 
-struct TColumn {
-    TextKey key;
-    int format;
-    int weight;
-    int sortTypes[3];
-};
-
 constexpr int None = Halvane::MFC::CHVListCtrl::NoSortType;
-const TColumn Columns[] = {
+const Halvane::MFC::TListColumn Columns[] = {
     {u"Player.Firstname"_tk, LVCFMT_LEFT, 120, {0, 1, None}},
     {u"Player.Lastname"_tk, LVCFMT_LEFT, 120, {1, 0, None}},
     {u"Player.Pseudonym"_tk, LVCFMT_LEFT, 110, {2, 1, 0}},
@@ -86,10 +82,7 @@ BOOL CDlgSearchResult::OnInitDialog()
 
 void CDlgSearchResult::AddColumns()
 {
-    for (const TColumn& column : Columns) {
-        const int index = list_.AddColumn(GetText(column.key), column.format, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], column.sortTypes[2]);
-    }
+    AddListColumns(list_, Columns);
 }
 
 void CDlgSearchResult::StartSearch()
@@ -104,8 +97,12 @@ void CDlgSearchResult::StartSearch()
     running_ = true;
     found_.clear();
     const HWND window = Handle();
+    // The worker walks a copy: nothing here changes the list while it runs.
+    std::vector<TPerson*> freeAgents = FreeAgentsList::Persons(world->GetFreeAgents());
     const bool started = worker_.Start(
-        [this, world] { found_ = PlayerSearch::Run(*world, {}, criteria_, stopRequest_); },
+        [this, world, freeAgents = std::move(freeAgents)] {
+            found_ = PlayerSearch::Run(*world, freeAgents, criteria_, stopRequest_);
+        },
         [window](WorkerResult) { ::PostMessageW(window, SearchEnded, 0, 0); });
     if (!started) running_ = false;
 }
@@ -156,12 +153,41 @@ int CDlgSearchResult::Compare(int sortType, LPARAM item1, LPARAM item2)
     return PlayerSearch::Compare(*world, sortType, hits_[a], hits_[b]);
 }
 
-const PlayerSearch::THit* CDlgSearchResult::SelectedHit() const
+PlayerSearch::THit* CDlgSearchResult::SelectedHit()
 {
     const int row = static_cast<int>(list_.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (row < 0) return nullptr;
     const auto index = static_cast<std::size_t>(list_.GetItemData(row));
     return index < hits_.size() && hits_[index].person != nullptr ? &hits_[index] : nullptr;
+}
+
+bool CDlgSearchResult::MoveToChosenClub(PlayerSearch::THit& hit)
+{
+    const std::uint32_t chosen = ChooseClubInCountry(Handle(), TeamCountry(hit.clubId));
+    TCompleteWorld* world = GetWorld();
+    if (chosen == 0 || world == nullptr) return false;
+    return PlayerSearch::MoveHit(hit, world->GetClub(chosen), SquadListModel::TransferTeamPart(*hit.person, chosen));
+}
+
+bool CDlgSearchResult::RegisterWithTargetClub(PlayerSearch::THit& hit)
+{
+    TCompleteWorld* world = GetWorld();
+    if (world == nullptr || TeamCountry(targetClub_) == 0) return false;
+    return PlayerSearch::MoveHit(hit, world->GetClub(targetClub_), PlayerSearch::RegisterTeamPart(*hit.person));
+}
+
+void CDlgSearchResult::RunHitCommand(int id)
+{
+    PlayerSearch::THit* hit = SelectedHit();
+    TCompleteWorld* world = GetWorld();
+    if (hit == nullptr || world == nullptr) return;
+    bool changed = false;
+    if (id == ID_SEARCH_MOVE_TO_CLUB) changed = MoveToChosenClub(*hit);
+    if (id == ID_SEARCH_REGISTER_WITH_CLUB) changed = RegisterWithTargetClub(*hit);
+    // A released player leaves the squad the caller shows, as a move does.
+    if (id == ID_SEARCH_RELEASE) changed = PlayerSearch::ReleaseHit(*world, *hit);
+    changed_ = changed_ || changed;
+    StartSearch();
 }
 
 void CDlgSearchResult::ShowClubOfSelection()
@@ -177,11 +203,7 @@ void CDlgSearchResult::ShowContextMenu()
     HMENU menu = GetListCtrlContextMenu(list_, IDR_SEARCH_RESULT_MENU, 0);
     if (menu == nullptr) return;
     TranslateMenu(menu);
-    // Moving and releasing need the transfer services of the person
-    // records, which the editor does not have yet.
-    for (UINT command : {ID_SEARCH_REGISTER_WITH_CLUB, ID_SEARCH_MOVE_TO_CLUB, ID_SEARCH_RELEASE}) {
-        ::EnableMenuItem(menu, command, MF_BYCOMMAND | MF_GRAYED);
-    }
+    if (TeamCountry(targetClub_) == 0) ::EnableMenuItem(menu, ID_SEARCH_REGISTER_WITH_CLUB, MF_BYCOMMAND | MF_GRAYED);
     if (!allowShowClub_) ::EnableMenuItem(menu, ID_SEARCH_SHOW_CLUB, MF_BYCOMMAND | MF_GRAYED);
     TrackContextMenu(menu);
 }
@@ -191,6 +213,10 @@ bool CDlgSearchResult::OnCommand(int id, int code, HWND control)
     if (running_) return id != IDOK && id != IDCANCEL ? true : false;
     if (id == ID_SEARCH_SHOW_CLUB && allowShowClub_) {
         ShowClubOfSelection();
+        return true;
+    }
+    if (id == ID_SEARCH_MOVE_TO_CLUB || id == ID_SEARCH_REGISTER_WITH_CLUB || id == ID_SEARCH_RELEASE) {
+        RunHitCommand(id);
         return true;
     }
     return false;

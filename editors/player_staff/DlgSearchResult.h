@@ -49,8 +49,12 @@ private:
     void OnSearchEnded();
     void FillList();
     void ShowContextMenu();
-    const PlayerSearch::THit* SelectedHit() const;
+    PlayerSearch::THit* SelectedHit();
     void ShowClubOfSelection();
+    // The list's commands on the selected hit; the search runs again after each.
+    void RunHitCommand(int id);
+    bool MoveToChosenClub(PlayerSearch::THit& hit);
+    bool RegisterWithTargetClub(PlayerSearch::THit& hit);
 
     bool changed_ = false;
     bool allowShowClub_ = false;

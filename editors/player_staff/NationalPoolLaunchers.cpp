@@ -1,8 +1,12 @@
 #include "editors/player_staff/NationalPoolLaunchers.h"
 
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/player_staff/DlgFastTransfer.h"
 #include "editors/player_staff/DlgNationalteam.h"
 #include "editors/player_staff/DlgPlayerWithoutClub.h"
+#include "editors/player_staff/DlgPlayerpool.h"
+#include "editors/player_staff/DlgReferees.h"
+#include "editors/player_staff/FreeAgentClubChooser.h"
 
 void RegisterNationalPoolEditors(TMainWindowLaunchers& launchers)
 {
@@ -20,4 +24,8 @@ void RegisterNationalPoolEditors(TMainWindowLaunchers& launchers)
         dialog.SetCountry(countryId);
         return static_cast<int>(dialog.DoModal());
     };
+    InstallFreeAgentClubChooser();
+    TCountryHostedPages& countryPages = GetCountryHostedPages();
+    countryPages.createPlayerpoolPage = CreatePlayerpoolPage;
+    countryPages.createRefereesPage = CreateRefereesPage;
 }

@@ -9,6 +9,7 @@
 #include "database/Person.h"
 #include "database/WorldList.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/model/FreeAgentsList.h"
 #include "ui/ListExport.h"
 #include "ui/ListPrint.h"
 #include "win/WideText.h"
@@ -17,20 +18,16 @@ namespace {
 
 using Halvane::MFC::CHVListCtrl;
 
-struct TColumn {
-    TextKey key;
-    int format;
-    int weight;
-    int sortTypes[2];
-};
-const TColumn Columns[] = {
-    {u"Common.Name"_tk, LVCFMT_LEFT, 3, {0, 3}},
-    {u"Dialog.Player.DuplicatePlayers.Club1"_tk, LVCFMT_LEFT, 3, {1, 2}},
-    {u"Dialog.Player.DuplicatePlayers.Club2"_tk, LVCFMT_LEFT, 3, {2, 1}},
-    {u"Dialog.Player.DuplicatePlayers.Birthday1"_tk, LVCFMT_RIGHT, 2, {3, 4}},
-    {u"Dialog.Player.DuplicatePlayers.Birthday2"_tk, LVCFMT_RIGHT, 2, {4, 3}},
-    {u"Dialog.Player.DuplicatePlayers.Position1"_tk, LVCFMT_CENTER, 1, {5, 6}},
-    {u"Dialog.Player.DuplicatePlayers.Position2"_tk, LVCFMT_CENTER, 1, {6, 5}},
+using Halvane::MFC::TListColumn;
+constexpr int None = CHVListCtrl::NoSortType;
+const TListColumn Columns[] = {
+    {u"Common.Name"_tk, LVCFMT_LEFT, 3, {0, 3, None}},
+    {u"Dialog.Player.DuplicatePlayers.Club1"_tk, LVCFMT_LEFT, 3, {1, 2, None}},
+    {u"Dialog.Player.DuplicatePlayers.Club2"_tk, LVCFMT_LEFT, 3, {2, 1, None}},
+    {u"Dialog.Player.DuplicatePlayers.Birthday1"_tk, LVCFMT_RIGHT, 2, {3, 4, None}},
+    {u"Dialog.Player.DuplicatePlayers.Birthday2"_tk, LVCFMT_RIGHT, 2, {4, 3, None}},
+    {u"Dialog.Player.DuplicatePlayers.Position1"_tk, LVCFMT_CENTER, 1, {5, 6, None}},
+    {u"Dialog.Player.DuplicatePlayers.Position2"_tk, LVCFMT_CENTER, 1, {6, 5, None}},
 };
 constexpr int TextCapacity = 256;
 
@@ -57,10 +54,7 @@ BOOL CPlayerDouble::OnInitDialog()
 {
     CDialogB::OnInitDialog();
     list_.SubclassDlgItem(IDC_DOUBLE_LIST, *this);
-    for (const TColumn& column : Columns) {
-        const int index = list_.AddColumn(GetText(column.key), column.format, column.weight);
-        list_.SetColumnSortTypes(index, column.sortTypes[0], column.sortTypes[1], CHVListCtrl::NoSortType);
-    }
+    AddListColumns(list_, Columns);
     list_.SetSortHandler(this);
     list_.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     list_.AutoSizeColumns(true);
@@ -91,7 +85,8 @@ void CPlayerDouble::SetRadioCaptions()
 void CPlayerDouble::FindDuplicates()
 {
     const TCompleteWorld* world = GetWorld();
-    pairs_ = world != nullptr ? DuplicateFinder::FindPairs(*world, {}) : std::vector<DuplicateFinder::TCandidate>{};
+    pairs_ = world != nullptr ? DuplicateFinder::FindPairs(*world, FreeAgentsList::Persons(world->GetFreeAgents()))
+                              : std::vector<DuplicateFinder::TCandidate>{};
     FillList();
 }
 
@@ -168,6 +163,7 @@ void CPlayerDouble::RemovePerson(int which)
     const DuplicateFinder::TCandidate& chosen = pairs_[static_cast<std::size_t>(first + which)];
     // The record itself stays in the world.
     if (chosen.club != nullptr) chosen.club->RemovePlayer(chosen.person);
+    if (TCompleteWorld* world = GetWorld()) world->GetFreeAgents().Remove(chosen.person->GetId());
     FindDuplicates();
 }
 

@@ -1,25 +1,18 @@
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 
 #include "app/MainWindowLaunchers.h"
-#include "editors/country_club/DlgChooseClub.h"
+#include "editors/country_club/ClubEditorRegistration.h"
+#include "editors/player_staff/ClubChoice.h"
 #include "editors/player_staff/ClubChooserHook.h"
+#include "editors/player_staff/DlgPlayerGenerator.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerDouble.h"
+#include "editors/player_staff/SquadGenerators.h"
 #include "editors/player_staff/model/PlayerSearch.h"
 
 namespace {
-
-std::uint32_t ChooseClubOfCountry(HWND owner, int countryId)
-{
-    CDlgChooseClub picker(owner);
-    if (countryId != 0) picker.SetCountry(countryId);
-    if (picker.DoModal() != IDOK) return 0;
-    TTeamId chosen = 0;
-    picker.GetSelectedClubId(chosen);
-    return chosen;
-}
 
 int RunPlayerSearch(HWND owner, TPlayerSearchCriteria& criteria)
 {
@@ -66,8 +59,15 @@ void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
 {
     launchers.squad = RunSquad;
     launchers.countryPlayerList = RunCountryPlayers;
-    SetClubChooser(ChooseClubOfCountry);
+    SetClubChooser(ChooseClubInCountry);
     launchers.duplicatePlayers = RunDuplicatePlayers;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;
+    GetSquadGenerators().player = [](HWND owner, TClub& club, TPerson& person) {
+        CDlgPlayerGenerator dialog(&club, &person, owner);
+        return dialog.DoModal() == IDOK;
+    };
+    GetSquadGenerators().team = [](HWND owner, TClub& club, bool firstTeam) {
+        return RunClubGenerator(owner, club, firstTeam) == IDOK;
+    };
 }

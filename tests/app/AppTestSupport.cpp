@@ -6,6 +6,11 @@
 #include <cwchar>
 
 #include "app/DlgEula.h"
+#include "app/LedraApp.h"
+#include "database/CompleteWorld.h"
+#include "database/ReferenceLists.h"
+#include "database/Stadium.h"
+#include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "win/Registry.h"
 #include "win/SystemPaths.h"
@@ -93,6 +98,19 @@ void StoreAcceptance(bool stored)
     } else {
         key.DeleteValue(u"EditorEula");
     }
+}
+
+TCompleteWorld* StartOverWorkingFolder(CLedraApp& app)
+{
+    StoreAcceptance(true);
+    if (!app.InitLanguageAndTexts()) return nullptr;
+    app.SetFoldersFromWorkingFolder();
+    LoadStadiumList(app.GetDatabaseFolder());
+    LoadTextFiles(app.GetDatabaseFolder());
+    TWorldList& worlds = GetWorldList();
+    TCompleteWorld* world = worlds.CreateCompleteWorld();
+    worlds.SetCurrentWorld(world);
+    return world->LoadWorld(app.GetBaseFolder() + u"\\Database") ? world : nullptr;
 }
 
 HWND FindDialogWith(int controlId, DWORD processId)

@@ -11,6 +11,9 @@
 
 #include "tests/common/TestSupport.h"
 
+class CLedraApp;
+class TCompleteWorld;
+
 namespace app_test {
 
 // A working folder below the temporary folder (its last part named as
@@ -34,6 +37,10 @@ void CopyTree(const std::u16string& from, const std::u16string& to);
 // Stores or removes the agreement's acceptance of the edition the current
 // folder's locale.ini names.
 void StoreAcceptance(bool stored);
+// Starts the program's services over the current working folder as its
+// start does (acceptance, texts, folders, stadium and reference lists) and
+// loads the folder's Database as the current world; null when any fails.
+TCompleteWorld* StartOverWorkingFolder(CLedraApp& app);
 
 // What the program showed, in order, and how the responder answers it.
 struct Responder {

@@ -22,6 +22,7 @@
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/RenderManager.h"
 #include "win/WideText.h"
@@ -31,17 +32,13 @@ namespace {
 constexpr int ClubList = 2084;
 constexpr int CountryList = 1128;
 
-class CommandMenu : public DlgMainMenu {
+class CommandMenu : public app_test::CheckedMainMenu<CommandMenu> {
 public:
-    CommandMenu() : DlgMainMenu(nullptr) {}
-    std::function<void(CommandMenu&)> check;
     // Files the test "chooses", in order; empty for a cancelled dialog.
     std::vector<std::u16string> files;
     std::vector<std::u16string> defaultNames;
     std::u16string newClubName;
-    bool closedByItself = true;
 
-    void Command(int id) { ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void SelectClubRow(int row)
     {
         HWND list = ::GetDlgItem(Handle(), ClubList);
@@ -111,24 +108,6 @@ public:
     {
         if (newClubName.empty()) return DlgMainMenu::AskNewClubName(name);
         name = newClubName;
-        return true;
-    }
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL answer = DlgMainMenu::OnInitDialog();
-        Post(WM_APP);
-        return answer;
-    }
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
-        check(*this);
-        if (!IsEnded()) {
-            closedByItself = false;
-            EndDialog(IDOK);
-        }
         return true;
     }
 };

@@ -21,6 +21,7 @@
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/CheckedMainMenu.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -80,12 +81,8 @@ RECT WindowRect(HWND window)
     return rect;
 }
 
-class ShotWindow : public DlgMainMenu {
+class ShotWindow : public app_test::CheckedMainMenu<ShotWindow> {
 public:
-    ShotWindow() : DlgMainMenu(nullptr) {}
-    std::function<void(ShotWindow&)> shots;
-
-    void Command(int id) { ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     // A right click on the row, the cursor over it where the menu opens.
     void RightClickRow(int row)
     {
@@ -106,23 +103,6 @@ public:
         click.iItem = row;
         ::SendMessageW(Handle(), WM_NOTIFY, ClubList, reinterpret_cast<LPARAM>(&click));
     }
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL answer = DlgMainMenu::OnInitDialog();
-        Post(WM_APP);
-        return answer;
-    }
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
-        ::SetWindowPos(Handle(), HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-        gui_test::PumpMessages();
-        shots(*this);
-        if (!IsEnded()) EndDialog(IDOK);
-        return true;
-    }
 };
 
 class MainScreenshots : public testing::Test {
@@ -139,7 +119,11 @@ protected:
     void Run(std::function<void(ShotWindow&)> shots)
     {
         ShotWindow window;
-        window.shots = std::move(shots);
+        window.check = [shots = std::move(shots)](ShotWindow& shown) {
+            ::SetWindowPos(shown.Handle(), HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+            gui_test::PumpMessages();
+            shots(shown);
+        };
         window.DoModal();
     }
 

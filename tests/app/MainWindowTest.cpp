@@ -17,6 +17,7 @@
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/WideText.h"
 
@@ -29,26 +30,7 @@ constexpr int ClubList = 2084;
 std::u16string Item(HWND dialog, int id) { return gui_test::ItemText(dialog, id); }
 std::u16string Count(int value) { return CTextManager::Instance()->FormatInt(value); }
 
-class TestMainMenu : public DlgMainMenu {
-public:
-    TestMainMenu() : DlgMainMenu(nullptr) {}
-    std::function<void(TestMainMenu&)> check;
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL answer = DlgMainMenu::OnInitDialog();
-        Post(WM_APP);
-        return answer;
-    }
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
-        check(*this);
-        EndDialog(IDOK);
-        return true;
-    }
-};
+class TestMainMenu : public app_test::CheckedMainMenu<TestMainMenu> {};
 
 class MainWindow : public testing::Test {
 protected:

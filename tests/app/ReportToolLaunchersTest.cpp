@@ -5,8 +5,10 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
@@ -17,6 +19,7 @@
 #include "database/WorldList.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/WideText.h"
 
@@ -247,6 +250,58 @@ TEST_F(ReportToolLaunchers, ClosingDuringTheRunEndsOnceTheProducerStopped)
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_TRUE(closed);
     EXPECT_EQ(app_test::FindDialogWith(IDC_REPORT_TREE), nullptr);
+}
+
+// The finished report of a tool as a picture for a person to look at, taken
+// once the window has been shown and painted for a while: a window caught at
+// its first paint inside the modal loop is still blank.
+class ReportToolScreenshots : public ReportToolLaunchers {
+protected:
+    void Capture(const std::function<void()>& launch, const char16_t* name)
+    {
+        int settled = 0;
+        std::vector<std::uint8_t> bitmap;
+        gui_test::ModalDriver driver([&] {
+            HWND window = app_test::FindDialogWith(IDC_REPORT_TREE);
+            if (!Finished(window)) return false;
+            if (settled == 0) ShowFirstFinding(window);
+            if (++settled < 15) return false;
+            ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            bitmap = gui_test::CaptureWindow(window);
+            ::PostMessageW(window, WM_CLOSE, 0, 0);
+            return true;
+        });
+        launch();
+        EXPECT_FALSE(driver.TimedOut());
+        ASSERT_GT(bitmap.size(), 54u + 300u * 300u * 3u);
+        EXPECT_GT(gui_test::CountColours(bitmap), 20u);
+        testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(u"tests\\app\\") + name + u".bmp"), bitmap);
+    }
+
+private:
+    // Opens the first category with findings down to its first finding and
+    // selects it, so the picture shows a description too.
+    static void ShowFirstFinding(HWND window)
+    {
+        HTREEITEM item = NextItem(window, TVGN_ROOT);
+        while (item != nullptr && NextItem(window, TVGN_CHILD, item) == nullptr) item = NextItem(window, TVGN_NEXT, item);
+        for (HTREEITEM child = item; child != nullptr; child = NextItem(window, TVGN_CHILD, item)) {
+            item = child;
+            ::SendDlgItemMessageW(window, IDC_REPORT_TREE, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
+        }
+        ::SendDlgItemMessageW(window, IDC_REPORT_TREE, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+        ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    }
+};
+
+TEST_F(ReportToolScreenshots, ProblemChecker)
+{
+    Capture([&] { launchers_.problemChecker(nullptr); }, u"problem-checker");
+}
+
+TEST_F(ReportToolScreenshots, BadgeCheck)
+{
+    Capture([&] { launchers_.badgeCheck(nullptr); }, u"badge-check");
 }
 
 }  // namespace

@@ -228,6 +228,21 @@ TEST(NamePool, PicksByKeyFallingBackToKeyZero)
     EXPECT_EQ(pool.PickRandomName(3, 0), u"");
 }
 
+// A key that comes back later in the file adds its names behind the
+// earlier ones.
+TEST(NamePool, AKeyOfSeveralGroupsKeepsTheFileOrder)
+{
+    CNamePool pool;
+    pool.LoadBytes(NamePoolMale, FileBytes("%2\nAnna\n%5\nXaver\n%2\nBerg\nCarl\n"));
+    EXPECT_EQ(pool.GetCount(NamePoolMale, 2), 3);
+    EXPECT_EQ(pool.GetCount(NamePoolMale, 5), 1);
+    CrtSrand(1);
+    // Draws 41, 18467, 6334 and 26500 give indices 0, 1, 0 and 2 of three.
+    for (const char16_t* expected : {u"Anna", u"Berg", u"Anna", u"Carl"}) {
+        EXPECT_EQ(pool.PickRandomName(NamePoolMale, 2), expected);
+    }
+}
+
 TEST(NamePool, TheTopDrawTakesTheLastName)
 {
     CNamePool pool;

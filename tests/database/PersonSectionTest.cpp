@@ -107,8 +107,10 @@ protected:
 
     TPerson* ReadText(const std::string& text, bool staff = false)
     {
+        // The written text's mark goes back on, so that a drawn name with
+        // accents reads as UTF-8 and not in the system's code page.
         CIndexTextFile file;
-        EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes(text), u"person"));
+        EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + text), u"person"));
         TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
         TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
         EXPECT_EQ(staff ? person->ReadStaff(file) : person->ReadPlayer(file), TSectionRead::Read);

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "archive/MireloBig.h"
+#include "archive/PackedData.h"
 #include "database/Club.h"
 #include "database/PlayerPortrait.h"
 #include "platform/Platform.h"
@@ -87,7 +88,9 @@ TEST_F(PortraitSearch, CandidatesInOrderOneFileAtATime)
         testing_support::TempFolder scratch;
         platform::SetBaseFolder(scratch.Path());
         MakeFile(only, scratch);
-        EXPECT_EQ(GetPlayerPortraitPath(person, true, index), only);
+        std::u16string expected = only;
+        if (only == u"art/picture/VarnEd06071974.tga") expected = u"art\\picture\\VarnEd06071974.tga";
+        EXPECT_EQ(GetPlayerPortraitPath(person, true, index), expected);
     }
 }
 
@@ -117,6 +120,85 @@ TEST_F(PortraitSearch, IndexHoldsAtMost16384NamesAndSurvivesDamage)
     testing_support::WriteBytes(folder.File(u"art_02.big"), "BIGF damaged");
     EXPECT_FALSE(index.Build(folder.File(u"art_02.big")));
     EXPECT_EQ(index.GetCount(), 0u);
+}
+
+// Pictures only in the archive, found by picture id, name and birth date in
+// the same order as on disk, the archive's case ignored; a picture on disk
+// comes before the archive's and keeps its slashes.
+TEST_F(PortraitSearch, ArchiveCandidatesInOrderOnePictureAtATime)
+{
+    TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), 12};
+    const std::u16string order[] = {u"art\\picture\\emp-12.tpi",         u"art\\picture\\emp-12.tga",
+                                    u"art\\picture\\VarnEd06071974.tpi", u"art\\picture\\VarnEd06071974.tga",
+                                    u"art\\picture\\VarnEd.tpi",         u"art\\picture\\VarnEd.tga"};
+    for (const std::u16string& only : order) {
+        std::u16string stored = only;
+        std::transform(stored.begin(), stored.end(), stored.begin(),
+                       [](char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; });
+        MakeArchive({u"art\\picture\\other.tga", stored});
+        EXPECT_EQ(GetPlayerPortraitPath(person, true, index), only);
+    }
+    MakeArchive(std::vector<std::u16string>(std::rbegin(order), std::rend(order)));
+    EXPECT_EQ(GetPlayerPortraitPath(person, true, index), order[0]);
+    MakeFile(u"art/picture/emp-12.tpi", folder);
+    EXPECT_EQ(GetPlayerPortraitPath(person, true, index), u"art/picture/emp-12.tpi");
+    MakeFile(u"user/picture/VarnEd.tga", folder);
+    EXPECT_EQ(GetPlayerPortraitPath(person, true, index), u"user/picture/VarnEd.tga");
+    person.pictureId = 0;
+    person.birthDate = TDate();
+    person.lastName = u"Nobody";
+    EXPECT_EQ(GetPlayerPortraitPath(person, true, index), u"");
+}
+
+// A damaged picture archive leaves the index empty without a message box
+// and without touching the file; pictures on disk are still found. A whole
+// archive packed as one is read like an unpacked one.
+TEST_F(PortraitSearch, DamagedArchivesLeaveTheIndexEmptyAndTheFileAsItWas)
+{
+    MakeArchive({u"art\\picture\\VarnEd06071974.tga"});
+    const std::u16string path = folder.File(u"art_02.big");
+    const std::vector<std::uint8_t> good = testing_support::ReadBytes(path);
+    std::vector<std::uint8_t> packed = good;
+    ASSERT_TRUE(Pack(packed));
+    ASSERT_GT(good.size(), 24u);
+    auto with = [&](std::size_t at, std::vector<std::uint8_t> bytes) {
+        std::vector<std::uint8_t> changed = good;
+        std::copy(bytes.begin(), bytes.end(), changed.begin() + static_cast<std::ptrdiff_t>(at));
+        return changed;
+    };
+    std::vector<std::uint8_t> damagedPacked = packed;
+    damagedPacked.resize(damagedPacked.size() / 2);
+    struct Case {
+        const char* what;
+        std::vector<std::uint8_t> bytes;
+        bool opens;
+    };
+    const Case cases[] = {
+        {"the archive as written", good, true},
+        {"packed whole", packed, true},
+        {"empty", {}, false},
+        {"not an archive", testing_support::Bytes("GIF89a picture"), false},
+        {"header cut", std::vector<std::uint8_t>(good.begin(), good.begin() + 10), false},
+        {"absurd entry count", with(8, {0x7F, 0xFF, 0xFF, 0xFF}), false},
+        {"block beyond the end", with(20, {0x7F, 0, 0, 0}), false},
+        {"directory cut", std::vector<std::uint8_t>(good.begin(), good.begin() + 24), false},
+        {"packed whole and cut", damagedPacked, false},
+    };
+    const TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), 0};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        testing_support::WriteBytes(path, c.bytes);
+        testing_support::MessageCapture messages;
+        EXPECT_EQ(index.Build(path), c.opens);
+        EXPECT_EQ(index.GetCount(), c.opens ? 1u : 0u);
+        EXPECT_EQ(GetPlayerPortraitPath(person, true, index), c.opens ? u"art\\picture\\VarnEd06071974.tga" : u"");
+        EXPECT_TRUE(messages.Messages().empty());
+        EXPECT_EQ(testing_support::ReadBytes(path), c.bytes);
+    }
+    platform::RemoveFile(path);
+    EXPECT_FALSE(index.Build(path));
+    MakeFile(u"art/picture/VarnEd.tga", folder);
+    EXPECT_EQ(GetPlayerPortraitPath(person, true, index), u"art/picture/VarnEd.tga");
 }
 
 TEST(PortraitPixels, PremultipliesAndBoundsSizes)

@@ -380,6 +380,49 @@ TEST_F(ProblemCheckerTest, ACloseRequestEndsTheRunAfterTheCountry)
     EXPECT_EQ(report_.Size(), 0u);
 }
 
+// A league whose check closes the report, as a user closing the window while
+// its country is being examined.
+class CClosingLeague : public CDBLeague {
+public:
+    CClosingLeague(std::uint32_t id, TCompetitionRegistry& registry, CReportModel& report)
+        : CDBLeague(id, 0, registry), report_(report)
+    {
+    }
+    std::uint32_t CheckConsistency(int, int) const override
+    {
+        report_.RequestClose();
+        return 0;
+    }
+
+private:
+    CReportModel& report_;
+};
+
+TEST_F(ProblemCheckerTest, ACloseDuringTheFifthCountryStopsThereWithoutTheCleanUp)
+{
+    const std::uint32_t noFaces[4] = {0, 0, 0, 0};
+    const char16_t* names[] = {u"Echo", u"Delta", u"Charlie", u"Bravo", u"Alpha", u"Zulu"};
+    for (int id = 1; id <= 6; ++id) {
+        ASSERT_NE(world_->GetCountry(id), nullptr);
+        world_->GetCompetitions().EraseCountry(id);
+        for (int language = 0; language < 6; ++language) Land(id).SetNameInLanguage(language, names[id - 1]);
+        Land(id).SetFaceMask(noFaces);
+    }
+    const std::uint32_t closing = MakeCompetitionId(5, TypeLeague, 0);
+    ASSERT_TRUE(world_->GetCompetitions().Register(
+        std::make_unique<CClosingLeague>(closing, world_->GetCompetitions(), report_)));
+
+    CDatabaseProblemTool(*world_).Run(report_);
+
+    EXPECT_EQ(report_.Progress().position, 5);
+    const std::string country = T(u"Common.Country");
+    EXPECT_EQ(tool_testing::Categories(report_), std::vector<std::string>{country});
+    std::vector<std::string> paths;
+    for (const auto& entry : tool_testing::Entries(report_)) paths.push_back(entry.path);
+    EXPECT_EQ(paths, (std::vector<std::string>{country + "/Echo", country + "/Delta", country + "/Charlie",
+                                               country + "/Bravo"}));
+}
+
 class ProblemCheckerSampleTest : public database_testing::SampleWorldTest {};
 
 TEST_F(ProblemCheckerSampleTest, TopLeagueBesideAnInternationalDayClashes)

@@ -48,7 +48,7 @@ protected:
 
     void SetRules(int (*rule)(int))
     {
-        for (int id = 1; id <= CFixLeagueLevelIncreasement::FileCountries; ++id) {
+        for (int id = 1; id <= CFixLeagueLevelIncreasement::LastCountryId; ++id) {
             world_->GetCountry(id)->SetAmateurRule(static_cast<std::uint8_t>(rule(id)));
         }
     }

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <set>
 #include <string_view>
 
 #include "core/TextManager.h"
@@ -145,6 +146,30 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
     PutLe(file, 0, 4);
     file.insert(file.end(), pixels.begin(), pixels.end());
     return file;
+}
+
+INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act)
+{
+    bool done = false;
+    ModalDriver driver([&] {
+        if (done || !dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
+        done = true;
+        act(dialog.Handle());
+        if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
+        return true;
+    });
+    const INT_PTR result = dialog.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(done);
+    return result;
+}
+
+std::size_t CountColours(const std::vector<std::uint8_t>& bitmap)
+{
+    std::set<std::uint32_t> colours;
+    for (std::size_t i = 54; i + 2 < bitmap.size(); i += 3)
+        colours.insert(bitmap[i] | bitmap[i + 1] << 8 | static_cast<std::uint32_t>(bitmap[i + 2]) << 16);
+    return colours.size();
 }
 
 void LoadTestTexts()

@@ -83,8 +83,15 @@ private:
     UINT_PTR timer_;
 };
 
+// Runs the modal dialog: act runs once inside its loop, as soon as the
+// dialog is shown, and Cancel ends it afterwards unless act ended it.
+// Returns the dialog's result.
+INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act);
+
 // The window as it stands on the screen, as a 24-bit bottom-up BMP file.
 std::vector<std::uint8_t> CaptureWindow(HWND window);
+// How many colours a picture taken by CaptureWindow holds.
+std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
 
 // The first visible dialog (class "#32770") of this thread, or null.
 HWND FindThreadDialog();

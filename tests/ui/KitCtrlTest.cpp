@@ -5,6 +5,7 @@
 #include <tuple>
 #include <utility>
 
+#include "archive/MireloBig.h"
 #include "core/TextManager.h"
 #include "database/KitPalette.h"
 #include "platform/Platform.h"
@@ -27,6 +28,7 @@ struct Statistics {
     std::uint32_t background;
     std::uint32_t kit[13];
     std::uint32_t options[RendererOptionBlockWords];
+    LONG readersAlive, pixelReads, buffersHandedOut, buffersHeld, bufferShortfall;
 };
 
 // An uncompressed 32-bit top-down TGA: opaque red in the four corner
@@ -96,6 +98,14 @@ protected:
         auto statistics = reinterpret_cast<const Statistics* (*)()>(
             reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
         return statistics ? statistics() : nullptr;
+    }
+    void ShortenPixelBuffers(LONG pixels)
+    {
+        HMODULE module = ::GetModuleHandleW(win::W(platform::MakeAbsolute(base.File(u"Renderer.dll"))));
+        auto shorten = reinterpret_cast<void (*)(LONG)>(
+            reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInShortenPixelBuffers") : nullptr));
+        ASSERT_NE(shorten, nullptr);
+        shorten(pixels);
     }
     static TKitBlock Block(const char* texture)
     {
@@ -278,4 +288,118 @@ TEST_F(KitPreview, PortraitControlWithoutRendererStaysEmpty)
     image.SetMode(CPlayerImageCtrl::Head);
     EXPECT_EQ(image.GetMode(), CPlayerImageCtrl::None);
     EXPECT_FALSE(manager->IsAttached());
+}
+
+namespace {
+
+struct ArchivePicture {
+    std::uint32_t pictureId;
+    const char16_t* entry;
+    bool packed;
+    const char16_t* expectedPath;
+    bool tpi;
+};
+
+const ArchivePicture ArchivePictures[] = {
+    {0, u"art\\picture\\VarnEd06071974.tga", false, u"art\\picture\\VarnEd06071974.tga", false},
+    {0, u"art\\picture\\VarnEd06071974.tpi", true, u"art\\picture\\VarnEd06071974.tpi", true},
+    {12, u"ART\\Picture\\EMP-12.TPI", false, u"art\\picture\\emp-12.tpi", true},
+};
+
+void WriteArchive(const std::u16string& path, std::u16string_view entry, std::string_view data, bool packed)
+{
+    CMireloBig archive;
+    archive.silent = true;
+    ASSERT_TRUE(archive.Create(path));
+    ASSERT_TRUE(archive.ImportData(entry, {reinterpret_cast<const std::uint8_t*>(data.data()), data.size()}, packed));
+    ASSERT_TRUE(archive.Close());
+}
+
+}  // namespace
+
+// Pictures only inside "art_02.big": the control finds them by name and
+// birth date (or picture id), the stand-in reads them from the archive, and
+// a "TPI" picture arrives through the plug-in's pixel buffer, which the
+// control frees whether it takes it or not.
+TEST_F(KitPreview, PortraitControlDrawsPicturesFromThePictureArchive)
+{
+    Start(true);
+    for (const ArchivePicture& row : ArchivePictures) {
+        SCOPED_TRACE(&row - ArchivePictures);
+        HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176,
+                                             host.Handle(), nullptr, nullptr, nullptr);
+        WriteArchive(base.File(u"art_02.big"), row.entry, CornerPicture(8, 8), row.packed);
+        CPortraitArchiveIndex pictures;
+        ASSERT_TRUE(pictures.Build(base.File(u"art_02.big")));
+        CPlayerImageCtrl image(manager.get(), &pictures);
+        ASSERT_TRUE(image.Subclass(placeholder));
+        const TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), row.pictureId};
+        image.SetPlayer(&person, nullptr, nullptr);
+        EXPECT_EQ(image.GetPortraitPath(true), row.expectedPath);
+        const Statistics* stand = Stand();
+        ASSERT_NE(stand, nullptr);
+        const Statistics before = *stand;
+
+        image.SetMode(CPlayerImageCtrl::Portrait);
+        ASSERT_TRUE(image.HasBitmapOfSize(8, 8));
+        EXPECT_EQ(stand->buffersHandedOut - before.buffersHandedOut, row.tpi ? 1 : 0);
+        EXPECT_EQ(stand->pixelReads - before.pixelReads, row.tpi ? 0 : 1);
+        EXPECT_EQ(stand->buffersHeld, 0);
+        EXPECT_EQ(stand->readersAlive, 0);
+        const RECT square = CPlayerImageCtrl::PictureSquare;
+        const int block = (square.right - square.left) / 8;
+        EXPECT_EQ(PortraitPixel(placeholder, square.left + block / 2, square.top + block / 2), RGB(255, 0, 0));
+        EXPECT_EQ(PortraitPixel(placeholder, square.right - block / 2, square.bottom - block / 2), RGB(255, 0, 0));
+        EXPECT_NE(PortraitPixel(placeholder, (square.left + square.right) / 2, (square.top + square.bottom) / 2),
+                  RGB(255, 0, 0));
+        PumpFor(50);
+        testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-picture.bmp"),
+                                    gui_test::CaptureWindow(host.Handle()));
+
+        // A buffer that does not hold the whole picture is refused.
+        ShortenPixelBuffers(1);
+        image.Refresh();
+        EXPECT_EQ(image.HasBitmap(), !row.tpi);
+        EXPECT_EQ(stand->buffersHeld, 0);
+        ShortenPixelBuffers(0);
+        image.Refresh();
+        EXPECT_TRUE(image.HasBitmap());
+        ::DestroyWindow(placeholder);
+        EXPECT_FALSE(image.HasBitmap());
+    }
+}
+
+// An archive entry that is no picture, or an archive cut short so that the
+// picture its directory names is gone, shows nothing.
+TEST_F(KitPreview, PortraitControlShowsNothingForADamagedArchivePicture)
+{
+    Start(true);
+    HWND placeholder = ::CreateWindowExW(0, L"Static", L"", WS_CHILD | WS_VISIBLE, 220, 10, 194, 176, host.Handle(),
+                                         nullptr, nullptr, nullptr);
+    const std::u16string path = base.File(u"art_02.big");
+    const std::u16string entry = u"art\\picture\\VarnEd06071974.tpi";
+    const std::string tga = CornerPicture(8, 8);
+    const TPortraitPerson person{u"", u"Varn", u"Edo", TDate(1974, 7, 6), 0};
+    const Statistics* stand = Stand();
+    ASSERT_NE(stand, nullptr);
+
+    WriteArchive(path, entry, tga.substr(0, 10), false);
+    CPortraitArchiveIndex pictures;
+    ASSERT_TRUE(pictures.Build(path));
+    CPlayerImageCtrl image(manager.get(), &pictures);
+    ASSERT_TRUE(image.Subclass(placeholder));
+    image.SetPlayer(&person, nullptr, nullptr);
+    image.SetMode(CPlayerImageCtrl::Portrait);
+    EXPECT_EQ(image.GetPortraitPath(true), entry);
+    EXPECT_FALSE(image.HasBitmap());
+
+    WriteArchive(path, entry, tga, false);
+    image.Refresh();
+    ASSERT_TRUE(image.HasBitmapOfSize(8, 8));
+    const auto bytes = testing_support::ReadBytes(path);
+    testing_support::WriteBytes(path, std::vector<std::uint8_t>(bytes.begin(), bytes.end() - 40));
+    image.Refresh();
+    EXPECT_FALSE(image.HasBitmap());
+    EXPECT_EQ(stand->buffersHeld, 0);
+    EXPECT_EQ(stand->readersAlive, 0);
 }

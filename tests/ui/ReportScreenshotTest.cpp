@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <set>
 
 #include "core/TextManager.h"
 #include "resources/ResourceIds.h"
@@ -57,14 +56,6 @@ bool Finished(HWND window)
     return window != nullptr && ::IsWindowVisible(::GetDlgItem(window, IDC_REPORT_COUNT));
 }
 
-std::size_t DistinctColours(const std::vector<std::uint8_t>& bitmap)
-{
-    std::set<std::uint32_t> colours;
-    for (std::size_t i = 54; i + 2 < bitmap.size(); i += 3)
-        colours.insert(bitmap[i] | bitmap[i + 1] << 8 | static_cast<std::uint32_t>(bitmap[i + 2]) << 16);
-    return colours.size();
-}
-
 class ReportWindow : public ::testing::Test {
 protected:
     void SetUp() override
@@ -106,7 +97,7 @@ TEST_F(ReportWindow, FinishedReportScreenshot)
     EXPECT_FALSE(driver.TimedOut());
     ASSERT_GT(bitmap.size(), 54u + 300u * 300u * 3u);
     // The tree's icons, text and the frame give far more than a blank window.
-    EXPECT_GT(DistinctColours(bitmap), 20u);
+    EXPECT_GT(gui_test::CountColours(bitmap), 20u);
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\report.bmp"), bitmap);
 }
 

@@ -12,13 +12,19 @@ constexpr int TypeOrder = 6;
 constexpr int LevelOrder = 5;
 }  // namespace
 
+std::vector<TPerson*> FreeAgentsList::Persons(const TPlayersWithoutClub& agents)
+{
+    std::vector<TPerson*> persons;
+    persons.reserve(static_cast<std::size_t>(agents.GetCount()));
+    for (int index = 0; index < agents.GetCount(); ++index) {
+        if (TPerson* person = agents.GetPlayer(index)) persons.push_back(person);
+    }
+    return persons;
+}
+
 void FreeAgentsList::Fill()
 {
-    rows_.clear();
-    const TPlayersWithoutClub& agents = world_.GetFreeAgents();
-    for (int index = 0; index < agents.GetCount(); ++index) {
-        if (TPerson* person = agents.GetPlayer(index)) rows_.push_back(person);
-    }
+    rows_ = Persons(world_.GetFreeAgents());
     Sort();
 }
 

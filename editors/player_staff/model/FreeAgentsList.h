@@ -9,12 +9,16 @@
 
 class TCompleteWorld;
 class TPerson;
+class TPlayersWithoutClub;
 
 class FreeAgentsList {
 public:
     enum Column { NameColumn, NationalityColumn, PositionColumn, LevelColumn, ColumnCount };
 
     explicit FreeAgentsList(TCompleteWorld& world) : world_(world) {}
+
+    // The list's persons in the order it holds them.
+    static std::vector<TPerson*> Persons(const TPlayersWithoutClub& agents);
 
     // The list's persons in the current sort order.
     void Fill();

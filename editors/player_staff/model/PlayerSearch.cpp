@@ -5,6 +5,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "editors/player_staff/model/SquadListModel.h"
 
 namespace {
 
@@ -111,6 +112,27 @@ std::vector<PlayerSearch::THit> PlayerSearch::Run(const TCompleteWorld& world, c
         if (Matches(person, criteria)) AddHit(hits, person, 0);
     }
     return hits;
+}
+
+bool PlayerSearch::MoveHit(THit& hit, TClub* club, int teamPart)
+{
+    if (hit.person == nullptr || club == nullptr || !hit.person->MoveToClub(club, teamPart)) return false;
+    hit.clubId = club->GetId();
+    return true;
+}
+
+int PlayerSearch::RegisterTeamPart(const TPerson& person)
+{
+    return person.IsYouthPlayer() ? SquadListModel::YouthTeam : SquadListModel::FirstTeam;
+}
+
+bool PlayerSearch::ReleaseHit(TCompleteWorld& world, THit& hit)
+{
+    TClub* club = hit.clubId != 0 ? world.GetClub(hit.clubId) : nullptr;
+    if (hit.person == nullptr || club == nullptr) return false;
+    if (!SquadListModel::ReleasePerson(*club, *hit.person, SquadListModel::JoinFreeAgents(world))) return false;
+    hit.clubId = 0;
+    return true;
 }
 
 int PlayerSearch::Compare(const TCompleteWorld& world, int sortType, const THit& a, const THit& b)

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+class TClub;
 class TCompleteWorld;
 class TPerson;
 
@@ -48,6 +49,17 @@ public:
     // looked at after each club and ends the walk.
     static std::vector<THit> Run(const TCompleteWorld& world, const std::vector<TPerson*>& freeAgents,
                                  const TCriteria& criteria, const std::atomic<bool>& stopRequest);
+
+    // Moves the hit's person into the club's team part; on success the hit
+    // names that club.
+    static bool MoveHit(THit& hit, TClub* club, int teamPart);
+    // The club registering a hit: the youth team for a youth player, else
+    // the first team.
+    static int RegisterTeamPart(const TPerson& person);
+    // Takes the hit's person out of his club and makes him a player without
+    // club (deleted only if that list refuses him); a hit without a club,
+    // or whose club no longer holds him, is left alone.
+    static bool ReleaseHit(TCompleteWorld& world, THit& hit);
 
     // The result list's sort types, a before b when negative.
     static int Compare(const TCompleteWorld& world, int sortType, const THit& a, const THit& b);

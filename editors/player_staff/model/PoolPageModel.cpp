@@ -54,6 +54,13 @@ TPoolPlayer* PoolPageModel::GetFreeEntry() const
     return country_ != nullptr && firstFree_ >= 0 ? country_->GetPoolPlayer(firstFree_) : nullptr;
 }
 
+TPoolPlayer* PoolPageModel::NewEntry() const
+{
+    TPoolPlayer* entry = GetFreeEntry();
+    if (entry != nullptr) entry->Randomise(*country_);
+    return entry;
+}
+
 void PoolPageModel::ClickHeader(int column)
 {
     if (column < 0 || column >= ColumnCount) return;

@@ -56,6 +56,10 @@ public:
     int GetFirstFreeIndex() const { return firstFree_; }
     // The entry "new" fills, null when every entry is in use.
     TPoolPlayer* GetFreeEntry() const;
+    // The free entry filled with random values for the country, its names
+    // left empty so that it stays free until the dialog names it; null when
+    // every entry is in use.
+    TPoolPlayer* NewEntry() const;
     const ListSortState& GetSort() const { return sort_; }
     void ClickHeader(int column);
     // The preferred club among the country's clubs; null for none, for the

@@ -158,11 +158,44 @@ void SquadListModel::MarkRealPersons(const TClub* club, int teamPart, bool real)
     for (TPerson* person : CollectTeamPart(club, teamPart)) person->SetRealPerson(real);
 }
 
-void SquadListModel::ReleasePerson(TClub& club, TPerson& person, const FreeAgentJoin& joinFreeAgents)
+bool SquadListModel::ReleasePerson(TClub& club, TPerson& person, const FreeAgentJoin& joinFreeAgents)
 {
-    if (!club.RemovePlayer(&person)) return;
-    if (joinFreeAgents && joinFreeAgents(person)) return;
+    if (!club.RemovePlayer(&person)) return false;
+    if (joinFreeAgents && joinFreeAgents(person)) return true;
     if (TCompleteWorld* world = person.GetWorld()) world->DeletePerson(&person);
+    return true;
+}
+
+SquadListModel::FreeAgentJoin SquadListModel::JoinFreeAgents(TCompleteWorld& world)
+{
+    return [&world](TPerson& person) { return world.GetFreeAgents().Add(&person) == 1; };
+}
+
+TPerson* SquadListModel::CreateForSquad(TClub& club)
+{
+    TCompleteWorld* world = club.GetWorld();
+    if (world == nullptr || club.GetSquadCount() >= MaxSquadEntriesForNew) return nullptr;
+    return world->CreatePerson(world->GetFreePersonId(), false);
+}
+
+bool SquadListModel::AddGenerated(TClub& club, TPerson& person, int teamPart)
+{
+    if (person.GetAge() < YouthAge) person.SetYouthPlayer(true);
+    PlaceInTeamPart(person, teamPart);
+    return club.AddPlayer(&person);
+}
+
+int SquadListModel::TransferTeamPart(const TPerson& person, std::uint32_t chosenId)
+{
+    if (person.IsYouthPlayer()) return YouthTeam;
+    return (chosenId & ReserveTeamBit) != 0 ? SecondTeam : FirstTeam;
+}
+
+bool SquadListModel::TakeOver(TClub& club, TPerson& person, int teamPart)
+{
+    if (!person.MoveToClub(&club, teamPart)) return false;
+    PlaceInTeamPart(person, teamPart);
+    return true;
 }
 
 void SquadListModel::ReleaseTeamPart(TClub& club, int teamPart, const FreeAgentJoin& joinFreeAgents)

@@ -10,6 +10,7 @@
 #include <vector>
 
 class TClub;
+class TCompleteWorld;
 class TPerson;
 
 class SquadListModel {
@@ -36,8 +37,20 @@ public:
     // the runtime's rand.
     static THeightWeight DrawHeightWeight(int averageHeight, int averageWeight);
 
+    // A new person of the world for the club's squad, not yet in it; null
+    // when the squad has 70 entries or the world has no room.
+    static TPerson* CreateForSquad(TClub& club);
     // Gives the person the team part's flags.
     static void PlaceInTeamPart(TPerson& person, int teamPart);
+    // A generated person joins the team part, as a youth player when he is
+    // younger than 16; false when the squad refuses him.
+    static bool AddGenerated(TClub& club, TPerson& person, int teamPart);
+    // The team part a person moved to the chosen club joins: the youth team
+    // for a youth player, else the second team when the chosen id carries
+    // the reserve bit.
+    static int TransferTeamPart(const TPerson& person, std::uint32_t chosenId);
+    // Moves the person from wherever he is into the club's team part.
+    static bool TakeOver(TClub& club, TPerson& person, int teamPart);
     // Moves a second-team player to the first team (with a free number
     // when his is worn there) and a first-team player to the second team.
     static void SwapTeam(TClub& club, TPerson& person);
@@ -47,7 +60,11 @@ public:
     // the players without club and tells whether it could; only if it
     // could not is he deleted from the world.
     using FreeAgentJoin = std::function<bool(TPerson&)>;
-    static void ReleasePerson(TClub& club, TPerson& person, const FreeAgentJoin& joinFreeAgents);
+    // Joins the world's players without club.
+    static FreeAgentJoin JoinFreeAgents(TCompleteWorld& world);
+    // False when he was not in the squad.
+    static bool ReleasePerson(TClub& club, TPerson& person, const FreeAgentJoin& joinFreeAgents);
     // Releases exactly the listed players of the team part.
     static void ReleaseTeamPart(TClub& club, int teamPart, const FreeAgentJoin& joinFreeAgents);
+    static constexpr int YouthAge = 16;
 };

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "PickerTestSupport.h"
+
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,8 +23,10 @@
 #include "editors/country_club/Dlg5YearChange.h"
 #include "editors/country_club/DlgContinentCompetition.h"
 #include "editors/country_club/DlgContinentFrame.h"
+#include "editors/country_club/DlgEuropeanFairness.h"
 #include "editors/country_club/model/ContinentPageLayout.h"
 #include "platform/Platform.h"
+#include "resources/ClubEditorIds.h"
 #include "resources/ContinentIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
@@ -146,6 +151,154 @@ TEST_F(ContinentEditorTest, AnUnknownDefenderShowsADash)
         EXPECT_EQ(ItemText(frame.GetPage(0)->Handle(), IDC_CONTINENT_DEFENDER0), u"-");
         EXPECT_EQ(ItemText(frame.GetPage(0)->Handle(), IDC_CONTINENT_STADIUM1), u"-");
     });
+}
+
+using picker_test::ListData;
+using picker_test::SelectRow;
+
+// Clicks the button and answers the picker it opens; true when answered.
+bool ChooseThroughPicker(HWND dialog, int button, const std::function<void(HWND)>& answer)
+{
+    bool answered = false;
+    ModalDriver inner([&] {
+        const HWND picker = app_test::FindDialogWith(IDC_PICK_CLUBS);
+        if (!picker) return false;
+        answered = true;
+        answer(picker);
+        return true;
+    });
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, button)));
+    return answered;
+}
+
+// The first club of a country of the continent that is not its national team.
+TTeamId FirstClubOfContinent(TCompleteWorld& world, int continent, int afterCountry = 0)
+{
+    for (int id = afterCountry + 1; id <= 206; ++id) {
+        TCountry* country = world.GetCountry(id);
+        if (country->GetContinent() != continent) continue;
+        for (int index = 0; index < country->GetClubCount(); ++index) {
+            const TTeamId club = country->GetClubByIndex(index)->GetId();
+            if (!IsNationalTeamId(club)) return club;
+        }
+    }
+    return 0;
+}
+
+TEST_F(ContinentEditorTest, TheSouthAmericanDefenderPickerListsItsCountriesAndCountry83)
+{
+    constexpr int SouthAmerica = 1;
+    CDlgContinentFrame frame;
+    Run(frame, [&] {
+        SelectTab(frame, SouthAmerica);
+        ASSERT_TRUE(ChooseThroughPicker(frame.GetPage(SouthAmerica)->Handle(), IDC_CONTINENT_CHOOSE_DEFENDER0, [&](HWND picker) {
+            const std::vector<LPARAM> countries = ListData(picker, IDC_PICK_COUNTRIES);
+            for (const LPARAM country : countries) {
+                if (country == 0 || country == 83) continue;
+                EXPECT_EQ(world_->GetCountry(static_cast<int>(country))->GetContinent(), SouthAmerica) << country;
+            }
+            if (world_->GetCountry(83)->GetClubCountWithoutNationalTeam() > 0) {
+                EXPECT_NE(std::find(countries.begin(), countries.end(), 83), countries.end()) << "country 83 is offered too";
+            }
+            ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        }));
+    });
+}
+
+TEST_F(ContinentEditorTest, ADefenderIsPickedAmongTheContinentsClubsAndATypedTitleStays)
+{
+    // The sample's clubs are European.
+    constexpr int continent = 0;
+    const TTeamId club = FirstClubOfContinent(*world_, continent);
+    ASSERT_NE(club, 0u);
+    CDlgContinentFrame frame;
+    Run(frame, [&] {
+        SelectTab(frame, continent);
+        const HWND page = frame.GetPage(continent)->Handle();
+        ::SetWindowTextW(::GetDlgItem(page, IDC_CONTINENT_TITLE1), L"Cup typed");
+        // Cancel changes nothing.
+        ASSERT_TRUE(ChooseThroughPicker(page, IDC_CONTINENT_CHOOSE_DEFENDER1, [](HWND picker) {
+            ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        }));
+        EXPECT_EQ(frame.GetRules().GetCupDefender(continent, 1), Rules().GetCupDefender(continent, 1));
+        ASSERT_TRUE(ChooseThroughPicker(page, IDC_CONTINENT_CHOOSE_DEFENDER1, [&](HWND picker) {
+            for (const LPARAM country : ListData(picker, IDC_PICK_COUNTRIES)) {
+                if (country == 0 || country == 83) continue;
+                EXPECT_EQ(world_->GetCountry(static_cast<int>(country))->GetContinent(), continent) << country;
+            }
+            SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
+            ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }));
+        EXPECT_EQ(ItemText(page, IDC_CONTINENT_DEFENDER1), world_->GetClubName(club));
+        EXPECT_EQ(ItemText(page, IDC_CONTINENT_TITLE1), u"Cup typed") << "a choice keeps what was typed";
+    });
+    EXPECT_EQ(Rules().GetCupDefender(continent, 1), club);
+    EXPECT_EQ(std::u16string(Rules().GetCupTitle(continent, 1, Language())), u"Cup typed");
+}
+
+TEST_F(ContinentEditorTest, AStadiumIsPickedThroughItsClub)
+{
+    // A stadium of any country may host a final.
+    const TTeamId club = FirstClubOfContinent(*world_, 0, 10);
+    ASSERT_NE(club, 0u);
+    CDlgContinentFrame frame;
+    Run(frame, [&] {
+        const HWND page = frame.GetPage(0)->Handle();
+        ASSERT_TRUE(ChooseThroughPicker(page, IDC_CONTINENT_CHOOSE_STADIUM2, [&](HWND picker) {
+            SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            const std::vector<LPARAM> stadiums = ListData(picker, IDC_PICK_CLUBS);
+            ASSERT_FALSE(stadiums.empty());
+            SelectRow(picker, IDC_PICK_CLUBS, stadiums.front());
+            ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        }));
+        const TTeamId chosen = frame.GetRules().GetCupStadium(0, 2);
+        EXPECT_EQ(TeamCountry(chosen), TeamCountry(club));
+        EXPECT_EQ(ItemText(page, IDC_CONTINENT_STADIUM2), world_->GetClubName(chosen));
+    });
+    EXPECT_EQ(TeamCountry(Rules().GetCupStadium(0, 2)), TeamCountry(club));
+}
+
+TEST_F(ContinentEditorTest, FairnessPlacesArePickedAmongEuropeanFirstTeamsOneCountryEach)
+{
+    const TTeamId first = FirstClubOfContinent(*world_, 0);
+    const TTeamId second = FirstClubOfContinent(*world_, 0, TeamCountry(first));
+    ASSERT_NE(first, 0u);
+    ASSERT_NE(second, 0u);
+    TCountry* home = world_->GetCountry(TeamCountry(first));
+    TTeamId sameCountry = 0;
+    for (int index = 0; index < home->GetClubCount(); ++index) {
+        const TTeamId id = home->GetClubByIndex(index)->GetId();
+        if (id != first && !IsNationalTeamId(id)) sameCountry = id;
+    }
+    ASSERT_NE(sameCountry, 0u);
+    for (int place = 0; place < 3; ++place) Rules().SetFairnessClub(place, 0);
+    CDlgEuropeanFairness dialog(Rules());
+    auto pick = [&](int button, TTeamId club) {
+        return ChooseThroughPicker(dialog.Handle(), button, [&](HWND picker) {
+            for (const LPARAM country : ListData(picker, IDC_PICK_COUNTRIES)) {
+                if (country == 0) continue;
+                EXPECT_EQ(world_->GetCountry(static_cast<int>(country))->GetContinent(), 0) << country;
+            }
+            SelectRow(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            for (const LPARAM team : ListData(picker, IDC_PICK_CLUBS)) EXPECT_EQ(team & ReserveTeamBit, 0) << "no reserve teams";
+            SelectRow(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
+            ::SendMessageW(picker, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        });
+    };
+    Run(dialog, [&] {
+        ASSERT_TRUE(pick(IDC_FAIRNESS_CHOOSE1, first));
+        EXPECT_EQ(ItemText(dialog.Handle(), IDC_FAIRNESS_PLACE1), world_->GetClubName(first));
+        EXPECT_EQ(ItemText(dialog.Handle(), IDC_FAIRNESS_PLACE2), u"-");
+        ASSERT_TRUE(pick(IDC_FAIRNESS_CHOOSE2, sameCountry));
+        EXPECT_EQ(ItemText(dialog.Handle(), IDC_FAIRNESS_PLACE2), u"-") << "a second club of one country is refused";
+        ASSERT_TRUE(pick(IDC_FAIRNESS_CHOOSE2, second));
+        ASSERT_TRUE(pick(IDC_FAIRNESS_CHOOSE1, sameCountry));
+        EXPECT_EQ(ItemText(dialog.Handle(), IDC_FAIRNESS_PLACE1), world_->GetClubName(sameCountry)) << "the same place is replaced";
+    });
+    EXPECT_EQ(Rules().GetFairnessClub(0), sameCountry);
+    EXPECT_EQ(Rules().GetFairnessClub(1), second);
+    EXPECT_EQ(Rules().GetFairnessClub(2), 0u);
 }
 
 TEST_F(ContinentEditorTest, TheLauncherOpensTheFrame)

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "ClubEditorTestSupport.h"
+#include "PickerTestSupport.h"
 #include "database/Club.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
@@ -20,22 +21,8 @@ namespace {
 
 using club_test::Click;
 
-std::vector<LPARAM> ListData(HWND dialog, int id)
-{
-    std::vector<LPARAM> data;
-    const int count = static_cast<int>(::SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) data.push_back(::SendDlgItemMessageW(dialog, id, LB_GETITEMDATA, static_cast<WPARAM>(i), 0));
-    return data;
-}
-
-void SelectRow(HWND dialog, int id, LPARAM data)
-{
-    const std::vector<LPARAM> rows = ListData(dialog, id);
-    const auto found = std::find(rows.begin(), rows.end(), data);
-    ASSERT_NE(found, rows.end());
-    ::SendDlgItemMessageW(dialog, id, LB_SETCURSEL, static_cast<WPARAM>(found - rows.begin()), 0);
-    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-}
+using picker_test::ListData;
+using picker_test::SelectRow;
 
 class Pickers : public club_test::SampleClubTest {
 protected:

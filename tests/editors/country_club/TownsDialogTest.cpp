@@ -18,6 +18,7 @@
 #include "database/WorldList.h"
 #include "editors/country_club/ContinentEditors.h"
 #include "editors/country_club/DlgCaCTowns.h"
+#include "editors/country_club/model/ClubArticleTable.h"
 #include "platform/Platform.h"
 #include "resources/ContinentIds.h"
 #include "tests/app/AppTestSupport.h"
@@ -251,6 +252,63 @@ TEST_F(TownsDialogTest, ASouthernPositionIsStoredAsNegativeMinutes)
         ::SendDlgItemMessageW(dialog.Handle(), IDC_TOWNS_NORTH_SOUTH, CB_GETLBTEXT, 1, reinterpret_cast<LPARAM>(south));
         EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(south)), std::u16string(CTextManager::Instance()->GetText(u"Common.South"_tk)));
     });
+}
+
+TEST_F(TownsDialogTest, TheArticleAndPhraseButtonsCycleTheTownsLanguageEntries)
+{
+    testing_support::MessageCapture messages(AppMessage::IdNo);
+    TestTowns dialog(14);
+    Run(dialog, [&] {
+        const HWND window = dialog.Handle();
+        const HWND languages = ::GetDlgItem(window, IDC_TOWNS_LANGUAGE);
+        auto useLanguage = [&](int language) {
+            ::SendMessageW(languages, CB_SETCURSEL, static_cast<WPARAM>(language), 0);
+            ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_TOWNS_LANGUAGE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(languages));
+        };
+        ASSERT_GE(dialog.GetEditor().GetCurrentTown(), 0);
+        for (int language = 0; language < ClubArticleLanguages; ++language) {
+            useLanguage(language);
+            const TTown& town = dialog.GetEditor().GetCurrent();
+            const int article = TownEditor::ArticleIndex(town, language, GetClubArticleRow(language).articleCount);
+            EXPECT_EQ(ItemText(window, IDC_TOWNS_ARTICLE), std::u16string(ClubArticleText(language, article))) << language;
+            EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, IDC_TOWNS_ARTICLE)) != FALSE, HasArticleChoice(language)) << language;
+            EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(window, IDC_TOWNS_PHRASE2)) != FALSE, HasPhraseChoice(language)) << language;
+            if (!HasArticleChoice(language) || !HasPhraseChoice(language)) continue;
+
+            ::SendDlgItemMessageW(window, IDC_TOWNS_ARTICLE, BM_CLICK, 0, 0);
+            const int next = NextArticleIndex(language, article);
+            EXPECT_EQ(dialog.GetEditor().GetCurrent().Digits1[language], next) << language;
+            EXPECT_EQ(ItemText(window, IDC_TOWNS_ARTICLE), std::u16string(ClubArticleText(language, next))) << language;
+
+            const int usage = TownEditor::PhraseIndex(dialog.GetEditor().GetCurrent(), language, GetClubArticleRow(language).phraseCount);
+            ::SendDlgItemMessageW(window, IDC_TOWNS_PHRASE2, BM_CLICK, 0, 0);
+            const int nextUsage = NextPhraseIndex(language, usage);
+            EXPECT_EQ(dialog.GetEditor().GetCurrent().Digits2[language], nextUsage) << language;
+            const std::u16string club(dialog.GetEditor().GetCurrent().SecondName);
+            EXPECT_EQ(ItemText(window, IDC_TOWNS_PHRASE1), ClubPhraseExample(language, 0, nextUsage, club)) << language;
+            EXPECT_EQ(ItemText(window, IDC_TOWNS_PHRASE2), ClubPhraseExample(language, 1, nextUsage, club)) << language;
+        }
+        EXPECT_TRUE(dialog.GetEditor().HasChanges()) << "a click changes the town";
+
+        // The examples follow the club name as it is typed away.
+        useLanguage(1);
+        Edit(dialog, IDC_TOWNS_CLUB, L"Harbour Athletic");
+        const int usage = TownEditor::PhraseIndex(dialog.GetEditor().GetCurrent(), 1, GetClubArticleRow(1).phraseCount);
+        EXPECT_EQ(ItemText(window, IDC_TOWNS_PHRASE1), ClubPhraseExample(1, 0, usage, u"Harbour Athletic"));
+
+        // A country without towns leaves the buttons disabled and empty.
+        const HWND countries = ::GetDlgItem(window, IDC_TOWNS_COUNTRY);
+        const int count = static_cast<int>(::SendMessageW(countries, CB_GETCOUNT, 0, 0));
+        for (int row = 0; row < count; ++row) {
+            if (::SendMessageW(countries, CB_GETITEMDATA, static_cast<WPARAM>(row), 0) == 5) ::SendMessageW(countries, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        }
+        ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDC_TOWNS_COUNTRY, CBN_SELCHANGE), reinterpret_cast<LPARAM>(countries));
+        ASSERT_EQ(dialog.GetList().GetItemCount(), 0);
+        EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_TOWNS_ARTICLE)));
+        EXPECT_TRUE(ItemText(window, IDC_TOWNS_ARTICLE).empty());
+        EXPECT_TRUE(ItemText(window, IDC_TOWNS_PHRASE1).empty());
+    });
+    EXPECT_EQ(messages.Messages().size(), 1u) << "closing asks about the changes";
 }
 
 TEST_F(TownsDialogTest, TheLauncherOpensTheCountrysTowns)

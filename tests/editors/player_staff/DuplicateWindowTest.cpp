@@ -68,4 +68,48 @@ TEST_F(DuplicateWindowTest, TheSecondButtonTakesTheSecondPersonOutOfHisSquad)
     EXPECT_EQ(world_->GetPerson(second->GetId()), second) << "the record itself stays";
 }
 
+TEST_F(DuplicateWindowTest, APlayerWithoutClubPairsWithAClubPlayerAndLeavesTheList)
+{
+    TClub* home = NewClub(14, u"Home");
+    TPerson* member = Add(home, u"Twice");
+    TPerson* freeAgent = world_->CreatePerson(world_->GetFreePersonId(), false);
+    freeAgent->SetFirstName(u"Jo");
+    freeAgent->SetLastName(u"Twice");
+    world_->GetFreeAgents().Add(freeAgent);
+    TMainWindowLaunchers launchers;
+    RegisterPlayerStaffEditors(launchers);
+    int rowsBefore = -1;
+    int rowsAfter = -1;
+    std::u16string firstClub;
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = gui_test::FindThreadDialog();
+        if (dialog == nullptr) return false;
+        HWND list = ::GetDlgItem(dialog, IDC_DOUBLE_LIST);
+        rowsBefore = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        wchar_t text[128] = {};
+        LVITEMW cell{};
+        cell.iSubItem = 1;
+        cell.pszText = text;
+        cell.cchTextMax = 128;
+        ::SendMessageW(list, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&cell));
+        firstClub = reinterpret_cast<const char16_t*>(text);
+        LVITEMW select{};
+        select.stateMask = LVIS_SELECTED;
+        select.state = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
+        ::SendMessageW(::GetDlgItem(dialog, IDC_DOUBLE_REMOVE_SECOND), BM_CLICK, 0, 0);
+        rowsAfter = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+        ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    launchers.duplicatePlayers(nullptr, nullptr, nullptr);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(rowsBefore, 1);
+    EXPECT_TRUE(firstClub.starts_with(u"Home (")) << "the club player comes first";
+    EXPECT_EQ(rowsAfter, 0);
+    EXPECT_EQ(world_->GetFreeAgents().GetCount(), 0);
+    EXPECT_EQ(home->FindPlayer(member->GetId()), member);
+    EXPECT_EQ(world_->GetPerson(freeAgent->GetId()), freeAgent) << "the record itself stays";
+}
+
 }  // namespace

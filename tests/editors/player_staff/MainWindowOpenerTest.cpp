@@ -19,31 +19,12 @@
 #include "resources/ResourceIds.h"
 #include "resources/StaffPagesIds.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
 
 namespace {
 
-class OpeningMenu : public DlgMainMenu {
-public:
-    OpeningMenu() : DlgMainMenu(nullptr) {}
-    std::function<void(OpeningMenu&)> check;
-    void Command(int id) { ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-
-protected:
-    BOOL OnInitDialog() override
-    {
-        const BOOL answer = DlgMainMenu::OnInitDialog();
-        Post(WM_APP);
-        return answer;
-    }
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
-    {
-        if (message != WM_APP) return DlgMainMenu::OnMessage(message, wParam, lParam, result);
-        check(*this);
-        if (!IsEnded()) EndDialog(IDOK);
-        return true;
-    }
-};
+class OpeningMenu : public app_test::CheckedMainMenu<OpeningMenu> {};
 
 class MainWindowOpener : public testing::Test {
 protected:

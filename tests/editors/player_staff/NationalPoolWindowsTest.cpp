@@ -14,10 +14,12 @@
 #include "app/MainWindowLaunchers.h"
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
+#include "editors/country_club/CountryHostedPages.h"
 #include "editors/player_staff/DlgPlayerWithoutClub.h"
 #include "editors/player_staff/NationalPoolLaunchers.h"
 #include "editors/player_staff/model/NationalSquadList.h"
 #include "editors/player_staff/model/QuickTransferModel.h"
+#include "resources/ClubEditorIds.h"
 #include "resources/NationalPoolIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -41,6 +43,7 @@ protected:
     {
         GetMainWindowLaunchers() = TMainWindowLaunchers{};
         CDlgPlayerWithoutClub::SetClubChooser(nullptr);
+        GetCountryHostedPages() = TCountryHostedPages{};
         GetWorldList().Clear();
     }
 
@@ -159,6 +162,8 @@ TEST_F(NationalPoolWindows, LaunchersAreRegistered)
     EXPECT_TRUE(launchers.nationalTeam);
     EXPECT_TRUE(launchers.playersWithoutClub);
     EXPECT_TRUE(launchers.quickTransfer);
+    EXPECT_TRUE(GetCountryHostedPages().createPlayerpoolPage);
+    EXPECT_TRUE(GetCountryHostedPages().createRefereesPage);
 }
 
 TEST_F(NationalPoolWindows, NationalTeamListsSortsAndRemovesTheSquad)
@@ -239,9 +244,59 @@ TEST_F(NationalPoolWindows, PlayersWithoutClubAreSignedAndDeleted)
 
 TEST_F(NationalPoolWindows, WithoutAClubPickerSigningIsDisabled)
 {
+    CDlgPlayerWithoutClub::SetClubChooser(nullptr);
     Open([&] { return GetMainWindowLaunchers().playersWithoutClub(nullptr); }, IDC_FREE_AGENTS_LIST,
          [&](HWND window) { EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(window, IDC_FREE_AGENTS_SIGN))); },
          "tests\\editors\\player_staff\\players-without-club-no-picker.bmp");
+}
+
+// The registration gives the signing the club picker, which offers reserve
+// teams: Cancel signs nobody, a reserve team takes the player as reserve.
+TEST_F(NationalPoolWindows, RegisteringSignsThroughTheClubPicker)
+{
+    TCompleteWorld& world = *GetWorld();
+    ASSERT_GE(world.GetFreeAgents().GetCount(), 2);
+    TClub* club = world.GetClub(QuickTransferModel::GetTargets(*world.GetCountry(CountryWithClubs())).front().teamId);
+    ASSERT_NE(club, nullptr);
+    const int squad = club->GetSquadCount();
+    ASSERT_LE(squad, 58);
+    CDlgPlayerWithoutClub window(nullptr);
+    ASSERT_TRUE(window.Create(nullptr));
+    ASSERT_TRUE(::IsWindowEnabled(::GetDlgItem(window.Handle(), IDC_FREE_AGENTS_SIGN)));
+    const std::vector<TPerson*> rows = window.GetAgents().GetRows();
+    ASSERT_GE(rows.size(), 2u);
+    SelectRows(window.Handle(), IDC_FREE_AGENTS_LIST, {0});
+    // Answers the picker the click opens from inside its modal loop.
+    auto signAnswering = [&](const std::function<void(HWND)>& answer) {
+        bool answered = false;
+        gui_test::ModalDriver driver([&] {
+            HWND picker = app_test::FindDialogWith(IDC_PICK_CLUBS);
+            if (picker == nullptr || answered) return answered;
+            answered = true;
+            answer(picker);
+            return true;
+        }, 8000);
+        Click(window.Handle(), IDC_FREE_AGENTS_SIGN);
+        return answered;
+    };
+
+    ASSERT_TRUE(signAnswering([](HWND picker) { Click(picker, IDCANCEL); }));
+    EXPECT_EQ(club->GetSquadCount(), squad);
+    EXPECT_EQ(window.GetAgents().GetRows().size(), rows.size());
+
+    const TTeamId reserve = club->GetId() | ReserveTeamBit;
+    ASSERT_TRUE(signAnswering([&](HWND picker) {
+        PickListBoxRow(picker, IDC_PICK_COUNTRIES, FindListBoxData(picker, IDC_PICK_COUNTRIES, TeamCountry(club->GetId())));
+        const int row = FindListBoxData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(reserve));
+        ASSERT_GE(row, 0) << "the picker offers the reserve team";
+        PickListBoxRow(picker, IDC_PICK_CLUBS, row);
+        Click(picker, IDOK);
+    }));
+    EXPECT_EQ(club->GetSquadCount(), squad + 1);
+    EXPECT_EQ(club->FindPlayer(rows[0]->GetId()), rows[0]);
+    EXPECT_TRUE(rows[0]->IsReserveTeam());
+    EXPECT_EQ(window.GetAgents().GetRows().size(), rows.size() - 1);
+    ::DestroyWindow(window.Handle());
 }
 
 TEST_F(NationalPoolWindows, QuickTransferMovesWithAChosenNumberOnly)

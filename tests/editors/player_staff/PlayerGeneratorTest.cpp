@@ -2,12 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "app/MainWindowLaunchers.h"
 #include "core/Random.h"
 #include "database/Club.h"
 #include "database/Country.h"
 #include "database/Person.h"
 #include "editors/player_staff/DlgPlayerGenerator.h"
-#include "editors/player_staff/PlayerGeneration.h"
+#include "editors/player_staff/PlayerStaffLaunchers.h"
+#include "editors/player_staff/SquadGenerators.h"
 #include "editors/player_staff/model/PlayerGeneratorProposal.h"
 #include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
@@ -170,10 +172,14 @@ TEST_F(PlayerGeneratorTest, AYouthPlayersProposedBirthYearIsAYouthYear)
     }
 }
 
-TEST_F(PlayerGeneratorTest, OkOnTheYouthListAddsAYouthPlayerWithTheProposedNumber)
+// The generator the program installs for the squad list's command: it
+// writes the proposal into the person on OK and nothing on Cancel.
+TEST_F(PlayerGeneratorTest, TheRegisteredGeneratorWritesTheYouthProposalOnOk)
 {
-    world_->DeletePerson(person_);
-    const int persons = world_->GetPersonCount();
+    TMainWindowLaunchers launchers;
+    RegisterPlayerStaffEditors(launchers);
+    ASSERT_TRUE(GetSquadGenerators().player);
+    person_->SetYouthPlayer(true);
     std::u16string number;
     gui_test::ModalDriver driver([&] {
         HWND dialog = gui_test::FindThreadDialog();
@@ -182,31 +188,28 @@ TEST_F(PlayerGeneratorTest, OkOnTheYouthListAddsAYouthPlayerWithTheProposedNumbe
         ::SendMessageW(dialog, WM_COMMAND, IDOK, 0);
         return true;
     });
-    TPerson* added = GeneratePlayerForTeamPart(nullptr, *club_, 2);
+    EXPECT_TRUE(GetSquadGenerators().player(nullptr, *club_, *person_));
     EXPECT_FALSE(driver.TimedOut());
-    ASSERT_NE(added, nullptr);
-    EXPECT_EQ(world_->GetPersonCount(), persons + 1);
-    EXPECT_EQ(club_->FindPlayer(added->GetId()), added);
-    EXPECT_TRUE(added->IsYouthPlayer());
-    EXPECT_GE(added->GetBirthDate().GetYear(), 1990);
-    EXPECT_EQ(win::U(std::to_wstring(added->GetShirtNumber()).c_str()), number);
+    EXPECT_GE(person_->GetBirthDate().GetYear(), 1990);
+    EXPECT_EQ(win::U(std::to_wstring(person_->GetShirtNumber()).c_str()), number);
+    GetSquadGenerators() = {};
 }
 
-TEST_F(PlayerGeneratorTest, CancelOnTheListLeavesNoPerson)
+TEST_F(PlayerGeneratorTest, TheRegisteredGeneratorChangesNothingOnCancel)
 {
-    world_->DeletePerson(person_);
-    const int persons = world_->GetPersonCount();
-    const int squad = club_->GetSquadCount();
+    TMainWindowLaunchers launchers;
+    RegisterPlayerStaffEditors(launchers);
+    const std::u16string before = person_->GetLastName();
     gui_test::ModalDriver driver([&] {
         HWND dialog = gui_test::FindThreadDialog();
         if (dialog == nullptr) return false;
         ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return true;
     });
-    EXPECT_EQ(GeneratePlayerForTeamPart(nullptr, *club_, 0), nullptr);
+    EXPECT_FALSE(GetSquadGenerators().player(nullptr, *club_, *person_));
     EXPECT_FALSE(driver.TimedOut());
-    EXPECT_EQ(world_->GetPersonCount(), persons);
-    EXPECT_EQ(club_->GetSquadCount(), squad);
+    EXPECT_EQ(person_->GetLastName(), before);
+    GetSquadGenerators() = {};
 }
 
 }  // namespace

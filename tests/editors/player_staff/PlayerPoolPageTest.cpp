@@ -232,6 +232,33 @@ TEST_F(PlayerPoolPage, NewFillsTheFirstFreeEntryAndDeleteFreesTheSelected)
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\player-pool.bmp"), gui_test::CaptureWindow(frame_));
 }
 
+TEST_F(PlayerPoolPage, NewShowsRandomValuesForTheCountryAndKeepsThemOnOK)
+{
+    const int freeIndex = page_->GetPool().GetFirstFreeIndex();
+    ASSERT_GE(freeIndex, 0);
+    ASSERT_TRUE(ClickAnswering(IDC_POOL_NEW, [&](HWND dialog) {
+        HWND nationality = ::GetDlgItem(dialog, IDC_POOL_NATIONALITY);
+        EXPECT_EQ(::SendMessageW(nationality, CB_GETITEMDATA, static_cast<WPARAM>(::SendMessageW(nationality, CB_GETCURSEL, 0, 0)), 0),
+                  country_->GetId());
+        HWND club = ::GetDlgItem(dialog, IDC_POOL_CLUB);
+        EXPECT_EQ(static_cast<std::uint32_t>(::SendMessageW(club, CB_GETITEMDATA, static_cast<WPARAM>(::SendMessageW(club, CB_GETCURSEL, 0, 0)), 0)),
+                  TPoolPlayer::CreateClub);
+        EXPECT_TRUE(DateSpinsEnabled(dialog));
+        const int year = static_cast<int>(::GetDlgItemInt(dialog, IDC_POOL_YEAR, nullptr, FALSE));
+        EXPECT_GE(year, 1990);
+        EXPECT_LE(year, 1993);
+        Type(dialog, IDC_POOL_FIRST_NAME, L"Nils");
+        Type(dialog, IDC_POOL_LAST_NAME, L"Drawn");
+        Press(dialog, IDOK);
+    }));
+    const TPoolPlayer* entry = country_->GetPoolPlayer(freeIndex);
+    EXPECT_EQ(entry->GetShortName(), u"Drawn,N.");
+    EXPECT_EQ(entry->GetNationality(), country_->GetId());
+    EXPECT_EQ(entry->GetPreferredClub(), TPoolPlayer::CreateClub);
+    EXPECT_GE(entry->GetBirthDate().GetYear(), 1990);
+    EXPECT_LE(entry->GetBirthDate().GetYear(), 1993);
+}
+
 TEST_F(PlayerPoolPage, EveryEntryConfirmedUnchangedSavesTheSameFileAndAnEditSurvivesReload)
 {
     const std::u16string path = GetWorld()->GetCountryFilePath(country_->GetId());

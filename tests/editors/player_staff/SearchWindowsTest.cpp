@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include "SquadWindowFixture.h"
 #include "app/MainWindowLaunchers.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "editors/player_staff/model/PlayerSearch.h"
+#include "resources/ClubEditorIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/WideText.h"
@@ -42,6 +44,25 @@ protected:
     static void Type(HWND dialog, int id, const char16_t* text)
     {
         ::SetDlgItemTextW(dialog, id, win::W(text));
+    }
+
+    static std::u16string CellText(HWND list, int row, int column)
+    {
+        wchar_t text[128] = {};
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = text;
+        item.cchTextMax = 128;
+        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return win::U(text);
+    }
+
+    static void SelectFirstRow(HWND list)
+    {
+        LVITEMW select{};
+        select.stateMask = LVIS_SELECTED;
+        select.state = LVIS_SELECTED;
+        ::SendMessageW(list, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&select));
     }
 
     TMainWindowLaunchers launchers_;
@@ -160,6 +181,81 @@ TEST_F(SearchWindowsTest, ClosingWhileTheSearchRunsClosesAtOnce)
     EXPECT_TRUE(wasSearching) << "the search had ended before the window closed: a weak test";
     EXPECT_LT(took, 2000u);
     EXPECT_FALSE(dialog.IsSearching()) << "no worker is left";
+}
+
+TEST_F(SearchWindowsTest, AReleasedHitIsFoundWithoutClubAndTheTargetClubRegistersHim)
+{
+    TClub* other = NewClub(21, u"Elsewhere");
+    TPerson* person = Add(other, u"Rel", u"Leaving");
+    CDlgSearchResult dialog(nullptr);
+    dialog.SetCriteria(u"", u"leaving", u"");
+    dialog.SetTargetClub(club_->GetId());
+    std::vector<std::u16string> clubs;
+    bool changedByRelease = false;
+    const int commands[] = {ID_SEARCH_RELEASE, ID_SEARCH_REGISTER_WITH_CLUB};
+    std::size_t done = 0;
+    gui_test::ModalDriver driver([&] {
+        if (!dialog.Handle() || dialog.IsSearching()) return false;
+        HWND list = ::GetDlgItem(dialog.Handle(), IDC_SEARCH_RESULT_LIST);
+        if (::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != 1 || done == std::size(commands)) {
+            if (done == std::size(commands)) clubs.push_back(CellText(list, 0, 5));
+            ::SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+            return true;
+        }
+        clubs.push_back(CellText(list, 0, 5));
+        if (done == 1) changedByRelease = dialog.IsChanged();
+        SelectFirstRow(list);
+        ::SendMessageW(dialog.Handle(), WM_COMMAND, commands[done++], 0);
+        return false;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(clubs, (std::vector<std::u16string>{u"Elsewhere", u"", u"Searched"}));
+    EXPECT_TRUE(changedByRelease) << "the squad window must refresh after a release";
+    EXPECT_EQ(club_->FindPlayer(person->GetId()), person);
+    EXPECT_FALSE(person->IsReserveTeam());
+    EXPECT_EQ(other->GetSquadCount(), 0);
+    EXPECT_EQ(world_->GetFreeAgents().GetCount(), 0) << "registering took him off the players without club";
+}
+
+TEST_F(SearchWindowsTest, AHitMovedToAReserveTeamChosenInThePicker)
+{
+    TClub* other = NewClub(21, u"Elsewhere");
+    TClub* target = NewClub(21, u"Target");
+    TPerson* person = Add(other, u"Mo", u"Mover");
+    CDlgSearchResult dialog(nullptr);
+    dialog.SetCriteria(u"", u"mover", u"");
+    std::vector<std::u16string> clubs;
+    int stage = 0;
+    gui_test::ModalDriver driver([&] {
+        if (!dialog.Handle()) return false;
+        HWND picker = squad_window_testing::FindDialogWith(IDC_PICK_CLUBS);
+        if (picker != nullptr) {
+            // The picker opens on the hit's country.
+            squad_window_testing::SelectRowByData(picker, IDC_PICK_CLUBS,
+                                                  static_cast<LPARAM>(target->GetId() | ReserveTeamBit));
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            return false;
+        }
+        HWND list = ::GetDlgItem(dialog.Handle(), IDC_SEARCH_RESULT_LIST);
+        if (dialog.IsSearching() || ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != 1) return false;
+        if (stage == 1 && !dialog.IsChanged()) return false;
+        clubs.push_back(CellText(list, 0, 5));
+        if (stage++ == 1) {
+            ::SendMessageW(dialog.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        }
+        SelectFirstRow(list);
+        ::PostMessageW(dialog.Handle(), WM_COMMAND, ID_SEARCH_MOVE_TO_CLUB, 0);
+        return false;
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(clubs, (std::vector<std::u16string>{u"Elsewhere", u"Target"}));
+    EXPECT_TRUE(dialog.IsChanged());
+    EXPECT_EQ(target->FindPlayer(person->GetId()), person);
+    EXPECT_EQ(other->GetSquadCount(), 0);
+    EXPECT_TRUE(person->IsReserveTeam()) << "the reserve team was chosen";
 }
 
 }  // namespace

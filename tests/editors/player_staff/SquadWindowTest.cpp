@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "SquadWindowFixture.h"
 #include "app/MainWindowLaunchers.h"
 #include "database/EnumTexts.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
@@ -18,89 +19,7 @@
 
 namespace {
 
-class SquadWindowTest : public database_testing::CurrentWorldTest {
-protected:
-    void SetUp() override
-    {
-        CurrentWorldTest::SetUp();
-        SetCountryDirectory(&directory_);
-        TCountry& england = *world_->GetCountry(14);
-        club_ = england.GetClubByUniqueId(england.CreateClub(u"Squad"));
-    }
-    void TearDown() override
-    {
-        SetCountryDirectory(nullptr);
-        CurrentWorldTest::TearDown();
-    }
-
-    TPerson* Add(const char16_t* last, std::uint8_t type = 0, TDate born = TDate(1980, 1, 1))
-    {
-        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
-        person->SetType(type);
-        person->SetFirstName(u"Jo");
-        person->SetLastName(last);
-        person->SetNationality(14);
-        person->SetBirthDate(born);
-        person->SetPosition(0, 16);
-        club_->AddPlayer(person);
-        return person;
-    }
-
-    // Runs the window; step acts from inside its modal loop until it returns true.
-    INT_PTR Run(CDlgPlayerlistClub& window, const std::function<bool()>& step)
-    {
-        gui_test::ModalDriver driver([&] { return window.Handle() != nullptr && step(); });
-        const INT_PTR result = window.DoModal();
-        EXPECT_FALSE(driver.TimedOut());
-        return result;
-    }
-
-    static HWND ListBoxOf(CDlgPlayerlistClub& window, int part)
-    {
-        return ::GetDlgItem(window.GetSquadList(part).Handle(), IDC_LIST_PLAYERS);
-    }
-
-    static std::u16string RowText(HWND list, int row)
-    {
-        wchar_t text[256] = {};
-        ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text));
-        return win::U(text);
-    }
-
-    static void Select(CDlgPlayerlistClub& window, int part, int row)
-    {
-        HWND list = ListBoxOf(window, part);
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        ::SendMessageW(window.GetSquadList(part).Handle(), WM_COMMAND, MAKEWPARAM(IDC_LIST_PLAYERS, LBN_SELCHANGE),
-                       reinterpret_cast<LPARAM>(list));
-    }
-
-    // A user's change of the person page tab, through the control's own path.
-    static void SelectPageTab(CDlgPlayerlistClub& window, int index)
-    {
-        CMyTabCtrl& tabs = window.GetPageTabs();
-        NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-        tabs.SetCurSel(index);
-        header.code = TCN_SELCHANGE;
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-    }
-
-    static std::u16string ItemText(HWND dialog, int id)
-    {
-        wchar_t text[256] = {};
-        ::GetDlgItemTextW(dialog, id, text, 256);
-        return win::U(text);
-    }
-
-    static HWND CommonPage(CDlgPlayerlistClub& window)
-    {
-        return window.GetPage(CDlgPlayerlistClub::CommonPage)->Handle();
-    }
-
-    CWorldCountryDirectory directory_;
-    TClub* club_ = nullptr;
-};
+using squad_window_testing::SquadWindowTest;
 
 TEST_F(SquadWindowTest, TypingALastNameRewritesTheRowAndStoresIt)
 {

@@ -1,16 +1,22 @@
 // A renderer plug-in of our own for the tests: it draws a simple picture (a
 // shirt in the kit's colours over the background, a ball that moves with
-// every frame), reads TGA pictures with the program's own decoder and
-// counts what the host does with it. Built three ways: as
+// every frame), reads TGA pictures with the program's own decoder, from
+// disk or else from the picture archive "art_02.big", and counts what the
+// host does with it. A ".tpi" picture is a TGA of ours that the reader
+// reports as "TPI" and hands out through the pixel buffer operations. Built three ways: as
 // is, without its entry (NO_ENTRY), and with a library start that fails
 // (FAIL_LOAD).
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "archive/MireloBig.h"
 #include "archive/TgaDib.h"
 #include "ui/RendererPlugin.h"
 
@@ -26,6 +32,9 @@ struct Statistics {
     std::uint32_t background;
     std::uint32_t kit[13];
     std::uint32_t options[RendererOptionBlockWords];
+    LONG readersAlive, pixelReads, buffersHandedOut, buffersHeld;
+    // Set by a test: the pixel buffer handed out is this many pixels short.
+    LONG bufferShortfall;
 };
 Statistics statistics{};
 
@@ -62,21 +71,68 @@ std::vector<std::uint8_t> ReadWholeFile(const std::string& path)
     return bytes;
 }
 
-// TGA files from disk: colour and, for 32-bit pictures, alpha.
+bool EndsWithNoCase(std::string_view text, std::string_view end)
+{
+    if (text.size() < end.size()) return false;
+    for (std::size_t i = 0; i < end.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(text[text.size() - end.size() + i])) != end[i]) return false;
+    return true;
+}
+
+// The picture from disk, else the archive's entry of that name.
+std::vector<std::uint8_t> ReadPicture(const char* path)
+{
+    std::vector<std::uint8_t> bytes = ReadWholeFile(FullPath(path));
+    if (!bytes.empty()) return bytes;
+    CMireloBig archive;
+    archive.silent = true;
+    if (archive.Open(platform::SystemCodePageToUtf16(FullPath("art_02.big")), true))
+        archive.Read(platform::SystemCodePageToUtf16(path), bytes, true);
+    return bytes;
+}
+
+// Colour and, for 32-bit pictures, alpha.
 class StandInReader final : public IRendererImageReader {
 public:
+    StandInReader() { ::InterlockedIncrement(&statistics.readersAlive); }
+    ~StandInReader() { ::InterlockedDecrement(&statistics.readersAlive); }
+    StandInReader(const StandInReader&) = delete;
+    StandInReader& operator=(const StandInReader&) = delete;
+
     bool Open(const char* ansiPath) override
     {
-        const std::vector<std::uint8_t> tga = ReadWholeFile(FullPath(ansiPath));
-        colour_ = LoadTgaDibFromMemory(tga);
-        alpha_ = tga.empty() ? nullptr : ConvertTgaAlphaToBmp8(tga.data(), tga.size());
+        const std::vector<std::uint8_t> tga = ReadPicture(ansiPath);
+        colour_ = tga.empty() ? nullptr : LoadTgaDibFromMemory(tga);
+        alpha_ = colour_ ? ConvertTgaAlphaToBmp8(tga.data(), tga.size()) : nullptr;
+        tpi_ = EndsWithNoCase(ansiPath, ".tpi");
         return colour_ != nullptr;
     }
     std::int32_t GetWidth() override { return colour_ ? colour_->Width() : 0; }
     std::int32_t GetHeight() override { return colour_ ? colour_->Height() : 0; }
+    // A "TPI" reader has no pixels to read, only its buffer to hand out.
     bool ReadPixels(std::uint32_t* pixels) override
     {
-        if (!colour_) return false;
+        ++statistics.pixelReads;
+        if (!colour_ || tpi_) return false;
+        Decode(pixels);
+        return true;
+    }
+    const char* GetFormat() override { return tpi_ ? "TPI" : "TGA"; }
+
+    const std::uint32_t* TakeBuffer()
+    {
+        if (!colour_ || !tpi_) return nullptr;
+        buffer_.resize(static_cast<std::size_t>(GetWidth()) * static_cast<std::size_t>(GetHeight()));
+        Decode(buffer_.data());
+        buffer_.resize(buffer_.size() - std::min<std::size_t>(buffer_.size(), statistics.bufferShortfall));
+        return buffer_.data();
+    }
+    std::size_t BufferSize() const { return buffer_.size(); }
+    void FreeBuffer() { std::vector<std::uint32_t>().swap(buffer_); }
+
+private:
+    void Decode(std::uint32_t* pixels) const
+    {
         const std::uint32_t width = static_cast<std::uint32_t>(colour_->Width());
         const std::uint32_t height = static_cast<std::uint32_t>(colour_->Height());
         for (std::uint32_t y = 0; y < height; ++y) {
@@ -87,13 +143,12 @@ public:
                 *pixels++ = a << 24 | std::uint32_t{bgr[3 * x + 2]} << 16 | std::uint32_t{bgr[3 * x + 1]} << 8 | bgr[3 * x];
             }
         }
-        return true;
     }
-    const char* GetFormat() override { return "TGA"; }
 
-private:
     std::unique_ptr<TDibImage> colour_;
     std::unique_ptr<TDibImage> alpha_;
+    std::vector<std::uint32_t> buffer_;
+    bool tpi_ = false;
 };
 
 class StandInPlugin final : public IRendererPlugin {
@@ -144,6 +199,25 @@ public:
     {
         *reader = new StandInReader;
         return true;
+    }
+    const std::uint32_t* GetPixelBuffer(IRendererImageReader* reader) override
+    {
+        const std::uint32_t* buffer = static_cast<StandInReader*>(reader)->TakeBuffer();
+        if (buffer != nullptr) {
+            ++statistics.buffersHandedOut;
+            ++statistics.buffersHeld;
+        }
+        return buffer;
+    }
+    std::size_t GetPixelBufferSize(IRendererImageReader* reader) override
+    {
+        return static_cast<StandInReader*>(reader)->BufferSize();
+    }
+    void FreePixelBuffer(IRendererImageReader* reader, const std::uint32_t** pixels) override
+    {
+        if (*pixels != nullptr) --statistics.buffersHeld;
+        static_cast<StandInReader*>(reader)->FreeBuffer();
+        *pixels = nullptr;
     }
 
 private:
@@ -206,6 +280,8 @@ __declspec(dllexport) void GetPlugin(IRendererPlugin** plugin)
 #endif
 
 __declspec(dllexport) const Statistics* StandInStatistics() { return &statistics; }
+
+__declspec(dllexport) void StandInShortenPixelBuffers(LONG pixels) { statistics.bufferShortfall = pixels; }
 
 BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID)
 {

@@ -13,8 +13,6 @@ using namespace country_editor_testing;
 
 namespace {
 
-constexpr int AppearanceTab = 2;
-
 class CountryAppearanceTest : public SampleCountryTest {
 protected:
     void TearDown() override
@@ -26,13 +24,10 @@ protected:
     {
         frame_ = std::make_unique<CDlgLandParent>(&country, nullptr);
         EXPECT_TRUE(frame_->Create(nullptr));
-        EXPECT_EQ(frame_->GetPageCode(AppearanceTab), CDlgLandParent::Appearance);
-        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, AppearanceTab);
-        HWND tabs = ::GetDlgItem(frame_->Handle(), IDC_COUNTRY_TABS);
-        for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) return child;
-        }
-        return nullptr;
+        const int tab = TabWithCode(*frame_, CDlgLandParent::Appearance);
+        EXPECT_GE(tab, 0);
+        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, tab);
+        return ShownPage(frame_->Handle());
     }
     void Ok() { ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); }
     static int SelectedCount(HWND page, int id)

@@ -5,32 +5,31 @@
 #include <commctrl.h>
 
 #include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
 #include "database/CompleteWorld.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
 #include "database/WorldList.h"
+#include "editors/country_club/CountryHostedPages.h"
+#include "editors/country_club/DlgLandParent.h"
+#include "editors/player_staff/DlgPlayerWithoutClub.h"
+#include "editors/player_staff/NationalPoolLaunchers.h"
+#include "resources/CountryEditorIds.h"
 #include "win/WideText.h"
 
 namespace country_editor_testing {
 
 void SampleCountryTest::SetUp()
 {
-    app_test::StoreAcceptance(true);
     globals_ = std::make_unique<CGlobalObjects>();
-    CLedraApp& app = globals_->App();
-    ASSERT_TRUE(app.InitLanguageAndTexts());
-    app.SetFoldersFromWorkingFolder();
-    LoadStadiumList(app.GetDatabaseFolder());
-    LoadTextFiles(app.GetDatabaseFolder());
-    TWorldList& worlds = GetWorldList();
-    TCompleteWorld* world = worlds.CreateCompleteWorld();
-    ASSERT_NE(world, nullptr);
-    worlds.SetCurrentWorld(world);
-    ASSERT_TRUE(world->LoadWorld(app.GetBaseFolder() + u"\\Database"));
+    ASSERT_NE(app_test::StartOverWorkingFolder(globals_->App()), nullptr);
+    // The pool and referee tabs as the program shows them.
+    TMainWindowLaunchers launchers;
+    RegisterNationalPoolEditors(launchers);
 }
 
 void SampleCountryTest::TearDown()
 {
+    GetCountryHostedPages() = TCountryHostedPages{};
+    CDlgPlayerWithoutClub::SetClubChooser(nullptr);
     TWorldList& worlds = GetWorldList();
     worlds.Clear();
     globals_.reset();
@@ -94,6 +93,24 @@ void SwitchTab(HWND frame, int tabControl, int tab)
     ::SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(tab), 0);
     header.code = static_cast<UINT>(TCN_SELCHANGE);
     ::SendMessageW(frame, WM_NOTIFY, static_cast<WPARAM>(tabControl), reinterpret_cast<LPARAM>(&header));
+}
+
+int TabWithCode(const CDlgLandParent& frame, int code)
+{
+    const int count = static_cast<int>(::SendDlgItemMessageW(frame.Handle(), IDC_COUNTRY_TABS, TCM_GETITEMCOUNT, 0, 0));
+    for (int tab = 0; tab < count; ++tab) {
+        if (frame.GetPageCode(tab) == code) return tab;
+    }
+    return -1;
+}
+
+HWND ShownPage(HWND frame)
+{
+    HWND tabs = ::GetDlgItem(frame, IDC_COUNTRY_TABS);
+    for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) return child;
+    }
+    return nullptr;
 }
 
 }  // namespace country_editor_testing

@@ -10,6 +10,7 @@
 #include "app/GlobalObjects.h"
 #include "tests/app/AppTestSupport.h"
 
+class CDlgLandParent;
 class TCountry;
 
 namespace country_editor_testing {
@@ -36,5 +37,9 @@ LPARAM SelectedData(HWND dialog, int id);
 void SetSpin(HWND dialog, int id, int value);
 // Switches the tab control of the frame as a click would.
 void SwitchTab(HWND frame, int tabControl, int tab);
+// The tab of the country editor whose page has the code; -1 when none has.
+int TabWithCode(const CDlgLandParent& frame, int code);
+// The page the country editor shows.
+HWND ShownPage(HWND frame);
 
 }  // namespace country_editor_testing

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <string>
 
 #include "CountryEditorTestSupport.h"
@@ -12,6 +13,7 @@
 #include "editors/country_club/DlgLandParent.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "resources/CountryEditorIds.h"
+#include "resources/LeagueCompositionIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -51,25 +53,33 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
     TCountry& country = *GetWorld()->GetCountry(21);
     CDlgLandParent frame(&country, nullptr);
     ASSERT_TRUE(frame.Create(nullptr));
-    const char16_t* pages[] = {u"country-general", u"country-leagues", u"country-appearance"};
+    const struct {
+        int code;
+        const char16_t* name;
+    } pages[] = {{CDlgLandParent::General, u"country-general"},     {CDlgLandParent::LeagueSystem, u"country-leagues"},
+                 {CDlgLandParent::Cup, u"country-cups"},            {CDlgLandParent::FreeAgent, u"country-pool"},
+                 {CDlgLandParent::Referee, u"country-referees"},    {CDlgLandParent::Appearance, u"country-appearance"}};
     HWND tabs = ::GetDlgItem(frame.Handle(), IDC_COUNTRY_TABS);
-    for (int tab = 0; tab < 3; ++tab) {
+    for (const auto& page : pages) {
+        const int tab = TabWithCode(frame, page.code);
+        ASSERT_GE(tab, 0) << testing_support::Narrow(page.name);
         SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, tab);
-        Write(frame.Handle(), pages[tab]);
+        Write(frame.Handle(), page.name);
     }
     HWND page = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (::GetDlgItem(child, IDC_LEAGUES_TREE) != nullptr) page = child;
     }
     ASSERT_NE(page, nullptr);
-    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 1);
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::LeagueSystem));
     auto choose = [page](int row) {
         HWND list = ::GetDlgItem(page, IDC_LEAGUES_TREE);
         ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
         ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     };
     WriteModal(IDC_LEVEL_NAME, u"level-name", [&] { choose(0); });
-    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 0);
+    WriteModal(IDC_COMPOSITION_CLUBS, u"league-composition", [&] { Click(page, IDC_LEAGUES_COMPOSITION); });
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::General));
     HWND general = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (::GetDlgItem(child, IDC_COUNTRY_MODIFY_RATING) != nullptr) general = child;

@@ -34,14 +34,6 @@ protected:
         }
         return files;
     }
-    static HWND ShownPage(HWND frame)
-    {
-        HWND tabs = ::GetDlgItem(frame, IDC_COUNTRY_TABS);
-        for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) return child;
-        }
-        return nullptr;
-    }
     static void OpenEveryLeague(HWND page)
     {
         HWND list = ::GetDlgItem(page, IDC_LEAGUES_TREE);
@@ -71,9 +63,10 @@ TEST_F(CountryVisitTest, EveryCountryOnEveryPageSavesTheSameFiles)
         if (country == nullptr || country->GetId() != id) continue;
         CDlgLandParent frame(country, nullptr);
         ASSERT_TRUE(frame.Create(nullptr));
-        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 1);
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::LeagueSystem));
         OpenEveryLeague(ShownPage(frame.Handle()));
-        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, 2);
+        const int tabs = static_cast<int>(::SendDlgItemMessageW(frame.Handle(), IDC_COUNTRY_TABS, TCM_GETITEMCOUNT, 0, 0));
+        for (int tab = 0; tab < tabs; ++tab) SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, tab);
         ::SendMessageW(frame.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
         ++visited;
     }

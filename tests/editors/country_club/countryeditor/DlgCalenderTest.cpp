@@ -49,17 +49,7 @@ class DlgCalenderTest : public SampleCountryTest {
 protected:
     void Run(TestCalender& dialog, const std::function<void(HWND)>& act)
     {
-        bool done = false;
-        gui_test::ModalDriver driver([&] {
-            if (done || !dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
-            done = true;
-            act(dialog.Handle());
-            if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
-            return true;
-        });
-        result_ = dialog.DoModal();
-        EXPECT_FALSE(driver.TimedOut());
-        EXPECT_TRUE(done);
+        result_ = gui_test::RunModal(dialog, act);
     }
     static void Command(HWND dialog, int id, int code)
     {

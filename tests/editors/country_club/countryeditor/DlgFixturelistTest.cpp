@@ -44,17 +44,7 @@ protected:
     // unless act closed it.
     void Run(TestFixturelist& dialog, const std::function<void(HWND)>& act)
     {
-        bool done = false;
-        gui_test::ModalDriver driver([&] {
-            if (done || !dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
-            done = true;
-            act(dialog.Handle());
-            if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
-            return true;
-        });
-        result_ = dialog.DoModal();
-        EXPECT_FALSE(driver.TimedOut());
-        EXPECT_TRUE(done);
+        result_ = gui_test::RunModal(dialog, act);
     }
     static void Command(HWND dialog, int id, int code)
     {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ModelTestSupport.h"
+#include "core/Random.h"
 #include "database/PoolPlayer.h"
 #include "editors/player_staff/model/PoolPageModel.h"
 
@@ -57,6 +58,34 @@ TEST_F(PoolPageModelTest, AnEntryWhoseFirstNameIsEmptiedBecomesTheNextFreeOne)
     EXPECT_EQ(model_.GetRows().size(), 5u);
     EXPECT_EQ(model_.FindRow(third), -1);
     EXPECT_EQ(model_.GetFreeEntry(), third);
+}
+
+TEST_F(PoolPageModelTest, NewDrawsTheFreeEntryForTheCountryAndLeavesItFree)
+{
+    Entry(0, u"Anton", u"Berg");
+    model_.SetCountry(country_);
+    for (std::int32_t seed = 1; seed <= 40; ++seed) {
+        SeedRandom(seed, seed * 7);
+        TPoolPlayer* entry = model_.NewEntry();
+        ASSERT_EQ(entry, country_->GetPoolPlayer(1)) << seed;
+        EXPECT_FALSE(entry->HasName()) << "the names stay empty until the dialog gives them";
+        EXPECT_EQ(entry->GetNationality(), country_->GetId());
+        EXPECT_EQ(entry->GetPreferredClub(), TPoolPlayer::CreateClub);
+        ASSERT_TRUE(entry->GetBirthDate().IsSet());
+        // The drawn date is one the dialog's spins show and store unchanged.
+        const PoolEntryValues values = PoolPageModel::ReadEntry(*entry);
+        EXPECT_GE(values.year, 1990);
+        EXPECT_LE(values.year, 1993);
+        EXPECT_EQ(PoolPageModel::ClampedBirthDate(values.day, values.month, values.year), entry->GetBirthDate());
+        EXPECT_LE(entry->GetAbilityIndex(), 42);
+        EXPECT_LE(entry->GetTeamPart(), 3);
+    }
+    model_.Fill();
+    EXPECT_EQ(model_.GetRows().size(), 1u);
+
+    for (int index = 1; index < 6; ++index) Entry(index, u"Carl", u"Adler");
+    model_.Fill();
+    EXPECT_EQ(model_.NewEntry(), nullptr) << "a full pool draws nothing";
 }
 
 TEST_F(PoolPageModelTest, DeleteResetsEverySelectedEntry)

@@ -1,0 +1,33 @@
+#pragma once
+// The country editor's pool and referee tabs show pages of the player and
+// staff editors, which build on this library and not the other way round:
+// they hand the frame their page factories at start. A tab without a
+// factory is left out.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "ui/DialogB.h"
+
+class TCountry;
+
+// A page the country frame shows on a tab and refills from the country
+// whenever the tab is shown; its changes reach the country at once.
+class CCountryListPage : public CDialogB {
+public:
+    using CDialogB::CDialogB;
+    // Remembers the country (null shows nothing) and refills the list.
+    virtual void FillList(TCountry* country) = 0;
+};
+
+struct TCountryHostedPages {
+    // Each creates its page as a child of the window given; null when the
+    // page could not be created.
+    using Factory = std::function<std::unique_ptr<CCountryListPage>(HWND parent)>;
+    Factory createPlayerpoolPage;
+    Factory createRefereesPage;
+};
+
+TCountryHostedPages& GetCountryHostedPages();

@@ -1,0 +1,27 @@
+#include "editors/player_staff/ClubChoice.h"
+
+#include "editors/country_club/DlgChooseClub.h"
+
+namespace {
+
+std::uint32_t RunPicker(CDlgChooseClub& picker)
+{
+    if (picker.DoModal() != IDOK || picker.GetSelectedClub() == nullptr) return 0;
+    return picker.GetSelectedClubIdRef();
+}
+
+}  // namespace
+
+std::uint32_t ChooseClubInCountry(HWND owner, int countryId)
+{
+    CDlgChooseClub picker(owner);
+    picker.SetCountry(countryId);
+    return RunPicker(picker);
+}
+
+std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId)
+{
+    CDlgChooseClub picker(owner);
+    picker.SetSelectedClubId(presetId);
+    return RunPicker(picker);
+}

@@ -1,0 +1,13 @@
+#pragma once
+// The club picker as the player windows use it: a team id chosen by the
+// user, with bit 24 for a reserve team.
+
+#include <cstdint>
+
+#include <windows.h>
+
+// The picker opened on a country; 0 when cancelled or nothing chosen.
+std::uint32_t ChooseClubInCountry(HWND owner, int countryId);
+// The picker opened on a club (its country shown, the club selected); 0
+// when cancelled or nothing chosen.
+std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId);

@@ -1,0 +1,127 @@
+// Applies arbitrary bytes as a hot-fix file: the first byte picks the
+// amateur-rule, average-rating, badge-name or empics fix, the rest is the
+// file, applied to a small world as the hot-fix menu would (a file whose
+// header is not the fix's is not applied). Whatever the file holds, the
+// world keeps rules the editors know, and an average-rating file that is
+// not whole changes nothing.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/AppMessage.h"
+#include "core/IndexTextFile.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/WorldList.h"
+#include "platform/Platform.h"
+#include "tools/FixBadgeNames.h"
+#include "tools/FixEmpics.h"
+#include "tools/FixLeagueLevelIncreasement.h"
+#include "tools/HotfixAverageCountryRating.h"
+#include "tools/HotfixFile.h"
+#include "tools/HotfixManager.h"
+
+namespace {
+
+int AnswerYes(const char16_t*, unsigned, void*)
+{
+    return AppMessage::IdYes;
+}
+
+std::string CountryList()
+{
+    std::string text = "Countries Version: 3\r\n";
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
+        const std::string n = std::to_string(id);
+        text += "Land " + n + ",Country " + n + ",Pays " + n + ",Pais " + n + ",Paese " + n + ",Kraj " + n;
+        text += "\r\nL" + n.substr(0, 2) + ",C" + n.substr(0, 2) + "\r\n1,2,3,4,5,6\r\n";
+        text += std::to_string((id - 1) % 6) + "\r\n" + std::to_string(id % 63) + "\r\n7\r\n3\r\n";
+    }
+    return text;
+}
+
+// Countries 1..207 and two clubs of country 3 with a player each.
+TCompleteWorld* MakeWorld()
+{
+    static const std::string list = CountryList();
+    GetWorldList().Clear();
+    auto world = std::make_unique<TCompleteWorld>();
+    CIndexTextFile file;
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
+    if (!file.OpenFromBytes(std::span<const std::uint8_t>(bytes, list.size()), u"Countries.sav")) __builtin_trap();
+    world->LoadCountriesFrom(file);
+    for (const char16_t* name : {u"Alpha", u"Beta"}) {
+        TClub* club = world->GetClub(world->GetCountry(3)->CreateClub(name));
+        TPerson* person = world->CreatePerson(world->GetFreePersonId(), false);
+        person->Init(PersonPlayer, 3);
+        person->SetFaceId(11);
+        if (club == nullptr || !club->AddPlayer(person)) __builtin_trap();
+    }
+    static std::unique_ptr<TCompleteWorld> held;
+    held = std::move(world);
+    GetWorldList().SetCurrentWorld(held.get());
+    return held.get();
+}
+
+const std::u16string& InputPath()
+{
+    // A file of this process's own, removed when the process ends.
+    static const std::u16string path = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_hotfix_file");
+    static const int removal = std::atexit([] { platform::RemoveFile(path); });
+    (void)removal;
+    return path;
+}
+
+std::vector<TCountry::TRatingBlock> RatingBlocks(const TCompleteWorld& world)
+{
+    std::vector<TCountry::TRatingBlock> blocks;
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) blocks.push_back(world.GetCountry(id)->GetRatingBlock());
+    return blocks;
+}
+
+void CheckWorld(const TCompleteWorld& world)
+{
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
+        const TCountry& country = *world.GetCountry(id);
+        if (country.GetAmateurRule() > 3) __builtin_trap();
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            const char16_t* badge = country.GetClubByIndex(index)->GetBadgePath();
+            if (std::u16string(badge).size() >= TClub::BadgePathCapacity) __builtin_trap();
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0) return 0;
+    SetAppMessageSink({AnswerYes, nullptr});
+    TCompleteWorld* world = MakeWorld();
+    if (!platform::WriteFileAtomic(InputPath(), std::vector<std::uint8_t>(data + 1, data + size))) __builtin_trap();
+    CHotfixManager manager;
+    CFixLeagueLevelIncreasement amateurRule(manager);
+    CHotfixAverageCountryRating averageRating(manager);
+    CFixBadgeNames badgeNames(manager);
+    CFixEmpics empics(manager);
+    CBaseHotfix* const fixes[] = {&amateurRule, &averageRating, &badgeNames, &empics};
+    CBaseHotfix& fix = *fixes[data[0] % 4];
+    CHotfixFile file;
+    if (!file.OpenRead(InputPath())) __builtin_trap();
+    if (!fix.HasNoHeader() && !file.ReadHeader(fix.GetName(), fix.GetVersion())) return 0;
+    const std::size_t dataBytes = file.GetRemainingBytes();
+    const std::vector<TCountry::TRatingBlock> before = RatingBlocks(*world);
+    CReportModel report;
+    report.Open();
+    fix.Apply(world, &file, report);
+    if (&fix == &averageRating && dataBytes != CHotfixAverageCountryRating::DataSize && RatingBlocks(*world) != before) {
+        __builtin_trap();
+    }
+    CheckWorld(*world);
+    return 0;
+}

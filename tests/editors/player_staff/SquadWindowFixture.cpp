@@ -1,0 +1,42 @@
+#include "SquadWindowFixture.h"
+
+namespace squad_window_testing {
+
+namespace {
+
+struct TSearch {
+    int controlId;
+    HWND found;
+};
+
+BOOL CALLBACK LookAtWindow(HWND window, LPARAM context)
+{
+    auto* search = reinterpret_cast<TSearch*>(context);
+    if (!::IsWindowVisible(window) || ::GetDlgItem(window, search->controlId) == nullptr) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+}  // namespace
+
+HWND FindDialogWith(int controlId)
+{
+    TSearch search{controlId, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), LookAtWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+bool SelectRowByData(HWND dialog, int listId, LPARAM data)
+{
+    HWND list = ::GetDlgItem(dialog, listId);
+    const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        if (::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) != data) continue;
+        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        return true;
+    }
+    return false;
+}
+
+}  // namespace squad_window_testing
