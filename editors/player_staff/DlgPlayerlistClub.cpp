@@ -5,11 +5,14 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "database/WorldList.h"
+#include "editors/player_staff/DlgManagerAbilities.h"
 #include "editors/player_staff/DlgPlayerAbilities.h"
 #include "editors/player_staff/DlgPlayerAllRight.h"
 #include "editors/player_staff/DlgPlayerCharacter.h"
 #include "editors/player_staff/DlgPlayerContract.h"
 #include "editors/player_staff/DlgPlayerHist.h"
+#include "editors/player_staff/DlgPlayerLook.h"
 #include "editors/player_staff/DlgPlayerPosition.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgShirtNo.h"
@@ -29,6 +32,7 @@ constexpr TextKey ListTabKeys[CDlgPlayerlistClub::ListCount] = {u"Dialog.Player.
 // Pages stand at (1, 24) in their tab control's client area.
 constexpr POINT PageOrigin{1, 24};
 constexpr int CaptionCapacity = 256;
+constexpr char16_t NoBreakSpace = 0x00A0;
 
 INT_PTR AskAboutProblems(HWND owner, const std::u16string& lines)
 {
@@ -48,10 +52,23 @@ CDlgPlayerlistClub::CDlgPlayerlistClub(int mode, HWND parent)
 
 CDlgPlayerlistClub::~CDlgPlayerlistClub() = default;
 
+void CDlgPlayerlistClub::SetCountry(TCountry* country)
+{
+    country_ = country;
+    completeList_.SetCountry(country);
+}
+
+TCompleteWorld* CDlgPlayerlistClub::World() const
+{
+    return club_ != nullptr ? club_->GetWorld() : GetWorld();
+}
+
 CPersonPage* CDlgPlayerlistClub::GetPage(int code) const
 {
-    for (const TPageSlot& slot : playerPages_) {
-        if (slot.code == code) return slot.page;
+    for (const auto* pages : {&playerPages_, &staffPages_}) {
+        for (const TPageSlot& slot : *pages) {
+            if (slot.code == code) return slot.page;
+        }
     }
     return nullptr;
 }
@@ -61,7 +78,16 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     CDialogB::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
-    if (mode_ != ClubSquad || club_ == nullptr) return TRUE;
+    if (mode_ == CountryPlayers) {
+        if (country_ == nullptr) return TRUE;
+        CreatePages();
+        CreateCompleteList();
+        pageTabs_.SetCurSel(0);
+        listTabs_.SetCurSel(0);
+        SetupPageTabs(PlayerPages);
+        return TRUE;
+    }
+    if (club_ == nullptr) return TRUE;
     if (const TCompleteWorld* world = club_->GetWorld()) country_ = world->GetCountry(club_->GetCountryId());
     CreatePages();
     CreateLists();
@@ -70,7 +96,7 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
     SetText(std::u16string(win::U(caption)) + u" - " + club_->GetName());
     pageTabs_.SetCurSel(0);
     listTabs_.SetCurSel(0);
-    SetupPageTabs();
+    SetupPageTabs(PlayerPages);
     lists_[0].FillList();
     RefreshVisibleList();
     return TRUE;
@@ -91,17 +117,24 @@ void CDlgPlayerlistClub::CreatePages()
     characterPage_ = std::make_unique<CDlgPlayerCharacter>(pageTabs_.Handle());
     contractPage_ = std::make_unique<CDlgPlayerContract>(pageTabs_.Handle());
     historyPage_ = std::make_unique<CDlgPlayerHist>(pageTabs_.Handle());
+    appearancePage_ = std::make_unique<CDlgPlayerLook>(pageTabs_.Handle());
     playerPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
                     {PositionPage, u"Dialog.Player.Frame.TabPosition"_tk, positionPage_.get()},
                     {AbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, abilitiesPage_.get()},
                     {CharacterPage, u"Dialog.Player.Frame.TabCharacter"_tk, characterPage_.get()},
+                    {AppearancePage, u"Dialog.Player.Frame.TabAppearance"_tk, appearancePage_.get()},
                     {HistoryPage, u"Dialog.Player.Frame.TabHistory"_tk, historyPage_.get()},
                     {ContractPage, u"Dialog.Player.Frame.TabContract"_tk, contractPage_.get()}};
+    staffAbilitiesPage_ = std::make_unique<CDlgManagerAbilities>(pageTabs_.Handle());
+    staffPages_ = {{CommonPage, u"Dialog.Player.Frame.TabCommon"_tk, commonPage_.get()},
+                   {StaffAbilitiesPage, u"Dialog.Player.Frame.TabAbilities"_tk, staffAbilitiesPage_.get()}};
     for (const TPageSlot& slot : playerPages_) {
         slot.page->Create(pageTabs_.Handle());
         PlaceOnTab(slot.page->Handle());
         ::EnableWindow(slot.page->Handle(), TRUE);
     }
+    staffAbilitiesPage_->Create(pageTabs_.Handle());
+    PlaceOnTab(staffAbilitiesPage_->Handle());
 }
 
 void CDlgPlayerlistClub::CreateLists()
@@ -115,32 +148,64 @@ void CDlgPlayerlistClub::CreateLists()
         ::ShowWindow(list.Handle(), part == 0 ? SW_SHOW : SW_HIDE);
         ::EnableWindow(list.Handle(), part == 0);
     }
+    staffList_.Init(Handle(), club_, nullptr, CDlgManagerList::StaffFilter);
+    staffList_.Create(listTabs_.Handle());
+    PlaceOnTab(staffList_.Handle());
+    ::EnableWindow(staffList_.Handle(), FALSE);
+    listTabs_.InsertItem(StaffTab, GetText(u"Dialog.Player.Frame.TabPlayerlistStaff"_tk),
+                         reinterpret_cast<LPARAM>(staffList_.Handle()));
 }
 
-void CDlgPlayerlistClub::SetupPageTabs()
+void CDlgPlayerlistClub::CreateCompleteList()
 {
-    for (const TPageSlot& slot : playerPages_) {
-        ::ShowWindow(slot.page->Handle(), SW_HIDE);
-        ::EnableWindow(slot.page->Handle(), FALSE);
+    completeList_.SetFrame(Handle());
+    completeList_.Create(listTabs_.Handle());
+    PlaceOnTab(completeList_.Handle());
+    const TextKey key = u"Dialog.Player.Frame.TabPlayerlistPlayerlist"_tk;
+    listTabs_.InsertItem(0, GetText(key), reinterpret_cast<LPARAM>(completeList_.Handle()));
+    ::ShowWindow(completeList_.Handle(), SW_SHOW);
+    for (int id : {IDC_FRAME_SHIRT_NUMBERS, IDC_FRAME_DUPLICATES, IDC_FRAME_SEARCH}) ::ShowWindow(GetItem(id), SW_HIDE);
+    // "Program - Squad" keeps "Program - " and names the list instead; the
+    // program's prefix joins with a no-break space.
+    wchar_t caption[CaptionCapacity] = {};
+    ::GetWindowTextW(Handle(), caption, CaptionCapacity);
+    const std::u16string text(win::U(caption));
+    for (std::size_t dash = text.find(u'-'); dash != std::u16string::npos; dash = text.find(u'-', dash + 1)) {
+        if (dash + 1 < text.size() && (text[dash + 1] == u' ' || text[dash + 1] == NoBreakSpace)) {
+            SetText(text.substr(0, dash + 2) + GetText(key));
+            break;
+        }
+    }
+}
+
+void CDlgPlayerlistClub::SetupPageTabs(int set)
+{
+    for (const auto* pages : {&playerPages_, &staffPages_}) {
+        for (const TPageSlot& slot : *pages) {
+            ::ShowWindow(slot.page->Handle(), SW_HIDE);
+            ::EnableWindow(slot.page->Handle(), FALSE);
+        }
     }
     pageTabs_.Send(TCM_DELETEALLITEMS);
     pageCodes_.fill(0);
-    for (std::size_t index = 0; index < playerPages_.size() && index < MaxPages; ++index) {
-        const TPageSlot& slot = playerPages_[index];
+    const std::vector<TPageSlot>& pages = set == StaffPages ? staffPages_ : playerPages_;
+    for (std::size_t index = 0; index < pages.size() && index < MaxPages; ++index) {
+        const TPageSlot& slot = pages[index];
         pageTabs_.InsertItem(static_cast<int>(index), GetText(slot.key), reinterpret_cast<LPARAM>(slot.page->Handle()));
         pageCodes_[index] = slot.code;
     }
     pageTabs_.SetCurSel(0);
     pageTabs_.ShowCurrentPage();
     ShowPlayer(0);
-    pageSet_ = 0;
+    pageSet_ = set;
 }
 
 void CDlgPlayerlistClub::ShowPlayer(int pageIndex)
 {
     currentPage_ = pageIndex;
     if (pageIndex < 0 || pageIndex >= MaxPages) return;
-    if (CPersonPage* page = GetPage(pageCodes_[static_cast<std::size_t>(pageIndex)])) page->SetPerson(person_, club_);
+    TClub* club = mode_ == ClubSquad ? club_ : shownClub_;
+    if (CPersonPage* page = GetPage(pageCodes_[static_cast<std::size_t>(pageIndex)])) page->SetPerson(person_, club);
 }
 
 bool CDlgPlayerlistClub::StorePlayer(int pageIndex)
@@ -154,13 +219,16 @@ void CDlgPlayerlistClub::RefreshVisibleList()
 {
     const int tab = CurrentListTab();
     if (mode_ == ClubSquad && tab >= 0 && tab < ListCount) lists_[static_cast<std::size_t>(tab)].FillList();
+    if (mode_ == ClubSquad && tab == StaffTab) staffList_.FillList();
+    if (mode_ == CountryPlayers && tab == 0 && country_ != nullptr) completeList_.FillList();
 }
 
 void CDlgPlayerlistClub::OnListTabChanged(int tab)
 {
-    if (mode_ != ClubSquad || tab < 0 || tab >= ListCount) return;
-    SetupPageTabs();
-    lists_[static_cast<std::size_t>(tab)].FillList();
+    if (mode_ == CountryPlayers && tab == 0) SetupPageTabs(PlayerPages);
+    if (mode_ != ClubSquad || tab < 0 || tab > StaffTab) return;
+    SetupPageTabs(tab == StaffTab ? StaffPages : PlayerPages);
+    RefreshVisibleList();
 }
 
 void CDlgPlayerlistClub::SwitchListTab(int tab)
@@ -226,6 +294,7 @@ void CDlgPlayerlistClub::RunSearch()
         const INT_PTR answer = result.DoModal();
         if (result.IsChanged()) {
             for (int part = 0; part < ListCount; ++part) lists_[static_cast<std::size_t>(part)].Bind(Handle(), club_, nullptr, part);
+            staffList_.Init(Handle(), club_, nullptr, CDlgManagerList::StaffFilter);
             RefreshVisibleList();
         }
         if (answer != IDOK) return;
@@ -278,8 +347,12 @@ bool CDlgPlayerlistClub::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
         RefreshVisibleList();
         result = 0;
         return true;
+    case ShowClubKit:
+        shownClub_ = World() != nullptr ? World()->GetClub(WithoutReserveBit(static_cast<TTeamId>(wParam))) : nullptr;
+        result = 0;
+        return true;
     case ShowPerson: {
-        const TCompleteWorld* world = club_ != nullptr ? club_->GetWorld() : nullptr;
+        const TCompleteWorld* world = World();
         person_ = wParam != 0 && world != nullptr ? world->GetPerson(static_cast<std::uint32_t>(wParam)) : nullptr;
         ShowPlayer(currentPage_);
         result = 0;
@@ -309,6 +382,9 @@ bool CDlgPlayerlistClub::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, L
 void CDlgPlayerlistClub::OnDestroy()
 {
     for (CDlgPlayerList& list : lists_) list.Destroy();
+    staffList_.Destroy();
+    completeList_.Destroy();
     for (const TPageSlot& slot : playerPages_) slot.page->Destroy();
+    if (staffAbilitiesPage_) staffAbilitiesPage_->Destroy();
     CDialogB::OnDestroy();
 }

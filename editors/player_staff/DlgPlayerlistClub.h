@@ -8,7 +8,9 @@
 #include <functional>
 #include <memory>
 
+#include "editors/player_staff/DlgManagerList.h"
 #include "editors/player_staff/DlgPlayerList.h"
+#include "editors/player_staff/DlgPlayerListComplete.h"
 #include "ui/DialogB.h"
 #include "ui/MyTabCtrl.h"
 
@@ -16,10 +18,13 @@ class CDlgPlayerAbilities;
 class CDlgPlayerAllRight;
 class CDlgPlayerCharacter;
 class CDlgPlayerContract;
+class CDlgManagerAbilities;
 class CDlgPlayerHist;
+class CDlgPlayerLook;
 class CDlgPlayerPosition;
 class CPersonPage;
 class TClub;
+class TCompleteWorld;
 class TCountry;
 class TPerson;
 
@@ -29,6 +34,8 @@ public:
     enum PageCode { CommonPage = 1, PositionPage = 2, AbilitiesPage = 3, CharacterPage = 4, AppearancePage = 5,
                     HistoryPage = 6, StaffAbilitiesPage = 7, ContractPage = 8 };
     static constexpr int ListCount = 3;
+    static constexpr int StaffTab = 3;
+    enum PageSet { PlayerPages = 0, StaffPages = 1 };
     static constexpr int MaxPages = 10;
     static constexpr UINT ShowPerson = WM_APP + 5;
     static constexpr UINT ShowClubKit = WM_APP + 6;
@@ -38,10 +45,13 @@ public:
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Player.Frame"; }
 
     void SetClub(TClub* club) { club_ = club; }
-    void SetCountry(TCountry* country) { country_ = country; }
+    void SetCountry(TCountry* country);
     TClub* GetClub() const { return club_; }
     TPerson* GetCurrentPerson() const { return person_; }
     CDlgPlayerList& GetSquadList(int teamPart) { return lists_[static_cast<std::size_t>(teamPart)]; }
+    CDlgManagerList& GetStaffList() { return staffList_; }
+    CDlgPlayerListComplete& GetCompleteList() { return completeList_; }
+    int GetPageSet() const { return pageSet_; }
     CMyTabCtrl& GetListTabs() { return listTabs_; }
     CMyTabCtrl& GetPageTabs() { return pageTabs_; }
     CPersonPage* GetPage(int code) const;
@@ -69,8 +79,10 @@ private:
     };
     void CreatePages();
     void CreateLists();
+    void CreateCompleteList();
+    TCompleteWorld* World() const;
     static void PlaceOnTab(HWND page);
-    void SetupPageTabs();
+    void SetupPageTabs(int set);
     void RefreshVisibleList();
     void OnListTabChanged(int tab);
     void OnUpdateList();
@@ -89,14 +101,21 @@ private:
     std::unique_ptr<CDlgPlayerCharacter> characterPage_;
     std::unique_ptr<CDlgPlayerContract> contractPage_;
     std::unique_ptr<CDlgPlayerHist> historyPage_;
+    std::unique_ptr<CDlgPlayerLook> appearancePage_;
+    std::unique_ptr<CDlgManagerAbilities> staffAbilitiesPage_;
     std::array<CDlgPlayerList, ListCount> lists_;
+    CDlgManagerList staffList_;
+    CDlgPlayerListComplete completeList_;
     TPerson* person_ = nullptr;
     int mode_;
     TClub* club_ = nullptr;
     TCountry* country_ = nullptr;
+    // Mode 1: the club of the player shown, for the pages that need one.
+    TClub* shownClub_ = nullptr;
     int currentPage_ = -1;
     int pageSet_ = -1;
     std::array<int, MaxPages> pageCodes_{};
     std::vector<TPageSlot> playerPages_;
+    std::vector<TPageSlot> staffPages_;
     ProblemBox problemBox_;
 };

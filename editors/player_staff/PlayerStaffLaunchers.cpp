@@ -2,6 +2,9 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "editors/country_club/ClubEditorRegistration.h"
+#include "editors/player_staff/ClubChoice.h"
+#include "editors/player_staff/ClubChooserHook.h"
+#include "editors/player_staff/DlgPlayerGenerator.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
@@ -36,6 +39,13 @@ int RunSquad(HWND owner, TClub& club)
     return static_cast<int>(dialog.DoModal());
 }
 
+int RunCountryPlayers(HWND owner, TCountry& country)
+{
+    CDlgPlayerlistClub dialog(CDlgPlayerlistClub::CountryPlayers, owner);
+    dialog.SetCountry(&country);
+    return static_cast<int>(dialog.DoModal());
+}
+
 int RunDuplicatePlayers(HWND owner, TCountry* country, TClub* club)
 {
     CPlayerDouble dialog(owner);
@@ -48,9 +58,15 @@ int RunDuplicatePlayers(HWND owner, TCountry* country, TClub* club)
 void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
 {
     launchers.squad = RunSquad;
+    launchers.countryPlayerList = RunCountryPlayers;
+    SetClubChooser(ChooseClubInCountry);
     launchers.duplicatePlayers = RunDuplicatePlayers;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;
+    GetSquadGenerators().player = [](HWND owner, TClub& club, TPerson& person) {
+        CDlgPlayerGenerator dialog(&club, &person, owner);
+        return dialog.DoModal() == IDOK;
+    };
     GetSquadGenerators().team = [](HWND owner, TClub& club, bool firstTeam) {
         return RunClubGenerator(owner, club, firstTeam) == IDOK;
     };

@@ -72,12 +72,52 @@ const char16_t* NationalityOf(const TCompleteWorld& world, const TPerson& person
     return country != nullptr ? country->GetAbbreviation() : u"";
 }
 
+std::u16string NonNull(const char16_t* text)
+{
+    return text != nullptr ? text : u"";
+}
+
 int Sign(int value)
 {
     return (value > 0) - (value < 0);
 }
 
 }  // namespace
+
+std::vector<AllPlayersFilter::TComboRow> AllPlayersFilter::CountryRows(const TCompleteWorld& world,
+                                                                     std::uint32_t continent)
+{
+    std::vector<TComboRow> rows;
+    const TFilters filters{continent, All, All, All};
+    for (int id = FirstCountry; id <= LastCountry; ++id) {
+        const TCountry* country = world.GetCountry(id);
+        if (CountryPasses(country, filters)) rows.push_back({country->GetName(), static_cast<std::uint32_t>(id)});
+    }
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const TComboRow& a, const TComboRow& b) { return CompareCollated(a.text.c_str(), b.text.c_str()) < 0; });
+    return rows;
+}
+
+std::vector<AllPlayersFilter::TComboRow> AllPlayersFilter::LeagueRows(TCountry& country, int language,
+                                                                     std::u16string_view allText)
+{
+    std::vector<TComboRow> rows;
+    const TCompetitionRegistry& registry = country.GetCompetitionRegistry();
+    const std::vector<TLeagueLevel> pyramid = country.GetLeagueLevels();
+    for (std::size_t level = 0; level < pyramid.size() && level < MaxLevels; ++level) {
+        if (pyramid[level].count <= 0) continue;
+        const std::u16string levelName = NonNull(country.GetLeagueLevelNameInLanguage(language, static_cast<int>(level)));
+        rows.push_back({levelName + u" " + std::u16string(allText), LevelChoice | static_cast<std::uint32_t>(level)});
+        if (pyramid[level].count == 1) continue;
+        for (int i = 0; i < pyramid[level].count; ++i) {
+            const int index = pyramid[level].firstLeague + i;
+            const CDBCompetitionBase* league = registry.Get(country.GetLeagueId(index));
+            const std::u16string leagueName = league != nullptr ? NonNull(league->GetNameInLanguage(language)) : u"";
+            rows.push_back({levelName + u" - " + leagueName, LeagueChoice | static_cast<std::uint32_t>(index)});
+        }
+    }
+    return rows;
+}
 
 std::vector<AllPlayersFilter::TItem> AllPlayersFilter::PositionFilterItems()
 {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/Club.h"
@@ -27,6 +28,7 @@ public:
     static constexpr std::size_t ReservedRows = 16386;
     static constexpr int FirstCountry = 1;
     static constexpr int LastCountry = 206;
+    static constexpr std::size_t MaxLevels = 16;
 
     enum ValueMode { Level = 0, Talent = 1, Nationality = 2, Age = 3, Ability = 4 };
 
@@ -46,6 +48,19 @@ public:
         std::uint32_t personId;
         TTeamId clubId;
     };
+
+    struct TComboRow {
+        std::u16string text;
+        std::uint32_t value;
+    };
+
+    // The countries 1..206 of the continent (every continent for "all")
+    // that have clubs besides the national team, by name.
+    static std::vector<TComboRow> CountryRows(const TCompleteWorld& world, std::uint32_t continent);
+    // Each level with leagues as "level name allText" (level | 0x1000000)
+    // and, when it has more than one, each league as "level name - league
+    // name" (league index | 0x2000000), in the language given.
+    static std::vector<TComboRow> LeagueRows(TCountry& country, int language, std::u16string_view allText);
 
     // "FilterAll", the three position groups, the 17 positions, "FilterNoGoalies".
     static std::vector<TItem> PositionFilterItems();

@@ -17,6 +17,19 @@ std::uint8_t Clamped(int value, int highest)
     return static_cast<std::uint8_t>(std::clamp(value, 0, highest));
 }
 
+bool HasNoGaps(const TPerson& person)
+{
+    constexpr int GroupEnds[] = {3, PositionPageValues::PositionSlots};
+    int start = 0;
+    for (int end : GroupEnds) {
+        for (int slot = start; slot + 1 < end; ++slot) {
+            if (person.GetPosition(slot) == 0 && person.GetPosition(slot + 1) != 0) return false;
+        }
+        start = end;
+    }
+    return true;
+}
+
 }  // namespace
 
 PositionPageValues PositionPageModel::Show(const TPerson& person)
@@ -42,7 +55,10 @@ void PositionPageModel::Store(TPerson& person, const PositionPageValues& values)
     for (int slot = 0; slot < PositionPageValues::PositionSlots; ++slot) {
         person.SetPosition(slot, Listed(values.positions[slot], slot == 0 ? 1 : 0, HighestPosition));
     }
+    // One pass leaves one of two gaps in a row; the page stores what it
+    // would show, so that storing again changes nothing.
     person.NormalisePositions();
+    for (int pass = 1; pass < PositionPageValues::PositionSlots && !HasNoGaps(person); ++pass) person.NormalisePositions();
     person.SetPreferredFoot(Clamped(values.foot, HighestFoot));
     if (person.GetType() == 0) {
         person.SetNationalExperience(Clamped(values.nationalExperience, HighestNationalExperience));

@@ -1,5 +1,6 @@
-// The national team, players without club and quick transfer windows
-// opened by the main window's commands, with the main window's country.
+// The national team, players without club, quick transfer and country
+// player list windows opened by the main window's commands, with the main
+// window's country.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,9 +11,13 @@
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
+#include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/NationalPoolLaunchers.h"
+#include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "resources/NationalPoolIds.h"
 #include "resources/ResourceIds.h"
+#include "resources/StaffPagesIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -85,6 +90,47 @@ TEST_F(MainWindowOpener, EachCommandOpensItsWindowWithTheCurrentCountry)
             EXPECT_EQ(opened.country, currentCountry) << opened.command;
         }
     }
+}
+
+TEST_F(MainWindowOpener, TheCountryPlayerListOpensOnTheCurrentCountry)
+{
+    RegisterPlayerStaffEditors(GetMainWindowLaunchers());
+    int currentCountry = 0;
+    bool enabled = false;
+    LPARAM shownCountry = -1;
+    int rows = 0;
+    bool buttonsHidden = false;
+    std::u16string caption;
+    OpeningMenu menu;
+    menu.check = [&](OpeningMenu& window) {
+        currentCountry = window.GetCurrentCountry();
+        enabled = ::IsWindowEnabled(::GetDlgItem(window.Handle(), IDC_MAIN_COUNTRY_PLAYER_LIST)) != FALSE;
+        gui_test::ModalDriver driver([&] {
+            HWND frame = app_test::FindDialogWith(IDC_FRAME_LIST_TABS);
+            if (frame == nullptr) return false;
+            HWND page = ::FindWindowExW(::GetDlgItem(frame, IDC_FRAME_LIST_TABS), nullptr, L"#32770", nullptr);
+            HWND countries = ::GetDlgItem(page, IDC_COMPLETE_COUNTRY);
+            const LRESULT row = ::SendMessageW(countries, CB_GETCURSEL, 0, 0);
+            shownCountry = ::SendMessageW(countries, CB_GETITEMDATA, static_cast<WPARAM>(row), 0);
+            rows = static_cast<int>(::SendDlgItemMessageW(page, IDC_COMPLETE_LIST, LVM_GETITEMCOUNT, 0, 0));
+            buttonsHidden = !::IsWindowVisible(::GetDlgItem(frame, IDC_FRAME_SEARCH)) &&
+                            !::IsWindowVisible(::GetDlgItem(frame, IDC_FRAME_SHIRT_NUMBERS));
+            caption = gui_test::WindowText(frame);
+            ::SendMessageW(frame, WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        window.Command(IDC_MAIN_COUNTRY_PLAYER_LIST);
+        EXPECT_FALSE(driver.TimedOut());
+    };
+    menu.DoModal();
+    EXPECT_TRUE(HasClubChooser()) << "moves pick their club with the club editors' picker";
+    SetClubChooser(nullptr);
+    EXPECT_TRUE(enabled);
+    ASSERT_NE(currentCountry, 0);
+    EXPECT_EQ(shownCountry, currentCountry);
+    EXPECT_GT(rows, 0);
+    EXPECT_TRUE(buttonsHidden);
+    EXPECT_EQ(caption, u"Trellan Editor -\u00A0Players of the country");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgPlayerSelect.h"
+#include "editors/player_staff/DlgPlayerGenerator.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/DlgShirtNo.h"
@@ -84,14 +85,14 @@ TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
     CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
     window.SetClub(club_);
     window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    const char16_t* names[] = {u"squad-common",    u"squad-position", u"squad-abilities",
-                               u"squad-character", u"squad-history",  u"squad-contract"};
+    const char16_t* names[] = {u"squad-common",     u"squad-position", u"squad-abilities", u"squad-character",
+                               u"squad-appearance", u"squad-history",  u"squad-contract"};
     bool busy = false;  // capturing pumps messages, which would step again
     gui_test::ModalDriver driver([&] {
         if (window.Handle() == nullptr || busy) return false;
         busy = true;
         CMyTabCtrl& pages = window.GetPageTabs();
-        for (int page = 0; page < pages.GetItemCount() && page < 6; ++page) {
+        for (int page = 0; page < pages.GetItemCount() && page < static_cast<int>(std::size(names)); ++page) {
             NMHDR change{pages.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
             ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
             pages.SetCurSel(page);
@@ -142,6 +143,41 @@ TEST_F(PlayerScreenshots, FinderSearchAndPicker)
             return board.DoModal();
         },
         u"shirt-numbers");
+}
+
+TEST_F(PlayerScreenshots, StaffTabGeneratorAndCountryPlayers)
+{
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    bool busy = false;
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr || busy) return false;
+        busy = true;
+        CMyTabCtrl& lists = window.GetListTabs();
+        NMHDR change{lists.Handle(), IDC_FRAME_LIST_TABS, TCN_SELCHANGING};
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
+        lists.SetCurSel(CDlgPlayerlistClub::StaffTab);
+        change.code = TCN_SELCHANGE;
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
+        Capture(window.Handle(), u"squad-staff");
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    window.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+
+    TPerson* proposed = world_->CreatePerson(world_->GetFreePersonId(), false);
+    CaptureModal([&] { return CDlgPlayerGenerator(club_, proposed).DoModal(); }, u"player-generator");
+    world_->DeletePerson(proposed);
+
+    CaptureModal(
+        [&] {
+            CDlgPlayerlistClub players(CDlgPlayerlistClub::CountryPlayers);
+            players.SetCountry(club_->GetCountry());
+            return players.DoModal();
+        },
+        u"country-players");
 }
 
 }  // namespace

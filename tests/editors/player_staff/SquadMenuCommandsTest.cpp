@@ -376,7 +376,7 @@ TEST_F(SquadMenuCommandsTest, TheContractPagesClubButtonsStoreTheChosenClubAtOnc
         }
         if (opened) return false;
         if (done == 0 && storedAtOnce.empty()) {
-            SelectPageTab(window, 5);
+            SelectPageTab(window, 6);
         } else {
             storedAtOnce.push_back(done == 1 ? first->GetFavouriteClub() : first->GetTransferClub());
             shown.push_back(ItemText(page, done == 1 ? IDC_CONTRACT_FAVOURITE_CLUB : IDC_CONTRACT_OTHER_CLUB));

@@ -243,7 +243,7 @@ TEST_F(SquadWindowTest, ALoanChosenOnTheContractPageShowsItsGroupsAndStoresTheFe
     const int groupIds[] = {IDC_CONTRACT_FIRST_DATE, IDC_CONTRACT_SECOND_DATE, IDC_CONTRACT_OTHER_CLUB, IDC_CONTRACT_FEE,
                             IDC_CONTRACT_FEE_SET, IDC_CONTRACT_BAN, IDC_CONTRACT_CALL_OPTION};
     Run(window, [&] {
-        SelectPageTab(window, 5);
+        SelectPageTab(window, 6);
         HWND page = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
         for (int id : groupIds) shownBefore.push_back((::GetWindowLongW(::GetDlgItem(page, id), GWL_STYLE) & WS_VISIBLE) != 0);
         HWND state = ::GetDlgItem(page, IDC_CONTRACT_STATE);
@@ -273,7 +273,7 @@ TEST_F(SquadWindowTest, AFirstStationAndTheAppearancesOnTheHistoryPage)
     window.SetClub(club_);
     int rows = 0;
     Run(window, [&] {
-        SelectPageTab(window, 4);
+        SelectPageTab(window, 5);
         HWND page = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
         ::SendMessageW(page, WM_COMMAND, ID_HISTORY_NEW_ENTRY, 0);
         // Typed as a user would: the focus leaves each field.
@@ -363,7 +363,7 @@ TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
     TMainWindowLaunchers launchers;
     RegisterPlayerStaffEditors(launchers);
     ASSERT_TRUE(launchers.squad);
-    EXPECT_FALSE(launchers.countryPlayerList) << "the country's player list is not built yet";
+    EXPECT_TRUE(launchers.countryPlayerList);
     std::u16string caption;
     gui_test::ModalDriver driver([&] {
         HWND dialog = gui_test::FindThreadDialog();

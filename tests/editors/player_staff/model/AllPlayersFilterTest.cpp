@@ -202,3 +202,50 @@ TEST_F(AllPlayersFilterTest, SortTypesCompareNamesPositionsAndValues)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(AllPlayersFilterTest, TheCountryComboListsCountriesWithClubsOfTheContinentByName)
+{
+    for (int id = 1; id <= Filter::LastCountry; ++id) {
+        if (TCountry* country = world_->GetCountry(id)) country->SetContinentByte(1);
+    }
+    world_->GetCountry(3)->SetContinentByte(2);
+    world_->GetCountry(5)->SetContinentByte(2);
+    world_->GetCountry(7)->SetContinentByte(2);
+    NewClub(3, u"Three");
+    NewClub(5, u"Five");
+    world_->GetCountry(5)->SetNameInLanguage(world_->GetDatabaseLanguage(), u"Aland");
+    world_->GetCountry(3)->SetNameInLanguage(world_->GetDatabaseLanguage(), u"Zealand");
+    const auto rows = Filter::CountryRows(*world_, 2);
+    ASSERT_EQ(rows.size(), 2u) << "country 7 has no clubs";
+    EXPECT_EQ(rows[0].value, 5u);
+    EXPECT_EQ(rows[1].value, 3u);
+    EXPECT_EQ(Filter::CountryRows(*world_, 1).size() + 2, Filter::CountryRows(*world_, Filter::All).size());
+}
+
+TEST_F(AllPlayersFilterTest, TheLeagueComboHasALevelRowAndALeagueRowWhereALevelHasSeveral)
+{
+    TCountry* country = world_->GetCountry(3);
+    TClub* a = NewClub(3, u"A");
+    TClub* b = NewClub(3, u"B");
+    TClub* c = NewClub(3, u"C");
+    AddLeague(country, 0, 0, {a->GetId()});
+    AddLeague(country, 1, 1, {b->GetId()});
+    AddLeague(country, 2, 1, {c->GetId()});
+    const int language = world_->GetDatabaseLanguage();
+    country->SetLeagueLevelName(language, 0, u"Top");
+    country->SetLeagueLevelName(language, 1, u"Regional");
+    const auto rows = Filter::LeagueRows(*country, language, u"(all)");
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[0].text, u"Top (all)");
+    EXPECT_EQ(rows[0].value, 0x1000000u);
+    EXPECT_EQ(rows[1].text, u"Regional (all)");
+    EXPECT_EQ(rows[1].value, 0x1000001u);
+    EXPECT_TRUE(rows[2].text.starts_with(u"Regional - "));
+    EXPECT_EQ(rows[2].value, 0x2000001u);
+    EXPECT_EQ(rows[3].value, 0x2000002u);
+    EXPECT_TRUE(Filter::LeagueRows(*world_->GetCountry(4), language, u"(all)").empty());
+}
+
+}  // namespace

@@ -150,3 +150,19 @@ TEST_F(PositionPageModelTest, ShowingAndStoringTwiceChangesNothingTheSecondTime)
 }
 
 }  // namespace
+
+namespace {
+
+TEST(PositionPageModelGaps, TwoGapsInARowCloseSoThatStoringAgainChangesNothing)
+{
+    TPerson person(nullptr, 1);
+    const std::uint8_t slots[] = {0, 0, 7, 0, 0, 3};
+    for (int slot = 0; slot < 6; ++slot) person.SetPosition(slot, slots[slot]);
+    PositionPageModel::Store(person, PositionPageModel::Show(person));
+    const std::uint8_t expected[] = {7, 0, 0, 3, 0, 0};
+    for (int slot = 0; slot < 6; ++slot) EXPECT_EQ(person.GetPosition(slot), expected[slot]) << slot;
+    PositionPageModel::Store(person, PositionPageModel::Show(person));
+    for (int slot = 0; slot < 6; ++slot) EXPECT_EQ(person.GetPosition(slot), expected[slot]) << slot;
+}
+
+}  // namespace

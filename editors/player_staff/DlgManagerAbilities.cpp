@@ -1,0 +1,106 @@
+#include "editors/player_staff/DlgManagerAbilities.h"
+
+#include "database/EnumTexts.h"
+#include "database/Person.h"
+#include "editors/player_staff/model/LanguageSlotStore.h"
+#include "resources/StaffPagesIds.h"
+#include "win/ComboBox.h"
+
+namespace {
+
+// Staff abilities 0 motivation, 1 coaching, 2 goalkeeper training, 3 negotiation.
+constexpr int AbilityIds[] = {IDC_MANAGER_MOTIVATION, IDC_MANAGER_COACHING, IDC_MANAGER_GOALKEEPING,
+                              IDC_MANAGER_NEGOTIATION};
+constexpr int LanguageIds[TPerson::LanguageSlots] = {IDC_MANAGER_LANGUAGE0, IDC_MANAGER_LANGUAGE1,
+                                                     IDC_MANAGER_LANGUAGE2, IDC_MANAGER_LANGUAGE3};
+constexpr int ManagerCharacterCount = 12;
+constexpr std::uint8_t Manager = 1;
+constexpr std::uint8_t Chairman = 2;
+
+}  // namespace
+
+CDlgManagerAbilities::CDlgManagerAbilities(HWND parent) : CPersonPage(IDD_MANAGER_ABILITIES, parent) {}
+
+BOOL CDlgManagerAbilities::OnInitDialog()
+{
+    CPersonPage::OnInitDialog();
+    for (std::size_t index = 0; index < abilities_.size(); ++index) {
+        abilities_[index].SubclassDlgItem(AbilityIds[index], *this);
+        abilities_[index].SetRange(0, HighestAbility);
+    }
+    win::CComboBox combo;
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
+        combo.Attach(GetItem(LanguageIds[slot]));
+        FillLanguageCombo(combo, -1, slot != 0);
+        combo.Detach();
+    }
+    combo.Attach(GetItem(IDC_MANAGER_CHARACTER));
+    combo.ResetContent();
+    for (int index = 0; index < ManagerCharacterCount; ++index) {
+        AddComboItem(combo, GetEnumTexts().GetManagerCharacterName(index), index);
+    }
+    combo.Detach();
+    return TRUE;
+}
+
+bool CDlgManagerAbilities::IsEditable(const TPerson& person)
+{
+    return person.GetType() == Manager || person.GetType() == Chairman;
+}
+
+void CDlgManagerAbilities::EnableValues(bool enable) const
+{
+    for (int id : AbilityIds) ::EnableWindow(GetItem(id), enable);
+    for (int id : LanguageIds) ::EnableWindow(GetItem(id), enable);
+    ::EnableWindow(GetItem(IDC_MANAGER_CHARACTER), enable);
+}
+
+void CDlgManagerAbilities::SetPerson(TPerson* person, TClub*)
+{
+    person_ = person;
+    Enable(person != nullptr);
+    EnableValues(person != nullptr);
+    if (person == nullptr) return;
+    for (std::size_t index = 0; index < abilities_.size(); ++index) {
+        if (person->IsRealPerson()) ::SetWindowTextW(abilities_[index].Handle(), L"-");
+        else abilities_[index].SetValue(person->GetStaffAbility(static_cast<int>(index)));
+    }
+    win::CComboBox combo;
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
+        combo.Attach(GetItem(LanguageIds[slot]));
+        combo.SetCurSel(combo.FindItemData(person->GetLanguage(slot)));
+        combo.Detach();
+    }
+    combo.Attach(GetItem(IDC_MANAGER_CHARACTER));
+    combo.SetCurSel(combo.FindItemData(static_cast<LPARAM>(person->GetCharacterWord())));
+    combo.Detach();
+    EnableValues(IsEditable(*person));
+    Invalidate();
+}
+
+int CDlgManagerAbilities::Selected(int id) const
+{
+    win::CComboBox combo;
+    combo.Attach(GetItem(id));
+    const auto value = static_cast<int>(GetComboSelData(combo, 0));
+    combo.Detach();
+    return value;
+}
+
+void CDlgManagerAbilities::ApplyToPerson()
+{
+    // Only managers and chairmen can change anything here; the values of
+    // other staff stay exactly as they were read.
+    if (person_ == nullptr || !IsEditable(*person_)) return;
+    if (!person_->IsRealPerson()) {
+        for (std::size_t index = 0; index < abilities_.size(); ++index) {
+            person_->SetStaffAbility(static_cast<int>(index), static_cast<std::uint8_t>(abilities_[index].GetValue()));
+        }
+    }
+    std::uint8_t languages[TPerson::LanguageSlots];
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
+        languages[slot] = static_cast<std::uint8_t>(Selected(LanguageIds[slot]));
+    }
+    LanguageSlotStore::Store(*person_, languages);
+    person_->SetCharacterWord(static_cast<std::uint32_t>(Selected(IDC_MANAGER_CHARACTER)));
+}

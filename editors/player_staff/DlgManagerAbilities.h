@@ -1,0 +1,31 @@
+#pragma once
+// The staff page "TabAbilities": a staff member's four abilities, four
+// languages and character. Only managers and chairmen can be edited here;
+// a real person's abilities are shown as "-" and kept.
+
+#include <array>
+
+#include "editors/player_staff/PersonPage.h"
+#include "ui/SpinEditCtrl.h"
+
+class CDlgManagerAbilities : public CPersonPage {
+public:
+    static constexpr int HighestAbility = 15;
+
+    explicit CDlgManagerAbilities(HWND parent = nullptr);
+    const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.ManagerAbilities"; }
+
+    void SetPerson(TPerson* person, TClub* club) override;
+    void ApplyToPerson() override;
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    static bool IsEditable(const TPerson& person);
+    void EnableValues(bool enable) const;
+    int Selected(int id) const;
+
+    std::array<Halvane::MFC::CSpinEditCtrl, 4> abilities_;
+    TPerson* person_ = nullptr;
+};
