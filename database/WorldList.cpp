@@ -29,11 +29,18 @@ TCompleteWorld* GetWorld()
 
 TCompleteWorld* TWorldList::CreateCompleteWorld()
 {
+    TCompleteWorld* world = AddCompleteWorld();
+    if (world != nullptr) current_ = world;
+    return world;
+}
+
+TCompleteWorld* TWorldList::AddCompleteWorld()
+{
     if (GetCount() >= MaxWorlds) return nullptr;
     worlds_.push_back(std::make_unique<TCompleteWorld>());
-    current_ = worlds_.back().get();
-    current_->LoadCountriesFile();
-    return current_;
+    TCompleteWorld* world = worlds_.back().get();
+    world->LoadCountriesFile();
+    return world;
 }
 
 void TWorldList::SetCurrentWorld(TCompleteWorld* world)

@@ -14,6 +14,9 @@ public:
     // A new world built from Countries.sav, made current; null when six
     // worlds are held already. The caller then runs LoadWorld.
     TCompleteWorld* CreateCompleteWorld();
+    // The same, but the current world stays current: for a world that is
+    // only read and compared, then removed.
+    TCompleteWorld* AddCompleteWorld();
     void SetCurrentWorld(TCompleteWorld* world);
     TCompleteWorld* GetCurrentWorld() const { return current_; }
     // False for null or an unknown world; else destroys it, and when it was

@@ -1,17 +1,22 @@
 // Feeds the league data dialog's and the cup page's models arbitrary league
-// values, level rules and cup types over a cup table with missing entries:
-// loading and storing without an edit changes nothing, and no value reads
-// outside its table.
+// values, level rules and cup types over a cup table with missing entries,
+// and a country with arbitrary cups and card rules: loading and storing without
+// an edit changes nothing, and no value reads outside its table.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
 
+#include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
+#include "competition/CountryCups.h"
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "core/IndexTextFile.h"
+#include "database/Country.h"
+#include "editors/country_club/model/CountryCupView.h"
 #include "editors/country_club/model/CupPageModel.h"
 #include "editors/country_club/model/LeagueDataModel.h"
 #include "fuzz/FuzzBytes.h"
@@ -107,6 +112,66 @@ void CheckCups(FuzzBytes& bytes)
     if (cup < CupPageCups && prizes.GetCupSettings(cup) != settings) std::abort();
 }
 
+struct CountryCupState {
+    std::array<std::uint8_t, 6> cardBytes;
+    std::uint8_t cupOptions;
+    std::int32_t nationalType, superType, stadium;
+    std::array<int, 4> leagueCupTypes;
+    std::array<const CDBCompetitionBase*, CupPageCups> cups;
+    std::array<SettingsBlock, CupPageCups> settings;
+    bool operator==(const CountryCupState&) const = default;
+};
+
+CountryCupState StateOf(TCountry& country)
+{
+    CountryCupState state{country.GetCardRuleBytes(), country.GetCupOptionsByte(), country.GetNationalCupType(),
+                          country.GetSuperCupType(), country.GetCupFinalStadium(), {}, {}, {}};
+    for (int index = 0; index < 4; ++index) state.leagueCupTypes[static_cast<std::size_t>(index)] = country.GetLeagueCupType(index);
+    const std::uint32_t types[CupPageCups] = {TypeFaCup, TypeLeagueCup, TypeLeagueCup, TypeLeagueCup, TypeLeagueCup, TypeSuperCup};
+    const std::uint32_t indexes[CupPageCups] = {0, 0, 1, 2, 3, 0};
+    for (std::size_t cup = 0; cup < CupPageCups; ++cup) {
+        state.cups[cup] = country.GetCompetitionRegistry().Get(MakeCompetitionId(1, types[cup], indexes[cup]));
+    }
+    GetNationalCupSettings(country, state.settings[0]);
+    for (int index = 0; index < 4; ++index) GetLeagueCupSettings(country, index, state.settings[static_cast<std::size_t>(index) + 1]);
+    GetSuperCupSettings(country, state.settings[5]);
+    return state;
+}
+
+// A country with arbitrary card rules and cups, some of whose stored types
+// have no competition: the page's values stored unedited change nothing.
+void CheckCupView(Bytes& bytes)
+{
+    InstallCompetitionFactory();
+    TCountry country;
+    country.SetId(1);
+    ResetCompetitions(country, true);
+    CreateCupCompetition(country, TypeFaCup, bytes.U8() % 5, 0);
+    country.SetNationalCupType(bytes.U8() % 5);
+    for (int index = 0; index < 4; ++index) {
+        CreateCupCompetition(country, TypeLeagueCup, bytes.U8() % 5, static_cast<std::uint32_t>(index));
+        country.SetLeagueCupType(index, bytes.U8());
+    }
+    CreateCupCompetition(country, TypeSuperCup, bytes.U8() % 5, 0);
+    country.SetSuperCupType(bytes.I32());
+    SettingsBlock settings{};
+    for (std::int32_t& word : settings) word = bytes.I32();
+    SetNationalCupSettings(country, country.GetNationalCupType(), settings);
+    country.SetYellowCardLeagueRule(bytes.U8());
+    country.SetYellowCardCupRule(bytes.U8());
+    country.SetYellowAfterYellowRedLeague((bytes.U8() & 1) != 0);
+    country.SetRedCardRule(bytes.U8());
+    country.SetCardFlags(bytes.U8());
+    for (int kind = 0; kind < 3; ++kind) country.SetBanForAllCompetitions(kind, (bytes.U8() & 1) != 0);
+    for (int league = 0; league < 5; ++league) country.SetYellowRedBanLeague(league, (bytes.U8() & 1) != 0);
+    country.SetHomeAdvantageLowerLeague((bytes.U8() & 1) != 0);
+    country.SetCupFinalStadium(bytes.I32());
+    const int language = bytes.U8() % TCountry::LanguageCount;
+    const CountryCupState before = StateOf(country);
+    StoreCountryCups(LoadCountryCups(country, language), country, language);
+    if (!(StateOf(country) == before)) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -114,5 +179,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzBytes bytes(data, size);
     CheckLeague(bytes);
     CheckCups(bytes);
+    CheckCupView(bytes);
     return 0;
 }

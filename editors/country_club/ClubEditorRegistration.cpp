@@ -1,6 +1,7 @@
 #include "editors/country_club/ClubEditorRegistration.h"
 
 #include "app/MainWindowLaunchers.h"
+#include "editors/country_club/DlgClubGenerator.h"
 #include "editors/country_club/DlgClubParent.h"
 
 void RegisterClubEditors(TMainWindowLaunchers& launchers)
@@ -12,4 +13,10 @@ void RegisterClubEditors(TMainWindowLaunchers& launchers)
         for (const std::uint32_t id : rows) frame.AddClub(id);
         return static_cast<int>(frame.DoModal());
     };
+}
+
+int RunClubGenerator(HWND owner, TClub& club, bool firstTeam)
+{
+    CDlgClubGenerator generator(&club, firstTeam, owner);
+    return static_cast<int>(generator.DoModal());
 }

@@ -14,6 +14,7 @@
 #include "editors/country_club/CountryLeagueLevelChange.h"
 #include "editors/country_club/DlgCalender.h"
 #include "editors/country_club/DlgFixturelist.h"
+#include "editors/country_club/DlgLeague.h"
 #include "editors/country_club/DlgLeaguedataChange.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "platform/Platform.h"
@@ -30,8 +31,7 @@ BOOL CDlgLandLeaguesystem::OnInitDialog()
     teamTotal_.SubclassDlgItem(IDC_LEAGUES_TEAM_TOTAL, *this);
     group_.SubclassDlgItem(IDC_LEAGUES_GROUP, *this);
     if (country_ != nullptr) FillSystemCombo();
-    // League composition opens a dialog of its own that this page does not
-    // reach yet; the calendar and the fixtures wait for entered teams.
+    // The three tools wait for entered teams.
     for (int id : {IDC_LEAGUES_COMPOSITION, IDC_LEAGUES_CALENDAR, IDC_LEAGUES_FIXTURES}) ::EnableWindow(GetItem(id), FALSE);
     const std::uint16_t positions[] = {0, 20};
     const std::uint16_t widths[] = {300, 300};
@@ -104,8 +104,7 @@ void CDlgLandLeaguesystem::ShowTeamTotal()
     if (country_ == nullptr) return;
     const int total = LeagueTeamTotal(*country_);
     teamTotal_.SetText(CTextManager::Instance()->FormatInt(total));
-    ::EnableWindow(GetItem(IDC_LEAGUES_CALENDAR), total > 0);
-    ::EnableWindow(GetItem(IDC_LEAGUES_FIXTURES), total > 0);
+    for (int id : {IDC_LEAGUES_COMPOSITION, IDC_LEAGUES_CALENDAR, IDC_LEAGUES_FIXTURES}) ::EnableWindow(GetItem(id), total > 0);
 }
 
 bool CDlgLandLeaguesystem::OnCommand(int id, int code, HWND control)
@@ -116,6 +115,8 @@ bool CDlgLandLeaguesystem::OnCommand(int id, int code, HWND control)
         OnScriptChanged();
     } else if (id == IDC_LEAGUES_TREE && code == LBN_SELCHANGE) {
         OnTreeSelect();
+    } else if (id == IDC_LEAGUES_COMPOSITION && code == BN_CLICKED) {
+        OpenComposition();
     } else if (id == IDC_LEAGUES_CALENDAR && code == BN_CLICKED) {
         OpenCalendar();
     } else if (id == IDC_LEAGUES_FIXTURES && code == BN_CLICKED) {
@@ -214,6 +215,13 @@ void CDlgLandLeaguesystem::OpenFixtures()
     if (country_ == nullptr) return;
     CDlgFixturelist dialog(Handle());
     dialog.SetCountry(country_);
+    dialog.DoModal();
+}
+
+void CDlgLandLeaguesystem::OpenComposition()
+{
+    if (country_ == nullptr) return;
+    CDlgLeague dialog(Handle(), country_);
     dialog.DoModal();
 }
 

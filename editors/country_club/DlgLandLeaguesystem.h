@@ -35,6 +35,7 @@ private:
     void OnScriptChanged();
     void OnTreeSelect();
     void OpenFixtures();
+    void OpenComposition();
     void OpenCalendar();
     void OnRenameLevel(int level);
     void OnLeagueData(std::uint32_t id);

@@ -19,7 +19,7 @@ BOOL CDlgLandParent::OnInitDialog()
     const TPageEntry pages[] = {
         {&general_, IDD_COUNTRY_COMMON, u"Dialog.Country.Parent.General"_tk, General},
         {&leagues_, IDD_COUNTRY_LEAGUESYSTEM, u"Dialog.Country.Parent.LeagueSystem"_tk, LeagueSystem},
-        {nullptr, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
+        {&cups_, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
         {pool_.get(), IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
         {referees_.get(), IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
         {nullptr, IDD_COUNTRY_STAFF, u"Dialog.Country.Parent.Manager"_tk, Manager},
@@ -68,6 +68,7 @@ void CDlgLandParent::LoadCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.LoadCountry(country_); break;
     case LeagueSystem: leagues_.LoadCountry(country_); break;
+    case Cup: cups_.LoadCountry(country_); break;
     case FreeAgent: pool_->FillList(country_); break;
     case Referee: referees_->FillList(country_); break;
     case Appearance: appearance_.LoadCountry(country_); break;
@@ -80,6 +81,7 @@ bool CDlgLandParent::StoreCurrentPage()
     switch (GetPageCode(currentTab_)) {
     case General: general_.StoreCountry(); break;
     case LeagueSystem: leagues_.StoreCountry(); break;
+    case Cup: cups_.StoreCountry(); break;
     case Appearance: appearance_.StoreCountry(); break;
     default: break;
     }

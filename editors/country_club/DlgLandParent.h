@@ -8,6 +8,7 @@
 
 #include "editors/country_club/CountryHostedPages.h"
 #include "editors/country_club/DlgLand.h"
+#include "editors/country_club/DlgLandCup.h"
 #include "editors/country_club/DlgLandLeaguesystem.h"
 #include "editors/country_club/DlgLandYouthplayer.h"
 #include "ui/DialogB.h"
@@ -53,6 +54,7 @@ private:
     TCountry* country_;
     CDlgLand general_;
     CDlgLandLeaguesystem leagues_;
+    CDlgLandCup cups_;
     CDlgLandYouthplayer appearance_;
     std::unique_ptr<CCountryListPage> pool_;
     std::unique_ptr<CCountryListPage> referees_;

@@ -1,10 +1,12 @@
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 
 #include "app/MainWindowLaunchers.h"
+#include "editors/country_club/ClubEditorRegistration.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerDouble.h"
+#include "editors/player_staff/SquadGenerators.h"
 #include "editors/player_staff/model/PlayerSearch.h"
 
 namespace {
@@ -49,4 +51,7 @@ void RegisterPlayerStaffEditors(TMainWindowLaunchers& launchers)
     launchers.duplicatePlayers = RunDuplicatePlayers;
     launchers.playerSearch = RunPlayerSearch;
     launchers.searchResult = RunSearchResult;
+    GetSquadGenerators().team = [](HWND owner, TClub& club, bool firstTeam) {
+        return RunClubGenerator(owner, club, firstTeam) == IDOK;
+    };
 }

@@ -61,19 +61,37 @@ std::string SampleClubTest::CountryBytes() const
 
 INT_PTR SampleClubTest::RunFrame(TClub& club, const std::vector<TTeamId>& rows, const std::function<void(HWND)>& act)
 {
+    return RunFrameSteps(club, rows, {act});
+}
+
+INT_PTR SampleClubTest::RunFrameSteps(TClub& club, const std::vector<TTeamId>& rows,
+                                      const std::vector<std::function<void(HWND)>>& steps)
+{
     CDlgClubParent frame(nullptr);
     frame.SetCurrentClub(&club);
     frame.SetCountry(country_);
     for (const TTeamId id : rows) frame.AddClub(id);
-    bool acted = false;
+    std::size_t done = 0;
+    bool stayedOpen = false;
+    bool inStep = false;
     gui_test::ModalDriver driver([&] {
-        if (acted || frame.Handle() == nullptr || !::IsWindowVisible(frame.Handle())) return acted;
-        acted = true;
-        act(frame.Handle());
+        // A step that pumps messages itself sees no turn of the driver.
+        if (inStep) return false;
+        const HWND window = frame.Handle();
+        if (window == nullptr || !::IsWindowVisible(window)) return done > 0;
+        if (done < steps.size()) {
+            inStep = true;
+            steps[done++](window);
+            inStep = false;
+            return false;
+        }
+        stayedOpen = true;
+        ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
         return true;
     });
     const INT_PTR result = frame.DoModal();
-    EXPECT_TRUE(acted);
+    EXPECT_EQ(done, steps.size());
+    EXPECT_FALSE(stayedOpen) << "the frame stayed open after the last step";
     EXPECT_FALSE(driver.TimedOut());
     return result;
 }

@@ -37,6 +37,11 @@ protected:
     // once from inside the frame's modal loop with its window and must end
     // it. Returns the frame's result.
     INT_PTR RunFrame(TClub& club, const std::vector<TTeamId>& rows, const std::function<void(HWND)>& act);
+    // The same with several steps, each run from a later turn of the
+    // frame's loop, so what one step posts has gone through the loop (and
+    // its message filter) before the next; the last must end the frame (a
+    // frame still open after it is a failure, and cancelled).
+    INT_PTR RunFrameSteps(TClub& club, const std::vector<TTeamId>& rows, const std::vector<std::function<void(HWND)>>& steps);
 
     app_test::WorkingFolder folder_{u"clubeditor", true};
     std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();

@@ -1,7 +1,7 @@
 // Pictures of the club editor for a person to look at: every page of the
-// frame, the colour picker, the badge manager and both pickers, written as
-// BMP files into the build folder (make-club-screenshots.sh turns them into
-// PNG files).
+// frame, the colour picker, the badge manager, both pickers and the squad
+// generator, written as BMP files into the build folder (make-screenshots.sh
+// turns them into PNG files).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "ClubEditorTestSupport.h"
 #include "editors/country_club/DlgChooseClub.h"
 #include "editors/country_club/DlgChooseStadion.h"
+#include "editors/country_club/DlgClubGenerator.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -26,6 +27,25 @@ void Save(HWND window, const std::u16string& name)
     testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".bmp"), bitmap);
 }
 
+// Where the client area begins in the picture, "x y", for the probe of the
+// picker's cells.
+void SaveClientOrigin(HWND window, const std::u16string& name)
+{
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    POINT origin{0, 0};
+    ::ClientToScreen(window, &origin);
+    const std::string text = std::to_string(origin.x - bounds.left) + " " + std::to_string(origin.y - bounds.top) + "\n";
+    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".txt"), text);
+}
+
+// The display shows a window just opened some turns of its loop later: a
+// small one captured at once is still black.
+bool Settled(int& turnsSeen)
+{
+    return ++turnsSeen > 10;
+}
+
 using ClubScreenshot = club_test::SampleClubTest;
 
 TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
@@ -38,14 +58,18 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
             Save(frame, pages[tab]);
         }
         const HWND kit = club_test::Page(frame, 2);
+        int pickerTurns = 0;
         gui_test::ModalDriver colour([&] {
             const HWND picker = app_test::FindDialogWith(IDCANCEL);
-            if (picker == nullptr) return false;
+            if (picker == nullptr || !Settled(pickerTurns)) return false;
             Save(picker, u"club-colour-picker");
+            SaveClientOrigin(picker, u"club-colour-picker");
             ::SendMessageW(picker, WM_SYSCOMMAND, SC_CLOSE, 0);
             return true;
         });
         club_test::ClickTab(frame, 2);
+        // The picker opens centred on the mouse: all of it on the screen.
+        ::SetCursorPos(300, 300);
         club_test::Click(kit, IDC_KIT_COLOUR_FIRST);
         const HWND badge = club_test::Page(frame, 1);
         gui_test::ModalDriver manager([&] {
@@ -80,3 +104,16 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 }
 
 }  // namespace
+
+TEST_F(ClubScreenshot, WritesTheSquadGenerator)
+{
+    CDlgClubGenerator generator(&Club(0), true);
+    int turns = 0;
+    gui_test::ModalDriver driver([&] {
+        if (generator.Handle() == nullptr || !::IsWindowVisible(generator.Handle()) || !Settled(turns)) return false;
+        Save(generator.Handle(), u"club-generator");
+        club_test::Click(generator.Handle(), IDCANCEL);
+        return true;
+    });
+    generator.DoModal();
+}

@@ -373,6 +373,67 @@ TEST_F(ClubEditor, BadgeManagerKeepsThePathWithoutAChoiceAndNoBadgeEmptiesIt)
     }
 }
 
+// A key as the user presses it in a control of a page: posted, so that it
+// goes through the frame's modal loop.
+void PressKey(HWND page, int control, WPARAM key)
+{
+    const HWND window = ::GetDlgItem(page, control);
+    ::SetFocus(window);
+    ::PostMessageW(window, WM_KEYDOWN, key, 0);
+    ::PostMessageW(window, WM_KEYUP, key, 0);
+}
+
+struct TKeyPage {
+    int tab;
+    int control;
+    bool enterEnds;
+};
+
+constexpr TKeyPage KeyPages[] = {
+    {0, IDC_CLUB_TOWN, false},
+    {BadgeTab, IDC_BADGE_STANDARD_NAME, true},
+    {KitTab, IDC_KIT_HOME_STYLE0_EDIT, false},
+    {GroundTab, IDC_GROUND_STADIUM_NAME, true},
+    {HistoryTab, IDC_HIST_WINS, true},
+};
+
+TEST_F(ClubEditor, EscapeInAPageDoesNothingAndEnterEndsOnlyTheBadgeGroundAndHistoryPages)
+{
+    for (const TKeyPage& p : KeyPages) {
+        bool openAfterEnter = false;
+        std::vector<std::function<void(HWND)>> steps = {
+            [&](HWND frame) {
+                ClickTab(frame, p.tab);
+                PressKey(Page(frame, p.tab), p.control, VK_ESCAPE);
+            },
+            [&](HWND frame) { PressKey(Page(frame, p.tab), p.control, VK_RETURN); },
+        };
+        if (!p.enterEnds) {
+            steps.push_back([&](HWND frame) {
+                openAfterEnter = true;
+                ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+            });
+        }
+        const INT_PTR result = RunFrameSteps(Club(0), ClubIds(), steps);
+        EXPECT_EQ(openAfterEnter, !p.enterEnds) << "tab " << p.tab;
+        EXPECT_EQ(result, p.enterEnds ? IDOK : IDCANCEL) << "tab " << p.tab;
+    }
+}
+
+TEST_F(ClubEditor, EnterOnTheHistoryPageStoresItAndClosesWithOk)
+{
+    TClub& club = Club(0);
+    const INT_PTR result = RunFrameSteps(club, ClubIds(), {[&](HWND frame) {
+                                             ClickTab(frame, HistoryTab);
+                                             SetItem(Page(frame, HistoryTab), IDC_HIST_WINS, u"321");
+                                             PressKey(Page(frame, HistoryTab), IDC_HIST_WINS, VK_RETURN);
+                                         }});
+    EXPECT_EQ(result, IDOK);
+    std::uint16_t wins = 0, draws = 0, losses = 0;
+    club.GetLeagueStats(0, wins, draws, losses);
+    EXPECT_EQ(wins, 321);
+}
+
 TEST_F(ClubEditor, TheClubSettingsLauncherOpensTheFrame)
 {
     RegisterClubEditors(GetMainWindowLaunchers());

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "SquadWindowFixture.h"
+#include "app/MainWindowLaunchers.h"
 #include "core/AppMessage.h"
+#include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "editors/player_staff/SquadGenerators.h"
 #include "editors/player_staff/model/PlayerSearch.h"
 #include "editors/player_staff/model/FreeAgentsList.h"
@@ -256,6 +258,40 @@ TEST_F(SquadMenuCommandsTest, GeneratingATeamWithPlayersAsksFirst)
         EXPECT_EQ(messages.Messages().size(), c.questions) << c.part;
         EXPECT_EQ(calls, c.calls) << c.part << ": the youth list generates no team";
     }
+}
+
+TEST_F(SquadMenuCommandsTest, RegisteredEditorsGenerateTheSecondTeamThroughTheClubGenerator)
+{
+    TMainWindowLaunchers launchers;
+    RegisterPlayerStaffEditors(launchers);
+    ASSERT_TRUE(GetSquadGenerators().team);
+    const int firstTeam = club_->GetSquadCount();
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    int stage = 0;
+    int rows = 0;
+    Run(window, [&] {
+        if (stage == 0) {
+            PostCommand(window, 1, ID_LIST_GENERATE_TEAM);
+            stage = 1;
+            return false;
+        }
+        HWND generator = FindDialogWith(IDC_GENERATOR_AGE);
+        if (stage == 1) {
+            if (generator == nullptr) return false;
+            ::SendMessageW(generator, WM_COMMAND, IDOK, 0);
+            stage = 2;
+            return false;
+        }
+        if (generator != nullptr) return false;
+        rows = window.GetSquadList(1).GetRowCount();
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(stage, 2) << "the club generator opened";
+    EXPECT_GT(club_->GetSquadCount(), firstTeam);
+    EXPECT_EQ(rows, club_->GetSquadCount() - firstTeam) << "the second team's list shows the new players";
 }
 
 TEST_F(SquadMenuCommandsTest, APlayerReleasedFromTheSearchLeavesTheSquadList)

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
 #include <string>
 
 #include "CountryEditorTestSupport.h"
@@ -12,6 +13,7 @@
 #include "editors/country_club/DlgLandParent.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "resources/CountryEditorIds.h"
+#include "resources/LeagueCompositionIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -55,8 +57,8 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
         int code;
         const char16_t* name;
     } pages[] = {{CDlgLandParent::General, u"country-general"},     {CDlgLandParent::LeagueSystem, u"country-leagues"},
-                 {CDlgLandParent::FreeAgent, u"country-pool"},      {CDlgLandParent::Referee, u"country-referees"},
-                 {CDlgLandParent::Appearance, u"country-appearance"}};
+                 {CDlgLandParent::Cup, u"country-cups"},            {CDlgLandParent::FreeAgent, u"country-pool"},
+                 {CDlgLandParent::Referee, u"country-referees"},    {CDlgLandParent::Appearance, u"country-appearance"}};
     HWND tabs = ::GetDlgItem(frame.Handle(), IDC_COUNTRY_TABS);
     for (const auto& page : pages) {
         const int tab = TabWithCode(frame, page.code);
@@ -76,6 +78,7 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
         ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     };
     WriteModal(IDC_LEVEL_NAME, u"level-name", [&] { choose(0); });
+    WriteModal(IDC_COMPOSITION_CLUBS, u"league-composition", [&] { Click(page, IDC_LEAGUES_COMPOSITION); });
     SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::General));
     HWND general = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
