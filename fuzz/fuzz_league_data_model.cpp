@@ -140,7 +140,7 @@ CountryCupState StateOf(TCountry& country)
 
 // A country with arbitrary card rules and cups, some of whose stored types
 // have no competition: the page's values stored unedited change nothing.
-void CheckCupView(Bytes& bytes)
+void CheckCupView(FuzzBytes& bytes)
 {
     InstallCompetitionFactory();
     TCountry country;
