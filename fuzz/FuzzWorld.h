@@ -1,9 +1,10 @@
 #pragma once
-// A current world of the fuzz targets: the 206 countries named after their
-// ids (continent (id - 1) mod 6, language id mod 63), read from a
-// Countries.sav built in memory. Each call starts a fresh world.
+// A world of the 207 countries, each named after its id, for the fuzz
+// targets that need countries around what they read: built anew for every
+// input and made the current world.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
@@ -12,9 +13,9 @@
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
 
-namespace fuzz_world {
+namespace fuzz_support {
 
-inline std::string CountryList()
+inline std::string CountryListOfIds()
 {
     std::string text = "Countries Version: 3\r\n";
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
@@ -26,19 +27,21 @@ inline std::string CountryList()
     return text;
 }
 
-inline TCompleteWorld* MakeWorld()
+// The new world after populate has added to it; the previous one is gone.
+inline TCompleteWorld* MakeCountriesWorld(const std::function<void(TCompleteWorld&)>& populate = {})
 {
-    static const std::string list = CountryList();
+    static const std::string list = CountryListOfIds();
     GetWorldList().Clear();
     auto world = std::make_unique<TCompleteWorld>();
     CIndexTextFile file;
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
     if (!file.OpenFromBytes(std::span<const std::uint8_t>(bytes, list.size()), u"Countries.sav")) __builtin_trap();
     world->LoadCountriesFrom(file);
+    if (populate) populate(*world);
     static std::unique_ptr<TCompleteWorld> held;
     held = std::move(world);
     GetWorldList().SetCurrentWorld(held.get());
     return held.get();
 }
 
-}  // namespace fuzz_world
+}  // namespace fuzz_support

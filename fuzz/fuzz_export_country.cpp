@@ -9,7 +9,6 @@
 #include <span>
 #include <string>
 
-#include "FuzzWorld.h"
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
 #include "core/Random.h"
@@ -17,6 +16,7 @@
 #include "database/CountryFile.h"
 #include "database/GameExport.h"
 #include "database/WorldList.h"
+#include "fuzz/FuzzWorld.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SetAppMessageSink({Silent, nullptr});
     CIndexTextFile file;
     if (!file.OpenFromBytes(std::span<const std::uint8_t>(data, size), u"Country14.sav")) return 0;
-    TCompleteWorld* world = fuzz_world::MakeWorld();
+    TCompleteWorld* world = fuzz_support::MakeCountriesWorld();
     if (!ReadCountrySections(*world->GetCountry(14), file)) return 0;
     CrtSrand(1);
     CMasterDatAssembler assembler(*world, TGameExportSettings{});

@@ -10,8 +10,8 @@
 #include <set>
 #include <vector>
 
-#include "FuzzBytes.h"
-#include "FuzzWorld.h"
+#include "fuzz/FuzzBytes.h"
+#include "fuzz/FuzzWorld.h"
 #include "competition/League.h"
 #include "core/AppMessage.h"
 #include "database/Club.h"
@@ -142,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     SetAppMessageSink({Silent, nullptr});
     FuzzBytes in(data, size);
-    TCompleteWorld* world = fuzz_world::MakeWorld();
+    TCompleteWorld* world = fuzz_support::MakeCountriesWorld();
     const std::vector<TClub*> clubs = MakeClubs(*world);
     for (int id : Countries) MakeLeagues(in, *world->GetCountry(id), clubs);
     const int persons = in.U8() % 200;

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "FuzzBytes.h"
+#include "fuzz/FuzzBytes.h"
 #include "database/Person.h"
 #include "editors/player_staff/model/LanguageSlotStore.h"
 #include "editors/player_staff/model/PersonTypeTable.h"

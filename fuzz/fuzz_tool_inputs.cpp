@@ -22,6 +22,7 @@
 #include "tools/FixOrginalKitNames.h"
 #include "tools/FixVariousDataEnum.h"
 #include "tools/HotfixManager.h"
+#include "fuzz/FuzzWorld.h"
 
 namespace {
 
@@ -30,37 +31,16 @@ int AnswerYes(const char16_t*, unsigned, void*)
     return AppMessage::IdYes;
 }
 
-std::string CountryList()
-{
-    std::string text = "Countries Version: 3\r\n";
-    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
-        const std::string n = std::to_string(id);
-        text += "Land " + n + ",Country " + n + ",Pays " + n + ",Pais " + n + ",Paese " + n + ",Kraj " + n;
-        text += "\r\nL" + n.substr(0, 2) + ",C" + n.substr(0, 2) + "\r\n1,2,3,4,5,6\r\n";
-        text += std::to_string((id - 1) % 6) + "\r\n" + std::to_string(id % 63) + "\r\n7\r\n3\r\n";
-    }
-    return text;
-}
-
 TCompleteWorld* MakeWorld()
 {
-    static const std::string list = CountryList();
-    GetWorldList().Clear();
-    auto world = std::make_unique<TCompleteWorld>();
-    CIndexTextFile file;
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(list.data());
-    if (!file.OpenFromBytes(std::span<const std::uint8_t>(bytes, list.size()), u"Countries.sav")) __builtin_trap();
-    world->LoadCountriesFrom(file);
-    for (const char16_t* name : {u"Alpha", u"Beta"}) {
-        TClub* club = world->GetClub(world->GetCountry(3)->CreateClub(name));
-        TPerson* person = world->CreatePerson(world->GetFreePersonId(), false);
-        person->Init(PersonPlayer, 3);
-        if (club == nullptr || !club->AddPlayer(person)) __builtin_trap();
-    }
-    static std::unique_ptr<TCompleteWorld> held;
-    held = std::move(world);
-    GetWorldList().SetCurrentWorld(held.get());
-    return held.get();
+    return fuzz_support::MakeCountriesWorld([](TCompleteWorld& world) {
+        for (const char16_t* name : {u"Alpha", u"Beta"}) {
+            TClub* club = world.GetClub(world.GetCountry(3)->CreateClub(name));
+            TPerson* person = world.CreatePerson(world.GetFreePersonId(), false);
+            person->Init(PersonPlayer, 3);
+            if (club == nullptr || !club->AddPlayer(person)) __builtin_trap();
+        }
+    });
 }
 
 // A folder of this process's own for drives C and D, removed at its end.

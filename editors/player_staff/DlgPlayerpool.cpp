@@ -9,7 +9,10 @@
 #include "editors/player_staff/model/RowAfterRemoval.h"
 #include "resources/NationalPoolIds.h"
 
-CDlgPlayerpool::CDlgPlayerpool(HWND parent) : CCountryListPage(IDD_PLAYER_POOL, parent) {}
+CDlgPlayerpool::CDlgPlayerpool(HWND parent)
+    : CCountryListEditPage(IDD_PLAYER_POOL, parent, {IDC_POOL_LIST, IDC_POOL_NEW, IDC_POOL_EDIT, IDC_POOL_DELETE})
+{
+}
 
 std::unique_ptr<CDlgPlayerpool> CreatePlayerpoolPage(HWND frame)
 {
@@ -107,52 +110,13 @@ void CDlgPlayerpool::DeleteSelected()
     SelectFocusShow(list_, RowAfterRemoval(focused, rows, list_.GetItemCount()));
 }
 
-bool CDlgPlayerpool::OnCommand(int id, int code, HWND control)
+void CDlgPlayerpool::SortByColumn(int column)
 {
-    if (code != BN_CLICKED) return CDialogB::OnCommand(id, code, control);
-    switch (id) {
-    case IDC_POOL_NEW:
-        NewEntry();
-        return true;
-    case IDC_POOL_EDIT:
-        EditSelected();
-        return true;
-    case IDC_POOL_DELETE:
-        DeleteSelected();
-        return true;
-    default:
-        return CDialogB::OnCommand(id, code, control);
-    }
+    pool_.ClickHeader(column);
+    ShowRows(SelectedEntry());
 }
 
-bool CDlgPlayerpool::OnNotify(const NMHDR& header, LRESULT& result)
+bool CDlgPlayerpool::HasSelection() const
 {
-    if (header.idFrom != IDC_POOL_LIST) return CDialogB::OnNotify(header, result);
-    switch (header.code) {
-    case LVN_COLUMNCLICK:
-        pool_.ClickHeader(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
-        ShowRows(SelectedEntry());
-        return true;
-    case NM_DBLCLK:
-        EditSelected();
-        return true;
-    case NM_RCLICK:
-        ShowListMenu();
-        return true;
-    default:
-        return CDialogB::OnNotify(header, result);
-    }
-}
-
-void CDlgPlayerpool::ShowListMenu()
-{
-    HMENU menu = ::CreatePopupMenu();
-    if (menu == nullptr) return;
-    const bool selected = SelectedEntry() != nullptr;
-    AppendControlToMenu(menu, IDC_POOL_NEW, true);
-    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendControlToMenu(menu, IDC_POOL_EDIT, selected);
-    AppendControlToMenu(menu, IDC_POOL_DELETE, selected);
-    TrackListMenu(menu);
-    ::DestroyMenu(menu);
+    return SelectedEntry() != nullptr;
 }

@@ -5,14 +5,14 @@
 
 #include <memory>
 
-#include "editors/country_club/CountryHostedPages.h"
+#include "editors/player_staff/CountryListEditPage.h"
 #include "editors/player_staff/model/PoolPageModel.h"
 #include "win/ListCtrl.h"
 
 class TCountry;
 class TPoolPlayer;
 
-class CDlgPlayerpool : public CCountryListPage {
+class CDlgPlayerpool : public CCountryListEditPage {
 public:
     explicit CDlgPlayerpool(HWND parent);
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.Playerpool"; }
@@ -21,18 +21,16 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnNotify(const NMHDR& header, LRESULT& result) override;
-    virtual void TrackListMenu(HMENU menu) { TrackContextMenu(menu); }
+    void NewEntry() override;
+    void EditSelected() override;
+    void DeleteSelected() override;
+    void SortByColumn(int column) override;
+    bool HasSelection() const override;
 
 private:
     void ShowRows(const TPoolPlayer* selected);
     TPoolPlayer* SelectedEntry() const;
     bool RunEntryDialog(TPoolPlayer& entry);
-    void NewEntry();
-    void EditSelected();
-    void DeleteSelected();
-    void ShowListMenu();
 
     win::CListCtrl list_;
     PoolPageModel pool_;

@@ -7,7 +7,10 @@
 #include "editors/player_staff/model/RowAfterRemoval.h"
 #include "resources/NationalPoolIds.h"
 
-CDlgReferees::CDlgReferees(HWND parent) : CCountryListPage(IDD_REFEREES, parent) {}
+CDlgReferees::CDlgReferees(HWND parent)
+    : CCountryListEditPage(IDD_REFEREES, parent, {IDC_REFEREES_LIST, IDC_REFEREES_NEW, IDC_REFEREES_EDIT, IDC_REFEREES_DELETE})
+{
+}
 
 std::unique_ptr<CDlgReferees> CreateRefereesPage(HWND frame)
 {
@@ -67,7 +70,7 @@ bool CDlgReferees::EditReferee(TReferee& copy)
     return true;
 }
 
-void CDlgReferees::NewReferee()
+void CDlgReferees::NewEntry()
 {
     const int id = referees_.BeginNew();
     if (id == 0) return;
@@ -99,52 +102,13 @@ void CDlgReferees::DeleteSelected()
     SelectFocusShow(list_, RowAfterRemoval(focused, rows, list_.GetItemCount()));
 }
 
-bool CDlgReferees::OnCommand(int id, int code, HWND control)
+void CDlgReferees::SortByColumn(int column)
 {
-    if (code != BN_CLICKED) return CDialogB::OnCommand(id, code, control);
-    switch (id) {
-    case IDC_REFEREES_NEW:
-        NewReferee();
-        return true;
-    case IDC_REFEREES_EDIT:
-        EditSelected();
-        return true;
-    case IDC_REFEREES_DELETE:
-        DeleteSelected();
-        return true;
-    default:
-        return CDialogB::OnCommand(id, code, control);
-    }
+    referees_.ClickHeader(column);
+    ShowRows(SelectedId());
 }
 
-bool CDlgReferees::OnNotify(const NMHDR& header, LRESULT& result)
+bool CDlgReferees::HasSelection() const
 {
-    if (header.idFrom != IDC_REFEREES_LIST) return CDialogB::OnNotify(header, result);
-    switch (header.code) {
-    case LVN_COLUMNCLICK:
-        referees_.ClickHeader(reinterpret_cast<const NMLISTVIEW&>(header).iSubItem);
-        ShowRows(SelectedId());
-        return true;
-    case NM_DBLCLK:
-        EditSelected();
-        return true;
-    case NM_RCLICK:
-        ShowListMenu();
-        return true;
-    default:
-        return CDialogB::OnNotify(header, result);
-    }
-}
-
-void CDlgReferees::ShowListMenu()
-{
-    HMENU menu = ::CreatePopupMenu();
-    if (menu == nullptr) return;
-    const bool selected = SelectedId() != 0;
-    AppendControlToMenu(menu, IDC_REFEREES_NEW, true);
-    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendControlToMenu(menu, IDC_REFEREES_EDIT, selected);
-    AppendControlToMenu(menu, IDC_REFEREES_DELETE, selected);
-    TrackListMenu(menu);
-    ::DestroyMenu(menu);
+    return SelectedId() != 0;
 }

@@ -4,13 +4,13 @@
 
 #include <memory>
 
-#include "editors/country_club/CountryHostedPages.h"
+#include "editors/player_staff/CountryListEditPage.h"
 #include "editors/player_staff/model/RefereeList.h"
 #include "win/ListCtrl.h"
 
 class TCountry;
 
-class CDlgReferees : public CCountryListPage {
+class CDlgReferees : public CCountryListEditPage {
 public:
     explicit CDlgReferees(HWND parent);
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.Referee"; }
@@ -19,19 +19,17 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
-    bool OnNotify(const NMHDR& header, LRESULT& result) override;
+    void NewEntry() override;
+    void EditSelected() override;
+    void DeleteSelected() override;
+    void SortByColumn(int column) override;
+    bool HasSelection() const override;
     // Runs the referee dialog on the copy; true on OK. Tests answer it.
     virtual bool EditReferee(TReferee& copy);
-    virtual void TrackListMenu(HMENU menu) { TrackContextMenu(menu); }
 
 private:
     void ShowRows(int selectedId);
     int SelectedId() const;
-    void NewReferee();
-    void EditSelected();
-    void DeleteSelected();
-    void ShowListMenu();
 
     win::CListCtrl list_;
     RefereeList referees_;

@@ -148,7 +148,7 @@ TEST_F(CountryPoolRefereeTabsTest, WithoutTheHostedPagesTheirTabsAreLeftOut)
     Open(country, CDlgLandParent::Appearance);
     EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::FreeAgent), -1);
     EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::Referee), -1);
-    EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::Appearance), TabWithCode(*frame_, CDlgLandParent::LeagueSystem) + 1);
+    EXPECT_EQ(TabWithCode(*frame_, CDlgLandParent::Appearance), TabWithCode(*frame_, CDlgLandParent::Cup) + 1);
     const int general = TabWithCode(*frame_, CDlgLandParent::General);
     SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, general);
     EXPECT_EQ(frame_->GetCurrentTab(), general);
