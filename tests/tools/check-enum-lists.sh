@@ -6,5 +6,5 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 exe="$1"
 folder="$2"
 rm -rf "$folder"
-"$exe" --gtest_filter=EnumScriptsTest.WritesEveryListForThePythonCheck
+TR_ENUM_LISTS_CHECK=1 "$exe" --gtest_filter=EnumScriptsTest.WritesEveryListForThePythonCheck
 python3 "$here/check_enum_lists.py" "$folder"
