@@ -44,12 +44,12 @@ BOOL CDlgManagAll::OnInitDialog()
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
     common_ = std::make_unique<CDlgPlayerAllRight>(pageTabs_.Handle());
     abilities_ = std::make_unique<CDlgManagerAbilities>(pageTabs_.Handle());
-    CreateRightPage(*common_, 0, u"General");
-    CreateRightPage(*abilities_, 1, u"Abilities");
+    CreateRightPage(*common_, 0, u"Dialog.ManagAll.General"_tk);
+    CreateRightPage(*abilities_, 1, u"Dialog.ManagAll.Abilities"_tk);
     list_.InitCountry(Handle(), country_);
     list_.Create(listTabs_.Handle());
     PlaceOnTab(list_.Handle());
-    listTabs_.InsertItem(0, GetText(u"ManagerChairman"), reinterpret_cast<LPARAM>(list_.Handle()));
+    listTabs_.InsertItem(0, GetText(u"Dialog.ManagAll.ManagerChairman"_tk), reinterpret_cast<LPARAM>(list_.Handle()));
     listTabs_.SetCurSel(0);
     listTabs_.ShowCurrentPage();
     pageTabs_.SetCurSel(0);
@@ -59,11 +59,11 @@ BOOL CDlgManagAll::OnInitDialog()
     return TRUE;
 }
 
-void CDlgManagAll::CreateRightPage(CPersonPage& page, int tab, const char16_t* titleKey)
+void CDlgManagAll::CreateRightPage(CPersonPage& page, int tab, TextKey title)
 {
     page.Create(pageTabs_.Handle());
     PlaceOnTab(page.Handle());
-    pageTabs_.InsertItem(tab, GetText(titleKey), reinterpret_cast<LPARAM>(page.Handle()));
+    pageTabs_.InsertItem(tab, GetText(title), reinterpret_cast<LPARAM>(page.Handle()));
 }
 
 CPersonPage* CDlgManagAll::RightPage(int tab) const

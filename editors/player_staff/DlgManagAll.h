@@ -34,7 +34,7 @@ protected:
     void OnDestroy() override;
 
 private:
-    void CreateRightPage(CPersonPage& page, int tab, const char16_t* titleKey);
+    void CreateRightPage(CPersonPage& page, int tab, TextKey title);
     CPersonPage* RightPage(int tab) const;
     void ShowPerson();
     void StorePerson(int tab);
