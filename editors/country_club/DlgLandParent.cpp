@@ -22,7 +22,7 @@ BOOL CDlgLandParent::OnInitDialog()
         {&cups_, IDD_COUNTRY_CUP, u"Dialog.Country.Parent.Cup"_tk, Cup},
         {pool_.get(), IDD_COUNTRY_PLAYER_POOL, u"Dialog.Country.Parent.FreeAgent"_tk, FreeAgent},
         {referees_.get(), IDD_COUNTRY_REFEREES, u"Dialog.Country.Parent.Referee"_tk, Referee},
-        {nullptr, IDD_COUNTRY_STAFF, u"Dialog.Country.Parent.Manager"_tk, Manager},
+        {staff_.get(), IDD_COUNTRY_STAFF, u"Dialog.Country.Parent.Manager"_tk, Manager},
         {&appearance_, IDD_COUNTRY_APPEARANCE, u"Dialog.Country.Parent.PlayerAppearance"_tk, Appearance},
     };
     for (const TPageEntry& entry : pages) {
@@ -40,6 +40,7 @@ void CDlgLandParent::CreateHostedPages()
     const TCountryHostedPages& hosted = GetCountryHostedPages();
     if (hosted.createPlayerpoolPage) pool_ = hosted.createPlayerpoolPage(tabs_.Handle());
     if (hosted.createRefereesPage) referees_ = hosted.createRefereesPage(tabs_.Handle());
+    if (hosted.createManagerPage) staff_ = hosted.createManagerPage(tabs_.Handle());
 }
 
 // The hosted pages come created by their factories; every page is put
@@ -71,6 +72,7 @@ void CDlgLandParent::LoadCurrentPage()
     case Cup: cups_.LoadCountry(country_); break;
     case FreeAgent: pool_->FillList(country_); break;
     case Referee: referees_->FillList(country_); break;
+    case Manager: staff_->FillList(country_); break;
     case Appearance: appearance_.LoadCountry(country_); break;
     default: break;
     }
@@ -82,6 +84,7 @@ bool CDlgLandParent::StoreCurrentPage()
     case General: general_.StoreCountry(); break;
     case LeagueSystem: leagues_.StoreCountry(); break;
     case Cup: cups_.StoreCountry(); break;
+    case Manager: staff_->StoreCountry(); break;
     case Appearance: appearance_.StoreCountry(); break;
     default: break;
     }

@@ -58,6 +58,7 @@ private:
     CDlgLandYouthplayer appearance_;
     std::unique_ptr<CCountryListPage> pool_;
     std::unique_ptr<CCountryListPage> referees_;
+    std::unique_ptr<CCountryListPage> staff_;
     int currentTab_ = -1;
     int refusedTab_ = 0;
     std::array<int, MaxTabs> codes_{};

@@ -5,9 +5,11 @@
 #include "core/TextManager.h"
 #include "database/Club.h"
 #include "database/CompleteWorld.h"
+#include "database/Country.h"
 #include "database/Person.h"
 #include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/DlgPlayerSelect.h"
+#include "editors/player_staff/model/AdditionalManagers.h"
 #include "editors/player_staff/model/PersonTypeTable.h"
 #include "editors/player_staff/model/StaffListModel.h"
 #include "resources/StaffPagesIds.h"
@@ -18,6 +20,8 @@ namespace {
 
 constexpr std::uint16_t ColumnStarts[] = {0, 90};
 constexpr std::uint16_t ColumnWidths[] = {90, 90};
+constexpr std::uint16_t CountryColumnStarts[] = {0, 90, 130};
+constexpr std::uint16_t CountryColumnWidths[] = {90, 40, 44};
 
 }  // namespace
 
@@ -39,6 +43,21 @@ void CDlgManagerList::Init(HWND frame, TClub* club, TPerson* person, int filter)
     countryId_ = club != nullptr ? club->GetCountryId() : 0;
 }
 
+void CDlgManagerList::InitCountry(HWND frame, TCountry* country)
+{
+    frame_ = frame;
+    club_ = nullptr;
+    country_ = country;
+    person_ = nullptr;
+    countryId_ = country != nullptr ? country->GetId() : 0;
+}
+
+TCompleteWorld* CDlgManagerList::World() const
+{
+    if (club_ != nullptr) return club_->GetWorld();
+    return country_ != nullptr ? country_->GetWorld() : nullptr;
+}
+
 void CDlgManagerList::RequestStore() const
 {
     ::SendMessageW(GetParent(), CMyTabCtrl::PageLeaveRequest, 0, 0);
@@ -55,36 +74,51 @@ void CDlgManagerList::FillList()
     const std::uint32_t rememberedId = person_ != nullptr ? person_->GetId() : 0;
     list_.SetRedraw(false);
     list_.ResetContent();
-    list_.SetColumns(2, ColumnStarts, ColumnWidths);
     int selected = -1;
-    for (TPerson* member : StaffListModel::CollectStaff(club_)) {
-        const char16_t* key = StaffListModel::RoleKey(*member);
-        const char16_t* role = key != nullptr ? GetText(key) : nullptr;
-        const int row = list_.AddString(StaffListModel::RowText(*member, role != nullptr ? role : u"").c_str());
-        if (row < 0) continue;
-        list_.SetItemData(row, static_cast<LPARAM>(member->GetId()));
-        if (member->GetId() == rememberedId) selected = row;
-    }
+    AddRows(rememberedId, selected);
     list_.Send(LB_SETTOPINDEX, static_cast<WPARAM>(top));
     list_.SetRedraw(true);
     list_.Invalidate();
     if (selected < 0 && list_.GetCount() > 0) selected = 0;
     list_.SetCurSel(selected);
-    const TCompleteWorld* world = club_ != nullptr ? club_->GetWorld() : nullptr;
+    const TCompleteWorld* world = World();
     person_ = selected >= 0 && world != nullptr ? world->GetPerson(static_cast<std::uint32_t>(list_.GetItemData(selected)))
                                                 : nullptr;
     ReportPerson();
     ::SetDlgItemTextW(Handle(), IDC_MANAGER_COUNT, win::W(CTextManager::Instance()->FormatInt(list_.GetCount())));
 }
 
+void CDlgManagerList::AddRows(std::uint32_t rememberedId, int& selected)
+{
+    const auto add = [&](std::uint32_t id, const std::u16string& text) {
+        const int row = list_.AddString(text.c_str());
+        if (row < 0) return;
+        list_.SetItemData(row, static_cast<LPARAM>(id));
+        if (id == rememberedId) selected = row;
+    };
+    const auto role = [this](const char16_t* key) {
+        const char16_t* text = key != nullptr ? GetText(key) : nullptr;
+        return text != nullptr ? text : u"";
+    };
+    if (country_ != nullptr) {
+        list_.SetColumns(3, CountryColumnStarts, CountryColumnWidths);
+        if (TCompleteWorld* world = World()) {
+            for (const AdditionalManagerRow& row : AdditionalManagers(*world, *country_).Rows()) add(row.personId, row.Text(role(row.roleKey)));
+        }
+        return;
+    }
+    list_.SetColumns(2, ColumnStarts, ColumnWidths);
+    for (TPerson* member : StaffListModel::CollectStaff(club_)) add(member->GetId(), StaffListModel::RowText(*member, role(StaffListModel::RoleKey(*member))));
+}
+
 void CDlgManagerList::OnSelectionChange()
 {
     const int row = list_.GetCurSel();
-    if (row < 0 || club_ == nullptr) return;
+    if (row < 0 || !IsBound()) return;
     const auto id = static_cast<std::uint32_t>(list_.GetItemData(row));
     if (person_ != nullptr && person_->GetId() == id) return;
     if (person_ != nullptr) RequestStore();
-    const TCompleteWorld* world = club_->GetWorld();
+    const TCompleteWorld* world = World();
     person_ = world != nullptr ? world->GetPerson(id) : nullptr;
     ReportPerson();
     ::SendMessageW(frame_, ListRefresh, 0, 0);
@@ -92,9 +126,10 @@ void CDlgManagerList::OnSelectionChange()
 
 bool CDlgManagerList::IsGrayed(int command) const
 {
-    if (club_ == nullptr) return true;
+    if (!IsBound()) return true;
     if (command == ID_MANAGER_MOVE) return !HasClubChooser() || person_ == nullptr;
     if (command == ID_MANAGER_DELETE) return person_ == nullptr;
+    if (club_ == nullptr) return false;
     const std::vector<std::uint16_t> grayed = PersonTypeTable::GrayedCommands(*club_);
     return std::find(grayed.begin(), grayed.end(), command) != grayed.end();
 }
@@ -115,9 +150,12 @@ void CDlgManagerList::ShowContextMenu()
 
 void CDlgManagerList::AddStaff(int type)
 {
-    if (club_ == nullptr) return;
+    if (!IsBound()) return;
     RequestStore();
-    TPerson* person = StaffListModel::AddStaff(*club_, type);
+    TCompleteWorld* world = World();
+    TPerson* person = nullptr;
+    if (club_ != nullptr) person = StaffListModel::AddStaff(*club_, type);
+    else if (world != nullptr) person = AdditionalManagers(*world, *country_).Add(static_cast<std::uint8_t>(type));
     if (person == nullptr) return;
     person_ = person;
     ReportPerson();
@@ -126,21 +164,28 @@ void CDlgManagerList::AddStaff(int type)
 
 void CDlgManagerList::DeleteStaff()
 {
-    if (club_ == nullptr || person_ == nullptr) return;
+    if (!IsBound() || person_ == nullptr) return;
     RequestStore();
     TPerson* person = person_;
     person_ = nullptr;
     // The frame lets go of him before he is destroyed.
     ReportPerson();
-    StaffListModel::DeleteStaff(*club_, *person);
+    TCompleteWorld* world = World();
+    if (club_ != nullptr) StaffListModel::DeleteStaff(*club_, *person);
+    else if (world != nullptr) AdditionalManagers(*world, *country_).Delete(person->GetId());
     FillList();
 }
 
 void CDlgManagerList::MoveStaff()
 {
-    if (club_ == nullptr || person_ == nullptr) return;
+    if (!IsBound() || person_ == nullptr) return;
     const std::uint32_t chosen = ChooseClubForMove(Handle(), countryId_);
-    TCompleteWorld* world = club_->GetWorld();
+    TCompleteWorld* world = World();
+    if (country_ != nullptr && world != nullptr) {
+        RequestStore();
+        if (AdditionalManagers(*world, *country_).MoveToClub(person_->GetId(), chosen) == AdditionalManagers::MoveResult::Moved) FillList();
+        return;
+    }
     TClub* target = world != nullptr ? world->GetClub(WithoutReserveBit(chosen)) : nullptr;
     if (target == nullptr) return;
     RequestStore();
@@ -149,7 +194,7 @@ void CDlgManagerList::MoveStaff()
 
 void CDlgManagerList::TakeOverStaff()
 {
-    if (club_ == nullptr) return;
+    if (club_ == nullptr) return;  // a country's list takes no one over
     CDlgPlayerSelect select(Handle());
     select.SetFilter(false, true, false);
     select.SetCountry(countryId_);

@@ -2,6 +2,8 @@
 // The squad window's staff list: the club's persons other than players
 // with their roles. It reports the selected member to the frame and adds,
 // deletes, moves and takes over staff members from its context menu.
+// Bound to a country instead, it lists the country's additional managers;
+// there nothing is grayed and taking over does nothing.
 
 #include <cstdint>
 
@@ -9,6 +11,8 @@
 #include "ui/MyListBox.h"
 
 class TClub;
+class TCompleteWorld;
+class TCountry;
 class TPerson;
 
 class CDlgManagerList : public CDialogB {
@@ -21,6 +25,7 @@ public:
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.Country.ManagerList"; }
 
     void Init(HWND frame, TClub* club, TPerson* person, int filter);
+    void InitCountry(HWND frame, TCountry* country);
     void FillList();
     TPerson* GetCurrentPerson() const { return person_; }
     int GetRowCount() const { return list_.GetCount(); }
@@ -31,6 +36,9 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    bool IsBound() const { return club_ != nullptr || country_ != nullptr; }
+    TCompleteWorld* World() const;
+    void AddRows(std::uint32_t rememberedId, int& selected);
     void RequestStore() const;
     void ReportPerson() const;
     void OnSelectionChange();
@@ -45,6 +53,7 @@ private:
     int filter_ = StaffFilter;
     int countryId_ = 0;
     TClub* club_ = nullptr;
+    TCountry* country_ = nullptr;
     TPerson* person_ = nullptr;
     HWND frame_ = nullptr;
 };

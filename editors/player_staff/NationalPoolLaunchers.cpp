@@ -2,6 +2,7 @@
 
 #include "editors/country_club/CountryHostedPages.h"
 #include "editors/player_staff/DlgFastTransfer.h"
+#include "editors/player_staff/DlgManagAll.h"
 #include "editors/player_staff/DlgNationalteam.h"
 #include "editors/player_staff/DlgPlayerWithoutClub.h"
 #include "editors/player_staff/DlgPlayerpool.h"
@@ -28,4 +29,5 @@ void RegisterNationalPoolEditors(TMainWindowLaunchers& launchers)
     TCountryHostedPages& countryPages = GetCountryHostedPages();
     countryPages.createPlayerpoolPage = CreatePlayerpoolPage;
     countryPages.createRefereesPage = CreateRefereesPage;
+    countryPages.createManagerPage = CreateManagerPage;
 }

@@ -58,7 +58,8 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
         const char16_t* name;
     } pages[] = {{CDlgLandParent::General, u"country-general"},     {CDlgLandParent::LeagueSystem, u"country-leagues"},
                  {CDlgLandParent::Cup, u"country-cups"},            {CDlgLandParent::FreeAgent, u"country-pool"},
-                 {CDlgLandParent::Referee, u"country-referees"},    {CDlgLandParent::Appearance, u"country-appearance"}};
+                 {CDlgLandParent::Referee, u"country-referees"},    {CDlgLandParent::Manager, u"country-staff"},
+                 {CDlgLandParent::Appearance, u"country-appearance"}};
     HWND tabs = ::GetDlgItem(frame.Handle(), IDC_COUNTRY_TABS);
     for (const auto& page : pages) {
         const int tab = TabWithCode(frame, page.code);
