@@ -11,7 +11,9 @@
 #include "CountryEditorTestSupport.h"
 #include "database/Country.h"
 #include "database/Person.h"
+#include "database/Club.h"
 #include "editors/country_club/DlgLandParent.h"
+#include "editors/player_staff/ClubChooserHook.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "resources/CountryEditorIds.h"
 #include "resources/StaffPagesIds.h"
@@ -206,6 +208,38 @@ TEST_F(CountryStaffTabTest, DeletingAManagerLeavesNoPagePointingAtHim)
     EXPECT_FALSE(::IsWindowEnabled(common_));
     EXPECT_EQ(Text(common_, IDC_COMMON_LAST_NAME), u"");
     ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// The club picker's choice takes the manager out of the country's list and
+// into the club's squad; a cancelled picker changes nothing.
+TEST_F(CountryStaffTabTest, AManagerMovedThroughThePickerJoinsTheClub)
+{
+    TCountry& country = EmptyCountry();
+    TClub* club = nullptr;
+    for (int id = 1; id <= 206 && club == nullptr; ++id) {
+        if (Country(id).GetClubCountWithoutNationalTeam() > 0) club = Country(id).GetClubByIndex(0);
+    }
+    ASSERT_NE(club, nullptr);
+    std::uint32_t answer = 0;
+    int asked = 0;
+    SetClubChooser([&](HWND, int countryId) {
+        ++asked;
+        EXPECT_EQ(countryId, country.GetId());
+        return answer;
+    });
+    Open(country);
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    ListCommand(ID_MANAGER_MOVE);
+    EXPECT_EQ(Rows(), 1) << "a cancelled picker moves nobody";
+    answer = club->GetId();
+    ListCommand(ID_MANAGER_MOVE);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_TRUE(country.GetAdditionalManagers().empty());
+    EXPECT_EQ(club->FindPlayer(manager->GetId()), manager);
+    SetClubChooser(nullptr);
 }
 
 }  // namespace
