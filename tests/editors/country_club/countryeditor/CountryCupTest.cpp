@@ -151,8 +151,8 @@ TEST_F(CountryCupTest, OnlyTheRoundsTheCupKeepsAreOffered)
     ChooseByData(page, IDC_CUP_BONUS_CUP, 0);
     EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_3)));
     ChooseByData(page, IDC_CUP_NATIONAL_TYPE, 4);
-    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_2))) << "five rounds from round 4 of the page";
-    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_4)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_1))) << "seven rounds from round 2 of the page";
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(page, IDC_CUP_ROUND_2)));
 }
 
 TEST_F(CountryCupTest, RedCardRadiosSetAndClearTheFixedBitOnly)
