@@ -65,14 +65,14 @@ void AddKitColumns(CTabTableWriter& writer, const TKit& kit, int kitIndex, const
     }
 }
 
+template <typename NameInLanguage>
 void AddLanguageRow(CTabTableWriter& writer, std::u16string_view id, std::u16string_view country,
-                    const CDBCompetitionBase* competition, const TRulesAndMisc* rules, int continent, int cup)
+                    NameInLanguage nameInLanguage)
 {
     writer.AddColumn(u"Competition ID", id);
     writer.AddColumn(u"Country", country);
     for (const TLanguageLabel& label : LegalLanguages) {
-        const char16_t* name = competition != nullptr ? competition->GetNameInLanguage(label.language)
-                                                      : rules->GetCupTitle(continent, cup, label.language);
+        const char16_t* name = nameInLanguage(label.language);
         writer.AddColumn(Format(u"[%s]", label.label), name != nullptr ? name : u"");
     }
     writer.EndRow();
@@ -85,7 +85,8 @@ void AddCupTitleRows(TEnumScriptContext& context)
         for (int cup = 0; cup < TRulesAndMisc::Cups; ++cup) {
             const char16_t* title = rules.GetCupTitle(continent, cup, EnglishLanguage);
             if (title == nullptr || title[0] == 0) continue;
-            AddLanguageRow(context.writer, u"(n/a)", u"(n/a)", nullptr, &rules, continent, cup);
+            AddLanguageRow(context.writer, u"(n/a)", u"(n/a)",
+                           [&](int language) { return rules.GetCupTitle(continent, cup, language); });
         }
     }
 }
@@ -190,7 +191,8 @@ void ListLegalCompetitions(TEnumScriptContext& context)
             const std::uint32_t id = MakeCompetitionId(static_cast<std::uint32_t>(country.GetId()), type, index);
             const CDBCompetitionBase* competition = context.world->GetCompetitions().Get(id);
             if (competition == nullptr) continue;
-            AddLanguageRow(context.writer, Format(u"%08X", id), EnglishName(country), competition, nullptr, 0, 0);
+            AddLanguageRow(context.writer, Format(u"%08X", id), EnglishName(country),
+                           [&](int language) { return competition->GetNameInLanguage(language); });
         }
     }
 }
