@@ -409,14 +409,17 @@ void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::
 bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin)
 {
     if (mode_ != Mode::Reading || key.empty()) return false;
-    const std::size_t saved = next_;
-    while (NextLine()) {
-        const std::u16string_view line = GetCurrentLineView();
-        if (line.empty() || line[0] != u'%') continue;
-        if (line.size() == prefix.size() + key.size() && line.starts_with(prefix) && line.ends_with(key)) return true;
-        if (line.starts_with(SectionEndPrefix) || (stopAtBegin && line.starts_with(SectionBeginPrefix))) break;
+    // Only lines that begin with '%' matter, and those are never comments,
+    // so the search looks at first units alone.
+    for (std::size_t line = next_; line < lineCount_; ++line) {
+        if (text_[lineStarts_[line]] != u'%') continue;
+        const std::u16string_view text(LineAt(line), lineStarts_[line + 1] - lineStarts_[line] - 1);
+        if (text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key)) {
+            next_ = line + 1;
+            return true;
+        }
+        if (text.starts_with(SectionEndPrefix) || (stopAtBegin && text.starts_with(SectionBeginPrefix))) break;
     }
-    next_ = saved;
     return false;
 }
 
