@@ -6,6 +6,7 @@
 #include "core/AppMessage.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
+#include "core/TextFilePrefetcher.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "database/CountryFile.h"
@@ -217,18 +218,20 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     if (const auto load = GetCompetitionReader().loadWorldScripts) load(competitions_, u"Script");
     // A missing or damaged reference calendar leaves the tables as they were.
     leagueMaster_.Load(platform::JoinPath(databaseFolder_, u"LeagueMaster.dat"));
+    std::vector<std::u16string> paths;
+    for (int id = 1; id <= LastCountryId; ++id) paths.push_back(GetCountryFilePath(id));
+    CTextFilePrefetcher files(paths);
     for (int id = 1; id <= LastCountryId; ++id) {
-        const std::u16string path = GetCountryFilePath(id);
-        CIndexTextFile file;
-        if (!file.OpenRead(path)) {
-            ShowFileNotFound(path.c_str());
+        const std::unique_ptr<CIndexTextFile> file = files.TakeNext();
+        if (!file) {
+            ShowFileNotFound(paths[id - 1].c_str());
             continue;
         }
-        if (!ReadCountrySections(countries_[id], file)) {
-            ShowFileFormatError(file);
+        if (!ReadCountrySections(countries_[id], *file)) {
+            ShowFileFormatError(*file);
             return false;
         }
-        if (countries_[id].IsDamaged()) ReportDamage(id, file);
+        if (countries_[id].IsDamaged()) ReportDamage(id, *file);
     }
     AssignPendingPersonIds();
     for (int id = 1; id <= LastCountryId; ++id) countries_[id].FillDefaultLevelNames();

@@ -1,0 +1,102 @@
+#include "core/TextFilePrefetcher.h"
+
+#include <algorithm>
+#include <system_error>
+#include <utility>
+
+namespace {
+
+// Files kept opened ahead of the reader: enough to keep the workers busy
+// while the reader is slower, few enough that the memory stays small.
+constexpr std::size_t FilesAhead = 3;
+// Opening is cheaper than reading records, so a few workers keep ahead.
+constexpr unsigned MaxWorkers = 2;
+
+unsigned WorkerCount(std::size_t files)
+{
+    const unsigned cores = std::max(2u, std::thread::hardware_concurrency());
+    return static_cast<unsigned>(std::min<std::size_t>({cores - 1, MaxWorkers, files}));
+}
+
+}  // namespace
+
+CTextFilePrefetcher::CTextFilePrefetcher(std::vector<std::u16string> paths)
+    : paths_(std::move(paths)), slots_(paths_.size())
+{
+    const unsigned workers = WorkerCount(paths_.size());
+    for (unsigned worker = 0; worker < workers; ++worker) {
+        try {
+            workers_.emplace_back([this] { WorkerMain(); });
+        } catch (const std::system_error&) {
+            // Without a worker the reader opens its files itself.
+            break;
+        }
+    }
+}
+
+CTextFilePrefetcher::~CTextFilePrefetcher()
+{
+    {
+        std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    changed_.notify_all();
+    for (std::thread& worker : workers_) worker.join();
+}
+
+void CTextFilePrefetcher::WorkerMain()
+{
+    std::unique_lock lock(mutex_);
+    for (;;) {
+        changed_.wait(lock, [this] {
+            return stopping_ || nextToOpen_ >= paths_.size() || nextToOpen_ < nextToTake_ + FilesAhead;
+        });
+        if (stopping_ || nextToOpen_ >= paths_.size()) return;
+        const std::size_t index = nextToOpen_++;
+        // The reader got there first and opens it itself.
+        if (slots_[index].state != SlotState::Waiting) continue;
+        slots_[index].state = SlotState::Opening;
+        lock.unlock();
+        std::unique_ptr<CIndexTextFile> file;
+        SlotState state = SlotState::Failed;
+        try {
+            file = Open(paths_[index]);
+            state = SlotState::Opened;
+        } catch (...) {
+            // Left to the reader, which opens the file again and meets the
+            // same trouble where it can handle it.
+        }
+        lock.lock();
+        slots_[index].file = std::move(file);
+        slots_[index].state = state;
+        changed_.notify_all();
+    }
+}
+
+std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::Open(const std::u16string& path)
+{
+    auto file = std::make_unique<CIndexTextFile>();
+    if (!file->OpenRead(path)) return nullptr;
+    return file;
+}
+
+std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::TakeNext()
+{
+    std::unique_lock lock(mutex_);
+    if (nextToTake_ >= paths_.size()) return nullptr;
+    const std::size_t index = nextToTake_++;
+    TSlot& slot = slots_[index];
+    changed_.notify_all();
+    if (slot.state == SlotState::Waiting) {
+        // No worker has come to it yet: opened here rather than waited for.
+        slot.state = SlotState::Taken;
+        lock.unlock();
+        return Open(paths_[index]);
+    }
+    changed_.wait(lock, [&] { return slot.state == SlotState::Opened || slot.state == SlotState::Failed; });
+    const bool failed = slot.state == SlotState::Failed;
+    slot.state = SlotState::Taken;
+    std::unique_ptr<CIndexTextFile> file = std::move(slot.file);
+    lock.unlock();
+    return failed ? Open(paths_[index]) : std::move(file);
+}

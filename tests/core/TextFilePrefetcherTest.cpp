@@ -1,0 +1,100 @@
+#include "core/TextFilePrefetcher.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/IndexTextFile.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+using testing_support::TempFolder;
+using testing_support::WriteBytes;
+
+struct TOpened {
+    std::u16string name;
+    std::vector<std::u16string> lines;
+    std::u16string fileForm;
+};
+
+bool operator==(const TOpened& a, const TOpened& b)
+{
+    return a.name == b.name && a.lines == b.lines && a.fileForm == b.fileForm;
+}
+
+// What a reader can see of an opened file: its name, its lines and the
+// lines' file form, which a save writes back.
+TOpened Describe(CIndexTextFile& file)
+{
+    TOpened opened{file.GetFileName(), {}, {}};
+    while (file.NextLine()) opened.lines.emplace_back(file.GetCurrentLineView());
+    std::string form;
+    file.CopyLinesInFileForm(0, file.GetLinePosition(), form);
+    opened.fileForm.assign(form.begin(), form.end());
+    return opened;
+}
+
+TOpened OpenedDirectly(const std::u16string& path)
+{
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenRead(path));
+    return Describe(file);
+}
+
+// Files of every kind a database folder may hold, more of them than are
+// opened ahead, with missing ones between.
+class TextFilePrefetcherTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const std::string kinds[] = {
+            "\xEF\xBB\xBF%INDEX%A\r\n5\r\n;comment\r\n%INDEXEND%A\r\n",
+            "\xEF\xBB\xBFZo\xC3\xAB\r\nbroken \xC3\r\nlast line without a break",
+            std::string("\xFF\xFE" "5\0\r\0\n\0", 8),
+            "Zo\xEB\rold\nlines\r\n",
+            "",
+        };
+        for (int index = 0; index < 20; ++index) {
+            const std::u16string path = folder_.File(u"Country" + std::u16string(1, u'A' + index) + u".sav");
+            paths_.push_back(path);
+            if (index % 7 != 3) WriteBytes(path, kinds[index % std::size(kinds)] + std::string(index, '7'));
+        }
+    }
+
+    TempFolder folder_;
+    std::vector<std::u16string> paths_;
+};
+
+TEST_F(TextFilePrefetcherTest, EveryFileReadsAsWhenOpenedDirectlyAndMissingOnesAreNull)
+{
+    CTextFilePrefetcher files(paths_);
+    for (std::size_t index = 0; index < paths_.size(); ++index) {
+        const std::unique_ptr<CIndexTextFile> file = files.TakeNext();
+        if (index % 7 == 3) {
+            EXPECT_EQ(file, nullptr) << index;
+            continue;
+        }
+        ASSERT_NE(file, nullptr) << index;
+        EXPECT_EQ(Describe(*file), OpenedDirectly(paths_[index])) << index;
+    }
+    EXPECT_EQ(files.TakeNext(), nullptr);
+}
+
+TEST_F(TextFilePrefetcherTest, StopsWhereverTheReaderGivesUp)
+{
+    for (std::size_t taken = 0; taken <= paths_.size(); taken += 3) {
+        CTextFilePrefetcher files(paths_);
+        for (std::size_t index = 0; index < taken; ++index) files.TakeNext();
+    }
+}
+
+TEST(TextFilePrefetcher, AnEmptyListGivesNothing)
+{
+    CTextFilePrefetcher files({});
+    EXPECT_EQ(files.TakeNext(), nullptr);
+}
+
+}  // namespace
