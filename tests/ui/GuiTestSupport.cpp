@@ -239,6 +239,17 @@ std::u16string ItemText(HWND dialog, int id)
     return WindowText(::GetDlgItem(dialog, id));
 }
 
+std::u16string CellText(HWND list, int row, int column)
+{
+    wchar_t text[256] = {};
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.pszText = text;
+    item.cchTextMax = 256;
+    ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+    return win::U(text);
+}
+
 void PumpMessages()
 {
     MSG message{};

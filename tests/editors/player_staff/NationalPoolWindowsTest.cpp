@@ -104,13 +104,7 @@ protected:
     }
     static std::u16string ListText(HWND window, int listId, int row, int column)
     {
-        wchar_t text[256] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        ::SendDlgItemMessageW(window, listId, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return std::u16string(reinterpret_cast<const char16_t*>(text));
+        return gui_test::CellText(::GetDlgItem(window, listId), row, column);
     }
     static LPARAM RowData(HWND window, int listId, int row)
     {

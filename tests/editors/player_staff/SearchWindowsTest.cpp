@@ -46,17 +46,6 @@ protected:
         ::SetDlgItemTextW(dialog, id, win::W(text));
     }
 
-    static std::u16string CellText(HWND list, int row, int column)
-    {
-        wchar_t text[128] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 128;
-        ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return win::U(text);
-    }
-
     static void SelectFirstRow(HWND list)
     {
         LVITEMW select{};
@@ -198,11 +187,11 @@ TEST_F(SearchWindowsTest, AReleasedHitIsFoundWithoutClubAndTheTargetClubRegister
         if (!dialog.Handle() || dialog.IsSearching()) return false;
         HWND list = ::GetDlgItem(dialog.Handle(), IDC_SEARCH_RESULT_LIST);
         if (::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != 1 || done == std::size(commands)) {
-            if (done == std::size(commands)) clubs.push_back(CellText(list, 0, 5));
+            if (done == std::size(commands)) clubs.push_back(gui_test::CellText(list, 0, 5));
             ::SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
             return true;
         }
-        clubs.push_back(CellText(list, 0, 5));
+        clubs.push_back(gui_test::CellText(list, 0, 5));
         if (done == 1) changedByRelease = dialog.IsChanged();
         SelectFirstRow(list);
         ::SendMessageW(dialog.Handle(), WM_COMMAND, commands[done++], 0);
@@ -240,7 +229,7 @@ TEST_F(SearchWindowsTest, AHitMovedToAReserveTeamChosenInThePicker)
         HWND list = ::GetDlgItem(dialog.Handle(), IDC_SEARCH_RESULT_LIST);
         if (dialog.IsSearching() || ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) != 1) return false;
         if (stage == 1 && !dialog.IsChanged()) return false;
-        clubs.push_back(CellText(list, 0, 5));
+        clubs.push_back(gui_test::CellText(list, 0, 5));
         if (stage++ == 1) {
             ::SendMessageW(dialog.Handle(), WM_COMMAND, IDOK, 0);
             return true;
