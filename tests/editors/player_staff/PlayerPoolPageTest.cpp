@@ -1,92 +1,32 @@
 // The country editor's player pool page and its entry dialog, standalone in
 // a hidden frame over the sample database, answered by control ids.
+#include "CountryListPageFixture.h"
+
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "app/GlobalObjects.h"
-#include "app/LedraApp.h"
-#include "database/CompleteWorld.h"
 #include "database/PoolPlayer.h"
-#include "database/WorldList.h"
 #include "editors/player_staff/DlgPlayerpool.h"
 #include "resources/NationalPoolIds.h"
-#include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
+using namespace country_list_testing;
+
 namespace {
 
-class PlayerPoolPage : public testing::Test {
+class PlayerPoolPage : public CountryListPageFixture<CDlgPlayerpool> {
 protected:
-    void SetUp() override
+    PlayerPoolPage() : CountryListPageFixture(u"playerpool", IDC_POOL_LIST, IDC_POOL_FIRST_NAME, CreatePlayerpoolPage, HasPoolToEdit) {}
+
+    // Used entries, a free one and at least two clubs.
+    static bool HasPoolToEdit(TCountry& country)
     {
-        ASSERT_TRUE(globals_->App().InitLanguageAndTexts());
-        globals_->App().SetFoldersFromWorkingFolder();
-        LoadWorld();
-        frame_ = ::CreateWindowExW(0, L"STATIC", L"frame", WS_OVERLAPPED | WS_CAPTION, 0, 0, 700, 450, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(frame_, nullptr);
-        page_ = CreatePlayerpoolPage(frame_);
-        ASSERT_NE(page_, nullptr);
-        country_ = CountryWithPool();
-        ASSERT_NE(country_, nullptr);
-        page_->FillList(country_);
-    }
-    void TearDown() override
-    {
-        page_.reset();
-        if (frame_ != nullptr) ::DestroyWindow(frame_);
-        GetWorldList().Clear();
-    }
-    void LoadWorld()
-    {
-        GetWorldList().Clear();
-        TCompleteWorld* world = GetWorldList().CreateCompleteWorld();
-        GetWorldList().SetCurrentWorld(world);
-        ASSERT_TRUE(world->LoadWorld(folder_.Path() + u"\\Database"));
-    }
-    // A country with used entries, a free one and at least two clubs.
-    static TCountry* CountryWithPool()
-    {
-        for (int id = 1; id <= 206; ++id) {
-            TCountry* country = GetWorld()->GetCountry(id);
-            int used = 0;
-            for (int index = 0; index < country->GetPoolPlayerCount(); ++index) used += country->GetPoolPlayer(index)->HasName() ? 1 : 0;
-            if (used >= 2 && used < country->GetPoolPlayerCount() && country->GetClubCountWithoutNationalTeam() >= 2) return country;
-        }
-        return nullptr;
-    }
-    HWND Page() const { return page_->Handle(); }
-    int Rows() const { return static_cast<int>(::SendDlgItemMessageW(Page(), IDC_POOL_LIST, LVM_GETITEMCOUNT, 0, 0)); }
-    void SelectRow(int row) const
-    {
-        LVITEMW item{};
-        item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendDlgItemMessageW(Page(), IDC_POOL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&item));
-        item.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendDlgItemMessageW(Page(), IDC_POOL_LIST, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-    }
-    void Click(int id) const { ::SendMessageW(Page(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(Page(), id))); }
-    bool ClickAnswering(int buttonId, const std::function<void(HWND)>& answer, const char* screenshot = nullptr)
-    {
-        bool answered = false;
-        gui_test::ModalDriver driver([&] {
-            HWND dialog = app_test::FindDialogWith(IDC_POOL_FIRST_NAME);
-            if (dialog == nullptr || answered) return answered;
-            answered = true;
-            if (screenshot != nullptr) {
-                ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-                testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(screenshot, screenshot + std::char_traits<char>::length(screenshot))),
-                                            gui_test::CaptureWindow(dialog));
-            }
-            answer(dialog);
-            return true;
-        }, 5000);
-        Click(buttonId);
-        return answered;
+        int used = 0;
+        for (int index = 0; index < country.GetPoolPlayerCount(); ++index) used += country.GetPoolPlayer(index)->HasName() ? 1 : 0;
+        return used >= 2 && used < country.GetPoolPlayerCount() && country.GetClubCountWithoutNationalTeam() >= 2;
     }
     // Chooses a combo's row as the user would; returns its item data.
     static LPARAM Choose(HWND dialog, int id, int row)
@@ -105,19 +45,11 @@ protected:
         }
         return -1;
     }
-    static void Type(HWND dialog, int id, const wchar_t* text) { ::SetDlgItemTextW(dialog, id, text); }
-    static void Press(HWND dialog, int id) { ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
     static bool DateSpinsEnabled(HWND dialog)
     {
         return ::IsWindowEnabled(::GetDlgItem(dialog, IDC_POOL_DAY)) && ::IsWindowEnabled(::GetDlgItem(dialog, IDC_POOL_MONTH)) &&
                ::IsWindowEnabled(::GetDlgItem(dialog, IDC_POOL_YEAR));
     }
-
-    app_test::WorkingFolder folder_{u"playerpool", true};
-    std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();
-    HWND frame_ = nullptr;
-    std::unique_ptr<CDlgPlayerpool> page_;
-    TCountry* country_ = nullptr;
 };
 
 TEST_F(PlayerPoolPage, AnEntryEditedThroughEveryComboIsWrittenFieldByField)
@@ -261,14 +193,7 @@ TEST_F(PlayerPoolPage, NewShowsRandomValuesForTheCountryAndKeepsThemOnOK)
 
 TEST_F(PlayerPoolPage, EveryEntryConfirmedUnchangedSavesTheSameFileAndAnEditSurvivesReload)
 {
-    const std::u16string path = GetWorld()->GetCountryFilePath(country_->GetId());
-    const std::vector<std::uint8_t> before = testing_support::ReadBytes(path);
-    for (int row = 0; row < Rows(); ++row) {
-        SelectRow(row);
-        ASSERT_TRUE(ClickAnswering(IDC_POOL_EDIT, [](HWND dialog) { Press(dialog, IDOK); })) << row;
-    }
-    ASSERT_TRUE(GetWorld()->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
-    EXPECT_EQ(testing_support::ReadBytes(path), before);
+    ASSERT_NO_FATAL_FAILURE(ConfirmEveryRowUnchangedAndSave(IDC_POOL_EDIT));
 
     SelectRow(0);
     TPoolPlayer* entry = page_->GetPool().GetRows()[0];
@@ -281,11 +206,9 @@ TEST_F(PlayerPoolPage, EveryEntryConfirmedUnchangedSavesTheSameFileAndAnEditSurv
         Press(dialog, IDOK);
     }));
     const TPoolPlayer edited = *entry;
-    const int countryId = country_->GetId();
-    ASSERT_TRUE(GetWorld()->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
-    page_->FillList(nullptr);
-    LoadWorld();
-    const TPoolPlayer* loaded = GetWorld()->GetCountry(countryId)->GetPoolPlayer(index);
+    TCountry* country = SaveAndReload();
+    ASSERT_NE(country, nullptr);
+    const TPoolPlayer* loaded = country->GetPoolPlayer(index);
     ASSERT_NE(loaded, nullptr);
     EXPECT_EQ(std::u16string(loaded->GetLastName()), u"Zielińska");
     EXPECT_EQ(loaded->GetShortName(), edited.GetShortName());
