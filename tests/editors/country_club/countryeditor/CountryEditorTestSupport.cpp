@@ -56,6 +56,19 @@ void Type(HWND dialog, int id, const char16_t* text)
 
 void Click(HWND dialog, int id) { ::SendMessageW(::GetDlgItem(dialog, id), BM_CLICK, 0, 0); }
 
+void Command(HWND dialog, int id, int code)
+{
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+INT_PTR TakeAnswer(std::vector<INT_PTR>& answers)
+{
+    if (answers.empty()) return 2;
+    const INT_PTR answer = answers.front();
+    answers.erase(answers.begin());
+    return answer;
+}
+
 void ChooseByData(HWND dialog, int id, LPARAM data)
 {
     HWND combo = ::GetDlgItem(dialog, id);

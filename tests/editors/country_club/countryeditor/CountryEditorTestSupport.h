@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/GlobalObjects.h"
 #include "tests/app/AppTestSupport.h"
@@ -30,6 +31,11 @@ void SetText(HWND dialog, int id, const char16_t* text);
 // Types into the edit as a user would, character by character.
 void Type(HWND dialog, int id, const char16_t* text);
 void Click(HWND dialog, int id);
+// Tells the dialog that its control sent the notification code.
+void Command(HWND dialog, int id, int code);
+// The test's next answer to a question of the dialog, taken off the list;
+// 2 (close) once the list is used up, 1 stays.
+INT_PTR TakeAnswer(std::vector<INT_PTR>& answers);
 // Selects the combo's item with that data and tells the dialog.
 void ChooseByData(HWND dialog, int id, LPARAM data);
 LPARAM SelectedData(HWND dialog, int id);

@@ -38,10 +38,7 @@ protected:
     {
         bodies.push_back(body);
         successes.push_back(success);
-        if (answers.empty()) return 2;
-        const INT_PTR answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return TakeAnswer(answers);
     }
 };
 
@@ -51,20 +48,7 @@ protected:
     {
         result_ = gui_test::RunModal(dialog, act);
     }
-    static void Command(HWND dialog, int id, int code)
-    {
-        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-    }
-    static std::u16string Cell(HWND dialog, int row, int column)
-    {
-        wchar_t text[128] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 128;
-        ::SendDlgItemMessageW(dialog, IDC_CALENDAR_GRID, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return std::u16string(text, text + wcslen(text));
-    }
+    static std::u16string Cell(HWND dialog, int row, int column) { return gui_test::CellText(::GetDlgItem(dialog, IDC_CALENDAR_GRID), row, column); }
     // A day of the season without a match near it in league 0.
     int FreeDay(const CDBCompetition& league)
     {

@@ -31,10 +31,7 @@ protected:
     {
         asked.push_back(count);
         lastLines = lines;
-        if (answers.empty()) return 2;
-        const INT_PTR answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return TakeAnswer(answers);
     }
 };
 
@@ -46,25 +43,12 @@ protected:
     {
         result_ = gui_test::RunModal(dialog, act);
     }
-    static void Command(HWND dialog, int id, int code)
-    {
-        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, code), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
-    }
     static int Count(HWND dialog, int id) { return static_cast<int>(::SendDlgItemMessageW(dialog, id, LB_GETCOUNT, 0, 0)); }
     static void SelectTeam(HWND dialog, int row)
     {
         ::SendDlgItemMessageW(dialog, IDC_FIXTURES_TEAMS, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
     }
-    static std::u16string Cell(HWND dialog, int row, int column)
-    {
-        wchar_t text[128] = {};
-        LVITEMW item{};
-        item.iSubItem = column;
-        item.pszText = text;
-        item.cchTextMax = 128;
-        ::SendDlgItemMessageW(dialog, IDC_FIXTURES_GRID, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-        return std::u16string(text, text + wcslen(text));
-    }
+    static std::u16string Cell(HWND dialog, int row, int column) { return gui_test::CellText(::GetDlgItem(dialog, IDC_FIXTURES_GRID), row, column); }
     // The first league of country 21 with its table.
     CDBLeague& FirstLeague() { return *dynamic_cast<CDBLeague*>(Sample().GetCompetitionRegistry().Get(Sample().GetLeagueId(0))); }
     std::pair<int, int> Match(int day, int slot)

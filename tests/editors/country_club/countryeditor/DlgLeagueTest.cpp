@@ -47,10 +47,7 @@ protected:
         if (realQuestion) return CDlgLeague::AskAboutProblems(lines, count);
         problems.push_back(lines);
         counts.push_back(count);
-        if (answers.empty()) return 2;
-        const INT_PTR answer = answers.front();
-        answers.erase(answers.begin());
-        return answer;
+        return TakeAnswer(answers);
     }
     void ShowMarkMenu(HMENU menu) override
     {
