@@ -306,8 +306,8 @@ private:
         TCompleteWorld* world = c_.world_;
         const int count = pending_ ? static_cast<int>(pending_->size()) : c_.squadCount_;
         const bool full = count >= TClub::SquadCapacity;
-        auto detached = std::make_unique<TPerson>(world, id);
         const bool inWorld = !full && pending_ == nullptr && world != nullptr;
+        std::unique_ptr<TPerson> detached = inWorld ? nullptr : std::make_unique<TPerson>(world, id);
         TPerson* person = inWorld ? world->CreatePerson(id, true) : detached.get();
         const TSectionRead result = key == StaffSection ? person->ReadStaff(file_) : person->ReadPlayer(file_);
         if (result != TSectionRead::Read) {

@@ -215,12 +215,13 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     RemoveStaleScratchFiles();
     if (!countries_) LoadCountriesFile();
     if (!countryListRead_) return false;
+    std::vector<std::u16string> paths;
+    for (int id = 1; id <= LastCountryId; ++id) paths.push_back(GetCountryFilePath(id));
+    // The first country files are opened while the scripts are read.
+    CTextFilePrefetcher files(paths);
     if (const auto load = GetCompetitionReader().loadWorldScripts) load(competitions_, u"Script");
     // A missing or damaged reference calendar leaves the tables as they were.
     leagueMaster_.Load(platform::JoinPath(databaseFolder_, u"LeagueMaster.dat"));
-    std::vector<std::u16string> paths;
-    for (int id = 1; id <= LastCountryId; ++id) paths.push_back(GetCountryFilePath(id));
-    CTextFilePrefetcher files(paths);
     for (int id = 1; id <= LastCountryId; ++id) {
         const std::unique_ptr<CIndexTextFile> file = files.TakeNext();
         if (!file) {
