@@ -1,5 +1,7 @@
 #include "database/RecordText.h"
 
+#include <algorithm>
+
 #include "core/IndexTextFile.h"
 #include "core/TextTools.h"
 
@@ -11,25 +13,30 @@ std::u16string_view WithoutLineMarks(std::u16string_view text)
     return start == std::u16string_view::npos ? std::u16string_view() : text.substr(start);
 }
 
+char16_t WithoutLineBreak(char16_t c)
+{
+    return c == u'\r' || c == u'\n' ? u' ' : c;
+}
+
 }  // namespace
 
 std::u16string MakeRecordText(std::u16string_view text)
 {
     std::u16string result(WithoutLineMarks(text));
-    for (char16_t& c : result) {
-        if (c == u'\r' || c == u'\n') c = u' ';
-    }
+    std::transform(result.begin(), result.end(), result.begin(), WithoutLineBreak);
     return result;
 }
 
+// Straight into the slot: every person a load creates gets two names.
 void SetRecordText(char16_t* dest, std::size_t capacity, const char16_t* text)
 {
     if (dest == nullptr || capacity == 0) return;
-    if (text == nullptr) {
-        dest[0] = 0;
-        return;
-    }
-    CopyText(dest, MakeRecordText(text), capacity);
+    const std::u16string_view kept = text != nullptr ? WithoutLineMarks(text) : std::u16string_view();
+    const std::size_t length = std::min(kept.size(), capacity - 1);
+    // In order from the front, so that a text inside the slot itself
+    // moves down whole.
+    for (std::size_t i = 0; i < length; ++i) dest[i] = WithoutLineBreak(kept[i]);
+    dest[length] = 0;
 }
 
 bool WriteRecordText(CIndexTextFile& file, std::u16string_view text)
