@@ -200,9 +200,12 @@ public:
     {
         if (!FindNextSection(file, HistoryKey)) return;
         CValueReader in(file);
-        in.Skip();
-        // The count is not trusted: the entries run to the end line.
+        // The count is not trusted: the entries run to the end line. It
+        // only sizes the storage, within the most a person keeps.
+        std::uint32_t count = 0;
+        in.Number(count);
         const std::size_t first = p.history.size();
+        p.history.reserve(first + std::min<std::uint32_t>(count, TPerson::MaxHistoryEntries));
         while (in.HasValue()) p.history.emplace_back().ReadHistoryEntry(file);
         FindNextSectionEnd(file, HistoryKey);
         // Files keep their entries in order, which then needs no sort and
