@@ -9,20 +9,24 @@
 
 #include "core/IndexTextFile.h"
 
+// True when text begins with part; then text is moved past it. A line
+// ends at its zero unit, which no marker holds: a shorter line stops the
+// comparison there.
+inline bool SkipMarkerPart(const char16_t*& text, std::u16string_view part)
+{
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        if (text[i] != part[i]) return false;
+    }
+    text += part.size();
+    return true;
+}
+
 // True when the line after the current one, comments included, is
 // prefix+key.
 inline bool NextLineIsMarker(const CIndexTextFile& file, std::u16string_view prefix, std::u16string_view key)
 {
     const char16_t* line = file.PeekLine();
-    if (line == nullptr || key.empty()) return false;
-    // A line ends at its zero unit, which no marker holds: a shorter line
-    // stops the comparison there.
-    for (std::u16string_view part : {prefix, key}) {
-        for (const char16_t c : part) {
-            if (*line++ != c) return false;
-        }
-    }
-    return *line == 0;
+    return line != nullptr && !key.empty() && SkipMarkerPart(line, prefix) && SkipMarkerPart(line, key) && *line == 0;
 }
 
 // As CIndexTextFile::FindSection.
