@@ -17,7 +17,9 @@ template <std::size_t N>
 void SetName(char16_t (&dest)[N], const char16_t* text)
 {
     SetRecordText(dest, text);
-    std::replace(dest, dest + TextLength(dest), u'\t', u' ');
+    for (char16_t* c = dest; *c != 0; ++c) {
+        if (*c == u'\t') *c = u' ';
+    }
 }
 
 bool IsIndex(int index, int count)

@@ -7,10 +7,14 @@
 
 namespace {
 
+bool IsLineMark(char16_t c)
+{
+    return c == u';' || c == u'%';
+}
+
 std::u16string_view WithoutLineMarks(std::u16string_view text)
 {
-    const std::size_t start = text.find_first_not_of(u";%");
-    return start == std::u16string_view::npos ? std::u16string_view() : text.substr(start);
+    return text.substr(static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsLineMark) - text.begin()));
 }
 
 char16_t WithoutLineBreak(char16_t c)
@@ -27,15 +31,17 @@ std::u16string MakeRecordText(std::u16string_view text)
     return result;
 }
 
-// Straight into the slot: every person a load creates gets two names.
+// Straight into the slot in one pass: every person a load creates gets
+// two names. In order from the front, so that a text inside the slot
+// itself moves down whole.
 void SetRecordText(char16_t* dest, std::size_t capacity, const char16_t* text)
 {
     if (dest == nullptr || capacity == 0) return;
-    const std::u16string_view kept = text != nullptr ? WithoutLineMarks(text) : std::u16string_view();
-    const std::size_t length = std::min(kept.size(), capacity - 1);
-    // In order from the front, so that a text inside the slot itself
-    // moves down whole.
-    for (std::size_t i = 0; i < length; ++i) dest[i] = WithoutLineBreak(kept[i]);
+    std::size_t length = 0;
+    if (text != nullptr) {
+        while (IsLineMark(*text)) ++text;
+        for (; length + 1 < capacity && text[length] != 0; ++length) dest[length] = WithoutLineBreak(text[length]);
+    }
     dest[length] = 0;
 }
 
