@@ -3,11 +3,11 @@
 #include <limits>
 
 #include "core/IndexTextFile.h"
+#include "database/SectionSeek.h"
 
 namespace {
 
 constexpr std::u16string_view DateSection = u"DATE";
-constexpr std::int64_t JulianOffset = 1721119;
 
 // Earlier writers wrote an unset date as the split of day number 0.
 bool MeansNoDate(std::int32_t day, std::int32_t month, std::int32_t year)
@@ -28,24 +28,11 @@ RawDate ReadDateLines(CIndexTextFile& file, RawDate defaults)
     if (!file.ReadInt32(date.day)) date.day = defaults.day;
     if (!file.ReadInt32(date.month)) date.month = defaults.month;
     if (!file.ReadInt32(date.year)) date.year = defaults.year;
-    file.FindSectionEnd(DateSection);
+    FindNextSectionEnd(file, DateSection);
     return date;
 }
 
 }  // namespace
-
-std::int64_t ToDayNumber(std::int64_t year, std::int64_t month, std::int64_t day)
-{
-    if (month < 3) {
-        month += 9;
-        --year;
-    } else {
-        month -= 3;
-    }
-    const std::int64_t century = year / 100;
-    const std::int64_t yearInCentury = year - 100 * century;
-    return 146097 * century / 4 + 1461 * yearInCentury / 4 + (153 * month + 2) / 5 + day + JulianOffset;
-}
 
 void FromDayNumber(std::uint32_t dayNumber, int& year, int& month, int& day)
 {
@@ -71,11 +58,6 @@ void FromDayNumber(std::uint32_t dayNumber, int& year, int& month, int& day)
     year = static_cast<int>(y);
     month = static_cast<int>(m);
     day = static_cast<int>(d);
-}
-
-void TDate::Set(int year, int month, int day)
-{
-    dayNumber_ = static_cast<std::uint32_t>(ToDayNumber(year, month, day));
 }
 
 void TDate::GetYearMonthDay(std::uint16_t& year, std::uint8_t& month, std::uint8_t& day) const
@@ -127,7 +109,7 @@ bool TDate::WriteDate(CIndexTextFile& file) const
 
 std::uint32_t TDate::ReadDate(CIndexTextFile& file)
 {
-    if (!file.FindSection(DateSection)) return 0;
+    if (!FindNextSection(file, DateSection)) return 0;
     RawDate date = ReadDateLines(file, RawDate{1, 1, 2000});
     if (MeansNoDate(date.day, date.month, date.year)) {
         Clear();
@@ -144,7 +126,7 @@ std::uint32_t TDate::ReadDate(CIndexTextFile& file)
 std::uint32_t TDate::ReadPlain(CIndexTextFile& file)
 {
     Clear();
-    if (!file.FindSection(DateSection)) return 0;
+    if (!FindNextSection(file, DateSection)) return 0;
     const RawDate date = ReadDateLines(file, RawDate{});
     if (MeansNoDate(date.day, date.month, date.year)) return 0;
     const std::int64_t dayNumber = ToDayNumber(date.year, date.month, date.day);

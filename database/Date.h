@@ -8,22 +8,41 @@
 
 class CIndexTextFile;
 
-// Day number of a date (Fliegel and Van Flandern); no range check.
-std::int64_t ToDayNumber(std::int64_t year, std::int64_t month, std::int64_t day);
+// The day before 1 March of year 0, from which the calculation's years,
+// each starting in March, are counted.
+inline constexpr std::int64_t JulianOffset = 1721119;
+
+// Day number of a date (Fliegel and Van Flandern); no range check. Inline
+// and constant, so that the default dates of every record cost nothing.
+constexpr std::int64_t ToDayNumber(std::int64_t year, std::int64_t month, std::int64_t day)
+{
+    if (month < 3) {
+        month += 9;
+        --year;
+    } else {
+        month -= 3;
+    }
+    const std::int64_t century = year / 100;
+    const std::int64_t yearInCentury = year - 100 * century;
+    return 146097 * century / 4 + 1461 * yearInCentury / 4 + (153 * month + 2) / 5 + day + JulianOffset;
+}
 // The inverse; day number 0 splits into 0/0/0.
 void FromDayNumber(std::uint32_t dayNumber, int& year, int& month, int& day);
 
 class TDate {
 public:
-    TDate() = default;
-    explicit TDate(std::uint32_t dayNumber) : dayNumber_(dayNumber) {}
-    TDate(int year, int month, int day) { Set(year, month, day); }
+    constexpr TDate() = default;
+    constexpr explicit TDate(std::uint32_t dayNumber) : dayNumber_(dayNumber) {}
+    constexpr TDate(int year, int month, int day) { Set(year, month, day); }
 
     std::uint32_t GetDayNumber() const { return dayNumber_; }
     void Clear() { dayNumber_ = 0; }
     bool IsSet() const { return dayNumber_ != 0; }
 
-    void Set(int year, int month, int day);
+    constexpr void Set(int year, int month, int day)
+    {
+        dayNumber_ = static_cast<std::uint32_t>(ToDayNumber(year, month, day));
+    }
     void GetYearMonthDay(std::uint16_t& year, std::uint8_t& month, std::uint8_t& day) const;
     std::uint16_t GetYear() const;
     std::uint8_t GetMonth() const;

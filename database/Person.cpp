@@ -16,14 +16,10 @@ namespace {
 template <std::size_t N>
 void SetName(char16_t (&dest)[N], const char16_t* text)
 {
-    if (text == nullptr) {
-        dest[0] = 0;
-        return;
+    SetRecordText(dest, text);
+    for (char16_t* c = dest; *c != 0; ++c) {
+        if (*c == u'\t') *c = u' ';
     }
-    std::u16string name(text);
-    std::replace_if(name.begin(), name.end(), [](char16_t c) { return c == u'\r' || c == u'\n' || c == u'\t'; },
-                    u' ');
-    SetRecordText(dest, name.c_str());
 }
 
 bool IsIndex(int index, int count)
@@ -39,12 +35,17 @@ TPersonFields::TPersonFields()
 
 TPerson::TPerson(TCompleteWorld* world, std::uint32_t id) : world_(world), id_(id)
 {
-    Init(PersonPlayer, 0);
+    InitOverDefaults(PersonPlayer, 0);
 }
 
 void TPerson::Init(std::uint8_t typeValue, std::uint8_t nationalityValue)
 {
     static_cast<TPersonFields&>(*this) = TPersonFields();
+    InitOverDefaults(typeValue, nationalityValue);
+}
+
+void TPerson::InitOverDefaults(std::uint8_t typeValue, std::uint8_t nationalityValue)
+{
     type = typeValue;
     nationality = nationalityValue;
     const TCountry* country = world_ != nullptr ? world_->GetCountry(nationalityValue) : nullptr;

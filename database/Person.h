@@ -437,6 +437,8 @@ private:
         bits = static_cast<std::uint8_t>(on ? bits | bit : bits & ~bit);
     }
 
+    // Init's work once the fields hold their defaults.
+    void InitOverDefaults(std::uint8_t type, std::uint8_t nationality);
     bool IsKnownClub(std::uint32_t club) const;
     // Every ability times k, rounded, at least 1; 85 or more drawn as
     // 80 + r(5).

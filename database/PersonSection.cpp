@@ -14,6 +14,7 @@
 #include "database/GameIdMaps.h"
 #include "database/Person.h"
 #include "database/RecordText.h"
+#include "database/SectionSeek.h"
 #include "database/StagedSection.h"
 
 namespace {
@@ -69,8 +70,7 @@ public:
     }
     void Skip(int lines = 1)
     {
-        std::u16string ignored;
-        for (int n = 0; n < lines && HasValue(); ++n) file_.ReadCString(ignored);
+        for (int n = 0; n < lines && HasValue(); ++n) file_.NextLine();
     }
     void Line(std::u16string& text)
     {
@@ -116,12 +116,15 @@ std::uint8_t DrawOldCaricature(std::uint8_t mainPosition)
     return GroupCaricatures[group][CrtRand() % GroupCaricatureCounts[group]];
 }
 
+// Every day number from 1 January of year 1 on names a calendar day.
+constexpr std::uint32_t FirstDayOfYearOne = static_cast<std::uint32_t>(ToDayNumber(1, 1, 1));
+
 // History dates are read without clamps; a day number that names no
 // calendar day (far before year 1) could not be written back as it was
 // read, so it reads as no date.
 void ReadHistoryDate(TDate& date, CIndexTextFile& file)
 {
-    date.ReadPlain(file);
+    if (date.ReadPlain(file) >= FirstDayOfYearOne) return;
     int year = 0;
     int month = 0;
     int day = 0;
@@ -195,25 +198,27 @@ public:
 
     static void ReadHistory(TPerson& p, CIndexTextFile& file)
     {
-        if (!file.FindSection(HistoryKey)) return;
+        if (!FindNextSection(file, HistoryKey)) return;
         CValueReader in(file);
-        in.Skip();
-        // The count is not trusted: the entries run to the end line.
-        std::vector<THistoryEntry> entries;
-        while (in.HasValue()) {
-            entries.emplace_back();
-            entries.back().ReadHistoryEntry(file);
-        }
-        file.FindSectionEnd(HistoryKey);
-        std::stable_sort(entries.begin(), entries.end(),
-                         [](const THistoryEntry& a, const THistoryEntry& b) { return a.start < b.start; });
-        p.history.insert(p.history.end(), entries.begin(), entries.end());
+        // The count is not trusted: the entries run to the end line. It
+        // only sizes the storage, within the most a person keeps.
+        std::uint32_t count = 0;
+        in.Number(count);
+        const std::size_t first = p.history.size();
+        p.history.reserve(first + std::min<std::uint32_t>(count, TPerson::MaxHistoryEntries));
+        while (in.HasValue()) p.history.emplace_back().ReadHistoryEntry(file);
+        FindNextSectionEnd(file, HistoryKey);
+        // Files keep their entries in order, which then needs no sort and
+        // no sort's buffer.
+        const auto byStart = [](const THistoryEntry& a, const THistoryEntry& b) { return a.start < b.start; };
+        const auto entries = p.history.begin() + static_cast<std::ptrdiff_t>(first);
+        if (!std::is_sorted(entries, p.history.end(), byStart)) std::stable_sort(entries, p.history.end(), byStart);
     }
 
     static TSectionRead ReadPlayer(TPerson& p, CIndexTextFile& file)
     {
         p.MarkRatingsStale();
-        if (!file.FindSection(PlayerKey)) return TSectionRead::Missing;
+        if (!FindNextSection(file, PlayerKey)) return TSectionRead::Missing;
         CValueReader in(file);
         for (char16_t* name : {p.firstName, p.lastName, p.nickname, p.pseudonym}) {
             const std::size_t capacity = name == p.firstName ? TPerson::FirstNameCapacity : TPerson::LastNameCapacity;
@@ -378,12 +383,12 @@ public:
                 return TSectionRead::Unterminated;
             }
         }
-        return file.FindSectionEnd(key) ? TSectionRead::Read : TSectionRead::Unterminated;
+        return FindNextSectionEnd(file, key) ? TSectionRead::Read : TSectionRead::Unterminated;
     }
 
     static TSectionRead ReadStaff(TPerson& p, CIndexTextFile& file)
     {
-        if (!file.FindSection(StaffKey)) return TSectionRead::Missing;
+        if (!FindNextSection(file, StaffKey)) return TSectionRead::Missing;
         CValueReader in(file);
         in.Name(p.firstName);
         in.Name(p.lastName);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdint>
 
 #include "core/IndexTextFile.h"
 #include "database/Date.h"
@@ -108,4 +109,28 @@ TEST(Date, PlainReadKeepsOddDatesAndRefusesImpossibleOnes)
     EXPECT_EQ(DateOf(ReadDateSection("5\r\n6\r\n1650\r\n", true)), "1650-6-5");
     EXPECT_FALSE(ReadDateSection("1\r\n1\r\n2000000000\r\n", true).IsSet());
     EXPECT_FALSE(ReadDateSection("1\r\n1\r\n-2000000000\r\n", true).IsSet());
+}
+
+TEST(Date, EveryDayNumberFromYearOneOnGivesItsDayBack)
+{
+    using namespace std::chrono;
+    const auto first = static_cast<std::uint32_t>(sys_days(year{1} / 1 / 1).time_since_epoch().count() + 2440588);
+    EXPECT_EQ(first, 1721426u);
+    for (sys_days day = sys_days(year{1} / 1 / 1); day <= sys_days(year{9999} / 12 / 31); day += days{1}) {
+        const year_month_day civil(day);
+        const auto dayNumber = static_cast<std::uint32_t>(day.time_since_epoch().count() + 2440588);
+        int y = 0, m = 0, d = 0;
+        FromDayNumber(dayNumber, y, m, d);
+        ASSERT_EQ(y, static_cast<int>(civil.year()));
+        ASSERT_EQ(m, static_cast<int>(static_cast<unsigned>(civil.month())));
+        ASSERT_EQ(d, static_cast<int>(static_cast<unsigned>(civil.day())));
+    }
+    // Beyond the civil calendar's years, up to the last day number.
+    for (std::uint64_t dayNumber = 5373484; dayNumber <= UINT32_MAX; dayNumber += 1009) {
+        int y = 0, m = 0, d = 0;
+        FromDayNumber(static_cast<std::uint32_t>(dayNumber), y, m, d);
+        ASSERT_GE(y, 9999);
+        ASSERT_TRUE(m >= 1 && m <= 12 && d >= 1 && d <= 31) << dayNumber;
+        ASSERT_EQ(ToDayNumber(y, m, d), static_cast<std::int64_t>(dayNumber));
+    }
 }

@@ -376,3 +376,29 @@ TEST_F(PersonSectionTest, PoolEntriesTravelAndOldFilesLeaveTheirLooksToTheCountr
     EXPECT_EQ(entry.GetPseudonym()[0], 0) << "the legal reset keeps no real pseudonym";
     EXPECT_EQ(entry.GetNationality(), 1);
 }
+
+TEST_F(PersonSectionTest, HistoryDatesKeepEveryDayThatCanBeWrittenBackAndOnlyThose)
+{
+    // Day, month, year; the day number read (Python's toordinal() + 1721425), or 0 for no date.
+    const std::pair<const char*, std::uint32_t> dates[] = {
+        {"1\r\n1\r\n0", 0},           {"1\r\n3\r\n0", 1721120},       {"31\r\n12\r\n0", 1721425},
+        {"1\r\n1\r\n1", 1721426},     {"28\r\n2\r\n1", 1721484},      {"1\r\n7\r\n1995", 2449900},
+        {"31\r\n2\r\n2007", 2454163}, {"31\r\n12\r\n9999", 5373484},  {"1\r\n1\r\n-5000", 0},
+        {"1\r\n1\r\n20000000", 0},
+    };
+    std::string text = "%INDEX%PLAYER\r\nA\r\n%INDEX%HIST\r\n1\r\n";
+    for (const auto& [date, dayNumber] : dates) {
+        text += std::string("0\r\n7\r\n%INDEX%DATE\r\n") + date + "\r\n%INDEXEND%DATE\r\n" +
+                "%INDEX%DATE\r\n1\r\n1\r\n0\r\n%INDEXEND%DATE\r\n1\r\n0\r\n0\r\n0\r\n0\r\n0\r\n";
+    }
+    const TPerson& p = *ReadText(text + "%INDEXEND%HIST\r\n%INDEXEND%PLAYER\r\n");
+    ASSERT_EQ(p.GetHistoryCount(), static_cast<int>(std::size(dates)));
+    // Entries come sorted by their start: no dates first, in the file's order.
+    std::vector<std::uint32_t> expected;
+    for (const auto& entry : dates) expected.push_back(entry.second);
+    std::stable_sort(expected.begin(), expected.end());
+    for (int n = 0; n < p.GetHistoryCount(); ++n) {
+        EXPECT_EQ(p.GetHistoryEntry(n).start.GetDayNumber(), expected[static_cast<std::size_t>(n)]) << n;
+        EXPECT_FALSE(p.GetHistoryEntry(n).end.IsSet());
+    }
+}
