@@ -423,16 +423,6 @@ bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view 
     return false;
 }
 
-bool CIndexTextFile::FindSection(std::u16string_view key)
-{
-    return SeekMarker(SectionBeginPrefix, key, true);
-}
-
-bool CIndexTextFile::FindSectionEnd(std::u16string_view key)
-{
-    return SeekMarker(SectionEndPrefix, key, false);
-}
-
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)
 {
     hasError_ = true;

@@ -83,10 +83,18 @@ public:
     // Finds the begin line of key only when no other section line comes
     // first, so an absent optional section leaves the position unchanged
     // for the next reader. On success the begin line is the current line.
-    bool FindSection(std::u16string_view key);
+    // In a sound file the sought line is the very next one; the readers
+    // seek several sections per record, so that case costs one comparison.
+    bool FindSection(std::u16string_view key)
+    {
+        return StepToMarker(SectionBeginPrefix, key) || SeekMarker(SectionBeginPrefix, key, true);
+    }
     // Moves over the rest of a section, nested sections' begin lines
     // included, but stops at another key's end line.
-    bool FindSectionEnd(std::u16string_view key);
+    bool FindSectionEnd(std::u16string_view key)
+    {
+        return StepToMarker(SectionEndPrefix, key) || SeekMarker(SectionEndPrefix, key, false);
+    }
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);
 
@@ -188,6 +196,26 @@ private:
     // Seeks the line prefix+key, giving up at a line that begins with one
     // of the stop prefixes; the position is unchanged on failure.
     bool SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin);
+    // Steps to the next line, comments included, when it is prefix+key.
+    bool StepToMarker(std::u16string_view prefix, std::u16string_view key)
+    {
+        if (next_ >= lineCount_ || key.empty()) return false;
+        const char16_t* line = LineAt(next_);
+        if (!SkipMarkerPart(line, prefix) || !SkipMarkerPart(line, key) || *line != 0) return false;
+        ++next_;
+        return true;
+    }
+    // True when text begins with part, then moved past it. A line ends at
+    // its zero unit, which no marker holds, so a shorter line stops the
+    // comparison there.
+    static bool SkipMarkerPart(const char16_t*& text, std::u16string_view part)
+    {
+        for (std::size_t i = 0; i < part.size(); ++i) {
+            if (text[i] != part[i]) return false;
+        }
+        text += part.size();
+        return true;
+    }
     // The next value line for a typed reader, or null at the end.
     const char16_t* ReadValueLine() { return NextLine() ? GetCurrentLine() : nullptr; }
     // Leading blanks, an optional sign, then digits up to the first other

@@ -3,7 +3,6 @@
 #include <limits>
 
 #include "core/IndexTextFile.h"
-#include "database/SectionSeek.h"
 
 namespace {
 
@@ -28,7 +27,7 @@ RawDate ReadDateLines(CIndexTextFile& file, RawDate defaults)
     if (!file.ReadInt32(date.day)) date.day = defaults.day;
     if (!file.ReadInt32(date.month)) date.month = defaults.month;
     if (!file.ReadInt32(date.year)) date.year = defaults.year;
-    FindNextSectionEnd(file, DateSection);
+    file.FindSectionEnd(DateSection);
     return date;
 }
 
@@ -109,7 +108,7 @@ bool TDate::WriteDate(CIndexTextFile& file) const
 
 std::uint32_t TDate::ReadDate(CIndexTextFile& file)
 {
-    if (!FindNextSection(file, DateSection)) return 0;
+    if (!file.FindSection(DateSection)) return 0;
     RawDate date = ReadDateLines(file, RawDate{1, 1, 2000});
     if (MeansNoDate(date.day, date.month, date.year)) {
         Clear();
@@ -126,7 +125,7 @@ std::uint32_t TDate::ReadDate(CIndexTextFile& file)
 std::uint32_t TDate::ReadPlain(CIndexTextFile& file)
 {
     Clear();
-    if (!FindNextSection(file, DateSection)) return 0;
+    if (!file.FindSection(DateSection)) return 0;
     const RawDate date = ReadDateLines(file, RawDate{});
     if (MeansNoDate(date.day, date.month, date.year)) return 0;
     const std::int64_t dayNumber = ToDayNumber(date.year, date.month, date.day);

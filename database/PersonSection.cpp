@@ -14,7 +14,6 @@
 #include "database/GameIdMaps.h"
 #include "database/Person.h"
 #include "database/RecordText.h"
-#include "database/SectionSeek.h"
 #include "database/StagedSection.h"
 
 namespace {
@@ -198,7 +197,7 @@ public:
 
     static void ReadHistory(TPerson& p, CIndexTextFile& file)
     {
-        if (!FindNextSection(file, HistoryKey)) return;
+        if (!file.FindSection(HistoryKey)) return;
         CValueReader in(file);
         // The count is not trusted: the entries run to the end line. It
         // only sizes the storage, within the most a person keeps.
@@ -207,7 +206,7 @@ public:
         const std::size_t first = p.history.size();
         p.history.reserve(first + std::min<std::uint32_t>(count, TPerson::MaxHistoryEntries));
         while (in.HasValue()) p.history.emplace_back().ReadHistoryEntry(file);
-        FindNextSectionEnd(file, HistoryKey);
+        file.FindSectionEnd(HistoryKey);
         // Files keep their entries in order, which then needs no sort and
         // no sort's buffer.
         const auto byStart = [](const THistoryEntry& a, const THistoryEntry& b) { return a.start < b.start; };
@@ -218,7 +217,7 @@ public:
     static TSectionRead ReadPlayer(TPerson& p, CIndexTextFile& file)
     {
         p.MarkRatingsStale();
-        if (!FindNextSection(file, PlayerKey)) return TSectionRead::Missing;
+        if (!file.FindSection(PlayerKey)) return TSectionRead::Missing;
         CValueReader in(file);
         for (char16_t* name : {p.firstName, p.lastName, p.nickname, p.pseudonym}) {
             const std::size_t capacity = name == p.firstName ? TPerson::FirstNameCapacity : TPerson::LastNameCapacity;
@@ -383,12 +382,12 @@ public:
                 return TSectionRead::Unterminated;
             }
         }
-        return FindNextSectionEnd(file, key) ? TSectionRead::Read : TSectionRead::Unterminated;
+        return file.FindSectionEnd(key) ? TSectionRead::Read : TSectionRead::Unterminated;
     }
 
     static TSectionRead ReadStaff(TPerson& p, CIndexTextFile& file)
     {
-        if (!FindNextSection(file, StaffKey)) return TSectionRead::Missing;
+        if (!file.FindSection(StaffKey)) return TSectionRead::Missing;
         CValueReader in(file);
         in.Name(p.firstName);
         in.Name(p.lastName);

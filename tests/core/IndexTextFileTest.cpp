@@ -242,6 +242,33 @@ TEST(IndexTextFileSections, FindSectionPassesValuesAndCommentsOnly)
     EXPECT_EQ(std::u16string(stream.GetCurrentLine()), u"%INDEX%A");
 }
 
+TEST(IndexTextFileSections, TheNextLineMatchesOnlyAsTheWholeMarker)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "%INDEX%\r\n%INDEX%A\r\n%INDEX%ABC\r\n%INDEXEND%AB\r\n");
+    EXPECT_FALSE(stream.FindSection(u""));
+    EXPECT_EQ(stream.GetLineNumber(), 0u);
+    ASSERT_TRUE(stream.NextLine());
+    EXPECT_FALSE(stream.FindSection(u"AB"));  // a shorter line
+    EXPECT_FALSE(stream.FindSectionEnd(u"A"));
+    ASSERT_TRUE(stream.FindSection(u"A"));
+    EXPECT_FALSE(stream.FindSection(u"AB"));  // a longer line, which stops the search
+    EXPECT_EQ(stream.GetLineNumber(), 2u);
+    ASSERT_TRUE(stream.FindSection(u"ABC"));
+    ASSERT_TRUE(stream.FindSectionEnd(u"AB"));
+    EXPECT_TRUE(stream.IsAtEnd());
+}
+
+TEST(IndexTextFileSections, NothingIsFoundInAStreamBeingWritten)
+{
+    TempFolder folder;
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(folder.File(u"out.sav")));
+    ASSERT_TRUE(stream.WriteSectionBegin(u"A"));
+    EXPECT_FALSE(stream.FindSection(u"A"));
+    EXPECT_FALSE(stream.FindSectionEnd(u"A"));
+}
+
 TEST(IndexTextFileSections, FindSectionEndPassesNestedBeginsButNotOtherEnds)
 {
     CIndexTextFile stream;
