@@ -9,8 +9,12 @@
 #include <span>
 #include <string>
 
+#include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
+#include "database/Club.h"
 #include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "database/Person.h"
 #include "database/WorldList.h"
 
 namespace fuzz_support {
@@ -42,6 +46,27 @@ inline TCompleteWorld* MakeCountriesWorld(const std::function<void(TCompleteWorl
     held = std::move(world);
     GetWorldList().SetCurrentWorld(held.get());
     return held.get();
+}
+
+// The countries and two clubs of country 3, each with one player, for the
+// tools that change clubs and persons.
+inline TCompleteWorld* MakeTwoClubsWorld()
+{
+    return MakeCountriesWorld([](TCompleteWorld& world) {
+        for (const char16_t* name : {u"Alpha", u"Beta"}) {
+            TClub* club = world.GetClub(world.GetCountry(3)->CreateClub(name));
+            TPerson* person = world.CreatePerson(world.GetFreePersonId(), false);
+            person->Init(PersonPlayer, 3);
+            person->SetFaceId(11);
+            if (club == nullptr || !club->AddPlayer(person)) __builtin_trap();
+        }
+    });
+}
+
+// The tools ask before they change anything: every question is answered yes.
+inline int AnswerYes(const char16_t*, unsigned, void*)
+{
+    return AppMessage::IdYes;
 }
 
 }  // namespace fuzz_support

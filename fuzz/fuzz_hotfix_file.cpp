@@ -29,25 +29,6 @@
 
 namespace {
 
-int AnswerYes(const char16_t*, unsigned, void*)
-{
-    return AppMessage::IdYes;
-}
-
-// Countries 1..207 and two clubs of country 3 with a player each.
-TCompleteWorld* MakeWorld()
-{
-    return fuzz_support::MakeCountriesWorld([](TCompleteWorld& world) {
-        for (const char16_t* name : {u"Alpha", u"Beta"}) {
-            TClub* club = world.GetClub(world.GetCountry(3)->CreateClub(name));
-            TPerson* person = world.CreatePerson(world.GetFreePersonId(), false);
-            person->Init(PersonPlayer, 3);
-            person->SetFaceId(11);
-            if (club == nullptr || !club->AddPlayer(person)) __builtin_trap();
-        }
-    });
-}
-
 const std::u16string& InputPath()
 {
     // A file of this process's own, removed when the process ends.
@@ -81,8 +62,8 @@ void CheckWorld(const TCompleteWorld& world)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
-    SetAppMessageSink({AnswerYes, nullptr});
-    TCompleteWorld* world = MakeWorld();
+    SetAppMessageSink({fuzz_support::AnswerYes, nullptr});
+    TCompleteWorld* world = fuzz_support::MakeTwoClubsWorld();
     if (!platform::WriteFileAtomic(InputPath(), std::vector<std::uint8_t>(data + 1, data + size))) __builtin_trap();
     CHotfixManager manager;
     CFixLeagueLevelIncreasement amateurRule(manager);

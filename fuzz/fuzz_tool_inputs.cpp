@@ -26,23 +26,6 @@
 
 namespace {
 
-int AnswerYes(const char16_t*, unsigned, void*)
-{
-    return AppMessage::IdYes;
-}
-
-TCompleteWorld* MakeWorld()
-{
-    return fuzz_support::MakeCountriesWorld([](TCompleteWorld& world) {
-        for (const char16_t* name : {u"Alpha", u"Beta"}) {
-            TClub* club = world.GetClub(world.GetCountry(3)->CreateClub(name));
-            TPerson* person = world.CreatePerson(world.GetFreePersonId(), false);
-            person->Init(PersonPlayer, 3);
-            if (club == nullptr || !club->AddPlayer(person)) __builtin_trap();
-        }
-    });
-}
-
 // A folder of this process's own for drives C and D, removed at its end.
 const std::u16string& DriveFolder()
 {
@@ -84,10 +67,10 @@ void CheckClubs(const TCompleteWorld& world)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size == 0) return 0;
-    SetAppMessageSink({AnswerYes, nullptr});
+    SetAppMessageSink({fuzz_support::AnswerYes, nullptr});
     CToolFiles::SetFolder(u'C', DriveFolder());
     CToolFiles::SetFolder(u'D', DriveFolder());
-    TCompleteWorld* world = MakeWorld();
+    TCompleteWorld* world = fuzz_support::MakeTwoClubsWorld();
     const TInput& input = Inputs[data[0] % std::size(Inputs)];
     const std::vector<std::uint8_t> bytes(data + 1, data + size);
     if (!platform::WriteFileAtomic(platform::JoinPath(DriveFolder(), input.file), bytes)) __builtin_trap();
