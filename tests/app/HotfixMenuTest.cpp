@@ -68,6 +68,37 @@ protected:
     HMENU Popup() const { return ::GetSubMenu(bar_, 0); }
     bool Checked(UINT id) const { return (::GetMenuState(Popup(), id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
 
+    // Runs the hot-fix file command: the file dialog is given path and OK,
+    // and the report that follows is closed. Gives the file dialog's title.
+    std::u16string RunWithFile(const std::u16string& path)
+    {
+        std::u16string dialogTitle;
+        bool answered = false;
+        gui_test::ModalDriver driver(
+            [&] {
+                if (!answered) {
+                    HWND dialog = gui_test::FindThreadDialog();
+                    HWND name = dialog == nullptr ? nullptr
+                                : ::GetDlgItem(dialog, 1148) != nullptr ? ::GetDlgItem(dialog, 1148)
+                                                                        : ::GetDlgItem(dialog, 1152);
+                    if (name == nullptr) return false;
+                    dialogTitle = gui_test::WindowText(dialog);
+                    ::SetWindowTextW(name, win::W(path));
+                    ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+                    answered = true;
+                    return false;
+                }
+                HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+                if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+                ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            },
+            20000);
+        launchers_.hotfixCommand(nullptr, 56790, 0, 0);
+        EXPECT_FALSE(driver.TimedOut());
+        return dialogTitle;
+    }
+
     TMainWindowLaunchers launchers_;
     HMENU bar_ = nullptr;
 };
@@ -137,30 +168,7 @@ TEST_F(HotfixMenuTest, TheAmateurRuleIsWrittenToTheFileChosenInTheSaveDialog)
     launchers_.buildHotfixMenu(bar_);
     launchers_.hotfixCommand(nullptr, 56792, 0, 0);
     const std::u16string target = folder.Path() + u"\\rules.txt";
-    std::u16string dialogTitle;
-    bool answered = false;
-    gui_test::ModalDriver driver(
-        [&] {
-            HWND dialog = gui_test::FindThreadDialog();
-            if (dialog == nullptr) return false;
-            if (!answered) {
-                HWND name = ::GetDlgItem(dialog, 1148) != nullptr ? ::GetDlgItem(dialog, 1148) : ::GetDlgItem(dialog, 1152);
-                if (name == nullptr) return false;
-                dialogTitle = gui_test::WindowText(dialog);
-                ::SetWindowTextW(name, win::W(target));
-                ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-                answered = true;
-                return false;
-            }
-            HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
-            if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
-            ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
-            return true;
-        },
-        20000);
-    launchers_.hotfixCommand(nullptr, 56790, 0, 0);
-    EXPECT_FALSE(driver.TimedOut());
-    EXPECT_EQ(dialogTitle, u"Browse for hotfix file (OUTPUT!)");
+    EXPECT_EQ(RunWithFile(target), u"Browse for hotfix file (OUTPUT!)");
     const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(target);
     ASSERT_EQ(bytes.size(), 328u);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 122),
@@ -246,32 +254,8 @@ TEST_F(HotfixMenuTest, AppliedFromTheOpenDialogAFileRestoresRulesOrIsRefusedWith
         testing_support::WriteBytes(source, bytes);
         for (int id = 1; id <= 206; ++id) world->GetCountry(id)->SetAmateurRule(0);
         launchers_.buildHotfixMenu(bar_);
-        std::u16string dialogTitle;
-        bool answered = false;
-        gui_test::ModalDriver driver(
-            [&] {
-                if (!answered) {
-                    HWND dialog = gui_test::FindThreadDialog();
-                    HWND name = dialog == nullptr ? nullptr
-                                : ::GetDlgItem(dialog, 1148) != nullptr ? ::GetDlgItem(dialog, 1148)
-                                                                        : ::GetDlgItem(dialog, 1152);
-                    if (name == nullptr) return false;
-                    dialogTitle = gui_test::WindowText(dialog);
-                    ::SetWindowTextW(name, win::W(source));
-                    ::PostMessageW(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-                    answered = true;
-                    return false;
-                }
-                HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
-                if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
-                ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
-                return true;
-            },
-            20000);
         testing_support::MessageCapture messages;
-        launchers_.hotfixCommand(nullptr, 56790, 0, 0);
-        EXPECT_FALSE(driver.TimedOut());
-        EXPECT_EQ(dialogTitle, u"Browse for hotfix file");
+        EXPECT_EQ(RunWithFile(source), u"Browse for hotfix file");
         EXPECT_EQ(world->GetCountry(5)->GetAmateurRule(), c.applied ? 1 : 0);
         EXPECT_EQ(world->GetCountry(206)->GetAmateurRule(), c.applied ? 206 % 4 : 0);
         if (c.applied) {
