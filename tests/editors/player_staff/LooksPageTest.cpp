@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "SquadWindowFixture.h"
 #include "database/EnumTexts.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/PersonPage.h"
@@ -14,7 +15,6 @@
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CountryDirectory.h"
 #include "ui/WorldCountryDirectory.h"
-#include "win/WideText.h"
 
 namespace {
 
@@ -52,30 +52,13 @@ protected:
         window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
         gui_test::ModalDriver driver([&] {
             if (window.Handle() == nullptr) return false;
-            SelectPageTab(window, AppearanceTab);
+            squad_window_testing::SelectPageTab(window, AppearanceTab);
             step(window.GetPage(CDlgPlayerlistClub::AppearancePage)->Handle());
             ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
             return true;
         });
         window.DoModal();
         EXPECT_FALSE(driver.TimedOut());
-    }
-
-    static void SelectPageTab(CDlgPlayerlistClub& window, int index)
-    {
-        CMyTabCtrl& tabs = window.GetPageTabs();
-        NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-        tabs.SetCurSel(index);
-        header.code = TCN_SELCHANGE;
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-    }
-
-    static std::u16string Text(HWND page, int id)
-    {
-        wchar_t text[256] = {};
-        ::GetDlgItemTextW(page, id, text, 256);
-        return win::U(text);
     }
 
     static void TypeNumber(HWND page, int id, int value)
@@ -108,7 +91,7 @@ TEST_F(LooksPageTest, AFaceChosenReachesThePersonAtOnce)
 TEST_F(LooksPageTest, AStoredHeightOf230ShowsAndStores220)
 {
     std::u16string shown;
-    Run([&](HWND page) { shown = Text(page, IDC_LOOK_HEIGHT); });
+    Run([&](HWND page) { shown = gui_test::ItemText(page, IDC_LOOK_HEIGHT); });
     EXPECT_EQ(shown, u"220");
     EXPECT_EQ(player_->GetHeight(), 220);
     EXPECT_EQ(player_->GetWeight(), 80);
@@ -120,8 +103,8 @@ TEST_F(LooksPageTest, TheImperialReadOutsFollowTheSpins)
     Run([&](HWND page) {
         TypeNumber(page, IDC_LOOK_HEIGHT, 183);
         TypeNumber(page, IDC_LOOK_WEIGHT, 76);
-        height = Text(page, IDC_LOOK_HEIGHT_IMPERIAL);
-        weight = Text(page, IDC_LOOK_WEIGHT_IMPERIAL);
+        height = gui_test::ItemText(page, IDC_LOOK_HEIGHT_IMPERIAL);
+        weight = gui_test::ItemText(page, IDC_LOOK_WEIGHT_IMPERIAL);
     });
     EXPECT_EQ(height, u"6' 0''");
     EXPECT_EQ(weight, u"11st 13lbs");

@@ -19,6 +19,16 @@ BOOL CALLBACK LookAtWindow(HWND window, LPARAM context)
 
 }  // namespace
 
+void SelectPageTab(CDlgPlayerlistClub& window, int index)
+{
+    CMyTabCtrl& tabs = window.GetPageTabs();
+    NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
+    ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+    tabs.SetCurSel(index);
+    header.code = TCN_SELCHANGE;
+    ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+}
+
 HWND FindDialogWith(int controlId)
 {
     TSearch search{controlId, nullptr};

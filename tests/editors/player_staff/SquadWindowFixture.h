@@ -24,6 +24,8 @@ namespace squad_window_testing {
 HWND FindDialogWith(int controlId);
 // Selects the row of a list box by its item data, as a click would.
 bool SelectRowByData(HWND dialog, int listId, LPARAM data);
+// A user's change of the person page tab, through the control's own path.
+void SelectPageTab(CDlgPlayerlistClub& window, int index);
 
 class SquadWindowTest : public database_testing::CurrentWorldTest {
 protected:
@@ -82,23 +84,8 @@ protected:
                        reinterpret_cast<LPARAM>(list));
     }
 
-    // A user's change of the person page tab, through the control's own path.
-    static void SelectPageTab(CDlgPlayerlistClub& window, int index)
-    {
-        CMyTabCtrl& tabs = window.GetPageTabs();
-        NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-        tabs.SetCurSel(index);
-        header.code = TCN_SELCHANGE;
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-    }
-
-    static std::u16string ItemText(HWND dialog, int id)
-    {
-        wchar_t text[256] = {};
-        ::GetDlgItemTextW(dialog, id, text, 256);
-        return win::U(text);
-    }
+    static void SelectPageTab(CDlgPlayerlistClub& window, int index) { squad_window_testing::SelectPageTab(window, index); }
+    static std::u16string ItemText(HWND dialog, int id) { return gui_test::ItemText(dialog, id); }
 
     static HWND CommonPage(CDlgPlayerlistClub& window)
     {
