@@ -6,6 +6,7 @@
 #include "archive/MireloBig.h"
 #include "core/Format.h"
 #include "database/Club.h"
+#include "database/Person.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -51,6 +52,17 @@ void ToBackslashes(std::u16string& path)
 }
 
 }  // namespace
+
+TPortraitPerson PortraitOf(const TPerson& person)
+{
+    TPortraitPerson portrait;
+    portrait.pseudonym = person.GetPseudonym();
+    portrait.lastName = person.GetLastName();
+    portrait.firstName = person.GetFirstName();
+    portrait.birthDate = person.GetBirthDate();
+    portrait.pictureId = person.GetEmpicsId();
+    return portrait;
+}
 
 char16_t FoldPortraitChar(char16_t c)
 {

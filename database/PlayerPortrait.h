@@ -15,6 +15,7 @@
 #include "database/KitPalette.h"
 
 class TClub;
+class TPerson;
 
 // The fields of a person the search needs.
 struct TPortraitPerson {
@@ -24,6 +25,9 @@ struct TPortraitPerson {
     TDate birthDate;
     std::uint32_t pictureId = 0;
 };
+
+// What a person's portrait is looked up by.
+TPortraitPerson PortraitOf(const TPerson& person);
 
 // The plain letter a character's low 8 bits fold to.
 char16_t FoldPortraitChar(char16_t c);

@@ -35,15 +35,4 @@ std::vector<std::u16string> Split(std::u16string_view text, char16_t separator, 
 
 bool SameText(std::u16string_view a, std::u16string_view b) { return FoldLatinCase(a) == FoldLatinCase(b); }
 
-TPortraitPerson PortraitOf(const TPerson& person)
-{
-    TPortraitPerson portrait;
-    portrait.pseudonym = person.GetPseudonym();
-    portrait.lastName = person.GetLastName();
-    portrait.firstName = person.GetFirstName();
-    portrait.birthDate = person.GetBirthDate();
-    portrait.pictureId = person.GetEmpicsId();
-    return portrait;
-}
-
 }  // namespace enum_scripts

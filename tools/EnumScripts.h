@@ -31,8 +31,6 @@ std::u16string DecodeToolText(const std::vector<std::uint8_t>& bytes);
 std::vector<std::u16string> Split(std::u16string_view text, char16_t separator, std::size_t maxParts);
 // Equal without regard to letter case.
 bool SameText(std::u16string_view a, std::u16string_view b);
-// What a person's portrait is looked up by.
-TPortraitPerson PortraitOf(const TPerson& person);
 
 
 void CreateAnywhereClubs(TEnumScriptContext& context);

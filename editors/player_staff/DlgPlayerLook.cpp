@@ -134,7 +134,7 @@ void CDlgPlayerLook::UpdatePreviews()
     // The previews show the person as stored; a look the combos lack stays
     // his until the user chooses another.
     if (person_ != nullptr) {
-        portrait_ = PlayerLookModel::PortraitOf(*person_);
+        portrait_ = PortraitOf(*person_);
         head_ = PlayerLookModel::HeadOf(*person_);
     }
     headPreview_.SetPlayer(&portrait_, &head_, club_);

@@ -317,8 +317,8 @@ TEST_F(EnumScriptsTest, UnusedImagesAreWarnedSharedOnesAreErrors)
     TPerson& twin = NewPlayer(*beta_, u"Nowak");
     twin.SetBirthDate(alphaPlayer_->GetBirthDate());
     TPerson& single = NewPlayer(*beta_, u"Solo");
-    const std::u16string shared = GetPlayerPortraitPath(enum_scripts::PortraitOf(*alphaPlayer_), false);
-    const std::u16string own = GetPlayerPortraitPath(enum_scripts::PortraitOf(single), false);
+    const std::u16string shared = GetPlayerPortraitPath(PortraitOf(*alphaPlayer_), false);
+    const std::u16string own = GetPlayerPortraitPath(PortraitOf(single), false);
     const std::u16string pictures = platform::JoinPath(platform::GetBaseFolder(), u"art\\picture");
     platform::CreateFolders(pictures);
     for (const std::u16string& name : {shared, own, std::u16string(u"nobody.tga"), std::u16string(u"notes.txt")}) {

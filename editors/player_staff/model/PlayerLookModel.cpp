@@ -30,17 +30,6 @@ void PlayerLookModel::Store(TPerson& person, const PlayerLooks& looks)
     person.SetAppearanceBits(looks.longSleeves ? bits | LongSleevesBit : bits & ~LongSleevesBit);
 }
 
-TPortraitPerson PlayerLookModel::PortraitOf(const TPerson& person)
-{
-    TPortraitPerson portrait;
-    portrait.pseudonym = person.GetPseudonym();
-    portrait.lastName = person.GetLastName();
-    portrait.firstName = person.GetFirstName();
-    portrait.birthDate = person.GetBirthDate();
-    portrait.pictureId = person.GetEmpicsId();
-    return portrait;
-}
-
 TPortraitHead PlayerLookModel::HeadOf(const TPerson& person)
 {
     TPortraitHead head;

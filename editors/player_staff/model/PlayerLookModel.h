@@ -35,8 +35,7 @@ public:
     static PlayerLooks Show(const TPerson& person);
     // Appearance, face template, height and weight (clamped) and sleeves.
     static void Store(TPerson& person, const PlayerLooks& looks);
-    // The previews' views of the person, shared with the pool entry's.
-    static TPortraitPerson PortraitOf(const TPerson& person);
+    // The preview's view of the head, shared with the pool entry's.
     static TPortraitHead HeadOf(const TPerson& person);
     // The first 31 characters read as a decimal number: 0 without digits,
     // the largest id when it does not fit.

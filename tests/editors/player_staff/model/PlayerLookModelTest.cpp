@@ -63,7 +63,7 @@ TEST_F(PlayerLookModelTest, ThePreviewsSeeTheNamesDateAndLooks)
     person->SetEmpicsId(77);
     person->SetFaceId(5);
     person->SetAppearance(1, 2, 3, 4, 5);
-    const TPortraitPerson portrait = PlayerLookModel::PortraitOf(*person);
+    const TPortraitPerson portrait = PortraitOf(*person);
     EXPECT_EQ(portrait.lastName, u"Shown");
     EXPECT_EQ(portrait.firstName, u"Al");
     EXPECT_EQ(portrait.pseudonym, u"Pseudo");
