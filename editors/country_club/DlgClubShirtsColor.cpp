@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 #include "database/KitPalette.h"
 #include "editors/country_club/model/ColourPickerGrid.h"
 #include "resources/ClubEditorIds.h"
@@ -22,6 +24,8 @@ BOOL CDlgClubShirtsColor::OnInitDialog()
     return TRUE;
 }
 
+// Centred on the cursor, but never past the edges of the cursor's monitor
+// work area: near an edge every cell stays on the screen and can be clicked.
 void CDlgClubShirtsColor::CentreOnCursor()
 {
     POINT cursor{};
@@ -29,8 +33,13 @@ void CDlgClubShirtsColor::CentreOnCursor()
     const RECT frame = GetWindowRect();
     const int width = frame.right - frame.left;
     const int height = frame.bottom - frame.top;
-    ::SetWindowPos(Handle(), nullptr, cursor.x - width / 2, cursor.y - height / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    ::GetMonitorInfoW(::MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int left = std::max<int>(area.left, std::min<int>(cursor.x - width / 2, area.right - width));
+    const int top = std::max<int>(area.top, std::min<int>(cursor.y - height / 2, area.bottom - height));
+    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CDlgClubShirtsColor::Paint(HDC dc) const

@@ -261,6 +261,48 @@ TEST_F(ClubEditor, KitPageClampsStylesAndTakesPickedColours)
     EXPECT_EQ(club.GetKit()->GetStyle(0, 0), 42);
 }
 
+TEST_F(ClubEditor, ColourPickerCentresOnTheCursorInsideTheWorkArea)
+{
+    RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+        ClickTab(frame, KitTab);
+        const HWND page = Page(frame, KitTab);
+        const int right = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+        const int bottom = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+        for (const POINT wanted : {POINT{300, 300}, POINT{0, 0}, POINT{right, bottom}, POINT{right, 0}}) {
+            ::SetCursorPos(wanted.x, wanted.y);
+            RECT placed{};
+            POINT cursor{};
+            gui_test::ModalDriver closer([&] {
+                const HWND picker = app_test::FindDialogWith(IDCANCEL);
+                if (picker == nullptr) return false;
+                ::GetWindowRect(picker, &placed);
+                ::GetCursorPos(&cursor);
+                ::SendMessageW(picker, WM_SYSCOMMAND, SC_CLOSE, 0);
+                return true;
+            });
+            Click(page, IDC_KIT_COLOUR_FIRST);
+            MONITORINFO monitor{};
+            monitor.cbSize = sizeof(monitor);
+            ::GetMonitorInfoW(::MonitorFromPoint(cursor, MONITOR_DEFAULTTONEAREST), &monitor);
+            const RECT& area = monitor.rcWork;
+            SCOPED_TRACE(testing::Message() << "cursor at " << cursor.x << ", " << cursor.y);
+            EXPECT_GE(placed.left, area.left);
+            EXPECT_GE(placed.top, area.top);
+            EXPECT_LE(placed.right, area.right);
+            EXPECT_LE(placed.bottom, area.bottom);
+            const int width = placed.right - placed.left;
+            const int height = placed.bottom - placed.top;
+            if (cursor.x - width / 2 >= area.left && cursor.x - width / 2 + width <= area.right) {
+                EXPECT_EQ(placed.left, cursor.x - width / 2);
+            }
+            if (cursor.y - height / 2 >= area.top && cursor.y - height / 2 + height <= area.bottom) {
+                EXPECT_EQ(placed.top, cursor.y - height / 2);
+            }
+        }
+        ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    });
+}
+
 struct TLongitudeCase {
     int side;
     const char16_t* degrees;
