@@ -74,6 +74,9 @@ public:
     // The number of lines stepped over so far, comments included: a
     // position for CopyLinesInFileForm.
     std::size_t GetLinePosition() const { return next_; }
+    // Returns to a position GetLinePosition gave; beyond the last line
+    // means at the end.
+    void SetLinePosition(std::size_t position) { next_ = position < lineCount_ ? position : lineCount_; }
     // Appends the lines from position from up to position to as they are
     // written to a file: UTF-8, each line ended by CR LF. WriteFileForm
     // writes them back unchanged.

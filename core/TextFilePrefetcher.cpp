@@ -6,11 +6,13 @@
 
 namespace {
 
-// Files kept opened ahead of the reader: enough to keep the workers busy
-// while the reader is slower, few enough that the memory stays small.
-constexpr std::size_t FilesAhead = 3;
-// Opening is cheaper than reading records, so a few workers keep ahead.
-constexpr unsigned MaxWorkers = 2;
+// Files kept opened ahead of the reader: files differ much in size, so a
+// few more than there are workers keep every worker busy; few enough that
+// the memory stays that of a handful of files.
+constexpr std::size_t FilesAhead = 6;
+// With a preparation step a worker does most of the work of a file, and
+// the reader's share of it is about a quarter.
+constexpr unsigned MaxWorkers = 4;
 
 unsigned WorkerCount(std::size_t files)
 {
@@ -20,8 +22,8 @@ unsigned WorkerCount(std::size_t files)
 
 }  // namespace
 
-CTextFilePrefetcher::CTextFilePrefetcher(std::vector<std::u16string> paths)
-    : paths_(std::move(paths)), slots_(paths_.size())
+CTextFilePrefetcher::CTextFilePrefetcher(std::vector<std::u16string> paths, TPrepare prepare)
+    : paths_(std::move(paths)), prepare_(std::move(prepare)), slots_(paths_.size())
 {
     const unsigned workers = WorkerCount(paths_.size());
     for (unsigned worker = 0; worker < workers; ++worker) {
@@ -58,19 +60,29 @@ void CTextFilePrefetcher::WorkerMain()
         slots_[index].state = SlotState::Opening;
         lock.unlock();
         std::unique_ptr<CIndexTextFile> file;
-        SlotState state = SlotState::Failed;
-        try {
-            file = Open(paths_[index]);
-            state = SlotState::Opened;
-        } catch (...) {
-            // Left to the reader, which opens the file again and meets the
-            // same trouble where it can handle it.
-        }
+        const SlotState state = OpenPrepared(index, file);
         lock.lock();
         slots_[index].file = std::move(file);
         slots_[index].state = state;
         changed_.notify_all();
     }
+}
+
+CTextFilePrefetcher::SlotState CTextFilePrefetcher::OpenPrepared(std::size_t index,
+                                                                std::unique_ptr<CIndexTextFile>& file)
+{
+    try {
+        file = Open(paths_[index]);
+        if (!file || !prepare_) return SlotState::Opened;
+        prepare_(index, *file);
+        file->SetLinePosition(0);
+        if (file->GetError() == nullptr) return SlotState::Opened;
+    } catch (...) {
+        // Left to the reader, which opens the file again and meets the
+        // same trouble where it can handle it.
+    }
+    file.reset();
+    return SlotState::Failed;
 }
 
 std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::Open(const std::u16string& path)
@@ -80,8 +92,9 @@ std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::Open(const std::u16string& 
     return file;
 }
 
-std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::TakeNext()
+std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::TakeNext(bool* prepared)
 {
+    if (prepared != nullptr) *prepared = false;
     std::unique_lock lock(mutex_);
     if (nextToTake_ >= paths_.size()) return nullptr;
     const std::size_t index = nextToTake_++;
@@ -98,5 +111,7 @@ std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::TakeNext()
     slot.state = SlotState::Taken;
     std::unique_ptr<CIndexTextFile> file = std::move(slot.file);
     lock.unlock();
-    return failed ? Open(paths_[index]) : std::move(file);
+    if (failed) return Open(paths_[index]);
+    if (prepared != nullptr) *prepared = file != nullptr && prepare_ != nullptr;
+    return file;
 }

@@ -16,6 +16,7 @@
 #include "database/DatabaseVersion.h"
 #include "database/GameIdMaps.h"
 #include "database/Person.h"
+#include "database/PreparedPersons.h"
 #include "database/RecordText.h"
 #include "core/FileMessages.h"
 
@@ -309,7 +310,11 @@ private:
         const bool inWorld = !full && pending_ == nullptr && world != nullptr;
         std::unique_ptr<TPerson> detached = inWorld ? nullptr : std::make_unique<TPerson>(world, id);
         TPerson* person = inWorld ? world->CreatePerson(id, true) : detached.get();
-        const TSectionRead result = key == StaffSection ? person->ReadStaff(file_) : person->ReadPlayer(file_);
+        const bool staff = key == StaffSection;
+        const bool prepared = inWorld && CPreparedPersons::TakeInto(file_, staff, *person);
+        const TSectionRead result = prepared ? TSectionRead::Read
+                                    : staff  ? person->ReadStaff(file_)
+                                             : person->ReadPlayer(file_);
         if (result != TSectionRead::Read) {
             if (inWorld) world->DeletePerson(person);
             // A club file stands alone: a person missing from it fails

@@ -11,6 +11,7 @@
 #include "core/TextTools.h"
 #include "database/CountryFile.h"
 #include "database/GameIdMaps.h"
+#include "database/PreparedPersons.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
 #include "core/FileMessages.h"
@@ -217,17 +218,23 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     if (!countryListRead_) return false;
     std::vector<std::u16string> paths;
     for (int id = 1; id <= LastCountryId; ++id) paths.push_back(GetCountryFilePath(id));
-    // The first country files are opened while the scripts are read.
-    CTextFilePrefetcher files(paths);
+    // The first country files are opened, and their persons read, while
+    // the scripts are read; the workers keep ahead of the reader.
+    std::vector<CPreparedPersons> prepared(paths.size());
+    CTextFilePrefetcher files(paths, [&prepared](std::size_t index, CIndexTextFile& file) {
+        prepared[index].Prepare(file);
+    });
     if (const auto load = GetCompetitionReader().loadWorldScripts) load(competitions_, u"Script");
     // A missing or damaged reference calendar leaves the tables as they were.
     leagueMaster_.Load(platform::JoinPath(databaseFolder_, u"LeagueMaster.dat"));
     for (int id = 1; id <= LastCountryId; ++id) {
-        const std::unique_ptr<CIndexTextFile> file = files.TakeNext();
+        bool wasPrepared = false;
+        const std::unique_ptr<CIndexTextFile> file = files.TakeNext(&wasPrepared);
         if (!file) {
             ShowFileNotFound(paths[id - 1].c_str());
             continue;
         }
+        const CPreparedPersons::CInUse persons(prepared[id - 1], wasPrepared ? file.get() : nullptr);
         if (!ReadCountrySections(countries_[id], *file)) {
             ShowFileFormatError(*file);
             return false;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <utility>
 
 #include "core/TextTools.h"
 #include "database/CompleteWorld.h"
@@ -250,5 +251,11 @@ void TPerson::MarkRatingsStale()
 void TPerson::CopyFrom(const TPerson& source)
 {
     static_cast<TPersonFields&>(*this) = static_cast<const TPersonFields&>(source);
+    MarkRatingsStale();
+}
+
+void TPerson::CopyFrom(TPerson&& source)
+{
+    static_cast<TPersonFields&>(*this) = std::move(static_cast<TPersonFields&>(source));
     MarkRatingsStale();
 }

@@ -369,6 +369,7 @@ public:
 
     // Everything but the world and the id; the cache stale.
     void CopyFrom(const TPerson& source);
+    void CopyFrom(TPerson&& source);
 
     // The PLAYER section with its HIST section. A missing section leaves
     // the person as it was but for a stale rating cache.
@@ -377,6 +378,9 @@ public:
     // The STAFF section.
     bool WriteStaff(CIndexTextFile& file) const;
     TSectionRead ReadStaff(CIndexTextFile& file);
+    // ReadStaff or ReadPlayer; complete is false when a value the reader
+    // looked for was missing, so that its field kept the value it had.
+    TSectionRead ReadSectionNoting(CIndexTextFile& file, bool staff, bool& complete);
 
     // The person's blocks of the game export, the same bytes in the sizing
     // and the writing pass. Names go into the program's name lists

@@ -37,6 +37,10 @@ std::uint32_t SaveId(std::uint32_t club)
     return GetGameIdMaps().GetSaveClubId(club);
 }
 
+// Values a reader of this thread looked for and did not find since
+// ReadSectionNoting last began.
+thread_local std::size_t missedValues = 0;
+
 // Reads value lines of the current section, never a section line.
 class CValueReader {
 public:
@@ -49,19 +53,35 @@ public:
     }
     void Number(std::uint8_t& value)
     {
-        if (HasValue()) file_.ReadInt8(value);
+        if (HasValue()) {
+            file_.ReadInt8(value);
+        } else {
+            ++missedValues;
+        }
     }
     void Number(std::uint16_t& value)
     {
-        if (HasValue()) file_.ReadInt16(value);
+        if (HasValue()) {
+            file_.ReadInt16(value);
+        } else {
+            ++missedValues;
+        }
     }
     void Number(std::uint32_t& value)
     {
-        if (HasValue()) file_.ReadInt32(value);
+        if (HasValue()) {
+            file_.ReadInt32(value);
+        } else {
+            ++missedValues;
+        }
     }
     void Number(std::int32_t& value)
     {
-        if (HasValue()) file_.ReadInt32(value);
+        if (HasValue()) {
+            file_.ReadInt32(value);
+        } else {
+            ++missedValues;
+        }
     }
     void Numbers(std::uint8_t* values, int count)
     {
@@ -73,7 +93,11 @@ public:
     }
     void Line(std::u16string& text)
     {
-        if (HasValue()) file_.ReadCString(text);
+        if (HasValue()) {
+            file_.ReadCString(text);
+        } else {
+            ++missedValues;
+        }
     }
     template <std::size_t N>
     void Name(char16_t (&dest)[N])
@@ -452,6 +476,14 @@ TSectionRead TPerson::ReadStaff(CIndexTextFile& file)
 bool TPerson::WriteStaff(CIndexTextFile& file) const
 {
     return CPersonSection::WriteStaff(*this, file);
+}
+
+TSectionRead TPerson::ReadSectionNoting(CIndexTextFile& file, bool staff, bool& complete)
+{
+    missedValues = 0;
+    const TSectionRead result = staff ? ReadStaff(file) : ReadPlayer(file);
+    complete = missedValues == 0;
+    return result;
 }
 
 bool THistoryEntry::WriteHistoryEntry(CIndexTextFile& file) const

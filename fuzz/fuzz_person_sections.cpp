@@ -9,10 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "FuzzPersons.h"
 #include "core/IndexTextFile.h"
 #include "database/DatabaseVersion.h"
 #include "database/Person.h"
-#include "platform/Platform.h"
+
+using fuzz_support::ReadSection;
+using fuzz_support::WrittenSection;
 
 namespace {
 
@@ -24,25 +27,6 @@ constexpr std::uint32_t Versions[] = {1,
                                       MakeDatabaseVersion(0x2007, 12),
                                       MakeDatabaseVersion(0x2007, 21),
                                       TDatabaseVersion::ProgramVersion};
-
-TSectionRead Read(TPerson& person, CIndexTextFile& file, bool staff)
-{
-    return staff ? person.ReadStaff(file) : person.ReadPlayer(file);
-}
-
-std::vector<std::uint8_t> Written(const TPerson& person, bool staff)
-{
-    // A file of this process's own: fuzzing runs in parallel.
-    static const std::u16string path = platform::CreateUniqueFile(platform::TemporaryFolder(), u"fuzz_person_sections");
-    static const int removal = std::atexit([] { platform::RemoveFile(path); });
-    (void)removal;
-    CIndexTextFile out;
-    bool ok = out.OpenWrite(path);
-    ok &= staff ? person.WriteStaff(out) : person.WritePlayer(out);
-    std::vector<std::uint8_t> bytes;
-    if (!ok || !out.Close() || !platform::ReadWholeFile(path, bytes)) __builtin_trap();
-    return bytes;
-}
 
 }  // namespace
 
@@ -56,15 +40,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n = 0; n < 16; ++n) {
         TDatabaseVersion::SetFileVersion(version);
         TPerson person(nullptr, 0);
-        if (Read(person, file, staff) == TSectionRead::Missing) break;
-        const std::vector<std::uint8_t> first = Written(person, staff);
+        if (ReadSection(person, file, staff) == TSectionRead::Missing) break;
+        const std::vector<std::uint8_t> first = WrittenSection(person, staff);
         TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
         CIndexTextFile again;
         TPerson reread(nullptr, 0);
-        if (!again.OpenFromBytes(first, u"person") || Read(reread, again, staff) != TSectionRead::Read) {
+        if (!again.OpenFromBytes(first, u"person") || ReadSection(reread, again, staff) != TSectionRead::Read) {
             __builtin_trap();
         }
-        if (Written(reread, staff) != first) __builtin_trap();
+        if (WrittenSection(reread, staff) != first) __builtin_trap();
     }
     return 0;
 }

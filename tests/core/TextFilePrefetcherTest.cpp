@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <memory>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/IndexTextFile.h"
@@ -81,6 +84,46 @@ TEST_F(TextFilePrefetcherTest, EveryFileReadsAsWhenOpenedDirectlyAndMissingOnesA
         EXPECT_EQ(Describe(*file), OpenedDirectly(paths_[index])) << index;
     }
     EXPECT_EQ(files.TakeNext(), nullptr);
+}
+
+// The preparation counts a file's lines and leaves the position at the end,
+// stores an error in every fourth file and throws in every fifth.
+TEST_F(TextFilePrefetcherTest, APreparedFileCarriesItsResultsAndOnlyASoundPreparationCounts)
+{
+    std::vector<std::size_t> counted(paths_.size(), 0);
+    CTextFilePrefetcher files(paths_, [&counted](std::size_t index, CIndexTextFile& file) {
+        std::size_t lines = 0;
+        while (file.NextLine()) ++lines;
+        counted[index] = lines + 1;
+        if (index % 4 == 1) file.SetError(u"prepared badly");
+        if (index % 5 == 2) throw std::runtime_error("prepared badly");
+    });
+    std::size_t prepared = 0;
+    for (std::size_t index = 0; index < paths_.size(); ++index) {
+        // Time for the workers to come to the file first.
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        bool wasPrepared = true;
+        const std::unique_ptr<CIndexTextFile> file = files.TakeNext(&wasPrepared);
+        if (index % 7 == 3) {
+            EXPECT_EQ(file, nullptr) << index;
+            EXPECT_FALSE(wasPrepared) << index;
+            continue;
+        }
+        ASSERT_NE(file, nullptr) << index;
+        EXPECT_EQ(file->GetLinePosition(), 0u) << index;
+        EXPECT_EQ(file->GetError(), nullptr) << index;
+        const bool sound = index % 4 != 1 && index % 5 != 2;
+        EXPECT_TRUE(sound || !wasPrepared) << index;
+        if (wasPrepared) {
+            ++prepared;
+            std::size_t lines = 0;
+            while (file->NextLine()) ++lines;
+            EXPECT_EQ(counted[index], lines + 1) << index;
+            file->SetLinePosition(0);
+        }
+        EXPECT_EQ(Describe(*file), OpenedDirectly(paths_[index])) << index;
+    }
+    EXPECT_GT(prepared, 0u);
 }
 
 TEST_F(TextFilePrefetcherTest, StopsWhereverTheReaderGivesUp)

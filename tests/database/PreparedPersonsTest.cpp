@@ -1,0 +1,207 @@
+#include "database/PreparedPersons.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+#include <thread>
+#include <utility>
+#include <vector>
+
+#include "core/IndexTextFile.h"
+#include "database/DatabaseVersion.h"
+#include "database/Person.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+using testing_support::ReadBytes;
+using testing_support::SourcePath;
+using testing_support::TempFolder;
+
+struct TBegin {
+    std::size_t position;
+    bool staff;
+};
+
+// Where each person section of a file begins: the position at which its
+// begin line is the next one.
+std::vector<TBegin> PersonSectionBegins(CIndexTextFile& file)
+{
+    std::vector<TBegin> begins;
+    file.SetLinePosition(0);
+    for (const char16_t* line = file.PeekLine(); line != nullptr; line = file.PeekLine()) {
+        const std::u16string_view text(line);
+        if (text == u"%INDEX%PLAYER" || text == u"%INDEX%STAFF") {
+            begins.push_back({file.GetLinePosition(), text == u"%INDEX%STAFF"});
+        }
+        file.SetLinePosition(file.GetLinePosition() + 1);
+    }
+    return begins;
+}
+
+// The readers' gates as a file of the program's own version sets them.
+class CurrentVersion {
+public:
+    CurrentVersion() : saved_(TDatabaseVersion::GetFileVersion())
+    {
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+    }
+    ~CurrentVersion() { TDatabaseVersion::SetFileVersion(saved_); }
+
+private:
+    std::uint32_t saved_;
+};
+
+bool Open(CIndexTextFile& file, const std::string& text)
+{
+    return file.OpenFromBytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, u"Country1.sav");
+}
+
+// Prepared the way a load prepares a file: on another thread.
+void PrepareOnWorker(CPreparedPersons& persons, CIndexTextFile& file)
+{
+    std::thread worker([&] { persons.Prepare(file); });
+    worker.join();
+}
+
+TEST(PreparedPersons, EverySectionOfASampleFileIsTakenOverAsReadingItGives)
+{
+    const std::u16string path = SourcePath(u"data\\Database\\Country21.sav");
+    CIndexTextFile prepared;
+    CIndexTextFile direct;
+    ASSERT_TRUE(prepared.OpenRead(path));
+    ASSERT_TRUE(direct.OpenRead(path));
+    CPreparedPersons persons;
+    PrepareOnWorker(persons, prepared);
+    const CurrentVersion version;
+    const CPreparedPersons::CInUse use(persons, &prepared);
+
+    TempFolder folder;
+    CIndexTextFile takenOut;
+    CIndexTextFile readOut;
+    ASSERT_TRUE(takenOut.OpenWrite(folder.File(u"taken.sav")));
+    ASSERT_TRUE(readOut.OpenWrite(folder.File(u"read.sav")));
+    const std::vector<TBegin> begins = PersonSectionBegins(direct);
+    ASSERT_GT(begins.size(), 300u);
+    for (const TBegin& begin : begins) {
+        SCOPED_TRACE(testing::Message() << "section at line " << begin.position + 1);
+        prepared.SetLinePosition(begin.position);
+        direct.SetLinePosition(begin.position);
+        TPerson taken(nullptr, 0);
+        TPerson read(nullptr, 0);
+        ASSERT_TRUE(CPreparedPersons::TakeInto(prepared, begin.staff, taken));
+        ASSERT_EQ(begin.staff ? read.ReadStaff(direct) : read.ReadPlayer(direct), TSectionRead::Read);
+        EXPECT_EQ(prepared.GetLinePosition(), direct.GetLinePosition());
+        ASSERT_TRUE(begin.staff ? taken.WriteStaff(takenOut) : taken.WritePlayer(takenOut));
+        ASSERT_TRUE(begin.staff ? read.WriteStaff(readOut) : read.WritePlayer(readOut));
+        // A prepared person is taken once.
+        prepared.SetLinePosition(begin.position);
+        EXPECT_FALSE(CPreparedPersons::TakeInto(prepared, begin.staff, taken));
+    }
+    ASSERT_TRUE(takenOut.Close());
+    ASSERT_TRUE(readOut.Close());
+    EXPECT_EQ(ReadBytes(folder.File(u"taken.sav")), ReadBytes(folder.File(u"read.sav")));
+}
+
+// One player section of the sample as lines, begin and end line included.
+std::vector<std::string> SamplePlayerSection()
+{
+    const std::vector<std::uint8_t> bytes = ReadBytes(SourcePath(u"data\\Database\\Country21.sav"));
+    const std::string text(bytes.begin(), bytes.end());
+    const std::size_t begin = text.find("%INDEX%PLAYER\r\n");
+    const std::string endLine = "%INDEXEND%PLAYER\r\n";
+    const std::size_t end = text.find(endLine, begin) + endLine.size();
+    std::vector<std::string> lines;
+    for (std::size_t at = begin; at < end;) {
+        const std::size_t next = text.find("\r\n", at) + 2;
+        lines.push_back(text.substr(at, next - at));
+        at = next;
+    }
+    return lines;
+}
+
+struct TDamageCase {
+    const char* name;
+    // Changes the section's lines; the file holds them after one club id line.
+    void (*change)(std::vector<std::string>& lines);
+    bool taken;
+};
+
+TEST(PreparedPersons, OnlyACompleteSectionIsPrepared)
+{
+    const TDamageCase cases[] = {
+        {"complete", [](std::vector<std::string>&) {}, true},
+        {"ending before its languages",
+         [](std::vector<std::string>& lines) { lines.erase(lines.begin() + 20, lines.end() - 1); }, false},
+        {"ending inside its birth date",
+         [](std::vector<std::string>& lines) { lines.erase(lines.begin() + 12, lines.end() - 1); }, false},
+        {"without its end line", [](std::vector<std::string>& lines) { lines.pop_back(); }, false},
+    };
+    for (const TDamageCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines = SamplePlayerSection();
+        ASSERT_GT(lines.size(), 60u);
+        c.change(lines);
+        std::string text = "7\r\n";
+        for (const std::string& line : lines) text += line;
+        text += "%INDEX%CLUB\r\n%INDEXEND%CLUB\r\n";
+        CIndexTextFile file;
+        ASSERT_TRUE(Open(file, text));
+        CPreparedPersons persons;
+        PrepareOnWorker(persons, file);
+        const CurrentVersion version;
+        const CPreparedPersons::CInUse use(persons, &file);
+        file.SetLinePosition(1);
+        TPerson person(nullptr, 0);
+        EXPECT_EQ(CPreparedPersons::TakeInto(file, false, person), c.taken);
+        EXPECT_EQ(file.GetLinePosition(), c.taken ? lines.size() + 1 : 1u);
+        EXPECT_EQ(file.GetError(), nullptr);
+    }
+}
+
+// A complete section is taken only by a reader of that very file, of the
+// program's version, asking for that kind of person at its begin line.
+TEST(PreparedPersons, ASectionIsTakenOnlyWhereReadingItWouldGiveTheSame)
+{
+    std::string text = "7\r\n";
+    for (const std::string& line : SamplePlayerSection()) text += line;
+    CIndexTextFile file;
+    CIndexTextFile otherFile;
+    ASSERT_TRUE(Open(file, text));
+    ASSERT_TRUE(Open(otherFile, text));
+    CPreparedPersons persons;
+    PrepareOnWorker(persons, file);
+    TPerson person(nullptr, 0);
+    const auto takenAt = [&](CIndexTextFile& from, std::size_t position, bool staff) {
+        from.SetLinePosition(position);
+        return CPreparedPersons::TakeInto(from, staff, person);
+    };
+
+    EXPECT_FALSE(takenAt(file, 1, false)) << "no preparation in use";
+    {
+        const CurrentVersion version;
+        const CPreparedPersons::CInUse use(persons, nullptr);
+        EXPECT_FALSE(takenAt(file, 1, false)) << "in use for no file";
+    }
+    {
+        const CurrentVersion version;
+        const CPreparedPersons::CInUse use(persons, &otherFile);
+        EXPECT_FALSE(takenAt(otherFile, 1, false)) << "in use for another file";
+    }
+    CPreparedPersons again;
+    PrepareOnWorker(again, file);
+    {
+        const CPreparedPersons::CInUse use(again, &file);
+        TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2007, 27));
+        EXPECT_FALSE(takenAt(file, 1, false)) << "a file of another version";
+        const CurrentVersion version;
+        EXPECT_FALSE(takenAt(file, 0, false)) << "a value line before the begin line";
+        EXPECT_FALSE(takenAt(file, 1, true)) << "a staff member asked for";
+        EXPECT_TRUE(takenAt(file, 1, false));
+    }
+    const CurrentVersion version;
+    EXPECT_FALSE(takenAt(file, 1, false)) << "no longer in use";
+}
+
+}  // namespace
