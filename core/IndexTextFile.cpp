@@ -313,10 +313,10 @@ void CIndexTextFile::EndSplit(char16_t* end, std::size_t lineCount)
     lineCount_ = lineCount;
 }
 
-bool CIndexTextFile::OpenWrite(std::u16string_view path)
+bool CIndexTextFile::OpenWrite(std::u16string_view path, Create create)
 {
     Reset();
-    if (path.empty() || !writer_.Open(path)) return false;
+    if (path.empty() || (create == Create::Now && !writer_.Open(path))) return false;
     fileName_ = path;
     mode_ = Mode::Writing;
     // A file is saved at about the size it was read at.
@@ -328,17 +328,23 @@ bool CIndexTextFile::OpenWrite(std::u16string_view path)
 
 bool CIndexTextFile::Close()
 {
-    const bool saved = mode_ != Mode::Writing || (writer_.Write(output_.get(), outputSize_) && writer_.Commit());
+    const bool saved = mode_ != Mode::Writing || (WriterOpen() && writer_.Write(output_.get(), outputSize_) &&
+                                                  writer_.Commit());
     Reset();
     return saved;
 }
 
 bool CIndexTextFile::CloseInto(platform::AtomicFileSet& files)
 {
-    const bool saved =
-        mode_ == Mode::Writing && writer_.Write(output_.get(), outputSize_) && files.Add(std::move(writer_));
+    const bool saved = mode_ == Mode::Writing && WriterOpen() && writer_.Write(output_.get(), outputSize_) &&
+                       files.Add(std::move(writer_));
     Reset();
     return saved;
+}
+
+bool CIndexTextFile::WriterOpen()
+{
+    return writer_.IsOpen() || writer_.Open(fileName_);
 }
 
 void CIndexTextFile::Reset()
@@ -598,24 +604,38 @@ void CIndexTextFile::AppendBytes(std::string_view bytes)
     outputSize_ += bytes.size();
 }
 
-// CR, LF and NUL are single bytes in UTF-8 and no other character's bytes
-// can be mistaken for them, so the encoded bytes are checked.
+// Keys, names and numbers, most of a file's texts, are short and ASCII:
+// they are copied unit by unit, which for a few units is much quicker than
+// the general conversion, and only what follows the first other unit goes
+// through it. CR, LF and NUL are single bytes in UTF-8 and no other
+// character's bytes can be mistaken for them, so the encoded bytes are
+// checked.
 void CIndexTextFile::AppendText(std::u16string_view text)
 {
     char* const out = OutputSpace(text.size() * platform::MaxUtf8BytesPerUnit);
-    const std::size_t size = platform::Utf16ToUtf8(text, out);
-    for (std::size_t i = 0; i < size; ++i) {
-        const char c = out[i];
-        out[i] = c == '\r' || c == '\n' || c == 0 ? ' ' : c;
+    std::size_t ascii = 0;
+    for (; ascii < text.size() && text[ascii] < 0x80; ++ascii) {
+        const char16_t c = text[ascii];
+        out[ascii] = c == u'\r' || c == u'\n' || c == 0 ? ' ' : static_cast<char>(c);
+    }
+    std::size_t size = ascii;
+    if (ascii < text.size()) {
+        size += platform::Utf16ToUtf8(text.substr(ascii), out + ascii);
+        for (std::size_t i = ascii; i < size; ++i) {
+            const char c = out[i];
+            out[i] = c == '\r' || c == '\n' || c == 0 ? ' ' : c;
+        }
     }
     outputSize_ += size;
 }
 
+// "-2147483648".
+constexpr std::size_t MaxDecimalDigits = 11;
+
 void CIndexTextFile::AppendDecimal(std::int32_t value)
 {
-    constexpr std::size_t MaxDigits = 11;
-    char* const out = OutputSpace(MaxDigits);
-    outputSize_ += static_cast<std::size_t>(std::to_chars(out, out + MaxDigits, value).ptr - out);
+    char* const out = OutputSpace(MaxDecimalDigits);
+    outputSize_ += static_cast<std::size_t>(std::to_chars(out, out + MaxDecimalDigits, value).ptr - out);
 }
 
 void CIndexTextFile::EndLine()
@@ -657,11 +677,16 @@ bool CIndexTextFile::WriteSectionEnd(std::u16string_view key)
     return WriteLine(key);
 }
 
+// Most lines of a file are numbers: the digits and the line end go in
+// with one check for room.
 bool CIndexTextFile::WriteInt32(std::int64_t value)
 {
     if (!CanWrite()) return false;
-    AppendDecimal(static_cast<std::int32_t>(value));
-    EndLine();
+    char* const out = OutputSpace(MaxDecimalDigits + 2);
+    char* end = std::to_chars(out, out + MaxDecimalDigits, static_cast<std::int32_t>(value)).ptr;
+    *end++ = '\r';
+    *end++ = '\n';
+    outputSize_ += static_cast<std::size_t>(end - out);
     return true;
 }
 

@@ -43,8 +43,12 @@ public:
     // Reads file contents already in memory; name is what GetFileName shows.
     bool OpenFromBytes(std::span<const std::uint8_t> bytes, std::u16string_view name);
     // Fails when the file cannot be created in its folder; the old file is
-    // left as it is until Close.
-    bool OpenWrite(std::u16string_view path);
+    // left as it is until Close. A save that closes its files on another
+    // thread has them created there too (creating files is much of the
+    // file system's work): with OnClose the temporary file is made by Close
+    // or CloseInto, which fail when it cannot be.
+    enum class Create { Now, OnClose };
+    bool OpenWrite(std::u16string_view path, Create create = Create::Now);
     // False only when the written file could not be saved; the old file is
     // then unchanged.
     bool Close();
@@ -190,6 +194,8 @@ private:
 
     // Leaves the stream closed; unsaved output is discarded.
     void Reset();
+    // Creates the temporary file where OpenWrite left it for the close.
+    bool WriterOpen();
     bool OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name);
     // True when the text is clean UTF-8 whose lines are their file form.
     bool DecodeAndSplit(std::span<const std::uint8_t> bytes);

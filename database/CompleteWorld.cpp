@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <iterator>
+#include <memory>
 
 #include "core/AppMessage.h"
+#include "core/FileSetCloser.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
 #include "core/TextFilePrefetcher.h"
@@ -347,7 +349,9 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResul
 {
     const std::vector<int>& keep = kept.keptDamaged;
     const CTextManager* texts = CTextManager::Instance();
+    CFileSetCloser closer(files);
     for (int id = 1; id <= LastCountryId; ++id) {
+        if (closer.HasFailed()) return false;
         TCountry& country = countries_[id];
         if (progress) {
             const std::u16string line =
@@ -356,11 +360,13 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResul
             progress(id, line);
         }
         if (std::find(keep.begin(), keep.end(), id) != keep.end()) continue;
-        CIndexTextFile file;
-        if (!file.OpenWrite(GetCountryFilePath(id)) || !WriteCountrySections(country, file) || !file.CloseInto(files)) {
-            return false;
-        }
+        auto file = std::make_unique<CIndexTextFile>();
+        const bool written = file->OpenWrite(GetCountryFilePath(id), CIndexTextFile::Create::OnClose) &&
+                             WriteCountrySections(country, *file);
+        if (!written) return false;
+        closer.Close(std::move(file));
     }
+    if (!closer.Finish()) return false;
     CIndexTextFile rules;
     if (!rules.OpenWrite(platform::JoinPath(databaseFolder_, u"Rules.sav")) || !rules_.WriteRules(rules) ||
         !rules.CloseInto(files)) {

@@ -494,8 +494,9 @@ TEST(IndexTextFileWriters, ALineBreakInsideAValueCannotSplitIt)
         stream.WriteLine(u"one\rtwo");
         stream.WriteCString(std::u16string(u"x\0y", 3));
         stream.WriteQuotedStrings(&names[0][0], 2, 8);
+        stream.WriteCString(std::u16string(u"\u0142\rb\nc\0", 6));
     });
-    EXPECT_EQ(written, AsFileLines("one two\r\nx y\r\n\"a  b\",\"c d\"\r\n"));
+    EXPECT_EQ(written, AsFileLines("one two\r\nx y\r\n\"a  b\",\"c d\"\r\n\xC5\x82 b c \r\n"));
 }
 
 TEST(IndexTextFileWriters, FormattedLinesAreCutAt1023Characters)
@@ -618,6 +619,31 @@ TEST(IndexTextFileFiles, OpenFailuresLeaveTheStreamClosed)
     EXPECT_FALSE(stream.WriteLine(u"x"));
     EXPECT_EQ(std::u16string(stream.GetFileName()), u"");
     EXPECT_TRUE(stream.Close());
+}
+
+// A stream whose file is made when it is closed touches the folder only
+// then, and a folder that cannot take the file fails the close instead of
+// the opening.
+TEST(IndexTextFileFiles, AFileCreatedOnCloseAppearsOnlyWhenClosed)
+{
+    TempFolder folder;
+    const std::u16string path = folder.File(u"Country1.sav");
+    CIndexTextFile stream;
+    ASSERT_TRUE(stream.OpenWrite(path, CIndexTextFile::Create::OnClose));
+    stream.WriteLine(u"new");
+    EXPECT_TRUE(platform::ListFolder(folder.Path()).empty());
+    ASSERT_TRUE(stream.Close());
+    EXPECT_EQ(ReadBytes(path), Bytes(AsFileLines("new\r\n")));
+    EXPECT_EQ(platform::ListFolder(folder.Path()).size(), 1u);
+
+    ASSERT_TRUE(stream.OpenWrite(folder.File(u"no folder\\x.sav"), CIndexTextFile::Create::OnClose));
+    EXPECT_TRUE(stream.WriteLine(u"lost"));
+    EXPECT_FALSE(stream.Close());
+    EXPECT_FALSE(platform::FolderExists(folder.File(u"no folder")));
+    platform::AtomicFileSet files;
+    ASSERT_TRUE(stream.OpenWrite(folder.File(u"no folder\\x.sav"), CIndexTextFile::Create::OnClose));
+    EXPECT_FALSE(stream.CloseInto(files));
+    EXPECT_EQ(files.GetCount(), 0u);
 }
 
 TEST(IndexTextFileFiles, ReadersAndWritersKeepToTheirMode)
