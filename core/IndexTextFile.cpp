@@ -373,6 +373,34 @@ std::size_t CIndexTextFile::GetLineNumber() const
     return mode_ == Mode::Reading ? next_ : 0;
 }
 
+// Most lines are short numbers: a line's length, from where it and the
+// next one start, rules out nearly all of them before any text is read.
+std::vector<CIndexTextFile::TFoundLine> CIndexTextFile::FindLines(std::span<const std::u16string_view> texts) const
+{
+    std::vector<TFoundLine> found;
+    std::size_t shortest = SIZE_MAX;
+    std::size_t longest = 0;
+    for (const std::u16string_view text : texts) {
+        shortest = std::min(shortest, text.size());
+        longest = std::max(longest, text.size());
+    }
+    const std::uint32_t* const starts = lineStarts_.get();
+    const char16_t* const units = text_.get();
+    const std::size_t count = lineCount_;
+    for (std::size_t line = 0; line < count; ++line) {
+        const std::size_t length = starts[line + 1] - starts[line] - 1;
+        if (length < shortest || length > longest || length == 0) continue;
+        const std::u16string_view candidate(units + starts[line], length);
+        for (std::size_t index = 0; index < texts.size(); ++index) {
+            if (candidate == texts[index]) {
+                found.push_back({line, index});
+                break;
+            }
+        }
+    }
+    return found;
+}
+
 bool CIndexTextFile::IsAtEnd() const
 {
     for (std::size_t line = next_; line < lineCount_; ++line) {

@@ -17,6 +17,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/Format.h"
 #include "platform/Platform.h"
@@ -87,6 +88,15 @@ public:
     void CopyLinesInFileForm(std::size_t from, std::size_t to, std::string& out);
     // True when no further value line can be read.
     bool IsAtEnd() const;
+    // Every line that is exactly one of texts, comments included, in file
+    // order: its position (where it is the next line) and which text it is.
+    // Reading only first units until one matches, it passes over a file
+    // much quicker than stepping through it.
+    struct TFoundLine {
+        std::size_t position;
+        std::size_t text;
+    };
+    std::vector<TFoundLine> FindLines(std::span<const std::u16string_view> texts) const;
     // Finds the begin line of key only when no other section line comes
     // first, so an absent optional section leaves the position unchanged
     // for the next reader. On success the begin line is the current line.

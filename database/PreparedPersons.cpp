@@ -9,8 +9,9 @@ namespace {
 
 thread_local CPreparedPersons* personsInUse = nullptr;
 
-constexpr std::u16string_view PlayerBegin = u"%INDEX%PLAYER";
-constexpr std::u16string_view StaffBegin = u"%INDEX%STAFF";
+// The begin lines of a person's sections; the second one a staff member's.
+constexpr std::u16string_view BeginLines[] = {u"%INDEX%PLAYER", u"%INDEX%STAFF"};
+constexpr std::size_t StaffBeginLine = 1;
 
 // The thread's file version for the time of a preparation: the readers'
 // gates follow it.
@@ -33,23 +34,27 @@ private:
 void CPreparedPersons::Prepare(CIndexTextFile& file)
 {
     const CVersionScope version(TDatabaseVersion::ProgramVersion);
+    const std::vector<CIndexTextFile::TFoundLine> begins = file.FindLines(BeginLines);
+    std::vector<TPerson> persons;
+    persons.reserve(begins.size());
     std::vector<TEntry> entries;
-    std::size_t position = 0;
-    file.SetLinePosition(0);
-    for (const char16_t* line = file.PeekLine(); line != nullptr; line = file.PeekLine()) {
-        const bool player = line[0] == u'%' && PlayerBegin == line;
-        const bool staff = !player && line[0] == u'%' && StaffBegin == line;
-        if (player || staff) {
-            auto person = std::make_unique<TPerson>(nullptr, 0);
-            bool complete = false;
-            if (person->ReadSectionNoting(file, staff, complete) == TSectionRead::Read && complete) {
-                entries.push_back({position, file.GetLinePosition(), staff, std::move(person)});
-                position = file.GetLinePosition();
-                continue;
-            }
+    entries.reserve(begins.size());
+    // A begin line inside a section read already belongs to that person.
+    std::size_t readUpTo = 0;
+    for (const CIndexTextFile::TFoundLine& begin : begins) {
+        if (begin.position < readUpTo) continue;
+        const bool staff = begin.text == StaffBeginLine;
+        file.SetLinePosition(begin.position);
+        TPerson& person = persons.emplace_back(nullptr, 0);
+        bool complete = false;
+        if (person.ReadSectionNoting(file, staff, complete) == TSectionRead::Read && complete) {
+            readUpTo = file.GetLinePosition();
+            entries.push_back({begin.position, readUpTo, staff});
+        } else {
+            persons.pop_back();
         }
-        file.SetLinePosition(++position);
     }
+    persons_ = std::move(persons);
     entries_ = std::move(entries);
     nextEntry_ = 0;
 }
@@ -64,8 +69,8 @@ CPreparedPersons::CInUse::CInUse(CPreparedPersons& persons, const CIndexTextFile
 CPreparedPersons::CInUse::~CInUse()
 {
     personsInUse = previous_;
-    persons_.entries_.clear();
-    persons_.entries_.shrink_to_fit();
+    persons_.persons_ = {};
+    persons_.entries_ = {};
     persons_.file_ = nullptr;
 }
 
@@ -80,8 +85,9 @@ bool CPreparedPersons::TakeInto(CIndexTextFile& file, bool staff, TPerson& perso
     std::size_t& next = prepared->nextEntry_;
     while (next < entries.size() && entries[next].begin < position) ++next;
     if (next == entries.size() || entries[next].begin != position || entries[next].staff != staff) return false;
-    TEntry& entry = entries[next++];
-    person.CopyFrom(std::move(*entry.person));
+    const TEntry& entry = entries[next];
+    person.CopyFrom(std::move(prepared->persons_[next]));
+    ++next;
     file.SetLinePosition(entry.end);
     return true;
 }

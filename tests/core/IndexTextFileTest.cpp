@@ -259,6 +259,32 @@ TEST(IndexTextFileSections, TheNextLineMatchesOnlyAsTheWholeMarker)
     EXPECT_TRUE(stream.IsAtEnd());
 }
 
+// Whole lines only, comments counted in the positions, in file order, the
+// first text listed winning; a clean file and one that needed fix-ups
+// (a lone LF) alike, up to a last line without a break.
+TEST(IndexTextFileSections, FindLinesGivesEveryWholeLineOfTheTextsInOrder)
+{
+    const std::u16string_view texts[] = {u"%INDEX%PLAYER", u"%INDEX%STAFF", u"%INDEX%PLAYER", u""};
+    for (const char* lineEnd : {"\r\n", "\n"}) {
+        SCOPED_TRACE(lineEnd);
+        std::string bytes = "\xEF\xBB\xBF";
+        for (const char* line : {"%INDEX%STAFF", "%INDEX%PLAYER ", ";%INDEX%PLAYER", "%INDEX%PLAYER", "", "5",
+                                 "%INDEX%PLAYE", "%INDEX%PLAYERS", "%index%player", "%INDEX%STAFF"}) {
+            bytes += std::string(line) + lineEnd;
+        }
+        bytes += "%INDEX%PLAYER";
+        CIndexTextFile stream;
+        OpenText(stream, bytes);
+        std::vector<std::pair<std::size_t, std::size_t>> found;
+        for (const CIndexTextFile::TFoundLine& line : stream.FindLines(texts)) found.emplace_back(line.position, line.text);
+        const std::vector<std::pair<std::size_t, std::size_t>> expected = {{0, 1}, {3, 0}, {9, 1}, {10, 0}};
+        EXPECT_EQ(found, expected);
+        EXPECT_EQ(stream.GetLinePosition(), 0u);
+    }
+    CIndexTextFile empty;
+    EXPECT_TRUE(empty.FindLines(texts).empty());
+}
+
 TEST(IndexTextFileSections, NothingIsFoundInAStreamBeingWritten)
 {
     TempFolder folder;
