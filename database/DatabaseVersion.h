@@ -35,6 +35,22 @@ public:
     static std::u16string Format(std::uint32_t version);
 };
 
+// While one lives, this thread's readers follow the program's own layout,
+// whatever file was read before; the version read before comes back after.
+class CProgramLayout {
+public:
+    CProgramLayout() : previous_(TDatabaseVersion::GetFileVersion())
+    {
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+    }
+    ~CProgramLayout() { TDatabaseVersion::SetFileVersion(previous_); }
+    CProgramLayout(const CProgramLayout&) = delete;
+    CProgramLayout& operator=(const CProgramLayout&) = delete;
+
+private:
+    std::uint32_t previous_;
+};
+
 // The "VERSION" section: one decimal line with the program's version.
 bool WriteVersion(CIndexTextFile& file);
 // Reads the "VERSION" section into the file version; a file without one

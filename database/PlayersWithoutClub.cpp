@@ -15,22 +15,6 @@ namespace {
 constexpr std::u16string_view WithoutKey = u"WITHOUT";
 constexpr std::u16string_view PlayerKey = u"PLAYER";
 constexpr std::int32_t MaxCount = 0x7FFFFFFF;
-
-// The file has no VERSION section: it is always written in the program's
-// own layout, whatever file was read before it.
-class CProgramLayout {
-public:
-    CProgramLayout() : previous_(TDatabaseVersion::GetFileVersion())
-    {
-        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
-    }
-    ~CProgramLayout() { TDatabaseVersion::SetFileVersion(previous_); }
-    CProgramLayout(const CProgramLayout&) = delete;
-    CProgramLayout& operator=(const CProgramLayout&) = delete;
-
-private:
-    std::uint32_t previous_;
-};
 }  // namespace
 
 TPerson* TPlayersWithoutClub::GetPlayer(int index) const
@@ -86,6 +70,8 @@ std::optional<std::int32_t> TPlayersWithoutClub::ReadCount(CIndexTextFile& file)
 bool TPlayersWithoutClub::Read(CIndexTextFile& file)
 {
     if (world_ == nullptr || !file.FindSection(WithoutKey)) return false;
+    // The file has no VERSION section: it is always written in the
+    // program's own layout, whatever file was read before it.
     const CProgramLayout layout;
     const std::int32_t count = ReadCount(file).value_or(MaxCount);
     for (std::int32_t n = 0;; ++n) {

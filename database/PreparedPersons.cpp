@@ -13,27 +13,11 @@ thread_local CPreparedPersons* personsInUse = nullptr;
 constexpr std::u16string_view BeginLines[] = {u"%INDEX%PLAYER", u"%INDEX%STAFF"};
 constexpr std::size_t StaffBeginLine = 1;
 
-// The thread's file version for the time of a preparation: the readers'
-// gates follow it.
-class CVersionScope {
-public:
-    explicit CVersionScope(std::uint32_t version) : saved_(TDatabaseVersion::GetFileVersion())
-    {
-        TDatabaseVersion::SetFileVersion(version);
-    }
-    ~CVersionScope() { TDatabaseVersion::SetFileVersion(saved_); }
-    CVersionScope(const CVersionScope&) = delete;
-    CVersionScope& operator=(const CVersionScope&) = delete;
-
-private:
-    std::uint32_t saved_;
-};
-
 }  // namespace
 
 void CPreparedPersons::Prepare(CIndexTextFile& file)
 {
-    const CVersionScope version(TDatabaseVersion::ProgramVersion);
+    const CProgramLayout layout;
     const std::vector<CIndexTextFile::TFoundLine> begins = file.FindLines(BeginLines);
     std::vector<TPerson> persons;
     persons.reserve(begins.size());

@@ -40,19 +40,6 @@ std::vector<TBegin> PersonSectionBegins(CIndexTextFile& file)
     return begins;
 }
 
-// The readers' gates as a file of the program's own version sets them.
-class CurrentVersion {
-public:
-    CurrentVersion() : saved_(TDatabaseVersion::GetFileVersion())
-    {
-        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
-    }
-    ~CurrentVersion() { TDatabaseVersion::SetFileVersion(saved_); }
-
-private:
-    std::uint32_t saved_;
-};
-
 bool Open(CIndexTextFile& file, const std::string& text)
 {
     return file.OpenFromBytes({reinterpret_cast<const std::uint8_t*>(text.data()), text.size()}, u"Country1.sav");
@@ -74,7 +61,7 @@ TEST(PreparedPersons, EverySectionOfASampleFileIsTakenOverAsReadingItGives)
     ASSERT_TRUE(direct.OpenRead(path));
     CPreparedPersons persons;
     PrepareOnWorker(persons, prepared);
-    const CurrentVersion version;
+    const CProgramLayout layout;
     const CPreparedPersons::CInUse use(persons, &prepared);
 
     TempFolder folder;
@@ -150,7 +137,7 @@ TEST(PreparedPersons, OnlyACompleteSectionIsPrepared)
         ASSERT_TRUE(Open(file, text));
         CPreparedPersons persons;
         PrepareOnWorker(persons, file);
-        const CurrentVersion version;
+        const CProgramLayout layout;
         const CPreparedPersons::CInUse use(persons, &file);
         file.SetLinePosition(1);
         TPerson person(nullptr, 0);
@@ -180,12 +167,12 @@ TEST(PreparedPersons, ASectionIsTakenOnlyWhereReadingItWouldGiveTheSame)
 
     EXPECT_FALSE(takenAt(file, 1, false)) << "no preparation in use";
     {
-        const CurrentVersion version;
+        const CProgramLayout layout;
         const CPreparedPersons::CInUse use(persons, nullptr);
         EXPECT_FALSE(takenAt(file, 1, false)) << "in use for no file";
     }
     {
-        const CurrentVersion version;
+        const CProgramLayout layout;
         const CPreparedPersons::CInUse use(persons, &otherFile);
         EXPECT_FALSE(takenAt(otherFile, 1, false)) << "in use for another file";
     }
@@ -193,14 +180,17 @@ TEST(PreparedPersons, ASectionIsTakenOnlyWhereReadingItWouldGiveTheSame)
     PrepareOnWorker(again, file);
     {
         const CPreparedPersons::CInUse use(again, &file);
-        TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2007, 27));
-        EXPECT_FALSE(takenAt(file, 1, false)) << "a file of another version";
-        const CurrentVersion version;
+        {
+            const CProgramLayout restoresTheVersion;
+            TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2007, 27));
+            EXPECT_FALSE(takenAt(file, 1, false)) << "a file of another version";
+        }
+        const CProgramLayout layout;
         EXPECT_FALSE(takenAt(file, 0, false)) << "a value line before the begin line";
         EXPECT_FALSE(takenAt(file, 1, true)) << "a staff member asked for";
         EXPECT_TRUE(takenAt(file, 1, false));
     }
-    const CurrentVersion version;
+    const CProgramLayout layout;
     EXPECT_FALSE(takenAt(file, 1, false)) << "no longer in use";
 }
 
