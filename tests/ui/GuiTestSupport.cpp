@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <set>
 #include <string_view>
+#include <vector>
 
 #include "core/TextManager.h"
 #include "win/Dialog.h"
@@ -63,6 +65,10 @@ public:
 thread_local std::function<bool()> driverStep;
 thread_local DWORD driverDeadline = 0;
 thread_local bool driverTimedOut = false;
+// Each driver's number, and the numbers of the drivers whose step is
+// running on this thread.
+thread_local std::uint64_t driverNumber = 0;
+thread_local std::vector<std::uint64_t> stepsRunning;
 
 BOOL CALLBACK CloseDialog(HWND window, LPARAM)
 {
@@ -90,8 +96,16 @@ void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD)
         ::EnumThreadWindows(::GetCurrentThreadId(), CloseDialog, 0);
         return;
     }
+    // A step that pumps messages itself (a screenshot waits for its paints)
+    // is not entered again by its own timer; a driver made inside it, for a
+    // dialog the step opens, still gets its turns.
+    const std::uint64_t number = driverNumber;
+    if (std::find(stepsRunning.begin(), stepsRunning.end(), number) != stepsRunning.end()) return;
     std::function<bool()> step = driverStep;
-    if (step()) driverStep = nullptr;
+    stepsRunning.push_back(number);
+    const bool done = step();
+    stepsRunning.pop_back();
+    if (done && driverNumber == number) driverStep = nullptr;
 }
 
 }  // namespace
@@ -261,6 +275,7 @@ void PumpMessages()
 
 ModalDriver::ModalDriver(std::function<bool()> step, unsigned timeoutMs)
 {
+    ++driverNumber;
     driverStep = std::move(step);
     driverDeadline = ::GetTickCount() + timeoutMs;
     driverTimedOut = false;

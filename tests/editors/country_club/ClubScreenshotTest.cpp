@@ -6,12 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "ClubEditorTestSupport.h"
+#include "database/KitPalette.h"
 #include "editors/country_club/DlgChooseClub.h"
 #include "editors/country_club/DlgChooseStadion.h"
 #include "editors/country_club/DlgClubGenerator.h"
+#include "editors/country_club/model/ColourPickerGrid.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -46,6 +50,34 @@ bool Settled(int& turnsSeen)
     return ++turnsSeen > 10;
 }
 
+// Under Wine a part of a window just shown may reach its picture some
+// turns after the rest. The picker is saved once every cell's centre shows
+// its palette colour in a capture; the probe then reads the saved picture
+// again with ImageMagick.
+bool ShowsEveryCell(HWND picker)
+{
+    ::RedrawWindow(picker, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
+    const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(picker);
+    RECT bounds{};
+    ::GetWindowRect(picker, &bounds);
+    POINT origin{0, 0};
+    ::ClientToScreen(picker, &origin);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    const std::size_t stride = static_cast<std::size_t>((width * 3 + 3) & ~3);
+    for (int index = 0; index < PickerColumns * PickerRows; ++index) {
+        const TGridCell cell = PickerCell(index);
+        const int x = origin.x - bounds.left + (cell.left + cell.right) / 2;
+        const int y = origin.y - bounds.top + (cell.top + cell.bottom) / 2;
+        // Rows run from the bottom up, each pixel blue, green, red.
+        const std::size_t at = 54 + static_cast<std::size_t>(height - 1 - y) * stride + static_cast<std::size_t>(x) * 3;
+        if (at + 2 >= bitmap.size()) return false;
+        const std::uint32_t shown = static_cast<std::uint32_t>(bitmap[at + 2]) << 16 | bitmap[at + 1] << 8 | bitmap[at];
+        if (shown != (GetKitPaletteColourArgb(index) & 0xFFFFFF)) return false;
+    }
+    return true;
+}
+
 using ClubScreenshot = club_test::SampleClubTest;
 
 TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
@@ -58,10 +90,9 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
             Save(frame, pages[tab]);
         }
         const HWND kit = club_test::Page(frame, 2);
-        int pickerTurns = 0;
         gui_test::ModalDriver colour([&] {
             const HWND picker = app_test::FindDialogWith(IDCANCEL);
-            if (picker == nullptr || !Settled(pickerTurns)) return false;
+            if (picker == nullptr || !ShowsEveryCell(picker)) return false;
             Save(picker, u"club-colour-picker");
             SaveClientOrigin(picker, u"club-colour-picker");
             ::SendMessageW(picker, WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -71,6 +102,7 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
         // The picker opens centred on the mouse: all of it on the screen.
         ::SetCursorPos(300, 300);
         club_test::Click(kit, IDC_KIT_COLOUR_FIRST);
+        EXPECT_FALSE(colour.TimedOut()) << "the picker never showed every cell";
         const HWND badge = club_test::Page(frame, 1);
         gui_test::ModalDriver manager([&] {
             const HWND window = app_test::FindDialogWith(IDC_BADGE_GROUPS);
