@@ -640,19 +640,14 @@ void CIndexTextFile::AppendBytes(std::string_view bytes)
 // checked.
 void CIndexTextFile::AppendText(std::u16string_view text)
 {
+    const auto blankBreak = [](char c) { return c == '\r' || c == '\n' || c == 0 ? ' ' : c; };
     char* const out = OutputSpace(text.size() * platform::MaxUtf8BytesPerUnit);
     std::size_t ascii = 0;
-    for (; ascii < text.size() && text[ascii] < 0x80; ++ascii) {
-        const char16_t c = text[ascii];
-        out[ascii] = c == u'\r' || c == u'\n' || c == 0 ? ' ' : static_cast<char>(c);
-    }
+    for (; ascii < text.size() && text[ascii] < 0x80; ++ascii) out[ascii] = blankBreak(static_cast<char>(text[ascii]));
     std::size_t size = ascii;
     if (ascii < text.size()) {
         size += platform::Utf16ToUtf8(text.substr(ascii), out + ascii);
-        for (std::size_t i = ascii; i < size; ++i) {
-            const char c = out[i];
-            out[i] = c == '\r' || c == '\n' || c == 0 ? ' ' : c;
-        }
+        for (std::size_t i = ascii; i < size; ++i) out[i] = blankBreak(out[i]);
     }
     outputSize_ += size;
 }
