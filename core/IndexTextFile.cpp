@@ -7,6 +7,8 @@
 #include <cstring>
 #include <string_view>
 
+#include <emmintrin.h>
+
 #include "core/TextTools.h"
 #include "platform/TextCodec.h"
 
@@ -75,41 +77,42 @@ char16_t FixUp(char32_t c)
     return c == u'\x2013' ? u'-' : static_cast<char16_t>(c);
 }
 
-// How many of eight bytes, from the first, need no look of their own:
-// ASCII from ' ' up, but not the grave accent. Each test may also flag a
-// byte above one it rightly flagged (a borrow runs on), never one below, so
-// the lowest flag is exact.
-constexpr std::size_t PlainBlock = 8;
+// Sixteen bytes at a time: most of a database file is short ASCII lines
+// ended by CR LF, and a block that holds nothing else is widened with one
+// pair of stores and its line ends are taken from a bit mask.
+constexpr std::size_t Block = 16;
 
-static_assert(std::endian::native == std::endian::little, "the first byte is the block's lowest");
+struct BlockMasks {
+    // One bit per byte that needs a look of its own: a control code, a
+    // grave accent or a non-ASCII byte.
+    unsigned special;
+    unsigned cr;
+    unsigned lf;
 
-std::uint64_t BlockAt(const unsigned char* bytes)
+    // Nothing but plain ASCII and CR LF pairs, neither half of a pair
+    // outside the block.
+    bool OnlyPlainAndPairs() const { return special == (cr | lf) && (cr << 1) == lf; }
+};
+
+BlockMasks MasksOf(__m128i block)
 {
-    std::uint64_t block;
-    std::memcpy(&block, bytes, sizeof block);
-    return block;
+    // Signed, so that bytes from 0x80 up count as below ' '.
+    const __m128i controlOrHigh = _mm_cmplt_epi8(block, _mm_set1_epi8(' '));
+    const __m128i grave = _mm_cmpeq_epi8(block, _mm_set1_epi8('`'));
+    return {static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(controlOrHigh, grave))),
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\r')))),
+            static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(block, _mm_set1_epi8('\n'))))};
 }
 
-std::size_t PlainBytesIn(std::uint64_t block)
+// The block's bytes as sixteen units, each CR and LF as a zero unit.
+void StoreWidened(__m128i block, char16_t* out)
 {
-    constexpr std::uint64_t EveryByte = 0x0101010101010101u;
-    constexpr std::uint64_t HighBits = 0x8080808080808080u;
-    const std::uint64_t graves = block ^ (EveryByte * '`');
-    const std::uint64_t flags = (block | ((block - EveryByte * ' ') & ~block) | ((graves - EveryByte) & ~graves)) & HighBits;
-    return static_cast<std::size_t>(std::countr_zero(flags)) / 8;
-}
-
-// The eight bytes of a block as eight units, in two stores.
-void WidenBlock(std::uint64_t block, char16_t* out)
-{
-    const auto spread = [](std::uint64_t half) {
-        half = (half | (half << 16)) & 0x0000FFFF0000FFFFu;
-        return (half | (half << 8)) & 0x00FF00FF00FF00FFu;
-    };
-    const std::uint64_t low = spread(block & 0xFFFFFFFFu);
-    const std::uint64_t high = spread(block >> 32);
-    std::memcpy(out, &low, sizeof low);
-    std::memcpy(out + 4, &high, sizeof high);
+    const __m128i breaks = _mm_or_si128(_mm_cmpeq_epi8(block, _mm_set1_epi8('\r')),
+                                        _mm_cmpeq_epi8(block, _mm_set1_epi8('\n')));
+    const __m128i kept = _mm_andnot_si128(breaks, block);
+    const __m128i zero = _mm_setzero_si128();
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm_unpacklo_epi8(kept, zero));
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(out + 8), _mm_unpackhi_epi8(kept, zero));
 }
 
 constexpr std::size_t FirstOutputCapacity = 64 * 1024;
@@ -127,14 +130,15 @@ struct LineStarts {
         text[0] = bytes[0] = 0;
     }
 
-    // Keeps room for the line after the last one too, which a last line
-    // without a line break needs.
-    [[gnu::noinline]] void Grow(std::size_t line)
+    // Room for more starts behind the first used ones, and for the line
+    // after the last one too, which a last line without a line break needs.
+    void Reserve(std::size_t used, std::size_t more)
     {
-        capacity = 2 * capacity + 2;
+        if (used + more < capacity) return;
+        capacity = 2 * capacity + more;
         for (auto* starts : {&text, &bytes}) {
             auto grown = std::make_unique_for_overwrite<std::uint32_t[]>(capacity);
-            std::copy(starts->get(), starts->get() + line, grown.get());
+            std::copy(starts->get(), starts->get() + used, grown.get());
             *starts = std::move(grown);
         }
     }
@@ -200,57 +204,63 @@ bool CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
     return false;
 }
 
-// Decoding, fix-ups and line splitting in one pass: a line break (CR LF,
-// CR or LF) becomes the line's terminator, so lines need no copies of
-// their own. No unit comes out for more than one byte, so the text needs
-// at most one unit per byte and one for the last terminator. Plain ASCII
-// goes over eight bytes at a time up to the next byte that needs a look
-// (a line break, another control code, a grave accent or a non-ASCII
-// byte), which is found without a loop.
+// Decoding, fix-ups and line splitting in one pass. A line break (CR LF,
+// CR or LF) becomes two zero units, the line's terminator and a filler, so
+// lines need no copies of their own and a block of plain lines keeps one
+// unit per byte. Only a lone CR or LF gives more units than bytes, and the
+// text grows for it; most files have none.
 bool CIndexTextFile::SplitUtf8(std::string_view bytes)
 {
-    text_ = std::make_unique_for_overwrite<char16_t[]>(bytes.size() + 1);
-    char16_t* const text = text_.get();
-    LineStarts starts(bytes.size() / AverageLineBytes + 2);
-    // The loop keeps the arrays and their room in locals, so that they stay
-    // in registers; only a growth goes through the holder.
+    const std::size_t size = bytes.size();
+    // A unit per byte, the break of a last line without one, and room for
+    // a block's stores beyond the last unit.
+    std::size_t textCapacity = size + BreakUnits + Block;
+    text_ = std::make_unique_for_overwrite<char16_t[]>(textCapacity);
+    char16_t* text = text_.get();
+    LineStarts starts(size / AverageLineBytes + Block);
+    // The loop keeps the arrays in locals, so that they stay in registers;
+    // only a growth goes through the holders.
     std::uint32_t* textStarts = starts.text.get();
     std::uint32_t* byteStarts = starts.bytes.get();
-    std::size_t lastRoom = starts.capacity - 2;
     std::size_t lines = 0;
     bool changed = false;
     char16_t* out = text;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
-    const std::size_t size = bytes.size();
+    const auto reserveLines = [&](std::size_t more) {
+        starts.Reserve(lines + 1, more);
+        textStarts = starts.text.get();
+        byteStarts = starts.bytes.get();
+    };
     const auto endLine = [&](std::size_t next) {
-        *out++ = 0;
-        if (lines == lastRoom) {
-            starts.Grow(lines + 1);
-            textStarts = starts.text.get();
-            byteStarts = starts.bytes.get();
-            lastRoom = starts.capacity - 2;
-        }
+        out[0] = out[1] = 0;
+        out += BreakUnits;
+        reserveLines(1);
         ++lines;
         textStarts[lines] = static_cast<std::uint32_t>(out - text);
         byteStarts[lines] = static_cast<std::uint32_t>(next);
     };
     std::size_t i = 0;
     while (i < size) {
-        if (size - i >= PlainBlock) {
-            const std::uint64_t block = BlockAt(in + i);
-            const std::size_t plain = PlainBytesIn(block);
-            WidenBlock(block, out);
-            i += plain;
-            out += plain;
-            if (plain == PlainBlock) continue;
-            // The usual stop, the CR LF that ends a line, is seen in the
-            // block already loaded (a CR as its last byte is left to the
-            // general case).
-            if (((block >> (plain * 8)) & 0xFFFF) == 0x0A0D) {
-                i += 2;
-                endLine(i);
+        if (size - i >= Block) {
+            const __m128i block = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + i));
+            const BlockMasks masks = MasksOf(block);
+            StoreWidened(block, out);
+            if (masks.OnlyPlainAndPairs()) {
+                reserveLines(Block / 2);
+                const auto blockText = static_cast<std::uint32_t>(out - text);
+                for (unsigned ends = masks.lf; ends != 0; ends &= ends - 1) {
+                    const auto next = static_cast<std::uint32_t>(std::countr_zero(ends) + 1);
+                    ++lines;
+                    textStarts[lines] = blockText + next;
+                    byteStarts[lines] = static_cast<std::uint32_t>(i) + next;
+                }
+                out += Block;
+                i += Block;
                 continue;
             }
+            const auto plain = static_cast<std::size_t>(std::countr_zero(masks.special));
+            out += plain;
+            i += plain;
         }
         const unsigned byte = in[i];
         if (byte >= 0x80) {
@@ -263,7 +273,18 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
             i = next;
         } else if (byte == '\r' || byte == '\n') {
             const bool pair = byte == '\r' && i + 1 < size && in[i + 1] == '\n';
-            changed = changed || !pair;
+            if (!pair) {
+                changed = true;
+                const auto used = static_cast<std::size_t>(out - text);
+                if (used + (size - i) + 1 + BreakUnits + Block > textCapacity) {
+                    textCapacity *= 2;
+                    auto grown = std::make_unique_for_overwrite<char16_t[]>(textCapacity);
+                    std::copy(text, out, grown.get());
+                    text_ = std::move(grown);
+                    text = text_.get();
+                    out = text + used;
+                }
+            }
             i += pair ? 2 : 1;
             endLine(i);
         } else {
@@ -284,7 +305,7 @@ void CIndexTextFile::SplitUnits(std::u16string_view units)
     units = units.substr(0, units.find(u'\0'));
     const auto breaks = static_cast<std::size_t>(std::count(units.begin(), units.end(), u'\r') +
                                                  std::count(units.begin(), units.end(), u'\n'));
-    text_ = std::make_unique_for_overwrite<char16_t[]>(units.size() + 1);
+    text_ = std::make_unique_for_overwrite<char16_t[]>(units.size() + breaks + BreakUnits);
     lineStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
     char16_t* const text = text_.get();
     lineStarts_[0] = 0;
@@ -292,23 +313,26 @@ void CIndexTextFile::SplitUnits(std::u16string_view units)
     char16_t* out = text;
     for (std::size_t i = 0; i < units.size(); ++i) {
         const char16_t c = units[i];
-        *out++ = FixUp(c);
         if (c == u'\r' || c == u'\n') {
             if (c == u'\r' && i + 1 < units.size() && units[i + 1] == u'\n') ++i;
+            out[0] = out[1] = 0;
+            out += BreakUnits;
             lineStarts_[++lines] = static_cast<std::uint32_t>(out - text);
+        } else {
+            *out++ = FixUp(c);
         }
     }
     EndSplit(out, lines);
 }
 
-// A last line without a line break gets its terminator; a final line
+// A last line without a line break gets its two zero units; a final line
 // break does not start a further empty line.
 void CIndexTextFile::EndSplit(char16_t* end, std::size_t lineCount)
 {
     const auto length = static_cast<std::uint32_t>(end - text_.get());
     if (length != lineStarts_[lineCount]) {
-        *end = 0;
-        lineStarts_[++lineCount] = length + 1;
+        end[0] = end[1] = 0;
+        lineStarts_[++lineCount] = length + BreakUnits;
     }
     lineCount_ = lineCount;
 }
@@ -388,7 +412,7 @@ std::vector<CIndexTextFile::TFoundLine> CIndexTextFile::FindLines(std::span<cons
     const char16_t* const units = text_.get();
     const std::size_t count = lineCount_;
     for (std::size_t line = 0; line < count; ++line) {
-        const std::size_t length = starts[line + 1] - starts[line] - 1;
+        const std::size_t length = starts[line + 1] - starts[line] - BreakUnits;
         if (length < shortest || length > longest || length == 0) continue;
         const std::u16string_view candidate(units + starts[line], length);
         for (std::size_t index = 0; index < texts.size(); ++index) {
@@ -410,9 +434,8 @@ bool CIndexTextFile::IsAtEnd() const
 }
 
 // The lines of a clean file are copied from its bytes. Otherwise they are
-// one block of text, each ended by a zero unit: the block is encoded at once behind room for one more byte per line, and then moved
-// forward with each terminator turned into CR LF (the writing never
-// overtakes the reading, since every terminator ahead has its byte of room).
+// one block of text in which each line ends in two zero units: the block is
+// encoded at once, and each line's pair of zero bytes becomes its CR LF.
 void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::string& out)
 {
     if (to > lineCount_ || from >= to) return;
@@ -421,23 +444,19 @@ void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::
         return;
     }
     const std::u16string_view block(LineAt(from), lineStarts_[to] - lineStarts_[from]);
-    const std::size_t lineCount = to - from;
-    const std::size_t capacity = lineCount + block.size() * platform::MaxUtf8BytesPerUnit;
+    const std::size_t capacity = block.size() * platform::MaxUtf8BytesPerUnit;
     if (fileFormCapacity_ < capacity) {
         fileForm_ = std::make_unique_for_overwrite<char[]>(capacity);
         fileFormCapacity_ = capacity;
     }
     char* const start = fileForm_.get();
-    const char* in = start + lineCount;
-    const char* const end = in + platform::Utf16ToUtf8(block, start + lineCount);
-    char* next = start;
-    for (; in != end; ++in) {
-        const char byte = *in;
-        next[0] = byte == 0 ? '\r' : byte;
-        next[1] = '\n';
-        next += 1 + (byte == 0);
+    char* const end = start + platform::Utf16ToUtf8(block, start);
+    bool terminator = true;
+    for (char* byte = std::find(start, end, '\0'); byte != end; byte = std::find(byte + 1, end, '\0')) {
+        *byte = terminator ? '\r' : '\n';
+        terminator = !terminator;
     }
-    out.append(start, static_cast<std::size_t>(next - start));
+    out.append(start, static_cast<std::size_t>(end - start));
 }
 
 bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin)
@@ -447,7 +466,7 @@ bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view 
     // so the search looks at first units alone.
     for (std::size_t line = next_; line < lineCount_; ++line) {
         if (text_[lineStarts_[line]] != u'%') continue;
-        const std::u16string_view text(LineAt(line), lineStarts_[line + 1] - lineStarts_[line] - 1);
+        const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key)) {
             next_ = line + 1;
             return true;

@@ -72,7 +72,7 @@ public:
     std::u16string_view GetCurrentLineView() const
     {
         if (next_ == 0) return {};
-        return {LineAt(next_ - 1), lineStarts_[next_] - lineStarts_[next_ - 1] - 1};
+        return {LineAt(next_ - 1), LineLength(next_ - 1)};
     }
     // The line after the current one, comments included; null at the end.
     const char16_t* PeekLine() const { return next_ < lineCount_ ? LineAt(next_) : nullptr; }
@@ -200,7 +200,12 @@ public:
 private:
     enum class Mode { Closed, Reading, Writing };
 
+    // Every line of the text ends in two zero units: its terminator and a
+    // filler that keeps a plain line break at one unit per byte.
+    static constexpr std::size_t BreakUnits = 2;
+
     const char16_t* LineAt(std::size_t line) const { return text_.get() + lineStarts_[line]; }
+    std::size_t LineLength(std::size_t line) const { return lineStarts_[line + 1] - lineStarts_[line] - BreakUnits; }
 
     // Leaves the stream closed; unsaved output is discarded.
     void Reset();
@@ -282,7 +287,7 @@ private:
     std::u16string error_;
     bool hasError_ = false;
 
-    // Reading: the decoded text, each line ended by a zero unit; where each
+    // Reading: the decoded text, each line ended by two zero units; where each
     // line starts, and after the last one where a further line would start;
     // next_ is the line the next step arrives at.
     std::unique_ptr<char16_t[]> text_;

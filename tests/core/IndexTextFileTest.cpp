@@ -152,13 +152,14 @@ TEST(IndexTextFileLines, EveryKindOfLineBreakEndsALine)
               (std::vector<std::u16string>{u"\u00E9", u"\U0001F600", u"-", u"\uFFFD"}));
 }
 
-// UTF-8 goes over plain ASCII eight bytes at a time: a character that needs
-// a look of its own, at every offset of a block, reads as from UTF-16.
+// UTF-8 goes over plain ASCII sixteen bytes at a time: a character that
+// needs a look of its own, at every offset of two blocks, reads as from
+// UTF-16.
 TEST(IndexTextFileLines, EveryCharacterAtEveryOffsetReadsAsFromUtf16)
 {
     const std::u16string specials[] = {u"\r\n", u"\r", u"\n", u"`", u"\x01", u"\t", u"\x7F", u"\u00E9", u"\u2013", u"\u00B4"};
     for (const std::u16string& special : specials) {
-        for (std::size_t before = 0; before < 18; ++before) {
+        for (std::size_t before = 0; before < 34; ++before) {
             const std::u16string text = std::u16string(before, u'a') + special + u"bcdefghijklmnop\r\nq";
             const std::string utf8 = "\xEF\xBB\xBF" + platform::Utf16ToUtf8(text);
             std::string utf16 = "\xFF\xFE";
@@ -184,6 +185,34 @@ TEST(IndexTextFileLines, ManyShortLinesKeepTheirTextAndFileForm)
     std::string fileForm;
     stream.CopyLinesInFileForm(0, ShortLines, fileForm);
     EXPECT_EQ(fileForm, lines);
+}
+
+// A lone CR or LF gives its line more units than it had bytes: a file of
+// nothing else keeps every line, and its file form ends each with CR LF.
+TEST(IndexTextFileLines, LoneLineBreaksKeepEveryLineAndTheirFileForm)
+{
+    constexpr std::size_t LineCount = 5000;
+    for (const std::string lineBreak : {"\n", "\r"}) {
+        std::string text = "\xEF\xBB\xBF";
+        std::string fileForm;
+        std::vector<std::u16string> expected;
+        for (std::size_t n = 0; n < LineCount; ++n) {
+            const std::string line = n % 7 == 0 ? "" : n % 5 == 0 ? "\xC3\xA9t\xC3\xA9" : std::to_string(n);
+            text += line + lineBreak;
+            fileForm += line + "\r\n";
+            expected.push_back(platform::Utf8ToUtf16(line));
+        }
+        CIndexTextFile stream;
+        OpenText(stream, text + "last");
+        std::vector<std::u16string> read = AllLines(stream);
+        ASSERT_EQ(read.size(), LineCount + 1);
+        EXPECT_EQ(read.back(), u"last");
+        read.pop_back();
+        EXPECT_EQ(read, expected) << testing::PrintToString(lineBreak);
+        std::string copied;
+        stream.CopyLinesInFileForm(0, LineCount, copied);
+        EXPECT_EQ(copied, fileForm);
+    }
 }
 
 TEST(IndexTextFileLines, CommentLinesAreSkipped)
