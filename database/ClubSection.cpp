@@ -303,7 +303,7 @@ private:
     Person ReadPerson(std::u16string_view key)
     {
         std::uint32_t id = 0;
-        file_.ReadInt32(id);
+        if (!CPreparedPersons::TakeId(file_, id)) file_.ReadInt32(id);
         TCompleteWorld* world = c_.world_;
         const int count = pending_ ? static_cast<int>(pending_->size()) : c_.squadCount_;
         const bool full = count >= TClub::SquadCapacity;

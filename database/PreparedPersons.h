@@ -14,6 +14,7 @@
 // loading thread as before, with its messages.
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "core/IndexTextFile.h"
@@ -40,17 +41,34 @@ public:
         CPreparedPersons* previous_;
     };
 
+    // When the next line of file is the id line before a prepared section:
+    // the id it holds, and the file moves past it. The loading thread then
+    // never touches the text of a prepared person, which the worker's core
+    // wrote and its own cache does not hold.
+    static bool TakeId(CIndexTextFile& file, std::uint32_t& id);
+
     // When the section file is about to read (the next line is its begin
     // line) was prepared as a staff or player section: its fields go into
     // person, the file moves past the section and the result is true.
     static bool TakeInto(CIndexTextFile& file, bool staff, TPerson& person);
 
 private:
+    static constexpr std::size_t NoIdLine = SIZE_MAX;
+
     struct TEntry {
         std::size_t begin;
         std::size_t end;
         bool staff;
+        // The value line just before the begin line, as the loading
+        // thread's next read would step to it; NoIdLine when there is none.
+        std::size_t idLine;
+        std::uint32_t id;
     };
+
+    // The prepared persons in use on this thread for file, if any.
+    static CPreparedPersons* InUseFor(const CIndexTextFile& file);
+    // The first entry from position on.
+    std::size_t EntryFrom(std::size_t position);
 
     // One block for all of a file's persons: the loading thread frees
     // them at once instead of one by one from the worker's heap.

@@ -73,8 +73,16 @@ TEST(PreparedPersons, EverySectionOfASampleFileIsTakenOverAsReadingItGives)
     ASSERT_GT(begins.size(), 300u);
     for (const TBegin& begin : begins) {
         SCOPED_TRACE(testing::Message() << "section at line " << begin.position + 1);
-        prepared.SetLinePosition(begin.position);
-        direct.SetLinePosition(begin.position);
+        // The club reader reads each person's id from the line before.
+        prepared.SetLinePosition(begin.position - 1);
+        direct.SetLinePosition(begin.position - 1);
+        std::uint32_t takenId = 0;
+        std::uint32_t readId = 1;
+        ASSERT_TRUE(CPreparedPersons::TakeId(prepared, takenId));
+        ASSERT_TRUE(direct.ReadInt32(readId));
+        EXPECT_EQ(takenId, readId);
+        ASSERT_EQ(prepared.GetLinePosition(), begin.position);
+        ASSERT_EQ(direct.GetLinePosition(), begin.position);
         TPerson taken(nullptr, 0);
         TPerson read(nullptr, 0);
         ASSERT_TRUE(CPreparedPersons::TakeInto(prepared, begin.staff, taken));
@@ -192,6 +200,55 @@ TEST(PreparedPersons, ASectionIsTakenOnlyWhereReadingItWouldGiveTheSame)
     }
     const CProgramLayout layout;
     EXPECT_FALSE(takenAt(file, 1, false)) << "no longer in use";
+}
+
+// The id line is taken only where the reader's next read steps to it: the
+// value line right before a prepared section, nowhere else.
+TEST(PreparedPersons, AnIdIsTakenOnlyFromTheLineRightBeforeAPreparedSection)
+{
+    std::string section;
+    for (const std::string& line : SamplePlayerSection()) section += line;
+    const struct {
+        const char* name;
+        std::string before;
+        std::size_t position;
+        bool taken;
+    } cases[] = {
+        {"the id line", "9\r\n7\r\n", 1, true},
+        {"a line before the id line", "9\r\n7\r\n", 0, false},
+        {"the begin line", "9\r\n7\r\n", 2, false},
+        {"a comment before the id line", ";note\r\n7\r\n", 0, false},
+        {"a comment between the id and the section", "7\r\n;note\r\n", 0, false},
+        {"no line before the section", "", 0, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CIndexTextFile file;
+        ASSERT_TRUE(Open(file, c.before + section));
+        CPreparedPersons persons;
+        PrepareOnWorker(persons, file);
+        const CProgramLayout layout;
+        const CPreparedPersons::CInUse use(persons, &file);
+        file.SetLinePosition(c.position);
+        std::uint32_t id = 42;
+        EXPECT_EQ(CPreparedPersons::TakeId(file, id), c.taken);
+        EXPECT_EQ(id, c.taken ? 7u : 42u);
+        EXPECT_EQ(file.GetLinePosition(), c.position + (c.taken ? 1 : 0));
+    }
+    // Sections back to back: the line before the second is the first's end line.
+    CIndexTextFile file;
+    ASSERT_TRUE(Open(file, "7\r\n" + section + section));
+    CPreparedPersons persons;
+    PrepareOnWorker(persons, file);
+    const CProgramLayout layout;
+    const CPreparedPersons::CInUse use(persons, &file);
+    const std::size_t secondBegin = 1 + SamplePlayerSection().size();
+    file.SetLinePosition(secondBegin - 1);
+    std::uint32_t id = 42;
+    EXPECT_FALSE(CPreparedPersons::TakeId(file, id));
+    file.SetLinePosition(secondBegin);
+    TPerson person(nullptr, 0);
+    EXPECT_TRUE(CPreparedPersons::TakeInto(file, false, person));
 }
 
 }  // namespace
