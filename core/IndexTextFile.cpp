@@ -122,10 +122,11 @@ constexpr std::size_t FirstOutputCapacity = 64 * 1024;
 constexpr std::size_t AverageLineBytes = 4;
 
 struct LineStarts {
-    explicit LineStarts(std::size_t capacity)
-        : text(std::make_unique_for_overwrite<std::uint32_t[]>(capacity)),
-          bytes(std::make_unique_for_overwrite<std::uint32_t[]>(capacity)),
-          capacity(capacity)
+    LineStarts(CBufferRecycler* recycler, std::size_t capacity)
+        : text(CBufferRecycler::Take<std::uint32_t>(recycler, capacity)),
+          bytes(CBufferRecycler::Take<std::uint32_t>(recycler, capacity)),
+          capacity(capacity),
+          recycler(recycler)
     {
         text[0] = bytes[0] = 0;
     }
@@ -137,15 +138,16 @@ struct LineStarts {
         if (used + more < capacity) return;
         capacity = 2 * capacity + more;
         for (auto* starts : {&text, &bytes}) {
-            auto grown = std::make_unique_for_overwrite<std::uint32_t[]>(capacity);
+            auto grown = CBufferRecycler::Take<std::uint32_t>(recycler, capacity);
             std::copy(starts->get(), starts->get() + used, grown.get());
             *starts = std::move(grown);
         }
     }
 
-    std::unique_ptr<std::uint32_t[]> text;
-    std::unique_ptr<std::uint32_t[]> bytes;
+    CBufferRecycler::TBuffer<std::uint32_t> text;
+    CBufferRecycler::TBuffer<std::uint32_t> bytes;
     std::size_t capacity;
+    CBufferRecycler* recycler;
 };
 
 const char16_t* FindChar(const char16_t* text, char16_t c)
@@ -169,19 +171,19 @@ bool CIndexTextFile::OpenRead(std::u16string_view path)
     if (path.empty() || !file.Open(path, platform::File::Mode::Read)) return false;
     const std::int64_t size = file.Size();
     if (size < 0 || size >= std::int64_t{UINT32_MAX}) return false;
-    auto bytes = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(size));
+    auto bytes = CBufferRecycler::Take<std::uint8_t>(recycler_.get(), static_cast<std::size_t>(size));
     if (!file.Read(bytes.get(), static_cast<std::size_t>(size))) return false;
     return OpenOwned(std::move(bytes), static_cast<std::size_t>(size), path);
 }
 
 bool CIndexTextFile::OpenFromBytes(std::span<const std::uint8_t> bytes, std::u16string_view name)
 {
-    auto copy = std::make_unique_for_overwrite<std::uint8_t[]>(bytes.size());
+    auto copy = CBufferRecycler::Take<std::uint8_t>(recycler_.get(), bytes.size());
     std::copy(bytes.begin(), bytes.end(), copy.get());
     return OpenOwned(std::move(copy), bytes.size(), name);
 }
 
-bool CIndexTextFile::OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name)
+bool CIndexTextFile::OpenOwned(CBufferRecycler::TBuffer<std::uint8_t> bytes, std::size_t size, std::u16string_view name)
 {
     Reset();
     // Lines are found by 32-bit offsets into the text.
@@ -215,9 +217,9 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
     // A unit per byte, the break of a last line without one, and room for
     // a block's stores beyond the last unit.
     std::size_t textCapacity = size + BreakUnits + Block;
-    text_ = std::make_unique_for_overwrite<char16_t[]>(textCapacity);
+    text_ = CBufferRecycler::Take<char16_t>(recycler_.get(), textCapacity);
     char16_t* text = text_.get();
-    LineStarts starts(size / AverageLineBytes + Block);
+    LineStarts starts(recycler_.get(), size / AverageLineBytes + Block);
     // The loop keeps the arrays in locals, so that they stay in registers;
     // only a growth goes through the holders.
     std::uint32_t* textStarts = starts.text.get();
@@ -246,14 +248,25 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
             const BlockMasks masks = MasksOf(block);
             StoreWidened(block, out);
             if (masks.OnlyPlainAndPairs()) {
+                // A block holds at most eight CR LF pairs, mostly two to
+                // four: four starts are written whether they exist or not,
+                // so that the loop has no branch that depends on the text.
                 reserveLines(Block / 2);
                 const auto blockText = static_cast<std::uint32_t>(out - text);
-                for (unsigned ends = masks.lf; ends != 0; ends &= ends - 1) {
+                const auto blockBytes = static_cast<std::uint32_t>(i);
+                unsigned ends = masks.lf;
+                const auto putStart = [&] {
                     const auto next = static_cast<std::uint32_t>(std::countr_zero(ends) + 1);
-                    ++lines;
-                    textStarts[lines] = blockText + next;
-                    byteStarts[lines] = static_cast<std::uint32_t>(i) + next;
-                }
+                    textStarts[lines + 1] = blockText + next;
+                    byteStarts[lines + 1] = blockBytes + next;
+                    lines += ends != 0 ? 1 : 0;
+                    ends &= ends - 1;
+                };
+                putStart();
+                putStart();
+                putStart();
+                putStart();
+                while (ends != 0) putStart();
                 out += Block;
                 i += Block;
                 continue;
@@ -278,7 +291,7 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
                 const auto used = static_cast<std::size_t>(out - text);
                 if (used + (size - i) + 1 + BreakUnits + Block > textCapacity) {
                     textCapacity *= 2;
-                    auto grown = std::make_unique_for_overwrite<char16_t[]>(textCapacity);
+                    auto grown = CBufferRecycler::Take<char16_t>(recycler_.get(), textCapacity);
                     std::copy(text, out, grown.get());
                     text_ = std::move(grown);
                     text = text_.get();
@@ -305,8 +318,8 @@ void CIndexTextFile::SplitUnits(std::u16string_view units)
     units = units.substr(0, units.find(u'\0'));
     const auto breaks = static_cast<std::size_t>(std::count(units.begin(), units.end(), u'\r') +
                                                  std::count(units.begin(), units.end(), u'\n'));
-    text_ = std::make_unique_for_overwrite<char16_t[]>(units.size() + breaks + BreakUnits);
-    lineStarts_ = std::make_unique_for_overwrite<std::uint32_t[]>(breaks + 2);
+    text_ = CBufferRecycler::Take<char16_t>(recycler_.get(), units.size() + breaks + BreakUnits);
+    lineStarts_ = CBufferRecycler::Take<std::uint32_t>(recycler_.get(), breaks + 2);
     char16_t* const text = text_.get();
     lineStarts_[0] = 0;
     std::size_t lines = 0;

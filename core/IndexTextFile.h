@@ -19,6 +19,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/BufferRecycler.h"
 #include "core/Format.h"
 #include "platform/Platform.h"
 
@@ -40,6 +41,9 @@ public:
     CIndexTextFile& operator=(const CIndexTextFile&) = delete;
 
     // Opening and positioning.
+    // The large buffers of the files read from now on come from recycler
+    // and go back to it, which this stream keeps alive until they do.
+    void UseBufferRecycler(std::shared_ptr<CBufferRecycler> recycler) { recycler_ = std::move(recycler); }
     bool OpenRead(std::u16string_view path);
     // Reads file contents already in memory; name is what GetFileName shows.
     bool OpenFromBytes(std::span<const std::uint8_t> bytes, std::u16string_view name);
@@ -211,7 +215,7 @@ private:
     void Reset();
     // Creates the temporary file where OpenWrite left it for the close.
     bool WriterOpen();
-    bool OpenOwned(std::unique_ptr<std::uint8_t[]> bytes, std::size_t size, std::u16string_view name);
+    bool OpenOwned(CBufferRecycler::TBuffer<std::uint8_t> bytes, std::size_t size, std::u16string_view name);
     // True when the text is clean UTF-8 whose lines are their file form.
     bool DecodeAndSplit(std::span<const std::uint8_t> bytes);
     bool SplitUtf8(std::string_view bytes);
@@ -287,20 +291,23 @@ private:
     std::u16string error_;
     bool hasError_ = false;
 
+    // Before the buffers, so that it outlives them.
+    std::shared_ptr<CBufferRecycler> recycler_;
+
     // Reading: the decoded text, each line ended by two zero units; where each
     // line starts, and after the last one where a further line would start;
     // next_ is the line the next step arrives at.
-    std::unique_ptr<char16_t[]> text_;
-    std::unique_ptr<std::uint32_t[]> lineStarts_;
+    CBufferRecycler::TBuffer<char16_t> text_;
+    CBufferRecycler::TBuffer<std::uint32_t> lineStarts_;
     std::size_t lineCount_ = 0;
     std::size_t next_ = 0;
     // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
     // line ended by CR LF) keeps its bytes and where each line starts in
     // them: the bytes are the lines' file form. Any other file's lines are
     // encoded into the scratch buffer.
-    std::unique_ptr<std::uint8_t[]> bytes_;
+    CBufferRecycler::TBuffer<std::uint8_t> bytes_;
     const char* utf8_ = nullptr;
-    std::unique_ptr<std::uint32_t[]> byteStarts_;
+    CBufferRecycler::TBuffer<std::uint32_t> byteStarts_;
     std::unique_ptr<char[]> fileForm_;
     std::size_t fileFormCapacity_ = 0;
 

@@ -85,9 +85,10 @@ CTextFilePrefetcher::SlotState CTextFilePrefetcher::OpenPrepared(std::size_t ind
     return SlotState::Failed;
 }
 
-std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::Open(const std::u16string& path)
+std::unique_ptr<CIndexTextFile> CTextFilePrefetcher::Open(const std::u16string& path) const
 {
     auto file = std::make_unique<CIndexTextFile>();
+    file->UseBufferRecycler(recycler_);
     if (!file->OpenRead(path)) return nullptr;
     return file;
 }

@@ -52,12 +52,14 @@ private:
     };
 
     void WorkerMain();
-    static std::unique_ptr<CIndexTextFile> Open(const std::u16string& path);
+    std::unique_ptr<CIndexTextFile> Open(const std::u16string& path) const;
     // Opens and prepares a file on a worker; Failed leaves it to the reader.
     SlotState OpenPrepared(std::size_t index, std::unique_ptr<CIndexTextFile>& file);
 
     const std::vector<std::u16string> paths_;
     const TPrepare prepare_;
+    // The files' buffers, handed on from the files the reader is done with.
+    const std::shared_ptr<CBufferRecycler> recycler_ = std::make_shared<CBufferRecycler>();
     std::vector<TSlot> slots_;
     std::mutex mutex_;
     std::condition_variable changed_;

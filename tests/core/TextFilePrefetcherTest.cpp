@@ -126,6 +126,33 @@ TEST_F(TextFilePrefetcherTest, APreparedFileCarriesItsResultsAndOnlyASoundPrepar
     EXPECT_GT(prepared, 0u);
 }
 
+// Files large enough that their buffers are handed on from one file to the
+// next, largest first, so that a smaller file gets a buffer that still
+// holds a larger one's text: each reads as when opened on its own.
+TEST(TextFilePrefetcher, FilesReadIntoHandedOnBuffersReadAsWhenOpenedDirectly)
+{
+    TempFolder folder;
+    std::vector<std::u16string> paths;
+    for (int index = 0; index < 16; ++index) {
+        const std::u16string path = folder.File(u"Large" + std::u16string(1, u'A' + index) + u".sav");
+        const std::string lineBreak = index % 5 == 4 ? "\n" : "\r\n";
+        std::string text = index % 6 == 5 ? "" : "\xEF\xBB\xBF";
+        const int lines = 40000 - 2000 * index;
+        for (int line = 0; line < lines; ++line) {
+            text += line % 9 == 0 ? std::string(index % 6 == 5 ? "Zo\xEB" : "Zo\xC3\xAB") : std::to_string(line * (index + 1));
+            text += lineBreak;
+        }
+        WriteBytes(path, text);
+        paths.push_back(path);
+    }
+    CTextFilePrefetcher files(paths);
+    for (const std::u16string& path : paths) {
+        const std::unique_ptr<CIndexTextFile> file = files.TakeNext();
+        ASSERT_NE(file, nullptr);
+        EXPECT_EQ(Describe(*file), OpenedDirectly(path));
+    }
+}
+
 TEST_F(TextFilePrefetcherTest, StopsWhereverTheReaderGivesUp)
 {
     for (std::size_t taken = 0; taken <= paths_.size(); taken += 3) {
