@@ -312,6 +312,20 @@ TEST(IndexTextFileSections, FindLinesGivesEveryWholeLineOfTheTextsInOrder)
     }
     CIndexTextFile empty;
     EXPECT_TRUE(empty.FindLines(texts).empty());
+    // Lines are looked at four at a time, then one by one: a match at every
+    // place among lines of every other length.
+    for (std::size_t at = 0; at < 13; ++at) {
+        std::string bytes = "\xEF\xBB\xBF";
+        for (std::size_t line = 0; line < 13; ++line) {
+            bytes += (line == at ? std::string("%INDEX%STAFF") : std::string(line, 'x')) + "\r\n";
+        }
+        CIndexTextFile stream;
+        OpenText(stream, bytes);
+        const std::vector<CIndexTextFile::TFoundLine> found = stream.FindLines(texts);
+        ASSERT_EQ(found.size(), 1u) << at;
+        EXPECT_EQ(found[0].position, at);
+        EXPECT_EQ(found[0].text, 1u);
+    }
 }
 
 TEST(IndexTextFileSections, NothingIsFoundInAStreamBeingWritten)
