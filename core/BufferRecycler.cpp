@@ -27,15 +27,25 @@ void CBufferRecycler::TGiveBack::operator()(void* buffer) const
     }
 }
 
+void CBufferRecycler::StopKeeping()
+{
+    std::vector<TIdle> idle;
+    {
+        std::lock_guard lock(mutex_);
+        keeping_ = false;
+        idle.swap(idle_);
+    }
+    for (const TIdle& buffer : idle) ::operator delete(buffer.buffer);
+}
+
 std::size_t CBufferRecycler::IdleCount() const
 {
     std::lock_guard lock(mutex_);
     return idle_.size();
 }
 
-// The smallest idle buffer that fits; a new one otherwise, with some room
-// over, since files of one database differ a little in size. bytes becomes
-// the buffer's capacity.
+// The smallest idle buffer that fits; a new one with room over otherwise.
+// bytes becomes the buffer's capacity.
 void* CBufferRecycler::TakeBytes(std::size_t& bytes)
 {
     if (bytes >= SmallestKept) {
@@ -50,21 +60,23 @@ void* CBufferRecycler::TakeBytes(std::size_t& bytes)
             idle_.erase(best);
             return buffer;
         }
-        bytes += bytes / 8;
+        bytes = RoomFor(bytes);
     }
     return ::operator new(bytes);
 }
 
 void CBufferRecycler::Keep(void* buffer, std::size_t capacity)
 {
-    void* dropped = nullptr;
+    // Freed outside the lock: this buffer once no longer kept, else the
+    // oldest when too many are.
+    void* dropped = buffer;
     {
         std::lock_guard lock(mutex_);
-        if (idle_.size() == MostKept) {
-            dropped = idle_.front().buffer;
-            idle_.erase(idle_.begin());
+        if (keeping_) {
+            dropped = idle_.size() == MostKept ? idle_.front().buffer : nullptr;
+            if (dropped != nullptr) idle_.erase(idle_.begin());
+            idle_.push_back({buffer, capacity});
         }
-        idle_.push_back({buffer, capacity});
     }
     ::operator delete(dropped);
 }

@@ -48,10 +48,19 @@ public:
         return TBuffer<T>(static_cast<T*>(buffer), TGiveBack{recycler, bytes});
     }
 
+    // The room a new buffer gets for a request of bytes: some over, since
+    // files of one database differ a little in size.
+    static constexpr std::size_t RoomFor(std::size_t bytes) { return bytes + bytes / 16; }
+
     // Buffers below this size are freed rather than kept.
     static constexpr std::size_t SmallestKept = 64 * 1024;
-    // Idle buffers kept at most, the oldest freed first.
-    static constexpr std::size_t MostKept = 32;
+    // Idle buffers kept at most, the oldest freed first: those of one
+    // file, enough for the next file to be opened while one is let go.
+    static constexpr std::size_t MostKept = 4;
+
+    // Frees the idle buffers and every buffer given back from now on, once
+    // no further file will need one.
+    void StopKeeping();
 
     std::size_t IdleCount() const;
 
@@ -66,4 +75,5 @@ private:
 
     mutable std::mutex mutex_;
     std::vector<TIdle> idle_;
+    bool keeping_ = true;
 };

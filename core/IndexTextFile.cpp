@@ -117,18 +117,15 @@ void StoreWidened(__m128i block, char16_t* out)
 
 constexpr std::size_t FirstOutputCapacity = 64 * 1024;
 
-// Where each line starts in the text and in the file's bytes, grown as
-// lines arrive; the first guess holds the lines of a database file.
+// Where each line starts in the text, grown as lines arrive; the first
+// guess holds the lines of a database file.
 constexpr std::size_t AverageLineBytes = 4;
 
 struct LineStarts {
     LineStarts(CBufferRecycler* recycler, std::size_t capacity)
-        : text(CBufferRecycler::Take<std::uint32_t>(recycler, capacity)),
-          bytes(CBufferRecycler::Take<std::uint32_t>(recycler, capacity)),
-          capacity(capacity),
-          recycler(recycler)
+        : text(CBufferRecycler::Take<std::uint32_t>(recycler, capacity)), capacity(capacity), recycler(recycler)
     {
-        text[0] = bytes[0] = 0;
+        text[0] = 0;
     }
 
     // Room for more starts behind the first used ones, and for the line
@@ -137,15 +134,12 @@ struct LineStarts {
     {
         if (used + more < capacity) return;
         capacity = 2 * capacity + more;
-        for (auto* starts : {&text, &bytes}) {
-            auto grown = CBufferRecycler::Take<std::uint32_t>(recycler, capacity);
-            std::copy(starts->get(), starts->get() + used, grown.get());
-            *starts = std::move(grown);
-        }
+        auto grown = CBufferRecycler::Take<std::uint32_t>(recycler, capacity);
+        std::copy(text.get(), text.get() + used, grown.get());
+        text = std::move(grown);
     }
 
     CBufferRecycler::TBuffer<std::uint32_t> text;
-    CBufferRecycler::TBuffer<std::uint32_t> bytes;
     std::size_t capacity;
     CBufferRecycler* recycler;
 };
@@ -192,7 +186,7 @@ bool CIndexTextFile::OpenOwned(CBufferRecycler::TBuffer<std::uint8_t> bytes, std
         bytes_ = std::move(bytes);
         utf8_ = reinterpret_cast<const char*>(bytes_.get()) + Utf8Mark.size();
     } else {
-        byteStarts_.reset();
+        byteShifts_.clear();
     }
     fileName_ = name;
     mode_ = Mode::Reading;
@@ -210,7 +204,9 @@ bool CIndexTextFile::DecodeAndSplit(std::span<const std::uint8_t> bytes)
 // CR or LF) becomes two zero units, the line's terminator and a filler, so
 // lines need no copies of their own and a block of plain lines keeps one
 // unit per byte. Only a lone CR or LF gives more units than bytes, and the
-// text grows for it; most files have none.
+// text grows for it; most files have none. A character of several bytes
+// gives fewer units: where the text and the bytes part is noted, so that a
+// line's place in the bytes follows from its place in the text.
 bool CIndexTextFile::SplitUtf8(std::string_view bytes)
 {
     const std::size_t size = bytes.size();
@@ -223,23 +219,21 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
     // The loop keeps the arrays in locals, so that they stay in registers;
     // only a growth goes through the holders.
     std::uint32_t* textStarts = starts.text.get();
-    std::uint32_t* byteStarts = starts.bytes.get();
     std::size_t lines = 0;
+    std::uint32_t bytesOverUnits = 0;
     bool changed = false;
     char16_t* out = text;
     const auto* in = reinterpret_cast<const unsigned char*>(bytes.data());
     const auto reserveLines = [&](std::size_t more) {
         starts.Reserve(lines + 1, more);
         textStarts = starts.text.get();
-        byteStarts = starts.bytes.get();
     };
-    const auto endLine = [&](std::size_t next) {
+    const auto endLine = [&] {
         out[0] = out[1] = 0;
         out += BreakUnits;
         reserveLines(1);
         ++lines;
         textStarts[lines] = static_cast<std::uint32_t>(out - text);
-        byteStarts[lines] = static_cast<std::uint32_t>(next);
     };
     std::size_t i = 0;
     while (i < size) {
@@ -253,12 +247,9 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
                 // so that the loop has no branch that depends on the text.
                 reserveLines(Block / 2);
                 const auto blockText = static_cast<std::uint32_t>(out - text);
-                const auto blockBytes = static_cast<std::uint32_t>(i);
                 unsigned ends = masks.lf;
                 const auto putStart = [&] {
-                    const auto next = static_cast<std::uint32_t>(std::countr_zero(ends) + 1);
-                    textStarts[lines + 1] = blockText + next;
-                    byteStarts[lines + 1] = blockBytes + next;
+                    textStarts[lines + 1] = blockText + static_cast<std::uint32_t>(std::countr_zero(ends) + 1);
                     lines += ends != 0 ? 1 : 0;
                     ends &= ends - 1;
                 };
@@ -282,8 +273,11 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
             const char32_t c = platform::DecodeUtf8Sequence(bytes, next);
             const char16_t unit = FixUp(c);
             changed = changed || c == 0xFFFD || (c < 0x10000 && unit != c);
-            out = c < 0x10000 ? (*out = unit, out + 1) : platform::PutCodePoint(c, out);
+            char16_t* const after = c < 0x10000 ? (*out = unit, out + 1) : platform::PutCodePoint(c, out);
+            bytesOverUnits += static_cast<std::uint32_t>((next - i) - static_cast<std::size_t>(after - out));
+            out = after;
             i = next;
+            byteShifts_.push_back({static_cast<std::uint32_t>(out - text), bytesOverUnits});
         } else if (byte == '\r' || byte == '\n') {
             const bool pair = byte == '\r' && i + 1 < size && in[i + 1] == '\n';
             if (!pair) {
@@ -299,7 +293,7 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
                 }
             }
             i += pair ? 2 : 1;
-            endLine(i);
+            endLine();
         } else {
             *out = FixUpTable[byte];
             changed = changed || *out != byte;
@@ -308,7 +302,6 @@ bool CIndexTextFile::SplitUtf8(std::string_view bytes)
         }
     }
     lineStarts_ = std::move(starts.text);
-    byteStarts_ = std::move(starts.bytes);
     EndSplit(out, lines);
     return !changed;
 }
@@ -396,7 +389,7 @@ void CIndexTextFile::Reset()
     lineCount_ = next_ = 0;
     bytes_.reset();
     utf8_ = nullptr;
-    byteStarts_.reset();
+    byteShifts_.clear();
     fileForm_.reset();
     fileFormCapacity_ = 0;
     output_.reset();
@@ -463,6 +456,16 @@ bool CIndexTextFile::IsAtEnd() const
     return true;
 }
 
+// A clean file's text is its bytes, a unit for a byte, but for the
+// characters of several bytes noted while it was split.
+std::size_t CIndexTextFile::ByteStart(std::size_t line) const
+{
+    const std::uint32_t text = lineStarts_[line];
+    const auto after = std::upper_bound(byteShifts_.begin(), byteShifts_.end(), text,
+                                        [](std::uint32_t at, const TByteShift& shift) { return at < shift.text; });
+    return text + (after == byteShifts_.begin() ? 0 : std::prev(after)->bytesOverUnits);
+}
+
 // The lines of a clean file are copied from its bytes. Otherwise they are
 // one block of text in which each line ends in two zero units: the block is
 // encoded at once, and each line's pair of zero bytes becomes its CR LF.
@@ -470,7 +473,8 @@ void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::
 {
     if (to > lineCount_ || from >= to) return;
     if (utf8_ && to < lineCount_) {
-        out.append(utf8_ + byteStarts_[from], byteStarts_[to] - byteStarts_[from]);
+        const std::size_t begin = ByteStart(from);
+        out.append(utf8_ + begin, ByteStart(to) - begin);
         return;
     }
     const std::u16string_view block(LineAt(from), lineStarts_[to] - lineStarts_[from]);

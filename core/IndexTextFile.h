@@ -221,6 +221,8 @@ private:
     bool SplitUtf8(std::string_view bytes);
     void SplitUnits(std::u16string_view units);
     void EndSplit(char16_t* end, std::size_t lineCount);
+    // Where a line of a clean file starts in its bytes.
+    std::size_t ByteStart(std::size_t line) const;
     // Seeks the line prefix+key, giving up at a line that begins with one
     // of the stop prefixes; the position is unchanged on failure.
     bool SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin);
@@ -302,12 +304,17 @@ private:
     std::size_t lineCount_ = 0;
     std::size_t next_ = 0;
     // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
-    // line ended by CR LF) keeps its bytes and where each line starts in
-    // them: the bytes are the lines' file form. Any other file's lines are
+    // line ended by CR LF) keeps its bytes: they are the lines' file form. Any other file's lines are
     // encoded into the scratch buffer.
     CBufferRecycler::TBuffer<std::uint8_t> bytes_;
     const char* utf8_ = nullptr;
-    CBufferRecycler::TBuffer<std::uint32_t> byteStarts_;
+    // After each character of several bytes: where the text goes on, and
+    // by how many bytes the file is ahead of the text there.
+    struct TByteShift {
+        std::uint32_t text;
+        std::uint32_t bytesOverUnits;
+    };
+    std::vector<TByteShift> byteShifts_;
     std::unique_ptr<char[]> fileForm_;
     std::size_t fileFormCapacity_ = 0;
 

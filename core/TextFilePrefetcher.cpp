@@ -53,7 +53,11 @@ void CTextFilePrefetcher::WorkerMain()
         changed_.wait(lock, [this] {
             return stopping_ || nextToOpen_ >= paths_.size() || nextToOpen_ < nextToTake_ + FilesAhead;
         });
-        if (stopping_ || nextToOpen_ >= paths_.size()) return;
+        if (stopping_ || nextToOpen_ >= paths_.size()) {
+            // No further file will take the buffers of those let go.
+            recycler_->StopKeeping();
+            return;
+        }
         const std::size_t index = nextToOpen_++;
         // The reader got there first and opens it itself.
         if (slots_[index].state != SlotState::Waiting) continue;

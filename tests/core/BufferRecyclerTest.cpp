@@ -22,7 +22,7 @@ TEST(BufferRecycler, ABufferGivenBackServesTheNextRequestItFits)
     }
     EXPECT_EQ(recycler.IdleCount(), 1u);
     // A little larger than before still fits the room a new buffer gets.
-    const auto again = CBufferRecycler::Take<std::uint32_t>(&recycler, Large + Large / 16);
+    const auto again = CBufferRecycler::Take<std::uint8_t>(&recycler, CBufferRecycler::RoomFor(Large * sizeof(std::uint32_t)));
     EXPECT_EQ(again.get(), first);
     EXPECT_EQ(recycler.IdleCount(), 0u);
 }
@@ -73,8 +73,20 @@ TEST(BufferRecycler, AtMostSoManyBuffersAreKeptTheOldestDroppedFirst)
     const auto first = CBufferRecycler::Take<std::uint8_t>(&recycler, Large);
     EXPECT_EQ(recycler.IdleCount(), CBufferRecycler::MostKept);
     // The newest is still there: only it is as large as its own room.
-    const std::size_t newestRoom = Large * (CBufferRecycler::MostKept + 1) * 9 / 8;
+    const std::size_t newestRoom = CBufferRecycler::RoomFor(Large * (CBufferRecycler::MostKept + 1));
     EXPECT_EQ(CBufferRecycler::Take<std::uint8_t>(&recycler, newestRoom).get(), newest);
+}
+
+TEST(BufferRecycler, OnceNoFileWillComeNothingIsKept)
+{
+    CBufferRecycler recycler;
+    auto held = CBufferRecycler::Take<std::uint8_t>(&recycler, Large);
+    CBufferRecycler::Take<std::uint8_t>(&recycler, 2 * Large).reset();
+    EXPECT_EQ(recycler.IdleCount(), 1u);
+    recycler.StopKeeping();
+    EXPECT_EQ(recycler.IdleCount(), 0u);
+    held.reset();
+    EXPECT_EQ(recycler.IdleCount(), 0u);
 }
 
 // Buffers taken on one thread and given back on another, as a file opened
