@@ -215,6 +215,30 @@ TEST(IndexTextFileLines, LoneLineBreaksKeepEveryLineAndTheirFileForm)
     }
 }
 
+// A clean file's lines are copied from its bytes: every run of lines, after
+// characters of two, three and four bytes, is exactly its slice of the file.
+TEST(IndexTextFileLines, EveryRunOfLinesOfACleanFileIsItsSliceOfTheBytes)
+{
+    const std::vector<std::string> lines = {"plain", "Zo\xC3\xAB", "", "\xE2\x82\xAC 5", "\xF0\x9F\x98\x80\xF0\x9F\x98\x80",
+                                            "after", "\xC3\xA9\xC3\xA9\xC3\xA9 and a longer line of plain text", "7"};
+    std::string bytes;
+    std::vector<std::size_t> starts;
+    for (const std::string& line : lines) {
+        starts.push_back(bytes.size());
+        bytes += line + "\r\n";
+    }
+    starts.push_back(bytes.size());
+    CIndexTextFile stream;
+    OpenText(stream, "\xEF\xBB\xBF" + bytes + "end\r\n");
+    for (std::size_t from = 0; from < lines.size(); ++from) {
+        for (std::size_t to = from + 1; to <= lines.size(); ++to) {
+            std::string copied;
+            stream.CopyLinesInFileForm(from, to, copied);
+            EXPECT_EQ(copied, bytes.substr(starts[from], starts[to] - starts[from])) << from << " " << to;
+        }
+    }
+}
+
 TEST(IndexTextFileLines, CommentLinesAreSkipped)
 {
     CIndexTextFile stream;
