@@ -1,11 +1,12 @@
 #pragma once
 // Keeps the large buffers of text files read one after another for the
-// next file. A database load reads hundreds of files of a few megabytes
-// each on several threads; the system hands freed megabytes back to the
-// kernel and every new file's buffers then arrive as fresh pages, each
-// faulted in and cleared, which costs more than reading the file. A buffer
-// taken from here is one of the same size class used before, its pages
-// already the process's own.
+// next file. A database load reads dozens of country files of a megabyte
+// or more on several threads, and each needs several times its size in
+// buffers; the system hands freed megabytes back to the kernel and every
+// new file's buffers then arrive as fresh pages, each faulted in and
+// cleared, which costs more than reading the file. A buffer taken from
+// here is one of about the size used before, its pages already the
+// process's own.
 //
 // A buffer holds trivially constructible units and is returned to the
 // recycler it came from when its owner lets it go; a buffer taken without
