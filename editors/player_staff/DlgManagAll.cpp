@@ -3,8 +3,8 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
-#include "editors/player_staff/DlgManagerAbilities.h"
-#include "editors/player_staff/DlgPlayerAllRight.h"
+#include "editors/player_staff/DlgLandManagerAbilities.h"
+#include "editors/player_staff/DlgLandPlayerAllRight.h"
 #include "editors/player_staff/DlgPlayerSearch.h"
 #include "editors/player_staff/DlgSearchResult.h"
 #include "editors/player_staff/PlayerDouble.h"
@@ -42,11 +42,12 @@ BOOL CDlgManagAll::OnInitDialog()
     CCountryListPage::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
-    common_ = std::make_unique<CDlgPlayerAllRight>(pageTabs_.Handle());
-    abilities_ = std::make_unique<CDlgManagerAbilities>(pageTabs_.Handle());
+    common_ = std::make_unique<CDlgLandPlayerAllRight>(pageTabs_.Handle());
+    abilities_ = std::make_unique<CDlgLandManagerAbilities>(pageTabs_.Handle());
+    common_->SetNotifyWindow(Handle());
     CreateRightPage(*common_, 0, u"Dialog.ManagAll.General"_tk);
     CreateRightPage(*abilities_, 1, u"Dialog.ManagAll.Abilities"_tk);
-    list_.InitCountry(Handle(), country_);
+    list_.Init(Handle(), country_);
     list_.Create(listTabs_.Handle());
     PlaceOnTab(list_.Handle());
     listTabs_.InsertItem(0, GetText(u"Dialog.ManagAll.ManagerChairman"_tk), reinterpret_cast<LPARAM>(list_.Handle()));
@@ -81,7 +82,7 @@ void CDlgManagAll::FillList(TCountry* country)
         StorePerson(currentPage_);
         country_ = country;
         person_ = nullptr;
-        list_.InitCountry(Handle(), country_);
+        list_.Init(Handle(), country_);
     }
     RefreshList();
 }
@@ -152,11 +153,11 @@ bool CDlgManagAll::OnCommand(int id, int code, HWND control)
 bool CDlgManagAll::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     switch (message) {
-    case CDlgManagerList::ListRefresh:
+    case CStaffListPage::ListRefresh:
         RefreshList();
         result = 0;
         return true;
-    case CDlgManagerList::PersonChosen: {
+    case CStaffListPage::PersonChosen: {
         const TCompleteWorld* world = country_ != nullptr ? country_->GetWorld() : nullptr;
         person_ = wParam != 0 && world != nullptr ? world->GetPerson(static_cast<std::uint32_t>(wParam)) : nullptr;
         ShowPerson();
@@ -177,12 +178,6 @@ bool CDlgManagAll::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         return true;
     default:
         break;
-    }
-    if (message != 0 && message == CMyTabCtrl::UpdateListMessage()) {
-        StorePerson(currentPage_);
-        RefreshList();
-        result = 0;
-        return true;
     }
     return CCountryListPage::OnMessage(message, wParam, lParam, result);
 }

@@ -7,11 +7,11 @@
 #include <memory>
 
 #include "editors/country_club/CountryHostedPages.h"
-#include "editors/player_staff/DlgManagerList.h"
+#include "editors/player_staff/DlgLandManagerList.h"
 #include "ui/MyTabCtrl.h"
 
-class CDlgManagerAbilities;
-class CDlgPlayerAllRight;
+class CDlgLandManagerAbilities;
+class CDlgLandPlayerAllRight;
 class CPersonPage;
 class TPerson;
 
@@ -45,9 +45,9 @@ private:
     CMyTabCtrl listTabs_;
     CMyTabCtrl pageTabs_;
     TCountry* country_ = nullptr;
-    std::unique_ptr<CDlgPlayerAllRight> common_;
-    std::unique_ptr<CDlgManagerAbilities> abilities_;
-    CDlgManagerList list_;
+    std::unique_ptr<CDlgLandPlayerAllRight> common_;
+    std::unique_ptr<CDlgLandManagerAbilities> abilities_;
+    CDlgLandManagerList list_;
     TPerson* person_ = nullptr;
     int currentPage_ = 0;
 };

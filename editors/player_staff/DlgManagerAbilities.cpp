@@ -19,7 +19,9 @@ constexpr std::uint8_t Chairman = 2;
 
 }  // namespace
 
-CDlgManagerAbilities::CDlgManagerAbilities(HWND parent) : CPersonPage(IDD_MANAGER_ABILITIES, parent) {}
+CDlgManagerAbilities::CDlgManagerAbilities(HWND parent) : CDlgManagerAbilities(IDD_MANAGER_ABILITIES, parent) {}
+
+CDlgManagerAbilities::CDlgManagerAbilities(UINT templateId, HWND parent) : CPersonPage(templateId, parent) {}
 
 BOOL CDlgManagerAbilities::OnInitDialog()
 {

@@ -19,6 +19,8 @@ public:
     void ApplyToPerson() override;
 
 protected:
+    // The country editor's page of the same controls has a template of its own.
+    CDlgManagerAbilities(UINT templateId, HWND parent);
     BOOL OnInitDialog() override;
 
 private:

@@ -1,0 +1,83 @@
+#include "editors/player_staff/DlgLandPlayerAllRight.h"
+
+#include "database/Person.h"
+#include "editors/player_staff/StaffListPage.h"
+#include "editors/player_staff/model/PersonCommonRules.h"
+#include "resources/CountryStaffIds.h"
+
+namespace {
+
+// Additional managers may be older than any player: their birth dates
+// reach back to 1907.
+constexpr TDate LowestBirthDate(1907, 1, 1);
+// Sub-pages stand below the nationalities and the birth date, in dialog units.
+constexpr POINT SubPageOrigin{0, 130};
+
+}  // namespace
+
+CDlgLandPlayerAllRight::CDlgLandPlayerAllRight(HWND parent) : CPersonCommonPage(IDD_LAND_PLAYER_ALL_RIGHT, parent) {}
+
+BOOL CDlgLandPlayerAllRight::OnInitDialog()
+{
+    CPersonCommonPage::OnInitDialog();
+    InitCommonControls({PersonCommonRules::FirstNameLimit, LowestBirthDate, PersonCommonRules::HighestBirthDate(), SubPageOrigin});
+    return TRUE;
+}
+
+void CDlgLandPlayerAllRight::SetPerson(TPerson* person, TClub*)
+{
+    person_ = person;
+    birthDateEdited_ = false;
+    showing_ = true;
+    Enable(person != nullptr);
+    if (person == nullptr) {
+        ClearNames();
+    } else {
+        ShowNames();
+        ShowAge(person->GetBirthDate());
+    }
+    ShowSubPages();
+    showing_ = false;
+}
+
+// A date the control shows clamped to its range is no choice of the user's
+// and is not written back.
+void CDlgLandPlayerAllRight::StoreBirthDate()
+{
+    if (birthDateEdited_) person_->SetBirthDate(ShownBirthDate());
+}
+
+void CDlgLandPlayerAllRight::ApplyToPerson()
+{
+    if (person_ == nullptr) return;
+    person_->SetFirstName(NameText(IDC_COMMON_FIRST_NAME).c_str());
+    person_->SetLastName(NameText(IDC_COMMON_LAST_NAME).c_str());
+    person_->SetNickname(NameText(IDC_COMMON_NICKNAME).c_str());
+    person_->SetPseudonym(NameText(IDC_COMMON_PSEUDONYM).c_str());
+    StoreBirthDate();
+    if (person_->GetSecondNationality() == person_->GetNationality()) person_->SetSecondNationality(0);
+    ApplySubPage();
+}
+
+void CDlgLandPlayerAllRight::OnBirthDateEdited() { StoreBirthDate(); }
+
+void CDlgLandPlayerAllRight::StoreNationalities()
+{
+    person_->SetNationality(SelectedCountry(IDC_COMMON_NATIONALITY));
+    person_->SetSecondNationality(SelectedCountry(IDC_COMMON_SECOND_NATIONALITY));
+}
+
+bool CDlgLandPlayerAllRight::OnCommand(int id, int code, HWND control)
+{
+    if (person_ == nullptr || showing_ || IsExchanging()) return false;
+    if ((id == IDC_COMMON_LAST_NAME || id == IDC_COMMON_FIRST_NAME) && code == EN_CHANGE) {
+        ApplyToPerson();
+        ::SendMessageW(notify_, CStaffListPage::ListRefresh, 0, 0);
+        return true;
+    }
+    if ((id == IDC_COMMON_NATIONALITY || id == IDC_COMMON_SECOND_NATIONALITY) && code == CBN_SELCHANGE) {
+        StoreNationalities();
+        return true;
+    }
+    return false;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// What the squad window's common page and the country editor's common page
+// share: the four names, both nationalities, the birth date with the age,
+// and below them the sub-page of the person's kind (player summary,
+// manager, chairman or staff level), each handed the person it shows.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "database/Date.h"
+#include "editors/player_staff/PersonPage.h"
+#include "ui/DateCtrl.h"
+
+class CDlgChairman;
+class CDlgManagerAllRight;
+class CDlgPlayerAllRightSmall;
+class CDlgStaffAtClub;
+
+class CPersonCommonPage : public CPersonPage {
+public:
+    ~CPersonCommonPage() override;
+    void OnChange(void* sender) override;
+
+protected:
+    struct TLayout {
+        int firstNameLimit;
+        TDate lowestBirthDate;
+        TDate highestBirthDate;
+        // Where the sub-pages stand, in dialog units.
+        POINT subPageOrigin;
+    };
+
+    CPersonCommonPage(UINT templateId, HWND parent);
+
+    // Part of OnInitDialog: edit limits, date range, country combos, sub-pages.
+    void InitCommonControls(const TLayout& layout);
+    void OnDestroy() override;
+    // The birth date the user changed; the age is shown already.
+    virtual void OnBirthDateEdited() {}
+
+    // Names, nationalities and birth date of the person.
+    void ShowNames();
+    void ShowAge(TDate birthDate);
+    // The sub-page of the person's kind, the others hidden; every sub-page
+    // gets the person or none, so that none keeps a deleted one.
+    void ShowSubPages();
+    void ClearNames();
+    std::u16string NameText(int id) const;
+    TDate ShownBirthDate();
+    std::uint8_t SelectedCountry(int comboId) const;
+    // The staff level of the staff-at-club sub-page, when it is shown.
+    void ApplySubPage();
+
+    Halvane::MFC::CDateCtrl birthDate_;
+    TPerson* person_ = nullptr;
+    // While the page itself fills its controls, their change messages are not the user's.
+    bool showing_ = false;
+    bool birthDateEdited_ = false;
+
+private:
+    std::unique_ptr<CDlgPlayerAllRightSmall> summary_;
+    std::unique_ptr<CDlgStaffAtClub> staffAtClub_;
+    std::unique_ptr<CDlgManagerAllRight> manager_;
+    std::unique_ptr<CDlgChairman> chairman_;
+    bool staffAtClubShown_ = false;
+};
