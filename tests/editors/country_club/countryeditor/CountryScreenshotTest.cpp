@@ -13,6 +13,7 @@
 #include "editors/country_club/DlgLandParent.h"
 #include "editors/country_club/model/LeagueSystemModel.h"
 #include "resources/CountryEditorIds.h"
+#include "resources/CountryStaffIds.h"
 #include "resources/LeagueCompositionIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -46,6 +47,27 @@ void WriteModal(int controlId, const char16_t* name, const std::function<void()>
     EXPECT_FALSE(driver.TimedOut()) << testing_support::Narrow(name);
 }
 
+// The child of the window's tab control that holds the control.
+HWND PageWith(HWND window, int tabControl, int control)
+{
+    HWND tabs = ::GetDlgItem(window, tabControl);
+    for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgItem(child, control) != nullptr) return child;
+    }
+    return nullptr;
+}
+
+// The staff tab shows its first manager, as a click on his row would.
+void ChooseFirstManager(HWND staff)
+{
+    HWND page = PageWith(staff, IDC_FRAME_LIST_TABS, IDC_MANAGER_LIST);
+    ASSERT_NE(page, nullptr);
+    HWND list = ::GetDlgItem(page, IDC_MANAGER_LIST);
+    ASSERT_GT(::SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
+    ::SendMessageW(list, LB_SETCURSEL, 0, 0);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
 using CountryScreenshot = SampleCountryTest;
 
 TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
@@ -65,8 +87,13 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
         const int tab = TabWithCode(frame, page.code);
         ASSERT_GE(tab, 0) << testing_support::Narrow(page.name);
         SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, tab);
+        if (page.code == CDlgLandParent::Manager) ChooseFirstManager(ShownPage(frame.Handle()));
         Write(frame.Handle(), page.name);
     }
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::Manager));
+    SwitchTab(ShownPage(frame.Handle()), IDC_FRAME_PAGE_TABS, 1);
+    Write(frame.Handle(), u"country-staff-abilities");
+    SwitchTab(ShownPage(frame.Handle()), IDC_FRAME_PAGE_TABS, 0);
     HWND page = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (::GetDlgItem(child, IDC_LEAGUES_TREE) != nullptr) page = child;
