@@ -1,7 +1,8 @@
 #pragma once
-// A page of the squad window's person tabs: it shows one person (or none)
-// and writes its controls back into him when the frame asks. Its requests
-// go to its parent, the tab control, which hands them on to the frame.
+// A page of the person tabs of the squad window or of the country editor's
+// staff tab: it shows one person (or none) and writes its controls back
+// into him when the frame asks. Its requests go to its parent, the tab
+// control, which hands them on to the frame.
 
 #include "ui/DialogB.h"
 
