@@ -22,6 +22,11 @@ using namespace country_editor_testing;
 
 namespace {
 
+std::u16string ShotPath(const char16_t* name)
+{
+    return testing_support::BinaryPath(std::u16string(u"tests\\editors\\country_club\\countryeditor\\") + name + u".bmp");
+}
+
 void Write(HWND window, const char16_t* name)
 {
     ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
@@ -29,8 +34,7 @@ void Write(HWND window, const char16_t* name)
     gui_test::PumpMessages();
     const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u) << testing_support::Narrow(name);
-    testing_support::WriteBytes(
-        testing_support::BinaryPath(std::u16string(u"tests\\editors\\country_club\\countryeditor\\") + name + u".bmp"), bitmap);
+    testing_support::WriteBytes(ShotPath(name), bitmap);
 }
 
 // Opens a modal dialog by the page's action, writes it and closes it with OK.
@@ -68,6 +72,28 @@ void ChooseFirstManager(HWND staff)
     ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
 }
 
+// The staff list's context menu, opened by a right click on the first row.
+void WriteContextMenu(HWND staff, const char16_t* name)
+{
+    HWND list = ::GetDlgItem(PageWith(staff, IDC_FRAME_LIST_TABS, IDC_MANAGER_LIST), IDC_MANAGER_LIST);
+    RECT row{};
+    ::SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const POINT point{row.left + 20, (row.top + row.bottom) / 2};
+    POINT screen = point;
+    ::ClientToScreen(list, &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    gui_test::ModalDriver driver([&] {
+        HWND menu = ::FindWindowW(L"#32768", nullptr);
+        if (menu == nullptr || !::IsWindowVisible(menu)) return false;
+        const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(menu);
+        testing_support::WriteBytes(ShotPath(name), bitmap);
+        ::EndMenu();
+        return true;
+    }, 30000);
+    ::SendMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
+    EXPECT_FALSE(driver.TimedOut()) << testing_support::Narrow(name);
+}
+
 using CountryScreenshot = SampleCountryTest;
 
 TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
@@ -94,6 +120,7 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
     SwitchTab(ShownPage(frame.Handle()), IDC_FRAME_PAGE_TABS, 1);
     Write(frame.Handle(), u"country-staff-abilities");
     SwitchTab(ShownPage(frame.Handle()), IDC_FRAME_PAGE_TABS, 0);
+    WriteContextMenu(ShownPage(frame.Handle()), u"country-staff-menu");
     HWND page = nullptr;
     for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (::GetDlgItem(child, IDC_LEAGUES_TREE) != nullptr) page = child;
