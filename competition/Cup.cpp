@@ -113,16 +113,12 @@ void CDBCup::FindLegOfMatchday(int matchday, int& round, int& leg) const
     const int rounds = entry != nullptr ? entry->GetRoundCount() : 0;
     leg = 0;
     for (round = 0; round < rounds; ++round) {
-        if (TwoMatches(entry->rounds[round].flags)) {
-            if (matchday <= 2) {
-                leg = matchday == 2 ? 1 : 0;
-                return;
-            }
-            matchday -= 2;
-        } else {
-            if (matchday <= 1) return;
-            matchday -= 1;
+        const int days = TwoMatches(entry->rounds[round].flags) ? 2 : 1;
+        if (matchday >= 1 && matchday <= days) {
+            leg = matchday - 1;
+            return;
         }
+        matchday -= days;
     }
 }
 

@@ -82,6 +82,11 @@ TEST_F(CompetitionRecordsTest, EveryClassSurvivesATextRoundTrip)
     EXPECT_EQ(round * 10 + leg, 10);
     cup.FindLegOfMatchday(5, round, leg);
     EXPECT_EQ(round * 10 + leg, 21);
+    // A matchday before the first or past the last belongs to no round.
+    for (int matchday : {0, -1, 6, 7}) {
+        cup.FindLegOfMatchday(matchday, round, leg);
+        EXPECT_EQ(round * 10 + leg, 30) << matchday;
+    }
     EXPECT_EQ(cup.CheckConsistency(0, 0), 0u);
     EXPECT_EQ(Get<CDBCup>(TypeLeagueCup, 0).CheckConsistency(0, 0), static_cast<std::uint32_t>(ErrorMatchdays));
     EXPECT_EQ(Get<CDBPool>(TypePool, 0).GetDrawOrder(), 0x800A);
