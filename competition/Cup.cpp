@@ -16,6 +16,13 @@ namespace {
 
 bool TwoMatches(std::uint32_t flags) { return (flags & 0x6) != 0; }
 
+constexpr int CupColumns = 8;
+
+// A cup's rounds are the table's last columns. A shape of nine or ten
+// rounds reaches before the first column: those columns are written as 0
+// and not kept, so that the records keep one column per round.
+int FirstCupColumn(int rounds) { return CupColumns - rounds; }
+
 }  // namespace
 
 std::pair<int, int> CDBRound::MatchDays(int season) const
@@ -140,12 +147,12 @@ int CDBCup::GetSourceLeagueLevel() const
 
 void CDBCup::SetCupTableEntry(int i, int j, std::int32_t value)
 {
-    if (i >= 0 && i < 4 && j >= 0 && j < 8) cupTable_[i][j] = value;
+    if (i >= 0 && i < 4 && j >= 0 && j < CupColumns) cupTable_[i][j] = value;
 }
 
 std::int32_t CDBCup::GetCupTableEntry(int i, int j) const
 {
-    return i >= 0 && i < 4 && j >= 0 && j < 8 ? cupTable_[i][j] : 0;
+    return i >= 0 && i < 4 && j >= 0 && j < CupColumns ? cupTable_[i][j] : 0;
 }
 
 std::uint32_t CDBCup::CheckConsistency(int season, int firstReserveTeamLevel) const
@@ -180,8 +187,12 @@ void CDBCup::Read(CIndexTextFile& file)
     }
     const int rounds = entry->GetRoundCount();
     ReadSeasonSections(file, 2 * rounds, false);
-    for (int j = 8 - rounds; j < 8; ++j) {
-        for (int i = 0; i < 4; ++i) file.ReadInt32(cupTable_[i][j]);
+    for (int j = FirstCupColumn(rounds); j < CupColumns; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            std::int32_t value = 0;
+            file.ReadInt32(value);
+            SetCupTableEntry(i, j, value);
+        }
     }
     ReadCommon(file);
     level_ = static_cast<std::int8_t>(GetSourceLeagueLevel());
@@ -200,8 +211,8 @@ bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
         return ok;
     }
     ok &= WriteSeasonSections(file);
-    for (int j = 8 - entry->GetRoundCount(); j < 8; ++j) {
-        for (int i = 0; i < 4; ++i) ok &= file.WriteInt32(cupTable_[i][j]);
+    for (int j = FirstCupColumn(entry->GetRoundCount()); j < CupColumns; ++j) {
+        for (int i = 0; i < 4; ++i) ok &= file.WriteInt32(GetCupTableEntry(i, j));
     }
     return ok && WriteCommon(file, countryOverride);
 }
@@ -215,8 +226,8 @@ void CDBCup::WriteBlock(CMasterWriter& writer) const
     if (cupKind_ == 0) return;
     WriteDayBlock(writer);
     const TCupAllocEntry* entry = GetEntry();
-    for (int j = 8 - (entry != nullptr ? entry->GetRoundCount() : 0); j < 8; ++j) {
-        for (int i = 0; i < 4; ++i) writer.WriteU32(static_cast<std::uint32_t>(cupTable_[i][j]));
+    for (int j = FirstCupColumn(entry != nullptr ? entry->GetRoundCount() : 0); j < CupColumns; ++j) {
+        for (int i = 0; i < 4; ++i) writer.WriteU32(static_cast<std::uint32_t>(GetCupTableEntry(i, j)));
     }
     WriteCommonBlock(writer);
 }
