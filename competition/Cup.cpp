@@ -206,12 +206,14 @@ bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
               file.WriteInt32(cupNumber_);
     if (cupKind_ == 0) return ok;
     const TCupAllocEntry* entry = GetEntry();
-    if (entry == nullptr) {
+    if (entry == nullptr && !unreadLines_.empty()) {
         for (const std::u16string& line : unreadLines_) ok &= file.WriteLine(line);
         return ok;
     }
+    // Without a shape there are no columns to write; the match days and the
+    // common part are written all the same.
     ok &= WriteSeasonSections(file);
-    for (int j = FirstCupColumn(entry->GetRoundCount()); j < CupColumns; ++j) {
+    for (int j = FirstCupColumn(entry != nullptr ? entry->GetRoundCount() : 0); j < CupColumns; ++j) {
         for (int i = 0; i < 4; ++i) ok &= file.WriteInt32(GetCupTableEntry(i, j));
     }
     return ok && WriteCommon(file, countryOverride);

@@ -274,3 +274,32 @@ TEST(CupAllocation, ShapesOfMoreThanTenRoundsAreRefusedAndReported)
     EXPECT_EQ(table.GetEntry(1), nullptr);
     EXPECT_EQ(messages.Messages().size(), 2u);
 }
+
+// A cup made in the editor whose kind has no shape keeps its match days and
+// common part over a save and a load: the record holds them, and the load
+// keeps what it cannot read without the shape, so the next save writes the
+// same text.
+TEST_F(CompetitionRecordsTest, ShapelessCupKeepsItsMatchDaysOverASaveAndALoad)
+{
+    const std::uint32_t id = MakeCompetitionId(Country, TypeLeagueCup, 2);
+    auto cup = std::make_unique<CDBCup>(id, Country << 24, registry_);
+    ASSERT_EQ(GetCupAllocTable().GetEntry(7), nullptr);
+    cup->SetCupKind(7);
+    for (int season = 0; season < 2; ++season) {
+        cup->SetCalendarEntry(season, 40, 1);
+        cup->SetCalendarEntry(season, 90, 2);
+    }
+    cup->SetDayGroup(5);
+    cup->AddSource(MakeCompetitionId(Country, TypeLeague, 0), false);
+    registry_.Register(std::move(cup));
+    const std::string saved = Write({id});
+    EXPECT_NE(saved.find("%INDEX%MATCHDAYS\r\n40,90\r\n%INDEXEND%MATCHDAYS\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("%INDEX%MATCHDAYS2\r\n40,90\r\n%INDEXEND%MATCHDAYS2\r\n5\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("{ 3, LEAGUE, 0 }"), std::string::npos) << saved;
+
+    DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+    ASSERT_EQ(registry_.Get(id), nullptr);
+    Read(saved);
+    ASSERT_NE(registry_.Get(id), nullptr);
+    EXPECT_EQ(Write({id}), saved);
+}
