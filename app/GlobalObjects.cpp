@@ -7,6 +7,7 @@
 #include "database/LongtimeExport.h"
 #include "database/WorldList.h"
 #include "ui/CountryDirectory.h"
+#include "ui/DlgErrorMessage.h"
 #include "ui/DlgLongtimeOperation.h"
 
 namespace {
@@ -18,6 +19,21 @@ int ShowInProgramBox(const char16_t* text, unsigned flags, void* app)
     return static_cast<CLedraApp*>(app)->ShowMessageBox(text, flags);
 }
 
+// A report without a choice is one message with one button.
+int ShowInMessageDialog(const AppReport& report, void* app)
+{
+    CDlgErrorMessage box(static_cast<CLedraApp*>(app)->GetMessageBoxOwner());
+    const std::u16string header(report.header);
+    const std::u16string text(report.text);
+    if (report.withCancel) {
+        box.SetHeader(header.c_str());
+        box.AddMessage(text.c_str(), false);
+    } else {
+        box.SetMessage(header.c_str(), text.c_str());
+    }
+    return box.DoModal() == IDOK ? AppMessage::IdOk : AppMessage::IdCancel;
+}
+
 }  // namespace
 
 UINT GetUpdateListMessage() { return updateListMessage; }
@@ -27,6 +43,7 @@ CGlobalObjects::CGlobalObjects()
     updateListMessage = ::RegisterWindowMessageW(L"WXM_UPDATE_LIST");
     app_ = std::make_unique<CLedraApp>();
     previousSink_ = SetAppMessageSink({ShowInProgramBox, app_.get()});
+    previousReportSink_ = SetAppReportShower({ShowInMessageDialog, app_.get()});
     SetCountryDirectory(&countryDirectory_);
     // The country files read their competitions through the factory.
     InstallCompetitionFactory();
@@ -51,6 +68,7 @@ CGlobalObjects::~CGlobalObjects()
     CDatabaseSnapshot::SetDefaultSaveStep({});
     SetLongtimeProgressFactory({});
     SetCountryDirectory(nullptr);
+    SetAppReportShower(previousReportSink_);
     SetAppMessageSink(previousSink_);
     app_.reset();
     updateListMessage = 0;

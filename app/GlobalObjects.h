@@ -26,6 +26,7 @@ private:
     std::unique_ptr<CLedraApp> app_;
     CWorldCountryDirectory countryDirectory_;
     AppMessageSink previousSink_{};
+    AppReportSink previousReportSink_{};
 };
 
 // The registered window message "WXM_UPDATE_LIST"; 0 before start.

@@ -16,6 +16,13 @@ namespace {
 
 bool TwoMatches(std::uint32_t flags) { return (flags & 0x6) != 0; }
 
+constexpr int CupColumns = 8;
+
+// A cup's rounds are the table's last columns. A shape of nine or ten
+// rounds reaches before the first column: those columns are written as 0
+// and not kept, so that the records keep one column per round.
+int FirstCupColumn(int rounds) { return CupColumns - rounds; }
+
 }  // namespace
 
 std::pair<int, int> CDBRound::MatchDays(int season) const
@@ -113,16 +120,12 @@ void CDBCup::FindLegOfMatchday(int matchday, int& round, int& leg) const
     const int rounds = entry != nullptr ? entry->GetRoundCount() : 0;
     leg = 0;
     for (round = 0; round < rounds; ++round) {
-        if (TwoMatches(entry->rounds[round].flags)) {
-            if (matchday <= 2) {
-                leg = matchday == 2 ? 1 : 0;
-                return;
-            }
-            matchday -= 2;
-        } else {
-            if (matchday <= 1) return;
-            matchday -= 1;
+        const int days = TwoMatches(entry->rounds[round].flags) ? 2 : 1;
+        if (matchday >= 1 && matchday <= days) {
+            leg = matchday - 1;
+            return;
         }
+        matchday -= days;
     }
 }
 
@@ -144,12 +147,12 @@ int CDBCup::GetSourceLeagueLevel() const
 
 void CDBCup::SetCupTableEntry(int i, int j, std::int32_t value)
 {
-    if (i >= 0 && i < 4 && j >= 0 && j < 8) cupTable_[i][j] = value;
+    if (i >= 0 && i < 4 && j >= 0 && j < CupColumns) cupTable_[i][j] = value;
 }
 
 std::int32_t CDBCup::GetCupTableEntry(int i, int j) const
 {
-    return i >= 0 && i < 4 && j >= 0 && j < 8 ? cupTable_[i][j] : 0;
+    return i >= 0 && i < 4 && j >= 0 && j < CupColumns ? cupTable_[i][j] : 0;
 }
 
 std::uint32_t CDBCup::CheckConsistency(int season, int firstReserveTeamLevel) const
@@ -184,8 +187,12 @@ void CDBCup::Read(CIndexTextFile& file)
     }
     const int rounds = entry->GetRoundCount();
     ReadSeasonSections(file, 2 * rounds, false);
-    for (int j = 8 - rounds; j < 8; ++j) {
-        for (int i = 0; i < 4; ++i) file.ReadInt32(cupTable_[i][j]);
+    for (int j = FirstCupColumn(rounds); j < CupColumns; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            std::int32_t value = 0;
+            file.ReadInt32(value);
+            SetCupTableEntry(i, j, value);
+        }
     }
     ReadCommon(file);
     level_ = static_cast<std::int8_t>(GetSourceLeagueLevel());
@@ -199,13 +206,15 @@ bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
               file.WriteInt32(cupNumber_);
     if (cupKind_ == 0) return ok;
     const TCupAllocEntry* entry = GetEntry();
-    if (entry == nullptr) {
+    if (entry == nullptr && !unreadLines_.empty()) {
         for (const std::u16string& line : unreadLines_) ok &= file.WriteLine(line);
         return ok;
     }
+    // Without a shape there are no columns to write; the match days and the
+    // common part are written all the same.
     ok &= WriteSeasonSections(file);
-    for (int j = 8 - entry->GetRoundCount(); j < 8; ++j) {
-        for (int i = 0; i < 4; ++i) ok &= file.WriteInt32(cupTable_[i][j]);
+    for (int j = FirstCupColumn(entry != nullptr ? entry->GetRoundCount() : 0); j < CupColumns; ++j) {
+        for (int i = 0; i < 4; ++i) ok &= file.WriteInt32(GetCupTableEntry(i, j));
     }
     return ok && WriteCommon(file, countryOverride);
 }
@@ -219,8 +228,8 @@ void CDBCup::WriteBlock(CMasterWriter& writer) const
     if (cupKind_ == 0) return;
     WriteDayBlock(writer);
     const TCupAllocEntry* entry = GetEntry();
-    for (int j = 8 - (entry != nullptr ? entry->GetRoundCount() : 0); j < 8; ++j) {
-        for (int i = 0; i < 4; ++i) writer.WriteU32(static_cast<std::uint32_t>(cupTable_[i][j]));
+    for (int j = FirstCupColumn(entry != nullptr ? entry->GetRoundCount() : 0); j < CupColumns; ++j) {
+        for (int i = 0; i < 4; ++i) writer.WriteU32(static_cast<std::uint32_t>(GetCupTableEntry(i, j)));
     }
     WriteCommonBlock(writer);
 }

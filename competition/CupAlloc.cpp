@@ -11,6 +11,7 @@
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
+#include "database/CompetitionRegistry.h"
 #include "database/MasterWriter.h"
 #include "platform/Platform.h"
 
@@ -47,8 +48,6 @@ TCupAllocRound ParseRound(std::u16string_view line)
 
 }  // namespace
 
-int TCupAllocEntry::GetRoundCount() const { return std::min<int>(rounds[0].b, MaxCupRounds); }
-
 int TCupAllocEntry::GetTeamTotal() const
 {
     int total = 0;
@@ -56,7 +55,7 @@ int TCupAllocEntry::GetTeamTotal() const
     return total;
 }
 
-void TCupAllocEntry::Read(CIndexTextFile& file)
+bool TCupAllocEntry::Read(CIndexTextFile& file)
 {
     group = static_cast<std::uint16_t>(LookupKeyword(ReadValueText(file), CupAllocGroupTable));
     const std::u16string line = ReadValueText(file);
@@ -66,13 +65,16 @@ void TCupAllocEntry::Read(CIndexTextFile& file)
     file.ReadInt8(value2);
     std::int32_t count = 0;
     file.ReadInt32(count);
-    for (std::int32_t n = 0; n < count && n < 4096; ++n) {
+    std::int32_t lines = 0;
+    for (; lines < count && lines < 4096; ++lines) {
         const char16_t* next = file.PeekLine();
         if (next == nullptr || std::u16string_view(next).starts_with(u"%INDEX")) break;
         const TCupAllocRound round = ParseRound(ReadValueText(file));
-        if (n < MaxRounds) rounds[n] = round;
+        if (lines < MaxRounds) rounds[lines] = round;
     }
+    if (lines > MaxRounds || GetRoundCount() > MaxRounds) return false;
     ruleListIndex = ReadTeamRules(GetTeamRuleStore(), file, 0);
+    return true;
 }
 
 void TCupAllocEntry::WriteBlock(CMasterWriter& writer) const
@@ -100,7 +102,7 @@ const TCupAllocEntry* TCupAllocTable::GetEntry(int index) const
     return index >= 0 && index < GetCount() ? entries_[static_cast<std::size_t>(index)].get() : nullptr;
 }
 
-void TCupAllocTable::Read(CIndexTextFile& file)
+void TCupAllocTable::Read(CIndexTextFile& file, std::vector<std::u16string>* refused)
 {
     std::int32_t count = 0;
     file.ReadInt32(count);
@@ -109,8 +111,12 @@ void TCupAllocTable::Read(CIndexTextFile& file)
     for (int i = 1; i < GetCount(); ++i) {
         const std::u16string key = Format(u"CUP%d", i);
         if (!file.FindSection(key)) continue;
-        entries_[static_cast<std::size_t>(i)] = std::make_unique<TCupAllocEntry>();
-        entries_[static_cast<std::size_t>(i)]->Read(file);
+        auto entry = std::make_unique<TCupAllocEntry>();
+        if (entry->Read(file)) {
+            entries_[static_cast<std::size_t>(i)] = std::move(entry);
+        } else if (refused != nullptr) {
+            refused->push_back(key);
+        }
         file.FindSectionEnd(key);
     }
 }
@@ -141,5 +147,7 @@ void LoadCupAllocation(TCupAllocTable& table, std::u16string_view scriptFolder)
         ShowFileNotFound(platform::MakeAbsolute(path).c_str());
         return;
     }
-    table.Read(file);
+    std::vector<std::u16string> refused;
+    table.Read(file, &refused);
+    ReportRepairedRecords(refused, path);
 }

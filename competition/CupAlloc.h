@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,9 +24,8 @@ struct TCupAllocRound {
 };
 
 struct TCupAllocEntry {
+    // The game's rounds block holds ten rounds of 20 bytes.
     static constexpr int MaxRounds = 10;
-    // The cup table has eight round columns.
-    static constexpr int MaxCupRounds = 8;
 
     std::uint16_t group = 4;
     std::uint8_t value2 = 0;
@@ -33,10 +33,12 @@ struct TCupAllocEntry {
     TCupAllocRound rounds[MaxRounds];
     std::uint32_t ruleListIndex = 0;
 
-    // The first round's b, kept in 0..8.
-    int GetRoundCount() const;
+    // The first round's b.
+    int GetRoundCount() const { return rounds[0].b; }
     int GetTeamTotal() const;
-    void Read(CIndexTextFile& file);
+    // False for an entry of more rounds than the block holds, which the
+    // table then leaves out.
+    bool Read(CIndexTextFile& file);
     void WriteBlock(CMasterWriter& writer) const;
 };
 
@@ -47,8 +49,9 @@ public:
     bool HasEntries() const { return !entries_.empty(); }
     const TCupAllocEntry* GetEntry(int index) const;
     void Clear() { entries_.clear(); }
-    // Reads a whole file's stream; the table is replaced.
-    void Read(CIndexTextFile& file);
+    // Reads a whole file's stream; the table is replaced. The sections of
+    // entries left out are added to refused when it is given.
+    void Read(CIndexTextFile& file, std::vector<std::u16string>* refused = nullptr);
     void WriteBlock(CMasterWriter& writer) const;
 
 private:
@@ -57,5 +60,5 @@ private:
 
 TCupAllocTable& GetCupAllocTable();
 // "CupAlloc.txt" of the script folder; a missing file is reported and
-// leaves the table as it was.
+// leaves the table as it was, and entries left out are reported.
 void LoadCupAllocation(TCupAllocTable& table, std::u16string_view scriptFolder);

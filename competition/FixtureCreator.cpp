@@ -1,7 +1,14 @@
 #include "competition/FixtureCreator.h"
 
 #include <algorithm>
+#include <span>
+#include <string>
 #include <utility>
+
+#include "core/FileMessages.h"
+#include "core/Format.h"
+#include "platform/Platform.h"
+#include "platform/TextCodec.h"
 
 CFixtureCreator::Pair* CFixtureCreator::At(int day, int slot)
 {
@@ -101,4 +108,23 @@ bool CFixtureCreator::StreaksAtMostThree() const
         }
     }
     return true;
+}
+
+bool CFixtureCreator::Dump(std::u16string_view path) const
+{
+    std::u16string text;
+    const int firstRoundDays = rounds_ > 0 ? days_ / rounds_ : 0;
+    for (int day = 0; day < firstRoundDays; ++day) {
+        text += Format(u"Day %i:\r\n", day);
+        for (int slot = 0; slot < matchesPerDay_; ++slot) {
+            text += Format(u"   %i : %i\r\n", GetHome(day, slot), GetAway(day, slot));
+        }
+        text += u"\r\n";
+    }
+    const std::string bytes = platform::Utf16ToUtf8(text);
+    if (platform::WriteFileAtomic(path, std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()))) {
+        return true;
+    }
+    ShowFileNotFound(platform::MakeAbsolute(path).c_str());
+    return false;
 }

@@ -4,6 +4,7 @@
 // the last slot; later rounds mirror the one before.
 
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 class CFixtureCreator {
@@ -18,6 +19,10 @@ public:
     void SetAway(int day, int slot, int team);
     int GetDays() const { return days_; }
     int GetMatchesPerDay() const { return matchesPerDay_; }
+    // The first round as text, a block per day with a line per match
+    // ("home : away", -1 for the bye); a file that cannot be written is
+    // reported and gives false.
+    bool Dump(std::u16string_view path) const;
 
 private:
     struct Pair {

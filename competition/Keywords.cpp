@@ -158,15 +158,18 @@ std::u16string FormatKeywordFlags(std::uint32_t value, KeywordTable table)
 std::u16string FormatLegFlags(std::uint32_t flags)
 {
     std::u16string text;
-    bool any = false;
+    bool first = true;
+    bool named = false;
     for (int bit = 0; bit < 32; ++bit) {
         const std::uint32_t mask = 1u << bit;
         if ((flags & mask) == 0) continue;
-        if (any) text += u", ";
-        text += GetKeywordName(mask, LegFlagTable);
-        any = true;
+        if (!first) text += u", ";
+        const std::u16string_view name = GetKeywordName(mask, LegFlagTable);
+        text += name;
+        first = false;
+        named |= !name.empty();
     }
-    return any ? text : std::u16string(u"0");
+    return named ? text : std::u16string(u"0");
 }
 
 std::u16string ReadValueText(CIndexTextFile& file)

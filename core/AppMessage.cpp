@@ -12,6 +12,7 @@ std::mutex gSinkMutex;
 AppMessageSink gSink{nullptr, nullptr};
 AppFileChooserSink gChooser{nullptr, nullptr};
 AppListPickerSink gPicker{nullptr, nullptr};
+AppReportSink gReport{nullptr, nullptr};
 
 int WriteToStandardError(const char16_t* text, unsigned, void*)
 {
@@ -75,4 +76,24 @@ int PickAppListItem(const AppListChoice& choice)
         sink = gPicker;
     }
     return sink.picker ? sink.picker(choice, sink.context) : -1;
+}
+
+AppReportSink SetAppReportShower(AppReportSink sink)
+{
+    std::lock_guard lock(gSinkMutex);
+    const AppReportSink previous = gReport;
+    gReport = sink;
+    return previous;
+}
+
+int ShowAppReport(const AppReport& report)
+{
+    AppReportSink sink;
+    {
+        std::lock_guard lock(gSinkMutex);
+        sink = gReport;
+    }
+    if (sink.shower) return sink.shower(report, sink.context);
+    const std::u16string text = std::u16string(report.header) + u"\r\n\r\n" + std::u16string(report.text);
+    return ShowAppMessageBox(text.c_str(), report.withCancel ? AppMessage::OkCancel : AppMessage::Ok);
 }

@@ -73,3 +73,21 @@ AppListPickerSink SetAppListPicker(AppListPickerSink sink);
 // The index of the chosen item; -1 when cancelled or when no picker is
 // installed.
 int PickAppListItem(const AppListChoice& choice);
+
+// A header line over a longer text that the user may scroll, for collected
+// results: one OK button, or OK and Cancel. The answer is IdOk or IdCancel.
+struct AppReport {
+    std::u16string_view header;
+    std::u16string_view text;
+    bool withCancel = false;
+};
+using AppReportShower = int (*)(const AppReport& report, void* context);
+struct AppReportSink {
+    AppReportShower shower;
+    void* context;
+};
+// Installs a shower and returns the previous one.
+AppReportSink SetAppReportShower(AppReportSink sink);
+// Without a shower the header, an empty line and the text go to
+// ShowAppMessageBox as one message.
+int ShowAppReport(const AppReport& report);

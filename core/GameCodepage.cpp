@@ -29,18 +29,10 @@ std::optional<std::uint8_t> ExactGameByte(char16_t c)
     return std::nullopt;
 }
 
-bool IsHighSurrogate(char16_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 }  // namespace
 
+// One byte per UTF-16 unit, so that a text takes as many bytes as it has
+// units: each half of a character outside the basic plane becomes a '?'.
 void ToGameCodepage(const char16_t* src, std::uint8_t* dest, std::size_t capacity)
 {
     if (!dest || capacity < 1) return;
@@ -48,12 +40,6 @@ void ToGameCodepage(const char16_t* src, std::uint8_t* dest, std::size_t capacit
     for (const char16_t* p = src; p && *p && written + 1 < capacity; ++p) {
         if (auto exact = ExactGameByte(*p)) {
             dest[written++] = *exact;
-            continue;
-        }
-        // A character outside the basic plane is one unknown character.
-        if (IsHighSurrogate(p[0]) && IsLowSurrogate(p[1])) {
-            ++p;
-            dest[written++] = '?';
             continue;
         }
         dest[written++] = platform::CharToCp1252BestFit(*p);

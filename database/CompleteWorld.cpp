@@ -22,6 +22,8 @@ namespace {
 
 std::uint8_t applicationDatabaseLanguage = 0;
 
+constexpr std::u16string_view RulesFileName = u"Rules.sav";
+
 // A load creates persons mostly in ascending id order; a key above every
 // other one goes in at the end without a search.
 template <typename Map>
@@ -245,7 +247,7 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     }
     AssignPendingPersonIds();
     for (int id = 1; id <= LastCountryId; ++id) countries_[id].FillDefaultLevelNames();
-    rules_.LoadRules(platform::JoinPath(databaseFolder_, u"Rules.sav"));
+    rules_.LoadRules(platform::JoinPath(databaseFolder_, RulesFileName));
     rules_.CheckRules(*this);
     freeAgents_.LoadPlayersWithoutClub();
     LoadAssessment();
@@ -320,6 +322,7 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
         }
     }
     if (!result.keptDamagedFreeAgents) freeAgents_.GetFileDamage().Clear();
+    if (!result.keptRefusedRules) rules_.ClearFileRefused();
     return result;
 }
 
@@ -335,6 +338,8 @@ void TCompleteWorld::DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result
     }
     result.keptDamagedFreeAgents = freeAgents_.IsDamaged();
     if (result.keptDamagedFreeAgents) names += Format(u"\n%s", TPlayersWithoutClub::FileName);
+    result.keptRefusedRules = rules_.IsFileRefused();
+    if (result.keptRefusedRules) names += Format(u"\n%s", RulesFileName);
     if (names.empty() || damaged == DamagedFiles::Keep) return;
     const std::u16string question = ReplaceTokens(
         CTextManager::Instance()->GetText(u"Database.CompleteWorld.ReplaceDamaged"_tk), {{u"_COUNTRIES", names}});
@@ -342,6 +347,7 @@ void TCompleteWorld::DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result
     if (ShowAppMessageBox(question.c_str(), flags) != AppMessage::IdYes) return;
     ids.clear();
     result.keptDamagedFreeAgents = false;
+    result.keptRefusedRules = false;
 }
 
 bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResult& kept,
@@ -368,8 +374,9 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResul
     }
     if (!closer.Finish()) return false;
     CIndexTextFile rules;
-    if (!rules.OpenWrite(platform::JoinPath(databaseFolder_, u"Rules.sav")) || !rules_.WriteRules(rules) ||
-        !rules.CloseInto(files)) {
+    if (!kept.keptRefusedRules &&
+        (!rules.OpenWrite(platform::JoinPath(databaseFolder_, RulesFileName)) || !rules_.WriteRules(rules) ||
+         !rules.CloseInto(files))) {
         return false;
     }
     CIndexTextFile freeAgents;

@@ -73,6 +73,8 @@ public:
         std::vector<int> keptDamaged;
         // Without.sav was damaged and kept as it is.
         bool keptDamagedFreeAgents = false;
+        // Rules.sav, written by a newer program, was kept as it is.
+        bool keptRefusedRules = false;
     };
     // Writes every country file, the rules, the players without club and
     // the assessment, all or none: each goes

@@ -75,7 +75,7 @@ TLevelSummary SummariseLevel(const TCompetitionRegistry& registry, std::uint32_t
         const CDBCompetitionBase* league = registry.Get(Id(country, TypeLeague, index));
         if (league == nullptr || league->GetLevel() != level) continue;
         ++summary.leagues;
-        summary.teams += league->GetTeamCount();
+        summary.teams += league->GetAssignedTeamCount();
     }
     return summary;
 }

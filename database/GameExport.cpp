@@ -281,9 +281,8 @@ public:
     void ReportNoCountry() const
     {
         if (progress_ == nullptr) return;
-        ShowAppMessageBox((Text(u"Database.CompleteWorld.ErrorFollowingError"_tk) + u"\r\n\r\n" +
-                           Text(u"Database.CompleteWorld.ErrorNoCountryInitialized"_tk))
-                              .c_str());
+        ShowAppReport({Text(u"Database.CompleteWorld.ErrorFollowingError"_tk),
+                       Text(u"Database.CompleteWorld.ErrorNoCountryInitialized"_tk), false});
         progress_->SetCancelAllowed(true);
     }
 
@@ -291,8 +290,7 @@ public:
     bool Confirm(const std::u16string& report)
     {
         if (progress_ == nullptr) return true;
-        const std::u16string text = Text(u"Database.CompleteWorld.CountriesInitializedInfo"_tk) + u"\r\n\r\n" + report;
-        if (ShowAppMessageBox(text.c_str(), AppMessage::OkCancel) != AppMessage::IdOk) {
+        if (ShowAppReport({Text(u"Database.CompleteWorld.CountriesInitializedInfo"_tk), report, true}) != AppMessage::IdOk) {
             progress_->SetCancelAllowed(true);
             return false;
         }

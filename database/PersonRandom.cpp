@@ -225,38 +225,50 @@ void TPerson::GenerateMentalAbilities(int)
     const int talent = GetTalent();
     const int weight = weightKg;
     const int height = heightCm;
-    const auto fill = [this](int ability, int value) {
-        if (abilities[ability] == 0) SetAbility(ability, static_cast<std::uint8_t>(LimitMental(value)));
+    // A kept ability draws nothing, so that the draws of the others do not
+    // depend on which abilities were already set.
+    const auto fill = [this](int ability, const auto& value) {
+        if (abilities[ability] == 0) SetAbility(ability, static_cast<std::uint8_t>(LimitMental(value())));
     };
-    int decision = RandomInt(21) + (talent + 4) * 5;
-    decision += has(IdentificationHigh) ? 10 : (has(IdentificationLow) ? -10 : 0);
-    fill(Decision, decision);
-
-    int intimidation = RandomInt(21) + 10 + (has(HardMan) ? 20 : 0) + (has(ScandalProne) ? 10 : 0) -
-                       (has(WeakNerves) ? 10 : 0) + abilities[Tackling] / 4 + CappedBodyBonus(weight, 4);
-    if (height >= 186) intimidation += height <= 220 ? 2 * height - 366 : 74;
-    fill(Intimidation, intimidation);
-
-    fill(Aggression, RandomInt(25) + 15 + (has(HardMan) ? 30 : 0) + abilities[Intimidation] / 8 +
-                         abilities[Tackling] / 3);
-    fill(Determination, RandomInt(25) + 15 + (has(HardMan) ? 30 : 0) + abilities[Intimidation] / 10 +
-                            abilities[Tackling] / 4);
-
-    int composure = RandomInt(41) + 15 - (has(WeakNerves) ? 20 : 0) + (has(StrongNerves) ? 20 : 0) +
-                    (has(Complacency) ? 30 : 0) + (has(LazyInTraining) ? 10 : 0) + abilities[PenaltyShot] / 4 +
-                    CappedBodyBonus(weight, 5);
-    if (height >= 186) composure += height <= 220 ? height - 185 : 35;
-    fill(Composure, composure);
-
-    fill(Concentration, RandomInt(41) + 10 - (has(WeakNerves) ? 20 : 0) + (has(StrongNerves) ? 20 : 0) +
-                            abilities[PenaltyShot] / 10 + talent * 5);
-    fill(Leadership, RandomInt(21) + 20 - (has(WeakNerves) ? 10 : 0) + (has(StrongNerves) ? 10 : 0) +
-                         (has(Professionalism) ? 10 : 0) + (has(IdentificationHigh) ? 10 : 0) +
-                         abilities[Aggression] / 6 + talent * 6);
-    fill(TeamWork, RandomInt(21) + 10 + (has(IdentificationHigh) ? 10 : 0) - (has(IdentificationLow) ? 10 : 0) +
-                       abilities[WorkRate] / 5 + abilities[LongPassing] / 8 + abilities[Passing] / 4);
-    fill(Consistency, RandomInt(31) + 10 + (has(Professionalism) ? 10 : 0) + abilities[Concentration] / 5 +
-                          talent * 5 + abilities[WorkRate] / 10);
+    fill(Decision, [&] {
+        return RandomInt(21) + (talent + 4) * 5 + (has(IdentificationHigh) ? 10 : (has(IdentificationLow) ? -10 : 0));
+    });
+    fill(Intimidation, [&] {
+        int intimidation = RandomInt(21) + 10 + (has(HardMan) ? 20 : 0) + (has(ScandalProne) ? 10 : 0) -
+                           (has(WeakNerves) ? 10 : 0) + abilities[Tackling] / 4 + CappedBodyBonus(weight, 4);
+        if (height >= 186) intimidation += height <= 220 ? 2 * height - 366 : 74;
+        return intimidation;
+    });
+    fill(Aggression, [&] {
+        return RandomInt(25) + 15 + (has(HardMan) ? 30 : 0) + abilities[Intimidation] / 8 + abilities[Tackling] / 3;
+    });
+    fill(Determination, [&] {
+        return RandomInt(25) + 15 + (has(HardMan) ? 30 : 0) + abilities[Intimidation] / 10 + abilities[Tackling] / 4;
+    });
+    fill(Composure, [&] {
+        int composure = RandomInt(41) + 15 - (has(WeakNerves) ? 20 : 0) + (has(StrongNerves) ? 20 : 0) +
+                        (has(Complacency) ? 30 : 0) + (has(LazyInTraining) ? 10 : 0) + abilities[PenaltyShot] / 4 +
+                        CappedBodyBonus(weight, 5);
+        if (height >= 186) composure += height <= 220 ? height - 185 : 35;
+        return composure;
+    });
+    fill(Concentration, [&] {
+        return RandomInt(41) + 10 - (has(WeakNerves) ? 20 : 0) + (has(StrongNerves) ? 20 : 0) +
+               abilities[PenaltyShot] / 10 + talent * 5;
+    });
+    fill(Leadership, [&] {
+        return RandomInt(21) + 20 - (has(WeakNerves) ? 10 : 0) + (has(StrongNerves) ? 10 : 0) +
+               (has(Professionalism) ? 10 : 0) + (has(IdentificationHigh) ? 10 : 0) + abilities[Aggression] / 6 +
+               talent * 6;
+    });
+    fill(TeamWork, [&] {
+        return RandomInt(21) + 10 + (has(IdentificationHigh) ? 10 : 0) - (has(IdentificationLow) ? 10 : 0) +
+               abilities[WorkRate] / 5 + abilities[LongPassing] / 8 + abilities[Passing] / 4;
+    });
+    fill(Consistency, [&] {
+        return RandomInt(31) + 10 + (has(Professionalism) ? 10 : 0) + abilities[Concentration] / 5 + talent * 5 +
+               abilities[WorkRate] / 10;
+    });
 }
 
 void TPerson::GenerateRandomPlayer(TClub* club, const char16_t* first, const char16_t* last, int age, int position,

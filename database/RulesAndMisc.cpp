@@ -74,13 +74,18 @@ bool TRulesAndMisc::IsTitleDefender(std::uint32_t team) const
 
 void TRulesAndMisc::LoadRules(std::u16string_view path)
 {
+    fileRefused_ = false;
     CIndexTextFile file;
     if (!file.OpenRead(path)) {
         ShowFileNotFound(platform::MakeAbsolute(path).c_str());
         return;
     }
     if (!file.FindSection(Section)) return;
-    ReadVersion(file);
+    if (!ReadVersion(file)) {
+        fileRefused_ = true;
+        ShowFileFormatError(file);
+        return;
+    }
     if (TDatabaseVersion::IsVersionAtLeast(0x2005, 5)) {
         for (int continent = 0; continent < Continents; ++continent) {
             for (int cup = 0; cup < 2; ++cup) file.ReadQuotedStrings(&titles_[continent][cup][0][0], TitleCapacity);

@@ -34,8 +34,13 @@ public:
     // Whether the club (bit 24 ignored) defends any continental title.
     bool IsTitleDefender(std::uint32_t team) const;
 
-    // A missing file is reported and changes nothing.
+    // A missing file is reported and changes nothing; so is a file of a
+    // newer program, which is then marked refused.
     void LoadRules(std::u16string_view path);
+    // The last load found a file of a newer program: a save keeps that file
+    // unless the user agrees to replace it.
+    bool IsFileRefused() const { return fileRefused_; }
+    void ClearFileRefused() { fileRefused_ = false; }
     // True on success; the old file stays unless every line was written.
     bool SaveRules(std::u16string_view path) const;
     // The Rules.sav section, for a save that writes it with other files.
@@ -53,4 +58,5 @@ private:
     std::uint32_t furtherClubs_[2] = {};
     std::uint32_t fairness_[3] = {};
     std::int32_t further_[6] = {};
+    bool fileRefused_ = false;
 };

@@ -42,6 +42,10 @@ bool RenameOver(std::u16string_view from, std::u16string_view to);
 bool IsWritable(std::u16string_view path);
 // Names (not paths) of the entries of a folder, files and folders alike.
 std::vector<std::u16string> ListFolder(std::u16string_view folder);
+// Names of the entries, files and folders alike, that the system's own
+// wildcard search gives for a path whose name part holds '*' and '?'
+// ("folder\*.tga"), without regard to case; "." and ".." are left out.
+std::vector<std::u16string> ListFolderMatching(std::u16string_view patternPath);
 // Creates a new empty file with a unique name in folder and returns its
 // path; empty on failure.
 std::u16string CreateUniqueFile(std::u16string_view folder, std::u16string_view prefix);

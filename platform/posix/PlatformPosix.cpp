@@ -2,6 +2,7 @@
 // component is matched without regard to case, as Windows would.
 
 #include <dirent.h>
+#include <fnmatch.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -196,6 +197,20 @@ std::vector<std::u16string> ListFolder(std::u16string_view folder)
         if (name != "." && name != "..") names.push_back(Utf8ToUtf16(name));
     }
     closedir(dir);
+    return names;
+}
+
+std::vector<std::u16string> ListFolderMatching(std::u16string_view patternPath)
+{
+    // As on Windows, "*.*" also finds names without a dot.
+    const std::u16string_view namePattern = NameOf(patternPath);
+    const std::string pattern = namePattern == u"*.*" ? std::string("*") : Utf16ToUtf8(namePattern);
+    std::vector<std::u16string> names;
+    for (std::u16string& name : ListFolder(FolderOf(patternPath))) {
+        if (fnmatch(pattern.c_str(), Utf16ToUtf8(name).c_str(), FNM_CASEFOLD | FNM_NOESCAPE) == 0) {
+            names.push_back(std::move(name));
+        }
+    }
     return names;
 }
 

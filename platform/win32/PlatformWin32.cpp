@@ -133,6 +133,22 @@ std::vector<std::u16string> ListFolder(std::u16string_view folder)
     return names;
 }
 
+std::vector<std::u16string> ListFolderMatching(std::u16string_view patternPath)
+{
+    std::vector<std::u16string> names;
+    WIN32_FIND_DATAW data{};
+    const std::wstring pattern = Wide(JoinPath(MakeAbsolute(FolderOf(patternPath)), NameOf(patternPath)));
+    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring_view name = data.cFileName;
+        if (name != L"." && name != L"..")
+            names.emplace_back(reinterpret_cast<const char16_t*>(name.data()), name.size());
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return names;
+}
+
 std::u16string CreateUniqueFile(std::u16string_view folder, std::u16string_view prefix)
 {
     static std::atomic<unsigned> counter{0};

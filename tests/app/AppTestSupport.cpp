@@ -12,6 +12,7 @@
 #include "database/Stadium.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
+#include "resources/ResourceIds.h"
 #include "win/Registry.h"
 #include "win/SystemPaths.h"
 #include "win/WideText.h"
@@ -22,6 +23,7 @@ namespace {
 constexpr int MessageBoxTextId = 0xFFFF;
 constexpr int AgreementTextId = 2092;
 constexpr int ClubListId = 2084;
+constexpr int ReportHeaderId = IDC_ERROR_MESSAGE_HEADER;
 
 struct DialogSearch {
     int controlId;
@@ -152,6 +154,17 @@ bool Responder::Step()
         messages.push_back(TextOf(::GetDlgItem(box, MessageBoxTextId)));
         captions.push_back(TextOf(box));
         AnswerBox(box, messageAnswer);
+        return false;
+    }
+    if (HWND report = FindDialogWith(ReportHeaderId, ::GetCurrentProcessId())) {
+        if (report == lastReport_) return false;
+        lastReport_ = report;
+        seen.push_back(Seen::Report);
+        HWND second = ::GetDlgItem(report, IDCANCEL);
+        reports.push_back({TextOf(::GetDlgItem(report, ReportHeaderId)),
+                           TextOf(::GetDlgItem(report, IDC_ERROR_MESSAGE_TEXT)),
+                           (::GetWindowLongW(second, GWL_STYLE) & WS_VISIBLE) == 0});
+        ::SendMessageW(::GetDlgItem(report, reportAnswer), BM_CLICK, 0, 0);
         return false;
     }
     HWND mainWindow = FindDialogWith(ClubListId);

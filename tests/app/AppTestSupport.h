@@ -44,9 +44,18 @@ TCompleteWorld* StartOverWorkingFolder(CLedraApp& app);
 
 // What the program showed, in order, and how the responder answers it.
 struct Responder {
-    enum class Seen { Agreement, Message, MainWindow };
+    enum class Seen { Agreement, Message, Report, MainWindow };
+    // What the message dialog of collected results showed.
+    struct Report {
+        std::u16string header;
+        std::u16string text;
+        bool singleButton = false;
+    };
     INT_PTR agreementAnswer = IDOK;
     int messageAnswer = IDYES;
+    // The button pressed in the message dialog: IDOK or IDCANCEL.
+    int reportAnswer = IDOK;
+    std::vector<Report> reports;
     bool closeMainWindow = true;
     std::function<void()> onMainWindow;
     std::vector<Seen> seen;
@@ -59,6 +68,7 @@ private:
     HWND lastAgreement_ = nullptr;
     HWND lastMainWindow_ = nullptr;
     HWND lastBox_ = nullptr;
+    HWND lastReport_ = nullptr;
 };
 
 // A visible dialog of the thread or process holding a control with that id.

@@ -419,6 +419,39 @@ TEST_F(MainCommands, ASnapshotExportSavesTheLoadedWorldFirst)
     EXPECT_EQ(testing_support::ReadBytes(countryFile), saved);
 }
 
+// The export shows its report in the message dialog, a header over the
+// countries, and cancelling it writes nothing; without a complete country
+// it shows its error there with a single button.
+TEST_F(MainCommands, TheExportReportsInTheMessageDialog)
+{
+    const std::u16string master = Database(u"Master.dat");
+    ASSERT_TRUE(!platform::FileExists(master) || platform::RemoveFile(master));
+    const CTextManager& texts = *CTextManager::Instance();
+    responder_.reportAnswer = IDCANCEL;
+    Run([](CommandMenu& menu) { menu.Command(IDC_MAIN_EXPORT); });
+    ASSERT_EQ(responder_.reports.size(), 1u);
+    const app_test::Responder::Report& report = responder_.reports[0];
+    EXPECT_EQ(report.header, texts.GetText(u"Database.CompleteWorld.CountriesInitializedInfo"_tk));
+    const std::u16string countLine = texts.GetText(u"Database.CompleteWorld.CountriesInitializedCount"_tk);
+    EXPECT_TRUE(report.text.starts_with(countLine.substr(0, countLine.find(u"_COUNT"))))
+        << testing_support::Narrow(report.text);
+    EXPECT_FALSE(report.singleButton);
+    EXPECT_TRUE(responder_.messages.empty()) << "no message box besides";
+    EXPECT_FALSE(platform::FileExists(master)) << "cancelled";
+
+    responder_.reports.clear();
+    Run([](CommandMenu& menu) {
+        for (std::uint32_t id = 1; id <= 207; ++id) GetWorld()->GetCompetitions().EraseCountry(id);
+        menu.Command(IDC_MAIN_EXPORT);
+    });
+    ASSERT_EQ(responder_.reports.size(), 1u);
+    EXPECT_EQ(responder_.reports[0].header, texts.GetText(u"Database.CompleteWorld.ErrorFollowingError"_tk));
+    EXPECT_EQ(responder_.reports[0].text, std::u16string(texts.GetText(u"Database.CompleteWorld.ErrorNoCountryInitialized"_tk)) + u"\r\n");
+    EXPECT_TRUE(responder_.reports[0].singleButton);
+    EXPECT_TRUE(responder_.messages.empty());
+    EXPECT_FALSE(platform::FileExists(master));
+}
+
 TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)
 {
     const std::u16string junk = folder_.Path() + u"\\junk.dbs";

@@ -82,6 +82,11 @@ TEST_F(CompetitionRecordsTest, EveryClassSurvivesATextRoundTrip)
     EXPECT_EQ(round * 10 + leg, 10);
     cup.FindLegOfMatchday(5, round, leg);
     EXPECT_EQ(round * 10 + leg, 21);
+    // A matchday before the first or past the last belongs to no round.
+    for (int matchday : {0, -1, 6, 7}) {
+        cup.FindLegOfMatchday(matchday, round, leg);
+        EXPECT_EQ(round * 10 + leg, 30) << matchday;
+    }
     EXPECT_EQ(cup.CheckConsistency(0, 0), 0u);
     EXPECT_EQ(Get<CDBCup>(TypeLeagueCup, 0).CheckConsistency(0, 0), static_cast<std::uint32_t>(ErrorMatchdays));
     EXPECT_EQ(Get<CDBPool>(TypePool, 0).GetDrawOrder(), 0x800A);
@@ -185,9 +190,116 @@ TEST_F(CompetitionRecordsTest, CupTableExport)
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(std::u16string(entry->name), CTextManager::Instance()->GetText(u"Competition.CupMode.FAEngland"_tk));
     EXPECT_EQ(std::u16string(GetCupAllocTable().GetEntry(2)->name), u" ID_FRIENDLY");
-    EXPECT_EQ(GetCupAllocTable().GetEntry(2)->GetRoundCount(), 8) << "the cup table has eight columns";
     const auto rounds = BlockBytes([&](CMasterWriter& w) { entry->WriteBlock(w); });
     EXPECT_EQ(rounds[0], 60);
     EXPECT_EQ(rounds.size(), 4u + 60 + 3 * 16);
     EXPECT_EQ(entry->GetTeamTotal(), 28);
+}
+
+// The rounds block holds ten rounds: a shape of ten exports all of them,
+// and a cup of that kind counts, writes and reads one column per round,
+// the two before the table's first as 0.
+TEST_F(CompetitionRecordsTest, TenRoundShapesAreKeptWhole)
+{
+    const TCupAllocEntry* entry = GetCupAllocTable().GetEntry(2);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->GetRoundCount(), 10);
+    EXPECT_EQ(entry->GetTeamTotal(), 20);
+    const auto rounds = BlockBytes([&](CMasterWriter& w) { entry->WriteBlock(w); });
+    ASSERT_EQ(rounds.size(), 4u + 200 + 16) << "the rounds and the rule list's end";
+    EXPECT_EQ(rounds[0], 200);
+    EXPECT_EQ(rounds[4 + 9 * 20], 9) << "the tenth round's first byte";
+    EXPECT_EQ(rounds[4 + 9 * 20 + 16], 15) << "the tenth round is the final";
+
+    CDBCup cup(MakeCompetitionId(Country, TypeFaCup, 1), Country << 24, registry_);
+    cup.SetCupKind(2);
+    EXPECT_EQ(cup.GetMatchdayCount(), 19);
+    int round = 0;
+    int leg = 0;
+    cup.FindLegOfMatchday(19, round, leg);
+    EXPECT_EQ(round * 10 + leg, 90);
+    for (int j = 0; j < 8; ++j) cup.SetCupTableEntry(0, j, 100 + j);
+    const auto block = BlockBytes([&](CMasterWriter& w) { cup.WriteBlock(w); });
+    std::size_t names = 0;
+    for (int language = 0; language < 6; ++language) names += std::u16string_view(cup.GetNameInLanguage(language)).size() + 1;
+    const std::size_t table = 4 + 2 + names + 2 + 2 + 4 + 2 * 19 * 2;
+    ASSERT_GT(block.size(), table + 10 * 16);
+    EXPECT_EQ(std::vector<std::uint8_t>(block.begin() + table, block.begin() + table + 32), std::vector<std::uint8_t>(32, 0));
+    EXPECT_EQ(block[table + 32], 100) << "column 0 follows the two lead columns";
+    EXPECT_EQ(block[table + 9 * 16], 107);
+
+    cup.SetLevel(0);
+    const std::string text = WrittenText([&](CIndexTextFile& file) { return cup.Write(file, -1); });
+    CDBCup reread(cup.GetId(), Country << 24, registry_);
+    CIndexTextFile file;
+    OpenText(file, text);
+    file.NextLine();
+    file.NextLine();
+    reread.Read(file);
+    for (int j = 0; j < 8; ++j) EXPECT_EQ(reread.GetCupTableEntry(0, j), 100 + j) << j;
+    EXPECT_EQ(WrittenText([&](CIndexTextFile& again) { return reread.Write(again, -1); }), text);
+}
+
+// A shape of more rounds than the block holds is left out and named, as a
+// damaged record is; the other shapes are read.
+TEST(CupAllocation, ShapesOfMoreThanTenRoundsAreRefusedAndReported)
+{
+    std::string text = "3\r\n";
+    const auto shape = [&text](int section, int rounds, int lines) {
+        text += "%INDEX%CUP" + std::to_string(section) + "\r\nMISC\r\nShape\r\n0\r\n" + std::to_string(lines) + "\r\n";
+        for (int r = 0; r < lines; ++r) {
+            text += "{" + std::to_string(r) + ", " + std::to_string(r == 0 ? rounds : 0) + ", 0, 2, 1, 0, ROUND_1, 0}\r\n";
+        }
+        text += "0\r\n%INDEXEND%CUP" + std::to_string(section) + "\r\n";
+    };
+    shape(1, 11, 11);
+    shape(2, 9, 9);
+    testing_support::TempFolder folder;
+    testing_support::WriteBytes(folder.File(u"CupAlloc.txt"), text);
+    testing_support::MessageCapture messages;
+    TCupAllocTable table;
+    LoadCupAllocation(table, folder.Path());
+    EXPECT_EQ(table.GetEntry(1), nullptr);
+    ASSERT_NE(table.GetEntry(2), nullptr);
+    EXPECT_EQ(table.GetEntry(2)->GetRoundCount(), 9);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"CUP1"), std::u16string::npos);
+    EXPECT_EQ(messages.Messages()[0].find(u"CUP2"), std::u16string::npos);
+
+    // Eleven round lines are as many rounds too many, whatever the first says.
+    text = "2\r\n";
+    shape(1, 3, 11);
+    testing_support::WriteBytes(folder.File(u"CupAlloc.txt"), text);
+    LoadCupAllocation(table, folder.Path());
+    EXPECT_EQ(table.GetEntry(1), nullptr);
+    EXPECT_EQ(messages.Messages().size(), 2u);
+}
+
+// A cup made in the editor whose kind has no shape keeps its match days and
+// common part over a save and a load: the record holds them, and the load
+// keeps what it cannot read without the shape, so the next save writes the
+// same text.
+TEST_F(CompetitionRecordsTest, ShapelessCupKeepsItsMatchDaysOverASaveAndALoad)
+{
+    const std::uint32_t id = MakeCompetitionId(Country, TypeLeagueCup, 2);
+    auto cup = std::make_unique<CDBCup>(id, Country << 24, registry_);
+    ASSERT_EQ(GetCupAllocTable().GetEntry(7), nullptr);
+    cup->SetCupKind(7);
+    for (int season = 0; season < 2; ++season) {
+        cup->SetCalendarEntry(season, 40, 1);
+        cup->SetCalendarEntry(season, 90, 2);
+    }
+    cup->SetDayGroup(5);
+    cup->AddSource(MakeCompetitionId(Country, TypeLeague, 0), false);
+    registry_.Register(std::move(cup));
+    const std::string saved = Write({id});
+    EXPECT_NE(saved.find("%INDEX%MATCHDAYS\r\n40,90\r\n%INDEXEND%MATCHDAYS\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("%INDEX%MATCHDAYS2\r\n40,90\r\n%INDEXEND%MATCHDAYS2\r\n5\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("{ 3, LEAGUE, 0 }"), std::string::npos) << saved;
+
+    DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+    ASSERT_EQ(registry_.Get(id), nullptr);
+    Read(saved);
+    ASSERT_NE(registry_.Get(id), nullptr);
+    EXPECT_EQ(Write({id}), saved);
 }

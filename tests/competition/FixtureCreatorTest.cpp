@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "../common/TestSupport.h"
 #include "competition/FixtureCreator.h"
 
 namespace {
@@ -75,4 +76,29 @@ TEST(FixtureCreator, SelfChecksHoldForEveryCount)
             }
         }
     }
+}
+
+// The first round only, a block per day: "Day d:", a line per match, an
+// empty line.
+TEST(FixtureCreator, DumpWritesTheFirstRoundAsText)
+{
+    CFixtureCreator creator;
+    ASSERT_TRUE(creator.Create(3, 2));
+    testing_support::TempFolder folder;
+    ASSERT_TRUE(creator.Dump(folder.File(u"fixtures.txt")));
+    std::string expected;
+    for (int day = 0; day < 3; ++day) {
+        expected += "Day " + std::to_string(day) + ":\r\n";
+        for (int slot = 0; slot < 2; ++slot) {
+            expected += "   " + std::to_string(creator.GetHome(day, slot)) + " : " +
+                        std::to_string(creator.GetAway(day, slot)) + "\r\n";
+        }
+        expected += "\r\n";
+    }
+    EXPECT_EQ(testing_support::ReadBytes(folder.File(u"fixtures.txt")), testing_support::Bytes(expected));
+    EXPECT_TRUE(expected.starts_with("Day 0:\r\n   1 : 0\r\n   -1 : 2\r\n\r\nDay 1:\r\n")) << expected;
+
+    testing_support::MessageCapture messages;
+    EXPECT_FALSE(creator.Dump(folder.File(u"missing\\fixtures.txt")));
+    EXPECT_EQ(messages.Messages().size(), 1u);
 }

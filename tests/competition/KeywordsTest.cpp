@@ -27,6 +27,11 @@ TEST(Keywords, FlagsPrintAndParseBack)
     EXPECT_EQ(FormatKeywordFlags(0x800A, PoolSortTable), u"POOL_SORT_RANDOM,POOL_RESERVE_TEAMS");
     EXPECT_EQ(FormatLegFlags(0), u"0");
     EXPECT_EQ(FormatLegFlags(0x8002), u"BEG_2ND_LEG, BEG_FINISHED");
+    // Bits without a name print as empty names, and only the named ones
+    // keep the text from being "0".
+    EXPECT_EQ(FormatLegFlags(0x400), u"0");
+    EXPECT_EQ(FormatLegFlags(0xC00), u"0");
+    EXPECT_EQ(FormatLegFlags(0x401), u"BEG_1ST_LEG, ");
     EXPECT_EQ(ParseKeywordFlags(u"BEG_2ND_LEG, BEG_FINISHED", LegFlagTable), 0x8002u);
 }
 

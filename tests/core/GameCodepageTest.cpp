@@ -40,7 +40,7 @@ TEST(ToGameCodepageTest, OtherCharactersGoThroughWindows1252)
     EXPECT_EQ(GameBytes(u"\u0160\u20AC\u201C"), (Bytes{0x8A, 0x80, 0x93}));
     EXPECT_EQ(GameBytes(u"\u010Cech"), (Bytes{'C', 'e', 'c', 'h'}));
     EXPECT_EQ(GameBytes(u"\u0416x"), (Bytes{'?', 'x'}));
-    EXPECT_EQ(GameBytes(u"a\U0001F600b"), (Bytes{'a', '?', 'b'}));
+    EXPECT_EQ(GameBytes(u"a\U0001F600b"), (Bytes{'a', '?', '?', 'b'})) << "one byte per UTF-16 unit";
 }
 
 TEST(ToGameCodepageTest, CapacityCountsTheTerminator)

@@ -50,13 +50,16 @@ protected:
     {
         for (int i = 0; i < count; ++i) country.CreateClub(u"Club");
     }
-    void AddLeague(TCountry& country, int teams, std::uint32_t index = 0, std::int8_t level = 0)
+    // A league of the given size holding the country's clubs from the
+    // first one on, entered of them.
+    void AddLeague(TCountry& country, int teams, std::uint32_t index = 0, std::int8_t level = 0, int entered = 0)
     {
         const std::uint32_t id = static_cast<std::uint32_t>(country.GetId());
         auto league = std::make_unique<CDBLeague>(MakeCompetitionId(id, TypeLeague, index), id << 24,
                                                   country.GetCompetitionRegistry());
         league->SetTeamsAndRounds(teams, 2);
         league->SetLevel(level);
+        for (int n = 1; n <= entered; ++n) EXPECT_TRUE(league->AddTeam((id << 16) | static_cast<std::uint32_t>(n)));
         country.GetCompetitionRegistry().Register(std::move(league));
     }
     TPerson* AddManager(TCountry& country, std::uint8_t type)
@@ -140,14 +143,14 @@ TEST_F(CountryExportTest, NineClubsWithALeagueOfEighteenAreIncomplete)
     for (int language = 0; language < TCountry::LanguageCount; ++language) country.SetLeagueLevelName(language, 0, u"");
     AddClubs(country, 8);
     ASSERT_EQ(country.GetClubCount(), 9);
-    AddLeague(country, 18);
+    AddLeague(country, 18, 0, 0, 8);
     bool complete = true;
     const Bytes header = Header(country, complete);
     EXPECT_FALSE(complete);
     EXPECT_FALSE(IsComplete(country));
-    // Byte 0, six empty names, one level: one league of 18, six empty
-    // names; no top-league ids; the closing 0.
-    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 1, 1, 18, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    // Byte 0, six empty names, one level: one league holding 8 teams of
+    // its 18 places, six empty names; no top-league ids; the closing 0.
+    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 1, 1, 8, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
 }
 
 // Levels 0, 1 and 3: the count stops at the missing level 2, and only the
@@ -159,12 +162,30 @@ TEST_F(CountryExportTest, OnlyCountedLevelsGetAnEntry)
         country.SetNameInLanguage(language, u"");
         for (int level = 0; level < 4; ++level) country.SetLeagueLevelName(language, level, u"");
     }
-    AddLeague(country, 18, 0, 0);
-    AddLeague(country, 16, 1, 1);
-    AddLeague(country, 14, 2, 3);
+    AddClubs(country, 5);
+    AddLeague(country, 18, 0, 0, 5);
+    AddLeague(country, 16, 1, 1, 3);
+    AddLeague(country, 14, 2, 3, 2);
     bool complete = true;
     const Bytes header = Header(country, complete);
-    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 2, 1, 18, 0, 0, 0, 0, 0, 0, 0, 1, 16, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(header, (Bytes{0, 0, 0, 0, 0, 0, 0, 2, 1, 5, 0, 0, 0, 0, 0, 0, 0, 1, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+}
+
+// A level's team count is what its leagues hold, not their sizes: the game
+// would otherwise read places nobody fills as teams.
+TEST_F(CountryExportTest, LevelTeamCountSumsTheEnteredTeams)
+{
+    TCountry& country = Country(5);
+    for (int language = 0; language < TCountry::LanguageCount; ++language) {
+        country.SetNameInLanguage(language, u"");
+        country.SetLeagueLevelName(language, 0, u"");
+    }
+    AddClubs(country, 8);
+    AddLeague(country, 18, 0, 0, 8);
+    AddLeague(country, 16, 1, 0, 3);
+    bool complete = true;
+    const Bytes header = Header(country, complete);
+    EXPECT_EQ(Slice(header, 7, 4), (Bytes{1, 2, 11, 0}));
 }
 
 TEST_F(CountryExportTest, SevenClubsWriteNoLeaguePartAndTheDefaultFactors)

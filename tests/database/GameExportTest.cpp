@@ -15,6 +15,7 @@
 #include "core/TextTools.h"
 #include "database/GameIdMaps.h"
 #include "database/NameList.h"
+#include "database/Person.h"
 #include "database/ReferenceLists.h"
 #include "platform/Platform.h"
 
@@ -37,7 +38,7 @@ class GameExportTest : public database_testing::SampleExportTest {
 protected:
     database_testing::TMasterDatSummary Check(const Bytes& file) const
     {
-        return CheckMasterDat(file, GetGameIdMaps(), CupTableSize());
+        return CheckMasterDat(file, GetGameIdMaps(), GetNameList(), CupTableSize());
     }
     // Master.dat holds marker when the test begins; it must still hold it.
     void PlantMarker() const { testing_support::WriteBytes(MasterDat(), std::string("earlier export")); }
@@ -66,6 +67,24 @@ TEST_F(GameExportTest, SampleExportIsTheShippedMasterDatAndPassesTheStructureChe
     const auto summary = Check(file);
     EXPECT_TRUE(summary.ok()) << summary.problem;
     EXPECT_TRUE(NoScratchFiles());
+}
+
+// The lists are ordered by the hash of the UTF-16 names: a name whose
+// game form differs ("O’Neil" is written with an ASCII apostrophe) is in
+// order as the writer hashed it.
+TEST_F(GameExportTest, StructureCheckOrdersNameListsByTheWritersTexts)
+{
+    int renamed = 0;
+    for (std::uint32_t id = 1; renamed < 20 && id < 200000; ++id) {
+        if (TPerson* person = world_->GetPerson(id)) {
+            person->SetLastName(renamed % 2 == 0 ? u"O\u2019Neil" : u"D\u2019Arcy");
+            ++renamed;
+        }
+    }
+    ASSERT_EQ(renamed, 20);
+    const Bytes file = Export();
+    const auto summary = Check(file);
+    EXPECT_TRUE(summary.ok()) << summary.problem;
 }
 
 TEST_F(GameExportTest, StructureCheckRejectsAFlippedByteATruncationAndADuplicatedClubBlock)

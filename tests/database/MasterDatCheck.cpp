@@ -6,9 +6,11 @@
 #include <set>
 #include <stdexcept>
 
+#include "core/TextTools.h"
 #include "database/CompetitionRegistry.h"
 #include "database/GameIdMaps.h"
 #include "database/MasterWriter.h"
+#include "database/NameList.h"
 
 namespace database_testing {
 
@@ -93,8 +95,9 @@ void Fail(const std::string& text) { throw std::runtime_error(text); }
 
 class CChecker {
 public:
-    CChecker(const std::vector<std::uint8_t>& file, const TGameIdMaps& maps, TMasterDatSummary& summary)
-        : file_(file), maps_(maps), summary_(summary)
+    CChecker(const std::vector<std::uint8_t>& file, const TGameIdMaps& maps, const CNameList& names,
+             TMasterDatSummary& summary)
+        : file_(file), maps_(maps), names_(names), summary_(summary)
     {
     }
 
@@ -161,39 +164,43 @@ private:
         if (table.U32() != 0xFFFFFFFF) Fail("the cup table does not end with 0xFFFFFFFF");
     }
 
-    static std::uint32_t Hash(const std::string& text)
-    {
-        std::uint32_t hash = 0;
-        for (unsigned char c : text) hash = hash * 0x1003F + c;
-        return hash;
-    }
-
+    // The file holds the names' game form only, which several UTF-16 texts
+    // can share; the order is checked on the writer's texts, each of
+    // which must give the file's bytes.
     void NameLists(CReader& data)
     {
         for (int list = 0; list < ListCount; ++list) {
+            const std::string where = "list " + std::to_string(list);
             const std::uint32_t size = data.U32();
-            if (data.U32() != size) Fail("list " + std::to_string(list) + ": its two sizes differ");
+            if (data.U32() != size) Fail(where + ": its two sizes differ");
             CReader entries = data.Sub(size);
             const std::uint32_t count = entries.U32();
             entries.U32();
-            if (entries.U32() != 0) Fail("list " + std::to_string(list) + ": no 0 after the counts");
-            std::pair<std::uint32_t, std::string> previous{0, ""};
+            if (entries.U32() != 0) Fail(where + ": no 0 after the counts");
+            const CNameList::TList* written = names_.GetListByNumber(list);
+            if (written == nullptr || written->GetCount() != static_cast<int>(count)) Fail(where + ": not the writer's count");
+            std::pair<std::uint32_t, std::u16string> previous{0, u""};
             for (std::uint32_t i = 0; i < count; ++i) {
                 const std::string text = entries.String();
                 entries.U32();
-                const std::pair<std::uint32_t, std::string> key{Hash(text), text};
-                if (i == 0 && list / 5 < LanguageKeys && text != " ") Fail("list " + std::to_string(list) + " does not begin with the blank");
-                // The order is that of the UTF-16 texts; only ASCII texts
-                // have the same hash in the file's 8-bit encoding.
-                const bool ascii = std::all_of(text.begin(), text.end(), [](char c) { return (c & 0x80) == 0; });
-                const bool previousAscii = std::all_of(previous.second.begin(), previous.second.end(),
-                                                       [](char c) { return (c & 0x80) == 0; });
-                if (i > 0 && ascii && previousAscii && !(previous < key)) Fail("list " + std::to_string(list) + " is not in order");
+                const CNameList::TEntry& entry = written->GetEntry(static_cast<int>(i));
+                const std::u16string hashed(entry.text, entry.length);
+                if (text != GameForm(hashed)) Fail(where + ": entry " + std::to_string(i) + " is not the writer's text");
+                const std::pair<std::uint32_t, std::u16string> key{CNameList::Hash(hashed), hashed};
+                if (i == 0 && list / 5 < LanguageKeys && text != " ") Fail(where + " does not begin with the blank");
+                if (i > 0 && !(previous < key)) Fail(where + " is not in order");
                 previous = key;
             }
             entries.ExpectEnd("a name list");
             summary_.listEntries.push_back(count);
         }
+    }
+
+    static std::string GameForm(const std::u16string& text)
+    {
+        std::vector<std::uint8_t> bytes(text.size() + 1);
+        ToGameCodepage(text.c_str(), bytes.data(), bytes.size());
+        return std::string(reinterpret_cast<const char*>(bytes.data()));
     }
 
     void Rules(CReader& data)
@@ -303,6 +310,7 @@ private:
 
     const std::vector<std::uint8_t>& file_;
     const TGameIdMaps& maps_;
+    const CNameList& names_;
     TMasterDatSummary& summary_;
     std::set<std::uint32_t> uniqueIds_;
 };
@@ -310,11 +318,11 @@ private:
 }  // namespace
 
 TMasterDatSummary CheckMasterDat(const std::vector<std::uint8_t>& file, const TGameIdMaps& maps,
-                                 std::uint32_t cupTableSize)
+                                 const CNameList& names, std::uint32_t cupTableSize)
 {
     TMasterDatSummary summary;
     try {
-        CChecker(file, maps, summary).Run(cupTableSize);
+        CChecker(file, maps, names, summary).Run(cupTableSize);
     } catch (const std::exception& error) {
         summary.problem = error.what();
     }

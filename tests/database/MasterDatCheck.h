@@ -1,9 +1,9 @@
 #pragma once
 // Reads a Master.dat back by the sizes it states and checks what the game
 // relies on: header, size and checksum; the country headers; the cup table;
-// the 640 name lists in their order; the rules; "GLDT"; and every "CNTY"
-// block with its competitions and "CLUB" blocks, each ending exactly at its
-// size. Club references must be 0, 0xFFFFFFFF, a national team or a game
+// the 640 name lists, as the writer ordered them; the rules; "GLDT"; and
+// every "CNTY" block with its competitions and "CLUB" blocks, each ending
+// exactly at its size. Club references must be 0, 0xFFFFFFFF, a national team or a game
 // id the maps hold; unique ids must be unique; name indexes must lie
 // inside their lists.
 
@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+class CNameList;
 class TGameIdMaps;
 
 namespace database_testing {
@@ -36,9 +37,10 @@ struct TMasterDatSummary {
     bool ok() const { return problem.empty(); }
 };
 
+// names: the lists the export wrote, whose UTF-16 texts give the order;
 // cupTableSize: the bytes the cup table takes (its writer's size).
 TMasterDatSummary CheckMasterDat(const std::vector<std::uint8_t>& file, const TGameIdMaps& maps,
-                                 std::uint32_t cupTableSize);
+                                 const CNameList& names, std::uint32_t cupTableSize);
 
 // The size the installed cup-table writer gives, 0 without a table.
 std::uint32_t CupTableSize();

@@ -57,6 +57,25 @@ TEST(MasterWriter, WritesHeaderAndDataInTwoPasses)
     EXPECT_EQ(file, expected);
 }
 
+// A string takes one byte per UTF-16 unit and one terminator, in both
+// passes: a character outside the basic plane is two units, two '?'.
+TEST(MasterWriter, StringsTakeOneBytePerUnit)
+{
+    CMasterWriter writer;
+    const auto strings = [&writer] {
+        writer.WriteString(u"a\U0001F600b");
+        writer.WriteString(u"\U0001F600");
+    };
+    strings();
+    EXPECT_EQ(writer.GetSize(), 5u + 3);
+    ASSERT_TRUE(writer.Allocate());
+    strings();
+    ASSERT_TRUE(writer.IsComplete());
+    const std::vector<std::uint8_t> file = writer.GetFileBytes();
+    EXPECT_EQ(std::vector<std::uint8_t>(file.begin() + 16, file.end()),
+              (std::vector<std::uint8_t>{0x61, 0x3F, 0x3F, 0x62, 0x00, 0x3F, 0x3F, 0x00}));
+}
+
 TEST(MasterWriter, EmptyDataCreatesNoFile)
 {
     testing_support::TempFolder folder;

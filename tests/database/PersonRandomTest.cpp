@@ -197,3 +197,17 @@ TEST_F(PersonRandomTest, MentalAbilitiesFollowTraitsAndKeepSetValues)
     EXPECT_EQ(decision(1u << 7), plain + 10);   // IdentificationHigh
     EXPECT_EQ(decision(1u << 8), plain - 10);   // IdentificationLow
 }
+
+// Only abilities still 0 draw: with all nine set, the generator's next
+// number is the one it would have given without the call.
+TEST_F(PersonRandomTest, KeptMentalAbilitiesDrawNothing)
+{
+    Seed(9);
+    const int untouched = RandomInt(1000);
+    TPerson& p = NewPlayer(25, 12);
+    for (int a = 26; a <= 34; ++a) p.SetAbility(a, static_cast<std::uint8_t>(20 + a));
+    Seed(9);
+    p.GenerateMentalAbilities(12);
+    EXPECT_EQ(RandomInt(1000), untouched);
+    for (int a = 26; a <= 34; ++a) EXPECT_EQ(p.GetAbility(a), 20 + a);
+}

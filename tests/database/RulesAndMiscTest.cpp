@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DatabaseTestSupport.h"
+#include "core/AppMessage.h"
 #include "database/RulesAndMisc.h"
 #include "platform/Platform.h"
 
@@ -64,4 +65,60 @@ TEST(RulesAndMisc, AMissingFileIsReportedAndChangesNothing)
     rules.LoadRules(base.DatabasePath(u"Rules.sav"));
     EXPECT_EQ(messages.Messages().size(), 1u);
     EXPECT_EQ(rules.GetCupDefender(0, 1), 5u);
+}
+
+// A file of a newer program fails as every other database file does: the
+// message, nothing read, and the file kept by the next save unless the user
+// agrees to replace it.
+TEST(RulesAndMisc, AFileOfANewerProgramIsRefused)
+{
+    database_testing::ScratchBase base;
+    const std::u16string path = base.DatabasePath(u"Rules.sav");
+    TRulesAndMisc rules;
+    rules.SetFurtherValue(5, 4);
+    rules.SetFairnessClub(0, 77);
+    base.WriteDatabaseFile(u"Rules.sav", SampleRules("537329694", true, "2"));
+    testing_support::MessageCapture messages;
+    rules.LoadRules(path);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"Rules.sav"), std::u16string::npos) << "the file is named";
+    EXPECT_NE(messages.Messages()[0].find(u"2007-30"), std::u16string::npos) << "with its version";
+    EXPECT_TRUE(rules.IsFileRefused());
+    EXPECT_EQ(rules.GetFurtherValue(5), 4) << "nothing read";
+    EXPECT_EQ(rules.GetFairnessClub(0), 77u);
+    EXPECT_EQ(std::u16string(rules.GetCupTitle(0, 0, 0)), u"");
+
+    base.WriteDatabaseFile(u"Rules.sav", SampleRules("537329693", true, "2"));
+    rules.LoadRules(path);
+    EXPECT_EQ(messages.Messages().size(), 1u) << "2007-29 is still read";
+    EXPECT_FALSE(rules.IsFileRefused());
+    EXPECT_EQ(rules.GetFurtherValue(5), 2);
+}
+
+class NewerRules : public database_testing::SampleWorldTest {};
+
+TEST_F(NewerRules, ARefusedFileIsKeptUnlessTheUserAgreesToReplaceIt)
+{
+    const std::string newer = SampleRules("537329694", true, "2");
+    base_.WriteDatabaseFile(u"Rules.sav", newer);
+    {
+        testing_support::MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        EXPECT_EQ(messages.Messages().size(), 1u);
+    }
+    const TCompleteWorld::SaveResult kept = world_->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep);
+    EXPECT_TRUE(kept.saved);
+    EXPECT_TRUE(kept.keptRefusedRules);
+    EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer);
+
+    testing_support::MessageCapture no(AppMessage::IdNo);
+    EXPECT_TRUE(world_->SaveWorld().keptRefusedRules);
+    ASSERT_EQ(no.Messages().size(), 1u);
+    EXPECT_NE(no.Messages()[0].find(u"Rules.sav"), std::u16string::npos);
+    EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer);
+
+    testing_support::MessageCapture yes(AppMessage::IdYes);
+    EXPECT_FALSE(world_->SaveWorld().keptRefusedRules);
+    EXPECT_NE(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer);
+    EXPECT_FALSE(world_->GetRulesAndMisc().IsFileRefused());
 }
