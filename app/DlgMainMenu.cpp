@@ -242,7 +242,15 @@ void DlgMainMenu::FillCountryList()
     countryList_.SetRedraw(true);
     countryList_.Invalidate();
     const int current = GetSelectedCountryId();
-    country_ = current >= FirstCountry && current <= LastCountry ? current : 1;
+    SetCurrentCountry(current >= FirstCountry && current <= LastCountry ? current : 1);
+}
+
+// The world keeps the choice, so that a refresh from the world (after
+// clearing a squad, after the transfers) comes back to it.
+void DlgMainMenu::SetCurrentCountry(int id)
+{
+    country_ = id;
+    if (TCompleteWorld* world = GetWorld()) world->SetCurrentCountryId(static_cast<std::uint16_t>(id));
 }
 
 int DlgMainMenu::GetSelectedCountryId() const
@@ -383,7 +391,7 @@ void DlgMainMenu::OnFederationChanged()
 
 void DlgMainMenu::OnCountryChanged()
 {
-    country_ = GetSelectedCountryId();
+    SetCurrentCountry(GetSelectedCountryId());
     FillClubList();
     if (IsAdminMode() && GetItem(IDC_MAIN_GROUP_COUNTRIES) != nullptr) {
         const std::u16string caption = Format(u"%s (ID: %d)", countryGroupCaption_, country_);

@@ -81,6 +81,7 @@ private:
     void ShowBanner();
     void OnFederationChanged();
     void OnCountryChanged();
+    void SetCurrentCountry(int id);
     void SelectClubRow(std::uint32_t clubId, int topRow);
     void ShowStatistics(const int (&ids)[StatisticCount], const MainStatistics& figures);
     // Commands, one handler each.

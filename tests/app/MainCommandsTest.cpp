@@ -31,6 +31,7 @@ namespace {
 
 constexpr int ClubList = 2084;
 constexpr int CountryList = 1128;
+constexpr int FederationCombo = 1590;
 
 class CommandMenu : public app_test::CheckedMainMenu<CommandMenu> {
 public:
@@ -67,6 +68,42 @@ public:
     int ClubRows() const
     {
         return static_cast<int>(::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMCOUNT, 0, 0));
+    }
+
+    std::u16string RowName(int row) const
+    {
+        wchar_t text[128] = {};
+        LVITEMW item{};
+        item.pszText = text;
+        item.cchTextMax = 128;
+        ::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return win::U(text);
+    }
+    int SelectedRow() const
+    {
+        return static_cast<int>(::SendDlgItemMessageW(Handle(), ClubList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    // As a user chooses: the federation in the combo, then the country's row.
+    void ChooseFederation(int federation)
+    {
+        HWND combo = ::GetDlgItem(Handle(), FederationCombo);
+        const int items = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int item = 0; item < items; ++item) {
+            if (static_cast<int>(::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0)) == federation)
+                ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        }
+        ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(FederationCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    }
+    void ChooseCountry(int id)
+    {
+        ChooseFederation(GetWorld()->GetCountry(id)->GetContinent());
+        HWND list = ::GetDlgItem(Handle(), CountryList);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (static_cast<int>(::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0)) == id)
+                ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        }
+        ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(CountryList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     }
 
     std::u16string ChooseFile(bool, const char16_t*, const char16_t*, const std::u16string&,
@@ -323,6 +360,41 @@ TEST_F(MainCommands, DeleteAndClearSquadChangeTheClubWithoutAsking)
         window.SelectClub(country.GetNationalTeam()->GetId());
         window.Command(ID_CLUB_DELETE);
         EXPECT_EQ(window.ClubRows(), rows - 1);
+    });
+}
+
+// The chosen country and federation are the ones a refresh from the world
+// comes back to, as clearing a squad and the transfers do.
+TEST_F(MainCommands, TheChosenCountryStaysThroughARefreshFromTheWorld)
+{
+    constexpr int Chosen = 21;
+    responder_.messageAnswer = IDYES;
+    Run([&](CommandMenu& window) {
+        ASSERT_NE(window.GetCurrentCountry(), Chosen);
+        window.ChooseCountry(Chosen);
+        ASSERT_EQ(window.GetCurrentCountry(), Chosen);
+        const TClub& club = *GetWorld()->GetCountry(Chosen)->GetClubByIndex(2);
+        window.SelectClub(club.GetId());
+        window.Command(ID_CLUB_CLEAR_SQUAD);
+        ASSERT_EQ(club.GetSquadCount(), 0);
+        EXPECT_EQ(window.GetCurrentCountry(), Chosen);
+        EXPECT_EQ(window.GetSelectedCountryId(), Chosen);
+        EXPECT_EQ(window.GetSelectedClubId(), club.GetId());
+        EXPECT_EQ(window.RowName(window.SelectedRow()), std::u16string(club.GetName()));
+
+        // Another federation brings its own country, which stays as well.
+        const int federation = GetWorld()->GetCountry(Chosen)->GetContinent();
+        int elsewhere = 0;
+        for (int id = 1; id <= 206 && elsewhere == 0; ++id) {
+            const TCountry* country = GetWorld()->GetCountry(id);
+            if (country->GetId() == id && country->GetContinent() != federation) elsewhere = id;
+        }
+        ASSERT_NE(elsewhere, 0);
+        window.ChooseCountry(elsewhere);
+        window.RefreshFromWorld();
+        EXPECT_EQ(window.GetCurrentFederation(), GetWorld()->GetCountry(elsewhere)->GetContinent());
+        EXPECT_EQ(window.GetCurrentCountry(), elsewhere);
+        EXPECT_EQ(window.GetSelectedCountryId(), elsewhere);
     });
 }
 
