@@ -50,9 +50,10 @@ struct TMainWindowLaunchers {
     std::function<void(HWND owner)> problemChecker;
     std::function<void(HWND owner)> processTransfers;
     // The developer's hot-fix menu: appended to the window menu, and handed
-    // every command with the current country and club.
+    // every command with the current country and club; true when the
+    // command was one of the fixes, which may have changed any record.
     std::function<void(HMENU windowMenu)> buildHotfixMenu;
-    std::function<void(HWND owner, int command, int countryId, std::uint32_t clubId)> hotfixCommand;
+    std::function<bool(HWND owner, int command, int countryId, std::uint32_t clubId)> hotfixCommand;
 };
 
 TMainWindowLaunchers& GetMainWindowLaunchers();

@@ -5,11 +5,13 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/DlgMainMenu.h"
 #include "app/GlobalObjects.h"
+#include "app/HotfixMenu.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "core/TextManager.h"
@@ -24,6 +26,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tools/HotfixManager.h"
 #include "ui/RenderManager.h"
 #include "win/WideText.h"
 
@@ -58,7 +61,7 @@ public:
             item.iItem = row;
             ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
             const auto* entry = reinterpret_cast<const ClubListEntry*>(item.lParam);
-            if (entry->club->GetId() == id) {
+            if (entry->clubId == id) {
                 SelectClubRow(row);
                 return row;
             }
@@ -69,7 +72,15 @@ public:
     {
         return static_cast<int>(::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMCOUNT, 0, 0));
     }
-
+    // The team id a row stands for, read from the row itself.
+    std::uint32_t RowClub(int row) const
+    {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        ::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return reinterpret_cast<const ClubListEntry*>(item.lParam)->clubId;
+    }
     std::u16string RowName(int row) const
     {
         wchar_t text[128] = {};
@@ -361,6 +372,89 @@ TEST_F(MainCommands, DeleteAndClearSquadChangeTheClubWithoutAsking)
         window.Command(ID_CLUB_DELETE);
         EXPECT_EQ(window.ClubRows(), rows - 1);
     });
+}
+
+namespace {
+
+// Every row shows a club of the current country that the world holds, under
+// that club's name, and every club of the country has its row.
+void ExpectRowsOfTheWorld(CommandMenu& window, const char* after)
+{
+    const TCountry& country = *GetWorld()->GetCountry(window.GetCurrentCountry());
+    ASSERT_EQ(window.ClubRows(), country.GetClubCount()) << after;
+    std::set<std::uint32_t> listed;
+    for (int row = 0; row < window.ClubRows(); ++row) {
+        const std::uint32_t id = window.RowClub(row);
+        const TClub* club = GetWorld()->GetClub(id);
+        ASSERT_NE(club, nullptr) << after << ", row " << row;
+        EXPECT_EQ(TeamCountry(id), country.GetId()) << after;
+        EXPECT_EQ(window.RowName(row), std::u16string(club->GetName())) << after << ", row " << row;
+        listed.insert(id);
+    }
+    EXPECT_EQ(static_cast<int>(listed.size()), window.ClubRows()) << after;
+}
+
+// A refill selects the row of the club selected before, else the top row.
+void ExpectSelectionKept(CommandMenu& window, std::uint32_t before, const char* after)
+{
+    const int row = window.SelectedRow();
+    ASSERT_GE(row, 0) << after;
+    if (GetWorld()->GetClub(before) != nullptr) {
+        EXPECT_EQ(window.RowClub(row), before) << after;
+    } else {
+        EXPECT_EQ(row, 0) << after;
+    }
+}
+
+}  // namespace
+
+// Deleting a club, clearing a squad and the fix that makes Spain's clubs
+// anew each leave a list of clubs the world holds.
+TEST_F(MainCommands, TheClubListFollowsEveryCommandThatRemovesClubs)
+{
+    constexpr int Spain = 45;
+    constexpr int FillSpain = 56789;
+    SetAdminMode(GetAdminModeFlag(), true);
+    RegisterHotfixMenu(GetMainWindowLaunchers());
+    CHotfixManager::Instance().SetExtended(true);
+    responder_.messageAnswer = IDYES;
+    Run([&](CommandMenu& window) {
+        window.ChooseCountry(Spain);
+        ASSERT_EQ(window.GetCurrentCountry(), Spain);
+        TCountry& country = Current(window);
+        const std::uint32_t deleted = country.GetClubByIndex(3)->GetId();
+        window.SelectClub(deleted);
+        window.Command(ID_CLUB_DELETE);
+        ASSERT_EQ(GetWorld()->GetClub(deleted), nullptr);
+        ExpectRowsOfTheWorld(window, "delete");
+        ExpectSelectionKept(window, deleted, "delete");
+
+        const std::uint32_t cleared = country.GetClubByIndex(4)->GetId();
+        window.SelectClub(cleared);
+        window.Command(ID_CLUB_CLEAR_SQUAD);
+        ASSERT_EQ(GetWorld()->GetClub(cleared)->GetSquadCount(), 0);
+        ExpectRowsOfTheWorld(window, "clear squad");
+        ExpectSelectionKept(window, cleared, "clear squad");
+
+        const std::uint32_t selected = country.GetClubByIndex(5)->GetId();
+        const std::u16string oldName = GetWorld()->GetClub(selected)->GetName();
+        window.SelectClub(selected);
+        gui_test::ModalDriver closeReport(
+            [] {
+                HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+                if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+                ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            },
+            30000);
+        window.Command(FillSpain);
+        ASSERT_FALSE(closeReport.TimedOut());
+        // The fix made every club anew.
+        ASSERT_TRUE(GetWorld()->GetClub(selected) == nullptr || GetWorld()->GetClub(selected)->GetName() != oldName);
+        ExpectRowsOfTheWorld(window, "country teams fix");
+        ExpectSelectionKept(window, selected, "country teams fix");
+    });
+    CHotfixManager::Instance().SetExtended(false);
 }
 
 // The chosen country and federation are the ones a refresh from the world
