@@ -132,6 +132,7 @@ BOOL DlgMainMenu::OnInitDialog()
     }
     ChooseDefaultCountry();
     FillFederationCombo();
+    StartRenderer();
     if (IsAdminMode()) {
         BuildAdministrationMenu(::GetMenu(Handle()));
         if (GetMainWindowLaunchers().buildHotfixMenu) GetMainWindowLaunchers().buildHotfixMenu(::GetMenu(Handle()));
@@ -167,6 +168,15 @@ void DlgMainMenu::ChooseDefaultCountry()
     world->SetCurrentCountryId(static_cast<std::uint16_t>(country_));
     rememberedSelection_[federation_] = country_;
     rememberedTopRow_[federation_] = country_;
+}
+
+// Unless the program runs in external mode, a renderer that did not load is
+// told once: the warning switches external mode on.
+void DlgMainMenu::StartRenderer()
+{
+    const auto& start = GetMainWindowLaunchers().renderer;
+    if (!start) return;
+    if (CRenderManager* renderer = start()) renderer->WarnIfUnavailable(GetText(u"Dialog.Main.ErrorLoadRenderer"_tk));
 }
 
 void DlgMainMenu::FillFederationCombo()

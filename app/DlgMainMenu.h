@@ -77,6 +77,7 @@ private:
     bool LoadDatabase();
     void ChooseDefaultCountry();
     void FillFederationCombo();
+    void StartRenderer();
     void SetUpClubList();
     void ShowBanner();
     void OnFederationChanged();

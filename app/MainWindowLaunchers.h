@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class CRenderManager;
 class TClub;
 class TCountry;
 
@@ -54,6 +55,9 @@ struct TMainWindowLaunchers {
     // command was one of the fixes, which may have changed any record.
     std::function<void(HMENU windowMenu)> buildHotfixMenu;
     std::function<bool(HWND owner, int command, int countryId, std::uint32_t clubId)> hotfixCommand;
+    // The 3D renderer host, which the main window starts while it opens
+    // (the first call loads the renderer); empty where none is hosted.
+    std::function<CRenderManager*()> renderer;
 };
 
 TMainWindowLaunchers& GetMainWindowLaunchers();
