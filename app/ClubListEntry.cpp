@@ -10,13 +10,13 @@ int Thousandths(double value) { return static_cast<int>(value * 1000.0); }
 
 }  // namespace
 
-bool ClubListEntry::IsNationalTeam() const { return club != nullptr && IsNationalTeamId(club->GetId()); }
+bool ClubListEntry::IsNationalTeam() const { return clubId != 0 && IsNationalTeamId(clubId); }
 
-void ClubListEntry::Set(TClub* rowClub, const TCountry& country)
+void ClubListEntry::Set(const TClub& club, const TCountry& country)
 {
     *this = ClubListEntry{};
-    club = rowClub;
-    if (club == nullptr) return;
+    clubId = club.GetId();
+    name = club.GetName();
     if (IsNationalTeam()) {
         const TNationalSquadStats stats = country.GetNationalSquadStats();
         rating = Thousandths(stats.level);
@@ -25,18 +25,23 @@ void ClubListEntry::Set(TClub* rowClub, const TCountry& country)
         players = stats.count;
         return;
     }
-    if (TCompleteWorld* world = club->GetWorld()) league = GetLeagueOfTeam(world->GetCompetitions(), club->GetId());
-    rating = Thousandths(club->GetAverageLevel(0));
-    bestEleven = Thousandths(club->GetTeamStrength(0));
-    age = Thousandths(club->GetAverageAge(0));
-    players = club->GetPlayerCount();
+    if (TCompleteWorld* world = club.GetWorld()) {
+        if (const CDBCompetitionBase* league = GetLeagueOfTeam(world->GetCompetitions(), clubId)) {
+            leagueId = league->GetId();
+            leagueName = league->GetName();
+        }
+    }
+    rating = Thousandths(club.GetAverageLevel(0));
+    bestEleven = Thousandths(club.GetTeamStrength(0));
+    age = Thousandths(club.GetAverageAge(0));
+    players = club.GetPlayerCount();
 }
 
-void ClubListEntry::InsertRow(Halvane::MFC::CHVListCtrl& list)
+void ClubListEntry::InsertRow(Halvane::MFC::CHVListCtrl& list) const
 {
-    const int row = list.InsertItem(club->GetName(), reinterpret_cast<LPARAM>(this));
+    const int row = list.InsertItem(name.c_str(), reinterpret_cast<LPARAM>(this));
     if (row < 0) return;
-    list.SetItemText(row, 1, league != nullptr ? league->GetName() : u"-");
+    list.SetItemText(row, 1, leagueId ? leagueName.c_str() : u"-");
     const int figures[] = {rating, bestEleven, age};
     for (int column = 2; column <= 4; ++column)
         list.SetItemFloat(row, column, static_cast<float>(figures[column - 2] * 0.001), 2);

@@ -63,23 +63,24 @@ int CompareFigures(int first, int second, bool higherFirst)
     return (first < second) == higherFirst ? 1 : -1;
 }
 
-int CompareLeagues(const CDBCompetitionBase* first, const CDBCompetitionBase* second)
+// Competition ids are unique, so one id is one league object.
+int CompareLeagues(const std::optional<std::uint32_t>& first, const std::optional<std::uint32_t>& second)
 {
     if (first == second) return 0;
-    if (first == nullptr || second == nullptr) return first == nullptr ? 1 : -1;
-    return first->GetId() < second->GetId() ? -1 : (first->GetId() > second->GetId() ? 1 : 0);
+    if (!first || !second) return !first ? 1 : -1;
+    return *first < *second ? -1 : 1;
 }
 
 }  // namespace
 
 DlgMainMenu::DlgMainMenu(HWND parent) : CDialogB(IDD_MAIN, parent) {}
 
-MainStatistics DlgMainMenu::CountryStatistics(const TCountry& country, const std::vector<ClubListEntry>& rows)
+MainStatistics DlgMainMenu::CountryStatistics(const TCountry& country, const std::vector<const TClub*>& listed)
 {
     MainStatistics figures;
     figures.leagues = LeagueCountOf(country);
-    figures.clubs = static_cast<int>(rows.size());
-    for (const ClubListEntry& row : rows) figures.AddSquad(*row.club);
+    figures.clubs = static_cast<int>(listed.size());
+    for (const TClub* club : listed) figures.AddSquad(*club);
     return figures;
 }
 
@@ -131,6 +132,7 @@ BOOL DlgMainMenu::OnInitDialog()
     }
     ChooseDefaultCountry();
     FillFederationCombo();
+    StartRenderer();
     if (IsAdminMode()) {
         BuildAdministrationMenu(::GetMenu(Handle()));
         if (GetMainWindowLaunchers().buildHotfixMenu) GetMainWindowLaunchers().buildHotfixMenu(::GetMenu(Handle()));
@@ -166,6 +168,15 @@ void DlgMainMenu::ChooseDefaultCountry()
     world->SetCurrentCountryId(static_cast<std::uint16_t>(country_));
     rememberedSelection_[federation_] = country_;
     rememberedTopRow_[federation_] = country_;
+}
+
+// Unless the program runs in external mode, a renderer that did not load is
+// told once: the warning switches external mode on.
+void DlgMainMenu::StartRenderer()
+{
+    const auto& start = GetMainWindowLaunchers().renderer;
+    if (!start) return;
+    if (CRenderManager* renderer = start()) renderer->WarnIfUnavailable(GetText(u"Dialog.Main.ErrorLoadRenderer"_tk));
 }
 
 void DlgMainMenu::FillFederationCombo()
@@ -242,7 +253,15 @@ void DlgMainMenu::FillCountryList()
     countryList_.SetRedraw(true);
     countryList_.Invalidate();
     const int current = GetSelectedCountryId();
-    country_ = current >= FirstCountry && current <= LastCountry ? current : 1;
+    SetCurrentCountry(current >= FirstCountry && current <= LastCountry ? current : 1);
+}
+
+// The world keeps the choice, so that a refresh from the world (after
+// clearing a squad, after the transfers) comes back to it.
+void DlgMainMenu::SetCurrentCountry(int id)
+{
+    country_ = id;
+    if (TCompleteWorld* world = GetWorld()) world->SetCurrentCountryId(static_cast<std::uint16_t>(id));
 }
 
 int DlgMainMenu::GetSelectedCountryId() const
@@ -256,7 +275,7 @@ std::uint32_t DlgMainMenu::GetSelectedClubId() const
     const int row = static_cast<int>(clubList_.Send(LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
     if (row < 0) return 0;
     const auto* entry = reinterpret_cast<const ClubListEntry*>(clubList_.GetItemData(row));
-    return entry != nullptr && entry->club != nullptr ? entry->club->GetId() : 0;
+    return entry != nullptr ? entry->clubId : 0;
 }
 
 void DlgMainMenu::FillClubList()
@@ -272,16 +291,18 @@ void DlgMainMenu::FillClubList()
     clubList_.SetRedraw(false);
     clubList_.DeleteAllItems();
     rows_.clear();
+    std::vector<const TClub*> listed;
     for (int index = 0; index < country->GetClubCount() && static_cast<int>(rows_.size()) < MaxClubRows; ++index) {
-        TClub* club = country->GetClubByIndex(index);
+        const TClub* club = country->GetClubByIndex(index);
         if (club == nullptr) continue;
-        rows_.emplace_back().Set(club, *country);
+        rows_.emplace_back().Set(*club, *country);
+        listed.push_back(club);
     }
-    for (ClubListEntry& entry : rows_) entry.InsertRow(clubList_);
+    for (const ClubListEntry& entry : rows_) entry.InsertRow(clubList_);
     clubList_.Resort();
     SelectClubRow(selectedClub, topRow);
     clubList_.SetRedraw(true);
-    ShowStatistics(countryStatisticIds, CountryStatistics(*country, rows_));
+    ShowStatistics(countryStatisticIds, CountryStatistics(*country, listed));
     ::UpdateWindow(Handle());
 }
 
@@ -290,7 +311,7 @@ void DlgMainMenu::SelectClubRow(std::uint32_t clubId, int topRow)
     int selected = 0;
     for (int row = 0; row < clubList_.GetItemCount(); ++row) {
         const auto* entry = reinterpret_cast<const ClubListEntry*>(clubList_.GetItemData(row));
-        if (clubId != 0 && WithoutReserveBit(entry->club->GetId()) == WithoutReserveBit(clubId)) selected = row;
+        if (clubId != 0 && WithoutReserveBit(entry->clubId) == WithoutReserveBit(clubId)) selected = row;
     }
     if (clubList_.GetItemCount() == 0) return;
     clubList_.EnsureVisible(clubList_.GetItemCount() - 1);
@@ -325,8 +346,8 @@ int DlgMainMenu::Compare(int sortType, LPARAM item1, LPARAM item2)
 {
     const auto* row1 = reinterpret_cast<const ClubListEntry*>(item1);
     const auto* row2 = reinterpret_cast<const ClubListEntry*>(item2);
-    const bool missing1 = row1 == nullptr || row1->club == nullptr;
-    const bool missing2 = row2 == nullptr || row2->club == nullptr;
+    const bool missing1 = row1 == nullptr || row1->clubId == 0;
+    const bool missing2 = row2 == nullptr || row2->clubId == 0;
     if (missing1 || missing2) return missing1 == missing2 ? 0 : (missing1 ? 1 : -1);
     const bool national1 = row1->IsNationalTeam();
     if (national1 != row2->IsNationalTeam()) {
@@ -336,8 +357,8 @@ int DlgMainMenu::Compare(int sortType, LPARAM item1, LPARAM item2)
         return clubList_.IsSortAscending() ? result : -result;
     }
     switch (sortType) {
-    case SortName: return CompareCollated(row1->club->GetName(), row2->club->GetName());
-    case SortLeague: return CompareLeagues(row1->league, row2->league);
+    case SortName: return CompareCollated(row1->name.c_str(), row2->name.c_str());
+    case SortLeague: return CompareLeagues(row1->leagueId, row2->leagueId);
     case SortRating: return CompareFigures(row1->rating, row2->rating, true);
     case SortBestEleven: return CompareFigures(row1->bestEleven, row2->bestEleven, true);
     case SortAge: return CompareFigures(row1->age, row2->age, false);
@@ -362,8 +383,10 @@ bool DlgMainMenu::OnCommand(int id, int code, HWND control)
     const bool handled = code <= 1 && RunCommand(id);
     if (code <= 1 && IsAdminMode()) {
         OnAdministrationCommand(*this, id);
-        if (GetMainWindowLaunchers().hotfixCommand)
-            GetMainWindowLaunchers().hotfixCommand(Handle(), id, country_, GetSelectedClubId());
+        // A fix may remove and create clubs of any country.
+        if (GetMainWindowLaunchers().hotfixCommand &&
+            GetMainWindowLaunchers().hotfixCommand(Handle(), id, country_, GetSelectedClubId()))
+            Refresh();
     }
     return handled || CDialogB::OnCommand(id, code, control);
 }
@@ -383,7 +406,7 @@ void DlgMainMenu::OnFederationChanged()
 
 void DlgMainMenu::OnCountryChanged()
 {
-    country_ = GetSelectedCountryId();
+    SetCurrentCountry(GetSelectedCountryId());
     FillClubList();
     if (IsAdminMode() && GetItem(IDC_MAIN_GROUP_COUNTRIES) != nullptr) {
         const std::u16string caption = Format(u"%s (ID: %d)", countryGroupCaption_, country_);

@@ -58,10 +58,10 @@ public:
     // Shows the club list's context menu at the cursor, its items enabled.
     virtual void TrackClubMenu(HMENU menu) { TrackContextMenu(menu); }
 
-    // The figures of a panel: over the rows of a country (its national team
-    // included), or over every club but the national teams of countries 1 to
+    // The figures of a panel: over the listed clubs of a country (its
+    // national team included), or over every club but the national teams of countries 1 to
     // 206.
-    static MainStatistics CountryStatistics(const TCountry& country, const std::vector<ClubListEntry>& rows);
+    static MainStatistics CountryStatistics(const TCountry& country, const std::vector<const TClub*>& listed);
     static MainStatistics WorldStatistics();
 
 protected:
@@ -77,10 +77,12 @@ private:
     bool LoadDatabase();
     void ChooseDefaultCountry();
     void FillFederationCombo();
+    void StartRenderer();
     void SetUpClubList();
     void ShowBanner();
     void OnFederationChanged();
     void OnCountryChanged();
+    void SetCurrentCountry(int id);
     void SelectClubRow(std::uint32_t clubId, int topRow);
     void ShowStatistics(const int (&ids)[StatisticCount], const MainStatistics& figures);
     // Commands, one handler each.

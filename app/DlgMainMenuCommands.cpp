@@ -148,7 +148,7 @@ void DlgMainMenu::OnClubSettings()
     std::vector<std::uint32_t> rows;
     for (int row = 0; row < clubList_.GetItemCount(); ++row) {
         const auto* entry = reinterpret_cast<const ClubListEntry*>(clubList_.GetItemData(row));
-        if (entry != nullptr && entry->club != nullptr) rows.push_back(entry->club->GetId());
+        if (entry != nullptr && entry->clubId != 0) rows.push_back(entry->clubId);
     }
     Launchers().clubSettings(Handle(), *GetSelectedClub(), *country, rows);
     FillClubList();

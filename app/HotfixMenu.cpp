@@ -75,7 +75,14 @@ void BuildHotfixMenu(HMENU windowMenu)
     Windows().popup = popup;
 }
 
-void HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t clubId)
+bool IsFixCommand(const CHotfixManager& manager, int command)
+{
+    const auto offset = static_cast<std::uint32_t>(command) - CHotfixManager::FirstCommandId;
+    return manager.IsEnabled() && command >= static_cast<int>(CHotfixManager::FirstCommandId) &&
+           offset < static_cast<std::uint32_t>(manager.GetFixCount());
+}
+
+bool HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t clubId)
 {
     CHotfixManager& manager = CHotfixManager::Instance();
     manager.SetSelection(static_cast<std::uint32_t>(countryId), clubId);
@@ -91,6 +98,7 @@ void HandleHotfixCommand(HWND owner, int command, int countryId, std::uint32_t c
         ::CheckMenuItem(Windows().popup, manager.GetCreateItemId(),
                         MF_BYCOMMAND | (manager.IsCreateMode() ? MF_CHECKED : MF_UNCHECKED));
     }
+    return IsFixCommand(manager, command);
 }
 
 }  // namespace

@@ -268,8 +268,12 @@ void CLedraApp::StopDumpHotkeyThread()
 void CLedraApp::RunMainWindow()
 {
     DlgMainMenu mainWindow(nullptr);
+    mainWindow_ = &mainWindow;
     mainWindow.DoModal();
+    mainWindow_ = nullptr;
 }
+
+HWND CLedraApp::GetMainWindow() const { return mainWindow_ != nullptr ? mainWindow_->Handle() : nullptr; }
 
 int CLedraApp::ExitInstance()
 {

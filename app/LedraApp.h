@@ -21,6 +21,9 @@
 #include "win/NamedMutex.h"
 
 class CDlgSplash;
+namespace win {
+class CDialog;
+}
 
 inline constexpr char16_t GameEditorMutexName[] = u"TRELLAN_GAME_AND_EDITOR_MUTEX";
 
@@ -66,6 +69,9 @@ public:
     bool IsRestartOnExit() const { return restart_; }
     bool IsGameEditorMutexHeld() const { return mutex_.IsOpen(); }
 
+    // The main window while start-up runs it; null before and after.
+    HWND GetMainWindow() const;
+
     CDlgSplash* GetSplash() const { return splash_.get(); }
     void ReleaseSplash();
 
@@ -108,6 +114,7 @@ private:
     std::u16string databaseFolder_;
     std::u16string badgesFolder_;
     std::unique_ptr<CDlgSplash> splash_;
+    win::CDialog* mainWindow_ = nullptr;
     win::CNamedMutex mutex_;
     bool dumpHotkeyRequested_ = false;
     std::atomic<int> dumpHotkeyState_{0};

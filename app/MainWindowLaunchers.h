@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class CRenderManager;
 class TClub;
 class TCountry;
 
@@ -50,9 +51,13 @@ struct TMainWindowLaunchers {
     std::function<void(HWND owner)> problemChecker;
     std::function<void(HWND owner)> processTransfers;
     // The developer's hot-fix menu: appended to the window menu, and handed
-    // every command with the current country and club.
+    // every command with the current country and club; true when the
+    // command was one of the fixes, which may have changed any record.
     std::function<void(HMENU windowMenu)> buildHotfixMenu;
-    std::function<void(HWND owner, int command, int countryId, std::uint32_t clubId)> hotfixCommand;
+    std::function<bool(HWND owner, int command, int countryId, std::uint32_t clubId)> hotfixCommand;
+    // The 3D renderer host, which the main window starts while it opens
+    // (the first call loads the renderer); empty where none is hosted.
+    std::function<CRenderManager*()> renderer;
 };
 
 TMainWindowLaunchers& GetMainWindowLaunchers();

@@ -5,27 +5,14 @@
 #include <windows.h>
 
 #include "app/GlobalObjects.h"
-#include "app/HotfixMenu.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
-#include "app/ReportToolLaunchers.h"
-#include "editors/country_club/ClubEditorRegistration.h"
-#include "editors/country_club/ContinentEditors.h"
-#include "editors/country_club/CountryEditorLaunchers.h"
-#include "editors/player_staff/NationalPoolLaunchers.h"
-#include "editors/player_staff/PlayerStaffLaunchers.h"
+#include "app/ProgramParts.h"
 #include "win/WideText.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
-    TMainWindowLaunchers& launchers = GetMainWindowLaunchers();
-    RegisterReportTools(launchers);
-    RegisterClubEditors(launchers);
-    RegisterCountryEditor(launchers);
-    RegisterContinentEditors(launchers);
-    RegisterNationalPoolEditors(launchers);
-    RegisterPlayerStaffEditors(launchers);
-    RegisterHotfixMenu(launchers);
+    RegisterProgramParts(GetMainWindowLaunchers());
     CGlobalObjects globals;
     CLedraApp& app = globals.App();
     app.InitInstance(win::U(::GetCommandLineW()));

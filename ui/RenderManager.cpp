@@ -71,20 +71,38 @@ CRenderManager* CRenderManager::GetStartedInstance() { return startedInstance; }
 
 CRenderManager::CRenderManager(Environment environment) : environment_(std::move(environment))
 {
-    HWND window = ::CreateWindowExW(WS_EX_NOPARENTNOTIFY | WS_EX_CLIENTEDGE, L"Static", L"", WS_CHILD, 0, 0, 10, 10,
-                                    MainWindow(environment_), reinterpret_cast<HMENU>(RenderWindowId),
-                                    ::GetModuleHandleW(nullptr), nullptr);
-    // Bound through its procedure, so that the object notices when the
-    // window goes with a parent it was attached to.
-    if (window != nullptr) renderWindow_.Subclass(window);
-    available_ = window != nullptr && Load();
+    renderWindow_ = ::CreateWindowExW(WS_EX_NOPARENTNOTIFY | WS_EX_CLIENTEDGE, L"Static", L"", WS_CHILD, 0, 0, 10,
+                                      10, MainWindow(environment_), reinterpret_cast<HMENU>(RenderWindowId),
+                                      ::GetModuleHandleW(nullptr), nullptr);
+    if (renderWindow_ != nullptr) {
+        ::SetWindowLongPtrW(renderWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        staticProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+            renderWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CRenderManager::RenderWindowProc)));
+    }
+    available_ = renderWindow_ != nullptr && Load();
 }
 
 CRenderManager::~CRenderManager()
 {
     ReleasePlugin();
     if (library_ != nullptr) ::FreeLibrary(library_);
-    if (renderWindow_.Handle() != nullptr) ::DestroyWindow(renderWindow_.Handle());
+    if (renderWindow_ != nullptr) ::DestroyWindow(renderWindow_);
+}
+
+// The window is forgotten only when it is really gone, so that the object
+// notices when it goes with a parent it was attached to. A parent being
+// destroyed sends WM_DESTROY to every child it holds before any of them
+// goes, and the control under the render window takes it back to the main
+// window on its own WM_DESTROY: then the render window lives on.
+LRESULT CALLBACK CRenderManager::RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<CRenderManager*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+    const WNDPROC original = self->staticProc_;
+    if (message == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        self->renderWindow_ = nullptr;
+    }
+    return ::CallWindowProcW(original, window, message, wParam, lParam);
 }
 
 bool CRenderManager::Load()
@@ -101,7 +119,7 @@ bool CRenderManager::Load()
         entry(&plugin_);
     }
     if (plugin_ != nullptr && plugin_->GetInterfaceVersion() == RendererInterfaceVersion) {
-        plugin_->Init(renderWindow_.Handle());
+        plugin_->Init(renderWindow_);
         return true;
     }
     // A library without a usable plug-in is not kept.
@@ -141,7 +159,7 @@ void CRenderManager::ReleasePlugin()
 
 void CRenderManager::AttachTo(HWND control)
 {
-    HWND window = renderWindow_.Handle();
+    HWND window = renderWindow_;
     if (window == nullptr) return;
     if (control == nullptr) {
         ::ShowWindow(window, SW_HIDE);
@@ -165,7 +183,7 @@ void CRenderManager::Shutdown()
     AttachTo(nullptr);
     available_ = false;
     ReleasePlugin();
-    if (renderWindow_.Handle() != nullptr) ::DestroyWindow(renderWindow_.Handle());
+    if (renderWindow_ != nullptr) ::DestroyWindow(renderWindow_);
 }
 
 void CRenderManager::WarnIfUnavailable(const char16_t* message)

@@ -11,7 +11,6 @@
 #include <functional>
 
 #include "ui/RendererPlugin.h"
-#include "win/Window.h"
 
 class CRenderManager {
 public:
@@ -36,9 +35,9 @@ public:
     CRenderManager& operator=(const CRenderManager&) = delete;
 
     // Every user tests it before any plug-in call.
-    bool IsAvailable() const { return available_ && renderWindow_.Handle() != nullptr; }
+    bool IsAvailable() const { return available_ && renderWindow_ != nullptr; }
     IRendererPlugin* GetPlugin() const { return IsAvailable() ? plugin_ : nullptr; }
-    HWND GetRenderWindow() const { return renderWindow_.Handle(); }
+    HWND GetRenderWindow() const { return renderWindow_; }
     bool IsAttached() const { return attached_; }
 
     // Covers the control with the render window (hiding the control); null
@@ -55,9 +54,11 @@ private:
     bool Load();
     bool LoadLibraryFromBaseFolder();
     void ReleasePlugin();
+    static LRESULT CALLBACK RenderWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     Environment environment_;
-    win::CWindow renderWindow_;
+    HWND renderWindow_ = nullptr;
+    WNDPROC staticProc_ = nullptr;
     IRendererPlugin* plugin_ = nullptr;
     HMODULE library_ = nullptr;
     bool attached_ = false;

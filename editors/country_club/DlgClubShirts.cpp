@@ -74,7 +74,9 @@ BOOL CDlgClubShirts::OnInitDialog()
         FillComboFromKeyTable(badgePositions_[static_cast<std::size_t>(k)], positions, 0xFFFFFFFF);
     }
     FillComboFromTextFile(sibling_, GetClubIdList(), 0xFFFFFFFF);
-    preview_.SetKit(BuildKitBlock(looks_[0], {}), 0, true);
+    // The first kit starts the preview over its control; later ones only
+    // change the kit it turns.
+    preview_.RenderKit(BuildKitBlock(looks_[0], {}), 0, true);
     ApplySiblingSelection(false);
     return TRUE;
 }

@@ -5,11 +5,13 @@
 
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "app/DlgMainMenu.h"
 #include "app/GlobalObjects.h"
+#include "app/HotfixMenu.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "core/TextManager.h"
@@ -24,6 +26,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tools/HotfixManager.h"
 #include "ui/RenderManager.h"
 #include "win/WideText.h"
 
@@ -31,6 +34,7 @@ namespace {
 
 constexpr int ClubList = 2084;
 constexpr int CountryList = 1128;
+constexpr int FederationCombo = 1590;
 
 class CommandMenu : public app_test::CheckedMainMenu<CommandMenu> {
 public:
@@ -57,7 +61,7 @@ public:
             item.iItem = row;
             ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
             const auto* entry = reinterpret_cast<const ClubListEntry*>(item.lParam);
-            if (entry->club->GetId() == id) {
+            if (entry->clubId == id) {
                 SelectClubRow(row);
                 return row;
             }
@@ -67,6 +71,50 @@ public:
     int ClubRows() const
     {
         return static_cast<int>(::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMCOUNT, 0, 0));
+    }
+    // The team id a row stands for, read from the row itself.
+    std::uint32_t RowClub(int row) const
+    {
+        LVITEMW item{};
+        item.mask = LVIF_PARAM;
+        item.iItem = row;
+        ::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return reinterpret_cast<const ClubListEntry*>(item.lParam)->clubId;
+    }
+    std::u16string RowName(int row) const
+    {
+        wchar_t text[128] = {};
+        LVITEMW item{};
+        item.pszText = text;
+        item.cchTextMax = 128;
+        ::SendDlgItemMessageW(Handle(), ClubList, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        return win::U(text);
+    }
+    int SelectedRow() const
+    {
+        return static_cast<int>(::SendDlgItemMessageW(Handle(), ClubList, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    }
+    // As a user chooses: the federation in the combo, then the country's row.
+    void ChooseFederation(int federation)
+    {
+        HWND combo = ::GetDlgItem(Handle(), FederationCombo);
+        const int items = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int item = 0; item < items; ++item) {
+            if (static_cast<int>(::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0)) == federation)
+                ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        }
+        ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(FederationCombo, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    }
+    void ChooseCountry(int id)
+    {
+        ChooseFederation(GetWorld()->GetCountry(id)->GetContinent());
+        HWND list = ::GetDlgItem(Handle(), CountryList);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (static_cast<int>(::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0)) == id)
+                ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        }
+        ::SendMessageW(Handle(), WM_COMMAND, MAKEWPARAM(CountryList, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
     }
 
     std::u16string ChooseFile(bool, const char16_t*, const char16_t*, const std::u16string&,
@@ -323,6 +371,124 @@ TEST_F(MainCommands, DeleteAndClearSquadChangeTheClubWithoutAsking)
         window.SelectClub(country.GetNationalTeam()->GetId());
         window.Command(ID_CLUB_DELETE);
         EXPECT_EQ(window.ClubRows(), rows - 1);
+    });
+}
+
+namespace {
+
+// Every row shows a club of the current country that the world holds, under
+// that club's name, and every club of the country has its row.
+void ExpectRowsOfTheWorld(CommandMenu& window, const char* after)
+{
+    const TCountry& country = *GetWorld()->GetCountry(window.GetCurrentCountry());
+    ASSERT_EQ(window.ClubRows(), country.GetClubCount()) << after;
+    std::set<std::uint32_t> listed;
+    for (int row = 0; row < window.ClubRows(); ++row) {
+        const std::uint32_t id = window.RowClub(row);
+        const TClub* club = GetWorld()->GetClub(id);
+        ASSERT_NE(club, nullptr) << after << ", row " << row;
+        EXPECT_EQ(TeamCountry(id), country.GetId()) << after;
+        EXPECT_EQ(window.RowName(row), std::u16string(club->GetName())) << after << ", row " << row;
+        listed.insert(id);
+    }
+    EXPECT_EQ(static_cast<int>(listed.size()), window.ClubRows()) << after;
+}
+
+// A refill selects the row of the club selected before, else the top row.
+void ExpectSelectionKept(CommandMenu& window, std::uint32_t before, const char* after)
+{
+    const int row = window.SelectedRow();
+    ASSERT_GE(row, 0) << after;
+    if (GetWorld()->GetClub(before) != nullptr) {
+        EXPECT_EQ(window.RowClub(row), before) << after;
+    } else {
+        EXPECT_EQ(row, 0) << after;
+    }
+}
+
+}  // namespace
+
+// Deleting a club, clearing a squad and the fix that makes Spain's clubs
+// anew each leave a list of clubs the world holds.
+TEST_F(MainCommands, TheClubListFollowsEveryCommandThatRemovesClubs)
+{
+    constexpr int Spain = 45;
+    constexpr int FillSpain = 56789;
+    SetAdminMode(GetAdminModeFlag(), true);
+    RegisterHotfixMenu(GetMainWindowLaunchers());
+    CHotfixManager::Instance().SetExtended(true);
+    responder_.messageAnswer = IDYES;
+    Run([&](CommandMenu& window) {
+        window.ChooseCountry(Spain);
+        ASSERT_EQ(window.GetCurrentCountry(), Spain);
+        TCountry& country = Current(window);
+        const std::uint32_t deleted = country.GetClubByIndex(3)->GetId();
+        window.SelectClub(deleted);
+        window.Command(ID_CLUB_DELETE);
+        ASSERT_EQ(GetWorld()->GetClub(deleted), nullptr);
+        ExpectRowsOfTheWorld(window, "delete");
+        ExpectSelectionKept(window, deleted, "delete");
+
+        const std::uint32_t cleared = country.GetClubByIndex(4)->GetId();
+        window.SelectClub(cleared);
+        window.Command(ID_CLUB_CLEAR_SQUAD);
+        ASSERT_EQ(GetWorld()->GetClub(cleared)->GetSquadCount(), 0);
+        ExpectRowsOfTheWorld(window, "clear squad");
+        ExpectSelectionKept(window, cleared, "clear squad");
+
+        const std::uint32_t selected = country.GetClubByIndex(5)->GetId();
+        const std::u16string oldName = GetWorld()->GetClub(selected)->GetName();
+        window.SelectClub(selected);
+        gui_test::ModalDriver closeReport(
+            [] {
+                HWND report = app_test::FindDialogWith(IDC_REPORT_COUNT);
+                if (report == nullptr || !::IsWindowVisible(::GetDlgItem(report, IDC_REPORT_COUNT))) return false;
+                ::SendMessageW(report, WM_COMMAND, IDCANCEL, 0);
+                return true;
+            },
+            30000);
+        window.Command(FillSpain);
+        ASSERT_FALSE(closeReport.TimedOut());
+        // The fix made every club anew.
+        ASSERT_TRUE(GetWorld()->GetClub(selected) == nullptr || GetWorld()->GetClub(selected)->GetName() != oldName);
+        ExpectRowsOfTheWorld(window, "country teams fix");
+        ExpectSelectionKept(window, selected, "country teams fix");
+    });
+    CHotfixManager::Instance().SetExtended(false);
+}
+
+// The chosen country and federation are the ones a refresh from the world
+// comes back to, as clearing a squad and the transfers do.
+TEST_F(MainCommands, TheChosenCountryStaysThroughARefreshFromTheWorld)
+{
+    constexpr int Chosen = 21;
+    responder_.messageAnswer = IDYES;
+    Run([&](CommandMenu& window) {
+        ASSERT_NE(window.GetCurrentCountry(), Chosen);
+        window.ChooseCountry(Chosen);
+        ASSERT_EQ(window.GetCurrentCountry(), Chosen);
+        const TClub& club = *GetWorld()->GetCountry(Chosen)->GetClubByIndex(2);
+        window.SelectClub(club.GetId());
+        window.Command(ID_CLUB_CLEAR_SQUAD);
+        ASSERT_EQ(club.GetSquadCount(), 0);
+        EXPECT_EQ(window.GetCurrentCountry(), Chosen);
+        EXPECT_EQ(window.GetSelectedCountryId(), Chosen);
+        EXPECT_EQ(window.GetSelectedClubId(), club.GetId());
+        EXPECT_EQ(window.RowName(window.SelectedRow()), std::u16string(club.GetName()));
+
+        // Another federation brings its own country, which stays as well.
+        const int federation = GetWorld()->GetCountry(Chosen)->GetContinent();
+        int elsewhere = 0;
+        for (int id = 1; id <= 206 && elsewhere == 0; ++id) {
+            const TCountry* country = GetWorld()->GetCountry(id);
+            if (country->GetId() == id && country->GetContinent() != federation) elsewhere = id;
+        }
+        ASSERT_NE(elsewhere, 0);
+        window.ChooseCountry(elsewhere);
+        window.RefreshFromWorld();
+        EXPECT_EQ(window.GetCurrentFederation(), GetWorld()->GetCountry(elsewhere)->GetContinent());
+        EXPECT_EQ(window.GetCurrentCountry(), elsewhere);
+        EXPECT_EQ(window.GetSelectedCountryId(), elsewhere);
     });
 }
 

@@ -281,7 +281,7 @@ TEST_F(MainWindow, StatisticsPanelsAndClubFiguresAgreeWithTheWorld)
         int withLeague = 0;
         for (int row = 1; row < list.GetItemCount(); ++row) {
             const auto* entry = reinterpret_cast<const ClubListEntry*>(list.GetItemData(row));
-            const TClub& club = *entry->club;
+            const TClub& club = *GetWorld()->GetClub(entry->clubId);
             const CDBCompetitionBase* league = GetLeagueOfTeam(GetWorld()->GetCompetitions(), club.GetId());
             EXPECT_EQ(ClubRow(hwnd, row, 1), league != nullptr ? std::u16string(league->GetName()) : u"-");
             withLeague += league != nullptr;

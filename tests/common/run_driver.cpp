@@ -1,7 +1,8 @@
 // Drives the running editor from outside for scripts/run when no person
-// watches: accepts the agreement when it is asked, waits for the main
-// window and prints its place on the screen, or closes the program as a
-// user would (close, then Yes to the question).
+// watches: accepts the agreement when it is asked, acknowledges the main
+// window's start-up warning (the 3D renderer that did not load), waits for
+// the main window and prints its place on the screen, or closes the program
+// as a user would (close, then Yes to the question).
 
 #include <windows.h>
 
@@ -13,11 +14,19 @@ namespace {
 constexpr int AgreementText = 2092;
 constexpr int FederationCombo = 1590;
 constexpr int ClubList = 2084;
+constexpr int MessageBoxText = 0xFFFF;
 
 struct Search {
     HWND agreement = nullptr;
     HWND mainWindow = nullptr;
+    // A box with only OK over the main window, shown while it opens.
+    HWND warning = nullptr;
 };
+
+bool IsMainWindow(HWND window)
+{
+    return window != nullptr && ::GetDlgItem(window, FederationCombo) != nullptr && ::GetDlgItem(window, ClubList) != nullptr;
+}
 
 BOOL CALLBACK Visit(HWND window, LPARAM context)
 {
@@ -26,8 +35,10 @@ BOOL CALLBACK Visit(HWND window, LPARAM context)
     ::GetClassNameW(window, className, 16);
     if (!::IsWindowVisible(window) || std::wcscmp(className, L"#32770") != 0) return TRUE;
     if (::GetDlgItem(window, AgreementText) != nullptr) search->agreement = window;
-    if (::GetDlgItem(window, FederationCombo) != nullptr && ::GetDlgItem(window, ClubList) != nullptr)
-        search->mainWindow = window;
+    if (IsMainWindow(window)) search->mainWindow = window;
+    if (::GetDlgItem(window, MessageBoxText) != nullptr && ::GetDlgItem(window, IDOK) != nullptr &&
+        ::GetDlgItem(window, IDYES) == nullptr && IsMainWindow(::GetWindow(window, GW_OWNER)))
+        search->warning = window;
     return TRUE;
 }
 
@@ -43,6 +54,7 @@ int WaitForMainWindow(int seconds)
     for (int waited = 0; waited < seconds * 10; ++waited) {
         const Search search = FindWindows();
         if (search.agreement != nullptr) ::SendMessageW(::GetDlgItem(search.agreement, IDOK), BM_CLICK, 0, 0);
+        if (search.warning != nullptr) ::SendMessageW(::GetDlgItem(search.warning, IDOK), BM_CLICK, 0, 0);
         if (search.mainWindow != nullptr) {
             RECT rect{};
             ::GetWindowRect(search.mainWindow, &rect);

@@ -9,6 +9,7 @@
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "win/WideText.h"
+#include "win/Window.h"
 
 namespace {
 
@@ -158,6 +159,47 @@ TEST_F(RenderManagerTest, TheProgramsInstanceLoadsOnceCoversTheControlAndDrawsUn
     manager.Shutdown();
     EXPECT_EQ(statistics->alive, 0);
     EXPECT_EQ(statistics->created, 1);
+}
+
+// A control that gives the render window back as it goes, as the kit and
+// portrait controls do.
+class DetachingControl : public win::CWindow {
+public:
+    explicit DetachingControl(CRenderManager& manager) : manager_(manager) {}
+
+protected:
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
+    {
+        if (message == WM_DESTROY) manager_.AttachTo(nullptr);
+        return win::CWindow::OnMessage(message, wParam, lParam, result);
+    }
+
+private:
+    CRenderManager& manager_;
+};
+
+// The parent sends WM_DESTROY to the render window (on top) before the
+// control under it: the control's giving back still saves the window.
+TEST_F(RenderManagerTest, AParentThatGoesWithAClientThatGivesTheWindowBackKeepsTheRenderer)
+{
+    LayOut(u"renderer_working.dll");
+    CRenderManager manager(environment_);
+    ASSERT_TRUE(manager.IsAvailable());
+    DetachingControl client(manager);
+    ASSERT_TRUE(client.Subclass(control_));
+    const HWND window = manager.GetRenderWindow();
+    manager.AttachTo(control_);
+    ASSERT_EQ(::GetParent(window), panel_);
+    ::DestroyWindow(panel_);
+    EXPECT_TRUE(manager.IsAvailable());
+    EXPECT_EQ(manager.GetRenderWindow(), window);
+    EXPECT_EQ(::GetParent(window), host_.Handle());
+    EXPECT_FALSE(manager.IsAttached() || ::IsWindowVisible(window));
+    const Statistics* statistics = Loaded();
+    ASSERT_NE(statistics, nullptr);
+    EXPECT_EQ(statistics->alive, 1);
+    manager.Shutdown();
+    EXPECT_EQ(statistics->alive, 0);
 }
 
 }  // namespace
