@@ -189,6 +189,52 @@ TEST_F(FshTest, AnIndexedImageWithoutItsPaletteIsRefusedWithAMessage)
     EXPECT_EQ(back.FindImage("good"), 0);
 }
 
+// Images whose records could be written but never read back: a palette of
+// no entries, whose record then has no size to read it by, and pixel data
+// beyond what a record's size field measures that its dimensions do not
+// give either. Data of that length that the dimensions do give is stored.
+TEST_F(FshTest, ImagesWhoseRecordsCouldNotBeReadBackAreRefusedWithAMessage)
+{
+    constexpr std::size_t Large = 0xFFFFF0;  // with its header, one more than a size field holds
+    struct Case {
+        const char* name;
+        std::uint8_t type;
+        std::size_t pixels;
+        std::uint16_t width;
+        std::uint16_t height;
+        std::uint16_t entries;
+        bool packed;
+        const char16_t* message;
+    };
+    const Case cases[] = {
+        {"pal0", 0x7B, 4, 2, 2, 0, false, u"pal0 has a palette of 0 entries and is not stored"},
+        {"pak0", 0x7B, 4, 2, 2, 0, true, u"pak0 has a palette of 0 entries and is not stored"},
+        {"big0", 0x7D, Large, 0, 0, 0, false,
+         u"big0 has 16 MB of pixel data or more, which its dimensions do not give, and is not stored"},
+        {"bigw", 0x7B, Large + 1, 4096, 4096, 4, false,
+         u"bigw has 16 MB of pixel data or more, which its dimensions do not give, and is not stored"},
+        {"full", 0x7B, std::size_t{4096} * 4096, 4096, 4096, 4, false, nullptr},
+    };
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.texts.clear();
+        CMireloFshImage image;
+        MakeImage(image, c.name, c.type, Bytes(c.pixels, 3), c.width, c.height);
+        if (image.HasPalette()) image.SetPalette(0x2A, Bytes(16, 1), c.entries, c.packed);
+        EXPECT_EQ(CMireloFsh::CanStore(image), c.message == nullptr);
+        fsh.AddImage(image);
+        EXPECT_EQ(messages.texts, c.message ? std::vector<std::u16string>{c.message} : std::vector<std::u16string>{});
+    }
+    ASSERT_TRUE(fsh.Load());
+    ASSERT_EQ(fsh.GetCount(), 1);
+    CMireloFshImage back;
+    ASSERT_TRUE(fsh.GetImage(back, "full"));
+    EXPECT_EQ(back.GetData().size(), std::size_t{4096} * 4096);
+    EXPECT_EQ(back.GetPaletteCount(), 4);
+    EXPECT_TRUE(messages.texts.empty());
+}
+
 TEST_F(FshTest, ReplacingInPlaceOrByCommit)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
