@@ -146,6 +146,9 @@ private:
     // Null entries: countries with only their ids and national teams.
     void BuildCountries(const std::vector<TCountryListEntry>* entries, int version);
     void AssignPendingPersonIds();
+    // Takes out of the country's leagues every team that names no club of
+    // the world, marks its file damaged and says so; false when none.
+    bool TakeOutLeagueTeamsWithoutClub(int id);
     void LoadAssessment();
     void ReportDamage(int id, CIndexTextFile& file) const;
     // Fills the countries and whether Without.sav are to be kept.
