@@ -300,7 +300,14 @@ TEST(CompleteWorld, FullSizeDatabaseLoadsAndSavesByteForByte)
     ASSERT_TRUE(world->LoadWorld(u"Database"));
     EXPECT_TRUE(messages.Messages().empty());
     const auto original = ReadDatabase(*world);
-    EXPECT_EQ(SaveAndRead(*world), original);
+    const auto saved = SaveAndRead(*world);
+    EXPECT_EQ(saved, original);
+    // Load, save, load, save.
+    GetWorldList().Clear();
+    world = GetWorldList().CreateCompleteWorld();
+    ASSERT_TRUE(world->LoadWorld(u"Database"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(SaveAndRead(*world), saved);
     GetWorldList().Clear();
 }
 
