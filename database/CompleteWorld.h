@@ -81,6 +81,11 @@ public:
     // old file as it was, with one message.
     SaveResult SaveWorld(const SaveProgress& progress = {}, DamagedFiles damaged = DamagedFiles::Ask);
 
+    // Takes out of the country's leagues every team that names no club of
+    // the world, marks its file damaged and says so; false when none.
+    // LoadWorld does it for every country once all are read.
+    bool TakeOutLeagueTeamsWithoutClub(int id);
+
     // Countries: an id outside 1..207 gives slot 0; null before the table
     // exists.
     TCountry* GetCountry(int id) const;
@@ -146,9 +151,6 @@ private:
     // Null entries: countries with only their ids and national teams.
     void BuildCountries(const std::vector<TCountryListEntry>* entries, int version);
     void AssignPendingPersonIds();
-    // Takes out of the country's leagues every team that names no club of
-    // the world, marks its file damaged and says so; false when none.
-    bool TakeOutLeagueTeamsWithoutClub(int id);
     void LoadAssessment();
     void ReportDamage(int id, CIndexTextFile& file) const;
     // Fills the countries and whether Without.sav are to be kept.
