@@ -277,11 +277,11 @@ bool TCompleteWorld::TakeOutLeagueTeamsWithoutClub(int id)
         }
     }
     if (teams.empty()) return false;
-    const std::u16string message =
-        ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.LeagueTeamsWithoutClub"_tk), {{u"_TEAMS", teams}});
     // A file reported damaged already is reported once: the teams of a
     // file cut short name the clubs it lost.
     if (country.IsDamaged()) return true;
+    const std::u16string message =
+        ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.LeagueTeamsWithoutClub"_tk), {{u"_TEAMS", teams}});
     country.GetFileDamage().ReportFound(message);
     ShowFileFormatError(GetCountryFilePath(id), message);
     return true;
