@@ -16,6 +16,14 @@ constexpr std::uint32_t HeaderSize = 16;
 constexpr std::uint32_t RecordHeaderSize = 16;
 constexpr std::uint8_t TextRecordType = 0x6F;
 constexpr std::uint32_t MaxTextLength = 0xFFFFFF;
+// The most a record's 24-bit size field can give.
+constexpr std::uint64_t MaxRecordLength = 0xFFFFFF;
+
+// What the palette's entries take.
+std::uint64_t PaletteBytes(const CMireloFshImage& image)
+{
+    return std::uint64_t{image.GetPaletteCount()} * CMireloFshImage::PaletteEntrySize(image.GetPaletteType());
+}
 
 std::u16string Widen(std::string_view text)
 {
@@ -404,32 +412,60 @@ bool CMireloFsh::GetImage(CMireloFshImage& image, int index)
     return true;
 }
 
+std::u16string CMireloFsh::Refusal(const CMireloFshImage& image)
+{
+    const std::u16string name = Widen(EntryName(image.GetName()));
+    const std::uint64_t pixels = image.GetData().size();
+    if (pixels == 0 || (image.HasPalette() && image.GetPaletteData().empty()))
+        return Format(u"%s has no pixel data or no palette and is not stored", name);
+    // What the reader would refuse, or read without its palette.
+    if (!CMireloFshImage::IsValidType(image.GetType(), false) ||
+        (image.HasPalette() && !CMireloFshImage::IsValidType(image.GetPaletteType(), true)))
+        return Format(u"%s has an unsupported type and is not stored", name);
+    const std::uint64_t needed = CMireloFshImage::PixelDataSize(image.GetType(), image.GetWidth(), image.GetHeight());
+    if (pixels < needed) return Format(u"%s has less pixel data than its size needs and is not stored", name);
+    // A palette record of no entries gives no size to read it by.
+    if (image.HasPalette() && image.GetPaletteCount() == 0)
+        return Format(u"%s has a palette of 0 entries and is not stored", name);
+    if (image.HasPalette() && image.GetPaletteData().size() < PaletteBytes(image))
+        return Format(u"%s has fewer palette bytes than its entries need and is not stored", name);
+    // A pixel record longer than its 24-bit size field is read by the size
+    // its type and dimensions give, which must then be that of its data.
+    if (pixels + RecordHeaderSize > MaxRecordLength && pixels != needed)
+        return Format(u"%s has 16 MB of pixel data or more, which its dimensions do not give, and is not stored", name);
+    return {};
+}
+
 bool CMireloFsh::CanStore(const CMireloFshImage& image)
 {
-    return !image.GetData().empty() && (!image.HasPalette() || !image.GetPaletteData().empty());
+    return Refusal(image).empty();
 }
 
 void CMireloFsh::AddImage(const CMireloFshImage& image, unsigned flags)
 {
-    if (!CanStore(image)) {
-        Report(Format(u"%s has no pixel data or no palette and is not stored", Widen(EntryName(image.GetName()))), 1);
+    if (const std::u16string refusal = Refusal(image); !refusal.empty()) {
+        Report(refusal, 1);
         return;
     }
     Bytes records;
     auto addRecord = [&](const Bytes& data, bool pack, std::uint8_t type, std::uint32_t width, std::uint32_t height, bool blockSize) {
         Bytes packed;
-        const bool isPacked = pack && PackBuffer(data, packed);
+        // A packed stream is read by its record's size alone: one too long
+        // for the size field is stored raw.
+        const bool isPacked = pack && PackBuffer(data, packed) && packed.size() + RecordHeaderSize <= MaxRecordLength;
         const Bytes& stored = isPacked ? packed : data;
-        const std::uint32_t length = static_cast<std::uint32_t>(stored.size()) + RecordHeaderSize;
-        const bool fits = length <= 0xFFFFFF;
+        const std::uint64_t length = stored.size() + RecordHeaderSize;
+        const bool fits = length <= MaxRecordLength;
         PutRecordHeader(records, static_cast<std::uint8_t>(type | (isPacked ? 0x80 : 0)),
-                        (blockSize || isPacked) && fits ? length : 0, width, height);
+                        (blockSize || isPacked) && fits ? static_cast<std::uint32_t>(length) : 0, width, height);
         records.insert(records.end(), stored.begin(), stored.end());
     };
     addRecord(image.GetData(), image.IsPacked(), image.GetType(), image.GetWidth(), image.GetHeight(), true);
-    // A packed palette gets its block size: its length follows from nothing else.
+    // A packed palette gets its block size: its length follows from nothing
+    // else; so does a palette of more bytes than its entries need.
     if (image.HasPalette())
-        addRecord(image.GetPaletteData(), image.IsPalettePacked(), image.GetPaletteType(), image.GetPaletteCount(), 1, false);
+        addRecord(image.GetPaletteData(), image.IsPalettePacked(), image.GetPaletteType(), image.GetPaletteCount(), 1,
+                  image.GetPaletteData().size() != PaletteBytes(image));
     QueueImage(image.GetName(), flags, std::move(records));
 }
 

@@ -62,7 +62,8 @@ public:
     bool GetImage(CMireloFshImage& image, std::string_view name = {});
 
     // An image a container can hold: pixel data, and palette entries when
-    // its type has a palette.
+    // its type has a palette; pixel data too long for a record's size field
+    // only when its dimensions give its size.
     static bool CanStore(const CMireloFshImage& image);
     // An image it cannot hold is refused with a message, never dropped
     // silently at the save.
@@ -89,6 +90,8 @@ private:
         Bytes data;
     };
 
+    // Why a container cannot hold the image; empty when it can.
+    static std::u16string Refusal(const CMireloFshImage& image);
     void QueueImage(std::string_view name, unsigned flags, Bytes data);
     std::uint64_t PixelRecordLength(std::uint64_t at) const;
     std::uint64_t PaletteRecordLength(std::uint64_t at) const;

@@ -32,8 +32,12 @@ int ShowFileNotFound(const char16_t* path)
 int ShowFileFormatError(const CIndexTextFile& file)
 {
     const char16_t* error = file.GetError();
+    return ShowFileFormatError(file.GetFileName(), error != nullptr ? error : u"");
+}
+
+int ShowFileFormatError(std::u16string_view fileName, std::u16string_view error)
+{
     const char16_t* message = CTextManager::Instance()->GetText(u"Database.Error.FileErrorFormat"_tk);
-    const std::u16string text = ReplaceTokens(
-        message, {{u"_FILE_NAME", file.GetFileName()}, {u"_MESSAGE", error != nullptr ? error : u""}});
+    const std::u16string text = ReplaceTokens(message, {{u"_FILE_NAME", fileName}, {u"_MESSAGE", error}});
     return ShowAppMessageBox(Cut(text, MaxFormatErrorMessage).c_str(), AppMessage::Ok);
 }

@@ -11,6 +11,7 @@
 #include "core/TextFilePrefetcher.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
+#include "database/CountryCompetitions.h"
 #include "database/CountryFile.h"
 #include "database/GameIdMaps.h"
 #include "database/PreparedPersons.h"
@@ -246,11 +247,45 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
         if (countries_[id].IsDamaged()) ReportDamage(id, *file);
     }
     AssignPendingPersonIds();
+    // Every country's clubs exist only now: a league may hold a club of
+    // another country.
+    for (int id = 1; id <= LastCountryId; ++id) TakeOutLeagueTeamsWithoutClub(id);
     for (int id = 1; id <= LastCountryId; ++id) countries_[id].FillDefaultLevelNames();
     rules_.LoadRules(platform::JoinPath(databaseFolder_, RulesFileName));
     rules_.CheckRules(*this);
     freeAgents_.LoadPlayersWithoutClub();
     LoadAssessment();
+    return true;
+}
+
+// A team that names no club would be saved as none and the next load would
+// drop it without a word; taken out now, with the file marked damaged, a
+// save keeps the file unless the user agrees, and any save after the first
+// writes what the first one wrote.
+bool TCompleteWorld::TakeOutLeagueTeamsWithoutClub(int id)
+{
+    TCountry& country = countries_[id];
+    std::u16string teams;
+    for (const CDBCompetitionBase* listed : CompetitionsInFileOrder(competitions_, static_cast<std::uint32_t>(id))) {
+        CDBCompetitionBase* competition = competitions_.Get(listed->GetId());
+        std::vector<std::uint32_t> lost;
+        for (int index = 0; index < competition->GetAssignedTeamCount(); ++index) {
+            if (GetClub(competition->GetTeamSlot(index)) == nullptr) lost.push_back(competition->GetTeamSlot(index));
+        }
+        // Only a league's list is saved, and only a league gives a team up.
+        for (const std::uint32_t team : lost) {
+            if (!competition->RemoveTeam(team)) break;
+            teams += Format(u"%s%s (%x)", teams.empty() ? u"" : u", ", competition->GetName(), team);
+        }
+    }
+    if (teams.empty()) return false;
+    // A file reported damaged already is reported once: the teams of a
+    // file cut short name the clubs it lost.
+    if (country.IsDamaged()) return true;
+    const std::u16string message =
+        ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.LeagueTeamsWithoutClub"_tk), {{u"_TEAMS", teams}});
+    country.GetFileDamage().ReportFound(message);
+    ShowFileFormatError(GetCountryFilePath(id), message);
     return true;
 }
 

@@ -83,6 +83,11 @@ public:
     // old file as it was, with one message.
     SaveResult SaveWorld(const SaveProgress& progress = {}, DamagedFiles damaged = DamagedFiles::Ask);
 
+    // Takes out of the country's leagues every team that names no club of
+    // the world, marks its file damaged and says so; false when none.
+    // LoadWorld does it for every country once all are read.
+    bool TakeOutLeagueTeamsWithoutClub(int id);
+
     // Countries: an id outside 1..207 gives slot 0; null before the table
     // exists.
     TCountry* GetCountry(int id) const;

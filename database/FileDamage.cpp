@@ -49,6 +49,11 @@ void TFileDamage::ReportNotClosed(const CIndexTextFile& file, std::u16string_vie
     Report(file, u"Database.Error.SectionNotClosed"_tk, section);
 }
 
+void TFileDamage::ReportFound(std::u16string_view message)
+{
+    if (!IsDamaged()) description_ = message;
+}
+
 void TFileDamage::ReportUncounted(const CIndexTextFile& file, std::u16string_view section, std::int32_t count)
 {
     Report(file, u"Database.Error.SectionsNotCounted"_tk, section, Format(u"%d", count));

@@ -30,6 +30,8 @@ public:
     void ReportNotClosed(const CIndexTextFile& file, std::u16string_view section);
     // The count said fewer entries than the section holds.
     void ReportUncounted(const CIndexTextFile& file, std::u16string_view section, std::int32_t count);
+    // Damage that shows only once the whole database is read, at no line.
+    void ReportFound(std::u16string_view message);
 
     // Reads a count line: decimal digits only (blanks around them allowed),
     // at most most. Anything else is reported and gives nothing.

@@ -13,7 +13,8 @@
 
 namespace {
 
-constexpr int ExportCountries = 206;
+constexpr int ExportCountries = TGameIdMaps::LastGameIdCountry;
+static_assert(TGameIdMaps::LastSaveIdCountry == TCompleteWorld::LastCountryId);
 constexpr int LowestLevel = 16;
 
 struct TClubOrderRecord {
@@ -73,13 +74,13 @@ void TGameIdMaps::Clear()
     saveIdsBack_.clear();
 }
 
-TTeamId TGameIdMaps::Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id)
+TTeamId TGameIdMaps::Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id, int lastNumberedCountry)
 {
     if (id == 0xFFFFFFFF || IsNationalTeamId(id)) return id;
     const auto found = map.find(WithoutReserveBit(id));
     if (found == map.end()) {
         const int country = TeamCountry(id);
-        return country >= 1 && country <= TCompleteWorld::LastCountryId ? 0 : id;
+        return country >= 1 && country <= lastNumberedCountry ? 0 : id;
     }
     return found->second | (id & ReserveTeamBit);
 }

@@ -14,19 +14,26 @@ class TCompleteWorld;
 
 class TGameIdMaps {
 public:
+    // Game ids number the clubs of countries 1..206, save ids those of
+    // countries 1..207.
+    static constexpr int LastGameIdCountry = 206;
+    static constexpr int LastSaveIdCountry = 207;
+
     // National teams (index 0xFFFF) and 0xFFFFFFFF pass unchanged, and so
-    // does an id of no country; a club of a country 1..207 that the maps do
-    // not hold becomes 0, so that a file never names another club. Bit 24
-    // is kept.
-    TTeamId GetExportClubId(TTeamId id) const { return Translate(exportIds_, id); }
-    TTeamId GetClubIdFromGameId(TTeamId id) const { return Translate(exportIdsBack_, id); }
-    TTeamId GetSaveClubId(TTeamId id) const { return Translate(saveIds_, id); }
-    TTeamId GetClubIdFromSaveId(TTeamId id) const { return Translate(saveIdsBack_, id); }
+    // does an id of a country the numbering leaves out (the clubs of
+    // country 207 keep their team ids in the game database). A club of a
+    // numbered country that the maps do not hold, one no longer there,
+    // becomes 0, so that a file never names the club that took its number.
+    // Bit 24 is kept.
+    TTeamId GetExportClubId(TTeamId id) const { return Translate(exportIds_, id, LastGameIdCountry); }
+    TTeamId GetClubIdFromGameId(TTeamId id) const { return Translate(exportIdsBack_, id, LastGameIdCountry); }
+    TTeamId GetSaveClubId(TTeamId id) const { return Translate(saveIds_, id, LastSaveIdCountry); }
+    TTeamId GetClubIdFromSaveId(TTeamId id) const { return Translate(saveIdsBack_, id, LastSaveIdCountry); }
     void Clear();
 
 private:
     friend void BuildGameIdMaps(TGameIdMaps& maps);
-    static TTeamId Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id);
+    static TTeamId Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id, int lastNumberedCountry);
 
     std::map<TTeamId, TTeamId> exportIds_;
     std::map<TTeamId, TTeamId> exportIdsBack_;

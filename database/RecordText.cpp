@@ -12,9 +12,27 @@ bool IsLineMark(char16_t c)
     return c == u';' || c == u'%';
 }
 
+// What the readers that trim a value take off its front.
+bool IsBlank(char16_t c)
+{
+    return c == u' ' || c == u'\t' || c == u'\r' || c == u'\n' || c == u'\u00A0';
+}
+
+// The blanks a mark leaves in front go with it: a reader that trims its
+// value would take them off, and the next save would then write a value
+// that differs from the first save's. A zero-terminated text may give no
+// length: its terminator ends the marks.
+std::size_t LineMarkLength(const char16_t* text, std::size_t length = std::u16string_view::npos)
+{
+    if (length == 0 || !IsLineMark(text[0])) return 0;
+    std::size_t end = 0;
+    while (end < length && (IsLineMark(text[end]) || IsBlank(text[end]))) ++end;
+    return end;
+}
+
 std::u16string_view WithoutLineMarks(std::u16string_view text)
 {
-    return text.substr(static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsLineMark) - text.begin()));
+    return text.substr(LineMarkLength(text.data(), text.size()));
 }
 
 char16_t WithoutLineBreak(char16_t c)
@@ -39,7 +57,7 @@ void SetRecordText(char16_t* dest, std::size_t capacity, const char16_t* text)
     if (dest == nullptr || capacity == 0) return;
     std::size_t length = 0;
     if (text != nullptr) {
-        while (IsLineMark(*text)) ++text;
+        text += LineMarkLength(text);
         for (; length + 1 < capacity && text[length] != 0; ++length) dest[length] = WithoutLineBreak(text[length]);
     }
     dest[length] = 0;

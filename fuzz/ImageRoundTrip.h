@@ -84,6 +84,13 @@ inline void Exercise(const CMireloFshImage& source, const std::u16string& contai
     static constexpr const char* names[] = {"fz0", "fz1", "fz2", "fz3", "fz4", "fz5", "fz6"};
     Export(source);
     std::vector<std::unique_ptr<CMireloFshImage>> converted;
+    // The image as it was read goes back into a container too.
+    if (CMireloFsh::CanStore(source)) {
+        auto own = std::make_unique<CMireloFshImage>();
+        own->CopyFrom(source);
+        own->SetName("fzs");
+        converted.push_back(std::move(own));
+    }
     for (std::size_t i = 0; i < sizeof types; ++i) {
         auto image = std::make_unique<CMireloFshImage>();
         image->CopyFrom(source);

@@ -189,6 +189,62 @@ TEST_F(FshTest, AnIndexedImageWithoutItsPaletteIsRefusedWithAMessage)
     EXPECT_EQ(back.FindImage("good"), 0);
 }
 
+// Images whose records could be written but never read back as they were:
+// a palette of no entries, whose record then has no size to read it by,
+// pixel data beyond what a record's size field measures that its
+// dimensions do not give either, and data or types the reader refuses.
+// Data of that length that the dimensions do give is stored, and so is a
+// palette of more bytes than its entries need.
+TEST_F(FshTest, ImagesWhoseRecordsCouldNotBeReadBackAreRefusedWithAMessage)
+{
+    constexpr std::size_t Large = 0xFFFFF0;  // with its header, one more than a size field holds
+    const std::u16string tooLarge = u" has 16 MB of pixel data or more, which its dimensions do not give, and is not stored";
+    struct Case {
+        const char* name;
+        std::uint8_t type;
+        std::size_t pixels;
+        std::uint16_t width;
+        std::uint16_t height;
+        std::uint8_t paletteType;
+        std::size_t paletteBytes;
+        std::uint16_t entries;
+        bool packed;
+        std::u16string message;
+    };
+    const Case cases[] = {
+        {"pal0", 0x7B, 4, 2, 2, 0x2A, 16, 0, false, u"pal0 has a palette of 0 entries and is not stored"},
+        {"pak0", 0x7B, 4, 2, 2, 0x2A, 16, 0, true, u"pak0 has a palette of 0 entries and is not stored"},
+        {"big0", 0x7D, Large, 0, 0, 0, 0, 0, false, u"big0" + tooLarge},
+        {"bigw", 0x7B, Large + 1, 4000, 4000, 0x2A, 16, 4, false, u"bigw" + tooLarge},
+        {"few", 0x7B, 4, 2, 2, 0x2A, 16, 5, false, u"few has fewer palette bytes than its entries need and is not stored"},
+        {"less", 0x7D, 12, 2, 2, 0, 0, 0, false, u"less has less pixel data than its size needs and is not stored"},
+        {"type", 0x11, 4, 1, 1, 0, 0, 0, false, u"type has an unsupported type and is not stored"},
+        {"ptyp", 0x7B, 4, 2, 2, 0x11, 16, 4, false, u"ptyp has an unsupported type and is not stored"},
+        {"full", 0x7B, std::size_t{4096} * 4096, 4096, 4096, 0x2A, 16, 4, false, u""},
+        {"more", 0x7B, 4, 2, 2, 0x2A, 20, 4, false, u""},
+    };
+    ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.texts.clear();
+        CMireloFshImage image;
+        MakeImage(image, c.name, c.type, Bytes(c.pixels, 3), c.width, c.height);
+        if (image.HasPalette()) image.SetPalette(c.paletteType, Bytes(c.paletteBytes, 1), c.entries, c.packed);
+        EXPECT_EQ(CMireloFsh::CanStore(image), c.message.empty());
+        fsh.AddImage(image);
+        EXPECT_EQ(messages.texts, c.message.empty() ? std::vector<std::u16string>{} : std::vector<std::u16string>{c.message});
+    }
+    ASSERT_TRUE(fsh.Load());
+    ASSERT_EQ(fsh.GetCount(), 2);
+    CMireloFshImage back;
+    ASSERT_TRUE(fsh.GetImage(back, "full"));
+    EXPECT_EQ(back.GetData().size(), std::size_t{4096} * 4096);
+    EXPECT_EQ(back.GetPaletteCount(), 4);
+    ASSERT_TRUE(fsh.GetImage(back, "more"));
+    EXPECT_EQ(back.GetPaletteData(), Bytes(20, 1));
+    EXPECT_TRUE(messages.texts.empty());
+}
+
 TEST_F(FshTest, ReplacingInPlaceOrByCommit)
 {
     ASSERT_TRUE(fsh.Open(path, CMireloFsh::Create));

@@ -8,6 +8,7 @@
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
+#include "database/CountryCompetitions.h"
 #include "database/CountryFile.h"
 #include "database/WorldList.h"
 #include "platform/Platform.h"
@@ -161,6 +162,46 @@ TEST_F(SampleWorldTest, SampleDatabaseLoadsAndSavesByteForByte)
 }
 
 
+// A league team of a hand-edited file names a club the world lacks: the
+// load says so and takes it out, the other teams stay, and from then on
+// two saves in a row write the same bytes.
+TEST_F(SampleWorldTest, ALeagueTeamThatNamesNoClubIsReportedAndSavesStayTheSame)
+{
+    std::string file = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string teams = "%INDEX%TEAMS\r\ne0001,e0002,";
+    ASSERT_NE(file.find(teams), std::string::npos);
+    file.replace(file.find(teams), teams.size(), "%INDEX%TEAMS\r\ne0063,e0002,");
+    base_.WriteDatabaseFile(u"Country14.sav", file);
+    const CDBCompetitionBase* league = nullptr;
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        ASSERT_EQ(messages.Messages().size(), 1u);
+        const std::u16string& message = messages.Messages()[0];
+        EXPECT_NE(message.find(u"Country14.sav"), std::u16string::npos) << testing_support::Narrow(message);
+        EXPECT_NE(message.find(u"(e0063)"), std::u16string::npos) << testing_support::Narrow(message);
+        league = world_->GetCompetitions().Get(0x0E010000);
+        ASSERT_NE(league, nullptr);
+        EXPECT_NE(message.find(league->GetName()), std::u16string::npos) << testing_support::Narrow(message);
+    }
+    EXPECT_TRUE(world_->GetCountry(14)->IsDamaged());
+    ASSERT_EQ(league->GetAssignedTeamCount(), 11);
+    EXPECT_EQ(league->GetTeamSlot(0), 0x000E0002u);
+    EXPECT_EQ(TeamIndexInCompetition(*league, 0x000E0063), -1);
+    std::vector<std::vector<std::uint8_t>> saved;
+    {
+        MessageCapture yes(AppMessage::IdYes);
+        saved = SaveAndRead(*world_);
+    }
+    EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Country14.sav")).find("e0063"), std::string::npos);
+    NewWorld();
+    MessageCapture messages;
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_FALSE(world_->GetCountry(14)->IsDamaged());
+    EXPECT_EQ(SaveAndRead(*world_), saved);
+}
+
 TEST_F(SampleWorldTest, AMissingCountryFileIsReportedOnceAndSkipped)
 {
     platform::RemoveFile(base_.DatabasePath(u"Country3.sav"));
@@ -259,7 +300,14 @@ TEST(CompleteWorld, FullSizeDatabaseLoadsAndSavesByteForByte)
     ASSERT_TRUE(world->LoadWorld(u"Database"));
     EXPECT_TRUE(messages.Messages().empty());
     const auto original = ReadDatabase(*world);
-    EXPECT_EQ(SaveAndRead(*world), original);
+    const auto saved = SaveAndRead(*world);
+    EXPECT_EQ(saved, original);
+    // Load, save, load, save.
+    GetWorldList().Clear();
+    world = GetWorldList().CreateCompleteWorld();
+    ASSERT_TRUE(world->LoadWorld(u"Database"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(SaveAndRead(*world), saved);
     GetWorldList().Clear();
 }
 

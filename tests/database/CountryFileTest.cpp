@@ -375,6 +375,36 @@ TEST_F(CountryFileTest, GeneratedOldLayoutsConvertToTheNewestOne)
     }
 }
 
+// Every fixture, of every layout: load, save, load, save gives the same
+// file twice.
+TEST_F(CountryFileTest, EveryFixtureSavesTheSameBytesAtItsSecondSave)
+{
+    std::vector<std::pair<std::u16string, int>> files;
+    for (const TFixture& fixture : Fixtures) {
+        files.emplace_back(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-" +
+                                                       std::u16string(fixture.name) + u".sav"),
+                           14);
+    }
+    const std::u16string generated = testing_support::BinaryPath(u"generated\\fixtures");
+    for (const std::u16string& name : platform::ListFolder(generated)) {
+        if (name.starts_with(u"Country21_")) files.emplace_back(platform::JoinPath(generated, name), 21);
+    }
+    for (const auto& [path, id] : files) {
+        SCOPED_TRACE(testing_support::Narrow(path));
+        const std::u16string saved = base_.DatabasePath(Format(u"Country%d.sav", id));
+        const auto loadAndSave = [&](const std::u16string& from) {
+            Restart();
+            CIndexTextFile file;
+            EXPECT_TRUE(file.OpenRead(from));
+            EXPECT_TRUE(ReadCountrySections(*world_->GetCountry(id), file));
+            EXPECT_FALSE(world_->GetCountry(id)->IsDamaged());
+            return database_testing::SaveCountry(*world_->GetCountry(id), saved);
+        };
+        const std::string first = loadAndSave(path);
+        EXPECT_EQ(loadAndSave(saved), first);
+    }
+}
+
 TEST_F(CountryFileTest, BeforeTwoThousandSevenEighteenUniqueIdsRestart)
 {
     CIndexTextFile file;

@@ -50,11 +50,22 @@ TEST_F(GameIdMapsTest, GameIdsFollowTheClubOrderWhenKeysAreEqual)
     EXPECT_EQ(maps.GetExportClubId(0x00070004), 0x00070001u);
     EXPECT_EQ(maps.GetExportClubId(0x00070001), 0x00070002u);
     EXPECT_EQ(maps.GetClubIdFromGameId(0x00070002), 0x00070001u);
-    // Country 207 has save ids but no game ids.
+    // Country 207 has save ids but no game ids: its clubs keep their team
+    // ids in the game database, so every reference to one still names it.
     AddClub(207, 1, u"Far away");
+    AddClub(207, 3, u"Farther");
     BuildGameIdMaps(maps);
     EXPECT_EQ(maps.GetSaveClubId(0x00CF0001), 0x00CF0001u);
-    EXPECT_EQ(maps.GetExportClubId(0x00CF0001), 0u);
+    EXPECT_EQ(maps.GetSaveClubId(0x00CF0003), 0x00CF0002u);
+    EXPECT_EQ(maps.GetExportClubId(0x00CF0001), 0x00CF0001u);
+    EXPECT_EQ(maps.GetExportClubId(0x00CF0003), 0x00CF0003u);
+    EXPECT_EQ(maps.GetExportClubId(0x01CF0003), 0x01CF0003u);
+    EXPECT_EQ(maps.GetClubIdFromGameId(0x00CF0003), 0x00CF0003u);
+    // A club no longer there of a numbered country names none.
+    EXPECT_EQ(maps.GetExportClubId(0x00070009), 0u);
+    EXPECT_EQ(maps.GetSaveClubId(0x00CF0002), 0u);
+    // Ids of no country pass.
+    EXPECT_EQ(maps.GetExportClubId(0x00D00001), 0x00D00001u);
 }
 
 TEST_F(GameIdMapsTest, CountriesSortByNameInTheDatabaseLanguage)

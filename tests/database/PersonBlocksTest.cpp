@@ -247,6 +247,28 @@ TEST_F(PersonBlocksTest, PlayerBlockSizeFollowsStateAndHistory)
     EXPECT_EQ(Bytes(bytes.begin() + 10, bytes.begin() + 14), (Bytes{0x50, 0x4C, 0x59, 0x52}));
 }
 
+// Country 207 has no game ids: a history entry at one of its clubs names
+// the club by its team id, as every other reference to it does.
+TEST_F(PersonBlocksTest, AHistoryEntryAtAClubOfCountry207NamesItByItsTeamId)
+{
+    const std::uint32_t far = world_->GetCountry(207)->CreateClub(u"Far away");
+    const std::uint32_t near = world_->GetCountry(14)->CreateClub(u"Near");
+    TPerson& p = NewPerson(0, 14);
+    for (const auto& [club, exported] : {std::pair{far, far}, std::pair{near, 0x000E0001u}}) {
+        while (p.GetHistoryCount() > 0) p.RemoveHistoryEntry(0);
+        THistoryEntry entry;
+        entry.start = TDate(2005, 7, 1);
+        entry.clubId = club;
+        p.AddHistoryEntry(entry);
+        const Bytes bytes = ExportBlock([&p](CMasterWriter& w) { p.WritePlayerBlock(w); });
+        ASSERT_GE(bytes.size(), 27u);
+        // The entry's 26 bytes and the end mark close the block.
+        const std::size_t at = bytes.size() - 27 + 1;
+        EXPECT_EQ(static_cast<std::uint32_t>(bytes[at] | bytes[at + 1] << 8 | bytes[at + 2] << 16 | bytes[at + 3] << 24),
+                  exported);
+    }
+}
+
 TEST_F(PersonBlocksTest, StaffBlockSizeFollowsTheType)
 {
     const std::pair<int, std::uint32_t> types[] = {{1, 31}, {2, 31}, {3, 7}, {4, 9}, {11, 9}, {18, 9}, {0, 6}, {19, 6},

@@ -246,6 +246,34 @@ TEST_F(PersonSectionTest, ClubsTheWorldDoesNotHoldWriteNoOptionalLinesSoASavedFi
     EXPECT_NE(WriteText(coach, true).find("\r\n0\r\n0\r\n0\r\n5\r\n%INDEXEND%STAFF"), std::string::npos);
 }
 
+// A reader trims a name; a mark it then finds in front goes at the first
+// save, and with it the blanks it would expose, so that every later save
+// writes what the first one wrote.
+TEST_F(PersonSectionTest, ANameWithAMarkBehindABlankIsWrittenAtTheFirstSaveAsEveryLaterSaveWritesIt)
+{
+    const struct {
+        const char* line;
+        const char16_t* name;
+    } cases[] = {
+        {" ; Anna", u"Anna"}, {" %\tBerg", u"Berg"}, {"\t; ;%  Nick", u"Nick"}, {" ;\xC2\xA0Pseudo", u"Pseudo"},
+        {" %;x y", u"x y"},
+    };
+    for (const auto& c : cases) {
+        for (const bool staff : {false, true}) {
+            SCOPED_TRACE(std::string(c.line) + (staff ? " (staff)" : " (player)"));
+            const char* key = staff ? "STAFF" : "PLAYER";
+            const std::string section =
+                std::string("%INDEX%") + key + "\r\n" + c.line + "\r\n" + c.line + "\r\n%INDEXEND%" + key + "\r\n";
+            const TPerson& read = *ReadText(section, staff);
+            const std::string first = WriteText(read, staff);
+            const TPerson& again = *ReadText(first, staff);
+            EXPECT_EQ(std::u16string(again.GetFirstName()), c.name);
+            EXPECT_EQ(std::u16string(again.GetLastName()), c.name);
+            EXPECT_EQ(WriteText(again, staff), first);
+        }
+    }
+}
+
 TEST_F(PersonSectionTest, DamagedSectionsKeepTheirFieldsAndNeverReadTheNextSection)
 {
     const TPerson& p = *ReadText("%INDEX%PLAYER\r\nShort\r\n%INDEX%HIST\r\n99\r\n0\r\n%INDEXEND%HIST\r\n"

@@ -9,8 +9,12 @@ TEST(RecordText, SlotsGetTheTextWithoutLineMarksOrBreaksCutToTheirCapacity)
 {
     const std::pair<const char16_t*, std::u16string> cases[] = {
         {u"Name", u"Name"},      {u";%;Name;", u"Name;"},     {u";;%", u""},
-        {u"A\r\nB\rC", u"A  B C"}, {u"%\nX", u" X"},        {u"Sixteen units!!!", u"Sixteen units!!"},
+        {u"A\r\nB\rC", u"A  B C"}, {u"Sixteen units!!!", u"Sixteen units!!"},
         {nullptr, u""},
+        // The blanks a mark exposes go with it, and so do marks behind them;
+        // blanks in front of a text without a mark stay.
+        {u"%\nX", u"X"},        {u"; ;%\t Name", u"Name"}, {u";\u00A0Name ", u"Name "},
+        {u" ;Name", u" ;Name"},  {u"; ", u""},
     };
     for (const auto& [text, expected] : cases) {
         char16_t slot[16] = u"previous";

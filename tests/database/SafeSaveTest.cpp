@@ -85,6 +85,7 @@ std::vector<std::pair<const char*, std::string>> DamagedForms(const std::string&
         {"club count empty", replaceLineAfter("%INDEX%CLUBS\r\n", "")},
         {"club count 0x10", replaceLineAfter("%INDEX%CLUBS\r\n", "0x10")},
         {"club count 2^32", replaceLineAfter("%INDEX%CLUBS\r\n", "4294967296")},
+        {"league team of no club", replaceLineAfter("%INDEX%TEAMS\r\n", "e0063,e0002")},
         {"version x", replaceLineAfter("%INDEX%VERSION\r\n", "x")},
         {"version too long", replaceLineAfter("%INDEX%VERSION\r\n", "99999999999999")},
     };
