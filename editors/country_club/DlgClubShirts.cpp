@@ -75,7 +75,7 @@ BOOL CDlgClubShirts::OnInitDialog()
     }
     FillComboFromTextFile(sibling_, GetClubIdList(), 0xFFFFFFFF);
     preview_.SetKit(BuildKitBlock(looks_[0], {}), 0, true);
-    ApplySiblingSelection(false);
+    ApplySiblingSelection();
     return TRUE;
 }
 
@@ -108,7 +108,7 @@ void CDlgClubShirts::LoadClub(TClub* club)
     }
     RecreateBrushes();
     sibling_.SetCurSel(sibling_.FindItemData(static_cast<LPARAM>(kit.GetQaroKitId())));
-    ApplySiblingSelection(false);
+    ApplySiblingSelection();
     ReadSliders();
     loaded_ = ReadShown();
     shownMode_ = -1;
@@ -122,10 +122,12 @@ int CDlgClubShirts::SelectedSiblingId() const
     return item < 0 ? -1 : static_cast<int>(sibling_.GetItemData(item));
 }
 
-void CDlgClubShirts::ApplySiblingSelection(bool byUser)
+void CDlgClubShirts::ApplySiblingSelection()
 {
+    // The club's own sibling-game id follows its kit's, already when the page
+    // is shown: the game takes the club's.
     const int id = SelectedSiblingId();
-    if (byUser && id >= 0 && club_ != nullptr) club_->SetQaroId(static_cast<std::uint32_t>(id));
+    if (id >= 0 && club_ != nullptr) club_->SetQaroId(static_cast<std::uint32_t>(id));
     siblingMode_ = id > 0;
     ::ShowWindow(::GetDlgItem(Handle(), IDC_KIT_PREVIEW_HOME_SIBLING), siblingMode_ ? SW_SHOW : SW_HIDE);
     ::ShowWindow(::GetDlgItem(Handle(), IDC_KIT_PREVIEW_AWAY_SIBLING), siblingMode_ ? SW_SHOW : SW_HIDE);
@@ -300,7 +302,7 @@ bool CDlgClubShirts::OnCommand(int id, int code, HWND control)
         return true;
     }
     if (id == IDC_KIT_SIBLING_ID && code == CBN_SELCHANGE) {
-        ApplySiblingSelection(true);
+        ApplySiblingSelection();
         return true;
     }
     return false;

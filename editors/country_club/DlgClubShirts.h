@@ -46,7 +46,7 @@ private:
     void ShowStyle(int kit, int part);
     void OnStyleEdit(int kit, int part);
     void OnColourButton(int button);
-    void ApplySiblingSelection(bool byUser);
+    void ApplySiblingSelection();
     void RefreshPreview(int kit, bool sibling);
     void RecreateBrushes();
     void DrawColourButton(const DRAWITEMSTRUCT& item) const;
