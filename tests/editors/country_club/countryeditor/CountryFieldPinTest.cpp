@@ -1,0 +1,175 @@
+// Every value control of the country editor's general page and of the
+// league data dialog is set to a value of its own through the window; each
+// field then holds the value of its own control, so two controls that swap
+// their fields are caught.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "CountryEditorTestSupport.h"
+#include "competition/League.h"
+#include "database/CompleteWorld.h"
+#include "database/Country.h"
+#include "editors/country_club/DlgLandParent.h"
+#include "editors/country_club/model/LeagueSystemModel.h"
+#include "resources/CountryEditorIds.h"
+#include "tests/ui/GuiTestSupport.h"
+
+using namespace country_editor_testing;
+
+namespace {
+
+constexpr int Pinned = 21;
+
+enum class Input { Spin, Typed, Combo, Check, Text };
+
+// A control, what the test puts into it, and the field that must take it.
+template <typename Record>
+struct TPin {
+    int control;
+    Input input;
+    // A spin's or combo item's value; a typed text; ignored for a check box,
+    // which is turned over.
+    int value;
+    const char16_t* text;
+    std::function<long long(const Record&)> field;
+    // What the field holds afterwards; for a check box, whether it is set.
+    long long expected;
+};
+
+template <typename Record>
+void Enter(HWND window, const TPin<Record>& pin)
+{
+    switch (pin.input) {
+    case Input::Spin: SetSpin(window, pin.control, pin.value); break;
+    case Input::Typed:
+        SetText(window, pin.control, pin.text);
+        Command(window, pin.control, EN_KILLFOCUS);
+        break;
+    case Input::Combo: ChooseByData(window, pin.control, pin.value); break;
+    case Input::Check: Click(window, pin.control); break;
+    case Input::Text: SetText(window, pin.control, pin.text); break;
+    }
+}
+
+// A field that holds its pin's value already would not tell its control
+// from another.
+template <typename Record>
+void ExpectAllDiffer(const Record& record, const std::vector<TPin<Record>>& pins)
+{
+    for (const TPin<Record>& pin : pins) EXPECT_NE(pin.field(record), pin.expected) << "control " << pin.control;
+}
+
+template <typename Record>
+void ExpectPinned(const Record& record, const std::vector<TPin<Record>>& pins)
+{
+    for (const TPin<Record>& pin : pins) EXPECT_EQ(pin.field(record), pin.expected) << "control " << pin.control;
+}
+
+using TCountryPin = TPin<TCountry>;
+
+class CountryFieldPinTest : public SampleCountryTest {};
+
+std::vector<TCountryPin> GeneralPagePins(const TCountry& country)
+{
+    std::vector<TCountryPin> pins = {
+        {IDC_COUNTRY_RANKING, Input::Spin, 1234, nullptr, [](const TCountry& c) { return c.GetQaroRanking(); }, 1234},
+        {IDC_COUNTRY_FOREIGN_TRANSFERS, Input::Spin, 37, nullptr,
+         [](const TCountry& c) { return c.GetForeignTransferProbability(); }, 37},
+        {IDC_COUNTRY_NATURALISATION, Input::Spin, 7, nullptr, [](const TCountry& c) { return c.GetNaturalisationYears(); }, 7},
+        {IDC_COUNTRY_CONTINENTAL_TITLES, Input::Spin, 11, nullptr, [](const TCountry& c) { return c.GetContinentalTitles(); }, 11},
+        {IDC_COUNTRY_CONTINENTAL_FINALS, Input::Spin, 12, nullptr, [](const TCountry& c) { return c.GetContinentalFinals(); }, 12},
+        {IDC_COUNTRY_WORLD_CUP_TITLES, Input::Spin, 13, nullptr, [](const TCountry& c) { return c.GetWorldCupTitles(); }, 13},
+        {IDC_COUNTRY_WORLD_CUP_FINALS, Input::Spin, 14, nullptr, [](const TCountry& c) { return c.GetWorldCupFinals(); }, 14},
+        {IDC_COUNTRY_AVERAGE_RATING, Input::Spin, 66, nullptr, [](const TCountry& c) { return c.GetAverageRating(); }, 66},
+        {IDC_COUNTRY_CLIMATE, Input::Combo, 3, nullptr, [](const TCountry& c) { return c.GetClimate(); }, 3},
+        {IDC_COUNTRY_AMATEUR_RULE, Input::Combo, 2, nullptr, [](const TCountry& c) { return c.GetAmateurRule(); }, 2},
+        {IDC_COUNTRY_TERRITORY, Input::Combo, 8, nullptr, [](const TCountry& c) { return c.GetPreferredTerritory(); }, 8},
+        {IDC_COUNTRY_NO_TERRACES, Input::Check, 0, nullptr, [](const TCountry& c) { return c.HasNoTerraces(); },
+         !country.HasNoTerraces()},
+        {IDC_COUNTRY_GENERATE_NAMES, Input::Check, 0, nullptr, [](const TCountry& c) { return c.GetGenerateNames(); },
+         !country.GetGenerateNames()},
+        {IDC_COUNTRY_FEDERATION, Input::Text, 0, u"ABCDEFG",
+         [](const TCountry& c) { return std::u16string(c.GetFederationName()) == u"ABCDEFG"; }, 1},
+    };
+    // The languages in the order of their slots, and shares that add up to
+    // 100, so that the store keeps every slot where it is.
+    constexpr int LanguageIds[] = {IDC_COUNTRY_LANGUAGE_1, IDC_COUNTRY_LANGUAGE_2, IDC_COUNTRY_LANGUAGE_3,
+                                   IDC_COUNTRY_LANGUAGE_4};
+    constexpr int Languages[] = {3, 5, 7, 9};
+    constexpr int Shares[] = {41, 29, 18, 12};
+    for (int slot = 0; slot < 4; ++slot) {
+        pins.push_back({LanguageIds[slot], Input::Combo, Languages[slot], nullptr,
+                        [slot](const TCountry& c) { return c.GetLanguage(slot); }, Languages[slot]});
+        pins.push_back({IDC_COUNTRY_SHARE_1 + slot, Input::Spin, Shares[slot], nullptr,
+                        [slot](const TCountry& c) { return c.GetLanguageShare(slot); }, Shares[slot]});
+    }
+    return pins;
+}
+
+TEST_F(CountryFieldPinTest, EveryControlOfTheGeneralPageWritesItsOwnField)
+{
+    TCountry& country = Country(Pinned);
+    country.SetNotes(u"");
+    const std::vector<TCountryPin> pins = GeneralPagePins(country);
+    ExpectAllDiffer(country, pins);
+    CDlgLandParent frame(&country, nullptr);
+    ASSERT_TRUE(frame.Create(nullptr));
+    const HWND page = ShownPage(frame.Handle());
+    for (const TCountryPin& pin : pins) Enter(page, pin);
+    SetText(page, IDC_COUNTRY_NOTES, u"Pinned notes");
+    ::SendMessageW(frame.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    ExpectPinned(country, pins);
+    EXPECT_EQ(country.GetNotes(), u"Pinned notes");
+}
+
+using TLeaguePin = TPin<CDBLeague>;
+
+std::vector<TLeaguePin> LeagueDataPins(const CDBLeague& league)
+{
+    const auto flag = [](int bit) { return [bit](const CDBLeague& l) { return (l.GetLeagueFlags() >> bit) & 1; }; };
+    return {
+        {IDC_LEAGUE_TV_BONUS, Input::Spin, 1111111, nullptr, [](const CDBLeague& l) { return l.GetSetting(3); }, 1111111},
+        {IDC_LEAGUE_CHAMPION_BONUS, Input::Spin, 2222222, nullptr, [](const CDBLeague& l) { return l.GetSetting(1); }, 2222222},
+        {IDC_LEAGUE_PLACE_DEDUCTION, Input::Spin, 3333333, nullptr, [](const CDBLeague& l) { return l.GetSetting(2); }, 3333333},
+        {IDC_LEAGUE_MAX_NON_EU, Input::Spin, 7, nullptr, [](const CDBLeague& l) { return l.GetLeagueValue1(); }, 7},
+        {IDC_LEAGUE_MAX_NON_EU_AGE, Input::Spin, 25, nullptr, [](const CDBLeague& l) { return l.GetLeagueValue2(); }, 25},
+        {IDC_LEAGUE_ATTENDANCE, Input::Typed, 0, u"1.23", [](const CDBLeague& l) { return l.GetAttendanceMultiplier(); }, 123},
+        {IDC_LEAGUE_TRANSFER, Input::Typed, 0, u"0.87", [](const CDBLeague& l) { return l.GetTransferMultiplier(); }, 87},
+        {IDC_LEAGUE_LOCAL_FREE_AGENTS, Input::Check, 0, nullptr, flag(0), !((league.GetLeagueFlags() >> 0) & 1)},
+        {IDC_LEAGUE_FOREIGN_FREE_AGENTS, Input::Check, 0, nullptr, flag(1), !((league.GetLeagueFlags() >> 1) & 1)},
+        {IDC_LEAGUE_LOAN_CANCEL, Input::Check, 0, nullptr, flag(2), !((league.GetLeagueFlags() >> 2) & 1)},
+    };
+}
+
+TEST_F(CountryFieldPinTest, EveryValueControlOfTheLeagueDataDialogWritesItsOwnField)
+{
+    TCountry& country = Country(Pinned);
+    CDlgLandParent frame(&country, nullptr);
+    ASSERT_TRUE(frame.Create(nullptr));
+    SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::LeagueSystem));
+    const HWND page = ShownPage(frame.Handle());
+    const HWND tree = ::GetDlgItem(page, IDC_LEAGUES_TREE);
+    int row = 0;
+    while (IsLevelHeading(static_cast<std::uint32_t>(::SendMessageW(tree, LB_GETITEMDATA, row, 0)))) ++row;
+    const auto id = static_cast<std::uint32_t>(::SendMessageW(tree, LB_GETITEMDATA, row, 0));
+    auto* league = dynamic_cast<CDBLeague*>(country.GetCompetitionRegistry().Get(id));
+    ASSERT_NE(league, nullptr);
+    const std::vector<TLeaguePin> pins = LeagueDataPins(*league);
+    ExpectAllDiffer(*league, pins);
+    gui_test::ModalDriver driver([&] {
+        const HWND dialog = app_test::FindDialogWith(IDC_LEAGUE_ATTENDANCE);
+        if (dialog == nullptr) return false;
+        for (const TLeaguePin& pin : pins) Enter(dialog, pin);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        return true;
+    });
+    ::SendMessageW(tree, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_LEAGUES_TREE, LBN_SELCHANGE), reinterpret_cast<LPARAM>(tree));
+    EXPECT_FALSE(driver.TimedOut());
+    ExpectPinned(*league, pins);
+}
+
+}  // namespace
