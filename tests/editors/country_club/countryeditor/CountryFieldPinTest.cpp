@@ -1,5 +1,5 @@
-// Every value control of the country editor's general and cup pages and of
-// the league data dialog is set to a value of its own through the window; each
+// Every value control of the country editor's general, cup and appearance
+// pages and of the league data dialog is set to a value of its own through the window; each
 // field then holds the value of its own control, so two controls that swap
 // their fields are caught.
 #include <gtest/gtest.h>
@@ -152,6 +152,22 @@ TEST_F(CountryFieldPinTest, EveryControlOfTheCupPageWritesItsOwnField)
         if (SelectedData(page, IDC_CUP_NATIONAL_TYPE) <= 0) ChooseByData(page, IDC_CUP_NATIONAL_TYPE, 1);
         ASSERT_EQ(SelectedData(page, IDC_CUP_BONUS_CUP), 0);
         for (const TCountryPin& pin : pins) Enter(page, pin);
+        ::SendMessageW(frame.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+}
+
+TEST_F(CountryFieldPinTest, TheHeightAndWeightOfTheAppearancePageWriteTheirOwnFields)
+{
+    TCountry& country = Country(Pinned);
+    const std::vector<TCountryPin> pins = {
+        {IDC_APPEARANCE_HEIGHT, Input::Spin, 187, nullptr, [](const TCountry& c) { return c.GetAverageHeight(); }, 187},
+        {IDC_APPEARANCE_WEIGHT, Input::Spin, 83, nullptr, [](const TCountry& c) { return c.GetAverageWeight(); }, 83},
+    };
+    field_pins::RunPasses<TCountry>(country, pins, [&](const std::vector<TCountryPin>& entered) {
+        CDlgLandParent frame(&country, nullptr);
+        ASSERT_TRUE(frame.Create(nullptr));
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, TabWithCode(frame, CDlgLandParent::Appearance));
+        for (const TCountryPin& pin : entered) Enter(ShownPage(frame.Handle()), pin);
         ::SendMessageW(frame.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     });
 }
