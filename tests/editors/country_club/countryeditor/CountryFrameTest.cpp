@@ -235,6 +235,37 @@ TEST_F(CountryFrameTest, ARatingAboveTheSpinsRangeIsShownClampedAndKept)
     EXPECT_EQ(country.GetLeagueRating(1), 120);
 }
 
+TEST_F(CountryFrameTest, TheRatingButtonShowsTheStoredSharesAgainWithoutCappingThem)
+{
+    TCountry& country = Country(Sample);
+    const std::uint8_t languages[] = {5, 0, 7, 0};
+    const std::uint8_t shares[] = {70, 0, 30, 0};
+    for (int slot = 0; slot < 4; ++slot) {
+        country.SetLanguage(slot, languages[slot]);
+        country.SetLanguageShare(slot, shares[slot]);
+    }
+    Open(country);
+    SetSpin(Page(), IDC_COUNTRY_SHARE_3, 25);
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = app_test::FindDialogWith(IDC_RATING_LEVELS);
+        if (dialog == nullptr) return false;
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    });
+    // The page is stored (the languages compacted, the shares made 100)
+    // and shown again.
+    Click(Page(), IDC_COUNTRY_MODIFY_RATING);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_1), u"75");
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_2), u"25");
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_3), u"0");
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_SUM), u"100");
+    Ok();
+    EXPECT_EQ(country.GetLanguage(1), 7);
+    EXPECT_EQ(country.GetLanguageShare(0), 75);
+    EXPECT_EQ(country.GetLanguageShare(1), 25);
+}
+
 TEST_F(CountryFrameTest, TheLauncherRunsTheFrameModally)
 {
     TMainWindowLaunchers launchers;
