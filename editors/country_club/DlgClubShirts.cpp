@@ -124,8 +124,8 @@ int CDlgClubShirts::SelectedSiblingId() const
 
 void CDlgClubShirts::ApplySiblingSelection()
 {
-    // The club's own sibling-game id follows its kit's, already when the page
-    // is shown: the game takes the club's.
+    // The club's own sibling-game id follows the kit's chosen one, from the
+    // moment the page shows it, not only when the page is stored.
     const int id = SelectedSiblingId();
     if (id >= 0 && club_ != nullptr) club_->SetQaroId(static_cast<std::uint32_t>(id));
     siblingMode_ = id > 0;

@@ -1,7 +1,8 @@
 #pragma once
 // The club editor's kit page: styles and colours of the home and away kit,
 // shirt-number colours, badge positions, the sibling game's kit id, a
-// random kit and the live preview. Only what the user changed is written.
+// random kit and the live preview. Only what the user changed is written to
+// the kit; the club's sibling-game id follows the kit's as soon as it shows.
 
 #include <array>
 #include <cstdint>
