@@ -50,6 +50,17 @@ std::int32_t ScaleSpinValue(double value, double scale)
     return static_cast<std::int32_t>(std::clamp(scaled, static_cast<double>(Int32Min), static_cast<double>(Int32Max)));
 }
 
+std::int32_t TruncateSpinValue(double value, double scale)
+{
+    // A typed 0.29 is a hair below 0.29 as a double; the allowance, far below
+    // one step, keeps it at 29 steps while 12.345 still gives 1234.
+    constexpr double Allowance = 1e-6;
+    const double scaled = value * scale;
+    if (std::isnan(scaled)) return 0;
+    const double cut = std::trunc(scaled + (scaled < 0 ? -Allowance : Allowance));
+    return static_cast<std::int32_t>(std::clamp(cut, static_cast<double>(Int32Min), static_cast<double>(Int32Max)));
+}
+
 std::u16string SpinValueText(const CTextManager& texts, const TSpinEditFormat& format, std::int32_t value)
 {
     if (!format.specialText.empty() && value == format.specialValue) return Bounded(format.specialText);
@@ -73,7 +84,7 @@ std::int64_t TypedValue(const CTextManager& texts, const TSpinEditFormat& format
 {
     const std::u16string text = Bounded(typed);
     if (!format.specialText.empty() && text == format.specialText) return format.specialValue;
-    if (format.decimals > 0) return ScaleSpinValue(texts.ParseFloat(text.c_str()), format.scale);
+    if (format.decimals > 0) return TruncateSpinValue(texts.ParseFloat(text.c_str()), format.scale);
     return texts.ParseInt(text.c_str());
 }
 

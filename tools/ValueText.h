@@ -34,8 +34,12 @@ std::int32_t ClampSpinValue(std::int64_t value, std::int32_t bound1, std::int32_
 // (int)(v * scale) rounded to nearest (halves away from zero) and held
 // inside the int32 range; NaN gives 0.
 std::int32_t ScaleSpinValue(double value, double scale);
+// (int)(v * scale) with the digits beyond the scale cut off, held inside
+// the int32 range; NaN gives 0. A typed number is read so.
+std::int32_t TruncateSpinValue(double value, double scale);
 std::u16string SpinValueText(const CTextManager& texts, const TSpinEditFormat& format, std::int32_t value);
-// The typed text as a value inside the range.
+// The typed text as a value inside the range; digits beyond the decimals
+// shown are cut off.
 std::int32_t SpinValueFromText(const CTextManager& texts, const TSpinEditFormat& format, std::u16string_view text);
 // The value a spin click leads to: the typed value plus the delta, in range.
 std::int32_t SpinValueAfterDelta(const CTextManager& texts, const TSpinEditFormat& format, std::u16string_view text,

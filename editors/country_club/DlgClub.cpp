@@ -308,11 +308,19 @@ void CDlgClub::StoreCombos()
 {
     for (std::size_t i = 0; i < clubCombos_.size(); ++i) {
         const win::CComboBox& combo = clubCombos_[i];
-        if (combo.GetCurSel() < 0) continue;
-        const auto id = static_cast<TTeamId>(combo.GetItemData(combo.GetCurSel()));
-        if (i == 0 && id != club_->GetPartnerClub()) club_->SetPartnerClub(id);
         const int rival = static_cast<int>(i) - 1;
-        if (i > 0 && id != club_->GetRival(rival)) club_->SetRival(rival, id);
+        const TTeamId stored = i == 0 ? club_->GetPartnerClub() : club_->GetRival(rival);
+        TTeamId id = stored;
+        if (combo.GetCurSel() >= 0) {
+            id = static_cast<TTeamId>(combo.GetItemData(combo.GetCurSel()));
+        } else if (TeamCountry(stored) != TeamCountry(club_->GetId())) {
+            // The combo offers no club of another country, and the game
+            // cannot resolve one in this place: it goes.
+            id = 0;
+        }
+        if (id == stored) continue;
+        if (i == 0) club_->SetPartnerClub(id);
+        else club_->SetRival(rival, id);
     }
     for (std::size_t i = 0; i < leagueCombos_.size(); ++i) {
         const win::CComboBox& combo = leagueCombos_[i];

@@ -1,7 +1,8 @@
 #pragma once
 // The club editor's general page: names, contacts, finances, prestige,
 // rivals, lowest leagues, articles and phrases. Only fields whose shown
-// value the user changed are written back, so looking changes nothing.
+// value the user changed are written back, so looking changes nothing; a
+// friend or rival of another country, which no combo offers, is cleared.
 
 #include <array>
 #include <cstdint>

@@ -124,6 +124,9 @@ void CDlgClubHist::SwitchSet(int set)
 {
     if (set == set_) return;
     KeepSet(set_);
+    // The set left is written at once: a cancel later drops only the edits
+    // of the set on display.
+    StoreSet(set_, setTexts_[static_cast<std::size_t>(set_)]);
     set_ = set;
     ShowSet(set_);
 }
@@ -147,10 +150,9 @@ CDlgClubHist::TShown CDlgClubHist::ReadShown()
     return shown;
 }
 
-void CDlgClubHist::StoreSet(int set, const TShown& now)
+void CDlgClubHist::StoreSet(int set, const TSetTexts& texts)
 {
-    const auto& texts = now.sets[static_cast<std::size_t>(set)];
-    const auto& was = loaded_.sets[static_cast<std::size_t>(set)];
+    TSetTexts& was = loaded_.sets[static_cast<std::size_t>(set)];
     bool statisticsChanged = false;
     for (const int index : StatisticValues) statisticsChanged |= texts[static_cast<std::size_t>(index)] != was[static_cast<std::size_t>(index)];
     if (statisticsChanged) {
@@ -165,6 +167,7 @@ void CDlgClubHist::StoreSet(int set, const TShown& now)
         if (texts[index] == was[index]) continue;
         club_->SetLeagueStat(2 * FurtherPairs[i] + set, static_cast<std::uint16_t>(ParseClamped(texts[index], MaxFurther)));
     }
+    was = texts;
 }
 
 void CDlgClubHist::StoreClub()
@@ -179,7 +182,7 @@ void CDlgClubHist::StoreClub()
     for (std::size_t i = 0; i < YearIds.size(); ++i) {
         if (now.years[i] != loaded_.years[i]) club_->SetHistoryText(static_cast<int>(i), now.years[i]);
     }
-    for (int set = 0; set < Sets; ++set) StoreSet(set, now);
+    for (int set = 0; set < Sets; ++set) StoreSet(set, now.sets[static_cast<std::size_t>(set)]);
     for (std::size_t record = 0; record < RecordIds.size(); ++record) {
         const auto& texts = now.records[record];
         if (texts == loaded_.records[record]) continue;

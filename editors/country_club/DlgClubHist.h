@@ -29,8 +29,10 @@ private:
     static constexpr int YearLists = 8;
     static constexpr int Records = 5;
 
+    using TSetTexts = std::array<std::u16string, SetValues>;
+
     struct TShown {
-        std::array<std::array<std::u16string, SetValues>, Sets> sets;
+        std::array<TSetTexts, Sets> sets;
         std::array<std::u16string, YearLists> years;
         std::array<std::array<std::u16string, 3>, Records> records;
         bool operator==(const TShown&) const = default;
@@ -42,12 +44,13 @@ private:
     void SwitchSet(int set);
     void NormaliseYears(int id);
     TShown ReadShown();
-    void StoreSet(int set, const TShown& now);
+    // Writes what differs from the set as loaded or last written.
+    void StoreSet(int set, const TSetTexts& texts);
 
     TClub* club_ = nullptr;
     int set_ = 0;
     // The texts of both sets: the one on display is read from its edits.
-    std::array<std::array<std::u16string, SetValues>, Sets> setTexts_;
+    std::array<TSetTexts, Sets> setTexts_;
     TShown loaded_;
     bool loading_ = false;
 };

@@ -20,6 +20,16 @@ bool IsDroppedCombo(HWND window)
            ::SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
+// A push button, owner-drawn ones (the kit's colours) included; not a
+// check box, radio button or group box.
+bool IsPushButton(HWND window)
+{
+    wchar_t name[16] = {};
+    if (window == nullptr || ::GetClassNameW(window, name, 16) == 0 || ::lstrcmpiW(name, L"Button") != 0) return false;
+    const auto type = static_cast<UINT>(::GetWindowLongPtrW(window, GWL_STYLE)) & BS_TYPEMASK;
+    return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
+}
+
 }  // namespace
 
 CDlgClubParent::CDlgClubParent(HWND parent) : CDialogB(IDD_CLUB_PARENT, parent) {}
@@ -194,6 +204,12 @@ bool CDlgClubParent::PreTranslateMessage(MSG& message)
     if (!IsInCurrentPage(message.hwnd)) return false;
     // An open drop-down list still closes on these keys.
     if (IsDroppedCombo(message.hwnd) || IsDroppedCombo(::GetParent(message.hwnd))) return false;
+    if (message.wParam == VK_RETURN && IsPushButton(message.hwnd)) {
+        // The page's own buttons act as when clicked; posted, so that a
+        // button opening a dialog does not run it inside this filter.
+        ::PostMessageW(message.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
     if (message.wParam == VK_RETURN && CurrentPageEndsOnEnter()) OnOK();
     return true;
 }

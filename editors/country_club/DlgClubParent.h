@@ -2,6 +2,7 @@
 // The club editor: a club's pages on a tab control and a chooser that steps
 // through the clubs the main window listed. Only the page on display is
 // loaded and stored: when its tab is left, when the club changes and on OK.
+// Enter on a page's focused push button presses it.
 
 #include <array>
 #include <cstdint>

@@ -77,7 +77,7 @@ BOOL CDlgClubShirts::OnInitDialog()
     // The first kit starts the preview over its control; later ones only
     // change the kit it turns.
     preview_.RenderKit(BuildKitBlock(looks_[0], {}), 0, true);
-    ApplySiblingSelection(false);
+    ApplySiblingSelection();
     return TRUE;
 }
 
@@ -110,7 +110,7 @@ void CDlgClubShirts::LoadClub(TClub* club)
     }
     RecreateBrushes();
     sibling_.SetCurSel(sibling_.FindItemData(static_cast<LPARAM>(kit.GetQaroKitId())));
-    ApplySiblingSelection(false);
+    ApplySiblingSelection();
     ReadSliders();
     loaded_ = ReadShown();
     shownMode_ = -1;
@@ -124,10 +124,12 @@ int CDlgClubShirts::SelectedSiblingId() const
     return item < 0 ? -1 : static_cast<int>(sibling_.GetItemData(item));
 }
 
-void CDlgClubShirts::ApplySiblingSelection(bool byUser)
+void CDlgClubShirts::ApplySiblingSelection()
 {
+    // The club's own sibling-game id follows the kit's chosen one, from the
+    // moment the page shows it, not only when the page is stored.
     const int id = SelectedSiblingId();
-    if (byUser && id >= 0 && club_ != nullptr) club_->SetQaroId(static_cast<std::uint32_t>(id));
+    if (id >= 0 && club_ != nullptr) club_->SetQaroId(static_cast<std::uint32_t>(id));
     siblingMode_ = id > 0;
     ::ShowWindow(::GetDlgItem(Handle(), IDC_KIT_PREVIEW_HOME_SIBLING), siblingMode_ ? SW_SHOW : SW_HIDE);
     ::ShowWindow(::GetDlgItem(Handle(), IDC_KIT_PREVIEW_AWAY_SIBLING), siblingMode_ ? SW_SHOW : SW_HIDE);
@@ -302,7 +304,7 @@ bool CDlgClubShirts::OnCommand(int id, int code, HWND control)
         return true;
     }
     if (id == IDC_KIT_SIBLING_ID && code == CBN_SELCHANGE) {
-        ApplySiblingSelection(true);
+        ApplySiblingSelection();
         return true;
     }
     return false;

@@ -1,7 +1,8 @@
 #pragma once
 // The club editor's kit page: styles and colours of the home and away kit,
 // shirt-number colours, badge positions, the sibling game's kit id, a
-// random kit and the live preview. Only what the user changed is written.
+// random kit and the live preview. Only what the user changed is written to
+// the kit; the club's sibling-game id follows the kit's as soon as it shows.
 
 #include <array>
 #include <cstdint>
@@ -46,7 +47,7 @@ private:
     void ShowStyle(int kit, int part);
     void OnStyleEdit(int kit, int part);
     void OnColourButton(int button);
-    void ApplySiblingSelection(bool byUser);
+    void ApplySiblingSelection();
     void RefreshPreview(int kit, bool sibling);
     void RecreateBrushes();
     void DrawColourButton(const DRAWITEMSTRUCT& item) const;

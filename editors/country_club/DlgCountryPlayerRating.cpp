@@ -59,12 +59,14 @@ void CDlgCountryPlayerRating::OnLevelSelected()
     rating_.GetSpin().Enable(true);
     level_ = std::clamp(static_cast<int>(levels_.GetItemData(row)), 0, TCountry::LevelCount - 1);
     levelName_.SetText(country_.GetLeagueLevelName(level_));
+    showingLevel_ = true;
     rating_.SetValue(country_.GetLeagueRating(level_));
+    showingLevel_ = false;
 }
 
 void CDlgCountryPlayerRating::OnChange(void* sender)
 {
-    if (sender != &rating_ || !rating_.IsEnabled()) return;
+    if (sender != &rating_ || !rating_.IsEnabled() || showingLevel_) return;
     country_.SetLeagueRating(level_, static_cast<std::uint8_t>(rating_.GetValue()));
     FillList();
 }

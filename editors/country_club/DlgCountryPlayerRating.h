@@ -28,4 +28,7 @@ private:
     Halvane::MFC::CSpinEditCtrl rating_;
     TCountry& country_;
     int level_ = 0;
+    // Set while a chosen level's rating is shown: the spin clamps a stored
+    // rating above 99, which is no edit of the user's.
+    bool showingLevel_ = false;
 };

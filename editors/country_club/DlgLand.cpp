@@ -77,7 +77,9 @@ void CDlgLand::LoadCountry(TCountry* country)
 {
     if (country == nullptr) return;
     country_ = country;
+    loading_ = true;
     ShowView(LoadCountryGeneral(*country));
+    loading_ = false;
 }
 
 void CDlgLand::ShowView(const TCountryGeneralView& view)
@@ -148,6 +150,7 @@ void CDlgLand::FillKeyCombo(const win::CComboBox& combo, const TextKey* keys, in
 
 void CDlgLand::OnChange(void* sender)
 {
+    if (loading_) return;
     for (std::size_t slot = 0; slot < shares_.size(); ++slot) {
         if (sender != &shares_[slot]) continue;
         TLanguageShares shares{};

@@ -37,6 +37,9 @@ private:
     void ShowShareSum(int sum);
 
     TCountry* country_ = nullptr;
+    // Set while the page shows a country: the spins then report values the
+    // page put there, not edits to check against the shares' cap.
+    bool loading_ = false;
     win::CEdit federation_;
     win::CEdit notes_;
     win::CComboBox climate_;

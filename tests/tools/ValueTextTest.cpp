@@ -70,6 +70,21 @@ TEST_F(SpinText, FloatModeRoundsToNearest)
     EXPECT_EQ(ScaleSpinValue(1e300, 100.0), INT32_MAX);
 }
 
+TEST_F(SpinText, TypedDecimalsBeyondTheScaleAreCutOff)
+{
+    TSpinEditFormat format = Float(-20.0, 20.0, 2);
+    EXPECT_EQ(SpinValueFromText(texts, format, u"12.345"), 1234);
+    EXPECT_EQ(SpinValueFromText(texts, format, u"12.349"), 1234);
+    EXPECT_EQ(SpinValueFromText(texts, format, u"0.555"), 55);
+    EXPECT_EQ(SpinValueFromText(texts, format, u"-0.555"), -55);
+    EXPECT_EQ(SpinValueFromText(texts, format, u"-0.29"), -29);
+    EXPECT_EQ(SpinValueAfterDelta(texts, format, u"1.999", 1), 200);
+    EXPECT_EQ(TruncateSpinValue(1e300, 100.0), INT32_MAX);
+    EXPECT_EQ(TruncateSpinValue(-1e300, 100.0), INT32_MIN);
+    // A value set from code is still rounded.
+    EXPECT_EQ(ScaleSpinValue(12.345, 100.0), 1235);
+}
+
 TEST_F(SpinText, EveryHundredthUpToTwentyRoundTrips)
 {
     for (int language : {English, German}) {

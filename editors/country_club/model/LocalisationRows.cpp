@@ -179,9 +179,9 @@ void LocalisationRows::StoreCountryRows(TCountry& country, const std::vector<Loc
         } else if (row.source == LocalisationRow::Source::Competition) {
             CDBCompetition* competition = FindCompetition(country, row.first);
             if (!competition) continue;
-            for (int language = 0; language < Languages; ++language) {
-                competition->SetName(language, Cut(row.texts[language], TitleLength).c_str());
-            }
+            // The grid's editor takes 29 characters, but a competition keeps
+            // longer names, which are written back whole.
+            for (int language = 0; language < Languages; ++language) competition->SetName(language, row.texts[language].c_str());
         }
     }
 }

@@ -67,6 +67,19 @@ INT_PTR SampleClubTest::RunFrame(TClub& club, const std::vector<TTeamId>& rows, 
 INT_PTR SampleClubTest::RunFrameSteps(TClub& club, const std::vector<TTeamId>& rows,
                                       const std::vector<std::function<void(HWND)>>& steps)
 {
+    std::vector<std::function<bool(HWND)>> once;
+    for (const auto& step : steps) {
+        once.push_back([step](HWND frame) {
+            step(frame);
+            return true;
+        });
+    }
+    return RunFrameUntil(club, rows, once);
+}
+
+INT_PTR SampleClubTest::RunFrameUntil(TClub& club, const std::vector<TTeamId>& rows,
+                                      const std::vector<std::function<bool(HWND)>>& steps)
+{
     CDlgClubParent frame(nullptr);
     frame.SetCurrentClub(&club);
     frame.SetCountry(country_);
@@ -81,7 +94,7 @@ INT_PTR SampleClubTest::RunFrameSteps(TClub& club, const std::vector<TTeamId>& r
         if (window == nullptr || !::IsWindowVisible(window)) return done > 0;
         if (done < steps.size()) {
             inStep = true;
-            steps[done++](window);
+            if (steps[done](window)) ++done;
             inStep = false;
             return false;
         }

@@ -42,6 +42,9 @@ protected:
     // its message filter) before the next; the last must end the frame (a
     // frame still open after it is a failure, and cancelled).
     INT_PTR RunFrameSteps(TClub& club, const std::vector<TTeamId>& rows, const std::vector<std::function<void(HWND)>>& steps);
+    // The same with steps that are run again at later turns until they
+    // return true.
+    INT_PTR RunFrameUntil(TClub& club, const std::vector<TTeamId>& rows, const std::vector<std::function<bool(HWND)>>& steps);
 
     app_test::WorkingFolder folder_{u"clubeditor", true};
     std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();

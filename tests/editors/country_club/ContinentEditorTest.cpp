@@ -395,6 +395,34 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
     EXPECT_EQ(world_->GetCountry(country)->GetYearCoefficient(1), 1234);
 }
 
+TEST_F(AssessmentTest, ATypedValueLosesTheDigitsBeyondHundredths)
+{
+    const int country = FirstEuropean();
+    TestAssessment dialog;
+    Run(dialog, [&] {
+        const int row = RowOf(dialog, country);
+        ASSERT_GE(row, 0);
+        dialog.GetList().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+        ModalDriver inner([&] {
+            const HWND change = app_test::FindDialogWith(IDC_ASSESSMENT_YEAR1);
+            if (!change) return false;
+            // Typed into the edit, then the focus moves on, as a user does.
+            const HWND edit = ::GetDlgItem(change, IDC_ASSESSMENT_YEAR2);
+            const std::u16string typed = std::u16string(CTextManager::Instance()->FormatFloat(12.34, 2)) + u"5";
+            ::SetWindowTextW(edit, reinterpret_cast<LPCWSTR>(typed.c_str()));
+            ::SendMessageW(change, WM_COMMAND, MAKEWPARAM(IDC_ASSESSMENT_YEAR2, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
+            ::SendMessageW(change, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            return true;
+        });
+        NMITEMACTIVATE click{};
+        click.hdr = {dialog.GetList().Handle(), IDC_ASSESSMENT_LIST, NM_DBLCLK};
+        click.iItem = row;
+        ::SendMessageW(dialog.Handle(), WM_NOTIFY, IDC_ASSESSMENT_LIST, reinterpret_cast<LPARAM>(&click));
+        EXPECT_FALSE(inner.TimedOut());
+    });
+    EXPECT_EQ(world_->GetCountry(country)->GetYearCoefficient(2), 1234);
+}
+
 TEST_F(AssessmentTest, ExportThenImportAndARefusedFile)
 {
     const int country = FirstEuropean();

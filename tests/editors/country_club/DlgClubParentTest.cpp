@@ -12,6 +12,7 @@
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/KitPalette.h"
+#include "database/ReferenceLists.h"
 #include "database/WorldList.h"
 #include "editors/country_club/ClubEditorRegistration.h"
 #include "editors/country_club/model/ClubArticleTable.h"
@@ -67,6 +68,11 @@ protected:
         ::SendDlgItemMessageW(frame, IDC_CLUB_CHOOSER, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
         ::SendMessageW(frame, WM_COMMAND, MAKEWPARAM(IDC_CLUB_CHOOSER, CBN_SELCHANGE),
                        reinterpret_cast<LPARAM>(::GetDlgItem(frame, IDC_CLUB_CHOOSER)));
+    }
+
+    static int SelectedItem(HWND page, int id)
+    {
+        return static_cast<int>(::SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0));
     }
 
     static void SelectCombo(HWND page, int id, int item)
@@ -474,6 +480,140 @@ TEST_F(ClubEditor, EnterOnTheHistoryPageStoresItAndClosesWithOk)
     std::uint16_t wins = 0, draws = 0, losses = 0;
     club.GetLeagueStats(0, wins, draws, losses);
     EXPECT_EQ(wins, 321);
+}
+
+TEST_F(ClubEditor, HistoryPageWritesTheSetLeftAndCancelDropsOnlyTheSetOnDisplay)
+{
+    TClub& club = Club(0);
+    club.SetLeagueStats(0, 19, 5, 6);
+    club.SetLeagueStats(1, 3, 4, 5);
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        ClickTab(frame, HistoryTab);
+        const HWND page = Page(frame, HistoryTab);
+        SetItem(page, IDC_HIST_WINS, u"12");
+        Click(page, IDC_HIST_SECOND_LEAGUE);
+        SetItem(page, IDC_HIST_WINS, u"8");
+        ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    });
+    std::uint16_t wins = 0, draws = 0, losses = 0;
+    club.GetLeagueStats(0, wins, draws, losses);
+    EXPECT_EQ(wins, 12) << "written when the set was switched";
+    EXPECT_EQ(draws, 5);
+    club.GetLeagueStats(1, wins, draws, losses);
+    EXPECT_EQ(wins, 3) << "the set on display is dropped by the cancel";
+}
+
+TEST_F(ClubEditor, KitPageGivesTheClubItsKitsSiblingIdWhenShown)
+{
+    const CBaseTextFile& ids = GetClubIdList();
+    ASSERT_GE(ids.GetCount(), 2);
+    const std::uint32_t sibling = ids.GetId(ids.GetCount() - 1);
+    ASSERT_NE(sibling, 0u);
+    TClub& club = Club(0);
+    club.GetKit()->SetQaroKitId(sibling);
+    club.SetQaroId(0);
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        ClickTab(frame, KitTab);
+        EXPECT_EQ(club.GetQaroId(), sibling) << "at once, before any store";
+        ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(club.GetQaroId(), sibling);
+    EXPECT_EQ(club.GetKit()->GetQaroKitId(), sibling);
+}
+
+TEST_F(ClubEditor, FriendsAndRivalsOfAnotherCountryAreClearedWhenTheGeneralPageStores)
+{
+    TTeamId foreign = 0;
+    for (int id = 1; id <= 206 && foreign == 0; ++id) {
+        const TCountry* country = GetWorld()->GetCountry(id);
+        if (country->GetId() != id || country == &Country()) continue;
+        for (int index = 0; const TClub* club = country->GetClubByIndex(index); ++index) {
+            if (!IsNationalTeamId(club->GetId())) foreign = club->GetId();
+        }
+    }
+    ASSERT_NE(foreign, 0u);
+    TClub& club = Club(0);
+    const TTeamId neighbour = Club(1).GetId();
+    // A club of this country the combos do not offer stays as it is.
+    const TTeamId gone = (static_cast<TTeamId>(Country().GetId()) << 16) | 0x7FFE;
+    for (const bool ok : {true, false}) {
+        club.SetPartnerClub(foreign);
+        club.SetRival(0, foreign);
+        club.SetRival(1, neighbour);
+        club.SetRival(2, gone);
+        club.SetRival(3, foreign);
+        RunFrame(club, ClubIds(), [&](HWND frame) {
+            EXPECT_EQ(SelectedItem(Page(frame, 0), IDC_CLUB_FRIENDSHIP), -1);
+            if (ok) {
+                Click(frame, IDOK);
+            } else {
+                ClickTab(frame, KitTab);
+                ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
+        EXPECT_EQ(club.GetPartnerClub(), 0u) << ok;
+        EXPECT_EQ(club.GetRival(0), 0u) << ok;
+        EXPECT_EQ(club.GetRival(1), neighbour) << ok;
+        EXPECT_EQ(club.GetRival(2), gone) << ok;
+        EXPECT_EQ(club.GetRival(3), 0u) << ok;
+    }
+}
+
+// A button of a page that has the focus is pressed by Enter, as by a click;
+// the frame stays open.
+struct TEnterButton {
+    int tab;
+    int button;
+    // The control by which the dialog the button opens is found; 0 when the
+    // button changes its own text instead.
+    int opens;
+};
+
+constexpr TEnterButton EnterButtons[] = {
+    {0, IDC_CLUB_ARTICLE0, 0},
+    {0, IDC_CLUB_PHRASE1, 0},
+    {BadgeTab, IDC_BADGE_MANAGE, IDC_BADGE_GROUPS},
+    {KitTab, IDC_KIT_COLOUR_FIRST, IDCANCEL},
+    {KitTab, IDC_KIT_COLOUR_LAST, IDCANCEL},
+};
+
+TEST_F(ClubEditor, EnterOnAFocusedButtonPressesIt)
+{
+    const int language = GetWorld()->GetDatabaseLanguage();
+    ASSERT_TRUE(HasArticleChoice(language) && HasPhraseChoice(language));
+    for (const TEnterButton& b : EnterButtons) {
+        std::u16string before;
+        bool pressed = false;
+        bool stayedOpen = false;
+        const INT_PTR result = RunFrameUntil(
+            Club(0), ClubIds(),
+            {[&](HWND frame) {
+                 ClickTab(frame, b.tab);
+                 before = ItemText(Page(frame, b.tab), b.button);
+                 PressKey(Page(frame, b.tab), b.button, VK_RETURN);
+                 return true;
+             },
+             // Waits for the press; a dialog the button opens runs this
+             // from its own loop. Without a press the driver times out.
+             [&](HWND frame) {
+                 if (b.opens == 0) {
+                     pressed = ItemText(Page(frame, b.tab), b.button) != before;
+                 } else if (const HWND opened = app_test::FindDialogWith(b.opens)) {
+                     pressed = true;
+                     ::SendMessageW(opened, WM_SYSCOMMAND, SC_CLOSE, 0);
+                 }
+                 return pressed;
+             },
+             [&](HWND frame) {
+                 if (b.opens != 0 && app_test::FindDialogWith(b.opens) != nullptr) return false;
+                 stayedOpen = true;
+                 ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
+                 return true;
+             }});
+        EXPECT_TRUE(pressed) << "tab " << b.tab << " button " << b.button;
+        EXPECT_TRUE(stayedOpen) << "tab " << b.tab << " button " << b.button;
+        EXPECT_EQ(result, IDCANCEL) << "tab " << b.tab << " button " << b.button;
+    }
 }
 
 TEST_F(ClubEditor, TheClubSettingsLauncherOpensTheFrame)

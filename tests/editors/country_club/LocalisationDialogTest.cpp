@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "app/GlobalObjects.h"
+#include "competition/Competition.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "database/Club.h"
@@ -107,6 +109,24 @@ TEST_F(LocalisationDialogTest, OpeningAndClosingUneditedChangesNothing)
     EXPECT_EQ(Texts(LocalisationRows::WorldRows(world_->GetRulesAndMisc())), world);
     EXPECT_EQ(Texts(LocalisationRows::CountryRows(*country_, world_->GetDatabaseLanguage())), country);
     EXPECT_EQ(Texts(LocalisationRows::ClubRows(*club_)), club);
+}
+
+TEST_F(LocalisationDialogTest, LongCompetitionNamesSurviveOpeningAndClosing)
+{
+    auto* league = dynamic_cast<CDBCompetition*>(country_->GetCompetitionRegistry().Get(country_->GetLeagueId(0)));
+    ASSERT_NE(league, nullptr);
+    for (const std::size_t length : {29u, 30u, 40u, 64u}) {
+        for (int language = 0; language < 6; ++language) {
+            league->SetName(language, std::u16string(length, char16_t(u'A' + language)).c_str());
+        }
+        const std::size_t kept = std::min<std::size_t>(length, CDBCompetition::NameCapacity - 1);
+        CDlgLocalisation dialog;
+        Run(dialog, [] {});
+        for (int language = 0; language < 6; ++language) {
+            EXPECT_EQ(std::u16string(league->GetNameInLanguage(language)), std::u16string(kept, char16_t(u'A' + language)))
+                << length << " " << language;
+        }
+    }
 }
 
 TEST_F(LocalisationDialogTest, ACellTypedThenTheCloseBoxKeepsTheName)

@@ -6,13 +6,18 @@
 
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
+#include "core/IndexTextFile.h"
 #include "database/CompleteWorld.h"
+#include "database/CountryFile.h"
+#include "database/GameIdMaps.h"
 #include "database/WorldList.h"
 #include "editors/country_club/CountryHostedPages.h"
 #include "editors/country_club/DlgLandParent.h"
 #include "editors/player_staff/DlgPlayerWithoutClub.h"
 #include "editors/player_staff/NationalPoolLaunchers.h"
+#include "platform/Platform.h"
 #include "resources/CountryEditorIds.h"
+#include "tests/common/TestSupport.h"
 #include "win/WideText.h"
 
 namespace country_editor_testing {
@@ -124,6 +129,16 @@ HWND ShownPage(HWND frame)
         if (::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) return child;
     }
     return nullptr;
+}
+
+std::string CountryBytes(TCountry& country, const std::u16string& folder)
+{
+    const std::u16string path = platform::JoinPath(folder, u"country-bytes.txt");
+    BuildGameIdMaps(GetGameIdMaps());
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenWrite(path) && WriteCountrySections(country, file) && file.Close());
+    const std::vector<std::uint8_t> bytes = testing_support::ReadBytes(path);
+    return std::string(bytes.begin(), bytes.end());
 }
 
 }  // namespace country_editor_testing

@@ -47,5 +47,7 @@ void SwitchTab(HWND frame, int tabControl, int tab);
 int TabWithCode(const CDlgLandParent& frame, int code);
 // The page the country editor shows.
 HWND ShownPage(HWND frame);
+// The country's sections as its file holds them, written into the folder.
+std::string CountryBytes(TCountry& country, const std::u16string& folder);
 
 }  // namespace country_editor_testing

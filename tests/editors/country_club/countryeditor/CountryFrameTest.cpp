@@ -209,6 +209,63 @@ TEST_F(CountryFrameTest, RatingDialogListsNamedLevelsAndWritesAtOnce)
     EXPECT_EQ(Text(Page(), IDC_COUNTRY_AVERAGE_RATING), u"55") << "level 0's rating is the average";
 }
 
+TEST_F(CountryFrameTest, ARatingAboveTheSpinsRangeIsShownClampedAndKept)
+{
+    TCountry& country = Country(Sample);
+    for (int language = 0; language < TCountry::LanguageCount; ++language) country.SetLeagueLevelName(language, 1, u"Second level");
+    country.SetLeagueRating(1, 120);
+    Open(country);
+    std::u16string shown;
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = app_test::FindDialogWith(IDC_RATING_LEVELS);
+        if (dialog == nullptr) return false;
+        HWND list = ::GetDlgItem(dialog, IDC_RATING_LEVELS);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) == 1) ::SendMessageW(list, LB_SETCURSEL, row, 0);
+        }
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_RATING_LEVELS, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+        shown = Text(dialog, IDC_RATING_VALUE);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    });
+    Click(Page(), IDC_COUNTRY_MODIFY_RATING);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(shown, u"99");
+    EXPECT_EQ(country.GetLeagueRating(1), 120);
+}
+
+TEST_F(CountryFrameTest, TheRatingButtonShowsTheStoredSharesAgainWithoutCappingThem)
+{
+    TCountry& country = Country(Sample);
+    const std::uint8_t languages[] = {5, 0, 7, 0};
+    const std::uint8_t shares[] = {70, 0, 30, 0};
+    for (int slot = 0; slot < 4; ++slot) {
+        country.SetLanguage(slot, languages[slot]);
+        country.SetLanguageShare(slot, shares[slot]);
+    }
+    Open(country);
+    SetSpin(Page(), IDC_COUNTRY_SHARE_3, 25);
+    gui_test::ModalDriver driver([&] {
+        HWND dialog = app_test::FindDialogWith(IDC_RATING_LEVELS);
+        if (dialog == nullptr) return false;
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        return true;
+    });
+    // The page is stored (the languages compacted, the shares made 100)
+    // and shown again.
+    Click(Page(), IDC_COUNTRY_MODIFY_RATING);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_1), u"75");
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_2), u"25");
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_3), u"0");
+    EXPECT_EQ(Text(Page(), IDC_COUNTRY_SHARE_SUM), u"100");
+    Ok();
+    EXPECT_EQ(country.GetLanguage(1), 7);
+    EXPECT_EQ(country.GetLanguageShare(0), 75);
+    EXPECT_EQ(country.GetLanguageShare(1), 25);
+}
+
 TEST_F(CountryFrameTest, TheLauncherRunsTheFrameModally)
 {
     TMainWindowLaunchers launchers;

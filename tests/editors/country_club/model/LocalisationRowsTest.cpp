@@ -1,9 +1,11 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "../../../database/DatabaseTestSupport.h"
+#include "competition/Competition.h"
 #include "competition/CompetitionId.h"
 #include "competition/CountryCups.h"
 #include "competition/LeagueStructure.h"
@@ -102,6 +104,28 @@ TEST_F(LocalisationRowsTest, CountryRowsAreWrittenBack)
     ASSERT_EQ(again.size(), rows.size());
     for (std::size_t index = 0; index < rows.size(); ++index) EXPECT_EQ(again[index].texts, rows[index].texts) << index;
     EXPECT_EQ(std::u16string(Country().GetLeagueLevelNameInLanguage(3, 0)), u"Oberste Stufe");
+}
+
+TEST_F(LocalisationRowsTest, CompetitionNamesLongerThanTheEditorTakesAreWrittenBackWhole)
+{
+    BuildCompetitions();
+    const std::uint32_t cup = MakeCompetitionId(static_cast<std::uint32_t>(Country().GetId()), TypeFaCup, 0);
+    auto* competition = dynamic_cast<CDBCompetition*>(Country().GetCompetitionRegistry().Get(cup));
+    ASSERT_NE(competition, nullptr);
+    for (const std::size_t length : {29u, 30u, 40u, 64u}) {
+        for (int language = 0; language < 6; ++language) {
+            competition->SetName(language, std::u16string(length, char16_t(u'a' + language)).c_str());
+        }
+        // The record keeps 63 characters and its terminator.
+        const std::size_t kept = std::min<std::size_t>(length, CDBCompetition::NameCapacity - 1);
+        const std::vector<LocalisationRow> rows = LocalisationRows::CountryRows(Country(), world_->GetDatabaseLanguage());
+        ASSERT_EQ(rows[0].texts[2], std::u16string(kept, u'c')) << length;
+        LocalisationRows::StoreCountryRows(Country(), rows);
+        for (int language = 0; language < 6; ++language) {
+            EXPECT_EQ(std::u16string(competition->GetNameInLanguage(language)), std::u16string(kept, char16_t(u'a' + language)))
+                << length << " " << language;
+        }
+    }
 }
 
 TEST_F(LocalisationRowsTest, AShortNameTypedInOneLanguageFillsTheEmptyOnes)
