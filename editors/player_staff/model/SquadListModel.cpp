@@ -35,21 +35,12 @@ const char16_t* NationalityAbbreviation(const TPerson& person)
     return country ? country->GetAbbreviation() : u"";
 }
 
-int CompareNoCase(const char16_t* a, const char16_t* b)
-{
-    std::u16string keyA(std::char_traits<char16_t>::length(a) + 1, 0);
-    std::u16string keyB(std::char_traits<char16_t>::length(b) + 1, 0);
-    UpperCaseSortKey(MakeSortKey(keyA.data(), a, keyA.size()));
-    UpperCaseSortKey(MakeSortKey(keyB.data(), b, keyB.size()));
-    return CompareCollated(keyA.c_str(), keyB.c_str());
-}
-
 bool GoesBefore(const TPerson* a, const TPerson* b, int sortMode)
 {
     switch (sortMode) {
     case SquadListModel::ByName: {
-        const int last = CompareNoCase(a->GetLastName(), b->GetLastName());
-        return last != 0 ? last < 0 : CompareNoCase(a->GetFirstName(), b->GetFirstName()) < 0;
+        const int last = CompareCollatedNoCase(a->GetLastName(), b->GetLastName());
+        return last != 0 ? last < 0 : CompareCollatedNoCase(a->GetFirstName(), b->GetFirstName()) < 0;
     }
     case SquadListModel::ByPosition:
         return a->GetPosition(0) < b->GetPosition(0);
