@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -100,6 +101,46 @@ TEST_F(MyListBoxTest, DrawsRowsWithMissingColumnsEmpty)
     for (int x = list_.GetColumnLeft(1); x < list_.GetColumnRight(1); ++x)
         for (int y = row.top; y < row.bottom; ++y) inked += ::GetPixel(dc, x, y) != background;
     EXPECT_GT(inked, 0);
+    ::ReleaseDC(list_.Handle(), dc);
+}
+
+// A text wider than its column is cut with an ellipsis inside the column:
+// its last pixels are dots on the baseline, and nothing reaches the next
+// column's start.
+TEST_F(MyListBoxTest, ATooLongCellEndsInDotsInsideItsColumn)
+{
+    const std::uint16_t positions[] = {2, 30};
+    const std::uint16_t widths[] = {28, 28};
+    list_.SetColumns(2, positions, widths);
+    list_.ResetContent();
+    list_.AddString(u"WWWWWWWWWWWWWWWWWWWWWWWW\tMMMMMMMMMMMMMMMMMMMMMMMM");
+    Redraw(list_.Handle());
+    RECT row{};
+    list_.Send(LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    HDC dc = ::GetDC(list_.Handle());
+    const COLORREF background = ::GetPixel(dc, list_.GetColumnRight(1) + 4, row.top + 1);
+    const auto inked = [&](int x, int y) { return ::GetPixel(dc, x, y) != background; };
+    for (int column = 0; column < 2; ++column) {
+        const int left = list_.GetColumnLeft(column);
+        const int right = list_.GetColumnRight(column);
+        int lastX = -1;
+        int top = row.bottom;
+        int bottom = row.top;
+        for (int x = left; x < right; ++x) {
+            for (int y = row.top + 1; y < row.bottom - 1; ++y) {
+                if (!inked(x, y)) continue;
+                lastX = x;
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+        ASSERT_GT(lastX, left) << column;
+        EXPECT_LT(lastX, right - 1) << "column " << column << " runs into the next one";
+        // The last few columns of ink are the dots: nothing above the baseline's third.
+        const int dotsTop = bottom - (bottom - top) / 3;
+        for (int x = lastX - 5; x <= lastX; ++x)
+            for (int y = top; y < dotsTop; ++y) EXPECT_FALSE(inked(x, y)) << "column " << column << " at " << x << "," << y;
+    }
     ::ReleaseDC(list_.Handle(), dc);
 }
 
