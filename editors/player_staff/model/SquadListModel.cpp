@@ -114,17 +114,17 @@ SquadListModel::THeightWeight SquadListModel::DrawHeightWeight(int averageHeight
     return {static_cast<int>(height), static_cast<int>(weight)};
 }
 
-void SquadListModel::PlaceInTeamPart(TPerson& person, int teamPart)
+void SquadListModel::PlaceInTeamPart(const TClub& club, TPerson& person, int teamPart)
 {
     switch (teamPart) {
     case FirstTeam:
-        person.ClearReserveTeam();
+        club.PlaceInTeam(person, false);
         break;
     case SecondTeam:
-        person.SetReserveTeam();
+        club.PlaceInTeam(person, true);
         break;
     case YouthTeam:
-        person.ClearReserveTeam();
+        club.PlaceInTeam(person, false);
         person.SetYouthPlayer(true);
         break;
     default:
@@ -132,16 +132,9 @@ void SquadListModel::PlaceInTeamPart(TPerson& person, int teamPart)
     }
 }
 
-void SquadListModel::SwapTeam(TClub& club, TPerson& person)
+void SquadListModel::SwapTeam(const TClub& club, TPerson& person)
 {
-    if (person.IsReserveTeam()) {
-        if (club.IsShirtNumberUsedBy(&person)) {
-            person.SetShirtNumber(static_cast<std::uint8_t>(club.GetFreeShirtNumberFor(&person)));
-        }
-        person.ClearReserveTeam();
-    } else {
-        person.SetReserveTeam();
-    }
+    club.PlaceInTeam(person, !person.IsReserveTeam());
 }
 
 void SquadListModel::MarkRealPersons(const TClub* club, int teamPart, bool real)
@@ -172,7 +165,7 @@ TPerson* SquadListModel::CreateForSquad(TClub& club)
 bool SquadListModel::AddGenerated(TClub& club, TPerson& person, int teamPart)
 {
     if (person.GetAge() < YouthAge) person.SetYouthPlayer(true);
-    PlaceInTeamPart(person, teamPart);
+    PlaceInTeamPart(club, person, teamPart);
     return club.AddPlayer(&person);
 }
 
@@ -185,7 +178,7 @@ int SquadListModel::TransferTeamPart(const TPerson& person, std::uint32_t chosen
 bool SquadListModel::TakeOver(TClub& club, TPerson& person, int teamPart)
 {
     if (!person.MoveToClub(&club, teamPart)) return false;
-    PlaceInTeamPart(person, teamPart);
+    PlaceInTeamPart(club, person, teamPart);
     return true;
 }
 
