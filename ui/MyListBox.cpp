@@ -149,7 +149,9 @@ void CMyListBox::DrawItem(const DRAWITEMSTRUCT& item)
     for (int column = 0; column < columnCount_ && start <= row.size(); ++column) {
         std::size_t tab = row.find(u'\t', start);
         std::u16string cell = row.substr(start, tab == std::u16string::npos ? std::u16string::npos : tab - start);
-        const int right = right_[column] - left_[column] > CellGap ? right_[column] - CellGap : right_[column];
+        // A scroll bar that came after the layout narrows the last columns.
+        const int end = std::min(right_[column], static_cast<int>(client.right));
+        const int right = end - left_[column] > CellGap ? end - CellGap : end;
         RECT box{left_[column], item.rcItem.top, right, item.rcItem.bottom};
         ::DrawTextW(dc, win::W(cell), -1, &box,
                     DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | static_cast<UINT>(alignment_[column]));
