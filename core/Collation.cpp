@@ -84,6 +84,37 @@ int FoldUnit(char16_t c)
     return byte == '?' ? c : Fold[byte];
 }
 
+// The capital of a folded value. The Latin-1 letters without a base letter
+// fold to negative values (their bytes as signed): the small ones 0xE0..0xFE
+// (not the division sign) lie 0x20 above their capitals, ð meets the base
+// letter of Ð and œ meets Œ.
+int UpperFolded(int folded)
+{
+    if (folded >= 'a' && folded <= 'z') return folded - 0x20;
+    if (folded >= 0) return folded;
+    const int byte = folded & 0xFF;
+    if (byte == 0xF0) return 'D';
+    if (byte == 0x9C) return static_cast<signed char>(0x8C);
+    if (byte >= 0xE0 && byte <= 0xFE && byte != 0xF7) return static_cast<signed char>(byte - 0x20);
+    return folded;
+}
+
+int UpperFoldUnit(char16_t c) { return UpperFolded(FoldUnit(c)); }
+
+template <int (*FoldOf)(char16_t)>
+int CompareFolded(const char16_t* a, const char16_t* b)
+{
+    if (!a) return b ? 1 : 0;
+    if (!b) return -1;
+    int foldedA = FoldOf(*a);
+    int foldedB = FoldOf(*b);
+    while (foldedA != 0 && foldedA == foldedB) {
+        foldedA = FoldOf(*++a);
+        foldedB = FoldOf(*++b);
+    }
+    return foldedA - foldedB;
+}
+
 }  // namespace
 
 char16_t* MakeSortKey(char16_t* dest, const char16_t* src, std::size_t capacity)
@@ -97,36 +128,21 @@ char16_t* MakeSortKey(char16_t* dest, const char16_t* src, std::size_t capacity)
 
 int CompareCollated(const char16_t* a, const char16_t* b)
 {
-    if (!a) return b ? 1 : 0;
-    if (!b) return -1;
-    int foldedA = FoldUnit(*a);
-    int foldedB = FoldUnit(*b);
-    while (foldedA != 0 && foldedA == foldedB) {
-        foldedA = FoldUnit(*++a);
-        foldedB = FoldUnit(*++b);
-    }
-    return foldedA - foldedB;
+    return CompareFolded<FoldUnit>(a, b);
+}
+
+int CompareCollatedNoCase(const char16_t* a, const char16_t* b)
+{
+    return CompareFolded<UpperFoldUnit>(a, b);
 }
 
 char16_t* UpperCaseSortKey(char16_t* key)
 {
     if (!key) return nullptr;
-    // A key holds the Latin-1 letters without a base letter as negative
-    // bytes widened: 0xFFE0..0xFFFE are the small ones of 0xFFC0..0xFFDE.
-    constexpr char16_t SmallOe = 0xFF9C;
-    constexpr char16_t CapitalOe = 0xFF8C;
-    constexpr char16_t Division = 0xFFF7;
-    constexpr char16_t SmallEth = 0xFFF0;
+    // A key holds negative folded values widened: 0xFF80..0xFFFF.
     for (char16_t* unit = key; *unit; ++unit) {
-        if (*unit >= u'a' && *unit <= u'z') {
-            *unit = static_cast<char16_t>(*unit - 0x20);
-        } else if (*unit == SmallEth) {
-            *unit = u'D';  // the capital folds to its base letter
-        } else if (*unit == SmallOe) {
-            *unit = CapitalOe;
-        } else if (*unit >= 0xFFE0 && *unit <= 0xFFFE && *unit != Division) {
-            *unit = static_cast<char16_t>(*unit - 0x20);
-        }
+        const int folded = *unit >= 0xFF80 ? *unit - 0x10000 : *unit;
+        *unit = static_cast<char16_t>(UpperFolded(folded));
     }
     return key;
 }

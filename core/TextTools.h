@@ -67,6 +67,8 @@ std::u16string FoldLatinCase(std::u16string_view text);
 // Accent-folding order for sorted name lists.
 char16_t* MakeSortKey(char16_t* dest, const char16_t* src, std::size_t capacity);
 int CompareCollated(const char16_t* a, const char16_t* b);
+// The same order with letter case ignored as well: "de Jong" before "Dijk".
+int CompareCollatedNoCase(const char16_t* a, const char16_t* b);
 // Upper-cases a key of MakeSortKey in place, so that a search ignores
 // letter case as well as accents; the letters the key keeps as their own
 // (æ, œ, þ ...) meet their capitals too. Returns key.

@@ -362,13 +362,26 @@ public:
     int CheckSquad() const;
     // The staff rules: none is enforced.
     int CountSquadByPersonType() const;
-    // First-team wearers per number 0..99; number 0 counts once more.
-    void CountShirtNumbers(int (&counts)[100]) const;
-    bool IsShirtNumberUsed(int number) const;
-    bool IsShirtNumberUsedBy(const TPerson* person) const;
-    // The lowest unworn number suiting the position's group; else 99.
-    int GetFreeShirtNumber(int position) const;
-    int GetFreeShirtNumberFor(const TPerson* person) const;
+    // Shirt numbers of one team, the first or the reserve team: each player
+    // of that team wears his number of that team; staff wear none.
+    // Wearers per number 0..99; number 0 counts once more.
+    void CountShirtNumbers(int (&counts)[100], bool reserveTeam = false) const;
+    bool IsShirtNumberUsed(int number, bool reserveTeam = false) const;
+    // Another player of the team wears the person's number of that team;
+    // false for a null person.
+    bool IsShirtNumberUsedBy(const TPerson* person, bool reserveTeam = false) const;
+    // The lowest unworn number of the team suiting the position's group;
+    // else 99.
+    int GetFreeShirtNumber(int position, bool reserveTeam = false) const;
+    int GetFreeShirtNumberFor(const TPerson* person, bool reserveTeam = false) const;
+    // Puts the person, a squad member or one about to join, into the first
+    // or the reserve team. One who changes team keeps his number of that
+    // team when it is a number no other player there wears, else he gets
+    // a free one.
+    void PlaceInTeam(TPerson& person, bool reserveTeam) const;
+    // Gives the person a free number of his team for his main position;
+    // the number he wears there himself does not count.
+    void GiveFreeShirtNumber(TPerson& person) const;
     // Team 0 first, 1 reserve: mean level of the strongest eleven of one
     // goalkeeper, four defenders, four midfielders and two forwards; 0
     // below eleven players.
@@ -420,6 +433,9 @@ private:
     int squadCount_ = 0;
 
     std::vector<const TPerson*> GetTeamPlayers(int team) const;
+    // The squad's player at the slot when he plays in that team, else null.
+    const TPerson* ShirtWearerAt(int slot, bool reserveTeam) const;
+    bool IsShirtNumberWornBesides(int number, bool reserveTeam, const TPerson* wearer) const;
     std::uint32_t squad_[SquadCapacity] = {};
 };
 

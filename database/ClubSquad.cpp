@@ -82,36 +82,66 @@ int TClub::CheckSquad() const
     return errors;
 }
 
-void TClub::CountShirtNumbers(int (&counts)[100]) const
+// Staff keep a number in their record that no team shows, the game
+// included: only players take a number away.
+const TPerson* TClub::ShirtWearerAt(int slot, bool reserveTeam) const
+{
+    const TPerson* person = GetSquadPerson(slot);
+    return person != nullptr && person->IsPlayer() && person->IsReserveTeam() == reserveTeam ? person : nullptr;
+}
+
+void TClub::CountShirtNumbers(int (&counts)[100], bool reserveTeam) const
 {
     std::fill(std::begin(counts), std::end(counts), 0);
     counts[0] = 1;
     for (int slot = 0; slot < squadCount_; ++slot) {
-        const TPerson* person = GetSquadPerson(slot);
-        if (person != nullptr && person->IsFirstTeam() && person->GetShirtNumber() < ShirtNumbers) {
-            ++counts[person->GetShirtNumber()];
-        }
+        const TPerson* person = ShirtWearerAt(slot, reserveTeam);
+        if (person != nullptr && person->GetTeamShirtNumber() < ShirtNumbers) ++counts[person->GetTeamShirtNumber()];
     }
 }
 
-bool TClub::IsShirtNumberUsed(int number) const
+bool TClub::IsShirtNumberUsed(int number, bool reserveTeam) const
+{
+    return IsShirtNumberWornBesides(number, reserveTeam, nullptr);
+}
+
+bool TClub::IsShirtNumberUsedBy(const TPerson* person, bool reserveTeam) const
+{
+    return person != nullptr && IsShirtNumberWornBesides(person->GetShirtNumberIn(reserveTeam), reserveTeam, person);
+}
+
+bool TClub::IsShirtNumberWornBesides(int number, bool reserveTeam, const TPerson* wearer) const
 {
     for (int slot = 0; slot < squadCount_; ++slot) {
-        const TPerson* person = GetSquadPerson(slot);
-        if (person != nullptr && person->IsFirstTeam() && person->GetShirtNumber() == number) return true;
+        const TPerson* person = ShirtWearerAt(slot, reserveTeam);
+        if (person != nullptr && person != wearer && person->GetTeamShirtNumber() == number) return true;
     }
     return false;
 }
 
-bool TClub::IsShirtNumberUsedBy(const TPerson* person) const
+void TClub::PlaceInTeam(TPerson& person, bool reserveTeam) const
 {
-    return person != nullptr && IsShirtNumberUsed(person->GetShirtNumber());
+    if (person.IsReserveTeam() == reserveTeam) return;
+    if (person.GetShirtNumberIn(reserveTeam) == 0 || IsShirtNumberUsedBy(&person, reserveTeam)) {
+        person.SetShirtNumberIn(reserveTeam, static_cast<std::uint8_t>(GetFreeShirtNumberFor(&person, reserveTeam)));
+    }
+    if (reserveTeam) {
+        person.SetReserveTeam();
+    } else {
+        person.ClearReserveTeam();
+    }
 }
 
-int TClub::GetFreeShirtNumber(int position) const
+void TClub::GiveFreeShirtNumber(TPerson& person) const
+{
+    person.SetTeamShirtNumber(0);
+    person.SetTeamShirtNumber(static_cast<std::uint8_t>(GetFreeShirtNumberFor(&person, person.IsReserveTeam())));
+}
+
+int TClub::GetFreeShirtNumber(int position, bool reserveTeam) const
 {
     int counts[ShirtNumbers];
-    CountShirtNumbers(counts);
+    CountShirtNumbers(counts, reserveTeam);
     const int group = TPerson::PositionGroupOf(position);
     // A number worn at least once is taken, so no two persons share one.
     for (int number = 0; number < ShirtNumbers; ++number) {
@@ -120,9 +150,9 @@ int TClub::GetFreeShirtNumber(int position) const
     return 99;
 }
 
-int TClub::GetFreeShirtNumberFor(const TPerson* person) const
+int TClub::GetFreeShirtNumberFor(const TPerson* person, bool reserveTeam) const
 {
-    return person != nullptr ? GetFreeShirtNumber(person->GetPosition(0)) : 99;
+    return person != nullptr ? GetFreeShirtNumber(person->GetPosition(0), reserveTeam) : 99;
 }
 
 double TClub::GetTeamStrength(int team) const
@@ -172,7 +202,7 @@ void TClub::GenerateTeam(bool firstTeam, int level, int age)
         const int playerLevel = std::clamp(level - 10 + CrtRandBelow(20), 0, 99);
         const int playerAge = std::clamp(age - 5 + CrtRandBelow(10), 18, 60);
         person->GenerateRandomPlayer(this, nullptr, nullptr, playerAge, position, -1, playerLevel, -1, -1);
-        if (!firstTeam) person->SetReserveTeam();
+        if (!firstTeam) PlaceInTeam(*person, true);
         if (squadCount_ < SquadCapacity && AddPlayer(person)) {
             generated.push_back(person);
         } else {

@@ -204,6 +204,16 @@ public:
     void SetShirtNumber(std::uint8_t value) { shirtNumber = value; }
     std::uint8_t GetReserveShirtNumber() const { return reserveShirtNumber; }
     void SetReserveShirtNumber(std::uint8_t value) { reserveShirtNumber = value; }
+    // The number the person wears in the first or in the reserve team.
+    std::uint8_t GetShirtNumberIn(bool reserveTeam) const { return reserveTeam ? reserveShirtNumber : shirtNumber; }
+    void SetShirtNumberIn(bool reserveTeam, std::uint8_t value)
+    {
+        (reserveTeam ? reserveShirtNumber : shirtNumber) = value;
+    }
+    // The number of the team the person plays in, the one the game gets:
+    // a reserve-team player wears his reserve number.
+    std::uint8_t GetTeamShirtNumber() const { return GetShirtNumberIn(IsReserveTeam()); }
+    void SetTeamShirtNumber(std::uint8_t value) { SetShirtNumberIn(IsReserveTeam(), value); }
     std::uint8_t GetPosition(int slot) const;
     void SetPosition(int slot, std::uint8_t position);
 

@@ -154,8 +154,8 @@ void TPerson::WritePlayerBlock(CMasterWriter& writer)
     writer.WriteU8(summaryChoice);
     writer.WriteU8(nationalExperience);
     writer.WriteU8(internationalExperience);
-    writer.WriteU8(IsFirstTeam() ? shirtNumber : 0);
-    writer.WriteU8(IsFirstTeam() ? 0 : reserveShirtNumber);
+    writer.WriteU8(IsFirstTeam() ? GetTeamShirtNumber() : 0);
+    writer.WriteU8(IsFirstTeam() ? 0 : GetTeamShirtNumber());
     writer.WriteU16(yearJoined);
     writer.WriteU16(contractUntil);
     for (std::uint32_t value : {salary, transferValue, moneyValue3}) writer.WriteU32(value);

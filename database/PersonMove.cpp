@@ -28,11 +28,14 @@ bool TPerson::MoveToClub(TClub* club, int teamPart)
     if (club == nullptr || club->GetSquadCount() >= TClub::SquadCapacity) return false;
     TClub* oldClub = world_ != nullptr ? world_->FindClubOfPerson(this) : nullptr;
     if (oldClub == club || (oldClub != nullptr && !oldClub->RemovePlayer(this))) return false;
-    const std::uint8_t oldNumber = shirtNumber;
-    shirtNumber = static_cast<std::uint8_t>(club->GetFreeShirtNumberFor(this));
+    // The youth keep the team they are in; the number is one of the team
+    // the person joins.
+    const bool joinsReserve = teamPart == 1 || (teamPart == 2 && IsReserveTeam());
+    const std::uint8_t oldNumber = GetShirtNumberIn(joinsReserve);
+    SetShirtNumberIn(joinsReserve, static_cast<std::uint8_t>(club->GetFreeShirtNumberFor(this, joinsReserve)));
     if (!club->AddPlayer(this)) {
         // A free agent leaves the list only once the move has happened.
-        shirtNumber = oldNumber;
+        SetShirtNumberIn(joinsReserve, oldNumber);
         if (oldClub != nullptr) oldClub->AddPlayer(this);
         return false;
     }

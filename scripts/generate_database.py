@@ -476,7 +476,12 @@ class WorldBuilder:
         players = []
         shirts = rng.sample(range(1, 41), player_count)
         for shirt in shirts:
-            players.append((self.take_person_id(), self.player(info.id, club_count, shirt, history_years)))
+            person_id = self.take_person_id()
+            player = self.player(info.id, club_count, shirt, history_years)
+            # A reserve player wears his number in the reserve team.
+            if player["reserve"]:
+                player["reserve_shirt"] = shirt
+            players.append((person_id, player))
         staff_types = [1, 2] + rng.sample([4, 5, 7, 8, 9, 13, 15], max(0, staff_count - 2))
         staff = [(self.take_person_id(), self.staff(info.id, t)) for t in staff_types[:staff_count]]
         return {

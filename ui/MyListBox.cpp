@@ -11,6 +11,9 @@ namespace {
 constexpr int DefaultRightEdge = 500;
 constexpr std::uint16_t UnitsMask = 0x0FFF;
 constexpr COLORREF FocusFrame = 0x0000FF;
+// Pixels left free at a cell's right edge, so that a cut text ends in its
+// dots before the next column begins.
+constexpr int CellGap = 2;
 
 int AlignmentOf(std::uint16_t position)
 {
@@ -146,9 +149,12 @@ void CMyListBox::DrawItem(const DRAWITEMSTRUCT& item)
     for (int column = 0; column < columnCount_ && start <= row.size(); ++column) {
         std::size_t tab = row.find(u'\t', start);
         std::u16string cell = row.substr(start, tab == std::u16string::npos ? std::u16string::npos : tab - start);
-        RECT box{left_[column], item.rcItem.top, right_[column], item.rcItem.bottom};
+        // A scroll bar that came after the layout narrows the last columns.
+        const int end = std::min(right_[column], static_cast<int>(client.right));
+        const int right = end - left_[column] > CellGap ? end - CellGap : end;
+        RECT box{left_[column], item.rcItem.top, right, item.rcItem.bottom};
         ::DrawTextW(dc, win::W(cell), -1, &box,
-                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | static_cast<UINT>(alignment_[column]));
+                    DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | static_cast<UINT>(alignment_[column]));
         if (tab == std::u16string::npos) break;
         start = tab + 1;
     }

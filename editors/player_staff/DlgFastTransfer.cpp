@@ -104,7 +104,7 @@ void CDlgFastTransfer::FillNumbers()
 void CDlgFastTransfer::ShowCurrentNumber()
 {
     const TPerson* person = playerId_ != 0 ? GetWorld()->GetPerson(playerId_) : nullptr;
-    const char16_t* text = person != nullptr ? CTextManager::Instance()->FormatInt(person->GetShirtNumber()) : NoNumber;
+    const char16_t* text = person != nullptr ? CTextManager::Instance()->FormatInt(person->GetTeamShirtNumber()) : NoNumber;
     ShowStaticText(currentNumber_, text);
 }
 

@@ -52,7 +52,7 @@ void CDlgPlayerAllRightSmall::SetPerson(TPerson* person)
 {
     person_ = person;
     if (person == nullptr) return;
-    ::SetDlgItemInt(Handle(), IDC_SMALL_SHIRT, person->GetShirtNumber(), FALSE);
+    ::SetDlgItemInt(Handle(), IDC_SMALL_SHIRT, person->GetTeamShirtNumber(), FALSE);
     FillPositions(IDC_SMALL_MAIN_POSITIONS, 0, 2, false);
     FillPositions(IDC_SMALL_OTHER_POSITIONS, 3, 5, showReducedRatings);
     win::CComboBox combo;

@@ -146,7 +146,7 @@ void CDlgPlayerList::AddNewPlayer()
     TCompleteWorld* world = club_->GetWorld();
     RequestStore();
     person->Init(PersonPlayer, static_cast<std::uint8_t>(club_->GetCountryId()));
-    SquadListModel::PlaceInTeamPart(*person, teamPart_);
+    SquadListModel::PlaceInTeamPart(*club_, *person, teamPart_);
     if (teamPart_ == SquadListModel::YouthTeam) {
         person->SetBirthDate(TDate(SquadListModel::YouthBirthYear, YouthBirthMonth, 1));
     }
@@ -165,7 +165,7 @@ void CDlgPlayerList::AddNewPlayer()
             SquadListModel::DrawHeightWeight(country->GetAverageHeight(), country->GetAverageWeight());
         person->SetHeightWeight(static_cast<std::uint8_t>(drawn.height), static_cast<std::uint8_t>(drawn.weight));
     }
-    person->SetShirtNumber(static_cast<std::uint8_t>(club_->GetFreeShirtNumber(person->GetPosition(0))));
+    club_->GiveFreeShirtNumber(*person);
     FillList();
 }
 

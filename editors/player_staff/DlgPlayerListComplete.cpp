@@ -160,7 +160,8 @@ void CDlgPlayerListComplete::FillLeagues()
     }
     filters_.league = SelectedValue(IDC_COMPLETE_LEAGUE);
     ::EnableWindow(GetItem(IDC_COMPLETE_LEAGUE), country != nullptr);
-    if (filters_.league != previous) OnLeagueChange();
+    // The same level or league of another country holds other teams.
+    CollectLeagueTeams();
 }
 
 void CDlgPlayerListComplete::FillPositionsAndValues()
@@ -272,6 +273,12 @@ void CDlgPlayerListComplete::OnCountryChange()
 void CDlgPlayerListComplete::OnLeagueChange()
 {
     filters_.league = SelectedValue(IDC_COMPLETE_LEAGUE);
+    CollectLeagueTeams();
+    FillList();
+}
+
+void CDlgPlayerListComplete::CollectLeagueTeams()
+{
     leagueTeams_.clear();
     TCompleteWorld* world = GetWorld();
     if (world != nullptr && filters_.country != Filter::All && filters_.league != Filter::All) {
@@ -279,7 +286,6 @@ void CDlgPlayerListComplete::OnLeagueChange()
             leagueTeams_ = Filter::BuildLeagueTeams(*country, filters_.league);
         }
     }
-    FillList();
 }
 
 void CDlgPlayerListComplete::OnValueChange()
@@ -337,6 +343,7 @@ void CDlgPlayerListComplete::ShowContextMenu()
     if (menu == nullptr) return;
     if (!HasClubChooser() || personId_ == 0) ::EnableMenuItem(menu, ID_COMPLETE_MOVE, MF_BYCOMMAND | MF_GRAYED);
     if (personId_ == 0) ::EnableMenuItem(menu, ID_COMPLETE_RELEASE, MF_BYCOMMAND | MF_GRAYED);
+    TranslateMenu(menu);
     TrackContextMenu(menu);
 }
 

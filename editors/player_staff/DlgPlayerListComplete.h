@@ -52,6 +52,8 @@ private:
     void OnContinentChange();
     void OnCountryChange();
     void OnLeagueChange();
+    // The teams of the chosen level or league of the chosen country.
+    void CollectLeagueTeams();
     void OnValueChange();
     void OnRowSelected(int row);
     void ShowContextMenu();

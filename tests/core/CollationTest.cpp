@@ -32,6 +32,26 @@ TEST(CompareCollatedTest, ComparesPairs)
     }
 }
 
+// The same order with case folded too: small and capital letters meet,
+// those without a base letter (æ, œ, þ, ð) included; accents stay ignored.
+TEST(CompareCollatedTest, NoCaseFoldsLetterCaseAndAccents)
+{
+    const struct {
+        const char16_t* a;
+        const char16_t* b;
+        int sign;
+    } cases[] = {
+        {u"de Jong", u"Dijk", -1}, {u"Dijk", u"de Jong", 1}, {u"a", u"A", 0}, {u"\u00E9mile", u"Emile", 0},
+        {u"\u00E6ble", u"\u00C6BLE", 0}, {u"\u0153uvre", u"\u0152uvre", 0}, {u"\u00FEor", u"\u00DEor", 0},
+        {u"\u00F0or", u"Dor", 0}, {u"\u00C6ble", u"able", -1}, {u"ab", u"ABC", -1},
+        {nullptr, u"a", 1}, {u"a", nullptr, -1},
+    };
+    for (std::size_t k = 0; k < std::size(cases); ++k) {
+        const int result = CompareCollatedNoCase(cases[k].a, cases[k].b);
+        EXPECT_EQ((result > 0) - (result < 0), cases[k].sign) << "case " << k;
+    }
+}
+
 // Every letter of Latin Extended-A and its fold, row by row; '.' marks the
 // letters without a base letter, shown below.
 TEST(CompareCollatedTest, LatinExtendedALettersFoldToTheirBase)

@@ -73,6 +73,54 @@ TEST_F(ClubSquadTest, FreeShirtNumbersSuitThePositionGroup)
     EXPECT_EQ(counts[12], 2);
 }
 
+// Each team counts its own players, each by his number of that team; staff
+// wear no number.
+TEST_F(ClubSquadTest, EachTeamCountsItsPlayersByTheirNumbersOfThatTeam)
+{
+    for (int number = 1; number <= 11; ++number) Add(0, false, 16, 40, static_cast<std::uint8_t>(number));
+    TPerson* reserveKeeper = Add(0, true, 1, 40, 12);
+    reserveKeeper->SetReserveShirtNumber(1);
+    Add(0, true, 1, 40, 0)->SetReserveShirtNumber(12);
+    Add(PersonManager, false, 16, 40, 12);
+    EXPECT_FALSE(club_->IsShirtNumberUsed(12)) << "a reserve player's first-team number and a manager's";
+    EXPECT_EQ(club_->GetFreeShirtNumber(1), 12);
+    EXPECT_TRUE(club_->IsShirtNumberUsed(12, true));
+    EXPECT_EQ(club_->GetFreeShirtNumber(1, true), 13);
+    EXPECT_EQ(club_->GetFreeShirtNumberFor(reserveKeeper, true), 13);
+    int counts[100];
+    club_->CountShirtNumbers(counts, true);
+    EXPECT_EQ(counts[1], 1);
+    EXPECT_EQ(counts[2], 0);
+    EXPECT_FALSE(club_->IsShirtNumberUsedBy(reserveKeeper, true)) << "he wears it himself";
+    EXPECT_FALSE(club_->IsShirtNumberUsedBy(nullptr, true));
+}
+
+// A player changing team keeps his number of the new team when no one there
+// wears it; else, or without one, he gets a free number of that team.
+TEST_F(ClubSquadTest, PlacingInATeamGivesANumberOfThatTeam)
+{
+    TPerson* keeper = Add(0, false, 1, 40, 1);
+    TPerson* forward = Add(0, false, 16, 40, 9);
+    TPerson* reserveForward = Add(0, true, 16, 40, 9);
+    reserveForward->SetReserveShirtNumber(9);
+    club_->PlaceInTeam(*keeper, true);
+    EXPECT_TRUE(keeper->IsReserveTeam());
+    EXPECT_EQ(keeper->GetReserveShirtNumber(), 1) << "a reserve number of 0 is none";
+    club_->PlaceInTeam(*forward, true);
+    EXPECT_EQ(forward->GetReserveShirtNumber(), 11);
+    EXPECT_EQ(forward->GetShirtNumber(), 9) << "his first-team number stays";
+    reserveForward->SetShirtNumber(1);
+    club_->PlaceInTeam(*reserveForward, false);
+    EXPECT_TRUE(reserveForward->IsFirstTeam());
+    EXPECT_EQ(reserveForward->GetShirtNumber(), 1) << "the keeper left the first team";
+    club_->PlaceInTeam(*reserveForward, false);
+    EXPECT_EQ(reserveForward->GetShirtNumber(), 1) << "staying in a team changes nothing";
+    club_->GiveFreeShirtNumber(*keeper);
+    EXPECT_EQ(keeper->GetReserveShirtNumber(), 1) << "his own number is free for him";
+    club_->GiveFreeShirtNumber(*reserveForward);
+    EXPECT_EQ(reserveForward->GetShirtNumber(), 9);
+}
+
 TEST_F(ClubSquadTest, StrengthTakesTheBestElevenByGroup)
 {
     for (int n = 0; n < 10; ++n) Add(0, false, 16, 50);

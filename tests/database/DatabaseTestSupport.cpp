@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "core/Random.h"
 #include "core/TextManager.h"
 #include "database/CountryFile.h"
 #include "database/GameIdMaps.h"
+#include "database/MasterWriter.h"
+#include "database/NameList.h"
 #include "database/WorldList.h"
 
 #include "core/Format.h"
@@ -19,6 +22,39 @@ namespace {
 }  // namespace
 
 namespace database_testing {
+
+std::vector<std::uint8_t> ExportBlock(const std::function<void(CMasterWriter&)>& write)
+{
+    BuildGameIdMaps(GetGameIdMaps());
+    GetNameList().Reset();
+    CrtSrand(1);
+    CMasterWriter sizing;
+    write(sizing);
+    GetNameList().NormaliseAll();
+    GetNameList().SortAll();
+    testing_support::TempFolder folder;
+    const std::u16string path = folder.File(u"Master.dat");
+    CMasterWriter writer;
+    writer.AddSize(sizing.GetSize());
+    EXPECT_TRUE(writer.Open(path));
+    write(writer);
+    EXPECT_TRUE(writer.Flush()) << "the passes wrote different sizes";
+    EXPECT_TRUE(writer.Close());
+    const std::vector<std::uint8_t> file = testing_support::ReadBytes(path);
+    return std::vector<std::uint8_t>(file.begin() + CMasterWriter::HeaderSize, file.end());
+}
+
+std::pair<int, int> ExportedShirtNumbers(TPerson& person)
+{
+    // Everything before the two numbers has a fixed size.
+    constexpr std::size_t ShirtNumbersAt = 101;
+    const std::vector<std::uint8_t> block = ExportBlock([&person](CMasterWriter& w) { person.WritePlayerBlock(w); });
+    if (block.size() < ShirtNumbersAt + 2) {
+        ADD_FAILURE() << "a player block of " << block.size() << " bytes";
+        return {-1, -1};
+    }
+    return {block[ShirtNumbersAt], block[ShirtNumbersAt + 1]};
+}
 
 std::string CountriesSav(int version)
 {

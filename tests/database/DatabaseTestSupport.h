@@ -2,9 +2,13 @@
 // Scratch databases for the database tests: a base folder with a
 // "Database" folder, a Countries.sav and country files.
 
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -12,7 +16,17 @@
 #include "core/IndexTextFile.h"
 #include "database/CompleteWorld.h"
 
+class CMasterWriter;
+
 namespace database_testing {
+
+// Runs a block writer as the export does: the lists reset, a sizing pass,
+// weights and order, then the writing pass into a file of the counted size
+// (whose Flush fails when the passes disagree). Gives the written block.
+std::vector<std::uint8_t> ExportBlock(const std::function<void(CMasterWriter&)>& write);
+// The two shirt-number bytes of the person's player block in the game
+// database: the first team's and the reserve team's.
+std::pair<int, int> ExportedShirtNumbers(TPerson& person);
 
 // The lines of a Countries.sav of the given version: country n is named
 // "Land n" in German, "Country n" in the other languages.

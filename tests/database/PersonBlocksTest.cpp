@@ -35,30 +35,7 @@ Bytes GoldenBlock(std::u16string_view name)
     return bytes;
 }
 
-// Runs a block writer as the export does: the lists reset, a sizing pass,
-// weights and order, then the writing pass into a file of the counted size
-// (whose Flush fails when the passes disagree). Gives the written block.
-template <typename Write>
-Bytes ExportBlock(Write write)
-{
-    BuildGameIdMaps(GetGameIdMaps());
-    GetNameList().Reset();
-    CrtSrand(1);
-    CMasterWriter sizing;
-    write(sizing);
-    GetNameList().NormaliseAll();
-    GetNameList().SortAll();
-    testing_support::TempFolder folder;
-    const std::u16string path = folder.File(u"Master.dat");
-    CMasterWriter writer;
-    writer.AddSize(sizing.GetSize());
-    EXPECT_TRUE(writer.Open(path));
-    write(writer);
-    EXPECT_TRUE(writer.Flush()) << "the passes wrote different sizes";
-    EXPECT_TRUE(writer.Close());
-    const Bytes file = testing_support::ReadBytes(path);
-    return Bytes(file.begin() + CMasterWriter::HeaderSize, file.end());
-}
+using database_testing::ExportBlock;
 
 std::uint32_t SizingPass(const std::function<void(CMasterWriter&)>& write)
 {

@@ -263,9 +263,10 @@ TEST_F(WorldPersons, AMoveSetsTheTeamPartAndAFreeShirtNumber)
         int number;
     };
     std::uint32_t id = 10;
-    // Only first-team numbers count as worn: the reserve player's 13 is
-    // free again for the youth player, who keeps his reserve mark.
-    for (const Case& c : {Case{0, false, false, 12}, Case{1, true, false, 13}, Case{2, true, true, 13}}) {
+    // Each team has numbers of its own: the reserve team is empty, so the
+    // reserve keeper gets 1; the youth player keeps his reserve mark and
+    // gets the reserve team's next keeper number.
+    for (const Case& c : {Case{0, false, false, 12}, Case{1, true, false, 1}, Case{2, true, true, 12}}) {
         TPerson* person = world_->CreatePerson(++id, false);
         person->SetPosition(0, 1);
         person->SetYouthPlayer(c.teamPart != 2);
@@ -274,7 +275,7 @@ TEST_F(WorldPersons, AMoveSetsTheTeamPartAndAFreeShirtNumber)
         ASSERT_TRUE(person->MoveToClub(to, c.teamPart));
         EXPECT_EQ(person->IsReserveTeam(), c.reserve) << c.teamPart;
         EXPECT_EQ(person->IsYouthPlayer(), c.youth) << c.teamPart;
-        EXPECT_EQ(person->GetShirtNumber(), c.number) << c.teamPart;
+        EXPECT_EQ(person->GetTeamShirtNumber(), c.number) << c.teamPart;
         EXPECT_EQ(person->GetHistoryCount(), 1) << "no old club, no closed spell";
     }
     EXPECT_EQ(world_->GetFreeAgents().GetCount(), 0) << "free agents leave the list";

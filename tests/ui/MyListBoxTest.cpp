@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <tuple>
 #include <vector>
 
@@ -100,6 +101,73 @@ TEST_F(MyListBoxTest, DrawsRowsWithMissingColumnsEmpty)
     for (int x = list_.GetColumnLeft(1); x < list_.GetColumnRight(1); ++x)
         for (int y = row.top; y < row.bottom; ++y) inked += ::GetPixel(dc, x, y) != background;
     EXPECT_GT(inked, 0);
+    ::ReleaseDC(list_.Handle(), dc);
+}
+
+// A text wider than its column is cut with an ellipsis inside the column:
+// its last pixels are dots on the baseline, short of the column's end.
+// Checked on the row's pixels between left and right; background is the
+// colour of an empty place of the row.
+void ExpectCutWithDotsBefore(HDC dc, const RECT& row, int left, int right, COLORREF background)
+{
+    const auto inked = [&](int x, int y) { return ::GetPixel(dc, x, y) != background; };
+    int lastX = -1;
+    int top = row.bottom;
+    int bottom = row.top;
+    for (int x = left; x < right; ++x) {
+        for (int y = row.top + 1; y < row.bottom - 1; ++y) {
+            if (!inked(x, y)) continue;
+            lastX = x;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    ASSERT_GT(lastX, left);
+    EXPECT_LT(lastX, right - 1) << "the text runs to the column's end";
+    // The last few columns of ink are the dots: nothing above the baseline's third.
+    const int dotsTop = bottom - (bottom - top) / 3;
+    for (int x = lastX - 5; x <= lastX; ++x)
+        for (int y = top; y < dotsTop; ++y) EXPECT_FALSE(inked(x, y)) << x << "," << y;
+}
+
+TEST_F(MyListBoxTest, ATooLongCellEndsInDotsInsideItsColumn)
+{
+    const std::uint16_t positions[] = {2, 30};
+    const std::uint16_t widths[] = {28, 28};
+    list_.SetColumns(2, positions, widths);
+    list_.ResetContent();
+    list_.AddString(u"WWWWWWWWWWWWWWWWWWWWWWWW\tMMMMMMMMMMMMMMMMMMMMMMMM");
+    Redraw(list_.Handle());
+    RECT row{};
+    list_.Send(LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    HDC dc = ::GetDC(list_.Handle());
+    const COLORREF background = ::GetPixel(dc, list_.GetColumnRight(1) + 4, row.top + 1);
+    for (int column = 0; column < 2; ++column) {
+        SCOPED_TRACE(column);
+        ExpectCutWithDotsBefore(dc, row, list_.GetColumnLeft(column), list_.GetColumnRight(column), background);
+    }
+    ::ReleaseDC(list_.Handle(), dc);
+}
+
+// A column running to the list's edge ends where the rows end once a
+// scroll bar has taken its place.
+TEST_F(MyListBoxTest, ACellEndsBeforeAScrollBarThatCameLater)
+{
+    const std::uint16_t positions[] = {0};
+    const std::uint16_t widths[] = {0};
+    list_.ResetContent();
+    list_.SetColumns(1, positions, widths);
+    const int edgeWithoutBar = list_.GetClientRect().right;
+    for (int n = 0; n < 40; ++n) list_.AddString(u"WWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    Redraw(list_.Handle());
+    const int edge = list_.GetClientRect().right;
+    ASSERT_LT(edge, edgeWithoutBar) << "no scroll bar came";
+    RECT row{};
+    list_.Send(LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row));
+    HDC dc = ::GetDC(list_.Handle());
+    // Row 0 may carry the focus frame; the selection is on none.
+    const COLORREF background = ::GetPixel(dc, 0, row.top + 1);
+    ExpectCutWithDotsBefore(dc, row, list_.GetColumnLeft(0), edge, background);
     ::ReleaseDC(list_.Handle(), dc);
 }
 

@@ -75,10 +75,10 @@ int NationalSquadList::CompareRows(const NationalSquadRow& a, const NationalSqua
     int result = 0;
     switch (sort_.column) {
     case NameColumn:
-        result = CompareCollated(TPerson::GetShortName(&first).c_str(), TPerson::GetShortName(&second).c_str());
+        result = CompareCollatedNoCase(TPerson::GetShortName(&first).c_str(), TPerson::GetShortName(&second).c_str());
         break;
     case ClubColumn:
-        result = CompareCollated(a.club->GetName(), b.club->GetName());
+        result = CompareCollatedNoCase(a.club->GetName(), b.club->GetName());
         break;
     case PositionColumn:
         result = CompareNumbers(first.GetPosition(0), second.GetPosition(0));

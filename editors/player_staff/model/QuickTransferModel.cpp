@@ -1,7 +1,5 @@
 #include "editors/player_staff/model/QuickTransferModel.h"
 
-#include <array>
-
 #include "database/CompleteWorld.h"
 
 std::vector<TransferSource> QuickTransferModel::GetSourcePlayers(const TCountry& country)
@@ -35,14 +33,10 @@ std::vector<int> QuickTransferModel::GetFreeNumbers(const TCompleteWorld& world,
     std::vector<int> numbers;
     const TClub* club = world.GetClubConst(teamId);
     if (club == nullptr) return numbers;
-    const bool reserve = (teamId & ReserveTeamBit) != 0;
-    std::array<bool, 256> worn{};
-    for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
-        const TPerson* person = club->GetSquadPerson(slot);
-        if (person != nullptr && person->IsPlayer() && person->IsReserveTeam() == reserve) worn[person->GetShirtNumber()] = true;
-    }
+    int worn[100];
+    club->CountShirtNumbers(worn, (teamId & ReserveTeamBit) != 0);
     for (int number = 1; number <= LastOfferedNumber; ++number) {
-        if (!worn[number]) numbers.push_back(number);
+        if (worn[number] == 0) numbers.push_back(number);
     }
     return numbers;
 }
@@ -55,6 +49,6 @@ bool QuickTransferModel::Transfer(TCompleteWorld& world, std::uint32_t personId,
     if (person == nullptr || club == nullptr) return false;
     const int teamPart = person->IsYouthPlayer() ? 2 : (teamId & ReserveTeamBit) != 0 ? 1 : 0;
     if (!person->MoveToClub(club, teamPart)) return false;
-    person->SetShirtNumber(static_cast<std::uint8_t>(number));
+    person->SetTeamShirtNumber(static_cast<std::uint8_t>(number));
     return true;
 }

@@ -63,18 +63,12 @@ bool ShirtNumberBoard::IsShown(std::uint32_t personId) const
     return personId != 0 && std::find(board_.begin() + 1, board_.end(), personId) != board_.end();
 }
 
-// A reserve-team player's number lives in its own field: that is the one
-// the person files keep for him.
 std::uint8_t ShirtNumberBoard::StoredNumber(const TPerson& person) const
 {
-    return firstTeam_ ? person.GetShirtNumber() : person.GetReserveShirtNumber();
+    return person.GetShirtNumberIn(!firstTeam_);
 }
 
 void ShirtNumberBoard::SetStoredNumber(TPerson& person, std::uint8_t number) const
 {
-    if (firstTeam_) {
-        person.SetShirtNumber(number);
-    } else {
-        person.SetReserveShirtNumber(number);
-    }
+    person.SetShirtNumberIn(!firstTeam_, number);
 }

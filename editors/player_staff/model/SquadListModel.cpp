@@ -35,21 +35,12 @@ const char16_t* NationalityAbbreviation(const TPerson& person)
     return country ? country->GetAbbreviation() : u"";
 }
 
-int CompareNoCase(const char16_t* a, const char16_t* b)
-{
-    std::u16string keyA(std::char_traits<char16_t>::length(a) + 1, 0);
-    std::u16string keyB(std::char_traits<char16_t>::length(b) + 1, 0);
-    UpperCaseSortKey(MakeSortKey(keyA.data(), a, keyA.size()));
-    UpperCaseSortKey(MakeSortKey(keyB.data(), b, keyB.size()));
-    return CompareCollated(keyA.c_str(), keyB.c_str());
-}
-
 bool GoesBefore(const TPerson* a, const TPerson* b, int sortMode)
 {
     switch (sortMode) {
     case SquadListModel::ByName: {
-        const int last = CompareNoCase(a->GetLastName(), b->GetLastName());
-        return last != 0 ? last < 0 : CompareNoCase(a->GetFirstName(), b->GetFirstName()) < 0;
+        const int last = CompareCollatedNoCase(a->GetLastName(), b->GetLastName());
+        return last != 0 ? last < 0 : CompareCollatedNoCase(a->GetFirstName(), b->GetFirstName()) < 0;
     }
     case SquadListModel::ByPosition:
         return a->GetPosition(0) < b->GetPosition(0);
@@ -123,17 +114,17 @@ SquadListModel::THeightWeight SquadListModel::DrawHeightWeight(int averageHeight
     return {static_cast<int>(height), static_cast<int>(weight)};
 }
 
-void SquadListModel::PlaceInTeamPart(TPerson& person, int teamPart)
+void SquadListModel::PlaceInTeamPart(const TClub& club, TPerson& person, int teamPart)
 {
     switch (teamPart) {
     case FirstTeam:
-        person.ClearReserveTeam();
+        club.PlaceInTeam(person, false);
         break;
     case SecondTeam:
-        person.SetReserveTeam();
+        club.PlaceInTeam(person, true);
         break;
     case YouthTeam:
-        person.ClearReserveTeam();
+        club.PlaceInTeam(person, false);
         person.SetYouthPlayer(true);
         break;
     default:
@@ -141,16 +132,9 @@ void SquadListModel::PlaceInTeamPart(TPerson& person, int teamPart)
     }
 }
 
-void SquadListModel::SwapTeam(TClub& club, TPerson& person)
+void SquadListModel::SwapTeam(const TClub& club, TPerson& person)
 {
-    if (person.IsReserveTeam()) {
-        if (club.IsShirtNumberUsedBy(&person)) {
-            person.SetShirtNumber(static_cast<std::uint8_t>(club.GetFreeShirtNumberFor(&person)));
-        }
-        person.ClearReserveTeam();
-    } else {
-        person.SetReserveTeam();
-    }
+    club.PlaceInTeam(person, !person.IsReserveTeam());
 }
 
 void SquadListModel::MarkRealPersons(const TClub* club, int teamPart, bool real)
@@ -181,7 +165,7 @@ TPerson* SquadListModel::CreateForSquad(TClub& club)
 bool SquadListModel::AddGenerated(TClub& club, TPerson& person, int teamPart)
 {
     if (person.GetAge() < YouthAge) person.SetYouthPlayer(true);
-    PlaceInTeamPart(person, teamPart);
+    PlaceInTeamPart(club, person, teamPart);
     return club.AddPlayer(&person);
 }
 
@@ -194,7 +178,7 @@ int SquadListModel::TransferTeamPart(const TPerson& person, std::uint32_t chosen
 bool SquadListModel::TakeOver(TClub& club, TPerson& person, int teamPart)
 {
     if (!person.MoveToClub(&club, teamPart)) return false;
-    PlaceInTeamPart(person, teamPart);
+    PlaceInTeamPart(club, person, teamPart);
     return true;
 }
 

@@ -40,8 +40,9 @@ public:
     // A new person of the world for the club's squad, not yet in it; null
     // when the squad has 70 entries or the world has no room.
     static TPerson* CreateForSquad(TClub& club);
-    // Gives the person the team part's flags.
-    static void PlaceInTeamPart(TPerson& person, int teamPart);
+    // Gives the person the team part's flags; one who changes between the
+    // first and the reserve team gets a number of the team he joins.
+    static void PlaceInTeamPart(const TClub& club, TPerson& person, int teamPart);
     // A generated person joins the team part, as a youth player when he is
     // younger than 16; false when the squad refuses him.
     static bool AddGenerated(TClub& club, TPerson& person, int teamPart);
@@ -51,9 +52,9 @@ public:
     static int TransferTeamPart(const TPerson& person, std::uint32_t chosenId);
     // Moves the person from wherever he is into the club's team part.
     static bool TakeOver(TClub& club, TPerson& person, int teamPart);
-    // Moves a second-team player to the first team (with a free number
-    // when his is worn there) and a first-team player to the second team.
-    static void SwapTeam(TClub& club, TPerson& person);
+    // Moves a second-team player to the first team and a first-team player
+    // to the second team, with a free number when his of that team is worn.
+    static void SwapTeam(const TClub& club, TPerson& person);
     // Marks or unmarks exactly the listed players as real persons.
     static void MarkRealPersons(const TClub* club, int teamPart, bool real);
     // Takes the person out of the squad; joinFreeAgents places him among

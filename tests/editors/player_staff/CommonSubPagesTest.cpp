@@ -86,6 +86,19 @@ TEST_F(CommonSubPagesTest, EachPersonTypeShowsItsOwnSubPage)
     for (int id : {IDC_SMALL_TALENT, IDC_MANAGER_TACTIC, IDC_CHAIRMAN_BAR, IDC_STAFF_RATING}) EXPECT_FALSE(Shows(id)) << id;
 }
 
+// The player part shows the number of the team the player is in.
+TEST_F(CommonSubPagesTest, APlayerShowsTheNumberOfHisTeam)
+{
+    TPerson* player = Add(u"Numbered", 0);
+    player->SetShirtNumber(5);
+    player->SetReserveShirtNumber(37);
+    page_.SetPerson(player, club_);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_SMALL_SHIRT), IDC_SMALL_SHIRT), u"5");
+    player->SetReserveTeam();
+    page_.SetPerson(player, club_);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_SMALL_SHIRT), IDC_SMALL_SHIRT), u"37");
+}
+
 TEST_F(CommonSubPagesTest, TheChosenFavouriteClubIsStoredWithItsReserveBitAndShown)
 {
     TPerson* manager = Add(u"Boss", 1);

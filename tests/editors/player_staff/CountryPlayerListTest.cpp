@@ -225,6 +225,67 @@ TEST_F(CountryPlayerListTest, TheAgeColumnRenamesTheRightAlignedHeaderAndSelects
     EXPECT_FALSE(firstValue.empty());
 }
 
+// Another country of England's continent with a club of its own at level 0.
+TEST_F(CountryPlayerListTest, AnotherCountryAtTheSameLevelListsItsOwnTeams)
+{
+    const int continent = world_->GetCountry(England)->GetContinent();
+    TCountry* neighbour = nullptr;
+    for (int id = 1; id <= 206 && neighbour == nullptr; ++id) {
+        TCountry* country = world_->GetCountry(id);
+        if (id != England && country != nullptr && country->GetContinent() == continent) neighbour = country;
+    }
+    ASSERT_NE(neighbour, nullptr);
+    TClub* nearby = neighbour->GetClubByUniqueId(neighbour->CreateClub(u"Near"));
+    AddLeague(*neighbour, 0, 0, {nearby->GetId()});
+    Add(nearby, u"Neighbour", 4, 24);
+    NameList englandTop, neighbourTop, backInEngland;
+    Run([&](HWND page) {
+        Choose(page, IDC_COMPLETE_LEAGUE, AllPlayersFilter::LevelChoice | 0);
+        englandTop = Names(page);
+        Choose(page, IDC_COMPLETE_COUNTRY, neighbour->GetId());
+        neighbourTop = Names(page);
+        Choose(page, IDC_COMPLETE_COUNTRY, England);
+        backInEngland = Names(page);
+    });
+    EXPECT_EQ(englandTop, (NameList{u"Keeper, J.", u"Striker, J."}));
+    EXPECT_EQ(neighbourTop, (NameList{u"Neighbour, J."}));
+    EXPECT_EQ(backInEngland, englandTop);
+}
+
+// A right click on a row opens the menu with its texts, not their keys.
+TEST_F(CountryPlayerListTest, TheRowMenuShowsItsTexts)
+{
+    std::vector<std::u16string> items;
+    Run([&](HWND page) {
+        HWND list = ::GetDlgItem(page, IDC_COMPLETE_LIST);
+        RECT rect{LVIR_LABEL, 0, 0, 0};
+        ::SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&rect));
+        POINT point{rect.left + 10, (rect.top + rect.bottom) / 2 + 2};
+        ::ClientToScreen(list, &point);
+        ::SetCursorPos(point.x, point.y);
+        gui_test::ModalDriver menuDriver([&] {
+            HWND shown = ::FindWindowW(L"#32768", nullptr);
+            if (shown == nullptr || !::IsWindowVisible(shown)) return false;
+            HMENU menu = reinterpret_cast<HMENU>(::SendMessageW(shown, MN_GETHMENU, 0, 0));
+            for (int item = 0; item < ::GetMenuItemCount(menu); ++item) {
+                wchar_t text[128] = {};
+                ::GetMenuStringW(menu, static_cast<UINT>(item), text, 128, MF_BYPOSITION);
+                items.push_back(win::U(text));
+            }
+            ::EndMenu();
+            return true;
+        });
+        NMITEMACTIVATE click{};
+        click.hdr.hwndFrom = list;
+        click.hdr.idFrom = IDC_COMPLETE_LIST;
+        click.hdr.code = NM_RCLICK;
+        click.iItem = 0;
+        ::SendMessageW(page, WM_NOTIFY, IDC_COMPLETE_LIST, reinterpret_cast<LPARAM>(&click));
+        EXPECT_FALSE(menuDriver.TimedOut());
+    });
+    EXPECT_EQ(items, (std::vector<std::u16string>{u"&Move to another club\u2026", u"&Release\u2026"}));
+}
+
 TEST_F(CountryPlayerListTest, SelectingARowShowsThePlayerAndHisClub)
 {
     TPerson* shown = nullptr;

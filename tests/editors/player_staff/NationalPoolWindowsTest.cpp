@@ -22,6 +22,7 @@
 #include "resources/ClubEditorIds.h"
 #include "resources/NationalPoolIds.h"
 #include "tests/app/AppTestSupport.h"
+#include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
 namespace {
@@ -341,6 +342,58 @@ TEST_F(NationalPoolWindows, QuickTransferMovesWithAChosenNumberOnly)
              EXPECT_EQ(gui_test::ItemText(window, IDC_TRANSFER_CURRENT_NUMBER), u"-");
          },
          "tests\\editors\\player_staff\\quick-transfer.bmp");
+}
+
+// A reserve player shows his reserve number; moved into a reserve team he
+// is offered the numbers its players leave free and the game gets the
+// chosen one as his reserve number.
+TEST_F(NationalPoolWindows, QuickTransferShowsAndGivesReserveNumbers)
+{
+    TCompleteWorld& world = *GetWorld();
+    const int countryId = CountryWithClubs();
+    const TCountry* country = world.GetCountry(countryId);
+    const std::vector<TransferSource> players = QuickTransferModel::GetSourcePlayers(*country);
+    ASSERT_FALSE(players.empty());
+    TPerson* mover = players.front().person;
+    mover->SetYouthPlayer(false);
+    mover->SetReserveTeam();
+    mover->SetShirtNumber(5);
+    mover->SetReserveShirtNumber(37);
+    const TransferTarget* target = nullptr;
+    const std::vector<TransferTarget> targets = QuickTransferModel::GetTargets(*country);
+    for (const TransferTarget& candidate : targets) {
+        const TClub* club = world.GetClub(candidate.teamId);
+        if ((candidate.teamId & ReserveTeamBit) != 0 && club != players.front().club && club->GetSquadCount() < 60) {
+            target = &candidate;
+            break;
+        }
+    }
+    ASSERT_NE(target, nullptr);
+    TClub* targetClub = world.GetClub(target->teamId);
+    // A reserve player of the target wears 3 there and 1 in the first team.
+    TPerson* wearer = world.CreatePerson(world.GetFreePersonId(), false);
+    wearer->SetReserveTeam();
+    wearer->SetShirtNumber(1);
+    wearer->SetReserveShirtNumber(3);
+    ASSERT_TRUE(targetClub->AddPlayer(wearer));
+    int chosen = 0;
+    Open([&] { return GetMainWindowLaunchers().quickTransfer(nullptr, countryId); }, IDC_TRANSFER_NUMBERS,
+         [&](HWND window) {
+             PickListBoxRow(window, IDC_TRANSFER_PLAYERS,
+                            FindListBoxData(window, IDC_TRANSFER_PLAYERS, static_cast<LPARAM>(mover->GetId())));
+             EXPECT_EQ(gui_test::ItemText(window, IDC_TRANSFER_CURRENT_NUMBER), u"37");
+             const int clubRow = FindListBoxData(window, IDC_TRANSFER_CLUBS, static_cast<LPARAM>(target->teamId));
+             ASSERT_GE(clubRow, 0);
+             PickListBoxRow(window, IDC_TRANSFER_CLUBS, clubRow);
+             EXPECT_EQ(FindListBoxData(window, IDC_TRANSFER_NUMBERS, 3), -1) << "worn in the reserve team";
+             EXPECT_GE(FindListBoxData(window, IDC_TRANSFER_NUMBERS, 1), 0) << "worn in the first team only";
+             chosen = static_cast<int>(ListBoxData(window, IDC_TRANSFER_NUMBERS)[1]);
+             PickListBoxRow(window, IDC_TRANSFER_NUMBERS, 1);
+             Click(window, IDC_TRANSFER_MOVE);
+         },
+         "tests\\editors\\player_staff\\quick-transfer-reserve.bmp");
+    EXPECT_EQ(world.FindClubOfPerson(mover), targetClub);
+    EXPECT_EQ(database_testing::ExportedShirtNumbers(*mover), (std::pair<int, int>{0, chosen}));
 }
 
 }  // namespace

@@ -76,6 +76,19 @@ protected:
         EXPECT_FALSE(driver.TimedOut());
     }
 
+    // The first club whose reserve team has players.
+    TClub* ClubWithReserves() const
+    {
+        for (int country = 1; country <= 206; ++country) {
+            const TCountry* found = world_->GetCountry(country);
+            for (int index = 0; found != nullptr && index < found->GetClubCount(); ++index) {
+                TClub* club = found->GetClubByIndex(index);
+                if (club != nullptr && !IsNationalTeamId(club->GetId()) && club->GetPlayerCountInTeam(1) > 0) return club;
+            }
+        }
+        return nullptr;
+    }
+
     CWorldCountryDirectory directory_;
     TClub* club_ = nullptr;
 };
@@ -143,6 +156,40 @@ TEST_F(PlayerScreenshots, FinderSearchAndPicker)
             return board.DoModal();
         },
         u"shirt-numbers");
+}
+
+// The second-team list and the reserve team's number board of a club with
+// reserves: each column of a list row stays inside its column.
+TEST_F(PlayerScreenshots, ReserveTeamListAndNumbers)
+{
+    TClub* club = ClubWithReserves();
+    ASSERT_NE(club, nullptr);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    bool busy = false;
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr || busy) return false;
+        busy = true;
+        CMyTabCtrl& lists = window.GetListTabs();
+        NMHDR change{lists.Handle(), IDC_FRAME_LIST_TABS, TCN_SELCHANGING};
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
+        lists.SetCurSel(1);
+        change.code = TCN_SELCHANGE;
+        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
+        Capture(window.Handle(), u"squad-second-team");
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    window.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    CaptureModal(
+        [&] {
+            CDlgShirtNo board;
+            board.SetTeam(false, club);
+            return board.DoModal();
+        },
+        u"shirt-numbers-reserve");
 }
 
 TEST_F(PlayerScreenshots, StaffTabGeneratorAndCountryPlayers)

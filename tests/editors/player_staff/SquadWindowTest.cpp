@@ -143,7 +143,10 @@ TEST_F(SquadWindowTest, ANewPlayerJoinsTheListWithHisShirtNumber)
     ASSERT_NE(added, nullptr);
     EXPECT_TRUE(added->IsReserveTeam());
     EXPECT_EQ(added->GetNationality(), 14);
-    EXPECT_NE(added->GetShirtNumber(), 0);
+    // A keeper (no one was chosen before him) in an empty reserve team: the
+    // game gets 1 as his reserve number.
+    EXPECT_EQ(added->GetPosition(0), 1);
+    EXPECT_EQ(database_testing::ExportedShirtNumbers(*added), (std::pair<int, int>{0, 1}));
     // A person made in a world draws his names from the name files.
     EXPECT_FALSE(std::u16string(added->GetLastName()).empty());
     EXPECT_EQ(problems.find(u"name"), std::u16string::npos);

@@ -69,6 +69,22 @@ TEST_F(NationalSquadListTest, TheSameHeaderTwiceSortsDescending)
     EXPECT_EQ(RowNames(), (std::vector<std::u16string>{u"Adler", u"Berg", u"Cyr"}));
 }
 
+// "de Jong" and "Dijk" as a person reads them: letter case and accents
+// make no difference to the order of names or of clubs.
+TEST_F(NationalSquadListTest, NamesAndClubsSortIgnoringCaseAndAccents)
+{
+    Called(NewClub(3, u"ajax"), u"Dijk");
+    Called(NewClub(3, u"Zwolle"), u"de Jong");
+    Called(NewClub(3, u"\u00C9vian"), u"\u00E9lan");
+    Called(NewClub(3, u"Breda"), u"Alves");
+    list_->Fill(3);
+    EXPECT_EQ(RowNames(), (std::vector<std::u16string>{u"Alves", u"de Jong", u"Dijk", u"\u00E9lan"}));
+    list_->ClickHeader(NationalSquadList::ClubColumn);
+    const std::vector<std::u16string> clubs =
+        model_testing::Names(list_->GetRows(), [](const NationalSquadRow& row) { return std::u16string(row.club->GetName()); });
+    EXPECT_EQ(clubs, (std::vector<std::u16string>{u"ajax", u"Breda", u"\u00C9vian", u"Zwolle"}));
+}
+
 TEST_F(NationalSquadListTest, RemovingSelectedPlayersClearsEachFlag)
 {
     TClub* club = NewClub(3, u"Club");

@@ -12,8 +12,8 @@ protected:
     TPerson* Wearing(TClub* club, int number, bool reserve)
     {
         TPerson* person = NewPlayer(club, u"Wearer");
-        person->SetShirtNumber(static_cast<std::uint8_t>(number));
         if (reserve) person->SetReserveTeam();
+        person->SetTeamShirtNumber(static_cast<std::uint8_t>(number));
         return person;
     }
 
@@ -84,7 +84,7 @@ TEST_F(QuickTransferModelTest, TransferMovesWithTheChosenNumberIntoTheTeamPart)
     youth->SetYouthPlayer(true);
     ASSERT_TRUE(QuickTransferModel::Transfer(*world_, senior->GetId(), to->GetId() | ReserveTeamBit, 42));
     EXPECT_EQ(world_->FindClubOfPerson(senior), to);
-    EXPECT_EQ(senior->GetShirtNumber(), 42);
+    EXPECT_EQ(senior->GetReserveShirtNumber(), 42) << "a reserve player's number";
     EXPECT_TRUE(senior->IsReserveTeam());
     EXPECT_FALSE(Offers(QuickTransferModel::GetFreeNumbers(*world_, to->GetId() | ReserveTeamBit), 42)) << "the number given is gone";
     ASSERT_TRUE(QuickTransferModel::Transfer(*world_, youth->GetId(), to->GetId(), 17));

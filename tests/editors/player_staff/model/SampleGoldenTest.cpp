@@ -10,6 +10,7 @@
 #include "../../../database/DatabaseTestSupport.h"
 #include "editors/player_staff/model/NationalSquadList.h"
 #include "editors/player_staff/model/QuickTransferModel.h"
+#include "editors/player_staff/model/ShirtNumberBoard.h"
 
 namespace {
 
@@ -51,6 +52,37 @@ TEST_F(SampleWorldTest, NationalSquadsAndFreeNumbersMatchTheGoldenFile)
     if (std::getenv("TR_WRITE_GOLDEN") != nullptr) testing_support::WriteBytes(golden, listing);
     const std::vector<std::uint8_t> expected = testing_support::ReadBytes(golden);
     EXPECT_EQ(listing, std::string(expected.begin(), expected.end()));
+}
+
+// In every club of the sample, each team's board, its quick-transfer offer
+// and the game database agree on who wears which number.
+TEST_F(SampleWorldTest, BoardsOffersAndTheExportAgreeOnEveryTeamsNumbers)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    int reservePlayers = 0;
+    for (int id = 1; id <= 206; ++id) {
+        const TCountry* country = world_->GetCountry(id);
+        for (const TransferTarget& target : QuickTransferModel::GetTargets(*country)) {
+            TClub* club = world_->GetClub(target.teamId);
+            const bool reserve = (target.teamId & ReserveTeamBit) != 0;
+            const ShirtNumberBoard board(club, !reserve);
+            const std::vector<int> offered = QuickTransferModel::GetFreeNumbers(*world_, target.teamId);
+            for (int number = 1; number <= QuickTransferModel::LastOfferedNumber; ++number) {
+                const bool isOffered = std::find(offered.begin(), offered.end(), number) != offered.end();
+                EXPECT_EQ(isOffered, board.PersonOn(number) == 0) << Utf8(target.name) << " " << number;
+            }
+            for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
+                TPerson* person = club->GetSquadPerson(slot);
+                if (!person->IsPlayer() || person->IsReserveTeam() != reserve) continue;
+                const std::pair<int, int> exported = database_testing::ExportedShirtNumbers(*person);
+                const int number = reserve ? exported.second : exported.first;
+                EXPECT_EQ(reserve ? exported.first : exported.second, 0);
+                EXPECT_EQ(board.PersonOn(number), person->GetId()) << Utf8(target.name) << " " << number;
+                reservePlayers += reserve ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_EQ(reservePlayers, 141);
 }
 
 TEST_F(SampleWorldTest, NationalSquadsAgreeWithTheCountrysSquadFigures)

@@ -143,11 +143,11 @@ TEST_F(SquadListModelTest, MarkRealPersonsTouchesOnlyTheListedPlayers)
 TEST_F(SquadListModelTest, PlaceInTeamPart)
 {
     TPerson* p = Add({.teamPart = 1});
-    SquadListModel::PlaceInTeamPart(*p, 0);
+    SquadListModel::PlaceInTeamPart(*club_, *p, 0);
     EXPECT_EQ(p->GetTeamPart(), 0);
-    SquadListModel::PlaceInTeamPart(*p, 1);
+    SquadListModel::PlaceInTeamPart(*club_, *p, 1);
     EXPECT_EQ(p->GetTeamPart(), 1);
-    SquadListModel::PlaceInTeamPart(*p, 2);
+    SquadListModel::PlaceInTeamPart(*club_, *p, 2);
     EXPECT_EQ(p->GetTeamPart(), 2);
     EXPECT_TRUE(p->IsFirstTeam());
 }
