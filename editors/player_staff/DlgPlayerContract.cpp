@@ -72,7 +72,7 @@ BOOL CDlgPlayerContract::OnInitDialog()
     combo.Attach(GetItem(IDC_CONTRACT_FAVOURITE_COUNTRY));
     FillCountryCombo(combo, 0, 2);
     combo.Detach();
-    ::SetScrollRange(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::FirstContractYear(), M::LastContractYear, FALSE);
+    ::SetScrollRange(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::FirstContractYear(), M::LastContractYear(), FALSE);
     return TRUE;
 }
 

@@ -1,0 +1,130 @@
+// The player pages' buttons and values, driven through the squad window by
+// their control ids: random abilities, the history entry's club, the
+// contract's amounts and end year, and the common page's caption.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "SquadWindowFixture.h"
+#include "app/LedraApp.h"
+#include "core/Random.h"
+#include "database/WorldList.h"
+#include "resources/ClubEditorIds.h"
+
+namespace {
+
+using squad_window_testing::FindDialogWith;
+using squad_window_testing::SelectRowByData;
+
+constexpr int England = 14;
+constexpr int AbilitiesTab = 2;
+constexpr int HistoryTab = 5;
+constexpr int ContractTab = 6;
+
+class PersonPagesWindowTest : public squad_window_testing::SquadWindowTest {
+protected:
+    void SetUp() override
+    {
+        SquadWindowTest::SetUp();
+        TCountry& england = *world_->GetCountry(England);
+        other_ = england.GetClubByUniqueId(england.CreateClub(u"Other"));
+        for (int n = 0; n < 14; ++n) Add(u"Player");
+        first_ = Add(u"Aaron");
+    }
+    void TearDown() override
+    {
+        SetAdminMode(GetAdminModeFlag(), false);
+        SquadWindowTest::TearDown();
+    }
+
+    // Runs the window without a question at OK; step acts inside its loop
+    // until it returns true.
+    void RunWindow(const std::function<bool(CDlgPlayerlistClub& window)>& step)
+    {
+        CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+        window.SetClub(club_);
+        window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+        Run(window, [&] { return step(window); });
+    }
+
+    static HWND Page(CDlgPlayerlistClub& window, int code) { return window.GetPage(code)->Handle(); }
+    static void Close(CDlgPlayerlistClub& window) { ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0); }
+
+    static void TypeNumber(HWND page, int id, const wchar_t* text)
+    {
+        // A spin edit takes its typed text when the edit loses the focus.
+        HWND edit = ::GetDlgItem(page, id);
+        ::SetWindowTextW(edit, text);
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
+    }
+
+    // Selects the person's row of the first team's list, as a click would.
+    void SelectPerson(CDlgPlayerlistClub& window, const TPerson* person)
+    {
+        HWND list = ListBoxOf(window, 0);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (::SendMessageW(list, LB_GETITEMDATA, row, 0) == static_cast<LRESULT>(person->GetId())) {
+                Select(window, 0, row);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row of person " << person->GetId();
+    }
+
+    // The level column of a squad list row.
+    static std::u16string LevelOf(const std::u16string& row) { return row.substr(row.rfind(u'\t') + 1); }
+
+    TClub* other_ = nullptr;
+    TPerson* first_ = nullptr;
+};
+
+// --- The contract page
+
+TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEveryYear)
+{
+    first_->SetContractUntil(2010);
+    int low = 0;
+    int high = 0;
+    std::vector<int> stored;
+    std::vector<std::u16string> texts;
+    std::vector<int> positions;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        HWND bar = ::GetDlgItem(page, IDC_CONTRACT_YEAR_BAR);
+        ::GetScrollRange(bar, SB_CTL, &low, &high);
+        for (int year = 2007; year <= 2017; ++year) {
+            // The bar's scale runs the other way: the latest year at the top.
+            const int thumb = 2007 + 2017 - year;
+            for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}) {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, thumb), reinterpret_cast<LPARAM>(bar));
+            }
+            stored.push_back(first_->GetContractUntil());
+            texts.push_back(ItemText(page, IDC_CONTRACT_YEAR));
+            positions.push_back(::GetScrollPos(bar, SB_CTL));
+        }
+        SelectPageTab(window, 0);
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(low, 2007);
+    EXPECT_EQ(high, 2017);
+    ASSERT_EQ(stored.size(), 11u);
+    for (int year = 2007; year <= 2017; ++year) {
+        const std::size_t i = static_cast<std::size_t>(year - 2007);
+        EXPECT_EQ(stored[i], year);
+        EXPECT_EQ(positions[i], year);
+        if (year == 2007) EXPECT_NE(texts[i], u"2007") << "the first year is drawn when the game starts";
+        else EXPECT_EQ(texts[i], win::U(std::to_wstring(year).c_str()));
+    }
+    EXPECT_EQ(first_->GetContractUntil(), 2017);
+}
+
+}  // namespace
