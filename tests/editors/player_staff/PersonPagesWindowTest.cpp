@@ -86,6 +86,75 @@ protected:
 
 // --- The contract page
 
+TEST_F(PersonPagesWindowTest, AmountsTheSpinsCannotShowStayAsStoredUntilTheUserTypesOne)
+{
+    struct TContract {
+        const char16_t* name;
+        int state;
+        std::uint32_t salary;
+        std::uint32_t value;
+        std::int32_t fee;
+        std::int32_t callOption;
+        std::uint8_t ban;
+    };
+    const TContract contracts[] = {
+        {u"Aa", 5, 120000000, 150000000, 150000000, 0, 0},
+        {u"Ab", 6, 100000000, 99999999, 150000000, 150000000, 0},
+        {u"Ac", 6, 5, 6, -1, 300000000, 0},
+        {u"Ad", 2, 0, 100000000, 0, 0, 25},
+        {u"Ae", 5, 7, 8, -1, 0, 0},
+    };
+    std::vector<TPerson*> persons;
+    for (const TContract& c : contracts) {
+        TPerson* p = Add(c.name);
+        p->SetTransferState(c.state);
+        p->SetSalary(c.salary);
+        p->SetTransferValue(c.value);
+        p->SetTransferFee(c.fee);
+        p->SetCallOption(c.callOption);
+        p->SetBanLength(c.ban);
+        persons.push_back(p);
+    }
+    std::u16string salaryShown;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        for (const TPerson* person : persons) {
+            SelectPerson(window, person);
+            SelectPageTab(window, ContractTab);
+            if (person == persons[0]) {
+                salaryShown = ItemText(Page(window, CDlgPlayerlistClub::ContractPage), IDC_CONTRACT_SALARY);
+            }
+            SelectPageTab(window, 0);
+        }
+        Close(window);
+        return true;
+    });
+    EXPECT_NE(salaryShown.find(u"99"), std::u16string::npos) << "the spin shows its greatest value";
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        const TContract& c = contracts[i];
+        EXPECT_EQ(persons[i]->GetSalary(), c.salary) << i;
+        EXPECT_EQ(persons[i]->GetTransferValue(), c.value) << i;
+        EXPECT_EQ(persons[i]->GetTransferFee(), c.fee) << i;
+        EXPECT_EQ(persons[i]->GetCallOption(), c.callOption) << i;
+        EXPECT_EQ(persons[i]->GetBanLength(), c.ban) << i;
+        EXPECT_EQ(persons[i]->GetTransferState(), c.state) << i;
+    }
+
+    // A typed salary is stored; the transfer value beside it stays.
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, persons[0]);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        TypeNumber(page, IDC_CONTRACT_SALARY, L"5000");
+        TypeNumber(page, IDC_CONTRACT_FEE, L"2500");
+        SelectPageTab(window, 0);
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(persons[0]->GetSalary(), 5000u);
+    EXPECT_EQ(persons[0]->GetTransferValue(), 150000000u);
+    EXPECT_EQ(persons[0]->GetTransferFee(), 2500);
+}
+
 TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEveryYear)
 {
     first_->SetContractUntil(2010);
