@@ -84,6 +84,46 @@ protected:
     TPerson* first_ = nullptr;
 };
 
+// --- Random abilities
+
+TEST_F(PersonPagesWindowTest, RandomAbilitiesMeetTheTargetOfTheClubsCountryAndThePageAndListShowThem)
+{
+    TCountry& england = *world_->GetCountry(England);
+    // Without leagues the club's league level lowers nothing.
+    ASSERT_EQ(england.GetLeagueCount(), 0);
+    england.SetAverageRating(60);
+    first_->SetTalent(2);
+    first_->SetBirthDate(TDate(1980, 1, 1));  // 27 on the reference day: no age correction
+    for (int a = 0; a < TPerson::AbilityCount; ++a) first_->SetAbility(a, 40);
+    const int levelBefore = first_->GetLevel();
+    int draw = -1;
+    std::vector<std::u16string> shown;
+    std::u16string row;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        // The page draws 0..10 for the target when it shows the player.
+        SelectPerson(window, first_);
+        SeedRandom(7, 11);
+        draw = RandomInt(11);
+        SeedRandom(7, 11);
+        SelectPageTab(window, AbilitiesTab);
+        HWND page = Page(window, CDlgPlayerlistClub::AbilitiesPage);
+        ::SendMessageW(::GetDlgItem(page, IDC_ABILITIES_RANDOM), BM_CLICK, 0, 0);
+        for (int id : {1790, 1811, 1996, 2000, 1812, 1824}) shown.push_back(ItemText(page, id));
+        row = RowText(ListBoxOf(window, 0), static_cast<int>(::SendMessageW(ListBoxOf(window, 0), LB_GETCURSEL, 0, 0)));
+        Close(window);
+        return true;
+    });
+    const double target = 60 * (2 * 5 + draw + 90) * 0.01;
+    EXPECT_NEAR(first_->GetPositionRating(16), target, 2.5) << "draw " << draw;
+    const int abilities[] = {0, 19, 20, 29, 30, 42};
+    ASSERT_EQ(shown.size(), std::size(abilities));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i], win::U(std::to_wstring(first_->GetAbility(abilities[i])).c_str())) << abilities[i];
+    }
+    EXPECT_NE(first_->GetLevel(), levelBefore);
+    EXPECT_EQ(LevelOf(row), win::U(std::to_wstring(first_->GetLevel()).c_str())) << "the list shows the new level";
+}
+
 // --- The contract page
 
 TEST_F(PersonPagesWindowTest, AmountsTheSpinsCannotShowStayAsStoredUntilTheUserTypesOne)
