@@ -124,6 +124,81 @@ TEST_F(PersonPagesWindowTest, RandomAbilitiesMeetTheTargetOfTheClubsCountryAndTh
     EXPECT_EQ(LevelOf(row), win::U(std::to_wstring(first_->GetLevel()).c_str())) << "the list shows the new level";
 }
 
+// --- The club of a history entry
+
+TEST_F(PersonPagesWindowTest, TheClubChosenForAHistoryEntryReachesItAndSurvivesASave)
+{
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.matches = 21;
+    first_->AddHistoryEntry(entry);
+    const std::uint32_t id = first_->GetId();
+    bool opened = false;
+    bool picked = false;
+    int waited = 0;
+    bool reserveOffered = false;
+    std::u16string clubShown;
+    std::u16string rowShown;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        HWND page = Page(window, CDlgPlayerlistClub::HistoryPage);
+        if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+            SelectRowByData(picker, IDC_PICK_COUNTRIES, England);
+            HWND clubs = ::GetDlgItem(picker, IDC_PICK_CLUBS);
+            const int count = static_cast<int>(::SendMessageW(clubs, LB_GETCOUNT, 0, 0));
+            for (int row = 0; row < count; ++row) {
+                const auto data = static_cast<std::uint32_t>(::SendMessageW(clubs, LB_GETITEMDATA, row, 0));
+                reserveOffered = reserveOffered || (data & ReserveTeamBit) != 0;
+            }
+            SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(other_->GetId()));
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            picked = true;
+            return false;
+        }
+        if (!opened) {
+            SelectPerson(window, first_);
+            SelectPageTab(window, HistoryTab);
+            // The matches are typed before the club is chosen: they stay.
+            ::SetFocus(::GetDlgItem(page, IDC_HISTORY_MATCHES));
+            ::SetDlgItemTextW(page, IDC_HISTORY_MATCHES, L"33");
+            opened = true;
+            ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_CHOOSE_CLUB, BN_CLICKED), 0);
+            return false;
+        }
+        // A button that opens nothing leaves the window waiting no longer.
+        if (!picked && ++waited < 100) return false;
+        clubShown = ItemText(page, IDC_HISTORY_CLUB);
+        wchar_t text[64] = {};
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        ::SendDlgItemMessageW(page, IDC_HISTORY_LIST, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+        rowShown = win::U(text);
+        Close(window);
+        return true;
+    });
+    EXPECT_TRUE(picked);
+    EXPECT_FALSE(reserveOffered) << "a career entry is with a club, not its reserve team";
+    ASSERT_EQ(first_->GetHistoryCount(), 1);
+    EXPECT_EQ(first_->GetHistoryEntry(0).clubId, other_->GetId());
+    EXPECT_EQ(first_->GetHistoryEntry(0).matches, 33);
+    EXPECT_EQ(clubShown, u"Other");
+    EXPECT_EQ(rowShown, u"Other");
+
+    // The old world and its records go with the reload.
+    const TTeamId chosen = other_->GetId();
+    ASSERT_TRUE(world_->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
+    GetWorldList().Clear();
+    world_ = GetWorldList().CreateCompleteWorld();
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const TPerson* loaded = world_->GetPerson(id);
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(loaded->GetHistoryCount(), 1);
+    EXPECT_EQ(loaded->GetHistoryEntry(0).clubId, chosen);
+    EXPECT_EQ(loaded->GetHistoryEntry(0).matches, 33);
+}
+
 // --- The contract page
 
 TEST_F(PersonPagesWindowTest, AmountsTheSpinsCannotShowStayAsStoredUntilTheUserTypesOne)
