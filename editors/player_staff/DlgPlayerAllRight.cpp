@@ -1,5 +1,7 @@
 #include "editors/player_staff/DlgPlayerAllRight.h"
 
+#include "app/LedraApp.h"
+#include "core/Format.h"
 #include "core/TextManager.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
@@ -65,6 +67,7 @@ BOOL CDlgPlayerAllRight::OnInitDialog()
     const int limits[] = {PersonCommonRules::FirstNameLimit, PersonCommonRules::NameLimit, PersonCommonRules::NameLimit,
                           PersonCommonRules::NameLimit};
     for (int i = 0; i < 4; ++i) ::SendDlgItemMessageW(Handle(), NameIds[i], EM_LIMITTEXT, limits[i], 0);
+    groupCaption_ = ItemText(Handle(), IDC_COMMON_GROUP);
     birthDate_.SubclassDlgItem(IDC_COMMON_BIRTH_DATE, *this);
     birthDate_.SetNotify(this);
     const TDate lowest = PersonCommonRules::LowestBirthDate(false);
@@ -119,7 +122,17 @@ void CDlgPlayerAllRight::SetPerson(TPerson* person, TClub*)
         ShowAge();
     }
     ShowSubPages();
+    ShowCaption();
     showing_ = false;
+}
+
+void CDlgPlayerAllRight::ShowCaption()
+{
+    // Administrators see which person they edit.
+    const std::u16string caption = person_ != nullptr && IsAdminMode()
+                                       ? Format(u"%s (ID: %d)", groupCaption_, person_->GetId())
+                                       : groupCaption_;
+    SetTextIfChanged(Handle(), IDC_COMMON_GROUP, caption);
 }
 
 void CDlgPlayerAllRight::ShowNames()

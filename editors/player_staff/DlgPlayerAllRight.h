@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "editors/player_staff/PersonPage.h"
 #include "ui/DateCtrl.h"
@@ -36,6 +37,7 @@ private:
     void ShowFlags();
     void ShowAge();
     void ShowSubPages();
+    void ShowCaption();
     void ClearPage();
     void OnNationalityChanged();
     void OnYouthClicked();
@@ -48,6 +50,8 @@ private:
     Halvane::MFC::CDateCtrl birthDate_;
     TPerson* person_ = nullptr;
     std::uint8_t clubLanguage_ = 0;
+    // The group box's caption as the template gave it, translated.
+    std::u16string groupCaption_;
     // While the page itself fills its controls, their change messages are not the user's.
     bool showing_ = false;
     bool birthDateEdited_ = false;

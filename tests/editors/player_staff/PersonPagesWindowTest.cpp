@@ -311,4 +311,24 @@ TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEver
     EXPECT_EQ(first_->GetContractUntil(), 2017);
 }
 
+// --- The common page's caption
+
+TEST_F(PersonPagesWindowTest, InAdministrationTheCommonGroupNamesThePersonsId)
+{
+    std::u16string plain;
+    std::u16string administered;
+    for (bool admin : {false, true}) {
+        SetAdminMode(GetAdminModeFlag(), admin);
+        RunWindow([&](CDlgPlayerlistClub& window) {
+            SelectPerson(window, first_);
+            (admin ? administered : plain) = ItemText(Page(window, CDlgPlayerlistClub::CommonPage), IDC_COMMON_GROUP);
+            Close(window);
+            return true;
+        });
+    }
+    EXPECT_FALSE(plain.empty());
+    EXPECT_EQ(plain.find(u"ID"), std::u16string::npos);
+    EXPECT_EQ(administered, plain + u" (ID: " + win::U(std::to_wstring(first_->GetId()).c_str()) + u")");
+}
+
 }  // namespace
