@@ -60,3 +60,8 @@ int HandleInvertedScrollBar(int scrollCode, int thumbPosition, HWND scrollBar)
     return ClampAndSet(scrollBar, info, position);
 }
 
+bool IsScrollBarControl(HWND window)
+{
+    wchar_t className[16] = {};
+    return ::GetClassNameW(window, className, 16) > 0 && ::lstrcmpiW(className, L"ScrollBar") == 0;
+}

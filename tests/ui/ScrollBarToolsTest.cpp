@@ -80,4 +80,15 @@ TEST_F(ScrollBarToolsTest, InvertedScaleTakesTheThumbFromTheOtherEndOfARangeThat
     for (const Step& step : steps) EXPECT_EQ(HandleInvertedScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
 }
 
+TEST_F(ScrollBarToolsTest, OnlyAScrollBarIsOne)
+{
+    EXPECT_TRUE(IsScrollBarControl(bar_));
+    HWND spin = CreateWindowExW(0, L"msctls_updown32", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(spin, nullptr);
+    EXPECT_FALSE(IsScrollBarControl(spin));
+    DestroyWindow(spin);
+    EXPECT_FALSE(IsScrollBarControl(nullptr));
+}
+
 }  // namespace
