@@ -51,10 +51,17 @@ int HandleInvertedScrollBar(int scrollCode, int thumbPosition, HWND scrollBar)
     case SB_PAGEUP: position += page; break;
     case SB_PAGEDOWN: position -= page; break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: position = info.nMax - thumbPosition; break;
+    // The thumb counts from the other end of the range, wherever it starts.
+    case SB_THUMBTRACK: position = info.nMin + info.nMax - thumbPosition; break;
     case SB_TOP: position = info.nMax; break;
     case SB_BOTTOM: position = info.nMin; break;
     default: break;
     }
     return ClampAndSet(scrollBar, info, position);
+}
+
+bool IsScrollBarControl(HWND window)
+{
+    wchar_t className[16] = {};
+    return ::GetClassNameW(window, className, 16) > 0 && ::lstrcmpiW(className, L"ScrollBar") == 0;
 }

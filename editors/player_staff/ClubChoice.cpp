@@ -19,9 +19,10 @@ std::uint32_t ChooseClubInCountry(HWND owner, int countryId)
     return RunPicker(picker);
 }
 
-std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId)
+std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId, bool includeReserveTeams)
 {
     CDlgChooseClub picker(owner);
     picker.SetSelectedClubId(presetId);
+    picker.SetIncludeReserveTeams(includeReserveTeams);
     return RunPicker(picker);
 }

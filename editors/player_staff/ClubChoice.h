@@ -9,5 +9,6 @@
 // The picker opened on a country; 0 when cancelled or nothing chosen.
 std::uint32_t ChooseClubInCountry(HWND owner, int countryId);
 // The picker opened on a club (its country shown, the club selected); 0
-// when cancelled or nothing chosen.
-std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId);
+// when cancelled or nothing chosen. Without reserve teams only the clubs
+// themselves are offered.
+std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId, bool includeReserveTeams = true);

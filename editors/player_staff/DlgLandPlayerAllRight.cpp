@@ -50,10 +50,10 @@ void CDlgLandPlayerAllRight::StoreBirthDate()
 void CDlgLandPlayerAllRight::ApplyToPerson()
 {
     if (person_ == nullptr) return;
-    person_->SetFirstName(NameText(IDC_COMMON_FIRST_NAME).c_str());
-    person_->SetLastName(NameText(IDC_COMMON_LAST_NAME).c_str());
-    person_->SetNickname(NameText(IDC_COMMON_NICKNAME).c_str());
-    person_->SetPseudonym(NameText(IDC_COMMON_PSEUDONYM).c_str());
+    person_->SetFirstName(ItemText(IDC_COMMON_FIRST_NAME).c_str());
+    person_->SetLastName(ItemText(IDC_COMMON_LAST_NAME).c_str());
+    person_->SetNickname(ItemText(IDC_COMMON_NICKNAME).c_str());
+    person_->SetPseudonym(ItemText(IDC_COMMON_PSEUDONYM).c_str());
     StoreBirthDate();
     if (person_->GetSecondNationality() == person_->GetNationality()) person_->SetSecondNationality(0);
     ApplySubPage();

@@ -4,6 +4,7 @@
 #include "database/Person.h"
 #include "editors/player_staff/model/LanguageSlotStore.h"
 #include "resources/StaffPagesIds.h"
+#include "ui/ScrollBarTools.h"
 #include "win/ComboBox.h"
 
 namespace {
@@ -80,29 +81,46 @@ void CDlgManagerAbilities::SetPerson(TPerson* person, TClub*)
     Invalidate();
 }
 
-int CDlgManagerAbilities::Selected(int id) const
+int CDlgManagerAbilities::Selected(int id, int fallback) const
 {
     win::CComboBox combo;
     combo.Attach(GetItem(id));
-    const auto value = static_cast<int>(GetComboSelData(combo, 0));
+    const auto value = static_cast<int>(GetComboSelData(combo, fallback));
     combo.Detach();
     return value;
 }
 
 void CDlgManagerAbilities::ApplyToPerson()
 {
-    // Only managers and chairmen can change anything here; the values of
-    // other staff stay exactly as they were read.
-    if (person_ == nullptr || !IsEditable(*person_)) return;
+    if (person_ == nullptr) return;
+    std::uint8_t languages[TPerson::LanguageSlots];
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
+        languages[slot] = static_cast<std::uint8_t>(Selected(LanguageIds[slot], person_->GetLanguage(slot)));
+    }
+    // Every staff member's languages close up, also where the page cannot
+    // change them.
+    LanguageSlotStore::Store(*person_, languages);
+    // Only a manager's or chairman's values can be changed; the others'
+    // controls show what is stored, and a value they cannot show stays.
+    if (!IsEditable(*person_)) return;
     if (!person_->IsRealPerson()) {
         for (std::size_t index = 0; index < abilities_.size(); ++index) {
             person_->SetStaffAbility(static_cast<int>(index), static_cast<std::uint8_t>(abilities_[index].GetValue()));
         }
     }
-    std::uint8_t languages[TPerson::LanguageSlots];
-    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
-        languages[slot] = static_cast<std::uint8_t>(Selected(LanguageIds[slot]));
+    const auto character = static_cast<int>(person_->GetCharacterWord());
+    person_->SetCharacterWord(static_cast<std::uint32_t>(Selected(IDC_MANAGER_CHARACTER, character)));
+}
+
+bool CDlgManagerAbilities::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
+{
+    // The ability spins' arrows scroll too: what they changed is stored at once.
+    if (message == WM_VSCROLL && lParam != 0) {
+        const HWND bar = reinterpret_cast<HWND>(lParam);
+        if (IsScrollBarControl(bar)) HandleInvertedScrollBar(LOWORD(wParam), HIWORD(wParam), bar);
+        ApplyToPerson();
+        result = 0;
+        return true;
     }
-    LanguageSlotStore::Store(*person_, languages);
-    person_->SetCharacterWord(static_cast<std::uint32_t>(Selected(IDC_MANAGER_CHARACTER)));
+    return CPersonPage::OnMessage(message, wParam, lParam, result);
 }

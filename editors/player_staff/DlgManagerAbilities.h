@@ -1,7 +1,8 @@
 #pragma once
 // The staff page "TabAbilities": a staff member's four abilities, four
-// languages and character. Only managers and chairmen can be edited here;
-// a real person's abilities are shown as "-" and kept.
+// languages and character. Only managers and chairmen can be edited here,
+// but the store closes up every staff member's languages; a real person's
+// abilities are shown as "-" and kept.
 
 #include <array>
 
@@ -22,11 +23,13 @@ protected:
     // The country editor's page of the same controls has a template of its own.
     CDlgManagerAbilities(UINT templateId, HWND parent);
     BOOL OnInitDialog() override;
+    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
     static bool IsEditable(const TPerson& person);
     void EnableValues(bool enable) const;
-    int Selected(int id) const;
+    // The selected item's data, or fallback without a selection.
+    int Selected(int id, int fallback) const;
 
     std::array<Halvane::MFC::CSpinEditCtrl, 4> abilities_;
     TPerson* person_ = nullptr;

@@ -39,8 +39,6 @@ BOOL CDlgPlayerAbilities::OnInitDialog()
         ::SetDlgItemTextW(Handle(), IDC_ABILITIES_LEGEND_FIRST + band,
                           win::W(CTextManager::Instance()->FormatIntPercent(band * 25)));
     }
-    // Drawing a new set needs the random abilities of the person records.
-    ::EnableWindow(GetItem(IDC_ABILITIES_RANDOM), FALSE);
     return TRUE;
 }
 
@@ -97,8 +95,24 @@ void CDlgPlayerAbilities::ApplyPercent(int percent)
     ReportChangedLevel();
 }
 
+void CDlgPlayerAbilities::DrawRandomAbilities()
+{
+    const int levelBefore = level_;
+    AbilityRules::DrawRandomAbilities(*person_, target_);
+    // Showing the new set also draws the target of the next click, and
+    // takes the new level as the one the list shows: it is not yet.
+    SetPerson(person_, club_);
+    ApplyToPerson();
+    level_ = levelBefore;
+    ReportChangedLevel();
+}
+
 bool CDlgPlayerAbilities::OnCommand(int id, int code, HWND control)
 {
+    if (id == IDC_ABILITIES_RANDOM && code == BN_CLICKED && person_ != nullptr) {
+        DrawRandomAbilities();
+        return true;
+    }
     const int percent = AbilityRules::PercentOfButton(id);
     if (percent == 0 || code != BN_CLICKED || person_ == nullptr) return false;
     ApplyPercent(percent);

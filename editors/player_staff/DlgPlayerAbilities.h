@@ -1,7 +1,8 @@
 #pragma once
 // The "TabAbilities" page: the 43 abilities of a player, each coloured by
-// how much it weighs in the rating of his main position, and six buttons
-// that raise or lower all of them by a percentage.
+// how much it weighs in the rating of his main position, six buttons that
+// raise or lower all of them by a percentage and one that draws a new set
+// matched to his club.
 
 #include <array>
 #include <cstdint>
@@ -29,6 +30,7 @@ protected:
 
 private:
     void ApplyPercent(int percent);
+    void DrawRandomAbilities();
     void ReportChangedLevel();
     int AbilityOfControl(HWND control) const;
 

@@ -1,5 +1,7 @@
 #include "editors/player_staff/DlgPlayerAllRight.h"
 
+#include "app/LedraApp.h"
+#include "core/Format.h"
 #include "database/CompleteWorld.h"
 #include "database/Country.h"
 #include "database/Person.h"
@@ -39,6 +41,7 @@ BOOL CDlgPlayerAllRight::OnInitDialog()
     CPersonCommonPage::OnInitDialog();
     InitCommonControls({PersonCommonRules::FirstNameLimit, PersonCommonRules::LowestBirthDate(false),
                         PersonCommonRules::HighestBirthDate(), SubPageOrigin});
+    groupCaption_ = ItemText(IDC_COMMON_GROUP);
     return TRUE;
 }
 
@@ -58,7 +61,17 @@ void CDlgPlayerAllRight::SetPerson(TPerson* person, TClub*)
         EnableYouthBox(person->GetBirthDate());
     }
     ShowSubPages();
+    ShowCaption();
     showing_ = false;
+}
+
+void CDlgPlayerAllRight::ShowCaption()
+{
+    // Administrators see which person they edit.
+    const std::u16string caption = person_ != nullptr && IsAdminMode()
+                                       ? Format(u"%s (ID: %d)", groupCaption_, person_->GetId())
+                                       : groupCaption_;
+    SetTextIfChanged(IDC_COMMON_GROUP, caption);
 }
 
 void CDlgPlayerAllRight::ShowFlags()
@@ -89,10 +102,10 @@ void CDlgPlayerAllRight::ApplyToPerson()
 {
     if (person_ == nullptr) return;
     PersonCommonRules::TView view = PersonCommonRules::Show(*person_);
-    view.firstName = NameText(IDC_COMMON_FIRST_NAME);
-    view.lastName = NameText(IDC_COMMON_LAST_NAME);
-    view.nickname = NameText(IDC_COMMON_NICKNAME);
-    view.pseudonym = NameText(IDC_COMMON_PSEUDONYM);
+    view.firstName = ItemText(IDC_COMMON_FIRST_NAME);
+    view.lastName = ItemText(IDC_COMMON_LAST_NAME);
+    view.nickname = ItemText(IDC_COMMON_NICKNAME);
+    view.pseudonym = ItemText(IDC_COMMON_PSEUDONYM);
     view.birthDateEdited = birthDateEdited_;
     view.birthDate = ShownBirthDate();
     if (person_->IsPlayer()) {

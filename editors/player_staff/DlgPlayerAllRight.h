@@ -4,6 +4,7 @@
 // player flags; below them the player part or the staff level.
 
 #include <cstdint>
+#include <string>
 
 #include "editors/player_staff/PersonCommonPage.h"
 
@@ -26,8 +27,11 @@ private:
     void ShowFlags();
     void EnableYouthBox(TDate birthDate);
     void ClearFlags();
+    void ShowCaption();
     void OnNationalityChanged();
     void OnYouthClicked();
 
     std::uint8_t clubLanguage_ = 0;
+    // The group box's caption as the template gave it, translated.
+    std::u16string groupCaption_;
 };

@@ -56,6 +56,7 @@ BOOL CDlgPlayerContract::OnInitDialog()
     ban_.SubclassDlgItem(IDC_CONTRACT_BAN, *this);
     for (auto* amount : {&salary_, &value_, &fee_, &callOption_}) amount->SetRange(0, MaxAmount);
     ban_.SetRange(0, MaxBan);
+    for (auto* spin : {&salary_, &value_, &fee_, &callOption_, &ban_}) spin->SetNotify(this);
     callOption_.SetSpecialValue(0, GetText(u"Dialog.Player.Contract.GeneratedOption"_tk));
     firstDate_.SubclassDlgItem(IDC_CONTRACT_FIRST_DATE, *this);
     secondDate_.SubclassDlgItem(IDC_CONTRACT_SECOND_DATE, *this);
@@ -72,7 +73,7 @@ BOOL CDlgPlayerContract::OnInitDialog()
     combo.Attach(GetItem(IDC_CONTRACT_FAVOURITE_COUNTRY));
     FillCountryCombo(combo, 0, 2);
     combo.Detach();
-    ::SetScrollRange(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::FirstContractYear(), M::LastContractYear, FALSE);
+    ::SetScrollRange(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::FirstContractYear(), M::LastContractYear(), FALSE);
     return TRUE;
 }
 
@@ -89,8 +90,7 @@ TDate CDlgPlayerContract::DateOf(Halvane::MFC::CDateCtrl& control)
 void CDlgPlayerContract::SetPerson(TPerson* person, TClub*)
 {
     person_ = person;
-    firstEdited_ = false;
-    secondEdited_ = false;
+    edited_.clear();
     showing_ = true;
     Enable(person != nullptr);
     if (person != nullptr) {
@@ -170,8 +170,8 @@ void CDlgPlayerContract::ApplyToPerson()
 {
     if (person_ == nullptr) return;
     M::TView view;
-    view.salary = static_cast<std::uint32_t>(salary_.GetValue());
-    view.transferValue = static_cast<std::uint32_t>(value_.GetValue());
+    view.salary = static_cast<std::uint32_t>(EditedOr(salary_, person_->GetSalary()));
+    view.transferValue = static_cast<std::uint32_t>(EditedOr(value_, person_->GetTransferValue()));
     view.clubOption = IsChecked(Handle(), IDC_CONTRACT_CLUB_OPTION);
     view.playerOption = IsChecked(Handle(), IDC_CONTRACT_PLAYER_OPTION);
     win::CComboBox combo;
@@ -181,22 +181,26 @@ void CDlgPlayerContract::ApplyToPerson()
     view.state = SelectedState();
     view.firstDate = DateOf(firstDate_);
     view.secondDate = DateOf(secondDate_);
-    view.firstDateEdited = firstEdited_;
-    view.secondDateEdited = secondEdited_;
+    view.firstDateEdited = IsEdited(&firstDate_);
+    view.secondDateEdited = IsEdited(&secondDate_);
     view.feeChecked = IsChecked(Handle(), IDC_CONTRACT_FEE_SET);
-    view.fee = fee_.GetValue();
-    view.callOption = callOption_.GetValue();
-    view.banMatches = ban_.GetValue();
+    view.fee = static_cast<std::int32_t>(EditedOr(fee_, person_->GetTransferFee()));
+    view.callOption = static_cast<std::int32_t>(EditedOr(callOption_, person_->GetCallOption()));
+    view.banMatches = static_cast<int>(EditedOr(ban_, person_->GetBanLength()));
     M::Store(view, *person_);
-    firstEdited_ = false;
-    secondEdited_ = false;
+    edited_.clear();
+}
+
+std::int64_t CDlgPlayerContract::EditedOr(Halvane::MFC::CSpinEditCtrl& spin, std::int64_t stored)
+{
+    // Reading a focused spin takes its typed text first, which may mark it edited.
+    const int value = spin.GetValue();
+    return IsEdited(&spin) ? value : stored;
 }
 
 void CDlgPlayerContract::OnChange(void* sender)
 {
-    if (showing_) return;
-    if (sender == &firstDate_) firstEdited_ = true;
-    if (sender == &secondDate_) secondEdited_ = true;
+    if (!showing_) edited_.insert(sender);
 }
 
 bool CDlgPlayerContract::ChooseClub(int button)
@@ -228,7 +232,11 @@ bool CDlgPlayerContract::OnCommand(int id, int code, HWND control)
     if (code == BN_CLICKED && ChooseClub(id)) return true;
     if (id == IDC_CONTRACT_STATE && code == CBN_SELCHANGE) {
         const int state = SelectedState();
+        // The fee spin shows the stored fee again, as if the person were shown anew.
+        showing_ = true;
         ShowFee(state, person_->GetTransferFee(), person_->GetTransferFee() != 0);
+        showing_ = false;
+        edited_.erase(&fee_);
         ShowState(state);
         return true;
     }

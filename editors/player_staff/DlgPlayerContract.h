@@ -3,6 +3,8 @@
 // options, favourite places, and the state in which the player starts the
 // season with the dates, club and amounts that state needs.
 
+#include <set>
+
 #include "editors/player_staff/PersonPage.h"
 #include "editors/player_staff/model/ContractPageModel.h"
 #include "ui/DateCtrl.h"
@@ -30,6 +32,10 @@ private:
     void ShowState(int state);
     void ShowFee(int state, std::int32_t fee, bool feeSet);
     void ShowYear();
+    bool IsEdited(const void* control) const { return edited_.count(control) != 0; }
+    // The spin's value once the user changed it, else the stored one: a
+    // value the spin cannot show stays as it is.
+    std::int64_t EditedOr(Halvane::MFC::CSpinEditCtrl& spin, std::int64_t stored);
     static void SetDate(Halvane::MFC::CDateCtrl& control, TDate date);
     static TDate DateOf(Halvane::MFC::CDateCtrl& control);
 
@@ -42,6 +48,6 @@ private:
     Halvane::MFC::CDateCtrl secondDate_;
     TPerson* person_ = nullptr;
     bool showing_ = false;
-    bool firstEdited_ = false;
-    bool secondEdited_ = false;
+    // The value controls the user changed since the person was shown.
+    std::set<const void*> edited_;
 };

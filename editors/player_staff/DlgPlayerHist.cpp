@@ -5,6 +5,7 @@
 #include "database/Club.h"
 #include "database/Person.h"
 #include "database/WorldList.h"
+#include "editors/player_staff/ClubChoice.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/model/HistoryPageModel.h"
 #include "win/WideText.h"
@@ -87,8 +88,6 @@ BOOL CDlgPlayerHist::OnInitDialog()
     list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list_.AutoSizeColumns(true);
     list_.Sort(1, true);
-    // Choosing a club needs the club chooser of the club editor.
-    ::EnableWindow(GetItem(IDC_HISTORY_CHOOSE_CLUB), FALSE);
     return TRUE;
 }
 
@@ -172,7 +171,6 @@ void CDlgPlayerHist::ShowEntry()
 {
     const bool edited = person_ != nullptr && entry_ >= 0;
     for (int id : EntryControls) ::EnableWindow(GetItem(id), edited);
-    ::EnableWindow(GetItem(IDC_HISTORY_CHOOSE_CLUB), FALSE);
     startEdited_ = false;
     endEdited_ = false;
     if (!edited) {
@@ -264,6 +262,20 @@ void CDlgPlayerHist::DeleteSelectedEntry()
     Refill(-1);
 }
 
+void CDlgPlayerHist::ChooseEntryClub()
+{
+    if (person_ == nullptr || entry_ < 0 || entry_ >= person_->GetHistoryCount()) return;
+    const std::uint32_t current = person_->GetHistoryEntry(entry_).clubId;
+    const std::uint32_t chosen = ChooseClubFrom(Handle(), TeamCountry(current) != 0 ? current : 0, false);
+    if (chosen == 0) return;
+    // What was typed into the entry stays; the list may sort it elsewhere now.
+    StoreEntry();
+    THistoryEntry entry = person_->GetHistoryEntry(entry_);
+    entry.clubId = chosen;
+    person_->SetHistoryEntry(entry_, entry);
+    Refill(entry_);
+}
+
 void CDlgPlayerHist::ShowContextMenu()
 {
     HMENU menu = GetListCtrlContextMenu(list_, IDR_PLAYER_HISTORY_MENU, 0);
@@ -283,6 +295,9 @@ bool CDlgPlayerHist::OnCommand(int id, int code, HWND control)
     case ID_HISTORY_DELETE_ENTRY:
         DeleteSelectedEntry();
         return true;
+    case IDC_HISTORY_CHOOSE_CLUB:
+        if (code == BN_CLICKED) ChooseEntryClub();
+        return code == BN_CLICKED;
     case IDC_HISTORY_OPEN:
         if (code == BN_CLICKED) ::EnableWindow(GetItem(IDC_HISTORY_END), !IsChecked(Handle(), IDC_HISTORY_OPEN));
         return code == BN_CLICKED;

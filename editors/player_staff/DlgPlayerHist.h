@@ -36,6 +36,7 @@ private:
     void ShowContextMenu();
     void AddEntry();
     void DeleteSelectedEntry();
+    void ChooseEntryClub();
 
     Halvane::MFC::CHVListCtrl list_;
     Halvane::MFC::CSpinEditCtrl joined_;

@@ -15,14 +15,6 @@ namespace {
 
 constexpr int NameIds[] = {IDC_COMMON_FIRST_NAME, IDC_COMMON_LAST_NAME, IDC_COMMON_NICKNAME, IDC_COMMON_PSEUDONYM};
 
-// Setting an unchanged text would move the caret of the edit being typed in.
-void SetTextIfChanged(HWND dialog, int id, const std::u16string& text)
-{
-    wchar_t current[64] = {};
-    ::GetDlgItemTextW(dialog, id, current, 64);
-    if (text != win::U(current)) ::SetDlgItemTextW(dialog, id, win::W(text));
-}
-
 void SelectByData(HWND combo, LPARAM data)
 {
     win::CComboBox box;
@@ -84,7 +76,7 @@ void CPersonCommonPage::ShowNames()
 {
     const char16_t* names[] = {person_->GetFirstName(), person_->GetLastName(), person_->GetNickname(),
                                person_->GetPseudonym()};
-    for (int i = 0; i < 4; ++i) SetTextIfChanged(Handle(), NameIds[i], names[i]);
+    for (int i = 0; i < 4; ++i) SetTextIfChanged(NameIds[i], names[i]);
     SelectByData(GetItem(IDC_COMMON_NATIONALITY), person_->GetNationality());
     SelectByData(GetItem(IDC_COMMON_SECOND_NATIONALITY), person_->GetSecondNationality());
     const TDate birth = person_->GetBirthDate();
@@ -120,11 +112,17 @@ void CPersonCommonPage::ClearNames()
     ::SetDlgItemTextW(Handle(), IDC_COMMON_AGE, L"");
 }
 
-std::u16string CPersonCommonPage::NameText(int id) const
+std::u16string CPersonCommonPage::ItemText(int id) const
 {
     wchar_t text[64] = {};
     ::GetDlgItemTextW(Handle(), id, text, 64);
     return win::U(text);
+}
+
+void CPersonCommonPage::SetTextIfChanged(int id, const std::u16string& text)
+{
+    // Setting an unchanged text would move the caret of the edit being typed in.
+    if (text != ItemText(id)) ::SetDlgItemTextW(Handle(), id, win::W(text));
 }
 
 TDate CPersonCommonPage::ShownBirthDate()

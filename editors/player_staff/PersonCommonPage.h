@@ -46,7 +46,8 @@ protected:
     // gets the person or none, so that none keeps a deleted one.
     void ShowSubPages();
     void ClearNames();
-    std::u16string NameText(int id) const;
+    std::u16string ItemText(int id) const;
+    void SetTextIfChanged(int id, const std::u16string& text);
     TDate ShownBirthDate();
     std::uint8_t SelectedCountry(int comboId) const;
     // The staff level of the staff-at-club sub-page, when it is shown.

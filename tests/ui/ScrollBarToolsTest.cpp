@@ -58,4 +58,37 @@ TEST_F(ScrollBarToolsTest, InvertedScaleRunsTheOtherWay)
     EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEUP, 0, bar_), 100);
 }
 
+TEST_F(ScrollBarToolsTest, InvertedScaleTakesTheThumbFromTheOtherEndOfARangeThatDoesNotStartAtZero)
+{
+    // A bar of years without a page, as the contract page has one.
+    SCROLLINFO info{};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    info.nMin = 2007;
+    info.nMax = 2017;
+    info.nPage = 0;
+    info.nPos = 2010;
+    SetScrollInfo(bar_, SB_CTL, &info, FALSE);
+    for (int thumb = 2007; thumb <= 2017; ++thumb) {
+        for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION}) {
+            EXPECT_EQ(HandleInvertedScrollBar(code, thumb, bar_), 2007 + 2017 - thumb) << thumb;
+            EXPECT_EQ(Position(), 2007 + 2017 - thumb);
+        }
+    }
+    const Step steps[] = {{SB_TOP, 0, 2017}, {SB_LINEUP, 0, 2017}, {SB_LINEDOWN, 0, 2016}, {SB_BOTTOM, 0, 2007},
+                          {SB_LINEDOWN, 0, 2007}};
+    for (const Step& step : steps) EXPECT_EQ(HandleInvertedScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
+}
+
+TEST_F(ScrollBarToolsTest, OnlyAScrollBarIsOne)
+{
+    EXPECT_TRUE(IsScrollBarControl(bar_));
+    HWND spin = CreateWindowExW(0, L"msctls_updown32", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(spin, nullptr);
+    EXPECT_FALSE(IsScrollBarControl(spin));
+    DestroyWindow(spin);
+    EXPECT_FALSE(IsScrollBarControl(nullptr));
+}
+
 }  // namespace

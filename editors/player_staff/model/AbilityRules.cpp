@@ -94,6 +94,14 @@ void AbilityRules::ApplyPercent(TPerson& person, int percent)
     }
 }
 
+void AbilityRules::DrawRandomAbilities(TPerson& person, double target)
+{
+    const int position = person.GetPosition(0);
+    for (int index = 0; index < TPerson::AbilityCount; ++index) person.SetAbility(index, 0);
+    person.GenerateAbilities(position, 1.0);
+    person.ScaleAbilitiesToRating(target, position);
+}
+
 int AbilityRules::PercentOfButton(int controlId)
 {
     for (const TButtonPercent& button : ButtonPercents) {

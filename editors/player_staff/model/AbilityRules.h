@@ -1,7 +1,7 @@
 #pragma once
 // The abilities page's arithmetic: the rating a new random set of
-// abilities aims at, the percent buttons and the colour band of an
-// ability's weight.
+// abilities aims at and its draw, the percent buttons and the colour band
+// of an ability's weight.
 
 #include <cstdint>
 
@@ -32,6 +32,10 @@ public:
     static void ApplyPercent(TPerson& person, int percent);
     // The percent of each button, 0 for another id.
     static int PercentOfButton(int controlId);
+
+    // A new random set of abilities for the main position, scaled so that
+    // its rating comes within 2.5 of the target.
+    static void DrawRandomAbilities(TPerson& person, double target);
 
     // Colour band 0..4 of a weight 0..1.
     static int Band(double weight);

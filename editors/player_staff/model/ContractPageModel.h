@@ -23,8 +23,7 @@ public:
         FeeBox = 64,
     };
     static constexpr int StateCount = 7;
-    // The contract end year runs from the reference year to this one.
-    static constexpr int LastContractYear = 2015;
+    static constexpr int ContractYearSpan = 10;
 
     struct TView {
         std::uint32_t salary = 0;
@@ -60,8 +59,9 @@ public:
 
     static void Store(const TView& view, TPerson& person);
 
-    // The contract end year runs from the reference year; a year not after
-    // it shows "RandomAtGameStart".
+    // The contract end year runs from the reference year to ten years on; a
+    // year not after the first shows "RandomAtGameStart".
     static int FirstContractYear();
+    static int LastContractYear() { return FirstContractYear() + ContractYearSpan; }
     static bool IsRandomContractYear(int year) { return year <= FirstContractYear(); }
 };

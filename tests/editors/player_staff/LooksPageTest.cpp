@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "SquadWindowFixture.h"
+#include "app/LedraApp.h"
 #include "database/EnumTexts.h"
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/PersonPage.h"
@@ -40,6 +41,7 @@ protected:
     }
     void TearDown() override
     {
+        SetAdminMode(GetAdminModeFlag(), false);
         SetCountryDirectory(nullptr);
         CurrentWorldTest::TearDown();
     }
@@ -60,6 +62,9 @@ protected:
         window.DoModal();
         EXPECT_FALSE(driver.TimedOut());
     }
+
+    // The control's own state: whether its parents are shown yet plays no part.
+    static bool HasVisibleStyle(HWND control) { return (::GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0; }
 
     static void TypeNumber(HWND page, int id, int value)
     {
@@ -117,13 +122,32 @@ TEST_F(LooksPageTest, OutsideAdministrationThePictureIdIsHiddenAndKept)
     bool labelShown = true;
     bool editShown = true;
     Run([&](HWND page) {
-        labelShown = ::IsWindowVisible(::GetDlgItem(page, IDC_LOOK_PICTURE_ID_LABEL)) != FALSE;
-        editShown = ::IsWindowVisible(::GetDlgItem(page, IDC_LOOK_PICTURE_ID)) != FALSE;
+        labelShown = HasVisibleStyle(::GetDlgItem(page, IDC_LOOK_PICTURE_ID_LABEL));
+        editShown = HasVisibleStyle(::GetDlgItem(page, IDC_LOOK_PICTURE_ID));
         ::SetDlgItemTextW(page, IDC_LOOK_PICTURE_ID, L"99");
     });
     EXPECT_FALSE(labelShown);
     EXPECT_FALSE(editShown);
     EXPECT_EQ(player_->GetEmpicsId(), 4711u);
+}
+
+TEST_F(LooksPageTest, InAdministrationThePictureIdIsShownAndStored)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    bool labelShown = false;
+    bool editShown = false;
+    std::u16string shown;
+    Run([&](HWND page) {
+        labelShown = HasVisibleStyle(::GetDlgItem(page, IDC_LOOK_PICTURE_ID_LABEL));
+        editShown = HasVisibleStyle(::GetDlgItem(page, IDC_LOOK_PICTURE_ID));
+        shown = gui_test::ItemText(page, IDC_LOOK_PICTURE_ID);
+        ::SetDlgItemTextW(page, IDC_LOOK_PICTURE_ID, L"99");
+    });
+    SetAdminMode(GetAdminModeFlag(), false);
+    EXPECT_TRUE(labelShown);
+    EXPECT_TRUE(editShown);
+    EXPECT_EQ(shown, u"4711");
+    EXPECT_EQ(player_->GetEmpicsId(), 99u);
 }
 
 TEST_F(LooksPageTest, LongSleevesAreStoredAsBitZero)

@@ -303,4 +303,58 @@ TEST_F(StaffTabTest, ATakeOverBringsTheChosenStaffMemberFromTheOtherClub)
     EXPECT_EQ(rows, 1);
 }
 
+// The up-down beside a spin edit of the page.
+HWND SpinBeside(HWND page, int editId)
+{
+    HWND edit = ::GetDlgItem(page, editId);
+    for (HWND child = ::GetWindow(page, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[32] = {};
+        ::GetClassNameW(child, name, 32);
+        if (::lstrcmpiW(name, UPDOWN_CLASSW) == 0 && reinterpret_cast<HWND>(::SendMessageW(child, UDM_GETBUDDY, 0, 0)) == edit) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+TEST_F(StaffTabTest, AClickOnAnAbilitysArrowIsStoredAtOnce)
+{
+    TPerson* boss = Add(u"Boss", 1);
+    boss->SetStaffAbility(0, 4);
+    int whileShown = -1;
+    RunOnStaffTab([&] {
+        SelectPageTab(1);
+        HWND spin = SpinBeside(AbilitiesPage(), IDC_MANAGER_MOTIVATION);
+        ASSERT_NE(spin, nullptr);
+        RECT area{};
+        ::GetClientRect(spin, &area);
+        const LPARAM upperArrow = MAKELPARAM(area.right / 2, area.bottom / 4);
+        ::SendMessageW(spin, WM_LBUTTONDOWN, MK_LBUTTON, upperArrow);
+        ::SendMessageW(spin, WM_LBUTTONUP, 0, upperArrow);
+        whileShown = boss->GetStaffAbility(0);
+        SelectPageTab(0);
+    });
+    EXPECT_EQ(whileShown, 5) << "stored before the page is left";
+    EXPECT_EQ(boss->GetStaffAbility(0), 5);
+}
+
+TEST_F(StaffTabTest, AnotherStaffMembersRepeatedLanguagesAreClearedAndCloseUpWhileHisValuesStay)
+{
+    TPerson* coach = Add(u"Coach", 5);
+    const std::uint8_t languages[TPerson::LanguageSlots] = {5, 5, 3, 5};
+    coach->SetLanguageSlots(languages);
+    coach->SetStaffAbility(2, 9);
+    coach->SetCharacterWord(3);
+    RunOnStaffTab([&] {
+        SelectPageTab(1);
+        SelectPageTab(0);
+    });
+    EXPECT_EQ(coach->GetLanguage(0), 5);
+    EXPECT_EQ(coach->GetLanguage(1), 3);
+    EXPECT_EQ(coach->GetLanguage(2), 0);
+    EXPECT_EQ(coach->GetLanguage(3), 0);
+    EXPECT_EQ(coach->GetStaffAbility(2), 9);
+    EXPECT_EQ(coach->GetCharacterWord(), 3u);
+}
+
 }  // namespace
