@@ -460,6 +460,26 @@ TEST_F(EnumScriptsTest, WritesEveryListForThePythonCheck)
                                    : scratch.Path();
     platform::CreateFolders(out);
     CToolFiles::SetFolder(u'C', out);
+    // Every club has another name in each language, so that a list with a
+    // name of the wrong language shows; check_enum_lists.py reads the tags.
+    constexpr const char16_t* LanguageTags[TClub::LanguageCount] = {u"de", u"en", u"fr", u"es", u"it", u"pl"};
+    for (int id = 1; id <= 206; ++id) {
+        for (int index = 0; index < Land(id).GetClubCount(); ++index) {
+            TClub* club = Land(id).GetClubByIndex(index);
+            if (club == nullptr) continue;
+            for (int language = 0; language < TClub::LanguageCount; ++language) {
+                club->SetNameForLanguage(language, Format(u"C%X %s", club->GetId(), LanguageTags[language]).c_str());
+            }
+        }
+    }
+    // Alpha's kits: colour c of slot s of kit k is palette entry 16k + 4s + c.
+    for (int kit = 0; kit < 2; ++kit) {
+        for (int slot = 0; slot < 4; ++slot) {
+            const auto first = static_cast<std::uint8_t>(16 * kit + 4 * slot);
+            alpha_->GetKit()->SetColour(kit, slot, first, static_cast<std::uint8_t>(first + 1),
+                                        static_cast<std::uint8_t>(first + 2));
+        }
+    }
     alphaPlayer_->SetNationality(206);
     NewPlayer(*beta_, u"Second").SetFaceId(77);
     world_->GetRulesAndMisc().SetCupTitle(1, 2, 1, u"Cup Winners' Cup");
