@@ -193,6 +193,11 @@ const char16_t* CTextManager::GetTextByHash(std::uint32_t hash) const
     return Lookup(hash, language_);
 }
 
+bool CTextManager::HasTextInLanguage(TextKey key, int language) const
+{
+    return IsValidLanguage(language) && Lookup(key.hash, language) != nullptr;
+}
+
 void CTextManager::SetLanguage(int language)
 {
     if (IsValidLanguage(language)) language_ = language;

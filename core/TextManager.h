@@ -52,6 +52,8 @@ public:
     const char16_t* GetTextInLanguage(const char16_t* key, int language) const;
     // Null when the hash has no text.
     const char16_t* GetTextByHash(std::uint32_t hash) const;
+    // False when a lookup in the language would give the key itself.
+    bool HasTextInLanguage(TextKey key, int language) const;
     static constexpr std::uint32_t HashKey(const char16_t* key) { return ::HashKey(key); }
 
     int GetLanguage() const { return language_; }

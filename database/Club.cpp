@@ -17,6 +17,7 @@ namespace {
 // Database languages (German, English, French, Spanish, Italian, Polish)
 // in the order of the text languages.
 constexpr int TextLanguageOfDatabaseLanguage[TClub::LanguageCount] = {2, 0, 1, 4, 3, 5};
+constexpr TextKey GenericStadiumKey = u"Club.GenericStadium"_tk;
 // A generic stadium name keeps 28 characters.
 constexpr std::size_t GenericStadiumCapacity = 29;
 
@@ -233,11 +234,17 @@ void TClub::FillGenericStadiumNames(bool onlyEmpty)
     }
 }
 
+bool TClub::HasGenericStadiumText(int language)
+{
+    return IsLanguage(language) &&
+           CTextManager::Instance()->HasTextInLanguage(GenericStadiumKey, TextLanguageOfDatabaseLanguage[language]);
+}
+
 std::u16string TClub::GenericStadiumName(int language, std::u16string_view town)
 {
     if (!IsLanguage(language)) return {};
-    const char16_t* pattern = CTextManager::Instance()->GetTextInLanguage(
-        u"Club.GenericStadium"_tk, TextLanguageOfDatabaseLanguage[language]);
+    const char16_t* pattern =
+        CTextManager::Instance()->GetTextInLanguage(GenericStadiumKey, TextLanguageOfDatabaseLanguage[language]);
     const std::u16string name = WithApostrophes(ReplaceTokens(pattern, {{u"_TOWN", town}}).c_str());
     return name.substr(0, std::min(name.size(), GenericStadiumCapacity - 1));
 }

@@ -200,6 +200,9 @@ public:
     // "Club.GenericStadium" of the language's text language with the town,
     // as a stadium name keeps it; empty for another language.
     static std::u16string GenericStadiumName(int language, std::u16string_view town);
+    // False when the localisation file lacks the generic name's text, so
+    // that GenericStadiumName would give its key.
+    static bool HasGenericStadiumText(int language);
     // Copies every per-language name text of one language into another.
     void CopyNamesOfLanguage(int from, int to);
 

@@ -715,14 +715,45 @@ def round_robin(teams, rounds):
     return rows
 
 
+LAST_LEAGUE_DAY = 355
+
+
+def continental_days(continent):
+    """Per season the days on which the continent's competitions play: Europe
+    for continent 0, South America for 1 and 2 (as the editor merges them)."""
+    records = europe_records() if continent == 0 else south_america_records() if continent in (1, 2) else []
+    days = [set(), set()]
+    for record in records:
+        for season, season_days in enumerate(record.get("days", [[], []])):
+            days[season].update(day for day in season_days if day)
+    return days
+
+
+def is_clear_of(day, busy):
+    """A league may not play on a continental day nor beside one."""
+    return not any(day + offset in busy for offset in (-1, 0, 1))
+
+
+def spread_clear_days(first, busy, count):
+    """count days from first on, clear of the continental days and evenly apart."""
+    free = [day for day in range(first, LAST_LEAGUE_DAY + 1) if is_clear_of(day, busy)]
+    assert len(free) >= count, "too few days clear of the continental competitions"
+    return [free[(len(free) - 1) * k // max(1, count - 1)] for k in range(count)]
+
+
 def make_league(info, level, team_ids, rng):
     teams = len(team_ids)
     rounds = 2
     count = matchday_count(teams, rounds)
     first_day = rng.between(20, 40)
-    step = max(1, (355 - first_day) // count)
-    season0 = [first_day + step * k for k in range(count)]
-    season1 = [day + rng.between(0, 1) for day in season0]
+    busy = continental_days(info.continent)
+    season0 = spread_clear_days(first_day, busy[0], count)
+    season1 = spread_clear_days(first_day, busy[1], count)
+    # The second season moves a day later where that keeps clear and in order.
+    for k, day in enumerate(season1):
+        later = day + rng.between(0, 1)
+        if is_clear_of(later, busy[1]) and (k + 1 == count or later < season1[k + 1]):
+            season1[k] = later
     names = LEVEL_NAMES[min(level, len(LEVEL_NAMES) - 1)]
     return {"index": level, "level": level, "names": [cut(n, 64) for n in names],
             "level_names": [cut(n, 29) for n in names],

@@ -1,5 +1,8 @@
 #include "tools/BaseHotfix.h"
 
+#include "core/AppMessage.h"
+#include "core/Format.h"
+#include "tools/HotfixFile.h"
 #include "tools/HotfixManager.h"
 #include "tools/ReportModel.h"
 
@@ -28,4 +31,21 @@ bool CBaseHotfix::RequireFile(const CHotfixFile* file, CReportModel& report)
 {
     if (file == nullptr) report.AddEntry(0, ReportType::Error, u"No hotfix file");
     return file != nullptr;
+}
+
+bool CBaseHotfix::CommitFile(CHotfixFile& file, CReportModel& report)
+{
+    if (!file.IsWriting()) return true;
+    const std::u16string path = file.GetPath();
+    if (file.Close()) return true;
+    report.AddEntry(0, ReportType::Error, u"The hotfix file could not be written",
+                    Format(u"%s keeps its former contents.", path));
+    ShowNotWritten(path);
+    return false;
+}
+
+void CBaseHotfix::ShowNotWritten(std::u16string_view path)
+{
+    ShowAppMessageBox(Format(u"The hotfix file %s could not be written.", path).c_str(),
+                      AppMessage::Ok | AppMessage::IconError);
 }

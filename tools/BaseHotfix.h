@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 class CHotfixFile;
 class CHotfixManager;
@@ -47,6 +48,13 @@ public:
     bool ShowsReport() const { return !HasFlags(FlagHiddenReport); }
     bool NeedsExtendedMode() const { return HasFlags(FlagExtendedMode); }
     bool HasNoHeader() const { return HasFlags(FlagNoHeader); }
+
+    // Ends a hot-fix file being written: it replaces its target, or else the
+    // target keeps its contents and an error entry and a message say so.
+    // True when the file was written or was not being written.
+    static bool CommitFile(CHotfixFile& file, CReportModel& report);
+    // The message for a hot-fix file that could not be written.
+    static void ShowNotWritten(std::u16string_view path);
 
 protected:
     CHotfixManager& GetManager() const { return *manager_; }

@@ -39,9 +39,12 @@ bool ReadTextLines(const std::u16string& path, std::vector<std::u16string>& line
     return true;
 }
 
+// A damaged or foreign localisation file without the text keeps the names
+// rather than name every stadium after the text's key.
 void RenameToGenericStadiums(TClub& club)
 {
     for (int language = 0; language < TClub::LanguageCount; ++language) {
+        if (!TClub::HasGenericStadiumText(language)) continue;
         const std::u16string name = TClub::GenericStadiumName(language, club.GetTownForLanguage(language));
         if (!name.empty()) club.SetStadiumNameForLanguage(language, name.c_str());
     }

@@ -38,22 +38,19 @@ bool CFixBadgeNames::IsSelected(int countryId) const
 void CFixBadgeNames::Create(TCompleteWorld* world, CHotfixFile* file, CReportModel& report)
 {
     if (world == nullptr || !RequireFile(file, report)) return;
-    bool written = true;
     for (int id = 1; id <= LastCountryId; ++id) {
         const TCountry* country = world->GetCountry(id);
         if (country == nullptr || !IsSelected(id)) continue;
         for (int index = 0; index < country->GetClubCount(); ++index) {
             const TClub* club = country->GetClubByIndex(index);
             if (club == nullptr) continue;
-            written &= file->WriteText(Format(u"%d\r\n%s\r\n", static_cast<std::int32_t>(WithoutReserveBit(club->GetId())),
+            file->WriteText(Format(u"%d\r\n%s\r\n", static_cast<std::int32_t>(WithoutReserveBit(club->GetId())),
                                               club->GetBadgePath()));
         }
     }
-    written &= file->WriteText(EndMark);
-    if (!written) {
-        report.AddEntry(0, ReportType::Error, u"The hotfix file could not be written");
-        return;
-    }
+    file->WriteText(EndMark);
+    // A failed write shows when the file is committed.
+    if (!CommitFile(*file, report)) return;
     report.AddEntry(0, ReportType::Info, u"All club badges saved");
 }
 

@@ -71,44 +71,40 @@ CFixForLegal::CFixForLegal(CHotfixManager& manager) : CBaseHotfix(FixName, FixVe
 
 void CFixForLegal::Apply(TCompleteWorld*, CHotfixFile*, CReportModel&) {}
 
-bool CFixForLegal::WriteCompetitions(TCompleteWorld& world, const TCountry& country, CHotfixFile& file)
+void CFixForLegal::WriteCompetitions(TCompleteWorld& world, const TCountry& country, CHotfixFile& file)
 {
-    bool written = true;
     for (std::uint32_t id : CompetitionIds(country)) {
         const CDBCompetitionBase* competition = world.GetCompetitions().Get(id);
         if (competition == nullptr) continue;
-        written &= file.WriteText(Row(id, CompetitionRow, u"Competition (29 chars)",
-                                      [&](int language) { return competition->GetNameInLanguage(language); }));
+        file.WriteText(Row(id, CompetitionRow, u"Competition (29 chars)",
+                           [&](int language) { return competition->GetNameInLanguage(language); }));
     }
-    return written;
 }
 
-bool CFixForLegal::WriteClub(const TClub& club, CHotfixFile& file)
+void CFixForLegal::WriteClub(const TClub& club, CHotfixFile& file)
 {
-    bool written = true;
     int kind = CompetitionRow;
     for (const TClubRow& row : ClubRows) {
-        written &= file.WriteText(Row(club.GetId(), ++kind, row.label,
-                                      [&](int language) { return (club.*row.name)(language); }));
+        file.WriteText(Row(club.GetId(), ++kind, row.label, [&](int language) { return (club.*row.name)(language); }));
     }
-    return written;
 }
 
 void CFixForLegal::Create(TCompleteWorld* world, CHotfixFile* file, CReportModel& report)
 {
     if (world == nullptr || !RequireFile(file, report)) return;
-    bool written = file->WriteText(Row(0, 0, u"[Information]", [](int language) {
+    file->WriteText(Row(0, 0, u"[Information]", [](int language) {
         constexpr const char16_t* Labels[] = {u"[German]", u"[English]", u"[French]", u"[Spanish]", u"[Italian]"};
         return Labels[language];
     }));
     for (int id = 1; id <= LastCountryId; ++id) {
         const TCountry* country = world->GetCountry(id);
         if (country == nullptr) continue;
-        written &= WriteCompetitions(*world, *country, *file);
+        WriteCompetitions(*world, *country, *file);
         for (int index = 0; index < country->GetClubCount(); ++index) {
             const TClub* club = country->GetClubByIndex(index);
-            if (club != nullptr && !IsNationalTeamId(club->GetId())) written &= WriteClub(*club, *file);
+            if (club != nullptr && !IsNationalTeamId(club->GetId())) WriteClub(*club, *file);
         }
     }
-    if (!written) report.AddEntry(0, ReportType::Error, u"The list could not be written");
+    // A failed write shows when the file is committed.
+    CommitFile(*file, report);
 }

@@ -20,6 +20,6 @@ public:
     void Create(TCompleteWorld* world, CHotfixFile* file, CReportModel& report) override;
 
 private:
-    static bool WriteCompetitions(TCompleteWorld& world, const TCountry& country, CHotfixFile& file);
-    static bool WriteClub(const TClub& club, CHotfixFile& file);
+    static void WriteCompetitions(TCompleteWorld& world, const TCountry& country, CHotfixFile& file);
+    static void WriteClub(const TClub& club, CHotfixFile& file);
 };

@@ -49,9 +49,7 @@ void CFixLeagueLevelIncreasement::Create(TCompleteWorld* world, CHotfixFile* fil
     for (int id = 1; id <= LastCountryId; ++id) {
         const TCountry* country = world->GetCountry(id);
         const std::uint8_t rule = country != nullptr ? country->GetAmateurRule() : 0;
-        if (!file->WriteBytes(&rule, 1)) {
-            report.AddEntry(0, ReportType::Error, u"The hotfix file could not be written");
-            return;
-        }
+        file->WriteBytes(&rule, 1);
     }
+    CommitFile(*file, report);
 }

@@ -9,30 +9,29 @@ namespace {
 constexpr char16_t FixName[] = u"Show players with contract";
 constexpr std::uint32_t FixVersion = 2;
 constexpr std::uint32_t FixFlags = 0;
-constexpr int LoanedHere = 4;
-constexpr int LoanedOut = 6;
+// A loan that ends on this day or later still runs at the season's start.
+const TDate FirstRunningLoanEnd(2007, 7, 2);
 
 std::u16string DateText(TDate date)
 {
+    if (!date.IsSet()) return {};
     return Format(u"%04d-%02d-%02d", date.GetYear(), date.GetMonth(), date.GetDay());
 }
 
-void ReportLoan(const TPerson& person, const TClub& other, ReportEntryHandle category, CReportModel& report)
+void ReportMember(const TCompleteWorld& world, const TPerson& person, ReportEntryHandle category, CReportModel& report)
 {
+    const TClub* other = world.GetClub(person.GetTransferClub());
+    if (other == nullptr && person.GetTransferEndDate() < FirstRunningLoanEnd) return;
     report.AddEntry(category, ReportType::Info, TPerson::GetShortName(&person),
                     Format(u"Player Name: %s %s\r\nStart of loan: %s\r\nEnd of loan: %s\r\nLoaned from: %s\r\n",
                            person.GetFirstName(), person.GetLastName(), DateText(person.GetTransferStartDate()),
-                           DateText(person.GetTransferEndDate()), other.GetName()));
+                           DateText(person.GetTransferEndDate()), other != nullptr ? other->GetName() : u"[invalid]"));
 }
 
 void ReportClub(const TCompleteWorld& world, const TClub& club, ReportEntryHandle category, CReportModel& report)
 {
     for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
-        const TPerson* person = club.GetSquadPerson(slot);
-        if (person == nullptr) continue;
-        const int state = person->GetTransferState();
-        if (state != LoanedHere && state != LoanedOut) continue;
-        if (const TClub* other = world.GetClub(person->GetTransferClub())) ReportLoan(*person, *other, category, report);
+        if (const TPerson* person = club.GetSquadPerson(slot)) ReportMember(world, *person, category, report);
     }
 }
 }  // namespace

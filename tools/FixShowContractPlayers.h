@@ -1,6 +1,7 @@
 #pragma once
-// "Show players with contract": the loaned players of every club (loaned
-// here or out on loan) with the club the loan involves and its dates.
+// "Show players with contract": every squad member whose transfer state
+// names an existing other club or whose loan runs past the start of the
+// season, with the club (or "[invalid]") and the loan's dates.
 
 #include "tools/BaseHotfix.h"
 
@@ -9,8 +10,5 @@ public:
     CFixShowContractPlayers();
     explicit CFixShowContractPlayers(CHotfixManager& manager);
 
-    // Only players in a loan state whose other club exists: the loan end
-    // alone would name almost every player, whose default end is a
-    // season's end.
     void Apply(TCompleteWorld* world, CHotfixFile* file, CReportModel& report) override;
 };

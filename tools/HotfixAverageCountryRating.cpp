@@ -78,9 +78,7 @@ void CHotfixAverageCountryRating::Create(TCompleteWorld* world, CHotfixFile* fil
         const TCountry::TRatingBlock record = country->GetRatingBlock();
         std::copy(record.begin(), record.end(), data.begin() + static_cast<std::ptrdiff_t>(id * RecordSize));
     }
-    if (!file->WriteBytes(data.data(), data.size())) {
-        report.AddEntry(0, ReportType::Error, u"The hotfix file could not be written");
-        return;
-    }
+    file->WriteBytes(data.data(), data.size());
+    if (!CommitFile(*file, report)) return;
     report.AddEntry(0, ReportType::Info, u"Countries written", u"All countries have been written");
 }

@@ -44,6 +44,12 @@ bool CHotfixFile::Close()
     return writer_.Commit();
 }
 
+void CHotfixFile::Discard()
+{
+    if (writing_) writer_.Discard();
+    writing_ = false;
+}
+
 bool CHotfixFile::ReadLine(std::u16string& line, std::size_t limit)
 {
     line.clear();

@@ -26,7 +26,11 @@ public:
     // A written file replaces its target; false when any write failed, and
     // then the target is as it was.
     bool Close();
+    // Drops a file still being written: its target stays as it was.
+    void Discard();
     bool IsWriting() const { return writing_; }
+    // The target of a file opened for writing.
+    const std::u16string& GetPath() const { return writer_.GetTarget(); }
 
     // Up to and including the next line feed, at most MaxLineLength
     // characters; false at the end of the file.

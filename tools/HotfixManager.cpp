@@ -101,12 +101,17 @@ void CHotfixManager::OnCommand(std::uint32_t commandId)
     if (path.empty()) return;
     CHotfixFile file;
     // A fix given no file would work without its data: it does not run.
-    if (!(createMode_ ? file.OpenWrite(path) : file.OpenRead(path))) {
+    if (createMode_ && !file.OpenWrite(path)) {
+        CBaseHotfix::ShowNotWritten(path);
+        return;
+    }
+    if (!createMode_ && !file.OpenRead(path)) {
         ShowFileNotFound(path.c_str());
         return;
     }
     RunFix(fix, &file);
-    file.Close();
+    // A run that ended before the fix had its say leaves the target alone.
+    file.Discard();
 }
 
 void CHotfixManager::RunFix(CBaseHotfix& fix, CHotfixFile* file)
@@ -140,6 +145,9 @@ void CHotfixManager::Run(CReportModel& report)
     }
     if (createMode_) {
         currentFix_->Create(world, currentFile_, report);
+        // The file replaces its target only now, so a failure still reaches
+        // the report.
+        if (currentFile_ != nullptr) CBaseHotfix::CommitFile(*currentFile_, report);
     } else {
         currentFix_->Apply(world, currentFile_, report);
     }

@@ -63,7 +63,8 @@ public:
     // fix's id runs the fix, asking for its file first where it needs one.
     void OnCommand(std::uint32_t commandId);
     // The report's worker: the header written or checked, then the fix's
-    // Create or Apply on the current world.
+    // Create or Apply on the current world; a file written by Create
+    // replaces its target at the end, or the report says it could not.
     void Run(CReportModel& report) override;
 
 private:

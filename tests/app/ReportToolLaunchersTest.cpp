@@ -91,15 +91,16 @@ TEST_F(ReportToolLaunchers, ProblemCheckerShowsSortableFindings)
         caption = gui_test::WindowText(window);
         countLine = gui_test::ItemText(window, IDC_REPORT_COUNT);
         entries = TreeCount(window);
-        // The first finding below the first category with one.
-        for (HTREEITEM category = NextItem(window, TVGN_ROOT); category != nullptr && description.empty();
-             category = NextItem(window, TVGN_NEXT, category)) {
-            for (HTREEITEM item = NextItem(window, TVGN_CHILD, category); item != nullptr && description.empty();
-                 item = NextItem(window, TVGN_NEXT, item)) {
+        // The first finding in tree order, at whatever depth: a category
+        // shows no description.
+        const std::function<void(HTREEITEM)> findFirst = [&](HTREEITEM first) {
+            for (HTREEITEM item = first; item != nullptr && description.empty(); item = NextItem(window, TVGN_NEXT, item)) {
                 ::SendDlgItemMessageW(window, IDC_REPORT_TREE, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
                 description = gui_test::ItemText(window, IDC_REPORT_DESCRIPTION);
+                if (description.empty()) findFirst(NextItem(window, TVGN_CHILD, item));
             }
-        }
+        };
+        findFirst(NextItem(window, TVGN_ROOT));
         ::SendMessageW(window, WM_COMMAND, ID_REPORT_SORT_BY_TYPE, 0);
         gui_test::PumpMessages();
         firstAfterSort = ItemLabel(window, NextItem(window, TVGN_ROOT));

@@ -196,4 +196,31 @@ TEST(DctEncoder, YCbCrDifferencesFollowThePreviousBlock)
     EXPECT_EQ(Bytes(coded.begin() + 8, coded.end()), Stream(expected));
 }
 
+// Random blocks against the exact transform: the golden file holds each
+// block's samples and scipy's dctn(block, "ortho") / 8, which
+// imagecheck/dct_random_blocks.py made and the ctest beside it checks
+// against scipy again. Each coefficient is the exact value rounded.
+TEST(DctEncoder, RandomBlocksGiveTheExactTransformRounded)
+{
+    const Bytes file =
+        testing_support::ReadBytes(testing_support::SourcePath(u"tests\\archive\\fixtures\\dct_random_blocks.txt"));
+    std::istringstream lines(std::string(file.begin(), file.end()));
+    int blocks = 0;
+    float samples[64];
+    while (lines >> samples[0]) {
+        for (int k = 1; k < 64; ++k) lines >> samples[k];
+        double exact[64];
+        for (double& value : exact) lines >> value;
+        ASSERT_TRUE(lines) << "block " << blocks;
+        std::int32_t coefficients[64];
+        ForwardDctBlock(samples, coefficients);
+        for (int k = 0; k < 64; ++k) {
+            // Half a step from rounding, and a little for the single-precision sums.
+            EXPECT_LE(std::abs(coefficients[k] - exact[k]), 0.51) << "block " << blocks << ", coefficient " << k;
+        }
+        ++blocks;
+    }
+    EXPECT_EQ(blocks, 48);
+}
+
 }  // namespace

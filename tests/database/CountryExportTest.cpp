@@ -274,6 +274,126 @@ TEST_F(CountryExportTest, ChairmanOfACountryWithoutClubsAfterCountry14)
     EXPECT_EQ(U32At(block, block.size() - 4), 0u);
 }
 
+// Every field of the "CNTY" block up to the club count at its offset, from a
+// country whose fields of one width all hold different values, so that two
+// fields exchanged show. Abbreviations and federation name are empty: one
+// zero byte each.
+TEST_F(CountryExportTest, EveryFieldStandsAtItsOffset)
+{
+    TCountry& country = Country(5);
+    country.SetNextUniqueClubId(0xD0000001);
+    for (int language = 0; language < TCountry::LanguageCount; ++language) {
+        country.SetLanguageByte(language, static_cast<std::uint8_t>(0x81 + language));
+    }
+    country.SetContinentByte(0x87);
+    const std::uint8_t shares[4] = {10, 20, 30, 40};
+    for (int slot = 0; slot < 4; ++slot) {
+        country.SetLanguage(slot, static_cast<std::uint8_t>(0x88 + slot));
+        country.SetLanguageShare(slot, shares[slot]);
+    }
+    country.SetFirstReserveTeamLevel(0x8C);
+    country.SetCountryByte1(0x8D);
+    country.SetAmateurRule(0x8E);
+    country.SetClimate(0x8F);
+    country.SetPersonBirth(TDate(1961, 4, 5));
+    country.SetYellowCardLeagueRule(0x11);
+    country.SetYellowCardCupRule(0x12);
+    country.SetCardFlags(0x13);
+    country.SetRedCardRule(0x15);
+    country.SetBanForAllCompetitions(0, true);
+    country.SetBanForAllCompetitions(2, true);
+    for (int league : {0, 1, 3}) country.SetYellowRedBanLeague(league, true);
+    for (int level = 0; level < 16; ++level) {
+        country.SetLevelSortRule(level, static_cast<std::uint8_t>(0x90 + level));
+        country.SetLevelForeignerRule(level, static_cast<std::uint8_t>(0xA0 + level));
+        country.SetLevelRelegationRule(level, static_cast<std::uint8_t>(0xB0 + level));
+    }
+    country.SetLeagueRating(0, 50);
+    country.SetHomeAdvantageLowerLeague(true);
+    country.SetPlayerCupTied(true);
+    country.SetCupFinalStadium(0x0D00000B);
+    country.SetNaturalisationYears(0xC0);
+    for (int index = 0; index < TCountry::RuleByteCount; ++index) {
+        country.SetRuleByte(index, static_cast<std::uint8_t>(0xC1 + index));
+    }
+    country.SetGenerateNames(true);
+    country.SetNoTerraces(true);
+    country.SetInvertedOption(false);
+    country.SetExtraAppearanceMask(0xD0000002);
+    country.SetHairColourMask(0xD0000003);
+    const std::uint32_t hairstyles[2] = {0xD0000004, 0xD0000005};
+    country.SetHairstyleMask(hairstyles);
+    country.SetFacialHairMask(0xD0000006);
+    const std::uint32_t faces[4] = {0xD0000007, 0xD0000008, 0xD0000009, 0xD000000A};
+    country.SetFaceMask(faces);
+    country.SetAverageHeight(0xC7);
+    country.SetAverageWeight(0xC8);
+    country.SetPreferredTerritory(0xC9);
+    country.SetQaroRanking(0x0105 * 15);
+    country.SetContinentalTitles(0x0211);
+    country.SetWorldCupTitles(0x0212);
+    country.SetContinentalFinals(0x0213);
+    country.SetWorldCupFinals(0x0214);
+    for (int year = 1; year <= TCountry::YearCount; ++year) {
+        country.SetYearCoefficient(year, static_cast<std::uint16_t>(0x0300 + year));
+    }
+    country.SetForeignTransferProbability(0xCA);
+    country.SetCountryValue(0, 0x0D00000C);
+    country.SetCountryValue(1, 0x0D00000D);
+
+    const Bytes block = Block(country);
+    struct TField {
+        const char* name;
+        std::size_t at;
+        std::size_t width;
+        std::uint32_t value;
+    };
+    std::vector<TField> fields = {
+        {"tag", 4, 4, 0x59544E43}, {"next unique club id", 8, 4, 0xD0000001},
+        {"continent byte", 24, 1, 0x87}, {"federation name", 25, 1, 0},
+        {"first reserve-team level", 34, 1, 0x8C}, {"country byte 1", 35, 1, 0x8D}, {"amateur rule", 36, 1, 0x8E},
+        {"climate", 37, 1, 0x8F}, {"first language", 38, 1, 0x88},
+        {"person birth", 43, 4, TDate(1961, 4, 5).GetDayNumber()},
+        {"league yellow-card rule", 47, 1, 0x11}, {"cup yellow-card rule", 48, 1, 0x12}, {"red-card ban", 49, 1, 0x13},
+        {"red-card rule", 50, 1, 0x15}, {"ban scope", 51, 1, 0x05}, {"yellow-red ban leagues", 52, 1, 0x0B},
+        {"league rating of level 0", 101, 1, 50}, {"cup options", 117, 1, 0x03}, {"cup final stadium", 118, 4, 0x0D00000B},
+        {"naturalisation period", 122, 1, 0xC0}, {"option bits", 129, 1, 0x06}, {"inverted option", 130, 1, 0x01},
+        {"average rating", 131, 1, 50}, {"extra appearance mask", 132, 4, 0xD0000002},
+        {"hair-colour mask", 136, 4, 0xD0000003}, {"hairstyle mask 0", 140, 4, 0xD0000004},
+        {"hairstyle mask 1", 144, 4, 0xD0000005}, {"facial-hair mask", 148, 4, 0xD0000006},
+        {"average height", 168, 1, 0xC7}, {"average weight", 169, 1, 0xC8}, {"transfer territory", 170, 1, 0xC9},
+        {"world ranking", 171, 2, 0x0105}, {"continental titles", 173, 2, 0x0211}, {"world titles", 175, 2, 0x0212},
+        {"continental finals", 177, 2, 0x0213}, {"world-cup finals", 179, 2, 0x0214},
+        {"foreign transfer probability", 193, 1, 0xCA}, {"country value 1", 194, 4, 0x0D00000C},
+        {"country value 2", 198, 4, 0x0D00000D}, {"club count", 202, 4, 0},
+    };
+    for (int language = 0; language < TCountry::LanguageCount; ++language) {
+        fields.push_back({"abbreviation", 12 + 2 * static_cast<std::size_t>(language), 1, 0});
+        fields.push_back({"language byte", 13 + 2 * static_cast<std::size_t>(language), 1, 0x81u + language});
+    }
+    for (std::size_t slot = 0; slot < 4; ++slot) {
+        fields.push_back({"language", 26 + slot, 1, 0x88u + static_cast<std::uint32_t>(slot)});
+        fields.push_back({"language share", 30 + slot, 1, shares[slot]});
+        fields.push_back({"face mask", 152 + 4 * slot, 4, faces[slot]});
+    }
+    for (std::size_t level = 0; level < 16; ++level) {
+        fields.push_back({"tie-break rule", 53 + level, 1, 0x90u + static_cast<std::uint32_t>(level)});
+        fields.push_back({"foreign-player rule", 69 + level, 1, 0xA0u + static_cast<std::uint32_t>(level)});
+        fields.push_back({"relegation rule", 85 + level, 1, 0xB0u + static_cast<std::uint32_t>(level)});
+    }
+    for (std::size_t index = 0; index < 6; ++index) {
+        fields.push_back({"rule byte", 123 + index, 1, 0xC1u + static_cast<std::uint32_t>(index)});
+        // Years -6 to -1.
+        fields.push_back({"year coefficient", 181 + 2 * index, 2, 0x0306u - static_cast<std::uint32_t>(index)});
+    }
+    ASSERT_GT(block.size(), 206u);
+    for (const TField& field : fields) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < field.width; ++i) value |= std::uint32_t{block[field.at + i]} << (8 * i);
+        EXPECT_EQ(value, field.value) << field.name << " at " << field.at;
+    }
+}
+
 TEST(PercentFactorTest, FactorsAreMadeInDoubleThenSingle)
 {
     const std::pair<int, Bytes> cases[] = {{5, {0xCD, 0xCC, 0x4C, 0x3D}}, {10, {0xCD, 0xCC, 0xCC, 0x3D}},

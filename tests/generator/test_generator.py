@@ -134,6 +134,24 @@ class SmallDatabaseTest(unittest.TestCase):
         self.assertEqual(sorted(generator.SMALL_COMPLETE), with_table)
 
 
+class LeagueCalendarTest(unittest.TestCase):
+    def test_league_days_keep_clear_of_the_continents_match_days(self):
+        countries = generator.read_countries(COUNTRIES)
+        _, world, _ = generator.build_small(countries, 2007)
+        leagues = 0
+        for country in world:
+            busy = generator.continental_days(country["info"].continent)
+            for league in country["leagues"]:
+                leagues += 1
+                for season, days in enumerate(league["days"]):
+                    self.assertEqual(generator.matchday_count(league["team_count"], league["rounds"]), len(days))
+                    self.assertEqual(sorted(set(days)), days)
+                    near = [d for d in days if busy[season] & {d - 1, d, d + 1}]
+                    self.assertEqual([], near, (country["info"].id, season))
+        self.assertEqual(len(generator.SMALL_COMPLETE), leagues)
+        self.assertTrue(generator.continental_days(0)[0], "Europe plays")
+
+
 class ScriptFolderTest(unittest.TestCase):
     def test_shipped_script_files_are_the_generated_ones(self):
         with tempfile.TemporaryDirectory() as folder:

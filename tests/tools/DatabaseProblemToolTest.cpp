@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -371,6 +372,133 @@ TEST_F(ProblemCheckerTest, CompetitionNamesTheGameCannotShow)
                                                         "The name of Cup holds characters the game cannot show."}));
 }
 
+// Each finding alone: its one line and the severity of the entry it makes.
+TEST_F(ProblemCheckerTest, EveryFindingHasItsTextAndSeverity)
+{
+    struct TFinding {
+        std::string name;
+        std::function<std::vector<std::string>(int&)> check;
+        std::string line;
+        int severity;
+    };
+    const auto club = [this](const std::function<void(TClub&)>& setUp) {
+        return [this, setUp](int& severity) {
+            TClub& checked = NewClub(u"Checked");
+            setUp(checked);
+            return ClubLines(checked, &severity);
+        };
+    };
+    const auto player = [this](const std::function<void(TPerson&)>& setUp) {
+        return [this, setUp](int& severity) {
+            TClub& home = NewClub(u"Home");
+            TPerson& person = NewPlayer(home, u"Checked");
+            setUp(person);
+            return PlayerLines(home, person, &severity);
+        };
+    };
+    const auto country = [this](const std::function<void()>& setUp) {
+        return [this, setUp](int& severity) {
+            world_->GetCompetitions().EraseCountry(21);
+            const std::uint32_t faces[4] = {1, 0, 0, 0};
+            Land().SetFaceMask(faces);
+            setUp();
+            ProblemEntry entry;
+            CDatabaseProblemTool(*world_).CheckCountryCompetitions(Land(), entry);
+            severity = entry.severity;
+            return Lines(Narrow(entry.text));
+        };
+    };
+    const auto league = [&](std::uint32_t season0, std::uint32_t season1) {
+        return country([=, this] { AddLeague(0, season0, season1); });
+    };
+    const auto squad = [this](std::vector<int> positions) {
+        return [this, positions](TClub& checked) {
+            for (int position : positions) NewPlayer(checked, u"Player", position);
+        };
+    };
+    const std::uint32_t nowhere = 0x00150999;
+    const std::uint32_t noFaces[4] = {0, 0, 0, 0};
+    const std::string fixture = T(u"Dialog.Calendar.ErrorFixturelist");
+    const TFinding findings[] = {
+        {"ClubLess14", club(squad({0, 0, 2})), T(u"DatabaseProblemTool.ClubLess14"), ReportType::Warning},
+        {"LessTwoGoalie", club(squad({0, 2, 2, 2, 2, 2, 9, 9, 9, 9, 13, 13, 13, 13})),
+         T(u"DatabaseProblemTool.LessTwoGoalie"), ReportType::Warning},
+        {"LessThreeDefender", club(squad({0, 0, 2, 2, 9, 9, 9, 9, 9, 13, 13, 13, 13, 13})),
+         T(u"DatabaseProblemTool.LessThreeDefender"), ReportType::Warning},
+        {"LessThreeMidfield", club(squad({0, 0, 2, 2, 2, 2, 2, 9, 9, 13, 13, 13, 13, 13})),
+         T(u"DatabaseProblemTool.LessThreeMidfield"), ReportType::Warning},
+        {"LessThreeAttacker", club(squad({0, 0, 2, 2, 2, 2, 2, 9, 9, 9, 9, 9, 13, 13})),
+         T(u"DatabaseProblemTool.LessThreeAttacker"), ReportType::Warning},
+        {"SameAppearance", club([this](TClub& c) {
+             NewPlayer(c, u"One").SetFaceId(7);
+             NewPlayer(c, u"Two").SetFaceId(7);
+         }),
+         "One, J. and Two, J. look the same.", ReportType::Warning},
+        {"InvalidRival", club([=](TClub& c) { c.SetRival(2, nowhere); }), T(u"DatabaseProblemTool.InvalidRival"),
+         ReportType::Warning},
+        {"InvalidFriendship", club([=](TClub& c) { c.SetPartnerClub(nowhere); }),
+         T(u"DatabaseProblemTool.InvalidFriendship"), ReportType::Warning},
+        {"InvalidClubLocale", club([](TClub& c) { c.SetNameForLanguage(3, u"AB"); }),
+         T(u"DatabaseProblemTool.InvalidClubLocale"), ReportType::Error},
+        {"InvalidTown", club([](TClub& c) { c.SetTownForLanguage(5, u"T"); }), T(u"DatabaseProblemTool.InvalidTown"),
+         ReportType::Error},
+        {"UnsupportedCharClub", club([](TClub& c) { c.SetTownForLanguage(2, u"\u0416ytomyr"); }),
+         T(u"DatabaseProblemTool.UnsupportedCharClub"), ReportType::Warning},
+        {"InvalidLoanClub", player([=](TPerson& p) {
+             p.SetTransferState(6);
+             p.SetTransferClub(nowhere);
+         }),
+         T(u"DatabaseProblemTool.InvalidLoanClub"), ReportType::Error},
+        {"InvalidSellClub", player([=](TPerson& p) {
+             p.SetTransferState(5);
+             p.SetTransferClub(nowhere);
+         }),
+         T(u"DatabaseProblemTool.InvalidSellClub"), ReportType::Error},
+        {"InvalidHistoryClub", player([=](TPerson& p) {
+             p.AddHistoryEntry(Station(nowhere, {2000, 7, 1}, {2001, 6, 30}));
+             p.AddHistoryEntry(Station(0, {2001, 7, 1}, {2008, 6, 30}, true));
+             p.SetYearJoined(2007);
+         }),
+         T(u"DatabaseProblemTool.InvalidHistoryClub"), ReportType::Warning},
+        {"InvalidHistoryDate", player([](TPerson& p) {
+             p.AddHistoryEntry(Station(0, {2004, 7, 1}, {2007, 6, 29}));
+             p.SetYearJoined(2007);
+         }),
+         T(u"DatabaseProblemTool.InvalidHistoryDate"), ReportType::Warning},
+        {"HistoryNotSameClub", player([](TPerson& p) {
+             p.AddHistoryEntry(Station(0, {2004, 7, 1}, {2008, 6, 30}));
+             p.SetYearJoined(2004);
+         }),
+         T(u"DatabaseProblemTool.HistoryNotSameClub"), ReportType::Warning},
+        {"InvalidPlayerBirth", player([](TPerson& p) { p.SetBirthDate(TDate(1980, 1, 1)); }),
+         T(u"DatabaseProblemTool.InvalidPlayerBirth"), ReportType::Warning},
+        {"DefaultPlayerName", player([](TPerson& p) {
+             p.SetLastName(u"Lastname");
+             p.SetFirstName(u"Firstname");
+         }),
+         T(u"DatabaseProblemTool.DefaultPlayerName"), ReportType::Warning},
+        {"UnsupportedCharPlayer", player([](TPerson& p) { p.SetPseudonym(u"\u0416enya"); }),
+         T(u"DatabaseProblemTool.UnsupportedCharPlayer"), ReportType::Error},
+        {"fixture list", league(0x10000, 0), "Liga: " + fixture + " ", ReportType::Error},
+        {"match days", league(0, 0x20000), "Liga (2008/2009): " + fixture, ReportType::Error},
+        {"not enough teams", league(0x40000, 0), "Liga: " + T(u"Dialog.Calendar.ErrorNotEnoughTeams") + " ",
+         ReportType::Error},
+        {"reserve teams", league(0x80000, 0), "Liga: " + T(u"Dialog.Calendar.ErrorReserveTeamsInLeague") + " ",
+         ReportType::Error},
+        {"international clash", league(0x100000, 0), "Liga (2007/2008): " + T(u"Dialog.Calendar.ErrorInternationalClash"),
+         ReportType::Error},
+        {"NoYouthplayer", country([&] { Land().SetFaceMask(noFaces); }), T(u"DatabaseProblemTool.NoYouthplayer"),
+         ReportType::Error},
+        {"UnsupportedCharCompetition", country([this] { AddLeague(0, 0, 0, u"Premier").SetName(4, u"\u0416 Liga"); }),
+         "The name of Premier holds characters the game cannot show.", ReportType::Warning},
+    };
+    for (const TFinding& finding : findings) {
+        int severity = 0;
+        EXPECT_EQ(finding.check(severity), std::vector<std::string>{finding.line}) << finding.name;
+        EXPECT_EQ(severity, finding.severity) << finding.name;
+    }
+}
+
 TEST_F(ProblemCheckerTest, ACloseRequestEndsTheRunAfterTheCountry)
 {
     NewClub(u"Club").SetTownForLanguage(3, u"");
@@ -462,6 +590,10 @@ TEST_F(ProblemCheckerSampleTest, SampleDatabaseEndsSortedWithoutEmptyCategories)
     ASSERT_TRUE(CTextManager::Instance()->LoadFile(
         testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    // The sample's countries check clean: one without faces for its youth
+    // gives the country walk an entry too.
+    const std::uint32_t noFaces[4] = {0, 0, 0, 0};
+    world_->GetCountry(21)->SetFaceMask(noFaces);
     CReportModel report;
     report.Open();
     CDatabaseProblemTool(*world_).Run(report);
@@ -480,6 +612,21 @@ TEST_F(ProblemCheckerSampleTest, SampleDatabaseEndsSortedWithoutEmptyCategories)
     EXPECT_EQ(roots.size(), 3u);
     report.SortAlphabetically();
     EXPECT_EQ(report.Children(0), roots);
+}
+
+// What a new user sees who opens the sample and runs the check: warnings
+// at most, never an error in data the project ships.
+TEST_F(ProblemCheckerSampleTest, TheSampleHoldsNoError)
+{
+    ASSERT_TRUE(CTextManager::Instance()->LoadFile(
+        testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt").c_str()));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    CReportModel report;
+    report.Open();
+    CDatabaseProblemTool(*world_).Run(report);
+    for (const tool_testing::TReported& entry : tool_testing::Entries(report)) {
+        EXPECT_NE(entry.type, ReportType::Error) << entry.path << ": " << entry.description;
+    }
 }
 
 }  // namespace

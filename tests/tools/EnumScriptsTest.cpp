@@ -7,6 +7,7 @@
 #include "core/AppMessage.h"
 #include "core/Format.h"
 #include "core/TabbedConfig.h"
+#include "core/TextManager.h"
 #include "core/ToolFiles.h"
 #include "database/CompleteWorld.h"
 #include "database/ReferenceLists.h"
@@ -174,6 +175,34 @@ TEST_F(EnumScriptsTest, FinalCheckAnsweredYesCleansTheDatabase)
     EXPECT_TRUE(player.GetNotes().empty());
     EXPECT_EQ(Land(5).GetReferees().GetCount(), 0) << "referee 256 included";
     EXPECT_EQ(testing_support::Narrow(club.GetStadiumNameForLanguage(1)), "Town Stadium");
+}
+
+// A localisation file without the generic stadium text (damaged, or of
+// another program) leaves every stadium its name instead of the text's key.
+TEST_F(EnumScriptsTest, FinalCheckWithoutTheGenericStadiumTextKeepsTheNames)
+{
+    const std::u16string shipped = testing_support::SourcePath(u"data\\trdata\\DatabaseEditor.txt");
+    const std::vector<std::uint8_t> texts = testing_support::ReadBytes(shipped);
+    std::string damaged(texts.begin(), texts.end());
+    const std::size_t line = damaged.find("\r\nClub.GenericStadium|");
+    ASSERT_NE(line, std::string::npos);
+    damaged.erase(line, damaged.find("\r\n", line + 2) - line);
+    ASSERT_TRUE(CTextManager::Instance()->LoadFromBytes(
+        std::span(reinterpret_cast<const std::uint8_t*>(damaged.data()), damaged.size())));
+    ASSERT_FALSE(CTextManager::Instance()->HasTextInLanguage(u"Club.GenericStadium"_tk, CTextManager::English));
+    for (int language = 0; language < TClub::LanguageCount; ++language) {
+        beta_->SetStadiumNameForLanguage(language, Format(u"Arena %d", language).c_str());
+    }
+    NewStaff(*beta_, u"Coach");
+    {
+        testing_support::MessageCapture yes(AppMessage::IdYes);
+        Run(17);
+    }
+    for (int language = 0; language < TClub::LanguageCount; ++language) {
+        EXPECT_EQ(std::u16string(beta_->GetStadiumNameForLanguage(language)), Format(u"Arena %d", language));
+    }
+    EXPECT_EQ(beta_->GetSquadCount(), 0) << "the rest of the check still runs";
+    ASSERT_TRUE(CTextManager::Instance()->LoadFile(shipped.c_str()));
 }
 
 TEST_F(EnumScriptsTest, PolishClubFixRenamesAndMovesAGenericStadium)
@@ -431,6 +460,26 @@ TEST_F(EnumScriptsTest, WritesEveryListForThePythonCheck)
                                    : scratch.Path();
     platform::CreateFolders(out);
     CToolFiles::SetFolder(u'C', out);
+    // Every club has another name in each language, so that a list with a
+    // name of the wrong language shows; check_enum_lists.py reads the tags.
+    constexpr const char16_t* LanguageTags[TClub::LanguageCount] = {u"de", u"en", u"fr", u"es", u"it", u"pl"};
+    for (int id = 1; id <= 206; ++id) {
+        for (int index = 0; index < Land(id).GetClubCount(); ++index) {
+            TClub* club = Land(id).GetClubByIndex(index);
+            if (club == nullptr) continue;
+            for (int language = 0; language < TClub::LanguageCount; ++language) {
+                club->SetNameForLanguage(language, Format(u"C%X %s", club->GetId(), LanguageTags[language]).c_str());
+            }
+        }
+    }
+    // Alpha's kits: colour c of slot s of kit k is palette entry 16k + 4s + c.
+    for (int kit = 0; kit < 2; ++kit) {
+        for (int slot = 0; slot < 4; ++slot) {
+            const auto first = static_cast<std::uint8_t>(16 * kit + 4 * slot);
+            alpha_->GetKit()->SetColour(kit, slot, first, static_cast<std::uint8_t>(first + 1),
+                                        static_cast<std::uint8_t>(first + 2));
+        }
+    }
     alphaPlayer_->SetNationality(206);
     NewPlayer(*beta_, u"Second").SetFaceId(77);
     world_->GetRulesAndMisc().SetCupTitle(1, 2, 1, u"Cup Winners' Cup");

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,8 +11,12 @@
 #include "../database/DatabaseTestSupport.h"
 #include "core/AppMessage.h"
 #include "database/WorldList.h"
+#include "platform/Platform.h"
 #include "tools/BaseHotfix.h"
+#include "tools/FixBadgeNames.h"
+#include "tools/FixLeagueLevelIncreasement.h"
 #include "tools/HotfixFile.h"
+#include "tools/HotfixAverageCountryRating.h"
 #include "tools/HotfixManager.h"
 
 namespace {
@@ -85,6 +91,27 @@ std::string Utf16(std::string_view ascii)
     for (char c : ascii) bytes += std::string{c, '\0'};
     return bytes;
 }
+
+// The entries a run of the manager's report gave, as type and title.
+class ReportCapture {
+public:
+    explicit ReportCapture(CHotfixManager& manager)
+    {
+        manager.SetReportRunner([this](ICommonReportHandler& handler, std::u16string_view) {
+            CReportModel report;
+            report.Open();
+            handler.Run(report);
+            for (ReportEntryHandle entry : report.Children(0)) {
+                entries.emplace_back(report.Entry(entry).type, report.Entry(entry).title);
+            }
+        });
+    }
+    bool Has(int type) const
+    {
+        return std::any_of(entries.begin(), entries.end(), [&](const auto& entry) { return entry.first == type; });
+    }
+    std::vector<std::pair<int, std::u16string>> entries;
+};
 
 }  // namespace
 
@@ -258,4 +285,88 @@ TEST_F(HotfixManagerTest, FixesWithoutAFileRunAlsoInCreateModeAndNeedAWorld)
     GetWorldList().Clear();
     manager_.OnCommand(56789);
     EXPECT_EQ(fix.runs.size(), 2u) << "no database, no run";
+}
+
+// A target that cannot be replaced (here a folder of that name) keeps what
+// it was; the run ends with an error entry and a message, and no entry
+// claims that anything was saved.
+TEST_F(HotfixManagerTest, AFileThatCannotReplaceItsTargetIsReportedAndNothingClaimsSuccess)
+{
+    struct TCase {
+        std::function<std::unique_ptr<CBaseHotfix>(CHotfixManager&)> make;
+        std::u16string saved;  // the entry of a successful run, if any
+    };
+    const TCase cases[] = {
+        {[](CHotfixManager& m) { return std::make_unique<CFixBadgeNames>(m); }, u"All club badges saved"},
+        {[](CHotfixManager& m) { return std::make_unique<CHotfixAverageCountryRating>(m); }, u"Countries written"},
+        {[](CHotfixManager& m) { return std::make_unique<CFixLeagueLevelIncreasement>(m); }, u""},
+    };
+    for (const TCase& c : cases) {
+        CHotfixManager manager;
+        const std::unique_ptr<CBaseHotfix> fix = c.make(manager);
+        ASSERT_TRUE(manager.BuildMenu(true));
+        manager.OnCommand(manager.GetCreateItemId());
+        ASSERT_TRUE(manager.IsCreateMode());
+        const std::u16string name = fix->GetName();
+        for (const bool writable : {true, false}) {
+            const std::u16string target = Path((writable ? u"file " : u"folder ") + name);
+            if (!writable) {
+                ASSERT_TRUE(platform::CreateFolders(target));
+            }
+            ReportCapture report(manager);
+            MessageCapture messages;
+            {
+                FileAnswer answer(target);
+                manager.OnCommand(CHotfixManager::FirstCommandId);
+            }
+            const std::string label = testing_support::Narrow(fix->GetName()) + (writable ? " to a file" : " to a folder");
+            EXPECT_EQ(report.Has(ReportType::Error), !writable) << label;
+            EXPECT_EQ(messages.Messages().size(), writable ? 0u : 1u) << label;
+            if (!writable && !messages.Messages().empty()) {
+                EXPECT_NE(messages.Messages()[0].find(target), std::u16string::npos) << label;
+            }
+            const bool claimsSuccess = std::any_of(report.entries.begin(), report.entries.end(), [](const auto& entry) {
+                return entry.first == ReportType::Info || entry.first == ReportType::Success;
+            });
+            EXPECT_EQ(claimsSuccess, writable && !c.saved.empty()) << label;
+            EXPECT_EQ(platform::FolderExists(target), !writable) << label;
+            EXPECT_EQ(platform::FileExists(target), writable) << label;
+        }
+    }
+    EXPECT_EQ(platform::ListFolder(folder_.Path()).size(), 6u) << "no temporary file is left behind";
+}
+
+// A file that cannot even be started (its folder is missing) is said to be
+// unwritable, not missing, and the fix does not run.
+TEST_F(HotfixManagerTest, AFileThatCannotBeCreatedIsNamedAndTheFixDoesNotRun)
+{
+    CRecordingFix fix(u"Fix Amateur rule", 3, 6, manager_);
+    ASSERT_TRUE(manager_.BuildMenu(true));
+    manager_.OnCommand(56790);
+    MessageCapture messages;
+    {
+        FileAnswer answer(Path(u"missing folder\\rule.txt"));
+        manager_.OnCommand(56789);
+    }
+    EXPECT_TRUE(fix.runs.empty());
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_NE(messages.Messages()[0].find(u"could not be written"), std::u16string::npos);
+    EXPECT_NE(messages.Messages()[0].find(u"rule.txt"), std::u16string::npos);
+}
+
+// A run that ends before the fix wrote anything (no database) leaves the
+// chosen file as it was.
+TEST_F(HotfixManagerTest, ACreateRunWithoutADatabaseKeepsTheChosenFile)
+{
+    CRecordingFix fix(u"Fix Amateur rule", 3, 6, manager_);
+    ASSERT_TRUE(manager_.BuildMenu(true));
+    manager_.OnCommand(56790);
+    testing_support::WriteBytes(Path(u"old.txt"), Utf16("OLD"));
+    GetWorldList().Clear();
+    {
+        FileAnswer answer(Path(u"old.txt"));
+        manager_.OnCommand(56789);
+    }
+    EXPECT_TRUE(fix.runs.empty());
+    EXPECT_EQ(FileBytes(u"old.txt"), Utf16("OLD"));
 }

@@ -137,37 +137,54 @@ protected:
     CFixShowContractPlayers fix_{manager_};
 };
 
-TEST_F(ContractPlayersTest, ReportsLoanedPlayersWithAnExistingOtherClubOnly)
+// A member is listed when the other club of his transfer state exists, or
+// when his loan ends on 2 July 2007 or later: then a club the world lacks
+// reads "[invalid]".
+TEST_F(ContractPlayersTest, ListsMembersWithAnExistingOtherClubOrALoanRunningIntoTheSeason)
 {
     TClub& home = NewClub(u"Home");
     TClub& lender = NewClub(u"Lender", 5);
+    const TDate none;
     struct TCase {
         const char16_t* name;
         int state;
         std::uint32_t other;
-        bool reported;
+        TDate end;
+        const char* loanedFrom;  // null: not listed
     };
     const TCase cases[] = {
-        {u"LoanedHere", 4, lender.GetId(), true},
-        {u"LoanedOut", 6, lender.GetId(), true},
-        {u"Sold", 5, lender.GetId(), false},
-        {u"NoState", 0, lender.GetId(), false},
-        {u"NoClub", 4, 0x00050123, false},
+        {u"LoanedHere", 4, lender.GetId(), TDate(2008, 6, 30), "Lender"},
+        {u"Sold", 5, lender.GetId(), none, "Lender"},
+        {u"NoClubLongLoan", 6, 0x00050123, TDate(2008, 6, 30), "[invalid]"},
+        {u"NoCountry", 4, 0x00000001, TDate(2007, 7, 2), "[invalid]"},
+        {u"EndedBefore", 4, 0x00050123, TDate(2007, 7, 1), nullptr},
+        {u"NoState", 0, 0, none, nullptr},
     };
     for (const TCase& c : cases) {
         TPerson& p = NewPlayer(home, c.name);
         p.SetTransferState(c.state);
         p.SetTransferClub(c.other);
         p.SetTransferStartDate(TDate(2007, 7, 1));
-        p.SetTransferEndDate(TDate(2008, 6, 30));
+        p.SetTransferEndDate(c.end);
     }
     fix_.Apply(world_, nullptr, report_);
-    const auto entries = Entries(report_);
-    ASSERT_EQ(entries.size(), 2u);
-    EXPECT_EQ(entries[0].path, "Land 21/Home/LoanedHere, J.");
-    EXPECT_EQ(entries[0].description,
-              "Player Name: Jan LoanedHere\r\nStart of loan: 2007-07-01\r\nEnd of loan: 2008-06-30\r\nLoaned from: Lender\r\n");
-    EXPECT_EQ(entries[1].path, "Land 21/Home/LoanedOut, J.");
+    std::vector<std::string> expected;
+    for (const TCase& c : cases) {
+        if (c.loanedFrom == nullptr) continue;
+        const std::string name = testing_support::Narrow(c.name);
+        const std::string end = c.end.IsSet() ? testing_support::Narrow(Format(u"%04d-%02d-%02d", c.end.GetYear(),
+                                                                              c.end.GetMonth(), c.end.GetDay()))
+                                              : "";
+        expected.push_back("Land 21/Home/" + name + ", J.|Player Name: Jan " + name +
+                           "\r\nStart of loan: 2007-07-01\r\nEnd of loan: " + end + "\r\nLoaned from: " + c.loanedFrom +
+                           "\r\n");
+    }
+    std::vector<std::string> entries;
+    for (const auto& entry : Entries(report_)) {
+        EXPECT_EQ(entry.type, ReportType::Info);
+        entries.push_back(entry.path + "|" + entry.description);
+    }
+    EXPECT_EQ(entries, expected);
     EXPECT_EQ(tool_testing::Categories(report_), (std::vector<std::string>{"Land 21", "Land 21/Home"}));
 }
 

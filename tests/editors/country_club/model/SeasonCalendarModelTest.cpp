@@ -6,6 +6,9 @@
 
 #include "CountryModelFixture.h"
 #include "competition/Cup.h"
+#include "database/CountryExport.h"
+#include "DatabaseTestSupport.h"
+#include "tests/common/TestSupport.h"
 
 using namespace country_model_testing;
 
@@ -211,6 +214,26 @@ TEST_F(SeasonCalendarModelTest, TheCompareColumnIsNeverChecked)
     ASSERT_EQ(model.GetColumnIds().back(), country_.GetLeagueId(0));
     // Once per season for its league column, never for the compare column.
     EXPECT_EQ(model.CheckCalendar(Texts).count, 2);
+}
+
+// The shipped sample: every complete country's calendar passes the check
+// that OK runs, so a new user is never shown errors in data the project
+// ships.
+class SampleCalendarTest : public database_testing::SampleWorldTest {};
+
+TEST_F(SampleCalendarTest, EveryCompleteCountryPassesTheCheck)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    std::vector<int> complete;
+    for (int id = 1; id <= 206; ++id) {
+        TCountry* country = world_->GetCountry(id);
+        if (country == nullptr || !IsComplete(*country)) continue;
+        complete.push_back(id);
+        const TCalendarCheck check = SeasonCalendarModel(*country).CheckCalendar(Texts);
+        EXPECT_FALSE(check.errorSeen) << "country " << id << ":\n" << testing_support::Narrow(check.body);
+        EXPECT_EQ(check.count, 0) << "country " << id;
+    }
+    EXPECT_EQ(complete, (std::vector<int>{14, 21, 45}));
 }
 
 }  // namespace
