@@ -30,6 +30,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tests/ui/renderer/StandInStatistics.h"
 #include "ui/PlayerImageCtrl.h"
 #include "ui/RenderManager.h"
 
@@ -42,25 +43,10 @@ constexpr int ClubKitTab = 2;
 constexpr int SquadLooksTab = 4;
 constexpr COLORREF PreviewBackground = RGB(0xC8, 0xC8, 0xD0);
 
-// What the stand-in renderer counts (tests/ui/renderer).
-struct Statistics {
-    LONG created, alive;
-    HWND window;
-    LONG renderKits, setKits, renderHeads, frames;
-    TRendererRect lastArea;
-    std::uint32_t background;
-    std::uint32_t kit[13];
-};
+using stand_in::FromArgb;
+using stand_in::Statistics;
 
-const Statistics* StandIn()
-{
-    HMODULE module = ::GetModuleHandleW(L"Renderer.dll");
-    auto statistics = reinterpret_cast<const Statistics* (*)()>(
-        reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
-    return statistics ? statistics() : nullptr;
-}
-
-COLORREF FromArgb(std::uint32_t argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+const Statistics* StandIn() { return stand_in::StatisticsOf(::GetModuleHandleW(L"Renderer.dll")); }
 
 COLORREF CentrePixel(HWND window)
 {
