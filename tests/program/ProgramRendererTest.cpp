@@ -170,6 +170,13 @@ protected:
         EXPECT_TRUE(checked);
     }
 
+    // RunEditor for the club editor's kit tab; check gets the kit page.
+    static void RunKitPage(DlgMainMenu& window, const std::function<void(HWND)>& check)
+    {
+        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab,
+                  [&](HWND frame) { check(::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW))); });
+    }
+
     // A club of the current country (not its national team), selected.
     static TClub& SelectSomeClub(DlgMainMenu& window)
     {
@@ -222,8 +229,7 @@ TEST_F(ProgramRenderer, BesideTheProgramTheKitPageAndTheLooksPageDrawThroughIt)
         EXPECT_EQ(stand.window, renderWindow);
 
         TClub& club = SelectSomeClub(window);
-        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab, [&](HWND frame) {
-            const HWND kitPage = ::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW));
+        RunKitPage(window, [&](HWND kitPage) {
             EXPECT_EQ(::GetParent(renderWindow), kitPage);
             EXPECT_TRUE(::IsWindowVisible(renderWindow));
             EXPECT_GE(stand.renderKits, 1);
@@ -272,8 +278,7 @@ TEST_F(ProgramRenderer, WithoutTheRendererTheWarningComesOnceAndEveryEditorWorks
         ASSERT_NE(renderer, nullptr);
         EXPECT_FALSE(renderer->IsAvailable());
         SelectSomeClub(window);
-        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab, [&](HWND frame) {
-            const HWND kitPage = ::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW));
+        RunKitPage(window, [&](HWND kitPage) {
             EXPECT_TRUE(::IsWindowVisible(kitPage));
             EXPECT_EQ(::GetDlgItem(kitPage, CRenderManager::RenderWindowId), nullptr);
             ++opened;
@@ -301,8 +306,7 @@ TEST_F(ProgramRenderer, ExternalModeLoadsNothingAndShowsNothing)
         ASSERT_NE(renderer, nullptr);
         EXPECT_FALSE(renderer->IsAvailable());
         SelectSomeClub(window);
-        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab, [&](HWND frame) {
-            const HWND kitPage = ::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW));
+        RunKitPage(window, [&](HWND kitPage) {
             EXPECT_EQ(::GetDlgItem(kitPage, CRenderManager::RenderWindowId), nullptr);
         });
     });
