@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <mutex>
 #include <string>
+#include <utility>
 
 #include "platform/TextCodec.h"
 
@@ -13,6 +14,22 @@ AppMessageSink gSink{nullptr, nullptr};
 AppFileChooserSink gChooser{nullptr, nullptr};
 AppListPickerSink gPicker{nullptr, nullptr};
 AppReportSink gReport{nullptr, nullptr};
+
+// Every sink is set and read under the one mutex, so a message shown from a
+// worker thread never sees a sink half installed.
+template <class Sink>
+Sink Exchange(Sink& installed, Sink sink)
+{
+    std::lock_guard lock(gSinkMutex);
+    return std::exchange(installed, sink);
+}
+
+template <class Sink>
+Sink Current(const Sink& installed)
+{
+    std::lock_guard lock(gSinkMutex);
+    return installed;
+}
 
 int WriteToStandardError(const char16_t* text, unsigned, void*)
 {
@@ -25,74 +42,34 @@ int WriteToStandardError(const char16_t* text, unsigned, void*)
 
 int ShowAppMessageBox(const char16_t* text, unsigned flags)
 {
-    AppMessageSink sink;
-    {
-        std::lock_guard lock(gSinkMutex);
-        sink = gSink;
-    }
+    const AppMessageSink sink = Current(gSink);
     if (!sink.handler) return WriteToStandardError(text, flags, nullptr);
     return sink.handler(text ? text : u"", flags, sink.context);
 }
 
-AppMessageSink SetAppMessageSink(AppMessageSink sink)
-{
-    std::lock_guard lock(gSinkMutex);
-    const AppMessageSink previous = gSink;
-    gSink = sink;
-    return previous;
-}
+AppMessageSink SetAppMessageSink(AppMessageSink sink) { return Exchange(gSink, sink); }
 
-AppFileChooserSink SetAppFileChooser(AppFileChooserSink sink)
-{
-    std::lock_guard lock(gSinkMutex);
-    const AppFileChooserSink previous = gChooser;
-    gChooser = sink;
-    return previous;
-}
+AppFileChooserSink SetAppFileChooser(AppFileChooserSink sink) { return Exchange(gChooser, sink); }
 
 std::u16string ChooseAppFile(const AppFileChoice& choice)
 {
-    AppFileChooserSink sink;
-    {
-        std::lock_guard lock(gSinkMutex);
-        sink = gChooser;
-    }
+    const AppFileChooserSink sink = Current(gChooser);
     return sink.chooser ? sink.chooser(choice, sink.context) : std::u16string();
 }
 
-AppListPickerSink SetAppListPicker(AppListPickerSink sink)
-{
-    std::lock_guard lock(gSinkMutex);
-    const AppListPickerSink previous = gPicker;
-    gPicker = sink;
-    return previous;
-}
+AppListPickerSink SetAppListPicker(AppListPickerSink sink) { return Exchange(gPicker, sink); }
 
 int PickAppListItem(const AppListChoice& choice)
 {
-    AppListPickerSink sink;
-    {
-        std::lock_guard lock(gSinkMutex);
-        sink = gPicker;
-    }
+    const AppListPickerSink sink = Current(gPicker);
     return sink.picker ? sink.picker(choice, sink.context) : -1;
 }
 
-AppReportSink SetAppReportShower(AppReportSink sink)
-{
-    std::lock_guard lock(gSinkMutex);
-    const AppReportSink previous = gReport;
-    gReport = sink;
-    return previous;
-}
+AppReportSink SetAppReportShower(AppReportSink sink) { return Exchange(gReport, sink); }
 
 int ShowAppReport(const AppReport& report)
 {
-    AppReportSink sink;
-    {
-        std::lock_guard lock(gSinkMutex);
-        sink = gReport;
-    }
+    const AppReportSink sink = Current(gReport);
     if (sink.shower) return sink.shower(report, sink.context);
     const std::u16string text = std::u16string(report.header) + u"\r\n\r\n" + std::u16string(report.text);
     return ShowAppMessageBox(text.c_str(), report.withCancel ? AppMessage::OkCancel : AppMessage::Ok);

@@ -24,22 +24,6 @@ BOOL CDlgLandPlayerAllRight::OnInitDialog()
     return TRUE;
 }
 
-void CDlgLandPlayerAllRight::SetPerson(TPerson* person, TClub*)
-{
-    person_ = person;
-    birthDateEdited_ = false;
-    showing_ = true;
-    Enable(person != nullptr);
-    if (person == nullptr) {
-        ClearNames();
-    } else {
-        ShowNames();
-        ShowAge(person->GetBirthDate());
-    }
-    ShowSubPages();
-    showing_ = false;
-}
-
 // A date the control shows clamped to its range is no choice of the user's
 // and is not written back.
 void CDlgLandPlayerAllRight::StoreBirthDate()
@@ -61,23 +45,14 @@ void CDlgLandPlayerAllRight::ApplyToPerson()
 
 void CDlgLandPlayerAllRight::OnBirthDateEdited() { StoreBirthDate(); }
 
-void CDlgLandPlayerAllRight::StoreNationalities()
+void CDlgLandPlayerAllRight::OnNationalityChosen()
 {
     person_->SetNationality(SelectedCountry(IDC_COMMON_NATIONALITY));
     person_->SetSecondNationality(SelectedCountry(IDC_COMMON_SECOND_NATIONALITY));
 }
 
-bool CDlgLandPlayerAllRight::OnCommand(int id, int code, HWND control)
+void CDlgLandPlayerAllRight::OnNameEdited()
 {
-    if (person_ == nullptr || showing_ || IsExchanging()) return false;
-    if ((id == IDC_COMMON_LAST_NAME || id == IDC_COMMON_FIRST_NAME) && code == EN_CHANGE) {
-        ApplyToPerson();
-        ::SendMessageW(notify_, CStaffListPage::ListRefresh, 0, 0);
-        return true;
-    }
-    if ((id == IDC_COMMON_NATIONALITY || id == IDC_COMMON_SECOND_NATIONALITY) && code == CBN_SELCHANGE) {
-        StoreNationalities();
-        return true;
-    }
-    return false;
+    ApplyToPerson();
+    ::SendMessageW(notify_, CStaffListPage::ListRefresh, 0, 0);
 }

@@ -12,16 +12,15 @@ public:
 
     // The frame that hears of a changed name.
     void SetNotifyWindow(HWND window) { notify_ = window; }
-    void SetPerson(TPerson* person, TClub* club) override;
     void ApplyToPerson() override;
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    void OnNameEdited() override;
+    void OnNationalityChosen() override;
     void OnBirthDateEdited() override;
 
 private:
-    void StoreNationalities();
     void StoreBirthDate();
 
     HWND notify_ = nullptr;

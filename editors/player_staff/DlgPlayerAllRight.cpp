@@ -45,24 +45,15 @@ BOOL CDlgPlayerAllRight::OnInitDialog()
     return TRUE;
 }
 
-void CDlgPlayerAllRight::SetPerson(TPerson* person, TClub*)
+void CDlgPlayerAllRight::ShowOwnFields()
 {
-    person_ = person;
-    birthDateEdited_ = false;
-    showing_ = true;
-    Enable(person != nullptr);
-    if (person == nullptr) {
-        ClearNames();
+    if (person_ == nullptr) {
         ClearFlags();
     } else {
-        ShowNames();
         ShowFlags();
-        ShowAge(person->GetBirthDate());
-        EnableYouthBox(person->GetBirthDate());
+        EnableYouthBox(person_->GetBirthDate());
     }
-    ShowSubPages();
     ShowCaption();
-    showing_ = false;
 }
 
 void CDlgPlayerAllRight::ShowCaption()
@@ -119,7 +110,7 @@ void CDlgPlayerAllRight::ApplyToPerson()
     ApplySubPage();
 }
 
-void CDlgPlayerAllRight::OnNationalityChanged()
+void CDlgPlayerAllRight::OnNationalityChosen()
 {
     const std::uint8_t nationality = SelectedCountry(IDC_COMMON_NATIONALITY);
     const std::uint8_t second = SelectedCountry(IDC_COMMON_SECOND_NATIONALITY);
@@ -137,20 +128,11 @@ void CDlgPlayerAllRight::OnYouthClicked()
     RequestListUpdate();
 }
 
-bool CDlgPlayerAllRight::OnCommand(int id, int code, HWND control)
+void CDlgPlayerAllRight::OnNameEdited() { RequestListUpdate(); }
+
+bool CDlgPlayerAllRight::OnOwnCommand(int id, int code)
 {
-    if (person_ == nullptr || showing_ || IsExchanging()) return false;
-    if ((id == IDC_COMMON_LAST_NAME || id == IDC_COMMON_FIRST_NAME) && code == EN_CHANGE) {
-        RequestListUpdate();
-        return true;
-    }
-    if ((id == IDC_COMMON_NATIONALITY || id == IDC_COMMON_SECOND_NATIONALITY) && code == CBN_SELCHANGE) {
-        OnNationalityChanged();
-        return true;
-    }
-    if (id == IDC_COMMON_YOUTH && code == BN_CLICKED) {
-        OnYouthClicked();
-        return true;
-    }
-    return false;
+    if (id != IDC_COMMON_YOUTH || code != BN_CLICKED) return false;
+    OnYouthClicked();
+    return true;
 }

@@ -15,12 +15,14 @@ public:
 
     // The first language of the edited club's country.
     void SetClubLanguage(std::uint8_t language) { clubLanguage_ = language; }
-    void SetPerson(TPerson* person, TClub* club) override;
     void ApplyToPerson() override;
 
 protected:
     BOOL OnInitDialog() override;
-    bool OnCommand(int id, int code, HWND control) override;
+    void OnNameEdited() override;
+    void OnNationalityChosen() override;
+    bool OnOwnCommand(int id, int code) override;
+    void ShowOwnFields() override;
     void OnBirthDateEdited() override;
 
 private:
@@ -28,7 +30,6 @@ private:
     void EnableYouthBox(TDate birthDate);
     void ClearFlags();
     void ShowCaption();
-    void OnNationalityChanged();
     void OnYouthClicked();
 
     std::uint8_t clubLanguage_ = 0;

@@ -29,6 +29,37 @@ CPersonCommonPage::CPersonCommonPage(UINT templateId, HWND parent) : CPersonPage
 
 CPersonCommonPage::~CPersonCommonPage() = default;
 
+void CPersonCommonPage::SetPerson(TPerson* person, TClub*)
+{
+    person_ = person;
+    birthDateEdited_ = false;
+    showing_ = true;
+    Enable(person != nullptr);
+    if (person == nullptr) {
+        ClearNames();
+    } else {
+        ShowNames();
+        ShowAge(person->GetBirthDate());
+    }
+    ShowSubPages();
+    ShowOwnFields();
+    showing_ = false;
+}
+
+bool CPersonCommonPage::OnCommand(int id, int code, HWND)
+{
+    if (person_ == nullptr || showing_ || IsExchanging()) return false;
+    if ((id == IDC_COMMON_LAST_NAME || id == IDC_COMMON_FIRST_NAME) && code == EN_CHANGE) {
+        OnNameEdited();
+        return true;
+    }
+    if ((id == IDC_COMMON_NATIONALITY || id == IDC_COMMON_SECOND_NATIONALITY) && code == CBN_SELCHANGE) {
+        OnNationalityChosen();
+        return true;
+    }
+    return OnOwnCommand(id, code);
+}
+
 void CPersonCommonPage::InitCommonControls(const TLayout& layout)
 {
     const int limits[] = {layout.firstNameLimit, PersonCommonRules::NameLimit, PersonCommonRules::NameLimit,

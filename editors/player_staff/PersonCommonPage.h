@@ -20,6 +20,8 @@ class CDlgStaffAtClub;
 class CPersonCommonPage : public CPersonPage {
 public:
     ~CPersonCommonPage() override;
+    // Shows the person's names, birth date and sub-page, then the page's own fields.
+    void SetPerson(TPerson* person, TClub* club) final;
     void OnChange(void* sender) override;
 
 protected:
@@ -36,6 +38,16 @@ protected:
     // Part of OnInitDialog: edit limits, date range, country combos, sub-pages.
     void InitCommonControls(const TLayout& layout);
     void OnDestroy() override;
+    // The user's changes of a name or a nationality go to the two hooks below,
+    // other commands to OnOwnCommand; none while the page fills itself.
+    bool OnCommand(int id, int code, HWND control) final;
+    // The first or the last name typed in.
+    virtual void OnNameEdited() = 0;
+    // A nationality chosen in either combo.
+    virtual void OnNationalityChosen() = 0;
+    virtual bool OnOwnCommand(int /*id*/, int /*code*/) { return false; }
+    // The page's own fields for person_, which is null when none is shown.
+    virtual void ShowOwnFields() {}
     // The birth date the user changed; the age is shown already.
     virtual void OnBirthDateEdited() {}
 

@@ -23,6 +23,22 @@ std::wstring NativePath(std::u16string_view path) { return Wide(MakeAbsolute(pat
 
 DWORD Attributes(std::u16string_view path) { return GetFileAttributesW(NativePath(path).c_str()); }
 
+// Names the system's wildcard search gives for pattern, without "." and "..".
+std::vector<std::u16string> FindNames(const std::wstring& pattern)
+{
+    std::vector<std::u16string> names;
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::wstring_view name = data.cFileName;
+        if (name != L"." && name != L"..")
+            names.emplace_back(reinterpret_cast<const char16_t*>(name.data()), name.size());
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return names;
+}
+
 }  // namespace
 
 namespace native {
@@ -118,35 +134,11 @@ bool IsWritable(std::u16string_view path)
     return !probe.empty() && RemoveFile(probe);
 }
 
-std::vector<std::u16string> ListFolder(std::u16string_view folder)
-{
-    std::vector<std::u16string> names;
-    WIN32_FIND_DATAW data{};
-    HANDLE find = FindFirstFileW((NativePath(folder) + L"\\*").c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::wstring_view name = data.cFileName;
-        if (name != L"." && name != L"..")
-            names.emplace_back(reinterpret_cast<const char16_t*>(name.data()), name.size());
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return names;
-}
+std::vector<std::u16string> ListFolder(std::u16string_view folder) { return FindNames(NativePath(folder) + L"\\*"); }
 
 std::vector<std::u16string> ListFolderMatching(std::u16string_view patternPath)
 {
-    std::vector<std::u16string> names;
-    WIN32_FIND_DATAW data{};
-    const std::wstring pattern = Wide(JoinPath(MakeAbsolute(FolderOf(patternPath)), NameOf(patternPath)));
-    HANDLE find = FindFirstFileW(pattern.c_str(), &data);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        const std::wstring_view name = data.cFileName;
-        if (name != L"." && name != L"..")
-            names.emplace_back(reinterpret_cast<const char16_t*>(name.data()), name.size());
-    } while (FindNextFileW(find, &data));
-    FindClose(find);
-    return names;
+    return FindNames(Wide(JoinPath(MakeAbsolute(FolderOf(patternPath)), NameOf(patternPath))));
 }
 
 std::u16string CreateUniqueFile(std::u16string_view folder, std::u16string_view prefix)

@@ -30,6 +30,7 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tests/ui/renderer/StandInStatistics.h"
 #include "ui/PlayerImageCtrl.h"
 #include "ui/RenderManager.h"
 
@@ -42,25 +43,10 @@ constexpr int ClubKitTab = 2;
 constexpr int SquadLooksTab = 4;
 constexpr COLORREF PreviewBackground = RGB(0xC8, 0xC8, 0xD0);
 
-// What the stand-in renderer counts (tests/ui/renderer).
-struct Statistics {
-    LONG created, alive;
-    HWND window;
-    LONG renderKits, setKits, renderHeads, frames;
-    TRendererRect lastArea;
-    std::uint32_t background;
-    std::uint32_t kit[13];
-};
+using stand_in::FromArgb;
+using stand_in::Statistics;
 
-const Statistics* StandIn()
-{
-    HMODULE module = ::GetModuleHandleW(L"Renderer.dll");
-    auto statistics = reinterpret_cast<const Statistics* (*)()>(
-        reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
-    return statistics ? statistics() : nullptr;
-}
-
-COLORREF FromArgb(std::uint32_t argb) { return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF); }
+const Statistics* StandIn() { return stand_in::StatisticsOf(::GetModuleHandleW(L"Renderer.dll")); }
 
 COLORREF CentrePixel(HWND window)
 {
@@ -184,6 +170,13 @@ protected:
         EXPECT_TRUE(checked);
     }
 
+    // RunEditor for the club editor's kit tab; check gets the kit page.
+    static void RunKitPage(DlgMainMenu& window, const std::function<void(HWND)>& check)
+    {
+        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab,
+                  [&](HWND frame) { check(::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW))); });
+    }
+
     // A club of the current country (not its national team), selected.
     static TClub& SelectSomeClub(DlgMainMenu& window)
     {
@@ -236,8 +229,7 @@ TEST_F(ProgramRenderer, BesideTheProgramTheKitPageAndTheLooksPageDrawThroughIt)
         EXPECT_EQ(stand.window, renderWindow);
 
         TClub& club = SelectSomeClub(window);
-        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab, [&](HWND frame) {
-            const HWND kitPage = ::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW));
+        RunKitPage(window, [&](HWND kitPage) {
             EXPECT_EQ(::GetParent(renderWindow), kitPage);
             EXPECT_TRUE(::IsWindowVisible(renderWindow));
             EXPECT_GE(stand.renderKits, 1);
@@ -286,8 +278,7 @@ TEST_F(ProgramRenderer, WithoutTheRendererTheWarningComesOnceAndEveryEditorWorks
         ASSERT_NE(renderer, nullptr);
         EXPECT_FALSE(renderer->IsAvailable());
         SelectSomeClub(window);
-        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab, [&](HWND frame) {
-            const HWND kitPage = ::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW));
+        RunKitPage(window, [&](HWND kitPage) {
             EXPECT_TRUE(::IsWindowVisible(kitPage));
             EXPECT_EQ(::GetDlgItem(kitPage, CRenderManager::RenderWindowId), nullptr);
             ++opened;
@@ -315,8 +306,7 @@ TEST_F(ProgramRenderer, ExternalModeLoadsNothingAndShowsNothing)
         ASSERT_NE(renderer, nullptr);
         EXPECT_FALSE(renderer->IsAvailable());
         SelectSomeClub(window);
-        RunEditor(window, IDC_MAIN_CLUB_SETTINGS, IDC_CLUB_TAB, ClubKitTab, [&](HWND frame) {
-            const HWND kitPage = ::GetParent(FindDescendant(frame, IDC_KIT_PREVIEW));
+        RunKitPage(window, [&](HWND kitPage) {
             EXPECT_EQ(::GetDlgItem(kitPage, CRenderManager::RenderWindowId), nullptr);
         });
     });

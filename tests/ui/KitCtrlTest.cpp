@@ -12,6 +12,7 @@
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tests/ui/renderer/StandInStatistics.h"
 #include "ui/KitCtrl.h"
 #include "ui/PlayerImageCtrl.h"
 #include "ui/RenderManager.h"
@@ -19,17 +20,7 @@
 
 namespace {
 
-// What the stand-in renderer reports.
-struct Statistics {
-    LONG created, alive;
-    HWND window;
-    LONG renderKits, setKits, renderHeads, frames;
-    TRendererRect lastArea;
-    std::uint32_t background;
-    std::uint32_t kit[13];
-    std::uint32_t options[RendererOptionBlockWords];
-    LONG readersAlive, pixelReads, buffersHandedOut, buffersHeld, bufferShortfall;
-};
+using stand_in::Statistics;
 
 // An uncompressed 32-bit top-down TGA: opaque red in the four corner
 // pixels, transparent green elsewhere.
@@ -94,10 +85,7 @@ protected:
     }
     const Statistics* Stand()
     {
-        HMODULE module = ::GetModuleHandleW(win::W(platform::MakeAbsolute(base.File(u"Renderer.dll"))));
-        auto statistics = reinterpret_cast<const Statistics* (*)()>(
-            reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
-        return statistics ? statistics() : nullptr;
+        return stand_in::StatisticsOf(::GetModuleHandleW(win::W(platform::MakeAbsolute(base.File(u"Renderer.dll")))));
     }
     void ShortenPixelBuffers(LONG pixels)
     {

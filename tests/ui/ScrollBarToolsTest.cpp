@@ -12,16 +12,20 @@ protected:
         bar_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_POPUP | SBS_HORZ, 0, 0, 200, 20, nullptr, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
         ASSERT_NE(bar_, nullptr);
+        SetRange(0, 100, 10, 50);
+    }
+    void TearDown() override { DestroyWindow(bar_); }
+    void SetRange(int low, int high, UINT page, int position)
+    {
         SCROLLINFO info{};
         info.cbSize = sizeof(info);
         info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-        info.nMin = 0;
-        info.nMax = 100;
-        info.nPage = 10;
-        info.nPos = 50;
+        info.nMin = low;
+        info.nMax = high;
+        info.nPage = page;
+        info.nPos = position;
         SetScrollInfo(bar_, SB_CTL, &info, FALSE);
     }
-    void TearDown() override { DestroyWindow(bar_); }
     int Position() const { return GetScrollPos(bar_, SB_CTL); }
     void MoveTo(int position) { SetScrollPos(bar_, SB_CTL, position, FALSE); }
 
@@ -61,14 +65,7 @@ TEST_F(ScrollBarToolsTest, InvertedScaleRunsTheOtherWay)
 TEST_F(ScrollBarToolsTest, InvertedScaleTakesTheThumbFromTheOtherEndOfARangeThatDoesNotStartAtZero)
 {
     // A bar of years without a page, as the contract page has one.
-    SCROLLINFO info{};
-    info.cbSize = sizeof(info);
-    info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    info.nMin = 2007;
-    info.nMax = 2017;
-    info.nPage = 0;
-    info.nPos = 2010;
-    SetScrollInfo(bar_, SB_CTL, &info, FALSE);
+    SetRange(2007, 2017, 0, 2010);
     for (int thumb = 2007; thumb <= 2017; ++thumb) {
         for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION}) {
             EXPECT_EQ(HandleInvertedScrollBar(code, thumb, bar_), 2007 + 2017 - thumb) << thumb;

@@ -13,6 +13,7 @@
 #include "resources/ClubEditorIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tests/ui/renderer/StandInStatistics.h"
 #include "ui/RenderManager.h"
 #include "win/WideText.h"
 
@@ -24,21 +25,8 @@ using club_test::Page;
 
 constexpr int KitTab = 2;
 
-// What the stand-in renderer reports (tests/ui/renderer).
-struct Statistics {
-    LONG created, alive;
-    HWND window;
-    LONG renderKits, setKits, renderHeads, frames;
-    TRendererRect lastArea;
-    std::uint32_t background;
-    std::uint32_t kit[13];
-    std::uint32_t options[RendererOptionBlockWords];
-};
-
-COLORREF FromArgb(std::uint32_t argb)
-{
-    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
+using stand_in::FromArgb;
+using stand_in::Statistics;
 
 class ClubKitPreview : public club_test::SampleClubTest {
 protected:
@@ -67,11 +55,9 @@ protected:
 
     static const Statistics& Stand()
     {
-        HMODULE module = ::GetModuleHandleW(L"Renderer.dll");
-        auto statistics = reinterpret_cast<const Statistics* (*)()>(
-            reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
+        const Statistics* statistics = stand_in::StatisticsOf(::GetModuleHandleW(L"Renderer.dll"));
         static const Statistics none{};
-        return statistics ? *statistics() : none;
+        return statistics ? *statistics : none;
     }
 
     // The eight colours kit k of the club is drawn with.

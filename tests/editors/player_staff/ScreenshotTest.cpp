@@ -17,6 +17,7 @@
 #include "editors/player_staff/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
+#include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CountryDirectory.h"
 #include "ui/WorldCountryDirectory.h"
@@ -106,11 +107,7 @@ TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
         busy = true;
         CMyTabCtrl& pages = window.GetPageTabs();
         for (int page = 0; page < pages.GetItemCount() && page < static_cast<int>(std::size(names)); ++page) {
-            NMHDR change{pages.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-            ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
-            pages.SetCurSel(page);
-            change.code = TCN_SELCHANGE;
-            ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
+            squad_window_testing::SelectPageTab(window, page);
             Capture(window.Handle(), names[page]);
         }
         ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
@@ -171,12 +168,7 @@ TEST_F(PlayerScreenshots, ReserveTeamListAndNumbers)
     gui_test::ModalDriver driver([&] {
         if (window.Handle() == nullptr || busy) return false;
         busy = true;
-        CMyTabCtrl& lists = window.GetListTabs();
-        NMHDR change{lists.Handle(), IDC_FRAME_LIST_TABS, TCN_SELCHANGING};
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
-        lists.SetCurSel(1);
-        change.code = TCN_SELCHANGE;
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
+        squad_window_testing::SelectListTab(window, 1);
         Capture(window.Handle(), u"squad-second-team");
         ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
         return true;
@@ -201,12 +193,7 @@ TEST_F(PlayerScreenshots, StaffTabGeneratorAndCountryPlayers)
     gui_test::ModalDriver driver([&] {
         if (window.Handle() == nullptr || busy) return false;
         busy = true;
-        CMyTabCtrl& lists = window.GetListTabs();
-        NMHDR change{lists.Handle(), IDC_FRAME_LIST_TABS, TCN_SELCHANGING};
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
-        lists.SetCurSel(CDlgPlayerlistClub::StaffTab);
-        change.code = TCN_SELCHANGE;
-        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&change));
+        squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         Capture(window.Handle(), u"squad-staff");
         ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
         return true;

@@ -17,16 +17,25 @@ BOOL CALLBACK LookAtWindow(HWND window, LPARAM context)
     return FALSE;
 }
 
+void SelectTab(CDlgPlayerlistClub& window, CMyTabCtrl& tabs, int id, int index)
+{
+    NMHDR header{tabs.Handle(), static_cast<UINT_PTR>(id), TCN_SELCHANGING};
+    ::SendMessageW(window.Handle(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
+    tabs.SetCurSel(index);
+    header.code = TCN_SELCHANGE;
+    ::SendMessageW(window.Handle(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
+}
+
 }  // namespace
 
 void SelectPageTab(CDlgPlayerlistClub& window, int index)
 {
-    CMyTabCtrl& tabs = window.GetPageTabs();
-    NMHDR header{tabs.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-    ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
-    tabs.SetCurSel(index);
-    header.code = TCN_SELCHANGE;
-    ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&header));
+    SelectTab(window, window.GetPageTabs(), IDC_FRAME_PAGE_TABS, index);
+}
+
+void SelectListTab(CDlgPlayerlistClub& window, int index)
+{
+    SelectTab(window, window.GetListTabs(), IDC_FRAME_LIST_TABS, index);
 }
 
 HWND FindDialogWith(int controlId)

@@ -26,6 +26,8 @@ HWND FindDialogWith(int controlId);
 bool SelectRowByData(HWND dialog, int listId, LPARAM data);
 // A user's change of the person page tab, through the control's own path.
 void SelectPageTab(CDlgPlayerlistClub& window, int index);
+// The same for the tab over the lists.
+void SelectListTab(CDlgPlayerlistClub& window, int index);
 
 class SquadWindowTest : public database_testing::CurrentWorldTest {
 protected:

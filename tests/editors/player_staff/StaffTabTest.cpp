@@ -12,6 +12,7 @@
 #include "resources/StaffPagesIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
+#include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CountryDirectory.h"
 #include "ui/WorldCountryDirectory.h"
@@ -71,17 +72,8 @@ protected:
         EXPECT_FALSE(driver.TimedOut());
     }
 
-    // A user's change of a tab, through the control's own path.
-    void SelectTab(CMyTabCtrl& tabs, int id, int index)
-    {
-        NMHDR header{tabs.Handle(), static_cast<UINT_PTR>(id), TCN_SELCHANGING};
-        ::SendMessageW(window_.Handle(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
-        tabs.SetCurSel(index);
-        header.code = TCN_SELCHANGE;
-        ::SendMessageW(window_.Handle(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
-    }
-    void SelectListTab(int index) { SelectTab(window_.GetListTabs(), IDC_FRAME_LIST_TABS, index); }
-    void SelectPageTab(int index) { SelectTab(window_.GetPageTabs(), IDC_FRAME_PAGE_TABS, index); }
+    void SelectListTab(int index) { squad_window_testing::SelectListTab(window_, index); }
+    void SelectPageTab(int index) { squad_window_testing::SelectPageTab(window_, index); }
 
     void StaffCommand(int command)
     {

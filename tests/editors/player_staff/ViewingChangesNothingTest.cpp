@@ -10,6 +10,7 @@
 #include "editors/player_staff/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
+#include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/CountryDirectory.h"
 #include "ui/WorldCountryDirectory.h"
@@ -95,12 +96,7 @@ TEST_F(ViewingChangesNothingTest, EveryPersonOnEveryPageThenOk)
         [&] {
             if (window.Handle() == nullptr) return false;
             for (int part = 0; part < CDlgPlayerlistClub::ListCount; ++part) {
-                CMyTabCtrl& lists = window.GetListTabs();
-                NMHDR header{lists.Handle(), IDC_FRAME_LIST_TABS, TCN_SELCHANGING};
-                ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&header));
-                lists.SetCurSel(part);
-                header.code = TCN_SELCHANGE;
-                ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_LIST_TABS, reinterpret_cast<LPARAM>(&header));
+                squad_window_testing::SelectListTab(window, part);
                 HWND list = ::GetDlgItem(window.GetSquadList(part).Handle(), IDC_LIST_PLAYERS);
                 const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
                 for (int row = 0; row < rows; ++row) {
@@ -109,11 +105,7 @@ TEST_F(ViewingChangesNothingTest, EveryPersonOnEveryPageThenOk)
                                    MAKEWPARAM(IDC_LIST_PLAYERS, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
                     CMyTabCtrl& pages = window.GetPageTabs();
                     for (int page = 0; page < pages.GetItemCount(); ++page) {
-                        NMHDR change{pages.Handle(), IDC_FRAME_PAGE_TABS, TCN_SELCHANGING};
-                        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
-                        pages.SetCurSel(page);
-                        change.code = TCN_SELCHANGE;
-                        ::SendMessageW(window.Handle(), WM_NOTIFY, IDC_FRAME_PAGE_TABS, reinterpret_cast<LPARAM>(&change));
+                        squad_window_testing::SelectPageTab(window, page);
                         ++shown;
                     }
                 }

@@ -18,30 +18,15 @@
 
 #include "archive/MireloBig.h"
 #include "archive/TgaDib.h"
+#include "tests/ui/renderer/StandInStatistics.h"
 #include "ui/RendererPlugin.h"
 
 namespace {
 
-// The first three fields are what the host's tests read; the rest reports
-// the calls of the kit and portrait controls.
-struct Statistics {
-    LONG created, alive;
-    HWND window;
-    LONG renderKits, setKits, renderHeads, frames;
-    TRendererRect lastArea;
-    std::uint32_t background;
-    std::uint32_t kit[13];
-    std::uint32_t options[RendererOptionBlockWords];
-    LONG readersAlive, pixelReads, buffersHandedOut, buffersHeld;
-    // Set by a test: the pixel buffer handed out is this many pixels short.
-    LONG bufferShortfall;
-};
-Statistics statistics{};
+using stand_in::FromArgb;
+using stand_in::Statistics;
 
-COLORREF FromArgb(std::uint32_t argb)
-{
-    return RGB((argb >> 16) & 0xFF, (argb >> 8) & 0xFF, argb & 0xFF);
-}
+Statistics statistics{};
 
 // A relative path is taken from the plug-in's own folder, the game's folder.
 std::string FullPath(const char* path)
