@@ -35,7 +35,9 @@ public:
 
     // file: the opened hot-fix file, its header checked, or null.
     virtual void Apply(TCompleteWorld* world, CHotfixFile* file, CReportModel& report) = 0;
-    // Writes the data part of a hot-fix file after its header.
+    // Writes the data part of a hot-fix file after its header. The manager
+    // commits the file after Create; a fix commits it itself only when an
+    // entry of its own depends on the outcome.
     virtual void Create(TCompleteWorld* world, CHotfixFile* file, CReportModel& report);
 
     const std::u16string& GetName() const { return name_; }

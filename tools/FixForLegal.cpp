@@ -105,6 +105,4 @@ void CFixForLegal::Create(TCompleteWorld* world, CHotfixFile* file, CReportModel
             if (club != nullptr && !IsNationalTeamId(club->GetId())) WriteClub(*club, *file);
         }
     }
-    // A failed write shows when the file is committed.
-    CommitFile(*file, report);
 }

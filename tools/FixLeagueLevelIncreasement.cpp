@@ -51,5 +51,4 @@ void CFixLeagueLevelIncreasement::Create(TCompleteWorld* world, CHotfixFile* fil
         const std::uint8_t rule = country != nullptr ? country->GetAmateurRule() : 0;
         file->WriteBytes(&rule, 1);
     }
-    CommitFile(*file, report);
 }
