@@ -27,6 +27,13 @@ std::u16string Bounded(std::u16string_view text)
     return std::u16string(text.substr(0, SpinEditTextMax));
 }
 
+// A whole-numbered double held inside the int32 range; NaN gives 0.
+std::int32_t HeldInInt32(double whole)
+{
+    if (std::isnan(whole)) return 0;
+    return static_cast<std::int32_t>(std::clamp(whole, static_cast<double>(Int32Min), static_cast<double>(Int32Max)));
+}
+
 }  // namespace
 
 std::u16string MakeSpinEditFormat(std::u16string_view text)
@@ -43,12 +50,7 @@ std::int32_t ClampSpinValue(std::int64_t value, std::int32_t bound1, std::int32_
     return static_cast<std::int32_t>(std::clamp(value, low, high));
 }
 
-std::int32_t ScaleSpinValue(double value, double scale)
-{
-    const double scaled = std::round(value * scale);
-    if (std::isnan(scaled)) return 0;
-    return static_cast<std::int32_t>(std::clamp(scaled, static_cast<double>(Int32Min), static_cast<double>(Int32Max)));
-}
+std::int32_t ScaleSpinValue(double value, double scale) { return HeldInInt32(std::round(value * scale)); }
 
 std::int32_t TruncateSpinValue(double value, double scale)
 {
@@ -56,9 +58,7 @@ std::int32_t TruncateSpinValue(double value, double scale)
     // one step, keeps it at 29 steps while 12.345 still gives 1234.
     constexpr double Allowance = 1e-6;
     const double scaled = value * scale;
-    if (std::isnan(scaled)) return 0;
-    const double cut = std::trunc(scaled + (scaled < 0 ? -Allowance : Allowance));
-    return static_cast<std::int32_t>(std::clamp(cut, static_cast<double>(Int32Min), static_cast<double>(Int32Max)));
+    return HeldInInt32(std::trunc(scaled + (scaled < 0 ? -Allowance : Allowance)));
 }
 
 std::u16string SpinValueText(const CTextManager& texts, const TSpinEditFormat& format, std::int32_t value)
