@@ -5,6 +5,7 @@
 #include "core/TextManager.h"
 #include "core/TextTools.h"
 #include "ui/SkinBitmap.h"
+#include "win/ClassName.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"
 
@@ -13,13 +14,6 @@ namespace {
 bool IsTransparentButtonType(UINT type)
 {
     return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
-}
-
-bool HasClassName(HWND window, const wchar_t* name)
-{
-    wchar_t className[32] = {};
-    ::GetClassNameW(window, className, 32);
-    return ::lstrcmpiW(className, name) == 0;
 }
 
 // The window whose client area anchors the skin: the nearest ancestor (or
@@ -84,8 +78,8 @@ void CDialogB::OnCancel()
 HBRUSH CDialogB::OnCtlColor(HDC dc, HWND control, UINT message)
 {
     bool transparent = false;
-    if (message == WM_CTLCOLORSTATIC && HasClassName(control, L"Static")) transparent = true;
-    if (HasClassName(control, L"Button") &&
+    if (message == WM_CTLCOLORSTATIC && win::HasClassName(control, L"Static")) transparent = true;
+    if (win::HasClassName(control, L"Button") &&
         IsTransparentButtonType(static_cast<UINT>(::GetWindowLongPtrW(control, GWL_STYLE)) & BS_TYPEMASK))
         transparent = true;
     if (!transparent) return nullptr;

@@ -1,5 +1,7 @@
 #include "ui/ScrollBarTools.h"
 
+#include "win/ClassName.h"
+
 namespace {
 
 SCROLLINFO ReadScrollInfo(HWND scrollBar)
@@ -60,8 +62,4 @@ int HandleInvertedScrollBar(int scrollCode, int thumbPosition, HWND scrollBar)
     return ClampAndSet(scrollBar, info, position);
 }
 
-bool IsScrollBarControl(HWND window)
-{
-    wchar_t className[16] = {};
-    return ::GetClassNameW(window, className, 16) > 0 && ::lstrcmpiW(className, L"ScrollBar") == 0;
-}
+bool IsScrollBarControl(HWND window) { return win::HasClassName(window, L"ScrollBar"); }

@@ -7,6 +7,7 @@
 #include "database/CompleteWorld.h"
 #include "database/WorldList.h"
 #include "resources/ClubEditorIds.h"
+#include "win/ClassName.h"
 
 namespace {
 
@@ -15,17 +16,14 @@ constexpr int PageTop = 24;
 
 bool IsDroppedCombo(HWND window)
 {
-    wchar_t name[16] = {};
-    return window != nullptr && ::GetClassNameW(window, name, 16) > 0 && ::lstrcmpiW(name, L"ComboBox") == 0 &&
-           ::SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
+    return win::HasClassName(window, L"ComboBox") && ::SendMessageW(window, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 // A push button, owner-drawn ones (the kit's colours) included; not a
 // check box, radio button or group box.
 bool IsPushButton(HWND window)
 {
-    wchar_t name[16] = {};
-    if (window == nullptr || ::GetClassNameW(window, name, 16) == 0 || ::lstrcmpiW(name, L"Button") != 0) return false;
+    if (!win::HasClassName(window, L"Button")) return false;
     const auto type = static_cast<UINT>(::GetWindowLongPtrW(window, GWL_STYLE)) & BS_TYPEMASK;
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON || type == BS_OWNERDRAW;
 }

@@ -8,6 +8,7 @@
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "tests/ui/renderer/StandInStatistics.h"
 #include "win/WideText.h"
 #include "win/Window.h"
 
@@ -15,11 +16,7 @@ namespace {
 
 using testing_support::TempFolder;
 
-// What the stand-in renderer counts.
-struct Statistics {
-    LONG created, alive;
-    HWND window;
-};
+using stand_in::Statistics;
 
 class RenderManagerTest : public ::testing::Test {
 protected:
@@ -50,10 +47,7 @@ protected:
     }
     const Statistics* Loaded()
     {
-        HMODULE module = ::GetModuleHandleW(win::W(platform::MakeAbsolute(base_->File(u"Renderer.dll"))));
-        auto statistics = reinterpret_cast<const Statistics* (*)()>(
-            reinterpret_cast<void (*)()>(module ? ::GetProcAddress(module, "StandInStatistics") : nullptr));
-        return statistics ? statistics() : nullptr;
+        return stand_in::StatisticsOf(::GetModuleHandleW(win::W(platform::MakeAbsolute(base_->File(u"Renderer.dll")))));
     }
 
     gui_test::TestDialog host_{IDD_TEST_HOST};
