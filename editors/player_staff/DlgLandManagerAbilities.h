@@ -1,7 +1,8 @@
 #pragma once
 // The country editor's abilities page of an additional manager: the
 // squad window's abilities, languages and character, here written into
-// the person as soon as the character is chosen or a scroll bar moved.
+// the person as soon as the character is chosen; its two scroll bars are
+// written at once as the abilities' arrows are.
 
 #include "editors/player_staff/DlgManagerAbilities.h"
 
@@ -11,5 +12,4 @@ public:
 
 protected:
     bool OnCommand(int id, int code, HWND control) override;
-    bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 };

@@ -114,7 +114,8 @@ void CDlgManagerAbilities::ApplyToPerson()
 
 bool CDlgManagerAbilities::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    // The ability spins' arrows scroll too: what they changed is stored at once.
+    // The ability spins' arrows scroll too, and so do the country editor's
+    // bars, whose positions are nobody's value: what they changed is stored at once.
     if (message == WM_VSCROLL && lParam != 0) {
         const HWND bar = reinterpret_cast<HWND>(lParam);
         if (IsScrollBarControl(bar)) HandleInvertedScrollBar(LOWORD(wParam), HIWORD(wParam), bar);
