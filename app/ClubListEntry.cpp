@@ -1,8 +1,8 @@
 #include "app/ClubListEntry.h"
 
-#include "database/Club.h"
-#include "database/CompleteWorld.h"
-#include "database/CountryCompetitions.h"
+#include "database/club/Club.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/CountryCompetitions.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "core/Format.h"
 #include "core/Random.h"
 #include "core/TextManager.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "platform/Platform.h"
 #include "ui/SkinBitmap.h"
 #include "win/Dialog.h"

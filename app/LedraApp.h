@@ -16,7 +16,7 @@
 
 #include "app/CommandLine.h"
 #include "core/TabbedConfig.h"
-#include "database/Date.h"
+#include "database/world/Date.h"
 #include "win/Gdi.h"
 #include "win/NamedMutex.h"
 

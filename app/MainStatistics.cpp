@@ -1,7 +1,7 @@
 #include "app/MainStatistics.h"
 
-#include "database/Club.h"
-#include "database/Person.h"
+#include "database/club/Club.h"
+#include "database/person/Person.h"
 
 void MainStatistics::AddSquad(const TClub& club)
 {

@@ -4,10 +4,10 @@
 #include "app/MainWindowLaunchers.h"
 #include "app/RendererHost.h"
 #include "app/ReportToolLaunchers.h"
-#include "editors/country_club/ClubEditorRegistration.h"
-#include "editors/country_club/ContinentEditors.h"
-#include "editors/country_club/CountryEditorLaunchers.h"
-#include "editors/player_staff/NationalPoolLaunchers.h"
+#include "editors/country_club/club/ClubEditorRegistration.h"
+#include "editors/country_club/continent/ContinentEditors.h"
+#include "editors/country_club/country/CountryEditorLaunchers.h"
+#include "editors/player_staff/lists/NationalPoolLaunchers.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 
 void RegisterProgramParts(TMainWindowLaunchers& launchers)

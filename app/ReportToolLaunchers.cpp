@@ -2,7 +2,7 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "archive/BadgeLookup.h"
-#include "database/WorldList.h"
+#include "database/world/WorldList.h"
 #include "tools/DatabaseProblemTool.h"
 #include "tools/GlobalTools.h"
 #include "tools/ProcessTransfer.h"

@@ -5,8 +5,8 @@
 #include "app/LedraApp.h"
 #include "core/AppMessage.h"
 #include "core/TextManager.h"
-#include "database/DatabaseSnapshot.h"
-#include "database/WorldList.h"
+#include "database/world/DatabaseSnapshot.h"
+#include "database/world/WorldList.h"
 
 int DefaultCountryIdForLanguage(int primaryLanguage)
 {

@@ -14,8 +14,8 @@
 
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
-#include "database/CompleteWorld.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 
 namespace {

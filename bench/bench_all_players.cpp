@@ -6,10 +6,10 @@
 #include <benchmark/benchmark.h>
 
 #include "BenchDatabase.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/WorldList.h"
-#include "editors/player_staff/model/AllPlayersFilter.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/world/WorldList.h"
+#include "editors/player_staff/model/squad/AllPlayersFilter.h"
 
 namespace {
 

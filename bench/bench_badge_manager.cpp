@@ -10,7 +10,7 @@
 #include "archive/MireloBig.h"
 #include "bench/BenchBigArchive.h"
 #include "core/Format.h"
-#include "editors/country_club/model/BadgeGroups.h"
+#include "editors/country_club/model/club/BadgeGroups.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -10,8 +10,8 @@
 
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
-#include "database/CompleteWorld.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 
 namespace {

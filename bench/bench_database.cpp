@@ -22,9 +22,9 @@
 #include "bench/BenchDatabase.h"
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
-#include "database/CompleteWorld.h"
-#include "database/GameExport.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/export/GameExport.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 

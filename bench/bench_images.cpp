@@ -15,8 +15,8 @@
 #include "archive/TgaDib.h"
 #include "bench/BenchBigArchive.h"
 #include "core/Format.h"
-#include "database/Club.h"
-#include "database/ClubBadge.h"
+#include "database/club/Club.h"
+#include "database/club/ClubBadge.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "bench/BenchDatabase.h"
-#include "database/CompleteWorld.h"
-#include "editors/player_staff/model/NationalSquadList.h"
+#include "database/world/CompleteWorld.h"
+#include "editors/player_staff/model/lists/NationalSquadList.h"
 
 namespace {
 

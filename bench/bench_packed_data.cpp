@@ -14,7 +14,7 @@
 
 #include "archive/PackedData.h"
 #include "core/AppMessage.h"
-#include "database/DatabaseSnapshot.h"
+#include "database/world/DatabaseSnapshot.h"
 #include "platform/Platform.h"
 
 #ifdef TR_HAVE_ZLIB

@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/NameList.h"
-#include "database/Person.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/person/NameList.h"
+#include "database/person/Person.h"
 #include "platform/Platform.h"
 
 namespace {

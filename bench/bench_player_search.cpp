@@ -9,9 +9,9 @@
 #include <benchmark/benchmark.h>
 
 #include "bench/BenchDatabase.h"
-#include "database/CompleteWorld.h"
-#include "editors/player_staff/model/DuplicateFinder.h"
-#include "editors/player_staff/model/PlayerSearch.h"
+#include "database/world/CompleteWorld.h"
+#include "editors/player_staff/model/search/DuplicateFinder.h"
+#include "editors/player_staff/model/search/PlayerSearch.h"
 
 namespace {
 

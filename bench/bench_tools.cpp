@@ -8,8 +8,8 @@
 
 #include "bench/BenchDatabase.h"
 #include "core/TextManager.h"
-#include "database/CompleteWorld.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
 #include "tools/DatabaseProblemTool.h"
 #include "tools/GlobalTools.h"
 #include "tools/ProcessTransfer.h"

@@ -27,11 +27,23 @@ function(tr_apply_options target)
   endif()
 endfunction()
 
-# tr_add_library(name DEPS dep...) builds every .cpp of the calling folder
-# (and of its posix/ or win32/ subfolder) into a static library.
+# tr_glob_sources(var folder [subfolder...]) lists the .cpp files of folder
+# and of its listed subfolders (relative to folder).
+function(tr_glob_sources var folder)
+  set(patterns ${folder}/*.cpp)
+  foreach(sub IN LISTS ARGN)
+    list(APPEND patterns ${folder}/${sub}/*.cpp)
+  endforeach()
+  file(GLOB found CONFIGURE_DEPENDS ${patterns})
+  set(${var} ${found} PARENT_SCOPE)
+endfunction()
+
+# tr_add_library(name [SUBDIRS folder...] DEPS dep...) builds every .cpp of
+# the calling folder, of the listed subfolders (the families a large library
+# is split into) and of its posix/ or win32/ subfolder into a static library.
 function(tr_add_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;SYSTEM_LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "" "" "DEPS;SYSTEM_LIBS;SUBDIRS" ${ARGN})
+  tr_glob_sources(sources ${CMAKE_CURRENT_SOURCE_DIR} ${ARG_SUBDIRS})
   if(WIN32)
     file(GLOB os_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/win32/*.cpp)
   else()
@@ -50,13 +62,13 @@ function(tr_add_library name)
   tr_apply_options(${name})
 endfunction()
 
-# tr_add_test(name LIBS lib... [DIR folder] [LOCK resource] [SERIAL]) builds
-# every .cpp of a tests/ folder into one GoogleTest program; ctest lists each
-# test case. Cases of programs that share a LOCK (a registry key, a named
+# tr_add_test(name LIBS lib... [DIR folder] [SUBDIRS folder...] [LOCK resource]
+# [SERIAL]) builds every .cpp of a tests/ folder and of its listed subfolders
+# into one GoogleTest program; ctest lists each test case. Cases of programs that share a LOCK (a registry key, a named
 # mutex) never run at the same time; SERIAL runs its cases while no other
 # test runs (for tests of desktop-wide state such as the foreground window).
 function(tr_add_test name)
-  cmake_parse_arguments(ARG "SERIAL" "DIR;LOCK" "LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "DIR;LOCK" "LIBS;SUBDIRS" ${ARGN})
   set(serial)
   if(ARG_SERIAL)
     set(serial RUN_SERIAL TRUE)
@@ -64,7 +76,7 @@ function(tr_add_test name)
   if(NOT ARG_DIR)
     set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})
   endif()
-  file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp)
+  tr_glob_sources(sources ${ARG_DIR} ${ARG_SUBDIRS})
   if(NOT sources)
     return()
   endif()

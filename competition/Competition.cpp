@@ -9,8 +9,8 @@
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
-#include "database/DatabaseVersion.h"
-#include "database/MasterWriter.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/export/MasterWriter.h"
 
 namespace {
 

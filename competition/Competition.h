@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "database/CompetitionRegistry.h"
+#include "database/country/CompetitionRegistry.h"
 
 class CIndexTextFile;
 class CMasterWriter;

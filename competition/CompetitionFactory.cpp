@@ -13,8 +13,8 @@
 #include "core/FileMessages.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/StagedSection.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/world/StagedSection.h"
 #include "platform/TextCodec.h"
 #include "platform/Platform.h"
 

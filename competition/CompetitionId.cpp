@@ -3,8 +3,8 @@
 #include "competition/Keywords.h"
 #include "core/Format.h"
 #include "competition/Competition.h"
-#include "database/CompetitionRegistry.h"
-#include "database/WorldList.h"
+#include "database/country/CompetitionRegistry.h"
+#include "database/world/WorldList.h"
 
 std::int32_t ParseLeadingInt(std::u16string_view text)
 {

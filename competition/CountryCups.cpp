@@ -5,7 +5,7 @@
 #include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
 #include "competition/Cup.h"
-#include "database/Country.h"
+#include "database/country/Country.h"
 
 namespace {
 

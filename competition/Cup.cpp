@@ -8,9 +8,9 @@
 #include "competition/TeamRules.h"
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
-#include "database/DatabaseVersion.h"
-#include "database/EnumTexts.h"
-#include "database/MasterWriter.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/world/EnumTexts.h"
+#include "database/export/MasterWriter.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "core/IndexTextFile.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
-#include "database/CompetitionRegistry.h"
-#include "database/MasterWriter.h"
+#include "database/country/CompetitionRegistry.h"
+#include "database/export/MasterWriter.h"
 #include "platform/Platform.h"
 
 namespace {

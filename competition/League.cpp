@@ -8,9 +8,9 @@
 #include "competition/Keywords.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/GameIdMaps.h"
-#include "database/MasterWriter.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/world/GameIdMaps.h"
+#include "database/export/MasterWriter.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include "competition/Pool.h"
 #include "core/Format.h"
 #include "core/TextTools.h"
-#include "database/Country.h"
-#include "database/DatabaseVersion.h"
+#include "database/country/Country.h"
+#include "database/world/DatabaseVersion.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "database/CompetitionRegistry.h"
+#include "database/country/CompetitionRegistry.h"
 
 class TCountry;
 

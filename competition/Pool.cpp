@@ -6,7 +6,7 @@
 #include "competition/Keywords.h"
 #include "competition/League.h"
 #include "core/IndexTextFile.h"
-#include "database/MasterWriter.h"
+#include "database/export/MasterWriter.h"
 
 int CDBPool::IndexOfTeam(std::uint32_t team) const
 {

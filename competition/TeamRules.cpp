@@ -6,7 +6,7 @@
 #include "competition/Keywords.h"
 #include "core/Format.h"
 #include "core/IndexTextFile.h"
-#include "database/MasterWriter.h"
+#include "database/export/MasterWriter.h"
 
 namespace {
 

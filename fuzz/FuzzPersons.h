@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "core/IndexTextFile.h"
-#include "database/Person.h"
+#include "database/person/Person.h"
 #include "platform/Platform.h"
 
 namespace fuzz_support {

@@ -11,11 +11,11 @@
 
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
-#include "database/Club.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/Person.h"
-#include "database/WorldList.h"
+#include "database/club/Club.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
+#include "database/world/WorldList.h"
 
 namespace fuzz_support {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "core/AppMessage.h"
-#include "database/CompleteWorld.h"
-#include "database/WorldList.h"
-#include "editors/country_club/model/AssessmentTable.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
+#include "editors/country_club/model/continent/AssessmentTable.h"
 #include "platform/Platform.h"
 
 namespace {

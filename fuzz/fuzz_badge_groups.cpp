@@ -11,7 +11,7 @@
 #include <unordered_set>
 
 #include "archive/BadgeLookup.h"
-#include "editors/country_club/model/BadgeGroups.h"
+#include "editors/country_club/model/club/BadgeGroups.h"
 #include "platform/TextCodec.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "core/AppMessage.h"
-#include "database/CompleteWorld.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 
 namespace {

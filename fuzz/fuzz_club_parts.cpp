@@ -7,9 +7,9 @@
 #include <span>
 
 #include "core/IndexTextFile.h"
-#include "database/ClubRecord.h"
-#include "database/DatabaseVersion.h"
-#include "database/Kit.h"
+#include "database/club/ClubRecord.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/club/Kit.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -14,8 +14,8 @@
 #include "competition/TeamRules.h"
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/MasterWriter.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/export/MasterWriter.h"
 #include "platform/Platform.h"
 
 namespace {

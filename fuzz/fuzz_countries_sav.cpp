@@ -9,7 +9,7 @@
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
 #include "core/TextTools.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 
 namespace {
 

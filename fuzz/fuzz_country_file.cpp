@@ -9,9 +9,9 @@
 
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
-#include "database/Country.h"
-#include "database/CountryFile.h"
-#include "database/Date.h"
+#include "database/country/Country.h"
+#include "database/country/CountryFile.h"
+#include "database/world/Date.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/Manager.h"
-#include "database/Referee.h"
-#include "database/Sponsor.h"
-#include "database/Stadium.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/person/Manager.h"
+#include "database/club/Referee.h"
+#include "database/club/Sponsor.h"
+#include "database/club/Stadium.h"
 #include "platform/Platform.h"
 
 namespace {

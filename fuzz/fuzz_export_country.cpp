@@ -12,10 +12,10 @@
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
 #include "core/Random.h"
-#include "database/CompleteWorld.h"
-#include "database/CountryFile.h"
-#include "database/GameExport.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/CountryFile.h"
+#include "database/export/GameExport.h"
+#include "database/world/WorldList.h"
 #include "fuzz/FuzzWorld.h"
 
 namespace {

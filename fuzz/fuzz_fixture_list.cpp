@@ -10,8 +10,8 @@
 #include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
-#include "database/Country.h"
-#include "editors/country_club/model/FixtureListModel.h"
+#include "database/country/Country.h"
+#include "editors/country_club/model/competition/FixtureListModel.h"
 #include "fuzz/FuzzBytes.h"
 
 namespace {

@@ -15,9 +15,9 @@
 
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/WorldList.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 #include "tools/FixBadgeNames.h"
 #include "tools/FixEmpics.h"

@@ -15,10 +15,10 @@
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "core/IndexTextFile.h"
-#include "database/Country.h"
-#include "editors/country_club/model/CountryCupView.h"
-#include "editors/country_club/model/CupPageModel.h"
-#include "editors/country_club/model/LeagueDataModel.h"
+#include "database/country/Country.h"
+#include "editors/country_club/model/country/CountryCupView.h"
+#include "editors/country_club/model/country/CupPageModel.h"
+#include "editors/country_club/model/competition/LeagueDataModel.h"
 #include "fuzz/FuzzBytes.h"
 
 namespace {

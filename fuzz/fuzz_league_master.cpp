@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "database/LeagueMaster.h"
+#include "database/country/LeagueMaster.h"
 #include "platform/Platform.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "database/NameFile.h"
-#include "database/NameList.h"
-#include "database/NamePool.h"
+#include "database/person/NameFile.h"
+#include "database/person/NameList.h"
+#include "database/person/NamePool.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "FuzzPersons.h"
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/Person.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/person/Person.h"
 
 using fuzz_support::ReadSection;
 using fuzz_support::WrittenSection;

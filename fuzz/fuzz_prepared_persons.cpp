@@ -11,9 +11,9 @@
 
 #include "FuzzPersons.h"
 #include "core/IndexTextFile.h"
-#include "database/DatabaseVersion.h"
-#include "database/Person.h"
-#include "database/PreparedPersons.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/person/Person.h"
+#include "database/person/PreparedPersons.h"
 
 using fuzz_support::ReadSection;
 using fuzz_support::WrittenSection;

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "database/Country.h"
-#include "database/PoolPlayer.h"
-#include "database/Referee.h"
-#include "editors/player_staff/model/PoolPageModel.h"
-#include "editors/player_staff/model/RefereeList.h"
+#include "database/country/Country.h"
+#include "database/person/PoolPlayer.h"
+#include "database/club/Referee.h"
+#include "editors/player_staff/model/lists/PoolPageModel.h"
+#include "editors/player_staff/model/lists/RefereeList.h"
 #include "fuzz/FuzzBytes.h"
 
 namespace {

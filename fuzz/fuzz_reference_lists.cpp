@@ -11,8 +11,8 @@
 #include <string>
 
 #include "core/AppMessage.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
+#include "database/club/ReferenceLists.h"
+#include "database/club/Stadium.h"
 #include "platform/Platform.h"
 
 namespace {

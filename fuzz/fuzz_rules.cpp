@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "core/AppMessage.h"
-#include "database/CompleteWorld.h"
-#include "database/MasterWriter.h"
-#include "database/RulesAndMisc.h"
+#include "database/world/CompleteWorld.h"
+#include "database/export/MasterWriter.h"
+#include "database/country/RulesAndMisc.h"
 #include "platform/Platform.h"
 
 namespace {

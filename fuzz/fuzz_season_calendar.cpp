@@ -9,8 +9,8 @@
 #include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
-#include "database/Country.h"
-#include "editors/country_club/model/SeasonCalendarModel.h"
+#include "database/country/Country.h"
+#include "editors/country_club/model/competition/SeasonCalendarModel.h"
 #include "fuzz/FuzzBytes.h"
 
 namespace {

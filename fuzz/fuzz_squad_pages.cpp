@@ -10,15 +10,15 @@
 #include <string>
 #include <vector>
 
-#include "database/Person.h"
-#include "editors/player_staff/model/AbilityRules.h"
-#include "editors/player_staff/model/ContractPageModel.h"
-#include "editors/player_staff/model/DuplicateFinder.h"
-#include "editors/player_staff/model/HistoryPageModel.h"
-#include "editors/player_staff/model/PersonCommonRules.h"
-#include "editors/player_staff/model/PlayerSearch.h"
-#include "editors/player_staff/model/SquadListModel.h"
-#include "editors/player_staff/model/TraitEnabling.h"
+#include "database/person/Person.h"
+#include "editors/player_staff/model/squad/AbilityRules.h"
+#include "editors/player_staff/model/squad/ContractPageModel.h"
+#include "editors/player_staff/model/search/DuplicateFinder.h"
+#include "editors/player_staff/model/squad/HistoryPageModel.h"
+#include "editors/player_staff/model/squad/PersonCommonRules.h"
+#include "editors/player_staff/model/search/PlayerSearch.h"
+#include "editors/player_staff/model/squad/SquadListModel.h"
+#include "editors/player_staff/model/squad/TraitEnabling.h"
 
 namespace {
 

@@ -14,11 +14,11 @@
 #include "fuzz/FuzzWorld.h"
 #include "competition/League.h"
 #include "core/AppMessage.h"
-#include "database/Club.h"
-#include "database/Country.h"
-#include "database/Person.h"
-#include "editors/player_staff/model/AllPlayersFilter.h"
-#include "editors/player_staff/model/ShirtNumberBoard.h"
+#include "database/club/Club.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
+#include "editors/player_staff/model/squad/AllPlayersFilter.h"
+#include "editors/player_staff/model/lists/ShirtNumberBoard.h"
 
 namespace {
 

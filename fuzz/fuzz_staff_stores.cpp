@@ -10,12 +10,12 @@
 #include <vector>
 
 #include "fuzz/FuzzBytes.h"
-#include "database/Person.h"
-#include "editors/player_staff/model/LanguageSlotStore.h"
-#include "editors/player_staff/model/PersonTypeTable.h"
-#include "editors/player_staff/model/PlayerLookModel.h"
-#include "editors/player_staff/model/PositionPageModel.h"
-#include "editors/player_staff/model/StaffListModel.h"
+#include "database/person/Person.h"
+#include "editors/player_staff/model/squad/LanguageSlotStore.h"
+#include "editors/player_staff/model/staff/PersonTypeTable.h"
+#include "editors/player_staff/model/squad/PlayerLookModel.h"
+#include "editors/player_staff/model/squad/PositionPageModel.h"
+#include "editors/player_staff/model/staff/StaffListModel.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <span>
 #include <string>
 
-#include "editors/country_club/model/TownEditor.h"
+#include "editors/country_club/model/continent/TownEditor.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "database/Towns.h"
+#include "database/club/Towns.h"
 #include "platform/Platform.h"
 
 namespace {

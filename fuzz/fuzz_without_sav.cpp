@@ -10,7 +10,7 @@
 
 #include "core/AppMessage.h"
 #include "core/IndexTextFile.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "editors/country_club/model/ClubYearList.h"
+#include "editors/country_club/model/club/ClubYearList.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include "tools/ClubNameFile.h"
 
 #include "core/Format.h"
-#include "database/Club.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/club/Club.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/ByteReader.h"
 
 namespace {

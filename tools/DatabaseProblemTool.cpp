@@ -9,10 +9,10 @@
 #include "core/Format.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
-#include "database/Club.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/Person.h"
+#include "database/club/Club.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
 
 namespace {
 

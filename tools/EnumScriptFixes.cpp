@@ -7,8 +7,8 @@
 #include "core/Format.h"
 #include "core/TextTools.h"
 #include "core/ToolFiles.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "platform/Platform.h"
 #include "tools/EnumScripts.h"
 

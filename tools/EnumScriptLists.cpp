@@ -3,11 +3,11 @@
 #include "competition/CompetitionId.h"
 #include "core/Format.h"
 #include "core/ToolFiles.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/EnumTexts.h"
-#include "database/KitPalette.h"
-#include "database/RulesAndMisc.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/world/EnumTexts.h"
+#include "database/club/KitPalette.h"
+#include "database/country/RulesAndMisc.h"
 #include "tools/EnumScripts.h"
 
 namespace enum_scripts {

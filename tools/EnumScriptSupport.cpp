@@ -1,7 +1,7 @@
 // Helpers shared by the enumeration scripts.
 
 #include "core/TextTools.h"
-#include "database/Person.h"
+#include "database/person/Person.h"
 #include "platform/TextCodec.h"
 #include "tools/EnumScripts.h"
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "database/PlayerPortrait.h"
+#include "database/person/PlayerPortrait.h"
 
 #include "tools/FixVariousDataEnum.h"
 

@@ -4,8 +4,8 @@
 
 #include "core/Format.h"
 #include "core/TextTools.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/HotfixFile.h"
 #include "tools/HotfixManager.h"
 #include "tools/ReportModel.h"

@@ -6,7 +6,7 @@
 #include <map>
 #include <string>
 
-#include "database/Club.h"
+#include "database/club/Club.h"
 #include "tools/BaseHotfix.h"
 
 class TCountry;

@@ -6,8 +6,8 @@
 
 #include "competition/CompetitionId.h"
 #include "core/Format.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/HotfixFile.h"
 #include "tools/ReportModel.h"
 

@@ -1,7 +1,7 @@
 #include "tools/FixLegalIssues.h"
 
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/ReportModel.h"
 
 namespace {

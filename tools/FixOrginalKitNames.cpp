@@ -7,8 +7,8 @@
 #include "core/TabbedConfig.h"
 #include "core/TextTools.h"
 #include "core/ToolFiles.h"
-#include "database/Country.h"
-#include "database/ReferenceLists.h"
+#include "database/country/Country.h"
+#include "database/club/ReferenceLists.h"
 #include "tools/HotfixFile.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tools/BaseHotfix.h"
 #include "tools/ReportModel.h"
 

@@ -1,8 +1,8 @@
 #include "tools/FixShowContractPlayers.h"
 
 #include "core/Format.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/ReportModel.h"
 
 namespace {

@@ -1,8 +1,8 @@
 #include "tools/FixVariousDataEnum.h"
 
 #include "core/AppMessage.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/EnumScripts.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include "competition/League.h"
 #include "competition/LeagueStructure.h"
 #include "core/Format.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/ReportModel.h"
 
 namespace {

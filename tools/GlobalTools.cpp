@@ -10,11 +10,11 @@
 #include "core/Format.h"
 #include "core/TextManager.h"
 #include "core/TextTools.h"
-#include "database/Club.h"
-#include "database/ClubBadge.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/Person.h"
+#include "database/club/Club.h"
+#include "database/club/ClubBadge.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "core/Format.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
 #include "tools/HotfixFile.h"
 #include "tools/ReportModel.h"
 

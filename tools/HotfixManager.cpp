@@ -4,7 +4,7 @@
 
 #include "core/AppMessage.h"
 #include "core/FileMessages.h"
-#include "database/WorldList.h"
+#include "database/world/WorldList.h"
 #include "tools/BaseHotfix.h"
 #include "tools/HotfixFile.h"
 

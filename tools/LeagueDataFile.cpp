@@ -3,7 +3,7 @@
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
 #include "core/Format.h"
-#include "database/CompetitionRegistry.h"
+#include "database/country/CompetitionRegistry.h"
 #include "tools/ByteReader.h"
 
 namespace {

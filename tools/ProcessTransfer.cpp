@@ -4,11 +4,11 @@
 #include <vector>
 
 #include "core/Format.h"
-#include "database/Club.h"
-#include "database/CompleteWorld.h"
-#include "database/Country.h"
-#include "database/Date.h"
-#include "database/Person.h"
+#include "database/club/Club.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/world/Date.h"
+#include "database/person/Person.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "database/Date.h"
+#include "database/world/Date.h"
 #include "ui/HVDialog.h"
 #include "win/Button.h"
 #include "win/ComboBox.h"

@@ -1,8 +1,8 @@
 // The combo and list box fillers of CDialogB.
 #include "core/TextManager.h"
-#include "database/EnumTexts.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
+#include "database/world/EnumTexts.h"
+#include "database/club/ReferenceLists.h"
+#include "database/club/Stadium.h"
 #include "ui/CountryDirectory.h"
 #include "ui/DateCtrl.h"
 #include "ui/DialogB.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "database/ClubBadge.h"
+#include "database/club/ClubBadge.h"
 
 namespace {
 

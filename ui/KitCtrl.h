@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-#include "database/KitPalette.h"
+#include "database/club/KitPalette.h"
 #include "ui/PaintedStatic.h"
 #include "ui/RendererPlugin.h"
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "database/PlayerPortrait.h"
+#include "database/person/PlayerPortrait.h"
 #include "ui/PaintedStatic.h"
 #include "ui/RendererPlugin.h"
 

@@ -2,7 +2,7 @@
 
 #include "core/Format.h"
 #include "core/TabbedConfig.h"
-#include "database/ReferenceLists.h"
+#include "database/club/ReferenceLists.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"
 

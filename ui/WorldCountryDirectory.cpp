@@ -1,6 +1,6 @@
 #include "ui/WorldCountryDirectory.h"
 
-#include "database/WorldList.h"
+#include "database/world/WorldList.h"
 
 namespace {
 

@@ -1,16 +1,16 @@
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 
 #include "app/MainWindowLaunchers.h"
-#include "editors/country_club/ClubEditorRegistration.h"
-#include "editors/player_staff/ClubChoice.h"
-#include "editors/player_staff/ClubChooserHook.h"
-#include "editors/player_staff/DlgPlayerGenerator.h"
-#include "editors/player_staff/DlgPlayerSearch.h"
-#include "editors/player_staff/DlgPlayerlistClub.h"
-#include "editors/player_staff/DlgSearchResult.h"
-#include "editors/player_staff/PlayerDouble.h"
-#include "editors/player_staff/SquadGenerators.h"
-#include "editors/player_staff/model/PlayerSearch.h"
+#include "editors/country_club/club/ClubEditorRegistration.h"
+#include "editors/player_staff/search/ClubChoice.h"
+#include "editors/player_staff/search/ClubChooserHook.h"
+#include "editors/player_staff/staff/DlgPlayerGenerator.h"
+#include "editors/player_staff/search/DlgPlayerSearch.h"
+#include "editors/player_staff/squad/DlgPlayerlistClub.h"
+#include "editors/player_staff/search/DlgSearchResult.h"
+#include "editors/player_staff/search/PlayerDouble.h"
+#include "editors/player_staff/staff/SquadGenerators.h"
+#include "editors/player_staff/model/search/PlayerSearch.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "competition/Pool.h"
 #include "core/Format.h"
 #include "core/TextManager.h"
-#include "database/DatabaseVersion.h"
+#include "database/world/DatabaseVersion.h"
 #include "platform/Platform.h"
 
 using namespace competition_testing;

@@ -8,7 +8,7 @@
 
 #include "../common/TestSupport.h"
 #include "core/IndexTextFile.h"
-#include "database/MasterWriter.h"
+#include "database/export/MasterWriter.h"
 
 namespace competition_testing {
 

@@ -7,7 +7,7 @@
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "competition/TeamRules.h"
-#include "database/Country.h"
+#include "database/country/Country.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "core/Format.h"
-#include "database/DatabaseVersion.h"
+#include "database/world/DatabaseVersion.h"
 
 using namespace competition_testing;
 

@@ -11,7 +11,7 @@
 #include "competition/League.h"
 #include "competition/LeagueStructure.h"
 #include "competition/Pool.h"
-#include "database/Country.h"
+#include "database/country/Country.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "competition/League.h"
 #include "competition/Pool.h"
 #include "core/Format.h"
-#include "database/DatabaseVersion.h"
+#include "database/world/DatabaseVersion.h"
 
 using namespace competition_testing;
 

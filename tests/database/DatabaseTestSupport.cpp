@@ -4,11 +4,11 @@
 
 #include "core/Random.h"
 #include "core/TextManager.h"
-#include "database/CountryFile.h"
-#include "database/GameIdMaps.h"
-#include "database/MasterWriter.h"
-#include "database/NameList.h"
-#include "database/WorldList.h"
+#include "database/country/CountryFile.h"
+#include "database/world/GameIdMaps.h"
+#include "database/export/MasterWriter.h"
+#include "database/person/NameList.h"
+#include "database/world/WorldList.h"
 
 #include "core/Format.h"
 #include "platform/Platform.h"

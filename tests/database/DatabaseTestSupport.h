@@ -14,7 +14,7 @@
 
 #include "../common/TestSupport.h"
 #include "core/IndexTextFile.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 
 class CMasterWriter;
 

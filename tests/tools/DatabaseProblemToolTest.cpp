@@ -12,7 +12,7 @@
 #include "competition/Cup.h"
 #include "competition/League.h"
 #include "core/TextManager.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 #include "tests/tools/ToolWorldSupport.h"
 #include "tools/DatabaseProblemTool.h"

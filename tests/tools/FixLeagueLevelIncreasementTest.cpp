@@ -6,7 +6,7 @@
 #include "../common/TestSupport.h"
 #include "../database/DatabaseTestSupport.h"
 #include "core/AppMessage.h"
-#include "database/Country.h"
+#include "database/country/Country.h"
 #include "platform/Platform.h"
 #include "tools/FixLeagueLevelIncreasement.h"
 #include "tools/HotfixFile.h"

@@ -3,7 +3,7 @@
 #include "core/Format.h"
 #include "core/TabbedConfig.h"
 #include "core/ToolFiles.h"
-#include "database/ReferenceLists.h"
+#include "database/club/ReferenceLists.h"
 #include "tests/tools/HotfixTestSupport.h"
 #include "tools/FixOrginalKitNames.h"
 

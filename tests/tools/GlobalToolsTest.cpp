@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "archive/BadgeLookup.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tests/archive/BadgeTreeSupport.h"
 #include "tests/common/TestSupport.h"
 #include "tests/tools/ToolWorldSupport.h"

@@ -10,7 +10,7 @@
 #include "../common/TestSupport.h"
 #include "../database/DatabaseTestSupport.h"
 #include "core/AppMessage.h"
-#include "database/WorldList.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 #include "tools/BaseHotfix.h"
 #include "tools/FixBadgeNames.h"

@@ -2,7 +2,7 @@
 
 #include "competition/CompetitionId.h"
 #include "core/Format.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tests/tools/HotfixTestSupport.h"
 #include "tools/FixEmpics.h"
 #include "tools/FixForLegal.h"

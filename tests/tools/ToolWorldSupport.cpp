@@ -1,7 +1,7 @@
 #include "tests/tools/ToolWorldSupport.h"
 
 #include "core/TextManager.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 
 namespace tool_testing {

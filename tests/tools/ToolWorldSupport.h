@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "database/Club.h"
-#include "database/Country.h"
-#include "database/Person.h"
+#include "database/club/Club.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tools/ReportModel.h"
 

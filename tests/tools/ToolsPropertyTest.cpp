@@ -10,7 +10,7 @@
 
 #include "archive/BadgeLookup.h"
 #include "core/TextManager.h"
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tools/DatabaseProblemTool.h"

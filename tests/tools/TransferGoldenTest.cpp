@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "database/CompleteWorld.h"
+#include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 #include "tests/tools/ToolWorldSupport.h"
 #include "tools/ProcessTransfer.h"

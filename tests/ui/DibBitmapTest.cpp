@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "database/Club.h"
+#include "database/club/Club.h"
 #include "tests/archive/BadgeTreeSupport.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "database/EnumTexts.h"
+#include "database/world/EnumTexts.h"
 #include "tests/ui/GuiTestSupport.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "archive/MireloBig.h"
 #include "core/TextManager.h"
-#include "database/KitPalette.h"
+#include "database/club/KitPalette.h"
 #include "platform/Platform.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GalleryIds.h"

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "database/Date.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
+#include "database/world/Date.h"
+#include "database/club/ReferenceLists.h"
+#include "database/club/Stadium.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "database/WorldList.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"

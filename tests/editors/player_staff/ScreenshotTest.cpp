@@ -8,13 +8,13 @@
 #include <functional>
 #include <string>
 
-#include "editors/player_staff/DlgPlayerSearch.h"
-#include "editors/player_staff/DlgPlayerSelect.h"
-#include "editors/player_staff/DlgPlayerGenerator.h"
-#include "editors/player_staff/DlgPlayerlistClub.h"
-#include "editors/player_staff/DlgSearchResult.h"
-#include "editors/player_staff/DlgShirtNo.h"
-#include "editors/player_staff/PlayerDouble.h"
+#include "editors/player_staff/search/DlgPlayerSearch.h"
+#include "editors/player_staff/search/DlgPlayerSelect.h"
+#include "editors/player_staff/staff/DlgPlayerGenerator.h"
+#include "editors/player_staff/squad/DlgPlayerlistClub.h"
+#include "editors/player_staff/search/DlgSearchResult.h"
+#include "editors/player_staff/lists/DlgShirtNo.h"
+#include "editors/player_staff/search/PlayerDouble.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"

@@ -8,8 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include "editors/player_staff/DlgPlayerlistClub.h"
-#include "editors/player_staff/PersonPage.h"
+#include "editors/player_staff/squad/DlgPlayerlistClub.h"
+#include "editors/player_staff/squad/PersonPage.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "editors/player_staff/DlgPlayerlistClub.h"
+#include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"

@@ -3,9 +3,9 @@
 #include "competition/CompetitionFactory.h"
 #include "core/TabbedConfig.h"
 #include "core/TextManager.h"
-#include "database/ReferenceLists.h"
-#include "database/Stadium.h"
-#include "database/WorldList.h"
+#include "database/club/ReferenceLists.h"
+#include "database/club/Stadium.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 
 namespace master_export {

@@ -11,8 +11,8 @@
 #include "ExportSetup.h"
 #include "core/Random.h"
 #include "core/TabbedConfig.h"
-#include "database/GameExport.h"
-#include "database/WorldList.h"
+#include "database/export/GameExport.h"
+#include "database/world/WorldList.h"
 #include "platform/Platform.h"
 
 namespace {

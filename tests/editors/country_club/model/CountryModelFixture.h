@@ -7,7 +7,7 @@
 #include "competition/CompetitionFactory.h"
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
-#include "database/Country.h"
+#include "database/country/Country.h"
 
 namespace country_model_testing {
 

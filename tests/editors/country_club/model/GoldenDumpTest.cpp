@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "competition/League.h"
-#include "editors/country_club/model/LeagueDataModel.h"
-#include "editors/country_club/model/LeagueSystemModel.h"
+#include "editors/country_club/model/competition/LeagueDataModel.h"
+#include "editors/country_club/model/country/LeagueSystemModel.h"
 #include "tests/common/TestSupport.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <ostream>
 
 #include "CountryModelFixture.h"
-#include "editors/country_club/model/AppearanceMasks.h"
-#include "editors/country_club/model/CountryGeneralModel.h"
-#include "editors/country_club/model/LanguageShares.h"
-#include "editors/country_club/model/LeagueRatingRows.h"
+#include "editors/country_club/model/country/AppearanceMasks.h"
+#include "editors/country_club/model/country/CountryGeneralModel.h"
+#include "editors/country_club/model/country/LanguageShares.h"
+#include "editors/country_club/model/competition/LeagueRatingRows.h"
 
 using namespace country_model_testing;
 

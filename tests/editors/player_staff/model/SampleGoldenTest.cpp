@@ -8,9 +8,9 @@
 #include <string>
 
 #include "../../../database/DatabaseTestSupport.h"
-#include "editors/player_staff/model/NationalSquadList.h"
-#include "editors/player_staff/model/QuickTransferModel.h"
-#include "editors/player_staff/model/ShirtNumberBoard.h"
+#include "editors/player_staff/model/lists/NationalSquadList.h"
+#include "editors/player_staff/model/lists/QuickTransferModel.h"
+#include "editors/player_staff/model/lists/ShirtNumberBoard.h"
 
 namespace {
 

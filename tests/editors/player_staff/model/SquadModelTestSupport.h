@@ -4,9 +4,9 @@
 #include <cstdint>
 
 #include "../../../database/DatabaseTestSupport.h"
-#include "database/Club.h"
-#include "database/Country.h"
-#include "database/Person.h"
+#include "database/club/Club.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
 
 namespace squad_testing {
 

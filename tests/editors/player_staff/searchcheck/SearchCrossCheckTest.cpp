@@ -10,7 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "../../../database/DatabaseTestSupport.h"
-#include "editors/player_staff/model/PlayerSearch.h"
+#include "editors/player_staff/model/search/PlayerSearch.h"
 
 namespace {
 

@@ -1,7 +1,0 @@
-#include "editors/country_club/CountryHostedPages.h"
-
-TCountryHostedPages& GetCountryHostedPages()
-{
-    static TCountryHostedPages pages;
-    return pages;
-}

@@ -1,7 +1,0 @@
-#include "editors/player_staff/SquadGenerators.h"
-
-TSquadGenerators& GetSquadGenerators()
-{
-    static TSquadGenerators generators;
-    return generators;
-}

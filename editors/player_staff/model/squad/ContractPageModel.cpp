@@ -1,0 +1,176 @@
+#include "editors/player_staff/model/squad/ContractPageModel.h"
+
+#include "database/person/Person.h"
+
+namespace {
+
+int ReferenceYear()
+{
+    return GetReferenceDay().GetYear();
+}
+
+TDate SeasonStart()
+{
+    return TDate(ReferenceYear(), 7, 1);
+}
+
+TDate OrFallback(TDate date, TDate fallback)
+{
+    return date.IsSet() ? date : fallback;
+}
+
+bool IsLoanState(int state)
+{
+    return state == ContractPageModel::Loan || state == ContractPageModel::LoanFuture;
+}
+
+// What a date control stores: the user's date, else the one it showed.
+TDate StoredDate(bool edited, TDate viewDate, TDate shown)
+{
+    return edited ? viewDate : shown;
+}
+
+std::int32_t FeeOf(const ContractPageModel::TView& view)
+{
+    if (!IsLoanState(view.state)) return view.fee;
+    if (!view.feeChecked) return 0;
+    return view.fee == 0 ? -1 : view.fee;
+}
+
+}  // namespace
+
+unsigned ContractPageModel::GroupsOf(int state)
+{
+    switch (state) {
+    case Injury:
+        return FirstDateGroup | SecondDateGroup;
+    case Ban:
+        return BanGroup;
+    case Loan:
+        return FirstDateGroup | SecondDateGroup | OtherClubGroup | FeeGroup | FeeBox;
+    case Sell:
+        return FirstDateGroup | OtherClubGroup | FeeGroup;
+    case LoanFuture:
+        return FirstDateGroup | SecondDateGroup | OtherClubGroup | FeeGroup | FeeBox | CallOptionGroup;
+    default:
+        return 0;
+    }
+}
+
+TextKey ContractPageModel::StateKey(int state)
+{
+    static constexpr TextKey Keys[StateCount] = {
+        u"Dialog.Player.Contract.StartOfSeason.Nothing"_tk, u"Dialog.Player.Contract.StartOfSeason.Injury"_tk,
+        u"Dialog.Player.Contract.StartOfSeason.Ban"_tk,     u"Dialog.Player.Contract.StartOfSeason.Retire"_tk,
+        u"Dialog.Player.Contract.StartOfSeason.Loan"_tk,    u"Dialog.Player.Contract.StartOfSeason.Sell"_tk,
+        u"Dialog.Player.Contract.StartOfSeason.LoanFuture"_tk,
+    };
+    return state >= 0 && state < StateCount ? Keys[state] : Keys[0];
+}
+
+TextKey ContractPageModel::FeeLabelKey(int state)
+{
+    return state == Sell ? u"Dialog.Player.Contract.StartConditionTransferFee"_tk : u"Dialog.Player.Contract.StartConditionBuyOption"_tk;
+}
+
+TDate ContractPageModel::ShownFirstDate(const TPerson& person, int state)
+{
+    switch (state) {
+    case Injury:
+        return OrFallback(person.GetInjuryStartDate(), SeasonStart());
+    case Loan:
+    case Sell:
+    case LoanFuture:
+        return OrFallback(person.GetTransferStartDate(), SeasonStart());
+    default:
+        return SeasonStart();
+    }
+}
+
+TDate ContractPageModel::ShownSecondDate(const TPerson& person, int state)
+{
+    switch (state) {
+    case Injury:
+        return OrFallback(person.GetInjuryEndDate(), TDate(ReferenceYear(), 7, 14));
+    case Loan:
+    case LoanFuture:
+        return OrFallback(person.GetTransferEndDate(), TDate(ReferenceYear() + 1, 6, 30));
+    default:
+        return GetReferenceDay();
+    }
+}
+
+ContractPageModel::TView ContractPageModel::Show(const TPerson& person)
+{
+    TView view;
+    view.salary = person.GetSalary();
+    view.transferValue = person.GetTransferValue();
+    view.clubOption = person.HasClubOneYearOption();
+    view.playerOption = person.HasPlayerOneYearOption();
+    view.favouriteCountry = person.GetFavouriteCountry();
+    view.state = person.GetTransferState();
+    view.firstDate = ShownFirstDate(person, view.state);
+    view.secondDate = ShownSecondDate(person, view.state);
+    view.fee = IsLoanState(view.state) ? ShownFee(person.GetTransferFee()) : person.GetTransferFee();
+    view.feeChecked = person.GetTransferFee() != 0;
+    view.callOption = person.GetCallOption();
+    view.banMatches = person.GetBanLength();
+    return view;
+}
+
+void ContractPageModel::Store(const TView& view, TPerson& person)
+{
+    const TDate first = StoredDate(view.firstDateEdited, view.firstDate, ShownFirstDate(person, view.state));
+    const TDate second = StoredDate(view.secondDateEdited, view.secondDate, ShownSecondDate(person, view.state));
+    // The page cannot show the start of a ban or a retirement, which the
+    // export writes: it stays.
+    const TDate keptStart = person.GetTransferStartDate();
+    person.SetSalary(view.salary);
+    person.SetTransferValue(view.transferValue);
+    person.SetMoneyValue3(0);
+    person.SetClubOneYearOption(view.clubOption);
+    person.SetPlayerOneYearOption(view.playerOption);
+    person.SetFavouriteCountry(view.favouriteCountry);
+    // A running injury may stand beside another state, and the page shows
+    // only the first of them: the others and their dates stay unless the
+    // user chose another state.
+    if (view.state != person.GetTransferState()) {
+        person.SetTransferState(view.state);
+        person.SetInjuryStartDate(TDate());
+        person.SetInjuryEndDate(TDate());
+        person.SetTransferStartDate(TDate());
+        person.SetTransferEndDate(TDate());
+        person.SetTransferFee(0);
+    }
+    switch (view.state) {
+    case Injury:
+        person.SetInjuryStartDate(first);
+        person.SetInjuryEndDate(second);
+        break;
+    case Ban:
+        person.SetBanLength(static_cast<std::uint8_t>(view.banMatches));
+        person.SetTransferStartDate(keptStart);
+        break;
+    case Retire:
+        person.SetTransferStartDate(keptStart);
+        break;
+    case Loan:
+    case LoanFuture:
+        person.SetTransferStartDate(first);
+        person.SetTransferEndDate(second);
+        person.SetTransferFee(FeeOf(view));
+        if (view.state == LoanFuture) person.SetCallOption(view.callOption);
+        break;
+    case Sell:
+        person.SetTransferStartDate(first);
+        person.SetTransferFee(FeeOf(view));
+        break;
+    default:
+        break;
+    }
+}
+
+int ContractPageModel::FirstContractYear()
+{
+    return ReferenceYear();
+}

@@ -1,0 +1,16 @@
+#include "LanguageSlotStore.h"
+
+#include "core/TextTools.h"
+#include "database/person/Person.h"
+
+void LanguageSlotStore::Store(TPerson& person, std::span<const std::uint8_t> chosen)
+{
+    std::uint8_t slots[TPerson::LanguageSlots];
+    for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) {
+        const bool isChosen = static_cast<std::size_t>(slot) < chosen.size();
+        const std::uint8_t language = isChosen ? chosen[slot] : person.GetLanguage(slot);
+        slots[slot] = isChosen && language > HighestLanguage ? 0 : language;
+    }
+    CompactUniqueSlots4(slots);
+    person.SetLanguageSlots(slots);
+}

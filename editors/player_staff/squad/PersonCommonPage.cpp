@@ -1,0 +1,184 @@
+#include "editors/player_staff/squad/PersonCommonPage.h"
+
+#include "core/TextManager.h"
+#include "database/person/Person.h"
+#include "editors/country_club/club/DlgChairman.h"
+#include "editors/player_staff/staff/DlgManagerAllRight.h"
+#include "editors/player_staff/squad/DlgPlayerAllRightSmall.h"
+#include "editors/player_staff/staff/DlgStaffAtClub.h"
+#include "editors/player_staff/PlayerStaffIds.h"
+#include "editors/player_staff/model/squad/PersonCommonRules.h"
+#include "win/ComboBox.h"
+#include "win/WideText.h"
+
+namespace {
+
+constexpr int NameIds[] = {IDC_COMMON_FIRST_NAME, IDC_COMMON_LAST_NAME, IDC_COMMON_NICKNAME, IDC_COMMON_PSEUDONYM};
+
+void SelectByData(HWND combo, LPARAM data)
+{
+    win::CComboBox box;
+    box.Attach(combo);
+    box.SetCurSel(box.FindItemData(data));
+    box.Detach();
+}
+
+}  // namespace
+
+CPersonCommonPage::CPersonCommonPage(UINT templateId, HWND parent) : CPersonPage(templateId, parent) {}
+
+CPersonCommonPage::~CPersonCommonPage() = default;
+
+void CPersonCommonPage::SetPerson(TPerson* person, TClub*)
+{
+    person_ = person;
+    birthDateEdited_ = false;
+    showing_ = true;
+    Enable(person != nullptr);
+    if (person == nullptr) {
+        ClearNames();
+    } else {
+        ShowNames();
+        ShowAge(person->GetBirthDate());
+    }
+    ShowSubPages();
+    ShowOwnFields();
+    showing_ = false;
+}
+
+bool CPersonCommonPage::OnCommand(int id, int code, HWND)
+{
+    if (person_ == nullptr || showing_ || IsExchanging()) return false;
+    if ((id == IDC_COMMON_LAST_NAME || id == IDC_COMMON_FIRST_NAME) && code == EN_CHANGE) {
+        OnNameEdited();
+        return true;
+    }
+    if ((id == IDC_COMMON_NATIONALITY || id == IDC_COMMON_SECOND_NATIONALITY) && code == CBN_SELCHANGE) {
+        OnNationalityChosen();
+        return true;
+    }
+    return OnOwnCommand(id, code);
+}
+
+void CPersonCommonPage::InitCommonControls(const TLayout& layout)
+{
+    const int limits[] = {layout.firstNameLimit, PersonCommonRules::NameLimit, PersonCommonRules::NameLimit,
+                          PersonCommonRules::NameLimit};
+    for (int i = 0; i < 4; ++i) ::SendDlgItemMessageW(Handle(), NameIds[i], EM_LIMITTEXT, limits[i], 0);
+    birthDate_.SubclassDlgItem(IDC_COMMON_BIRTH_DATE, *this);
+    birthDate_.SetNotify(this);
+    birthDate_.SetMinDate(layout.lowestBirthDate.GetYear(), layout.lowestBirthDate.GetMonth(), layout.lowestBirthDate.GetDay());
+    birthDate_.SetMaxDate(layout.highestBirthDate.GetYear(), layout.highestBirthDate.GetMonth(),
+                          layout.highestBirthDate.GetDay());
+    win::CComboBox combo;
+    combo.Attach(GetItem(IDC_COMMON_NATIONALITY));
+    FillCountryCombo(combo, 0, 0);
+    combo.Detach();
+    combo.Attach(GetItem(IDC_COMMON_SECOND_NATIONALITY));
+    FillCountryCombo(combo, 0, 1);
+    combo.Detach();
+
+    RECT area{layout.subPageOrigin.x, layout.subPageOrigin.y, layout.subPageOrigin.x, layout.subPageOrigin.y};
+    ::MapDialogRect(Handle(), &area);
+    summary_ = std::make_unique<CDlgPlayerAllRightSmall>(Handle());
+    staffAtClub_ = std::make_unique<CDlgStaffAtClub>(Handle());
+    manager_ = std::make_unique<CDlgManagerAllRight>(Handle());
+    chairman_ = std::make_unique<CDlgChairman>(Handle());
+    summary_->Create(Handle());
+    staffAtClub_->Create(Handle());
+    manager_->Create(Handle());
+    chairman_->Create(Handle());
+    for (HWND page : {summary_->Handle(), staffAtClub_->Handle(), manager_->Handle(), chairman_->Handle()}) {
+        ::SetWindowPos(page, nullptr, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::ShowWindow(page, SW_HIDE);
+    }
+}
+
+void CPersonCommonPage::OnDestroy()
+{
+    if (summary_) summary_->Destroy();
+    if (staffAtClub_) staffAtClub_->Destroy();
+    if (manager_) manager_->Destroy();
+    if (chairman_) chairman_->Destroy();
+    CPersonPage::OnDestroy();
+}
+
+void CPersonCommonPage::ShowNames()
+{
+    const char16_t* names[] = {person_->GetFirstName(), person_->GetLastName(), person_->GetNickname(),
+                               person_->GetPseudonym()};
+    for (int i = 0; i < 4; ++i) SetTextIfChanged(NameIds[i], names[i]);
+    SelectByData(GetItem(IDC_COMMON_NATIONALITY), person_->GetNationality());
+    SelectByData(GetItem(IDC_COMMON_SECOND_NATIONALITY), person_->GetSecondNationality());
+    const TDate birth = person_->GetBirthDate();
+    birthDate_.SetDate(birth.GetYear(), birth.GetMonth(), birth.GetDay());
+}
+
+void CPersonCommonPage::ShowAge(TDate birthDate)
+{
+    ::SetDlgItemTextW(Handle(), IDC_COMMON_AGE, win::W(CTextManager::Instance()->FormatInt(GetAgeToday(birthDate))));
+}
+
+void CPersonCommonPage::ShowSubPages()
+{
+    const int type = person_ != nullptr ? person_->GetType() : -1;
+    const bool player = type == PersonPlayer;
+    const bool manager = type == PersonManager || type == PersonChairman;
+    const bool chairman = type == PersonPresident;
+    const bool staff = type > PersonPresident;
+    summary_->SetPerson(player ? person_ : nullptr);
+    manager_->SetPerson(manager ? person_ : nullptr);
+    chairman_->SetPerson(chairman ? person_ : nullptr);
+    staffAtClub_->SetPerson(staff ? person_ : nullptr);
+    ::ShowWindow(summary_->Handle(), player ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(manager_->Handle(), manager ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(chairman_->Handle(), chairman ? SW_SHOW : SW_HIDE);
+    ::ShowWindow(staffAtClub_->Handle(), staff ? SW_SHOW : SW_HIDE);
+    staffAtClubShown_ = staff;
+}
+
+void CPersonCommonPage::ClearNames()
+{
+    for (int id : NameIds) ::SetDlgItemTextW(Handle(), id, L"");
+    ::SetDlgItemTextW(Handle(), IDC_COMMON_AGE, L"");
+}
+
+std::u16string CPersonCommonPage::ItemText(int id) const
+{
+    wchar_t text[64] = {};
+    ::GetDlgItemTextW(Handle(), id, text, 64);
+    return win::U(text);
+}
+
+void CPersonCommonPage::SetTextIfChanged(int id, const std::u16string& text)
+{
+    // Setting an unchanged text would move the caret of the edit being typed in.
+    if (text != ItemText(id)) ::SetDlgItemTextW(Handle(), id, win::W(text));
+}
+
+TDate CPersonCommonPage::ShownBirthDate()
+{
+    return TDate(birthDate_.GetYear(), birthDate_.GetMonth(), birthDate_.GetDay());
+}
+
+std::uint8_t CPersonCommonPage::SelectedCountry(int comboId) const
+{
+    win::CComboBox combo;
+    combo.Attach(GetItem(comboId));
+    const LPARAM data = GetComboSelData(combo, -1);
+    combo.Detach();
+    return static_cast<std::uint8_t>(data);
+}
+
+void CPersonCommonPage::ApplySubPage()
+{
+    if (staffAtClubShown_) staffAtClub_->ApplyToPerson();
+}
+
+void CPersonCommonPage::OnChange(void* sender)
+{
+    if (sender != &birthDate_ || showing_ || person_ == nullptr) return;
+    birthDateEdited_ = true;
+    ShowAge(ShownBirthDate());
+    OnBirthDateEdited();
+}

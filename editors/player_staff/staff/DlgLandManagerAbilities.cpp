@@ -1,0 +1,14 @@
+#include "editors/player_staff/staff/DlgLandManagerAbilities.h"
+
+#include "resources/CountryStaffIds.h"
+
+CDlgLandManagerAbilities::CDlgLandManagerAbilities(HWND parent) : CDlgManagerAbilities(IDD_LAND_MANAGER_ABILITIES, parent) {}
+
+bool CDlgLandManagerAbilities::OnCommand(int id, int code, HWND control)
+{
+    if (id == IDC_MANAGER_CHARACTER && code == CBN_SELCHANGE) {
+        ApplyToPerson();
+        return true;
+    }
+    return CDlgManagerAbilities::OnCommand(id, code, control);
+}

@@ -1,0 +1,7 @@
+#include "editors/player_staff/staff/SquadGenerators.h"
+
+TSquadGenerators& GetSquadGenerators()
+{
+    static TSquadGenerators generators;
+    return generators;
+}

@@ -1,0 +1,497 @@
+#include <algorithm>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/database/DatabaseTestSupport.h"
+#include "core/IndexTextFile.h"
+#include "core/Random.h"
+#include "core/Format.h"
+#include "core/TextManager.h"
+#include "core/TextTools.h"
+#include "database/country/CountryFile.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/world/GameIdMaps.h"
+#include "database/world/WorldList.h"
+#include "platform/Platform.h"
+
+using testing_support::MessageCapture;
+
+namespace {
+
+class CountryFileTest : public database_testing::CurrentWorldTest {
+protected:
+    TCountry& England() { return *world_->GetCountry(14); }
+
+    bool ReadFixture(const std::u16string& name)
+    {
+        CIndexTextFile file;
+        EXPECT_TRUE(file.OpenRead(testing_support::SourcePath(u"tests\\database\\fixtures\\" + name)));
+        return ReadCountrySections(England(), file);
+    }
+
+    bool ReadText(const std::string& text, CIndexTextFile& file)
+    {
+        EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes(text), u"Country14.sav"));
+        return ReadCountrySections(England(), file);
+    }
+
+    std::string WriteEngland() { return database_testing::SaveCountry(England(), base_.DatabasePath(u"Country14.sav")); }
+};
+
+std::uint32_t V(std::uint32_t major, std::uint32_t minor)
+{
+    return MakeDatabaseVersion(major, minor);
+}
+
+// The fixtures share their values; each layout converts them as of its
+// version (version 1 being the oldest, with no VERSION section).
+struct TFixture {
+    const char16_t* name;
+    std::uint32_t version;
+};
+
+const TFixture Fixtures[] = {
+    {u"v1", 1},
+    {u"2004", V(0x2004, 0xFFFF)},
+    {u"2005", V(0x2005, 0xFFFF)},
+    {u"2006", V(0x2006, 0xFFFF)},
+    {u"2007-0", V(0x2007, 0)},
+    {u"2007-3", V(0x2007, 3)},
+    {u"2007-4", V(0x2007, 4)},
+    {u"2007-13", V(0x2007, 13)},
+    {u"2007-14", V(0x2007, 14)},
+    {u"2007-15", V(0x2007, 15)},
+    {u"2007-17", V(0x2007, 17)},
+    {u"2007-18", V(0x2007, 18)},
+    {u"2007-19", V(0x2007, 19)},
+    {u"2007-22", V(0x2007, 22)},
+    {u"2007-23", V(0x2007, 23)},
+    {u"2007-25", V(0x2007, 25)},
+    {u"2007-26", V(0x2007, 26)},
+    {u"2007-28", V(0x2007, 28)},
+};
+
+void ExpectConverted(const TCountry& c, std::uint32_t version)
+{
+    const auto atLeast = [version](std::uint32_t major, std::uint32_t minor) { return version >= V(major, minor); };
+    const std::uint32_t major = version >> 16;
+    const TClub* club = c.GetClubByUniqueId(0x000E0001);
+    ASSERT_NE(club, nullptr);
+    EXPECT_EQ(club->GetUniqueId(), 0x000E0001u);
+    EXPECT_EQ(c.GetNextUniqueClubId(), atLeast(0x2007, 18) ? 0x000E0042u : 0x000E0002u);
+    EXPECT_EQ(c.GetFlags(), atLeast(0x2007, 23) ? 21u : 0u);
+    EXPECT_EQ(c.GetLeagueSystemId(), major < 0x2006 ? 0 : 12);
+    EXPECT_EQ(std::u16string(c.GetFederationName()), u"FA");
+    EXPECT_EQ(c.GetLanguage(1), 10);
+    EXPECT_EQ(c.GetLanguageShare(0), 80);
+    EXPECT_EQ(c.GetPersonBirth(), TDate(1937, 10, 11));
+    EXPECT_EQ(c.GetRedCardRule(), 4);
+    EXPECT_EQ(c.GetLevelSortRule(0), atLeast(0x2007, 15) ? 1 : 4);
+    EXPECT_EQ(c.GetLevelForeignerRule(4), 4);
+    EXPECT_EQ(c.GetLevelForeignerRule(5), atLeast(0x2007, 19) ? 5 : 0);
+    const int average = major < 0x2006 ? 90 : 75;
+    EXPECT_EQ(c.GetAverageRating(), average);
+    EXPECT_EQ(c.GetLeagueRating(1), atLeast(0x2007, 0) ? 79 : average * 90 / 100);
+    EXPECT_EQ(c.GetLeagueRating(9), atLeast(0x2007, 19) ? 71 : atLeast(0x2007, 0) ? 0 : average * 10 / 100);
+    EXPECT_EQ(c.GetNationalCupType(), 3);
+    EXPECT_EQ(c.GetLeagueCupType(3), 1);
+    EXPECT_EQ(c.GetNaturalisationYears(), atLeast(0x2005, 2) ? 6 : 5);
+    EXPECT_EQ(c.GetRuleByte(5), atLeast(0x2005, 2) ? 12 : 1);
+    EXPECT_EQ(c.HasIndoorSeason(), true);
+    EXPECT_EQ(c.GetInvertedOption(), !atLeast(0x2007, 18)) << "205 is read as 0 before 2007-18";
+    EXPECT_EQ(c.GetYearCoefficient(6), 101) << "the oldest year comes first";
+    EXPECT_EQ(c.GetYearCoefficient(1), 106);
+    EXPECT_EQ(c.GetCountryValue(0), -5);
+    EXPECT_EQ(c.GetHairstyleMask()[1], atLeast(0x2007, 4) ? 1u : 0u);
+    EXPECT_EQ(c.GetFaceMask()[3], atLeast(0x2007, 4) ? 3u : 0u);
+    EXPECT_EQ(c.GetFacialHairMask(), 7u);
+    EXPECT_EQ(c.GetAverageHeight(), 181);
+    EXPECT_EQ(c.GetPreferredTerritory(), atLeast(0x2007, 14) ? 4 : 0);
+    EXPECT_EQ(c.GetQaroRanking(), atLeast(0x2007, 14) ? -12 : 0);
+    EXPECT_EQ(std::u16string(c.GetLongText()), u"Long text");
+    EXPECT_EQ(c.GetContinentalTitles(), 1);
+    EXPECT_EQ(c.GetWorldCupTitles(), 2);
+    EXPECT_EQ(c.GetContinentalFinals(), 3);
+    EXPECT_EQ(c.GetWorldCupFinals(), 4);
+    EXPECT_EQ(c.GetNotes(), u"First\r\nSecond");
+    EXPECT_EQ(std::u16string(c.GetLeagueLevelNameInLanguage(1, 1)), u"League 2");
+}
+
+}  // namespace
+
+TEST_F(CountryFileTest, OldLayoutsConvertAtEveryGate)
+{
+    for (const TFixture& fixture : Fixtures) {
+        SCOPED_TRACE(testing_support::Narrow(fixture.name));
+        Restart();
+        ASSERT_TRUE(ReadFixture(std::u16string(u"Country14-") + fixture.name + u".sav"));
+        ExpectConverted(England(), fixture.version);
+    }
+}
+
+// Only the stadium's code looks at the minor a 2004 file was written with;
+// every other gate sees the raised minor of an older major.
+TEST_F(CountryFileTest, StadiumCodesOfA2004FileFollowTheMinorItWasWrittenWith)
+{
+    const auto bytes = testing_support::ReadBytes(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2004.sav"));
+    const std::string fixture(bytes.begin(), bytes.end());
+    std::string stadium = "%INDEX%STADIUM\r\n9\r\nNorth Park\r\nPark\r\n2\r\n";
+    for (int i = 0; i < 26; ++i) stadium += "1\r\n";
+    stadium += "%INDEXEND%STADIUM\r\n";
+    const std::string noStadiums = "%INDEX%STADIUMS\r\n0\r\n";
+    ASSERT_NE(fixture.find(noStadiums), std::string::npos);
+    const struct {
+        const char* version;
+        int code;
+    } cases[] = {{"537133059", 2}, {"537133060", 2}, {"537133061", 9}, {"537133063", 9}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.version);
+        std::string text = fixture;
+        text.replace(text.find(noStadiums), noStadiums.size(), "%INDEX%STADIUMS\r\n1\r\n" + stadium);
+        // The country's own VERSION section comes first.
+        text.replace(text.find("537133063"), 9, c.version);
+        Restart();
+        CIndexTextFile file;
+        ASSERT_TRUE(ReadText(text, file));
+        ASSERT_EQ(England().GetStadiums().GetCount(), 1);
+        EXPECT_EQ(England().GetStadiums().begin()->second.GetCode(), c.code);
+        ExpectConverted(England(), V(0x2004, 0xFFFF));
+    }
+}
+
+TEST_F(CountryFileTest, AnOldFileIsWrittenInTheNewestLayoutAndReadsBackTheSame)
+{
+    ASSERT_TRUE(ReadFixture(u"Country14-2005.sav"));
+    // Its club section is still of the old layout, which renumbers on reading.
+    England().RemoveClub(England().GetClubByUniqueId(0x000E0001), true);
+    const std::string written = WriteEngland();
+    EXPECT_NE(written.find("\r\nFirst\tSecond\r\n%INDEXEND%COUNTRY_MIST\r\n"), std::string::npos);
+    EXPECT_NE(written.find("%INDEX%VERSION\r\n537329692\r\n"), std::string::npos);
+    Restart();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(written, file));
+    EXPECT_EQ(England().GetAverageRating(), 90);
+    EXPECT_EQ(England().GetLeagueRating(1), 81);
+    EXPECT_EQ(England().GetNotes(), u"First\r\nSecond");
+    EXPECT_EQ(WriteEngland(), written);
+}
+
+TEST_F(CountryFileTest, NestedSectionsTravelUnchanged)
+{
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    const std::string written = WriteEngland();
+    for (const char* section :
+         {"%INDEX%CLUB1\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n917505\r\n"
+          "\"Westwood United\",\"Westwood United\",",
+          "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n983039\r\n",
+          "%INDEX%REFEREES\r\n1\r\n%INDEX%REFEREE\r\nRef\r\n\r\n0\r\n%INDEXEND%REFEREE\r\n",
+          "%INDEX%ADDMANAGER\r\n1\r\n%INDEX%PLAYER\r\nManager\r\n\r\n\r\n\r\n0\r\n",
+          "%INDEX%HIST\r\n0\r\n%INDEXEND%HIST\r\n\r\n0\r\n%INDEXEND%PLAYER\r\n%INDEXEND%ADDMANAGER\r\n",
+          // An entry without a last name is no pool player and is not saved.
+          "%INDEX%PLAYERPOOL\r\n0\r\n%INDEXEND%PLAYERPOOL\r\n",
+          "%INDEX%MANAGER\r\nBoss\r\n\r\n\r\n0\r\n%INDEX%DATE\r\n0\r\n0\r\n0\r\n%INDEXEND%DATE\r\n"}) {
+        EXPECT_NE(written.find(section), std::string::npos) << section;
+    }
+    // Load, save, load, save: the same file.
+    Restart();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(written, file));
+    EXPECT_EQ(WriteEngland(), written);
+}
+
+TEST_F(CountryFileTest, CompetitionPartFromEightClubsOn)
+{
+    for (int i = 0; i < 7; ++i) England().CreateClub(u"Club");
+    EXPECT_EQ(WriteEngland().find("COMPETITIONPART"), std::string::npos);
+    England().CreateClub(u"Eighth");
+    const std::string written = WriteEngland();
+    const std::string division = testing_support::Narrow(CTextManager::Instance()->GetText(u"Database.Division.01"_tk));
+    const std::string cup = testing_support::Narrow(CTextManager::Instance()->GetText(u"Database.NationalCup"_tk));
+    EXPECT_NE(written.find("%INDEX%COMPETITIONPART\r\n" + division + "\r\n" + cup +
+                           "\r\ne0001\r\ne0002\r\ne0003\r\ne0004\r\ne0005\r\ne0006\r\ne0007\r\ne0008\r\n"
+                           "%INDEXEND%COMPETITIONPART\r\n"),
+              std::string::npos);
+}
+
+TEST_F(CountryFileTest, TextsThatWouldBreakTheFileAreMadeSafe)
+{
+    England().SetNotes(u";first\r\nsecond");
+    England().SetLongText(u"%INDEXEND%COUNTRY");
+    England().SetFederationName(u"a\nb");
+    const std::string written = WriteEngland();
+    Restart();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(written, file));
+    EXPECT_EQ(England().GetNotes(), u"first\r\nsecond");
+    EXPECT_EQ(std::u16string(England().GetLongText()), u"INDEXEND%COUNTRY");
+    EXPECT_EQ(std::u16string(England().GetFederationName()), u"a b");
+    EXPECT_EQ(England().GetAverageRating(), 75);
+}
+
+// Each text is damaged; the read succeeds with the first damage marked at
+// its line, and what was present is kept.
+TEST_F(CountryFileTest, DamageIsMarkedAtItsLineAndKeepsWhatWasRead)
+{
+    const std::string start = "%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329692\r\n%INDEXEND%VERSION\r\n1\r\n0\r\n0\r\n";
+    const std::string competitions = start + "%INDEX%COMPETITION\r\n0\r\n0\r\n%INDEXEND%COMPETITION\r\n%INDEX%CLUBS\r\n";
+    // Two clubs and the national team as the writer writes them.
+    England().CreateClub(u"First");
+    England().CreateClub(u"Second");
+    const std::string written = WriteEngland();
+    const std::size_t from = written.find("%INDEX%CLUB1\r\n");
+    const std::string endOfClubs = "%INDEXEND%CLUBS\r\n";
+    const std::string twoClubs = written.substr(from, written.find(endOfClubs) + endOfClubs.size() - from);
+    const std::string untilSecondEnd = twoClubs.substr(0, twoClubs.find("%INDEXEND%CLUB2\r\n"));
+    const int secondEndLine = 14 + static_cast<int>(std::count(untilSecondEnd.begin(), untilSecondEnd.end(), '\n'));
+    const struct {
+        std::string text;
+        const char16_t* found;
+        int line;
+        int clubs;
+        // The club reader asks once about a club name it cannot use.
+        std::size_t questions = 0;
+    } cases[] = {
+        {start + "%INDEX%COMPETITION\r\nabc\r\n", u"(abc)", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n\r\n", u"()", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n0x10\r\n", u"(0x10)", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n4294967296\r\n", u"(4294967296)", 9, 0},
+        {start + "%INDEX%COMPETITION\r\n0\r\n17\r\n", u"(17)", 10, 0},
+        {start + "%INDEX%CLUBS\r\n", u"COMPETITION", 8, 0},
+        {competitions + "512\r\n", u"(512)", 13, 0},
+        {competitions + "-1\r\n", u"(-1)", 13, 0},
+        {competitions + "1\r\n" + twoClubs, u"(1)", secondEndLine, 2},
+        {competitions + "3\r\n" + twoClubs, u"CLUB3", secondEndLine + 1, 2},
+        {competitions + "1\r\n%INDEX%CLUB1\r\n5\r\n%INDEXEND%CLUBS\r\n", u"CLUB1", 16, 0, 1},
+        {competitions + "0\r\n%INDEXEND%CLUBS\r\n", u"CLUB65535", 14, 0},
+        {"%INDEX%VERSION\r\n1\r\n%INDEXEND%VERSION\r\n", u"COUNTRY", 1, 0},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF" + start, u"COUNTRY", 1, 0},
+        {std::string("\xEF\xBB\xBF\0", 4) + start, u"COUNTRY", 1, 0},
+        {"%INDEX%COUNTRY\r\n%INDEX%VERSION\r\nx\r\n%INDEXEND%VERSION\r\n", u"(x)", 3, 0},
+        {"%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n99999999999999\r\n%INDEXEND%VERSION\r\n", u"(99999999999999)", 3, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        England().Reset();
+        England().CreateNationalTeam();
+        CIndexTextFile file;
+        MessageCapture messages;
+        EXPECT_TRUE(ReadText(c.text, file));
+        EXPECT_EQ(messages.Messages().size(), c.questions);
+        ASSERT_TRUE(England().IsDamaged());
+        const std::u16string& description = England().GetFileDamage().GetDescription();
+        EXPECT_NE(description.find(c.found), std::u16string::npos) << testing_support::Narrow(description);
+        const std::u16string line = ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.AtLine"_tk),
+                                                  {{u"_LINE", Format(u"%d", c.line)}, {u"_MESSAGE", u""}});
+        EXPECT_TRUE(description.starts_with(line)) << testing_support::Narrow(description);
+        EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), c.clubs);
+    }
+}
+
+TEST_F(CountryFileTest, ADamagedNationalTeamIsStillNamedAfterItsCountry)
+{
+    England().CreateClub(u"First");
+    TClub* team = England().GetNationalTeam();
+    ASSERT_NE(team, nullptr);
+    for (int language = 0; language < 5; ++language) {
+        team->SetNameForLanguage(language, u"Wrong");
+        team->SetAbbreviationForLanguage(language, u"WRG");
+    }
+    std::string text = WriteEngland();
+    const std::string end = "%INDEXEND%CLUB65535\r\n";
+    ASSERT_NE(text.find(end), std::string::npos);
+    text.erase(text.find(end), end.size());
+    const auto expectCountryNames = [this] {
+        const TClub& read = *England().GetNationalTeam();
+        for (int language = 0; language < 5; ++language) {
+            EXPECT_EQ(std::u16string(read.GetNameForLanguage(language)), England().GetNameInLanguage(language));
+            EXPECT_EQ(std::u16string(read.GetAbbreviationForLanguage(language)),
+                      England().GetAbbreviationInLanguage(language));
+        }
+    };
+    Restart();
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(text, file));
+    ASSERT_TRUE(England().IsDamaged());
+    const std::u16string& description = England().GetFileDamage().GetDescription();
+    EXPECT_NE(description.find(u"CLUB65535"), std::u16string::npos) << testing_support::Narrow(description);
+    expectCountryNames();
+    const std::string saved = WriteEngland();
+    Restart();
+    CIndexTextFile again;
+    ASSERT_TRUE(ReadText(saved, again));
+    EXPECT_FALSE(England().IsDamaged());
+    expectCountryNames();
+}
+
+TEST_F(CountryFileTest, WithoutACountrySectionNothingIsConverted)
+{
+    CIndexTextFile file;
+    England().SetLeagueRating(1, 33);
+    ASSERT_TRUE(ReadText("%INDEX%VERSION\r\n1\r\n%INDEXEND%VERSION\r\n", file));
+    EXPECT_EQ(England().GetLeagueRating(1), 33);
+    EXPECT_TRUE(England().IsDamaged());
+}
+
+namespace {
+
+// A summary of the settings every layout holds, after conversion.
+std::string Settings(const TCountry& c)
+{
+    std::string text = testing_support::Narrow(c.GetFederationName()) + "|" + testing_support::Narrow(c.GetNotes()) +
+                       "|" + testing_support::Narrow(c.GetLongText());
+    for (int value : {int(c.GetAverageRating()), int(c.GetInvertedOption()), int(c.GetLanguage(0)),
+                      int(c.GetLanguageShare(0)), int(c.GetContinentalTitles()), int(c.GetWorldCupFinals()),
+                      int(c.GetHairColourMask()), int(c.GetFaceMask()[0]), int(c.GetAverageHeight()),
+                      int(c.GetNationalCupType()), int(c.GetPersonBirth().GetDayNumber())}) {
+        text += "|" + std::to_string(value);
+    }
+    for (int level = 0; level < 5; ++level) text += "|" + std::to_string(c.GetLevelRelegationRule(level));
+    return text;
+}
+
+}  // namespace
+
+TEST_F(CountryFileTest, GeneratedOldLayoutsConvertToTheNewestOne)
+{
+    const std::u16string folder = testing_support::BinaryPath(u"generated\\fixtures");
+    if (!platform::FileExists(platform::JoinPath(folder, u"Country21_2007-26.sav"))) GTEST_SKIP() << "fixtures not generated";
+    const auto settingsOf = [&](const std::u16string& name) {
+        Restart();
+        CIndexTextFile file;
+        MessageCapture messages;
+        EXPECT_TRUE(file.OpenRead(platform::JoinPath(folder, name)));
+        EXPECT_TRUE(ReadCountrySections(*world_->GetCountry(21), file)) << testing_support::Narrow(name);
+        EXPECT_TRUE(messages.Messages().empty()) << testing_support::Narrow(name);
+        // Tie-break rule 1 of the files before 2007-15 means 4.
+        const bool old = name < u"Country21_2007-15" || name == u"Country21_v1.sav";
+        EXPECT_EQ(world_->GetCountry(21)->GetLevelSortRule(0), old ? 4 : 1) << testing_support::Narrow(name);
+        return Settings(*world_->GetCountry(21));
+    };
+    const std::string newest = settingsOf(u"Country21_2007-26.sav");
+    for (const std::u16string& name : platform::ListFolder(folder)) {
+        if (!name.starts_with(u"Country21_")) continue;
+        EXPECT_EQ(settingsOf(name), newest) << testing_support::Narrow(name);
+    }
+}
+
+// Every fixture, of every layout: load, save, load, save gives the same
+// file twice.
+TEST_F(CountryFileTest, EveryFixtureSavesTheSameBytesAtItsSecondSave)
+{
+    std::vector<std::pair<std::u16string, int>> files;
+    for (const TFixture& fixture : Fixtures) {
+        files.emplace_back(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-" +
+                                                       std::u16string(fixture.name) + u".sav"),
+                           14);
+    }
+    const std::u16string generated = testing_support::BinaryPath(u"generated\\fixtures");
+    for (const std::u16string& name : platform::ListFolder(generated)) {
+        if (name.starts_with(u"Country21_")) files.emplace_back(platform::JoinPath(generated, name), 21);
+    }
+    for (const auto& [path, id] : files) {
+        SCOPED_TRACE(testing_support::Narrow(path));
+        const std::u16string saved = base_.DatabasePath(Format(u"Country%d.sav", id));
+        const auto loadAndSave = [&](const std::u16string& from) {
+            Restart();
+            CIndexTextFile file;
+            EXPECT_TRUE(file.OpenRead(from));
+            EXPECT_TRUE(ReadCountrySections(*world_->GetCountry(id), file));
+            EXPECT_FALSE(world_->GetCountry(id)->IsDamaged());
+            return database_testing::SaveCountry(*world_->GetCountry(id), saved);
+        };
+        const std::string first = loadAndSave(path);
+        EXPECT_EQ(loadAndSave(saved), first);
+    }
+}
+
+TEST_F(CountryFileTest, BeforeTwoThousandSevenEighteenUniqueIdsRestart)
+{
+    CIndexTextFile file;
+    England().SetNextUniqueClubId(0x000E0099);
+    England().SetFlag(3, true);
+    ASSERT_TRUE(ReadText("%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537329681\r\n%INDEXEND%VERSION\r\n1\r\n"
+                         "%INDEXEND%COUNTRY\r\n",
+                         file));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersion(), MakeDatabaseVersion(0x2007, 17));
+    EXPECT_EQ(England().GetNextUniqueClubId(), 0x000E0001u);
+    EXPECT_EQ(England().GetFlags(), 0u);
+}
+
+TEST_F(CountryFileTest, RatingsOfFilesBeforeTwoThousandSeven)
+{
+    ASSERT_TRUE(ReadFixture(u"Country14-2006.sav"));
+    const int expected[] = {75, 67, 61, 56, 51, 42, 34, 22, 15, 7};
+    for (int level = 0; level < 10; ++level) EXPECT_EQ(England().GetLeagueRating(level), expected[level]) << level;
+    // Only five level rows: the sixth keeps its default.
+    EXPECT_EQ(England().GetLevelRelegationRule(5), 0);
+}
+
+TEST_F(CountryFileTest, OldThirdsOfTheRatingAreCappedAtOneHundred)
+{
+    for (const auto& [stored, expected] : {std::pair{30, 90}, std::pair{40, 100}, std::pair{86, 100}}) {
+        // The settings of a 0x2005 file up to its rating line.
+        std::string text = "%INDEX%COUNTRY\r\n%INDEX%VERSION\r\n537198595\r\n%INDEXEND%VERSION\r\n%INDEX%COUNTRY_MIST\r\n";
+        for (int line = 0; line < 3 + 2 + 1 + 2 + 2 + 2 + 6 + 6 + 5 * 7 + 5 + 7 + 1 + 1 + 2 + 6 + 1 + 2; ++line) text += "0\r\n";
+        text += std::to_string(stored) + "\r\n%INDEXEND%COUNTRY_MIST\r\n%INDEXEND%COUNTRY\r\n";
+        CIndexTextFile file;
+        ASSERT_TRUE(ReadText(text, file));
+        EXPECT_EQ(England().GetAverageRating(), expected) << stored;
+    }
+}
+
+TEST_F(CountryFileTest, ACommentBeforeTheFirstSectionHidesNoSection)
+{
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText("%INDEX%COUNTRY\r\n;remark\r\n%INDEX%COMPETITION\r\n0\r\n1\r\n\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"\r\n"
+                         "%INDEXEND%COMPETITION\r\n%INDEXEND%COUNTRY\r\n",
+                         file));
+    EXPECT_EQ(std::u16string(England().GetLeagueLevelNameInLanguage(5, 0)), u"F");
+    EXPECT_EQ(England().GetStagedCompetitions().levelCount, 1);
+}
+
+TEST_F(CountryFileTest, AClubIndexAlreadyTakenIsReadPast)
+{
+    const auto clubs = [this] {
+        const std::string written = WriteEngland();
+        const std::size_t from = written.find("%INDEX%CLUBS");
+        return written.substr(from, written.find("%INDEXEND%CLUBS") - from);
+    };
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    const std::string first = clubs();
+    MessageCapture messages;
+    ASSERT_TRUE(ReadFixture(u"Country14-2007-28.sav"));
+    EXPECT_TRUE(messages.Messages().empty());
+    EXPECT_EQ(clubs(), first);
+    EXPECT_EQ(England().GetPoolPlayerCount(), 2 * TCountry::PoolEntriesPerClub) << "what follows the clubs is read";
+}
+
+TEST_F(CountryFileTest, SectionsAfterTheClubsAreGatedByTheCountrysVersion)
+{
+    std::string text = database_testing::FileText(testing_support::SourcePath(u"tests\\database\\fixtures\\Country14-2007-28.sav"));
+    const std::string team = "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329692";
+    text.replace(text.find(team), team.size(), "%INDEX%CLUB65535\r\n%INDEX%VERSION\r\n537329691");
+    CIndexTextFile file;
+    ASSERT_TRUE(ReadText(text, file));
+    EXPECT_EQ(TDatabaseVersion::GetFileVersion(), V(0x2007, 28));
+}
+
+TEST_F(CountryFileTest, PoolEntriesOfOldFilesGetTheirLooksFromTheCountry)
+{
+    for (const char16_t* name : {u"Country14-2006.sav", u"Country14-2007-28.sav"}) {
+        Restart();
+        CrtSrand(4);
+        ASSERT_TRUE(ReadFixture(name));
+        const TPoolPlayer& entry = *England().GetPoolPlayer(0);
+        const bool old = std::u16string_view(name) == u"Country14-2006.sav";
+        EXPECT_EQ(entry.GetBirthDate().IsSet(), !old);
+        if (old) {
+            EXPECT_TRUE(entry.GetTalent() >= 1 && entry.GetTalent() <= 4);
+            // An empty mask gives 0.
+            const auto allowed = [](std::uint32_t mask, int value) { return mask == 0 ? value == 0 : ((mask >> value) & 1) != 0; };
+            EXPECT_TRUE(allowed(England().GetFaceMask()[entry.GetFace() / 32], entry.GetFace() % 32));
+            EXPECT_TRUE(allowed(England().GetHairColourMask(), entry.GetHairColour()));
+            EXPECT_EQ(entry.GetFacialHair(), 1);
+        }
+    }
+}

@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+
+#include "tests/database/DatabaseTestSupport.h"
+#include "core/IndexTextFile.h"
+#include "core/TextManager.h"
+#include "database/country/CountryFile.h"
+#include "database/world/WorldList.h"
+#include "platform/Platform.h"
+
+using testing_support::MessageCapture;
+using testing_support::ReadBytes;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+std::string Text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+
+// Gives a file the age of one left by an earlier run of the program.
+void Backdate(const std::u16string& path)
+{
+    std::u16string native = platform::MakeAbsolute(path);
+    std::replace(native.begin(), native.end(), u'\\', u'/');
+    std::filesystem::last_write_time(std::filesystem::path(native),
+                                     std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+}
+
+// The sample database in a scratch base, with a fresh current world.
+class SafeSaveTest : public database_testing::SampleWorldTest {
+protected:
+    void SetUp() override
+    {
+        SampleWorldTest::SetUp();
+        platform::SkipDiskWaits(true);
+    }
+    void TearDown() override
+    {
+        platform::FailWritesAfter(0);
+        platform::SkipDiskWaits(false);
+        SampleWorldTest::TearDown();
+    }
+    // Gives the large countries but the one named the contents of a small
+    // one, so that the hundreds of saves of a test stay quick.
+    void ShrinkLargeCountriesBut(int kept)
+    {
+        const Bytes small = ReadBytes(base_.DatabasePath(u"Country91.sav"));
+        for (int id : {14, 21, 45}) {
+            if (id != kept) testing_support::WriteBytes(world_->GetCountryFilePath(id), small);
+        }
+    }
+    // Every file of the database folder by name.
+    std::map<std::u16string, Bytes> Folder() const
+    {
+        std::map<std::u16string, Bytes> files;
+        for (const auto& name : platform::ListFolder(base_.DatabasePath(u""))) files[name] = ReadBytes(base_.DatabasePath(name));
+        return files;
+    }
+    // Marks every country changed, so that a save rewrites every file.
+    void ChangeEveryCountry()
+    {
+        for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) world_->GetCountry(id)->SetLongText(u"changed");
+    }
+};
+
+// The damaged forms of a country file that an editor must not overwrite.
+std::vector<std::pair<const char*, std::string>> DamagedForms(const std::string& file)
+{
+    const auto replaceLineAfter = [&file](const std::string& marker, const std::string& value) {
+        const std::size_t start = file.find(marker) + marker.size();
+        return file.substr(0, start) + value + file.substr(file.find("\r\n", start));
+    };
+    const auto cutAfter = [&file](const std::string& marker) { return file.substr(0, file.rfind(marker) + marker.size()); };
+    return {
+        {"second mark", "\xEF\xBB\xBF" + file},
+        {"zero after the mark", file.substr(0, 3) + std::string(1, '\0') + file.substr(3)},
+        {"cut after the competitions", cutAfter("%INDEXEND%COMPETITION\r\n")},
+        {"cut after the last club", cutAfter("%INDEXEND%CLUB65535\r\n")},
+        {"club count too small", replaceLineAfter("%INDEX%CLUBS\r\n", "11")},
+        {"club count abc", replaceLineAfter("%INDEX%CLUBS\r\n", "abc")},
+        {"club count empty", replaceLineAfter("%INDEX%CLUBS\r\n", "")},
+        {"club count 0x10", replaceLineAfter("%INDEX%CLUBS\r\n", "0x10")},
+        {"club count 2^32", replaceLineAfter("%INDEX%CLUBS\r\n", "4294967296")},
+        {"league team of no club", replaceLineAfter("%INDEX%TEAMS\r\n", "e0063,e0002")},
+        {"version x", replaceLineAfter("%INDEX%VERSION\r\n", "x")},
+        {"version too long", replaceLineAfter("%INDEX%VERSION\r\n", "99999999999999")},
+    };
+}
+
+TEST_F(SafeSaveTest, ADamagedCountryFileIsReportedOnceAndKeptUnlessTheUserAgrees)
+{
+    ShrinkLargeCountriesBut(14);
+    const Bytes original = ReadBytes(base_.DatabasePath(u"Country14.sav"));
+    for (const auto& [name, damaged] : DamagedForms(Text(original))) {
+        SCOPED_TRACE(name);
+        base_.WriteDatabaseFile(u"Country14.sav", damaged);
+        NewWorld();
+        {
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+            ASSERT_EQ(messages.Messages().size(), 1u);
+            EXPECT_NE(messages.Messages()[0].find(u"Country14.sav"), std::u16string::npos);
+        }
+        ASSERT_TRUE(world_->GetCountry(14)->IsDamaged());
+        world_->GetCountry(1)->SetLongText(std::u16string(name, name + std::strlen(name)).c_str());
+        const Bytes otherBefore = ReadBytes(base_.DatabasePath(u"Country1.sav"));
+        {
+            MessageCapture no(AppMessage::IdNo);
+            const auto result = world_->SaveWorld();
+            EXPECT_TRUE(result.saved);
+            EXPECT_EQ(result.keptDamaged, std::vector<int>{14});
+            ASSERT_EQ(no.Messages().size(), 1u);
+            EXPECT_NE(no.Messages()[0].find(u"(Country14.sav)"), std::u16string::npos);
+            EXPECT_EQ(no.Flags()[0], AppMessage::YesNo | AppMessage::IconWarning | AppMessage::DefaultSecond);
+        }
+        EXPECT_EQ(Text(ReadBytes(base_.DatabasePath(u"Country14.sav"))), damaged);
+        EXPECT_NE(ReadBytes(base_.DatabasePath(u"Country1.sav")), otherBefore);
+        {
+            MessageCapture nobody;
+            EXPECT_EQ(world_->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).keptDamaged, std::vector<int>{14});
+            EXPECT_TRUE(nobody.Messages().empty());
+        }
+        EXPECT_EQ(Text(ReadBytes(base_.DatabasePath(u"Country14.sav"))), damaged);
+        {
+            MessageCapture yes(AppMessage::IdYes);
+            EXPECT_TRUE(world_->SaveWorld().keptDamaged.empty());
+        }
+        EXPECT_NE(Text(ReadBytes(base_.DatabasePath(u"Country14.sav"))), damaged);
+        EXPECT_FALSE(world_->GetCountry(14)->IsDamaged());
+    }
+}
+
+// Every cut of a country file at a section line, in a club's country down
+// to the club sections and in a small country at every depth: the read is
+// refused or the country is marked damaged, never silently shortened.
+TEST_F(SafeSaveTest, EveryCutAtASectionBoundaryIsNoticed)
+{
+    for (const auto& [name, deepest] : {std::pair{u"Country14.sav", 2}, std::pair{u"Country91.sav", 99}}) {
+        const std::string file = Text(ReadBytes(base_.DatabasePath(name)));
+        std::vector<std::size_t> cuts{0};
+        int depth = 0;
+        for (std::size_t at = 0; at < file.size();) {
+            const std::size_t end = file.find("\r\n", at) + 2;
+            const std::string_view line(file.data() + at, end - at);
+            const bool begin = line.find("%INDEX%") != std::string_view::npos;
+            const bool close = line.find("%INDEXEND%") != std::string_view::npos;
+            if (close) --depth;
+            if ((begin || close) && depth <= deepest) cuts.push_back(end);
+            if (begin && !close) ++depth;
+            at = end;
+        }
+        cuts.pop_back();  // the whole file
+        ASSERT_GT(cuts.size(), 40u);
+        for (std::size_t cut : cuts) {
+            TCountry& country = *world_->GetCountry(14);
+            country.Reset();
+            country.CreateNationalTeam();
+            CIndexTextFile stream;
+            ASSERT_TRUE(stream.OpenFromBytes(testing_support::Bytes(file.substr(0, cut)), name));
+            MessageCapture messages;
+            const bool read = ReadCountrySections(country, stream);
+            EXPECT_TRUE(!read || country.IsDamaged()) << testing_support::Narrow(name) << " cut at " << cut;
+        }
+    }
+}
+
+TEST_F(SafeSaveTest, ACountryListCutShortStopsTheLoad)
+{
+    const Bytes list = ReadBytes(base_.DatabasePath(u"Countries.sav"));
+    base_.WriteDatabaseFile(u"Countries.sav", Text(list).substr(0, list.size() / 2));
+    const auto before = Folder();
+    MessageCapture messages;
+    NewWorld();
+    EXPECT_FALSE(world_->LoadWorld(u"Database"));
+    EXPECT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(Folder(), before);
+}
+
+// A save fails at each of its writes in turn: every file stays old, nothing
+// is left behind and one message says so; the first run without a failure
+// writes every file new. Four shards take every fourth write each.
+class SaveFaultTest : public SafeSaveTest, public testing::WithParamInterface<int> {};
+
+TEST_P(SaveFaultTest, ASaveFailingAtAnyWriteChangesNothing)
+{
+    constexpr int Shards = 4;
+    ShrinkLargeCountriesBut(0);
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    ChangeEveryCountry();
+    const auto before = Folder();
+    for (int n = 1 + GetParam();; n += Shards) {
+        MessageCapture messages;
+        platform::FailWritesAfter(n);
+        const bool saved = world_->SaveWorld().saved;
+        platform::FailWritesAfter(0);
+        const auto after = Folder();
+        if (saved) {
+            EXPECT_EQ(after.size(), before.size());
+            for (const auto& [name, bytes] : after) {
+                if (name.starts_with(u"Country") && name != u"Countries.sav") {
+                    EXPECT_NE(bytes, before.at(name)) << n;
+                }
+            }
+            // One write per file: 207 countries, Rules.sav, Without.sav and
+            // the assessment.
+            EXPECT_GT(n, TCompleteWorld::LastCountryId + 3);
+            EXPECT_LE(n, TCompleteWorld::LastCountryId + 3 + Shards);
+            break;
+        }
+        ASSERT_EQ(after, before) << "failure at write " << n;
+        ASSERT_EQ(messages.Messages().size(), 1u) << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWrite, SaveFaultTest, testing::Range(0, 4));
+
+// A rename refused in the commit pass (here: a folder where a file should
+// be) is the one failure after which files differ; the message says so and
+// no temporary stays.
+TEST_F(SafeSaveTest, ARefusedRenameIsReportedAsSuch)
+{
+    platform::RemoveFile(base_.DatabasePath(u"Country5.sav"));
+    ASSERT_TRUE(platform::CreateFolders(base_.DatabasePath(u"Country5.sav")));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const std::size_t entries = platform::ListFolder(base_.DatabasePath(u"")).size();
+    MessageCapture messages;
+    EXPECT_FALSE(world_->SaveWorld().saved);
+    EXPECT_EQ(messages.Messages(), std::vector<std::u16string>{CTextManager::Instance()->GetText(
+                                       u"Database.CompleteWorld.ErrorDuringReplace"_tk)});
+    EXPECT_EQ(platform::ListFolder(base_.DatabasePath(u"")).size(), entries);
+}
+
+TEST_F(SafeSaveTest, StaleScratchFilesOfTheEditorGoAtTheNextStart)
+{
+    const std::u16string trdata = platform::JoinPath(base_.Path(), u"trdata");
+    ASSERT_TRUE(platform::CreateFolders(trdata));
+    // Named as a save's temporary file and an archive's working copy are.
+    const std::vector<std::u16string> stale = {
+        platform::CreateUniqueFile(base_.DatabasePath(u""), platform::TemporaryFilePrefix),
+        platform::CreateUniqueFile(base_.DatabasePath(u""), platform::WorkingCopyPrefix),
+        platform::CreateUniqueFile(trdata, platform::WorkingCopyPrefix)};
+    const std::vector<std::u16string> kept = {base_.DatabasePath(u"~tr_notes.tmp"), base_.DatabasePath(u"~tr4711_0.tmp.bak"),
+                                              base_.DatabasePath(u"tmp4711_0.tmp"), base_.DatabasePath(u"~tr47a_0.tmp")};
+    const std::u16string fresh = base_.DatabasePath(u"~tr4711_9.tmp");
+    for (const auto* list : {&stale, &kept}) {
+        for (const std::u16string& path : *list) {
+            testing_support::WriteBytes(path, std::string(1000, 'x'));
+            Backdate(path);
+        }
+    }
+    testing_support::WriteBytes(fresh, std::string("in use"));
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    for (const std::u16string& path : stale) EXPECT_FALSE(platform::FileExists(path)) << testing_support::Narrow(path);
+    for (const std::u16string& path : kept) EXPECT_TRUE(platform::FileExists(path)) << testing_support::Narrow(path);
+    EXPECT_TRUE(platform::FileExists(fresh));
+}
+
+}  // namespace

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "core/IndexTextFile.h"
+#include "database/world/StagedSection.h"
+#include "tests/database/DatabaseTestSupport.h"
+
+namespace {
+
+TStagedSection::ReadResult Stage(const std::string& text, TStagedSection& section, CIndexTextFile& file)
+{
+    EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes(text), u"staged"));
+    return section.Read(file, u"CLUB1");
+}
+
+}  // namespace
+
+TEST(StagedSection, KeepsNestedSectionsOfTheSameKeyAndComments)
+{
+    CIndexTextFile file;
+    TStagedSection section;
+    ASSERT_EQ(Stage("%INDEX%CLUB1\r\n;note\r\n%INDEX%CLUB1\r\n1\r\n%INDEXEND%CLUB1\r\n;\r\n\r\n%INDEXEND%CLUB1\r\nafter\r\n",
+                    section, file),
+              TStagedSection::ReadResult::Read);
+    EXPECT_EQ(section.GetText(), u";note\n%INDEX%CLUB1\n1\n%INDEXEND%CLUB1\n;\n\n");
+    std::u16string next;
+    file.ReadCString(next);
+    EXPECT_EQ(next, u"after");
+    EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return section.Write(out, u"CLUB7"); }),
+              "%INDEX%CLUB7\r\n;note\r\n%INDEX%CLUB1\r\n1\r\n%INDEXEND%CLUB1\r\n;\r\n\r\n%INDEXEND%CLUB7\r\n");
+}
+
+// Lines come back as the stream reads them (fix-ups applied, broken UTF-8
+// replaced, every line break ended by CR LF) whatever the file's encoding.
+TEST(StagedSection, KeepsWhatTheStreamReadsAndWritesItBack)
+{
+    const struct {
+        std::string text;
+        std::u16string kept;
+        std::string written;
+    } cases[] = {
+        {"\xEF\xBB\xBF%INDEX%CLUB1\r\nO`Neil \xC3\xA9\r\xF0\x9F\x98\x80\n\xE2\x82\r\n%INDEXEND%CLUB1\r\n",
+         u"O'Neil \u00E9\n\U0001F600\n\uFFFD\n", "O'Neil \xC3\xA9\r\n\xF0\x9F\x98\x80\r\n\xEF\xBF\xBD\r\n"},
+        {"%INDEX%CLUB1\n\x80\x01\r\n\n%INDEXEND%CLUB1", u"\u20AC\u0105\n\n", "\xE2\x82\xAC\xC4\x85\r\n\r\n"},
+        {"%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", u"", ""},
+        // Clean UTF-8 is copied as it stands.
+        {"\xEF\xBB\xBF;\r\n%INDEX%CLUB1\r\n\xC3\xA9\r\n\r\n%INDEX%X\r\n\xF0\x9F\x98\x80\r\n%INDEXEND%X\r\n%INDEXEND%CLUB1",
+         u"\u00E9\n\n%INDEX%X\n\U0001F600\n%INDEXEND%X\n",
+         "\xC3\xA9\r\n\r\n%INDEX%X\r\n\xF0\x9F\x98\x80\r\n%INDEXEND%X\r\n"},
+    };
+    for (const auto& [text, kept, written] : cases) {
+        CIndexTextFile file;
+        TStagedSection section;
+        ASSERT_EQ(Stage(text, section, file), TStagedSection::ReadResult::Read);
+        EXPECT_EQ(section.GetText(), kept);
+        EXPECT_EQ(section.IsEmpty(), kept.empty());
+        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return section.Write(out, u"CLUB2"); }),
+                  "%INDEX%CLUB2\r\n" + written + "%INDEXEND%CLUB2\r\n");
+    }
+}
+
+TEST(StagedSection, TextOfTheFirstLines)
+{
+    CIndexTextFile file;
+    TStagedSection section;
+    ASSERT_EQ(Stage("%INDEX%CLUB1\r\na\r\n\r\nc\r\n%INDEXEND%CLUB1\r\n", section, file), TStagedSection::ReadResult::Read);
+    EXPECT_EQ(section.GetText(0), u"");
+    EXPECT_EQ(section.GetText(2), u"a\n\n");
+    EXPECT_EQ(section.GetText(5), u"a\n\nc\n");
+}
+
+TEST(StagedSection, MissingAndUnterminatedSections)
+{
+    CIndexTextFile file;
+    TStagedSection section;
+    EXPECT_EQ(Stage("%INDEX%CLUB2\r\n%INDEXEND%CLUB2\r\n", section, file), TStagedSection::ReadResult::Missing);
+    EXPECT_TRUE(section.IsEmpty());
+    EXPECT_EQ(Stage("%INDEX%CLUB1\r\n1\r\n%INDEXEND%CLUBS\r\n", section, file),
+              TStagedSection::ReadResult::Unterminated);
+    EXPECT_EQ(Stage("%INDEX%CLUB1\r\n%INDEX%HIST\r\n1\r\n", section, file), TStagedSection::ReadResult::Unterminated);
+}

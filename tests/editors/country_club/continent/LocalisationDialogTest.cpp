@@ -1,0 +1,239 @@
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GlobalObjects.h"
+#include "competition/Competition.h"
+#include "app/LedraApp.h"
+#include "app/MainWindowLaunchers.h"
+#include "database/club/Club.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/world/WorldList.h"
+#include "editors/country_club/continent/ContinentEditors.h"
+#include "editors/country_club/continent/DlgLocalisation.h"
+#include "editors/country_club/model/continent/LocalisationRows.h"
+#include "resources/ContinentIds.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace {
+
+using gui_test::ModalDriver;
+
+std::vector<std::array<std::u16string, 6>> Texts(const std::vector<LocalisationRow>& rows)
+{
+    std::vector<std::array<std::u16string, 6>> texts;
+    for (const LocalisationRow& row : rows) texts.push_back(row.texts);
+    return texts;
+}
+
+class LocalisationDialogTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(globals_->App().InitLanguageAndTexts());
+        GetWorldList().Clear();
+        world_ = GetWorldList().CreateCompleteWorld();
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        country_ = world_->GetCountry(14);
+        club_ = country_->GetClubByIndex(1);
+        ASSERT_NE(club_, nullptr);
+    }
+    void TearDown() override { GetWorldList().Clear(); }
+
+    // Runs the dialog on the country and club; act runs from inside its
+    // loop, then the close box closes it.
+    void Run(CDlgLocalisation& dialog, std::function<void()> act)
+    {
+        dialog.SetCountry(country_);
+        dialog.SetClub(club_);
+        bool done = false;
+        ModalDriver driver([&] {
+            if (done || !dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
+            done = true;
+            act();
+            ::SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+            return true;
+        });
+        dialog.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+        EXPECT_TRUE(done);
+    }
+
+    static void Click(CLocaleListCtrl& grid, int row, int column)
+    {
+        RECT cell{};
+        ASSERT_TRUE(grid.GetSubItemRect(row, column, cell));
+        grid.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        gui_test::PumpMessages();
+    }
+
+    static void StepUpDown(CDlgLocalisation& dialog, int id, int delta)
+    {
+        NMUPDOWN change{};
+        change.hdr = {::GetDlgItem(dialog.Handle(), id), static_cast<UINT_PTR>(id), static_cast<UINT>(UDN_DELTAPOS)};
+        change.iDelta = delta;
+        ::SendMessageW(dialog.Handle(), WM_NOTIFY, static_cast<WPARAM>(id), reinterpret_cast<LPARAM>(&change));
+    }
+
+    static int Selection(CDlgLocalisation& dialog, int id)
+    {
+        return static_cast<int>(::SendDlgItemMessageW(dialog.Handle(), id, CB_GETCURSEL, 0, 0));
+    }
+
+    app_test::WorkingFolder folder_{u"localisation", true};
+    std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();
+    TCompleteWorld* world_ = nullptr;
+    TCountry* country_ = nullptr;
+    TClub* club_ = nullptr;
+};
+
+TEST_F(LocalisationDialogTest, OpeningAndClosingUneditedChangesNothing)
+{
+    const auto world = Texts(LocalisationRows::WorldRows(world_->GetRulesAndMisc()));
+    const auto country = Texts(LocalisationRows::CountryRows(*country_, world_->GetDatabaseLanguage()));
+    const auto club = Texts(LocalisationRows::ClubRows(*club_));
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        EXPECT_EQ(gui_test::ItemText(dialog.Handle(), IDC_LOCALISATION_CLUB_COMBO),
+                  LocalisationRows::ClubComboText(*club_));
+    });
+    EXPECT_EQ(Texts(LocalisationRows::WorldRows(world_->GetRulesAndMisc())), world);
+    EXPECT_EQ(Texts(LocalisationRows::CountryRows(*country_, world_->GetDatabaseLanguage())), country);
+    EXPECT_EQ(Texts(LocalisationRows::ClubRows(*club_)), club);
+}
+
+TEST_F(LocalisationDialogTest, LongCompetitionNamesSurviveOpeningAndClosing)
+{
+    auto* league = dynamic_cast<CDBCompetition*>(country_->GetCompetitionRegistry().Get(country_->GetLeagueId(0)));
+    ASSERT_NE(league, nullptr);
+    for (const std::size_t length : {29u, 30u, 40u, 64u}) {
+        for (int language = 0; language < 6; ++language) {
+            league->SetName(language, std::u16string(length, char16_t(u'A' + language)).c_str());
+        }
+        const std::size_t kept = std::min<std::size_t>(length, CDBCompetition::NameCapacity - 1);
+        CDlgLocalisation dialog;
+        Run(dialog, [] {});
+        for (int language = 0; language < 6; ++language) {
+            EXPECT_EQ(std::u16string(league->GetNameInLanguage(language)), std::u16string(kept, char16_t(u'A' + language)))
+                << length << " " << language;
+        }
+    }
+}
+
+TEST_F(LocalisationDialogTest, ACellTypedThenTheCloseBoxKeepsTheName)
+{
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        CLocaleListCtrl& grid = dialog.GetGrid(IDC_LOCALISATION_CLUB);
+        Click(grid, 0, 2);
+        ASSERT_TRUE(grid.GetEditor().IsVisible());
+        grid.GetEditor().SetText(u"");
+        for (char16_t c : std::u16string(u"Typed Name")) grid.GetEditor().Send(WM_CHAR, c, 1);
+    });
+    EXPECT_EQ(std::u16string(club_->GetNameForLanguage(1)), u"Typed Name");
+}
+
+TEST_F(LocalisationDialogTest, ControlRightClickCopiesToEveryLanguageAndTabsWrap)
+{
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        CLocaleListCtrl& grid = dialog.GetGrid(IDC_LOCALISATION_CLUB);
+        grid.SetText(3, 2, u"Copied Town");
+        RECT cell{};
+        ASSERT_TRUE(grid.GetSubItemRect(3, 3, cell));
+        grid.Send(WM_RBUTTONDOWN, MK_RBUTTON | MK_CONTROL, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        gui_test::PumpMessages();
+        Click(grid, 0, 1);
+        ASSERT_TRUE(grid.GetEditor().IsVisible());
+        BYTE keys[256] = {};
+        ::GetKeyboardState(keys);
+        keys[VK_SHIFT] = 0x80;
+        ::SetKeyboardState(keys);
+        grid.GetEditor().Send(WM_KEYDOWN, VK_TAB, 1);
+        grid.GetEditor().Send(WM_CHAR, u'\t', 1);
+        keys[VK_SHIFT] = 0;
+        ::SetKeyboardState(keys);
+        // Shift+Tab from the first cell wraps to the last one: the stadium's Polish name.
+        ASSERT_FALSE(std::u16string(club_->GetStadiumNameForLanguage(5)).empty());
+        EXPECT_EQ(grid.GetEditor().GetText(), std::u16string(club_->GetStadiumNameForLanguage(5)));
+    });
+    for (int language = 0; language < 6; ++language) EXPECT_EQ(std::u16string(club_->GetTownForLanguage(language)), u"Copied Town") << language;
+}
+
+TEST_F(LocalisationDialogTest, EnterAndEscapeLeaveTheDialogOpen)
+{
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        ::SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        ::SendMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        EXPECT_FALSE(dialog.IsEnded());
+        EXPECT_TRUE(::IsWindowVisible(dialog.Handle()));
+    });
+    EXPECT_TRUE(dialog.IsEnded());
+}
+
+TEST_F(LocalisationDialogTest, UpDownsPastEitherEndChangeNothing)
+{
+    country_ = world_->GetCountry(1);
+    club_ = country_->GetClubByIndex(0);
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        ASSERT_EQ(Selection(dialog, IDC_LOCALISATION_COUNTRY_COMBO), 0);
+        StepUpDown(dialog, IDC_LOCALISATION_COUNTRY_SPIN, -1);
+        EXPECT_EQ(Selection(dialog, IDC_LOCALISATION_COUNTRY_COMBO), 0);
+        StepUpDown(dialog, IDC_LOCALISATION_COUNTRY_SPIN, 1);
+        EXPECT_EQ(Selection(dialog, IDC_LOCALISATION_COUNTRY_COMBO), 1);
+        const int last = static_cast<int>(::SendDlgItemMessageW(dialog.Handle(), IDC_LOCALISATION_CLUB_COMBO, CB_GETCOUNT, 0, 0)) - 1;
+        StepUpDown(dialog, IDC_LOCALISATION_CLUB_SPIN, last + 5);
+        EXPECT_EQ(Selection(dialog, IDC_LOCALISATION_CLUB_COMBO), last);
+        StepUpDown(dialog, IDC_LOCALISATION_CLUB_SPIN, 1);
+        EXPECT_EQ(Selection(dialog, IDC_LOCALISATION_CLUB_COMBO), last);
+    });
+}
+
+TEST_F(LocalisationDialogTest, ANationalTeamIsListedInParentheses)
+{
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        const HWND combo = ::GetDlgItem(dialog.Handle(), IDC_LOCALISATION_CLUB_COMBO);
+        bool found = false;
+        const int count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+        for (int index = 0; index < count; ++index) {
+            const auto* club = reinterpret_cast<const TClub*>(::SendMessageW(combo, CB_GETITEMDATA, index, 0));
+            if (!IsNationalTeamId(club->GetId())) continue;
+            wchar_t text[128] = {};
+            ::SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+            EXPECT_EQ(std::u16string(reinterpret_cast<const char16_t*>(text)), u"(" + std::u16string(club->GetName()) + u")");
+            found = true;
+        }
+        EXPECT_TRUE(found);
+    });
+}
+
+TEST_F(LocalisationDialogTest, TheLauncherOpensTheGridOnTheCountry)
+{
+    TMainWindowLaunchers launchers;
+    RegisterContinentEditors(launchers);
+    ASSERT_TRUE(launchers.localisedNames);
+    std::u16string shown;
+    ModalDriver driver([&] {
+        const HWND dialog = app_test::FindDialogWith(IDC_LOCALISATION_WORLD);
+        if (!dialog) return false;
+        shown = gui_test::ItemText(dialog, IDC_LOCALISATION_COUNTRY_COMBO);
+        ::SendMessageW(dialog, WM_CLOSE, 0, 0);
+        return true;
+    });
+    launchers.localisedNames(nullptr, country_, club_);
+    EXPECT_EQ(shown, std::u16string(country_->GetName()));
+}
+
+}  // namespace

@@ -1,0 +1,81 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/GlobalObjects.h"
+#include "app/LedraApp.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
+#include "editors/country_club/continent/Dlg5Year.h"
+#include "editors/country_club/continent/Dlg5YearChange.h"
+#include "editors/country_club/continent/DlgCaCTowns.h"
+#include "editors/country_club/continent/DlgContinentFrame.h"
+#include "editors/country_club/continent/DlgEuropeanFairness.h"
+#include "editors/country_club/continent/DlgLocalisation.h"
+#include "tests/app/AppTestSupport.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+
+namespace {
+
+// Each dialog as it stands on the screen, written as a BMP into the build
+// folder for a person to look at (make-screenshots.sh turns them into PNG).
+class ContinentScreenshots : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(globals_->App().InitLanguageAndTexts());
+        GetWorldList().Clear();
+        world_ = GetWorldList().CreateCompleteWorld();
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    void TearDown() override { GetWorldList().Clear(); }
+
+    void Capture(win::CDialog& dialog, const char16_t* name)
+    {
+        bool done = false;
+        gui_test::ModalDriver driver([&] {
+            if (done || !dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
+            done = true;
+            ::RedrawWindow(dialog.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            gui_test::PumpMessages();
+            const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(dialog.Handle());
+            EXPECT_GT(bitmap.size(), 54u + 100u * 100u * 3u) << std::string(name, name + std::char_traits<char16_t>::length(name));
+            testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + std::u16string(name) + u".bmp"), bitmap);
+            ::SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
+            if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
+            return true;
+        });
+        dialog.DoModal();
+        EXPECT_TRUE(done);
+    }
+
+    app_test::WorkingFolder folder_{u"screenshots", true};
+    std::unique_ptr<CGlobalObjects> globals_ = std::make_unique<CGlobalObjects>();
+    TCompleteWorld* world_ = nullptr;
+};
+
+TEST_F(ContinentScreenshots, EveryDialog)
+{
+    CDlgContinentFrame frame;
+    Capture(frame, u"continents");
+    CDlg5Year assessment;
+    Capture(assessment, u"assessment");
+    CDlg5YearChange change;
+    change.SetCountry(world_->GetCountry(1));
+    Capture(change, u"assessment-change");
+    CDlgEuropeanFairness fairness(world_->GetRulesAndMisc());
+    Capture(fairness, u"fairness");
+    CDlgLocalisation localisation;
+    localisation.SetCountry(world_->GetCountry(14));
+    Capture(localisation, u"localisation");
+    CDlgCaCTowns towns(nullptr, 14);
+    Capture(towns, u"towns");
+}
+
+}  // namespace

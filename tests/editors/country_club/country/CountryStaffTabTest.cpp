@@ -1,0 +1,539 @@
+// The country editor's "Manager" tab: the staff frame of the player and
+// staff editors over the country's additional managers.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "CountryEditorTestSupport.h"
+#include "core/TextManager.h"
+#include "database/world/CompleteWorld.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
+#include "database/club/Club.h"
+#include "editors/country_club/country/DlgLandParent.h"
+#include "editors/player_staff/search/ClubChooserHook.h"
+#include "database/world/WorldList.h"
+#include "editors/player_staff/PlayerStaffIds.h"
+#include "resources/CountryEditorIds.h"
+#include "resources/CountryStaffIds.h"
+#include "tests/common/TestSupport.h"
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/DateCtrl.h"
+#include "win/WideText.h"
+
+using namespace country_editor_testing;
+
+namespace {
+
+constexpr int ManagerCommand = 32780;
+constexpr int ChairmanCommand = 32781;
+constexpr int CommunityOfficerCommand = 32804;
+
+// One item of an open popup menu: its command (0 for a separator), its
+// text and whether it is grayed.
+struct TMenuItem {
+    UINT command;
+    std::u16string text;
+    bool grayed;
+    bool operator==(const TMenuItem&) const = default;
+};
+
+std::vector<TMenuItem> MenuItems(HMENU menu)
+{
+    std::vector<TMenuItem> items;
+    for (int index = 0, count = ::GetMenuItemCount(menu); index < count; ++index) {
+        wchar_t text[256] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(index), text, 256, MF_BYPOSITION);
+        const UINT state = ::GetMenuState(menu, static_cast<UINT>(index), MF_BYPOSITION);
+        const bool separator = (state & MF_SEPARATOR) != 0;
+        items.push_back({separator ? 0 : ::GetMenuItemID(menu, index), win::U(text),
+                         !separator && (state & (MF_GRAYED | MF_DISABLED)) != 0});
+    }
+    return items;
+}
+
+void PrintTo(const TMenuItem& item, std::ostream* out)
+{
+    *out << item.command << " \"" << testing_support::Narrow(item.text) << "\"" << (item.grayed ? " grayed" : "");
+}
+
+// The part edits of a date control: day, month, year.
+std::vector<HWND> DateParts(HWND page, int id)
+{
+    std::vector<HWND> parts{::GetDlgItem(page, id)};
+    for (HWND child = ::GetWindow(parts[0], GW_HWNDNEXT); child != nullptr && parts.size() < 3;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(child) == Halvane::MFC::CDateCtrl::PartId) parts.push_back(child);
+    }
+    return parts;
+}
+
+// Types a date into the control part by part, each left as a user leaves it.
+void TypeDate(HWND page, int id, int year, int month, int day)
+{
+    const std::vector<HWND> parts = DateParts(page, id);
+    ASSERT_EQ(parts.size(), 3u);
+    const int values[] = {day, month, year};
+    for (int part = 0; part < 3; ++part) {
+        ::SetWindowTextW(parts[part], std::to_wstring(values[part]).c_str());
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(parts[part]), EN_KILLFOCUS),
+                       reinterpret_cast<LPARAM>(parts[part]));
+    }
+}
+
+RECT RectIn(HWND window, HWND reference)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+std::string Describe(const RECT& rect)
+{
+    return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ")-(" + std::to_string(rect.right) + ", " +
+           std::to_string(rect.bottom) + ")";
+}
+
+// The child of the parent's tab control that holds the control.
+HWND PageWith(HWND frame, int tabControl, int control)
+{
+    HWND tabs = ::GetDlgItem(frame, tabControl);
+    for (HWND child = ::GetWindow(tabs, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgItem(child, control) != nullptr) return child;
+    }
+    return nullptr;
+}
+
+std::u16string RowText(HWND list, int row)
+{
+    const auto length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length < 0) return {};
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return {text.begin(), text.end()};
+}
+
+class CountryStaffTabTest : public SampleCountryTest {
+protected:
+    void TearDown() override
+    {
+        frame_.reset();
+        SampleCountryTest::TearDown();
+    }
+    // A country without additional managers.
+    TCountry& EmptyCountry()
+    {
+        for (int id = 1; id <= 206; ++id) {
+            if (Country(id).GetAdditionalManagers().empty()) return Country(id);
+        }
+        ADD_FAILURE() << "every sample country has additional managers";
+        return Country(21);
+    }
+    void Open(TCountry& country)
+    {
+        country_ = &country;
+        frame_ = std::make_unique<CDlgLandParent>(&country, nullptr);
+        ASSERT_TRUE(frame_->Create(nullptr));
+        const int tab = TabWithCode(*frame_, CDlgLandParent::Manager);
+        ASSERT_GE(tab, 0);
+        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, tab);
+        staff_ = ShownPage(frame_->Handle());
+        ASSERT_NE(staff_, nullptr);
+        list_ = PageWith(staff_, IDC_FRAME_LIST_TABS, IDC_MANAGER_LIST);
+        common_ = PageWith(staff_, IDC_FRAME_PAGE_TABS, IDC_COMMON_FIRST_NAME);
+        abilities_ = PageWith(staff_, IDC_FRAME_PAGE_TABS, IDC_MANAGER_MOTIVATION);
+        ASSERT_NE(list_, nullptr);
+        ASSERT_NE(common_, nullptr);
+        ASSERT_NE(abilities_, nullptr);
+    }
+    void ListCommand(int command) { ::SendMessageW(list_, WM_COMMAND, static_cast<WPARAM>(command), 0); }
+    HWND ListBox() const { return ::GetDlgItem(list_, IDC_MANAGER_LIST); }
+    void ChooseRow(int row)
+    {
+        ::SendMessageW(ListBox(), LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+        ::SendMessageW(list_, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_LIST, LBN_SELCHANGE), reinterpret_cast<LPARAM>(ListBox()));
+    }
+    void ChoosePageTab(int tab) { SwitchTab(staff_, IDC_FRAME_PAGE_TABS, tab); }
+    int Rows() const { return static_cast<int>(::SendMessageW(ListBox(), LB_GETCOUNT, 0, 0)); }
+    TPerson* Shown() const
+    {
+        const int row = static_cast<int>(::SendMessageW(ListBox(), LB_GETCURSEL, 0, 0));
+        if (row < 0) return nullptr;
+        const auto id = static_cast<std::uint32_t>(::SendMessageW(ListBox(), LB_GETITEMDATA, static_cast<WPARAM>(row), 0));
+        return country_->GetAdditionalManagers().count(id) != 0 ? country_->GetAdditionalManagers().at(id) : nullptr;
+    }
+    void TypeCoaching(int value)
+    {
+        // A spin edit takes its typed text when the edit loses the focus.
+        HWND coaching = ::GetDlgItem(abilities_, IDC_MANAGER_COACHING);
+        ::SetWindowTextW(coaching, std::to_wstring(value).c_str());
+        ::SendMessageW(abilities_, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_COACHING, EN_KILLFOCUS), reinterpret_cast<LPARAM>(coaching));
+    }
+
+    std::unique_ptr<CDlgLandParent> frame_;
+    TCountry* country_ = nullptr;
+    HWND staff_ = nullptr;
+    HWND list_ = nullptr;
+    HWND common_ = nullptr;
+    HWND abilities_ = nullptr;
+};
+
+TEST_F(CountryStaffTabTest, WithoutManagersBothRightPagesAreDisabled)
+{
+    Open(EmptyCountry());
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_EQ(Text(list_, IDC_MANAGER_COUNT), u"0");
+    EXPECT_FALSE(::IsWindowEnabled(common_));
+    ChoosePageTab(1);
+    EXPECT_FALSE(::IsWindowEnabled(abilities_));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(abilities_, IDC_MANAGER_MOTIVATION)));
+}
+
+TEST_F(CountryStaffTabTest, AnAddedManagerIsListedAndANameTypedOnTheCommonPageAppearsInTheList)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    ASSERT_EQ(Rows(), 1);
+    ASSERT_EQ(country.GetAdditionalManagers().size(), 1u);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    EXPECT_EQ(manager->GetNationality(), country.GetId());
+    EXPECT_EQ(Text(list_, IDC_MANAGER_COUNT), u"1");
+    EXPECT_TRUE(::IsWindowEnabled(common_));
+    Type(common_, IDC_COMMON_LAST_NAME, u"Lindqvist");
+    EXPECT_NE(RowText(ListBox(), 0).find(u"Lindqvist"), std::u16string::npos);
+    EXPECT_EQ(std::u16string(manager->GetLastName()), u"Lindqvist");
+}
+
+TEST_F(CountryStaffTabTest, ANameEditedThenAnotherManagerChosenKeepsTheName)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    ListCommand(ManagerCommand);
+    ASSERT_EQ(Rows(), 2);
+    ChooseRow(0);
+    TPerson* chosen = Shown();
+    ASSERT_NE(chosen, nullptr);
+    // The nickname reaches the person only when the page is written back.
+    SetText(common_, IDC_COMMON_NICKNAME, u"Tove");
+    ChooseRow(1);
+    EXPECT_NE(Shown(), chosen);
+    EXPECT_EQ(std::u16string(chosen->GetNickname()), u"Tove");
+}
+
+// Every tab change is allowed and the editor's OK writes the abilities back.
+TEST_F(CountryStaffTabTest, AbilitiesEditedThenTheEditorsOkAreKept)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    ChoosePageTab(1);
+    EXPECT_TRUE(::IsWindowEnabled(abilities_));
+    TypeCoaching(12);
+    ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(manager->GetStaffAbility(1), 12);
+}
+
+TEST_F(CountryStaffTabTest, NoTabChangeIsRefused)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    ChoosePageTab(1);
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(staff_, IDC_FRAME_PAGE_TABS), TCM_GETCURSEL, 0, 0), 1);
+    TypeCoaching(9);
+    ChoosePageTab(0);
+    EXPECT_EQ(::SendMessageW(::GetDlgItem(staff_, IDC_FRAME_PAGE_TABS), TCM_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(manager->GetStaffAbility(1), 9);
+    const int general = TabWithCode(*frame_, CDlgLandParent::General);
+    SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, general);
+    EXPECT_EQ(frame_->GetCurrentTab(), general);
+    SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, TabWithCode(*frame_, CDlgLandParent::Manager));
+    EXPECT_EQ(frame_->GetCurrentTab(), TabWithCode(*frame_, CDlgLandParent::Manager));
+    EXPECT_EQ(Rows(), 1);
+}
+
+// Deleted while the abilities page is shown: both pages show nobody
+// afterwards and the editor's OK writes nothing into the freed person.
+TEST_F(CountryStaffTabTest, DeletingAManagerLeavesNoPagePointingAtHim)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    Type(common_, IDC_COMMON_LAST_NAME, u"Lindqvist");
+    ChoosePageTab(1);
+    ListCommand(ID_MANAGER_DELETE);
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_TRUE(country.GetAdditionalManagers().empty());
+    EXPECT_EQ(Text(list_, IDC_MANAGER_COUNT), u"0");
+    EXPECT_FALSE(::IsWindowEnabled(abilities_));
+    ChoosePageTab(0);
+    EXPECT_FALSE(::IsWindowEnabled(common_));
+    EXPECT_EQ(Text(common_, IDC_COMMON_LAST_NAME), u"");
+    ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+}
+
+// The club picker's choice takes the manager out of the country's list and
+// into the club's squad; a cancelled picker changes nothing.
+TEST_F(CountryStaffTabTest, AManagerMovedThroughThePickerJoinsTheClub)
+{
+    TCountry& country = EmptyCountry();
+    TClub* club = nullptr;
+    for (int id = 1; id <= 206 && club == nullptr; ++id) {
+        if (Country(id).GetClubCountWithoutNationalTeam() > 0) club = Country(id).GetClubByIndex(0);
+    }
+    ASSERT_NE(club, nullptr);
+    std::uint32_t answer = 0;
+    int asked = 0;
+    SetClubChooser([&](HWND, int countryId) {
+        ++asked;
+        EXPECT_EQ(countryId, country.GetId());
+        return answer;
+    });
+    Open(country);
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    ListCommand(ID_MANAGER_MOVE);
+    EXPECT_EQ(Rows(), 1) << "a cancelled picker moves nobody";
+    answer = club->GetId();
+    ListCommand(ID_MANAGER_MOVE);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(Rows(), 0);
+    EXPECT_TRUE(country.GetAdditionalManagers().empty());
+    EXPECT_EQ(club->FindPlayer(manager->GetId()), manager);
+    SetClubChooser(nullptr);
+}
+
+// A right click on a row, as the mouse sends it: the row is chosen and the
+// country's own menu opens, with nothing grayed.
+TEST_F(CountryStaffTabTest, ARightClickOpensTheCountrysMenuWithNothingGrayed)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    ListCommand(ChairmanCommand);
+    ASSERT_EQ(Rows(), 2);
+    ChooseRow(1);
+    TPerson* second = Shown();
+    ::SetWindowPos(frame_->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    gui_test::PumpMessages();
+    RECT row{};
+    ::SendMessageW(ListBox(), LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const POINT point{row.left + 10, (row.top + row.bottom) / 2};
+    POINT screen = point;
+    ::ClientToScreen(ListBox(), &screen);
+    ::SetCursorPos(screen.x, screen.y);
+    std::vector<std::vector<TMenuItem>> menus;
+    {
+        gui_test::ModalDriver driver([&] {
+            HWND menu = ::FindWindowW(L"#32768", nullptr);
+            if (menu == nullptr || !::IsWindowVisible(menu)) return false;
+            menus.push_back(MenuItems(reinterpret_cast<HMENU>(::SendMessageW(menu, MN_GETHMENU, 0, 0))));
+            ::EndMenu();
+            return false;
+        });
+        ::SendMessageW(ListBox(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(point.x, point.y));
+        ::SendMessageW(ListBox(), WM_RBUTTONUP, 0, MAKELPARAM(point.x, point.y));
+        gui_test::PumpMessages();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+    CTextManager& texts = *CTextManager::Instance();
+    const std::vector<TMenuItem> expected{
+        {ManagerCommand, texts.GetText(u"List.Manager"), false},
+        {ChairmanCommand, texts.GetText(u"List.Chairman"), false},
+        {0, u"", false},
+        {ID_MANAGER_MOVE, texts.GetText(u"Dialog.Country.ManagerList.Menu.Move"), false},
+        {0, u"", false},
+        {ID_MANAGER_DELETE, texts.GetText(u"Dialog.Country.ManagerList.Menu.Delete"), false},
+    };
+    ASSERT_EQ(menus.size(), 1u) << "one click, one menu";
+    EXPECT_EQ(menus[0], expected);
+    EXPECT_NE(Shown(), second) << "the clicked row is chosen";
+    EXPECT_EQ(Shown(), country.GetAdditionalManagers().at(static_cast<std::uint32_t>(
+                           ::SendMessageW(ListBox(), LB_GETITEMDATA, 0, 0))));
+}
+
+// Taking a person over from a club is no command of a country's list.
+TEST_F(CountryStaffTabTest, TheTakeOverCommandDoesNothing)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    const int persons = GetWorld()->GetPersonCount();
+    ListCommand(ID_MANAGER_TAKE_OVER);
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_EQ(Shown(), manager);
+    EXPECT_EQ(country.GetAdditionalManagers().size(), 1u);
+    EXPECT_EQ(GetWorld()->GetPersonCount(), persons);
+}
+
+TEST_F(CountryStaffTabTest, BirthDatesReachBackTo1907AndAreWrittenAtOnce)
+{
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    TypeDate(common_, IDC_COMMON_BIRTH_DATE, 1907, 1, 1);
+    EXPECT_EQ(manager->GetBirthDate().GetDayNumber(), TDate(1907, 1, 1).GetDayNumber());
+    EXPECT_EQ(Text(common_, IDC_COMMON_AGE), u"100");
+    TypeDate(common_, IDC_COMMON_BIRTH_DATE, 1906, 12, 31);
+    EXPECT_EQ(manager->GetBirthDate().GetDayNumber(), TDate(1907, 1, 1).GetDayNumber()) << "the earliest date offered";
+    TypeDate(common_, IDC_COMMON_BIRTH_DATE, 1995, 12, 31);
+    EXPECT_EQ(manager->GetBirthDate().GetDayNumber(), TDate(1995, 12, 31).GetDayNumber());
+    TypeDate(common_, IDC_COMMON_BIRTH_DATE, 1996, 1, 1);
+    EXPECT_EQ(manager->GetBirthDate().GetDayNumber(), TDate(1995, 12, 31).GetDayNumber()) << "the latest date offered";
+}
+
+// Showing a manager born before the earliest date offered writes nothing back.
+TEST_F(CountryStaffTabTest, ADateOutsideTheRangeIsKeptUntilTheUserChangesIt)
+{
+    TCountry& country = EmptyCountry();
+    Open(country);
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    manager->SetBirthDate(TDate(1900, 5, 6));
+    ListCommand(ChairmanCommand);
+    ChooseRow(0);
+    ASSERT_EQ(Shown(), manager);
+    Type(common_, IDC_COMMON_LAST_NAME, u"Old");
+    ChoosePageTab(1);
+    ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(std::u16string(manager->GetLastName()), u"Old");
+    EXPECT_EQ(manager->GetBirthDate().GetDayNumber(), TDate(1900, 5, 6).GetDayNumber());
+}
+
+TEST_F(CountryStaffTabTest, AChosenNationalityIsWrittenAtOnceAndTheSameSecondOneIsCleared)
+{
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    const std::uint8_t languages[] = {manager->GetLanguage(0), manager->GetLanguage(1)};
+    ChooseByData(common_, IDC_COMMON_NATIONALITY, 14);
+    ChooseByData(common_, IDC_COMMON_SECOND_NATIONALITY, 14);
+    EXPECT_EQ(manager->GetNationality(), 14);
+    EXPECT_EQ(manager->GetSecondNationality(), 14);
+    EXPECT_EQ(manager->GetLanguage(0), languages[0]) << "the languages stay as they are";
+    EXPECT_EQ(manager->GetLanguage(1), languages[1]);
+    Type(common_, IDC_COMMON_FIRST_NAME, u"Ole");
+    EXPECT_EQ(manager->GetSecondNationality(), 0);
+    EXPECT_EQ(std::u16string(manager->GetFirstName()), u"Ole");
+}
+
+TEST_F(CountryStaffTabTest, AChosenCharacterIsWrittenAtOnce)
+{
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    ChoosePageTab(1);
+    const std::uint32_t other = manager->GetCharacterWord() == 7 ? 8 : 7;
+    ChooseByData(abilities_, IDC_MANAGER_CHARACTER, other);
+    EXPECT_EQ(manager->GetCharacterWord(), other);
+}
+
+// The two bars move the other way round and write the page back; their
+// positions are nobody's value.
+TEST_F(CountryStaffTabTest, AScrollBarMovesInvertedAndWritesTheAbilitiesPageBack)
+{
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    ChoosePageTab(1);
+    const struct {
+        int bar;
+        int text;
+    } pairs[] = {{IDC_LAND_MANAGER_BAR0, IDC_LAND_MANAGER_BAR0_TEXT}, {IDC_LAND_MANAGER_BAR1, IDC_LAND_MANAGER_BAR1_TEXT}};
+    for (const auto& pair : pairs) {
+        HWND bar = ::GetDlgItem(abilities_, pair.bar);
+        ASSERT_NE(bar, nullptr) << pair.bar;
+        ASSERT_NE(::GetDlgItem(abilities_, pair.text), nullptr) << pair.text;
+        wchar_t name[32] = {};
+        ::GetClassNameW(bar, name, 32);
+        EXPECT_EQ(std::wstring(name), L"ScrollBar");
+        EXPECT_EQ(::GetWindowLongW(bar, GWL_STYLE) & SBS_VERT, SBS_VERT);
+        ::GetClassNameW(::GetDlgItem(abilities_, pair.text), name, 32);
+        EXPECT_EQ(std::wstring(name), L"Static");
+    }
+    int coaching = 3;
+    for (const auto& pair : pairs) {
+        HWND bar = ::GetDlgItem(abilities_, pair.bar);
+        ::SendMessageW(bar, SBM_SETRANGE, 0, 10);
+        ::SendMessageW(bar, SBM_SETPOS, 4, TRUE);
+        coaching += 4;
+        TypeCoaching(coaching);
+        ASSERT_NE(manager->GetStaffAbility(1), coaching) << "typed, not yet written";
+        ::SendMessageW(abilities_, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), reinterpret_cast<LPARAM>(bar));
+        EXPECT_EQ(::SendMessageW(bar, SBM_GETPOS, 0, 0), 5);
+        EXPECT_EQ(manager->GetStaffAbility(1), coaching);
+        ::SendMessageW(abilities_, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), reinterpret_cast<LPARAM>(bar));
+        EXPECT_EQ(::SendMessageW(bar, SBM_GETPOS, 0, 0), 7);
+        EXPECT_EQ(manager->GetStaffAbility(1), coaching);
+    }
+}
+
+// Every tab's page fills the frame's page area and none reaches beyond it;
+// no control of the staff pages reaches beyond its page either.
+TEST_F(CountryStaffTabTest, EveryPageFillsTheFramesPageArea)
+{
+    Open(Country(21));
+    ListCommand(ManagerCommand);
+    HWND tabs = ::GetDlgItem(frame_->Handle(), IDC_COUNTRY_TABS);
+    RECT client{};
+    ::GetClientRect(tabs, &client);
+    RECT area = client;
+    ::SendMessageW(tabs, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(count, 7);
+    for (int tab = 0; tab < count; ++tab) {
+        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, tab);
+        const RECT page = RectIn(ShownPage(frame_->Handle()), tabs);
+        SCOPED_TRACE("tab " + std::to_string(tab) + " page " + Describe(page) + " area " + Describe(area));
+        EXPECT_GE(page.left, client.left);
+        EXPECT_GE(page.top, client.top);
+        EXPECT_LE(page.right, client.right);
+        EXPECT_LE(page.bottom, client.bottom);
+        EXPECT_GE((page.right - page.left) * 10, (area.right - area.left) * 9);
+        EXPECT_GE((page.bottom - page.top) * 10, (area.bottom - area.top) * 9);
+    }
+    SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, TabWithCode(*frame_, CDlgLandParent::Manager));
+    // Each visible window inside its parent's client area, all the way down.
+    const auto inside = [](HWND window, auto& self) -> void {
+        RECT parent{};
+        ::GetClientRect(window, &parent);
+        for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+            const RECT rect = RectIn(child, window);
+            SCOPED_TRACE("control " + std::to_string(::GetDlgCtrlID(child)) + " " + Describe(rect) + " in " +
+                         std::to_string(::GetDlgCtrlID(window)) + " " + Describe(parent));
+            EXPECT_GE(rect.left, parent.left);
+            EXPECT_GE(rect.top, parent.top);
+            EXPECT_LE(rect.right, parent.right);
+            EXPECT_LE(rect.bottom, parent.bottom);
+            self(child, self);
+        }
+    };
+    for (int tab = 0; tab < 2; ++tab) {
+        ChoosePageTab(tab);
+        inside(staff_, inside);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,173 @@
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "tests/editors/player_staff/SquadWindowFixture.h"
+#include "database/club/ReferenceLists.h"
+#include "editors/player_staff/squad/DlgPlayerAllRight.h"
+#include "resources/ClubEditorIds.h"
+#include "tests/common/TestSupport.h"
+
+namespace {
+
+using squad_window_testing::FindDialogWith;
+using squad_window_testing::SelectRowByData;
+
+// The lower part of the common page by person type: the manager's
+// favourites, the president's stability, the staff level, the player part.
+class CommonSubPagesTest : public squad_window_testing::SquadWindowTest {
+protected:
+    void SetUp() override
+    {
+        SquadWindowTest::SetUp();
+        TCountry& england = *world_->GetCountry(14);
+        other_ = england.GetClubByUniqueId(england.CreateClub(u"Favoured"));
+        ASSERT_TRUE(page_.Create(::GetDesktopWindow()));
+    }
+    void TearDown() override
+    {
+        page_.Destroy();
+        SquadWindowTest::TearDown();
+    }
+
+    // The sub-page holding a control of that id.
+    HWND SubPageWith(int controlId) const
+    {
+        for (HWND child = ::GetWindow(page_.Handle(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            if (::GetDlgItem(child, controlId) != nullptr) return child;
+        }
+        return nullptr;
+    }
+    // The page itself stays hidden: its sub-pages' own visibility counts.
+    bool Shows(int controlId) const { return (::GetWindowLongW(SubPageWith(controlId), GWL_STYLE) & WS_VISIBLE) != 0; }
+
+    // Clicks a chooser button and picks the club in the picker it opens;
+    // true when a picker opened.
+    bool ChooseClubWith(int button, TTeamId club)
+    {
+        bool opened = false;
+        gui_test::ModalDriver driver([&] {
+            HWND picker = FindDialogWith(IDC_PICK_CLUBS);
+            if (picker == nullptr) return false;
+            opened = true;
+            SelectRowByData(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
+            SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            return true;
+        }, 3000);
+        HWND subPage = SubPageWith(button);
+        ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(subPage, button)));
+        return opened;
+    }
+
+    CDlgPlayerAllRight page_{::GetDesktopWindow()};
+    TClub* other_ = nullptr;
+};
+
+TEST_F(CommonSubPagesTest, EachPersonTypeShowsItsOwnSubPage)
+{
+    struct Case {
+        std::uint8_t type;
+        bool player;
+        bool manager;
+        bool chairman;
+        bool staff;
+    };
+    for (const Case& c : {Case{0, true, false, false, false}, Case{1, false, true, false, false},
+                          Case{2, false, true, false, false}, Case{3, false, false, true, false},
+                          Case{5, false, false, false, true}}) {
+        page_.SetPerson(Add(u"Someone", c.type), club_);
+        EXPECT_EQ(Shows(IDC_SMALL_TALENT), c.player) << int{c.type};
+        EXPECT_EQ(Shows(IDC_MANAGER_TACTIC), c.manager) << int{c.type};
+        EXPECT_EQ(Shows(IDC_CHAIRMAN_BAR), c.chairman) << int{c.type};
+        EXPECT_EQ(Shows(IDC_STAFF_RATING), c.staff) << int{c.type};
+    }
+    page_.SetPerson(nullptr, club_);
+    for (int id : {IDC_SMALL_TALENT, IDC_MANAGER_TACTIC, IDC_CHAIRMAN_BAR, IDC_STAFF_RATING}) EXPECT_FALSE(Shows(id)) << id;
+}
+
+// The player part shows the number of the team the player is in.
+TEST_F(CommonSubPagesTest, APlayerShowsTheNumberOfHisTeam)
+{
+    TPerson* player = Add(u"Numbered", 0);
+    player->SetShirtNumber(5);
+    player->SetReserveShirtNumber(37);
+    page_.SetPerson(player, club_);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_SMALL_SHIRT), IDC_SMALL_SHIRT), u"5");
+    player->SetReserveTeam();
+    page_.SetPerson(player, club_);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_SMALL_SHIRT), IDC_SMALL_SHIRT), u"37");
+}
+
+TEST_F(CommonSubPagesTest, TheChosenFavouriteClubIsStoredWithItsReserveBitAndShown)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    page_.SetPerson(manager, club_);
+    ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, other_->GetId() | ReserveTeamBit));
+    EXPECT_EQ(manager->GetFavouriteClub(), other_->GetId() | ReserveTeamBit);
+    const std::u16string shown = gui_test::ItemText(SubPageWith(IDC_MANAGER_FAVOURITE_CLUB), IDC_MANAGER_FAVOURITE_CLUB);
+    EXPECT_EQ(shown, world_->GetCountry(14)->GetTeamNameByUniqueId(other_->GetId() | ReserveTeamBit));
+    EXPECT_NE(shown.find(u"Favoured"), std::u16string::npos);
+    ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_DISLIKED_CLUB, club_->GetId()));
+    EXPECT_EQ(manager->GetDislikedClub(), club_->GetId());
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_DISLIKED_CLUB), IDC_MANAGER_DISLIKED_CLUB), u"Squad");
+}
+
+TEST_F(CommonSubPagesTest, AManagerSubPageLeftForAPlayerWritesNobody)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteClub(club_->GetId());
+    page_.SetPerson(manager, club_);
+    page_.SetPerson(Add(u"Player"), club_);
+    EXPECT_FALSE(ChooseClubWith(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, other_->GetId())) << "no picker opens";
+    EXPECT_EQ(manager->GetFavouriteClub(), club_->GetId());
+}
+
+TEST_F(CommonSubPagesTest, AFavouritePlayerIsChosenInThePersonPicker)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    TPerson* star = Add(u"Star");
+    club_->RemovePlayer(star);
+    other_->AddPlayer(star);
+    page_.SetPerson(manager, club_);
+    gui_test::ModalDriver driver([&] {
+        HWND picker = FindDialogWith(IDC_SELECT_COUNTRIES);
+        if (picker == nullptr) return false;
+        SelectRowByData(picker, IDC_SELECT_COUNTRIES, 14);
+        SelectRowByData(picker, IDC_SELECT_CLUBS, static_cast<LPARAM>(other_->GetId()));
+        SelectRowByData(picker, IDC_SELECT_PERSONS, static_cast<LPARAM>(star->GetId()));
+        ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    HWND subPage = SubPageWith(IDC_MANAGER_CHOOSE_FAVOURITE_PLAYER);
+    ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_CHOOSE_FAVOURITE_PLAYER, BN_CLICKED), 0);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(manager->GetSecondClub(), other_->GetId());
+    EXPECT_EQ(manager->GetLinkedPersonId(), star->GetId());
+    EXPECT_EQ(gui_test::ItemText(subPage, IDC_MANAGER_FAVOURITE_PLAYER), u"Star, J.");
+}
+
+TEST_F(CommonSubPagesTest, TheFavouriteTacticIsSelectedAndStoredByItsId)
+{
+    LoadTextFiles(testing_support::SourcePath(u"data\\trdata\\eng"));
+    ASSERT_GT(GetFormationList().GetCount(), 7);
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteTactic(3);
+    page_.SetPerson(manager, club_);
+    HWND subPage = SubPageWith(IDC_MANAGER_TACTIC);
+    HWND combo = ::GetDlgItem(subPage, IDC_MANAGER_TACTIC);
+    const LRESULT shown = ::SendMessageW(combo, CB_GETCURSEL, 0, 0);
+    ASSERT_GE(shown, 0);
+    EXPECT_EQ(::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(shown), 0), 3);
+    EXPECT_EQ(manager->GetFavouriteTactic(), 3) << "showing stores nothing";
+    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
+    for (LRESULT item = 0; item < count; ++item) {
+        if (::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) == 7) {
+            ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        }
+    }
+    ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_TACTIC, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    EXPECT_EQ(manager->GetFavouriteTactic(), 7);
+}
+
+}  // namespace

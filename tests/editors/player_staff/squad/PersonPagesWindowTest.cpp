@@ -1,0 +1,334 @@
+// The player pages' buttons and values, driven through the squad window by
+// their control ids: random abilities, the history entry's club, the
+// contract's amounts and end year, and the common page's caption.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/editors/player_staff/SquadWindowFixture.h"
+#include "app/LedraApp.h"
+#include "core/Random.h"
+#include "database/world/WorldList.h"
+#include "resources/ClubEditorIds.h"
+
+namespace {
+
+using squad_window_testing::FindDialogWith;
+using squad_window_testing::SelectRowByData;
+
+constexpr int England = 14;
+constexpr int AbilitiesTab = 2;
+constexpr int HistoryTab = 5;
+constexpr int ContractTab = 6;
+
+class PersonPagesWindowTest : public squad_window_testing::SquadWindowTest {
+protected:
+    void SetUp() override
+    {
+        SquadWindowTest::SetUp();
+        TCountry& england = *world_->GetCountry(England);
+        other_ = england.GetClubByUniqueId(england.CreateClub(u"Other"));
+        for (int n = 0; n < 14; ++n) Add(u"Player");
+        first_ = Add(u"Aaron");
+    }
+    void TearDown() override
+    {
+        SetAdminMode(GetAdminModeFlag(), false);
+        SquadWindowTest::TearDown();
+    }
+
+    // Runs the window without a question at OK; step acts inside its loop
+    // until it returns true.
+    void RunWindow(const std::function<bool(CDlgPlayerlistClub& window)>& step)
+    {
+        CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+        window.SetClub(club_);
+        window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+        Run(window, [&] { return step(window); });
+    }
+
+    static HWND Page(CDlgPlayerlistClub& window, int code) { return window.GetPage(code)->Handle(); }
+    static void Close(CDlgPlayerlistClub& window) { ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0); }
+
+    static void TypeNumber(HWND page, int id, const wchar_t* text)
+    {
+        // A spin edit takes its typed text when the edit loses the focus.
+        HWND edit = ::GetDlgItem(page, id);
+        ::SetWindowTextW(edit, text);
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
+    }
+
+    // Selects the person's row of the first team's list, as a click would.
+    void SelectPerson(CDlgPlayerlistClub& window, const TPerson* person)
+    {
+        HWND list = ListBoxOf(window, 0);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (::SendMessageW(list, LB_GETITEMDATA, row, 0) == static_cast<LRESULT>(person->GetId())) {
+                Select(window, 0, row);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row of person " << person->GetId();
+    }
+
+    // The level column of a squad list row.
+    static std::u16string LevelOf(const std::u16string& row) { return row.substr(row.rfind(u'\t') + 1); }
+
+    TClub* other_ = nullptr;
+    TPerson* first_ = nullptr;
+};
+
+// --- Random abilities
+
+TEST_F(PersonPagesWindowTest, RandomAbilitiesMeetTheTargetOfTheClubsCountryAndThePageAndListShowThem)
+{
+    TCountry& england = *world_->GetCountry(England);
+    // Without leagues the club's league level lowers nothing.
+    ASSERT_EQ(england.GetLeagueCount(), 0);
+    england.SetAverageRating(60);
+    first_->SetTalent(2);
+    first_->SetBirthDate(TDate(1980, 1, 1));  // 27 on the reference day: no age correction
+    for (int a = 0; a < TPerson::AbilityCount; ++a) first_->SetAbility(a, 40);
+    const int levelBefore = first_->GetLevel();
+    int draw = -1;
+    std::vector<std::u16string> shown;
+    std::u16string row;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        // The page draws 0..10 for the target when it shows the player.
+        SelectPerson(window, first_);
+        SeedRandom(7, 11);
+        draw = RandomInt(11);
+        SeedRandom(7, 11);
+        SelectPageTab(window, AbilitiesTab);
+        HWND page = Page(window, CDlgPlayerlistClub::AbilitiesPage);
+        ::SendMessageW(::GetDlgItem(page, IDC_ABILITIES_RANDOM), BM_CLICK, 0, 0);
+        for (int id : {1790, 1811, 1996, 2000, 1812, 1824}) shown.push_back(ItemText(page, id));
+        row = RowText(ListBoxOf(window, 0), static_cast<int>(::SendMessageW(ListBoxOf(window, 0), LB_GETCURSEL, 0, 0)));
+        Close(window);
+        return true;
+    });
+    const double target = 60 * (2 * 5 + draw + 90) * 0.01;
+    EXPECT_NEAR(first_->GetPositionRating(16), target, 2.5) << "draw " << draw;
+    const int abilities[] = {0, 19, 20, 29, 30, 42};
+    ASSERT_EQ(shown.size(), std::size(abilities));
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i], win::U(std::to_wstring(first_->GetAbility(abilities[i])).c_str())) << abilities[i];
+    }
+    EXPECT_NE(first_->GetLevel(), levelBefore);
+    EXPECT_EQ(LevelOf(row), win::U(std::to_wstring(first_->GetLevel()).c_str())) << "the list shows the new level";
+}
+
+// --- The club of a history entry
+
+TEST_F(PersonPagesWindowTest, TheClubChosenForAHistoryEntryReachesItAndSurvivesASave)
+{
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.matches = 21;
+    first_->AddHistoryEntry(entry);
+    const std::uint32_t id = first_->GetId();
+    bool opened = false;
+    bool picked = false;
+    int waited = 0;
+    bool reserveOffered = false;
+    std::u16string clubShown;
+    std::u16string rowShown;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        HWND page = Page(window, CDlgPlayerlistClub::HistoryPage);
+        if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+            SelectRowByData(picker, IDC_PICK_COUNTRIES, England);
+            HWND clubs = ::GetDlgItem(picker, IDC_PICK_CLUBS);
+            const int count = static_cast<int>(::SendMessageW(clubs, LB_GETCOUNT, 0, 0));
+            for (int row = 0; row < count; ++row) {
+                const auto data = static_cast<std::uint32_t>(::SendMessageW(clubs, LB_GETITEMDATA, row, 0));
+                reserveOffered = reserveOffered || (data & ReserveTeamBit) != 0;
+            }
+            SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(other_->GetId()));
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            picked = true;
+            return false;
+        }
+        if (!opened) {
+            SelectPerson(window, first_);
+            SelectPageTab(window, HistoryTab);
+            // The matches are typed before the club is chosen: they stay.
+            ::SetFocus(::GetDlgItem(page, IDC_HISTORY_MATCHES));
+            ::SetDlgItemTextW(page, IDC_HISTORY_MATCHES, L"33");
+            opened = true;
+            ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_CHOOSE_CLUB, BN_CLICKED), 0);
+            return false;
+        }
+        // A button that opens nothing leaves the window waiting no longer.
+        if (!picked && ++waited < 100) return false;
+        clubShown = ItemText(page, IDC_HISTORY_CLUB);
+        wchar_t text[64] = {};
+        LVITEMW item{};
+        item.iSubItem = 0;
+        item.pszText = text;
+        item.cchTextMax = 64;
+        ::SendDlgItemMessageW(page, IDC_HISTORY_LIST, LVM_GETITEMTEXTW, 0, reinterpret_cast<LPARAM>(&item));
+        rowShown = win::U(text);
+        Close(window);
+        return true;
+    });
+    EXPECT_TRUE(picked);
+    EXPECT_FALSE(reserveOffered) << "a career entry is with a club, not its reserve team";
+    ASSERT_EQ(first_->GetHistoryCount(), 1);
+    EXPECT_EQ(first_->GetHistoryEntry(0).clubId, other_->GetId());
+    EXPECT_EQ(first_->GetHistoryEntry(0).matches, 33);
+    EXPECT_EQ(clubShown, u"Other");
+    EXPECT_EQ(rowShown, u"Other");
+
+    // The old world and its records go with the reload.
+    const TTeamId chosen = other_->GetId();
+    ASSERT_TRUE(world_->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep).saved);
+    GetWorldList().Clear();
+    world_ = GetWorldList().CreateCompleteWorld();
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const TPerson* loaded = world_->GetPerson(id);
+    ASSERT_NE(loaded, nullptr);
+    ASSERT_EQ(loaded->GetHistoryCount(), 1);
+    EXPECT_EQ(loaded->GetHistoryEntry(0).clubId, chosen);
+    EXPECT_EQ(loaded->GetHistoryEntry(0).matches, 33);
+}
+
+// --- The contract page
+
+TEST_F(PersonPagesWindowTest, AmountsTheSpinsCannotShowStayAsStoredUntilTheUserTypesOne)
+{
+    struct TContract {
+        const char16_t* name;
+        int state;
+        std::uint32_t salary;
+        std::uint32_t value;
+        std::int32_t fee;
+        std::int32_t callOption;
+        std::uint8_t ban;
+    };
+    const TContract contracts[] = {
+        {u"Aa", 5, 120000000, 150000000, 150000000, 0, 0},
+        {u"Ab", 6, 100000000, 99999999, 150000000, 150000000, 0},
+        {u"Ac", 6, 5, 6, -1, 300000000, 0},
+        {u"Ad", 2, 0, 100000000, 0, 0, 25},
+        {u"Ae", 5, 7, 8, -1, 0, 0},
+    };
+    std::vector<TPerson*> persons;
+    for (const TContract& c : contracts) {
+        TPerson* p = Add(c.name);
+        p->SetTransferState(c.state);
+        p->SetSalary(c.salary);
+        p->SetTransferValue(c.value);
+        p->SetTransferFee(c.fee);
+        p->SetCallOption(c.callOption);
+        p->SetBanLength(c.ban);
+        persons.push_back(p);
+    }
+    std::u16string salaryShown;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        for (const TPerson* person : persons) {
+            SelectPerson(window, person);
+            SelectPageTab(window, ContractTab);
+            if (person == persons[0]) {
+                salaryShown = ItemText(Page(window, CDlgPlayerlistClub::ContractPage), IDC_CONTRACT_SALARY);
+            }
+            SelectPageTab(window, 0);
+        }
+        Close(window);
+        return true;
+    });
+    EXPECT_NE(salaryShown.find(u"99"), std::u16string::npos) << "the spin shows its greatest value";
+    for (std::size_t i = 0; i < persons.size(); ++i) {
+        const TContract& c = contracts[i];
+        EXPECT_EQ(persons[i]->GetSalary(), c.salary) << i;
+        EXPECT_EQ(persons[i]->GetTransferValue(), c.value) << i;
+        EXPECT_EQ(persons[i]->GetTransferFee(), c.fee) << i;
+        EXPECT_EQ(persons[i]->GetCallOption(), c.callOption) << i;
+        EXPECT_EQ(persons[i]->GetBanLength(), c.ban) << i;
+        EXPECT_EQ(persons[i]->GetTransferState(), c.state) << i;
+    }
+
+    // A typed salary is stored; the transfer value beside it stays.
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, persons[0]);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        TypeNumber(page, IDC_CONTRACT_SALARY, L"5000");
+        TypeNumber(page, IDC_CONTRACT_FEE, L"2500");
+        SelectPageTab(window, 0);
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(persons[0]->GetSalary(), 5000u);
+    EXPECT_EQ(persons[0]->GetTransferValue(), 150000000u);
+    EXPECT_EQ(persons[0]->GetTransferFee(), 2500);
+}
+
+TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEveryYear)
+{
+    first_->SetContractUntil(2010);
+    int low = 0;
+    int high = 0;
+    std::vector<int> stored;
+    std::vector<std::u16string> texts;
+    std::vector<int> positions;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        HWND bar = ::GetDlgItem(page, IDC_CONTRACT_YEAR_BAR);
+        ::GetScrollRange(bar, SB_CTL, &low, &high);
+        for (int year = 2007; year <= 2017; ++year) {
+            // The bar's scale runs the other way: the latest year at the top.
+            const int thumb = 2007 + 2017 - year;
+            for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}) {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, thumb), reinterpret_cast<LPARAM>(bar));
+            }
+            stored.push_back(first_->GetContractUntil());
+            texts.push_back(ItemText(page, IDC_CONTRACT_YEAR));
+            positions.push_back(::GetScrollPos(bar, SB_CTL));
+        }
+        SelectPageTab(window, 0);
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(low, 2007);
+    EXPECT_EQ(high, 2017);
+    ASSERT_EQ(stored.size(), 11u);
+    for (int year = 2007; year <= 2017; ++year) {
+        const std::size_t i = static_cast<std::size_t>(year - 2007);
+        EXPECT_EQ(stored[i], year);
+        EXPECT_EQ(positions[i], year);
+        if (year == 2007) EXPECT_NE(texts[i], u"2007") << "the first year is drawn when the game starts";
+        else EXPECT_EQ(texts[i], win::U(std::to_wstring(year).c_str()));
+    }
+    EXPECT_EQ(first_->GetContractUntil(), 2017);
+}
+
+// --- The common page's caption
+
+TEST_F(PersonPagesWindowTest, InAdministrationTheCommonGroupNamesThePersonsId)
+{
+    std::u16string plain;
+    std::u16string administered;
+    for (bool admin : {false, true}) {
+        SetAdminMode(GetAdminModeFlag(), admin);
+        RunWindow([&](CDlgPlayerlistClub& window) {
+            SelectPerson(window, first_);
+            (admin ? administered : plain) = ItemText(Page(window, CDlgPlayerlistClub::CommonPage), IDC_COMMON_GROUP);
+            Close(window);
+            return true;
+        });
+    }
+    EXPECT_FALSE(plain.empty());
+    EXPECT_EQ(plain.find(u"ID"), std::u16string::npos);
+    EXPECT_EQ(administered, plain + u" (ID: " + win::U(std::to_wstring(first_->GetId()).c_str()) + u")");
+}
+
+}  // namespace
