@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "ui/HVListCtrl.h"
+#include "ui/lists/HVListCtrl.h"
 
 class TClub;
 class TCountry;

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-#include "core/Format.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
 #include "win/SystemPaths.h"
 #include "win/WideText.h"
 

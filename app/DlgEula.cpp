@@ -7,7 +7,7 @@
 
 #include "app/LanguageChoice.h"
 #include "platform/Platform.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 #include "win/Registry.h"
 #include "win/SystemPaths.h"
 

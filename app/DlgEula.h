@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/HVDialog.h"
+#include "ui/base/HVDialog.h"
 
 class CDlgEula : public Halvane::MFC::CHVDialog {
 public:

@@ -3,13 +3,13 @@
 #include "app/AdministrationTools.h"
 #include "app/DlgSplash.h"
 #include "app/MainWindowLaunchers.h"
-#include "ui/RenderManager.h"
+#include "ui/render/RenderManager.h"
 #include "app/LedraApp.h"
 #include "app/ToolServices.h"
 #include "core/AppMessage.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/CountryCompetitions.h"
 #include "database/world/EnumTexts.h"
@@ -17,7 +17,7 @@
 #include "database/club/Stadium.h"
 #include "database/world/WorldList.h"
 #include "resources/ResourceIds.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 
 namespace {
 

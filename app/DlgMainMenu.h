@@ -11,11 +11,11 @@
 
 #include "app/ClubListEntry.h"
 #include "app/MainStatistics.h"
-#include "ui/DialogB.h"
-#include "ui/HVListCtrl.h"
-#include "ui/MyGroupBox.h"
-#include "ui/MyListBox.h"
-#include "ui/MyStaticControl.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/HVListCtrl.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/controls/MyListBox.h"
+#include "ui/skin/MyStaticControl.h"
 #include "win/ComboBox.h"
 #include "win/Gdi.h"
 

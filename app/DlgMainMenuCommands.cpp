@@ -9,8 +9,8 @@
 #include "app/MainWindowLaunchers.h"
 #include "app/ToolServices.h"
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -18,7 +18,7 @@
 #include "database/export/LongtimeExport.h"
 #include "database/world/WorldList.h"
 #include "resources/ResourceIds.h"
-#include "ui/MyFileDialog.h"
+#include "ui/dialogs/MyFileDialog.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class CDlgNewClub : public CDialogB {
 public:

@@ -1,6 +1,6 @@
 #include "app/DlgSplash.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "win/WorkerThread.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <atomic>
 #include <mutex>
 
-#include "ui/HVDialog.h"
+#include "ui/base/HVDialog.h"
 #include "win/Gdi.h"
 
 class CDlgSplash : public Halvane::MFC::CHVDialog {

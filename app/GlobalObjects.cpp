@@ -6,9 +6,9 @@
 #include "database/export/GameExport.h"
 #include "database/export/LongtimeExport.h"
 #include "database/world/WorldList.h"
-#include "ui/CountryDirectory.h"
-#include "ui/DlgErrorMessage.h"
-#include "ui/DlgLongtimeOperation.h"
+#include "ui/base/CountryDirectory.h"
+#include "ui/dialogs/DlgErrorMessage.h"
+#include "ui/dialogs/DlgLongtimeOperation.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "core/AppMessage.h"
-#include "ui/WorldCountryDirectory.h"
+#include "ui/base/WorldCountryDirectory.h"
 
 class CLedraApp;
 

@@ -4,12 +4,12 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "core/AppMessage.h"
-#include "tools/FixLeagueLevelIncreasement.h"
-#include "tools/FixVariousDataEnum.h"
-#include "tools/GenerateCountryTeams.h"
-#include "tools/HotfixManager.h"
-#include "ui/DlgCommonReport.h"
-#include "ui/DlgInputBox.h"
+#include "tools/hotfix/FixLeagueLevelIncreasement.h"
+#include "tools/hotfix/FixVariousDataEnum.h"
+#include "tools/hotfix/GenerateCountryTeams.h"
+#include "tools/hotfix/HotfixManager.h"
+#include "ui/dialogs/DlgCommonReport.h"
+#include "ui/dialogs/DlgInputBox.h"
 #include "win/FileDialog.h"
 #include "win/WideText.h"
 

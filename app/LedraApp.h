@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "app/CommandLine.h"
-#include "core/TabbedConfig.h"
+#include "core/files/TabbedConfig.h"
 #include "database/world/Date.h"
 #include "win/Gdi.h"
 #include "win/NamedMutex.h"

@@ -2,7 +2,7 @@
 
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
-#include "ui/RenderManager.h"
+#include "ui/render/RenderManager.h"
 
 void RegisterRendererHost(TMainWindowLaunchers& launchers)
 {

@@ -6,7 +6,7 @@
 #include "tools/DatabaseProblemTool.h"
 #include "tools/GlobalTools.h"
 #include "tools/ProcessTransfer.h"
-#include "ui/DlgCommonReport.h"
+#include "ui/dialogs/DlgCommonReport.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "app/LedraApp.h"
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/DatabaseSnapshot.h"
 #include "database/world/WorldList.h"
 

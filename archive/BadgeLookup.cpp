@@ -3,8 +3,8 @@
 #include <optional>
 #include <algorithm>
 
-#include "core/Format.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextTools.h"
 #include "platform/Platform.h"
 
 namespace {

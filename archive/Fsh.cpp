@@ -6,8 +6,8 @@
 #include "archive/PackedData.h"
 #include "core/AppMessage.h"
 #include "core/CheckedSize.h"
-#include "core/FileMessages.h"
-#include "core/Format.h"
+#include "core/files/FileMessages.h"
+#include "core/text/Format.h"
 #include "platform/Platform.h"
 
 namespace {

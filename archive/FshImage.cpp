@@ -11,7 +11,7 @@
 
 #include "core/AppMessage.h"
 #include "core/CheckedSize.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -8,8 +8,8 @@
 
 #include "archive/FshImage.h"
 #include "core/CheckedSize.h"
-#include "core/FileMessages.h"
-#include "core/Format.h"
+#include "core/files/FileMessages.h"
+#include "core/text/Format.h"
 #include "platform/Platform.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "archive/BigDirectory.h"
 #include "archive/PackedData.h"
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 
 namespace {
 

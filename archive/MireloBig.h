@@ -17,8 +17,8 @@
 
 #include "archive/BigBlockMap.h"
 #include "archive/BigEntry.h"
-#include "core/TextKey.h"
-#include "core/TextTools.h"
+#include "core/text/TextKey.h"
+#include "core/text/TextTools.h"
 #include "platform/Platform.h"
 
 class CMireloBig {

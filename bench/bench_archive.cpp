@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "archive/MireloBig.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 
 namespace {
 

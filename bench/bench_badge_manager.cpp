@@ -9,7 +9,7 @@
 
 #include "archive/MireloBig.h"
 #include "bench/BenchBigArchive.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "editors/country_club/model/club/BadgeGroups.h"
 #include "platform/Platform.h"
 

@@ -14,7 +14,7 @@
 #include "archive/MireloBig.h"
 #include "archive/TgaDib.h"
 #include "bench/BenchBigArchive.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/club/ClubBadge.h"
 #include "platform/Platform.h"

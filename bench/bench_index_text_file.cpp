@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "platform/Platform.h"
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/person/NameList.h"
 #include "database/person/Person.h"

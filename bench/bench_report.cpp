@@ -5,10 +5,10 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "platform/TextCodec.h"
-#include "tools/ReportHtml.h"
-#include "tools/ReportModel.h"
+#include "tools/report/ReportHtml.h"
+#include "tools/report/ReportModel.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "core/Format.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 

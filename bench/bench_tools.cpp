@@ -7,7 +7,7 @@
 #include <cstdlib>
 
 #include "bench/BenchDatabase.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "tools/DatabaseProblemTool.h"

@@ -1,6 +1,6 @@
 // Compiled at configure time by FormatCheck.cmake: case 0 must compile, every
 // other case must be refused by the formatter's check.
-#include "core/Format.h"
+#include "core/text/Format.h"
 
 std::u16string Probe()
 {

@@ -1,7 +1,7 @@
 #include "competition/CompetitionId.h"
 
 #include "competition/Keywords.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "competition/Competition.h"
 #include "database/country/CompetitionRegistry.h"
 #include "database/world/WorldList.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <utility>
 
-#include "core/FileMessages.h"
-#include "core/Format.h"
+#include "core/files/FileMessages.h"
+#include "core/text/Format.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/IndexTextFile.h"
-#include "core/TextKey.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextKey.h"
 
 namespace {
 

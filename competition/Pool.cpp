@@ -5,7 +5,7 @@
 #include "competition/CompetitionId.h"
 #include "competition/Keywords.h"
 #include "competition/League.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/export/MasterWriter.h"
 
 int CDBPool::IndexOfTeam(std::uint32_t team) const

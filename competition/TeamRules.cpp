@@ -4,8 +4,8 @@
 
 #include "competition/CompetitionId.h"
 #include "competition/Keywords.h"
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
 #include "database/export/MasterWriter.h"
 
 namespace {

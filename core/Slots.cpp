@@ -1,4 +1,4 @@
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 
 #include <algorithm>
 

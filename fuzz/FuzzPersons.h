@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/person/Person.h"
 #include "platform/Platform.h"
 

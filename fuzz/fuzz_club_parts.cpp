@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/club/ClubRecord.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/club/Kit.h"

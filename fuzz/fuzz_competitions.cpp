@@ -13,7 +13,7 @@
 #include "competition/CupAlloc.h"
 #include "competition/TeamRules.h"
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/export/MasterWriter.h"
 #include "platform/Platform.h"

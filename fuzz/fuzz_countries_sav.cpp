@@ -7,8 +7,8 @@
 #include <span>
 
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
-#include "core/TextTools.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 
 namespace {

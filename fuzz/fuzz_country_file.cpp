@@ -8,7 +8,7 @@
 #include <span>
 
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/country/Country.h"
 #include "database/country/CountryFile.h"
 #include "database/world/Date.h"

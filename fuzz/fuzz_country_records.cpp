@@ -11,7 +11,7 @@
 #include <type_traits>
 #include <vector>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/person/Manager.h"
 #include "database/club/Referee.h"

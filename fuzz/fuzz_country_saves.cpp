@@ -11,7 +11,7 @@
 
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/CountryFile.h"
 #include "database/world/GameIdMaps.h"

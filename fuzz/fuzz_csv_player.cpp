@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 
-#include "core/CsvPlayer.h"
+#include "core/files/CsvPlayer.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/CountryFile.h"

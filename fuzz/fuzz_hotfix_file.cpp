@@ -14,17 +14,17 @@
 #include <vector>
 
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"
-#include "tools/FixBadgeNames.h"
-#include "tools/FixEmpics.h"
-#include "tools/FixLeagueLevelIncreasement.h"
-#include "tools/HotfixAverageCountryRating.h"
-#include "tools/HotfixFile.h"
-#include "tools/HotfixManager.h"
+#include "tools/hotfix/FixBadgeNames.h"
+#include "tools/hotfix/FixEmpics.h"
+#include "tools/hotfix/FixLeagueLevelIncreasement.h"
+#include "tools/hotfix/HotfixAverageCountryRating.h"
+#include "tools/hotfix/HotfixFile.h"
+#include "tools/hotfix/HotfixManager.h"
 #include "fuzz/FuzzWorld.h"
 
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 #include "competition/CountryCups.h"
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/country/Country.h"
 #include "editors/country_club/model/country/CountryCupView.h"
 #include "editors/country_club/model/country/CupPageModel.h"

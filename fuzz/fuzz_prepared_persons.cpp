@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "FuzzPersons.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/person/Person.h"
 #include "database/person/PreparedPersons.h"

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "tools/ReportHtml.h"
-#include "tools/ReportModel.h"
+#include "tools/report/ReportHtml.h"
+#include "tools/report/ReportModel.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <span>
 
-#include "core/TabbedConfig.h"
+#include "core/files/TabbedConfig.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "platform/TextCodec.h"
 
 namespace {

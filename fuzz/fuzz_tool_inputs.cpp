@@ -13,15 +13,15 @@
 #include <vector>
 
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
-#include "core/ToolFiles.h"
+#include "core/files/IndexTextFile.h"
+#include "core/files/ToolFiles.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"
-#include "tools/FixOrginalKitNames.h"
-#include "tools/FixVariousDataEnum.h"
-#include "tools/HotfixManager.h"
+#include "tools/hotfix/FixOrginalKitNames.h"
+#include "tools/hotfix/FixVariousDataEnum.h"
+#include "tools/hotfix/HotfixManager.h"
 #include "fuzz/FuzzWorld.h"
 
 namespace {

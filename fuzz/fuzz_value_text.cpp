@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "tools/ValueText.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/AppMessage.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 #include "platform/Platform.h"
 

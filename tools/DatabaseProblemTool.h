@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "tools/ReportModel.h"
+#include "tools/report/ReportModel.h"
 
 class TClub;
 class TCompleteWorld;

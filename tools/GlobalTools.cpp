@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "archive/BadgeLookup.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/club/ClubBadge.h"
 #include "database/world/CompleteWorld.h"

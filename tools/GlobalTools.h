@@ -2,7 +2,7 @@
 // Whole-database tools run inside the report window: the contract-start
 // check, the badge check and the country list.
 
-#include "tools/ReportModel.h"
+#include "tools/report/ReportModel.h"
 
 class CBadgeSources;
 class TCompleteWorld;

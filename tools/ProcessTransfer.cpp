@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

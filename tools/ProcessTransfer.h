@@ -3,7 +3,7 @@
 // started or ended and sales that are due become history entries and squad
 // moves. Judged against the application date; nothing asks first.
 
-#include "tools/ReportModel.h"
+#include "tools/report/ReportModel.h"
 
 class TClub;
 class TCompleteWorld;

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 
 namespace {
 

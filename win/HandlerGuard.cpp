@@ -3,8 +3,8 @@
 #include <string>
 
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "platform/TextCodec.h"
 
 namespace win {

@@ -4,9 +4,9 @@
 #include <atomic>
 #include <cstdio>
 
-#include "core/Format.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/person/Person.h"
 #include "database/world/RecordText.h"

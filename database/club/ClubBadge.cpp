@@ -4,7 +4,7 @@
 #include <iterator>
 #include <string>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/country/CountryPropertyTable.h"
 #include "platform/Platform.h"

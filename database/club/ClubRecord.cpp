@@ -1,7 +1,7 @@
 #include "database/club/ClubRecord.h"
 
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
 #include "database/export/MasterWriter.h"
 #include "database/world/RecordText.h"
 

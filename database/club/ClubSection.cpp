@@ -5,10 +5,10 @@
 
 #include "archive/BadgeLookup.h"
 #include "core/AppMessage.h"
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/club/ClubBadge.h"
 #include "database/world/CompleteWorld.h"
@@ -18,7 +18,7 @@
 #include "database/person/Person.h"
 #include "database/person/PreparedPersons.h"
 #include "database/world/RecordText.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/export/MasterWriter.h"
 #include "database/world/ValueTables.h"

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/IndexTextFile.h"
-#include "core/TextTools.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextTools.h"
 #include "database/world/RecordText.h"
 
 namespace {

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
 #include "database/world/FieldNumber.h"
 #include "platform/Platform.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/TextKey.h"
+#include "core/text/TextKey.h"
 
 class CIndexTextFile;
 

@@ -1,6 +1,6 @@
 #include "database/club/Sponsor.h"
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/RecordText.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <utility>
 
-#include "core/IndexTextFile.h"
-#include "core/TextTools.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextTools.h"
 #include "database/world/FieldNumber.h"
 
 namespace {

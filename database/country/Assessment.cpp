@@ -2,8 +2,8 @@
 
 #include <optional>
 
-#include "core/Format.h"
-#include "core/TabbedConfig.h"
+#include "core/text/Format.h"
+#include "core/files/TabbedConfig.h"
 #include "database/world/CompleteWorld.h"
 #include "platform/Platform.h"
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
-#include "core/WorldLanguageHook.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
+#include "core/text/WorldLanguageHook.h"
 #include "platform/Platform.h"
 
 namespace {

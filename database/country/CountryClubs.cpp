@@ -1,4 +1,4 @@
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/country/CountryCompetitions.h"

@@ -3,10 +3,10 @@
 #include "core/AppMessage.h"
 #include <optional>
 
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/export/CountryExport.h"
 #include "database/country/Country.h"

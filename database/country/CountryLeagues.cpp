@@ -1,7 +1,7 @@
 // The country's side of its league structure: level names, the season's
 // international dates and the operations that the competition library
 // carries out on the country's behalf.
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "core/FileMessages.h"
-#include "core/IndexTextFile.h"
-#include "core/TextTools.h"
+#include "core/files/FileMessages.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/GameIdMaps.h"

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "archive/BadgeLookup.h"
-#include "core/TabbedConfig.h"
+#include "core/files/TabbedConfig.h"
 #include "database/club/Club.h"
 #include "database/club/ClubBadge.h"
 #include "database/world/CompleteWorld.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/country/CountryCompetitions.h"

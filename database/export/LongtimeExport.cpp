@@ -1,6 +1,6 @@
 #include "database/export/LongtimeExport.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/WorldList.h"
 
 CLongtimeWriteDB::CLongtimeWriteDB() { Progress().SetVisible(false); }

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "core/LongtimeOperation.h"
+#include "core/longtime/LongtimeOperation.h"
 #include "database/export/GameExport.h"
 
 // Writes the game database from the current world. Its display starts

@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/DatabaseVersion.h"
 
 CMasterWriter::CMasterWriter()

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "platform/TextCodec.h"
 
 namespace {

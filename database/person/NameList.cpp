@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/person/NameFile.h"
 #include "platform/Platform.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 #include "core/Random.h"
 #include "database/person/NameFile.h"
 #include "platform/Platform.h"

@@ -4,7 +4,7 @@
 #include <iterator>
 #include <utility>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/person/NameList.h"

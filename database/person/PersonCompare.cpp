@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/person/Person.h"
 
 namespace {

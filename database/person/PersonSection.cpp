@@ -6,9 +6,9 @@
 #include <iterator>
 #include <string>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/person/CaricatureGroups.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/GameIdMaps.h"

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "archive/MireloBig.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/person/Person.h"
 #include "platform/Platform.h"

@@ -5,9 +5,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/CsvPlayer.h"
-#include "core/FileMessages.h"
-#include "core/IndexTextFile.h"
+#include "core/files/CsvPlayer.h"
+#include "core/files/FileMessages.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 #include "database/person/Person.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "core/FileMessages.h"
-#include "core/IndexTextFile.h"
-#include "core/TextKey.h"
+#include "core/files/FileMessages.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextKey.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/person/Person.h"

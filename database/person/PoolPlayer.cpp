@@ -1,6 +1,6 @@
 #include "database/person/PoolPlayer.h"
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "database/country/Country.h"
 #include "database/world/DatabaseVersion.h"

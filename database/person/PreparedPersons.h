@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/person/Person.h"
 
 class CPreparedPersons {

@@ -5,19 +5,19 @@
 #include <memory>
 
 #include "core/AppMessage.h"
-#include "core/FileSetCloser.h"
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
-#include "core/TextFilePrefetcher.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/files/FileSetCloser.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
+#include "core/files/TextFilePrefetcher.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/country/CountryCompetitions.h"
 #include "database/country/CountryFile.h"
 #include "database/world/GameIdMaps.h"
 #include "database/person/PreparedPersons.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 
 namespace {
 

@@ -5,11 +5,11 @@
 #include <array>
 #include <vector>
 
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "platform/Platform.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 
 struct TCountryListEntry {
     std::array<std::u16string, TCountry::LanguageCount> names;

@@ -5,11 +5,11 @@
 
 #include "archive/MireloBig.h"
 #include "core/AppMessage.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "platform/Platform.h"
-#include "core/FileMessages.h"
+#include "core/files/FileMessages.h"
 
 namespace {
 

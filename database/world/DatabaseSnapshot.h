@@ -11,8 +11,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/LongtimeOperation.h"
-#include "core/TextKey.h"
+#include "core/longtime/LongtimeOperation.h"
+#include "core/text/TextKey.h"
 #include "platform/Platform.h"
 
 class CMireloBig;

@@ -1,9 +1,9 @@
 #include "database/world/DatabaseVersion.h"
 
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/FileDamage.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 
 namespace {
 

@@ -4,9 +4,9 @@
 #include <array>
 #include <iterator>
 
-#include "core/Format.h"
-#include "core/TextKey.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextKey.h"
+#include "core/text/TextManager.h"
 
 namespace {
 

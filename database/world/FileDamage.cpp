@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/Format.h"
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 
 std::optional<std::uint32_t> ParseStrictDecimal(std::u16string_view line, std::uint32_t most)
 {

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/TextKey.h"
+#include "core/text/TextKey.h"
 
 class CIndexTextFile;
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/CountryCompetitions.h"
 #include "database/world/WorldList.h"

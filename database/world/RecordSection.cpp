@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 
 CRecordSectionReader::CRecordSectionReader(CIndexTextFile& file, std::u16string_view key)
     : file_(file), key_(key), found_(file.FindSection(key))

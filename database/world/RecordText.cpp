@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/IndexTextFile.h"
-#include "core/TextTools.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextTools.h"
 
 namespace {
 

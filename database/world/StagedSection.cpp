@@ -1,6 +1,6 @@
 #include "database/world/StagedSection.h"
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "platform/TextCodec.h"
 
 namespace {

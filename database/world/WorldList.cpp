@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/WorldLanguageHook.h"
+#include "core/text/WorldLanguageHook.h"
 
 namespace {
 

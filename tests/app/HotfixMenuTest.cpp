@@ -5,17 +5,17 @@
 #include <string>
 
 #include "app/MainWindowLaunchers.h"
-#include "core/TextManager.h"
-#include "core/ToolFiles.h"
+#include "core/text/TextManager.h"
+#include "core/files/ToolFiles.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "tools/BaseHotfix.h"
-#include "tools/HotfixManager.h"
-#include "tools/ReportModel.h"
+#include "tools/hotfix/BaseHotfix.h"
+#include "tools/hotfix/HotfixManager.h"
+#include "tools/report/ReportModel.h"
 #include "win/WideText.h"
 
 namespace {

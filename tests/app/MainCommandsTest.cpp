@@ -14,8 +14,8 @@
 #include "app/HotfixMenu.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
-#include "core/TextManager.h"
-#include "core/ToolFiles.h"
+#include "core/text/TextManager.h"
+#include "core/files/ToolFiles.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/DatabaseSnapshot.h"
@@ -26,8 +26,8 @@
 #include "tests/app/AppTestSupport.h"
 #include "tests/app/CheckedMainMenu.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "tools/HotfixManager.h"
-#include "ui/RenderManager.h"
+#include "tools/hotfix/HotfixManager.h"
+#include "ui/render/RenderManager.h"
 #include "win/WideText.h"
 
 namespace {

@@ -10,7 +10,7 @@
 #include "app/DlgMainMenu.h"
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/CountryCompetitions.h"
 #include "competition/CompetitionId.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "core/TextKey.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextKey.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "platform/Platform.h"
 #include "tests/common/TestSupport.h"
 

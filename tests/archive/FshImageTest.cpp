@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "archive/FshImage.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {

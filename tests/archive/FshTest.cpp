@@ -8,7 +8,7 @@
 
 #include "archive/Fsh.h"
 #include "archive/PackedData.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {

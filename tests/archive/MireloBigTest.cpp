@@ -5,7 +5,7 @@
 #include <chrono>
 
 #include "archive/PackedData.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "tests/archive/ArchiveTestSupport.h"
 
 namespace {

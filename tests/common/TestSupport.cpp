@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 

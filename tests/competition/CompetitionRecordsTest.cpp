@@ -7,8 +7,8 @@
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
 #include "database/world/DatabaseVersion.h"
 #include "platform/Platform.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "competition/CompetitionFactory.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 
 namespace competition_testing {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "../common/TestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/export/MasterWriter.h"
 
 namespace competition_testing {

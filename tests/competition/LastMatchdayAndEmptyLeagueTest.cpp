@@ -7,7 +7,7 @@
 #include "competition/Cup.h"
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/world/DatabaseVersion.h"
 
 using namespace competition_testing;

@@ -9,7 +9,7 @@
 #include "competition/CupAlloc.h"
 #include "competition/League.h"
 #include "competition/Pool.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/world/DatabaseVersion.h"
 
 using namespace competition_testing;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 
 namespace {
 

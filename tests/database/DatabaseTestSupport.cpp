@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "core/Random.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/country/CountryFile.h"
 #include "database/world/GameIdMaps.h"
 #include "database/export/MasterWriter.h"
 #include "database/person/NameList.h"
 #include "database/world/WorldList.h"
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "platform/Platform.h"
 #include "platform/TextCodec.h"
 

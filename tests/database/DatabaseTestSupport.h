@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 #include "../common/TestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 
 class CMasterWriter;

@@ -17,7 +17,7 @@
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "app/ProgramParts.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/person/Person.h"
@@ -31,8 +31,8 @@
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "tests/ui/renderer/StandInStatistics.h"
-#include "ui/PlayerImageCtrl.h"
-#include "ui/RenderManager.h"
+#include "ui/render/PlayerImageCtrl.h"
+#include "ui/render/RenderManager.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "competition/CompetitionId.h"
 #include "competition/Cup.h"
 #include "competition/League.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 #include "tests/tools/ToolWorldSupport.h"

@@ -1,6 +1,6 @@
 #include "tests/tools/ToolWorldSupport.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 

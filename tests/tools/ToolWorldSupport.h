@@ -11,7 +11,7 @@
 #include "database/country/Country.h"
 #include "database/person/Person.h"
 #include "tests/database/DatabaseTestSupport.h"
-#include "tools/ReportModel.h"
+#include "tools/report/ReportModel.h"
 
 namespace tool_testing {
 

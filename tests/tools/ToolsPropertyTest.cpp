@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "archive/BadgeLookup.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"

@@ -4,7 +4,7 @@
 #include <sstream>
 #include <string>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "tests/common/TestSupport.h"
 #include "tools/ValueText.h"
 

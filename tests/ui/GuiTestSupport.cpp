@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "win/Dialog.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "tests/ui/GalleryIds.h"
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 #include "win/ComboBox.h"
 
 namespace gui_test {

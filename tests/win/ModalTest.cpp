@@ -10,7 +10,7 @@
 #include <thread>
 #include <vector>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "tests/common/TestSupport.h"
 #include "tests/win/WinTestIds.h"
 #include "win/Button.h"

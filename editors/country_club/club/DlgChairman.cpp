@@ -4,7 +4,7 @@
 #include "database/person/Person.h"
 #include "editors/country_club/model/club/PickerLists.h"
 #include "resources/ClubEditorIds.h"
-#include "ui/ScrollBarTools.h"
+#include "ui/base/ScrollBarTools.h"
 #include "win/WideText.h"
 
 CDlgChairman::CDlgChairman(HWND parent) : CDialogB(IDD_CHAIRMAN, parent) {}

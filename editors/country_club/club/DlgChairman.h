@@ -3,7 +3,7 @@
 // whose scale runs the other way: the bar shows 4 less the value, so
 // arrows, page keys and drags agree.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TPerson;
 

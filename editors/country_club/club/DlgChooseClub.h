@@ -4,7 +4,7 @@
 
 #include "database/club/Club.h"
 #include "editors/country_club/model/club/PickerLists.h"
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 #include "win/ListBox.h"
 
 class CDlgChooseClub : public CDialogB {

@@ -2,7 +2,7 @@
 // Picks a stadium through the club that owns it.
 
 #include "database/club/Club.h"
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 #include "win/ListBox.h"
 
 class CDlgChooseStadion : public CDialogB {

@@ -2,8 +2,8 @@
 
 #include "app/LedraApp.h"
 #include "competition/CompetitionId.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/DialogB.h"
-#include "ui/DomainCtrl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/DomainCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/ComboBox.h"
 
 class CBaseTextFile;

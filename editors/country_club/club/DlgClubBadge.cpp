@@ -5,13 +5,13 @@
 #include "app/LedraApp.h"
 #include "archive/BadgeLookup.h"
 #include "archive/MireloBig.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/club/ClubBadge.h"
 #include "database/club/ReferenceLists.h"
 #include "editors/country_club/club/DlgClubBadgeManage.h"
 #include "resources/ClubEditorIds.h"
-#include "ui/DibBitmap.h"
+#include "ui/render/DibBitmap.h"
 #include "win/WideText.h"
 
 namespace {

@@ -5,9 +5,9 @@
 
 #include <array>
 
-#include "ui/DialogB.h"
-#include "ui/ImageCtrl.h"
-#include "ui/SelectColour.h"
+#include "ui/base/DialogB.h"
+#include "ui/render/ImageCtrl.h"
+#include "ui/controls/SelectColour.h"
 
 class TClub;
 

@@ -7,7 +7,7 @@
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "resources/ClubEditorIds.h"
-#include "ui/DibBitmap.h"
+#include "ui/render/DibBitmap.h"
 #include "win/WideText.h"
 
 CDlgClubBadgeManage::CDlgClubBadgeManage(HWND parent) : CDialogB(IDD_CLUB_BADGE_MANAGE, parent) {}

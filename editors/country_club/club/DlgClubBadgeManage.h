@@ -6,8 +6,8 @@
 #include <string>
 
 #include "editors/country_club/model/club/BadgeGroups.h"
-#include "ui/DialogB.h"
-#include "ui/ImageCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/render/ImageCtrl.h"
 #include "win/ComboBox.h"
 #include "win/ListBox.h"
 

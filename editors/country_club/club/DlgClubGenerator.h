@@ -2,8 +2,8 @@
 // Asks for the mean age and the level of a club's new first or reserve team
 // and has the club generate it; the team's old players leave the squad.
 
-#include "ui/DialogB.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class TClub;
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "editors/country_club/model/club/ClubYearList.h"
 #include "resources/ClubEditorIds.h"

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TClub;
 

@@ -2,8 +2,8 @@
 
 #include <commctrl.h>
 
-#include "core/Format.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "resources/ClubEditorIds.h"

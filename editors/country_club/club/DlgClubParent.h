@@ -14,8 +14,8 @@
 #include "editors/country_club/club/DlgClubHist.h"
 #include "editors/country_club/club/DlgClubShirts.h"
 #include "editors/country_club/club/DlgClubStadium.h"
-#include "ui/DialogB.h"
-#include "ui/MyTabCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyTabCtrl.h"
 #include "win/ComboBox.h"
 
 class TCountry;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "core/Random.h"
 #include "database/club/Club.h"
 #include "database/club/Kit.h"

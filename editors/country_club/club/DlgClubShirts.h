@@ -8,9 +8,9 @@
 #include <cstdint>
 
 #include "database/club/KitPalette.h"
-#include "ui/DialogB.h"
-#include "ui/KitCtrl.h"
-#include "ui/SelectColour.h"
+#include "ui/base/DialogB.h"
+#include "ui/render/KitCtrl.h"
+#include "ui/controls/SelectColour.h"
 #include "win/ComboBox.h"
 #include "win/SliderCtrl.h"
 

@@ -7,7 +7,7 @@
 #include "database/club/KitPalette.h"
 #include "editors/country_club/model/club/ColourPickerGrid.h"
 #include "resources/ClubEditorIds.h"
-#include "ui/SelectColour.h"
+#include "ui/controls/SelectColour.h"
 
 namespace {
 

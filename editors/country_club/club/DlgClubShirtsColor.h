@@ -2,7 +2,7 @@
 // The 64 kit colours as an 8 x 8 grid; a click on a cell picks its colour
 // and closes the picker as OK.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class CDlgClubShirtsColor : public CDialogB {
 public:

@@ -1,6 +1,6 @@
 #include "editors/country_club/club/DlgClubStadium.h"
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"

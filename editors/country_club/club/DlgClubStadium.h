@@ -6,8 +6,8 @@
 #include <array>
 #include <string>
 
-#include "ui/DialogB.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/ComboBox.h"
 
 class TClub;

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "ui/DialogB.h"
-#include "ui/MyGroupBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyGroupBox.h"
 #include "win/Edit.h"
 
 class CCountryLeagueLevelChange : public CDialogB {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <string>
 
-#include "ui/DialogB.h"
-#include "ui/ListCtrlEx.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/ListCtrlEx.h"
 #include "win/ComboBox.h"
 
 class SeasonCalendarModel;

@@ -2,10 +2,10 @@
 // The rating (0..99) of each named league level of a country, written at
 // every change of the spin.
 
-#include "ui/DialogB.h"
-#include "ui/MyListBox.h"
-#include "ui/MyStaticControl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/MyListBox.h"
+#include "ui/skin/MyStaticControl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class TCountry;
 

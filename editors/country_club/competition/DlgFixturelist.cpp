@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-#include "core/TextKey.h"
-#include "core/TextManager.h"
+#include "core/text/TextKey.h"
+#include "core/text/TextManager.h"
 #include "editors/country_club/model/competition/FixtureListModel.h"
 #include "resources/LeagueToolsIds.h"
-#include "ui/DlgErrorMessage.h"
-#include "ui/ScrollBarTools.h"
+#include "ui/dialogs/DlgErrorMessage.h"
+#include "ui/base/ScrollBarTools.h"
 #include "win/WideText.h"
 
 namespace {

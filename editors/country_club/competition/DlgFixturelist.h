@@ -7,9 +7,9 @@
 
 #include <memory>
 
-#include "ui/DialogB.h"
-#include "ui/ListCtrlEx.h"
-#include "ui/MyListBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/ListCtrlEx.h"
+#include "ui/controls/MyListBox.h"
 #include "win/ListBox.h"
 
 class FixtureListModel;

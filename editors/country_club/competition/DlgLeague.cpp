@@ -3,17 +3,17 @@
 #include <windowsx.h>
 
 #include "competition/League.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
 #include "resources/LeagueCompositionIds.h"
-#include "ui/DlgCommonReport.h"
-#include "ui/DlgErrorMessage.h"
-#include "ui/MyFileDialog.h"
+#include "ui/dialogs/DlgCommonReport.h"
+#include "ui/dialogs/DlgErrorMessage.h"
+#include "ui/dialogs/MyFileDialog.h"
 #include "win/Menu.h"
 
 namespace {

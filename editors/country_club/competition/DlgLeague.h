@@ -12,12 +12,12 @@
 
 #include "editors/country_club/model/competition/LeagueCompositionModel.h"
 #include "editors/country_club/model/competition/LeagueCopy.h"
-#include "tools/ReportModel.h"
-#include "ui/DialogB.h"
-#include "ui/DragCtrl.h"
-#include "ui/MyGroupBox.h"
-#include "ui/MyListBox.h"
-#include "ui/MyStaticControl.h"
+#include "tools/report/ReportModel.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/DragCtrl.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/controls/MyListBox.h"
+#include "ui/skin/MyStaticControl.h"
 
 class CDBLeagueBase;
 class TCompleteWorld;

@@ -6,9 +6,9 @@
 #include <array>
 
 #include "editors/country_club/model/competition/LeagueDataModel.h"
-#include "ui/DialogB.h"
-#include "ui/MyGroupBox.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/Edit.h"
 
 class CDlgLeaguedataChange : public CDialogB {

@@ -1,15 +1,15 @@
 #include "editors/country_club/continent/Dlg5Year.h"
 
 #include "core/AppMessage.h"
-#include "core/TextKey.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextKey.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "editors/country_club/continent/Dlg5YearChange.h"
 #include "platform/Platform.h"
 #include "resources/ContinentIds.h"
-#include "ui/MyFileDialog.h"
+#include "ui/dialogs/MyFileDialog.h"
 
 namespace {
 

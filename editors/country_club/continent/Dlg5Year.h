@@ -6,8 +6,8 @@
 #include <string>
 
 #include "editors/country_club/model/continent/AssessmentTable.h"
-#include "ui/DialogB.h"
-#include "ui/HVListCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/HVListCtrl.h"
 
 class CDlg5Year : public CDialogB {
 public:

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/Format.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
 #include "database/country/Country.h"
 #include "editors/country_club/model/continent/AssessmentTable.h"
 #include "resources/ContinentIds.h"

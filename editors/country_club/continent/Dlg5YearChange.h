@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "ui/DialogB.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class TCountry;
 

@@ -4,16 +4,16 @@
 
 #include "app/LedraApp.h"
 #include "core/AppMessage.h"
-#include "core/TextKey.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextKey.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/club/ReferenceLists.h"
 #include "database/world/WorldList.h"
 #include "editors/country_club/model/club/ClubArticleTable.h"
 #include "platform/Platform.h"
 #include "resources/ContinentIds.h"
-#include "ui/MyFileDialog.h"
+#include "ui/dialogs/MyFileDialog.h"
 
 namespace {
 

@@ -6,12 +6,12 @@
 
 #include <string>
 
-#include "core/TextKey.h"
+#include "core/text/TextKey.h"
 #include "editors/country_club/model/continent/TownEditor.h"
-#include "ui/DialogB.h"
-#include "ui/HVListCtrl.h"
-#include "ui/SelectColour.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/HVListCtrl.h"
+#include "ui/controls/SelectColour.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/ComboBox.h"
 #include "win/Edit.h"
 

@@ -3,7 +3,7 @@
 // in the database language, their title defenders and final hosts, and on
 // the European page the assessment and fairness buttons.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 #include "win/Edit.h"
 
 class CDlgContinentFrame;

@@ -1,6 +1,6 @@
 #include "editors/country_club/continent/DlgContinentFrame.h"
 
-#include "core/TextKey.h"
+#include "core/text/TextKey.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "editors/country_club/continent/DlgContinentCompetition.h"

@@ -6,8 +6,8 @@
 #include <memory>
 
 #include "database/country/RulesAndMisc.h"
-#include "ui/DialogB.h"
-#include "ui/SkinnedTabCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/SkinnedTabCtrl.h"
 
 class CDlgContinentCompetition;
 

@@ -3,7 +3,7 @@
 // ranking, on the continent editor's copy of the rules record.
 
 #include "editors/country_club/model/continent/FairnessPlaces.h"
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TRulesAndMisc;
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "editors/country_club/model/continent/LocalisationRows.h"
-#include "ui/DialogB.h"
-#include "ui/LocaleListCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/LocaleListCtrl.h"
 #include "win/ComboBox.h"
 
 class TClub;

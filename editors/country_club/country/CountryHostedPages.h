@@ -9,7 +9,7 @@
 #include <functional>
 #include <memory>
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TCountry;
 

@@ -1,6 +1,6 @@
 #include "editors/country_club/country/DlgLand.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/country/Country.h"
 #include "database/world/EnumTexts.h"
 #include "editors/country_club/competition/DlgCountryPlayerRating.h"

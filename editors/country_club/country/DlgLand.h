@@ -6,10 +6,10 @@
 #include <array>
 
 #include "editors/country_club/model/country/CountryGeneralModel.h"
-#include "ui/DialogB.h"
-#include "ui/MyGroupBox.h"
-#include "ui/MyStaticControl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/skin/MyStaticControl.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/Edit.h"
 
 class TCountry;

@@ -7,9 +7,9 @@
 
 #include "editors/country_club/model/country/CountryCupView.h"
 #include "editors/country_club/model/country/CupPageModel.h"
-#include "ui/DialogB.h"
-#include "ui/MyGroupBox.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/Edit.h"
 
 class TCountry;

@@ -5,10 +5,10 @@
 // names and each league's data.
 
 #include "database/country/CompetitionRegistry.h"
-#include "ui/DialogB.h"
-#include "ui/MyGroupBox.h"
-#include "ui/MyListBox.h"
-#include "ui/MyStaticControl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/controls/MyListBox.h"
+#include "ui/skin/MyStaticControl.h"
 
 class TCountry;
 

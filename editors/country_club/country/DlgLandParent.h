@@ -11,8 +11,8 @@
 #include "editors/country_club/country/DlgLandCup.h"
 #include "editors/country_club/country/DlgLandLeaguesystem.h"
 #include "editors/country_club/country/DlgLandYouthplayer.h"
-#include "ui/DialogB.h"
-#include "ui/SkinnedTabCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/SkinnedTabCtrl.h"
 
 class TCountry;
 

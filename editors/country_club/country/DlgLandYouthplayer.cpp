@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/country/Country.h"
 #include "database/world/EnumTexts.h"
 #include "resources/CountryEditorIds.h"

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "editors/country_club/model/country/AppearanceMasks.h"
-#include "ui/DialogB.h"
-#include "ui/MyGroupBox.h"
-#include "ui/MyStaticControl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/skin/MyStaticControl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class TCountry;
 

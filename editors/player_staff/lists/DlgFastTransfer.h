@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-#include "ui/DialogB.h"
-#include "ui/MyStaticControl.h"
-#include "ui/MyGroupBox.h"
-#include "ui/MyListBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyStaticControl.h"
+#include "ui/skin/MyGroupBox.h"
+#include "ui/controls/MyListBox.h"
 #include "win/ComboBox.h"
 
 class CDlgFastTransfer : public CDialogB {

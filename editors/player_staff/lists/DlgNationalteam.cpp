@@ -1,6 +1,6 @@
 #include "editors/player_staff/lists/DlgNationalteam.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/EnumTexts.h"
 #include "database/world/WorldList.h"

@@ -3,8 +3,8 @@
 // take selected players out of the squad. Players join it elsewhere.
 
 #include "editors/player_staff/model/lists/NationalSquadList.h"
-#include "ui/DialogB.h"
-#include "ui/MyStaticControl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyStaticControl.h"
 #include "win/ComboBox.h"
 #include "win/ListCtrl.h"
 

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "editors/player_staff/model/lists/FreeAgentsList.h"
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 #include "win/ListCtrl.h"
 
 class CDlgPlayerWithoutClub : public CDialogB {

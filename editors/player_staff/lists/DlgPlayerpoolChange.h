@@ -4,9 +4,9 @@
 
 #include "database/person/PlayerPortrait.h"
 #include "editors/player_staff/model/lists/PoolPageModel.h"
-#include "ui/DialogB.h"
-#include "ui/PlayerImageCtrl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/render/PlayerImageCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 #include "win/ComboBox.h"
 
 class TCountry;

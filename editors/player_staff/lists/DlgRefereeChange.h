@@ -5,7 +5,7 @@
 #include <string>
 
 #include "database/club/Referee.h"
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class CDlgRefereeChange : public CDialogB {
 public:

@@ -7,9 +7,9 @@
 #include <cstdint>
 #include <memory>
 
-#include "ui/DialogB.h"
-#include "ui/DragCtrl.h"
-#include "ui/MyListBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/DragCtrl.h"
+#include "ui/controls/MyListBox.h"
 
 class ShirtNumberBoard;
 class TClub;

@@ -2,7 +2,7 @@
 // Asks for the name patterns of the player search. The texts are kept for
 // the whole run of the program and shown again at the next search.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class CDlgPlayerSearch : public CDialogB {
 public:

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "editors/player_staff/model/search/PersonPickerModel.h"
-#include "ui/DialogB.h"
-#include "ui/MyListBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/MyListBox.h"
 
 class TPerson;
 

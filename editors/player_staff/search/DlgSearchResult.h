@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "editors/player_staff/model/search/PlayerSearch.h"
-#include "ui/DialogB.h"
-#include "ui/DialogWorker.h"
-#include "ui/HVListCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/base/DialogWorker.h"
+#include "ui/lists/HVListCtrl.h"
 
 class CDlgSearchResult : public CDialogB, public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
 public:

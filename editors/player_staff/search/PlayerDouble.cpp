@@ -1,7 +1,7 @@
 #include "editors/player_staff/search/PlayerDouble.h"
 
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -10,8 +10,8 @@
 #include "database/world/WorldList.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/model/lists/FreeAgentsList.h"
-#include "ui/ListExport.h"
-#include "ui/ListPrint.h"
+#include "ui/lists/ListExport.h"
+#include "ui/lists/ListPrint.h"
 #include "win/WideText.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "editors/player_staff/model/search/DuplicateFinder.h"
-#include "ui/DialogB.h"
-#include "ui/HVListCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/HVListCtrl.h"
 
 class CPlayerDouble : public CDialogB, public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
 public:

@@ -1,7 +1,7 @@
 #include "editors/player_staff/squad/DlgPlayerAbilities.h"
 
 #include "core/Random.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "win/WideText.h"
 

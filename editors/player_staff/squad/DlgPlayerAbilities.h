@@ -10,7 +10,7 @@
 #include "database/person/Person.h"
 #include "editors/player_staff/squad/PersonPage.h"
 #include "editors/player_staff/model/squad/AbilityRules.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class CDlgPlayerAbilities : public CPersonPage {
 public:

@@ -1,7 +1,7 @@
 #include "editors/player_staff/squad/DlgPlayerAllRight.h"
 
 #include "app/LedraApp.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/person/Person.h"

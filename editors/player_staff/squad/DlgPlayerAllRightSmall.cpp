@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/world/EnumTexts.h"
 #include "database/person/Person.h"
 #include "editors/player_staff/PlayerStaffIds.h"

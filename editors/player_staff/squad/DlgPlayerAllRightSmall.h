@@ -2,7 +2,7 @@
 // The player part of the person common page: shirt number, talent, hero
 // value, the positions with their ratings and the notes.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TPerson;
 

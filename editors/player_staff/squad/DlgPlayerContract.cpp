@@ -6,7 +6,7 @@
 #include "database/person/Person.h"
 #include "editors/player_staff/search/ClubChoice.h"
 #include "editors/player_staff/PlayerStaffIds.h"
-#include "ui/ScrollBarTools.h"
+#include "ui/base/ScrollBarTools.h"
 #include "win/ComboBox.h"
 #include "win/WideText.h"
 

@@ -7,8 +7,8 @@
 
 #include "editors/player_staff/squad/PersonPage.h"
 #include "editors/player_staff/model/squad/ContractPageModel.h"
-#include "ui/DateCtrl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/controls/DateCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class CDlgPlayerContract : public CPersonPage {
 public:

@@ -4,9 +4,9 @@
 // context menu that adds and deletes stations.
 
 #include "editors/player_staff/squad/PersonPage.h"
-#include "ui/DateCtrl.h"
-#include "ui/HVListCtrl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/controls/DateCtrl.h"
+#include "ui/lists/HVListCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class CDlgPlayerHist : public CPersonPage, public Halvane::MFC::CHVListCtrl::ISortTypeCompare {
 public:

@@ -1,7 +1,7 @@
 #include "editors/player_staff/squad/DlgPlayerList.h"
 
 #include "core/AppMessage.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -11,7 +11,7 @@
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/staff/SquadGenerators.h"
 #include "editors/player_staff/model/squad/SquadListModel.h"
-#include "ui/MyTabCtrl.h"
+#include "ui/skin/MyTabCtrl.h"
 #include "win/WideText.h"
 
 namespace {

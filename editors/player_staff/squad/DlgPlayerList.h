@@ -5,8 +5,8 @@
 
 #include <cstdint>
 
-#include "ui/DialogB.h"
-#include "ui/MyListBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/MyListBox.h"
 
 class TClub;
 class TPerson;

@@ -1,8 +1,8 @@
 #include "editors/player_staff/squad/DlgPlayerListComplete.h"
 
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -12,7 +12,7 @@
 #include "editors/player_staff/search/ClubChooserHook.h"
 #include "editors/player_staff/model/squad/SquadListModel.h"
 #include "resources/StaffPagesIds.h"
-#include "ui/MyTabCtrl.h"
+#include "ui/skin/MyTabCtrl.h"
 #include "win/ComboBox.h"
 #include "win/WideText.h"
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "editors/player_staff/model/squad/AllPlayersFilter.h"
-#include "ui/DialogB.h"
-#include "ui/HVListCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/lists/HVListCtrl.h"
 
 class TCountry;
 class TPerson;

@@ -1,14 +1,14 @@
 #include "editors/player_staff/squad/DlgPlayerLook.h"
 
 #include "app/LedraApp.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/EnumTexts.h"
 #include "database/person/Person.h"
 #include "database/club/ReferenceLists.h"
 #include "editors/country_club/club/DlgClub.h"
 #include "editors/player_staff/model/squad/PlayerLookModel.h"
 #include "resources/StaffPagesIds.h"
-#include "ui/RenderManager.h"
+#include "ui/render/RenderManager.h"
 #include "win/ComboBox.h"
 #include "win/WideText.h"
 

@@ -8,8 +8,8 @@
 #include "database/person/PlayerPortrait.h"
 #include "editors/player_staff/squad/PersonPage.h"
 #include "editors/player_staff/model/squad/PlayerLookModel.h"
-#include "ui/PlayerImageCtrl.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/render/PlayerImageCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class CDlgPlayerLook : public CPersonPage {
 public:

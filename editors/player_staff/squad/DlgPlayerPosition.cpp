@@ -5,7 +5,7 @@
 #include "editors/player_staff/model/squad/LanguageSlotStore.h"
 #include "editors/player_staff/model/squad/PositionPageModel.h"
 #include "resources/StaffPagesIds.h"
-#include "ui/ScrollBarTools.h"
+#include "ui/base/ScrollBarTools.h"
 #include "win/ComboBox.h"
 #include "win/WideText.h"
 

@@ -5,7 +5,7 @@
 // languages come out normalised.
 
 #include "editors/player_staff/squad/PersonPage.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 struct PositionPageValues;
 

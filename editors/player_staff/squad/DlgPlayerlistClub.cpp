@@ -1,6 +1,6 @@
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -22,7 +22,7 @@
 #include "editors/player_staff/model/search/PlayerSearch.h"
 #include "editors/player_staff/model/squad/SquadListModel.h"
 #include "editors/player_staff/model/squad/SquadProblemLines.h"
-#include "ui/DlgErrorMessage.h"
+#include "ui/dialogs/DlgErrorMessage.h"
 #include "win/WideText.h"
 
 namespace {

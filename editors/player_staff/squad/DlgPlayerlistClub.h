@@ -11,8 +11,8 @@
 #include "editors/player_staff/squad/DlgManagerList.h"
 #include "editors/player_staff/squad/DlgPlayerList.h"
 #include "editors/player_staff/squad/DlgPlayerListComplete.h"
-#include "ui/DialogB.h"
-#include "ui/MyTabCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/skin/MyTabCtrl.h"
 
 class CDlgPlayerAbilities;
 class CDlgPlayerAllRight;

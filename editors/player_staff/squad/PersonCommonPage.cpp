@@ -1,6 +1,6 @@
 #include "editors/player_staff/squad/PersonCommonPage.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/person/Person.h"
 #include "editors/country_club/club/DlgChairman.h"
 #include "editors/player_staff/staff/DlgManagerAllRight.h"

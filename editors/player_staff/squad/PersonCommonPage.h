@@ -10,7 +10,7 @@
 
 #include "database/world/Date.h"
 #include "editors/player_staff/squad/PersonPage.h"
-#include "ui/DateCtrl.h"
+#include "ui/controls/DateCtrl.h"
 
 class CDlgChairman;
 class CDlgManagerAllRight;

@@ -1,6 +1,6 @@
 #include "editors/player_staff/squad/PersonPage.h"
 
-#include "ui/MyTabCtrl.h"
+#include "ui/skin/MyTabCtrl.h"
 
 void CPersonPage::RequestStore() const
 {

@@ -4,7 +4,7 @@
 // into him when the frame asks. Its requests go to its parent, the tab
 // control, which hands them on to the frame.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TClub;
 class TPerson;

@@ -8,7 +8,7 @@
 
 #include "editors/country_club/country/CountryHostedPages.h"
 #include "editors/player_staff/staff/DlgLandManagerList.h"
-#include "ui/MyTabCtrl.h"
+#include "ui/skin/MyTabCtrl.h"
 
 class CDlgLandManagerAbilities;
 class CDlgLandPlayerAllRight;

@@ -4,7 +4,7 @@
 #include "database/person/Person.h"
 #include "editors/player_staff/model/squad/LanguageSlotStore.h"
 #include "resources/StaffPagesIds.h"
-#include "ui/ScrollBarTools.h"
+#include "ui/base/ScrollBarTools.h"
 #include "win/ComboBox.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "editors/player_staff/squad/PersonPage.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class CDlgManagerAbilities : public CPersonPage {
 public:

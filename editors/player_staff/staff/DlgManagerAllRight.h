@@ -3,7 +3,7 @@
 // favourite and disliked clubs, favourite player and favourite tactic.
 // Each choice is written into the person at once.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TPerson;
 

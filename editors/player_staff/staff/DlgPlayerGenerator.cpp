@@ -1,8 +1,8 @@
 #include "editors/player_staff/staff/DlgPlayerGenerator.h"
 
 #include "core/Random.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/EnumTexts.h"

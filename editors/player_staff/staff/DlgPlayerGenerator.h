@@ -3,9 +3,9 @@
 // shirt number, level, talent and nationality, each to be changed or drawn
 // again. OK makes the given person that player; Cancel leaves him as he was.
 
-#include "ui/DateCtrl.h"
-#include "ui/DialogB.h"
-#include "ui/SpinEditCtrl.h"
+#include "ui/controls/DateCtrl.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/SpinEditCtrl.h"
 
 class TClub;
 class TPerson;

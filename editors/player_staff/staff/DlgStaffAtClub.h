@@ -2,7 +2,7 @@
 // The level of a staff member at his club on a five-step scale, embedded
 // in the person common page.
 
-#include "ui/DialogB.h"
+#include "ui/base/DialogB.h"
 
 class TPerson;
 

@@ -1,10 +1,10 @@
 #include "editors/player_staff/staff/StaffListPage.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/person/Person.h"
 #include "resources/StaffPagesIds.h"
-#include "ui/MyTabCtrl.h"
+#include "ui/skin/MyTabCtrl.h"
 #include "win/WideText.h"
 
 CStaffListPage::CStaffListPage(UINT templateId, HWND parent) : CDialogB(templateId, parent) {}

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "ui/DialogB.h"
-#include "ui/MyListBox.h"
+#include "ui/base/DialogB.h"
+#include "ui/controls/MyListBox.h"
 
 class TCompleteWorld;
 class TPerson;

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
 #include "database/club/ClubSection.h"
 #include "database/country/CountryFile.h"
 #include "database/world/DatabaseVersion.h"

@@ -7,7 +7,7 @@
 
 #include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/country/CountryFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/person/Manager.h"

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/club/ClubRecord.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/club/Kit.h"

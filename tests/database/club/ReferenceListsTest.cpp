@@ -4,8 +4,8 @@
 #include <string>
 
 #include "tests/common/TestSupport.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
 #include "database/world/Date.h"
 #include "database/club/ReferenceLists.h"
 #include "database/club/Stadium.h"

@@ -4,11 +4,11 @@
 #include <string>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
-#include "core/Format.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/country/CountryFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/GameIdMaps.h"

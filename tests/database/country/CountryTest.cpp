@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "core/Random.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/country/Country.h"
 #include "database/country/CountryPropertyTable.h"
 

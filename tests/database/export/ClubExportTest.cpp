@@ -9,7 +9,7 @@
 #include "archive/BadgeLookup.h"
 #include "competition/League.h"
 #include "core/Random.h"
-#include "core/TabbedConfig.h"
+#include "core/files/TabbedConfig.h"
 #include "database/export/ClubExport.h"
 #include "database/world/GameIdMaps.h"
 #include "database/export/MasterWriter.h"

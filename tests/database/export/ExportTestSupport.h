@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/LongtimeOperation.h"
-#include "core/TabbedConfig.h"
+#include "core/longtime/LongtimeOperation.h"
+#include "core/files/TabbedConfig.h"
 #include "database/export/GameExport.h"
 
 namespace database_testing {

@@ -6,7 +6,7 @@
 #include <set>
 #include <stdexcept>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/country/CompetitionRegistry.h"
 #include "database/world/GameIdMaps.h"
 #include "database/export/MasterWriter.h"

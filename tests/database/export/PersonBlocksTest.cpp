@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/GameIdMaps.h"

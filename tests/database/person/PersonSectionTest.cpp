@@ -3,7 +3,7 @@
 #include <string>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "database/club/Club.h"
 #include "database/country/CountryFile.h"

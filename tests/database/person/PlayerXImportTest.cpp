@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/CsvPlayer.h"
+#include "core/files/CsvPlayer.h"
 #include "database/person/PlayerXImport.h"
 #include "platform/Platform.h"
 

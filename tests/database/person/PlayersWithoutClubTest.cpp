@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "platform/Platform.h"
 
 using database_testing::SampleWorldTest;

@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/person/Person.h"
 #include "tests/common/TestSupport.h"

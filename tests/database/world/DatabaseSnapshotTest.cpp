@@ -8,8 +8,8 @@
 #include "archive/BigDirectory.h"
 #include "archive/MireloBig.h"
 #include "archive/PackedData.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "platform/Platform.h"
 #include "tests/common/TestSupport.h"
 

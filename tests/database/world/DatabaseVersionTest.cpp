@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "tests/database/DatabaseTestSupport.h"
 

@@ -3,7 +3,7 @@
 #include <chrono>
 #include <cstdint>
 
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/Date.h"
 #include "tests/database/DatabaseTestSupport.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/EnumTexts.h"
 
 namespace {

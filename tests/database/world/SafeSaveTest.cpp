@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "tests/database/DatabaseTestSupport.h"
-#include "core/IndexTextFile.h"
-#include "core/TextManager.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextManager.h"
 #include "database/country/CountryFile.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"

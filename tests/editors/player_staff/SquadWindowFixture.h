@@ -13,8 +13,8 @@
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/CountryDirectory.h"
-#include "ui/WorldCountryDirectory.h"
+#include "ui/base/CountryDirectory.h"
+#include "ui/base/WorldCountryDirectory.h"
 #include "win/WideText.h"
 
 namespace squad_window_testing {

@@ -12,8 +12,8 @@
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/CountryDirectory.h"
-#include "ui/WorldCountryDirectory.h"
+#include "ui/base/CountryDirectory.h"
+#include "ui/base/WorldCountryDirectory.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "ExportSetup.h"
 
 #include "competition/CompetitionFactory.h"
-#include "core/TabbedConfig.h"
-#include "core/TextManager.h"
+#include "core/files/TabbedConfig.h"
+#include "core/text/TextManager.h"
 #include "database/club/ReferenceLists.h"
 #include "database/club/Stadium.h"
 #include "database/world/WorldList.h"

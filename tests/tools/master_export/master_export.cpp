@@ -10,7 +10,7 @@
 
 #include "ExportSetup.h"
 #include "core/Random.h"
-#include "core/TabbedConfig.h"
+#include "core/files/TabbedConfig.h"
 #include "database/export/GameExport.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"

@@ -19,7 +19,7 @@
 #include "archive/MireloBig.h"
 #include "archive/TgaDib.h"
 #include "tests/ui/renderer/StandInStatistics.h"
-#include "ui/RendererPlugin.h"
+#include "ui/render/RendererPlugin.h"
 
 namespace {
 

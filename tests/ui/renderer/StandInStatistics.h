@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "ui/RendererPlugin.h"
+#include "ui/render/RendererPlugin.h"
 
 namespace stand_in {
 

@@ -5,7 +5,7 @@
 
 #include "archive/BadgeLookup.h"
 #include "archive/MireloBig.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "platform/Platform.h"

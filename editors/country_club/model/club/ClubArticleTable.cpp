@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 
 namespace {
 

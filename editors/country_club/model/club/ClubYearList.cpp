@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 

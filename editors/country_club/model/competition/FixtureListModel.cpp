@@ -7,8 +7,8 @@
 #include "competition/CompetitionId.h"
 #include "competition/FixtureTemplate.h"
 #include "competition/League.h"
-#include "core/Format.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextTools.h"
 #include "database/country/Country.h"
 
 namespace {

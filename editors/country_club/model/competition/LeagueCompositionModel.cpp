@@ -5,8 +5,8 @@
 
 #include "competition/Competition.h"
 #include "competition/League.h"
-#include "core/Format.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/country/Country.h"
 

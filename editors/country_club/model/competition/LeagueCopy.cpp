@@ -3,14 +3,14 @@
 #include <vector>
 
 #include "competition/League.h"
-#include "core/IndexTextFile.h"
-#include "core/TextTools.h"
+#include "core/files/IndexTextFile.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/country/CountryFile.h"
 #include "database/world/WorldList.h"
-#include "tools/ReportModel.h"
+#include "tools/report/ReportModel.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "editors/country_club/model/competition/LeagueRatingRows.h"
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/country/Country.h"
 
 std::vector<TLeagueRatingRow> BuildLeagueRatingRows(const TCountry& country)

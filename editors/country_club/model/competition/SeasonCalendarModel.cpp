@@ -2,7 +2,7 @@
 
 #include "competition/Competition.h"
 #include "competition/CompetitionId.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/country/Country.h"
 
 namespace {

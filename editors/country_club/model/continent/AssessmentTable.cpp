@@ -4,9 +4,9 @@
 #include <optional>
 #include <string>
 
-#include "core/Format.h"
-#include "core/TabbedConfig.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/files/TabbedConfig.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "competition/Competition.h"
 #include "competition/CompetitionId.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/country/Country.h"
 #include "database/country/RulesAndMisc.h"

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 
 namespace {
 

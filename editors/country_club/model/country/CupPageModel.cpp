@@ -1,7 +1,7 @@
 #include "editors/country_club/model/country/CupPageModel.h"
 
 #include "competition/CupAlloc.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
 #include "competition/LeagueStructure.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/country/Country.h"
 #include "database/world/EnumTexts.h"
 #include "platform/Platform.h"

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 
 namespace {

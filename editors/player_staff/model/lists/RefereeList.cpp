@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/country/Country.h"
 
 void RefereeList::SetCountry(TCountry* country)

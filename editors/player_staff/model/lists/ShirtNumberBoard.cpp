@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/world/EnumTexts.h"
 #include "database/person/Person.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/person/Person.h"

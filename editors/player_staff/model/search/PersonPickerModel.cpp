@@ -1,6 +1,6 @@
 #include "editors/player_staff/model/search/PersonPickerModel.h"
 
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

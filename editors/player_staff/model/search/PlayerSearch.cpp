@@ -1,6 +1,6 @@
 #include "editors/player_staff/model/search/PlayerSearch.h"
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

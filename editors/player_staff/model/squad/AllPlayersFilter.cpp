@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/Format.h"
-#include "core/TextTools.h"
+#include "core/text/Format.h"
+#include "core/text/TextTools.h"
 #include "database/country/CompetitionRegistry.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "core/TextKey.h"
+#include "core/text/TextKey.h"
 #include "database/world/Date.h"
 
 class TPerson;

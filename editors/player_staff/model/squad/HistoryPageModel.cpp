@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/person/Person.h"

@@ -1,6 +1,6 @@
 #include "LanguageSlotStore.h"
 
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/person/Person.h"
 
 void LanguageSlotStore::Store(TPerson& person, std::span<const std::uint8_t> chosen)

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "core/Random.h"
-#include "core/TextManager.h"
-#include "core/TextTools.h"
+#include "core/text/TextManager.h"
+#include "core/text/TextTools.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

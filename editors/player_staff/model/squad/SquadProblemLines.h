@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/TextKey.h"
+#include "core/text/TextKey.h"
 
 class SquadProblemLines {
 public:

@@ -14,7 +14,7 @@
 #include "archive/BadgeLookup.h"
 #include "archive/MireloBig.h"
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

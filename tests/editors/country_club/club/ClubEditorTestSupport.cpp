@@ -3,7 +3,7 @@
 #include <commctrl.h>
 
 #include "app/LedraApp.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/country/CountryFile.h"

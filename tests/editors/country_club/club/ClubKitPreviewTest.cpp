@@ -14,7 +14,7 @@
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "tests/ui/renderer/StandInStatistics.h"
-#include "ui/RenderManager.h"
+#include "ui/render/RenderManager.h"
 #include "win/WideText.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "ClubEditorTestSupport.h"
 #include "app/MainWindowLaunchers.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -19,7 +19,7 @@
 #include "editors/country_club/model/club/ColourPickerGrid.h"
 #include "editors/country_club/model/country/LowestLeagueLevel.h"
 #include "app/LedraApp.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/ui/GuiTestSupport.h"
 

@@ -14,7 +14,7 @@
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"

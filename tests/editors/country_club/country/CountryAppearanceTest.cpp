@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "CountryEditorTestSupport.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"

@@ -6,7 +6,7 @@
 
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/CountryFile.h"
 #include "database/world/GameIdMaps.h"

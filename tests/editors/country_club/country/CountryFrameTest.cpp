@@ -3,7 +3,7 @@
 
 #include "CountryEditorTestSupport.h"
 #include "app/MainWindowLaunchers.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "editors/country_club/country/CountryEditorLaunchers.h"

@@ -8,7 +8,7 @@
 #include "CountryEditorTestSupport.h"
 #include "competition/League.h"
 #include "core/AppMessage.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "CountryEditorTestSupport.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/person/Person.h"
@@ -23,7 +23,7 @@
 #include "resources/CountryStaffIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/DateCtrl.h"
+#include "ui/controls/DateCtrl.h"
 #include "win/WideText.h"
 
 using namespace country_editor_testing;

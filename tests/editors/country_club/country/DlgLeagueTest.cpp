@@ -9,7 +9,7 @@
 
 #include "CountryEditorTestSupport.h"
 #include "competition/League.h"
-#include "core/TextManager.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -21,7 +21,7 @@
 #include "resources/ResourceIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/DragCtrl.h"
+#include "ui/skin/DragCtrl.h"
 #include "win/WideText.h"
 
 using namespace country_editor_testing;

@@ -17,8 +17,8 @@
 #include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/CountryDirectory.h"
-#include "ui/WorldCountryDirectory.h"
+#include "ui/base/CountryDirectory.h"
+#include "ui/base/WorldCountryDirectory.h"
 #include "win/WideText.h"
 
 namespace {

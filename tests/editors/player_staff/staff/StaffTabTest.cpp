@@ -14,8 +14,8 @@
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/CountryDirectory.h"
-#include "ui/WorldCountryDirectory.h"
+#include "ui/base/CountryDirectory.h"
+#include "ui/base/WorldCountryDirectory.h"
 #include "win/WideText.h"
 
 namespace {

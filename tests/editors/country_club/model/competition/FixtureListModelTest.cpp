@@ -7,7 +7,7 @@
 
 #include "tests/editors/country_club/model/CountryModelFixture.h"
 #include "competition/FixtureCreator.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 
 using namespace country_model_testing;

@@ -2,7 +2,7 @@
 
 #include "DatabaseTestSupport.h"
 #include "competition/League.h"
-#include "core/Format.h"
+#include "core/text/Format.h"
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"

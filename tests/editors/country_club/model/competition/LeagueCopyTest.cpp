@@ -11,7 +11,7 @@
 #include "database/world/WorldList.h"
 #include "editors/country_club/model/competition/LeagueCopy.h"
 #include "tests/common/TestSupport.h"
-#include "tools/ReportModel.h"
+#include "tools/report/ReportModel.h"
 
 namespace {
 

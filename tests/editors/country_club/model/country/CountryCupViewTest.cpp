@@ -2,7 +2,7 @@
 
 #include "competition/CountryCups.h"
 #include "competition/CupAlloc.h"
-#include "core/IndexTextFile.h"
+#include "core/files/IndexTextFile.h"
 #include "editors/country_club/model/country/CountryCupView.h"
 #include "tests/editors/country_club/model/CountryModelFixture.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/editors/player_staff/model/SquadModelTestSupport.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "editors/player_staff/model/search/DuplicateFinder.h"
 #include "editors/player_staff/model/search/PersonPickerModel.h"
 #include "editors/player_staff/model/search/PlayerSearch.h"

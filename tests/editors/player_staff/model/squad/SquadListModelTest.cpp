@@ -2,7 +2,7 @@
 
 #include "tests/editors/player_staff/model/SquadModelTestSupport.h"
 #include "core/Random.h"
-#include "core/TextTools.h"
+#include "core/text/TextTools.h"
 #include "editors/player_staff/model/squad/SquadListModel.h"
 #include "editors/player_staff/model/squad/SquadProblemLines.h"
 

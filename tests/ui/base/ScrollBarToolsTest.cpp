@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "ui/base/ScrollBarTools.h"
+
+namespace {
+
+// A real scroll-bar control with range 0..100 and page 10 at position 50.
+class ScrollBarToolsTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        bar_ = CreateWindowExW(0, L"SCROLLBAR", L"", WS_POPUP | SBS_HORZ, 0, 0, 200, 20, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+        ASSERT_NE(bar_, nullptr);
+        SetRange(0, 100, 10, 50);
+    }
+    void TearDown() override { DestroyWindow(bar_); }
+    void SetRange(int low, int high, UINT page, int position)
+    {
+        SCROLLINFO info{};
+        info.cbSize = sizeof(info);
+        info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+        info.nMin = low;
+        info.nMax = high;
+        info.nPage = page;
+        info.nPos = position;
+        SetScrollInfo(bar_, SB_CTL, &info, FALSE);
+    }
+    int Position() const { return GetScrollPos(bar_, SB_CTL); }
+    void MoveTo(int position) { SetScrollPos(bar_, SB_CTL, position, FALSE); }
+
+    HWND bar_ = nullptr;
+};
+
+// Each step: the scroll code, the thumb position it comes with, the answer.
+struct Step {
+    int code;
+    int thumb;
+    int expected;
+};
+
+TEST_F(ScrollBarToolsTest, StandardScaleStepsPagesAndClamps)
+{
+    const Step steps[] = {{SB_LINEDOWN, 0, 51}, {SB_LINEUP, 0, 50},      {SB_PAGEDOWN, 0, 60},      {SB_PAGEUP, 0, 50},
+                          {SB_THUMBTRACK, 33, 33}, {SB_TOP, 0, 0},       {SB_LINEUP, 0, 0},         {SB_ENDSCROLL, 0, 0},
+                          {SB_THUMBPOSITION, 500, 100}};
+    for (const Step& step : steps) {
+        EXPECT_EQ(HandleScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
+        if (step.code == SB_THUMBTRACK) {
+            EXPECT_EQ(Position(), step.expected);
+        }
+    }
+}
+
+TEST_F(ScrollBarToolsTest, InvertedScaleRunsTheOtherWay)
+{
+    const Step steps[] = {{SB_LINEUP, 0, 51},  {SB_LINEDOWN, 0, 50}, {SB_PAGEUP, 0, 60},     {SB_PAGEDOWN, 0, 50},
+                          {SB_THUMBTRACK, 30, 70}, {SB_TOP, 0, 100}, {SB_BOTTOM, 0, 0}};
+    for (const Step& step : steps) EXPECT_EQ(HandleInvertedScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
+    MoveTo(85);
+    EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEUP, 0, bar_), 95);
+    EXPECT_EQ(HandleInvertedScrollBar(SB_PAGEUP, 0, bar_), 100);
+}
+
+TEST_F(ScrollBarToolsTest, InvertedScaleTakesTheThumbFromTheOtherEndOfARangeThatDoesNotStartAtZero)
+{
+    // A bar of years without a page, as the contract page has one.
+    SetRange(2007, 2017, 0, 2010);
+    for (int thumb = 2007; thumb <= 2017; ++thumb) {
+        for (int code : {SB_THUMBTRACK, SB_THUMBPOSITION}) {
+            EXPECT_EQ(HandleInvertedScrollBar(code, thumb, bar_), 2007 + 2017 - thumb) << thumb;
+            EXPECT_EQ(Position(), 2007 + 2017 - thumb);
+        }
+    }
+    const Step steps[] = {{SB_TOP, 0, 2017}, {SB_LINEUP, 0, 2017}, {SB_LINEDOWN, 0, 2016}, {SB_BOTTOM, 0, 2007},
+                          {SB_LINEDOWN, 0, 2007}};
+    for (const Step& step : steps) EXPECT_EQ(HandleInvertedScrollBar(step.code, step.thumb, bar_), step.expected) << step.code;
+}
+
+TEST_F(ScrollBarToolsTest, OnlyAScrollBarIsOne)
+{
+    EXPECT_TRUE(IsScrollBarControl(bar_));
+    HWND spin = CreateWindowExW(0, L"msctls_updown32", L"", WS_POPUP, 0, 0, 20, 20, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(spin, nullptr);
+    EXPECT_FALSE(IsScrollBarControl(spin));
+    DestroyWindow(spin);
+    EXPECT_FALSE(IsScrollBarControl(nullptr));
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include <gtest/gtest.h>
+
+#include "tests/ui/GuiTestSupport.h"
+#include "ui/render/ImageCtrl.h"
+#include "ui/skin/SkinBitmap.h"
+#include "win/Gdi.h"
+
+namespace {
+
+COLORREF PatternColour(int x, int y)
+{
+    return RGB(x & 0xFF, y & 0xFF, (x * 7 + y * 3) & 0xFF);
+}
+
+// A skin in which every pixel tells where it lies.
+class SkinTest : public gui_test::GalleryTest {
+protected:
+    void SetUp() override
+    {
+        GalleryTest::SetUp();
+        ASSERT_TRUE(skin_.Create(640, 480));
+        for (int y = 0; y < 480; ++y)
+            for (int x = 0; x < 640; ++x) {
+                COLORREF colour = PatternColour(x, y);
+                skin_.Pixels()[y * 640 + x] = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
+            }
+        SetSkinBitmap(skin_.Get());
+    }
+    void TearDown() override { SetSkinBitmap(nullptr); }
+
+    win::CDibSection skin_;
+};
+
+TEST_F(SkinTest, StaticOnPageNestedTwoLevelsShowsTheSkinBelowIt)
+{
+    gui_test::TestDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(nullptr));
+    gui_test::TestDialog outer(IDD_TEST_PAGE);
+    ASSERT_TRUE(outer.Create(host.Handle()));
+    gui_test::TestDialog inner(IDD_TEST_PAGE);
+    ASSERT_TRUE(inner.Create(outer.Handle()));
+    ::SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 500, 400, SWP_SHOWWINDOW);
+    ::SetWindowPos(outer.Handle(), nullptr, 23, 31, 300, 200, SWP_NOZORDER | SWP_SHOWWINDOW);
+    ::SetWindowPos(inner.Handle(), nullptr, 37, 45, 250, 150, SWP_NOZORDER | SWP_SHOWWINDOW);
+    ::RedrawWindow(host.Handle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    gui_test::PumpMessages();
+
+    HWND label = inner.GetItem(IDC_PAGE_STATIC);
+    RECT client{};
+    ::GetClientRect(label, &client);
+    POINT probe{client.right - 2, client.bottom - 2};
+    win::CWindowDC dc(label);
+    COLORREF shown = ::GetPixel(dc.Get(), probe.x, probe.y);
+    POINT inHost = probe;
+    ::MapWindowPoints(label, host.Handle(), &inHost, 1);
+    EXPECT_EQ(shown, PatternColour(inHost.x, inHost.y)) << "probe at " << inHost.x << "," << inHost.y;
+
+    // The page itself shows the skin at its own offset as well.
+    win::CWindowDC pageDc(inner.Handle());
+    POINT pageProbe{200, 140};
+    POINT pageInHost = pageProbe;
+    ::MapWindowPoints(inner.Handle(), host.Handle(), &pageInHost, 1);
+    EXPECT_EQ(::GetPixel(pageDc.Get(), pageProbe.x, pageProbe.y), PatternColour(pageInHost.x, pageInHost.y));
+}
+
+TEST_F(SkinTest, ImageControlShowsItsCopyWithTheSkinBesideItAndBlackWithout)
+{
+    CImageCtrl image;
+    ASSERT_TRUE(image.SubclassDlgItem(IDC_GALLERY_IMAGE, gallery_));
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
+    EXPECT_FALSE(image.SetBitmap(nullptr));
+    {
+        win::CDibSection red;
+        ASSERT_TRUE(red.Create(20, 10));
+        for (int i = 0; i < 20 * 10; ++i) red.Pixels()[i] = 0xFF0000;
+        EXPECT_TRUE(image.SetBitmap(red.Get()));
+    }
+    // The source is gone; the copy stays, also after a refused call.
+    EXPECT_FALSE(image.SetBitmap(nullptr));
+    Redraw(image.Handle());
+    RECT client = image.GetClientRect();
+    for (POINT probe : {POINT{19, 9}, POINT{20, 5}, POINT{5, 10}, POINT{client.right - 1, client.bottom - 1}}) {
+        POINT inGallery = probe;
+        ::MapWindowPoints(image.Handle(), gallery_.Handle(), &inGallery, 1);
+        COLORREF expected = probe.x < 20 && probe.y < 10 ? RGB(255, 0, 0) : PatternColour(inGallery.x, inGallery.y);
+        EXPECT_EQ(Pixel(image.Handle(), probe.x, probe.y), expected) << probe.x << "," << probe.y;
+    }
+    image.Clear();
+    Redraw(image.Handle());
+    EXPECT_EQ(Pixel(image.Handle(), 5, 5), RGB(0, 0, 0));
+}
+
+TEST_F(SkinTest, PaintingNeedsAWindowAndADeviceContext)
+{
+    EXPECT_FALSE(CDialogB::PaintBackgroundUnder(nullptr, nullptr));
+    gui_test::TestDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(nullptr));
+    EXPECT_FALSE(CDialogB::PaintBackgroundUnder(host.Handle(), nullptr));
+    SetSkinBitmap(nullptr);
+    win::CWindowDC dc(host.Handle());
+    EXPECT_FALSE(CDialogB::PaintBackgroundUnder(host.Handle(), dc.Get()));
+}
+
+}  // namespace
