@@ -336,3 +336,44 @@ TEST_F(CompetitionRecordsTest, ShapelessCupKeepsItsMatchDaysOverASaveAndALoad)
     ASSERT_NE(registry_.Get(id), nullptr);
     EXPECT_EQ(Write({id}), saved);
 }
+
+// A cup whose kind has no shape keeps the rest of its record as it was read,
+// a comment line inside a section or between two included: a save writes
+// every section whole, and what it wrote reads and writes again the same.
+TEST_F(CompetitionRecordsTest, ShapelessCupKeepsCommentLinesInsideAndBetweenItsSections)
+{
+    ASSERT_EQ(GetCupAllocTable().GetEntry(200), nullptr);
+    const std::string head = Lines({"1", "%INDEX%COMP0", "DB_CUP", "{ 3, FA_CUP, 0 }",
+                                    "\"Pokal\",\"Cup\",\"Coupe\",\"Coppa\",\"Copa\",\"Puchar\"", "200", "0", "0"});
+    const std::string tail = Lines({"%INDEX%MATCHDAYS2", "100,107,150,200,201", "%INDEXEND%MATCHDAYS2", "0", "0", "0",
+                                    "0", "3", "0", "{ 3, LEAGUE, 0 }", "0", "0", "%INDEXEND%COMP0"});
+    const std::string inside = head + Lines({"%INDEX%MATCHDAYS", "100,107,150,200,201", ";", "%INDEXEND%MATCHDAYS"}) + tail;
+    const std::string between = head + Lines({"%INDEX%MATCHDAYS", "100,107,150,200,201", "%INDEXEND%MATCHDAYS", ";"}) + tail;
+    const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
+    for (const std::string& text : {inside, between}) {
+        Read(text);
+        ASSERT_NE(registry_.Get(id), nullptr);
+        const std::string saved = Write({id});
+        EXPECT_EQ(saved, text);
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+        Read(saved);
+        ASSERT_NE(registry_.Get(id), nullptr);
+        EXPECT_EQ(Write({id}), saved);
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+        EXPECT_TRUE(problems_.empty());
+    }
+}
+
+// Read from a stream that ends inside one of its sections, the record is
+// written with that section closed.
+TEST_F(CompetitionRecordsTest, ShapelessCupClosesTheSectionsItsLinesLeaveOpen)
+{
+    CDBCup cup(MakeCompetitionId(Country, TypeFaCup, 0), Country << 24, registry_);
+    CIndexTextFile file;
+    OpenText(file, Lines({"\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200", "0", "0", "%INDEX%MATCHDAYS", "%INDEX%X",
+                          "100,107", "%INDEXEND%X", ";"}));
+    cup.Read(file);
+    EXPECT_EQ(WrittenText([&](CIndexTextFile& out) { return cup.Write(out, -1); }),
+              Lines({"DB_CUP", "{ 3, FA_CUP, 0 }", "\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200", "0", "0",
+                     "%INDEX%MATCHDAYS", "%INDEX%X", "100,107", "%INDEXEND%X", ";", "%INDEXEND%MATCHDAYS"}));
+}
