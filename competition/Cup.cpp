@@ -174,15 +174,7 @@ void CDBCup::Read(CIndexTextFile& file)
     const TCupAllocEntry* entry = GetEntry();
     if (cupKind_ == 0) return;
     if (entry == nullptr) {
-        // Without its shape the rest cannot be read; it is kept as it stands.
-        int depth = 0;
-        for (const char16_t* next = file.PeekLine(); next != nullptr && next[0] != u';'; next = file.PeekLine()) {
-            const std::u16string_view line = next;
-            if (line.starts_with(CIndexTextFile::SectionEndPrefix) && --depth < 0) break;
-            if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) ++depth;
-            unreadLines_.emplace_back(line);
-            file.NextLine();
-        }
+        KeepUnreadLines(file);
         return;
     }
     const int rounds = entry->GetRoundCount();
@@ -199,6 +191,34 @@ void CDBCup::Read(CIndexTextFile& file)
     ruleListIndex_ = GetTeamRuleStore().CopyCupRules(entry->ruleListIndex, static_cast<std::uint8_t>(GetCountryId()), level_);
 }
 
+// Without its shape the rest of the record cannot be read. Every line of it
+// is kept as it stands, comment lines too (a value list may hold one), up to
+// the end line of the section that holds the record.
+void CDBCup::KeepUnreadLines(CIndexTextFile& file)
+{
+    const std::size_t first = file.GetLinePosition();
+    for (const char16_t* next = file.PeekLine(); next != nullptr; next = file.PeekLine()) {
+        const std::u16string_view line = next;
+        if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
+            if (unclosedSections_.empty()) break;
+            unclosedSections_.pop_back();
+        } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
+            unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
+        }
+        file.SetLinePosition(file.GetLinePosition() + 1);
+    }
+    file.CopyLinesInFileForm(first, file.GetLinePosition(), unreadLines_);
+}
+
+// A section the kept lines leave open is closed, so that the record's own
+// end line is never taken for that section's.
+bool CDBCup::WriteUnreadLines(CIndexTextFile& file) const
+{
+    bool ok = file.WriteFileForm(unreadLines_);
+    for (auto key = unclosedSections_.rbegin(); key != unclosedSections_.rend(); ++key) ok &= file.WriteSectionEnd(*key);
+    return ok;
+}
+
 bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
 {
     bool ok = file.WriteLine(u"DB_CUP") && file.WriteLine(FormatCompetitionRef(id_, countryOverride)) &&
@@ -206,10 +226,7 @@ bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
               file.WriteInt32(cupNumber_);
     if (cupKind_ == 0) return ok;
     const TCupAllocEntry* entry = GetEntry();
-    if (entry == nullptr && !unreadLines_.empty()) {
-        for (const std::u16string& line : unreadLines_) ok &= file.WriteLine(line);
-        return ok;
-    }
+    if (entry == nullptr && !unreadLines_.empty()) return ok && WriteUnreadLines(file);
     // Without a shape there are no columns to write; the match days and the
     // common part are written all the same.
     ok &= WriteSeasonSections(file);

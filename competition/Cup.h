@@ -66,12 +66,17 @@ protected:
     virtual bool WriteExtra(CIndexTextFile&) const { return true; }
 
 private:
+    void KeepUnreadLines(CIndexTextFile& file);
+    bool WriteUnreadLines(CIndexTextFile& file) const;
+
     std::uint16_t cupKind_ = 0;
     std::uint16_t cupValue_ = 0;
     std::int32_t cupNumber_ = 0;
     std::int32_t cupTable_[4][8] = {};
-    // The rest of a record whose cup kind has no shape, written back as read.
-    std::vector<std::u16string> unreadLines_;
+    // The rest of a record whose cup kind has no shape, written back as read
+    // (in the file's form), and the keys of the sections it leaves open.
+    std::string unreadLines_;
+    std::vector<std::u16string> unclosedSections_;
 };
 
 // A relegation cup that keeps its level in its record.

@@ -72,7 +72,9 @@ bool TCupAllocEntry::Read(CIndexTextFile& file)
         const TCupAllocRound round = ParseRound(ReadValueText(file));
         if (lines < MaxRounds) rounds[lines] = round;
     }
-    if (lines > MaxRounds || GetRoundCount() > MaxRounds) return false;
+    // The rounds beyond the tenth line have no place in the block; an
+    // entry counting more rounds than it holds could not be exported.
+    if (GetRoundCount() > MaxRounds) return false;
     ruleListIndex = ReadTeamRules(GetTeamRuleStore(), file, 0);
     return true;
 }

@@ -36,8 +36,8 @@ struct TCupAllocEntry {
     // The first round's b.
     int GetRoundCount() const { return rounds[0].b; }
     int GetTeamTotal() const;
-    // False for an entry of more rounds than the block holds, which the
-    // table then leaves out.
+    // Keeps the first ten round lines. False for an entry whose round count
+    // is more than the block holds, which the table then leaves out.
     bool Read(CIndexTextFile& file);
     void WriteBlock(CMasterWriter& writer) const;
 };

@@ -37,10 +37,9 @@ public:
     // A missing file is reported and changes nothing; so is a file of a
     // newer program, which is then marked refused.
     void LoadRules(std::u16string_view path);
-    // The last load found a file of a newer program: a save keeps that file
-    // unless the user agrees to replace it.
+    // The last load found a file of a newer program, of which nothing was
+    // read: a save keeps that file as it is.
     bool IsFileRefused() const { return fileRefused_; }
-    void ClearFileRefused() { fileRefused_ = false; }
     // True on success; the old file stays unless every line was written.
     bool SaveRules(std::u16string_view path) const;
     // The Rules.sav section, for a save that writes it with other files.

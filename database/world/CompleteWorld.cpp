@@ -357,8 +357,16 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
         }
     }
     if (!result.keptDamagedFreeAgents) freeAgents_.GetFileDamage().Clear();
-    if (!result.keptRefusedRules) rules_.ClearFileRefused();
+    if (result.keptRefusedRules && damaged == DamagedFiles::Ask) ShowKeptRefusedRules();
     return result;
+}
+
+void TCompleteWorld::ShowKeptRefusedRules() const
+{
+    const std::u16string message =
+        ReplaceTokens(CTextManager::Instance()->GetText(u"Database.CompleteWorld.KeptNewerFile"_tk),
+                      {{u"_FILE_NAME", platform::MakeAbsolute(platform::JoinPath(databaseFolder_, RulesFileName))}});
+    ShowAppMessageBox(message.c_str(), AppMessage::IconInformation);
 }
 
 // One question for all damaged files; anything but Yes keeps them.
@@ -373,8 +381,9 @@ void TCompleteWorld::DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result
     }
     result.keptDamagedFreeAgents = freeAgents_.IsDamaged();
     if (result.keptDamagedFreeAgents) names += Format(u"\n%s", TPlayersWithoutClub::FileName);
+    // A Rules.sav of a newer program is not damaged: nothing was read from
+    // it, so nothing could replace it. It is never offered, and always kept.
     result.keptRefusedRules = rules_.IsFileRefused();
-    if (result.keptRefusedRules) names += Format(u"\n%s", RulesFileName);
     if (names.empty() || damaged == DamagedFiles::Keep) return;
     const std::u16string question = ReplaceTokens(
         CTextManager::Instance()->GetText(u"Database.CompleteWorld.ReplaceDamaged"_tk), {{u"_COUNTRIES", names}});
@@ -382,7 +391,6 @@ void TCompleteWorld::DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result
     if (ShowAppMessageBox(question.c_str(), flags) != AppMessage::IdYes) return;
     ids.clear();
     result.keptDamagedFreeAgents = false;
-    result.keptRefusedRules = false;
 }
 
 bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResult& kept,

@@ -73,7 +73,8 @@ public:
         std::vector<int> keptDamaged;
         // Without.sav was damaged and kept as it is.
         bool keptDamagedFreeAgents = false;
-        // Rules.sav, written by a newer program, was kept as it is.
+        // Rules.sav, written by a newer program, was kept as it is: a save
+        // never writes it, and says so when it may ask.
         bool keptRefusedRules = false;
     };
     // Writes every country file, the rules, the players without club and
@@ -155,8 +156,10 @@ private:
     void AssignPendingPersonIds();
     void LoadAssessment();
     void ReportDamage(int id, CIndexTextFile& file) const;
-    // Fills the countries and whether Without.sav are to be kept.
+    // Fills the countries and whether Without.sav and Rules.sav are to be kept.
     void DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result) const;
+    // Tells the user that Rules.sav of a newer program was kept as it is.
+    void ShowKeptRefusedRules() const;
     // Every file to its temporary; the caller commits them.
     bool WriteAllFiles(const SaveProgress& progress, const SaveResult& keep, platform::AtomicFileSet& files);
     void RemoveStaleScratchFiles() const;

@@ -240,39 +240,72 @@ TEST_F(CompetitionRecordsTest, TenRoundShapesAreKeptWhole)
     EXPECT_EQ(WrittenText([&](CIndexTextFile& again) { return reread.Write(again, -1); }), text);
 }
 
-// A shape of more rounds than the block holds is left out and named, as a
-// damaged record is; the other shapes are read.
-TEST(CupAllocation, ShapesOfMoreThanTenRoundsAreRefusedAndReported)
+// A CupAlloc.txt entry "CUP<section>" of the given round lines, the first
+// round's b giving the number of rounds; line r starts with a = r and ends
+// in an empty rule list.
+std::string CupShape(int section, int rounds, int lines)
 {
-    std::string text = "3\r\n";
-    const auto shape = [&text](int section, int rounds, int lines) {
-        text += "%INDEX%CUP" + std::to_string(section) + "\r\nMISC\r\nShape\r\n0\r\n" + std::to_string(lines) + "\r\n";
-        for (int r = 0; r < lines; ++r) {
-            text += "{" + std::to_string(r) + ", " + std::to_string(r == 0 ? rounds : 0) + ", 0, 2, 1, 0, ROUND_1, 0}\r\n";
-        }
-        text += "0\r\n%INDEXEND%CUP" + std::to_string(section) + "\r\n";
-    };
-    shape(1, 11, 11);
-    shape(2, 9, 9);
+    std::string text = "%INDEX%CUP" + std::to_string(section) + "\r\nMISC\r\nShape\r\n0\r\n" + std::to_string(lines) + "\r\n";
+    for (int r = 0; r < lines; ++r) {
+        text += "{" + std::to_string(r) + ", " + std::to_string(r == 0 ? rounds : 0) + ", 0, 2, 1, 0, ROUND_1, 0}\r\n";
+    }
+    return text + "0\r\n%INDEXEND%CUP" + std::to_string(section) + "\r\n";
+}
+
+// The table read from a CupAlloc.txt of the given text; what a load
+// reports lands in messages.
+void LoadShapes(TCupAllocTable& table, const std::string& text)
+{
     testing_support::TempFolder folder;
     testing_support::WriteBytes(folder.File(u"CupAlloc.txt"), text);
+    LoadCupAllocation(table, folder.Path());
+}
+
+// A shape counting more rounds than the block holds cannot be exported: it
+// is left out and named, as a damaged record is; the other shapes are read.
+TEST(CupAllocation, ShapesCountingMoreThanTenRoundsAreRefusedAndReported)
+{
     testing_support::MessageCapture messages;
     TCupAllocTable table;
-    LoadCupAllocation(table, folder.Path());
+    LoadShapes(table, "4\r\n" + CupShape(1, 11, 11) + CupShape(2, 9, 9) + CupShape(3, 11, 3));
     EXPECT_EQ(table.GetEntry(1), nullptr);
     ASSERT_NE(table.GetEntry(2), nullptr);
     EXPECT_EQ(table.GetEntry(2)->GetRoundCount(), 9);
+    EXPECT_EQ(table.GetEntry(3), nullptr) << "eleven rounds counted over three lines";
     ASSERT_EQ(messages.Messages().size(), 1u);
     EXPECT_NE(messages.Messages()[0].find(u"CUP1"), std::u16string::npos);
     EXPECT_EQ(messages.Messages()[0].find(u"CUP2"), std::u16string::npos);
+    EXPECT_NE(messages.Messages()[0].find(u"CUP3"), std::u16string::npos);
+}
 
-    // Eleven round lines are as many rounds too many, whatever the first says.
-    text = "2\r\n";
-    shape(1, 3, 11);
-    testing_support::WriteBytes(folder.File(u"CupAlloc.txt"), text);
-    LoadCupAllocation(table, folder.Path());
-    EXPECT_EQ(table.GetEntry(1), nullptr);
-    EXPECT_EQ(messages.Messages().size(), 2u);
+// The rounds come from the first ten round lines; further lines are read
+// past, and the shape exports the rounds its first round counts.
+TEST(CupAllocation, ShapesOfMoreThanTenRoundLinesKeepTheFirstTen)
+{
+    testing_support::MessageCapture messages;
+    TCupAllocTable table;
+    LoadShapes(table, "3\r\n" + CupShape(1, 3, 11) + CupShape(2, 10, 12));
+    EXPECT_TRUE(messages.Messages().empty());
+    const TCupAllocEntry* three = table.GetEntry(1);
+    ASSERT_NE(three, nullptr);
+    EXPECT_EQ(three->GetRoundCount(), 3);
+    EXPECT_EQ(three->GetTeamTotal(), 6);
+    const auto threeBlock = BlockBytes([&](CMasterWriter& w) { three->WriteBlock(w); });
+    ASSERT_EQ(threeBlock.size(), 4u + 60 + 16) << "the rounds and the rule list's end";
+    EXPECT_EQ(std::vector<std::uint8_t>(threeBlock.begin(), threeBlock.begin() + 4), (std::vector<std::uint8_t>{60, 0, 0, 0}));
+    EXPECT_EQ(std::vector<std::uint8_t>(threeBlock.begin() + 4 + 40, threeBlock.begin() + 4 + 60),
+              (std::vector<std::uint8_t>{2, 0, 0, 0, 2, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 5, 0, 5, 0}))
+        << "the third round: a = 2, d = 2, e = 1, ROUND_1 (5) twice";
+
+    const TCupAllocEntry* ten = table.GetEntry(2);
+    ASSERT_NE(ten, nullptr);
+    EXPECT_EQ(ten->GetRoundCount(), 10);
+    const auto tenBlock = BlockBytes([&](CMasterWriter& w) { ten->WriteBlock(w); });
+    ASSERT_EQ(tenBlock.size(), 4u + 200 + 16);
+    EXPECT_EQ(tenBlock[0], 200);
+    EXPECT_EQ(tenBlock[4 + 9 * 20], 9) << "the tenth line is the last round";
+    EXPECT_EQ(std::vector<std::uint8_t>(tenBlock.end() - 16, tenBlock.end() - 12), (std::vector<std::uint8_t>{12, 0, 0, 0}))
+        << "the rule list follows the rounds";
 }
 
 // A cup made in the editor whose kind has no shape keeps its match days and
@@ -302,4 +335,45 @@ TEST_F(CompetitionRecordsTest, ShapelessCupKeepsItsMatchDaysOverASaveAndALoad)
     Read(saved);
     ASSERT_NE(registry_.Get(id), nullptr);
     EXPECT_EQ(Write({id}), saved);
+}
+
+// A cup whose kind has no shape keeps the rest of its record as it was read,
+// a comment line inside a section or between two included: a save writes
+// every section whole, and what it wrote reads and writes again the same.
+TEST_F(CompetitionRecordsTest, ShapelessCupKeepsCommentLinesInsideAndBetweenItsSections)
+{
+    ASSERT_EQ(GetCupAllocTable().GetEntry(200), nullptr);
+    const std::string head = Lines({"1", "%INDEX%COMP0", "DB_CUP", "{ 3, FA_CUP, 0 }",
+                                    "\"Pokal\",\"Cup\",\"Coupe\",\"Coppa\",\"Copa\",\"Puchar\"", "200", "0", "0"});
+    const std::string tail = Lines({"%INDEX%MATCHDAYS2", "100,107,150,200,201", "%INDEXEND%MATCHDAYS2", "0", "0", "0",
+                                    "0", "3", "0", "{ 3, LEAGUE, 0 }", "0", "0", "%INDEXEND%COMP0"});
+    const std::string inside = head + Lines({"%INDEX%MATCHDAYS", "100,107,150,200,201", ";", "%INDEXEND%MATCHDAYS"}) + tail;
+    const std::string between = head + Lines({"%INDEX%MATCHDAYS", "100,107,150,200,201", "%INDEXEND%MATCHDAYS", ";"}) + tail;
+    const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
+    for (const std::string& text : {inside, between}) {
+        Read(text);
+        ASSERT_NE(registry_.Get(id), nullptr);
+        const std::string saved = Write({id});
+        EXPECT_EQ(saved, text);
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+        Read(saved);
+        ASSERT_NE(registry_.Get(id), nullptr);
+        EXPECT_EQ(Write({id}), saved);
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+        EXPECT_TRUE(problems_.empty());
+    }
+}
+
+// Read from a stream that ends inside one of its sections, the record is
+// written with that section closed.
+TEST_F(CompetitionRecordsTest, ShapelessCupClosesTheSectionsItsLinesLeaveOpen)
+{
+    CDBCup cup(MakeCompetitionId(Country, TypeFaCup, 0), Country << 24, registry_);
+    CIndexTextFile file;
+    OpenText(file, Lines({"\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200", "0", "0", "%INDEX%MATCHDAYS", "%INDEX%X",
+                          "100,107", "%INDEXEND%X", ";"}));
+    cup.Read(file);
+    EXPECT_EQ(WrittenText([&](CIndexTextFile& out) { return cup.Write(out, -1); }),
+              Lines({"DB_CUP", "{ 3, FA_CUP, 0 }", "\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200", "0", "0",
+                     "%INDEX%MATCHDAYS", "%INDEX%X", "100,107", "%INDEXEND%X", ";", "%INDEXEND%MATCHDAYS"}));
 }

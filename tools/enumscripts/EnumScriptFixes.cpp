@@ -24,6 +24,9 @@ constexpr char16_t FinalCheckQuestion[] =
     u"names)\r\n- Set all players to \"real person\"\r\n- Remove all player notes\r\n- Remove all nicknames\r\nDo you "
     u"really want to do it?\r\n";
 constexpr int LastFinalCheckCountry = 207;
+// The clean-up removes the referees under the keys 1..255; the key 256,
+// the last one a country can hold, stays.
+constexpr int LastFinalCheckReferee = 255;
 constexpr int PolishFields = 8;
 constexpr std::size_t MaxCsvLine = 1023;
 
@@ -130,7 +133,7 @@ void FinalCheck(TEnumScriptContext& context)
     for (int id = 1; id <= LastFinalCheckCountry; ++id) {
         TCountry* country = context.world->GetCountry(id);
         if (country == nullptr) continue;
-        country->GetReferees().Clear();
+        for (int key = 1; key <= LastFinalCheckReferee; ++key) country->GetReferees().Remove(key);
         for (int index = 0; index < country->GetClubCount(); ++index) {
             TClub* club = country->GetClubByIndex(index);
             if (club == nullptr) continue;

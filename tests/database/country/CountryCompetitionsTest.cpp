@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "tests/database/DatabaseTestSupport.h"
+#include "competition/CupAlloc.h"
 #include "competition/League.h"
+#include "core/text/Format.h"
+#include "database/country/Country.h"
 #include "database/country/CountryCompetitions.h"
+#include "database/world/CompleteWorld.h"
 #include "database/world/GameIdMaps.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"
@@ -68,4 +72,109 @@ TEST_F(SampleCompetitionsTest, MissingScriptsAreReportedAndTheCountriesStillRead
     EXPECT_NE(messages.Messages()[1].find(u"Europe"), std::u16string::npos);
     EXPECT_NE(world_->GetCompetitions().Get(0xF9000000), nullptr) << "the international root";
     EXPECT_NE(world_->GetCompetitions().Get(0x0E010000), nullptr);
+}
+
+namespace {
+
+// The sample's file of country 14 with a national cup after its league
+// whose kind (200) has no shape; middle lies between the cup's numbers and
+// its second season's section. The cup's names go into the summary of the
+// first league and the national cup too, and, since a cup without a shape
+// is not complete, the country's completeness line is 0, as a save writes
+// them.
+std::string WithShapelessCup(const std::string& sample, const std::string& middle)
+{
+    std::string text = sample;
+    const std::string complete = "917517\r\n0\r\n1\r\n";
+    EXPECT_NE(text.find(complete), std::string::npos);
+    text.replace(text.find(complete), complete.size(), "917517\r\n0\r\n0\r\n");
+    const std::string noCup = "\"\",\"\",\"\",\"\",\"\",\"\"\r\n";
+    const std::size_t summary = text.find(noCup, text.find("%INDEX%COMPETITIONPART\r\n"));
+    EXPECT_NE(summary, std::string::npos);
+    text.replace(summary, noCup.size(), "\"Pokal\",\"Cup\",\"Coupe\",\"Coppa\",\"Copa\",\"Puchar\"\r\n");
+    const std::string count = "%INDEX%COMPETITION\r\n1\r\n";
+    const std::size_t counted = text.find(count);
+    EXPECT_NE(counted, std::string::npos);
+    text.replace(counted, count.size(), "%INDEX%COMPETITION\r\n2\r\n");
+    const std::string league = "%INDEXEND%COMP0\r\n";
+    const std::size_t after = text.find(league);
+    EXPECT_NE(after, std::string::npos);
+    text.insert(after + league.size(),
+                "%INDEX%COMP1\r\nDB_CUP\r\n{ 14, FA_CUP, 0 }\r\n"
+                "\"Pokal\",\"Cup\",\"Coupe\",\"Coppa\",\"Copa\",\"Puchar\"\r\n200\r\n0\r\n0\r\n" +
+                    middle +
+                    "%INDEX%MATCHDAYS2\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS2\r\n0\r\n0\r\n0\r\n0\r\n3\r\n0\r\n"
+                    "{ 14, LEAGUE, 0 }\r\n0\r\n0\r\n%INDEXEND%COMP1\r\n");
+    return text;
+}
+
+// The first line (from 1) where the texts differ, with both lines; empty
+// when they are the same. A text of a whole country file is too long for a
+// readable difference.
+std::string FirstDifference(const std::string& a, const std::string& b)
+{
+    if (a == b) return {};
+    std::size_t line = 1;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < a.size() && i < b.size() && a[i] == b[i]; ++i) {
+        if (a[i] == '\n') {
+            ++line;
+            start = i + 1;
+        }
+    }
+    const auto lineAt = [start](const std::string& text) { return text.substr(start, text.find('\r', start) - start); };
+    return "line " + std::to_string(line) + ": " + lineAt(a) + " | " + lineAt(b);
+}
+
+// What a load read of country 14: its clubs, referees, additional
+// managers, player pool, league team list and closing settings.
+std::vector<std::u16string> ReadParts(TCompleteWorld& world)
+{
+    TCountry& country = *world.GetCountry(14);
+    std::vector<std::u16string> parts = {Format(u"clubs %d", country.GetClubCount()),
+                                         Format(u"referees %d", country.GetReferees().GetCount()),
+                                         Format(u"managers %d", static_cast<int>(country.GetAdditionalManagers().size())),
+                                         Format(u"pool %d", country.GetPoolPlayerCount()),
+                                         Format(u"ranking %d", country.GetQaroRanking()), country.GetLongText(),
+                                         country.GetNotes()};
+    const CDBCompetitionBase* league = world.GetCompetitions().Get(0x0E010000);
+    for (int slot = 0; league != nullptr && slot < 12; ++slot) parts.push_back(Format(u"%x", league->GetTeamSlot(slot)));
+    return parts;
+}
+
+}  // namespace
+
+// A cup whose kind has no shape keeps its lines as read, a comment line
+// inside its match days or between its two seasons included: the save
+// writes the file that was read, and the next load reads all of it again.
+TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole)
+{
+    const std::u16string path = base_.DatabasePath(u"Country14.sav");
+    const std::string sample = database_testing::FileText(path);
+    const std::string inside = WithShapelessCup(sample, "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n;\r\n%INDEXEND%MATCHDAYS\r\n");
+    const std::string between = WithShapelessCup(sample, "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS\r\n;\r\n");
+    for (const std::string& file : {inside, between}) {
+        base_.WriteDatabaseFile(u"Country14.sav", file);
+        NewWorld();
+        std::vector<std::u16string> first;
+        {
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+            EXPECT_TRUE(messages.Messages().empty());
+            ASSERT_EQ(GetCupAllocTable().GetEntry(200), nullptr);
+            ASSERT_NE(world_->GetCompetitions().Get(0x0E030000), nullptr);
+            first = ReadParts(*world_);
+            ASSERT_TRUE(world_->SaveWorld().saved);
+            EXPECT_TRUE(messages.Messages().empty());
+        }
+        const std::string saved = database_testing::FileText(path);
+        EXPECT_EQ(FirstDifference(saved, file), "");
+        NewWorld();
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        EXPECT_TRUE(messages.Messages().empty());
+        EXPECT_EQ(ReadParts(*world_), first);
+        ASSERT_TRUE(world_->SaveWorld().saved);
+        EXPECT_EQ(FirstDifference(database_testing::FileText(path), saved), "");
+    }
 }

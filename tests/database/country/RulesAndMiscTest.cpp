@@ -68,8 +68,7 @@ TEST(RulesAndMisc, AMissingFileIsReportedAndChangesNothing)
 }
 
 // A file of a newer program fails as every other database file does: the
-// message, nothing read, and the file kept by the next save unless the user
-// agrees to replace it.
+// message and nothing read.
 TEST(RulesAndMisc, AFileOfANewerProgramIsRefused)
 {
     database_testing::ScratchBase base;
@@ -97,28 +96,45 @@ TEST(RulesAndMisc, AFileOfANewerProgramIsRefused)
 
 class NewerRules : public database_testing::SampleWorldTest {};
 
-TEST_F(NewerRules, ARefusedFileIsKeptUnlessTheUserAgreesToReplaceIt)
+// Nothing is read from a Rules.sav of a newer program, so nothing can
+// replace it: a save never offers it with the damaged files and never
+// writes it, whatever the answers, and says that it kept it.
+TEST_F(NewerRules, ARefusedFileIsNeverOfferedNorWrittenAndTheSaveSaysSo)
 {
     const std::string newer = SampleRules("537329694", true, "2");
     base_.WriteDatabaseFile(u"Rules.sav", newer);
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string teams = "%INDEX%TEAMS\r\ne0001,";
+    ASSERT_NE(country.find(teams), std::string::npos);
+    country.replace(country.find(teams), teams.size(), "%INDEX%TEAMS\r\ne0063,");
+    base_.WriteDatabaseFile(u"Country14.sav", country);
     {
         testing_support::MessageCapture messages;
         ASSERT_TRUE(world_->LoadWorld(u"Database"));
-        EXPECT_EQ(messages.Messages().size(), 1u);
+        EXPECT_EQ(messages.Messages().size(), 2u) << "the refused rules and the damaged country";
     }
     const TCompleteWorld::SaveResult kept = world_->SaveWorld({}, TCompleteWorld::DamagedFiles::Keep);
     EXPECT_TRUE(kept.saved);
     EXPECT_TRUE(kept.keptRefusedRules);
     EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer);
 
-    testing_support::MessageCapture no(AppMessage::IdNo);
-    EXPECT_TRUE(world_->SaveWorld().keptRefusedRules);
-    ASSERT_EQ(no.Messages().size(), 1u);
-    EXPECT_NE(no.Messages()[0].find(u"Rules.sav"), std::u16string::npos);
-    EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer);
-
-    testing_support::MessageCapture yes(AppMessage::IdYes);
-    EXPECT_FALSE(world_->SaveWorld().keptRefusedRules);
-    EXPECT_NE(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer);
-    EXPECT_FALSE(world_->GetRulesAndMisc().IsFileRefused());
+    for (int save = 0; save < 2; ++save) {
+        testing_support::MessageCapture yes(AppMessage::IdYes);
+        const TCompleteWorld::SaveResult result = world_->SaveWorld();
+        EXPECT_TRUE(result.saved);
+        EXPECT_TRUE(result.keptRefusedRules);
+        EXPECT_TRUE(world_->GetRulesAndMisc().IsFileRefused());
+        EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), newer) << "every byte kept";
+        const std::vector<std::u16string>& messages = yes.Messages();
+        ASSERT_EQ(messages.size(), save == 0 ? 2u : 1u) << "the damaged country is asked about once";
+        if (save == 0) {
+            EXPECT_NE(messages[0].find(u"Country14.sav"), std::u16string::npos);
+            EXPECT_EQ(messages[0].find(u"Rules.sav"), std::u16string::npos) << "not offered for replacement";
+        }
+        EXPECT_EQ(testing_support::Narrow(messages.back()),
+                  "The file " + testing_support::Narrow(platform::MakeAbsolute(base_.DatabasePath(u"Rules.sav"))) +
+                      " was written by a newer version of the program, so nothing could be read from it. It was not "
+                      "saved and stays as it is.");
+    }
+    EXPECT_NE(database_testing::FileText(base_.DatabasePath(u"Country14.sav")), country) << "the damaged country replaced";
 }
