@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "core/text/TextManager.h"
+#include "resources/ResourceIds.h"
+#include "ui/skin/SkinBitmap.h"
 #include "win/Dialog.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"
@@ -184,6 +186,35 @@ std::size_t CountColours(const std::vector<std::uint8_t>& bitmap)
     for (std::size_t i = 54; i + 2 < bitmap.size(); i += 3)
         colours.insert(bitmap[i] | bitmap[i + 1] << 8 | static_cast<std::uint32_t>(bitmap[i + 2]) << 16);
     return colours.size();
+}
+
+std::size_t CountDifferentBytes(const std::vector<std::uint8_t>& picture, const std::vector<std::uint8_t>& other)
+{
+    if (picture.size() != other.size()) return std::max(picture.size(), other.size());
+    std::size_t different = 0;
+    for (std::size_t i = 54; i < picture.size(); ++i) different += picture[i] != other[i] ? 1 : 0;
+    return different;
+}
+
+std::vector<std::uint8_t> CaptureRedrawn(HWND window)
+{
+    ::RedrawWindow(::GetAncestor(window, GA_ROOT), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    return CaptureWindow(window);
+}
+
+ProgramSkin::ProgramSkin()
+    : bitmap_(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BACKGROUND),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
+{
+    SetSkinBitmap(bitmap_);
+}
+
+ProgramSkin::~ProgramSkin()
+{
+    SetSkinBitmap(nullptr);
+    if (bitmap_ != nullptr) ::DeleteObject(bitmap_);
 }
 
 void LoadTestTexts()

@@ -14,6 +14,7 @@
 #include "app/LedraApp.h"
 #include "core/Random.h"
 #include "database/world/WorldList.h"
+#include "editors/player_staff/model/squad/ContractPageModel.h"
 #include "resources/ClubEditorIds.h"
 
 namespace {
@@ -309,6 +310,123 @@ TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEver
         else EXPECT_EQ(texts[i], win::U(std::to_wstring(year).c_str()));
     }
     EXPECT_EQ(first_->GetContractUntil(), 2017);
+}
+
+// --- Texts that change while their page is shown
+
+// After each arrow click the year stands alone on the program's skin, as it
+// does when the window is drawn afresh: no trace of the text before it.
+TEST_F(PersonPagesWindowTest, TheContractYearShownAfterEachArrowClickLooksAsIfDrawnAfresh)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    first_->SetContractUntil(2008);
+    std::vector<std::u16string> texts;
+    std::vector<std::size_t> differences;
+    bool seen = false;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        if (!::IsWindowVisible(window.Handle())) return false;
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        HWND bar = ::GetDlgItem(page, IDC_CONTRACT_YEAR_BAR);
+        HWND year = ::GetDlgItem(page, IDC_CONTRACT_YEAR);
+        seen = ::IsWindowVisible(year) != FALSE;
+        gui_test::CaptureRedrawn(year);
+        for (const int code : {SB_LINEDOWN, SB_LINEUP, SB_LINEUP, SB_LINEUP}) {
+            for (const int step : {code, SB_ENDSCROLL}) {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(step, 0), reinterpret_cast<LPARAM>(bar));
+            }
+            gui_test::PumpMessages();
+            const std::vector<std::uint8_t> shown = gui_test::CaptureWindow(year);
+            differences.push_back(gui_test::CountDifferentBytes(shown, gui_test::CaptureRedrawn(year)));
+            texts.push_back(ItemText(page, IDC_CONTRACT_YEAR));
+        }
+        Close(window);
+        return true;
+    });
+    EXPECT_TRUE(seen);
+    const std::vector<std::u16string> expected = {u"drawn at the start of the game", u"2008", u"2009", u"2010"};
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(differences, std::vector<std::size_t>(4, 0));
+    EXPECT_EQ(first_->GetContractUntil(), 2010);
+}
+
+// A club chosen for the contract's three clubs and for a career entry is
+// shown on the program's skin as if the window were drawn afresh.
+TEST_F(PersonPagesWindowTest, AClubChosenOnTheContractAndHistoryPagesLooksAsIfDrawnAfresh)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    first_->SetTransferState(ContractPageModel::Loan);
+    for (auto set : {&TPerson::SetFavouriteClub, &TPerson::SetDislikedClub, &TPerson::SetTransferClub}) {
+        (first_->*set)(club_->GetId());
+    }
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.clubId = club_->GetId();
+    first_->AddHistoryEntry(entry);
+    const struct {
+        int tab;
+        int page;
+        int button;
+        int shownIn;
+    } choices[] = {
+        {ContractTab, CDlgPlayerlistClub::ContractPage, IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_FAVOURITE_CLUB},
+        {ContractTab, CDlgPlayerlistClub::ContractPage, IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_DISLIKED_CLUB},
+        {ContractTab, CDlgPlayerlistClub::ContractPage, IDC_CONTRACT_CHOOSE_OTHER, IDC_CONTRACT_OTHER_CLUB},
+        {HistoryTab, CDlgPlayerlistClub::HistoryPage, IDC_HISTORY_CHOOSE_CLUB, IDC_HISTORY_CLUB},
+    };
+    for (const auto& choice : choices) {
+        SCOPED_TRACE("button " + std::to_string(choice.button));
+        bool clicked = false;
+        bool picked = false;
+        bool seen = false;
+        std::u16string before;
+        std::u16string after;
+        std::size_t difference = 0;
+        RunWindow([&](CDlgPlayerlistClub& window) {
+            HWND page = Page(window, choice.page);
+            HWND shown = ::GetDlgItem(page, choice.shownIn);
+            if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+                // Out of the way: closing it repaints nothing of the page.
+                ::SetWindowPos(picker, nullptr, 4000, 4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                SelectRowByData(picker, IDC_PICK_COUNTRIES, England);
+                SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(other_->GetId()));
+                ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+                picked = true;
+                return false;
+            }
+            if (!clicked) {
+                SelectPerson(window, first_);
+                SelectPageTab(window, choice.tab);
+                gui_test::CaptureRedrawn(shown);
+                before = ItemText(page, choice.shownIn);
+                clicked = true;
+                ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(choice.button, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(::GetDlgItem(page, choice.button)));
+                return false;
+            }
+            if (!picked) return false;
+            gui_test::PumpMessages();
+            seen = ::IsWindowVisible(shown) != FALSE;
+            after = ItemText(page, choice.shownIn);
+            const std::vector<std::uint8_t> changed = gui_test::CaptureWindow(shown);
+            difference = gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(shown));
+            Close(window);
+            return true;
+        });
+        EXPECT_TRUE(picked);
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(before, u"Squad");
+        EXPECT_EQ(after, u"Other");
+        EXPECT_EQ(difference, 0u);
+    }
+    EXPECT_EQ(first_->GetFavouriteClub(), other_->GetId());
+    EXPECT_EQ(first_->GetDislikedClub(), other_->GetId());
+    EXPECT_EQ(first_->GetTransferClub(), other_->GetId());
+    EXPECT_EQ(first_->GetHistoryEntry(0).clubId, other_->GetId());
 }
 
 // --- The common page's caption
