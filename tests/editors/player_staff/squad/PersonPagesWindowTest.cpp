@@ -305,11 +305,66 @@ TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEver
     for (int year = 2007; year <= 2017; ++year) {
         const std::size_t i = static_cast<std::size_t>(year - 2007);
         EXPECT_EQ(stored[i], year);
-        EXPECT_EQ(positions[i], year);
+        EXPECT_EQ(positions[i], 2007 + 2017 - year) << "the thumb stays where it was dropped";
         if (year == 2007) EXPECT_NE(texts[i], u"2007") << "the first year is drawn when the game starts";
         else EXPECT_EQ(texts[i], win::U(std::to_wstring(year).c_str()));
     }
     EXPECT_EQ(first_->GetContractUntil(), 2017);
+}
+
+// Arrows, keys and the thumb move the year the same way: the bar shows each
+// year where a thumb dropped there reads it, so a thumb dropped where it
+// stands leaves the year, whatever moved the bar before.
+TEST_F(PersonPagesWindowTest, TheContractYearBarsArrowsKeysAndThumbAgree)
+{
+    first_->SetContractUntil(2010);
+    struct TMove {
+        const char* what;
+        bool key;
+        int code;
+        int year;
+    };
+    const TMove moves[] = {
+        {"shown", false, SB_ENDSCROLL, 2010},     {"up arrow", false, SB_LINEUP, 2011},
+        {"up key", true, VK_UP, 2012},            {"down arrow", false, SB_LINEDOWN, 2011},
+        {"down key", true, VK_DOWN, 2010},        {"page up", false, SB_PAGEUP, 2010},
+        {"page down key", true, VK_NEXT, 2010},   {"home key", true, VK_HOME, 2017},
+        {"up arrow at the top", false, SB_LINEUP, 2017}, {"end key", true, VK_END, 2007},
+        {"down key at the bottom", true, VK_DOWN, 2007}, {"up arrow", false, SB_LINEUP, 2008},
+    };
+    std::vector<int> years;
+    std::vector<int> positions;
+    std::vector<int> yearsAfterDrop;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        HWND bar = ::GetDlgItem(page, IDC_CONTRACT_YEAR_BAR);
+        for (const TMove& move : moves) {
+            if (move.key) {
+                ::SendMessageW(bar, WM_KEYDOWN, static_cast<WPARAM>(move.code), 0);
+            } else {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(move.code, 0), reinterpret_cast<LPARAM>(bar));
+            }
+            ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+            years.push_back(first_->GetContractUntil());
+            const int position = static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0));
+            positions.push_back(position);
+            for (const int code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}) {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+            }
+            yearsAfterDrop.push_back(first_->GetContractUntil());
+        }
+        Close(window);
+        return true;
+    });
+    ASSERT_EQ(years.size(), std::size(moves));
+    for (std::size_t i = 0; i < std::size(moves); ++i) {
+        SCOPED_TRACE(moves[i].what);
+        EXPECT_EQ(years[i], moves[i].year);
+        EXPECT_EQ(positions[i], 2007 + 2017 - moves[i].year);
+        EXPECT_EQ(yearsAfterDrop[i], moves[i].year);
+    }
 }
 
 // --- Texts that change while their page is shown
