@@ -4,6 +4,7 @@
 // with its fee rule.
 
 #include <cstdint>
+#include <string>
 
 #include "core/text/TextKey.h"
 #include "database/world/Date.h"
@@ -58,6 +59,10 @@ public:
     static std::int32_t ShownFee(std::int32_t fee) { return fee == -1 ? 0 : fee; }
 
     static void Store(const TView& view, TPerson& person);
+
+    // The name the page shows for one of its clubs: none for an id without
+    // a country.
+    static std::u16string ClubName(std::uint32_t id);
 
     // The contract end year runs from the reference year to ten years on; a
     // year not after the first shows "RandomAtGameStart".

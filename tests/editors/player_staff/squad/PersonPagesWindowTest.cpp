@@ -312,6 +312,43 @@ TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEver
     EXPECT_EQ(first_->GetContractUntil(), 2017);
 }
 
+// A loan turned into a ban on the page keeps none of the loan's dates, and
+// the page names no club for ids without a country.
+TEST_F(PersonPagesWindowTest, ALoanTurnedIntoABanKeepsNoLoanDateAndCountrylessClubsShowNoName)
+{
+    first_->SetTransferState(ContractPageModel::Loan);
+    first_->SetTransferStartDate(TDate(2007, 7, 15));
+    first_->SetTransferEndDate(TDate(2008, 6, 30));
+    first_->SetTransferFee(5000);
+    first_->SetFavouriteClub(0);
+    first_->SetDislikedClub(0x00000005);
+    first_->SetTransferClub(0);
+    std::vector<std::u16string> names;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        for (const int id : {IDC_CONTRACT_FAVOURITE_CLUB, IDC_CONTRACT_DISLIKED_CLUB, IDC_CONTRACT_OTHER_CLUB}) {
+            names.push_back(ItemText(page, id));
+        }
+        HWND states = ::GetDlgItem(page, IDC_CONTRACT_STATE);
+        const int count = static_cast<int>(::SendMessageW(states, CB_GETCOUNT, 0, 0));
+        for (int item = 0; item < count; ++item) {
+            if (::SendMessageW(states, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) != ContractPageModel::Ban) continue;
+            ::SendMessageW(states, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+            ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_CONTRACT_STATE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(states));
+        }
+        SelectPageTab(window, 0);
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(names, std::vector<std::u16string>(3, u""));
+    EXPECT_EQ(first_->GetTransferState(), ContractPageModel::Ban);
+    EXPECT_FALSE(first_->GetTransferStartDate().IsSet()) << "the export would write it with the ban";
+    EXPECT_FALSE(first_->GetTransferEndDate().IsSet());
+    EXPECT_EQ(first_->GetTransferFee(), 0);
+}
+
 // Arrows, keys and the thumb move the year the same way: the bar shows each
 // year where a thumb dropped there reads it, so a thumb dropped where it
 // stands leaves the year, whatever moved the bar before.
