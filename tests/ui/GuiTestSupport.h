@@ -100,6 +100,12 @@ std::size_t CountDifferentBytes(const std::vector<std::uint8_t>& picture, const 
 // The window as it stands once its whole top-level window was drawn afresh.
 std::vector<std::uint8_t> CaptureRedrawn(HWND window);
 
+// What a person would see as badly laid out in a window and every visible
+// window below it, one line each: a window reaching beyond its parent's
+// client area, or a label, edit, check box, button or frame whose text
+// does not fit it (a label's words wrapped below its height count too).
+std::vector<std::string> LayoutFaults(HWND window);
+
 // The program's own skin, from this program's resources, behind every
 // dialog while the object lives.
 class ProgramSkin {

@@ -15,7 +15,9 @@
 #include "editors/player_staff/search/DlgSearchResult.h"
 #include "editors/player_staff/lists/DlgShirtNo.h"
 #include "editors/player_staff/search/PlayerDouble.h"
+#include "core/text/TextManager.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "resources/ClubEditorIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -23,6 +25,9 @@
 #include "ui/base/WorldCountryDirectory.h"
 
 namespace {
+
+constexpr int HistoryTab = 5;
+constexpr int ContractTab = 6;
 
 class PlayerScreenshots : public database_testing::SampleWorldTest {
 protected:
@@ -54,6 +59,12 @@ protected:
         ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         gui_test::PumpMessages();
+        CaptureAsShown(window, name);
+    }
+
+    // The window as it stands on the screen, without drawing it afresh.
+    static void CaptureAsShown(HWND window, const std::u16string& name)
+    {
         const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
         ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
         testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
@@ -114,6 +125,89 @@ TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
         return true;
     });
     window.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+}
+
+// The contract page after three clicks on the year's up arrow and the
+// history page after a club was chosen for the selected entry, on the
+// program's skin and captured as they stand, not drawn afresh.
+TEST_F(PlayerScreenshots, TextsChangedOnTheShownContractAndHistoryPages)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    const TClub* chosen = club_->GetCountry()->GetClubByIndex(1) != club_ ? club_->GetCountry()->GetClubByIndex(1)
+                                                                          : club_->GetCountry()->GetClubByIndex(2);
+    ASSERT_NE(chosen, nullptr);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    int step = 0;
+    bool picked = false;
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr || !::IsWindowVisible(window.Handle())) return false;
+        HWND history = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
+        if (HWND picker = squad_window_testing::FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+            // Out of the way: closing it repaints nothing of the page.
+            ::SetWindowPos(picker, nullptr, 4000, 4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            squad_window_testing::SelectRowByData(picker, IDC_PICK_COUNTRIES, chosen->GetCountryId());
+            squad_window_testing::SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(chosen->GetId()));
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            picked = true;
+            return false;
+        }
+        if (step == 2 && !picked) return false;
+        switch (step++) {
+        case 0: {
+            ::SetWindowPos(window.Handle(), HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+            squad_window_testing::SelectPageTab(window, ContractTab);
+            HWND contract = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
+            HWND bar = ::GetDlgItem(contract, IDC_CONTRACT_YEAR_BAR);
+            for (int click = 0; click < 3; ++click) {
+                for (const int code : {SB_LINEUP, SB_ENDSCROLL}) {
+                    ::SendMessageW(contract, WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(bar));
+                }
+                gui_test::PumpMessages();
+            }
+            CaptureAsShown(window.Handle(), u"contract-after-year-clicks");
+            return false;
+        }
+        case 1:
+            squad_window_testing::SelectPageTab(window, HistoryTab);
+            ::PostMessageW(history, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_CHOOSE_CLUB, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(history, IDC_HISTORY_CHOOSE_CLUB)));
+            return false;
+        default:
+            gui_test::PumpMessages();
+            CaptureAsShown(window.Handle(), u"history-after-club-choice");
+            ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        }
+    });
+    window.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(picked);
+}
+
+// The pages whose layout changed, with every text in its longest language.
+TEST_F(PlayerScreenshots, StaffAndContractPagesWithTheLongestTexts)
+{
+    CTextManager::Instance()->SetLongestTextMode(true);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    bool busy = false;
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr || busy) return false;
+        busy = true;
+        squad_window_testing::SelectPageTab(window, ContractTab);
+        Capture(window.Handle(), u"squad-contract-longest");
+        squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
+        Capture(window.Handle(), u"squad-staff-longest");
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    window.DoModal();
+    CTextManager::Instance()->SetLongestTextMode(false);
     EXPECT_FALSE(driver.TimedOut());
 }
 

@@ -171,6 +171,23 @@ TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
     EXPECT_EQ(club.GetRival(0), 0u);
 }
 
+// The frame on its general page: everything inside its parent and every
+// text whole, in English and with every text in its longest language.
+TEST_F(ClubEditor, TheGeneralPageShowsEveryTextWhole)
+{
+    for (const bool longest : {false, true}) {
+        SCOPED_TRACE(longest ? "longest texts" : "English");
+        CTextManager::Instance()->SetLongestTextMode(longest);
+        std::vector<std::string> faults;
+        RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+            faults = gui_test::LayoutFaults(frame);
+            Click(frame, IDOK);
+        });
+        for (const std::string& fault : faults) ADD_FAILURE() << fault;
+    }
+    CTextManager::Instance()->SetLongestTextMode(false);
+}
+
 // The fan-name edits take 30 typed characters; the record keeps the first 19.
 TEST_F(ClubEditor, FanNameEditsTakeThirtyCharactersOfWhichTheRecordKeepsNineteen)
 {
