@@ -26,8 +26,8 @@
 
 namespace {
 
-constexpr int HistoryTab = 5;
-constexpr int ContractTab = 6;
+using squad_window_testing::ContractTab;
+using squad_window_testing::HistoryTab;
 
 class PlayerScreenshots : public database_testing::SampleWorldTest {
 protected:
@@ -71,6 +71,25 @@ protected:
                                     bitmap);
     }
 
+    // Runs the squad window of the club; act acts once inside its loop,
+    // after which the window closes without a question.
+    static void RunSquadWindow(TClub* club, const std::function<void(CDlgPlayerlistClub& window)>& act)
+    {
+        CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+        window.SetClub(club);
+        window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+        bool busy = false;  // capturing pumps messages, which would step again
+        gui_test::ModalDriver driver([&] {
+            if (window.Handle() == nullptr || busy) return false;
+            busy = true;
+            act(window);
+            ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        window.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+
     // Captures the modal dialog once it is open, then closes it.
     static void CaptureModal(const std::function<INT_PTR()>& run, const std::u16string& name)
     {
@@ -107,25 +126,15 @@ protected:
 
 TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
 {
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club_);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
     const char16_t* names[] = {u"squad-common",     u"squad-position", u"squad-abilities", u"squad-character",
                                u"squad-appearance", u"squad-history",  u"squad-contract"};
-    bool busy = false;  // capturing pumps messages, which would step again
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club_, [&](CDlgPlayerlistClub& window) {
         CMyTabCtrl& pages = window.GetPageTabs();
         for (int page = 0; page < pages.GetItemCount() && page < static_cast<int>(std::size(names)); ++page) {
             squad_window_testing::SelectPageTab(window, page);
             Capture(window.Handle(), names[page]);
         }
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
     });
-    window.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
 }
 
 // The contract page after three clicks on the year's up arrow and the
@@ -147,11 +156,7 @@ TEST_F(PlayerScreenshots, TextsChangedOnTheShownContractAndHistoryPages)
         if (window.Handle() == nullptr || !::IsWindowVisible(window.Handle())) return false;
         HWND history = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
         if (HWND picker = squad_window_testing::FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
-            // Out of the way: closing it repaints nothing of the page.
-            ::SetWindowPos(picker, nullptr, 4000, 4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-            squad_window_testing::SelectRowByData(picker, IDC_PICK_COUNTRIES, chosen->GetCountryId());
-            squad_window_testing::SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(chosen->GetId()));
-            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            squad_window_testing::PickClubOutOfTheWay(picker, chosen->GetCountryId(), chosen->GetId());
             picked = true;
             return false;
         }
@@ -192,23 +197,13 @@ TEST_F(PlayerScreenshots, TextsChangedOnTheShownContractAndHistoryPages)
 TEST_F(PlayerScreenshots, StaffAndContractPagesWithTheLongestTexts)
 {
     CTextManager::Instance()->SetLongestTextMode(true);
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club_);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectPageTab(window, ContractTab);
         Capture(window.Handle(), u"squad-contract-longest");
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         Capture(window.Handle(), u"squad-staff-longest");
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
     });
-    window.DoModal();
     CTextManager::Instance()->SetLongestTextMode(false);
-    EXPECT_FALSE(driver.TimedOut());
 }
 
 TEST_F(PlayerScreenshots, FinderSearchAndPicker)
@@ -255,20 +250,10 @@ TEST_F(PlayerScreenshots, ReserveTeamListAndNumbers)
 {
     TClub* club = ClubWithReserves();
     ASSERT_NE(club, nullptr);
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectListTab(window, 1);
         Capture(window.Handle(), u"squad-second-team");
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
     });
-    window.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
     CaptureModal(
         [&] {
             CDlgShirtNo board;
@@ -280,20 +265,10 @@ TEST_F(PlayerScreenshots, ReserveTeamListAndNumbers)
 
 TEST_F(PlayerScreenshots, StaffTabGeneratorAndCountryPlayers)
 {
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club_);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         Capture(window.Handle(), u"squad-staff");
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
     });
-    window.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
 
     TPerson* proposed = world_->CreatePerson(world_->GetFreePersonId(), false);
     CaptureModal([&] { return CDlgPlayerGenerator(club_, proposed).DoModal(); }, u"player-generator");

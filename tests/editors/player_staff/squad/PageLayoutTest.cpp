@@ -16,8 +16,8 @@
 
 namespace {
 
-constexpr int ContractTab = 6;
-constexpr int HistoryTab = 5;
+using squad_window_testing::ContractTab;
+using squad_window_testing::HistoryTab;
 
 class PageLayoutTest : public squad_window_testing::SquadWindowTest {
 protected:

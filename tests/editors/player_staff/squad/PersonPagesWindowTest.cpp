@@ -23,9 +23,9 @@ using squad_window_testing::FindDialogWith;
 using squad_window_testing::SelectRowByData;
 
 constexpr int England = 14;
-constexpr int AbilitiesTab = 2;
-constexpr int HistoryTab = 5;
-constexpr int ContractTab = 6;
+using squad_window_testing::AbilitiesTab;
+using squad_window_testing::ContractTab;
+using squad_window_testing::HistoryTab;
 
 class PersonPagesWindowTest : public squad_window_testing::SquadWindowTest {
 protected:
@@ -482,11 +482,7 @@ TEST_F(PersonPagesWindowTest, AClubChosenOnTheContractAndHistoryPagesLooksAsIfDr
             HWND page = Page(window, choice.page);
             HWND shown = ::GetDlgItem(page, choice.shownIn);
             if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
-                // Out of the way: closing it repaints nothing of the page.
-                ::SetWindowPos(picker, nullptr, 4000, 4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-                SelectRowByData(picker, IDC_PICK_COUNTRIES, England);
-                SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(other_->GetId()));
-                ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+                squad_window_testing::PickClubOutOfTheWay(picker, England, other_->GetId());
                 picked = true;
                 return false;
             }
