@@ -7,10 +7,15 @@
 #include <cstdint>
 #include <cstring>
 #include <set>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/text/TextManager.h"
+#include "platform/TextCodec.h"
+#include "resources/ResourceIds.h"
+#include "ui/skin/SkinBitmap.h"
+#include "win/ClassName.h"
 #include "win/Dialog.h"
 #include "win/Gdi.h"
 #include "win/WideText.h"
@@ -184,6 +189,141 @@ std::size_t CountColours(const std::vector<std::uint8_t>& bitmap)
     for (std::size_t i = 54; i + 2 < bitmap.size(); i += 3)
         colours.insert(bitmap[i] | bitmap[i + 1] << 8 | static_cast<std::uint32_t>(bitmap[i + 2]) << 16);
     return colours.size();
+}
+
+std::size_t CountDifferentBytes(const std::vector<std::uint8_t>& picture, const std::vector<std::uint8_t>& other)
+{
+    if (picture.size() != other.size()) return std::max(picture.size(), other.size());
+    std::size_t different = 0;
+    for (std::size_t i = 54; i < picture.size(); ++i) different += picture[i] != other[i] ? 1 : 0;
+    return different;
+}
+
+std::vector<std::uint8_t> CaptureRedrawn(HWND window)
+{
+    ::RedrawWindow(::GetAncestor(window, GA_ROOT), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpMessages();
+    return CaptureWindow(window);
+}
+
+namespace {
+
+std::string Describe(HWND window)
+{
+    return "control " + std::to_string(::GetDlgCtrlID(window)) + " \"" + platform::Utf16ToUtf8(WindowText(window)) + "\"";
+}
+
+std::string Describe(const SIZE& size)
+{
+    return std::to_string(size.cx) + "x" + std::to_string(size.cy);
+}
+
+// The size the window's text takes in its own font: within width when the
+// flags wrap it.
+SIZE TextSize(HWND window, const std::u16string& text, UINT flags, int width)
+{
+    win::CWindowDC dc(window);
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
+    win::CSelectObject select(dc.Get(), font != nullptr ? font : ::GetStockObject(SYSTEM_FONT));
+    RECT area{0, 0, width, 0};
+    ::DrawTextW(dc.Get(), win::W(text), -1, &area, flags | DT_CALCRECT | DT_EXPANDTABS);
+    return {area.right, area.bottom};
+}
+
+// The room a control's text has, beside whatever else the control draws;
+// false for a control whose text is not checked.
+bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    room = {client.right, client.bottom};
+    if (win::HasClassName(window, L"Static")) {
+        const DWORD type = style & SS_TYPEMASK;
+        flags = (style & SS_NOPREFIX) != 0 ? DT_NOPREFIX : 0;
+        if (type == SS_LEFTNOWORDWRAP || type == SS_SIMPLE) flags |= DT_SINGLELINE;
+        else if (type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_OWNERDRAW) flags |= DT_WORDBREAK;
+        else return false;
+        return true;
+    }
+    if (win::HasClassName(window, L"Edit")) {
+        if ((style & ES_MULTILINE) != 0) return false;
+        const auto margins = static_cast<DWORD>(::SendMessageW(window, EM_GETMARGINS, 0, 0));
+        room.cx -= LOWORD(margins) + HIWORD(margins) + 2;  // the caret's room too
+        flags = DT_SINGLELINE | DT_NOPREFIX;
+        return true;
+    }
+    if (!win::HasClassName(window, L"Button")) return false;
+    flags = DT_SINGLELINE;
+    switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        room.cx -= 16;  // the box and the gap after it
+        return true;
+    case BS_PUSHBUTTON:
+    case BS_DEFPUSHBUTTON:
+        room.cx -= 6;
+        return true;
+    case BS_GROUPBOX:
+        room.cx -= 18;  // the frame's corners on either side of the caption
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
+{
+    RECT parent{};
+    ::GetClientRect(window, &parent);
+    for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
+        RECT place{};
+        ::GetWindowRect(child, &place);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        if (place.left < parent.left || place.top < parent.top || place.right > parent.right ||
+            place.bottom > parent.bottom)
+            faults.push_back(Describe(child) + " reaches beyond " + Describe(window));
+        RECT client{};
+        ::GetClientRect(child, &client);
+        UINT flags = 0;
+        SIZE room{};
+        const std::u16string text = WindowText(child);
+        if (!text.empty() && TextRoom(child, client, flags, room)) {
+            const SIZE needed = TextSize(child, text, flags, room.cx);
+            if (needed.cx > room.cx || ((flags & DT_WORDBREAK) != 0 && needed.cy > room.cy)) {
+                const SIZE line = TextSize(child, text, (flags & ~DT_WORDBREAK) | DT_SINGLELINE, room.cx);
+                faults.push_back(Describe(child) + " needs " + Describe(needed) + " (" + Describe(line) +
+                                 " on one line) of " + Describe(room));
+            }
+        }
+        CollectLayoutFaults(child, faults);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> LayoutFaults(HWND window)
+{
+    std::vector<std::string> faults;
+    CollectLayoutFaults(window, faults);
+    return faults;
+}
+
+ProgramSkin::ProgramSkin()
+    : bitmap_(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_BACKGROUND),
+                                                IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)))
+{
+    SetSkinBitmap(bitmap_);
+}
+
+ProgramSkin::~ProgramSkin()
+{
+    SetSkinBitmap(nullptr);
+    if (bitmap_ != nullptr) ::DeleteObject(bitmap_);
 }
 
 void LoadTestTexts()

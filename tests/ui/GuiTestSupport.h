@@ -94,6 +94,31 @@ INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act);
 std::vector<std::uint8_t> CaptureWindow(HWND window);
 // How many colours a picture taken by CaptureWindow holds.
 std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
+// How many pixel bytes of two pictures taken by CaptureWindow differ (all
+// of them when their sizes differ).
+std::size_t CountDifferentBytes(const std::vector<std::uint8_t>& picture, const std::vector<std::uint8_t>& other);
+// The window as it stands once its whole top-level window was drawn afresh.
+std::vector<std::uint8_t> CaptureRedrawn(HWND window);
+
+// What a person would see as badly laid out in a window and every visible
+// window below it, one line each: a window reaching beyond its parent's
+// client area, or a label, edit, check box, button or frame whose text
+// does not fit it (a label's words wrapped below its height count too).
+std::vector<std::string> LayoutFaults(HWND window);
+
+// The program's own skin, from this program's resources, behind every
+// dialog while the object lives.
+class ProgramSkin {
+public:
+    ProgramSkin();
+    ~ProgramSkin();
+    ProgramSkin(const ProgramSkin&) = delete;
+    ProgramSkin& operator=(const ProgramSkin&) = delete;
+    bool IsLoaded() const { return bitmap_ != nullptr; }
+
+private:
+    HBITMAP bitmap_;
+};
 
 // The first visible dialog (class "#32770") of this thread, or null.
 HWND FindThreadDialog();

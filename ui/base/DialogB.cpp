@@ -16,6 +16,12 @@ bool IsTransparentButtonType(UINT type)
     return type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON;
 }
 
+HBRUSH TransparentBrush(HDC dc)
+{
+    ::SetBkMode(dc, TRANSPARENT);
+    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+}
+
 // The window whose client area anchors the skin: the nearest ancestor (or
 // the window itself) that is a popup or has a sizing border.
 HWND SkinAnchor(HWND window)
@@ -77,14 +83,19 @@ void CDialogB::OnCancel()
 
 HBRUSH CDialogB::OnCtlColor(HDC dc, HWND control, UINT message)
 {
-    bool transparent = false;
-    if (message == WM_CTLCOLORSTATIC && win::HasClassName(control, L"Static")) transparent = true;
+    if (message == WM_CTLCOLORSTATIC && win::HasClassName(control, L"Static")) {
+        // A static fills its area with this brush before it draws its text,
+        // and the null brush fills nothing: the skin goes under it first, or
+        // a changed text would stand on the old one. Without a skin the
+        // static fills with the face colour the dialog shows.
+        if (!PaintBackgroundUnder(control, dc)) return nullptr;
+        return TransparentBrush(dc);
+    }
+    // A button repaints for a focus change alone, which must not erase it.
     if (win::HasClassName(control, L"Button") &&
         IsTransparentButtonType(static_cast<UINT>(::GetWindowLongPtrW(control, GWL_STYLE)) & BS_TYPEMASK))
-        transparent = true;
-    if (!transparent) return nullptr;
-    ::SetBkMode(dc, TRANSPARENT);
-    return static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+        return TransparentBrush(dc);
+    return nullptr;
 }
 
 BOOL CDialogB::DrawBackground(HDC dc)

@@ -1,9 +1,9 @@
 #pragma once
 // Base of the editor's own dialogs: paints the skin behind dialog and
-// controls, draws statics, check boxes and radio buttons transparent, puts
-// the popup prefix before popup captions, keeps child pages open on Enter
-// and Escape, and offers the fillers of combo and list boxes and the
-// context-menu helpers.
+// controls (each static gets it afresh whenever it paints), draws statics,
+// check boxes and radio buttons transparent, puts the popup prefix before
+// popup captions, keeps child pages open on Enter and Escape, and offers
+// the fillers of combo and list boxes and the context-menu helpers.
 
 #include <cstdint>
 

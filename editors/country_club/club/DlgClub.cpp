@@ -45,7 +45,9 @@ constexpr std::array<int, 3> LeagueComboIds = {IDC_CLUB_LOWEST_LEAGUE0, IDC_CLUB
 constexpr std::array<int, 3> ArticleIds = {IDC_CLUB_ARTICLE0, IDC_CLUB_ARTICLE1, IDC_CLUB_ARTICLE2};
 constexpr std::array<int, 3> CheckIds = {IDC_CLUB_JOINT_STOCK, IDC_CLUB_NOT_IN_ITCUP, IDC_CLUB_RICH_GUY};
 
-// The edits take what the record keeps.
+// The edits take what the record keeps, but for the fan names, which take
+// more than the record keeps of them.
+constexpr int FanNameEditLimit = 30;
 struct TEditLimit {
     int id;
     int limit;
@@ -57,8 +59,8 @@ constexpr std::array<TEditLimit, 11> EditLimits = {{
     {IDC_CLUB_TOWN, TClub::TownCapacity - 1},
     {IDC_CLUB_ADDRESS, TClub::AddressCapacity - 1},
     {IDC_CLUB_FANSITES, TClub::FansitesCapacity - 1},
-    {IDC_CLUB_FAN_NAME1, TClub::FanNameCapacity - 1},
-    {IDC_CLUB_FAN_NAME2, TClub::FanNameCapacity - 1},
+    {IDC_CLUB_FAN_NAME1, FanNameEditLimit},
+    {IDC_CLUB_FAN_NAME2, FanNameEditLimit},
     {IDC_CLUB_MASCOT, TClub::MascotCapacity - 1},
     {IDC_CLUB_TELEPHONE, TClub::TelephoneCapacity - 1},
     {IDC_CLUB_WEBSITE, TClub::WebsiteCapacity - 1},

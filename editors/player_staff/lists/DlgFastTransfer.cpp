@@ -6,7 +6,6 @@
 #include "database/world/CompleteWorld.h"
 #include "database/world/EnumTexts.h"
 #include "database/world/WorldList.h"
-#include "editors/player_staff/StaticText.h"
 #include "editors/player_staff/model/lists/QuickTransferModel.h"
 #include "resources/NationalPoolIds.h"
 
@@ -44,7 +43,7 @@ BOOL CDlgFastTransfer::OnInitDialog()
     playerId_ = 0;
     FillCountryCombo(sourceCountry_, sourceCountryId_, 4);
     FillCountryList(targetCountries_, sourceCountryId_, 3);
-    ShowStaticText(currentNumber_, NoNumber);
+    currentNumber_.SetText(NoNumber);
     FillPlayers();
     FillClubs();
     return result;
@@ -105,7 +104,7 @@ void CDlgFastTransfer::ShowCurrentNumber()
 {
     const TPerson* person = playerId_ != 0 ? GetWorld()->GetPerson(playerId_) : nullptr;
     const char16_t* text = person != nullptr ? CTextManager::Instance()->FormatInt(person->GetTeamShirtNumber()) : NoNumber;
-    ShowStaticText(currentNumber_, text);
+    currentNumber_.SetText(text);
 }
 
 LPARAM CDlgFastTransfer::SelectedData(const win::CListBox& list, LPARAM none)
@@ -150,7 +149,7 @@ void CDlgFastTransfer::Transfer()
 {
     if (!QuickTransferModel::Transfer(*GetWorld(), playerId_, targetTeam_, number_)) return;
     playerId_ = 0;
-    ShowStaticText(currentNumber_, NoNumber);
+    currentNumber_.SetText(NoNumber);
     FillPlayers();
     FillNumbers();
 }

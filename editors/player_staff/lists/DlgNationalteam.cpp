@@ -5,7 +5,6 @@
 #include "database/world/EnumTexts.h"
 #include "database/world/WorldList.h"
 #include "editors/player_staff/ListRowSelection.h"
-#include "editors/player_staff/StaticText.h"
 #include "resources/NationalPoolIds.h"
 
 namespace {
@@ -70,7 +69,7 @@ void CDlgNationalteam::ShowRows()
         list_.SetItemText(row, 6, texts->FormatInt(person.GetNationalAppearances()));
         list_.SetItemData(row, row);
     }
-    ShowStaticText(count_, texts->FormatInt(static_cast<int>(rows.size())));
+    count_.SetText(texts->FormatInt(static_cast<int>(rows.size())));
     list_.SetRedraw(true);
     list_.Invalidate();
 }

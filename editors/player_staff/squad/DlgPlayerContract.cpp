@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "database/club/Club.h"
 #include "database/person/Person.h"
 #include "editors/player_staff/search/ClubChoice.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -30,12 +29,6 @@ constexpr TGroupControls Groups[] = {
     {M::BanGroup, {IDC_CONTRACT_BAN_LABEL, IDC_CONTRACT_BAN, 0}},
     {M::CallOptionGroup, {IDC_CONTRACT_CALL_OPTION_LABEL, IDC_CONTRACT_CALL_OPTION, 0}},
 };
-
-// A club id without a country names no club.
-std::u16string ClubText(std::uint32_t id)
-{
-    return TeamCountry(id) != 0 ? GetClubDisplayName(id) : u"-";
-}
 
 bool IsChecked(HWND dialog, int id)
 {
@@ -99,9 +92,9 @@ void CDlgPlayerContract::SetPerson(TPerson* person, TClub*)
         value_.SetValue(static_cast<int>(std::min<std::uint32_t>(view.transferValue, MaxAmount)));
         ::CheckDlgButton(Handle(), IDC_CONTRACT_CLUB_OPTION, view.clubOption ? BST_CHECKED : BST_UNCHECKED);
         ::CheckDlgButton(Handle(), IDC_CONTRACT_PLAYER_OPTION, view.playerOption ? BST_CHECKED : BST_UNCHECKED);
-        ::SetDlgItemTextW(Handle(), IDC_CONTRACT_FAVOURITE_CLUB, win::W(ClubText(person->GetFavouriteClub())));
-        ::SetDlgItemTextW(Handle(), IDC_CONTRACT_DISLIKED_CLUB, win::W(ClubText(person->GetDislikedClub())));
-        ::SetDlgItemTextW(Handle(), IDC_CONTRACT_OTHER_CLUB, win::W(ClubText(person->GetTransferClub())));
+        ::SetDlgItemTextW(Handle(), IDC_CONTRACT_FAVOURITE_CLUB, win::W(M::ClubName(person->GetFavouriteClub())));
+        ::SetDlgItemTextW(Handle(), IDC_CONTRACT_DISLIKED_CLUB, win::W(M::ClubName(person->GetDislikedClub())));
+        ::SetDlgItemTextW(Handle(), IDC_CONTRACT_OTHER_CLUB, win::W(M::ClubName(person->GetTransferClub())));
         win::CComboBox combo;
         combo.Attach(GetItem(IDC_CONTRACT_FAVOURITE_COUNTRY));
         combo.SetCurSel(combo.FindItemData(view.favouriteCountry));
@@ -160,7 +153,7 @@ void CDlgPlayerContract::ShowFee(int state, std::int32_t fee, bool feeSet)
 void CDlgPlayerContract::ShowYear()
 {
     const int year = person_->GetContractUntil();
-    ::SetScrollPos(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, year, TRUE);
+    ::SetScrollPos(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::BarPositionOfYear(year), TRUE);
     const std::u16string text = M::IsRandomContractYear(year) ? GetText(u"Dialog.Player.Contract.RandomAtGameStart"_tk)
                                                              : win::U(std::to_wstring(year).c_str());
     ::SetDlgItemTextW(Handle(), IDC_CONTRACT_YEAR, win::W(text));
@@ -220,7 +213,7 @@ bool CDlgPlayerContract::ChooseClub(int button)
         const std::uint32_t chosen = ChooseClubFrom(Handle(), (person_->*entry.get)());
         if (chosen == 0) return true;
         (person_->*entry.set)(chosen);
-        ::SetDlgItemTextW(Handle(), entry.shownIn, win::W(ClubText(chosen)));
+        ::SetDlgItemTextW(Handle(), entry.shownIn, win::W(M::ClubName(chosen)));
         return true;
     }
     return false;
@@ -253,8 +246,8 @@ bool CDlgPlayerContract::OnCommand(int id, int code, HWND control)
 bool CDlgPlayerContract::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == GetItem(IDC_CONTRACT_YEAR_BAR) && person_ != nullptr) {
-        const int position = HandleInvertedScrollBar(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        person_->SetContractUntil(static_cast<std::uint16_t>(position));
+        const int position = HandleScrollBar(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        person_->SetContractUntil(static_cast<std::uint16_t>(M::YearAtBarPosition(position)));
         ShowYear();
         result = 0;
         return true;

@@ -8,12 +8,23 @@
 #include "editors/player_staff/staff/DlgStaffAtClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/model/squad/PersonCommonRules.h"
+#include "resources/ClubEditorIds.h"
+#include "ui/base/PageWidening.h"
 #include "win/ComboBox.h"
 #include "win/WideText.h"
 
 namespace {
 
 constexpr int NameIds[] = {IDC_COMMON_FIRST_NAME, IDC_COMMON_LAST_NAME, IDC_COMMON_NICKNAME, IDC_COMMON_PSEUDONYM};
+
+// The staff sub-pages are laid out for the narrow host of the country
+// editor; a wider host gives their frames, names and tactic the extra width.
+constexpr int ManagerGrowing[] = {IDC_MANAGER_GROUP, IDC_MANAGER_FAVOURITE_CLUB, IDC_MANAGER_DISLIKED_CLUB,
+                                  IDC_MANAGER_FAVOURITE_PLAYER, IDC_MANAGER_TACTIC};
+constexpr int ManagerMoving[] = {IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, IDC_MANAGER_CHOOSE_DISLIKED_CLUB,
+                                 IDC_MANAGER_CHOOSE_FAVOURITE_PLAYER};
+constexpr int StaffGrowing[] = {IDC_STAFF_GROUP};
+constexpr int ChairmanGrowing[] = {IDC_CHAIRMAN_GROUP, IDC_CHAIRMAN_VALUE};
 
 void SelectByData(HWND combo, LPARAM data)
 {
@@ -92,6 +103,21 @@ void CPersonCommonPage::InitCommonControls(const TLayout& layout)
         ::SetWindowPos(page, nullptr, area.left, area.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ::ShowWindow(page, SW_HIDE);
     }
+    WidenSubPages(layout.subPageOrigin.x);
+}
+
+void CPersonCommonPage::WidenSubPages(int originX)
+{
+    // As wide as the page leaves them, with the origin's margin on either
+    // side, reckoned in dialog units as the page's own fields are.
+    RECT unit{0, 0, 4, 8};
+    ::MapDialogRect(Handle(), &unit);
+    RECT span{originX, 0, ::MulDiv(GetClientRect().right, 4, unit.right) - originX, 0};
+    ::MapDialogRect(Handle(), &span);
+    const int width = span.right - span.left;
+    WidenPage(manager_->Handle(), width, {ManagerGrowing, ManagerMoving});
+    WidenPage(staffAtClub_->Handle(), width, {StaffGrowing, {}});
+    WidenPage(chairman_->Handle(), width, {ChairmanGrowing, {}});
 }
 
 void CPersonCommonPage::OnDestroy()

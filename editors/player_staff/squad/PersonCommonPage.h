@@ -72,6 +72,9 @@ protected:
     bool birthDateEdited_ = false;
 
 private:
+    // The sub-pages made for a narrower page take this page's width.
+    void WidenSubPages(int originX);
+
     std::unique_ptr<CDlgPlayerAllRightSmall> summary_;
     std::unique_ptr<CDlgStaffAtClub> staffAtClub_;
     std::unique_ptr<CDlgManagerAllRight> manager_;

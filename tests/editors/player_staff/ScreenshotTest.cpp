@@ -15,7 +15,9 @@
 #include "editors/player_staff/search/DlgSearchResult.h"
 #include "editors/player_staff/lists/DlgShirtNo.h"
 #include "editors/player_staff/search/PlayerDouble.h"
+#include "core/text/TextManager.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "resources/ClubEditorIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -23,6 +25,9 @@
 #include "ui/base/WorldCountryDirectory.h"
 
 namespace {
+
+using squad_window_testing::ContractTab;
+using squad_window_testing::HistoryTab;
 
 class PlayerScreenshots : public database_testing::SampleWorldTest {
 protected:
@@ -54,10 +59,35 @@ protected:
         ::SetWindowPos(window, HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
         ::RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         gui_test::PumpMessages();
+        CaptureAsShown(window, name);
+    }
+
+    // The window as it stands on the screen, without drawing it afresh.
+    static void CaptureAsShown(HWND window, const std::u16string& name)
+    {
         const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
         ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
         testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
                                     bitmap);
+    }
+
+    // Runs the squad window of the club; act acts once inside its loop,
+    // after which the window closes without a question.
+    static void RunSquadWindow(TClub* club, const std::function<void(CDlgPlayerlistClub& window)>& act)
+    {
+        CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+        window.SetClub(club);
+        window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+        bool busy = false;  // capturing pumps messages, which would step again
+        gui_test::ModalDriver driver([&] {
+            if (window.Handle() == nullptr || busy) return false;
+            busy = true;
+            act(window);
+            ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        window.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
     }
 
     // Captures the modal dialog once it is open, then closes it.
@@ -96,25 +126,84 @@ protected:
 
 TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
 {
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club_);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
     const char16_t* names[] = {u"squad-common",     u"squad-position", u"squad-abilities", u"squad-character",
                                u"squad-appearance", u"squad-history",  u"squad-contract"};
-    bool busy = false;  // capturing pumps messages, which would step again
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club_, [&](CDlgPlayerlistClub& window) {
         CMyTabCtrl& pages = window.GetPageTabs();
         for (int page = 0; page < pages.GetItemCount() && page < static_cast<int>(std::size(names)); ++page) {
             squad_window_testing::SelectPageTab(window, page);
             Capture(window.Handle(), names[page]);
         }
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
+    });
+}
+
+// The contract page after three clicks on the year's up arrow and the
+// history page after a club was chosen for the selected entry, on the
+// program's skin and captured as they stand, not drawn afresh.
+TEST_F(PlayerScreenshots, TextsChangedOnTheShownContractAndHistoryPages)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    const TClub* chosen = club_->GetCountry()->GetClubByIndex(1) != club_ ? club_->GetCountry()->GetClubByIndex(1)
+                                                                          : club_->GetCountry()->GetClubByIndex(2);
+    ASSERT_NE(chosen, nullptr);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    int step = 0;
+    bool picked = false;
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr || !::IsWindowVisible(window.Handle())) return false;
+        HWND history = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
+        if (HWND picker = squad_window_testing::FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+            squad_window_testing::PickClubOutOfTheWay(picker, chosen->GetCountryId(), chosen->GetId());
+            picked = true;
+            return false;
+        }
+        if (step == 2 && !picked) return false;
+        switch (step++) {
+        case 0: {
+            ::SetWindowPos(window.Handle(), HWND_TOP, 10, 10, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+            squad_window_testing::SelectPageTab(window, ContractTab);
+            HWND contract = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
+            HWND bar = ::GetDlgItem(contract, IDC_CONTRACT_YEAR_BAR);
+            for (int click = 0; click < 3; ++click) {
+                for (const int code : {SB_LINEUP, SB_ENDSCROLL}) {
+                    ::SendMessageW(contract, WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(bar));
+                }
+                gui_test::PumpMessages();
+            }
+            CaptureAsShown(window.Handle(), u"contract-after-year-clicks");
+            return false;
+        }
+        case 1:
+            squad_window_testing::SelectPageTab(window, HistoryTab);
+            ::PostMessageW(history, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_CHOOSE_CLUB, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(::GetDlgItem(history, IDC_HISTORY_CHOOSE_CLUB)));
+            return false;
+        default:
+            gui_test::PumpMessages();
+            CaptureAsShown(window.Handle(), u"history-after-club-choice");
+            ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        }
     });
     window.DoModal();
     EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(picked);
+}
+
+// The pages whose layout changed, with every text in its longest language.
+TEST_F(PlayerScreenshots, StaffAndContractPagesWithTheLongestTexts)
+{
+    CTextManager::Instance()->SetLongestTextMode(true);
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
+        squad_window_testing::SelectPageTab(window, ContractTab);
+        Capture(window.Handle(), u"squad-contract-longest");
+        squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
+        Capture(window.Handle(), u"squad-staff-longest");
+    });
+    CTextManager::Instance()->SetLongestTextMode(false);
 }
 
 TEST_F(PlayerScreenshots, FinderSearchAndPicker)
@@ -161,20 +250,10 @@ TEST_F(PlayerScreenshots, ReserveTeamListAndNumbers)
 {
     TClub* club = ClubWithReserves();
     ASSERT_NE(club, nullptr);
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectListTab(window, 1);
         Capture(window.Handle(), u"squad-second-team");
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
     });
-    window.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
     CaptureModal(
         [&] {
             CDlgShirtNo board;
@@ -186,20 +265,10 @@ TEST_F(PlayerScreenshots, ReserveTeamListAndNumbers)
 
 TEST_F(PlayerScreenshots, StaffTabGeneratorAndCountryPlayers)
 {
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club_);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (window.Handle() == nullptr || busy) return false;
-        busy = true;
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         Capture(window.Handle(), u"squad-staff");
-        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
     });
-    window.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
 
     TPerson* proposed = world_->CreatePerson(world_->GetFreePersonId(), false);
     CaptureModal([&] { return CDlgPlayerGenerator(club_, proposed).DoModal(); }, u"player-generator");

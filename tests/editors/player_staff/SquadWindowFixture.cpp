@@ -1,5 +1,7 @@
 #include "SquadWindowFixture.h"
 
+#include "resources/ClubEditorIds.h"
+
 namespace squad_window_testing {
 
 namespace {
@@ -27,6 +29,14 @@ void SelectTab(CDlgPlayerlistClub& window, CMyTabCtrl& tabs, int id, int index)
 }
 
 }  // namespace
+
+void PickClubOutOfTheWay(HWND picker, int countryId, std::uint32_t clubId)
+{
+    ::SetWindowPos(picker, nullptr, 4000, 4000, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SelectRowByData(picker, IDC_PICK_COUNTRIES, countryId);
+    SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(clubId));
+    ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+}
 
 void SelectPageTab(CDlgPlayerlistClub& window, int index)
 {

@@ -19,11 +19,19 @@
 
 namespace squad_window_testing {
 
+// A player's page tabs, as the squad window puts them.
+constexpr int AbilitiesTab = 2;
+constexpr int HistoryTab = 5;
+constexpr int ContractTab = 6;
+
 // A visible dialog of this thread holding a control of that id, or null:
 // the window a command opened over the squad window.
 HWND FindDialogWith(int controlId);
 // Selects the row of a list box by its item data, as a click would.
 bool SelectRowByData(HWND dialog, int listId, LPARAM data);
+// Chooses the club in the club picker, moved off the screen first so that
+// its closing repaints nothing of the window below it.
+void PickClubOutOfTheWay(HWND picker, int countryId, std::uint32_t clubId);
 // A user's change of the person page tab, through the control's own path.
 void SelectPageTab(CDlgPlayerlistClub& window, int index);
 // The same for the tab over the lists.

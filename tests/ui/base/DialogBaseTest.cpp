@@ -4,6 +4,8 @@
 
 #include "tests/ui/GalleryIds.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "ui/skin/SkinBitmap.h"
+#include "win/Gdi.h"
 #include "win/Menu.h"
 
 using gui_test::ItemText;
@@ -120,15 +122,21 @@ TEST_F(DialogBaseTest, MissingTemplateIsAFailedCall)
     EXPECT_FALSE(window.SubclassDlgItem(12345, ::GetDesktopWindow()));
 }
 
-TEST_F(DialogBaseTest, StaticsAndCheckBoxesAreTransparentButEditsAreNot)
+TEST_F(DialogBaseTest, StaticsOnTheSkinAndCheckBoxesAreTransparentButEditsAreNot)
 {
     TestDialog dialog(IDD_TEST_PAGE);
     dialog.SetTemplate(gui_test::LoadTemplateWithStyle(IDD_TEST_PAGE, WS_CHILD, WS_POPUP));
     ASSERT_TRUE(dialog.Create(nullptr));
+    win::CDibSection skin;
+    ASSERT_TRUE(skin.Create(64, 64));
     HDC dc = ::GetDC(dialog.Handle());
     HBRUSH nullBrush = static_cast<HBRUSH>(::GetStockObject(NULL_BRUSH));
+    // Without a skin a static fills itself with the face colour, as the dialog does.
+    EXPECT_EQ(dialog.OnCtlColor(dc, dialog.GetItem(IDC_PAGE_STATIC), WM_CTLCOLORSTATIC), nullptr);
+    SetSkinBitmap(skin.Get());
     EXPECT_EQ(dialog.OnCtlColor(dc, dialog.GetItem(IDC_PAGE_STATIC), WM_CTLCOLORSTATIC), nullBrush);
     EXPECT_EQ(::GetBkMode(dc), TRANSPARENT);
+    SetSkinBitmap(nullptr);
     EXPECT_EQ(dialog.OnCtlColor(dc, dialog.GetItem(IDC_PAGE_CHECK), WM_CTLCOLORBTN), nullBrush);
     EXPECT_EQ(dialog.OnCtlColor(dc, dialog.GetItem(IDC_PAGE_EDIT), WM_CTLCOLOREDIT), nullptr);
     EXPECT_EQ(dialog.OnCtlColor(dc, dialog.GetItem(IDOK), WM_CTLCOLORBTN), nullptr);

@@ -63,6 +63,33 @@ TEST_F(SkinTest, StaticOnPageNestedTwoLevelsShowsTheSkinBelowIt)
     EXPECT_EQ(::GetPixel(pageDc.Get(), pageProbe.x, pageProbe.y), PatternColour(pageInHost.x, pageInHost.y));
 }
 
+// A static whose text changes while it is shown looks as it does once the
+// whole window is drawn afresh: nothing of its old text stays, on the skin
+// and, without one, on the face colour.
+TEST_F(SkinTest, AStaticsNewTextLooksAsIfTheWindowWereDrawnAfresh)
+{
+    for (const bool skinned : {true, false}) {
+        SCOPED_TRACE(skinned ? "on the skin" : "without a skin");
+        SetSkinBitmap(skinned ? skin_.Get() : nullptr);
+        gui_test::TestDialog host(IDD_TEST_HOST);
+        ASSERT_TRUE(host.Create(nullptr));
+        gui_test::TestDialog page(IDD_TEST_PAGE);
+        ASSERT_TRUE(page.Create(host.Handle()));
+        ::SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 500, 400, SWP_SHOWWINDOW);
+        ::SetWindowPos(page.Handle(), nullptr, 23, 31, 300, 200, SWP_NOZORDER | SWP_SHOWWINDOW);
+        HWND label = page.GetItem(IDC_PAGE_STATIC);
+        ::SetWindowTextW(label, L"");
+        const std::vector<std::uint8_t> empty = gui_test::CaptureRedrawn(label);
+        for (const wchar_t* text : {L"WWWWWWWWWW", L"ii", L""}) {
+            ::SetWindowTextW(label, text);
+            gui_test::PumpMessages();
+            const std::vector<std::uint8_t> changed = gui_test::CaptureWindow(label);
+            EXPECT_EQ(gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(label)), 0u) << "text " << text;
+        }
+        EXPECT_EQ(gui_test::CountDifferentBytes(gui_test::CaptureWindow(label), empty), 0u);
+    }
+}
+
 TEST_F(SkinTest, ImageControlShowsItsCopyWithTheSkinBesideItAndBlackWithout)
 {
     CImageCtrl image;

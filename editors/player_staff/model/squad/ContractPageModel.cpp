@@ -1,5 +1,6 @@
 #include "editors/player_staff/model/squad/ContractPageModel.h"
 
+#include "database/club/Club.h"
 #include "database/person/Person.h"
 
 namespace {
@@ -122,9 +123,6 @@ void ContractPageModel::Store(const TView& view, TPerson& person)
 {
     const TDate first = StoredDate(view.firstDateEdited, view.firstDate, ShownFirstDate(person, view.state));
     const TDate second = StoredDate(view.secondDateEdited, view.secondDate, ShownSecondDate(person, view.state));
-    // The page cannot show the start of a ban or a retirement, which the
-    // export writes: it stays.
-    const TDate keptStart = person.GetTransferStartDate();
     person.SetSalary(view.salary);
     person.SetTransferValue(view.transferValue);
     person.SetMoneyValue3(0);
@@ -133,7 +131,9 @@ void ContractPageModel::Store(const TView& view, TPerson& person)
     person.SetFavouriteCountry(view.favouriteCountry);
     // A running injury may stand beside another state, and the page shows
     // only the first of them: the others and their dates stay unless the
-    // user chose another state.
+    // user chose another state. So does the start of a ban or a retirement,
+    // which the page cannot show but the export writes. A state the user
+    // chose keeps no date of the one before it.
     if (view.state != person.GetTransferState()) {
         person.SetTransferState(view.state);
         person.SetInjuryStartDate(TDate());
@@ -149,10 +149,6 @@ void ContractPageModel::Store(const TView& view, TPerson& person)
         break;
     case Ban:
         person.SetBanLength(static_cast<std::uint8_t>(view.banMatches));
-        person.SetTransferStartDate(keptStart);
-        break;
-    case Retire:
-        person.SetTransferStartDate(keptStart);
         break;
     case Loan:
     case LoanFuture:
@@ -168,6 +164,11 @@ void ContractPageModel::Store(const TView& view, TPerson& person)
     default:
         break;
     }
+}
+
+std::u16string ContractPageModel::ClubName(std::uint32_t id)
+{
+    return TeamCountry(id) != 0 ? GetClubDisplayName(id) : u"";
 }
 
 int ContractPageModel::FirstContractYear()

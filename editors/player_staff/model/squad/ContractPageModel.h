@@ -4,6 +4,7 @@
 // with its fee rule.
 
 #include <cstdint>
+#include <string>
 
 #include "core/text/TextKey.h"
 #include "database/world/Date.h"
@@ -59,9 +60,18 @@ public:
 
     static void Store(const TView& view, TPerson& person);
 
+    // The name the page shows for one of its clubs: none for an id without
+    // a country.
+    static std::u16string ClubName(std::uint32_t id);
+
     // The contract end year runs from the reference year to ten years on; a
     // year not after the first shows "RandomAtGameStart".
     static int FirstContractYear();
     static int LastContractYear() { return FirstContractYear() + ContractYearSpan; }
     static bool IsRandomContractYear(int year) { return year <= FirstContractYear(); }
+    // The year bar's scale runs the other way, the last year at its top: a
+    // year stands at the mirrored bar position, which is also where a
+    // dropped thumb reads it from.
+    static int BarPositionOfYear(int year) { return FirstContractYear() + LastContractYear() - year; }
+    static int YearAtBarPosition(int position) { return FirstContractYear() + LastContractYear() - position; }
 };

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ClubEditorTestSupport.h"
+#include "core/text/TextManager.h"
 #include "database/club/KitPalette.h"
 #include "editors/country_club/club/DlgChooseClub.h"
 #include "editors/country_club/club/DlgChooseStadion.h"
@@ -136,6 +137,23 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 }
 
 }  // namespace
+
+// The general page on the program's skin, in English and with every text
+// in its longest language.
+TEST_F(ClubScreenshot, WritesTheGeneralPageOnTheSkinInEnglishAndLongest)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    for (const bool longest : {false, true}) {
+        CTextManager::Instance()->SetLongestTextMode(longest);
+        RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+            ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+            Save(frame, longest ? u"club-general-longest" : u"club-general-english");
+            club_test::Click(frame, IDOK);
+        });
+    }
+    CTextManager::Instance()->SetLongestTextMode(false);
+}
 
 TEST_F(ClubScreenshot, WritesTheSquadGenerator)
 {

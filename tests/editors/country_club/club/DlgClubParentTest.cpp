@@ -161,7 +161,6 @@ TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
         // Lowest leagues offer "not available" and the deepest level's leagues.
         const int leagues = static_cast<int>(::SendDlgItemMessageW(page, IDC_CLUB_LOWEST_LEAGUE0, CB_GETCOUNT, 0, 0));
         EXPECT_GE(leagues, 1);
-        EXPECT_EQ(::SendDlgItemMessageW(page, IDC_CLUB_FAN_NAME1, EM_GETLIMITTEXT, 0, 0), TClub::FanNameCapacity - 1);
         ClickTab(frame, KitTab);
         Click(frame, IDOK);
     });
@@ -170,6 +169,51 @@ TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
     EXPECT_EQ(std::u16string(club.GetTownForLanguage(other)), u"Newtown");
     EXPECT_EQ(std::u16string(club.GetFanName1()), u"Supporters");
     EXPECT_EQ(club.GetRival(0), 0u);
+}
+
+// The frame on its general page: everything inside its parent and every
+// text whole, in English and with every text in its longest language.
+TEST_F(ClubEditor, TheGeneralPageShowsEveryTextWhole)
+{
+    for (const bool longest : {false, true}) {
+        SCOPED_TRACE(longest ? "longest texts" : "English");
+        CTextManager::Instance()->SetLongestTextMode(longest);
+        std::vector<std::string> faults;
+        RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+            faults = gui_test::LayoutFaults(frame);
+            Click(frame, IDOK);
+        });
+        for (const std::string& fault : faults) ADD_FAILURE() << fault;
+    }
+    CTextManager::Instance()->SetLongestTextMode(false);
+}
+
+// The fan-name edits take 30 typed characters; the record keeps the first 19.
+TEST_F(ClubEditor, FanNameEditsTakeThirtyCharactersOfWhichTheRecordKeepsNineteen)
+{
+    TClub& club = Club(0);
+    const std::u16string typed = u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const struct {
+        int id;
+        std::size_t length;
+    } edits[] = {{IDC_CLUB_FAN_NAME1, 25}, {IDC_CLUB_FAN_NAME2, 36}};
+    std::vector<std::u16string> shown;
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        for (const auto& edit : edits) {
+            SetItem(page, edit.id, u"");
+            HWND control = ::GetDlgItem(page, edit.id);
+            for (std::size_t i = 0; i < edit.length; ++i) ::SendMessageW(control, WM_CHAR, typed[i], 0);
+            shown.push_back(ItemText(page, edit.id));
+        }
+        ClickTab(frame, KitTab);
+        Click(frame, IDOK);
+    });
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], typed.substr(0, 25));
+    EXPECT_EQ(shown[1], typed.substr(0, 30));
+    EXPECT_EQ(std::u16string(club.GetFanName1()), u"ABCDEFGHIJKLMNOPQRS");
+    EXPECT_EQ(std::u16string(club.GetFanName2()), u"ABCDEFGHIJKLMNOPQRS");
 }
 
 TEST_F(ClubEditor, AdministrationModeShowsTheIdsAndTheLanguageChooser)

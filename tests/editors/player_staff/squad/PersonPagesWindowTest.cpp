@@ -14,6 +14,7 @@
 #include "app/LedraApp.h"
 #include "core/Random.h"
 #include "database/world/WorldList.h"
+#include "editors/player_staff/model/squad/ContractPageModel.h"
 #include "resources/ClubEditorIds.h"
 
 namespace {
@@ -22,9 +23,9 @@ using squad_window_testing::FindDialogWith;
 using squad_window_testing::SelectRowByData;
 
 constexpr int England = 14;
-constexpr int AbilitiesTab = 2;
-constexpr int HistoryTab = 5;
-constexpr int ContractTab = 6;
+using squad_window_testing::AbilitiesTab;
+using squad_window_testing::ContractTab;
+using squad_window_testing::HistoryTab;
 
 class PersonPagesWindowTest : public squad_window_testing::SquadWindowTest {
 protected:
@@ -304,11 +305,216 @@ TEST_F(PersonPagesWindowTest, TheContractYearUnderTheDraggedThumbIsStoredForEver
     for (int year = 2007; year <= 2017; ++year) {
         const std::size_t i = static_cast<std::size_t>(year - 2007);
         EXPECT_EQ(stored[i], year);
-        EXPECT_EQ(positions[i], year);
+        EXPECT_EQ(positions[i], 2007 + 2017 - year) << "the thumb stays where it was dropped";
         if (year == 2007) EXPECT_NE(texts[i], u"2007") << "the first year is drawn when the game starts";
         else EXPECT_EQ(texts[i], win::U(std::to_wstring(year).c_str()));
     }
     EXPECT_EQ(first_->GetContractUntil(), 2017);
+}
+
+// A loan turned into a ban on the page keeps none of the loan's dates, and
+// the page names no club for ids without a country.
+TEST_F(PersonPagesWindowTest, ALoanTurnedIntoABanKeepsNoLoanDateAndCountrylessClubsShowNoName)
+{
+    first_->SetTransferState(ContractPageModel::Loan);
+    first_->SetTransferStartDate(TDate(2007, 7, 15));
+    first_->SetTransferEndDate(TDate(2008, 6, 30));
+    first_->SetTransferFee(5000);
+    first_->SetFavouriteClub(0);
+    first_->SetDislikedClub(0x00000005);
+    first_->SetTransferClub(0);
+    std::vector<std::u16string> names;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        for (const int id : {IDC_CONTRACT_FAVOURITE_CLUB, IDC_CONTRACT_DISLIKED_CLUB, IDC_CONTRACT_OTHER_CLUB}) {
+            names.push_back(ItemText(page, id));
+        }
+        HWND states = ::GetDlgItem(page, IDC_CONTRACT_STATE);
+        const int count = static_cast<int>(::SendMessageW(states, CB_GETCOUNT, 0, 0));
+        for (int item = 0; item < count; ++item) {
+            if (::SendMessageW(states, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) != ContractPageModel::Ban) continue;
+            ::SendMessageW(states, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+            ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_CONTRACT_STATE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(states));
+        }
+        SelectPageTab(window, 0);
+        Close(window);
+        return true;
+    });
+    EXPECT_EQ(names, std::vector<std::u16string>(3, u""));
+    EXPECT_EQ(first_->GetTransferState(), ContractPageModel::Ban);
+    EXPECT_FALSE(first_->GetTransferStartDate().IsSet()) << "the export would write it with the ban";
+    EXPECT_FALSE(first_->GetTransferEndDate().IsSet());
+    EXPECT_EQ(first_->GetTransferFee(), 0);
+}
+
+// Arrows, keys and the thumb move the year the same way: the bar shows each
+// year where a thumb dropped there reads it, so a thumb dropped where it
+// stands leaves the year, whatever moved the bar before.
+TEST_F(PersonPagesWindowTest, TheContractYearBarsArrowsKeysAndThumbAgree)
+{
+    first_->SetContractUntil(2010);
+    struct TMove {
+        const char* what;
+        bool key;
+        int code;
+        int year;
+    };
+    const TMove moves[] = {
+        {"shown", false, SB_ENDSCROLL, 2010},     {"up arrow", false, SB_LINEUP, 2011},
+        {"up key", true, VK_UP, 2012},            {"down arrow", false, SB_LINEDOWN, 2011},
+        {"down key", true, VK_DOWN, 2010},        {"page up", false, SB_PAGEUP, 2010},
+        {"page down key", true, VK_NEXT, 2010},   {"home key", true, VK_HOME, 2017},
+        {"up arrow at the top", false, SB_LINEUP, 2017}, {"end key", true, VK_END, 2007},
+        {"down key at the bottom", true, VK_DOWN, 2007}, {"up arrow", false, SB_LINEUP, 2008},
+    };
+    std::vector<int> years;
+    std::vector<int> positions;
+    std::vector<int> yearsAfterDrop;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        HWND bar = ::GetDlgItem(page, IDC_CONTRACT_YEAR_BAR);
+        for (const TMove& move : moves) {
+            if (move.key) {
+                ::SendMessageW(bar, WM_KEYDOWN, static_cast<WPARAM>(move.code), 0);
+            } else {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(move.code, 0), reinterpret_cast<LPARAM>(bar));
+            }
+            ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+            years.push_back(first_->GetContractUntil());
+            const int position = static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0));
+            positions.push_back(position);
+            for (const int code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}) {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, position), reinterpret_cast<LPARAM>(bar));
+            }
+            yearsAfterDrop.push_back(first_->GetContractUntil());
+        }
+        Close(window);
+        return true;
+    });
+    ASSERT_EQ(years.size(), std::size(moves));
+    for (std::size_t i = 0; i < std::size(moves); ++i) {
+        SCOPED_TRACE(moves[i].what);
+        EXPECT_EQ(years[i], moves[i].year);
+        EXPECT_EQ(positions[i], 2007 + 2017 - moves[i].year);
+        EXPECT_EQ(yearsAfterDrop[i], moves[i].year);
+    }
+}
+
+// --- Texts that change while their page is shown
+
+// After each arrow click the year stands alone on the program's skin, as it
+// does when the window is drawn afresh: no trace of the text before it.
+TEST_F(PersonPagesWindowTest, TheContractYearShownAfterEachArrowClickLooksAsIfDrawnAfresh)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    first_->SetContractUntil(2008);
+    std::vector<std::u16string> texts;
+    std::vector<std::size_t> differences;
+    bool seen = false;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        if (!::IsWindowVisible(window.Handle())) return false;
+        SelectPerson(window, first_);
+        SelectPageTab(window, ContractTab);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        HWND bar = ::GetDlgItem(page, IDC_CONTRACT_YEAR_BAR);
+        HWND year = ::GetDlgItem(page, IDC_CONTRACT_YEAR);
+        seen = ::IsWindowVisible(year) != FALSE;
+        gui_test::CaptureRedrawn(year);
+        for (const int code : {SB_LINEDOWN, SB_LINEUP, SB_LINEUP, SB_LINEUP}) {
+            for (const int step : {code, SB_ENDSCROLL}) {
+                ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(step, 0), reinterpret_cast<LPARAM>(bar));
+            }
+            gui_test::PumpMessages();
+            const std::vector<std::uint8_t> shown = gui_test::CaptureWindow(year);
+            differences.push_back(gui_test::CountDifferentBytes(shown, gui_test::CaptureRedrawn(year)));
+            texts.push_back(ItemText(page, IDC_CONTRACT_YEAR));
+        }
+        Close(window);
+        return true;
+    });
+    EXPECT_TRUE(seen);
+    const std::vector<std::u16string> expected = {u"drawn at the start of the game", u"2008", u"2009", u"2010"};
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(differences, std::vector<std::size_t>(4, 0));
+    EXPECT_EQ(first_->GetContractUntil(), 2010);
+}
+
+// A club chosen for the contract's three clubs and for a career entry is
+// shown on the program's skin as if the window were drawn afresh.
+TEST_F(PersonPagesWindowTest, AClubChosenOnTheContractAndHistoryPagesLooksAsIfDrawnAfresh)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    first_->SetTransferState(ContractPageModel::Loan);
+    for (auto set : {&TPerson::SetFavouriteClub, &TPerson::SetDislikedClub, &TPerson::SetTransferClub}) {
+        (first_->*set)(club_->GetId());
+    }
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.clubId = club_->GetId();
+    first_->AddHistoryEntry(entry);
+    const struct {
+        int tab;
+        int page;
+        int button;
+        int shownIn;
+    } choices[] = {
+        {ContractTab, CDlgPlayerlistClub::ContractPage, IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_FAVOURITE_CLUB},
+        {ContractTab, CDlgPlayerlistClub::ContractPage, IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_DISLIKED_CLUB},
+        {ContractTab, CDlgPlayerlistClub::ContractPage, IDC_CONTRACT_CHOOSE_OTHER, IDC_CONTRACT_OTHER_CLUB},
+        {HistoryTab, CDlgPlayerlistClub::HistoryPage, IDC_HISTORY_CHOOSE_CLUB, IDC_HISTORY_CLUB},
+    };
+    for (const auto& choice : choices) {
+        SCOPED_TRACE("button " + std::to_string(choice.button));
+        bool clicked = false;
+        bool picked = false;
+        bool seen = false;
+        std::u16string before;
+        std::u16string after;
+        std::size_t difference = 0;
+        RunWindow([&](CDlgPlayerlistClub& window) {
+            HWND page = Page(window, choice.page);
+            HWND shown = ::GetDlgItem(page, choice.shownIn);
+            if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+                squad_window_testing::PickClubOutOfTheWay(picker, England, other_->GetId());
+                picked = true;
+                return false;
+            }
+            if (!clicked) {
+                SelectPerson(window, first_);
+                SelectPageTab(window, choice.tab);
+                gui_test::CaptureRedrawn(shown);
+                before = ItemText(page, choice.shownIn);
+                clicked = true;
+                ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(choice.button, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(::GetDlgItem(page, choice.button)));
+                return false;
+            }
+            if (!picked) return false;
+            gui_test::PumpMessages();
+            seen = ::IsWindowVisible(shown) != FALSE;
+            after = ItemText(page, choice.shownIn);
+            const std::vector<std::uint8_t> changed = gui_test::CaptureWindow(shown);
+            difference = gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(shown));
+            Close(window);
+            return true;
+        });
+        EXPECT_TRUE(picked);
+        EXPECT_TRUE(seen);
+        EXPECT_EQ(before, u"Squad");
+        EXPECT_EQ(after, u"Other");
+        EXPECT_EQ(difference, 0u);
+    }
+    EXPECT_EQ(first_->GetFavouriteClub(), other_->GetId());
+    EXPECT_EQ(first_->GetDislikedClub(), other_->GetId());
+    EXPECT_EQ(first_->GetTransferClub(), other_->GetId());
+    EXPECT_EQ(first_->GetHistoryEntry(0).clubId, other_->GetId());
 }
 
 // --- The common page's caption

@@ -271,6 +271,54 @@ TEST_F(PersonPagesTest, NothingClearsDatesAndFeeButABanKeepsItsStart)
     EXPECT_EQ(banned->GetBanLength(), 4);
 }
 
+// A state chosen on the page keeps only its own dates: every date of the
+// state before it is cleared, whichever the two states are.
+TEST_F(PersonPagesTest, AChosenStateKeepsOnlyItsOwnDates)
+{
+    using M = ContractPageModel;
+    struct TDates {
+        bool injuryStart;
+        bool injuryEnd;
+        bool transferStart;
+        bool transferEnd;
+    };
+    const TDates kept[M::StateCount] = {
+        {false, false, false, false}, {true, true, false, false},  {false, false, false, false},
+        {false, false, false, false}, {false, false, true, true},  {false, false, true, false},
+        {false, false, true, true},
+    };
+    for (int before = 0; before < M::StateCount; ++before) {
+        for (int chosen = 0; chosen < M::StateCount; ++chosen) {
+            if (chosen == before) continue;
+            SCOPED_TRACE(std::to_string(before) + " to " + std::to_string(chosen));
+            TPerson* p = Add({});
+            p->SetTransferState(before);
+            p->SetInjuryStartDate(TDate(2007, 6, 1));
+            p->SetInjuryEndDate(TDate(2007, 9, 1));
+            p->SetTransferStartDate(TDate(2007, 7, 15));
+            p->SetTransferEndDate(TDate(2008, 6, 30));
+            M::TView view = M::Show(*p);
+            view.state = chosen;
+            M::Store(view, *p);
+            EXPECT_EQ(p->GetTransferState(), chosen);
+            EXPECT_EQ(p->GetInjuryStartDate().IsSet(), kept[chosen].injuryStart);
+            EXPECT_EQ(p->GetInjuryEndDate().IsSet(), kept[chosen].injuryEnd);
+            EXPECT_EQ(p->GetTransferStartDate().IsSet(), kept[chosen].transferStart);
+            EXPECT_EQ(p->GetTransferEndDate().IsSet(), kept[chosen].transferEnd);
+        }
+    }
+}
+
+// A club id without a country names no club, not even "-".
+TEST_F(PersonPagesTest, TheContractPageNamesOnlyClubsWithACountry)
+{
+    using M = ContractPageModel;
+    TClub* club = NewClub(England, u"Farbridge");
+    EXPECT_EQ(M::ClubName(club->GetId()), u"Farbridge");
+    EXPECT_EQ(M::ClubName(club->GetId() | ReserveTeamBit), std::u16string(club->GetReserveName()));
+    for (const std::uint32_t id : {0x00000000u, 0x00000005u, 0x0100FFFFu}) EXPECT_EQ(M::ClubName(id), u"") << id;
+}
+
 TEST_F(PersonPagesTest, AnInjuryBesideALoanKeepsBothUnlessTheStateIsChanged)
 {
     TPerson* p = Add({});

@@ -1,0 +1,135 @@
+// How the squad window's person pages are laid out, in English and with
+// every text in its longest language: each staff member's part of the
+// common page spans that page, and every window stays inside its parent
+// with every text whole.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/text/TextManager.h"
+#include "editors/player_staff/model/squad/ContractPageModel.h"
+#include "resources/StaffPagesIds.h"
+#include "tests/editors/player_staff/SquadWindowFixture.h"
+
+namespace {
+
+using squad_window_testing::ContractTab;
+using squad_window_testing::HistoryTab;
+
+class PageLayoutTest : public squad_window_testing::SquadWindowTest {
+protected:
+    void TearDown() override
+    {
+        CTextManager::Instance()->SetLongestTextMode(false);
+        SquadWindowTest::TearDown();
+    }
+
+    // Runs the window in English and in the longest texts; look acts once
+    // in each, on the window ready on its first page.
+    void InEachLanguage(const std::function<void(CDlgPlayerlistClub& window)>& look)
+    {
+        for (const bool longest : {false, true}) {
+            SCOPED_TRACE(longest ? "longest texts" : "English");
+            CTextManager::Instance()->SetLongestTextMode(longest);
+            CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+            window.SetClub(club_);
+            window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+            Run(window, [&] {
+                if (!::IsWindowVisible(window.Handle())) return false;
+                look(window);
+                ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+                return true;
+            });
+        }
+    }
+
+    static void ExpectWholeLayout(HWND window, const std::string& what)
+    {
+        for (const std::string& fault : gui_test::LayoutFaults(window)) ADD_FAILURE() << what << ": " << fault;
+    }
+
+    static RECT RectIn(HWND window, HWND reference)
+    {
+        RECT rect{};
+        ::GetWindowRect(window, &rect);
+        ::MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+
+    // The common page's one visible sub-page, or null.
+    static HWND ShownSubPage(HWND common)
+    {
+        for (HWND child = ::GetWindow(common, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[16] = {};
+            ::GetClassNameW(child, name, 16);
+            if (std::wstring(name) == L"#32770" && ::IsWindowVisible(child)) return child;
+        }
+        return nullptr;
+    }
+};
+
+TEST_F(PageLayoutTest, EachStaffMembersPartOfTheCommonPageSpansItWithEveryTextWhole)
+{
+    const TClub& other = *world_->GetCountry(14)->GetClubByUniqueId(world_->GetCountry(14)->CreateClub(u"Farbridge Athletic"));
+    TPerson* manager = Add(u"Manager", PersonManager);
+    manager->SetFavouriteClub(other.GetId());
+    manager->SetDislikedClub(club_->GetId());
+    Add(u"President", PersonPresident);
+    Add(u"Physio", 13);
+    InEachLanguage([&](CDlgPlayerlistClub& window) {
+        squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
+        HWND list = ::GetDlgItem(window.GetStaffList().Handle(), IDC_MANAGER_LIST);
+        HWND common = CommonPage(window);
+        const RECT person = RectIn(::GetDlgItem(common, IDC_COMMON_GROUP), common);
+        for (int row = 0; row < 3; ++row) {
+            SCOPED_TRACE("staff row " + std::to_string(row));
+            ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+            ::SendMessageW(window.GetStaffList().Handle(), WM_COMMAND, MAKEWPARAM(IDC_MANAGER_LIST, LBN_SELCHANGE),
+                           reinterpret_cast<LPARAM>(list));
+            HWND part = ShownSubPage(common);
+            ASSERT_NE(part, nullptr);
+            const RECT place = RectIn(part, common);
+            EXPECT_EQ(place.left, person.left);
+            EXPECT_EQ(place.right, person.right) << "as wide as the person's fields above it";
+            ExpectWholeLayout(window.Handle(), "staff row " + std::to_string(row));
+        }
+    });
+}
+
+TEST_F(PageLayoutTest, TheContractAndHistoryPagesShowEveryTextWhole)
+{
+    TPerson* loaned = Add(u"Loaned");
+    loaned->SetTransferState(ContractPageModel::LoanFuture);
+    loaned->SetTransferClub(club_->GetId());
+    loaned->SetFavouriteClub(club_->GetId());
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.clubId = club_->GetId();
+    loaned->AddHistoryEntry(entry);
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    InEachLanguage([&](CDlgPlayerlistClub& window) {
+        HWND list = ListBoxOf(window, 0);
+        const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
+        for (int row = 0; row < rows; ++row) {
+            if (::SendMessageW(list, LB_GETITEMDATA, row, 0) == static_cast<LRESULT>(loaned->GetId())) Select(window, 0, row);
+        }
+        for (const int tab : {0, HistoryTab, ContractTab}) {
+            SelectPageTab(window, tab);
+            ExpectWholeLayout(window.Handle(), "page tab " + std::to_string(tab));
+        }
+        // Each state shows its own labels and fields.
+        HWND contract = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
+        HWND states = ::GetDlgItem(contract, IDC_CONTRACT_STATE);
+        for (int state = 0; state < ContractPageModel::StateCount; ++state) {
+            ::SendMessageW(states, CB_SETCURSEL, static_cast<WPARAM>(state), 0);
+            ::SendMessageW(contract, WM_COMMAND, MAKEWPARAM(IDC_CONTRACT_STATE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(states));
+            ExpectWholeLayout(window.Handle(), "contract state " + std::to_string(state));
+        }
+    });
+}
+
+}  // namespace
