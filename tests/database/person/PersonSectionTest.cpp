@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "tests/database/DatabaseTestSupport.h"
 #include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "database/club/Club.h"
+#include "database/club/Referee.h"
 #include "database/country/CountryFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/GameIdMaps.h"
@@ -271,6 +273,62 @@ TEST_F(PersonSectionTest, ANameWithAMarkBehindABlankIsWrittenAtTheFirstSaveAsEve
             EXPECT_EQ(std::u16string(again.GetLastName()), c.name);
             EXPECT_EQ(WriteText(again, staff), first);
         }
+    }
+}
+
+// A name as typed: saved, loaded and saved again, each kind of record that
+// holds typed names gives the name it stored and the bytes of the first save.
+TEST_F(PersonSectionTest, ATypedNameIsStoredAsASaveAndALoadGiveItBack)
+{
+    const struct {
+        const char16_t* typed;
+        const char16_t* kept;
+    } cases[] = {
+        {u" ;Smith", u"Smith"}, {u" %Smith", u"Smith"}, {u";Smith", u"Smith"},  {u"%Smith", u"Smith"},
+        {u"  Anna", u"Anna"},   {u"Anna ", u"Anna"},    {u"Jo \t Ann", u"Jo Ann"}, {u"\u00A0;Berg", u"Berg"},
+        {u"O`Neil", u"O'Neil"}, {u"Kay\u2013Lee", u"Kay-Lee"}, {u"X\xD800", u"X\uFFFD"}, {u" ; ", u""},
+    };
+    const auto reading = [](const std::string& text) {
+        auto file = std::make_unique<CIndexTextFile>();
+        EXPECT_TRUE(file->OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + text), u"names"));
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+        return file;
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrow(c.typed));
+        for (const bool staff : {false, true}) {
+            TPerson& typed = *world_->CreatePerson(world_->GetFreePersonId(), false);
+            typed.SetType(staff ? 5 : 0);
+            typed.SetFirstName(c.typed);
+            typed.SetLastName(c.typed);
+            EXPECT_EQ(std::u16string(typed.GetLastName()), c.kept);
+            const std::string first = WriteText(typed, staff);
+            const TPerson& loaded = *ReadText(first, staff);
+            EXPECT_EQ(std::u16string(loaded.GetFirstName()), c.kept) << (staff ? "STAFF" : "PLAYER");
+            EXPECT_EQ(std::u16string(loaded.GetLastName()), c.kept) << (staff ? "STAFF" : "PLAYER");
+            EXPECT_EQ(WriteText(loaded, staff), first) << (staff ? "STAFF" : "PLAYER");
+        }
+        TReferee referee;
+        referee.SetNames(c.typed, c.typed);
+        EXPECT_EQ(std::u16string(referee.GetLastName()), c.kept);
+        const std::string firstReferee = database_testing::WrittenText([&](CIndexTextFile& out) { return referee.WriteReferee(out); });
+        TReferee loadedReferee;
+        EXPECT_EQ(loadedReferee.ReadReferee(*reading(firstReferee)), TSectionRead::Read);
+        EXPECT_EQ(std::u16string(loadedReferee.GetFirstName()), c.kept) << "referee";
+        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return loadedReferee.WriteReferee(out); }),
+                  firstReferee) << "referee";
+        TPoolPlayer entry;
+        entry.SetFirstName(c.typed);
+        entry.SetLastName(c.typed);
+        entry.SetPseudonym(c.typed);
+        EXPECT_EQ(std::u16string(entry.GetPseudonym()), c.kept);
+        BuildGameIdMaps(GetGameIdMaps());
+        const std::string firstEntry = database_testing::WrittenText([&](CIndexTextFile& out) { return entry.WritePoolPlayer(out); });
+        TPoolPlayer loadedEntry;
+        EXPECT_EQ(loadedEntry.ReadPoolPlayer(*reading(firstEntry)), TSectionRead::Read);
+        EXPECT_EQ(std::u16string(loadedEntry.GetPseudonym()), c.kept) << "pool entry";
+        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return loadedEntry.WritePoolPlayer(out); }),
+                  firstEntry) << "pool entry";
     }
 }
 
