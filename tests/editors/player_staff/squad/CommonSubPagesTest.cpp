@@ -60,6 +60,25 @@ protected:
         return opened;
     }
 
+    // Clicks a chooser button and ends the picker it opens with OK after
+    // choosing the row "no country", so that no club is chosen; true when a
+    // picker opened.
+    bool ChooseNoClubWith(int button)
+    {
+        bool opened = false;
+        gui_test::ModalDriver driver([&] {
+            HWND picker = FindDialogWith(IDC_PICK_CLUBS);
+            if (picker == nullptr) return false;
+            opened = true;
+            EXPECT_TRUE(SelectRowByData(picker, IDC_PICK_COUNTRIES, 0)) << "the row \"no country\"";
+            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            return true;
+        }, 3000);
+        HWND subPage = SubPageWith(button);
+        ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(subPage, button)));
+        return opened;
+    }
+
     CDlgPlayerAllRight page_{::GetDesktopWindow()};
     TClub* other_ = nullptr;
 };
@@ -111,6 +130,39 @@ TEST_F(CommonSubPagesTest, TheChosenFavouriteClubIsStoredWithItsReserveBitAndSho
     ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_DISLIKED_CLUB, club_->GetId()));
     EXPECT_EQ(manager->GetDislikedClub(), club_->GetId());
     EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_DISLIKED_CLUB), IDC_MANAGER_DISLIKED_CLUB), u"Squad");
+}
+
+TEST_F(CommonSubPagesTest, AFavouriteOrDislikedClubIsClearedByOkWithoutAClub)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteClub(other_->GetId());
+    manager->SetDislikedClub(club_->GetId());
+    page_.SetPerson(manager, club_);
+    ASSERT_TRUE(ChooseNoClubWith(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB));
+    EXPECT_EQ(manager->GetFavouriteClub(), 0u);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_FAVOURITE_CLUB), IDC_MANAGER_FAVOURITE_CLUB), u"");
+    EXPECT_EQ(manager->GetDislikedClub(), club_->GetId()) << "one choice at a time";
+    ASSERT_TRUE(ChooseNoClubWith(IDC_MANAGER_CHOOSE_DISLIKED_CLUB));
+    EXPECT_EQ(manager->GetDislikedClub(), 0u);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_DISLIKED_CLUB), IDC_MANAGER_DISLIKED_CLUB), u"");
+}
+
+TEST_F(CommonSubPagesTest, ACancelledPickerKeepsTheFavouriteClub)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteClub(other_->GetId());
+    page_.SetPerson(manager, club_);
+    gui_test::ModalDriver driver([&] {
+        HWND picker = FindDialogWith(IDC_PICK_CLUBS);
+        if (picker == nullptr) return false;
+        EXPECT_TRUE(SelectRowByData(picker, IDC_PICK_COUNTRIES, 0));
+        ::SendMessageW(picker, WM_COMMAND, IDCANCEL, 0);
+        return true;
+    }, 3000);
+    HWND subPage = SubPageWith(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB);
+    ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, BN_CLICKED), 0);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ(manager->GetFavouriteClub(), other_->GetId());
 }
 
 TEST_F(CommonSubPagesTest, AManagerSubPageLeftForAPlayerWritesNobody)
