@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 
 #include "tests/database/DatabaseTestSupport.h"
@@ -276,6 +275,24 @@ TEST_F(PersonSectionTest, ANameWithAMarkBehindABlankIsWrittenAtTheFirstSaveAsEve
     }
 }
 
+namespace {
+
+// Saves a record, loads the save into loaded and tells whether loaded
+// saves the same bytes again.
+template <typename Record>
+bool SavesAlikeAfterALoad(const Record& record, Record& loaded, bool (Record::*write)(CIndexTextFile&) const,
+                          TSectionRead (Record::*read)(CIndexTextFile&))
+{
+    const std::string first = database_testing::WrittenText([&](CIndexTextFile& out) { return (record.*write)(out); });
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + first), u"names"));
+    TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+    EXPECT_EQ((loaded.*read)(file), TSectionRead::Read);
+    return database_testing::WrittenText([&](CIndexTextFile& out) { return (loaded.*write)(out); }) == first;
+}
+
+}  // namespace
+
 // A name as typed: saved, loaded and saved again, each kind of record that
 // holds typed names gives the name it stored and the bytes of the first save.
 TEST_F(PersonSectionTest, ATypedNameIsStoredAsASaveAndALoadGiveItBack)
@@ -288,12 +305,7 @@ TEST_F(PersonSectionTest, ATypedNameIsStoredAsASaveAndALoadGiveItBack)
         {u"  Anna", u"Anna"},   {u"Anna ", u"Anna"},    {u"Jo \t Ann", u"Jo Ann"}, {u"\u00A0;Berg", u"Berg"},
         {u"O`Neil", u"O'Neil"}, {u"Kay\u2013Lee", u"Kay-Lee"}, {u"X\xD800", u"X\uFFFD"}, {u" ; ", u""},
     };
-    const auto reading = [](const std::string& text) {
-        auto file = std::make_unique<CIndexTextFile>();
-        EXPECT_TRUE(file->OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + text), u"names"));
-        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
-        return file;
-    };
+    BuildGameIdMaps(GetGameIdMaps());
     for (const auto& c : cases) {
         SCOPED_TRACE(Narrow(c.typed));
         for (const bool staff : {false, true}) {
@@ -310,25 +322,16 @@ TEST_F(PersonSectionTest, ATypedNameIsStoredAsASaveAndALoadGiveItBack)
         }
         TReferee referee;
         referee.SetNames(c.typed, c.typed);
-        EXPECT_EQ(std::u16string(referee.GetLastName()), c.kept);
-        const std::string firstReferee = database_testing::WrittenText([&](CIndexTextFile& out) { return referee.WriteReferee(out); });
         TReferee loadedReferee;
-        EXPECT_EQ(loadedReferee.ReadReferee(*reading(firstReferee)), TSectionRead::Read);
-        EXPECT_EQ(std::u16string(loadedReferee.GetFirstName()), c.kept) << "referee";
-        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return loadedReferee.WriteReferee(out); }),
-                  firstReferee) << "referee";
+        EXPECT_TRUE(SavesAlikeAfterALoad(referee, loadedReferee, &TReferee::WriteReferee, &TReferee::ReadReferee));
+        EXPECT_EQ(std::u16string(loadedReferee.GetLastName()), c.kept) << "referee";
         TPoolPlayer entry;
         entry.SetFirstName(c.typed);
         entry.SetLastName(c.typed);
         entry.SetPseudonym(c.typed);
-        EXPECT_EQ(std::u16string(entry.GetPseudonym()), c.kept);
-        BuildGameIdMaps(GetGameIdMaps());
-        const std::string firstEntry = database_testing::WrittenText([&](CIndexTextFile& out) { return entry.WritePoolPlayer(out); });
         TPoolPlayer loadedEntry;
-        EXPECT_EQ(loadedEntry.ReadPoolPlayer(*reading(firstEntry)), TSectionRead::Read);
+        EXPECT_TRUE(SavesAlikeAfterALoad(entry, loadedEntry, &TPoolPlayer::WritePoolPlayer, &TPoolPlayer::ReadPoolPlayer));
         EXPECT_EQ(std::u16string(loadedEntry.GetPseudonym()), c.kept) << "pool entry";
-        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return loadedEntry.WritePoolPlayer(out); }),
-                  firstEntry) << "pool entry";
     }
 }
 

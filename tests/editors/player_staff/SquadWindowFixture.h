@@ -24,6 +24,8 @@ namespace squad_window_testing {
 HWND FindDialogWith(int controlId);
 // Selects the row of a list box by its item data, as a click would.
 bool SelectRowByData(HWND dialog, int listId, LPARAM data);
+// Chooses the item of a combo box by its item data, as a click would.
+bool ChooseItemByData(HWND dialog, int comboId, LPARAM data);
 // A user's change of the person page tab, through the control's own path.
 void SelectPageTab(CDlgPlayerlistClub& window, int index);
 // The same for the tab over the lists.

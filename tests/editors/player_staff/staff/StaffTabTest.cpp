@@ -96,15 +96,7 @@ protected:
     // Chooses the combo box item whose data is value, as a click would.
     static void ChooseItem(HWND page, int id, LPARAM value)
     {
-        HWND combo = ::GetDlgItem(page, id);
-        const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
-        for (LRESULT item = 0; item < count; ++item) {
-            if (::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(item), 0) != value) continue;
-            ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
-            ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-            return;
-        }
-        ADD_FAILURE() << "no item with data " << value << " in " << id;
+        EXPECT_TRUE(squad_window_testing::ChooseItemByData(page, id, value)) << "no item with data " << value << " in " << id;
     }
 
     static void TypeAbility(HWND page, int id, int value)
@@ -326,15 +318,7 @@ TEST_F(StaffTabTest, AMoveGoesToTheChosenClub)
 // Chooses the list row whose item data is value, as a click would.
 void ChooseRow(HWND dialog, int id, LPARAM value)
 {
-    HWND list = ::GetDlgItem(dialog, id);
-    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
-        if (::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) != value) continue;
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        return;
-    }
-    ADD_FAILURE() << "no row with data " << value << " in " << id;
+    EXPECT_TRUE(squad_window_testing::SelectRowByData(dialog, id, value)) << "no row with data " << value << " in " << id;
 }
 
 TEST_F(StaffTabTest, ATakeOverBringsTheChosenStaffMemberFromTheOtherClub)
