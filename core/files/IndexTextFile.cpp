@@ -639,6 +639,11 @@ bool CIndexTextFile::ReadQuotedStrings(char16_t* dest, std::size_t capacity)
     return cursor != nullptr;
 }
 
+char16_t CIndexTextFile::AsRead(char16_t unit)
+{
+    return unit == u'\r' || unit == u'\n' ? unit : FixUp(unit);
+}
+
 bool CIndexTextFile::ExtractQuoted(char16_t*& cursor, char16_t* dest, char16_t quote, std::size_t capacity)
 {
     if (!cursor) {

@@ -167,6 +167,10 @@ public:
     // The next ',' of a text or its terminator; null stays null.
     static const char16_t* SkipToComma(const char16_t* text);
     static char16_t* SkipToComma(char16_t* text);
+    // The unit a read gives back for a unit of a line as written: old files'
+    // stand-ins become the characters they stand for (a grave accent an
+    // apostrophe, an en dash a hyphen, a few control codes Polish letters).
+    static char16_t AsRead(char16_t unit);
 
     // Writers: each appends one line (arrays one line per element) and
     // returns false when no file is open for writing or the text is null.

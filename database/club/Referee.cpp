@@ -12,8 +12,8 @@ constexpr std::u16string_view SectionKey = u"REFEREE";
 
 void TReferee::SetNames(const char16_t* first, const char16_t* last)
 {
-    SetRecordText(firstName_, first);
-    SetRecordText(lastName_, last);
+    SetKeptName(firstName_, first);
+    SetKeptName(lastName_, last);
 }
 
 void TReferee::FormatShortName(char16_t* buffer, std::size_t size) const

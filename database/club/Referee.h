@@ -19,6 +19,7 @@ public:
 
     const char16_t* GetFirstName() const { return firstName_; }
     const char16_t* GetLastName() const { return lastName_; }
+    // Typed names are kept as a save and a reload give them back (SetKeptName).
     void SetNames(const char16_t* first, const char16_t* last);
     std::uint8_t GetType() const { return type_; }
     void SetType(std::uint8_t type) { type_ = type; }

@@ -4,7 +4,6 @@
 #include <iterator>
 #include <utility>
 
-#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/person/NameList.h"
@@ -12,17 +11,6 @@
 #include "database/world/RecordText.h"
 
 namespace {
-// Names are single lines: line breaks and tabs inside one become blanks
-// before the record-text rule applies.
-template <std::size_t N>
-void SetName(char16_t (&dest)[N], const char16_t* text)
-{
-    SetRecordText(dest, text);
-    for (char16_t* c = dest; *c != 0; ++c) {
-        if (*c == u'\t') *c = u' ';
-    }
-}
-
 bool IsIndex(int index, int count)
 {
     return index >= 0 && index < count;
@@ -63,22 +51,22 @@ void TPerson::InitOverDefaults(std::uint8_t typeValue, std::uint8_t nationalityV
 
 void TPerson::SetFirstName(const char16_t* text)
 {
-    SetName(firstName, text);
+    SetKeptName(firstName, text);
 }
 
 void TPerson::SetLastName(const char16_t* text)
 {
-    SetName(lastName, text);
+    SetKeptName(lastName, text);
 }
 
 void TPerson::SetNickname(const char16_t* text)
 {
-    SetName(nickname, text);
+    SetKeptName(nickname, text);
 }
 
 void TPerson::SetPseudonym(const char16_t* text)
 {
-    SetName(pseudonym, text);
+    SetKeptName(pseudonym, text);
 }
 
 void TPerson::SetTalent(int talent)

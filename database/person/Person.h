@@ -165,8 +165,9 @@ public:
     bool HasCharacterTrait(int bit) const { return bit >= 0 && bit < 32 && (characterWord & (1u << bit)) != 0; }
     void SetCharacterTrait(int bit, bool on);
 
-    // Names: CR, LF and TAB become blanks, then the record-text rule; at
-    // most the capacity minus one character; null clears.
+    // Names are kept as a save and a reload give them back (SetKeptName):
+    // at most the capacity minus one character, blanks collapsed and
+    // trimmed, no leading mark; null clears.
     const char16_t* GetFirstName() const { return firstName; }
     const char16_t* GetLastName() const { return lastName; }
     const char16_t* GetNickname() const { return nickname; }

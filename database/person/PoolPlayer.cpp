@@ -30,17 +30,17 @@ std::u16string TPoolPlayer::GetShortName() const
 
 void TPoolPlayer::SetFirstName(const char16_t* text)
 {
-    SetRecordText(firstName_, text);
+    SetKeptName(firstName_, text);
 }
 
 void TPoolPlayer::SetLastName(const char16_t* text)
 {
-    SetRecordText(lastName_, text);
+    SetKeptName(lastName_, text);
 }
 
 void TPoolPlayer::SetPseudonym(const char16_t* text)
 {
-    SetRecordText(pseudonym_, text);
+    SetKeptName(pseudonym_, text);
 }
 
 void TPoolPlayer::Randomise(const TCountry& country)

@@ -29,6 +29,7 @@ public:
     const char16_t* GetFirstName() const { return firstName_; }
     const char16_t* GetLastName() const { return lastName_; }
     const char16_t* GetPseudonym() const { return pseudonym_; }
+    // Typed names are kept as a save and a reload give them back (SetKeptName).
     void SetFirstName(const char16_t* text);
     void SetLastName(const char16_t* text);
     void SetPseudonym(const char16_t* text);

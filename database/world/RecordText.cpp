@@ -40,6 +40,37 @@ char16_t WithoutLineBreak(char16_t c)
     return c == u'\r' || c == u'\n' ? u' ' : c;
 }
 
+bool IsHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool IsLowSurrogate(char16_t c)
+{
+    return c >= 0xDC00 && c <= 0xDFFF;
+}
+
+// Each unit as a save and a reload give it back; true when one changed.
+bool KeepUnitsAsRead(char16_t* text)
+{
+    bool changed = false;
+    for (char16_t* c = text; *c != 0; ++c) {
+        const bool pair = IsHighSurrogate(c[0]) && IsLowSurrogate(c[1]);
+        const bool lone = !pair && (IsHighSurrogate(*c) || IsLowSurrogate(*c));
+        const char16_t kept = lone ? u'\uFFFD' : CIndexTextFile::AsRead(*c);
+        changed = changed || kept != *c;
+        *c = kept;
+        if (pair) ++c;
+    }
+    return changed;
+}
+
+bool TrimEnds(char16_t* text)
+{
+    const std::size_t length = TextLength(text);
+    return TextLength(TrimText(text)) != length;
+}
+
 }  // namespace
 
 std::u16string MakeRecordText(std::u16string_view text)
@@ -61,6 +92,21 @@ void SetRecordText(char16_t* dest, std::size_t capacity, const char16_t* text)
         for (; length + 1 < capacity && text[length] != 0; ++length) dest[length] = WithoutLineBreak(text[length]);
     }
     dest[length] = 0;
+}
+
+void SetKeptName(char16_t* dest, std::size_t capacity, const char16_t* text)
+{
+    SetRecordText(dest, capacity, text);
+    if (dest == nullptr || capacity == 0) return;
+    for (bool changed = true; changed;) {
+        changed = KeepUnitsAsRead(dest);
+        changed = NormaliseWhitespace(dest) || changed;
+        changed = TrimEnds(dest) || changed;
+        if (LineMarkLength(dest) != 0) {
+            SetRecordText(dest, capacity, dest);
+            changed = true;
+        }
+    }
 }
 
 bool WriteRecordText(CIndexTextFile& file, std::u16string_view text)

@@ -3,6 +3,7 @@
 // user, with bit 24 for a reserve team.
 
 #include <cstdint>
+#include <optional>
 
 #include <windows.h>
 
@@ -12,3 +13,6 @@ std::uint32_t ChooseClubInCountry(HWND owner, int countryId);
 // when cancelled or nothing chosen. Without reserve teams only the clubs
 // themselves are offered.
 std::uint32_t ChooseClubFrom(HWND owner, std::uint32_t presetId, bool includeReserveTeams = true);
+// The picker opened on a club: on OK the id it gives, 0 when no club is
+// chosen; nothing when cancelled.
+std::optional<std::uint32_t> PickClubFrom(HWND owner, std::uint32_t presetId);

@@ -228,7 +228,8 @@ void CDlgPlayerList::GeneratePlayer()
     TPerson* person = club_ != nullptr && generators.player ? SquadListModel::CreateForSquad(*club_) : nullptr;
     if (person == nullptr) return;
     RequestStore();
-    if (teamPart_ == SquadListModel::YouthTeam) person->SetYouthPlayer(true);
+    // The generator offers the numbers of the team he joins.
+    SquadListModel::PlaceInTeamPart(*club_, *person, teamPart_);
     if (generators.player(Handle(), *club_, *person) && SquadListModel::AddGenerated(*club_, *person, teamPart_)) {
         FillList();
         return;

@@ -6,9 +6,8 @@ CDlgLandManagerAbilities::CDlgLandManagerAbilities(HWND parent) : CDlgManagerAbi
 
 bool CDlgLandManagerAbilities::OnCommand(int id, int code, HWND control)
 {
-    if (id == IDC_MANAGER_CHARACTER && code == CBN_SELCHANGE) {
-        ApplyToPerson();
-        return true;
-    }
-    return CDlgManagerAbilities::OnCommand(id, code, control);
+    const bool handled = CDlgManagerAbilities::OnCommand(id, code, control);
+    if (id != IDC_MANAGER_CHARACTER || code != CBN_SELCHANGE) return handled;
+    ApplyToPerson();
+    return true;
 }

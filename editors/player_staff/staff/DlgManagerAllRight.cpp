@@ -1,5 +1,7 @@
 #include "editors/player_staff/staff/DlgManagerAllRight.h"
 
+#include <optional>
+
 #include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
@@ -59,19 +61,20 @@ void CDlgManagerAllRight::SetPerson(TPerson* person)
     showing_ = false;
 }
 
+// The picker's OK stores what it gives: no club clears the choice.
 void CDlgManagerAllRight::ChooseFavouriteClub()
 {
-    const std::uint32_t chosen = ChooseClubFrom(Handle(), person_->GetFavouriteClub());
-    if (chosen == 0) return;
-    person_->SetFavouriteClub(chosen);
+    const std::optional<std::uint32_t> chosen = PickClubFrom(Handle(), person_->GetFavouriteClub());
+    if (!chosen) return;
+    person_->SetFavouriteClub(*chosen);
     SetPerson(person_);
 }
 
 void CDlgManagerAllRight::ChooseDislikedClub()
 {
-    const std::uint32_t chosen = ChooseClubFrom(Handle(), 0);
-    if (chosen == 0) return;
-    person_->SetDislikedClub(chosen);
+    const std::optional<std::uint32_t> chosen = PickClubFrom(Handle(), 0);
+    if (!chosen) return;
+    person_->SetDislikedClub(*chosen);
     SetPerson(person_);
 }
 

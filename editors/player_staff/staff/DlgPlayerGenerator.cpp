@@ -34,6 +34,7 @@ BOOL CDlgPlayerGenerator::OnInitDialog()
 {
     CDialogB::OnInitDialog();
     if (club_ == nullptr || person_ == nullptr) return TRUE;
+    reserveTeam_ = person_->IsReserveTeam();
     birthDate_.SubclassDlgItem(IDC_GENERATOR_BIRTH_DATE, *this);
     shirt_.SubclassDlgItem(IDC_GENERATOR_SHIRT_NUMBER, *this);
     level_.SubclassDlgItem(IDC_GENERATOR_LEVEL, *this);
@@ -45,7 +46,7 @@ BOOL CDlgPlayerGenerator::OnInitDialog()
     shirt_.SetRange(1, HighestNumber);
     shirt_.SetNotify(this);
     FillCombos();
-    club_->CountShirtNumbers(shirtCounts_);
+    club_->CountShirtNumbers(shirtCounts_, reserveTeam_);
     shirtCounts_[0] = 1;
     ShowProposal();
     return TRUE;
@@ -85,7 +86,7 @@ int CDlgPlayerGenerator::Selected(int id, int fallback) const
 void CDlgPlayerGenerator::ShowProposal()
 {
     const PlayerGeneratorProposal::TProposal proposal =
-        PlayerGeneratorProposal::Propose(*club_, club_->GetCountryId(), person_->IsYouthPlayer());
+        PlayerGeneratorProposal::Propose(*club_, club_->GetCountryId(), person_->IsYouthPlayer(), reserveTeam_);
     SelectRow(IDC_GENERATOR_POSITION, proposal.position - 1);
     shirtNumber_ = proposal.shirtNumber;
     changingNumber_ = true;
@@ -186,5 +187,6 @@ void CDlgPlayerGenerator::OnOK()
                                   Selected(IDC_GENERATOR_POSITION, -1), shirtNumber_, level_.GetValue(),
                                   Selected(IDC_GENERATOR_TALENT, -1), Selected(IDC_GENERATOR_NATIONALITY, -1));
     person_->SetBirthDate(born);
+    PlayerGeneratorProposal::JoinTeam(*person_, reserveTeam_, shirtNumber_);
     EndDialog(IDOK);
 }

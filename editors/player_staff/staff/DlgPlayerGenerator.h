@@ -2,6 +2,8 @@
 // Proposes one random player for a club: names, birth date, position,
 // shirt number, level, talent and nationality, each to be changed or drawn
 // again. OK makes the given person that player; Cancel leaves him as he was.
+// A person the caller placed in the reserve team is offered, and wears, a
+// number of the reserve team.
 
 #include "ui/controls/DateCtrl.h"
 #include "ui/base/DialogB.h"
@@ -38,6 +40,7 @@ private:
 
     TClub* club_;
     TPerson* person_;
+    bool reserveTeam_ = false;
     int shirtNumber_ = 1;
     int shirtCounts_[ShirtNumbers] = {};
     bool changingNumber_ = false;

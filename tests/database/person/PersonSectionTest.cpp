@@ -6,6 +6,7 @@
 #include "core/files/IndexTextFile.h"
 #include "core/Random.h"
 #include "database/club/Club.h"
+#include "database/club/Referee.h"
 #include "database/country/CountryFile.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/GameIdMaps.h"
@@ -271,6 +272,66 @@ TEST_F(PersonSectionTest, ANameWithAMarkBehindABlankIsWrittenAtTheFirstSaveAsEve
             EXPECT_EQ(std::u16string(again.GetLastName()), c.name);
             EXPECT_EQ(WriteText(again, staff), first);
         }
+    }
+}
+
+namespace {
+
+// Saves a record, loads the save into loaded and tells whether loaded
+// saves the same bytes again.
+template <typename Record>
+bool SavesAlikeAfterALoad(const Record& record, Record& loaded, bool (Record::*write)(CIndexTextFile&) const,
+                          TSectionRead (Record::*read)(CIndexTextFile&))
+{
+    const std::string first = database_testing::WrittenText([&](CIndexTextFile& out) { return (record.*write)(out); });
+    CIndexTextFile file;
+    EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + first), u"names"));
+    TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+    EXPECT_EQ((loaded.*read)(file), TSectionRead::Read);
+    return database_testing::WrittenText([&](CIndexTextFile& out) { return (loaded.*write)(out); }) == first;
+}
+
+}  // namespace
+
+// A name as typed: saved, loaded and saved again, each kind of record that
+// holds typed names gives the name it stored and the bytes of the first save.
+TEST_F(PersonSectionTest, ATypedNameIsStoredAsASaveAndALoadGiveItBack)
+{
+    const struct {
+        const char16_t* typed;
+        const char16_t* kept;
+    } cases[] = {
+        {u" ;Smith", u"Smith"}, {u" %Smith", u"Smith"}, {u";Smith", u"Smith"},  {u"%Smith", u"Smith"},
+        {u"  Anna", u"Anna"},   {u"Anna ", u"Anna"},    {u"Jo \t Ann", u"Jo Ann"}, {u"\u00A0;Berg", u"Berg"},
+        {u"O`Neil", u"O'Neil"}, {u"Kay\u2013Lee", u"Kay-Lee"}, {u"X\xD800", u"X\uFFFD"}, {u" ; ", u""},
+    };
+    BuildGameIdMaps(GetGameIdMaps());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Narrow(c.typed));
+        for (const bool staff : {false, true}) {
+            TPerson& typed = *world_->CreatePerson(world_->GetFreePersonId(), false);
+            typed.SetType(staff ? 5 : 0);
+            typed.SetFirstName(c.typed);
+            typed.SetLastName(c.typed);
+            EXPECT_EQ(std::u16string(typed.GetLastName()), c.kept);
+            const std::string first = WriteText(typed, staff);
+            const TPerson& loaded = *ReadText(first, staff);
+            EXPECT_EQ(std::u16string(loaded.GetFirstName()), c.kept) << (staff ? "STAFF" : "PLAYER");
+            EXPECT_EQ(std::u16string(loaded.GetLastName()), c.kept) << (staff ? "STAFF" : "PLAYER");
+            EXPECT_EQ(WriteText(loaded, staff), first) << (staff ? "STAFF" : "PLAYER");
+        }
+        TReferee referee;
+        referee.SetNames(c.typed, c.typed);
+        TReferee loadedReferee;
+        EXPECT_TRUE(SavesAlikeAfterALoad(referee, loadedReferee, &TReferee::WriteReferee, &TReferee::ReadReferee));
+        EXPECT_EQ(std::u16string(loadedReferee.GetLastName()), c.kept) << "referee";
+        TPoolPlayer entry;
+        entry.SetFirstName(c.typed);
+        entry.SetLastName(c.typed);
+        entry.SetPseudonym(c.typed);
+        TPoolPlayer loadedEntry;
+        EXPECT_TRUE(SavesAlikeAfterALoad(entry, loadedEntry, &TPoolPlayer::WritePoolPlayer, &TPoolPlayer::ReadPoolPlayer));
+        EXPECT_EQ(std::u16string(loadedEntry.GetPseudonym()), c.kept) << "pool entry";
     }
 }
 

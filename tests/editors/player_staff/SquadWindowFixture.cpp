@@ -28,6 +28,28 @@ void SelectTab(CDlgPlayerlistClub& window, CMyTabCtrl& tabs, int id, int index)
     ::SendMessageW(window.Handle(), WM_NOTIFY, id, reinterpret_cast<LPARAM>(&header));
 }
 
+// The messages of a list box or of a combo box.
+struct TChoiceMessages {
+    UINT count;
+    UINT itemData;
+    UINT select;
+    WORD selectionChange;
+};
+
+// Selects the row whose item data is data and tells the dialog, as a click would.
+bool ChooseByData(HWND dialog, int id, LPARAM data, const TChoiceMessages& messages)
+{
+    HWND control = ::GetDlgItem(dialog, id);
+    const LRESULT count = ::SendMessageW(control, messages.count, 0, 0);
+    for (LRESULT row = 0; row < count; ++row) {
+        if (::SendMessageW(control, messages.itemData, static_cast<WPARAM>(row), 0) != data) continue;
+        ::SendMessageW(control, messages.select, static_cast<WPARAM>(row), 0);
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, messages.selectionChange), reinterpret_cast<LPARAM>(control));
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 void PickClubOutOfTheWay(HWND picker, int countryId, std::uint32_t clubId)
@@ -57,15 +79,12 @@ HWND FindDialogWith(int controlId)
 
 bool SelectRowByData(HWND dialog, int listId, LPARAM data)
 {
-    HWND list = ::GetDlgItem(dialog, listId);
-    const int count = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        if (::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) != data) continue;
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        return true;
-    }
-    return false;
+    return ChooseByData(dialog, listId, data, {LB_GETCOUNT, LB_GETITEMDATA, LB_SETCURSEL, LBN_SELCHANGE});
+}
+
+bool ChooseItemByData(HWND dialog, int comboId, LPARAM data)
+{
+    return ChooseByData(dialog, comboId, data, {CB_GETCOUNT, CB_GETITEMDATA, CB_SETCURSEL, CBN_SELCHANGE});
 }
 
 }  // namespace squad_window_testing

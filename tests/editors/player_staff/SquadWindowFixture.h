@@ -32,6 +32,8 @@ bool SelectRowByData(HWND dialog, int listId, LPARAM data);
 // Chooses the club in the club picker, moved off the screen first so that
 // its closing repaints nothing of the window below it.
 void PickClubOutOfTheWay(HWND picker, int countryId, std::uint32_t clubId);
+// Chooses the item of a combo box by its item data, as a click would.
+bool ChooseItemByData(HWND dialog, int comboId, LPARAM data);
 // A user's change of the person page tab, through the control's own path.
 void SelectPageTab(CDlgPlayerlistClub& window, int index);
 // The same for the tab over the lists.

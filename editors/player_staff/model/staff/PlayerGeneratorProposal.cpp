@@ -39,12 +39,13 @@ std::u16string PlayerGeneratorProposal::DrawName(const TCompleteWorld& world, in
     return GetNamePool().PickRandomName(lastName ? NamePoolSurname : NamePoolMale, language);
 }
 
-PlayerGeneratorProposal::TProposal PlayerGeneratorProposal::Propose(const TClub& club, int nationality, bool youth)
+PlayerGeneratorProposal::TProposal PlayerGeneratorProposal::Propose(const TClub& club, int nationality, bool youth,
+                                                                    bool reserveTeam)
 {
     TProposal proposal;
     proposal.talent = CrtRandBelow(TalentCount);
     proposal.position = 1 + CrtRandBelow(PositionCount);
-    proposal.shirtNumber = club.GetFreeShirtNumber(proposal.position);
+    proposal.shirtNumber = club.GetFreeShirtNumber(proposal.position, reserveTeam);
     const int countryId = nationality > 0 ? nationality : club.GetCountryId();
     if (const TCompleteWorld* world = club.GetWorld()) {
         proposal.lastName = DrawName(*world, countryId, true);
@@ -54,6 +55,14 @@ PlayerGeneratorProposal::TProposal PlayerGeneratorProposal::Propose(const TClub&
     proposal.talent = CrtRandBelow(TalentCount);
     proposal.level = LowestLevel + CrtRandBelow(LevelSpread);
     return proposal;
+}
+
+void PlayerGeneratorProposal::JoinTeam(TPerson& person, bool reserveTeam, int number)
+{
+    if (!reserveTeam) return;
+    person.SetReserveTeam();
+    person.SetReserveShirtNumber(static_cast<std::uint8_t>(number));
+    person.SetShirtNumber(0);
 }
 
 int PlayerGeneratorProposal::StepShirtNumber(const int (&counts)[ShirtNumbers], int previous, int wanted)

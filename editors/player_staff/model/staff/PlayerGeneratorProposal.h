@@ -2,7 +2,7 @@
 // The random player the generator dialog proposes: names from the name
 // pool, a birth date, position, talent and level drawn with the runtime's
 // rand in the dialog's order, and the stepping of the shirt number over the
-// numbers the first team wears.
+// numbers worn in the team the player joins, the first or the reserve team.
 
 #include <string>
 
@@ -10,6 +10,7 @@
 
 class TClub;
 class TCompleteWorld;
+class TPerson;
 
 class PlayerGeneratorProposal {
 public:
@@ -30,10 +31,15 @@ public:
     };
 
     // The whole proposal in the dialog's order: talent row, position row,
-    // the club's free number for the position, last name, first name, birth
-    // date, a new talent and the level. The names are of the first language
-    // of the nationality's country (the club's country for 0).
-    static TProposal Propose(const TClub& club, int nationality, bool youth);
+    // the free number for the position in the club's first or reserve team,
+    // last name, first name, birth date, a new talent and the level. The
+    // names are of the first language of the nationality's country (the
+    // club's country for 0).
+    static TProposal Propose(const TClub& club, int nationality, bool youth, bool reserveTeam);
+    // The generated player, whom the person generator makes a first-team
+    // player wearing number, joins the team he was generated for: in the
+    // reserve team he wears number there and no first-team number yet.
+    static void JoinTeam(TPerson& person, bool reserveTeam, int number);
 
     // Day 1..30 (28 in February), month 1..12, year 1989 - r(16), for a
     // youth player 1995 - r(6).
@@ -43,7 +49,7 @@ public:
 
     // The number shown after the user changed it from previous to wanted:
     // clamped to 1..99, then moved one by one in the direction of the
-    // change to the first number the first team does not wear; previous
-    // when the search leaves 1..99. counts[0] counts as worn.
+    // change to the first number the team does not wear; previous when the
+    // search leaves 1..99. counts[0] counts as worn.
     static int StepShirtNumber(const int (&counts)[ShirtNumbers], int previous, int wanted);
 };

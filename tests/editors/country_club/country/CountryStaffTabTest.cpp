@@ -245,6 +245,30 @@ TEST_F(CountryStaffTabTest, AbilitiesEditedThenTheEditorsOkAreKept)
     EXPECT_EQ(manager->GetStaffAbility(1), 12);
 }
 
+// An ability above the spins' 15 and a language no row offers stay as
+// stored when the page is only looked at; what the user changes is written.
+TEST_F(CountryStaffTabTest, OnlyTheAbilitiesPagesChangedValuesAreWrittenAtTheEditorsOk)
+{
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* manager = Shown();
+    ASSERT_NE(manager, nullptr);
+    for (int index = 0; index < 4; ++index) manager->SetStaffAbility(index, static_cast<std::uint8_t>(20 + index));
+    const std::uint8_t languages[TPerson::LanguageSlots] = {63, 13, 0, 0};
+    manager->SetLanguageSlots(languages);
+    ChoosePageTab(1);
+    ChoosePageTab(0);
+    ChoosePageTab(1);
+    TypeCoaching(9);
+    ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    EXPECT_EQ(manager->GetStaffAbility(0), 20);
+    EXPECT_EQ(manager->GetStaffAbility(1), 9);
+    EXPECT_EQ(manager->GetStaffAbility(2), 22);
+    EXPECT_EQ(manager->GetStaffAbility(3), 23);
+    EXPECT_EQ(manager->GetLanguage(0), 63);
+    EXPECT_EQ(manager->GetLanguage(1), 13);
+}
+
 TEST_F(CountryStaffTabTest, NoTabChangeIsRefused)
 {
     TCountry& country = EmptyCountry();

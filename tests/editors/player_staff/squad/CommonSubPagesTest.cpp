@@ -41,18 +41,21 @@ protected:
     // The page itself stays hidden: its sub-pages' own visibility counts.
     bool Shows(int controlId) const { return (::GetWindowLongW(SubPageWith(controlId), GWL_STYLE) & WS_VISIBLE) != 0; }
 
-    // Clicks a chooser button and picks the club in the picker it opens;
-    // true when a picker opened.
-    bool ChooseClubWith(int button, TTeamId club)
+    // Clicks a chooser button and picks the club in the picker it opens, or
+    // for club 0 the row "no country" and so no club, then ends the picker
+    // with the button end; true when a picker opened.
+    bool ChooseClubWith(int button, TTeamId club, int end = IDOK)
     {
         bool opened = false;
         gui_test::ModalDriver driver([&] {
             HWND picker = FindDialogWith(IDC_PICK_CLUBS);
             if (picker == nullptr) return false;
             opened = true;
-            SelectRowByData(picker, IDC_PICK_COUNTRIES, TeamCountry(club));
-            SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club));
-            ::SendMessageW(picker, WM_COMMAND, IDOK, 0);
+            EXPECT_TRUE(SelectRowByData(picker, IDC_PICK_COUNTRIES, TeamCountry(club)));
+            if (club != 0) {
+                EXPECT_TRUE(SelectRowByData(picker, IDC_PICK_CLUBS, static_cast<LPARAM>(club)));
+            }
+            ::SendMessageW(picker, WM_COMMAND, static_cast<WPARAM>(end), 0);
             return true;
         }, 3000);
         HWND subPage = SubPageWith(button);
@@ -111,6 +114,30 @@ TEST_F(CommonSubPagesTest, TheChosenFavouriteClubIsStoredWithItsReserveBitAndSho
     ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_DISLIKED_CLUB, club_->GetId()));
     EXPECT_EQ(manager->GetDislikedClub(), club_->GetId());
     EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_DISLIKED_CLUB), IDC_MANAGER_DISLIKED_CLUB), u"Squad");
+}
+
+TEST_F(CommonSubPagesTest, AFavouriteOrDislikedClubIsClearedByOkWithoutAClub)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteClub(other_->GetId());
+    manager->SetDislikedClub(club_->GetId());
+    page_.SetPerson(manager, club_);
+    ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, 0));
+    EXPECT_EQ(manager->GetFavouriteClub(), 0u);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_FAVOURITE_CLUB), IDC_MANAGER_FAVOURITE_CLUB), u"");
+    EXPECT_EQ(manager->GetDislikedClub(), club_->GetId()) << "one choice at a time";
+    ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_DISLIKED_CLUB, 0));
+    EXPECT_EQ(manager->GetDislikedClub(), 0u);
+    EXPECT_EQ(gui_test::ItemText(SubPageWith(IDC_MANAGER_DISLIKED_CLUB), IDC_MANAGER_DISLIKED_CLUB), u"");
+}
+
+TEST_F(CommonSubPagesTest, ACancelledPickerKeepsTheFavouriteClub)
+{
+    TPerson* manager = Add(u"Boss", 1);
+    manager->SetFavouriteClub(other_->GetId());
+    page_.SetPerson(manager, club_);
+    ASSERT_TRUE(ChooseClubWith(IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, 0, IDCANCEL));
+    EXPECT_EQ(manager->GetFavouriteClub(), other_->GetId());
 }
 
 TEST_F(CommonSubPagesTest, AManagerSubPageLeftForAPlayerWritesNobody)

@@ -16,6 +16,7 @@
 #include "resources/StaffPagesIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
+#include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/base/CountryDirectory.h"
 #include "ui/base/WorldCountryDirectory.h"
@@ -26,15 +27,7 @@ namespace {
 // Chooses the combo row whose item data is value, as the user would.
 void Choose(HWND page, int id, LPARAM value)
 {
-    HWND combo = ::GetDlgItem(page, id);
-    const LRESULT count = ::SendMessageW(combo, CB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
-        if (::SendMessageW(combo, CB_GETITEMDATA, static_cast<WPARAM>(row), 0) != value) continue;
-        ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-        return;
-    }
-    ADD_FAILURE() << "no row with data " << value << " in " << id;
+    EXPECT_TRUE(squad_window_testing::ChooseItemByData(page, id, value)) << "no row with data " << value << " in " << id;
 }
 
 class CountryPlayerListTest : public database_testing::CurrentWorldTest {

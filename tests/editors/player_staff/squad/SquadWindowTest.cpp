@@ -7,6 +7,8 @@
 #include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "app/MainWindowLaunchers.h"
 #include "database/world/EnumTexts.h"
+#include "database/world/DatabaseVersion.h"
+#include "database/world/GameIdMaps.h"
 #include "editors/player_staff/squad/DlgPlayerAllRight.h"
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -49,6 +51,39 @@ TEST_F(SquadWindowTest, TypingALastNameRewritesTheRowAndStoresIt)
     EXPECT_EQ(rows[1].substr(0, rows[1].find(u'\t')), u"Ne, J.");
     EXPECT_EQ(caret, 3u) << "the caret stays at the end";
     EXPECT_EQ(std::u16string(player->GetLastName()), u"Neu");
+}
+
+// A name typed with blanks around a mark is stored as a save and a load
+// give it back, so the second save writes what the first one wrote.
+TEST_F(SquadWindowTest, ANameTypedWithABlankBeforeAMarkIsStoredAsTheFileKeepsIt)
+{
+    TPerson* player = Add(u"Old");
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    std::u16string row;
+    Run(window, [&] {
+        ::SetDlgItemTextW(CommonPage(window), IDC_COMMON_LAST_NAME, L" ;Smith");
+        ::SetDlgItemTextW(CommonPage(window), IDC_COMMON_FIRST_NAME, L"  Anna ");
+        ::SetDlgItemTextW(CommonPage(window), IDC_COMMON_NICKNAME, L" %Nick  Name");
+        row = RowText(ListBoxOf(window, 0), 0);
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    EXPECT_EQ(row.substr(0, row.find(u'\t')), u"Smith, A.");
+    EXPECT_EQ(std::u16string(player->GetLastName()), u"Smith");
+    EXPECT_EQ(std::u16string(player->GetFirstName()), u"Anna");
+    EXPECT_EQ(std::u16string(player->GetNickname()), u"Nick Name");
+    BuildGameIdMaps(GetGameIdMaps());
+    const std::string saved = database_testing::WrittenText([&](CIndexTextFile& file) { return player->WritePlayer(file); });
+    EXPECT_TRUE(saved.starts_with("%INDEX%PLAYER\r\nAnna\r\nSmith\r\nNick Name\r\n")) << saved.substr(0, 40);
+    CIndexTextFile file;
+    ASSERT_TRUE(file.OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + saved), u"player"));
+    TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+    TPerson* loaded = world_->CreatePerson(world_->GetFreePersonId(), false);
+    ASSERT_EQ(loaded->ReadPlayer(file), TSectionRead::Read);
+    EXPECT_EQ(std::u16string(loaded->GetLastName()), u"Smith");
+    EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& again) { return loaded->WritePlayer(again); }), saved);
 }
 
 TEST_F(SquadWindowTest, OkListsTheSquadProblemsAndTheUserDecides)

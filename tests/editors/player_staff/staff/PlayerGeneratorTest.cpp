@@ -7,12 +7,15 @@
 #include "database/club/Club.h"
 #include "database/country/Country.h"
 #include "database/person/Person.h"
+#include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/staff/DlgPlayerGenerator.h"
+#include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "editors/player_staff/staff/SquadGenerators.h"
 #include "editors/player_staff/model/staff/PlayerGeneratorProposal.h"
 #include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
+#include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/base/CountryDirectory.h"
 #include "ui/base/WorldCountryDirectory.h"
@@ -72,6 +75,15 @@ protected:
         ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
     }
 
+    void AddWearer(int number, bool reserveTeam)
+    {
+        TPerson* wearer = world_->CreatePerson(world_->GetFreePersonId(), false);
+        wearer->SetLastName(u"Wearer");
+        if (reserveTeam) wearer->SetReserveTeam();
+        wearer->SetShirtNumberIn(reserveTeam, static_cast<std::uint8_t>(number));
+        club_->AddPlayer(wearer);
+    }
+
     CWorldCountryDirectory directory_;
     TClub* club_ = nullptr;
     TPerson* person_ = nullptr;
@@ -81,7 +93,7 @@ TEST_F(PlayerGeneratorTest, TheDialogShowsTheModelsProposalForTheSameSeed)
 {
     for (unsigned seed : {1u, 2u, 3u, 40u}) {
         CrtSrand(seed);
-        const PlayerGeneratorProposal::TProposal expected = PlayerGeneratorProposal::Propose(*club_, England, false);
+        const PlayerGeneratorProposal::TProposal expected = PlayerGeneratorProposal::Propose(*club_, England, false, false);
         CrtSrand(seed);
         std::u16string last, first, number, level;
         LRESULT position = -1;
@@ -209,6 +221,69 @@ TEST_F(PlayerGeneratorTest, TheRegisteredGeneratorChangesNothingOnCancel)
     EXPECT_FALSE(GetSquadGenerators().player(nullptr, *club_, *person_));
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ(person_->GetLastName(), before);
+    GetSquadGenerators() = {};
+}
+
+// Opened from the second team's list, the generator offers the reserve
+// team's free numbers, and the player wears the one chosen there.
+TEST_F(PlayerGeneratorTest, APlayerGeneratedForTheSecondTeamWearsTheReserveNumberChosen)
+{
+    TMainWindowLaunchers launchers;
+    RegisterPlayerStaffEditors(launchers);
+    // The first team wears 1 to 14, the reserve team 1 and 2.
+    for (int number = 1; number <= 11; ++number) AddWearer(number, false);
+    AddWearer(14, false);
+    AddWearer(1, true);
+    AddWearer(2, true);
+    int reserveFree[PlayerGeneratorProposal::PositionCount + 1] = {};
+    for (int position = 1; position <= PlayerGeneratorProposal::PositionCount; ++position) {
+        reserveFree[position] = club_->GetFreeShirtNumber(position, true);
+    }
+    const int squad = club_->GetSquadCount();
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    int stage = 0;
+    std::u16string proposed;
+    LRESULT position = 0;
+    std::u16string steppedDown;
+    gui_test::ModalDriver driver([&] {
+        if (window.Handle() == nullptr) return false;
+        HWND generator = squad_window_testing::FindDialogWith(IDC_GENERATOR_DRAW_TALENT);
+        if (stage == 0) {
+            squad_window_testing::SelectListTab(window, 1);
+            ::PostMessageW(window.GetSquadList(1).Handle(), WM_COMMAND, ID_LIST_GENERATE_PLAYER, 0);
+            stage = 1;
+            return false;
+        }
+        if (stage == 1) {
+            if (generator == nullptr) return false;
+            proposed = Text(generator, IDC_GENERATOR_SHIRT_NUMBER);
+            HWND positions = ::GetDlgItem(generator, IDC_GENERATOR_POSITION);
+            position = ::SendMessageW(positions, CB_GETITEMDATA, ::SendMessageW(positions, CB_GETCURSEL, 0, 0), 0);
+            TypeNumber(generator, IDC_GENERATOR_SHIRT_NUMBER, 40);
+            TypeNumber(generator, IDC_GENERATOR_SHIRT_NUMBER, 3);
+            steppedDown = Text(generator, IDC_GENERATOR_SHIRT_NUMBER);
+            TypeNumber(generator, IDC_GENERATOR_SHIRT_NUMBER, 40);
+            ::SendMessageW(generator, WM_COMMAND, IDOK, 0);
+            stage = 2;
+            return false;
+        }
+        if (generator != nullptr) return false;
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    window.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    ASSERT_EQ(stage, 2) << "the generator opened";
+    ASSERT_GE(position, 1);
+    ASSERT_LE(position, PlayerGeneratorProposal::PositionCount);
+    EXPECT_EQ(proposed, win::U(std::to_wstring(reserveFree[position]).c_str())) << "the reserve team's free number";
+    EXPECT_EQ(steppedDown, u"3") << "3 is worn in the first team only";
+    ASSERT_EQ(club_->GetSquadCount(), squad + 1);
+    TPerson* generated = club_->GetSquadPerson(squad);
+    EXPECT_TRUE(generated->IsReserveTeam());
+    EXPECT_EQ(database_testing::ExportedShirtNumbers(*generated), (std::pair<int, int>{0, 40}));
     GetSquadGenerators() = {};
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "editors/player_staff/search/ClubChooserHook.h"
 #include "editors/player_staff/squad/DlgManagerList.h"
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
@@ -90,6 +93,31 @@ protected:
 
     HWND AbilitiesPage() { return window_.GetPage(CDlgPlayerlistClub::StaffAbilitiesPage)->Handle(); }
 
+    // Chooses the combo box item whose data is value, as a click would.
+    static void ChooseItem(HWND page, int id, LPARAM value)
+    {
+        EXPECT_TRUE(squad_window_testing::ChooseItemByData(page, id, value)) << "no item with data " << value << " in " << id;
+    }
+
+    static void TypeAbility(HWND page, int id, int value)
+    {
+        // A spin edit takes its typed text when the edit loses the focus.
+        HWND edit = ::GetDlgItem(page, id);
+        ::SetWindowTextW(edit, std::to_wstring(value).c_str());
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, EN_KILLFOCUS), reinterpret_cast<LPARAM>(edit));
+    }
+
+    TPerson* AddBossBeyondTheRows();
+
+    static std::vector<int> Values(const TPerson& person)
+    {
+        std::vector<int> values;
+        for (int index = 0; index < 4; ++index) values.push_back(person.GetStaffAbility(index));
+        for (int slot = 0; slot < TPerson::LanguageSlots; ++slot) values.push_back(person.GetLanguage(slot));
+        values.push_back(static_cast<int>(person.GetCharacterWord()));
+        return values;
+    }
+
     static std::u16string ItemText(HWND dialog, int id)
     {
         wchar_t text[256] = {};
@@ -165,22 +193,53 @@ TEST_F(StaffTabTest, AManagersAbilitiesAndLanguagesAreStoredCompacted)
     RunOnStaffTab([&] {
         SelectPageTab(1);
         HWND page = AbilitiesPage();
-        // A spin edit takes its typed text when the edit loses the focus.
-        HWND coaching = ::GetDlgItem(page, IDC_MANAGER_COACHING);
-        ::SetWindowTextW(coaching, L"12");
-        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_COACHING, EN_KILLFOCUS), reinterpret_cast<LPARAM>(coaching));
-        HWND second = ::GetDlgItem(page, IDC_MANAGER_LANGUAGE1);
-        HWND third = ::GetDlgItem(page, IDC_MANAGER_LANGUAGE2);
+        TypeAbility(page, IDC_MANAGER_COACHING, 12);
         // slot 0 English (13), slot 1 the same again, slot 2 language 7.
-        ::SendMessageW(::GetDlgItem(page, IDC_MANAGER_LANGUAGE0), CB_SETCURSEL, 12, 0);
-        ::SendMessageW(second, CB_SETCURSEL, 13, 0);
-        ::SendMessageW(third, CB_SETCURSEL, 7, 0);
+        ChooseItem(page, IDC_MANAGER_LANGUAGE0, 13);
+        ChooseItem(page, IDC_MANAGER_LANGUAGE1, 13);
+        ChooseItem(page, IDC_MANAGER_LANGUAGE2, 7);
         SelectPageTab(0);
     });
     EXPECT_EQ(boss->GetStaffAbility(1), 12);
     EXPECT_EQ(boss->GetLanguage(0), 13);
     EXPECT_EQ(boss->GetLanguage(1), 7) << "the repeated language is cleared and the rest close up";
     EXPECT_EQ(boss->GetLanguage(2), 0);
+}
+
+// Abilities above the spins' 15, languages and a character no row offers:
+// the page shows what it can, and only what the user changes is written.
+TPerson* StaffTabTest::AddBossBeyondTheRows()
+{
+    TPerson* boss = Add(u"Boss", 1);
+    const std::uint8_t abilities[] = {20, 16, 255, 7};
+    for (int index = 0; index < 4; ++index) boss->SetStaffAbility(index, abilities[index]);
+    const std::uint8_t languages[TPerson::LanguageSlots] = {63, 13, 200, 0};
+    boss->SetLanguageSlots(languages);
+    boss->SetCharacterWord(12);
+    return boss;
+}
+
+TEST_F(StaffTabTest, LookingAtValuesTheControlsCannotShowChangesNone)
+{
+    TPerson* boss = AddBossBeyondTheRows();
+    RunOnStaffTab([&] {
+        SelectPageTab(1);
+        SelectPageTab(0);
+    });
+    EXPECT_EQ(Values(*boss), (std::vector<int>{20, 16, 255, 7, 63, 13, 200, 0, 12}));
+}
+
+TEST_F(StaffTabTest, AChangedValueIsWrittenAndTheOthersStay)
+{
+    TPerson* boss = AddBossBeyondTheRows();
+    RunOnStaffTab([&] {
+        SelectPageTab(1);
+        TypeAbility(AbilitiesPage(), IDC_MANAGER_COACHING, 9);
+        ChooseItem(AbilitiesPage(), IDC_MANAGER_LANGUAGE2, 7);
+        ChooseItem(AbilitiesPage(), IDC_MANAGER_CHARACTER, 4);
+        SelectPageTab(0);
+    });
+    EXPECT_EQ(Values(*boss), (std::vector<int>{20, 9, 255, 7, 63, 13, 7, 0, 4}));
 }
 
 TEST_F(StaffTabTest, AGoalkeeperCoachsValuesAreDisabled)
@@ -259,15 +318,7 @@ TEST_F(StaffTabTest, AMoveGoesToTheChosenClub)
 // Chooses the list row whose item data is value, as a click would.
 void ChooseRow(HWND dialog, int id, LPARAM value)
 {
-    HWND list = ::GetDlgItem(dialog, id);
-    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT row = 0; row < count; ++row) {
-        if (::SendMessageW(list, LB_GETITEMDATA, static_cast<WPARAM>(row), 0) != value) continue;
-        ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-        return;
-    }
-    ADD_FAILURE() << "no row with data " << value << " in " << id;
+    EXPECT_TRUE(squad_window_testing::SelectRowByData(dialog, id, value)) << "no row with data " << value << " in " << id;
 }
 
 TEST_F(StaffTabTest, ATakeOverBringsTheChosenStaffMemberFromTheOtherClub)

@@ -11,6 +11,8 @@
 #include "tests/editors/player_staff/model/ModelTestSupport.h"
 #include "editors/player_staff/model/lists/QuickTransferModel.h"
 #include "editors/player_staff/model/lists/ShirtNumberBoard.h"
+#include "editors/player_staff/model/staff/PlayerGeneratorProposal.h"
+#include "core/Random.h"
 #include "editors/player_staff/model/squad/SquadListModel.h"
 
 namespace {
@@ -121,11 +123,23 @@ TEST_F(ShirtNumbersInTeamsTest, PlayersTakenOverOrGeneratedIntoTheSecondTeamWear
     ASSERT_TRUE(SquadListModel::TakeOver(*club_, *taken, SquadListModel::SecondTeam));
     EXPECT_EQ(ExportedShirtNumbers(*taken), (Numbers{0, 9}));
 
-    TPerson* generated = world_->CreatePerson(world_->GetFreePersonId(), false);
-    generated->SetPosition(0, 16);
-    generated->SetShirtNumber(40);
+    // The generator, opened from the second team's list, proposes a free
+    // reserve number; the player wears the number chosen there.
+    TPerson* generated = SquadListModel::CreateForSquad(*club_);
+    ASSERT_NE(generated, nullptr);
+    SquadListModel::PlaceInTeamPart(*club_, *generated, SquadListModel::SecondTeam);
+    const bool reserve = generated->IsReserveTeam();
+    EXPECT_TRUE(reserve);
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        CrtSrand(seed);
+        const PlayerGeneratorProposal::TProposal proposal = PlayerGeneratorProposal::Propose(*club_, 0, false, reserve);
+        EXPECT_EQ(proposal.shirtNumber, club_->GetFreeShirtNumber(proposal.position, true)) << seed;
+    }
+    generated->GenerateRandomPlayer(club_, u"Gen", u"Erated", 20, 16, 40, 50, 2, -1);
+    PlayerGeneratorProposal::JoinTeam(*generated, reserve, 40);
     ASSERT_TRUE(SquadListModel::AddGenerated(*club_, *generated, SquadListModel::SecondTeam));
-    EXPECT_EQ(ExportedShirtNumbers(*generated), (Numbers{0, 11}));
+    EXPECT_EQ(ExportedShirtNumbers(*generated), (Numbers{0, 40}));
+    EXPECT_EQ(ShirtNumberBoard(club_, false).PersonOn(40), generated->GetId());
 
     club_->GenerateTeam(false, 50, 25);
     const ShirtNumberBoard board(club_, false);

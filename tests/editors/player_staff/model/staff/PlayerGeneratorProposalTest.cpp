@@ -24,7 +24,7 @@ TEST_F(PlayerGeneratorProposalTest, TenThousandSeedsStayInsideTheDrawnRanges)
         const int earliest = youth ? 1990 : 1974;
         for (unsigned seed = 1; seed <= 10000; ++seed) {
             CrtSrand(seed);
-            const Proposal::TProposal drawn = Proposal::Propose(*club, 0, youth);
+            const Proposal::TProposal drawn = Proposal::Propose(*club, 0, youth, false);
             const TDate born = drawn.birthDate;
             ASSERT_GE(born.GetDay(), 1) << seed;
             ASSERT_LE(born.GetDay(), born.GetMonth() == 2 ? 28 : 30) << seed;
@@ -46,7 +46,7 @@ TEST_F(PlayerGeneratorProposalTest, TheDrawsFollowTheDialogsOrder)
 {
     TClub* club = NewClub(3, u"Ordered");
     CrtSrand(7);
-    const Proposal::TProposal drawn = Proposal::Propose(*club, 0, false);
+    const Proposal::TProposal drawn = Proposal::Propose(*club, 0, false, false);
     CrtSrand(7);
     CrtRand();  // the first talent, drawn again below
     const int position = 1 + CrtRandBelow(17);
@@ -82,7 +82,7 @@ TEST_F(PlayerGeneratorProposalTest, FirstTeamProposalsOfSeedsOneToAHundredMatchT
     std::string listing;
     for (unsigned seed = 1; seed <= 100; ++seed) {
         CrtSrand(seed);
-        const Proposal::TProposal drawn = Proposal::Propose(*club, 0, false);
+        const Proposal::TProposal drawn = Proposal::Propose(*club, 0, false, false);
         const TDate born = drawn.birthDate;
         char date[16];
         std::snprintf(date, sizeof date, "%04d-%02d-%02d", born.GetYear(), born.GetMonth(), born.GetDay());
