@@ -19,6 +19,7 @@ public:
         showing_ = true;
     }
     void EndShowing() { showing_ = false; }
+    bool IsShowing() const { return showing_; }
 
     // A control's change note; a page passes the control object or window.
     void Note(const void* control)
@@ -26,6 +27,8 @@ public:
         if (!showing_) changed_.insert(control);
     }
     bool Has(const void* control) const { return changed_.count(control) != 0; }
+    // A control the page filled again from the record.
+    void Forget(const void* control) { changed_.erase(control); }
     // After the page wrote its changes back.
     void Clear() { changed_.clear(); }
 

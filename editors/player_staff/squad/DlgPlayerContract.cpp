@@ -1,5 +1,6 @@
 #include "editors/player_staff/squad/DlgPlayerContract.h"
 
+#include <optional>
 #include <string>
 
 #include "database/person/Person.h"
@@ -83,8 +84,7 @@ TDate CDlgPlayerContract::DateOf(Halvane::MFC::CDateCtrl& control)
 void CDlgPlayerContract::SetPerson(TPerson* person, TClub*)
 {
     person_ = person;
-    edited_.clear();
-    showing_ = true;
+    changes_.BeginShowing();
     Enable(person != nullptr);
     if (person != nullptr) {
         const M::TView view = M::Show(*person);
@@ -110,7 +110,7 @@ void CDlgPlayerContract::SetPerson(TPerson* person, TClub*)
         ShowState(view.state);
         ShowYear();
     }
-    showing_ = false;
+    changes_.EndShowing();
 }
 
 int CDlgPlayerContract::SelectedState() const
@@ -163,8 +163,8 @@ void CDlgPlayerContract::ApplyToPerson()
 {
     if (person_ == nullptr) return;
     M::TView view;
-    view.salary = static_cast<std::uint32_t>(EditedOr(salary_, person_->GetSalary()));
-    view.transferValue = static_cast<std::uint32_t>(EditedOr(value_, person_->GetTransferValue()));
+    view.salary = static_cast<std::uint32_t>(changes_.ValueOr(salary_, person_->GetSalary()));
+    view.transferValue = static_cast<std::uint32_t>(changes_.ValueOr(value_, person_->GetTransferValue()));
     view.clubOption = IsChecked(Handle(), IDC_CONTRACT_CLUB_OPTION);
     view.playerOption = IsChecked(Handle(), IDC_CONTRACT_PLAYER_OPTION);
     win::CComboBox combo;
@@ -174,26 +174,19 @@ void CDlgPlayerContract::ApplyToPerson()
     view.state = SelectedState();
     view.firstDate = DateOf(firstDate_);
     view.secondDate = DateOf(secondDate_);
-    view.firstDateEdited = IsEdited(&firstDate_);
-    view.secondDateEdited = IsEdited(&secondDate_);
+    view.firstDateEdited = changes_.Has(&firstDate_);
+    view.secondDateEdited = changes_.Has(&secondDate_);
     view.feeChecked = IsChecked(Handle(), IDC_CONTRACT_FEE_SET);
-    view.fee = static_cast<std::int32_t>(EditedOr(fee_, person_->GetTransferFee()));
-    view.callOption = static_cast<std::int32_t>(EditedOr(callOption_, person_->GetCallOption()));
-    view.banMatches = static_cast<int>(EditedOr(ban_, person_->GetBanLength()));
+    view.fee = static_cast<std::int32_t>(changes_.ValueOr(fee_, person_->GetTransferFee()));
+    view.callOption = static_cast<std::int32_t>(changes_.ValueOr(callOption_, person_->GetCallOption()));
+    view.banMatches = static_cast<int>(changes_.ValueOr(ban_, person_->GetBanLength()));
     M::Store(view, *person_);
-    edited_.clear();
-}
-
-std::int64_t CDlgPlayerContract::EditedOr(Halvane::MFC::CSpinEditCtrl& spin, std::int64_t stored)
-{
-    // Reading a focused spin takes its typed text first, which may mark it edited.
-    const int value = spin.GetValue();
-    return IsEdited(&spin) ? value : stored;
+    changes_.Clear();
 }
 
 void CDlgPlayerContract::OnChange(void* sender)
 {
-    if (!showing_) edited_.insert(sender);
+    changes_.Note(sender);
 }
 
 bool CDlgPlayerContract::ChooseClub(int button)
@@ -201,19 +194,24 @@ bool CDlgPlayerContract::ChooseClub(int button)
     struct TClubButton {
         int button;
         int shownIn;
+        bool dashWithoutCountry;
         std::uint32_t (TPerson::*get)() const;
         void (TPerson::*set)(std::uint32_t);
     };
     static constexpr TClubButton Buttons[] = {
-        {IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_FAVOURITE_CLUB, &TPerson::GetFavouriteClub, &TPerson::SetFavouriteClub},
-        {IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_DISLIKED_CLUB, &TPerson::GetDislikedClub, &TPerson::SetDislikedClub},
-        {IDC_CONTRACT_CHOOSE_OTHER, IDC_CONTRACT_OTHER_CLUB, &TPerson::GetTransferClub, &TPerson::SetTransferClub}};
+        {IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_FAVOURITE_CLUB, true, &TPerson::GetFavouriteClub,
+         &TPerson::SetFavouriteClub},
+        {IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_DISLIKED_CLUB, true, &TPerson::GetDislikedClub,
+         &TPerson::SetDislikedClub},
+        {IDC_CONTRACT_CHOOSE_OTHER, IDC_CONTRACT_OTHER_CLUB, false, &TPerson::GetTransferClub,
+         &TPerson::SetTransferClub}};
     for (const TClubButton& entry : Buttons) {
         if (entry.button != button) continue;
-        const std::uint32_t chosen = ChooseClubFrom(Handle(), (person_->*entry.get)());
-        if (chosen == 0) return true;
-        (person_->*entry.set)(chosen);
-        ::SetDlgItemTextW(Handle(), entry.shownIn, win::W(M::ClubName(chosen)));
+        // The picker's OK stores what it gives: no club clears the entry.
+        const std::optional<std::uint32_t> chosen = PickClubFrom(Handle(), (person_->*entry.get)());
+        if (!chosen) return true;
+        (person_->*entry.set)(*chosen);
+        ::SetDlgItemTextW(Handle(), entry.shownIn, win::W(M::PickedClubName(*chosen, entry.dashWithoutCountry)));
         return true;
     }
     return false;
@@ -221,15 +219,13 @@ bool CDlgPlayerContract::ChooseClub(int button)
 
 bool CDlgPlayerContract::OnCommand(int id, int code, HWND control)
 {
-    if (person_ == nullptr || showing_) return false;
+    if (person_ == nullptr || changes_.IsShowing()) return false;
     if (code == BN_CLICKED && ChooseClub(id)) return true;
     if (id == IDC_CONTRACT_STATE && code == CBN_SELCHANGE) {
         const int state = SelectedState();
         // The fee spin shows the stored fee again, as if the person were shown anew.
-        showing_ = true;
         ShowFee(state, person_->GetTransferFee(), person_->GetTransferFee() != 0);
-        showing_ = false;
-        edited_.erase(&fee_);
+        changes_.Forget(&fee_);
         ShowState(state);
         return true;
     }

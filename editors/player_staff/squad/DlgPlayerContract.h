@@ -3,8 +3,7 @@
 // options, favourite places, and the state in which the player starts the
 // season with the dates, club and amounts that state needs.
 
-#include <set>
-
+#include "editors/player_staff/UserChanges.h"
 #include "editors/player_staff/squad/PersonPage.h"
 #include "editors/player_staff/model/squad/ContractPageModel.h"
 #include "ui/controls/DateCtrl.h"
@@ -32,10 +31,6 @@ private:
     void ShowState(int state);
     void ShowFee(int state, std::int32_t fee, bool feeSet);
     void ShowYear();
-    bool IsEdited(const void* control) const { return edited_.count(control) != 0; }
-    // The spin's value once the user changed it, else the stored one: a
-    // value the spin cannot show stays as it is.
-    std::int64_t EditedOr(Halvane::MFC::CSpinEditCtrl& spin, std::int64_t stored);
     static void SetDate(Halvane::MFC::CDateCtrl& control, TDate date);
     static TDate DateOf(Halvane::MFC::CDateCtrl& control);
 
@@ -47,7 +42,6 @@ private:
     Halvane::MFC::CDateCtrl firstDate_;
     Halvane::MFC::CDateCtrl secondDate_;
     TPerson* person_ = nullptr;
-    bool showing_ = false;
     // The value controls the user changed since the person was shown.
-    std::set<const void*> edited_;
+    CUserChanges changes_;
 };

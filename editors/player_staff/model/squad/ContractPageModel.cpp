@@ -171,6 +171,11 @@ std::u16string ContractPageModel::ClubName(std::uint32_t id)
     return TeamCountry(id) != 0 ? GetClubDisplayName(id) : u"";
 }
 
+std::u16string ContractPageModel::PickedClubName(std::uint32_t id, bool dashWithoutCountry)
+{
+    return dashWithoutCountry && TeamCountry(id) == 0 ? u"-" : ClubName(id);
+}
+
 int ContractPageModel::FirstContractYear()
 {
     return ReferenceYear();

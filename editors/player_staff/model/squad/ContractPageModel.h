@@ -63,6 +63,9 @@ public:
     // The name the page shows for one of its clubs: none for an id without
     // a country.
     static std::u16string ClubName(std::uint32_t id);
+    // The name shown once a club was picked: a favourite or disliked club
+    // without a country reads "-", the state's other club nothing.
+    static std::u16string PickedClubName(std::uint32_t id, bool dashWithoutCountry);
 
     // The contract end year runs from the reference year to ten years on; a
     // year not after the first shows "RandomAtGameStart".

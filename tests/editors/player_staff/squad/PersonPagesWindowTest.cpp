@@ -517,6 +517,61 @@ TEST_F(PersonPagesWindowTest, AClubChosenOnTheContractAndHistoryPagesLooksAsIfDr
     EXPECT_EQ(first_->GetHistoryEntry(0).clubId, other_->GetId());
 }
 
+// The picker's OK stores what it gives, also no club: that clears the
+// entry, and a favourite or disliked club without a country reads "-".
+// Cancel keeps the club.
+TEST_F(PersonPagesWindowTest, AContractClubPickedAsNoneIsClearedAndCancelKeepsIt)
+{
+    const struct {
+        int button;
+        int shownIn;
+        std::uint32_t (TPerson::*get)() const;
+        const char16_t* shownForNone;
+    } buttons[] = {
+        {IDC_CONTRACT_CHOOSE_FAVOURITE, IDC_CONTRACT_FAVOURITE_CLUB, &TPerson::GetFavouriteClub, u"-"},
+        {IDC_CONTRACT_CHOOSE_DISLIKED, IDC_CONTRACT_DISLIKED_CLUB, &TPerson::GetDislikedClub, u"-"},
+        {IDC_CONTRACT_CHOOSE_OTHER, IDC_CONTRACT_OTHER_CLUB, &TPerson::GetTransferClub, u""},
+    };
+    for (const auto& button : buttons) {
+        for (const int end : {IDCANCEL, IDOK}) {
+            SCOPED_TRACE("button " + std::to_string(button.button) + (end == IDOK ? " OK" : " Cancel"));
+            first_->SetTransferState(ContractPageModel::Loan);
+            for (auto set : {&TPerson::SetFavouriteClub, &TPerson::SetDislikedClub, &TPerson::SetTransferClub}) {
+                (first_->*set)(club_->GetId());
+            }
+            bool clicked = false;
+            bool picked = false;
+            std::u16string shown;
+            RunWindow([&](CDlgPlayerlistClub& window) {
+                HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+                if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+                    SelectRowByData(picker, IDC_PICK_COUNTRIES, 0);
+                    ::SendMessageW(picker, WM_COMMAND, static_cast<WPARAM>(end), 0);
+                    picked = true;
+                    return false;
+                }
+                if (!clicked) {
+                    SelectPerson(window, first_);
+                    SelectPageTab(window, ContractTab);
+                    clicked = true;
+                    ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(button.button, BN_CLICKED),
+                                   reinterpret_cast<LPARAM>(::GetDlgItem(page, button.button)));
+                    return false;
+                }
+                if (!picked) return false;
+                gui_test::PumpMessages();
+                shown = ItemText(page, button.shownIn);
+                Close(window);
+                return true;
+            });
+            EXPECT_TRUE(picked);
+            EXPECT_EQ((first_->*button.get)(), end == IDOK ? 0u : club_->GetId());
+            EXPECT_EQ(shown, end == IDOK ? std::u16string(button.shownForNone) : u"Squad");
+        }
+    }
+    EXPECT_EQ(first_->GetFavouriteClub(), club_->GetId()) << "each button clears its own club only";
+}
+
 // --- The common page's caption
 
 TEST_F(PersonPagesWindowTest, InAdministrationTheCommonGroupNamesThePersonsId)

@@ -317,6 +317,12 @@ TEST_F(PersonPagesTest, TheContractPageNamesOnlyClubsWithACountry)
     EXPECT_EQ(M::ClubName(club->GetId()), u"Farbridge");
     EXPECT_EQ(M::ClubName(club->GetId() | ReserveTeamBit), std::u16string(club->GetReserveName()));
     for (const std::uint32_t id : {0x00000000u, 0x00000005u, 0x0100FFFFu}) EXPECT_EQ(M::ClubName(id), u"") << id;
+    // Once picked, a favourite or disliked club without a country reads "-".
+    for (const std::uint32_t id : {0x00000000u, 0x00000005u}) {
+        EXPECT_EQ(M::PickedClubName(id, true), u"-") << id;
+        EXPECT_EQ(M::PickedClubName(id, false), u"") << id;
+    }
+    EXPECT_EQ(M::PickedClubName(club->GetId(), true), u"Farbridge");
 }
 
 TEST_F(PersonPagesTest, AnInjuryBesideALoanKeepsBothUnlessTheStateIsChanged)
