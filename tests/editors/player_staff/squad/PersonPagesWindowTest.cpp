@@ -54,6 +54,40 @@ protected:
     }
 
     static HWND Page(CDlgPlayerlistClub& window, int code) { return window.GetPage(code)->Handle(); }
+
+    // Shows the first person on a page, lets before look at it, clicks the
+    // page's button as a user would, lets pick answer the club picker, then
+    // lets after look at the page once the picker has closed. False when no
+    // picker opened.
+    bool ClickAndPick(int tab, int pageCode, int button, const std::function<void(HWND page)>& before,
+                      const std::function<void(HWND picker)>& pick, const std::function<void(HWND page)>& after)
+    {
+        bool clicked = false;
+        bool picked = false;
+        RunWindow([&](CDlgPlayerlistClub& window) {
+            HWND page = Page(window, pageCode);
+            if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+                pick(picker);
+                picked = true;
+                return false;
+            }
+            if (!clicked) {
+                SelectPerson(window, first_);
+                SelectPageTab(window, tab);
+                before(page);
+                clicked = true;
+                ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED),
+                               reinterpret_cast<LPARAM>(::GetDlgItem(page, button)));
+                return false;
+            }
+            if (!picked) return false;
+            gui_test::PumpMessages();
+            after(page);
+            Close(window);
+            return true;
+        });
+        return picked;
+    }
     static void Close(CDlgPlayerlistClub& window) { ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0); }
 
     static void TypeNumber(HWND page, int id, const wchar_t* text)
@@ -472,39 +506,24 @@ TEST_F(PersonPagesWindowTest, AClubChosenOnTheContractAndHistoryPagesLooksAsIfDr
     };
     for (const auto& choice : choices) {
         SCOPED_TRACE("button " + std::to_string(choice.button));
-        bool clicked = false;
-        bool picked = false;
         bool seen = false;
         std::u16string before;
         std::u16string after;
         std::size_t difference = 0;
-        RunWindow([&](CDlgPlayerlistClub& window) {
-            HWND page = Page(window, choice.page);
-            HWND shown = ::GetDlgItem(page, choice.shownIn);
-            if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
-                squad_window_testing::PickClubOutOfTheWay(picker, England, other_->GetId());
-                picked = true;
-                return false;
-            }
-            if (!clicked) {
-                SelectPerson(window, first_);
-                SelectPageTab(window, choice.tab);
-                gui_test::CaptureRedrawn(shown);
+        const bool picked = ClickAndPick(
+            choice.tab, choice.page, choice.button,
+            [&](HWND page) {
+                gui_test::CaptureRedrawn(::GetDlgItem(page, choice.shownIn));
                 before = ItemText(page, choice.shownIn);
-                clicked = true;
-                ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(choice.button, BN_CLICKED),
-                               reinterpret_cast<LPARAM>(::GetDlgItem(page, choice.button)));
-                return false;
-            }
-            if (!picked) return false;
-            gui_test::PumpMessages();
-            seen = ::IsWindowVisible(shown) != FALSE;
-            after = ItemText(page, choice.shownIn);
-            const std::vector<std::uint8_t> changed = gui_test::CaptureWindow(shown);
-            difference = gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(shown));
-            Close(window);
-            return true;
-        });
+            },
+            [&](HWND picker) { squad_window_testing::PickClubOutOfTheWay(picker, England, other_->GetId()); },
+            [&](HWND page) {
+                HWND shown = ::GetDlgItem(page, choice.shownIn);
+                seen = ::IsWindowVisible(shown) != FALSE;
+                after = ItemText(page, choice.shownIn);
+                const std::vector<std::uint8_t> changed = gui_test::CaptureWindow(shown);
+                difference = gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(shown));
+            });
         EXPECT_TRUE(picked);
         EXPECT_TRUE(seen);
         EXPECT_EQ(before, u"Squad");
@@ -539,31 +558,14 @@ TEST_F(PersonPagesWindowTest, AContractClubPickedAsNoneIsClearedAndCancelKeepsIt
             for (auto set : {&TPerson::SetFavouriteClub, &TPerson::SetDislikedClub, &TPerson::SetTransferClub}) {
                 (first_->*set)(club_->GetId());
             }
-            bool clicked = false;
-            bool picked = false;
             std::u16string shown;
-            RunWindow([&](CDlgPlayerlistClub& window) {
-                HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
-                if (HWND picker = FindDialogWith(IDC_PICK_CLUBS); picker != nullptr) {
+            const bool picked = ClickAndPick(
+                ContractTab, CDlgPlayerlistClub::ContractPage, button.button, [](HWND) {},
+                [&](HWND picker) {
                     SelectRowByData(picker, IDC_PICK_COUNTRIES, 0);
                     ::SendMessageW(picker, WM_COMMAND, static_cast<WPARAM>(end), 0);
-                    picked = true;
-                    return false;
-                }
-                if (!clicked) {
-                    SelectPerson(window, first_);
-                    SelectPageTab(window, ContractTab);
-                    clicked = true;
-                    ::PostMessageW(page, WM_COMMAND, MAKEWPARAM(button.button, BN_CLICKED),
-                                   reinterpret_cast<LPARAM>(::GetDlgItem(page, button.button)));
-                    return false;
-                }
-                if (!picked) return false;
-                gui_test::PumpMessages();
-                shown = ItemText(page, button.shownIn);
-                Close(window);
-                return true;
-            });
+                },
+                [&](HWND page) { shown = ItemText(page, button.shownIn); });
             EXPECT_TRUE(picked);
             EXPECT_EQ((first_->*button.get)(), end == IDOK ? 0u : club_->GetId());
             EXPECT_EQ(shown, end == IDOK ? std::u16string(button.shownForNone) : u"Squad");
