@@ -45,25 +45,25 @@ constexpr std::array<int, 3> LeagueComboIds = {IDC_CLUB_LOWEST_LEAGUE0, IDC_CLUB
 constexpr std::array<int, 3> ArticleIds = {IDC_CLUB_ARTICLE0, IDC_CLUB_ARTICLE1, IDC_CLUB_ARTICLE2};
 constexpr std::array<int, 3> CheckIds = {IDC_CLUB_JOINT_STOCK, IDC_CLUB_NOT_IN_ITCUP, IDC_CLUB_RICH_GUY};
 
-// The edits take what the record keeps, but for the fan names, which take
-// more than the record keeps of them.
+// Most edits take what the record keeps. The fan names and the mascot take
+// more, of which the record keeps its part; the fan sites take half of what
+// the record could keep; town, telephone and website are not limited.
 constexpr int FanNameEditLimit = 30;
+constexpr int MascotEditLimit = 19;
+constexpr int FansitesEditLimit = 128;
 struct TEditLimit {
     int id;
     int limit;
 };
-constexpr std::array<TEditLimit, 11> EditLimits = {{
+constexpr std::array<TEditLimit, 8> EditLimits = {{
     {IDC_CLUB_NAME, TClub::NameCapacity - 1},
     {IDC_CLUB_SHORT_NAME, TClub::ShortNameCapacity - 1},
     {IDC_CLUB_ABBREVIATION, TClub::AbbreviationCapacity - 1},
-    {IDC_CLUB_TOWN, TClub::TownCapacity - 1},
     {IDC_CLUB_ADDRESS, TClub::AddressCapacity - 1},
-    {IDC_CLUB_FANSITES, TClub::FansitesCapacity - 1},
+    {IDC_CLUB_FANSITES, FansitesEditLimit},
     {IDC_CLUB_FAN_NAME1, FanNameEditLimit},
     {IDC_CLUB_FAN_NAME2, FanNameEditLimit},
-    {IDC_CLUB_MASCOT, TClub::MascotCapacity - 1},
-    {IDC_CLUB_TELEPHONE, TClub::TelephoneCapacity - 1},
-    {IDC_CLUB_WEBSITE, TClub::WebsiteCapacity - 1},
+    {IDC_CLUB_MASCOT, MascotEditLimit},
 }};
 
 constexpr std::uint32_t RichGuyFlag = TClub::RichGuyControlled;

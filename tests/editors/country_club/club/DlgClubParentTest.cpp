@@ -216,6 +216,56 @@ TEST_F(ClubEditor, FanNameEditsTakeThirtyCharactersOfWhichTheRecordKeepsNineteen
     EXPECT_EQ(std::u16string(club.GetFanName2()), u"ABCDEFGHIJKLMNOPQRS");
 }
 
+// What each edit takes, and what the record keeps of 40 typed characters.
+TEST_F(ClubEditor, EachEditTakesItsLimitAndTheRecordKeepsItsPart)
+{
+    TClub& club = Club(0);
+    const std::u16string typed = u"abcdefghijklmnopqrstuvwxyz0123456789ABCD";
+    constexpr int Unlimited = -1;
+    const struct {
+        int id;
+        int limit;
+        std::u16string (*kept)(const TClub&);
+        std::size_t keptLength;
+    } edits[] = {
+        {IDC_CLUB_NAME, 29, [](const TClub& c) { return std::u16string(c.GetName()); }, 29},
+        {IDC_CLUB_SHORT_NAME, 10, [](const TClub& c) { return std::u16string(c.GetShortName()); }, 10},
+        {IDC_CLUB_ABBREVIATION, 4, [](const TClub& c) { return std::u16string(c.GetAbbreviation()); }, 4},
+        {IDC_CLUB_TOWN, Unlimited, [](const TClub& c) { return std::u16string(c.GetTown()); }, 29},
+        {IDC_CLUB_ADDRESS, 118, [](const TClub& c) { return std::u16string(c.GetAddress()); }, 40},
+        {IDC_CLUB_FANSITES, 128, [](const TClub& c) { return std::u16string(c.GetFansites()); }, 40},
+        {IDC_CLUB_MASCOT, 19, [](const TClub& c) { return std::u16string(c.GetMascot()); }, 18},
+        {IDC_CLUB_TELEPHONE, Unlimited, [](const TClub& c) { return std::u16string(c.GetTelephone()); }, 18},
+        {IDC_CLUB_WEBSITE, Unlimited, [](const TClub& c) { return std::u16string(c.GetWebsite()); }, 40},
+    };
+    std::vector<int> limits;
+    std::vector<std::u16string> shown;
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        for (const auto& edit : edits) {
+            HWND control = ::GetDlgItem(page, edit.id);
+            limits.push_back(static_cast<int>(::SendMessageW(control, EM_GETLIMITTEXT, 0, 0)));
+            SetItem(page, edit.id, u"");
+            for (const char16_t c : typed) ::SendMessageW(control, WM_CHAR, c, 0);
+            shown.push_back(ItemText(page, edit.id));
+        }
+        ClickTab(frame, KitTab);
+        Click(frame, IDOK);
+    });
+    ASSERT_EQ(limits.size(), std::size(edits));
+    for (std::size_t i = 0; i < std::size(edits); ++i) {
+        SCOPED_TRACE("edit " + std::to_string(edits[i].id));
+        if (edits[i].limit == Unlimited) {
+            EXPECT_GT(limits[i], 1000);
+            EXPECT_EQ(shown[i], typed);
+        } else {
+            EXPECT_EQ(limits[i], edits[i].limit);
+            EXPECT_EQ(shown[i], typed.substr(0, static_cast<std::size_t>(edits[i].limit)));
+        }
+        EXPECT_EQ(edits[i].kept(club), typed.substr(0, edits[i].keptLength));
+    }
+}
+
 TEST_F(ClubEditor, AdministrationModeShowsTheIdsAndTheLanguageChooser)
 {
     TClub& club = Club(0);
