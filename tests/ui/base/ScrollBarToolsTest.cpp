@@ -104,7 +104,8 @@ TEST_F(ScrollBarToolsTest, InvertedScaleTakesTheThumbFromTheOtherEndOfARangeThat
 }
 
 // A value is shown at its mirrored place and read back from there; one
-// outside the range shows at the nearer end.
+// outside the range shows at the nearer end. The chairman's stability 0..4
+// and the contract's years are such values.
 TEST_F(ScrollBarToolsTest, AnInvertedBarShowsAValueAtTheMirroredPlaceAndReadsItBack)
 {
     SetRange(0, 4, 0, 0);
@@ -119,6 +120,9 @@ TEST_F(ScrollBarToolsTest, AnInvertedBarShowsAValueAtTheMirroredPlaceAndReadsItB
     SetInvertedScrollValue(bar_, -3);
     EXPECT_EQ(Position(), 4);
     EXPECT_EQ(GetInvertedScrollValue(bar_), 0);
+    // A position set below the range stays at its start, the highest value.
+    ::SendMessageW(bar_, SBM_SETPOS, static_cast<WPARAM>(-3), FALSE);
+    EXPECT_EQ(GetInvertedScrollValue(bar_), 4);
     SetRange(2007, 2017, 0, 2007);
     SetInvertedScrollValue(bar_, 2008);
     EXPECT_EQ(Position(), 2016);
