@@ -20,7 +20,7 @@ BOOL CDlgChairman::OnInitDialog()
 void CDlgChairman::ShowValue(int stability)
 {
     ::SetDlgItemTextW(Handle(), IDC_CHAIRMAN_VALUE, win::W(GetEnumTexts().GetChairmanStabilityName(stability)));
-    ::SetScrollPos(::GetDlgItem(Handle(), IDC_CHAIRMAN_BAR), SB_CTL, ChairmanBarPosition(stability), TRUE);
+    SetInvertedScrollValue(::GetDlgItem(Handle(), IDC_CHAIRMAN_BAR), stability);
 }
 
 void CDlgChairman::SetPerson(TPerson* person)
@@ -34,7 +34,7 @@ bool CDlgChairman::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     const HWND bar = reinterpret_cast<HWND>(lParam);
     if (message == WM_HSCROLL && bar != nullptr && ::GetDlgCtrlID(bar) == IDC_CHAIRMAN_BAR) {
         if (person_ != nullptr) {
-            const int stability = ChairmanStabilityAt(HandleScrollBar(LOWORD(wParam), HIWORD(wParam), bar));
+            const int stability = HandleInvertedScrollBar(LOWORD(wParam), HIWORD(wParam), bar);
             person_->SetStability(stability);
             ShowValue(stability);
         }

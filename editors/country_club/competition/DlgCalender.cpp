@@ -44,7 +44,7 @@ BOOL CDlgCalender::OnInitDialog()
     grid_.InsertColumn(0, GetText(u"Common.Date"_tk, u""), LVCFMT_CENTER, DateColumnWidth, 0);
     grid_.AddColumn(GetText(u"Dialog.Calendar.InternationalCompetitions"_tk, u""), 1, LVCFMT_CENTER);
     ::SetScrollRange(GetItem(IDC_CALENDAR_SEASON_BAR), SB_CTL, 0, 1, FALSE);
-    ::SetScrollPos(GetItem(IDC_CALENDAR_SEASON_BAR), SB_CTL, 0, TRUE);
+    SetInvertedScrollValue(GetItem(IDC_CALENDAR_SEASON_BAR), seasonPosition_);
     const bool admin = IsAdminMode();
     ::ShowWindow(GetItem(IDC_CALENDAR_UPDATE_MASTER), admin ? SW_SHOW : SW_HIDE);
     ::ShowWindow(GetItem(IDC_CALENDAR_CHECK_MASTER), admin ? SW_SHOW : SW_HIDE);
@@ -152,10 +152,10 @@ void CDlgCalender::OnCompareChanged()
 
 void CDlgCalender::OnSeasonScroll(int code, int thumb)
 {
-    const int position = HandleInvertedScrollBar(code, thumb, GetItem(IDC_CALENDAR_SEASON_BAR));
+    HandleInvertedScrollBar(code, thumb, GetItem(IDC_CALENDAR_SEASON_BAR));
     if (code != SB_ENDSCROLL) return;
     const int before = model_->GetSeason();
-    seasonPosition_ = position;
+    seasonPosition_ = GetInvertedScrollValue(GetItem(IDC_CALENDAR_SEASON_BAR));
     ShowSeason();
     if (model_->GetSeason() == before) return;
     HCURSOR previous = ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));

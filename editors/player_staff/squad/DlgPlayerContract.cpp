@@ -153,7 +153,7 @@ void CDlgPlayerContract::ShowFee(int state, std::int32_t fee, bool feeSet)
 void CDlgPlayerContract::ShowYear()
 {
     const int year = person_->GetContractUntil();
-    ::SetScrollPos(GetItem(IDC_CONTRACT_YEAR_BAR), SB_CTL, M::BarPositionOfYear(year), TRUE);
+    SetInvertedScrollValue(GetItem(IDC_CONTRACT_YEAR_BAR), year);
     const std::u16string text = M::IsRandomContractYear(year) ? GetText(u"Dialog.Player.Contract.RandomAtGameStart"_tk)
                                                              : win::U(std::to_wstring(year).c_str());
     ::SetDlgItemTextW(Handle(), IDC_CONTRACT_YEAR, win::W(text));
@@ -242,8 +242,8 @@ bool CDlgPlayerContract::OnCommand(int id, int code, HWND control)
 bool CDlgPlayerContract::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (message == WM_VSCROLL && reinterpret_cast<HWND>(lParam) == GetItem(IDC_CONTRACT_YEAR_BAR) && person_ != nullptr) {
-        const int position = HandleScrollBar(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
-        person_->SetContractUntil(static_cast<std::uint16_t>(M::YearAtBarPosition(position)));
+        const int year = HandleInvertedScrollBar(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        person_->SetContractUntil(static_cast<std::uint16_t>(year));
         ShowYear();
         result = 0;
         return true;

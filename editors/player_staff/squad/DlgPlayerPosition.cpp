@@ -103,9 +103,9 @@ void CDlgPlayerPosition::ShowValues(const PositionPageValues& values)
 {
     for (int slot = 0; slot < PositionPageValues::PositionSlots; ++slot) Select(PositionCombos[slot], values.positions[slot]);
     for (int slot = 0; slot < PositionPageValues::LanguageSlots; ++slot) Select(LanguageCombos[slot], values.languages[slot]);
-    ::SetScrollPos(GetItem(IDC_POSITION_FOOT), SB_CTL, values.foot, TRUE);
-    ::SetScrollPos(GetItem(IDC_POSITION_NATIONAL_EXPERIENCE), SB_CTL, values.nationalExperience, TRUE);
-    ::SetScrollPos(GetItem(IDC_POSITION_INTERNATIONAL_EXPERIENCE), SB_CTL, values.internationalExperience, TRUE);
+    SetInvertedScrollValue(GetItem(IDC_POSITION_FOOT), values.foot);
+    SetInvertedScrollValue(GetItem(IDC_POSITION_NATIONAL_EXPERIENCE), values.nationalExperience);
+    SetInvertedScrollValue(GetItem(IDC_POSITION_INTERNATIONAL_EXPERIENCE), values.internationalExperience);
     tacticalEducation_.SetValue(values.tacticalEducation);
 }
 
@@ -129,9 +129,9 @@ void CDlgPlayerPosition::ApplyToPerson()
     for (int slot = 0; slot < PositionPageValues::LanguageSlots; ++slot) {
         values.languages[slot] = static_cast<std::uint8_t>(Selected(LanguageCombos[slot]));
     }
-    values.foot = ::GetScrollPos(GetItem(IDC_POSITION_FOOT), SB_CTL);
-    values.nationalExperience = ::GetScrollPos(GetItem(IDC_POSITION_NATIONAL_EXPERIENCE), SB_CTL);
-    values.internationalExperience = ::GetScrollPos(GetItem(IDC_POSITION_INTERNATIONAL_EXPERIENCE), SB_CTL);
+    values.foot = GetInvertedScrollValue(GetItem(IDC_POSITION_FOOT));
+    values.nationalExperience = GetInvertedScrollValue(GetItem(IDC_POSITION_NATIONAL_EXPERIENCE));
+    values.internationalExperience = GetInvertedScrollValue(GetItem(IDC_POSITION_INTERNATIONAL_EXPERIENCE));
     values.tacticalEducation = tacticalEducation_.GetValue();
     PositionPageModel::Store(*person_, values);
     // The controls follow what was stored: a language that moved up from the

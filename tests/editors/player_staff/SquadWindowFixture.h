@@ -20,6 +20,7 @@
 namespace squad_window_testing {
 
 // A player's page tabs, as the squad window puts them.
+constexpr int PositionTab = 1;
 constexpr int AbilitiesTab = 2;
 constexpr int HistoryTab = 5;
 constexpr int ContractTab = 6;

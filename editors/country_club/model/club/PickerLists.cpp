@@ -1,6 +1,6 @@
 #include "editors/country_club/model/club/PickerLists.h"
 
-#include <algorithm>
+#include <utility>
 
 #include "core/text/Format.h"
 #include "database/world/CompleteWorld.h"
@@ -92,14 +92,4 @@ TPickerRows MakeStadiumRows(const TCompleteWorld& world, int country, TTeamId se
                WithoutReserveBit(club->GetId()) == WithoutReserveBit(selected));
     }
     return rows;
-}
-
-int ChairmanBarPosition(int stability)
-{
-    return MaxChairmanStability - std::clamp(stability, 0, MaxChairmanStability);
-}
-
-int ChairmanStabilityAt(int barPosition)
-{
-    return MaxChairmanStability - std::clamp(barPosition, 0, MaxChairmanStability);
 }

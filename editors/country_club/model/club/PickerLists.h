@@ -55,8 +55,5 @@ TPickerRows MakeStadiumCountryRows(const TCompleteWorld& world, int shownCountry
 // selected whether selected carries bit 24 or not.
 TPickerRows MakeStadiumRows(const TCompleteWorld& world, int country, TTeamId selected);
 
-// The chairman's stability 0..4 on a bar whose scale runs the other way:
-// the bar shows the maximum less the value.
+// The chairman's stability runs 0..4.
 inline constexpr int MaxChairmanStability = 4;
-int ChairmanBarPosition(int stability);
-int ChairmanStabilityAt(int barPosition);

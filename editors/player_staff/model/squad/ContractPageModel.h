@@ -72,9 +72,4 @@ public:
     static int FirstContractYear();
     static int LastContractYear() { return FirstContractYear() + ContractYearSpan; }
     static bool IsRandomContractYear(int year) { return year <= FirstContractYear(); }
-    // The year bar's scale runs the other way, the last year at its top: a
-    // year stands at the mirrored bar position, which is also where a
-    // dropped thumb reads it from.
-    static int BarPositionOfYear(int year) { return FirstContractYear() + LastContractYear() - year; }
-    static int YearAtBarPosition(int position) { return FirstContractYear() + LastContractYear() - position; }
 };

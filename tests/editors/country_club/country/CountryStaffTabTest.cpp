@@ -472,8 +472,9 @@ TEST_F(CountryStaffTabTest, AChosenCharacterIsWrittenAtOnce)
     EXPECT_EQ(manager->GetCharacterWord(), other);
 }
 
-// The two bars move the other way round and write the page back; their
-// positions are nobody's value.
+// The two bars move the other way round, their top end the highest, and
+// every move writes the page back; their positions are nobody's value, but
+// the thumb stays where the move left it.
 TEST_F(CountryStaffTabTest, AScrollBarMovesInvertedAndWritesTheAbilitiesPageBack)
 {
     Open(EmptyCountry());
@@ -496,20 +497,33 @@ TEST_F(CountryStaffTabTest, AScrollBarMovesInvertedAndWritesTheAbilitiesPageBack
         ::GetClassNameW(::GetDlgItem(abilities_, pair.text), name, 32);
         EXPECT_EQ(std::wstring(name), L"Static");
     }
-    int coaching = 3;
+    // Each move on a bar of range 0..10 and the thumb's place after it.
+    struct TMove {
+        const char* what;
+        int code;
+        int thumb;
+        int position;
+    };
+    std::vector<TMove> moves = {
+        {"up arrow", SB_LINEUP, 0, 3},          {"down arrow", SB_LINEDOWN, 0, 4}, {"page up", SB_PAGEUP, 0, 4},
+        {"page down", SB_PAGEDOWN, 0, 4},       {"top", SB_TOP, 0, 0},             {"up arrow at the top", SB_LINEUP, 0, 0},
+        {"bottom", SB_BOTTOM, 0, 10},           {"down arrow at the bottom", SB_LINEDOWN, 0, 10},
+    };
+    for (int thumb = 0; thumb <= 10; ++thumb) moves.push_back({"thumb dropped", SB_THUMBPOSITION, thumb, thumb});
     for (const auto& pair : pairs) {
         HWND bar = ::GetDlgItem(abilities_, pair.bar);
         ::SendMessageW(bar, SBM_SETRANGE, 0, 10);
         ::SendMessageW(bar, SBM_SETPOS, 4, TRUE);
-        coaching += 4;
-        TypeCoaching(coaching);
-        ASSERT_NE(manager->GetStaffAbility(1), coaching) << "typed, not yet written";
-        ::SendMessageW(abilities_, WM_VSCROLL, MAKEWPARAM(SB_LINEUP, 0), reinterpret_cast<LPARAM>(bar));
-        EXPECT_EQ(::SendMessageW(bar, SBM_GETPOS, 0, 0), 5);
-        EXPECT_EQ(manager->GetStaffAbility(1), coaching);
-        ::SendMessageW(abilities_, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 3), reinterpret_cast<LPARAM>(bar));
-        EXPECT_EQ(::SendMessageW(bar, SBM_GETPOS, 0, 0), 7);
-        EXPECT_EQ(manager->GetStaffAbility(1), coaching);
+        for (const TMove& move : moves) {
+            SCOPED_TRACE(testing::Message() << move.what << " " << move.thumb << " on bar " << pair.bar);
+            const int coaching = (manager->GetStaffAbility(1) + 1) % 16;
+            TypeCoaching(coaching);
+            ASSERT_NE(manager->GetStaffAbility(1), coaching) << "typed, not yet written";
+            ::SendMessageW(abilities_, WM_VSCROLL, MAKEWPARAM(move.code, move.thumb), reinterpret_cast<LPARAM>(bar));
+            EXPECT_EQ(manager->GetStaffAbility(1), coaching);
+            ::SendMessageW(abilities_, WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), reinterpret_cast<LPARAM>(bar));
+            EXPECT_EQ(::SendMessageW(bar, SBM_GETPOS, 0, 0), move.position);
+        }
     }
 }
 

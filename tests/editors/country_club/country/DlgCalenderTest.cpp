@@ -134,6 +134,55 @@ TEST_F(DlgCalenderTest, RadiosSeasonBarAndCompareComboReachTheModel)
     });
 }
 
+// The season bar runs the other way, 2008/2009 at its left end: each move
+// ends with the end-scroll notification, as the bar sends it, and the
+// thumb stays where the move left it.
+TEST_F(DlgCalenderTest, TheSeasonBarsArrowsPagesEndsAndThumbAgree)
+{
+    struct TMove {
+        const char* what;
+        int code;
+        int thumb;
+        int season;
+        int position;
+    };
+    const TMove moves[] = {
+        {"left arrow", SB_LINEUP, 0, 1, 0},          {"left arrow at the left end", SB_LINEUP, 0, 1, 0},
+        {"right arrow", SB_LINEDOWN, 0, 0, 1},       {"right arrow at the right end", SB_LINEDOWN, 0, 0, 1},
+        {"page left", SB_PAGEUP, 0, 0, 1},           {"page right", SB_PAGEDOWN, 0, 0, 1},
+        {"left end", SB_TOP, 0, 1, 0},               {"right end", SB_BOTTOM, 0, 0, 1},
+        {"thumb dropped left", SB_THUMBPOSITION, 0, 1, 0}, {"thumb dropped right", SB_THUMBPOSITION, 1, 0, 1},
+    };
+    TestCalender dialog(&Country(21));
+    int opening = -1;
+    std::vector<int> seasons;
+    std::vector<std::u16string> texts;
+    std::vector<int> positions;
+    Run(dialog, [&](HWND hwnd) {
+        HWND bar = ::GetDlgItem(hwnd, IDC_CALENDAR_SEASON_BAR);
+        opening = static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0));
+        for (const TMove& move : moves) {
+            if (move.code == SB_THUMBPOSITION) {
+                ::SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, move.thumb), reinterpret_cast<LPARAM>(bar));
+            }
+            for (const int code : {move.code, SB_ENDSCROLL}) {
+                ::SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(code, move.thumb), reinterpret_cast<LPARAM>(bar));
+            }
+            seasons.push_back(dialog.GetModel()->GetSeason());
+            texts.push_back(Text(hwnd, IDC_CALENDAR_SEASON));
+            positions.push_back(static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0)));
+        }
+    });
+    EXPECT_EQ(opening, 1) << "2007/2008 stands at the right end";
+    ASSERT_EQ(seasons.size(), std::size(moves));
+    for (std::size_t i = 0; i < std::size(moves); ++i) {
+        SCOPED_TRACE(moves[i].what);
+        EXPECT_EQ(seasons[i], moves[i].season);
+        EXPECT_EQ(texts[i], moves[i].season == 0 ? u"2007/2008" : u"2008/2009");
+        EXPECT_EQ(positions[i], moves[i].position);
+    }
+}
+
 TEST_F(DlgCalenderTest, OkWithErrorsStaysOnOkAndClosesOnIgnore)
 {
     const int day = FirstMatchDay(FirstLeague());

@@ -13,6 +13,7 @@
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
+#include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/base/CountryDirectory.h"
@@ -373,6 +374,102 @@ TEST_F(SquadWindowTest, ThePositionPageClearsARepeatedPositionAndFollowsTheFootB
     EXPECT_EQ(first->GetPreferredFoot(), 1);
     EXPECT_NE(footBefore, footAfter);
     EXPECT_EQ(footAfter, GetEnumTexts().GetFootName(1));
+}
+
+// The foot and experience bars run the other way, the highest value at the
+// top: arrows, pages, ends and a dropped thumb store the value, and the
+// thumb stays where the move left it.
+TEST_F(SquadWindowTest, ThePositionBarsStoreTheirValueAndKeepTheThumbWhereItWasLeft)
+{
+    struct TBar {
+        const char* name;
+        int bar;
+        int text;
+        int highest;
+        int (*stored)(const TPerson&);
+        const char16_t* (CEnumTexts::*nameOf)(int) const;
+    };
+    const TBar bars[] = {
+        {"foot", IDC_POSITION_FOOT, IDC_POSITION_FOOT_TEXT, 3,
+         [](const TPerson& person) { return person.GetPreferredFoot(); }, &CEnumTexts::GetFootName},
+        {"national experience", IDC_POSITION_NATIONAL_EXPERIENCE, IDC_POSITION_NATIONAL_EXPERIENCE_TEXT, 6,
+         [](const TPerson& person) { return static_cast<int>(person.GetNationalExperience()); },
+         &CEnumTexts::GetPlayerNationalExperienceName},
+        {"international experience", IDC_POSITION_INTERNATIONAL_EXPERIENCE, IDC_POSITION_INTERNATIONAL_EXPERIENCE_TEXT, 4,
+         [](const TPerson& person) { return static_cast<int>(person.GetInternationalExperience()); },
+         &CEnumTexts::GetPlayerInternationalExperienceName},
+    };
+    // The value after each move; -1 stands for the bar's highest value.
+    struct TMove {
+        const char* what;
+        int code;
+        int value;
+    };
+    const TMove moves[] = {
+        {"shown", SB_ENDSCROLL, 1},         {"up arrow", SB_LINEUP, 2},       {"down arrow", SB_LINEDOWN, 1},
+        {"page up", SB_PAGEUP, 1},          {"page down", SB_PAGEDOWN, 1},    {"top", SB_TOP, -1},
+        {"up arrow at the top", SB_LINEUP, -1}, {"bottom", SB_BOTTOM, 0}, {"down arrow at the bottom", SB_LINEDOWN, 0},
+    };
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    TPerson* first = club_->GetSquadPerson(0);
+    first->SetLastName(u"Aaron");
+    first->SetPreferredFoot(1);
+    first->SetNationalExperience(1);
+    first->SetInternationalExperience(1);
+    struct TSeen {
+        int stored;
+        int position;
+        std::u16string text;
+    };
+    std::vector<std::vector<TSeen>> seen(std::size(bars));
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        SelectPageTab(window, squad_window_testing::PositionTab);
+        HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
+        for (std::size_t b = 0; b < std::size(bars); ++b) {
+            HWND bar = ::GetDlgItem(page, bars[b].bar);
+            const auto look = [&] {
+                seen[b].push_back({bars[b].stored(*first), static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0)),
+                                   ItemText(page, bars[b].text)});
+            };
+            for (const TMove& move : moves) {
+                for (const int code : {move.code, SB_ENDSCROLL}) {
+                    ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, 0), reinterpret_cast<LPARAM>(bar));
+                }
+                look();
+            }
+            for (int thumb = 0; thumb <= bars[b].highest; ++thumb) {
+                for (const int code : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL}) {
+                    ::SendMessageW(page, WM_VSCROLL, MAKEWPARAM(code, thumb), reinterpret_cast<LPARAM>(bar));
+                }
+                look();
+            }
+        }
+        SelectPageTab(window, 0);
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    for (std::size_t b = 0; b < std::size(bars); ++b) {
+        SCOPED_TRACE(bars[b].name);
+        const int highest = bars[b].highest;
+        ASSERT_EQ(seen[b].size(), std::size(moves) + static_cast<std::size_t>(highest) + 1);
+        const auto expect = [&](const TSeen& look, int value, int position) {
+            EXPECT_EQ(look.stored, value);
+            EXPECT_EQ(look.position, position);
+            EXPECT_EQ(look.text, (GetEnumTexts().*bars[b].nameOf)(value));
+        };
+        for (std::size_t i = 0; i < std::size(moves); ++i) {
+            SCOPED_TRACE(moves[i].what);
+            const int value = moves[i].value < 0 ? highest : moves[i].value;
+            expect(seen[b][i], value, highest - value);
+        }
+        for (int thumb = 0; thumb <= highest; ++thumb) {
+            SCOPED_TRACE(testing::Message() << "thumb dropped at " << thumb);
+            expect(seen[b][std::size(moves) + static_cast<std::size_t>(thumb)], highest - thumb, thumb);
+        }
+    }
 }
 
 TEST_F(SquadWindowTest, ThePositionPageNormalisesLanguagesAndStoringAgainKeepsThem)

@@ -114,14 +114,4 @@ TEST(PickerLists, SelectionsBelowRowTwoScrollToTheThirdVisibleRow)
     EXPECT_EQ(PickerTopRow(40), 38);
 }
 
-TEST(PickerLists, TheChairmansBarRunsTheOtherWay)
-{
-    for (int stability = 0; stability <= MaxChairmanStability; ++stability) {
-        EXPECT_EQ(ChairmanBarPosition(stability), MaxChairmanStability - stability);
-        EXPECT_EQ(ChairmanStabilityAt(ChairmanBarPosition(stability)), stability);
-    }
-    EXPECT_EQ(ChairmanBarPosition(9), 0);
-    EXPECT_EQ(ChairmanStabilityAt(-3), MaxChairmanStability);
-}
-
 }  // namespace
