@@ -4,6 +4,7 @@
 #include "app/DlgSplash.h"
 #include "app/MainWindowLaunchers.h"
 #include "ui/render/RenderManager.h"
+#include "ui/skin/RepaintUnder.h"
 #include "app/LedraApp.h"
 #include "app/ToolServices.h"
 #include "core/AppMessage.h"
@@ -410,7 +411,7 @@ void DlgMainMenu::OnCountryChanged()
     FillClubList();
     if (IsAdminMode() && GetItem(IDC_MAIN_GROUP_COUNTRIES) != nullptr) {
         const std::u16string caption = Format(u"%s (ID: %d)", countryGroupCaption_, country_);
-        ::SetDlgItemTextW(Handle(), IDC_MAIN_GROUP_COUNTRIES, reinterpret_cast<const wchar_t*>(caption.c_str()));
+        SetButtonCaption(GetItem(IDC_MAIN_GROUP_COUNTRIES), caption);
     }
 }
 

@@ -13,6 +13,7 @@
 #include "editors/country_club/model/club/ClubArticleTable.h"
 #include "editors/country_club/model/country/LowestLeagueLevel.h"
 #include "resources/ClubEditorIds.h"
+#include "ui/skin/RepaintUnder.h"
 #include "win/DataExchange.h"
 
 namespace {
@@ -208,7 +209,7 @@ void CDlgClub::ShowAdminCaption()
     if (Handle() == nullptr || !IsAdminMode()) return;
     const std::u16string caption = Format(u"%s (HexID: %.8X  |  Qaro-ID: %d)", commonCaption_,
                                           club_->GetId() & AdminIdMask, club_->GetQaroId());
-    ::SetDlgItemTextW(Handle(), IDC_CLUB_GROUP_COMMON, reinterpret_cast<LPCWSTR>(caption.c_str()));
+    SetButtonCaption(GetItem(IDC_CLUB_GROUP_COMMON), caption);
 }
 
 void CDlgClub::FillClubCombo(const win::CComboBox& combo, std::uint32_t selected)

@@ -8,6 +8,7 @@
 #include "database/world/WorldList.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/model/squad/PersonCommonRules.h"
+#include "ui/skin/RepaintUnder.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ void CDlgPlayerAllRight::ShowCaption()
     const std::u16string caption = person_ != nullptr && IsAdminMode()
                                        ? Format(u"%s (ID: %d)", groupCaption_, person_->GetId())
                                        : groupCaption_;
-    SetTextIfChanged(IDC_COMMON_GROUP, caption);
+    if (caption != ItemText(IDC_COMMON_GROUP)) SetButtonCaption(GetItem(IDC_COMMON_GROUP), caption);
 }
 
 void CDlgPlayerAllRight::ShowFlags()

@@ -7,6 +7,7 @@
 #include "database/world/EnumTexts.h"
 #include "database/person/Person.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "ui/skin/RepaintUnder.h"
 #include "win/ComboBox.h"
 #include "win/ListBox.h"
 #include "win/WideText.h"
@@ -92,7 +93,7 @@ void CDlgPlayerAllRightSmall::ShowReducedCaption()
     char16_t caption[128];
     const char16_t* state = GetText(showReducedRatings ? u"Dialog.Player.RightSmall.Modified"_tk : u"Dialog.Player.RightSmall.Unmodified"_tk);
     ReplaceToken(GetText(u"Dialog.Player.RightSmall.OtherPositionsFormat"_tk), u"_STATE", state, caption, 128);
-    ::SetDlgItemTextW(Handle(), IDC_SMALL_REDUCED, win::W(caption));
+    SetButtonCaption(GetItem(IDC_SMALL_REDUCED), caption);
 }
 
 bool CDlgPlayerAllRightSmall::OnCommand(int id, int code, HWND control)

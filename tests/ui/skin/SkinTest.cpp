@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "platform/TextCodec.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/render/ImageCtrl.h"
+#include "ui/skin/RepaintUnder.h"
 #include "ui/skin/SkinBitmap.h"
 #include "win/Gdi.h"
 
@@ -87,6 +89,32 @@ TEST_F(SkinTest, AStaticsNewTextLooksAsIfTheWindowWereDrawnAfresh)
             EXPECT_EQ(gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(label)), 0u) << "text " << text;
         }
         EXPECT_EQ(gui_test::CountDifferentBytes(gui_test::CaptureWindow(label), empty), 0u);
+    }
+}
+
+// A check box or group box whose caption changes while it is shown looks as
+// it does once the window is drawn afresh: nothing of the old caption stays
+// under, beside or over the new one.
+TEST_F(SkinTest, AButtonsNewCaptionLooksAsIfTheWindowWereDrawnAfresh)
+{
+    gui_test::TestDialog host(IDD_TEST_HOST);
+    ASSERT_TRUE(host.Create(nullptr));
+    gui_test::TestDialog page(IDD_TEST_PAGE);
+    ASSERT_TRUE(page.Create(host.Handle()));
+    ::SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 500, 400, SWP_SHOWWINDOW);
+    ::SetWindowPos(page.Handle(), nullptr, 23, 31, 300, 200, SWP_NOZORDER | SWP_SHOWWINDOW);
+    gui_test::TestDialog framed(IDD_TEST_TRANSLATE);
+    ASSERT_TRUE(framed.Create(nullptr));
+    ::SetWindowPos(framed.Handle(), HWND_TOP, 0, 0, 500, 300, SWP_SHOWWINDOW);
+    gui_test::PumpMessages();
+    for (HWND button : {page.GetItem(IDC_PAGE_CHECK), framed.GetItem(IDC_TEST_GROUP)}) {
+        for (const char16_t* caption : {u"WWWWWWWWWWWW", u"ii", u"Common (ID: 123456)", u""}) {
+            SCOPED_TRACE(platform::Utf16ToUtf8(gui_test::WindowText(button)) + " to " + platform::Utf16ToUtf8(caption));
+            SetButtonCaption(button, caption);
+            gui_test::PumpMessages();
+            const std::vector<std::uint8_t> changed = gui_test::CaptureWindow(button);
+            EXPECT_EQ(gui_test::CountDifferentBytes(changed, gui_test::CaptureRedrawn(button)), 0u);
+        }
     }
 }
 

@@ -594,4 +594,51 @@ TEST_F(PersonPagesWindowTest, InAdministrationTheCommonGroupNamesThePersonsId)
     EXPECT_EQ(administered, plain + u" (ID: " + win::U(std::to_wstring(first_->GetId()).c_str()) + u")");
 }
 
+// In administration the common group's caption names the person shown, and
+// the summary's reduced-ratings box names its state: both change while the
+// page is shown, and each then looks as if the window were drawn afresh.
+TEST_F(PersonPagesWindowTest, CaptionsChangedWhileThePageIsShownLookAsIfDrawnAfresh)
+{
+    const gui_test::ProgramSkin skin;
+    ASSERT_TRUE(skin.IsLoaded());
+    SetAdminMode(GetAdminModeFlag(), true);
+    TPerson* shortId = nullptr;
+    for (std::uint32_t id = 1; shortId == nullptr && id < first_->GetId(); ++id) shortId = club_->FindPlayer(id);
+    ASSERT_NE(shortId, nullptr);
+    ASSERT_LT(std::to_wstring(shortId->GetId()).size(), std::to_wstring(first_->GetId()).size())
+        << "a shorter caption leaves what the old one does not cover";
+    std::vector<std::u16string> captions;
+    std::vector<std::size_t> differences;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        if (!::IsWindowVisible(window.Handle())) return false;
+        HWND page = Page(window, CDlgPlayerlistClub::CommonPage);
+        HWND group = ::GetDlgItem(page, IDC_COMMON_GROUP);
+        HWND reduced = nullptr;
+        for (HWND child = ::GetWindow(page, GW_CHILD); child != nullptr && reduced == nullptr;
+             child = ::GetWindow(child, GW_HWNDNEXT)) {
+            reduced = ::GetDlgItem(child, IDC_SMALL_REDUCED);
+        }
+        SelectPerson(window, first_);
+        gui_test::CaptureRedrawn(group);
+        const auto look = [&](HWND control) {
+            gui_test::PumpMessages();
+            captions.push_back(gui_test::WindowText(control));
+            const std::vector<std::uint8_t> shown = gui_test::CaptureWindow(control);
+            differences.push_back(gui_test::CountDifferentBytes(shown, gui_test::CaptureRedrawn(control)));
+        };
+        SelectPerson(window, shortId);
+        look(group);
+        for (int click = 0; click < 2 && reduced != nullptr; ++click) {
+            ::SendMessageW(reduced, BM_CLICK, 0, 0);
+            look(reduced);
+        }
+        Close(window);
+        return true;
+    });
+    ASSERT_EQ(captions.size(), 3u);
+    EXPECT_NE(captions[0].find(std::u16string(u"(ID: ") + win::U(std::to_wstring(shortId->GetId()).c_str()) + u")"), std::u16string::npos);
+    EXPECT_NE(captions[1], captions[2]);
+    EXPECT_EQ(differences, std::vector<std::size_t>(3, 0));
+}
+
 }  // namespace
