@@ -30,6 +30,15 @@ protected:
     }
     void TearDown() override { SetSkinBitmap(nullptr); }
 
+    // Shows the page as a child of the host, away from the host's corner.
+    static bool ShowPageOnHost(gui_test::TestDialog& host, gui_test::TestDialog& page)
+    {
+        if (!host.Create(nullptr) || !page.Create(host.Handle())) return false;
+        ::SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 500, 400, SWP_SHOWWINDOW);
+        ::SetWindowPos(page.Handle(), nullptr, 23, 31, 300, 200, SWP_NOZORDER | SWP_SHOWWINDOW);
+        return true;
+    }
+
     win::CDibSection skin_;
 };
 
@@ -74,11 +83,8 @@ TEST_F(SkinTest, AStaticsNewTextLooksAsIfTheWindowWereDrawnAfresh)
         SCOPED_TRACE(skinned ? "on the skin" : "without a skin");
         SetSkinBitmap(skinned ? skin_.Get() : nullptr);
         gui_test::TestDialog host(IDD_TEST_HOST);
-        ASSERT_TRUE(host.Create(nullptr));
         gui_test::TestDialog page(IDD_TEST_PAGE);
-        ASSERT_TRUE(page.Create(host.Handle()));
-        ::SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 500, 400, SWP_SHOWWINDOW);
-        ::SetWindowPos(page.Handle(), nullptr, 23, 31, 300, 200, SWP_NOZORDER | SWP_SHOWWINDOW);
+        ASSERT_TRUE(ShowPageOnHost(host, page));
         HWND label = page.GetItem(IDC_PAGE_STATIC);
         ::SetWindowTextW(label, L"");
         const std::vector<std::uint8_t> empty = gui_test::CaptureRedrawn(label);
@@ -98,11 +104,8 @@ TEST_F(SkinTest, AStaticsNewTextLooksAsIfTheWindowWereDrawnAfresh)
 TEST_F(SkinTest, AButtonsNewCaptionLooksAsIfTheWindowWereDrawnAfresh)
 {
     gui_test::TestDialog host(IDD_TEST_HOST);
-    ASSERT_TRUE(host.Create(nullptr));
     gui_test::TestDialog page(IDD_TEST_PAGE);
-    ASSERT_TRUE(page.Create(host.Handle()));
-    ::SetWindowPos(host.Handle(), HWND_TOP, 0, 0, 500, 400, SWP_SHOWWINDOW);
-    ::SetWindowPos(page.Handle(), nullptr, 23, 31, 300, 200, SWP_NOZORDER | SWP_SHOWWINDOW);
+    ASSERT_TRUE(ShowPageOnHost(host, page));
     gui_test::TestDialog framed(IDD_TEST_TRANSLATE);
     ASSERT_TRUE(framed.Create(nullptr));
     ::SetWindowPos(framed.Handle(), HWND_TOP, 0, 0, 500, 300, SWP_SHOWWINDOW);
