@@ -179,10 +179,11 @@ std::size_t Utf16ToUtf8(std::u16string_view text, char* out)
             CopyAsciiBlock(in + i, out);
         }
         if (i == text.size()) break;
-        char32_t cp = in[i++];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i < text.size() && in[i] >= 0xDC00 && in[i] <= 0xDFFF) {
+        const char16_t unit = in[i++];
+        char32_t cp = unit;
+        if (IsHighSurrogate(unit) && i < text.size() && IsLowSurrogate(in[i])) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (in[i++] - 0xDC00);
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             cp = kReplacement;
         }
         out = PutUtf8(cp, out);

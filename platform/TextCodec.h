@@ -12,6 +12,16 @@ namespace platform {
 
 static_assert(sizeof(char16_t) == 2);
 
+// The halves of a UTF-16 surrogate pair.
+constexpr bool IsHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool IsLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
+
 std::u16string Utf8ToUtf16(std::string_view bytes);
 std::string Utf16ToUtf8(std::u16string_view text);
 // The same conversions into a buffer the caller sized once: the decoder

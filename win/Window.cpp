@@ -204,6 +204,14 @@ RECT CWindow::GetWindowRect() const
     return rect;
 }
 
+RECT RectIn(HWND window, HWND reference)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    ::MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 bool CWindow::IsVisible() const { return ::IsWindowVisible(hwnd_) != FALSE; }
 bool CWindow::IsEnabled() const { return ::IsWindowEnabled(hwnd_) != FALSE; }
 void CWindow::Show(bool show) const { ::ShowWindow(hwnd_, show ? SW_SHOW : SW_HIDE); }

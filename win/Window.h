@@ -78,4 +78,7 @@ private:
     WNDPROC originalProc_ = nullptr;
 };
 
+// A window's rectangle in the client coordinates of another window.
+RECT RectIn(HWND window, HWND reference);
+
 }  // namespace win

@@ -4,6 +4,7 @@
 #include "core/files/IndexTextFile.h"
 #include "database/export/MasterWriter.h"
 #include "database/world/RecordText.h"
+#include "platform/TextCodec.h"
 
 namespace {
 
@@ -51,7 +52,7 @@ bool TClubRecord::ReadClubRecord(CIndexTextFile& file)
     if (text_.size() > MaxTextLength) {
         // A cut between the halves of a surrogate pair would leave half a
         // character, which no file can hold.
-        const bool splitsPair = text_[MaxTextLength - 1] >= 0xD800 && text_[MaxTextLength - 1] <= 0xDBFF;
+        const bool splitsPair = platform::IsHighSurrogate(text_[MaxTextLength - 1]);
         text_.resize(splitsPair ? MaxTextLength - 1 : MaxTextLength);
     }
     return found;

@@ -6,6 +6,7 @@
 #include "core/text/TextTools.h"
 #include "database/person/NameFile.h"
 #include "platform/Platform.h"
+#include "platform/TextCodec.h"
 
 namespace {
 constexpr std::u16string_view Blank = u" ";
@@ -13,17 +14,12 @@ constexpr std::size_t HeaderBytes = 12;
 // The text's zero byte and the u32 count.
 constexpr std::size_t EntryOverhead = 5;
 
-bool IsHighSurrogate(char16_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
 // At most 31 units, never half of a surrogate pair.
 std::u16string_view CutToListLength(std::u16string_view text)
 {
     if (text.size() <= CNameList::MaxTextLength) return text;
     std::size_t length = CNameList::MaxTextLength;
-    if (IsHighSurrogate(text[length - 1])) --length;
+    if (platform::IsHighSurrogate(text[length - 1])) --length;
     return text.substr(0, length);
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/files/IndexTextFile.h"
 #include "core/text/TextTools.h"
+#include "platform/TextCodec.h"
 
 namespace {
 
@@ -40,23 +41,13 @@ char16_t WithoutLineBreak(char16_t c)
     return c == u'\r' || c == u'\n' ? u' ' : c;
 }
 
-bool IsHighSurrogate(char16_t c)
-{
-    return c >= 0xD800 && c <= 0xDBFF;
-}
-
-bool IsLowSurrogate(char16_t c)
-{
-    return c >= 0xDC00 && c <= 0xDFFF;
-}
-
 // Each unit as a save and a reload give it back; true when one changed.
 bool KeepUnitsAsRead(char16_t* text)
 {
     bool changed = false;
     for (char16_t* c = text; *c != 0; ++c) {
-        const bool pair = IsHighSurrogate(c[0]) && IsLowSurrogate(c[1]);
-        const bool lone = !pair && (IsHighSurrogate(*c) || IsLowSurrogate(*c));
+        const bool pair = platform::IsHighSurrogate(c[0]) && platform::IsLowSurrogate(c[1]);
+        const bool lone = !pair && (platform::IsHighSurrogate(*c) || platform::IsLowSurrogate(*c));
         const char16_t kept = lone ? u'\uFFFD' : CIndexTextFile::AsRead(*c);
         changed = changed || kept != *c;
         *c = kept;

@@ -281,9 +281,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
     ::GetClientRect(window, &parent);
     for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
-        RECT place{};
-        ::GetWindowRect(child, &place);
-        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+        const RECT place = win::RectIn(child, window);
         if (place.left < parent.left || place.top < parent.top || place.right > parent.right ||
             place.bottom > parent.bottom)
             faults.push_back(Describe(child) + " reaches beyond " + Describe(window));

@@ -2,13 +2,13 @@
 
 #include <commctrl.h>
 
+#include "win/Window.h"
+
 namespace Halvane::MFC {
 
 TValueRect ChildRect(HWND window)
 {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(HWND_DESKTOP, ::GetParent(window), reinterpret_cast<POINT*>(&rect), 2);
+    const RECT rect = win::RectIn(window, ::GetParent(window));
     return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
 }
 

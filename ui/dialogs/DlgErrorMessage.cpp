@@ -4,6 +4,7 @@
 #include "core/text/TextTools.h"
 #include "resources/ResourceIds.h"
 #include "win/WideText.h"
+#include "win/Window.h"
 
 CDlgErrorMessage::CDlgErrorMessage(HWND parent) : CDialogB(IDD_ERROR_MESSAGE, parent) {}
 
@@ -59,9 +60,7 @@ void CDlgErrorMessage::PlaceSingleButton()
     HWND first = GetItem(IDOK);
     HWND second = GetItem(IDCANCEL);
     if (first == nullptr || second == nullptr) return;
-    RECT place{};
-    ::GetWindowRect(second, &place);
-    ::MapWindowPoints(nullptr, Handle(), reinterpret_cast<POINT*>(&place), 2);
+    const RECT place = win::RectIn(second, Handle());
     ::ShowWindow(second, SW_HIDE);
     ::MoveWindow(first, place.left, place.top, place.right - place.left, place.bottom - place.top, TRUE);
 }

@@ -6,6 +6,7 @@
 
 #include "platform/Platform.h"
 #include "ui/render/RenderManager.h"
+#include "win/Window.h"
 
 namespace {
 
@@ -101,8 +102,7 @@ void CPlayerImageCtrl::LoadPortrait()
     const std::u16string path = GetPortraitPath(true);
     if (!path.empty()) bitmap_ = ReadPicture(*plugin, path);
     if (HWND parent = GetParent()) {
-        RECT area = GetWindowRect();
-        ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&area), 2);
+        const RECT area = win::RectIn(Handle(), parent);
         ::InvalidateRect(parent, &area, TRUE);
     }
 }

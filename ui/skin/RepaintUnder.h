@@ -3,14 +3,7 @@
 
 #include <string>
 
-// The window's place in its parent's client coordinates.
-inline RECT PlaceInParent(HWND window, HWND parent)
-{
-    RECT area{};
-    ::GetWindowRect(window, &area);
-    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&area), 2);
-    return area;
-}
+#include "win/Window.h"
 
 // Repaints the part of a window's parent that lies under it, so that a
 // control drawn on the skin shows the right background after a change.
@@ -18,7 +11,7 @@ inline void RepaintParentUnder(HWND window)
 {
     HWND parent = ::GetParent(window);
     if (parent == nullptr) return;
-    const RECT area = PlaceInParent(window, parent);
+    const RECT area = win::RectIn(window, parent);
     ::InvalidateRect(parent, &area, TRUE);
     ::UpdateWindow(parent);
 }
@@ -32,6 +25,6 @@ inline void SetButtonCaption(HWND button, const std::u16string& caption)
     ::SetWindowTextW(button, reinterpret_cast<LPCWSTR>(caption.c_str()));
     HWND parent = ::GetParent(button);
     if (parent == nullptr || !::IsWindowVisible(button)) return;
-    const RECT area = PlaceInParent(button, parent);
+    const RECT area = win::RectIn(button, parent);
     ::RedrawWindow(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }

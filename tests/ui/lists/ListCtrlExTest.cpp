@@ -125,8 +125,7 @@ TEST_F(ListCtrlExTest, DragLabelSitsWithItsLowerLeftCornerAtTheCursor)
     }
     EXPECT_EQ(label.GetText().size(), 127u);
     ::ScreenToClient(gallery_.Handle(), &cursor);
-    RECT place = label.GetWindowRect();
-    ::MapWindowPoints(nullptr, gallery_.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    const RECT place = win::RectIn(label.Handle(), gallery_.Handle());
     EXPECT_EQ(place.left, cursor.x);
     EXPECT_EQ(place.bottom, cursor.y);
     label.Show(nullptr);

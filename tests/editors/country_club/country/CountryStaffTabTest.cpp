@@ -86,14 +86,6 @@ void TypeDate(HWND page, int id, int year, int month, int day)
     }
 }
 
-RECT RectIn(HWND window, HWND reference)
-{
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    ::MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
-}
-
 std::string Describe(const RECT& rect)
 {
     return "(" + std::to_string(rect.left) + ", " + std::to_string(rect.top) + ")-(" + std::to_string(rect.right) + ", " +
@@ -542,7 +534,7 @@ TEST_F(CountryStaffTabTest, EveryPageFillsTheFramesPageArea)
     EXPECT_EQ(count, 7);
     for (int tab = 0; tab < count; ++tab) {
         SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, tab);
-        const RECT page = RectIn(ShownPage(frame_->Handle()), tabs);
+        const RECT page = win::RectIn(ShownPage(frame_->Handle()), tabs);
         SCOPED_TRACE("tab " + std::to_string(tab) + " page " + Describe(page) + " area " + Describe(area));
         EXPECT_GE(page.left, client.left);
         EXPECT_GE(page.top, client.top);
@@ -558,7 +550,7 @@ TEST_F(CountryStaffTabTest, EveryPageFillsTheFramesPageArea)
         ::GetClientRect(window, &parent);
         for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
             if ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
-            const RECT rect = RectIn(child, window);
+            const RECT rect = win::RectIn(child, window);
             SCOPED_TRACE("control " + std::to_string(::GetDlgCtrlID(child)) + " " + Describe(rect) + " in " +
                          std::to_string(::GetDlgCtrlID(window)) + " " + Describe(parent));
             EXPECT_GE(rect.left, parent.left);

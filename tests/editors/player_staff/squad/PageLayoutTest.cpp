@@ -51,14 +51,6 @@ protected:
         for (const std::string& fault : gui_test::LayoutFaults(window)) ADD_FAILURE() << what << ": " << fault;
     }
 
-    static RECT RectIn(HWND window, HWND reference)
-    {
-        RECT rect{};
-        ::GetWindowRect(window, &rect);
-        ::MapWindowPoints(nullptr, reference, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
-
     // The common page's one visible sub-page, or null.
     static HWND ShownSubPage(HWND common)
     {
@@ -83,7 +75,7 @@ TEST_F(PageLayoutTest, EachStaffMembersPartOfTheCommonPageSpansItWithEveryTextWh
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         HWND list = ::GetDlgItem(window.GetStaffList().Handle(), IDC_MANAGER_LIST);
         HWND common = CommonPage(window);
-        const RECT person = RectIn(::GetDlgItem(common, IDC_COMMON_GROUP), common);
+        const RECT person = win::RectIn(::GetDlgItem(common, IDC_COMMON_GROUP), common);
         for (int row = 0; row < 3; ++row) {
             SCOPED_TRACE("staff row " + std::to_string(row));
             ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
@@ -91,7 +83,7 @@ TEST_F(PageLayoutTest, EachStaffMembersPartOfTheCommonPageSpansItWithEveryTextWh
                            reinterpret_cast<LPARAM>(list));
             HWND part = ShownSubPage(common);
             ASSERT_NE(part, nullptr);
-            const RECT place = RectIn(part, common);
+            const RECT place = win::RectIn(part, common);
             EXPECT_EQ(place.left, person.left);
             EXPECT_EQ(place.right, person.right) << "as wide as the person's fields above it";
             ExpectWholeLayout(window.Handle(), "staff row " + std::to_string(row));
