@@ -278,11 +278,11 @@ public:
         progress_->SetLine1(Text(u"Database.CompleteWorld.WriteDatabaseDescription"_tk));
     }
 
-    void ReportNoCountry() const
+    // Why nothing is written, under the header of a stopped export.
+    void ReportError(const std::u16string& text) const
     {
         if (progress_ == nullptr) return;
-        ShowAppReport({Text(u"Database.CompleteWorld.ErrorFollowingError"_tk),
-                       Text(u"Database.CompleteWorld.ErrorNoCountryInitialized"_tk), false});
+        ShowAppReport({Text(u"Database.CompleteWorld.ErrorFollowingError"_tk), text, false});
         progress_->SetCancelAllowed(true);
     }
 
@@ -335,10 +335,17 @@ ExportStatus RunExport(TCompleteWorld& world, ILongtimeProgress* progress)
     const TGameExportSettings settings = CurrentSettings();
     CExportDialogue dialogue(progress);
     dialogue.Start();
+    // A load that refused Rules.sav read none of its titles, defenders,
+    // hosts and fairness clubs: the game would get defaults in their place.
+    if (world.GetRulesAndMisc().IsFileRefused()) {
+        dialogue.ReportError(ReplaceTokens(Text(u"Database.CompleteWorld.ErrorNewerRules"_tk),
+                                           {{u"_FILE_NAME", platform::MakeAbsolute(world.GetRulesFilePath())}}));
+        return ExportStatus::RulesRefused;
+    }
     CMasterDatAssembler assembler(world, settings, progress);
     assembler.CheckCountries();
     if (assembler.GetCompleteCountries().empty()) {
-        dialogue.ReportNoCountry();
+        dialogue.ReportError(Text(u"Database.CompleteWorld.ErrorNoCountryInitialized"_tk));
         return ExportStatus::NoCompleteCountry;
     }
     const std::u16string report = BuildExportReport(CountryNames(world, assembler.GetCompleteCountries()),

@@ -15,7 +15,9 @@ class CTabbedConfig;
 class ILongtimeProgress;
 class TCompleteWorld;
 
-enum class ExportStatus { Written, LockTimeout, NoCompleteCountry, ReportDeclined, NoCupAllocation, WriteFailed };
+// RulesRefused: Rules.sav was written by a newer program, so the world holds
+// none of its rules and the export would write empty ones.
+enum class ExportStatus { Written, LockTimeout, RulesRefused, NoCompleteCountry, ReportDeclined, NoCupAllocation, WriteFailed };
 
 // What the export takes from the program: the developer mode (the id list
 // "Master.txt" and the calendar comparison) and the interface colour table.

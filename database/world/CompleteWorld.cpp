@@ -23,8 +23,6 @@ namespace {
 
 std::uint8_t applicationDatabaseLanguage = 0;
 
-constexpr std::u16string_view RulesFileName = u"Rules.sav";
-
 // A load creates persons mostly in ascending id order; a key above every
 // other one goes in at the end without a search.
 template <typename Map>
@@ -214,6 +212,11 @@ std::u16string TCompleteWorld::GetCountryFilePath(int countryId) const
     return platform::JoinPath(databaseFolder_, Format(u"Country%d.sav", countryId));
 }
 
+std::u16string TCompleteWorld::GetRulesFilePath() const
+{
+    return platform::JoinPath(databaseFolder_, u"Rules.sav");
+}
+
 bool TCompleteWorld::LoadWorld(std::u16string_view folder)
 {
     idRemap_.clear();
@@ -251,7 +254,7 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     // another country.
     for (int id = 1; id <= LastCountryId; ++id) TakeOutLeagueTeamsWithoutClub(id);
     for (int id = 1; id <= LastCountryId; ++id) countries_[id].FillDefaultLevelNames();
-    rules_.LoadRules(platform::JoinPath(databaseFolder_, RulesFileName));
+    rules_.LoadRules(GetRulesFilePath());
     rules_.CheckRules(*this);
     freeAgents_.LoadPlayersWithoutClub();
     LoadAssessment();
@@ -365,7 +368,7 @@ void TCompleteWorld::ShowKeptRefusedRules() const
 {
     const std::u16string message =
         ReplaceTokens(CTextManager::Instance()->GetText(u"Database.CompleteWorld.KeptNewerFile"_tk),
-                      {{u"_FILE_NAME", platform::MakeAbsolute(platform::JoinPath(databaseFolder_, RulesFileName))}});
+                      {{u"_FILE_NAME", platform::MakeAbsolute(GetRulesFilePath())}});
     ShowAppMessageBox(message.c_str(), AppMessage::IconInformation);
 }
 
@@ -418,7 +421,7 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResul
     if (!closer.Finish()) return false;
     CIndexTextFile rules;
     if (!kept.keptRefusedRules &&
-        (!rules.OpenWrite(platform::JoinPath(databaseFolder_, RulesFileName)) || !rules_.WriteRules(rules) ||
+        (!rules.OpenWrite(GetRulesFilePath()) || !rules_.WriteRules(rules) ||
          !rules.CloseInto(files))) {
         return false;
     }

@@ -130,6 +130,7 @@ public:
     std::uint8_t GetExportClubCountry() const { return exportClubCountry_; }
     void SetExportClubCountry(std::uint8_t id) { exportClubCountry_ = id; }
     std::u16string GetCountryFilePath(int countryId) const;
+    std::u16string GetRulesFilePath() const;
     // Every competition of every country and the international ones, by id.
     TCompetitionRegistry& GetCompetitions() { return competitions_; }
     TLeagueMaster& GetLeagueMaster() { return leagueMaster_; }

@@ -618,6 +618,27 @@ TEST_F(MainCommands, TheExportReportsInTheMessageDialog)
     EXPECT_FALSE(platform::FileExists(master));
 }
 
+// A Rules.sav of a newer program was refused at the load: the export stops
+// in the message dialog, naming the file, and Master.dat keeps every byte.
+TEST_F(MainCommands, TheExportRefusesWhileRulesSavIsRefused)
+{
+    const std::vector<std::uint8_t> rules = testing_support::ReadBytes(Database(u"Rules.sav"));
+    std::string text(rules.begin(), rules.end());
+    const std::string version = "\r\n537329692\r\n";
+    ASSERT_NE(text.find(version), std::string::npos);
+    testing_support::WriteBytes(Database(u"Rules.sav"), text.replace(text.find(version), version.size(), "\r\n537329694\r\n"));
+    const std::vector<std::uint8_t> master = testing_support::ReadBytes(Database(u"Master.dat"));
+    ASSERT_FALSE(master.empty());
+    Run([](CommandMenu& menu) { menu.Command(IDC_MAIN_EXPORT); });
+    ASSERT_EQ(responder_.reports.size(), 1u);
+    EXPECT_EQ(responder_.reports[0].header, CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorFollowingError"_tk));
+    EXPECT_NE(responder_.reports[0].text.find(u"\\Database\\Rules.sav was written by a newer version"), std::u16string::npos)
+        << testing_support::Narrow(responder_.reports[0].text);
+    EXPECT_TRUE(responder_.reports[0].singleButton);
+    EXPECT_EQ(responder_.messages.size(), 1u) << "the load's refusal only: no outcome of an export";
+    EXPECT_EQ(testing_support::ReadBytes(Database(u"Master.dat")), master);
+}
+
 TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)
 {
     const std::u16string junk = folder_.Path() + u"\\junk.dbs";

@@ -183,6 +183,37 @@ TEST_F(GameExportTest, MissingCupTableGivesErrorDuringSaveAndKeepsTheFile)
     EXPECT_EQ(messages.Messages()[1], Text(u"Database.CompleteWorld.ErrorDuringSave"_tk));
 }
 
+// Nothing was read from a Rules.sav of a newer program, so an export would
+// give the game default titles, defenders, hosts and fairness clubs: it
+// stops, naming the file, and the old game database keeps every byte.
+TEST_F(GameExportTest, ARefusedRulesFileStopsTheExportAndKeepsTheGameDatabase)
+{
+    const std::u16string rulesPath = base_.DatabasePath(u"Rules.sav");
+    std::string rules = database_testing::FileText(rulesPath);
+    const std::string version = "\r\n537329692\r\n";
+    ASSERT_NE(rules.find(version), std::string::npos);
+    rules.replace(rules.find(version), version.size(), "\r\n537329694\r\n");
+    base_.WriteDatabaseFile(u"Rules.sav", rules);
+    {
+        MessageCapture loading;
+        Reload();
+    }
+    ASSERT_TRUE(world_->GetRulesAndMisc().IsFileRefused());
+    const Bytes master = testing_support::ReadBytes(MasterDat());
+    MessageCapture messages(AppMessage::IdOk);
+    EXPECT_EQ(WriteDatabase(*world_, nullptr), ExportStatus::RulesRefused);
+    EXPECT_TRUE(messages.Messages().empty()) << "nothing shown without a display";
+    RecordingDisplay::Record record;
+    EXPECT_EQ(ExportWithDisplay(record), ExportStatus::RulesRefused);
+    const std::u16string refused = ReplaceTokens(Text(u"Database.CompleteWorld.ErrorNewerRules"_tk),
+                                                 {{u"_FILE_NAME", platform::MakeAbsolute(rulesPath)}});
+    EXPECT_EQ(messages.Messages(),
+              std::vector<std::u16string>{Text(u"Database.CompleteWorld.ErrorFollowingError"_tk) + u"\r\n\r\n" + refused});
+    EXPECT_EQ(record.visible, std::vector<bool>{false});
+    EXPECT_TRUE(testing_support::ReadBytes(MasterDat()) == master);
+    EXPECT_TRUE(NoScratchFiles());
+}
+
 TEST_F(GameExportTest, UnwritableTargetOrFailingWriteGivesErrorDuringSaveAndLeavesNoTemporary)
 {
     MessageCapture messages(AppMessage::IdOk);
