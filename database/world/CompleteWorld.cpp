@@ -360,6 +360,9 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
         }
     }
     if (!result.keptDamagedFreeAgents) freeAgents_.GetFileDamage().Clear();
+    // What the rules kept of clubs in a file now replaced was saved as no
+    // club: the world forgets it too.
+    rules_.CheckRules(*this);
     if (result.keptRefusedRules && damaged == DamagedFiles::Ask) ShowKeptRefusedRules();
     return result;
 }
@@ -421,7 +424,7 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResul
     if (!closer.Finish()) return false;
     CIndexTextFile rules;
     if (!kept.keptRefusedRules &&
-        (!rules.OpenWrite(GetRulesFilePath()) || !rules_.WriteRules(rules) ||
+        (!rules.OpenWrite(GetRulesFilePath()) || !rules_.WriteRules(rules, keep) ||
          !rules.CloseInto(files))) {
         return false;
     }

@@ -134,6 +134,48 @@ TEST_F(SafeSaveTest, ADamagedCountryFileIsReportedOnceAndKeptUnlessTheUserAgrees
     }
 }
 
+// A country file whose competition section is left open gives none of its
+// clubs; kept with No it still holds them, and so Rules.sav keeps its final
+// host and two fairness clubs there, while a club that no file holds is
+// cleared. Replacing the file with what was read drops the three.
+TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatRulesSavSaysOfItsClubs)
+{
+    const std::string rules = database_testing::FileText(base_.DatabasePath(u"Rules.sav"));
+    std::string unknownHost = rules;
+    const std::string hostLine = "\r\n1376259\r\n0\r\n";
+    ASSERT_NE(unknownHost.find(hostLine), std::string::npos);
+    unknownHost.replace(unknownHost.find(hostLine), hostLine.size(), "\r\n1376259\r\n1376355\r\n");
+    base_.WriteDatabaseFile(u"Rules.sav", unknownHost);
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string end = "%INDEXEND%COMP0\r\n";
+    ASSERT_NE(country.find(end), std::string::npos);
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        ASSERT_EQ(messages.Messages().size(), 1u);
+    }
+    ASSERT_TRUE(world_->GetCountry(14)->IsDamaged());
+    ASSERT_EQ(world_->GetClub(917510), nullptr) << "the final host was not read";
+    {
+        MessageCapture no(AppMessage::IdNo);
+        ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
+    }
+    EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), rules);
+    {
+        MessageCapture yes(AppMessage::IdYes);
+        ASSERT_TRUE(world_->SaveWorld().keptDamaged.empty());
+    }
+    std::string dropped = rules;
+    for (const std::string club : {"917510", "917505", "917508"}) {
+        const std::string line = "\r\n" + club + "\r\n";
+        ASSERT_NE(dropped.find(line), std::string::npos);
+        dropped.replace(dropped.find(line), line.size(), "\r\n0\r\n");
+    }
+    EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), dropped);
+    EXPECT_EQ(world_->GetRulesAndMisc().GetFairnessClub(0), 0u) << "the world forgets them too";
+}
+
 // Every cut of a country file at a section line, in a club's country down
 // to the club sections and in a small country at every depth: the read is
 // refused or the country is marked damaged, never silently shortened.
