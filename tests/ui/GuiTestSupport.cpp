@@ -14,6 +14,7 @@
 #include "core/text/TextManager.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
+#include "ui/controls/DateCtrl.h"
 #include "ui/skin/SkinBitmap.h"
 #include "win/ClassName.h"
 #include "win/Dialog.h"
@@ -400,6 +401,16 @@ std::u16string CellText(HWND list, int row, int column)
     item.cchTextMax = 256;
     ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
     return win::U(text);
+}
+
+std::vector<HWND> DateParts(HWND dialog, int id)
+{
+    std::vector<HWND> parts{::GetDlgItem(dialog, id)};
+    for (HWND child = ::GetWindow(parts[0], GW_HWNDNEXT); child != nullptr && parts.size() < 3;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgCtrlID(child) == Halvane::MFC::CDateCtrl::PartId) parts.push_back(child);
+    }
+    return parts;
 }
 
 void PumpMessages()

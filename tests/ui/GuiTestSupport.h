@@ -66,6 +66,8 @@ std::u16string WindowText(HWND window);
 std::u16string ItemText(HWND dialog, int id);
 // The text of a list view's cell.
 std::u16string CellText(HWND list, int row, int column);
+// The part edits of a date control: day, month, year.
+std::vector<HWND> DateParts(HWND dialog, int id);
 
 // Handles every message waiting for this thread.
 void PumpMessages();

@@ -153,7 +153,9 @@ void CDlgCalender::OnCompareChanged()
 void CDlgCalender::OnSeasonScroll(int code, int thumb)
 {
     HandleInvertedScrollBar(code, thumb, GetItem(IDC_CALENDAR_SEASON_BAR));
-    if (code != SB_ENDSCROLL) return;
+    // Wine's bar sends no end-scroll after a key, so every move but a drag
+    // still under way gives the season at once.
+    if (code == SB_THUMBTRACK) return;
     const int before = model_->GetSeason();
     seasonPosition_ = GetInvertedScrollValue(GetItem(IDC_CALENDAR_SEASON_BAR));
     ShowSeason();

@@ -25,10 +25,12 @@ bool IsLoanState(int state)
     return state == ContractPageModel::Loan || state == ContractPageModel::LoanFuture;
 }
 
-// What a date control stores: the user's date, else the one it showed.
-TDate StoredDate(bool edited, TDate viewDate, TDate shown)
+// What a date control stores: what it shows once the user changed it or
+// the state, else the date the record gives, which the control can show
+// only within its range.
+TDate StoredDate(bool shownCounts, TDate viewDate, TDate recorded)
 {
-    return edited ? viewDate : shown;
+    return shownCounts ? viewDate : recorded;
 }
 
 std::int32_t FeeOf(const ContractPageModel::TView& view)
@@ -121,8 +123,13 @@ ContractPageModel::TView ContractPageModel::Show(const TPerson& person)
 
 void ContractPageModel::Store(const TView& view, TPerson& person)
 {
-    const TDate first = StoredDate(view.firstDateEdited, view.firstDate, ShownFirstDate(person, view.state));
-    const TDate second = StoredDate(view.secondDateEdited, view.secondDate, ShownSecondDate(person, view.state));
+    // After a state change the controls still show what they showed, and
+    // the record's fields of the new state were never shown.
+    const bool stateChanged = view.state != person.GetTransferState();
+    const TDate first =
+        StoredDate(stateChanged || view.firstDateEdited, view.firstDate, ShownFirstDate(person, view.state));
+    const TDate second =
+        StoredDate(stateChanged || view.secondDateEdited, view.secondDate, ShownSecondDate(person, view.state));
     person.SetSalary(view.salary);
     person.SetTransferValue(view.transferValue);
     person.SetMoneyValue3(0);
@@ -134,7 +141,7 @@ void ContractPageModel::Store(const TView& view, TPerson& person)
     // user chose another state. So does the start of a ban or a retirement,
     // which the page cannot show but the export writes. A state the user
     // chose keeps no date of the one before it.
-    if (view.state != person.GetTransferState()) {
+    if (stateChanged) {
         person.SetTransferState(view.state);
         person.SetInjuryStartDate(TDate());
         person.SetInjuryEndDate(TDate());

@@ -10,11 +10,13 @@
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
+#include "editors/country_club/competition/DlgCalender.h"
 #include "editors/country_club/country/DlgLandParent.h"
 #include "editors/country_club/model/country/LeagueSystemModel.h"
 #include "resources/CountryEditorIds.h"
 #include "resources/CountryStaffIds.h"
 #include "resources/LeagueCompositionIds.h"
+#include "resources/LeagueToolsIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -141,6 +143,20 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
     }
     ASSERT_NE(general, nullptr);
     WriteModal(IDC_RATING_LEVELS, u"league-ratings", [&] { Click(general, IDC_COUNTRY_MODIFY_RATING); });
+}
+
+// The season calendar after Home and after End on its focused season bar.
+TEST_F(CountryScreenshot, WritesTheSeasonCalendarAfterHomeAndEnd)
+{
+    CDlgCalender calendar(GetWorld()->GetCountry(21));
+    gui_test::RunModal(calendar, [](HWND dialog) {
+        HWND bar = ::GetDlgItem(dialog, IDC_CALENDAR_SEASON_BAR);
+        ::SetFocus(bar);
+        ::SendMessageW(bar, WM_KEYDOWN, VK_HOME, 0);
+        Write(dialog, u"season-calendar-home");
+        ::SendMessageW(bar, WM_KEYDOWN, VK_END, 0);
+        Write(dialog, u"season-calendar-end");
+    });
 }
 
 }  // namespace

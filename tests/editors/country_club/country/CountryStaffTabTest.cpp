@@ -23,7 +23,6 @@
 #include "resources/CountryStaffIds.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
-#include "ui/controls/DateCtrl.h"
 #include "win/WideText.h"
 
 using namespace country_editor_testing;
@@ -62,21 +61,10 @@ void PrintTo(const TMenuItem& item, std::ostream* out)
     *out << item.command << " \"" << testing_support::Narrow(item.text) << "\"" << (item.grayed ? " grayed" : "");
 }
 
-// The part edits of a date control: day, month, year.
-std::vector<HWND> DateParts(HWND page, int id)
-{
-    std::vector<HWND> parts{::GetDlgItem(page, id)};
-    for (HWND child = ::GetWindow(parts[0], GW_HWNDNEXT); child != nullptr && parts.size() < 3;
-         child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (::GetDlgCtrlID(child) == Halvane::MFC::CDateCtrl::PartId) parts.push_back(child);
-    }
-    return parts;
-}
-
 // Types a date into the control part by part, each left as a user leaves it.
 void TypeDate(HWND page, int id, int year, int month, int day)
 {
-    const std::vector<HWND> parts = DateParts(page, id);
+    const std::vector<HWND> parts = gui_test::DateParts(page, id);
     ASSERT_EQ(parts.size(), 3u);
     const int values[] = {day, month, year};
     for (int part = 0; part < 3; ++part) {

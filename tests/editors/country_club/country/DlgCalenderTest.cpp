@@ -134,42 +134,56 @@ TEST_F(DlgCalenderTest, RadiosSeasonBarAndCompareComboReachTheModel)
     });
 }
 
-// The season bar runs the other way, 2008/2009 at its left end: each move
-// ends with the end-scroll notification, as the bar sends it, and the
-// thumb stays where the move left it.
+// The season bar runs the other way, 2008/2009 at its left end, and the
+// thumb stays where the move left it. A click ends with the end-scroll
+// notification; a key on the focused bar, as Wine's bar sends it, and a
+// thumb dragged or dropped come without one: each but a drag under way
+// gives its season's text and grid at once.
 TEST_F(DlgCalenderTest, TheSeasonBarsArrowsPagesEndsAndThumbAgree)
 {
+    enum THow { Click, Key, Alone };
     struct TMove {
         const char* what;
+        THow how;
         int code;
         int thumb;
         int season;
         int position;
     };
     const TMove moves[] = {
-        {"left arrow", SB_LINEUP, 0, 1, 0},          {"left arrow at the left end", SB_LINEUP, 0, 1, 0},
-        {"right arrow", SB_LINEDOWN, 0, 0, 1},       {"right arrow at the right end", SB_LINEDOWN, 0, 0, 1},
-        {"page left", SB_PAGEUP, 0, 0, 1},           {"page right", SB_PAGEDOWN, 0, 0, 1},
-        {"left end", SB_TOP, 0, 1, 0},               {"right end", SB_BOTTOM, 0, 0, 1},
-        {"thumb dropped left", SB_THUMBPOSITION, 0, 1, 0}, {"thumb dropped right", SB_THUMBPOSITION, 1, 0, 1},
+        {"left arrow", Click, SB_LINEUP, 0, 1, 0},          {"left arrow at the left end", Click, SB_LINEUP, 0, 1, 0},
+        {"right arrow", Click, SB_LINEDOWN, 0, 0, 1},       {"right arrow at the right end", Click, SB_LINEDOWN, 0, 0, 1},
+        {"page left", Click, SB_PAGEUP, 0, 0, 1},           {"page right", Click, SB_PAGEDOWN, 0, 0, 1},
+        {"left end", Click, SB_TOP, 0, 1, 0},               {"right end", Click, SB_BOTTOM, 0, 0, 1},
+        {"thumb dropped left", Click, SB_THUMBPOSITION, 0, 1, 0}, {"thumb dropped right", Click, SB_THUMBPOSITION, 1, 0, 1},
+        {"Home", Key, VK_HOME, 0, 1, 0},                    {"End", Key, VK_END, 0, 0, 1},
+        {"left key", Key, VK_LEFT, 0, 1, 0},                {"right key", Key, VK_RIGHT, 0, 0, 1},
+        {"thumb dragged left", Alone, SB_THUMBTRACK, 0, 0, 0}, {"thumb dropped left alone", Alone, SB_THUMBPOSITION, 0, 1, 0},
     };
     TestCalender dialog(&Country(21));
     int opening = -1;
     std::vector<int> seasons;
     std::vector<std::u16string> texts;
+    std::vector<std::u16string> firstDays;
     std::vector<int> positions;
     Run(dialog, [&](HWND hwnd) {
         HWND bar = ::GetDlgItem(hwnd, IDC_CALENDAR_SEASON_BAR);
         opening = static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0));
+        ::SetFocus(bar);
+        auto scroll = [&](int code, int thumb) {
+            ::SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(code, thumb), reinterpret_cast<LPARAM>(bar));
+        };
         for (const TMove& move : moves) {
-            if (move.code == SB_THUMBPOSITION) {
-                ::SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, move.thumb), reinterpret_cast<LPARAM>(bar));
-            }
-            for (const int code : {move.code, SB_ENDSCROLL}) {
-                ::SendMessageW(hwnd, WM_HSCROLL, MAKEWPARAM(code, move.thumb), reinterpret_cast<LPARAM>(bar));
+            if (move.how == Key) {
+                ::SendMessageW(bar, WM_KEYDOWN, static_cast<WPARAM>(move.code), 0);
+            } else {
+                if (move.how == Click && move.code == SB_THUMBPOSITION) scroll(SB_THUMBTRACK, move.thumb);
+                scroll(move.code, move.thumb);
+                if (move.how == Click) scroll(SB_ENDSCROLL, move.thumb);
             }
             seasons.push_back(dialog.GetModel()->GetSeason());
             texts.push_back(Text(hwnd, IDC_CALENDAR_SEASON));
+            firstDays.push_back(Cell(hwnd, 0, 0));
             positions.push_back(static_cast<int>(::SendMessageW(bar, SBM_GETPOS, 0, 0)));
         }
     });
@@ -179,6 +193,9 @@ TEST_F(DlgCalenderTest, TheSeasonBarsArrowsPagesEndsAndThumbAgree)
         SCOPED_TRACE(moves[i].what);
         EXPECT_EQ(seasons[i], moves[i].season);
         EXPECT_EQ(texts[i], moves[i].season == 0 ? u"2007/2008" : u"2008/2009");
+        // Each season's grid starts on the first Sunday of its July.
+        ASSERT_GE(firstDays[i].size(), 5u);
+        EXPECT_EQ(firstDays[i].substr(firstDays[i].size() - 5), moves[i].season == 0 ? u"01/07" : u"06/07");
         EXPECT_EQ(positions[i], moves[i].position);
     }
 }

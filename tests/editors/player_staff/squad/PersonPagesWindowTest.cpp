@@ -20,6 +20,7 @@
 namespace {
 
 using squad_window_testing::FindDialogWith;
+using squad_window_testing::ChooseItemByData;
 using squad_window_testing::SelectRowByData;
 
 constexpr int England = 14;
@@ -381,6 +382,68 @@ TEST_F(PersonPagesWindowTest, ALoanTurnedIntoABanKeepsNoLoanDateAndCountrylessCl
     EXPECT_FALSE(first_->GetTransferStartDate().IsSet()) << "the export would write it with the ban";
     EXPECT_FALSE(first_->GetTransferEndDate().IsSet());
     EXPECT_EQ(first_->GetTransferFee(), 0);
+}
+
+// For every change from one state to another, OK stores the dates that the
+// two controls show, as the chosen state uses them, and no other: never the
+// record's hidden fields of the new state, such as a ban's start.
+TEST_F(PersonPagesWindowTest, AChangedStateStoresTheDatesItsControlsShow)
+{
+    using M = ContractPageModel;
+    struct TChange {
+        int before;
+        int chosen;
+        TDate shown[2];
+        TDate stored[4];
+    };
+    auto shownDate = [](HWND page, int id) {
+        int parts[3] = {};
+        const std::vector<HWND> edits = gui_test::DateParts(page, id);
+        for (std::size_t part = 0; part < edits.size() && part < 3; ++part) {
+            parts[part] = std::stoi(std::wstring(win::W(gui_test::WindowText(edits[part]))));
+        }
+        return TDate(parts[2], parts[1], parts[0]);
+    };
+    std::vector<TChange> changes;
+    RunWindow([&](CDlgPlayerlistClub& window) {
+        SelectPerson(window, first_);
+        HWND page = Page(window, CDlgPlayerlistClub::ContractPage);
+        for (int before = 0; before < M::StateCount; ++before) {
+            for (int chosen = 0; chosen < M::StateCount; ++chosen) {
+                if (chosen == before) continue;
+                first_->SetTransferState(before);
+                first_->SetInjuryStartDate(TDate(2007, 6, 1));
+                first_->SetInjuryEndDate(TDate(2007, 9, 1));
+                first_->SetTransferStartDate(TDate(2007, 7, 15));
+                first_->SetTransferEndDate(TDate(2008, 5, 31));
+                SelectPageTab(window, ContractTab);
+                ChooseItemByData(page, IDC_CONTRACT_STATE, chosen);
+                TChange change{before, chosen, {}, {}};
+                change.shown[0] = shownDate(page, IDC_CONTRACT_FIRST_DATE);
+                change.shown[1] = shownDate(page, IDC_CONTRACT_SECOND_DATE);
+                SelectPageTab(window, 0);
+                change.stored[0] = first_->GetInjuryStartDate();
+                change.stored[1] = first_->GetInjuryEndDate();
+                change.stored[2] = first_->GetTransferStartDate();
+                change.stored[3] = first_->GetTransferEndDate();
+                changes.push_back(change);
+            }
+        }
+        Close(window);
+        return true;
+    });
+    ASSERT_EQ(changes.size(), 42u);
+    for (const TChange& change : changes) {
+        SCOPED_TRACE(std::to_string(change.before) + " to " + std::to_string(change.chosen));
+        const unsigned groups = M::GroupsOf(change.chosen);
+        const bool injury = change.chosen == M::Injury;
+        const TDate first = (groups & M::FirstDateGroup) != 0 ? change.shown[0] : TDate();
+        const TDate second = (groups & M::SecondDateGroup) != 0 ? change.shown[1] : TDate();
+        EXPECT_EQ(change.stored[0], injury ? first : TDate());
+        EXPECT_EQ(change.stored[1], injury ? second : TDate());
+        EXPECT_EQ(change.stored[2], injury ? TDate() : first);
+        EXPECT_EQ(change.stored[3], injury ? TDate() : second);
+    }
 }
 
 // Arrows, keys and the thumb move the year the same way: the bar shows each

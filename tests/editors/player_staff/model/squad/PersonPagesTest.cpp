@@ -272,7 +272,9 @@ TEST_F(PersonPagesTest, NothingClearsDatesAndFeeButABanKeepsItsStart)
 }
 
 // A state chosen on the page keeps only its own dates: every date of the
-// state before it is cleared, whichever the two states are.
+// state before it is cleared, whichever the two states are, and the chosen
+// state's dates are those the controls still show from the state before,
+// never the record's fields of the new state that no control showed.
 TEST_F(PersonPagesTest, AChosenStateKeepsOnlyItsOwnDates)
 {
     using M = ContractPageModel;
@@ -287,6 +289,7 @@ TEST_F(PersonPagesTest, AChosenStateKeepsOnlyItsOwnDates)
         {false, false, false, false}, {false, false, true, true},  {false, false, true, false},
         {false, false, true, true},
     };
+    auto expected = [](bool keeps, TDate shown) { return keeps ? shown : TDate(); };
     for (int before = 0; before < M::StateCount; ++before) {
         for (int chosen = 0; chosen < M::StateCount; ++chosen) {
             if (chosen == before) continue;
@@ -296,15 +299,15 @@ TEST_F(PersonPagesTest, AChosenStateKeepsOnlyItsOwnDates)
             p->SetInjuryStartDate(TDate(2007, 6, 1));
             p->SetInjuryEndDate(TDate(2007, 9, 1));
             p->SetTransferStartDate(TDate(2007, 7, 15));
-            p->SetTransferEndDate(TDate(2008, 6, 30));
+            p->SetTransferEndDate(TDate(2008, 5, 31));
             M::TView view = M::Show(*p);
             view.state = chosen;
             M::Store(view, *p);
             EXPECT_EQ(p->GetTransferState(), chosen);
-            EXPECT_EQ(p->GetInjuryStartDate().IsSet(), kept[chosen].injuryStart);
-            EXPECT_EQ(p->GetInjuryEndDate().IsSet(), kept[chosen].injuryEnd);
-            EXPECT_EQ(p->GetTransferStartDate().IsSet(), kept[chosen].transferStart);
-            EXPECT_EQ(p->GetTransferEndDate().IsSet(), kept[chosen].transferEnd);
+            EXPECT_EQ(p->GetInjuryStartDate(), expected(kept[chosen].injuryStart, view.firstDate));
+            EXPECT_EQ(p->GetInjuryEndDate(), expected(kept[chosen].injuryEnd, view.secondDate));
+            EXPECT_EQ(p->GetTransferStartDate(), expected(kept[chosen].transferStart, view.firstDate));
+            EXPECT_EQ(p->GetTransferEndDate(), expected(kept[chosen].transferEnd, view.secondDate));
         }
     }
 }
