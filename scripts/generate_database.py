@@ -344,6 +344,41 @@ def random_date(rng, first_year, last_year):
     return (rng.between(1, 28), rng.between(1, 12), rng.between(first_year, last_year))
 
 
+# The editor's today, on which ages are taken.
+REFERENCE_DAY = (3, 7, 2007)
+YOUTH_BIT = 64
+YOUTH_AGE_LIMIT = 19
+ALWAYS_YOUTH_BELOW = 16
+# A staff member's level at his club, on the editor's five-step scale.
+STAFF_LEVELS = 5
+# Fewest national appearances for international experience 1, 2, 3 and 4.
+EXPERIENCE_STEPS = (1, 10, 25, 50)
+
+
+def age_on_reference_day(date):
+    day, month, year = date
+    reference_day, reference_month, reference_year = REFERENCE_DAY
+    before_birthday = (month, day) > (reference_month, reference_day)
+    return reference_year - year - (1 if before_birthday else 0)
+
+
+def experience_floor(appearances):
+    return sum(1 for step in EXPERIENCE_STEPS if appearances >= step)
+
+
+def keep_page_rules(p):
+    """The values the person pages would repair at a mere look: the youth
+    flag only below the youth age (always below 16), and international
+    experience at least what the national appearances give."""
+    age = age_on_reference_day(p["birth"])
+    if age >= YOUTH_AGE_LIMIT:
+        p["player_bits"] &= ~YOUTH_BIT
+    elif age < ALWAYS_YOUTH_BELOW:
+        p["player_bits"] |= YOUTH_BIT
+    p["international_experience"] = max(p["international_experience"], experience_floor(p["national_apps"]))
+    return p
+
+
 class WorldBuilder:
     def __init__(self, countries, seed):
         self.countries = countries
@@ -406,7 +441,7 @@ class WorldBuilder:
         traits = 0
         for bit in rng.sample(range(23), rng.between(0, 3)):
             traits |= 1 << bit
-        return {
+        return keep_page_rules({
             "type": 0, "first": cut(first, 16), "last": cut(last, 20),
             "nickname": cut(last, 20) if rng.chance(5) else "",
             "pseudonym": "", "reserve": 1 if rng.chance(15) else 0,
@@ -434,7 +469,7 @@ class WorldBuilder:
             "history": self.history(country_id, club_count, history_years),
             "notes": "Scouted in the youth team\tStrong in the air" if rng.chance(3) else "",
             "carried_b": 0,
-        }
+        })
 
     def staff(self, country_id, staff_type):
         rng = self.rng
@@ -443,7 +478,7 @@ class WorldBuilder:
         return {
             "type": staff_type, "first": cut(first, 16), "last": cut(last, 20),
             "birth": random_date(rng, 1940, 1975), "nationality": country_id,
-            "extra_a": rng.between(0, 3), "level": rng.between(1, 10),
+            "extra_a": rng.between(0, 3), "level": rng.below(STAFF_LEVELS),
             "staff_abilities": [rng.between(0, 15) for _ in range(4)],
             "character": rng.between(0, 11), "languages": languages,
             "tactic": rng.between(0, 9), "extra_b": rng.between(0, 7), "stability": rng.between(0, 4),

@@ -93,12 +93,9 @@ void CDlgPlayerAllRight::OnBirthDateEdited() { EnableYouthBox(ShownBirthDate());
 void CDlgPlayerAllRight::ApplyToPerson()
 {
     if (person_ == nullptr) return;
+    ApplyTypedNames();
     PersonCommonRules::TView view = PersonCommonRules::Show(*person_);
-    view.firstName = ItemText(IDC_COMMON_FIRST_NAME);
-    view.lastName = ItemText(IDC_COMMON_LAST_NAME);
-    view.nickname = ItemText(IDC_COMMON_NICKNAME);
-    view.pseudonym = ItemText(IDC_COMMON_PSEUDONYM);
-    view.birthDateEdited = birthDateEdited_;
+    view.birthDateEdited = IsBirthDateEdited();
     view.birthDate = ShownBirthDate();
     if (person_->IsPlayer()) {
         view.naturalised = IsChecked(Handle(), IDC_COMMON_NATURALISED);
@@ -107,7 +104,7 @@ void CDlgPlayerAllRight::ApplyToPerson()
         view.youthChecked = IsChecked(Handle(), IDC_COMMON_YOUTH) && ::IsWindowEnabled(GetItem(IDC_COMMON_YOUTH));
     }
     PersonCommonRules::Store(view, *person_);
-    birthDateEdited_ = false;
+    changes_.Clear();
     ApplySubPage();
 }
 

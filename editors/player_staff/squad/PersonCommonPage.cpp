@@ -1,5 +1,8 @@
 #include "editors/player_staff/squad/PersonCommonPage.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "core/text/TextManager.h"
 #include "database/person/Person.h"
 #include "editors/country_club/club/DlgChairman.h"
@@ -26,6 +29,11 @@ constexpr int ManagerMoving[] = {IDC_MANAGER_CHOOSE_FAVOURITE_CLUB, IDC_MANAGER_
 constexpr int StaffGrowing[] = {IDC_STAFF_GROUP};
 constexpr int ChairmanGrowing[] = {IDC_CHAIRMAN_GROUP, IDC_CHAIRMAN_VALUE};
 
+bool IsNameId(int id)
+{
+    return std::find(std::begin(NameIds), std::end(NameIds), id) != std::end(NameIds);
+}
+
 void SelectByData(HWND combo, LPARAM data)
 {
     win::CComboBox box;
@@ -43,8 +51,7 @@ CPersonCommonPage::~CPersonCommonPage() = default;
 void CPersonCommonPage::SetPerson(TPerson* person, TClub*)
 {
     person_ = person;
-    birthDateEdited_ = false;
-    showing_ = true;
+    changes_.BeginShowing();
     Enable(person != nullptr);
     if (person == nullptr) {
         ClearNames();
@@ -54,12 +61,13 @@ void CPersonCommonPage::SetPerson(TPerson* person, TClub*)
     }
     ShowSubPages();
     ShowOwnFields();
-    showing_ = false;
+    changes_.EndShowing();
 }
 
 bool CPersonCommonPage::OnCommand(int id, int code, HWND)
 {
-    if (person_ == nullptr || showing_ || IsExchanging()) return false;
+    if (person_ == nullptr || changes_.IsShowing() || IsExchanging()) return false;
+    if (IsNameId(id) && code == EN_CHANGE) changes_.Note(GetItem(id));
     if ((id == IDC_COMMON_LAST_NAME || id == IDC_COMMON_FIRST_NAME) && code == EN_CHANGE) {
         OnNameEdited();
         return true;
@@ -196,6 +204,16 @@ std::uint8_t CPersonCommonPage::SelectedCountry(int comboId) const
     return static_cast<std::uint8_t>(data);
 }
 
+void CPersonCommonPage::ApplyTypedNames()
+{
+    using Setter = void (TPerson::*)(const char16_t*);
+    const Setter setters[] = {&TPerson::SetFirstName, &TPerson::SetLastName, &TPerson::SetNickname,
+                              &TPerson::SetPseudonym};
+    for (int i = 0; i < 4; ++i) {
+        if (changes_.Has(GetItem(NameIds[i]))) (person_->*setters[i])(ItemText(NameIds[i]).c_str());
+    }
+}
+
 void CPersonCommonPage::ApplySubPage()
 {
     if (staffAtClubShown_) staffAtClub_->ApplyToPerson();
@@ -203,8 +221,8 @@ void CPersonCommonPage::ApplySubPage()
 
 void CPersonCommonPage::OnChange(void* sender)
 {
-    if (sender != &birthDate_ || showing_ || person_ == nullptr) return;
-    birthDateEdited_ = true;
+    if (sender != &birthDate_ || changes_.IsShowing() || person_ == nullptr) return;
+    changes_.Note(&birthDate_);
     ShowAge(ShownBirthDate());
     OnBirthDateEdited();
 }

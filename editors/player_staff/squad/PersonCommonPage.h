@@ -9,6 +9,7 @@
 #include <string>
 
 #include "database/world/Date.h"
+#include "editors/player_staff/UserChanges.h"
 #include "editors/player_staff/squad/PersonPage.h"
 #include "ui/controls/DateCtrl.h"
 
@@ -40,6 +41,7 @@ protected:
     void OnDestroy() override;
     // The user's changes of a name or a nationality go to the two hooks below,
     // other commands to OnOwnCommand; none while the page fills itself.
+    // Every typed name is noted.
     bool OnCommand(int id, int code, HWND control) final;
     // The first or the last name typed in.
     virtual void OnNameEdited() = 0;
@@ -62,14 +64,17 @@ protected:
     void SetTextIfChanged(int id, const std::u16string& text);
     TDate ShownBirthDate();
     std::uint8_t SelectedCountry(int comboId) const;
+    // The names the user typed; a name merely shown keeps its stored form,
+    // inner double blanks and tabs included.
+    void ApplyTypedNames();
+    bool IsBirthDateEdited() const { return changes_.Has(&birthDate_); }
     // The staff level of the staff-at-club sub-page, when it is shown.
     void ApplySubPage();
 
     Halvane::MFC::CDateCtrl birthDate_;
     TPerson* person_ = nullptr;
-    // While the page itself fills its controls, their change messages are not the user's.
-    bool showing_ = false;
-    bool birthDateEdited_ = false;
+    // The names and the birth date the user changed since the person was shown or stored.
+    CUserChanges changes_;
 
 private:
     // The sub-pages made for a narrower page take this page's width.

@@ -28,19 +28,17 @@ BOOL CDlgLandPlayerAllRight::OnInitDialog()
 // and is not written back.
 void CDlgLandPlayerAllRight::StoreBirthDate()
 {
-    if (birthDateEdited_) person_->SetBirthDate(ShownBirthDate());
+    if (IsBirthDateEdited()) person_->SetBirthDate(ShownBirthDate());
 }
 
 void CDlgLandPlayerAllRight::ApplyToPerson()
 {
     if (person_ == nullptr) return;
-    person_->SetFirstName(ItemText(IDC_COMMON_FIRST_NAME).c_str());
-    person_->SetLastName(ItemText(IDC_COMMON_LAST_NAME).c_str());
-    person_->SetNickname(ItemText(IDC_COMMON_NICKNAME).c_str());
-    person_->SetPseudonym(ItemText(IDC_COMMON_PSEUDONYM).c_str());
+    ApplyTypedNames();
     StoreBirthDate();
     if (person_->GetSecondNationality() == person_->GetNationality()) person_->SetSecondNationality(0);
     ApplySubPage();
+    changes_.Clear();
 }
 
 void CDlgLandPlayerAllRight::OnBirthDateEdited() { StoreBirthDate(); }

@@ -27,17 +27,27 @@ BOOL CDlgStaffAtClub::OnInitDialog()
 void CDlgStaffAtClub::SetPerson(TPerson* person)
 {
     person_ = person;
-    if (person == nullptr) return;
-    win::CComboBox combo;
-    combo.Attach(GetItem(IDC_STAFF_RATING));
-    const int selection = PersonCommonRules::StaffLevelSelection(*person);
-    combo.SetCurSel(selection >= 0 ? combo.FindItemData(selection) : -1);
-    combo.Detach();
+    changes_.BeginShowing();
+    if (person != nullptr) {
+        win::CComboBox combo;
+        combo.Attach(GetItem(IDC_STAFF_RATING));
+        const int selection = PersonCommonRules::StaffLevelSelection(*person);
+        combo.SetCurSel(selection >= 0 ? combo.FindItemData(selection) : -1);
+        combo.Detach();
+    }
+    changes_.EndShowing();
+}
+
+bool CDlgStaffAtClub::OnCommand(int id, int code, HWND control)
+{
+    if (id == IDC_STAFF_RATING && code == CBN_SELCHANGE) changes_.Note(control);
+    return CDialogB::OnCommand(id, code, control);
 }
 
 void CDlgStaffAtClub::ApplyToPerson()
 {
-    if (person_ == nullptr) return;
+    if (person_ == nullptr || !changes_.Has(GetItem(IDC_STAFF_RATING))) return;
+    changes_.Clear();
     win::CComboBox combo;
     combo.Attach(GetItem(IDC_STAFF_RATING));
     const int selected = combo.GetCurSel();

@@ -1,7 +1,9 @@
 #pragma once
 // The level of a staff member at his club on a five-step scale, embedded
-// in the person common page.
+// in the person common page. Only a level the user chose is written back:
+// a stored level the scale cannot show stays while the page shows none.
 
+#include "editors/player_staff/UserChanges.h"
 #include "ui/base/DialogB.h"
 
 class TPerson;
@@ -18,7 +20,9 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    bool OnCommand(int id, int code, HWND control) override;
 
 private:
     TPerson* person_ = nullptr;
+    CUserChanges changes_;
 };

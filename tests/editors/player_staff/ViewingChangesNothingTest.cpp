@@ -7,8 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "editors/player_staff/squad/DlgManagerList.h"
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
+#include "platform/Platform.h"
+#include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -50,6 +53,20 @@ std::u16string Names(const TPerson& p)
            p.GetPseudonym() + u"|" + p.GetNotes();
 }
 
+// Selects a row of a person list as a click would: the list box of that
+// id on the list page.
+void SelectRow(HWND listPage, int listId, int row)
+{
+    HWND list = ::GetDlgItem(listPage, listId);
+    ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
+    ::SendMessageW(listPage, WM_COMMAND, MAKEWPARAM(listId, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
+}
+
+int RowCount(HWND listPage, int listId)
+{
+    return static_cast<int>(::SendDlgItemMessageW(listPage, listId, LB_GETCOUNT, 0, 0));
+}
+
 class ViewingChangesNothingTest : public database_testing::SampleWorldTest {
 protected:
     void SetUp() override
@@ -61,6 +78,48 @@ protected:
     {
         SetCountryDirectory(nullptr);
         SampleWorldTest::TearDown();
+    }
+
+    // Runs the club's squad window, shows every person of every list (the
+    // three teams, then the staff) on every page tab and presses OK; gives
+    // how many pages were shown.
+    static int BrowseEveryPageThenOk(TClub* club)
+    {
+        CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+        window.SetClub(club);
+        window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+        int shown = 0;
+        const auto showEveryPage = [&] {
+            CMyTabCtrl& pages = window.GetPageTabs();
+            for (int page = 0; page < pages.GetItemCount(); ++page) {
+                squad_window_testing::SelectPageTab(window, page);
+                ++shown;
+            }
+        };
+        gui_test::ModalDriver driver(
+            [&] {
+                if (window.Handle() == nullptr) return false;
+                for (int part = 0; part < CDlgPlayerlistClub::ListCount; ++part) {
+                    squad_window_testing::SelectListTab(window, part);
+                    const HWND listPage = window.GetSquadList(part).Handle();
+                    for (int row = 0; row < RowCount(listPage, IDC_LIST_PLAYERS); ++row) {
+                        SelectRow(listPage, IDC_LIST_PLAYERS, row);
+                        showEveryPage();
+                    }
+                }
+                squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
+                const HWND staffPage = window.GetStaffList().Handle();
+                for (int row = 0; row < RowCount(staffPage, IDC_MANAGER_LIST); ++row) {
+                    SelectRow(staffPage, IDC_MANAGER_LIST, row);
+                    showEveryPage();
+                }
+                ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+                return true;
+            },
+            60000);
+        EXPECT_EQ(window.DoModal(), IDOK);
+        EXPECT_FALSE(driver.TimedOut());
+        return shown;
     }
 
     CWorldCountryDirectory directory_;
@@ -88,39 +147,39 @@ TEST_F(ViewingChangesNothingTest, EveryPersonOnEveryPageThenOk)
         before[person->GetId()] = Shown(*person);
         namesBefore[person->GetId()] = Names(*person);
     }
-    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
-    window.SetClub(club);
-    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
-    int shown = 0;
-    gui_test::ModalDriver driver(
-        [&] {
-            if (window.Handle() == nullptr) return false;
-            for (int part = 0; part < CDlgPlayerlistClub::ListCount; ++part) {
-                squad_window_testing::SelectListTab(window, part);
-                HWND list = ::GetDlgItem(window.GetSquadList(part).Handle(), IDC_LIST_PLAYERS);
-                const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));
-                for (int row = 0; row < rows; ++row) {
-                    ::SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(row), 0);
-                    ::SendMessageW(window.GetSquadList(part).Handle(), WM_COMMAND,
-                                   MAKEWPARAM(IDC_LIST_PLAYERS, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list));
-                    CMyTabCtrl& pages = window.GetPageTabs();
-                    for (int page = 0; page < pages.GetItemCount(); ++page) {
-                        squad_window_testing::SelectPageTab(window, page);
-                        ++shown;
-                    }
-                }
-            }
-            ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
-            return true;
-        },
-        60000);
-    EXPECT_EQ(window.DoModal(), IDOK);
-    EXPECT_FALSE(driver.TimedOut());
-    EXPECT_GT(shown, 14 * 5);
+    EXPECT_GT(BrowseEveryPageThenOk(club), 14 * 5);
     for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
         const TPerson* person = club->GetSquadPerson(slot);
         EXPECT_EQ(Shown(*person), before[person->GetId()]) << testing_support::Narrow(Names(*person));
         EXPECT_EQ(Names(*person), namesBefore[person->GetId()]);
+    }
+}
+
+// Every club of the sample's complete countries, each player and staff
+// member on every page, then OK: the saved database is the shipped one,
+// byte for byte.
+TEST_F(ViewingChangesNothingTest, BrowsingEverySquadOfTheSampleSavesTheShippedFiles)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    int clubs = 0;
+    for (int country = 1; country <= 206; ++country) {
+        const TCountry* found = world_->GetCountry(country);
+        for (int index = 0; found != nullptr && index < found->GetClubCount(); ++index) {
+            TClub* club = found->GetClubByIndex(index);
+            if (club == nullptr || IsNationalTeamId(club->GetId()) || club->GetSquadCount() == 0) continue;
+            BrowseEveryPageThenOk(club);
+            ++clubs;
+        }
+    }
+    EXPECT_GT(clubs, 30);
+    ASSERT_TRUE(world_->SaveWorld().saved);
+    std::vector<std::string> files = {"Assessment.sav", "Rules.sav", "Without.sav"};
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) files.push_back("Country" + std::to_string(id) + ".sav");
+    for (const std::string& file : files) {
+        const std::u16string name(file.begin(), file.end());
+        const std::vector<std::uint8_t> shipped =
+            testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\" + name));
+        EXPECT_TRUE(testing_support::ReadBytes(base_.DatabasePath(name)) == shipped) << file;
     }
 }
 

@@ -6,10 +6,6 @@
 PersonCommonRules::TView PersonCommonRules::Show(const TPerson& person)
 {
     TView view;
-    view.firstName = person.GetFirstName();
-    view.lastName = person.GetLastName();
-    view.nickname = person.GetNickname();
-    view.pseudonym = person.GetPseudonym();
     view.birthDate = person.GetBirthDate();
     view.naturalised = person.IsNaturalised();
     view.basque = person.IsBasque();
@@ -22,10 +18,6 @@ PersonCommonRules::TView PersonCommonRules::Show(const TPerson& person)
 
 void PersonCommonRules::Store(const TView& view, TPerson& person)
 {
-    person.SetFirstName(view.firstName.c_str());
-    person.SetLastName(view.lastName.c_str());
-    person.SetPseudonym(view.pseudonym.c_str());
-    person.SetNickname(view.nickname.c_str());
     if (view.birthDateEdited && view.birthDate != person.GetBirthDate()) {
         person.SetBirthDate(view.birthDate);
         person.SetNationalExperience(static_cast<std::uint8_t>(GetAgeGroup(person.GetAge())));

@@ -1,10 +1,9 @@
 #pragma once
-// The common page's rules for storing a person: names, birth date,
-// flags, nationalities with the spoken languages, and the staff level of
-// the staff-at-club sub-page.
+// The common page's rules for storing a person: birth date, flags,
+// nationalities with the spoken languages, and the staff level of the
+// staff-at-club sub-page. The page writes the names the user typed itself.
 
 #include <cstdint>
-#include <string>
 
 #include "database/world/Date.h"
 
@@ -21,10 +20,6 @@ public:
 
     // What the page's controls hold when it is stored.
     struct TView {
-        std::u16string firstName;
-        std::u16string lastName;
-        std::u16string nickname;
-        std::u16string pseudonym;
         TDate birthDate;
         // Set only when the user changed the date control: a date the
         // control shows clamped is not written back.

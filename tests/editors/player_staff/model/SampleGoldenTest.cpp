@@ -1,6 +1,7 @@
-// The sample database's national squads and target teams' free shirt
-// numbers, as the windows list them, against a checked-in file. Setting
-// TR_WRITE_GOLDEN writes the file instead.
+// The sample database as the windows see it: its national squads and
+// target teams' free shirt numbers against a checked-in file (setting
+// TR_WRITE_GOLDEN writes the file instead), and its persons already as the
+// person pages would store them.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +12,8 @@
 #include "editors/player_staff/model/lists/NationalSquadList.h"
 #include "editors/player_staff/model/lists/QuickTransferModel.h"
 #include "editors/player_staff/model/lists/ShirtNumberBoard.h"
+#include "editors/player_staff/model/squad/HistoryPageModel.h"
+#include "editors/player_staff/model/squad/PersonCommonRules.h"
 
 namespace {
 
@@ -98,6 +101,42 @@ TEST_F(SampleWorldTest, NationalSquadsAgreeWithTheCountrysSquadFigures)
         listed += expected;
     }
     EXPECT_GT(listed, 0);
+}
+
+// Looking at a person and leaving the page stores the youth flag and the
+// international experience by rule, and the staff level as the five-step
+// scale shows it: every person of the sample (club squads, players without
+// a club, additional managers) already holds what those stores give.
+TEST_F(SampleWorldTest, EveryPersonHoldsWhatThePagesWouldStore)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    int seen = 0;
+    int staffWithLevels = 0;
+    int youthPlayers = 0;
+    int capped = 0;
+    for (std::uint32_t id = 1; seen < world_->GetPersonCount() && id < 1000000; ++id) {
+        TPerson* person = world_->GetPerson(id);
+        if (person == nullptr) continue;
+        ++seen;
+        const std::string who = Utf8(TPerson::GetShortName(person));
+        if (person->GetType() > PersonPresident) {
+            EXPECT_GE(PersonCommonRules::StaffLevelSelection(*person), 0) << who << " level " << int{person->GetStaffLevel()};
+            ++staffWithLevels;
+        }
+        const bool youth = person->IsYouthPlayer();
+        const int experience = person->GetInternationalExperience();
+        PersonCommonRules::Store(PersonCommonRules::Show(*person), *person);
+        HistoryPageModel::RaiseInternationalExperience(*person);
+        EXPECT_EQ(person->IsYouthPlayer(), youth) << who << " aged " << person->GetAge();
+        EXPECT_EQ(person->GetInternationalExperience(), experience) << who << " " << int{person->GetNationalAppearances()};
+        youthPlayers += youth ? 1 : 0;
+        capped += person->GetNationalAppearances() != 0 ? 1 : 0;
+    }
+    EXPECT_EQ(seen, world_->GetPersonCount());
+    // Each rule has persons to hold it.
+    EXPECT_GT(staffWithLevels, 50);
+    EXPECT_GT(youthPlayers, 5);
+    EXPECT_GT(capped, 50);
 }
 
 }  // namespace

@@ -2,16 +2,31 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/editors/player_staff/SquadWindowFixture.h"
+#include "core/files/IndexTextFile.h"
 #include "database/club/ReferenceLists.h"
+#include "database/world/DatabaseVersion.h"
 #include "editors/player_staff/squad/DlgPlayerAllRight.h"
+#include "editors/player_staff/staff/DlgLandPlayerAllRight.h"
 #include "resources/ClubEditorIds.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
 
+using squad_window_testing::ChooseItemByData;
 using squad_window_testing::FindDialogWith;
 using squad_window_testing::SelectRowByData;
+
+// The sub-page of a common page holding a control of that id.
+HWND SubPageOf(HWND page, int controlId)
+{
+    for (HWND child = ::GetWindow(page, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (::GetDlgItem(child, controlId) != nullptr) return child;
+    }
+    return nullptr;
+}
 
 // The lower part of the common page by person type: the manager's
 // favourites, the president's stability, the staff level, the player part.
@@ -31,13 +46,7 @@ protected:
     }
 
     // The sub-page holding a control of that id.
-    HWND SubPageWith(int controlId) const
-    {
-        for (HWND child = ::GetWindow(page_.Handle(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-            if (::GetDlgItem(child, controlId) != nullptr) return child;
-        }
-        return nullptr;
-    }
+    HWND SubPageWith(int controlId) const { return SubPageOf(page_.Handle(), controlId); }
     // The page itself stays hidden: its sub-pages' own visibility counts.
     bool Shows(int controlId) const { return (::GetWindowLongW(SubPageWith(controlId), GWL_STYLE) & WS_VISIBLE) != 0; }
 
@@ -61,6 +70,21 @@ protected:
         HWND subPage = SubPageWith(button);
         ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(subPage, button)));
         return opened;
+    }
+
+    // A staff member as his club file's section gave him: the names only
+    // trimmed, so that inner blanks and tabs stay.
+    TPerson* ReadStaff(const std::string& first, const std::string& last, std::uint8_t type)
+    {
+        TPerson* person = Add(u"Placeholder", type);
+        std::string text = database_testing::WrittenText([&](CIndexTextFile& file) { return person->WriteStaff(file); });
+        const std::string names = "Jo\r\nPlaceholder\r\n";
+        text.replace(text.find(names), names.size(), first + "\r\n" + last + "\r\n");
+        CIndexTextFile file;
+        EXPECT_TRUE(file.OpenFromBytes(testing_support::Bytes("\xEF\xBB\xBF" + text), u"staff"));
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+        EXPECT_EQ(person->ReadStaff(file), TSectionRead::Read);
+        return person;
     }
 
     CDlgPlayerAllRight page_{::GetDesktopWindow()};
@@ -195,6 +219,39 @@ TEST_F(CommonSubPagesTest, TheFavouriteTacticIsSelectedAndStoredByItsId)
     }
     ::SendMessageW(subPage, WM_COMMAND, MAKEWPARAM(IDC_MANAGER_TACTIC, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
     EXPECT_EQ(manager->GetFavouriteTactic(), 7);
+}
+
+// A coach whose names hold an inner double blank and a tab, as a staff
+// section keeps them, and a level the five-step scale cannot show: on
+// either common page, showing and storing him writes nothing back; a level
+// chosen and a name typed are stored, and only they.
+TEST_F(CommonSubPagesTest, OnlyTheLevelAndTheNamesTheUserChangedAreStored)
+{
+    CDlgLandPlayerAllRight countryPage(::GetDesktopWindow());
+    ASSERT_TRUE(countryPage.Create(::GetDesktopWindow()));
+    for (CPersonCommonPage* page : {static_cast<CPersonCommonPage*>(&page_), static_cast<CPersonCommonPage*>(&countryPage)}) {
+        TPerson* coach = ReadStaff("Anna  Maria", "Le\tBlanc", 5);
+        ASSERT_EQ(std::u16string(coach->GetFirstName()), u"Anna  Maria");
+        coach->SetStaffLevel(7);
+        coach->SetSummaryChoice(9);
+        page->SetPerson(coach, club_);
+        page->ApplyToPerson();
+        EXPECT_EQ(coach->GetStaffLevel(), 7);
+        EXPECT_EQ(coach->GetSummaryChoice(), 9);
+        EXPECT_EQ(std::u16string(coach->GetFirstName()), u"Anna  Maria");
+        EXPECT_EQ(std::u16string(coach->GetLastName()), u"Le\tBlanc");
+
+        ASSERT_TRUE(ChooseItemByData(SubPageOf(page->Handle(), IDC_STAFF_RATING), IDC_STAFF_RATING, 2));
+        ::SetDlgItemTextW(page->Handle(), IDC_COMMON_PSEUDONYM, L"The  Doc");
+        page->ApplyToPerson();
+        EXPECT_EQ(coach->GetStaffLevel(), 2);
+        EXPECT_EQ(coach->GetSummaryChoice(), 2);
+        EXPECT_EQ(std::u16string(coach->GetPseudonym()), u"The Doc") << "typed, it is kept as a reload gives it";
+        EXPECT_EQ(std::u16string(coach->GetFirstName()), u"Anna  Maria");
+        EXPECT_EQ(std::u16string(coach->GetLastName()), u"Le\tBlanc");
+        page->SetPerson(nullptr, club_);
+    }
+    countryPage.Destroy();
 }
 
 }  // namespace

@@ -197,18 +197,18 @@ TEST_F(SquadWindowTest, AStaleStaffSubPageWritesNothing)
     CDlgPlayerAllRight page(::GetDesktopWindow());
     ASSERT_TRUE(page.Create(::GetDesktopWindow()));
     page.SetPerson(coach, club_);
-    HWND combo = nullptr;
+    HWND subPage = nullptr;
     for (HWND child = ::GetWindow(page.Handle(), GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        if (HWND found = ::GetDlgItem(child, IDC_STAFF_RATING)) combo = found;
+        if (::GetDlgItem(child, IDC_STAFF_RATING) != nullptr) subPage = child;
     }
-    ASSERT_NE(combo, nullptr);
-    ::SendMessageW(combo, CB_SETCURSEL, 4, 0);
+    ASSERT_NE(subPage, nullptr);
+    ASSERT_TRUE(squad_window_testing::ChooseItemByData(subPage, IDC_STAFF_RATING, 4));
     TPerson* player = club_->GetSquadPerson(0);
     page.SetPerson(player, club_);
     page.ApplyToPerson();
     EXPECT_EQ(coach->GetStaffLevel(), 1) << "the staff member is unchanged";
     page.SetPerson(coach, club_);
-    ::SendMessageW(combo, CB_SETCURSEL, 4, 0);
+    ASSERT_TRUE(squad_window_testing::ChooseItemByData(subPage, IDC_STAFF_RATING, 4));
     page.ApplyToPerson();
     EXPECT_EQ(coach->GetStaffLevel(), 4);
     page.Destroy();
