@@ -365,9 +365,13 @@ std::u16string CDBCompetition::FormatDayList(int season) const
     return text;
 }
 
+// The days a season holds already count: an older layout's season-1 line
+// and a "MATCHDAYS2" section add to the same season, which a save writes
+// on one line that is read with the same limit.
 void CDBCompetition::ParseDayList(int season, std::u16string_view text, int maxCount)
 {
-    int given = 0;
+    int given = static_cast<int>(std::count_if(calendar_[season].begin(), calendar_[season].end(),
+                                               [](std::int8_t entry) { return entry != 0; }));
     while (!text.empty() && given < maxCount) {
         const std::int32_t day = ParseLeadingInt(text);
         if (day >= 1 && day <= 364) calendar_[season][day] = static_cast<std::int8_t>(++given);

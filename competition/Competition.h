@@ -52,6 +52,8 @@ public:
     std::uint32_t CheckConsistency(int season, int firstReserveTeamLevel) const override;
     virtual int IndexOfTeam(std::uint32_t) const { return 0; }
     virtual std::u16string GetMatchdayName(int matchday) const;
+    // True when the record read was damaged and is written repaired.
+    virtual bool WasRepaired() const { return false; }
 
     std::uint32_t GetType() const { return (id_ >> 16) & 0xFF; }
     std::uint32_t GetCountryId() const { return id_ >> 24; }

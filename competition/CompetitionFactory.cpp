@@ -91,8 +91,8 @@ void ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, std::u16str
     auto* league = dynamic_cast<CDBLeague*>(competition.get());
     if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
     competition->Read(file);
-    if (league != nullptr && league->WasRepaired()) problems.emplace_back(key);
     if (made == Made::DiscardedCup || made == Made::DiscardedSwiss) return;
+    if (competition->WasRepaired()) problems.emplace_back(key);
     if (made != Made::Pool) {
         competition->FillDayCodes(0, dayCodes[0]);
         competition->FillDayCodes(1, dayCodes[1]);

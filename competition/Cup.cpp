@@ -165,16 +165,18 @@ std::uint32_t CDBCup::CheckConsistency(int season, int firstReserveTeamLevel) co
 void CDBCup::Read(CIndexTextFile& file)
 {
     ReadNames(file, FileHasShortNames(0));
+    const std::size_t afterNames = file.GetLinePosition();
     file.ReadInt16(cupKind_);
     ReadExtra(file);
-    if (TDatabaseVersion::GetFileMajor() >= 0x2006) {
+    const std::size_t afterExtra = file.GetLinePosition();
+    const bool valueLines = TDatabaseVersion::GetFileMajor() >= 0x2006;
+    if (valueLines) {
         file.ReadInt16(cupValue_);
         file.ReadInt32(cupNumber_);
     }
     const TCupAllocEntry* entry = GetEntry();
-    if (cupKind_ == 0) return;
     if (entry == nullptr) {
-        KeepUnreadLines(file);
+        KeepUnreadLines(file, afterNames, valueLines ? std::string::npos : afterExtra);
         return;
     }
     const int rounds = entry->GetRoundCount();
@@ -192,22 +194,45 @@ void CDBCup::Read(CIndexTextFile& file)
 }
 
 // Without its shape the rest of the record cannot be read. Every line of it
-// is kept as it stands, comment lines too (a value list may hold one), up to
-// the end line of the section that holds the record.
-void CDBCup::KeepUnreadLines(CIndexTextFile& file)
+// after the names is kept as it stands, the kind and value lines and comment
+// lines too: a value line that is missing or holds a section line reads as
+// 0, and writing the value instead would lose the line it was read from. An
+// older layout holds no value lines; they are put where the newest layout
+// has them (valuesAt, the position after the kind's lines). The stream holds
+// the record alone, so its lines run to its end.
+void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt)
 {
-    const std::size_t first = file.GetLinePosition();
+    file.SetLinePosition(afterNames);
     for (const char16_t* next = file.PeekLine(); next != nullptr; next = file.PeekLine()) {
-        const std::u16string_view line = next;
-        if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
-            if (unclosedSections_.empty()) break;
-            unclosedSections_.pop_back();
-        } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
-            unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
+        const std::size_t at = file.GetLinePosition();
+        if (at == valuesAt) KeepValueLines();
+        if (TrackSection(next)) {
+            file.CopyLinesInFileForm(at, at + 1, unreadLines_);
+        } else {
+            repaired_ = true;
         }
-        file.SetLinePosition(file.GetLinePosition() + 1);
+        file.SetLinePosition(at + 1);
     }
-    file.CopyLinesInFileForm(first, file.GetLinePosition(), unreadLines_);
+    if (file.GetLinePosition() == valuesAt) KeepValueLines();
+}
+
+void CDBCup::KeepValueLines()
+{
+    unreadLines_ += std::to_string(cupValue_) + "\r\n" + std::to_string(cupNumber_) + "\r\n";
+}
+
+// False for the end line of a section the kept lines did not open (a line
+// before them was read as a value): written, it would end the record's own
+// section early, so it is left out and the record reported.
+bool CDBCup::TrackSection(std::u16string_view line)
+{
+    if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
+        if (unclosedSections_.empty()) return false;
+        unclosedSections_.pop_back();
+    } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
+        unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
+    }
+    return true;
 }
 
 // A section the kept lines leave open is closed, so that the record's own
@@ -222,11 +247,11 @@ bool CDBCup::WriteUnreadLines(CIndexTextFile& file) const
 bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
 {
     bool ok = file.WriteLine(u"DB_CUP") && file.WriteLine(FormatCompetitionRef(id_, countryOverride)) &&
-              WriteNames(file) && file.WriteInt32(cupKind_) && WriteExtra(file) && file.WriteInt32(cupValue_) &&
-              file.WriteInt32(cupNumber_);
-    if (cupKind_ == 0) return ok;
+              WriteNames(file);
     const TCupAllocEntry* entry = GetEntry();
     if (entry == nullptr && !unreadLines_.empty()) return ok && WriteUnreadLines(file);
+    ok &= file.WriteInt32(cupKind_) && WriteExtra(file) && file.WriteInt32(cupValue_) && file.WriteInt32(cupNumber_);
+    if (cupKind_ == 0) return ok;
     // Without a shape there are no columns to write; the match days and the
     // common part are written all the same.
     ok &= WriteSeasonSections(file);

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "competition/Competition.h"
@@ -60,23 +61,28 @@ public:
     void GetSettings(SettingsBlock& block) const override;
     void SetCupTableEntry(int i, int j, std::int32_t value);
     std::int32_t GetCupTableEntry(int i, int j) const;
+    bool WasRepaired() const override { return repaired_; }
 
 protected:
     virtual void ReadExtra(CIndexTextFile&) {}
     virtual bool WriteExtra(CIndexTextFile&) const { return true; }
 
 private:
-    void KeepUnreadLines(CIndexTextFile& file);
+    void KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt);
+    void KeepValueLines();
+    bool TrackSection(std::u16string_view line);
     bool WriteUnreadLines(CIndexTextFile& file) const;
 
     std::uint16_t cupKind_ = 0;
     std::uint16_t cupValue_ = 0;
     std::int32_t cupNumber_ = 0;
     std::int32_t cupTable_[4][8] = {};
-    // The rest of a record whose cup kind has no shape, written back as read
-    // (in the file's form), and the keys of the sections it leaves open.
+    // The lines after the names of a record whose cup kind has no shape,
+    // written back as read (in the file's form), and the keys of the
+    // sections they leave open.
     std::string unreadLines_;
     std::vector<std::u16string> unclosedSections_;
+    bool repaired_ = false;
 };
 
 // A relegation cup that keeps its level in its record.

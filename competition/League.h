@@ -134,7 +134,7 @@ public:
     // Clubs 1..teamCount of the country for a league script's empty list.
     void SetFillEmptyTeams(bool fill) { fillEmptyTeams_ = fill; }
     // True when the record's sizes had to be brought into range.
-    bool WasRepaired() const { return repaired_; }
+    bool WasRepaired() const override { return repaired_; }
 
 private:
     void ReadTeams(CIndexTextFile& file);

@@ -1,5 +1,6 @@
 // Reads arbitrary bytes as a country file (its VERSION and DATE sections
-// included). A file that reads, damaged or not, must write, and what it
+// included), its competitions through the competition factory as a load
+// reads them. A file that reads, damaged or not, must write, and what it
 // writes must read again without damage; nothing may crash or overrun.
 
 #include <cstddef>
@@ -7,6 +8,7 @@
 #include <cstdlib>
 #include <span>
 
+#include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
 #include "core/files/IndexTextFile.h"
 #include "database/country/Country.h"
@@ -33,6 +35,8 @@ void PrepareCountry(TCountry& country)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    static const bool installed = (InstallCompetitionFactory(), true);
+    (void)installed;
     SetAppMessageSink({Silent, nullptr});
     const std::span<const std::uint8_t> bytes(data, size);
     CIndexTextFile file;

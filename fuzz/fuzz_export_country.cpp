@@ -1,5 +1,6 @@
 // Reads arbitrary bytes as country 14's file into a small world of named
-// countries and runs both passes of the game export over it in memory.
+// countries, its competitions through the competition factory as a load
+// reads them, and runs both passes of the game export over it in memory.
 // Whatever the readers accept must export without overrunning anything,
 // and the writing pass must produce exactly the bytes the sizing pass
 // counted; only a writer's reported failure may stop the export.
@@ -9,6 +10,7 @@
 #include <span>
 #include <string>
 
+#include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
 #include "core/files/IndexTextFile.h"
 #include "core/Random.h"
@@ -29,6 +31,8 @@ int Silent(const char16_t*, unsigned, void*)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    static const bool installed = (InstallCompetitionFactory(), true);
+    (void)installed;
     SetAppMessageSink({Silent, nullptr});
     CIndexTextFile file;
     if (!file.OpenFromBytes(std::span<const std::uint8_t>(data, size), u"Country14.sav")) return 0;

@@ -253,6 +253,18 @@ private:
         if (allParams && !AtLeast(0x2007, 14)) {
             c_.badgeParams_[3] = c_.badgeParams_[4] = TClub::GetColourGroup(c_.badgeParams_[3]);
         }
+        TakeGenericForUnwritableBadgePath();
+    }
+
+    // A path of nothing but line marks ("%") cannot stand on a line of its
+    // own: a save writes it as an empty line, which the next import turns
+    // into the generic badge. The generic badge is taken now, so that the
+    // first save already writes what every later one does; the game export
+    // gave that badge for such a path all along, since no file is found.
+    void TakeGenericForUnwritableBadgePath()
+    {
+        if (c_.badgePath_[0] == 0 || !MakeRecordText(c_.badgePath_).empty()) return;
+        CopyText(c_.badgePath_, GetGenericBadgePath(c_.badgeParams_[0]));
     }
 
     void ReadHistory()
@@ -328,6 +340,12 @@ private:
             file_.SetError(ReplaceTokens(Text(error), {{u"_SECTION", key}, {u"_FILE_NAME", file_.GetFileName()}}).c_str());
             return Person::Failed;
         }
+        // A club writes a person to the section his type decides (a player
+        // is type 0): read from the other one, his names are taken as that
+        // section's reader will give them, so that the next save writes
+        // what the first one wrote.
+        const bool writtenAsStaff = person->GetType() != 0;
+        if (writtenAsStaff != staff) person->TakeNamesAsSectionReads(writtenAsStaff);
         if (full) {
             ReportOverflowOnce();
         } else if (inWorld) {

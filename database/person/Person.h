@@ -392,6 +392,9 @@ public:
     // ReadStaff or ReadPlayer; complete is false when a value the reader
     // looked for was missing, so that its field kept the value it had.
     TSectionRead ReadSectionNoting(CIndexTextFile& file, bool staff, bool& complete);
+    // The names as the STAFF (or PLAYER) reader gives them, for a person
+    // read from the other section and written to that one.
+    void TakeNamesAsSectionReads(bool staff);
 
     // The person's blocks of the game export, the same bytes in the sizing
     // and the writing pass. Names go into the program's name lists

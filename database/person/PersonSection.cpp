@@ -165,6 +165,17 @@ std::uint8_t Max(std::uint8_t a, std::uint8_t b)
 
 class CPersonSection {
 public:
+    // What each section's reader makes of the names it reads.
+    static void TakePlayerNames(TPerson& p)
+    {
+        for (char16_t* name : {p.firstName, p.lastName, p.nickname, p.pseudonym}) NormaliseWhitespace(name);
+    }
+    static void TakeStaffNames(TPerson& p)
+    {
+        TrimText(p.firstName);
+        TrimText(p.lastName);
+    }
+
     static void ReadOldAbilities(TPerson& p, CValueReader& in)
     {
         in.Skip(4);
@@ -246,8 +257,8 @@ public:
         for (char16_t* name : {p.firstName, p.lastName, p.nickname, p.pseudonym}) {
             const std::size_t capacity = name == p.firstName ? TPerson::FirstNameCapacity : TPerson::LastNameCapacity;
             in.NameOf(name, capacity);
-            NormaliseWhitespace(name);
         }
+        TakePlayerNames(p);
         for (std::uint8_t* value : {&p.type, &p.reserveTeam, &p.nationality, &p.secondNationality, &p.personFlags}) {
             in.Number(*value);
         }
@@ -415,8 +426,7 @@ public:
         CValueReader in(file);
         in.Name(p.firstName);
         in.Name(p.lastName);
-        TrimText(p.firstName);
-        TrimText(p.lastName);
+        TakeStaffNames(p);
         in.Number(p.type);
         p.birthDate.ReadDate(file);
         in.Number(p.nationality);
@@ -476,6 +486,15 @@ TSectionRead TPerson::ReadStaff(CIndexTextFile& file)
 bool TPerson::WriteStaff(CIndexTextFile& file) const
 {
     return CPersonSection::WriteStaff(*this, file);
+}
+
+void TPerson::TakeNamesAsSectionReads(bool staff)
+{
+    if (staff) {
+        CPersonSection::TakeStaffNames(*this);
+    } else {
+        CPersonSection::TakePlayerNames(*this);
+    }
 }
 
 TSectionRead TPerson::ReadSectionNoting(CIndexTextFile& file, bool staff, bool& complete)

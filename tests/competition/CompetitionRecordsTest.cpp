@@ -377,3 +377,67 @@ TEST_F(CompetitionRecordsTest, ShapelessCupClosesTheSectionsItsLinesLeaveOpen)
               Lines({"DB_CUP", "{ 3, FA_CUP, 0 }", "\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200", "0", "0",
                      "%INDEX%MATCHDAYS", "%INDEX%X", "100,107", "%INDEXEND%X", ";", "%INDEXEND%MATCHDAYS"}));
 }
+
+// A cup whose kind has no shape keeps its record as read when a value line
+// is missing or holds a section line (which reads as 0): no line of it is
+// lost, a section it leaves open is closed, and what a save wrote reads and
+// writes again the same.
+TEST_F(CompetitionRecordsTest, ShapelessCupKeepsEveryLineWhenItsValueLinesAreMissingOrOdd)
+{
+    const std::string seasons = Lines({"%INDEX%MATCHDAYS", "100,107", "%INDEXEND%MATCHDAYS", "%INDEX%MATCHDAYS2", "100,107",
+                                       "%INDEXEND%MATCHDAYS2", "0", "0", "0", "0", "3", "0", "{ 3, LEAGUE, 0 }", "0", "0"});
+    struct Case {
+        const char* name;
+        std::string values;
+        std::string closing;
+    };
+    const Case cases[] = {{"no number line", Lines({"0"}), ""},
+                          {"no value lines", "", ""},
+                          {"a section line for the number", Lines({"0", "%INDEX%Z"}), Lines({"%INDEXEND%Z"})}};
+    const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
+    for (const Case& c : cases) {
+        const std::string record = Lines({"\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200"}) + c.values + seasons;
+        CDBCup cup(id, Country << 24, registry_);
+        CIndexTextFile file;
+        OpenText(file, record);
+        cup.Read(file);
+        const std::string saved = WrittenText([&](CIndexTextFile& out) { return cup.Write(out, -1); });
+        EXPECT_EQ(saved, Lines({"DB_CUP", "{ 3, FA_CUP, 0 }"}) + record + c.closing) << c.name;
+        const std::string run = Lines({"1", "%INDEX%COMP0"}) + saved + Lines({"%INDEXEND%COMP0"});
+        Read(run);
+        ASSERT_NE(registry_.Get(id), nullptr) << c.name;
+        EXPECT_EQ(Write({id}), run) << c.name;
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+    }
+    EXPECT_TRUE(problems_.empty());
+}
+
+// A section line read as the names leaves its end line among the lines a
+// cup of no shape keeps; written, that line would end the record's section
+// early. It is left out and the record named; every other line stays.
+TEST_F(CompetitionRecordsTest, ShapelessCupLeavesOutAnEndLineItsLinesDidNotOpenAndIsNamed)
+{
+    Read(Lines({"1", "%INDEX%COMP0", "DB_CUP", "{ 3, FA_CUP, 0 }", "%INDEX%X", "200", "0", "0", "%INDEXEND%X", "1,2",
+                "%INDEXEND%COMP0"}));
+    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"COMP0"}));
+    const std::string saved = Write({MakeCompetitionId(Country, TypeFaCup, 0)});
+    EXPECT_NE(saved.find(Lines({"200", "0", "0", "1,2", "%INDEXEND%COMP0"})), std::string::npos) << saved;
+}
+
+// An older layout's season-1 line and a "MATCHDAYS2" section add to the
+// same season: it keeps no more days than one line may give (two a round),
+// so the line a save writes reads back whole.
+TEST_F(CompetitionRecordsTest, ASeasonReadFromTwoLinesKeepsItsMatchdayCount)
+{
+    std::string text = Fixture(u"Records.txt");
+    const std::string days = Lines({"100,107,150,200,201"});
+    text.insert(text.find(days) + days.size(), Lines({"1,2,3"}));
+    Read(text);
+    const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
+    const std::string saved = Write({id});
+    EXPECT_NE(saved.find(Lines({"%INDEX%MATCHDAYS2", "1,2,3,100,107,150", "%INDEXEND%MATCHDAYS2"})), std::string::npos)
+        << saved;
+    DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+    Read(saved);
+    EXPECT_EQ(Write({id}), saved);
+}

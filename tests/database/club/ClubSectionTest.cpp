@@ -467,3 +467,33 @@ TEST_F(ClubSectionTest, CopiesNamesAndCountsOfTheWorldsClubs)
     EXPECT_EQ(next.GetId(), fresh.GetId() + 1);
     EXPECT_EQ(fresh.GetYouthNationality(), 21);
 }
+
+// Values read in a form the first save cannot write back are taken as the
+// next load would give them, so that save, load and save write the same
+// bytes: a person of the other section's kind (a club writes players, type
+// 0, as PLAYER and the staff as STAFF, whose readers treat names apart),
+// and a badge path of nothing but a line mark.
+TEST_F(ClubSectionTest, HandEditedValuesSaveTheSameFromTheFirstSave)
+{
+    const std::vector<std::string> golden = SplitLines(Golden().substr(3));
+    const auto at = [&](const char* line) {
+        return static_cast<std::size_t>(std::find(golden.begin(), golden.end(), line) - golden.begin());
+    };
+    const struct {
+        const char* name;
+        std::vector<std::pair<std::size_t, const char*>> set;
+    } cases[] = {
+        {"a player in a STAFF section", {{at("%INDEX%STAFF") + 1, "St\taff  Tab"}, {at("%INDEX%STAFF") + 3, "0"}}},
+        {"staff in a PLAYER section", {{at("%INDEX%PLAYER") + 1, "First\xC2\xA0"}, {at("%INDEX%PLAYER") + 5, "4"}}},
+        {"a badge path of a line mark", {{at("color\\Badge%d\\ro_ws.tga"), "%"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> lines = golden;
+        for (const auto& [line, text] : c.set) lines[line] = text;
+        ASSERT_TRUE(Import(*club_, JoinLines(lines)));
+        const std::string first = Export(*club_);
+        ASSERT_TRUE(Import(*club_, first));
+        EXPECT_EQ(Export(*club_), first);
+    }
+}

@@ -78,11 +78,12 @@ namespace {
 
 // The sample's file of country 14 with a national cup after its league
 // whose kind (200) has no shape; middle lies between the cup's numbers and
-// its second season's section. The cup's names go into the summary of the
+// its second season's section, values are its value lines. The cup's names go into the summary of the
 // first league and the national cup too, and, since a cup without a shape
 // is not complete, the country's completeness line is 0, as a save writes
 // them.
-std::string WithShapelessCup(const std::string& sample, const std::string& middle)
+std::string WithShapelessCup(const std::string& sample, const std::string& middle,
+                            const std::string& values = "0\r\n0\r\n")
 {
     std::string text = sample;
     const std::string complete = "917517\r\n0\r\n1\r\n";
@@ -101,8 +102,8 @@ std::string WithShapelessCup(const std::string& sample, const std::string& middl
     EXPECT_NE(after, std::string::npos);
     text.insert(after + league.size(),
                 "%INDEX%COMP1\r\nDB_CUP\r\n{ 14, FA_CUP, 0 }\r\n"
-                "\"Pokal\",\"Cup\",\"Coupe\",\"Coppa\",\"Copa\",\"Puchar\"\r\n200\r\n0\r\n0\r\n" +
-                    middle +
+                "\"Pokal\",\"Cup\",\"Coupe\",\"Coppa\",\"Copa\",\"Puchar\"\r\n200\r\n" +
+                    values + middle +
                     "%INDEX%MATCHDAYS2\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS2\r\n0\r\n0\r\n0\r\n0\r\n3\r\n0\r\n"
                     "{ 14, LEAGUE, 0 }\r\n0\r\n0\r\n%INDEXEND%COMP1\r\n");
     return text;
@@ -176,5 +177,29 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole
         EXPECT_EQ(ReadParts(*world_), first);
         ASSERT_TRUE(world_->SaveWorld().saved);
         EXPECT_EQ(FirstDifference(database_testing::FileText(path), saved), "");
+    }
+}
+
+// A cup whose kind has no shape and whose value lines are missing keeps its
+// lines as read: the first save writes the file that was read. A section
+// line in place of the number leaves the cup's section open to the end of
+// its run: the load reports the file damaged, and the save asks and keeps it.
+TEST_F(SampleCompetitionsTest, AShapelessCupWithoutItsValueLinesKeepsItsCountryWhole)
+{
+    const std::u16string path = base_.DatabasePath(u"Country14.sav");
+    const std::string sample = database_testing::FileText(path);
+    const std::string days = "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS\r\n";
+    const std::pair<std::string, bool> cases[] = {
+        {"0\r\n", false}, {"", false}, {"0\r\n%INDEX%Z\r\n", true}};
+    for (const auto& [values, damaged] : cases) {
+        const std::string file = WithShapelessCup(sample, days, values);
+        base_.WriteDatabaseFile(u"Country14.sav", file);
+        NewWorld();
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        EXPECT_EQ(world_->GetCountry(14)->IsDamaged(), damaged) << values;
+        ASSERT_TRUE(world_->SaveWorld().saved);
+        EXPECT_EQ(messages.Messages().size(), damaged ? 2u : 0u) << "the load's report and the save's question";
+        EXPECT_EQ(FirstDifference(database_testing::FileText(path), file), "") << values;
     }
 }
