@@ -275,13 +275,59 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
     }
 }
 
-void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
+// A group box or tab control frames the controls that lie inside it.
+bool IsFrame(HWND window)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    return win::HasClassName(window, L"SysTabControl32") ||
+           (win::HasClassName(window, L"Button") && (style & BS_TYPEMASK) == BS_GROUPBOX);
+}
+
+bool Encloses(const RECT& outer, const RECT& inner)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+bool IsBuddyOf(HWND upDown, HWND other)
+{
+    return win::HasClassName(upDown, L"msctls_updown32") &&
+           reinterpret_cast<HWND>(::SendMessageW(upDown, UDM_GETBUDDY, 0, 0)) == other;
+}
+
+struct TShownChild {
+    HWND window;
+    RECT place;
+};
+
+// Two siblings shown at once may share pixels only when one frames the
+// other or an up-down sits on its buddy; the rectangles are the shown ones
+// (a combo box's, without its drop-down list).
+void CollectOverlaps(const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            const TShownChild& a = shown[i];
+            const TShownChild& b = shown[j];
+            RECT common{};
+            if (!::IntersectRect(&common, &a.place, &b.place)) continue;
+            if ((IsFrame(a.window) && Encloses(a.place, b.place)) || (IsFrame(b.window) && Encloses(b.place, a.place)) ||
+                IsBuddyOf(a.window, b.window) || IsBuddyOf(b.window, a.window))
+                continue;
+            faults.push_back(Describe(a.window) + " and " + Describe(b.window) + " overlap by " +
+                             Describe(SIZE{common.right - common.left, common.bottom - common.top}));
+        }
+    }
+}
+
+void CollectLayoutFaults(HWND window, bool texts, std::vector<std::string>& faults)
 {
     RECT parent{};
     ::GetClientRect(window, &parent);
+    std::vector<TShownChild> shown;
     for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
         const RECT place = win::RectIn(child, window);
+        shown.push_back({child, place});
         if (place.left < parent.left || place.top < parent.top || place.right > parent.right ||
             place.bottom > parent.bottom)
             faults.push_back(Describe(child) + " reaches beyond " + Describe(window));
@@ -290,7 +336,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
         UINT flags = 0;
         SIZE room{};
         const std::u16string text = WindowText(child);
-        if (!text.empty() && TextRoom(child, client, flags, room)) {
+        if (texts && !text.empty() && TextRoom(child, client, flags, room)) {
             const SIZE needed = TextSize(child, text, flags, room.cx);
             if (needed.cx > room.cx || ((flags & DT_WORDBREAK) != 0 && needed.cy > room.cy)) {
                 const SIZE line = TextSize(child, text, (flags & ~DT_WORDBREAK) | DT_SINGLELINE, room.cx);
@@ -298,8 +344,9 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
                                  " on one line) of " + Describe(room));
             }
         }
-        CollectLayoutFaults(child, faults);
+        CollectLayoutFaults(child, texts, faults);
     }
+    CollectOverlaps(shown, faults);
 }
 
 }  // namespace
@@ -307,7 +354,14 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 std::vector<std::string> LayoutFaults(HWND window)
 {
     std::vector<std::string> faults;
-    CollectLayoutFaults(window, faults);
+    CollectLayoutFaults(window, true, faults);
+    return faults;
+}
+
+std::vector<std::string> PlacementFaults(HWND window)
+{
+    std::vector<std::string> faults;
+    CollectLayoutFaults(window, false, faults);
     return faults;
 }
 

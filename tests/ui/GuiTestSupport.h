@@ -102,9 +102,13 @@ std::vector<std::uint8_t> CaptureRedrawn(HWND window);
 
 // What a person would see as badly laid out in a window and every visible
 // window below it, one line each: a window reaching beyond its parent's
-// client area, or a label, edit, check box, button or frame whose text
-// does not fit it (a label's words wrapped below its height count too).
+// client area, two siblings on top of each other (other than a frame round
+// what lies inside it or an up-down on its buddy), or a label, edit, check
+// box, button or frame whose text does not fit it (a label's words wrapped
+// below its height count too).
 std::vector<std::string> LayoutFaults(HWND window);
+// The same without the texts: only where the windows lie.
+std::vector<std::string> PlacementFaults(HWND window);
 
 // The program's own skin, from this program's resources, behind every
 // dialog while the object lives.

@@ -379,6 +379,12 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
             auto* object = static_cast<CDlg5YearChange*>(win::CWindow::FromHandle(change));
             object->GetSpin(1).SetValueFloat(12.34f);
             object->OnChange(&object->GetSpin(1));
+            // The new total shows whole, clear of the buttons.
+            const TCountry& shown = *world_->GetCountry(country);
+            int total = 1234;
+            for (int year = 2; year <= 5; ++year) total += shown.GetYearCoefficient(year);
+            EXPECT_EQ(gui_test::ItemText(change, IDC_ASSESSMENT_TOTAL), std::u16string(CTextManager::Instance()->FormatFloat(total * 0.01, 2)));
+            for (const std::string& fault : gui_test::LayoutFaults(change)) ADD_FAILURE() << fault;
             ::SendMessageW(change, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             changed = true;
             return true;
