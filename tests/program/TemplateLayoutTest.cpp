@@ -1,7 +1,9 @@
 // Every dialog template of the program, opened as the dialog base opens it
 // (each text looked up behind the key prefix its .rc names) in each of the
 // six languages of the shipped localisation file: every control inside its
-// parent and no two shown controls on top of each other.
+// parent, no two shown controls on top of each other, and every text whole
+// in the control's own font. Texts set while a dialog runs are checked by
+// the tests of each dialog in the states that show them.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -58,8 +60,6 @@ bool IsChildTemplate(UINT id)
     return (style & WS_CHILD) != 0;
 }
 
-const char* const LanguageNames[] = {"English", "French", "German", "Italian", "Spanish", "Polish"};
-
 class TemplateLayout : public testing::TestWithParam<int> {
 protected:
     static void SetUpTestSuite()
@@ -72,7 +72,7 @@ protected:
     void TearDown() override { CTextManager::Instance()->SetLanguage(CTextManager::English); }
 };
 
-TEST_P(TemplateLayout, EveryTemplateShowsEveryControlApart)
+TEST_P(TemplateLayout, EveryTemplateShowsEveryControlApartAndEveryTextWhole)
 {
     CTextManager::Instance()->SetLanguage(GetParam());
     const std::vector<UINT> ids = ProgramTemplates();
@@ -87,13 +87,13 @@ TEST_P(TemplateLayout, EveryTemplateShowsEveryControlApart)
         }
         TemplateDialog dialog(id, entry->prefix);
         ASSERT_TRUE(dialog.Create(IsChildTemplate(id) ? host : nullptr)) << entry->name;
-        for (const std::string& fault : gui_test::PlacementFaults(dialog.Handle())) ADD_FAILURE() << entry->name << ": " << fault;
+        gui_test::ExpectWholeLayout(dialog.Handle(), entry->name);
         dialog.Destroy();
     }
     ::DestroyWindow(host);
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, TemplateLayout, testing::Range(0, CTextManager::LanguageCount),
-                         [](const testing::TestParamInfo<int>& info) { return LanguageNames[info.param]; });
+                         [](const testing::TestParamInfo<int>& info) { return gui_test::LanguageName(info.param); });
 
 }  // namespace

@@ -246,7 +246,10 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
         return true;
     }
     if (win::HasClassName(window, L"Edit")) {
-        if ((style & ES_MULTILINE) != 0) return false;
+        // A read-only edit that scrolls, such as a file's path, is read by
+        // scrolling it.
+        if ((style & ES_MULTILINE) != 0 || (style & (ES_READONLY | ES_AUTOHSCROLL)) == (ES_READONLY | ES_AUTOHSCROLL))
+            return false;
         const auto margins = static_cast<DWORD>(::SendMessageW(window, EM_GETMARGINS, 0, 0));
         room.cx -= LOWORD(margins) + HIWORD(margins) + 2;  // the caret's room too
         flags = DT_SINGLELINE | DT_NOPREFIX;
@@ -319,7 +322,7 @@ void CollectOverlaps(const std::vector<TShownChild>& shown, std::vector<std::str
     }
 }
 
-void CollectLayoutFaults(HWND window, bool texts, std::vector<std::string>& faults)
+void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 {
     RECT parent{};
     ::GetClientRect(window, &parent);
@@ -336,7 +339,7 @@ void CollectLayoutFaults(HWND window, bool texts, std::vector<std::string>& faul
         UINT flags = 0;
         SIZE room{};
         const std::u16string text = WindowText(child);
-        if (texts && !text.empty() && TextRoom(child, client, flags, room)) {
+        if (!text.empty() && TextRoom(child, client, flags, room)) {
             const SIZE needed = TextSize(child, text, flags, room.cx);
             if (needed.cx > room.cx || ((flags & DT_WORDBREAK) != 0 && needed.cy > room.cy)) {
                 const SIZE line = TextSize(child, text, (flags & ~DT_WORDBREAK) | DT_SINGLELINE, room.cx);
@@ -344,7 +347,7 @@ void CollectLayoutFaults(HWND window, bool texts, std::vector<std::string>& faul
                                  " on one line) of " + Describe(room));
             }
         }
-        CollectLayoutFaults(child, texts, faults);
+        CollectLayoutFaults(child, faults);
     }
     CollectOverlaps(shown, faults);
 }
@@ -354,15 +357,29 @@ void CollectLayoutFaults(HWND window, bool texts, std::vector<std::string>& faul
 std::vector<std::string> LayoutFaults(HWND window)
 {
     std::vector<std::string> faults;
-    CollectLayoutFaults(window, true, faults);
+    CollectLayoutFaults(window, faults);
     return faults;
 }
 
-std::vector<std::string> PlacementFaults(HWND window)
+void ExpectWholeLayout(HWND window, const std::string& what)
 {
-    std::vector<std::string> faults;
-    CollectLayoutFaults(window, false, faults);
-    return faults;
+    for (const std::string& fault : LayoutFaults(window)) ADD_FAILURE() << what << ": " << fault;
+}
+
+const char* LanguageName(int language)
+{
+    static const char* const names[CTextManager::LanguageCount] = {"English", "French", "German", "Italian", "Spanish", "Polish"};
+    return language >= 0 && language < CTextManager::LanguageCount ? names[language] : "";
+}
+
+void InEachLanguage(const std::function<void()>& look)
+{
+    for (int language = 0; language < CTextManager::LanguageCount; ++language) {
+        SCOPED_TRACE(LanguageName(language));
+        CTextManager::Instance()->SetLanguage(language);
+        look();
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 ProgramSkin::ProgramSkin()

@@ -401,6 +401,31 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
     EXPECT_EQ(world_->GetCountry(country)->GetYearCoefficient(1), 1234);
 }
 
+// The change dialog in each language with the widest total and the
+// European country of the longest name in its group's caption.
+TEST_F(AssessmentTest, TheChangeDialogShowsEveryTextWholeInEachLanguage)
+{
+    TCountry* longest = nullptr;
+    for (int id = 1; id <= 206; ++id) {
+        TCountry* country = world_->GetCountry(id);
+        if (country->GetContinent() != 0) continue;
+        if (longest == nullptr || std::u16string(country->GetName()).size() > std::u16string(longest->GetName()).size())
+            longest = country;
+    }
+    ASSERT_NE(longest, nullptr);
+    gui_test::InEachLanguage([&] {
+        CDlg5YearChange change;
+        change.SetCountry(longest);
+        ASSERT_TRUE(change.Create(nullptr));
+        for (int year = 1; year <= CDlg5YearChange::Years; ++year) {
+            change.GetSpin(year).SetValueFloat(20.0f);
+            change.OnChange(&change.GetSpin(year));
+        }
+        gui_test::ExpectWholeLayout(change.Handle(), "five-year change");
+        change.Destroy();
+    });
+}
+
 TEST_F(AssessmentTest, ATypedValueLosesTheDigitsBeyondHundredths)
 {
     const int country = FirstEuropean();
