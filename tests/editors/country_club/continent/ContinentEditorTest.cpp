@@ -112,6 +112,21 @@ TEST_F(ContinentEditorTest, EveryTabShowsItsContinentsCups)
     });
 }
 
+// Each continent's page, whose texts are looked up behind its own prefix,
+// shows every text whole in each language.
+TEST_F(ContinentEditorTest, EveryTabShowsEveryTextWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        CDlgContinentFrame frame;
+        Run(frame, [&] {
+            for (int continent = 0; continent < CDlgContinentFrame::Continents; ++continent) {
+                SelectTab(frame, continent);
+                gui_test::ExpectWholeLayout(frame.Handle(), "continent " + std::to_string(continent));
+            }
+        });
+    });
+}
+
 TEST_F(ContinentEditorTest, ATitleTakesTwentyNineCharactersAndEscapeKeepsTheChanges)
 {
     CDlgContinentFrame frame;
