@@ -256,7 +256,7 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
         return true;
     }
     if (!win::HasClassName(window, L"Button")) return false;
-    flags = DT_SINGLELINE;
+    flags = (style & BS_MULTILINE) != 0 ? DT_WORDBREAK : DT_SINGLELINE;
     switch (style & BS_TYPEMASK) {
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
