@@ -90,6 +90,8 @@ TEST_F(PageLayoutTest, EveryPlayerPageAndEveryContractStateShowsEveryTextWhole)
     loaned->SetTransferState(ContractPageModel::LoanFuture);
     loaned->SetTransferClub(club_->GetId());
     loaned->SetFavouriteClub(club_->GetId());
+    // The contract year reads "drawn at the game's start", among the widest.
+    loaned->SetContractUntil(0);
     THistoryEntry entry;
     entry.start = TDate(2005, 7, 1);
     entry.end = TDate(2006, 6, 30);
