@@ -297,6 +297,17 @@ TEST_F(MainWindow, StatisticsPanelsAndClubFiguresAgreeWithTheWorld)
     });
 }
 
+// The main window in each language, with the country group's
+// administration caption, shows every text whole.
+TEST_F(MainWindow, ShowsEveryTextWholeInEachLanguage)
+{
+    SetAdminMode(GetAdminModeFlag(), true);
+    gui_test::InEachLanguage([&] {
+        Run([](TestMainMenu& window) { gui_test::ExpectWholeLayout(window.Handle(), "main window"); });
+    });
+    SetAdminMode(GetAdminModeFlag(), false);
+}
+
 TEST_F(MainWindow, RemembersTheSelectionOfEachFederation)
 {
     Run([](TestMainMenu& window) {

@@ -247,14 +247,17 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
         return true;
     }
     if (win::HasClassName(window, L"Edit")) {
-        if ((style & ES_MULTILINE) != 0) return false;
+        // A read-only edit that scrolls, such as a file's path, is read by
+        // scrolling it.
+        if ((style & ES_MULTILINE) != 0 || (style & (ES_READONLY | ES_AUTOHSCROLL)) == (ES_READONLY | ES_AUTOHSCROLL))
+            return false;
         const auto margins = static_cast<DWORD>(::SendMessageW(window, EM_GETMARGINS, 0, 0));
         room.cx -= LOWORD(margins) + HIWORD(margins) + 2;  // the caret's room too
         flags = DT_SINGLELINE | DT_NOPREFIX;
         return true;
     }
     if (!win::HasClassName(window, L"Button")) return false;
-    flags = DT_SINGLELINE;
+    flags = (style & BS_MULTILINE) != 0 ? DT_WORDBREAK : DT_SINGLELINE;
     switch (style & BS_TYPEMASK) {
     case BS_CHECKBOX:
     case BS_AUTOCHECKBOX:
@@ -276,13 +279,59 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
     }
 }
 
+// A group box or tab control frames the controls that lie inside it.
+bool IsFrame(HWND window)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    return win::HasClassName(window, L"SysTabControl32") ||
+           (win::HasClassName(window, L"Button") && (style & BS_TYPEMASK) == BS_GROUPBOX);
+}
+
+bool Encloses(const RECT& outer, const RECT& inner)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+bool IsBuddyOf(HWND upDown, HWND other)
+{
+    return win::HasClassName(upDown, L"msctls_updown32") &&
+           reinterpret_cast<HWND>(::SendMessageW(upDown, UDM_GETBUDDY, 0, 0)) == other;
+}
+
+struct TShownChild {
+    HWND window;
+    RECT place;
+};
+
+// Two siblings shown at once may share pixels only when one frames the
+// other or an up-down sits on its buddy; the rectangles are the shown ones
+// (a combo box's, without its drop-down list).
+void CollectOverlaps(const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        for (std::size_t j = i + 1; j < shown.size(); ++j) {
+            const TShownChild& a = shown[i];
+            const TShownChild& b = shown[j];
+            RECT common{};
+            if (!::IntersectRect(&common, &a.place, &b.place)) continue;
+            if ((IsFrame(a.window) && Encloses(a.place, b.place)) || (IsFrame(b.window) && Encloses(b.place, a.place)) ||
+                IsBuddyOf(a.window, b.window) || IsBuddyOf(b.window, a.window))
+                continue;
+            faults.push_back(Describe(a.window) + " and " + Describe(b.window) + " overlap by " +
+                             Describe(SIZE{common.right - common.left, common.bottom - common.top}));
+        }
+    }
+}
+
 void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 {
     RECT parent{};
     ::GetClientRect(window, &parent);
+    std::vector<TShownChild> shown;
     for (HWND child = ::GetWindow(window, GW_CHILD); child != nullptr; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if ((::GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) == 0) continue;
         const RECT place = win::RectIn(child, window);
+        shown.push_back({child, place});
         if (place.left < parent.left || place.top < parent.top || place.right > parent.right ||
             place.bottom > parent.bottom)
             faults.push_back(Describe(child) + " reaches beyond " + Describe(window));
@@ -301,6 +350,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
         }
         CollectLayoutFaults(child, faults);
     }
+    CollectOverlaps(shown, faults);
 }
 
 }  // namespace
@@ -310,6 +360,27 @@ std::vector<std::string> LayoutFaults(HWND window)
     std::vector<std::string> faults;
     CollectLayoutFaults(window, faults);
     return faults;
+}
+
+void ExpectWholeLayout(HWND window, const std::string& what)
+{
+    for (const std::string& fault : LayoutFaults(window)) ADD_FAILURE() << what << ": " << fault;
+}
+
+const char* LanguageName(int language)
+{
+    static const char* const names[CTextManager::LanguageCount] = {"English", "French", "German", "Italian", "Spanish", "Polish"};
+    return language >= 0 && language < CTextManager::LanguageCount ? names[language] : "";
+}
+
+void InEachLanguage(const std::function<void()>& look)
+{
+    for (int language = 0; language < CTextManager::LanguageCount; ++language) {
+        SCOPED_TRACE(LanguageName(language));
+        CTextManager::Instance()->SetLanguage(language);
+        look();
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 ProgramSkin::ProgramSkin()

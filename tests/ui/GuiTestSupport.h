@@ -104,9 +104,21 @@ std::vector<std::uint8_t> CaptureRedrawn(HWND window);
 
 // What a person would see as badly laid out in a window and every visible
 // window below it, one line each: a window reaching beyond its parent's
-// client area, or a label, edit, check box, button or frame whose text
-// does not fit it (a label's words wrapped below its height count too).
+// client area, two siblings on top of each other (other than a frame round
+// what lies inside it or an up-down on its buddy), or a label, edit, check
+// box, button or frame whose text does not fit it in its own font (a
+// label's words wrapped below its height count too; a read-only edit that
+// scrolls does not).
 std::vector<std::string> LayoutFaults(HWND window);
+// Fails the test with each of the window's layout faults, what telling where.
+void ExpectWholeLayout(HWND window, const std::string& what);
+// "English", "French", ... for the text languages 0 to 5.
+const char* LanguageName(int language);
+// Runs look once in each of the six text languages, each run traced with
+// its language's name; English is the language again afterwards. A text is
+// as wide as its font draws it, not as long as its characters count, so a
+// layout is checked in every language rather than in the longest texts.
+void InEachLanguage(const std::function<void()>& look);
 
 // The program's own skin, from this program's resources, behind every
 // dialog while the object lives.

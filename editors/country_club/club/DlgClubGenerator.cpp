@@ -11,11 +11,11 @@ CDlgClubGenerator::CDlgClubGenerator(TClub* club, bool firstTeam, HWND parent)
 BOOL CDlgClubGenerator::OnInitDialog()
 {
     CDialogB::OnInitDialog();
-    age_.SubclassDlgItem(IDC_GENERATOR_AGE, *this);
+    age_.SubclassDlgItem(IDC_CLUB_GENERATOR_AGE, *this);
     age_.SetFlags(Halvane::MFC::CSpinEditCtrl::PlainDigits);
     age_.SetRange(MinAge, MaxAge);
     age_.SetValue(firstTeam_ ? FirstTeamAge : ReserveTeamAge);
-    level_.SubclassDlgItem(IDC_GENERATOR_LEVEL, *this);
+    level_.SubclassDlgItem(IDC_CLUB_GENERATOR_LEVEL, *this);
     level_.SetRange(MinLevel, MaxLevel);
     level_.SetValue(StartLevel);
     return TRUE;

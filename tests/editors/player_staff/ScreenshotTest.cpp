@@ -14,6 +14,7 @@
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/search/DlgSearchResult.h"
 #include "editors/player_staff/lists/DlgShirtNo.h"
+#include "editors/player_staff/model/squad/ContractPageModel.h"
 #include "editors/player_staff/search/PlayerDouble.h"
 #include "core/text/TextManager.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -193,17 +194,22 @@ TEST_F(PlayerScreenshots, TextsChangedOnTheShownContractAndHistoryPages)
     EXPECT_TRUE(picked);
 }
 
-// The pages whose layout changed, with every text in its longest language.
-TEST_F(PlayerScreenshots, StaffAndContractPagesWithTheLongestTexts)
+// The contract page in the ban state and the staff tab, in French, whose
+// labels are among the widest.
+TEST_F(PlayerScreenshots, BanStateAndStaffPagesInFrench)
 {
-    CTextManager::Instance()->SetLongestTextMode(true);
+    CTextManager::Instance()->SetLanguage(CTextManager::French);
     RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectPageTab(window, ContractTab);
-        Capture(window.Handle(), u"squad-contract-longest");
+        HWND contract = window.GetPage(CDlgPlayerlistClub::ContractPage)->Handle();
+        HWND states = ::GetDlgItem(contract, IDC_CONTRACT_STATE);
+        ::SendMessageW(states, CB_SETCURSEL, ContractPageModel::Ban, 0);
+        ::SendMessageW(contract, WM_COMMAND, MAKEWPARAM(IDC_CONTRACT_STATE, CBN_SELCHANGE), reinterpret_cast<LPARAM>(states));
+        Capture(window.Handle(), u"squad-contract-ban-french");
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
-        Capture(window.Handle(), u"squad-staff-longest");
+        Capture(window.Handle(), u"squad-staff-french");
     });
-    CTextManager::Instance()->SetLongestTextMode(false);
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 TEST_F(PlayerScreenshots, FinderSearchAndPicker)

@@ -52,7 +52,7 @@ protected:
     {
         bool acted = false;
         gui_test::ModalDriver driver([&] {
-            const HWND dialog = app_test::FindDialogWith(IDC_GENERATOR_LEVEL);
+            const HWND dialog = app_test::FindDialogWith(IDC_CLUB_GENERATOR_LEVEL);
             if (dialog == nullptr) return false;
             acted = true;
             act(dialog);
@@ -67,8 +67,8 @@ protected:
     int Generate(bool firstTeam, const TTyped& typed)
     {
         return Run(firstTeam, [&](HWND dialog) {
-            SetItem(dialog, IDC_GENERATOR_AGE, typed.age);
-            SetItem(dialog, IDC_GENERATOR_LEVEL, typed.level);
+            SetItem(dialog, IDC_CLUB_GENERATOR_AGE, typed.age);
+            SetItem(dialog, IDC_CLUB_GENERATOR_LEVEL, typed.level);
             Click(dialog, IDOK);
         });
     }
@@ -79,8 +79,8 @@ TEST_F(ClubGenerator, OpensWithTheTeamsMeanAgeAndLevel50)
     for (const bool firstTeam : {true, false}) {
         const std::size_t before = TeamPlayers(Club(0), firstTeam ? 0 : 1).size();
         const int result = Run(firstTeam, [&](HWND dialog) {
-            EXPECT_EQ(ItemText(dialog, IDC_GENERATOR_AGE), firstTeam ? u"26" : u"22");
-            EXPECT_EQ(ItemText(dialog, IDC_GENERATOR_LEVEL), u"50");
+            EXPECT_EQ(ItemText(dialog, IDC_CLUB_GENERATOR_AGE), firstTeam ? u"26" : u"22");
+            EXPECT_EQ(ItemText(dialog, IDC_CLUB_GENERATOR_LEVEL), u"50");
             Click(dialog, IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL);

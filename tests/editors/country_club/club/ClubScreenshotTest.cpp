@@ -138,21 +138,27 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 
 }  // namespace
 
-// The general page on the program's skin, in English and with every text
-// in its longest language.
-TEST_F(ClubScreenshot, WritesTheGeneralPageOnTheSkinInEnglishAndLongest)
+// The general page on the program's skin in English, French and German,
+// whose labels are among the widest.
+TEST_F(ClubScreenshot, WritesTheGeneralPageOnTheSkinInEnglishFrenchAndGerman)
 {
     const gui_test::ProgramSkin skin;
     ASSERT_TRUE(skin.IsLoaded());
-    for (const bool longest : {false, true}) {
-        CTextManager::Instance()->SetLongestTextMode(longest);
+    const struct {
+        int language;
+        const char16_t* name;
+    } shots[] = {{CTextManager::English, u"club-general-english"},
+                 {CTextManager::French, u"club-general-french"},
+                 {CTextManager::German, u"club-general-german"}};
+    for (const auto& shot : shots) {
+        CTextManager::Instance()->SetLanguage(shot.language);
         RunFrame(Club(0), ClubIds(), [&](HWND frame) {
             ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-            Save(frame, longest ? u"club-general-longest" : u"club-general-english");
+            Save(frame, shot.name);
             club_test::Click(frame, IDOK);
         });
     }
-    CTextManager::Instance()->SetLongestTextMode(false);
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 TEST_F(ClubScreenshot, WritesTheSquadGenerator)

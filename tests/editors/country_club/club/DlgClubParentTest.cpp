@@ -171,21 +171,25 @@ TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
     EXPECT_EQ(club.GetRival(0), 0u);
 }
 
-// The frame on its general page: everything inside its parent and every
-// text whole, in English and with every text in its longest language.
-TEST_F(ClubEditor, TheGeneralPageShowsEveryTextWhole)
+// The frame on each of its pages: everything inside its parent and every
+// text whole in each language, the administration mode's captions and
+// language chooser included.
+TEST_F(ClubEditor, EveryPageShowsEveryTextWholeInEachLanguage)
 {
-    for (const bool longest : {false, true}) {
-        SCOPED_TRACE(longest ? "longest texts" : "English");
-        CTextManager::Instance()->SetLongestTextMode(longest);
-        std::vector<std::string> faults;
-        RunFrame(Club(0), ClubIds(), [&](HWND frame) {
-            faults = gui_test::LayoutFaults(frame);
-            Click(frame, IDOK);
+    for (const bool admin : {false, true}) {
+        SCOPED_TRACE(admin ? "administration mode" : "user mode");
+        SetAdminMode(GetAdminModeFlag(), admin);
+        gui_test::InEachLanguage([&] {
+            RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+                for (const int tab : {0, BadgeTab, KitTab, GroundTab, HistoryTab}) {
+                    ClickTab(frame, tab);
+                    gui_test::ExpectWholeLayout(frame, "tab " + std::to_string(tab));
+                }
+                Click(frame, IDOK);
+            });
         });
-        for (const std::string& fault : faults) ADD_FAILURE() << fault;
     }
-    CTextManager::Instance()->SetLongestTextMode(false);
+    SetAdminMode(GetAdminModeFlag(), false);
 }
 
 // The fan-name edits take 30 typed characters; the record keeps the first 19.

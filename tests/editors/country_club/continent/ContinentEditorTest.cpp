@@ -112,6 +112,21 @@ TEST_F(ContinentEditorTest, EveryTabShowsItsContinentsCups)
     });
 }
 
+// Each continent's page, whose texts are looked up behind its own prefix,
+// shows every text whole in each language.
+TEST_F(ContinentEditorTest, EveryTabShowsEveryTextWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        CDlgContinentFrame frame;
+        Run(frame, [&] {
+            for (int continent = 0; continent < CDlgContinentFrame::Continents; ++continent) {
+                SelectTab(frame, continent);
+                gui_test::ExpectWholeLayout(frame.Handle(), "continent " + std::to_string(continent));
+            }
+        });
+    });
+}
+
 TEST_F(ContinentEditorTest, ATitleTakesTwentyNineCharactersAndEscapeKeepsTheChanges)
 {
     CDlgContinentFrame frame;
@@ -379,6 +394,12 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
             auto* object = static_cast<CDlg5YearChange*>(win::CWindow::FromHandle(change));
             object->GetSpin(1).SetValueFloat(12.34f);
             object->OnChange(&object->GetSpin(1));
+            // The new total shows whole, clear of the buttons.
+            const TCountry& shown = *world_->GetCountry(country);
+            int total = 1234;
+            for (int year = 2; year <= 5; ++year) total += shown.GetYearCoefficient(year);
+            EXPECT_EQ(gui_test::ItemText(change, IDC_ASSESSMENT_TOTAL), std::u16string(CTextManager::Instance()->FormatFloat(total * 0.01, 2)));
+            for (const std::string& fault : gui_test::LayoutFaults(change)) ADD_FAILURE() << fault;
             ::SendMessageW(change, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             changed = true;
             return true;
@@ -393,6 +414,31 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
         EXPECT_EQ(dialog.GetList().GetItemText(after, 2), std::u16string(CTextManager::Instance()->FormatFloat(12.34, 2)));
     });
     EXPECT_EQ(world_->GetCountry(country)->GetYearCoefficient(1), 1234);
+}
+
+// The change dialog in each language with the widest total and the
+// European country of the longest name in its group's caption.
+TEST_F(AssessmentTest, TheChangeDialogShowsEveryTextWholeInEachLanguage)
+{
+    TCountry* longest = nullptr;
+    for (int id = 1; id <= 206; ++id) {
+        TCountry* country = world_->GetCountry(id);
+        if (country->GetContinent() != 0) continue;
+        if (longest == nullptr || std::u16string(country->GetName()).size() > std::u16string(longest->GetName()).size())
+            longest = country;
+    }
+    ASSERT_NE(longest, nullptr);
+    gui_test::InEachLanguage([&] {
+        CDlg5YearChange change;
+        change.SetCountry(longest);
+        ASSERT_TRUE(change.Create(nullptr));
+        for (int year = 1; year <= CDlg5YearChange::Years; ++year) {
+            change.GetSpin(year).SetValueFloat(20.0f);
+            change.OnChange(&change.GetSpin(year));
+        }
+        gui_test::ExpectWholeLayout(change.Handle(), "five-year change");
+        change.Destroy();
+    });
 }
 
 TEST_F(AssessmentTest, ATypedValueLosesTheDigitsBeyondHundredths)

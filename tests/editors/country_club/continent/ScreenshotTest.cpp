@@ -36,12 +36,14 @@ protected:
     }
     void TearDown() override { GetWorldList().Clear(); }
 
-    void Capture(win::CDialog& dialog, const char16_t* name)
+    // act runs on the shown dialog before it is captured.
+    void Capture(win::CDialog& dialog, const char16_t* name, const std::function<void(HWND)>& act = nullptr)
     {
         bool done = false;
         gui_test::ModalDriver driver([&] {
             if (done || !dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
             done = true;
+            if (act) act(dialog.Handle());
             ::RedrawWindow(dialog.Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
             gui_test::PumpMessages();
             const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(dialog.Handle());
@@ -66,9 +68,17 @@ TEST_F(ContinentScreenshots, EveryDialog)
     Capture(frame, u"continents");
     CDlg5Year assessment;
     Capture(assessment, u"assessment");
-    CDlg5YearChange change;
-    change.SetCountry(world_->GetCountry(1));
-    Capture(change, u"assessment-change");
+    {
+        // After a coefficient change the total is painted afresh on the
+        // skin, clear of the buttons.
+        const gui_test::ProgramSkin skin;
+        CDlg5YearChange change;
+        change.SetCountry(world_->GetCountry(1));
+        Capture(change, u"assessment-change", [&](HWND) {
+            change.GetSpin(2).SetValueFloat(7.25f);
+            change.OnChange(&change.GetSpin(2));
+        });
+    }
     CDlgEuropeanFairness fairness(world_->GetRulesAndMisc());
     Capture(fairness, u"fairness");
     CDlgLocalisation localisation;

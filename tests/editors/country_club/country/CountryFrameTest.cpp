@@ -107,6 +107,24 @@ TEST_F(CountryFrameTest, NaturalisationZeroReadsNeverAndStaysZero)
     EXPECT_EQ(country.GetNaturalisationYears(), 0);
 }
 
+// Every page of the frame in each language, "Never" in the naturalisation
+// edit among the texts shown.
+TEST_F(CountryFrameTest, EveryPageShowsEveryTextWholeInEachLanguage)
+{
+    TCountry& country = Country(Sample);
+    country.SetNaturalisationYears(0);
+    gui_test::InEachLanguage([&] {
+        Open(country);
+        const int tabs = static_cast<int>(::SendDlgItemMessageW(Frame(), IDC_COUNTRY_TABS, TCM_GETITEMCOUNT, 0, 0));
+        for (int tab = 0; tab < tabs; ++tab) {
+            SwitchTab(Frame(), IDC_COUNTRY_TABS, tab);
+            gui_test::ExpectWholeLayout(Frame(), "tab " + std::to_string(tab));
+        }
+        ::SendMessageW(Frame(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+        frame_.reset();
+    });
+}
+
 TEST_F(CountryFrameTest, TerritoryTenShowsOceania)
 {
     TCountry& country = Country(Sample);

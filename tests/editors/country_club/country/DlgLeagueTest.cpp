@@ -280,6 +280,9 @@ TEST_F(DlgLeagueTest, OkWithAShortLeagueStaysThenIgnoreCloses)
                                       u"\r\n");
 }
 
+// In each language, the composition and its message window show every
+// text whole, the league's name in the information and the buttons' own
+// captions included.
 TEST_F(DlgLeagueTest, TwoProblemsTakeTheHeaderForSeveralAndIgnoreCloses)
 {
     // A reserve team in the full top league, and an empty second league.
@@ -290,33 +293,37 @@ TEST_F(DlgLeagueTest, TwoProblemsTakeTheHeaderForSeveralAndIgnoreCloses)
     second->SetLevel(1);
     second->SetTeamsAndRounds(8, 2);
     registry.Register(std::move(second));
-    TestLeague dialog(country_);
-    dialog.realQuestion = true;
-    std::u16string header, text;
-    bool answered = false;
-    bool asked = false;
-    // One driver at a time: it asks for OK, then answers the message window.
-    gui_test::ModalDriver driver([&] {
-        if (!dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
-        if (!asked) {
-            ::PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-            asked = true;
-            return false;
-        }
-        HWND box = app_test::FindDialogWith(IDC_ERROR_MESSAGE_HEADER);
-        if (box == nullptr) return false;
-        header = Text(box, IDC_ERROR_MESSAGE_HEADER);
-        text = Text(box, IDC_ERROR_MESSAGE_TEXT);
-        ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        answered = true;
-        return true;
-    }, 20000);
-    result_ = dialog.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
-    EXPECT_TRUE(answered);
-    EXPECT_EQ(result_, IDOK) << "the second button closes the composition";
-    EXPECT_EQ(header, CTextManager::Instance()->GetText(u"Dialog.ErrorMessage.DefaultHeaderMulti"_tk));
-    EXPECT_NE(text.find(CTextManager::Instance()->GetText(u"Dialog.LeagueComposition.ErrorReserveTeams"_tk)), std::u16string::npos);
+    gui_test::InEachLanguage([&] {
+        TestLeague dialog(country_);
+        dialog.realQuestion = true;
+        std::u16string header, text;
+        bool answered = false;
+        bool asked = false;
+        // One driver at a time: it asks for OK, then answers the message window.
+        gui_test::ModalDriver driver([&] {
+            if (!dialog.Handle() || !::IsWindowVisible(dialog.Handle())) return false;
+            if (!asked) {
+                gui_test::ExpectWholeLayout(dialog.Handle(), "composition");
+                ::PostMessageW(dialog.Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                asked = true;
+                return false;
+            }
+            HWND box = app_test::FindDialogWith(IDC_ERROR_MESSAGE_HEADER);
+            if (box == nullptr) return false;
+            header = Text(box, IDC_ERROR_MESSAGE_HEADER);
+            text = Text(box, IDC_ERROR_MESSAGE_TEXT);
+            gui_test::ExpectWholeLayout(box, "message window");
+            ::PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+            answered = true;
+            return true;
+        }, 20000);
+        result_ = dialog.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+        EXPECT_TRUE(answered);
+        EXPECT_EQ(result_, IDOK) << "the second button closes the composition";
+        EXPECT_EQ(header, CTextManager::Instance()->GetText(u"Dialog.ErrorMessage.DefaultHeaderMulti"_tk));
+        EXPECT_NE(text.find(CTextManager::Instance()->GetText(u"Dialog.LeagueComposition.ErrorReserveTeams"_tk)), std::u16string::npos);
+    });
 }
 
 TEST_F(DlgLeagueTest, ACountryWithoutLeaguesClosesAtOnce)

@@ -7,6 +7,7 @@
 #include "app/MainWindowLaunchers.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
+#include "editors/player_staff/search/PlayerDouble.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -110,6 +111,20 @@ TEST_F(DuplicateWindowTest, APlayerWithoutClubPairsWithAClubPlayerAndLeavesTheLi
     EXPECT_EQ(world_->GetFreeAgents().GetCount(), 0);
     EXPECT_EQ(home->FindPlayer(member->GetId()), member);
     EXPECT_EQ(world_->GetPerson(freeAgent->GetId()), freeAgent) << "the record itself stays";
+}
+
+// The choices of the searched range name the country and the club in every
+// language, each whole.
+TEST_F(DuplicateWindowTest, TheRangeChoicesShowWholeInEachLanguage)
+{
+    TClub* club = NewClub(14, u"Farbridge Athletic");
+    gui_test::InEachLanguage([&] {
+        CPlayerDouble window;
+        window.SetContext(world_->GetCountry(14), club);
+        ASSERT_TRUE(window.Create(nullptr));
+        gui_test::ExpectWholeLayout(window.Handle(), "duplicate finder");
+        window.Destroy();
+    });
 }
 
 }  // namespace

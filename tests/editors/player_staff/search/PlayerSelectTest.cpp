@@ -75,4 +75,22 @@ TEST_F(PlayerSelectTest, ThePickerStartsWithNobodyAndReturnsTheChosenPerson)
     EXPECT_EQ(picker.GetSelectedPerson(), player);
 }
 
+// The picker of players and the picker of staff, whose labels and title
+// change, each whole in every language.
+TEST_F(PlayerSelectTest, BothPickersShowEveryTextWholeInEachLanguage)
+{
+    Add(u"Player", 0);
+    for (const bool staff : {false, true}) {
+        SCOPED_TRACE(staff ? "staff" : "players");
+        gui_test::InEachLanguage([&] {
+            CDlgPlayerSelect picker;
+            picker.SetFilter(!staff, staff, false);
+            picker.SetClubId(club_->GetId());
+            ASSERT_TRUE(picker.Create(nullptr));
+            gui_test::ExpectWholeLayout(picker.Handle(), "picker");
+            picker.Destroy();
+        });
+    }
+}
+
 }  // namespace

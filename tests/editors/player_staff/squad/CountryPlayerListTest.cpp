@@ -337,4 +337,16 @@ TEST_F(CountryPlayerListTest, ReleaseAsksAndMakesHimAFreeAgent)
     EXPECT_EQ(free.GetPlayer(0), released);
 }
 
+// The list page with its count of entries and the chosen player's club,
+// whole in every language.
+TEST_F(CountryPlayerListTest, TheListPageShowsEveryTextWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        Run([&](HWND page) {
+            SelectRow(page, 0);
+            gui_test::ExpectWholeLayout(frame_->Handle(), "country player list");
+        });
+    });
+}
+
 }  // namespace

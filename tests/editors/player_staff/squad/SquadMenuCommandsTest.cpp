@@ -277,7 +277,7 @@ TEST_F(SquadMenuCommandsTest, RegisteredEditorsGenerateTheSecondTeamThroughTheCl
             stage = 1;
             return false;
         }
-        HWND generator = FindDialogWith(IDC_GENERATOR_AGE);
+        HWND generator = FindDialogWith(IDC_CLUB_GENERATOR_AGE);
         if (stage == 1) {
             if (generator == nullptr) return false;
             ::SendMessageW(generator, WM_COMMAND, IDOK, 0);

@@ -287,4 +287,15 @@ TEST_F(PlayerGeneratorTest, APlayerGeneratedForTheSecondTeamWearsTheReserveNumbe
     GetSquadGenerators() = {};
 }
 
+// The proposal's texts, the age among them, whole in every language.
+TEST_F(PlayerGeneratorTest, TheDialogShowsEveryTextWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        Run([&](HWND dialog) {
+            gui_test::ExpectWholeLayout(dialog, "player generator");
+            ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+    });
+}
+
 }  // namespace

@@ -1,0 +1,31 @@
+# Writes OUTPUT: every dialog template of SOURCE/resources/*.rc with the key
+# prefix that the "// Key prefix:" line above it names (empty when none
+# does), after the includes that give the templates' ids.
+# Usage: cmake -DSOURCE=folder -DOUTPUT=file -P template_prefixes.cmake
+file(GLOB scripts "${SOURCE}/resources/*.rc")
+list(SORT scripts)
+set(includes "")
+set(entries "")
+foreach(script IN LISTS scripts)
+  file(STRINGS "${script}" lines REGEX "^(// Key prefix:|#include \"|[A-Za-z_0-9]+ +DIALOG(EX)? )")
+  set(prefix "")
+  foreach(line IN LISTS lines)
+    if(line MATCHES "^// Key prefix: *([^ ]+)")
+      set(prefix "${CMAKE_MATCH_1}")
+    elseif(line MATCHES "^#include \"([^\"]+)\"")
+      string(APPEND includes "#include \"${CMAKE_MATCH_1}\"\n")
+    elseif(line MATCHES "^([A-Za-z_0-9]+) +DIALOG")
+      string(APPEND entries "    {${CMAKE_MATCH_1}, u\"${prefix}\", \"${CMAKE_MATCH_1}\"},\n")
+      set(prefix "")
+    endif()
+  endforeach()
+endforeach()
+set(text "// Made by tests/program/template_prefixes.cmake from resources/*.rc.\n#pragma once\n${includes}\nstruct TTemplatePrefix {\n    unsigned id;\n    const char16_t* prefix;\n    const char* name;\n};\n\ninline constexpr TTemplatePrefix TemplatePrefixes[] = {\n${entries}};\n")
+# Written only when changed, so that the test is built again only then.
+set(old "")
+if(EXISTS "${OUTPUT}")
+  file(READ "${OUTPUT}" old)
+endif()
+if(NOT old STREQUAL text)
+  file(WRITE "${OUTPUT}" "${text}")
+endif()
