@@ -198,6 +198,13 @@ bool CTextManager::HasTextInLanguage(TextKey key, int language) const
     return IsValidLanguage(language) && Lookup(key.hash, language) != nullptr;
 }
 
+bool CTextManager::IsTextOfLanguage(std::u16string_view text) const
+{
+    return std::any_of(entries_.begin(), entries_.end(), [&](const Entry& entry) {
+        return entry.texts[language_] != nullptr && text == entry.texts[language_];
+    });
+}
+
 void CTextManager::SetLanguage(int language)
 {
     if (IsValidLanguage(language)) language_ = language;

@@ -14,6 +14,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/text/TextKey.h"
@@ -54,6 +55,9 @@ public:
     const char16_t* GetTextByHash(std::uint32_t hash) const;
     // False when a lookup in the language would give the key itself.
     bool HasTextInLanguage(TextKey key, int language) const;
+    // Whether some key's text in the current language is exactly this text:
+    // tells a text of this file from a name out of the database.
+    bool IsTextOfLanguage(std::u16string_view text) const;
     static constexpr std::uint32_t HashKey(const char16_t* key) { return ::HashKey(key); }
 
     int GetLanguage() const { return language_; }

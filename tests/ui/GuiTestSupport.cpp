@@ -50,6 +50,7 @@ constexpr std::string_view TestTexts =
     "Gallery.Static|Skinned static|g|g|g|g|g\r\n"
     "Gallery.Centred|Centred static|g|g|g|g|g\r\n"
     "Gallery.Check|Check box|g|g|g|g|g\r\n"
+    "Gallery.WideChoice|A choice far wider than the gallery's combo box|Choix|Wahl|Scelta|Opcion|Wybor\r\n"
     "Country.NoNationality|No nationality|n|n|n|n|n\r\n"
     "Country.NoCountry|No country|n|n|n|n|n\r\n"
     "Dialog.ErrorMessage.DefaultHeader|Errors were found|e|e|e|e|e\r\n"
@@ -279,6 +280,32 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
     }
 }
 
+// A closed combo box shows its selected item in the room beside its
+// drop-down button, so each item that may be chosen must fit there in the
+// combo's font. Only items that are texts of the localisation file in the
+// current language are measured: a name out of the database (a club, cup,
+// country or person) has no length the layout could promise room for. An
+// owner-drawn combo draws its items itself.
+void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongW(combo, GWL_STYLE));
+    if ((style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0) return;
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof(info);
+    if (!::GetComboBoxInfo(combo, &info)) return;
+    const int room = info.rcItem.right - info.rcItem.left - 2;  // the item's inset on either side
+    win::CComboBox box;
+    box.Attach(combo);
+    for (int index = 0; index < box.GetCount(); ++index) {
+        const std::u16string item = box.GetItemText(index);
+        if (item.empty() || !CTextManager::Instance()->IsTextOfLanguage(item)) continue;
+        const SIZE needed = TextSize(combo, item, DT_SINGLELINE | DT_NOPREFIX, room);
+        if (needed.cx > room)
+            faults.push_back(Describe(combo) + " item \"" + platform::Utf16ToUtf8(item) + "\" needs " +
+                             std::to_string(needed.cx) + " of " + std::to_string(room));
+    }
+}
+
 // A group box or tab control frames the controls that lie inside it.
 bool IsFrame(HWND window)
 {
@@ -348,6 +375,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
                                  " on one line) of " + Describe(room));
             }
         }
+        if (win::HasClassName(child, L"ComboBox")) CollectCutComboItems(child, faults);
         CollectLayoutFaults(child, faults);
     }
     CollectOverlaps(shown, faults);

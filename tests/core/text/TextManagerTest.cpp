@@ -63,6 +63,20 @@ TEST(TextManagerTest, LooksUpEachLanguageAndYieldsTheKeyPointerWhenMissing)
     EXPECT_EQ(store.GetText(u"# comment"_tk), std::u16string_view(u"# comment"));
 }
 
+TEST(TextManagerTest, TellsItsTextsOfTheCurrentLanguageFromOtherTexts)
+{
+    CTextManager store;
+    ASSERT_TRUE(store.LoadFromBytes(Utf8File(std::string(SixLanguages) + "OnlyEnglish|Yes\n")));
+    EXPECT_TRUE(store.IsTextOfLanguage(u"Hello"));
+    EXPECT_TRUE(store.IsTextOfLanguage(u"Yes"));
+    EXPECT_FALSE(store.IsTextOfLanguage(u"Hell"));
+    EXPECT_FALSE(store.IsTextOfLanguage(u"Greeting"));
+    store.SetLanguage(CTextManager::French);
+    EXPECT_TRUE(store.IsTextOfLanguage(u"Bonjour"));
+    EXPECT_FALSE(store.IsTextOfLanguage(u"Hello"));
+    EXPECT_FALSE(store.IsTextOfLanguage(u"Yes"));
+}
+
 TEST(TextManagerTest, LongestTextModeTakesTheLongestTextOfAnyLanguage)
 {
     CTextManager store;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/TextManager.h"
 #include "database/world/EnumTexts.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -46,6 +47,28 @@ TEST_F(FillerTest, KeyFillersTranslateAndSkipMissingTexts)
     EXPECT_EQ(combo_.GetCurSel(), 0);
     CDialogB::SelectComboByData(combo_, 99);
     EXPECT_EQ(combo_.GetCurSel(), 0);
+}
+
+// A closed combo box shows any of its choices: each one from the
+// localisation file must fit, in the language shown, while a name out of the
+// database, as wide, is not measured.
+TEST_F(FillerTest, TheLayoutCheckMeasuresEveryTranslatedChoiceButNoName)
+{
+    const char16_t* keys[] = {u"Label", u"Gallery.WideChoice", nullptr};
+    gallery_.FillComboFromKeys(combo_, keys, 0);
+    CDialogB::AddComboItem(combo_, u"A club name far wider than the gallery's combo box", 2);
+    auto cutChoices = [this] {
+        std::vector<std::string> cut;
+        for (const std::string& fault : gui_test::LayoutFaults(gallery_.Handle()))
+            if (fault.find(" item ") != std::string::npos) cut.push_back(fault);
+        return cut;
+    };
+    const std::vector<std::string> cut = cutChoices();
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_NE(cut[0].find("\"A choice far wider than the gallery's combo box\" needs"), std::string::npos) << cut[0];
+    CTextManager::Instance()->SetLanguage(CTextManager::French);
+    EXPECT_TRUE(cutChoices().empty());
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 TEST_F(FillerTest, LanguageNamesWithAndWithoutTheFirst)
