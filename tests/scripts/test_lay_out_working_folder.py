@@ -1,0 +1,89 @@
+"""The working folder that scripts/run starts the editor in keeps what a user
+saved there from one start to the next."""
+import filecmp
+import os
+import shutil
+import subprocess
+import tempfile
+import unittest
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SCRIPT = os.path.join(ROOT, "scripts", "lay-out-working-folder")
+DATA = os.path.join(ROOT, "data")
+
+
+def lay_out(work):
+    subprocess.run([SCRIPT, work], check=True, stdout=subprocess.DEVNULL)
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+def write(path, data):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def same_tree(left, right):
+    comparison = filecmp.dircmp(left, right)
+    if comparison.left_only or comparison.right_only or comparison.funny_files:
+        return False
+    _, mismatch, errors = filecmp.cmpfiles(left, right, comparison.common_files, shallow=False)
+    if mismatch or errors:
+        return False
+    return all(same_tree(os.path.join(left, d), os.path.join(right, d)) for d in comparison.common_dirs)
+
+
+class WorkingFolderTest(unittest.TestCase):
+    def setUp(self):
+        self.scratch = tempfile.mkdtemp()
+        self.work = os.path.join(self.scratch, "run")
+
+    def tearDown(self):
+        shutil.rmtree(self.scratch)
+
+    def path(self, *parts):
+        return os.path.join(self.work, *parts)
+
+    def test_a_new_folder_holds_the_sample_and_the_program_files(self):
+        lay_out(self.work)
+        for folder in ("Database", "Script", "trdata"):
+            self.assertTrue(same_tree(os.path.join(DATA, folder), self.path(folder)), folder)
+        self.assertTrue(os.path.isdir(self.path("Badges")))
+
+    def test_a_later_start_keeps_everything_the_user_and_the_program_saved(self):
+        lay_out(self.work)
+        saved = {
+            ("Database", "Country1.sav"): b"capacity 71000\r\n",
+            ("Database", "Master.dat"): b"HVDB exported by the user",
+            ("Database", "Country999.sav"): b"a file of the user's own",
+            ("Script", "Lg14.txt"): b"a league script the user changed",
+            ("trdata", "Restore.big"): b"BIGF the program's backup",
+            ("Badges", "14", "Badge32", "1.tga"): b"a badge",
+        }
+        for parts, data in saved.items():
+            write(self.path(*parts), data)
+        lay_out(self.work)
+        for parts, data in saved.items():
+            self.assertEqual(read(self.path(*parts)), data, os.path.join(*parts))
+
+    def test_the_program_files_in_trdata_follow_the_program(self):
+        lay_out(self.work)
+        localisation = self.path("trdata", "DatabaseEditor.txt")
+        write(localisation, b"Dialog.Main.Caption|an older text\r\n")
+        lay_out(self.work)
+        self.assertEqual(read(localisation), read(os.path.join(DATA, "trdata", "DatabaseEditor.txt")))
+
+    def test_a_removed_database_starts_again_from_the_sample(self):
+        lay_out(self.work)
+        write(self.path("Database", "Country1.sav"), b"changed")
+        shutil.rmtree(self.path("Database"))
+        lay_out(self.work)
+        self.assertTrue(same_tree(os.path.join(DATA, "Database"), self.path("Database")))
+
+
+if __name__ == "__main__":
+    unittest.main()
