@@ -62,16 +62,26 @@ function(tr_add_library name)
   tr_apply_options(${name})
 endfunction()
 
+# Properties of a window test: one that needs desktop-wide state such as the
+# foreground window to itself. scripts/test gives each a desk (an X display
+# and a Wine prefix) of its own; run without desks, window tests take turns.
+set(TR_WINDOW_TEST_PROPERTIES RESOURCE_GROUPS desks:1 ENVIRONMENT TR_WINDOW_TEST=1)
+
+# tr_window_tests(test...) makes tests added with add_test window tests.
+function(tr_window_tests)
+  set_tests_properties(${ARGN} PROPERTIES ${TR_WINDOW_TEST_PROPERTIES})
+endfunction()
+
 # tr_add_test(name LIBS lib... [DIR folder] [SUBDIRS folder...] [LOCK resource]
 # [SERIAL]) builds every .cpp of a tests/ folder and of its listed subfolders
-# into one GoogleTest program; ctest lists each test case. Cases of programs that share a LOCK (a registry key, a named
-# mutex) never run at the same time; SERIAL runs its cases while no other
-# test runs (for tests of desktop-wide state such as the foreground window).
+# into one GoogleTest program; ctest lists each test case. Cases of programs
+# that share a LOCK (a registry key, a named mutex) never run at the same
+# time; SERIAL makes every case a window test.
 function(tr_add_test name)
   cmake_parse_arguments(ARG "SERIAL" "DIR;LOCK" "LIBS;SUBDIRS" ${ARGN})
   set(serial)
   if(ARG_SERIAL)
-    set(serial RUN_SERIAL TRUE)
+    set(serial ${TR_WINDOW_TEST_PROPERTIES})
   endif()
   if(NOT ARG_DIR)
     set(ARG_DIR ${CMAKE_CURRENT_SOURCE_DIR})

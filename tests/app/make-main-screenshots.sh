@@ -7,6 +7,8 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 exe="$1"
 folder="$2"
+# shellcheck source=scripts/wine-desk
+source "$here/../../scripts/wine-desk"
 if [ -z "${DISPLAY:-}" ] || ! xwininfo -root >/dev/null 2>&1; then
   echo "no X display: no screenshots"
   exit 77
