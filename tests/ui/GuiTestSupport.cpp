@@ -126,6 +126,24 @@ void PutLe(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
 
 }  // namespace
 
+std::vector<std::uint8_t> BitmapPixels(HBITMAP bitmap)
+{
+    BITMAP size{};
+    if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof size, &size) == 0) return {};
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.bmWidth;
+    info.bmiHeader.biHeight = size.bmHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int stride = (size.bmWidth * 3 + 3) & ~3;
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(size.bmHeight));
+    win::CMemoryDC memory;
+    ::GetDIBits(memory.Get(), bitmap, 0, static_cast<UINT>(size.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
+    return pixels;
+}
+
 std::vector<std::uint8_t> CaptureWindow(HWND window)
 {
     RECT bounds{};
@@ -139,16 +157,7 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
         win::CSelectObject select(memory.Get(), bitmap.Get());
         ::BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), 0, 0, SRCCOPY);
     }
-    int stride = (width * 3 + 3) & ~3;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(stride) * static_cast<std::size_t>(height));
-    ::GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);
+    const std::vector<std::uint8_t> pixels = BitmapPixels(bitmap.Get());
 
     std::vector<std::uint8_t> file{'B', 'M'};
     PutLe(file, static_cast<std::uint32_t>(54 + pixels.size()), 4);

@@ -92,6 +92,9 @@ private:
 // Returns the dialog's result.
 INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act);
 
+// A bitmap's pixels as 24-bit bottom-up rows, the layout of a BMP file's
+// pixels; empty for no bitmap.
+std::vector<std::uint8_t> BitmapPixels(HBITMAP bitmap);
 // The window as it stands on the screen, as a 24-bit bottom-up BMP file.
 std::vector<std::uint8_t> CaptureWindow(HWND window);
 // How many colours a picture taken by CaptureWindow holds.
