@@ -242,12 +242,13 @@ TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatEveryOtherFileSaysOfItsClubs)
     ASSERT_NE(country.find(end), std::string::npos);
     base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
     whole.erase(u"Country14.sav");
-    for (const int answer : {AppMessage::IdNo, AppMessage::IdYes}) {
+    const auto load = [this] {
         NewWorld();
-        {
-            MessageCapture messages;
-            ASSERT_TRUE(world_->LoadWorld(u"Database"));
-        }
+        MessageCapture messages;
+        return world_->LoadWorld(u"Database");
+    };
+    for (const int answer : {AppMessage::IdNo, AppMessage::IdYes}) {
+        ASSERT_TRUE(load());
         ASSERT_TRUE(world_->GetCountry(14)->IsDamaged());
         ASSERT_EQ(world_->GetClub(Club), nullptr) << "the reader stopped before the club";
         {
@@ -255,21 +256,13 @@ TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatEveryOtherFileSaysOfItsClubs)
             ASSERT_TRUE(world_->SaveWorld().saved);
         }
         if (answer == AppMessage::IdNo) {
-            for (const auto& [name, bytes] : Folder()) {
-                if (whole.contains(name)) {
-                    EXPECT_TRUE(bytes == whole.at(name)) << Narrow(name);
-                }
-            }
+            for (const auto& [name, bytes] : whole) EXPECT_TRUE(ReadBytes(base_.DatabasePath(name)) == bytes) << Narrow(name);
             // The repair before a game export keeps them as well.
             TPerson& player = SquadMember(*world_, true);
             player.Repair(21);
             EXPECT_EQ(player.GetDislikedClub(), Club);
         }
-        NewWorld();
-        {
-            MessageCapture messages;
-            ASSERT_TRUE(world_->LoadWorld(u"Database"));
-        }
+        ASSERT_TRUE(load());
         for (const TClubReference& reference : ClubReferences) {
             EXPECT_EQ(reference.get(*world_), answer == AppMessage::IdNo ? Club : 0u) << reference.name;
         }
