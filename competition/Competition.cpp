@@ -10,6 +10,7 @@
 #include "core/text/TextManager.h"
 #include "core/text/TextTools.h"
 #include "database/world/DatabaseVersion.h"
+#include "database/world/FileDamage.h"
 #include "database/export/MasterWriter.h"
 
 namespace {
@@ -288,10 +289,15 @@ bool CDBCompetition::FileHasShortNames(std::uint32_t minorGate)
            TDatabaseVersion::GetFileVersion() < MakeDatabaseVersion(0x2006, minorGate);
 }
 
+// Short names stand in quotes: a number where they belong is the record's
+// first value, written without the short-names line, and is left to be read
+// as one.
 void CDBCompetition::ReadNames(CIndexTextFile& file, bool shortNamesLine)
 {
     file.ReadQuotedStrings(&names_[0][0], NameCapacity);
-    if (shortNamesLine) ReadValueText(file);
+    if (!shortNamesLine) return;
+    const char16_t* next = file.PeekLine();
+    if (next == nullptr || !ParseStrictDecimal(next, 0xFFFFFFFF)) ReadValueText(file);
 }
 
 bool CDBCompetition::WriteNames(CIndexTextFile& file) const

@@ -125,13 +125,9 @@ bool TRulesAndMisc::SaveRules(std::u16string_view path) const
     return file.OpenWrite(path) && WriteRules(file) && file.Close();
 }
 
-bool TRulesAndMisc::WriteRules(CIndexTextFile& file, const std::vector<int>& keptCountries) const
+bool TRulesAndMisc::WriteRules(CIndexTextFile& file) const
 {
     const TGameIdMaps& maps = GetGameIdMaps();
-    const auto saveId = [&maps, &keptCountries](std::uint32_t id) {
-        const bool kept = std::find(keptCountries.begin(), keptCountries.end(), TeamCountry(id)) != keptCountries.end();
-        return kept ? id : maps.GetSaveClubId(id);
-    };
     if (!file.WriteSectionBegin(Section)) return false;
     bool ok = WriteVersion(file);
     for (int copy = 0; copy < 2; ++copy) {
@@ -142,22 +138,20 @@ bool TRulesAndMisc::WriteRules(CIndexTextFile& file, const std::vector<int>& kep
     }
     for (int continent = 0; continent < Continents; ++continent) {
         for (int cup = 0; cup < Cups; ++cup) {
-            ok &= file.WriteInt32(saveId(defenders_[continent][cup]));
-            ok &= file.WriteInt32(saveId(hosts_[continent][cup]));
+            ok &= file.WriteInt32(maps.GetSaveClubId(defenders_[continent][cup]));
+            ok &= file.WriteInt32(maps.GetSaveClubId(hosts_[continent][cup]));
         }
     }
-    for (std::uint32_t id : furtherClubs_) ok &= file.WriteInt32(saveId(id));
+    for (std::uint32_t id : furtherClubs_) ok &= file.WriteInt32(maps.GetSaveClubId(id));
     for (std::int32_t value : further_) ok &= file.WriteInt32(value);
-    for (std::uint32_t id : fairness_) ok &= file.WriteInt32(saveId(id));
+    for (std::uint32_t id : fairness_) ok &= file.WriteInt32(maps.GetSaveClubId(id));
     return ok && file.WriteSectionEnd(Section);
 }
 
 void TRulesAndMisc::CheckRules(const TCompleteWorld& world)
 {
     const auto check = [&world](std::uint32_t& id) {
-        const TCountry* country = world.GetCountry(TeamCountry(id));
-        const bool mayBeUnread = country != nullptr && country->IsDamaged();
-        if (id != 0 && world.GetClubConst(id) == nullptr && !mayBeUnread) id = 0;
+        if (id != 0 && world.GetClubConst(id) == nullptr && !world.MayHoldUnreadClub(id)) id = 0;
     };
     std::for_each(&defenders_[0][0], &defenders_[0][0] + Continents * Cups, check);
     std::for_each(&hosts_[0][0], &hosts_[0][0] + Continents * Cups, check);

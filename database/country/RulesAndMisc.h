@@ -6,7 +6,6 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 class CIndexTextFile;
 
@@ -44,9 +43,7 @@ public:
     // True on success; the old file stays unless every line was written.
     bool SaveRules(std::u16string_view path) const;
     // The Rules.sav section, for a save that writes it with other files.
-    // Clubs of the countries whose files the save keeps are written as
-    // they stand, since those files keep their clubs' numbers.
-    bool WriteRules(CIndexTextFile& file, const std::vector<int>& keptCountries = {}) const;
+    bool WriteRules(CIndexTextFile& file) const;
     // Clubs the world does not know become 0, but for those of a country
     // whose file is damaged: the reader may have stopped before them, and a
     // save that keeps the file keeps them too. The last value is kept in 0..7.

@@ -457,6 +457,8 @@ private:
 
     // Init's work once the fields hold their defaults.
     void InitOverDefaults(std::uint8_t type, std::uint8_t nationality);
+    // A club of countries 1..206 that the world holds, or that the damaged
+    // file of its country may hold unread.
     bool IsKnownClub(std::uint32_t club) const;
     // Every ability times k, rounded, at least 1; 85 or more drawn as
     // 80 + r(5).

@@ -32,7 +32,7 @@ bool TPerson::IsKnownClub(std::uint32_t club) const
     const int country = static_cast<int>((club >> 16) & 0xFF);
     if (country == 0 || country >= 207 || world_ == nullptr) return false;
     const TCountry* home = world_->GetCountry(country);
-    return home != nullptr && home->GetClubByUniqueId(club) != nullptr;
+    return (home != nullptr && home->GetClubByUniqueId(club) != nullptr) || world_->MayHoldUnreadClub(club);
 }
 
 void TPerson::Repair(int countryId)

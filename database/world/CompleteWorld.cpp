@@ -114,6 +114,12 @@ const TClub* TCompleteWorld::GetClubConst(TTeamId id) const
     return GetClub(id);
 }
 
+bool TCompleteWorld::MayHoldUnreadClub(TTeamId id) const
+{
+    const int country = TeamCountry(id);
+    return country >= 1 && country <= LastCountryId && countries_ && countries_[country].IsDamaged();
+}
+
 std::u16string TCompleteWorld::GetClubName(TTeamId id) const
 {
     const TClub* club = TeamCountry(id) == 0 ? nullptr : GetClub(id);
@@ -339,7 +345,9 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
     if (!countries_) return result;
     platform::RemoveStaleScratchFiles(databaseFolder_);
     DamagedFilesToKeep(damaged, result);
-    BuildGameIdMaps(GetGameIdMaps());
+    // The files kept as they are keep their clubs' numbers, and every file
+    // written names those clubs by them.
+    BuildGameIdMaps(GetGameIdMaps(), result.keptDamaged);
     platform::AtomicFileSet files;
     if (!WriteAllFiles(progress, result, files)) {
         files.Discard();
@@ -424,7 +432,7 @@ bool TCompleteWorld::WriteAllFiles(const SaveProgress& progress, const SaveResul
     if (!closer.Finish()) return false;
     CIndexTextFile rules;
     if (!kept.keptRefusedRules &&
-        (!rules.OpenWrite(GetRulesFilePath()) || !rules_.WriteRules(rules, keep) ||
+        (!rules.OpenWrite(GetRulesFilePath()) || !rules_.WriteRules(rules) ||
          !rules.CloseInto(files))) {
         return false;
     }

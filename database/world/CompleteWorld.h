@@ -95,6 +95,10 @@ public:
     // The club with that id, bit 24 ignored; null when absent.
     TClub* GetClub(TTeamId id) const;
     const TClub* GetClubConst(TTeamId id) const;
+    // Whether a club the world does not hold may still stand in its
+    // country's file: a damaged one, whose reader stopped early. References
+    // to it are kept, since a save may keep that file as it is.
+    bool MayHoldUnreadClub(TTeamId id) const;
     // "-" for no club; the reserve name when bit 24 is set.
     std::u16string GetClubName(TTeamId id) const;
     // The first of the club's country's leagues that holds it; null for none.

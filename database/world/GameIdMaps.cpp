@@ -72,6 +72,7 @@ void TGameIdMaps::Clear()
     exportIdsBack_.clear();
     saveIds_.clear();
     saveIdsBack_.clear();
+    keptCountries_.reset();
 }
 
 TTeamId TGameIdMaps::Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id, int lastNumberedCountry)
@@ -85,9 +86,12 @@ TTeamId TGameIdMaps::Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id
     return found->second | (id & ReserveTeamBit);
 }
 
-void BuildGameIdMaps(TGameIdMaps& maps)
+void BuildGameIdMaps(TGameIdMaps& maps, const std::vector<int>& keptCountries)
 {
     maps.Clear();
+    for (int country : keptCountries) {
+        if (country >= 1 && country <= TCompleteWorld::LastCountryId) maps.keptCountries_.set(static_cast<std::size_t>(country));
+    }
     const TCompleteWorld* world = GetWorld();
     if (world == nullptr) return;
     for (int slot = 1; slot <= TCompleteWorld::LastCountryId; ++slot) {

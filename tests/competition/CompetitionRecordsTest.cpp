@@ -412,6 +412,36 @@ TEST_F(CompetitionRecordsTest, ShapelessCupKeepsEveryLineWhenItsValueLinesAreMis
     EXPECT_TRUE(problems_.empty());
 }
 
+// An older layout holds six short names after the names; a cup of no shape
+// written without them keeps its kind line all the same, and both forms
+// save as the newest layout with every line, which reads and writes again
+// the same.
+TEST_F(CompetitionRecordsTest, ShapelessCupOfAnOlderLayoutKeepsItsKindWithOrWithoutShortNames)
+{
+    const std::string names = Lines({"\"A\",\"B\",\"C\",\"D\",\"E\",\"F\""});
+    const std::string rest = Lines({"%INDEX%MATCHDAYS", "100,107", "%INDEXEND%MATCHDAYS", "0", "3", "0", "{ 3, LEAGUE, 0 }", "0"});
+    const std::string shortNames = Lines({"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\""});
+    const std::string saved = Lines({"DB_CUP", "{ 3, FA_CUP, 0 }"}) + names + Lines({"200", "0", "0"}) + rest;
+    const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
+    for (const auto& [name, record] : {std::pair{"with short names", names + shortNames + Lines({"200"}) + rest},
+                                       std::pair{"without short names", names + Lines({"200"}) + rest}}) {
+        TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2005, 3));
+        CDBCup cup(id, Country << 24, registry_);
+        CIndexTextFile file;
+        OpenText(file, record);
+        cup.Read(file);
+        EXPECT_EQ(cup.GetCupKind(), 200) << name;
+        EXPECT_EQ(WrittenText([&](CIndexTextFile& out) { return cup.Write(out, -1); }), saved) << name;
+    }
+    TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+    const std::string run = Lines({"1", "%INDEX%COMP0"}) + saved + Lines({"%INDEXEND%COMP0"});
+    Read(run);
+    ASSERT_NE(registry_.Get(id), nullptr);
+    EXPECT_EQ(Get<CDBCup>(TypeFaCup, 0).GetCupKind(), 200);
+    EXPECT_EQ(Write({id}), run);
+    EXPECT_TRUE(problems_.empty());
+}
+
 // A section line read as the names leaves its end line among the lines a
 // cup of no shape keeps; written, that line would end the record's section
 // early. It is left out and the record named; every other line stays.

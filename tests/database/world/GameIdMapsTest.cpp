@@ -41,6 +41,27 @@ TEST_F(GameIdMapsTest, SaveIdsCloseTheGaps)
     EXPECT_EQ(maps.GetSaveClubId(0), 0u);
 }
 
+// A country whose file a save keeps as it is: its clubs keep the numbers of
+// that file, held or not, while the other countries close their gaps and
+// clear clubs no longer there.
+TEST_F(GameIdMapsTest, AKeptCountryKeepsItsFilesNumbers)
+{
+    AddClub(5, 2, u"Two");
+    AddClub(5, 3, u"Three");
+    AddClub(6, 2, u"Other");
+    TGameIdMaps maps;
+    BuildGameIdMaps(maps, {5});
+    for (TTeamId id : {0x00050003u, 0x01050003u, 0x00050009u}) {
+        EXPECT_EQ(maps.GetSaveClubId(id), id);
+        EXPECT_EQ(maps.GetClubIdFromSaveId(id), id);
+    }
+    EXPECT_EQ(maps.GetSaveClubId(0x00060002), 0x00060001u);
+    EXPECT_EQ(maps.GetSaveClubId(0x00060009), 0u);
+    EXPECT_EQ(maps.GetExportClubId(0x00050009), 0u) << "the game database names only clubs it holds";
+    BuildGameIdMaps(maps);
+    EXPECT_EQ(maps.GetSaveClubId(0x00050003), 0x00050002u) << "kept for one save only";
+}
+
 TEST_F(GameIdMapsTest, GameIdsFollowTheClubOrderWhenKeysAreEqual)
 {
     AddClub(7, 4, u"First added");

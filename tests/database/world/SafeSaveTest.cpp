@@ -13,6 +13,7 @@
 #include "platform/Platform.h"
 
 using testing_support::MessageCapture;
+using testing_support::Narrow;
 using testing_support::ReadBytes;
 
 namespace {
@@ -174,6 +175,98 @@ TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatRulesSavSaysOfItsClubs)
     }
     EXPECT_EQ(database_testing::FileText(base_.DatabasePath(u"Rules.sav")), dropped);
     EXPECT_EQ(world_->GetRulesAndMisc().GetFairnessClub(0), 0u) << "the world forgets them too";
+}
+
+// Every kind of reference another file makes to a club: a club of Country21,
+// its first player and its first staff member, its country's first pool
+// entry and the first player without club.
+struct TClubReference {
+    const char* name;
+    void (*set)(TCompleteWorld& world, TTeamId club);
+    TTeamId (*get)(const TCompleteWorld& world);
+};
+
+TClub& ClubOf21(const TCompleteWorld& world) { return *world.GetClub(0x00150001); }
+
+TPerson& SquadMember(const TCompleteWorld& world, bool player)
+{
+    const TClub& club = ClubOf21(world);
+    for (int slot = 0;; ++slot) {
+        if (club.GetSquadPerson(slot)->IsPlayer() == player) return *club.GetSquadPerson(slot);
+    }
+}
+
+TPerson& FreeAgent(const TCompleteWorld& world) { return *world.GetFreeAgents().GetPlayer(0); }
+
+void SetFirstHistoryClub(TPerson& person, TTeamId club)
+{
+    THistoryEntry entry = person.GetHistoryEntry(0);
+    entry.clubId = club;
+    person.SetHistoryEntry(0, entry);
+}
+
+const TClubReference ClubReferences[] = {
+    {"partner club", [](TCompleteWorld& w, TTeamId id) { ClubOf21(w).SetPartnerClub(id); },
+     [](const TCompleteWorld& w) { return ClubOf21(w).GetPartnerClub(); }},
+    {"second rival", [](TCompleteWorld& w, TTeamId id) { ClubOf21(w).SetRival(1, id); },
+     [](const TCompleteWorld& w) { return ClubOf21(w).GetRival(1); }},
+    {"player's history club", [](TCompleteWorld& w, TTeamId id) { SetFirstHistoryClub(SquadMember(w, true), id); },
+     [](const TCompleteWorld& w) { return SquadMember(w, true).GetHistoryEntry(0).clubId; }},
+    {"player's favourite club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, true).SetFavouriteClub(id); },
+     [](const TCompleteWorld& w) { return SquadMember(w, true).GetFavouriteClub(); }},
+    {"player's disliked club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, true).SetDislikedClub(id); },
+     [](const TCompleteWorld& w) { return SquadMember(w, true).GetDislikedClub(); }},
+    {"staff member's second club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, false).SetSecondClub(id); },
+     [](const TCompleteWorld& w) { return SquadMember(w, false).GetSecondClub(); }},
+    {"pool entry's preferred club", [](TCompleteWorld& w, TTeamId id) { w.GetCountry(21)->GetPoolPlayer(0)->SetPreferredClub(id); },
+     [](const TCompleteWorld& w) { return w.GetCountry(21)->GetPoolPlayer(0)->GetPreferredClub(); }},
+    {"free agent's history club", [](TCompleteWorld& w, TTeamId id) { SetFirstHistoryClub(FreeAgent(w), id); },
+     [](const TCompleteWorld& w) { return FreeAgent(w).GetHistoryEntry(0).clubId; }},
+};
+
+// Every file names England's club 917510 in each way; Country14.sav then
+// loses a club's end line, so that the load stops before that club. Kept
+// with No, every other file saves as the whole database saved, byte for
+// byte, and names the club again at the next load; replaced with Yes, the
+// references are cleared.
+TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatEveryOtherFileSaysOfItsClubs)
+{
+    constexpr TTeamId Club = 917510;
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    ASSERT_NE(world_->GetClub(Club), nullptr);
+    for (const TClubReference& reference : ClubReferences) reference.set(*world_, Club);
+    ASSERT_TRUE(world_->SaveWorld().saved);
+    auto whole = Folder();
+    std::string country = Text(whole.at(u"Country14.sav"));
+    const std::string end = "%INDEXEND%CLUB5\r\n";
+    ASSERT_NE(country.find(end), std::string::npos);
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    whole.erase(u"Country14.sav");
+    const auto load = [this] {
+        NewWorld();
+        MessageCapture messages;
+        return world_->LoadWorld(u"Database");
+    };
+    for (const int answer : {AppMessage::IdNo, AppMessage::IdYes}) {
+        ASSERT_TRUE(load());
+        ASSERT_TRUE(world_->GetCountry(14)->IsDamaged());
+        ASSERT_EQ(world_->GetClub(Club), nullptr) << "the reader stopped before the club";
+        {
+            MessageCapture question(answer);
+            ASSERT_TRUE(world_->SaveWorld().saved);
+        }
+        if (answer == AppMessage::IdNo) {
+            for (const auto& [name, bytes] : whole) EXPECT_TRUE(ReadBytes(base_.DatabasePath(name)) == bytes) << Narrow(name);
+            // The repair before a game export keeps them as well.
+            TPerson& player = SquadMember(*world_, true);
+            player.Repair(21);
+            EXPECT_EQ(player.GetDislikedClub(), Club);
+        }
+        ASSERT_TRUE(load());
+        for (const TClubReference& reference : ClubReferences) {
+            EXPECT_EQ(reference.get(*world_), answer == AppMessage::IdNo ? Club : 0u) << reference.name;
+        }
+    }
 }
 
 // Every cut of a country file at a section line, in a club's country down
