@@ -353,6 +353,18 @@ ALWAYS_YOUTH_BELOW = 16
 STAFF_LEVELS = 5
 # Fewest national appearances for international experience 1, 2, 3 and 4.
 EXPERIENCE_STEPS = (1, 10, 25, 50)
+# The last day before the season. A player's latest station, the one at his
+# own club, ends on it, as the problem check asks.
+SEASON_EVE = (30, 6, 2007)
+# The shoe list (trdata/<language>/shoe.txt) holds the ids 1 to 9; a club
+# import cuts any higher id to 9.
+SHOE_COUNT = 9
+# Position group of each position (1 goalkeeper, 2 defence, 3 midfield,
+# 4 attack), the fewest players of each group in a squad of eleven or more,
+# and the position a player takes who moves into a short group.
+POSITION_GROUPS = (0, 1, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 4, 4, 3, 4, 4)
+FEWEST_IN_GROUP = {1: 2, 2: 3, 3: 3, 4: 3}
+GROUP_POSITION = {1: 1, 2: 4, 3: 12, 4: 16}
 
 
 def age_on_reference_day(date):
@@ -397,7 +409,10 @@ class WorldBuilder:
         info = self.countries[nationality]
         return [info.first_language, info.second_language if self.rng.chance(30) else 0, 0, 0]
 
-    def history(self, country_id, club_count, years):
+    def history(self, country_id, club_count, years, own_club):
+        """A station every step of years up to the season; with an own
+        club the latest station is the spell there, up to the season's eve,
+        and every earlier one ends by the time it starts."""
         rng = self.rng
         entries = []
         start_year = 2007 - years
@@ -412,9 +427,15 @@ class WorldBuilder:
                 "goals": rng.between(0, 12), "reserve_goals": rng.between(0, 3),
                 "fee": rng.pick([0, 0, 50000, 250000, 1200000]), "flags": loan,
             })
+        if own_club and entries:
+            spell = entries[-1]
+            spell["club"], spell["end"] = own_club, SEASON_EVE
+            arrival = spell["start"][2]
+            for entry in entries[:-1]:
+                entry["end"] = (30, 6, min(entry["end"][2], arrival))
         return entries
 
-    def player(self, country_id, club_count, shirt, history_years=6):
+    def player(self, country_id, club_count, shirt, history_years=6, own_club=0):
         rng = self.rng
         nationality = country_id if rng.chance(85) else rng.between(1, COUNTRY_COUNT)
         languages = self.languages_for(nationality)
@@ -465,8 +486,8 @@ class WorldBuilder:
             "stability": 2, "tactical_education": rng.between(0, 7), "national_bits": rng.pick([0, 0, 0, 2]),
             "state": state, "transfer_club": transfer_club, "transfer_start": transfer[0], "transfer_end": transfer[1],
             "ban": 0, "injury_kind": injury_kind, "injury_start": injury[0], "injury_end": injury[1],
-            "fee": fee, "call_option": 0, "shoe": rng.between(1, 12), "appearance_bits": 1 if rng.chance(10) else 0,
-            "history": self.history(country_id, club_count, history_years),
+            "fee": fee, "call_option": 0, "shoe": rng.between(1, SHOE_COUNT), "appearance_bits": 1 if rng.chance(10) else 0,
+            "history": self.history(country_id, club_count, history_years, own_club),
             "notes": "Scouted in the youth team\tStrong in the air" if rng.chance(3) else "",
             "carried_b": 0,
         })
@@ -512,11 +533,12 @@ class WorldBuilder:
         shirts = rng.sample(range(1, 41), player_count)
         for shirt in shirts:
             person_id = self.take_person_id()
-            player = self.player(info.id, club_count, shirt, history_years)
+            player = self.player(info.id, club_count, shirt, history_years, team_id(info.id, index))
             # A reserve player wears his number in the reserve team.
             if player["reserve"]:
                 player["reserve_shirt"] = shirt
             players.append((person_id, player))
+        fill_position_groups([player for _, player in players])
         staff_types = [1, 2] + rng.sample([4, 5, 7, 8, 9, 13, 15], max(0, staff_count - 2))
         staff = [(self.take_person_id(), self.staff(info.id, t)) for t in staff_types[:staff_count]]
         return {
@@ -628,7 +650,7 @@ class WorldBuilder:
                 "team_part": rng.between(1, 4), "birth": random_date(rng, 1988, 1992),
                 "talent": rng.between(0, 4), "foot": rng.between(0, 3), "trait": rng.between(0, 22),
                 "face": rng.between(1, 90), "hair_colour": rng.between(1, 5), "hairstyle": rng.between(1, 38),
-                "facial_hair": rng.between(1, 6), "shoe": rng.between(1, 12)}
+                "facial_hair": rng.between(1, 6), "shoe": rng.between(1, SHOE_COUNT)}
 
     # -- countries -------------------------------------------------------------
 
@@ -707,6 +729,21 @@ def day_after(date, days):
             year += 1
             lengths[1] = 29 if year % 4 == 0 else 28
     return (day, month, year)
+
+
+def fill_position_groups(players):
+    """Each group short of its fewest takes the last player of the group with
+    the most to spare, whose main position becomes a further one."""
+    if len(players) < sum(FEWEST_IN_GROUP.values()):
+        return
+    for group, fewest in FEWEST_IN_GROUP.items():
+        while True:
+            members = {g: [p for p in players if POSITION_GROUPS[p["positions"][0]] == g] for g in FEWEST_IN_GROUP}
+            if len(members[group]) >= fewest:
+                break
+            donor = max(FEWEST_IN_GROUP, key=lambda g: len(members[g]) - FEWEST_IN_GROUP[g])
+            moved = members[donor][-1]
+            moved["positions"] = dedupe_positions([GROUP_POSITION[group]] + moved["positions"])
 
 
 def dedupe_positions(positions):

@@ -14,8 +14,10 @@
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
 #include "app/ReportToolLaunchers.h"
+#include "database/club/Club.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
+#include "database/person/Person.h"
 #include "database/world/WorldList.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
@@ -83,6 +85,11 @@ TEST_F(ReportToolLaunchers, EveryReportToolIsRegistered)
 
 TEST_F(ReportToolLaunchers, ProblemCheckerShowsSortableFindings)
 {
+    // The sample checks clean: a player born on a new person's default day
+    // gives the report a finding under his country and club.
+    TPerson* player = world_->GetCountry(21)->GetClubByIndex(1)->GetSquadPerson(0);
+    ASSERT_TRUE(player != nullptr && player->IsPlayer());
+    player->SetBirthDate(TDate(1980, 1, 1));
     std::u16string description, firstAfterSort, caption, countLine;
     int entries = 0;
     gui_test::ModalDriver driver([&] {

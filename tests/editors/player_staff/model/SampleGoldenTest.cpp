@@ -14,6 +14,7 @@
 #include "editors/player_staff/model/lists/ShirtNumberBoard.h"
 #include "editors/player_staff/model/squad/HistoryPageModel.h"
 #include "editors/player_staff/model/squad/PersonCommonRules.h"
+#include "database/club/ReferenceLists.h"
 
 namespace {
 
@@ -137,6 +138,36 @@ TEST_F(SampleWorldTest, EveryPersonHoldsWhatThePagesWouldStore)
     EXPECT_GT(staffWithLevels, 50);
     EXPECT_GT(youthPlayers, 5);
     EXPECT_GT(capped, 50);
+}
+
+// The look and pool pages offer the boots of the shoe list only, and a club
+// import cuts any higher id to the list's last: every person and pool entry
+// of the sample wears a boot of the list, in each language's file.
+TEST_F(SampleWorldTest, EveryBootOfTheSampleIsOnTheShoeList)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    for (const char16_t* language : {u"eng", u"fre", u"ger", u"ita", u"pol", u"spa"}) {
+        GetShoeList().Load(testing_support::SourcePath(u"data\\trdata\\" + std::u16string(language) + u"\\shoe.txt"));
+        ASSERT_EQ(GetShoeList().GetCount(), 9) << Utf8(language);
+        int seen = 0;
+        for (std::uint32_t id = 1; seen < world_->GetPersonCount() && id < 1000000; ++id) {
+            const TPerson* person = world_->GetPerson(id);
+            if (person == nullptr) continue;
+            ++seen;
+            EXPECT_TRUE(GetShoeList().Contains(person->GetShoe()))
+                << Utf8(TPerson::GetShortName(person)) << " wears " << int{person->GetShoe()};
+        }
+        EXPECT_EQ(seen, world_->GetPersonCount());
+        int poolEntries = 0;
+        for (int country = 1; country <= 206; ++country) {
+            TCountry& land = *world_->GetCountry(country);
+            for (int index = 0; index < land.GetPoolPlayerCount(); ++index, ++poolEntries) {
+                EXPECT_TRUE(GetShoeList().Contains(land.GetPoolPlayer(index)->GetShoe()))
+                    << country << " pool " << index << " wears " << int{land.GetPoolPlayer(index)->GetShoe()};
+            }
+        }
+        EXPECT_GT(poolEntries, 0);
+    }
 }
 
 }  // namespace
