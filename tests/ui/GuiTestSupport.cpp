@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 
 #include <algorithm>
 #include <cstdint>
@@ -15,6 +17,7 @@
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
 #include "ui/controls/DateCtrl.h"
+#include "ui/controls/MyListBox.h"
 #include "ui/skin/SkinBitmap.h"
 #include "win/ClassName.h"
 #include "win/Dialog.h"
@@ -230,16 +233,20 @@ std::string Describe(const SIZE& size)
     return std::to_string(size.cx) + "x" + std::to_string(size.cy);
 }
 
-// The size the window's text takes in its own font: within width when the
-// flags wrap it.
-SIZE TextSize(HWND window, const std::u16string& text, UINT flags, int width)
+// The size a text takes in the font: within width when the flags wrap it.
+SIZE TextSize(HWND window, HFONT font, const std::u16string& text, UINT flags, int width)
 {
     win::CWindowDC dc(window);
-    const auto font = reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0));
     win::CSelectObject select(dc.Get(), font != nullptr ? font : ::GetStockObject(SYSTEM_FONT));
     RECT area{0, 0, width, 0};
     ::DrawTextW(dc.Get(), win::W(text), -1, &area, flags | DT_CALCRECT | DT_EXPANDTABS);
     return {area.right, area.bottom};
+}
+
+// The size the window's text takes in its own font.
+SIZE TextSize(HWND window, const std::u16string& text, UINT flags, int width)
+{
+    return TextSize(window, reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), text, flags, width);
 }
 
 // The room a control's text has, beside whatever else the control draws;
@@ -315,6 +322,141 @@ void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
     }
 }
 
+// A word of digits and signs only: a number, a date or a score.
+bool IsNumber(std::u16string_view word)
+{
+    return std::all_of(word.begin(), word.end(), [](char16_t c) {
+        return (c >= u'0' && c <= u'9') || std::u16string_view(u".,/:-+").find(c) != std::u16string_view::npos;
+    });
+}
+
+// A cell the layout can promise room for: a text of the localisation file
+// in the current language, or one made of such texts and numbers, as a
+// weekday before its date. A name out of the database is left out.
+bool IsLocalisedCell(const std::u16string& text)
+{
+    const CTextManager& store = *CTextManager::Instance();
+    if (text.empty()) return false;
+    if (store.IsTextOfLanguage(text)) return true;
+    bool localised = false;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t blank = std::min(text.find(u' ', start), text.size());
+        const std::u16string_view word = std::u16string_view(text).substr(start, blank - start);
+        if (!word.empty() && !IsNumber(word)) {
+            if (!store.IsTextOfLanguage(word)) return false;
+            localised = true;
+        }
+        start = blank + 1;
+    }
+    return localised;
+}
+
+// The localised texts of each column, each once however many rows show it.
+using TColumnTexts = std::vector<std::set<std::u16string>>;
+
+void AddLocalisedCell(TColumnTexts& columns, std::size_t column, const std::u16string& text)
+{
+    if (column >= columns.size()) columns.resize(column + 1);
+    if (IsLocalisedCell(text)) columns[column].insert(text);
+}
+
+void CollectCutText(HWND window, HFONT font, const std::u16string& text, UINT flags, int room, const std::string& what,
+                    std::vector<std::string>& faults)
+{
+    const SIZE needed = TextSize(window, font, text, flags, room);
+    if (needed.cx > room)
+        faults.push_back(what + " \"" + platform::Utf16ToUtf8(text) + "\" needs " + std::to_string(needed.cx) + " of " +
+                         std::to_string(room));
+}
+
+// Wine's list view draws a cell's text within its column less a margin: 2
+// pixels before the first column's label and 5 more before its text; 5 on
+// the aligned side of a left- or right-aligned cell of another column; none
+// for a centred one (the first column is always left-aligned). Our lists
+// show no images beside their texts.
+int ListCellRoom(int column, int format, int width)
+{
+    constexpr int LabelMargin = 2;
+    constexpr int TextMargin = 5;
+    if (column == 0) return width - LabelMargin - TextMargin;
+    return (format & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER ? width : width - TextMargin;
+}
+
+// A header item's text has the item's inside (the theme's content area, or
+// without a theme the item less its frame: an edge of 2 pixels on either
+// side of a button, on the right only otherwise) less a margin of three
+// edges on either side.
+int HeaderTextRoom(HWND header, int column)
+{
+    RECT item{};
+    ::SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+    if (HTHEME theme = ::GetWindowTheme(header)) {
+        win::CWindowDC dc(header);
+        ::GetThemeBackgroundContentRect(theme, dc.Get(), HP_HEADERITEM, HIS_NORMAL, &item, &item);
+    } else {
+        const auto style = static_cast<DWORD>(::GetWindowLongW(header, GWL_STYLE));
+        item.right -= (style & HDS_BUTTONS) != 0 ? 4 : 2;
+    }
+    return item.right - item.left - 6 * ::GetSystemMetrics(SM_CXEDGE);
+}
+
+// Every column header of a report list and every localised cell must fit
+// its column: a cut "Pos…" or "Right…" leaves columns and values that
+// cannot be told apart.
+void CollectCutListViewTexts(HWND list, std::vector<std::string>& faults)
+{
+    if ((::GetWindowLongW(list, GWL_STYLE) & LVS_TYPEMASK) != LVS_REPORT) return;
+    const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns = static_cast<int>(::SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    const int rows = static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const auto listFont = reinterpret_cast<HFONT>(::SendMessageW(list, WM_GETFONT, 0, 0));
+    const auto headerFont = reinterpret_cast<HFONT>(::SendMessageW(header, WM_GETFONT, 0, 0));
+    TColumnTexts cells(static_cast<std::size_t>(std::max(columns, 0)));
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column)
+            AddLocalisedCell(cells, static_cast<std::size_t>(column), CellText(list, row, column));
+    }
+    for (int column = 0; column < columns; ++column) {
+        wchar_t heading[256] = {};
+        LVCOLUMNW info{};
+        info.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+        info.pszText = heading;
+        info.cchTextMax = 256;
+        ::SendMessageW(list, LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
+        const std::string what = Describe(list) + " column " + std::to_string(column);
+        if (heading[0] != 0)
+            CollectCutText(header, headerFont, win::U(heading), DT_SINGLELINE, HeaderTextRoom(header, column),
+                           what + " header", faults);
+        for (const std::u16string& cell : cells[static_cast<std::size_t>(column)])
+            CollectCutText(list, listFont, cell, DT_SINGLELINE | DT_NOPREFIX, ListCellRoom(column, info.fmt, info.cx),
+                           what + " cell", faults);
+    }
+}
+
+// The list box with columns draws each cell into a box of its own.
+void CollectCutListBoxCells(HWND window, std::vector<std::string>& faults)
+{
+    const auto* list = dynamic_cast<const CMyListBox*>(win::CWindow::FromHandle(window));
+    if (list == nullptr || list->GetColumnCount() == 0) return;
+    TColumnTexts cells;
+    for (int row = 0; row < list->GetCount(); ++row) {
+        const std::u16string text = list->GetItemText(row);
+        std::size_t column = 0;
+        for (std::size_t start = 0; start <= text.size(); ++column) {
+            const std::size_t tab = std::min(text.find(u'\t', start), text.size());
+            AddLocalisedCell(cells, column, text.substr(start, tab - start));
+            start = tab + 1;
+        }
+    }
+    const std::size_t columns = std::min(cells.size(), static_cast<std::size_t>(list->GetColumnCount()));
+    for (std::size_t column = 0; column < columns; ++column) {
+        const RECT box = list->GetCellTextBox(static_cast<int>(column), RECT{});
+        for (const std::u16string& cell : cells[column])
+            CollectCutText(window, list->GetRowFont(), cell, DT_SINGLELINE | DT_NOPREFIX, box.right - box.left,
+                           Describe(window) + " column " + std::to_string(column) + " cell", faults);
+    }
+}
+
 // A group box or tab control frames the controls that lie inside it.
 bool IsFrame(HWND window)
 {
@@ -385,6 +527,8 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
             }
         }
         if (win::HasClassName(child, L"ComboBox")) CollectCutComboItems(child, faults);
+        if (win::HasClassName(child, L"SysListView32")) CollectCutListViewTexts(child, faults);
+        if (win::HasClassName(child, L"ListBox")) CollectCutListBoxCells(child, faults);
         CollectLayoutFaults(child, faults);
     }
     CollectOverlaps(shown, faults);

@@ -131,6 +131,19 @@ bool CMyListBox::OnReflected(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return false;
 }
 
+RECT CMyListBox::GetCellTextBox(int column, const RECT& row) const
+{
+    // A scroll bar that came after the layout narrows the last columns.
+    const int end = std::min(right_[column], static_cast<int>(GetClientRect().right));
+    const int right = end - left_[column] > CellGap ? end - CellGap : end;
+    return {left_[column], row.top, right, row.bottom};
+}
+
+HFONT CMyListBox::GetRowFont() const
+{
+    return reinterpret_cast<HFONT>(::SendMessageW(GetParent(), WM_GETFONT, 0, 0));
+}
+
 void CMyListBox::DrawItem(const DRAWITEMSTRUCT& item)
 {
     RECT client = GetClientRect();
@@ -143,16 +156,13 @@ void CMyListBox::DrawItem(const DRAWITEMSTRUCT& item)
     win::CBrush fill(::CreateSolidBrush(background));
     ::FillRect(dc, &item.rcItem, fill.Get());
     ::SetBkMode(dc, TRANSPARENT);
-    win::CSelectObject font(dc, reinterpret_cast<HFONT>(::SendMessageW(GetParent(), WM_GETFONT, 0, 0)));
+    win::CSelectObject font(dc, GetRowFont());
     std::u16string row = GetItemText(static_cast<int>(item.itemID));
     std::size_t start = 0;
     for (int column = 0; column < columnCount_ && start <= row.size(); ++column) {
         std::size_t tab = row.find(u'\t', start);
         std::u16string cell = row.substr(start, tab == std::u16string::npos ? std::u16string::npos : tab - start);
-        // A scroll bar that came after the layout narrows the last columns.
-        const int end = std::min(right_[column], static_cast<int>(client.right));
-        const int right = end - left_[column] > CellGap ? end - CellGap : end;
-        RECT box{left_[column], item.rcItem.top, right, item.rcItem.bottom};
+        RECT box = GetCellTextBox(column, item.rcItem);
         ::DrawTextW(dc, win::W(cell), -1, &box,
                     DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | static_cast<UINT>(alignment_[column]));
         if (tab == std::u16string::npos) break;

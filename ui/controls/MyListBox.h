@@ -26,6 +26,10 @@ public:
     int GetColumnRight(int column) const { return right_[column]; }
     // DT_LEFT, DT_CENTER or DT_RIGHT.
     int GetColumnAlignment(int column) const { return alignment_[column]; }
+    // Where a cell's text is drawn within its row.
+    RECT GetCellTextBox(int column, const RECT& row) const;
+    // The font the rows are drawn in: the dialog's.
+    HFONT GetRowFont() const;
 
     static DWORD SubclassedStyle(DWORD style);
 

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int ColumnPadding = 15;
 constexpr int DragHotSpot = 8;
 constexpr int BandDarkening = 16;
 

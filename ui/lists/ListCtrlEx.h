@@ -12,9 +12,11 @@ public:
     static constexpr UINT CellClicked = WM_APP + 6;
     static constexpr int MaxDrawnColumns = 64;
     static constexpr int CellTextCapacity = 64;
+    // The room a column gives beyond its heading's width.
+    static constexpr int ColumnPadding = 15;
 
     void SetClickMode(unsigned mode) { clickMode_ = mode; }
-    // A column as wide as its heading in the list's font plus 15 pixels.
+    // A column as wide as its heading in the list's font plus the padding.
     bool AddColumn(const char16_t* text, int column, int format);
     bool SetColumnText(int column, const char16_t* text) { return win::CListCtrl::SetColumnText(column, text); }
     // Appends a row; -1 when the list refuses it.

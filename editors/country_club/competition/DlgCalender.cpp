@@ -1,6 +1,7 @@
 #include "editors/country_club/competition/DlgCalender.h"
 
 #include <algorithm>
+#include <set>
 
 #include "app/LedraApp.h"
 #include "competition/Competition.h"
@@ -53,6 +54,7 @@ BOOL CDlgCalender::OnInitDialog()
     model_ = std::make_unique<SeasonCalendarModel>(*country_);
     ShowSeason();
     AddColumns();
+    WidenRoundColumn();
     FillGrid();
     grid_.SetClickMode(CListCtrlEx::ClickReport);
     FillCompareCombo();
@@ -65,6 +67,25 @@ void CDlgCalender::AddColumns()
         const CDBCompetition* competition = model_->GetColumnCompetition(column);
         grid_.AddColumn(competition ? competition->GetName() : u"-", column, LVCFMT_CENTER);
     }
+}
+
+// The international rounds' names run longer than their column's heading
+// in most languages: the column takes the widest round of either season.
+void CDlgCalender::WidenRoundColumn()
+{
+    std::set<std::uint32_t> rounds;
+    for (const int season : {0, 1}) {
+        TSeasonDayCodes codes{};
+        country_->GetSeasonCalendar(season, codes);
+        rounds.insert(codes.begin(), codes.end());
+    }
+    rounds.erase(0);
+    int width = grid_.GetColumnWidth(SeasonCalendarModel::InternationalColumn);
+    for (const std::uint32_t round : rounds) {
+        const char16_t* name = GetEnumTexts().GetRoundName(static_cast<int>(round));
+        width = std::max(width, grid_.GetStringWidth(name) + CListCtrlEx::ColumnPadding);
+    }
+    grid_.SetColumnWidth(SeasonCalendarModel::InternationalColumn, width);
 }
 
 void CDlgCalender::FillCompareCombo()

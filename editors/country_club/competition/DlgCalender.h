@@ -35,6 +35,7 @@ protected:
 
 private:
     void AddColumns();
+    void WidenRoundColumn();
     void FillCompareCombo();
     void ShowSeason();
     void FillGrid();

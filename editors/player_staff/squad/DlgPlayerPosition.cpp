@@ -19,6 +19,13 @@ constexpr int TextStatics[] = {IDC_POSITION_FOOT_TEXT, IDC_POSITION_NATIONAL_EXP
 // Bars with these style bits move themselves.
 constexpr LONG SelfMovingBarStyles = 0x30;
 
+// An empty further slot reads as the empty language slots beside it do:
+// position 0 is no position, not a wrong one.
+const char16_t* SlotText(const CEnumTexts& names, int position)
+{
+    return position == 0 ? names.GetLanguageName(0) : names.GetPositionName(position);
+}
+
 void SetStatic(HWND page, int id, const char16_t* text)
 {
     ::SetDlgItemTextW(page, id, win::W(text));
@@ -52,7 +59,7 @@ void CDlgPlayerPosition::FillCombos()
         combo.SetRedraw(false);
         combo.ResetContent();
         for (int position = slot == 0 ? 1 : 0; position <= PositionPageModel::HighestPosition; ++position) {
-            AddComboItem(combo, names.GetPositionName(position), position);
+            AddComboItem(combo, SlotText(names, position), position);
         }
         combo.SetRedraw(true);
         combo.Detach();

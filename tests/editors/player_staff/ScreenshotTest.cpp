@@ -212,6 +212,14 @@ TEST_F(PlayerScreenshots, BanStateAndStaffPagesInFrench)
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
+// The squad list in Polish: every position's short name whole in its column.
+TEST_F(PlayerScreenshots, SquadListInPolish)
+{
+    CTextManager::Instance()->SetLanguage(CTextManager::Polish);
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) { Capture(window.Handle(), u"squad-list-polish"); });
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
 TEST_F(PlayerScreenshots, FinderSearchAndPicker)
 {
     CaptureModal(

@@ -416,6 +416,17 @@ TEST_F(AssessmentTest, ADoubleClickChangesTheCountryThroughTheChangeDialog)
     EXPECT_EQ(world_->GetCountry(country)->GetYearCoefficient(1), 1234);
 }
 
+// The table in each language: every year's header whole above its column.
+TEST_F(AssessmentTest, TheTableShowsEveryHeaderWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        TestAssessment dialog;
+        ASSERT_TRUE(dialog.Create(nullptr));
+        gui_test::ExpectWholeLayout(dialog.Handle(), "five-year assessment");
+        dialog.Destroy();
+    });
+}
+
 // The change dialog in each language with the widest total and the
 // European country of the longest name in its group's caption.
 TEST_F(AssessmentTest, TheChangeDialogShowsEveryTextWholeInEachLanguage)

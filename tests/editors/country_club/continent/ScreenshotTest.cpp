@@ -9,6 +9,7 @@
 
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "editors/country_club/continent/Dlg5Year.h"
@@ -68,6 +69,11 @@ TEST_F(ContinentScreenshots, EveryDialog)
     Capture(frame, u"continents");
     CDlg5Year assessment;
     Capture(assessment, u"assessment");
+    // French heads the year columns with its longest words.
+    CTextManager::Instance()->SetLanguage(CTextManager::French);
+    CDlg5Year french;
+    Capture(french, u"assessment-french");
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
     {
         // After a coefficient change the total is painted afresh on the
         // skin, clear of the buttons.

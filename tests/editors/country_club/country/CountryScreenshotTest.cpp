@@ -7,6 +7,7 @@
 #include <string>
 
 #include "CountryEditorTestSupport.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
@@ -143,6 +144,15 @@ TEST_F(CountryScreenshot, WritesEveryPageAndDialog)
     }
     ASSERT_NE(general, nullptr);
     WriteModal(IDC_RATING_LEVELS, u"league-ratings", [&] { Click(general, IDC_COUNTRY_MODIFY_RATING); });
+}
+
+// The season calendar in Polish, whose weekdays are the widest.
+TEST_F(CountryScreenshot, WritesTheSeasonCalendarInPolish)
+{
+    CTextManager::Instance()->SetLanguage(CTextManager::Polish);
+    CDlgCalender calendar(GetWorld()->GetCountry(21));
+    gui_test::RunModal(calendar, [](HWND dialog) { Write(dialog, u"season-calendar-polish"); });
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 // The season calendar after Home and after End on its focused season bar.

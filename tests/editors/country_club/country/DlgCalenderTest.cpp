@@ -92,6 +92,16 @@ TEST_F(DlgCalenderTest, OpensWithADayPerRowAndAColumnPerCompetition)
     });
 }
 
+// Every day of the season, with its weekday, and every column's header
+// whole in each language.
+TEST_F(DlgCalenderTest, EveryDayAndEveryHeaderShowWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        TestCalender dialog(&Country(21));
+        Run(dialog, [](HWND hwnd) { gui_test::ExpectWholeLayout(hwnd, "season calendar"); });
+    });
+}
+
 TEST_F(DlgCalenderTest, CellClicksAddAndRemoveAMatchDay)
 {
     const int day = FreeDay(FirstLeague());

@@ -49,8 +49,9 @@ protected:
     }
 
     // Runs the launcher; act gets the window once it is open, then the
-    // window is closed with OK.
-    void Open(const std::function<int()>& launch, int controlId, const std::function<void(HWND)>& act, const char* screenshot)
+    // window, taken as the screenshot when one is named, is closed with OK.
+    void Open(const std::function<int()>& launch, int controlId, const std::function<void(HWND)>& act,
+              const char* screenshot = nullptr)
     {
         bool acted = false;
         gui_test::ModalDriver driver([&] {
@@ -59,9 +60,11 @@ protected:
             if (!acted) {
                 acted = true;
                 act(window);
-                ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-                const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
-                testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(screenshot, screenshot + std::strlen(screenshot))), bitmap);
+                if (screenshot != nullptr) {
+                    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                    const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
+                    testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(screenshot, screenshot + std::strlen(screenshot))), bitmap);
+                }
                 ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             }
             return true;
@@ -197,6 +200,38 @@ TEST_F(NationalPoolWindows, NationalTeamListsSortsAndRemovesTheSquad)
              for (TPerson* person : removed) EXPECT_FALSE(NationalSquadList::IsInNationalTeam(*person));
          },
          "tests\\editors\\player_staff\\national-team.bmp");
+}
+
+// The national squad and the players without a club, a player of each
+// position in both, each position's name whole in every language.
+TEST_F(NationalPoolWindows, BothListsShowEveryPositionWholeInEachLanguage)
+{
+    TCompleteWorld& world = *GetWorld();
+    const int countryId = CountryWithClubs();
+    const std::vector<TPerson*> players = [&] {
+        std::vector<TPerson*> found;
+        for (const auto& source : QuickTransferModel::GetSourcePlayers(*world.GetCountry(countryId))) found.push_back(source.person);
+        return found;
+    }();
+    std::vector<TPerson*> agents;
+    for (int index = 0; index < world.GetFreeAgents().GetCount(); ++index) {
+        if (world.GetFreeAgents().GetPlayer(index)->IsPlayer()) agents.push_back(world.GetFreeAgents().GetPlayer(index));
+    }
+    ASSERT_GE(players.size(), 17u);
+    ASSERT_GE(agents.size(), 17u);
+    for (std::size_t position = 1; position <= 17; ++position) {
+        TPerson& member = *players[position - 1];
+        member.SetNationality(static_cast<std::uint8_t>(countryId));
+        member.SetInNationalTeam(true);
+        member.SetPosition(0, static_cast<std::uint8_t>(position));
+        agents[position - 1]->SetPosition(0, static_cast<std::uint8_t>(position));
+    }
+    gui_test::InEachLanguage([&] {
+        Open([&] { return GetMainWindowLaunchers().nationalTeam(nullptr, countryId); }, IDC_NATIONAL_LIST,
+             [](HWND window) { gui_test::ExpectWholeLayout(window, "national team"); });
+        Open([&] { return GetMainWindowLaunchers().playersWithoutClub(nullptr); }, IDC_FREE_AGENTS_LIST,
+             [](HWND window) { gui_test::ExpectWholeLayout(window, "players without a club"); });
+    });
 }
 
 TEST_F(NationalPoolWindows, PlayersWithoutClubAreSignedAndDeleted)

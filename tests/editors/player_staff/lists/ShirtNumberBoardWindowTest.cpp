@@ -123,6 +123,19 @@ TEST_F(ShirtNumberBoardWindow, DraggingOntoAFreeNumberMovesHimAndTheReserveBoard
     EXPECT_EQ(reserve->GetReserveShirtNumber(), 80);
 }
 
+// A player of each position on the board, each position's name whole in
+// every language.
+TEST_F(ShirtNumberBoardWindow, EveryPositionShowsWholeInEachLanguage)
+{
+    for (int position = 1; position <= 17; ++position)
+        Add(u"Player", static_cast<std::uint8_t>(position))->SetPosition(0, static_cast<std::uint8_t>(position));
+    gui_test::InEachLanguage([&] {
+        CDlgShirtNo board;
+        board.SetTeam(true, club_);
+        gui_test::RunModal(board, [](HWND hwnd) { gui_test::ExpectWholeLayout(hwnd, "shirt numbers"); });
+    });
+}
+
 TEST_F(ShirtNumberBoardWindow, TheSquadWindowOffersTheBoard)
 {
     for (int n = 1; n <= 14; ++n) Add(u"Player", static_cast<std::uint8_t>(n));

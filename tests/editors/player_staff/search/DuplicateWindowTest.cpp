@@ -114,10 +114,15 @@ TEST_F(DuplicateWindowTest, APlayerWithoutClubPairsWithAClubPlayerAndLeavesTheLi
 }
 
 // The choices of the searched range name the country and the club in every
-// language, each whole.
+// language, each whole, and so does every position of the pairs.
 TEST_F(DuplicateWindowTest, TheRangeChoicesShowWholeInEachLanguage)
 {
     TClub* club = NewClub(14, u"Farbridge Athletic");
+    const std::u16string names = u"ABCDEFGHIJKLMNOPQ";
+    for (int position = 1; position <= 17; ++position) {
+        const std::u16string name = u"Twice" + names.substr(static_cast<std::size_t>(position - 1), 1);
+        for (int copy = 0; copy < 2; ++copy) Add(club, name.c_str())->SetPosition(0, static_cast<std::uint8_t>(position));
+    }
     gui_test::InEachLanguage([&] {
         CPlayerDouble window;
         window.SetContext(world_->GetCountry(14), club);

@@ -140,6 +140,25 @@ TEST_F(SearchWindowsTest, HitsAreListedAndADoubleClickShowsTheClub)
     EXPECT_EQ(chosen, other->GetId());
 }
 
+// A hit of each position, each position's name whole in every language.
+TEST_F(SearchWindowsTest, EveryPositionOfTheHitsShowsWholeInEachLanguage)
+{
+    for (int position = 1; position <= 17; ++position)
+        Add(club_, u"Jo", u"Lister")->SetPosition(0, static_cast<std::uint8_t>(position));
+    gui_test::InEachLanguage([&] {
+        CDlgSearchResult dialog(nullptr);
+        dialog.SetCriteria(u"", u"lister", u"");
+        gui_test::ModalDriver driver([&] {
+            if (!dialog.Handle() || dialog.IsSearching()) return false;
+            gui_test::ExpectWholeLayout(dialog.Handle(), "search result");
+            ::SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+            return true;
+        });
+        dialog.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+    });
+}
+
 TEST_F(SearchWindowsTest, ClosingWhileTheSearchRunsClosesAtOnce)
 {
     // About 50,000 persons over the clubs of many countries.

@@ -97,7 +97,8 @@ TEST_F(PageLayoutTest, EveryPlayerPageAndEveryContractStateShowsEveryTextWhole)
     entry.end = TDate(2006, 6, 30);
     entry.clubId = club_->GetId();
     loaned->AddHistoryEntry(entry);
-    for (int n = 0; n < 14; ++n) Add(u"Player");
+    // A player of each position, each position's name whole in the list.
+    for (int position = 1; position <= 17; ++position) Add(u"Player")->SetPosition(0, static_cast<std::uint8_t>(position));
     InEachLanguage([&](CDlgPlayerlistClub& window) {
         HWND list = ListBoxOf(window, 0);
         const int rows = static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0));

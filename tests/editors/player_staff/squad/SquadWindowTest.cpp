@@ -483,14 +483,29 @@ TEST_F(SquadWindowTest, ThePositionPageNormalisesLanguagesAndStoringAgainKeepsTh
     CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
     window.SetClub(club_);
     window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    std::u16string emptyPosition;
+    std::u16string emptyLanguage;
     Run(window, [&] {
         SelectPageTab(window, 1);
+        HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
+        const auto shown = [page](int id) {
+            wchar_t text[128] = {};
+            const LRESULT item = ::SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0);
+            ::SendDlgItemMessageW(page, id, CB_GETLBTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(text));
+            return std::u16string(win::U(text));
+        };
+        emptyPosition = shown(2004);
+        emptyLanguage = shown(IDC_POSITION_LANGUAGE2);
         ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
         return true;
     });
     EXPECT_EQ(first->GetLanguage(0), 5);
     EXPECT_EQ(first->GetLanguage(1), 7);
     EXPECT_EQ(first->GetLanguage(2), 0);
+    // An empty position slot reads as the empty language slot beside it.
+    EXPECT_EQ(first->GetPosition(5), 0);
+    EXPECT_EQ(emptyLanguage, GetEnumTexts().GetLanguageName(0));
+    EXPECT_EQ(emptyPosition, emptyLanguage);
 }
 
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
