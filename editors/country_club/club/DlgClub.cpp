@@ -1,5 +1,7 @@
 #include "editors/country_club/club/DlgClub.h"
 
+#include <algorithm>
+
 #include "app/LedraApp.h"
 #include "competition/CompetitionId.h"
 #include "core/text/Format.h"
@@ -43,6 +45,13 @@ enum SpinIndex { FoundationYear, PrestigeNational, PrestigeInternational, Potent
 constexpr std::array<int, 5> ClubComboIds = {IDC_CLUB_FRIENDSHIP, IDC_CLUB_RIVAL0, IDC_CLUB_RIVAL1, IDC_CLUB_RIVAL2,
                                              IDC_CLUB_RIVAL3};
 constexpr std::array<int, 3> LeagueComboIds = {IDC_CLUB_LOWEST_LEAGUE0, IDC_CLUB_LOWEST_LEAGUE1, IDC_CLUB_LOWEST_LEAGUE2};
+// The combos whose choice the page writes back.
+bool IsStoredCombo(int id)
+{
+    return std::ranges::find(ClubComboIds, id) != ClubComboIds.end() ||
+           std::ranges::find(LeagueComboIds, id) != LeagueComboIds.end();
+}
+
 constexpr std::array<int, 3> ArticleIds = {IDC_CLUB_ARTICLE0, IDC_CLUB_ARTICLE1, IDC_CLUB_ARTICLE2};
 constexpr std::array<int, 3> CheckIds = {IDC_CLUB_JOINT_STOCK, IDC_CLUB_NOT_IN_ITCUP, IDC_CLUB_RICH_GUY};
 
@@ -150,7 +159,7 @@ void CDlgClub::DoDataExchange(win::CDataExchange& exchange)
 void CDlgClub::LoadClub(TClub* club, TCountry* country)
 {
     if (club == nullptr) return;
-    loading_ = true;
+    changes_.BeginShowing();
     club_ = club;
     country_ = country;
     CopyField(texts_.abbreviation, club->GetAbbreviation());
@@ -188,7 +197,7 @@ void CDlgClub::LoadClub(TClub* club, TCountry* country)
     ShowArticles();
     ShowPhrases();
     loadedNumbers_ = ReadNumbers();
-    loading_ = false;
+    changes_.EndShowing();
 }
 
 void CDlgClub::ShowCounts()
@@ -307,30 +316,28 @@ void CDlgClub::StoreTexts()
     loadedTexts_ = texts_;
 }
 
+std::optional<std::uint32_t> CDlgClub::ChosenId(const win::CComboBox& combo) const
+{
+    const int item = combo.GetCurSel();
+    if (!changes_.Has(combo.Handle()) || item < 0) return std::nullopt;
+    return static_cast<std::uint32_t>(combo.GetItemData(item));
+}
+
 void CDlgClub::StoreCombos()
 {
-    for (std::size_t i = 0; i < clubCombos_.size(); ++i) {
-        const win::CComboBox& combo = clubCombos_[i];
-        const int rival = static_cast<int>(i) - 1;
-        const TTeamId stored = i == 0 ? club_->GetPartnerClub() : club_->GetRival(rival);
-        TTeamId id = stored;
-        if (combo.GetCurSel() >= 0) {
-            id = static_cast<TTeamId>(combo.GetItemData(combo.GetCurSel()));
-        } else if (TeamCountry(stored) != TeamCountry(club_->GetId())) {
-            // The combo offers no club of another country, and the game
-            // cannot resolve one in this place: it goes.
-            id = 0;
-        }
-        if (id == stored) continue;
-        if (i == 0) club_->SetPartnerClub(id);
-        else club_->SetRival(rival, id);
+    // A combo the user left shows no item for a friend or rival of another
+    // country, or for a club of a country file kept damaged: the stored id
+    // stays.
+    if (const auto id = ChosenId(clubCombos_[0]); id && *id != club_->GetPartnerClub()) club_->SetPartnerClub(*id);
+    for (int rival = 0; rival < TClub::RivalCount; ++rival) {
+        const auto id = ChosenId(clubCombos_[static_cast<std::size_t>(rival + 1)]);
+        if (id && *id != club_->GetRival(rival)) club_->SetRival(rival, *id);
     }
-    for (std::size_t i = 0; i < leagueCombos_.size(); ++i) {
-        const win::CComboBox& combo = leagueCombos_[i];
-        if (combo.GetCurSel() < 0) continue;
-        const auto id = static_cast<std::uint32_t>(combo.GetItemData(combo.GetCurSel()));
-        if (id != club_->GetLowestLeague(static_cast<int>(i))) club_->SetLowestLeague(static_cast<int>(i), id);
+    for (int i = 0; i < static_cast<int>(leagueCombos_.size()); ++i) {
+        const auto id = ChosenId(leagueCombos_[static_cast<std::size_t>(i)]);
+        if (id && *id != club_->GetLowestLeague(i)) club_->SetLowestLeague(i, *id);
     }
+    changes_.Clear();
 }
 
 void CDlgClub::StoreNumbers()
@@ -356,7 +363,11 @@ void CDlgClub::StoreNumbers()
 
 bool CDlgClub::OnCommand(int id, int code, HWND control)
 {
-    if (loading_ || club_ == nullptr) return false;
+    if (changes_.IsShowing() || club_ == nullptr) return false;
+    if (code == CBN_SELCHANGE && IsStoredCombo(id)) {
+        changes_.Note(control);
+        return true;
+    }
     if (code == BN_CLICKED) {
         for (int form = 0; form < TClub::NameForms; ++form) {
             if (id == ArticleIds[static_cast<std::size_t>(form)]) {

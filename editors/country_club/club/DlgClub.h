@@ -1,14 +1,16 @@
 #pragma once
 // The club editor's general page: names, contacts, finances, prestige,
 // rivals, lowest leagues, articles and phrases. Only fields whose shown
-// value the user changed are written back, so looking changes nothing; a
-// friend or rival of another country, which no combo offers, is cleared.
+// value the user changed are written back, so looking changes nothing: a
+// friend or rival of another country, which no combo offers, stays.
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ui/base/DialogB.h"
+#include "ui/base/UserChanges.h"
 #include "ui/controls/DomainCtrl.h"
 #include "ui/controls/SpinEditCtrl.h"
 #include "win/ComboBox.h"
@@ -58,6 +60,9 @@ private:
     TNumbers ReadNumbers();
     void StoreTexts();
     void StoreNumbers();
+    // The item data of the item the user chose in the combo; none when the
+    // combo still shows what the load put there.
+    std::optional<std::uint32_t> ChosenId(const win::CComboBox& combo) const;
     void StoreCombos();
     void OnArticle(int form);
     void OnPhrase();
@@ -66,7 +71,8 @@ private:
 
     TClub* club_ = nullptr;
     TCountry* country_ = nullptr;
-    bool loading_ = false;
+    // The club and league combos the user chose in.
+    CUserChanges changes_;
     TTexts texts_;
     TTexts loadedTexts_;
     TNumbers loadedNumbers_;

@@ -3,9 +3,9 @@
 // options, favourite places, and the state in which the player starts the
 // season with the dates, club and amounts that state needs.
 
-#include "editors/player_staff/UserChanges.h"
-#include "editors/player_staff/squad/PersonPage.h"
 #include "editors/player_staff/model/squad/ContractPageModel.h"
+#include "editors/player_staff/squad/PersonPage.h"
+#include "ui/base/UserChanges.h"
 #include "ui/controls/DateCtrl.h"
 #include "ui/controls/SpinEditCtrl.h"
 

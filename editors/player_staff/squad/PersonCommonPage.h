@@ -9,8 +9,8 @@
 #include <string>
 
 #include "database/world/Date.h"
-#include "editors/player_staff/UserChanges.h"
 #include "editors/player_staff/squad/PersonPage.h"
+#include "ui/base/UserChanges.h"
 #include "ui/controls/DateCtrl.h"
 
 class CDlgChairman;

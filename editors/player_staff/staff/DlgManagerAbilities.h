@@ -8,8 +8,8 @@
 
 #include <array>
 
-#include "editors/player_staff/UserChanges.h"
 #include "editors/player_staff/squad/PersonPage.h"
+#include "ui/base/UserChanges.h"
 #include "ui/controls/SpinEditCtrl.h"
 
 class CDlgManagerAbilities : public CPersonPage {

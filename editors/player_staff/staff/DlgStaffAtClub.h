@@ -3,8 +3,8 @@
 // in the person common page. Only a level the user chose is written back:
 // a stored level the scale cannot show stays while the page shows none.
 
-#include "editors/player_staff/UserChanges.h"
 #include "ui/base/DialogB.h"
+#include "ui/base/UserChanges.h"
 
 class TPerson;
 

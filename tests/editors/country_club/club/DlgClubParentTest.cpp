@@ -75,9 +75,11 @@ protected:
         return static_cast<int>(::SendDlgItemMessageW(page, id, CB_GETCURSEL, 0, 0));
     }
 
+    // As a user picks an item: the selection, then the change notification.
     static void SelectCombo(HWND page, int id, int item)
     {
         ::SendDlgItemMessageW(page, id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+        ::SendMessageW(page, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(::GetDlgItem(page, id)));
     }
 };
 
@@ -619,7 +621,11 @@ TEST_F(ClubEditor, KitPageGivesTheClubItsKitsSiblingIdWhenShown)
     EXPECT_EQ(club.GetKit()->GetQaroKitId(), sibling);
 }
 
-TEST_F(ClubEditor, FriendsAndRivalsOfAnotherCountryAreClearedWhenTheGeneralPageStores)
+// Clubs of another country, of a country file kept damaged (no file holds
+// them) and leagues above the lowest level are offered by no combo, which
+// then shows no item: looking and OK keep them; a combo the user picks in
+// writes its own entry only.
+TEST_F(ClubEditor, FriendsRivalsAndLeaguesTheCombosDoNotOfferStayUntilTheUserPicksAnother)
 {
     TTeamId foreign = 0;
     for (int id = 1; id <= 206 && foreign == 0; ++id) {
@@ -630,18 +636,31 @@ TEST_F(ClubEditor, FriendsAndRivalsOfAnotherCountryAreClearedWhenTheGeneralPageS
         }
     }
     ASSERT_NE(foreign, 0u);
+    const TTeamId unread = (static_cast<TTeamId>(TeamCountry(foreign)) << 16) | 0x7FFE;
+    const TTeamId gone = (static_cast<TTeamId>(Country().GetId()) << 16) | 0x7FFE;
+    ASSERT_EQ(GetWorld()->GetClub(unread), nullptr);
+    constexpr std::uint32_t UnofferedLeague = 0x00ABCDEF;
     TClub& club = Club(0);
     const TTeamId neighbour = Club(1).GetId();
-    // A club of this country the combos do not offer stays as it is.
-    const TTeamId gone = (static_cast<TTeamId>(Country().GetId()) << 16) | 0x7FFE;
+    club.SetPartnerClub(foreign);
+    club.SetRival(0, foreign);
+    club.SetRival(1, neighbour);
+    club.SetRival(2, gone);
+    club.SetRival(3, unread);
+    club.SetLowestLeague(1, UnofferedLeague);
+    const auto expectKept = [&](const char* how, TTeamId rival0) {
+        EXPECT_EQ(club.GetPartnerClub(), foreign) << how;
+        EXPECT_EQ(club.GetRival(0), rival0) << how;
+        EXPECT_EQ(club.GetRival(1), neighbour) << how;
+        EXPECT_EQ(club.GetRival(2), gone) << how;
+        EXPECT_EQ(club.GetRival(3), unread) << how;
+        EXPECT_EQ(club.GetLowestLeague(1), UnofferedLeague) << how;
+    };
     for (const bool ok : {true, false}) {
-        club.SetPartnerClub(foreign);
-        club.SetRival(0, foreign);
-        club.SetRival(1, neighbour);
-        club.SetRival(2, gone);
-        club.SetRival(3, foreign);
         RunFrame(club, ClubIds(), [&](HWND frame) {
-            EXPECT_EQ(SelectedItem(Page(frame, 0), IDC_CLUB_FRIENDSHIP), -1);
+            for (const int id : {IDC_CLUB_FRIENDSHIP, IDC_CLUB_RIVAL0, IDC_CLUB_RIVAL3, IDC_CLUB_LOWEST_LEAGUE1}) {
+                EXPECT_EQ(SelectedItem(Page(frame, 0), id), -1) << id;
+            }
             if (ok) {
                 Click(frame, IDOK);
             } else {
@@ -649,12 +668,17 @@ TEST_F(ClubEditor, FriendsAndRivalsOfAnotherCountryAreClearedWhenTheGeneralPageS
                 ::PostMessageW(frame, WM_COMMAND, IDCANCEL, 0);
             }
         });
-        EXPECT_EQ(club.GetPartnerClub(), 0u) << ok;
-        EXPECT_EQ(club.GetRival(0), 0u) << ok;
-        EXPECT_EQ(club.GetRival(1), neighbour) << ok;
-        EXPECT_EQ(club.GetRival(2), gone) << ok;
-        EXPECT_EQ(club.GetRival(3), 0u) << ok;
+        expectKept(ok ? "OK" : "page left", foreign);
     }
+    TTeamId picked = 0;
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        SelectCombo(page, IDC_CLUB_RIVAL0, 1);
+        picked = static_cast<TTeamId>(::SendDlgItemMessageW(page, IDC_CLUB_RIVAL0, CB_GETITEMDATA, 1, 0));
+        Click(frame, IDOK);
+    });
+    ASSERT_NE(picked, 0u);
+    expectKept("rival 0 picked", picked);
 }
 
 // A button of a page that has the focus is pressed by Enter, as by a click;
