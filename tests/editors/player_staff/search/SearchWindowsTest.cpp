@@ -140,11 +140,15 @@ TEST_F(SearchWindowsTest, HitsAreListedAndADoubleClickShowsTheClub)
     EXPECT_EQ(chosen, other->GetId());
 }
 
-// A hit of each position, each position's name whole in every language.
-TEST_F(SearchWindowsTest, EveryPositionOfTheHitsShowsWholeInEachLanguage)
+// A hit of each position and a staff member of each role, each position's
+// and role's name whole in every language.
+TEST_F(SearchWindowsTest, EveryPositionAndRoleOfTheHitsShowsWholeInEachLanguage)
 {
     for (int position = 1; position <= 17; ++position)
         Add(club_, u"Jo", u"Lister")->SetPosition(0, static_cast<std::uint8_t>(position));
+    TClub* staffClub = NewClub(21, u"Staffed");
+    for (int type = PersonManager; type <= PersonLastStaffType; ++type)
+        Add(staffClub, u"Jo", u"Lister")->SetType(static_cast<std::uint8_t>(type));
     gui_test::InEachLanguage([&] {
         CDlgSearchResult dialog(nullptr);
         dialog.SetCriteria(u"", u"lister", u"");
