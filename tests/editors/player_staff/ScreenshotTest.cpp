@@ -220,6 +220,34 @@ TEST_F(PlayerScreenshots, SquadListInPolish)
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
+// The search result in Polish with a staff member of every role among the
+// hits: each role's short form whole in the position column.
+TEST_F(PlayerScreenshots, SearchResultWithStaffInPolish)
+{
+    for (int type = PersonPlayer; type <= PersonLastStaffType; ++type) {
+        TPerson* person = world_->CreatePerson(world_->GetFreePersonId(), false);
+        person->Init(static_cast<std::uint8_t>(type), static_cast<std::uint8_t>(club_->GetCountryId()));
+        person->SetFirstName(u"Jan");
+        person->SetLastName(u"Rolowski");
+        if (type == PersonPlayer) person->SetPosition(0, 1);
+        ASSERT_TRUE(club_->AddPlayer(person));
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::Polish);
+    CDlgSearchResult result;
+    result.SetCriteria(u"", u"rolowski", u"");
+    bool busy = false;
+    gui_test::ModalDriver driver([&] {
+        if (result.Handle() == nullptr || result.IsSearching() || busy) return false;
+        busy = true;
+        Capture(result.Handle(), u"search-result-staff-polish");
+        ::SendMessageW(result.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+    result.DoModal();
+    EXPECT_FALSE(driver.TimedOut());
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
 TEST_F(PlayerScreenshots, FinderSearchAndPicker)
 {
     CaptureModal(

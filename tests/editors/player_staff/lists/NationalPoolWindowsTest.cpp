@@ -203,8 +203,9 @@ TEST_F(NationalPoolWindows, NationalTeamListsSortsAndRemovesTheSquad)
 }
 
 // The national squad and the players without a club, a player of each
-// position in both, each position's name whole in every language.
-TEST_F(NationalPoolWindows, BothListsShowEveryPositionWholeInEachLanguage)
+// position in both and a staff member of each role without a club, each
+// position's and role's name whole in every language.
+TEST_F(NationalPoolWindows, BothListsShowEveryPositionAndRoleWholeInEachLanguage)
 {
     TCompleteWorld& world = *GetWorld();
     const int countryId = CountryWithClubs();
@@ -225,6 +226,11 @@ TEST_F(NationalPoolWindows, BothListsShowEveryPositionWholeInEachLanguage)
         member.SetInNationalTeam(true);
         member.SetPosition(0, static_cast<std::uint8_t>(position));
         agents[position - 1]->SetPosition(0, static_cast<std::uint8_t>(position));
+    }
+    for (int type = PersonManager; type <= PersonLastStaffType; ++type) {
+        TPerson* staff = world.CreatePerson(world.GetFreePersonId(), false);
+        staff->Init(static_cast<std::uint8_t>(type), static_cast<std::uint8_t>(countryId));
+        ASSERT_EQ(world.GetFreeAgents().Add(staff), 1);
     }
     gui_test::InEachLanguage([&] {
         Open([&] { return GetMainWindowLaunchers().nationalTeam(nullptr, countryId); }, IDC_NATIONAL_LIST,

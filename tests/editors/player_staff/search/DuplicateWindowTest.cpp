@@ -114,14 +114,21 @@ TEST_F(DuplicateWindowTest, APlayerWithoutClubPairsWithAClubPlayerAndLeavesTheLi
 }
 
 // The choices of the searched range name the country and the club in every
-// language, each whole, and so does every position of the pairs.
+// language, each whole, and so does every position and staff role of the
+// pairs.
 TEST_F(DuplicateWindowTest, TheRangeChoicesShowWholeInEachLanguage)
 {
     TClub* club = NewClub(14, u"Farbridge Athletic");
-    const std::u16string names = u"ABCDEFGHIJKLMNOPQ";
+    const std::u16string names = u"ABCDEFGHIJKLMNOPQR";
     for (int position = 1; position <= 17; ++position) {
         const std::u16string name = u"Twice" + names.substr(static_cast<std::size_t>(position - 1), 1);
         for (int copy = 0; copy < 2; ++copy) Add(club, name.c_str())->SetPosition(0, static_cast<std::uint8_t>(position));
+    }
+    // Each role's pair has one person in the filter club, so it is shown.
+    TClub* otherClub = NewClub(14, u"Farbridge Rovers");
+    for (int type = PersonManager; type <= PersonLastStaffType; ++type) {
+        const std::u16string name = u"Staff" + names.substr(static_cast<std::size_t>(type - 1), 1);
+        for (TClub* staffClub : {club, otherClub}) Add(staffClub, name.c_str())->SetType(static_cast<std::uint8_t>(type));
     }
     gui_test::InEachLanguage([&] {
         CPlayerDouble window;

@@ -76,10 +76,12 @@ TEST_F(PlayerSelectTest, ThePickerStartsWithNobodyAndReturnsTheChosenPerson)
 }
 
 // The picker of players and the picker of staff, whose labels and title
-// change, each whole in every language.
+// change, each whole in every language, a staff member of every role among
+// the persons.
 TEST_F(PlayerSelectTest, BothPickersShowEveryTextWholeInEachLanguage)
 {
     Add(u"Player", 0);
+    for (int type = PersonManager; type <= PersonLastStaffType; ++type) Add(u"Staff", static_cast<std::uint8_t>(type));
     for (const bool staff : {false, true}) {
         SCOPED_TRACE(staff ? "staff" : "players");
         gui_test::InEachLanguage([&] {

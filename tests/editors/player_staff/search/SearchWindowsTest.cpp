@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "app/MainWindowLaunchers.h"
 #include "editors/player_staff/search/DlgSearchResult.h"
@@ -16,6 +18,9 @@
 #include "win/WideText.h"
 
 namespace {
+
+// The column of a player's position or a staff member's role.
+constexpr int PositionColumn = 3;
 
 class SearchWindowsTest : public database_testing::CurrentWorldTest {
 protected:
@@ -140,17 +145,26 @@ TEST_F(SearchWindowsTest, HitsAreListedAndADoubleClickShowsTheClub)
     EXPECT_EQ(chosen, other->GetId());
 }
 
-// A hit of each position, each position's name whole in every language.
-TEST_F(SearchWindowsTest, EveryPositionOfTheHitsShowsWholeInEachLanguage)
+// A hit of each position and a staff member of each role, each position's
+// and role's name whole in every language and told apart from the others.
+TEST_F(SearchWindowsTest, EveryPositionAndRoleOfTheHitsShowsWholeInEachLanguage)
 {
     for (int position = 1; position <= 17; ++position)
         Add(club_, u"Jo", u"Lister")->SetPosition(0, static_cast<std::uint8_t>(position));
+    TClub* staffClub = NewClub(21, u"Staffed");
+    for (int type = PersonManager; type <= PersonLastStaffType; ++type)
+        Add(staffClub, u"Jo", u"Lister")->SetType(static_cast<std::uint8_t>(type));
     gui_test::InEachLanguage([&] {
         CDlgSearchResult dialog(nullptr);
         dialog.SetCriteria(u"", u"lister", u"");
         gui_test::ModalDriver driver([&] {
             if (!dialog.Handle() || dialog.IsSearching()) return false;
             gui_test::ExpectWholeLayout(dialog.Handle(), "search result");
+            HWND list = ::GetDlgItem(dialog.Handle(), IDC_SEARCH_RESULT_LIST);
+            std::set<std::u16string> shown;
+            for (int row = 0; row < ::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0); ++row)
+                shown.insert(gui_test::CellText(list, row, PositionColumn));
+            EXPECT_EQ(shown.size(), 17u + PersonLastStaffType) << "a position or role reads as another";
             ::SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
             return true;
         });
