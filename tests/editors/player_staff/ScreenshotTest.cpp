@@ -108,6 +108,23 @@ protected:
         EXPECT_FALSE(driver.TimedOut());
     }
 
+    // Captures the search result once its search has ended, then closes it.
+    static void CaptureSearchResult(const std::u16string& lastName, const std::u16string& name)
+    {
+        CDlgSearchResult result;
+        result.SetCriteria(u"", lastName, u"");
+        bool busy = false;
+        gui_test::ModalDriver driver([&] {
+            if (result.Handle() == nullptr || result.IsSearching() || busy) return false;
+            busy = true;
+            Capture(result.Handle(), name);
+            ::SendMessageW(result.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        result.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+    }
+
     // The first club whose reserve team has players.
     TClub* ClubWithReserves() const
     {
@@ -233,18 +250,7 @@ TEST_F(PlayerScreenshots, SearchResultWithStaffInPolish)
         ASSERT_TRUE(club_->AddPlayer(person));
     }
     CTextManager::Instance()->SetLanguage(CTextManager::Polish);
-    CDlgSearchResult result;
-    result.SetCriteria(u"", u"rolowski", u"");
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (result.Handle() == nullptr || result.IsSearching() || busy) return false;
-        busy = true;
-        Capture(result.Handle(), u"search-result-staff-polish");
-        ::SendMessageW(result.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
-    });
-    result.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
+    CaptureSearchResult(u"rolowski", u"search-result-staff-polish");
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
@@ -258,18 +264,7 @@ TEST_F(PlayerScreenshots, FinderSearchAndPicker)
         },
         u"duplicate-finder");
     CaptureModal([] { return CDlgPlayerSearch().DoModal(); }, u"player-search");
-    CDlgSearchResult result;
-    result.SetCriteria(u"", u"a*", u"");
-    bool busy = false;
-    gui_test::ModalDriver driver([&] {
-        if (result.Handle() == nullptr || result.IsSearching() || busy) return false;
-        busy = true;
-        Capture(result.Handle(), u"search-result");
-        ::SendMessageW(result.Handle(), WM_COMMAND, IDOK, 0);
-        return true;
-    });
-    result.DoModal();
-    EXPECT_FALSE(driver.TimedOut());
+    CaptureSearchResult(u"a*", u"search-result");
     CaptureModal(
         [&] {
             CDlgPlayerSelect picker;
