@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/text/TextManager.h"
@@ -281,11 +282,13 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
 }
 
 // A closed combo box shows its selected item in the room beside its
-// drop-down button, so each item that may be chosen must fit there in the
-// combo's font. Only items that are texts of the localisation file in the
-// current language are measured: a name out of the database (a club, cup,
-// country or person) has no length the layout could promise room for. An
-// owner-drawn combo draws its items itself.
+// drop-down button, and its drop-down list each item in the room its
+// dropped width leaves beside the list's border and, when the items
+// scroll, its scroll bar; so each item that may be chosen must fit both in
+// the combo's font. Only items that are texts of the localisation file in
+// the current language are measured: a name out of the database (a club,
+// cup, country or person) has no length the layout could promise room for.
+// An owner-drawn combo draws its items itself.
 void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
 {
     const auto style = static_cast<DWORD>(::GetWindowLongW(combo, GWL_STYLE));
@@ -293,16 +296,26 @@ void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     if (!::GetComboBoxInfo(combo, &info)) return;
-    const int room = info.rcItem.right - info.rcItem.left - 2;  // the item's inset on either side
+    const int boxRoom = info.rcItem.right - info.rcItem.left - 2;  // the item's inset on either side
+    // The hidden list keeps its frame and shows its scroll bar as its items
+    // need it; it takes the dropped width only as it drops.
+    RECT list{};
+    RECT listClient{};
+    ::GetWindowRect(info.hwndList, &list);
+    ::GetClientRect(info.hwndList, &listClient);
+    const int listFrame = (list.right - list.left) - listClient.right;
+    const int listRoom = static_cast<int>(::SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0)) - listFrame - 2;
     win::CComboBox box;
     box.Attach(combo);
     for (int index = 0; index < box.GetCount(); ++index) {
         const std::u16string item = box.GetItemText(index);
         if (item.empty() || !CTextManager::Instance()->IsTextOfLanguage(item)) continue;
-        const SIZE needed = TextSize(combo, item, DT_SINGLELINE | DT_NOPREFIX, room);
-        if (needed.cx > room)
-            faults.push_back(Describe(combo) + " item \"" + platform::Utf16ToUtf8(item) + "\" needs " +
-                             std::to_string(needed.cx) + " of " + std::to_string(room));
+        const SIZE needed = TextSize(combo, item, DT_SINGLELINE | DT_NOPREFIX, boxRoom);
+        for (const auto& [room, where] : {std::pair{boxRoom, ""}, std::pair{listRoom, " in its list"}}) {
+            if (needed.cx > room)
+                faults.push_back(Describe(combo) + " item \"" + platform::Utf16ToUtf8(item) + "\" needs " +
+                                 std::to_string(needed.cx) + " of " + std::to_string(room) + where);
+        }
     }
 }
 

@@ -109,7 +109,7 @@ std::vector<std::uint8_t> CaptureRedrawn(HWND window);
 // box, button or frame whose text does not fit it in its own font (a
 // label's words wrapped below its height count too; a read-only edit that
 // scrolls does not), or a combo box item from the localisation file that
-// does not fit the combo's closed box.
+// does not fit the combo's closed box or its drop-down list.
 std::vector<std::string> LayoutFaults(HWND window);
 // Fails the test with each of the window's layout faults, what telling where.
 void ExpectWholeLayout(HWND window, const std::string& what);
