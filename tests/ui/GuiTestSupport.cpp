@@ -363,6 +363,102 @@ void CollectOverlaps(const std::vector<TShownChild>& shown, std::vector<std::str
     }
 }
 
+// Dialog units of the dialog the window lies on, in pixels.
+int HorizontalDialogUnits(HWND window, int units)
+{
+    HWND dialog = window;
+    while (dialog != nullptr && !win::HasClassName(dialog, L"#32770")) dialog = ::GetParent(dialog);
+    RECT rect{0, 0, units, 0};
+    if (dialog != nullptr) ::MapDialogRect(dialog, &rect);
+    return rect.right;
+}
+
+// The text a label or the caption a check box or radio button draws;
+// empty for any other control.
+std::u16string CaptionText(HWND window)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    if (win::HasClassName(window, L"Static")) {
+        const DWORD type = style & SS_TYPEMASK;
+        const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
+                          type == SS_LEFTNOWORDWRAP || type == SS_OWNERDRAW;
+        return text ? WindowText(window) : std::u16string();
+    }
+    if (!win::HasClassName(window, L"Button")) return {};
+    switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return WindowText(window);
+    default:
+        return {};
+    }
+}
+
+// Where a control draws on its line, from its first to its last pixel: a
+// label its text as aligned, a check box or radio button its box and
+// caption, any other control its whole width. False for a control that
+// draws nothing there: an empty label, or a frame round other controls.
+bool InkSpan(HWND window, const RECT& place, int& left, int& right)
+{
+    left = place.left;
+    right = place.right;
+    if (IsFrame(window)) return false;
+    const std::u16string text = CaptionText(window);
+    const bool label = win::HasClassName(window, L"Static");
+    if (label && text.empty()) return false;
+    if (text.empty()) return true;
+    RECT client{};
+    ::GetClientRect(window, &client);
+    UINT flags = 0;
+    SIZE room{};
+    TextRoom(window, client, flags, room);
+    const int width = TextSize(window, text, flags, room.cx).cx;
+    if (!label) {
+        right = left + (client.right - room.cx) + width;
+        return true;
+    }
+    const DWORD type = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE)) & SS_TYPEMASK;
+    if (type == SS_RIGHT) left = right - width;
+    else if (type == SS_CENTER) left += (place.right - place.left - width) / 2;
+    right = left + width;
+    return true;
+}
+
+// A text must end clear of the next control on its line as that control
+// is drawn (a box, a check box's box, a right-aligned label's text), or a
+// reader cannot tell where one stops and the next begins: a label at least
+// 3 dialog units before the control it names, a check box's or radio
+// button's caption 4, the spacing of related controls.
+void CollectCrowdedTexts(HWND window, const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    for (const TShownChild& text : shown) {
+        int textLeft = 0;
+        int textRight = 0;
+        if (CaptionText(text.window).empty() || !InkSpan(text.window, text.place, textLeft, textRight)) continue;
+        const int minimum = HorizontalDialogUnits(window, win::HasClassName(text.window, L"Static") ? 3 : 4);
+        const TShownChild* next = nullptr;
+        int nextLeft = 0;
+        for (const TShownChild& other : shown) {
+            int left = 0;
+            int right = 0;
+            if (&other == &text || other.place.left <= text.place.left || other.place.top >= text.place.bottom ||
+                other.place.bottom <= text.place.top || !InkSpan(other.window, other.place, left, right))
+                continue;
+            if (next == nullptr || left < nextLeft) {
+                next = &other;
+                nextLeft = left;
+            }
+        }
+        if (next != nullptr && nextLeft - textRight < minimum)
+            faults.push_back(Describe(text.window) + " ends " + std::to_string(nextLeft - textRight) + " before " +
+                             Describe(next->window) + " (at least " + std::to_string(minimum) + ")");
+    }
+}
+
 void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 {
     RECT parent{};
@@ -392,6 +488,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
         CollectLayoutFaults(child, faults);
     }
     CollectOverlaps(shown, faults);
+    CollectCrowdedTexts(window, shown, faults);
 }
 
 }  // namespace
