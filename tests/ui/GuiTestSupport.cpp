@@ -364,13 +364,13 @@ void CollectOverlaps(const std::vector<TShownChild>& shown, std::vector<std::str
 }
 
 // Dialog units of the dialog the window lies on, in pixels.
-int HorizontalDialogUnits(HWND window, int units)
+SIZE DialogUnits(HWND window, int x, int y)
 {
     HWND dialog = window;
     while (dialog != nullptr && !win::HasClassName(dialog, L"#32770")) dialog = ::GetParent(dialog);
-    RECT rect{0, 0, units, 0};
+    RECT rect{0, 0, x, y};
     if (dialog != nullptr) ::MapDialogRect(dialog, &rect);
-    return rect.right;
+    return {rect.right, rect.bottom};
 }
 
 // The text a label or the caption a check box or radio button draws;
@@ -439,7 +439,7 @@ void CollectCrowdedTexts(HWND window, const std::vector<TShownChild>& shown, std
         int textLeft = 0;
         int textRight = 0;
         if (CaptionText(text.window).empty() || !InkSpan(text.window, text.place, textLeft, textRight)) continue;
-        const int minimum = HorizontalDialogUnits(window, win::HasClassName(text.window, L"Static") ? 3 : 4);
+        const int minimum = DialogUnits(window, win::HasClassName(text.window, L"Static") ? 3 : 4, 0).cx;
         const TShownChild* next = nullptr;
         int nextLeft = 0;
         for (const TShownChild& other : shown) {
@@ -456,6 +456,29 @@ void CollectCrowdedTexts(HWND window, const std::vector<TShownChild>& shown, std
         if (next != nullptr && nextLeft - textRight < minimum)
             faults.push_back(Describe(text.window) + " ends " + std::to_string(nextLeft - textRight) + " before " +
                              Describe(next->window) + " (at least " + std::to_string(minimum) + ")");
+    }
+}
+
+// A control framed by a group box keeps clear of the box's lines, or it
+// reads as standing on them: 2 dialog units, a unit of air beside a line
+// about a unit thick, from its sides and bottom, and below the caption that
+// breaks its top line.
+void CollectControlsOnFrames(HWND window, const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    const SIZE air = DialogUnits(window, 2, 2);
+    for (const TShownChild& frame : shown) {
+        if (!win::HasClassName(frame.window, L"Button") ||
+            (static_cast<DWORD>(::GetWindowLongW(frame.window, GWL_STYLE)) & BS_TYPEMASK) != BS_GROUPBOX)
+            continue;
+        const RECT& box = frame.place;
+        const int captionBottom = box.top + TextSize(frame.window, u"Ag", DT_SINGLELINE, box.right - box.left).cy;
+        for (const TShownChild& inner : shown) {
+            if (&inner == &frame || !Encloses(box, inner.place)) continue;
+            const RECT& place = inner.place;
+            const bool onSide = place.left - box.left < air.cx || box.right - place.right < air.cx;
+            if (onSide || box.bottom - place.bottom < air.cy || place.top < captionBottom)
+                faults.push_back(Describe(inner.window) + " stands on the lines of " + Describe(frame.window));
+        }
     }
 }
 
@@ -489,6 +512,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
     }
     CollectOverlaps(shown, faults);
     CollectCrowdedTexts(window, shown, faults);
+    CollectControlsOnFrames(window, shown, faults);
 }
 
 }  // namespace

@@ -24,15 +24,15 @@ protected:
         return found;
     }
     HWND Item(int id) const { return ::GetDlgItem(gallery_.Handle(), id); }
-    int DialogUnits(int units) const
+    SIZE DialogUnits(int x, int y) const
     {
-        RECT rect{0, 0, units, 0};
+        RECT rect{0, 0, x, y};
         ::MapDialogRect(gallery_.Handle(), &rect);
-        return rect.right;
+        return {rect.right, rect.bottom};
     }
-    void Place(int id, int left, const RECT& line, int width) const
+    void Place(int id, int left, int top, int width, int height) const
     {
-        ::SetWindowPos(Item(id), nullptr, left, line.top, width, line.bottom - line.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(Item(id), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     // How wide the control's text is drawn in its font.
     int TextWidth(int id) const
@@ -52,17 +52,35 @@ protected:
 TEST_F(LayoutCheckTest, ALabelEndsThreeDialogUnitsBeforeTheNextControlOnItsLine)
 {
     const RECT label = win::RectIn(Item(IDC_GALLERY_STATIC), gallery_.Handle());
+    const int height = label.bottom - label.top;
     const int textEnd = label.left + TextWidth(IDC_GALLERY_STATIC);
-    Place(IDC_GALLERY_STATIC, label.left, label, textEnd + 1 - label.left);
-    Place(IDC_GALLERY_SLIDER, textEnd + DialogUnits(3), label, 40);
+    const int gap = DialogUnits(3, 0).cx;
+    Place(IDC_GALLERY_STATIC, label.left, label.top, textEnd + 1 - label.left, height);
+    Place(IDC_GALLERY_SLIDER, textEnd + gap, label.top, 40, height);
     EXPECT_EQ(Faults(" ends "), std::vector<std::string>{});
-    Place(IDC_GALLERY_SLIDER, textEnd + DialogUnits(3) - 1, label, 40);
+    Place(IDC_GALLERY_SLIDER, textEnd + gap - 1, label.top, 40, height);
     const std::vector<std::string> crowded = Faults(" ends ");
     ASSERT_EQ(crowded.size(), 1u);
-    EXPECT_NE(crowded[0].find("\"Skinned static\" ends " + std::to_string(DialogUnits(3) - 1) + " before control " +
-                              std::to_string(IDC_GALLERY_SLIDER)),
-              std::string::npos)
-        << crowded[0];
+    const std::string expected =
+        "\"Skinned static\" ends " + std::to_string(gap - 1) + " before control " + std::to_string(IDC_GALLERY_SLIDER);
+    EXPECT_NE(crowded[0].find(expected), std::string::npos) << crowded[0];
+}
+
+// A control in a group box keeps 2 dialog units clear of the box's
+// bottom line.
+TEST_F(LayoutCheckTest, AControlInAGroupBoxKeepsClearOfItsBottomLine)
+{
+    const RECT group = win::RectIn(Item(IDC_GALLERY_GROUP), gallery_.Handle());
+    const RECT check = win::RectIn(Item(IDC_GALLERY_CHECK), gallery_.Handle());
+    const int width = check.right - check.left;
+    const int height = check.bottom - check.top;
+    Place(IDC_GALLERY_CHECK, check.left, group.bottom - DialogUnits(0, 2).cy - height, width, height);
+    EXPECT_EQ(Faults(" stands on "), std::vector<std::string>{});
+    Place(IDC_GALLERY_CHECK, check.left, group.bottom - height, width, height);
+    const std::vector<std::string> standing = Faults(" stands on ");
+    ASSERT_EQ(standing.size(), 1u);
+    const std::string expected = "\"Check box\" stands on the lines of control " + std::to_string(IDC_GALLERY_GROUP);
+    EXPECT_NE(standing[0].find(expected), std::string::npos) << standing[0];
 }
 
 }  // namespace
