@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <set>
@@ -482,6 +483,51 @@ void CollectControlsOnFrames(HWND window, const std::vector<TShownChild>& shown,
     }
 }
 
+// Arrows that step a value: an up-down, or a vertical scroll bar no
+// taller than two lines of text.
+bool IsArrows(HWND window, const RECT& place)
+{
+    if (win::HasClassName(window, L"msctls_updown32")) return true;
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    return win::HasClassName(window, L"ScrollBar") && (style & SBS_VERT) != 0 &&
+           place.bottom - place.top <= 2 * TextSize(window, u"Ag", DT_SINGLELINE, 0).cy;
+}
+
+// Arrows stand beside the value they step: an up-down on the buddy it
+// steps, other arrows within the spacing of unrelated controls, 7 dialog
+// units, of the nearest text or control on their line as drawn (a label
+// not yet filled where its text will begin).
+void CollectStrayArrows(HWND window, const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    const int reach = DialogUnits(window, 7, 0).cx;
+    for (const TShownChild& arrows : shown) {
+        if (!IsArrows(arrows.window, arrows.place)) continue;
+        const auto buddy = reinterpret_cast<HWND>(::SendMessageW(arrows.window, UDM_GETBUDDY, 0, 0));
+        int nearest = INT_MAX;
+        const TShownChild* value = nullptr;
+        for (const TShownChild& other : shown) {
+            int left = 0;
+            int right = 0;
+            if (&other == &arrows || other.place.top >= arrows.place.bottom || other.place.bottom <= arrows.place.top ||
+                (buddy != nullptr && other.window != buddy) || IsFrame(other.window))
+                continue;
+            InkSpan(other.window, other.place, left, right);
+            const int after = left - static_cast<int>(arrows.place.right);
+            const int before = static_cast<int>(arrows.place.left) - right;
+            const int gap = std::max({after, before, 0});
+            if (gap < nearest) {
+                nearest = gap;
+                value = &other;
+            }
+        }
+        if (value == nullptr)
+            faults.push_back(Describe(arrows.window) + " stands apart from any value");
+        else if (nearest > (buddy != nullptr ? 0 : reach))
+            faults.push_back(Describe(arrows.window) + " stands " + std::to_string(nearest) + " from " +
+                             Describe(value->window));
+    }
+}
+
 void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 {
     RECT parent{};
@@ -513,6 +559,7 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
     CollectOverlaps(shown, faults);
     CollectCrowdedTexts(window, shown, faults);
     CollectControlsOnFrames(window, shown, faults);
+    CollectStrayArrows(window, shown, faults);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // next to each other.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -81,6 +83,37 @@ TEST_F(LayoutCheckTest, AControlInAGroupBoxKeepsClearOfItsBottomLine)
     ASSERT_EQ(standing.size(), 1u);
     const std::string expected = "\"Check box\" stands on the lines of control " + std::to_string(IDC_GALLERY_GROUP);
     EXPECT_NE(standing[0].find(expected), std::string::npos) << standing[0];
+}
+
+// Arrows stand beside what they step: an up-down on its buddy, arrows
+// without one within 7 dialog units of the text on their line.
+TEST_F(LayoutCheckTest, ArrowsStandBesideTheValueTheyStep)
+{
+    const RECT label = win::RectIn(Item(IDC_GALLERY_STATIC), gallery_.Handle());
+    const int textEnd = label.left + TextWidth(IDC_GALLERY_STATIC);
+    const int reach = DialogUnits(7, 0).cx;
+    HWND bar = ::CreateWindowExW(0, L"ScrollBar", L"", WS_CHILD | WS_VISIBLE | SBS_VERT, textEnd + reach, label.top, 10,
+                                 label.bottom - label.top, gallery_.Handle(), nullptr, nullptr, nullptr);
+    EXPECT_EQ(Faults(" stands "), std::vector<std::string>{});
+    ::SetWindowPos(bar, nullptr, textEnd + reach + 1, label.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    std::vector<std::string> stray = Faults(" stands ");
+    ASSERT_EQ(stray.size(), 1u);
+    const std::string fromLabel = " from control " + std::to_string(IDC_GALLERY_STATIC);
+    EXPECT_NE(stray[0].find(" stands " + std::to_string(reach + 1) + fromLabel), std::string::npos) << stray[0];
+    ::DestroyWindow(bar);
+
+    HWND edit = Item(IDC_GALLERY_EDIT);
+    HWND upDown = ::CreateWindowExW(0, UPDOWN_CLASSW, L"", WS_CHILD | WS_VISIBLE | UDS_ALIGNRIGHT, 0, 0, 0, 0,
+                                    gallery_.Handle(), nullptr, nullptr, nullptr);
+    ::SendMessageW(upDown, UDM_SETBUDDY, reinterpret_cast<WPARAM>(edit), 0);
+    EXPECT_EQ(Faults(" stands "), std::vector<std::string>{});
+    const RECT box = win::RectIn(edit, gallery_.Handle());
+    ::SetWindowPos(upDown, nullptr, box.right + 1, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    stray = Faults(" stands ");
+    ASSERT_EQ(stray.size(), 1u);
+    const std::string buddy = " stands 1 from control " + std::to_string(IDC_GALLERY_EDIT);
+    EXPECT_NE(stray[0].find(buddy), std::string::npos) << stray[0];
+    ::DestroyWindow(upDown);
 }
 
 }  // namespace
