@@ -20,6 +20,7 @@
 #include "ui/base/CountryDirectory.h"
 #include "ui/base/WorldCountryDirectory.h"
 #include "win/WideText.h"
+#include "win/Window.h"
 
 namespace {
 
@@ -511,6 +512,41 @@ TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
     EXPECT_EQ(launchers.squad(nullptr, *club_), IDOK);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_TRUE(caption.ends_with(u" - Squad")) << gui_test::WindowText(nullptr).size();
+}
+
+// The four order buttons stand over the columns they sort: name from 0,
+// position from 92, nationality from 118 up to the level column at 142,
+// level to 166 dialog units of the list.
+TEST_F(SquadWindowTest, EachOrderButtonStandsOverTheColumnItSorts)
+{
+    Add(u"Player");
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        HWND page = window.GetSquadList(0).Handle();
+        HWND list = ListBoxOf(window, 0);
+        RECT rows{};
+        ::GetClientRect(list, &rows);
+        ::MapWindowPoints(list, page, reinterpret_cast<POINT*>(&rows), 2);
+        const struct {
+            int button;
+            int from;
+            int to;
+        } columns[] = {{IDC_LIST_BY_NAME, 0, 92},
+                       {IDC_LIST_BY_POSITION, 92, 118},
+                       {IDC_LIST_BY_NATIONALITY, 118, 142},
+                       {IDC_LIST_BY_LEVEL, 142, 166}};
+        for (const auto& column : columns) {
+            RECT span{column.from, 0, column.to, 0};
+            ::MapDialogRect(page, &span);
+            const RECT button = win::RectIn(::GetDlgItem(page, column.button), page);
+            EXPECT_NEAR(button.left, rows.left + span.left, 2) << column.button;
+            EXPECT_NEAR(button.right, rows.left + span.right, 2) << column.button;
+        }
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
 }
 
 }  // namespace
