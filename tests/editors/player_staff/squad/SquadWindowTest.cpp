@@ -340,6 +340,46 @@ TEST_F(SquadWindowTest, AFirstStationAndTheAppearancesOnTheHistoryPage)
     EXPECT_EQ(first->GetInternationalExperience(), 2);
 }
 
+// The totals read as the list's last line: the matches under the matches
+// column, the goals under the goals column, right-aligned as they are.
+TEST_F(SquadWindowTest, TheHistoryTotalsStandUnderTheMatchesAndGoalsColumns)
+{
+    TPerson* player = Add(u"Player");
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.matches = 70;
+    entry.reserveMatches = 5;
+    entry.goals = 18;
+    player->AddHistoryEntry(entry);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        SelectPageTab(window, squad_window_testing::HistoryTab);
+        HWND page = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
+        HWND header = reinterpret_cast<HWND>(::SendDlgItemMessageW(page, IDC_HISTORY_LIST, LVM_GETHEADER, 0, 0));
+        const struct {
+            int total;
+            int column;
+            const char16_t* text;
+        } totals[] = {{IDC_HISTORY_TOTAL_MATCHES, 3, u"75"}, {IDC_HISTORY_TOTAL_GOALS, 4, u"18"}};
+        for (const auto& total : totals) {
+            RECT column{};
+            ::SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(total.column), reinterpret_cast<LPARAM>(&column));
+            ::MapWindowPoints(header, page, reinterpret_cast<POINT*>(&column), 2);
+            HWND figure = ::GetDlgItem(page, total.total);
+            const RECT place = win::RectIn(figure, page);
+            EXPECT_EQ(ItemText(page, total.total), total.text);
+            EXPECT_GE(place.left, column.left) << total.column;
+            EXPECT_LE(place.right, column.right) << total.column;
+            EXPECT_EQ(::GetWindowLongW(figure, GWL_STYLE) & SS_TYPEMASK, SS_RIGHT) << total.column;
+        }
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+}
+
 TEST_F(SquadWindowTest, ThePositionPageClearsARepeatedPositionAndFollowsTheFootBar)
 {
     for (int n = 0; n < 14; ++n) Add(u"Player");
