@@ -6,11 +6,13 @@
 #include <vssym32.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/text/TextManager.h"
@@ -297,11 +299,13 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
 }
 
 // A closed combo box shows its selected item in the room beside its
-// drop-down button, so each item that may be chosen must fit there in the
-// combo's font. Only items that are texts of the localisation file in the
-// current language are measured: a name out of the database (a club, cup,
-// country or person) has no length the layout could promise room for. An
-// owner-drawn combo draws its items itself.
+// drop-down button, and its drop-down list each item in the room its
+// dropped width leaves beside the list's border and, when the items
+// scroll, its scroll bar; so each item that may be chosen must fit both in
+// the combo's font. Only items that are texts of the localisation file in
+// the current language are measured: a name out of the database (a club,
+// cup, country or person) has no length the layout could promise room for.
+// An owner-drawn combo draws its items itself.
 void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
 {
     const auto style = static_cast<DWORD>(::GetWindowLongW(combo, GWL_STYLE));
@@ -309,16 +313,26 @@ void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
     COMBOBOXINFO info{};
     info.cbSize = sizeof(info);
     if (!::GetComboBoxInfo(combo, &info)) return;
-    const int room = info.rcItem.right - info.rcItem.left - 2;  // the item's inset on either side
+    const int boxRoom = info.rcItem.right - info.rcItem.left - 2;  // the item's inset on either side
+    // The hidden list keeps its frame and shows its scroll bar as its items
+    // need it; it takes the dropped width only as it drops.
+    RECT list{};
+    RECT listClient{};
+    ::GetWindowRect(info.hwndList, &list);
+    ::GetClientRect(info.hwndList, &listClient);
+    const int listFrame = (list.right - list.left) - listClient.right;
+    const int listRoom = static_cast<int>(::SendMessageW(combo, CB_GETDROPPEDWIDTH, 0, 0)) - listFrame - 2;
     win::CComboBox box;
     box.Attach(combo);
     for (int index = 0; index < box.GetCount(); ++index) {
         const std::u16string item = box.GetItemText(index);
         if (item.empty() || !CTextManager::Instance()->IsTextOfLanguage(item)) continue;
-        const SIZE needed = TextSize(combo, item, DT_SINGLELINE | DT_NOPREFIX, room);
-        if (needed.cx > room)
-            faults.push_back(Describe(combo) + " item \"" + platform::Utf16ToUtf8(item) + "\" needs " +
-                             std::to_string(needed.cx) + " of " + std::to_string(room));
+        const SIZE needed = TextSize(combo, item, DT_SINGLELINE | DT_NOPREFIX, boxRoom);
+        for (const auto& [room, where] : {std::pair{boxRoom, ""}, std::pair{listRoom, " in its list"}}) {
+            if (needed.cx > room)
+                faults.push_back(Describe(combo) + " item \"" + platform::Utf16ToUtf8(item) + "\" needs " +
+                                 std::to_string(needed.cx) + " of " + std::to_string(room) + where);
+        }
     }
 }
 
@@ -501,6 +515,170 @@ void CollectOverlaps(const std::vector<TShownChild>& shown, std::vector<std::str
     }
 }
 
+// Dialog units of the dialog the window lies on, in pixels.
+SIZE DialogUnits(HWND window, int x, int y)
+{
+    HWND dialog = window;
+    while (dialog != nullptr && !win::HasClassName(dialog, L"#32770")) dialog = ::GetParent(dialog);
+    RECT rect{0, 0, x, y};
+    if (dialog != nullptr) ::MapDialogRect(dialog, &rect);
+    return {rect.right, rect.bottom};
+}
+
+// The text a label or the caption a check box or radio button draws;
+// empty for any other control.
+std::u16string CaptionText(HWND window)
+{
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    if (win::HasClassName(window, L"Static")) {
+        const DWORD type = style & SS_TYPEMASK;
+        const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
+                          type == SS_LEFTNOWORDWRAP || type == SS_OWNERDRAW;
+        return text ? WindowText(window) : std::u16string();
+    }
+    if (!win::HasClassName(window, L"Button")) return {};
+    switch (style & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return WindowText(window);
+    default:
+        return {};
+    }
+}
+
+// Where a control draws on its line, from its first to its last pixel: a
+// label its text as aligned, a check box or radio button its box and
+// caption, any other control its whole width. False for a control that
+// draws nothing there: an empty label, or a frame round other controls.
+bool InkSpan(HWND window, const RECT& place, int& left, int& right)
+{
+    left = place.left;
+    right = place.right;
+    if (IsFrame(window)) return false;
+    const std::u16string text = CaptionText(window);
+    const bool label = win::HasClassName(window, L"Static");
+    if (label && text.empty()) return false;
+    if (text.empty()) return true;
+    RECT client{};
+    ::GetClientRect(window, &client);
+    UINT flags = 0;
+    SIZE room{};
+    TextRoom(window, client, flags, room);
+    const int width = TextSize(window, text, flags, room.cx).cx;
+    if (!label) {
+        right = left + (client.right - room.cx) + width;
+        return true;
+    }
+    const DWORD type = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE)) & SS_TYPEMASK;
+    if (type == SS_RIGHT) left = right - width;
+    else if (type == SS_CENTER) left += (place.right - place.left - width) / 2;
+    right = left + width;
+    return true;
+}
+
+// A text must end clear of the next control on its line as that control
+// is drawn (a box, a check box's box, a right-aligned label's text), or a
+// reader cannot tell where one stops and the next begins: a label at least
+// 3 dialog units before the control it names, a check box's or radio
+// button's caption 4, the spacing of related controls.
+void CollectCrowdedTexts(HWND window, const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    for (const TShownChild& text : shown) {
+        int textLeft = 0;
+        int textRight = 0;
+        if (CaptionText(text.window).empty() || !InkSpan(text.window, text.place, textLeft, textRight)) continue;
+        const int minimum = DialogUnits(window, win::HasClassName(text.window, L"Static") ? 3 : 4, 0).cx;
+        const TShownChild* next = nullptr;
+        int nextLeft = 0;
+        for (const TShownChild& other : shown) {
+            int left = 0;
+            int right = 0;
+            if (&other == &text || other.place.left <= text.place.left || other.place.top >= text.place.bottom ||
+                other.place.bottom <= text.place.top || !InkSpan(other.window, other.place, left, right))
+                continue;
+            if (next == nullptr || left < nextLeft) {
+                next = &other;
+                nextLeft = left;
+            }
+        }
+        if (next != nullptr && nextLeft - textRight < minimum)
+            faults.push_back(Describe(text.window) + " ends " + std::to_string(nextLeft - textRight) + " before " +
+                             Describe(next->window) + " (at least " + std::to_string(minimum) + ")");
+    }
+}
+
+// A control framed by a group box keeps clear of the box's lines, or it
+// reads as standing on them: 2 dialog units, a unit of air beside a line
+// about a unit thick, from its sides and bottom, and below the caption that
+// breaks its top line.
+void CollectControlsOnFrames(HWND window, const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    const SIZE air = DialogUnits(window, 2, 2);
+    for (const TShownChild& frame : shown) {
+        if (!win::HasClassName(frame.window, L"Button") ||
+            (static_cast<DWORD>(::GetWindowLongW(frame.window, GWL_STYLE)) & BS_TYPEMASK) != BS_GROUPBOX)
+            continue;
+        const RECT& box = frame.place;
+        const int captionBottom = box.top + TextSize(frame.window, u"Ag", DT_SINGLELINE, box.right - box.left).cy;
+        for (const TShownChild& inner : shown) {
+            if (&inner == &frame || !Encloses(box, inner.place)) continue;
+            const RECT& place = inner.place;
+            const bool onSide = place.left - box.left < air.cx || box.right - place.right < air.cx;
+            if (onSide || box.bottom - place.bottom < air.cy || place.top < captionBottom)
+                faults.push_back(Describe(inner.window) + " stands on the lines of " + Describe(frame.window));
+        }
+    }
+}
+
+// Arrows that step a value: an up-down, or a vertical scroll bar no
+// taller than two lines of text.
+bool IsArrows(HWND window, const RECT& place)
+{
+    if (win::HasClassName(window, L"msctls_updown32")) return true;
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    return win::HasClassName(window, L"ScrollBar") && (style & SBS_VERT) != 0 &&
+           place.bottom - place.top <= 2 * TextSize(window, u"Ag", DT_SINGLELINE, 0).cy;
+}
+
+// Arrows stand beside the value they step: an up-down on the buddy it
+// steps, other arrows within the spacing of unrelated controls, 7 dialog
+// units, of the nearest text or control on their line as drawn (a label
+// not yet filled where its text will begin).
+void CollectStrayArrows(HWND window, const std::vector<TShownChild>& shown, std::vector<std::string>& faults)
+{
+    const int reach = DialogUnits(window, 7, 0).cx;
+    for (const TShownChild& arrows : shown) {
+        if (!IsArrows(arrows.window, arrows.place)) continue;
+        const auto buddy = reinterpret_cast<HWND>(::SendMessageW(arrows.window, UDM_GETBUDDY, 0, 0));
+        int nearest = INT_MAX;
+        const TShownChild* value = nullptr;
+        for (const TShownChild& other : shown) {
+            int left = 0;
+            int right = 0;
+            if (&other == &arrows || other.place.top >= arrows.place.bottom || other.place.bottom <= arrows.place.top ||
+                (buddy != nullptr && other.window != buddy) || IsFrame(other.window))
+                continue;
+            InkSpan(other.window, other.place, left, right);
+            const int after = left - static_cast<int>(arrows.place.right);
+            const int before = static_cast<int>(arrows.place.left) - right;
+            const int gap = std::max({after, before, 0});
+            if (gap < nearest) {
+                nearest = gap;
+                value = &other;
+            }
+        }
+        if (value == nullptr)
+            faults.push_back(Describe(arrows.window) + " stands apart from any value");
+        else if (nearest > (buddy != nullptr ? 0 : reach))
+            faults.push_back(Describe(arrows.window) + " stands " + std::to_string(nearest) + " from " +
+                             Describe(value->window));
+    }
+}
+
 void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 {
     RECT parent{};
@@ -532,6 +710,9 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
         CollectLayoutFaults(child, faults);
     }
     CollectOverlaps(shown, faults);
+    CollectCrowdedTexts(window, shown, faults);
+    CollectControlsOnFrames(window, shown, faults);
+    CollectStrayArrows(window, shown, faults);
 }
 
 }  // namespace

@@ -107,14 +107,17 @@ std::vector<std::uint8_t> CaptureRedrawn(HWND window);
 
 // What a person would see as badly laid out in a window and every visible
 // window below it, one line each: a window reaching beyond its parent's
-// client area, two siblings on top of each other (other than a frame round
-// what lies inside it or an up-down on its buddy), or a label, edit, check
-// box, button or frame whose text does not fit it in its own font (a
-// label's words wrapped below its height count too; a read-only edit that
-// scrolls does not), a combo box item from the localisation file that
-// does not fit the combo's closed box, or a list's column header, or a cell
-// of a list made of texts of the localisation file, that does not fit its
-// column in the list's font.
+// client area; two siblings on top of each other (other than a frame round
+// what lies inside it or an up-down on its buddy); arrows away from the
+// value they step; a control on or beside the lines of the group box round
+// it; a label, edit, check box, button or frame whose text does not fit it
+// in its own font (a label's words wrapped below its height count too; a
+// read-only edit that scrolls does not); a label or caption that ends
+// closer to the next control on its line than the spacing of related
+// controls; a combo box item from the localisation file that does not fit
+// the combo's closed box or its drop-down list; or a list's column header,
+// or a cell of a list made of texts of the localisation file, that does not
+// fit its column in the list's font.
 std::vector<std::string> LayoutFaults(HWND window);
 // Fails the test with each of the window's layout faults, what telling where.
 void ExpectWholeLayout(HWND window, const std::string& what);

@@ -49,9 +49,10 @@ TEST_F(FillerTest, KeyFillersTranslateAndSkipMissingTexts)
     EXPECT_EQ(combo_.GetCurSel(), 0);
 }
 
-// A closed combo box shows any of its choices: each one from the
-// localisation file must fit, in the language shown, while a name out of the
-// database, as wide, is not measured.
+// A closed combo box shows any of its choices, and its drop-down list all
+// of them: each one from the localisation file must fit both, in the
+// language shown, while a name out of the database, as wide, is not
+// measured. A list dropped wider than its box has the room it is given.
 TEST_F(FillerTest, TheLayoutCheckMeasuresEveryTranslatedChoiceButNoName)
 {
     const char16_t* keys[] = {u"Label", u"Gallery.WideChoice", nullptr};
@@ -63,9 +64,16 @@ TEST_F(FillerTest, TheLayoutCheckMeasuresEveryTranslatedChoiceButNoName)
             if (fault.find(" item ") != std::string::npos) cut.push_back(fault);
         return cut;
     };
-    const std::vector<std::string> cut = cutChoices();
-    ASSERT_EQ(cut.size(), 1u);
+    std::vector<std::string> cut = cutChoices();
+    ASSERT_EQ(cut.size(), 2u);
     EXPECT_NE(cut[0].find("\"A choice far wider than the gallery's combo box\" needs"), std::string::npos) << cut[0];
+    EXPECT_EQ(cut[0].find("in its list"), std::string::npos) << cut[0];
+    EXPECT_NE(cut[1].find("\"A choice far wider than the gallery's combo box\" needs"), std::string::npos) << cut[1];
+    EXPECT_NE(cut[1].find("in its list"), std::string::npos) << cut[1];
+    ::SendMessageW(combo_.Handle(), CB_SETDROPPEDWIDTH, 1000, 0);
+    cut = cutChoices();
+    ASSERT_EQ(cut.size(), 1u);
+    EXPECT_EQ(cut[0].find("in its list"), std::string::npos) << cut[0];
     CTextManager::Instance()->SetLanguage(CTextManager::French);
     EXPECT_TRUE(cutChoices().empty());
     CTextManager::Instance()->SetLanguage(CTextManager::English);

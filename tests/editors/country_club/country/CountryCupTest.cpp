@@ -4,14 +4,17 @@
 #include <string>
 
 #include "CountryEditorTestSupport.h"
+#include "app/LedraApp.h"
 #include "competition/CompetitionId.h"
 #include "competition/CountryCups.h"
+#include "competition/CupAlloc.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/WorldList.h"
 #include "editors/country_club/country/DlgLandParent.h"
 #include "resources/CountryCupIds.h"
 #include "resources/CountryEditorIds.h"
+#include "tests/ui/GuiTestSupport.h"
 
 using namespace country_editor_testing;
 
@@ -183,6 +186,21 @@ TEST_F(CountryCupTest, ACupWhoseTypeHasNoEntrySurvivesAVisit)
     Ok();
     EXPECT_EQ(country.GetLeagueCupType(0), 40);
     EXPECT_EQ(country.GetYellowCardCupRule(), 9);
+}
+
+// The cup table names its cup types in the language the program starts in,
+// so the table is read again after each language is chosen, as a start in
+// that language reads it; every type must then show whole in its box and
+// in its drop-down list.
+TEST_F(CountryCupTest, EveryCupTypeShowsWholeInTheLanguageTheTableIsReadIn)
+{
+    TCountry& country = Sample();
+    gui_test::InEachLanguage([&] {
+        LoadCupAllocation(GetCupAllocTable(), globals_->App().GetScriptFolder());
+        HWND page = Open(country);
+        gui_test::ExpectWholeLayout(page, "cup page");
+        frame_.reset();
+    });
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "ui/base/CountryDirectory.h"
 #include "ui/base/WorldCountryDirectory.h"
 #include "win/WideText.h"
+#include "win/Window.h"
 
 namespace {
 
@@ -339,6 +340,46 @@ TEST_F(SquadWindowTest, AFirstStationAndTheAppearancesOnTheHistoryPage)
     EXPECT_EQ(first->GetInternationalExperience(), 2);
 }
 
+// The totals read as the list's last line: the matches under the matches
+// column, the goals under the goals column, right-aligned as they are.
+TEST_F(SquadWindowTest, TheHistoryTotalsStandUnderTheMatchesAndGoalsColumns)
+{
+    TPerson* player = Add(u"Player");
+    THistoryEntry entry;
+    entry.start = TDate(2005, 7, 1);
+    entry.end = TDate(2006, 6, 30);
+    entry.matches = 70;
+    entry.reserveMatches = 5;
+    entry.goals = 18;
+    player->AddHistoryEntry(entry);
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        SelectPageTab(window, squad_window_testing::HistoryTab);
+        HWND page = window.GetPage(CDlgPlayerlistClub::HistoryPage)->Handle();
+        HWND header = reinterpret_cast<HWND>(::SendDlgItemMessageW(page, IDC_HISTORY_LIST, LVM_GETHEADER, 0, 0));
+        const struct {
+            int total;
+            int column;
+            const char16_t* text;
+        } totals[] = {{IDC_HISTORY_TOTAL_MATCHES, 3, u"75"}, {IDC_HISTORY_TOTAL_GOALS, 4, u"18"}};
+        for (const auto& total : totals) {
+            RECT column{};
+            ::SendMessageW(header, HDM_GETITEMRECT, static_cast<WPARAM>(total.column), reinterpret_cast<LPARAM>(&column));
+            ::MapWindowPoints(header, page, reinterpret_cast<POINT*>(&column), 2);
+            HWND figure = ::GetDlgItem(page, total.total);
+            const RECT place = win::RectIn(figure, page);
+            EXPECT_EQ(ItemText(page, total.total), total.text);
+            EXPECT_GE(place.left, column.left) << total.column;
+            EXPECT_LE(place.right, column.right) << total.column;
+            EXPECT_EQ(::GetWindowLongW(figure, GWL_STYLE) & SS_TYPEMASK, SS_RIGHT) << total.column;
+        }
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
+}
+
 TEST_F(SquadWindowTest, ThePositionPageClearsARepeatedPositionAndFollowsTheFootBar)
 {
     for (int n = 0; n < 14; ++n) Add(u"Player");
@@ -526,6 +567,41 @@ TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)
     EXPECT_EQ(launchers.squad(nullptr, *club_), IDOK);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_TRUE(caption.ends_with(u" - Squad")) << gui_test::WindowText(nullptr).size();
+}
+
+// The four order buttons stand over the columns they sort: name from 0,
+// position from 92, nationality from 118 up to the level column at 142,
+// level to 166 dialog units of the list.
+TEST_F(SquadWindowTest, EachOrderButtonStandsOverTheColumnItSorts)
+{
+    Add(u"Player");
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    Run(window, [&] {
+        HWND page = window.GetSquadList(0).Handle();
+        HWND list = ListBoxOf(window, 0);
+        RECT rows{};
+        ::GetClientRect(list, &rows);
+        ::MapWindowPoints(list, page, reinterpret_cast<POINT*>(&rows), 2);
+        const struct {
+            int button;
+            int from;
+            int to;
+        } columns[] = {{IDC_LIST_BY_NAME, 0, 92},
+                       {IDC_LIST_BY_POSITION, 92, 118},
+                       {IDC_LIST_BY_NATIONALITY, 118, 142},
+                       {IDC_LIST_BY_LEVEL, 142, 166}};
+        for (const auto& column : columns) {
+            RECT span{column.from, 0, column.to, 0};
+            ::MapDialogRect(page, &span);
+            const RECT button = win::RectIn(::GetDlgItem(page, column.button), page);
+            EXPECT_NEAR(button.left, rows.left + span.left, 2) << column.button;
+            EXPECT_NEAR(button.right, rows.left + span.right, 2) << column.button;
+        }
+        ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+        return true;
+    });
 }
 
 }  // namespace
