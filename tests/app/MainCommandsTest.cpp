@@ -181,7 +181,9 @@ protected:
         CommandMenu own;
         CommandMenu& menu = window != nullptr ? *window : own;
         menu.check = std::move(check);
-        gui_test::ModalDriver driver([this] { return responder_.Step(); });
+        // Some commands pack or unpack the whole sample, which takes several
+        // seconds on a busy machine: the watchdog only catches a hang.
+        gui_test::ModalDriver driver([this] { return responder_.Step(); }, 30000);
         menu.DoModal();
         EXPECT_FALSE(driver.TimedOut());
     }
