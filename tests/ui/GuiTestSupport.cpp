@@ -251,6 +251,23 @@ SIZE TextSize(HWND window, const std::u16string& text, UINT flags, int width)
     return TextSize(window, reinterpret_cast<HFONT>(::SendMessageW(window, WM_GETFONT, 0, 0)), text, flags, width);
 }
 
+// A check box or radio button: a box with its caption beside it.
+bool IsChoiceBox(HWND window)
+{
+    if (!win::HasClassName(window, L"Button")) return false;
+    switch (static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE)) & BS_TYPEMASK) {
+    case BS_CHECKBOX:
+    case BS_AUTOCHECKBOX:
+    case BS_RADIOBUTTON:
+    case BS_AUTORADIOBUTTON:
+    case BS_3STATE:
+    case BS_AUTO3STATE:
+        return true;
+    default:
+        return false;
+    }
+}
+
 // The room a control's text has, beside whatever else the control draws;
 // false for a control whose text is not checked.
 bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
@@ -277,15 +294,11 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
     }
     if (!win::HasClassName(window, L"Button")) return false;
     flags = (style & BS_MULTILINE) != 0 ? DT_WORDBREAK : DT_SINGLELINE;
-    switch (style & BS_TYPEMASK) {
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
+    if (IsChoiceBox(window)) {
         room.cx -= 16;  // the box and the gap after it
         return true;
+    }
+    switch (style & BS_TYPEMASK) {
     case BS_PUSHBUTTON:
     case BS_DEFPUSHBUTTON:
         room.cx -= 6;
@@ -529,25 +542,12 @@ SIZE DialogUnits(HWND window, int x, int y)
 // empty for any other control.
 std::u16string CaptionText(HWND window)
 {
-    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
-    if (win::HasClassName(window, L"Static")) {
-        const DWORD type = style & SS_TYPEMASK;
-        const bool text = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT || type == SS_SIMPLE ||
-                          type == SS_LEFTNOWORDWRAP || type == SS_OWNERDRAW;
-        return text ? WindowText(window) : std::u16string();
-    }
-    if (!win::HasClassName(window, L"Button")) return {};
-    switch (style & BS_TYPEMASK) {
-    case BS_CHECKBOX:
-    case BS_AUTOCHECKBOX:
-    case BS_RADIOBUTTON:
-    case BS_AUTORADIOBUTTON:
-    case BS_3STATE:
-    case BS_AUTO3STATE:
-        return WindowText(window);
-    default:
-        return {};
-    }
+    RECT client{};
+    ::GetClientRect(window, &client);
+    UINT flags = 0;
+    SIZE room{};
+    const bool caption = win::HasClassName(window, L"Static") || IsChoiceBox(window);
+    return caption && TextRoom(window, client, flags, room) ? WindowText(window) : std::u16string();
 }
 
 // Where a control draws on its line, from its first to its last pixel: a

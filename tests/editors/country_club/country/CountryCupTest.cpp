@@ -190,8 +190,10 @@ TEST_F(CountryCupTest, ACupWhoseTypeHasNoEntrySurvivesAVisit)
 
 // The cup table names its cup types in the language the program starts in,
 // so the table is read again after each language is chosen, as a start in
-// that language reads it; every type must then show whole in its box and
-// in its drop-down list.
+// that language reads it. Read so, each name is the localisation file's
+// text of that language, which the layout check measures as any other (a
+// name the table keeps as its file writes it is not); every type must then
+// show whole in its box and in its drop-down list.
 TEST_F(CountryCupTest, EveryCupTypeShowsWholeInTheLanguageTheTableIsReadIn)
 {
     TCountry& country = Sample();
