@@ -339,6 +339,13 @@ public:
     // Outside 0..3: 0, or ignored.
     TTeamId GetRival(int index) const;
     void SetRival(int index, TTeamId id);
+    // Hands the partner club and the rivals to visit to read or change.
+    template <typename Visit>
+    void ForEachClubReference(Visit&& visit)
+    {
+        visit(partnerClub_);
+        for (TTeamId& rival : rivals_) visit(rival);
+    }
 
     // The squad holds person ids; the world's person map owns the persons.
     int GetSquadCount() const { return squadCount_; }
