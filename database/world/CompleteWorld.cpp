@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <set>
 
 #include "core/AppMessage.h"
 #include "core/files/FileSetCloser.h"
@@ -409,9 +410,10 @@ void TCompleteWorld::TakeOverWhatWasSaved(const TKeptFiles& kept)
 // would name the next club to take that number.
 void TCompleteWorld::ForgetClubsSavedAsNone()
 {
-    const TGameIdMaps& maps = GetGameIdMaps();
-    const auto forget = [&maps](std::uint32_t& club) {
-        if (club != 0 && maps.GetSaveClubId(club) == 0) club = 0;
+    const std::set<TTeamId>& none = GetGameIdMaps().GetClubsSavedAsNone();
+    if (none.empty()) return;
+    const auto forget = [&none](std::uint32_t& club) {
+        if (none.count(WithoutReserveBit(club)) != 0) club = 0;
     };
     for (int id = 1; id <= LastCountryId; ++id) countries_[id].ForEachClubReference(forget);
     for (const auto& entry : persons_) entry.second->ForEachClubReference(forget);
