@@ -402,8 +402,11 @@ void TCompleteWorld::TakeOverWhatWasSaved(const TKeptFiles& kept)
     // club: the world forgets it too.
     rules_.CheckRules(*this);
     ForgetClubsSavedAsNone();
-    personPlaces_.Clear();
-    if (kept.Any()) personPlaces_.Note(*this, kept);
+    if (kept.Any()) {
+        personPlaces_.Note(*this, kept);
+    } else {
+        personPlaces_.Clear();
+    }
 }
 
 // A reference saved as no club names a club that no file holds: kept, it
@@ -421,25 +424,27 @@ void TCompleteWorld::ForgetClubsSavedAsNone()
 
 void TCompleteWorld::ShowReturnedPersons(const std::vector<TReturnedPerson>& returned) const
 {
-    const CTextManager* texts = CTextManager::Instance();
     std::u16string moves;
     for (const TReturnedPerson& entry : returned) {
-        const TPersonPlace& to = entry.to;
-        std::u16string place;
-        if (!entry.taken) {
-            place = to.country != 0 ? platform::NameOf(GetCountryFilePath(to.country)) : TPlayersWithoutClub::FileName;
-        } else if (to.club != 0) {
-            place = GetClubName(to.club);
-        } else if (to.country != 0) {
-            place = countries_[to.country].GetName();
-        } else {
-            place = texts->GetText(u"Dialog.FreeAgents.Caption"_tk);
-        }
-        moves += Format(u"\n%s (%s)", TPerson::GetShortName(entry.person), place);
+        moves += Format(u"\n%s (%s)", TPerson::GetShortName(entry.person), PlaceName(entry));
     }
-    const std::u16string message =
-        ReplaceTokens(texts->GetText(u"Database.CompleteWorld.KeptDamagedMoves"_tk), {{u"_MOVES", moves}});
+    const std::u16string message = ReplaceTokens(
+        CTextManager::Instance()->GetText(u"Database.CompleteWorld.KeptDamagedMoves"_tk), {{u"_MOVES", moves}});
     ShowAppMessageBox(message.c_str(), AppMessage::IconInformation);
+}
+
+// Where a person stays: his club, his country, the players without club,
+// or the kept file when the world no longer has his place in it.
+std::u16string TCompleteWorld::PlaceName(const TReturnedPerson& returned) const
+{
+    const TPersonPlace& place = returned.to;
+    if (!returned.taken) {
+        return std::u16string(place.country != 0 ? platform::NameOf(GetCountryFilePath(place.country))
+                                                 : TPlayersWithoutClub::FileName);
+    }
+    if (place.club != 0) return GetClubName(place.club);
+    if (place.country != 0) return countries_[place.country].GetName();
+    return CTextManager::Instance()->GetText(u"Dialog.FreeAgents.Caption"_tk);
 }
 
 void TCompleteWorld::ShowKeptRefusedRules() const

@@ -170,6 +170,7 @@ private:
     void ShowKeptRefusedRules() const;
     // Names the persons whose moves a kept file could not take.
     void ShowReturnedPersons(const std::vector<TReturnedPerson>& returned) const;
+    std::u16string PlaceName(const TReturnedPerson& returned) const;
     // Every file to its temporary, then all renamed; a failure is shown.
     bool WriteAndCommit(const SaveProgress& progress, const SaveResult& keep);
     // Every file to its temporary; the caller commits them.

@@ -378,6 +378,10 @@ TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
     };
     ASSERT_TRUE(load());
     const auto loaded = PlacesByPerson(*world_);
+    {
+        MessageCapture no(AppMessage::IdNo);
+        ASSERT_TRUE(world_->SaveWorld().saved) << "a save before the moves keeps what the file holds in mind";
+    }
     for (const int answer : {AppMessage::IdNo, AppMessage::IdYes}) {
         std::vector<std::pair<std::string, std::u16string>> moved;
         for (const TPersonMove& move : MovesAcrossEngland) {
