@@ -1,11 +1,52 @@
-// The splash's fade thread: one at a time, reversed in flight, joined when
-// the window goes.
+// The splash: the picture of its language, and its fade thread: one at a
+// time, reversed in flight, joined when the window goes.
 #include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
 
 #include "app/DlgSplash.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "win/Gdi.h"
 
 namespace {
+
+// What the splash paints as its background, in its window's size.
+std::vector<std::uint8_t> Painted(HWND splash)
+{
+    RECT client{};
+    ::GetClientRect(splash, &client);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = client.right;
+    info.bmiHeader.biHeight = client.bottom;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    win::CMemoryDC memory;
+    void* bits = nullptr;
+    const win::CBitmap canvas(::CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    {
+        win::CSelectObject select(memory.Get(), canvas.Get());
+        ::SendMessageW(splash, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
+    }
+    return gui_test::BitmapPixels(canvas.Get());
+}
+
+// The splash shows the program's name in the language of its texts.
+TEST(Splash, ShowsThePictureOfItsLanguage)
+{
+    const gui_test::LanguagePicture pictures[] = {{5105, u"SplashEnglish.bmp"}, {5107, u"SplashFrench.bmp"},
+                                                  {5104, u"SplashGerman.bmp"},  {5098, u"SplashItalian.bmp"},
+                                                  {5106, u"SplashSpanish.bmp"}, {5109, u"SplashPolish.bmp"}};
+    gui_test::ExpectEachLanguageShowsItsPicture(pictures, [] {
+        CDlgSplash splash;
+        EXPECT_TRUE(splash.Create(nullptr));
+        std::vector<std::uint8_t> shown = Painted(splash.Handle());
+        splash.Destroy();
+        return shown;
+    });
+}
 
 TEST(Splash, AFadeOutDuringTheFadeInReversesItAndEndsHidden)
 {
