@@ -16,16 +16,9 @@ std::vector<std::uint8_t> Painted(HWND splash)
 {
     RECT client{};
     ::GetClientRect(splash, &client);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = client.right;
-    info.bmiHeader.biHeight = client.bottom;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    win::CMemoryDC memory;
-    void* bits = nullptr;
-    const win::CBitmap canvas(::CreateDIBSection(memory.Get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::CWindowDC screen(splash);
+    const win::CMemoryDC memory(screen.Get());
+    const win::CBitmap canvas(::CreateCompatibleBitmap(screen.Get(), client.right, client.bottom));
     {
         win::CSelectObject select(memory.Get(), canvas.Get());
         ::SendMessageW(splash, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory.Get()), 0);
