@@ -2,7 +2,7 @@
 scripts/draw_name_pictures.py draws from the localisation file's program
 names. Another Pillow or FreeType sets the letters a little differently, so
 the pictures are compared as a reader would: each picture's pixels must be
-found in the other within a pixel's reach, and the name must cover the same
+shown in the other within a pixel's reach, and the name must cover the same
 box, give or take a pixel or two."""
 
 import importlib.util
@@ -22,14 +22,14 @@ spec = importlib.util.spec_from_file_location("draw_name_pictures", SCRIPT)
 script = importlib.util.module_from_spec(spec)
 spec.loader.exec_module(script)
 
-# A pixel is ink when it stands this far from the background's brightness;
-# it is found in the other picture when it lies within this tolerance of
-# the brightness range of the other's 3x3 neighbourhood.
-INK = 64
+# How far a pixel may lie outside the brightness range of the other
+# picture's 3x3 neighbourhood and still count as shown there; a pixel of the
+# name lies further than INK outside the range of the bare background.
 TOLERANCE = 80
-# Share of the ink that may go unfound, and the pixels the name's box may
-# move: a whole word or a wrong language lies well beyond both.
-UNFOUND_SHARE = 0.025
+INK = 64
+# Share of the name's pixels that may go unshown, and the pixels the name's
+# box may move: a whole word or a wrong language lies well beyond both.
+UNSHOWN_SHARE = 0.025
 BOX_SHIFT = 2
 
 
@@ -45,28 +45,29 @@ def neighbourhood(picture, pick):
     return result
 
 
-def unfound(picture, other):
-    """Pixels of the picture that the other shows nowhere near."""
+def strays(picture, other):
+    """How far each pixel of the picture (grey) lies outside the brightness
+    range of the other's 3x3 neighbourhood: 0 where the other shows it."""
     above = ImageChops.subtract(picture, neighbourhood(other, ImageChops.lighter))
     below = ImageChops.subtract(neighbourhood(other, ImageChops.darker), picture)
-    return sum(ImageChops.lighter(above, below).histogram()[TOLERANCE + 1:])
+    return ImageChops.lighter(above, below)
 
 
-def ink(picture, background):
-    return ImageChops.difference(picture, background).convert("L").point(lambda value: 255 if value > INK else 0)
+def count_over(strayed, limit):
+    return sum(strayed.histogram()[limit + 1:])
 
 
 def differences(picture, drawing, kind):
     """Why the picture is not the drawing, or nothing."""
-    background = script.PICTURE_KINDS[kind].background()
-    inks = [ink(picture, background), ink(drawing, background)]
-    ink_pixels = max(one.histogram()[255] for one in inks)
     grey = [picture.convert("L"), drawing.convert("L")]
-    share = max(unfound(grey[0], grey[1]), unfound(grey[1], grey[0])) / ink_pixels
+    background = script.PICTURE_KINDS[kind].background().convert("L")
+    names = [strays(one, background) for one in grey]
+    unshown = max(count_over(strays(grey[0], grey[1]), TOLERANCE), count_over(strays(grey[1], grey[0]), TOLERANCE))
+    share = unshown / max(count_over(name, INK) for name in names)
     found = []
-    if share > UNFOUND_SHARE:
+    if share > UNSHOWN_SHARE:
         found.append(f"{share:.1%} of the name's pixels differ")
-    boxes = [one.getbbox() for one in inks]
+    boxes = [name.point(lambda value: 255 if value > INK else 0).getbbox() for name in names]
     if max(abs(edge - other) for edge, other in zip(*boxes)) > BOX_SHIFT:
         found.append(f"the name covers {boxes[0]}, not {boxes[1]}")
     return found
