@@ -593,12 +593,15 @@ TEST_F(ClubChunkTest, AnotherCountrysPartnerAndRivalsStayInTheDatabaseButNotInTh
         club_->SetPartnerClub(partner);
         for (int index = 0; index < TClub::RivalCount; ++index) club_->SetRival(index, rivals[index]);
     };
+    TCountry& germany = *world_->GetCountry(21);
+    const TTeamId first = germany.GetClubByUniqueId(germany.CreateClub(u"Erster"))->GetId();
+    const TTeamId second = germany.GetClubByUniqueId(germany.CreateClub(u"Zweiter"))->GetId();
     setReferences(0, {0x000E0004, 0, 0x000E0005, 0});
     const ByteList asTheGameHoldsThem = Chunk(*club_);
-    setReferences(0x00150001, {0x000E0004, 0x00150002, 0x000E0005, 0x002D0003});
+    setReferences(first, {0x000E0004, second, 0x000E0005, first});
     EXPECT_TRUE(Chunk(*club_) == asTheGameHoldsThem);
-    EXPECT_EQ(club_->GetPartnerClub(), 0x00150001u);
-    EXPECT_EQ(club_->GetRival(1), 0x00150002u);
+    EXPECT_EQ(club_->GetPartnerClub(), first);
+    EXPECT_EQ(club_->GetRival(1), second);
     EXPECT_EQ(club_->GetRival(2), 0x000E0005u);
 }
 
