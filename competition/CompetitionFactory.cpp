@@ -87,13 +87,20 @@ const CDBCompetition* ReadOneRecord(CIndexTextFile& file, std::u16string_view pr
     const TCompetitionRef ref = ParseCompetitionRef(ReadValueText(file).substr(0, 99));
     std::uint32_t country = static_cast<std::uint32_t>(ref.country);
     if (ref.country < 0 || EqualsNoCase(prefix, u"LG")) country = CountryOfId(ownerId);
+    const bool discarded = made == Made::DiscardedCup || made == Made::DiscardedSwiss;
+    // A country or an index that an id cannot hold would make the record
+    // another competition's: it is named and not read.
+    if (made != Made::Nothing && !discarded && (country > 0xFF || ref.index < 0 || ref.index > 0xFFFF)) {
+        problems.emplace_back(key);
+        return nullptr;
+    }
     const std::uint32_t id = MakeCompetitionId(country, ref.type, static_cast<std::uint32_t>(ref.index));
     std::unique_ptr<CDBCompetition> competition = MakeCompetition(made, id, ownerId, registry);
     if (competition == nullptr) return nullptr;
     auto* league = dynamic_cast<CDBLeague*>(competition.get());
     if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
     competition->Read(file);
-    if (made == Made::DiscardedCup || made == Made::DiscardedSwiss) return nullptr;
+    if (discarded) return nullptr;
     if (competition->WasRepaired()) problems.emplace_back(key);
     if (made != Made::Pool) {
         competition->FillDayCodes(0, dayCodes[0]);

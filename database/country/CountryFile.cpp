@@ -261,17 +261,19 @@ private:
 
     // A record whose reference names a competition that the file does not
     // hold (another country's, an index or a type beyond those of a
-    // country) would be left out of the next save: its lines are kept as
-    // they stand, written after the others, and the record is named.
+    // country), and one the factory named and could not register, would be
+    // left out of the next save: its lines are kept as they stand, written
+    // after the others, and the record is named.
     void ReadCompetitionRecord(TStagedSection entry, const std::u16string& key, std::vector<std::u16string>& repaired)
     {
         TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
         const auto country = static_cast<std::uint32_t>(c_.id_);
+        const std::size_t named = repaired.size();
         const CDBCompetitionBase* read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
-        if (read == nullptr || IsInFileOrder(read->GetId(), country)) return;
+        if (read != nullptr ? IsInFileOrder(read->GetId(), country) : repaired.size() == named) return;
         registry.Take(read);
         c_.staged_.competitions.push_back(std::move(entry));
-        if (repaired.empty() || repaired.back() != key) repaired.push_back(key);
+        if (repaired.size() == named) repaired.push_back(key);
     }
 
     bool ReadClubs()

@@ -451,9 +451,10 @@ TEST_F(CountryFileTest, ACommentBeforeTheFirstSectionHidesNoSection)
 }
 
 // A record whose reference names a competition the file does not hold (an
-// index or a type beyond those of a country, another country's) is named at
-// load, and its lines are saved whole: England's only league of the sample
-// is not lost, and the next save writes the same again.
+// index or a type beyond those of a country, another country's, a country
+// or an index that no id holds) is named at load, and its lines are saved
+// whole: England's only league of the sample is not lost, and the next save
+// writes the same again.
 TEST_F(CountryFileTest, ACompetitionTheFileDoesNotHoldIsNamedAndKeptWhole)
 {
     const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
@@ -466,7 +467,9 @@ TEST_F(CountryFileTest, ACompetitionTheFileDoesNotHoldIsNamedAndKeptWhole)
         const char* reference;
     } cases[] = {{"DB_LEAGUE", "{ 14, LEAGUE, 65535 }"}, {"DB_LEAGUE", "{ 14, LEAGUE, 32 }"},
                  {"DB_LEAGUE", "{ 14, FRIENDLY, 0 }"},   {"DB_CUP", "{ 14, CHALLENGE_SHIELD, 0 }"},
-                 {"DB_CUP", "{ 14, FA_CUP, 1 }"},        {"DB_LEAGUE", "{ 5, LEAGUE, 0 }"}};
+                 {"DB_CUP", "{ 14, FA_CUP, 1 }"},        {"DB_LEAGUE", "{ 5, LEAGUE, 0 }"},
+                 {"DB_ROUND", "{ 14, RELEGATION, 65536 }"}, {"DB_POOL", "{ 14, POOL, -1 }"},
+                 {"DB_LEAGUE", "{ 270, LEAGUE, 0 }"}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.reference);
         std::string changed = text;
