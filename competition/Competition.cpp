@@ -18,6 +18,7 @@ namespace {
 bool ValidSeason(int season) { return season == 0 || season == 1; }
 bool ValidDay(int day) { return day >= 0 && day < SeasonDays; }
 
+// An integer alone, blanks around it allowed.
 bool HoldsNumber(std::u16string_view line)
 {
     const std::size_t first = line.find_first_not_of(u" \t");
