@@ -21,6 +21,8 @@ struct Search {
     HWND mainWindow = nullptr;
     // A box with only OK over the main window, shown while it opens.
     HWND warning = nullptr;
+    // Any message box: what the editor said when it stops before its main window.
+    HWND message = nullptr;
 };
 
 bool IsMainWindow(HWND window)
@@ -36,6 +38,7 @@ BOOL CALLBACK Visit(HWND window, LPARAM context)
     if (!::IsWindowVisible(window) || std::wcscmp(className, L"#32770") != 0) return TRUE;
     if (::GetDlgItem(window, AgreementText) != nullptr) search->agreement = window;
     if (IsMainWindow(window)) search->mainWindow = window;
+    if (::GetDlgItem(window, MessageBoxText) != nullptr) search->message = window;
     if (::GetDlgItem(window, MessageBoxText) != nullptr && ::GetDlgItem(window, IDOK) != nullptr &&
         ::GetDlgItem(window, IDYES) == nullptr && IsMainWindow(::GetWindow(window, GW_OWNER)))
         search->warning = window;
@@ -64,6 +67,11 @@ int WaitForMainWindow(int seconds)
         ::Sleep(100);
     }
     std::fprintf(stderr, "the main window did not appear\n");
+    if (const HWND box = FindWindows().message) {
+        wchar_t text[1024] = {};
+        ::GetDlgItemTextW(box, MessageBoxText, text, 1024);
+        std::fprintf(stderr, "the editor shows: %ls\n", text);
+    }
     return 1;
 }
 
