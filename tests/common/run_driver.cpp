@@ -52,12 +52,24 @@ Search FindWindows()
     return search;
 }
 
+// What the editor said, for the person reading the script's output.
+void PrintMessage(const wchar_t* what, HWND box)
+{
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(box, MessageBoxText, text, 1024);
+    std::fprintf(stderr, "%ls: %ls\n", what, text);
+    std::fflush(stderr);
+}
+
 int WaitForMainWindow(int seconds)
 {
     for (int waited = 0; waited < seconds * 10; ++waited) {
         const Search search = FindWindows();
         if (search.agreement != nullptr) ::SendMessageW(::GetDlgItem(search.agreement, IDOK), BM_CLICK, 0, 0);
-        if (search.warning != nullptr) ::SendMessageW(::GetDlgItem(search.warning, IDOK), BM_CLICK, 0, 0);
+        if (search.warning != nullptr) {
+            PrintMessage(L"acknowledged", search.warning);
+            ::SendMessageW(::GetDlgItem(search.warning, IDOK), BM_CLICK, 0, 0);
+        }
         if (search.mainWindow != nullptr) {
             RECT rect{};
             ::GetWindowRect(search.mainWindow, &rect);
@@ -67,11 +79,7 @@ int WaitForMainWindow(int seconds)
         ::Sleep(100);
     }
     std::fprintf(stderr, "the main window did not appear\n");
-    if (const HWND box = FindWindows().message) {
-        wchar_t text[1024] = {};
-        ::GetDlgItemTextW(box, MessageBoxText, text, 1024);
-        std::fprintf(stderr, "the editor shows: %ls\n", text);
-    }
+    if (const HWND box = FindWindows().message) PrintMessage(L"the editor shows", box);
     return 1;
 }
 
