@@ -3,9 +3,12 @@ Wine, Xvfb, ...): small shell scripts first on PATH that write what they were
 asked into a log folder and record the processes they leave running, so
 that a test can see what a script did and what it left behind."""
 import os
+import shutil
 import signal
 import stat
+import tempfile
 import time
+import unittest
 
 # Every stub logs its arguments to LOG/NAME.calls; one that stays calls
 # remember, which records its process id as LOG/pids/NAME.PID.
@@ -74,3 +77,19 @@ def end_all(log):
     for pid in recorded_pids(log).values():
         if is_running(pid):
             os.kill(pid, signal.SIGKILL)
+
+
+class StubbedTest(unittest.TestCase):
+    """A scratch folder with the class's STUBS in scratch/bin and their log
+    in scratch/log; whatever a stub left running ends with the test."""
+    STUBS = {}
+
+    def setUp(self):
+        self.scratch = tempfile.mkdtemp()
+        self.stubs = os.path.join(self.scratch, "bin")
+        self.log = os.path.join(self.scratch, "log")
+        make_stubs(self.stubs, self.STUBS)
+
+    def tearDown(self):
+        end_all(self.log)
+        shutil.rmtree(self.scratch)

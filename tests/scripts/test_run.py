@@ -2,13 +2,11 @@
 it builds with the jobs asked for, says at once why it cannot start, and
 leaves no display or editor running however the editor ends."""
 import os
-import shutil
 import subprocess
-import tempfile
 import time
 import unittest
 
-from stub_tools import calls, end_all, make_stubs, still_running, stub_environment
+from stub_tools import StubbedTest, calls, still_running, stub_environment
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(ROOT, "scripts", "run")
@@ -53,17 +51,12 @@ exec sleep 60
 }
 
 
-class RunTest(unittest.TestCase):
-    def setUp(self):
-        self.scratch = tempfile.mkdtemp()
-        self.stubs = os.path.join(self.scratch, "bin")
-        self.log = os.path.join(self.scratch, "log")
-        self.build = os.path.join(self.scratch, "build")
-        make_stubs(self.stubs, STUBS)
+class RunTest(StubbedTest):
+    STUBS = STUBS
 
-    def tearDown(self):
-        end_all(self.log)
-        shutil.rmtree(self.scratch)
+    def setUp(self):
+        super().setUp()
+        self.build = os.path.join(self.scratch, "build")
 
     def run_script(self, editor, **extra):
         environment = stub_environment(self.stubs, self.log, TR_BUILD_DIR=self.build, STUB_EDITOR=editor, **extra)

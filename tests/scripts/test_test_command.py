@@ -5,12 +5,10 @@ never the desks of a run still going."""
 import os
 import signal
 import subprocess
-import shutil
-import tempfile
 import time
 import unittest
 
-from stub_tools import end_all, is_running, make_stubs, stub_environment, still_running
+from stub_tools import StubbedTest, is_running, stub_environment, still_running
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(ROOT, "scripts", "test")
@@ -66,25 +64,23 @@ def tag(pid):
         return "%d %s" % (pid, f.read().rsplit(")", 1)[1].split()[19])
 
 
-class TestCommandTest(unittest.TestCase):
+class TestCommandTest(StubbedTest):
+    STUBS = STUBS
+
     def setUp(self):
-        self.scratch = tempfile.mkdtemp()
-        self.stubs = os.path.join(self.scratch, "bin")
-        self.log = os.path.join(self.scratch, "log")
+        super().setUp()
         self.temp = os.path.join(self.scratch, "tmp")
         self.build = os.path.join(self.scratch, "build")
         os.makedirs(self.temp)
         os.makedirs(os.path.join(self.build, "windows", "tests"))
         open(os.path.join(self.build, "windows", "tests", "desktop_keeper.exe"), "w").close()
-        make_stubs(self.stubs, STUBS)
         self.leftovers = []
 
     def tearDown(self):
-        end_all(self.log)
         for process in self.leftovers:
             process.kill()
             process.wait()
-        shutil.rmtree(self.scratch)
+        super().tearDown()
 
     def start(self, **extra):
         environment = stub_environment(self.stubs, self.log, TR_BUILD_DIR=self.build, TMPDIR=self.temp, **extra)

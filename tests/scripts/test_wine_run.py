@@ -1,13 +1,11 @@
 """scripts/wine-run over a stand-in for Wine: a test program's output goes
 on as it comes, and a start that printed nothing is tried again."""
 import os
-import shutil
 import subprocess
-import tempfile
 import time
 import unittest
 
-from stub_tools import calls, end_all, make_stubs, stub_environment
+from stub_tools import StubbedTest, calls, end_all, stub_environment
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(ROOT, "scripts", "wine-run")
@@ -23,20 +21,15 @@ exec sleep 30
 }
 
 
-class WineRunTest(unittest.TestCase):
+class WineRunTest(StubbedTest):
+    STUBS = STUBS
+
     def setUp(self):
-        self.scratch = tempfile.mkdtemp()
-        self.stubs = os.path.join(self.scratch, "bin")
-        self.log = os.path.join(self.scratch, "log")
+        super().setUp()
         prefix = os.path.join(self.scratch, "prefix")
         os.makedirs(prefix)
         open(os.path.join(prefix, ".trellan-ready"), "w").close()
-        make_stubs(self.stubs, STUBS)
         self.environment = stub_environment(self.stubs, self.log, WINEPREFIX=prefix, TMPDIR=self.scratch)
-
-    def tearDown(self):
-        end_all(self.log)
-        shutil.rmtree(self.scratch)
 
     def first_line(self, **extra):
         run = subprocess.Popen([SCRIPT, "tests.exe", "--gtest_filter=MainCommands.*"], stdout=subprocess.PIPE,
