@@ -19,6 +19,7 @@
 #include "core/text/TextManager.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
+#include "tests/common/TestSupport.h"
 #include "ui/controls/DateCtrl.h"
 #include "ui/controls/MyListBox.h"
 #include "ui/skin/SkinBitmap.h"
@@ -265,6 +266,43 @@ std::vector<std::uint8_t> CaptureRedrawn(HWND window)
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessages();
     return CaptureWindow(window);
+}
+
+namespace {
+
+std::vector<std::uint8_t> ResourcePixels(int id)
+{
+    const win::CBitmap bitmap(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return BitmapPixels(bitmap.Get());
+}
+
+std::vector<std::uint8_t> PictureFilePixels(const std::u16string& name)
+{
+    const std::vector<std::uint8_t> file =
+        testing_support::ReadBytes(testing_support::SourcePath(u"resources\\pictures\\" + name));
+    const std::size_t start = file[10] | file[11] << 8 | file[12] << 16;
+    return {file.begin() + static_cast<std::ptrdiff_t>(start), file.end()};
+}
+
+}  // namespace
+
+void ExpectEachLanguageShowsItsPicture(const LanguagePicture (&pictures)[CTextManager::LanguageCount],
+                                       const std::function<std::vector<std::uint8_t>()>& shown)
+{
+    std::vector<std::vector<std::uint8_t>> seen;
+    InEachLanguage([&] {
+        const LanguagePicture& picture = pictures[CTextManager::Instance()->GetLanguage()];
+        seen.push_back(shown());
+        ASSERT_FALSE(seen.back().empty());
+        EXPECT_TRUE(seen.back() == ResourcePixels(picture.resource)) << "not bitmap resource " << picture.resource;
+        EXPECT_TRUE(seen.back() == PictureFilePixels(picture.file))
+            << "not " << testing_support::Narrow(picture.file);
+    });
+    ASSERT_EQ(seen.size(), std::size(pictures));
+    for (std::size_t one = 0; one < seen.size(); ++one)
+        for (std::size_t other = one + 1; other < seen.size(); ++other)
+            EXPECT_FALSE(seen[one] == seen[other]) << "languages " << one << " and " << other << " show one picture";
 }
 
 namespace {

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/TextManager.h"
 #include "tests/ui/GalleryIds.h"
 #include "ui/base/DialogB.h"
 #include "win/ComboBox.h"
@@ -107,6 +108,17 @@ std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
 std::size_t CountDifferentBytes(const std::vector<std::uint8_t>& picture, const std::vector<std::uint8_t>& other);
 // The window as it stands once its whole top-level window was drawn afresh.
 std::vector<std::uint8_t> CaptureRedrawn(HWND window);
+
+// A picture the program shows in one language: its bitmap resource and the
+// file in resources/pictures the resource is built from.
+struct LanguagePicture {
+    int resource;
+    const char16_t* file;
+};
+// In each language, the pixels `shown` returns (as BitmapPixels gives them)
+// are that language's picture, and no two languages show the same one.
+void ExpectEachLanguageShowsItsPicture(const LanguagePicture (&pictures)[CTextManager::LanguageCount],
+                                       const std::function<std::vector<std::uint8_t>()>& shown);
 
 // What a person would see as badly laid out in a window and every visible
 // window below it, one line each: a window reaching beyond its parent's
