@@ -15,6 +15,11 @@ namespace testing_support {
 std::u16string SourcePath(std::u16string_view relative);
 // The build folder, as a core path.
 std::u16string BinaryPath(std::u16string_view relative);
+// Where a test writes a picture for a person to look at (or what a probe
+// of it reads): its place below the build folder, or, while a screenshot
+// script runs the test, the folder TR_PICTURE_FOLDER names, so that ctest
+// running the same test case meanwhile never writes the script's file.
+std::u16string PicturePath(std::u16string_view relative);
 
 // A fresh empty folder below the system's temporary folder, removed with
 // everything in it when the object dies.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
@@ -83,12 +84,51 @@ thread_local bool driverTimedOut = false;
 thread_local std::uint64_t driverNumber = 0;
 thread_local std::vector<std::uint64_t> stepsRunning;
 
-BOOL CALLBACK CloseDialog(HWND window, LPARAM)
+// After the time-out, at every tick until the driver goes: every message
+// box of the process is answered with the button that gives up, and every
+// dialog of this thread ends, whether or not it takes Cancel (the main
+// window and a busy progress window do not).
+BOOL CALLBACK EndOpenWindow(HWND window, LPARAM)
 {
     wchar_t className[16] = {};
     ::GetClassNameW(window, className, 16);
-    if (std::wcscmp(className, L"#32770") == 0) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    DWORD process = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(window, &process);
+    if (std::wcscmp(className, L"#32770") != 0 || process != ::GetCurrentProcessId()) return TRUE;
+    for (int answer : {IDCANCEL, IDNO, IDOK}) {
+        if (::GetDlgItem(window, answer) == nullptr || ::GetDlgItem(window, 0xFFFF) == nullptr) continue;
+        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+        break;
+    }
+    if (thread == ::GetCurrentThreadId()) ::EndDialog(window, IDCANCEL);
     return TRUE;
+}
+
+// What a stuck test had open, for its output: each dialog's caption, and
+// whether it is this thread's or a worker's.
+BOOL CALLBACK ReportOpenWindow(HWND window, LPARAM)
+{
+    DWORD process = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (process != ::GetCurrentProcessId() || std::wcscmp(className, L"#32770") != 0) return TRUE;
+    // Read without a message: the window's thread may be the stuck one.
+    wchar_t caption[128] = {};
+    ::InternalGetWindowText(window, caption, 128);
+    std::fprintf(stderr, "  dialog \"%ls\"%s, on %s thread\n", caption, ::IsWindowVisible(window) ? "" : " (hidden)",
+                 thread == ::GetCurrentThreadId() ? "this" : "another");
+    return TRUE;
+}
+
+void EndWhatIsOpen(bool first)
+{
+    if (first) {
+        std::fprintf(stderr, "The window driver timed out; open were:\n");
+        ::EnumWindows(ReportOpenWindow, 0);
+        std::fflush(stderr);
+    }
+    ::EnumWindows(EndOpenWindow, 0);
 }
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM found)
@@ -102,11 +142,15 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM found)
 
 void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD)
 {
+    if (driverTimedOut) {
+        EndWhatIsOpen(false);
+        return;
+    }
     if (!driverStep) return;
     if (static_cast<int>(::GetTickCount() - driverDeadline) > 0) {
         driverTimedOut = true;
         driverStep = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), CloseDialog, 0);
+        EndWhatIsOpen(true);
         return;
     }
     // A step that pumps messages itself (a screenshot waits for its paints)

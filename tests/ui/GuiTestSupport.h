@@ -74,8 +74,11 @@ std::vector<HWND> DateParts(HWND dialog, int id);
 void PumpMessages();
 
 // Calls step every 20 ms from the message loop of this thread (the modal
-// loops included) until it returns true. After the time-out it closes every
-// dialog of the thread and marks the run failed, so a stuck test ends.
+// loops included) until it returns true. After the time-out it marks the
+// run failed, writes the process's open windows to the test's output, and
+// from then on at every tick answers every message box of the process and
+// ends every dialog of the thread, so a stuck test ends instead of holding
+// its turn until ctest gives up on it.
 class ModalDriver {
 public:
     explicit ModalDriver(std::function<bool()> step, unsigned timeoutMs = 10000);

@@ -68,7 +68,7 @@ protected:
     {
         const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
         ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
-        testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
+        testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
                                     bitmap);
     }
 

@@ -29,7 +29,7 @@ void Save(HWND window, const std::u16string& name)
     gui_test::PumpMessages();
     const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
     ASSERT_FALSE(bitmap.empty());
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\country_club\\" + name + u".bmp"), bitmap);
 }
 
 // Where the client area begins in the picture, "x y", for the probe of the
@@ -41,7 +41,7 @@ void SaveClientOrigin(HWND window, const std::u16string& name)
     POINT origin{0, 0};
     ::ClientToScreen(window, &origin);
     const std::string text = std::to_string(origin.x - bounds.left) + " " + std::to_string(origin.y - bounds.top) + "\n";
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".txt"), text);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\country_club\\" + name + u".txt"), text);
 }
 
 // The display shows a window just opened some turns of its loop later: a
