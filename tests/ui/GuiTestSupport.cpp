@@ -825,6 +825,19 @@ std::u16string ItemText(HWND dialog, int id)
     return WindowText(::GetDlgItem(dialog, id));
 }
 
+std::vector<std::u16string> ComboTexts(HWND dialog, int id)
+{
+    std::vector<std::u16string> texts;
+    HWND combo = ::GetDlgItem(dialog, id);
+    const auto count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)), L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(win::U(text.c_str()));
+    }
+    return texts;
+}
+
 std::u16string CellText(HWND list, int row, int column)
 {
     wchar_t text[256] = {};

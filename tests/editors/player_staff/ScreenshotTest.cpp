@@ -19,6 +19,7 @@
 #include "core/text/TextManager.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "resources/ClubEditorIds.h"
+#include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -225,6 +226,23 @@ TEST_F(PlayerScreenshots, BanStateAndStaffPagesInFrench)
         Capture(window.Handle(), u"squad-contract-ban-french");
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         Capture(window.Handle(), u"squad-staff-french");
+    });
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
+// The position page in German with the main position's list dropped: every
+// position by its full name.
+TEST_F(PlayerScreenshots, PositionPageInGermanWithItsComboOpen)
+{
+    CTextManager::Instance()->SetLanguage(CTextManager::German);
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
+        squad_window_testing::SelectPageTab(window, squad_window_testing::PositionTab);
+        Capture(window.Handle(), u"squad-position-german");
+        HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
+        ::SendDlgItemMessageW(page, IDC_POSITION_MAIN, CB_SHOWDROPDOWN, TRUE, 0);
+        gui_test::PumpMessages();
+        CaptureAsShown(window.Handle(), u"squad-position-german-dropped");
+        ::SendDlgItemMessageW(page, IDC_POSITION_MAIN, CB_SHOWDROPDOWN, FALSE, 0);
     });
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
