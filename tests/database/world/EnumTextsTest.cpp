@@ -61,6 +61,26 @@ TEST(EnumTexts, EveryPositionHasAFullNameAndAShortFormInEachLanguage)
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
+// The narrow lists' short staff roles read as the roles they stand for:
+// the academy's coach, not "Yth c.", a knee specialist, not a knee.
+TEST(EnumTexts, ShortStaffRolesSayWhoThePersonIs)
+{
+    const struct {
+        int type;
+        int language;
+        const char16_t* role;
+    } expected[] = {
+        {6, CTextManager::English, u"Reserves"},      {7, CTextManager::English, u"Academy"},
+        {10, CTextManager::English, u"Knee sp."},     {18, CTextManager::French, u"Rel. supp."},
+        {17, CTextManager::Spanish, u"Estadio"},      {18, CTextManager::German, u"Fanbetr."},
+    };
+    for (const auto& row : expected) {
+        CTextManager::Instance()->SetLanguage(row.language);
+        EXPECT_EQ(std::u16string(GetEnumTexts().GetPersonTypeName(row.type)), row.role);
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
 TEST(EnumTexts, AppearanceValuesDifferFromTheListIndex)
 {
     const CEnumTexts& texts = GetEnumTexts();
