@@ -183,6 +183,26 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
     return file;
 }
 
+std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup)
+{
+    std::vector<std::uint8_t> picture = CaptureWindow(window);
+    const std::vector<std::uint8_t> shown = CaptureWindow(popup);
+    RECT under{};
+    RECT over{};
+    ::GetWindowRect(window, &under);
+    ::GetWindowRect(popup, &over);
+    // Both pictures hold their rows bottom-up behind the 54 bytes of the headers.
+    const auto offset = [](const RECT& rect, int x, int y) {
+        const int stride = ((rect.right - rect.left) * 3 + 3) & ~3;
+        return static_cast<std::ptrdiff_t>(54 + (rect.bottom - 1 - y) * stride + (x - rect.left) * 3);
+    };
+    for (int y = std::max(over.top, under.top); y < std::min(over.bottom, under.bottom); ++y) {
+        for (int x = std::max(over.left, under.left); x < std::min(over.right, under.right); ++x)
+            std::copy_n(shown.begin() + offset(over, x, y), 3, picture.begin() + offset(under, x, y));
+    }
+    return picture;
+}
+
 INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act)
 {
     bool done = false;

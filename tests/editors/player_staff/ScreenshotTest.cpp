@@ -65,9 +65,10 @@ protected:
     }
 
     // The window as it stands on the screen, without drawing it afresh.
-    static void CaptureAsShown(HWND window, const std::u16string& name)
+    static void CaptureAsShown(HWND window, const std::u16string& name) { Save(gui_test::CaptureWindow(window), name); }
+
+    static void Save(const std::vector<std::uint8_t>& bitmap, const std::u16string& name)
     {
-        const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
         ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
         testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
                                     bitmap);
@@ -238,11 +239,18 @@ TEST_F(PlayerScreenshots, PositionPageInGermanWithItsComboOpen)
     RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
         squad_window_testing::SelectPageTab(window, squad_window_testing::PositionTab);
         Capture(window.Handle(), u"squad-position-german");
-        HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
-        ::SendDlgItemMessageW(page, IDC_POSITION_MAIN, CB_SHOWDROPDOWN, TRUE, 0);
+        HWND combo = ::GetDlgItem(window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle(), IDC_POSITION_MAIN);
+        // A list drops only from the focused combo of the active window.
+        ::SetForegroundWindow(window.Handle());
+        ::SetFocus(combo);
+        ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
         gui_test::PumpMessages();
-        CaptureAsShown(window.Handle(), u"squad-position-german-dropped");
-        ::SendDlgItemMessageW(page, IDC_POSITION_MAIN, CB_SHOWDROPDOWN, FALSE, 0);
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        ::GetComboBoxInfo(combo, &parts);
+        EXPECT_TRUE(::IsWindowVisible(parts.hwndList)) << "the list did not drop";
+        Save(gui_test::CaptureWithPopup(window.Handle(), parts.hwndList), u"squad-position-german-dropped");
+        ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     });
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }

