@@ -65,4 +65,10 @@ private:
 // test: for test programs whose messages and names come from them.
 void UseEditorTextsInEnglish();
 
+// The goalkeeper's full name in each text language (English first, in the
+// order of the localisation file): what every combo, page and exported file
+// shows, where the narrow list columns show a short form.
+inline constexpr const char16_t* FullGoalkeeperNames[] = {u"Goalkeeper", u"Gardien de but", u"Torwart",
+                                                          u"Portiere",   u"Portero",        u"Bramkarz"};
+
 }  // namespace testing_support

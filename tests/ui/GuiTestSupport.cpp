@@ -228,6 +228,26 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
     return file;
 }
 
+std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup)
+{
+    std::vector<std::uint8_t> picture = CaptureWindow(window);
+    const std::vector<std::uint8_t> shown = CaptureWindow(popup);
+    RECT under{};
+    RECT over{};
+    ::GetWindowRect(window, &under);
+    ::GetWindowRect(popup, &over);
+    // Both pictures hold their rows bottom-up behind the 54 bytes of the headers.
+    const auto offset = [](const RECT& rect, int x, int y) {
+        const int stride = ((rect.right - rect.left) * 3 + 3) & ~3;
+        return static_cast<std::ptrdiff_t>(54 + (rect.bottom - 1 - y) * stride + (x - rect.left) * 3);
+    };
+    for (int y = std::max(over.top, under.top); y < std::min(over.bottom, under.bottom); ++y) {
+        for (int x = std::max(over.left, under.left); x < std::min(over.right, under.right); ++x)
+            std::copy_n(shown.begin() + offset(over, x, y), 3, picture.begin() + offset(under, x, y));
+    }
+    return picture;
+}
+
 INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act)
 {
     bool done = false;
@@ -905,6 +925,19 @@ std::u16string WindowText(HWND window)
 std::u16string ItemText(HWND dialog, int id)
 {
     return WindowText(::GetDlgItem(dialog, id));
+}
+
+std::vector<std::u16string> ComboTexts(HWND dialog, int id)
+{
+    std::vector<std::u16string> texts;
+    HWND combo = ::GetDlgItem(dialog, id);
+    const auto count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)), L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(win::U(text.c_str()));
+    }
+    return texts;
 }
 
 std::u16string CellText(HWND list, int row, int column)

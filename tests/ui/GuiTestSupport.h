@@ -65,6 +65,8 @@ std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add
 
 std::u16string WindowText(HWND window);
 std::u16string ItemText(HWND dialog, int id);
+// The choices of a combo box, in list order.
+std::vector<std::u16string> ComboTexts(HWND dialog, int id);
 // The text of a list view's cell.
 std::u16string CellText(HWND list, int row, int column);
 // The part edits of a date control: day, month, year.
@@ -101,6 +103,9 @@ INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act);
 std::vector<std::uint8_t> BitmapPixels(HBITMAP bitmap);
 // The window as it stands on the screen, as a 24-bit bottom-up BMP file.
 std::vector<std::uint8_t> CaptureWindow(HWND window);
+// The window with a popup window over it (a dropped list), which a capture
+// of the window alone leaves out.
+std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup);
 // How many colours a picture taken by CaptureWindow holds.
 std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
 // How many pixel bytes of two pictures taken by CaptureWindow differ (all
