@@ -25,8 +25,9 @@ Modes:
                    as placeholders
 
 Country names, abbreviations, continents and languages come from
-Countries.sav (--countries). The output depends only on the mode, the seed
-and that file. Uses the Python standard library only.
+Countries.sav (--countries), the badges' colours from the team colours of
+data/trdata. The output depends only on the mode, the seed and those files.
+Uses the Python standard library only.
 """
 
 import argparse
@@ -2182,21 +2183,22 @@ BADGE_SIZES = (32, 64, 128, 256)
 BADGE_COUNTRY_CODES = {14: "GB", 21: "DE", 45: "ES"}
 BADGE_NAME_LENGTH = 29
 BADGE_NAME_REPLACED = set('\\/:*?"<>|.')
-BADGE_COLOURS = {"blue": (0x1F, 0x4F, 0xBF), "green": (0x1E, 0x8C, 0x3A), "red": (0xD0, 0x1F, 0x1F),
-                 "white": (0xFF, 0xFF, 0xFF), "yellow": (0xF5, 0xD0, 0x00), "dark red": (0x8B, 0x00, 0x00),
-                 "light blue": (0x6C, 0xB4, 0xEE), "orange": (0xF0, 0x80, 0x00), "purple": (0x7B, 0x2F, 0xA0),
-                 "black": (0x11, 0x11, 0x11)}
-# The two colours of each generic badge style (the club's first badge
-# parameter), in the order of the generic badge files.
-BADGE_STYLE_COLOURS = [
-    ("blue", "black"), ("blue", "green"), ("blue", "red"), ("blue", "white"), ("blue", "yellow"),
-    ("dark red", "black"), ("dark red", "light blue"), ("dark red", "white"), ("green", "black"),
-    ("green", "red"), ("green", "white"), ("green", "yellow"), ("light blue", "black"), ("light blue", "white"),
-    ("orange", "black"), ("orange", "white"), ("purple", "black"), ("purple", "white"), ("red", "black"),
-    ("red", "white"), ("red", "yellow"), ("yellow", "black"), ("yellow", "white"), ("black", "white")]
+# The team colours a club's first badge parameter chooses: the list of the
+# badge page, one "name,RRGGBB|RRGGBB" line (decimal) after each index.
+TEAM_COLOURS = os.path.join(HERE, "..", "data", "trdata", "eng", "TeamColour.txt")
 BADGE_RIM = (0x40, 0x40, 0x40)
 TGA_RUN_LENGTH_TRUE_COLOUR = 10
 TGA_TOP_LEFT_WITH_ALPHA = 0x28
+
+
+def read_team_colours(path):
+    with open(path, "rb") as f:
+        lines = f.read().decode("utf-8-sig").split("\r\n")
+    colours = []
+    for line in lines[2:2 + 2 * int(lines[0]):2]:
+        pair = line.rsplit(",", 1)[1].split("|")
+        colours.append([((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF) for value in map(int, pair)])
+    return colours
 
 
 def badge_file_name(club_name):
@@ -2229,7 +2231,8 @@ def shield_row(y, size, first, second):
 
 
 def run_length_row(row):
-    """TGA run packets of one row: BGRA, a clear pixel all zero."""
+    """TGA run packets of one row: BGRA, a clear pixel white, so that a
+    reader without alpha, as the badge page, shows the shield on white."""
     out = bytearray()
     x = 0
     while x < len(row):
@@ -2238,7 +2241,7 @@ def run_length_row(row):
             length += 1
         colour = row[x]
         out.append(0x80 | (length - 1))
-        out += bytes([0, 0, 0, 0]) if colour is None else bytes([colour[2], colour[1], colour[0], 0xFF])
+        out += bytes([0xFF, 0xFF, 0xFF, 0]) if colour is None else bytes([colour[2], colour[1], colour[0], 0xFF])
         x += length
     return out
 
@@ -2250,11 +2253,12 @@ def write_badge(size, first, second):
 
 
 def badge_files(world):
+    team_colours = read_team_colours(TEAM_COLOURS)
     files = {}
     for country in world:
         code = BADGE_COUNTRY_CODES.get(country["info"].id)
         for club in country["clubs"] if code else []:
-            first, second = (BADGE_COLOURS[c] for c in BADGE_STYLE_COLOURS[club["badge_params"][0]])
+            first, second = team_colours[club["badge_params"][0]]
             for size in BADGE_SIZES:
                 path = os.path.join(code, "Badge%d" % size, badge_file_name(club["names"][0]))
                 files[path] = write_badge(size, first, second)
