@@ -683,7 +683,7 @@ class WorldBuilder:
         if kind == SPECTATOR_RECORD:
             return {"a": 0, "b": 0, "value": spectators, "opponent": opponent, "year": year}
         # A win by at least a goal: the own goals stand first.
-        won, lost = high + 1, low
+        won, lost = high + 1, low // 3
         goals = (won, lost) if kind in VICTORY_RECORDS else (lost, won)
         return {"a": goals[0], "b": goals[1], "value": 0, "opponent": opponent, "year": year}
 
@@ -830,6 +830,7 @@ SORT_RULES = (0, 4, 8)
 RECORD_KINDS = 5
 VICTORY_RECORDS = (0, 2)
 SPECTATOR_RECORD = 4
+MATCHES_A_SEASON = 34
 LAST_SEASON_YEAR = 2006
 FIRST_TITLE_YEAR = 1900
 FIRST_RECORD_YEAR = 1950
@@ -837,19 +838,20 @@ FIRST_RECORD_YEAR = 1950
 
 def league_statistics(draws):
     """The two sets of all-time league figures (pairs of points, wins,
-    draws, defeats, goals, goals against and matchdays on top, one value
-    of each pair per set) from fourteen drawn numbers: the results as
-    drawn, three points a win and one a draw, a goal at least for every
-    win, one against for every defeat, and no more matchdays on top than
-    matches. The drawn points only keep the later draws where they were."""
+    draws, defeats, goals, goals against and seasons on top, one value of
+    each pair per set) from fourteen drawn numbers: results of decades,
+    three points a win and one a draw, a goal at least for every win, one
+    against for every defeat, and no more seasons on top than seasons
+    played. The drawn points only keep the later draws where they were."""
     stats = list(draws)
     for league in range(2):
-        wins, drawn, lost = draws[2 + league], draws[4 + league], draws[6 + league]
+        wins, drawn, lost = 10 * draws[2 + league], 5 * draws[4 + league], 10 * draws[6 + league]
         matches = wins + drawn + lost
+        stats[2 + league], stats[4 + league], stats[6 + league] = wins, drawn, lost
         stats[league] = 3 * wins + drawn
         stats[8 + league] = wins + draws[8 + league] * matches // 40
         stats[10 + league] = lost + draws[10 + league] * matches // 40
-        stats[12 + league] = draws[12 + league] * matches // 40
+        stats[12 + league] = draws[12 + league] * (matches // MATCHES_A_SEASON) // 40
     return stats
 
 
