@@ -83,6 +83,9 @@ using ClubScreenshot = club_test::SampleClubTest;
 
 TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 {
+    // The badge page shows the club's own badge, as the working folder the
+    // run command lays out holds the sample's badges.
+    app_test::CopyTree(testing_support::SourcePath(u"data\\Badges"), folder_.Path() + u"\\Badges");
     const char16_t* pages[] = {u"club-common", u"club-badge", u"club-kit", u"club-ground", u"club-history"};
     RunFrame(Club(0), ClubIds(), [&](HWND frame) {
         ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
