@@ -364,7 +364,8 @@ const TPersonMove MovesAcrossEngland[] = {
 // club, and persons move into and out of its first four. Kept with No, the
 // file cannot take the moves: the save puts each person back, names him,
 // and after the next load every person stands where the first load had him,
-// once. Replaced with Yes, every move is kept.
+// once; a save that fails keeps the moves. Replaced with Yes, every move is
+// kept.
 TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
 {
     std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
@@ -388,6 +389,14 @@ TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
             const TPerson* person = move.move(*world_);
             ASSERT_NE(person, nullptr) << move.name;
             moved.emplace_back(PersonKey(*person), TPerson::GetShortName(person));
+        }
+        const auto movedPlaces = PlacesByPerson(*world_);
+        {
+            MessageCapture failure(answer);
+            platform::FailWritesAfter(1);
+            EXPECT_FALSE(world_->SaveWorld().saved);
+            platform::FailWritesAfter(0);
+            EXPECT_EQ(PlacesByPerson(*world_), movedPlaces) << "a failed save keeps every move";
         }
         {
             MessageCapture question(answer);
