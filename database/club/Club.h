@@ -343,6 +343,13 @@ public:
     // The partner club, then rivals 0..3, as the game may hold them: a club
     // of another country becomes 0.
     std::array<TTeamId, 1 + RivalCount> GetHomeCountryReferences() const;
+    // Hands the partner club and the rivals to visit to read or change.
+    template <typename Visit>
+    void ForEachClubReference(Visit&& visit)
+    {
+        visit(partnerClub_);
+        for (TTeamId& rival : rivals_) visit(rival);
+    }
 
     // The squad holds person ids; the world's person map owns the persons.
     int GetSquadCount() const { return squadCount_; }

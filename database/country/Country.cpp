@@ -58,6 +58,7 @@ void TCountry::Reset()
     clubs_.clear();
     staged_ = TStagedCompetitions();
     fileDamage_.Clear();
+    highestFileClubNumber_ = 0;
     nextUniqueClubId_ = (static_cast<std::uint32_t>(id_) << 16) + 1;
     FillLevelNamesFromKeys();
 }

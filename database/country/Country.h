@@ -360,7 +360,9 @@ public:
     // for an unknown club of some country, "" for an id without country.
     std::u16string GetTeamNameByUniqueId(TTeamId id) const;
     const std::map<TTeamId, std::unique_ptr<TClub>>& GetClubs() const { return clubs_; }
-    // Takes the first free index from 1; returns the team id.
+    // Takes the first free index from 1, or while the file is damaged from
+    // above every club number it holds; returns the team id, 0 when no
+    // index is free.
     TTeamId AddClub(std::unique_ptr<TClub> club);
     // 0 (the club is dropped) when the index is taken.
     TTeamId AddClubWithIndex(std::unique_ptr<TClub> club, std::uint32_t index);
@@ -390,6 +392,19 @@ public:
     // Managers read from the file that wait for their person ids, which the
     // world gives after every club member of every file has taken his.
     std::vector<std::unique_ptr<TPerson>>& GetPendingManagers() { return pendingManagers_; }
+
+    // Hands every club its clubs and its pool entries name to visit to
+    // read or change.
+    template <typename Visit>
+    void ForEachClubReference(Visit&& visit)
+    {
+        for (TClub* club : clubOrder_) club->ForEachClubReference(visit);
+        for (TPoolPlayer& entry : pool_) {
+            std::uint32_t club = entry.GetPreferredClub();
+            visit(club);
+            entry.SetPreferredClub(club);
+        }
+    }
 
     int GetPoolPlayerCount() const { return static_cast<int>(pool_.size()); }
     // Null out of range.
@@ -439,6 +454,10 @@ private:
     TStadiumMap stadiums_;
     TStagedCompetitions staged_;
     TFileDamage fileDamage_;
+    // The highest club number the country's file holds, read or not: a
+    // save may keep a damaged file as it is, and a new club must not take
+    // a number by which that file names another.
+    std::uint32_t highestFileClubNumber_ = 0;
     std::unique_ptr<TCompetitionRegistry> ownCompetitions_;
 };
 

@@ -29,8 +29,9 @@ std::u16string TCountry::GetTeamNameByUniqueId(TTeamId id) const
 TTeamId TCountry::AddClub(std::unique_ptr<TClub> club)
 {
     const TTeamId base = static_cast<TTeamId>(id_) << 16;
-    TTeamId index = 1;
+    TTeamId index = IsDamaged() ? highestFileClubNumber_ + 1 : 1;
     while (clubs_.count(base + index) != 0) ++index;
+    if (index >= NationalTeamIndex) return 0;
     return AddClubWithIndex(std::move(club), index);
 }
 

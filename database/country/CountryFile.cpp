@@ -59,6 +59,17 @@ public:
     // where the file can no longer be followed; what was read stays.
     bool Read()
     {
+        const bool read = ReadSections();
+        // A file the program wrote numbers its clubs up to the most a country
+        // holds, in sections that a damaged stream may hide.
+        c_.highestFileClubNumber_ = damage_.IsDamaged() ? std::max<std::uint32_t>(HighestClubNumberInFile(), TCountry::MaxClubs)
+                                                        : highestClubRead_;
+        return read;
+    }
+
+private:
+    bool ReadSections()
+    {
         damage_.Clear();
         CheckStart();
         if (!file_.FindSection(CountrySection)) {
@@ -83,7 +94,6 @@ public:
         return !refused_;
     }
 
-private:
     bool AtLeast(std::uint32_t major, std::uint32_t minor) const { return version_ >= MakeDatabaseVersion(major, minor); }
     std::uint32_t Major() const { return version_ >> 16; }
 
@@ -295,13 +305,32 @@ private:
         return teamFollowed && CloseSection(ClubsSection);
     }
 
+    // Where the reading stopped, a club section line may stand anywhere
+    // after it, and one before it may have been given up on; one of a file
+    // written by hand may number more clubs than a country holds.
+    std::uint32_t HighestClubNumberInFile()
+    {
+        const std::u16string prefix = std::u16string(CIndexTextFile::SectionBeginPrefix) + u"CLUB";
+        std::uint32_t highest = 0;
+        file_.SetLinePosition(0);
+        while (file_.NextLine()) {
+            const std::u16string_view line = file_.GetCurrentLineView();
+            if (!line.starts_with(prefix)) continue;
+            highest = std::max(highest, ParseStrictDecimal(line.substr(prefix.size()), NationalTeamIndex - 1).value_or(0));
+        }
+        return highest;
+    }
+
     // A club of an index already taken keeps its place; its section is read
     // past into a scratch record all the same.
     TSectionRead ReadClub(std::uint32_t index)
     {
         TClub* club = c_.GetClubByUniqueId(c_.AddClubWithIndex(std::make_unique<TClub>(0), index));
         const bool read = club != nullptr ? club->ReadClubSection(file_, index) : ReadIntoScratch(index);
-        if (read) return TSectionRead::Read;
+        if (read) {
+            highestClubRead_ = index;
+            return TSectionRead::Read;
+        }
         if (club != nullptr) c_.RemoveClub(club, false, true);
         return ClubReadFailure();
     }
@@ -532,6 +561,7 @@ private:
     TStagedSection ignoredStaffs_;
     std::uint32_t version_ = 1;
     std::uint32_t writtenVersion_ = 1;
+    std::uint32_t highestClubRead_ = 0;
     bool refused_ = false;
 };
 

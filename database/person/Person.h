@@ -322,6 +322,14 @@ public:
     void RemoveHistoryEntry(int index);
     const std::u16string& GetNotes() const { return notes; }
     void SetNotes(std::u16string_view text) { notes = text; }
+    // Hands every club the person names, his history's included, to visit
+    // to read or change.
+    template <typename Visit>
+    void ForEachClubReference(Visit&& visit)
+    {
+        for (std::uint32_t* club : {&favouriteClub, &secondClub, &transferClub, &dislikedClub}) visit(*club);
+        for (THistoryEntry& entry : history) visit(entry.clubId);
+    }
 
     bool IsFirstTeam() const { return reserveTeam == 0; }
     bool IsReserveTeam() const { return reserveTeam != 0; }

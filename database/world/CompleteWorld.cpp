@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 #include <memory>
+#include <set>
 
 #include "core/AppMessage.h"
 #include "core/files/FileSetCloser.h"
@@ -176,6 +177,7 @@ void TCompleteWorld::DeletePerson(TPerson* person)
     const auto found = persons_.find(person->GetId());
     if (found == persons_.end() || found->second.get() != person) return;
     freeAgents_.Remove(person->GetId());
+    personPlaces_.Forget(person->GetId());
     persons_.erase(found);
 }
 
@@ -264,7 +266,16 @@ bool TCompleteWorld::LoadWorld(std::u16string_view folder)
     rules_.CheckRules(*this);
     freeAgents_.LoadPlayersWithoutClub();
     LoadAssessment();
+    NotePersonPlaces();
     return true;
+}
+
+void TCompleteWorld::NotePersonPlaces()
+{
+    bool damaged = freeAgents_.IsDamaged();
+    for (int id = 1; id <= LastCountryId; ++id) damaged |= countries_[id].IsDamaged();
+    personPlaces_.Clear();
+    if (damaged) personPlaces_.Note(*this, {});
 }
 
 // A team that names no club would be saved as none and the next load would
@@ -345,34 +356,95 @@ TCompleteWorld::SaveResult TCompleteWorld::SaveWorld(const SaveProgress& progres
     if (!countries_) return result;
     platform::RemoveStaleScratchFiles(databaseFolder_);
     DamagedFilesToKeep(damaged, result);
+    const TKeptFiles kept{result.keptDamaged, result.keptDamagedFreeAgents};
+    const std::vector<TReturnedPerson> returned = personPlaces_.ReturnMovesAcrossKeptFiles(*this, kept);
     // The files kept as they are keep their clubs' numbers, and every file
     // written names those clubs by them.
     BuildGameIdMaps(GetGameIdMaps(), result.keptDamaged);
+    if (!WriteAndCommit(progress, result)) {
+        TPersonPlaces::Undo(*this, returned);
+        return result;
+    }
+    result.saved = true;
+    TakeOverWhatWasSaved(kept);
+    if (damaged == DamagedFiles::Ask) {
+        if (result.keptRefusedRules) ShowKeptRefusedRules();
+        if (!returned.empty()) ShowReturnedPersons(returned);
+    }
+    return result;
+}
+
+bool TCompleteWorld::WriteAndCommit(const SaveProgress& progress, const SaveResult& keep)
+{
     platform::AtomicFileSet files;
-    if (!WriteAllFiles(progress, result, files)) {
+    if (!WriteAllFiles(progress, keep, files)) {
         files.Discard();
         ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk),
                           AppMessage::IconError);
-        return result;
+        return false;
     }
     // Only a rename that fails within the one quick pass can part the files.
     if (!files.Commit()) {
         ShowAppMessageBox(CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringReplace"_tk),
                           AppMessage::IconError);
-        return result;
+        return false;
     }
-    result.saved = true;
+    return true;
+}
+
+void TCompleteWorld::TakeOverWhatWasSaved(const TKeptFiles& kept)
+{
     for (int id = 1; id <= LastCountryId; ++id) {
-        if (std::find(result.keptDamaged.begin(), result.keptDamaged.end(), id) == result.keptDamaged.end()) {
-            countries_[id].GetFileDamage().Clear();
-        }
+        if (!kept.KeepsCountry(id)) countries_[id].GetFileDamage().Clear();
     }
-    if (!result.keptDamagedFreeAgents) freeAgents_.GetFileDamage().Clear();
+    if (!kept.freeAgents) freeAgents_.GetFileDamage().Clear();
     // What the rules kept of clubs in a file now replaced was saved as no
     // club: the world forgets it too.
     rules_.CheckRules(*this);
-    if (result.keptRefusedRules && damaged == DamagedFiles::Ask) ShowKeptRefusedRules();
-    return result;
+    ForgetClubsSavedAsNone();
+    if (kept.Any()) {
+        personPlaces_.Note(*this, kept);
+    } else {
+        personPlaces_.Clear();
+    }
+}
+
+// A reference saved as no club names a club that no file holds: kept, it
+// would name the next club to take that number.
+void TCompleteWorld::ForgetClubsSavedAsNone()
+{
+    const std::set<TTeamId>& none = GetGameIdMaps().GetClubsSavedAsNone();
+    if (none.empty()) return;
+    const auto forget = [&none](std::uint32_t& club) {
+        if (none.count(WithoutReserveBit(club)) != 0) club = 0;
+    };
+    for (int id = 1; id <= LastCountryId; ++id) countries_[id].ForEachClubReference(forget);
+    for (const auto& entry : persons_) entry.second->ForEachClubReference(forget);
+}
+
+void TCompleteWorld::ShowReturnedPersons(const std::vector<TReturnedPerson>& returned) const
+{
+    std::u16string moves;
+    for (const TReturnedPerson& entry : returned) {
+        moves += Format(u"\n%s (%s)", TPerson::GetShortName(entry.person), PlaceName(entry));
+    }
+    const std::u16string message = ReplaceTokens(
+        CTextManager::Instance()->GetText(u"Database.CompleteWorld.KeptDamagedMoves"_tk), {{u"_MOVES", moves}});
+    ShowAppMessageBox(message.c_str(), AppMessage::IconInformation);
+}
+
+// Where a person stays: his club, his country, the players without club,
+// or the kept file when the world no longer has his place in it.
+std::u16string TCompleteWorld::PlaceName(const TReturnedPerson& returned) const
+{
+    const TPersonPlace& place = returned.to;
+    if (!returned.taken) {
+        return std::u16string(place.country != 0 ? platform::NameOf(GetCountryFilePath(place.country))
+                                                 : TPlayersWithoutClub::FileName);
+    }
+    if (place.club != 0) return GetClubName(place.club);
+    if (place.country != 0) return countries_[place.country].GetName();
+    return CTextManager::Instance()->GetText(u"Dialog.FreeAgents.Caption"_tk);
 }
 
 void TCompleteWorld::ShowKeptRefusedRules() const

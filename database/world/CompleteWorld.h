@@ -19,6 +19,7 @@
 #include "database/country/RulesAndMisc.h"
 #include "database/person/Person.h"
 #include "database/person/PlayersWithoutClub.h"
+#include "database/world/PersonPlaces.h"
 #include "platform/Platform.h"
 
 class CIndexTextFile;
@@ -81,7 +82,9 @@ public:
     // the assessment, all or none: each goes
     // to a temporary file flushed to the disk, and only when all were
     // written are they renamed over the old files. A failure leaves every
-    // old file as it was, with one message.
+    // old file as it was, with one message. A person moved into or out of a
+    // file kept as it is goes back where the files hold him, and when it
+    // may ask the save names him.
     SaveResult SaveWorld(const SaveProgress& progress = {}, DamagedFiles damaged = DamagedFiles::Ask);
 
     // Takes out of the country's leagues every team that names no club of
@@ -165,8 +168,19 @@ private:
     void DamagedFilesToKeep(DamagedFiles damaged, SaveResult& result) const;
     // Tells the user that Rules.sav of a newer program was kept as it is.
     void ShowKeptRefusedRules() const;
+    // Names the persons whose moves a kept file could not take.
+    void ShowReturnedPersons(const std::vector<TReturnedPerson>& returned) const;
+    std::u16string PlaceName(const TReturnedPerson& returned) const;
+    // Every file to its temporary, then all renamed; a failure is shown.
+    bool WriteAndCommit(const SaveProgress& progress, const SaveResult& keep);
     // Every file to its temporary; the caller commits them.
     bool WriteAllFiles(const SaveProgress& progress, const SaveResult& keep, platform::AtomicFileSet& files);
+    // After a save the world holds what the files hold, but in the files
+    // kept as they are.
+    void TakeOverWhatWasSaved(const TKeptFiles& kept);
+    void ForgetClubsSavedAsNone();
+    // While a damaged file may be kept, where the files hold each person.
+    void NotePersonPlaces();
     void RemoveStaleScratchFiles() const;
 
     // Before the countries, so that it outlives them.
@@ -178,6 +192,7 @@ private:
     // After the persons it points to, so that it never holds a dead one.
     TPlayersWithoutClub freeAgents_{this};
     std::map<std::uint32_t, std::uint32_t> idRemap_;
+    TPersonPlaces personPlaces_;
     std::uint16_t currentContinent_ = 0;
     std::uint16_t currentCountryId_ = DefaultCountryId;
     std::uint8_t databaseLanguage_ = 0;

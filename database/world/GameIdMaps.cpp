@@ -73,6 +73,15 @@ void TGameIdMaps::Clear()
     saveIds_.clear();
     saveIdsBack_.clear();
     keptCountries_.reset();
+    savedAsNone_.clear();
+}
+
+TTeamId TGameIdMaps::GetSaveClubId(TTeamId id) const
+{
+    if (KeepsNumberOf(id)) return id;
+    const TTeamId saveId = Translate(saveIds_, id, LastSaveIdCountry);
+    if (saveId == 0 && id != 0) savedAsNone_.insert(WithoutReserveBit(id));
+    return saveId;
 }
 
 TTeamId TGameIdMaps::Translate(const std::map<TTeamId, TTeamId>& map, TTeamId id, int lastNumberedCountry)

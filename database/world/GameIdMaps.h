@@ -7,6 +7,7 @@
 #include <bitset>
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string_view>
 #include <vector>
 
@@ -31,11 +32,14 @@ public:
     // its team id.
     TTeamId GetExportClubId(TTeamId id) const { return Translate(exportIds_, id, LastGameIdCountry); }
     TTeamId GetClubIdFromGameId(TTeamId id) const { return Translate(exportIdsBack_, id, LastGameIdCountry); }
-    TTeamId GetSaveClubId(TTeamId id) const { return KeepsNumberOf(id) ? id : Translate(saveIds_, id, LastSaveIdCountry); }
+    TTeamId GetSaveClubId(TTeamId id) const;
     TTeamId GetClubIdFromSaveId(TTeamId id) const
     {
         return KeepsNumberOf(id) ? id : Translate(saveIdsBack_, id, LastSaveIdCountry);
     }
+    // The clubs GetSaveClubId gave as none since the maps were built, bit 24
+    // clear: the files a save wrote name none of them.
+    const std::set<TTeamId>& GetClubsSavedAsNone() const { return savedAsNone_; }
     void Clear();
 
 private:
@@ -48,6 +52,7 @@ private:
     std::map<TTeamId, TTeamId> saveIds_;
     std::map<TTeamId, TTeamId> saveIdsBack_;
     std::bitset<256> keptCountries_;
+    mutable std::set<TTeamId> savedAsNone_;
 };
 
 // Fills the maps from the current world. keptCountries: the countries whose

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "tests/database/DatabaseTestSupport.h"
 #include "database/world/GameIdMaps.h"
 #include "database/world/WorldList.h"
@@ -38,7 +40,11 @@ TEST_F(GameIdMapsTest, SaveIdsCloseTheGaps)
     EXPECT_EQ(maps.GetSaveClubId(0xFFFFFFFF), 0xFFFFFFFFu);
     // An unknown club of a real country must not name another club later.
     EXPECT_EQ(maps.GetSaveClubId(0x00050009), 0u);
+    EXPECT_EQ(maps.GetSaveClubId(0x01050008), 0u);
     EXPECT_EQ(maps.GetSaveClubId(0), 0u);
+    EXPECT_EQ(maps.GetClubsSavedAsNone(), (std::set<TTeamId>{0x00050008, 0x00050009}));
+    BuildGameIdMaps(maps);
+    EXPECT_TRUE(maps.GetClubsSavedAsNone().empty());
 }
 
 // A country whose file a save keeps as it is: its clubs keep the numbers of

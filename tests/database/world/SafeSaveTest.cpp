@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <regex>
 
 #include "tests/database/DatabaseTestSupport.h"
 #include "core/files/IndexTextFile.h"
@@ -216,6 +218,10 @@ const TClubReference ClubReferences[] = {
      [](const TCompleteWorld& w) { return SquadMember(w, true).GetFavouriteClub(); }},
     {"player's disliked club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, true).SetDislikedClub(id); },
      [](const TCompleteWorld& w) { return SquadMember(w, true).GetDislikedClub(); }},
+    {"player's second club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, true).SetSecondClub(id); },
+     [](const TCompleteWorld& w) { return SquadMember(w, true).GetSecondClub(); }},
+    {"player's transfer club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, true).SetTransferClub(id); },
+     [](const TCompleteWorld& w) { return SquadMember(w, true).GetTransferClub(); }},
     {"staff member's second club", [](TCompleteWorld& w, TTeamId id) { SquadMember(w, false).SetSecondClub(id); },
      [](const TCompleteWorld& w) { return SquadMember(w, false).GetSecondClub(); }},
     {"pool entry's preferred club", [](TCompleteWorld& w, TTeamId id) { w.GetCountry(21)->GetPoolPlayer(0)->SetPreferredClub(id); },
@@ -228,7 +234,8 @@ const TClubReference ClubReferences[] = {
 // loses a club's end line, so that the load stops before that club. Kept
 // with No, every other file saves as the whole database saved, byte for
 // byte, and names the club again at the next load; replaced with Yes, the
-// references are cleared.
+// references are cleared, in the world too: a club created later with the
+// lost club's number is named by none of them.
 TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatEveryOtherFileSaysOfItsClubs)
 {
     constexpr TTeamId Club = 917510;
@@ -255,6 +262,11 @@ TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatEveryOtherFileSaysOfItsClubs)
             MessageCapture question(answer);
             ASSERT_TRUE(world_->SaveWorld().saved);
         }
+        if (answer == AppMessage::IdYes) {
+            for (const TClubReference& reference : ClubReferences) EXPECT_EQ(reference.get(*world_), 0u) << reference.name;
+            while (world_->GetClub(Club) == nullptr) ASSERT_NE(world_->GetCountry(14)->CreateClub(u"New"), 0u);
+            ASSERT_TRUE(world_->SaveWorld().saved);
+        }
         if (answer == AppMessage::IdNo) {
             for (const auto& [name, bytes] : whole) EXPECT_TRUE(ReadBytes(base_.DatabasePath(name)) == bytes) << Narrow(name);
             // The repair before a game export keeps them as well.
@@ -266,6 +278,182 @@ TEST_F(SafeSaveTest, AKeptCountryFileKeepsWhatEveryOtherFileSaysOfItsClubs)
         for (const TClubReference& reference : ClubReferences) {
             EXPECT_EQ(reference.get(*world_), answer == AppMessage::IdNo ? Club : 0u) << reference.name;
         }
+    }
+}
+
+std::string ClubPlace(TTeamId club)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "club %x", club);
+    return text;
+}
+
+std::string PersonKey(const TPerson& person)
+{
+    return Narrow(person.GetFirstName()) + " " + Narrow(person.GetLastName()) + " " +
+           std::to_string(person.GetBirthDate().GetDayNumber());
+}
+
+// Every place that holds each person, by name and birth day: a club's
+// squad, a country's additional managers, the players without club.
+std::map<std::string, std::vector<std::string>> PlacesByPerson(const TCompleteWorld& world)
+{
+    std::map<std::string, std::vector<std::string>> places;
+    for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
+        TCountry& country = *world.GetCountry(id);
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            const TClub& club = *country.GetClubByIndex(index);
+            for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
+                places[PersonKey(*club.GetSquadPerson(slot))].push_back(ClubPlace(club.GetId()));
+            }
+        }
+        for (const auto& entry : country.GetAdditionalManagers()) {
+            places[PersonKey(*entry.second)].push_back("managers " + std::to_string(id));
+        }
+    }
+    for (int index = 0; index < world.GetFreeAgents().GetCount(); ++index) {
+        places[PersonKey(*world.GetFreeAgents().GetPlayer(index))].push_back("without club");
+    }
+    for (auto& entry : places) std::sort(entry.second.begin(), entry.second.end());
+    return places;
+}
+
+// A move between England's file and another: the person moved, null when
+// he cannot be, and where to.
+struct TPersonMove {
+    const char* name;
+    TPerson* (*move)(TCompleteWorld& world);
+    const char* to;
+};
+
+TPerson* MoveFirstPlayer(TCompleteWorld& world, TTeamId from, TTeamId to)
+{
+    TPerson* person = world.GetClub(from)->GetSquadPerson(0);
+    return person != nullptr && person->MoveToClub(world.GetClub(to), 0) ? person : nullptr;
+}
+
+const TPersonMove MovesAcrossEngland[] = {
+    {"English player to a German club", [](TCompleteWorld& w) { return MoveFirstPlayer(w, 0xE0001, 0x150001); },
+     "club 150001"},
+    {"German player to an English club", [](TCompleteWorld& w) { return MoveFirstPlayer(w, 0x150002, 0xE0002); },
+     "club e0002"},
+    {"player without club to an English club",
+     [](TCompleteWorld& w) {
+         TPerson* person = w.GetFreeAgents().GetPlayer(0);
+         return person != nullptr && person->MoveToClub(w.GetClub(0xE0003), 0) ? person : nullptr;
+     },
+     "club e0003"},
+    {"English player to the players without club",
+     [](TCompleteWorld& w) {
+         TPerson* person = w.GetClub(0xE0004)->GetSquadPerson(0);
+         return w.GetClub(0xE0004)->RemovePlayer(person) && w.GetFreeAgents().Add(person) == 1 ? person : nullptr;
+     },
+     "without club"},
+    {"German additional manager to an English club",
+     [](TCompleteWorld& w) {
+         auto& managers = w.GetCountry(21)->GetAdditionalManagers();
+         TPerson* person = managers.empty() ? nullptr : managers.begin()->second;
+         if (person == nullptr || !w.GetClub(0xE0001)->AddPlayer(person)) return static_cast<TPerson*>(nullptr);
+         managers.erase(managers.begin());
+         return person;
+     },
+     "club e0001"},
+};
+
+// Country14.sav loses a club's end line, so that the load stops at its fifth
+// club, and persons move into and out of its first four. Kept with No, the
+// file cannot take the moves: the save puts each person back, names him,
+// and after the next load every person stands where the first load had him,
+// once; a save that fails keeps the moves. Replaced with Yes, every move is
+// kept.
+TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
+{
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string end = "%INDEXEND%CLUB5\r\n";
+    ASSERT_NE(country.find(end), std::string::npos);
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    const auto load = [this] {
+        NewWorld();
+        MessageCapture messages;
+        return world_->LoadWorld(u"Database");
+    };
+    ASSERT_TRUE(load());
+    const auto loaded = PlacesByPerson(*world_);
+    {
+        MessageCapture no(AppMessage::IdNo);
+        ASSERT_TRUE(world_->SaveWorld().saved) << "a save before the moves keeps what the file holds in mind";
+    }
+    for (const int answer : {AppMessage::IdNo, AppMessage::IdYes}) {
+        std::vector<std::pair<std::string, std::u16string>> moved;
+        for (const TPersonMove& move : MovesAcrossEngland) {
+            const TPerson* person = move.move(*world_);
+            ASSERT_NE(person, nullptr) << move.name;
+            moved.emplace_back(PersonKey(*person), TPerson::GetShortName(person));
+        }
+        const auto movedPlaces = PlacesByPerson(*world_);
+        {
+            MessageCapture failure(answer);
+            platform::FailWritesAfter(1);
+            EXPECT_FALSE(world_->SaveWorld().saved);
+            platform::FailWritesAfter(0);
+            EXPECT_EQ(PlacesByPerson(*world_), movedPlaces) << "a failed save keeps every move";
+        }
+        {
+            MessageCapture question(answer);
+            ASSERT_TRUE(world_->SaveWorld().saved);
+            EXPECT_EQ(question.Messages().size(), answer == AppMessage::IdNo ? 2u : 1u);
+            for (const auto& [key, name] : moved) {
+                const std::u16string& named = question.Messages().back();
+                EXPECT_EQ(named.find(name) != std::u16string::npos, answer == AppMessage::IdNo) << key;
+            }
+        }
+        ASSERT_TRUE(load());
+        const auto places = PlacesByPerson(*world_);
+        EXPECT_EQ(places == loaded, answer == AppMessage::IdNo);
+        for (std::size_t n = 0; n < moved.size(); ++n) {
+            const TPersonMove& move = MovesAcrossEngland[n];
+            const std::string expected = answer == AppMessage::IdNo ? loaded.at(moved[n].first).at(0) : move.to;
+            const auto found = places.find(moved[n].first);
+            EXPECT_EQ(found != places.end() ? found->second : std::vector<std::string>{}, std::vector<std::string>{expected})
+                << move.name;
+        }
+    }
+}
+
+// The highest club section number of a country file's text, read or not.
+std::uint32_t HighestClubSection(const std::string& file)
+{
+    std::uint32_t highest = 0;
+    const std::regex section("%INDEX%CLUB([0-9]+)\r\n");
+    for (auto match = std::sregex_iterator(file.begin(), file.end(), section); match != std::sregex_iterator(); ++match) {
+        const auto number = static_cast<std::uint32_t>(std::stoul((*match)[1]));
+        if (number != NationalTeamIndex) highest = std::max(highest, number);
+    }
+    return highest;
+}
+
+// A club created in a country whose damaged file a save may keep takes a
+// number above every club section of that file, even one whose club was
+// read and deleted: kept with No, the file names another club by any
+// lower number, and a reference to the new club would name that one.
+TEST_F(SafeSaveTest, ANewClubOfADamagedCountryTakesANumberItsFileDoesNotHold)
+{
+    ShrinkLargeCountriesBut(14);
+    for (const auto& [name, damaged] : DamagedForms(Text(ReadBytes(base_.DatabasePath(u"Country14.sav"))))) {
+        SCOPED_TRACE(name);
+        base_.WriteDatabaseFile(u"Country14.sav", damaged);
+        NewWorld();
+        MessageCapture no(AppMessage::IdNo);
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        TCountry& england = *world_->GetCountry(14);
+        england.RemoveClub(england.GetClubByUniqueId(0xE0001), true, true);
+        const TTeamId created = england.CreateClub(u"New");
+        EXPECT_GT(created & 0xFFFF, HighestClubSection(damaged));
+        world_->GetFreeAgents().GetPlayer(0)->SetFavouriteClub(created);
+        ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
+        NewWorld();
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        EXPECT_EQ(world_->GetClub(world_->GetFreeAgents().GetPlayer(0)->GetFavouriteClub()), nullptr);
     }
 }
 
