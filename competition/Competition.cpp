@@ -18,6 +18,26 @@ namespace {
 bool ValidSeason(int season) { return season == 0 || season == 1; }
 bool ValidDay(int day) { return day >= 0 && day < SeasonDays; }
 
+// An integer alone, blanks around it allowed.
+bool HoldsNumber(std::u16string_view line)
+{
+    const std::size_t first = line.find_first_not_of(u" \t");
+    if (first != std::u16string_view::npos && line[first] == u'-') line.remove_prefix(first + 1);
+    return ParseStrictDecimal(line, 0xFFFFFFFF).has_value();
+}
+
+// How many of the next value lines hold a number, up to the first that
+// does not, counting at most most; comment lines are passed over as a read
+// passes them, and the position is left as it was.
+int CountNumberLines(CIndexTextFile& file, int most)
+{
+    const std::size_t at = file.GetLinePosition();
+    int count = 0;
+    while (count < most && file.NextLine() && HoldsNumber(file.GetCurrentLineView())) ++count;
+    file.SetLinePosition(at);
+    return count;
+}
+
 // Up to ten references, each from a "{" to the next "}".
 void ParseReferenceList(std::u16string_view line, std::uint8_t ownCountry, std::array<std::uint32_t, LinkSlots>& ids)
 {
@@ -289,15 +309,15 @@ bool CDBCompetition::FileHasShortNames(std::uint32_t minorGate)
            TDatabaseVersion::GetFileVersion() < MakeDatabaseVersion(0x2006, minorGate);
 }
 
-// Short names stand in quotes: a number where they belong is the record's
-// first value, written without the short-names line, and is left to be read
-// as one.
-void CDBCompetition::ReadNames(CIndexTextFile& file, bool shortNamesLine)
+// A line where the short names belong may hold them unquoted, digits
+// only, or be the record's first value, written without the short-names
+// line. The record's shape tells the two apart: its values begin with
+// leadingNumbers numbers and then a line that is none, so the line is the
+// first value only when exactly that many numbers follow the names.
+void CDBCompetition::ReadNames(CIndexTextFile& file, bool shortNamesLine, int leadingNumbers)
 {
     file.ReadQuotedStrings(&names_[0][0], NameCapacity);
-    if (!shortNamesLine) return;
-    const char16_t* next = file.PeekLine();
-    if (next == nullptr || !ParseStrictDecimal(next, 0xFFFFFFFF)) ReadValueText(file);
+    if (shortNamesLine && CountNumberLines(file, leadingNumbers + 1) != leadingNumbers) ReadValueText(file);
 }
 
 bool CDBCompetition::WriteNames(CIndexTextFile& file) const

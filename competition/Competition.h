@@ -114,7 +114,10 @@ protected:
     using Visited = std::set<const CDBCompetition*>;
     CDBCompetition* Resolve(std::uint32_t id) const;
     std::uint32_t FollowerConsistency(int season, int firstReserveTeamLevel) const;
-    void ReadNames(CIndexTextFile& file, bool shortNamesLine);
+    // The names, and with shortNamesLine the older layouts' short names
+    // where the record holds them; leadingNumbers is how many number lines
+    // begin the record's values.
+    void ReadNames(CIndexTextFile& file, bool shortNamesLine, int leadingNumbers);
     bool WriteNames(CIndexTextFile& file) const;
     void ReadCommon(CIndexTextFile& file);
     bool WriteCommon(CIndexTextFile& file, std::int32_t countryOverride) const;

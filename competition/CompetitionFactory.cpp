@@ -78,20 +78,29 @@ SeasonDayCodes& ContinentCodes(int continent)
     return codes[continent];
 }
 
-void ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, std::u16string_view key, SeasonDayCodes& dayCodes,
-                   std::uint32_t ownerId, TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
+// The competition registered, null when none was.
+const CDBCompetition* ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, std::u16string_view key,
+                                    SeasonDayCodes& dayCodes, std::uint32_t ownerId, TCompetitionRegistry& registry,
+                                    std::vector<std::u16string>& problems)
 {
     const Made made = ClassOfLine(ReadValueText(file));
     const TCompetitionRef ref = ParseCompetitionRef(ReadValueText(file).substr(0, 99));
     std::uint32_t country = static_cast<std::uint32_t>(ref.country);
     if (ref.country < 0 || EqualsNoCase(prefix, u"LG")) country = CountryOfId(ownerId);
+    const bool discarded = made == Made::DiscardedCup || made == Made::DiscardedSwiss;
+    // A country or an index that an id cannot hold would make the record
+    // another competition's: it is named and not read.
+    if (made != Made::Nothing && !discarded && (country > 0xFF || ref.index < 0 || ref.index > 0xFFFF)) {
+        problems.emplace_back(key);
+        return nullptr;
+    }
     const std::uint32_t id = MakeCompetitionId(country, ref.type, static_cast<std::uint32_t>(ref.index));
     std::unique_ptr<CDBCompetition> competition = MakeCompetition(made, id, ownerId, registry);
-    if (competition == nullptr) return;
+    if (competition == nullptr) return nullptr;
     auto* league = dynamic_cast<CDBLeague*>(competition.get());
     if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
     competition->Read(file);
-    if (made == Made::DiscardedCup || made == Made::DiscardedSwiss) return;
+    if (discarded) return nullptr;
     if (competition->WasRepaired()) problems.emplace_back(key);
     if (made != Made::Pool) {
         competition->FillDayCodes(0, dayCodes[0]);
@@ -101,21 +110,24 @@ void ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, std::u16str
         competition->SetName(5, competition->GetNameInLanguage(1));
     }
     // A second record of an id already read is consumed and dropped.
-    if (!registry.Register(std::move(competition))) problems.emplace_back(key);
+    const CDBCompetition* read = competition.get();
+    if (registry.Register(std::move(competition))) return read;
+    problems.emplace_back(key);
+    return nullptr;
 }
 
 }  // namespace
 
 // Each record is read from its own lines, so that a damaged one cannot
 // read into the next.
-void ReadStagedRecord(const TStagedSection& section, std::u16string_view prefix, std::u16string_view key,
-                      SeasonDayCodes& dayCodes, std::uint32_t ownerId, TCompetitionRegistry& registry,
-                      std::vector<std::u16string>& problems)
+const CDBCompetition* ReadStagedRecord(const TStagedSection& section, std::u16string_view prefix,
+                                       std::u16string_view key, SeasonDayCodes& dayCodes, std::uint32_t ownerId,
+                                       TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
 {
     const std::string bytes = "\xEF\xBB\xBF" + section.GetFileForm();
     CIndexTextFile record;
     record.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
-    ReadOneRecord(record, prefix, std::u16string(key), dayCodes, ownerId, registry, problems);
+    return ReadOneRecord(record, prefix, std::u16string(key), dayCodes, ownerId, registry, problems);
 }
 
 void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDayCodes& dayCodes, std::uint32_t ownerId,
@@ -216,9 +228,10 @@ void InstallCompetitionFactory()
 {
     TCompetitionReader reader;
     reader.readRecord = [](const TStagedSection& section, std::u16string_view key, std::uint32_t ownerId,
-                           TCompetitionRegistry& registry, std::vector<std::u16string>& problems) {
+                           TCompetitionRegistry& registry,
+                           std::vector<std::u16string>& problems) -> const CDBCompetitionBase* {
         SeasonDayCodes scratch{};
-        ReadStagedRecord(section, u"COMP", key, scratch, ownerId, registry, problems);
+        return ReadStagedRecord(section, u"COMP", key, scratch, ownerId, registry, problems);
     };
     reader.makeRoot = [](std::uint32_t id, TCompetitionRegistry& registry) -> std::unique_ptr<CDBCompetitionBase> {
         return std::make_unique<CDBRoot>(id, 0, registry);

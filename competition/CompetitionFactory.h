@@ -15,8 +15,9 @@
 using SeasonDayCodes = std::array<DayCodes, 2>;
 
 // Reads the count and the sections prefix0 .. prefix(count-1); a missing
-// section or an unknown class is passed over. Records whose id is taken or
-// whose sizes were repaired are named in problems. Sections beyond 4096
+// section or an unknown class is passed over. Records whose id is taken,
+// whose country or index no id can hold, or whose sizes were repaired are
+// named in problems; only the last are registered. Sections beyond 4096
 // are not read.
 void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDayCodes& dayCodes,
                       std::uint32_t ownerId, TCompetitionRegistry& registry, std::vector<std::u16string>& problems);

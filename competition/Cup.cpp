@@ -43,7 +43,8 @@ void CDBRound::ScheduleDay(int season, std::int32_t day, std::int8_t entry)
 
 void CDBRound::Read(CIndexTextFile& file)
 {
-    ReadNames(file, FileHasShortNames(1));
+    // The team count, then the round kind.
+    ReadNames(file, FileHasShortNames(1), 1);
     file.ReadInt32(teamCount_);
     roundKind_ = static_cast<std::int8_t>(LookupKeyword(ReadValueText(file), RoundKindTable));
     std::int32_t days[4] = {};
@@ -164,7 +165,8 @@ std::uint32_t CDBCup::CheckConsistency(int season, int firstReserveTeamLevel) co
 
 void CDBCup::Read(CIndexTextFile& file)
 {
-    ReadNames(file, FileHasShortNames(0));
+    // The kind, then the match days or the record's end.
+    ReadNames(file, FileHasShortNames(0), 1);
     const std::size_t afterNames = file.GetLinePosition();
     file.ReadInt16(cupKind_);
     ReadExtra(file);

@@ -171,7 +171,8 @@ std::uint32_t CDBLeague::CheckConsistency(int season, int firstReserveTeamLevel)
 
 void CDBLeague::Read(CIndexTextFile& file)
 {
-    ReadNames(file, FileHasShortNames(1));
+    // The team count and the level, then the relegation rule.
+    ReadNames(file, FileHasShortNames(1), 2);
     std::int32_t rounds = 0;
     file.ReadInt32(teamCount_);
     file.ReadInt8(level_);

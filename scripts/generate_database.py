@@ -16,6 +16,8 @@ Modes:
                    Polish club texts unlike the English ones (replaced
                    by them before 2007-26) and the
                    average rating as a third before 0x2006
+  badges OUTDIR    the badges of the small sample's clubs (data/Badges), in
+                   the four sizes, below a folder per country
   scripts OUTDIR   the competition scripts of data/Script: the cup shapes
                    (CupAlloc.txt), the continental competitions of Europe
                    and South America and the league systems Lg<id>.txt,
@@ -23,8 +25,9 @@ Modes:
                    as placeholders
 
 Country names, abbreviations, continents and languages come from
-Countries.sav (--countries). The output depends only on the mode, the seed
-and that file. Uses the Python standard library only.
+Countries.sav (--countries), the badges' colours from the team colours of
+data/trdata. The output depends only on the mode, the seed and those files.
+Uses the Python standard library only.
 """
 
 import argparse
@@ -294,7 +297,70 @@ CONTINENT_NAMES = [
 CONTINENT_CODES = ["EU", "SA", "NA", "AF", "AS", "OC"]
 
 CLUB_SUFFIXES = ["FC", "SV", "United", "City", "Athletic", "Rovers", "Sporting", "Real", "Olympic", "Dynamo"]
-STREET_WORDS = ["Hauptstraße", "High Street", "Rue Centrale", "Calle Mayor", "Via Roma", "Park Road", "Stadionweg"]
+
+# The words of a country's texts, by the name material of its first
+# language; languages without material write English, the game's own.
+# "address" places the street, the house number and the town.
+LOCAL_WORDS = {
+    "de": {"streets": ["Hauptstraße", "Bahnhofstraße", "Stadionweg", "Sportplatzweg", "Lindenallee", "Marktplatz"],
+           "address": "{street} {number}, {town}", "fans": "Fanclub {town}", "mascot": "Leo der Löwe",
+           "stadium": "Stadion {town}", "sponsor": "Hauptpartner: {country}",
+           "federation": "Fußballverband {country}",
+           "notes": ["Aus der eigenen Jugend", "Kopfballstark", "Kapitän der Reserve"],
+           "country_notes": "Gegründet vor langer Zeit\tMitglied des Weltverbands"},
+    "en": {"streets": ["High Street", "Park Road", "Station Road", "Church Lane", "Mill Lane", "Victoria Road"],
+           "address": "{number} {street}, {town}", "fans": "The {town} fans", "mascot": "{town} the Lion",
+           "stadium": "{town} Stadium", "sponsor": "Main partner of {country}", "federation": "FA of {country}",
+           "notes": ["Scouted in the youth team", "Strong in the air", "Captain of the reserves"],
+           "country_notes": "Founded long ago\tMember of the world federation"},
+    "fr": {"streets": ["rue Centrale", "avenue du Stade", "rue de la Gare", "place du Marché"],
+           "address": "{number} {street}, {town}", "fans": "Les fans de {town}", "mascot": "Léo le Lion",
+           "stadium": "Stade de {town}", "sponsor": "Partenaire de {country}", "federation": "Fédération {country}",
+           "notes": ["Formé au club", "Fort de la tête", "Capitaine de la réserve"],
+           "country_notes": "Fondée il y a longtemps\tMembre de la fédération mondiale"},
+    "es": {"streets": ["Calle Mayor", "Avenida del Estadio", "Calle de la Estación", "Plaza Mayor", "Calle Real"],
+           "address": "{street} {number}, {town}", "fans": "Peña {town}", "mascot": "Leoncio",
+           "stadium": "Estadio {town}", "sponsor": "Patrocinador de {country}",
+           "federation": "Federación de {country}",
+           "notes": ["Formado en la cantera", "Fuerte por alto", "Capitán del filial"],
+           "country_notes": "Fundada hace mucho\tMiembro de la federación mundial"},
+    "it": {"streets": ["Via Roma", "Via dello Stadio", "Corso Italia", "Piazza del Mercato"],
+           "address": "{street} {number}, {town}", "fans": "Tifosi di {town}", "mascot": "Leone Leo",
+           "stadium": "Stadio {town}", "sponsor": "Partner di {country}", "federation": "Federazione {country}",
+           "notes": ["Cresciuto nel vivaio", "Forte di testa", "Capitano della riserva"],
+           "country_notes": "Fondata tanto tempo fa\tMembro della federazione mondiale"},
+    "pl": {"streets": ["ulica Główna", "ulica Sportowa", "ulica Dworcowa", "Rynek"],
+           "address": "{street} {number}, {town}", "fans": "Kibice {town}", "mascot": "Lew Leon",
+           "stadium": "Stadion {town}", "sponsor": "Partner: {country}", "federation": "Związek {country}",
+           "notes": ["Wychowanek klubu", "Dobrze gra głową", "Kapitan rezerw"],
+           "country_notes": "Założony dawno temu\tCzłonek światowej federacji"},
+    "pt": {"streets": ["Rua Principal", "Avenida do Estádio", "Rua da Estação", "Praça Central"],
+           "address": "{street} {number}, {town}", "fans": "Adeptos de {town}", "mascot": "Leão Leo",
+           "stadium": "Estádio {town}", "sponsor": "Parceiro de {country}", "federation": "Federação {country}",
+           "notes": ["Formado no clube", "Forte no jogo aéreo", "Capitão da equipa B"],
+           "country_notes": "Fundada há muito tempo\tMembro da federação mundial"},
+    "nl": {"streets": ["Dorpsstraat", "Stationsweg", "Kerkstraat", "Stadionweg"],
+           "address": "{street} {number}, {town}", "fans": "Supporters {town}", "mascot": "Leo de Leeuw",
+           "stadium": "Stadion {town}", "sponsor": "Partner van {country}", "federation": "Bond van {country}",
+           "notes": ["Uit de eigen jeugd", "Sterk in de lucht", "Aanvoerder van de reserves"],
+           "country_notes": "Lang geleden opgericht\tLid van de wereldbond"},
+}
+# The database language (German, English, French, Spanish, Italian, Polish)
+# a country's texts name other countries in.
+NAME_SET_DATABASE_LANGUAGE = {"de": 0, "en": 1, "fr": 2, "es": 3, "it": 4, "pl": 5}
+
+
+def local_words(language):
+    return LOCAL_WORDS.get(LANGUAGE_NAME_SETS.get(language), LOCAL_WORDS["en"])
+
+
+def country_name_in(info, language):
+    """The country's name as a text in the given language names it."""
+    return info.names[NAME_SET_DATABASE_LANGUAGE.get(LANGUAGE_NAME_SETS.get(language), 1)]
+
+
+def player_notes(language, lines):
+    return "\t".join(local_words(language)["notes"][:lines])
 
 
 class NameMaker:
@@ -356,6 +422,9 @@ EXPERIENCE_STEPS = (1, 10, 25, 50)
 # The last day before the season. A player's latest station, the one at his
 # own club, ends on it, as the problem check asks.
 SEASON_EVE = (30, 6, 2007)
+# History entry flags: a loan, and the spell still running.
+LOAN_ENTRY = 1
+RUNNING_ENTRY = 2
 # The shoe list (trdata/<language>/shoe.txt) holds the ids 1 to 9; a club
 # import cuts any higher id to 9.
 SHOE_COUNT = 9
@@ -391,6 +460,14 @@ def keep_page_rules(p):
     return p
 
 
+def joined_at_spell_start(p):
+    """A player at a club joined it when his running spell there began."""
+    history = p["history"]
+    if history and history[-1]["flags"] & RUNNING_ENTRY:
+        p["joined"] = history[-1]["start"][2]
+    return p
+
+
 class WorldBuilder:
     def __init__(self, countries, seed):
         self.countries = countries
@@ -411,8 +488,10 @@ class WorldBuilder:
 
     def history(self, country_id, club_count, years, own_club):
         """A station every step of years up to the season; with an own
-        club the latest station is the spell there, up to the season's eve,
-        and every earlier one ends by the time it starts."""
+        club the latest station is the spell there, running and up to the
+        season's eve, and every earlier one ends by the time it starts. The
+        station just before the spell is at another club: the spell began
+        when he came."""
         rng = self.rng
         entries = []
         start_year = 2007 - years
@@ -430,9 +509,12 @@ class WorldBuilder:
         if own_club and entries:
             spell = entries[-1]
             spell["club"], spell["end"] = own_club, SEASON_EVE
+            spell["flags"] |= RUNNING_ENTRY
             arrival = spell["start"][2]
             for entry in entries[:-1]:
                 entry["end"] = (30, 6, min(entry["end"][2], arrival))
+                if entry["club"] == own_club and entry["end"][2] == arrival:
+                    entry["club"] = team_id(country_id, (own_club & 0xFFFF) % club_count + 1)
         return entries
 
     def player(self, country_id, club_count, shirt, history_years=6, own_club=0):
@@ -462,7 +544,7 @@ class WorldBuilder:
         traits = 0
         for bit in rng.sample(range(23), rng.between(0, 3)):
             traits |= 1 << bit
-        return keep_page_rules({
+        return joined_at_spell_start(keep_page_rules({
             "type": 0, "first": cut(first, 16), "last": cut(last, 20),
             "nickname": cut(last, 20) if rng.chance(5) else "",
             "pseudonym": "", "reserve": 1 if rng.chance(15) else 0,
@@ -488,9 +570,9 @@ class WorldBuilder:
             "ban": 0, "injury_kind": injury_kind, "injury_start": injury[0], "injury_end": injury[1],
             "fee": fee, "call_option": 0, "shoe": rng.between(1, SHOE_COUNT), "appearance_bits": 1 if rng.chance(10) else 0,
             "history": self.history(country_id, club_count, history_years, own_club),
-            "notes": "Scouted in the youth team\tStrong in the air" if rng.chance(3) else "",
+            "notes": player_notes(self.countries[country_id].first_language, 2) if rng.chance(3) else "",
             "carried_b": 0,
-        })
+        }))
 
     def staff(self, country_id, staff_type):
         rng = self.rng
@@ -518,6 +600,7 @@ class WorldBuilder:
     def club(self, info, index, club_count, player_count, staff_count, used_names, history_years):
         rng = self.rng
         language = info.first_language
+        words = local_words(language)
         while True:
             town = cut(self.names.town(language), 29)
             name = cut("%s %s" % (town, rng.pick(CLUB_SUFFIXES)), 30)
@@ -547,19 +630,20 @@ class WorldBuilder:
             "second_short_names": six(short), "articles": [[rng.between(0, 2)] * 6 for _ in range(3)],
             "abbreviations": six(abbreviation), "phrase": six(rng.between(0, 3)),
             "towns": six(cut(town, 29)),
-            "fan1": cut("The %s fans" % town, 20) if rng.chance(50) else "", "fan2": "",
-            "partner": team_id(info.id, rng.between(1, club_count)) if club_count > 1 and rng.chance(20) else 0,
+            "fan1": cut(words["fans"].format(town=town), 20) if rng.chance(50) else "", "fan2": "",
+            "partner": self.partner_club(info.id, index, club_count),
             "rivals": rivals, "founded": rng.between(1863, 1990),
-            "address": cut("%s %d, %s" % (rng.pick(STREET_WORDS), rng.between(1, 200), town), 119),
+            "address": cut(words["address"].format(street=rng.pick(words["streets"]), number=rng.between(1, 200),
+                                                   town=town), 119),
             "telephone": "+%d %d" % (rng.between(10, 99), rng.between(1000000, 9999999)),
             "website": cut("www.%s.example" % town.lower().replace(" ", ""), 64),
-            "fansites": "", "extra_text": "", "mascot": cut("%s the Lion" % town[:8], 19) if rng.chance(30) else "",
+            "fansites": "", "extra_text": "", "mascot": cut(words["mascot"].format(town=town[:8]), 19) if rng.chance(30) else "",
             "capital": capital, "capital_half": capital // 2, "joint_stock": rng.pick([0, 0, 1]),
             "extra_byte": 0, "start_flags": 0, "start_points": 0,
             "values": [rng.between(10, 60) * 1000, rng.between(10, 50) * 100, rng.between(5, 30) * 100],
-            "league_stats": [rng.between(0, 40) for _ in range(14)],
+            "league_stats": league_statistics([rng.between(0, 40) for _ in range(14)]),
             "extra_number": rng.between(0, 9999), "capacity": rng.between(8, 80) * 1000,
-            "stadium_names": six(cut("%s Stadium" % town, 30)),
+            "stadium_names": six(cut(words["stadium"].format(town=town), 30)),
             "stadium_type": rng.between(0, 2), "ground_flags": rng.pick([0, 0, 1]),
             "facilities": [rng.between(0, 5) for _ in range(7)],
             "media_pressure": rng.between(0, 3), "flags": 0, "season_flags": 0,
@@ -567,7 +651,7 @@ class WorldBuilder:
             "badge_params": [rng.between(0, 23), rng.between(0, 23), rng.between(0, 4), 0, 0],
             "history_texts": [",".join(str(y) for y in sorted(rng.sample(range(1900, 2007), rng.between(0, 3))))
                               for _ in range(8)],
-            "records": [self.club_record() for _ in range(5)],
+            "records": [self.club_record(kind, index, club_count) for kind in range(RECORD_KINDS)],
             "latitude": (rng.between(35, 60) << 16) | rng.between(0, 59),
             "longitude": -((rng.between(1, 10) << 16) | rng.between(0, 59)) if rng.chance(30)
             else (rng.between(0, 25) << 16) | rng.between(0, 59),
@@ -577,12 +661,31 @@ class WorldBuilder:
             "lowest_leagues": [0, 0, 0, 0],
         }
 
-    def club_record(self):
+    def partner_club(self, country_id, index, club_count):
+        """A partner club now and then; never the club itself."""
+        if club_count < 2 or not self.rng.chance(20):
+            return 0
+        partner = team_id(country_id, self.rng.between(1, club_count))
+        return partner if partner != team_id(country_id, index) else 0
+
+    def club_record(self, kind, own_index, club_count):
+        """A record of its kind against another club of the country. Every
+        record draws the same numbers, whatever its kind, so that the kinds
+        leave the values after them as they were."""
         rng = self.rng
         if rng.chance(40):
             return {"a": 0, "b": 0, "value": 0, "text": "", "year": 0}
-        return {"a": rng.between(0, 9), "b": rng.between(0, 9), "value": 0,
-                "text": cut("Away at %s" % self.names.syllable_word(2), 22), "year": rng.between(1950, 2006)}
+        low, high = sorted((rng.between(0, 9), rng.between(0, 9)))
+        offset = 1 + rng.below(max(1, club_count - 1))
+        opponent = (own_index - 1 + offset) % club_count + 1
+        spectators = rng.between(50, 1000) * 100
+        year = rng.between(1950, 2006)
+        if kind == SPECTATOR_RECORD:
+            return {"a": 0, "b": 0, "value": spectators, "opponent": opponent, "year": year}
+        # A win by at least a goal: the own goals stand first.
+        won, lost = high + 1, low // 3
+        goals = (won, lost) if kind in VICTORY_RECORDS else (lost, won)
+        return {"a": goals[0], "b": goals[1], "value": 0, "opponent": opponent, "year": year}
 
     def kit(self):
         rng = self.rng
@@ -631,7 +734,8 @@ class WorldBuilder:
     def sponsor(self, info):
         word = self.names.syllable_word(2)
         return {"name": cut("%s Group" % word, 29), "value": self.rng.between(1, 50) * 10000,
-                "text1": cut("Main partner of %s" % info.names[1], 32), "text2": ""}
+                "text1": cut(local_words(info.first_language)["sponsor"].format(
+                    country=country_name_in(info, info.first_language)), 32), "text2": ""}
 
     def stadium(self, info):
         rng = self.rng
@@ -683,7 +787,7 @@ class WorldBuilder:
             "languages": [info.first_language, second, 0, 0], "shares": [80, 20, 0, 0] if second else [100, 0, 0, 0],
             "first_reserve_level": 17 if not extras else rng.between(1, 17), "byte1": 0,
             "person": ("", "", None), "card_rules": [rng.between(0, 5), rng.between(0, 5), 16, 0, 7, 1],
-            "levels": [(rng.pick([1, 2, 4]) if extras else 0, 0, rng.between(0, 5) if extras else 0, ratings[l])
+            "levels": [(rng.pick(SORT_RULES) if extras else 0, 0, rng.between(0, 5) if extras else 0, ratings[l])
                        for l in range(16)],
             "national_cup_type": 0, "cup_options": 0, "cup_final_stadium": 0, "super_cup_type": 0,
             "league_cup_types": 0, "naturalisation": 5, "rule_bytes": [0, 0, 0, 0, 0, 1],
@@ -695,7 +799,9 @@ class WorldBuilder:
             "ranking": 0, "long_text": "", "honours": [0, 0, 0, 0], "notes": "",
             "referees": [], "sponsors": [], "stadiums": [], "managers": [], "pool": [],
         }
+        finish_club_histories(clubs)
         if extras:
+            words = local_words(info.first_language)
             first, last = self.names.person(info.first_language)
             country.update({
                 "person": (cut(first, 16), cut(last, 20), random_date(rng, 1950, 1970)),
@@ -704,9 +810,9 @@ class WorldBuilder:
                             "slots_a": [rng.between(0, 9) for _ in range(4)],
                             "slots_b": [rng.between(0, 9) for _ in range(4)], "byte_a": 1, "byte_b": 0},
                 "ranking": rng.between(1, 1500),
-                "long_text": cut("FA of %s" % info.names[1], 28),
+                "long_text": cut(words["federation"].format(country=country_name_in(info, info.first_language)), 28),
                 "honours": [rng.between(0, 5), rng.between(0, 2), rng.between(0, 5), rng.between(0, 2)],
-                "notes": "Founded long ago\tMember of the world federation",
+                "notes": words["country_notes"],
                 "hair_mask": 0x3E, "hairstyle_mask": [0x0FFFFFFF, 0x3F], "face_mask": [0xFFFF, 0xF, 0, 0x40],
                 "referees": [self.referee(info) for _ in range(rng.between(3, 6))],
                 "sponsors": [self.sponsor(info) for _ in range(rng.between(2, 4))],
@@ -715,6 +821,62 @@ class WorldBuilder:
                 "pool": [self.pool_entry(info, club_count) for _ in range(rng.between(6, 12))],
             })
         return country
+
+
+# The sort rules on equal points a league level may hold.
+SORT_RULES = (0, 4, 8)
+# A club's five records: the home and away victories and defeats, then the
+# attendance, a count rather than a score.
+RECORD_KINDS = 5
+VICTORY_RECORDS = (0, 2)
+SPECTATOR_RECORD = 4
+MATCHES_A_SEASON = 34
+LAST_SEASON_YEAR = 2006
+FIRST_TITLE_YEAR = 1900
+FIRST_RECORD_YEAR = 1950
+
+
+def league_statistics(draws):
+    """The two sets of all-time league figures (pairs of points, wins,
+    draws, defeats, goals, goals against and seasons on top, one value of
+    each pair per set) from fourteen drawn numbers: results of decades,
+    three points a win and one a draw, a goal at least for every win, one
+    against for every defeat, and no more seasons on top than seasons
+    played. The drawn points only keep the later draws where they were."""
+    stats = list(draws)
+    for league in range(2):
+        wins, drawn, lost = 10 * draws[2 + league], 5 * draws[4 + league], 10 * draws[6 + league]
+        matches = wins + drawn + lost
+        stats[2 + league], stats[4 + league], stats[6 + league] = wins, drawn, lost
+        stats[league] = 3 * wins + drawn
+        stats[8 + league] = wins + draws[8 + league] * matches // 40
+        stats[10 + league] = lost + draws[10 + league] * matches // 40
+        stats[12 + league] = draws[12 + league] * (matches // MATCHES_A_SEASON) // 40
+    return stats
+
+
+def year_after_founding(year, first_year, founded):
+    """A year drawn from first_year on, moved into the club's own time."""
+    span = LAST_SEASON_YEAR - founded - 1
+    return founded + 1 + (year - first_year) * span // (LAST_SEASON_YEAR - first_year)
+
+
+def finish_club_histories(clubs):
+    """What needs the whole country: the records name their opponents and
+    lie, like the titles, after the club's founding; no crowd outgrows the
+    ground."""
+    for club in clubs:
+        founded = club["founded"]
+        for record in club["records"]:
+            if "opponent" not in record:
+                continue
+            record["text"] = cut(clubs[record.pop("opponent") - 1]["names"][0], 22)
+            record["year"] = year_after_founding(record["year"], FIRST_RECORD_YEAR, founded)
+            record["value"] = min(record["value"], club["capacity"])
+        club["history_texts"] = [
+            ",".join(str(y) for y in sorted(set(year_after_founding(int(t), FIRST_TITLE_YEAR, founded)
+                                                for t in text.split(",") if t)))
+            for text in club["history_texts"]]
 
 
 def day_after(date, days):
@@ -1424,7 +1586,6 @@ def build_small(countries, seed):
 
 VARIETY_SEED_OFFSET = 2
 START_STATES = {"injury": 1, "ban": 1 << 1, "retire": 1 << 2, "loan": 1 << 3, "sell": 1 << 4, "loan_future": 1 << 5}
-THREE_LINE_NOTES = "Scouted in the youth team\tStrong in the air\tCaptain of the reserves"
 
 
 def set_start_state(p, state, country_id, club_count, rng):
@@ -1463,7 +1624,7 @@ def vary_persons(world, free_agents, seed):
             for _, p in club["players"]:
                 if p["state"] == 0 and club_count > 1 and rng.chance(12):
                     set_start_state(p, rng.pick(states), country_id, club_count, rng)
-                vary_player(p, country_id, club_count, rng, 3)
+                vary_player(p, country_id, club_count, rng, 3, country["info"].first_language)
             player_ids = [person_id for person_id, _ in club["players"]]
             for _, s in club["staff"]:
                 if rng.chance(8):
@@ -1472,15 +1633,16 @@ def vary_persons(world, free_agents, seed):
                               "disliked_club": team_id(country_id, rng.between(1, club_count)),
                               "linked": rng.pick(player_ids) if player_ids else 0})
     for p in free_agents:
-        vary_player(p, 0, 0, rng, 15)
+        vary_player(p, 0, 0, rng, 15, p["languages"][0])
 
 
-def vary_player(p, country_id, club_count, rng, percent):
+def vary_player(p, country_id, club_count, rng, percent, language):
+    """language: the one the notes are written in."""
     if rng.chance(percent):
-        p["notes"] = THREE_LINE_NOTES
+        p["notes"] = player_notes(language, 3)
     history = p["history"]
-    if history and history[-1]["flags"] & 1 and rng.chance(50):
-        history[-1]["flags"] |= 2
+    if history and history[-1]["flags"] & LOAN_ENTRY and rng.chance(50):
+        history[-1]["flags"] |= RUNNING_ENTRY
     if rng.chance(percent):
         p["disliked_club"] = team_id(country_id, rng.between(1, club_count)) if club_count else 0
         p["favourite_country"] = rng.between(1, COUNTRY_COUNT - 1)
@@ -2012,6 +2174,100 @@ def write_towns(countries, seed):
 
 
 # ---------------------------------------------------------------------------
+# Badges: a shield per club of the complete countries in the four sizes the
+# badge check asks for, "<code>\\Badge<size>\\<club name>.tga" below the
+# working folder's Badges, as the badge lookup names a club's own files.
+# Run-length coded 32-bit TGA with a transparent ground, to stay small.
+# ---------------------------------------------------------------------------
+
+BADGE_SIZES = (32, 64, 128, 256)
+# The alpha-2 codes of the complete countries, which name their folders.
+BADGE_COUNTRY_CODES = {14: "GB", 21: "DE", 45: "ES"}
+BADGE_NAME_LENGTH = 29
+BADGE_NAME_REPLACED = set('\\/:*?"<>|.')
+# The team colours a club's first badge parameter chooses: the list of the
+# badge page, one "name,RRGGBB|RRGGBB" line (decimal) after each index.
+TEAM_COLOURS = os.path.join(HERE, "..", "data", "trdata", "eng", "TeamColour.txt")
+BADGE_RIM = (0x40, 0x40, 0x40)
+TGA_RUN_LENGTH_TRUE_COLOUR = 10
+TGA_TOP_LEFT_WITH_ALPHA = 0x28
+
+
+def read_team_colours(path):
+    with open(path, "rb") as f:
+        lines = f.read().decode("utf-8-sig").split("\r\n")
+    colours = []
+    for line in lines[2:2 + 2 * int(lines[0]):2]:
+        pair = line.rsplit(",", 1)[1].split("|")
+        colours.append([((value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF) for value in map(int, pair)])
+    return colours
+
+
+def badge_file_name(club_name):
+    return "".join("_" if c in BADGE_NAME_REPLACED else c for c in club_name[:BADGE_NAME_LENGTH]) + ".tga"
+
+
+def shield_row(y, size, first, second):
+    """The pixels of row y (from the top) of a shield: a chief in the second
+    colour over a field parted in both, inside a rim, on a clear ground;
+    below two thirds the sides draw in to the point."""
+    margin, rim = size // 16, max(1, size // 32)
+    half = size // 2 - margin
+    taper_from = size * 2 // 3
+    if y >= taper_from:
+        half = half * (size - margin - y) // (size - margin - taper_from)
+    if y < margin or half <= 0:
+        return [None] * size
+    chief = y < margin + size // 5
+    inner_top, inner_bottom = margin + rim, y >= size - margin - rim or half <= rim
+    row = []
+    for x in range(size):
+        offset = x - size // 2
+        if offset < -half or offset >= half:
+            row.append(None)
+        elif y < inner_top or inner_bottom or offset < rim - half or offset >= half - rim:
+            row.append(BADGE_RIM)
+        else:
+            row.append(second if chief or offset >= 0 else first)
+    return row
+
+
+def run_length_row(row):
+    """TGA run packets of one row: BGRA, a clear pixel white, so that a
+    reader without alpha, as the badge page, shows the shield on white."""
+    out = bytearray()
+    x = 0
+    while x < len(row):
+        length = 1
+        while x + length < len(row) and length < 128 and row[x + length] == row[x]:
+            length += 1
+        colour = row[x]
+        out.append(0x80 | (length - 1))
+        out += bytes([0xFF, 0xFF, 0xFF, 0]) if colour is None else bytes([colour[2], colour[1], colour[0], 0xFF])
+        x += length
+    return out
+
+
+def write_badge(size, first, second):
+    header = struct.pack("<BBBHHBHHHHBB", 0, 0, TGA_RUN_LENGTH_TRUE_COLOUR, 0, 0, 0, 0, 0, size, size, 32,
+                         TGA_TOP_LEFT_WITH_ALPHA)
+    return header + b"".join(run_length_row(shield_row(y, size, first, second)) for y in range(size))
+
+
+def badge_files(world):
+    team_colours = read_team_colours(TEAM_COLOURS)
+    files = {}
+    for country in world:
+        code = BADGE_COUNTRY_CODES.get(country["info"].id)
+        for club in country["clubs"] if code else []:
+            first, second = team_colours[club["badge_params"][0]]
+            for size in BADGE_SIZES:
+                path = os.path.join(code, "Badge%d" % size, badge_file_name(club["names"][0]))
+                files[path] = write_badge(size, first, second)
+    return files
+
+
+# ---------------------------------------------------------------------------
 # Name files: the random names of the editor and the name lists of the game
 # database. Windows-1252 without a byte-order mark, CR LF line ends; a line
 # "%N" keys the names after it by language id N, key 0 holding the
@@ -2074,8 +2330,8 @@ def name_files():
 
 
 def save(folder, name, data):
-    os.makedirs(folder, exist_ok=True)
     path = os.path.join(folder, name)
+    os.makedirs(os.path.dirname(path), exist_ok=True)
     temporary = path + ".tmp"
     with open(temporary, "wb") as f:
         f.write(data)
@@ -2084,7 +2340,7 @@ def save(folder, name, data):
 
 def main(argv):
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
-    parser.add_argument("mode", choices=["small", "full", "fixtures", "scripts"])
+    parser.add_argument("mode", choices=["small", "full", "fixtures", "scripts", "badges"])
     parser.add_argument("folder")
     parser.add_argument("--seed", type=int, default=2007)
     parser.add_argument("--countries", default=DEFAULT_COUNTRIES)
@@ -2095,6 +2351,11 @@ def main(argv):
         return 0
     if args.mode == "scripts":
         for name, data in sorted(script_files().items()):
+            save(args.folder, name, data)
+        return 0
+    if args.mode == "badges":
+        _, world, _ = build_small(countries, args.seed)
+        for name, data in sorted(badge_files(world).items()):
             save(args.folder, name, data)
         return 0
     build = build_small if args.mode == "small" else build_full

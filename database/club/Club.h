@@ -4,6 +4,7 @@
 // squad. The country owns it; the world's person map owns the persons of
 // its squad, which it holds by id.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -339,6 +340,9 @@ public:
     // Outside 0..3: 0, or ignored.
     TTeamId GetRival(int index) const;
     void SetRival(int index, TTeamId id);
+    // The partner club, then rivals 0..3, as the game may hold them: a club
+    // of another country becomes 0.
+    std::array<TTeamId, 1 + RivalCount> GetHomeCountryReferences() const;
 
     // The squad holds person ids; the world's person map owns the persons.
     int GetSquadCount() const { return squadCount_; }

@@ -598,6 +598,15 @@ bool TClub::ImportClubFile(std::u16string_view path)
     return true;
 }
 
+std::array<TTeamId, 1 + TClub::RivalCount> TClub::GetHomeCountryReferences() const
+{
+    const int country = GetCountryId();
+    const auto home = [country](TTeamId club) { return TeamCountry(club) == country ? club : 0; };
+    std::array<TTeamId, 1 + RivalCount> references = {home(partnerClub_)};
+    std::transform(rivals_, rivals_ + RivalCount, references.begin() + 1, home);
+    return references;
+}
+
 void TClub::Normalise()
 {
     for (int language = 1; language < LanguageCount; ++language) {
@@ -620,11 +629,9 @@ void TClub::Normalise()
     }
     for (std::uint8_t& level : facilities_) level = std::min<std::uint8_t>(level, 5);
     kit_.ClampKit();
-    const int country = GetCountryId();
-    if (TeamCountry(partnerClub_) != country) partnerClub_ = 0;
-    for (TTeamId& rival : rivals_) {
-        if (TeamCountry(rival) != country) rival = 0;
-    }
+    const std::array<TTeamId, 1 + RivalCount> references = GetHomeCountryReferences();
+    partnerClub_ = references[0];
+    std::copy(references.begin() + 1, references.end(), rivals_);
     for (int rival = 0; rival + 1 < RivalCount; ++rival) {
         if (TeamCountry(rivals_[rival]) != 0) continue;
         rivals_[rival] = rivals_[rival + 1];
@@ -648,6 +655,7 @@ void TClub::Normalise()
         }
     }
     if (nationalTeam) std::fill(std::begin(leagueStats_), std::end(leagueStats_), std::uint16_t{0});
+    const int country = GetCountryId();
     if (country == 14 && qaroId_ != 13) SetNotInITCup(true);
     for (int slot = 0; slot < squadCount_; ++slot) {
         if (TPerson* person = GetSquadPerson(slot)) person->Repair(country);

@@ -75,11 +75,13 @@ private:
 };
 
 // The factory as the country file sees it: reads one record, kept as the
-// lines of its section key, under the owner and registers it; the names of
-// records it had to repair or could not register go to problems.
+// lines of its section key, under the owner and registers it, giving the
+// competition registered (null when none was); the names of records it had
+// to repair or could not register go to problems.
 struct TCompetitionReader {
-    void (*readRecord)(const TStagedSection& section, std::u16string_view key, std::uint32_t ownerId,
-                       TCompetitionRegistry& registry, std::vector<std::u16string>& problems) = nullptr;
+    const CDBCompetitionBase* (*readRecord)(const TStagedSection& section, std::u16string_view key,
+                                            std::uint32_t ownerId, TCompetitionRegistry& registry,
+                                            std::vector<std::u16string>& problems) = nullptr;
     // A country's empty root competition.
     std::unique_ptr<CDBCompetitionBase> (*makeRoot)(std::uint32_t id, TCompetitionRegistry& registry) = nullptr;
     // The cup shapes and the international competitions of the script

@@ -1,5 +1,8 @@
 #include "database/country/CountryCompetitions.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "database/club/Club.h"
 
 namespace {
@@ -17,24 +20,37 @@ constexpr std::uint32_t Relegation = 8;
 constexpr std::uint32_t Pool = 24;
 constexpr std::uint32_t Indexes = 32;
 
+// The competitions a country file holds, in its order: each type with its
+// indexes first..last.
+struct TFileRange {
+    std::uint32_t type;
+    std::uint32_t first;
+    std::uint32_t last;
+};
+constexpr TFileRange FileOrder[] = {{League, 0, Indexes - 1}, {Relegation, 0, Indexes - 1}, {Pool, 0, Indexes - 1},
+                                    {NationalCup, 0, 0},      {LeagueCup, 0, 3},            {SuperCup, 0, 0}};
+
 }  // namespace
 
 std::vector<const CDBCompetitionBase*> CompetitionsInFileOrder(const TCompetitionRegistry& registry,
                                                                std::uint32_t country)
 {
     std::vector<const CDBCompetitionBase*> list;
-    const auto add = [&](std::uint32_t type, std::uint32_t first, std::uint32_t last) {
-        for (std::uint32_t index = first; index <= last; ++index) {
-            if (const CDBCompetitionBase* competition = registry.Get(Id(country, type, index))) list.push_back(competition);
+    for (const TFileRange& range : FileOrder) {
+        for (std::uint32_t index = range.first; index <= range.last; ++index) {
+            if (const CDBCompetitionBase* competition = registry.Get(Id(country, range.type, index))) list.push_back(competition);
         }
-    };
-    add(League, 0, Indexes - 1);
-    add(Relegation, 0, Indexes - 1);
-    add(Pool, 0, Indexes - 1);
-    add(NationalCup, 0, 0);
-    add(LeagueCup, 0, 3);
-    add(SuperCup, 0, 0);
+    }
     return list;
+}
+
+bool IsInFileOrder(std::uint32_t id, std::uint32_t country)
+{
+    const std::uint32_t type = (id >> 16) & 0xFF;
+    const std::uint32_t index = id & 0xFFFF;
+    return (id >> 24) == country && std::any_of(std::begin(FileOrder), std::end(FileOrder), [&](const TFileRange& range) {
+               return range.type == type && index >= range.first && index <= range.last;
+           });
 }
 
 int CountLeagueLevels(const TCompetitionRegistry& registry, std::uint32_t country)

@@ -14,6 +14,8 @@
 // cup; those that exist.
 std::vector<const CDBCompetitionBase*> CompetitionsInFileOrder(const TCompetitionRegistry& registry,
                                                                std::uint32_t country);
+// True when the id is one of those the country's file holds.
+bool IsInFileOrder(std::uint32_t id, std::uint32_t country);
 // One level of a country's pyramid: its first league's index and how many
 // leagues it holds.
 struct TLeagueLevel {

@@ -239,7 +239,6 @@ private:
         if (!FindRequired(CompetitionSection)) return true;
         const std::int32_t count = ReadCount(CompetitionSection, MaxListEntries);
         const auto readRecord = GetCompetitionReader().readRecord;
-        const auto own = static_cast<std::uint32_t>(c_.id_) << 24;
         std::vector<std::u16string> repaired;
         const bool followed = ReadStagedEntries(
             CompetitionSection, count, [](std::int32_t n) { return Format(u"COMP%d", n); },
@@ -248,7 +247,7 @@ private:
                     c_.staged_.competitions.push_back(std::move(entry));
                     return;
                 }
-                readRecord(entry, Format(u"COMP%d", n), own, c_.GetCompetitionRegistry(), repaired);
+                ReadCompetitionRecord(std::move(entry), Format(u"COMP%d", n), repaired);
             });
         ReportRepairedRecords(repaired, file_.GetFileName());
         if (!followed) return false;
@@ -258,6 +257,23 @@ private:
             file_.ReadQuotedStrings(&c_.levelNames_[level][0][0], TCountry::LevelNameCapacity);
         }
         return CloseSection(CompetitionSection);
+    }
+
+    // A record whose reference names a competition that the file does not
+    // hold (another country's, an index or a type beyond those of a
+    // country), and one the factory named and could not register, would be
+    // left out of the next save: its lines are kept as they stand, written
+    // after the others, and the record is named.
+    void ReadCompetitionRecord(TStagedSection entry, const std::u16string& key, std::vector<std::u16string>& repaired)
+    {
+        TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
+        const auto country = static_cast<std::uint32_t>(c_.id_);
+        const std::size_t named = repaired.size();
+        const CDBCompetitionBase* read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
+        if (read != nullptr ? IsInFileOrder(read->GetId(), country) : repaired.size() == named) return;
+        registry.Take(read);
+        c_.staged_.competitions.push_back(std::move(entry));
+        if (repaired.size() == named) repaired.push_back(key);
     }
 
     bool ReadClubs()

@@ -229,8 +229,8 @@ private:
     void WriteClubIds()
     {
         const TGameIdMaps& maps = GetGameIdMaps();
-        w_.WriteU32(maps.GetExportClubId(c_.partnerClub_));
-        for (TTeamId rival : c_.rivals_) w_.WriteU32(maps.GetExportClubId(rival));
+        // The database keeps another country's clubs; the game holds none.
+        for (TTeamId club : c_.GetHomeCountryReferences()) w_.WriteU32(maps.GetExportClubId(club));
     }
 
     // The start flags with two bits set, the level of the club's league in

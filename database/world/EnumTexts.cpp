@@ -19,6 +19,20 @@ constexpr TextKey PositionKeys[] = {
     u"Player.Position.AttMidfield"_tk, u"Player.Position.CentralForward"_tk, u"Player.Position.Striker"_tk,
 };
 
+// The narrow list columns' forms of the same positions.
+constexpr TextKey ShortPositionKeys[] = {
+    u"Player.ShortPosition.Invalid"_tk, u"Player.ShortPosition.Goalkeeper"_tk,
+    u"Player.ShortPosition.RightBack"_tk, u"Player.ShortPosition.LeftBack"_tk,
+    u"Player.ShortPosition.CentralDef"_tk, u"Player.ShortPosition.Sweeper"_tk,
+    u"Player.ShortPosition.RightWingBack"_tk, u"Player.ShortPosition.LeftWingBack"_tk,
+    u"Player.ShortPosition.Anchor"_tk, u"Player.ShortPosition.DefMidfield"_tk,
+    u"Player.ShortPosition.RightMidfield"_tk, u"Player.ShortPosition.LeftMidfield"_tk,
+    u"Player.ShortPosition.CentralMidfield"_tk, u"Player.ShortPosition.RightWing"_tk,
+    u"Player.ShortPosition.LeftWing"_tk, u"Player.ShortPosition.AttMidfield"_tk,
+    u"Player.ShortPosition.CentralForward"_tk, u"Player.ShortPosition.Striker"_tk,
+};
+static_assert(std::size(ShortPositionKeys) == std::size(PositionKeys));
+
 constexpr TextKey PersonTypeKeys[] = {
     u"Player.Type.Player"_tk, u"Player.Type.Manager"_tk, u"Player.Type.Chairman"_tk, u"Player.Type.President"_tk,
     u"Player.Type.Assistantcoach"_tk, u"Player.Type.Goalkeepercoach"_tk, u"Player.Type.Amateurcoach"_tk,
@@ -273,6 +287,10 @@ CEnumTexts& GetEnumTexts()
 }
 
 const char16_t* CEnumTexts::GetPositionName(int index) const { return FirstOnError(PositionKeys, index); }
+const char16_t* CEnumTexts::GetPositionShortName(int index) const
+{
+    return FirstOnError(ShortPositionKeys, index);
+}
 const char16_t* CEnumTexts::GetPersonTypeName(int index) const { return FirstOnError(PersonTypeKeys, index); }
 const char16_t* CEnumTexts::GetLanguageName(int index) const { return FirstOnError(LanguageKeys, index); }
 const char16_t* CEnumTexts::GetManagerCharacterName(int index) const { return Clamped(ManagerCharacterKeys, index); }

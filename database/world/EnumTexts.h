@@ -16,6 +16,9 @@ public:
     static constexpr int NumberedNameBuffers = 16;
 
     const char16_t* GetPositionName(int index) const;
+    // The short form for narrow list columns ("GK"); every other place that
+    // shows a position has room for its full name.
+    const char16_t* GetPositionShortName(int index) const;
     const char16_t* GetPersonTypeName(int index) const;
     const char16_t* GetLanguageName(int index) const;
     const char16_t* GetManagerCharacterName(int index) const;

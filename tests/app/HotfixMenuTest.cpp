@@ -39,7 +39,7 @@ void SaveShot(HWND window, const std::u16string& name)
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_ERASE);
     const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
     EXPECT_FALSE(bitmap.empty());
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\app\\" + name + u".bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\app\\" + name + u".bmp"), bitmap);
 }
 
 std::u16string MenuText(HMENU menu, UINT item, UINT by)

@@ -1,5 +1,6 @@
 // Pictures of the main window's commands for a person to look at: the
-// new-club dialog, the club context menu and the Administration popup.
+// new-club dialog, the club context menu and the Administration popup; and
+// the splash in German, faded in.
 // Menus are windows of their own that a capture of the main window leaves
 // out, so make-main-screenshots.sh takes each picture of the whole screen:
 // the test writes "<name>.ready" holding the area to keep, then waits with
@@ -15,9 +16,11 @@
 #include <string>
 
 #include "app/DlgMainMenu.h"
+#include "app/DlgSplash.h"
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
 #include "app/MainWindowLaunchers.h"
+#include "core/text/TextManager.h"
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/app/AppTestSupport.h"
@@ -193,6 +196,23 @@ TEST_F(MainScreenshots, AdministrationPopup)
         }
         EXPECT_TRUE(opened);
     });
+}
+
+TEST_F(MainScreenshots, SplashInGerman)
+{
+    CTextManager::Instance()->SetLanguage(CTextManager::German);
+    CDlgSplash splash;
+    ASSERT_TRUE(splash.Create(nullptr));
+    splash.FadeIn();
+    splash.WaitForFade();
+    Shot shot(u"splash-german");
+    bool taken = false;
+    gui_test::ModalDriver driver([&] { return taken = shot.Step(WindowRect(splash.Handle())); }, ShotTimeoutMs);
+    MSG message;
+    while (!taken && !driver.TimedOut() && ::GetMessageW(&message, nullptr, 0, 0) > 0) ::DispatchMessageW(&message);
+    EXPECT_TRUE(taken);
+    splash.Destroy();
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 }  // namespace

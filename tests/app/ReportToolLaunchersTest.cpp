@@ -283,7 +283,7 @@ protected:
         EXPECT_FALSE(driver.TimedOut());
         ASSERT_GT(bitmap.size(), 54u + 300u * 300u * 3u);
         EXPECT_GT(gui_test::CountColours(bitmap), 20u);
-        testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(u"tests\\app\\") + name + u".bmp"), bitmap);
+        testing_support::WriteBytes(testing_support::PicturePath(std::u16string(u"tests\\app\\") + name + u".bmp"), bitmap);
     }
 
 private:

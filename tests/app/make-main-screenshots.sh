@@ -13,7 +13,7 @@ if [ -z "${DISPLAY:-}" ] || ! xwininfo -root >/dev/null 2>&1; then
   echo "no X display: no screenshots"
   exit 77
 fi
-shots=(new-club main-club-menu main-administration)
+shots=(new-club main-club-menu main-administration splash-german)
 for name in "${shots[@]}"; do rm -f "$folder/$name.ready" "$folder/$name.taken" "$folder/$name.png"; done
 TR_SCREENSHOT_HANDSHAKE=1 "$here/../../scripts/wine-run" "$exe" --gtest_filter='MainScreenshots.*' &
 program=$!

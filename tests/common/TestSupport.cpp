@@ -1,6 +1,7 @@
 #include "tests/common/TestSupport.h"
 
 #include <atomic>
+#include <cstdlib>
 #include <stdexcept>
 
 #include <gtest/gtest.h>
@@ -29,6 +30,13 @@ std::u16string BuildRoot(const char* path)
 std::u16string SourcePath(std::u16string_view relative) { return platform::JoinPath(BuildRoot(TR_SOURCE_DIR), relative); }
 
 std::u16string BinaryPath(std::u16string_view relative) { return platform::JoinPath(BuildRoot(TR_BINARY_DIR), relative); }
+
+std::u16string PicturePath(std::u16string_view relative)
+{
+    const char* folder = std::getenv("TR_PICTURE_FOLDER");
+    if (folder == nullptr || *folder == 0) return BinaryPath(relative);
+    return platform::JoinPath(BuildRoot(folder), relative.substr(relative.find_last_of(u'\\') + 1));
+}
 
 TempFolder::TempFolder()
 {

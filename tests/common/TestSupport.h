@@ -15,6 +15,11 @@ namespace testing_support {
 std::u16string SourcePath(std::u16string_view relative);
 // The build folder, as a core path.
 std::u16string BinaryPath(std::u16string_view relative);
+// Where a test writes a picture for a person to look at (or what a probe
+// of it reads): its place below the build folder, or, while a screenshot
+// script runs the test, the folder TR_PICTURE_FOLDER names, so that ctest
+// running the same test case meanwhile never writes the script's file.
+std::u16string PicturePath(std::u16string_view relative);
 
 // A fresh empty folder below the system's temporary folder, removed with
 // everything in it when the object dies.
@@ -59,5 +64,11 @@ private:
 // Loads the editor's shipped texts in English before the program's first
 // test: for test programs whose messages and names come from them.
 void UseEditorTextsInEnglish();
+
+// The goalkeeper's full name in each text language (English first, in the
+// order of the localisation file): what every combo, page and exported file
+// shows, where the narrow list columns show a short form.
+inline constexpr const char16_t* FullGoalkeeperNames[] = {u"Goalkeeper", u"Gardien de but", u"Torwart",
+                                                          u"Portiere",   u"Portero",        u"Bramkarz"};
 
 }  // namespace testing_support

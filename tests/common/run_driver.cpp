@@ -21,6 +21,8 @@ struct Search {
     HWND mainWindow = nullptr;
     // A box with only OK over the main window, shown while it opens.
     HWND warning = nullptr;
+    // Any message box: what the editor said when it stops before its main window.
+    HWND message = nullptr;
 };
 
 bool IsMainWindow(HWND window)
@@ -36,6 +38,7 @@ BOOL CALLBACK Visit(HWND window, LPARAM context)
     if (!::IsWindowVisible(window) || std::wcscmp(className, L"#32770") != 0) return TRUE;
     if (::GetDlgItem(window, AgreementText) != nullptr) search->agreement = window;
     if (IsMainWindow(window)) search->mainWindow = window;
+    if (::GetDlgItem(window, MessageBoxText) != nullptr) search->message = window;
     if (::GetDlgItem(window, MessageBoxText) != nullptr && ::GetDlgItem(window, IDOK) != nullptr &&
         ::GetDlgItem(window, IDYES) == nullptr && IsMainWindow(::GetWindow(window, GW_OWNER)))
         search->warning = window;
@@ -49,12 +52,24 @@ Search FindWindows()
     return search;
 }
 
+// What the editor said, for the person reading the script's output.
+void PrintMessage(const wchar_t* what, HWND box)
+{
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(box, MessageBoxText, text, 1024);
+    std::fprintf(stderr, "%ls: %ls\n", what, text);
+    std::fflush(stderr);
+}
+
 int WaitForMainWindow(int seconds)
 {
     for (int waited = 0; waited < seconds * 10; ++waited) {
         const Search search = FindWindows();
         if (search.agreement != nullptr) ::SendMessageW(::GetDlgItem(search.agreement, IDOK), BM_CLICK, 0, 0);
-        if (search.warning != nullptr) ::SendMessageW(::GetDlgItem(search.warning, IDOK), BM_CLICK, 0, 0);
+        if (search.warning != nullptr) {
+            PrintMessage(L"acknowledged", search.warning);
+            ::SendMessageW(::GetDlgItem(search.warning, IDOK), BM_CLICK, 0, 0);
+        }
         if (search.mainWindow != nullptr) {
             RECT rect{};
             ::GetWindowRect(search.mainWindow, &rect);
@@ -64,6 +79,7 @@ int WaitForMainWindow(int seconds)
         ::Sleep(100);
     }
     std::fprintf(stderr, "the main window did not appear\n");
+    if (const HWND box = FindWindows().message) PrintMessage(L"the editor shows", box);
     return 1;
 }
 

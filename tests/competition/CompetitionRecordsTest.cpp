@@ -413,32 +413,81 @@ TEST_F(CompetitionRecordsTest, ShapelessCupKeepsEveryLineWhenItsValueLinesAreMis
 }
 
 // An older layout holds six short names after the names; a cup of no shape
-// written without them keeps its kind line all the same, and both forms
-// save as the newest layout with every line, which reads and writes again
-// the same.
+// written without them keeps its kind line all the same, a comment line
+// before it too, and unquoted short names of digits are not taken for its
+// kind. Every form saves as the newest layout with every line, which reads
+// and writes again the same.
 TEST_F(CompetitionRecordsTest, ShapelessCupOfAnOlderLayoutKeepsItsKindWithOrWithoutShortNames)
 {
     const std::string names = Lines({"\"A\",\"B\",\"C\",\"D\",\"E\",\"F\""});
     const std::string rest = Lines({"%INDEX%MATCHDAYS", "100,107", "%INDEXEND%MATCHDAYS", "0", "3", "0", "{ 3, LEAGUE, 0 }", "0"});
-    const std::string shortNames = Lines({"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\""});
-    const std::string saved = Lines({"DB_CUP", "{ 3, FA_CUP, 0 }"}) + names + Lines({"200", "0", "0"}) + rest;
+    const std::string head = Lines({"DB_CUP", "{ 3, FA_CUP, 0 }"}) + names;
+    const std::string saved = head + Lines({"200", "0", "0"}) + rest;
+    struct Case {
+        const char* name;
+        std::string afterNames;
+        std::string saved;
+    };
+    const Case cases[] = {
+        {"with short names", Lines({"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"", "200"}), saved},
+        {"with short names of digits", Lines({"7", "200"}), saved},
+        {"without short names", Lines({"200"}), saved},
+        {"without short names, a comment before the kind", Lines({";", "200"}),
+         head + Lines({";", "200", "0", "0"}) + rest}};
     const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
-    for (const auto& [name, record] : {std::pair{"with short names", names + shortNames + Lines({"200"}) + rest},
-                                       std::pair{"without short names", names + Lines({"200"}) + rest}}) {
+    for (const Case& c : cases) {
         TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2005, 3));
         CDBCup cup(id, Country << 24, registry_);
         CIndexTextFile file;
-        OpenText(file, record);
+        OpenText(file, names + c.afterNames + rest);
         cup.Read(file);
-        EXPECT_EQ(cup.GetCupKind(), 200) << name;
-        EXPECT_EQ(WrittenText([&](CIndexTextFile& out) { return cup.Write(out, -1); }), saved) << name;
+        EXPECT_EQ(cup.GetCupKind(), 200) << c.name;
+        EXPECT_EQ(WrittenText([&](CIndexTextFile& out) { return cup.Write(out, -1); }), c.saved) << c.name;
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+        const std::string run = Lines({"1", "%INDEX%COMP0"}) + c.saved + Lines({"%INDEXEND%COMP0"});
+        Read(run);
+        ASSERT_NE(registry_.Get(id), nullptr) << c.name;
+        EXPECT_EQ(Get<CDBCup>(TypeFaCup, 0).GetCupKind(), 200) << c.name;
+        EXPECT_EQ(Write({id}), run) << c.name;
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
     }
-    TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
-    const std::string run = Lines({"1", "%INDEX%COMP0"}) + saved + Lines({"%INDEXEND%COMP0"});
-    Read(run);
-    ASSERT_NE(registry_.Get(id), nullptr);
-    EXPECT_EQ(Get<CDBCup>(TypeFaCup, 0).GetCupKind(), 200);
-    EXPECT_EQ(Write({id}), run);
+    EXPECT_TRUE(problems_.empty());
+}
+
+// Where an older layout holds short names, a record may hold them unquoted,
+// digits only, or leave the line out, with a comment line in its place: a
+// league, a cup and a round of each form read as the same records do with
+// quoted short names, and save the same.
+TEST_F(CompetitionRecordsTest, OlderLayoutsShortNamesAreToldFromTheFirstValueOfEachKind)
+{
+    struct Case {
+        const char* kind;
+        std::string quoted;
+        std::string replacement;
+    };
+    const std::string league = Lines({"\"Lg\",\"Lg\",\"Lg\",\"Lg\",\"Lg\",\"Lg\""});
+    const std::string cup = Lines({"\"P\",\"C\",\"C\",\"C\",\"C\",\"P\""});
+    const std::string round = Lines({"\"R\",\"R\",\"R\",\"R\",\"R\",\"R\""});
+    const Case cases[] = {{"league", league, Lines({"18"})},   {"cup", cup, Lines({"7"})},
+                          {"cup", cup, Lines({"2"})},          {"round", round, Lines({"1860"})},
+                          {"league", league, ""},              {"league", league, Lines({";"})},
+                          {"cup", cup, Lines({";"})},          {"round", round, Lines({";"})}};
+    const auto saved = [&](const std::string& text) {
+        registry_.Clear();
+        TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2005, 3));
+        Read(text);
+        TDatabaseVersion::SetFileVersion(TDatabaseVersion::ProgramVersion);
+        std::vector<std::uint32_t> ids;
+        for (const auto& entry : registry_.All()) ids.push_back(entry.first);
+        return Write(ids);
+    };
+    const std::string fixture = Fixture(u"Gate2005.txt");
+    const std::string expected = saved(fixture);
+    for (const Case& c : cases) {
+        std::string text = fixture;
+        text.replace(text.find(c.quoted), c.quoted.size(), c.replacement);
+        EXPECT_EQ(saved(text), expected) << c.kind << " " << c.replacement;
+    }
     EXPECT_TRUE(problems_.empty());
 }
 

@@ -134,6 +134,72 @@ class SmallDatabaseTest(unittest.TestCase):
         self.assertEqual(sorted(generator.SMALL_COMPLETE), with_table)
 
 
+class SampleConsistencyTest(unittest.TestCase):
+    """The sample as a user reads it: nothing in it contradicts its rules or
+    itself."""
+
+    @classmethod
+    def setUpClass(cls):
+        cls.countries = generator.read_countries(COUNTRIES)
+        _, cls.world, _ = generator.build_small(cls.countries, 2007)
+        cls.complete = [c for c in cls.world if c["clubs"]]
+
+    def test_every_level_sorts_equal_points_by_a_rule_the_league_data_offers(self):
+        for country in self.world:
+            rules = {level[0] for level in country["levels"]}
+            self.assertLessEqual(rules, {0, 4, 8}, country["info"].id)
+        self.assertEqual({0, 4, 8}, {level[0] for c in self.complete for level in c["levels"]})
+
+    def test_a_player_joined_his_club_when_his_running_spell_there_began(self):
+        for country in self.complete:
+            for club in country["clubs"]:
+                for _, p in club["players"]:
+                    spell, earlier = p["history"][-1], p["history"][:-1]
+                    self.assertEqual(club["unique_id"], spell["club"])
+                    self.assertTrue(spell["flags"] & 2, "running")
+                    self.assertEqual(spell["start"][2], p["joined"], p["last"])
+                    came_from = [e for e in earlier if e["end"][2] == spell["start"][2]]
+                    self.assertNotIn(club["unique_id"], [e["club"] for e in came_from], p["last"])
+
+    def test_records_and_league_figures_agree_with_themselves(self):
+        for country in self.complete:
+            names = {club["names"][0] for club in country["clubs"]}
+            for club in country["clubs"]:
+                for kind, record in enumerate(club["records"]):
+                    if not record["year"]:
+                        continue
+                    self.assertIn(record["text"], {generator.cut(n, 22) for n in names - {club["names"][0]}})
+                    self.assertTrue(club["founded"] < record["year"] <= 2006)
+                    if kind == 4:
+                        self.assertTrue(0 < record["value"] <= club["capacity"])
+                        continue
+                    own, other = record["a"], record["b"]
+                    self.assertTrue(own > other if kind in (0, 2) else own < other, (kind, own, other))
+                for text in club["history_texts"]:
+                    self.assertTrue(all(club["founded"] < int(y) <= 2006 for y in text.split(",") if y))
+                stats = club["league_stats"]
+                for league in range(2):
+                    points, wins, draws, lost, goals, against, on_top = stats[league::2]
+                    self.assertEqual(3 * wins + draws, points)
+                    self.assertGreaterEqual(goals, wins)
+                    self.assertGreaterEqual(against, lost)
+                    self.assertLessEqual(on_top, (wins + draws + lost) // 34)
+
+    def test_addresses_and_notes_are_in_the_country_language(self):
+        foreign = {"de": ("Calle", "Street", "Road", "Scouted", "Founded", "Stadium"),
+                   "en": ("straße", "Calle", "Aus der", "Gegründet", "Estadio"),
+                   "es": ("straße", "Street", "Road", "Scouted", "Founded", "Stadium")}
+        for country in self.complete:
+            language = generator.LANGUAGE_NAME_SETS[country["info"].first_language]
+            texts = [country["notes"], country["long_text"]] + [s["text1"] for s in country["sponsors"]]
+            for club in country["clubs"]:
+                texts += [club["address"], club["fan1"], club["mascot"], club["stadium_names"][0]]
+                texts += [p["notes"] for _, p in club["players"]]
+            for word in foreign[language]:
+                self.assertEqual([], [t for t in texts if word in t], (language, word))
+            self.assertIn(generator.LOCAL_WORDS[language]["country_notes"], texts)
+
+
 class LeagueCalendarTest(unittest.TestCase):
     def test_league_days_keep_clear_of_the_continents_match_days(self):
         countries = generator.read_countries(COUNTRIES)
@@ -165,6 +231,48 @@ class ScriptFolderTest(unittest.TestCase):
                         open(os.path.join(REPO, "data", "Script", name), "rb") as b:
                     self.assertEqual(a.read(), b.read(), name)
 
+
+
+class BadgeFolderTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.temp = tempfile.TemporaryDirectory()
+        run_generator("badges", cls.temp.name)
+        cls.files = sorted(os.path.relpath(os.path.join(folder, name), cls.temp.name)
+                           for folder, _, names in os.walk(cls.temp.name) for name in names)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.temp.cleanup()
+
+    def test_shipped_badges_are_the_generated_ones_of_every_club_in_four_sizes(self):
+        shipped = os.path.join(REPO, "data", "Badges")
+        self.assertEqual(self.files, sorted(os.path.relpath(os.path.join(folder, name), shipped)
+                                            for folder, _, names in os.walk(shipped) for name in names))
+        _, world, _ = generator.build_small(generator.read_countries(COUNTRIES), 2007)
+        clubs = [(generator.BADGE_COUNTRY_CODES[c["info"].id], club["names"][0])
+                 for c in world for club in c["clubs"]]
+        self.assertEqual(42, len(clubs))
+        self.assertEqual(4 * len(clubs), len(self.files))
+        for code, name in clubs:
+            for size in (32, 64, 128, 256):
+                path = os.path.join(code, "Badge%d" % size, name + ".tga")
+                self.assertIn(path, self.files)
+                with open(os.path.join(self.temp.name, path), "rb") as a, open(os.path.join(shipped, path), "rb") as b:
+                    self.assertEqual(a.read(), b.read(), path)
+        total = sum(os.path.getsize(os.path.join(shipped, path)) for path in self.files)
+        self.assertLess(total, 700 * 1024)
+
+    @unittest.skipUnless(importlib.util.find_spec("PIL"), "Pillow is not installed")
+    def test_pillow_reads_a_shield_on_a_clear_ground(self):
+        from PIL import Image
+        for path in self.files:
+            with Image.open(os.path.join(self.temp.name, path)) as image:
+                size = int(path.split(os.sep)[1][len("Badge"):])
+                self.assertEqual((size, size), image.size, path)
+                self.assertEqual("RGBA", image.mode, path)
+                self.assertEqual(0, image.getpixel((0, 0))[3], path)
+                self.assertEqual(255, image.getpixel((size // 2, size // 2))[3], path)
 
 
 class GeneratorTest(unittest.TestCase):

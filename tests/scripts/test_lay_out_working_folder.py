@@ -12,8 +12,8 @@ SCRIPT = os.path.join(ROOT, "scripts", "lay-out-working-folder")
 DATA = os.path.join(ROOT, "data")
 
 
-def lay_out(work):
-    subprocess.run([SCRIPT, work], check=True, stdout=subprocess.DEVNULL)
+def lay_out(work, script=SCRIPT):
+    return subprocess.run([script, work], check=True, stdout=subprocess.PIPE, text=True).stdout
 
 
 def read(path):
@@ -62,6 +62,9 @@ class WorkingFolderTest(unittest.TestCase):
             ("Database", "Country999.sav"): b"a file of the user's own",
             ("Script", "Lg14.txt"): b"a league script the user changed",
             ("trdata", "Restore.big"): b"BIGF the program's backup",
+            ("trdata", "ReportTemplate.html"): b"<%HEAD%>the user's own report<%/HEAD%>",
+            ("trdata", "GUIColors.txt"): b"colours the user chose",
+            ("trdata", "eng", "StadiumList.txt"): b"stadiums the user added",
             ("Badges", "14", "Badge32", "1.tga"): b"a badge",
         }
         for parts, data in saved.items():
@@ -72,10 +75,41 @@ class WorkingFolderTest(unittest.TestCase):
 
     def test_the_program_files_in_trdata_follow_the_program(self):
         lay_out(self.work)
-        localisation = self.path("trdata", "DatabaseEditor.txt")
-        write(localisation, b"Dialog.Main.Caption|an older text\r\n")
+        followers = (("trdata", "DatabaseEditor.txt"), ("trdata", "ger", "Tool-EULA.rtf"))
+        for parts in followers:
+            write(self.path(*parts), b"an older text\r\n")
+        said = lay_out(self.work)
+        for parts in followers:
+            self.assertEqual(read(self.path(*parts)), read(os.path.join(DATA, *parts)), os.path.join(*parts))
+            self.assertIn("/".join(parts) + " replaced", said)
+        self.assertNotIn("replaced", lay_out(self.work), "nothing to say when they match")
+
+    def test_a_shipped_file_the_folder_lacks_is_laid_out_again(self):
         lay_out(self.work)
-        self.assertEqual(read(localisation), read(os.path.join(DATA, "trdata", "DatabaseEditor.txt")))
+        os.remove(self.path("trdata", "ReportTemplate.html"))
+        lay_out(self.work)
+        self.assertEqual(read(self.path("trdata", "ReportTemplate.html")),
+                         read(os.path.join(DATA, "trdata", "ReportTemplate.html")))
+
+    def test_every_shipped_badge_the_folder_lacks_is_copied_and_the_users_are_kept(self):
+        root = os.path.join(self.scratch, "root")
+        os.makedirs(os.path.join(root, "scripts"))
+        script = shutil.copy(SCRIPT, os.path.join(root, "scripts"))
+        for folder in ("Database", "Script", "trdata"):
+            shutil.copytree(os.path.join(DATA, folder), os.path.join(root, "data", folder))
+        shipped = {
+            ("England", "Badge32", "1.tga"): b"shipped small badge",
+            ("England", "Badge256", "1.tga"): b"shipped large badge",
+            ("Deutschland", "Badge64", "7.tga"): b"another country's badge",
+        }
+        for parts, data in shipped.items():
+            write(os.path.join(root, "data", "Badges", *parts), data)
+        edited = self.path("Badges", "England", "Badge32", "1.tga")
+        write(edited, b"the user's own badge")
+        lay_out(self.work, script)
+        self.assertEqual(read(edited), b"the user's own badge")
+        for parts, data in list(shipped.items())[1:]:
+            self.assertEqual(read(self.path("Badges", *parts)), data, os.path.join(*parts))
 
     def test_a_removed_database_starts_again_from_the_sample(self):
         lay_out(self.work)

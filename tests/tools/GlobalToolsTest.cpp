@@ -1,14 +1,17 @@
 // The contract-start check, the badge check and the country list over
-// small worlds built here.
+// small worlds built here; the badge check also over the shipped sample
+// with its shipped badges.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "archive/BadgeLookup.h"
+#include "database/club/ClubBadge.h"
 #include "database/world/CompleteWorld.h"
 #include "tests/archive/BadgeTreeSupport.h"
 #include "tests/common/TestSupport.h"
+#include "tests/database/DatabaseTestSupport.h"
 #include "tests/tools/ToolWorldSupport.h"
 #include "tools/GlobalTools.h"
 
@@ -155,6 +158,33 @@ TEST_F(BadgeCheckTest, WithoutBadgesEverySizeIsNo)
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].type, ReportType::Error);
     EXPECT_EQ(entries[0].description.find("Yes"), std::string::npos);
+}
+
+class BadgeCheckSampleTest : public database_testing::SampleWorldTest {};
+
+// What a new user sees who opens the sample and runs the badge check: every
+// club's own badge in all four sizes, and on its badge page a picture.
+TEST_F(BadgeCheckSampleTest, EveryClubOfTheSampleHasItsShippedBadge)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    const CBadgeSources sources(testing_support::SourcePath(u"data\\Badges"), nullptr,
+                                CBadgeSources::LooseFiles::Listed);
+    CReportModel report;
+    report.Open();
+    CGlobalToolsCheckBadgesProcessor(*world_, sources).Run(report);
+    const std::vector<TReported> entries = tool_testing::Entries(report);
+    EXPECT_EQ(entries.size(), 42u);
+    std::string missing;
+    for (const TReported& entry : entries) {
+        if (entry.type != ReportType::Success) missing += entry.path + "\n";
+    }
+    EXPECT_EQ(missing, "");
+    const TClub* club = world_->GetCountry(21)->GetClubByIndex(0);
+    if (IsNationalTeamId(club->GetId())) club = world_->GetCountry(21)->GetClubByIndex(1);
+    EXPECT_EQ(GetClubBadgeState(club, AllBadgeSizes, sources), BadgeOwnFiles);
+    const auto picture = LoadClubBadgeDib(club, sources);
+    ASSERT_TRUE(picture != nullptr);
+    EXPECT_EQ(picture->Width(), 256);
 }
 
 class CountryListTest : public GlobalToolsTest {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <utility>
 #include <string>
@@ -98,8 +99,20 @@ TEST_F(GalleryScreenshot, WritesTheGalleryAsBitmapForAPersonToLookAt)
 
     std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(gallery_.Handle());
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\gallery.bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\gallery.bmp"), bitmap);
     SetSkinBitmap(nullptr);
+}
+
+// ctest runs the screenshot cases on their own while a screenshot script
+// runs them too: the script's pictures go to the folder it names, never
+// where the cases run by ctest write theirs.
+TEST(PicturePath, AScreenshotScriptsPicturesGoToItsOwnFolder)
+{
+    ASSERT_EQ(_putenv_s("TR_PICTURE_FOLDER", ""), 0);
+    EXPECT_EQ(testing_support::PicturePath(u"tests\\ui\\gallery.bmp"), testing_support::BinaryPath(u"tests\\ui\\gallery.bmp"));
+    ASSERT_EQ(_putenv_s("TR_PICTURE_FOLDER", "/build/tests/ui/screenshots"), 0);
+    EXPECT_EQ(testing_support::PicturePath(u"tests\\ui\\gallery.bmp"), u"Z:\\build\\tests\\ui\\screenshots\\gallery.bmp");
+    _putenv_s("TR_PICTURE_FOLDER", "");
 }
 
 }  // namespace

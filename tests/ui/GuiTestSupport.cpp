@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <set>
 #include <string>
@@ -18,6 +19,7 @@
 #include "core/text/TextManager.h"
 #include "platform/TextCodec.h"
 #include "resources/ResourceIds.h"
+#include "tests/common/TestSupport.h"
 #include "ui/controls/DateCtrl.h"
 #include "ui/controls/MyListBox.h"
 #include "ui/skin/SkinBitmap.h"
@@ -82,12 +84,51 @@ thread_local bool driverTimedOut = false;
 thread_local std::uint64_t driverNumber = 0;
 thread_local std::vector<std::uint64_t> stepsRunning;
 
-BOOL CALLBACK CloseDialog(HWND window, LPARAM)
+// After the time-out, at every tick until the driver goes: every message
+// box of the process is answered with the button that gives up, and every
+// dialog of this thread ends, whether or not it takes Cancel (the main
+// window and a busy progress window do not).
+BOOL CALLBACK EndOpenWindow(HWND window, LPARAM)
 {
     wchar_t className[16] = {};
     ::GetClassNameW(window, className, 16);
-    if (std::wcscmp(className, L"#32770") == 0) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    DWORD process = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(window, &process);
+    if (std::wcscmp(className, L"#32770") != 0 || process != ::GetCurrentProcessId()) return TRUE;
+    for (int answer : {IDCANCEL, IDNO, IDOK}) {
+        if (::GetDlgItem(window, answer) == nullptr || ::GetDlgItem(window, 0xFFFF) == nullptr) continue;
+        ::PostMessageW(window, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+        break;
+    }
+    if (thread == ::GetCurrentThreadId()) ::EndDialog(window, IDCANCEL);
     return TRUE;
+}
+
+// What a stuck test had open, for its output: each dialog's caption, and
+// whether it is this thread's or a worker's.
+BOOL CALLBACK ReportOpenWindow(HWND window, LPARAM)
+{
+    DWORD process = 0;
+    const DWORD thread = ::GetWindowThreadProcessId(window, &process);
+    wchar_t className[16] = {};
+    ::GetClassNameW(window, className, 16);
+    if (process != ::GetCurrentProcessId() || std::wcscmp(className, L"#32770") != 0) return TRUE;
+    // Read without a message: the window's thread may be the stuck one.
+    wchar_t caption[128] = {};
+    ::InternalGetWindowText(window, caption, 128);
+    std::fprintf(stderr, "  dialog \"%ls\"%s, on %s thread\n", caption, ::IsWindowVisible(window) ? "" : " (hidden)",
+                 thread == ::GetCurrentThreadId() ? "this" : "another");
+    return TRUE;
+}
+
+void EndWhatIsOpen(bool first)
+{
+    if (first) {
+        std::fprintf(stderr, "The window driver timed out; open were:\n");
+        ::EnumWindows(ReportOpenWindow, 0);
+        std::fflush(stderr);
+    }
+    ::EnumWindows(EndOpenWindow, 0);
 }
 
 BOOL CALLBACK FindDialog(HWND window, LPARAM found)
@@ -101,11 +142,15 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM found)
 
 void CALLBACK DriverTick(HWND, UINT, UINT_PTR, DWORD)
 {
+    if (driverTimedOut) {
+        EndWhatIsOpen(false);
+        return;
+    }
     if (!driverStep) return;
     if (static_cast<int>(::GetTickCount() - driverDeadline) > 0) {
         driverTimedOut = true;
         driverStep = nullptr;
-        ::EnumThreadWindows(::GetCurrentThreadId(), CloseDialog, 0);
+        EndWhatIsOpen(true);
         return;
     }
     // A step that pumps messages itself (a screenshot waits for its paints)
@@ -183,6 +228,26 @@ std::vector<std::uint8_t> CaptureWindow(HWND window)
     return file;
 }
 
+std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup)
+{
+    std::vector<std::uint8_t> picture = CaptureWindow(window);
+    const std::vector<std::uint8_t> shown = CaptureWindow(popup);
+    RECT under{};
+    RECT over{};
+    ::GetWindowRect(window, &under);
+    ::GetWindowRect(popup, &over);
+    // Both pictures hold their rows bottom-up behind the 54 bytes of the headers.
+    const auto offset = [](const RECT& rect, int x, int y) {
+        const int stride = ((rect.right - rect.left) * 3 + 3) & ~3;
+        return static_cast<std::ptrdiff_t>(54 + (rect.bottom - 1 - y) * stride + (x - rect.left) * 3);
+    };
+    for (int y = std::max(over.top, under.top); y < std::min(over.bottom, under.bottom); ++y) {
+        for (int x = std::max(over.left, under.left); x < std::min(over.right, under.right); ++x)
+            std::copy_n(shown.begin() + offset(over, x, y), 3, picture.begin() + offset(under, x, y));
+    }
+    return picture;
+}
+
 INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act)
 {
     bool done = false;
@@ -221,6 +286,43 @@ std::vector<std::uint8_t> CaptureRedrawn(HWND window)
                    RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpMessages();
     return CaptureWindow(window);
+}
+
+namespace {
+
+std::vector<std::uint8_t> ResourcePixels(int id)
+{
+    const win::CBitmap bitmap(static_cast<HBITMAP>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    return BitmapPixels(bitmap.Get());
+}
+
+std::vector<std::uint8_t> PictureFilePixels(const std::u16string& name)
+{
+    const std::vector<std::uint8_t> file =
+        testing_support::ReadBytes(testing_support::SourcePath(u"resources\\pictures\\" + name));
+    const std::size_t start = file[10] | file[11] << 8 | file[12] << 16;
+    return {file.begin() + static_cast<std::ptrdiff_t>(start), file.end()};
+}
+
+}  // namespace
+
+void ExpectEachLanguageShowsItsPicture(const LanguagePicture (&pictures)[CTextManager::LanguageCount],
+                                       const std::function<std::vector<std::uint8_t>()>& shown)
+{
+    std::vector<std::vector<std::uint8_t>> seen;
+    InEachLanguage([&] {
+        const LanguagePicture& picture = pictures[CTextManager::Instance()->GetLanguage()];
+        seen.push_back(shown());
+        ASSERT_FALSE(seen.back().empty());
+        EXPECT_TRUE(seen.back() == ResourcePixels(picture.resource)) << "not bitmap resource " << picture.resource;
+        EXPECT_TRUE(seen.back() == PictureFilePixels(picture.file))
+            << "not " << testing_support::Narrow(picture.file);
+    });
+    ASSERT_EQ(seen.size(), std::size(pictures));
+    for (std::size_t one = 0; one < seen.size(); ++one)
+        for (std::size_t other = one + 1; other < seen.size(); ++other)
+            EXPECT_FALSE(seen[one] == seen[other]) << "languages " << one << " and " << other << " show one picture";
 }
 
 namespace {
@@ -846,6 +948,19 @@ std::u16string WindowText(HWND window)
 std::u16string ItemText(HWND dialog, int id)
 {
     return WindowText(::GetDlgItem(dialog, id));
+}
+
+std::vector<std::u16string> ComboTexts(HWND dialog, int id)
+{
+    std::vector<std::u16string> texts;
+    HWND combo = ::GetDlgItem(dialog, id);
+    const auto count = static_cast<int>(::SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        std::wstring text(static_cast<std::size_t>(::SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)), L'\0');
+        ::SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+        texts.push_back(win::U(text.c_str()));
+    }
+    return texts;
 }
 
 std::u16string CellText(HWND list, int row, int column)

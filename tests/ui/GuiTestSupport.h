@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "core/text/TextManager.h"
 #include "tests/ui/GalleryIds.h"
 #include "ui/base/DialogB.h"
 #include "win/ComboBox.h"
@@ -65,6 +66,8 @@ std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add
 
 std::u16string WindowText(HWND window);
 std::u16string ItemText(HWND dialog, int id);
+// The choices of a combo box, in list order.
+std::vector<std::u16string> ComboTexts(HWND dialog, int id);
 // The text of a list view's cell.
 std::u16string CellText(HWND list, int row, int column);
 // The part edits of a date control: day, month, year.
@@ -74,8 +77,11 @@ std::vector<HWND> DateParts(HWND dialog, int id);
 void PumpMessages();
 
 // Calls step every 20 ms from the message loop of this thread (the modal
-// loops included) until it returns true. After the time-out it closes every
-// dialog of the thread and marks the run failed, so a stuck test ends.
+// loops included) until it returns true. After the time-out it marks the
+// run failed, writes the process's open windows to the test's output, and
+// from then on at every tick answers every message box of the process and
+// ends every dialog of the thread, so a stuck test ends instead of holding
+// its turn until ctest gives up on it.
 class ModalDriver {
 public:
     explicit ModalDriver(std::function<bool()> step, unsigned timeoutMs = 10000);
@@ -98,6 +104,9 @@ INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act);
 std::vector<std::uint8_t> BitmapPixels(HBITMAP bitmap);
 // The window as it stands on the screen, as a 24-bit bottom-up BMP file.
 std::vector<std::uint8_t> CaptureWindow(HWND window);
+// The window with a popup window over it (a dropped list), which a capture
+// of the window alone leaves out.
+std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup);
 // How many colours a picture taken by CaptureWindow holds.
 std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
 // How many pixel bytes of two pictures taken by CaptureWindow differ (all
@@ -105,6 +114,17 @@ std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
 std::size_t CountDifferentBytes(const std::vector<std::uint8_t>& picture, const std::vector<std::uint8_t>& other);
 // The window as it stands once its whole top-level window was drawn afresh.
 std::vector<std::uint8_t> CaptureRedrawn(HWND window);
+
+// A picture the program shows in one language: its bitmap resource and the
+// file in resources/pictures the resource is built from.
+struct LanguagePicture {
+    int resource;
+    const char16_t* file;
+};
+// In each language, the pixels `shown` returns (as BitmapPixels gives them)
+// are that language's picture, and no two languages show the same one.
+void ExpectEachLanguageShowsItsPicture(const LanguagePicture (&pictures)[CTextManager::LanguageCount],
+                                       const std::function<std::vector<std::uint8_t>()>& shown);
 
 // What a person would see as badly laid out in a window and every visible
 // window below it, one line each: a window reaching beyond its parent's

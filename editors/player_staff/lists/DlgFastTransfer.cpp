@@ -58,7 +58,7 @@ void CDlgFastTransfer::FillPlayers()
         const CEnumTexts& names = GetEnumTexts();
         for (const TransferSource& source : QuickTransferModel::GetSourcePlayers(*country)) {
             const std::u16string row = TPerson::GetShortName(source.person) + u" (" + source.club->GetName() + u")\t" +
-                                       names.GetPositionName(source.person->GetPosition(0));
+                                       names.GetPositionShortName(source.person->GetPosition(0));
             const int index = players_.AddString(row.c_str());
             if (index >= 0) players_.SetItemData(index, static_cast<LPARAM>(source.person->GetId()));
         }

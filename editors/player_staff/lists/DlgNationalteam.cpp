@@ -62,7 +62,7 @@ void CDlgNationalteam::ShowRows()
         const TPerson& person = *rows[row].person;
         list_.InsertItem(row, TPerson::GetShortName(&person).c_str());
         list_.SetItemText(row, 1, rows[row].club->GetName());
-        list_.SetItemText(row, 2, names.GetPositionName(person.GetPosition(0)));
+        list_.SetItemText(row, 2, names.GetPositionShortName(person.GetPosition(0)));
         list_.SetItemText(row, 3, texts->FormatInt(person.GetLevel()));
         list_.SetItemText(row, 4, texts->FormatInt(person.GetAge()));
         list_.SetItemText(row, 5, names.GetTalentName(person.GetTalent()));

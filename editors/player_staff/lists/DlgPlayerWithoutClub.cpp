@@ -28,8 +28,8 @@ BOOL CDlgPlayerWithoutClub::OnInitDialog()
     list_.Attach(GetItem(IDC_FREE_AGENTS_LIST));
     list_.SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
     list_.InsertColumn(0, GetText(u"Common.Name"_tk), LVCFMT_LEFT, 140, 0);
-    list_.InsertColumn(1, GetText(u"Player.Nationality1"_tk), LVCFMT_LEFT, 120, 1);
-    list_.InsertColumn(2, GetText(u"Player.Position"_tk), LVCFMT_LEFT, 56, 2);
+    list_.InsertColumn(1, GetText(u"Player.Nationality1"_tk), LVCFMT_LEFT, 113, 1);
+    list_.InsertColumn(2, GetText(u"Player.Position"_tk), LVCFMT_LEFT, 63, 2);
     list_.InsertColumn(3, GetText(u"Player.Level"_tk), LVCFMT_RIGHT, 56, 3);
     ::EnableWindow(GetItem(IDC_FREE_AGENTS_SIGN), Chooser() ? TRUE : FALSE);
     agents_.Fill();
@@ -53,7 +53,7 @@ void CDlgPlayerWithoutClub::ShowRows()
             continue;
         }
         list_.SetItemText(row, 1, agents_.GetNationalityText(person));
-        list_.SetItemText(row, 2, names.GetPositionName(person.GetPosition(0)));
+        list_.SetItemText(row, 2, names.GetPositionShortName(person.GetPosition(0)));
         list_.SetItemText(row, 3, texts->FormatInt(person.GetLevel()));
     }
     list_.SetRedraw(true);

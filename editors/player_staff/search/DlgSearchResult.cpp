@@ -19,8 +19,8 @@ constexpr int None = Halvane::MFC::CHVListCtrl::NoSortType;
 const Halvane::MFC::TListColumn Columns[] = {
     {u"Player.Firstname"_tk, LVCFMT_LEFT, 120, {0, 1, None}},
     {u"Player.Lastname"_tk, LVCFMT_LEFT, 120, {1, 0, None}},
-    {u"Player.Pseudonym"_tk, LVCFMT_LEFT, 110, {2, 1, 0}},
-    {u"Player.PositionShort"_tk, LVCFMT_CENTER, 45, {3, 1, 0}},
+    {u"Player.Pseudonym"_tk, LVCFMT_LEFT, 103, {2, 1, 0}},
+    {u"Player.PositionShort"_tk, LVCFMT_CENTER, 52, {3, 1, 0}},
     {u"Player.DayOfBirth"_tk, LVCFMT_RIGHT, 80, {4, 1, 0}},
     {u"Common.Club"_tk, LVCFMT_LEFT, 120, {5, 1, 0}},
     {u"Common.Country"_tk, LVCFMT_LEFT, 100, {6, 1, 0}},
@@ -29,7 +29,8 @@ const Halvane::MFC::TListColumn Columns[] = {
 std::u16string PositionText(const TPerson& person)
 {
     const CEnumTexts& names = GetEnumTexts();
-    return person.IsPlayer() ? names.GetPositionName(person.GetPosition(0)) : names.GetPersonTypeName(person.GetType());
+    return person.IsPlayer() ? names.GetPositionShortName(person.GetPosition(0))
+                             : names.GetPersonTypeName(person.GetType());
 }
 
 std::u16string BirthDateText(const TPerson& person)

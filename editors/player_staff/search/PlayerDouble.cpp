@@ -104,7 +104,7 @@ std::u16string CPlayerDouble::ClubText(const DuplicateFinder::TCandidate& candid
 std::u16string CPlayerDouble::PositionText(const DuplicateFinder::TCandidate& candidate) const
 {
     const TPerson& person = *candidate.person;
-    return person.IsPlayer() ? GetEnumTexts().GetPositionName(person.GetPosition(0))
+    return person.IsPlayer() ? GetEnumTexts().GetPositionShortName(person.GetPosition(0))
                              : GetEnumTexts().GetPersonTypeName(person.GetType());
 }
 

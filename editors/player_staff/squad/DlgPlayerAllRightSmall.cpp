@@ -80,7 +80,7 @@ void CDlgPlayerAllRightSmall::FillPositions(int listId, int firstSlot, int lastS
         const int position = person_->GetPosition(slot);
         if (position <= 0 || position >= TPerson::RatingCount) continue;
         const int rating = reduced ? ratings[position] * 85 / 100 : ratings[position];
-        std::u16string row = GetEnumTexts().GetPositionName(position);
+        std::u16string row = GetEnumTexts().GetPositionShortName(position);
         row += u'\t';
         row += CTextManager::Instance()->FormatInt(rating);
         list.AddString(row.c_str());

@@ -1,5 +1,6 @@
 #include "editors/player_staff/squad/DlgPlayerPosition.h"
 
+#include "core/text/TextManager.h"
 #include "database/world/EnumTexts.h"
 #include "database/person/Person.h"
 #include "editors/player_staff/model/squad/LanguageSlotStore.h"
@@ -19,11 +20,11 @@ constexpr int TextStatics[] = {IDC_POSITION_FOOT_TEXT, IDC_POSITION_NATIONAL_EXP
 // Bars with these style bits move themselves.
 constexpr LONG SelfMovingBarStyles = 0x30;
 
-// An empty further slot reads as the empty language slots beside it do:
-// position 0 is no position, not a wrong one.
+// Position 0 in a further slot is no position, not a wrong one.
 const char16_t* SlotText(const CEnumTexts& names, int position)
 {
-    return position == 0 ? names.GetLanguageName(0) : names.GetPositionName(position);
+    if (position == 0) return CTextManager::Instance()->GetText(u"Player.Position.None"_tk);
+    return names.GetPositionName(position);
 }
 
 void SetStatic(HWND page, int id, const char16_t* text)

@@ -450,6 +450,49 @@ TEST_F(CountryFileTest, ACommentBeforeTheFirstSectionHidesNoSection)
     EXPECT_EQ(England().GetStagedCompetitions().levelCount, 1);
 }
 
+// A record whose reference names a competition the file does not hold (an
+// index or a type beyond those of a country, another country's, a country
+// or an index that no id holds) is named at load, and its lines are saved
+// whole: England's only league of the sample is not lost, and the next save
+// writes the same again.
+TEST_F(CountryFileTest, ACompetitionTheFileDoesNotHoldIsNamedAndKeptWhole)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin(), sample.end());
+    const std::string head = "%INDEX%COMP0\r\nDB_LEAGUE\r\n{ 14, LEAGUE, 0 }\r\n";
+    const std::string end = "%INDEXEND%COMP0\r\n";
+    ASSERT_NE(text.find(head), std::string::npos);
+    const struct {
+        const char* classLine;
+        const char* reference;
+    } cases[] = {{"DB_LEAGUE", "{ 14, LEAGUE, 65535 }"}, {"DB_LEAGUE", "{ 14, LEAGUE, 32 }"},
+                 {"DB_LEAGUE", "{ 14, FRIENDLY, 0 }"},   {"DB_CUP", "{ 14, CHALLENGE_SHIELD, 0 }"},
+                 {"DB_CUP", "{ 14, FA_CUP, 1 }"},        {"DB_LEAGUE", "{ 5, LEAGUE, 0 }"},
+                 {"DB_ROUND", "{ 14, RELEGATION, 65536 }"}, {"DB_POOL", "{ 14, POOL, -1 }"},
+                 {"DB_LEAGUE", "{ 270, LEAGUE, 0 }"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.reference);
+        std::string changed = text;
+        changed.replace(changed.find(head), head.size(),
+                        "%INDEX%COMP0\r\n" + std::string(c.classLine) + "\r\n" + c.reference + "\r\n");
+        const std::size_t from = changed.find("%INDEX%COMP0");
+        const std::string record = changed.substr(from, changed.find(end) + end.size() - from);
+        Restart();
+        MessageCapture messages;
+        CIndexTextFile file;
+        ASSERT_TRUE(ReadText(changed, file));
+        EXPECT_EQ(messages.Messages().size(), 1u);
+        EXPECT_NE(messages.Messages().empty() ? std::u16string::npos : messages.Messages()[0].find(u"COMP0"),
+                  std::u16string::npos);
+        const std::string first = WriteEngland();
+        EXPECT_NE(first.find(record), std::string::npos);
+        Restart();
+        CIndexTextFile again;
+        ASSERT_TRUE(ReadText(first, again));
+        EXPECT_TRUE(WriteEngland() == first);
+    }
+}
+
 TEST_F(CountryFileTest, AClubIndexAlreadyTakenIsReadPast)
 {
     const auto clubs = [this] {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -582,6 +583,27 @@ ByteList U32Bytes(std::uint32_t value)
 }
 
 }  // namespace
+
+// The game holds no club of another country: the block writes another
+// country's partner and rivals as 0, as for a club that holds none, and the
+// database keeps them.
+TEST_F(ClubChunkTest, AnotherCountrysPartnerAndRivalsStayInTheDatabaseButNotInTheBlock)
+{
+    const auto setReferences = [this](TTeamId partner, std::array<TTeamId, TClub::RivalCount> rivals) {
+        club_->SetPartnerClub(partner);
+        for (int index = 0; index < TClub::RivalCount; ++index) club_->SetRival(index, rivals[index]);
+    };
+    TCountry& germany = *world_->GetCountry(21);
+    const TTeamId first = germany.GetClubByUniqueId(germany.CreateClub(u"Erster"))->GetId();
+    const TTeamId second = germany.GetClubByUniqueId(germany.CreateClub(u"Zweiter"))->GetId();
+    setReferences(0, {0x000E0004, 0, 0x000E0005, 0});
+    const ByteList asTheGameHoldsThem = Chunk(*club_);
+    setReferences(first, {0x000E0004, second, 0x000E0005, first});
+    EXPECT_TRUE(Chunk(*club_) == asTheGameHoldsThem);
+    EXPECT_EQ(club_->GetPartnerClub(), first);
+    EXPECT_EQ(club_->GetRival(1), second);
+    EXPECT_EQ(club_->GetRival(2), 0x000E0005u);
+}
 
 TEST_F(ClubChunkTest, PlayersWithTheirIdsThenStaffInTheClubsCountryForm)
 {

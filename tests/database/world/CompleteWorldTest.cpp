@@ -4,6 +4,8 @@
 #include "competition/CompetitionId.h"
 #include "competition/League.h"
 #include "database/club/Club.h"
+#include "database/country/Country.h"
+#include "database/person/Person.h"
 #include "core/text/Format.h"
 #include "core/files/IndexTextFile.h"
 #include "core/text/TextManager.h"
@@ -281,6 +283,49 @@ TEST_F(SampleWorldTest, SquadsKeepTheirFileIdsAndManagersAndFreeAgentsGetTheirsA
     // Every squad member took the id its club section gave him.
     EXPECT_EQ(static_cast<int>(world_->GetIdRemap().size()), squads);
     for (const auto& [wanted, given] : world_->GetIdRemap()) EXPECT_EQ(wanted, given);
+}
+
+// The shipped sample as its pages show it: every level sorts equal points
+// by a rule the league data offers, every player joined his club when his
+// running spell there began, and records and league figures agree.
+TEST_F(SampleWorldTest, TheSampleKeepsItsOwnRules)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    int players = 0;
+    for (int id = 1; id <= 206; ++id) {
+        const TCountry& country = *world_->GetCountry(id);
+        for (int level = 0; level < TCountry::LevelCount; ++level) {
+            const int rule = country.GetLevelSortRule(level);
+            EXPECT_TRUE(rule == 0 || rule == 4 || rule == 8) << id << " level " << level << ": " << rule;
+        }
+        for (int index = 0; index < country.GetClubCount(); ++index) {
+            const TClub& club = *country.GetClubByIndex(index);
+            const std::string name = testing_support::Narrow(club.GetName());
+            for (int set = 0; set < 2; ++set) {
+                std::uint16_t wins = 0, draws = 0, defeats = 0;
+                club.GetLeagueStats(set, wins, draws, defeats);
+                EXPECT_EQ(club.GetLeagueStat(set), 3 * wins + draws) << name;
+            }
+            for (int record = 0; record < 4; ++record) {
+                const TClubRecord& result = club.GetRecord(record);
+                if (result.GetYear() == 0) continue;
+                const bool victory = record % 2 == 0;
+                EXPECT_EQ(victory, result.GetGoalsA() > result.GetGoalsB()) << name << " record " << record;
+                EXPECT_NE(result.GetGoalsA(), result.GetGoalsB()) << name << " record " << record;
+            }
+            for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
+                const TPerson* person = club.GetSquadPerson(slot);
+                if (person == nullptr || !person->IsPlayer()) continue;
+                ++players;
+                ASSERT_GT(person->GetHistoryCount(), 0) << name;
+                const THistoryEntry& spell = person->GetHistoryEntry(person->GetHistoryCount() - 1);
+                EXPECT_TRUE(spell.IsRunning()) << name << " slot " << slot;
+                EXPECT_EQ(spell.clubId, club.GetId()) << name << " slot " << slot;
+                EXPECT_EQ(person->GetYearJoined(), spell.start.GetYear()) << name << " slot " << slot;
+            }
+        }
+    }
+    EXPECT_EQ(players, 944);
 }
 
 TEST(CompleteWorld, FullSizeDatabaseLoadsAndSavesByteForByte)

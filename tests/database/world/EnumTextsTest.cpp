@@ -4,6 +4,7 @@
 
 #include "core/text/TextManager.h"
 #include "database/world/EnumTexts.h"
+#include "tests/common/TestSupport.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ TEST(EnumTexts, ListsClampTheirIndexes)
     EXPECT_EQ(texts.GetPositionName(18), Text(u"Player.Position.Invalid"_tk));
     EXPECT_EQ(texts.GetPositionName(-1), Text(u"Player.Position.Invalid"_tk));
     EXPECT_EQ(texts.GetPositionName(17), Text(u"Player.Position.Striker"_tk));
+    EXPECT_EQ(texts.GetPositionShortName(-1), Text(u"Player.ShortPosition.Invalid"_tk));
     EXPECT_EQ(texts.GetPersonTypeName(19), Text(u"Player.Type.Player"_tk));
     EXPECT_EQ(texts.GetLanguageName(63), Text(u"Country.Language.00"_tk));
     EXPECT_EQ(texts.GetLanguageName(62), Text(u"Country.Language.62"_tk));
@@ -33,6 +35,50 @@ TEST(EnumTexts, ListsClampTheirIndexes)
     EXPECT_EQ(texts.GetContinentName(-3), Text(u"Common.Continent.Europe"_tk));
     EXPECT_EQ(texts.GetGroundFacilityName(9, 3), Text(u"Club.Ground.Research.03"_tk));
     EXPECT_EQ(texts.GetGroundFacilityName(-1, 9), Text(u"Club.Ground.Office.05"_tk));
+}
+
+// Two families of position texts: the full names for the places with room,
+// the short forms for the narrow list columns; a wrong position reads as one.
+TEST(EnumTexts, EveryPositionHasAFullNameAndAShortFormInEachLanguage)
+{
+    const struct {
+        const char16_t* shortGoalkeeper;
+        const char16_t* invalid;
+    } expected[] = {{u"GK", u"Invalid"}, {u"GB", u"Non valide"}, {u"TW", u"Ungültig"},
+                    {u"POR", u"Non valido"}, {u"POR", u"No válida"}, {u"BR", u"Nieprawidłowa"}};
+    const CEnumTexts& texts = GetEnumTexts();
+    for (int language = 0; language < CTextManager::LanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        CTextManager::Instance()->SetLanguage(language);
+        EXPECT_EQ(std::u16string(texts.GetPositionName(1)), testing_support::FullGoalkeeperNames[language]);
+        EXPECT_EQ(std::u16string(texts.GetPositionShortName(1)), expected[language].shortGoalkeeper);
+        EXPECT_EQ(std::u16string(texts.GetPositionName(18)), expected[language].invalid);
+        for (int position = 1; position <= 17; ++position) {
+            const std::u16string full = texts.GetPositionName(position);
+            EXPECT_GT(full.size(), std::u16string(texts.GetPositionShortName(position)).size()) << position;
+        }
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
+// The narrow lists' short staff roles read as the roles they stand for:
+// the academy's coach, not "Yth c.", a knee specialist, not a knee.
+TEST(EnumTexts, ShortStaffRolesSayWhoThePersonIs)
+{
+    const struct {
+        int type;
+        int language;
+        const char16_t* role;
+    } expected[] = {
+        {6, CTextManager::English, u"Reserves"},      {7, CTextManager::English, u"Academy"},
+        {10, CTextManager::English, u"Knee sp."},     {18, CTextManager::French, u"Rel. supp."},
+        {17, CTextManager::Spanish, u"Estadio"},      {18, CTextManager::German, u"Fanbetr."},
+    };
+    for (const auto& row : expected) {
+        CTextManager::Instance()->SetLanguage(row.language);
+        EXPECT_EQ(std::u16string(GetEnumTexts().GetPersonTypeName(row.type)), row.role);
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 TEST(EnumTexts, AppearanceValuesDifferFromTheListIndex)

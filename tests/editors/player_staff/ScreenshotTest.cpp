@@ -19,6 +19,7 @@
 #include "core/text/TextManager.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "resources/ClubEditorIds.h"
+#include "resources/StaffPagesIds.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -66,11 +67,12 @@ protected:
     }
 
     // The window as it stands on the screen, without drawing it afresh.
-    static void CaptureAsShown(HWND window, const std::u16string& name)
+    static void CaptureAsShown(HWND window, const std::u16string& name) { Save(gui_test::CaptureWindow(window), name); }
+
+    static void Save(const std::vector<std::uint8_t>& bitmap, const std::u16string& name)
     {
-        const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
         ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
-        testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
+        testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\player_staff\\" + name + u".bmp"),
                                     bitmap);
     }
 
@@ -227,6 +229,30 @@ TEST_F(PlayerScreenshots, BanStateAndStaffPagesInFrench)
         Capture(window.Handle(), u"squad-contract-ban-french");
         squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
         Capture(window.Handle(), u"squad-staff-french");
+    });
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
+// The position page in German with the main position's list dropped: every
+// position by its full name.
+TEST_F(PlayerScreenshots, PositionPageInGermanWithItsComboOpen)
+{
+    CTextManager::Instance()->SetLanguage(CTextManager::German);
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
+        squad_window_testing::SelectPageTab(window, squad_window_testing::PositionTab);
+        Capture(window.Handle(), u"squad-position-german");
+        HWND combo = ::GetDlgItem(window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle(), IDC_POSITION_MAIN);
+        // A list drops only from the focused combo of the active window.
+        ::SetForegroundWindow(window.Handle());
+        ::SetFocus(combo);
+        ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+        gui_test::PumpMessages();
+        COMBOBOXINFO parts{};
+        parts.cbSize = sizeof(parts);
+        ::GetComboBoxInfo(combo, &parts);
+        EXPECT_TRUE(::IsWindowVisible(parts.hwndList)) << "the list did not drop";
+        Save(gui_test::CaptureWithPopup(window.Handle(), parts.hwndList), u"squad-position-german-dropped");
+        ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
     });
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }

@@ -338,6 +338,29 @@ TEST_F(EnumScriptsTest, PlayerListsNameTheirPlayers)
     EXPECT_TRUE(clubs[0].ends_with("Away Socks 1\tAway Socks 2"));
 }
 
+// The exported list has room for the positions' full names, in each
+// language; the short forms are for the narrow list columns only.
+TEST_F(EnumScriptsTest, TheMobilePlayerListNamesPositionsInFullInEachLanguage)
+{
+    constexpr std::size_t MainPositionColumn = 6;
+    alphaPlayer_->SetPosition(0, 1);
+    for (int language = 0; language < CTextManager::LanguageCount; ++language) {
+        SCOPED_TRACE(language);
+        CTextManager::Instance()->SetLanguage(language);
+        Run(10);
+        const std::vector<std::string> rows = List(u"Mobile - Player.txt");
+        ASSERT_EQ(rows.size(), 2u);
+        std::vector<std::string> columns;
+        for (std::size_t from = 0, tab = 0; tab != std::string::npos; from = tab + 1) {
+            tab = rows[1].find('\t', from);
+            columns.push_back(rows[1].substr(from, tab - from));
+        }
+        ASSERT_GT(columns.size(), MainPositionColumn);
+        EXPECT_EQ(columns[MainPositionColumn], testing_support::Narrow(testing_support::FullGoalkeeperNames[language]));
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
 TEST_F(EnumScriptsTest, FaceUsageReportsSharedAndUnusedFaces)
 {
     testing_support::WriteBytes(folder_.File(u"faceIDs.txt"),

@@ -257,7 +257,7 @@ TEST_F(ValueControls, GalleryScreenshotForAPersonToLookAt)
     gui_test::PumpMessages();
     const auto bitmap = gui_test::CaptureWindow(gallery.Handle());
     ASSERT_GT(bitmap.size(), 54u + 100u * 100u * 3u);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\value-gallery.bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\value-gallery.bmp"), bitmap);
 }
 
 // Under the sort style the items stand in the collated order of their texts

@@ -98,7 +98,7 @@ TEST_F(ReportWindow, FinishedReportScreenshot)
     ASSERT_GT(bitmap.size(), 54u + 300u * 300u * 3u);
     // The tree's icons, text and the frame give far more than a blank window.
     EXPECT_GT(gui_test::CountColours(bitmap), 20u);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\report.bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\report.bmp"), bitmap);
 }
 
 TEST_F(ReportWindow, FiftyThousandEntriesReachTheCountLine)

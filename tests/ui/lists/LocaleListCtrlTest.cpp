@@ -142,5 +142,5 @@ TEST_F(LocaleGrid, ScreenshotWithTheEditorOpen)
     gui_test::PumpMessages();
     const auto bitmap = gui_test::CaptureWindow(dialog.Handle());
     ASSERT_GT(bitmap.size(), 54u);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\locale-grid.bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\locale-grid.bmp"), bitmap);
 }

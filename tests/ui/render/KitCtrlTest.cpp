@@ -192,7 +192,7 @@ TEST_F(KitPreview, StandInDrawsTheKitAndTheTimerTurnsIt)
 
     ::RedrawWindow(host.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     PumpFor(50);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\kit-preview.bmp"),
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\kit-preview.bmp"),
                                 gui_test::CaptureWindow(host.Handle()));
 }
 
@@ -220,7 +220,7 @@ TEST_F(KitPreview, PortraitControlDrawsTheHeadThroughTheStandIn)
     image.Refresh();
     EXPECT_EQ(std::pair(stand->options[0], stand->options[1]), std::pair(77u, 0u));
     PumpFor(50);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-preview.bmp"),
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\portrait-preview.bmp"),
                                 gui_test::CaptureWindow(host.Handle()));
 
     // A user picture, 8 x 8, opaque red corners around a transparent middle,
@@ -341,7 +341,7 @@ TEST_F(KitPreview, PortraitControlDrawsPicturesFromThePictureArchive)
         EXPECT_NE(PortraitPixel(placeholder, (square.left + square.right) / 2, (square.top + square.bottom) / 2),
                   RGB(255, 0, 0));
         PumpFor(50);
-        testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\ui\\portrait-picture.bmp"),
+        testing_support::WriteBytes(testing_support::PicturePath(u"tests\\ui\\portrait-picture.bmp"),
                                     gui_test::CaptureWindow(host.Handle()));
 
         // A buffer that does not hold the whole picture is refused.

@@ -37,7 +37,7 @@ std::u16string ShirtNumberBoard::RowText(int number) const
     const TPerson* person = PersonOn(number) != 0 ? club_->FindPlayer(PersonOn(number)) : nullptr;
     if (person == nullptr) return Format(u"%d\t \t ", number);
     return Format(u"%d\t%s\t%s", number, TPerson::GetShortName(person),
-                  GetEnumTexts().GetPositionName(person->GetPosition(0)));
+                  GetEnumTexts().GetPositionShortName(person->GetPosition(0)));
 }
 
 int ShirtNumberBoard::NumberAt(int list, int row)

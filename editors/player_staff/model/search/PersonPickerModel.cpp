@@ -15,7 +15,8 @@ std::u16string PersonRowText(const TCompleteWorld& world, const TPerson& person)
     const TCountry* nationality = world.GetCountry(person.GetNationality());
     std::u16string row = TPerson::GetShortName(&person);
     row += u'\t';
-    row += person.IsPlayer() ? names.GetPositionName(person.GetPosition(0)) : names.GetPersonTypeName(person.GetType());
+    row += person.IsPlayer() ? names.GetPositionShortName(person.GetPosition(0))
+                             : names.GetPersonTypeName(person.GetType());
     row += u'\t';
     row += nationality ? nationality->GetAbbreviation() : u"-";
     row += u'\t';

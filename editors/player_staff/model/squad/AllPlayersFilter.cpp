@@ -234,7 +234,7 @@ std::array<std::u16string, 3> AllPlayersFilter::RowTexts(const TCompleteWorld& w
     case Age: value = Format(u"%d", person->GetAge()); break;
     default: value = Format(u"%d", int{person->GetAbility(ability)}); break;
     }
-    return {TPerson::GetShortName(person), names.GetPositionName(person->GetPosition(0)), value};
+    return {TPerson::GetShortName(person), names.GetPositionShortName(person->GetPosition(0)), value};
 }
 
 int AllPlayersFilter::Compare(const TCompleteWorld& world, int sortType, const TPerson& a, const TPerson& b,

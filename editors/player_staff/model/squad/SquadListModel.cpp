@@ -83,7 +83,7 @@ std::u16string SquadListModel::RowText(const TPerson& person)
 {
     std::u16string row = TPerson::GetShortName(&person);
     row += u'\t';
-    row += GetEnumTexts().GetPositionName(person.GetPosition(0));
+    row += GetEnumTexts().GetPositionShortName(person.GetPosition(0));
     row += u'\t';
     row += NationalityAbbreviation(person);
     row += u'\t';

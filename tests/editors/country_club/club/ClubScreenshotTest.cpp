@@ -32,7 +32,7 @@ void Save(HWND window, const std::u16string& name)
     gui_test::PumpMessages();
     const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
     ASSERT_FALSE(bitmap.empty());
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".bmp"), bitmap);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\country_club\\" + name + u".bmp"), bitmap);
 }
 
 // Where the client area begins in the picture, "x y", for the probe of the
@@ -44,7 +44,7 @@ void SaveClientOrigin(HWND window, const std::u16string& name)
     POINT origin{0, 0};
     ::ClientToScreen(window, &origin);
     const std::string text = std::to_string(origin.x - bounds.left) + " " + std::to_string(origin.y - bounds.top) + "\n";
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + name + u".txt"), text);
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\country_club\\" + name + u".txt"), text);
 }
 
 // The display shows a window just opened some turns of its loop later: a
@@ -86,6 +86,9 @@ using ClubScreenshot = club_test::SampleClubTest;
 
 TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 {
+    // The badge page shows the club's own badge, as the working folder the
+    // run command lays out holds the sample's badges.
+    app_test::CopyTree(testing_support::SourcePath(u"data\\Badges"), folder_.Path() + u"\\Badges");
     const char16_t* pages[] = {u"club-common", u"club-badge", u"club-kit", u"club-ground", u"club-history"};
     RunFrame(Club(0), ClubIds(), [&](HWND frame) {
         ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);

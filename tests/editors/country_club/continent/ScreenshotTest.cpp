@@ -53,7 +53,7 @@ protected:
             gui_test::PumpMessages();
             const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(dialog.Handle());
             EXPECT_GT(bitmap.size(), 54u + 100u * 100u * 3u) << std::string(name, name + std::char_traits<char16_t>::length(name));
-            testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\country_club\\" + std::u16string(name) + u".bmp"), bitmap);
+            testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\country_club\\" + std::u16string(name) + u".bmp"), bitmap);
             ::SendMessageW(dialog.Handle(), WM_CLOSE, 0, 0);
             if (!dialog.IsEnded()) dialog.EndDialog(IDCANCEL);
             return true;

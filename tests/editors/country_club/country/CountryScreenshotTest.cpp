@@ -27,7 +27,7 @@ namespace {
 
 std::u16string ShotPath(const char16_t* name)
 {
-    return testing_support::BinaryPath(std::u16string(u"tests\\editors\\country_club\\country\\") + name + u".bmp");
+    return testing_support::PicturePath(std::u16string(u"tests\\editors\\country_club\\country\\") + name + u".bmp");
 }
 
 void Write(HWND window, const char16_t* name)

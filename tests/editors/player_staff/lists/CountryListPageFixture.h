@@ -121,7 +121,7 @@ protected:
             answered = true;
             if (screenshot != nullptr) {
                 ::RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-                testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(screenshot, screenshot + std::char_traits<char>::length(screenshot))),
+                testing_support::WriteBytes(testing_support::PicturePath(std::u16string(screenshot, screenshot + std::char_traits<char>::length(screenshot))),
                                             gui_test::CaptureWindow(dialog));
             }
             answer(dialog);

@@ -63,7 +63,7 @@ protected:
                 if (screenshot != nullptr) {
                     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
                     const std::vector<std::uint8_t> bitmap = gui_test::CaptureWindow(window);
-                    testing_support::WriteBytes(testing_support::BinaryPath(std::u16string(screenshot, screenshot + std::strlen(screenshot))), bitmap);
+                    testing_support::WriteBytes(testing_support::PicturePath(std::u16string(screenshot, screenshot + std::strlen(screenshot))), bitmap);
                 }
                 ::SendMessageW(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
             }

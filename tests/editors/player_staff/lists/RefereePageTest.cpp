@@ -48,7 +48,7 @@ TEST_F(RefereePage, ANewRefereeWithTypedNamesAndTypeFourIsListed)
     ::ShowWindow(frame_, SW_SHOWNOACTIVATE);
     ::ShowWindow(Page(), SW_SHOWNOACTIVATE);
     ::RedrawWindow(frame_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    testing_support::WriteBytes(testing_support::BinaryPath(u"tests\\editors\\player_staff\\referees.bmp"), gui_test::CaptureWindow(frame_));
+    testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\player_staff\\referees.bmp"), gui_test::CaptureWindow(frame_));
 }
 
 TEST_F(RefereePage, ACancelledOrHalfNamedNewRefereeLeavesTheMapAsItWas)

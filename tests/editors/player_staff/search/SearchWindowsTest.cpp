@@ -8,6 +8,7 @@
 
 #include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "app/MainWindowLaunchers.h"
+#include "core/text/TextManager.h"
 #include "editors/player_staff/search/DlgSearchResult.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
@@ -170,6 +171,36 @@ TEST_F(SearchWindowsTest, EveryPositionAndRoleOfTheHitsShowsWholeInEachLanguage)
         });
         dialog.DoModal();
         EXPECT_FALSE(driver.TimedOut());
+    });
+}
+
+// The pseudonym column is named as the person page names the pseudonym, not
+// as it names the nickname, another field beside it.
+TEST_F(SearchWindowsTest, ThePseudonymColumnIsNamedAfterThePseudonymInEachLanguage)
+{
+    constexpr int PseudonymColumn = 2;
+    gui_test::InEachLanguage([&] {
+        CDlgSearchResult dialog(nullptr);
+        dialog.SetCriteria(u"", u"nobody", u"");
+        wchar_t header[64] = {};
+        gui_test::ModalDriver driver([&] {
+            if (!dialog.Handle() || dialog.IsSearching()) return false;
+            LVCOLUMNW column{};
+            column.mask = LVCF_TEXT;
+            column.pszText = header;
+            column.cchTextMax = 64;
+            ::SendDlgItemMessageW(dialog.Handle(), IDC_SEARCH_RESULT_LIST, LVM_GETCOLUMNW, PseudonymColumn,
+                                  reinterpret_cast<LPARAM>(&column));
+            ::SendMessageW(dialog.Handle(), WM_COMMAND, IDCANCEL, 0);
+            return true;
+        });
+        dialog.DoModal();
+        EXPECT_FALSE(driver.TimedOut());
+        const std::u16string name = win::U(header);
+        const CTextManager& texts = *CTextManager::Instance();
+        ASSERT_FALSE(name.empty());
+        EXPECT_TRUE(std::u16string(texts.GetText(u"Dialog.Player.CommonRight.Pseudonym"_tk)).starts_with(name));
+        EXPECT_FALSE(std::u16string(texts.GetText(u"Dialog.Player.CommonRight.Nickname"_tk)).starts_with(name));
     });
 }
 

@@ -8,8 +8,11 @@
 
 #include <algorithm>
 #include <memory>
+#include <set>
 
 #include "competition/League.h"
+#include "core/text/TextManager.h"
+#include "database/world/EnumTexts.h"
 #include "editors/player_staff/search/ClubChooserHook.h"
 #include "editors/player_staff/squad/DlgPlayerlistClub.h"
 #include "editors/player_staff/PlayerStaffIds.h"
@@ -346,6 +349,27 @@ TEST_F(CountryPlayerListTest, TheListPageShowsEveryTextWholeInEachLanguage)
             SelectRow(page, 0);
             gui_test::ExpectWholeLayout(frame_->Handle(), "country player list");
         });
+    });
+}
+
+// The position filter has room for the positions' full names, each whole in
+// its drop-down list; the list's narrow position column keeps the short forms.
+TEST_F(CountryPlayerListTest, ThePositionFilterOffersFullNamesAndTheListShortFormsInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        std::vector<std::u16string> choices;
+        std::set<std::u16string> listed;
+        Run([&](HWND page) {
+            choices = gui_test::ComboTexts(page, IDC_COMPLETE_POSITION);
+            for (int row = 0; row < Rows(page); ++row)
+                listed.insert(gui_test::CellText(::GetDlgItem(page, IDC_COMPLETE_LIST), row, 1));
+            gui_test::ExpectWholeLayout(frame_->Handle(), "country player list");
+        });
+        const CEnumTexts& names = GetEnumTexts();
+        ASSERT_EQ(choices.size(), 22u) << "all, three team parts, 17 positions, no goalkeepers";
+        EXPECT_EQ(choices[4], testing_support::FullGoalkeeperNames[CTextManager::Instance()->GetLanguage()]);
+        EXPECT_EQ(listed, (std::set<std::u16string>{names.GetPositionShortName(1), names.GetPositionShortName(2),
+                                                     names.GetPositionShortName(17)}));
     });
 }
 

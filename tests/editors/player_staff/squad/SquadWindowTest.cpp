@@ -6,6 +6,7 @@
 
 #include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "app/MainWindowLaunchers.h"
+#include "core/text/TextManager.h"
 #include "database/world/EnumTexts.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/Date.h"
@@ -15,6 +16,7 @@
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "resources/StaffPagesIds.h"
+#include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 #include "ui/base/CountryDirectory.h"
@@ -543,10 +545,44 @@ TEST_F(SquadWindowTest, ThePositionPageNormalisesLanguagesAndStoringAgainKeepsTh
     EXPECT_EQ(first->GetLanguage(0), 5);
     EXPECT_EQ(first->GetLanguage(1), 7);
     EXPECT_EQ(first->GetLanguage(2), 0);
-    // An empty position slot reads as the empty language slot beside it.
+    // An empty position slot reads as no position, in the word for a position.
     EXPECT_EQ(first->GetPosition(5), 0);
     EXPECT_EQ(emptyLanguage, GetEnumTexts().GetLanguageName(0));
-    EXPECT_EQ(emptyPosition, emptyLanguage);
+    EXPECT_EQ(emptyPosition, u"None");
+}
+
+// Where there is room the position page names every position in full, each
+// whole in its drop-down list, and an empty further slot in the word that
+// agrees with the language's noun for a position.
+TEST_F(SquadWindowTest, ThePositionPageOffersEveryPositionByItsFullNameInEachLanguage)
+{
+    const char16_t* noPosition[] = {u"None", u"Aucun", u"Keine", u"Nessuno", u"Ninguna", u"Brak"};
+    for (int n = 0; n < 14; ++n) Add(u"Player");
+    gui_test::InEachLanguage([&] {
+        const int language = CTextManager::Instance()->GetLanguage();
+        std::vector<std::u16string> mainChoices;
+        std::vector<std::u16string> slotChoices;
+        CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+        window.SetClub(club_);
+        window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+        Run(window, [&] {
+            SelectPageTab(window, squad_window_testing::PositionTab);
+            HWND page = window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle();
+            mainChoices = gui_test::ComboTexts(page, IDC_POSITION_MAIN);
+            slotChoices = gui_test::ComboTexts(page, 2000);
+            gui_test::ExpectWholeLayout(window.Handle(), "position page");
+            ::SendMessageW(window.Handle(), WM_COMMAND, IDOK, 0);
+            return true;
+        });
+        ASSERT_EQ(mainChoices.size(), 17u);
+        ASSERT_EQ(slotChoices.size(), 18u);
+        EXPECT_EQ(mainChoices[0], testing_support::FullGoalkeeperNames[language]);
+        EXPECT_EQ(slotChoices[0], noPosition[language]);
+        for (int position = 1; position <= 17; ++position) {
+            EXPECT_EQ(mainChoices[position - 1], GetEnumTexts().GetPositionName(position));
+            EXPECT_EQ(slotChoices[position], mainChoices[position - 1]);
+        }
+    });
 }
 
 TEST_F(SquadWindowTest, TheLauncherOpensTheSquadOfTheClub)

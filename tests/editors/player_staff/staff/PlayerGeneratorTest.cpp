@@ -4,6 +4,7 @@
 
 #include "app/MainWindowLaunchers.h"
 #include "core/Random.h"
+#include "core/text/TextManager.h"
 #include "database/club/Club.h"
 #include "database/country/Country.h"
 #include "database/person/Person.h"
@@ -14,6 +15,7 @@
 #include "editors/player_staff/staff/SquadGenerators.h"
 #include "editors/player_staff/model/staff/PlayerGeneratorProposal.h"
 #include "resources/StaffPagesIds.h"
+#include "tests/common/TestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/editors/player_staff/SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -295,6 +297,22 @@ TEST_F(PlayerGeneratorTest, TheDialogShowsEveryTextWholeInEachLanguage)
             gui_test::ExpectWholeLayout(dialog, "player generator");
             ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         });
+    });
+}
+
+// The position combo has room for the positions' full names: each whole in
+// its drop-down list.
+TEST_F(PlayerGeneratorTest, ThePositionComboOffersFullNamesWholeInEachLanguage)
+{
+    gui_test::InEachLanguage([&] {
+        std::vector<std::u16string> choices;
+        Run([&](HWND dialog) {
+            choices = gui_test::ComboTexts(dialog, IDC_GENERATOR_POSITION);
+            gui_test::ExpectWholeLayout(dialog, "player generator");
+            ::SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        });
+        ASSERT_EQ(choices.size(), 17u);
+        EXPECT_EQ(choices[0], testing_support::FullGoalkeeperNames[CTextManager::Instance()->GetLanguage()]);
     });
 }
 

@@ -9,6 +9,7 @@
 #include "competition/CompetitionId.h"
 #include "competition/CountryCups.h"
 #include "competition/LeagueStructure.h"
+#include "core/text/TextManager.h"
 #include "database/country/RulesAndMisc.h"
 #include "editors/country_club/model/continent/LocalisationRows.h"
 
@@ -44,6 +45,21 @@ TEST(LocalisationWorldRows, EveryShownCupTitleRoundTrips)
     EXPECT_EQ(std::u16string(rules.GetCupTitle(1, 0, 1)), std::u16string(29, u'x'));
     EXPECT_EQ(std::u16string(rules.GetCupTitle(4, 1, 0)), u"Asian Trophy");
     EXPECT_EQ(std::u16string(rules.GetCupTitle(1, 2, 3)), u"T123") << "not a row: untouched";
+}
+
+// German names the second cup of each continent that has one in the
+// genitive its article asks for.
+TEST(LocalisationWorldRows, TheSecondCupsLabelsReadAsGermanSaysThem)
+{
+    TRulesAndMisc rules;
+    CTextManager::Instance()->SetLanguage(CTextManager::German);
+    std::vector<std::u16string> labels;
+    for (const LocalisationRow& row : LocalisationRows::WorldRows(rules)) {
+        if (!std::u16string_view(row.key).ends_with(u"TrophyTitle")) continue;
+        labels.emplace_back(CTextManager::Instance()->GetText(row.key));
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+    EXPECT_EQ(labels, std::vector<std::u16string>(3, u"Name des zweiten Pokals"));
 }
 
 class LocalisationRowsTest : public database_testing::CurrentWorldTest {

@@ -1,0 +1,58 @@
+"""scripts/wine-run over a stand-in for Wine: a test program's output goes
+on as it comes, and a start that printed nothing is tried again."""
+import os
+import subprocess
+import time
+import unittest
+
+from stub_tools import StubbedTest, calls, end_all, stub_environment
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+SCRIPT = os.path.join(ROOT, "scripts", "wine-run")
+
+# The first start prints nothing when STUB_SILENT_FIRST is set; a started
+# program prints its first line and then hangs until it is ended.
+STUBS = {
+    "wine": """if [ -n "${STUB_SILENT_FIRST:-}" ] && [ ! -e "$log/started" ]; then : >"$log/started"; exit 0; fi
+remember
+echo "[ RUN      ] MainCommands.AHangingTest"
+exec sleep 30
+""",
+}
+
+
+class WineRunTest(StubbedTest):
+    STUBS = STUBS
+
+    def setUp(self):
+        super().setUp()
+        prefix = os.path.join(self.scratch, "prefix")
+        os.makedirs(prefix)
+        open(os.path.join(prefix, ".trellan-ready"), "w").close()
+        self.environment = stub_environment(self.stubs, self.log, WINEPREFIX=prefix, TMPDIR=self.scratch)
+
+    def first_line(self, **extra):
+        run = subprocess.Popen([SCRIPT, "tests.exe", "--gtest_filter=MainCommands.*"], stdout=subprocess.PIPE,
+                               text=True, env=dict(self.environment, **extra))
+        started = time.monotonic()
+        line = run.stdout.readline()
+        seconds = time.monotonic() - started
+        self.assertIsNone(run.poll(), "the program still runs")
+        end_all(self.log)
+        run.wait()
+        run.stdout.close()
+        return line, seconds
+
+    def test_a_hanging_test_shows_its_output_while_it_runs(self):
+        line, seconds = self.first_line()
+        self.assertEqual(line, "[ RUN      ] MainCommands.AHangingTest\n")
+        self.assertLess(seconds, 10)
+
+    def test_a_start_that_printed_nothing_is_tried_again(self):
+        line, _ = self.first_line(STUB_SILENT_FIRST="1")
+        self.assertIn("MainCommands.AHangingTest", line)
+        self.assertEqual(len(calls(self.log, "wine")), 2)
+
+
+if __name__ == "__main__":
+    unittest.main()
