@@ -29,6 +29,17 @@ bool CListCtrl::SetColumnText(int index, const char16_t* heading) const
     return Send(LVM_SETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column)) != FALSE;
 }
 
+std::u16string CListCtrl::GetColumnText(int index) const
+{
+    wchar_t text[HeadingCapacity] = {};
+    LVCOLUMNW column{};
+    column.mask = LVCF_TEXT;
+    column.pszText = text;
+    column.cchTextMax = HeadingCapacity;
+    Send(LVM_GETCOLUMNW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&column));
+    return U(text);
+}
+
 int CListCtrl::GetColumnFormat(int index) const
 {
     LVCOLUMNW column{};

@@ -17,6 +17,9 @@ public:
     HWND GetHeader() const { return reinterpret_cast<HWND>(Send(LVM_GETHEADER)); }
     int InsertColumn(int index, const char16_t* heading, int format, int width, int subItem) const;
     bool SetColumnText(int index, const char16_t* heading) const;
+    // The column's heading, at most HeadingCapacity - 1 characters.
+    std::u16string GetColumnText(int index) const;
+    static constexpr int HeadingCapacity = 256;
     // The column's LVCFMT_ alignment bits.
     int GetColumnFormat(int index) const;
     int GetColumnWidth(int index) const { return static_cast<int>(Send(LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(index))); }

@@ -6,13 +6,17 @@
 #include <cwchar>
 
 #include "app/DlgEula.h"
+#include "app/LanguageChoice.h"
 #include "app/LedraApp.h"
+#include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "database/club/ReferenceLists.h"
 #include "database/club/Stadium.h"
+#include "database/country/Country.h"
 #include "database/world/WorldList.h"
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
+#include "tests/ui/GuiTestSupport.h"
 #include "win/Registry.h"
 #include "win/SystemPaths.h"
 #include "win/WideText.h"
@@ -113,6 +117,20 @@ TCompleteWorld* StartOverWorkingFolder(CLedraApp& app)
     TCompleteWorld* world = worlds.CreateCompleteWorld();
     worlds.SetCurrentWorld(world);
     return world->LoadWorld(app.GetBaseFolder() + u"\\Database") ? world : nullptr;
+}
+
+void InEachLanguageOfTheWorld(TCompleteWorld& world, const std::function<void()>& look)
+{
+    const std::uint8_t before = world.GetDatabaseLanguage();
+    for (int database = 0; database < TCountry::LanguageCount; ++database) {
+        const int text = language_choice::TextLanguageForDatabaseLanguage(database);
+        SCOPED_TRACE(gui_test::LanguageName(text));
+        world.SetDatabaseLanguage(static_cast<std::uint8_t>(database));
+        CTextManager::Instance()->SetLanguage(text);
+        look();
+    }
+    world.SetDatabaseLanguage(before);
+    CTextManager::Instance()->SetLanguage(language_choice::TextLanguageForDatabaseLanguage(before));
 }
 
 HWND FindDialogWith(int controlId, DWORD processId)

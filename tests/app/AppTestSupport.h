@@ -71,6 +71,12 @@ private:
     HWND lastReport_ = nullptr;
 };
 
+// Runs look once in each of the six languages as a user who starts the
+// program in it sees the world: its names in that database language, the
+// texts in the language that goes with it; each run traced with the
+// language's name. The world's language is the one before afterwards.
+void InEachLanguageOfTheWorld(TCompleteWorld& world, const std::function<void()>& look);
+
 // A visible dialog of the thread or process holding a control with that id.
 HWND FindDialogWith(int controlId, DWORD processId = 0);
 // The answer button of a message box, clicked: the wanted one when the

@@ -417,11 +417,11 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
 // drop-down button, and its drop-down list each item in the room its
 // dropped width leaves beside the list's border and, when the items
 // scroll, its scroll bar; so each item that may be chosen must fit both in
-// the combo's font. Only items that are texts of the localisation file in
-// the current language are measured: a name out of the database (a club,
-// cup, country or person) has no length the layout could promise room for.
-// An owner-drawn combo draws its items itself.
-void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
+// the combo's font. Unless names are measured too, only items that are
+// texts of the localisation file in the current language are: a name out of
+// an unknown database (a club, cup, country or person) has no length the
+// layout could promise room for. An owner-drawn combo draws its items itself.
+void CollectCutComboItems(HWND combo, TMeasured measured, std::vector<std::string>& faults)
 {
     const auto style = static_cast<DWORD>(::GetWindowLongW(combo, GWL_STYLE));
     if ((style & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) != 0) return;
@@ -441,7 +441,8 @@ void CollectCutComboItems(HWND combo, std::vector<std::string>& faults)
     box.Attach(combo);
     for (int index = 0; index < box.GetCount(); ++index) {
         const std::u16string item = box.GetItemText(index);
-        if (item.empty() || !CTextManager::Instance()->IsTextOfLanguage(item)) continue;
+        if (item.empty() || (measured == TMeasured::LocalisedTexts && !CTextManager::Instance()->IsTextOfLanguage(item)))
+            continue;
         const SIZE needed = TextSize(combo, item, DT_SINGLELINE | DT_NOPREFIX, boxRoom);
         for (const auto& [room, where] : {std::pair{boxRoom, ""}, std::pair{listRoom, " in its list"}}) {
             if (needed.cx > room)
@@ -480,13 +481,13 @@ bool IsLocalisedCell(const std::u16string& text)
     return localised;
 }
 
-// The localised texts of each column, each once however many rows show it.
+// The measured texts of each column, each once however many rows show it.
 using TColumnTexts = std::vector<std::set<std::u16string>>;
 
-void AddLocalisedCell(TColumnTexts& columns, std::size_t column, const std::u16string& text)
+void AddMeasuredCell(TColumnTexts& columns, std::size_t column, const std::u16string& text, TMeasured measured)
 {
     if (column >= columns.size()) columns.resize(column + 1);
-    if (IsLocalisedCell(text)) columns[column].insert(text);
+    if (measured == TMeasured::NamesToo ? !text.empty() : IsLocalisedCell(text)) columns[column].insert(text);
 }
 
 void CollectCutText(HWND window, HFONT font, const std::u16string& text, UINT flags, int room, const std::string& what,
@@ -529,10 +530,10 @@ int HeaderTextRoom(HWND header, int column)
     return item.right - item.left - 6 * ::GetSystemMetrics(SM_CXEDGE);
 }
 
-// Every column header of a report list and every localised cell must fit
+// Every column header of a report list and every measured cell must fit
 // its column: a cut "Pos…" or "Right…" leaves columns and values that
 // cannot be told apart.
-void CollectCutListViewTexts(HWND list, std::vector<std::string>& faults)
+void CollectCutListViewTexts(HWND list, TMeasured measured, std::vector<std::string>& faults)
 {
     if ((::GetWindowLongW(list, GWL_STYLE) & LVS_TYPEMASK) != LVS_REPORT) return;
     const HWND header = reinterpret_cast<HWND>(::SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -543,7 +544,7 @@ void CollectCutListViewTexts(HWND list, std::vector<std::string>& faults)
     TColumnTexts cells(static_cast<std::size_t>(std::max(columns, 0)));
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column)
-            AddLocalisedCell(cells, static_cast<std::size_t>(column), CellText(list, row, column));
+            AddMeasuredCell(cells, static_cast<std::size_t>(column), CellText(list, row, column), measured);
     }
     for (int column = 0; column < columns; ++column) {
         wchar_t heading[256] = {};
@@ -563,7 +564,7 @@ void CollectCutListViewTexts(HWND list, std::vector<std::string>& faults)
 }
 
 // The list box with columns draws each cell into a box of its own.
-void CollectCutListBoxCells(HWND window, std::vector<std::string>& faults)
+void CollectCutListBoxCells(HWND window, TMeasured measured, std::vector<std::string>& faults)
 {
     const auto* list = dynamic_cast<const CMyListBox*>(win::CWindow::FromHandle(window));
     if (list == nullptr || list->GetColumnCount() == 0) return;
@@ -573,7 +574,7 @@ void CollectCutListBoxCells(HWND window, std::vector<std::string>& faults)
         std::size_t column = 0;
         for (std::size_t start = 0; start <= text.size(); ++column) {
             const std::size_t tab = std::min(text.find(u'\t', start), text.size());
-            AddLocalisedCell(cells, column, text.substr(start, tab - start));
+            AddMeasuredCell(cells, column, text.substr(start, tab - start), measured);
             start = tab + 1;
         }
     }
@@ -781,7 +782,7 @@ void CollectStrayArrows(HWND window, const std::vector<TShownChild>& shown, std:
     }
 }
 
-void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
+void CollectLayoutFaults(HWND window, TMeasured measured, std::vector<std::string>& faults)
 {
     RECT parent{};
     ::GetClientRect(window, &parent);
@@ -806,10 +807,10 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
                                  " on one line) of " + Describe(room));
             }
         }
-        if (win::HasClassName(child, L"ComboBox")) CollectCutComboItems(child, faults);
-        if (win::HasClassName(child, L"SysListView32")) CollectCutListViewTexts(child, faults);
-        if (win::HasClassName(child, L"ListBox")) CollectCutListBoxCells(child, faults);
-        CollectLayoutFaults(child, faults);
+        if (win::HasClassName(child, L"ComboBox")) CollectCutComboItems(child, measured, faults);
+        if (win::HasClassName(child, L"SysListView32")) CollectCutListViewTexts(child, measured, faults);
+        if (win::HasClassName(child, L"ListBox")) CollectCutListBoxCells(child, measured, faults);
+        CollectLayoutFaults(child, measured, faults);
     }
     CollectOverlaps(shown, faults);
     CollectCrowdedTexts(window, shown, faults);
@@ -819,16 +820,38 @@ void CollectLayoutFaults(HWND window, std::vector<std::string>& faults)
 
 }  // namespace
 
-std::vector<std::string> LayoutFaults(HWND window)
+std::vector<std::string> LayoutFaults(HWND window, TMeasured measured)
 {
     std::vector<std::string> faults;
-    CollectLayoutFaults(window, faults);
+    CollectLayoutFaults(window, measured, faults);
     return faults;
 }
 
-void ExpectWholeLayout(HWND window, const std::string& what)
+void ExpectWholeLayout(HWND window, const std::string& what, TMeasured measured)
 {
-    for (const std::string& fault : LayoutFaults(window)) ADD_FAILURE() << what << ": " << fault;
+    for (const std::string& fault : LayoutFaults(window, measured)) ADD_FAILURE() << what << ": " << fault;
+}
+
+DistinctLayoutFaults::~DistinctLayoutFaults()
+{
+    for (const auto& [fault, where] : whereFound_) ADD_FAILURE() << where << ": " << fault;
+}
+
+void DistinctLayoutFaults::Look(HWND window, const std::string& what, TMeasured measured)
+{
+    for (const std::string& fault : LayoutFaults(window, measured)) whereFound_.try_emplace(fault, what);
+}
+
+void ChooseComboItem(HWND dialog, int id, int item)
+{
+    const HWND combo = ::GetDlgItem(dialog, id);
+    ::SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
+    ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+int ComboItemCount(HWND dialog, int id)
+{
+    return static_cast<int>(::SendDlgItemMessageW(dialog, id, CB_GETCOUNT, 0, 0));
 }
 
 const char* LanguageName(int language)

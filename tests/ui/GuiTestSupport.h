@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -137,10 +138,32 @@ void ExpectEachLanguageShowsItsPicture(const LanguagePicture (&pictures)[CTextMa
 // controls; a combo box item from the localisation file that does not fit
 // the combo's closed box or its drop-down list; or a list's column header,
 // or a cell of a list made of texts of the localisation file, that does not
-// fit its column in the list's font.
-std::vector<std::string> LayoutFaults(HWND window);
+// fit its column in the list's font. With NamesToo, every combo box item and
+// list cell is measured, names out of the database among them: for a window
+// filled from a database whose names are known, such as the shipped sample.
+enum class TMeasured { LocalisedTexts, NamesToo };
+std::vector<std::string> LayoutFaults(HWND window, TMeasured measured = TMeasured::LocalisedTexts);
 // Fails the test with each of the window's layout faults, what telling where.
-void ExpectWholeLayout(HWND window, const std::string& what);
+void ExpectWholeLayout(HWND window, const std::string& what, TMeasured measured = TMeasured::LocalisedTexts);
+// The faults of many looks at windows, each fault once however many looks
+// find it, with where it was found first: the test fails with them as the
+// object ends. Stepping through every club of a database, a fault that each
+// club's page shows is told once.
+class DistinctLayoutFaults {
+public:
+    DistinctLayoutFaults() = default;
+    ~DistinctLayoutFaults();
+    DistinctLayoutFaults(const DistinctLayoutFaults&) = delete;
+    DistinctLayoutFaults& operator=(const DistinctLayoutFaults&) = delete;
+    void Look(HWND window, const std::string& what, TMeasured measured = TMeasured::NamesToo);
+
+private:
+    std::map<std::string, std::string> whereFound_;
+};
+// As a user picks an item of a combo box: the selection, then the change
+// notification to the dialog.
+void ChooseComboItem(HWND dialog, int id, int item);
+int ComboItemCount(HWND dialog, int id);
 // "English", "French", ... for the text languages 0 to 5.
 const char* LanguageName(int language);
 // Runs look once in each of the six text languages, each run traced with

@@ -1,8 +1,10 @@
 #include "ui/lists/HVListCtrl.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "core/text/TextManager.h"
+#include "ui/lists/ListColumnFit.h"
 #include "win/HandlerGuard.h"
 
 namespace Halvane::MFC {
@@ -65,10 +67,21 @@ void CHVListCtrl::AutoSizeColumns(bool verticalScrollBar)
     long long weightSum = 0;
     for (int i = 0; i < columnCount_; ++i) weightSum += columns_[i].weight;
     if (weightSum == 0) return;
-    RECT client = GetClientRect();
-    long long width = client.right - client.left;
-    if (verticalScrollBar) width -= ::GetSystemMetrics(SM_CXVSCROLL);
+    const long long width = SharedWidth(verticalScrollBar);
     for (int i = 0; i < columnCount_; ++i) SetColumnWidth(i, static_cast<int>(columns_[i].weight * width / weightSum));
+}
+
+void CHVListCtrl::FitColumnsToTexts(bool verticalScrollBar)
+{
+    std::vector<int> weights;
+    for (int i = 0; i < columnCount_; ++i) weights.push_back(columns_[i].weight);
+    FitListColumns(*this, weights, SharedWidth(verticalScrollBar));
+}
+
+int CHVListCtrl::SharedWidth(bool verticalScrollBar) const
+{
+    const RECT client = GetClientRect();
+    return client.right - client.left - (verticalScrollBar ? ::GetSystemMetrics(SM_CXVSCROLL) : 0);
 }
 
 void CHVListCtrl::Sort(int column, bool ascending)

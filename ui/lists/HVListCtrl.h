@@ -44,6 +44,10 @@ public:
 
     // Shares the client width among the columns by their weights.
     void AutoSizeColumns(bool verticalScrollBar);
+    // The same, but a column whose heading or widest cell needs more than
+    // its share gets what it needs (FitListColumns); for a list whose cells
+    // are names that must be read whole.
+    void FitColumnsToTexts(bool verticalScrollBar);
     void Sort(int column, bool ascending);
     void Resort() { Sort(sortColumn_, ascending_); }
 
@@ -55,6 +59,8 @@ private:
         int sortTypes[3];
         int weight;
     };
+    // The client width the columns share, less a vertical scroll bar's.
+    int SharedWidth(bool verticalScrollBar) const;
     static int CALLBACK CompareRows(LPARAM item1, LPARAM item2, LPARAM list);
     int CompareBySortColumn(LPARAM item1, LPARAM item2);
     void OnHeaderClick(int column);

@@ -13,7 +13,6 @@
 
 namespace {
 
-constexpr int HeadingCapacity = 256;
 constexpr int CellCapacity = 1024;
 constexpr const char16_t* LineSample = u"qIP\u00C4g";
 
@@ -33,17 +32,6 @@ UINT CellAlignment(int format)
     if ((format & LVCFMT_JUSTIFYMASK) == LVCFMT_RIGHT) return DT_RIGHT;
     if ((format & LVCFMT_JUSTIFYMASK) == LVCFMT_CENTER) return DT_CENTER;
     return DT_LEFT;
-}
-
-std::u16string HeadingText(const win::CListCtrl& list, int column)
-{
-    wchar_t text[HeadingCapacity] = {};
-    LVCOLUMNW info{};
-    info.mask = LVCF_TEXT;
-    info.pszText = text;
-    info.cchTextMax = HeadingCapacity;
-    list.Send(LVM_GETCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info));
-    return win::U(text);
 }
 
 int TextWidth(HDC dc, const std::u16string& text)
@@ -88,7 +76,7 @@ void ListPrinter::Measure()
     rows_ = list_.GetItemCount();
     std::vector<int> widths;
     for (int column = 0; column < columns_; ++column) {
-        int width = TextWidth(dc_, HeadingText(list_, column));
+        int width = TextWidth(dc_, list_.GetColumnText(column));
         for (int row = 0; row < rows_; ++row) width = std::max(width, TextWidth(dc_, list_.GetItemText(row, column, CellCapacity)));
         widths.push_back(width);
     }
@@ -115,7 +103,7 @@ void ListPrinter::PrintPage(int page)
     ::DrawTextW(dc_, win::W(title), -1, &line, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
     top += layout_.linePitch;
     for (int column = 0; column < columns_; ++column) {
-        std::u16string heading = HeadingText(list_, column);
+        std::u16string heading = list_.GetColumnText(column);
         for (int pass = 0; pass < 3; ++pass) DrawCell(heading, column, top, pass * layout_.boldShift);
     }
     int first = page * layout_.rowsPerPage;

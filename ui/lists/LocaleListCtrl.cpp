@@ -1,8 +1,11 @@
 #include "ui/lists/LocaleListCtrl.h"
 
+#include <vector>
+
 #include "core/text/TextKey.h"
 #include "core/text/TextManager.h"
 #include "core/text/TextTools.h"
+#include "ui/lists/ListColumnFit.h"
 #include "ui/controls/ValueControlWindows.h"
 
 namespace {
@@ -52,14 +55,26 @@ void CLocaleListCtrl::PreSubclassWindow()
 {
     SetStyle((GetStyle() & ~LVS_TYPEMASK) | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER);
     SetExtendedStyle(LVS_EX_GRIDLINES | LVS_EX_FULLROWSELECT);
-    const RECT client = GetClientRect();
-    const int width = (client.right - client.left - 20) / 7;
+    const int width = SharedWidth() / (Languages + 1);
     for (int column = 0; column <= Languages; ++column) {
         InsertColumn(column, texts_->GetText(ColumnKeys[column]), LVCFMT_LEFT, width, column);
     }
     const DWORD style = WS_BORDER | ES_MULTILINE | ES_AUTOHSCROLL;
     editor_.Subclass(Halvane::MFC::CreateCompanion(Handle(), L"EDIT", style, 0, EditorId, {0, 0, 0, 0}));
     editor_.Send(WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()), FALSE);
+}
+
+void CLocaleListCtrl::FitColumnsToTexts()
+{
+    FitListColumns(*this, std::vector<int>(Languages + 1, 1), SharedWidth());
+}
+
+int CLocaleListCtrl::SharedWidth() const
+{
+    // Room for a vertical scroll bar and the border.
+    constexpr int ScrollBarRoom = 20;
+    const RECT client = GetClientRect();
+    return client.right - client.left - ScrollBarRoom;
 }
 
 int CLocaleListCtrl::AddRow(const char16_t* key, int maxLength)

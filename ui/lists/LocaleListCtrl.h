@@ -43,6 +43,10 @@ public:
     const char16_t* GetText(int slot, int language);
     void ClearTexts();
     void DeleteAllRows();
+    // Gives each column the room its heading and its texts need, sharing
+    // what is left alike; a grid whose texts need more than its width
+    // scrolls sideways rather than cutting them.
+    void FitColumnsToTexts();
     const win::CEdit& GetEditor() const { return editor_; }
 
 protected:
@@ -50,6 +54,8 @@ protected:
     bool OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    // The client width the columns share.
+    int SharedWidth() const;
     int FindRow(int slot) const;
     int SlotOfRow(int row) const;
     void OpenEditor(int row, int column);

@@ -134,6 +134,7 @@ void CDlgCaCTowns::FillList()
         RefreshRow(town);
     }
     list_.Resort();
+    list_.FitColumnsToTexts(true);
     list_.SetRedraw(true);
     filling_ = false;
     editor_.SelectTown(-1);
@@ -326,6 +327,7 @@ bool CDlgCaCTowns::OnCommand(int id, int code, HWND control)
         const int town = editor_.GetCurrentTown();
         StoreTown();
         RefreshRow(town);
+        list_.FitColumnsToTexts(true);
         if (id == IDC_TOWNS_CLUB) ShowExamples();
         return true;
     }

@@ -67,6 +67,7 @@ void CDlgLocalisation::Fill(Grid& grid, std::vector<LocalisationRow> rows)
             grid.list.SetText(slot, language, row.texts[language].c_str());
         }
     }
+    grid.list.FitColumnsToTexts();
     grid.rows = std::move(rows);
 }
 

@@ -137,6 +137,7 @@ void CPlayerDouble::FillList()
         if (DuplicateFinder::IsShown(pairs_[first], pairs_[first + 1], filter)) AddRow(first);
     }
     if (list_.GetSortColumn() >= 0) list_.Resort();
+    list_.FitColumnsToTexts(true);
     list_.SetRedraw(true);
 }
 

@@ -31,6 +31,8 @@ namespace {
 using squad_window_testing::ContractTab;
 using squad_window_testing::HistoryTab;
 
+constexpr std::uint8_t FrenchDatabaseLanguage = 2;
+
 class PlayerScreenshots : public database_testing::SampleWorldTest {
 protected:
     void SetUp() override
@@ -305,6 +307,22 @@ TEST_F(PlayerScreenshots, FinderSearchAndPicker)
             return board.DoModal();
         },
         u"shirt-numbers");
+}
+
+// The duplicate finder in French over the sample's French names: each club
+// and country of its pairs whole.
+TEST_F(PlayerScreenshots, DuplicateFinderInFrench)
+{
+    world_->SetDatabaseLanguage(FrenchDatabaseLanguage);
+    CTextManager::Instance()->SetLanguage(CTextManager::French);
+    CaptureModal(
+        [&] {
+            CPlayerDouble finder;
+            finder.SetContext(club_->GetCountry(), nullptr);
+            return finder.DoModal();
+        },
+        u"duplicate-finder-french");
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 // The second-team list and the reserve team's number board of a club with

@@ -51,16 +51,17 @@ TEST_F(FillerTest, KeyFillersTranslateAndSkipMissingTexts)
 
 // A closed combo box shows any of its choices, and its drop-down list all
 // of them: each one from the localisation file must fit both, in the
-// language shown, while a name out of the database, as wide, is not
-// measured. A list dropped wider than its box has the room it is given.
+// language shown, while a name out of the database, as wide, is measured
+// only when asked for. A list dropped wider than its box has the room it is
+// given.
 TEST_F(FillerTest, TheLayoutCheckMeasuresEveryTranslatedChoiceButNoName)
 {
     const char16_t* keys[] = {u"Label", u"Gallery.WideChoice", nullptr};
     gallery_.FillComboFromKeys(combo_, keys, 0);
     CDialogB::AddComboItem(combo_, u"A club name far wider than the gallery's combo box", 2);
-    auto cutChoices = [this] {
+    auto cutChoices = [this](gui_test::TMeasured measured = gui_test::TMeasured::LocalisedTexts) {
         std::vector<std::string> cut;
-        for (const std::string& fault : gui_test::LayoutFaults(gallery_.Handle()))
+        for (const std::string& fault : gui_test::LayoutFaults(gallery_.Handle(), measured))
             if (fault.find(" item ") != std::string::npos) cut.push_back(fault);
         return cut;
     };
@@ -76,6 +77,10 @@ TEST_F(FillerTest, TheLayoutCheckMeasuresEveryTranslatedChoiceButNoName)
     EXPECT_EQ(cut[0].find("in its list"), std::string::npos) << cut[0];
     CTextManager::Instance()->SetLanguage(CTextManager::French);
     EXPECT_TRUE(cutChoices().empty());
+    // Measuring names, every item counts, the English choice among them.
+    cut = cutChoices(gui_test::TMeasured::NamesToo);
+    ASSERT_EQ(cut.size(), 2u);
+    EXPECT_NE(cut[1].find("\"A club name far wider than the gallery's combo box\" needs"), std::string::npos) << cut[1];
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 

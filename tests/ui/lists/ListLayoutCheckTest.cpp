@@ -1,6 +1,6 @@
 // The layout check's measure of lists: a header or a cell made of texts of
 // the localisation file must fit its column less the margins the list draws
-// it with; a name out of the database is not measured.
+// it with; a name out of the database is measured only when asked for.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -16,11 +16,11 @@ namespace {
 class ListLayoutCheck : public gui_test::GalleryTest {
 protected:
     // The columns of the control that the check finds cut.
-    std::vector<int> CutColumns(int id)
+    std::vector<int> CutColumns(int id, gui_test::TMeasured measured = gui_test::TMeasured::LocalisedTexts)
     {
         const std::string control = "control " + std::to_string(id) + " ";
         std::vector<int> columns;
-        for (const std::string& fault : gui_test::LayoutFaults(gallery_.Handle())) {
+        for (const std::string& fault : gui_test::LayoutFaults(gallery_.Handle(), measured)) {
             const std::size_t at = fault.find(control + "\"\" column ");
             if (at != std::string::npos) columns.push_back(std::stoi(fault.substr(at + control.size() + 10)));
         }
@@ -53,6 +53,7 @@ TEST_F(ListLayoutCheck, AReportListCellFitsItsColumnLessTheMarginsWineDrawsItWit
     const int row = list.InsertItem(0, columns[0].cell);
     for (int column = 1; column < static_cast<int>(std::size(columns)); ++column) list.SetItemText(row, column, columns[column].cell);
     EXPECT_EQ(CutColumns(IDC_GALLERY_SORTLIST), (std::vector<int>{2, 4, 6, 8}));
+    EXPECT_EQ(CutColumns(IDC_GALLERY_SORTLIST, gui_test::TMeasured::NamesToo), (std::vector<int>{2, 4, 6, 7, 8}));
     list.SetColumnWidth(0, text + 6);
     list.SetColumnText(5, u"Cancel");
     EXPECT_EQ(CutColumns(IDC_GALLERY_SORTLIST), (std::vector<int>{0, 2, 4, 5, 6, 8})) << "a header keeps margins too";
@@ -70,6 +71,7 @@ TEST_F(ListLayoutCheck, AColumnListBoxCellFitsItsBox)
     list.SetColumns(4, positions, widths);
     list.AddString(u"Context\tContext\tA club's name out of the database\tContext");
     EXPECT_EQ(CutColumns(IDC_GALLERY_COLUMNLIST), (std::vector<int>{1, 3}));
+    EXPECT_EQ(CutColumns(IDC_GALLERY_COLUMNLIST, gui_test::TMeasured::NamesToo), (std::vector<int>{1, 2, 3}));
 }
 
 }  // namespace

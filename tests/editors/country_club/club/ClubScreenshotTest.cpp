@@ -11,8 +11,11 @@
 #include <vector>
 
 #include "ClubEditorTestSupport.h"
+#include "app/LanguageChoice.h"
 #include "core/text/TextManager.h"
 #include "database/club/KitPalette.h"
+#include "database/world/CompleteWorld.h"
+#include "database/world/WorldList.h"
 #include "editors/country_club/club/DlgChooseClub.h"
 #include "editors/country_club/club/DlgChooseStadion.h"
 #include "editors/country_club/club/DlgClubGenerator.h"
@@ -141,26 +144,33 @@ TEST_F(ClubScreenshot, WritesEveryPageAndPicker)
 
 }  // namespace
 
-// The general page on the program's skin in English, French and German,
-// whose labels are among the widest.
-TEST_F(ClubScreenshot, WritesTheGeneralPageOnTheSkinInEnglishFrenchAndGerman)
+// The general page on the program's skin in English, French, German and
+// Spanish, whose labels are among the widest, each with the database's names
+// in its language, on the club whose phrase examples are the longest.
+TEST_F(ClubScreenshot, WritesTheGeneralPageOnTheSkinInEnglishFrenchGermanAndSpanish)
 {
     const gui_test::ProgramSkin skin;
     ASSERT_TRUE(skin.IsLoaded());
     const struct {
-        int language;
+        int databaseLanguage;
         const char16_t* name;
-    } shots[] = {{CTextManager::English, u"club-general-english"},
-                 {CTextManager::French, u"club-general-french"},
-                 {CTextManager::German, u"club-general-german"}};
+    } shots[] = {{1, u"club-general-english"}, {2, u"club-general-french"}, {0, u"club-general-german"},
+                 {3, u"club-general-spanish"}};
+    const std::uint8_t before = GetWorld()->GetDatabaseLanguage();
     for (const auto& shot : shots) {
-        CTextManager::Instance()->SetLanguage(shot.language);
-        RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+        GetWorld()->SetDatabaseLanguage(static_cast<std::uint8_t>(shot.databaseLanguage));
+        CTextManager::Instance()->SetLanguage(language_choice::TextLanguageForDatabaseLanguage(shot.databaseLanguage));
+        TClub* longest = &Club(0);
+        for (int index = 0; index < static_cast<int>(ClubIds().size()); ++index) {
+            if (std::u16string(Club(index).GetName()).size() > std::u16string(longest->GetName()).size()) longest = &Club(index);
+        }
+        RunFrame(*longest, ClubIds(), [&](HWND frame) {
             ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
             Save(frame, shot.name);
             club_test::Click(frame, IDOK);
         });
     }
+    GetWorld()->SetDatabaseLanguage(before);
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 

@@ -194,6 +194,30 @@ TEST_F(ClubEditor, EveryPageShowsEveryTextWholeInEachLanguage)
     SetAdminMode(GetAdminModeFlag(), false);
 }
 
+// Every club of the sample on every page, its names, its rivals' and
+// leagues' names and its phrase examples included, whole in each language.
+TEST_F(ClubEditor, EveryClubOfTheSampleShowsWholeOnEveryPageInEachLanguage)
+{
+    app_test::InEachLanguageOfTheWorld(*GetWorld(), [&] {
+        gui_test::DistinctLayoutFaults faults;
+        for (int id = 1; id <= 206; ++id) {
+            country_ = GetWorld()->GetCountry(id);
+            if (country_->GetId() != id || country_->GetClubCountWithoutNationalTeam() == 0) continue;
+            RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+                for (int item = 0; item < ChooserCount(frame); ++item) {
+                    Choose(frame, item);
+                    for (const int tab : {0, BadgeTab, KitTab, GroundTab, HistoryTab}) {
+                        ClickTab(frame, tab);
+                        faults.Look(frame, "country " + std::to_string(id) + ", club " + std::to_string(item) +
+                                               ", tab " + std::to_string(tab));
+                    }
+                }
+                Click(frame, IDOK);
+            });
+        }
+    });
+}
+
 // The fan-name edits take 30 typed characters; the record keeps the first 19.
 TEST_F(ClubEditor, FanNameEditsTakeThirtyCharactersOfWhichTheRecordKeepsNineteen)
 {

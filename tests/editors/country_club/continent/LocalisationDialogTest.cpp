@@ -219,6 +219,28 @@ TEST_F(LocalisationDialogTest, ANationalTeamIsListedInParentheses)
     });
 }
 
+// Every label and name whole in each language, for every country and club
+// of the sample: rows that are told apart by their labels, and names a user
+// reads without opening their cell.
+TEST_F(LocalisationDialogTest, EveryCountryAndClubOfTheSampleShowsWholeInEachLanguage)
+{
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        gui_test::DistinctLayoutFaults faults;
+        CDlgLocalisation dialog;
+        Run(dialog, [&] {
+            const HWND window = dialog.Handle();
+            for (int country = 0; country < gui_test::ComboItemCount(window, IDC_LOCALISATION_COUNTRY_COMBO); ++country) {
+                gui_test::ChooseComboItem(window, IDC_LOCALISATION_COUNTRY_COMBO, country);
+                const int clubs = gui_test::ComboItemCount(window, IDC_LOCALISATION_CLUB_COMBO);
+                for (int club = 0; club < std::max(clubs, 1); ++club) {
+                    if (clubs > 0) gui_test::ChooseComboItem(window, IDC_LOCALISATION_CLUB_COMBO, club);
+                    faults.Look(window, "country " + std::to_string(country) + ", club " + std::to_string(club));
+                }
+            }
+        });
+    });
+}
+
 TEST_F(LocalisationDialogTest, TheLauncherOpensTheGridOnTheCountry)
 {
     TMainWindowLaunchers launchers;

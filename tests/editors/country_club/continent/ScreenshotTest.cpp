@@ -10,6 +10,8 @@
 #include "app/GlobalObjects.h"
 #include "app/LedraApp.h"
 #include "core/text/TextManager.h"
+#include "database/club/Club.h"
+#include "database/country/Country.h"
 #include "database/world/CompleteWorld.h"
 #include "database/world/WorldList.h"
 #include "editors/country_club/continent/Dlg5Year.h"
@@ -23,6 +25,8 @@
 #include "tests/ui/GuiTestSupport.h"
 
 namespace {
+
+constexpr std::uint8_t FrenchDatabaseLanguage = 2;
 
 // Each dialog as it stands on the screen, written as a BMP into the build
 // folder for a person to look at (make-screenshots.sh turns them into PNG).
@@ -92,6 +96,28 @@ TEST_F(ContinentScreenshots, EveryDialog)
     Capture(localisation, u"localisation");
     CDlgCaCTowns towns(nullptr, 14);
     Capture(towns, u"towns");
+}
+
+// The localised names and the towns in French, whose labels and headers are
+// among the widest, over the sample's French names, on England's club with
+// the longest name.
+TEST_F(ContinentScreenshots, LocalisedNamesAndTownsInFrench)
+{
+    world_->SetDatabaseLanguage(FrenchDatabaseLanguage);
+    CTextManager::Instance()->SetLanguage(CTextManager::French);
+    CDlgLocalisation localisation;
+    localisation.SetCountry(world_->GetCountry(14));
+    const TCountry& england = *world_->GetCountry(14);
+    TClub* longest = england.GetClubByIndex(0);
+    for (int index = 0; england.GetClubByIndex(index) != nullptr; ++index) {
+        if (std::u16string(england.GetClubByIndex(index)->GetName()).size() > std::u16string(longest->GetName()).size())
+            longest = england.GetClubByIndex(index);
+    }
+    localisation.SetClub(longest);
+    Capture(localisation, u"localisation-french");
+    CDlgCaCTowns towns(nullptr, 14);
+    Capture(towns, u"towns-french");
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 }  // namespace

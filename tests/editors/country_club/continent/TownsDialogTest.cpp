@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -309,6 +310,26 @@ TEST_F(TownsDialogTest, TheArticleAndPhraseButtonsCycleTheTownsLanguageEntries)
         EXPECT_TRUE(ItemText(window, IDC_TOWNS_PHRASE1).empty());
     });
     EXPECT_EQ(messages.Messages().size(), 1u) << "closing asks about the changes";
+}
+
+// Every header, town and phrase example whole in each language, for every
+// town of the sample.
+TEST_F(TownsDialogTest, EveryTownOfTheSampleShowsWholeInEachLanguage)
+{
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        gui_test::DistinctLayoutFaults faults;
+        TestTowns dialog(0);
+        Run(dialog, [&] {
+            const HWND window = dialog.Handle();
+            for (int country = 0; country < gui_test::ComboItemCount(window, IDC_TOWNS_COUNTRY); ++country) {
+                gui_test::ChooseComboItem(window, IDC_TOWNS_COUNTRY, country);
+                for (int row = 0; row < std::max(dialog.GetList().GetItemCount(), 1); ++row) {
+                    dialog.GetList().SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+                    faults.Look(window, "country " + std::to_string(country) + ", town " + std::to_string(row));
+                }
+            }
+        });
+    });
 }
 
 TEST_F(TownsDialogTest, TheLauncherOpensTheCountrysTowns)

@@ -385,6 +385,26 @@ TEST_F(NationalPoolWindows, QuickTransferMovesWithAChosenNumberOnly)
          "tests\\editors\\player_staff\\quick-transfer.bmp");
 }
 
+// Every player, country, club and reserve team of the sample whole in each
+// language, whichever countries the user picks on either side.
+TEST_F(NationalPoolWindows, QuickTransferShowsEveryNameOfTheSampleWholeInEachLanguage)
+{
+    app_test::InEachLanguageOfTheWorld(*GetWorld(), [&] {
+        gui_test::DistinctLayoutFaults faults;
+        Open([&] { return GetMainWindowLaunchers().quickTransfer(nullptr, CountryWithClubs()); }, IDC_TRANSFER_NUMBERS,
+             [&](HWND window) {
+                 const int targets = static_cast<int>(::SendDlgItemMessageW(window, IDC_TRANSFER_TARGET_COUNTRY, LB_GETCOUNT, 0, 0));
+                 for (int source = 0; source < gui_test::ComboItemCount(window, IDC_TRANSFER_SOURCE_COUNTRY); ++source) {
+                     gui_test::ChooseComboItem(window, IDC_TRANSFER_SOURCE_COUNTRY, source);
+                     for (int target = 0; target < targets; ++target) {
+                         PickListBoxRow(window, IDC_TRANSFER_TARGET_COUNTRY, target);
+                         faults.Look(window, "source " + std::to_string(source) + ", target " + std::to_string(target));
+                     }
+                 }
+             });
+    });
+}
+
 // A reserve player shows his reserve number; moved into a reserve team he
 // is offered the numbers its players leave free and the game gets the
 // chosen one as his reserve number.

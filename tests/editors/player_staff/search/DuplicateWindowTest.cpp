@@ -4,10 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+
 #include "app/MainWindowLaunchers.h"
+#include "database/world/CompleteWorld.h"
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
 #include "editors/player_staff/search/PlayerDouble.h"
+#include "tests/app/AppTestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
 
@@ -136,6 +141,43 @@ TEST_F(DuplicateWindowTest, TheRangeChoicesShowWholeInEachLanguage)
         ASSERT_TRUE(window.Create(nullptr));
         gui_test::ExpectWholeLayout(window.Handle(), "duplicate finder");
         window.Destroy();
+    });
+}
+
+// The pairs of the sample, each club and country of them whole in every
+// language, whichever club of the sample the finder is opened from.
+class SampleDuplicates : public database_testing::SampleWorldTest {
+protected:
+    void SetUp() override
+    {
+        SampleWorldTest::SetUp();
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+};
+
+// Opened from each club and national team: the captions that name them,
+// and the pairs they filter; once with all pairs.
+TEST_F(SampleDuplicates, EveryPairOfTheSampleShowsWholeInEachLanguage)
+{
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        gui_test::DistinctLayoutFaults faults;
+        bool allSeen = false;
+        for (int id = 1; id <= 206; ++id) {
+            TCountry* country = world_->GetCountry(id);
+            for (int index = 0; country->GetId() == id && country->GetClubByIndex(index) != nullptr; ++index) {
+                CPlayerDouble window;
+                window.SetContext(country, country->GetClubByIndex(index));
+                ASSERT_TRUE(window.Create(nullptr));
+                const std::string where = "country " + std::to_string(id) + ", club " + std::to_string(index);
+                faults.Look(window.Handle(), where);
+                if (!std::exchange(allSeen, true)) {
+                    ::SendDlgItemMessageW(window.Handle(), IDC_DOUBLE_ALL, BM_CLICK, 0, 0);
+                    EXPECT_GT(::SendDlgItemMessageW(window.Handle(), IDC_DOUBLE_LIST, LVM_GETITEMCOUNT, 0, 0), 0);
+                    faults.Look(window.Handle(), where + ", all pairs");
+                }
+                window.Destroy();
+            }
+        }
     });
 }
 
