@@ -18,9 +18,9 @@ REPO = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(REPO, "scripts", "draw_name_pictures.py")
 PICTURES = os.path.join(REPO, "resources", "pictures")
 
-spec = importlib.util.spec_from_file_location("draw_name_pictures", SCRIPT)
-script = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(script)
+module_source = importlib.util.spec_from_file_location("draw_name_pictures", SCRIPT)
+script = importlib.util.module_from_spec(module_source)
+module_source.loader.exec_module(script)
 
 # How far a pixel may lie outside the brightness range of the other
 # picture's 3x3 neighbourhood and still count as shown there; a pixel of the
