@@ -1,6 +1,7 @@
 #include "database/country/CountryFile.h"
 
 #include "core/AppMessage.h"
+#include <algorithm>
 #include <optional>
 
 #include "core/text/Format.h"
@@ -617,6 +618,15 @@ private:
         return ok && file_.WriteSectionEnd(CompetitionPartSection);
     }
 
+    // A league kept as its lines stood is not among the registered ones, so
+    // the level names the file held stay while such a record is kept.
+    int LevelsToWrite(const TCompetitionRegistry& registry, std::uint32_t country) const
+    {
+        if (GetCompetitionReader().readRecord == nullptr) return c_.staged_.levelCount;
+        const int registered = CountLeagueLevels(registry, country);
+        return c_.staged_.competitions.empty() ? registered : std::max(registered, c_.staged_.levelCount);
+    }
+
     bool WriteCompetitions()
     {
         const TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
@@ -632,8 +642,7 @@ private:
         for (const TStagedSection& competition : c_.staged_.competitions) {
             ok &= competition.Write(file_, Format(u"COMP%d", number++));
         }
-        const int levels = GetCompetitionReader().readRecord != nullptr ? CountLeagueLevels(registry, country)
-                                                                          : c_.staged_.levelCount;
+        const int levels = LevelsToWrite(registry, country);
         ok &= file_.WriteInt32(levels);
         for (int level = 0; level < levels; ++level) {
             ok &= file_.WriteQuotedStrings(&c_.levelNames_[level][0][0], TCountry::LanguageCount,

@@ -486,6 +486,7 @@ TEST_F(CountryFileTest, ACompetitionTheFileDoesNotHoldIsNamedAndKeptWhole)
                   std::u16string::npos);
         const std::string first = WriteEngland();
         EXPECT_NE(first.find(record), std::string::npos);
+        EXPECT_NE(first.find("1\r\n\"Erste Liga\",\"First Division\""), std::string::npos);
         Restart();
         CIndexTextFile again;
         ASSERT_TRUE(ReadText(first, again));
