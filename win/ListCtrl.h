@@ -34,6 +34,8 @@ public:
     UINT GetItemState(int row, UINT mask) const;
     bool SetItemState(int row, UINT state, UINT mask) const;
     bool EnsureVisible(int row) const { return Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE) != FALSE; }
+    // Scrolls a report view sideways by pixels.
+    bool ScrollSideways(int dx) const { return Send(LVM_SCROLL, static_cast<WPARAM>(dx), 0) != FALSE; }
     int GetStringWidth(const char16_t* text) const;
     bool SortItems(PFNLVCOMPARE compare, LPARAM parameter) const;
     // Row and column under a client point; row -1 when no row is hit.

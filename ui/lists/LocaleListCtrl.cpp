@@ -1,5 +1,6 @@
 #include "ui/lists/LocaleListCtrl.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/text/TextKey.h"
@@ -21,6 +22,26 @@ const TextKey ColumnKeys[1 + CLocaleListCtrl::Languages] = {
 bool IsLanguageColumn(int column)
 {
     return column >= 1 && column <= CLocaleListCtrl::Languages;
+}
+
+// The messages after which the cells may stand elsewhere in the client
+// area, and an open editor must follow its cell.
+bool MovesCells(UINT message)
+{
+    switch (message) {
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
+    case WM_SIZE:
+    case WM_NOTIFY:
+    case LVM_SCROLL:
+    case LVM_ENSUREVISIBLE:
+    case LVM_SETCOLUMNWIDTH:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -140,14 +161,43 @@ void CLocaleListCtrl::DeleteAllRows()
     DeleteAllItems();
 }
 
+RECT CLocaleListCtrl::RowArea() const
+{
+    RECT area = GetClientRect();
+    area.top = std::max(area.top, win::RectIn(GetHeader(), Handle()).bottom);
+    return area;
+}
+
+void CLocaleListCtrl::ScrollIntoView(int row, int column)
+{
+    EnsureVisible(row);
+    RECT cell{};
+    if (!GetSubItemRect(row, column, cell)) return;
+    const RECT area = RowArea();
+    // A cell wider than the rows' area shows from its left edge, where the
+    // text starts.
+    if (cell.right > area.right) ScrollSideways(std::min(cell.right - area.right, cell.left - area.left));
+    else if (cell.left < area.left) ScrollSideways(cell.left - area.left);
+}
+
+void CLocaleListCtrl::PlaceEditor()
+{
+    RECT cell{};
+    if (editor_.row < 0 || !GetSubItemRect(editor_.row, editor_.column, cell)) return;
+    const RECT area = RowArea();
+    RECT shown{};
+    ::IntersectRect(&shown, &cell, &area);
+    ::MoveWindow(editor_.Handle(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, TRUE);
+}
+
 void CLocaleListCtrl::OpenEditor(int row, int column)
 {
     const int slot = SlotOfRow(row);
-    RECT cell{};
-    if (slot < 0 || !IsLanguageColumn(column) || !GetSubItemRect(row, column, cell)) return;
+    if (slot < 0 || !IsLanguageColumn(column)) return;
+    ScrollIntoView(row, column);
     editor_.row = row;
     editor_.column = column;
-    ::MoveWindow(editor_.Handle(), cell.left, cell.top, cell.right - cell.left, cell.bottom - cell.top, TRUE);
+    PlaceEditor();
     editor_.SetLimitText(slots_[static_cast<std::size_t>(slot)]);
     editor_.SetText(GetItemText(row, column, EditorTextCapacity));
     editor_.Show(true);
@@ -214,5 +264,9 @@ bool CLocaleListCtrl::OnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRES
         result = 0;
         return true;
     }
-    return win::CListCtrl::OnMessage(message, wParam, lParam, result);
+    if (!MovesCells(message)) return win::CListCtrl::OnMessage(message, wParam, lParam, result);
+    // The list moves its cells first; the editor follows.
+    if (!win::CListCtrl::OnMessage(message, wParam, lParam, result)) result = DefaultProc(message, wParam, lParam);
+    PlaceEditor();
+    return true;
 }

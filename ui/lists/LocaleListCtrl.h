@@ -58,6 +58,11 @@ private:
     int SharedWidth() const;
     int FindRow(int slot) const;
     int SlotOfRow(int row) const;
+    // The part of the client area the rows show in: below the header.
+    RECT RowArea() const;
+    void ScrollIntoView(int row, int column);
+    // Lays the open editor over its cell, as far as the cell is in sight.
+    void PlaceEditor();
     void OpenEditor(int row, int column);
     // Writes the open editor's text into its cell and hides it.
     void CommitEditor();

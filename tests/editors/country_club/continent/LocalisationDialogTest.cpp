@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/GlobalObjects.h"
@@ -87,6 +88,37 @@ protected:
     static int Selection(CDlgLocalisation& dialog, int id)
     {
         return static_cast<int>(::SendDlgItemMessageW(dialog.Handle(), id, CB_GETCURSEL, 0, 0));
+    }
+
+    static void PressTab(CLocaleListCtrl& grid)
+    {
+        grid.GetEditor().Send(WM_KEYDOWN, VK_TAB, 1);
+        grid.GetEditor().Send(WM_CHAR, u'\t', 1);
+        gui_test::PumpMessages();
+    }
+
+    // The part of the grid's client area the rows show in: below the header.
+    static RECT RowArea(const CLocaleListCtrl& grid)
+    {
+        RECT area = grid.GetClientRect();
+        area.top = win::RectIn(grid.GetHeader(), grid.Handle()).bottom;
+        return area;
+    }
+
+    // The open editor lies on the cell it edits, as far as the cell is in
+    // sight, and nowhere outside the rows' area.
+    static void ExpectEditorOnItsCell(const CLocaleListCtrl& grid, int row, int column, const std::string& what)
+    {
+        ASSERT_TRUE(grid.GetEditor().IsVisible()) << what;
+        RECT cell{};
+        ASSERT_TRUE(grid.GetSubItemRect(row, column, cell)) << what;
+        const RECT area = RowArea(grid);
+        RECT shown{};
+        ::IntersectRect(&shown, &cell, &area);
+        const RECT editor = win::RectIn(grid.GetEditor().Handle(), grid.Handle());
+        EXPECT_EQ(std::tuple(editor.left, editor.top, editor.right, editor.bottom),
+                  std::tuple(shown.left, shown.top, shown.right, shown.bottom))
+            << what << ": cell " << cell.left << ".." << cell.right << ", rows' area " << area.left << ".." << area.right;
     }
 
     app_test::WorkingFolder folder_{u"localisation", true};
@@ -179,6 +211,84 @@ TEST_F(LocalisationDialogTest, EnterAndEscapeLeaveTheDialogOpen)
         EXPECT_TRUE(::IsWindowVisible(dialog.Handle()));
     });
     EXPECT_TRUE(dialog.IsEnded());
+}
+
+// Tab walks the editor through every cell of the first row, the Polish
+// one far right of a grid that scrolls sideways among them: each cell is
+// brought into sight before its editor opens over it, so the user sees the
+// name that the first key replaces.
+TEST_F(LocalisationDialogTest, TabBringsEachCellIntoSightBeforeItsEditorOpens)
+{
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        CDlgLocalisation dialog;
+        Run(dialog, [&] {
+            for (const int id : {IDC_LOCALISATION_WORLD, IDC_LOCALISATION_COUNTRY, IDC_LOCALISATION_CLUB}) {
+                CLocaleListCtrl& grid = dialog.GetGrid(id);
+                Click(grid, 0, 1);
+                for (int column = 1; column <= CLocaleListCtrl::Languages; ++column) {
+                    const std::string what = "grid " + std::to_string(id) + ", column " + std::to_string(column);
+                    ExpectEditorOnItsCell(grid, 0, column, what);
+                    RECT cell{};
+                    ASSERT_TRUE(grid.GetSubItemRect(0, column, cell));
+                    const RECT area = RowArea(grid);
+                    EXPECT_GE(cell.left, area.left) << what;
+                    EXPECT_TRUE(cell.right <= area.right || cell.left == area.left) << what;
+                    if (column < CLocaleListCtrl::Languages) PressTab(grid);
+                }
+                PressTab(grid);
+                ExpectEditorOnItsCell(grid, grid.GetItemCount() > 1 ? 1 : 0, 1, "after the row's end");
+            }
+        });
+    });
+}
+
+// Scrolling the grid while a cell is edited keeps the editor on that cell,
+// cut where the cell leaves the rows' area, and what was typed is kept.
+TEST_F(LocalisationDialogTest, ScrollingKeepsTheOpenEditorOnItsCell)
+{
+    CDlgLocalisation dialog;
+    Run(dialog, [&] {
+        CLocaleListCtrl& grid = dialog.GetGrid(IDC_LOCALISATION_WORLD);
+        Click(grid, 0, 1);
+        for (int column = 1; column < CLocaleListCtrl::Languages; ++column) PressTab(grid);
+        grid.GetEditor().Send(WM_CHAR, u'X', 1);
+        const struct {
+            const char* what;
+            UINT message;
+            WPARAM wParam;
+            LPARAM lParam;
+        } scrolls[] = {
+            {"a line left", WM_HSCROLL, SB_LINELEFT, 0},
+            {"a page left", WM_HSCROLL, SB_PAGELEFT, 0},
+            {"to the left end", WM_HSCROLL, SB_LEFT, 0},
+            {"to the right end", WM_HSCROLL, SB_RIGHT, 0},
+            {"by the list's own message", LVM_SCROLL, static_cast<WPARAM>(-150), 0},
+            {"down a line", WM_VSCROLL, SB_LINEDOWN, 0},
+            {"by the wheel", WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0},
+        };
+        for (const auto& scroll : scrolls) {
+            grid.Send(scroll.message, scroll.wParam, scroll.lParam);
+            gui_test::PumpMessages();
+            ExpectEditorOnItsCell(grid, 0, CLocaleListCtrl::Languages, scroll.what);
+        }
+        EXPECT_EQ(grid.GetEditor().GetText(), u"X");
+    });
+    EXPECT_EQ(std::u16string(world_->GetRulesAndMisc().GetCupTitle(0, 0, 5)), u"X");
+}
+
+// On a 1024 x 768 screen the whole dialog shows, its close box with it: the
+// close box is the only way out of it.
+TEST_F(LocalisationDialogTest, TheDialogFitsA1024By768ScreenInEachLanguage)
+{
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        CDlgLocalisation dialog;
+        Run(dialog, [&] {
+            RECT window{};
+            ::GetWindowRect(dialog.Handle(), &window);
+            EXPECT_LE(window.right - window.left, 1024);
+            EXPECT_LE(window.bottom - window.top, 768);
+        });
+    });
 }
 
 TEST_F(LocalisationDialogTest, UpDownsPastEitherEndChangeNothing)
