@@ -248,30 +248,39 @@ TEST_F(LocalisationDialogTest, ScrollingKeepsTheOpenEditorOnItsCell)
 {
     CDlgLocalisation dialog;
     Run(dialog, [&] {
-        CLocaleListCtrl& grid = dialog.GetGrid(IDC_LOCALISATION_WORLD);
-        Click(grid, 0, 1);
-        for (int column = 1; column < CLocaleListCtrl::Languages; ++column) PressTab(grid);
-        grid.GetEditor().Send(WM_CHAR, u'X', 1);
+        // The world grid's Polish cell is scrolled into sight at its right
+        // end, and its last row lies below its bottom.
         const struct {
             const char* what;
+            int grid;
             UINT message;
             WPARAM wParam;
-            LPARAM lParam;
         } scrolls[] = {
-            {"a line left", WM_HSCROLL, SB_LINELEFT, 0},
-            {"a page left", WM_HSCROLL, SB_PAGELEFT, 0},
-            {"to the left end", WM_HSCROLL, SB_LEFT, 0},
-            {"to the right end", WM_HSCROLL, SB_RIGHT, 0},
-            {"by the list's own message", LVM_SCROLL, static_cast<WPARAM>(-150), 0},
-            {"down a line", WM_VSCROLL, SB_LINEDOWN, 0},
-            {"by the wheel", WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), 0},
+            {"a line left", IDC_LOCALISATION_WORLD, WM_HSCROLL, SB_LINELEFT},
+            {"a page left", IDC_LOCALISATION_WORLD, WM_HSCROLL, SB_PAGELEFT},
+            {"right by the list's own message", IDC_LOCALISATION_WORLD, LVM_SCROLL, 150},
+            {"a line down", IDC_LOCALISATION_WORLD, WM_VSCROLL, SB_LINEDOWN},
+            {"a page up", IDC_LOCALISATION_WORLD, WM_VSCROLL, SB_PAGEUP},
+            {"a line down again", IDC_LOCALISATION_WORLD, WM_VSCROLL, SB_LINEDOWN},
+            {"up by the wheel", IDC_LOCALISATION_WORLD, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
         };
         for (const auto& scroll : scrolls) {
-            grid.Send(scroll.message, scroll.wParam, scroll.lParam);
+            CLocaleListCtrl& grid = dialog.GetGrid(scroll.grid);
+            if (!grid.GetEditor().IsVisible()) {
+                Click(grid, 0, 1);
+                for (int column = 1; column < CLocaleListCtrl::Languages; ++column) PressTab(grid);
+                grid.GetEditor().Send(WM_CHAR, u'X', 1);
+            }
+            RECT before{};
+            RECT after{};
+            ASSERT_TRUE(grid.GetSubItemRect(0, CLocaleListCtrl::Languages, before));
+            grid.Send(scroll.message, scroll.wParam, 0);
             gui_test::PumpMessages();
+            ASSERT_TRUE(grid.GetSubItemRect(0, CLocaleListCtrl::Languages, after));
+            EXPECT_FALSE(::EqualRect(&before, &after)) << scroll.what << ": the grid did not scroll";
             ExpectEditorOnItsCell(grid, 0, CLocaleListCtrl::Languages, scroll.what);
+            EXPECT_EQ(grid.GetEditor().GetText(), u"X") << scroll.what;
         }
-        EXPECT_EQ(grid.GetEditor().GetText(), u"X");
     });
     EXPECT_EQ(std::u16string(world_->GetRulesAndMisc().GetCupTitle(0, 0, 5)), u"X");
 }
