@@ -249,7 +249,9 @@ TEST_F(LocalisationDialogTest, ScrollingKeepsTheOpenEditorOnItsCell)
     CDlgLocalisation dialog;
     Run(dialog, [&] {
         // The world grid's Polish cell is scrolled into sight at its right
-        // end, and its last row lies below its bottom.
+        // end; the club grid gets rows enough to reach below its bottom.
+        CLocaleListCtrl& clubGrid = dialog.GetGrid(IDC_LOCALISATION_CLUB);
+        for (int row = 0; row < 10; ++row) ASSERT_GE(clubGrid.AddRow(u"Club.Name", 29), 0);
         const struct {
             const char* what;
             int grid;
@@ -259,10 +261,10 @@ TEST_F(LocalisationDialogTest, ScrollingKeepsTheOpenEditorOnItsCell)
             {"a line left", IDC_LOCALISATION_WORLD, WM_HSCROLL, SB_LINELEFT},
             {"a page left", IDC_LOCALISATION_WORLD, WM_HSCROLL, SB_PAGELEFT},
             {"right by the list's own message", IDC_LOCALISATION_WORLD, LVM_SCROLL, 150},
-            {"a line down", IDC_LOCALISATION_WORLD, WM_VSCROLL, SB_LINEDOWN},
-            {"a page up", IDC_LOCALISATION_WORLD, WM_VSCROLL, SB_PAGEUP},
-            {"a line down again", IDC_LOCALISATION_WORLD, WM_VSCROLL, SB_LINEDOWN},
-            {"up by the wheel", IDC_LOCALISATION_WORLD, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
+            {"a line down", IDC_LOCALISATION_CLUB, WM_VSCROLL, SB_LINEDOWN},
+            {"a page up", IDC_LOCALISATION_CLUB, WM_VSCROLL, SB_PAGEUP},
+            {"down by the wheel", IDC_LOCALISATION_CLUB, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
+            {"up by the wheel", IDC_LOCALISATION_CLUB, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
         };
         for (const auto& scroll : scrolls) {
             CLocaleListCtrl& grid = dialog.GetGrid(scroll.grid);
@@ -283,11 +285,13 @@ TEST_F(LocalisationDialogTest, ScrollingKeepsTheOpenEditorOnItsCell)
         }
     });
     EXPECT_EQ(std::u16string(world_->GetRulesAndMisc().GetCupTitle(0, 0, 5)), u"X");
+    EXPECT_EQ(std::u16string(club_->GetNameForLanguage(5)), u"X");
 }
 
 // On a 1024 x 768 screen the whole dialog shows, its close box with it: the
-// close box is the only way out of it.
-TEST_F(LocalisationDialogTest, TheDialogFitsA1024By768ScreenInEachLanguage)
+// close box is the only way out of it. The world's and the club's rows, a
+// fixed few, all show beside the sideways scroll bar.
+TEST_F(LocalisationDialogTest, TheDialogFitsA1024By768ScreenWithTheWorldAndClubRowsInSight)
 {
     app_test::InEachLanguageOfTheWorld(*world_, [&] {
         CDlgLocalisation dialog;
@@ -296,6 +300,10 @@ TEST_F(LocalisationDialogTest, TheDialogFitsA1024By768ScreenInEachLanguage)
             ::GetWindowRect(dialog.Handle(), &window);
             EXPECT_LE(window.right - window.left, 1024);
             EXPECT_LE(window.bottom - window.top, 768);
+            for (const int id : {IDC_LOCALISATION_WORLD, IDC_LOCALISATION_CLUB}) {
+                const CLocaleListCtrl& grid = dialog.GetGrid(id);
+                EXPECT_GE(static_cast<int>(grid.Send(LVM_GETCOUNTPERPAGE)), grid.GetItemCount()) << id;
+            }
         });
     });
 }

@@ -20,6 +20,7 @@
 #include "editors/country_club/continent/DlgContinentFrame.h"
 #include "editors/country_club/continent/DlgEuropeanFairness.h"
 #include "editors/country_club/continent/DlgLocalisation.h"
+#include "resources/ContinentIds.h"
 #include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -27,6 +28,7 @@
 namespace {
 
 constexpr std::uint8_t FrenchDatabaseLanguage = 2;
+constexpr std::uint8_t SpanishDatabaseLanguage = 3;
 
 // Each dialog as it stands on the screen, written as a BMP into the build
 // folder for a person to look at (make-screenshots.sh turns them into PNG).
@@ -117,6 +119,26 @@ TEST_F(ContinentScreenshots, LocalisedNamesAndTownsInFrench)
     Capture(localisation, u"localisation-french");
     CDlgCaCTowns towns(nullptr, 14);
     Capture(towns, u"towns-french");
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
+// The localised names in Spanish with the world grid's Polish cell opened
+// by Tab: the grid scrolled sideways to bring it into sight, the editor on it.
+TEST_F(ContinentScreenshots, LocalisedNamesInSpanishEditingThePolishCell)
+{
+    world_->SetDatabaseLanguage(SpanishDatabaseLanguage);
+    CTextManager::Instance()->SetLanguage(CTextManager::Spanish);
+    CDlgLocalisation localisation;
+    localisation.SetCountry(world_->GetCountry(14));
+    Capture(localisation, u"localisation-spanish-polish", [&](HWND) {
+        CLocaleListCtrl& grid = localisation.GetGrid(IDC_LOCALISATION_WORLD);
+        RECT cell{};
+        ASSERT_TRUE(grid.GetSubItemRect(0, 1, cell));
+        grid.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        for (int column = 1; column < CLocaleListCtrl::Languages; ++column) grid.GetEditor().Send(WM_KEYDOWN, VK_TAB, 1);
+        gui_test::PumpMessages();
+        EXPECT_TRUE(grid.GetEditor().IsVisible());
+    });
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
