@@ -624,6 +624,55 @@ TEST_F(SafeSaveTest, APersonMadeAfterTheLoadIsNotLostToAKeptFile)
     EXPECT_GE(formsWithAClub, 8);
 }
 
+// England's file and Without.sav are both damaged and kept with No: a
+// player made in a German club and moved to England, and one made among
+// the players without club, stand in no kept file. Each joins the
+// additional managers of his country, or of the first country whose file
+// is written when his own is kept.
+TEST_F(SafeSaveTest, APersonMadeAfterTheLoadJoinsAdditionalManagersWhenWithoutSavIsKeptToo)
+{
+    ShrinkLargeCountriesBut({14, 21});
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string end = "%INDEXEND%CLUB5\r\n";
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    std::string freeAgents = database_testing::FileText(base_.DatabasePath(u"Without.sav"));
+    const std::size_t count = freeAgents.find("\r\n") + 2;
+    base_.WriteDatabaseFile(u"Without.sav", freeAgents.replace(count, freeAgents.find("\r\n", count) - count, "x"));
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    ASSERT_TRUE(world_->GetFreeAgents().IsDamaged());
+    TPerson* german = NewPlayer(*world_);
+    ASSERT_TRUE(world_->GetClub(0x150001)->AddPlayer(german));
+    ASSERT_TRUE(german->MoveToClub(world_->GetClub(0xE0002), 0));
+    TPerson* english = NewPlayer(*world_);
+    english->SetNationality(14);
+    ASSERT_EQ(world_->GetFreeAgents().Add(english), 1);
+    const std::string germanKey = PersonKey(*german);
+    const std::string englishKey = PersonKey(*english);
+    {
+        MessageCapture no(AppMessage::IdNo);
+        const auto result = world_->SaveWorld();
+        ASSERT_TRUE(result.saved && result.keptDamagedFreeAgents);
+        ASSERT_EQ(no.Messages().size(), 2u);
+        for (const TPerson* person : {german, english}) {
+            EXPECT_NE(no.Messages().back().find(TPerson::GetShortName(person)), std::u16string::npos);
+        }
+    }
+    NewWorld();
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    const auto places = PlacesByPerson(*world_);
+    ASSERT_EQ(places.count(germanKey), 1u);
+    EXPECT_EQ(places.at(germanKey), std::vector<std::string>{"managers 21"});
+    EXPECT_TRUE(RunningClubsIn(*FindPerson(*world_, germanKey), 14).empty());
+    ASSERT_EQ(places.count(englishKey), 1u);
+    EXPECT_EQ(places.at(englishKey), std::vector<std::string>{"managers 1"});
+}
+
 // The highest club section number of a country file's text, read or not.
 std::uint32_t HighestClubSection(const std::string& file)
 {
