@@ -88,7 +88,7 @@ TPersonPlace PlaceWithoutClub(const TKeptFiles& kept, int country)
 
 // No kept file saw him join a club of it: a running spell there would name
 // a club he is not in.
-void EndSpellsInKeptFiles(TPerson& person, const TKeptFiles& kept)
+void DropRunningSpellsInKeptFiles(TPerson& person, const TKeptFiles& kept)
 {
     for (int index = person.GetHistoryCount() - 1; index >= 0; --index) {
         const THistoryEntry& spell = person.GetHistoryEntry(index);
@@ -96,6 +96,8 @@ void EndSpellsInKeptFiles(TPerson& person, const TKeptFiles& kept)
     }
 }
 
+// Takes the person out of the world's place; the record he has there goes
+// with the return.
 TReturnedPerson Leave(TCompleteWorld& world, TPerson& person, const TPersonPlace& from)
 {
     Release(world, from, person);
@@ -105,7 +107,7 @@ TReturnedPerson Leave(TCompleteWorld& world, TPerson& person, const TPersonPlace
 void JoinWithoutClub(TCompleteWorld& world, const TKeptFiles& kept, TReturnedPerson& returned, int country)
 {
     returned.to = PlaceWithoutClub(kept, country);
-    EndSpellsInKeptFiles(*returned.person, kept);
+    DropRunningSpellsInKeptFiles(*returned.person, kept);
     Take(world, returned.to, *returned.person);
 }
 
