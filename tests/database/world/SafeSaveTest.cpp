@@ -569,12 +569,14 @@ TEST_F(SafeSaveTest, APlayerPutBackWhoseNumberWasGivenAwayWearsAFreeOne)
     EXPECT_EQ(MoveRecord(returned), expected);
 }
 
-// In every damaged form of England's file that still gives a club, a player
-// made after the load among the players without club and one made in a
-// German club move to England. Kept with No, the file cannot take them:
-// the save names both, and after the next load each stands among the
-// players without club, once, in no running spell at an English club.
-TEST_F(SafeSaveTest, APersonMadeAfterTheLoadIsNotLostToAKeptFile)
+// In every damaged form of England's file that still gives a club, a German
+// player, a player made after the load among the players without club and
+// one made in a German club move to England. Kept with No, the file cannot
+// take them: the save names all three. After the next load the German
+// player stands in his squad with the record the first load read, and each
+// new one among the players without club, in no running spell at an
+// English club; each stands in one place.
+TEST_F(SafeSaveTest, EveryDamagedFormPutsBackAMovedPlayerWholeAndLosesNoNewOne)
 {
     ShrinkLargeCountriesBut({14, 21});
     int formsWithAClub = 0;
@@ -594,6 +596,10 @@ TEST_F(SafeSaveTest, APersonMadeAfterTheLoadIsNotLostToAKeptFile)
         }
         if (english == nullptr) continue;
         ++formsWithAClub;
+        TPerson* moved = world_->GetClub(0x150002)->GetSquadPerson(0);
+        const std::string movedKey = PersonKey(*moved);
+        const std::string movedRecord = MoveRecord(*moved);
+        ASSERT_TRUE(moved->MoveToClub(english, 0));
         TPerson* free = NewPlayer(*world_);
         ASSERT_EQ(world_->GetFreeAgents().Add(free), 1);
         ASSERT_TRUE(free->MoveToClub(english, 0));
@@ -601,7 +607,8 @@ TEST_F(SafeSaveTest, APersonMadeAfterTheLoadIsNotLostToAKeptFile)
         ASSERT_TRUE(world_->GetClub(0x150001)->AddPlayer(german));
         ASSERT_TRUE(german->MoveToClub(english, 0));
         const std::vector<std::string> keys{PersonKey(*free), PersonKey(*german)};
-        const std::vector<std::u16string> names{TPerson::GetShortName(free), TPerson::GetShortName(german)};
+        const std::vector<std::u16string> names{TPerson::GetShortName(moved), TPerson::GetShortName(free),
+                                                TPerson::GetShortName(german)};
         {
             MessageCapture no(AppMessage::IdNo);
             ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
@@ -620,6 +627,9 @@ TEST_F(SafeSaveTest, APersonMadeAfterTheLoadIsNotLostToAKeptFile)
             EXPECT_EQ(found->second, std::vector<std::string>{"without club"}) << key;
             EXPECT_TRUE(RunningClubsIn(*FindPerson(*world_, key), 14).empty()) << key;
         }
+        ASSERT_EQ(places.count(movedKey), 1u);
+        EXPECT_EQ(places.at(movedKey), std::vector<std::string>{"club 150002"});
+        EXPECT_EQ(MoveRecord(*FindPerson(*world_, movedKey)), movedRecord);
     }
     EXPECT_GE(formsWithAClub, 8);
 }
