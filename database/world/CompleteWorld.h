@@ -83,8 +83,10 @@ public:
     // to a temporary file flushed to the disk, and only when all were
     // written are they renamed over the old files. A failure leaves every
     // old file as it was, with one message. A person moved into or out of a
-    // file kept as it is goes back where the files hold him, and when it
-    // may ask the save names him.
+    // file kept as it is goes back where the files hold him, his record as
+    // they hold it; one made since the load whom a kept file would have to
+    // take joins the players without club instead. When it may ask, the
+    // save names each of them.
     SaveResult SaveWorld(const SaveProgress& progress = {}, DamagedFiles damaged = DamagedFiles::Ask);
 
     // Takes out of the country's leagues every team that names no club of

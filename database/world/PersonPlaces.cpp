@@ -7,24 +7,34 @@
 
 namespace {
 
+struct TStanding {
+    TPersonPlace place;
+    TPerson* person = nullptr;
+};
+
 // Ordered by person id, so that the persons put back are named in a fixed
 // order.
-std::map<std::uint32_t, TPersonPlace> CurrentPlaces(const TCompleteWorld& world)
+std::map<std::uint32_t, TStanding> CurrentPlaces(const TCompleteWorld& world)
 {
-    std::map<std::uint32_t, TPersonPlace> places;
+    std::map<std::uint32_t, TStanding> places;
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
         TCountry& country = *world.GetCountry(id);
         for (int index = 0; index < country.GetClubCount(); ++index) {
             const TClub& club = *country.GetClubByIndex(index);
             for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
-                if (const TPerson* person = club.GetSquadPerson(slot)) places.try_emplace(person->GetId(), TPersonPlace{club.GetId(), id});
+                if (TPerson* person = club.GetSquadPerson(slot)) {
+                    places.try_emplace(person->GetId(), TStanding{{club.GetId(), id}, person});
+                }
             }
         }
-        for (const auto& entry : country.GetAdditionalManagers()) places.try_emplace(entry.first, TPersonPlace{0, id});
+        for (const auto& [personId, person] : country.GetAdditionalManagers()) {
+            places.try_emplace(personId, TStanding{{0, id}, person});
+        }
     }
     const TPlayersWithoutClub& freeAgents = world.GetFreeAgents();
     for (int index = 0; index < freeAgents.GetCount(); ++index) {
-        places.try_emplace(freeAgents.GetPlayer(index)->GetId(), TPersonPlace{});
+        TPerson* person = freeAgents.GetPlayer(index);
+        places.try_emplace(person->GetId(), TStanding{{}, person});
     }
     return places;
 }
@@ -53,18 +63,78 @@ void Release(TCompleteWorld& world, const TPersonPlace& place, const TPerson& pe
     }
 }
 
+// The files give the number; one another player of his team wears since
+// would be worn twice.
+void WearOwnShirtNumber(const TCompleteWorld& world, const TPersonPlace& place, TPerson& person)
+{
+    const TClub* club = world.GetClubConst(place.club);
+    if (club != nullptr && person.IsPlayer() && club->IsShirtNumberUsedBy(&person, person.IsReserveTeam())) {
+        club->GiveFreeShirtNumber(person);
+    }
+}
+
+// A person a written file takes without a club: the players without club,
+// else the additional managers of the country given or, when its file is
+// kept too, of the first country whose file is written.
+TPersonPlace PlaceWithoutClub(const TKeptFiles& kept, int country)
+{
+    if (!kept.freeAgents) return {};
+    const auto written = [&kept](int id) {
+        return id >= 1 && id <= TCompleteWorld::LastCountryId && !kept.KeepsCountry(id);
+    };
+    for (int id = 1; !written(country) && id <= TCompleteWorld::LastCountryId; ++id) country = id;
+    return {0, country};
+}
+
+// No kept file saw him join a club of it: a running spell there would name
+// a club he is not in.
+void DropRunningSpellsInKeptFiles(TPerson& person, const TKeptFiles& kept)
+{
+    for (int index = person.GetHistoryCount() - 1; index >= 0; --index) {
+        const THistoryEntry& spell = person.GetHistoryEntry(index);
+        if (spell.IsRunning() && kept.KeepsCountry(TeamCountry(spell.clubId))) person.RemoveHistoryEntry(index);
+    }
+}
+
+// Takes the person out of the world's place; the record he has there goes
+// with the return.
+TReturnedPerson Leave(TCompleteWorld& world, TPerson& person, const TPersonPlace& from)
+{
+    Release(world, from, person);
+    return {&person, from, from, true, std::make_shared<const TPerson>(person)};
+}
+
+void JoinWithoutClub(TCompleteWorld& world, const TKeptFiles& kept, TReturnedPerson& returned, int country)
+{
+    returned.to = PlaceWithoutClub(kept, country);
+    DropRunningSpellsInKeptFiles(*returned.person, kept);
+    Take(world, returned.to, *returned.person);
+}
+
 // A kept file holds the person at his noted place whether or not the world
 // has that place still; a written file needs a place that takes him.
-TReturnedPerson PutBack(TCompleteWorld& world, const TPersonPlace& noted, const TKeptFiles& kept, TPerson& person,
-                        const TPersonPlace& from)
+TReturnedPerson PutBack(TCompleteWorld& world, const TPersonPlace& noted, const TPerson& record,
+                        const TKeptFiles& kept, const TStanding& standing)
 {
-    if (Take(world, noted, person)) return {&person, from, noted};
-    if (kept.Holds(noted)) return {&person, from, noted, false};
-    const TPersonPlace freeAgents;
-    if (!kept.freeAgents && Take(world, freeAgents, person)) return {&person, from, freeAgents};
-    const TPersonPlace managers{0, noted.country};
-    Take(world, managers, person);
-    return {&person, from, managers};
+    TReturnedPerson returned = Leave(world, *standing.person, standing.place);
+    returned.person->CopyFrom(record);
+    returned.to = noted;
+    if (Take(world, noted, *returned.person)) {
+        WearOwnShirtNumber(world, noted, *returned.person);
+    } else if (kept.Holds(noted)) {
+        returned.taken = false;
+    } else {
+        JoinWithoutClub(world, kept, returned, noted.country);
+    }
+    return returned;
+}
+
+// No file holds a person made since the note: a kept one cannot take him.
+TReturnedPerson PlaceNewPerson(TCompleteWorld& world, const TKeptFiles& kept, const TStanding& standing)
+{
+    TReturnedPerson returned = Leave(world, *standing.person, standing.place);
+    JoinWithoutClub(world, kept, returned, standing.person->GetNationality());
+    return returned;
 }
 
 }  // namespace
@@ -79,11 +149,22 @@ bool TKeptFiles::Holds(const TPersonPlace& place) const
     return place.country == 0 ? freeAgents : KeepsCountry(place.country);
 }
 
+void TPersonPlaces::Clear()
+{
+    noted_.clear();
+    noting_ = false;
+}
+
 void TPersonPlaces::Note(TCompleteWorld& world, const TKeptFiles& kept)
 {
-    std::erase_if(noted_, [&kept](const auto& entry) { return !kept.Holds(entry.second); });
-    for (const auto& [id, place] : CurrentPlaces(world)) {
-        if (!kept.Holds(place)) noted_[id] = place;
+    noting_ = true;
+    std::erase_if(noted_, [&kept](const auto& entry) { return !kept.Holds(entry.second.place); });
+    for (const auto& [id, standing] : CurrentPlaces(world)) {
+        if (kept.Holds(standing.place)) continue;
+        const auto [entry, added] = noted_.try_emplace(id, TNotedPerson{standing.place, *standing.person});
+        if (added) continue;
+        entry->second.place = standing.place;
+        entry->second.record.CopyFrom(*standing.person);
     }
 }
 
@@ -91,14 +172,16 @@ std::vector<TReturnedPerson> TPersonPlaces::ReturnMovesAcrossKeptFiles(TComplete
                                                                        const TKeptFiles& kept) const
 {
     std::vector<TReturnedPerson> returned;
-    if (!kept.Any() || noted_.empty()) return returned;
-    for (const auto& [id, place] : CurrentPlaces(world)) {
+    if (!kept.Any() || !noting_) return returned;
+    for (const auto& [id, standing] : CurrentPlaces(world)) {
         const auto noted = noted_.find(id);
-        if (noted == noted_.end() || noted->second.country == place.country) continue;
-        if (!kept.Holds(noted->second) && !kept.Holds(place)) continue;
-        TPerson& person = *world.GetPerson(id);
-        Release(world, place, person);
-        returned.push_back(PutBack(world, noted->second, kept, person, place));
+        if (noted == noted_.end()) {
+            if (kept.Holds(standing.place)) returned.push_back(PlaceNewPerson(world, kept, standing));
+            continue;
+        }
+        const TPersonPlace& place = noted->second.place;
+        if (place.country == standing.place.country || (!kept.Holds(place) && !kept.Holds(standing.place))) continue;
+        returned.push_back(PutBack(world, place, noted->second.record, kept, standing));
     }
     return returned;
 }
@@ -107,6 +190,7 @@ void TPersonPlaces::Undo(TCompleteWorld& world, const std::vector<TReturnedPerso
 {
     for (auto entry = returned.rbegin(); entry != returned.rend(); ++entry) {
         if (entry->taken) Release(world, entry->to, *entry->person);
+        entry->person->CopyFrom(*entry->moved);
         Take(world, entry->from, *entry->person);
     }
 }

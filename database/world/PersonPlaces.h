@@ -5,13 +5,14 @@
 // save, so that after the next load every person stands in one place.
 
 #include <cstdint>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
 #include "database/club/Club.h"
+#include "database/person/Person.h"
 
 class TCompleteWorld;
-class TPerson;
 
 // A club's squad, a country's additional managers or the players without
 // club.
@@ -36,29 +37,40 @@ struct TKeptFiles {
 };
 
 // A person put back: from where the world had him to where the files hold
-// him. Not taken when a kept file holds him at a place the world no longer
-// has.
+// him, or, for one no file holds yet, to a place of a file the save writes.
+// Not taken when a kept file holds him at a place the world no longer has.
 struct TReturnedPerson {
     TPerson* person = nullptr;
     TPersonPlace from;
     TPersonPlace to;
     bool taken = true;
+    // His record as the world had it before, for a save that fails.
+    std::shared_ptr<const TPerson> moved;
 };
 
 class TPersonPlaces {
 public:
-    void Clear() { noted_.clear(); }
-    // Notes the world's places as the files now hold them: those of kept
-    // files stay as noted before.
+    void Clear();
+    // Notes the world's places, and each person's record, as the files now
+    // hold them: those of kept files stay as noted before.
     void Note(TCompleteWorld& world, const TKeptFiles& kept);
     void Forget(std::uint32_t personId) { noted_.erase(personId); }
     // Puts every person moved into or out of a kept file since the note
-    // back where the files hold him. One whose squad is gone or full joins
-    // the players without club, or else his country's additional managers.
+    // back where the files hold him, his record as they hold it. One whose
+    // squad is gone or full, and one made since the note who stands in a
+    // kept file, join the players without club, or else a country's
+    // additional managers.
     std::vector<TReturnedPerson> ReturnMovesAcrossKeptFiles(TCompleteWorld& world, const TKeptFiles& kept) const;
     // Takes the returns back, for a save that failed.
     static void Undo(TCompleteWorld& world, const std::vector<TReturnedPerson>& returned);
 
 private:
-    std::unordered_map<std::uint32_t, TPersonPlace> noted_;
+    struct TNotedPerson {
+        TPersonPlace place;
+        TPerson record;
+    };
+
+    std::unordered_map<std::uint32_t, TNotedPerson> noted_;
+    // Clear until the first note: before it, no person is a new one.
+    bool noting_ = false;
 };

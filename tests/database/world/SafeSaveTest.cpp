@@ -47,13 +47,15 @@ protected:
         platform::SkipDiskWaits(false);
         SampleWorldTest::TearDown();
     }
-    // Gives the large countries but the one named the contents of a small
+    // Gives the large countries but those named the contents of a small
     // one, so that the hundreds of saves of a test stay quick.
-    void ShrinkLargeCountriesBut(int kept)
+    void ShrinkLargeCountriesBut(std::initializer_list<int> kept)
     {
         const Bytes small = ReadBytes(base_.DatabasePath(u"Country91.sav"));
         for (int id : {14, 21, 45}) {
-            if (id != kept) testing_support::WriteBytes(world_->GetCountryFilePath(id), small);
+            if (std::find(kept.begin(), kept.end(), id) == kept.end()) {
+                testing_support::WriteBytes(world_->GetCountryFilePath(id), small);
+            }
         }
     }
     // Every file of the database folder by name.
@@ -96,7 +98,7 @@ std::vector<std::pair<const char*, std::string>> DamagedForms(const std::string&
 
 TEST_F(SafeSaveTest, ADamagedCountryFileIsReportedOnceAndKeptUnlessTheUserAgrees)
 {
-    ShrinkLargeCountriesBut(14);
+    ShrinkLargeCountriesBut({14});
     const Bytes original = ReadBytes(base_.DatabasePath(u"Country14.sav"));
     for (const auto& [name, damaged] : DamagedForms(Text(original))) {
         SCOPED_TRACE(name);
@@ -294,36 +296,101 @@ std::string PersonKey(const TPerson& person)
            std::to_string(person.GetBirthDate().GetDayNumber());
 }
 
-// Every place that holds each person, by name and birth day: a club's
-// squad, a country's additional managers, the players without club.
-std::map<std::string, std::vector<std::string>> PlacesByPerson(const TCompleteWorld& world)
+// Hands visit each person with the place that holds him: a club's squad, a
+// country's additional managers, the players without club.
+template <typename Visit>
+void ForEachPlacedPerson(const TCompleteWorld& world, Visit&& visit)
 {
-    std::map<std::string, std::vector<std::string>> places;
     for (int id = 1; id <= TCompleteWorld::LastCountryId; ++id) {
         TCountry& country = *world.GetCountry(id);
         for (int index = 0; index < country.GetClubCount(); ++index) {
             const TClub& club = *country.GetClubByIndex(index);
-            for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
-                places[PersonKey(*club.GetSquadPerson(slot))].push_back(ClubPlace(club.GetId()));
-            }
+            for (int slot = 0; slot < club.GetSquadCount(); ++slot) visit(ClubPlace(club.GetId()), *club.GetSquadPerson(slot));
         }
-        for (const auto& entry : country.GetAdditionalManagers()) {
-            places[PersonKey(*entry.second)].push_back("managers " + std::to_string(id));
-        }
+        for (const auto& entry : country.GetAdditionalManagers()) visit("managers " + std::to_string(id), *entry.second);
     }
     for (int index = 0; index < world.GetFreeAgents().GetCount(); ++index) {
-        places[PersonKey(*world.GetFreeAgents().GetPlayer(index))].push_back("without club");
+        visit("without club", *world.GetFreeAgents().GetPlayer(index));
     }
+}
+
+// Every place that holds each person, by name and birth day.
+std::map<std::string, std::vector<std::string>> PlacesByPerson(const TCompleteWorld& world)
+{
+    std::map<std::string, std::vector<std::string>> places;
+    ForEachPlacedPerson(world, [&places](const std::string& place, const TPerson& person) {
+        places[PersonKey(person)].push_back(place);
+    });
     for (auto& entry : places) std::sort(entry.second.begin(), entry.second.end());
     return places;
 }
 
+// What a move writes into a person's record: joined year, contract, team,
+// both shirt numbers and the history.
+std::string MoveRecord(const TPerson& person)
+{
+    std::string record = std::to_string(person.GetYearJoined()) + " to " + std::to_string(person.GetContractUntil()) +
+                         (person.IsReserveTeam() ? " reserve #" : " first #") + std::to_string(person.GetShirtNumber()) +
+                         "/" + std::to_string(person.GetReserveShirtNumber());
+    for (int index = 0; index < person.GetHistoryCount(); ++index) {
+        const THistoryEntry& spell = person.GetHistoryEntry(index);
+        char text[64];
+        std::snprintf(text, sizeof text, ", %x %u-%u%s", spell.clubId, spell.start.GetDayNumber(),
+                      spell.end.GetDayNumber(), spell.IsRunning() ? " running" : "");
+        record += text;
+    }
+    return record;
+}
+
+std::map<std::string, std::string> RecordsByPerson(const TCompleteWorld& world)
+{
+    std::map<std::string, std::string> records;
+    ForEachPlacedPerson(world, [&records](const std::string&, const TPerson& person) {
+        records[PersonKey(person)] = MoveRecord(person);
+    });
+    return records;
+}
+
+// The clubs of the country at which the person's history holds a running
+// spell.
+std::vector<TTeamId> RunningClubsIn(const TPerson& person, int country)
+{
+    std::vector<TTeamId> clubs;
+    for (int index = 0; index < person.GetHistoryCount(); ++index) {
+        const THistoryEntry& spell = person.GetHistoryEntry(index);
+        if (spell.IsRunning() && TeamCountry(spell.clubId) == country) clubs.push_back(spell.clubId);
+    }
+    return clubs;
+}
+
+const TPerson* FindPerson(const TCompleteWorld& world, const std::string& key)
+{
+    const TPerson* found = nullptr;
+    ForEachPlacedPerson(world, [&](const std::string&, const TPerson& person) {
+        if (PersonKey(person) == key) found = &person;
+    });
+    return found;
+}
+
+// A player made in the editor, his name new at each call.
+TPerson* NewPlayer(TCompleteWorld& world)
+{
+    static char16_t serial = u'A';
+    TPerson* person = world.CreatePerson(world.GetFreePersonId(), false);
+    person->Init(PersonPlayer, 21);
+    person->SetFirstName(u"Neu");
+    person->SetLastName((u"Zugang " + std::u16string(1, serial++)).c_str());
+    return person;
+}
+
 // A move between England's file and another: the person moved, null when
-// he cannot be, and where to.
+// he cannot be, where to, and where a save that keeps England's file puts
+// him (null: where the first load had him).
 struct TPersonMove {
     const char* name;
     TPerson* (*move)(TCompleteWorld& world);
     const char* to;
+    const char* kept = nullptr;
 };
 
 TPerson* MoveFirstPlayer(TCompleteWorld& world, TTeamId from, TTeamId to)
@@ -358,14 +425,28 @@ const TPersonMove MovesAcrossEngland[] = {
          return person;
      },
      "club e0001"},
+    {"new player without club to an English club",
+     [](TCompleteWorld& w) {
+         TPerson* person = NewPlayer(w);
+         return w.GetFreeAgents().Add(person) == 1 && person->MoveToClub(w.GetClub(0xE0003), 0) ? person : nullptr;
+     },
+     "club e0003", "without club"},
+    {"new player of a German club to an English club",
+     [](TCompleteWorld& w) {
+         TPerson* person = NewPlayer(w);
+         return w.GetClub(0x150003)->AddPlayer(person) && person->MoveToClub(w.GetClub(0xE0002), 0) ? person : nullptr;
+     },
+     "club e0002", "without club"},
 };
 
 // Country14.sav loses a club's end line, so that the load stops at its fifth
-// club, and persons move into and out of its first four. Kept with No, the
-// file cannot take the moves: the save puts each person back, names him,
-// and after the next load every person stands where the first load had him,
-// once; a save that fails keeps the moves. Replaced with Yes, every move is
-// kept.
+// club, and persons move into and out of its first four, two of them made
+// after the load. Kept with No, the file cannot take the moves: the save
+// puts each person back, his record as the files hold it, and names him;
+// after the next load every person stands where the first load had him,
+// once, with the record it read, and each new one stands among the players
+// without club in no running spell at an English club. A save that fails
+// keeps the moves. Replaced with Yes, every move is kept.
 TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
 {
     std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
@@ -379,6 +460,7 @@ TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
     };
     ASSERT_TRUE(load());
     const auto loaded = PlacesByPerson(*world_);
+    const auto loadedRecords = RecordsByPerson(*world_);
     {
         MessageCapture no(AppMessage::IdNo);
         ASSERT_TRUE(world_->SaveWorld().saved) << "a save before the moves keeps what the file holds in mind";
@@ -391,12 +473,14 @@ TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
             moved.emplace_back(PersonKey(*person), TPerson::GetShortName(person));
         }
         const auto movedPlaces = PlacesByPerson(*world_);
+        const auto movedRecords = RecordsByPerson(*world_);
         {
             MessageCapture failure(answer);
             platform::FailWritesAfter(1);
             EXPECT_FALSE(world_->SaveWorld().saved);
             platform::FailWritesAfter(0);
             EXPECT_EQ(PlacesByPerson(*world_), movedPlaces) << "a failed save keeps every move";
+            EXPECT_EQ(RecordsByPerson(*world_), movedRecords) << "and every record as the move left it";
         }
         {
             MessageCapture question(answer);
@@ -408,16 +492,195 @@ TEST_F(SafeSaveTest, APersonMovedIntoOrOutOfAKeptCountryFileStandsInOnePlace)
             }
         }
         ASSERT_TRUE(load());
-        const auto places = PlacesByPerson(*world_);
-        EXPECT_EQ(places == loaded, answer == AppMessage::IdNo);
+        auto places = PlacesByPerson(*world_);
+        const auto records = RecordsByPerson(*world_);
         for (std::size_t n = 0; n < moved.size(); ++n) {
             const TPersonMove& move = MovesAcrossEngland[n];
-            const std::string expected = answer == AppMessage::IdNo ? loaded.at(moved[n].first).at(0) : move.to;
-            const auto found = places.find(moved[n].first);
+            const std::string& key = moved[n].first;
+            const bool isNew = loaded.count(key) == 0;
+            const char* kept = move.kept != nullptr ? move.kept : loaded.at(key).at(0).c_str();
+            const std::string expected = answer == AppMessage::IdNo ? kept : move.to;
+            const auto found = places.find(key);
             EXPECT_EQ(found != places.end() ? found->second : std::vector<std::string>{}, std::vector<std::string>{expected})
                 << move.name;
+            if (answer == AppMessage::IdNo) {
+                const TPerson* person = FindPerson(*world_, key);
+                ASSERT_NE(person, nullptr) << move.name;
+                for (const TTeamId club : RunningClubsIn(*person, 14)) EXPECT_EQ(ClubPlace(club), expected) << move.name;
+                if (!isNew) {
+                    EXPECT_EQ(records.at(key), loadedRecords.at(key)) << move.name;
+                }
+            }
+            if (isNew) places.erase(key);
+        }
+        EXPECT_EQ(places == loaded, answer == AppMessage::IdNo);
+        if (answer == AppMessage::IdNo) {
+            for (const auto& [key, record] : loadedRecords) EXPECT_EQ(records.at(key), record) << key;
         }
     }
+}
+
+// A German player moves to England, and another player of his club takes
+// the number he wore. Kept with No, England's file cannot take him: he is
+// back in his squad with the file's record, but for a number no other
+// player of his team wears.
+TEST_F(SafeSaveTest, APlayerPutBackWhoseNumberWasGivenAwayWearsAFreeOne)
+{
+    ShrinkLargeCountriesBut({14, 21});
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string end = "%INDEXEND%CLUB5\r\n";
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    TClub& german = *world_->GetClub(0x150002);
+    TPerson* player = german.GetSquadPerson(0);
+    ASSERT_TRUE(player->IsPlayer() && player->IsFirstTeam());
+    const std::uint8_t number = player->GetShirtNumber();
+    const std::string record = MoveRecord(*player);
+    const std::string key = PersonKey(*player);
+    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0002), 0));
+    for (int slot = 0;; ++slot) {
+        TPerson* teammate = german.GetSquadPerson(slot);
+        ASSERT_NE(teammate, nullptr);
+        if (!teammate->IsPlayer() || !teammate->IsFirstTeam()) continue;
+        teammate->SetShirtNumber(number);
+        break;
+    }
+    {
+        MessageCapture no(AppMessage::IdNo);
+        ASSERT_TRUE(world_->SaveWorld().saved);
+    }
+    NewWorld();
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    const auto places = PlacesByPerson(*world_);
+    ASSERT_EQ(places.at(key), std::vector<std::string>{"club 150002"});
+    const TClub& back = *world_->GetClub(0x150002);
+    const TPerson& returned = *FindPerson(*world_, key);
+    EXPECT_NE(returned.GetShirtNumber(), number);
+    EXPECT_FALSE(back.IsShirtNumberUsedBy(&returned, false));
+    const std::string numbered = "#" + std::to_string(returned.GetShirtNumber()) + "/";
+    std::string expected = record;
+    expected.replace(expected.find('#'), expected.find('/') - expected.find('#') + 1, numbered);
+    EXPECT_EQ(MoveRecord(returned), expected);
+}
+
+// In every damaged form of England's file that still gives a club, a German
+// player, a player made after the load among the players without club and
+// one made in a German club move to England. Kept with No, the file cannot
+// take them: the save names all three. After the next load the German
+// player stands in his squad with the record the first load read, and each
+// new one among the players without club, in no running spell at an
+// English club; each stands in one place.
+TEST_F(SafeSaveTest, EveryDamagedFormPutsBackAMovedPlayerWholeAndLosesNoNewOne)
+{
+    ShrinkLargeCountriesBut({14, 21});
+    int formsWithAClub = 0;
+    for (const auto& [name, damaged] : DamagedForms(Text(ReadBytes(base_.DatabasePath(u"Country14.sav"))))) {
+        SCOPED_TRACE(name);
+        base_.WriteDatabaseFile(u"Country14.sav", damaged);
+        NewWorld();
+        {
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        }
+        TCountry& england = *world_->GetCountry(14);
+        TClub* english = nullptr;
+        for (int index = 0; english == nullptr && index < england.GetClubCount(); ++index) {
+            TClub* club = england.GetClubByIndex(index);
+            if (!IsNationalTeamId(club->GetId()) && club->GetSquadCount() + 2 <= TClub::SquadCapacity) english = club;
+        }
+        if (english == nullptr) continue;
+        ++formsWithAClub;
+        TPerson* moved = world_->GetClub(0x150002)->GetSquadPerson(0);
+        const std::string movedKey = PersonKey(*moved);
+        const std::string movedRecord = MoveRecord(*moved);
+        ASSERT_TRUE(moved->MoveToClub(english, 0));
+        TPerson* free = NewPlayer(*world_);
+        ASSERT_EQ(world_->GetFreeAgents().Add(free), 1);
+        ASSERT_TRUE(free->MoveToClub(english, 0));
+        TPerson* german = NewPlayer(*world_);
+        ASSERT_TRUE(world_->GetClub(0x150001)->AddPlayer(german));
+        ASSERT_TRUE(german->MoveToClub(english, 0));
+        const std::vector<std::string> keys{PersonKey(*free), PersonKey(*german)};
+        const std::vector<std::u16string> names{TPerson::GetShortName(moved), TPerson::GetShortName(free),
+                                                TPerson::GetShortName(german)};
+        {
+            MessageCapture no(AppMessage::IdNo);
+            ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
+            ASSERT_EQ(no.Messages().size(), 2u);
+            for (const std::u16string& named : names) EXPECT_NE(no.Messages().back().find(named), std::u16string::npos);
+        }
+        NewWorld();
+        {
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        }
+        const auto places = PlacesByPerson(*world_);
+        for (const std::string& key : keys) {
+            const auto found = places.find(key);
+            ASSERT_NE(found, places.end()) << key;
+            EXPECT_EQ(found->second, std::vector<std::string>{"without club"}) << key;
+            EXPECT_TRUE(RunningClubsIn(*FindPerson(*world_, key), 14).empty()) << key;
+        }
+        ASSERT_EQ(places.count(movedKey), 1u);
+        EXPECT_EQ(places.at(movedKey), std::vector<std::string>{"club 150002"});
+        EXPECT_EQ(MoveRecord(*FindPerson(*world_, movedKey)), movedRecord);
+    }
+    EXPECT_GE(formsWithAClub, 8);
+}
+
+// England's file and Without.sav are both damaged and kept with No: a
+// player made in a German club and moved to England, and one made among
+// the players without club, stand in no kept file. Each joins the
+// additional managers of his country, or of the first country whose file
+// is written when his own is kept.
+TEST_F(SafeSaveTest, APersonMadeAfterTheLoadJoinsAdditionalManagersWhenWithoutSavIsKeptToo)
+{
+    ShrinkLargeCountriesBut({14, 21});
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
+    const std::string end = "%INDEXEND%CLUB5\r\n";
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    std::string freeAgents = database_testing::FileText(base_.DatabasePath(u"Without.sav"));
+    const std::size_t count = freeAgents.find("\r\n") + 2;
+    base_.WriteDatabaseFile(u"Without.sav", freeAgents.replace(count, freeAgents.find("\r\n", count) - count, "x"));
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    ASSERT_TRUE(world_->GetFreeAgents().IsDamaged());
+    TPerson* german = NewPlayer(*world_);
+    ASSERT_TRUE(world_->GetClub(0x150001)->AddPlayer(german));
+    ASSERT_TRUE(german->MoveToClub(world_->GetClub(0xE0002), 0));
+    TPerson* english = NewPlayer(*world_);
+    english->SetNationality(14);
+    ASSERT_EQ(world_->GetFreeAgents().Add(english), 1);
+    const std::string germanKey = PersonKey(*german);
+    const std::string englishKey = PersonKey(*english);
+    {
+        MessageCapture no(AppMessage::IdNo);
+        const auto result = world_->SaveWorld();
+        ASSERT_TRUE(result.saved && result.keptDamagedFreeAgents);
+        ASSERT_EQ(no.Messages().size(), 2u);
+        for (const TPerson* person : {german, english}) {
+            EXPECT_NE(no.Messages().back().find(TPerson::GetShortName(person)), std::u16string::npos);
+        }
+    }
+    NewWorld();
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    const auto places = PlacesByPerson(*world_);
+    ASSERT_EQ(places.count(germanKey), 1u);
+    EXPECT_EQ(places.at(germanKey), std::vector<std::string>{"managers 21"});
+    EXPECT_TRUE(RunningClubsIn(*FindPerson(*world_, germanKey), 14).empty());
+    ASSERT_EQ(places.count(englishKey), 1u);
+    EXPECT_EQ(places.at(englishKey), std::vector<std::string>{"managers 1"});
 }
 
 // The highest club section number of a country file's text, read or not.
@@ -438,7 +701,7 @@ std::uint32_t HighestClubSection(const std::string& file)
 // lower number, and a reference to the new club would name that one.
 TEST_F(SafeSaveTest, ANewClubOfADamagedCountryTakesANumberItsFileDoesNotHold)
 {
-    ShrinkLargeCountriesBut(14);
+    ShrinkLargeCountriesBut({14});
     for (const auto& [name, damaged] : DamagedForms(Text(ReadBytes(base_.DatabasePath(u"Country14.sav"))))) {
         SCOPED_TRACE(name);
         base_.WriteDatabaseFile(u"Country14.sav", damaged);
@@ -511,7 +774,7 @@ class SaveFaultTest : public SafeSaveTest, public testing::WithParamInterface<in
 TEST_P(SaveFaultTest, ASaveFailingAtAnyWriteChangesNothing)
 {
     constexpr int Shards = 4;
-    ShrinkLargeCountriesBut(0);
+    ShrinkLargeCountriesBut({});
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
     ChangeEveryCountry();
     const auto before = Folder();
