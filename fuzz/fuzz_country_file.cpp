@@ -1,12 +1,14 @@
 // Reads arbitrary bytes as a country file (its VERSION and DATE sections
 // included), its competitions through the competition factory as a load
 // reads them. A file that reads, damaged or not, must write, and what it
-// writes must read again without damage; nothing may crash or overrun.
+// writes must read again without damage and name no competition the file
+// did not; nothing may crash or overrun.
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
+#include <vector>
 
 #include "competition/CompetitionFactory.h"
 #include "core/AppMessage.h"
@@ -14,6 +16,7 @@
 #include "database/country/Country.h"
 #include "database/country/CountryFile.h"
 #include "database/world/Date.h"
+#include "fuzz/FuzzCompetitions.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -55,6 +58,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)removal;
     CIndexTextFile out;
     if (!out.OpenWrite(path) || !WriteCountrySections(country, out) || !out.Close()) __builtin_trap();
+    std::vector<std::uint8_t> written;
+    if (!platform::ReadWholeFile(path, written) || !fuzz_support::NamesNoOtherCompetition(bytes, written, 14)) __builtin_trap();
     CIndexTextFile again;
     TCountry reread;
     PrepareCountry(reread);

@@ -1,7 +1,9 @@
 // Reads arbitrary bytes as country 14's file into a world of named countries
 // with the competition factory installed, as a load does, and saves it; the
 // saved file is loaded and saved again. The second save must write the
-// bytes of the first: whatever a save changes, it changes at the first.
+// bytes of the first: whatever a save changes, it changes at the first. The
+// first must name no competition the file did not: a record is never
+// written as another competition.
 
 #include <cstddef>
 #include <cstdint>
@@ -16,6 +18,7 @@
 #include "database/country/CountryFile.h"
 #include "database/world/GameIdMaps.h"
 #include "database/world/WorldList.h"
+#include "fuzz/FuzzCompetitions.h"
 #include "fuzz/FuzzWorld.h"
 #include "platform/Platform.h"
 
@@ -59,8 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     static const bool installed = (InstallCompetitionFactory(), true);
     (void)installed;
     SetAppMessageSink({Silent, nullptr});
+    const std::span<const std::uint8_t> bytes(data, size);
     std::vector<std::uint8_t> first;
-    if (!LoadAndSave(std::span<const std::uint8_t>(data, size), first)) return 0;
+    if (!LoadAndSave(bytes, first)) return 0;
+    if (!fuzz_support::NamesNoOtherCompetition(bytes, first, 14)) __builtin_trap();
     std::vector<std::uint8_t> second;
     if (!LoadAndSave(first, second) || second != first) __builtin_trap();
     GetWorldList().SetCurrentWorld(nullptr);

@@ -83,6 +83,20 @@ class WorkingFolderTest(unittest.TestCase):
             self.assertEqual(read(self.path(*parts)), read(os.path.join(DATA, *parts)), os.path.join(*parts))
             self.assertIn("/".join(parts) + " replaced", said)
         self.assertNotIn("replaced", lay_out(self.work), "nothing to say when they match")
+        shipped = os.listdir(os.path.join(DATA, "trdata", "ger"))
+        self.assertEqual(sorted(os.listdir(self.path("trdata", "ger"))), sorted(shipped + ["Tool-EULA.rtf.~1~"]),
+                         "the replaced text beside the renewed one, and no other file")
+
+    def test_an_edited_localisation_file_is_kept_beside_the_renewed_one_at_every_replacement(self):
+        lay_out(self.work)
+        localisation = self.path("trdata", "DatabaseEditor.txt")
+        for edit in (1, 2):
+            write(localisation, b"\"Edit%d\" \"the user's own text\"\r\n" % edit)
+            kept = "%s.~%d~" % (localisation, edit)
+            self.assertIn("the replaced one is kept as " + kept + "\n", lay_out(self.work))
+            self.assertEqual(read(localisation), read(os.path.join(DATA, "trdata", "DatabaseEditor.txt")))
+        for edit in (1, 2):
+            self.assertEqual(read("%s.~%d~" % (localisation, edit)), b"\"Edit%d\" \"the user's own text\"\r\n" % edit)
 
     def test_a_shipped_file_the_folder_lacks_is_laid_out_again(self):
         lay_out(self.work)

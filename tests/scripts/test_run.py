@@ -1,12 +1,13 @@
-"""scripts/run without a display, over stand-ins for cmake, Wine and Xvfb:
-it builds with the jobs asked for, says at once why it cannot start, and
-leaves no display or editor running however the editor ends."""
+"""scripts/run over stand-ins for cmake, Wine and Xvfb: it builds with the
+jobs asked for, says at once why it cannot start, leaves no build, display
+or editor running however it ends, and returns only when the editor ended."""
 import os
+import signal
 import subprocess
 import time
 import unittest
 
-from stub_tools import StubbedTest, calls, still_running, stub_environment
+from stub_tools import StubbedTest, calls, is_running, recorded_pids, still_running, stub_environment
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(ROOT, "scripts", "run")
@@ -21,15 +22,31 @@ for argument in "$@"; do
 done
 echo "CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-}" >>"$log/cmake.calls"
 if [ -n "$build" ]; then
+  # STUB_STEP=build: a build that runs a compiler until stopped.
+  if [ "${STUB_STEP:-}" = build ]; then
+    remember
+    sleep 60 &
+    : >"$log/pids/compiler.$!"
+    : >"$log/step-running"
+    wait
+  fi
   mkdir -p "$build/app" "$build/tests"
   touch "$build/app/TrellanEditor.exe" "$build/tests/run_driver.exe"
 fi
 """,
     # STUB_EDITOR=runs keeps the editor open until the driver closes it;
-    # =ends lets it end at once, as a program that failed to start.
+    # =ends lets it end at once, as a program that failed to start;
+    # =restarts ends it at once after starting it again, as a snapshot
+    # restore does, and the new one runs two seconds.
     "wine": """case "$1" in
   TrellanEditor.exe)
+    echo "$DISPLAY" >"$log/editor-display"
     [ "$STUB_EDITOR" = ends ] && exit 1
+    if [ "$STUB_EDITOR" = restarts ]; then
+      setsid sleep 2 </dev/null >/dev/null 2>&1 &
+      : >"$log/pids/restarted-editor.$!"
+      exit 0
+    fi
     remember
     echo $$ >"$log/editor.pid"
     exec sleep 60 ;;
@@ -40,11 +57,30 @@ fi
     exec sleep 10 ;;
 esac
 """,
-    "wineboot": 'mkdir -p "$WINEPREFIX"\n',
-    "wineserver": "",
-    "xwininfo": "exit 1\n",
+    # STUB_STEP=prefix: a prefix's creation that, as Wine's, goes on after
+    # a Ctrl-C.
+    "wineboot": """if [ "${STUB_STEP:-}" = prefix ]; then
+  remember
+  : >"$log/step-running"
+  trap '' INT
+  sleep 10
+fi
+mkdir -p "$WINEPREFIX"
+""",
+    # -w waits while a program of the prefix runs.
+    "wineserver": """if [ "$1" = -w ]; then
+  for pid in "$log"/pids/*; do
+    while [ -e "$pid" ] && [ -e "/proc/${pid##*.}" ] && ! grep -q '^[^ ]* ([^)]*) Z' "/proc/${pid##*.}/stat"; do sleep 0.1; done
+  done
+fi
+""",
+    "xwininfo": '[ "${DISPLAY:-}" = :7 ]\n',
+    # Writes its display number a digit at a time, as a loaded machine may.
     "Xvfb": """remember
-echo 99 >&3 2>/dev/null
+sleep 0.3
+printf 4 >&3 2>/dev/null
+sleep 0.5
+echo 2 >&3 2>/dev/null
 exec sleep 60
 """,
     "import": 'for last; do :; done; touch "$last"\n',
@@ -58,12 +94,35 @@ class RunTest(StubbedTest):
         super().setUp()
         self.build = os.path.join(self.scratch, "build")
 
+    def environment(self, editor, **extra):
+        return stub_environment(self.stubs, self.log, TR_BUILD_DIR=self.build, STUB_EDITOR=editor, **extra)
+
     def run_script(self, editor, **extra):
-        environment = stub_environment(self.stubs, self.log, TR_BUILD_DIR=self.build, STUB_EDITOR=editor, **extra)
         started = time.monotonic()
-        done = subprocess.run([SCRIPT], env=environment, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              text=True, timeout=60)
+        done = subprocess.run([SCRIPT], env=self.environment(editor, **extra), stdout=subprocess.PIPE,
+                              stderr=subprocess.STDOUT, text=True, timeout=60)
         return done, time.monotonic() - started
+
+    def stop_during(self, step, stop):
+        """Starts the script as from a terminal of its own, calls stop with
+        it once the step runs, and returns its exit code and the seconds it
+        took to end after."""
+        run = subprocess.Popen([SCRIPT], env=self.environment("runs", STUB_STEP=step), stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True)
+        try:
+            deadline = time.monotonic() + 30
+            while not os.path.exists(os.path.join(self.log, "step-running")):
+                self.assertIsNone(run.poll(), "the script ended before the " + step)
+                self.assertLess(time.monotonic(), deadline, "the %s never started" % step)
+                time.sleep(0.1)
+            stopped = time.monotonic()
+            stop(run)
+            code = run.wait(timeout=30)
+            return code, time.monotonic() - stopped
+        finally:
+            if run.poll() is None:
+                os.killpg(run.pid, signal.SIGKILL)
+                run.wait()
 
     def test_a_run_takes_its_screenshot_with_the_jobs_asked_for_and_leaves_nothing_running(self):
         done, _ = self.run_script("runs", CMAKE_BUILD_PARALLEL_LEVEL="2")
@@ -86,10 +145,44 @@ class RunTest(StubbedTest):
         done, seconds = self.run_script("runs")
         self.assertNotEqual(done.returncode, 0)
         self.assertIn("Database holds no database: Countries.sav is missing", done.stdout)
-        self.assertIn("rm -rf", done.stdout)
+        self.assertIn("rm -rf %s && scripts/run" % os.path.join(self.build, "run", "Database"), done.stdout,
+                      "the user's league scripts stay")
         self.assertLess(seconds, 8)
         self.assertEqual(calls(self.log, "Xvfb"), [])
         self.assertFalse(any("TrellanEditor" in call for call in calls(self.log, "wine")))
+
+    def test_a_stop_during_the_build_ends_the_build_with_its_compilers(self):
+        for stop, code in ((signal.SIGTERM, 143), (signal.SIGHUP, 129), (signal.SIGINT, 130)):
+            with self.subTest(stop=stop.name):
+                os.makedirs(self.log, exist_ok=True)
+                exit_code, _ = self.stop_during("build", lambda run: os.kill(run.pid, stop))
+                self.assertEqual(still_running(self.log), [])
+                self.assertEqual(exit_code, code)
+                os.remove(os.path.join(self.log, "step-running"))
+
+    def test_a_ctrl_c_while_the_prefix_is_made_stops_the_script_before_the_editor(self):
+        exit_code, seconds = self.stop_during("prefix", lambda run: os.killpg(run.pid, signal.SIGINT))
+        self.assertEqual(exit_code, 130)
+        self.assertLess(seconds, 8, "not after the prefix was made")
+        self.assertEqual(still_running(self.log), [])
+        self.assertFalse(any("TrellanEditor" in call for call in calls(self.log, "wine")))
+
+    def test_a_start_reads_the_number_of_its_own_display_whole(self):
+        os.makedirs(os.path.join(self.build, "run"))
+        with open(os.path.join(self.build, "run", "display"), "w") as f:
+            f.write("99\n")
+        done, _ = self.run_script("runs")
+        self.assertEqual(done.returncode, 0, done.stdout)
+        with open(os.path.join(self.log, "editor-display")) as f:
+            self.assertEqual(f.read(), ":42\n")
+
+    def test_with_a_display_the_script_returns_when_the_editor_started_again_has_ended(self):
+        done, seconds = self.run_script("restarts", DISPLAY=":7")
+        self.assertEqual(done.returncode, 0, done.stdout)
+        restarted = [pid for name, pid in recorded_pids(self.log).items() if name.startswith("restarted-editor.")]
+        self.assertEqual(len(restarted), 1)
+        self.assertFalse(is_running(restarted[0]), "the editor started again still runs")
+        self.assertEqual(calls(self.log, "Xvfb"), [])
 
 
 if __name__ == "__main__":

@@ -21,12 +21,17 @@ for argument in "$@"; do
   previous="$argument"
 done
 """,
-    # The Windows tests run until stopped, one test with them, unless
-    # STUB_CTEST=quick; the other builds' tests pass at once.
+    # The Windows tests run until stopped, one test with them, after one
+    # that failed, unless STUB_CTEST=quick; the other builds' tests pass at
+    # once.
     "ctest": """case " $* " in
   *" --resource-spec-file "*)
+    echo "$TMPDIR" >"$log/ctest-temp-folder"
     if [ "${STUB_CTEST:-}" != quick ]; then
       remember
+      echo "      Start  1: Broken.Test"
+      echo "      Start  2: MainCommands.AHangingTest"
+      echo "1/9 Test  #1: Broken.Test ......................***Failed    0.10 sec"
       sleep 60 &
       : >"$log/pids/test.$!"
       : >"$log/windows-tests-running"
@@ -40,10 +45,12 @@ echo "100% tests passed, 0 tests failed out of 1"
 esac
 """,
     "wineboot": 'mkdir -p "$WINEPREFIX"\n',
-    # A persistent server: a process of its own session, as Wine's.
-    "wineserver": """server="$WINEPREFIX/.server"
+    # A persistent server: a process of its own session, found as Wine
+    # finds it, below the temporary folder it started with.
+    "wineserver": """server="${TMPDIR:-/tmp}/$(printf %s "$WINEPREFIX" | tr / _).server"
 case "$1" in
   -p*)
+    echo "$TMPDIR" >>"$log/server-temp-folders"
     setsid sleep 60 </dev/null >/dev/null 2>&1 &
     echo $! >"$server"
     : >"$log/pids/wineserver.$!" ;;
@@ -56,6 +63,11 @@ echo 99 >&3 2>/dev/null
 exec sleep 60
 """,
 }
+
+
+def server_record(temp, prefix):
+    """Where the wineserver stand-in started with temp keeps the prefix's server."""
+    return os.path.join(temp, prefix.replace("/", "_") + ".server")
 
 
 def tag(pid):
@@ -75,8 +87,14 @@ class TestCommandTest(StubbedTest):
         os.makedirs(os.path.join(self.build, "windows", "tests"))
         open(os.path.join(self.build, "windows", "tests", "desktop_keeper.exe"), "w").close()
         self.leftovers = []
+        self.groups = []
 
     def tearDown(self):
+        for group in self.groups:
+            try:
+                os.killpg(group, signal.SIGKILL)
+            except ProcessLookupError:
+                pass
         for process in self.leftovers:
             process.kill()
             process.wait()
@@ -95,23 +113,74 @@ class TestCommandTest(StubbedTest):
         self.leftovers.append(process)
         return process
 
+    def leftover_group(self):
+        """A process group as a ctest that runs a test: the leader and the
+        id of the test it started."""
+        leader = subprocess.Popen(["bash", "-c", "sleep 60 & echo $!; wait"], stdout=subprocess.PIPE, text=True,
+                                  start_new_session=True)
+        self.leftovers.append(leader)
+        test = int(leader.stdout.readline())
+        leader.stdout.close()
+        self.groups.append(leader.pid)
+        return leader, test
+
+    @staticmethod
+    def running_after_a_while(processes):
+        deadline = time.monotonic() + 3
+        while any(is_running(pid) for pid in processes.values()) and time.monotonic() < deadline:
+            time.sleep(0.1)
+        return sorted(name for name, pid in processes.items() if is_running(pid))
+
+    def wait_for_the_windows_tests(self, run):
+        deadline = time.monotonic() + 60
+        while not os.path.exists(os.path.join(self.log, "windows-tests-running")):
+            self.assertIsNone(run.poll(), run.stdout.read() if run.poll() is not None else "")
+            self.assertLess(time.monotonic(), deadline, "the Windows tests never started")
+            time.sleep(0.1)
+
     def test_a_run_stopped_while_the_windows_tests_run_leaves_nothing_behind(self):
         run = self.start()
         try:
-            deadline = time.monotonic() + 60
-            while not os.path.exists(os.path.join(self.log, "windows-tests-running")):
-                self.assertIsNone(run.poll(), run.stdout.read() if run.poll() is not None else "")
-                self.assertLess(time.monotonic(), deadline, "the Windows tests never started")
-                time.sleep(0.1)
+            self.wait_for_the_windows_tests(run)
             self.assertEqual(len(self.desk_folders()), 1)
             os.kill(run.pid, signal.SIGTERM)
-            run.wait(timeout=20)
+            output, _ = run.communicate(timeout=20)
         finally:
             if run.poll() is None:
                 os.killpg(run.pid, signal.SIGKILL)
                 run.wait()
             run.stdout.close()
-        self.assertNotEqual(run.returncode, 0)
+        self.assertEqual(run.returncode, 143)
+        self.assertEqual(still_running(self.log), [])
+        self.assertEqual(self.desk_folders(), [])
+        self.assertIn("Broken.Test ......................***Failed", output, "the failures so far")
+        self.assertIn("tests still running:\n  MainCommands.AHangingTest\n", output)
+
+    def test_the_windows_tests_reach_the_wineservers_of_their_desks(self):
+        run = self.start(STUB_CTEST="quick")
+        output, _ = run.communicate(timeout=60)
+        self.assertEqual(run.returncode, 0, output)
+        with open(os.path.join(self.log, "ctest-temp-folder")) as f:
+            tests_temp = f.read().splitlines()
+        with open(os.path.join(self.log, "server-temp-folders")) as f:
+            servers_temp = f.read().splitlines()
+        self.assertGreaterEqual(len(servers_temp), 3, "the shared desk and one per window test")
+        self.assertEqual(set(servers_temp), set(tests_temp))
+        self.assertEqual(still_running(self.log), [])
+
+    def test_the_next_run_ends_the_windows_tests_of_a_run_killed_outright(self):
+        killed = self.start()
+        try:
+            self.wait_for_the_windows_tests(killed)
+            os.kill(killed.pid, signal.SIGKILL)
+            killed.wait()
+        finally:
+            killed.stdout.close()
+        self.assertNotEqual(still_running(self.log, settle=0), [])
+        run = self.start(STUB_CTEST="quick")
+        output, _ = run.communicate(timeout=60)
+        self.assertEqual(run.returncode, 0, output)
+        self.assertIn("left by a test run that did not end", output)
         self.assertEqual(still_running(self.log), [])
         self.assertEqual(self.desk_folders(), [])
 
@@ -121,10 +190,15 @@ class TestCommandTest(StubbedTest):
         dead = os.path.join(self.temp, "trellan-wine.dead00")
         display = self.leftover()
         server = self.leftover()
-        os.makedirs(os.path.join(dead, "desk0", "prefix"))
-        for name, text in (("owner", "%d 1" % ended.pid), ("processes", tag(display.pid)),
-                           (os.path.join("desk0", "prefix", ".server"), str(server.pid))):
-            with open(os.path.join(dead, name), "w") as f:
+        ctest, test = self.leftover_group()
+        prefix = os.path.join(dead, "desk0", "prefix")
+        os.makedirs(prefix)
+        os.makedirs(os.path.join(dead, "tmp"))
+        for path, text in ((os.path.join(dead, "owner"), "%d 1" % ended.pid),
+                           (os.path.join(dead, "processes"), tag(display.pid)),
+                           (os.path.join(dead, "ctest"), tag(ctest.pid)),
+                           (server_record(os.path.join(dead, "tmp"), prefix), str(server.pid))):
+            with open(path, "w") as f:
                 f.write(text + "\n")
         alive = os.path.join(self.temp, "trellan-wine.alive0")
         os.makedirs(alive)
@@ -137,11 +211,8 @@ class TestCommandTest(StubbedTest):
         self.assertEqual(run.returncode, 0, output)
         self.assertIn("clearing away " + dead, output)
         self.assertEqual(self.desk_folders(), ["trellan-wine.alive0", "trellan-wine.young0"])
-        deadline = time.monotonic() + 2
-        while (is_running(display.pid) or is_running(server.pid)) and time.monotonic() < deadline:
-            time.sleep(0.1)
-        self.assertFalse(is_running(display.pid), "the dead run's display")
-        self.assertFalse(is_running(server.pid), "the dead run's wineserver")
+        left = {"display": display.pid, "wineserver": server.pid, "ctest": ctest.pid, "test": test}
+        self.assertEqual(self.running_after_a_while(left), [], "of the dead run")
         self.assertEqual(still_running(self.log), [])
 
 

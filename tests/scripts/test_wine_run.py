@@ -13,6 +13,7 @@ SCRIPT = os.path.join(ROOT, "scripts", "wine-run")
 # The first start prints nothing when STUB_SILENT_FIRST is set; a started
 # program prints its first line and then hangs until it is ended.
 STUBS = {
+    "wineboot": 'mkdir -p "$WINEPREFIX"\n',
     "wine": """if [ -n "${STUB_SILENT_FIRST:-}" ] && [ ! -e "$log/started" ]; then : >"$log/started"; exit 0; fi
 remember
 echo "[ RUN      ] MainCommands.AHangingTest"
@@ -52,6 +53,17 @@ class WineRunTest(StubbedTest):
         line, _ = self.first_line(STUB_SILENT_FIRST="1")
         self.assertIn("MainCommands.AHangingTest", line)
         self.assertEqual(len(calls(self.log, "wine")), 2)
+
+    def test_a_desk_prefix_cleared_away_is_not_made_again(self):
+        desks = os.path.join(self.scratch, "trellan-wine.abcdef")
+        prefix = os.path.join(desks, "shared", "prefix")
+        run = subprocess.run([SCRIPT, "tests.exe", "--gtest_list_tests"], stdout=subprocess.PIPE,
+                             stderr=subprocess.STDOUT, text=True, timeout=30,
+                             env=dict(self.environment, TR_WINE_DESKS=desks, WINEPREFIX=prefix))
+        self.assertNotEqual(run.returncode, 0)
+        self.assertIn(prefix + " is gone", run.stdout)
+        self.assertFalse(os.path.exists(desks))
+        self.assertEqual(calls(self.log, "wine") + calls(self.log, "wineboot"), [])
 
 
 if __name__ == "__main__":

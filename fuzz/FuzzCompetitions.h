@@ -1,0 +1,53 @@
+#pragma once
+// The competitions a country file's records name, for the targets that
+// check that a save writes no competition as another.
+
+#include <cstdint>
+#include <set>
+#include <span>
+#include <string_view>
+
+#include "competition/CompetitionId.h"
+#include "competition/Keywords.h"
+#include "core/files/IndexTextFile.h"
+
+namespace fuzz_support {
+
+// The ids that the references of every record section "COMP<n>" of a
+// country file give, wherever the file holds one, as a load reads them: a
+// reference without a country names one of the file's country. A reference
+// whose country or index no id can hold names none.
+inline std::set<std::uint32_t> NamedCompetitions(std::span<const std::uint8_t> bytes, std::uint32_t fileCountry)
+{
+    constexpr std::u16string_view RecordBegin = u"%INDEX%COMP";
+    std::set<std::uint32_t> ids;
+    CIndexTextFile file;
+    if (!file.OpenFromBytes(bytes, u"Country.sav")) return ids;
+    while (file.NextLine()) {
+        const std::u16string_view line = file.GetCurrentLineView();
+        if (!line.starts_with(RecordBegin) || line.size() == RecordBegin.size()) continue;
+        if (line.substr(RecordBegin.size()).find_first_not_of(u"0123456789") != std::u16string_view::npos) continue;
+        const std::size_t next = file.GetLinePosition();
+        ReadValueText(file);
+        const TCompetitionRef ref = ParseCompetitionRef(ReadValueText(file).substr(0, 99));
+        file.SetLinePosition(next);
+        const std::int64_t country = ref.country < 0 ? fileCountry : ref.country;
+        if (country > 0xFF || ref.index < 0 || ref.index > 0xFFFF) continue;
+        ids.insert(MakeCompetitionId(static_cast<std::uint32_t>(country), ref.type, static_cast<std::uint32_t>(ref.index)));
+    }
+    return ids;
+}
+
+// Whether the written file names only competitions the read one named,
+// but for pools: a load lays out the pools between the levels of leagues.
+inline bool NamesNoOtherCompetition(std::span<const std::uint8_t> read, std::span<const std::uint8_t> written,
+                                    std::uint32_t fileCountry)
+{
+    const std::set<std::uint32_t> named = NamedCompetitions(read, fileCountry);
+    for (const std::uint32_t id : NamedCompetitions(written, fileCountry)) {
+        if (!named.contains(id) && TypeOfId(id) != TypePool) return false;
+    }
+    return true;
+}
+
+}  // namespace fuzz_support
