@@ -433,7 +433,10 @@ TEST_F(CompetitionRecordsTest, ShapelessCupOfAnOlderLayoutKeepsItsKindWithOrWith
         {"with short names of digits", Lines({"7", "200"}), saved},
         {"without short names", Lines({"200"}), saved},
         {"without short names, a comment before the kind", Lines({";", "200"}),
-         head + Lines({";", "200", "0", "0"}) + rest}};
+         head + Lines({";", "200", "0", "0"}) + rest},
+        {"with short names, a plus before the kind", Lines({"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"", "+200"}),
+         head + Lines({"+200", "0", "0"}) + rest},
+        {"without short names, a plus before the kind", Lines({"+200"}), head + Lines({"+200", "0", "0"}) + rest}};
     const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
     for (const Case& c : cases) {
         TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2005, 3));
