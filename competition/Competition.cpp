@@ -432,7 +432,7 @@ void CDBCompetition::ShiftOldSecondSeason()
 void CDBCompetition::ReadSeasonSections(CIndexTextFile& file, int maxCount, bool scheduleEmpty)
 {
     calendar_ = {};
-    if (file.FindSection(u"MATCHDAYS")) {
+    if (file.FindNestedSection(u"MATCHDAYS")) {
         const char16_t* next = file.PeekLine();
         if (next != nullptr && !std::u16string_view(next).starts_with(CIndexTextFile::SectionEndPrefix)) {
             ParseDayList(0, ReadValueText(file), maxCount);
@@ -449,7 +449,7 @@ void CDBCompetition::ReadSeasonSections(CIndexTextFile& file, int maxCount, bool
         file.FindSectionEnd(u"MATCHDAYS");
     }
     bool secondRead = false;
-    if (file.FindSection(u"MATCHDAYS2")) {
+    if (file.FindNestedSection(u"MATCHDAYS2")) {
         const char16_t* next = file.PeekLine();
         if (next != nullptr && !std::u16string_view(next).starts_with(CIndexTextFile::SectionEndPrefix)) {
             ParseDayList(1, ReadValueText(file), maxCount);
