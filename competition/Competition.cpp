@@ -18,11 +18,11 @@ namespace {
 bool ValidSeason(int season) { return season == 0 || season == 1; }
 bool ValidDay(int day) { return day >= 0 && day < SeasonDays; }
 
-// An integer alone, blanks around it allowed.
+// An integer alone, signed as a read takes it, blanks around it allowed.
 bool HoldsNumber(std::u16string_view line)
 {
     const std::size_t first = line.find_first_not_of(u" \t");
-    if (first != std::u16string_view::npos && line[first] == u'-') line.remove_prefix(first + 1);
+    if (first != std::u16string_view::npos && (line[first] == u'-' || line[first] == u'+')) line.remove_prefix(first + 1);
     return ParseStrictDecimal(line, 0xFFFFFFFF).has_value();
 }
 
@@ -432,7 +432,7 @@ void CDBCompetition::ShiftOldSecondSeason()
 void CDBCompetition::ReadSeasonSections(CIndexTextFile& file, int maxCount, bool scheduleEmpty)
 {
     calendar_ = {};
-    if (file.FindSection(u"MATCHDAYS")) {
+    if (file.FindNestedSection(u"MATCHDAYS")) {
         const char16_t* next = file.PeekLine();
         if (next != nullptr && !std::u16string_view(next).starts_with(CIndexTextFile::SectionEndPrefix)) {
             ParseDayList(0, ReadValueText(file), maxCount);
@@ -449,7 +449,7 @@ void CDBCompetition::ReadSeasonSections(CIndexTextFile& file, int maxCount, bool
         file.FindSectionEnd(u"MATCHDAYS");
     }
     bool secondRead = false;
-    if (file.FindSection(u"MATCHDAYS2")) {
+    if (file.FindNestedSection(u"MATCHDAYS2")) {
         const char16_t* next = file.PeekLine();
         if (next != nullptr && !std::u16string_view(next).starts_with(CIndexTextFile::SectionEndPrefix)) {
             ParseDayList(1, ReadValueText(file), maxCount);

@@ -13,6 +13,7 @@
 #include "core/files/FileMessages.h"
 #include "core/text/Format.h"
 #include "core/files/IndexTextFile.h"
+#include "core/text/WorldLanguageHook.h"
 #include "database/world/DatabaseVersion.h"
 #include "database/world/StagedSection.h"
 #include "platform/TextCodec.h"
@@ -78,57 +79,76 @@ SeasonDayCodes& ContinentCodes(int continent)
     return codes[continent];
 }
 
-// The competition registered, null when none was.
-const CDBCompetition* ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, std::u16string_view key,
-                                    SeasonDayCodes& dayCodes, std::uint32_t ownerId, TCompetitionRegistry& registry,
-                                    std::vector<std::u16string>& problems)
+// The name the names line after the reference gives in the database
+// language, read ahead: for a record that is not read.
+std::u16string NameAhead(CIndexTextFile& file)
+{
+    const std::size_t at = file.GetLinePosition();
+    char16_t names[6][CDBCompetition::NameCapacity] = {};
+    file.ReadQuotedStrings(&names[0][0], CDBCompetition::NameCapacity);
+    file.SetLinePosition(at);
+    const int language = GetWorldDatabaseLanguage();
+    return names[language < 0 || language > 5 ? 0 : language];
+}
+
+TRecordRead ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, SeasonDayCodes& dayCodes,
+                          std::uint32_t ownerId, TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
 {
     const Made made = ClassOfLine(ReadValueText(file));
-    const TCompetitionRef ref = ParseCompetitionRef(ReadValueText(file).substr(0, 99));
+    const std::u16string reference = ReadValueText(file).substr(0, 99);
+    const TCompetitionRef ref = ParseCompetitionRef(reference);
     std::uint32_t country = static_cast<std::uint32_t>(ref.country);
     if (ref.country < 0 || EqualsNoCase(prefix, u"LG")) country = CountryOfId(ownerId);
     const bool discarded = made == Made::DiscardedCup || made == Made::DiscardedSwiss;
-    // A country or an index that an id cannot hold would make the record
-    // another competition's: it is named and not read.
-    if (made != Made::Nothing && !discarded && (country > 0xFF || ref.index < 0 || ref.index > 0xFFFF)) {
-        problems.emplace_back(key);
-        return nullptr;
+    // A class this program does not know, or a country or an index that an
+    // id cannot hold (which would make the record another competition's):
+    // the record is named and not read.
+    TRecordRead read;
+    if (made == Made::Nothing || (!discarded && (country > 0xFF || ref.index < 0 || ref.index > 0xFFFF))) {
+        read.name = CompetitionRecordName(NameAhead(file), reference);
+        problems.push_back(read.name);
+        return read;
     }
     const std::uint32_t id = MakeCompetitionId(country, ref.type, static_cast<std::uint32_t>(ref.index));
     std::unique_ptr<CDBCompetition> competition = MakeCompetition(made, id, ownerId, registry);
-    if (competition == nullptr) return nullptr;
     auto* league = dynamic_cast<CDBLeague*>(competition.get());
     if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
     competition->Read(file);
-    if (discarded) return nullptr;
-    if (competition->WasRepaired()) problems.emplace_back(key);
+    read.brokenLine = file.GetBrokenSectionLine();
+    read.brokenSection = file.GetBrokenSectionKey();
+    if (!TDatabaseVersion::IsVersionAtLeast(0x2007, 26)) {
+        competition->SetName(5, competition->GetNameInLanguage(1));
+    }
+    read.name = CompetitionRecordName(competition->GetName(), reference);
+    if (discarded) return read;
+    if (competition->WasRepaired()) problems.push_back(read.name);
     if (made != Made::Pool) {
         competition->FillDayCodes(0, dayCodes[0]);
         competition->FillDayCodes(1, dayCodes[1]);
     }
-    if (!TDatabaseVersion::IsVersionAtLeast(0x2007, 26)) {
-        competition->SetName(5, competition->GetNameInLanguage(1));
-    }
     // A second record of an id already read is consumed and dropped.
-    const CDBCompetition* read = competition.get();
-    if (registry.Register(std::move(competition))) return read;
-    problems.emplace_back(key);
-    return nullptr;
+    const CDBCompetition* registered = competition.get();
+    if (registry.Register(std::move(competition))) {
+        read.competition = registered;
+    } else {
+        problems.push_back(read.name);
+    }
+    return read;
 }
-
-}  // namespace
 
 // Each record is read from its own lines, so that a damaged one cannot
 // read into the next.
-const CDBCompetition* ReadStagedRecord(const TStagedSection& section, std::u16string_view prefix,
-                                       std::u16string_view key, SeasonDayCodes& dayCodes, std::uint32_t ownerId,
-                                       TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
+TRecordRead ReadStagedRecord(const TStagedSection& section, std::u16string_view prefix, std::u16string_view key,
+                             SeasonDayCodes& dayCodes, std::uint32_t ownerId, TCompetitionRegistry& registry,
+                             std::vector<std::u16string>& problems)
 {
     const std::string bytes = "\xEF\xBB\xBF" + section.GetFileForm();
     CIndexTextFile record;
     record.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
-    return ReadOneRecord(record, prefix, std::u16string(key), dayCodes, ownerId, registry, problems);
+    return ReadOneRecord(record, prefix, dayCodes, ownerId, registry, problems);
 }
+
+}  // namespace
 
 void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDayCodes& dayCodes, std::uint32_t ownerId,
                       TCompetitionRegistry& registry, std::vector<std::u16string>& problems)
@@ -144,7 +164,10 @@ void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDa
             problems.push_back(key);
             return;
         }
-        ReadStagedRecord(section, prefix, key, dayCodes, ownerId, registry, problems);
+        // Outside a country file a broken nested section has no file
+        // damage to name it: the record is named.
+        const TRecordRead read = ReadStagedRecord(section, prefix, key, dayCodes, ownerId, registry, problems);
+        if (read.brokenLine != 0) problems.push_back(read.name);
     }
 }
 
@@ -228,8 +251,7 @@ void InstallCompetitionFactory()
 {
     TCompetitionReader reader;
     reader.readRecord = [](const TStagedSection& section, std::u16string_view key, std::uint32_t ownerId,
-                           TCompetitionRegistry& registry,
-                           std::vector<std::u16string>& problems) -> const CDBCompetitionBase* {
+                           TCompetitionRegistry& registry, std::vector<std::u16string>& problems) {
         SeasonDayCodes scratch{};
         return ReadStagedRecord(section, u"COMP", key, scratch, ownerId, registry, problems);
     };

@@ -387,6 +387,8 @@ void CIndexTextFile::Reset()
     text_.reset();
     lineStarts_.reset();
     lineCount_ = next_ = 0;
+    brokenSectionLine_ = 0;
+    brokenSectionKey_.clear();
     bytes_.reset();
     utf8_ = nullptr;
     byteShifts_.clear();
@@ -500,14 +502,59 @@ bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view 
     // so the search looks at first units alone.
     for (std::size_t line = next_; line < lineCount_; ++line) {
         if (text_[lineStarts_[line]] != u'%') continue;
-        const std::u16string_view text(LineAt(line), LineLength(line));
-        if (text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key)) {
+        if (IsMarker(line, prefix, key)) {
             next_ = line + 1;
             return true;
         }
+        const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.starts_with(SectionEndPrefix) || (stopAtBegin && text.starts_with(SectionBeginPrefix))) break;
     }
     return false;
+}
+
+std::size_t CIndexTextFile::SkipComments(std::size_t line) const
+{
+    while (line < lineCount_ && text_[lineStarts_[line]] == u';') ++line;
+    return line;
+}
+
+bool CIndexTextFile::IsMarker(std::size_t line, std::u16string_view prefix, std::u16string_view key) const
+{
+    const std::u16string_view text(LineAt(line), LineLength(line));
+    return text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key);
+}
+
+void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key)
+{
+    if (brokenSectionLine_ != 0) return;
+    brokenSectionLine_ = line + 1;
+    brokenSectionKey_ = key;
+}
+
+// The begin line the values of a block expect: found, doubled (the second
+// one is passed over), misspelt (any line of a marker's first unit in its
+// place) or missing (the values stand there at once); the last two only
+// when the first section line after the values is the key's end line.
+bool CIndexTextFile::FindNestedSection(std::u16string_view key)
+{
+    if (FindSection(key)) {
+        const std::size_t second = SkipComments(next_);
+        if (second < lineCount_ && IsMarker(second, SectionBeginPrefix, key)) {
+            NoteBrokenSection(second, key);
+            next_ = second + 1;
+        }
+        return true;
+    }
+    if (mode_ != Mode::Reading || key.empty()) return false;
+    const std::size_t first = SkipComments(next_);
+    if (first >= lineCount_ || std::u16string_view(LineAt(first)).starts_with(SectionEndPrefix)) return false;
+    const bool misspelt = text_[lineStarts_[first]] == u'%';
+    std::size_t line = misspelt ? first + 1 : first;
+    while (line < lineCount_ && text_[lineStarts_[line]] != u'%') ++line;
+    if (line >= lineCount_ || !IsMarker(line, SectionEndPrefix, key)) return false;
+    NoteBrokenSection(first, key);
+    next_ = misspelt ? first + 1 : first;
+    return true;
 }
 
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)

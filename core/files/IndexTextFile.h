@@ -116,6 +116,16 @@ public:
     {
         return StepToMarker(SectionEndPrefix, key) || SeekMarker(SectionEndPrefix, key, false);
     }
+    // FindSection for a section that a block of values holds at this
+    // point. A begin line that is missing, misspelt or doubled is read
+    // past when the section's own end line shows where the section stands:
+    // the read goes on with its values, and the first such line is noted
+    // for the file's reader to name.
+    bool FindNestedSection(std::u16string_view key);
+    // The number (from 1) of the first begin line FindNestedSection read
+    // past, 0 for none, and the key it sought there.
+    std::size_t GetBrokenSectionLine() const { return brokenSectionLine_; }
+    const std::u16string& GetBrokenSectionKey() const { return brokenSectionKey_; }
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);
 
@@ -230,6 +240,10 @@ private:
     // Seeks the line prefix+key, giving up at a line that begins with one
     // of the stop prefixes; the position is unchanged on failure.
     bool SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin);
+    // The first line from line on that is no comment; lineCount_ for none.
+    std::size_t SkipComments(std::size_t line) const;
+    bool IsMarker(std::size_t line, std::u16string_view prefix, std::u16string_view key) const;
+    void NoteBrokenSection(std::size_t line, std::u16string_view key);
     // Steps to the next line, comments included, when it is prefix+key.
     bool StepToMarker(std::u16string_view prefix, std::u16string_view key)
     {
@@ -307,6 +321,8 @@ private:
     CBufferRecycler::TBuffer<std::uint32_t> lineStarts_;
     std::size_t lineCount_ = 0;
     std::size_t next_ = 0;
+    std::size_t brokenSectionLine_ = 0;
+    std::u16string brokenSectionKey_;
     // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
     // line ended by CR LF) keeps its bytes: they are the lines' file form. Any other file's lines are
     // encoded into the scratch buffer.

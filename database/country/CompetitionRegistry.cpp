@@ -63,6 +63,11 @@ std::vector<std::uint32_t> TCompetitionRegistry::IdsOf(std::uint32_t country, st
     return ids;
 }
 
+std::u16string CompetitionRecordName(std::u16string_view name, std::u16string_view reference)
+{
+    return std::u16string(name.empty() ? reference : name);
+}
+
 void ReportRepairedRecords(const std::vector<std::u16string>& records, std::u16string_view fileName)
 {
     if (records.empty()) return;

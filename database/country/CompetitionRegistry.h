@@ -74,14 +74,29 @@ private:
     std::map<std::uint32_t, std::unique_ptr<CDBCompetitionBase>> competitions_;
 };
 
+// What reading one competition record gave.
+struct TRecordRead {
+    // The competition registered, null when none was.
+    const CDBCompetitionBase* competition = nullptr;
+    // How the user knows the record (CompetitionRecordName).
+    std::u16string name;
+    // The line of the record (from 1, its begin line not counted) where a
+    // nested section's begin line was missing, misspelt or doubled and
+    // read past, and that section's key; 0 for none.
+    std::size_t brokenLine = 0;
+    std::u16string brokenSection;
+};
+
+// A record as the user knows it: its name, or where it has none the
+// reference its file gives.
+std::u16string CompetitionRecordName(std::u16string_view name, std::u16string_view reference);
+
 // The factory as the country file sees it: reads one record, kept as the
-// lines of its section key, under the owner and registers it, giving the
-// competition registered (null when none was); the names of records it had
-// to repair or could not register go to problems.
+// lines of its section key, under the owner and registers it; the names of
+// records it had to repair or could not register go to problems.
 struct TCompetitionReader {
-    const CDBCompetitionBase* (*readRecord)(const TStagedSection& section, std::u16string_view key,
-                                            std::uint32_t ownerId, TCompetitionRegistry& registry,
-                                            std::vector<std::u16string>& problems) = nullptr;
+    TRecordRead (*readRecord)(const TStagedSection& section, std::u16string_view key, std::uint32_t ownerId,
+                              TCompetitionRegistry& registry, std::vector<std::u16string>& problems) = nullptr;
     // A country's empty root competition.
     std::unique_ptr<CDBCompetitionBase> (*makeRoot)(std::uint32_t id, TCompetitionRegistry& registry) = nullptr;
     // The cup shapes and the international competitions of the script

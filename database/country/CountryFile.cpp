@@ -87,6 +87,7 @@ private:
         const bool followed = ReadCompetitionPart() && ReadCompetitions() && ReadClubs() && ReadCountryRecords() &&
                               ReadAdditionalManagers() && ReadPool() && ReadSettings();
         if (followed) CloseSection(CountrySection);
+        damage_.ReportBrokenSection(file_);
         ConvertOldRatings();
         // Looks are drawn once the country's appearance masks are read.
         for (TPoolPlayer& entry : c_.pool_) entry.CompleteDefaults(c_);
@@ -114,6 +115,7 @@ private:
     // False, with the damage noted, for a section without its end line.
     bool CloseSection(std::u16string_view key)
     {
+        damage_.ReportBrokenSection(file_);
         if (file_.FindSectionEnd(key)) return true;
         damage_.ReportNotClosed(file_, key);
         return false;
@@ -272,19 +274,27 @@ private:
 
     // A record whose reference names a competition that the file does not
     // hold (another country's, an index or a type beyond those of a
-    // country), and one the factory named and could not register, would be
-    // left out of the next save: its lines are kept as they stand, written
-    // after the others, and the record is named.
+    // country), and one the factory named and could not register or read
+    // (an unknown class), would be left out of the next save: its lines are
+    // kept as they stand, written after the others, and the record is
+    // named. A broken nested section in a record is damage of this file.
     void ReadCompetitionRecord(TStagedSection entry, const std::u16string& key, std::vector<std::u16string>& repaired)
     {
         TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
         const auto country = static_cast<std::uint32_t>(c_.id_);
         const std::size_t named = repaired.size();
-        const CDBCompetitionBase* read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
-        if (read != nullptr ? IsInFileOrder(read->GetId(), country) : repaired.size() == named) return;
-        registry.Take(read);
+        const TRecordRead read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
+        if (read.brokenLine != 0) {
+            const std::string& lines = entry.GetFileForm();
+            const auto recordLines = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+            // The stream stands on the record's end line.
+            damage_.ReportBrokenSection(file_.GetLineNumber() - recordLines - 1 + read.brokenLine, read.brokenSection);
+        }
+        const CDBCompetitionBase* competition = read.competition;
+        if (competition != nullptr ? IsInFileOrder(competition->GetId(), country) : repaired.size() == named) return;
+        registry.Take(competition);
         c_.staged_.competitions.push_back(std::move(entry));
-        if (repaired.size() == named) repaired.push_back(key);
+        if (repaired.size() == named) repaired.push_back(read.name);
     }
 
     bool ReadClubs()

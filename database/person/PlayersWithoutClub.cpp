@@ -109,6 +109,7 @@ void TPlayersWithoutClub::LoadPlayersWithoutClub()
     }
     damage_.Clear();
     if (!Read(file)) damage_.ReportMissingSection(file, WithoutKey);
+    damage_.ReportBrokenSection(file);
     if (!IsDamaged()) return;
     file.SetError(damage_.GetDescription().c_str());
     ShowFileFormatError(file);

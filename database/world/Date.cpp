@@ -108,7 +108,7 @@ bool TDate::WriteDate(CIndexTextFile& file) const
 
 std::uint32_t TDate::ReadDate(CIndexTextFile& file)
 {
-    if (!file.FindSection(DateSection)) return 0;
+    if (!file.FindNestedSection(DateSection)) return 0;
     RawDate date = ReadDateLines(file, RawDate{1, 1, 2000});
     if (MeansNoDate(date.day, date.month, date.year)) {
         Clear();
@@ -125,7 +125,7 @@ std::uint32_t TDate::ReadDate(CIndexTextFile& file)
 std::uint32_t TDate::ReadPlain(CIndexTextFile& file)
 {
     Clear();
-    if (!file.FindSection(DateSection)) return 0;
+    if (!file.FindNestedSection(DateSection)) return 0;
     const RawDate date = ReadDateLines(file, RawDate{});
     if (MeansNoDate(date.day, date.month, date.year)) return 0;
     const std::int64_t dayNumber = ToDayNumber(date.year, date.month, date.day);

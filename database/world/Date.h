@@ -82,7 +82,9 @@ public:
     // Reads the "DATE" section with clamps (year below 100 gets 1900 added,
     // other years outside 1700..2100 become 2000, months and days outside
     // their range 1); 0/0/0 reads as no date. A missing section leaves the
-    // date and returns 0, else the stored day number is returned.
+    // date and returns 0, else the stored day number is returned. A begin
+    // line that is misspelt, missing or doubled is read past and noted
+    // (CIndexTextFile::FindNestedSection).
     std::uint32_t ReadDate(CIndexTextFile& file);
     // The same without clamps; a missing section or a date outside the
     // day-number range stores no date.

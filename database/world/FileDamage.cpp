@@ -49,6 +49,18 @@ void TFileDamage::ReportNotClosed(const CIndexTextFile& file, std::u16string_vie
     Report(file, u"Database.Error.SectionNotClosed"_tk, section);
 }
 
+void TFileDamage::ReportBrokenSection(const CIndexTextFile& file)
+{
+    if (file.GetBrokenSectionLine() != 0) ReportBrokenSection(file.GetBrokenSectionLine(), file.GetBrokenSectionKey());
+}
+
+void TFileDamage::ReportBrokenSection(std::size_t line, std::u16string_view section)
+{
+    if (IsDamaged()) return;
+    Keep(line, ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.SectionBeginBroken"_tk),
+                             {{u"_SECTION", section}}));
+}
+
 void TFileDamage::ReportFound(std::u16string_view message)
 {
     if (!IsDamaged()) description_ = message;

@@ -30,6 +30,11 @@ public:
     void ReportNotClosed(const CIndexTextFile& file, std::u16string_view section);
     // The count said fewer entries than the section holds.
     void ReportUncounted(const CIndexTextFile& file, std::u16string_view section, std::int32_t count);
+    // A nested section whose begin line a reader found missing, misspelt
+    // or doubled and read past (CIndexTextFile::FindNestedSection), at
+    // that line; nothing when the file noted none.
+    void ReportBrokenSection(const CIndexTextFile& file);
+    void ReportBrokenSection(std::size_t line, std::u16string_view section);
     // Damage that shows only once the whole database is read, at no line.
     void ReportFound(std::u16string_view message);
 

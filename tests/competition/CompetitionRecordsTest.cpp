@@ -103,7 +103,26 @@ TEST_F(CompetitionRecordsTest, DamagedRecordsAreRepairedOrDroppedAndNamed)
     EXPECT_EQ(std::u16string(league.GetNameInLanguage(0)), u"L") << "the first record of an id stays";
     EXPECT_EQ(Get<CDBPool>(TypePool, 1).GetCheckedCount(), 3);
     EXPECT_EQ(registry_.Get(MakeCompetitionId(Country, 20, 0)), nullptr);
-    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"COMP0", u"COMP1"}));
+    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"L", u"Twice"})) << "named as the user knows them";
+}
+
+// A record of a class this program does not know is named and not read; so
+// is, outside a country file, one whose nested section's begin line was
+// read past. Each is named by its name, or without one by its reference.
+TEST_F(CompetitionRecordsTest, UnknownClassesAndBrokenSeasonSectionsAreNamedByNameOrReference)
+{
+    std::string text = Fixture(u"Records.txt");
+    text.replace(text.find("%INDEX%MATCHDAYS2"), 17, "%INDEX%MATCHDAYS_2");
+    text.replace(text.find("DB_CUP"), 6, "DB_POKAL");
+    text.replace(text.find("DB_CUP"), 6, " DB_CUP");
+    const std::size_t names = text.find("\"", text.find("%INDEX%COMP2"));
+    text.replace(names, text.find("\r\n", names) - names, "\"\",\"\",\"\",\"\",\"\",\"\"");
+    Read(text);
+    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"Liga", u"Pokal", u"{ 3, LE_CUP, 0 }"}));
+    EXPECT_EQ(registry_.Get(MakeCompetitionId(Country, TypeFaCup, 0)), nullptr);
+    const auto& league = Get<CDBLeague>(TypeLeague, 0);
+    EXPECT_EQ(league.GetMatchdayOnDay(1, 11), 1) << "the second season read from its own line";
+    EXPECT_EQ(league.GetMatchdayOnDay(1, 10), 0);
 }
 
 TEST_F(CompetitionRecordsTest, LeagueSizesAndCalendar)
@@ -433,7 +452,10 @@ TEST_F(CompetitionRecordsTest, ShapelessCupOfAnOlderLayoutKeepsItsKindWithOrWith
         {"with short names of digits", Lines({"7", "200"}), saved},
         {"without short names", Lines({"200"}), saved},
         {"without short names, a comment before the kind", Lines({";", "200"}),
-         head + Lines({";", "200", "0", "0"}) + rest}};
+         head + Lines({";", "200", "0", "0"}) + rest},
+        {"with short names, a plus before the kind", Lines({"\"a\",\"b\",\"c\",\"d\",\"e\",\"f\"", "+200"}),
+         head + Lines({"+200", "0", "0"}) + rest},
+        {"without short names, a plus before the kind", Lines({"+200"}), head + Lines({"+200", "0", "0"}) + rest}};
     const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
     for (const Case& c : cases) {
         TDatabaseVersion::SetFileVersion(MakeDatabaseVersion(0x2005, 3));
@@ -498,7 +520,7 @@ TEST_F(CompetitionRecordsTest, ShapelessCupLeavesOutAnEndLineItsLinesDidNotOpenA
 {
     Read(Lines({"1", "%INDEX%COMP0", "DB_CUP", "{ 3, FA_CUP, 0 }", "%INDEX%X", "200", "0", "0", "%INDEXEND%X", "1,2",
                 "%INDEXEND%COMP0"}));
-    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"COMP0"}));
+    EXPECT_EQ(problems_, (std::vector<std::u16string>{u"%INDEX%X"})) << "its names as read";
     const std::string saved = Write({MakeCompetitionId(Country, TypeFaCup, 0)});
     EXPECT_NE(saved.find(Lines({"200", "0", "0", "1,2", "%INDEXEND%COMP0"})), std::string::npos) << saved;
 }

@@ -165,7 +165,7 @@ TEST_F(VersionGateTest, AFollowerCycleEndsEveryWalkAndRoundTrips)
 TEST_F(VersionGateTest, ADuplicateIdIsNamedAndTheFirstRecordKept)
 {
     const ReadRecords read(Fixture(u"DuplicateId.txt"), TDatabaseVersion::ProgramVersion);
-    EXPECT_EQ(read.problems, (std::vector<std::u16string>{u"COMP1"}));
+    EXPECT_EQ(read.problems, (std::vector<std::u16string>{u"Zwei"}));
     EXPECT_EQ(read.registry.Size(), 2u);
     EXPECT_EQ(Name(read.Get<CDBLeague>(LeagueId), 1), u"League");
     EXPECT_EQ(read.Get<CDBPool>(PoolId).GetCheckedCount(), 1) << "the record after the duplicate is read";
@@ -176,7 +176,7 @@ TEST_F(VersionGateTest, ADuplicateIdIsNamedAndTheFirstRecordKept)
 TEST_F(VersionGateTest, OversizedCountsAreBoundedAndTheRepairRoundTrips)
 {
     const ReadRecords read(Fixture(u"OversizedCounts.txt"), TDatabaseVersion::ProgramVersion);
-    EXPECT_EQ(read.problems, (std::vector<std::u16string>{u"COMP0"}));
+    EXPECT_EQ(read.problems, (std::vector<std::u16string>{u"Liga"}));
     const auto& league = read.Get<CDBLeague>(LeagueId);
     EXPECT_EQ(league.GetTeamCount(), 128);
     EXPECT_EQ(league.GetRounds(), 1);

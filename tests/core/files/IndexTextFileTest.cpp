@@ -283,6 +283,50 @@ TEST(IndexTextFileSections, FindSectionStopsAtAnotherSectionsLine)
     EXPECT_EQ(NextInt32(stream), 2);
 }
 
+// A nested section of a block of values is found past a misspelt, missing
+// or doubled begin line when its own end line follows its values; the
+// first such line is noted and the values read where they stand. Without
+// that end line nothing is found, noted or passed.
+TEST(IndexTextFileSections, FindNestedSectionReadsPastABrokenBeginLineAndNotesIt)
+{
+    const struct {
+        const char* text;
+        bool found;
+        std::size_t brokenLine;
+        std::int32_t value;
+    } cases[] = {
+        {"%INDEX%D\r\n5\r\n%INDEXEND%D\r\n", true, 0, 5},
+        {"%INDEX%X\r\n5\r\n%INDEXEND%D\r\n", true, 1, 5},
+        {"%INDEXEND%D\r\n5\r\n%INDEXEND%D\r\n", false, 0, 0},
+        {"%IDNEX%D\r\n;c\r\n5\r\n%INDEXEND%D\r\n", true, 1, 5},
+        {"5\r\n6\r\n%INDEXEND%D\r\n", true, 1, 5},
+        {"%INDEX%D\r\n%INDEX%D\r\n5\r\n%INDEXEND%D\r\n", true, 2, 5},
+        {"%INDEX%D\r\n;c\r\n%INDEX%D\r\n5\r\n%INDEXEND%D\r\n", true, 3, 5},
+        {";c\r\n5\r\n%INDEXEND%D\r\n", true, 2, 5},
+        {"5\r\n%INDEXEND%E\r\n", false, 0, 5},
+        {"%INDEX%X\r\n5\r\n%INDEXEND%X\r\n", false, 0, 0},
+        {"%INDEX%X\r\n5\r\n", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CIndexTextFile stream;
+        OpenText(stream, c.text);
+        EXPECT_EQ(stream.FindNestedSection(u"D"), c.found);
+        EXPECT_EQ(stream.GetBrokenSectionLine(), c.brokenLine);
+        EXPECT_EQ(stream.GetBrokenSectionKey(), c.brokenLine != 0 ? u"D" : u"");
+        EXPECT_EQ(NextInt32(stream), c.value) << "the value read next";
+    }
+    CIndexTextFile stream;
+    OpenText(stream, "%INDEX%X\r\n1\r\n%INDEXEND%D\r\n%INDEX%Y\r\n2\r\n%INDEXEND%E\r\n");
+    ASSERT_TRUE(stream.FindNestedSection(u"D"));
+    ASSERT_TRUE(stream.FindSectionEnd(u"D"));
+    ASSERT_TRUE(stream.FindNestedSection(u"E"));
+    EXPECT_EQ(stream.GetBrokenSectionLine(), 1u) << "the first one stays";
+    EXPECT_EQ(stream.GetBrokenSectionKey(), u"D");
+    ASSERT_TRUE(stream.OpenFromBytes(Bytes("1\r\n"), u"memory"));
+    EXPECT_EQ(stream.GetBrokenSectionLine(), 0u) << "a file opened anew has none";
+}
+
 TEST(IndexTextFileSections, FindSectionPassesValuesAndCommentsOnly)
 {
     CIndexTextFile stream;

@@ -469,9 +469,10 @@ TEST_F(CountryFileTest, ACompetitionTheFileDoesNotHoldIsNamedAndKeptWhole)
                  {"DB_LEAGUE", "{ 14, FRIENDLY, 0 }"},   {"DB_CUP", "{ 14, CHALLENGE_SHIELD, 0 }"},
                  {"DB_CUP", "{ 14, FA_CUP, 1 }"},        {"DB_LEAGUE", "{ 5, LEAGUE, 0 }"},
                  {"DB_ROUND", "{ 14, RELEGATION, 65536 }"}, {"DB_POOL", "{ 14, POOL, -1 }"},
-                 {"DB_LEAGUE", "{ 270, LEAGUE, 0 }"}};
+                 {"DB_LEAGUE", "{ 270, LEAGUE, 0 }"},    {"DB_LIGA", "{ 14, LEAGUE, 0 }"},
+                 {" DB_LEAGUE", "{ 14, LEAGUE, 0 }"},    {"db_league", "{ 14, LEAGUE, 0 }"}};
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.reference);
+        SCOPED_TRACE(std::string(c.classLine) + " " + c.reference);
         std::string changed = text;
         changed.replace(changed.find(head), head.size(),
                         "%INDEX%COMP0\r\n" + std::string(c.classLine) + "\r\n" + c.reference + "\r\n");
@@ -481,9 +482,9 @@ TEST_F(CountryFileTest, ACompetitionTheFileDoesNotHoldIsNamedAndKeptWhole)
         MessageCapture messages;
         CIndexTextFile file;
         ASSERT_TRUE(ReadText(changed, file));
-        EXPECT_EQ(messages.Messages().size(), 1u);
-        EXPECT_NE(messages.Messages().empty() ? std::u16string::npos : messages.Messages()[0].find(u"COMP0"),
-                  std::u16string::npos);
+        // Named as the user knows it, in the database language.
+        ASSERT_EQ(messages.Messages().size(), 1u);
+        EXPECT_TRUE(messages.Messages()[0].ends_with(u" Erste Liga")) << testing_support::Narrow(messages.Messages()[0]);
         const std::string first = WriteEngland();
         EXPECT_NE(first.find(record), std::string::npos);
         EXPECT_NE(first.find("1\r\n\"Erste Liga\",\"First Division\""), std::string::npos);
@@ -537,5 +538,61 @@ TEST_F(CountryFileTest, PoolEntriesOfOldFilesGetTheirLooksFromTheCountry)
             EXPECT_TRUE(allowed(England().GetHairColourMask(), entry.GetHairColour()));
             EXPECT_EQ(entry.GetFacialHair(), 1);
         }
+    }
+}
+
+
+// A nested section inside a block of values whose begin line is misspelt,
+// missing or doubled is damage at that line; its values are read where
+// they stand, so that every value after it keeps its place.
+TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShiftsNoValue)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin(), sample.end());
+    ASSERT_TRUE(ReadText(text, *std::make_unique<CIndexTextFile>()));
+    ASSERT_FALSE(England().IsDamaged());
+    const std::string sound = WriteEngland();
+    const auto lineOf = [&](std::size_t at) { return 1 + static_cast<int>(std::count(text.begin(), text.begin() + at, '\n')); };
+    const std::string date = "%INDEX%DATE\r\n";
+    const std::size_t settingsDate = text.find("Edwards\r\n" + date) + 9;
+    const std::size_t playerBirth = text.find(date);
+    const std::size_t historyDate = text.find(date, text.find("%INDEX%HIST\r\n", playerBirth));
+    const std::size_t secondSeason = text.find("%INDEX%MATCHDAYS2\r\n");
+    ASSERT_EQ(lineOf(settingsDate), 56609);
+    ASSERT_EQ(lineOf(historyDate), 358);
+    ASSERT_EQ(lineOf(secondSeason), 42);
+    const struct {
+        const char* name;
+        std::size_t at;
+        std::string line;
+        std::string replacement;
+        int damagedLine;
+        const char16_t* section;
+    } cases[] = {
+        {"settings, misspelt", settingsDate, date, "%INDEX%DATX\r\n", 56609, u"DATE"},
+        {"settings, missing", settingsDate, date, "", 56609, u"DATE"},
+        {"settings, doubled", settingsDate, date, date + date, 56610, u"DATE"},
+        {"player, misspelt", playerBirth, date, "%INDEX%DAT\r\n", lineOf(playerBirth), u"DATE"},
+        {"history, doubled", historyDate, date, date + date, 359, u"DATE"},
+        {"history, missing", historyDate, date, "", 358, u"DATE"},
+        {"second season, misspelt", secondSeason, "%INDEX%MATCHDAYS2\r\n", "%INDEX%MATCHDAYS 2\r\n", 42, u"MATCHDAYS2"},
+        {"second season, misspelt in case", secondSeason, "%INDEX%MATCHDAYS2\r\n", "%INDEX%Matchdays2\r\n", 42, u"MATCHDAYS2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string changed = text;
+        changed.replace(c.at, c.line.size(), c.replacement);
+        Restart();
+        MessageCapture messages;
+        CIndexTextFile file;
+        ASSERT_TRUE(ReadText(changed, file));
+        EXPECT_TRUE(messages.Messages().empty());
+        ASSERT_TRUE(England().IsDamaged());
+        const std::u16string section =
+            ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.SectionBeginBroken"_tk), {{u"_SECTION", c.section}});
+        const std::u16string expected = ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.AtLine"_tk),
+                                                      {{u"_LINE", Format(u"%d", c.damagedLine)}, {u"_MESSAGE", section}});
+        EXPECT_EQ(England().GetFileDamage().GetDescription(), expected);
+        EXPECT_TRUE(WriteEngland() == sound) << "every value read as the sound file holds it";
     }
 }

@@ -131,6 +131,12 @@ TEST_F(DamagedWithout, TheShippedFileHoldsTwentyPlayersAndLoadsWithoutAMessage)
     EXPECT_FALSE(world_->GetFreeAgents().IsDamaged());
 }
 
+std::string DoubledHistoryDate(std::string text)
+{
+    const std::size_t date = text.find("%INDEX%DATE\r\n", text.find("%INDEX%HIST\r\n"));
+    return text.insert(date, "%INDEX%DATE\r\n");
+}
+
 TEST_F(DamagedWithout, EveryPlayerPresentIsKeptAndTheDamageReported)
 {
     struct Case {
@@ -146,6 +152,7 @@ TEST_F(DamagedWithout, EveryPlayerPresentIsKeptAndTheDamageReported)
         {WithCount("x"), 20, "a count that is no number"},
         {shipped.substr(0, lastPlayer + 200), 19, "cut inside the last player"},
         {shipped.substr(0, lastPlayer), 19, "cut before the last player"},
+        {DoubledHistoryDate(shipped), 20, "a history date's begin line doubled"},
     };
     for (const Case& c : cases) {
         NewWorld();
