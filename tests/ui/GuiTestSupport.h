@@ -66,6 +66,8 @@ std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add
 
 std::u16string WindowText(HWND window);
 std::u16string ItemText(HWND dialog, int id);
+// The text of a button that breaks its lines itself, its breaks as blanks.
+std::u16string ItemTextOnOneLine(HWND dialog, int id);
 // The choices of a combo box, in list order.
 std::vector<std::u16string> ComboTexts(HWND dialog, int id);
 // The text of a list view's cell.
