@@ -248,6 +248,22 @@ std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup)
     return picture;
 }
 
+std::vector<std::uint8_t> CaptureWithListDropped(HWND window, HWND combo)
+{
+    // A list drops only from the focused combo of the active window.
+    ::SetForegroundWindow(window);
+    ::SetFocus(combo);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpMessages();
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    ::GetComboBoxInfo(combo, &parts);
+    EXPECT_TRUE(::IsWindowVisible(parts.hwndList)) << "the list did not drop";
+    std::vector<std::uint8_t> picture = CaptureWithPopup(window, parts.hwndList);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    return picture;
+}
+
 INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act)
 {
     bool done = false;
