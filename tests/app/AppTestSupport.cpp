@@ -106,6 +106,15 @@ void StoreAcceptance(bool stored)
     }
 }
 
+// The program reads them from the folder its text language names.
+void LoadLanguageTables()
+{
+    const std::u16string folder = testing_support::SourcePath(
+        std::u16string(u"data\\trdata\\") + CTextManager::Instance()->GetText(u"Database.Folder"_tk));
+    LoadStadiumList(folder);
+    LoadTextFiles(folder);
+}
+
 TCompleteWorld* StartOverWorkingFolder(CLedraApp& app)
 {
     StoreAcceptance(true);
@@ -127,10 +136,12 @@ void InEachLanguageOfTheWorld(TCompleteWorld& world, const std::function<void()>
         SCOPED_TRACE(gui_test::LanguageName(text));
         world.SetDatabaseLanguage(static_cast<std::uint8_t>(database));
         CTextManager::Instance()->SetLanguage(text);
+        LoadLanguageTables();
         look();
     }
     world.SetDatabaseLanguage(before);
     CTextManager::Instance()->SetLanguage(language_choice::TextLanguageForDatabaseLanguage(before));
+    LoadLanguageTables();
 }
 
 HWND FindDialogWith(int controlId, DWORD processId)

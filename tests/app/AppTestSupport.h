@@ -71,10 +71,15 @@ private:
     HWND lastReport_ = nullptr;
 };
 
+// The shipped tables of names (kits, colours, formations, stadiums) of the
+// current text language.
+void LoadLanguageTables();
+
 // Runs look once in each of the six languages as a user who starts the
 // program in it sees the world: its names in that database language, the
-// texts in the language that goes with it; each run traced with the
-// language's name. The world's language is the one before afterwards.
+// texts and the tables of names in the language that goes with it; each
+// run traced with the language's name. The world's language and its tables
+// are the ones before afterwards.
 void InEachLanguageOfTheWorld(TCompleteWorld& world, const std::function<void()>& look);
 
 // A visible dialog of the thread or process holding a control with that id.

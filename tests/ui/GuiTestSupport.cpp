@@ -248,6 +248,22 @@ std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup)
     return picture;
 }
 
+std::vector<std::uint8_t> CaptureWithListDropped(HWND window, HWND combo)
+{
+    // A list drops only from the focused combo of the active window.
+    ::SetForegroundWindow(window);
+    ::SetFocus(combo);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
+    PumpMessages();
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof(parts);
+    ::GetComboBoxInfo(combo, &parts);
+    EXPECT_TRUE(::IsWindowVisible(parts.hwndList)) << "the list did not drop";
+    std::vector<std::uint8_t> picture = CaptureWithPopup(window, parts.hwndList);
+    ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    return picture;
+}
+
 INT_PTR RunModal(win::CDialog& dialog, const std::function<void(HWND)>& act)
 {
     bool done = false;
@@ -411,6 +427,18 @@ bool TextRoom(HWND window, const RECT& client, UINT& flags, SIZE& room)
     default:
         return false;
     }
+}
+
+// Wine wraps a multi-line push button's text at the button's full width,
+// though its lines must end clear of the frame: the room the text is laid
+// out in, wider than the room it has.
+int WrapWidth(HWND window, const RECT& client, int room)
+{
+    if (!win::HasClassName(window, L"Button")) return room;
+    const auto style = static_cast<DWORD>(::GetWindowLongW(window, GWL_STYLE));
+    const DWORD type = style & BS_TYPEMASK;
+    const bool pushButton = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
+    return pushButton && (style & BS_MULTILINE) != 0 ? client.right : room;
 }
 
 // A closed combo box shows its selected item in the room beside its
@@ -800,7 +828,7 @@ void CollectLayoutFaults(HWND window, TMeasured measured, std::vector<std::strin
         SIZE room{};
         const std::u16string text = WindowText(child);
         if (!text.empty() && TextRoom(child, client, flags, room)) {
-            const SIZE needed = TextSize(child, text, flags, room.cx);
+            const SIZE needed = TextSize(child, text, flags, WrapWidth(child, client, room.cx));
             if (needed.cx > room.cx || ((flags & DT_WORDBREAK) != 0 && needed.cy > room.cy)) {
                 const SIZE line = TextSize(child, text, (flags & ~DT_WORDBREAK) | DT_SINGLELINE, room.cx);
                 faults.push_back(Describe(child) + " needs " + Describe(needed) + " (" + Describe(line) +
@@ -948,6 +976,13 @@ std::u16string WindowText(HWND window)
 std::u16string ItemText(HWND dialog, int id)
 {
     return WindowText(::GetDlgItem(dialog, id));
+}
+
+std::u16string ItemTextOnOneLine(HWND dialog, int id)
+{
+    std::u16string text = ItemText(dialog, id);
+    std::replace(text.begin(), text.end(), u'\n', u' ');
+    return text;
 }
 
 std::vector<std::u16string> ComboTexts(HWND dialog, int id)

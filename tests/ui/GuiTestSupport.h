@@ -66,6 +66,8 @@ std::vector<BYTE> LoadTemplateWithStyle(UINT templateId, DWORD remove, DWORD add
 
 std::u16string WindowText(HWND window);
 std::u16string ItemText(HWND dialog, int id);
+// The text of a button that breaks its lines itself, its breaks as blanks.
+std::u16string ItemTextOnOneLine(HWND dialog, int id);
 // The choices of a combo box, in list order.
 std::vector<std::u16string> ComboTexts(HWND dialog, int id);
 // The text of a list view's cell.
@@ -107,6 +109,9 @@ std::vector<std::uint8_t> CaptureWindow(HWND window);
 // The window with a popup window over it (a dropped list), which a capture
 // of the window alone leaves out.
 std::vector<std::uint8_t> CaptureWithPopup(HWND window, HWND popup);
+// The window with the list of one of its combo boxes dropped, the list
+// closed again afterwards.
+std::vector<std::uint8_t> CaptureWithListDropped(HWND window, HWND combo);
 // How many colours a picture taken by CaptureWindow holds.
 std::size_t CountColours(const std::vector<std::uint8_t>& bitmap);
 // How many pixel bytes of two pictures taken by CaptureWindow differ (all

@@ -15,6 +15,7 @@
 #include "editors/country_club/model/club/ClubArticleTable.h"
 #include "editors/country_club/model/country/LowestLeagueLevel.h"
 #include "resources/ClubEditorIds.h"
+#include "ui/base/ButtonTextWrapping.h"
 #include "ui/skin/RepaintUnder.h"
 #include "win/DataExchange.h"
 
@@ -271,8 +272,7 @@ void CDlgClub::ShowPhrases()
     const int usage = club_->GetPhraseUsageForLanguage(language);
     for (int which = 0; which < 2; ++which) {
         const HWND button = ::GetDlgItem(Handle(), which == 0 ? IDC_CLUB_PHRASE1 : IDC_CLUB_PHRASE2);
-        const std::u16string example = ClubPhraseExample(language, which, usage, texts_.name);
-        ::SetWindowTextW(button, reinterpret_cast<LPCWSTR>(example.c_str()));
+        SetWrappedButtonText(button, ClubPhraseExample(language, which, usage, texts_.name));
         ::EnableWindow(button, HasPhraseChoice(language));
     }
 }

@@ -13,6 +13,7 @@
 #include "editors/country_club/model/club/ClubArticleTable.h"
 #include "platform/Platform.h"
 #include "resources/ContinentIds.h"
+#include "ui/base/ButtonTextWrapping.h"
 #include "ui/dialogs/MyFileDialog.h"
 
 namespace {
@@ -242,7 +243,7 @@ void CDlgCaCTowns::ShowExamples()
     const std::u16string clubName = edits_[1].GetText();
     for (int which = 0; which < 2; ++which) {
         const HWND button = GetItem(which == 0 ? IDC_TOWNS_PHRASE1 : IDC_TOWNS_PHRASE2);
-        ::SetWindowTextW(button, reinterpret_cast<LPCWSTR>(ClubPhraseExample(language, which, usage, clubName).c_str()));
+        SetWrappedButtonText(button, ClubPhraseExample(language, which, usage, clubName));
         ::EnableWindow(button, HasPhraseChoice(language));
     }
 }

@@ -13,6 +13,9 @@
 namespace {
 
 constexpr int PlayerBoxes[] = {IDC_COMMON_NATURALISED, IDC_COMMON_BASQUE, IDC_COMMON_REAL_PERSON, IDC_COMMON_YOUTH};
+// The club file keeps a staff member's first and last names only, so his
+// other two names are offered for players alone.
+constexpr int PlayerNames[] = {IDC_COMMON_NICKNAME, IDC_COMMON_PSEUDONYM};
 // Sub-pages stand below the person's fields, in dialog units.
 constexpr POINT SubPageOrigin{2, 118};
 
@@ -73,6 +76,7 @@ void CDlgPlayerAllRight::ShowFlags()
     Check(Handle(), IDC_COMMON_REAL_PERSON, person_->IsRealPerson());
     Check(Handle(), IDC_COMMON_YOUTH, person_->IsYouthPlayer());
     for (int id : PlayerBoxes) ::ShowWindow(GetItem(id), person_->IsPlayer() ? SW_SHOW : SW_HIDE);
+    for (int id : PlayerNames) ::EnableWindow(GetItem(id), person_->IsPlayer());
 }
 
 void CDlgPlayerAllRight::EnableYouthBox(TDate birthDate)

@@ -210,7 +210,8 @@ void CPersonCommonPage::ApplyTypedNames()
     const Setter setters[] = {&TPerson::SetFirstName, &TPerson::SetLastName, &TPerson::SetNickname,
                               &TPerson::SetPseudonym};
     for (int i = 0; i < 4; ++i) {
-        if (changes_.Has(GetItem(NameIds[i]))) (person_->*setters[i])(ItemText(NameIds[i]).c_str());
+        const HWND edit = GetItem(NameIds[i]);
+        if (changes_.Has(edit) && ::IsWindowEnabled(edit)) (person_->*setters[i])(ItemText(NameIds[i]).c_str());
     }
 }
 

@@ -65,7 +65,8 @@ protected:
     TDate ShownBirthDate();
     std::uint8_t SelectedCountry(int comboId) const;
     // The names the user typed; a name merely shown keeps its stored form,
-    // inner double blanks and tabs included.
+    // inner double blanks and tabs included, and one the page does not
+    // offer for the person (its edit disabled) is not taken.
     void ApplyTypedNames();
     bool IsBirthDateEdited() const { return changes_.Has(&birthDate_); }
     // The staff level of the staff-at-club sub-page, when it is shown.

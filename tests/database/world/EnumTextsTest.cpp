@@ -61,8 +61,10 @@ TEST(EnumTexts, EveryPositionHasAFullNameAndAShortFormInEachLanguage)
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
-// The narrow lists' short staff roles read as the roles they stand for:
-// the academy's coach, not "Yth c.", a knee specialist, not a knee.
+// The narrow lists' short staff roles read as the persons they stand for:
+// the youth coach, not "Academy", a place; the reserve team's coach, not
+// "Reserves", a team; the stadium's manager, not "Estadio"; a knee
+// specialist, not a knee.
 TEST(EnumTexts, ShortStaffRolesSayWhoThePersonIs)
 {
     const struct {
@@ -70,9 +72,9 @@ TEST(EnumTexts, ShortStaffRolesSayWhoThePersonIs)
         int language;
         const char16_t* role;
     } expected[] = {
-        {6, CTextManager::English, u"Reserves"},      {7, CTextManager::English, u"Academy"},
+        {6, CTextManager::English, u"Res coach"},     {7, CTextManager::English, u"Yth coach"},
         {10, CTextManager::English, u"Knee sp."},     {18, CTextManager::French, u"Rel. supp."},
-        {17, CTextManager::Spanish, u"Estadio"},      {18, CTextManager::German, u"Fanbetr."},
+        {17, CTextManager::Spanish, u"Dir. est."},    {18, CTextManager::German, u"Fanbetr."},
     };
     for (const auto& row : expected) {
         CTextManager::Instance()->SetLanguage(row.language);

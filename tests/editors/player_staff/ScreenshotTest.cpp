@@ -233,6 +233,17 @@ TEST_F(PlayerScreenshots, BanStateAndStaffPagesInFrench)
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
+// A manager on the common page: his nickname and pseudonym, which his club
+// file does not keep, are shown disabled.
+TEST_F(PlayerScreenshots, ManagersCommonPage)
+{
+    RunSquadWindow(club_, [](CDlgPlayerlistClub& window) {
+        squad_window_testing::SelectListTab(window, CDlgPlayerlistClub::StaffTab);
+        squad_window_testing::SelectPageTab(window, 0);
+        Capture(window.Handle(), u"squad-manager-common");
+    });
+}
+
 // The position page in German with the main position's list dropped: every
 // position by its full name.
 TEST_F(PlayerScreenshots, PositionPageInGermanWithItsComboOpen)
@@ -242,17 +253,7 @@ TEST_F(PlayerScreenshots, PositionPageInGermanWithItsComboOpen)
         squad_window_testing::SelectPageTab(window, squad_window_testing::PositionTab);
         Capture(window.Handle(), u"squad-position-german");
         HWND combo = ::GetDlgItem(window.GetPage(CDlgPlayerlistClub::PositionPage)->Handle(), IDC_POSITION_MAIN);
-        // A list drops only from the focused combo of the active window.
-        ::SetForegroundWindow(window.Handle());
-        ::SetFocus(combo);
-        ::SendMessageW(combo, CB_SHOWDROPDOWN, TRUE, 0);
-        gui_test::PumpMessages();
-        COMBOBOXINFO parts{};
-        parts.cbSize = sizeof(parts);
-        ::GetComboBoxInfo(combo, &parts);
-        EXPECT_TRUE(::IsWindowVisible(parts.hwndList)) << "the list did not drop";
-        Save(gui_test::CaptureWithPopup(window.Handle(), parts.hwndList), u"squad-position-german-dropped");
-        ::SendMessageW(combo, CB_SHOWDROPDOWN, FALSE, 0);
+        Save(gui_test::CaptureWithListDropped(window.Handle(), combo), u"squad-position-german-dropped");
     });
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }

@@ -116,4 +116,26 @@ TEST_F(LayoutCheckTest, ArrowsStandBesideTheValueTheyStep)
     ::DestroyWindow(upDown);
 }
 
+// Wine wraps a multi-line push button's text at the button's full width:
+// a text that fits there stays on one line, and must then end clear of the
+// frame and the pixel beside it on either side.
+TEST_F(LayoutCheckTest, AMultiLineButtonsTextThatStaysOnOneLineKeepsClearOfTheFrame)
+{
+    constexpr int ButtonId = 9700;
+    const std::u16string text = u"Proclaimed champions";
+    HWND button = ::CreateWindowExW(0, L"Button", win::W(text), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON | BS_MULTILINE, 0, 0,
+                                    10, 40, gallery_.Handle(), reinterpret_cast<HMENU>(ButtonId), nullptr, nullptr);
+    ::SendMessageW(button, WM_SETFONT, ::SendMessageW(gallery_.Handle(), WM_GETFONT, 0, 0), FALSE);
+    const int width = TextWidth(ButtonId);
+    const std::string needs = "control " + std::to_string(ButtonId) + " \"Proclaimed champions\" needs";
+    const auto faultsOfButton = [&](int buttonWidth) {
+        ::SetWindowPos(button, nullptr, 0, 0, buttonWidth, 40, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return Faults(needs.c_str()).size();
+    };
+    EXPECT_EQ(faultsOfButton(width + 6), 0u);
+    EXPECT_EQ(faultsOfButton(width + 5), 1u) << "drawn on one line one pixel off the frame";
+    EXPECT_EQ(faultsOfButton(width), 1u) << "drawn on one line on the frame";
+    ::DestroyWindow(button);
+}
+
 }  // namespace

@@ -174,6 +174,28 @@ TEST_F(ClubScreenshot, WritesTheGeneralPageOnTheSkinInEnglishFrenchGermanAndSpan
     CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
+// The kit page in Spanish, with the Spanish kit names, the sibling kits'
+// list dropped: every kit's name whole.
+TEST_F(ClubScreenshot, WritesTheSpanishKitPageWithTheSiblingKitsOpen)
+{
+    constexpr std::uint8_t SpanishDatabaseLanguage = 3;
+    const std::uint8_t before = GetWorld()->GetDatabaseLanguage();
+    GetWorld()->SetDatabaseLanguage(SpanishDatabaseLanguage);
+    CTextManager::Instance()->SetLanguage(CTextManager::Spanish);
+    app_test::LoadLanguageTables();
+    RunFrame(Club(0), ClubIds(), [&](HWND frame) {
+        ::SetWindowPos(frame, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+        club_test::ClickTab(frame, 2);
+        const HWND combo = ::GetDlgItem(club_test::Page(frame, 2), IDC_KIT_SIBLING_ID);
+        testing_support::WriteBytes(testing_support::PicturePath(u"tests\\editors\\country_club\\club-kit-spanish-siblings.bmp"),
+                                    gui_test::CaptureWithListDropped(frame, combo));
+        club_test::Click(frame, IDOK);
+    });
+    GetWorld()->SetDatabaseLanguage(before);
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+    app_test::LoadLanguageTables();
+}
+
 TEST_F(ClubScreenshot, WritesTheSquadGenerator)
 {
     CDlgClubGenerator generator(&Club(0), true);

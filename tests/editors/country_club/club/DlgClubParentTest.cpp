@@ -156,7 +156,7 @@ TEST_F(ClubEditor, GeneralPageStoresWhatTheUserChanged)
         const HWND page = Page(frame, 0);
         SetItem(page, IDC_CLUB_NAME, u"Renamed FC");
         const std::u16string example = ClubPhraseExample(language, 0, club.GetPhraseUsageForLanguage(language), u"Renamed FC");
-        EXPECT_EQ(ItemText(page, IDC_CLUB_PHRASE1), example);
+        EXPECT_EQ(gui_test::ItemTextOnOneLine(page, IDC_CLUB_PHRASE1), example);
         SetItem(page, IDC_CLUB_TOWN, u"Newtown");
         SetItem(page, IDC_CLUB_FAN_NAME1, u"Supporters");
         SelectCombo(page, IDC_CLUB_RIVAL0, 0);
@@ -344,6 +344,27 @@ TEST_F(ClubEditor, ArticleButtonsCycleThroughTheLanguagesArticles)
         Click(frame, IDOK);
     });
     EXPECT_EQ(club.GetArticle(language, 0), NextArticleIndex(language, 9));
+}
+
+// A phrase that would just fit the button on one line would be drawn on
+// its frame: it is broken before its last word and shows clear of it.
+TEST_F(ClubEditor, APhraseThatJustFitsItsButtonIsBrokenClearOfTheFrame)
+{
+    constexpr int Spanish = 3;  // the database language
+    TClub& club = Club(0);
+    club.SetNameForAllLanguages(u"Southbridge Dynamo");
+    club.SetPhraseUsage(Spanish, 2);
+    const std::uint8_t before = GetWorld()->GetDatabaseLanguage();
+    GetWorld()->SetDatabaseLanguage(Spanish);
+    CTextManager::Instance()->SetLanguage(CTextManager::Spanish);
+    RunFrame(club, ClubIds(), [&](HWND frame) {
+        const HWND page = Page(frame, 0);
+        EXPECT_EQ(ItemText(page, IDC_CLUB_PHRASE1), u"La Southbridge Dynamo se ha\nproclamado...");
+        gui_test::ExpectWholeLayout(page, "general page");
+        Click(frame, IDOK);
+    });
+    GetWorld()->SetDatabaseLanguage(before);
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
 }
 
 TEST_F(ClubEditor, KitPageClampsStylesAndTakesPickedColours)

@@ -286,8 +286,8 @@ TEST_F(TownsDialogTest, TheArticleAndPhraseButtonsCycleTheTownsLanguageEntries)
             const int nextUsage = NextPhraseIndex(language, usage);
             EXPECT_EQ(dialog.GetEditor().GetCurrent().Digits2[language], nextUsage) << language;
             const std::u16string club(dialog.GetEditor().GetCurrent().SecondName);
-            EXPECT_EQ(ItemText(window, IDC_TOWNS_PHRASE1), ClubPhraseExample(language, 0, nextUsage, club)) << language;
-            EXPECT_EQ(ItemText(window, IDC_TOWNS_PHRASE2), ClubPhraseExample(language, 1, nextUsage, club)) << language;
+            EXPECT_EQ(gui_test::ItemTextOnOneLine(window, IDC_TOWNS_PHRASE1), ClubPhraseExample(language, 0, nextUsage, club)) << language;
+            EXPECT_EQ(gui_test::ItemTextOnOneLine(window, IDC_TOWNS_PHRASE2), ClubPhraseExample(language, 1, nextUsage, club)) << language;
         }
         EXPECT_TRUE(dialog.GetEditor().HasChanges()) << "a click changes the town";
 
@@ -295,7 +295,7 @@ TEST_F(TownsDialogTest, TheArticleAndPhraseButtonsCycleTheTownsLanguageEntries)
         useLanguage(1);
         Edit(dialog, IDC_TOWNS_CLUB, L"Harbour Athletic");
         const int usage = TownEditor::PhraseIndex(dialog.GetEditor().GetCurrent(), 1, GetClubArticleRow(1).phraseCount);
-        EXPECT_EQ(ItemText(window, IDC_TOWNS_PHRASE1), ClubPhraseExample(1, 0, usage, u"Harbour Athletic"));
+        EXPECT_EQ(gui_test::ItemTextOnOneLine(window, IDC_TOWNS_PHRASE1), ClubPhraseExample(1, 0, usage, u"Harbour Athletic"));
 
         // A country without towns leaves the buttons disabled and empty.
         const HWND countries = ::GetDlgItem(window, IDC_TOWNS_COUNTRY);

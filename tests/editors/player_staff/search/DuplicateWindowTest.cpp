@@ -144,6 +144,30 @@ TEST_F(DuplicateWindowTest, TheRangeChoicesShowWholeInEachLanguage)
     });
 }
 
+// The country choice names the country where no preposition or article
+// must agree with it: no "de Angleterre" in French, no "z Anglia" in Polish.
+TEST_F(DuplicateWindowTest, TheCountryChoiceNeedsNoArticleForTheCountry)
+{
+    const struct {
+        int language;
+        const char16_t* caption;
+    } expected[] = {
+        {CTextManager::English, u"Pairs with a person of "},       {CTextManager::French, u"Paires avec une personne du pays : "},
+        {CTextManager::German, u"Paare mit einer Person aus dem Land: "}, {CTextManager::Italian, u"Coppie con una persona del paese: "},
+        {CTextManager::Spanish, u"Pares con una persona de "},     {CTextManager::Polish, u"Pary z osobą z kraju: "},
+    };
+    TCountry* country = world_->GetCountry(14);
+    for (const auto& row : expected) {
+        CTextManager::Instance()->SetLanguage(row.language);
+        CPlayerDouble window;
+        window.SetContext(country, nullptr);
+        ASSERT_TRUE(window.Create(nullptr));
+        EXPECT_EQ(gui_test::ItemText(window.Handle(), IDC_DOUBLE_COUNTRY), row.caption + std::u16string(country->GetName()));
+        window.Destroy();
+    }
+    CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
 // The pairs of the sample, each club and country of them whole in every
 // language, whichever club of the sample the finder is opened from.
 class SampleDuplicates : public database_testing::SampleWorldTest {

@@ -113,6 +113,30 @@ TEST_F(CommonSubPagesTest, EachPersonTypeShowsItsOwnSubPage)
     for (int id : {IDC_SMALL_TALENT, IDC_MANAGER_TACTIC, IDC_CHAIRMAN_BAR, IDC_STAFF_RATING}) EXPECT_FALSE(Shows(id)) << id;
 }
 
+// A club file keeps a staff member's first and last names only: his
+// nickname and pseudonym are shown but neither offered nor taken, while a
+// player's are, also after a staff member was shown.
+TEST_F(CommonSubPagesTest, OnlyAPlayerOffersAndKeepsANicknameAndAPseudonym)
+{
+    for (const std::uint8_t type : {1, 2, 3, 7, 0}) {
+        SCOPED_TRACE(int{type});
+        TPerson* person = Add(u"Named", type);
+        page_.SetPerson(person, club_);
+        const bool player = type == 0;
+        EXPECT_NE(::IsWindowEnabled(::GetDlgItem(page_.Handle(), IDC_COMMON_NICKNAME)), player ? FALSE : TRUE);
+        EXPECT_NE(::IsWindowEnabled(::GetDlgItem(page_.Handle(), IDC_COMMON_PSEUDONYM)), player ? FALSE : TRUE);
+        ::SetDlgItemTextW(page_.Handle(), IDC_COMMON_NICKNAME, L"Le Boss");
+        ::SetDlgItemTextW(page_.Handle(), IDC_COMMON_PSEUDONYM, L"Monsieur T");
+        ::SetDlgItemTextW(page_.Handle(), IDC_COMMON_FIRST_NAME, L"Tom");
+        page_.ApplyToPerson();
+        EXPECT_EQ(std::u16string(person->GetNickname()), player ? u"Le Boss" : u"");
+        EXPECT_EQ(std::u16string(person->GetPseudonym()), player ? u"Monsieur T" : u"");
+        EXPECT_EQ(std::u16string(person->GetFirstName()), u"Tom");
+        page_.SetPerson(person, club_);
+        EXPECT_EQ(gui_test::ItemText(page_.Handle(), IDC_COMMON_PSEUDONYM), player ? u"Monsieur T" : u"");
+    }
+}
+
 // The player part shows the number of the team the player is in.
 TEST_F(CommonSubPagesTest, APlayerShowsTheNumberOfHisTeam)
 {
@@ -246,7 +270,10 @@ TEST_F(CommonSubPagesTest, OnlyTheLevelAndTheNamesTheUserChangedAreStored)
         page->ApplyToPerson();
         EXPECT_EQ(coach->GetStaffLevel(), 2);
         EXPECT_EQ(coach->GetSummaryChoice(), 2);
-        EXPECT_EQ(std::u16string(coach->GetPseudonym()), u"The Doc") << "typed, it is kept as a reload gives it";
+        // The club file keeps no pseudonym of a staff member; the country
+        // file keeps every name of its persons.
+        EXPECT_EQ(std::u16string(coach->GetPseudonym()), page == &countryPage ? u"The Doc" : u"")
+            << "typed, it is kept as a reload gives it";
         EXPECT_EQ(std::u16string(coach->GetFirstName()), u"Anna  Maria");
         EXPECT_EQ(std::u16string(coach->GetLastName()), u"Le\tBlanc");
         page->SetPerson(nullptr, club_);
