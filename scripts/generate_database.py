@@ -858,13 +858,15 @@ MATCHES_A_SEASON = 34
 LAST_SEASON_YEAR = 2006
 FIRST_TITLE_YEAR = 1900
 FIRST_RECORD_YEAR = 1950
-# The leagues' first season: the years a club can have played in them.
-FIRST_LEAGUE_YEAR = 1900
+# The first season of the leagues as they are now played: the years a club
+# can have played in them. So no club counts a thousand wins, draws or
+# defeats, which the history page has no room for.
+FIRST_LEAGUE_YEAR = 1963
 # The eight title lists of the history page: championship, cup, super cup,
 # league cup, then the international club cups (champions cup, IT cup, club
 # world cup, intercontinental cup). Each with the first and last year in
-# which it was played.
-TITLE_YEARS = ((1900, 2006), (1900, 2006), (1980, 2006), (1960, 2006),
+# which it was played; the championship is the league's.
+TITLE_YEARS = ((FIRST_LEAGUE_YEAR, 2006), (1900, 2006), (1980, 2006), (1960, 2006),
                (1956, 2006), (1995, 2006), (2000, 2006), (1960, 2004))
 CHAMPIONSHIPS = 0
 NATIONAL_TITLES = range(4)
