@@ -278,13 +278,20 @@ class SampleConsistencyTest(unittest.TestCase):
                 self.assertEqual(named, club["rivals"][:len(named)], club["names"][0])
 
     def test_fan_names_and_mascots_hold_the_whole_town(self):
+        # Per language the forms longest first, and the field's capacity:
+        # a club takes the first form that fits whole.
+        forms = {"en": ((["The {town} fans", "{town} fans"], 20), (["{town} the Lion", "Leo the Lion"], 19)),
+                 "de": ((["Fanclub {town}", "Fans {town}"], 20), (["Leo der Löwe"], 19)),
+                 "es": ((["Peña {town}", "Peña"], 20), (["Leoncio"], 19))}
         for country in self.complete:
-            words = generator.local_words(country["info"].first_language)
+            language = generator.LANGUAGE_NAME_SETS[country["info"].first_language]
             for club in country["clubs"]:
                 town = club["towns"][0]
-                for field, forms in (("fan1", words["fans"]), ("mascot", words["mascot"])):
-                    if club[field]:
-                        self.assertIn(club[field], [form.format(town=town) for form in forms], club["names"][0])
+                for field, (texts, capacity) in zip(("fan1", "mascot"), forms[language]):
+                    fitting = [t.format(town=town) for t in texts if len(t.format(town=town)) < capacity]
+                    self.assertIn(club[field], ["", fitting[0]], (club["names"][0], field))
+        fans = [club["fan1"] for c in self.complete for club in c["clubs"]]
+        self.assertIn("Northbridge fans", fans)
 
     def test_additional_managers_are_at_least_thirty(self):
         for country in self.world:
