@@ -871,6 +871,13 @@ TITLE_YEARS = ((FIRST_LEAGUE_YEAR, 2006), (1900, 2006), (1980, 2006), (1960, 200
 CHAMPIONSHIPS = 0
 NATIONAL_TITLES = range(4)
 INTERNATIONAL_TITLES = range(4, 8)
+# The titles only the winners of others play for, with those others and how
+# many years later: the super cup the champion and the cup winner of the
+# season before, the champions cup the champion of the season before, the
+# club world cup and the intercontinental cup that year's champions cup
+# winner. The national ones in the order this asks.
+QUALIFYING_TITLES = {2: ((0, 1), 1), 4: ((0,), 1), 6: ((4,), 0), 7: ((4,), 0)}
+NATIONAL_TITLE_ORDER = (0, 1, 3, 2)
 
 
 def league_statistics(draws, founded, championships):
@@ -905,19 +912,33 @@ def year_after_founding(year, first_year, founded):
     return founded + 1 + (year - first_year) * span // (LAST_SEASON_YEAR - first_year)
 
 
-def title_years(drawn, kind, founded, taken):
+def title_years(drawn, kind, founded, taken, allowed):
     """The drawn years of a title list moved into the years the title was
-    played after the club's founding; a year another club already won moves
-    to the next free one, later first."""
+    played after the club's founding, among the allowed ones unless that is
+    None; a year another club already won moves to the nearest free one,
+    later first."""
     first, last = max(TITLE_YEARS[kind][0], founded + 1), TITLE_YEARS[kind][1]
+    free = [y for y in range(first, last + 1) if y not in taken and (allowed is None or y in allowed)]
     years = []
     for draw in drawn:
         wanted = first + (draw - FIRST_TITLE_YEAR) * (last - first) // (LAST_SEASON_YEAR - FIRST_TITLE_YEAR)
-        free = [y for y in list(range(wanted, last + 1)) + list(range(wanted - 1, first - 1, -1)) if y not in taken]
         if free:
-            taken.add(free[0])
-            years.append(free[0])
+            year = min(free, key=lambda y: (y < wanted, abs(y - wanted)))
+            free.remove(year)
+            taken.add(year)
+            years.append(year)
     return sorted(years)
+
+
+def win_titles(won, drawn, founded, taken, kinds):
+    """The club's titles of the given kinds, in order: a cup that only the
+    winners of other titles play comes after the years they allow."""
+    for kind in kinds:
+        allowed = None
+        if kind in QUALIFYING_TITLES:
+            qualifying, later = QUALIFYING_TITLES[kind]
+            allowed = {year + later for k in qualifying for year in won[k]}
+        won[kind] = title_years(drawn[kind], kind, founded, taken[kind], allowed)
 
 
 def finish_club_histories(clubs, international_titles):
@@ -935,17 +956,17 @@ def finish_club_histories(clubs, international_titles):
             record["year"] = year_after_founding(record["year"], FIRST_RECORD_YEAR, founded)
             record["value"] = min(record["value"], club["capacity"])
     drawn = [[[int(t) for t in text.split(",") if t] for text in club["history_texts"]] for club in clubs]
-    national = [set() for _ in NATIONAL_TITLES]
-    titles = [[title_years(years[kind], kind, club["founded"], national[kind]) for kind in NATIONAL_TITLES]
-              for club, years in zip(clubs, drawn)]
-    record_champion = max(range(len(clubs)), key=lambda n: len(titles[n][CHAMPIONSHIPS]), default=0)
-    for number, (club, years) in enumerate(zip(clubs, drawn)):
-        won = titles[number]
-        for kind in INTERNATIONAL_TITLES:
-            keeps = number == record_champion and won[CHAMPIONSHIPS]
-            won.append(title_years(years[kind], kind, club["founded"], international_titles[kind]) if keeps else [])
-        club["history_texts"] = [",".join(str(y) for y in years) for years in won]
-        club["league_stats"] = league_statistics(club["league_stats"], club["founded"], len(won[CHAMPIONSHIPS]))
+    won = [[[] for _ in TITLE_YEARS] for _ in clubs]
+    national = {kind: set() for kind in NATIONAL_TITLES}
+    for titles, years, club in zip(won, drawn, clubs):
+        win_titles(titles, years, club["founded"], national, NATIONAL_TITLE_ORDER)
+    record_champion = max(range(len(clubs)), key=lambda n: len(won[n][CHAMPIONSHIPS]), default=0)
+    if clubs and won[record_champion][CHAMPIONSHIPS]:
+        win_titles(won[record_champion], drawn[record_champion], clubs[record_champion]["founded"],
+                   international_titles, INTERNATIONAL_TITLES)
+    for club, titles in zip(clubs, won):
+        club["history_texts"] = [",".join(str(y) for y in years) for years in titles]
+        club["league_stats"] = league_statistics(club["league_stats"], club["founded"], len(titles[CHAMPIONSHIPS]))
 
 
 def day_after(date, days):

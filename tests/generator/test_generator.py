@@ -263,6 +263,13 @@ class SampleConsistencyTest(unittest.TestCase):
                     (national if kind in national else international)[kind].extend(years)
                 if any(titles[4:]):
                     self.assertTrue(titles[0], "%s: an international cup but never champion" % club["names"][0])
+                # Only the champion and the cup winner of the season before
+                # play the super cup, only the champion the champions cup,
+                # only that year's champions cup winner the world's cups.
+                for kind, qualifying, later in ((2, titles[0] + titles[1], 1), (4, titles[0], 1),
+                                                (6, titles[4], 0), (7, titles[4], 0)):
+                    for year in titles[kind]:
+                        self.assertIn(year - later, qualifying, (club["names"][0], kind))
             for kind, years in national.items():
                 self.assertEqual(len(years), len(set(years)), (country["info"].id, kind))
         for kind, years in international.items():
