@@ -1781,6 +1781,9 @@ FIRST_SPELL_AGE = 15
 DRAWN_GOALS = (12, 3)
 GOAL_SHARE_PERCENT = {1: 0, 2: 12, 3: 30, 4: 60}
 GOALKEEPING_ABILITIES = range(35, 43)
+# The most national matches a year of a player's career from this age on.
+NATIONAL_MATCHES_A_YEAR = 10
+FIRST_CAP_AGE = 17
 # A player loaned out since this season's start, and the end of his spell
 # at his club past the loan's.
 LOAN_START = (1, 7, 2006)
@@ -1789,8 +1792,9 @@ SPELL_END_PAST_LOAN = (30, 6, 2008)
 
 def settle_careers(world, free_agents):
     """What a football fan reads first on the person pages, made to agree:
-    goalkeepers best in goal and outfield players best outfield, careers
-    from the age of fifteen, no matches without a club, goals as the
+    goalkeepers best in goal and outfield players best outfield, national
+    matches the years since seventeen allow, careers from the age of
+    fifteen, no matches without a club, goals as the
     position scores them, and a running loan only away from the club. Draws
     nothing, so every other value stays as it was."""
     for country in world:
@@ -1806,6 +1810,8 @@ def settle_careers(world, free_agents):
 
 def settle_career(p, own_club, club_count):
     sort_goalkeeping_abilities(p)
+    years_capped = max(0, age_on_reference_day(p["birth"]) - FIRST_CAP_AGE)
+    p["national_apps"] = min(p["national_apps"], NATIONAL_MATCHES_A_YEAR * years_capped)
     group = POSITION_GROUPS[p["positions"][0]]
     p["history"] = [spell for spell in p["history"] if begin_at_first_spell_age(spell, p["birth"])]
     for spell in p["history"]:

@@ -223,6 +223,12 @@ class SampleConsistencyTest(unittest.TestCase):
                 self.assertEqual((0, 0, 0, 0, 0, 0), tuple(spell[k] for k in (
                     "matches", "reserve_matches", "goals", "reserve_goals", "fee", "flags")), p["last"])
 
+    def test_national_matches_fit_ten_a_year_since_seventeen(self):
+        for p, _ in self.persons():
+            years = max(0, generator.age_on_reference_day(p["birth"]) - 17)
+            self.assertLessEqual(p["national_apps"], 10 * years, (p["last"], p["birth"]))
+        self.assertTrue(any(p["national_apps"] >= 50 for p, _ in self.persons()))
+
     def test_careers_begin_at_fifteen(self):
         for p, _, spell in self.spells():
             (day, month, year), (start_day, start_month, start_year) = p["birth"], spell["start"]
