@@ -1794,9 +1794,9 @@ def settle_careers(world, free_agents):
     """What a football fan reads first on the person pages, made to agree:
     goalkeepers best in goal and outfield players best outfield, national
     matches the years since seventeen allow, careers from the age of
-    fifteen, no matches without a club, goals as the
-    position scores them, and a running loan only away from the club. Draws
-    nothing, so every other value stays as it was."""
+    fifteen, no matches without a club, goals as the position scores them,
+    and a running loan only away from the club. Draws nothing, so every
+    other value stays as it was."""
     for country in world:
         club_count = len(country["clubs"])
         for club in country["clubs"]:
@@ -1812,19 +1812,24 @@ def settle_career(p, own_club, club_count):
     sort_goalkeeping_abilities(p)
     years_capped = max(0, age_on_reference_day(p["birth"]) - FIRST_CAP_AGE)
     p["national_apps"] = min(p["national_apps"], NATIONAL_MATCHES_A_YEAR * years_capped)
-    group = POSITION_GROUPS[p["positions"][0]]
     p["history"] = [spell for spell in p["history"] if begin_at_first_spell_age(spell, p["birth"])]
     for spell in p["history"]:
-        if spell["club"] == 0:
-            spell.update({"matches": 0, "reserve_matches": 0, "goals": 0, "reserve_goals": 0, "fee": 0, "flags": 0})
-        for matches, goals, highest in (("matches", "goals", DRAWN_GOALS[0]),
-                                        ("reserve_matches", "reserve_goals", DRAWN_GOALS[1])):
-            spell[goals] = spell[goals] * spell[matches] * GOAL_SHARE_PERCENT[group] // (highest * 100)
-        if spell["club"] != own_club:
-            spell["flags"] &= ~RUNNING_ENTRY
+        settle_spell(spell, POSITION_GROUPS[p["positions"][0]], own_club)
     if own_club and p["history"][-1]["flags"] & LOAN_ENTRY:
         loan_out(p["history"], own_club, club_count)
     joined_at_spell_start(p)
+
+
+def settle_spell(spell, group, own_club):
+    """No matches, fee or loan without a club, goals as the position group
+    scores them, and no spell running away from the player's club."""
+    if spell["club"] == 0:
+        spell.update({"matches": 0, "reserve_matches": 0, "goals": 0, "reserve_goals": 0, "fee": 0, "flags": 0})
+    for matches, goals, highest in (("matches", "goals", DRAWN_GOALS[0]),
+                                    ("reserve_matches", "reserve_goals", DRAWN_GOALS[1])):
+        spell[goals] = spell[goals] * spell[matches] * GOAL_SHARE_PERCENT[group] // (highest * 100)
+    if spell["club"] != own_club:
+        spell["flags"] &= ~RUNNING_ENTRY
 
 
 def sort_goalkeeping_abilities(p):
