@@ -300,47 +300,51 @@ CLUB_SUFFIXES = ["FC", "SV", "United", "City", "Athletic", "Rovers", "Sporting",
 
 # The words of a country's texts, by the name material of its first
 # language; languages without material write English, the game's own.
-# "address" places the street, the house number and the town.
+# "address" places the street, the house number and the town; "fans" and
+# "mascot" list their forms longest first, and a club takes the first whose
+# text fits its field whole, since a name cut short reads as a typing slip.
 LOCAL_WORDS = {
     "de": {"streets": ["Hauptstraße", "Bahnhofstraße", "Stadionweg", "Sportplatzweg", "Lindenallee", "Marktplatz"],
-           "address": "{street} {number}, {town}", "fans": "Fanclub {town}", "mascot": "Leo der Löwe",
+           "address": "{street} {number}, {town}", "fans": ["Fanclub {town}", "Fans {town}"], "mascot": ["Leo der Löwe"],
            "stadium": "Stadion {town}", "sponsor": "Hauptpartner: {country}",
            "federation": "Fußballverband {country}",
            "notes": ["Aus der eigenen Jugend", "Kopfballstark", "Kapitän der Reserve"],
            "country_notes": "Gegründet vor langer Zeit\tMitglied des Weltverbands"},
     "en": {"streets": ["High Street", "Park Road", "Station Road", "Church Lane", "Mill Lane", "Victoria Road"],
-           "address": "{number} {street}, {town}", "fans": "The {town} fans", "mascot": "{town} the Lion",
+           "address": "{number} {street}, {town}", "fans": ["The {town} fans", "{town} fans"],
+           "mascot": ["{town} the Lion", "Leo the Lion"],
            "stadium": "{town} Stadium", "sponsor": "Main partner of {country}", "federation": "FA of {country}",
            "notes": ["Scouted in the youth team", "Strong in the air", "Captain of the reserves"],
            "country_notes": "Founded long ago\tMember of the world federation"},
     "fr": {"streets": ["rue Centrale", "avenue du Stade", "rue de la Gare", "place du Marché"],
-           "address": "{number} {street}, {town}", "fans": "Les fans de {town}", "mascot": "Léo le Lion",
+           "address": "{number} {street}, {town}", "fans": ["Les fans de {town}", "Fans de {town}"],
+           "mascot": ["Léo le Lion"],
            "stadium": "Stade de {town}", "sponsor": "Partenaire de {country}", "federation": "Fédération {country}",
            "notes": ["Formé au club", "Fort de la tête", "Capitaine de la réserve"],
            "country_notes": "Fondée il y a longtemps\tMembre de la fédération mondiale"},
     "es": {"streets": ["Calle Mayor", "Avenida del Estadio", "Calle de la Estación", "Plaza Mayor", "Calle Real"],
-           "address": "{street} {number}, {town}", "fans": "Peña {town}", "mascot": "Leoncio",
+           "address": "{street} {number}, {town}", "fans": ["Peña {town}", "Peña"], "mascot": ["Leoncio"],
            "stadium": "Estadio {town}", "sponsor": "Patrocinador de {country}",
            "federation": "Federación de {country}",
            "notes": ["Formado en la cantera", "Fuerte por alto", "Capitán del filial"],
            "country_notes": "Fundada hace mucho\tMiembro de la federación mundial"},
     "it": {"streets": ["Via Roma", "Via dello Stadio", "Corso Italia", "Piazza del Mercato"],
-           "address": "{street} {number}, {town}", "fans": "Tifosi di {town}", "mascot": "Leone Leo",
+           "address": "{street} {number}, {town}", "fans": ["Tifosi di {town}", "Tifosi"], "mascot": ["Leone Leo"],
            "stadium": "Stadio {town}", "sponsor": "Partner di {country}", "federation": "Federazione {country}",
            "notes": ["Cresciuto nel vivaio", "Forte di testa", "Capitano della riserva"],
            "country_notes": "Fondata tanto tempo fa\tMembro della federazione mondiale"},
     "pl": {"streets": ["ulica Główna", "ulica Sportowa", "ulica Dworcowa", "Rynek"],
-           "address": "{street} {number}, {town}", "fans": "Kibice {town}", "mascot": "Lew Leon",
+           "address": "{street} {number}, {town}", "fans": ["Kibice {town}", "Kibice"], "mascot": ["Lew Leon"],
            "stadium": "Stadion {town}", "sponsor": "Partner: {country}", "federation": "Związek {country}",
            "notes": ["Wychowanek klubu", "Dobrze gra głową", "Kapitan rezerw"],
            "country_notes": "Założony dawno temu\tCzłonek światowej federacji"},
     "pt": {"streets": ["Rua Principal", "Avenida do Estádio", "Rua da Estação", "Praça Central"],
-           "address": "{street} {number}, {town}", "fans": "Adeptos de {town}", "mascot": "Leão Leo",
+           "address": "{street} {number}, {town}", "fans": ["Adeptos de {town}", "Adeptos"], "mascot": ["Leão Leo"],
            "stadium": "Estádio {town}", "sponsor": "Parceiro de {country}", "federation": "Federação {country}",
            "notes": ["Formado no clube", "Forte no jogo aéreo", "Capitão da equipa B"],
            "country_notes": "Fundada há muito tempo\tMembro da federação mundial"},
     "nl": {"streets": ["Dorpsstraat", "Stationsweg", "Kerkstraat", "Stadionweg"],
-           "address": "{street} {number}, {town}", "fans": "Supporters {town}", "mascot": "Leo de Leeuw",
+           "address": "{street} {number}, {town}", "fans": ["Supporters {town}", "Supporters"], "mascot": ["Leo de Leeuw"],
            "stadium": "Stadion {town}", "sponsor": "Partner van {country}", "federation": "Bond van {country}",
            "notes": ["Uit de eigen jeugd", "Sterk in de lucht", "Aanvoerder van de reserves"],
            "country_notes": "Lang geleden opgericht\tLid van de wereldbond"},
@@ -357,6 +361,19 @@ def local_words(language):
 def country_name_in(info, language):
     """The country's name as a text in the given language names it."""
     return info.names[NAME_SET_DATABASE_LANGUAGE.get(LANGUAGE_NAME_SETS.get(language), 1)]
+
+
+FAN_NAME_CAPACITY = 20
+MASCOT_CAPACITY = 19
+
+
+def whole_form(forms, capacity, town):
+    """The first form that fits the field with the whole town in it."""
+    for form in forms:
+        text = form.format(town=town)
+        if len(text) < capacity:
+            return text
+    raise ValueError("no form of %r fits %d characters for %r" % (forms, capacity, town))
 
 
 def player_notes(language, lines):
@@ -462,9 +479,9 @@ def keep_page_rules(p):
 
 def joined_at_spell_start(p):
     """A player at a club joined it when his running spell there began."""
-    history = p["history"]
-    if history and history[-1]["flags"] & RUNNING_ENTRY:
-        p["joined"] = history[-1]["start"][2]
+    at_club = [spell for spell in p["history"] if spell["flags"] & (RUNNING_ENTRY | LOAN_ENTRY) == RUNNING_ENTRY]
+    if at_club:
+        p["joined"] = at_club[-1]["start"][2]
     return p
 
 
@@ -474,6 +491,8 @@ class WorldBuilder:
         self.rng = Rng(seed)
         self.names = NameMaker(self.rng)
         self.next_person_id = 1
+        # The years of each international club cup already won in the world.
+        self.international_titles = {kind: set() for kind in INTERNATIONAL_TITLES}
 
     def take_person_id(self):
         person_id = self.next_person_id
@@ -593,7 +612,9 @@ class WorldBuilder:
         person["type"] = 1
         person["state"] = 0
         person["injury_kind"] = 0
-        return person
+        day, month, year = person["birth"]
+        person["birth"] = (day, month, year - MANAGER_YEARS_OLDER)
+        return keep_page_rules(person)
 
     # -- clubs --------------------------------------------------------------
 
@@ -610,7 +631,7 @@ class WorldBuilder:
         short = cut(town, 11)
         abbreviation = (town[:3].upper() + "FC")[:4]
         rivals = [team_id(info.id, rng.between(1, club_count)) if rng.chance(40) else 0 for _ in range(4)]
-        rivals = [r if r != team_id(info.id, index) else 0 for r in rivals]
+        rivals = distinct_rivals([r if r != team_id(info.id, index) else 0 for r in rivals])
         capital = rng.between(1, 400) * 50000
         players = []
         shirts = rng.sample(range(1, 41), player_count)
@@ -627,21 +648,24 @@ class WorldBuilder:
         return {
             "index": index, "unique_id": team_id(info.id, index),
             "names": six(name), "second_names": six(name), "short_names": six(short),
-            "second_short_names": six(short), "articles": [[rng.between(0, 2)] * 6 for _ in range(3)],
-            "abbreviations": six(abbreviation), "phrase": six(rng.between(0, 3)),
+            "second_short_names": six(short),
+            "articles": [agreeing_choices(rng.between(0, 2), ARTICLE_COUNTS, ELIDING_ARTICLES, name) for _ in range(3)],
+            "abbreviations": six(abbreviation),
+            "phrase": agreeing_choices(rng.between(0, 3), PHRASE_COUNTS, ELIDING_PHRASES, name),
             "towns": six(cut(town, 29)),
-            "fan1": cut(words["fans"].format(town=town), 20) if rng.chance(50) else "", "fan2": "",
+            "fan1": whole_form(words["fans"], FAN_NAME_CAPACITY, town) if rng.chance(50) else "", "fan2": "",
             "partner": self.partner_club(info.id, index, club_count),
             "rivals": rivals, "founded": rng.between(1863, 1990),
             "address": cut(words["address"].format(street=rng.pick(words["streets"]), number=rng.between(1, 200),
                                                    town=town), 119),
             "telephone": "+%d %d" % (rng.between(10, 99), rng.between(1000000, 9999999)),
             "website": cut("www.%s.example" % town.lower().replace(" ", ""), 64),
-            "fansites": "", "extra_text": "", "mascot": cut(words["mascot"].format(town=town[:8]), 19) if rng.chance(30) else "",
+            "fansites": "", "extra_text": "", "mascot": whole_form(words["mascot"], MASCOT_CAPACITY, town) if rng.chance(30) else "",
             "capital": capital, "capital_half": capital // 2, "joint_stock": rng.pick([0, 0, 1]),
             "extra_byte": 0, "start_flags": 0, "start_points": 0,
             "values": [rng.between(10, 60) * 1000, rng.between(10, 50) * 100, rng.between(5, 30) * 100],
-            "league_stats": league_statistics([rng.between(0, 40) for _ in range(14)]),
+            # Drawn numbers that finish_club_histories turns into the figures.
+            "league_stats": [rng.between(0, 40) for _ in range(14)],
             "extra_number": rng.between(0, 9999), "capacity": rng.between(8, 80) * 1000,
             "stadium_names": six(cut(words["stadium"].format(town=town), 30)),
             "stadium_type": rng.between(0, 2), "ground_flags": rng.pick([0, 0, 1]),
@@ -799,7 +823,7 @@ class WorldBuilder:
             "ranking": 0, "long_text": "", "honours": [0, 0, 0, 0], "notes": "",
             "referees": [], "sponsors": [], "stadiums": [], "managers": [], "pool": [],
         }
-        finish_club_histories(clubs)
+        finish_club_histories(clubs, self.international_titles)
         if extras:
             words = local_words(info.first_language)
             first, last = self.names.person(info.first_language)
@@ -834,24 +858,51 @@ MATCHES_A_SEASON = 34
 LAST_SEASON_YEAR = 2006
 FIRST_TITLE_YEAR = 1900
 FIRST_RECORD_YEAR = 1950
+# The first season of the leagues as they are now played: the years a club
+# can have played in them. So no club counts a thousand wins, draws or
+# defeats, which the history page has no room for.
+FIRST_LEAGUE_YEAR = 1963
+# The eight title lists of the history page: championship, cup, super cup,
+# league cup, then the international club cups (champions cup, IT cup, club
+# world cup, intercontinental cup). Each with the first and last year in
+# which it was played; the championship is the league's.
+TITLE_YEARS = ((FIRST_LEAGUE_YEAR, 2006), (1900, 2006), (1980, 2006), (1960, 2006),
+               (1956, 2006), (1995, 2006), (2000, 2006), (1960, 2004))
+CHAMPIONSHIPS = 0
+NATIONAL_TITLES = range(4)
+INTERNATIONAL_TITLES = range(4, 8)
+# The titles only the winners of others play for, with those others and how
+# many years later: the super cup the champion and the cup winner of the
+# season before, the champions cup the champion of the season before, the
+# club world cup and the intercontinental cup that year's champions cup
+# winner. The national ones in the order this asks.
+QUALIFYING_TITLES = {2: ((0, 1), 1), 4: ((0,), 1), 6: ((4,), 0), 7: ((4,), 0)}
+NATIONAL_TITLE_ORDER = (0, 1, 3, 2)
 
 
-def league_statistics(draws):
+def league_statistics(draws, founded, championships):
     """The two sets of all-time league figures (pairs of points, wins,
     draws, defeats, goals, goals against and seasons on top, one value of
-    each pair per set) from fourteen drawn numbers: results of decades,
-    three points a win and one a draw, a goal at least for every win, one
-    against for every defeat, and no more seasons on top than seasons
-    played. The drawn points only keep the later draws where they were."""
-    stats = list(draws)
+    each pair per set) from fourteen numbers drawn from 0 to 40: seasons of
+    34 matches in the first and the second league that together fit the
+    years since the founding, three points a win and one a draw, goals that
+    lead where the wins lead, and seasons on top of the first league that
+    are the championships."""
+    years = LAST_SEASON_YEAR - max(founded, FIRST_LEAGUE_YEAR - 1)
+    first = max(championships, years * draws[0] // 40)
+    seasons = (first, (years - first) * draws[1] // 40)
+    stats = [0] * 14
     for league in range(2):
-        wins, drawn, lost = 10 * draws[2 + league], 5 * draws[4 + league], 10 * draws[6 + league]
-        matches = wins + drawn + lost
-        stats[2 + league], stats[4 + league], stats[6 + league] = wins, drawn, lost
-        stats[league] = 3 * wins + drawn
-        stats[8 + league] = wins + draws[8 + league] * matches // 40
-        stats[10 + league] = lost + draws[10 + league] * matches // 40
-        stats[12 + league] = draws[12 + league] * (matches // MATCHES_A_SEASON) // 40
+        matches = seasons[league] * MATCHES_A_SEASON
+        wins = matches * (15 + draws[2 + league]) // 100
+        lost = (matches - wins) * (20 + draws[4 + league]) // 80
+        drawn = matches - wins - lost
+        # Both sides score the same share beside the results, so the goal
+        # difference always leans the way wins and defeats do.
+        shared = matches * (draws[6 + league] + draws[8 + league] + draws[10 + league]) // 240
+        on_top = championships if league == 0 else seasons[1] * draws[13] // 160
+        stats[league::2] = [3 * wins + drawn, wins, drawn, lost,
+                            2 * wins + drawn + lost // 2 + shared, 2 * lost + drawn + wins // 2 + shared, on_top]
     return stats
 
 
@@ -861,10 +912,41 @@ def year_after_founding(year, first_year, founded):
     return founded + 1 + (year - first_year) * span // (LAST_SEASON_YEAR - first_year)
 
 
-def finish_club_histories(clubs):
+def title_years(drawn, kind, founded, taken, allowed):
+    """The drawn years of a title list moved into the years the title was
+    played after the club's founding, among the allowed ones unless that is
+    None; a year another club already won moves to the nearest free one,
+    later first."""
+    first, last = max(TITLE_YEARS[kind][0], founded + 1), TITLE_YEARS[kind][1]
+    free = [y for y in range(first, last + 1) if y not in taken and (allowed is None or y in allowed)]
+    years = []
+    for draw in drawn:
+        wanted = first + (draw - FIRST_TITLE_YEAR) * (last - first) // (LAST_SEASON_YEAR - FIRST_TITLE_YEAR)
+        if free:
+            year = min(free, key=lambda y: (y < wanted, abs(y - wanted)))
+            free.remove(year)
+            taken.add(year)
+            years.append(year)
+    return sorted(years)
+
+
+def win_titles(won, drawn, founded, taken, kinds):
+    """The club's titles of the given kinds, in order: a cup that only the
+    winners of other titles play comes after the years they allow."""
+    for kind in kinds:
+        allowed = None
+        if kind in QUALIFYING_TITLES:
+            qualifying, later = QUALIFYING_TITLES[kind]
+            allowed = {year + later for k in qualifying for year in won[k]}
+        won[kind] = title_years(drawn[kind], kind, founded, taken[kind], allowed)
+
+
+def finish_club_histories(clubs, international_titles):
     """What needs the whole country: the records name their opponents and
     lie, like the titles, after the club's founding; no crowd outgrows the
-    ground."""
+    ground; a title goes to one club a year; only the club with the most
+    championships keeps its international cups, each won by one club a
+    year in the world; the league figures follow the championships."""
     for club in clubs:
         founded = club["founded"]
         for record in club["records"]:
@@ -873,10 +955,18 @@ def finish_club_histories(clubs):
             record["text"] = cut(clubs[record.pop("opponent") - 1]["names"][0], 22)
             record["year"] = year_after_founding(record["year"], FIRST_RECORD_YEAR, founded)
             record["value"] = min(record["value"], club["capacity"])
-        club["history_texts"] = [
-            ",".join(str(y) for y in sorted(set(year_after_founding(int(t), FIRST_TITLE_YEAR, founded)
-                                                for t in text.split(",") if t)))
-            for text in club["history_texts"]]
+    drawn = [[[int(t) for t in text.split(",") if t] for text in club["history_texts"]] for club in clubs]
+    won = [[[] for _ in TITLE_YEARS] for _ in clubs]
+    national = {kind: set() for kind in NATIONAL_TITLES}
+    for titles, years, club in zip(won, drawn, clubs):
+        win_titles(titles, years, club["founded"], national, NATIONAL_TITLE_ORDER)
+    record_champion = max(range(len(clubs)), key=lambda n: len(won[n][CHAMPIONSHIPS]), default=0)
+    if clubs and won[record_champion][CHAMPIONSHIPS]:
+        win_titles(won[record_champion], drawn[record_champion], clubs[record_champion]["founded"],
+                   international_titles, INTERNATIONAL_TITLES)
+    for club, titles in zip(clubs, won):
+        club["history_texts"] = [",".join(str(y) for y in years) for years in titles]
+        club["league_stats"] = league_statistics(club["league_stats"], club["founded"], len(titles[CHAMPIONSHIPS]))
 
 
 def day_after(date, days):
@@ -891,6 +981,39 @@ def day_after(date, days):
             year += 1
             lengths[1] = 29 if year % 4 == 0 else 28
     return (day, month, year)
+
+
+def distinct_rivals(rivals):
+    """Each rival once, the filled slots first."""
+    named = [r for n, r in enumerate(rivals) if r and r not in rivals[:n]]
+    return named + [0] * (len(rivals) - len(named))
+
+
+# The choices of article and example phrase of the club page, per database
+# language (German, English, French, Spanish, Italian, Polish), and the
+# choices that French and Italian elide before a vowel, each full form with
+# its elided one ("de" and "d'", "dal" and "dall'", "le" and "l'"). The
+# sample's names are neither French nor Italian, so a leading h is sounded.
+ARTICLE_COUNTS = (4, 2, 5, 5, 8, 1)
+PHRASE_COUNTS = (4, 2, 6, 7, 7, 1)
+ELIDING_ARTICLES = {2: {1: 3, 2: 3}, 4: {1: 3, 2: 3, 4: 3}}
+ELIDING_PHRASES = {2: {0: 2, 1: 4, 3: 4}, 4: {1: 0, 3: 0, 5: 0}}
+VOWELS = set("aeiouáàâäéèêëíìîïóòôöúùûü")
+
+
+def agreeing_choice(drawn, count, elisions, name):
+    """The drawn choice within the language's choices, elided exactly when
+    the name begins with a vowel."""
+    choice = drawn % count
+    if name[:1].lower() in VOWELS:
+        return elisions.get(choice, choice)
+    full_forms = [full for full, elided in sorted(elisions.items()) if elided == choice]
+    return full_forms[0] if full_forms else choice
+
+
+def agreeing_choices(drawn, counts, eliding, name):
+    return [agreeing_choice(drawn, counts[language], eliding.get(language, {}), name)
+            for language in range(LANGUAGE_COUNT)]
 
 
 def fill_position_groups(players):
@@ -1581,6 +1704,7 @@ def build_small(countries, seed):
             world.append(builder.country(info, extras=False))
     free_agents = [builder.player(builder.rng.pick(SMALL_COMPLETE), 0, 0) for _ in range(20)]
     vary_persons(world, free_agents, seed)
+    settle_careers(world, free_agents)
     return builder, world, free_agents
 
 
@@ -1648,6 +1772,110 @@ def vary_player(p, country_id, club_count, rng, percent, language):
         p["favourite_country"] = rng.between(1, COUNTRY_COUNT - 1)
 
 
+# An additional manager's age beside the players': he ended his own career.
+MANAGER_YEARS_OLDER = 25
+# The age at which a career's first spell may begin.
+FIRST_SPELL_AGE = 15
+# The highest drawn goals of a spell for the first and the reserve team, and
+# per position group the goals a match at that highest draw.
+DRAWN_GOALS = (12, 3)
+GOAL_SHARE_PERCENT = {1: 0, 2: 12, 3: 30, 4: 60}
+GOALKEEPING_ABILITIES = range(35, 43)
+# The most national matches a year of a player's career from this age on.
+NATIONAL_MATCHES_A_YEAR = 10
+FIRST_CAP_AGE = 17
+# A player loaned out since this season's start, and the end of his spell
+# at his club past the loan's.
+LOAN_START = (1, 7, 2006)
+SPELL_END_PAST_LOAN = (30, 6, 2008)
+
+
+def settle_careers(world, free_agents):
+    """What a football fan reads first on the person pages, made to agree:
+    goalkeepers best in goal and outfield players best outfield, national
+    matches the years since seventeen allow, careers from the age of
+    fifteen, no matches without a club, goals as the position scores them,
+    and a running loan only away from the club. Draws nothing, so every
+    other value stays as it was."""
+    for country in world:
+        club_count = len(country["clubs"])
+        for club in country["clubs"]:
+            for _, p in club["players"]:
+                settle_career(p, club["unique_id"], club_count)
+        for manager in country["managers"]:
+            settle_career(manager, 0, 0)
+    for p in free_agents:
+        settle_career(p, 0, 0)
+
+
+def settle_career(p, own_club, club_count):
+    sort_goalkeeping_abilities(p)
+    years_capped = max(0, age_on_reference_day(p["birth"]) - FIRST_CAP_AGE)
+    p["national_apps"] = min(p["national_apps"], NATIONAL_MATCHES_A_YEAR * years_capped)
+    p["history"] = [spell for spell in p["history"] if begin_at_first_spell_age(spell, p["birth"])]
+    for spell in p["history"]:
+        settle_spell(spell, POSITION_GROUPS[p["positions"][0]], own_club)
+    if own_club and p["history"][-1]["flags"] & LOAN_ENTRY:
+        loan_out(p["history"], own_club, club_count)
+    joined_at_spell_start(p)
+
+
+def settle_spell(spell, group, own_club):
+    """No matches, fee or loan without a club, goals as the position group
+    scores them, and no spell running away from the player's club."""
+    if spell["club"] == 0:
+        spell.update({"matches": 0, "reserve_matches": 0, "goals": 0, "reserve_goals": 0, "fee": 0, "flags": 0})
+    for matches, goals, highest in (("matches", "goals", DRAWN_GOALS[0]),
+                                    ("reserve_matches", "reserve_goals", DRAWN_GOALS[1])):
+        spell[goals] = spell[goals] * spell[matches] * GOAL_SHARE_PERCENT[group] // (highest * 100)
+    if spell["club"] != own_club:
+        spell["flags"] &= ~RUNNING_ENTRY
+
+
+def sort_goalkeeping_abilities(p):
+    """A goalkeeper's best drawn values go to the goalkeeping abilities, an
+    outfield player's lowest; the values change places, none is new."""
+    abilities = p["abilities"]
+    keeper = POSITION_GROUPS[p["positions"][0]] == 1
+    ranked = sorted(range(len(abilities)), key=lambda n: (-abilities[n] if keeper else abilities[n], n))
+    chosen = ranked[:len(GOALKEEPING_ABILITIES)]
+    giving = [n for n in chosen if n not in GOALKEEPING_ABILITIES]
+    taking = [n for n in GOALKEEPING_ABILITIES if n not in chosen]
+    for source, target in zip(giving, taking):
+        abilities[source], abilities[target] = abilities[target], abilities[source]
+
+
+def begin_at_first_spell_age(spell, birth):
+    """False for a spell that ended before the player was old enough; a
+    spell running past that day begins on the first season start after it."""
+    day, month, year = birth
+    first_year = year + FIRST_SPELL_AGE + (1 if (month, day) > (7, 1) else 0)
+    if spell["start"][2] >= first_year:
+        return True
+    if spell["end"][2] <= first_year and not spell["flags"] & RUNNING_ENTRY:
+        return False
+    spell["start"] = (1, 7, first_year)
+    return True
+
+
+def loan_out(history, own_club, club_count):
+    """The spell at the player's club is never a loan: a loan drawn for it
+    becomes this season's running loan at the next club of the country, with
+    half his matches and goals, after which he returns. The loan began last,
+    so it stands last, as the editor keeps a history in order of starts."""
+    spell = history[-1]
+    spell["flags"] &= ~LOAN_ENTRY
+    if club_count < 2 or spell["start"][2] >= LOAN_START[2]:
+        return
+    loan = dict(spell, club=team_id(own_club >> 16, (own_club & 0xFFFF) % club_count + 1), start=LOAN_START,
+                flags=LOAN_ENTRY | RUNNING_ENTRY, fee=0)
+    for field in ("matches", "reserve_matches", "goals", "reserve_goals"):
+        loan[field] = spell[field] // 2
+        spell[field] -= loan[field]
+    loan["end"], spell["end"] = SEASON_EVE, SPELL_END_PAST_LOAN
+    history.append(loan)
+
+
 def pick_full_countries(countries):
     europe = [i for i in sorted(countries) if countries[i].continent == 0][:40]
     south_america = [i for i in sorted(countries) if countries[i].continent == 1]
@@ -1671,6 +1899,7 @@ def build_full(countries, seed):
             world.append(builder.country(info, extras=False))
     free_agents = [builder.player(rng.pick(sorted(with_leagues)), 0, 0) for _ in range(800)]
     vary_persons(world, free_agents, seed)
+    settle_careers(world, free_agents)
     return builder, world, free_agents
 
 
@@ -2165,8 +2394,12 @@ def write_towns(countries, seed):
                 towns.append(town)
         for town in towns:
             club = cut("%s %s" % (town, rng.pick(CLUB_SUFFIXES)), 30)
-            articles = "".join("%d" % rng.between(0, 3) for _ in range(LANGUAGE_COUNT))
-            phrases = "".join("%d" % rng.between(0, 2) for _ in range(LANGUAGE_COUNT))
+            articles = "".join("%d" % agreeing_choice(rng.between(0, 3), ARTICLE_COUNTS[language],
+                                                      ELIDING_ARTICLES.get(language, {}), club)
+                               for language in range(LANGUAGE_COUNT))
+            phrases = "".join("%d" % agreeing_choice(rng.between(0, 2), PHRASE_COUNTS[language],
+                                                     ELIDING_PHRASES.get(language, {}), club)
+                              for language in range(LANGUAGE_COUNT))
             out.line("%d|%s|%d|%d|%s|%s|%s|%d|%s|%s" % (
                 country_id, town, rng.between(-600, 600), rng.between(2160, 3480), club, cut(town, 11),
                 town[:3].upper(), rng.below(TEAM_COLOUR_COUNT), articles, phrases))

@@ -134,6 +134,13 @@ class SmallDatabaseTest(unittest.TestCase):
         self.assertEqual(sorted(generator.SMALL_COMPLETE), with_table)
 
 
+# The first and last year each title list of the club history can hold:
+# championship, cup, super cup, league cup, champions cup, IT cup, club
+# world cup, intercontinental cup.
+TITLE_YEARS = ((1963, 2006), (1900, 2006), (1980, 2006), (1960, 2006),
+               (1956, 2006), (1995, 2006), (2000, 2006), (1960, 2004))
+
+
 class SampleConsistencyTest(unittest.TestCase):
     """The sample as a user reads it: nothing in it contradicts its rules or
     itself."""
@@ -141,7 +148,7 @@ class SampleConsistencyTest(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
         cls.countries = generator.read_countries(COUNTRIES)
-        _, cls.world, _ = generator.build_small(cls.countries, 2007)
+        _, cls.world, cls.free_agents = generator.build_small(cls.countries, 2007)
         cls.complete = [c for c in cls.world if c["clubs"]]
 
     def test_every_level_sorts_equal_points_by_a_rule_the_league_data_offers(self):
@@ -154,9 +161,12 @@ class SampleConsistencyTest(unittest.TestCase):
         for country in self.complete:
             for club in country["clubs"]:
                 for _, p in club["players"]:
-                    spell, earlier = p["history"][-1], p["history"][:-1]
+                    # His spell there runs; a running loan away from it may follow.
+                    at_club = [e for e in p["history"] if e["flags"] & 3 == 2]
+                    self.assertEqual(1, len(at_club), p["last"])
+                    spell = at_club[0]
+                    earlier = p["history"][:p["history"].index(spell)]
                     self.assertEqual(club["unique_id"], spell["club"])
-                    self.assertTrue(spell["flags"] & 2, "running")
                     self.assertEqual(spell["start"][2], p["joined"], p["last"])
                     came_from = [e for e in earlier if e["end"][2] == spell["start"][2]]
                     self.assertNotIn(club["unique_id"], [e["club"] for e in came_from], p["last"])
@@ -184,6 +194,139 @@ class SampleConsistencyTest(unittest.TestCase):
                     self.assertGreaterEqual(goals, wins)
                     self.assertGreaterEqual(against, lost)
                     self.assertLessEqual(on_top, (wins + draws + lost) // 34)
+
+    def persons(self):
+        """Every player of the sample with the club that holds him, the
+        players without club with none."""
+        for country in self.complete:
+            for club in country["clubs"]:
+                for _, p in club["players"]:
+                    yield p, club["unique_id"]
+        for p in self.free_agents:
+            yield p, 0
+
+    def spells(self):
+        for p, own in self.persons():
+            for spell in p["history"]:
+                yield p, own, spell
+
+    def test_spells_score_no_more_goals_than_matches_and_goalkeepers_hardly_any(self):
+        for p, _, spell in self.spells():
+            self.assertLessEqual(spell["goals"], spell["matches"], p["last"])
+            self.assertLessEqual(spell["reserve_goals"], spell["reserve_matches"], p["last"])
+            if generator.POSITION_GROUPS[p["positions"][0]] == 1:
+                self.assertLessEqual(spell["goals"] + spell["reserve_goals"], 1, p["last"])
+
+    def test_a_spell_at_no_club_holds_no_matches_fee_or_loan(self):
+        for p, _, spell in self.spells():
+            if spell["club"] == 0:
+                self.assertEqual((0, 0, 0, 0, 0, 0), tuple(spell[k] for k in (
+                    "matches", "reserve_matches", "goals", "reserve_goals", "fee", "flags")), p["last"])
+
+    def test_national_matches_fit_ten_a_year_since_seventeen(self):
+        for p, _ in self.persons():
+            years = max(0, generator.age_on_reference_day(p["birth"]) - 17)
+            self.assertLessEqual(p["national_apps"], 10 * years, (p["last"], p["birth"]))
+        self.assertTrue(any(p["national_apps"] >= 50 for p, _ in self.persons()))
+
+    def test_careers_begin_at_fifteen(self):
+        for p, _, spell in self.spells():
+            (day, month, year), (start_day, start_month, start_year) = p["birth"], spell["start"]
+            age = start_year - year - ((start_month, start_day) < (month, day))
+            self.assertGreaterEqual(age, 15, (p["last"], p["birth"], spell["start"]))
+
+    def test_a_running_spell_is_at_the_players_club_or_a_loan_away_from_it(self):
+        for p, own, spell in self.spells():
+            if spell["flags"] & generator.RUNNING_ENTRY:
+                at_own_club = spell["club"] == own != 0
+                loan = bool(spell["flags"] & generator.LOAN_ENTRY)
+                self.assertTrue(at_own_club != loan and spell["club"] and own, (p["last"], spell))
+
+    def test_league_seasons_fit_the_years_since_founding_and_goals_lean_with_the_results(self):
+        for country in self.complete:
+            for club in country["clubs"]:
+                stats = club["league_stats"]
+                matches = sum(stats[2 + league] + stats[4 + league] + stats[6 + league] for league in range(2))
+                self.assertLessEqual(matches / 34, 2006 - club["founded"], club["names"][0])
+                # The history page has room for three digits in each of them.
+                self.assertLess(max(stats[2:8]), 1000, club["names"][0])
+                for league in range(2):
+                    wins, lost, goals, against = stats[2 + league], stats[6 + league], stats[8 + league], stats[10 + league]
+                    self.assertEqual((wins > lost) - (wins < lost), (goals > against) - (goals < against),
+                                     (club["names"][0], league))
+
+    def test_a_title_goes_to_one_club_a_year_while_it_was_played(self):
+        international = {kind: [] for kind in range(4, 8)}
+        for country in self.complete:
+            national = {kind: [] for kind in range(4)}
+            for club in country["clubs"]:
+                titles = [[int(y) for y in text.split(",") if y] for text in club["history_texts"]]
+                # Seasons on top of the first league are the championships.
+                self.assertEqual(len(titles[0]), club["league_stats"][12], club["names"][0])
+                for kind, years in enumerate(titles):
+                    first, last = TITLE_YEARS[kind]
+                    self.assertTrue(all(first <= y <= last for y in years), (club["names"][0], kind, years))
+                    (national if kind in national else international)[kind].extend(years)
+                if any(titles[4:]):
+                    self.assertTrue(titles[0], "%s: an international cup but never champion" % club["names"][0])
+                # Only the champion and the cup winner of the season before
+                # play the super cup, only the champion the champions cup,
+                # only that year's champions cup winner the world's cups.
+                for kind, qualifying, later in ((2, titles[0] + titles[1], 1), (4, titles[0], 1),
+                                                (6, titles[4], 0), (7, titles[4], 0)):
+                    for year in titles[kind]:
+                        self.assertIn(year - later, qualifying, (club["names"][0], kind))
+            for kind, years in national.items():
+                self.assertEqual(len(years), len(set(years)), (country["info"].id, kind))
+        for kind, years in international.items():
+            self.assertEqual(len(years), len(set(years)), kind)
+        holders = sum(1 for c in self.complete for club in c["clubs"] if any(club["history_texts"][4:]))
+        self.assertLessEqual(holders, len(self.complete))
+
+    def test_rivals_are_named_once_and_fill_the_first_slots(self):
+        for country in self.complete:
+            for club in country["clubs"]:
+                named = [r for r in club["rivals"] if r]
+                self.assertEqual(len(named), len(set(named)), club["names"][0])
+                self.assertEqual(named, club["rivals"][:len(named)], club["names"][0])
+
+    def test_fan_names_and_mascots_hold_the_whole_town(self):
+        # Per language the forms longest first, and the field's capacity:
+        # a club takes the first form that fits whole.
+        forms = {"en": ((["The {town} fans", "{town} fans"], 20), (["{town} the Lion", "Leo the Lion"], 19)),
+                 "de": ((["Fanclub {town}", "Fans {town}"], 20), (["Leo der Löwe"], 19)),
+                 "es": ((["Peña {town}", "Peña"], 20), (["Leoncio"], 19))}
+        for country in self.complete:
+            language = generator.LANGUAGE_NAME_SETS[country["info"].first_language]
+            for club in country["clubs"]:
+                town = club["towns"][0]
+                for field, (texts, capacity) in zip(("fan1", "mascot"), forms[language]):
+                    fitting = [t.format(town=town) for t in texts if len(t.format(town=town)) < capacity]
+                    self.assertIn(club[field], ["", fitting[0]], (club["names"][0], field))
+        fans = [club["fan1"] for c in self.complete for club in c["clubs"]]
+        self.assertIn("Northbridge fans", fans)
+
+    def test_additional_managers_are_at_least_thirty(self):
+        for country in self.world:
+            for manager in country["managers"]:
+                self.assertGreaterEqual(generator.age_on_reference_day(manager["birth"]), 30, manager["last"])
+
+    def test_french_and_italian_elide_exactly_before_a_vowel(self):
+        # Per language the article and the phrase choices that elide (l', d',
+        # de l', dall') and those whose form elides before a vowel.
+        eliding = {2: (({3}, {1, 2}), ({2, 4}, {0, 1, 3})), 4: (({3}, {1, 2, 4}), ({0}, {1, 3, 5}))}
+        named = [(club["names"][0], club["articles"], club["phrase"]) for c in self.complete for club in c["clubs"]]
+        with open(os.path.join(DATABASE, "TownDataUniques.txt"), "rb") as f:
+            for line in f.read().decode("utf-8-sig").split("\r\n")[:-1]:
+                fields = line.split("|")
+                named.append((fields[4], [[int(d) for d in fields[8]]], [int(d) for d in fields[9]]))
+        self.assertTrue(any(name[0] in "AEIOU" for name, _, _ in named))
+        for name, articles, phrases in named:
+            vowel = name[0].lower() in "aeiou"
+            for language, (article_choices, phrase_choices) in eliding.items():
+                choices = [(form[language], article_choices) for form in articles] + [(phrases[language], phrase_choices)]
+                for choice, (elided, full) in choices:
+                    self.assertNotIn(choice, full if vowel else elided, (name, language))
 
     def test_addresses_and_notes_are_in_the_country_language(self):
         foreign = {"de": ("Calle", "Street", "Road", "Scouted", "Founded", "Stadium"),

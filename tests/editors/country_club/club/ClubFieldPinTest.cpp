@@ -115,14 +115,25 @@ protected:
             Text(IDC_CLUB_TELEPHONE, u"0123 456", &TClub::GetTelephone),
             Text(IDC_CLUB_WEBSITE, u"www.pinned.example", &TClub::GetWebsite),
         };
-        // The friendship club and the rivals, each another club of the country.
+        // The friendship club and the rivals, each another club of the
+        // country, a run of them in which none stands where the club names
+        // it already.
         constexpr int ClubCombos[] = {IDC_CLUB_FRIENDSHIP, IDC_CLUB_RIVAL0, IDC_CLUB_RIVAL1, IDC_CLUB_RIVAL2, IDC_CLUB_RIVAL3};
+        const auto fieldOf = [](std::size_t combo) {
+            return combo == 0 ? std::function<long long(const TClub&)>([](const TClub& c) { return c.GetPartnerClub(); })
+                              : [rival = static_cast<int>(combo) - 1](const TClub& c) { return c.GetRival(rival); };
+        };
         const std::vector<TTeamId> ids = ClubIds();
-        for (std::size_t i = 0; i < std::size(ClubCombos) && i + 1 < ids.size(); ++i) {
-            const TTeamId id = ids[i + 1];
-            auto field = i == 0 ? std::function<long long(const TClub&)>([](const TClub& c) { return c.GetPartnerClub(); })
-                                : [rival = static_cast<int>(i) - 1](const TClub& c) { return c.GetRival(rival); };
-            pins.push_back({ClubCombos[i], Input::Combo, id, nullptr, field, id});
+        const auto namedAlready = [&](std::size_t first) {
+            for (std::size_t i = 0; i < std::size(ClubCombos) && first + i < ids.size(); ++i)
+                if (fieldOf(i)(Club(0)) == ids[first + i]) return true;
+            return false;
+        };
+        std::size_t first = 1;
+        while (namedAlready(first)) ++first;
+        for (std::size_t i = 0; i < std::size(ClubCombos) && first + i < ids.size(); ++i) {
+            const TTeamId id = ids[first + i];
+            pins.push_back({ClubCombos[i], Input::Combo, id, nullptr, fieldOf(i), id});
         }
         return {CommonTab, pins};
     }
