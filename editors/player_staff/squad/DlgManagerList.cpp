@@ -13,9 +13,8 @@
 
 namespace {
 
-// Both columns show whole beside the list's scroll bar.
-constexpr std::uint16_t ColumnStarts[] = {0, 84};
-constexpr std::uint16_t ColumnWidths[] = {84, 82};
+constexpr std::uint16_t ColumnStarts[] = {0, 90};
+constexpr std::uint16_t ColumnWidths[] = {90, 90};
 
 }  // namespace
 
