@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -72,12 +73,12 @@ protected:
     void TearDown() override { CTextManager::Instance()->SetLanguage(CTextManager::English); }
 };
 
-TEST_P(TemplateLayout, EveryTemplateShowsEveryControlApartAndEveryTextWhole)
+// Opens every template of the program in the language of the test, a page
+// as a child of a window of its own, and hands it to look.
+void OpenEachTemplate(const std::function<void(const TTemplatePrefix&, HWND)>& look)
 {
-    CTextManager::Instance()->SetLanguage(GetParam());
     const std::vector<UINT> ids = ProgramTemplates();
     ASSERT_EQ(ids.size(), std::size(TemplatePrefixes));
-    // Pages are made as children of a window of their own.
     HWND host = ::CreateWindowExW(0, L"Static", L"", WS_POPUP, 0, 0, 1200, 900, nullptr, nullptr, nullptr, nullptr);
     for (const UINT id : ids) {
         const TTemplatePrefix* entry = FindPrefix(id);
@@ -87,10 +88,33 @@ TEST_P(TemplateLayout, EveryTemplateShowsEveryControlApartAndEveryTextWhole)
         }
         TemplateDialog dialog(id, entry->prefix);
         ASSERT_TRUE(dialog.Create(IsChildTemplate(id) ? host : nullptr)) << entry->name;
-        gui_test::ExpectWholeLayout(dialog.Handle(), entry->name);
+        look(*entry, dialog.Handle());
         dialog.Destroy();
     }
     ::DestroyWindow(host);
+}
+
+TEST_P(TemplateLayout, EveryTemplateShowsEveryControlApartAndEveryTextWhole)
+{
+    CTextManager::Instance()->SetLanguage(GetParam());
+    OpenEachTemplate([](const TTemplatePrefix& entry, HWND dialog) { gui_test::ExpectWholeLayout(dialog, entry.name); });
+}
+
+// A window wider or taller than a 1024 x 768 screen hides its far side, and
+// with it controls and often the close box, from a user of such a screen.
+// Every window but the splash, which takes its 420 x 240 picture's size,
+// keeps its template's size; a page shows inside a window whose own
+// template is looked at here.
+TEST_P(TemplateLayout, EveryWindowFitsA1024By768Screen)
+{
+    CTextManager::Instance()->SetLanguage(GetParam());
+    OpenEachTemplate([](const TTemplatePrefix& entry, HWND dialog) {
+        if ((::GetWindowLongW(dialog, GWL_STYLE) & WS_CHILD) != 0) return;
+        RECT window{};
+        ::GetWindowRect(dialog, &window);
+        EXPECT_LE(window.right - window.left, 1024) << entry.name;
+        EXPECT_LE(window.bottom - window.top, 768) << entry.name;
+    });
 }
 
 INSTANTIATE_TEST_SUITE_P(EachLanguage, TemplateLayout, testing::Range(0, CTextManager::LanguageCount),

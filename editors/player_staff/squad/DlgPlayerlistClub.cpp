@@ -31,6 +31,9 @@ constexpr TextKey ListTabKeys[CDlgPlayerlistClub::ListCount] = {u"Dialog.Player.
                                                                 u"Dialog.Player.Frame.TabPlayerlistYouth"_tk};
 // Pages stand at (1, 24) in their tab control's client area.
 constexpr POINT PageOrigin{1, 24};
+// The list side is narrow: tabs padded tighter than the default six pixels
+// keep all four on one row in every language, with no arrows to scroll them.
+constexpr SIZE ListTabPadding{2, 3};
 constexpr int CaptionCapacity = 256;
 constexpr char16_t NoBreakSpace = 0x00A0;
 
@@ -77,6 +80,7 @@ BOOL CDlgPlayerlistClub::OnInitDialog()
 {
     CDialogB::OnInitDialog();
     listTabs_.SubclassDlgItem(IDC_FRAME_LIST_TABS, *this);
+    listTabs_.Send(TCM_SETPADDING, 0, MAKELPARAM(ListTabPadding.cx, ListTabPadding.cy));
     pageTabs_.SubclassDlgItem(IDC_FRAME_PAGE_TABS, *this);
     if (mode_ == CountryPlayers) {
         if (country_ == nullptr) return TRUE;
