@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cwchar>
+#include <string>
 
 namespace {
 
@@ -57,7 +58,12 @@ void PrintMessage(const wchar_t* what, HWND box)
 {
     wchar_t text[1024] = {};
     ::GetDlgItemTextW(box, MessageBoxText, text, 1024);
-    std::fprintf(stderr, "%ls: %ls\n", what, text);
+    // The script reads UTF-8; the C runtime would write the ANSI code page.
+    const std::wstring line = std::wstring(what) + L": " + text + L"\n";
+    const int size = ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), static_cast<int>(line.size()), bytes.data(), size, nullptr, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), stderr);
     std::fflush(stderr);
 }
 
