@@ -25,7 +25,8 @@ bool IsLanguageColumn(int column)
 }
 
 // The messages after which the cells may stand elsewhere in the client
-// area, and an open editor must follow its cell.
+// area, and an open editor must follow its cell: the scroll bars, the
+// wheel, the grid's own keys, a resize and header changes.
 bool MovesCells(UINT message)
 {
     switch (message) {
@@ -38,6 +39,7 @@ bool MovesCells(UINT message)
     case LVM_SCROLL:
     case LVM_ENSUREVISIBLE:
     case LVM_SETCOLUMNWIDTH:
+    case WM_KEYDOWN:
         return true;
     default:
         return false;
@@ -165,6 +167,10 @@ RECT CLocaleListCtrl::RowArea() const
 {
     RECT area = GetClientRect();
     area.top = std::max(area.top, win::RectIn(GetHeader(), Handle()).bottom);
+    // The rows may begin a little below the header (the grid lines take a
+    // strip there), and a row scrolled up into that strip is out of sight.
+    RECT topRow{};
+    if (GetSubItemRect(static_cast<int>(Send(LVM_GETTOPINDEX)), 0, topRow)) area.top = std::max(area.top, topRow.top);
     return area;
 }
 
@@ -172,22 +178,45 @@ void CLocaleListCtrl::ScrollIntoView(int row, int column)
 {
     EnsureVisible(row);
     RECT cell{};
-    if (!GetSubItemRect(row, column, cell)) return;
+    RECT wholeRow{};
+    if (!GetSubItemRect(row, column, cell) || !GetSubItemRect(row, 0, wholeRow)) return;
     const RECT area = RowArea();
+    // A row's first cell shows with the row's label beside it, when both
+    // fit, so the user sees whose names a Tab into a new row reached.
+    if (column == 1 && cell.right - wholeRow.left <= area.right - area.left) cell.left = wholeRow.left;
     // A cell wider than the rows' area shows from its left edge, where the
     // text starts.
     if (cell.right > area.right) ScrollSideways(std::min(cell.right - area.right, cell.left - area.left));
     else if (cell.left < area.left) ScrollSideways(cell.left - area.left);
 }
 
-void CLocaleListCtrl::PlaceEditor()
+RECT CLocaleListCtrl::ShownPart(int row, int column) const
 {
     RECT cell{};
-    if (editor_.row < 0 || !GetSubItemRect(editor_.row, editor_.column, cell)) return;
-    const RECT area = RowArea();
     RECT shown{};
+    if (!GetSubItemRect(row, column, cell)) return shown;
+    const RECT area = RowArea();
     ::IntersectRect(&shown, &cell, &area);
+    return shown;
+}
+
+void CLocaleListCtrl::PlaceEditor()
+{
+    if (editor_.row < 0) return;
+    const RECT shown = ShownPart(editor_.row, editor_.column);
+    // An editor cut to nothing would keep the focus and take keys unseen.
+    if (::IsRectEmpty(&shown)) {
+        EndEdit();
+        return;
+    }
     ::MoveWindow(editor_.Handle(), shown.left, shown.top, shown.right - shown.left, shown.bottom - shown.top, TRUE);
+}
+
+void CLocaleListCtrl::EndEdit()
+{
+    const bool focused = ::GetFocus() == editor_.Handle();
+    CommitEditor();
+    if (focused) ::SetFocus(Handle());
 }
 
 void CLocaleListCtrl::OpenEditor(int row, int column)
@@ -197,9 +226,11 @@ void CLocaleListCtrl::OpenEditor(int row, int column)
     ScrollIntoView(row, column);
     editor_.row = row;
     editor_.column = column;
-    PlaceEditor();
+    // The cell's text goes in first: placing the editor ends the edit when
+    // its cell is out of sight, and that writes the editor's text back.
     editor_.SetLimitText(slots_[static_cast<std::size_t>(slot)]);
     editor_.SetText(GetItemText(row, column, EditorTextCapacity));
+    PlaceEditor();
     editor_.Show(true);
     ::SetFocus(editor_.Handle());
     editor_.SetSel(0, -1);

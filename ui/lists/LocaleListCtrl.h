@@ -58,11 +58,18 @@ private:
     int SharedWidth() const;
     int FindRow(int slot) const;
     int SlotOfRow(int row) const;
-    // The part of the client area the rows show in: below the header.
+    // The part of the client area the rows show in: below the header, from
+    // the top row's top.
     RECT RowArea() const;
     void ScrollIntoView(int row, int column);
-    // Lays the open editor over its cell, as far as the cell is in sight.
+    // The part of the cell in the rows' area; empty when none of it is.
+    RECT ShownPart(int row, int column) const;
+    // Lays the open editor over its cell, as far as the cell is in sight;
+    // once none of it is, the edit ends.
     void PlaceEditor();
+    // Commits the open editor as Tab would; the focus it had goes back to
+    // the grid rather than stay with a hidden editor.
+    void EndEdit();
     void OpenEditor(int row, int column);
     // Writes the open editor's text into its cell and hides it.
     void CommitEditor();

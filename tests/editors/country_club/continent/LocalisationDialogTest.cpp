@@ -97,24 +97,39 @@ protected:
         gui_test::PumpMessages();
     }
 
-    // The part of the grid's client area the rows show in: below the header.
+    // The part of the grid's client area the rows show in: below the header,
+    // from where the top row begins.
     static RECT RowArea(const CLocaleListCtrl& grid)
     {
         RECT area = grid.GetClientRect();
         area.top = win::RectIn(grid.GetHeader(), grid.Handle()).bottom;
+        RECT topRow{};
+        if (grid.GetSubItemRect(static_cast<int>(grid.Send(LVM_GETTOPINDEX)), 0, topRow)) area.top = std::max(area.top, topRow.top);
         return area;
     }
 
+    // The part of the cell in the rows' area; empty when none of it is.
+    static RECT ShownPart(const CLocaleListCtrl& grid, int row, int column)
+    {
+        RECT cell{};
+        RECT shown{};
+        if (!grid.GetSubItemRect(row, column, cell)) return shown;
+        const RECT area = RowArea(grid);
+        ::IntersectRect(&shown, &cell, &area);
+        return shown;
+    }
+
     // The open editor lies on the cell it edits, as far as the cell is in
-    // sight, and nowhere outside the rows' area.
+    // sight, and nowhere outside the rows' area; an editor of no size would
+    // take keys unseen.
     static void ExpectEditorOnItsCell(const CLocaleListCtrl& grid, int row, int column, const std::string& what)
     {
         ASSERT_TRUE(grid.GetEditor().IsVisible()) << what;
         RECT cell{};
         ASSERT_TRUE(grid.GetSubItemRect(row, column, cell)) << what;
         const RECT area = RowArea(grid);
-        RECT shown{};
-        ::IntersectRect(&shown, &cell, &area);
+        const RECT shown = ShownPart(grid, row, column);
+        EXPECT_FALSE(::IsRectEmpty(&shown)) << what << ": the edited cell is out of sight";
         const RECT editor = win::RectIn(grid.GetEditor().Handle(), grid.Handle());
         EXPECT_EQ(std::tuple(editor.left, editor.top, editor.right, editor.bottom),
                   std::tuple(shown.left, shown.top, shown.right, shown.bottom))
@@ -216,9 +231,11 @@ TEST_F(LocalisationDialogTest, EnterAndEscapeLeaveTheDialogOpen)
 // Tab walks the editor through every cell of the first row, the Polish
 // one far right of a grid that scrolls sideways among them: each cell is
 // brought into sight before its editor opens over it, so the user sees the
-// name that the first key replaces.
+// name that the first key replaces. A Tab on into the next row brings back
+// that row's label, which the Polish cell had pushed out of sight.
 TEST_F(LocalisationDialogTest, TabBringsEachCellIntoSightBeforeItsEditorOpens)
 {
+    int labelsPushedAway = 0;
     app_test::InEachLanguageOfTheWorld(*world_, [&] {
         CDlgLocalisation dialog;
         Run(dialog, [&] {
@@ -235,10 +252,83 @@ TEST_F(LocalisationDialogTest, TabBringsEachCellIntoSightBeforeItsEditorOpens)
                     EXPECT_TRUE(cell.right <= area.right || cell.left == area.left) << what;
                     if (column < CLocaleListCtrl::Languages) PressTab(grid);
                 }
+                const int next = grid.GetItemCount() > 1 ? 1 : 0;
+                RECT label{};
+                ASSERT_TRUE(grid.GetSubItemRect(next, 0, label));
+                if (label.left < RowArea(grid).left) ++labelsPushedAway;
                 PressTab(grid);
-                ExpectEditorOnItsCell(grid, grid.GetItemCount() > 1 ? 1 : 0, 1, "after the row's end");
+                ExpectEditorOnItsCell(grid, next, 1, "after the row's end");
+                ASSERT_TRUE(grid.GetSubItemRect(next, 0, label));
+                const RECT area = RowArea(grid);
+                EXPECT_GE(label.left, area.left) << "grid " << id << ": the next row's label is out of sight";
+                EXPECT_LE(label.left + grid.GetColumnWidth(0), area.right) << "grid " << id;
             }
         });
+    });
+    EXPECT_GT(labelsPushedAway, 0) << "no grid scrolled its labels away: the Tab into the next row had nothing to bring back";
+}
+
+// A scroll by the scroll bars, the wheel or the grid's keys that takes the
+// edited cell wholly out of the rows' area ends the edit: what was typed is
+// in the cell, the editor hidden and the grid has the focus, so no key goes
+// into an editor out of sight. A scroll that leaves part of the cell in
+// sight keeps the editor on that part.
+TEST_F(LocalisationDialogTest, ScrollingTheEditedCellOutOfSightEndsTheEdit)
+{
+    const struct {
+        const char* what;
+        int grid;
+        int row;
+        int column;
+        UINT message;
+        WPARAM wParam;
+        bool alwaysEnds;
+    } scrolls[] = {
+        {"a line down", IDC_LOCALISATION_CLUB, 0, 1, WM_VSCROLL, SB_LINEDOWN, true},
+        {"down by the wheel", IDC_LOCALISATION_CLUB, 0, 2, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA), true},
+        {"to the last row by the End key", IDC_LOCALISATION_CLUB, 0, 3, WM_KEYDOWN, VK_END, true},
+        {"to the grid's right end", IDC_LOCALISATION_WORLD, 0, 1, WM_HSCROLL, SB_RIGHT, false},
+        {"to the grid's left end", IDC_LOCALISATION_WORLD, 1, 6, WM_HSCROLL, SB_LEFT, false},
+        {"a page left", IDC_LOCALISATION_WORLD, 2, 6, WM_HSCROLL, SB_PAGELEFT, false},
+    };
+    const std::u16string typed = u"Typed";
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        CDlgLocalisation dialog;
+        Run(dialog, [&] {
+            // Rows enough to reach below the club grid's bottom.
+            CLocaleListCtrl& clubGrid = dialog.GetGrid(IDC_LOCALISATION_CLUB);
+            for (int row = 0; row < 10; ++row) ASSERT_GE(clubGrid.AddRow(u"Club.Name", 29), 0);
+            for (const auto& scroll : scrolls) {
+                CLocaleListCtrl& grid = dialog.GetGrid(scroll.grid);
+                grid.EnsureVisible(0);
+                grid.ScrollSideways(-grid.GetClientRect().right * 10);
+                if (scroll.column == CLocaleListCtrl::Languages) {
+                    Click(grid, scroll.row, 1);
+                    for (int column = 1; column < scroll.column; ++column) PressTab(grid);
+                } else {
+                    Click(grid, scroll.row, scroll.column);
+                }
+                ASSERT_TRUE(grid.GetEditor().IsVisible()) << scroll.what;
+                for (const char16_t c : typed) grid.GetEditor().Send(WM_CHAR, c, 1);
+                grid.Send(scroll.message, scroll.wParam, 0);
+                gui_test::PumpMessages();
+                const RECT shown = ShownPart(grid, scroll.row, scroll.column);
+                EXPECT_TRUE(!scroll.alwaysEnds || ::IsRectEmpty(&shown)) << scroll.what << ": the cell stayed in sight";
+                if (::IsRectEmpty(&shown)) {
+                    EXPECT_FALSE(grid.GetEditor().IsVisible()) << scroll.what;
+                    EXPECT_EQ(::GetFocus(), grid.Handle()) << scroll.what;
+                    EXPECT_EQ(grid.GetItemText(scroll.row, scroll.column), typed) << scroll.what;
+                } else {
+                    ExpectEditorOnItsCell(grid, scroll.row, scroll.column, scroll.what);
+                    EXPECT_EQ(grid.GetEditor().GetText(), typed) << scroll.what;
+                }
+            }
+        });
+        EXPECT_EQ(std::u16string(club_->GetNameForLanguage(0)), typed);
+        EXPECT_EQ(std::u16string(club_->GetNameForLanguage(1)), typed);
+        EXPECT_EQ(std::u16string(club_->GetNameForLanguage(2)), typed);
+        EXPECT_EQ(std::u16string(world_->GetRulesAndMisc().GetCupTitle(0, 0, 0)), typed);
+        EXPECT_EQ(std::u16string(world_->GetRulesAndMisc().GetCupTitle(0, 1, 5)), typed);
     });
 }
 
@@ -249,43 +339,44 @@ TEST_F(LocalisationDialogTest, ScrollingKeepsTheOpenEditorOnItsCell)
     CDlgLocalisation dialog;
     Run(dialog, [&] {
         // The world grid's Polish cell is scrolled into sight at its right
-        // end; the club grid gets rows enough to reach below its bottom.
+        // end; the club grid gets rows enough to reach below its bottom, and
+        // its fourth row stays in sight through the scrolls.
         CLocaleListCtrl& clubGrid = dialog.GetGrid(IDC_LOCALISATION_CLUB);
         for (int row = 0; row < 10; ++row) ASSERT_GE(clubGrid.AddRow(u"Club.Name", 29), 0);
         const struct {
             const char* what;
             int grid;
+            int row;
             UINT message;
             WPARAM wParam;
         } scrolls[] = {
-            {"a line left", IDC_LOCALISATION_WORLD, WM_HSCROLL, SB_LINELEFT},
-            {"a page left", IDC_LOCALISATION_WORLD, WM_HSCROLL, SB_PAGELEFT},
-            {"right by the list's own message", IDC_LOCALISATION_WORLD, LVM_SCROLL, 150},
-            {"a line down", IDC_LOCALISATION_CLUB, WM_VSCROLL, SB_LINEDOWN},
-            {"a page up", IDC_LOCALISATION_CLUB, WM_VSCROLL, SB_PAGEUP},
-            {"down by the wheel", IDC_LOCALISATION_CLUB, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
-            {"up by the wheel", IDC_LOCALISATION_CLUB, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
+            {"a line left", IDC_LOCALISATION_WORLD, 0, WM_HSCROLL, SB_LINELEFT},
+            {"right by the list's own message", IDC_LOCALISATION_WORLD, 0, LVM_SCROLL, 150},
+            {"a line down", IDC_LOCALISATION_CLUB, 3, WM_VSCROLL, SB_LINEDOWN},
+            {"a page up", IDC_LOCALISATION_CLUB, 3, WM_VSCROLL, SB_PAGEUP},
+            {"down by the wheel", IDC_LOCALISATION_CLUB, 3, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA)},
+            {"up by the wheel", IDC_LOCALISATION_CLUB, 3, WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA)},
         };
         for (const auto& scroll : scrolls) {
             CLocaleListCtrl& grid = dialog.GetGrid(scroll.grid);
             if (!grid.GetEditor().IsVisible()) {
-                Click(grid, 0, 1);
+                Click(grid, scroll.row, 1);
                 for (int column = 1; column < CLocaleListCtrl::Languages; ++column) PressTab(grid);
                 grid.GetEditor().Send(WM_CHAR, u'X', 1);
             }
             RECT before{};
             RECT after{};
-            ASSERT_TRUE(grid.GetSubItemRect(0, CLocaleListCtrl::Languages, before));
+            ASSERT_TRUE(grid.GetSubItemRect(scroll.row, CLocaleListCtrl::Languages, before));
             grid.Send(scroll.message, scroll.wParam, 0);
             gui_test::PumpMessages();
-            ASSERT_TRUE(grid.GetSubItemRect(0, CLocaleListCtrl::Languages, after));
+            ASSERT_TRUE(grid.GetSubItemRect(scroll.row, CLocaleListCtrl::Languages, after));
             EXPECT_FALSE(::EqualRect(&before, &after)) << scroll.what << ": the grid did not scroll";
-            ExpectEditorOnItsCell(grid, 0, CLocaleListCtrl::Languages, scroll.what);
+            ExpectEditorOnItsCell(grid, scroll.row, CLocaleListCtrl::Languages, scroll.what);
             EXPECT_EQ(grid.GetEditor().GetText(), u"X") << scroll.what;
         }
     });
     EXPECT_EQ(std::u16string(world_->GetRulesAndMisc().GetCupTitle(0, 0, 5)), u"X");
-    EXPECT_EQ(std::u16string(club_->GetNameForLanguage(5)), u"X");
+    EXPECT_EQ(std::u16string(club_->GetTownForLanguage(5)), u"X");
 }
 
 // On a 1024 x 768 screen the whole dialog shows, its close box with it: the
