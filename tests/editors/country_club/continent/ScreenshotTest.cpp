@@ -123,7 +123,8 @@ TEST_F(ContinentScreenshots, LocalisedNamesAndTownsInFrench)
 }
 
 // The localised names in Spanish with the world grid's Polish cell opened
-// by Tab: the grid scrolled sideways to bring it into sight, the editor on it.
+// by Tab: the grid scrolled sideways to bring it into sight, the editor on
+// it; then with the next row's first cell opened by Tab.
 TEST_F(ContinentScreenshots, LocalisedNamesInSpanishEditingThePolishCell)
 {
     world_->SetDatabaseLanguage(SpanishDatabaseLanguage);
@@ -136,6 +137,19 @@ TEST_F(ContinentScreenshots, LocalisedNamesInSpanishEditingThePolishCell)
         ASSERT_TRUE(grid.GetSubItemRect(0, 1, cell));
         grid.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
         for (int column = 1; column < CLocaleListCtrl::Languages; ++column) grid.GetEditor().Send(WM_KEYDOWN, VK_TAB, 1);
+        gui_test::PumpMessages();
+        EXPECT_TRUE(grid.GetEditor().IsVisible());
+    });
+    // One Tab more, into the next row: the grid scrolls back to that row's
+    // label, the editor on its German cell.
+    CDlgLocalisation nextRow;
+    nextRow.SetCountry(world_->GetCountry(14));
+    Capture(nextRow, u"localisation-spanish-next-row", [&](HWND) {
+        CLocaleListCtrl& grid = nextRow.GetGrid(IDC_LOCALISATION_WORLD);
+        RECT cell{};
+        ASSERT_TRUE(grid.GetSubItemRect(0, 1, cell));
+        grid.Send(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
+        for (int column = 1; column <= CLocaleListCtrl::Languages; ++column) grid.GetEditor().Send(WM_KEYDOWN, VK_TAB, 1);
         gui_test::PumpMessages();
         EXPECT_TRUE(grid.GetEditor().IsVisible());
     });
