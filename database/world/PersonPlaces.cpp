@@ -116,14 +116,15 @@ bool IsSameClub(std::uint32_t a, std::uint32_t b) { return WithoutReserveBit(a) 
 
 bool RunsAt(const std::vector<THistoryEntry>& history, std::uint32_t club)
 {
-    return std::any_of(history.begin(), history.end(),
-                       [club](const THistoryEntry& spell) { return spell.IsRunning() && IsSameClub(spell.clubId, club); });
+    return std::any_of(history.begin(), history.end(), [club](const THistoryEntry& spell) {
+        return spell.IsRunning() && IsSameClub(spell.clubId, club);
+    });
 }
 
 // The clubs whose spells the moves since the note changed: the one he left
 // and each at which a spell runs now that did not run then.
-std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& noted, const std::vector<THistoryEntry>& now,
-                                           TTeamId left)
+std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& noted,
+                                           const std::vector<THistoryEntry>& now, TTeamId left)
 {
     std::vector<std::uint32_t> clubs;
     if (left != 0) clubs.push_back(left);
@@ -134,13 +135,15 @@ std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& not
 }
 
 // The spells at the clubs of the moves as noted, where the first of them
-// stands now; every other spell as it is now, edits and all.
+// stands now; every other spell as it is now, edits and all. Spells edited
+// away there since can make it more than a history holds.
 std::vector<THistoryEntry> HistoryBeforeTheMoves(const std::vector<THistoryEntry>& noted,
                                                  const std::vector<THistoryEntry>& now, TTeamId left)
 {
     const std::vector<std::uint32_t> clubs = ClubsOfTheMoves(noted, now, left);
     const auto ofTheMoves = [&clubs](const THistoryEntry& spell) {
-        return std::any_of(clubs.begin(), clubs.end(), [&spell](std::uint32_t club) { return IsSameClub(spell.clubId, club); });
+        return std::any_of(clubs.begin(), clubs.end(),
+                           [&spell](std::uint32_t club) { return IsSameClub(spell.clubId, club); });
     };
     std::vector<THistoryEntry> history;
     bool notedPlaced = false;
