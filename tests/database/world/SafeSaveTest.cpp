@@ -663,19 +663,22 @@ TEST_F(SafeSaveTest, APlayerPutBackKeepsEveryEditTheMoveDidNotMake)
     TPerson* player = GermanWithACareer(*world_);
     ASSERT_NE(player, nullptr);
     const TClub& german = *world_->GetClub(GermanClub);
-    TPerson* teammate = german.GetSquadPerson(german.GetSquadPerson(0) == player ? 1 : 0);
+    TPerson* teammate = nullptr;
+    for (int slot = 0; teammate == nullptr || teammate == player || !teammate->IsPlayer(); ++slot) {
+        ASSERT_LT(slot, german.GetSquadCount());
+        teammate = german.GetSquadPerson(slot);
+    }
     const std::string record = MoveRecord(*player);
     for (const TEditBesideAMove& edit : EditsBesideAMove) {
         const std::string before = edit.read(*player);
         edit.edit(*player);
         ASSERT_NE(edit.read(*player), before) << edit.name;
     }
-    for (int index = 0; index < teammate->GetHistoryCount() && SpellElsewhere(*teammate, GermanClub) < 0; ++index) {
-        THistoryEntry spell = teammate->GetHistoryEntry(index);
+    if (SpellElsewhere(*teammate, GermanClub) < 0) {
+        THistoryEntry spell;
         spell.clubId = 0x150003;
-        teammate->SetHistoryEntry(index, spell);
+        teammate->AddHistoryEntry(spell);
     }
-    ASSERT_GE(SpellElsewhere(*teammate, GermanClub), 0);
     for (const TEditBesideAMove& edit : EditsBesideAMove) edit.edit(*teammate);
     const std::vector<std::string> edited = ReadEdits(*player);
     const std::vector<std::string> teammateEdited = ReadEdits(*teammate);
