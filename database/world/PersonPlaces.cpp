@@ -121,15 +121,18 @@ bool RunsAt(const std::vector<THistoryEntry>& history, std::uint32_t club)
     });
 }
 
-// The clubs whose spells the moves since the note changed: the one he left
-// and each at which a spell runs now that did not run then.
+// The clubs whose spells the moves since the note changed: the one he left,
+// each at which a spell runs now that did not run then, and each whose
+// spell ends before it begins, as one that a move opened and the next one
+// closed.
 std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& noted,
                                            const std::vector<THistoryEntry>& now, TTeamId left)
 {
     std::vector<std::uint32_t> clubs;
     if (left != 0) clubs.push_back(left);
     for (const THistoryEntry& spell : now) {
-        if (spell.IsRunning() && !RunsAt(noted, spell.clubId)) clubs.push_back(spell.clubId);
+        const bool joined = spell.IsRunning() && !RunsAt(noted, spell.clubId);
+        if (joined || spell.end < spell.start) clubs.push_back(spell.clubId);
     }
     return clubs;
 }

@@ -707,6 +707,33 @@ TEST_F(SafeSaveTest, APlayerPutBackKeepsEveryEditTheMoveDidNotMake)
     }
 }
 
+// A German player moves to an English club and on to another. Kept with
+// No, England's file takes neither move: after the next load his record
+// holds no spell at either club, not even the one that the second move
+// closed the moment the first had opened it.
+TEST_F(SafeSaveTest, APlayerPutBackAfterTwoMovesHoldsNoSpellOfEither)
+{
+    ShrinkLargeCountriesBut({14, 21});
+    ASSERT_TRUE(LoadWithEnglandCutShort(base_, *world_));
+    TPerson* player = GermanWithACareer(*world_);
+    ASSERT_NE(player, nullptr);
+    const std::string record = MoveRecord(*player);
+    const std::string key = PersonKey(*player);
+    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0002), 0));
+    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0003), 0));
+    {
+        MessageCapture no(AppMessage::IdNo);
+        ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
+    }
+    NewWorld();
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    }
+    EXPECT_EQ(PlacesByPerson(*world_).at(key), std::vector<std::string>{"club 150002"});
+    EXPECT_EQ(MoveRecord(*FindPerson(*world_, key)), record);
+}
+
 // The same player, his salary raised, moves to England, and his squad fills
 // up behind him. Kept with No, he cannot go back: he stands among the
 // players without club with his salary, and his spell at the club, matches
