@@ -101,6 +101,19 @@ struct TPersonFields {
     TPersonFields();
 };
 
+// What a move into a club writes into a person's record besides his place:
+// the team he plays in, his shirt numbers, joined year, contract and
+// history.
+struct TMoveFields {
+    std::vector<THistoryEntry> history;
+    std::uint16_t yearJoined = 0;
+    std::uint16_t contractUntil = 0;
+    std::uint8_t shirtNumber = 0;
+    std::uint8_t reserveShirtNumber = 0;
+    std::uint8_t reserveTeam = 0;
+    bool youth = false;
+};
+
 class CMasterWriter;
 
 class TPerson : private TPersonFields {
@@ -320,6 +333,9 @@ public:
     // Out of range changes nothing.
     void SetHistoryEntry(int index, const THistoryEntry& entry);
     void RemoveHistoryEntry(int index);
+    // A person who leaves the club for none: each spell running there ends
+    // on the last day of the season, as a move would end it.
+    void EndRunningSpellsAt(std::uint32_t club);
     const std::u16string& GetNotes() const { return notes; }
     void SetNotes(std::u16string_view text) { notes = text; }
     // Hands every club the person names, his history's included, to visit
@@ -343,6 +359,9 @@ public:
     // False, and nothing changed, when the club is null or full, is the old
     // club, or does not take the person.
     bool MoveToClub(TClub* club, int teamPart);
+    TMoveFields GetMoveFields() const;
+    // Puts back what a move changed; every other field stays.
+    void SetMoveFields(const TMoveFields& fields);
 
     // Rating 0..99 at a position from the abilities, weighted per position
     // and corrected for the foot on one side; cached until an input

@@ -68,3 +68,28 @@ void TPerson::CloseHistoryAt(std::uint32_t oldClub)
     }
     AddHistoryEntry(Spell(oldClub, latest->end + 1, LastDayAtOldClub, 0));
 }
+
+void TPerson::EndRunningSpellsAt(std::uint32_t club)
+{
+    for (THistoryEntry& spell : history) {
+        if (!spell.IsRunning() || WithoutReserveBit(spell.clubId) != WithoutReserveBit(club)) continue;
+        spell.end = std::max(spell.start, LastDayAtOldClub);
+        spell.entryFlags &= static_cast<std::uint8_t>(~THistoryEntry::RunningFlag);
+    }
+}
+
+TMoveFields TPerson::GetMoveFields() const
+{
+    return {history, yearJoined, contractUntil, shirtNumber, reserveShirtNumber, reserveTeam, IsYouthPlayer()};
+}
+
+void TPerson::SetMoveFields(const TMoveFields& fields)
+{
+    history = fields.history;
+    yearJoined = fields.yearJoined;
+    contractUntil = fields.contractUntil;
+    shirtNumber = fields.shirtNumber;
+    reserveShirtNumber = fields.reserveShirtNumber;
+    reserveTeam = fields.reserveTeam;
+    SetYouthPlayer(fields.youth);
+}

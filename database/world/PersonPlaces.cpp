@@ -1,6 +1,7 @@
 #include "database/world/PersonPlaces.h"
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 
 #include "database/world/CompleteWorld.h"
@@ -96,12 +97,12 @@ void DropRunningSpellsInKeptFiles(TPerson& person, const TKeptFiles& kept)
     }
 }
 
-// Takes the person out of the world's place; the record he has there goes
-// with the return.
+// Takes the person out of the world's place; what the move made of his
+// record goes with the return.
 TReturnedPerson Leave(TCompleteWorld& world, TPerson& person, const TPersonPlace& from)
 {
     Release(world, from, person);
-    return {&person, from, from, true, std::make_shared<const TPerson>(person)};
+    return {&person, from, from, true, person.GetMoveFields()};
 }
 
 void JoinWithoutClub(TCompleteWorld& world, const TKeptFiles& kept, TReturnedPerson& returned, int country)
@@ -111,19 +112,83 @@ void JoinWithoutClub(TCompleteWorld& world, const TKeptFiles& kept, TReturnedPer
     Take(world, returned.to, *returned.person);
 }
 
+bool IsSameClub(std::uint32_t a, std::uint32_t b) { return WithoutReserveBit(a) == WithoutReserveBit(b); }
+
+bool RunsAt(const std::vector<THistoryEntry>& history, std::uint32_t club)
+{
+    return std::any_of(history.begin(), history.end(), [club](const THistoryEntry& spell) {
+        return spell.IsRunning() && IsSameClub(spell.clubId, club);
+    });
+}
+
+// The clubs whose spells the moves since the note changed: the one he left,
+// each at which a spell runs now that did not run then, and each whose
+// spell ends before it begins, as one that a move opened and the next one
+// closed.
+std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& noted,
+                                           const std::vector<THistoryEntry>& now, TTeamId left)
+{
+    std::vector<std::uint32_t> clubs;
+    if (left != 0) clubs.push_back(left);
+    for (const THistoryEntry& spell : now) {
+        const bool joined = spell.IsRunning() && !RunsAt(noted, spell.clubId);
+        if (joined || spell.end < spell.start) clubs.push_back(spell.clubId);
+    }
+    return clubs;
+}
+
+// The spells at the clubs of the moves as noted, where the first of them
+// stands now; every other spell as it is now, edits and all. Spells edited
+// away there since can make it more than a history holds.
+std::vector<THistoryEntry> HistoryBeforeTheMoves(const std::vector<THistoryEntry>& noted,
+                                                 const std::vector<THistoryEntry>& now, TTeamId left)
+{
+    const std::vector<std::uint32_t> clubs = ClubsOfTheMoves(noted, now, left);
+    const auto ofTheMoves = [&clubs](const THistoryEntry& spell) {
+        return std::any_of(clubs.begin(), clubs.end(),
+                           [&spell](std::uint32_t club) { return IsSameClub(spell.clubId, club); });
+    };
+    std::vector<THistoryEntry> history;
+    bool notedPlaced = false;
+    const auto placeNoted = [&] {
+        std::copy_if(noted.begin(), noted.end(), std::back_inserter(history), ofTheMoves);
+        notedPlaced = true;
+    };
+    for (const THistoryEntry& spell : now) {
+        if (!ofTheMoves(spell)) {
+            history.push_back(spell);
+        } else if (!notedPlaced) {
+            placeNoted();
+        }
+    }
+    if (!notedPlaced) placeNoted();
+    if (history.size() > TPerson::MaxHistoryEntries) history.resize(TPerson::MaxHistoryEntries);
+    return history;
+}
+
+// What the moves made of the record goes back to what the files hold;
+// every other edit stays.
+void TakeBackTheMoves(TPerson& person, const TMoveFields& noted, const TMoveFields& moved, TTeamId left)
+{
+    TMoveFields fields = noted;
+    fields.history = HistoryBeforeTheMoves(noted.history, moved.history, left);
+    person.SetMoveFields(fields);
+}
+
 // A kept file holds the person at his noted place whether or not the world
 // has that place still; a written file needs a place that takes him.
-TReturnedPerson PutBack(TCompleteWorld& world, const TPersonPlace& noted, const TPerson& record,
+TReturnedPerson PutBack(TCompleteWorld& world, const TPersonPlace& noted, const TMoveFields& fields,
                         const TKeptFiles& kept, const TStanding& standing)
 {
     TReturnedPerson returned = Leave(world, *standing.person, standing.place);
-    returned.person->CopyFrom(record);
+    TakeBackTheMoves(*returned.person, fields, returned.moved, noted.club);
     returned.to = noted;
     if (Take(world, noted, *returned.person)) {
         WearOwnShirtNumber(world, noted, *returned.person);
     } else if (kept.Holds(noted)) {
         returned.taken = false;
     } else {
+        if (noted.club != 0) returned.person->EndRunningSpellsAt(noted.club);
         JoinWithoutClub(world, kept, returned, noted.country);
     }
     return returned;
@@ -161,10 +226,7 @@ void TPersonPlaces::Note(TCompleteWorld& world, const TKeptFiles& kept)
     std::erase_if(noted_, [&kept](const auto& entry) { return !kept.Holds(entry.second.place); });
     for (const auto& [id, standing] : CurrentPlaces(world)) {
         if (kept.Holds(standing.place)) continue;
-        const auto [entry, added] = noted_.try_emplace(id, TNotedPerson{standing.place, *standing.person});
-        if (added) continue;
-        entry->second.place = standing.place;
-        entry->second.record.CopyFrom(*standing.person);
+        noted_[id] = TNotedPerson{standing.place, standing.person->GetMoveFields()};
     }
 }
 
@@ -181,7 +243,7 @@ std::vector<TReturnedPerson> TPersonPlaces::ReturnMovesAcrossKeptFiles(TComplete
         }
         const TPersonPlace& place = noted->second.place;
         if (place.country == standing.place.country || (!kept.Holds(place) && !kept.Holds(standing.place))) continue;
-        returned.push_back(PutBack(world, place, noted->second.record, kept, standing));
+        returned.push_back(PutBack(world, place, noted->second.fields, kept, standing));
     }
     return returned;
 }
@@ -190,7 +252,7 @@ void TPersonPlaces::Undo(TCompleteWorld& world, const std::vector<TReturnedPerso
 {
     for (auto entry = returned.rbegin(); entry != returned.rend(); ++entry) {
         if (entry->taken) Release(world, entry->to, *entry->person);
-        entry->person->CopyFrom(*entry->moved);
+        entry->person->SetMoveFields(entry->moved);
         Take(world, entry->from, *entry->person);
     }
 }

@@ -5,7 +5,6 @@
 // save, so that after the next load every person stands in one place.
 
 #include <cstdint>
-#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -44,22 +43,24 @@ struct TReturnedPerson {
     TPersonPlace from;
     TPersonPlace to;
     bool taken = true;
-    // His record as the world had it before, for a save that fails.
-    std::shared_ptr<const TPerson> moved;
+    // What the move had made of him, for a save that fails.
+    TMoveFields moved;
 };
 
 class TPersonPlaces {
 public:
     void Clear();
-    // Notes the world's places, and each person's record, as the files now
-    // hold them: those of kept files stay as noted before.
+    // Notes the world's places, and what a move would change of each
+    // person, as the files now hold them: those of kept files stay as noted
+    // before.
     void Note(TCompleteWorld& world, const TKeptFiles& kept);
     void Forget(std::uint32_t personId) { noted_.erase(personId); }
     // Puts every person moved into or out of a kept file since the note
-    // back where the files hold him, his record as they hold it. One whose
-    // squad is gone or full, and one made since the note who stands in a
-    // kept file, join the players without club, or else a country's
-    // additional managers.
+    // back where the files hold him, with the team, numbers, contract and
+    // club spells they hold; every other edit stays. One whose squad is
+    // gone or full ends his spell there and, like one made since the note
+    // who stands in a kept file, joins the players without club, or else a
+    // country's additional managers.
     std::vector<TReturnedPerson> ReturnMovesAcrossKeptFiles(TCompleteWorld& world, const TKeptFiles& kept) const;
     // Takes the returns back, for a save that failed.
     static void Undo(TCompleteWorld& world, const std::vector<TReturnedPerson>& returned);
@@ -67,7 +68,7 @@ public:
 private:
     struct TNotedPerson {
         TPersonPlace place;
-        TPerson record;
+        TMoveFields fields;
     };
 
     std::unordered_map<std::uint32_t, TNotedPerson> noted_;
