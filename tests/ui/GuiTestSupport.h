@@ -143,7 +143,8 @@ void ExpectEachLanguageShowsItsPicture(const LanguagePicture (&pictures)[CTextMa
 // controls; a combo box item from the localisation file that does not fit
 // the combo's closed box or its drop-down list; or a list's column header,
 // or a cell of a list made of texts of the localisation file, that does not
-// fit its column in the list's font. With NamesToo, every combo box item and
+// fit its column in the list's font, or a tab whose text comes near its
+// frame or that lies beyond the tabs' row. With NamesToo, every combo box item and
 // list cell is measured, names out of the database among them: for a window
 // filled from a database whose names are known, such as the shipped sample.
 enum class TMeasured { LocalisedTexts, NamesToo };

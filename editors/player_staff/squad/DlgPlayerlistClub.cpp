@@ -32,8 +32,10 @@ constexpr TextKey ListTabKeys[CDlgPlayerlistClub::ListCount] = {u"Dialog.Player.
 // Pages stand at (1, 24) in their tab control's client area.
 constexpr POINT PageOrigin{1, 24};
 // The list side is narrow: tabs padded tighter than the default six pixels
-// keep all four on one row in every language, with no arrows to scroll them.
-constexpr SIZE ListTabPadding{2, 3};
+// keep all four on one row in every language, with no arrows to scroll them,
+// while each text keeps clear of its frame and of the selected tab's, which
+// stands two pixels over its neighbours.
+constexpr SIZE ListTabPadding{5, 3};
 constexpr int CaptionCapacity = 256;
 constexpr char16_t NoBreakSpace = 0x00A0;
 

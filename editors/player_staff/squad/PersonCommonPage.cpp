@@ -53,6 +53,10 @@ void CPersonCommonPage::SetPerson(TPerson* person, TClub*)
     person_ = person;
     changes_.BeginShowing();
     Enable(person != nullptr);
+    // With only the page disabled its edits look open to typing, and one may
+    // keep the keyboard focus; with nobody shown a typed name has no person
+    // to go to.
+    for (int id : NameIds) ::EnableWindow(GetItem(id), person != nullptr);
     if (person == nullptr) {
         ClearNames();
     } else {

@@ -1,5 +1,7 @@
 #include "editors/player_staff/staff/DlgLandManagerList.h"
 
+#include "core/AppMessage.h"
+#include "core/text/TextTools.h"
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/person/Person.h"
@@ -64,9 +66,19 @@ void CDlgLandManagerList::MoveToClub()
     const std::uint32_t chosen = ChooseClubForMove(Handle(), countryId_);
     if (chosen == 0) return;
     RequestStore();
+    if (AdditionalManagers::MoveDropsNames(*person_) && !ConfirmNamesDropped()) return;
     if (AdditionalManagers(*World(), *country_).MoveToClub(person_->GetId(), chosen) == AdditionalManagers::MoveResult::Moved) {
         FillList();
     }
+}
+
+// No keeps him on the country's list with every name he has.
+bool CDlgLandManagerList::ConfirmNamesDropped()
+{
+    const std::u16string text =
+        ReplaceTokens(GetText(u"Dialog.Country.ManagerList.MoveDropsNames"_tk), {{u"_NAME", TPerson::GetShortName(person_)}});
+    return ShowAppMessageBox(text.c_str(), AppMessage::YesNo | AppMessage::IconQuestion | AppMessage::DefaultSecond) ==
+           AppMessage::IdYes;
 }
 
 // Every role of the table is added as the squad window's list adds it,

@@ -29,6 +29,9 @@ private:
     void AddStaff(int type);
     void DeleteStaff();
     void MoveToClub();
+    // Asks whether the current person may go into a club, whose file would
+    // drop his nickname and pseudonym.
+    bool ConfirmNamesDropped();
 
     // Country 21 until the list is bound.
     int countryId_ = 21;

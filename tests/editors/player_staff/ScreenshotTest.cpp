@@ -20,6 +20,7 @@
 #include "editors/player_staff/PlayerStaffIds.h"
 #include "resources/ClubEditorIds.h"
 #include "resources/StaffPagesIds.h"
+#include "tests/app/AppTestSupport.h"
 #include "tests/database/DatabaseTestSupport.h"
 #include "SquadWindowFixture.h"
 #include "tests/ui/GuiTestSupport.h"
@@ -256,6 +257,56 @@ TEST_F(PlayerScreenshots, PositionPageInGermanWithItsComboOpen)
         Save(gui_test::CaptureWithListDropped(window.Handle(), combo), u"squad-position-german-dropped");
     });
     CTextManager::Instance()->SetLanguage(CTextManager::English);
+}
+
+// The common page with the widest country names chosen, closed and with the
+// list dropped, in English and in Polish, and a Polish loan fee on the
+// history page.
+TEST_F(PlayerScreenshots, WidestNationalitiesAndALoanFee)
+{
+    for (int slot = 0; slot < club_->GetSquadCount(); ++slot) {
+        THistoryEntry loan;
+        loan.clubId = club_->GetId();
+        loan.start = TDate(2006, 7, 1);
+        loan.end = TDate(2007, 6, 30);
+        loan.fee = 250000;
+        loan.entryFlags = THistoryEntry::LoanFlag;
+        if (TPerson* person = club_->GetSquadPerson(slot)) person->AddHistoryEntry(loan);
+    }
+    const struct {
+        int language;
+        const char16_t* nationality;
+        const char16_t* second;
+        const char16_t* name;
+    } shots[] = {{CTextManager::English, u"St Vincent and the Grenadines", u"", u"squad-nationality-english"},
+                 {CTextManager::Polish, u"Wyspy Św. Tomasza i Książęca", u"Republika Środkowoafrykańska",
+                  u"squad-nationality-polish"}};
+    const auto countryNamed = [&](const std::u16string& name) {
+        for (int id = 1; id <= 206; ++id) {
+            if (name == world_->GetCountry(id)->GetName()) return id;
+        }
+        return 0;
+    };
+    app_test::InEachLanguageOfTheWorld(*world_, [&] {
+        for (const auto& shot : shots) {
+            if (shot.language != CTextManager::Instance()->GetLanguage()) continue;
+            const int nationality = countryNamed(shot.nationality);
+            ASSERT_GT(nationality, 0) << testing_support::Narrow(shot.nationality);
+            RunSquadWindow(club_, [&](CDlgPlayerlistClub& window) {
+                HWND common = window.GetPage(CDlgPlayerlistClub::CommonPage)->Handle();
+                squad_window_testing::ChooseItemByData(common, IDC_COMMON_NATIONALITY, nationality);
+                squad_window_testing::ChooseItemByData(common, IDC_COMMON_SECOND_NATIONALITY, countryNamed(shot.second));
+                const std::u16string name = shot.name;
+                Capture(window.Handle(), name);
+                Save(gui_test::CaptureWithListDropped(window.Handle(), ::GetDlgItem(common, IDC_COMMON_NATIONALITY)),
+                     name + u"-dropped");
+                if (shot.language == CTextManager::Polish) {
+                    squad_window_testing::SelectPageTab(window, HistoryTab);
+                    Capture(window.Handle(), u"squad-history-loan-polish");
+                }
+            });
+        }
+    });
 }
 
 // The squad list in Polish: every position's short name whole in its column.

@@ -81,6 +81,13 @@ AdditionalManagers::MoveResult AdditionalManagers::MoveToClub(std::uint32_t pers
     if (club == nullptr) return MoveResult::NoClub;
     if (!club->AddPlayer(person)) return MoveResult::Refused;
     person->ClearReserveTeam();
+    person->SetNickname(u"");
+    person->SetPseudonym(u"");
     country_.GetAdditionalManagers().erase(personId);
     return MoveResult::Moved;
+}
+
+bool AdditionalManagers::MoveDropsNames(const TPerson& person)
+{
+    return person.GetNickname()[0] != u'\0' || person.GetPseudonym()[0] != u'\0';
 }

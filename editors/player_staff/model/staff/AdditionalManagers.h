@@ -43,8 +43,12 @@ public:
     // map does not hold him.
     bool Delete(std::uint32_t personId);
     // Into the club or reserve team of the id; a club that refuses him (a
-    // full squad) keeps him on the country's list.
+    // full squad) keeps him on the country's list. A moved person loses his
+    // nickname and pseudonym at once, as the club's file would at the next save.
     MoveResult MoveToClub(std::uint32_t personId, TTeamId team);
+    // A club's file keeps a staff member's first and last names only: the
+    // person's nickname or pseudonym would not outlive a move into a club.
+    static bool MoveDropsNames(const TPerson& person);
 
 private:
     // The person of a map entry, null when the world no longer holds him.

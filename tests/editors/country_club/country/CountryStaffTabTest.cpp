@@ -133,6 +133,11 @@ protected:
         ASSERT_NE(common_, nullptr);
         ASSERT_NE(abilities_, nullptr);
     }
+    void ExpectNameEditsEnabled(bool enabled) const
+    {
+        for (int id : {IDC_COMMON_FIRST_NAME, IDC_COMMON_LAST_NAME, IDC_COMMON_NICKNAME, IDC_COMMON_PSEUDONYM})
+            EXPECT_EQ(::IsWindowEnabled(::GetDlgItem(common_, id)) != FALSE, enabled) << "name edit " << id;
+    }
     void ListCommand(int command) { ::SendMessageW(list_, WM_COMMAND, static_cast<WPARAM>(command), 0); }
     HWND ListBox() const { return ::GetDlgItem(list_, IDC_MANAGER_LIST); }
     void ChooseRow(int row)
@@ -171,6 +176,7 @@ TEST_F(CountryStaffTabTest, WithoutManagersBothRightPagesAreDisabled)
     EXPECT_EQ(Rows(), 0);
     EXPECT_EQ(Text(list_, IDC_MANAGER_COUNT), u"0");
     EXPECT_FALSE(::IsWindowEnabled(common_));
+    ExpectNameEditsEnabled(false);
     ChoosePageTab(1);
     EXPECT_FALSE(::IsWindowEnabled(abilities_));
     EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(abilities_, IDC_MANAGER_MOTIVATION)));
@@ -188,6 +194,7 @@ TEST_F(CountryStaffTabTest, AnAddedManagerIsListedAndANameTypedOnTheCommonPageAp
     EXPECT_EQ(manager->GetNationality(), country.GetId());
     EXPECT_EQ(Text(list_, IDC_MANAGER_COUNT), u"1");
     EXPECT_TRUE(::IsWindowEnabled(common_));
+    ExpectNameEditsEnabled(true);
     Type(common_, IDC_COMMON_LAST_NAME, u"Lindqvist");
     EXPECT_NE(RowText(ListBox(), 0).find(u"Lindqvist"), std::u16string::npos);
     EXPECT_EQ(std::u16string(manager->GetLastName()), u"Lindqvist");
@@ -286,6 +293,7 @@ TEST_F(CountryStaffTabTest, DeletingAManagerLeavesNoPagePointingAtHim)
     EXPECT_FALSE(::IsWindowEnabled(abilities_));
     ChoosePageTab(0);
     EXPECT_FALSE(::IsWindowEnabled(common_));
+    ExpectNameEditsEnabled(false);
     EXPECT_EQ(Text(common_, IDC_COMMON_LAST_NAME), u"");
     ::SendMessageW(frame_->Handle(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
@@ -319,6 +327,66 @@ TEST_F(CountryStaffTabTest, AManagerMovedThroughThePickerJoinsTheClub)
     EXPECT_EQ(Rows(), 0);
     EXPECT_TRUE(country.GetAdditionalManagers().empty());
     EXPECT_EQ(club->FindPlayer(manager->GetId()), manager);
+    SetClubChooser(nullptr);
+}
+
+// A club's file keeps two names of its staff: a manager with a nickname or
+// a pseudonym, typed just before the move too, is moved only when the user
+// agrees to lose them, and then loses them at once; No keeps him and every
+// name on the country's list.
+TEST_F(CountryStaffTabTest, AManagerWhoseNamesAClubCannotKeepIsMovedOnlyAfterTheUserAgrees)
+{
+    TClub* club = nullptr;
+    for (int id = 1; id <= 206 && club == nullptr; ++id) {
+        if (Country(id).GetClubCountWithoutNationalTeam() > 0) club = Country(id).GetClubByIndex(0);
+    }
+    ASSERT_NE(club, nullptr);
+    SetClubChooser([&](HWND, int) { return static_cast<std::uint32_t>(club->GetId()); });
+    const struct {
+        const char16_t* nickname;
+        const char16_t* pseudonym;
+        bool typed;
+        int answer;
+        bool asked;
+        bool moved;
+    } cases[] = {
+        {u"", u"", false, AppMessage::IdNo, false, true},
+        {u"Tove", u"", false, AppMessage::IdNo, true, false},
+        {u"", u"Il Mago", false, AppMessage::IdYes, true, true},
+        {u"Tove", u"Il Mago", true, AppMessage::IdNo, true, false},
+        {u"Tove", u"", true, AppMessage::IdYes, true, true},
+    };
+    Open(EmptyCountry());
+    for (const auto& row : cases) {
+        SCOPED_TRACE(testing_support::Narrow(std::u16string(row.nickname) + u"/" + row.pseudonym) + (row.typed ? " typed" : ""));
+        ListCommand(ManagerCommand);
+        TPerson* manager = Shown();
+        ASSERT_NE(manager, nullptr);
+        Type(common_, IDC_COMMON_FIRST_NAME, u"Ole");
+        Type(common_, IDC_COMMON_LAST_NAME, u"Lindqvist");
+        if (row.typed) {
+            SetText(common_, IDC_COMMON_NICKNAME, row.nickname);
+            SetText(common_, IDC_COMMON_PSEUDONYM, row.pseudonym);
+        } else {
+            manager->SetNickname(row.nickname);
+            manager->SetPseudonym(row.pseudonym);
+        }
+        testing_support::MessageCapture messages(row.answer);
+        ListCommand(ID_MANAGER_MOVE);
+        if (row.asked) {
+            ASSERT_EQ(messages.Messages().size(), 1u);
+            EXPECT_EQ(messages.Messages()[0],
+                      u"A club keeps only the first and last name of its staff: the nickname and the pseudonym of "
+                      u"Lindqvist, O. will be lost when the database is saved. Move him to the club anyway?");
+        } else {
+            EXPECT_TRUE(messages.Messages().empty());
+        }
+        EXPECT_EQ(club->FindPlayer(manager->GetId()) == manager, row.moved);
+        EXPECT_EQ(country_->GetAdditionalManagers().count(manager->GetId()) == 0, row.moved);
+        EXPECT_EQ(std::u16string(manager->GetNickname()), row.moved ? u"" : row.nickname);
+        EXPECT_EQ(std::u16string(manager->GetPseudonym()), row.moved ? u"" : row.pseudonym);
+        if (!row.moved) ListCommand(ID_MANAGER_DELETE);
+    }
     SetClubChooser(nullptr);
 }
 

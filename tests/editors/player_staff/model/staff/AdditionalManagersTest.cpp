@@ -82,11 +82,38 @@ TEST_F(AdditionalManagersTest, DeletingTheLastLeavesNoRowAndNoPerson)
 TEST_F(AdditionalManagersTest, MovingIntoAFullClubKeepsHimOnTheList)
 {
     TPerson* person = Managers().Add(1);
+    person->SetNickname(u"Tove");
     TClub* club = NewClub(5, u"Full");
     FillSquad(club, 60);
     EXPECT_EQ(Managers().MoveToClub(person->GetId(), club->GetId()), AdditionalManagers::MoveResult::Refused);
     ASSERT_EQ(Managers().Rows().size(), 1u);
     EXPECT_EQ(club->FindPlayer(person->GetId()), nullptr);
+    EXPECT_EQ(std::u16string(person->GetNickname()), u"Tove") << "he keeps every name on the list";
+}
+
+// A club's file keeps a staff member's first and last names: a nickname or
+// a pseudonym is what a move would drop, and the moved person has neither.
+TEST_F(AdditionalManagersTest, ANicknameOrPseudonymIsWhatAMoveIntoAClubDrops)
+{
+    const struct {
+        const char16_t* nickname;
+        const char16_t* pseudonym;
+        bool dropped;
+    } cases[] = {{u"", u"", false}, {u"Tove", u"", true}, {u"", u"Il Mago", true}, {u"Tove", u"Il Mago", true}};
+    TClub* club = NewClub(6, u"Elsewhere");
+    for (const auto& c : cases) {
+        TPerson* person = Managers().Add(1);
+        person->SetFirstName(u"Ole");
+        person->SetLastName(u"Lindqvist");
+        person->SetNickname(c.nickname);
+        person->SetPseudonym(c.pseudonym);
+        EXPECT_EQ(AdditionalManagers::MoveDropsNames(*person), c.dropped);
+        ASSERT_EQ(Managers().MoveToClub(person->GetId(), club->GetId()), AdditionalManagers::MoveResult::Moved);
+        EXPECT_EQ(std::u16string(person->GetFirstName()), u"Ole");
+        EXPECT_EQ(std::u16string(person->GetLastName()), u"Lindqvist");
+        EXPECT_EQ(std::u16string(person->GetNickname()), u"");
+        EXPECT_EQ(std::u16string(person->GetPseudonym()), u"");
+    }
 }
 
 TEST_F(AdditionalManagersTest, MovingIntoAClubTakesHimOffTheListAsAFirstTeamMember)
