@@ -1759,8 +1759,7 @@ def set_start_state(p, state, country_id, club_count, rng):
 
 def vary_persons(world, free_agents, seed):
     """Gives some persons every start-of-season state, notes of three lines,
-    a running loan as the latest history entry and the values kept only when
-    set. Its own random numbers leave every other value as it was."""
+    a loan as the latest history entry and the values kept only when set. Its own random numbers leave every other value as it was."""
     rng = Rng(seed + VARIETY_SEED_OFFSET)
     states = sorted(START_STATES)
     for country in world:
@@ -1806,9 +1805,8 @@ GOALKEEPING_ABILITIES = range(35, 43)
 # The most national matches a year of a player's career from this age on.
 NATIONAL_MATCHES_A_YEAR = 10
 FIRST_CAP_AGE = 17
-# Last season's loan, which ended on the season's eve, and the first day of
-# this season, on which a player back from it or loaned in at present began
-# his running spell.
+# The first days of last season, on which its loans began, and of this
+# season, on which a player back from such a loan begins his running spell.
 LOAN_START = (1, 7, 2006)
 SEASON_START = (1, 7, 2007)
 LOANED_IN = START_STATES["loan"]
@@ -1956,9 +1954,8 @@ def begin_at_first_spell_age(spell, birth):
 
 
 def new_spell(club, start, flags):
-    """A spell that begins on the season's first day, with no match yet; it
-    ends on its start, as the editor stores a spell that would end before
-    it starts."""
+    """A spell from a season's first day with no match yet; it ends on its
+    start, as the editor stores a spell that would end before it starts."""
     spell = {"flags0": 0, "club": club, "start": start, "end": start, "fee": 0, "flags": flags}
     spell.update((field, 0) for field in MATCH_FIELDS)
     return spell
