@@ -2,7 +2,8 @@
 // reads them from the files: one running spell per player, loans as the
 // transfer processing leaves them, national records the club careers carry,
 // arrivals over many seasons, title lists in the rows the history page
-// shows, and champions that won their title seasons.
+// shows, champions that won their title seasons, spells that fit the
+// players' years and league figures that fit the clubs'.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -25,6 +26,7 @@ namespace {
 // The state bit of a player loaned in at present; an injury may stand
 // beside it.
 constexpr std::uint8_t LoanedInBit = 1 << 3;
+constexpr int GoalkeeperGroup = 1;
 constexpr int ForwardGroup = 4;
 constexpr int MatchesASeason = 34;
 // The eight title lists: championship, cup, super cup, league cup,
@@ -313,4 +315,57 @@ TEST_F(SampleWorldTest, ChampionsWinMoreThanTheyLoseInTheirTitleSeasons)
         EXPECT_GT(wins, defeats - MatchesASeason * (seasons - titles)) << name << " " << wins << "-" << draws << "-" << defeats;
     }
     EXPECT_GT(champions, 20);
+}
+
+// Spells as a football fan reads them: none before the player was fifteen,
+// none without a club that holds matches, a fee or a loan, no more goals
+// than matches and a goalkeeper's hardly any; and no more national matches
+// than ten a year since he was seventeen.
+TEST_F(SampleWorldTest, SpellsAndNationalMatchesFitThePlayersYears)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    std::vector<TSquadPlayer> players = ClubPlayers(*world_);
+    for (int index = 0; index < world_->GetFreeAgents().GetCount(); ++index) players.push_back({world_->GetFreeAgents().GetPlayer(index), nullptr});
+    for (const auto& [person, club] : players) {
+        const std::string who = Who(*person, club);
+        const TDate born = person->GetBirthDate();
+        EXPECT_LE(person->GetNationalAppearances(), 10 * std::max(0, person->GetAge() - 17)) << who;
+        for (int index = 0; index < person->GetHistoryCount(); ++index) {
+            const THistoryEntry& spell = person->GetHistoryEntry(index);
+            const std::string at = who + " entry " + std::to_string(index);
+            const bool beforeBirthday = spell.start.GetMonth() * 100 + spell.start.GetDay() < born.GetMonth() * 100 + born.GetDay();
+            EXPECT_GE(spell.start.GetYear() - born.GetYear() - (beforeBirthday ? 1 : 0), 15) << at;
+            EXPECT_LE(spell.goals, spell.matches) << at;
+            EXPECT_LE(spell.reserveGoals, spell.reserveMatches) << at;
+            if (person->GetPositionGroup() == GoalkeeperGroup) {
+                EXPECT_LE(spell.goals + spell.reserveGoals, 1) << at;
+            }
+            if (spell.clubId == 0) {
+                EXPECT_EQ(spell.matches + spell.reserveMatches + spell.fee + spell.entryFlags, 0u) << at;
+            }
+        }
+    }
+}
+
+// The all-time league figures fit the seasons since the founding, with
+// room for them on the history page, and the goals lean the way the
+// results do.
+TEST_F(SampleWorldTest, LeagueFiguresFitTheYearsSinceTheFounding)
+{
+    ASSERT_TRUE(world_->LoadWorld(u"Database"));
+    enum { Wins = 2, Draws = 4, Defeats = 6, Goals = 8, GoalsAgainst = 10 };
+    for (const TClub* club : ClubsWithPlayers(*world_)) {
+        const std::string name = testing_support::Narrow(club->GetName());
+        int matches = 0;
+        for (int set = 0; set < 2; ++set) {
+            const int wins = club->GetLeagueStat(Wins + set);
+            const int defeats = club->GetLeagueStat(Defeats + set);
+            matches += wins + club->GetLeagueStat(Draws + set) + defeats;
+            EXPECT_LT(std::max({wins, int{club->GetLeagueStat(Draws + set)}, defeats}), 1000) << name;
+            const int goals = club->GetLeagueStat(Goals + set);
+            const int against = club->GetLeagueStat(GoalsAgainst + set);
+            EXPECT_EQ((wins > defeats) - (wins < defeats), (goals > against) - (goals < against)) << name << " set " << set;
+        }
+        EXPECT_LE(matches / MatchesASeason, 2006 - club->GetFoundationYear()) << name;
+    }
 }
