@@ -31,6 +31,7 @@ Uses the Python standard library only.
 """
 
 import argparse
+import datetime
 import os
 import struct
 import sys
@@ -477,11 +478,20 @@ def keep_page_rules(p):
     return p
 
 
-def joined_at_spell_start(p):
-    """A player at a club joined it when his running spell there began."""
-    at_club = [spell for spell in p["history"] if spell["flags"] & (RUNNING_ENTRY | LOAN_ENTRY) == RUNNING_ENTRY]
-    if at_club:
-        p["joined"] = at_club[-1]["start"][2]
+def joined_at_stay_start(p):
+    """A player at a club joined the club that holds his contract when his
+    stay there began: his spells there with his loans away between them."""
+    history = p["history"]
+    contracts = [spell for spell in history if not spell["flags"] & LOAN_ENTRY]
+    if not contracts or not any(spell["flags"] & RUNNING_ENTRY for spell in history):
+        return p
+    owner = contracts[-1]["club"]
+    for spell in reversed(history):
+        if spell["flags"] & LOAN_ENTRY:
+            continue
+        if spell["club"] != owner:
+            break
+        p["joined"] = spell["start"][2]
     return p
 
 
@@ -563,7 +573,7 @@ class WorldBuilder:
         traits = 0
         for bit in rng.sample(range(23), rng.between(0, 3)):
             traits |= 1 << bit
-        return joined_at_spell_start(keep_page_rules({
+        return joined_at_stay_start(keep_page_rules({
             "type": 0, "first": cut(first, 16), "last": cut(last, 20),
             "nickname": cut(last, 20) if rng.chance(5) else "",
             "pseudonym": "", "reserve": 1 if rng.chance(15) else 0,
@@ -869,6 +879,8 @@ FIRST_LEAGUE_YEAR = 1963
 TITLE_YEARS = ((FIRST_LEAGUE_YEAR, 2006), (1900, 2006), (1980, 2006), (1960, 2006),
                (1956, 2006), (1995, 2006), (2000, 2006), (1960, 2004))
 CHAMPIONSHIPS = 0
+# The file holds the title lists with the IT cup before the champions cup.
+HISTORY_FILE_ORDER = (0, 1, 2, 3, 5, 4, 6, 7)
 NATIONAL_TITLES = range(4)
 INTERNATIONAL_TITLES = range(4, 8)
 # The titles only the winners of others play for, with those others and how
@@ -887,15 +899,19 @@ def league_statistics(draws, founded, championships):
     34 matches in the first and the second league that together fit the
     years since the founding, three points a win and one a draw, goals that
     lead where the wins lead, and seasons on top of the first league that
-    are the championships."""
+    are the championships, each won with more wins than defeats."""
     years = LAST_SEASON_YEAR - max(founded, FIRST_LEAGUE_YEAR - 1)
     first = max(championships, years * draws[0] // 40)
     seasons = (first, (years - first) * draws[1] // 40)
     stats = [0] * 14
     for league in range(2):
         matches = seasons[league] * MATCHES_A_SEASON
-        wins = matches * (15 + draws[2 + league]) // 100
-        lost = (matches - wins) * (20 + draws[4 + league]) // 80
+        # The title seasons are won as a champion wins them, more than half
+        # the matches and few lost; the others as the draws fall.
+        title_matches = championships * MATCHES_A_SEASON if league == 0 else 0
+        wins, lost = season_results(matches - title_matches, 15 + draws[2 + league], 80, draws[4 + league])
+        title_wins, title_lost = season_results(title_matches, 55 + draws[12] // 2, 160, draws[4])
+        wins, lost = wins + title_wins, lost + title_lost
         drawn = matches - wins - lost
         # Both sides score the same share beside the results, so the goal
         # difference always leans the way wins and defeats do.
@@ -904,6 +920,12 @@ def league_statistics(draws, founded, championships):
         stats[league::2] = [3 * wins + drawn, wins, drawn, lost,
                             2 * wins + drawn + lost // 2 + shared, 2 * lost + drawn + wins // 2 + shared, on_top]
     return stats
+
+
+def season_results(matches, win_percent, lost_divisor, lost_draw):
+    """Wins, then defeats among the matches not won."""
+    wins = matches * win_percent // 100
+    return wins, (matches - wins) * (20 + lost_draw) // lost_divisor
 
 
 def year_after_founding(year, first_year, founded):
@@ -1275,8 +1297,8 @@ def write_club(out, club, number, layout):
     params = club["badge_params"]
     out.numbers(params if layout.at_least(0x2007, 2) else params[:3])
     out.begin("HIST")
-    for text in club["history_texts"]:
-        out.line(text)
+    for index in HISTORY_FILE_ORDER:
+        out.line(club["history_texts"][index])
     for record in club["records"]:
         write_record(out, record)
     out.end("HIST")
@@ -1704,7 +1726,7 @@ def build_small(countries, seed):
             world.append(builder.country(info, extras=False))
     free_agents = [builder.player(builder.rng.pick(SMALL_COMPLETE), 0, 0) for _ in range(20)]
     vary_persons(world, free_agents, seed)
-    settle_careers(world, free_agents)
+    settle_careers(world, free_agents, seed)
     return builder, world, free_agents
 
 
@@ -1737,8 +1759,7 @@ def set_start_state(p, state, country_id, club_count, rng):
 
 def vary_persons(world, free_agents, seed):
     """Gives some persons every start-of-season state, notes of three lines,
-    a running loan as the latest history entry and the values kept only when
-    set. Its own random numbers leave every other value as it was."""
+    a loan as the latest history entry and the values kept only when set. Its own random numbers leave every other value as it was."""
     rng = Rng(seed + VARIETY_SEED_OFFSET)
     states = sorted(START_STATES)
     for country in world:
@@ -1784,40 +1805,103 @@ GOALKEEPING_ABILITIES = range(35, 43)
 # The most national matches a year of a player's career from this age on.
 NATIONAL_MATCHES_A_YEAR = 10
 FIRST_CAP_AGE = 17
-# A player loaned out since this season's start, and the end of his spell
-# at his club past the loan's.
+# The first days of last season, on which its loans began, and of this
+# season, on which a player back from such a loan begins his running spell.
 LOAN_START = (1, 7, 2006)
-SPELL_END_PAST_LOAN = (30, 6, 2008)
+SEASON_START = (1, 7, 2007)
+LOANED_IN = START_STATES["loan"]
+TRANSFER_STATES = START_STATES["loan"] | START_STATES["sell"] | START_STATES["loan_future"]
+MATCH_FIELDS = ("matches", "reserve_matches", "goals", "reserve_goals")
+# The arrivals' own random numbers: the windows in which players came to
+# their clubs, from the eight seasons up to the last one.
+ARRIVAL_SEED_OFFSET = 3
+ARRIVAL_SEASONS = 8
+WINTER_ARRIVAL_PERCENT = 20
 
 
-def settle_careers(world, free_agents):
+def settle_careers(world, free_agents, seed):
     """What a football fan reads first on the person pages, made to agree:
     goalkeepers best in goal and outfield players best outfield, national
-    matches the years since seventeen allow, careers from the age of
-    fifteen, no matches without a club, goals as the position scores them,
-    and a running loan only away from the club. Draws nothing, so every
-    other value stays as it was."""
+    matches the years since seventeen and the club career allow, scored at
+    the club's rate, careers from the age of fifteen, no matches without a
+    club, goals as the position scores them, arrivals spread over the
+    seasons, and loans as the transfer processing leaves them. Draws from
+    the arrivals' numbers only, so every other value stays as it was."""
+    arrivals = Rng(seed + ARRIVAL_SEED_OFFSET)
     for country in world:
         club_count = len(country["clubs"])
         for club in country["clubs"]:
             for _, p in club["players"]:
-                settle_career(p, club["unique_id"], club_count)
+                settle_career(p, club["unique_id"], club_count, arrival_day(arrivals, p["birth"]))
         for manager in country["managers"]:
             settle_career(manager, 0, 0)
     for p in free_agents:
         settle_career(p, 0, 0)
 
 
-def settle_career(p, own_club, club_count):
+def settle_career(p, own_club, club_count, arrival=None):
     sort_goalkeeping_abilities(p)
     years_capped = max(0, age_on_reference_day(p["birth"]) - FIRST_CAP_AGE)
     p["national_apps"] = min(p["national_apps"], NATIONAL_MATCHES_A_YEAR * years_capped)
+    if own_club:
+        arrive(p["history"], arrival, own_club, club_count)
     p["history"] = [spell for spell in p["history"] if begin_at_first_spell_age(spell, p["birth"])]
     for spell in p["history"]:
         settle_spell(spell, POSITION_GROUPS[p["positions"][0]], own_club)
-    if own_club and p["history"][-1]["flags"] & LOAN_ENTRY:
-        loan_out(p["history"], own_club, club_count)
-    joined_at_spell_start(p)
+    if own_club:
+        settle_transfer_club(p, own_club, club_count)
+        if p["state"] & LOANED_IN:
+            loan_in(p, own_club, club_count)
+        elif p["history"][-1]["flags"] & LOAN_ENTRY:
+            loan_out(p["history"], own_club, club_count)
+    settle_national_record(p)
+    joined_at_stay_start(p)
+
+
+def date_key(date):
+    day, month, year = date
+    return year, month, day
+
+
+def day_before(date):
+    day = datetime.date(date[2], date[1], date[0]) - datetime.timedelta(days=1)
+    return day.day, day.month, day.year
+
+
+def next_club(club, club_count):
+    return team_id(club >> 16, (club & 0xFFFF) % club_count + 1)
+
+
+def first_spell_year(birth):
+    """The first season start at which the player was old enough."""
+    day, month, year = birth
+    return year + FIRST_SPELL_AGE + (1 if (month, day) > (7, 1) else 0)
+
+
+def arrival_day(rng, birth):
+    """The day a player came to his club: the first day of a summer or,
+    now and then, a winter window of the last seasons, recent ones the
+    likelier, and not before his career may begin."""
+    season = LAST_SEASON_YEAR - min(rng.below(ARRIVAL_SEASONS), rng.below(ARRIVAL_SEASONS))
+    day = (1, 1, season + 1) if rng.chance(WINTER_ARRIVAL_PERCENT) else (1, 7, season)
+    return max(day, (1, 7, first_spell_year(birth)), key=date_key)
+
+
+def arrive(history, arrival, own_club, club_count):
+    """The spell at the club, the last, begins on the arrival day; the
+    stations before it end by then, the latest on the day before, at
+    another club: he came from there."""
+    spell = history[-1]
+    eve = day_before(arrival)
+    earlier = [station for station in history[:-1] if date_key(station["start"]) < date_key(arrival)]
+    for station in earlier:
+        station["end"] = min(station["end"], eve, key=date_key)
+    if earlier:
+        earlier[-1]["end"] = eve
+        if earlier[-1]["club"] == own_club:
+            earlier[-1]["club"] = next_club(own_club, club_count)
+    spell["start"] = arrival
+    history[:] = earlier + [spell]
 
 
 def settle_spell(spell, group, own_club):
@@ -1830,6 +1914,18 @@ def settle_spell(spell, group, own_club):
         spell[goals] = spell[goals] * spell[matches] * GOAL_SHARE_PERCENT[group] // (highest * 100)
     if spell["club"] != own_club:
         spell["flags"] &= ~RUNNING_ENTRY
+
+
+def settle_national_record(p):
+    """A player plays for his country at most once for every two matches
+    for his clubs' first teams, and scores there at his clubs' rate, yet
+    at least at a quarter of the best rate of his position."""
+    matches = sum(spell["matches"] for spell in p["history"])
+    goals = sum(spell["goals"] for spell in p["history"])
+    apps = min(p["national_apps"], matches // 2)
+    least = apps * GOAL_SHARE_PERCENT[POSITION_GROUPS[p["positions"][0]]] // (4 * 100)
+    p["national_apps"] = apps
+    p["national_goals"] = max(apps * goals // matches if matches else 0, least)
 
 
 def sort_goalkeeping_abilities(p):
@@ -1848,8 +1944,7 @@ def sort_goalkeeping_abilities(p):
 def begin_at_first_spell_age(spell, birth):
     """False for a spell that ended before the player was old enough; a
     spell running past that day begins on the first season start after it."""
-    day, month, year = birth
-    first_year = year + FIRST_SPELL_AGE + (1 if (month, day) > (7, 1) else 0)
+    first_year = first_spell_year(birth)
     if spell["start"][2] >= first_year:
         return True
     if spell["end"][2] <= first_year and not spell["flags"] & RUNNING_ENTRY:
@@ -1858,22 +1953,62 @@ def begin_at_first_spell_age(spell, birth):
     return True
 
 
+def new_spell(club, start, flags):
+    """A spell from a season's first day with no match yet; it ends on its
+    start, as the editor stores a spell that would end before it starts."""
+    spell = {"flags0": 0, "club": club, "start": start, "end": start, "fee": 0, "flags": flags}
+    spell.update((field, 0) for field in MATCH_FIELDS)
+    return spell
+
+
+def settle_transfer_club(p, own_club, club_count):
+    """A player is loaned or sold to another club, never to his own."""
+    if p["state"] & TRANSFER_STATES and p["transfer_club"] == own_club:
+        p["transfer_club"] = next_club(own_club, club_count)
+
+
 def loan_out(history, own_club, club_count):
     """The spell at the player's club is never a loan: a loan drawn for it
-    becomes this season's running loan at the next club of the country, with
-    half his matches and goals, after which he returns. The loan began last,
-    so it stands last, as the editor keeps a history in order of starts."""
+    becomes last season's loan at the next club of the country, with half
+    his matches and goals. It ended on the season's eve, so, as the transfer
+    processing leaves such a loan, it is closed, and he is back at his club
+    in a spell that runs from this season's first day. The editor keeps a
+    history in order of starts."""
     spell = history[-1]
     spell["flags"] &= ~LOAN_ENTRY
-    if club_count < 2 or spell["start"][2] >= LOAN_START[2]:
+    if club_count < 2 or date_key(spell["start"]) >= date_key(LOAN_START):
         return
-    loan = dict(spell, club=team_id(own_club >> 16, (own_club & 0xFFFF) % club_count + 1), start=LOAN_START,
-                flags=LOAN_ENTRY | RUNNING_ENTRY, fee=0)
-    for field in ("matches", "reserve_matches", "goals", "reserve_goals"):
+    loan = dict(spell, club=next_club(own_club, club_count), start=LOAN_START, end=SEASON_EVE, flags=LOAN_ENTRY, fee=0)
+    for field in MATCH_FIELDS:
         loan[field] = spell[field] // 2
         spell[field] -= loan[field]
-    loan["end"], spell["end"] = SEASON_EVE, SPELL_END_PAST_LOAN
+    spell.update(end=day_before(LOAN_START), flags=0)
+    history += [loan, new_spell(own_club, SEASON_START, RUNNING_ENTRY)]
+
+
+def loan_in(p, own_club, club_count):
+    """A player loaned in at present stands in the squad of the club that
+    borrowed him, as the transfer processing leaves a loan that runs past
+    the season: his spell at the club that lends him, the transfer club,
+    ends the day before the loan, which runs. One who came to the lender
+    before last season was loaned from its start, with half his matches and
+    goals, else from this season's. He came to the lender from another
+    club."""
+    history = p["history"]
+    owner = p["transfer_club"]
+    spell = history[-1]
+    start = LOAN_START if date_key(spell["start"]) < date_key(LOAN_START) else SEASON_START
+    loan = new_spell(own_club, start, LOAN_ENTRY | RUNNING_ENTRY)
+    if start == LOAN_START:
+        loan["end"] = SEASON_EVE
+        for field in MATCH_FIELDS:
+            loan[field] = spell[field] // 2
+            spell[field] -= loan[field]
+    spell.update(club=owner, end=day_before(start), flags=0)
+    if len(history) > 1 and history[-2]["club"] == owner:
+        history[-2]["club"] = next_club(owner, club_count)
     history.append(loan)
+    p["transfer_start"] = start
 
 
 def pick_full_countries(countries):
@@ -1899,7 +2034,7 @@ def build_full(countries, seed):
             world.append(builder.country(info, extras=False))
     free_agents = [builder.player(rng.pick(sorted(with_leagues)), 0, 0) for _ in range(800)]
     vary_persons(world, free_agents, seed)
-    settle_careers(world, free_agents)
+    settle_careers(world, free_agents, seed)
     return builder, world, free_agents
 
 

@@ -52,7 +52,8 @@ bool TPerson::MoveToClub(TClub* club, int teamPart)
 
 // The spell at the old club ends on the last day of the season: the latest
 // entry (the first of equal ones) when it is that club's, else a new one
-// from the day after it.
+// from the day after it. A spell that began on the new season's first day
+// ends on that day, as an added entry would, never before it begins.
 void TPerson::CloseHistoryAt(std::uint32_t oldClub)
 {
     if (history.empty()) {
@@ -62,7 +63,7 @@ void TPerson::CloseHistoryAt(std::uint32_t oldClub)
     const auto latest = std::max_element(history.begin(), history.end(),
                                          [](const THistoryEntry& a, const THistoryEntry& b) { return a.end < b.end; });
     if (WithoutReserveBit(latest->clubId) == WithoutReserveBit(oldClub)) {
-        latest->end = LastDayAtOldClub;
+        latest->end = std::max(LastDayAtOldClub, latest->start);
         latest->entryFlags &= static_cast<std::uint8_t>(~THistoryEntry::RunningFlag);
         return;
     }

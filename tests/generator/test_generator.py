@@ -157,19 +157,27 @@ class SampleConsistencyTest(unittest.TestCase):
             self.assertLessEqual(rules, {0, 4, 8}, country["info"].id)
         self.assertEqual({0, 4, 8}, {level[0] for c in self.complete for level in c["levels"]})
 
-    def test_a_player_joined_his_club_when_his_running_spell_there_began(self):
+    def test_a_player_joined_his_club_when_his_stay_there_began(self):
         for country in self.complete:
             for club in country["clubs"]:
                 for _, p in club["players"]:
-                    # His spell there runs; a running loan away from it may follow.
-                    at_club = [e for e in p["history"] if e["flags"] & 3 == 2]
-                    self.assertEqual(1, len(at_club), p["last"])
-                    spell = at_club[0]
-                    earlier = p["history"][:p["history"].index(spell)]
-                    self.assertEqual(club["unique_id"], spell["club"])
-                    self.assertEqual(spell["start"][2], p["joined"], p["last"])
-                    came_from = [e for e in earlier if e["end"][2] == spell["start"][2]]
-                    self.assertNotIn(club["unique_id"], [e["club"] for e in came_from], p["last"])
+                    # The club holding his contract: the one that lends him
+                    # when he is loaned in, else his own. His stay there
+                    # began with the first of its spells after the last
+                    # spell elsewhere that was no loan.
+                    owner = p["transfer_club"] if p["state"] & 8 else club["unique_id"]
+                    first = None
+                    for index in range(len(p["history"]) - 1, -1, -1):
+                        spell = p["history"][index]
+                        if not spell["flags"] & 1:
+                            if spell["club"] != owner:
+                                break
+                            first = index
+                    self.assertIsNotNone(first, p["last"])
+                    arrival = p["history"][first]["start"]
+                    self.assertEqual(arrival[2], p["joined"], p["last"])
+                    if first:
+                        self.assertEqual(generator.day_before(arrival), p["history"][first - 1]["end"], p["last"])
 
     def test_records_and_league_figures_agree_with_themselves(self):
         for country in self.complete:
@@ -227,7 +235,7 @@ class SampleConsistencyTest(unittest.TestCase):
         for p, _ in self.persons():
             years = max(0, generator.age_on_reference_day(p["birth"]) - 17)
             self.assertLessEqual(p["national_apps"], 10 * years, (p["last"], p["birth"]))
-        self.assertTrue(any(p["national_apps"] >= 50 for p, _ in self.persons()))
+        self.assertTrue(any(p["national_apps"] >= 40 for p, _ in self.persons()))
 
     def test_careers_begin_at_fifteen(self):
         for p, _, spell in self.spells():
@@ -235,12 +243,12 @@ class SampleConsistencyTest(unittest.TestCase):
             age = start_year - year - ((start_month, start_day) < (month, day))
             self.assertGreaterEqual(age, 15, (p["last"], p["birth"], spell["start"]))
 
-    def test_a_running_spell_is_at_the_players_club_or_a_loan_away_from_it(self):
+    def test_a_running_spell_is_at_the_players_club_a_loan_there_when_he_is_loaned_in(self):
         for p, own, spell in self.spells():
             if spell["flags"] & generator.RUNNING_ENTRY:
-                at_own_club = spell["club"] == own != 0
                 loan = bool(spell["flags"] & generator.LOAN_ENTRY)
-                self.assertTrue(at_own_club != loan and spell["club"] and own, (p["last"], spell))
+                self.assertTrue(spell["club"] == own != 0, (p["last"], spell))
+                self.assertEqual(bool(p["state"] & 8), loan, (p["last"], spell))
 
     def test_league_seasons_fit_the_years_since_founding_and_goals_lean_with_the_results(self):
         for country in self.complete:

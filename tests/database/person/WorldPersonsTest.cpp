@@ -232,6 +232,10 @@ TEST_F(WorldPersons, AMoveClosesTheOldSpellAndBeginsARunningOne)
         {{Spell(abroad->GetId(), TDate(2003, 7, 1), TDate(2005, 12, 31))},
          {{abroad->GetId(), TDate(2003, 7, 1), TDate(2005, 12, 31), 0}, {from->GetId(), TDate(2006, 1, 1), d, 0}},
          "a foreign latest entry: a spell from the day after it"},
+        {{Spell(from->GetId(), TDate(2004, 7, 1), TDate(2006, 6, 30)),
+          Spell(from->GetId(), firstDay, firstDay, THistoryEntry::RunningFlag)},
+         {{from->GetId(), TDate(2004, 7, 1), TDate(2006, 6, 30), 0}, {from->GetId(), firstDay, firstDay, 0}},
+         "a spell begun on the new season's first day ends on it, not the day before"},
     };
     std::uint32_t id = 100;
     for (const Case& c : cases) {

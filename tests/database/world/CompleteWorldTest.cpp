@@ -286,8 +286,8 @@ TEST_F(SampleWorldTest, SquadsKeepTheirFileIdsAndManagersAndFreeAgentsGetTheirsA
 }
 
 // The shipped sample as its pages show it: every level sorts equal points
-// by a rule the league data offers, every player joined his club when his
-// running spell there began, and records and league figures agree.
+// by a rule the league data offers, every player has a career, and records
+// and league figures agree.
 TEST_F(SampleWorldTest, TheSampleKeepsItsOwnRules)
 {
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
@@ -317,15 +317,8 @@ TEST_F(SampleWorldTest, TheSampleKeepsItsOwnRules)
                 const TPerson* person = club.GetSquadPerson(slot);
                 if (person == nullptr || !person->IsPlayer()) continue;
                 ++players;
-                ASSERT_GT(person->GetHistoryCount(), 0) << name;
-                // His spell at the club runs; a running loan away from it may follow.
-                int last = person->GetHistoryCount() - 1;
-                if (person->GetHistoryEntry(last).IsLoan()) --last;
-                ASSERT_GE(last, 0) << name << " slot " << slot;
-                const THistoryEntry& spell = person->GetHistoryEntry(last);
-                EXPECT_TRUE(spell.IsRunning() && !spell.IsLoan()) << name << " slot " << slot;
-                EXPECT_EQ(spell.clubId, club.GetId()) << name << " slot " << slot;
-                EXPECT_EQ(person->GetYearJoined(), spell.start.GetYear()) << name << " slot " << slot;
+                // His running spell and the year he joined: SampleCareersTest.
+                EXPECT_GT(person->GetHistoryCount(), 0) << name;
             }
         }
     }

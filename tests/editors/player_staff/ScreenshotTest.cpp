@@ -160,6 +160,39 @@ TEST_F(PlayerScreenshots, SquadWindowOnEachPage)
     });
 }
 
+// The history page of three players of the club: Harry Brown at his club
+// since last summer, Harry Turner back from last season's loan, and Kevin
+// Roberts loaned in at present, each with the one open spell his squad
+// gives him.
+TEST_F(PlayerScreenshots, HistoryPagesOfAPlayerAtHisClubBackFromLoanAndLoanedIn)
+{
+    const struct {
+        const char16_t* first;
+        const char16_t* last;
+        const char16_t* picture;
+    } players[] = {{u"Harry", u"Brown", u"history-at-club"},
+                   {u"Harry", u"Turner", u"history-back-from-loan"},
+                   {u"Kevin", u"Roberts", u"history-loaned-in"}};
+    RunSquadWindow(club_, [&](CDlgPlayerlistClub& window) {
+        for (const auto& player : players) {
+            const TPerson* person = nullptr;
+            for (int slot = 0; slot < club_->GetSquadCount() && person == nullptr; ++slot) {
+                const TPerson* candidate = club_->GetSquadPerson(slot);
+                if (candidate->GetFirstName() == std::u16string_view(player.first) &&
+                    candidate->GetLastName() == std::u16string_view(player.last))
+                    person = candidate;
+            }
+            ASSERT_NE(person, nullptr) << testing_support::Narrow(player.last);
+            const int part = person->GetTeamPart();
+            squad_window_testing::SelectListTab(window, part);
+            ASSERT_TRUE(squad_window_testing::SelectRowByData(window.GetSquadList(part).Handle(), IDC_LIST_PLAYERS,
+                                                              static_cast<LPARAM>(person->GetId())));
+            squad_window_testing::SelectPageTab(window, HistoryTab);
+            Capture(window.Handle(), player.picture);
+        }
+    });
+}
+
 // The contract page after three clicks on the year's up arrow and the
 // history page after a club was chosen for the selected entry, on the
 // program's skin and captured as they stand, not drawn afresh.
