@@ -123,8 +123,8 @@ bool RunsAt(const std::vector<THistoryEntry>& history, std::uint32_t club)
 
 // The clubs whose spells the moves since the note changed: the one he left,
 // each at which a spell runs now that did not run then, and each whose
-// spell ends before it begins, as one that a move opened and the next one
-// closed.
+// spell ended on the day it began, as one that a move opened and the next
+// one closed.
 std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& noted,
                                            const std::vector<THistoryEntry>& now, TTeamId left)
 {
@@ -132,7 +132,8 @@ std::vector<std::uint32_t> ClubsOfTheMoves(const std::vector<THistoryEntry>& not
     if (left != 0) clubs.push_back(left);
     for (const THistoryEntry& spell : now) {
         const bool joined = spell.IsRunning() && !RunsAt(noted, spell.clubId);
-        if (joined || spell.end < spell.start) clubs.push_back(spell.clubId);
+        const bool closedAtOnce = !spell.IsRunning() && spell.end <= spell.start;
+        if (joined || closedAtOnce) clubs.push_back(spell.clubId);
     }
     return clubs;
 }
