@@ -42,6 +42,24 @@ void WriteBytes(std::u16string_view path, std::string_view bytes);
 std::vector<std::uint8_t> Bytes(std::string_view text);
 std::string Narrow(std::u16string_view text);
 
+// A walk over the whole sample that would take too long for one case runs
+// as several, a group of the items each: every groups-th item, so that big
+// and small items spread over the groups.
+template <typename Item>
+std::vector<Item> GroupOf(const std::vector<Item>& all, int group, int groups)
+{
+    std::vector<Item> items;
+    for (std::size_t at = static_cast<std::size_t>(group); at < all.size(); at += static_cast<std::size_t>(groups)) {
+        items.push_back(all[at]);
+    }
+    return items;
+}
+
+// Names the case of a group "Group1", "Group2", ...
+struct GroupCaseName {
+    std::string operator()(const auto& info) const { return "Group" + std::to_string(info.param + 1); }
+};
+
 // Records every ShowAppMessageBox text while alive and answers with answer.
 class MessageCapture {
 public:

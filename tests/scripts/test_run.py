@@ -1,13 +1,14 @@
 """scripts/run over stand-ins for cmake, Wine and Xvfb: it builds with the
 jobs asked for, says at once why it cannot start, leaves no build, display
-or editor running however it ends, and returns only when the editor ended."""
+or editor running however it ends, returns only when the editor ended, and
+leaves a Wine prefix of the user's own as it found it."""
 import os
 import signal
 import subprocess
 import time
 import unittest
 
-from stub_tools import StubbedTest, calls, is_running, recorded_pids, still_running, stub_environment
+from stub_tools import StubbedTest, calls, is_running, make_stubs, recorded_pids, still_running, stub_environment
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(ROOT, "scripts", "run")
@@ -22,6 +23,7 @@ for argument in "$@"; do
 done
 echo "CMAKE_BUILD_PARALLEL_LEVEL=${CMAKE_BUILD_PARALLEL_LEVEL:-}" >>"$log/cmake.calls"
 if [ -n "$build" ]; then
+  [ "${STUB_STEP:-}" = failed-build ] && exit 2
   # STUB_STEP=build: a build that runs a compiler until stopped.
   if [ "${STUB_STEP:-}" = build ]; then
     remember
@@ -37,18 +39,24 @@ fi
     # STUB_EDITOR=runs keeps the editor open until the driver closes it;
     # =ends lets it end at once, as a program that failed to start;
     # =restarts ends it at once after starting it again, as a snapshot
-    # restore does, and the new one runs two seconds.
+    # restore does, and the new one, which Wine names by its Windows path,
+    # runs two seconds. As Wine's, the editor goes on after a Ctrl-C.
+    # STUB_STEP=editor: the step is the editor's run.
     "wine": """case "$1" in
   TrellanEditor.exe)
     echo "$DISPLAY" >"$log/editor-display"
     [ "$STUB_EDITOR" = ends ] && exit 1
     if [ "$STUB_EDITOR" = restarts ]; then
-      setsid sleep 2 </dev/null >/dev/null 2>&1 &
-      : >"$log/pids/restarted-editor.$!"
+      setsid bash -c 'exec -a "Z:\\\\build\\\\run\\\\TrellanEditor.exe" bash "$0"' "$(dirname "$0")/restarted-editor" \\
+        </dev/null >/dev/null 2>&1 &
+      # As Wine's, the start returns once the new process runs.
+      until compgen -G "$log/pids/restarted-editor.*" >/dev/null; do sleep 0.05; done
       exit 0
     fi
     remember
     echo $$ >"$log/editor.pid"
+    [ "${STUB_STEP:-}" = editor ] && : >"$log/step-running"
+    trap '' INT
     exec sleep 60 ;;
   *run_driver.exe)
     if [ "$2" = close ]; then kill "$(cat "$log/editor.pid")"; exit 0; fi
@@ -57,6 +65,7 @@ fi
     exec sleep 10 ;;
 esac
 """,
+    "restarted-editor": 'remember\nsleep 2\n: >"$log/restarted-editor-ended"\n',
     # STUB_STEP=prefix: a prefix's creation that, as Wine's, goes on after
     # a Ctrl-C.
     "wineboot": """if [ "${STUB_STEP:-}" = prefix ]; then
@@ -67,12 +76,17 @@ esac
 fi
 mkdir -p "$WINEPREFIX"
 """,
-    # -w waits while a program of the prefix runs.
-    "wineserver": """if [ "$1" = -w ]; then
-  for pid in "$log"/pids/*; do
-    while [ -e "$pid" ] && [ -e "/proc/${pid##*.}" ] && ! grep -q '^[^ ]* ([^)]*) Z' "/proc/${pid##*.}/stat"; do sleep 0.1; done
-  done
-fi
+    # -w waits while a program of the prefix runs, -k ends them: the
+    # stubs', and those the prefix's file "programs" lists.
+    "wineserver": """programs=("$log"/pids/*)
+[ -f "$WINEPREFIX/programs" ] && mapfile -t -O "${#programs[@]}" programs <"$WINEPREFIX/programs"
+for pid in "${programs[@]}"; do
+  pid="${pid##*.}"
+  if [ "$1" = -k ]; then kill "$pid" 2>/dev/null; fi
+  if [ "$1" = -w ]; then
+    while [ -e "/proc/$pid" ] && ! grep -q '^[^ ]* ([^)]*) Z' "/proc/$pid/stat"; do sleep 0.1; done
+  fi
+done
 """,
     "xwininfo": '[ "${DISPLAY:-}" = :7 ]\n',
     # Writes its display number a digit at a time, as a loaded machine may.
@@ -103,12 +117,12 @@ class RunTest(StubbedTest):
                               stderr=subprocess.STDOUT, text=True, timeout=60)
         return done, time.monotonic() - started
 
-    def stop_during(self, step, stop):
+    def stop_during(self, step, stop, **extra):
         """Starts the script as from a terminal of its own, calls stop with
         it once the step runs, and returns its exit code and the seconds it
         took to end after."""
-        run = subprocess.Popen([SCRIPT], env=self.environment("runs", STUB_STEP=step), stdout=subprocess.DEVNULL,
-                               stderr=subprocess.DEVNULL, start_new_session=True)
+        run = subprocess.Popen([SCRIPT], env=self.environment("runs", STUB_STEP=step, **extra),
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         try:
             deadline = time.monotonic() + 30
             while not os.path.exists(os.path.join(self.log, "step-running")):
@@ -151,6 +165,74 @@ class RunTest(StubbedTest):
         self.assertEqual(calls(self.log, "Xvfb"), [])
         self.assertFalse(any("TrellanEditor" in call for call in calls(self.log, "wine")))
 
+    def test_the_advice_for_a_working_folder_without_a_database_pasted_removes_only_the_database(self):
+        self.build = os.path.join(self.scratch, "my builds", "build")
+        os.makedirs(os.path.join(self.build, "run", "Database"))
+        # What the words of an unquoted path would name.
+        mine = os.path.join(self.scratch, "my")
+        os.makedirs(mine)
+        checkout = os.path.join(self.scratch, "checkout")
+        make_stubs(os.path.join(checkout, "scripts"), {"run": ': >"$STUB_LOG/run-again"\n'})
+        done, _ = self.run_script("runs")
+        self.assertNotEqual(done.returncode, 0)
+        advice = [line for line in done.stdout.splitlines() if line.startswith("To start again")]
+        self.assertEqual(len(advice), 1, done.stdout)
+        pasted = subprocess.run(["bash", "-c", advice[0].split("stay): ", 1)[1]], cwd=checkout,
+                                env=self.environment("runs"), timeout=30)
+        self.assertEqual(pasted.returncode, 0)
+        self.assertFalse(os.path.exists(os.path.join(self.build, "run", "Database")))
+        self.assertTrue(os.path.isdir(os.path.join(self.build, "run", "Script")), "the user's league scripts stay")
+        self.assertTrue(os.path.isdir(mine))
+        self.assertTrue(os.path.exists(os.path.join(self.log, "run-again")))
+
+    def test_a_prefix_of_the_users_own_keeps_its_programs_and_settings_however_the_script_ends(self):
+        prefix = os.path.join(self.scratch, "user prefix")
+        os.makedirs(prefix)
+        notepad = subprocess.Popen(["sleep", "300"])
+        self.addCleanup(notepad.wait)
+        self.addCleanup(notepad.kill)
+        with open(os.path.join(prefix, "programs"), "w") as f:
+            f.write("%d\n" % notepad.pid)
+
+        def empty_database():
+            os.makedirs(os.path.join(self.build, "run", "Database"))
+            return self.run_script("runs", WINEPREFIX=prefix)[0].returncode
+
+        def ctrl_c_in_the_build():
+            return self.stop_during("build", lambda run: os.killpg(run.pid, signal.SIGINT), WINEPREFIX=prefix)[0]
+
+        ends = (("the empty-database advice", empty_database, 1),
+                ("a failed build", lambda: self.run_script("runs", WINEPREFIX=prefix, STUB_STEP="failed-build")[0]
+                 .returncode, 1),
+                ("a Ctrl-C during the build", ctrl_c_in_the_build, 130),
+                ("a run on Xvfb", lambda: self.run_script("runs", WINEPREFIX=prefix)[0].returncode, 0),
+                ("a run on a display", lambda: self.run_script("restarts", WINEPREFIX=prefix, DISPLAY=":7")[0]
+                 .returncode, 0))
+        for name, end, code in ends:
+            with self.subTest(end=name):
+                self.build = os.path.join(self.scratch, name, "build")
+                self.assertEqual(end(), code)
+                self.assertTrue(is_running(notepad.pid), "the user's program was ended")
+                self.assertEqual(still_running(self.log), [])
+                self.assertEqual(calls(self.log, "wineboot"), [])
+                self.assertFalse(any(call.startswith("reg ") for call in calls(self.log, "wine")))
+                self.assertEqual(calls(self.log, "wineserver"), [])
+                if os.path.exists(os.path.join(self.log, "step-running")):
+                    os.remove(os.path.join(self.log, "step-running"))
+
+    def test_with_a_display_a_stop_ends_the_editor_and_the_script(self):
+        for stop, code in ((signal.SIGTERM, 143), (signal.SIGHUP, 129), (signal.SIGINT, 130)):
+            with self.subTest(stop=stop.name):
+                os.makedirs(self.log, exist_ok=True)
+                # Ctrl-C reaches the terminal's whole group, a signal the script.
+                send = (lambda run: os.killpg(run.pid, stop)) if stop == signal.SIGINT else (
+                    lambda run: os.kill(run.pid, stop))
+                exit_code, seconds = self.stop_during("editor", send, DISPLAY=":7")
+                self.assertEqual(exit_code, code)
+                self.assertLess(seconds, 8)
+                self.assertEqual(still_running(self.log), [])
+                os.remove(os.path.join(self.log, "step-running"))
+
     def test_a_stop_during_the_build_ends_the_build_with_its_compilers(self):
         for stop, code in ((signal.SIGTERM, 143), (signal.SIGHUP, 129), (signal.SIGINT, 130)):
             with self.subTest(stop=stop.name):
@@ -182,6 +264,7 @@ class RunTest(StubbedTest):
         restarted = [pid for name, pid in recorded_pids(self.log).items() if name.startswith("restarted-editor.")]
         self.assertEqual(len(restarted), 1)
         self.assertFalse(is_running(restarted[0]), "the editor started again still runs")
+        self.assertTrue(os.path.exists(os.path.join(self.log, "restarted-editor-ended")), "it was ended, not waited for")
         self.assertEqual(calls(self.log, "Xvfb"), [])
 
 
