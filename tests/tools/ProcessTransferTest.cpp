@@ -36,6 +36,15 @@ THistoryEntry Station(std::uint32_t club, TDate start, TDate end, bool loan = fa
     return entry;
 }
 
+// The report entries of processing one player of the club.
+std::vector<TReported> ProcessEntries(TCompleteWorld& world, TPerson& person, TClub& club)
+{
+    CReportModel report;
+    report.Open();
+    CProcessTransfer(world).ProcessPlayer(person, club, 0, report);
+    return tool_testing::Entries(report);
+}
+
 class ProcessTransferTest : public tool_testing::ToolWorldTest {
 protected:
     void SetUp() override
@@ -71,10 +80,7 @@ protected:
     // The player's one report entry, or an empty one.
     TReported Process(TPerson& person, TClub& club)
     {
-        CReportModel report;
-        report.Open();
-        CProcessTransfer(*world_).ProcessPlayer(person, club, 0, report);
-        const std::vector<TReported> entries = tool_testing::Entries(report);
+        const std::vector<TReported> entries = ProcessEntries(*world_, person, club);
         EXPECT_LE(entries.size(), 1u);
         return entries.empty() ? TReported{} : entries[0];
     }
@@ -297,25 +303,6 @@ TEST_F(ProcessTransferTest, ACloseRequestStopsTheWalk)
 class ProcessTransferSampleTest : public database_testing::SampleWorldTest {
 protected:
     static constexpr std::uint8_t LoanedInBit = 1 << 3;
-    struct TSquadPlayer {
-        TPerson* person;
-        TClub* club;
-    };
-    std::vector<TSquadPlayer> Players() const
-    {
-        std::vector<TSquadPlayer> players;
-        for (int id = 1; id <= 206; ++id) {
-            TCountry& country = *world_->GetCountry(id);
-            for (int index = 0; index < country.GetClubCount(); ++index) {
-                TClub* club = country.GetClubByIndex(index);
-                for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
-                    TPerson* person = club->GetSquadPerson(slot);
-                    if (person != nullptr && person->IsPlayer()) players.push_back({person, club});
-                }
-            }
-        }
-        return players;
-    }
     static std::vector<std::string> Spells(const TPerson& person)
     {
         std::vector<std::string> spells;
@@ -328,10 +315,7 @@ protected:
     }
     TReported Process(TPerson& person, TClub& club)
     {
-        CReportModel report;
-        report.Open();
-        CProcessTransfer(*world_).ProcessPlayer(person, club, 0, report);
-        const std::vector<TReported> entries = tool_testing::Entries(report);
+        const std::vector<TReported> entries = ProcessEntries(*world_, person, club);
         EXPECT_EQ(entries.size(), 1u);
         return entries.empty() ? TReported{} : entries[0];
     }
@@ -344,7 +328,7 @@ TEST_F(ProcessTransferSampleTest, EachEndedLoanIsWhatProcessingItLeaves)
 {
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
     int loans = 0;
-    for (const auto& [person, club] : Players()) {
+    for (const auto& [person, club] : database_testing::ClubPlayers(*world_)) {
         const int count = person->GetHistoryCount();
         if (count < 3 || person->GetStateBits() != 0 || !person->GetHistoryEntry(count - 2).IsLoan() ||
             person->GetHistoryEntry(count - 1).start != GetApplicationDate())
@@ -378,7 +362,7 @@ TEST_F(ProcessTransferSampleTest, ALoanBegunLastSeasonEndsBackAtTheLender)
 {
     ASSERT_TRUE(world_->LoadWorld(u"Database"));
     int loans = 0;
-    for (const auto& [person, club] : Players()) {
+    for (const auto& [person, club] : database_testing::ClubPlayers(*world_)) {
         if ((person->GetStateBits() & LoanedInBit) == 0 || !(person->GetTransferStartDate() < GetApplicationDate())) continue;
         ++loans;
         const std::string who = Narrow(TPerson::GetShortName(person));

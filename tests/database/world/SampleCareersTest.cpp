@@ -19,7 +19,9 @@
 #include "database/person/Person.h"
 #include "database/person/PlayersWithoutClub.h"
 
+using database_testing::ClubPlayers;
 using database_testing::SampleWorldTest;
+using database_testing::TSquadPlayer;
 
 namespace {
 
@@ -33,27 +35,6 @@ constexpr int MatchesASeason = 34;
 // champions cup, IT cup, club world cup, intercontinental cup.
 enum TitleList { Championships, Cups, SuperCups, LeagueCups, ChampionsCups, ItCups, ClubWorldCups, IntercontinentalCups };
 constexpr int SeasonsOnTop = 12;
-
-struct TSquadPlayer {
-    TPerson* person;
-    TClub* club;
-};
-
-std::vector<TSquadPlayer> ClubPlayers(TCompleteWorld& world)
-{
-    std::vector<TSquadPlayer> players;
-    for (int id = 1; id <= 206; ++id) {
-        TCountry& country = *world.GetCountry(id);
-        for (int index = 0; index < country.GetClubCount(); ++index) {
-            TClub* club = country.GetClubByIndex(index);
-            for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
-                TPerson* person = club->GetSquadPerson(slot);
-                if (person != nullptr && person->IsPlayer()) players.push_back({person, club});
-            }
-        }
-    }
-    return players;
-}
 
 bool IsLoanedIn(const TPerson& person) { return (person.GetStateBits() & LoanedInBit) != 0; }
 
