@@ -387,8 +387,7 @@ void CIndexTextFile::Reset()
     text_.reset();
     lineStarts_.reset();
     lineCount_ = next_ = 0;
-    brokenSectionLine_ = 0;
-    brokenSectionKey_.clear();
+    broken_.clear();
     bytes_.reset();
     utf8_ = nullptr;
     byteShifts_.clear();
@@ -524,23 +523,23 @@ bool CIndexTextFile::IsMarker(std::size_t line, std::u16string_view prefix, std:
     return text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key);
 }
 
-void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key)
+void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key, BeginFault fault)
 {
-    if (brokenSectionLine_ != 0) return;
-    brokenSectionLine_ = line + 1;
-    brokenSectionKey_ = key;
+    broken_.push_back({line, std::u16string(key), fault});
 }
 
 // The begin line the values of a block expect: found, doubled (the second
-// one is passed over), misspelt (any line of a marker's first unit in its
-// place) or missing (the values stand there at once); the last two only
-// when the first section line after the values is the key's end line.
+// one is passed over), misspelt (any line of a marker's first unit but an
+// end line in its place) or missing (the section's lines stand there at
+// once, a nested section's begin line among them maybe); the last two only
+// when the section's own end line closes what follows.
 bool CIndexTextFile::FindNestedSection(std::u16string_view key)
 {
     if (FindSection(key)) {
         const std::size_t second = SkipComments(next_);
-        if (second < lineCount_ && IsMarker(second, SectionBeginPrefix, key)) {
-            NoteBrokenSection(second, key);
+        if (second < lineCount_ && text_[lineStarts_[second]] == u'%' && IsMarker(second, SectionBeginPrefix, key) &&
+            !HoldsItsOwnKey(second, key)) {
+            NoteBrokenSection(second, key, BeginFault::Doubled);
             next_ = second + 1;
         }
         return true;
@@ -548,13 +547,69 @@ bool CIndexTextFile::FindNestedSection(std::u16string_view key)
     if (mode_ != Mode::Reading || key.empty()) return false;
     const std::size_t first = SkipComments(next_);
     if (first >= lineCount_ || std::u16string_view(LineAt(first)).starts_with(SectionEndPrefix)) return false;
-    const bool misspelt = text_[lineStarts_[first]] == u'%';
-    std::size_t line = misspelt ? first + 1 : first;
-    while (line < lineCount_ && text_[lineStarts_[line]] != u'%') ++line;
-    if (line >= lineCount_ || !IsMarker(line, SectionEndPrefix, key)) return false;
-    NoteBrokenSection(first, key);
-    next_ = misspelt ? first + 1 : first;
+    BeginFault fault = BeginFault::Missing;
+    if (text_[lineStarts_[first]] == u'%' && FindEndLine(first + 1, key, false).found) {
+        fault = BeginFault::Misspelt;
+    } else if (!FindEndLine(first, key, false).found) {
+        return false;
+    }
+    NoteBrokenSection(first, key, fault);
+    next_ = fault == BeginFault::Misspelt ? first + 1 : first;
     return true;
+}
+
+// A section may begin with one of its own key: two end lines follow then.
+bool CIndexTextFile::HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const
+{
+    const TSectionEnd innerEnd = FindEndLine(inner + 1, key, false);
+    return innerEnd.found && FindEndLine(innerEnd.line + 1, key, false).found;
+}
+
+CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const
+{
+    std::vector<std::u16string_view> open;
+    std::size_t stray = lineCount_;
+    for (std::size_t line = from; line < lineCount_; ++line) {
+        if (text_[lineStarts_[line]] != u'%') continue;
+        const std::u16string_view text(LineAt(line), LineLength(line));
+        if (text.starts_with(SectionBeginPrefix)) {
+            open.push_back(text.substr(SectionBeginPrefix.size()));
+            continue;
+        }
+        if (!text.starts_with(SectionEndPrefix)) continue;
+        const std::u16string_view ended = text.substr(SectionEndPrefix.size());
+        const auto opened = std::find(open.rbegin(), open.rend(), ended);
+        if (opened != open.rend() && (opened == open.rbegin() || lenient)) {
+            open.erase(std::prev(opened.base()), open.end());
+        } else if (ended == key && (lenient || open.empty())) {
+            return {true, line};
+        } else if (!lenient) {
+            return {false, line};
+        } else if (stray == lineCount_) {
+            stray = line;
+        }
+    }
+    return {false, stray};
+}
+
+void CIndexTextFile::CopyMendedLines(std::string& out)
+{
+    std::vector<TBrokenBegin> mends = broken_;
+    std::sort(mends.begin(), mends.end(), [](const TBrokenBegin& a, const TBrokenBegin& b) { return a.line < b.line; });
+    // A reader that reads a section twice notes its line twice.
+    mends.erase(std::unique(mends.begin(), mends.end(),
+                            [](const TBrokenBegin& a, const TBrokenBegin& b) { return a.line == b.line; }),
+                mends.end());
+    std::size_t from = 0;
+    for (const TBrokenBegin& mend : mends) {
+        CopyLinesInFileForm(from, mend.line, out);
+        if (mend.fault != BeginFault::Doubled) {
+            out += platform::Utf16ToUtf8(std::u16string(SectionBeginPrefix) + mend.key);
+            out += "\r\n";
+        }
+        from = mend.fault == BeginFault::Missing ? mend.line : mend.line + 1;
+    }
+    CopyLinesInFileForm(from, lineCount_, out);
 }
 
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)

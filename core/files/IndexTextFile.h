@@ -118,14 +118,36 @@ public:
     }
     // FindSection for a section that a block of values holds at this
     // point. A begin line that is missing, misspelt or doubled is read
-    // past when the section's own end line shows where the section stands:
-    // the read goes on with its values, and the first such line is noted
-    // for the file's reader to name.
+    // past when the section's own end line shows where the section stands
+    // (after its values and the nested sections it holds, which pair up):
+    // the read goes on with its values, and the line is noted for the
+    // file's reader to name and for CopyMendedLines to mend.
     bool FindNestedSection(std::u16string_view key);
     // The number (from 1) of the first begin line FindNestedSection read
     // past, 0 for none, and the key it sought there.
-    std::size_t GetBrokenSectionLine() const { return brokenSectionLine_; }
-    const std::u16string& GetBrokenSectionKey() const { return brokenSectionKey_; }
+    std::size_t GetBrokenSectionLine() const { return broken_.empty() ? 0 : broken_.front().line + 1; }
+    std::u16string_view GetBrokenSectionKey() const
+    {
+        return broken_.empty() ? std::u16string_view() : std::u16string_view(broken_.front().key);
+    }
+    // Every line in file form (CopyLinesInFileForm), each begin line
+    // FindNestedSection read past mended: a misspelt one written right, a
+    // missing one put in, a doubled one left out. Lines kept for a save
+    // then read back as sound.
+    void CopyMendedLines(std::string& out);
+    // Where the section key whose lines start at from ends: the line of its
+    // end line, nested sections passed over by their keys. Strictly, the
+    // nested sections must pair up. Leniently (for lines kept whole, whose
+    // reader reads past broken begin lines later) a nested section left
+    // open (its begin line doubled) ends with the section, and an end line
+    // that closes none (its begin line missing) is passed over when key's
+    // end line follows. Not found: line is the first end line that could
+    // not be followed, or the line count.
+    struct TSectionEnd {
+        bool found;
+        std::size_t line;
+    };
+    TSectionEnd FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const;
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);
 
@@ -243,7 +265,18 @@ private:
     // The first line from line on that is no comment; lineCount_ for none.
     std::size_t SkipComments(std::size_t line) const;
     bool IsMarker(std::size_t line, std::u16string_view prefix, std::u16string_view key) const;
-    void NoteBrokenSection(std::size_t line, std::u16string_view key);
+    // A begin line FindNestedSection read past: the misspelt or doubled
+    // line, or the first line of a section whose begin line is missing.
+    enum class BeginFault { Misspelt, Missing, Doubled };
+    struct TBrokenBegin {
+        std::size_t line;
+        std::u16string key;
+        BeginFault fault;
+    };
+    void NoteBrokenSection(std::size_t line, std::u16string_view key, BeginFault fault);
+    // Whether the begin line of key at line inner, right after that of the
+    // same key, opens a section inside it rather than doubling its line.
+    bool HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const;
     // Steps to the next line, comments included, when it is prefix+key.
     bool StepToMarker(std::u16string_view prefix, std::u16string_view key)
     {
@@ -321,8 +354,7 @@ private:
     CBufferRecycler::TBuffer<std::uint32_t> lineStarts_;
     std::size_t lineCount_ = 0;
     std::size_t next_ = 0;
-    std::size_t brokenSectionLine_ = 0;
-    std::u16string brokenSectionKey_;
+    std::vector<TBrokenBegin> broken_;
     // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
     // line ended by CR LF) keeps its bytes: they are the lines' file form. Any other file's lines are
     // encoded into the scratch buffer.

@@ -135,7 +135,7 @@ private:
     // after which the reading goes on with the next section.
     bool FindRequired(std::u16string_view key)
     {
-        if (file_.FindSection(key)) return true;
+        if (file_.FindNestedSection(key)) return true;
         damage_.ReportMissingSection(file_, key);
         return false;
     }
@@ -277,13 +277,15 @@ private:
     // country), and one the factory named and could not register or read
     // (an unknown class), would be left out of the next save: its lines are
     // kept as they stand, written after the others, and the record is
-    // named. A broken nested section in a record is damage of this file.
+    // named. A broken nested section in a record is damage of this file;
+    // a record kept has it mended, so that what a save writes reads back
+    // sound.
     void ReadCompetitionRecord(TStagedSection entry, const std::u16string& key, std::vector<std::u16string>& repaired)
     {
         TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
         const auto country = static_cast<std::uint32_t>(c_.id_);
         const std::size_t named = repaired.size();
-        const TRecordRead read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
+        TRecordRead read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
         if (read.brokenLine != 0) {
             const std::string& lines = entry.GetFileForm();
             const auto recordLines = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
@@ -293,6 +295,7 @@ private:
         const CDBCompetitionBase* competition = read.competition;
         if (competition != nullptr ? IsInFileOrder(competition->GetId(), country) : repaired.size() == named) return;
         registry.Take(competition);
+        if (read.brokenLine != 0) entry.TakeFileForm(std::move(read.mendedLines));
         c_.staged_.competitions.push_back(std::move(entry));
         if (repaired.size() == named) repaired.push_back(read.name);
     }
