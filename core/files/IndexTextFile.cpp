@@ -567,7 +567,19 @@ bool CIndexTextFile::HoldsItsOwnKey(std::size_t inner, std::u16string_view key) 
 
 CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const
 {
+    // The keys of the nested sections open, and of those closed: a key still
+    // open that was closed was opened twice, its begin line doubled.
     std::vector<std::u16string_view> open;
+    std::vector<std::u16string_view> closed;
+    const auto close = [&](std::vector<std::u16string_view>::iterator at) {
+        if (lenient && std::find(closed.begin(), closed.end(), *at) == closed.end()) closed.push_back(*at);
+        open.erase(at, open.end());
+    };
+    const auto allDoubled = [&](std::vector<std::u16string_view>::iterator first) {
+        return std::all_of(first, open.end(), [&](std::u16string_view opened) {
+            return std::find(closed.begin(), closed.end(), opened) != closed.end();
+        });
+    };
     std::size_t stray = lineCount_;
     for (std::size_t line = from; line < lineCount_; ++line) {
         if (text_[lineStarts_[line]] != u'%') continue;
@@ -578,13 +590,20 @@ CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u
         }
         if (!text.starts_with(SectionEndPrefix)) continue;
         const std::u16string_view ended = text.substr(SectionEndPrefix.size());
+        if (!open.empty() && open.back() == ended) {
+            close(open.end() - 1);
+            continue;
+        }
+        if (!lenient) return {ended == key && open.empty(), line};
         const auto opened = std::find(open.rbegin(), open.rend(), ended);
-        if (opened != open.rend() && (opened == open.rbegin() || lenient)) {
-            open.erase(std::prev(opened.base()), open.end());
-        } else if (ended == key && (lenient || open.empty())) {
+        if (opened != open.rend() && allDoubled(opened.base())) {
+            close(opened.base() - 1);
+        } else if (ended == key && allDoubled(open.begin())) {
             return {true, line};
-        } else if (!lenient) {
-            return {false, line};
+        } else if (!open.empty()) {
+            // A section left open otherwise lacks its end line: this one
+            // closes it, as a count of the depth would have it.
+            open.pop_back();
         } else if (stray == lineCount_) {
             stray = line;
         }

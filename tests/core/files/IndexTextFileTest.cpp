@@ -306,6 +306,13 @@ TEST(IndexTextFileSections, FindNestedSectionReadsPastABrokenBeginLineAndNotesIt
         {"5\r\n%INDEXEND%E\r\n", false, 0, 5},
         {"%INDEX%X\r\n5\r\n%INDEXEND%X\r\n", false, 0, 0},
         {"%INDEX%X\r\n5\r\n", false, 0, 0},
+        // Sections nested in it pair up before its end line.
+        {"%INDEX%X\r\n5\r\n%INDEX%N\r\n1\r\n%INDEXEND%N\r\n%INDEXEND%D\r\n", true, 1, 5},
+        {"6\r\n%INDEX%N\r\n1\r\n%INDEXEND%N\r\n%INDEXEND%D\r\n", true, 1, 6},
+        {"%INDEX%X\r\n5\r\n%INDEX%N\r\n%INDEXEND%D\r\n", false, 0, 0},
+        {"6\r\n%INDEX%N\r\n%INDEXEND%M\r\n%INDEXEND%D\r\n", false, 0, 6},
+        // A section that begins with one of its own key is no doubled line.
+        {"%INDEX%D\r\n%INDEX%D\r\n5\r\n%INDEXEND%D\r\n%INDEXEND%D\r\n", true, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -325,6 +332,24 @@ TEST(IndexTextFileSections, FindNestedSectionReadsPastABrokenBeginLineAndNotesIt
     EXPECT_EQ(stream.GetBrokenSectionKey(), u"D");
     ASSERT_TRUE(stream.OpenFromBytes(Bytes("1\r\n"), u"memory"));
     EXPECT_EQ(stream.GetBrokenSectionLine(), 0u) << "a file opened anew has none";
+}
+
+// Lines kept for a save get every begin line read past mended: a doubled
+// one left out, a misspelt one written right, a missing one put in.
+TEST(IndexTextFileSections, CopyMendedLinesMendsEveryBeginLineReadPast)
+{
+    CIndexTextFile stream;
+    OpenText(stream, "%INDEX%A\r\n%INDEX%D\r\n;c\r\n%INDEX%D\r\n1\r\n%INDEXEND%D\r\n%INDEX%Y\r\n2\r\n%INDEXEND%E\r\n"
+                     "3\r\n%INDEXEND%F\r\n%INDEXEND%A\r\n");
+    ASSERT_TRUE(stream.FindSection(u"A"));
+    for (const char16_t* key : {u"D", u"E", u"F"}) {
+        ASSERT_TRUE(stream.FindNestedSection(key));
+        ASSERT_TRUE(stream.FindSectionEnd(key));
+    }
+    std::string mended;
+    stream.CopyMendedLines(mended);
+    EXPECT_EQ(mended, "%INDEX%A\r\n%INDEX%D\r\n;c\r\n1\r\n%INDEXEND%D\r\n%INDEX%E\r\n2\r\n%INDEXEND%E\r\n"
+                      "%INDEX%F\r\n3\r\n%INDEXEND%F\r\n%INDEXEND%A\r\n");
 }
 
 TEST(IndexTextFileSections, FindSectionPassesValuesAndCommentsOnly)
