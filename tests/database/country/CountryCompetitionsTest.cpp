@@ -203,3 +203,53 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithoutItsValueLinesKeepsItsCountryW
         EXPECT_EQ(FirstDifference(database_testing::FileText(path), file), "") << values;
     }
 }
+
+// A begin line of the league record's teams, match days or fixtures that is
+// missing or doubled is damage at its line, and the load goes on past it:
+// England keeps its league, clubs and players, and Yes to the save's
+// question writes the whole country, which loads again sound.
+TEST_F(SampleCompetitionsTest, ABrokenBeginLineInTheLeagueRecordLeavesEnglandWhole)
+{
+    const std::u16string path = base_.DatabasePath(u"Country14.sav");
+    const std::string sample = database_testing::FileText(path);
+    NewWorld();
+    std::vector<std::u16string> sound;
+    std::string soundSave;
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        sound = ReadParts(*world_);
+        sound.push_back(Format(u"players %d", world_->GetCountry(14)->GetClubByUniqueId(0x000E0001)->GetSquadCount()));
+        ASSERT_TRUE(world_->SaveWorld().saved);
+        soundSave = database_testing::FileText(path);
+    }
+    const auto parts = [this] {
+        std::vector<std::u16string> read = ReadParts(*world_);
+        read.push_back(Format(u"players %d", world_->GetCountry(14)->GetClubByUniqueId(0x000E0001)->GetSquadCount()));
+        return read;
+    };
+    for (const std::string key : {"TEAMS", "MATCHDAYS", "FIXTURE"}) {
+        const std::string line = "%INDEX%" + key + "\r\n";
+        for (const std::string& replacement : {std::string(), line + line}) {
+            SCOPED_TRACE(key + (replacement.empty() ? " missing" : " doubled"));
+            std::string broken = sample;
+            broken.replace(broken.find(line, broken.find("%INDEX%COMP0\r\n")), line.size(), replacement);
+            base_.WriteDatabaseFile(u"Country14.sav", broken);
+            NewWorld();
+            {
+                MessageCapture messages(AppMessage::IdYes);
+                ASSERT_TRUE(world_->LoadWorld(u"Database"));
+                EXPECT_TRUE(world_->GetCountry(14)->IsDamaged());
+                EXPECT_EQ(parts(), sound);
+                ASSERT_TRUE(world_->SaveWorld().saved);
+                EXPECT_EQ(messages.Messages().size(), 2u) << "the load's report and the save's question";
+            }
+            EXPECT_EQ(FirstDifference(database_testing::FileText(path), soundSave), "");
+            NewWorld();
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+            EXPECT_FALSE(world_->GetCountry(14)->IsDamaged());
+            EXPECT_EQ(parts(), sound);
+        }
+    }
+}
