@@ -596,6 +596,10 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
         cases.push_back({key + ", " + kind, at, line, replacement, damagedLine, std::u16string(key.begin(), key.end())});
     };
     for (const char* fault : {"misspelt", "missing", "doubled"}) {
+        broken("CLUB7", "%INDEX%CLUBS", fault);
+        broken("COMP0", "%INDEX%COMPETITION", fault);
+        broken("COMPETITION", "%INDEX%COUNTRY", fault);
+        broken("COMPETITIONPART", "%INDEX%COUNTRY", fault);
         broken("TEAMS", "%INDEX%COMP0", fault);
         broken("FIXTURE", "%INDEX%COMP0", fault);
         broken("HIST", "%INDEX%CLUB1", fault);
@@ -612,14 +616,6 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
         broken("MANAGER", "%INDEX%COUNTRY_MIST", fault);
         broken("VERSION", "%INDEX%CLUB6", fault);
         broken("CLUBS", "%INDEX%COMPETITION", fault);
-    }
-    for (const char* fault : {"misspelt", "doubled"}) {
-        // A club's section begins with its VERSION section, which a
-        // missing begin line would leave first; so does the country's.
-        broken("CLUB7", "%INDEX%CLUBS", fault);
-        broken("COMP0", "%INDEX%COMPETITION", fault);
-        broken("COMPETITION", "%INDEX%COUNTRY", fault);
-        broken("COMPETITIONPART", "%INDEX%COUNTRY", fault);
     }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
