@@ -588,7 +588,11 @@ CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u
             open.push_back(text.substr(SectionBeginPrefix.size()));
             continue;
         }
-        if (!text.starts_with(SectionEndPrefix)) continue;
+        if (!text.starts_with(SectionEndPrefix)) {
+            // Read past as a misspelt begin line where one is sought.
+            if (lenient) open.push_back(text);
+            continue;
+        }
         const std::u16string_view ended = text.substr(SectionEndPrefix.size());
         if (!open.empty() && open.back() == ended) {
             close(open.end() - 1);
@@ -601,8 +605,9 @@ CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u
         } else if (ended == key && allDoubled(open.begin())) {
             return {true, line};
         } else if (!open.empty()) {
-            // A section left open otherwise lacks its end line: this one
-            // closes it, as a count of the depth would have it.
+            // The innermost section, whose begin line was misspelt or
+            // whose end line is missing: this line closes it, as a count
+            // of the depth would have it.
             open.pop_back();
         } else if (stray == lineCount_) {
             stray = line;
