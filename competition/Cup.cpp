@@ -225,7 +225,9 @@ void CDBCup::KeepValueLines()
 
 // False for the end line of a section the kept lines did not open (a line
 // before them was read as a value): written, it would end the record's own
-// section early, so it is left out and the record reported.
+// section early, so it is left out and the record reported. Any other line
+// of a marker's first unit opens a section, as it does where the record's
+// lines are kept whole (CIndexTextFile::FindEndLine): a misspelt begin line.
 bool CDBCup::TrackSection(std::u16string_view line)
 {
     if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
@@ -233,6 +235,8 @@ bool CDBCup::TrackSection(std::u16string_view line)
         unclosedSections_.pop_back();
     } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
         unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
+    } else if (line.starts_with(u"%")) {
+        unclosedSections_.emplace_back(line.substr(1));
     }
     return true;
 }
