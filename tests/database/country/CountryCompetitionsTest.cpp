@@ -146,7 +146,8 @@ std::vector<std::u16string> ReadParts(TCompleteWorld& world)
 }  // namespace
 
 // A cup whose kind has no shape keeps its lines as read, a comment line
-// inside its match days or between its two seasons included: the save
+// inside its match days or between its two seasons included, and a
+// misspelt section line: the save
 // writes the file that was read, and the next load reads all of it again.
 TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole)
 {
@@ -154,7 +155,10 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole
     const std::string sample = database_testing::FileText(path);
     const std::string inside = WithShapelessCup(sample, "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n;\r\n%INDEXEND%MATCHDAYS\r\n");
     const std::string between = WithShapelessCup(sample, "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS\r\n;\r\n");
-    for (const std::string& file : {inside, between}) {
+    // A line of a marker's first unit that no reader seeks there is kept
+    // as the section it opens, with the end line that closes it.
+    const std::string misspelt = WithShapelessCup(sample, "%IDNEX%MATCHDAYS\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS\r\n");
+    for (const std::string& file : {inside, between, misspelt}) {
         base_.WriteDatabaseFile(u"Country14.sav", file);
         NewWorld();
         std::vector<std::u16string> first;
