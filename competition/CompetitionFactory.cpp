@@ -145,9 +145,7 @@ TRecordRead ReadStagedRecord(const TStagedSection& section, std::u16string_view 
     const std::string bytes = "\xEF\xBB\xBF" + section.GetFileForm();
     CIndexTextFile record;
     record.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
-    TRecordRead read = ReadOneRecord(record, prefix, dayCodes, ownerId, registry, problems);
-    if (read.brokenLine != 0) record.CopyMendedLines(read.mendedLines);
-    return read;
+    return ReadOneRecord(record, prefix, dayCodes, ownerId, registry, problems);
 }
 
 }  // namespace

@@ -387,7 +387,8 @@ void CIndexTextFile::Reset()
     text_.reset();
     lineStarts_.reset();
     lineCount_ = next_ = 0;
-    broken_.clear();
+    brokenSectionLine_ = 0;
+    brokenSectionKey_.clear();
     bytes_.reset();
     utf8_ = nullptr;
     byteShifts_.clear();
@@ -523,9 +524,11 @@ bool CIndexTextFile::IsMarker(std::size_t line, std::u16string_view prefix, std:
     return text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key);
 }
 
-void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key, BeginFault fault)
+void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key)
 {
-    broken_.push_back({line, std::u16string(key), fault});
+    if (brokenSectionLine_ != 0) return;
+    brokenSectionLine_ = line + 1;
+    brokenSectionKey_ = key;
 }
 
 // The begin line the values of a block expect: found, doubled (the second
@@ -539,7 +542,7 @@ bool CIndexTextFile::FindNestedSection(std::u16string_view key)
         const std::size_t second = SkipComments(next_);
         if (second < lineCount_ && text_[lineStarts_[second]] == u'%' && IsMarker(second, SectionBeginPrefix, key) &&
             !HoldsItsOwnKey(second, key)) {
-            NoteBrokenSection(second, key, BeginFault::Doubled);
+            NoteBrokenSection(second, key);
             next_ = second + 1;
         }
         return true;
@@ -547,14 +550,10 @@ bool CIndexTextFile::FindNestedSection(std::u16string_view key)
     if (mode_ != Mode::Reading || key.empty()) return false;
     const std::size_t first = SkipComments(next_);
     if (first >= lineCount_ || std::u16string_view(LineAt(first)).starts_with(SectionEndPrefix)) return false;
-    BeginFault fault = BeginFault::Missing;
-    if (text_[lineStarts_[first]] == u'%' && FindEndLine(first + 1, key, false).found) {
-        fault = BeginFault::Misspelt;
-    } else if (!FindEndLine(first, key, false).found) {
-        return false;
-    }
-    NoteBrokenSection(first, key, fault);
-    next_ = fault == BeginFault::Misspelt ? first + 1 : first;
+    const bool misspelt = text_[lineStarts_[first]] == u'%' && FindEndLine(first + 1, key, false).found;
+    if (!misspelt && !FindEndLine(first, key, false).found) return false;
+    NoteBrokenSection(first, key);
+    next_ = misspelt ? first + 1 : first;
     return true;
 }
 
@@ -614,26 +613,6 @@ CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u
         }
     }
     return {false, stray};
-}
-
-void CIndexTextFile::CopyMendedLines(std::string& out)
-{
-    std::vector<TBrokenBegin> mends = broken_;
-    std::sort(mends.begin(), mends.end(), [](const TBrokenBegin& a, const TBrokenBegin& b) { return a.line < b.line; });
-    // A reader that reads a section twice notes its line twice.
-    mends.erase(std::unique(mends.begin(), mends.end(),
-                            [](const TBrokenBegin& a, const TBrokenBegin& b) { return a.line == b.line; }),
-                mends.end());
-    std::size_t from = 0;
-    for (const TBrokenBegin& mend : mends) {
-        CopyLinesInFileForm(from, mend.line, out);
-        if (mend.fault != BeginFault::Doubled) {
-            out += platform::Utf16ToUtf8(std::u16string(SectionBeginPrefix) + mend.key);
-            out += "\r\n";
-        }
-        from = mend.fault == BeginFault::Missing ? mend.line : mend.line + 1;
-    }
-    CopyLinesInFileForm(from, lineCount_, out);
 }
 
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)

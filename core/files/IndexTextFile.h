@@ -120,21 +120,13 @@ public:
     // point. A begin line that is missing, misspelt or doubled is read
     // past when the section's own end line shows where the section stands
     // (after its values and the nested sections it holds, which pair up):
-    // the read goes on with its values, and the line is noted for the
-    // file's reader to name and for CopyMendedLines to mend.
+    // the read goes on with its values, and the first such line is noted
+    // for the file's reader to name.
     bool FindNestedSection(std::u16string_view key);
     // The number (from 1) of the first begin line FindNestedSection read
     // past, 0 for none, and the key it sought there.
-    std::size_t GetBrokenSectionLine() const { return broken_.empty() ? 0 : broken_.front().line + 1; }
-    std::u16string_view GetBrokenSectionKey() const
-    {
-        return broken_.empty() ? std::u16string_view() : std::u16string_view(broken_.front().key);
-    }
-    // Every line in file form (CopyLinesInFileForm), each begin line
-    // FindNestedSection read past mended: a misspelt one written right, a
-    // missing one put in, a doubled one left out. Lines kept for a save
-    // then read back as sound.
-    void CopyMendedLines(std::string& out);
+    std::size_t GetBrokenSectionLine() const { return brokenSectionLine_; }
+    const std::u16string& GetBrokenSectionKey() const { return brokenSectionKey_; }
     // Where the section key whose lines start at from ends: the line of its
     // end line, nested sections passed over by their keys. Strictly, the
     // nested sections must pair up. Leniently (for lines kept whole, whose
@@ -265,15 +257,7 @@ private:
     // The first line from line on that is no comment; lineCount_ for none.
     std::size_t SkipComments(std::size_t line) const;
     bool IsMarker(std::size_t line, std::u16string_view prefix, std::u16string_view key) const;
-    // A begin line FindNestedSection read past: the misspelt or doubled
-    // line, or the first line of a section whose begin line is missing.
-    enum class BeginFault { Misspelt, Missing, Doubled };
-    struct TBrokenBegin {
-        std::size_t line;
-        std::u16string key;
-        BeginFault fault;
-    };
-    void NoteBrokenSection(std::size_t line, std::u16string_view key, BeginFault fault);
+    void NoteBrokenSection(std::size_t line, std::u16string_view key);
     // Whether the begin line of key at line inner, right after that of the
     // same key, opens a section inside it rather than doubling its line.
     bool HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const;
@@ -354,7 +338,8 @@ private:
     CBufferRecycler::TBuffer<std::uint32_t> lineStarts_;
     std::size_t lineCount_ = 0;
     std::size_t next_ = 0;
-    std::vector<TBrokenBegin> broken_;
+    std::size_t brokenSectionLine_ = 0;
+    std::u16string brokenSectionKey_;
     // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
     // line ended by CR LF) keeps its bytes: they are the lines' file form. Any other file's lines are
     // encoded into the scratch buffer.

@@ -85,10 +85,6 @@ struct TRecordRead {
     // read past, and that section's key; 0 for none.
     std::size_t brokenLine = 0;
     std::u16string brokenSection;
-    // With a broken line: the record's lines with every broken begin line
-    // mended (CIndexTextFile::CopyMendedLines), for a record kept as its
-    // lines.
-    std::string mendedLines;
 };
 
 // A record as the user knows it: its name, or where it has none the

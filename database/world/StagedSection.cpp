@@ -19,11 +19,6 @@ TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16st
     return ReadResult::Read;
 }
 
-void TStagedSection::TakeFileForm(std::string lines)
-{
-    lines_ = std::move(lines);
-}
-
 bool TStagedSection::Write(CIndexTextFile& file, std::u16string_view key) const
 {
     return file.WriteSectionBegin(key) && file.WriteFileForm(lines_) && file.WriteSectionEnd(key);

@@ -20,8 +20,6 @@ public:
     // passed over by their keys (CIndexTextFile::FindEndLine, leniently);
     // when the section's end line does not follow, it is unterminated.
     ReadResult Read(CIndexTextFile& file, std::u16string_view key);
-    // Lines in the form GetFileForm gives, in place of those read.
-    void TakeFileForm(std::string lines);
     bool Write(CIndexTextFile& file, std::u16string_view key) const;
     bool IsEmpty() const { return lines_.empty(); }
     // The first mostLines kept lines (all by default), each followed by '\n'.

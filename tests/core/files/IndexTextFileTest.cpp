@@ -334,24 +334,6 @@ TEST(IndexTextFileSections, FindNestedSectionReadsPastABrokenBeginLineAndNotesIt
     EXPECT_EQ(stream.GetBrokenSectionLine(), 0u) << "a file opened anew has none";
 }
 
-// Lines kept for a save get every begin line read past mended: a doubled
-// one left out, a misspelt one written right, a missing one put in.
-TEST(IndexTextFileSections, CopyMendedLinesMendsEveryBeginLineReadPast)
-{
-    CIndexTextFile stream;
-    OpenText(stream, "%INDEX%A\r\n%INDEX%D\r\n;c\r\n%INDEX%D\r\n1\r\n%INDEXEND%D\r\n%INDEX%Y\r\n2\r\n%INDEXEND%E\r\n"
-                     "3\r\n%INDEXEND%F\r\n%INDEXEND%A\r\n");
-    ASSERT_TRUE(stream.FindSection(u"A"));
-    for (const char16_t* key : {u"D", u"E", u"F"}) {
-        ASSERT_TRUE(stream.FindNestedSection(key));
-        ASSERT_TRUE(stream.FindSectionEnd(key));
-    }
-    std::string mended;
-    stream.CopyMendedLines(mended);
-    EXPECT_EQ(mended, "%INDEX%A\r\n%INDEX%D\r\n;c\r\n1\r\n%INDEXEND%D\r\n%INDEX%E\r\n2\r\n%INDEXEND%E\r\n"
-                      "%INDEX%F\r\n3\r\n%INDEXEND%F\r\n%INDEXEND%A\r\n");
-}
-
 TEST(IndexTextFileSections, FindSectionPassesValuesAndCommentsOnly)
 {
     CIndexTextFile stream;
