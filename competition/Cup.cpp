@@ -216,6 +216,9 @@ void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::
         file.SetLinePosition(at + 1);
     }
     if (file.GetLinePosition() == valuesAt) KeepValueLines();
+    // The sections the kept lines leave open are closed when they are
+    // written: the record's lines change, so it is named.
+    if (!unclosedSections_.empty()) repaired_ = true;
 }
 
 void CDBCup::KeepValueLines()
