@@ -130,11 +130,14 @@ public:
     // Where the section key whose lines start at from ends: the line of its
     // end line, nested sections passed over by their keys. Strictly, the
     // nested sections must pair up. Leniently (for lines kept whole, whose
-    // reader reads past broken begin lines later) a nested section left
-    // open (its begin line doubled) ends with the section, and an end line
-    // that closes none (its begin line missing) is passed over when key's
-    // end line follows. Not found: line is the first end line that could
-    // not be followed, or the line count.
+    // reader reads past broken begin lines later) any other line of a
+    // marker's first unit counts as a (misspelt) begin line; a nested
+    // section left open because its begin line was doubled ends with the
+    // section; an end line that closes none closes the innermost section
+    // open (as a count of the depth would), or with none open (its begin
+    // line missing) is passed over when key's end line follows. Not found:
+    // line is the first end line that could not be followed, or the line
+    // count.
     struct TSectionEnd {
         bool found;
         std::size_t line;
