@@ -216,6 +216,9 @@ void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::
         file.SetLinePosition(at + 1);
     }
     if (file.GetLinePosition() == valuesAt) KeepValueLines();
+    // The sections the kept lines leave open are closed when they are
+    // written: the record's lines change, so it is named.
+    if (!unclosedSections_.empty()) repaired_ = true;
 }
 
 void CDBCup::KeepValueLines()
@@ -225,7 +228,9 @@ void CDBCup::KeepValueLines()
 
 // False for the end line of a section the kept lines did not open (a line
 // before them was read as a value): written, it would end the record's own
-// section early, so it is left out and the record reported.
+// section early, so it is left out and the record reported. Any other line
+// of a marker's first unit opens a section, as it does where the record's
+// lines are kept whole (CIndexTextFile::FindEndLine): a misspelt begin line.
 bool CDBCup::TrackSection(std::u16string_view line)
 {
     if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
@@ -233,6 +238,8 @@ bool CDBCup::TrackSection(std::u16string_view line)
         unclosedSections_.pop_back();
     } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
         unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
+    } else if (line.starts_with(u"%")) {
+        unclosedSections_.emplace_back(line.substr(1));
     }
     return true;
 }

@@ -202,7 +202,7 @@ void CDBLeague::Read(CIndexTextFile& file)
 
 void CDBLeague::ReadTeams(CIndexTextFile& file)
 {
-    if (!file.FindSection(u"TEAMS")) return;
+    if (!file.FindNestedSection(u"TEAMS")) return;
     std::u16string line = SectionHasValue(file) ? ReadValueText(file) : std::u16string();
     if (line.find_first_not_of(u" \t") != std::u16string::npos) {
         enteredCount_ = 0;
@@ -222,7 +222,7 @@ void CDBLeague::ReadTeams(CIndexTextFile& file)
 
 void CDBLeague::ReadFixtures(CIndexTextFile& file)
 {
-    if (!file.FindSection(u"FIXTURE")) return;
+    if (!file.FindNestedSection(u"FIXTURE")) return;
     const int rows = fixtures_.GetMatchdayCount();
     const int slots = fixtures_.GetMatchesPerMatchday();
     int row = 0;

@@ -532,14 +532,16 @@ void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key
 }
 
 // The begin line the values of a block expect: found, doubled (the second
-// one is passed over), misspelt (any line of a marker's first unit in its
-// place) or missing (the values stand there at once); the last two only
-// when the first section line after the values is the key's end line.
+// one is passed over), misspelt (any line of a marker's first unit but an
+// end line in its place) or missing (the section's lines stand there at
+// once, a nested section's begin line among them maybe); the last two only
+// when the section's own end line closes what follows.
 bool CIndexTextFile::FindNestedSection(std::u16string_view key)
 {
     if (FindSection(key)) {
         const std::size_t second = SkipComments(next_);
-        if (second < lineCount_ && IsMarker(second, SectionBeginPrefix, key)) {
+        if (second < lineCount_ && text_[lineStarts_[second]] == u'%' && IsMarker(second, SectionBeginPrefix, key) &&
+            !HoldsItsOwnKey(second, key)) {
             NoteBrokenSection(second, key);
             next_ = second + 1;
         }
@@ -548,13 +550,69 @@ bool CIndexTextFile::FindNestedSection(std::u16string_view key)
     if (mode_ != Mode::Reading || key.empty()) return false;
     const std::size_t first = SkipComments(next_);
     if (first >= lineCount_ || std::u16string_view(LineAt(first)).starts_with(SectionEndPrefix)) return false;
-    const bool misspelt = text_[lineStarts_[first]] == u'%';
-    std::size_t line = misspelt ? first + 1 : first;
-    while (line < lineCount_ && text_[lineStarts_[line]] != u'%') ++line;
-    if (line >= lineCount_ || !IsMarker(line, SectionEndPrefix, key)) return false;
+    const bool misspelt = text_[lineStarts_[first]] == u'%' && FindEndLine(first + 1, key, false).found;
+    if (!misspelt && !FindEndLine(first, key, false).found) return false;
     NoteBrokenSection(first, key);
     next_ = misspelt ? first + 1 : first;
     return true;
+}
+
+// A section may begin with one of its own key: two end lines follow then.
+bool CIndexTextFile::HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const
+{
+    const TSectionEnd innerEnd = FindEndLine(inner + 1, key, false);
+    return innerEnd.found && FindEndLine(innerEnd.line + 1, key, false).found;
+}
+
+CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const
+{
+    // The keys of the nested sections open, and of those closed: a key still
+    // open that was closed was opened twice, its begin line doubled.
+    std::vector<std::u16string_view> open;
+    std::vector<std::u16string_view> closed;
+    const auto close = [&](std::vector<std::u16string_view>::iterator at) {
+        if (lenient && std::find(closed.begin(), closed.end(), *at) == closed.end()) closed.push_back(*at);
+        open.erase(at, open.end());
+    };
+    const auto allDoubled = [&](std::vector<std::u16string_view>::iterator first) {
+        return std::all_of(first, open.end(), [&](std::u16string_view opened) {
+            return std::find(closed.begin(), closed.end(), opened) != closed.end();
+        });
+    };
+    std::size_t stray = lineCount_;
+    for (std::size_t line = from; line < lineCount_; ++line) {
+        if (text_[lineStarts_[line]] != u'%') continue;
+        const std::u16string_view text(LineAt(line), LineLength(line));
+        if (text.starts_with(SectionBeginPrefix)) {
+            open.push_back(text.substr(SectionBeginPrefix.size()));
+            continue;
+        }
+        if (!text.starts_with(SectionEndPrefix)) {
+            // Read past as a misspelt begin line where one is sought.
+            if (lenient) open.push_back(text);
+            continue;
+        }
+        const std::u16string_view ended = text.substr(SectionEndPrefix.size());
+        if (!open.empty() && open.back() == ended) {
+            close(open.end() - 1);
+            continue;
+        }
+        if (!lenient) return {ended == key && open.empty(), line};
+        const auto opened = std::find(open.rbegin(), open.rend(), ended);
+        if (opened != open.rend() && allDoubled(opened.base())) {
+            close(opened.base() - 1);
+        } else if (ended == key && allDoubled(open.begin())) {
+            return {true, line};
+        } else if (!open.empty()) {
+            // The innermost section, whose begin line was misspelt or
+            // whose end line is missing: this line closes it, as a count
+            // of the depth would have it.
+            open.pop_back();
+        } else if (stray == lineCount_) {
+            stray = line;
+        }
+    }
+    return {false, stray};
 }
 
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)

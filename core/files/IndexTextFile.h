@@ -118,7 +118,8 @@ public:
     }
     // FindSection for a section that a block of values holds at this
     // point. A begin line that is missing, misspelt or doubled is read
-    // past when the section's own end line shows where the section stands:
+    // past when the section's own end line shows where the section stands
+    // (after its values and the nested sections it holds, which pair up):
     // the read goes on with its values, and the first such line is noted
     // for the file's reader to name.
     bool FindNestedSection(std::u16string_view key);
@@ -126,6 +127,22 @@ public:
     // past, 0 for none, and the key it sought there.
     std::size_t GetBrokenSectionLine() const { return brokenSectionLine_; }
     const std::u16string& GetBrokenSectionKey() const { return brokenSectionKey_; }
+    // Where the section key whose lines start at from ends: the line of its
+    // end line, nested sections passed over by their keys. Strictly, the
+    // nested sections must pair up. Leniently (for lines kept whole, whose
+    // reader reads past broken begin lines later) any other line of a
+    // marker's first unit counts as a (misspelt) begin line; a nested
+    // section left open because its begin line was doubled ends with the
+    // section; an end line that closes none closes the innermost section
+    // open (as a count of the depth would), or with none open (its begin
+    // line missing) is passed over when key's end line follows. Not found:
+    // line is the first end line that could not be followed, or the line
+    // count.
+    struct TSectionEnd {
+        bool found;
+        std::size_t line;
+    };
+    TSectionEnd FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const;
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);
 
@@ -244,6 +261,9 @@ private:
     std::size_t SkipComments(std::size_t line) const;
     bool IsMarker(std::size_t line, std::u16string_view prefix, std::u16string_view key) const;
     void NoteBrokenSection(std::size_t line, std::u16string_view key);
+    // Whether the begin line of key at line inner, right after that of the
+    // same key, opens a section inside it rather than doubling its line.
+    bool HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const;
     // Steps to the next line, comments included, when it is prefix+key.
     bool StepToMarker(std::u16string_view prefix, std::u16string_view key)
     {

@@ -38,7 +38,7 @@ bool TClubRecord::WriteClubRecord(CIndexTextFile& file) const
 
 bool TClubRecord::ReadClubRecord(CIndexTextFile& file)
 {
-    const bool found = file.FindSection(RecordSection);
+    const bool found = file.FindNestedSection(RecordSection);
     if (found) {
         file.ReadInt8(goalsA_);
         file.ReadInt8(goalsB_);

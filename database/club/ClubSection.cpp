@@ -80,7 +80,7 @@ public:
     bool Read()
     {
         const std::u16string key = ClubKey(index_);
-        if (!file_.FindSection(key)) return false;
+        if (!file_.FindNestedSection(key)) return false;
         if (!ReadVersion(file_)) return false;
         ReadUniqueId();
         ReadNames();
@@ -269,7 +269,7 @@ private:
 
     void ReadHistory()
     {
-        if (!file_.FindSection(HistorySection)) return;
+        if (!file_.FindNestedSection(HistorySection)) return;
         for (int index : HistoryFileOrder) file_.ReadCString(c_.historyTexts_[index]);
         for (TClubRecord& record : c_.records_) record.ReadClubRecord(file_);
         file_.FindSectionEnd(HistorySection);

@@ -87,7 +87,7 @@ bool TKit::WriteKit(CIndexTextFile& file) const
 
 bool TKit::ReadKit(CIndexTextFile& file)
 {
-    if (!file.FindSection(KitSection)) return false;
+    if (!file.FindNestedSection(KitSection)) return false;
     const bool withValues = TDatabaseVersion::IsVersionAtLeast(0x2007, 5);
     for (int kit = 0; kit < KitCount; ++kit) {
         file.ReadInt8Array(styles_ + kit * PartCount, PartCount);

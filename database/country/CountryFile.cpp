@@ -135,7 +135,7 @@ private:
     // after which the reading goes on with the next section.
     bool FindRequired(std::u16string_view key)
     {
-        if (file_.FindSection(key)) return true;
+        if (file_.FindNestedSection(key)) return true;
         damage_.ReportMissingSection(file_, key);
         return false;
     }
@@ -277,24 +277,33 @@ private:
     // country), and one the factory named and could not register or read
     // (an unknown class), would be left out of the next save: its lines are
     // kept as they stand, written after the others, and the record is
-    // named. A broken nested section in a record is damage of this file.
+    // named. A broken nested section in a record read is damage of this
+    // file. A record kept as its lines is written as it stood and reads
+    // the same again: it is named only, so that a save that replaces the
+    // file leaves no damage behind.
     void ReadCompetitionRecord(TStagedSection entry, const std::u16string& key, std::vector<std::u16string>& repaired)
     {
         TCompetitionRegistry& registry = c_.GetCompetitionRegistry();
         const auto country = static_cast<std::uint32_t>(c_.id_);
         const std::size_t named = repaired.size();
         const TRecordRead read = GetCompetitionReader().readRecord(entry, key, country << 24, registry, repaired);
-        if (read.brokenLine != 0) {
-            const std::string& lines = entry.GetFileForm();
-            const auto recordLines = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
-            // The stream stands on the record's end line.
-            damage_.ReportBrokenSection(file_.GetLineNumber() - recordLines - 1 + read.brokenLine, read.brokenSection);
-        }
         const CDBCompetitionBase* competition = read.competition;
-        if (competition != nullptr ? IsInFileOrder(competition->GetId(), country) : repaired.size() == named) return;
+        if (competition != nullptr ? IsInFileOrder(competition->GetId(), country) : repaired.size() == named) {
+            ReportBrokenSection(entry, read);
+            return;
+        }
         registry.Take(competition);
         c_.staged_.competitions.push_back(std::move(entry));
         if (repaired.size() == named) repaired.push_back(read.name);
+    }
+
+    void ReportBrokenSection(const TStagedSection& entry, const TRecordRead& read)
+    {
+        if (read.brokenLine == 0) return;
+        const std::string& lines = entry.GetFileForm();
+        const auto recordLines = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+        // The stream stands on the record's end line.
+        damage_.ReportBrokenSection(file_.GetLineNumber() - recordLines - 1 + read.brokenLine, read.brokenSection);
     }
 
     bool ReadClubs()

@@ -232,7 +232,7 @@ public:
 
     static void ReadHistory(TPerson& p, CIndexTextFile& file)
     {
-        if (!file.FindSection(HistoryKey)) return;
+        if (!file.FindNestedSection(HistoryKey)) return;
         CValueReader in(file);
         // The count is not trusted: the entries run to the end line. It
         // only sizes the storage, within the most a person keeps.
@@ -252,7 +252,7 @@ public:
     static TSectionRead ReadPlayer(TPerson& p, CIndexTextFile& file)
     {
         p.MarkRatingsStale();
-        if (!file.FindSection(PlayerKey)) return TSectionRead::Missing;
+        if (!file.FindNestedSection(PlayerKey)) return TSectionRead::Missing;
         CValueReader in(file);
         for (char16_t* name : {p.firstName, p.lastName, p.nickname, p.pseudonym}) {
             const std::size_t capacity = name == p.firstName ? TPerson::FirstNameCapacity : TPerson::LastNameCapacity;
@@ -422,7 +422,7 @@ public:
 
     static TSectionRead ReadStaff(TPerson& p, CIndexTextFile& file)
     {
-        if (!file.FindSection(StaffKey)) return TSectionRead::Missing;
+        if (!file.FindNestedSection(StaffKey)) return TSectionRead::Missing;
         CValueReader in(file);
         in.Name(p.firstName);
         in.Name(p.lastName);

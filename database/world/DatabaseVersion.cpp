@@ -53,7 +53,7 @@ bool WriteVersion(CIndexTextFile& file)
 
 bool ReadVersion(CIndexTextFile& file, TFileDamage* damage)
 {
-    if (!file.FindSection(VersionSection)) {
+    if (!file.FindNestedSection(VersionSection)) {
         TDatabaseVersion::SetFileVersion(1);
         return true;
     }

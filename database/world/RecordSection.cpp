@@ -5,7 +5,7 @@
 #include "core/files/IndexTextFile.h"
 
 CRecordSectionReader::CRecordSectionReader(CIndexTextFile& file, std::u16string_view key)
-    : file_(file), key_(key), found_(file.FindSection(key))
+    : file_(file), key_(key), found_(file.FindNestedSection(key))
 {
 }
 

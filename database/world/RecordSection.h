@@ -16,7 +16,8 @@ enum class TSectionRead { Read, Missing, Unterminated };
 
 class CRecordSectionReader {
 public:
-    // Finds the begin line of key as the stream's next section line.
+    // Finds the begin line of key as the stream's next section line, or
+    // reads past it when it is broken (CIndexTextFile::FindNestedSection).
     CRecordSectionReader(CIndexTextFile& file, std::u16string_view key);
 
     bool Found() const { return found_; }

@@ -3,41 +3,20 @@
 #include "core/files/IndexTextFile.h"
 #include "platform/TextCodec.h"
 
-namespace {
-
-bool IsBeginLine(std::u16string_view line)
-{
-    return line.starts_with(CIndexTextFile::SectionBeginPrefix);
-}
-
-bool IsEndLine(std::u16string_view line)
-{
-    return line.starts_with(CIndexTextFile::SectionEndPrefix);
-}
-
-}  // namespace
-
+// The record's reader reads past a broken begin line of a section nested
+// in it, so the lines are kept whole through one: the section runs to its
+// own end line, which a nested section left open or an end line that
+// closes nothing does not hide.
 TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16string_view key)
 {
     lines_.clear();
-    if (!file.FindSection(key)) return ReadResult::Missing;
+    if (!file.FindNestedSection(key)) return ReadResult::Missing;
     const std::size_t first = file.GetLinePosition();
-    int depth = 0;
-    while (file.NextLine()) {
-        const std::u16string_view line = file.GetCurrentLineView();
-        if (line.empty() || line[0] != u'%') continue;
-        if (IsEndLine(line)) {
-            if (depth == 0) {
-                const bool ownEnd = line.substr(CIndexTextFile::SectionEndPrefix.size()) == key;
-                if (ownEnd) file.CopyLinesInFileForm(first, file.GetLinePosition() - 1, lines_);
-                return ownEnd ? ReadResult::Read : ReadResult::Unterminated;
-            }
-            --depth;
-        } else if (IsBeginLine(line)) {
-            ++depth;
-        }
-    }
-    return ReadResult::Unterminated;
+    const CIndexTextFile::TSectionEnd end = file.FindEndLine(first, key, true);
+    file.SetLinePosition(end.line + 1);
+    if (!end.found) return ReadResult::Unterminated;
+    file.CopyLinesInFileForm(first, end.line, lines_);
+    return ReadResult::Read;
 }
 
 bool TStagedSection::Write(CIndexTextFile& file, std::u16string_view key) const

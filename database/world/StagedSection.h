@@ -15,10 +15,10 @@ class TStagedSection {
 public:
     enum class ReadResult { Read, Missing, Unterminated };
 
-    // Finds the section as the next marker of the stream and keeps every
-    // line up to its end line, comment lines included. Nested sections are passed over by counting
-    // their begin and end lines; the end line of another key at the
-    // section's own depth, or the end of the text, leaves it unterminated.
+    // Finds the section (CIndexTextFile::FindNestedSection) and keeps every
+    // line up to its end line, comment lines included. Nested sections are
+    // passed over by their keys (CIndexTextFile::FindEndLine, leniently);
+    // when the section's end line does not follow, it is unterminated.
     ReadResult Read(CIndexTextFile& file, std::u16string_view key);
     bool Write(CIndexTextFile& file, std::u16string_view key) const;
     bool IsEmpty() const { return lines_.empty(); }

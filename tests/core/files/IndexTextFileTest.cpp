@@ -306,6 +306,13 @@ TEST(IndexTextFileSections, FindNestedSectionReadsPastABrokenBeginLineAndNotesIt
         {"5\r\n%INDEXEND%E\r\n", false, 0, 5},
         {"%INDEX%X\r\n5\r\n%INDEXEND%X\r\n", false, 0, 0},
         {"%INDEX%X\r\n5\r\n", false, 0, 0},
+        // Sections nested in it pair up before its end line.
+        {"%INDEX%X\r\n5\r\n%INDEX%N\r\n1\r\n%INDEXEND%N\r\n%INDEXEND%D\r\n", true, 1, 5},
+        {"6\r\n%INDEX%N\r\n1\r\n%INDEXEND%N\r\n%INDEXEND%D\r\n", true, 1, 6},
+        {"%INDEX%X\r\n5\r\n%INDEX%N\r\n%INDEXEND%D\r\n", false, 0, 0},
+        {"6\r\n%INDEX%N\r\n%INDEXEND%M\r\n%INDEXEND%D\r\n", false, 0, 6},
+        // A section that begins with one of its own key is no doubled line.
+        {"%INDEX%D\r\n%INDEX%D\r\n5\r\n%INDEXEND%D\r\n%INDEXEND%D\r\n", true, 0, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

@@ -146,7 +146,8 @@ std::vector<std::u16string> ReadParts(TCompleteWorld& world)
 }  // namespace
 
 // A cup whose kind has no shape keeps its lines as read, a comment line
-// inside its match days or between its two seasons included: the save
+// inside its match days or between its two seasons included, and a
+// misspelt section line: the save
 // writes the file that was read, and the next load reads all of it again.
 TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole)
 {
@@ -154,7 +155,10 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole
     const std::string sample = database_testing::FileText(path);
     const std::string inside = WithShapelessCup(sample, "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n;\r\n%INDEXEND%MATCHDAYS\r\n");
     const std::string between = WithShapelessCup(sample, "%INDEX%MATCHDAYS\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS\r\n;\r\n");
-    for (const std::string& file : {inside, between}) {
+    // A line of a marker's first unit that no reader seeks there is kept
+    // as the section it opens, with the end line that closes it.
+    const std::string misspelt = WithShapelessCup(sample, "%IDNEX%MATCHDAYS\r\n100,107,150,200,201\r\n%INDEXEND%MATCHDAYS\r\n");
+    for (const std::string& file : {inside, between, misspelt}) {
         base_.WriteDatabaseFile(u"Country14.sav", file);
         NewWorld();
         std::vector<std::u16string> first;
@@ -201,5 +205,55 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithoutItsValueLinesKeepsItsCountryW
         ASSERT_TRUE(world_->SaveWorld().saved);
         EXPECT_EQ(messages.Messages().size(), damaged ? 2u : 0u) << "the load's report and the save's question";
         EXPECT_EQ(FirstDifference(database_testing::FileText(path), file), "") << values;
+    }
+}
+
+// A begin line of the league record's teams, match days or fixtures that is
+// missing or doubled is damage at its line, and the load goes on past it:
+// England keeps its league, clubs and players, and Yes to the save's
+// question writes the whole country, which loads again sound.
+TEST_F(SampleCompetitionsTest, ABrokenBeginLineInTheLeagueRecordLeavesEnglandWhole)
+{
+    const std::u16string path = base_.DatabasePath(u"Country14.sav");
+    const std::string sample = database_testing::FileText(path);
+    NewWorld();
+    std::vector<std::u16string> sound;
+    std::string soundSave;
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        sound = ReadParts(*world_);
+        sound.push_back(Format(u"players %d", world_->GetCountry(14)->GetClubByUniqueId(0x000E0001)->GetSquadCount()));
+        ASSERT_TRUE(world_->SaveWorld().saved);
+        soundSave = database_testing::FileText(path);
+    }
+    const auto parts = [this] {
+        std::vector<std::u16string> read = ReadParts(*world_);
+        read.push_back(Format(u"players %d", world_->GetCountry(14)->GetClubByUniqueId(0x000E0001)->GetSquadCount()));
+        return read;
+    };
+    for (const std::string key : {"TEAMS", "MATCHDAYS", "FIXTURE"}) {
+        const std::string line = "%INDEX%" + key + "\r\n";
+        for (const std::string& replacement : {std::string(), line + line}) {
+            SCOPED_TRACE(key + (replacement.empty() ? " missing" : " doubled"));
+            std::string broken = sample;
+            broken.replace(broken.find(line, broken.find("%INDEX%COMP0\r\n")), line.size(), replacement);
+            base_.WriteDatabaseFile(u"Country14.sav", broken);
+            NewWorld();
+            {
+                MessageCapture messages(AppMessage::IdYes);
+                ASSERT_TRUE(world_->LoadWorld(u"Database"));
+                EXPECT_TRUE(world_->GetCountry(14)->IsDamaged());
+                EXPECT_EQ(parts(), sound);
+                ASSERT_TRUE(world_->SaveWorld().saved);
+                EXPECT_EQ(messages.Messages().size(), 2u) << "the load's report and the save's question";
+            }
+            EXPECT_EQ(FirstDifference(database_testing::FileText(path), soundSave), "");
+            NewWorld();
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+            EXPECT_FALSE(world_->GetCountry(14)->IsDamaged());
+            EXPECT_EQ(parts(), sound);
+        }
     }
 }

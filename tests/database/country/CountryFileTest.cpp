@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
 #include "core/files/IndexTextFile.h"
@@ -562,14 +563,15 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
     const int settingsLine = lineOf(settingsDate);
     const int historyLine = lineOf(historyDate);
     const int secondSeasonLine = lineOf(secondSeason);
-    const struct {
-        const char* name;
+    struct TCase {
+        std::string name;
         std::size_t at;
         std::string line;
         std::string replacement;
         int damagedLine;
-        const char16_t* section;
-    } cases[] = {
+        std::u16string section;
+    };
+    std::vector<TCase> cases = {
         {"settings, misspelt", settingsDate, date, "%INDEX%DATX\r\n", settingsLine, u"DATE"},
         {"settings, missing", settingsDate, date, "", settingsLine, u"DATE"},
         {"settings, doubled", settingsDate, date, date + date, settingsLine + 1, u"DATE"},
@@ -579,6 +581,42 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
         {"second season, misspelt", secondSeason, "%INDEX%MATCHDAYS2\r\n", "%INDEX%MATCHDAYS 2\r\n", secondSeasonLine, u"MATCHDAYS2"},
         {"second season, misspelt in case", secondSeason, "%INDEX%MATCHDAYS2\r\n", "%INDEX%Matchdays2\r\n", secondSeasonLine, u"MATCHDAYS2"},
     };
+    // Every other kind of nested section, at its first begin line from a
+    // line of the sample on: misspelt (its last letter lost), missing (its
+    // values stand in its place) or doubled (named at the second line).
+    const auto broken = [&](const std::string& key, const std::string& after, const char* fault) {
+        const std::string line = "%INDEX%" + key + "\r\n";
+        const std::size_t at = text.find(line, text.find(after));
+        EXPECT_NE(at, std::string::npos) << key;
+        const std::string kind = fault;
+        const std::string replacement = kind == "misspelt" ? "%INDEX%" + key.substr(0, key.size() - 1) + "\r\n"
+                                        : kind == "missing" ? ""
+                                                            : line + line;
+        const int damagedLine = lineOf(at) + (kind == "doubled" ? 1 : 0);
+        cases.push_back({key + ", " + kind, at, line, replacement, damagedLine, std::u16string(key.begin(), key.end())});
+    };
+    for (const char* fault : {"misspelt", "missing", "doubled"}) {
+        broken("CLUB7", "%INDEX%CLUBS", fault);
+        broken("COMP0", "%INDEX%COMPETITION", fault);
+        broken("COMPETITION", "%INDEX%COUNTRY", fault);
+        broken("COMPETITIONPART", "%INDEX%COUNTRY", fault);
+        broken("TEAMS", "%INDEX%COMP0", fault);
+        broken("FIXTURE", "%INDEX%COMP0", fault);
+        broken("HIST", "%INDEX%CLUB1", fault);
+        broken("HIST", "%INDEX%PLAYER", fault);
+        broken("RECORD", "%INDEX%CLUB2", fault);
+        broken("KIT", "%INDEX%CLUB3", fault);
+        broken("PLAYER", "%INDEX%CLUB4", fault);
+        broken("STAFF", "%INDEX%CLUB5", fault);
+        broken("REFEREE", "%INDEX%REFEREES", fault);
+        broken("SPONSOR", "%INDEX%SPONSORS", fault);
+        broken("STADIUM", "%INDEX%STADIUMS", fault);
+        broken("PL_POOL", "%INDEX%PLAYERPOOL", fault);
+        broken("COUNTRY_MIST", "%INDEX%PLAYERPOOL", fault);
+        broken("MANAGER", "%INDEX%COUNTRY_MIST", fault);
+        broken("VERSION", "%INDEX%CLUB6", fault);
+        broken("CLUBS", "%INDEX%COMPETITION", fault);
+    }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::string changed = text;
@@ -588,12 +626,53 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
         CIndexTextFile file;
         ASSERT_TRUE(ReadText(changed, file));
         EXPECT_TRUE(messages.Messages().empty());
-        ASSERT_TRUE(England().IsDamaged());
+        EXPECT_TRUE(England().IsDamaged());
         const std::u16string section =
             ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.SectionBeginBroken"_tk), {{u"_SECTION", c.section}});
         const std::u16string expected = ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.AtLine"_tk),
                                                       {{u"_LINE", Format(u"%d", c.damagedLine)}, {u"_MESSAGE", section}});
         EXPECT_EQ(England().GetFileDamage().GetDescription(), expected);
+        EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 12);
         EXPECT_TRUE(WriteEngland() == sound) << "every value read as the sound file holds it";
+    }
+}
+
+// A second record of an id the file holds is kept as its lines and named.
+// One whose nested begin line is broken is kept whole all the same, as it
+// stood: the file is not damaged by it, and a save writes the record as
+// read, which reads back the same and saves the same again.
+TEST_F(CountryFileTest, AKeptRecordWithABrokenBeginLineIsKeptAsItStood)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin(), sample.end());
+    const std::string begin = "%INDEX%COMP0\r\n";
+    const std::string end = "%INDEXEND%COMP0\r\n";
+    const std::size_t from = text.find(begin) + begin.size();
+    const std::string lines = text.substr(from, text.find(end) - from);
+    const std::string count = "%INDEX%COMPETITION\r\n1\r\n";
+    ASSERT_NE(text.find(count), std::string::npos);
+    for (const std::string key : {"TEAMS", "MATCHDAYS", "FIXTURE"}) {
+        const std::string line = "%INDEX%" + key + "\r\n";
+        for (const std::string& replacement : {"%INDEX%" + key + "X\r\n", std::string(), line + line}) {
+            SCOPED_TRACE(replacement.empty() ? key + " missing" : replacement);
+            std::string broken = lines;
+            broken.replace(broken.find(line), line.size(), replacement);
+            std::string changed = text;
+            changed.replace(changed.find(count), count.size(), "%INDEX%COMPETITION\r\n2\r\n");
+            changed.insert(changed.find(end) + end.size(), "%INDEX%COMP1\r\n" + broken + "%INDEXEND%COMP1\r\n");
+            Restart();
+            MessageCapture messages;
+            CIndexTextFile file;
+            ASSERT_TRUE(ReadText(changed, file));
+            EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
+            EXPECT_EQ(messages.Messages().size(), 1u) << "the record named";
+            const std::string saved = WriteEngland();
+            EXPECT_NE(saved.find("%INDEX%COMP1\r\n" + broken + "%INDEXEND%COMP1\r\n"), std::string::npos);
+            Restart();
+            CIndexTextFile again;
+            ASSERT_TRUE(ReadText(saved, again));
+            EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
+            EXPECT_TRUE(WriteEngland() == saved);
+        }
     }
 }

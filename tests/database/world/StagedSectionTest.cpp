@@ -78,3 +78,36 @@ TEST(StagedSection, MissingAndUnterminatedSections)
               TStagedSection::ReadResult::Unterminated);
     EXPECT_EQ(Stage("%INDEX%CLUB1\r\n%INDEX%HIST\r\n1\r\n", section, file), TStagedSection::ReadResult::Unterminated);
 }
+
+// The reader of the lines reads past a nested begin line that is doubled
+// or missing, so the lines run to the section's own end line through it;
+// without that end line the section stays unterminated where it did.
+TEST(StagedSection, KeepsItsLinesWholeThroughABrokenNestedBeginLine)
+{
+    const struct {
+        const char* text;
+        TStagedSection::ReadResult result;
+        const char16_t* kept;
+        std::size_t lineAfter;
+    } cases[] = {
+        {"%INDEX%CLUB1\r\n%INDEX%T\r\n%INDEX%T\r\n1\r\n%INDEXEND%T\r\n%INDEXEND%CLUB1\r\nafter\r\n",
+         TStagedSection::ReadResult::Read, u"%INDEX%T\n%INDEX%T\n1\n%INDEXEND%T\n", 6},
+        {"%INDEX%CLUB1\r\n1\r\n%INDEXEND%T\r\n%INDEX%M\r\n2\r\n%INDEXEND%M\r\n%INDEXEND%CLUB1\r\nafter\r\n",
+         TStagedSection::ReadResult::Read, u"1\n%INDEXEND%T\n%INDEX%M\n2\n%INDEXEND%M\n", 7},
+        {"%INDEX%CLUB1\r\n%IDNEX%T\r\n1\r\n%INDEXEND%T\r\n%INDEX%M\r\n%INDEXEND%M\r\n%INDEXEND%CLUB1\r\n",
+         TStagedSection::ReadResult::Read, u"%IDNEX%T\n1\n%INDEXEND%T\n%INDEX%M\n%INDEXEND%M\n", 7},
+        {"%INDEX%CLUB1\r\n%INDEX%Z\r\n1\r\n%INDEXEND%CLUB1\r\n%INDEXEND%CLUBS\r\n", TStagedSection::ReadResult::Unterminated,
+         u"", 5},
+        {"%INDEX%CLUB1\r\n%INDEX%T\r\n1\r\n%INDEXEND%T\r\n%INDEXEND%CLUBS\r\n%INDEXEND%X\r\n",
+         TStagedSection::ReadResult::Unterminated, u"", 5},
+        {"%INDEX%CLUB1\r\n1\r\n%INDEXEND%T\r\n%INDEXEND%CLUBS\r\n", TStagedSection::ReadResult::Unterminated, u"", 3},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CIndexTextFile file;
+        TStagedSection section;
+        EXPECT_EQ(Stage(c.text, section, file), c.result);
+        EXPECT_EQ(section.GetText(), c.kept);
+        EXPECT_EQ(file.GetLineNumber(), c.lineAfter) << "the line the stream stands on";
+    }
+}
