@@ -4,10 +4,7 @@
 
 #include "core/Random.h"
 #include "core/text/TextManager.h"
-#include "database/club/Club.h"
-#include "database/country/Country.h"
 #include "database/country/CountryFile.h"
-#include "database/person/Person.h"
 #include "database/world/GameIdMaps.h"
 #include "database/export/MasterWriter.h"
 #include "database/person/NameList.h"
@@ -136,22 +133,6 @@ void CopyFolder(std::u16string_view from, std::u16string_view to)
 void CopySampleDatabase(std::u16string_view folder)
 {
     CopyFolder(testing_support::SourcePath(u"data\\Database"), folder);
-}
-
-std::vector<TSquadPlayer> ClubPlayers(TCompleteWorld& world)
-{
-    std::vector<TSquadPlayer> players;
-    for (int id = 1; id <= 206; ++id) {
-        TCountry& country = *world.GetCountry(id);
-        for (int index = 0; index < country.GetClubCount(); ++index) {
-            TClub* club = country.GetClubByIndex(index);
-            for (int slot = 0; slot < club->GetSquadCount(); ++slot) {
-                TPerson* person = club->GetSquadPerson(slot);
-                if (person != nullptr && person->IsPlayer()) players.push_back({person, club});
-            }
-        }
-    }
-    return players;
 }
 
 void CurrentWorldTest::SetUp()

@@ -102,12 +102,4 @@ void CopyFolder(std::u16string_view from, std::u16string_view to);
 // Copies every file of the shipped sample database into folder.
 void CopySampleDatabase(std::u16string_view folder);
 
-// A player in a club's squad, with that club.
-struct TSquadPlayer {
-    TPerson* person;
-    TClub* club;
-};
-// Every player in a club's squad, country by country in the clubs' order.
-std::vector<TSquadPlayer> ClubPlayers(TCompleteWorld& world);
-
 }  // namespace database_testing

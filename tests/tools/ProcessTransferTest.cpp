@@ -1,16 +1,11 @@
-// Transfer processing with exact dates over small worlds built here, and
-// over the loans of the shipped sample.
+// Transfer processing with exact dates over small worlds built here.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "database/club/Club.h"
-#include "database/country/Country.h"
-#include "database/person/Person.h"
 #include "database/world/CompleteWorld.h"
 #include "tests/common/TestSupport.h"
-#include "tests/database/DatabaseTestSupport.h"
 #include "tests/tools/ToolWorldSupport.h"
 #include "tools/ProcessTransfer.h"
 
@@ -34,15 +29,6 @@ THistoryEntry Station(std::uint32_t club, TDate start, TDate end, bool loan = fa
     entry.end = end;
     entry.entryFlags = static_cast<std::uint8_t>((loan ? THistoryEntry::LoanFlag : 0) | (running ? THistoryEntry::RunningFlag : 0));
     return entry;
-}
-
-// The report entries of processing one player of the club.
-std::vector<TReported> ProcessEntries(TCompleteWorld& world, TPerson& person, TClub& club)
-{
-    CReportModel report;
-    report.Open();
-    CProcessTransfer(world).ProcessPlayer(person, club, 0, report);
-    return tool_testing::Entries(report);
 }
 
 class ProcessTransferTest : public tool_testing::ToolWorldTest {
@@ -80,7 +66,10 @@ protected:
     // The player's one report entry, or an empty one.
     TReported Process(TPerson& person, TClub& club)
     {
-        const std::vector<TReported> entries = ProcessEntries(*world_, person, club);
+        CReportModel report;
+        report.Open();
+        CProcessTransfer(*world_).ProcessPlayer(person, club, 0, report);
+        const std::vector<TReported> entries = tool_testing::Entries(report);
         EXPECT_LE(entries.size(), 1u);
         return entries.empty() ? TReported{} : entries[0];
     }
@@ -296,88 +285,6 @@ TEST_F(ProcessTransferTest, ACloseRequestStopsTheWalk)
     CProcessTransfer(*world_).Run(report_);
     EXPECT_EQ(person.GetTransferState(), 6);
     EXPECT_NE(a_->FindPlayer(person.GetId()), nullptr);
-}
-
-// The sample's loans as the processing sees them: each club player with
-// the club whose squad holds him.
-class ProcessTransferSampleTest : public database_testing::SampleWorldTest {
-protected:
-    static constexpr std::uint8_t LoanedInBit = 1 << 3;
-    static std::vector<std::string> Spells(const TPerson& person)
-    {
-        std::vector<std::string> spells;
-        for (int index = 0; index < person.GetHistoryCount(); ++index) {
-            const THistoryEntry& entry = person.GetHistoryEntry(index);
-            spells.push_back(std::to_string(entry.clubId) + " " + DateText(entry.start) + ".." + DateText(entry.end) +
-                             (entry.IsLoan() ? " loan" : "") + (entry.IsRunning() ? " open" : ""));
-        }
-        return spells;
-    }
-    TReported Process(TPerson& person, TClub& club)
-    {
-        const std::vector<TReported> entries = ProcessEntries(*world_, person, club);
-        EXPECT_EQ(entries.size(), 1u);
-        return entries.empty() ? TReported{} : entries[0];
-    }
-};
-
-// A player back from last season's loan holds what processing that loan
-// leaves: the loan pending again, the processing writes his history as it
-// stands, closing the loan and running his club's spell anew.
-TEST_F(ProcessTransferSampleTest, EachEndedLoanIsWhatProcessingItLeaves)
-{
-    ASSERT_TRUE(world_->LoadWorld(u"Database"));
-    int loans = 0;
-    for (const auto& [person, club] : database_testing::ClubPlayers(*world_)) {
-        const int count = person->GetHistoryCount();
-        if (count < 3 || person->GetStateBits() != 0 || !person->GetHistoryEntry(count - 2).IsLoan() ||
-            person->GetHistoryEntry(count - 1).start != GetApplicationDate())
-            continue;
-        ++loans;
-        const std::string who = Narrow(TPerson::GetShortName(person));
-        const std::vector<std::string> shipped = Spells(*person);
-        const THistoryEntry loan = person->GetHistoryEntry(count - 2);
-        person->RemoveHistoryEntry(count - 1);
-        person->RemoveHistoryEntry(count - 2);
-        THistoryEntry spell = person->GetHistoryEntry(count - 3);
-        spell.end = {2007, 6, 30};
-        spell.entryFlags = THistoryEntry::RunningFlag;
-        person->SetHistoryEntry(count - 3, spell);
-        person->SetTransferState(6);
-        person->SetTransferClub(loan.clubId);
-        person->SetTransferStartDate(loan.start);
-        person->SetTransferEndDate(loan.end);
-        EXPECT_EQ(Process(*person, *club).type, ReportType::Success) << who;
-        EXPECT_EQ(Spells(*person), shipped) << who;
-        EXPECT_EQ(person->GetTransferState(), 0) << who;
-        EXPECT_EQ(world_->FindClubOfPerson(person), club) << who;
-    }
-    EXPECT_GT(loans, 20);
-}
-
-// A player loaned in since last season holds what processing a loan out
-// that runs on leaves, so once his loan has ended the processing takes
-// him back to the club that lent him, where his one running spell begins.
-TEST_F(ProcessTransferSampleTest, ALoanBegunLastSeasonEndsBackAtTheLender)
-{
-    ASSERT_TRUE(world_->LoadWorld(u"Database"));
-    int loans = 0;
-    for (const auto& [person, club] : database_testing::ClubPlayers(*world_)) {
-        if ((person->GetStateBits() & LoanedInBit) == 0 || !(person->GetTransferStartDate() < GetApplicationDate())) continue;
-        ++loans;
-        const std::string who = Narrow(TPerson::GetShortName(person));
-        TClub* lender = world_->GetClub(person->GetTransferClub());
-        ASSERT_NE(lender, nullptr) << who;
-        // An injury beside the loan would shadow it.
-        person->SetTransferState(4);
-        person->SetTransferEndDate({2007, 6, 30});
-        EXPECT_EQ(Process(*person, *club).type, ReportType::Success) << who;
-        EXPECT_EQ(world_->FindClubOfPerson(person), lender) << who;
-        const std::vector<std::string> spells = Spells(*person);
-        EXPECT_EQ(spells.back(), std::to_string(lender->GetId()) + " 2007-07-01..2007-07-01 open") << who;
-        EXPECT_EQ(spells[spells.size() - 2], std::to_string(club->GetId()) + " 2006-07-01..2007-06-30 loan") << who;
-    }
-    EXPECT_GT(loans, 10);
 }
 
 }  // namespace

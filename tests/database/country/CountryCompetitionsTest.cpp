@@ -216,22 +216,20 @@ TEST_F(SampleCompetitionsTest, ABrokenBeginLineInTheLeagueRecordLeavesEnglandWho
 {
     const std::u16string path = base_.DatabasePath(u"Country14.sav");
     const std::string sample = database_testing::FileText(path);
-    NewWorld();
-    std::vector<std::u16string> sound;
-    std::string soundSave;
-    {
-        MessageCapture messages;
-        ASSERT_TRUE(world_->LoadWorld(u"Database"));
-        sound = ReadParts(*world_);
-        sound.push_back(Format(u"players %d", world_->GetCountry(14)->GetClubByUniqueId(0x000E0001)->GetSquadCount()));
-        ASSERT_TRUE(world_->SaveWorld().saved);
-        soundSave = database_testing::FileText(path);
-    }
     const auto parts = [this] {
         std::vector<std::u16string> read = ReadParts(*world_);
         read.push_back(Format(u"players %d", world_->GetCountry(14)->GetClubByUniqueId(0x000E0001)->GetSquadCount()));
         return read;
     };
+    NewWorld();
+    std::vector<std::u16string> sound;
+    {
+        MessageCapture messages;
+        ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        sound = parts();
+        ASSERT_TRUE(world_->SaveWorld().saved);
+    }
+    const std::string soundSave = database_testing::FileText(path);
     for (const std::string key : {"TEAMS", "MATCHDAYS", "FIXTURE"}) {
         const std::string line = "%INDEX%" + key + "\r\n";
         for (const std::string& replacement : {std::string(), line + line}) {

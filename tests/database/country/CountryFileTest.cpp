@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tests/database/DatabaseTestSupport.h"
@@ -581,41 +582,26 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
         {"second season, misspelt", secondSeason, "%INDEX%MATCHDAYS2\r\n", "%INDEX%MATCHDAYS 2\r\n", secondSeasonLine, u"MATCHDAYS2"},
         {"second season, misspelt in case", secondSeason, "%INDEX%MATCHDAYS2\r\n", "%INDEX%Matchdays2\r\n", secondSeasonLine, u"MATCHDAYS2"},
     };
-    // Every other kind of nested section, at its first begin line from a
-    // line of the sample on: misspelt (its last letter lost), missing (its
-    // values stand in its place) or doubled (named at the second line).
-    const auto broken = [&](const std::string& key, const std::string& after, const char* fault) {
+    // Every other kind of nested section at its first begin line after a
+    // line of the sample: misspelt (its last letter lost), missing, or
+    // doubled (named at the second line).
+    const std::pair<const char*, const char*> kinds[] = {
+        {"CLUB7", "%INDEX%CLUBS"}, {"COMP0", "%INDEX%COMPETITION"}, {"COMPETITION", "%INDEX%COUNTRY"},
+        {"COMPETITIONPART", "%INDEX%COUNTRY"}, {"TEAMS", "%INDEX%COMP0"}, {"FIXTURE", "%INDEX%COMP0"},
+        {"HIST", "%INDEX%CLUB1"}, {"HIST", "%INDEX%PLAYER"}, {"RECORD", "%INDEX%CLUB2"}, {"KIT", "%INDEX%CLUB3"},
+        {"PLAYER", "%INDEX%CLUB4"}, {"STAFF", "%INDEX%CLUB5"}, {"REFEREE", "%INDEX%REFEREES"},
+        {"SPONSOR", "%INDEX%SPONSORS"}, {"STADIUM", "%INDEX%STADIUMS"}, {"PL_POOL", "%INDEX%PLAYERPOOL"},
+        {"COUNTRY_MIST", "%INDEX%PLAYERPOOL"}, {"MANAGER", "%INDEX%COUNTRY_MIST"}, {"VERSION", "%INDEX%CLUB6"},
+        {"CLUBS", "%INDEX%COMPETITION"}};
+    for (const auto& [name, after] : kinds) {
+        const std::string key = name;
         const std::string line = "%INDEX%" + key + "\r\n";
         const std::size_t at = text.find(line, text.find(after));
-        EXPECT_NE(at, std::string::npos) << key;
-        const std::string kind = fault;
-        const std::string replacement = kind == "misspelt" ? "%INDEX%" + key.substr(0, key.size() - 1) + "\r\n"
-                                        : kind == "missing" ? ""
-                                                            : line + line;
-        const int damagedLine = lineOf(at) + (kind == "doubled" ? 1 : 0);
-        cases.push_back({key + ", " + kind, at, line, replacement, damagedLine, std::u16string(key.begin(), key.end())});
-    };
-    for (const char* fault : {"misspelt", "missing", "doubled"}) {
-        broken("CLUB7", "%INDEX%CLUBS", fault);
-        broken("COMP0", "%INDEX%COMPETITION", fault);
-        broken("COMPETITION", "%INDEX%COUNTRY", fault);
-        broken("COMPETITIONPART", "%INDEX%COUNTRY", fault);
-        broken("TEAMS", "%INDEX%COMP0", fault);
-        broken("FIXTURE", "%INDEX%COMP0", fault);
-        broken("HIST", "%INDEX%CLUB1", fault);
-        broken("HIST", "%INDEX%PLAYER", fault);
-        broken("RECORD", "%INDEX%CLUB2", fault);
-        broken("KIT", "%INDEX%CLUB3", fault);
-        broken("PLAYER", "%INDEX%CLUB4", fault);
-        broken("STAFF", "%INDEX%CLUB5", fault);
-        broken("REFEREE", "%INDEX%REFEREES", fault);
-        broken("SPONSOR", "%INDEX%SPONSORS", fault);
-        broken("STADIUM", "%INDEX%STADIUMS", fault);
-        broken("PL_POOL", "%INDEX%PLAYERPOOL", fault);
-        broken("COUNTRY_MIST", "%INDEX%PLAYERPOOL", fault);
-        broken("MANAGER", "%INDEX%COUNTRY_MIST", fault);
-        broken("VERSION", "%INDEX%CLUB6", fault);
-        broken("CLUBS", "%INDEX%COMPETITION", fault);
+        ASSERT_NE(at, std::string::npos) << key;
+        const std::u16string section(key.begin(), key.end());
+        cases.push_back({key + ", misspelt", at, line, "%INDEX%" + key.substr(0, key.size() - 1) + "\r\n", lineOf(at), section});
+        cases.push_back({key + ", missing", at, line, "", lineOf(at), section});
+        cases.push_back({key + ", doubled", at, line, line + line, lineOf(at) + 1, section});
     }
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -644,33 +630,27 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
 TEST_F(CountryFileTest, AKeptRecordWithABrokenBeginLineIsKeptAsItStood)
 {
     const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
-    const std::string text(sample.begin(), sample.end());
-    const std::string begin = "%INDEX%COMP0\r\n";
-    const std::string end = "%INDEXEND%COMP0\r\n";
-    const std::size_t from = text.find(begin) + begin.size();
-    const std::string lines = text.substr(from, text.find(end) - from);
+    std::string text(sample.begin(), sample.end());
     const std::string count = "%INDEX%COMPETITION\r\n1\r\n";
     ASSERT_NE(text.find(count), std::string::npos);
+    text.replace(text.find(count), count.size(), "%INDEX%COMPETITION\r\n2\r\n");
+    const std::size_t from = text.find("%INDEX%COMP0\r\n") + 14;
+    const std::size_t to = text.find("%INDEXEND%COMP0\r\n");
     for (const std::string key : {"TEAMS", "MATCHDAYS", "FIXTURE"}) {
         const std::string line = "%INDEX%" + key + "\r\n";
         for (const std::string& replacement : {"%INDEX%" + key + "X\r\n", std::string(), line + line}) {
             SCOPED_TRACE(replacement.empty() ? key + " missing" : replacement);
-            std::string broken = lines;
-            broken.replace(broken.find(line), line.size(), replacement);
-            std::string changed = text;
-            changed.replace(changed.find(count), count.size(), "%INDEX%COMPETITION\r\n2\r\n");
-            changed.insert(changed.find(end) + end.size(), "%INDEX%COMP1\r\n" + broken + "%INDEXEND%COMP1\r\n");
+            std::string lines = text.substr(from, to - from);
+            const std::string record = "%INDEX%COMP1\r\n" + lines.replace(lines.find(line), line.size(), replacement) + "%INDEXEND%COMP1\r\n";
             Restart();
             MessageCapture messages;
-            CIndexTextFile file;
-            ASSERT_TRUE(ReadText(changed, file));
+            ASSERT_TRUE(ReadText(std::string(text).insert(to + 17, record), *std::make_unique<CIndexTextFile>()));
             EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
             EXPECT_EQ(messages.Messages().size(), 1u) << "the record named";
             const std::string saved = WriteEngland();
-            EXPECT_NE(saved.find("%INDEX%COMP1\r\n" + broken + "%INDEXEND%COMP1\r\n"), std::string::npos);
+            EXPECT_NE(saved.find(record), std::string::npos);
             Restart();
-            CIndexTextFile again;
-            ASSERT_TRUE(ReadText(saved, again));
+            ASSERT_TRUE(ReadText(saved, *std::make_unique<CIndexTextFile>()));
             EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
             EXPECT_TRUE(WriteEngland() == saved);
         }

@@ -572,214 +572,77 @@ TEST_F(SafeSaveTest, APlayerPutBackWhoseNumberWasGivenAwayWearsAFreeOne)
 
 constexpr TTeamId GermanClub = 0x150002;
 
-// Country14.sav loses a club's end line, so that the load stops at its fifth
-// club and a save may keep the file.
-bool LoadWithEnglandCutShort(database_testing::ScratchBase& base, TCompleteWorld& world)
+// Edits that no move makes, to a player whose first spell is elsewhere,
+// read back as text.
+void EditBesideAMove(TPerson& person)
 {
-    std::string country = database_testing::FileText(base.DatabasePath(u"Country14.sav"));
+    person.SetSalary(person.GetSalary() + 12345);
+    person.SetAbility(0, person.GetAbility(0) == 77 ? 78 : 77);
+    person.SetNickname(u"Blitz");
+    THistoryEntry spell = person.GetHistoryEntry(0);
+    spell.matches = static_cast<std::uint16_t>(spell.matches + 7);
+    person.SetHistoryEntry(0, spell);
+}
+
+std::string EditsBesideAMove(const TPerson& person)
+{
+    return std::to_string(person.GetSalary()) + " " + std::to_string(person.GetAbility(0)) + " " + Narrow(person.GetNickname()) +
+           " " + std::to_string(person.GetHistoryEntry(0).matches);
+}
+
+// A German player with a spell elsewhere is edited and moves to England:
+// once, twice, or once with his squad filled behind him. Kept with No,
+// England's file takes no move: he is back with every edit, and with his
+// record as the files hold it, no spell of either move in it; or, his squad
+// full, among the players without club, his spell at the club ended.
+TEST_F(SafeSaveTest, APlayerPutBackKeepsTheEditsTheMovesDidNotMake)
+{
+    ShrinkLargeCountriesBut({14, 21});
+    const struct {
+        const char* name;
+        std::vector<TTeamId> moves;
+        bool fillSquad;
+    } cases[] = {{"one move", {0xE0002}, false}, {"two moves", {0xE0002, 0xE0003}, false}, {"full squad", {0xE0002}, true}};
+    std::string country = database_testing::FileText(base_.DatabasePath(u"Country14.sav"));
     const std::string end = "%INDEXEND%CLUB5\r\n";
-    base.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
-    MessageCapture messages;
-    return world.LoadWorld(u"Database") && world.GetCountry(14)->IsDamaged();
-}
-
-// The first spell of the person at a club other than the given one; -1 for
-// none.
-int SpellElsewhere(const TPerson& person, TTeamId club)
-{
-    for (int index = 0; index < person.GetHistoryCount(); ++index) {
-        if (WithoutReserveBit(person.GetHistoryEntry(index).clubId) != club) return index;
-    }
-    return -1;
-}
-
-// A player of the German club with a running spell there and a spell at
-// another club.
-TPerson* GermanWithACareer(const TCompleteWorld& world)
-{
-    const TClub& club = *world.GetClub(GermanClub);
-    for (int slot = 0; slot < club.GetSquadCount(); ++slot) {
-        TPerson* person = club.GetSquadPerson(slot);
-        if (person->IsPlayer() && RunningClubsIn(*person, 21) == std::vector<TTeamId>{GermanClub} &&
-            SpellElsewhere(*person, GermanClub) >= 0) {
-            return person;
+    base_.WriteDatabaseFile(u"Country14.sav", country.erase(country.find(end), end.size()));
+    const auto files = Folder();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (const auto& [name, bytes] : files) testing_support::WriteBytes(base_.DatabasePath(name), bytes);
+        NewWorld();
+        {
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
         }
-    }
-    return nullptr;
-}
-
-// Edits that no move makes, each read back as text.
-struct TEditBesideAMove {
-    const char* name;
-    void (*edit)(TPerson& person);
-    std::string (*read)(const TPerson& person);
-};
-
-constexpr int LastAbility = TPerson::AbilityCount - 1;
-
-const TEditBesideAMove EditsBesideAMove[] = {
-    {"salary", [](TPerson& p) { p.SetSalary(p.GetSalary() + 12345); },
-     [](const TPerson& p) { return std::to_string(p.GetSalary()); }},
-    {"first ability", [](TPerson& p) { p.SetAbility(0, p.GetAbility(0) == 77 ? 78 : 77); },
-     [](const TPerson& p) { return std::to_string(p.GetAbility(0)); }},
-    {"last ability", [](TPerson& p) { p.SetAbility(LastAbility, p.GetAbility(LastAbility) == 33 ? 34 : 33); },
-     [](const TPerson& p) { return std::to_string(p.GetAbility(LastAbility)); }},
-    {"nickname", [](TPerson& p) { p.SetNickname(u"Blitz"); }, [](const TPerson& p) { return Narrow(p.GetNickname()); }},
-    {"transfer value", [](TPerson& p) { p.SetTransferValue(p.GetTransferValue() + 1000); },
-     [](const TPerson& p) { return std::to_string(p.GetTransferValue()); }},
-    {"favourite club", [](TPerson& p) { p.SetFavouriteClub(0x150003); },
-     [](const TPerson& p) { return std::to_string(p.GetFavouriteClub()); }},
-    {"national record",
-     [](TPerson& p) {
-         p.SetNationalTeamRecord(static_cast<std::uint8_t>(p.GetNationalAppearances() + 3),
-                                 static_cast<std::uint8_t>(p.GetNationalGoals() + 1));
-     },
-     [](const TPerson& p) { return std::to_string(p.GetNationalAppearances()) + "/" + std::to_string(p.GetNationalGoals()); }},
-    {"matches of a spell at another club",
-     [](TPerson& p) {
-         THistoryEntry spell = p.GetHistoryEntry(SpellElsewhere(p, GermanClub));
-         spell.matches = static_cast<std::uint16_t>(spell.matches + 7);
-         p.SetHistoryEntry(SpellElsewhere(p, GermanClub), spell);
-     },
-     [](const TPerson& p) { return std::to_string(p.GetHistoryEntry(SpellElsewhere(p, GermanClub)).matches); }},
-};
-
-std::vector<std::string> ReadEdits(const TPerson& person)
-{
-    std::vector<std::string> values;
-    for (const TEditBesideAMove& edit : EditsBesideAMove) values.push_back(edit.read(person));
-    return values;
-}
-
-// A German player and a team-mate get every edit that no move makes; the
-// player then moves to England. Kept with No, England's file cannot take
-// him: after the next load he stands in his squad with the team, numbers,
-// contract and club spells the files hold, and with every edit, as the
-// team-mate who stayed has his.
-TEST_F(SafeSaveTest, APlayerPutBackKeepsEveryEditTheMoveDidNotMake)
-{
-    ShrinkLargeCountriesBut({14, 21});
-    ASSERT_TRUE(LoadWithEnglandCutShort(base_, *world_));
-    TPerson* player = GermanWithACareer(*world_);
-    ASSERT_NE(player, nullptr);
-    const TClub& german = *world_->GetClub(GermanClub);
-    TPerson* teammate = nullptr;
-    for (int slot = 0; teammate == nullptr || teammate == player || !teammate->IsPlayer(); ++slot) {
-        ASSERT_LT(slot, german.GetSquadCount());
-        teammate = german.GetSquadPerson(slot);
-    }
-    const std::string record = MoveRecord(*player);
-    for (const TEditBesideAMove& edit : EditsBesideAMove) {
-        const std::string before = edit.read(*player);
-        edit.edit(*player);
-        ASSERT_NE(edit.read(*player), before) << edit.name;
-    }
-    if (SpellElsewhere(*teammate, GermanClub) < 0) {
-        THistoryEntry spell;
-        spell.clubId = 0x150003;
-        teammate->AddHistoryEntry(spell);
-    }
-    for (const TEditBesideAMove& edit : EditsBesideAMove) edit.edit(*teammate);
-    const std::vector<std::string> edited = ReadEdits(*player);
-    const std::vector<std::string> teammateEdited = ReadEdits(*teammate);
-    const std::string key = PersonKey(*player);
-    const std::string teammateKey = PersonKey(*teammate);
-    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0002), 0));
-    {
-        MessageCapture no(AppMessage::IdNo);
-        ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
-        ASSERT_EQ(no.Messages().size(), 2u);
-        EXPECT_NE(no.Messages().back().find(TPerson::GetShortName(player)), std::u16string::npos);
-    }
-    NewWorld();
-    {
-        MessageCapture messages;
-        ASSERT_TRUE(world_->LoadWorld(u"Database"));
-    }
-    EXPECT_EQ(PlacesByPerson(*world_).at(key), std::vector<std::string>{"club 150002"});
-    const TPerson& returned = *FindPerson(*world_, key);
-    EXPECT_EQ(MoveRecord(returned), record);
-    const std::vector<std::string> kept = ReadEdits(returned);
-    const std::vector<std::string> teammateKept = ReadEdits(*FindPerson(*world_, teammateKey));
-    for (std::size_t n = 0; n < std::size(EditsBesideAMove); ++n) {
-        EXPECT_EQ(kept[n], edited[n]) << EditsBesideAMove[n].name;
-        EXPECT_EQ(teammateKept[n], teammateEdited[n]) << "team-mate's " << EditsBesideAMove[n].name;
-    }
-}
-
-// A German player moves to an English club and on to another. Kept with
-// No, England's file takes neither move: after the next load his record
-// holds no spell at either club, not even the one that the second move
-// closed the moment the first had opened it.
-TEST_F(SafeSaveTest, APlayerPutBackAfterTwoMovesHoldsNoSpellOfEither)
-{
-    ShrinkLargeCountriesBut({14, 21});
-    ASSERT_TRUE(LoadWithEnglandCutShort(base_, *world_));
-    TPerson* player = GermanWithACareer(*world_);
-    ASSERT_NE(player, nullptr);
-    const std::string record = MoveRecord(*player);
-    const std::string key = PersonKey(*player);
-    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0002), 0));
-    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0003), 0));
-    {
-        MessageCapture no(AppMessage::IdNo);
-        ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
-    }
-    NewWorld();
-    {
-        MessageCapture messages;
-        ASSERT_TRUE(world_->LoadWorld(u"Database"));
-    }
-    EXPECT_EQ(PlacesByPerson(*world_).at(key), std::vector<std::string>{"club 150002"});
-    EXPECT_EQ(MoveRecord(*FindPerson(*world_, key)), record);
-}
-
-// The same player, his salary raised, moves to England, and his squad fills
-// up behind him. Kept with No, he cannot go back: he stands among the
-// players without club with his salary, and his spell at the club, matches
-// and all, ends on the last day of the season, so that no running spell
-// names a club he is not in.
-TEST_F(SafeSaveTest, APlayerPutBackToAFullSquadEndsHisSpellThere)
-{
-    ShrinkLargeCountriesBut({14, 21});
-    ASSERT_TRUE(LoadWithEnglandCutShort(base_, *world_));
-    TPerson* player = GermanWithACareer(*world_);
-    ASSERT_NE(player, nullptr);
-    std::vector<THistoryEntry> spells;
-    for (int index = 0; index < player->GetHistoryCount(); ++index) spells.push_back(player->GetHistoryEntry(index));
-    const std::string key = PersonKey(*player);
-    player->SetSalary(player->GetSalary() + 12345);
-    const std::uint32_t salary = player->GetSalary();
-    ASSERT_TRUE(player->MoveToClub(world_->GetClub(0xE0002), 0));
-    TClub& german = *world_->GetClub(GermanClub);
-    while (german.GetSquadCount() < TClub::SquadCapacity) ASSERT_TRUE(german.AddPlayer(NewPlayer(*world_)));
-    {
-        MessageCapture no(AppMessage::IdNo);
-        ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
-        ASSERT_EQ(no.Messages().size(), 2u);
-        const std::u16string named = TPerson::GetShortName(player) + u" (" +
-                                     CTextManager::Instance()->GetText(u"Dialog.FreeAgents.Caption"_tk) + u")";
-        EXPECT_NE(no.Messages().back().find(named), std::u16string::npos);
-    }
-    NewWorld();
-    {
-        MessageCapture messages;
-        ASSERT_TRUE(world_->LoadWorld(u"Database"));
-    }
-    EXPECT_EQ(PlacesByPerson(*world_).at(key), std::vector<std::string>{"without club"});
-    const TPerson& returned = *FindPerson(*world_, key);
-    EXPECT_EQ(returned.GetSalary(), salary);
-    EXPECT_TRUE(RunningClubsIn(returned, 21).empty());
-    ASSERT_EQ(returned.GetHistoryCount(), static_cast<int>(spells.size()));
-    for (int index = 0; index < returned.GetHistoryCount(); ++index) {
-        const THistoryEntry& spell = returned.GetHistoryEntry(index);
-        const THistoryEntry& loaded = spells[static_cast<std::size_t>(index)];
-        EXPECT_EQ(spell.clubId, loaded.clubId) << index;
-        EXPECT_EQ(spell.start, loaded.start) << index;
-        EXPECT_EQ(spell.matches, loaded.matches) << index;
-        const bool ended = loaded.IsRunning() && WithoutReserveBit(loaded.clubId) == GermanClub;
-        EXPECT_EQ(spell.end, ended ? std::max(loaded.start, TDate(2007, 6, 30)) : loaded.end) << index;
-        EXPECT_EQ(spell.IsRunning(), loaded.IsRunning() && !ended) << index;
+        TClub& german = *world_->GetClub(GermanClub);
+        TPerson* player = nullptr;
+        for (int slot = 0; player == nullptr || !player->IsPlayer() || RunningClubsIn(*player, 21) != std::vector<TTeamId>{GermanClub} ||
+                           WithoutReserveBit(player->GetHistoryEntry(0).clubId) == GermanClub;
+             ++slot) {
+            ASSERT_LT(slot, german.GetSquadCount());
+            player = german.GetSquadPerson(slot);
+        }
+        const std::string record = MoveRecord(*player);
+        const std::string key = PersonKey(*player);
+        EditBesideAMove(*player);
+        const std::string edited = EditsBesideAMove(*player);
+        for (TTeamId club : c.moves) ASSERT_TRUE(player->MoveToClub(world_->GetClub(club), 0));
+        while (c.fillSquad && german.GetSquadCount() < TClub::SquadCapacity) ASSERT_TRUE(german.AddPlayer(NewPlayer(*world_)));
+        {
+            MessageCapture no(AppMessage::IdNo);
+            ASSERT_EQ(world_->SaveWorld().keptDamaged, std::vector<int>{14});
+        }
+        NewWorld();
+        {
+            MessageCapture messages;
+            ASSERT_TRUE(world_->LoadWorld(u"Database"));
+        }
+        const TPerson& returned = *FindPerson(*world_, key);
+        EXPECT_EQ(EditsBesideAMove(returned), edited);
+        EXPECT_EQ(PlacesByPerson(*world_).at(key), std::vector<std::string>{c.fillSquad ? "without club" : "club 150002"});
+        EXPECT_TRUE(c.fillSquad || MoveRecord(returned) == record) << MoveRecord(returned) << "\n" << record;
+        EXPECT_EQ(RunningClubsIn(returned, 21), c.fillSquad ? std::vector<TTeamId>{} : std::vector<TTeamId>{GermanClub});
     }
 }
 
