@@ -615,10 +615,8 @@ void CollectCutListBoxCells(HWND window, TMeasured measured, std::vector<std::st
     }
 }
 
-// A tab's text stands centred in its item, whose frame takes 2 pixels on
-// either side; the selected tab is drawn 2 pixels wider on either side, over
-// its neighbours. So a text clear of its own frame and of a selected
-// neighbour's needs 5 pixels on either side, and every item must lie in
+// A tab's text needs 5 pixels on either side to keep clear of its own frame
+// (2) and of a selected neighbour's, drawn 2 wider; every tab must lie in
 // the row the control shows, not behind its scroll arrows.
 void CollectCutTabTexts(HWND tabs, std::vector<std::string>& faults)
 {
@@ -627,21 +625,16 @@ void CollectCutTabTexts(HWND tabs, std::vector<std::string>& faults)
     RECT client{};
     ::GetClientRect(tabs, &client);
     const auto font = reinterpret_cast<HFONT>(::SendMessageW(tabs, WM_GETFONT, 0, 0));
-    const int count = static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0));
-    for (int index = 0; index < count; ++index) {
+    for (int index = 0; index < static_cast<int>(::SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0)); ++index) {
         wchar_t text[256] = {};
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = text;
-        item.cchTextMax = 256;
-        ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+        TCITEMW item{TCIF_TEXT, 0, 0, text, 256, 0, 0};
         RECT place{};
+        ::SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
         ::SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&place));
         const std::string what = Describe(tabs) + " tab " + std::to_string(index);
         if (place.left < client.left || place.right + SelectedOverhang > client.right)
             faults.push_back(what + " lies beyond the row the control shows");
-        if (text[0] != 0)
-            CollectCutText(tabs, font, win::U(text), DT_SINGLELINE, place.right - place.left - 2 * TextMargin, what, faults);
+        CollectCutText(tabs, font, win::U(text), DT_SINGLELINE, place.right - place.left - 2 * TextMargin, what, faults);
     }
 }
 
