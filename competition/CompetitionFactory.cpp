@@ -114,8 +114,11 @@ TRecordRead ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, Seas
     auto* league = dynamic_cast<CDBLeague*>(competition.get());
     if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
     competition->Read(file);
+    // A line the reader left behind is out of place: values shifted by it.
+    if (!file.IsAtEnd()) file.NoteLineOutOfPlace(file.GetLinePosition());
     read.brokenLine = file.GetBrokenSectionLine();
     read.brokenSection = file.GetBrokenSectionKey();
+    read.brokenKind = file.GetBrokenSectionKind();
     if (!TDatabaseVersion::IsVersionAtLeast(0x2007, 26)) {
         competition->SetName(5, competition->GetNameInLanguage(1));
     }
@@ -164,10 +167,12 @@ void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDa
             problems.push_back(key);
             return;
         }
-        // Outside a country file a broken nested section has no file
-        // damage to name it: the record is named.
+        // Outside a country file a broken nested section, or an end line
+        // that closed none, has no file damage to name it: the record is
+        // named.
         const TRecordRead read = ReadStagedRecord(section, prefix, key, dayCodes, ownerId, registry, problems);
-        if (read.brokenLine != 0) problems.push_back(read.name);
+        const bool named = !problems.empty() && problems.back() == read.name;
+        if ((read.brokenLine != 0 || section.HadStrayLines()) && !named) problems.push_back(read.name);
     }
 }
 

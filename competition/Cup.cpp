@@ -204,6 +204,8 @@ void CDBCup::Read(CIndexTextFile& file)
 // the record alone, so its lines run to its end.
 void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt)
 {
+    // What the reads found out of place is kept as it stands.
+    file.ForgetBrokenLinesFrom(afterNames);
     file.SetLinePosition(afterNames);
     for (const char16_t* next = file.PeekLine(); next != nullptr; next = file.PeekLine()) {
         const std::size_t at = file.GetLinePosition();
@@ -228,24 +230,31 @@ void CDBCup::KeepValueLines()
 
 // False for the end line of a section the kept lines did not open (a line
 // before them was read as a value): written, it would end the record's own
-// section early, so it is left out and the record reported. Any other line
-// of a marker's first unit opens a section, as it does where the record's
-// lines are kept whole (CIndexTextFile::FindEndLine): a misspelt begin line.
+// section early, so it is left out and the record reported. The lines pair
+// as lines kept whole do (CIndexTextFile::PairKeptSection): an end line
+// that closes no section pairs with a line of a marker's first unit before
+// it that is no section line (a misspelt begin line), else closes the
+// innermost section open.
 bool CDBCup::TrackSection(std::u16string_view line)
 {
     if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
+        const std::u16string_view ended = line.substr(CIndexTextFile::SectionEndPrefix.size());
+        const bool closesInnermost = !unclosedSections_.empty() && unclosedSections_.back() == ended;
+        if (!closesInnermost && !misspeltDepths_.empty() && misspeltDepths_.back() == unclosedSections_.size()) {
+            misspeltDepths_.pop_back();
+            return true;
+        }
         if (unclosedSections_.empty()) return false;
         unclosedSections_.pop_back();
+        while (!misspeltDepths_.empty() && misspeltDepths_.back() > unclosedSections_.size()) misspeltDepths_.pop_back();
     } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
         unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
     } else if (line.starts_with(u"%")) {
-        unclosedSections_.emplace_back(line.substr(1));
+        misspeltDepths_.push_back(unclosedSections_.size());
     }
     return true;
 }
 
-// A section the kept lines leave open is closed, so that the record's own
-// end line is never taken for that section's.
 bool CDBCup::WriteUnreadLines(CIndexTextFile& file) const
 {
     bool ok = file.WriteFileForm(unreadLines_);

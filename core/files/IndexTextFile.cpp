@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <unordered_set>
 
 #include <emmintrin.h>
 
@@ -495,19 +496,34 @@ void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::
     out.append(start, static_cast<std::size_t>(end - start));
 }
 
+// A section line found behind value lines that no read took stands out of
+// place (a value of the section before it, or of its own, on the wrong side
+// of it): it is noted. So is the place of the sought end line when a begin
+// line of its key comes first: the end line of the section read is missing
+// there, and the seek ends another one of that key.
 bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin)
 {
     if (mode_ != Mode::Reading || key.empty()) return false;
+    const std::size_t start = next_;
     // Only lines that begin with '%' matter, and those are never comments,
     // so the search looks at first units alone.
+    bool passedValues = false;
     for (std::size_t line = next_; line < lineCount_; ++line) {
-        if (text_[lineStarts_[line]] != u'%') continue;
+        const char16_t first = text_[lineStarts_[line]];
+        if (first != u'%') {
+            passedValues |= first != u';';
+            continue;
+        }
         if (IsMarker(line, prefix, key)) {
+            if (passedValues) NoteLineOutOfPlace(line);
             next_ = line + 1;
             return true;
         }
         const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.starts_with(SectionEndPrefix) || (stopAtBegin && text.starts_with(SectionBeginPrefix))) break;
+        if (!stopAtBegin && IsMarker(line, SectionBeginPrefix, key)) {
+            NoteBrokenSection(SkipComments(start), key, TBroken::NotClosed);
+        }
     }
     return false;
 }
@@ -524,11 +540,12 @@ bool CIndexTextFile::IsMarker(std::size_t line, std::u16string_view prefix, std:
     return text.size() == prefix.size() + key.size() && text.starts_with(prefix) && text.ends_with(key);
 }
 
-void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key)
+void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key, TBroken kind)
 {
     if (brokenSectionLine_ != 0) return;
     brokenSectionLine_ = line + 1;
     brokenSectionKey_ = key;
+    brokenSectionKind_ = kind;
 }
 
 // The begin line the values of a block expect: found, doubled (the second
@@ -538,6 +555,7 @@ void CIndexTextFile::NoteBrokenSection(std::size_t line, std::u16string_view key
 // when the section's own end line closes what follows.
 bool CIndexTextFile::FindNestedSection(std::u16string_view key)
 {
+    SkipDoubledEndLine();
     if (FindSection(key)) {
         const std::size_t second = SkipComments(next_);
         if (second < lineCount_ && text_[lineStarts_[second]] == u'%' && IsMarker(second, SectionBeginPrefix, key) &&
@@ -550,69 +568,194 @@ bool CIndexTextFile::FindNestedSection(std::u16string_view key)
     if (mode_ != Mode::Reading || key.empty()) return false;
     const std::size_t first = SkipComments(next_);
     if (first >= lineCount_ || std::u16string_view(LineAt(first)).starts_with(SectionEndPrefix)) return false;
-    const bool misspelt = text_[lineStarts_[first]] == u'%' && FindEndLine(first + 1, key, false).found;
-    if (!misspelt && !FindEndLine(first, key, false).found) return false;
+    const bool misspelt = text_[lineStarts_[first]] == u'%' && FindEndLine(first + 1, key).found;
+    if (!misspelt && !FindEndLine(first, key).found) return false;
     NoteBrokenSection(first, key);
     next_ = misspelt ? first + 1 : first;
     return true;
 }
 
+// An end line right after the same end line, where a section is sought,
+// closes nothing: it is passed over and noted.
+void CIndexTextFile::SkipDoubledEndLine()
+{
+    const std::size_t line = SkipComments(next_);
+    if (line >= lineCount_ || text_[lineStarts_[line]] != u'%' || next_ == 0) return;
+    std::size_t before = line - 1;
+    while (before > 0 && text_[lineStarts_[before]] == u';') --before;
+    const std::u16string_view text(LineAt(line), LineLength(line));
+    if (!text.starts_with(SectionEndPrefix) || text != std::u16string_view(LineAt(before), LineLength(before))) return;
+    NoteLineOutOfPlace(line);
+    next_ = line + 1;
+}
+
 // A section may begin with one of its own key: two end lines follow then.
 bool CIndexTextFile::HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const
 {
-    const TSectionEnd innerEnd = FindEndLine(inner + 1, key, false);
-    return innerEnd.found && FindEndLine(innerEnd.line + 1, key, false).found;
+    const TSectionEnd innerEnd = FindEndLine(inner + 1, key);
+    return innerEnd.found && FindEndLine(innerEnd.line + 1, key).found;
 }
 
-CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const
+CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u16string_view key) const
 {
-    // The keys of the nested sections open, and of those closed: a key still
-    // open that was closed was opened twice, its begin line doubled.
     std::vector<std::u16string_view> open;
-    std::vector<std::u16string_view> closed;
-    const auto close = [&](std::vector<std::u16string_view>::iterator at) {
-        if (lenient && std::find(closed.begin(), closed.end(), *at) == closed.end()) closed.push_back(*at);
-        open.erase(at, open.end());
-    };
-    const auto allDoubled = [&](std::vector<std::u16string_view>::iterator first) {
-        return std::all_of(first, open.end(), [&](std::u16string_view opened) {
-            return std::find(closed.begin(), closed.end(), opened) != closed.end();
-        });
-    };
-    std::size_t stray = lineCount_;
     for (std::size_t line = from; line < lineCount_; ++line) {
         if (text_[lineStarts_[line]] != u'%') continue;
         const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.starts_with(SectionBeginPrefix)) {
             open.push_back(text.substr(SectionBeginPrefix.size()));
+        } else if (text.starts_with(SectionEndPrefix)) {
+            const std::u16string_view ended = text.substr(SectionEndPrefix.size());
+            if (open.empty() || open.back() != ended) return {ended == key && open.empty(), line};
+            open.pop_back();
+        }
+    }
+    return {false, lineCount_};
+}
+
+namespace {
+
+// The sections open while lines kept whole are paired, with the keys
+// closed so far: a key still open that was closed was opened twice, its
+// begin line doubled. Each section counts the sections at or above it
+// whose key was never closed, so that whether all from one on were
+// doubled is known at once; a key closed later marks its open sections
+// doubled as it goes.
+class COpenSections {
+public:
+    bool Empty() const { return open_.empty(); }
+    std::size_t Size() const { return open_.size(); }
+    // The begin line of the first open section whose key was never closed.
+    std::size_t FirstUndoubled() const
+    {
+        for (const TOpen& section : open_) {
+            if (!section.doubled) return section.line;
+        }
+        return 0;
+    }
+    std::u16string_view Top() const { return open_.back().key; }
+    void Push(std::u16string_view key, std::size_t line)
+    {
+        const bool doubled = closed_.contains(key);
+        open_.push_back({key, line, Undoubled() + (doubled ? 0 : 1), doubled});
+    }
+    // Closes the section at at with those above it, noting its key closed.
+    void CloseFrom(std::size_t at)
+    {
+        Close(open_[at].key);
+        open_.resize(at);
+    }
+    void PopInnermost() { open_.pop_back(); }
+    // The deepest open section of key, or Size().
+    std::size_t Find(std::u16string_view key) const
+    {
+        for (std::size_t i = open_.size(); i-- > 0;) {
+            if (open_[i].key == key) return i;
+        }
+        return open_.size();
+    }
+    bool AllDoubledFrom(std::size_t at) const { return Undoubled() == (at == 0 ? 0 : open_[at - 1].undoubled); }
+
+private:
+    struct TOpen {
+        std::u16string_view key;
+        std::size_t line;
+        std::size_t undoubled;
+        bool doubled;
+    };
+    std::size_t Undoubled() const { return open_.empty() ? 0 : open_.back().undoubled; }
+    void Close(std::u16string_view key)
+    {
+        if (!closed_.insert(key).second) return;
+        // The sections of key still open were opened twice; the counts
+        // from the first of them on drop by those at or below each.
+        std::size_t dropped = 0;
+        for (TOpen& section : open_) {
+            if (!section.doubled && section.key == key) {
+                section.doubled = true;
+                ++dropped;
+            }
+            section.undoubled -= dropped;
+        }
+    }
+
+    std::vector<TOpen> open_;
+    std::unordered_set<std::u16string_view> closed_;
+};
+
+}  // namespace
+
+CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, std::u16string_view key) const
+{
+    TKeptSection kept{{false, lineCount_}, {}, lineCount_};
+    COpenSections open;
+    // Lines of a marker's first unit that are no section lines, with the
+    // depth they stand at: misspelt begin lines, if an end line needs one.
+    std::vector<std::pair<std::size_t, std::size_t>> misspelt;
+    for (std::size_t line = from; line < lineCount_; ++line) {
+        if (text_[lineStarts_[line]] != u'%') continue;
+        const std::u16string_view text(LineAt(line), LineLength(line));
+        if (text.starts_with(SectionBeginPrefix)) {
+            open.Push(text.substr(SectionBeginPrefix.size()), line);
             continue;
         }
         if (!text.starts_with(SectionEndPrefix)) {
-            // Read past as a misspelt begin line where one is sought.
-            if (lenient) open.push_back(text);
+            misspelt.emplace_back(line, open.Size());
             continue;
         }
         const std::u16string_view ended = text.substr(SectionEndPrefix.size());
-        if (!open.empty() && open.back() == ended) {
-            close(open.end() - 1);
+        const std::size_t opened = open.Find(ended);
+        if (opened < open.Size() && open.AllDoubledFrom(opened + 1)) {
+            open.CloseFrom(opened);
+        } else if (ended == key) {
+            // Sections left open that no doubled begin line explains lack
+            // their end lines: the first of them is named.
+            if (!open.AllDoubledFrom(0)) kept.unclosed = open.FirstUndoubled();
+            kept.end = {true, line};
+            return kept;
+        } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {
+            misspelt.pop_back();
+            continue;
+        } else if (!open.Empty()) {
+            // The innermost section, whose end line is misspelt or missing:
+            // this line closes it, as a count of the depth would have it.
+            open.PopInnermost();
+        } else {
+            kept.strays.push_back(line);
             continue;
         }
-        if (!lenient) return {ended == key && open.empty(), line};
-        const auto opened = std::find(open.rbegin(), open.rend(), ended);
-        if (opened != open.rend() && allDoubled(opened.base())) {
-            close(opened.base() - 1);
-        } else if (ended == key && allDoubled(open.begin())) {
-            return {true, line};
-        } else if (!open.empty()) {
-            // The innermost section, whose begin line was misspelt or
-            // whose end line is missing: this line closes it, as a count
-            // of the depth would have it.
-            open.pop_back();
-        } else if (stray == lineCount_) {
-            stray = line;
-        }
+        while (!misspelt.empty() && misspelt.back().second > open.Size()) misspelt.pop_back();
     }
-    return {false, stray};
+    kept.end.line = kept.strays.empty() ? lineCount_ : kept.strays.front();
+    return kept;
+}
+
+bool CIndexTextFile::IsSectionLine(std::size_t line) const
+{
+    const std::u16string_view text(LineAt(line), LineLength(line));
+    return text.starts_with(SectionBeginPrefix) || text.starts_with(SectionEndPrefix);
+}
+
+void CIndexTextFile::NoteLineOutOfPlace(std::size_t position)
+{
+    if (position < lineCount_) {
+        NoteBrokenSection(position, std::u16string_view(LineAt(position), LineLength(position)), TBroken::OutOfPlace);
+    }
+}
+
+void CIndexTextFile::NoteSectionNotClosed(std::size_t position)
+{
+    if (position >= lineCount_) return;
+    const std::u16string_view line(LineAt(position), LineLength(position));
+    if (line.starts_with(SectionBeginPrefix)) {
+        NoteBrokenSection(position, line.substr(SectionBeginPrefix.size()), TBroken::NotClosed);
+    }
+}
+
+bool CIndexTextFile::NoteSectionEndMissing(std::u16string_view key)
+{
+    if (mode_ == Mode::Reading && !key.empty()) NoteBrokenSection(SkipComments(next_), key, TBroken::NotClosed);
+    return false;
 }
 
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)
@@ -632,7 +775,7 @@ void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* token
 
 bool CIndexTextFile::ReadString(char16_t* dest, std::size_t capacity)
 {
-    if (!NextLine()) {
+    if (!ReadValueLine()) {
         ClearText(dest, capacity);
         return false;
     }
@@ -642,7 +785,7 @@ bool CIndexTextFile::ReadString(char16_t* dest, std::size_t capacity)
 
 bool CIndexTextFile::ReadCString(std::u16string& dest)
 {
-    const bool read = NextLine();
+    const bool read = ReadValueLine() != nullptr;
     dest = read ? GetCurrentLineView() : std::u16string_view();
     return read;
 }

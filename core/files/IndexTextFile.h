@@ -112,9 +112,12 @@ public:
     }
     // Moves over the rest of a section, nested sections' begin lines
     // included, but stops at another key's end line.
+    // Where the end line is not found (another key's end line or a begin
+    // line of key comes first), its place is noted as FindNestedSection
+    // notes a broken begin line.
     bool FindSectionEnd(std::u16string_view key)
     {
-        return StepToMarker(SectionEndPrefix, key) || SeekMarker(SectionEndPrefix, key, false);
+        return StepToMarker(SectionEndPrefix, key) || SeekMarker(SectionEndPrefix, key, false) || NoteSectionEndMissing(key);
     }
     // FindSection for a section that a block of values holds at this
     // point. A begin line that is missing, misspelt or doubled is read
@@ -123,26 +126,54 @@ public:
     // the read goes on with its values, and the first such line is noted
     // for the file's reader to name.
     bool FindNestedSection(std::u16string_view key);
-    // The number (from 1) of the first begin line FindNestedSection read
-    // past, 0 for none, and the key it sought there.
+    // The number (from 1) of the first line the reads found broken, 0 for
+    // none, with what was wrong there and its key: a begin line
+    // FindNestedSection read past (the key it sought), a section line out
+    // of place, read as a value or closing no section (the whole line), or
+    // the place of a section's missing end line (the section's key).
+    enum class TBroken { BeginLine, OutOfPlace, NotClosed };
     std::size_t GetBrokenSectionLine() const { return brokenSectionLine_; }
     const std::u16string& GetBrokenSectionKey() const { return brokenSectionKey_; }
+    TBroken GetBrokenSectionKind() const { return brokenSectionKind_; }
+    // Notes the line at position as out of place.
+    void NoteLineOutOfPlace(std::size_t position);
+    // Notes that the section whose begin line stands at position has no
+    // end line.
+    void NoteSectionNotClosed(std::size_t position);
+    // Forgets a broken line noted from position on: for a reader that
+    // keeps those lines as they stand after all.
+    void ForgetBrokenLinesFrom(std::size_t position)
+    {
+        if (brokenSectionLine_ > position) {
+            brokenSectionLine_ = 0;
+            brokenSectionKey_.clear();
+        }
+    }
     // Where the section key whose lines start at from ends: the line of its
-    // end line, nested sections passed over by their keys. Strictly, the
-    // nested sections must pair up. Leniently (for lines kept whole, whose
-    // reader reads past broken begin lines later) any other line of a
-    // marker's first unit counts as a (misspelt) begin line; a nested
-    // section left open because its begin line was doubled ends with the
-    // section; an end line that closes none closes the innermost section
-    // open (as a count of the depth would), or with none open (its begin
-    // line missing) is passed over when key's end line follows. Not found:
-    // line is the first end line that could not be followed, or the line
-    // count.
+    // end line, nested sections passed over by their keys, which must pair
+    // up. Not found: line is the first end line that could not be
+    // followed, or the line count.
     struct TSectionEnd {
         bool found;
         std::size_t line;
     };
-    TSectionEnd FindEndLine(std::size_t from, std::u16string_view key, bool lenient) const;
+    TSectionEnd FindEndLine(std::size_t from, std::u16string_view key) const;
+    // FindEndLine for lines kept whole, whose reader reads past broken
+    // begin lines later: a nested section left open because its begin line
+    // was doubled ends with the section; an end line that closes none
+    // pairs with a line of a marker's first unit before it that is no
+    // section line (a misspelt begin line), else closes the innermost
+    // section open (as a count of the depth would); with none open it
+    // closes nothing and is one of strays, which the section is read past.
+    // The section's own end line ends it also where sections are left open
+    // that lack their end lines: unclosed is the begin line of the first,
+    // else the line count.
+    struct TKeptSection {
+        TSectionEnd end;
+        std::vector<std::size_t> strays;
+        std::size_t unclosed;
+    };
+    TKeptSection PairKeptSection(std::size_t from, std::u16string_view key) const;
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);
 
@@ -260,7 +291,7 @@ private:
     // The first line from line on that is no comment; lineCount_ for none.
     std::size_t SkipComments(std::size_t line) const;
     bool IsMarker(std::size_t line, std::u16string_view prefix, std::u16string_view key) const;
-    void NoteBrokenSection(std::size_t line, std::u16string_view key);
+    void NoteBrokenSection(std::size_t line, std::u16string_view key, TBroken kind = TBroken::BeginLine);
     // Whether the begin line of key at line inner, right after that of the
     // same key, opens a section inside it rather than doubling its line.
     bool HoldsItsOwnKey(std::size_t inner, std::u16string_view key) const;
@@ -284,8 +315,19 @@ private:
         text += part.size();
         return true;
     }
-    // The next value line for a typed reader, or null at the end.
-    const char16_t* ReadValueLine() { return NextLine() ? GetCurrentLine() : nullptr; }
+    // The next value line for a typed reader, or null at the end. A section
+    // line read as a value is out of place.
+    const char16_t* ReadValueLine()
+    {
+        if (!NextLine()) return nullptr;
+        const char16_t* line = GetCurrentLine();
+        if (*line == u'%' && IsSectionLine(next_ - 1)) NoteLineOutOfPlace(next_ - 1);
+        return line;
+    }
+    bool IsSectionLine(std::size_t line) const;
+    // False, with the place of key's missing end line noted.
+    bool NoteSectionEndMissing(std::u16string_view key);
+    void SkipDoubledEndLine();
     // Leading blanks, an optional sign, then digits up to the first other
     // character; wraps modulo 2^32. Leaves text behind the digits.
     static std::uint32_t ParseDecimalAt(const char16_t*& text)
@@ -343,6 +385,7 @@ private:
     std::size_t next_ = 0;
     std::size_t brokenSectionLine_ = 0;
     std::u16string brokenSectionKey_;
+    TBroken brokenSectionKind_ = TBroken::BeginLine;
     // A file of clean UTF-8 (no fix-up applied, no broken sequence, every
     // line ended by CR LF) keeps its bytes: they are the lines' file form. Any other file's lines are
     // encoded into the scratch buffer.

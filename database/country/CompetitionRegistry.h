@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/files/IndexTextFile.h"
+
 class CIndexTextFile;
 class CMasterWriter;
 class TCompetitionRegistry;
@@ -80,11 +82,12 @@ struct TRecordRead {
     const CDBCompetitionBase* competition = nullptr;
     // How the user knows the record (CompetitionRecordName).
     std::u16string name;
-    // The line of the record (from 1, its begin line not counted) where a
-    // nested section's begin line was missing, misspelt or doubled and
-    // read past, and that section's key; 0 for none.
+    // The first line of the record (from 1, its begin line not counted)
+    // that its stream found broken, 0 for none, with its key and kind
+    // (CIndexTextFile::GetBrokenSectionLine).
     std::size_t brokenLine = 0;
     std::u16string brokenSection;
+    CIndexTextFile::TBroken brokenKind = CIndexTextFile::TBroken::BeginLine;
 };
 
 // A record as the user knows it: its name, or where it has none the

@@ -297,13 +297,19 @@ private:
         if (repaired.size() == named) repaired.push_back(read.name);
     }
 
+    // The broken line the record's reader found, or an end line that
+    // closed no section in the record's lines, whichever comes first.
     void ReportBrokenSection(const TStagedSection& entry, const TRecordRead& read)
     {
-        if (read.brokenLine == 0) return;
-        const std::string& lines = entry.GetFileForm();
-        const auto recordLines = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
-        // The stream stands on the record's end line.
-        damage_.ReportBrokenSection(file_.GetLineNumber() - recordLines - 1 + read.brokenLine, read.brokenSection);
+        if (read.brokenLine != 0) {
+            const std::string& lines = entry.GetFileForm();
+            const auto recordLines = static_cast<std::size_t>(std::count(lines.begin(), lines.end(), '\n'));
+            // The stream stands on the record's end line.
+            const std::size_t line = file_.GetLineNumber() - recordLines - 1 + read.brokenLine;
+            const std::size_t stray = file_.GetBrokenSectionLine();
+            if (stray == 0 || line < stray) damage_.ReportBrokenSection(line, read.brokenSection, read.brokenKind);
+        }
+        damage_.ReportBrokenSection(file_);
     }
 
     bool ReadClubs()

@@ -240,7 +240,13 @@ public:
         in.Number(count);
         const std::size_t first = p.history.size();
         p.history.reserve(first + std::min<std::uint32_t>(count, TPerson::MaxHistoryEntries));
-        while (in.HasValue()) p.history.emplace_back().ReadHistoryEntry(file);
+        while (in.HasValue()) {
+            const std::size_t missed = missedValues;
+            p.history.emplace_back().ReadHistoryEntry(file);
+            // An entry cut short by a section line: a line of the section
+            // stands out of place, and the entries' values are shifted.
+            if (missedValues != missed) file.NoteLineOutOfPlace(file.GetLinePosition());
+        }
         file.FindSectionEnd(HistoryKey);
         // Files keep their entries in order, which then needs no sort and
         // no sort's buffer.

@@ -28,16 +28,26 @@ void TFileDamage::Keep(std::size_t line, std::u16string_view message)
                                  {{u"_LINE", Format(u"%d", static_cast<std::int64_t>(line))}, {u"_MESSAGE", message}});
 }
 
+// A line the stream found broken before the one reported comes first: what
+// went wrong there follows from it.
+void TFileDamage::ReportEarlierBrokenSection(const CIndexTextFile& file, std::size_t line)
+{
+    if (file.GetBrokenSectionLine() != 0 && file.GetBrokenSectionLine() < line) ReportBrokenSection(file);
+}
+
 void TFileDamage::Report(const CIndexTextFile& file, TextKey key, std::u16string_view section, std::u16string_view count)
 {
+    const std::size_t line = std::max<std::size_t>(file.GetLineNumber(), 1);
+    ReportEarlierBrokenSection(file, line);
     if (IsDamaged()) return;
     const std::u16string message =
         ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}, {u"_COUNT", count}});
-    Keep(std::max<std::size_t>(file.GetLineNumber(), 1), message);
+    Keep(line, message);
 }
 
 void TFileDamage::ReportMissingSection(const CIndexTextFile& file, std::u16string_view section)
 {
+    ReportEarlierBrokenSection(file, file.GetLineNumber() + 1);
     if (IsDamaged()) return;
     const std::u16string message = ReplaceTokens(
         CTextManager::Instance()->GetText(u"Database.Error.SectionAbsent"_tk), {{u"_SECTION", section}});
@@ -51,14 +61,18 @@ void TFileDamage::ReportNotClosed(const CIndexTextFile& file, std::u16string_vie
 
 void TFileDamage::ReportBrokenSection(const CIndexTextFile& file)
 {
-    if (file.GetBrokenSectionLine() != 0) ReportBrokenSection(file.GetBrokenSectionLine(), file.GetBrokenSectionKey());
+    if (file.GetBrokenSectionLine() != 0) {
+        ReportBrokenSection(file.GetBrokenSectionLine(), file.GetBrokenSectionKey(), file.GetBrokenSectionKind());
+    }
 }
 
-void TFileDamage::ReportBrokenSection(std::size_t line, std::u16string_view section)
+void TFileDamage::ReportBrokenSection(std::size_t line, std::u16string_view section, CIndexTextFile::TBroken kind)
 {
     if (IsDamaged()) return;
-    Keep(line, ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.SectionBeginBroken"_tk),
-                             {{u"_SECTION", section}}));
+    const TextKey key = kind == CIndexTextFile::TBroken::OutOfPlace  ? u"Database.Error.SectionLineOutOfPlace"_tk
+                        : kind == CIndexTextFile::TBroken::NotClosed ? u"Database.Error.SectionNotClosed"_tk
+                                                                     : u"Database.Error.SectionBeginBroken"_tk;
+    Keep(line, ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}}));
 }
 
 void TFileDamage::ReportFound(std::u16string_view message)

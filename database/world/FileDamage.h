@@ -11,9 +11,9 @@
 #include <string>
 #include <string_view>
 
+#include "core/files/IndexTextFile.h"
 #include "core/text/TextKey.h"
 
-class CIndexTextFile;
 
 class TFileDamage {
 public:
@@ -31,10 +31,11 @@ public:
     // The count said fewer entries than the section holds.
     void ReportUncounted(const CIndexTextFile& file, std::u16string_view section, std::int32_t count);
     // A nested section whose begin line a reader found missing, misspelt
-    // or doubled and read past (CIndexTextFile::FindNestedSection), at
-    // that line; nothing when the file noted none.
+    // or doubled and read past (CIndexTextFile::FindNestedSection), or a
+    // section line out of place, at that line; nothing when the file noted
+    // none.
     void ReportBrokenSection(const CIndexTextFile& file);
-    void ReportBrokenSection(std::size_t line, std::u16string_view section);
+    void ReportBrokenSection(std::size_t line, std::u16string_view section, CIndexTextFile::TBroken kind);
     // Damage that shows only once the whole database is read, at no line.
     void ReportFound(std::u16string_view message);
 
@@ -44,6 +45,7 @@ public:
 
 private:
     void Keep(std::size_t line, std::u16string_view message);
+    void ReportEarlierBrokenSection(const CIndexTextFile& file, std::size_t line);
 
     std::u16string description_;
 };

@@ -5,23 +5,39 @@
 
 // The record's reader reads past a broken begin line of a section nested
 // in it, so the lines are kept whole through one: the section runs to its
-// own end line, which a nested section left open or an end line that
-// closes nothing does not hide.
+// own end line, which a nested section left open does not hide. An end
+// line that closes no section is out of place and noted on the file; it
+// stays for the record's reader (the end line of a section whose begin
+// line is missing) and is left out when the lines are written as they
+// stood, so that they pair up when read again.
 TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16string_view key)
 {
     lines_.clear();
+    pairedLines_.clear();
+    hadStrayLines_ = false;
     if (!file.FindNestedSection(key)) return ReadResult::Missing;
     const std::size_t first = file.GetLinePosition();
-    const CIndexTextFile::TSectionEnd end = file.FindEndLine(first, key, true);
-    file.SetLinePosition(end.line + 1);
-    if (!end.found) return ReadResult::Unterminated;
-    file.CopyLinesInFileForm(first, end.line, lines_);
+    const CIndexTextFile::TKeptSection kept = file.PairKeptSection(first, key);
+    file.SetLinePosition(kept.end.line + 1);
+    if (!kept.end.found) return ReadResult::Unterminated;
+    file.CopyLinesInFileForm(first, kept.end.line, lines_);
+    if (kept.unclosed < kept.end.line) file.NoteSectionNotClosed(kept.unclosed);
+    if (kept.strays.empty()) return ReadResult::Read;
+    file.NoteLineOutOfPlace(kept.strays.front());
+    std::size_t from = first;
+    for (const std::size_t stray : kept.strays) {
+        file.CopyLinesInFileForm(from, stray, pairedLines_);
+        from = stray + 1;
+    }
+    file.CopyLinesInFileForm(from, kept.end.line, pairedLines_);
+    hadStrayLines_ = true;
     return ReadResult::Read;
 }
 
 bool TStagedSection::Write(CIndexTextFile& file, std::u16string_view key) const
 {
-    return file.WriteSectionBegin(key) && file.WriteFileForm(lines_) && file.WriteSectionEnd(key);
+    const std::string& lines = hadStrayLines_ ? pairedLines_ : lines_;
+    return file.WriteSectionBegin(key) && file.WriteFileForm(lines) && file.WriteSectionEnd(key);
 }
 
 // Every CR LF in the kept lines is a line end: a line never holds a line

@@ -17,14 +17,23 @@ public:
 
     // Finds the section (CIndexTextFile::FindNestedSection) and keeps every
     // line up to its end line, comment lines included. Nested sections are
-    // passed over by their keys (CIndexTextFile::FindEndLine, leniently);
-    // when the section's end line does not follow, it is unterminated.
+    // passed over by their keys (CIndexTextFile::PairKeptSection); when the
+    // section's end line does not follow, it is unterminated. An end line
+    // that closes no section is noted on the file, kept for a reader of the
+    // lines and left out of what Write writes.
     ReadResult Read(CIndexTextFile& file, std::u16string_view key);
+    // Whether the last read left out an end line that closed no section.
+    bool HadStrayLines() const { return hadStrayLines_; }
     bool Write(CIndexTextFile& file, std::u16string_view key) const;
     bool IsEmpty() const { return lines_.empty(); }
     // The first mostLines kept lines (all by default), each followed by '\n'.
     std::u16string GetText(std::size_t mostLines = std::u16string::npos) const;
-    void Clear() { lines_.clear(); }
+    void Clear()
+    {
+        lines_.clear();
+        pairedLines_.clear();
+        hadStrayLines_ = false;
+    }
     // The kept lines as the file holds them, for a reader that parses them.
     const std::string& GetFileForm() const { return lines_; }
 
@@ -32,4 +41,8 @@ private:
     // The kept lines as the file holds them (UTF-8, each ended by CR LF):
     // one block per section, copied once on reading and once on writing.
     std::string lines_;
+    // The kept lines without the end lines that closed no section, when
+    // there were such.
+    std::string pairedLines_;
+    bool hadStrayLines_ = false;
 };

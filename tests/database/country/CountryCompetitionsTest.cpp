@@ -186,8 +186,9 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithCommentLinesKeepsItsCountryWhole
 
 // A cup whose kind has no shape and whose value lines are missing keeps its
 // lines as read: the first save writes the file that was read. A section
-// line in place of the number leaves the cup's section open to the end of
-// its run: the load reports the file damaged, and the save asks and keeps it.
+// line in place of the number opens a section the cup's end line ends: the
+// load reports the file damaged and names the cup, and the save asks and
+// keeps the file.
 TEST_F(SampleCompetitionsTest, AShapelessCupWithoutItsValueLinesKeepsItsCountryWhole)
 {
     const std::u16string path = base_.DatabasePath(u"Country14.sav");
@@ -203,7 +204,7 @@ TEST_F(SampleCompetitionsTest, AShapelessCupWithoutItsValueLinesKeepsItsCountryW
         ASSERT_TRUE(world_->LoadWorld(u"Database"));
         EXPECT_EQ(world_->GetCountry(14)->IsDamaged(), damaged) << values;
         ASSERT_TRUE(world_->SaveWorld().saved);
-        EXPECT_EQ(messages.Messages().size(), damaged ? 2u : 0u) << "the load's report and the save's question";
+        EXPECT_EQ(messages.Messages().size(), damaged ? 3u : 0u) << "the load's report, the cup named, the save's question";
         EXPECT_EQ(FirstDifference(database_testing::FileText(path), file), "") << values;
     }
 }

@@ -626,7 +626,10 @@ TEST_F(CountryFileTest, ABrokenBeginLineOfANestedSectionIsDamageAtItsLineAndShif
 // A second record of an id the file holds is kept as its lines and named.
 // One whose nested begin line is broken is kept whole all the same, as it
 // stood: the file is not damaged by it, and a save writes the record as
-// read, which reads back the same and saves the same again.
+// read, which reads back the same and saves the same again. An end line
+// that closes no section (a begin line missing, another record's end line)
+// is damage at its line; the save leaves it out, so that the file it
+// writes reads back sound.
 TEST_F(CountryFileTest, AKeptRecordWithABrokenBeginLineIsKeptAsItStood)
 {
     const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
@@ -638,21 +641,197 @@ TEST_F(CountryFileTest, AKeptRecordWithABrokenBeginLineIsKeptAsItStood)
     const std::size_t to = text.find("%INDEXEND%COMP0\r\n");
     for (const std::string key : {"TEAMS", "MATCHDAYS", "FIXTURE"}) {
         const std::string line = "%INDEX%" + key + "\r\n";
-        for (const std::string& replacement : {"%INDEX%" + key + "X\r\n", std::string(), line + line}) {
+        const std::string otherEnd = "%INDEXEND%COMP2\r\n";
+        const std::pair<std::string, std::string> forms[] = {{"%INDEX%" + key + "X\r\n", ""},
+                                                             {"", "%INDEXEND%" + key + "\r\n"},
+                                                             {line + line, ""},
+                                                             {otherEnd + line, otherEnd}};
+        for (const auto& [replacement, stray] : forms) {
             SCOPED_TRACE(replacement.empty() ? key + " missing" : replacement);
             std::string lines = text.substr(from, to - from);
             const std::string record = "%INDEX%COMP1\r\n" + lines.replace(lines.find(line), line.size(), replacement) + "%INDEXEND%COMP1\r\n";
             Restart();
             MessageCapture messages;
-            ASSERT_TRUE(ReadText(std::string(text).insert(to + 17, record), *std::make_unique<CIndexTextFile>()));
-            EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
+            const std::string changed = std::string(text).insert(to + 17, record);
+            ASSERT_TRUE(ReadText(changed, *std::make_unique<CIndexTextFile>()));
+            const std::string description = testing_support::Narrow(England().GetFileDamage().GetDescription());
+            EXPECT_EQ(England().IsDamaged(), !stray.empty()) << description;
+            if (!stray.empty()) {
+                const auto strayLine = std::count(changed.begin(), changed.begin() + static_cast<std::ptrdiff_t>(changed.find(stray, to)), '\n') + 1;
+                EXPECT_TRUE(description.starts_with("Line " + std::to_string(strayLine) + ":")) << description;
+            }
             EXPECT_EQ(messages.Messages().size(), 1u) << "the record named";
             const std::string saved = WriteEngland();
-            EXPECT_NE(saved.find(record), std::string::npos);
+            std::string written = record;
+            if (!stray.empty()) written.erase(written.find(stray), stray.size());
+            EXPECT_NE(saved.find(written), std::string::npos);
             Restart();
             ASSERT_TRUE(ReadText(saved, *std::make_unique<CIndexTextFile>()));
             EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
             EXPECT_TRUE(WriteEngland() == saved);
         }
+    }
+}
+
+// Every begin and end line of England's league record, of its first club
+// with that club's first player and staff member, and of the country's own
+// sections, broken in one way at a time: the load names the damage at the
+// broken line or in the section it belongs to (a missing end line where the
+// reading finds the section unclosed), or it read the file whole and saves
+// it as the sound one.
+enum class TBreak { Deleted, Doubled, Misspelt, MovedDown, MovedUp };
+
+std::string BreakName(const testing::TestParamInfo<TBreak>& info)
+{
+    static const char* const names[] = {"Deleted", "Doubled", "Misspelt", "MovedDown", "MovedUp"};
+    return names[static_cast<int>(info.param)];
+}
+
+class BrokenSectionLineTest : public CountryFileTest, public testing::WithParamInterface<TBreak> {};
+
+// A section line to break, with the lines (from 0) of its section's begin
+// and end lines, and of the end line of the section holding it.
+struct TSectionLine {
+    std::size_t at;
+    std::size_t begin;
+    std::size_t end;
+    std::size_t outerEnd;
+};
+
+std::vector<TSectionLine> SectionLinesToBreak(const std::vector<std::string>& lines)
+{
+    const std::vector<std::string> countryKeys = {"COUNTRY",  "COMPETITIONPART", "COMPETITION", "CLUBS",
+                                                  "REFEREES", "SPONSORS",        "STADIUMS",    "ADDMANAGER",
+                                                  "PLAYERPOOL", "COUNTRY_MIST",  "MANAGER"};
+    std::vector<std::pair<std::string, std::size_t>> open;
+    std::vector<TSectionLine> chosen;
+    const auto isOpen = [&](const char* key) {
+        return std::any_of(open.begin(), open.end(), [&](const auto& section) { return section.first == key; });
+    };
+    int players = 0;
+    int staff = 0;
+    for (std::size_t at = 0; at < lines.size(); ++at) {
+        const std::string& line = lines[at];
+        const bool begin = line.starts_with("%INDEX%");
+        if (!begin && !line.starts_with("%INDEXEND%")) continue;
+        const std::string key = line.substr(begin ? 7 : 10);
+        if (begin) open.emplace_back(key, at);
+        const bool inFirstClub = isOpen("CLUB1");
+        bool take = isOpen("COMP0") || std::find(countryKeys.begin(), countryKeys.end(), key) != countryKeys.end() ||
+                    (key == "VERSION" && open.size() <= 2);
+        if (inFirstClub) take = (!isOpen("PLAYER") || players == 0) && (!isOpen("STAFF") || staff == 0);
+        if (take) chosen.push_back({at, open.back().second, begin ? lines.size() : at, lines.size()});
+        if (begin) continue;
+        // The lines of the section learn where it ends, those of the
+        // sections it holds where their outer section ends.
+        for (TSectionLine& section : chosen) {
+            if (section.at == open.back().second) section.end = at;
+            if (section.at == at) section.begin = open.back().second;
+            if (section.begin > open.back().second && section.outerEnd == lines.size() && section.end < at) {
+                section.outerEnd = at;
+            }
+        }
+        if (inFirstClub && key == "PLAYER") ++players;
+        if (inFirstClub && key == "STAFF") ++staff;
+        open.pop_back();
+    }
+    return chosen;
+}
+
+TEST_P(BrokenSectionLineTest, IsNamedAtItsLineOrReadWhole)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin() + 3, sample.end());
+    ASSERT_TRUE(ReadText(text, *std::make_unique<CIndexTextFile>()));
+    ASSERT_FALSE(England().IsDamaged());
+    const std::string sound = WriteEngland();
+    std::vector<std::string> lines;
+    for (std::size_t from = 0; from < text.size();) {
+        const std::size_t end = text.find("\r\n", from);
+        lines.push_back(text.substr(from, end - from));
+        from = end + 2;
+    }
+    const std::vector<TSectionLine> chosen = SectionLinesToBreak(lines);
+    ASSERT_GT(chosen.size(), 70u);
+    int named = 0;
+    for (const TSectionLine& line : chosen) {
+        const std::size_t at = line.at;
+        std::vector<std::string> changed = lines;
+        // Lines from 1 in the changed file: where the broken line stands.
+        std::size_t expected = at + 1;
+        switch (GetParam()) {
+        case TBreak::Deleted: changed.erase(changed.begin() + static_cast<std::ptrdiff_t>(at)); break;
+        case TBreak::Doubled:
+            changed.insert(changed.begin() + static_cast<std::ptrdiff_t>(at), lines[at]);
+            ++expected;
+            break;
+        case TBreak::Misspelt: changed[at].pop_back(); break;
+        case TBreak::MovedDown:
+            if (at + 1 == lines.size()) continue;
+            std::swap(changed[at], changed[at + 1]);
+            ++expected;
+            break;
+        case TBreak::MovedUp:
+            if (at == 0) continue;
+            std::swap(changed[at], changed[at - 1]);
+            --expected;
+            break;
+        }
+        std::string file;
+        for (const std::string& each : changed) file += each + "\r\n";
+        SCOPED_TRACE("line " + std::to_string(at + 1) + ": " + lines[at]);
+        Restart();
+        MessageCapture messages;
+        CIndexTextFile stream;
+        ASSERT_TRUE(ReadText(file, stream));
+        if (!England().IsDamaged()) {
+            EXPECT_TRUE(WriteEngland() == sound) << "read without a word, saved otherwise";
+            continue;
+        }
+        ++named;
+        const std::string description = testing_support::Narrow(England().GetFileDamage().GetDescription());
+        const std::size_t digits = description.find_first_of("0123456789");
+        const std::size_t found = digits == std::string::npos ? 0 : std::stoul(description.substr(digits));
+        const bool atTheLine = found + 2 >= expected && found <= expected + 2;
+        const bool inTheSection = found + 2 >= line.begin + 1 && found <= line.end + 3;
+        // A missing end line shows where the reading finds the section
+        // unclosed; a value an end line moved up passed shows where the
+        // section holding it goes on reading.
+        const bool foundLater = line.end == at && found >= expected &&
+                                (GetParam() == TBreak::Deleted || (GetParam() == TBreak::MovedUp && found <= line.outerEnd + 3));
+        EXPECT_TRUE(atTheLine || inTheSection || foundLater) << description;
+    }
+    EXPECT_GT(named, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(EnglandsFile, BrokenSectionLineTest,
+                         testing::Values(TBreak::Deleted, TBreak::Doubled, TBreak::Misspelt, TBreak::MovedDown,
+                                         TBreak::MovedUp),
+                         BreakName);
+
+// A value line that begins with the markers' first unit but is no section
+// line is a value: the league's last value, a line of a section a newer
+// writer nested in a person. England is read whole.
+TEST_F(CountryFileTest, AValueLineOfAMarkersFirstUnitIsReadAsAValue)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin(), sample.end());
+    ASSERT_TRUE(ReadText(text, *std::make_unique<CIndexTextFile>()));
+    const std::string sound = WriteEngland();
+    const std::string leagueEnd = "0\r\n%INDEXEND%COMP0\r\n";
+    const std::string playerEnd = "%INDEXEND%HIST\r\n\r\n0\r\n%INDEXEND%PLAYER\r\n";
+    ASSERT_NE(text.find(leagueEnd), std::string::npos);
+    ASSERT_NE(text.find(playerEnd), std::string::npos);
+    std::string lastValue = text;
+    lastValue.replace(lastValue.find(leagueEnd), 1, "%0");
+    std::string nested = text;
+    nested.insert(nested.find(playerEnd) + playerEnd.size() - 18, "%INDEX%LATER\r\n%1\r\n%INDEXEND%LATER\r\n");
+    for (const std::string& changed : {lastValue, nested}) {
+        Restart();
+        MessageCapture messages;
+        ASSERT_TRUE(ReadText(changed, *std::make_unique<CIndexTextFile>()));
+        EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
+        EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 12);
+        EXPECT_TRUE(WriteEngland() == sound) << "the nested section a newer writer wrote is passed over";
     }
 }

@@ -80,7 +80,8 @@ TEST(StagedSection, MissingAndUnterminatedSections)
 }
 
 // The reader of the lines reads past a nested begin line that is doubled
-// or missing, so the lines run to the section's own end line through it;
+// or missing, so the lines run to the section's own end line through it,
+// which also ends a nested section left without its end line (named);
 // without that end line the section stays unterminated where it did.
 TEST(StagedSection, KeepsItsLinesWholeThroughABrokenNestedBeginLine)
 {
@@ -96,8 +97,8 @@ TEST(StagedSection, KeepsItsLinesWholeThroughABrokenNestedBeginLine)
          TStagedSection::ReadResult::Read, u"1\n%INDEXEND%T\n%INDEX%M\n2\n%INDEXEND%M\n", 7},
         {"%INDEX%CLUB1\r\n%IDNEX%T\r\n1\r\n%INDEXEND%T\r\n%INDEX%M\r\n%INDEXEND%M\r\n%INDEXEND%CLUB1\r\n",
          TStagedSection::ReadResult::Read, u"%IDNEX%T\n1\n%INDEXEND%T\n%INDEX%M\n%INDEXEND%M\n", 7},
-        {"%INDEX%CLUB1\r\n%INDEX%Z\r\n1\r\n%INDEXEND%CLUB1\r\n%INDEXEND%CLUBS\r\n", TStagedSection::ReadResult::Unterminated,
-         u"", 5},
+        {"%INDEX%CLUB1\r\n%INDEX%Z\r\n1\r\n%INDEXEND%CLUB1\r\n%INDEXEND%CLUBS\r\n", TStagedSection::ReadResult::Read,
+         u"%INDEX%Z\n1\n", 4},
         {"%INDEX%CLUB1\r\n%INDEX%T\r\n1\r\n%INDEXEND%T\r\n%INDEXEND%CLUBS\r\n%INDEXEND%X\r\n",
          TStagedSection::ReadResult::Unterminated, u"", 5},
         {"%INDEX%CLUB1\r\n1\r\n%INDEXEND%T\r\n%INDEXEND%CLUBS\r\n", TStagedSection::ReadResult::Unterminated, u"", 3},
@@ -110,4 +111,10 @@ TEST(StagedSection, KeepsItsLinesWholeThroughABrokenNestedBeginLine)
         EXPECT_EQ(section.GetText(), c.kept);
         EXPECT_EQ(file.GetLineNumber(), c.lineAfter) << "the line the stream stands on";
     }
+    CIndexTextFile file;
+    TStagedSection section;
+    Stage(cases[3].text, section, file);
+    EXPECT_EQ(file.GetBrokenSectionLine(), 2u);
+    EXPECT_EQ(file.GetBrokenSectionKey(), u"Z");
+    EXPECT_EQ(file.GetBrokenSectionKind(), CIndexTextFile::TBroken::NotClosed);
 }
