@@ -14,6 +14,7 @@
 #include "database/world/CompleteWorld.h"
 #include "database/country/Country.h"
 #include "database/world/DatabaseVersion.h"
+#include "database/world/FileDamage.h"
 #include "database/world/GameIdMaps.h"
 #include "database/person/Person.h"
 #include "database/person/PreparedPersons.h"
@@ -572,7 +573,15 @@ bool TClub::ImportClubFile(std::u16string_view path)
     imported.SetWorld(world_);
     imported.SetId(id_);
     std::vector<TPendingPerson> persons;
-    if (!CClubSection::Read(imported, file, 0, &persons)) {
+    const bool read = CClubSection::Read(imported, file, 0, &persons);
+    // A broken section line shifts what was read after it: nothing is
+    // taken, and the line is named.
+    if (read && file.GetBrokenSectionLine() != 0) {
+        TFileDamage damage;
+        damage.ReportBrokenSection(file);
+        file.SetError(damage.GetDescription().c_str());
+    }
+    if (!read || file.GetBrokenSectionLine() != 0) {
         if (file.GetError() == nullptr) {
             file.SetError(ReplaceTokens(Text(u"Database.Error.ClubSectionMissing"_tk), {{u"_SECTION", ClubKey(0)}}).c_str());
         }

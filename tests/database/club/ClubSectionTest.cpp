@@ -180,12 +180,25 @@ TEST_F(ClubSectionTest, AFailedImportChangesNothing)
     newer.replace(newer.find("537329692"), 9, "537329694");
     std::string damaged = before;
     damaged.resize(damaged.find("%INDEX%PLAYER\r\nSecond"));
+    // A person's begin line that lost its first character would shift him
+    // by a line (a player named after the line, staff read as a player).
+    const auto lostPercent = [&](const std::string& key) {
+        std::string text = before;
+        const std::string line = "\r\n%INDEX%" + key + "\r\n";
+        const std::size_t at = text.find(line);
+        const int number = 1 + static_cast<int>(std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at) + 2, '\n'));
+        return std::pair(text.erase(at + 2, 1), "Line " + std::to_string(number) + ":");
+    };
+    const auto [player, playerLine] = lostPercent("PLAYER");
+    const auto [staff, staffLine] = lostPercent("STAFF");
     const struct {
         std::string text;
-        const char* message;
+        std::string message;
     } cases[] = {{"\xEF\xBB\xBF%INDEX%CLUB1\r\n%INDEXEND%CLUB1\r\n", "CLUB0"},
                  {newer, "2007-30"},
-                 {damaged, "PLAYER"}};
+                 {damaged, "PLAYER"},
+                 {player, playerLine},
+                 {staff, staffLine}};
     for (const auto& c : cases) {
         MessageCapture messages;
         EXPECT_FALSE(Import(*club_, c.text));
