@@ -161,6 +161,15 @@ protected:
     }
     void ChoosePageTab(int tab) { SwitchTab(staff_, IDC_FRAME_PAGE_TABS, tab); }
     int Rows() const { return static_cast<int>(::SendMessageW(ListBox(), LB_GETCOUNT, 0, 0)); }
+    int RowOf(const TPerson* person) const
+    {
+        for (int row = 0; row < Rows(); ++row) {
+            if (static_cast<std::uint32_t>(::SendMessageW(ListBox(), LB_GETITEMDATA, static_cast<WPARAM>(row), 0)) ==
+                person->GetId())
+                return row;
+        }
+        return -1;
+    }
     TPerson* Shown() const
     {
         const int row = static_cast<int>(::SendMessageW(ListBox(), LB_GETCURSEL, 0, 0));
@@ -368,6 +377,33 @@ TEST_F(CountryStaffTabTest, AManagerWhoseNamesAClubCannotKeepIsMovedOnlyAfterThe
         EXPECT_EQ(country_->GetAdditionalManagers().count(manager->GetId()) == 0, yes);
         EXPECT_EQ(std::u16string(manager->GetNickname()) + manager->GetPseudonym(), yes ? u"" : u"Tove");
     }
+    SetClubChooser(nullptr);
+}
+
+// While the question about one manager is open, another one is chosen and
+// deleted: Yes moves the manager the question named.
+TEST_F(CountryStaffTabTest, YesToTheMoveQuestionMovesTheManagerItNamed)
+{
+    TClub* club = FirstClub();
+    ASSERT_NE(club, nullptr);
+    SetClubChooser([&](HWND, int) { return static_cast<std::uint32_t>(club->GetId()); });
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* asked = Shown();
+    ASSERT_NE(asked, nullptr);
+    asked->SetNickname(u"Tove");
+    ListCommand(ManagerCommand);
+    const int otherRow = RowOf(Shown());
+    ChooseRow(RowOf(asked));
+    testing_support::MessageCapture messages(AppMessage::IdYes);
+    messages.whileShown = [&] {
+        ChooseRow(otherRow);
+        ListCommand(ID_MANAGER_DELETE);
+    };
+    ListCommand(ID_MANAGER_MOVE);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(club->FindPlayer(asked->GetId()), asked);
+    EXPECT_TRUE(country_->GetAdditionalManagers().empty());
     SetClubChooser(nullptr);
 }
 
