@@ -48,7 +48,8 @@ CGlobalObjects::CGlobalObjects()
     // The country files read their competitions through the factory.
     InstallCompetitionFactory();
     // Long-running operations show their progress over whichever window
-    // owns the program's message boxes: the main window once it runs.
+    // owns the program's message boxes: the main window once it runs, or
+    // the editor open over it.
     InstallLongtimeProgressDialog([app = app_.get()] { return app->GetMessageBoxOwner(); });
     // A snapshot saves the loaded world first, behind the save's own
     // progress; without a loaded world the files are already what it holds.

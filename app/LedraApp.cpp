@@ -297,9 +297,20 @@ void CLedraApp::SetMessageBoxCaption(const char16_t* caption, HWND owner)
     owner_ = owner;
 }
 
+// A box owned by the main window while an editor is open over it would
+// leave the editor usable, and its end would enable the main window and
+// bring it to the front over the editor. The window last active over the
+// main window is the open editor, or the main window itself when none is.
+HWND CLedraApp::GetMessageBoxOwner() const
+{
+    HWND popup = owner_ != nullptr ? ::GetLastActivePopup(owner_) : nullptr;
+    if (popup != nullptr && popup != owner_ && ::IsWindowVisible(popup) && ::IsWindowEnabled(popup)) return popup;
+    return owner_;
+}
+
 int CLedraApp::ShowMessageBox(const char16_t* text, unsigned flags) const
 {
-    return win::ShowMessageBox(owner_, text, caption_.c_str(), flags);
+    return win::ShowMessageBox(GetMessageBoxOwner(), text, caption_.c_str(), flags);
 }
 
 TAdminModeFlag& GetAdminModeFlag()

@@ -56,7 +56,9 @@ public:
 
     void SetMessageBoxCaption(const char16_t* caption, HWND owner);
     const std::u16string& GetMessageBoxCaption() const { return caption_; }
-    HWND GetMessageBoxOwner() const { return owner_; }
+    // The owner of the program's boxes and dialogs: the modal window open
+    // over the stored owner, else the stored owner itself.
+    HWND GetMessageBoxOwner() const;
     int ShowMessageBox(const char16_t* text, unsigned flags) const;
 
     const CCommandLine& GetCommandLine() const { return commandLine_; }

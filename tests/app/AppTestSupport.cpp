@@ -17,6 +17,7 @@
 #include "platform/Platform.h"
 #include "resources/ResourceIds.h"
 #include "tests/ui/GuiTestSupport.h"
+#include "win/Dialog.h"
 #include "win/Registry.h"
 #include "win/SystemPaths.h"
 #include "win/WideText.h"
@@ -54,6 +55,84 @@ std::u16string TextOf(HWND window)
     wchar_t text[1024] = {};
     ::GetWindowTextW(window, text, 1024);
     return win::U(text);
+}
+
+// A shown top-level window in the main window's place: the owner of the
+// program's boxes while it lives.
+class MainWindowStandIn {
+public:
+    explicit MainWindowStandIn(CLedraApp& app)
+        : app_(app),
+          caption_(app.GetMessageBoxCaption()),
+          window_(::CreateWindowExW(0, L"STATIC", L"Main window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 1000, 740,
+                                    nullptr, nullptr, nullptr, nullptr))
+    {
+        app_.SetMessageBoxCaption(caption_.c_str(), window_);
+    }
+    ~MainWindowStandIn()
+    {
+        app_.SetMessageBoxCaption(caption_.c_str(), nullptr);
+        ::DestroyWindow(window_);
+    }
+    MainWindowStandIn(const MainWindowStandIn&) = delete;
+    MainWindowStandIn& operator=(const MainWindowStandIn&) = delete;
+    HWND Handle() const { return window_; }
+
+private:
+    CLedraApp& app_;
+    std::u16string caption_;
+    HWND window_;
+};
+
+// A question asked from a modal editor, driven one look per tick: the
+// editor shown, the question open, the question answered.
+class QuestionInEditor {
+public:
+    QuestionInEditor(HWND mainWindow, const win::CDialog& editor, const std::function<void()>& ask, int answer)
+        : main_(mainWindow), editor_(editor), ask_(ask), answer_(answer)
+    {
+    }
+    bool Step();
+    bool IsClosed() const { return stage_ == Stage::Closed; }
+
+private:
+    enum class Stage { Opening, Asked, Answered, Closed };
+
+    void ExpectEditorInFront(HWND editor) const;
+
+    HWND main_;
+    const win::CDialog& editor_;
+    const std::function<void()>& ask_;
+    int answer_;
+    Stage stage_ = Stage::Opening;
+};
+
+bool QuestionInEditor::Step()
+{
+    HWND editor = editor_.Handle();
+    if (editor == nullptr || !::IsWindowVisible(editor)) return false;
+    HWND box = FindDialogWith(MessageBoxTextId);
+    if (stage_ == Stage::Opening) {
+        ask_();
+        stage_ = Stage::Asked;
+    } else if (stage_ == Stage::Asked && box != nullptr) {
+        EXPECT_FALSE(::IsWindowEnabled(editor)) << "the editor takes input while its question is open";
+        AnswerBox(box, answer_);
+        stage_ = Stage::Answered;
+    } else if (stage_ == Stage::Answered && box == nullptr) {
+        ExpectEditorInFront(editor);
+        ::SendMessageW(editor, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+        stage_ = Stage::Closed;
+    }
+    return stage_ == Stage::Closed;
+}
+
+void QuestionInEditor::ExpectEditorInFront(HWND editor) const
+{
+    EXPECT_FALSE(::IsWindowEnabled(main_)) << "the main window takes input beside the open editor";
+    EXPECT_TRUE(::IsWindowEnabled(editor));
+    EXPECT_EQ(::GetActiveWindow(), editor);
+    EXPECT_EQ(::GetForegroundWindow(), editor);
 }
 
 }  // namespace
@@ -163,6 +242,16 @@ void AnswerBox(HWND box, int wanted)
         ::SendMessageW(button, BM_CLICK, 0, 0);
         return;
     }
+}
+
+void ExpectQuestionOwnedByEditor(CLedraApp& app, win::CDialog& editor, const std::function<void()>& ask, int answer)
+{
+    MainWindowStandIn mainWindow(app);
+    QuestionInEditor question(mainWindow.Handle(), editor, ask, answer);
+    gui_test::ModalDriver driver([&question] { return question.Step(); });
+    editor.DoModal(mainWindow.Handle());
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_TRUE(question.IsClosed()) << "the question was not asked, or not answered";
 }
 
 bool Responder::Step()

@@ -13,6 +13,9 @@
 
 class CLedraApp;
 class TCompleteWorld;
+namespace win {
+class CDialog;
+}
 
 namespace app_test {
 
@@ -87,5 +90,14 @@ HWND FindDialogWith(int controlId, DWORD processId = 0);
 // The answer button of a message box, clicked: the wanted one when the
 // box has it, else its only one.
 void AnswerBox(HWND box, int wanted);
+
+// Runs the editor modally over a window in the main window's place, which
+// owns the program's boxes meanwhile as the main window does. ask runs once
+// the editor is shown and posts the command that asks the program's
+// question; the question is answered with answer, then the editor closed
+// with OK. Expects the editor disabled while the question is open and,
+// once it is answered, the main window still disabled and the editor
+// enabled, active and in the foreground.
+void ExpectQuestionOwnedByEditor(CLedraApp& app, win::CDialog& editor, const std::function<void()>& ask, int answer);
 
 }  // namespace app_test

@@ -94,6 +94,7 @@ int MessageCapture::Record(const char16_t* text, unsigned flags, void* context)
     auto* self = static_cast<MessageCapture*>(context);
     self->messages_.emplace_back(text ? text : u"");
     self->flags_.push_back(flags);
+    if (self->whileShown) self->whileShown();
     return self->answer_;
 }
 

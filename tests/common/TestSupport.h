@@ -3,6 +3,7 @@
 // file bytes and the recorder of application messages.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +71,8 @@ public:
     const std::vector<std::u16string>& Messages() const { return messages_; }
     const std::vector<unsigned>& Flags() const { return flags_; }
     void Clear();
+    // Runs while each message is shown, before its answer is given.
+    std::function<void()> whileShown;
 
 private:
     static int Record(const char16_t* text, unsigned flags, void* context);

@@ -66,8 +66,11 @@ void CDlgLandManagerList::MoveToClub()
     const std::uint32_t chosen = ChooseClubForMove(Handle(), countryId_);
     if (chosen == 0) return;
     RequestStore();
+    // While the question is open the list may choose another person or lose
+    // this one: the answer is about the person it names.
+    const std::uint32_t asked = person_->GetId();
     if (AdditionalManagers::MoveDropsNames(*person_) && !ConfirmNamesDropped()) return;
-    if (AdditionalManagers(*World(), *country_).MoveToClub(person_->GetId(), chosen) == AdditionalManagers::MoveResult::Moved) {
+    if (AdditionalManagers(*World(), *country_).MoveToClub(asked, chosen) == AdditionalManagers::MoveResult::Moved) {
         FillList();
     }
 }

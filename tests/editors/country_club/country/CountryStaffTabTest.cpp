@@ -116,15 +116,29 @@ protected:
         ADD_FAILURE() << "every sample country has additional managers";
         return Country(21);
     }
+    // The first club of the sample, where a moved manager goes.
+    TClub* FirstClub()
+    {
+        for (int id = 1; id <= 206; ++id) {
+            if (Country(id).GetClubCountWithoutNationalTeam() > 0) return Country(id).GetClubByIndex(0);
+        }
+        ADD_FAILURE() << "the sample has no club";
+        return nullptr;
+    }
     void Open(TCountry& country)
     {
-        country_ = &country;
         frame_ = std::make_unique<CDlgLandParent>(&country, nullptr);
         ASSERT_TRUE(frame_->Create(nullptr));
-        const int tab = TabWithCode(*frame_, CDlgLandParent::Manager);
+        ShowStaffTab(*frame_, country);
+    }
+    // Switches the frame to its staff tab and finds the tab's pages.
+    void ShowStaffTab(CDlgLandParent& frame, TCountry& country)
+    {
+        country_ = &country;
+        const int tab = TabWithCode(frame, CDlgLandParent::Manager);
         ASSERT_GE(tab, 0);
-        SwitchTab(frame_->Handle(), IDC_COUNTRY_TABS, tab);
-        staff_ = ShownPage(frame_->Handle());
+        SwitchTab(frame.Handle(), IDC_COUNTRY_TABS, tab);
+        staff_ = ShownPage(frame.Handle());
         ASSERT_NE(staff_, nullptr);
         list_ = PageWith(staff_, IDC_FRAME_LIST_TABS, IDC_MANAGER_LIST);
         common_ = PageWith(staff_, IDC_FRAME_PAGE_TABS, IDC_COMMON_FIRST_NAME);
@@ -147,6 +161,15 @@ protected:
     }
     void ChoosePageTab(int tab) { SwitchTab(staff_, IDC_FRAME_PAGE_TABS, tab); }
     int Rows() const { return static_cast<int>(::SendMessageW(ListBox(), LB_GETCOUNT, 0, 0)); }
+    int RowOf(const TPerson* person) const
+    {
+        for (int row = 0; row < Rows(); ++row) {
+            if (static_cast<std::uint32_t>(::SendMessageW(ListBox(), LB_GETITEMDATA, static_cast<WPARAM>(row), 0)) ==
+                person->GetId())
+                return row;
+        }
+        return -1;
+    }
     TPerson* Shown() const
     {
         const int row = static_cast<int>(::SendMessageW(ListBox(), LB_GETCURSEL, 0, 0));
@@ -303,10 +326,7 @@ TEST_F(CountryStaffTabTest, DeletingAManagerLeavesNoPagePointingAtHim)
 TEST_F(CountryStaffTabTest, AManagerMovedThroughThePickerJoinsTheClub)
 {
     TCountry& country = EmptyCountry();
-    TClub* club = nullptr;
-    for (int id = 1; id <= 206 && club == nullptr; ++id) {
-        if (Country(id).GetClubCountWithoutNationalTeam() > 0) club = Country(id).GetClubByIndex(0);
-    }
+    TClub* club = FirstClub();
     ASSERT_NE(club, nullptr);
     std::uint32_t answer = 0;
     int asked = 0;
@@ -335,9 +355,7 @@ TEST_F(CountryStaffTabTest, AManagerMovedThroughThePickerJoinsTheClub)
 // then loses them; No keeps him and every name on the country's list.
 TEST_F(CountryStaffTabTest, AManagerWhoseNamesAClubCannotKeepIsMovedOnlyAfterTheUserAgrees)
 {
-    TClub* club = nullptr;
-    for (int id = 1; id <= 206 && club == nullptr; ++id)
-        if (Country(id).GetClubCountWithoutNationalTeam() > 0) club = Country(id).GetClubByIndex(0);
+    TClub* club = FirstClub();
     ASSERT_NE(club, nullptr);
     SetClubChooser([&](HWND, int) { return static_cast<std::uint32_t>(club->GetId()); });
     Open(EmptyCountry());
@@ -359,6 +377,53 @@ TEST_F(CountryStaffTabTest, AManagerWhoseNamesAClubCannotKeepIsMovedOnlyAfterThe
         EXPECT_EQ(country_->GetAdditionalManagers().count(manager->GetId()) == 0, yes);
         EXPECT_EQ(std::u16string(manager->GetNickname()) + manager->GetPseudonym(), yes ? u"" : u"Tove");
     }
+    SetClubChooser(nullptr);
+}
+
+// While the question about one manager is open, another one is chosen and
+// deleted: Yes moves the manager the question named.
+TEST_F(CountryStaffTabTest, YesToTheMoveQuestionMovesTheManagerItNamed)
+{
+    TClub* club = FirstClub();
+    ASSERT_NE(club, nullptr);
+    SetClubChooser([&](HWND, int) { return static_cast<std::uint32_t>(club->GetId()); });
+    Open(EmptyCountry());
+    ListCommand(ManagerCommand);
+    TPerson* asked = Shown();
+    ASSERT_NE(asked, nullptr);
+    asked->SetNickname(u"Tove");
+    ListCommand(ManagerCommand);
+    const int otherRow = RowOf(Shown());
+    ChooseRow(RowOf(asked));
+    testing_support::MessageCapture messages(AppMessage::IdYes);
+    messages.whileShown = [&] {
+        ChooseRow(otherRow);
+        ListCommand(ID_MANAGER_DELETE);
+    };
+    ListCommand(ID_MANAGER_MOVE);
+    ASSERT_EQ(messages.Messages().size(), 1u);
+    EXPECT_EQ(club->FindPlayer(asked->GetId()), asked);
+    EXPECT_TRUE(country_->GetAdditionalManagers().empty());
+    SetClubChooser(nullptr);
+}
+
+// The question before a move belongs to the modal country editor: the editor
+// takes no input while it is open and is the window in front afterwards.
+TEST_F(CountryStaffTabTest, TheMoveQuestionIsOwnedByTheEditor)
+{
+    TClub* club = FirstClub();
+    ASSERT_NE(club, nullptr);
+    SetClubChooser([&](HWND, int) { return static_cast<std::uint32_t>(club->GetId()); });
+    TCountry& country = EmptyCountry();
+    CDlgLandParent frame(&country, nullptr);
+    app_test::ExpectQuestionOwnedByEditor(globals_->App(), frame, [&] {
+        ShowStaffTab(frame, country);
+        ListCommand(ManagerCommand);
+        TPerson* manager = Shown();
+        ASSERT_NE(manager, nullptr);
+        manager->SetNickname(u"Tove");
+        ::PostMessageW(list_, WM_COMMAND, ID_MANAGER_MOVE, 0);
+    }, IDYES);
     SetClubChooser(nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/editors/player_staff/SquadWindowFixture.h"
+#include "app/GlobalObjects.h"
 #include "app/MainWindowLaunchers.h"
 #include "core/AppMessage.h"
 #include "editors/player_staff/PlayerStaffLaunchers.h"
@@ -12,6 +13,7 @@
 #include "editors/player_staff/model/search/PlayerSearch.h"
 #include "editors/player_staff/model/lists/FreeAgentsList.h"
 #include "resources/ClubEditorIds.h"
+#include "tests/app/AppTestSupport.h"
 #include "tests/common/TestSupport.h"
 
 namespace {
@@ -100,6 +102,20 @@ TEST_F(SquadMenuCommandsTest, DeletingAPlayerAsksAndMakesHimAPlayerWithoutClub)
         EXPECT_EQ(IsFreeAgent(leaving), deleted);
         EXPECT_EQ(club_->FindPlayer(leaving->GetId()) != nullptr, !deleted);
     }
+}
+
+// The question belongs to the modal squad window: the window takes no input
+// while it is open and is the window in front afterwards.
+TEST_F(SquadMenuCommandsTest, TheQuestionBeforeAPlayerLeavesIsOwnedByTheSquadWindow)
+{
+    CGlobalObjects globals;
+    CDlgPlayerlistClub window(CDlgPlayerlistClub::ClubSquad);
+    window.SetClub(club_);
+    window.SetProblemBox([](HWND, const std::u16string&) { return INT_PTR{2}; });
+    app_test::ExpectQuestionOwnedByEditor(globals.App(), window, [&] {
+        Select(window, 0, 0);
+        PostCommand(window, 0, ID_LIST_DELETE_PLAYER);
+    }, IDYES);
 }
 
 TEST_F(SquadMenuCommandsTest, DeletingTheFirstTeamKeepsStaffAndYouthInTheSquad)
