@@ -40,7 +40,8 @@ fi
     # =restarts ends it at once after starting it again, as a snapshot
     # restore does, and the new one, which Wine names by its Windows path,
     # runs two seconds. As Wine's, the editor goes on after a Ctrl-C.
-    # STUB_STEP=editor: the step is the editor's run.
+    # STUB_STEP=editor: the step is the editor's run, or the run of the one
+    # started again.
     "wine": """case "$1" in
   TrellanEditor.exe)
     echo "$DISPLAY" >"$log/editor-display"
@@ -64,7 +65,11 @@ fi
     exec sleep 10 ;;
 esac
 """,
-    "restarted-editor": 'remember\nsleep 2\n: >"$log/restarted-editor-ended"\n',
+    "restarted-editor": """remember
+[ "${STUB_STEP:-}" = editor ] && : >"$log/step-running"
+sleep 2
+: >"$log/restarted-editor-ended"
+""",
     # STUB_STEP=prefix: a prefix's creation that, as Wine's, goes on after
     # a Ctrl-C.
     "wineboot": """if [ "${STUB_STEP:-}" = prefix ]; then
@@ -116,11 +121,11 @@ class RunTest(StubbedTest):
                               stderr=subprocess.STDOUT, text=True, timeout=60)
         return done, time.monotonic() - started
 
-    def stop_during(self, step, stop, **extra):
+    def stop_during(self, step, stop, editor="runs", **extra):
         """Starts the script as from a terminal of its own, calls stop with
         it once the step runs, and returns its exit code and the seconds it
         took to end after."""
-        run = subprocess.Popen([SCRIPT], env=self.environment("runs", STUB_STEP=step, **extra),
+        run = subprocess.Popen([SCRIPT], env=self.environment(editor, STUB_STEP=step, **extra),
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         try:
             deadline = time.monotonic() + 30
@@ -190,8 +195,15 @@ class RunTest(StubbedTest):
         notepad = subprocess.Popen(["sleep", "300"])
         self.addCleanup(notepad.wait)
         self.addCleanup(notepad.kill)
+        # Editors of another run and of the user's own, with the same name.
+        editors = [subprocess.Popen(["C:\\Trellan\\TrellanEditor.exe", "300"], executable="sleep", env=env)
+                   for env in (dict(os.environ, TR_RUN_TAG="1 2"),
+                               {name: value for name, value in os.environ.items() if name != "TR_RUN_TAG"})]
+        for editor in editors:
+            self.addCleanup(editor.wait)
+            self.addCleanup(editor.kill)
         with open(os.path.join(prefix, "programs"), "w") as f:
-            f.write("%d\n" % notepad.pid)
+            f.writelines("%d\n" % program.pid for program in [notepad] + editors)
 
         def empty_database():
             os.makedirs(os.path.join(self.build, "run", "Database"))
@@ -209,6 +221,7 @@ class RunTest(StubbedTest):
                 self.build = os.path.join(self.scratch, name, "build")
                 self.assertEqual(end(), code)
                 self.assertTrue(is_running(notepad.pid), "the user's program was ended")
+                self.assertTrue(all(is_running(editor.pid) for editor in editors), "an editor not of this run was ended")
                 self.assertEqual(still_running(self.log), [])
                 self.assertEqual(calls(self.log, "wineboot"), [])
                 self.assertFalse(any(call.startswith("reg ") for call in calls(self.log, "wine")))
@@ -217,17 +230,23 @@ class RunTest(StubbedTest):
                     os.remove(os.path.join(self.log, "step-running"))
 
     def test_with_a_display_a_stop_ends_the_editor_and_the_script(self):
-        for stop, code in ((signal.SIGTERM, 143), (signal.SIGINT, 130)):
-            with self.subTest(stop=stop.name):
+        # The last stops the script while the editor started again runs, in a
+        # prefix of the user's own, where no wineserver -k ends it.
+        for editor, stop, code in (("runs", signal.SIGTERM, 143), ("runs", signal.SIGHUP, 129),
+                                   ("runs", signal.SIGINT, 130), ("restarts", signal.SIGTERM, 143)):
+            with self.subTest(editor=editor, stop=stop.name):
                 os.makedirs(self.log, exist_ok=True)
                 # Ctrl-C reaches the terminal's whole group, a signal the script.
                 send = (lambda run: os.killpg(run.pid, stop)) if stop == signal.SIGINT else (
                     lambda run: os.kill(run.pid, stop))
-                exit_code, seconds = self.stop_during("editor", send, DISPLAY=":7")
+                prefix = {"WINEPREFIX": self.scratch} if editor == "restarts" else {}
+                exit_code, seconds = self.stop_during("editor", send, editor, DISPLAY=":7", **prefix)
+                os.remove(os.path.join(self.log, "step-running"))
                 self.assertEqual(exit_code, code)
                 self.assertLess(seconds, 8)
                 self.assertEqual(still_running(self.log), [])
-                os.remove(os.path.join(self.log, "step-running"))
+                self.assertFalse(os.path.exists(os.path.join(self.log, "restarted-editor-ended")),
+                                 "the editor started again outlived the script")
 
     def test_a_stop_during_the_build_ends_the_build_with_its_compilers(self):
         for stop, code in ((signal.SIGTERM, 143), (signal.SIGINT, 130)):
