@@ -6,6 +6,8 @@
 #include <charconv>
 #include <cstring>
 #include <string_view>
+#include <set>
+#include <unordered_map>
 #include <unordered_set>
 
 #include <emmintrin.h>
@@ -617,69 +619,55 @@ namespace {
 
 // The sections open while lines kept whole are paired, with the keys
 // closed so far: a key still open that was closed was opened twice, its
-// begin line doubled. Each section counts the sections at or above it
-// whose key was never closed, so that whether all from one on were
-// doubled is known at once; a key closed later marks its open sections
-// doubled as it goes.
+// begin line doubled. Each step costs no more than a look-up: the open
+// sections are indexed by key, and those not doubled by their place.
 class COpenSections {
 public:
     bool Empty() const { return open_.empty(); }
     std::size_t Size() const { return open_.size(); }
-    // The begin line of the first open section whose key was never closed.
-    std::size_t FirstUndoubled() const
-    {
-        for (const TOpen& section : open_) {
-            if (!section.doubled) return section.line;
-        }
-        return 0;
-    }
-    std::u16string_view Top() const { return open_.back().key; }
     void Push(std::u16string_view key, std::size_t line)
     {
-        const bool doubled = closed_.contains(key);
-        open_.push_back({key, line, Undoubled() + (doubled ? 0 : 1), doubled});
+        const std::size_t at = open_.size();
+        open_.push_back({key, line});
+        byKey_[key].push_back(at);
+        if (!closed_.contains(key)) undoubled_.insert(at);
     }
-    // Closes the section at at with those above it, noting its key closed.
-    void CloseFrom(std::size_t at)
-    {
-        Close(open_[at].key);
-        open_.resize(at);
-    }
-    void PopInnermost() { open_.pop_back(); }
     // The deepest open section of key, or Size().
     std::size_t Find(std::u16string_view key) const
     {
-        for (std::size_t i = open_.size(); i-- > 0;) {
-            if (open_[i].key == key) return i;
-        }
-        return open_.size();
+        const auto found = byKey_.find(key);
+        return found == byKey_.end() || found->second.empty() ? open_.size() : found->second.back();
     }
-    bool AllDoubledFrom(std::size_t at) const { return Undoubled() == (at == 0 ? 0 : open_[at - 1].undoubled); }
+    bool AllDoubledFrom(std::size_t at) const { return undoubled_.lower_bound(at) == undoubled_.end(); }
+    // The begin line of the first open section whose key was never closed.
+    std::size_t FirstUndoubled() const { return undoubled_.empty() ? 0 : open_[*undoubled_.begin()].line; }
+    // Closes the section at at with those above it, noting its key closed.
+    void CloseFrom(std::size_t at)
+    {
+        if (closed_.insert(open_[at].key).second) {
+            for (const std::size_t opened : byKey_[open_[at].key]) undoubled_.erase(opened);
+        }
+        Truncate(at);
+    }
+    void PopInnermost() { Truncate(open_.size() - 1); }
 
 private:
     struct TOpen {
         std::u16string_view key;
         std::size_t line;
-        std::size_t undoubled;
-        bool doubled;
     };
-    std::size_t Undoubled() const { return open_.empty() ? 0 : open_.back().undoubled; }
-    void Close(std::u16string_view key)
+    void Truncate(std::size_t size)
     {
-        if (!closed_.insert(key).second) return;
-        // The sections of key still open were opened twice; the counts
-        // from the first of them on drop by those at or below each.
-        std::size_t dropped = 0;
-        for (TOpen& section : open_) {
-            if (!section.doubled && section.key == key) {
-                section.doubled = true;
-                ++dropped;
-            }
-            section.undoubled -= dropped;
+        while (open_.size() > size) {
+            byKey_[open_.back().key].pop_back();
+            undoubled_.erase(open_.size() - 1);
+            open_.pop_back();
         }
     }
 
     std::vector<TOpen> open_;
+    std::unordered_map<std::u16string_view, std::vector<std::size_t>> byKey_;
+    std::set<std::size_t> undoubled_;
     std::unordered_set<std::u16string_view> closed_;
 };
 

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <chrono>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -834,4 +835,32 @@ TEST_F(CountryFileTest, AValueLineOfAMarkersFirstUnitIsReadAsAValue)
         EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 12);
         EXPECT_TRUE(WriteEngland() == sound) << "the nested section a newer writer wrote is passed over";
     }
+}
+
+// Lines kept whole are paired in one pass: a league record of thousands of
+// doubled begin lines, each closed once, then begin lines closed by the end
+// line of the first of them, loads about as fast as a sound file of its
+// size, and is named.
+TEST_F(CountryFileTest, DoubledBeginLinesByTheThousandLoadInOnePass)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin(), sample.end());
+    const std::string fixtureEnd = "%INDEXEND%FIXTURE\r\n";
+    std::string lines;
+    const auto key = [](int n) { return "S" + std::string(10 - std::to_string(n).size(), '0') + std::to_string(n); };
+    for (int n = 0; n < 1500; ++n) lines += "%INDEX%" + key(n) + "\r\n%INDEX%" + key(n) + "\r\n%INDEXEND%" + key(n) + "\r\n";
+    for (int n = 0; n < 1000; ++n) lines += "%INDEX%Y\r\n%INDEXEND%" + key(0) + "\r\n";
+    const std::string damaged = std::string(text).insert(text.find(fixtureEnd) + fixtureEnd.size(), lines);
+    const auto secondsToLoad = [&](const std::string& file) {
+        Restart();
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_TRUE(ReadText(file, *std::make_unique<CIndexTextFile>()));
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    const double sound = secondsToLoad(text);
+    const double broken = secondsToLoad(damaged);
+    EXPECT_TRUE(England().IsDamaged());
+    EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 12);
+    const double sizes = static_cast<double>(damaged.size()) / static_cast<double>(text.size());
+    EXPECT_LT(broken, 4 * sizes * sound) << sound << " s for the sound file";
 }
