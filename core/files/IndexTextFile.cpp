@@ -598,6 +598,9 @@ bool CIndexTextFile::HoldsItsOwnKey(std::size_t inner, std::u16string_view key) 
     return innerEnd.found && FindEndLine(innerEnd.line + 1, key).found;
 }
 
+// A begin line of key among the section's own lines opens a section after
+// it, not in it: the search ends there, so that a run of sections of one
+// key is never searched again for each of them.
 CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u16string_view key) const
 {
     std::vector<std::u16string_view> open;
@@ -605,6 +608,7 @@ CIndexTextFile::TSectionEnd CIndexTextFile::FindEndLine(std::size_t from, std::u
         if (text_[lineStarts_[line]] != u'%') continue;
         const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.starts_with(SectionBeginPrefix)) {
+            if (open.empty() && text.substr(SectionBeginPrefix.size()) == key) return {false, line};
             open.push_back(text.substr(SectionBeginPrefix.size()));
         } else if (text.starts_with(SectionEndPrefix)) {
             const std::u16string_view ended = text.substr(SectionEndPrefix.size());

@@ -152,7 +152,8 @@ public:
     // Where the section key whose lines start at from ends: the line of its
     // end line, nested sections passed over by their keys, which must pair
     // up. Not found: line is the first end line that could not be
-    // followed, or the line count.
+    // followed, a begin line of key outside the nested sections, or the
+    // line count.
     struct TSectionEnd {
         bool found;
         std::size_t line;
