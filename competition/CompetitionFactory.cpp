@@ -167,12 +167,12 @@ void ReadCompetitions(CIndexTextFile& file, std::u16string_view prefix, SeasonDa
             problems.push_back(key);
             return;
         }
-        // Outside a country file a broken nested section, or an end line
-        // that closed none, has no file damage to name it: the record is
-        // named.
+        // Outside a country file a broken nested section, an end line that
+        // closed none or a section left open has no file damage to name it:
+        // the record is named.
         const TRecordRead read = ReadStagedRecord(section, prefix, key, dayCodes, ownerId, registry, problems);
         const bool named = !problems.empty() && problems.back() == read.name;
-        if ((read.brokenLine != 0 || section.HadStrayLines()) && !named) problems.push_back(read.name);
+        if ((read.brokenLine != 0 || section.IsRepaired()) && !named) problems.push_back(read.name);
     }
 }
 

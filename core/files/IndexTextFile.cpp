@@ -643,8 +643,13 @@ public:
         return found == byKey_.end() || found->second.empty() ? open_.size() : found->second.back();
     }
     bool AllDoubledFrom(std::size_t at) const { return undoubled_.lower_bound(at) == undoubled_.end(); }
-    // The begin line of the first open section whose key was never closed.
-    std::size_t FirstUndoubled() const { return undoubled_.empty() ? 0 : open_[*undoubled_.begin()].line; }
+    // The begin lines of the open sections whose keys were never closed.
+    std::vector<std::size_t> UndoubledLines() const
+    {
+        std::vector<std::size_t> lines;
+        for (const std::size_t at : undoubled_) lines.push_back(open_[at].line);
+        return lines;
+    }
     // Closes the section at at with those above it, noting its key closed.
     void CloseFrom(std::size_t at)
     {
@@ -679,7 +684,7 @@ private:
 
 CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, std::u16string_view key) const
 {
-    TKeptSection kept{{false, lineCount_}, {}, lineCount_};
+    TKeptSection kept{{false, lineCount_}, {}, {}};
     COpenSections open;
     // Lines of a marker's first unit that are no section lines, with the
     // depth they stand at: misspelt begin lines, if an end line needs one.
@@ -701,8 +706,8 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
             open.CloseFrom(opened);
         } else if (ended == key) {
             // Sections left open that no doubled begin line explains lack
-            // their end lines: the first of them is named.
-            if (!open.AllDoubledFrom(0)) kept.unclosed = open.FirstUndoubled();
+            // their end lines.
+            kept.unclosed = open.UndoubledLines();
             kept.end = {true, line};
             return kept;
         } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {

@@ -167,12 +167,12 @@ public:
     // section open (as a count of the depth would); with none open it
     // closes nothing and is one of strays, which the section is read past.
     // The section's own end line ends it also where sections are left open
-    // that lack their end lines: unclosed is the begin line of the first,
-    // else the line count.
+    // that lack their end lines: unclosed holds their begin lines, outermost
+    // first.
     struct TKeptSection {
         TSectionEnd end;
         std::vector<std::size_t> strays;
-        std::size_t unclosed;
+        std::vector<std::size_t> unclosed;
     };
     TKeptSection PairKeptSection(std::size_t from, std::u16string_view key) const;
     bool WriteSectionBegin(std::u16string_view key);

@@ -6,37 +6,45 @@
 // The record's reader reads past a broken begin line of a section nested
 // in it, so the lines are kept whole through one: the section runs to its
 // own end line, which a nested section left open does not hide. An end
-// line that closes no section is out of place and noted on the file; it
-// stays for the record's reader (the end line of a section whose begin
-// line is missing) and is left out when the lines are written as they
-// stood, so that they pair up when read again.
+// line that closes no section, and a section left open at the end, are
+// damage noted on the file. The lines stay as read for the record's reader
+// (the end line of a section whose begin line is missing); written as they
+// stood, they leave such an end line out and close the sections left open,
+// so that they pair up when read again.
 TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16string_view key)
 {
-    lines_.clear();
-    pairedLines_.clear();
-    hadStrayLines_ = false;
+    Clear();
     if (!file.FindNestedSection(key)) return ReadResult::Missing;
     const std::size_t first = file.GetLinePosition();
     const CIndexTextFile::TKeptSection kept = file.PairKeptSection(first, key);
     file.SetLinePosition(kept.end.line + 1);
     if (!kept.end.found) return ReadResult::Unterminated;
     file.CopyLinesInFileForm(first, kept.end.line, lines_);
-    if (kept.unclosed < kept.end.line) file.NoteSectionNotClosed(kept.unclosed);
-    if (kept.strays.empty()) return ReadResult::Read;
-    file.NoteLineOutOfPlace(kept.strays.front());
+    if (kept.strays.empty() && kept.unclosed.empty()) return ReadResult::Read;
+    const bool strayFirst = kept.unclosed.empty() || (!kept.strays.empty() && kept.strays.front() < kept.unclosed.front());
+    if (strayFirst) {
+        file.NoteLineOutOfPlace(kept.strays.front());
+    } else {
+        file.NoteSectionNotClosed(kept.unclosed.front());
+    }
     std::size_t from = first;
     for (const std::size_t stray : kept.strays) {
         file.CopyLinesInFileForm(from, stray, pairedLines_);
         from = stray + 1;
     }
     file.CopyLinesInFileForm(from, kept.end.line, pairedLines_);
-    hadStrayLines_ = true;
+    for (auto open = kept.unclosed.rbegin(); open != kept.unclosed.rend(); ++open) {
+        std::string beginLine;
+        file.CopyLinesInFileForm(*open, *open + 1, beginLine);
+        pairedLines_ += "%INDEXEND%" + beginLine.substr(CIndexTextFile::SectionBeginPrefix.size());
+    }
+    repaired_ = true;
     return ReadResult::Read;
 }
 
 bool TStagedSection::Write(CIndexTextFile& file, std::u16string_view key) const
 {
-    const std::string& lines = hadStrayLines_ ? pairedLines_ : lines_;
+    const std::string& lines = repaired_ ? pairedLines_ : lines_;
     return file.WriteSectionBegin(key) && file.WriteFileForm(lines) && file.WriteSectionEnd(key);
 }
 

@@ -19,11 +19,12 @@ public:
     // line up to its end line, comment lines included. Nested sections are
     // passed over by their keys (CIndexTextFile::PairKeptSection); when the
     // section's end line does not follow, it is unterminated. An end line
-    // that closes no section is noted on the file, kept for a reader of the
-    // lines and left out of what Write writes.
+    // that closes no section, or a section left open, is noted on the file;
+    // the lines are kept as read for a reader of them, and Write writes
+    // them so that they pair up.
     ReadResult Read(CIndexTextFile& file, std::u16string_view key);
-    // Whether the last read left out an end line that closed no section.
-    bool HadStrayLines() const { return hadStrayLines_; }
+    // Whether Write writes other lines than those read, that pair up.
+    bool IsRepaired() const { return repaired_; }
     bool Write(CIndexTextFile& file, std::u16string_view key) const;
     bool IsEmpty() const { return lines_.empty(); }
     // The first mostLines kept lines (all by default), each followed by '\n'.
@@ -32,7 +33,7 @@ public:
     {
         lines_.clear();
         pairedLines_.clear();
-        hadStrayLines_ = false;
+        repaired_ = false;
     }
     // The kept lines as the file holds them, for a reader that parses them.
     const std::string& GetFileForm() const { return lines_; }
@@ -41,8 +42,8 @@ private:
     // The kept lines as the file holds them (UTF-8, each ended by CR LF):
     // one block per section, copied once on reading and once on writing.
     std::string lines_;
-    // The kept lines without the end lines that closed no section, when
-    // there were such.
+    // The kept lines without the end lines that closed no section and with
+    // those of the sections left open, when there were such.
     std::string pairedLines_;
-    bool hadStrayLines_ = false;
+    bool repaired_ = false;
 };
