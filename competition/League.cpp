@@ -243,10 +243,6 @@ void CDBLeague::ReadFixtures(CIndexTextFile& file)
                                static_cast<std::uint8_t>(away.first));
         }
     }
-    // Rows of a league read as it stands cut short by a section line: that
-    // line is out of place (the section's end line moved up), and the rows
-    // are made anew.
-    if (!repaired_ && row > 0 && row < rows) file.NoteLineOutOfPlace(file.GetLinePosition());
     if (row < rows) FillFromCreator();
     file.FindSectionEnd(u"FIXTURE");
 }

@@ -500,13 +500,10 @@ void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::
 
 // A section line found behind value lines that no read took stands out of
 // place (a value of the section before it, or of its own, on the wrong side
-// of it): it is noted. So is the place of the sought end line when a begin
-// line of its key comes first: the end line of the section read is missing
-// there, and the seek ends another one of that key.
+// of it): it is noted.
 bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin)
 {
     if (mode_ != Mode::Reading || key.empty()) return false;
-    const std::size_t start = next_;
     // Only lines that begin with '%' matter, and those are never comments,
     // so the search looks at first units alone.
     bool passedValues = false;
@@ -523,9 +520,6 @@ bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view 
         }
         const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.starts_with(SectionEndPrefix) || (stopAtBegin && text.starts_with(SectionBeginPrefix))) break;
-        if (!stopAtBegin && IsMarker(line, SectionBeginPrefix, key)) {
-            NoteBrokenSection(SkipComments(start), key, TBroken::NotClosed);
-        }
     }
     return false;
 }
@@ -749,11 +743,6 @@ void CIndexTextFile::NoteSectionNotClosed(std::size_t position)
     }
 }
 
-bool CIndexTextFile::NoteSectionEndMissing(std::u16string_view key)
-{
-    if (mode_ == Mode::Reading && !key.empty()) NoteBrokenSection(SkipComments(next_), key, TBroken::NotClosed);
-    return false;
-}
 
 void CIndexTextFile::SetError(const char16_t* text, const char16_t* const* tokens, const char16_t* const* values)
 {

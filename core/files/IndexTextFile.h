@@ -112,12 +112,9 @@ public:
     }
     // Moves over the rest of a section, nested sections' begin lines
     // included, but stops at another key's end line.
-    // Where the end line is not found (another key's end line or a begin
-    // line of key comes first), its place is noted as FindNestedSection
-    // notes a broken begin line.
     bool FindSectionEnd(std::u16string_view key)
     {
-        return StepToMarker(SectionEndPrefix, key) || SeekMarker(SectionEndPrefix, key, false) || NoteSectionEndMissing(key);
+        return StepToMarker(SectionEndPrefix, key) || SeekMarker(SectionEndPrefix, key, false);
     }
     // FindSection for a section that a block of values holds at this
     // point. A begin line that is missing, misspelt or doubled is read
@@ -326,8 +323,6 @@ private:
         return line;
     }
     bool IsSectionLine(std::size_t line) const;
-    // False, with the place of key's missing end line noted.
-    bool NoteSectionEndMissing(std::u16string_view key);
     void SkipDoubledEndLine();
     // Leading blanks, an optional sign, then digits up to the first other
     // character; wraps modulo 2^32. Leaves text behind the digits.

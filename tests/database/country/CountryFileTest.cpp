@@ -864,3 +864,27 @@ TEST_F(CountryFileTest, DoubledBeginLinesByTheThousandLoadInOnePass)
     const double sizes = static_cast<double>(damaged.size()) / static_cast<double>(text.size());
     EXPECT_LT(broken, 4 * sizes * sound) << sound << " s for the sound file";
 }
+
+// An end line written twice in the league record closes nothing: it is
+// damage at its line, and the sections after it are read where they stand,
+// so that the save writes the league as the sound file holds it.
+TEST_F(CountryFileTest, ADoubledEndLineInTheLeagueIsNamedAndTheSectionsAfterItRead)
+{
+    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
+    const std::string text(sample.begin(), sample.end());
+    ASSERT_TRUE(ReadText(text, *std::make_unique<CIndexTextFile>()));
+    const std::string sound = WriteEngland();
+    for (const std::string key : {"TEAMS", "MATCHDAYS", "MATCHDAYS2"}) {
+        SCOPED_TRACE(key);
+        const std::string line = "%INDEXEND%" + key + "\r\n";
+        const std::size_t at = text.find(line);
+        ASSERT_NE(at, std::string::npos);
+        Restart();
+        MessageCapture messages;
+        ASSERT_TRUE(ReadText(std::string(text).insert(at, line), *std::make_unique<CIndexTextFile>()));
+        const auto doubledLine = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 2;
+        EXPECT_TRUE(testing_support::Narrow(England().GetFileDamage().GetDescription()).starts_with("Line " + std::to_string(doubledLine) + ":"))
+            << testing_support::Narrow(England().GetFileDamage().GetDescription());
+        EXPECT_TRUE(WriteEngland() == sound);
+    }
+}
