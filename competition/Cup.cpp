@@ -232,9 +232,8 @@ void CDBCup::KeepValueLines()
 // before them was read as a value): written, it would end the record's own
 // section early, so it is left out and the record reported. The lines pair
 // as lines kept whole do (CIndexTextFile::PairKeptSection): an end line
-// that closes no section pairs with a line of a marker's first unit before
-// it that is no section line (a misspelt begin line), else closes the
-// innermost section open.
+// that closes no section pairs with a misspelt begin line before it, else
+// closes the innermost section open.
 bool CDBCup::TrackSection(std::u16string_view line)
 {
     if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
@@ -249,7 +248,7 @@ bool CDBCup::TrackSection(std::u16string_view line)
         while (!misspeltDepths_.empty() && misspeltDepths_.back() > unclosedSections_.size()) misspeltDepths_.pop_back();
     } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
         unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
-    } else if (line.starts_with(u"%")) {
+    } else if (CIndexTextFile::IsMisspeltSectionLine(line)) {
         misspeltDepths_.push_back(unclosedSections_.size());
     }
     return true;

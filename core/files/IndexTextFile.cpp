@@ -691,22 +691,22 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
             continue;
         }
         if (!text.starts_with(SectionEndPrefix)) {
-            misspelt.emplace_back(line, open.Size());
+            if (IsMisspeltSectionLine(text)) misspelt.emplace_back(line, open.Size());
             continue;
         }
         const std::u16string_view ended = text.substr(SectionEndPrefix.size());
         const std::size_t opened = open.Find(ended);
         if (opened < open.Size() && open.AllDoubledFrom(opened + 1)) {
             open.CloseFrom(opened);
+        } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {
+            misspelt.pop_back();
+            continue;
         } else if (ended == key) {
             // Sections left open that no doubled begin line explains lack
             // their end lines.
             kept.unclosed = open.UndoubledLines();
             kept.end = {true, line};
             return kept;
-        } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {
-            misspelt.pop_back();
-            continue;
         } else if (!open.Empty()) {
             // The innermost section, whose end line is misspelt or missing:
             // this line closes it, as a count of the depth would have it.

@@ -132,6 +132,14 @@ public:
     std::size_t GetBrokenSectionLine() const { return brokenSectionLine_; }
     const std::u16string& GetBrokenSectionKey() const { return brokenSectionKey_; }
     TBroken GetBrokenSectionKind() const { return brokenSectionKind_; }
+    // A line that is no section line but for a misspelling: it begins with
+    // the markers' first unit and holds it again ("%INDX%TEAMS"). Any other
+    // line of that first unit ("%0") is a value.
+    static bool IsMisspeltSectionLine(std::u16string_view line)
+    {
+        return line.starts_with(u'%') && line.find(u'%', 1) != std::u16string_view::npos &&
+               !line.starts_with(SectionBeginPrefix) && !line.starts_with(SectionEndPrefix);
+    }
     // Notes the line at position as out of place.
     void NoteLineOutOfPlace(std::size_t position);
     // Notes that the section whose begin line stands at position has no
@@ -159,10 +167,10 @@ public:
     // FindEndLine for lines kept whole, whose reader reads past broken
     // begin lines later: a nested section left open because its begin line
     // was doubled ends with the section; an end line that closes none
-    // pairs with a line of a marker's first unit before it that is no
-    // section line (a misspelt begin line), else closes the innermost
-    // section open (as a count of the depth would); with none open it
-    // closes nothing and is one of strays, which the section is read past.
+    // pairs with a misspelt begin line before it (IsMisspeltSectionLine),
+    // else closes the innermost section open (as a count of the depth
+    // would); with none open it closes nothing and is one of strays, which
+    // the section is read past.
     // The section's own end line ends it also where sections are left open
     // that lack their end lines: unclosed holds their begin lines, outermost
     // first.
