@@ -810,30 +810,44 @@ INSTANTIATE_TEST_SUITE_P(EnglandsFile, BrokenSectionLineTest,
                                          TBreak::MovedUp),
                          BreakName);
 
-// A value line that begins with the markers' first unit but is no section
-// line is a value: the league's last value, a line of a section a newer
-// writer nested in a person. England is read whole.
-TEST_F(CountryFileTest, AValueLineOfAMarkersFirstUnitIsReadAsAValue)
+// Forms England is read whole from, its save as the sound file: a value
+// line that begins with the markers' first unit but is no section line (the
+// league's last value, a line of a section a newer writer nested in a
+// person, passed over); an end line written twice in the league record,
+// damage at the second line, after which the sections are read where they
+// stand.
+TEST_F(CountryFileTest, EnglandIsReadWholeThroughAValueOfAMarkersFirstUnitOrADoubledEndLine)
 {
     const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
     const std::string text(sample.begin(), sample.end());
     ASSERT_TRUE(ReadText(text, *std::make_unique<CIndexTextFile>()));
     const std::string sound = WriteEngland();
-    const std::string leagueEnd = "0\r\n%INDEXEND%COMP0\r\n";
+    const auto changed = [&](const std::string& line, std::size_t offset, std::size_t length, const std::string& by) {
+        const std::size_t at = text.find(line);
+        EXPECT_NE(at, std::string::npos) << line;
+        const auto number = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at + offset), '\n') + 1;
+        return std::pair(std::string(text).replace(at + offset, length, by), static_cast<int>(number));
+    };
     const std::string playerEnd = "%INDEXEND%HIST\r\n\r\n0\r\n%INDEXEND%PLAYER\r\n";
-    ASSERT_NE(text.find(leagueEnd), std::string::npos);
-    ASSERT_NE(text.find(playerEnd), std::string::npos);
-    std::string lastValue = text;
-    lastValue.replace(lastValue.find(leagueEnd), 1, "%0");
-    std::string nested = text;
-    nested.insert(nested.find(playerEnd) + playerEnd.size() - 18, "%INDEX%LATER\r\n%1\r\n%INDEXEND%LATER\r\n");
-    for (const std::string& changed : {lastValue, nested}) {
+    std::vector<std::pair<std::string, int>> cases = {
+        {changed("0\r\n%INDEXEND%COMP0\r\n", 0, 1, "%0").first, 0},
+        {changed(playerEnd, playerEnd.size() - 18, 0, "%INDEX%LATER\r\n%1\r\n%INDEXEND%LATER\r\n").first, 0}};
+    for (const std::string key : {"TEAMS", "MATCHDAYS", "MATCHDAYS2"}) {
+        const std::string line = "%INDEXEND%" + key + "\r\n";
+        cases.push_back(changed(line, 0, 0, line));
+        ++cases.back().second;
+    }
+    for (const auto& [file, damagedLine] : cases) {
         Restart();
         MessageCapture messages;
-        ASSERT_TRUE(ReadText(changed, *std::make_unique<CIndexTextFile>()));
-        EXPECT_FALSE(England().IsDamaged()) << testing_support::Narrow(England().GetFileDamage().GetDescription());
+        ASSERT_TRUE(ReadText(file, *std::make_unique<CIndexTextFile>()));
+        const std::string description = testing_support::Narrow(England().GetFileDamage().GetDescription());
+        EXPECT_EQ(England().IsDamaged(), damagedLine != 0) << description;
+        if (damagedLine != 0) {
+            EXPECT_TRUE(description.starts_with("Line " + std::to_string(damagedLine) + ":")) << description;
+        }
         EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 12);
-        EXPECT_TRUE(WriteEngland() == sound) << "the nested section a newer writer wrote is passed over";
+        EXPECT_TRUE(WriteEngland() == sound);
     }
 }
 
@@ -863,28 +877,4 @@ TEST_F(CountryFileTest, DoubledBeginLinesByTheThousandLoadInOnePass)
     EXPECT_EQ(England().GetClubCountWithoutNationalTeam(), 12);
     const double sizes = static_cast<double>(damaged.size()) / static_cast<double>(text.size());
     EXPECT_LT(broken, 4 * sizes * sound) << sound << " s for the sound file";
-}
-
-// An end line written twice in the league record closes nothing: it is
-// damage at its line, and the sections after it are read where they stand,
-// so that the save writes the league as the sound file holds it.
-TEST_F(CountryFileTest, ADoubledEndLineInTheLeagueIsNamedAndTheSectionsAfterItRead)
-{
-    const auto sample = testing_support::ReadBytes(testing_support::SourcePath(u"data\\Database\\Country14.sav"));
-    const std::string text(sample.begin(), sample.end());
-    ASSERT_TRUE(ReadText(text, *std::make_unique<CIndexTextFile>()));
-    const std::string sound = WriteEngland();
-    for (const std::string key : {"TEAMS", "MATCHDAYS", "MATCHDAYS2"}) {
-        SCOPED_TRACE(key);
-        const std::string line = "%INDEXEND%" + key + "\r\n";
-        const std::size_t at = text.find(line);
-        ASSERT_NE(at, std::string::npos);
-        Restart();
-        MessageCapture messages;
-        ASSERT_TRUE(ReadText(std::string(text).insert(at, line), *std::make_unique<CIndexTextFile>()));
-        const auto doubledLine = std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(at), '\n') + 2;
-        EXPECT_TRUE(testing_support::Narrow(England().GetFileDamage().GetDescription()).starts_with("Line " + std::to_string(doubledLine) + ":"))
-            << testing_support::Narrow(England().GetFileDamage().GetDescription());
-        EXPECT_TRUE(WriteEngland() == sound);
-    }
 }
