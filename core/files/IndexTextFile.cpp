@@ -623,6 +623,7 @@ class COpenSections {
 public:
     bool Empty() const { return open_.empty(); }
     std::size_t Size() const { return open_.size(); }
+    std::u16string_view Innermost() const { return open_.back().key; }
     void Push(std::u16string_view key, std::size_t line)
     {
         const std::size_t at = open_.size();
@@ -678,7 +679,7 @@ private:
 
 CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, std::u16string_view key) const
 {
-    TKeptSection kept{{false, lineCount_}, {}, {}};
+    TKeptSection kept{{false, lineCount_}, {}, {}, {}};
     COpenSections open;
     // Lines of a marker's first unit that are no section lines, with the
     // depth they stand at: misspelt begin lines, if an end line needs one.
@@ -699,6 +700,7 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
         if (opened < open.Size() && open.AllDoubledFrom(opened + 1)) {
             open.CloseFrom(opened);
         } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {
+            kept.paired.emplace_back(misspelt.back().first, std::u16string(SectionBeginPrefix) + std::u16string(ended));
             misspelt.pop_back();
             continue;
         } else if (ended == key) {
@@ -710,6 +712,7 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
         } else if (!open.Empty()) {
             // The innermost section, whose end line is misspelt or missing:
             // this line closes it, as a count of the depth would have it.
+            kept.paired.emplace_back(line, std::u16string(SectionEndPrefix) + std::u16string(open.Innermost()));
             open.PopInnermost();
         } else {
             kept.strays.push_back(line);

@@ -173,11 +173,14 @@ public:
     // the section is read past.
     // The section's own end line ends it also where sections are left open
     // that lack their end lines: unclosed holds their begin lines, outermost
-    // first.
+    // first. paired gives the section lines paired other than by their keys,
+    // each with the line that would pair it by its key: a misspelt begin
+    // line, an end line that closed the innermost section.
     struct TKeptSection {
         TSectionEnd end;
         std::vector<std::size_t> strays;
         std::vector<std::size_t> unclosed;
+        std::vector<std::pair<std::size_t, std::u16string>> paired;
     };
     TKeptSection PairKeptSection(std::size_t from, std::u16string_view key) const;
     bool WriteSectionBegin(std::u16string_view key);

@@ -3,14 +3,17 @@
 #include "core/files/IndexTextFile.h"
 #include "platform/TextCodec.h"
 
+#include <map>
+
 // The record's reader reads past a broken begin line of a section nested
 // in it, so the lines are kept whole through one: the section runs to its
 // own end line, which a nested section left open does not hide. An end
 // line that closes no section, and a section left open at the end, are
 // damage noted on the file. The lines stay as read for the record's reader
-// (the end line of a section whose begin line is missing); written as they
-// stood, they leave such an end line out and close the sections left open,
-// so that they pair up when read again.
+// (the end line of a section whose begin line is missing); written, they
+// leave such an end line out, close the sections left open and give every
+// section line the key it was paired by, so that they pair up by their
+// keys when read again, whatever key the record is written with.
 TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16string_view key)
 {
     Clear();
@@ -27,10 +30,14 @@ TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16st
     } else {
         file.NoteSectionNotClosed(kept.unclosed.front());
     }
+    // The lines to leave out (no text) or to write otherwise, by place.
+    std::map<std::size_t, std::u16string> changed(kept.paired.begin(), kept.paired.end());
+    for (const std::size_t stray : kept.strays) changed[stray].clear();
     std::size_t from = first;
-    for (const std::size_t stray : kept.strays) {
-        file.CopyLinesInFileForm(from, stray, pairedLines_);
-        from = stray + 1;
+    for (const auto& [line, text] : changed) {
+        file.CopyLinesInFileForm(from, line, pairedLines_);
+        if (!text.empty()) pairedLines_ += platform::Utf16ToUtf8(text) + "\r\n";
+        from = line + 1;
     }
     file.CopyLinesInFileForm(from, kept.end.line, pairedLines_);
     for (auto open = kept.unclosed.rbegin(); open != kept.unclosed.rend(); ++open) {
