@@ -705,8 +705,15 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
             continue;
         } else if (ended == key) {
             // Sections left open that no doubled begin line explains lack
-            // their end lines.
+            // their end lines. A misspelt begin line no end line took pairs
+            // with one of its own, so that closing those sections leaves it
+            // no end line to take.
             kept.unclosed = open.UndoubledLines();
+            for (const auto& [unpaired, depth] : misspelt) {
+                const std::u16string_view misspeltLine(LineAt(unpaired), LineLength(unpaired));
+                kept.paired.emplace_back(unpaired, std::u16string(misspeltLine) + u"\r\n" + std::u16string(SectionEndPrefix) +
+                                                       std::u16string(misspeltLine.substr(1)));
+            }
             kept.end = {true, line};
             return kept;
         } else if (!open.Empty()) {

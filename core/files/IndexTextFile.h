@@ -80,6 +80,8 @@ public:
     }
     // The line after the current one, comments included; null at the end.
     const char16_t* PeekLine() const { return next_ < lineCount_ ? LineAt(next_) : nullptr; }
+    // Whether line (a position) is the last line of the text.
+    bool IsLastLine(std::size_t line) const { return line + 1 == lineCount_; }
     // The number of lines stepped over so far, comments included: a
     // position for CopyLinesInFileForm.
     std::size_t GetLinePosition() const { return next_; }
@@ -175,7 +177,8 @@ public:
     // that lack their end lines: unclosed holds their begin lines, outermost
     // first. paired gives the section lines paired other than by their keys,
     // each with the line that would pair it by its key: a misspelt begin
-    // line, an end line that closed the innermost section.
+    // line, an end line that closed the innermost section; a misspelt begin
+    // line left unpaired comes with an end line of its own after it.
     struct TKeptSection {
         TSectionEnd end;
         std::vector<std::size_t> strays;

@@ -23,7 +23,7 @@ public:
     // the lines are kept as read for a reader of them, and Write writes
     // them so that they pair up.
     ReadResult Read(CIndexTextFile& file, std::u16string_view key);
-    // Whether Write writes other lines than those read, that pair up.
+    // Whether the lines needed mending to pair up when written.
     bool IsRepaired() const { return repaired_; }
     bool Write(CIndexTextFile& file, std::u16string_view key) const;
     bool IsEmpty() const { return lines_.empty(); }
@@ -39,11 +39,14 @@ public:
     const std::string& GetFileForm() const { return lines_; }
 
 private:
+    static bool PairsWhole(const std::string& lines, std::u16string_view key);
+
     // The kept lines as the file holds them (UTF-8, each ended by CR LF):
     // one block per section, copied once on reading and once on writing.
     std::string lines_;
-    // The kept lines without the end lines that closed no section and with
-    // those of the sections left open, when there were such.
+    // The kept lines paired by their keys: without the end lines that
+    // closed no section, with those of the sections left open and every
+    // section line of the key it was paired by; empty when they were so.
     std::string pairedLines_;
     bool repaired_ = false;
 };
