@@ -213,6 +213,9 @@ void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::
         if (TrackSection(next)) {
             file.CopyLinesInFileForm(at, at + 1, unreadLines_);
         } else {
+            // The kind read from such a line keeps its place: left out, the
+            // next line would be the kind.
+            if (at == afterNames) unreadLines_ += std::to_string(cupKind_) + "\r\n";
             repaired_ = true;
         }
         file.SetLinePosition(at + 1);
