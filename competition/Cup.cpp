@@ -201,60 +201,40 @@ void CDBCup::Read(CIndexTextFile& file)
 // 0, and writing the value instead would lose the line it was read from. An
 // older layout holds no value lines; they are put where the newest layout
 // has them (valuesAt, the position after the kind's lines). The stream holds
-// the record alone, so its lines run to its end.
+// the record alone, so its lines run to its end. They pair as lines kept
+// whole do (CIndexTextFile::PairKeptSection): an end line that closes no
+// section (a line before it was read as a value) would end the record's own
+// section early when written, so it is left out and the record named; the
+// sections left open are closed when the lines are written.
 void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt)
 {
     // What the reads found out of place is kept as it stands.
     file.ForgetBrokenLinesFrom(afterNames);
-    file.SetLinePosition(afterNames);
-    for (const char16_t* next = file.PeekLine(); next != nullptr; next = file.PeekLine()) {
-        const std::size_t at = file.GetLinePosition();
+    const CIndexTextFile::TKeptSection kept = file.PairKeptSection(afterNames, {});
+    const std::size_t end = file.GetLineCount();
+    for (std::size_t at = afterNames; at <= end; ++at) {
         if (at == valuesAt) KeepValueLines();
-        if (TrackSection(next)) {
+        if (at == end) break;
+        if (!std::binary_search(kept.strays.begin(), kept.strays.end(), at)) {
             file.CopyLinesInFileForm(at, at + 1, unreadLines_);
-        } else {
-            // The kind read from such a line keeps its place: left out, the
-            // next line would be the kind.
-            if (at == afterNames) unreadLines_ += std::to_string(cupKind_) + "\r\n";
-            repaired_ = true;
+            continue;
         }
-        file.SetLinePosition(at + 1);
+        // The kind read from such a line keeps its place: left out, the
+        // next line would be the kind.
+        if (at == afterNames) unreadLines_ += std::to_string(cupKind_) + "\r\n";
+        repaired_ = true;
     }
-    if (file.GetLinePosition() == valuesAt) KeepValueLines();
-    // The sections the kept lines leave open are closed when they are
-    // written: the record's lines change, so it is named.
+    file.SetLinePosition(end);
+    for (const std::size_t open : kept.unclosed) {
+        unclosedSections_.emplace_back(file.GetLineView(open).substr(CIndexTextFile::SectionBeginPrefix.size()));
+    }
+    // The record's lines change: it is named.
     if (!unclosedSections_.empty()) repaired_ = true;
 }
 
 void CDBCup::KeepValueLines()
 {
     unreadLines_ += std::to_string(cupValue_) + "\r\n" + std::to_string(cupNumber_) + "\r\n";
-}
-
-// False for the end line of a section the kept lines did not open (a line
-// before them was read as a value): written, it would end the record's own
-// section early, so it is left out and the record reported. The lines pair
-// as lines kept whole do (CIndexTextFile::PairKeptSection): an end line
-// that closes no section pairs with a misspelt begin line before it, else
-// closes the innermost section open.
-bool CDBCup::TrackSection(std::u16string_view line)
-{
-    if (line.starts_with(CIndexTextFile::SectionEndPrefix)) {
-        const std::u16string_view ended = line.substr(CIndexTextFile::SectionEndPrefix.size());
-        const bool closesInnermost = !unclosedSections_.empty() && unclosedSections_.back() == ended;
-        if (!closesInnermost && !misspeltDepths_.empty() && misspeltDepths_.back() == unclosedSections_.size()) {
-            misspeltDepths_.pop_back();
-            return true;
-        }
-        if (unclosedSections_.empty()) return false;
-        unclosedSections_.pop_back();
-        while (!misspeltDepths_.empty() && misspeltDepths_.back() > unclosedSections_.size()) misspeltDepths_.pop_back();
-    } else if (line.starts_with(CIndexTextFile::SectionBeginPrefix)) {
-        unclosedSections_.emplace_back(line.substr(CIndexTextFile::SectionBeginPrefix.size()));
-    } else if (CIndexTextFile::IsMisspeltSectionLine(line)) {
-        misspeltDepths_.push_back(unclosedSections_.size());
-    }
-    return true;
 }
 
 bool CDBCup::WriteUnreadLines(CIndexTextFile& file) const

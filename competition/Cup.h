@@ -70,7 +70,6 @@ protected:
 private:
     void KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt);
     void KeepValueLines();
-    bool TrackSection(std::u16string_view line);
     bool WriteUnreadLines(CIndexTextFile& file) const;
 
     std::uint16_t cupKind_ = 0;
@@ -79,11 +78,9 @@ private:
     std::int32_t cupTable_[4][8] = {};
     // The lines after the names of a record whose cup kind has no shape,
     // written back as read (in the file's form), and the keys of the
-    // sections they leave open, with the depths at which lines of a
-    // marker's first unit that are no section lines stand among them.
+    // sections they leave open.
     std::string unreadLines_;
     std::vector<std::u16string> unclosedSections_;
-    std::vector<std::size_t> misspeltDepths_;
     bool repaired_ = false;
 };
 

@@ -699,11 +699,7 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
         const std::size_t opened = open.Find(ended);
         if (opened < open.Size() && open.AllDoubledFrom(opened + 1)) {
             open.CloseFrom(opened);
-        } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {
-            kept.paired.emplace_back(misspelt.back().first, std::u16string(SectionBeginPrefix) + std::u16string(ended));
-            misspelt.pop_back();
-            continue;
-        } else if (ended == key) {
+        } else if (!key.empty() && ended == key) {
             // Sections left open that no doubled begin line explains lack
             // their end lines. A misspelt begin line no end line took pairs
             // with one of its own, so that closing those sections leaves it
@@ -716,6 +712,10 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
             }
             kept.end = {true, line};
             return kept;
+        } else if (!misspelt.empty() && misspelt.back().second == open.Size()) {
+            kept.paired.emplace_back(misspelt.back().first, std::u16string(SectionBeginPrefix) + std::u16string(ended));
+            misspelt.pop_back();
+            continue;
         } else if (!open.Empty()) {
             // The innermost section, whose end line is misspelt or missing:
             // this line closes it, as a count of the depth would have it.
@@ -728,6 +728,7 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
         while (!misspelt.empty() && misspelt.back().second > open.Size()) misspelt.pop_back();
     }
     kept.end.line = kept.strays.empty() ? lineCount_ : kept.strays.front();
+    kept.unclosed = open.UndoubledLines();
     return kept;
 }
 

@@ -82,6 +82,9 @@ public:
     const char16_t* PeekLine() const { return next_ < lineCount_ ? LineAt(next_) : nullptr; }
     // Whether line (a position) is the last line of the text.
     bool IsLastLine(std::size_t line) const { return line + 1 == lineCount_; }
+    std::size_t GetLineCount() const { return lineCount_; }
+    // The line at position (below GetLineCount) without its line break.
+    std::u16string_view GetLineView(std::size_t position) const { return {LineAt(position), LineLength(position)}; }
     // The number of lines stepped over so far, comments included: a
     // position for CopyLinesInFileForm.
     std::size_t GetLinePosition() const { return next_; }
@@ -172,7 +175,8 @@ public:
     // pairs with a misspelt begin line before it (IsMisspeltSectionLine),
     // else closes the innermost section open (as a count of the depth
     // would); with none open it closes nothing and is one of strays, which
-    // the section is read past.
+    // the section is read past. Without key, the lines run to the end of
+    // the text, and unclosed holds the sections left open there.
     // The section's own end line ends it also where sections are left open
     // that lack their end lines: unclosed holds their begin lines, outermost
     // first. paired gives the section lines paired other than by their keys,
