@@ -23,6 +23,21 @@ constexpr int CupColumns = 8;
 // and not kept, so that the records keep one column per round.
 int FirstCupColumn(int rounds) { return CupColumns - rounds; }
 
+// The lines after the names of a cup of no shape as kept: the kind in place
+// of its line where that is left out, and the value lines at valuesAt.
+std::string KeptLines(CIndexTextFile& file, const CIndexTextFile::TKeptSection& kept, std::size_t afterNames,
+                      std::size_t valuesAt, const std::string& kind, const std::string& values)
+{
+    std::string lines = kept.LeavesOut(afterNames) ? kind : std::string();
+    const std::size_t end = file.GetLineCount();
+    const std::size_t split = std::clamp(valuesAt, afterNames, end);
+    file.CopyLinesPaired(afterNames, split, kept, lines);
+    if (valuesAt == split) lines += values;
+    file.CopyLinesPaired(split, end, kept, lines);
+    file.AppendClosings(kept, lines);
+    return lines;
+}
+
 }  // namespace
 
 std::pair<int, int> CDBRound::MatchDays(int season) const
@@ -205,43 +220,28 @@ void CDBCup::Read(CIndexTextFile& file)
 // whole do (CIndexTextFile::PairKeptSection): an end line that closes no
 // section (a line before it was read as a value) would end the record's own
 // section early when written, so it is left out and the record named; the
-// sections left open are closed when the lines are written.
+// sections left open are closed. The record is written under a key of its
+// own: where the lines would pair otherwise under that key (a misspelt
+// begin line paired with an end line of it, a doubled begin line of it),
+// they are written paired by their keys alone.
 void CDBCup::KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt)
 {
     // What the reads found out of place is kept as it stands.
     file.ForgetBrokenLinesFrom(afterNames);
     const CIndexTextFile::TKeptSection kept = file.PairKeptSection(afterNames, {});
-    const std::size_t end = file.GetLineCount();
-    for (std::size_t at = afterNames; at <= end; ++at) {
-        if (at == valuesAt) KeepValueLines();
-        if (at == end) break;
-        if (!std::binary_search(kept.strays.begin(), kept.strays.end(), at)) {
-            file.CopyLinesInFileForm(at, at + 1, unreadLines_);
-            continue;
-        }
-        // The kind read from such a line keeps its place: left out, the
-        // next line would be the kind.
-        if (at == afterNames) unreadLines_ += std::to_string(cupKind_) + "\r\n";
-        repaired_ = true;
+    const std::string kind = std::to_string(cupKind_) + "\r\n";
+    const std::string values = std::to_string(cupValue_) + "\r\n" + std::to_string(cupNumber_) + "\r\n";
+    // As read, but for what the lines need to pair up at all.
+    CIndexTextFile::TKeptSection repairs = kept;
+    repairs.paired.clear();
+    repairs.doubled.clear();
+    unreadLines_ = KeptLines(file, repairs, afterNames, valuesAt, kind, values);
+    if (!kept.paired.empty() || !kept.doubled.empty()) {
+        pairedLines_ = KeptLines(file, kept, afterNames, valuesAt, kind, values);
     }
-    file.SetLinePosition(end);
-    for (const std::size_t open : kept.unclosed) {
-        unclosedSections_.emplace_back(file.GetLineView(open).substr(CIndexTextFile::SectionBeginPrefix.size()));
-    }
+    file.SetLinePosition(file.GetLineCount());
     // The record's lines change: it is named.
-    if (!unclosedSections_.empty()) repaired_ = true;
-}
-
-void CDBCup::KeepValueLines()
-{
-    unreadLines_ += std::to_string(cupValue_) + "\r\n" + std::to_string(cupNumber_) + "\r\n";
-}
-
-bool CDBCup::WriteUnreadLines(CIndexTextFile& file) const
-{
-    bool ok = file.WriteFileForm(unreadLines_);
-    for (auto key = unclosedSections_.rbegin(); key != unclosedSections_.rend(); ++key) ok &= file.WriteSectionEnd(*key);
-    return ok;
+    if (!kept.strays.empty() || !kept.unclosed.empty()) repaired_ = true;
 }
 
 bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
@@ -249,7 +249,13 @@ bool CDBCup::Write(CIndexTextFile& file, std::int32_t countryOverride) const
     bool ok = file.WriteLine(u"DB_CUP") && file.WriteLine(FormatCompetitionRef(id_, countryOverride)) &&
               WriteNames(file);
     const TCupAllocEntry* entry = GetEntry();
-    if (entry == nullptr && !unreadLines_.empty()) return ok && WriteUnreadLines(file);
+    if (entry == nullptr && !unreadLines_.empty()) {
+        // Lines that pair otherwise under the key the record is written with
+        // are written paired by their keys.
+        const std::u16string_view key = file.GetSectionWritten();
+        const bool asRead = !pairedLines_ || key.empty() || CIndexTextFile::PairsWhole(unreadLines_, key);
+        return ok && file.WriteFileForm(asRead ? unreadLines_ : *pairedLines_);
+    }
     ok &= file.WriteInt32(cupKind_) && WriteExtra(file) && file.WriteInt32(cupValue_) && file.WriteInt32(cupNumber_);
     if (cupKind_ == 0) return ok;
     // Without a shape there are no columns to write; the match days and the

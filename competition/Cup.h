@@ -3,6 +3,7 @@
 // whole cup whose shape comes from its cup kind's entry of the cup table.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -69,18 +70,16 @@ protected:
 
 private:
     void KeepUnreadLines(CIndexTextFile& file, std::size_t afterNames, std::size_t valuesAt);
-    void KeepValueLines();
-    bool WriteUnreadLines(CIndexTextFile& file) const;
 
     std::uint16_t cupKind_ = 0;
     std::uint16_t cupValue_ = 0;
     std::int32_t cupNumber_ = 0;
     std::int32_t cupTable_[4][8] = {};
     // The lines after the names of a record whose cup kind has no shape,
-    // written back as read (in the file's form), and the keys of the
-    // sections they leave open.
+    // written back as read (in the file's form) but for what they need to
+    // pair up at all, and paired by their keys alone where that differs.
     std::string unreadLines_;
-    std::vector<std::u16string> unclosedSections_;
+    std::optional<std::string> pairedLines_;
     bool repaired_ = false;
 };
 

@@ -262,8 +262,12 @@ void CDBLeague::FillFromCreator()
 
 bool CDBLeague::WriteTeams(CIndexTextFile& file) const
 {
+    // A club saved as none is no team: a load would read none from it.
     std::u16string line;
-    for (int i = 0; i < enteredCount_; ++i) line += Format(u"%x,", GetGameIdMaps().GetSaveClubId(teamIds_[i]));
+    for (int i = 0; i < enteredCount_; ++i) {
+        const std::uint32_t team = GetGameIdMaps().GetSaveClubId(teamIds_[i]);
+        if ((team & 0xFFFF) != 0) line += Format(u"%x,", team);
+    }
     if (!line.empty()) line.pop_back();
     return file.WriteSectionBegin(u"TEAMS") && file.WriteLine(line) && file.WriteSectionEnd(u"TEAMS");
 }

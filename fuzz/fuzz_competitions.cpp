@@ -4,8 +4,8 @@
 // of its game-database record, checks itself and has its calendar changed.
 // Each record of a country file's run is also read alone, as a load reads
 // it, and saved twice: the second save must write the bytes of the first,
-// and a cup of no shape whose record was not named as repaired must keep
-// every line after its names.
+// and a cup of no shape whose record was not named as repaired, read from
+// the lines it stood in, must keep every line after its names.
 
 #include <algorithm>
 #include <cstddef>
@@ -102,11 +102,27 @@ std::string SaveRecord(const std::string& record, std::vector<std::u16string>& p
     const auto* competition = dynamic_cast<const CDBCompetition*>(registry.All().begin()->second.get());
     const auto* cup = dynamic_cast<const CDBCup*>(competition);
     shapeless = cup != nullptr && cup->GetEntry() == nullptr;
+    // Written as a save writes it, under the key of its section.
     CIndexTextFile out;
-    if (!out.OpenWrite(ScratchPath()) || !competition->Write(out, -1) || !out.Close()) __builtin_trap();
+    if (!out.OpenWrite(ScratchPath()) || !out.WriteSectionBegin(u"COMP0") || !competition->Write(out, -1) ||
+        !out.WriteSectionEnd(u"COMP0") || !out.Close()) {
+        __builtin_trap();
+    }
     std::vector<std::uint8_t> bytes;
-    if (!platform::ReadWholeFile(ScratchPath(), bytes) || bytes.size() < 3) __builtin_trap();
-    return std::string(bytes.begin() + 3, bytes.end());
+    const std::string_view begin = "\xEF\xBB\xBF%INDEX%COMP0\r\n", end = "%INDEXEND%COMP0\r\n";
+    if (!platform::ReadWholeFile(ScratchPath(), bytes) || bytes.size() < begin.size() + end.size()) __builtin_trap();
+    return std::string(bytes.begin() + static_cast<std::ptrdiff_t>(begin.size()), bytes.end() - static_cast<std::ptrdiff_t>(end.size()));
+}
+
+// Whether a record's lines, as the only record of a run, are read as the
+// same lines: a load reads them alone, and one that holds the end line of
+// the key it is put under here ends there.
+bool ReadsAloneAsItStood(const std::string& record)
+{
+    CIndexTextFile file;
+    OpenUtf8(file, "%INDEX%COMP0\r\n" + record + "%INDEXEND%COMP0\r\n");
+    TStagedSection staged;
+    return staged.Read(file, u"COMP0") == TStagedSection::ReadResult::Read && staged.GetFileForm() == record;
 }
 
 void CheckRecordSavesAgain(const std::string& record)
@@ -118,7 +134,9 @@ void CheckRecordSavesAgain(const std::string& record)
     // A record that ends with its names has nothing to keep: its values
     // are written anew.
     const std::string kept = LinesAfterNames(record);
-    if (shapeless && problems.empty() && !kept.empty() && LinesAfterNames(first) != kept) __builtin_trap();
+    if (shapeless && problems.empty() && !kept.empty() && ReadsAloneAsItStood(record) && LinesAfterNames(first) != kept) {
+        __builtin_trap();
+    }
     std::vector<std::u16string> ignoredProblems;
     bool ignoredShape = false;
     if (SaveRecord(first, ignoredProblems, ignoredShape) != first) __builtin_trap();

@@ -5,8 +5,10 @@
 #include <bit>
 #include <charconv>
 #include <cstring>
-#include <string_view>
+#include <map>
 #include <set>
+#include <span>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -385,6 +387,8 @@ void CIndexTextFile::Reset()
     writer_.Discard();
     mode_ = Mode::Closed;
     fileName_.clear();
+    sectionsWritten_.clear();
+    sectionStarts_.clear();
     error_ = {};
     hasError_ = false;
     text_.reset();
@@ -645,6 +649,15 @@ public:
         for (const std::size_t at : undoubled_) lines.push_back(open_[at].line);
         return lines;
     }
+    // The begin lines of the open sections whose keys were closed.
+    std::vector<std::size_t> DoubledLines() const
+    {
+        std::vector<std::size_t> lines;
+        for (std::size_t at = 0; at < open_.size(); ++at) {
+            if (!undoubled_.contains(at)) lines.push_back(open_[at].line);
+        }
+        return lines;
+    }
     // Closes the section at at with those above it, noting its key closed.
     void CloseFrom(std::size_t at)
     {
@@ -679,7 +692,7 @@ private:
 
 CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, std::u16string_view key) const
 {
-    TKeptSection kept{{false, lineCount_}, {}, {}, {}};
+    TKeptSection kept{{false, lineCount_}, {}, {}, {}, {}};
     COpenSections open;
     // Lines of a marker's first unit that are no section lines, with the
     // depth they stand at: misspelt begin lines, if an end line needs one.
@@ -705,6 +718,7 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
             // with one of its own, so that closing those sections leaves it
             // no end line to take.
             kept.unclosed = open.UndoubledLines();
+            kept.doubled = open.DoubledLines();
             for (const auto& [unpaired, depth] : misspelt) {
                 const std::u16string_view misspeltLine(LineAt(unpaired), LineLength(unpaired));
                 kept.paired.emplace_back(unpaired, std::u16string(misspeltLine) + u"\r\n" + std::u16string(SectionEndPrefix) +
@@ -729,7 +743,42 @@ CIndexTextFile::TKeptSection CIndexTextFile::PairKeptSection(std::size_t from, s
     }
     kept.end.line = kept.strays.empty() ? lineCount_ : kept.strays.front();
     kept.unclosed = open.UndoubledLines();
+    kept.doubled = open.DoubledLines();
     return kept;
+}
+
+bool CIndexTextFile::TKeptSection::LeavesOut(std::size_t line) const
+{
+    return std::binary_search(strays.begin(), strays.end(), line) ||
+           std::binary_search(doubled.begin(), doubled.end(), line);
+}
+
+void CIndexTextFile::CopyLinesPaired(std::size_t from, std::size_t to, const TKeptSection& kept, std::string& out)
+{
+    // The lines to leave out (no text) or to write otherwise, by place.
+    std::map<std::size_t, std::u16string> changed;
+    for (const auto& [line, text] : kept.paired) {
+        if (line >= from && line < to) changed.emplace(line, text);
+    }
+    for (const std::vector<std::size_t>* leftOut : {&kept.strays, &kept.doubled}) {
+        for (const std::size_t line : *leftOut) {
+            if (line >= from && line < to) changed[line].clear();
+        }
+    }
+    for (const auto& [line, text] : changed) {
+        CopyLinesInFileForm(from, line, out);
+        if (!text.empty()) out += platform::Utf16ToUtf8(text) + "\r\n";
+        from = line + 1;
+    }
+    CopyLinesInFileForm(from, to, out);
+}
+
+void CIndexTextFile::AppendClosings(const TKeptSection& kept, std::string& out)
+{
+    for (auto open = kept.unclosed.rbegin(); open != kept.unclosed.rend(); ++open) {
+        out += platform::Utf16ToUtf8(SectionEndPrefix) +
+               platform::Utf16ToUtf8(GetLineView(*open).substr(SectionBeginPrefix.size())) + "\r\n";
+    }
 }
 
 bool CIndexTextFile::IsSectionLine(std::size_t line) const
@@ -989,10 +1038,21 @@ bool CIndexTextFile::WriteLine(const char16_t* text)
     return text && WriteLine(std::u16string_view(text));
 }
 
+bool CIndexTextFile::PairsWhole(const std::string& lines, std::u16string_view key)
+{
+    const std::string bytes = "\xEF\xBB\xBF" + lines + "%INDEXEND%" + platform::Utf16ToUtf8(key) + "\r\n";
+    CIndexTextFile probe;
+    probe.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
+    const TKeptSection kept = probe.PairKeptSection(0, key);
+    return kept.end.found && kept.strays.empty() && kept.unclosed.empty() && probe.IsLastLine(kept.end.line);
+}
+
 bool CIndexTextFile::WriteSectionBegin(std::u16string_view key)
 {
     if (!CanWrite()) return false;
     AppendText(SectionBeginPrefix);
+    sectionStarts_.push_back(sectionsWritten_.size());
+    sectionsWritten_ += key;
     return WriteLine(key);
 }
 
@@ -1000,6 +1060,10 @@ bool CIndexTextFile::WriteSectionEnd(std::u16string_view key)
 {
     if (!CanWrite()) return false;
     AppendText(SectionEndPrefix);
+    if (!sectionStarts_.empty() && GetSectionWritten() == key) {
+        sectionsWritten_.resize(sectionStarts_.back());
+        sectionStarts_.pop_back();
+    }
     return WriteLine(key);
 }
 

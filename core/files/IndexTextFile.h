@@ -183,15 +183,40 @@ public:
     // each with the line that would pair it by its key: a misspelt begin
     // line, an end line that closed the innermost section; a misspelt begin
     // line left unpaired comes with an end line of its own after it.
+    // doubled holds the begin lines left open whose keys were closed: the
+    // doubled ones, whose sections end with the section.
     struct TKeptSection {
         TSectionEnd end;
         std::vector<std::size_t> strays;
         std::vector<std::size_t> unclosed;
         std::vector<std::pair<std::size_t, std::u16string>> paired;
+        std::vector<std::size_t> doubled;
+        // Whether the lines pair other than by their keys alone.
+        bool PairsOtherwise() const { return !strays.empty() || !unclosed.empty() || !paired.empty() || !doubled.empty(); }
+        // Whether the line is left out where the lines are written so that
+        // they pair by their keys.
+        bool LeavesOut(std::size_t line) const;
     };
     TKeptSection PairKeptSection(std::size_t from, std::u16string_view key) const;
+    // Appends the kept lines from position from up to position to (in the
+    // form CopyLinesInFileForm gives) so that they pair by their keys alone,
+    // under whatever key they are written: without the end lines that closed
+    // no section and the doubled begin lines, with each line paired other
+    // than by its key replaced by the one that pairs it by its key.
+    void CopyLinesPaired(std::size_t from, std::size_t to, const TKeptSection& kept, std::string& out);
+    // Appends the end lines of the sections left open, innermost first.
+    void AppendClosings(const TKeptSection& kept, std::string& out);
+    // Whether lines written under key pair up, by PairKeptSection, to the
+    // end line written after them and to none before.
+    static bool PairsWhole(const std::string& lines, std::u16string_view key);
     bool WriteSectionBegin(std::u16string_view key);
     bool WriteSectionEnd(std::u16string_view key);
+    // The key of the innermost section begun and not yet ended in writing;
+    // empty outside any.
+    std::u16string_view GetSectionWritten() const
+    {
+        return sectionStarts_.empty() ? std::u16string_view() : std::u16string_view(sectionsWritten_).substr(sectionStarts_.back());
+    }
 
     const char16_t* GetFileName() const { return fileName_.c_str(); }
     // The number (from 1) of the current line in the file, comment lines
@@ -384,6 +409,10 @@ private:
 
     Mode mode_ = Mode::Closed;
     std::u16string fileName_;
+    // The keys of the sections begun and not yet ended in writing, one
+    // after the other, and where each starts: no allocation a section.
+    std::u16string sectionsWritten_;
+    std::vector<std::size_t> sectionStarts_;
     std::u16string error_;
     bool hasError_ = false;
 

@@ -3,9 +3,6 @@
 #include "core/files/IndexTextFile.h"
 #include "platform/TextCodec.h"
 
-#include <map>
-#include <span>
-
 // The record's reader reads past a broken begin line of a section nested
 // in it, so the lines are kept whole through one: the section runs to its
 // own end line, which a nested section left open does not hide. An end
@@ -15,7 +12,8 @@
 // that needed mending leave such an end line out, close the sections left
 // open and give every section line the key it was paired by, so that they
 // pair up by their keys when read again; so are lines that would pair
-// otherwise under the key they are written with.
+// otherwise under the key they are written with, a doubled begin line of
+// that key among them.
 TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16string_view key)
 {
     Clear();
@@ -25,7 +23,7 @@ TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16st
     file.SetLinePosition(kept.end.line + 1);
     if (!kept.end.found) return ReadResult::Unterminated;
     file.CopyLinesInFileForm(first, kept.end.line, lines_);
-    if (kept.strays.empty() && kept.unclosed.empty() && kept.paired.empty()) return ReadResult::Read;
+    if (!kept.PairsOtherwise()) return ReadResult::Read;
     repaired_ = !kept.strays.empty() || !kept.unclosed.empty();
     const bool strayFirst = kept.unclosed.empty() || (!kept.strays.empty() && kept.strays.front() < kept.unclosed.front());
     if (repaired_ && strayFirst) {
@@ -33,40 +31,17 @@ TStagedSection::ReadResult TStagedSection::Read(CIndexTextFile& file, std::u16st
     } else if (repaired_) {
         file.NoteSectionNotClosed(kept.unclosed.front());
     }
-    // The lines to leave out (no text) or to write otherwise, by place.
-    std::map<std::size_t, std::u16string> changed(kept.paired.begin(), kept.paired.end());
-    for (const std::size_t stray : kept.strays) changed[stray].clear();
-    std::size_t from = first;
-    for (const auto& [line, text] : changed) {
-        file.CopyLinesInFileForm(from, line, pairedLines_);
-        if (!text.empty()) pairedLines_ += platform::Utf16ToUtf8(text) + "\r\n";
-        from = line + 1;
-    }
-    file.CopyLinesInFileForm(from, kept.end.line, pairedLines_);
-    for (auto open = kept.unclosed.rbegin(); open != kept.unclosed.rend(); ++open) {
-        std::string beginLine;
-        file.CopyLinesInFileForm(*open, *open + 1, beginLine);
-        pairedLines_ += "%INDEXEND%" + beginLine.substr(CIndexTextFile::SectionBeginPrefix.size());
-    }
+    pairedLines_.emplace();
+    file.CopyLinesPaired(first, kept.end.line, kept, *pairedLines_);
+    file.AppendClosings(kept, *pairedLines_);
     return ReadResult::Read;
 }
 
 bool TStagedSection::Write(CIndexTextFile& file, std::u16string_view key) const
 {
-    const bool asRead = pairedLines_.empty() || (!repaired_ && PairsWhole(lines_, key));
-    const std::string& lines = asRead ? lines_ : pairedLines_;
+    const bool asRead = !pairedLines_ || (!repaired_ && CIndexTextFile::PairsWhole(lines_, key));
+    const std::string& lines = asRead ? lines_ : *pairedLines_;
     return file.WriteSectionBegin(key) && file.WriteFileForm(lines) && file.WriteSectionEnd(key);
-}
-
-// Whether lines written under key pair up to the end line written after
-// them, as they did under the key they were read with.
-bool TStagedSection::PairsWhole(const std::string& lines, std::u16string_view key)
-{
-    const std::string bytes = "\xEF\xBB\xBF" + lines + "%INDEXEND%" + platform::Utf16ToUtf8(key) + "\r\n";
-    CIndexTextFile probe;
-    probe.OpenFromBytes(std::span(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), key);
-    const CIndexTextFile::TKeptSection kept = probe.PairKeptSection(0, key);
-    return kept.end.found && kept.strays.empty() && kept.unclosed.empty() && probe.IsLastLine(kept.end.line);
 }
 
 // Every CR LF in the kept lines is a line end: a line never holds a line

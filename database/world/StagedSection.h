@@ -6,6 +6,7 @@
 // can be renumbered.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -32,21 +33,19 @@ public:
     void Clear()
     {
         lines_.clear();
-        pairedLines_.clear();
+        pairedLines_.reset();
         repaired_ = false;
     }
     // The kept lines as the file holds them, for a reader that parses them.
     const std::string& GetFileForm() const { return lines_; }
 
 private:
-    static bool PairsWhole(const std::string& lines, std::u16string_view key);
-
     // The kept lines as the file holds them (UTF-8, each ended by CR LF):
     // one block per section, copied once on reading and once on writing.
     std::string lines_;
-    // The kept lines paired by their keys: without the end lines that
-    // closed no section, with those of the sections left open and every
-    // section line of the key it was paired by; empty when they were so.
-    std::string pairedLines_;
+    // The kept lines paired by their keys alone
+    // (CIndexTextFile::CopyLinesPaired), with the end lines of the sections
+    // left open; none when they were so paired as read.
+    std::optional<std::string> pairedLines_;
     bool repaired_ = false;
 };

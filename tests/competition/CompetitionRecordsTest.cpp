@@ -125,6 +125,23 @@ TEST_F(CompetitionRecordsTest, UnknownClassesAndBrokenSeasonSectionsAreNamedByNa
     EXPECT_EQ(league.GetMatchdayOnDay(1, 10), 0);
 }
 
+// A club no file holds (none in the maps of a numbered country) is saved as
+// none: the league writes no team for it, as a load reads none from it, so
+// that what it saved reads and saves again the same.
+TEST_F(CompetitionRecordsTest, ALeagueWritesNoTeamForAClubSavedAsNone)
+{
+    std::string text = Fixture(u"Records.txt");
+    const std::string teams = "%INDEX%TEAMS\r\n\r\n";
+    text.replace(text.find(teams), teams.size(), "%INDEX%TEAMS\r\nd00001,30005,d00002\r\n");
+    Read(text);
+    const std::uint32_t id = MakeCompetitionId(Country, TypeLeague, 0);
+    const std::string saved = Write({id});
+    EXPECT_NE(saved.find("%INDEX%TEAMS\r\nd00001,d00002\r\n"), std::string::npos) << saved;
+    DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+    Read(saved);
+    EXPECT_EQ(Write({id}), saved);
+}
+
 TEST_F(CompetitionRecordsTest, LeagueSizesAndCalendar)
 {
     CDBLeague league(0x03010000, Country << 24, registry_);
@@ -523,6 +540,40 @@ TEST_F(CompetitionRecordsTest, ShapelessCupLeavesOutAnEndLineItsLinesDidNotOpenA
     EXPECT_EQ(problems_, (std::vector<std::u16string>{u"%INDEX%X"})) << "its names as read";
     const std::string saved = Write({MakeCompetitionId(Country, TypeFaCup, 0)});
     EXPECT_NE(saved.find(Lines({"200", "0", "0", "1,2", "%INDEXEND%COMP0"})), std::string::npos) << saved;
+}
+
+// The lines a cup of no shape keeps are written under a key of the
+// record's own. Where they pair otherwise under that key (a misspelt begin
+// line paired with its end line, a doubled begin line of it), they are
+// written paired by their keys alone, so that the record's end line ends
+// the record when read again; under another key they stay as read.
+TEST_F(CompetitionRecordsTest, ShapelessCupWritesLinesPairedByTheirKeysWhereItsKeyWouldPairThemOtherwise)
+{
+    const std::string names = Lines({"\"A\",\"B\",\"C\",\"D\",\"E\",\"F\"", "200", "0", "0"});
+    const std::pair<std::string, std::string> cases[] = {
+        {Lines({"%IDNEX%MATCHDAYS", "1,2", "%INDEXEND%COMP0", "3"}), Lines({"%INDEX%COMP0", "1,2", "%INDEXEND%COMP0", "3"})},
+        {Lines({"%INDEX%COMP0", "1,2", "%INDEX%COMP0", "3", "%INDEXEND%COMP0"}), Lines({"1,2", "%INDEX%COMP0", "3", "%INDEXEND%COMP0"})},
+    };
+    const std::uint32_t id = MakeCompetitionId(Country, TypeFaCup, 0);
+    for (const auto& [kept, paired] : cases) {
+        SCOPED_TRACE(kept);
+        CDBCup cup(id, Country << 24, registry_);
+        CIndexTextFile file;
+        OpenText(file, names + kept);
+        cup.Read(file);
+        const auto underKey = [&](const char16_t* key) {
+            return WrittenText([&](CIndexTextFile& out) { return out.WriteSectionBegin(key) && cup.Write(out, -1) && out.WriteSectionEnd(key); });
+        };
+        const std::string record = Lines({"DB_CUP", "{ 3, FA_CUP, 0 }"}) + names;
+        EXPECT_EQ(underKey(u"COMP1"), "%INDEX%COMP1\r\n" + record + kept + "%INDEXEND%COMP1\r\n");
+        const std::string saved = underKey(u"COMP0");
+        EXPECT_EQ(saved, "%INDEX%COMP0\r\n" + record + paired + "%INDEXEND%COMP0\r\n");
+        Read("1\r\n" + saved);
+        ASSERT_NE(registry_.Get(id), nullptr);
+        EXPECT_EQ(Write({id}), "1\r\n" + saved);
+        DeleteCompetition(dynamic_cast<CDBCompetition*>(registry_.Get(id)));
+    }
+    EXPECT_TRUE(problems_.empty());
 }
 
 // An older layout's season-1 line and a "MATCHDAYS2" section add to the

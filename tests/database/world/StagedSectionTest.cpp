@@ -118,3 +118,32 @@ TEST(StagedSection, KeepsItsLinesWholeThroughABrokenNestedBeginLine)
     EXPECT_EQ(file.GetBrokenSectionKey(), u"Z");
     EXPECT_EQ(file.GetBrokenSectionKind(), CIndexTextFile::TBroken::NotClosed);
 }
+
+// Written, the lines pair up when read again: an end line that closed
+// nothing is left out (so it is when it was all there was), and a doubled
+// begin line of the key they are written under is left out, while under
+// another key it stays as read.
+TEST(StagedSection, WritesItsLinesSoThatTheyPairUpUnderTheKeyItIsWrittenWith)
+{
+    const char* const doubled = "%INDEX%CLUB1\r\n%INDEX%CLUB2\r\n1\r\n%INDEX%CLUB2\r\n%INDEXEND%CLUB2\r\n%INDEXEND%CLUB1\r\n";
+    const struct {
+        const char* text;
+        const char16_t* key;
+        const char* written;
+    } cases[] = {
+        {"%INDEX%CLUB1\r\n1\r\n%INDEXEND%T\r\n2\r\n%INDEXEND%CLUB1\r\n", u"CLUB2", "1\r\n2\r\n"},
+        {"%INDEX%CLUB1\r\n%INDEXEND%\r\n%INDEXEND%CLUB1\r\n", u"CLUB2", ""},
+        {doubled, u"CLUB3", "%INDEX%CLUB2\r\n1\r\n%INDEX%CLUB2\r\n%INDEXEND%CLUB2\r\n"},
+        {doubled, u"CLUB2", "1\r\n%INDEX%CLUB2\r\n%INDEXEND%CLUB2\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        CIndexTextFile file;
+        TStagedSection section;
+        ASSERT_EQ(Stage(c.text, section, file), TStagedSection::ReadResult::Read);
+        const std::u16string key(c.key);
+        const std::string keyText(key.begin(), key.end());
+        EXPECT_EQ(database_testing::WrittenText([&](CIndexTextFile& out) { return section.Write(out, key); }),
+                  "%INDEX%" + keyText + "\r\n" + c.written + "%INDEXEND%" + keyText + "\r\n");
+    }
+}
