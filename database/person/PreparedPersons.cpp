@@ -50,7 +50,13 @@ void CPreparedPersons::Prepare(CIndexTextFile& file)
         file.SetLinePosition(begin.position);
         TPerson& person = persons.emplace_back(nullptr, 0);
         bool complete = false;
-        if (person.ReadSectionNoting(file, staff, complete) == TSectionRead::Read && complete) {
+        const bool read = person.ReadSectionNoting(file, staff, complete) == TSectionRead::Read;
+        // A line this pass found broken is named by the loading thread's
+        // read of the section, which keeps its result; this pass, which
+        // may read a file of another layout as its own, leaves no note.
+        const bool sound = file.GetBrokenSectionLine() == 0;
+        file.ForgetBrokenLinesFrom(0);
+        if (read && complete && sound) {
             readUpTo = file.GetLinePosition();
             entries.push_back({begin.position, readUpTo, staff, idLine.position, idLine.id});
         } else {

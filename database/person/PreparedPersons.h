@@ -23,7 +23,8 @@
 class CPreparedPersons {
 public:
     // On the worker: reads every complete PLAYER and STAFF section of the
-    // file. The file's position is left anywhere.
+    // file whose lines pair up. The file's position is left anywhere, and
+    // no broken line is left noted on it.
     void Prepare(CIndexTextFile& file);
 
     // While one lives, the club readers of this thread take their persons
