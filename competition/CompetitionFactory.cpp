@@ -114,8 +114,9 @@ TRecordRead ReadOneRecord(CIndexTextFile& file, std::u16string_view prefix, Seas
     auto* league = dynamic_cast<CDBLeague*>(competition.get());
     if (league != nullptr) league->SetFillEmptyTeams(EqualsNoCase(prefix, u"LG"));
     competition->Read(file);
-    // A line the reader left behind is out of place: values shifted by it.
-    if (!file.IsAtEnd()) file.NoteLineOutOfPlace(file.GetLinePosition());
+    // A section line the reader left behind is out of place: the values
+    // were shifted by it. Values alone it leaves are a newer writer's.
+    file.NoteSectionLineLeft();
     read.brokenLine = file.GetBrokenSectionLine();
     read.brokenSection = file.GetBrokenSectionKey();
     read.brokenKind = file.GetBrokenSectionKind();

@@ -502,15 +502,19 @@ void CIndexTextFile::CopyLinesInFileForm(std::size_t from, std::size_t to, std::
     out.append(start, static_cast<std::size_t>(end - start));
 }
 
-// A section line found behind value lines that no read took stands out of
-// place (a value of the section before it, or of its own, on the wrong side
-// of it): it is noted.
+// The search for an end line passes over the values no read took: a newer
+// writer adds values at a section's end, and what follows the end line is
+// read as it stands. A begin line it passes over is out of place: that
+// section's end line is the one found, so one of the two sections has
+// none. A begin line found behind values stands out of place too (a value
+// of the section before it, or its own first one, on the wrong side of it).
 bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view key, bool stopAtBegin)
 {
     if (mode_ != Mode::Reading || key.empty()) return false;
     // Only lines that begin with '%' matter, and those are never comments,
     // so the search looks at first units alone.
     bool passedValues = false;
+    std::size_t passedBegin = lineCount_;
     for (std::size_t line = next_; line < lineCount_; ++line) {
         const char16_t first = text_[lineStarts_[line]];
         if (first != u'%') {
@@ -518,12 +522,14 @@ bool CIndexTextFile::SeekMarker(std::u16string_view prefix, std::u16string_view 
             continue;
         }
         if (IsMarker(line, prefix, key)) {
-            if (passedValues) NoteLineOutOfPlace(line);
+            if (stopAtBegin && passedValues) NoteLineOutOfPlace(line);
+            if (passedBegin < line) NoteLineOutOfPlace(passedBegin);
             next_ = line + 1;
             return true;
         }
         const std::u16string_view text(LineAt(line), LineLength(line));
         if (text.starts_with(SectionEndPrefix) || (stopAtBegin && text.starts_with(SectionBeginPrefix))) break;
+        if (passedBegin == lineCount_ && text.starts_with(SectionBeginPrefix)) passedBegin = line;
     }
     return false;
 }
@@ -791,6 +797,16 @@ void CIndexTextFile::NoteLineOutOfPlace(std::size_t position)
 {
     if (position < lineCount_) {
         NoteBrokenSection(position, std::u16string_view(LineAt(position), LineLength(position)), TBroken::OutOfPlace);
+    }
+}
+
+void CIndexTextFile::NoteSectionLineLeft()
+{
+    for (std::size_t line = next_; line < lineCount_; ++line) {
+        if (text_[lineStarts_[line]] == u'%' && IsSectionLine(line)) {
+            NoteLineOutOfPlace(line);
+            return;
+        }
     }
 }
 

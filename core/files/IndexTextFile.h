@@ -147,6 +147,10 @@ public:
     }
     // Notes the line at position as out of place.
     void NoteLineOutOfPlace(std::size_t position);
+    // Notes the first section line from the position on, for lines a
+    // reader left behind: values there are what a newer writer adds at a
+    // section's end, passed over as a seek for its end line passes them.
+    void NoteSectionLineLeft();
     // Notes that the section whose begin line stands at position has no
     // end line.
     void NoteSectionNotClosed(std::size_t position);

@@ -40,9 +40,7 @@ void TFileDamage::Report(const CIndexTextFile& file, TextKey key, std::u16string
     const std::size_t line = std::max<std::size_t>(file.GetLineNumber(), 1);
     ReportEarlierBrokenSection(file, line);
     if (IsDamaged()) return;
-    const std::u16string message =
-        ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}, {u"_COUNT", count}});
-    Keep(line, message);
+    Keep(line, ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}, {u"_COUNT", count}}));
 }
 
 void TFileDamage::ReportMissingSection(const CIndexTextFile& file, std::u16string_view section)
@@ -54,9 +52,15 @@ void TFileDamage::ReportMissingSection(const CIndexTextFile& file, std::u16strin
     Keep(file.GetLineNumber() + 1, message);
 }
 
+// A broken line kept before told of a read that went on; the user must
+// learn that this one stopped, and what a save of it would leave out.
 void TFileDamage::ReportNotClosed(const CIndexTextFile& file, std::u16string_view section)
 {
-    Report(file, u"Database.Error.SectionNotClosed"_tk, section);
+    if (IsDamaged() && !keptBrokenLine_) return;
+    description_.clear();
+    Keep(std::max<std::size_t>(file.GetLineNumber(), 1),
+         ReplaceTokens(CTextManager::Instance()->GetText(u"Database.Error.ReadStoppedNotClosed"_tk), {{u"_SECTION", section}}));
+    keptBrokenLine_ = false;
 }
 
 void TFileDamage::ReportBrokenSection(const CIndexTextFile& file)
@@ -73,6 +77,7 @@ void TFileDamage::ReportBrokenSection(std::size_t line, std::u16string_view sect
                         : kind == CIndexTextFile::TBroken::NotClosed ? u"Database.Error.SectionNotClosed"_tk
                                                                      : u"Database.Error.SectionBeginBroken"_tk;
     Keep(line, ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}}));
+    keptBrokenLine_ = true;
 }
 
 void TFileDamage::ReportFound(std::u16string_view message)
