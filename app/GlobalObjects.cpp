@@ -1,6 +1,7 @@
 #include "app/GlobalObjects.h"
 
 #include "app/LedraApp.h"
+#include "app/ProgressBehindBox.h"
 #include "competition/CompetitionFactory.h"
 #include "database/world/DatabaseSnapshot.h"
 #include "database/export/GameExport.h"
@@ -22,6 +23,7 @@ int ShowInProgramBox(const char16_t* text, unsigned flags, void* app)
 // A report without a choice is one message with one button.
 int ShowInMessageDialog(const AppReport& report, void* app)
 {
+    const CProgressBehindBox progress;
     CDlgErrorMessage box(static_cast<CLedraApp*>(app)->GetMessageBoxOwner());
     const std::u16string header(report.header);
     const std::u16string text(report.text);

@@ -10,12 +10,14 @@
 #include "app/DlgMainMenu.h"
 #include "app/DlgSplash.h"
 #include "app/LanguageChoice.h"
+#include "app/ProgressBehindBox.h"
 #include "app/ToolServices.h"
 #include "core/text/Format.h"
 #include "core/Random.h"
 #include "core/text/TextManager.h"
 #include "database/world/CompleteWorld.h"
 #include "platform/Platform.h"
+#include "ui/dialogs/DlgLongtimeOperation.h"
 #include "ui/skin/SkinBitmap.h"
 #include "win/Dialog.h"
 #include "win/MessageBox.h"
@@ -301,15 +303,24 @@ void CLedraApp::SetMessageBoxCaption(const char16_t* caption, HWND owner)
 // leave the editor usable, and its end would enable the main window and
 // bring it to the front over the editor. The window last active over the
 // main window is the open editor, or the main window itself when none is.
+// A progress dialog, or a window hidden on its way out, goes away while the
+// box stays open, leaving it over nothing: the box takes the window below,
+// disabled or not, as a progress dialog standing over it disables it.
 HWND CLedraApp::GetMessageBoxOwner() const
 {
     HWND popup = owner_ != nullptr ? ::GetLastActivePopup(owner_) : nullptr;
-    if (popup != nullptr && popup != owner_ && ::IsWindowVisible(popup) && ::IsWindowEnabled(popup)) return popup;
-    return owner_;
+    while (popup != nullptr && popup != owner_ && !StaysForABox(popup)) popup = ::GetWindow(popup, GW_OWNER);
+    return popup != nullptr ? popup : owner_;
+}
+
+bool CLedraApp::StaysForABox(HWND window)
+{
+    return ::IsWindowVisible(window) && !CDlgLongtimeOperation::IsProgressWindow(window);
 }
 
 int CLedraApp::ShowMessageBox(const char16_t* text, unsigned flags) const
 {
+    const CProgressBehindBox progress;
     return win::ShowMessageBox(GetMessageBoxOwner(), text, caption_.c_str(), flags);
 }
 

@@ -57,7 +57,8 @@ public:
     void SetMessageBoxCaption(const char16_t* caption, HWND owner);
     const std::u16string& GetMessageBoxCaption() const { return caption_; }
     // The owner of the program's boxes and dialogs: the modal window open
-    // over the stored owner, else the stored owner itself.
+    // over the stored owner, else the stored owner itself; never a progress
+    // dialog, but the window it stands over.
     HWND GetMessageBoxOwner() const;
     int ShowMessageBox(const char16_t* text, unsigned flags) const;
 
@@ -89,6 +90,9 @@ public:
 
 private:
     enum class SwitchOutcome { Continue, Restore };
+
+    // A window a box may stand over for as long as the box is open.
+    static bool StaysForABox(HWND window);
 
     bool RunStartUp(std::u16string_view commandLine);
     static bool RunAgreement();

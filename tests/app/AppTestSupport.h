@@ -61,6 +61,8 @@ struct Responder {
     std::vector<Report> reports;
     bool closeMainWindow = true;
     std::function<void()> onMainWindow;
+    // Sees each message box before it is answered.
+    std::function<void(HWND box)> onMessage;
     std::vector<Seen> seen;
     std::vector<std::u16string> messages;
     std::vector<std::u16string> captions;
@@ -91,13 +93,20 @@ HWND FindDialogWith(int controlId, DWORD processId = 0);
 // box has it, else its only one.
 void AnswerBox(HWND box, int wanted);
 
+// Every dialog of the process but the box, shown or hidden, is disabled:
+// nothing under the box takes input while it is open.
+void ExpectOnlyBoxEnabled(HWND box);
+// The window is in the foreground with the focus on one of its controls,
+// and takes the keys a user presses: a Tab moves the focus to another.
+void ExpectTakesKeys(HWND window);
+
 // Runs the editor modally over a window in the main window's place, which
 // owns the program's boxes meanwhile as the main window does. ask runs once
 // the editor is shown and posts the command that asks the program's
 // question; the question is answered with answer, then the editor closed
 // with OK. Expects the editor disabled while the question is open and,
 // once it is answered, the main window still disabled and the editor
-// enabled, active and in the foreground.
+// enabled, active, in the foreground and taking keys.
 void ExpectQuestionOwnedByEditor(CLedraApp& app, win::CDialog& editor, const std::function<void()>& ask, int answer);
 
 }  // namespace app_test

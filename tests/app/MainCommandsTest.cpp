@@ -194,6 +194,19 @@ protected:
         act();
         EXPECT_FALSE(driver.TimedOut());
     }
+    // Runs the command in the main window, shown as a user sees it: every
+    // box it shows stands alone over the program, and the main window takes
+    // keys once the command has ended.
+    void ExpectBoxesAloneThenKeysToTheMainWindow(int command)
+    {
+        responder_.onMessage = [](HWND box) { app_test::ExpectOnlyBoxEnabled(box); };
+        responder_.closeMainWindow = false;
+        Run([command](CommandMenu& menu) {
+            ::ShowWindow(menu.Handle(), SW_SHOW);
+            menu.Command(command);
+            app_test::ExpectTakesKeys(menu.Handle());
+        });
+    }
     static TCountry& Current(CommandMenu& window) { return *GetWorld()->GetCountry(window.GetCurrentCountry()); }
     std::u16string Database(std::u16string_view name) const { return folder_.Path() + u"\\Database\\" + std::u16string(name); }
 
@@ -650,6 +663,36 @@ TEST_F(MainCommands, TheExportRefusesWhileRulesSavIsRefused)
     EXPECT_TRUE(responder_.reports[0].singleButton);
     EXPECT_EQ(responder_.messages.size(), 1u) << "the load's refusal only: no outcome of an export";
     EXPECT_EQ(testing_support::ReadBytes(Database(u"Master.dat")), master);
+}
+
+// The box that ends an export stands alone over the program, and the main
+// window takes the keys again once it is answered.
+TEST_F(MainCommands, TheExportsLastBoxLeavesNothingUsableBesideItAndHandsTheKeysBack)
+{
+    const std::u16string exported = CTextManager::Instance()->GetText(u"Database.CompleteWorld.SaveSuccessful"_tk);
+    ExpectBoxesAloneThenKeysToTheMainWindow(IDC_MAIN_EXPORT);
+    EXPECT_EQ(responder_.messages, std::vector<std::u16string>{exported});
+}
+
+TEST_F(MainCommands, AFailedSavesErrorBoxLeavesNothingUsableBesideItAndHandsTheKeysBack)
+{
+    platform::FailWritesAfter(1);
+    ExpectBoxesAloneThenKeysToTheMainWindow(ID_MAIN_SAVE);
+    platform::FailWritesAfter(0);
+    const std::u16string failed = CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk);
+    EXPECT_EQ(responder_.messages, std::vector<std::u16string>{failed});
+}
+
+// A working folder without the restoration file: the restore's progress
+// window stands behind its error, disabled, and is gone afterwards.
+TEST_F(MainCommands, TheRestoreErrorWithoutItsFileLeavesNothingUsableBesideItAndHandsTheKeysBack)
+{
+    ASSERT_FALSE(platform::FileExists(folder_.Path() + u"\\trdata\\Restore.big"));
+    ExpectBoxesAloneThenKeysToTheMainWindow(ID_MAIN_RESTORE);
+    ASSERT_GE(responder_.messages.size(), 2u) << "the question and the error";
+    EXPECT_NE(responder_.messages.back().find(u"Restore.big"), std::u16string::npos)
+        << testing_support::Narrow(responder_.messages.back());
+    EXPECT_FALSE(globals_->App().IsRestartOnExit());
 }
 
 TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)

@@ -9,6 +9,10 @@
 
 namespace {
 
+// Marks the window as a progress dialog: a window property, which any
+// thread can read while the window lives.
+constexpr wchar_t ProgressMark[] = L"Trellan.ProgressWindow";
+
 std::u16string Seconds(CTextManager& texts, std::int64_t milliseconds)
 {
     char16_t buffer[64] = {};
@@ -17,6 +21,8 @@ std::u16string Seconds(CTextManager& texts, std::int64_t milliseconds)
 }
 
 }  // namespace
+
+bool CDlgLongtimeOperation::IsProgressWindow(HWND window) { return ::GetPropW(window, ProgressMark) != nullptr; }
 
 CDlgLongtimeOperation::CDlgLongtimeOperation(HWND parent)
     : CDialogB(IDD_LONGTIME_OPERATION, parent), clock_(platform::TickCount)
@@ -39,6 +45,7 @@ void CDlgLongtimeOperation::RequestFinish() { ::PostMessageW(requestTarget_, Fin
 BOOL CDlgLongtimeOperation::OnInitDialog()
 {
     CDialogB::OnInitDialog();
+    ::SetPropW(Handle(), ProgressMark, Handle());
     progress_.Attach(GetItem(IDC_LONGTIME_PROGRESS));
     line1_.SubclassDlgItem(IDC_LONGTIME_LINE1, *this);
     line2_.SubclassDlgItem(IDC_LONGTIME_LINE2, *this);
@@ -58,6 +65,9 @@ BOOL CDlgLongtimeOperation::OnInitDialog()
 // worker is called off and has ended before the window is gone.
 void CDlgLongtimeOperation::OnDestroy()
 {
+    // Unmarked first: a box of the worker closing meanwhile leaves the
+    // window alone rather than wait on this thread, which waits on it.
+    ::RemovePropW(Handle(), ProgressMark);
     DisplayClosed();
     worker_.Join();
     progress_.Detach();
@@ -85,6 +95,7 @@ bool CDlgLongtimeOperation::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     case FinishedMessage:
         Apply(TakeStateForApply());
         EndDialog(IDOK);
+        ReturnActivationToOwner();
         return true;
     case WM_WINDOWPOSCHANGING:
         // The modal loop shows every dialog; a hidden operation stays hidden.
@@ -93,6 +104,17 @@ bool CDlgLongtimeOperation::OnMessage(UINT message, WPARAM wParam, LPARAM lParam
     default:
         return CDialogB::OnMessage(message, wParam, lParam, result);
     }
+}
+
+// Hidden while it was active, or behind a box of the operation that closed
+// on the worker's thread, the dialog may have left the activation with no
+// window of the program: the window it stood over takes it back, as it
+// does from a dialog that ends while active.
+void CDlgLongtimeOperation::ReturnActivationToOwner() const
+{
+    HWND owner = ::GetWindow(Handle(), GW_OWNER);
+    HWND front = ::GetForegroundWindow();
+    if (owner != nullptr && (front == nullptr || front == ::GetDesktopWindow())) ::SetForegroundWindow(owner);
 }
 
 // Texts are set only when they changed: every setting repaints them.

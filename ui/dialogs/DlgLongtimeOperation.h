@@ -27,6 +27,9 @@ public:
 
     explicit CDlgLongtimeOperation(HWND parent = nullptr);
 
+    // True for the window of an operation's progress dialog, on any thread.
+    static bool IsProgressWindow(HWND window);
+
     void SetClock(Clock clock) { clock_ = std::move(clock); }
     const char16_t* GetTextKeyPrefix() const override { return u"Dialog.LongtimeOperation"; }
 
@@ -44,6 +47,7 @@ protected:
     void RequestFinish() override;
 
 private:
+    void ReturnActivationToOwner() const;
     void Apply(const State& state);
     void UpdateTimeLine(const State& state);
 

@@ -72,6 +72,9 @@ void CDlgLandManagerList::MoveToClub()
     if (AdditionalManagers::MoveDropsNames(*person_) && !ConfirmNamesDropped()) return;
     if (AdditionalManagers(*World(), *country_).MoveToClub(asked, chosen) == AdditionalManagers::MoveResult::Moved) {
         FillList();
+        // His pages are disabled with him, the control that had the focus
+        // among them: the list he left takes the keys, or none would.
+        if (::GetFocus() == nullptr) ::SetFocus(list_.Handle());
     }
 }
 

@@ -408,7 +408,8 @@ TEST_F(CountryStaffTabTest, YesToTheMoveQuestionMovesTheManagerItNamed)
 }
 
 // The question before a move belongs to the modal country editor: the editor
-// takes no input while it is open and is the window in front afterwards.
+// takes no input while it is open and is the window in front afterwards,
+// taking keys though the control that had the focus went with the person.
 TEST_F(CountryStaffTabTest, TheMoveQuestionIsOwnedByTheEditor)
 {
     TClub* club = FirstClub();
@@ -422,6 +423,8 @@ TEST_F(CountryStaffTabTest, TheMoveQuestionIsOwnedByTheEditor)
         TPerson* manager = Shown();
         ASSERT_NE(manager, nullptr);
         manager->SetNickname(u"Tove");
+        // Where a user who just typed his pseudonym has the focus.
+        ::SetFocus(::GetDlgItem(common_, IDC_COMMON_PSEUDONYM));
         ::PostMessageW(list_, WM_COMMAND, ID_MANAGER_MOVE, 0);
     }, IDYES);
     SetClubChooser(nullptr);
