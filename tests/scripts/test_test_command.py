@@ -23,10 +23,12 @@ done
 """,
     # The Windows tests run until stopped, one test with them, after one
     # that failed, unless STUB_CTEST=quick; the other builds' tests pass at
-    # once.
+    # once. The Windows tests list STUB_HELD as a test held after its
+    # program ended.
     "ctest": """case " $* " in
   *" --resource-spec-file "*)
     echo "$TMPDIR" >"$log/ctest-temp-folder"
+    [ -z "${STUB_HELD:-}" ] || echo "$STUB_HELD" >>"$TR_WINE_DESKS/held-tests"
     if [ "${STUB_CTEST:-}" != quick ]; then
       remember
       echo "      Start  1: Broken.Test"
@@ -167,6 +169,13 @@ class TestCommandTest(StubbedTest):
         self.assertGreaterEqual(len(servers_temp), 3, "the shared desk and one per window test")
         self.assertEqual(set(servers_temp), set(tests_temp))
         self.assertEqual(still_running(self.log), [])
+
+    def test_tests_held_after_their_program_ended_are_listed(self):
+        held = "Held.Test was held after its program ended by process 12 (sleep 30): ended"
+        run = self.start(STUB_CTEST="quick", STUB_HELD=held)
+        output, _ = run.communicate(timeout=60)
+        self.assertEqual(run.returncode, 0, output)
+        self.assertIn("tests held after their program ended:\n" + held + "\n", output)
 
     def test_the_next_run_ends_the_windows_tests_of_a_run_killed_outright(self):
         killed = self.start()
