@@ -1,20 +1,31 @@
 """scripts/wine-run over a stand-in for Wine: a test program's output goes
-on as it comes, and a start that printed nothing is tried again."""
+on as it comes, a start that printed nothing is tried again, and what the
+program leaves holding its output holds no test and is named."""
 import os
 import subprocess
 import time
 import unittest
 
-from stub_tools import StubbedTest, calls, end_all, stub_environment
+from stub_tools import StubbedTest, calls, end_all, is_running, recorded_pids, stub_environment
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
 SCRIPT = os.path.join(ROOT, "scripts", "wine-run")
 
 # The first start prints nothing when STUB_SILENT_FIRST is set; a started
-# program prints its first line and then hangs until it is ended.
+# program prints its first line and then hangs until it is ended. With
+# STUB_LEAVE_CHILDREN, it passes and ends at once, leaving a child of its
+# own and one named as Wine's desktop, both holding its output.
 STUBS = {
     "wineboot": 'mkdir -p "$WINEPREFIX"\n',
     "wine": """if [ -n "${STUB_SILENT_FIRST:-}" ] && [ ! -e "$log/started" ]; then : >"$log/started"; exit 0; fi
+if [ -n "${STUB_LEAVE_CHILDREN:-}" ]; then
+  echo "[  PASSED  ] 1 test. (3 ms total)"
+  sleep 30 &
+  : >"$log/pids/child.$!"
+  (exec -a 'C:\\windows\\system32\\explorer.exe' sleep 30) &
+  : >"$log/pids/desktop.$!"
+  exit 0
+fi
 remember
 echo "[ RUN      ] MainCommands.AHangingTest"
 exec sleep 30
@@ -53,6 +64,30 @@ class WineRunTest(StubbedTest):
         line, _ = self.first_line(STUB_SILENT_FIRST="1")
         self.assertIn("MainCommands.AHangingTest", line)
         self.assertEqual(len(calls(self.log, "wine")), 2)
+
+    def test_children_left_holding_the_output_hold_no_test_and_are_named(self):
+        desks = os.path.join(self.scratch, "desks")
+        os.makedirs(desks)
+        run = subprocess.Popen([SCRIPT, "tests.exe", "--gtest_filter=MainCommands.APassingTest"],
+                               stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True,
+                               env=dict(self.environment, STUB_LEAVE_CHILDREN="1", TR_WINE_DESKS=desks))
+        try:
+            output, errors = run.communicate(timeout=10)
+        except subprocess.TimeoutExpired:
+            end_all(self.log)
+            run.communicate()
+            self.fail("the test was held past its program's end")
+        self.assertEqual(run.returncode, 0)
+        self.assertIn("[  PASSED  ] 1 test.", output)
+        pids = {name.split(".")[0]: pid for name, pid in recorded_pids(self.log).items()}
+        held = "MainCommands.APassingTest was held after its program ended by process "
+        child = held + "%d (sleep 30): ended\n" % pids["child"]
+        desktop = held + "%d (C:\\windows\\system32\\explorer.exe 30): left running, being Wine's own\n" % pids["desktop"]
+        self.assertEqual(sorted(errors.splitlines(True)), [child, desktop])
+        with open(os.path.join(desks, "held-tests")) as f:
+            self.assertEqual(f.read(), errors)
+        self.assertFalse(is_running(pids["child"]), "the test's own child ends with it")
+        self.assertTrue(is_running(pids["desktop"]), "Wine's desktop serves the other tests")
 
     def test_a_desk_prefix_cleared_away_is_not_made_again(self):
         desks = os.path.join(self.scratch, "trellan-wine.abcdef")
