@@ -19,12 +19,16 @@ struct TIdLine {
 };
 
 // The line before a begin line, when it is a value line of its own (not a
-// comment, not inside the section read before): the club reader reads a
-// person's id there.
+// comment, not a section line, not inside the section read before): the
+// club reader reads a person's id there.
 TIdLine IdLineBefore(CIndexTextFile& file, std::size_t begin, std::size_t readUpTo)
 {
     TIdLine idLine{SIZE_MAX, 0};
     if (begin == 0 || begin - 1 < readUpTo) return idLine;
+    const std::u16string_view before = file.GetLineView(begin - 1);
+    if (before.starts_with(CIndexTextFile::SectionBeginPrefix) || before.starts_with(CIndexTextFile::SectionEndPrefix)) {
+        return idLine;
+    }
     file.SetLinePosition(begin - 1);
     std::uint32_t id = 0;
     if (file.ReadInt32(id) && file.GetLinePosition() == begin) idLine = {begin - 1, id};

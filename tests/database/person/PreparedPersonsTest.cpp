@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -132,6 +133,12 @@ TEST(PreparedPersons, OnlyACompleteSectionIsPrepared)
         {"ending inside its birth date",
          [](std::vector<std::string>& lines) { lines.erase(lines.begin() + 12, lines.end() - 1); }, false},
         {"without its end line", [](std::vector<std::string>& lines) { lines.pop_back(); }, false},
+        {"with a doubled begin line of its birth date",
+         [](std::vector<std::string>& lines) {
+             const auto date = std::find(lines.begin(), lines.end(), "%INDEX%DATE\r\n");
+             lines.insert(date, *date);
+         },
+         false},
     };
     for (const TDamageCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -149,6 +156,9 @@ TEST(PreparedPersons, OnlyACompleteSectionIsPrepared)
         const CPreparedPersons::CInUse use(persons, &file);
         file.SetLinePosition(1);
         TPerson person(nullptr, 0);
+        // What a broken line the reading ahead met is named by the reader
+        // that reads the section again.
+        EXPECT_EQ(file.GetBrokenSectionLine(), 0u);
         EXPECT_EQ(CPreparedPersons::TakeInto(file, false, person), c.taken);
         EXPECT_EQ(file.GetLinePosition(), c.taken ? lines.size() + 1 : 1u);
         EXPECT_EQ(file.GetError(), nullptr);
@@ -220,6 +230,7 @@ TEST(PreparedPersons, AnIdIsTakenOnlyFromTheLineRightBeforeAPreparedSection)
         {"a comment before the id line", ";note\r\n7\r\n", 0, false},
         {"a comment between the id and the section", "7\r\n;note\r\n", 0, false},
         {"no line before the section", "", 0, false},
+        {"a section line before the section", "%INDEXEND%CLUB\r\n", 0, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
