@@ -145,6 +145,8 @@ public:
         return line.starts_with(u'%') && line.find(u'%', 1) != std::u16string_view::npos &&
                !line.starts_with(SectionBeginPrefix) && !line.starts_with(SectionEndPrefix);
     }
+    // Whether the line at position is a section's begin or end line.
+    bool IsSectionLine(std::size_t line) const;
     // Notes the line at position as out of place.
     void NoteLineOutOfPlace(std::size_t position);
     // Notes the first section line from the position on, for lines a
@@ -369,7 +371,6 @@ private:
         if (*line == u'%' && IsSectionLine(next_ - 1)) NoteLineOutOfPlace(next_ - 1);
         return line;
     }
-    bool IsSectionLine(std::size_t line) const;
     void SkipDoubledEndLine();
     // Leading blanks, an optional sign, then digits up to the first other
     // character; wraps modulo 2^32. Leaves text behind the digits.

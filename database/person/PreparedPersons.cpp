@@ -24,11 +24,7 @@ struct TIdLine {
 TIdLine IdLineBefore(CIndexTextFile& file, std::size_t begin, std::size_t readUpTo)
 {
     TIdLine idLine{SIZE_MAX, 0};
-    if (begin == 0 || begin - 1 < readUpTo) return idLine;
-    const std::u16string_view before = file.GetLineView(begin - 1);
-    if (before.starts_with(CIndexTextFile::SectionBeginPrefix) || before.starts_with(CIndexTextFile::SectionEndPrefix)) {
-        return idLine;
-    }
+    if (begin == 0 || begin - 1 < readUpTo || file.IsSectionLine(begin - 1)) return idLine;
     file.SetLinePosition(begin - 1);
     std::uint32_t id = 0;
     if (file.ReadInt32(id) && file.GetLinePosition() == begin) idLine = {begin - 1, id};

@@ -40,7 +40,9 @@ void TFileDamage::Report(const CIndexTextFile& file, TextKey key, std::u16string
     const std::size_t line = std::max<std::size_t>(file.GetLineNumber(), 1);
     ReportEarlierBrokenSection(file, line);
     if (IsDamaged()) return;
-    Keep(line, ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}, {u"_COUNT", count}}));
+    const std::u16string message =
+        ReplaceTokens(CTextManager::Instance()->GetText(key), {{u"_SECTION", section}, {u"_COUNT", count}});
+    Keep(line, message);
 }
 
 void TFileDamage::ReportMissingSection(const CIndexTextFile& file, std::u16string_view section)

@@ -138,41 +138,12 @@ void QuestionInEditor::ExpectEditorInFront(HWND editor) const
 // Hidden dialogs too: one is shown again at any time.
 BOOL CALLBACK CheckDisabledBesideBox(HWND window, LPARAM box)
 {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
     wchar_t className[16] = {};
     ::GetClassNameW(window, className, 16);
-    const bool dialog = std::wcscmp(className, L"#32770") == 0;
-    if (process != ::GetCurrentProcessId() || window == reinterpret_cast<HWND>(box) || !dialog) return TRUE;
-    EXPECT_FALSE(::IsWindowEnabled(window)) << "\"" << testing_support::Narrow(TextOf(window))
-                                            << "\" takes input while a box is open";
-    return TRUE;
-}
-
-void PressKey(WORD key)
-{
-    INPUT input[2] = {};
-    input[0].type = INPUT_KEYBOARD;
-    input[0].ki.wVk = key;
-    input[1] = input[0];
-    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    ::SendInput(2, input, sizeof(INPUT));
-}
-
-// The keys that reached this thread go through the window's dialog keys,
-// as its modal loop takes them; nothing else is handled meanwhile.
-void HandleKeys(HWND window)
-{
-    for (int wait = 0; wait < 20; ++wait) {
-        MSG message{};
-        while (::PeekMessageW(&message, nullptr, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE)) {
-            if (!::IsDialogMessageW(window, &message)) {
-                ::TranslateMessage(&message);
-                ::DispatchMessageW(&message);
-            }
-        }
-        ::Sleep(10);
+    if (window != reinterpret_cast<HWND>(box) && std::wcscmp(className, L"#32770") == 0) {
+        EXPECT_FALSE(::IsWindowEnabled(window)) << testing_support::Narrow(TextOf(window)) << " takes input while a box is open";
     }
+    return TRUE;
 }
 
 }  // namespace
@@ -284,18 +255,16 @@ void AnswerBox(HWND box, int wanted)
     }
 }
 
-void ExpectOnlyBoxEnabled(HWND box) { ::EnumWindows(CheckDisabledBesideBox, reinterpret_cast<LPARAM>(box)); }
+void ExpectOnlyBoxEnabled(HWND box)
+{
+    ::EnumThreadWindows(::GetCurrentThreadId(), CheckDisabledBesideBox, reinterpret_cast<LPARAM>(box));
+}
 
 void ExpectTakesKeys(HWND window)
 {
     EXPECT_EQ(::GetForegroundWindow(), window) << "another window, or none, is active";
-    const HWND before = ::GetFocus();
-    EXPECT_TRUE(before != nullptr && ::IsChild(window, before)) << "no control of the window has the focus";
-    PressKey(VK_TAB);
-    HandleKeys(window);
-    const HWND after = ::GetFocus();
-    EXPECT_TRUE(after != nullptr && after != before && ::IsChild(window, after))
-        << "a Tab does not move the focus in the window";
+    const HWND focus = ::GetFocus();
+    EXPECT_TRUE(focus != nullptr && ::IsChild(window, focus)) << "no control of the window has the focus";
 }
 
 void ExpectQuestionOwnedByEditor(CLedraApp& app, win::CDialog& editor, const std::function<void()>& ask, int answer)

@@ -93,11 +93,11 @@ HWND FindDialogWith(int controlId, DWORD processId = 0);
 // box has it, else its only one.
 void AnswerBox(HWND box, int wanted);
 
-// Every dialog of the process but the box, shown or hidden, is disabled:
-// nothing under the box takes input while it is open.
+// Every dialog of the interface thread but the box, shown or hidden, is
+// disabled: nothing under the box takes input while it is open.
 void ExpectOnlyBoxEnabled(HWND box);
-// The window is in the foreground with the focus on one of its controls,
-// and takes the keys a user presses: a Tab moves the focus to another.
+// The window is in the foreground with the focus on one of its controls:
+// the keys a user presses reach it.
 void ExpectTakesKeys(HWND window);
 
 // Runs the editor modally over a window in the main window's place, which

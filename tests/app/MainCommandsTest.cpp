@@ -194,19 +194,6 @@ protected:
         act();
         EXPECT_FALSE(driver.TimedOut());
     }
-    // Runs the command in the main window, shown as a user sees it: every
-    // box it shows stands alone over the program, and the main window takes
-    // keys once the command has ended.
-    void ExpectBoxesAloneThenKeysToTheMainWindow(int command)
-    {
-        responder_.onMessage = [](HWND box) { app_test::ExpectOnlyBoxEnabled(box); };
-        responder_.closeMainWindow = false;
-        Run([command](CommandMenu& menu) {
-            ::ShowWindow(menu.Handle(), SW_SHOW);
-            menu.Command(command);
-            app_test::ExpectTakesKeys(menu.Handle());
-        });
-    }
     static TCountry& Current(CommandMenu& window) { return *GetWorld()->GetCountry(window.GetCurrentCountry()); }
     std::u16string Database(std::u16string_view name) const { return folder_.Path() + u"\\Database\\" + std::u16string(name); }
 
@@ -665,34 +652,29 @@ TEST_F(MainCommands, TheExportRefusesWhileRulesSavIsRefused)
     EXPECT_EQ(testing_support::ReadBytes(Database(u"Master.dat")), master);
 }
 
-// The box that ends an export stands alone over the program, and the main
-// window takes the keys again once it is answered.
-TEST_F(MainCommands, TheExportsLastBoxLeavesNothingUsableBesideItAndHandsTheKeysBack)
+// The last box of a restore without its file, of an export and of a failed
+// save stands alone over the program, the operation's progress window
+// disabled behind it, and the main window takes the keys again once it is
+// answered.
+TEST_F(MainCommands, AnOperationsLastBoxLeavesNothingUsableBesideItAndHandsTheKeysBack)
 {
-    const std::u16string exported = CTextManager::Instance()->GetText(u"Database.CompleteWorld.SaveSuccessful"_tk);
-    ExpectBoxesAloneThenKeysToTheMainWindow(IDC_MAIN_EXPORT);
-    EXPECT_EQ(responder_.messages, std::vector<std::u16string>{exported});
-}
-
-TEST_F(MainCommands, AFailedSavesErrorBoxLeavesNothingUsableBesideItAndHandsTheKeysBack)
-{
-    platform::FailWritesAfter(1);
-    ExpectBoxesAloneThenKeysToTheMainWindow(ID_MAIN_SAVE);
+    responder_.onMessage = [](HWND box) { app_test::ExpectOnlyBoxEnabled(box); };
+    responder_.closeMainWindow = false;
+    const std::pair<int, std::u16string> operations[] = {
+        {ID_MAIN_RESTORE, u"Restore.big"},
+        {IDC_MAIN_EXPORT, CTextManager::Instance()->GetText(u"Database.CompleteWorld.SaveSuccessful"_tk)},
+        {ID_MAIN_SAVE, CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk)}};
+    for (const auto& [command, box] : operations) {
+        platform::FailWritesAfter(command == ID_MAIN_SAVE ? 1 : 0);
+        Run([command](CommandMenu& menu) {
+            ::ShowWindow(menu.Handle(), SW_SHOW);
+            menu.Command(command);
+            app_test::ExpectTakesKeys(menu.Handle());
+        });
+        ASSERT_FALSE(responder_.messages.empty());
+        EXPECT_NE(responder_.messages.back().find(box), std::u16string::npos) << testing_support::Narrow(responder_.messages.back());
+    }
     platform::FailWritesAfter(0);
-    const std::u16string failed = CTextManager::Instance()->GetText(u"Database.CompleteWorld.ErrorDuringSave"_tk);
-    EXPECT_EQ(responder_.messages, std::vector<std::u16string>{failed});
-}
-
-// A working folder without the restoration file: the restore's progress
-// window stands behind its error, disabled, and is gone afterwards.
-TEST_F(MainCommands, TheRestoreErrorWithoutItsFileLeavesNothingUsableBesideItAndHandsTheKeysBack)
-{
-    ASSERT_FALSE(platform::FileExists(folder_.Path() + u"\\trdata\\Restore.big"));
-    ExpectBoxesAloneThenKeysToTheMainWindow(ID_MAIN_RESTORE);
-    ASSERT_GE(responder_.messages.size(), 2u) << "the question and the error";
-    EXPECT_NE(responder_.messages.back().find(u"Restore.big"), std::u16string::npos)
-        << testing_support::Narrow(responder_.messages.back());
-    EXPECT_FALSE(globals_->App().IsRestartOnExit());
 }
 
 TEST_F(MainCommands, ANonArchiveSnapshotChangesNothing)

@@ -134,10 +134,7 @@ TEST(PreparedPersons, OnlyACompleteSectionIsPrepared)
          [](std::vector<std::string>& lines) { lines.erase(lines.begin() + 12, lines.end() - 1); }, false},
         {"without its end line", [](std::vector<std::string>& lines) { lines.pop_back(); }, false},
         {"with a doubled begin line of its birth date",
-         [](std::vector<std::string>& lines) {
-             const auto date = std::find(lines.begin(), lines.end(), "%INDEX%DATE\r\n");
-             lines.insert(date, *date);
-         },
+         [](std::vector<std::string>& lines) { lines.insert(std::find(lines.begin(), lines.end(), "%INDEX%DATE\r\n"), "%INDEX%DATE\r\n"); },
          false},
     };
     for (const TDamageCase& c : cases) {
@@ -156,8 +153,7 @@ TEST(PreparedPersons, OnlyACompleteSectionIsPrepared)
         const CPreparedPersons::CInUse use(persons, &file);
         file.SetLinePosition(1);
         TPerson person(nullptr, 0);
-        // What a broken line the reading ahead met is named by the reader
-        // that reads the section again.
+        // The reader that reads the section again names what was broken.
         EXPECT_EQ(file.GetBrokenSectionLine(), 0u);
         EXPECT_EQ(CPreparedPersons::TakeInto(file, false, person), c.taken);
         EXPECT_EQ(file.GetLinePosition(), c.taken ? lines.size() + 1 : 1u);
